@@ -1,0 +1,36 @@
+#pragma once
+
+class CTexture;
+class CVector4;
+
+// Base of every control a screen puts on the 800x600 virtual screen. The
+// owning screen passes each event in its own logical coordinates; a handled
+// mouse event keeps the owner from dragging the window.
+class CWidget
+{
+public:
+    // The interface sounds, played with restart on and looping off.
+    static constexpr int kClickSound = 51;
+    static constexpr int kHoverSound = 52;
+
+    virtual ~CWidget();
+
+    virtual bool OnMouseMove(int x, int y, unsigned flags);
+    virtual bool OnLButtonUp(int x, int y, unsigned flags);
+    virtual bool OnRButtonUp(int x, int y, unsigned flags);
+    virtual bool OnLButtonDown(int x, int y, unsigned flags);
+    virtual void OnKeyDown(int key);
+    virtual void OnChar(unsigned short code, unsigned int keyData);
+    virtual void Update(float dt);
+    virtual void Draw();
+    virtual void Reset();
+
+    // Both ends inclusive, each edge truncated toward zero.
+    static bool IsInside(int x, int y, const CVector4& pos, float width, float height);
+
+protected:
+    // Draws frame k (from 1) of an n-frame vertical strip; frame 1 is the band
+    // nearest texture row 0, the bottom rows of the stored picture.
+    static void DrawStripFrame(const CTexture* texture, float x, float y, float z,
+                               float width, float height, float k, float n);
+};
