@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// Every file the game writes goes through here: the bytes go to a temporary
+// file beside the target, are flushed, and the temporary is renamed over the
+// target. A crash mid-save keeps the old file whole.
+class CAtomicFile
+{
+public:
+    // Creates a missing parent directory (one level or more) first.
+    static bool Write(const std::string& path, const void* bytes, std::size_t size);
+    static bool Write(const std::string& path, const std::string& text);
+
+    // Creates every missing directory of the path itself; true when it exists afterwards.
+    static bool MakeDirectories(const std::string& dir);
+};
