@@ -1,0 +1,286 @@
+#include "engine/CMesh.h"
+#include "engine/CVector4.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace
+{
+void Load(CMesh& mesh, const std::string& text)
+{
+    mesh.LoadObj(text.data(), static_cast<unsigned>(text.size()));
+}
+
+std::vector<int32_t> FaceOf(const CMesh& mesh, uint32_t index)
+{
+    const int32_t* face = mesh.GetFace(index);
+    return std::vector<int32_t>(face, face + CMesh::kFaceStride);
+}
+
+const char* kTriangle = "g tri\nv 0 0 0\nv 1 0 0\nv 0 1 0\n";
+}
+
+TEST(CMeshTest, PlainIndicesStoreMissingTexcoordsAndNormalsAsMinusOne)
+{
+    CMesh mesh;
+    Load(mesh, std::string(kTriangle) + "f 1 2 3\n");
+    ASSERT_EQ(mesh.GetFaceCount(), 1u);
+    EXPECT_EQ(FaceOf(mesh, 0), (std::vector<int32_t>{0, 1, 2, -1, -1, -1, -1, -1, -1}));
+    EXPECT_FALSE(mesh.HasTexcoords());
+    EXPECT_FALSE(mesh.HasNormals());
+}
+
+TEST(CMeshTest, FullCornerFormStoresAllNineIndices)
+{
+    CMesh mesh;
+    Load(mesh, std::string(kTriangle) +
+                   "vt 0 0\nvt 1 0\nvt 0 1\nvn 0 0 1\nvn 0 0 1\nvn 0 0 1\n"
+                   "f 1/1/1 2/2/2 3/3/3\n");
+    ASSERT_EQ(mesh.GetFaceCount(), 1u);
+    EXPECT_EQ(FaceOf(mesh, 0), (std::vector<int32_t>{0, 1, 2, 0, 1, 2, 0, 1, 2}));
+    EXPECT_TRUE(mesh.HasTexcoords());
+    EXPECT_TRUE(mesh.HasNormals());
+    EXPECT_EQ(mesh.GetTexcoordCount(), 3u);
+    EXPECT_FLOAT_EQ(mesh.GetTexcoord(2)[1], 1.0f);
+}
+
+TEST(CMeshTest, VertexAndTexcoordFormLeavesNormalsMissing)
+{
+    CMesh mesh;
+    Load(mesh, std::string(kTriangle) + "vt 0 0\nvt 1 0\nvt 0 1\nf 1/3 2/2 3/1\n");
+    EXPECT_EQ(FaceOf(mesh, 0), (std::vector<int32_t>{0, 1, 2, 2, 1, 0, -1, -1, -1}));
+}
+
+TEST(CMeshTest, VertexAndNormalFormLeavesTexcoordsMissing)
+{
+    CMesh mesh;
+    Load(mesh, std::string(kTriangle) + "vn 0 0 1\nf 1//1 2//1 3//1\n");
+    EXPECT_EQ(FaceOf(mesh, 0), (std::vector<int32_t>{0, 1, 2, -1, -1, -1, 0, 0, 0}));
+}
+
+TEST(CMeshTest, PolygonKeepsItsFirstTriangle)
+{
+    CMesh mesh;
+    Load(mesh, std::string(kTriangle) + "v 1 1 0\nf 1 2 4 3\n");
+    ASSERT_EQ(mesh.GetFaceCount(), 1u);
+    EXPECT_EQ(FaceOf(mesh, 0), (std::vector<int32_t>{0, 1, 3, -1, -1, -1, -1, -1, -1}));
+}
+
+TEST(CMeshTest, MaterialNumberCountsUsemtlLinesAndIgnoresNames)
+{
+    CMesh mesh;
+    Load(mesh, std::string(kTriangle) +
+                   "f 1 2 3\nmtllib box.mtl\nusemtl red\nusemtl blue\nf 3 2 1\n");
+    ASSERT_EQ(mesh.GetFaceCount(), 2u);
+    EXPECT_EQ(mesh.GetMaterial(0), -1);
+    EXPECT_EQ(mesh.GetMaterial(1), 1);
+}
+
+TEST(CMeshTest, GroupsRecordTheirRangesAndTheMeshTakesTheLastName)
+{
+    CMesh mesh;
+    Load(mesh,
+         "g a\nv 0 0 0\nv 1 0 0\nv 0 1 0\nv 1 1 0\nf 1 2 3\nf 2 4 3\n"
+         "g b\nv 0 0 1\nv 1 0 1\nv 0 1 1\nf 5 6 7\n");
+    ASSERT_EQ(mesh.GetGroupCount(), 2);
+    const SMeshGroup& a = mesh.GetGroup(0);
+    const SMeshGroup& b = mesh.GetGroup(1);
+    EXPECT_EQ(a.m_name, "a");
+    EXPECT_EQ(a.m_first_vertex, 0);
+    EXPECT_EQ(a.m_last_vertex, 3);
+    EXPECT_EQ(a.m_first_face, 0);
+    EXPECT_EQ(a.m_last_face, 1);
+    EXPECT_EQ(b.m_first_vertex, 4);
+    EXPECT_EQ(b.m_last_vertex, 6);
+    EXPECT_EQ(b.m_first_face, 2);
+    EXPECT_EQ(b.m_last_face, 2);
+    EXPECT_GT(b.m_first_texcoord, b.m_last_texcoord);
+    EXPECT_EQ(mesh.GetName(), "b");
+}
+
+TEST(CMeshTest, NormalisingABoxGivesTheUnitBoxCentredOnTheOrigin)
+{
+    CMesh mesh;
+    Load(mesh, "g box\nv 0 0 0\nv 4 2 1\nv 4 0 0\n");
+    mesh.NormalizeToUnitBox();
+    EXPECT_FLOAT_EQ(mesh.GetExtentX(), 1.0f);
+    EXPECT_FLOAT_EQ(mesh.GetExtentY(), 0.5f);
+    EXPECT_FLOAT_EQ(mesh.GetExtentZ(), 0.25f);
+    EXPECT_FLOAT_EQ(mesh.GetVertex(0)[0], -0.5f);
+    EXPECT_FLOAT_EQ(mesh.GetVertex(0)[1], -0.25f);
+    EXPECT_FLOAT_EQ(mesh.GetVertex(0)[2], -0.125f);
+    EXPECT_FLOAT_EQ(mesh.GetVertex(1)[0], 0.5f);
+    EXPECT_FLOAT_EQ(mesh.GetVertex(1)[1], 0.25f);
+    EXPECT_FLOAT_EQ(mesh.GetVertex(1)[2], 0.125f);
+}
+
+TEST(CMeshTest, NormalisingASinglePointCentresWithoutDividingByZero)
+{
+    CMesh mesh;
+    Load(mesh, "g dot\nv 3 4 5\nv 3 4 5\n");
+    mesh.NormalizeToUnitBox();
+    for (int axis = 0; axis < 3; ++axis)
+    {
+        EXPECT_FLOAT_EQ(mesh.GetVertex(0)[axis], 0.0f);
+        EXPECT_FALSE(std::isnan(mesh.GetVertex(1)[axis]));
+    }
+    EXPECT_FLOAT_EQ(mesh.GetExtentX(), 0.0f);
+}
+
+TEST(CMeshTest, NormalisingAnEmptyMeshChangesNothing)
+{
+    CMesh mesh;
+    mesh.NormalizeToUnitBox();
+    mesh.CentreOnOrigin();
+    EXPECT_EQ(mesh.GetVertexCount(), 0u);
+    EXPECT_FLOAT_EQ(mesh.GetExtentX(), 0.0f);
+}
+
+TEST(CMeshTest, LastLineWithoutLineFeedIsRead)
+{
+    CMesh mesh;
+    Load(mesh, std::string(kTriangle) + "f 1 2 3");
+    EXPECT_EQ(mesh.GetFaceCount(), 1u);
+}
+
+TEST(CMeshTest, CrLfLinesReadLikeLfLines)
+{
+    CMesh mesh;
+    Load(mesh, "g crlf\r\nv 0 0 0\r\nv 2 0 0\r\nv 0 1 0\r\nf 1 2 3\r\n");
+    EXPECT_EQ(mesh.GetName(), "crlf");
+    EXPECT_EQ(mesh.GetVertexCount(), 3u);
+    EXPECT_FLOAT_EQ(mesh.GetExtentX(), 2.0f);
+    EXPECT_EQ(FaceOf(mesh, 0), (std::vector<int32_t>{0, 1, 2, -1, -1, -1, -1, -1, -1}));
+}
+
+TEST(CMeshTest, OverlongLineIsCutAndReadingGoesOn)
+{
+    std::string comment = "# " + std::string(5000, 'x') + " f 1 2 3\n";
+    std::string longVertex = "v 1 2 3" + std::string(400, ' ') + "9\n";
+    CMesh mesh;
+    Load(mesh, "g long\n" + comment + longVertex + "v 0 0 0\nv 1 0 0\nf 1 2 3\n");
+    EXPECT_EQ(mesh.GetVertexCount(), 3u);
+    EXPECT_FLOAT_EQ(mesh.GetVertex(0)[2], 3.0f);
+    EXPECT_EQ(mesh.GetFaceCount(), 1u);
+}
+
+TEST(CMeshTest, IndicesOutOfRangeAreMarkedMissing)
+{
+    CMesh mesh;
+    Load(mesh, std::string(kTriangle) + "vt 0 0\nf 1/1 2/7 99/1\nf -1 2 3\nf 0 1 2\n");
+    ASSERT_EQ(mesh.GetFaceCount(), 3u);
+    EXPECT_EQ(FaceOf(mesh, 0), (std::vector<int32_t>{0, 1, -1, 0, -1, 0, -1, -1, -1}));
+    EXPECT_FALSE(mesh.IsFaceDrawable(0));
+    EXPECT_FALSE(mesh.IsFaceDrawable(1));
+    EXPECT_FALSE(mesh.IsFaceDrawable(2));
+}
+
+TEST(CMeshTest, MissingOrMalformedNumbersReadAsZero)
+{
+    CMesh mesh;
+    Load(mesh, "g short\nv 1\nv 2 x 3\nf 1\n");
+    ASSERT_EQ(mesh.GetVertexCount(), 2u);
+    EXPECT_FLOAT_EQ(mesh.GetVertex(0)[1], 0.0f);
+    EXPECT_FLOAT_EQ(mesh.GetVertex(1)[1], 0.0f);
+    EXPECT_FLOAT_EQ(mesh.GetVertex(1)[2], 3.0f);
+    EXPECT_FALSE(mesh.IsFaceDrawable(0));
+}
+
+TEST(CMeshTest, NumbersReadTheSameWhateverTheLocale)
+{
+    CMesh mesh;
+    Load(mesh, "g num\nv 0.5 -1.25 +2e1\nv nan inf 1\n");
+    EXPECT_FLOAT_EQ(mesh.GetVertex(0)[0], 0.5f);
+    EXPECT_FLOAT_EQ(mesh.GetVertex(0)[1], -1.25f);
+    EXPECT_FLOAT_EQ(mesh.GetVertex(0)[2], 20.0f);
+    EXPECT_FLOAT_EQ(mesh.GetVertex(1)[0], 0.0f);
+    EXPECT_FLOAT_EQ(mesh.GetVertex(1)[1], 0.0f);
+}
+
+TEST(CMeshTest, TextWithoutGroupLineLeavesTheGeometryAsItWas)
+{
+    CMesh mesh;
+    Load(mesh, std::string(kTriangle) + "f 1 2 3\n");
+    Load(mesh, "v 5 5 5\nf 1 1 1\n");
+    EXPECT_EQ(mesh.GetVertexCount(), 3u);
+    EXPECT_EQ(mesh.GetName(), "tri");
+    EXPECT_EQ(mesh.GetGroupCount(), 0);
+}
+
+TEST(CMeshTest, EmptyAndNullTextsReadNothing)
+{
+    CMesh mesh;
+    mesh.LoadObj(nullptr, 10);
+    mesh.LoadObj("", 0);
+    EXPECT_EQ(mesh.GetVertexCount(), 0u);
+    EXPECT_EQ(mesh.GetGroupCount(), 0);
+}
+
+TEST(CMeshTest, ExtractedGroupIsRebasedToItsOwnVertices)
+{
+    CMesh mesh;
+    Load(mesh,
+         "g a\nv 0 0 0\nv 1 0 0\nv 0 1 0\nvn 0 0 1\nf 1//1 2//1 3//1\n"
+         "g b\nv 10 0 0\nv 12 0 0\nv 10 4 0\nvn 0 0 -1\nusemtl m\nf 4//2 5//2 6//2\n");
+    std::unique_ptr<CMesh> b = mesh.ExtractGroup(1);
+    EXPECT_EQ(b->GetName(), "b");
+    EXPECT_EQ(b->GetGroupCount(), 0);
+    ASSERT_EQ(b->GetVertexCount(), 3u);
+    ASSERT_EQ(b->GetFaceCount(), 1u);
+    EXPECT_EQ(FaceOf(*b, 0), (std::vector<int32_t>{0, 1, 2, -1, -1, -1, 0, 0, 0}));
+    EXPECT_EQ(b->GetMaterial(0), 0);
+    EXPECT_FLOAT_EQ(b->GetVertex(0)[0], 10.0f);
+    EXPECT_FLOAT_EQ(b->GetExtentX(), 2.0f);
+    EXPECT_FLOAT_EQ(b->GetExtentY(), 4.0f);
+
+    CVector4 centre = mesh.GetGroupCentre(1);
+    EXPECT_FLOAT_EQ(centre.x, 11.0f);
+    EXPECT_FLOAT_EQ(centre.y, 2.0f);
+    EXPECT_FLOAT_EQ(centre.w, 1.0f);
+
+    b->CentreOnOrigin();
+    EXPECT_FLOAT_EQ(b->GetVertex(0)[0], -1.0f);
+    EXPECT_FLOAT_EQ(b->GetVertex(2)[1], 2.0f);
+}
+
+TEST(CMeshTest, FaceReachingIntoAnotherGroupIsDroppedFromTheExtract)
+{
+    CMesh mesh;
+    Load(mesh, "g a\nv 0 0 0\nv 1 0 0\nv 0 1 0\ng b\nv 5 5 5\nv 6 5 5\nf 1 4 5\n");
+    std::unique_ptr<CMesh> b = mesh.ExtractGroup(1);
+    ASSERT_EQ(b->GetFaceCount(), 1u);
+    EXPECT_FALSE(b->IsFaceDrawable(0));
+}
+
+TEST(CMeshTest, BadGroupIndexGivesAnEmptyMeshAndCentre)
+{
+    CMesh mesh;
+    Load(mesh, kTriangle);
+    EXPECT_EQ(mesh.ExtractGroup(1)->GetVertexCount(), 0u);
+    EXPECT_EQ(mesh.ExtractGroup(-1)->GetVertexCount(), 0u);
+    CVector4 centre = mesh.GetGroupCentre(7);
+    EXPECT_FLOAT_EQ(centre.x, 0.0f);
+    EXPECT_FLOAT_EQ(centre.w, 1.0f);
+}
+
+TEST(CMeshTest, GroupWithoutVerticesHasCentreAtOrigin)
+{
+    CMesh mesh;
+    Load(mesh, "g empty\ng full\nv 2 2 2\nv 4 4 4\n");
+    CVector4 centre = mesh.GetGroupCentre(0);
+    EXPECT_FLOAT_EQ(centre.x, 0.0f);
+    EXPECT_FLOAT_EQ(mesh.GetGroupCentre(1).x, 3.0f);
+}
+
+TEST(CMeshTest, ClearKeepsGroupsAndName)
+{
+    CMesh mesh;
+    Load(mesh, kTriangle);
+    mesh.Clear();
+    EXPECT_EQ(mesh.GetVertexCount(), 0u);
+    EXPECT_EQ(mesh.GetGroupCount(), 1);
+    EXPECT_EQ(mesh.GetName(), "tri");
+}
