@@ -37,7 +37,4 @@ public:
     void WriteTo(CConfigFile& config, bool isMinimized) const;
     bool Save(bool isMinimized, const std::string& path = kFileName) const;
 
-    // Pulls in a window whose middle would lie at or beyond the desktop's
-    // right or bottom edge, then centres a zero coordinate.
-    void PlaceWindow(int desktopWidth, int desktopHeight);
 };

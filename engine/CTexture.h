@@ -58,7 +58,7 @@ public:
     static CPicture MakeBumpHalf(const CPicture& picture, bool inverted);
 
 private:
-    bool DecodePicture(const CPicture& picture, bool wrap, bool dynamic);
+    bool DecodePicture(const CPicture& picture, bool wrap, bool dynamic, bool bump);
 
     unsigned int m_id = 0;
     unsigned int m_bump_id_1 = 0;
