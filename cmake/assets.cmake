@@ -1,0 +1,31 @@
+# The asset set: a generator paints the binary assets, the hand-written text
+# assets are copied beside them into a staging tree, and the pack writer
+# turns the tree into the game's data/data.pk.
+
+add_executable(assetgen
+  tools/assetgen/main.cpp
+  tools/assetgen/CAssetSink.cpp
+  tools/assetgen/CCanvas.cpp
+  tools/assetgen/CFontSheet.cpp
+  tools/assetgen/CNoise.cpp
+  tools/assetgen/CPictureWriter.cpp
+  tools/assetgen/CShape.cpp
+  tools/assetgen/CTextRasterizer.cpp
+)
+target_link_libraries(assetgen PRIVATE PkgConfig::FREETYPE JPEG::JPEG)
+
+set(MW_ASSET_STAGE ${CMAKE_BINARY_DIR}/assets-stage)
+set(MW_ASSET_STAMP ${CMAKE_BINARY_DIR}/assets-stage.stamp)
+file(GLOB_RECURSE MW_HAND_ASSETS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/*)
+
+add_custom_command(
+  OUTPUT ${MW_ASSET_STAMP}
+  COMMAND ${CMAKE_COMMAND} -E remove_directory ${MW_ASSET_STAGE}
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/assets ${MW_ASSET_STAGE}
+  COMMAND $<TARGET_FILE:assetgen> ${MW_ASSET_STAGE}
+  COMMAND ${CMAKE_COMMAND} -E touch ${MW_ASSET_STAMP}
+  DEPENDS assetgen ${MW_HAND_ASSETS}
+  COMMENT "Painting and staging the game's assets"
+  VERBATIM)
+
+add_custom_target(assets ALL DEPENDS ${MW_ASSET_STAMP})

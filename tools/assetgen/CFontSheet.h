@@ -1,0 +1,30 @@
+#pragma once
+
+#include "tools/assetgen/CCanvas.h"
+
+#include <string>
+
+// The game's one font picture: the 94 printable characters 33..126 in
+// bands. The game finds the glyphs by scanning the alpha channel, so the
+// picture follows its rules exactly:
+// - bands are separated by fully transparent rows;
+// - each band starts with a marker one row taller (at the top) than the
+//   glyph cells, since the reader drops a band's top row from every box;
+// - glyphs are separated by fully transparent columns, and every column
+//   inside a glyph holds at least one pixel of alpha 1 or more, so that
+//   glyphs with inner gaps (" % ") stay whole;
+// - the last column and the bottom row are transparent.
+class CFontSheet
+{
+public:
+    static const int kFirstChar = 33;
+    static const int kLastChar = 126;
+    static const int kGlyphCount = kLastChar - kFirstChar + 1;
+
+    // The picture, white with the coverage in alpha, top row first.
+    static CCanvas Build(const std::string& fontPath);
+
+    // The reader's scan, bottom-first rows as the game sees them: the number
+    // of glyphs found (markers not counted). The build checks itself with it.
+    static int CountGlyphs(const CCanvas& sheet);
+};

@@ -1,0 +1,36 @@
+// The asset generator: paints every picture, mesh and binary asset of the
+// game into a staging directory. Everything is drawn from fixed seeds, so
+// two runs write the same bytes.
+#include "tools/assetgen/CAssetSink.h"
+#include "tools/assetgen/CFontSheet.h"
+
+#include <cstdio>
+#include <exception>
+#include <string>
+
+namespace
+{
+const char* const kFontDir = "/usr/share/fonts/truetype/dejavu/";
+}
+
+int main(int argc, char** argv)
+{
+    if (argc != 2)
+    {
+        std::fprintf(stderr, "usage: assetgen <staging directory>\n");
+        return 2;
+    }
+    try
+    {
+        CAssetSink sink(argv[1]);
+        const std::string fonts = kFontDir;
+        sink.WriteTga("mui/font.tga", CFontSheet::Build(fonts + "DejaVuSans-Bold.ttf"), true);
+        std::printf("assetgen: %zu files\n", sink.GetWritten().size());
+    }
+    catch (const std::exception& error)
+    {
+        std::fprintf(stderr, "assetgen: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
