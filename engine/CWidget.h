@@ -1,5 +1,6 @@
 #pragma once
 
+class CConfigFile;
 class CTexture;
 class CVector4;
 
@@ -29,8 +30,13 @@ public:
     static bool IsInside(int x, int y, const CVector4& pos, float width, float height);
 
 protected:
-    // Draws frame k (from 1) of an n-frame vertical strip; frame 1 is the band
-    // nearest texture row 0, the bottom rows of the stored picture.
+    // The place kept under name + ".x", ".y" and ".z" in a layout group; a
+    // missing key reads as 0.
+    static CVector4 ReadPosition(const CConfigFile& config, const char* name);
+
+    // Draws frame k (from 1) of a vertical strip whose frames are `step` of
+    // the texture high; frame 1 is the band nearest texture row 0, the bottom
+    // rows of the stored picture.
     static void DrawStripFrame(const CTexture* texture, float x, float y, float z,
-                               float width, float height, float k, float n);
+                               float width, float height, int k, float step);
 };

@@ -1,0 +1,33 @@
+# Widgets: buttons, check boxes, radio buttons and their groups, the edit box.
+
+add_library(mw_widgets STATIC
+  engine/CWidget.cpp
+  engine/CWidgetContext.cpp
+  engine/CAppWidgetContext.cpp
+  engine/CButton.cpp
+  engine/CCheckBox.cpp
+  engine/CRadioButton.cpp
+  engine/CWidgetGroup.cpp
+  engine/CEditBox.cpp
+)
+target_link_libraries(mw_widgets PUBLIC OpenGL::GL)
+foreach(dep mw_frame mw_platform mw_files mw_gfx mw_sound)
+  if(TARGET ${dep})
+    target_link_libraries(mw_widgets PUBLIC ${dep})
+  endif()
+endforeach()
+
+# The tests need the screen base as the widgets' owner.
+if(TARGET mw_frame)
+  add_executable(mw_widgets_tests
+    tests/widgets/CWidgetTestKit.cpp
+    tests/widgets/CButtonTest.cpp
+    tests/widgets/CCheckBoxTest.cpp
+    tests/widgets/CRadioButtonTest.cpp
+    tests/widgets/CEditBoxTest.cpp
+    tests/widgets/CEditBoxNameSafetyTest.cpp
+    tests/widgets/CWidgetPlacementTest.cpp
+  )
+  target_link_libraries(mw_widgets_tests PRIVATE mw_widgets GTest::gtest GTest::gtest_main)
+  gtest_discover_tests(mw_widgets_tests DISCOVERY_MODE PRE_TEST)
+endif()
