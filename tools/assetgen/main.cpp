@@ -3,6 +3,7 @@
 // two runs write the same bytes.
 #include "tools/assetgen/CAssetSink.h"
 #include "tools/assetgen/CFontSheet.h"
+#include "tools/assetgen/CWidgetArt.h"
 
 #include <cstdio>
 #include <exception>
@@ -25,6 +26,7 @@ int main(int argc, char** argv)
         CAssetSink sink(argv[1]);
         const std::string fonts = kFontDir;
         sink.WriteTga("mui/font.tga", CFontSheet::Build(fonts + "DejaVuSans-Bold.ttf"), true);
+        CWidgetArt::Write(sink, fonts);
         std::printf("assetgen: %zu files\n", sink.GetWritten().size());
     }
     catch (const std::exception& error)
