@@ -14,3 +14,26 @@ add_library(mw_files STATIC
   engine/CGeneralSettings.cpp
 )
 target_link_libraries(mw_files PUBLIC OpenGL::GL PkgConfig::GLU JPEG::JPEG)
+
+# The pack writer's core is a library so the tests can build packs too.
+add_library(mw_packwriter STATIC
+  tools/packwriter/CPackWriter.cpp
+)
+target_link_libraries(mw_packwriter PUBLIC mw_files)
+
+add_executable(mw_files_tests
+  tests/files/CTempDir.cpp
+  tests/files/CTestPictures.cpp
+  tests/files/CScramblerTest.cpp
+  tests/files/CConfigFileTest.cpp
+  tests/files/CValueConversionTest.cpp
+  tests/files/CAtomicFileTest.cpp
+  tests/files/CFilePackTest.cpp
+  tests/files/CTgaDecoderTest.cpp
+  tests/files/CJpegDecoderTest.cpp
+  tests/files/CTextureTest.cpp
+  tests/files/CGeneralSettingsTest.cpp
+  tests/files/CFuzzTest.cpp
+)
+target_link_libraries(mw_files_tests PRIVATE mw_packwriter mw_files JPEG::JPEG GTest::gtest GTest::gtest_main)
+gtest_discover_tests(mw_files_tests DISCOVERY_MODE PRE_TEST)

@@ -1,0 +1,164 @@
+#include "engine/CConfigFile.h"
+#include "engine/CFilePack.h"
+#include "engine/CJpegDecoder.h"
+#include "engine/CScrambler.h"
+#include "engine/CTgaDecoder.h"
+#include "tests/files/CTempDir.h"
+#include "tests/files/CTestPictures.h"
+#include "tools/packwriter/CPackWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+// Random and mutated inputs for every reader of outside bytes. Each must
+// answer (true or false) without crashing or reading out of bounds; run
+// under AddressSanitizer for the full value.
+namespace
+{
+std::vector<unsigned char> Mutate(std::vector<unsigned char> bytes, std::mt19937& random)
+{
+    std::uniform_int_distribution<int> kind(0, 3);
+    const int edits = 1 + static_cast<int>(random() % 8);
+    for (int e = 0; e < edits && !bytes.empty(); ++e)
+    {
+        const std::size_t at = random() % bytes.size();
+        switch (kind(random))
+        {
+        case 0: bytes[at] = static_cast<unsigned char>(random()); break;
+        case 1: bytes[at] ^= static_cast<unsigned char>(1u << (random() % 8)); break;
+        case 2: bytes.resize(at); break;
+        default: bytes.insert(bytes.begin() + static_cast<long>(at), static_cast<unsigned char>(random())); break;
+        }
+    }
+    return bytes;
+}
+
+std::vector<unsigned char> RandomBytes(std::mt19937& random, std::size_t maxSize)
+{
+    std::vector<unsigned char> bytes(random() % (maxSize + 1));
+    for (unsigned char& b : bytes)
+        b = static_cast<unsigned char>(random());
+    return bytes;
+}
+
+// Bytes with many of the characters the tokenizer cares about.
+std::vector<unsigned char> RandomText(std::mt19937& random, std::size_t maxSize)
+{
+    static const char alphabet[] = "ab \t\r\n\"//1 ";
+    std::vector<unsigned char> bytes(random() % (maxSize + 1));
+    for (unsigned char& b : bytes)
+        b = static_cast<unsigned char>(alphabet[random() % (sizeof alphabet - 1)]);
+    return bytes;
+}
+}
+
+TEST(CFuzzTest, StoreAndScramblerTakeAnyBytes)
+{
+    std::mt19937 random(12345);
+    CScrambler scrambler;
+    for (int i = 0; i < 3000; ++i)
+    {
+        const auto bytes = (i % 2 == 0) ? RandomBytes(random, 300) : RandomText(random, 300);
+        CConfigFile plain;
+        EXPECT_TRUE(plain.LoadFromBuffer(bytes.data(), bytes.size(), true));
+        CConfigFile keyed;
+        keyed.LoadFromBuffer(bytes.data(), bytes.size(), true, "ko%58w", 6);
+        std::vector<unsigned char> out;
+        scrambler.Unscramble(bytes.data(), bytes.size(), out, "zq71w", 5);
+        int values[4] = {0, 0, 0, 0};
+        StrToIntArray(std::string(bytes.begin(), bytes.end()), values, 4);
+        StrToFloat(std::string(bytes.begin(), bytes.end()));
+        StrToInt(std::string(bytes.begin(), bytes.end()));
+    }
+}
+
+TEST(CFuzzTest, WrittenStoresReadBackAfterMutationWithoutHarm)
+{
+    std::mt19937 random(777);
+    CConfigFile config;
+    for (int k = 0; k < 40; ++k)
+        config.SetValue("key" + std::to_string(k), k % 3 == 0 ? "two words" : std::to_string(k * 13));
+    const std::string text = config.ToText();
+    std::vector<unsigned char> scrambled;
+    CScrambler scrambler;
+    ASSERT_TRUE(scrambler.Scramble(reinterpret_cast<const unsigned char*>(text.data()), text.size(), scrambled,
+                                   "394m612z", 8));
+    for (int i = 0; i < 2000; ++i)
+    {
+        const auto bytes = Mutate(scrambled, random);
+        CConfigFile back;
+        back.LoadFromBuffer(bytes.data(), bytes.size(), true, "394m612z", 8);
+    }
+}
+
+TEST(CFuzzTest, PackReaderTakesAnyFile)
+{
+    CTempDir dir;
+    std::mt19937 random(4242);
+    CPackWriter writer(CFilePack::kPassPhrase);
+    ASSERT_TRUE(writer.Add("dat/a.txt", std::vector<unsigned char>(40, 'a'), true));
+    ASSERT_TRUE(writer.Add("mui\\b.tga", std::vector<unsigned char>(10, 'b'), false));
+    ASSERT_TRUE(writer.Add("c", {}, false));
+    const auto pack = writer.Build();
+    const std::string path = dir.File("f.pk");
+    for (int i = 0; i < 1500; ++i)
+    {
+        auto bytes = (i % 4 == 0) ? RandomBytes(random, 64) : Mutate(pack, random);
+        if (i % 4 == 0 && bytes.size() >= 2)
+        {
+            bytes[0] = 'L';
+            bytes[1] = 'B';
+        }
+        CTempDir::WriteBytes(path, bytes);
+        CFilePack reader;
+        reader.SetPassPhrase(CFilePack::kPassPhrase);
+        if (!reader.Open(path))
+            continue;
+        for (std::size_t e = 0; e < reader.GetEntryCount(); ++e)
+        {
+            const std::string& name = reader.GetEntryName(e);
+            if (name.find('/') != std::string::npos && name.find('\\') != std::string::npos)
+                continue;
+            const CFileData data = reader.GetFile(name);
+            EXPECT_LE(data.GetOffset() + static_cast<unsigned long long>(data.GetSize()), bytes.size());
+        }
+    }
+}
+
+TEST(CFuzzTest, TgaDecoderTakesAnyBytes)
+{
+    std::mt19937 random(99);
+    const auto tga = CTestPictures::Tga(5, 3, 32, std::vector<unsigned char>(60, 17));
+    CPicture picture;
+    for (int i = 0; i < 5000; ++i)
+    {
+        const auto bytes = (i % 3 == 0) ? RandomBytes(random, 64) : Mutate(tga, random);
+        if (CTgaDecoder::Decode(bytes.data(), bytes.size(), picture))
+        {
+            ASSERT_EQ(picture.m_pixels.size(),
+                      static_cast<std::size_t>(picture.m_width) * picture.m_height * picture.m_components);
+            ASSERT_LE(picture.m_pixels.size() + 18, bytes.size());
+        }
+    }
+}
+
+TEST(CFuzzTest, JpegDecoderTakesAnyBytes)
+{
+    std::mt19937 random(2024);
+    std::vector<unsigned char> rows(24 * 16 * 3);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i] = static_cast<unsigned char>(i * 31);
+    const auto colour = CTestPictures::Jpeg(24, 16, 3, rows, 75);
+    const auto grey = CTestPictures::Jpeg(16, 16, 1, std::vector<unsigned char>(256, 77), 75);
+    CPicture picture;
+    for (int i = 0; i < 1500; ++i)
+    {
+        const auto bytes = (i % 5 == 0) ? RandomBytes(random, 200) : Mutate(i % 2 ? colour : grey, random);
+        if (CJpegDecoder::Decode(bytes.data(), bytes.size(), picture))
+        {
+            ASSERT_EQ(picture.m_pixels.size(),
+                      static_cast<std::size_t>(picture.m_width) * picture.m_height * picture.m_components);
+        }
+    }
+}
