@@ -18,8 +18,13 @@ target_link_libraries(mw_files PUBLIC OpenGL::GL PkgConfig::GLU JPEG::JPEG)
 # The pack writer's core is a library so the tests can build packs too.
 add_library(mw_packwriter STATIC
   tools/packwriter/CPackWriter.cpp
+  tools/packwriter/CAssetTree.cpp
 )
 target_link_libraries(mw_packwriter PUBLIC mw_files)
+
+# packwriter <out.pk> <asset-dir> [--scramble PATTERN]...; see its --help.
+add_executable(packwriter tools/packwriter/main.cpp)
+target_link_libraries(packwriter PRIVATE mw_packwriter mw_files)
 
 add_executable(mw_files_tests
   tests/files/CTempDir.cpp
@@ -34,6 +39,7 @@ add_executable(mw_files_tests
   tests/files/CTextureTest.cpp
   tests/files/CGeneralSettingsTest.cpp
   tests/files/CFuzzTest.cpp
+  tests/files/CAssetTreeTest.cpp
 )
 target_link_libraries(mw_files_tests PRIVATE mw_packwriter mw_files JPEG::JPEG GTest::gtest GTest::gtest_main)
 gtest_discover_tests(mw_files_tests DISCOVERY_MODE PRE_TEST)
