@@ -1,0 +1,169 @@
+#include "games/remover/CRemoverBrick.h"
+
+#include <GL/gl.h>
+#include <cstdlib>
+
+#include "engine/CSprite.h"
+#include "games/remover/CRemoverParams.h"
+#include "shell/game/CGameEvents.h"
+
+namespace
+{
+const int SPARKLES_PER_BURST = 25;
+const unsigned BONUS_FRAME_DELAY = 200;
+}
+
+CRemoverBrick::CRemoverBrick(const CRemoverParams* params, CLight* light)
+    : m_params(params), m_light(light)
+{
+}
+
+CRemoverBrick::~CRemoverBrick() {}
+
+void CRemoverBrick::SetColor(int color)
+{
+    m_color = color;
+    if (!m_params)
+        return;
+    const CModel* model = m_params->GetBrickModel(m_params->GetCurrentSkin(), color);
+    if (!model)
+        return;
+    CVector4 position = GetPosition();
+    float scale = GetScale();
+    bool blend = GetBlend();
+    CModel::operator=(*model);
+    SetPosition(position);
+    SetScale(scale);
+    SetBlend(blend);
+}
+
+void CRemoverBrick::Select()
+{
+    m_selected = true;
+    m_brick_alpha = 1.0f;
+    SetBlend(true);
+}
+
+void CRemoverBrick::Unselect()
+{
+    m_selected = false;
+    m_brick_alpha = 1.0f;
+    SetBlend(false);
+}
+
+void CRemoverBrick::SetBonus(int value, int life)
+{
+    if (value <= 0)
+        return;
+    m_bonus_value = value;
+    m_bonus_sprite.reset();
+    if (m_params && m_params->GetBonusSprite())
+    {
+        m_bonus_sprite = std::make_unique<CSprite>(*m_params->GetBonusSprite());
+        m_bonus_sprite->SetFrameDelay(BONUS_FRAME_DELAY);
+        m_bonus_sprite->SetBlend(true);
+    }
+    m_bonus_life = life;
+    m_number_sprite.reset();
+    if (m_params && m_params->GetNumberSprite())
+    {
+        m_number_sprite = std::make_unique<CSprite>(*m_params->GetNumberSprite());
+        m_number_sprite->SetFrameDelay(BONUS_FRAME_DELAY);
+        m_number_sprite->SetBlend(true);
+    }
+}
+
+void CRemoverBrick::DropBonus()
+{
+    m_bonus_value = 0;
+    m_bonus_life = 0;
+    m_bonus_sprite.reset();
+    m_number_sprite.reset();
+}
+
+bool CRemoverBrick::Vanish(CGameEvents* events)
+{
+    m_brick_alpha -= 0.04f;
+    if (!m_sparkled)
+    {
+        if (events)
+            for (int i = 0; i < SPARKLES_PER_BURST; ++i)
+                events->AddSparkle(GetPosition(), m_color);
+        m_sparkled = true;
+    }
+    return m_brick_alpha < 0.0f;
+}
+
+void CRemoverBrick::CountDownBonus(CGameEvents* events)
+{
+    if (m_bonus_value == 0)
+        return;
+    m_bonus_life -= 1;
+    const CVector4& p = GetPosition();
+    float quarter = GetScale() / 4.0f;
+    for (int i = 0; i < 5; ++i)
+    {
+        int first = std::rand() % 6;
+        int second = std::rand() % 6;
+        if (events)
+        {
+            events->AddSparkle(CVector4(p.x + quarter, p.y + quarter, p.z), first);
+            events->AddSparkle(CVector4(p.x + quarter, p.y - quarter, p.z), second);
+        }
+    }
+    if (m_bonus_life < 0)
+        DropBonus();
+}
+
+void CRemoverBrick::Update(float dt)
+{
+    CModel::Update(dt);
+    if (m_bonus_sprite)
+        m_bonus_sprite->Advance(static_cast<unsigned>(dt));
+}
+
+void CRemoverBrick::Draw()
+{
+    const CVector4& p = GetPosition();
+    glPushMatrix();
+    if (m_selected)
+        glColor4f(1.0f, 1.0f, 1.0f, m_brick_alpha);
+    glTranslatef(p.x, p.y, p.z);
+    glRotatef(GetAngleX(), 1.0f, 0.0f, 0.0f);
+    glRotatef(GetAngleY(), 0.0f, 1.0f, 0.0f);
+    glRotatef(GetAngleZ(), 0.0f, 0.0f, 1.0f);
+    if (m_new && !m_selected)
+        glColor4f(1.0f, 1.0f, 1.0f, 0.5f);
+    bool blended = m_selected || m_new;
+    if (blended)
+    {
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        glEnable(GL_BLEND);
+    }
+    CModel::Draw();
+    if (blended)
+        glDisable(GL_BLEND);
+    glPopMatrix();
+
+    if (m_bonus_sprite)
+    {
+        float s = GetScale();
+        float depth = GetScaledSizeZ();
+        glEnable(GL_BLEND);
+        glDisable(GL_DEPTH_TEST);
+        m_bonus_sprite->SetGroup(m_bonus_value - 1);
+        m_bonus_sprite->SetSize(s / 2.0f, s / 2.0f);
+        m_bonus_sprite->SetPosition(CVector4(p.x + s / 4.0f, p.y + s / 4.0f, p.z + depth / 2.0f));
+        m_bonus_sprite->Draw(true);
+        if (m_number_sprite)
+        {
+            m_number_sprite->SetGroup(m_bonus_life);
+            m_number_sprite->SetSize(s / 2.0f, s / 2.0f);
+            m_number_sprite->SetPosition(CVector4(p.x + s / 4.0f, p.y - s / 4.0f, p.z + depth / 2.0f));
+            m_number_sprite->Draw(true);
+        }
+        glDisable(GL_BLEND);
+        glEnable(GL_DEPTH_TEST);
+    }
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+}

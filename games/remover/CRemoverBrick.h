@@ -1,0 +1,69 @@
+#pragma once
+
+#include <memory>
+
+#include "engine/CModel.h"
+
+class CGameEvents;
+class CLight;
+class CRemoverParams;
+class CSprite;
+
+// One brick of the remover: the model of its colour in the current skin, a
+// selected/fading state, the new mark of a brick placed this turn, and an
+// optional bonus (value 1..4) that outlives a number of removal phases.
+class CRemoverBrick : public CModel
+{
+public:
+    static const int MAX_BONUS_VALUE = 4;
+    static const int MAX_BONUS_LIFE = 2;
+    // Fade-out steps from alpha 1 until Vanish reports the brick gone.
+    static const int FADE_STEPS = 25;
+
+    CRemoverBrick(const CRemoverParams* params, CLight* light);
+    ~CRemoverBrick() override;
+
+    // Takes the model of (current skin, colour), keeping position and scale.
+    void SetColor(int color);
+    int GetColor() const { return m_color; }
+
+    void Select();
+    void Unselect();
+    bool IsSelected() const { return m_selected; }
+    void SetAlpha(float alpha) { m_brick_alpha = alpha; }
+    float GetAlpha() const { return m_brick_alpha; }
+    bool SetNew(bool isNew) { m_new = isNew; return m_new; }
+    bool IsNew() const { return m_new; }
+
+    // A value of 0 or below leaves the brick as it is.
+    void SetBonus(int value, int life);
+    int GetBonusValue() const { return m_bonus_value; }
+    int GetBonusLife() const { return m_bonus_life; }
+    bool HasBonusSprite() const { return m_bonus_sprite != nullptr; }
+
+    // One fade step; true once the brick has faded out. The first call bursts
+    // sparkles in the brick's colour.
+    bool Vanish(CGameEvents* events);
+    // One removal phase of the bonus life; the bonus goes when its life is spent.
+    void CountDownBonus(CGameEvents* events);
+
+    void Update(float dt) override;
+    void Draw() override;
+
+    CLight* GetLight() const { return m_light; }
+
+private:
+    void DropBonus();
+
+    int m_color = 0;
+    const CRemoverParams* m_params;
+    float m_brick_alpha = 1.0f;
+    bool m_selected = false;
+    CLight* m_light;
+    bool m_new = false;
+    bool m_sparkled = false;
+    int m_bonus_value = 0;
+    std::unique_ptr<CSprite> m_bonus_sprite;
+    int m_bonus_life = 0;
+    std::unique_ptr<CSprite> m_number_sprite;
+};

@@ -1,0 +1,194 @@
+#include "games/remover/CRemoverGame.h"
+
+#include <GL/gl.h>
+#include <cstdlib>
+
+#include "engine/CAppWindow.h"
+#include "engine/CConfigFile.h"
+#include "engine/CGameApp.h"
+#include "games/remover/CRemoverField.h"
+#include "games/remover/CRemoverParams.h"
+#include "games/remover/CRemoverPlayer.h"
+#include "shell/game/CGameBackground.h"
+#include "shell/game/CLevelBricksEffect.h"
+#include "shell/game/CLevelFlipEffect.h"
+#include "shell/game/GameLookup.h"
+#include "shell/game/SaveValues.h"
+
+CRemoverGame::CRemoverGame(CGameApp* app, CRemoverParams& params, CGameEvents* events) : m_app(app)
+{
+    m_background = std::make_unique<CGameBackground>(app);
+    m_field = std::make_unique<CRemoverField>(params, events, app ? GetCurrentResManager() : nullptr);
+    m_level = 1;
+    StartLevel(1);
+    m_player = std::make_unique<CRemoverPlayer>(params, *m_field, events, app ? GetMainFont() : nullptr);
+    if (m_app)
+    {
+        m_app->GetViewParams().SetTranslation(CVector4(0.0f, 0.0f, -40.0f));
+        m_app->GetViewParams().SetScale(0.06f);
+    }
+}
+
+CRemoverGame::~CRemoverGame() {}
+
+void CRemoverGame::StartLevel(int level)
+{
+    m_field->NewLevel(level);
+    m_bricks_effect = std::make_unique<CLevelBricksEffect>(m_app, m_field.get(), std::rand() % 3);
+}
+
+void CRemoverGame::EndLevel(float dt)
+{
+    m_flip_effect->Update(dt);
+    if (m_flip_effect->IsDone())
+    {
+        m_level += 1;
+        m_flip_effect.reset();
+        m_game_over = true;
+    }
+}
+
+void CRemoverGame::SetPointer(const CVector4& cursor, bool button)
+{
+    m_cursor = cursor;
+    m_button = button;
+}
+
+void CRemoverGame::PollInput()
+{
+    if (!m_app)
+        return;
+    CInput& input = m_app->GetInput();
+    input.Poll();
+    CAppWindow* window = CAppWindow::Get();
+    if (!window)
+        return;
+    SPoint mouse = input.GetMousePos();
+    const CViewParams& view = m_app->GetViewParams();
+    m_cursor = CRemoverPlayer::CastCursor(mouse.x, mouse.y, window->GetWidth(), window->GetHeight(), view.GetNear(),
+                                          view.GetFov(), view.GetAspect(), view.GetTranslation().z,
+                                          m_field->GetParams().GetViewScale(), m_player->GetAimHeight());
+    m_button = (input.GetMouseState()->rgbButtons[0] & 0x80) != 0;
+}
+
+void CRemoverGame::Update(float dt)
+{
+    PollInput();
+    m_background->SetScore(m_player->GetScore());
+    m_background->Update(dt);
+    m_score = m_player->GetScore();
+    m_field->Update();
+    m_player->UpdatePopups(dt);
+
+    if (m_bricks_effect)
+    {
+        m_bricks_effect->Update(dt);
+        if (m_bricks_effect->IsDone())
+            m_bricks_effect.reset();
+        return;
+    }
+    if (m_flip_effect)
+    {
+        EndLevel(dt);
+        return;
+    }
+    if (m_game_over)
+        return;
+
+    m_field->SetAlpha(m_angle);
+    m_player->Update(dt, m_cursor, m_button);
+    if (m_player->GetState() == CRemoverPlayer::STATE_RESOLVED &&
+        m_field->GetStatus() == CRemoverField::STATUS_IDLE)
+        m_player->NewTurn();
+    if (m_field->IsFinished())
+        m_flip_effect = std::make_unique<CLevelFlipEffect>(m_app, m_field.get());
+}
+
+void CRemoverGame::Draw()
+{
+    if (!m_app)
+        return;
+    CAppWindow* window = CAppWindow::Get();
+    int w = window ? window->GetWidth() : 800;
+    int h = window ? window->GetHeight() : 600;
+    CViewParams& view = m_app->GetViewParams();
+
+    view.SetOrtho(w, h);
+    glDisable(GL_DEPTH_TEST);
+    m_background->Draw();
+
+    view.SetPerspective(w, h);
+    glPushMatrix();
+    view.ApplyTransform();
+    view.ApplyRotationZ();
+    glPushMatrix();
+    glRotatef(m_angle, 1.0f, 0.0f, 0.0f);
+    glEnable(GL_DEPTH_TEST);
+    if (m_bricks_effect)
+        m_bricks_effect->ApplyRotation();
+    if (m_flip_effect)
+        m_flip_effect->ApplyRotation();
+    m_field->Draw();
+    m_player->Draw();
+    glDisable(GL_DEPTH_TEST);
+    DrawSparkles();
+    glEnable(GL_DEPTH_TEST);
+    UpdateSparkles();
+    glPopMatrix();
+    glPopMatrix();
+
+    view.SetOrtho(w, h);
+    m_background->DrawScore();
+}
+
+void CRemoverGame::Reskin()
+{
+    m_field->Reskin();
+    m_player->Reskin();
+}
+
+void CRemoverGame::Save(CConfigFile& store) const
+{
+    store.SetInt("gf_m_score", m_score);
+    store.SetFloat("gf_m_alpha", m_angle);
+    store.SetInt("gf_m_is_game_over", m_game_over ? 1 : 0);
+    store.SetInt("gf_m_current_level", m_level);
+    m_field->Save(store);
+    m_player->Save(store);
+}
+
+bool CRemoverGame::ValidateSave(const CConfigFile& store)
+{
+    int value = 0;
+    float angle = 0.0f;
+    if (!ReadSaveInt(store, "gf_m_score", 0, 0x7FFFFFFF, value))
+        return false;
+    if (!ReadSaveFloat(store, "gf_m_alpha", angle) || angle < -360.0f || angle > 360.0f)
+        return false;
+    if (!ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value))
+        return false;
+    if (!ReadSaveInt(store, "gf_m_current_level", 0, 0x7FFFFFFF, value))
+        return false;
+    if (!CRemoverField::ValidateSave(store))
+        return false;
+    int width = StrToInt(store.GetValue("f_m_width_bricks", "0"));
+    return CRemoverPlayer::ValidateSave(store, width);
+}
+
+bool CRemoverGame::Load(const CConfigFile& store)
+{
+    if (!ValidateSave(store))
+        return false;
+    int value = 0;
+    ReadSaveInt(store, "gf_m_score", 0, 0x7FFFFFFF, m_score);
+    ReadSaveFloat(store, "gf_m_alpha", m_angle);
+    ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value);
+    m_game_over = (value == 1);
+    ReadSaveInt(store, "gf_m_current_level", 0, 0x7FFFFFFF, m_level);
+    m_field->Load(store);
+    m_player->Load(store);
+    // The restored board comes in as a dealt one does.
+    m_flip_effect.reset();
+    m_bricks_effect = std::make_unique<CLevelBricksEffect>(m_app, m_field.get(), std::rand() % 3);
+    return true;
+}

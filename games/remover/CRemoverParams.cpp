@@ -1,0 +1,88 @@
+#include "games/remover/CRemoverParams.h"
+
+#include <cstdio>
+
+#include "engine/CConfigFile.h"
+#include "engine/CFilePack.h"
+#include "engine/CResManager.h"
+#include "engine/CSprite.h"
+
+const char* const CRemoverParams::REGISTRY_NAME = "m_bricks_remover_game_param";
+const char* const CRemoverParams::PARAMS_FILE = "dat/bricks_rem.txt";
+const float CRemoverParams::DEFAULT_FIELD_WIDTH = 30.0f;
+
+CRemoverParams::CRemoverParams()
+    : CGameParams("data/remover.cfg", "52kq781w", "data/scores1%i%i.tab", 3, 3)
+{
+}
+
+CRemoverParams::~CRemoverParams() {}
+
+void CRemoverParams::SetFieldWidth(float width)
+{
+    // The cell size divides by it and the cursor cast scales by it.
+    m_field_width = (width > 0.0f && width < 10000.0f) ? width : DEFAULT_FIELD_WIDTH;
+}
+
+int CRemoverParams::GetBricksPerStep(int difficulty) const
+{
+    if (difficulty < 0 || difficulty > 2)
+        difficulty = 0;
+    return m_bricks_per_step[difficulty];
+}
+
+void CRemoverParams::SetBricksPerStep(int difficulty, int count)
+{
+    if (difficulty < 0 || difficulty > 2)
+        return;
+    // A turn deals at least one brick; more than a board holds makes no sense.
+    if (count < 1)
+        count = 1;
+    if (count > 169)
+        count = 169;
+    m_bricks_per_step[difficulty] = count;
+}
+
+void CRemoverParams::ReadParams(const CConfigFile& store)
+{
+    SetFieldWidth(StrToFloat(store.GetValue("m_field_width", "0")));
+    int perStep[3] = {0, 0, 0};
+    StrToIntArray(store.GetValue("m_bricks_per_step", "0"), perStep, 3);
+    for (int d = 0; d < 3; ++d)
+        SetBricksPerStep(d, perStep[d]);
+    SetSkinsCount(StrToInt(store.GetValue("m_skins_count", "0")));
+}
+
+void CRemoverParams::LoadParams(CFilePack& pack)
+{
+    CFileData data = pack.GetFile(PARAMS_FILE);
+    CConfigFile store;
+    store.LoadFromBuffer(data.GetData(), data.GetSize(), true);
+    data.Free();
+    ReadParams(store);
+}
+
+void CRemoverParams::LoadTextures(CResManager& manager)
+{
+    char file[64];
+    char name[64];
+    for (int skin = 0; skin < GetSkinsCount(); ++skin)
+    {
+        for (int colour = 1; colour <= COLOR_MODELS; ++colour)
+        {
+            std::snprintf(file, sizeof file, "dat/brick%i%i.unt", skin, colour);
+            std::snprintf(name, sizeof name, "brick%i%i.unt", skin, colour);
+            manager.AddModel(file, name);
+            SetBrickModel(skin, colour - 1, manager.FindModel(name));
+        }
+    }
+
+    manager.AddSprite("dat/remover/bonuses.spr", "remover_bonuses_sprite");
+    if (const CSprite* sprite = manager.FindSprite("remover_bonuses_sprite"))
+        m_bonus_sprite = std::make_unique<CSprite>(*sprite);
+    manager.AddSprite("dat/numbers.spr", "remover_numbers_sprite");
+    if (const CSprite* sprite = manager.FindSprite("remover_numbers_sprite"))
+        m_number_sprite = std::make_unique<CSprite>(*sprite);
+
+    manager.AddTexture("mui/remover/game_bg.jpg", "game_bg", false, false);
+}

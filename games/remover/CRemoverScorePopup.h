@@ -1,0 +1,29 @@
+#pragma once
+
+#include "engine/CVector4.h"
+
+class CBitmapFont;
+
+// The points of one placed brick, rising and fading above the board.
+class CRemoverScorePopup
+{
+public:
+    explicit CRemoverScorePopup(const CBitmapFont* font);
+
+    void Update();
+    void Draw() const;
+
+    void SetPosition(const CVector4& position) { m_pos = position; }
+    const CVector4& GetPosition() const { return m_pos; }
+    void SetValue(int value) { m_value = value; }
+    int GetValue() const { return m_value; }
+    float GetAlpha() const { return m_alpha; }
+    const CVector4& GetVelocity() const { return m_velocity; }
+
+private:
+    CVector4 m_pos;
+    float m_alpha = 1.0f;
+    int m_value = 0;
+    CVector4 m_velocity;
+    const CBitmapFont* m_font;
+};

@@ -1,0 +1,45 @@
+#include "shell/game/CGameBackground.h"
+
+#include <GL/gl.h>
+#include <cstdio>
+
+#include "engine/CBitmapFont.h"
+#include "engine/CResManager.h"
+#include "engine/CTexture.h"
+#include "shell/game/GameLookup.h"
+
+CGameBackground::CGameBackground(CGameApp* app)
+    : m_font(GetMainFont()), m_app(app), m_background(nullptr)
+{
+    if (CResManager* current = GetCurrentResManager())
+        m_background = current->FindTexture("game_bg");
+}
+
+void CGameBackground::Update(float) {}
+
+std::string CGameBackground::FormatScore(int score)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "Score: %6d", score);
+    return text;
+}
+
+void CGameBackground::Draw()
+{
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glEnable(GL_TEXTURE_2D);
+    if (m_background)
+        glBindTexture(GL_TEXTURE_2D, m_background->GetId());
+    CTexture::DrawQuad(0.0f, 0.0f, 0.0f, 800.0f, 600.0f, 0.0f, 1.0f, 0.0f, 1.0f);
+    UpdateBackSparkles();
+    DrawBackSparkles();
+    glDisable(GL_TEXTURE_2D);
+}
+
+void CGameBackground::DrawScore()
+{
+    if (!m_font)
+        return;
+    std::string text = FormatScore(m_score);
+    m_font->DrawText(text.c_str(), 24.0f, 550.0f, 40.0f, 10.0f, 0.85f, 0.93f, 0.12f, 1.0f, false);
+}

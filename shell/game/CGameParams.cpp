@@ -1,0 +1,172 @@
+#include "shell/game/CGameParams.h"
+
+#include <cstdio>
+
+#include "engine/CConfigFile.h"
+
+namespace
+{
+int Clamp(int value, int low, int high)
+{
+    if (value < low)
+        return low;
+    if (value > high)
+        return high;
+    return value;
+}
+
+const char* const DIFFICULTY_NAMES[] = {"Easy", "Medium", "Hard"};
+const char* const SIZE_NAMES[] = {"Small Field", "Medium Field", "Large Field", "Giant Field"};
+}
+
+CGameParams::CGameParams(const std::string& settingsFile, const std::string& settingsKey,
+                         const std::string& scoresPattern, int difficulties, int sizes)
+    : m_settings_file(settingsFile),
+      m_settings_key(settingsKey),
+      m_scores_pattern(scoresPattern),
+      m_difficulty_count(difficulties < 1 ? 1 : difficulties),
+      m_size_count(sizes < 1 ? 1 : sizes)
+{
+    for (int i = 0; i < m_difficulty_count * m_size_count; ++i)
+        m_score_tables.push_back(std::make_unique<CScoreTable>(0));
+    m_brick_models.assign(static_cast<std::size_t>(m_skins_count) * MODELS_PER_SKIN, nullptr);
+}
+
+CGameParams::~CGameParams() {}
+
+std::string CGameParams::DataPath(const std::string& relative) const
+{
+    if (m_data_root.empty())
+        return relative;
+    if (m_data_root.back() == '/')
+        return m_data_root + relative;
+    return m_data_root + "/" + relative;
+}
+
+std::string CGameParams::GetSettingsPath() const
+{
+    return DataPath(m_settings_file);
+}
+
+std::string CGameParams::GetScoreTablePath(int difficulty, int size) const
+{
+    char name[256];
+    std::snprintf(name, sizeof name, m_scores_pattern.c_str(), difficulty, size);
+    return DataPath(name);
+}
+
+void CGameParams::SetLastSize(int size)
+{
+    m_last_size = Clamp(size, 0, m_size_count - 1);
+}
+
+void CGameParams::SetLastDifficulty(int difficulty)
+{
+    m_last_difficulty = Clamp(difficulty, 0, m_difficulty_count - 1);
+}
+
+void CGameParams::SetCurrentSkin(int skin)
+{
+    m_current_skin = Clamp(skin, 0, m_skins_count - 1);
+}
+
+void CGameParams::SetSkinsCount(int count)
+{
+    // A kind always has at least one skin; a larger count than the table can
+    // sensibly hold is data damage.
+    m_skins_count = Clamp(count, 1, 64);
+    m_brick_models.assign(static_cast<std::size_t>(m_skins_count) * MODELS_PER_SKIN, nullptr);
+    SetCurrentSkin(m_current_skin);
+}
+
+void CGameParams::SetBrickModel(int skin, int index, CModel* model)
+{
+    if (skin < 0 || skin >= m_skins_count || index < 0 || index >= MODELS_PER_SKIN)
+        return;
+    m_brick_models[static_cast<std::size_t>(skin) * MODELS_PER_SKIN + index] = model;
+}
+
+CModel* CGameParams::GetBrickModel(int skin, int index) const
+{
+    if (skin < 0 || skin >= m_skins_count || index < 0 || index >= MODELS_PER_SKIN)
+        return nullptr;
+    std::size_t at = static_cast<std::size_t>(skin) * MODELS_PER_SKIN + index;
+    return at < m_brick_models.size() ? m_brick_models[at] : nullptr;
+}
+
+CScoreTable* CGameParams::GetScoreTable(int index)
+{
+    if (index < 0 || index >= GetScoreTableCount())
+        return nullptr;
+    return m_score_tables[index].get();
+}
+
+int CGameParams::GetTableIndex(int difficulty, int size) const
+{
+    return Clamp(difficulty, 0, m_difficulty_count - 1) * m_size_count + Clamp(size, 0, m_size_count - 1);
+}
+
+CScoreTable* CGameParams::GetCurrentScoreTable()
+{
+    return GetScoreTable(GetTableIndex(m_last_difficulty, m_last_size));
+}
+
+void CGameParams::ReadSettings(const CConfigFile& store)
+{
+    SetCurrentSkin(StrToInt(store.GetValue("m_current_skin", "0")));
+    SetLastDifficulty(StrToInt(store.GetValue("remover_last_difficult", "0")));
+    SetLastSize(StrToInt(store.GetValue("remover_last_size", "0")));
+    m_autosave = StrToBool(store.GetValue("m_autosave", "1"));
+    ReadExtraSettings(store);
+}
+
+void CGameParams::WriteSettings(CConfigFile& store) const
+{
+    store.SetInt("m_autosave", m_autosave ? 1 : 0);
+    store.SetInt("m_current_skin", m_current_skin);
+    store.SetInt("remover_last_difficult", m_last_difficulty);
+    store.SetInt("remover_last_size", m_last_size);
+    WriteExtraSettings(store);
+}
+
+void CGameParams::LoadSettings()
+{
+    CConfigFile store;
+    if (store.Load(GetSettingsPath(), true, m_settings_key.c_str(), m_settings_key.size()))
+        ReadSettings(store);
+    // The tables live in files of their own: a lost settings file must not
+    // cost the player the records.
+    LoadScoreTables();
+}
+
+void CGameParams::SaveSettings()
+{
+    CConfigFile store;
+    WriteSettings(store);
+    store.Save(GetSettingsPath(), m_settings_key.c_str(), m_settings_key.size());
+    SaveScoreTables();
+}
+
+void CGameParams::LoadScoreTables()
+{
+    for (int d = 0; d < m_difficulty_count; ++d)
+        for (int s = 0; s < m_size_count; ++s)
+            m_score_tables[d * m_size_count + s]->Load(GetScoreTablePath(d, s));
+}
+
+void CGameParams::SaveScoreTables()
+{
+    for (int d = 0; d < m_difficulty_count; ++d)
+        for (int s = 0; s < m_size_count; ++s)
+            m_score_tables[d * m_size_count + s]->Save(GetScoreTablePath(d, s));
+}
+
+void CGameParams::GetScoreCaption(CScoreCaptionList& list)
+{
+    for (int d = 0; d < m_difficulty_count; ++d)
+        for (int s = 0; s < m_size_count; ++s)
+        {
+            std::string caption = std::string(DIFFICULTY_NAMES[d < 3 ? d : 2]) + " - " + SIZE_NAMES[s < 4 ? s : 3];
+            list.emplace_back(caption, m_score_tables[d * m_size_count + s].get());
+        }
+}

@@ -1,0 +1,5 @@
+#include "shell/game/CGameScreen.h"
+
+CGameScreen::CGameScreen() {}
+
+CGameScreen::~CGameScreen() {}

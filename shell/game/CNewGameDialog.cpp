@@ -1,0 +1,249 @@
+#include "shell/game/CNewGameDialog.h"
+
+#include <GL/gl.h>
+
+#include "engine/CAppWindow.h"
+#include "engine/CBitmapFont.h"
+#include "engine/CButton.h"
+#include "engine/CConfigFile.h"
+#include "engine/CGameApp.h"
+#include "engine/CRadioButton.h"
+#include "engine/CResManager.h"
+#include "engine/CTexture.h"
+#include "engine/CWidgetGroup.h"
+#include "shell/game/CGameParams.h"
+#include "shell/game/GameLookup.h"
+
+namespace
+{
+const int KEY_ENTER = 13;
+const int KEY_ESCAPE = 27;
+const float CAPTION_SIZE = 35.0f;
+
+CTexture* FindTexture(CResManager* resources, const char* name)
+{
+    return resources ? resources->FindTexture(name) : nullptr;
+}
+}
+
+CNewGameDialog::CNewGameDialog(CConfigFile* layout, CGameParams* params)
+    : m_size_group(std::make_unique<CWidgetGroup>()),
+      m_difficulty_group(std::make_unique<CWidgetGroup>()),
+      m_layout(layout),
+      m_resources(GetCurrentResManager()),
+      m_params(params),
+      m_font(GetMainFont())
+{
+    if (CGameApp* app = GetGameApp())
+        SetScreenSize(app->GetViewParams().GetWidth(), app->GetViewParams().GetHeight());
+
+    int width = m_layout ? StrToInt(m_layout->GetValue("m_nd_width", "0")) : 0;
+    int height = m_layout ? StrToInt(m_layout->GetValue("m_nd_height", "0")) : 0;
+    SetPosition((m_screen_width - width) / 2, (m_screen_height - height) / 2);
+    SetSize(width, height);
+
+    m_ok_button = std::make_unique<CButton>(this, FindTexture(m_resources, "m_ok_btn"));
+    m_cancel_button = std::make_unique<CButton>(this, FindTexture(m_resources, "m_cancel_btn"));
+    if (m_layout)
+    {
+        m_ok_button->LoadPosition(*m_layout, "m_nd_ok_btn");
+        m_cancel_button->LoadPosition(*m_layout, "m_nd_cancel_btn");
+    }
+    AddChild(m_ok_button.get());
+    AddChild(m_cancel_button.get());
+    m_background = FindTexture(m_resources, "m_dialog_window_back");
+}
+
+CNewGameDialog::~CNewGameDialog() {}
+
+void CNewGameDialog::SetScreenSize(int width, int height)
+{
+    m_screen_width = width;
+    m_screen_height = height;
+}
+
+void CNewGameDialog::SetPosition(int x, int y)
+{
+    m_x = static_cast<float>(x);
+    m_y = static_cast<float>(y);
+}
+
+void CNewGameDialog::SetSize(int width, int height)
+{
+    m_width = width;
+    m_height = height;
+}
+
+void CNewGameDialog::AddChoice(std::vector<SChoice>& choices, CWidgetGroup& group, const char* key,
+                               const char* caption, const char* widthText, bool hidden)
+{
+    float captionWidth = m_font ? m_font->GetTextWidth(widthText, CAPTION_SIZE) : 0.0f;
+    SChoice choice;
+    choice.m_radio = std::make_unique<CRadioButton>(this, FindTexture(m_resources, "m_radio_btn"), captionWidth);
+    choice.m_caption = caption;
+    if (m_layout)
+        choice.m_radio->LoadPosition(*m_layout, key);
+    choice.m_radio->SetVisible(!hidden);
+    AddChild(choice.m_radio.get());
+    group.Add(choice.m_radio.get());
+    choices.push_back(std::move(choice));
+}
+
+void CNewGameDialog::AddSizeChoice(const char* key, const char* caption, const char* widthText, bool hidden)
+{
+    AddChoice(m_size_choices, *m_size_group, key, caption, widthText, hidden);
+}
+
+void CNewGameDialog::AddDifficultyChoice(const char* key, const char* caption, const char* widthText,
+                                         bool hidden)
+{
+    AddChoice(m_difficulty_choices, *m_difficulty_group, key, caption, widthText, hidden);
+}
+
+void CNewGameDialog::Preselect(std::vector<SChoice>& choices, CWidgetGroup& group, int index)
+{
+    if (choices.empty())
+        return;
+    if (index < 0 || index >= static_cast<int>(choices.size()) || !choices[index].m_radio->IsVisible())
+    {
+        index = 0;
+        for (std::size_t i = 0; i < choices.size(); ++i)
+            if (choices[i].m_radio->IsVisible())
+            {
+                index = static_cast<int>(i);
+                break;
+            }
+    }
+    choices[index].m_radio->SetSelected(true);
+    group.Select(choices[index].m_radio.get());
+}
+
+void CNewGameDialog::Preselect()
+{
+    Preselect(m_size_choices, *m_size_group, m_params ? m_params->GetLastSize() : 0);
+    Preselect(m_difficulty_choices, *m_difficulty_group, m_params ? m_params->GetLastDifficulty() : 0);
+}
+
+int CNewGameDialog::GetSelectedSize() const
+{
+    return m_size_group->GetSelectedIndex();
+}
+
+int CNewGameDialog::GetSelectedDifficulty() const
+{
+    return m_difficulty_group->GetSelectedIndex();
+}
+
+void CNewGameDialog::Close(int result)
+{
+    // A second key or click before the deferred close must not ask again.
+    if (m_closing)
+        return;
+    m_closing = true;
+    SetResult(result);
+    if (CAppWindow* window = CAppWindow::Get())
+        window->CloseScreen(false);
+}
+
+void CNewGameDialog::Draw()
+{
+    glPushMatrix();
+    glEnable(GL_TEXTURE_2D);
+    if (m_background)
+        glBindTexture(GL_TEXTURE_2D, m_background->GetId());
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_BLEND);
+    glBegin(GL_TRIANGLE_STRIP);
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex3f(m_x, m_y, 0.0f);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex3f(m_x, m_y + m_height, 0.0f);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex3f(m_x + m_width, m_y, 0.0f);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex3f(m_x + m_width, m_y + m_height, 0.0f);
+    glEnd();
+
+    UpdateBackSparkles();
+    DrawBackSparkles();
+
+    glDisable(GL_BLEND);
+    glTranslatef(m_x, m_y, 0.5f);
+    if (m_font)
+    {
+        m_font->DrawText("Start new game", 50.0f, 152.0f, 122.0f, 10.0f, 0.0f, 0.0f, 0.0f, 1.0f, false);
+        m_font->DrawText("Start new game", 50.0f, 150.0f, 120.0f, 10.0f, 1.0f, 1.0f, 1.0f, 1.0f, false);
+        for (const auto* list : {&m_size_choices, &m_difficulty_choices})
+            for (const SChoice& choice : *list)
+            {
+                if (!choice.m_radio->IsVisible())
+                    continue;
+                const CVector4& p = choice.m_radio->GetPosition();
+                m_font->DrawText(choice.m_caption.c_str(), CAPTION_SIZE, p.x + 55.0f, p.y + 43.0f, p.z, 1.0f,
+                                 1.0f, 1.0f, 1.0f, false);
+            }
+    }
+    glEnable(GL_TEXTURE_2D);
+    CScreen::Draw();
+    glDisable(GL_TEXTURE_2D);
+    glPopMatrix();
+}
+
+void CNewGameDialog::OnKeyDown(int key)
+{
+    if (key == KEY_ESCAPE)
+        Close(1);
+    else if (key == KEY_ENTER)
+        Close(0);
+}
+
+void CNewGameDialog::MapMouse(int x, int y, int& outX, int& outY) const
+{
+    int lx = x;
+    int ly = y;
+    CAppWindow* window = CAppWindow::Get();
+    if (window && window->GetWidth() > 0 && window->GetHeight() > 0)
+    {
+        lx = static_cast<int>(x / (static_cast<float>(window->GetWidth()) / m_screen_width));
+        ly = static_cast<int>(y / (static_cast<float>(window->GetHeight()) / m_screen_height));
+    }
+    outX = lx - static_cast<int>(m_x);
+    outY = ly - static_cast<int>(m_y);
+}
+
+void CNewGameDialog::OnMouseMove(int x, int y, int flags)
+{
+    int mx = 0;
+    int my = 0;
+    MapMouse(x, y, mx, my);
+    CScreen::OnMouseMove(mx, my, flags);
+}
+
+void CNewGameDialog::OnLButtonUp(int x, int y, int flags)
+{
+    int mx = 0;
+    int my = 0;
+    MapMouse(x, y, mx, my);
+    CScreen::OnLButtonUp(mx, my, flags);
+}
+
+void CNewGameDialog::OnLButtonDown(int x, int y, int flags)
+{
+    int mx = 0;
+    int my = 0;
+    MapMouse(x, y, mx, my);
+    CScreen::OnLButtonDown(mx, my, flags);
+}
+
+void CNewGameDialog::OnCommand(CWidget* sender)
+{
+    CScreen::OnCommand(sender);
+    if (sender == m_ok_button.get())
+        Close(0);
+    else if (sender == m_cancel_button.get())
+        Close(1);
+    else if (m_size_group->Contains(sender))
+        m_size_group->Select(static_cast<CRadioButton*>(sender));
+    else if (m_difficulty_group->Contains(sender))
+        m_difficulty_group->Select(static_cast<CRadioButton*>(sender));
+}

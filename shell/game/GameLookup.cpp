@@ -1,0 +1,78 @@
+#include "shell/game/GameLookup.h"
+
+#include "engine/CGameApp.h"
+#include "engine/CResManager.h"
+#include "engine/CSoundManager.h"
+#include "engine/CSparkleLists.h"
+
+CGameApp* GetGameApp()
+{
+    return CGameApp::Get();
+}
+
+CResManager* GetMainResManager()
+{
+    CGameApp* app = CGameApp::Get();
+    return app ? app->GetResManager() : nullptr;
+}
+
+void* GetRegisteredObject(const char* name)
+{
+    CResManager* main = GetMainResManager();
+    return main ? main->GetObject(name) : nullptr;
+}
+
+CResManager* GetCurrentResManager()
+{
+    return static_cast<CResManager*>(GetRegisteredObject("current_res_manager"));
+}
+
+CBitmapFont* GetMainFont()
+{
+    return static_cast<CBitmapFont*>(GetRegisteredObject("font_1"));
+}
+
+CSoundManager* GetGameSoundManager()
+{
+    CGameApp* app = CGameApp::Get();
+    return app ? app->GetSoundManager() : nullptr;
+}
+
+namespace
+{
+CSparkleLists* Sparkles()
+{
+    CGameApp* app = CGameApp::Get();
+    return app ? app->GetSparkles() : nullptr;
+}
+}
+
+void AddSparkle(const CVector4& position, int group)
+{
+    if (CSparkleLists* lists = Sparkles())
+        lists->AddSparkle(position, group);
+}
+
+void UpdateSparkles()
+{
+    if (CSparkleLists* lists = Sparkles())
+        lists->UpdateSparkles();
+}
+
+void DrawSparkles()
+{
+    if (CSparkleLists* lists = Sparkles())
+        lists->DrawSparkles();
+}
+
+void UpdateBackSparkles()
+{
+    if (CSparkleLists* lists = Sparkles())
+        lists->UpdateBackSparkles();
+}
+
+void DrawBackSparkles()
+{
+    if (CSparkleLists* lists = Sparkles())
+        lists->DrawBackSparkles();
+}

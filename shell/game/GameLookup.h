@@ -1,0 +1,26 @@
+#pragma once
+
+// The one place where game code reaches the application's shared services.
+// Each returns null, or does nothing, while the service does not exist
+// (tests, start-up), so game code runs the same with and without a window.
+class CBitmapFont;
+class CGameApp;
+class CResManager;
+class CSoundManager;
+class CVector4;
+
+CGameApp* GetGameApp();
+CResManager* GetMainResManager();
+// The running game menu's own manager, registered as "current_res_manager".
+CResManager* GetCurrentResManager();
+// The font registered as "font_1".
+CBitmapFont* GetMainFont();
+CSoundManager* GetGameSoundManager();
+// A registered object of the main manager, e.g. a kind's parameter object.
+void* GetRegisteredObject(const char* name);
+
+void AddSparkle(const CVector4& position, int group);
+void UpdateSparkles();
+void DrawSparkles();
+void UpdateBackSparkles();
+void DrawBackSparkles();

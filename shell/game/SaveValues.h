@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+class CConfigFile;
+
+// Strict readers for saved-game values: a value is accepted only when the
+// whole text is a number inside the given range. They let a kind validate a
+// save completely before it changes any state.
+
+// Whole text a decimal integer (optional sign) that fits in an int.
+bool ParseSaveInt(const std::string& text, int& out);
+// Whole text a finite number.
+bool ParseSaveFloat(const std::string& text, float& out);
+// Reads the key (absent: the default text) and checks low <= value <= high.
+bool ReadSaveInt(const CConfigFile& store, const std::string& key, int low, int high, int& out,
+                 const char* defaultText = "0");
+bool ReadSaveFloat(const CConfigFile& store, const std::string& key, float& out,
+                   const char* defaultText = "0");
+// Reads exactly `count` blank-separated integers from one value.
+bool ParseSaveInts(const std::string& text, int* out, int count);
+
+// "%i" into a key pattern such as "p_m_bricks%i".
+std::string SaveKey(const char* pattern, int index);
