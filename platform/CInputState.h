@@ -29,6 +29,9 @@ public:
     // snapshot) and the mouse movement summed since the last snapshot.
     void SnapshotKeys(unsigned char* keys);
     void SnapshotMouse(int& dx, int& dy, unsigned char* buttons);
+    // Called once a frame after the update: presses not polled for in that
+    // frame are forgotten, so a click on a menu never reaches a later game.
+    void EndFrame();
 
 private:
     CPressLatch m_keys;

@@ -33,6 +33,8 @@ public:
     void Minimize();
     void Raise();
     bool IsShown() const;
+    // The window manager has iconified the window.
+    bool IsMinimizedBySystem() const;
 
     // Outer position of the window on the desktop.
     void GetPosition(int& x, int& y) const;

@@ -23,6 +23,9 @@ public:
     // Fills out with 0x80 for every held-or-latched entry, 0 otherwise, and
     // starts a new latch period.
     void Snapshot(unsigned char* out, std::size_t count);
+    // Ends the latch period without reading it, so that a press nobody
+    // polled for does not show up frames later.
+    void ExpireLatches();
 
     std::size_t GetCount() const { return m_down.size(); }
 

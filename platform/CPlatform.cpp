@@ -1,0 +1,138 @@
+#include "platform/CPlatform.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+#include "platform/CPlatformEvents.h"
+
+namespace
+{
+bool s_initialized = false;
+}
+
+bool CPlatform::Init()
+{
+    if (s_initialized)
+        return true;
+    // The game mixes its own sound through the audio device class; only
+    // video, events and timers are started here.
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0)
+    {
+        std::fprintf(stderr, "Marblewend: cannot open the display: %s\n", SDL_GetError());
+        return false;
+    }
+    CPlatformEvents::Register();
+    SDL_StartTextInput();
+    s_initialized = true;
+    return true;
+}
+
+void CPlatform::Shutdown()
+{
+    if (!s_initialized)
+        return;
+    SDL_StopTextInput();
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER);
+    SDL_Quit();
+    s_initialized = false;
+}
+
+bool CPlatform::IsInitialized()
+{
+    return s_initialized;
+}
+
+uint32_t CPlatform::GetTicks()
+{
+    return SDL_GetTicks();
+}
+
+void CPlatform::Sleep(uint32_t ms)
+{
+    SDL_Delay(ms);
+}
+
+std::string CPlatform::GetClipboardText()
+{
+    if (!s_initialized || !SDL_HasClipboardText())
+        return std::string();
+    char* text = SDL_GetClipboardText();
+    if (text == nullptr)
+        return std::string();
+    std::string result(text);
+    SDL_free(text);
+    return result;
+}
+
+bool CPlatform::SetClipboardText(const std::string& text)
+{
+    return s_initialized && SDL_SetClipboardText(text.c_str()) == 0;
+}
+
+bool CPlatform::IsBrowserDisabled()
+{
+    return std::getenv("MARBLEWEND_NO_BROWSER") != nullptr;
+}
+
+bool CPlatform::OpenUrl(const std::string& url)
+{
+    if (IsBrowserDisabled() || url.empty())
+        return false;
+    return SDL_OpenURL(url.c_str()) == 0;
+}
+
+bool CPlatform::DeleteFile(const std::string& path)
+{
+    return std::remove(path.c_str()) == 0;
+}
+
+std::string CPlatform::GetExecutableDir()
+{
+    char* base = SDL_GetBasePath();
+    if (base == nullptr)
+        return std::string();
+    std::string dir(base);
+    SDL_free(base);
+    if (!dir.empty() && dir.back() != '/')
+        dir += '/';
+    return dir;
+}
+
+bool CPlatform::ChangeToExecutableDir()
+{
+    const std::string dir = GetExecutableDir();
+    return !dir.empty() && chdir(dir.c_str()) == 0;
+}
+
+void CPlatform::GetDesktopSize(int& width, int& height)
+{
+    width = 800;
+    height = 600;
+    SDL_DisplayMode mode;
+    if (s_initialized && SDL_GetDesktopDisplayMode(0, &mode) == 0 && mode.w > 0 && mode.h > 0)
+    {
+        width = mode.w;
+        height = mode.h;
+    }
+}
+
+bool CPlatform::GetGlobalMousePos(int& x, int& y)
+{
+    if (!s_initialized)
+        return false;
+    SDL_GetGlobalMouseState(&x, &y);
+    return true;
+}
+
+void CPlatform::PostCloseRequest()
+{
+    CPlatformEvents::Push(CPlatformEvents::GetCloseType(), 0);
+}
+
+void CPlatform::PostQuit(int exit_code)
+{
+    CPlatformEvents::Push(CPlatformEvents::GetQuitType(), exit_code);
+}

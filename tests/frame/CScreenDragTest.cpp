@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include "engine/CScreen.h"
+#include "engine/CWidget.h"
+#include "engine/CWindowFrame.h"
+
+namespace
+{
+class CFakeFrame : public CWindowFrame
+{
+public:
+    bool GetWindowRect(SWindowRect& rect) const override
+    {
+        rect.left = m_left;
+        rect.top = m_top;
+        rect.right = m_left + 800;
+        rect.bottom = m_top + 600;
+        return true;
+    }
+    bool GetCursorPos(int& x, int& y) const override
+    {
+        x = m_cursor_x;
+        y = m_cursor_y;
+        return true;
+    }
+    void MoveWindowTo(int left, int top) override
+    {
+        m_left = left;
+        m_top = top;
+        ++m_moves;
+    }
+
+    int m_left = 100;
+    int m_top = 100;
+    int m_cursor_x = 0;
+    int m_cursor_y = 0;
+    int m_moves = 0;
+};
+
+// A widget that takes the mouse inside a small square, like a button.
+class CSquareWidget : public CWidget
+{
+public:
+    bool OnLButtonDown(int x, int y, unsigned) override { return Inside(x, y); }
+    bool OnMouseMove(int x, int y, unsigned) override { return Inside(x, y) && m_hover; }
+    void Reset() override { ++m_resets; }
+    static bool Inside(int x, int y) { return x >= 10 && x <= 20 && y >= 10 && y <= 20; }
+    bool m_hover = false;
+    int m_resets = 0;
+};
+
+class CScreenDragTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CWindowFrame::SetCurrent(&m_frame);
+        m_screen.AddChild(&m_widget);
+        m_screen.SetDraggable(true);
+    }
+    void TearDown() override { CWindowFrame::SetCurrent(nullptr); }
+
+    void PressAt(int client_x, int client_y)
+    {
+        m_frame.m_cursor_x = m_frame.m_left + client_x;
+        m_frame.m_cursor_y = m_frame.m_top + client_y;
+        m_screen.OnLButtonDown(client_x, client_y, 1);
+    }
+    void MoveBy(int dx, int dy)
+    {
+        m_frame.m_cursor_x += dx;
+        m_frame.m_cursor_y += dy;
+        m_screen.OnMouseMove(m_frame.m_cursor_x - m_frame.m_left, m_frame.m_cursor_y - m_frame.m_top, 1);
+    }
+
+    CFakeFrame m_frame;
+    CSquareWidget m_widget;
+    CScreen m_screen;
+};
+}
+
+TEST_F(CScreenDragTest, PressOnEmptySpaceAndMoveDragsByExactlyTheCursorMovement)
+{
+    PressAt(300, 300);
+    EXPECT_TRUE(m_screen.IsDragging());
+    MoveBy(25, -10);
+    EXPECT_EQ(125, m_frame.m_left);
+    EXPECT_EQ(90, m_frame.m_top);
+    MoveBy(5, 5);
+    EXPECT_EQ(130, m_frame.m_left);
+    EXPECT_EQ(95, m_frame.m_top);
+}
+
+TEST_F(CScreenDragTest, PressOnAWidgetDoesNotMoveTheWindow)
+{
+    PressAt(15, 15);
+    EXPECT_FALSE(m_screen.IsDragging());
+    MoveBy(40, 40);
+    EXPECT_EQ(0, m_frame.m_moves);
+}
+
+TEST_F(CScreenDragTest, ScreenThatIsNotDraggableNeverMovesTheWindow)
+{
+    m_screen.SetDraggable(false);
+    PressAt(300, 300);
+    MoveBy(40, 40);
+    EXPECT_EQ(0, m_frame.m_moves);
+}
+
+TEST_F(CScreenDragTest, ReleaseEndsTheDrag)
+{
+    PressAt(300, 300);
+    m_screen.OnLButtonUp(300, 300, 0);
+    MoveBy(10, 10);
+    EXPECT_EQ(0, m_frame.m_moves);
+}
+
+TEST_F(CScreenDragTest, CursorOutsideTheWindowEndsTheDragAtTheNextUpdate)
+{
+    PressAt(300, 300);
+    m_frame.m_cursor_x = m_frame.m_left - 5;
+    EXPECT_TRUE(m_screen.IsDragging());
+    m_screen.Update(16.0f);
+    EXPECT_FALSE(m_screen.IsDragging());
+}
+
+TEST_F(CScreenDragTest, CursorInsideKeepsTheDragAcrossUpdates)
+{
+    PressAt(300, 300);
+    m_screen.Update(16.0f);
+    EXPECT_TRUE(m_screen.IsDragging());
+}
+
+TEST_F(CScreenDragTest, ActivationEndsTheDragAndResetsTheWidgets)
+{
+    PressAt(300, 300);
+    m_screen.Activate();
+    EXPECT_FALSE(m_screen.IsDragging());
+    EXPECT_EQ(1, m_widget.m_resets);
+}
+
+TEST_F(CScreenDragTest, MoveTakenByAWidgetEndsTheDrag)
+{
+    PressAt(300, 300);
+    m_widget.m_hover = true;
+    m_frame.m_cursor_x = m_frame.m_left + 15;
+    m_frame.m_cursor_y = m_frame.m_top + 15;
+    m_screen.OnMouseMove(15, 15, 1);
+    EXPECT_FALSE(m_screen.IsDragging());
+}
+
+TEST(CScreenWithoutWindow, PressWithNoWindowDoesNotCrash)
+{
+    CWindowFrame::SetCurrent(nullptr);
+    CScreen screen;
+    screen.SetDraggable(true);
+    screen.OnLButtonDown(1, 1, 1);
+    screen.OnMouseMove(5, 5, 1);
+    screen.Update(1.0f);
+    EXPECT_FALSE(screen.IsDragging());
+}
