@@ -43,3 +43,6 @@ add_executable(mw_files_tests
 )
 target_link_libraries(mw_files_tests PRIVATE mw_packwriter mw_files JPEG::JPEG GTest::gtest GTest::gtest_main)
 gtest_discover_tests(mw_files_tests DISCOVERY_MODE PRE_TEST)
+
+add_executable(mw_files_bench bench/files/CFilesBench.cpp)
+target_link_libraries(mw_files_bench PRIVATE mw_packwriter mw_files benchmark::benchmark)
