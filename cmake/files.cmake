@@ -46,3 +46,29 @@ gtest_discover_tests(mw_files_tests DISCOVERY_MODE PRE_TEST)
 
 add_executable(mw_files_bench bench/files/CFilesBench.cpp)
 target_link_libraries(mw_files_bench PRIVATE mw_packwriter mw_files benchmark::benchmark)
+
+# The random-input test again under AddressSanitizer: every reader of outside
+# bytes, built from its own sources so that nothing else needs the sanitizer.
+option(MW_FILES_ASAN "Run the file readers' random-input test under AddressSanitizer" ON)
+if(MW_FILES_ASAN)
+  add_executable(mw_files_fuzz_asan
+    engine/CAtomicFile.cpp
+    engine/CScrambler.cpp
+    engine/CConfigFile.cpp
+    engine/CFileData.cpp
+    engine/CFilePack.cpp
+    engine/CPicture.cpp
+    engine/CTgaDecoder.cpp
+    engine/CJpegDecoder.cpp
+    tools/packwriter/CPackWriter.cpp
+    tests/files/CTempDir.cpp
+    tests/files/CTestPictures.cpp
+    tests/files/CFuzzTest.cpp
+  )
+  target_compile_options(mw_files_fuzz_asan PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
+    -fno-sanitize-recover=all)
+  target_link_options(mw_files_fuzz_asan PRIVATE -fsanitize=address,undefined)
+  target_link_libraries(mw_files_fuzz_asan PRIVATE JPEG::JPEG GTest::gtest GTest::gtest_main)
+  add_test(NAME mw_files_fuzz_asan COMMAND mw_files_fuzz_asan)
+  set_tests_properties(mw_files_fuzz_asan PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1")
+endif()
