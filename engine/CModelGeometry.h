@@ -17,6 +17,7 @@ public:
     CModelGeometry& operator=(const CModelGeometry&) = delete;
 
     CMesh* GetMesh() const { return m_mesh; }
+    bool OwnsMesh() const { return m_owned_mesh != nullptr; }
     void SetMesh(std::unique_ptr<CMesh> mesh);
     // A mesh that someone else owns and keeps alive as long as this record.
     void UseMesh(CMesh* mesh);

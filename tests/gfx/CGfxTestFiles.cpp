@@ -1,0 +1,80 @@
+#include "tests/gfx/CGfxTestFiles.h"
+
+#include "engine/CTexture.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+CGfxTestFiles::CGfxTestFiles()
+{
+    char pattern[] = "/tmp/mw_gfx_test_XXXXXX";
+    if (mkdtemp(pattern) == nullptr)
+    {
+        throw std::runtime_error("cannot make a scratch directory");
+    }
+    m_dir = pattern;
+    CTexture::SetUploadEnabled(false);
+}
+
+CGfxTestFiles::~CGfxTestFiles()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(m_dir, ignored);
+}
+
+std::string CGfxTestFiles::Path(const std::string& name) const
+{
+    return m_dir + "/" + name;
+}
+
+std::string CGfxTestFiles::Write(const std::string& name, const std::string& content)
+{
+    return WriteBytes(name, std::vector<unsigned char>(content.begin(), content.end()));
+}
+
+std::string CGfxTestFiles::WriteBytes(const std::string& name,
+                                      const std::vector<unsigned char>& bytes)
+{
+    std::string path = Path(name);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
+    return path;
+}
+
+std::vector<unsigned char> CGfxTestFiles::MakeTga(
+    int width, int height, int bits, const std::function<uint32_t(int, int)>& pixel)
+{
+    std::vector<unsigned char> tga(18, 0);
+    tga[2] = 2;
+    tga[12] = static_cast<unsigned char>(width & 0xff);
+    tga[13] = static_cast<unsigned char>(width >> 8);
+    tga[14] = static_cast<unsigned char>(height & 0xff);
+    tga[15] = static_cast<unsigned char>(height >> 8);
+    tga[16] = static_cast<unsigned char>(bits);
+    for (int stored = 0; stored < height; ++stored)
+    {
+        int y_from_top = height - 1 - stored;
+        for (int x = 0; x < width; ++x)
+        {
+            uint32_t rgba = pixel(x, y_from_top);
+            tga.push_back(static_cast<unsigned char>(rgba >> 8));
+            tga.push_back(static_cast<unsigned char>(rgba >> 16));
+            tga.push_back(static_cast<unsigned char>(rgba >> 24));
+            if (bits == 32)
+            {
+                tga.push_back(static_cast<unsigned char>(rgba));
+            }
+        }
+    }
+    return tga;
+}
+
+std::string CGfxTestFiles::WriteTga(const std::string& name, int width, int height)
+{
+    return WriteBytes(name, MakeTga(width, height, 32, [](int x, int y) {
+                          return 0x80402000u | static_cast<uint32_t>((x + y) & 0xff);
+                      }));
+}

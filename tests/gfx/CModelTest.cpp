@@ -1,0 +1,284 @@
+#include "engine/CFilePack.h"
+#include "engine/CMesh.h"
+#include "engine/CModel.h"
+#include "engine/CResManager.h"
+#include "engine/CTexture.h"
+#include "tests/gfx/CGfxTestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace
+{
+const char* kBoxObj =
+    "g box\nv 0 0 0\nv 4 0 0\nv 4 2 0\nv 0 2 1\nvt 0 0\nvt 1 0\nvt 1 1\n"
+    "vn 0 0 1\nf 1/1/1 2/2/1 3/3/1\nf 1/1/1 3/3/1 4/3/1\n";
+
+// Group a spans x 0..2, group b x 6..8 and group c y 10..12: the whole box is 8 x 12 x 2.
+const char* kThreeGroupsObj =
+    "g a\nv 0 0 0\nv 2 0 0\nv 0 2 2\nf 1 2 3\n"
+    "g b\nv 6 0 0\nv 8 0 0\nv 6 2 0\nf 4 5 6\n"
+    "g c\nv 0 10 0\nv 2 10 0\nv 0 12 0\nf 7 8 9\n";
+
+class CModelTest : public ::testing::Test
+{
+protected:
+    std::string Describe(const std::string& name, const std::string& obj,
+                         const std::string& extra)
+    {
+        std::string mesh = m_files.Write(name + ".obj", obj);
+        return m_files.Write(name + ".unt", "faces_file_name " + mesh + "\n" + extra);
+    }
+
+    std::string Picture(const std::string& name)
+    {
+        return m_files.WriteTga(name, 8, 4);
+    }
+
+    CGfxTestFiles m_files;
+    CFilePack m_pack;
+};
+}
+
+TEST_F(CModelTest, ScaleZeroOrMissingDrawsAtScaleOne)
+{
+    std::string tga = Picture("t.tga");
+    CModel zero;
+    zero.LoadFile(&m_pack, Describe("zero", kBoxObj, "tex_file_name " + tga + "\nscale 0\n").c_str());
+    CModel absent;
+    absent.LoadFile(&m_pack, Describe("absent", kBoxObj, "tex_file_name " + tga + "\n").c_str());
+    CModel half;
+    half.LoadFile(&m_pack, Describe("half", kBoxObj, "tex_file_name " + tga + "\nscale 0.5\n").c_str());
+    EXPECT_FLOAT_EQ(zero.GetScale(), 1.0f);
+    EXPECT_FLOAT_EQ(absent.GetScale(), 1.0f);
+    EXPECT_FLOAT_EQ(half.GetScale(), 0.5f);
+    EXPECT_FLOAT_EQ(half.GetScaledSizeX(), 0.5f);
+    EXPECT_FLOAT_EQ(half.GetScaledSizeY(), 0.25f);
+}
+
+TEST_F(CModelTest, UntexturedDescriptionIgnoresScaleAndNormalsKeys)
+{
+    CModel model;
+    model.LoadFile(&m_pack,
+                   Describe("plain", kBoxObj, "tex_file_name n\nscale 3\nshow_normales 0\n").c_str());
+    EXPECT_EQ(model.GetTexture(), nullptr);
+    EXPECT_FLOAT_EQ(model.GetScale(), 1.0f);
+    EXPECT_TRUE(model.GetShowNormals());
+    ASSERT_NE(model.GetMesh(), nullptr);
+    EXPECT_FLOAT_EQ(model.GetExtentX(), 1.0f);
+    EXPECT_FLOAT_EQ(model.GetExtentY(), 0.5f);
+    EXPECT_FLOAT_EQ(model.GetExtentZ(), 0.25f);
+}
+
+TEST_F(CModelTest, TexturedDescriptionReadsNormalsFlagAndTexture)
+{
+    std::string tga = Picture("t.tga");
+    CModel model;
+    model.LoadFile(&m_pack,
+                   Describe("tex", kBoxObj, "tex_file_name " + tga + "\nshow_normales 0\n").c_str());
+    ASSERT_NE(model.GetTexture(), nullptr);
+    EXPECT_EQ(model.GetTexture()->GetWidth(), 8);
+    EXPECT_FALSE(model.GetShowNormals());
+    EXPECT_EQ(model.GetBumpTexture(), nullptr);
+    EXPECT_TRUE(model.OwnsTextures());
+    EXPECT_TRUE(model.OwnsMesh());
+}
+
+TEST_F(CModelTest, DescriptionWithoutFacesFileLoadsEmptyWithoutAskingForAFile)
+{
+    std::string unt = m_files.Write("nofaces.unt", "tex_file_name n\n");
+    CModel model;
+    EXPECT_NO_THROW(model.LoadFile(&m_pack, unt.c_str()));
+    EXPECT_EQ(model.GetMesh(), nullptr);
+    EXPECT_EQ(model.GetTexture(), nullptr);
+    EXPECT_FALSE(model.HasList());
+}
+
+TEST_F(CModelTest, MissingFacesFileRaisesThePackError)
+{
+    std::string unt = m_files.Write("lost.unt", "faces_file_name " + m_files.Path("none.obj") + "\n");
+    CModel model;
+    EXPECT_THROW(model.LoadFile(&m_pack, unt.c_str()), CFilePackError);
+}
+
+TEST_F(CModelTest, ThreeGroupsKeepGroupZeroAndTwoChildrenAtTheGroupCentres)
+{
+    CModel model;
+    model.LoadFile(&m_pack, Describe("three", kThreeGroupsObj, "").c_str());
+    // Extents are those of the whole normalised mesh.
+    EXPECT_FLOAT_EQ(model.GetExtentY(), 1.0f);
+    EXPECT_NEAR(model.GetExtentX(), 8.0f / 12.0f, 1e-6);
+    ASSERT_NE(model.GetMesh(), nullptr);
+    EXPECT_EQ(model.GetMesh()->GetName(), "a");
+    EXPECT_EQ(model.GetMesh()->GetVertexCount(), 3u);
+    EXPECT_EQ(model.GetMesh()->GetFaceCount(), 1u);
+    ASSERT_EQ(model.GetChildCount(), 2u);
+
+    // Whole box centre is (4, 6, 1); group b's centre (7, 1, 0) lies at (3, -5, -1) / 12.
+    const CModel* b = model.GetChild(0);
+    EXPECT_NEAR(b->GetPosition().x, 3.0f / 12.0f, 1e-6);
+    EXPECT_NEAR(b->GetPosition().y, -5.0f / 12.0f, 1e-6);
+    EXPECT_NEAR(b->GetPosition().z, -1.0f / 12.0f, 1e-6);
+    ASSERT_NE(b->GetMesh(), nullptr);
+    EXPECT_EQ(b->GetMesh()->GetName(), "b");
+    // A child's mesh is centred on its own origin.
+    EXPECT_NEAR(b->GetMesh()->GetVertex(0)[0], -1.0f / 12.0f, 1e-6);
+    EXPECT_EQ(model.GetChild(1)->GetMesh()->GetName(), "c");
+    EXPECT_TRUE(b->OwnsMesh());
+    EXPECT_FALSE(b->OwnsTextures());
+}
+
+TEST_F(CModelTest, CopySharesGeometryAndTexturesAndCopiesTheState)
+{
+    std::string tga = Picture("t.tga");
+    CModel source;
+    source.LoadFile(&m_pack, Describe("src", kThreeGroupsObj, "tex_file_name " + tga + "\n").c_str());
+    source.SetPosition(CVector4(1, 2, 3));
+    source.SetVelocity(CVector4(4, 5, 6));
+    source.SetParam(CVector4(7, 8, 9));
+    source.SetScale(2.0f);
+    source.SetAngleX(10.0f);
+    source.SetAngleY(20.0f);
+    source.SetAngleZ(30.0f);
+    source.SetBlend(true);
+
+    CModel copy(source);
+    EXPECT_EQ(copy.GetMesh(), source.GetMesh());
+    EXPECT_EQ(copy.GetTexture(), source.GetTexture());
+    EXPECT_FALSE(copy.OwnsMesh());
+    EXPECT_FALSE(copy.OwnsTextures());
+    EXPECT_FLOAT_EQ(copy.GetPosition().z, 3.0f);
+    EXPECT_FLOAT_EQ(copy.GetVelocity().y, 5.0f);
+    EXPECT_FLOAT_EQ(copy.GetParam().x, 7.0f);
+    EXPECT_FLOAT_EQ(copy.GetParam().z, 9.0f);
+    EXPECT_FLOAT_EQ(copy.GetScale(), 2.0f);
+    EXPECT_FLOAT_EQ(copy.GetAngleX(), 10.0f);
+    EXPECT_FLOAT_EQ(copy.GetAngleY(), 20.0f);
+    EXPECT_FLOAT_EQ(copy.GetAngleZ(), 30.0f);
+    EXPECT_TRUE(copy.GetBlend());
+    EXPECT_FLOAT_EQ(copy.GetScaledSizeY(), 2.0f);
+
+    // Children are copies of their own, drawing with the same geometry.
+    ASSERT_EQ(copy.GetChildCount(), 2u);
+    EXPECT_NE(copy.GetChild(0), source.GetChild(0));
+    EXPECT_EQ(copy.GetChild(0)->GetMesh(), source.GetChild(0)->GetMesh());
+    EXPECT_EQ(copy.GetChild(1)->GetTexture(), source.GetTexture());
+}
+
+TEST_F(CModelTest, CopyKeepsItsGeometryAfterTheSourceIsGone)
+{
+    auto source = std::make_unique<CModel>();
+    source->LoadFile(&m_pack, Describe("gone", kThreeGroupsObj, "").c_str());
+    CModel copy(*source);
+    source.reset();
+    ASSERT_NE(copy.GetMesh(), nullptr);
+    EXPECT_EQ(copy.GetMesh()->GetVertexCount(), 3u);
+    EXPECT_EQ(copy.GetChild(1)->GetMesh()->GetName(), "c");
+}
+
+TEST_F(CModelTest, AssignmentReplacesTheLookAndCarriesTheParameter)
+{
+    CModel box;
+    box.LoadFile(&m_pack, Describe("box", kBoxObj, "").c_str());
+    CModel three;
+    three.LoadFile(&m_pack, Describe("three", kThreeGroupsObj, "").c_str());
+    three.SetParam(CVector4(1, 1, 2));
+    three.SetPosition(CVector4(5, 0, 0));
+
+    box = three;
+    EXPECT_EQ(box.GetMesh(), three.GetMesh());
+    EXPECT_EQ(box.GetChildCount(), 2u);
+    EXPECT_FALSE(box.OwnsMesh());
+    EXPECT_FLOAT_EQ(box.GetParam().z, 2.0f);
+    EXPECT_FLOAT_EQ(box.GetPosition().x, 5.0f);
+    EXPECT_FLOAT_EQ(box.GetExtentY(), 1.0f);
+}
+
+TEST_F(CModelTest, SelfAssignmentKeepsEverything)
+{
+    CModel model;
+    model.LoadFile(&m_pack, Describe("self", kThreeGroupsObj, "").c_str());
+    CMesh* mesh = model.GetMesh();
+    CModel& same = model;
+    model = same;
+    EXPECT_EQ(model.GetMesh(), mesh);
+    ASSERT_EQ(model.GetChildCount(), 2u);
+    EXPECT_EQ(model.GetChild(0)->GetMesh()->GetName(), "b");
+}
+
+TEST_F(CModelTest, CopyThatLoadsADescriptionLeavesItsSourceAlone)
+{
+    CModel source;
+    source.LoadFile(&m_pack, Describe("three", kThreeGroupsObj, "").c_str());
+    CModel copy(source);
+    copy.LoadFile(&m_pack, Describe("box", kBoxObj, "").c_str());
+    EXPECT_NE(copy.GetMesh(), source.GetMesh());
+    EXPECT_EQ(source.GetMesh()->GetName(), "a");
+    EXPECT_EQ(source.GetChildCount(), 2u);
+    EXPECT_EQ(copy.GetMesh()->GetName(), "box");
+    EXPECT_EQ(copy.GetChildCount(), 0u);
+}
+
+TEST_F(CModelTest, ReloadRebuildsInPlaceAndCopiesFollowIt)
+{
+    std::string tga = Picture("t.tga");
+    CResManager manager(&m_pack);
+    std::string unt = Describe("brick", kThreeGroupsObj, "tex_file_name " + tga + "\n");
+    CModel* loaded = manager.AddModel(unt.c_str(), "brick");
+    ASSERT_NE(loaded, nullptr);
+    auto copy = std::make_unique<CModel>(*loaded);
+    CModel second;
+    second = *copy;
+
+    // The description's mesh changes between the two contexts.
+    m_files.Write("brick.obj", kBoxObj);
+    CResManager::ReleaseAllGL();
+    CResManager::ReloadAllGL();
+
+    EXPECT_EQ(loaded->GetChildCount(), 0u);
+    ASSERT_NE(copy->GetMesh(), nullptr);
+    EXPECT_EQ(copy->GetMesh(), loaded->GetMesh());
+    EXPECT_EQ(copy->GetMesh()->GetName(), "box");
+    EXPECT_EQ(second.GetMesh()->GetVertexCount(), 4u);
+    EXPECT_EQ(copy->GetTexture(), loaded->GetTexture());
+    // Children copied before the reload still hold what they draw with.
+    ASSERT_EQ(copy->GetChildCount(), 2u);
+    EXPECT_EQ(copy->GetChild(1)->GetMesh()->GetName(), "c");
+    EXPECT_EQ(copy->GetChild(1)->GetTexture(), loaded->GetTexture());
+}
+
+TEST_F(CModelTest, TexturesSetFromElsewhereAreUsedNotOwned)
+{
+    CResManager manager(&m_pack);
+    CTexture* texture = manager.AddTexture(Picture("skin.tga").c_str(), "skin", false, false);
+    {
+        CModel model;
+        model.LoadFile(&m_pack, Describe("skinned", kBoxObj, "").c_str());
+        model.SetTextures(texture, nullptr);
+        EXPECT_EQ(model.GetTexture(), texture);
+        EXPECT_FALSE(model.OwnsTextures());
+        model.ReleaseGL();
+    }
+    EXPECT_EQ(manager.FindTexture("skin"), texture);
+    EXPECT_EQ(texture->GetWidth(), 8);
+}
+
+TEST_F(CModelTest, SetMeshTakesTheMeshExtents)
+{
+    auto mesh = std::make_unique<CMesh>();
+    std::string obj = "g m\nv 0 0 0\nv 2 3 4\n";
+    mesh->LoadObj(obj.data(), static_cast<unsigned>(obj.size()));
+    CModel model;
+    model.SetMesh(std::move(mesh));
+    EXPECT_FLOAT_EQ(model.GetExtentX(), 2.0f);
+    EXPECT_FLOAT_EQ(model.GetExtentZ(), 4.0f);
+
+    CMesh used;
+    used.LoadObj(obj.data(), static_cast<unsigned>(obj.size()));
+    CModel other;
+    other.SetMesh(&used);
+    EXPECT_EQ(other.GetMesh(), &used);
+    EXPECT_FLOAT_EQ(other.GetExtentY(), 3.0f);
+}

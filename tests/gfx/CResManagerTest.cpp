@@ -1,0 +1,183 @@
+#include "engine/CConfigFile.h"
+#include "engine/CFilePack.h"
+#include "engine/CLight.h"
+#include "engine/CMesh.h"
+#include "engine/CModel.h"
+#include "engine/CResManager.h"
+#include "engine/CSprite.h"
+#include "engine/CTexture.h"
+#include "tests/gfx/CGfxTestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace
+{
+class CResManagerTest : public ::testing::Test
+{
+protected:
+    bool IsListed(const CResManager* manager)
+    {
+        const auto& all = CResManager::GetManagers();
+        return std::count(all.begin(), all.end(), manager) == 1;
+    }
+
+    CGfxTestFiles m_files;
+    CFilePack m_pack;
+};
+}
+
+TEST_F(CResManagerTest, FirstTextureAddedUnderANameWins)
+{
+    CResManager manager(&m_pack);
+    CTexture* first = manager.AddTexture(m_files.WriteTga("a.tga", 4, 4).c_str(), "pic", false, false);
+    CTexture* second = manager.AddTexture(m_files.WriteTga("b.tga", 8, 8).c_str(), "pic", false, false);
+    EXPECT_NE(first, second);
+    EXPECT_EQ(manager.FindTexture("pic"), first);
+    EXPECT_EQ(manager.FindTexture("Pic"), nullptr);
+    EXPECT_EQ(manager.FindTexture("pi"), nullptr);
+    EXPECT_EQ(manager.FindTexture(nullptr), nullptr);
+}
+
+TEST_F(CResManagerTest, UndecodablePictureStaysFindableAsAnEmptyTexture)
+{
+    CResManager manager(&m_pack);
+    std::string bad = m_files.Write("bad.tga", "not a picture");
+    CTexture* texture = manager.AddTexture(bad.c_str(), "bad", true, true);
+    EXPECT_EQ(manager.FindTexture("bad"), texture);
+    EXPECT_EQ(texture->GetId(), 0u);
+}
+
+TEST_F(CResManagerTest, ConfigGroupIsParsedAndFoundByName)
+{
+    CResManager manager(&m_pack);
+    std::string menu = m_files.Write("menu.txt", "m_new_game.x 100\nm_title \"two words\"\n");
+    manager.AddConfig(menu.c_str(), "main_menu");
+    CConfigFile* config = manager.FindConfig("main_menu");
+    ASSERT_NE(config, nullptr);
+    EXPECT_EQ(config->GetValue("m_new_game.x", "0"), "100");
+    EXPECT_EQ(config->GetValue("m_title", "0"), "two words");
+    EXPECT_EQ(manager.FindConfig("remover_menu"), nullptr);
+}
+
+TEST_F(CResManagerTest, MissingConfigFileRaisesThePackError)
+{
+    CResManager manager(&m_pack);
+    EXPECT_THROW(manager.AddConfig(m_files.Path("none.txt").c_str(), "none"), CFilePackError);
+    EXPECT_EQ(manager.FindConfig("none"), nullptr);
+}
+
+TEST_F(CResManagerTest, UnregisteredObjectIsNoLongerFound)
+{
+    CResManager manager(&m_pack);
+    int font = 1;
+    manager.RegisterObject(&font, "font_1");
+    EXPECT_EQ(manager.GetObject("font_1"), &font);
+    manager.UnregisterObject("font_1");
+    EXPECT_EQ(manager.GetObject("font_1"), nullptr);
+    manager.UnregisterObject("font_1");
+    EXPECT_EQ(manager.GetObjectCount(), 0u);
+}
+
+TEST_F(CResManagerTest, RegisteringANameAgainPointsEveryEntryAtTheNewObject)
+{
+    CResManager manager(&m_pack);
+    int first = 1;
+    int second = 2;
+    manager.RegisterObject(&first, "current_res_manager");
+    manager.RegisterObject(&second, "current_res_manager");
+    EXPECT_EQ(manager.GetObject("current_res_manager"), &second);
+    manager.UnregisterObject("current_res_manager");
+    EXPECT_EQ(manager.GetObject("current_res_manager"), &second);
+    manager.UnregisterObject("current_res_manager");
+    EXPECT_EQ(manager.GetObject("current_res_manager"), nullptr);
+}
+
+TEST_F(CResManagerTest, DestroyingAManagerLeavesItsObjectsAndLightsAlive)
+{
+    int object = 5;
+    CLight light;
+    {
+        CResManager manager(&m_pack);
+        manager.RegisterObject(&object, "m_bricks_remover_game_param");
+        manager.AddLight(&light, "BRField");
+        EXPECT_EQ(manager.FindLight("BRField"), &light);
+    }
+    EXPECT_EQ(object, 5);
+    EXPECT_TRUE(light.HasNumber());
+}
+
+TEST_F(CResManagerTest, ManagersJoinAndLeaveTheGlobalListOnce)
+{
+    auto main = std::make_unique<CResManager>(&m_pack);
+    auto menu = std::make_unique<CResManager>(&m_pack);
+    EXPECT_TRUE(IsListed(main.get()));
+    EXPECT_TRUE(IsListed(menu.get()));
+    EXPECT_EQ(CResManager::GetManagers().back(), menu.get());
+    const CResManager* gone = menu.get();
+    menu.reset();
+    EXPECT_FALSE(IsListed(gone));
+    CResManager::ReleaseAllGL();
+    CResManager::ReloadAllGL();
+    EXPECT_TRUE(IsListed(main.get()));
+}
+
+TEST_F(CResManagerTest, DestroyedLightIsWithdrawnFromEveryManager)
+{
+    CResManager main(&m_pack);
+    CResManager menu(&m_pack);
+    CLight keep;
+    auto field = std::make_unique<CLight>();
+    main.AddLight(field.get(), "BRField");
+    menu.AddLight(field.get(), "BRField");
+    menu.AddLight(&keep, "BSField");
+    field.reset();
+    EXPECT_EQ(main.FindLight("BRField"), nullptr);
+    EXPECT_EQ(menu.FindLight("BRField"), nullptr);
+    EXPECT_EQ(menu.FindLight("BSField"), &keep);
+    EXPECT_EQ(main.GetLightCount(), 0u);
+    EXPECT_EQ(menu.GetLightCount(), 1u);
+}
+
+TEST_F(CResManagerTest, RemovedLightIsForgottenByThatManagerOnly)
+{
+    CResManager main(&m_pack);
+    CResManager menu(&m_pack);
+    CLight light;
+    main.AddLight(&light, "one");
+    menu.AddLight(&light, "one");
+    main.RemoveLight(&light);
+    EXPECT_EQ(main.FindLight("one"), nullptr);
+    EXPECT_EQ(menu.FindLight("one"), &light);
+}
+
+TEST_F(CResManagerTest, ReloadReadsEveryResourceAgainFromItsFile)
+{
+    CResManager main(&m_pack);
+    CResManager menu(&m_pack);
+    std::string picture = m_files.WriteTga("skin.tga", 4, 4);
+    CTexture* texture = menu.AddTexture(picture.c_str(), "skin", true, false);
+    std::string sheet = m_files.WriteTga("sheet.tga", 64, 32);
+    std::string spr = m_files.Write("s.spr", "file_name " + sheet + "\nframes 4\ngroups 2\n");
+    CSprite* sprite = main.AddSprite(spr.c_str(), "atmosperic_sparkle");
+    std::string obj = m_files.Write("m.obj", "g m\nv 0 0 0\nv 1 1 1\nf 1 2 2\n");
+    CModel* model = main.AddModel(m_files.Write("m.unt", "faces_file_name " + obj + "\n").c_str(), "m");
+    EXPECT_FLOAT_EQ(sprite->GetWidth(), 16.0f);
+
+    // New pictures between the two contexts show that the files are read again.
+    m_files.WriteTga("skin.tga", 16, 8);
+    m_files.WriteTga("sheet.tga", 128, 64);
+    m_files.Write("m.obj", "g m\nv 0 0 0\nv 1 1 1\nv 2 2 2\nf 1 2 3\n");
+    CResManager::ReleaseAllGL();
+    CResManager::ReloadAllGL();
+
+    EXPECT_EQ(menu.FindTexture("skin"), texture);
+    EXPECT_EQ(texture->GetWidth(), 16);
+    EXPECT_EQ(texture->GetHeight(), 8);
+    EXPECT_EQ(main.FindSprite("atmosperic_sparkle"), sprite);
+    EXPECT_FLOAT_EQ(sprite->GetWidth(), 32.0f);
+    EXPECT_FLOAT_EQ(sprite->GetHeight(), 32.0f);
+    EXPECT_EQ(model->GetMesh()->GetVertexCount(), 3u);
+}

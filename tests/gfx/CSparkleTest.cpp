@@ -1,0 +1,251 @@
+#include "engine/CBackSparkle.h"
+#include "engine/CFilePack.h"
+#include "engine/CResManager.h"
+#include "engine/CSparkle.h"
+#include "engine/CSparkleLists.h"
+#include "tests/gfx/CGfxTestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+#include <vector>
+
+namespace
+{
+// Hands out the given values in a loop, so each test knows every draw.
+SparkleRandom Script(std::vector<int> values)
+{
+    auto state = std::make_shared<std::pair<std::vector<int>, size_t>>(std::move(values), 0);
+    return [state]() {
+        int value = state->first[state->second % state->first.size()];
+        ++state->second;
+        return value;
+    };
+}
+
+SparkleRandom Seeded(unsigned seed)
+{
+    auto engine = std::make_shared<std::mt19937>(seed);
+    return [engine]() { return static_cast<int>((*engine)() & 0x7fffffff); };
+}
+
+class CSparkleTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CBackSparkle::ResetDrift();
+        std::string sheet = m_files.WriteTga("sparkle.tga", 64, 48);
+        m_manager = std::make_unique<CResManager>(&m_pack);
+        m_manager->AddSprite(
+            m_files.Write("front.spr", "file_name " + sheet + "\nframes 4\ngroups 6\n").c_str(),
+            CSparkleLists::kFrontSprite);
+        m_manager->AddSprite(
+            m_files.Write("back.spr", "file_name " + sheet + "\nframes 4\ngroups 6\n").c_str(),
+            CSparkleLists::kBackSprite);
+    }
+
+    CSprite* Front() { return m_manager->FindSprite(CSparkleLists::kFrontSprite); }
+    CSprite* Back() { return m_manager->FindSprite(CSparkleLists::kBackSprite); }
+
+    CGfxTestFiles m_files;
+    CFilePack m_pack;
+    std::unique_ptr<CResManager> m_manager;
+};
+}
+
+TEST_F(CSparkleTest, WithoutAResourceManagerNothingHappens)
+{
+    CSparkleLists lists(Seeded(1));
+    lists.AddSparkle(CVector4(1, 2, 3), 2);
+    lists.AddBackSparkle();
+    for (int i = 0; i < 200; ++i)
+    {
+        lists.UpdateBackSparkles();
+        lists.UpdateSparkles();
+    }
+    lists.DrawSparkles();
+    lists.DrawBackSparkles();
+    EXPECT_TRUE(lists.GetSparkles().empty());
+    EXPECT_TRUE(lists.GetBackSparkles().empty());
+}
+
+TEST_F(CSparkleTest, FrontSparkleTakesItsVelocityAndFadeFromTheGenerator)
+{
+    // frame, x bias (odd: -0.5), y bias (even: +0.5), y speed, x speed, fade.
+    CSparkle sparkle(Front(), CVector4(10, 20, 0), 3, Script({6, 1, 2, 300, 100, 99}));
+    EXPECT_EQ(sparkle.GetFrame(), 2);
+    EXPECT_EQ(sparkle.GetGroup(), 3);
+    EXPECT_FLOAT_EQ(sparkle.GetVelocity().y, 1.5f);
+    EXPECT_FLOAT_EQ(sparkle.GetVelocity().x, -1.5f);
+    EXPECT_FLOAT_EQ(sparkle.GetVelocity().z, 0.0f);
+    EXPECT_FLOAT_EQ(sparkle.GetAlpha(), 1.0f);
+    EXPECT_FLOAT_EQ(sparkle.GetFade(), 0.01495f);
+    sparkle.Update();
+    EXPECT_FLOAT_EQ(sparkle.GetPosition().x, 8.5f);
+    EXPECT_FLOAT_EQ(sparkle.GetPosition().y, 21.5f);
+}
+
+TEST_F(CSparkleTest, FrontSparkleGoesInTheFirstUpdateThatFadesItOut)
+{
+    CSparkle sparkle(Front(), CVector4(0, 0, 0), 0, Script({0, 0, 0, 0, 0, 99}));
+    for (int i = 0; i < 66; ++i)
+    {
+        EXPECT_FALSE(sparkle.Update()) << "update " << i + 1;
+    }
+    EXPECT_TRUE(sparkle.Update());
+}
+
+TEST_F(CSparkleTest, FrontSparklesLiveSixtySevenToOneHundredUpdates)
+{
+    CSparkleLists lists(Seeded(7));
+    lists.SetResManager(m_manager.get());
+    for (int i = 0; i < 50; ++i)
+    {
+        lists.AddSparkle(CVector4(400, 300, 0), i % 6);
+    }
+    for (const auto& sparkle : lists.GetSparkles())
+    {
+        EXPECT_GE(sparkle->GetFade(), 0.01f);
+        EXPECT_LE(sparkle->GetFade(), 0.01495f + 1e-7f);
+        EXPECT_GE(sparkle->GetVelocity().x, -2.5f);
+        EXPECT_LE(sparkle->GetVelocity().x, 2.49f + 1e-6f);
+        EXPECT_LT(sparkle->GetFrame(), 4);
+    }
+    for (int i = 0; i < 66; ++i)
+    {
+        lists.UpdateSparkles();
+    }
+    EXPECT_EQ(lists.GetSparkles().size(), 50u);
+    // The slowest fade, 0.01, leaves a rounding crumb after exactly 100 steps.
+    for (int i = 66; i < 101; ++i)
+    {
+        lists.UpdateSparkles();
+    }
+    EXPECT_TRUE(lists.GetSparkles().empty());
+}
+
+TEST_F(CSparkleTest, BackSparkleStartsBelowTheScreen)
+{
+    CSparkleLists lists(Seeded(3));
+    lists.SetResManager(m_manager.get());
+    for (int i = 0; i < 200; ++i)
+    {
+        lists.AddBackSparkle();
+    }
+    for (const auto& sparkle : lists.GetBackSparkles())
+    {
+        EXPECT_FLOAT_EQ(sparkle->GetPosition().y, 650.0f);
+        EXPECT_GE(sparkle->GetPosition().x, -200.0f);
+        EXPECT_LE(sparkle->GetPosition().x, 999.0f);
+        EXPECT_LT(sparkle->GetVelocity().y, -0.04f);
+        EXPECT_GE(sparkle->GetVelocity().y, -0.54f - 1e-6f);
+        EXPECT_FLOAT_EQ(sparkle->GetAlpha(), 0.35f);
+        EXPECT_LT(sparkle->GetGroup(), 6);
+        EXPECT_GE(sparkle->GetSpin(), -0.9f - 1e-6f);
+        EXPECT_LE(sparkle->GetSpin(), 1.09f + 1e-6f);
+    }
+}
+
+TEST_F(CSparkleTest, BackSparkleAtTheTopEdgeStaysUntilItPassesIt)
+{
+    CBackSparkle sparkle(Back(), Script({0}));
+    sparkle.SetPosition(CVector4(100, -49.5f, 0));
+    sparkle.SetVelocity(CVector4(0, -0.5f, 0));
+    EXPECT_FALSE(sparkle.Update());
+    EXPECT_FLOAT_EQ(sparkle.GetPosition().y, -50.0f);
+    EXPECT_TRUE(sparkle.Update());
+}
+
+TEST_F(CSparkleTest, DriftCannotPushASparklePastItsTopSpeed)
+{
+    // Countdown runs out at once: 900 + 0 steps of drift (199 - 100) / 10000.
+    CBackSparkle::UpdateDrift(Script({0, 199}));
+    EXPECT_FLOAT_EQ(CBackSparkle::GetDrift(), 0.0099f);
+    CBackSparkle sparkle(Back(), Script({0}));
+    sparkle.SetVelocity(CVector4(0.495f, -0.1f, 0));
+    sparkle.Update();
+    EXPECT_FLOAT_EQ(sparkle.GetVelocity().x, 0.5f);
+    sparkle.Update();
+    EXPECT_FLOAT_EQ(sparkle.GetVelocity().x, 0.5f);
+}
+
+TEST_F(CSparkleTest, WindHoldsForItsCountdownThenChanges)
+{
+    CBackSparkle::UpdateDrift(Script({0, 150}));
+    EXPECT_FLOAT_EQ(CBackSparkle::GetDrift(), 0.005f);
+    SparkleRandom next = Script({0, 0});
+    for (int i = 0; i < 899; ++i)
+    {
+        CBackSparkle::UpdateDrift(next);
+    }
+    EXPECT_FLOAT_EQ(CBackSparkle::GetDrift(), 0.005f);
+    CBackSparkle::UpdateDrift(next);
+    EXPECT_FLOAT_EQ(CBackSparkle::GetDrift(), -0.01f);
+}
+
+TEST_F(CSparkleTest, NeighboursThatFinishTogetherAreBothRemoved)
+{
+    // 0 % 20 is not 5: no new sparkle appears during the updates.
+    CSparkleLists lists(Script({0}));
+    lists.SetResManager(m_manager.get());
+    for (int i = 0; i < 4; ++i)
+    {
+        lists.AddBackSparkle();
+    }
+    for (size_t i : {1u, 2u})
+    {
+        lists.GetBackSparkle(i)->SetPosition(CVector4(0, -49.9f, 0));
+        lists.GetBackSparkle(i)->SetVelocity(CVector4(0, -1.0f, 0));
+    }
+    lists.GetBackSparkle(3)->SetPosition(CVector4(7, 300, 0));
+    lists.UpdateBackSparkles();
+    ASSERT_EQ(lists.GetBackSparkles().size(), 2u);
+    EXPECT_GT(lists.GetBackSparkles()[1]->GetPosition().y, 299.0f);
+}
+
+TEST_F(CSparkleTest, UpdateStartsABackSparkleWhenTheDrawIsFive)
+{
+    // Wind step draws two values, then 25 % 20 == 5 starts a sparkle.
+    CSparkleLists lists(Script({0, 0, 25, 1, 2, 3, 4, 5, 6}));
+    lists.SetResManager(m_manager.get());
+    lists.UpdateBackSparkles();
+    EXPECT_EQ(lists.GetBackSparkles().size(), 1u);
+}
+
+TEST_F(CSparkleTest, SeededRunsAreRepeatable)
+{
+    auto run = [this]() {
+        CBackSparkle::ResetDrift();
+        CSparkleLists lists(Seeded(42));
+        lists.SetResManager(m_manager.get());
+        for (int i = 0; i < 3000; ++i)
+        {
+            lists.UpdateBackSparkles();
+        }
+        std::vector<float> xs;
+        for (const auto& sparkle : lists.GetBackSparkles())
+        {
+            xs.push_back(sparkle->GetPosition().x);
+            EXPECT_GE(sparkle->GetPosition().y, -50.0f);
+            EXPECT_LE(sparkle->GetVelocity().x, 0.5f);
+            EXPECT_GE(sparkle->GetVelocity().x, -0.5f);
+        }
+        return xs;
+    };
+    std::vector<float> first = run();
+    EXPECT_FALSE(first.empty());
+    EXPECT_EQ(first, run());
+}
+
+TEST_F(CSparkleTest, ClearDeletesWhatIsLeft)
+{
+    CSparkleLists lists(Seeded(5));
+    lists.SetResManager(m_manager.get());
+    lists.AddSparkle(CVector4(0, 0, 0), 1);
+    lists.AddBackSparkle();
+    lists.Clear();
+    EXPECT_TRUE(lists.GetSparkles().empty());
+    EXPECT_TRUE(lists.GetBackSparkles().empty());
+}
