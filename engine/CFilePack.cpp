@@ -160,7 +160,7 @@ bool CFilePack::Exists(const std::string& name) const
 {
     if (IsInPack(name))
         return true;
-    FilePtr file(std::fopen(name.c_str(), "rb"));
+    FilePtr file(std::fopen(ToSlashes(name).c_str(), "rb"));
     return file && IsRegularFile(file.get());
 }
 
@@ -181,8 +181,9 @@ CFileData CFilePack::GetFile(const std::string& name) const
         }
         // The pack changed under us since Open: the loose file is the only copy left.
     }
+    // Names written with "\" still find their loose file on this system.
     CFileData result;
-    if (!ReadDiskFile(name, result))
+    if (!ReadDiskFile(ToSlashes(name), result))
         throw CFilePackError(name);
     return result;
 }

@@ -44,7 +44,8 @@ public:
 
     // The named file: the first pack entry whose name matches with "/" and
     // "\" taken as the same separator (a name holding both never matches),
-    // else the disk file of that name. Throws CFilePackError when neither.
+    // else the disk file of that name (either separator). Throws
+    // CFilePackError when neither.
     CFileData GetFile(const std::string& name) const;
 
     // True when GetFile would find the name (pack or disk); never throws.

@@ -139,6 +139,15 @@ TEST_F(CFilePackTest, LetterCaseMattersAndTheDiskIsTriedNext)
     EXPECT_EQ(data.GetFlag(), 'n');
 }
 
+TEST_F(CFilePackTest, LooseFileIsFoundWithEitherSeparator)
+{
+    ASSERT_EQ(mkdir("dat", 0755), 0);
+    CTempDir::WriteText("dat/loose.txt", "disk");
+    CFilePack reader;
+    EXPECT_EQ(Text(reader.GetFile("dat\\loose.txt")), "disk");
+    EXPECT_TRUE(reader.Exists("dat\\loose.txt"));
+}
+
 TEST_F(CFilePackTest, LooseFileNeverOverridesAPackEntry)
 {
     std::vector<unsigned char> pack = Header(1);
