@@ -72,3 +72,15 @@ if(MW_FILES_ASAN)
   add_test(NAME mw_files_fuzz_asan COMMAND mw_files_fuzz_asan)
   set_tests_properties(mw_files_fuzz_asan PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1")
 endif()
+
+# Uploads into a real GL context (hidden window); each test skips itself
+# when there is no display.
+if(TARGET mw_platform OR EXISTS ${CMAKE_SOURCE_DIR}/cmake/platform.cmake)
+  add_executable(mw_files_gl_tests
+    tests/files/CTempDir.cpp
+    tests/files/CTestPictures.cpp
+    tests/files/CTextureUploadTest.cpp
+  )
+  target_link_libraries(mw_files_gl_tests PRIVATE mw_files mw_platform JPEG::JPEG GTest::gtest GTest::gtest_main)
+  gtest_discover_tests(mw_files_gl_tests DISCOVERY_MODE PRE_TEST)
+endif()
