@@ -18,7 +18,9 @@ e2e_under_xvfb() {
     if [ -z "${MW_E2E_INNER:-}" ]; then
         e2e_need_tools
         export MW_E2E_INNER=1
-        exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash "$0" "$@"
+        # A random first display number keeps tests started together from
+        # racing for the same one; -a still moves on when it is taken.
+        exec xvfb-run -a -n $((100 + RANDOM % 5000)) -s "-screen 0 1024x768x24 -nolisten tcp" bash "$0" "$@"
     fi
 }
 

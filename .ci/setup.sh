@@ -1,0 +1,35 @@
+# Shared by play.sh and test.sh: installs what is missing on a Debian 12
+# machine and builds everything into build/.
+
+MW_PACKAGES="g++ make cmake pkg-config libsdl2-dev libmikmod-dev libjpeg-dev libglu1-mesa-dev
+libgl1-mesa-dev libgl1-mesa-dri libfreetype-dev fonts-dejavu-core googletest libgtest-dev
+libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils"
+
+mw_install_missing() {
+    local missing=""
+    local pkg
+    for pkg in $MW_PACKAGES; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+            missing="$missing $pkg"
+        fi
+    done
+    [ -z "$missing" ] && return 0
+    echo "Installing:$missing"
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            sudo="sudo"
+        else
+            echo "These packages are missing and this is not root:$missing" >&2
+            return 1
+        fi
+    fi
+    $sudo apt-get update
+    # shellcheck disable=SC2086
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing
+}
+
+mw_build() {
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build -j"$(nproc)"
+}

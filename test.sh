@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: the unit tests and
+# the end-to-end tests, each of those under its own virtual display.
+# Screenshots of the end-to-end tests land in build/e2e-shots/.
+set -euo pipefail
+cd "$(dirname "$0")"
+source .ci/setup.sh
+mw_install_missing
+mw_build
+cd build
+export SDL_AUDIODRIVER=dummy
+export MARBLEWEND_NO_BROWSER=1
+ctest --output-on-failure -j"$(nproc)"
