@@ -206,7 +206,9 @@ void CFilePack::ScrambleEntry(unsigned char* bytes, std::size_t size, const std:
     // A one-character phrase takes its terminating zero as the second character.
     const std::int32_t second = length > 1 ? static_cast<signed char>(passPhrase[1]) : 0;
 
-    std::vector<unsigned char> table(length);
+    // Both passes are XORs with tables of the phrase's length, so one
+    // combined table does the work of the two.
+    std::vector<unsigned char> table(length, 0);
     for (std::int32_t m : {second, 0})
     {
         for (std::size_t j = 0; j < length; ++j)
@@ -214,10 +216,15 @@ void CFilePack::ScrambleEntry(unsigned char* bytes, std::size_t size, const std:
             const std::uint32_t u = static_cast<std::uint32_t>(sum) +
                                     static_cast<std::uint32_t>(static_cast<signed char>(passPhrase[j])) +
                                     static_cast<std::uint32_t>(m);
-            table[j] = static_cast<unsigned char>(passPhrase[u % length]);
+            table[j] ^= static_cast<unsigned char>(passPhrase[u % length]);
         }
-        for (std::size_t i = 0; i < size; ++i)
-            bytes[i] ^= table[i % length];
+    }
+    std::size_t j = 0;
+    for (std::size_t i = 0; i < size; ++i)
+    {
+        bytes[i] ^= table[j];
+        if (++j == length)
+            j = 0;
     }
 }
 
