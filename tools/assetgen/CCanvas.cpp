@@ -240,3 +240,41 @@ void CCanvas::Emboss(float strength, const CCanvas& heightSource)
                            c.b * std::max(0.0f, 1.0f + shade), c.a);
         }
 }
+
+void CCanvas::DrawScaled(const CCanvas& source, float x, float y, float width, float height, float opacity)
+{
+    if (width <= 0.0f || height <= 0.0f || source.m_width == 0)
+        return;
+    const int x0 = static_cast<int>(std::floor(x)), y0 = static_cast<int>(std::floor(y));
+    const int x1 = static_cast<int>(std::ceil(x + width)), y1 = static_cast<int>(std::ceil(y + height));
+    for (int py = y0; py < y1; ++py)
+        for (int px = x0; px < x1; ++px)
+        {
+            if (!IsInside(px, py))
+                continue;
+            // Coverage of the pixel by the rectangle, for clean edges.
+            const float cover = std::max(0.0f, std::min(px + 1.0f, x + width) - std::max(static_cast<float>(px), x)) *
+                                std::max(0.0f, std::min(py + 1.0f, y + height) - std::max(static_cast<float>(py), y));
+            if (cover <= 0.0f)
+                continue;
+            const float sx = (px + 0.5f - x) / width * source.m_width - 0.5f;
+            const float sy = (py + 0.5f - y) / height * source.m_height - 0.5f;
+            const int ix = static_cast<int>(std::floor(sx)), iy = static_cast<int>(std::floor(sy));
+            const float fx = sx - ix, fy = sy - iy;
+            float r = 0, g = 0, b = 0, a = 0;
+            for (int j = 0; j < 2; ++j)
+                for (int i = 0; i < 2; ++i)
+                {
+                    const int cx = std::min(source.m_width - 1, std::max(0, ix + i));
+                    const int cy = std::min(source.m_height - 1, std::max(0, iy + j));
+                    const float w = (i ? fx : 1.0f - fx) * (j ? fy : 1.0f - fy);
+                    const CColor& c = source.At(cx, cy);
+                    r += c.r * c.a * w;
+                    g += c.g * c.a * w;
+                    b += c.b * c.a * w;
+                    a += c.a * w;
+                }
+            if (a > 0.0f)
+                Blend(px, py, CColor(r / a, g / a, b / a, a), cover * opacity);
+        }
+}

@@ -42,6 +42,10 @@ public:
     // Same, with a shader that colours the source's alpha (gradient text).
     void DrawShaded(const CCanvas& source, int dx, int dy, const ShaderFn& shader);
 
+    // Composites the source stretched onto the rectangle (x, y, w, h),
+    // sampled bilinearly.
+    void DrawScaled(const CCanvas& source, float x, float y, float width, float height, float opacity = 1.0f);
+
     // Gaussian-like blur of all four channels (three box passes).
     void Blur(int radius);
     // Multiplies every alpha by k (clamped to 1).

@@ -77,5 +77,5 @@ float CNoise::Veins(float x, float y, float turbulence) const
 {
     const float t = Fractal(x, y, 5) * turbulence;
     const float s = std::sin((x * 0.7f + y * 0.35f + t) * 3.14159265f);
-    return std::pow(1.0f - std::fabs(s), 6.0f);
+    return std::pow(1.0f - std::fabs(s), 4.0f);
 }

@@ -40,7 +40,7 @@ CCanvas CScenePainter::Sky(int width, int height, const CColor& tint, std::uint6
         const float u = x / 260.0f;
         const float v = y / 260.0f;
         const float cloud = noise.Fractal(u * 1.3f, v * 1.3f, 5) * 0.06f;
-        const float vein = noise.Veins(u, v, 2.4f) * 0.10f;
+        const float vein = noise.Veins(u, v, 2.4f) * 0.05f;
         c = c.Lighter(std::max(0.0f, cloud + vein));
         return c;
     });
@@ -175,7 +175,10 @@ void CScenePainter::Panel(CCanvas& canvas, float x, float y, float width, float 
     canvas.DrawTinted(shadow, 0, 8, CColor(0, 0, 0.03f, 0.6f * opacity));
     const int x0 = static_cast<int>(x) - 2, y0 = static_cast<int>(y) - 2;
     const int x1 = static_cast<int>(x + width) + 2, y1 = static_cast<int>(y + height) + 2;
-    canvas.FillShape(shape, [=](float, float py) {
+    canvas.FillShape([=](float px, float py) {
+        const float d = shape(px, py);
+        return std::max(d, -(d + 2.5f));
+    }, [=](float, float py) {
         return CColor::Mix(CPalette::GoldLight(), CPalette::GoldDark(), (py - y) / height).WithAlpha(0.95f * opacity);
     }, x0, y0, x1, y1);
     canvas.FillShape([=](float px, float py) { return shape(px, py) + 2.5f; }, [=](float, float py) {

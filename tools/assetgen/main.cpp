@@ -2,6 +2,7 @@
 // game into a staging directory. Everything is drawn from fixed seeds, so
 // two runs write the same bytes.
 #include "tools/assetgen/CAssetSink.h"
+#include "tools/assetgen/CBackdropArt.h"
 #include "tools/assetgen/CBrickArt.h"
 #include "tools/assetgen/CFontSheet.h"
 #include "tools/assetgen/CWidgetArt.h"
@@ -29,6 +30,7 @@ int main(int argc, char** argv)
         sink.WriteTga("mui/font.tga", CFontSheet::Build(fonts + "DejaVuSans-Bold.ttf"), true);
         CWidgetArt::Write(sink, fonts);
         CBrickArt::Write(sink);
+        CBackdropArt::Write(sink, fonts);
         std::printf("assetgen: %zu files\n", sink.GetWritten().size());
     }
     catch (const std::exception& error)

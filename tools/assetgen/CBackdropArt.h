@@ -1,0 +1,19 @@
+#pragma once
+
+#include "tools/assetgen/CAssetSink.h"
+#include "tools/assetgen/CColor.h"
+
+#include <string>
+
+// Full-screen pictures: the intro, the main menu's ground, the exit
+// window, the dialog panel, each kind's menu ground and game ground, and
+// the board grid tiles.
+class CBackdropArt
+{
+public:
+    // The glow colour that tells the kinds' screens apart, in kind order.
+    static CColor KindTint(int kind);
+    static const char* const kKindLines[8];
+
+    static void Write(CAssetSink& sink, const std::string& fontDir);
+};
