@@ -22,6 +22,9 @@ function(mw_gfx_link_late)
   foreach(dep mw_files mw_frame)
     if(TARGET ${dep})
       target_link_libraries(mw_gfx PUBLIC ${dep})
+      if(TARGET mw_gfx_tests_asan)
+        target_link_libraries(mw_gfx_tests_asan PRIVATE ${dep})
+      endif()
     endif()
   endforeach()
 endfunction()
@@ -38,6 +41,29 @@ add_executable(mw_gfx_tests
   tests/gfx/CBitmapFontTest.cpp
   tests/gfx/CTextLabelTest.cpp
   tests/gfx/CSparkleTest.cpp
+  tests/gfx/CGfxFuzzTest.cpp
 )
 target_link_libraries(mw_gfx_tests PRIVATE mw_gfx GTest::gtest GTest::gtest_main)
 gtest_discover_tests(mw_gfx_tests DISCOVERY_MODE PRE_TEST)
+
+add_executable(mw_gfx_bench
+  bench/gfx/CGfxBench.cpp
+  tests/gfx/CGfxTestFiles.cpp
+  tests/gfx/CFontTestPicture.cpp
+)
+target_link_libraries(mw_gfx_bench PRIVATE mw_gfx benchmark::benchmark)
+
+# The same tests again under AddressSanitizer: shared geometry, copies and reloads are
+# where a use after free would hide. The libraries below stay uninstrumented.
+option(MW_GFX_ASAN "Run the graphics tests under AddressSanitizer" ON)
+if(MW_GFX_ASAN)
+  get_target_property(mw_gfx_sources mw_gfx SOURCES)
+  get_target_property(mw_gfx_test_sources mw_gfx_tests SOURCES)
+  add_executable(mw_gfx_tests_asan ${mw_gfx_sources} ${mw_gfx_test_sources})
+  target_compile_options(mw_gfx_tests_asan PRIVATE -fsanitize=address,undefined
+    -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  target_link_options(mw_gfx_tests_asan PRIVATE -fsanitize=address,undefined)
+  target_link_libraries(mw_gfx_tests_asan PRIVATE OpenGL::GL PkgConfig::GLU GTest::gtest
+    GTest::gtest_main)
+  add_test(NAME mw_gfx_tests_asan COMMAND mw_gfx_tests_asan)
+endif()

@@ -1,0 +1,179 @@
+#include "engine/CBitmapFont.h"
+#include "engine/CFilePack.h"
+#include "engine/CMesh.h"
+#include "engine/CModel.h"
+#include "engine/CSprite.h"
+#include "engine/CTextLabel.h"
+#include "tests/gfx/CFontTestPicture.h"
+#include "tests/gfx/CGfxTestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace
+{
+// Bytes that OBJ lines are made of, weighted towards the ones the reader acts on.
+const std::string kObjAlphabet = "gvtnfusemtl /-+.0123456789\n\r\t e#";
+
+std::string RandomObj(std::mt19937& random, size_t length)
+{
+    std::string text;
+    std::uniform_int_distribution<size_t> pick(0, kObjAlphabet.size() - 1);
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (size_t i = 0; i < length; ++i)
+    {
+        text += (random() % 16 == 0) ? static_cast<char>(byte(random)) : kObjAlphabet[pick(random)];
+    }
+    return text;
+}
+
+std::string Mutate(std::mt19937& random, std::string text)
+{
+    int edits = 1 + static_cast<int>(random() % 8);
+    for (int i = 0; i < edits && !text.empty(); ++i)
+    {
+        size_t at = random() % text.size();
+        switch (random() % 3)
+        {
+        case 0:
+            text[at] = static_cast<char>(random());
+            break;
+        case 1:
+            text.erase(at, 1 + random() % 4);
+            break;
+        default:
+            text.insert(at, 1, kObjAlphabet[random() % kObjAlphabet.size()]);
+            break;
+        }
+    }
+    return text;
+}
+
+// Every use a model makes of a mesh, short of drawing it.
+void Exercise(CMesh& mesh)
+{
+    for (uint32_t f = 0; f < mesh.GetFaceCount(); ++f)
+    {
+        if (!mesh.IsFaceDrawable(f))
+        {
+            continue;
+        }
+        const int32_t* face = mesh.GetFace(f);
+        for (int c = 0; c < 3; ++c)
+        {
+            ASSERT_LT(static_cast<uint32_t>(face[c]), mesh.GetVertexCount());
+            if (face[3 + c] >= 0)
+            {
+                ASSERT_LT(static_cast<uint32_t>(face[3 + c]), mesh.GetTexcoordCount());
+            }
+            if (face[6 + c] >= 0)
+            {
+                ASSERT_LT(static_cast<uint32_t>(face[6 + c]), mesh.GetNormalCount());
+            }
+        }
+    }
+    mesh.NormalizeToUnitBox();
+    for (int g = -1; g <= mesh.GetGroupCount(); ++g)
+    {
+        std::unique_ptr<CMesh> part = mesh.ExtractGroup(g);
+        part->CentreOnOrigin();
+        mesh.GetGroupCentre(g);
+    }
+}
+}
+
+TEST(CGfxFuzzTest, RandomObjTextNeverReadsOutOfBounds)
+{
+    std::mt19937 random(1234);
+    for (int round = 0; round < 400; ++round)
+    {
+        std::string text = "g r\n" + RandomObj(random, random() % 600);
+        CMesh mesh;
+        mesh.LoadObj(text.data(), static_cast<unsigned>(text.size()));
+        Exercise(mesh);
+    }
+}
+
+TEST(CGfxFuzzTest, MutatedObjTextNeverReadsOutOfBounds)
+{
+    const std::string seed =
+        "g a\nv 0 0 0\nv 1 0 0\nv 0 1 0\nvt 0 0\nvt 1 0\nvt 0 1\nvn 0 0 1\nusemtl x\n"
+        "f 1/1/1 2/2/1 3/3/1\ng b\nv 2 2 2\nv 3 2 2\nv 2 3 2\nf 4//1 5//1 6//1\nf 4 5 6\n";
+    std::mt19937 random(99);
+    for (int round = 0; round < 1000; ++round)
+    {
+        std::string text = Mutate(random, seed);
+        CMesh mesh;
+        mesh.LoadObj(text.data(), static_cast<unsigned>(text.size()));
+        Exercise(mesh);
+    }
+}
+
+TEST(CGfxFuzzTest, MutatedFontPictureNeverReadsOutOfBounds)
+{
+    std::vector<unsigned char> picture = CFontTestPicture::Make({24, 24, 24, 22});
+    std::mt19937 random(7);
+    for (int round = 0; round < 300; ++round)
+    {
+        std::vector<unsigned char> bytes = picture;
+        int edits = 1 + static_cast<int>(random() % 40);
+        for (int i = 0; i < edits; ++i)
+        {
+            // The header too: sizes that lie about the pixels must be refused.
+            size_t at = (random() % 4 == 0) ? random() % 18 : random() % bytes.size();
+            bytes[at] = static_cast<unsigned char>(random());
+        }
+        if (random() % 5 == 0)
+        {
+            bytes.resize(random() % bytes.size());
+        }
+        CBitmapFont font;
+        font.Load(bytes.data(), bytes.size(), nullptr);
+        std::string text;
+        for (int i = 0; i < 40; ++i)
+        {
+            text += static_cast<char>(1 + random() % 255);
+        }
+        font.GetTextWidth(text.c_str(), 12.0f);
+        CTextLabel label(&font, 100.0f, 12.0f, 0);
+        label.SetText(text.data(), text.size());
+    }
+}
+
+TEST(CGfxFuzzTest, RandomDescriptionsLoadWithoutCrashing)
+{
+    CGfxTestFiles files;
+    CFilePack pack;
+    std::string mesh = files.Write("m.obj", "g a\nv 0 0 0\nv 1 1 1\nf 1 2 2\ng b\nv 5 5 5\nf 3 3 3\n");
+    std::string picture = files.WriteTga("p.tga", 16, 16);
+    const std::vector<std::string> lines{
+        "faces_file_name " + mesh, "tex_file_name " + picture, "tex_file_name n",
+        "scale -3",  "scale x",   "show_normales 1", "tex_wrap 1",   "frames 0", "frames 1000000",
+        "groups -5", "groups 7",  "file_name " + picture, "file_alpha 0", "tex_file_bump x"};
+    std::mt19937 random(5);
+    for (int round = 0; round < 200; ++round)
+    {
+        std::string text;
+        int count = static_cast<int>(random() % 6);
+        for (int i = 0; i < count; ++i)
+        {
+            text += lines[random() % lines.size()] + "\n";
+        }
+        CModel model;
+        model.Parse(&pack, text.data(), static_cast<unsigned>(text.size()));
+        CModel copy(model);
+        copy = model;
+        if (("\n" + text).find("\nfile_name ") != std::string::npos)
+        {
+            CSprite sprite;
+            sprite.Parse(&pack, text.data(), static_cast<unsigned>(text.size()));
+            sprite.Advance(static_cast<uint32_t>(random()));
+            sprite.SetGroup(static_cast<int32_t>(random()));
+            float a, b, c, d;
+            sprite.GetCellCoords(a, b, c, d);
+        }
+    }
+}
