@@ -5,6 +5,8 @@
 #include "tools/assetgen/CBackdropArt.h"
 #include "tools/assetgen/CBrickArt.h"
 #include "tools/assetgen/CFontSheet.h"
+#include "tools/assetgen/CSpriteArt.h"
+#include "tools/assetgen/CTitleArt.h"
 #include "tools/assetgen/CWidgetArt.h"
 
 #include <cstdio>
@@ -31,6 +33,8 @@ int main(int argc, char** argv)
         CWidgetArt::Write(sink, fonts);
         CBrickArt::Write(sink);
         CBackdropArt::Write(sink, fonts);
+        CSpriteArt::Write(sink, fonts);
+        CTitleArt::Write(sink, fonts);
         std::printf("assetgen: %zu files\n", sink.GetWritten().size());
     }
     catch (const std::exception& error)
