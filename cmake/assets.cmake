@@ -5,12 +5,20 @@
 add_executable(assetgen
   tools/assetgen/main.cpp
   tools/assetgen/CAssetSink.cpp
+  tools/assetgen/CBackdropArt.cpp
+  tools/assetgen/CBrickArt.cpp
   tools/assetgen/CCanvas.cpp
   tools/assetgen/CFontSheet.cpp
   tools/assetgen/CNoise.cpp
+  tools/assetgen/CObjWriter.cpp
   tools/assetgen/CPictureWriter.cpp
+  tools/assetgen/CScenePainter.cpp
   tools/assetgen/CShape.cpp
+  tools/assetgen/CSpriteArt.cpp
   tools/assetgen/CTextRasterizer.cpp
+  tools/assetgen/CTitleArt.cpp
+  tools/assetgen/CUiPainter.cpp
+  tools/assetgen/CWidgetArt.cpp
 )
 target_link_libraries(assetgen PRIVATE PkgConfig::FREETYPE JPEG::JPEG)
 
@@ -28,4 +36,14 @@ add_custom_command(
   COMMENT "Painting and staging the game's assets"
   VERBATIM)
 
-add_custom_target(assets ALL DEPENDS ${MW_ASSET_STAMP})
+# The layouts and parameter texts go into the pack scrambled with the pass
+# phrase, so that the game's unscrambling path is used on every start.
+set(MW_PACK ${MW_GAME_DIR}/data/data.pk)
+add_custom_command(
+  OUTPUT ${MW_PACK}
+  COMMAND $<TARGET_FILE:packwriter> ${MW_PACK} ${MW_ASSET_STAGE} --scramble "dat/*.txt" --scramble "mui/*.txt"
+  DEPENDS ${MW_ASSET_STAMP} packwriter
+  COMMENT "Packing the assets into data/data.pk"
+  VERBATIM)
+
+add_custom_target(assets ALL DEPENDS ${MW_PACK})
