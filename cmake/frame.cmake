@@ -37,3 +37,7 @@ add_executable(mw_frame_tests
 )
 target_link_libraries(mw_frame_tests PRIVATE mw_frame GTest::gtest GTest::gtest_main)
 gtest_discover_tests(mw_frame_tests DISCOVERY_MODE PRE_TEST)
+
+# Frame loop cost and start-up time; needs a display (run under xvfb-run).
+add_executable(mw_frame_bench bench/CFrameLoopBench.cpp)
+target_link_libraries(mw_frame_bench PRIVATE mw_frame benchmark::benchmark)

@@ -17,6 +17,10 @@ bool CPlatform::Init()
 {
     if (s_initialized)
         return true;
+    // Mesa's software rasteriser wakes every worker thread each frame; for an
+    // 800x600 fixed-function picture that costs more than it saves. The
+    // player's own setting wins, and hardware drivers ignore it.
+    setenv("LP_NUM_THREADS", "1", 0);
     // The game mixes its own sound through the audio device class; only
     // video, events and timers are started here.
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0)
