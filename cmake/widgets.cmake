@@ -31,3 +31,17 @@ if(TARGET mw_frame)
   target_link_libraries(mw_widgets_tests PRIVATE mw_widgets GTest::gtest GTest::gtest_main)
   gtest_discover_tests(mw_widgets_tests DISCOVERY_MODE PRE_TEST)
 endif()
+
+# Drawing needs a GL context: run under a virtual display when there is one.
+if(TARGET mw_platform)
+  add_executable(mw_widgets_draw_tests
+    tests/widgets/CWidgetTestKit.cpp
+    tests/widgets/CWidgetDrawTest.cpp
+  )
+  target_link_libraries(mw_widgets_draw_tests PRIVATE mw_widgets mw_platform GTest::gtest
+                        GTest::gtest_main)
+  find_program(MW_XVFB_RUN xvfb-run)
+  if(MW_XVFB_RUN)
+    add_test(NAME widgets_draw COMMAND ${MW_XVFB_RUN} -a $<TARGET_FILE:mw_widgets_draw_tests>)
+  endif()
+endif()

@@ -1,0 +1,185 @@
+// Draws widgets into a real GL context (run under Xvfb) and reads the pixels
+// back, to check which band of a picture strip each state shows.
+
+#include <GL/gl.h>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "engine/CButton.h"
+#include "engine/CCheckBox.h"
+#include "engine/CEditBox.h"
+#include "engine/CRadioButton.h"
+#include "engine/CTexture.h"
+#include "platform/CPlatform.h"
+#include "platform/CPlatformWindow.h"
+#include "tests/widgets/CWidgetTestKit.h"
+
+namespace
+{
+using CColor = std::array<unsigned char, 3>;
+
+const CColor kRed{255, 0, 0};
+const CColor kGreen{0, 255, 0};
+const CColor kBlue{0, 0, 255};
+const CColor kWhite{255, 255, 255};
+const CColor kBlack{0, 0, 0};
+
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+
+// A strip of frames of one colour each, 8 pixels square, stored as a 32-bit
+// TGA: the first rows of the file are the bottom of the picture.
+std::unique_ptr<CTexture> MakeStrip(const std::vector<CColor>& frames)
+{
+    const int side = 8;
+    const int height = side * static_cast<int>(frames.size());
+    std::vector<unsigned char> tga(18, 0);
+    tga[2] = 2;
+    tga[12] = side;
+    tga[14] = static_cast<unsigned char>(height);
+    tga[16] = 32;
+    for (const CColor& color : frames) {
+        for (int i = 0; i < side * side; ++i) {
+            tga.push_back(color[2]);
+            tga.push_back(color[1]);
+            tga.push_back(color[0]);
+            tga.push_back(255);
+        }
+    }
+    CTexture::SetUploadEnabled(true);
+    auto texture = std::make_unique<CTexture>();
+    EXPECT_TRUE(texture->DecodeTga(tga.data(), tga.size(), false, true));
+    return texture;
+}
+
+class CWidgetDrawTest : public CWidgetTest
+{
+protected:
+    void SetUp() override
+    {
+        if (!CPlatform::Init() ||
+            !m_window.Create("Marblewend widgets", 0, 0, kWidth, kHeight, true))
+            GTEST_SKIP() << "no display";
+        m_window.MakeCurrent();
+        int width = 0;
+        int height = 0;
+        m_window.GetDrawableSize(width, height);
+        glViewport(0, 0, width, height);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(0.0, kWidth, kHeight, 0.0, -100.0, 100.0);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glDisable(GL_DEPTH_TEST);
+        glDisable(GL_LIGHTING);
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    }
+
+    void TearDown() override
+    {
+        m_textures.clear();
+        m_window.Destroy();
+    }
+
+    CTexture* Strip(const std::vector<CColor>& frames)
+    {
+        m_textures.push_back(MakeStrip(frames));
+        return m_textures.back().get();
+    }
+
+    // Clears, draws in the given current colour and reads the pixel at
+    // logical (x, y).
+    CColor DrawAndRead(CWidget& widget, int x, int y, float current = 1.0f)
+    {
+        glClear(GL_COLOR_BUFFER_BIT);
+        glColor3f(current, current, current);
+        widget.Draw();
+        glFinish();
+        int width = 0;
+        int height = 0;
+        m_window.GetDrawableSize(width, height);
+        const int px = x * width / kWidth;
+        const int py = height - 1 - y * height / kHeight;
+        CColor color{};
+        glReadPixels(px, py, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, color.data());
+        return color;
+    }
+
+    CPlatformWindow m_window;
+    std::vector<std::unique_ptr<CTexture>> m_textures;
+};
+}
+
+TEST_F(CWidgetDrawTest, ButtonShowsTheBottomBandWhenNormal)
+{
+    CButton button(&m_owner, Strip({kRed, kGreen, kBlue}));
+    button.SetPosition(100.0f, 100.0f, 0.0f);
+    EXPECT_EQ(DrawAndRead(button, 104, 102), kRed);
+    button.OnMouseMove(104, 102, 0);
+    EXPECT_EQ(DrawAndRead(button, 104, 102), kGreen);
+    button.OnLButtonDown(104, 102, 0);
+    EXPECT_EQ(DrawAndRead(button, 104, 102), kBlue);
+}
+
+TEST_F(CWidgetDrawTest, HiddenButtonDrawsNothing)
+{
+    CButton button(&m_owner, Strip({kRed, kGreen, kBlue}));
+    button.SetPosition(100.0f, 100.0f, 0.0f);
+    button.SetVisible(false);
+    EXPECT_EQ(DrawAndRead(button, 104, 102), kBlack);
+}
+
+TEST_F(CWidgetDrawTest, CheckBoxDrawsItsFourStatesInWhite)
+{
+    CCheckBox box(&m_owner, Strip({kRed, kGreen, kBlue, kWhite}), 50.0f);
+    box.SetPosition(10.0f, 10.0f, 0.0f);
+    EXPECT_EQ(DrawAndRead(box, 14, 12, 0.0f), kRed);
+    box.SetChecked(true);
+    EXPECT_EQ(DrawAndRead(box, 14, 12, 0.0f), kBlue);
+    box.OnMouseMove(14, 12, 0);
+    EXPECT_EQ(DrawAndRead(box, 14, 12, 0.0f), kWhite);
+    // The caption area takes clicks but is not drawn by the box.
+    EXPECT_EQ(DrawAndRead(box, 40, 12), kBlack);
+}
+
+TEST_F(CWidgetDrawTest, RadioButtonDrawsItsStatesUnlessHidden)
+{
+    CRadioButton radio(&m_owner, Strip({kRed, kGreen, kBlue, kWhite}), 0.0f);
+    radio.SetPosition(300.0f, 200.0f, 5.0f);
+    radio.OnMouseMove(304, 202, 0);
+    EXPECT_EQ(DrawAndRead(radio, 304, 202), kGreen);
+    radio.SetSelected(true);
+    EXPECT_EQ(DrawAndRead(radio, 304, 202), kBlue);
+    radio.SetVisible(false);
+    EXPECT_EQ(DrawAndRead(radio, 304, 202), kBlack);
+}
+
+TEST_F(CWidgetDrawTest, EditBoxShowsFocusAndNothingWhenDisabled)
+{
+    CEditBox box(&m_owner, nullptr, 4.0f, Strip({kRed, kGreen}));
+    box.SetPosition(50.0f, 50.0f, 10.0f);
+    box.SetTextInset(0.0f);
+    EXPECT_EQ(DrawAndRead(box, 56, 52), kRed);
+    box.OnLButtonDown(56, 52, 0);
+    EXPECT_EQ(DrawAndRead(box, 56, 52), kGreen);
+    box.SetEnabled(false);
+    EXPECT_EQ(DrawAndRead(box, 56, 52), kBlack);
+}
+
+TEST_F(CWidgetDrawTest, EditBoxCaretBlinksOnlyWhileFocused)
+{
+    CEditBox box(&m_owner, nullptr, 4.0f, Strip({kRed, kGreen}));
+    box.SetPosition(50.0f, 50.0f, 0.0f);
+    box.SetTextInset(2.0f);
+    box.Update(501.0f);
+    // Caret 3 units wide from x = 52, as tall as the font, centred: yellow.
+    EXPECT_EQ(DrawAndRead(box, 53, 54), kRed);
+    box.OnLButtonDown(53, 54, 0);
+    EXPECT_EQ(DrawAndRead(box, 53, 54), (CColor{255, 255, 0}));
+    box.Update(501.0f);
+    EXPECT_EQ(DrawAndRead(box, 53, 54), kGreen);
+}
