@@ -67,3 +67,18 @@ if(MW_GFX_ASAN)
     GTest::gtest_main)
   add_test(NAME mw_gfx_tests_asan COMMAND mw_gfx_tests_asan)
 endif()
+
+# Drawing into a real GL window. Run under its own virtual display when xvfb-run is there;
+# each test skips itself when no display can be opened.
+add_executable(mw_gfx_gl_tests
+  tests/gfx/CGfxTestFiles.cpp
+  tests/gfx/CFontTestPicture.cpp
+  tests/gfx/CGfxDrawTest.cpp
+)
+target_link_libraries(mw_gfx_gl_tests PRIVATE mw_gfx mw_platform GTest::gtest GTest::gtest_main)
+find_program(MW_XVFB_RUN xvfb-run)
+if(MW_XVFB_RUN)
+  add_test(NAME mw_gfx_gl_tests COMMAND ${MW_XVFB_RUN} -a $<TARGET_FILE:mw_gfx_gl_tests>)
+else()
+  add_test(NAME mw_gfx_gl_tests COMMAND mw_gfx_gl_tests)
+endif()

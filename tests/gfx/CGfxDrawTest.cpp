@@ -1,0 +1,365 @@
+#include "engine/CBitmapFont.h"
+#include "engine/CFilePack.h"
+#include "engine/CLight.h"
+#include "engine/CModel.h"
+#include "engine/CResManager.h"
+#include "engine/CSprite.h"
+#include "engine/CTextLabel.h"
+#include "engine/CTexture.h"
+#include "platform/CPlatform.h"
+#include "platform/CPlatformWindow.h"
+#include "tests/gfx/CFontTestPicture.h"
+#include "tests/gfx/CGfxTestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+// Drawing into a real GL context (an Xvfb window in CI); skipped where there is no display.
+namespace
+{
+constexpr int kWidth = 200;
+constexpr int kHeight = 150;
+
+const char* kQuadObj =
+    "g quad\nv -1 -1 0\nv 1 -1 0\nv 1 1 0\nv -1 1 0\n"
+    "vt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nvn 0 0 1\n"
+    "f 1/1/1 2/2/1 3/3/1\nf 1/1/1 3/3/1 4/4/1\n";
+
+struct SRgb
+{
+    int r;
+    int g;
+    int b;
+};
+
+class CGfxDrawTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        if (std::getenv("DISPLAY") == nullptr || !CPlatform::Init())
+        {
+            return;
+        }
+        s_window = std::make_unique<CPlatformWindow>();
+        if (!s_window->Create("gfx draw test", 0, 0, kWidth, kHeight, true))
+        {
+            s_window.reset();
+        }
+    }
+
+    static void TearDownTestSuite()
+    {
+        if (s_window)
+        {
+            s_window->Destroy();
+        }
+        s_window.reset();
+    }
+
+    void SetUp() override
+    {
+        if (!s_window)
+        {
+            GTEST_SKIP() << "no GL context here";
+        }
+        s_window->MakeCurrent();
+        m_files = std::make_unique<CGfxTestFiles>();
+        CTexture::SetUploadEnabled(true);
+        glViewport(0, 0, kWidth, kHeight);
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glColor4f(1, 1, 1, 1);
+    }
+
+    void TearDown() override
+    {
+        CTexture::SetUploadEnabled(false);
+    }
+
+    // The screen's y axis points down, as on the 800 x 600 menu screens.
+    static void UseScreenProjection()
+    {
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(0, kWidth, kHeight, 0, -100, 100);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+    }
+
+    // x and y count from the top left, like the screen projection.
+    static SRgb PixelAt(int x, int y)
+    {
+        unsigned char rgb[3] = {};
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadBuffer(GL_BACK);
+        glReadPixels(x, kHeight - 1 - y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
+        return SRgb{rgb[0], rgb[1], rgb[2]};
+    }
+
+    static int CountLitPixels(int x0, int y0, int x1, int y1)
+    {
+        std::vector<unsigned char> rgb(static_cast<size_t>(kWidth) * kHeight * 3);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadBuffer(GL_BACK);
+        glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+        int lit = 0;
+        for (int y = y0; y < y1; ++y)
+        {
+            for (int x = x0; x < x1; ++x)
+            {
+                size_t at = (static_cast<size_t>(kHeight - 1 - y) * kWidth + x) * 3;
+                lit += (rgb[at] + rgb[at + 1] + rgb[at + 2]) > 96 ? 1 : 0;
+            }
+        }
+        return lit;
+    }
+
+    // Keeps the frame as a picture in the build tree for a look by eye.
+    static void SaveShot(const char* name)
+    {
+        std::vector<unsigned char> rgb(static_cast<size_t>(kWidth) * kHeight * 3);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadBuffer(GL_BACK);
+        glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+        std::filesystem::create_directories("gfx-shots");
+        std::string path = std::string("gfx-shots/") + name + ".ppm";
+        std::FILE* file = std::fopen(path.c_str(), "wb");
+        if (file == nullptr)
+        {
+            return;
+        }
+        std::fprintf(file, "P6\n%d %d\n255\n", kWidth, kHeight);
+        for (int y = kHeight - 1; y >= 0; --y)
+        {
+            std::fwrite(&rgb[static_cast<size_t>(y) * kWidth * 3], 1, kWidth * 3, file);
+        }
+        std::fclose(file);
+    }
+
+    std::string SolidPicture(const char* name, uint32_t rgba, int width = 8, int height = 8)
+    {
+        return m_files->WriteBytes(name, CGfxTestFiles::MakeTga(width, height, 32,
+                                                                [rgba](int, int) { return rgba; }));
+    }
+
+    std::unique_ptr<CGfxTestFiles> m_files;
+    CFilePack m_pack;
+    static std::unique_ptr<CPlatformWindow> s_window;
+};
+
+std::unique_ptr<CPlatformWindow> CGfxDrawTest::s_window;
+
+bool IsRed(SRgb c)
+{
+    return c.r > 200 && c.g < 60 && c.b < 60;
+}
+}
+
+TEST_F(CGfxDrawTest, TexturedModelDrawsFromItsListAndCopiesDrawTheSame)
+{
+    std::string mesh = m_files->Write("quad.obj", kQuadObj);
+    std::string picture = SolidPicture("red.tga", 0xff0000ffu);
+    std::string unt = m_files->Write(
+        "quad.unt", "faces_file_name " + mesh + "\ntex_file_name " + picture + "\n");
+    CResManager manager(&m_pack);
+    CModel* model = manager.AddModel(unt.c_str(), "quad");
+    ASSERT_TRUE(model->HasList());
+    CModel copy(*model);
+
+    glPushMatrix();
+    copy.Draw();
+    glPopMatrix();
+    EXPECT_TRUE(IsRed(PixelAt(kWidth / 2, kHeight / 2)));
+    EXPECT_EQ(PixelAt(5, 5).r, 0);
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+
+    // After the context's objects are dropped and rebuilt the copy draws the new list.
+    CResManager::ReleaseAllGL();
+    CResManager::ReloadAllGL();
+    ASSERT_TRUE(copy.HasList());
+    glClear(GL_COLOR_BUFFER_BIT);
+    glPushMatrix();
+    copy.Draw();
+    glPopMatrix();
+    EXPECT_TRUE(IsRed(PixelAt(kWidth / 2, kHeight / 2)));
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(CGfxDrawTest, ModelScaleStaysAppliedForTheCaller)
+{
+    std::string mesh = m_files->Write("quad.obj", kQuadObj);
+    std::string unt = m_files->Write("quad.unt", "faces_file_name " + mesh + "\n");
+    CModel model;
+    model.LoadFile(&m_pack, unt.c_str());
+    model.SetScale(2.0f);
+    glPushMatrix();
+    model.Draw();
+    GLfloat matrix[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
+    glPopMatrix();
+    EXPECT_FLOAT_EQ(matrix[0], 2.0f);
+    // Untextured: drawn in the current colour, white.
+    EXPECT_GT(PixelAt(kWidth / 2, kHeight / 2).g, 200);
+}
+
+TEST_F(CGfxDrawTest, SpriteDrawsTheCellOfItsGroupAndFrame)
+{
+    // Two frames side by side: the left one red, the right one green.
+    std::string sheet = m_files->WriteBytes(
+        "sheet.tga", CGfxTestFiles::MakeTga(16, 8, 32, [](int x, int) {
+            return x < 8 ? 0xff0000ffu : 0x00ff00ffu;
+        }));
+    std::string spr = m_files->Write("s.spr", "file_name " + sheet + "\nframes 2\n");
+    CSprite sprite;
+    sprite.LoadFile(&m_pack, spr.c_str());
+    sprite.SetSize(60.0f, 60.0f);
+    sprite.SetPosition(CVector4(100, 75, 0));
+    UseScreenProjection();
+    sprite.SetFrame(1);
+    sprite.Draw(true);
+    SRgb centre = PixelAt(100, 75);
+    EXPECT_GT(centre.g, 200);
+    EXPECT_LT(centre.r, 60);
+    EXPECT_EQ(PixelAt(10, 10).g, 0);
+    sprite.SetFrame(0);
+    sprite.Advance(50);
+    EXPECT_EQ(sprite.GetFrame(), 1);
+    sprite.SetVisible(false);
+    glClear(GL_COLOR_BUFFER_BIT);
+    sprite.Draw(true);
+    EXPECT_EQ(PixelAt(100, 75).g, 0);
+}
+
+TEST_F(CGfxDrawTest, TextDrawsGlyphsAndLeavesTheDepthTestOff)
+{
+    std::vector<unsigned char> tga = CFontTestPicture::Make({24, 24, 24, 22});
+    std::string path = m_files->WriteBytes("font.tga", tga);
+    CResManager manager(&m_pack);
+    CTexture* texture = manager.AddTexture(path.c_str(), "font", false, true);
+    CBitmapFont font;
+    ASSERT_TRUE(font.Load(tga.data(), tga.size(), texture));
+    UseScreenProjection();
+    glEnable(GL_DEPTH_TEST);
+    font.DrawText("HELLO", 20.0f, 20.0f, 60.0f, 0.0f, 1, 1, 1, 1, false);
+    EXPECT_GT(CountLitPixels(20, 40, 120, 60), 200);
+    EXPECT_EQ(CountLitPixels(0, 80, kWidth, kHeight), 0);
+    EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    GLfloat colour[4];
+    glGetFloatv(GL_CURRENT_COLOR, colour);
+    EXPECT_FLOAT_EQ(colour[3], 1.0f);
+
+    CTextLabel label(&font, 150.0f, 16.0f, 2);
+    const char text[] = "ONE TWO THREE FOUR FIVE SIX SEVEN";
+    label.SetText(text, sizeof text - 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    label.Draw(10.0f, 30.0f, 1, 1, 0, 1);
+    EXPECT_GT(CountLitPixels(0, 14, kWidth, 46), 100);
+    EXPECT_EQ(CountLitPixels(0, 50, kWidth, kHeight), 0);
+}
+
+TEST_F(CGfxDrawTest, LightApplySendsItsParametersToItsNumber)
+{
+    CLight light;
+    light.SetDiffuse(0.25f, 0.5f, 0.75f, 1.0f);
+    light.SetPosition(0.0f, 0.0f, 35.0f, 1);
+    light.Apply();
+    GLfloat diffuse[4];
+    GLfloat position[4];
+    glGetLightfv(light.GetId(), GL_DIFFUSE, diffuse);
+    glGetLightfv(light.GetId(), GL_POSITION, position);
+    EXPECT_FLOAT_EQ(diffuse[1], 0.5f);
+    EXPECT_FLOAT_EQ(position[2], 35.0f);
+    EXPECT_FLOAT_EQ(position[3], 0.0f);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(CGfxDrawTest, ShowcaseOfALitModelASpriteAndWrappedText)
+{
+    std::string mesh = m_files->Write(
+        "cube.obj",
+        "g cube\nv -1 -1 -1\nv 1 -1 -1\nv 1 1 -1\nv -1 1 -1\nv -1 -1 1\nv 1 -1 1\nv 1 1 1\nv -1 1 1\n"
+        "vt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\n"
+        "vn 0 0 -1\nvn 0 0 1\nvn 0 -1 0\nvn 0 1 0\nvn -1 0 0\nvn 1 0 0\n"
+        "f 1/1/1 3/3/1 2/2/1\nf 1/1/1 4/4/1 3/3/1\nf 5/1/2 6/2/2 7/3/2\nf 5/1/2 7/3/2 8/4/2\n"
+        "f 1/1/3 2/2/3 6/3/3\nf 1/1/3 6/3/3 5/4/3\nf 4/1/4 8/2/4 7/3/4\nf 4/1/4 7/3/4 3/4/4\n"
+        "f 1/1/5 5/2/5 8/3/5\nf 1/1/5 8/3/5 4/4/5\nf 2/1/6 3/2/6 7/3/6\nf 2/1/6 7/3/6 6/4/6\n");
+    std::string picture = m_files->WriteBytes(
+        "checker.tga", CGfxTestFiles::MakeTga(16, 16, 32, [](int x, int y) {
+            return ((x / 4 + y / 4) % 2) ? 0xe04040ffu : 0xf0d060ffu;
+        }));
+    std::string unt = m_files->Write("cube.unt", "faces_file_name " + mesh + "\ntex_file_name " +
+                                                     picture + "\nshow_normales 1\n");
+    CResManager manager(&m_pack);
+    CModel* cube = manager.AddModel(unt.c_str(), "cube");
+
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glFrustum(-0.4, 0.4, -0.3, 0.3, 1.0, 20.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    CLight light;
+    light.SetPosition(1.0f, 2.0f, 3.0f, 1);
+    light.Apply();
+    glEnable(GL_LIGHTING);
+    glEnable(light.GetId());
+    glEnable(GL_COLOR_MATERIAL);
+    glEnable(GL_DEPTH_TEST);
+    glPushMatrix();
+    glTranslatef(-0.6f, 0.2f, -4.0f);
+    glRotatef(30.0f, 1, 0, 0);
+    glRotatef(40.0f, 0, 1, 0);
+    CModel brick(*cube);
+    brick.Draw();
+    glPopMatrix();
+    glDisable(GL_LIGHTING);
+    glDisable(light.GetId());
+    glDisable(GL_DEPTH_TEST);
+    EXPECT_GT(CountLitPixels(20, 20, 100, 100), 500);
+
+    std::string sheet = m_files->WriteBytes(
+        "spark.tga", CGfxTestFiles::MakeTga(32, 16, 32, [](int x, int y) {
+            int dx = x % 16 - 8;
+            int dy = y - 8;
+            int d = dx * dx + dy * dy;
+            uint32_t alpha = d < 49 ? static_cast<uint32_t>(255 - d * 5) : 0u;
+            return (x < 16 ? 0x80c0ff00u : 0xffe08000u) | alpha;
+        }));
+    CSprite sparkle;
+    sparkle.LoadFile(&m_pack, m_files->Write("spark.spr", "file_name " + sheet + "\nframes 2\ntex_dynamic 1\n").c_str());
+    sparkle.SetBlend(true);
+    sparkle.SetSize(40.0f, 40.0f);
+    UseScreenProjection();
+    for (int i = 0; i < 2; ++i)
+    {
+        sparkle.SetFrame(i);
+        sparkle.SetPosition(CVector4(140.0f + 30.0f * i, 40.0f, 0.0f));
+        sparkle.Draw(i == 0);
+    }
+    EXPECT_GT(CountLitPixels(120, 20, 190, 60), 100);
+
+    std::vector<unsigned char> tga = CFontTestPicture::Make({24, 24, 24, 22});
+    CTexture* texture = manager.AddTexture(m_files->WriteBytes("font.tga", tga).c_str(), "font", false, true);
+    CBitmapFont font;
+    font.Load(tga.data(), tga.size(), texture);
+    CTextLabel label(&font, 180.0f, 10.0f, 0);
+    const char text[] = "WRAPPED TEXT GOES ON TO A SECOND LINE\rAND A THIRD";
+    label.SetText(text, sizeof text - 1);
+    EXPECT_GE(label.GetLines().size(), 3u);
+    label.Draw(10.0f, 115.0f, 0.6f, 1.0f, 0.6f, 1.0f);
+    EXPECT_GT(CountLitPixels(0, 105, kWidth, 140), 150);
+    SaveShot("showcase");
+}
