@@ -41,3 +41,10 @@ gtest_discover_tests(mw_frame_tests DISCOVERY_MODE PRE_TEST)
 # Frame loop cost and start-up time; needs a display (run under xvfb-run).
 add_executable(mw_frame_bench bench/CFrameLoopBench.cpp)
 target_link_libraries(mw_frame_bench PRIVATE mw_frame benchmark::benchmark)
+
+# The window on a real display: each run gets its own virtual one.
+add_executable(mw_frame_display_tests tests/frame/CAppWindowDisplayTest.cpp)
+target_link_libraries(mw_frame_display_tests PRIVATE mw_frame GTest::gtest GTest::gtest_main)
+add_test(NAME frame_display COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/under_display.sh
+  $<TARGET_FILE:mw_frame_display_tests>)
+set_tests_properties(frame_display PROPERTIES TIMEOUT 120 SKIP_RETURN_CODE 77 ENVIRONMENT "SDL_AUDIODRIVER=dummy")

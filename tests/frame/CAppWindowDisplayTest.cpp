@@ -1,0 +1,100 @@
+// The application window on a real display (run under a virtual one): full
+// screen refusals, the one context kept across switches, placement queries.
+
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include "engine/CAppWindow.h"
+#include "platform/CPlatform.h"
+
+namespace
+{
+class CAppWindowDisplayTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!CPlatform::Init())
+            GTEST_SKIP() << "no display";
+    }
+    void TearDown() override { CPlatform::Shutdown(); }
+};
+}
+
+TEST_F(CAppWindowDisplayTest, WindowedWindowHasTheRequestedDrawableSize)
+{
+    CAppWindow window("Marblewend", nullptr);
+    ASSERT_TRUE(window.CreateWindowed("Marblewend", 10, 20, 640, 480));
+    EXPECT_EQ(640, window.GetWidth());
+    EXPECT_EQ(480, window.GetHeight());
+    EXPECT_FALSE(window.IsFullScreen());
+    EXPECT_TRUE(window.IsActive());
+    EXPECT_EQ(&window, CAppWindow::Get());
+}
+
+TEST_F(CAppWindowDisplayTest, WidthsTheGameNeverUsesAreRefusedAndChangeNothing)
+{
+    CAppWindow window("Marblewend", nullptr);
+    ASSERT_TRUE(window.CreateWindowed("Marblewend", 10, 20, 800, 600));
+    EXPECT_FALSE(window.SetDisplayMode(640, 480));
+    EXPECT_FALSE(window.SetDisplayMode(320, 240));
+    EXPECT_FALSE(window.SetDisplayMode(400, 300));
+    EXPECT_FALSE(window.IsFullScreen());
+    EXPECT_EQ(800, window.GetWidth());
+}
+
+TEST_F(CAppWindowDisplayTest, ModeTheDisplayCannotShowIsReportedAndTheWindowStays)
+{
+    CAppWindow window("Marblewend", nullptr);
+    ASSERT_TRUE(window.CreateWindowed("Marblewend", 10, 20, 800, 600));
+    // The virtual display offers only its own size.
+    EXPECT_FALSE(window.SetDisplayMode(1000, 700));
+    EXPECT_FALSE(window.IsFullScreen());
+    EXPECT_EQ(800, window.GetWidth());
+    EXPECT_EQ(600, window.GetHeight());
+}
+
+TEST_F(CAppWindowDisplayTest, RefusedFullScreenAtStartShowsTheBareWindowAtItsRectangle)
+{
+    CAppWindow window("Marblewend", nullptr);
+    ASSERT_TRUE(window.CreateBare("Marblewend", 30, 40, 800, 600));
+    EXPECT_FALSE(window.GetPlatformWindow().IsShown());
+    EXPECT_FALSE(window.SetDisplayMode(1000, 700));
+    EXPECT_TRUE(window.GetPlatformWindow().IsShown());
+    EXPECT_FALSE(window.IsFullScreen());
+    EXPECT_EQ(800, window.GetWidth());
+}
+
+TEST_F(CAppWindowDisplayTest, FullScreenAndBackKeepsTheGlContextAndItsObjects)
+{
+    CAppWindow window("Marblewend", nullptr);
+    ASSERT_TRUE(window.CreateWindowed("Marblewend", 10, 20, 800, 600));
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    const unsigned char pixel[4] = {255, 0, 0, 255};
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+    int w = 0, h = 0;
+    CPlatform::GetDesktopSize(w, h);
+    const bool full = window.SetDisplayMode(w, h);
+    EXPECT_EQ(full, window.IsFullScreen());
+    EXPECT_TRUE(window.RestoreWindowed());
+    EXPECT_FALSE(window.IsFullScreen());
+    EXPECT_EQ(GL_TRUE, glIsTexture(texture));
+    EXPECT_EQ(800, window.GetWidth());
+    glDeleteTextures(1, &texture);
+}
+
+TEST_F(CAppWindowDisplayTest, DraggingMovesTheWindowByTheRequestedOffset)
+{
+    CAppWindow window("Marblewend", nullptr);
+    ASSERT_TRUE(window.CreateWindowed("Marblewend", 50, 60, 400, 300));
+    window.MoveWindowTo(70, 90);
+    SWindowRect rect;
+    ASSERT_TRUE(window.GetWindowRect(rect));
+    EXPECT_EQ(70, rect.left);
+    EXPECT_EQ(90, rect.top);
+    EXPECT_EQ(470, rect.right);
+    EXPECT_EQ(390, rect.bottom);
+}
