@@ -16,6 +16,7 @@ add_executable(assetgen
   tools/assetgen/CShape.cpp
   tools/assetgen/CSpriteArt.cpp
   tools/assetgen/CTextRasterizer.cpp
+  tools/assetgen/CThumbArt.cpp
   tools/assetgen/CTitleArt.cpp
   tools/assetgen/CUiPainter.cpp
   tools/assetgen/CWidgetArt.cpp

@@ -6,6 +6,7 @@
 #include "tools/assetgen/CBrickArt.h"
 #include "tools/assetgen/CFontSheet.h"
 #include "tools/assetgen/CSpriteArt.h"
+#include "tools/assetgen/CThumbArt.h"
 #include "tools/assetgen/CTitleArt.h"
 #include "tools/assetgen/CWidgetArt.h"
 
@@ -35,6 +36,7 @@ int main(int argc, char** argv)
         CBackdropArt::Write(sink, fonts);
         CSpriteArt::Write(sink, fonts);
         CTitleArt::Write(sink, fonts);
+        CThumbArt::Write(sink, fonts);
         std::printf("assetgen: %zu files\n", sink.GetWritten().size());
     }
     catch (const std::exception& error)
