@@ -27,6 +27,7 @@ if(TARGET mw_frame)
     tests/widgets/CEditBoxTest.cpp
     tests/widgets/CEditBoxNameSafetyTest.cpp
     tests/widgets/CWidgetPlacementTest.cpp
+    tests/widgets/CScreenChildWalkTest.cpp
   )
   target_link_libraries(mw_widgets_tests PRIVATE mw_widgets GTest::gtest GTest::gtest_main)
   gtest_discover_tests(mw_widgets_tests DISCOVERY_MODE PRE_TEST)

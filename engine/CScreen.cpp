@@ -3,6 +3,19 @@
 #include "engine/CWidget.h"
 #include "engine/CWindowFrame.h"
 
+namespace
+{
+// A command handler may open screens or add children while the list is
+// walked, which can move the list: walk a copy of it.
+template <typename Visit>
+void VisitChildren(const std::vector<CWidget*>& children, Visit visit)
+{
+    const std::vector<CWidget*> snapshot(children);
+    for (CWidget* child : snapshot)
+        visit(child);
+}
+}
+
 CScreen::CScreen() : m_result(0), m_dragging(false), m_draggable(false), m_drag_x(0), m_drag_y(0)
 {
 }
@@ -24,33 +37,30 @@ void CScreen::Update(float dt)
                 m_dragging = false;
         }
     }
-    for (CWidget* child : m_children)
-        child->Update(dt);
+    VisitChildren(m_children, [&](CWidget* child) { child->Update(dt); });
 }
 
 void CScreen::Draw()
 {
-    for (CWidget* child : m_children)
-        child->Draw();
+    VisitChildren(m_children, [&](CWidget* child) { child->Draw(); });
 }
 
 void CScreen::Activate()
 {
     m_dragging = false;
-    for (CWidget* child : m_children)
-        child->Reset();
+    VisitChildren(m_children, [&](CWidget* child) { child->Reset(); });
 }
 
 void CScreen::OnKeyDown(int key)
 {
-    for (CWidget* child : m_children)
-        child->OnKeyDown(key);
+    VisitChildren(m_children, [&](CWidget* child) { child->OnKeyDown(key); });
 }
 
 void CScreen::OnChar(int ch, int repeat_count)
 {
-    for (CWidget* child : m_children)
+    VisitChildren(m_children, [&](CWidget* child) {
         child->OnChar(static_cast<unsigned short>(ch), static_cast<unsigned int>(repeat_count));
+    });
 }
 
 void CScreen::OnMouseMove(int x, int y, int flags)
@@ -68,8 +78,9 @@ void CScreen::OnMouseMove(int x, int y, int flags)
         }
     }
     bool taken = false;
-    for (CWidget* child : m_children)
+    VisitChildren(m_children, [&](CWidget* child) {
         taken = child->OnMouseMove(x, y, static_cast<unsigned int>(flags)) || taken;
+    });
     if (taken)
         m_dragging = false;
 }
@@ -77,8 +88,9 @@ void CScreen::OnMouseMove(int x, int y, int flags)
 void CScreen::OnLButtonUp(int x, int y, int flags)
 {
     m_dragging = false;
-    for (CWidget* child : m_children)
+    VisitChildren(m_children, [&](CWidget* child) {
         child->OnLButtonUp(x, y, static_cast<unsigned int>(flags));
+    });
 }
 
 void CScreen::OnLButtonDown(int x, int y, int flags)
@@ -88,8 +100,9 @@ void CScreen::OnLButtonDown(int x, int y, int flags)
     if (frame == nullptr || !frame->GetCursorPos(m_drag_x, m_drag_y))
         m_dragging = false;
     bool taken = false;
-    for (CWidget* child : m_children)
+    VisitChildren(m_children, [&](CWidget* child) {
         taken = child->OnLButtonDown(x, y, static_cast<unsigned int>(flags)) || taken;
+    });
     if (taken)
         m_dragging = false;
 }
@@ -97,8 +110,9 @@ void CScreen::OnLButtonDown(int x, int y, int flags)
 void CScreen::OnRButtonUp(int x, int y, int flags)
 {
     m_dragging = false;
-    for (CWidget* child : m_children)
+    VisitChildren(m_children, [&](CWidget* child) {
         child->OnRButtonUp(x, y, static_cast<unsigned int>(flags));
+    });
 }
 
 void CScreen::OnCommand(CWidget* sender)
