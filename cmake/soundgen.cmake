@@ -51,12 +51,13 @@ add_custom_command(
   VERBATIM)
 add_custom_target(sounds ALL DEPENDS ${MW_SOUND_FILES})
 
-if(EXISTS ${CMAKE_SOURCE_DIR}/tests/soundgen/TestSoundAssets.cpp)
+if(EXISTS ${CMAKE_SOURCE_DIR}/tests/soundgen/GeneratedAudioTest.cpp)
   add_executable(mw_soundgen_tests
-    tests/soundgen/TestWavFormat.cpp
-    tests/soundgen/TestModuleFile.cpp
-    tests/soundgen/TestSongComposer.cpp
-    tests/soundgen/TestSoundAssets.cpp
+    tests/soundgen/CWavReaderTest.cpp
+    tests/soundgen/CModuleFileTest.cpp
+    tests/soundgen/CSongComposerTest.cpp
+    tests/soundgen/CEffectBankTest.cpp
+    tests/soundgen/GeneratedAudioTest.cpp
   )
   target_link_libraries(mw_soundgen_tests PRIVATE mw_soundgen GTest::gtest GTest::gtest_main)
   target_compile_definitions(mw_soundgen_tests PRIVATE MW_SOUNDGEN_BIN="$<TARGET_FILE:soundgen>")

@@ -311,7 +311,8 @@ CSongComposer::Bar CSongComposer::FreshBar(const std::string& rhythm, const std:
             p = ScaleStep(pitch, dir, chord);
             repeats = 0;
         }
-        p = std::clamp(p, m_lo, m_hi);
+        if (p < m_lo || p > m_hi)
+            p = NearestChordTone(std::clamp(p, m_lo, m_hi), chord);
         if (p >= m_hi - 1)
             dir = -1;
         else if (p <= m_lo + 1)
@@ -378,7 +379,8 @@ CSongComposer::Bar CSongComposer::CadenceBar(const std::string& rhythm, const st
         bool strong = onsets[k].m_step % 4 == 0 || onsets[k].m_length >= 4;
         if (k < count - 1 && strong && !IsStable(p, chord))
             p = NearestChordTone(p, chord);
-        p = std::clamp(p, m_lo, m_hi);
+        if (p < m_lo || p > m_hi)
+            p = NearestChordTone(std::clamp(p, m_lo, m_hi), chord);
         bar.push_back({onsets[k].m_step, onsets[k].m_length, p});
     }
     pitch = target;
@@ -432,7 +434,9 @@ std::vector<CSongComposer::Bar> CSongComposer::Ornament(const std::vector<Bar>& 
                 if (!IsStable(p, chord))
                     p = NearestChordTone(p, chord);
                 bar.push_back({note.m_step, half, note.m_pitch});
-                bar.push_back({note.m_step + half, note.m_length - half, std::clamp(p, m_lo, m_hi)});
+                if (p < m_lo || p > m_hi)
+                    p = NearestChordTone(std::clamp(p, m_lo, m_hi), chord);
+                bar.push_back({note.m_step + half, note.m_length - half, p});
             }
             else
                 bar.push_back(note);
@@ -820,7 +824,14 @@ CModuleFile CSongComposer::Compose()
     intro.m_drumStyle = 0;
     intro.m_fillLast = true;
     WriteSection(intro);
-    PlaceControl(0, 0xF, m_style.m_speed);
+    // The format pans its four channels hard left and right; draw the bass
+    // and drums to the middle and spread the two voices a little.
+    SetEffect(0, kBass, 0x8, 0x80);
+    SetEffect(0, kDrums, 0x8, 0x80);
+    SetEffect(0, kHarmony, 0x8, 0xB0);
+    SetEffect(1, kLead, 0x8, 0x50);
+    if (m_style.m_speed != 6)
+        PlaceControl(0, 0xF, m_style.m_speed);
     PlaceControl(0, 0xF, m_style.m_bpm);
 
     SSection verseA{verse, melodyA, 0, true, bass, drums, true, true};

@@ -1,0 +1,104 @@
+#include "tools/soundgen/CEffectBank.h"
+
+#include "tools/soundgen/CSignal.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+namespace
+{
+class EveryEffect : public ::testing::TestWithParam<int>
+{
+};
+
+std::vector<int> AllIds()
+{
+    std::vector<int> ids;
+    for (const SEffectFile& file : CEffectBank::GetFiles())
+        ids.push_back(file.m_id);
+    return ids;
+}
+}
+
+TEST(CEffectBank, TableHoldsFortySevenFilesUnderTheirIds)
+{
+    const auto& files = CEffectBank::GetFiles();
+    ASSERT_EQ(files.size(), 47u);
+    std::set<int> ids;
+    std::set<std::string> paths;
+    for (const SEffectFile& f : files)
+    {
+        ids.insert(f.m_id);
+        paths.insert(f.m_path);
+    }
+    EXPECT_EQ(ids.size(), 47u);
+    EXPECT_EQ(paths.size(), 47u);
+    EXPECT_EQ(files.front().m_path, "data/i1.wav");
+    EXPECT_EQ(files[2].m_id, 53);
+    auto pathOf = [&](int id) {
+        for (const SEffectFile& f : files)
+            if (f.m_id == id)
+                return f.m_path;
+        return std::string();
+    };
+    EXPECT_EQ(pathOf(101), "data/wav/era01.wav");
+    EXPECT_EQ(pathOf(126), "data/wav/sli06.wav");
+    EXPECT_EQ(pathOf(130), "data/wav/rev00.wav");
+    EXPECT_EQ(pathOf(139), "data/wav/rev09.wav");
+    EXPECT_EQ(pathOf(147), "data/wav/cru07.wav");
+    EXPECT_EQ(pathOf(172), "data/wav/fil02.wav");
+}
+
+TEST(CEffectBank, UnknownIdGivesNoSound)
+{
+    EXPECT_EQ(CEffectBank::Make(99).GetLength(), 0u);
+}
+
+TEST_P(EveryEffect, IsShortAndLevelledBelowFullScale)
+{
+    CSignal s = CEffectBank::Make(GetParam());
+    ASSERT_GT(s.GetLength(), 0u);
+    EXPECT_LE(s.GetDuration(), 2.5);
+    double peak = s.GetPeak();
+    EXPECT_LE(peak, 0.9);
+    EXPECT_GE(peak, 0.15);
+}
+
+TEST_P(EveryEffect, StartsAndEndsAtSilenceWithoutAClick)
+{
+    CSignal s = CEffectBank::Make(GetParam());
+    const auto& v = s.GetSamples();
+    ASSERT_GT(v.size(), 100u);
+    EXPECT_EQ(v.front(), 0.0f);
+    EXPECT_EQ(v.back(), 0.0f);
+    // No sample-to-sample jump near the ends bigger than a steep fade allows.
+    for (size_t i = 1; i < 20; ++i)
+    {
+        EXPECT_LT(std::fabs(v[i] - v[i - 1]), 0.2) << "start " << i;
+        EXPECT_LT(std::fabs(v[v.size() - i] - v[v.size() - i - 1]), 0.2) << "end " << i;
+    }
+}
+
+TEST_P(EveryEffect, CarriesNoDcOffset)
+{
+    CSignal s = CEffectBank::Make(GetParam());
+    double sum = 0.0;
+    for (float x : s.GetSamples())
+        sum += x;
+    EXPECT_LT(std::fabs(sum / s.GetLength()), 0.02);
+}
+
+INSTANTIATE_TEST_SUITE_P(CEffectBank, EveryEffect, ::testing::ValuesIn(AllIds()));
+
+TEST(CEffectBank, InterfaceHoverIsQuieterThanClickAndShorterThanGameOver)
+{
+    CSignal click = CEffectBank::Make(51);
+    CSignal hover = CEffectBank::Make(52);
+    CSignal over = CEffectBank::Make(53);
+    EXPECT_LT(hover.GetPeak(), click.GetPeak());
+    EXPECT_LT(hover.GetDuration(), 0.1);
+    EXPECT_LT(click.GetDuration(), 0.1);
+    EXPECT_GT(over.GetDuration(), 1.0);
+}

@@ -1,0 +1,116 @@
+#include "tools/soundgen/CModuleFile.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+SModSample Sample(size_t bytes, int loopStart, int loopLength)
+{
+    SModSample s;
+    s.m_name = "test";
+    s.m_data.assign(bytes, 1);
+    s.m_loopStart = loopStart;
+    s.m_loopLength = loopLength;
+    return s;
+}
+
+// Offsets in the 31-sample layout.
+const size_t kSampleHeader = 20;
+const size_t kSongLength = 950;
+const size_t kSignature = 1080;
+const size_t kPatterns = 1084;
+
+int Word(const std::vector<uint8_t>& b, size_t at)
+{
+    return (b[at] << 8) | b[at + 1];
+}
+}
+
+TEST(CModuleFile, LayoutHasSignatureOrdersPatternsAndSampleData)
+{
+    CModuleFile module("layout");
+    module.AddSample(Sample(100, 0, 0));
+    CModuleFile::Pattern pattern{};
+    module.AddOrder(module.AddPattern(pattern));
+    module.AddOrder(0);
+    std::vector<uint8_t> bytes = module.Serialise();
+    ASSERT_EQ(bytes.size(), kPatterns + 1024u + 100u);
+    EXPECT_EQ(std::string(bytes.begin() + kSignature, bytes.begin() + kSignature + 4), "M.K.");
+    EXPECT_EQ(bytes[kSongLength], 2);
+    EXPECT_EQ(bytes[kSongLength + 1], 127);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 6), "layout");
+}
+
+TEST(CModuleFile, SampleLengthsAndLoopsAreStoredInWords)
+{
+    CModuleFile module("loops");
+    module.AddSample(Sample(200, 40, 100));
+    std::vector<uint8_t> bytes = module.Serialise();
+    EXPECT_EQ(Word(bytes, kSampleHeader + 22), 100);
+    EXPECT_EQ(bytes[kSampleHeader + 25], 64);
+    EXPECT_EQ(Word(bytes, kSampleHeader + 26), 20);
+    EXPECT_EQ(Word(bytes, kSampleHeader + 28), 50);
+}
+
+TEST(CModuleFile, OneShotSampleCarriesTheOneWordLoopMark)
+{
+    CModuleFile module("oneshot");
+    module.AddSample(Sample(64, 0, 0));
+    std::vector<uint8_t> bytes = module.Serialise();
+    EXPECT_EQ(Word(bytes, kSampleHeader + 26), 0);
+    EXPECT_EQ(Word(bytes, kSampleHeader + 28), 1);
+}
+
+TEST(CModuleFile, LoopRunningPastTheSampleEndBecomesOneShot)
+{
+    CModuleFile module("badloop");
+    module.AddSample(Sample(64, 32, 64));
+    std::vector<uint8_t> bytes = module.Serialise();
+    EXPECT_EQ(Word(bytes, kSampleHeader + 26), 0);
+    EXPECT_EQ(Word(bytes, kSampleHeader + 28), 1);
+}
+
+TEST(CModuleFile, CellSplitsSampleNumberAcrossBothNibbles)
+{
+    CModuleFile module("cell");
+    for (int i = 0; i < 17; ++i)
+        module.AddSample(Sample(2, 0, 0));
+    CModuleFile::Pattern pattern{};
+    pattern[0][0] = SModCell{12, 17, 0xC, 0x20};
+    module.AddOrder(module.AddPattern(pattern));
+    std::vector<uint8_t> bytes = module.Serialise();
+    // C-2 is period 428 = 0x1AC.
+    EXPECT_EQ(bytes[kPatterns + 0], 0x11);
+    EXPECT_EQ(bytes[kPatterns + 1], 0xAC);
+    EXPECT_EQ(bytes[kPatterns + 2], 0x1C);
+    EXPECT_EQ(bytes[kPatterns + 3], 0x20);
+    // An empty cell is all zeros: no note, no sample, no effect.
+    EXPECT_EQ(bytes[kPatterns + 4], 0);
+    EXPECT_EQ(bytes[kPatterns + 5], 0);
+}
+
+TEST(CModuleFile, NotesOutsideTheThreeOctavesHaveNoPeriod)
+{
+    EXPECT_EQ(CModuleFile::PeriodOf(0), 856);
+    EXPECT_EQ(CModuleFile::PeriodOf(35), 113);
+    EXPECT_EQ(CModuleFile::PeriodOf(-1), 0);
+    EXPECT_EQ(CModuleFile::PeriodOf(36), 0);
+}
+
+TEST(CModuleFile, FormatLimitsOnSamplesPatternsAndOrdersHold)
+{
+    CModuleFile module("limits");
+    for (int i = 0; i < 31; ++i)
+        EXPECT_EQ(module.AddSample(Sample(2, 0, 0)), i + 1);
+    EXPECT_EQ(module.AddSample(Sample(2, 0, 0)), 0);
+    CModuleFile::Pattern pattern{};
+    for (int i = 0; i < 64; ++i)
+        EXPECT_EQ(module.AddPattern(pattern), i);
+    EXPECT_EQ(module.AddPattern(pattern), -1);
+    module.AddOrder(64);
+    module.AddOrder(-1);
+    EXPECT_TRUE(module.GetOrders().empty());
+    for (int i = 0; i < 200; ++i)
+        module.AddOrder(0);
+    EXPECT_EQ(module.GetOrders().size(), 128u);
+}

@@ -1,0 +1,214 @@
+#include "tools/soundgen/CSongBook.h"
+#include "tools/soundgen/CSongComposer.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace
+{
+struct STimedRow
+{
+    CModuleFile::Pattern::value_type m_cells;
+    double m_seconds;
+};
+
+// The song as it plays: positions in order, each pattern up to its break,
+// every row with the length its tempo gives it.
+std::vector<STimedRow> Timeline(const CModuleFile& module)
+{
+    std::vector<STimedRow> rows;
+    int speed = 6;
+    int bpm = 125;
+    for (int order : module.GetOrders())
+    {
+        const CModuleFile::Pattern& pattern = module.GetPatterns()[order];
+        for (const auto& row : pattern)
+        {
+            bool breaks = false;
+            for (const SModCell& cell : row)
+            {
+                if (cell.m_effect == 0xF && cell.m_param > 0)
+                    (cell.m_param < 32 ? speed : bpm) = cell.m_param;
+                breaks = breaks || cell.m_effect == 0xD;
+            }
+            rows.push_back({row, speed * 2.5 / bpm});
+            if (breaks)
+                break;
+        }
+    }
+    return rows;
+}
+
+double Length(const std::vector<STimedRow>& rows)
+{
+    double total = 0.0;
+    for (const STimedRow& row : rows)
+        total += row.m_seconds;
+    return total;
+}
+
+CModuleFile ComposeTrack(int index)
+{
+    CSongComposer composer(CSongBook::GetStyles()[index]);
+    return composer.Compose();
+}
+
+class EverySong : public ::testing::TestWithParam<int>
+{
+};
+}
+
+TEST(CSongComposer, ProgressionReadsRomanNumeralsAndSharedBars)
+{
+    auto bars = CSongComposer::ParseProgression("I vi,IV bVII");
+    ASSERT_EQ(bars.size(), 3u);
+    ASSERT_EQ(bars[0].size(), 1u);
+    EXPECT_EQ(bars[0][0].m_root, 0);
+    EXPECT_FALSE(bars[0][0].m_minor);
+    ASSERT_EQ(bars[1].size(), 2u);
+    EXPECT_EQ(bars[1][0].m_root, 9);
+    EXPECT_TRUE(bars[1][0].m_minor);
+    EXPECT_EQ(bars[1][1].m_root, 5);
+    EXPECT_EQ(bars[2][0].m_root, 10);
+}
+
+TEST(CSongComposer, UnreadableChordFallsBackToTheTonic)
+{
+    auto bars = CSongComposer::ParseProgression("Q7 IIII");
+    ASSERT_EQ(bars.size(), 2u);
+    EXPECT_EQ(bars[0][0].m_root, 0);
+    EXPECT_EQ(bars[1][0].m_root, 0);
+}
+
+TEST(CSongComposer, SameStyleComposesTheSameBytes)
+{
+    EXPECT_EQ(ComposeTrack(3).Serialise(), ComposeTrack(3).Serialise());
+}
+
+TEST(CSongBook, FifteenTunesWithSpreadKeysTemposAndMetres)
+{
+    const auto& styles = CSongBook::GetStyles();
+    ASSERT_EQ(styles.size(), 15u);
+    std::set<int> keys;
+    std::set<int> tempos;
+    std::set<int> metres;
+    for (const SSongStyle& s : styles)
+    {
+        keys.insert(s.m_tonic % 12);
+        tempos.insert(s.m_bpm);
+        metres.insert(s.m_meter);
+    }
+    EXPECT_GE(keys.size(), 7u);
+    EXPECT_GE(tempos.size(), 12u);
+    EXPECT_EQ(metres.size(), 2u);
+    EXPECT_EQ(CSongBook::PathOf(0), "data/music/000.mod");
+    EXPECT_EQ(CSongBook::PathOf(14), "data/music/014.mod");
+}
+
+TEST(CSongBook, NoTwoTunesShareTheirPatterns)
+{
+    std::set<std::vector<uint8_t>> seen;
+    for (int i = 0; i < 15; ++i)
+    {
+        std::vector<uint8_t> bytes = ComposeTrack(i).Serialise();
+        std::vector<uint8_t> patterns(bytes.begin() + 1084, bytes.begin() + 1084 + 4 * 1024);
+        EXPECT_TRUE(seen.insert(patterns).second) << "tune " << i;
+    }
+}
+
+TEST_P(EverySong, NeverJumpsBackSoItPlaysOnceAndEnds)
+{
+    CModuleFile module = ComposeTrack(GetParam());
+    for (const auto& pattern : module.GetPatterns())
+        for (const auto& row : pattern)
+            for (const SModCell& cell : row)
+            {
+                EXPECT_NE(cell.m_effect, 0xB);
+                if (cell.m_effect == 0xD)
+                {
+                    EXPECT_EQ(cell.m_param, 0);
+                }
+                if (cell.m_effect == 0xE)
+                {
+                    EXPECT_NE(cell.m_param >> 4, 0x6) << "pattern loop";
+                }
+            }
+}
+
+TEST_P(EverySong, LastsBetweenOneAndThreeMinutes)
+{
+    double seconds = Length(Timeline(ComposeTrack(GetParam())));
+    EXPECT_GE(seconds, 60.0);
+    EXPECT_LE(seconds, 180.0);
+}
+
+TEST_P(EverySong, EndsWithOverASecondOfSilence)
+{
+    std::vector<STimedRow> rows = Timeline(ComposeTrack(GetParam()));
+    int cut = -1;
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r)
+    {
+        bool allMuted = true;
+        for (const SModCell& cell : rows[r].m_cells)
+            allMuted = allMuted && cell.m_effect == 0xC && cell.m_param == 0;
+        if (allMuted)
+            cut = r;
+    }
+    ASSERT_GE(cut, 0) << "no row silences every channel";
+    double silence = 0.0;
+    for (int r = cut; r < static_cast<int>(rows.size()); ++r)
+    {
+        for (const SModCell& cell : rows[r].m_cells)
+            EXPECT_LT(cell.m_note, 0) << "note after the final cut";
+        silence += rows[r].m_seconds;
+    }
+    EXPECT_GE(silence, 1.0);
+}
+
+TEST_P(EverySong, HasMelodyBassAndDrumsThroughout)
+{
+    CModuleFile module = ComposeTrack(GetParam());
+    std::vector<STimedRow> rows = Timeline(module);
+    int notes[CModuleFile::kChannels] = {};
+    for (const STimedRow& row : rows)
+        for (int c = 0; c < CModuleFile::kChannels; ++c)
+        {
+            const SModCell& cell = row.m_cells[c];
+            if (cell.m_note >= 0)
+            {
+                ++notes[c];
+                EXPECT_GT(CModuleFile::PeriodOf(cell.m_note), 0);
+                EXPECT_GE(cell.m_sample, 1);
+                EXPECT_LE(cell.m_sample, static_cast<int>(module.GetSamples().size()));
+            }
+        }
+    double bars = Length(rows) / 2.5;
+    EXPECT_GT(notes[0], bars * 2) << "melody";
+    EXPECT_GT(notes[1], bars * 2) << "bass";
+    EXPECT_GT(notes[2], bars * 4) << "drums";
+    EXPECT_GT(notes[3], bars * 0.5) << "harmony";
+}
+
+TEST_P(EverySong, DownbeatMelodyNeverClashesWithTheBass)
+{
+    const SSongStyle& style = CSongBook::GetStyles()[GetParam()];
+    std::vector<STimedRow> rows = Timeline(ComposeTrack(GetParam()));
+    const int barRows = style.m_meter * 4;
+    int checked = 0;
+    for (size_t r = 0; r < rows.size(); r += barRows)
+    {
+        const SModCell& lead = rows[r].m_cells[0];
+        const SModCell& bass = rows[r].m_cells[1];
+        if (lead.m_note < 0 || bass.m_note < 0)
+            continue;
+        int interval = ((lead.m_note + 48) - (bass.m_note + 36)) % 12;
+        EXPECT_NE(interval, 1) << "row " << r;
+        EXPECT_NE(interval, 6) << "row " << r;
+        EXPECT_NE(interval, 11) << "row " << r;
+        ++checked;
+    }
+    EXPECT_GT(checked, 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(CSongBook, EverySong, ::testing::Range(0, 15));

@@ -1,0 +1,105 @@
+#include "tools/soundgen/CWavReader.h"
+#include "tools/soundgen/CWavWriter.h"
+
+#include "tools/soundgen/CSignal.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+using Bytes = std::vector<uint8_t>;
+
+void Put32(Bytes& b, size_t at, uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        b[at + i] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+Bytes ThreeSampleWav()
+{
+    CSignal signal(22050, 0.0);
+    signal.GetSamples() = {0.0f, 0.5f, -0.5f};
+    return CWavWriter::Encode(signal);
+}
+}
+
+TEST(CWavReader, EncodedSignalReadsBackWithItsFormatAndSamples)
+{
+    SWavInfo info;
+    std::string error;
+    ASSERT_TRUE(CWavReader::Parse(ThreeSampleWav(), info, error)) << error;
+    EXPECT_EQ(info.m_format, 1);
+    EXPECT_EQ(info.m_channels, 1);
+    EXPECT_EQ(info.m_rate, 22050);
+    EXPECT_EQ(info.m_bits, 16);
+    EXPECT_EQ(info.m_samples, (std::vector<int16_t>{0, 16384, -16384}));
+}
+
+TEST(CWavWriter, HeaderIsTheCanonicalFortyFourBytes)
+{
+    Bytes wav = ThreeSampleWav();
+    ASSERT_EQ(wav.size(), 44u + 6u);
+    EXPECT_EQ(std::string(wav.begin(), wav.begin() + 4), "RIFF");
+    EXPECT_EQ(std::string(wav.begin() + 8, wav.begin() + 16), "WAVEfmt ");
+    EXPECT_EQ(std::string(wav.begin() + 36, wav.begin() + 40), "data");
+    EXPECT_EQ(wav[4], 42);  // RIFF size = file size - 8
+    EXPECT_EQ(wav[40], 6);  // data bytes
+}
+
+TEST(CWavWriter, SamplesBeyondFullScaleAreClampedNotWrapped)
+{
+    CSignal signal(44100, 0.0);
+    signal.GetSamples() = {1.7f, -3.0f};
+    SWavInfo info;
+    std::string error;
+    ASSERT_TRUE(CWavReader::Parse(CWavWriter::Encode(signal), info, error));
+    EXPECT_EQ(info.m_samples, (std::vector<int16_t>{32767, -32767}));
+}
+
+TEST(CWavReader, MissingRiffHeaderIsRefused)
+{
+    Bytes wav = ThreeSampleWav();
+    wav[0] = 'X';
+    SWavInfo info;
+    std::string error;
+    EXPECT_FALSE(CWavReader::Parse(wav, info, error));
+}
+
+TEST(CWavReader, TruncatedFileIsRefused)
+{
+    Bytes wav = ThreeSampleWav();
+    wav.resize(wav.size() - 2);
+    SWavInfo info;
+    std::string error;
+    EXPECT_FALSE(CWavReader::Parse(wav, info, error));
+}
+
+TEST(CWavReader, DataChunkLongerThanTheFileIsRefused)
+{
+    Bytes wav = ThreeSampleWav();
+    Put32(wav, 40, 1000);
+    SWavInfo info;
+    std::string error;
+    EXPECT_FALSE(CWavReader::Parse(wav, info, error));
+}
+
+TEST(CWavReader, EightBitDataIsRefused)
+{
+    Bytes wav = ThreeSampleWav();
+    wav[34] = 8;
+    SWavInfo info;
+    std::string error;
+    EXPECT_FALSE(CWavReader::Parse(wav, info, error));
+}
+
+TEST(CWavReader, ExtraChunkBetweenFormatAndDataIsSkipped)
+{
+    Bytes wav = ThreeSampleWav();
+    Bytes extra = {'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};
+    wav.insert(wav.begin() + 36, extra.begin(), extra.end());
+    Put32(wav, 4, static_cast<uint32_t>(wav.size() - 8));
+    SWavInfo info;
+    std::string error;
+    ASSERT_TRUE(CWavReader::Parse(wav, info, error)) << error;
+    EXPECT_EQ(info.m_samples.size(), 3u);
+}
