@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdlib>
 
+#include "engine/CAppWidgetContext.h"
 #include "engine/CAppWindow.h"
 #include "engine/CConfigFile.h"
 #include "engine/CFilePack.h"
@@ -53,6 +54,11 @@ CGameApp::CGameApp()
 
 CGameApp::~CGameApp()
 {
+    if (m_widget_context)
+    {
+        CWidgetContext::Install(nullptr);
+        m_widget_context.reset();
+    }
     // The sparkles find their sprites in the resource manager: they go first.
     m_sparkles.reset();
     m_res_manager.reset();
@@ -145,6 +151,8 @@ void CGameApp::LoadSounds()
     m_music_player->Init();
     m_sound_manager->LoadTable(CSoundManager::StandardTable());
     SetSoundOn(m_sound);
+    m_widget_context.reset(new CAppWidgetContext(m_sound_manager.get()));
+    CWidgetContext::Install(m_widget_context.get());
     for (const std::string& track : CMusicPlayer::StandardPlaylist())
         m_music_player->AddTrack(track);
     m_res_manager->AddSprite("dat/sparkle.spr", CSparkleLists::kFrontSprite);

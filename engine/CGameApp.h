@@ -16,6 +16,7 @@ class CResManager;
 class CSoundManager;
 class CMusicPlayer;
 class CSparkleLists;
+class CAppWidgetContext;
 
 class CGameApp
 {
@@ -92,6 +93,8 @@ private:
     std::unique_ptr<CMusicPlayer> m_music_player;
     std::unique_ptr<CResManager> m_res_manager;
     std::unique_ptr<CSparkleLists> m_sparkles;
+    // The widgets reach the sound effects, clipboard and keys through it.
+    std::unique_ptr<CAppWidgetContext> m_widget_context;
     int m_music_volume;
     int m_quit_key;
     int m_minimize_key;
