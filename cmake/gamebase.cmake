@@ -24,3 +24,11 @@ function(mw_gamebase_link_late)
   endforeach()
 endfunction()
 cmake_language(DEFER CALL mw_gamebase_link_late)
+
+add_executable(mw_gamebase_tests
+  tests/gamebase/CScoreTableTest.cpp
+  tests/gamebase/CLevelEffectsTest.cpp
+  tests/gamebase/PackPosTest.cpp
+)
+target_link_libraries(mw_gamebase_tests PRIVATE mw_gamebase GTest::gtest GTest::gtest_main)
+gtest_discover_tests(mw_gamebase_tests DISCOVERY_MODE PRE_TEST)

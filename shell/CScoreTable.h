@@ -10,9 +10,9 @@ class CBitmapFont;
 class CScoreTable
 {
 public:
-    static const int MAX_ENTRIES = 7;
+    static constexpr int MAX_ENTRIES = 7;
     // A table file never makes us read more than this many entries.
-    static const int MAX_LOADED_ENTRIES = 100;
+    static constexpr int MAX_LOADED_ENTRIES = 100;
 
     // order 0: higher scores rank first; anything else: lower scores first.
     explicit CScoreTable(int order = 0);

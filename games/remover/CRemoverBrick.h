@@ -15,10 +15,10 @@ class CSprite;
 class CRemoverBrick : public CModel
 {
 public:
-    static const int MAX_BONUS_VALUE = 4;
-    static const int MAX_BONUS_LIFE = 2;
+    static constexpr int MAX_BONUS_VALUE = 4;
+    static constexpr int MAX_BONUS_LIFE = 2;
     // Fade-out steps from alpha 1 until Vanish reports the brick gone.
-    static const int FADE_STEPS = 25;
+    static constexpr int FADE_STEPS = 25;
 
     CRemoverBrick(const CRemoverParams* params, CLight* light);
     ~CRemoverBrick() override;

@@ -621,6 +621,8 @@ bool ValidateList(const CConfigFile& store, const char* sizeKey, const char* col
     {
         int color = 0;
         int pos = 0;
+        if (!store.HasKey(SaveKey(colorPattern, i)) || !store.HasKey(SaveKey(posPattern, i)))
+            return false;
         if (!ReadSaveInt(store, SaveKey(colorPattern, i), 0, CRemoverParams::SPECIAL_COLOR, color))
             return false;
         if (!ReadSaveInt(store, SaveKey(posPattern, i), 0, 0x7FFFFFFF, pos))

@@ -20,12 +20,12 @@ class CResManager;
 class CRemoverField : public CGameField
 {
 public:
-    static const int MAX_CELLS = 15;
-    static const int MIN_GROUP = 4;
+    static constexpr int MAX_CELLS = 15;
+    static constexpr int MIN_GROUP = 4;
     enum { STATUS_IDLE = 0, STATUS_REMOVING = 1, STATUS_ADDING = 2 };
     // Updates between two launches of queued bricks.
-    static const unsigned LAUNCH_PAUSE = 300;
-    static const unsigned PAUSE_STEP = 30;
+    static constexpr unsigned LAUNCH_PAUSE = 300;
+    static constexpr unsigned PAUSE_STEP = 30;
 
     // Takes size and difficulty from the parameter object. events may be null
     // (silent); resources is the running menu's manager, null without GL.
@@ -87,6 +87,8 @@ public:
     bool FindBrick(const CRemoverBrick* brick, int* x, int* y) const;
     int CountBricks() const;
     bool HasColor(int color) const;
+    // Drops from the colours in play every colour no longer on an even cell.
+    void DropVanishedColors();
 
     CLight* GetLight() { return &m_light; }
     const CRemoverBrick* GetTemplateBrick() const { return m_template_brick.get(); }
@@ -115,7 +117,6 @@ private:
     CVector4 DrawStartPoint() const;
     void Refill();
     void UpdateAdding();
-    void DropVanishedColors();
     void FillGroup(int x, int y, int color, int& count);
     void ClearGroup(int x, int y, int color);
     void CountRegion(int x, int y, std::vector<char>& visited, int& count) const;

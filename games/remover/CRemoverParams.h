@@ -14,8 +14,8 @@ class CRemoverParams : public CGameParams
 public:
     static const char* const REGISTRY_NAME;
     static const char* const PARAMS_FILE;
-    static const int SPECIAL_COLOR = 6;
-    static const int COLOR_MODELS = 7;
+    static constexpr int SPECIAL_COLOR = 6;
+    static constexpr int COLOR_MODELS = 7;
 
     CRemoverParams();
     ~CRemoverParams() override;

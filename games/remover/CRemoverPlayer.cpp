@@ -409,14 +409,17 @@ bool CRemoverPlayer::ValidateSave(const CConfigFile& store, int boardWidth)
     int count = 0;
     if (!ReadSaveInt(store, "p_m_bricks.size", 0, cells, count))
         return false;
+    // A list whose elements are missing is damaged, not a list of defaults.
     for (int i = 0; i < count; ++i)
-        if (!ReadSaveInt(store, SaveKey("p_m_bricks%i", i), 0, CRemoverParams::SPECIAL_COLOR, value))
+        if (!store.HasKey(SaveKey("p_m_bricks%i", i)) ||
+            !ReadSaveInt(store, SaveKey("p_m_bricks%i", i), 0, CRemoverParams::SPECIAL_COLOR, value))
             return false;
     if (!ReadSaveInt(store, "p_m_bricks_placed.size", 0, cells, count))
         return false;
     for (int i = 0; i < count; ++i)
     {
-        if (!ReadSaveInt(store, SaveKey("p_m_bricks_placed%i", i), -1, 0x7FFFFFFF, value))
+        if (!store.HasKey(SaveKey("p_m_bricks_placed%i", i)) ||
+            !ReadSaveInt(store, SaveKey("p_m_bricks_placed%i", i), -1, 0x7FFFFFFF, value))
             return false;
         if (value != -1 && (UnpackPosX(value) >= boardWidth || UnpackPosY(value) >= boardWidth))
             return false;

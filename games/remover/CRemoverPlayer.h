@@ -22,12 +22,12 @@ class CRemoverPlayer
 {
 public:
     enum { STATE_AIMING = 0, STATE_PLACING = 1, STATE_RESOLVED = 2, STATE_GROWING = 3 };
-    static const int COLOR_BONUS = 5000;
-    static const int BONUS_SMALL_SCORE = 500;
-    static const int BONUS_LARGE_SCORE = 2000;
-    static const int SOUND_TURN_PENALTY = 111;
-    static const int SOUND_LANDED = 112;
-    static const int SOUND_TURN_CLEAN = 115;
+    static constexpr int COLOR_BONUS = 5000;
+    static constexpr int BONUS_SMALL_SCORE = 500;
+    static constexpr int BONUS_LARGE_SCORE = 2000;
+    static constexpr int SOUND_TURN_PENALTY = 111;
+    static constexpr int SOUND_LANDED = 112;
+    static constexpr int SOUND_TURN_CLEAN = 115;
     static constexpr float CLICK_PAUSE_MS = 500.0f;
     static constexpr float QUEUE_X = -450.0f;
 

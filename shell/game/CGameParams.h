@@ -18,7 +18,7 @@ class CResManager;
 class CGameParams
 {
 public:
-    static const int MODELS_PER_SKIN = 20;
+    static constexpr int MODELS_PER_SKIN = 20;
 
     // settingsFile, e.g. "data/remover.cfg", scrambled with settingsKey;
     // scoresPattern, e.g. "data/scores1%i%i.tab", formatted with (difficulty, size);

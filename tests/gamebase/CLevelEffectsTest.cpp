@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/CModel.h"
+#include "engine/CVector4.h"
+#include "shell/game/CGameField.h"
+#include "shell/game/CLevelBricksEffect.h"
+#include "shell/game/CLevelFlipEffect.h"
+
+namespace
+{
+// A board of plain models built from a picture: '#' a brick, '.' empty;
+// the first string is row 0.
+class CFakeField : public CGameField
+{
+public:
+    CFakeField(const std::vector<std::string>& rows, float size) : m_size(size)
+    {
+        m_height = static_cast<int>(rows.size());
+        m_width = static_cast<int>(rows[0].size());
+        m_bricks.resize(m_width * m_height);
+        for (int y = 0; y < m_height; ++y)
+            for (int x = 0; x < m_width; ++x)
+                if (rows[y][x] == '#')
+                {
+                    auto brick = std::make_unique<CModel>();
+                    CVector4 cell;
+                    brick->SetPosition(GetBrickPosition(cell, x, y));
+                    brick->SetScale(size);
+                    m_bricks[y * m_width + x] = std::move(brick);
+                }
+    }
+
+    int GetHeight() const override { return m_height; }
+    int GetWidth() const override { return m_width; }
+    float GetBrickSize() const override { return m_size; }
+    CModel* GetBrick(int x, int y) const override
+    {
+        if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+            return nullptr;
+        return m_bricks[y * m_width + x].get();
+    }
+    CVector4& GetBrickPosition(CVector4& out, int x, int y) const override
+    {
+        out.Set(x * m_size, y * m_size, 0.5f);
+        return out;
+    }
+
+    bool AllOnTheirCells() const
+    {
+        for (int y = 0; y < m_height; ++y)
+            for (int x = 0; x < m_width; ++x)
+                if (CModel* brick = GetBrick(x, y))
+                {
+                    CVector4 cell;
+                    GetBrickPosition(cell, x, y);
+                    const CVector4& p = brick->GetPosition();
+                    if (p.x != cell.x || p.y != cell.y || p.z != cell.z)
+                        return false;
+                }
+        return true;
+    }
+
+private:
+    int m_width;
+    int m_height;
+    float m_size;
+    std::vector<std::unique_ptr<CModel>> m_bricks;
+};
+
+std::vector<std::string> Full(int width, int height)
+{
+    return std::vector<std::string>(height, std::string(width, '#'));
+}
+
+template <class Effect>
+int RunUntilDone(Effect& effect, float dt, int limit = 100000)
+{
+    int steps = 0;
+    while (!effect.IsDone() && steps < limit)
+    {
+        effect.Update(dt);
+        ++steps;
+    }
+    return steps;
+}
+}
+
+TEST(LevelBricksEffect, AlternateSidesStartFarOutOnAlternateSides)
+{
+    CFakeField field(Full(8, 8), 2.0f);
+    CLevelBricksEffect effect(nullptr, &field, CLevelBricksEffect::EFFECT_ALTERNATE);
+    EXPECT_FLOAT_EQ(0.0f - 64.0f, field.GetBrick(0, 0)->GetPosition().x);
+    EXPECT_FLOAT_EQ(0.0f + 60.0f, field.GetBrick(0, 1)->GetPosition().x);
+}
+
+TEST(LevelBricksEffect, EverySlideEndsWithEachBrickExactlyOnItsCell)
+{
+    for (int kind : {CLevelBricksEffect::EFFECT_ALTERNATE, CLevelBricksEffect::EFFECT_SAME_SIDE})
+        for (float dt : {16.0f, 33.0f, 100.0f})
+        {
+            CFakeField field(Full(9, 9), 4.0f);
+            CLevelBricksEffect effect(nullptr, &field, kind);
+            RunUntilDone(effect, dt);
+            ASSERT_TRUE(effect.IsDone());
+            EXPECT_TRUE(field.AllOnTheirCells()) << "effect " << kind << " dt " << dt;
+        }
+}
+
+TEST(LevelBricksEffect, FromAboveStartsAboveTheCell)
+{
+    CFakeField field(Full(4, 4), 1.0f);
+    CLevelBricksEffect effect(nullptr, &field, CLevelBricksEffect::EFFECT_SAME_SIDE);
+    // W s + (H - y) s = 4 + 4 for row 0.
+    EXPECT_FLOAT_EQ(8.0f, field.GetBrick(0, 0)->GetPosition().y);
+}
+
+TEST(LevelBricksEffect, GrowOnTenByTenEndsAtTheExpectedStep)
+{
+    CFakeField field(Full(10, 10), 2.0f);
+    CLevelBricksEffect effect(nullptr, &field, CLevelBricksEffect::EFFECT_GROW);
+    CModel* last = field.GetBrick(9, 9);
+    int startedAt = 0;
+    int endedAt = 0;
+    for (int step = 1; step <= 200 && !effect.IsDone(); ++step)
+    {
+        effect.Update(16.0f);
+        if (!startedAt && last->GetAngleZ() != 360.0f)
+            startedAt = step;
+        if (!endedAt && last->GetAngleZ() == 0.0f)
+            endedAt = step;
+        if (effect.IsDone())
+        {
+            EXPECT_EQ(172, step);
+        }
+    }
+    EXPECT_EQ(100, startedAt);
+    EXPECT_EQ(171, endedAt);
+    EXPECT_FLOAT_EQ(2.0f, last->GetScale());
+    EXPECT_TRUE(field.AllOnTheirCells());
+}
+
+TEST(LevelBricksEffect, FirstRowOneLeavesRowZeroUntouched)
+{
+    for (int kind = 0; kind < 3; ++kind)
+    {
+        CFakeField field(Full(5, 5), 2.0f);
+        CLevelBricksEffect effect(nullptr, &field, kind, 1);
+        RunUntilDone(effect, 16.0f);
+        CModel* brick = field.GetBrick(2, 0);
+        EXPECT_FLOAT_EQ(2.0f, brick->GetScale());
+        EXPECT_FLOAT_EQ(0.0f, brick->GetAngleZ());
+        EXPECT_TRUE(field.AllOnTheirCells());
+    }
+}
+
+TEST(LevelBricksEffect, EmptyFieldFinishesAtOnce)
+{
+    for (int kind = 0; kind < 3; ++kind)
+    {
+        CFakeField field(std::vector<std::string>(6, "......"), 2.0f);
+        CLevelBricksEffect effect(nullptr, &field, kind);
+        EXPECT_TRUE(effect.IsDone());
+    }
+}
+
+TEST(LevelBricksEffect, SparseFieldWithEmptyRowsStillFinishes)
+{
+    CFakeField field({"#.....", "......", "......", "......", "......", ".....#"}, 2.0f);
+    CLevelBricksEffect effect(nullptr, &field, CLevelBricksEffect::EFFECT_ALTERNATE);
+    RunUntilDone(effect, 16.0f, 10000);
+    EXPECT_TRUE(effect.IsDone());
+    EXPECT_TRUE(field.AllOnTheirCells());
+}
+
+TEST(LevelFlipEffect, RowsFallAwayAndTheEffectEnds)
+{
+    CFakeField field(Full(6, 6), 2.0f);
+    CLevelFlipEffect effect(nullptr, &field);
+    int steps = RunUntilDone(effect, 16.0f);
+    ASSERT_TRUE(effect.IsDone());
+    EXPECT_LT(field.GetBrick(0, 0)->GetPosition().y, CLevelFlipEffect::GONE_Y);
+    EXPECT_GT(steps, 1);
+}
+
+TEST(LevelFlipEffect, GravityIsAddedOncePerStepWhateverTheFrameTime)
+{
+    CFakeField slow(Full(3, 3), 2.0f);
+    CFakeField fast(Full(3, 3), 2.0f);
+    CLevelFlipEffect a(nullptr, &slow);
+    CLevelFlipEffect b(nullptr, &fast);
+    a.Update(10.0f);
+    b.Update(40.0f);
+    EXPECT_FLOAT_EQ(-0.03f, slow.GetBrick(0, 2)->GetVelocity().y);
+    EXPECT_FLOAT_EQ(-0.03f, fast.GetBrick(0, 2)->GetVelocity().y);
+    EXPECT_FLOAT_EQ(4.0f - 0.3f, slow.GetBrick(0, 2)->GetPosition().y);
+    EXPECT_FLOAT_EQ(4.0f - 1.2f, fast.GetBrick(0, 2)->GetPosition().y);
+    // Only the top row falls in the first step.
+    EXPECT_FLOAT_EQ(0.0f, slow.GetBrick(0, 0)->GetPosition().y);
+}
+
+TEST(LevelFlipEffect, EmptyRowsAreCrossedAndAnEmptyFieldFinishesAtOnce)
+{
+    CFakeField empty(std::vector<std::string>(5, "....."), 2.0f);
+    CLevelFlipEffect none(nullptr, &empty);
+    EXPECT_TRUE(none.IsDone());
+
+    CFakeField sparse({".....", ".....", "..#..", ".....", "....."}, 2.0f);
+    CLevelFlipEffect effect(nullptr, &sparse);
+    RunUntilDone(effect, 16.0f, 100000);
+    EXPECT_TRUE(effect.IsDone());
+}
+
+TEST(LevelFlipEffect, FirstRowOneNeverMovesRowZero)
+{
+    CFakeField field(Full(4, 4), 2.0f);
+    CLevelFlipEffect effect(nullptr, &field, 1);
+    RunUntilDone(effect, 16.0f);
+    EXPECT_TRUE(effect.IsDone());
+    EXPECT_FLOAT_EQ(0.0f, field.GetBrick(1, 0)->GetPosition().y);
+}

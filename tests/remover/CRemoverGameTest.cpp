@@ -1,0 +1,286 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <unistd.h>
+
+#include "engine/CConfigFile.h"
+#include "games/remover/CRemoverBrick.h"
+#include "games/remover/CRemoverPlayer.h"
+#include "tests/remover/RemoverDriver.h"
+#include "tests/remover/RemoverTestKit.h"
+
+namespace
+{
+struct SGameSnapshot
+{
+    std::vector<std::string> board;
+    int score;
+    int turns;
+    int status;
+    std::vector<int> queue;
+    int held;
+    int queued;
+    int flying;
+    int colors;
+};
+
+SGameSnapshot Snap(CRemoverGame& game)
+{
+    SGameSnapshot s;
+    CRemoverField& field = game.GetField();
+    CRemoverPlayer& player = game.GetPlayer();
+    // Selected bricks are on their way out: a save leaves them behind.
+    s.board = GetBoard(field);
+    for (std::string& row : s.board)
+        for (char& c : row)
+            if (c >= 'a' && c <= 'z')
+                c = '.';
+    s.score = player.GetScore();
+    s.turns = player.GetTurns();
+    s.status = field.GetStatus();
+    for (int i = 0; i < player.GetQueueCount(); ++i)
+        s.queue.push_back(player.GetQueued(i)->GetColor());
+    s.held = player.GetHeld() ? player.GetHeld()->GetColor() : -1;
+    s.queued = field.GetQueuedCount();
+    s.flying = field.GetFlyingCount();
+    s.colors = field.GetColorCount();
+    return s;
+}
+
+std::string TempPath(const char* name)
+{
+    return std::string("/tmp/mw_remover_test_") + std::to_string(getpid()) + "_" + name;
+}
+
+// Saves through the real scrambled file and reads it back into a new store.
+CConfigFile RoundTrip(const CConfigFile& store)
+{
+    std::string path = TempPath("save.sav");
+    EXPECT_TRUE(store.Save(path, "zq71w", 5));
+    CConfigFile back;
+    EXPECT_TRUE(back.Load(path, true, "zq71w", 5));
+    std::remove(path.c_str());
+    return back;
+}
+
+class RemoverGames : public ::testing::Test
+{
+protected:
+    CRecordingEvents events;
+};
+}
+
+TEST_F(RemoverGames, WholeGamesEndAndScoresAgreeWithTheLabels)
+{
+    for (int size = 0; size < 3; ++size)
+        for (int difficulty = 0; difficulty < 3; ++difficulty)
+        {
+            std::srand(100 + size * 3 + difficulty);
+            auto params = MakeParams(size, difficulty, 5 - difficulty);
+            CRemoverGame game(nullptr, *params, &events);
+            int lastState = -1;
+            int scoreBefore = 0;
+            int frames = 0;
+            while (!game.IsGameOver() && frames < 200000)
+            {
+                int before = game.GetPlayer().GetScore();
+                DriveFrame(game);
+                ++frames;
+                int state = game.GetPlayer().GetState();
+                if (state == CRemoverPlayer::STATE_RESOLVED && lastState != state)
+                {
+                    int labels = 0;
+                    for (const CRemoverScorePopup& popup : game.GetPlayer().GetPopups())
+                        labels += popup.GetValue();
+                    EXPECT_EQ(labels, game.GetPlayer().GetScore() - before);
+                    scoreBefore = game.GetPlayer().GetScore();
+                }
+                lastState = state;
+            }
+            EXPECT_TRUE(game.IsGameOver()) << "size " << size << " difficulty " << difficulty;
+            EXPECT_EQ(2, game.GetLevel());
+            EXPECT_EQ(scoreBefore, game.GetPlayer().GetScore());
+            EXPECT_EQ(game.GetPlayer().GetScore(), game.GetScore());
+            EXPECT_GT(game.GetPlayer().GetTurns(), 0);
+        }
+}
+
+TEST_F(RemoverGames, SaveAndLoadRoundTripAtEveryFieldStatus)
+{
+    for (int wanted = 0; wanted <= 2; ++wanted)
+    {
+        std::srand(31 + wanted);
+        auto params = MakeParams(1, 1);
+        CRemoverGame game(nullptr, *params, &events);
+        // Play a few turns first, then stop in the wanted status.
+        while (game.GetPlayer().GetTurns() < 3 && !game.IsGameOver())
+            DriveFrame(game);
+        while (!game.IsGameOver() && (game.IsEffectRunning() || game.GetField().GetStatus() != wanted ||
+                                      (wanted == 2 && game.GetField().GetFlyingCount() == 0)))
+            DriveFrame(game);
+        ASSERT_FALSE(game.IsGameOver());
+
+        SGameSnapshot before = Snap(game);
+        CConfigFile store;
+        game.Save(store);
+        CConfigFile back = RoundTrip(store);
+        EXPECT_EQ(store.GetPairs(), back.GetPairs());
+
+        CRemoverGame restored(nullptr, *params, &events);
+        ASSERT_TRUE(restored.Load(back)) << "status " << wanted;
+        SGameSnapshot after = Snap(restored);
+        EXPECT_EQ(before.board, after.board) << "status " << wanted;
+        EXPECT_EQ(before.score, after.score);
+        EXPECT_EQ(before.turns, after.turns);
+        EXPECT_EQ(before.status, after.status);
+        EXPECT_EQ(before.queue, after.queue);
+        EXPECT_EQ(before.held, after.held);
+        // The queue is part of the save only while bricks are being added;
+        // blockers queued in the removal phase are not stored.
+        EXPECT_EQ(wanted == 2 ? before.queued : 0, after.queued);
+        EXPECT_EQ(before.flying, after.flying);
+        EXPECT_EQ(before.colors, after.colors);
+
+        // A restored game plays on to its end.
+        DriveGame(restored, 200000);
+        EXPECT_TRUE(restored.IsGameOver());
+    }
+}
+
+TEST_F(RemoverGames, PlacedBricksAreSavedByCellWhileAnEffectDisplacesThem)
+{
+    std::srand(3);
+    auto params = MakeParams(0, 0);
+    CRemoverGame game(nullptr, *params, &events);
+    // Play until a brick of the turn has been placed.
+    int frames = 0;
+    while (game.GetPlayer().GetPlaced().empty() && frames < 20000)
+    {
+        DriveFrame(game);
+        ++frames;
+    }
+    ASSERT_FALSE(game.GetPlayer().GetPlaced().empty());
+    CRemoverBrick* placed = game.GetPlayer().GetPlaced()[0];
+    int x = -1;
+    int y = -1;
+    ASSERT_TRUE(game.GetField().FindBrick(placed, &x, &y));
+    placed->SetPosition(CVector4(500.0f, 500.0f, 0.0f));
+    CConfigFile store;
+    game.Save(store);
+    EXPECT_EQ(std::to_string((x << 16) | y), store.GetValue("p_m_bricks_placed0", ""));
+
+    CRemoverGame restored(nullptr, *params, &events);
+    ASSERT_TRUE(restored.Load(store));
+    ASSERT_EQ(game.GetPlayer().GetPlaced().size(), restored.GetPlayer().GetPlaced().size());
+    EXPECT_EQ(restored.GetField().GetRemoverBrick(x, y), restored.GetPlayer().GetPlaced()[0]);
+}
+
+TEST_F(RemoverGames, GameSavedBetweenTurnsResolvesAnEmptyTurnAfterLoading)
+{
+    std::srand(9);
+    auto params = MakeParams(0, 0);
+    CRemoverGame game(nullptr, *params, &events);
+    while (game.IsEffectRunning())
+        DriveFrame(game);
+    CConfigFile store;
+    game.Save(store);
+    store.SetValue("p_m_bricks.size", "0");
+    store.SetValue("p_m_bricks_placed.size", "0");
+    store.SetValue("p_m_brick_current", "-1");
+    CRemoverGame restored(nullptr, *params, &events);
+    ASSERT_TRUE(restored.Load(store));
+    while (restored.IsEffectRunning())
+        DriveFrame(restored);
+    DriveFrame(restored);
+    EXPECT_NE(CRemoverPlayer::STATE_AIMING, restored.GetPlayer().GetState());
+}
+
+TEST_F(RemoverGames, StoredGameOverIsRestoredAsOver)
+{
+    std::srand(4);
+    auto params = MakeParams(0, 0);
+    CRemoverGame game(nullptr, *params, &events);
+    CConfigFile store;
+    game.Save(store);
+    store.SetValue("gf_m_is_game_over", "1");
+    CRemoverGame restored(nullptr, *params, &events);
+    ASSERT_TRUE(restored.Load(store));
+    EXPECT_TRUE(restored.IsGameOver());
+}
+
+TEST_F(RemoverGames, InvalidSavesAreRefusedWithoutChangingTheGame)
+{
+    std::srand(12);
+    auto params = MakeParams(0, 0);
+    CRemoverGame game(nullptr, *params, &events);
+    CConfigFile good;
+    game.Save(good);
+
+    std::vector<std::pair<std::string, std::string>> faults = {
+        {"f_m_width_bricks", "15"},      {"f_m_width_bricks", "10"},   {"f_m_height_bricks", "11"},
+        {"f_m_width_bricks", "999999"},  {"f_color3-3", "9 0 0 0"},    {"f_color0-0", "-2 0 0 0"},
+        {"f_color0-0", "1 0 7 0"},       {"f_color0-0", "1 0 1 5"},     {"f_color0-0", "abc"},
+        {"m_start_colors_count", "40"},  {"f_m_status", "3"},           {"p_m_bricks.size", "100000"},
+        {"p_m_bricks.size", "-1"},       {"p_m_bricks_placed.size", "3"}, {"p_m_brick_current", "12"},
+        {"gf_m_alpha", "nan"},
+    };
+    for (const auto& fault : faults)
+    {
+        CConfigFile bad = good;
+        bad.SetValue(fault.first, fault.second);
+        std::vector<std::string> boardBefore = GetBoard(game.GetField());
+        EXPECT_FALSE(game.Load(bad)) << fault.first << " = " << fault.second;
+        EXPECT_EQ(boardBefore, GetBoard(game.GetField()));
+    }
+
+    CConfigFile adding = good;
+    adding.SetValue("f_m_status", "2");
+    adding.SetValue("f_m_adding_pause", "0");
+    adding.SetValue("f_m_bricks_adding.size", "1");
+    adding.SetValue("f_m_bricks_adding_color0", "6");
+    adding.SetValue("f_m_bricks_adding_pos0", std::to_string((20 << 16) | 1));
+    adding.SetValue("f_m_bricks_adding_current.size", "0");
+    EXPECT_FALSE(game.Load(adding));
+}
+
+TEST_F(RemoverGames, CorruptSavesNeverCrash)
+{
+    std::srand(21);
+    auto params = MakeParams(0, 1);
+    CRemoverGame game(nullptr, *params, &events);
+    DriveGame(game, 4000);
+    CConfigFile good;
+    game.Save(good);
+    std::string text = good.ToText();
+
+    unsigned seed = 77;
+    auto next = [&seed]() {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) & 0x7FFF;
+    };
+    int loaded = 0;
+    for (int round = 0; round < 300; ++round)
+    {
+        std::string mutated = text;
+        int edits = 1 + next() % 6;
+        for (int e = 0; e < edits; ++e)
+        {
+            std::size_t at = next() % mutated.size();
+            switch (next() % 3)
+            {
+            case 0: mutated[at] = static_cast<char>("-0123456789 x\n"[next() % 14]); break;
+            case 1: mutated.erase(at, 1 + next() % 8); break;
+            default: mutated.insert(at, std::to_string(next())); break;
+            }
+        }
+        CConfigFile store;
+        store.LoadFromBuffer(reinterpret_cast<const unsigned char*>(mutated.data()), mutated.size(), true);
+        CRemoverGame restored(nullptr, *params, &events);
+        if (restored.Load(store))
+        {
+            ++loaded;
+            DriveGame(restored, 300);
+        }
+    }
+    SUCCEED() << loaded << " of 300 mutated saves were still valid";
+}

@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "engine/CConfigFile.h"
+#include "games/remover/CRemoverParams.h"
+
+namespace
+{
+class RemoverParamsFiles : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/mw_params_XXXXXX";
+        root = mkdtemp(pattern);
+        mkdir((root + "/data").c_str(), 0755);
+    }
+    void TearDown() override
+    {
+        std::string command = "rm -rf '" + root + "'";
+        if (std::system(command.c_str()) != 0)
+            ADD_FAILURE() << "could not remove " << root;
+    }
+    bool Exists(const std::string& relative) const
+    {
+        struct stat info;
+        return stat((root + "/" + relative).c_str(), &info) == 0;
+    }
+    std::unique_ptr<CRemoverParams> Make() const
+    {
+        auto params = std::make_unique<CRemoverParams>();
+        params->SetDataRoot(root);
+        CConfigFile store;
+        store.SetValue("m_field_width", "36");
+        store.SetValue("m_bricks_per_step", "5 4 3");
+        store.SetValue("m_skins_count", "3");
+        params->ReadParams(store);
+        return params;
+    }
+
+    std::string root;
+};
+}
+
+TEST_F(RemoverParamsFiles, FirstDepartureWritesTheSettingsAndAllNineTables)
+{
+    auto params = Make();
+    params->LoadSettings();
+    EXPECT_EQ(0, params->GetLastSize());
+    EXPECT_EQ(0, params->GetLastDifficulty());
+    EXPECT_TRUE(params->GetAutosave());
+    params->SaveSettings();
+    EXPECT_TRUE(Exists("data/remover.cfg"));
+    for (int d = 0; d < 3; ++d)
+        for (int s = 0; s < 3; ++s)
+            EXPECT_TRUE(Exists("data/scores1" + std::to_string(d) + std::to_string(s) + ".tab"));
+}
+
+TEST_F(RemoverParamsFiles, SettingsHoldExactlyTheFourKeys)
+{
+    auto params = Make();
+    params->SetLastSize(2);
+    params->SetLastDifficulty(1);
+    params->SetCurrentSkin(2);
+    params->SetAutosave(false);
+    params->SaveSettings();
+    CConfigFile raw;
+    ASSERT_TRUE(raw.Load(root + "/data/remover.cfg", true, "52kq781w", 8));
+    CConfigFile::Pairs expected = {{"m_autosave", "0"},
+                                   {"m_current_skin", "2"},
+                                   {"remover_last_difficult", "1"},
+                                   {"remover_last_size", "2"}};
+    EXPECT_EQ(expected, raw.GetPairs());
+
+    auto again = Make();
+    again->LoadSettings();
+    EXPECT_EQ(2, again->GetLastSize());
+    EXPECT_EQ(1, again->GetLastDifficulty());
+    EXPECT_EQ(2, again->GetCurrentSkin());
+    EXPECT_FALSE(again->GetAutosave());
+}
+
+TEST_F(RemoverParamsFiles, StoredChoicesOutOfRangeAreClamped)
+{
+    CConfigFile raw;
+    raw.SetValue("m_current_skin", "99");
+    raw.SetValue("remover_last_size", "7");
+    raw.SetValue("remover_last_difficult", "-3");
+    raw.SetValue("m_autosave", "1");
+    ASSERT_TRUE(raw.Save(root + "/data/remover.cfg", "52kq781w", 8));
+    auto params = Make();
+    params->LoadSettings();
+    EXPECT_EQ(2, params->GetCurrentSkin());
+    EXPECT_EQ(2, params->GetLastSize());
+    EXPECT_EQ(0, params->GetLastDifficulty());
+}
+
+TEST_F(RemoverParamsFiles, TablesAreReadEvenWithoutASettingsFile)
+{
+    CConfigFile table;
+    table.SetValue("num", "1");
+    table.SetValue("name0", "Keeper");
+    table.SetValue("score0", "4321");
+    // Hard (2), medium field (1): table 7.
+    ASSERT_TRUE(table.Save(root + "/data/scores121.tab", "ko%58w", 6));
+    auto params = Make();
+    params->LoadSettings();
+    ASSERT_EQ(1, params->GetScoreTable(7)->GetCount());
+    EXPECT_EQ("Keeper", params->GetScoreTable(7)->GetName(0));
+    EXPECT_EQ(0, params->GetScoreTable(5)->GetCount());
+}
+
+TEST_F(RemoverParamsFiles, CurrentTableFollowsDifficultyThenSize)
+{
+    auto params = Make();
+    params->SetLastDifficulty(2);
+    params->SetLastSize(1);
+    EXPECT_EQ(params->GetScoreTable(7), params->GetCurrentScoreTable());
+    EXPECT_EQ(root + "/data/scores121.tab", params->GetScoreTablePath(2, 1));
+}
+
+TEST(RemoverParams, PerStepValuesFollowDifficultyAndAreAtLeastOne)
+{
+    CRemoverParams params;
+    CConfigFile store;
+    store.SetValue("m_bricks_per_step", "5 4 3");
+    params.ReadParams(store);
+    EXPECT_EQ(5, params.GetBricksPerStep(0));
+    EXPECT_EQ(4, params.GetBricksPerStep(1));
+    EXPECT_EQ(3, params.GetBricksPerStep(2));
+
+    store.SetValue("m_bricks_per_step", "5 4");
+    params.ReadParams(store);
+    EXPECT_EQ(1, params.GetBricksPerStep(2));
+}
+
+TEST(RemoverParams, BadFieldWidthAndSkinCountTakeSafeValues)
+{
+    CRemoverParams params;
+    CConfigFile store;
+    store.SetValue("m_field_width", "-4");
+    store.SetValue("m_skins_count", "0");
+    params.ReadParams(store);
+    EXPECT_GT(params.GetFieldWidth(), 0.0f);
+    EXPECT_EQ(1, params.GetSkinsCount());
+    EXPECT_EQ(static_cast<std::size_t>(CGameParams::MODELS_PER_SKIN), params.GetBrickModelTable().size());
+}
+
+TEST(RemoverParams, ScoreCaptionsListTheNineTablesInOrder)
+{
+    CRemoverParams params;
+    CScoreCaptionList list;
+    params.GetScoreCaption(list);
+    ASSERT_EQ(9u, list.size());
+    EXPECT_EQ("Easy - Small Field", list[0].first);
+    EXPECT_EQ("Easy - Large Field", list[2].first);
+    EXPECT_EQ("Medium - Small Field", list[3].first);
+    EXPECT_EQ("Hard - Medium Field", list[7].first);
+    EXPECT_EQ("Hard - Large Field", list[8].first);
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(params.GetScoreTable(i), list[i].second);
+}
+
+TEST(RemoverParams, BoardSizeAndColoursFollowTheChoices)
+{
+    CRemoverParams params;
+    params.SetLastSize(2);
+    params.SetLastDifficulty(1);
+    EXPECT_EQ(13, params.GetBoardSize());
+    EXPECT_EQ(5, params.GetStartColorCount());
+    params.SetLastSize(9);
+    EXPECT_EQ(13, params.GetBoardSize());
+}

@@ -1,0 +1,289 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/CConfigFile.h"
+#include "games/remover/CRemoverBrick.h"
+#include "games/remover/CRemoverPlayer.h"
+#include "shell/game/PackPos.h"
+#include "tests/remover/RemoverTestKit.h"
+
+namespace
+{
+class RemoverTurns : public ::testing::Test
+{
+protected:
+    void Build(int difficulty, int perStep = 5)
+    {
+        std::srand(5);
+        params = MakeParams(0, difficulty, perStep);
+        field = std::make_unique<CRemoverField>(*params, &events, nullptr);
+        player = std::make_unique<CRemoverPlayer>(*params, *field, &events, nullptr);
+    }
+
+    // The player as it stands when the listed cells were placed this turn
+    // and the queue is used up: its next update resolves the turn.
+    void PlaceAlready(const std::vector<std::pair<int, int>>& cells, int score = 0)
+    {
+        CConfigFile store;
+        store.SetValue("p_m_turns_count", "1");
+        store.SetInt("p_m_score", score);
+        store.SetValue("p_m_bricks.size", "0");
+        store.SetInt("p_m_bricks_placed.size", static_cast<int>(cells.size()));
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            store.SetInt("p_m_bricks_placed" + std::to_string(i), PackPos(cells[i].first, cells[i].second));
+        store.SetValue("p_m_brick_current", "-1");
+        ASSERT_TRUE(player->Load(store));
+    }
+
+    void Step(const CVector4& cursor = CVector4(), bool button = false)
+    {
+        player->Update(16.0f, cursor, button);
+    }
+
+    CRecordingEvents events;
+    std::unique_ptr<CRemoverParams> params;
+    std::unique_ptr<CRemoverField> field;
+    std::unique_ptr<CRemoverPlayer> player;
+};
+}
+
+TEST_F(RemoverTurns, GroupScoresAreTriangularNumbers)
+{
+    EXPECT_EQ(0, CRemoverPlayer::GroupScore(0));
+    EXPECT_EQ(10, CRemoverPlayer::GroupScore(4));
+    EXPECT_EQ(15, CRemoverPlayer::GroupScore(5));
+    EXPECT_EQ(21, CRemoverPlayer::GroupScore(6));
+}
+
+TEST_F(RemoverTurns, WorkedTurnOfOneGroupAndTwoMisses)
+{
+    Build(0);
+    SetBoard(*field, {"RRRRR.G.B", ".........", "Y.R......", ".........", "....G....", ".........",
+                      "......B.."});
+    PlaceAlready({{4, 0}, {4, 4}, {6, 6}});
+    events.m_sounds.clear();
+    Step();
+    EXPECT_EQ(CRemoverPlayer::STATE_RESOLVED, player->GetState());
+    EXPECT_EQ(15, player->GetScore());
+    ASSERT_EQ(3u, player->GetPopups().size());
+    EXPECT_EQ(15, player->GetPopups()[0].GetValue());
+    EXPECT_EQ(0, player->GetPopups()[1].GetValue());
+    EXPECT_EQ(0, player->GetPopups()[2].GetValue());
+    EXPECT_EQ(2, field->GetQueuedCount());
+    EXPECT_TRUE(field->GetRefillRequest());
+    EXPECT_EQ((std::vector<int>{111}), events.m_sounds);
+}
+
+TEST_F(RemoverTurns, SecondBrickOfTheSameGroupIsNeitherScoredNorAMiss)
+{
+    Build(0);
+    SetBoard(*field, {"RRRR..G.B", ".........", "Y.R......"});
+    PlaceAlready({{0, 0}, {1, 0}});
+    events.m_sounds.clear();
+    Step();
+    EXPECT_EQ(10, player->GetScore());
+    EXPECT_EQ(1u, player->GetPopups().size());
+    EXPECT_EQ(0, field->GetQueuedCount());
+    EXPECT_FALSE(field->GetRefillRequest());
+    EXPECT_EQ((std::vector<int>{115}), events.m_sounds);
+}
+
+TEST_F(RemoverTurns, CleanTurnRemovesOneBlocker)
+{
+    Build(0);
+    SetBoard(*field, {"RRRR..G.B", ".X.X.....", "Y.R......"});
+    PlaceAlready({{0, 0}});
+    Step();
+    int selectedBlockers = 0;
+    for (const std::string& row : GetBoard(*field))
+        for (char c : row)
+            selectedBlockers += (c == 'x');
+    EXPECT_EQ(1, selectedBlockers);
+}
+
+TEST_F(RemoverTurns, LastBrickOfAColourEarnsTheColourBonusAndClearsBlockers)
+{
+    Build(0);
+    SetBoard(*field, {"RRRR..G.B", ".X.......", "Y........"});
+    PlaceAlready({{0, 0}});
+    events.m_sounds.clear();
+    Step();
+    EXPECT_EQ(10 + CRemoverPlayer::COLOR_BONUS, player->GetScore());
+    EXPECT_EQ(3, field->GetColorCount());
+    // Nothing missed, but a colour went: refill asked, and every blocker taken.
+    EXPECT_TRUE(field->GetRefillRequest());
+    EXPECT_EQ('x', GetBoard(*field)[1][1]);
+}
+
+TEST_F(RemoverTurns, PenaltyFactorGrowsAsColoursLeave)
+{
+    struct Case
+    {
+        int difficulty;
+        std::vector<std::string> board;
+        int penalties;
+    };
+    // One miss each: 6 colours at start and 4 left gives 3; 4 and 2 gives 3,
+    // raised to 4; 6 and 2 gives 5.
+    std::vector<Case> cases = {
+        {2, {"R.G.B.Y..", ".........", "........R"}, 3},
+        {0, {"R.G......", ".........", "........R"}, 4},
+        {2, {"R.G......", ".........", "........R"}, 5},
+    };
+    for (const Case& c : cases)
+    {
+        Build(c.difficulty);
+        SetBoard(*field, c.board);
+        field->DropVanishedColors();
+        PlaceAlready({{8, 2}});
+        Step();
+        EXPECT_EQ(c.penalties, field->GetQueuedCount()) << "difficulty " << c.difficulty;
+    }
+}
+
+TEST_F(RemoverTurns, WithOneColourLeftEveryTurnBringsTwoToSixBlockers)
+{
+    for (unsigned seed = 1; seed <= 30; ++seed)
+    {
+        Build(0);
+        std::srand(seed);
+        SetBoard(*field, {"RRRR....."});
+        field->DropVanishedColors();
+        PlaceAlready({{0, 0}});
+        Step();
+        EXPECT_GE(field->GetQueuedCount(), 2);
+        EXPECT_LE(field->GetQueuedCount(), 6);
+        EXPECT_TRUE(field->GetRefillRequest());
+    }
+}
+
+TEST_F(RemoverTurns, FirstUpdateOfANewGameResolvesAnEmptyTurn)
+{
+    Build(0);
+    field->NewLevel(1);
+    field->SetRefillRequest(true);
+    Step();
+    EXPECT_EQ(CRemoverPlayer::STATE_RESOLVED, player->GetState());
+    EXPECT_TRUE(player->GetPopups().empty());
+    EXPECT_EQ((std::vector<int>{115}), events.m_sounds);
+    EXPECT_FALSE(field->GetRefillRequest());
+    EXPECT_EQ(0, field->GetQueuedCount());
+    player->NewTurn();
+    EXPECT_EQ(5, player->GetQueueCount());
+    EXPECT_EQ(CRemoverPlayer::STATE_GROWING, player->GetState());
+}
+
+TEST_F(RemoverTurns, TurnSizesCycleDownToTwoAndStartAgain)
+{
+    Build(1, 5);
+    std::vector<int> sizes;
+    for (int i = 0; i < 6; ++i)
+    {
+        player->NewTurn();
+        sizes.push_back(player->GetTurnSize());
+    }
+    EXPECT_EQ((std::vector<int>{5, 4, 3, 2, 5, 4}), sizes);
+
+    Build(1, 2);
+    sizes.clear();
+    for (int i = 0; i < 3; ++i)
+    {
+        player->NewTurn();
+        sizes.push_back(player->GetTurnSize());
+    }
+    EXPECT_EQ((std::vector<int>{2, 2, 2}), sizes);
+}
+
+TEST_F(RemoverTurns, TurnSizeBelowOneIsClampedToOne)
+{
+    Build(0, 0);
+    player->NewTurn();
+    EXPECT_EQ(1, player->GetTurnSize());
+    EXPECT_EQ(1, player->GetQueueCount());
+}
+
+TEST_F(RemoverTurns, GrowInTakesTheQueueToTheCellSize)
+{
+    Build(0);
+    player->NewTurn();
+    int updates = 0;
+    while (player->GetState() == CRemoverPlayer::STATE_GROWING && updates < 100)
+    {
+        Step();
+        ++updates;
+    }
+    EXPECT_EQ(CRemoverPlayer::STATE_AIMING, player->GetState());
+    EXPECT_FLOAT_EQ(field->GetBrickSize(), player->GetQueued(0)->GetScale());
+    // 4 units per cell at 1.5 per update: 3 updates.
+    EXPECT_EQ(3, updates);
+}
+
+TEST_F(RemoverTurns, ClickOnAFreeCellPlacesTheHeldBrick)
+{
+    Build(0);
+    SetBoard(*field, {"R.G.B.Y"});
+    player->NewTurn();
+    while (player->GetState() != CRemoverPlayer::STATE_AIMING)
+        Step();
+    Step();   // takes the first brick into the hand
+    ASSERT_NE(nullptr, player->GetHeld());
+    CVector4 cell = field->GetBrickPosition(4, 4);
+    Step(cell, true);
+    EXPECT_EQ(CRemoverPlayer::STATE_PLACING, player->GetState());
+    int updates = 0;
+    while (player->GetState() == CRemoverPlayer::STATE_PLACING && updates < 200)
+    {
+        Step(cell, true);
+        ++updates;
+    }
+    ASSERT_NE(nullptr, field->GetRemoverBrick(4, 4));
+    EXPECT_TRUE(field->GetRemoverBrick(4, 4)->IsNew());
+    EXPECT_EQ(1u, player->GetPlaced().size());
+    EXPECT_EQ(1, events.CountSound(112));
+}
+
+TEST_F(RemoverTurns, ClickOffTheBoardStillStartsTheClickPause)
+{
+    Build(0);
+    player->NewTurn();
+    while (player->GetState() != CRemoverPlayer::STATE_AIMING)
+        Step();
+    Step();
+    ASSERT_NE(nullptr, player->GetHeld());
+    Step(CVector4(-300.0f, 0.0f, 0.0f), true);
+    EXPECT_EQ(CRemoverPlayer::STATE_AIMING, player->GetState());
+    EXPECT_GT(player->GetClickPause(), 400.0f);
+    // While the pause runs, a click on a free cell does nothing.
+    Step(field->GetBrickPosition(1, 0), true);
+    EXPECT_EQ(CRemoverPlayer::STATE_AIMING, player->GetState());
+}
+
+TEST_F(RemoverTurns, CursorCastFindsTheCellUnderThePixel)
+{
+    // Project a cell centre through the game's camera, then cast it back.
+    Build(2);
+    const float nearPlane = 0.1f;
+    const float fov = 70.0f;
+    const float aspect = 4.0f / 3.0f;
+    const int width = 1024;
+    const int height = 768;
+    for (int cx : {0, 4, 8})
+        for (int cy : {0, 3, 8})
+        {
+            CVector4 world = field->GetBrickPosition(cx, cy);
+            float eyeZ = 40.0f;   // camera at -40, aim height 0 headless
+            float halfH = std::tan(fov / 2.0f * 3.1415927f / 180.0f);
+            float ndcX = world.x * 0.06f / eyeZ / (halfH * aspect);
+            float ndcY = world.y * 0.06f / eyeZ / halfH;
+            int px = static_cast<int>(width / 2 + ndcX * width / 2);
+            int py = static_cast<int>(height / 2 - ndcY * height / 2);
+            CVector4 cast = CRemoverPlayer::CastCursor(px, py, width, height, nearPlane, fov, aspect, -40.0f,
+                                                       0.06f, 0.0f);
+            int x = -1;
+            int y = -1;
+            ASSERT_TRUE(field->CellFromPoint(cast, &x, &y));
+            EXPECT_EQ(cx, x);
+            EXPECT_EQ(cy, y);
+        }
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/CVector4.h"
+#include "games/remover/CRemoverField.h"
+#include "games/remover/CRemoverParams.h"
+#include "shell/game/CGameEvents.h"
+
+// Records what the rules send out, so tests can check sounds and bursts.
+class CRecordingEvents : public CGameEvents
+{
+public:
+    void PlaySound(int id, bool, bool) override { m_sounds.push_back(id); }
+    void AddSparkle(const CVector4&, int group) override { m_sparkles.push_back(group); }
+
+    int CountSound(int id) const;
+
+    std::vector<int> m_sounds;
+    std::vector<int> m_sparkles;
+};
+
+// Parameters as the game's files would give them, without any file.
+std::unique_ptr<CRemoverParams> MakeParams(int size, int difficulty, int perStep = 5);
+
+// Board pictures, one string per row from the top: R G B Y P C are colours 0
+// to 5, X the blocker colour, '.' an empty cell. A lower-case letter is a
+// brick of that colour already selected. Rows shorter than the board leave
+// the rest empty.
+void SetBoard(CRemoverField& field, const std::vector<std::string>& rows);
+std::vector<std::string> GetBoard(const CRemoverField& field);
+int ColorOf(char letter);
+char LetterOf(int color);
+
+// Runs field updates until the status is idle (at most `limit` updates).
+int RunFieldUntilIdle(CRemoverField& field, int limit = 5000);
