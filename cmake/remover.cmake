@@ -24,3 +24,6 @@ add_executable(mw_remover_tests
 )
 target_link_libraries(mw_remover_tests PRIVATE mw_remover GTest::gtest GTest::gtest_main)
 gtest_discover_tests(mw_remover_tests DISCOVERY_MODE PRE_TEST)
+
+add_executable(mw_remover_bench bench/remover/CRemoverBench.cpp)
+target_link_libraries(mw_remover_bench PRIVATE mw_remover benchmark::benchmark)
