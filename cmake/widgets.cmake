@@ -46,3 +46,19 @@ if(TARGET mw_platform)
     add_test(NAME widgets_draw COMMAND ${MW_XVFB_RUN} -a $<TARGET_FILE:mw_widgets_draw_tests>)
   endif()
 endif()
+
+# One of each widget in a real window, driven with the mouse and keyboard.
+if(TARGET mw_frame)
+  add_executable(mw_widget_lab
+    tests/widgets/lab/CWidgetLabScreen.cpp
+    tests/widgets/lab/widget_lab_main.cpp
+  )
+  target_link_libraries(mw_widget_lab PRIVATE mw_widgets mw_frame)
+  # A directory of its own: the test copies the program's directory.
+  set_target_properties(mw_widget_lab PROPERTIES
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/widget-lab)
+  add_test(NAME e2e_widgets
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tests/widgets/lab/widget_lab.sh
+            $<TARGET_FILE:mw_widget_lab> ${CMAKE_BINARY_DIR}/e2e-shots)
+  set_tests_properties(e2e_widgets PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 60)
+endif()
