@@ -144,7 +144,7 @@ SModSample CInstrumentBank::MakeLead(ELead kind, uint64_t seed)
             return (std::sin(2.0 * kPi * x) + 0.35 * shine * std::sin(2.0 * kPi * 4.0 * x)
                     + 0.12 * shine * std::sin(2.0 * kPi * 7.0 * x)) * body * Ramp(x, 0.5);
         });
-        return Quantise("celesta", wave, 0, 0, 52);
+        return Quantise("celesta", wave, 0, 0, 64);
     }
     }
     return SModSample();
@@ -173,27 +173,27 @@ SModSample CInstrumentBank::MakeBass(EBass kind, uint64_t seed)
             });
             return v * level(x, 0.6);
         });
-        return Quantise("round bass", wave, decay * kBassCycle, loop * kBassCycle, 60);
+        return Quantise("round bass", wave, decay * kBassCycle, loop * kBassCycle, 50);
     case EBass::Triangle:
         wave = Render(kBassCycle, total, [&](double x) {
             double v = Stack(x, 9, [](int h) { return h % 2 ? ((h / 2) % 2 ? -1.0 : 1.0) / (h * h) : 0.0; });
             return v * level(x, 0.7);
         });
-        return Quantise("triangle bass", wave, decay * kBassCycle, loop * kBassCycle, 62);
+        return Quantise("triangle bass", wave, decay * kBassCycle, loop * kBassCycle, 52);
     case EBass::Pluck:
         wave = Render(kBassCycle, total, [&](double x) {
             double corner = 2.0 + 8.0 * std::exp(-std::min(x, static_cast<double>(decay)) / 5.0);
             double v = Stack(x, 16, [&](int h) { return Rolloff(h, corner) / h; });
             return v * level(x, 0.45);
         });
-        return Quantise("plucked bass", wave, decay * kBassCycle, loop * kBassCycle, 60);
+        return Quantise("plucked bass", wave, decay * kBassCycle, loop * kBassCycle, 52);
     case EBass::Synth:
         wave = Render(kBassCycle, total, [&](double x) {
             double corner = 2.5 + 3.0 * std::exp(-std::min(x, static_cast<double>(decay)) / 6.0);
             auto odd = [&](int h) { return h % 2 ? Rolloff(h, corner) / h : 0.35 * Rolloff(h, corner) / h; };
             return Stack(x, 14, odd) * level(x, 0.55);
         });
-        return Quantise("synth bass", wave, decay * kBassCycle, loop * kBassCycle, 58);
+        return Quantise("synth bass", wave, decay * kBassCycle, loop * kBassCycle, 48);
     }
     return SModSample();
 }
@@ -249,7 +249,7 @@ SModSample CInstrumentBank::MakePadChord(EPad kind, bool minor)
         }
         return v * Ramp(x, attackCycles);
     });
-    return Quantise(name, wave, attack * kBassCycle, loop * kBassCycle, kind == EPad::Organ ? 22 : 26);
+    return Quantise(name, wave, attack * kBassCycle, loop * kBassCycle, kind == EPad::Organ ? 30 : 38);
 }
 
 SModSample CInstrumentBank::MakeBroken(EBroken kind)
@@ -263,21 +263,21 @@ SModSample CInstrumentBank::MakeBroken(EBroken kind)
             double v = Stack(x, 12, [&](int h) { return Rolloff(h, corner) / h; });
             return v * std::exp(-x / 70.0) * Ramp(x, 0.3);
         });
-        return Quantise("harp", wave, 0, 0, 34);
+        return Quantise("harp", wave, 0, 0, 44);
     case EBroken::Marimba:
         wave = Render(kLeadCycle, 160, [&](double x) {
             double v = std::sin(2.0 * kPi * x) + 0.3 * std::exp(-x / 6.0) * std::sin(2.0 * kPi * 4.0 * x)
                        + 0.1 * std::exp(-x / 3.0) * std::sin(2.0 * kPi * 10.0 * x);
             return v * std::exp(-x / 38.0) * Ramp(x, 0.25);
         });
-        return Quantise("marimba", wave, 0, 0, 40);
+        return Quantise("marimba", wave, 0, 0, 50);
     case EBroken::Glocken:
         wave = Render(kLeadCycle / 2, 500, [&](double x) {
             double v = std::sin(2.0 * kPi * x) + 0.4 * std::exp(-x / 40.0) * std::sin(2.0 * kPi * 2.76 * x)
                        + 0.2 * std::exp(-x / 15.0) * std::sin(2.0 * kPi * 5.4 * x);
             return v * std::exp(-x / 160.0) * Ramp(x, 0.25);
         });
-        return Quantise("glockenspiel", wave, 0, 0, 26);
+        return Quantise("glockenspiel", wave, 0, 0, 36);
     }
     return SModSample();
 }
@@ -296,14 +296,14 @@ SModSample CInstrumentBank::MakeDrum(EDrum kind, uint64_t seed)
         s.AddTone(0.0, 0.42, 150.0, 45.0, EWave::Sine, 1.0, SEnvelope{0.001, 0.16, 0.08});
         s.AddNoise(0.0, 0.012, 0.35, SEnvelope{0.0005, 0.003, 0.003}, random, EFilter::LowPass, 3000.0, 1500.0, 0.8);
         name = "kick";
-        volume = 64;
+        volume = 46;
         break;
     case EDrum::Snare:
         s = CSignal(rate, 0.3);
         s.AddTone(0.0, 0.15, 220.0, 170.0, EWave::Sine, 0.6, SEnvelope{0.001, 0.04, 0.03});
         s.AddNoise(0.0, 0.3, 0.9, SEnvelope{0.001, 0.07, 0.06}, random, EFilter::BandPass, 4000.0, 2500.0, 0.7);
         name = "snare";
-        volume = 46;
+        volume = 34;
         break;
     case EDrum::ClosedHat:
         s = CSignal(rate, 0.07);
@@ -323,7 +323,7 @@ SModSample CInstrumentBank::MakeDrum(EDrum kind, uint64_t seed)
         s.AddNoise(0.0, 1.6, 0.7, SEnvelope{0.002, 0.5, 0.4}, random, EFilter::HighPass, 3500.0, 4500.0, 0.9);
         s.AddNoise(0.0, 0.6, 0.4, SEnvelope{0.002, 0.12, 0.2}, random, EFilter::BandPass, 2500.0, 1800.0, 1.0);
         name = "kick and cymbal";
-        volume = 60;
+        volume = 46;
         break;
     }
     s.FadeEdges(0.0005, 0.01);

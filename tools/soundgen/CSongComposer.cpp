@@ -119,8 +119,8 @@ CSongComposer::CSongComposer(const SSongStyle& style)
         break;
     }
     // The lead sample spans MIDI 48..83; leave room for the last verse's rise.
-    m_lo = std::max(52, m_style.m_tonic - 5);
-    m_hi = std::min(83 - m_style.m_modulate, m_style.m_tonic + 14);
+    m_lo = std::max(50, m_style.m_tonic - 7);
+    m_hi = std::min(83 - m_style.m_modulate, m_style.m_tonic + 12);
 }
 
 std::vector<std::vector<SChord>> CSongComposer::ParseProgression(const std::string& text)
@@ -284,39 +284,37 @@ std::string CSongComposer::CadenceRhythm(bool final)
 }
 
 CSongComposer::Bar CSongComposer::FreshBar(const std::string& rhythm, const std::vector<SChord>& chords, int& pitch,
-                                           int& dir)
+                                           int goal)
 {
     Bar bar;
-    int repeats = 0;
+    goal = std::clamp(goal, m_lo + 2, m_hi - 2);
     for (const SOnset& onset : Onsets(rhythm))
     {
         const SChord& chord = ChordAt(chords, onset.m_step);
         bool strong = onset.m_step % 4 == 0 || onset.m_length >= 4;
+        int toward = goal - pitch;
+        int dir = toward > 0 ? 1 : toward < 0 ? -1 : (m_random.Chance(0.5) ? 1 : -1);
+        // Close to the goal the line wanders instead of sitting on it.
+        if (std::abs(toward) <= 2 && m_random.Chance(0.4))
+            dir = -dir;
         int p;
         if (bar.empty() || strong)
         {
-            if (strong && m_random.Chance(0.3))
-                dir = -dir;
-            int reach = m_random.Chance(0.15) ? 5 : 1 + m_random.Below(3);
+            int reach = std::clamp(std::abs(toward), 2, 4);
+            if (m_random.Chance(0.12))
+                reach += 3;
             p = NearestChordTone(pitch + dir * reach, chord);
+            if (p == pitch && m_random.Chance(0.7))
+                p = NearestChordTone(pitch + dir * (reach + 2), chord);
         }
         else
         {
-            p = ScaleStep(pitch, m_random.Chance(0.8) ? dir : 2 * dir, chord);
+            p = ScaleStep(pitch, m_random.Chance(0.85) ? dir : 2 * dir, chord);
             if (onset.m_length >= 3 && !IsStable(p, chord))
                 p = NearestChordTone(p, chord);
         }
-        if (p == pitch && ++repeats >= 2)
-        {
-            p = ScaleStep(pitch, dir, chord);
-            repeats = 0;
-        }
         if (p < m_lo || p > m_hi)
             p = NearestChordTone(std::clamp(p, m_lo, m_hi), chord);
-        if (p >= m_hi - 1)
-            dir = -1;
-        else if (p <= m_lo + 1)
-            dir = 1;
         bar.push_back({onset.m_step, onset.m_length, p});
         pitch = p;
     }
@@ -361,7 +359,8 @@ CSongComposer::Bar CSongComposer::CadenceBar(const std::string& rhythm, const st
             continue;
         bool tonic = PitchClass(p) == TonicClass();
         // A full close lands on the tonic; a half close anywhere else.
-        int cost = std::abs(p - pitch) + (final ? (tonic ? 0 : 20) : (tonic ? 6 : 0));
+        int cost = std::abs(p - pitch) + std::abs(p - m_style.m_tonic - 4) / 2
+                   + (final ? (tonic ? 0 : 20) : (tonic ? 6 : 0));
         if (cost < best)
         {
             best = cost;
@@ -370,15 +369,24 @@ CSongComposer::Bar CSongComposer::CadenceBar(const std::string& rhythm, const st
     }
     if (target < 0)
         target = NearestChordTone(pitch, last);
-    int from = pitch >= target ? 1 : -1;
     int count = static_cast<int>(onsets.size());
+    // Step down onto the goal from above, or up from below when the top of
+    // the range leaves no room for the approach.
+    int from = pitch >= target ? 1 : -1;
+    if (from > 0 && ScaleStep(target, count - 1, last) > m_hi)
+        from = -1;
+    else if (from < 0 && ScaleStep(target, -(count - 1), last) < m_lo)
+        from = 1;
     for (int k = 0; k < count; ++k)
     {
         const SChord& chord = ChordAt(chords, onsets[k].m_step);
         int p = k == count - 1 ? target : ScaleStep(target, from * (count - 1 - k), chord);
         bool strong = onsets[k].m_step % 4 == 0 || onsets[k].m_length >= 4;
         if (k < count - 1 && strong && !IsStable(p, chord))
-            p = NearestChordTone(p, chord);
+        {
+            int further = ScaleStep(p, from, chord);
+            p = IsStable(further, chord) && further >= m_lo && further <= m_hi ? further : NearestChordTone(p, chord);
+        }
         if (p < m_lo || p > m_hi)
             p = NearestChordTone(std::clamp(p, m_lo, m_hi), chord);
         bar.push_back({onsets[k].m_step, onsets[k].m_length, p});
@@ -393,21 +401,20 @@ std::vector<CSongComposer::Bar> CSongComposer::MakeMelody(const std::vector<std:
     std::string first = PickRhythm(choices, "");
     std::string second = PickRhythm(choices, first);
     std::string third = PickRhythm(choices, second);
-    int pitch = calm ? m_style.m_tonic + 7 : m_style.m_tonic + 2;
-    int dir = calm ? -1 : 1;
+    const int tonic = m_style.m_tonic;
+    int pitch = calm ? tonic + 7 : tonic + (m_random.Chance(0.5) ? 0 : 4);
     std::vector<Bar> bars(8);
     // Two four-bar phrases: statement, answer, statement again, half close;
-    // then the opening once more and a new turn into the full close.
-    bars[0] = FreshBar(first, chords[0], pitch, dir);
-    bars[1] = FreshBar(second, chords[1], pitch, dir);
+    // then the opening once more, a climb to the high point and the full close.
+    bars[0] = FreshBar(first, chords[0], pitch, tonic + (calm ? 9 : 4));
+    bars[1] = FreshBar(second, chords[1], pitch, tonic + (calm ? 5 : 7));
     bars[2] = AdaptBar(bars[0], chords[0], chords[2]);
     pitch = bars[2].empty() ? pitch : bars[2].back().m_pitch;
     bars[3] = CadenceBar(CadenceRhythm(false), chords[3], pitch, false);
     bars[4] = AdaptBar(bars[0], chords[0], chords[4]);
     bars[5] = AdaptBar(bars[1], chords[1], chords[5]);
     pitch = bars[5].empty() ? pitch : bars[5].back().m_pitch;
-    dir = -1;
-    bars[6] = FreshBar(third, chords[6], pitch, dir);
+    bars[6] = FreshBar(third, chords[6], pitch, tonic + (calm ? 11 : 9));
     bars[7] = CadenceBar(CadenceRhythm(true), chords[7], pitch, true);
     return bars;
 }
@@ -425,7 +432,8 @@ std::vector<CSongComposer::Bar> CSongComposer::Ornament(const std::vector<Bar>& 
         for (size_t i = 0; i < source.size(); ++i)
         {
             const SMelodyNote& note = source[i];
-            if (note.m_length >= 8 && m_random.Chance(0.7))
+            bool even = note.m_length % 2 == 0;
+            if (even && ((note.m_length >= 8 && m_random.Chance(0.7)) || (note.m_length >= 4 && m_random.Chance(0.4))))
             {
                 int half = note.m_length / 2;
                 int next = i + 1 < source.size() ? source[i + 1].m_pitch : note.m_pitch + 2;
@@ -672,24 +680,24 @@ void CSongComposer::WriteDrums(const SSection& section, int firstRow)
             case 'S':
                 SetNote(row, kDrums, note, kSnare);
                 if (fill && s >= steps / 2 && pattern[s - 1] == 'S')
-                    SetEffect(row, kDrums, 0xC, 0x24);
+                    SetEffect(row, kDrums, 0xC, 0x1C);
                 break;
             case 'h':
                 SetNote(row, kDrums, note, kHat);
-                SetEffect(row, kDrums, 0xC, s % 4 == 0 ? 0x20 : s % 4 == 2 ? 0x1A : 0x10);
+                SetEffect(row, kDrums, 0xC, s % 4 == 0 ? 0x18 : s % 4 == 2 ? 0x13 : 0x0C);
                 break;
             case 'o':
                 SetNote(row, kDrums, note, kOpenHat);
-                SetEffect(row, kDrums, 0xC, 0x1C);
+                SetEffect(row, kDrums, 0xC, 0x15);
                 break;
             case 'm':
                 // The kick tuned up a few semitones makes a passable tom.
                 SetNote(row, kDrums, note + 5, kKick);
-                SetEffect(row, kDrums, 0xC, 0x30);
+                SetEffect(row, kDrums, 0xC, 0x24);
                 break;
             case 't':
                 SetNote(row, kDrums, note + 9, kKick);
-                SetEffect(row, kDrums, 0xC, 0x30);
+                SetEffect(row, kDrums, 0xC, 0x24);
                 break;
             default:
                 break;

@@ -88,7 +88,7 @@ private:
     std::vector<std::string> RhythmsFor(bool calm) const;
     std::string CadenceRhythm(bool final);
     std::string PickRhythm(const std::vector<std::string>& choices, const std::string& avoid);
-    Bar FreshBar(const std::string& rhythm, const std::vector<SChord>& chords, int& pitch, int& dir);
+    Bar FreshBar(const std::string& rhythm, const std::vector<SChord>& chords, int& pitch, int goal);
     Bar AdaptBar(const Bar& source, const std::vector<SChord>& from, const std::vector<SChord>& to);
     Bar CadenceBar(const std::string& rhythm, const std::vector<SChord>& chords, int& pitch, bool final);
     std::vector<Bar> MakeMelody(const std::vector<std::vector<SChord>>& chords, bool calm);
