@@ -80,11 +80,3 @@ TEST(CLightTest, DirectionalOnlyForTheValueOne)
     EXPECT_FLOAT_EQ(light.GetPosition().x, 4.0f);
 }
 
-TEST(CLightTest, ColoursKeepTheirAlpha)
-{
-    CLight light;
-    light.SetAmbient(0.1f, 0.2f, 0.3f, 0.4f);
-    light.SetExtraColor(0.2f, 0.2f, 0.2f, 0.5f);
-    EXPECT_FLOAT_EQ(light.GetAmbient().w, 0.4f);
-    EXPECT_FLOAT_EQ(light.GetExtraColor().w, 0.5f);
-}

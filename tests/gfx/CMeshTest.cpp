@@ -275,12 +275,3 @@ TEST(CMeshTest, GroupWithoutVerticesHasCentreAtOrigin)
     EXPECT_FLOAT_EQ(mesh.GetGroupCentre(1).x, 3.0f);
 }
 
-TEST(CMeshTest, ClearKeepsGroupsAndName)
-{
-    CMesh mesh;
-    Load(mesh, kTriangle);
-    mesh.Clear();
-    EXPECT_EQ(mesh.GetVertexCount(), 0u);
-    EXPECT_EQ(mesh.GetGroupCount(), 1);
-    EXPECT_EQ(mesh.GetName(), "tri");
-}

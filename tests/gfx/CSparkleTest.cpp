@@ -239,13 +239,3 @@ TEST_F(CSparkleTest, SeededRunsAreRepeatable)
     EXPECT_EQ(first, run());
 }
 
-TEST_F(CSparkleTest, ClearDeletesWhatIsLeft)
-{
-    CSparkleLists lists(Seeded(5));
-    lists.SetResManager(m_manager.get());
-    lists.AddSparkle(CVector4(0, 0, 0), 1);
-    lists.AddBackSparkle();
-    lists.Clear();
-    EXPECT_TRUE(lists.GetSparkles().empty());
-    EXPECT_TRUE(lists.GetBackSparkles().empty());
-}
