@@ -79,4 +79,3 @@ TEST(CLightTest, DirectionalOnlyForTheValueOne)
     EXPECT_FLOAT_EQ(light.GetPosition().w, 1.0f);
     EXPECT_FLOAT_EQ(light.GetPosition().x, 4.0f);
 }
-

@@ -274,4 +274,3 @@ TEST(CMeshTest, GroupWithoutVerticesHasCentreAtOrigin)
     EXPECT_FLOAT_EQ(centre.x, 0.0f);
     EXPECT_FLOAT_EQ(mesh.GetGroupCentre(1).x, 3.0f);
 }
-

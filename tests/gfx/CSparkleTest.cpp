@@ -238,4 +238,3 @@ TEST_F(CSparkleTest, SeededRunsAreRepeatable)
     EXPECT_FALSE(first.empty());
     EXPECT_EQ(first, run());
 }
-
