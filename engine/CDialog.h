@@ -24,6 +24,8 @@ public:
     void SetSize(int width, int height);
     void SetShade(bool shade) { m_shade = shade; }
     void SetPanelVisible(bool visible) { m_panel = visible; }
+    bool IsShaded() const { return m_shade; }
+    bool IsPanelVisible() const { return m_panel; }
 
     int GetLogicalWidth() const { return m_logical_width; }
     int GetLogicalHeight() const { return m_logical_height; }

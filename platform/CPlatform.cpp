@@ -11,6 +11,9 @@
 namespace
 {
 bool s_initialized = false;
+// Made on first use; SDL frees them when the video layer shuts down.
+SDL_Cursor* s_hand_cursor = nullptr;
+SDL_Cursor* s_arrow_cursor = nullptr;
 }
 
 bool CPlatform::Init()
@@ -41,6 +44,8 @@ void CPlatform::Shutdown()
     SDL_StopTextInput();
     SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER);
     SDL_Quit();
+    s_hand_cursor = nullptr;
+    s_arrow_cursor = nullptr;
     s_initialized = false;
 }
 
@@ -129,6 +134,17 @@ bool CPlatform::GetGlobalMousePos(int& x, int& y)
         return false;
     SDL_GetGlobalMouseState(&x, &y);
     return true;
+}
+
+void CPlatform::SetHandCursor(bool hand)
+{
+    if (!s_initialized)
+        return;
+    SDL_Cursor*& cursor = hand ? s_hand_cursor : s_arrow_cursor;
+    if (cursor == nullptr)
+        cursor = SDL_CreateSystemCursor(hand ? SDL_SYSTEM_CURSOR_HAND : SDL_SYSTEM_CURSOR_ARROW);
+    if (cursor != nullptr)
+        SDL_SetCursor(cursor);
 }
 
 void CPlatform::PostCloseRequest()

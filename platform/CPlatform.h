@@ -41,6 +41,8 @@ public:
     static void GetDesktopSize(int& width, int& height);
     // Cursor position in desktop coordinates; false when unknown.
     static bool GetGlobalMousePos(int& x, int& y);
+    // The pointing hand over something clickable, else the arrow.
+    static void SetHandCursor(bool hand);
 
     // Queue the orderly close of the program (what the exit window asks for)
     // and the end of the main loop with an exit code.

@@ -1,0 +1,25 @@
+# The shell's first screens: the intro, the main menu with its hover timing,
+# the exit window and the text dialog.
+
+add_library(mw_menus STATIC
+  shell/CMainMenuHover.cpp
+  shell/CIntroScreen.cpp
+  shell/CMainMenu.cpp
+  shell/CExitWnd.cpp
+  shell/CTextDialog.cpp
+)
+target_link_libraries(mw_menus PUBLIC OpenGL::GL)
+
+# The engine libraries may be defined by build files read later.
+function(mw_menus_link_late)
+  foreach(dep mw_frame mw_widgets mw_gfx mw_files mw_sound mw_platform)
+    if(TARGET ${dep})
+      target_link_libraries(mw_menus PUBLIC ${dep})
+    endif()
+  endforeach()
+endfunction()
+cmake_language(DEFER CALL mw_menus_link_late)
+
+if(TARGET marblewend)
+  target_link_libraries(marblewend PRIVATE mw_menus)
+endif()

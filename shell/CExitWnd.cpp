@@ -1,0 +1,143 @@
+#include "shell/CExitWnd.h"
+
+#include <GL/gl.h>
+
+#include "engine/CAppWindow.h"
+#include "engine/CButton.h"
+#include "engine/CConfigFile.h"
+#include "engine/CGameApp.h"
+#include "engine/CResManager.h"
+#include "engine/CSparkleLists.h"
+#include "engine/CTexture.h"
+#include "platform/CPlatform.h"
+
+namespace
+{
+const int kEscape = 27;
+const int kEnter = 13;
+const char* const kLayoutGroup = "main_menu";
+const char* const kButtonPicture = "m_quit_game_btn";
+const char* const kButtonPlace = "m_erd_exit_btn";
+const char* const kWindowPicture = "m_exit_wnd";
+}
+
+CExitWnd::CExitWnd(CResManager& resources)
+    : m_picture(resources.FindTexture(kWindowPicture)), m_pressed(false), m_closing(false), m_hand(false)
+{
+    m_button = std::make_unique<CButton>(this, resources.FindTexture(kButtonPicture));
+    if (const CConfigFile* layout = resources.FindConfig(kLayoutGroup))
+        m_button->LoadPosition(*layout, kButtonPlace);
+    AddChild(m_button.get());
+}
+
+CExitWnd::~CExitWnd()
+{
+    ShowHandCursor(false);
+}
+
+bool CExitWnd::IsInPictureArea(int x, int y) const
+{
+    // Logical units for the hand cursor and the click alike, so both agree at
+    // every window size.
+    return x > kSideMargin && x < GetLogicalWidth() - kSideMargin && y > kTopMargin &&
+           y < GetLogicalHeight() - kBottomMargin;
+}
+
+void CExitWnd::Draw()
+{
+    glPushMatrix();
+    DimBackground(0.0f, 0.0f, 0.0f, 1.0f);
+    glEnable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    glBindTexture(GL_TEXTURE_2D, m_picture != nullptr ? m_picture->GetId() : 0);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    CTexture::DrawQuad(0.0f, 0.0f, 0.0f, static_cast<float>(GetLogicalWidth()),
+                       static_cast<float>(GetLogicalHeight()), 0.0f, 1.0f, 0.0f, 1.0f);
+    if (CGameApp* app = CGameApp::Get())
+    {
+        if (CSparkleLists* sparkles = app->GetSparkles())
+        {
+            sparkles->UpdateBackSparkles();
+            sparkles->DrawBackSparkles();
+        }
+    }
+    CDialog::Draw();
+    glPopMatrix();
+}
+
+void CExitWnd::OnKeyDown(int key)
+{
+    if (m_closing || key == kEscape)
+        return;
+    CDialog::OnKeyDown(key);
+    if (key == kEnter)
+        Finish(RESULT_OPEN_PAGE);
+}
+
+void CExitWnd::OnMouseMove(int x, int y, int flags)
+{
+    if (m_closing)
+        return;
+    CDialog::OnMouseMove(x, y, flags);
+    int lx = 0, ly = 0;
+    const CAppWindow* window = CAppWindow::Get();
+    MapToDialog(x, y, window != nullptr ? window->GetWidth() : 0, window != nullptr ? window->GetHeight() : 0, lx,
+                ly);
+    ShowHandCursor(IsInPictureArea(lx, ly));
+}
+
+void CExitWnd::OnLButtonDown(int x, int y, int flags)
+{
+    if (m_closing)
+        return;
+    CDialog::OnLButtonDown(x, y, flags);
+    m_pressed = true;
+}
+
+void CExitWnd::OnLButtonUp(int x, int y, int flags)
+{
+    // A release after the button chose "quit" must not turn it into
+    // "open the page": a closing window takes no more input.
+    if (m_closing)
+    {
+        m_pressed = false;
+        return;
+    }
+    CDialog::OnLButtonUp(x, y, flags);
+    int lx = 0, ly = 0;
+    const CAppWindow* window = CAppWindow::Get();
+    MapToDialog(x, y, window != nullptr ? window->GetWidth() : 0, window != nullptr ? window->GetHeight() : 0, lx,
+                ly);
+    const bool armed = m_pressed;
+    m_pressed = false;
+    if (armed && IsInPictureArea(lx, ly))
+        Finish(RESULT_OPEN_PAGE);
+}
+
+void CExitWnd::OnCommand(CWidget* sender)
+{
+    CScreen::OnCommand(sender);
+    if (m_closing)
+        return;
+    if (sender == m_button.get())
+        Finish(RESULT_QUIT);
+}
+
+void CExitWnd::Finish(int result)
+{
+    SetResult(result);
+    m_closing = true;
+    ShowHandCursor(false);
+    // Enter has already asked through the dialog base; one request is enough.
+    CAppWindow* window = CAppWindow::Get();
+    if (window != nullptr && !window->GetStack().IsCloseRequested())
+        window->CloseScreen(false);
+}
+
+void CExitWnd::ShowHandCursor(bool hand)
+{
+    if (hand == m_hand)
+        return;
+    m_hand = hand;
+    CPlatform::SetHandCursor(hand);
+}

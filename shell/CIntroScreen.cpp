@@ -1,0 +1,62 @@
+#include "shell/CIntroScreen.h"
+
+#include <GL/gl.h>
+
+#include <cstdlib>
+
+#include "engine/CAppWindow.h"
+#include "engine/CGameApp.h"
+#include "engine/CViewParams.h"
+#include "platform/CPlatform.h"
+
+namespace
+{
+const float kPictureDepth = -10.0f;
+}
+
+CIntroScreen::CIntroScreen(CFilePack& pack)
+{
+    std::srand(CPlatform::GetTicks());
+    m_picture.Load(pack, kPicture, false, false);
+}
+
+CIntroScreen::~CIntroScreen()
+{
+    m_picture.Release();
+}
+
+void CIntroScreen::Activate()
+{
+    CViewParams fallback;
+    CGameApp* app = CGameApp::Get();
+    CViewParams& view = app != nullptr ? app->GetViewParams() : fallback;
+    // The drawable's real size: in full screen it is not the stored window size.
+    CAppWindow* window = CAppWindow::Get();
+    const int width = window != nullptr ? window->GetWidth() : view.GetWidth();
+    const int height = window != nullptr ? window->GetHeight() : view.GetHeight();
+
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_TEXTURE_2D);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glAlphaFunc(GL_GREATER, 0.5f);
+    glEnable(GL_ALPHA_TEST);
+    view.SetOrtho(width, height);
+    CScreen::Activate();
+}
+
+void CIntroScreen::Draw()
+{
+    CGameApp* app = CGameApp::Get();
+    const float width = app != nullptr ? static_cast<float>(app->GetViewParams().GetWidth()) : 800.0f;
+    const float height = app != nullptr ? static_cast<float>(app->GetViewParams().GetHeight()) : 600.0f;
+
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glPushMatrix();
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, m_picture.GetId());
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    CTexture::DrawQuad(0.0f, 0.0f, kPictureDepth, width, height, 0.0f, 1.0f, 0.0f, 1.0f);
+    CScreen::Draw();
+    glPopMatrix();
+}

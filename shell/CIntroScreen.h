@@ -1,0 +1,26 @@
+#pragma once
+// The picture that stands while start-up loads the sounds and builds the
+// main menu: drawn and presented once, then replaced by the main menu.
+
+#include "engine/CScreen.h"
+#include "engine/CTexture.h"
+
+class CFilePack;
+
+class CIntroScreen : public CScreen
+{
+public:
+    static constexpr const char* kPicture = "mui/intro.jpg";
+
+    // Reads the picture from the pack; a missing file throws the pack's error.
+    explicit CIntroScreen(CFilePack& pack);
+    ~CIntroScreen() override;
+
+    void Draw() override;
+    void Activate() override;
+
+    const CTexture& GetPicture() const { return m_picture; }
+
+private:
+    CTexture m_picture;
+};

@@ -1,0 +1,511 @@
+#include "shell/CMainMenu.h"
+
+#include <GL/gl.h>
+
+#include <cstdio>
+
+#include "engine/CAppWindow.h"
+#include "engine/CButton.h"
+#include "engine/CConfigFile.h"
+#include "engine/CFileData.h"
+#include "engine/CFilePack.h"
+#include "engine/CGameApp.h"
+#include "engine/CModel.h"
+#include "engine/CResManager.h"
+#include "engine/CSparkleLists.h"
+#include "engine/CSprite.h"
+#include "engine/CTexture.h"
+#include "engine/CViewParams.h"
+#include "platform/CPlatform.h"
+#include "shell/CExitWnd.h"
+
+namespace
+{
+struct SKind
+{
+    const char* m_name;
+    const char* m_menu_file;
+    const char* m_group;
+    const char* m_button_key;
+};
+
+// Kind index order; the thumbnail number is the index plus one.
+const SKind kKinds[CMainMenu::kKindCount] = {
+    {"remover", "mui/remover/menu_remover.txt", "remover_menu", "m_bricks_remover_game_btn"},
+    {"mover", "mui/mover/menu_mover.txt", "mover_menu", "m_bricks_mover_game_btn"},
+    {"slider", "mui/slider/menu_slider.txt", "slider_menu", "m_bricks_slider_game_btn"},
+    {"designer", "mui/designer/menu_designer.txt", "designer_menu", "m_bricks_designer_game_btn"},
+    {"eraser", "mui/eraser/menu_eraser.txt", "eraser_menu", "m_bricks_eraser_game_btn"},
+    {"eraser2", "mui/eraser2/menu_eraser2.txt", "eraser2_menu", "m_bricks_eraser2_game_btn"},
+    {"filler", "mui/filler/menu_filler.txt", "filler_menu", "m_bricks_filler_game_btn"},
+    {"jewel", "mui/jewel/menu_jewel.txt", "jewel_menu", "m_bricks_jewel_game_btn"},
+};
+
+const char* const kMainGroup = "main_menu";
+const char* const kMainFile = "mui/menu.txt";
+const char* const kTitleFile = "mui/mw_main.unt";
+const char* const kFontFile = "mui/font.tga";
+const char* const kFontTexture = "m_font_tex";
+const char* const kBackground = "m_main_wnd";
+const char* const kExitPicture = "m_exit_wnd";
+const char* const kMinimizeKey = "m_minimize_small_btn";
+const char* const kExitKey = "m_exit_small_btn";
+const char* const kSiteKey = "m_quenth_btn";
+const char* const kFullScreenKey = "m_fullscreen_btn";
+// The quit button's picture and its place are under two different keys; the
+// place key's picture is the exit window's button.
+const char* const kQuitPictureKey = "m_quit_game_main_btn";
+const char* const kQuitPlaceKey = "m_quit_game_btn";
+
+const char* const kCredit = "Marblewend - made by the Marblewend team";
+const float kCreditSize = 20.0f;
+const float kCreditY = 575.0f;
+const float kCreditDepth = -10.0f;
+
+const float kTitleScale = 25.0f;
+const float kTitleDepth = -40.0f;
+const float kThumbnailWidth = 300.0f;
+const float kThumbnailHeight = 225.0f;
+const float kThumbnailX = 400.0f;
+const float kThumbnailY = 425.0f;
+
+CMainMenu::GameMenuFactory& Factory()
+{
+    static CMainMenu::GameMenuFactory factory;
+    return factory;
+}
+
+const CViewParams& View()
+{
+    static const CViewParams fallback;
+    CGameApp* app = CGameApp::Get();
+    return app != nullptr ? app->GetViewParams() : fallback;
+}
+}
+
+void CMainMenu::SetGameMenuFactory(GameMenuFactory factory)
+{
+    Factory() = std::move(factory);
+}
+
+const char* CMainMenu::GetKindName(int kind)
+{
+    return kind >= 0 && kind < kKindCount ? kKinds[kind].m_name : nullptr;
+}
+
+const char* CMainMenu::GetKindGroup(int kind)
+{
+    return kind >= 0 && kind < kKindCount ? kKinds[kind].m_group : nullptr;
+}
+
+const char* CMainMenu::GetKindButtonKey(int kind)
+{
+    return kind >= 0 && kind < kKindCount ? kKinds[kind].m_button_key : nullptr;
+}
+
+CMainMenu::CMainMenu(CResManager& resources)
+    : m_resources(resources), m_logical_width(View().GetWidth()), m_logical_height(View().GetHeight()),
+      m_background(nullptr), m_title_angle(kTitleStartAngle), m_title_angle_step(kTitleSpin)
+{
+    SetDraggable(true);
+    if (CGameApp* app = CGameApp::Get())
+        SetWebAddresses(app->GetGameUrl(), app->GetSiteUrl());
+
+    m_resources.AddConfig(kMainFile, kMainGroup);
+    for (const SKind& kind : kKinds)
+        m_resources.AddConfig(kind.m_menu_file, kind.m_group);
+    const CConfigFile& layout = *m_resources.FindConfig(kMainGroup);
+
+    m_minimize_button = MakeButton(layout, kMinimizeKey, kMinimizeKey);
+    m_exit_button = MakeButton(layout, kExitKey, kExitKey);
+    m_site_button = MakeButton(layout, kSiteKey, kSiteKey);
+
+    for (const SKind& kind : kKinds)
+        LoadTexture(layout, kind.m_button_key, true);
+
+    m_resources.AddModel(kTitleFile, kTitleName);
+    m_title = std::make_unique<CModel>();
+    if (const CModel* title = m_resources.FindModel(kTitleName))
+        *m_title = *title;
+
+    for (int n = 1; n <= kKindCount; ++n)
+    {
+        char file[32];
+        char name[32];
+        std::snprintf(file, sizeof(file), "mui/thumbs/%02d.spr", n);
+        std::snprintf(name, sizeof(name), "tb_%02d.spr", n);
+        m_resources.AddSprite(file, name);
+        const CSprite* sprite = m_resources.FindSprite(name);
+        m_thumbnails.push_back(sprite != nullptr ? std::make_unique<CSprite>(*sprite) : std::make_unique<CSprite>());
+    }
+
+    for (int k = 0; k < kKindCount; ++k)
+    {
+        m_kind_buttons[k] = std::make_unique<CButton>(this, m_resources.FindTexture(kKinds[k].m_button_key));
+        m_kind_buttons[k]->LoadPosition(layout, kKinds[k].m_button_key);
+        AddChild(m_kind_buttons[k].get());
+    }
+
+    m_quit_button = MakeButton(layout, kQuitPictureKey, kQuitPlaceKey);
+    m_fullscreen_button = MakeButton(layout, kFullScreenKey, kFullScreenKey);
+
+    LoadTexture(layout, kQuitPlaceKey, true);
+    LoadTexture(layout, kBackground, false);
+    LoadTexture(layout, kExitPicture, false);
+
+    CTexture* font_texture = m_resources.AddTexture(kFontFile, kFontTexture, false, true);
+    if (CFilePack* pack = m_resources.GetPack())
+    {
+        CFileData bytes = pack->GetFile(kFontFile);
+        m_font.Load(bytes.GetData(), bytes.GetSize(), font_texture);
+        bytes.Free();
+    }
+    m_resources.RegisterObject(&m_font, kFontName);
+
+    m_background = m_resources.FindTexture(kBackground);
+    SyncThumbnails();
+}
+
+CMainMenu::~CMainMenu()
+{
+    CAppWindow* window = CAppWindow::Get();
+    if (m_exit_wnd)
+    {
+        if (window != nullptr && window->GetStack().GetTopOverlay() == m_exit_wnd.get())
+            window->GetStack().DropOverlays();
+        m_exit_wnd.reset();
+    }
+    if (m_game_menu)
+    {
+        // Its destructor saves the kind's game, settings and tables.
+        if (window != nullptr)
+            window->RemoveScreen(m_game_menu.get());
+        m_game_menu.reset();
+    }
+    // Nobody may find the font once it is gone.
+    if (m_resources.GetObject(kFontName) == &m_font)
+        m_resources.UnregisterObject(kFontName);
+}
+
+std::unique_ptr<CButton> CMainMenu::MakeButton(const CConfigFile& layout, const char* picture_key,
+                                               const char* place_key)
+{
+    LoadTexture(layout, picture_key, true);
+    auto button = std::make_unique<CButton>(this, m_resources.FindTexture(picture_key));
+    button->LoadPosition(layout, place_key);
+    AddChild(button.get());
+    return button;
+}
+
+void CMainMenu::LoadTexture(const CConfigFile& layout, const char* key, bool dynamic)
+{
+    const std::string file = layout.GetValue(key, "0");
+    m_resources.AddTexture(file.c_str(), key, false, dynamic);
+}
+
+void CMainMenu::SetWebAddresses(const std::string& game_url, const std::string& site_url)
+{
+    m_game_url = game_url;
+    m_site_url = site_url;
+}
+
+CButton* CMainMenu::GetKindButton(int kind) const
+{
+    return kind >= 0 && kind < kKindCount ? m_kind_buttons[kind].get() : nullptr;
+}
+
+void CMainMenu::SetupView(int logical_width, int logical_height, int window_width, int window_height)
+{
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_TEXTURE_2D);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+
+    m_title_angle = kTitleStartAngle;
+    m_title_angle_step = kTitleSpin;
+    m_title->SetScale(kTitleScale);
+    m_title->SetAngleX(0.0f);
+    m_title->SetAngleY(kTitleStartAngle);
+    m_title->SetAngleZ(0.0f);
+    m_title->SetPosition(CVector4(0.0f, CMainMenuHover::kTitleLow, kTitleDepth));
+
+    m_logical_width = logical_width;
+    m_logical_height = logical_height;
+
+    glViewport(0, 0, window_width, window_height);
+    glDisable(GL_LIGHTING);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0.0, logical_width, logical_height, 0.0, View().GetOrthoNear(), View().GetOrthoFar());
+    glMatrixMode(GL_MODELVIEW);
+
+    m_hover.Reset();
+    for (auto& thumbnail : m_thumbnails)
+    {
+        thumbnail->SetSize(kThumbnailWidth, kThumbnailHeight);
+        thumbnail->SetFlipV(true);
+        thumbnail->SetBlend(true);
+        thumbnail->SetPosition(CVector4(kThumbnailX, kThumbnailY, 1.0f));
+    }
+    SyncThumbnails();
+}
+
+void CMainMenu::Activate()
+{
+    CAppWindow* window = CAppWindow::Get();
+    const int width = window != nullptr ? window->GetWidth() : View().GetWidth();
+    const int height = window != nullptr ? window->GetHeight() : View().GetHeight();
+    SetupView(View().GetWidth(), View().GetHeight(), width, height);
+    SetDraggable(window == nullptr || !window->IsFullScreen());
+    CScreen::Activate();
+}
+
+void CMainMenu::Update(float dt)
+{
+    Animate(dt);
+    CScreen::Update(dt);
+}
+
+void CMainMenu::Animate(float dt)
+{
+    int hovered = -1;
+    for (int k = 0; k < kKindCount && hovered < 0; ++k)
+    {
+        if (m_kind_buttons[k]->GetState() == CButton::kHover)
+            hovered = k;
+    }
+    m_hover.Step(dt, hovered);
+    CVector4 position = m_title->GetPosition();
+    position.y = m_hover.GetTitleY();
+    m_title->SetPosition(position);
+    SyncThumbnails();
+}
+
+void CMainMenu::SyncThumbnails()
+{
+    for (int k = 0; k < kKindCount && k < static_cast<int>(m_thumbnails.size()); ++k)
+        m_thumbnails[k]->SetVisible(m_hover.IsThumbnailShown(k));
+}
+
+void CMainMenu::Draw()
+{
+    CAppWindow* window = CAppWindow::Get();
+    CViewParams fallback;
+    CGameApp* app = CGameApp::Get();
+    CViewParams& view = app != nullptr ? app->GetViewParams() : fallback;
+    const int width = window != nullptr ? window->GetWidth() : view.GetWidth();
+    const int height = window != nullptr ? window->GetHeight() : view.GetHeight();
+    const float view_width = static_cast<float>(view.GetWidth());
+    const float view_height = static_cast<float>(view.GetHeight());
+
+    view.SetOrtho(width, height);
+    // The flat layers all lie at one depth: each is simply drawn over the last.
+    glDisable(GL_DEPTH_TEST);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glPushMatrix();
+    glEnable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glBindTexture(GL_TEXTURE_2D, m_background != nullptr ? m_background->GetId() : 0);
+    CTexture::DrawQuad(0.0f, 0.0f, 0.0f, view_width, view_height, 0.0f, 1.0f, 0.0f, 1.0f);
+
+    if (app != nullptr && app->GetSparkles() != nullptr)
+    {
+        app->GetSparkles()->UpdateBackSparkles();
+        app->GetSparkles()->DrawBackSparkles();
+    }
+
+    CScreen::Draw();
+
+    const float credit_x = (view_width - m_font.GetTextWidth(kCredit, kCreditSize)) / 2.0f;
+    m_font.DrawText(kCredit, kCreditSize, credit_x + 2.0f, kCreditY + 2.0f, kCreditDepth, 0.0f, 0.0f, 0.0f, 1.0f,
+                    false);
+    m_font.DrawText(kCredit, kCreditSize, credit_x, kCreditY, kCreditDepth, 1.0f, 1.0f, 1.0f, 1.0f, false);
+
+    glColor4f(1.0f, 1.0f, 1.0f, m_hover.GetAlpha());
+    for (auto& thumbnail : m_thumbnails)
+        thumbnail->Draw(true);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glPopMatrix();
+
+    glPushMatrix();
+    view.SetPerspective(width, height);
+    glEnable(GL_DEPTH_TEST);
+    glClear(GL_DEPTH_BUFFER_BIT);
+    const CVector4& position = m_title->GetPosition();
+    glTranslatef(position.x, position.y, position.z);
+    glRotatef(m_title->GetAngleX(), 1.0f, 0.0f, 0.0f);
+    glRotatef(m_title->GetAngleY(), 0.0f, 1.0f, 0.0f);
+    glRotatef(m_title->GetAngleZ(), 0.0f, 0.0f, 1.0f);
+    m_title->Draw();
+
+    // Per drawn frame, not per millisecond.
+    m_title_angle = m_title->GetAngleY() + m_title_angle_step;
+    if (m_title_angle < -360.0f)
+        m_title_angle += 360.0f;
+    m_title->SetAngleY(m_title_angle);
+
+    glDisable(GL_DEPTH_TEST);
+    glPopMatrix();
+    view.SetOrtho(width, height);
+}
+
+void CMainMenu::MapToLogical(int x, int y, int& lx, int& ly) const
+{
+    const CAppWindow* window = CAppWindow::Get();
+    const int width = window != nullptr ? window->GetWidth() : m_logical_width;
+    const int height = window != nullptr ? window->GetHeight() : m_logical_height;
+    // A window with no area yet (minimised) maps one to one.
+    const float sx = width > 0 && m_logical_width > 0 ? static_cast<float>(width) / m_logical_width : 1.0f;
+    const float sy = height > 0 && m_logical_height > 0 ? static_cast<float>(height) / m_logical_height : 1.0f;
+    lx = static_cast<int>(static_cast<float>(x) / sx);
+    ly = static_cast<int>(static_cast<float>(y) / sy);
+}
+
+void CMainMenu::OnMouseMove(int x, int y, int flags)
+{
+    int lx = 0, ly = 0;
+    MapToLogical(x, y, lx, ly);
+    CScreen::OnMouseMove(lx, ly, flags);
+}
+
+void CMainMenu::OnLButtonUp(int x, int y, int flags)
+{
+    int lx = 0, ly = 0;
+    MapToLogical(x, y, lx, ly);
+    CScreen::OnLButtonUp(lx, ly, flags);
+}
+
+void CMainMenu::OnLButtonDown(int x, int y, int flags)
+{
+    int lx = 0, ly = 0;
+    MapToLogical(x, y, lx, ly);
+    CScreen::OnLButtonDown(lx, ly, flags);
+}
+
+void CMainMenu::OnKeyDown(int key)
+{
+    CGameApp* app = CGameApp::Get();
+    const int quit_key = app != nullptr ? app->GetQuitKey() : 27;
+    const int minimize_key = app != nullptr ? app->GetMinimizeKey() : 13;
+    if (key == quit_key)
+        OnCommand(m_quit_button.get());
+    else if (key == minimize_key)
+    {
+        if (CAppWindow* window = CAppWindow::Get())
+            window->Minimize();
+    }
+    CScreen::OnKeyDown(key);
+}
+
+void CMainMenu::OnCommand(CWidget* sender)
+{
+    CScreen::OnCommand(sender);
+    CAppWindow* window = CAppWindow::Get();
+    for (int k = 0; k < kKindCount; ++k)
+    {
+        if (sender == m_kind_buttons[k].get())
+        {
+            OpenGameMenu(k);
+            return;
+        }
+    }
+    if (sender == m_quit_button.get() || sender == m_exit_button.get())
+        OpenExitWindow();
+    else if (sender == m_fullscreen_button.get())
+    {
+        if (window != nullptr && window->IsFullScreen())
+            SetWindowed();
+        else
+            SetFullScreen();
+    }
+    else if (sender == m_minimize_button.get())
+    {
+        if (window != nullptr)
+            window->Minimize();
+    }
+    else if (sender == m_site_button.get())
+    {
+        if (window != nullptr)
+            window->Minimize();
+        if (!m_site_url.empty())
+            OpenAddress(m_site_url);
+    }
+}
+
+void CMainMenu::OpenGameMenu(int kind)
+{
+    if (m_game_menu || !Factory())
+        return;
+    CConfigFile* group = m_resources.FindConfig(kKinds[kind].m_group);
+    if (group == nullptr)
+        return;
+    m_game_menu = Factory()(kind, *group);
+    if (m_game_menu)
+    {
+        if (CAppWindow* window = CAppWindow::Get())
+            window->SetScreen(m_game_menu.get());
+    }
+}
+
+void CMainMenu::OpenExitWindow()
+{
+    if (m_exit_wnd)
+        return;
+    m_exit_wnd = std::make_unique<CExitWnd>(m_resources);
+    m_exit_wnd->SetLogicalSize(m_logical_width, m_logical_height);
+    m_exit_wnd->SetShade(true);
+    m_exit_wnd->SetPanelVisible(false);
+    if (CAppWindow* window = CAppWindow::Get())
+        window->OpenOverlay(m_exit_wnd.get());
+}
+
+void CMainMenu::SetFullScreen()
+{
+    CAppWindow* window = CAppWindow::Get();
+    if (window == nullptr || !window->SetDisplayMode(m_logical_width, m_logical_height))
+        return;
+    SetDraggable(false);
+    SetupView(m_logical_width, m_logical_height, window->GetWidth(), window->GetHeight());
+    if (CGameApp* app = CGameApp::Get())
+        app->SetFullScreenLoaded(true);
+}
+
+void CMainMenu::SetWindowed()
+{
+    CAppWindow* window = CAppWindow::Get();
+    if (window == nullptr)
+        return;
+    window->RestoreWindowed();
+    SetDraggable(true);
+    SetupView(m_logical_width, m_logical_height, window->GetWidth(), window->GetHeight());
+    if (CGameApp* app = CGameApp::Get())
+        app->SetFullScreenLoaded(false);
+}
+
+void CMainMenu::OnDialogClosed(int result, CScreen* dialog)
+{
+    if (dialog == nullptr || dialog != m_exit_wnd.get())
+        return;
+    m_exit_wnd.reset();
+    if (result == CExitWnd::RESULT_OPEN_PAGE && !m_game_url.empty())
+        OpenAddress(m_game_url);
+    PostClose();
+}
+
+void CMainMenu::OnScreenClosed(CScreen* screen)
+{
+    if (screen != nullptr && screen == m_game_menu.get())
+        m_game_menu.reset();
+}
+
+void CMainMenu::OpenAddress(const std::string& url)
+{
+    CPlatform::OpenUrl(url);
+}
+
+void CMainMenu::PostClose()
+{
+    if (CAppWindow* window = CAppWindow::Get())
+        window->PostCloseMessage();
+}
