@@ -236,6 +236,7 @@ bool CModel::HasList() const
 void CModel::BuildDisplayList()
 {
     // Only the model that manages the geometry compiles it; copies call the same list.
+    // Without a GL context (tests, tools) uploads are off and there is nothing to compile into.
     if (!m_owns_mesh || !m_geometry || m_bump_texture || !CTexture::IsUploadEnabled())
     {
         return;
