@@ -4,12 +4,15 @@
 #include <exception>
 #include <memory>
 
+#include "engine/CAppWidgetContext.h"
 #include "engine/CAppWindow.h"
 #include "engine/CFilePack.h"
 #include "engine/CGameApp.h"
 #include "engine/CWindowPlacement.h"
+#include "engine/CWidgetContext.h"
 #include "platform/CPlatform.h"
-#include "shell/CPlainScreen.h"
+#include "shell/CIntroScreen.h"
+#include "shell/CMainMenu.h"
 
 namespace
 {
@@ -21,6 +24,13 @@ const int kFullScreenHeight = 600;
 struct SPlatformSession
 {
     ~SPlatformSession() { CPlatform::Shutdown(); }
+};
+
+// Withdraws the widgets' sound and clipboard context on every way out of Run.
+struct SWidgetSession
+{
+    explicit SWidgetSession(CWidgetContext* context) { CWidgetContext::Install(context); }
+    ~SWidgetSession() { CWidgetContext::Install(nullptr); }
 };
 
 int Run()
@@ -58,14 +68,16 @@ int Run()
         return 1;
     }
 
-    auto intro = std::make_unique<CPlainScreen>(0.0f, 0.0f, 0.0f);
+    auto intro = std::make_unique<CIntroScreen>(*app.GetPack());
     window->SetScreen(intro.get());
     window->Render();
     window->Present();
 
     app.LoadSounds();
+    CAppWidgetContext widget_context(app.GetSoundManager());
+    SWidgetSession widget_session(&widget_context);
 
-    auto menu = std::make_unique<CPlainScreen>(0.08f, 0.16f, 0.32f);
+    auto menu = std::make_unique<CMainMenu>(*app.GetResManager());
     window->RemoveScreen(intro.get());
     window->SetScreen(menu.get());
     intro.reset();
