@@ -48,3 +48,18 @@ add_custom_command(
   VERBATIM)
 
 add_custom_target(assets ALL DEPENDS ${MW_PACK})
+
+# Asset tests over the built pack, read with the game's own decoders and
+# readers, and the generator's repeatability.
+add_executable(mw_assets_tests
+  tests/assets/CAssetFilesTest.cpp
+  tests/assets/CAssetFontTest.cpp
+  tests/assets/CAssetGeneratorTest.cpp
+  tests/assets/CAssetLayoutTest.cpp
+)
+target_compile_definitions(mw_assets_tests PRIVATE
+  MW_ASSET_PACK="${MW_PACK}"
+  MW_ASSETGEN="$<TARGET_FILE:assetgen>")
+target_link_libraries(mw_assets_tests PRIVATE mw_gfx mw_files GTest::gtest GTest::gtest_main)
+add_dependencies(mw_assets_tests assets)
+gtest_discover_tests(mw_assets_tests DISCOVERY_MODE PRE_TEST)

@@ -325,8 +325,35 @@ std::string CBrickArt::Mesh(int skin)
     return obj.ToText();
 }
 
+std::string CBrickArt::FieldMesh()
+{
+    // A flat frame around the board: a bevelled square ring, 0.04 wide.
+    CObjWriter obj("field");
+    const float outer = 0.5f, inner = 0.46f, low = 0.0f, high = 0.03f;
+    auto vertex = [&](float x, float y, float z, float nx, float ny, float nz) {
+        Normalize(nx, ny, nz);
+        return obj.AddVertex({x, y, z, x + 0.5f, y + 0.5f, nx, ny, nz});
+    };
+    const float corners[4][2] = {{1, -1}, {1, 1}, {-1, 1}, {-1, -1}};
+    for (int i = 0; i < 4; ++i)
+    {
+        const float* a = corners[i];
+        const float* b = corners[(i + 1) % 4];
+        const float nx = (a[0] + b[0]) / 2, ny = (a[1] + b[1]) / 2;
+        // Outer wall, top, inner wall.
+        obj.AddQuad(vertex(a[0] * outer, a[1] * outer, low, nx, ny, 0), vertex(b[0] * outer, b[1] * outer, low, nx, ny, 0),
+                    vertex(b[0] * outer, b[1] * outer, high, nx, ny, 0), vertex(a[0] * outer, a[1] * outer, high, nx, ny, 0));
+        obj.AddQuad(vertex(a[0] * outer, a[1] * outer, high, 0, 0, 1), vertex(b[0] * outer, b[1] * outer, high, 0, 0, 1),
+                    vertex(b[0] * inner, b[1] * inner, high, 0, 0, 1), vertex(a[0] * inner, a[1] * inner, high, 0, 0, 1));
+        obj.AddQuad(vertex(a[0] * inner, a[1] * inner, high, -nx, -ny, 0), vertex(b[0] * inner, b[1] * inner, high, -nx, -ny, 0),
+                    vertex(b[0] * inner, b[1] * inner, low, -nx, -ny, 0), vertex(a[0] * inner, a[1] * inner, low, -nx, -ny, 0));
+    }
+    return obj.ToText();
+}
+
 void CBrickArt::Write(CAssetSink& sink)
 {
+    sink.WriteText("dat/field.obj", FieldMesh());
     for (int skin = 0; skin < kSkinCount; ++skin)
     {
         char name[64];

@@ -19,6 +19,8 @@ public:
 
     static CCanvas Texture(int skin, int color, int size);
     static std::string Mesh(int skin);
+    // The board frame that several fields read.
+    static std::string FieldMesh();
     // The playing colour itself (for sparkles, thumbnails and help pictures).
     static CColor BaseColor(int color);
 

@@ -1,0 +1,205 @@
+// Every file that a layout, model, sprite, help page or code path names is
+// in the pack under exactly that name, and every picture and mesh reads.
+#include "tests/assets/CAssetPackReader.h"
+
+#include "engine/CJpegDecoder.h"
+#include "engine/CMesh.h"
+#include "engine/CPicture.h"
+#include "engine/CTgaDecoder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <set>
+#include <string>
+
+namespace
+{
+bool EndsWith(const std::string& text, const std::string& tail)
+{
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+bool IsFileName(const std::string& value)
+{
+    for (const char* ext : {".tga", ".jpg", ".txt", ".spr", ".unt", ".obj"})
+        if (EndsWith(value, ext))
+            return true;
+    return false;
+}
+
+// Every name that the game asks the pack for, found by following the files.
+std::set<std::string> NamedFiles(CAssetPackReader& pack)
+{
+    std::set<std::string> names = {"mui/menu.txt", "dat/param.txt", "mui/font.tga", "mui/intro.jpg",
+                                   "mui/mw_main.unt", "dat/sparkle.spr", "dat/sparkle_back.spr",
+                                   "dat/numbers.spr", "dat/remover/bonuses.spr", "dat/bricks_rem.txt",
+                                   "mui/grids/grid1.tga", "mui/grids/grid2.tga", "dat/field.obj"};
+    for (int kind = 0; kind < 8; ++kind)
+    {
+        names.insert(CAssetPackReader::KindFile(kind));
+        names.insert(std::string("mui/") + CAssetPackReader::kKinds[kind] + "/game_bg.jpg");
+    }
+    for (int n = 1; n <= 8; ++n)
+    {
+        char name[32];
+        std::snprintf(name, sizeof name, "mui/thumbs/%02d.spr", n);
+        names.insert(name);
+    }
+    int skins = StrToInt(pack.Config("dat/bricks_rem.txt").GetValue("m_skins_count", "0"));
+    for (int skin = 0; skin < skins; ++skin)
+        for (int color = 1; color <= 7; ++color)
+        {
+            char name[32];
+            std::snprintf(name, sizeof name, "dat/brick%i%i.unt", skin, color);
+            names.insert(name);
+        }
+    // Follow the layouts, descriptions and help pages.
+    std::set<std::string> done;
+    bool grew = true;
+    while (grew)
+    {
+        grew = false;
+        for (const std::string& name : std::set<std::string>(names))
+        {
+            if (done.count(name) || !(EndsWith(name, ".txt") || EndsWith(name, ".unt") || EndsWith(name, ".spr")))
+                continue;
+            done.insert(name);
+            if (!pack.Has(name))
+                continue;
+            const CConfigFile config = pack.Config(name);
+            for (const auto& pair : config.GetPairs())
+                if (IsFileName(pair.second) && names.insert(pair.second).second)
+                    grew = true;
+        }
+    }
+    return names;
+}
+}
+
+TEST(AssetFilesTest, EveryNamedFileIsInThePackSpelledExactly)
+{
+    CAssetPackReader pack;
+    ASSERT_TRUE(pack.IsOpen());
+    const std::set<std::string> names = NamedFiles(pack);
+    EXPECT_GT(names.size(), 120u);
+    for (const std::string& name : names)
+        EXPECT_TRUE(pack.Has(name)) << name;
+}
+
+TEST(AssetFilesTest, EveryPictureDecodes)
+{
+    CAssetPackReader pack;
+    int pictures = 0;
+    for (const std::string& name : pack.Names())
+    {
+        const bool tga = EndsWith(name, ".tga");
+        if (!tga && !EndsWith(name, ".jpg"))
+            continue;
+        const std::vector<unsigned char> bytes = pack.Bytes(name);
+        CPicture picture;
+        const bool ok = tga ? CTgaDecoder::Decode(bytes.data(), bytes.size(), picture)
+                            : CJpegDecoder::Decode(bytes.data(), bytes.size(), picture);
+        EXPECT_TRUE(ok) << name;
+        EXPECT_GT(picture.m_width, 0) << name;
+        if (!tga)
+        {
+            EXPECT_EQ(picture.m_components, 3) << name;
+        }
+        ++pictures;
+    }
+    EXPECT_GT(pictures, 80);
+}
+
+TEST(AssetFilesTest, WidgetStripsSplitIntoWholeFrames)
+{
+    CAssetPackReader pack;
+    struct Strip
+    {
+        const char* key;
+        int frames;
+    };
+    const Strip strips[] = {{"m_clear_btn", 3},     {"m_close_btn", 3},       {"m_up_btn", 3},
+                            {"m_down_btn", 3},      {"m_ok_btn", 3},          {"m_cancel_btn", 3},
+                            {"m_skin_up_btn", 3},   {"m_skin_down_btn", 3},   {"m_help_small_btn", 3},
+                            {"m_minimize_small_btn", 3}, {"m_fullscreen_btn", 3}, {"m_exit_small_btn", 3},
+                            {"m_quenth_btn", 3},    {"m_new_game_btn", 3},    {"m_continue_game_btn", 3},
+                            {"m_top7_btn", 3},      {"m_options_btn", 3},     {"m_quit_game_btn", 3},
+                            {"m_radio_btn", 4},     {"m_check_box", 4},       {"m_enter_name_editbox", 2}};
+    std::vector<std::pair<std::string, int>> files;
+    for (int kind = 0; kind < 8; ++kind)
+    {
+        const CConfigFile group = pack.Config(CAssetPackReader::KindFile(kind));
+        for (const Strip& strip : strips)
+            files.emplace_back(group.GetValue(strip.key, "0"), strip.frames);
+    }
+    const CConfigFile main = pack.Config("mui/menu.txt");
+    for (const auto& pair : main.GetPairs())
+        if (EndsWith(pair.first, "_btn") && EndsWith(pair.second, ".tga"))
+            files.emplace_back(pair.second, 3);
+    for (const auto& file : files)
+    {
+        const std::vector<unsigned char> bytes = pack.Bytes(file.first);
+        CPicture picture;
+        ASSERT_TRUE(CTgaDecoder::Decode(bytes.data(), bytes.size(), picture)) << file.first;
+        EXPECT_EQ(picture.m_components, 4) << file.first;
+        EXPECT_EQ(picture.m_height % file.second, 0) << file.first;
+    }
+}
+
+TEST(AssetFilesTest, MeshesStartWithAGroupAndEndWithANewline)
+{
+    CAssetPackReader pack;
+    int meshes = 0;
+    for (const std::string& name : pack.Names())
+    {
+        if (!EndsWith(name, ".obj"))
+            continue;
+        const std::vector<unsigned char> bytes = pack.Bytes(name);
+        ASSERT_GT(bytes.size(), 2u) << name;
+        EXPECT_EQ(bytes[0], 'g') << name;
+        EXPECT_EQ(bytes[1], ' ') << name;
+        EXPECT_EQ(bytes.back(), '\n') << name;
+        CMesh mesh;
+        mesh.LoadObj(reinterpret_cast<const char*>(bytes.data()), static_cast<unsigned>(bytes.size()));
+        EXPECT_GT(mesh.GetFaceCount(), 0u) << name;
+        EXPECT_EQ(mesh.GetGroupCount(), 1) << name;
+        ++meshes;
+    }
+    EXPECT_GE(meshes, 5);
+}
+
+TEST(AssetFilesTest, HelpPagesNameTheirBlocksAndKeepQuotesBalanced)
+{
+    CAssetPackReader pack;
+    for (int kind = 0; kind < 8; ++kind)
+    {
+        const std::string name = pack.Config(CAssetPackReader::KindFile(kind)).GetValue("m_help_text", "0");
+        ASSERT_TRUE(pack.Has(name)) << name;
+        const CConfigFile help = pack.Config(name);
+        const int pages = StrToInt(help.GetValue("pages_count", "0"));
+        const int blocks = StrToInt(help.GetValue("blocks_count", "0"));
+        EXPECT_GE(pages, 1) << name;
+        for (int i = 1; i <= blocks; ++i)
+        {
+            const std::string desc = help.GetValue(std::to_string(i) + "_block_desc", "0");
+            char type = 0;
+            int page = 0;
+            ASSERT_EQ(std::sscanf(desc.c_str(), "%c %i", &type, &page), 2) << name << " " << i;
+            EXPECT_TRUE(type == 'T' || type == 'P') << name << " " << i;
+            EXPECT_GE(page, 1);
+            EXPECT_LE(page, pages);
+            const std::string text = help.GetValue(std::to_string(i) + "_block", "0");
+            if (type == 'P')
+                EXPECT_TRUE(pack.Has(text)) << text;
+            else
+                EXPECT_NE(help.GetValue(std::to_string(i) + "_block_add", "0"), "0") << name << " " << i;
+        }
+        // An odd quote would swallow the keys after it.
+        const std::vector<unsigned char> bytes = pack.Bytes(name);
+        int quotes = 0;
+        for (unsigned char c : bytes)
+            quotes += c == '"';
+        EXPECT_EQ(quotes % 2, 0) << name;
+    }
+}

@@ -1,0 +1,80 @@
+// The font picture yields exactly the 94 glyphs, and the captions that the
+// dialogs draw at fixed places fit the layouts drawn around them.
+#include "tests/assets/CAssetPackReader.h"
+
+#include "engine/CBitmapFont.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+class AssetFontTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const std::vector<unsigned char> bytes = m_pack.Bytes("mui/font.tga");
+        m_loaded = m_font.Load(bytes.data(), bytes.size(), nullptr);
+    }
+
+    CAssetPackReader m_pack;
+    CBitmapFont m_font;
+    bool m_loaded = false;
+};
+}
+
+TEST_F(AssetFontTest, FontPictureYieldsExactly94Glyphs)
+{
+    EXPECT_TRUE(m_loaded);
+    EXPECT_EQ(m_font.GetFoundCount(), CBitmapFont::kGlyphCount);
+}
+
+TEST_F(AssetFontTest, GlyphsWithGapsStayWhole)
+{
+    // A double quote split in two would push every later glyph one place on.
+    const SGlyph& quote = m_font.GetGlyph('"' - CBitmapFont::kFirstChar);
+    const SGlyph& capitalA = m_font.GetGlyph('A' - CBitmapFont::kFirstChar);
+    EXPECT_GT(quote.m_right - quote.m_left, 0.0f);
+    EXPECT_GT(capitalA.m_right - capitalA.m_left, quote.m_right - quote.m_left);
+    const SGlyph& tilde = m_font.GetGlyph('~' - CBitmapFont::kFirstChar);
+    EXPECT_GT(tilde.m_right, tilde.m_left);
+}
+
+TEST_F(AssetFontTest, RadioCaptionsClearTheNextColumn)
+{
+    for (int kind = 0; kind < 7; ++kind)
+    {
+        const CConfigFile group = m_pack.Config(CAssetPackReader::KindFile(kind));
+        const float sizeX = StrToFloat(group.GetValue("m_medium_field_radio.x", "0"));
+        const float hardX = StrToFloat(group.GetValue("m_easy_radio.x", "0"));
+        const float width = static_cast<float>(StrToInt(group.GetValue("m_nd_width", "0")));
+        const float widest = std::max(m_font.GetTextWidth("Medium Field", 35), m_font.GetTextWidth("Small Field", 35));
+        EXPECT_LT(sizeX + 55 + widest, hardX) << CAssetPackReader::kKinds[kind];
+        EXPECT_LT(hardX + 55 + m_font.GetTextWidth("Medium", 35), width) << CAssetPackReader::kKinds[kind];
+        EXPECT_LT(150 + m_font.GetTextWidth("Start new game", 50), width) << CAssetPackReader::kKinds[kind];
+    }
+}
+
+TEST_F(AssetFontTest, JewelQuestionFitsItsDialog)
+{
+    const CConfigFile group = m_pack.Config(CAssetPackReader::KindFile(7));
+    const float width = static_cast<float>(StrToInt(group.GetValue("m_nd_width", "0")));
+    EXPECT_LT(210 + m_font.GetTextWidth("Start new game ?", 36), width);
+}
+
+TEST_F(AssetFontTest, OptionsCaptionsStayOnThePanel)
+{
+    for (int kind = 0; kind < 8; ++kind)
+    {
+        const CConfigFile group = m_pack.Config(CAssetPackReader::KindFile(kind));
+        const float width = static_cast<float>(StrToInt(group.GetValue("m_od_width", "0")));
+        EXPECT_LT(160 + m_font.GetTextWidth("Press F5 in game to change current sound track", 15), width);
+        EXPECT_LT(320 + m_font.GetTextWidth("Options", 50), width);
+        EXPECT_LT(130 + m_font.GetTextWidth("Music volume", 30), 400.0f);
+    }
+}
+
+TEST_F(AssetFontTest, ScoreTextStaysOnScreen)
+{
+    EXPECT_LT(550 + m_font.GetTextWidth("Score: 1234567", 24), 800.0f);
+}

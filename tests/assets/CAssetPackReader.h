@@ -1,0 +1,63 @@
+#pragma once
+
+#include "engine/CConfigFile.h"
+#include "engine/CFilePack.h"
+
+#include <string>
+#include <vector>
+
+// The built pack as the game opens it, for the asset tests. Names are
+// looked up in the pack only (never on the disk), exactly as spelled.
+class CAssetPackReader
+{
+public:
+    static const char* const kKinds[8];
+
+    CAssetPackReader()
+    {
+        m_pack.SetPassPhrase(CFilePack::kPassPhrase);
+        m_open = m_pack.Open(MW_ASSET_PACK);
+    }
+
+    bool IsOpen() const { return m_open; }
+    bool Has(const std::string& name) const { return m_pack.IsInPack(name); }
+    CFilePack& GetPack() { return m_pack; }
+
+    std::vector<unsigned char> Bytes(const std::string& name)
+    {
+        std::vector<unsigned char> out;
+        if (!Has(name))
+            return out;
+        CFileData file = m_pack.GetFile(name);
+        out.assign(file.GetData(), file.GetData() + file.GetSize());
+        return out;
+    }
+
+    CConfigFile Config(const std::string& name)
+    {
+        CConfigFile config;
+        const std::vector<unsigned char> bytes = Bytes(name);
+        config.LoadFromBuffer(bytes.data(), bytes.size(), true);
+        return config;
+    }
+
+    std::vector<std::string> Names() const
+    {
+        std::vector<std::string> names;
+        for (std::size_t i = 0; i < m_pack.GetEntryCount(); ++i)
+            names.push_back(m_pack.GetEntryName(i));
+        return names;
+    }
+
+    static std::string KindFile(int kind)
+    {
+        return std::string("mui/") + kKinds[kind] + "/menu_" + kKinds[kind] + ".txt";
+    }
+
+private:
+    CFilePack m_pack;
+    bool m_open = false;
+};
+
+inline const char* const CAssetPackReader::kKinds[8] = {"remover", "mover", "slider", "designer",
+                                                       "eraser", "eraser2", "filler", "jewel"};
