@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <system_error>
+#include <unistd.h>
 
 namespace
 {
@@ -22,6 +24,13 @@ protected:
     {
         s_first = Generate("first");
         s_second = Generate("second");
+    }
+
+    static void TearDownTestSuite()
+    {
+        std::error_code ec;
+        fs::remove_all(s_first, ec);
+        fs::remove_all(s_second, ec);
     }
 
     static std::string Generate(const std::string& name)
