@@ -1,0 +1,136 @@
+// A window that runs the remover as the game menu would: the kind's own
+// resource manager, its parameter object, the font, and then either the
+// new-game dialog or a game screen. Driven by the end-to-end remover test.
+// Usage: remover_lab <game directory> dialog|game
+
+#include <GL/gl.h>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <unistd.h>
+
+#include "engine/CAppWindow.h"
+#include "engine/CBitmapFont.h"
+#include "engine/CConfigFile.h"
+#include "engine/CFilePack.h"
+#include "engine/CGameApp.h"
+#include "engine/CResManager.h"
+#include "engine/CScreen.h"
+#include "engine/CTexture.h"
+#include "engine/CWidgetGroup.h"
+#include "games/remover/CRemoverGameScreen.h"
+#include "games/remover/CRemoverNewGameDialog.h"
+#include "games/remover/CRemoverParams.h"
+#include "platform/CPlatform.h"
+
+namespace
+{
+// Stands where the game menu stands: reports what closed above it, then ends.
+class CLabBase : public CScreen
+{
+public:
+    // The menu's own frame: the 2-D projection and a plain background.
+    void Activate() override
+    {
+        CAppWindow* window = CAppWindow::Get();
+        CGameApp::Get()->GetViewParams().SetOrtho(window->GetWidth(), window->GetHeight());
+    }
+    void Draw() override
+    {
+        glClearColor(0.1f, 0.15f, 0.3f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    }
+    void OnDialogClosed(int result, CScreen* dialog) override
+    {
+        auto* newGame = static_cast<CRemoverNewGameDialog*>(dialog);
+        std::printf("dialog %d size %d difficulty %d\n", result, newGame->GetSelectedSize(),
+                    newGame->GetSelectedDifficulty());
+        std::fflush(stdout);
+        CAppWindow::Get()->PostCloseMessage();
+    }
+    void OnScreenClosed(CScreen* screen) override
+    {
+        auto* game = static_cast<CRemoverGameScreen*>(screen);
+        std::printf("game over %d score %d\n", game->IsGameOver() ? 1 : 0, game->GetScore());
+        std::fflush(stdout);
+        CAppWindow::Get()->PostCloseMessage();
+    }
+};
+}
+
+int main(int argc, char** argv)
+{
+    if (argc < 3 || chdir(argv[1]) != 0)
+    {
+        std::fprintf(stderr, "usage: remover_lab <game directory> dialog|game\n");
+        return 2;
+    }
+    bool dialogMode = std::strcmp(argv[2], "dialog") == 0;
+    if (!CPlatform::Init())
+    {
+        std::fprintf(stderr, "no display\n");
+        return 1;
+    }
+    int exitCode = 1;
+    {
+        CGameApp app;
+        CAppWindow window("Marblewend", &app);
+        if (!window.CreateWindowed("Marblewend", 100, 50, 800, 600))
+        {
+            std::fprintf(stderr, "no window\n");
+            return 1;
+        }
+        app.LoadSounds();
+        CResManager& main = *app.GetResManager();
+        CFilePack& pack = *app.GetPack();
+
+        CTexture* fontTexture = main.AddTexture("mui/font.tga", "lab_font", false, true);
+        CBitmapFont font;
+        font.LoadFile(&pack, "mui/font.tga", fontTexture);
+        main.RegisterObject(&font, "font_1");
+
+        CConfigFile* group = main.AddConfig("mui/remover/menu_remover.txt", "remover_menu");
+        auto own = std::make_unique<CResManager>(&pack);
+        main.RegisterObject(own.get(), "current_res_manager");
+        for (const char* key : {"m_ok_btn", "m_cancel_btn", "m_radio_btn"})
+            own->AddTexture(group->GetValue(key, "0").c_str(), key, false, true);
+        own->AddTexture(group->GetValue("m_dialog_window_back", "0").c_str(), "m_dialog_window_back", false, false);
+
+        auto params = std::make_unique<CRemoverParams>();
+        main.RegisterObject(params.get(), CRemoverParams::REGISTRY_NAME);
+        params->LoadParams(pack);
+        params->LoadSettings();
+        params->LoadTextures(*own);
+
+        CLabBase base;
+        window.SetScreen(&base);
+        std::unique_ptr<CRemoverNewGameDialog> dialog;
+        std::unique_ptr<CRemoverGameScreen> game;
+        if (dialogMode)
+        {
+            dialog = std::make_unique<CRemoverNewGameDialog>(group);
+            window.OpenOverlay(dialog.get());
+        }
+        else
+        {
+            game = std::make_unique<CRemoverGameScreen>();
+            window.SetScreen(game.get());
+        }
+        exitCode = window.MainLoop();
+
+        // Withdraw every registration before what it names goes away.
+        window.RemoveScreen(game.get());
+        game.reset();
+        dialog.reset();
+        main.UnregisterObject(CRemoverParams::REGISTRY_NAME);
+        params.reset();
+        main.UnregisterObject("current_res_manager");
+        own.reset();
+        main.UnregisterObject("font_1");
+        window.RemoveScreen(&base);
+        window.Destroy();
+    }
+    CPlatform::Shutdown();
+    return exitCode;
+}
