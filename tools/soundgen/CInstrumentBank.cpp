@@ -80,9 +80,8 @@ double Ramp(double x, double length)
 }
 }
 
-SModSample CInstrumentBank::MakeLead(ELead kind, uint64_t seed)
+SModSample CInstrumentBank::MakeLead(ELead kind)
 {
-    (void)seed;
     const int attack = 8;
     const int loop = 256;
     const int total = attack + loop;
@@ -150,9 +149,8 @@ SModSample CInstrumentBank::MakeLead(ELead kind, uint64_t seed)
     return SModSample();
 }
 
-SModSample CInstrumentBank::MakeBass(EBass kind, uint64_t seed)
+SModSample CInstrumentBank::MakeBass(EBass kind)
 {
-    (void)seed;
     const int decay = 24;
     const int loop = 32;
     const int total = decay + loop;

@@ -58,8 +58,8 @@ public:
     // The rate at which the player reads a sample when it plays C-2.
     static const int kBaseRate = 8363;
 
-    static SModSample MakeLead(ELead kind, uint64_t seed);
-    static SModSample MakeBass(EBass kind, uint64_t seed);
+    static SModSample MakeLead(ELead kind);
+    static SModSample MakeBass(EBass kind);
     // Root, fifth and tenth in just intonation, so the three voices repeat
     // together and the chord loops without a seam.
     static SModSample MakePadChord(EPad kind, bool minor);

@@ -770,8 +770,8 @@ CModuleFile CSongComposer::BuildModule()
 
     CModuleFile module(m_style.m_title);
     uint64_t seed = m_style.m_seed;
-    module.AddSample(CInstrumentBank::MakeLead(m_style.m_lead, seed));
-    module.AddSample(CInstrumentBank::MakeBass(m_style.m_bass, seed));
+    module.AddSample(CInstrumentBank::MakeLead(m_style.m_lead));
+    module.AddSample(CInstrumentBank::MakeBass(m_style.m_bass));
     module.AddSample(CInstrumentBank::MakePadChord(m_style.m_pad, false));
     module.AddSample(CInstrumentBank::MakePadChord(m_style.m_pad, true));
     module.AddSample(CInstrumentBank::MakeBroken(m_style.m_broken));
