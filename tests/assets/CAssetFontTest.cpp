@@ -3,6 +3,8 @@
 #include "tests/assets/CAssetPackReader.h"
 
 #include "engine/CBitmapFont.h"
+#include "engine/CPicture.h"
+#include "engine/CTgaDecoder.h"
 
 #include <gtest/gtest.h>
 
@@ -77,4 +79,18 @@ TEST_F(AssetFontTest, OptionsCaptionsStayOnThePanel)
 TEST_F(AssetFontTest, ScoreTextStaysOnScreen)
 {
     EXPECT_LT(550 + m_font.GetTextWidth("Score: 1234567", 24), 800.0f);
+}
+
+TEST_F(AssetFontTest, BottomRowAndLastColumnAreTransparent)
+{
+    // The reader stops at the bottom row and takes the last column for "no
+    // glyph here"; ink in either would lose or invent a glyph.
+    const std::vector<unsigned char> bytes = m_pack.Bytes("mui/font.tga");
+    CPicture picture;
+    ASSERT_TRUE(CTgaDecoder::Decode(bytes.data(), bytes.size(), picture));
+    ASSERT_EQ(picture.m_components, 4);
+    for (int x = 0; x < picture.m_width; ++x)
+        EXPECT_EQ(picture.GetPixel(x, 0)[3], 0) << x;
+    for (int y = 0; y < picture.m_height; ++y)
+        EXPECT_EQ(picture.GetPixel(picture.m_width - 1, y)[3], 0) << y;
 }
