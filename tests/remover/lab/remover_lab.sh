@@ -60,4 +60,10 @@ if ! grep -q '^game over 0 score [0-9]*$' "$E2E_DIR/out.log"; then
     cat "$E2E_DIR/out.log"
     exit 1
 fi
+# The field's light is listed while the game lives and withdrawn with it.
+if ! grep -q '^lights 1 then 0$' "$E2E_DIR/out.log"; then
+    echo "FAIL: the field's light was not withdrawn"
+    cat "$E2E_DIR/out.log"
+    exit 1
+fi
 echo "PASS: dialog choices and a game played with the real mouse; $(grep '^game over' "$E2E_DIR/out.log")"

@@ -121,7 +121,11 @@ int main(int argc, char** argv)
 
         // Withdraw every registration before what it names goes away.
         window.RemoveScreen(game.get());
+        bool hadGame = game != nullptr;
+        std::size_t lightsDuring = own->GetLightCount();
         game.reset();
+        if (hadGame)
+            std::printf("lights %zu then %zu\n", lightsDuring, own->GetLightCount());
         dialog.reset();
         main.UnregisterObject(CRemoverParams::REGISTRY_NAME);
         params.reset();
