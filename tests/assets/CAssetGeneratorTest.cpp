@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 namespace
 {
 std::vector<char> ReadAll(const std::filesystem::path& path)
@@ -19,7 +21,9 @@ std::vector<char> ReadAll(const std::filesystem::path& path)
 
 TEST(AssetGeneratorTest, TwoRunsWriteIdenticalFiles)
 {
-    const std::filesystem::path root = std::filesystem::temp_directory_path() / "mw_assetgen_twice";
+    // One directory per process: other build trees may run this test at the same time.
+    const std::filesystem::path root =
+        std::filesystem::temp_directory_path() / ("mw_assetgen_twice_" + std::to_string(getpid()));
     std::filesystem::remove_all(root);
     const std::filesystem::path first = root / "a";
     const std::filesystem::path second = root / "b";
