@@ -23,3 +23,13 @@ cmake_language(DEFER CALL mw_menus_link_late)
 if(TARGET marblewend)
   target_link_libraries(marblewend PRIVATE mw_menus)
 endif()
+
+add_executable(mw_menus_tests
+  tests/menus/MenuTestFiles.cpp
+  tests/menus/CMainMenuHoverTest.cpp
+  tests/menus/CExitWndTest.cpp
+  tests/menus/CTextDialogTest.cpp
+  tests/menus/CMainMenuTest.cpp
+)
+target_link_libraries(mw_menus_tests PRIVATE mw_menus GTest::gtest GTest::gtest_main)
+gtest_discover_tests(mw_menus_tests DISCOVERY_MODE PRE_TEST)

@@ -1,0 +1,356 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/CAppWindow.h"
+#include "engine/CBitmapFont.h"
+#include "engine/CButton.h"
+#include "engine/CConfigFile.h"
+#include "engine/CFilePack.h"
+#include "engine/CModel.h"
+#include "engine/CResManager.h"
+#include "engine/CSprite.h"
+#include "shell/CExitWnd.h"
+#include "shell/CMainMenu.h"
+#include "tests/menus/MenuTestFiles.h"
+
+namespace
+{
+// The main menu with its ways out of the program recorded instead of taken.
+class CRecordingMenu : public CMainMenu
+{
+public:
+    using CMainMenu::CMainMenu;
+    std::vector<std::string> m_opened;
+    int m_closes = 0;
+
+protected:
+    void OpenAddress(const std::string& url) override { m_opened.push_back(url); }
+    void PostClose() override { ++m_closes; }
+};
+
+// Stands in for a kind's game menu; says when it is deleted.
+class CFakeGameMenu : public CScreen
+{
+public:
+    explicit CFakeGameMenu(bool* deleted) : m_deleted(deleted) {}
+    ~CFakeGameMenu() override { *m_deleted = true; }
+    bool* m_deleted;
+};
+
+class CMainMenuTest : public ::testing::Test
+{
+protected:
+    CMainMenuTest() : m_resources(&m_pack), m_window("Test", nullptr) {}
+    ~CMainMenuTest() override { CMainMenu::SetGameMenuFactory(nullptr); }
+
+    CRecordingMenu& Menu()
+    {
+        if (!m_menu)
+        {
+            m_menu = std::make_unique<CRecordingMenu>(m_resources);
+            m_menu->SetWebAddresses("http://example.org/game", "http://example.org/site");
+            m_window.SetScreen(m_menu.get());
+        }
+        return *m_menu;
+    }
+
+    void Destroy()
+    {
+        m_window.RemoveScreen(m_menu.get());
+        m_menu.reset();
+    }
+
+    void HoverKind(int kind)
+    {
+        const int x = CMenuTestFiles::kKindX[kind / 4] + 5;
+        const int y = CMenuTestFiles::kKindTop + (kind % 4) * CMenuTestFiles::kKindStep + 5;
+        Menu().OnMouseMove(x, y, 0);
+    }
+
+    void ClickKind(int kind)
+    {
+        const int x = CMenuTestFiles::kKindX[kind / 4] + 5;
+        const int y = CMenuTestFiles::kKindTop + (kind % 4) * CMenuTestFiles::kKindStep + 5;
+        Menu().OnLButtonDown(x, y, 1);
+        Menu().OnLButtonUp(x, y, 0);
+    }
+
+    void Tick() { m_window.GetStack().Update(16.0f, true); }
+
+    CMenuTestFiles m_files;
+    CFilePack m_pack;
+    CResManager m_resources;
+    CAppWindow m_window;
+    std::unique_ptr<CRecordingMenu> m_menu;
+};
+}
+
+TEST_F(CMainMenuTest, LoadsTheNineLayoutGroups)
+{
+    Menu();
+    ASSERT_NE(nullptr, m_resources.FindConfig("main_menu"));
+    for (int k = 0; k < CMainMenu::kKindCount; ++k)
+    {
+        const CConfigFile* group = m_resources.FindConfig(CMainMenu::GetKindGroup(k));
+        ASSERT_NE(nullptr, group) << k;
+        EXPECT_EQ(std::to_string(k), group->GetValue("m_game_kind", "-1"));
+    }
+}
+
+TEST_F(CMainMenuTest, LeavesTitleThumbnailsAndWindowPicturesInTheManager)
+{
+    Menu();
+    EXPECT_NE(nullptr, m_resources.FindModel("mw_main_title"));
+    EXPECT_NE(nullptr, m_resources.FindSprite("tb_01.spr"));
+    EXPECT_NE(nullptr, m_resources.FindSprite("tb_08.spr"));
+    EXPECT_NE(nullptr, m_resources.FindTexture("m_quit_game_btn"));
+    EXPECT_NE(nullptr, m_resources.FindTexture("m_exit_wnd"));
+    EXPECT_NE(nullptr, m_resources.FindTexture("m_main_wnd"));
+    EXPECT_NE(nullptr, m_resources.FindTexture("m_font_tex"));
+}
+
+TEST_F(CMainMenuTest, RegistersItsFontAndWithdrawsItWhenDeleted)
+{
+    Menu();
+    EXPECT_EQ(&Menu().GetFont(), m_resources.GetObject("font_1"));
+    Destroy();
+    EXPECT_EQ(nullptr, m_resources.GetObject("font_1"));
+}
+
+TEST_F(CMainMenuTest, ChildrenComeInDrawingOrder)
+{
+    CMainMenu& menu = Menu();
+    const std::vector<CWidget*>& children = menu.GetChildren();
+    ASSERT_EQ(13u, children.size());
+    EXPECT_EQ(menu.GetMinimizeButton(), children[0]);
+    EXPECT_EQ(menu.GetExitButton(), children[1]);
+    EXPECT_EQ(menu.GetSiteButton(), children[2]);
+    for (int k = 0; k < CMainMenu::kKindCount; ++k)
+        EXPECT_EQ(menu.GetKindButton(k), children[3 + k]);
+    EXPECT_EQ(menu.GetQuitButton(), children[11]);
+    EXPECT_EQ(menu.GetFullScreenButton(), children[12]);
+}
+
+TEST_F(CMainMenuTest, QuitButtonTakesItsPlaceFromTheExitButtonKey)
+{
+    const CButton* quit = Menu().GetQuitButton();
+    EXPECT_FLOAT_EQ(CMenuTestFiles::kQuitX, quit->GetPosition().x);
+    EXPECT_FLOAT_EQ(CMenuTestFiles::kQuitY, quit->GetPosition().y);
+}
+
+TEST_F(CMainMenuTest, ThumbnailsAreSetUpHiddenAtTheCentre)
+{
+    Menu();
+    for (int k = 0; k < CMainMenu::kKindCount; ++k)
+    {
+        const CSprite& thumbnail = Menu().GetThumbnail(k);
+        EXPECT_FALSE(thumbnail.IsVisible());
+        EXPECT_FLOAT_EQ(300.0f, thumbnail.GetWidth());
+        EXPECT_FLOAT_EQ(225.0f, thumbnail.GetHeight());
+        EXPECT_FLOAT_EQ(400.0f, thumbnail.GetPosition().x);
+        EXPECT_FLOAT_EQ(425.0f, thumbnail.GetPosition().y);
+        EXPECT_TRUE(thumbnail.GetFlipV());
+    }
+}
+
+TEST_F(CMainMenuTest, MissingLayoutFileStopsTheMenuWithThePackError)
+{
+    m_files.Remove("mui/jewel/menu_jewel.txt");
+    EXPECT_THROW(CMainMenu menu(m_resources), CFilePackError);
+    EXPECT_EQ(nullptr, m_resources.GetObject("font_1"));
+}
+
+TEST_F(CMainMenuTest, EscapeOpensTheShadedExitWindow)
+{
+    Menu().OnKeyDown(27);
+    CExitWnd* exit = Menu().GetExitWnd();
+    ASSERT_NE(nullptr, exit);
+    EXPECT_EQ(exit, m_window.GetStack().GetTopOverlay());
+    EXPECT_TRUE(exit->IsShaded());
+    EXPECT_FALSE(exit->IsPanelVisible());
+    EXPECT_EQ(800, exit->GetLogicalWidth());
+    EXPECT_EQ(600, exit->GetLogicalHeight());
+}
+
+TEST_F(CMainMenuTest, ExitButtonOpensTheExitWindowToo)
+{
+    const CButton* exit_button = Menu().GetExitButton();
+    Menu().OnLButtonDown(static_cast<int>(exit_button->GetPosition().x) + 2,
+                         static_cast<int>(exit_button->GetPosition().y) + 2, 1);
+    EXPECT_NE(nullptr, Menu().GetExitWnd());
+}
+
+TEST_F(CMainMenuTest, ExitWindowButtonEndsTheProgramWithoutOpeningAPage)
+{
+    Menu().OnKeyDown(27);
+    CScreen* overlay = m_window.GetStack().GetTarget();
+    overlay->OnLButtonDown(CMenuTestFiles::kExitButtonX + 10, CMenuTestFiles::kExitButtonY + 10, 1);
+    overlay->OnLButtonUp(400, 300, 0);
+    Tick();
+    EXPECT_EQ(nullptr, Menu().GetExitWnd());
+    EXPECT_EQ(0u, m_window.GetStack().GetOverlayCount());
+    EXPECT_TRUE(Menu().m_opened.empty());
+    EXPECT_EQ(1, Menu().m_closes);
+}
+
+TEST_F(CMainMenuTest, ExitWindowPictureOpensTheGamePageThenEndsTheProgram)
+{
+    Menu().OnKeyDown(27);
+    CScreen* overlay = m_window.GetStack().GetTarget();
+    overlay->OnLButtonDown(400, 300, 1);
+    overlay->OnLButtonUp(400, 300, 0);
+    Tick();
+    EXPECT_EQ((std::vector<std::string>{"http://example.org/game"}), Menu().m_opened);
+    EXPECT_EQ(1, Menu().m_closes);
+}
+
+TEST_F(CMainMenuTest, MissingGameAddressOpensNothingButStillEnds)
+{
+    Menu().SetWebAddresses("", "");
+    Menu().OnKeyDown(27);
+    m_window.GetStack().GetTarget()->OnKeyDown(13);
+    Tick();
+    EXPECT_TRUE(Menu().m_opened.empty());
+    EXPECT_EQ(1, Menu().m_closes);
+}
+
+TEST_F(CMainMenuTest, EscapeInTheExitWindowKeepsTheProgramRunning)
+{
+    Menu().OnKeyDown(27);
+    m_window.OnKeyDown(27);
+    Tick();
+    EXPECT_NE(nullptr, Menu().GetExitWnd());
+    EXPECT_EQ(0, Menu().m_closes);
+}
+
+TEST_F(CMainMenuTest, OtherDialogsClosingDoNotEndTheProgram)
+{
+    CScreen other;
+    Menu().OnDialogClosed(0, &other);
+    EXPECT_EQ(0, Menu().m_closes);
+}
+
+TEST_F(CMainMenuTest, SiteButtonMinimisesAndOpensTheSite)
+{
+    const CButton* site = Menu().GetSiteButton();
+    Menu().OnLButtonDown(static_cast<int>(site->GetPosition().x) + 2, static_cast<int>(site->GetPosition().y) + 2,
+                         1);
+    EXPECT_TRUE(m_window.IsMinimized());
+    EXPECT_EQ((std::vector<std::string>{"http://example.org/site"}), Menu().m_opened);
+}
+
+TEST_F(CMainMenuTest, EnterMinimisesTheWindow)
+{
+    Menu().OnKeyDown(13);
+    EXPECT_TRUE(m_window.IsMinimized());
+    EXPECT_EQ(nullptr, Menu().GetExitWnd());
+}
+
+TEST_F(CMainMenuTest, KindWithoutAGameOpensNothing)
+{
+    ClickKind(2);
+    EXPECT_EQ(nullptr, Menu().GetGameMenu());
+    EXPECT_EQ(1u, m_window.GetStack().GetScreenCount());
+}
+
+TEST_F(CMainMenuTest, KindButtonOpensTheGameMenuBuiltFromItsGroup)
+{
+    bool deleted = false;
+    int asked_kind = -1;
+    std::string asked_group;
+    CMainMenu::SetGameMenuFactory([&](int kind, CConfigFile& group) -> std::unique_ptr<CScreen> {
+        asked_kind = kind;
+        asked_group = group.GetValue("m_game_kind", "");
+        return std::make_unique<CFakeGameMenu>(&deleted);
+    });
+    ClickKind(6);
+    EXPECT_EQ(6, asked_kind);
+    EXPECT_EQ("6", asked_group);
+    ASSERT_NE(nullptr, Menu().GetGameMenu());
+    EXPECT_EQ(Menu().GetGameMenu(), m_window.GetCurrentScreen());
+
+    // The game menu leaves: the main menu deletes it and is current again.
+    m_window.CloseScreen(false);
+    Tick();
+    EXPECT_TRUE(deleted);
+    EXPECT_EQ(nullptr, Menu().GetGameMenu());
+    EXPECT_EQ(m_menu.get(), m_window.GetCurrentScreen());
+}
+
+TEST_F(CMainMenuTest, DeletingTheMenuDeletesAnOpenGameMenu)
+{
+    bool deleted = false;
+    CMainMenu::SetGameMenuFactory([&](int, CConfigFile&) -> std::unique_ptr<CScreen> {
+        return std::make_unique<CFakeGameMenu>(&deleted);
+    });
+    ClickKind(0);
+    ASSERT_NE(nullptr, Menu().GetGameMenu());
+    Destroy();
+    EXPECT_TRUE(deleted);
+    EXPECT_EQ(0u, m_window.GetStack().GetScreenCount());
+}
+
+TEST_F(CMainMenuTest, DeletingTheMenuWithTheExitWindowOpenLeavesNoOverlayBehind)
+{
+    Menu().OnKeyDown(27);
+    Destroy();
+    EXPECT_EQ(0u, m_window.GetStack().GetOverlayCount());
+}
+
+TEST_F(CMainMenuTest, HoveringAKindRaisesTheTitleAndShowsOnlyItsThumbnail)
+{
+    HoverKind(3);
+    ASSERT_EQ(CButton::kHover, Menu().GetKindButton(3)->GetState());
+    for (int i = 0; i < 40; ++i)
+        Menu().Update(16.0f);
+    EXPECT_EQ(CMainMenuHover::kRaised, Menu().GetHover().GetMotion());
+    EXPECT_GT(Menu().GetTitle().GetPosition().y, 3.0f);
+    for (int k = 0; k < CMainMenu::kKindCount; ++k)
+        EXPECT_EQ(k == 3, Menu().GetThumbnail(k).IsVisible()) << k;
+}
+
+TEST_F(CMainMenuTest, APressedKindButtonDoesNotCountAsHover)
+{
+    HoverKind(1);
+    const int x = CMenuTestFiles::kKindX[0] + 5;
+    const int y = CMenuTestFiles::kKindTop + CMenuTestFiles::kKindStep + 5;
+    Menu().OnLButtonDown(x, y, 1);
+    ASSERT_EQ(CButton::kPressed, Menu().GetKindButton(1)->GetState());
+    Menu().Update(100.0f);
+    EXPECT_FLOAT_EQ(0.0f, Menu().GetHover().GetHoverTime());
+}
+
+TEST_F(CMainMenuTest, ActivationPutsTheTitleBackButKeepsItsMotion)
+{
+    HoverKind(0);
+    for (int i = 0; i < 40; ++i)
+        Menu().Update(16.0f);
+    Menu().Activate();
+    EXPECT_FLOAT_EQ(-5.0f, Menu().GetTitle().GetPosition().y);
+    EXPECT_FLOAT_EQ(-40.0f, Menu().GetTitle().GetPosition().z);
+    EXPECT_FLOAT_EQ(-220.0f, Menu().GetTitle().GetAngleY());
+    EXPECT_FLOAT_EQ(25.0f, Menu().GetTitle().GetScale());
+    EXPECT_EQ(CMainMenuHover::kRaised, Menu().GetHover().GetMotion());
+    EXPECT_FALSE(Menu().GetThumbnail(0).IsVisible());
+    EXPECT_EQ(CButton::kNormal, Menu().GetKindButton(0)->GetState());
+}
+
+TEST_F(CMainMenuTest, TitleSpinsAStepPerDrawnFrameAndStaysWithinOneTurn)
+{
+    Menu().Draw();
+    EXPECT_FLOAT_EQ(-220.4f, Menu().GetTitle().GetAngleY());
+    for (int i = 0; i < 2000; ++i)
+    {
+        Menu().Draw();
+        ASSERT_LE(Menu().GetTitle().GetAngleY(), 0.0f);
+        ASSERT_GE(Menu().GetTitle().GetAngleY(), -360.0f);
+    }
+}
+
+TEST_F(CMainMenuTest, WindowedMenuIsDraggable)
+{
+    EXPECT_TRUE(Menu().IsDraggable());
+}

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "engine/CAppWindow.h"
+#include "engine/CButton.h"
+#include "engine/CConfigFile.h"
+#include "engine/CFilePack.h"
+#include "engine/CResManager.h"
+#include "shell/CTextDialog.h"
+#include "tests/menus/MenuTestFiles.h"
+
+namespace
+{
+class COwner : public CScreen
+{
+public:
+    void OnDialogClosed(int result, CScreen*) override { m_results.push_back(result); }
+    std::vector<int> m_results;
+};
+
+const char* const kLayout =
+    "m_td_x 200\nm_td_y 150\nm_td_width 400\nm_td_height 300\n"
+    "m_td_ok_btn.x 40\nm_td_ok_btn.y 220\nm_td_ok_btn.z 0\n"
+    "m_td_cancel_btn.x 240\nm_td_cancel_btn.y 220\nm_td_cancel_btn.z 0\n";
+
+class CTextDialogTest : public ::testing::Test
+{
+protected:
+    CTextDialogTest() : m_resources(&m_pack), m_window("Test", nullptr)
+    {
+        m_files.Write("mui/td.txt", kLayout);
+        m_layout = m_resources.AddConfig("mui/td.txt", "td");
+        m_files.WriteTga("pics/ok.tga", 120, 150);
+        m_resources.AddTexture("pics/ok.tga", "m_ok_btn", false, true);
+        m_resources.AddTexture("pics/ok.tga", "m_cancel_btn", false, true);
+        m_resources.AddTexture("pics/back.tga", "m_dialog_window_back", false, false);
+        m_dialog = std::make_unique<CTextDialog>(*m_layout, &m_resources);
+        m_dialog->SetText("Clear the table?", 24.0f, 30.0f, 60.0f, 1.0f, 1.0f, 0.0f);
+        m_window.SetScreen(&m_owner);
+        m_window.OpenOverlay(m_dialog.get());
+        m_dialog->SetResult(-1);
+    }
+
+    ~CTextDialogTest() override { m_window.GetStack().DropOverlays(); }
+
+    // A click in window pixels; the dialog maps it into its own corner.
+    void Click(int x, int y)
+    {
+        m_dialog->OnLButtonDown(x, y, 1);
+        m_dialog->OnLButtonUp(x, y, 0);
+    }
+
+    std::vector<int> Close()
+    {
+        m_window.GetStack().Update(16.0f, true);
+        return m_owner.m_results;
+    }
+
+    CMenuTestFiles m_files;
+    CFilePack m_pack;
+    CResManager m_resources;
+    CConfigFile* m_layout = nullptr;
+    CAppWindow m_window;
+    COwner m_owner;
+    std::unique_ptr<CTextDialog> m_dialog;
+};
+}
+
+TEST_F(CTextDialogTest, PlacesItselfAndItsButtonsFromTheLayout)
+{
+    EXPECT_FLOAT_EQ(200.0f, m_dialog->GetX());
+    EXPECT_FLOAT_EQ(150.0f, m_dialog->GetY());
+    EXPECT_EQ(400, m_dialog->GetWidth());
+    EXPECT_EQ(300, m_dialog->GetHeight());
+    EXPECT_FLOAT_EQ(40.0f, m_dialog->GetOkButton()->GetPosition().x);
+    EXPECT_FLOAT_EQ(220.0f, m_dialog->GetOkButton()->GetPosition().y);
+    EXPECT_FLOAT_EQ(240.0f, m_dialog->GetCancelButton()->GetPosition().x);
+    EXPECT_FLOAT_EQ(50.0f, m_dialog->GetOkButton()->GetHeight());
+}
+
+TEST_F(CTextDialogTest, StartsWithThePanelOnAndNoShade)
+{
+    EXPECT_TRUE(m_dialog->IsPanelVisible());
+    EXPECT_FALSE(m_dialog->IsShaded());
+    EXPECT_EQ(800, m_dialog->GetLogicalWidth());
+    EXPECT_EQ(600, m_dialog->GetLogicalHeight());
+}
+
+TEST_F(CTextDialogTest, OkGivesResultZero)
+{
+    Click(200 + 40 + 10, 150 + 220 + 10);
+    EXPECT_EQ(CTextDialog::RESULT_OK, m_dialog->GetResult());
+    EXPECT_EQ((std::vector<int>{0}), Close());
+}
+
+TEST_F(CTextDialogTest, CancelGivesResultOne)
+{
+    Click(200 + 240 + 10, 150 + 220 + 10);
+    EXPECT_EQ(CTextDialog::RESULT_CANCEL, m_dialog->GetResult());
+    EXPECT_EQ((std::vector<int>{1}), Close());
+}
+
+TEST_F(CTextDialogTest, EscapeGivesResultOneAndEnterResultZero)
+{
+    m_dialog->OnKeyDown(27);
+    EXPECT_EQ((std::vector<int>{1}), Close());
+
+    CTextDialog second(*m_layout, &m_resources);
+    m_window.OpenOverlay(&second);
+    second.OnKeyDown(13);
+    EXPECT_EQ(0, second.GetResult());
+    EXPECT_EQ((std::vector<int>{1, 0}), Close());
+}
+
+TEST_F(CTextDialogTest, ClickBesideTheButtonsDoesNotClose)
+{
+    Click(200 + 10, 150 + 10);
+    EXPECT_EQ(-1, m_dialog->GetResult());
+    EXPECT_FALSE(m_window.GetStack().IsCloseRequested());
+}
+
+TEST_F(CTextDialogTest, KeepsTheTextItIsGiven)
+{
+    EXPECT_EQ("Clear the table?", m_dialog->GetText());
+}
+
+TEST(CTextDialogAlone, BuildsWithoutAnyRunningGameMenu)
+{
+    // No application, no game menu manager and no font: the buttons simply
+    // have no picture, and nothing dereferences a missing object.
+    CConfigFile layout;
+    CTextDialog dialog(layout);
+    EXPECT_FLOAT_EQ(0.0f, dialog.GetOkButton()->GetWidth());
+    dialog.SetText("x", 20.0f, 20.0f, 20.0f, 1.0f, 1.0f, 1.0f);
+    dialog.Draw();
+}

@@ -1,0 +1,109 @@
+#include "tests/menus/MenuTestFiles.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "engine/CTexture.h"
+
+namespace
+{
+const char* const kKinds[8] = {"remover", "mover", "slider", "designer", "eraser", "eraser2", "filler", "jewel"};
+
+std::string MainLayout()
+{
+    std::string text =
+        "m_main_wnd pics/back.tga\n"
+        "m_exit_wnd pics/back.tga\n"
+        "m_font_tex mui/font.tga\n"
+        "m_minimize_small_btn pics/small.tga\n"
+        "m_minimize_small_btn.x 600\nm_minimize_small_btn.y 10\nm_minimize_small_btn.z 0\n"
+        "m_fullscreen_btn pics/small.tga\n"
+        "m_fullscreen_btn.x 650\nm_fullscreen_btn.y 10\nm_fullscreen_btn.z 0\n"
+        "m_exit_small_btn pics/small.tga\n"
+        "m_exit_small_btn.x 700\nm_exit_small_btn.y 10\nm_exit_small_btn.z 0\n"
+        "m_quenth_btn pics/wide.tga\n"
+        "m_quenth_btn.x 556\nm_quenth_btn.y 448\nm_quenth_btn.z 0\n"
+        // The quit button's picture key also holds a place; the menu must not use it.
+        "m_quit_game_main_btn pics/wide.tga\n"
+        "m_quit_game_main_btn.x 300\nm_quit_game_main_btn.y 300\nm_quit_game_main_btn.z 0\n"
+        "m_quit_game_btn pics/wide.tga\n"
+        "m_quit_game_btn.x 14\nm_quit_game_btn.y 448\nm_quit_game_btn.z 0\n"
+        "m_erd_exit_btn.x 275\nm_erd_exit_btn.y 508\nm_erd_exit_btn.z 0\n";
+    for (int k = 0; k < 8; ++k)
+    {
+        const std::string key = std::string("m_bricks_") + kKinds[k] + "_game_btn";
+        const int x = CMenuTestFiles::kKindX[k / 4];
+        const int y = CMenuTestFiles::kKindTop + (k % 4) * CMenuTestFiles::kKindStep;
+        text += key + " pics/wide.tga\n";
+        text += key + ".x " + std::to_string(x) + "\n" + key + ".y " + std::to_string(y) + "\n" + key + ".z 0\n";
+    }
+    return text;
+}
+}
+
+CMenuTestFiles::CMenuTestFiles()
+{
+    CTexture::SetUploadEnabled(false);
+    char pattern[] = "/tmp/mw_menus_XXXXXX";
+    const char* dir = mkdtemp(pattern);
+    EXPECT_NE(nullptr, dir);
+    m_dir = dir != nullptr ? dir : "/tmp";
+    m_old_dir = std::filesystem::current_path().string();
+    std::filesystem::current_path(m_dir);
+
+    Write("mui/menu.txt", MainLayout());
+    for (int k = 0; k < 8; ++k)
+        Write(std::string("mui/") + kKinds[k] + "/menu_" + kKinds[k] + ".txt",
+              "m_game_kind " + std::to_string(k) + "\n");
+    WriteTga("pics/back.tga", 8, 8);
+    WriteTga("pics/small.tga", 30, 90);
+    WriteTga("pics/wide.tga", kButtonWidth, kButtonHeight * 3);
+    WriteTga("pics/thumb.tga", 16, 12);
+    WriteTga("mui/font.tga", 16, 16);
+    Write("mui/mw_main.unt", "// no mesh: the title draws nothing\n");
+    for (int n = 1; n <= 8; ++n)
+    {
+        char name[32];
+        std::snprintf(name, sizeof(name), "mui/thumbs/%02d.spr", n);
+        Write(name, "file_name pics/thumb.tga\n");
+    }
+}
+
+CMenuTestFiles::~CMenuTestFiles()
+{
+    std::error_code error;
+    std::filesystem::current_path(m_old_dir, error);
+    std::filesystem::remove_all(m_dir, error);
+}
+
+void CMenuTestFiles::Write(const std::string& path, const std::string& text) const
+{
+    const std::filesystem::path full = std::filesystem::path(m_dir) / path;
+    std::filesystem::create_directories(full.parent_path());
+    std::ofstream out(full, std::ios::binary);
+    out << text;
+}
+
+void CMenuTestFiles::WriteTga(const std::string& path, int width, int height) const
+{
+    std::string bytes(18 + static_cast<std::size_t>(width) * height * 4, '\0');
+    bytes[2] = 2;
+    bytes[12] = static_cast<char>(width & 0xff);
+    bytes[13] = static_cast<char>(width >> 8);
+    bytes[14] = static_cast<char>(height & 0xff);
+    bytes[15] = static_cast<char>(height >> 8);
+    bytes[16] = 32;
+    Write(path, bytes);
+}
+
+void CMenuTestFiles::Remove(const std::string& path) const
+{
+    std::error_code error;
+    std::filesystem::remove(std::filesystem::path(m_dir) / path, error);
+}

@@ -1,0 +1,37 @@
+#pragma once
+// A throw-away game directory with just enough files for the main menu, the
+// exit window and the text dialog to be built without a display: layouts,
+// small uncompressed pictures, a title description and thumbnails. The test
+// runs inside it and leaves it afterwards.
+
+#include <string>
+
+class CMenuTestFiles
+{
+public:
+    CMenuTestFiles();
+    ~CMenuTestFiles();
+    CMenuTestFiles(const CMenuTestFiles&) = delete;
+    CMenuTestFiles& operator=(const CMenuTestFiles&) = delete;
+
+    void Write(const std::string& path, const std::string& text) const;
+    // A 32-bit picture of width x height, fully transparent.
+    void WriteTga(const std::string& path, int width, int height) const;
+    void Remove(const std::string& path) const;
+    const std::string& GetDir() const { return m_dir; }
+
+    // Where the menu layout puts things, for clicks in the tests.
+    static constexpr int kKindX[2] = {14, 556};
+    static constexpr int kKindTop = 160;
+    static constexpr int kKindStep = 72;
+    static constexpr int kButtonWidth = 200;
+    static constexpr int kButtonHeight = 60;
+    static constexpr int kQuitX = 14;
+    static constexpr int kQuitY = 448;
+    static constexpr int kExitButtonX = 275;
+    static constexpr int kExitButtonY = 508;
+
+private:
+    std::string m_dir;
+    std::string m_old_dir;
+};
