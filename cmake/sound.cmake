@@ -17,3 +17,17 @@ add_library(mw_sound STATIC
   engine/CMusicPlayer.cpp
 )
 target_link_libraries(mw_sound PUBLIC mw_audio PkgConfig::MIKMOD Threads::Threads)
+
+add_executable(mw_sound_tests
+  tests/sound/CWaveFileTest.cpp
+  tests/sound/CSampleConverterTest.cpp
+  tests/sound/CSoundMixerTest.cpp
+  tests/sound/CEffectVoicesTest.cpp
+  tests/sound/CMusicRingTest.cpp
+  tests/sound/CSoundManagerTest.cpp
+  tests/sound/CMusicPlayerTest.cpp
+  tests/sound/CAudioDeviceTest.cpp
+)
+target_link_libraries(mw_sound_tests PRIVATE mw_sound GTest::gtest_main)
+gtest_discover_tests(mw_sound_tests DISCOVERY_MODE PRE_TEST
+  PROPERTIES ENVIRONMENT "SDL_AUDIODRIVER=dummy")

@@ -12,6 +12,9 @@ namespace
 {
 // libmikmod keeps one global state; a second player must not share it.
 bool g_library_taken = false;
+// The library appends loaders without looking for them in its list and
+// keeps the list across MikMod_Exit: a second registration makes a cycle.
+bool g_registered = false;
 
 // 16-bit stereo software mixing with interpolation, at the device's rate.
 constexpr UWORD kMode = DMODE_16BITS | DMODE_STEREO | DMODE_SOFT_MUSIC | DMODE_INTERP;
@@ -44,12 +47,16 @@ bool CMusicPlayer::Init(std::shared_ptr<CSoundOutput> output)
     md_device = 0;
     md_mixfreq = 44100;
     CMikModDriver::Bind(output.get());
-    // Our ring first; the silent driver only when the ring is not there.
-    MikMod_RegisterDriver(CMikModDriver::GetRecord());
-    MikMod_RegisterDriver(&drv_nos);
-    MikMod_RegisterLoader(&load_it);
-    MikMod_RegisterLoader(&load_mod);
-    MikMod_RegisterLoader(&load_xm);
+    if (!g_registered)
+    {
+        // Our ring first; the silent driver only when the ring is not there.
+        MikMod_RegisterDriver(CMikModDriver::GetRecord());
+        MikMod_RegisterDriver(&drv_nos);
+        MikMod_RegisterLoader(&load_it);
+        MikMod_RegisterLoader(&load_mod);
+        MikMod_RegisterLoader(&load_xm);
+        g_registered = true;
+    }
     if (MikMod_Init("") != 0)
     {
         // The library cleans up after itself; we only forget the output.

@@ -1,0 +1,227 @@
+#include "engine/CMusicPlayer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "engine/CSoundOutput.h"
+#include "tests/sound/ModuleBytes.h"
+#include "tests/sound/WaveBytes.h"
+
+namespace
+{
+class MusicPlayerTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_song = Temp("music_song.mod");
+        m_other = Temp("music_other.mod");
+        m_broken = Temp("music_broken.mod");
+        ASSERT_TRUE(wavebytes::WriteFile(m_song, modulebytes::BuildSong()));
+        ASSERT_TRUE(wavebytes::WriteFile(m_other, modulebytes::BuildSong(214)));
+        ASSERT_TRUE(wavebytes::WriteFile(m_broken, std::vector<uint8_t>(2000, 0x55)));
+        m_output = CSoundOutput::CreateSilent();
+    }
+
+    void TearDown() override
+    {
+        for (const std::string& path : m_files)
+            std::remove(path.c_str());
+    }
+
+    std::string Temp(const char* name)
+    {
+        m_files.push_back(wavebytes::UniquePath(testing::TempDir(), name));
+        return m_files.back();
+    }
+
+    // One pass of the main loop and then `frames` frames of the device.
+    // Returns the number of non-zero samples heard.
+    size_t Pass(CMusicPlayer& player, size_t frames = 4096)
+    {
+        player.Update();
+        std::vector<int16_t> out(frames * 2);
+        m_output->Render(out.data(), frames);
+        size_t loud = 0;
+        for (int16_t s : out)
+            loud += s != 0;
+        return loud;
+    }
+
+    std::string m_song, m_other, m_broken;
+    std::vector<std::string> m_files;
+    std::shared_ptr<CSoundOutput> m_output;
+};
+}
+
+TEST(CMusicPlayerPlaylist, StandardPlaylistHoldsFifteenNumberedModules)
+{
+    const auto playlist = CMusicPlayer::StandardPlaylist();
+    ASSERT_EQ(playlist.size(), 15u);
+    EXPECT_EQ(playlist.front(), "data/music/000.mod");
+    EXPECT_EQ(playlist[9], "data/music/009.mod");
+    EXPECT_EQ(playlist.back(), "data/music/014.mod");
+}
+
+TEST(CMusicPlayerVolume, VolumeIsClampedAndOnlyStoredBeforeInit)
+{
+    CMusicPlayer player;
+    EXPECT_EQ(player.GetVolume(), 100);
+    player.SetVolume(500);
+    EXPECT_EQ(player.GetVolume(), 128);
+    player.SetVolume(-3);
+    EXPECT_EQ(player.GetVolume(), 0);
+    player.SetVolume(105);
+    EXPECT_EQ(player.GetVolume(), 105);
+    player.AddTrack("data/music/000.mod");
+    player.Play();
+    player.Update();
+    EXPECT_FALSE(player.IsPlaying());
+    EXPECT_EQ(player.GetCurrent(), -1);
+}
+
+TEST_F(MusicPlayerTest, ModuleLoadsSoundsAndEnds)
+{
+    CMusicPlayer player;
+    ASSERT_TRUE(player.Init(m_output));
+    player.AddTrack(m_song);
+    player.AddTrack(m_other);
+    player.Play();
+    EXPECT_EQ(player.GetCurrent(), 0);
+    EXPECT_TRUE(player.IsPlaying());
+
+    size_t loud = 0;
+    int passes = 0;
+    // The song lasts about a quarter of a second; ten seconds is plenty.
+    while (player.GetCurrent() == 0 && passes < 110)
+    {
+        loud += Pass(player);
+        ++passes;
+    }
+    EXPECT_GT(loud, 1000u);
+    EXPECT_EQ(player.GetCurrent(), 1) << "the ended song was not followed by the next";
+    // The whole ring played out before the next track started.
+    EXPECT_GE(passes, int(2 * m_output->GetRing().GetHalfFrames() / 4096));
+}
+
+TEST_F(MusicPlayerTest, EndedTrackIsNotRepeatedOnItsOwn)
+{
+    CMusicPlayer player;
+    ASSERT_TRUE(player.Init(m_output));
+    player.AddTrack(m_song);
+    player.AddTrack(m_other);
+    player.Play();
+    for (int i = 0; i < 300 && player.GetCurrent() != 1; ++i)
+        Pass(player);
+    ASSERT_EQ(player.GetCurrent(), 1);
+    for (int i = 0; i < 300 && player.GetCurrent() != 0; ++i)
+        Pass(player);
+    EXPECT_EQ(player.GetCurrent(), 0) << "after the last track comes the first";
+}
+
+TEST_F(MusicPlayerTest, BrokenOrMissingTrackIsSkippedAndThePlaylistWraps)
+{
+    CMusicPlayer player;
+    ASSERT_TRUE(player.Init(m_output));
+    player.AddTrack(m_song);
+    player.AddTrack(m_broken);
+    player.AddTrack(Temp("music_missing.mod"));
+    player.AddTrack(m_other);
+    player.Play();
+    EXPECT_EQ(player.GetCurrent(), 0);
+    player.Play();
+    EXPECT_EQ(player.GetCurrent(), 3);
+    EXPECT_TRUE(player.IsPlaying());
+    player.Play();
+    EXPECT_EQ(player.GetCurrent(), 0);
+    EXPECT_GT(Pass(player), 0u);
+}
+
+TEST_F(MusicPlayerTest, PlaylistWithNothingLoadableStopsAfterOneLap)
+{
+    CMusicPlayer player;
+    ASSERT_TRUE(player.Init(m_output));
+    player.AddTrack(m_broken);
+    player.AddTrack(Temp("music_missing.mod"));
+    player.Play();
+    EXPECT_FALSE(player.IsPlaying());
+    EXPECT_EQ(player.GetCurrent(), 1);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(Pass(player), 0u);
+    EXPECT_EQ(player.GetCurrent(), 1) << "retried on a pass";
+}
+
+TEST_F(MusicPlayerTest, VolumeZeroStopsAndALaterVolumeStartsTheNextTrack)
+{
+    CMusicPlayer player;
+    ASSERT_TRUE(player.Init(m_output));
+    player.AddTrack(m_song);
+    player.AddTrack(m_other);
+    player.Play();
+    Pass(player);
+    player.SetVolume(0);
+    EXPECT_FALSE(player.IsPlaying());
+    EXPECT_EQ(Pass(player), 0u);
+    player.SetVolume(63);
+    EXPECT_TRUE(player.IsPlaying());
+    EXPECT_EQ(player.GetCurrent(), 1);
+    // Between non-zero volumes the track goes on.
+    player.SetVolume(84);
+    EXPECT_EQ(player.GetCurrent(), 1);
+}
+
+TEST_F(MusicPlayerTest, TrackStartedAtVolumeZeroPlaysSilently)
+{
+    CMusicPlayer player;
+    player.SetVolume(0);
+    ASSERT_TRUE(player.Init(m_output));
+    player.AddTrack(m_song);
+    player.Play();
+    EXPECT_TRUE(player.IsPlaying());
+    EXPECT_EQ(Pass(player), 0u);
+}
+
+TEST_F(MusicPlayerTest, StopSilencesTheRingAtOnce)
+{
+    CMusicPlayer player;
+    ASSERT_TRUE(player.Init(m_output));
+    player.AddTrack(m_song);
+    player.Play();
+    EXPECT_GT(Pass(player, 256), 0u);
+    player.Stop();
+    EXPECT_TRUE(m_output->GetRing().IsFresh());
+    EXPECT_EQ(Pass(player), 0u);
+}
+
+TEST_F(MusicPlayerTest, OnlyOnePlayerOwnsTheLibraryAndTheOtherStaysHarmless)
+{
+    CMusicPlayer first;
+    ASSERT_TRUE(first.Init(m_output));
+    CMusicPlayer second;
+    EXPECT_FALSE(second.Init(CSoundOutput::CreateSilent()));
+    EXPECT_FALSE(second.IsReady());
+    second.AddTrack(m_song);
+    second.Play();
+    second.Update();
+    second.SetVolume(50);
+    second.Stop();
+    EXPECT_FALSE(second.IsPlaying());
+    EXPECT_EQ(second.GetVolume(), 50);
+}
+
+TEST_F(MusicPlayerTest, LibraryCanBeTakenAgainAfterAPlayerIsGone)
+{
+    {
+        CMusicPlayer first;
+        ASSERT_TRUE(first.Init(m_output));
+        first.AddTrack(m_song);
+        first.Play();
+        Pass(first);
+    }
+    CMusicPlayer second;
+    ASSERT_TRUE(second.Init(m_output));
+    second.AddTrack(m_song);
+    second.Play();
+    EXPECT_GT(Pass(second), 0u);
+}
