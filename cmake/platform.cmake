@@ -17,6 +17,7 @@ add_executable(mw_platform_tests
   tests/platform/CKeyMapTest.cpp
   tests/platform/CPressLatchTest.cpp
   tests/platform/CEventPumpTest.cpp
+  tests/platform/CPlatformTest.cpp
 )
 target_link_libraries(mw_platform_tests PRIVATE mw_platform GTest::gtest GTest::gtest_main)
 gtest_discover_tests(mw_platform_tests DISCOVERY_MODE PRE_TEST)

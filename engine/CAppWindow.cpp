@@ -22,7 +22,7 @@ uint32_t s_minimize_time = 0;
 
 CAppWindow::CAppWindow(const std::string& title, CGameApp* app)
     : m_class_name(title), m_title(title), m_active(false), m_full_screen(false), m_minimized(false),
-      m_quit_seen(false), m_exit_code(0), m_x(0), m_y(0), m_width(0), m_height(0), m_remembered_x(0),
+      m_quit_seen(false), m_quitting(false), m_exit_code(0), m_x(0), m_y(0), m_width(0), m_height(0), m_remembered_x(0),
       m_remembered_y(0), m_remembered_width(0), m_remembered_height(0), m_app(app)
 {
     s_window = this;
@@ -246,6 +246,7 @@ int CAppWindow::MainLoop()
     const uint32_t period = 1000 / FRAMES_PER_SECOND;
     uint32_t previous = CPlatform::GetTicks();
     m_quit_seen = false;
+    m_quitting = false;
     while (!m_quit_seen)
     {
         SPlatformEvent event;
@@ -327,12 +328,14 @@ bool CAppWindow::HandleEvent(const SPlatformEvent& event)
 
 void CAppWindow::PostCloseMessage()
 {
-    CPlatform::PostCloseRequest();
+    if (!CPlatform::PostCloseRequest())
+        OnCloseRequest();
 }
 
 void CAppWindow::OnCloseRequest()
 {
-    if (m_quit_seen)
+    // The window manager and a signal may both ask; the first one counts.
+    if (m_quit_seen || m_quitting)
         return;
     if (CScreen* screen = m_stack.GetCurrentScreen())
         screen->OnCloseRequest();
@@ -342,7 +345,13 @@ void CAppWindow::OnCloseRequest()
 void CAppWindow::Quit(int exit_code)
 {
     m_window.Hide();
-    CPlatform::PostQuit(exit_code);
+    m_quitting = true;
+    // A full or missing queue must not keep the program running.
+    if (!CPlatform::PostQuit(exit_code))
+    {
+        m_exit_code = exit_code;
+        m_quit_seen = true;
+    }
 }
 
 void CAppWindow::OnKeyDown(int key)

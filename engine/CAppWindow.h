@@ -106,6 +106,7 @@ private:
     bool m_full_screen;
     bool m_minimized;
     bool m_quit_seen;
+    bool m_quitting;
     int m_exit_code;
     int m_x;
     int m_y;

@@ -147,12 +147,12 @@ void CPlatform::SetHandCursor(bool hand)
         SDL_SetCursor(cursor);
 }
 
-void CPlatform::PostCloseRequest()
+bool CPlatform::PostCloseRequest()
 {
-    CPlatformEvents::Push(CPlatformEvents::GetCloseType(), 0);
+    return CPlatformEvents::Push(CPlatformEvents::GetCloseType(), 0);
 }
 
-void CPlatform::PostQuit(int exit_code)
+bool CPlatform::PostQuit(int exit_code)
 {
-    CPlatformEvents::Push(CPlatformEvents::GetQuitType(), exit_code);
+    return CPlatformEvents::Push(CPlatformEvents::GetQuitType(), exit_code);
 }

@@ -45,7 +45,8 @@ public:
     static void SetHandCursor(bool hand);
 
     // Queue the orderly close of the program (what the exit window asks for)
-    // and the end of the main loop with an exit code.
-    static void PostCloseRequest();
-    static void PostQuit(int exit_code);
+    // and the end of the main loop with an exit code. False when the event
+    // queue would not take it.
+    static bool PostCloseRequest();
+    static bool PostQuit(int exit_code);
 };
