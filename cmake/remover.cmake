@@ -21,6 +21,7 @@ add_executable(mw_remover_tests
   tests/remover/CRemoverGameTest.cpp
   tests/remover/CRemoverParamsTest.cpp
   tests/remover/CRemoverScreensTest.cpp
+  tests/remover/CRemoverBrickTest.cpp
 )
 target_link_libraries(mw_remover_tests PRIVATE mw_remover GTest::gtest GTest::gtest_main)
 gtest_discover_tests(mw_remover_tests DISCOVERY_MODE PRE_TEST)

@@ -60,6 +60,19 @@ if ! grep -q '^game over 0 score [0-9]*$' "$E2E_DIR/out.log"; then
     cat "$E2E_DIR/out.log"
     exit 1
 fi
+# A board with one free cell: one brick fills it, the rows fall, the game ends.
+start_lab end
+sleep 3
+click_at 200 100
+sleep 1
+e2e_shot remover_board_full
+e2e_wait_exit 30
+if ! grep -q '^game over 1 score [0-9]*$' "$E2E_DIR/out.log"; then
+    echo "FAIL: the filled board did not end the game"
+    cat "$E2E_DIR/out.log"
+    exit 1
+fi
+
 # The field's light is listed while the game lives and withdrawn with it.
 if ! grep -q '^lights 1 then 0$' "$E2E_DIR/out.log"; then
     echo "FAIL: the field's light was not withdrawn"

@@ -1,7 +1,9 @@
 // A window that runs the remover as the game menu would: the kind's own
 // resource manager, its parameter object, the font, and then either the
 // new-game dialog or a game screen. Driven by the end-to-end remover test.
-// Usage: remover_lab <game directory> dialog|game
+// Usage: remover_lab <game directory> dialog|game|end
+// "end" restores a board with one free cell, so that one placed brick fills
+// it and the game runs its last effect and ends.
 
 #include <GL/gl.h>
 #include <cstdio>
@@ -115,6 +117,25 @@ int main(int argc, char** argv)
         else
         {
             game = std::make_unique<CRemoverGameScreen>();
+            if (std::strcmp(argv[2], "end") == 0)
+            {
+                CConfigFile store;
+                game->Save(store);
+                for (int y = 0; y < 9; ++y)
+                    for (int x = 0; x < 9; ++x)
+                    {
+                        // No two neighbours share a colour, so nothing is removed.
+                        std::string value(1, "0123"[(x + 2 * y) % 4]);
+                        store.SetValue("f_color" + std::to_string(x) + "-" + std::to_string(y),
+                                       (x == 0 && y == 0 ? std::string("-1") : value) + " 0 0 0");
+                    }
+                store.SetValue("f_m_status", "0");
+                store.SetValue("p_m_bricks.size", "0");
+                store.SetValue("p_m_bricks_placed.size", "0");
+                store.SetValue("p_m_brick_current", "-1");
+                if (!game->Load(store))
+                    std::printf("load refused\n");
+            }
             window.SetScreen(game.get());
         }
         exitCode = window.MainLoop();
