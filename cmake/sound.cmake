@@ -31,3 +31,6 @@ add_executable(mw_sound_tests
 target_link_libraries(mw_sound_tests PRIVATE mw_sound GTest::gtest_main)
 gtest_discover_tests(mw_sound_tests DISCOVERY_MODE PRE_TEST
   PROPERTIES ENVIRONMENT "SDL_AUDIODRIVER=dummy")
+
+add_executable(mw_sound_bench bench/sound/SoundOutputBench.cpp)
+target_link_libraries(mw_sound_bench PRIVATE mw_sound benchmark::benchmark)
