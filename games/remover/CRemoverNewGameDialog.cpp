@@ -5,7 +5,7 @@
 
 namespace
 {
-CRemoverParams* FindParams(CRemoverParams* given)
+CGameParams* FindParams(CGameParams* given)
 {
     if (given)
         return given;
@@ -13,7 +13,7 @@ CRemoverParams* FindParams(CRemoverParams* given)
 }
 }
 
-CRemoverNewGameDialog::CRemoverNewGameDialog(CConfigFile* layout, CRemoverParams* params)
+CRemoverNewGameDialog::CRemoverNewGameDialog(CConfigFile* layout, CGameParams* params)
     : CNewGameDialog(layout, FindParams(params))
 {
     AddSizeChoice("m_small_field_radio", "Small Field", "Small Field");

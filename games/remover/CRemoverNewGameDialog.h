@@ -3,7 +3,7 @@
 #include "shell/game/CNewGameDialog.h"
 
 class CConfigFile;
-class CRemoverParams;
+class CGameParams;
 
 // The remover's choice of field size (9, 11 or 13 cells) and difficulty
 // (4, 5 or 6 colours) before a new game.
@@ -11,5 +11,5 @@ class CRemoverNewGameDialog : public CNewGameDialog
 {
 public:
     // params null: the one registered as "m_bricks_remover_game_param".
-    explicit CRemoverNewGameDialog(CConfigFile* layout, CRemoverParams* params = nullptr);
+    explicit CRemoverNewGameDialog(CConfigFile* layout, CGameParams* params = nullptr);
 };
