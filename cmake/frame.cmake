@@ -43,7 +43,10 @@ add_executable(mw_frame_bench bench/CFrameLoopBench.cpp)
 target_link_libraries(mw_frame_bench PRIVATE mw_frame benchmark::benchmark)
 
 # The window on a real display: each run gets its own virtual one.
-add_executable(mw_frame_display_tests tests/frame/CAppWindowDisplayTest.cpp)
+add_executable(mw_frame_display_tests
+  tests/frame/CAppWindowDisplayTest.cpp
+  tests/frame/CViewParamsDisplayTest.cpp
+)
 target_link_libraries(mw_frame_display_tests PRIVATE mw_frame GTest::gtest GTest::gtest_main)
 add_test(NAME frame_display COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/under_display.sh
   $<TARGET_FILE:mw_frame_display_tests>)
