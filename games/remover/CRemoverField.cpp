@@ -407,9 +407,11 @@ void CRemoverField::UpdateAdding()
             m_adding_pause = LAUNCH_PAUSE;
         }
     }
-    else if (m_adding_pause >= PAUSE_STEP)
+    // The countdown starts in the launching update itself, so launches are
+    // ten updates apart.
+    if (m_adding_pause >= PAUSE_STEP)
         m_adding_pause -= PAUSE_STEP;
-    else
+    else if (m_adding_pause != 0)
         m_adding_pause = PAUSE_STEP;
 
     for (std::size_t i = 0; i < m_bricks_adding_current.size();)

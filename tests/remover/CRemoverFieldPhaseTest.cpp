@@ -76,8 +76,9 @@ TEST_F(RemoverPhases, LaunchesAreTenUpdatesApartAndTheFirstComesAtOnce)
         if (events.m_sounds.size() > before)
             launchedAt.push_back(update);
     }
-    // A launch sets the pause to 300, which counts down by 30 per update.
-    EXPECT_EQ((std::vector<int>{1, 12, 23}), launchedAt);
+    // A launch sets the pause to 300, which counts down by 30 per update,
+    // starting with the launching update.
+    EXPECT_EQ((std::vector<int>{1, 11, 21}), launchedAt);
     EXPECT_EQ(3, events.CountSound(113));
 }
 
