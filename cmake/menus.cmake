@@ -33,3 +33,20 @@ add_executable(mw_menus_tests
 )
 target_link_libraries(mw_menus_tests PRIVATE mw_menus GTest::gtest GTest::gtest_main)
 gtest_discover_tests(mw_menus_tests DISCOVERY_MODE PRE_TEST)
+
+# End-to-end tests of the menus: the real program under a virtual display,
+# driven with real input, with a small preload helper that holds the intro
+# on screen and catches web addresses instead of opening a browser.
+if(TARGET marblewend)
+  add_library(mw_menus_e2e_shim MODULE tests/e2e/menus_shim.c)
+  target_link_libraries(mw_menus_e2e_shim PRIVATE ${CMAKE_DL_LIBS})
+  foreach(e2e menus_intro_menu_exit)
+    add_test(NAME e2e_${e2e}
+      COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/${e2e}.sh $<TARGET_FILE:marblewend> ${CMAKE_BINARY_DIR}/e2e-shots
+              ${CMAKE_BINARY_DIR}/assets-stage $<TARGET_FILE:mw_menus_e2e_shim>)
+    set_tests_properties(e2e_${e2e} PROPERTIES
+      TIMEOUT 120
+      SKIP_RETURN_CODE 77
+      ENVIRONMENT "SDL_AUDIODRIVER=dummy")
+  endforeach()
+endif()
