@@ -3,7 +3,6 @@
 
 add_executable(marblewend
   shell/main.cpp
-  shell/CPlainScreen.cpp
 )
 target_link_libraries(marblewend PRIVATE mw_frame)
 set_target_properties(marblewend PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${MW_GAME_DIR})
@@ -11,7 +10,7 @@ set_target_properties(marblewend PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${MW_GAME_D
 # Libraries and asset steps from build files read later in name order, or not
 # written yet: take whichever exist once every build file has been read.
 function(mw_game_link_late)
-  foreach(dep mw_shell mw_gamebase mw_remover mw_mover mw_slider mw_designer mw_eraser mw_eraser2
+  foreach(dep mw_menus mw_shell mw_gamebase mw_remover mw_mover mw_slider mw_designer mw_eraser mw_eraser2
               mw_filler mw_jewel mw_widgets mw_gfx mw_sound mw_audio mw_files)
     if(TARGET ${dep})
       target_link_libraries(marblewend PRIVATE ${dep})

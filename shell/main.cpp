@@ -4,12 +4,10 @@
 #include <exception>
 #include <memory>
 
-#include "engine/CAppWidgetContext.h"
 #include "engine/CAppWindow.h"
 #include "engine/CFilePack.h"
 #include "engine/CGameApp.h"
 #include "engine/CWindowPlacement.h"
-#include "engine/CWidgetContext.h"
 #include "platform/CPlatform.h"
 #include "shell/CIntroScreen.h"
 #include "shell/CMainMenu.h"
@@ -24,13 +22,6 @@ const int kFullScreenHeight = 600;
 struct SPlatformSession
 {
     ~SPlatformSession() { CPlatform::Shutdown(); }
-};
-
-// Withdraws the widgets' sound and clipboard context on every way out of Run.
-struct SWidgetSession
-{
-    explicit SWidgetSession(CWidgetContext* context) { CWidgetContext::Install(context); }
-    ~SWidgetSession() { CWidgetContext::Install(nullptr); }
 };
 
 int Run()
@@ -73,9 +64,8 @@ int Run()
     window->Render();
     window->Present();
 
+    // Also installs the widgets' way to the sounds, clipboard and keys.
     app.LoadSounds();
-    CAppWidgetContext widget_context(app.GetSoundManager());
-    SWidgetSession widget_session(&widget_context);
 
     auto menu = std::make_unique<CMainMenu>(*app.GetResManager());
     window->RemoveScreen(intro.get());
