@@ -34,3 +34,20 @@ gtest_discover_tests(mw_sound_tests DISCOVERY_MODE PRE_TEST
 
 add_executable(mw_sound_bench bench/sound/SoundOutputBench.cpp)
 target_link_libraries(mw_sound_bench PRIVATE mw_sound benchmark::benchmark)
+
+# Reads a capture of the game's output made with SDL's disk audio driver.
+add_executable(mw_sound_capture_check tests/sound/CaptureCheck.cpp)
+target_link_libraries(mw_sound_capture_check PRIVATE mw_sound)
+# The correlation search is a long dot product: let it vectorise.
+target_compile_options(mw_sound_capture_check PRIVATE -O3 -ffast-math)
+
+# The real program's mixed output, captured while the main menu plays.
+if(TARGET marblewend)
+  add_test(NAME e2e_sound_capture
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/sound_capture.sh $<TARGET_FILE:marblewend>
+            ${CMAKE_BINARY_DIR}/e2e-shots $<TARGET_FILE:mw_sound_capture_check>)
+  set_tests_properties(e2e_sound_capture PROPERTIES
+    TIMEOUT 120
+    SKIP_RETURN_CODE 77
+    ENVIRONMENT "MARBLEWEND_NO_BROWSER=1")
+endif()
