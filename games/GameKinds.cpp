@@ -1,0 +1,26 @@
+#include "games/GameKinds.h"
+
+#include "games/remover/CRemoverGameScreen.h"
+#include "games/remover/CRemoverNewGameDialog.h"
+#include "games/remover/CRemoverParams.h"
+#include "shell/CGameKindRegistry.h"
+
+namespace
+{
+SGameKind RemoverKind()
+{
+    SGameKind kind;
+    kind.m_index = 0;
+    kind.m_make_params = [] { return std::make_unique<CRemoverParams>(); };
+    kind.m_make_new_game_dialog = [](CConfigFile& layout, CGameParams& params) {
+        return std::make_unique<CRemoverNewGameDialog>(&layout, static_cast<CRemoverParams*>(&params));
+    };
+    kind.m_make_game_screen = [] { return std::make_unique<CRemoverGameScreen>(); };
+    return kind;
+}
+}
+
+void RegisterGameKinds(CGameKindRegistry& kinds)
+{
+    kinds.Add(RemoverKind());
+}

@@ -1,0 +1,469 @@
+#include "shell/CGameMenu.h"
+
+#include <GL/gl.h>
+
+#include <cstdio>
+
+#include "engine/CButton.h"
+#include "engine/CConfigFile.h"
+#include "engine/CResManager.h"
+#include "engine/CTexture.h"
+#include "shell/CGameKindRegistry.h"
+#include "shell/CGameOverDialog.h"
+#include "shell/CHelpDialog.h"
+#include "shell/CMenuHost.h"
+#include "shell/COptionsDialog.h"
+#include "shell/CTop7Dialog.h"
+#include "shell/game/CGameParams.h"
+#include "shell/game/CGameScreen.h"
+#include "shell/game/CNewGameDialog.h"
+#include "shell/game/GameLookup.h"
+
+const char* const CGameMenu::SAVE_KEY = "zq71w";
+
+namespace
+{
+const std::size_t SAVE_KEY_LENGTH = 5;
+const int KEY_ESCAPE = 27;
+const int KEY_ENTER = 13;
+const int RESULT_START = 0;
+
+// The dialog skin every dialog over this menu finds by name; the panel
+// picture alone is opaque and not mipmapped.
+const char* const SKIN_KEYS[] = {
+    "m_clear_btn", "m_close_btn",     "m_up_btn",        "m_down_btn",          "m_ok_btn",        "m_cancel_btn",
+    "m_radio_btn", "m_check_box",     "m_skin_up_btn",   "m_skin_down_btn",     "m_enter_name_editbox",
+};
+
+bool EndsWith(const std::string& text, const char* tail)
+{
+    const std::string end(tail);
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+}
+
+std::unique_ptr<CGameMenu> CGameMenu::Create(CConfigFile& group, const CGameKindRegistry& kinds, CMenuHost& host)
+{
+    const SGameKind* kind = kinds.Find(StrToInt(group.GetValue("m_game_kind", "0")));
+    if (kind == nullptr)
+        return nullptr;
+    return std::make_unique<CGameMenu>(group, *kind, host);
+}
+
+CGameMenu::CGameMenu(CConfigFile& group, const SGameKind& kind, CMenuHost& host)
+    : m_host(host),
+      m_group(group),
+      m_kind(kind),
+      m_param_key(CGameKindRegistry::GetParamKey(kind.m_index)),
+      m_res_manager(std::make_unique<CResManager>(host.GetPack()))
+{
+    SetDraggable(true);
+    CResManager* main = m_host.GetMainResManager();
+    if (main)
+        main->RegisterObject(m_res_manager.get(), CMenuHost::CURRENT_RES_MANAGER);
+    try
+    {
+        AddSkinTexture("m_dialog_window_back", false);
+        for (const char* key : SKIN_KEYS)
+            AddSkinTexture(key, true);
+        AddSkinTexture("m_background", false);
+        m_background = m_res_manager->FindTexture("m_background");
+
+        m_help_button = MakeButton("m_help_small_btn");
+        m_minimize_button = MakeButton("m_minimize_small_btn");
+        m_fullscreen_button = MakeButton("m_fullscreen_btn");
+        m_exit_button = MakeButton("m_exit_small_btn");
+        m_link_button = MakeButton("m_quenth_btn");
+        m_new_game_button = MakeButton("m_new_game_btn");
+        m_continue_button = MakeButton("m_continue_game_btn");
+        m_top7_button = MakeButton("m_top7_btn");
+        m_options_button = MakeButton("m_options_btn");
+        m_quit_button = MakeButton("m_quit_game_btn");
+        m_continue_button->SetVisible(false);
+
+        m_params = m_kind.m_make_params();
+        m_params->SetDataRoot(m_host.GetDataRoot());
+        if (main)
+            main->RegisterObject(m_params.get(), m_param_key.c_str());
+        if (CFilePack* pack = m_host.GetPack())
+            m_params->LoadParams(*pack);
+        m_params->LoadSettings();
+        m_params->LoadTextures(*m_res_manager);
+
+        m_save_path = FindSavePath();
+        RestoreSavedGame();
+    }
+    catch (...)
+    {
+        // The destructor will not run: nothing may stay registered.
+        m_game_screen.reset();
+        if (main)
+        {
+            if (m_params && main->GetObject(m_param_key.c_str()) == m_params.get())
+                main->UnregisterObject(m_param_key.c_str());
+            if (main->GetObject(CMenuHost::CURRENT_RES_MANAGER) == m_res_manager.get())
+                main->UnregisterObject(CMenuHost::CURRENT_RES_MANAGER);
+        }
+        throw;
+    }
+}
+
+CGameMenu::~CGameMenu()
+{
+    // A failed write leaves the previous file whole, so at worst an older
+    // state of the game comes back.
+    if (m_game_screen && m_params->GetAutosave() && !m_save_path.empty())
+    {
+        CConfigFile store;
+        m_game_screen->Save(store);
+        store.Save(m_save_path, SAVE_KEY, SAVE_KEY_LENGTH);
+    }
+    else
+        RemoveSaveFile();
+    m_params->SaveSettings();
+
+    // Everything that may look the parameters or the manager up goes while
+    // both are still registered.
+    for (CScreen* screen : std::initializer_list<CScreen*>{m_help_dialog.get(), m_top7_dialog.get(),
+                                                           m_game_screen.get(), m_options_dialog.get(),
+                                                           m_game_over_dialog.get(), m_new_game_dialog.get()})
+        if (screen)
+            m_host.WithdrawScreen(screen);
+    m_help_dialog.reset();
+    m_top7_dialog.reset();
+    m_game_screen.reset();
+    m_options_dialog.reset();
+    m_game_over_dialog.reset();
+    m_new_game_dialog.reset();
+
+    if (CResManager* main = m_host.GetMainResManager())
+    {
+        if (main->GetObject(m_param_key.c_str()) == m_params.get())
+            main->UnregisterObject(m_param_key.c_str());
+        if (main->GetObject(CMenuHost::CURRENT_RES_MANAGER) == m_res_manager.get())
+            main->UnregisterObject(CMenuHost::CURRENT_RES_MANAGER);
+    }
+    m_params.reset();
+}
+
+int CGameMenu::GetKindIndex() const
+{
+    return m_kind.m_index;
+}
+
+void CGameMenu::AddSkinTexture(const char* key, bool dynamic)
+{
+    const std::string file = m_group.GetValue(key, "0");
+    m_res_manager->AddTexture(file.c_str(), key, false, dynamic);
+}
+
+std::unique_ptr<CButton> CGameMenu::MakeButton(const char* key)
+{
+    AddSkinTexture(key, true);
+    auto button = std::make_unique<CButton>(this, m_res_manager->FindTexture(key));
+    button->LoadPosition(m_group, key);
+    AddChild(button.get());
+    return button;
+}
+
+bool CGameMenu::IsUsableSaveName(const std::string& name)
+{
+    if (name.empty() || name == "0" || name.front() == '/' || name.front() == '\\' || name.back() == '/' ||
+        name.back() == '\\' || name.find("..") != std::string::npos || name.find(':') != std::string::npos)
+        return false;
+    // The settings, the score tables and the pack must never be read as a
+    // game or deleted with one.
+    for (const char* tail : {".cfg", ".tab", ".pk"})
+        if (EndsWith(name, tail))
+            return false;
+    return true;
+}
+
+std::string CGameMenu::FindSavePath() const
+{
+    const std::string name = m_group.GetValue("m_save_file", "0");
+    if (!IsUsableSaveName(name))
+        return std::string();
+    // Two kinds sharing a file would resume each other's games and delete them.
+    if (CResManager* main = m_host.GetMainResManager())
+        for (int k = 0; k < CGameKindRegistry::KIND_COUNT; ++k)
+        {
+            const CConfigFile* other = main->FindConfig(CGameKindRegistry::GetGroupName(k).c_str());
+            if (other && other != &m_group && k != m_kind.m_index && other->GetValue("m_save_file", "0") == name)
+                return std::string();
+        }
+    return m_host.MakeDataPath(name);
+}
+
+void CGameMenu::RestoreSavedGame()
+{
+    if (m_save_path.empty())
+        return;
+    CConfigFile store;
+    if (!store.Load(m_save_path, true, SAVE_KEY, SAVE_KEY_LENGTH))
+        return;
+    // The file stays until it is rewritten or the game is over: a crash
+    // during this visit must not lose the game.
+    std::unique_ptr<CGameScreen> screen = m_kind.m_make_game_screen();
+    if (screen && screen->Load(store))
+        SetGameScreen(std::move(screen));
+}
+
+void CGameMenu::RemoveSaveFile()
+{
+    if (!m_save_path.empty())
+        std::remove(m_save_path.c_str());
+}
+
+void CGameMenu::SetGameScreen(std::unique_ptr<CGameScreen> screen)
+{
+    m_game_screen = std::move(screen);
+    m_continue_button->SetVisible(m_game_screen != nullptr);
+}
+
+void CGameMenu::StartGame(std::unique_ptr<CGameScreen> screen)
+{
+    if (!screen)
+        return;
+    SetGameScreen(std::move(screen));
+    m_host.SetScreen(m_game_screen.get());
+    m_host.EnterGameMode();
+}
+
+void CGameMenu::EndGame()
+{
+    const int score = m_game_screen->GetScore();
+    CScoreTable* table =
+        m_params->GetScoreTable(m_params->GetTableIndex(m_params->GetLastDifficulty(), m_params->GetLastSize()));
+    if (m_game_over_dialog)
+        m_host.WithdrawScreen(m_game_over_dialog.get());
+    m_game_over_dialog = std::make_unique<CGameOverDialog>(score, table, m_host);
+    // A finished game is never resumed.
+    SetGameScreen(nullptr);
+    RemoveSaveFile();
+    m_game_over_dialog->SetLogicalSize(m_host.GetLogicalWidth(), m_host.GetLogicalHeight());
+    m_game_over_dialog->SetShade(true);
+    m_game_over_dialog->SetPanelVisible(false);
+    m_host.OpenOverlay(m_game_over_dialog.get());
+}
+
+void CGameMenu::Activate()
+{
+    m_host.SetMenuView();
+    SetDraggable(!m_host.IsFullScreen());
+}
+
+void CGameMenu::Draw()
+{
+    m_continue_button->SetVisible(m_game_screen != nullptr);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_TEXTURE_2D);
+    if (m_background)
+        glBindTexture(GL_TEXTURE_2D, m_background->GetId());
+    CTexture::DrawQuad(0.0f, 0.0f, -2.0f, static_cast<float>(m_host.GetLogicalWidth()),
+                       static_cast<float>(m_host.GetLogicalHeight()), 0.0f, 1.0f, 0.0f, 1.0f);
+    glDisable(GL_TEXTURE_2D);
+    UpdateBackSparkles();
+    DrawBackSparkles();
+    CScreen::Draw();
+}
+
+void CGameMenu::OnKeyDown(int key)
+{
+    if (key == KEY_ESCAPE)
+        m_host.CloseScreen(false);
+    if (key == KEY_ENTER)
+        m_host.Minimize();
+    CScreen::OnKeyDown(key);
+}
+
+void CGameMenu::MapToLogical(int x, int y, int& lx, int& ly) const
+{
+    const int ww = m_host.GetWindowWidth();
+    const int wh = m_host.GetWindowHeight();
+    const int w = m_host.GetLogicalWidth();
+    const int h = m_host.GetLogicalHeight();
+    // No window size yet maps one to one instead of dividing by zero.
+    lx = (ww > 0 && w > 0) ? static_cast<int>(x / (static_cast<float>(ww) / w)) : x;
+    ly = (wh > 0 && h > 0) ? static_cast<int>(y / (static_cast<float>(wh) / h)) : y;
+}
+
+void CGameMenu::OnMouseMove(int x, int y, int flags)
+{
+    int lx = 0, ly = 0;
+    MapToLogical(x, y, lx, ly);
+    CScreen::OnMouseMove(lx, ly, flags);
+}
+
+void CGameMenu::OnLButtonUp(int x, int y, int flags)
+{
+    int lx = 0, ly = 0;
+    MapToLogical(x, y, lx, ly);
+    CScreen::OnLButtonUp(lx, ly, flags);
+}
+
+void CGameMenu::OnLButtonDown(int x, int y, int flags)
+{
+    int lx = 0, ly = 0;
+    MapToLogical(x, y, lx, ly);
+    CScreen::OnLButtonDown(lx, ly, flags);
+}
+
+void CGameMenu::OnCommand(CWidget* sender)
+{
+    if (sender == nullptr)
+        return;
+    if (sender == m_new_game_button.get())
+        OpenNewGame();
+    else if (sender == m_continue_button.get())
+    {
+        // Only a game that exists can be resumed, whatever the button shows.
+        if (m_game_screen)
+        {
+            m_host.SetScreen(m_game_screen.get());
+            m_host.EnterGameMode();
+        }
+    }
+    else if (sender == m_exit_button.get() || sender == m_quit_button.get())
+        m_host.CloseScreen(false);
+    else if (sender == m_help_button.get())
+        OpenHelp();
+    else if (sender == m_top7_button.get())
+        OpenTop7();
+    else if (sender == m_options_button.get())
+        OpenOptions();
+    else if (sender == m_fullscreen_button.get())
+    {
+        ToggleFullScreen();
+        Activate();
+    }
+    else if (sender == m_minimize_button.get())
+    {
+        LeaveFullScreen();
+        m_host.Minimize();
+        Activate();
+    }
+    else if (sender == m_link_button.get())
+    {
+        LeaveFullScreen();
+        Activate();
+        m_host.OpenSiteAddress();
+    }
+}
+
+void CGameMenu::ToggleFullScreen()
+{
+    if (m_host.IsFullScreen())
+        LeaveFullScreen();
+    else if (m_host.SetDisplayMode(m_host.GetLogicalWidth(), m_host.GetLogicalHeight()))
+        SetDraggable(false);
+}
+
+void CGameMenu::LeaveFullScreen()
+{
+    if (!m_host.IsFullScreen())
+        return;
+    m_host.RestoreWindowed();
+    SetDraggable(true);
+}
+
+void CGameMenu::OpenNewGame()
+{
+    if (m_kind.m_start_without_dialog && !m_game_screen)
+    {
+        m_params->SetLastDifficulty(0);
+        m_params->SetLastSize(0);
+        StartGame(m_kind.m_make_game_screen());
+        return;
+    }
+    if (m_new_game_dialog)
+        return;
+    m_new_game_dialog = m_kind.m_make_new_game_dialog(m_group, *m_params);
+    if (m_new_game_dialog)
+        m_host.OpenOverlay(m_new_game_dialog.get());
+}
+
+void CGameMenu::OpenHelp()
+{
+    if (m_help_dialog)
+        return;
+    m_help_dialog = std::make_unique<CHelpDialog>(m_group, m_host);
+    m_host.OpenOverlay(m_help_dialog.get());
+}
+
+void CGameMenu::OpenTop7()
+{
+    if (m_top7_dialog)
+        return;
+    CScoreCaptionList list;
+    m_top7_dialog = std::make_unique<CTop7Dialog>(m_group, m_host);
+    m_params->GetScoreCaption(list);
+    m_top7_dialog->SetTables(list);
+    m_host.OpenOverlay(m_top7_dialog.get());
+}
+
+void CGameMenu::OpenOptions()
+{
+    if (m_options_dialog)
+        return;
+    m_options_dialog = std::make_unique<COptionsDialog>(m_group, m_params->GetBrickModelTable(), m_host);
+    m_options_dialog->SetSkin(m_params->GetCurrentSkin(), m_params->GetSkinsCount());
+    m_options_dialog->SetAutosave(m_params->GetAutosave());
+    if (m_params->HasAnimation())
+        m_options_dialog->SetAnimation(m_params->GetAnimation());
+    m_host.OpenOverlay(m_options_dialog.get());
+}
+
+void CGameMenu::OnDialogClosed(int result, CScreen* dialog)
+{
+    if (dialog == nullptr)
+        return;
+    if (dialog == m_help_dialog.get())
+        m_help_dialog.reset();
+    else if (dialog == m_game_over_dialog.get())
+        m_game_over_dialog.reset();
+    else if (dialog == m_top7_dialog.get())
+        m_top7_dialog.reset();
+    else if (dialog == m_new_game_dialog.get())
+        CloseNewGame(result);
+    else if (dialog == m_options_dialog.get())
+        CloseOptions();
+}
+
+void CGameMenu::CloseNewGame(int result)
+{
+    if (result == RESULT_START)
+    {
+        const int difficulty = m_new_game_dialog->GetSelectedDifficulty();
+        const int size = m_new_game_dialog->GetSelectedSize();
+        // The paused game is dropped unsaved; its file is replaced when the
+        // menu is left.
+        SetGameScreen(nullptr);
+        m_params->SetLastDifficulty(difficulty);
+        m_params->SetLastSize(size);
+        StartGame(m_kind.m_make_game_screen());
+    }
+    m_new_game_dialog.reset();
+}
+
+void CGameMenu::CloseOptions()
+{
+    m_params->SetCurrentSkin(m_options_dialog->GetSkinIndex());
+    m_params->SetAutosave(m_options_dialog->GetAutosave());
+    if (m_params->HasAnimation() && m_options_dialog->HasAnimationBox())
+        m_params->SetAnimation(m_options_dialog->GetAnimation());
+    if (m_game_screen)
+        m_game_screen->Reskin();
+    m_options_dialog.reset();
+}
+
+void CGameMenu::OnScreenClosed(CScreen* screen)
+{
+    if (screen == nullptr || screen != m_game_screen.get())
+        return;
+    if (!m_host.IsMinimized())
+        m_host.EnterMenuMode();
+    if (!m_game_screen->IsGameOver())
+        return;
+    EndGame();
+}

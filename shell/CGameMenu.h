@@ -1,0 +1,130 @@
+#pragma once
+// The screen of one game kind: New game, Continue, Top 7, Options, Help and
+// the way back to the main menu. It owns the kind's parameter object and a
+// resource manager of its own while it lives, resumes the kind's unfinished
+// game from its save file, and writes it back when it is left.
+
+#include <memory>
+#include <string>
+
+#include "engine/CScreen.h"
+
+class CButton;
+class CConfigFile;
+class CGameKindRegistry;
+class CGameOverDialog;
+class CGameParams;
+class CGameScreen;
+class CHelpDialog;
+class CMenuHost;
+class CNewGameDialog;
+class COptionsDialog;
+class CResManager;
+class CTexture;
+class CTop7Dialog;
+struct SGameKind;
+
+class CGameMenu : public CScreen
+{
+public:
+    // The scrambling key of every saved game.
+    static const char* const SAVE_KEY;
+
+    // The menu of the kind that the group's m_game_kind names; null when that
+    // kind is not in the registry (its main-menu button then opens nothing).
+    static std::unique_ptr<CGameMenu> Create(CConfigFile& group, const CGameKindRegistry& kinds, CMenuHost& host);
+
+    // Loads the kind's parameters, settings, tables and textures and resumes
+    // its saved game, if any. The group and host outlive the menu.
+    CGameMenu(CConfigFile& group, const SGameKind& kind, CMenuHost& host);
+    // Saves the running game (when autosave is on), the settings and the
+    // tables, then tears down before it withdraws what it registered.
+    ~CGameMenu() override;
+
+    void Draw() override;
+    void Activate() override;
+    void OnKeyDown(int key) override;
+    void OnMouseMove(int x, int y, int flags) override;
+    void OnLButtonUp(int x, int y, int flags) override;
+    void OnLButtonDown(int x, int y, int flags) override;
+    void OnCommand(CWidget* sender) override;
+    void OnDialogClosed(int result, CScreen* dialog) override;
+    void OnScreenClosed(CScreen* screen) override;
+
+    // Window pixels -> the logical layout space, truncated toward zero.
+    void MapToLogical(int x, int y, int& lx, int& ly) const;
+
+    int GetKindIndex() const;
+    CGameParams& GetParams() const { return *m_params; }
+    CResManager& GetResManager() const { return *m_res_manager; }
+    CGameScreen* GetGameScreen() const { return m_game_screen.get(); }
+    CNewGameDialog* GetNewGameDialog() const { return m_new_game_dialog.get(); }
+    CGameOverDialog* GetGameOverDialog() const { return m_game_over_dialog.get(); }
+    CTop7Dialog* GetTop7Dialog() const { return m_top7_dialog.get(); }
+    COptionsDialog* GetOptionsDialog() const { return m_options_dialog.get(); }
+    CHelpDialog* GetHelpDialog() const { return m_help_dialog.get(); }
+    // Empty when the kind's save file name was refused: nothing is then
+    // read, written or deleted.
+    const std::string& GetSavePath() const { return m_save_path; }
+
+    CButton* GetHelpButton() const { return m_help_button.get(); }
+    CButton* GetMinimizeButton() const { return m_minimize_button.get(); }
+    CButton* GetFullScreenButton() const { return m_fullscreen_button.get(); }
+    CButton* GetExitButton() const { return m_exit_button.get(); }
+    CButton* GetLinkButton() const { return m_link_button.get(); }
+    CButton* GetNewGameButton() const { return m_new_game_button.get(); }
+    CButton* GetContinueButton() const { return m_continue_button.get(); }
+    CButton* GetTop7Button() const { return m_top7_button.get(); }
+    CButton* GetOptionsButton() const { return m_options_button.get(); }
+    CButton* GetQuitButton() const { return m_quit_button.get(); }
+
+    // A plain relative name below the data directory: not empty, not the
+    // "0" of a missing key, not absolute, no "..", and none of the files the
+    // game keeps for other purposes. The menu also refuses a name that
+    // another kind's group gives too.
+    static bool IsUsableSaveName(const std::string& name);
+
+private:
+    std::unique_ptr<CButton> MakeButton(const char* key);
+    void AddSkinTexture(const char* key, bool dynamic);
+    std::string FindSavePath() const;
+    void RestoreSavedGame();
+    void StartGame(std::unique_ptr<CGameScreen> screen);
+    void EndGame();
+    void RemoveSaveFile();
+    void SetGameScreen(std::unique_ptr<CGameScreen> screen);
+    void ToggleFullScreen();
+    void LeaveFullScreen();
+
+    void OpenNewGame();
+    void OpenHelp();
+    void OpenTop7();
+    void OpenOptions();
+    void CloseNewGame(int result);
+    void CloseOptions();
+
+    CMenuHost& m_host;
+    CConfigFile& m_group;
+    const SGameKind& m_kind;
+    std::string m_param_key;
+    std::string m_save_path;
+    std::unique_ptr<CResManager> m_res_manager;
+    CTexture* m_background = nullptr;
+    std::unique_ptr<CButton> m_help_button;
+    std::unique_ptr<CButton> m_minimize_button;
+    std::unique_ptr<CButton> m_fullscreen_button;
+    std::unique_ptr<CButton> m_exit_button;
+    std::unique_ptr<CButton> m_link_button;
+    std::unique_ptr<CButton> m_new_game_button;
+    std::unique_ptr<CButton> m_continue_button;
+    std::unique_ptr<CButton> m_top7_button;
+    std::unique_ptr<CButton> m_options_button;
+    std::unique_ptr<CButton> m_quit_button;
+    std::unique_ptr<CHelpDialog> m_help_dialog;
+    std::unique_ptr<CGameOverDialog> m_game_over_dialog;
+    std::unique_ptr<CTop7Dialog> m_top7_dialog;
+    std::unique_ptr<COptionsDialog> m_options_dialog;
+    std::unique_ptr<CGameScreen> m_game_screen;
+    std::unique_ptr<CNewGameDialog> m_new_game_dialog;
+    std::unique_ptr<CGameParams> m_params;
+};

@@ -1,0 +1,138 @@
+#include "shell/CGameOverDialog.h"
+
+#include <GL/gl.h>
+
+#include <cstdio>
+
+#include "engine/CBitmapFont.h"
+#include "engine/CButton.h"
+#include "engine/CConfigFile.h"
+#include "engine/CEditBox.h"
+#include "engine/CResManager.h"
+#include "engine/CTexture.h"
+#include "shell/CMenuHost.h"
+#include "shell/CScoreTable.h"
+#include "shell/game/GameLookup.h"
+
+const char* const CGameOverDialog::ANONYMOUS = "Anonymous";
+
+namespace
+{
+const int KEY_ESCAPE = 27;
+const int KEY_ENTER = 13;
+const float NAME_SIZE = 35.0f;
+const float NAME_INSET = 9.0f;
+const float NAME_DEPTH = 10.0f;
+const float TEXT_DEPTH = 10.0f;
+const char* const LAYOUT_GROUP = "main_menu";
+
+CTexture* FindTexture(CResManager* resources, const char* name)
+{
+    return resources ? resources->FindTexture(name) : nullptr;
+}
+
+// A black shadow two units right and down, then the text in white.
+void DrawShadowed(const CBitmapFont* font, const char* text, float size, float x, float y)
+{
+    font->DrawText(text, size, x + 2.0f, y + 2.0f, TEXT_DEPTH, 0.0f, 0.0f, 0.0f, 1.0f, false);
+    font->DrawText(text, size, x, y, TEXT_DEPTH, 1.0f, 1.0f, 1.0f, 1.0f, false);
+}
+}
+
+CGameOverDialog::CGameOverDialog(int score, CScoreTable* table, CMenuHost& host)
+    : m_host(host), m_score(score), m_table(table)
+{
+    m_font = m_host.GetFont();
+    CResManager* main = m_host.GetMainResManager();
+    const CConfigFile* layout = main ? main->FindConfig(LAYOUT_GROUP) : nullptr;
+    const CConfigFile empty;
+    if (layout == nullptr)
+        layout = &empty;
+    CResManager* resources = m_host.GetCurrentResManager();
+
+    m_close_button = std::make_unique<CButton>(this, FindTexture(resources, "m_close_btn"));
+    m_close_button->LoadPosition(*layout, "m_end_close_btn");
+    AddChild(m_close_button.get());
+
+    m_name_box = std::make_unique<CEditBox>(this, m_font, NAME_SIZE, FindTexture(resources, "m_enter_name_editbox"));
+    m_name_box->SetPosition(StrToFloat(layout->GetValue("m_end_editx", "0")),
+                            StrToFloat(layout->GetValue("m_end_edity", "0")), NAME_DEPTH);
+    m_name_box->SetMaxLength(MAX_NAME_LENGTH);
+    m_name_box->SetTextInset(NAME_INSET);
+    AddChild(m_name_box.get());
+
+    m_ranked = m_table != nullptr && m_table->GetRank(m_score) != -1;
+    m_name_box->SetEnabled(m_ranked);
+    m_background = FindTexture(resources, "m_dialog_window_back");
+    m_host.PlaySound(GAME_OVER_SOUND);
+}
+
+CGameOverDialog::~CGameOverDialog() {}
+
+void CGameOverDialog::Finish()
+{
+    // Key repeat or a quick second click arrives before the deferred close:
+    // the score is recorded once.
+    if (m_finished)
+        return;
+    m_finished = true;
+    m_name = m_name_box->GetText();
+    if (m_name.empty())
+        m_name = ANONYMOUS;
+    if (m_table != nullptr && m_table->GetRank(m_score) != -1)
+        m_table->Add(m_name, m_score);
+    SetResult(0);
+    m_host.CloseScreen(false);
+}
+
+void CGameOverDialog::OnKeyDown(int key)
+{
+    if (key == KEY_ESCAPE || key == KEY_ENTER)
+        Finish();
+    CScreen::OnKeyDown(key);
+}
+
+void CGameOverDialog::OnCommand(CWidget* sender)
+{
+    if (sender != nullptr && sender == m_close_button.get())
+        Finish();
+}
+
+void CGameOverDialog::Draw()
+{
+    glPushMatrix();
+    DimBackground(0.0f, 0.0f, 0.0f, 1.0f);
+    glDisable(GL_TEXTURE_2D);
+    DrawPanel(0.3f, 0.4f, 0.5f, 0.9f);
+
+    const float w = static_cast<float>(GetLogicalWidth());
+    const float h = static_cast<float>(GetLogicalHeight());
+    glEnable(GL_TEXTURE_2D);
+    if (m_background)
+        glBindTexture(GL_TEXTURE_2D, m_background->GetId());
+    glBegin(GL_TRIANGLE_STRIP);
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex3f(0.0f, 0.0f, 0.0f);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex3f(0.0f, h, 0.0f);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex3f(w, 0.0f, 0.0f);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex3f(w, h, 0.0f);
+    glEnd();
+
+    UpdateBackSparkles();
+    DrawBackSparkles();
+    CDialog::Draw();
+
+    if (m_font)
+    {
+        DrawShadowed(m_font, "Game Over !", 50.0f, 200.0f, 70.0f);
+        char line[64];
+        std::snprintf(line, sizeof line, "Your score: %i", m_score);
+        DrawShadowed(m_font, line, 30.0f, 250.0f, 200.0f);
+        if (m_ranked)
+            DrawShadowed(m_font, "Enter Your Name", 30.0f, 230.0f, 300.0f);
+    }
+    glPopMatrix();
+}

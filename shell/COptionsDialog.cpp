@@ -1,0 +1,266 @@
+#include "shell/COptionsDialog.h"
+
+#include <GL/gl.h>
+
+#include "engine/CBitmapFont.h"
+#include "engine/CButton.h"
+#include "engine/CCheckBox.h"
+#include "engine/CConfigFile.h"
+#include "engine/CModel.h"
+#include "engine/CResManager.h"
+#include "engine/CTexture.h"
+#include "shell/CMenuHost.h"
+#include "shell/game/CGameParams.h"
+#include "shell/game/GameLookup.h"
+
+namespace
+{
+const int KEY_ESCAPE = 27;
+const int KEY_ENTER = 13;
+const float CAPTION_SIZE = 35.0f;
+const float LABEL_SIZE = 30.0f;
+const float PREVIEW_SCALE = 40.0f;
+const float PREVIEW_STEP = 75.0f;
+const float VOLUME_X = 400.0f;
+const float VOLUME_STEP_X = 45.0f;
+const float VOLUME_Y = 430.0f;
+
+CTexture* FindTexture(CResManager* resources, const char* name)
+{
+    return resources ? resources->FindTexture(name) : nullptr;
+}
+
+int ReadInt(const CConfigFile& group, const char* key, const char* fallback = "0")
+{
+    return StrToInt(group.GetValue(key, fallback));
+}
+}
+
+COptionsDialog::COptionsDialog(CConfigFile& group, const std::vector<CModel*>& skinModels, CMenuHost& host)
+    : m_host(host), m_group(group), m_skin_models(skinModels)
+{
+    m_font = m_host.GetFont();
+    CResManager* resources = m_host.GetCurrentResManager();
+    SetLogicalSize(m_host.GetLogicalWidth(), m_host.GetLogicalHeight());
+    SetShade(false);
+    SetPanelVisible(true);
+    SetPosition(ReadInt(m_group, "m_od_x"), ReadInt(m_group, "m_od_y"));
+    SetSize(ReadInt(m_group, "m_od_width"), ReadInt(m_group, "m_od_height"));
+
+    m_close_button = std::make_unique<CButton>(this, FindTexture(resources, "m_close_btn"));
+    m_close_button->LoadPosition(m_group, "m_od_close_btn");
+    AddChild(m_close_button.get());
+
+    // Both boxes take clicks over the width of the longer caption.
+    const float boxCaption = m_font ? m_font->GetTextWidth("Autosave", CAPTION_SIZE) : 0.0f;
+    m_autosave_box = MakeBox("m_od_autosave_chb", boxCaption);
+    m_sound_box = MakeBox("m_od_sound_chb", boxCaption);
+    if (ReadInt(m_group, "m_od_animation_chb.x", "-1") != -1)
+        m_animation_box =
+            MakeBox("m_od_animation_chb", m_font ? m_font->GetTextWidth("Animation", CAPTION_SIZE) : 0.0f);
+
+    m_skin_up_button = std::make_unique<CButton>(this, FindTexture(resources, "m_skin_up_btn"));
+    m_skin_up_button->LoadPosition(m_group, "m_od_skin_up_btn");
+    AddChild(m_skin_up_button.get());
+    m_skin_down_button = std::make_unique<CButton>(this, FindTexture(resources, "m_skin_down_btn"));
+    m_skin_down_button->LoadPosition(m_group, "m_od_skin_down_btn");
+    AddChild(m_skin_down_button.get());
+
+    m_sound_box->SetChecked(m_host.IsSoundOn());
+
+    m_preview_x = static_cast<float>(ReadInt(m_group, "m_od_skin.x"));
+    m_preview_y = static_cast<float>(ReadInt(m_group, "m_od_skin.y"));
+    for (auto& model : m_preview)
+        model = std::make_unique<CModel>();
+
+    m_panel = FindTexture(resources, "m_dialog_window_back");
+
+    CTexture* box = FindTexture(resources, "m_check_box");
+    for (int i = 0; i < VOLUME_BOXES; ++i)
+    {
+        m_volume_boxes[i] = std::make_unique<CCheckBox>(this, box, 0.0f);
+        m_volume_boxes[i]->SetPosition(VOLUME_X + VOLUME_STEP_X * i, VOLUME_Y, 1.0f);
+        AddChild(m_volume_boxes[i].get());
+    }
+
+    const int index = m_host.GetMusicVolume() / VOLUME_STEP;
+    if (index < VOLUME_BOXES)
+        SetVolume(index);
+    else
+    {
+        // Above the last step no box matches: the bar shows full and the
+        // volume is left as it is.
+        for (auto& volumeBox : m_volume_boxes)
+            volumeBox->SetChecked(true);
+    }
+}
+
+COptionsDialog::~COptionsDialog() {}
+
+std::unique_ptr<CCheckBox> COptionsDialog::MakeBox(const char* key, float captionWidth)
+{
+    auto box = std::make_unique<CCheckBox>(this, FindTexture(m_host.GetCurrentResManager(), "m_check_box"),
+                                           captionWidth);
+    box->LoadPosition(m_group, key);
+    AddChild(box.get());
+    return box;
+}
+
+void COptionsDialog::SetSkin(int index, int count)
+{
+    m_skin_count = count < 1 ? 1 : count;
+    m_skin_index = index < 0 ? 0 : (index >= m_skin_count ? m_skin_count - 1 : index);
+    m_skin_up_button->SetVisible(m_skin_count != 1);
+    m_skin_down_button->SetVisible(m_skin_count != 1);
+    for (int i = 0; i < SHOWN_MODELS; ++i)
+    {
+        const std::size_t at = static_cast<std::size_t>(m_skin_index) * CGameParams::MODELS_PER_SKIN + i;
+        if (at < m_skin_models.size() && m_skin_models[at] != nullptr)
+            *m_preview[i] = *m_skin_models[at];
+        m_preview[i]->SetScale(PREVIEW_SCALE);
+        m_preview[i]->SetPosition(CVector4(m_preview_x + PREVIEW_STEP * i, m_preview_y, 0.0f));
+    }
+}
+
+void COptionsDialog::SetAutosave(bool on)
+{
+    m_autosave = on;
+    m_autosave_box->SetChecked(on);
+}
+
+void COptionsDialog::SetAnimation(bool on)
+{
+    if (!m_animation_box)
+        return;
+    m_animation = on;
+    m_animation_box->SetChecked(on);
+}
+
+void COptionsDialog::SetVolume(int index)
+{
+    if (index < 0)
+        index = 0;
+    if (index >= VOLUME_BOXES)
+        index = VOLUME_BOXES - 1;
+    for (int i = 0; i < VOLUME_BOXES; ++i)
+        m_volume_boxes[i]->SetChecked(i <= index);
+    m_host.SetMusicVolume(index * VOLUME_STEP);
+}
+
+void COptionsDialog::Close(int result)
+{
+    SetResult(result);
+    m_host.CloseScreen(false);
+}
+
+void COptionsDialog::OnCommand(CWidget* sender)
+{
+    if (sender == nullptr)
+        return;
+    if (sender == m_close_button.get())
+        Close(0);
+    else if (sender == m_autosave_box.get())
+        m_autosave = m_autosave_box->IsChecked();
+    else if (m_animation_box && sender == m_animation_box.get())
+        m_animation = m_animation_box->IsChecked();
+    else if (sender == m_sound_box.get())
+        m_host.SetSoundOn(m_sound_box->IsChecked());
+    else if (sender == m_skin_up_button.get())
+        SetSkin(m_skin_index + 1 >= m_skin_count ? 0 : m_skin_index + 1, m_skin_count);
+    else if (sender == m_skin_down_button.get())
+        SetSkin(m_skin_index - 1 < 0 ? m_skin_count - 1 : m_skin_index - 1, m_skin_count);
+    else
+        for (int i = 0; i < VOLUME_BOXES; ++i)
+            if (sender == m_volume_boxes[i].get())
+                SetVolume(i);
+}
+
+void COptionsDialog::OnDialogClosed(int, CScreen*) {}
+
+void COptionsDialog::OnKeyDown(int key)
+{
+    if (key == KEY_ESCAPE)
+        Close(1);
+    else if (key == KEY_ENTER)
+        Close(0);
+}
+
+void COptionsDialog::Update(float dt)
+{
+    if (m_spinning_up)
+    {
+        m_spin_angle += SPIN_SPEED * dt;
+        if (m_spin_angle > SPIN_LIMIT)
+            m_spinning_up = false;
+    }
+    else
+    {
+        m_spin_angle -= SPIN_SPEED * dt;
+        if (m_spin_angle < -SPIN_LIMIT)
+            m_spinning_up = true;
+    }
+    CScreen::Update(dt);
+}
+
+void COptionsDialog::DrawCaption(const char* text, const CCheckBox* box) const
+{
+    const CVector4 p = box->GetPosition();
+    m_font->DrawText(text, LABEL_SIZE, p.x + 55.0f, p.y + 43.0f, p.z, 1.0f, 1.0f, 1.0f, 1.0f, false);
+}
+
+void COptionsDialog::Draw()
+{
+    const float x = GetX();
+    const float y = GetY();
+    const float w = static_cast<float>(GetWidth());
+    const float h = static_cast<float>(GetHeight());
+    glPushMatrix();
+    glEnable(GL_TEXTURE_2D);
+    if (m_panel)
+        glBindTexture(GL_TEXTURE_2D, m_panel->GetId());
+    glDisable(GL_BLEND);
+    glBegin(GL_TRIANGLE_STRIP);
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex3f(x, y, 0.0f);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex3f(x, y + h, 0.0f);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex3f(x + w, y, 0.0f);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex3f(x + w, y + h, 0.0f);
+    glEnd();
+
+    UpdateBackSparkles();
+    DrawBackSparkles();
+    CDialog::Draw();
+
+    if (m_font)
+    {
+        m_font->DrawText("Options", 50.0f, 322.0f, 82.0f, 10.0f, 0.0f, 0.0f, 0.0f, 1.0f, false);
+        m_font->DrawText("Options", 50.0f, 320.0f, 80.0f, 10.0f, 1.0f, 1.0f, 1.0f, 1.0f, false);
+        DrawCaption("Autosave", m_autosave_box.get());
+        DrawCaption("Sound", m_sound_box.get());
+        m_font->DrawText("Music volume", LABEL_SIZE, 130.0f, 470.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f, false);
+        m_font->DrawText("Press F5 in game to change current sound track", 15.0f, 160.0f, 500.0f, 1.0f, 1.0f,
+                         1.0f, 0.0f, 1.0f, false);
+        if (m_animation_box)
+            DrawCaption("Animation", m_animation_box.get());
+    }
+
+    glDisable(GL_BLEND);
+    glEnable(GL_DEPTH_TEST);
+    glDepthMask(GL_TRUE);
+    glTranslatef(0.0f, 0.0f, 10.0f);
+    for (int i = 0; i < SHOWN_MODELS; ++i)
+    {
+        glPushMatrix();
+        const CVector4& p = m_preview[i]->GetPosition();
+        glTranslatef(p.x, p.y, p.z);
+        glRotatef(180.0f, 0.0f, 0.0f, 1.0f);
+        glRotatef(m_spin_angle, 0.0f, 1.0f, 0.0f);
+        m_preview[i]->Draw();
+        glPopMatrix();
+    }
+    glDisable(GL_DEPTH_TEST);
+    glPopMatrix();
+}
