@@ -27,6 +27,7 @@ add_executable(mw_sound_tests
   tests/sound/CSoundManagerTest.cpp
   tests/sound/CMusicPlayerTest.cpp
   tests/sound/CAudioDeviceTest.cpp
+  tests/sound/CSoundOutputTest.cpp
 )
 target_link_libraries(mw_sound_tests PRIVATE mw_sound GTest::gtest_main)
 gtest_discover_tests(mw_sound_tests DISCOVERY_MODE PRE_TEST

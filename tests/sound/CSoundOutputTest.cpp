@@ -1,0 +1,63 @@
+#include "engine/CSoundOutput.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+TEST(CSoundOutput, EffectsAndMusicShareOneOutputWhileItIsHeld)
+{
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    std::shared_ptr<CSoundOutput> first = CSoundOutput::Acquire();
+    std::shared_ptr<CSoundOutput> second = CSoundOutput::Acquire();
+    EXPECT_EQ(first, second);
+    EXPECT_TRUE(first->HasDevice());
+    first.reset();
+    second.reset();
+    std::shared_ptr<CSoundOutput> again = CSoundOutput::Acquire();
+    EXPECT_TRUE(again->HasDevice());
+}
+
+TEST(CSoundOutput, WithoutADeviceTheOutputStillWorksSilently)
+{
+    setenv("SDL_AUDIODRIVER", "no_such_driver", 1);
+    testing::internal::CaptureStderr();
+    std::shared_ptr<CSoundOutput> output = CSoundOutput::Acquire();
+    testing::internal::GetCapturedStderr();
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    EXPECT_FALSE(output->HasDevice());
+    CSoundOutput::ScopedLock lock(*output);
+    output->GetVoices().Add({1, 1});
+    output->GetVoices().Start(0, true, false);
+}
+
+TEST(CSoundOutput, MainThreadChangesWhileTheDeviceRenders)
+{
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    std::shared_ptr<CSoundOutput> output = CSoundOutput::Acquire();
+    ASSERT_TRUE(output->HasDevice());
+    {
+        CSoundOutput::ScopedLock lock(*output);
+        output->GetVoices().Add(std::vector<int16_t>(2000, 100));
+    }
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
+    int passes = 0;
+    while (std::chrono::steady_clock::now() < end)
+    {
+        {
+            CSoundOutput::ScopedLock lock(*output);
+            output->GetVoices().Start(0, passes % 3 == 0, passes % 2 == 0);
+            if (passes % 50 == 0)
+                output->GetRing().Reset();
+        }
+        output->GetRing().Refill([](int16_t* d, size_t bytes) {
+            std::fill(d, d + bytes / 2, int16_t(7));
+            return bytes;
+        });
+        ++passes;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    // The device played through at least part of the ring meanwhile.
+    EXPECT_GT(passes, 10);
+}
