@@ -5,10 +5,15 @@
 #include <memory>
 
 #include "engine/CAppWindow.h"
+#include "engine/CConfigFile.h"
 #include "engine/CFilePack.h"
 #include "engine/CGameApp.h"
 #include "engine/CWindowPlacement.h"
+#include "games/GameKinds.h"
 #include "platform/CPlatform.h"
+#include "shell/CAppMenuHost.h"
+#include "shell/CGameKindRegistry.h"
+#include "shell/CGameMenu.h"
 #include "shell/CIntroScreen.h"
 #include "shell/CMainMenu.h"
 
@@ -67,6 +72,13 @@ int Run()
     // Also installs the widgets' way to the sounds, clipboard and keys.
     app.LoadSounds();
 
+    // A kind's button opens its game menu only when the kind is playable.
+    CGameKindRegistry kinds;
+    RegisterGameKinds(kinds);
+    CMainMenu::SetGameMenuFactory([&kinds](int, CConfigFile& group) -> std::unique_ptr<CScreen> {
+        return CGameMenu::Create(group, kinds, CAppMenuHost::Get());
+    });
+
     auto menu = std::make_unique<CMainMenu>(*app.GetResManager());
     window->RemoveScreen(intro.get());
     window->SetScreen(menu.get());
@@ -76,6 +88,7 @@ int Run()
 
     window->RemoveScreen(menu.get());
     menu.reset();
+    CMainMenu::SetGameMenuFactory(nullptr);
     app.SaveSettings();
     window->Hide();
     window->Destroy();
