@@ -40,10 +40,14 @@ gtest_discover_tests(mw_menus_tests DISCOVERY_MODE PRE_TEST)
 if(TARGET marblewend)
   add_library(mw_menus_e2e_shim MODULE tests/e2e/menus_shim.c)
   target_link_libraries(mw_menus_e2e_shim PRIVATE ${CMAKE_DL_LIBS})
-  foreach(e2e menus_intro_menu_exit)
+  # Prints the settings a test run wrote.
+  add_executable(mw_menus_settings_dump tests/e2e/menus_settings_dump.cpp)
+  target_link_libraries(mw_menus_settings_dump PRIVATE mw_files)
+  foreach(e2e menus_intro_menu_exit menus_full_screen)
     add_test(NAME e2e_${e2e}
       COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/${e2e}.sh $<TARGET_FILE:marblewend> ${CMAKE_BINARY_DIR}/e2e-shots
-              ${CMAKE_BINARY_DIR}/assets-stage $<TARGET_FILE:mw_menus_e2e_shim>)
+              ${CMAKE_BINARY_DIR}/assets-stage $<TARGET_FILE:mw_menus_e2e_shim>
+              $<TARGET_FILE:mw_menus_settings_dump>)
     set_tests_properties(e2e_${e2e} PROPERTIES
       TIMEOUT 120
       SKIP_RETURN_CODE 77

@@ -79,3 +79,14 @@ menus_click() { xdotool mousemove --window "$E2E_WINDOW" "$1" "$2" click 1; }
 menus_expect_running() {
     kill -0 "$E2E_PID" 2>/dev/null || menus_fail "the game ended: $1"
 }
+
+# Like e2e_under_xvfb, with a screen of the given size (WxH).
+menus_under_xvfb() {
+    local size="$1"
+    shift
+    if [ -z "${MW_E2E_INNER:-}" ]; then
+        e2e_need_tools
+        export MW_E2E_INNER=1
+        exec xvfb-run -a -n $((100 + RANDOM % 5000)) -s "-screen 0 ${size}x24 -nolisten tcp" bash "$0" "$@"
+    fi
+}
