@@ -43,7 +43,7 @@ if(TARGET marblewend)
   # Prints the settings a test run wrote.
   add_executable(mw_menus_settings_dump tests/e2e/menus_settings_dump.cpp)
   target_link_libraries(mw_menus_settings_dump PRIVATE mw_files)
-  foreach(e2e menus_intro_menu_exit menus_full_screen)
+  foreach(e2e menus_intro_menu_exit menus_full_screen menus_exit_page)
     add_test(NAME e2e_${e2e}
       COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/${e2e}.sh $<TARGET_FILE:marblewend> ${CMAKE_BINARY_DIR}/e2e-shots
               ${CMAKE_BINARY_DIR}/assets-stage $<TARGET_FILE:mw_menus_e2e_shim>
