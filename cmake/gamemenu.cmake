@@ -37,3 +37,17 @@ function(mw_gamemenu_link_late)
   endif()
 endfunction()
 cmake_language(DEFER CALL mw_gamemenu_link_late)
+
+add_executable(mw_gamemenu_tests
+  tests/files/CTempDir.cpp
+  tests/gamemenu/CFakeMenuHost.cpp
+  tests/gamemenu/CFakeKind.cpp
+  tests/gamemenu/CGameKindRegistryTest.cpp
+  tests/gamemenu/CGameMenuTest.cpp
+  tests/gamemenu/CGameOverDialogTest.cpp
+  tests/gamemenu/CTop7DialogTest.cpp
+  tests/gamemenu/COptionsDialogTest.cpp
+  tests/gamemenu/CHelpDialogTest.cpp
+)
+target_link_libraries(mw_gamemenu_tests PRIVATE mw_gamemenu GTest::gtest GTest::gtest_main)
+gtest_discover_tests(mw_gamemenu_tests DISCOVERY_MODE PRE_TEST)

@@ -1,0 +1,71 @@
+#pragma once
+// A game kind made for the game-menu tests: parameters that keep their
+// settings and tables in a temporary directory, a new-game dialog whose
+// choices a test sets, and a game screen whose whole state is one text.
+
+#include <string>
+#include <vector>
+
+#include "engine/CResManager.h"
+#include "shell/CGameKindRegistry.h"
+#include "shell/game/CGameParams.h"
+#include "shell/game/CGameScreen.h"
+#include "shell/game/CNewGameDialog.h"
+
+class CFakeParams : public CGameParams
+{
+public:
+    CFakeParams(int sizes, bool animation, int skins);
+
+    void LoadParams(CFilePack& pack) override;
+    void LoadTextures(CResManager& manager) override;
+    bool HasAnimation() const override { return m_has_animation; }
+
+    int m_textures_loaded = 0;
+
+private:
+    bool m_has_animation;
+    int m_skins;
+};
+
+class CFakeGameScreen : public CGameScreen
+{
+public:
+    // Looks its parameter object up by key, as a kind's screen does.
+    CFakeGameScreen(const CResManager* lookup, const std::string& paramKey);
+    ~CFakeGameScreen() override;
+
+    void Save(CConfigFile& store) override;
+    bool Load(const CConfigFile& store) override;
+    int GetScore() const override { return m_score; }
+    void Reskin() override { ++m_reskins; }
+
+    void EndGame(int score);
+
+    std::string m_state = "fresh";
+    int m_score = 0;
+    int m_reskins = 0;
+    // Screens alive right now, and the parameter object each one found
+    // registered when it was built.
+    static int s_alive;
+    static void* s_params_seen;
+    // What the last screen to die still found under its key.
+    static void* s_params_seen_at_death;
+
+private:
+    const CResManager* m_lookup;
+    std::string m_param_key;
+};
+
+class CFakeNewGameDialog : public CNewGameDialog
+{
+public:
+    CFakeNewGameDialog(CConfigFile& layout, CGameParams& params, int sizes);
+
+    void Choose(int size, int difficulty);
+};
+
+// The fake kind under the given index (6 behaves like the filler: four sizes
+// and the animation setting; start-without-dialog like the jewel on request).
+// The screens find the parameter object in the lookup manager.
+SGameKind MakeFakeKind(int index, const CResManager* lookup, bool startWithoutDialog = false);

@@ -1,0 +1,502 @@
+// The game menu as a state machine: a fake kind, a window that only
+// remembers, and a temporary directory for the settings, tables and saves.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "engine/CButton.h"
+#include "engine/CCheckBox.h"
+#include "engine/CConfigFile.h"
+#include "shell/CGameKindRegistry.h"
+#include "shell/CGameMenu.h"
+#include "shell/CGameOverDialog.h"
+#include "shell/CHelpDialog.h"
+#include "shell/COptionsDialog.h"
+#include "shell/CTop7Dialog.h"
+#include "tests/files/CTempDir.h"
+#include "tests/gamemenu/CFakeKind.h"
+#include "tests/gamemenu/CFakeMenuHost.h"
+
+namespace
+{
+const char* const SAVE_NAME = "data/fake.sav";
+const int KEY_ESCAPE = 27;
+const int KEY_ENTER = 13;
+
+class GameMenuTest : public ::testing::Test
+{
+protected:
+    GameMenuTest() : m_host(m_dir.GetPath())
+    {
+        m_group.SetValue("m_game_kind", "0");
+        m_group.SetValue("m_save_file", SAVE_NAME);
+    }
+
+    CGameMenu& Open(int index = 0, bool startWithoutDialog = false)
+    {
+        m_kind = MakeFakeKind(index, m_host.GetMainResManager(), startWithoutDialog);
+        m_menu = std::make_unique<CGameMenu>(m_group, m_kind, m_host);
+        return *m_menu;
+    }
+
+    void Leave() { m_menu.reset(); }
+
+    std::string SavePath() const { return m_dir.File(SAVE_NAME); }
+
+    void WriteSave(const std::string& state, int score = 5)
+    {
+        CConfigFile store;
+        store.SetValue("fake_state", state);
+        store.SetInt("m_score", score);
+        ASSERT_TRUE(store.Save(SavePath(), CGameMenu::SAVE_KEY, 5));
+    }
+
+    // The saved state, or "" when there is no readable save.
+    std::string ReadSave() const
+    {
+        CConfigFile store;
+        if (!store.Load(SavePath(), true, CGameMenu::SAVE_KEY, 5))
+            return std::string();
+        return store.GetValue("fake_state", "");
+    }
+
+    CFakeGameScreen* Game() const { return static_cast<CFakeGameScreen*>(m_menu->GetGameScreen()); }
+
+    // New game, choose, then the dialog closes with the given result.
+    void NewGame(int size, int difficulty, int result = 0)
+    {
+        m_menu->OnCommand(m_menu->GetNewGameButton());
+        auto* dialog = static_cast<CFakeNewGameDialog*>(m_menu->GetNewGameDialog());
+        ASSERT_NE(dialog, nullptr);
+        dialog->Choose(size, difficulty);
+        m_menu->OnDialogClosed(result, dialog);
+    }
+
+    // The running game ends with a score and its screen closes itself.
+    void FinishGame(int score)
+    {
+        CFakeGameScreen* game = Game();
+        game->EndGame(score);
+        m_menu->OnScreenClosed(game);
+    }
+
+    CTempDir m_dir;
+    CFakeMenuHost m_host;
+    CConfigFile m_group;
+    SGameKind m_kind;
+    std::unique_ptr<CGameMenu> m_menu;
+};
+}
+
+TEST_F(GameMenuTest, WithoutSaveFileThereIsNoGameAndContinueIsHidden)
+{
+    CGameMenu& menu = Open();
+    EXPECT_EQ(menu.GetGameScreen(), nullptr);
+    EXPECT_FALSE(menu.GetContinueButton()->IsVisible());
+}
+
+TEST_F(GameMenuTest, SaveFileIsRestoredAndStaysOnDiskDuringTheVisit)
+{
+    WriteSave("half-way", 120);
+    CGameMenu& menu = Open();
+    ASSERT_NE(Game(), nullptr);
+    EXPECT_EQ(Game()->m_state, "half-way");
+    EXPECT_EQ(Game()->GetScore(), 120);
+    EXPECT_TRUE(menu.GetContinueButton()->IsVisible());
+    // Not made current: Continue resumes it.
+    EXPECT_EQ(m_host.GetTopScreen(), nullptr);
+    EXPECT_TRUE(CTempDir::Exists(SavePath()));
+}
+
+TEST_F(GameMenuTest, LeavingWithAutosaveRewritesTheSaveFile)
+{
+    WriteSave("before");
+    Open();
+    Game()->m_state = "after";
+    Leave();
+    EXPECT_EQ(ReadSave(), "after");
+}
+
+TEST_F(GameMenuTest, LeavingWithAutosaveOffRemovesTheSaveFile)
+{
+    WriteSave("before");
+    CGameMenu& menu = Open();
+    menu.GetParams().SetAutosave(false);
+    Leave();
+    EXPECT_FALSE(CTempDir::Exists(SavePath()));
+    Open();
+    EXPECT_EQ(m_menu->GetGameScreen(), nullptr);
+}
+
+TEST_F(GameMenuTest, LeavingWithoutGameWritesNoSaveFile)
+{
+    Open();
+    Leave();
+    EXPECT_FALSE(CTempDir::Exists(SavePath()));
+}
+
+TEST_F(GameMenuTest, UnreadableSaveFileMeansNoGameAndGoesWhenTheMenuIsLeft)
+{
+    CTempDir::WriteText(SavePath(), "\x01\x02 not a saved game");
+    Open();
+    EXPECT_EQ(m_menu->GetGameScreen(), nullptr);
+    Leave();
+    EXPECT_FALSE(CTempDir::Exists(SavePath()));
+}
+
+TEST_F(GameMenuTest, SaveTheKindRejectsMeansNoGame)
+{
+    CConfigFile store;
+    store.SetInt("m_score", 3);
+    ASSERT_TRUE(store.Save(SavePath(), CGameMenu::SAVE_KEY, 5));
+    Open();
+    EXPECT_EQ(m_menu->GetGameScreen(), nullptr);
+    EXPECT_FALSE(m_menu->GetContinueButton()->IsVisible());
+}
+
+TEST_F(GameMenuTest, MissingSaveNameReadsWritesAndDeletesNothing)
+{
+    m_group = CConfigFile();
+    m_group.SetValue("m_game_kind", "0");
+    CTempDir::WriteText(m_dir.File("0"), "someone else's file");
+    Open();
+    EXPECT_TRUE(m_menu->GetSavePath().empty());
+    NewGame(0, 0);
+    Leave();
+    EXPECT_TRUE(CTempDir::Exists(m_dir.File("0")));
+    EXPECT_EQ(m_dir.List().size(), 2u);   // "0" and data/
+}
+
+TEST_F(GameMenuTest, UnsafeSaveNamesAreRefused)
+{
+    for (const char* name : {"", "0", "/etc/passwd", "../outside.sav", "data/../x.sav", "data/", "data/dx.cfg",
+                             "data/remover.cfg", "data/scores100.tab", "data/data.pk"})
+        EXPECT_FALSE(CGameMenu::IsUsableSaveName(name)) << name;
+    EXPECT_TRUE(CGameMenu::IsUsableSaveName("data/remover.sav"));
+}
+
+TEST_F(GameMenuTest, SaveNameSharedWithAnotherKindIsRefused)
+{
+    CConfigFile* other = m_host.GetMainResManager()->AddConfig(nullptr, "mover_menu");
+    other->SetValue("m_save_file", SAVE_NAME);
+    WriteSave("mover's game");
+    Open();
+    EXPECT_TRUE(m_menu->GetSavePath().empty());
+    EXPECT_EQ(m_menu->GetGameScreen(), nullptr);
+    Leave();
+    EXPECT_EQ(ReadSave(), "mover's game");
+}
+
+TEST_F(GameMenuTest, NewGameOkStartsTheChosenGameAndMakesItCurrent)
+{
+    CGameMenu& menu = Open();
+    NewGame(2, 1);
+    EXPECT_EQ(menu.GetParams().GetLastSize(), 2);
+    EXPECT_EQ(menu.GetParams().GetLastDifficulty(), 1);
+    ASSERT_NE(Game(), nullptr);
+    EXPECT_EQ(m_host.GetTopScreen(), Game());
+    EXPECT_EQ(m_host.m_log.back(), "EnterGameMode");
+    EXPECT_EQ(menu.GetNewGameDialog(), nullptr);
+    EXPECT_TRUE(menu.GetContinueButton()->IsVisible());
+    // The screen found the parameter object under the kind's key.
+    EXPECT_EQ(CFakeGameScreen::s_params_seen, &menu.GetParams());
+}
+
+TEST_F(GameMenuTest, NewGameCancelKeepsThePausedGame)
+{
+    WriteSave("paused");
+    CGameMenu& menu = Open();
+    CFakeGameScreen* paused = Game();
+    NewGame(1, 1, 1);
+    EXPECT_EQ(Game(), paused);
+    EXPECT_EQ(menu.GetNewGameDialog(), nullptr);
+    EXPECT_EQ(menu.GetParams().GetLastSize(), 0);
+    EXPECT_EQ(m_host.Count("SetScreen"), 0);
+}
+
+TEST_F(GameMenuTest, NewGameOkReplacesThePausedGameWithoutSavingIt)
+{
+    WriteSave("paused");
+    Open();
+    Game()->m_state = "changed but dropped";
+    NewGame(0, 0);
+    EXPECT_EQ(Game()->m_state, "fresh");
+    EXPECT_EQ(CFakeGameScreen::s_alive, 1);
+    EXPECT_EQ(ReadSave(), "paused");
+    Leave();
+    EXPECT_EQ(ReadSave(), "fresh");
+}
+
+TEST_F(GameMenuTest, GameOverPicksTheTableOfTheLastSizeAndDifficulty)
+{
+    CGameMenu& menu = Open();
+    NewGame(1, 2);
+    FinishGame(500);
+    CGameOverDialog* over = menu.GetGameOverDialog();
+    ASSERT_NE(over, nullptr);
+    EXPECT_EQ(m_host.GetTopOverlay(), over);
+    EXPECT_TRUE(over->IsShaded());
+    EXPECT_FALSE(over->IsPanelVisible());
+    EXPECT_TRUE(over->IsRanked());
+    over->Finish();
+    for (int i = 0; i < menu.GetParams().GetScoreTableCount(); ++i)
+        EXPECT_EQ(menu.GetParams().GetScoreTable(i)->GetCount(), i == 7 ? 1 : 0) << i;
+}
+
+TEST_F(GameMenuTest, FourSizeKindPicksDifficultyTimesFourPlusSize)
+{
+    m_group.SetValue("m_game_kind", "6");
+    CGameMenu& menu = Open(6);
+    NewGame(3, 1);
+    FinishGame(40);
+    menu.GetGameOverDialog()->Finish();
+    EXPECT_EQ(menu.GetParams().GetScoreTable(1 * 4 + 3)->GetCount(), 1);
+}
+
+TEST_F(GameMenuTest, FinishedGameIsGoneWithItsSaveFile)
+{
+    WriteSave("nearly done");
+    CGameMenu& menu = Open();
+    m_host.SetScreen(Game());
+    FinishGame(0);
+    EXPECT_EQ(menu.GetGameScreen(), nullptr);
+    EXPECT_EQ(CFakeGameScreen::s_alive, 0);
+    EXPECT_FALSE(menu.GetContinueButton()->IsVisible());
+    EXPECT_FALSE(CTempDir::Exists(SavePath()));
+    // Shown also when the score does not rank.
+    ASSERT_NE(menu.GetGameOverDialog(), nullptr);
+    EXPECT_FALSE(menu.GetGameOverDialog()->IsRanked());
+    menu.OnDialogClosed(0, menu.GetGameOverDialog());
+    EXPECT_EQ(menu.GetGameOverDialog(), nullptr);
+    Leave();
+    EXPECT_FALSE(CTempDir::Exists(SavePath()));
+}
+
+TEST_F(GameMenuTest, LeavingAGameKeepsItPausedAndStartsTheMenuMusic)
+{
+    CGameMenu& menu = Open();
+    NewGame(0, 0);
+    menu.OnScreenClosed(Game());
+    ASSERT_NE(Game(), nullptr);
+    EXPECT_TRUE(menu.GetContinueButton()->IsVisible());
+    EXPECT_EQ(menu.GetGameOverDialog(), nullptr);
+    EXPECT_EQ(m_host.m_log.back(), "EnterMenuMode");
+}
+
+TEST_F(GameMenuTest, GameLeftWhileMinimisedStartsNoMusic)
+{
+    CGameMenu& menu = Open();
+    NewGame(0, 0);
+    m_host.m_minimized = true;
+    menu.OnScreenClosed(Game());
+    EXPECT_EQ(m_host.Count("EnterMenuMode"), 0);
+    Game()->EndGame(10);
+    m_host.m_minimized = false;
+    menu.OnScreenClosed(Game());
+    EXPECT_EQ(m_host.Count("EnterMenuMode"), 1);
+}
+
+TEST_F(GameMenuTest, AnotherScreenClosingChangesNothing)
+{
+    CGameMenu& menu = Open();
+    NewGame(0, 0);
+    CFakeGameScreen stranger(nullptr, "");
+    stranger.EndGame(100);
+    menu.OnScreenClosed(&stranger);
+    EXPECT_NE(Game(), nullptr);
+    EXPECT_EQ(menu.GetGameOverDialog(), nullptr);
+    EXPECT_EQ(m_host.Count("EnterMenuMode"), 0);
+}
+
+TEST_F(GameMenuTest, ContinueWithoutGameDoesNothing)
+{
+    CGameMenu& menu = Open();
+    menu.OnCommand(menu.GetContinueButton());
+    EXPECT_TRUE(m_host.m_log.empty());
+}
+
+TEST_F(GameMenuTest, ContinueResumesThePausedGame)
+{
+    WriteSave("paused");
+    CGameMenu& menu = Open();
+    menu.OnCommand(menu.GetContinueButton());
+    EXPECT_EQ(m_host.GetTopScreen(), Game());
+    EXPECT_EQ(m_host.m_log.back(), "EnterGameMode");
+}
+
+TEST_F(GameMenuTest, DirectStartKindBeginsAtOnceOnlyWithoutAGame)
+{
+    CGameMenu& menu = Open(7, true);
+    menu.GetParams().SetLastSize(2);
+    menu.GetParams().SetLastDifficulty(2);
+    menu.OnCommand(menu.GetNewGameButton());
+    EXPECT_EQ(menu.GetNewGameDialog(), nullptr);
+    ASSERT_NE(Game(), nullptr);
+    EXPECT_EQ(menu.GetParams().GetLastSize(), 0);
+    EXPECT_EQ(menu.GetParams().GetLastDifficulty(), 0);
+    menu.OnScreenClosed(Game());
+    menu.OnCommand(menu.GetNewGameButton());
+    EXPECT_NE(menu.GetNewGameDialog(), nullptr);
+}
+
+TEST_F(GameMenuTest, OptionsAreCopiedBackAndThePausedGameReskinned)
+{
+    WriteSave("paused");
+    CGameMenu& menu = Open();
+    menu.OnCommand(menu.GetOptionsButton());
+    COptionsDialog* options = menu.GetOptionsDialog();
+    ASSERT_NE(options, nullptr);
+    EXPECT_EQ(m_host.GetTopOverlay(), options);
+    EXPECT_EQ(options->GetSkinCount(), 3);
+    EXPECT_TRUE(options->GetAutosave());
+    options->OnCommand(options->GetSkinUpButton());
+    options->SetAutosave(false);
+    options->OnKeyDown(KEY_ESCAPE);
+    menu.OnDialogClosed(options->GetResult(), options);
+    EXPECT_EQ(menu.GetParams().GetCurrentSkin(), 1);
+    EXPECT_FALSE(menu.GetParams().GetAutosave());
+    EXPECT_EQ(Game()->m_reskins, 1);
+    EXPECT_EQ(menu.GetOptionsDialog(), nullptr);
+}
+
+TEST_F(GameMenuTest, OptionsWithoutGameOnlyCopyTheValues)
+{
+    CGameMenu& menu = Open();
+    menu.OnCommand(menu.GetOptionsButton());
+    COptionsDialog* options = menu.GetOptionsDialog();
+    options->OnCommand(options->GetSkinDownButton());
+    menu.OnDialogClosed(0, options);
+    EXPECT_EQ(menu.GetParams().GetCurrentSkin(), 2);
+}
+
+TEST_F(GameMenuTest, AnimationSettingTravelsOnlyForTheKindThatHasIt)
+{
+    m_group.SetValue("m_od_animation_chb.x", "390");
+    m_group.SetValue("m_game_kind", "6");
+    CGameMenu& menu = Open(6);
+    menu.OnCommand(menu.GetOptionsButton());
+    COptionsDialog* options = menu.GetOptionsDialog();
+    ASSERT_TRUE(options->HasAnimationBox());
+    EXPECT_TRUE(options->GetAnimationBox()->IsChecked());
+    options->SetAnimation(false);
+    menu.OnDialogClosed(0, options);
+    EXPECT_FALSE(menu.GetParams().GetAnimation());
+}
+
+TEST_F(GameMenuTest, MissingSettingsFileKeepsTheScoreTables)
+{
+    CScoreTable table;
+    table.Add("Ada", 900);
+    ASSERT_TRUE(table.Save(m_dir.File("data/scores900.tab")));
+    const std::vector<unsigned char> before = CTempDir::ReadBytes(m_dir.File("data/scores900.tab"));
+    CGameMenu& menu = Open();
+    ASSERT_EQ(menu.GetParams().GetScoreTable(0)->GetCount(), 1);
+    EXPECT_EQ(menu.GetParams().GetScoreTable(0)->GetName(0), "Ada");
+    Leave();
+    EXPECT_EQ(CTempDir::ReadBytes(m_dir.File("data/scores900.tab")), before);
+    EXPECT_TRUE(CTempDir::Exists(m_dir.File("data/fake.cfg")));
+}
+
+TEST_F(GameMenuTest, RegistrationsLastUntilEverythingThatUsesThemIsGone)
+{
+    WriteSave("paused");
+    CGameMenu& menu = Open();
+    CResManager* main = m_host.GetMainResManager();
+    void* params = &menu.GetParams();
+    EXPECT_EQ(main->GetObject("m_bricks_remover_game_param"), params);
+    EXPECT_EQ(main->GetObject("current_res_manager"), &menu.GetResManager());
+    menu.OnCommand(menu.GetHelpButton());
+    Leave();
+    EXPECT_EQ(CFakeGameScreen::s_params_seen_at_death, params);
+    EXPECT_EQ(main->GetObject("m_bricks_remover_game_param"), nullptr);
+    EXPECT_EQ(main->GetObject("current_res_manager"), nullptr);
+    EXPECT_TRUE(m_host.m_overlays.empty());
+}
+
+TEST_F(GameMenuTest, EscLeavesTheMenuAndEnterMinimises)
+{
+    CGameMenu& menu = Open();
+    menu.OnKeyDown(KEY_ESCAPE);
+    EXPECT_EQ(m_host.m_log, std::vector<std::string>{"CloseScreen"});
+    menu.OnKeyDown(KEY_ENTER);
+    EXPECT_TRUE(m_host.m_minimized);
+}
+
+TEST_F(GameMenuTest, MouseIsMappedFromWindowPixelsToTheLayout)
+{
+    CGameMenu& menu = Open();
+    m_host.m_window_width = 1024;
+    m_host.m_window_height = 768;
+    int x = -1, y = -1;
+    menu.MapToLogical(1023, 767, x, y);
+    EXPECT_EQ(x, 799);
+    EXPECT_EQ(y, 599);
+    menu.MapToLogical(0, 0, x, y);
+    EXPECT_EQ(x, 0);
+    EXPECT_EQ(y, 0);
+}
+
+TEST_F(GameMenuTest, FullScreenButtonTogglesAndSetsDragging)
+{
+    CGameMenu& menu = Open();
+    menu.OnCommand(menu.GetFullScreenButton());
+    EXPECT_EQ(m_host.m_log.front(), "SetDisplayMode(800,600)");
+    EXPECT_FALSE(menu.IsDraggable());
+    menu.OnCommand(menu.GetFullScreenButton());
+    EXPECT_TRUE(m_host.Count("RestoreWindowed") == 1);
+    EXPECT_TRUE(menu.IsDraggable());
+    m_host.m_refuse_display_mode = true;
+    menu.OnCommand(menu.GetFullScreenButton());
+    EXPECT_TRUE(menu.IsDraggable());
+}
+
+TEST_F(GameMenuTest, MinimiseAndLinkLeaveFullScreenFirst)
+{
+    CGameMenu& menu = Open();
+    m_host.m_full_screen = true;
+    menu.OnCommand(menu.GetLinkButton());
+    EXPECT_EQ(m_host.m_log, (std::vector<std::string>{"RestoreWindowed", "OpenSiteAddress"}));
+    m_host.m_full_screen = true;
+    menu.OnCommand(menu.GetMinimizeButton());
+    EXPECT_EQ(m_host.m_log.back(), "Minimize");
+    EXPECT_FALSE(m_host.m_full_screen);
+}
+
+TEST_F(GameMenuTest, TopSevenShowsTheKindsTablesAndIsDeletedWhenClosed)
+{
+    CGameMenu& menu = Open();
+    menu.OnCommand(menu.GetTop7Button());
+    CTop7Dialog* top7 = menu.GetTop7Dialog();
+    ASSERT_NE(top7, nullptr);
+    EXPECT_EQ(top7->GetCaption(), "Easy - Small Field");
+    EXPECT_EQ(top7->GetShownTable(), menu.GetParams().GetScoreTable(0));
+    top7->PrevTable();
+    EXPECT_EQ(top7->GetCaption(), "Hard - Large Field");
+    menu.OnDialogClosed(0, top7);
+    EXPECT_EQ(menu.GetTop7Dialog(), nullptr);
+}
+
+TEST_F(GameMenuTest, OneDialogOfEachKindAtATime)
+{
+    CGameMenu& menu = Open();
+    menu.OnCommand(menu.GetHelpButton());
+    CHelpDialog* help = menu.GetHelpDialog();
+    menu.OnCommand(menu.GetHelpButton());
+    EXPECT_EQ(menu.GetHelpDialog(), help);
+    EXPECT_EQ(m_host.Count("OpenOverlay"), 1);
+    menu.OnDialogClosed(0, help);
+    EXPECT_EQ(menu.GetHelpDialog(), nullptr);
+}
+
+TEST_F(GameMenuTest, CreateRefusesAKindThatIsNotRegistered)
+{
+    CGameKindRegistry kinds;
+    kinds.Add(MakeFakeKind(0, m_host.GetMainResManager()));
+    m_group.SetValue("m_game_kind", "3");
+    EXPECT_EQ(CGameMenu::Create(m_group, kinds, m_host), nullptr);
+    m_group.SetValue("m_game_kind", "0");
+    std::unique_ptr<CGameMenu> menu = CGameMenu::Create(m_group, kinds, m_host);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->GetKindIndex(), 0);
+}

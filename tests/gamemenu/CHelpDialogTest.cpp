@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "engine/CButton.h"
+#include "engine/CConfigFile.h"
+#include "shell/CHelpDialog.h"
+#include "shell/CModelDescBlock.h"
+#include "shell/CTextDescBlock.h"
+#include "tests/gamemenu/CFakeMenuHost.h"
+
+namespace
+{
+CConfigFile Parse(const std::string& text)
+{
+    CConfigFile store;
+    store.LoadFromBuffer(reinterpret_cast<const unsigned char*>(text.data()), text.size(), true);
+    return store;
+}
+
+const char* const THREE_PAGES =
+    "pages_count 3\n"
+    "blocks_count 5\n"
+    "1_block_desc \"T 1 50 150 0 700 0\"\n"
+    "1_block Title\n"
+    "1_block_add \"30 1.0 0.5 0.25 1\"\n"
+    "2_block_desc \"P 1 615 300 1 300 225\"\n"
+    "2_block mui/thumbs/01.spr\n"
+    "3_block_desc \"X 2 0 0 0 0 0\"\n"
+    "3_block ignored\n"
+    "4_block_desc \"T 3 50 200 0 400 2\"\n"
+    "4_block \"one\rtwo\rthree\rfour\rfive\"\n"
+    "4_block_add \"22 1 1 1 1\"\n"
+    "5_block_desc \"T 9 0 0 0 0 0\"\n"
+    "5_block beyond\n";
+
+class HelpDialogTest : public ::testing::Test
+{
+protected:
+    HelpDialogTest() : m_dialog(m_group, m_host) { m_dialog.LoadPages(Parse(THREE_PAGES)); }
+
+    bool NextShown() const { return m_dialog.GetNextButton()->IsVisible(); }
+    bool PrevShown() const { return m_dialog.GetPrevButton()->IsVisible(); }
+
+    CConfigFile m_group;
+    CFakeMenuHost m_host;
+    CHelpDialog m_dialog;
+};
+}
+
+TEST_F(HelpDialogTest, BlocksOfUnknownKindAreLeftOut)
+{
+    ASSERT_EQ(m_dialog.GetBlocks().size(), 4u);
+    EXPECT_EQ(m_dialog.GetBlocks()[0]->GetKind(), 'T');
+    EXPECT_EQ(m_dialog.GetBlocks()[1]->GetKind(), 'P');
+    EXPECT_EQ(m_dialog.GetBlocks()[2]->GetText(), "one\rtwo\rthree\rfour\rfive");
+}
+
+TEST_F(HelpDialogTest, TextBlockTakesPlaceSizeAndColour)
+{
+    const auto* text = dynamic_cast<const CTextDescBlock*>(m_dialog.GetBlocks()[0].get());
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->GetPage(), 1);
+    EXPECT_EQ(text->GetX(), 50.0f);
+    EXPECT_EQ(text->GetY(), 150.0f);
+    EXPECT_EQ(text->GetW(), 700.0f);
+    EXPECT_EQ(text->GetTextSize(), 30.0f);
+    EXPECT_EQ(text->GetLabel().GetTextSize(), 30.0f);
+    EXPECT_EQ(text->GetG(), 0.5f);
+    EXPECT_EQ(text->GetB(), 0.25f);
+    EXPECT_EQ(text->GetA(), 1.0f);
+}
+
+TEST_F(HelpDialogTest, TextBlockShowsOnlyItsLineCount)
+{
+    const auto* text = dynamic_cast<const CTextDescBlock*>(m_dialog.GetBlocks()[2].get());
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->GetLabel().GetLines().size(), 5u);
+    EXPECT_EQ(text->GetLabel().GetDrawnLineCount(), 2u);
+}
+
+TEST_F(HelpDialogTest, PictureWithoutPackIsABlockWithoutSprite)
+{
+    const auto* picture = dynamic_cast<const CModelDescBlock*>(m_dialog.GetBlocks()[1].get());
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->GetSprite(), nullptr);
+    EXPECT_EQ(picture->GetZ(), 1.0f);
+    EXPECT_EQ(picture->GetH(), 225.0f);
+}
+
+TEST_F(HelpDialogTest, PagingShowsAndHidesTheButtonsAndStaysInRange)
+{
+    EXPECT_EQ(m_dialog.GetCurrentPage(), 1);
+    EXPECT_FALSE(PrevShown());
+    EXPECT_TRUE(NextShown());
+    m_dialog.OnCommand(m_dialog.GetPrevButton());
+    EXPECT_EQ(m_dialog.GetCurrentPage(), 1);
+    m_dialog.OnCommand(m_dialog.GetNextButton());
+    m_dialog.OnCommand(m_dialog.GetNextButton());
+    EXPECT_EQ(m_dialog.GetCurrentPage(), 3);
+    EXPECT_FALSE(NextShown());
+    EXPECT_TRUE(PrevShown());
+    m_dialog.NextPage();
+    EXPECT_EQ(m_dialog.GetCurrentPage(), 3);
+}
+
+TEST_F(HelpDialogTest, EachPageShowsItsOwnBlocksInOrder)
+{
+    EXPECT_EQ(m_dialog.GetShownBlocks().size(), 2u);
+    m_dialog.NextPage();
+    EXPECT_TRUE(m_dialog.GetShownBlocks().empty());
+    m_dialog.NextPage();
+    ASSERT_EQ(m_dialog.GetShownBlocks().size(), 1u);
+    EXPECT_EQ(m_dialog.GetShownBlocks()[0]->GetY(), 200.0f);
+}
+
+TEST_F(HelpDialogTest, CloseEndsWithResultZero)
+{
+    m_dialog.SetResult(3);
+    m_dialog.OnCommand(m_dialog.GetCloseButton());
+    EXPECT_EQ(m_dialog.GetResult(), 0);
+    EXPECT_EQ(m_host.Count("CloseScreen"), 1);
+}
+
+TEST_F(HelpDialogTest, OnePageHidesBothPageButtons)
+{
+    m_dialog.LoadPages(Parse("pages_count 1\nblocks_count 0\n"));
+    EXPECT_FALSE(NextShown());
+    EXPECT_FALSE(PrevShown());
+}
+
+TEST_F(HelpDialogTest, ZeroOrMissingPageCountShowsAnEmptyPageWithoutButtons)
+{
+    for (const char* text : {"blocks_count 1\n1_block_desc \"T 1 0 0 0 0 0\"\n", "pages_count 0\n",
+                             "pages_count -4\n", ""})
+    {
+        m_dialog.LoadPages(Parse(text));
+        EXPECT_FALSE(NextShown()) << text;
+        EXPECT_FALSE(PrevShown()) << text;
+        EXPECT_TRUE(m_dialog.GetShownBlocks().empty()) << text;
+        m_dialog.NextPage();
+        m_dialog.PrevPage();
+        EXPECT_EQ(m_dialog.GetCurrentPage(), 1) << text;
+    }
+}
+
+TEST_F(HelpDialogTest, HugeBlockCountIsCapped)
+{
+    m_dialog.LoadPages(Parse("pages_count 1\nblocks_count 2000000000\n"));
+    EXPECT_TRUE(m_dialog.GetBlocks().empty());
+}
+
+TEST_F(HelpDialogTest, DamagedDescriptionsReadAsZero)
+{
+    m_dialog.LoadPages(Parse("pages_count 1\nblocks_count 2\n1_block_desc \"T x y\"\n2_block_desc T\n"));
+    ASSERT_EQ(m_dialog.GetBlocks().size(), 2u);
+    EXPECT_EQ(m_dialog.GetBlocks()[0]->GetPage(), 0);
+    EXPECT_EQ(m_dialog.GetBlocks()[1]->GetX(), 0.0f);
+    EXPECT_EQ(m_dialog.GetBlocks()[1]->GetText(), "0");
+}
+
+TEST(HelpDialogFile, WithoutTheHelpFileThePageIsEmpty)
+{
+    CConfigFile group;
+    group.SetValue("m_help_text", "mui/none/help.txt");
+    CFakeMenuHost host;
+    CHelpDialog dialog(group, host);
+    EXPECT_EQ(dialog.GetPageCount(), 0);
+    EXPECT_TRUE(dialog.GetBlocks().empty());
+    EXPECT_FALSE(dialog.GetNextButton()->IsVisible());
+}

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include "engine/CButton.h"
+#include "engine/CConfigFile.h"
+#include "shell/CTextDialog.h"
+#include "shell/CTop7Dialog.h"
+#include "tests/gamemenu/CFakeMenuHost.h"
+
+namespace
+{
+class Top7DialogTest : public ::testing::Test
+{
+protected:
+    Top7DialogTest() : m_dialog(m_group, m_host)
+    {
+        m_first.Add("Ann", 30);
+        m_second.Add("Bob", 20);
+        m_third.Add("Cy", 10);
+        m_dialog.SetTables({{"First", &m_first}, {"Second", &m_second}, {"Third", &m_third}});
+    }
+
+    CConfigFile m_group;
+    CFakeMenuHost m_host;
+    CScoreTable m_first;
+    CScoreTable m_second;
+    CScoreTable m_third;
+    CTop7Dialog m_dialog;
+};
+}
+
+TEST_F(Top7DialogTest, ShowsTheFirstTableAtFirst)
+{
+    EXPECT_EQ(m_dialog.GetTableIndex(), 0);
+    EXPECT_EQ(m_dialog.GetCaption(), "First");
+    EXPECT_EQ(m_dialog.GetShownTable(), &m_first);
+}
+
+TEST_F(Top7DialogTest, PagingUpFromTheLastWrapsToTheFirst)
+{
+    m_dialog.OnCommand(m_dialog.GetUpButton());
+    m_dialog.OnCommand(m_dialog.GetUpButton());
+    EXPECT_EQ(m_dialog.GetCaption(), "Third");
+    m_dialog.OnCommand(m_dialog.GetUpButton());
+    EXPECT_EQ(m_dialog.GetCaption(), "First");
+    EXPECT_EQ(m_dialog.GetShownTable(), &m_first);
+}
+
+TEST_F(Top7DialogTest, PagingDownFromTheFirstWrapsToTheLast)
+{
+    m_dialog.OnCommand(m_dialog.GetDownButton());
+    EXPECT_EQ(m_dialog.GetCaption(), "Third");
+    EXPECT_EQ(m_dialog.GetShownTable(), &m_third);
+}
+
+TEST_F(Top7DialogTest, ClearAsksFirstAndCancelKeepsTheTable)
+{
+    m_dialog.OnCommand(m_dialog.GetClearButton());
+    CTextDialog* question = m_dialog.GetQuestion();
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(m_host.GetTopOverlay(), question);
+    EXPECT_EQ(question->GetText(), "Are you sure you want \n\nto delete all recorded \n\nscores for this mode?");
+    EXPECT_TRUE(question->IsShaded());
+    EXPECT_FALSE(question->IsPanelVisible());
+    EXPECT_EQ(m_first.GetCount(), 1);
+    m_dialog.OnDialogClosed(CTextDialog::RESULT_CANCEL, question);
+    EXPECT_EQ(m_dialog.GetQuestion(), nullptr);
+    EXPECT_EQ(m_first.GetCount(), 1);
+}
+
+TEST_F(Top7DialogTest, OkClearsOnlyTheShownTable)
+{
+    m_dialog.NextTable();
+    m_dialog.OnCommand(m_dialog.GetClearButton());
+    m_dialog.OnDialogClosed(CTextDialog::RESULT_OK, m_dialog.GetQuestion());
+    EXPECT_EQ(m_second.GetCount(), 0);
+    EXPECT_EQ(m_first.GetCount(), 1);
+    EXPECT_EQ(m_third.GetCount(), 1);
+}
+
+TEST_F(Top7DialogTest, SecondClearReplacesTheHeldQuestion)
+{
+    m_dialog.OnCommand(m_dialog.GetClearButton());
+    m_dialog.OnCommand(m_dialog.GetClearButton());
+    ASSERT_NE(m_dialog.GetQuestion(), nullptr);
+    // The first one left the window's overlays with it.
+    ASSERT_EQ(m_host.m_overlays.size(), 1u);
+    EXPECT_EQ(m_host.GetTopOverlay(), m_dialog.GetQuestion());
+}
+
+TEST_F(Top7DialogTest, CloseButtonEndsWithResultZero)
+{
+    m_dialog.SetResult(5);
+    m_dialog.OnCommand(m_dialog.GetCloseButton());
+    EXPECT_EQ(m_dialog.GetResult(), 0);
+    EXPECT_EQ(m_host.Count("CloseScreen"), 1);
+}
+
+TEST(Top7DialogEmpty, EmptyListShowsNoTableAndPagesSafely)
+{
+    CConfigFile group;
+    CFakeMenuHost host;
+    CTop7Dialog dialog(group, host);
+    dialog.SetTables({});
+    EXPECT_EQ(dialog.GetShownTable(), nullptr);
+    dialog.NextTable();
+    dialog.PrevTable();
+    dialog.OnCommand(dialog.GetClearButton());
+    dialog.OnDialogClosed(CTextDialog::RESULT_OK, dialog.GetQuestion());
+    EXPECT_EQ(dialog.GetShownTable(), nullptr);
+}
