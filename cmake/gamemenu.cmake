@@ -51,3 +51,13 @@ add_executable(mw_gamemenu_tests
 )
 target_link_libraries(mw_gamemenu_tests PRIVATE mw_gamemenu GTest::gtest GTest::gtest_main)
 gtest_discover_tests(mw_gamemenu_tests DISCOVERY_MODE PRE_TEST)
+
+# A visit to a kind's game menu in the real program under Xvfb.
+if(TARGET marblewend)
+  add_test(NAME e2e_gamemenu_visit
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/gamemenu_visit.sh $<TARGET_FILE:marblewend> ${CMAKE_BINARY_DIR}/e2e-shots)
+  set_tests_properties(e2e_gamemenu_visit PROPERTIES
+    TIMEOUT 180
+    SKIP_RETURN_CODE 77
+    ENVIRONMENT "SDL_AUDIODRIVER=dummy;MARBLEWEND_NO_BROWSER=1")
+endif()
