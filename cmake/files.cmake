@@ -40,6 +40,7 @@ add_executable(mw_files_tests
   tests/files/CGeneralSettingsTest.cpp
   tests/files/CFuzzTest.cpp
   tests/files/CAssetTreeTest.cpp
+  tests/files/CIndependentFormatTest.cpp
 )
 target_link_libraries(mw_files_tests PRIVATE mw_packwriter mw_files JPEG::JPEG GTest::gtest GTest::gtest_main)
 gtest_discover_tests(mw_files_tests DISCOVERY_MODE PRE_TEST)
