@@ -135,7 +135,11 @@ void CGameApp::SaveSettings()
     settings.m_window_height = m_window_height;
     settings.m_x = m_window_x;
     settings.m_y = m_window_y;
-    if (window != nullptr)
+    // A full-screen window stands at the origin; on a desktop of several
+    // displays the window system may report the display's own corner instead.
+    if (window != nullptr && window->IsFullScreen())
+        settings.m_x = settings.m_y = 0;
+    else if (window != nullptr)
         window->GetWindowPosition(settings.m_x, settings.m_y);
     settings.m_autosave = m_autosave;
     settings.m_sound = m_sound;

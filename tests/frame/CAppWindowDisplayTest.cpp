@@ -5,7 +5,17 @@
 
 #include <GL/gl.h>
 
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
 #include "engine/CAppWindow.h"
+#include "engine/CConfigFile.h"
+#include "engine/CGameApp.h"
+#include "engine/CGeneralSettings.h"
+#include "platform/CEventPump.h"
 #include "platform/CPlatform.h"
 
 namespace
@@ -97,4 +107,56 @@ TEST_F(CAppWindowDisplayTest, DraggingMovesTheWindowByTheRequestedOffset)
     EXPECT_EQ(90, rect.top);
     EXPECT_EQ(470, rect.right);
     EXPECT_EQ(390, rect.bottom);
+}
+
+TEST_F(CAppWindowDisplayTest, LeavingInFullScreenStoresTheOriginAndTheStartSize)
+{
+    char pattern[] = "/tmp/mw_fs_XXXXXX";
+    ASSERT_NE(nullptr, mkdtemp(pattern));
+    const std::string dir = pattern;
+    char cwd[4096];
+    ASSERT_NE(nullptr, getcwd(cwd, sizeof(cwd)));
+    ASSERT_EQ(0, chdir(dir.c_str()));
+    ASSERT_EQ(0, system("mkdir -p dat data && echo 'gameurl a' > dat/param.txt"));
+    bool full = false;
+    {
+        CGameApp app;
+        app.SetWindowRect(100, 80, 400, 300);
+        CAppWindow window("Marblewend", &app);
+        ASSERT_TRUE(window.CreateWindowed("Marblewend", 100, 80, 400, 300));
+        int w = 0, h = 0;
+        CPlatform::GetDesktopSize(w, h);
+        full = window.SetDisplayMode(w, h);
+        // Let the window system settle the switch, as the main loop would.
+        SPlatformEvent event;
+        for (int i = 0; i < 20; ++i)
+        {
+            while (CEventPump::Poll(event))
+            {
+            }
+            CPlatform::Sleep(10);
+        }
+        // The orderly quit hides the window before the settings are written.
+        window.Hide();
+        for (int i = 0; i < 20; ++i)
+        {
+            while (CEventPump::Poll(event))
+            {
+            }
+            CPlatform::Sleep(10);
+        }
+        app.SaveSettings();
+    }
+    CConfigFile stored;
+    const bool loaded = stored.Load("data/dx.cfg", true, CGeneralSettings::kKey, 3);
+    ASSERT_EQ(0, chdir(cwd));
+    ASSERT_EQ(0, system(("rm -rf '" + dir + "'").c_str()));
+    if (!full)
+        GTEST_SKIP() << "the display refused full screen";
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ("1", stored.GetValue("m_is_full_screen_loaded", ""));
+    EXPECT_EQ("0", stored.GetValue("x", ""));
+    EXPECT_EQ("0", stored.GetValue("y", ""));
+    EXPECT_EQ("400", stored.GetValue("m_window_width", ""));
+    EXPECT_EQ("300", stored.GetValue("m_window_height", ""));
 }
