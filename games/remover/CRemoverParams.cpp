@@ -14,6 +14,8 @@ const float CRemoverParams::DEFAULT_FIELD_WIDTH = 30.0f;
 CRemoverParams::CRemoverParams()
     : CGameParams("data/remover.cfg", "52kq781w", "data/scores1%i%i.tab", 3, 3)
 {
+    // Only a missing file leaves autosave on; a file without the key turns it off.
+    m_autosave_when_missing = "0";
 }
 
 CRemoverParams::~CRemoverParams() {}

@@ -116,7 +116,7 @@ void CGameParams::ReadSettings(const CConfigFile& store)
     SetCurrentSkin(StrToInt(store.GetValue("m_current_skin", "0")));
     SetLastDifficulty(StrToInt(store.GetValue("remover_last_difficult", "0")));
     SetLastSize(StrToInt(store.GetValue("remover_last_size", "0")));
-    m_autosave = StrToBool(store.GetValue("m_autosave", "1"));
+    m_autosave = StrToBool(store.GetValue("m_autosave", m_autosave_when_missing));
     ReadExtraSettings(store);
 }
 

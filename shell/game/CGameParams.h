@@ -104,6 +104,9 @@ protected:
     int m_difficulty_count;
     int m_size_count;
 
+    // What a settings file without the "m_autosave" key means; the kinds differ.
+    const char* m_autosave_when_missing = "1";
+
     int m_last_size = 0;
     int m_last_difficulty = 0;
     int m_skins_count = 1;

@@ -100,6 +100,17 @@ TEST_F(RemoverParamsFiles, StoredChoicesOutOfRangeAreClamped)
     EXPECT_EQ(0, params->GetLastDifficulty());
 }
 
+TEST_F(RemoverParamsFiles, SettingsFileWithoutTheAutosaveKeyTurnsAutosaveOff)
+{
+    CConfigFile raw;
+    raw.SetValue("m_current_skin", "1");
+    ASSERT_TRUE(raw.Save(root + "/data/remover.cfg", "52kq781w", 8));
+    auto params = Make();
+    params->LoadSettings();
+    EXPECT_EQ(1, params->GetCurrentSkin());
+    EXPECT_FALSE(params->GetAutosave());
+}
+
 TEST_F(RemoverParamsFiles, TablesAreReadEvenWithoutASettingsFile)
 {
     CConfigFile table;
