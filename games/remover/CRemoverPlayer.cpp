@@ -346,11 +346,10 @@ void CRemoverPlayer::Draw()
         brick->Draw();
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_BLEND);
+    // The brick applies its alpha only while selected, so the held brick
+    // stays opaque over an occupied cell.
     if (m_held)
-    {
-        glColor4f(1.0f, 1.0f, 1.0f, m_held->GetAlpha());
         m_held->Draw();
-    }
     for (const auto& popup : m_popups)
         popup.Draw();
     glDisable(GL_BLEND);
@@ -424,7 +423,7 @@ bool CRemoverPlayer::ValidateSave(const CConfigFile& store, int boardWidth)
         if (value != -1 && (UnpackPosX(value) >= boardWidth || UnpackPosY(value) >= boardWidth))
             return false;
     }
-    return ReadSaveInt(store, "p_m_brick_current", -1, CRemoverParams::SPECIAL_COLOR, value, "-1");
+    return ReadSaveInt(store, "p_m_brick_current", -1, CRemoverParams::SPECIAL_COLOR, value);
 }
 
 bool CRemoverPlayer::Load(const CConfigFile& store)
@@ -468,7 +467,8 @@ bool CRemoverPlayer::Load(const CConfigFile& store)
     m_turn_size = static_cast<int>(m_queue.size() + m_placed.size());
 
     int held = -1;
-    ReadSaveInt(store, "p_m_brick_current", -1, CRemoverParams::SPECIAL_COLOR, held, "-1");
+    // The key is always written; a store without it holds a brick of colour 0.
+    ReadSaveInt(store, "p_m_brick_current", -1, CRemoverParams::SPECIAL_COLOR, held);
     if (held != -1)
     {
         m_held = NewBrick(held);

@@ -287,3 +287,36 @@ TEST_F(RemoverTurns, CursorCastFindsTheCellUnderThePixel)
             EXPECT_EQ(cy, y);
         }
 }
+
+TEST_F(RemoverTurns, BrickInHandComesBackBesideTheQueue)
+{
+    Build(0);
+    CConfigFile store;
+    store.SetValue("p_m_turns_count", "2");
+    store.SetValue("p_m_score", "30");
+    store.SetValue("p_m_bricks.size", "1");
+    store.SetValue("p_m_bricks0", "2");
+    store.SetValue("p_m_bricks_placed.size", "0");
+    store.SetValue("p_m_brick_current", "3");
+    ASSERT_TRUE(player->Load(store));
+    ASSERT_NE(nullptr, player->GetHeld());
+    EXPECT_EQ(3, player->GetHeld()->GetColor());
+    EXPECT_FLOAT_EQ(-400.0f, player->GetHeld()->GetPosition().x);
+    EXPECT_FLOAT_EQ(1.2f * field->GetBrickSize(), player->GetHeld()->GetPosition().y);
+    EXPECT_FLOAT_EQ(field->GetBrickSize(), player->GetHeld()->GetScale());
+    EXPECT_EQ(2, player->GetTurnSize());
+}
+
+TEST_F(RemoverTurns, StoreWithoutTheHandKeyGivesABrickOfColourZeroInHand)
+{
+    Build(0);
+    CConfigFile store;
+    store.SetValue("p_m_turns_count", "1");
+    store.SetValue("p_m_score", "0");
+    store.SetValue("p_m_bricks.size", "0");
+    store.SetValue("p_m_bricks_placed.size", "0");
+    ASSERT_TRUE(player->Load(store));
+    ASSERT_NE(nullptr, player->GetHeld());
+    EXPECT_EQ(0, player->GetHeld()->GetColor());
+    EXPECT_EQ(1, player->GetTurnSize());
+}
