@@ -185,10 +185,9 @@ bool CRemoverGame::Load(const CConfigFile& store)
     ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value);
     m_game_over = (value == 1);
     ReadSaveInt(store, "gf_m_current_level", 0, 0x7FFFFFFF, m_level);
+    // The entrance effect started for the dealt board runs on over the
+    // restored one; the restored bricks already stand on their cells.
     m_field->Load(store);
     m_player->Load(store);
-    // The restored board comes in as a dealt one does.
-    m_flip_effect.reset();
-    m_bricks_effect = std::make_unique<CLevelBricksEffect>(m_app, m_field.get(), std::rand() % 3);
     return true;
 }

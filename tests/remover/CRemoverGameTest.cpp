@@ -284,3 +284,40 @@ TEST_F(RemoverGames, CorruptSavesNeverCrash)
     }
     SUCCEED() << loaded << " of 300 mutated saves were still valid";
 }
+
+TEST_F(RemoverGames, RestoredBoardStandsOnItsCellsWhileTheEntranceEffectEnds)
+{
+    for (int seed = 1; seed <= 12; ++seed)
+    {
+        std::srand(seed);
+        auto params = MakeParams(0, 1);
+        CRemoverGame game(nullptr, *params, &events);
+        CConfigFile store;
+        game.Save(store);
+
+        CRemoverGame restored(nullptr, *params, &events);
+        ASSERT_TRUE(restored.Load(store));
+        CRemoverField& field = restored.GetField();
+        auto expectAtRest = [&](const char* when) {
+            for (int y = 0; y < field.GetHeight(); ++y)
+                for (int x = 0; x < field.GetWidth(); ++x)
+                    if (CRemoverBrick* brick = field.GetRemoverBrick(x, y))
+                    {
+                        CVector4 cell = field.GetBrickPosition(x, y);
+                        EXPECT_FLOAT_EQ(cell.x, brick->GetPosition().x) << when << " seed " << seed;
+                        EXPECT_FLOAT_EQ(cell.y, brick->GetPosition().y) << when << " seed " << seed;
+                        EXPECT_FLOAT_EQ(field.GetBrickSize(), brick->GetScale()) << when << " seed " << seed;
+                        EXPECT_FLOAT_EQ(0.0f, brick->GetAngleZ()) << when << " seed " << seed;
+                    }
+        };
+        expectAtRest("after loading");
+        int updates = 0;
+        while (restored.IsEffectRunning() && updates < 10)
+        {
+            restored.Update(16.0f);
+            ++updates;
+        }
+        EXPECT_FALSE(restored.IsEffectRunning()) << "seed " << seed;
+        expectAtRest("after the effect");
+    }
+}
