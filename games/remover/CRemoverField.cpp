@@ -538,8 +538,9 @@ void CRemoverField::Draw()
         glBindTexture(GL_TEXTURE_2D, back->GetId());
         glColor4f(1.0f, 1.0f, 1.0f, 0.3f);
         float left = -m_width / 2.0f;
+        // One tile covers 2 x 2 cells, counted up from the bottom edge.
         CTexture::DrawQuad(left, -m_height / 2.0f, 0.0f, m_width, m_height, 0.0f,
-                           m_width_bricks / 2.0f, 0.0f, m_height_bricks / 2.0f);
+                           m_width_bricks / 2.0f, m_height_bricks / 2.0f, 0.0f);
         glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     }
     glDisable(GL_TEXTURE_2D);
