@@ -563,3 +563,24 @@ TEST(CIndependentFormatTest, PackWrittenFromTheDescriptionIsReadByTheGame)
     ASSERT_TRUE(params.LoadFromBuffer(got.GetData(), got.GetSize(), true));
     EXPECT_EQ(params.GetValue("gameurl", "0"), "a.b/c");
 }
+
+TEST(CIndependentFormatTest, AnyTextParsesAsTheDescriptionSays)
+{
+    // Quotes, slashes and every blank in random places: unclosed quotes,
+    // comments inside quotes, keys at the very end.
+    std::mt19937 random(7u);
+    const std::string alphabet = "ab\"/ \t\r\n\xC3";
+    for (int round = 0; round < 3000; ++round)
+    {
+        std::string text;
+        const std::size_t length = random() % 40;
+        for (std::size_t i = 0; i < length; ++i)
+            text += alphabet[random() % alphabet.size()];
+        CConfigFile store;
+        store.SetValue("old", "kept");
+        ASSERT_TRUE(store.LoadFromBuffer(reinterpret_cast<const unsigned char*>(text.data()), text.size(), false));
+        RefStore expected = RefParse(text);
+        expected.emplace("old", "kept");
+        ASSERT_EQ(store.GetPairs(), expected) << "text: [" << text << "]";
+    }
+}
