@@ -214,6 +214,35 @@ TEST_F(CGfxDrawTest, ModelScaleStaysAppliedForTheCaller)
     EXPECT_GT(PixelAt(kWidth / 2, kHeight / 2).g, 200);
 }
 
+// The current normal is left alone unless the model sends normals of its own: only a
+// textured model whose description asks for them and whose mesh has them does.
+TEST_F(CGfxDrawTest, NormalsAreSentOnlyByATexturedModelWhoseMeshHasThem)
+{
+    const char* bare_obj = "g quad\nv -1 -1 0\nv 1 -1 0\nv 1 1 0\nvt 0 0\nvt 1 0\nvt 1 1\n"
+                           "f 1/1 2/2 3/3\n";
+    std::string with_normals = m_files->Write("quad.obj", kQuadObj);
+    std::string without_normals = m_files->Write("bare.obj", bare_obj);
+    std::string picture = SolidPicture("red.tga", 0xff0000ffu);
+    auto normal_after_draw = [&](const std::string& name, const std::string& mesh,
+                                 const std::string& texture) {
+        std::string unt = m_files->Write(name, "faces_file_name " + mesh + "\ntex_file_name " +
+                                                   texture + "\nshow_normales 1\n");
+        CModel model;
+        model.LoadFile(&m_pack, unt.c_str());
+        glNormal3f(0.0f, 1.0f, 0.0f);
+        glPushMatrix();
+        model.Draw();
+        glPopMatrix();
+        GLfloat normal[3];
+        glGetFloatv(GL_CURRENT_NORMAL, normal);
+        return normal[2];
+    };
+    EXPECT_FLOAT_EQ(normal_after_draw("lit.unt", with_normals, picture), 1.0f);
+    EXPECT_FLOAT_EQ(normal_after_draw("plain.unt", with_normals, "n"), 0.0f);
+    EXPECT_FLOAT_EQ(normal_after_draw("bare.unt", without_normals, picture), 0.0f);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
 TEST_F(CGfxDrawTest, SpriteDrawsTheCellOfItsGroupAndFrame)
 {
     // Two frames side by side: the left one red, the right one green.
