@@ -29,6 +29,7 @@ add_executable(mw_gamebase_tests
   tests/gamebase/CScoreTableTest.cpp
   tests/gamebase/CLevelEffectsTest.cpp
   tests/gamebase/PackPosTest.cpp
+  tests/gamebase/SaveValuesTest.cpp
 )
 target_link_libraries(mw_gamebase_tests PRIVATE mw_gamebase GTest::gtest GTest::gtest_main)
 gtest_discover_tests(mw_gamebase_tests DISCOVERY_MODE PRE_TEST)

@@ -666,10 +666,9 @@ bool CRemoverField::ValidateSave(const CConfigFile& store)
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
         {
-            if (!store.HasKey(CellKey(x, y)))
-                return false;
-            int v[4];
-            if (!ParseSaveInts(store.GetValue(CellKey(x, y), "0"), v, 4))
+            // A missing cell reads as "0": a brick of colour 0.
+            int v[4] = {-1, 0, 0, 0};
+            if (!ParseLeadingSaveInts(store.GetValue(CellKey(x, y), "0"), v, 4))
                 return false;
             if (v[0] < -1 || v[0] > CRemoverParams::SPECIAL_COLOR)
                 return false;
@@ -715,7 +714,7 @@ bool CRemoverField::Load(const CConfigFile& store)
         for (int x = 0; x < m_width_bricks; ++x)
         {
             int v[4] = {-1, 0, 0, 0};
-            ParseSaveInts(store.GetValue(CellKey(x, y), "0"), v, 4);
+            ParseLeadingSaveInts(store.GetValue(CellKey(x, y), "0"), v, 4);
             if (v[0] == -1)
                 continue;
             CRemoverBrick* brick = CreateBrickAt(x, y, v[0]);

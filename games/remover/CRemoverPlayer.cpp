@@ -1,6 +1,7 @@
 #include "games/remover/CRemoverPlayer.h"
 
 #include <GL/gl.h>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -408,21 +409,16 @@ bool CRemoverPlayer::ValidateSave(const CConfigFile& store, int boardWidth)
     int count = 0;
     if (!ReadSaveInt(store, "p_m_bricks.size", 0, cells, count))
         return false;
-    // A list whose elements are missing is damaged, not a list of defaults.
+    // Missing elements read as "0", like every other key.
     for (int i = 0; i < count; ++i)
-        if (!store.HasKey(SaveKey("p_m_bricks%i", i)) ||
-            !ReadSaveInt(store, SaveKey("p_m_bricks%i", i), 0, CRemoverParams::SPECIAL_COLOR, value))
+        if (!ReadSaveInt(store, SaveKey("p_m_bricks%i", i), 0, CRemoverParams::SPECIAL_COLOR, value))
             return false;
     if (!ReadSaveInt(store, "p_m_bricks_placed.size", 0, cells, count))
         return false;
+    // A placed cell off the board or empty becomes an empty entry on loading.
     for (int i = 0; i < count; ++i)
-    {
-        if (!store.HasKey(SaveKey("p_m_bricks_placed%i", i)) ||
-            !ReadSaveInt(store, SaveKey("p_m_bricks_placed%i", i), -1, 0x7FFFFFFF, value))
+        if (!ReadSaveInt(store, SaveKey("p_m_bricks_placed%i", i), INT_MIN, INT_MAX, value))
             return false;
-        if (value != -1 && (UnpackPosX(value) >= boardWidth || UnpackPosY(value) >= boardWidth))
-            return false;
-    }
     return ReadSaveInt(store, "p_m_brick_current", -1, CRemoverParams::SPECIAL_COLOR, value);
 }
 
@@ -460,7 +456,7 @@ bool CRemoverPlayer::Load(const CConfigFile& store)
     for (int i = 0; i < count; ++i)
     {
         int packed = -1;
-        ReadSaveInt(store, SaveKey("p_m_bricks_placed%i", i), -1, 0x7FFFFFFF, packed);
+        ReadSaveInt(store, SaveKey("p_m_bricks_placed%i", i), INT_MIN, INT_MAX, packed);
         m_placed.push_back(packed == -1 ? nullptr
                                         : m_field.GetRemoverBrick(UnpackPosX(packed), UnpackPosY(packed)));
     }

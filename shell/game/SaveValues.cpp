@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <climits>
+#include <vector>
 
 #include "engine/CConfigFile.h"
 
@@ -76,6 +77,32 @@ bool ParseSaveInts(const std::string& text, int* out, int count)
     while (at < text.size() && text[at] == ' ')
         ++at;
     return at == text.size();
+}
+
+bool ParseLeadingSaveInts(const std::string& text, int* out, int count)
+{
+    std::vector<int> read;
+    std::size_t at = 0;
+    while (true)
+    {
+        while (at < text.size() && text[at] == ' ')
+            ++at;
+        if (at == text.size())
+            break;
+        std::size_t end = at;
+        while (end < text.size() && text[end] != ' ')
+            ++end;
+        int value = 0;
+        if (static_cast<int>(read.size()) == count || !ParseSaveInt(text.substr(at, end - at), value))
+            return false;
+        read.push_back(value);
+        at = end;
+    }
+    if (read.empty())
+        return false;
+    for (std::size_t i = 0; i < read.size(); ++i)
+        out[i] = read[i];
+    return true;
 }
 
 std::string SaveKey(const char* pattern, int index)

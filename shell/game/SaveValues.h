@@ -19,6 +19,9 @@ bool ReadSaveFloat(const CConfigFile& store, const std::string& key, float& out,
                    const char* defaultText = "0");
 // Reads exactly `count` blank-separated integers from one value.
 bool ParseSaveInts(const std::string& text, int* out, int count);
+// Reads one to `count` blank-separated integers; those left out keep the
+// values already in `out`, as the stored form's reader always allowed.
+bool ParseLeadingSaveInts(const std::string& text, int* out, int count);
 
 // "%i" into a key pattern such as "p_m_bricks%i".
 std::string SaveKey(const char* pattern, int index);

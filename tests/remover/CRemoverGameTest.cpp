@@ -221,7 +221,7 @@ TEST_F(RemoverGames, InvalidSavesAreRefusedWithoutChangingTheGame)
         {"f_m_width_bricks", "999999"},  {"f_color3-3", "9 0 0 0"},    {"f_color0-0", "-2 0 0 0"},
         {"f_color0-0", "1 0 7 0"},       {"f_color0-0", "1 0 1 5"},     {"f_color0-0", "abc"},
         {"m_start_colors_count", "40"},  {"f_m_status", "3"},           {"p_m_bricks.size", "100000"},
-        {"p_m_bricks.size", "-1"},       {"p_m_bricks_placed.size", "3"}, {"p_m_brick_current", "12"},
+        {"p_m_bricks.size", "-1"},       {"p_m_bricks_placed.size", "82"}, {"p_m_brick_current", "12"},
         {"gf_m_alpha", "nan"},
     };
     for (const auto& fault : faults)
@@ -320,4 +320,46 @@ TEST_F(RemoverGames, RestoredBoardStandsOnItsCellsWhileTheEntranceEffectEnds)
         EXPECT_FALSE(restored.IsEffectRunning()) << "seed " << seed;
         expectAtRest("after the effect");
     }
+}
+
+TEST_F(RemoverGames, MissingKeysReadAsZeroAndPlacedCellsOffTheBoardBecomeEmptyEntries)
+{
+    std::srand(14);
+    auto params = MakeParams(0, 0);
+    CRemoverGame game(nullptr, *params, &events);
+    CConfigFile store;
+    game.Save(store);
+    CConfigFile::Pairs pairs = store.GetPairs();
+    pairs.erase("f_color2-0");
+    pairs["f_color1-0"] = "3";
+    pairs["p_m_bricks.size"] = "2";
+    pairs.erase("p_m_bricks0");
+    pairs["p_m_bricks1"] = "2";
+    pairs["p_m_bricks_placed.size"] = "3";
+    pairs["p_m_bricks_placed0"] = std::to_string((20 << 16) | 1);
+    pairs["p_m_bricks_placed1"] = std::to_string((1 << 16) | 0);
+    pairs.erase("p_m_bricks_placed2");
+    pairs["p_m_brick_current"] = "-1";
+    CConfigFile damaged;
+    for (const auto& pair : pairs)
+        damaged.SetValue(pair.first, pair.second);
+
+    CRemoverGame restored(nullptr, *params, &events);
+    ASSERT_TRUE(restored.Load(damaged));
+    CRemoverField& field = restored.GetField();
+    ASSERT_NE(nullptr, field.GetRemoverBrick(2, 0));
+    EXPECT_EQ(0, field.GetRemoverBrick(2, 0)->GetColor());
+    ASSERT_NE(nullptr, field.GetRemoverBrick(1, 0));
+    EXPECT_EQ(3, field.GetRemoverBrick(1, 0)->GetColor());
+    EXPECT_FALSE(field.GetRemoverBrick(1, 0)->IsNew());
+    EXPECT_EQ(0, field.GetRemoverBrick(1, 0)->GetBonusValue());
+
+    CRemoverPlayer& player = restored.GetPlayer();
+    ASSERT_EQ(2, player.GetQueueCount());
+    EXPECT_EQ(0, player.GetQueued(0)->GetColor());
+    EXPECT_EQ(2, player.GetQueued(1)->GetColor());
+    ASSERT_EQ(3u, player.GetPlaced().size());
+    EXPECT_EQ(nullptr, player.GetPlaced()[0]);
+    EXPECT_EQ(field.GetRemoverBrick(1, 0), player.GetPlaced()[1]);
+    EXPECT_EQ(field.GetRemoverBrick(0, 0), player.GetPlaced()[2]);
 }
