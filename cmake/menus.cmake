@@ -3,12 +3,13 @@
 
 add_library(mw_menus STATIC
   shell/CMainMenuHover.cpp
+  shell/CMainMenuLayer.cpp
   shell/CIntroScreen.cpp
   shell/CMainMenu.cpp
   shell/CExitWnd.cpp
   shell/CTextDialog.cpp
 )
-target_link_libraries(mw_menus PUBLIC OpenGL::GL)
+target_link_libraries(mw_menus PUBLIC OpenGL::GL PkgConfig::GLU)
 
 # The engine libraries may be defined by build files read later.
 function(mw_menus_link_late)
@@ -53,4 +54,15 @@ if(TARGET marblewend)
       SKIP_RETURN_CODE 77
       ENVIRONMENT "SDL_AUDIODRIVER=dummy")
   endforeach()
+endif()
+
+# Start-up and main-menu frame cost; needs a display (run under xvfb-run).
+if(TARGET marblewend AND TARGET mw_menus_e2e_shim)
+  add_executable(mw_menus_bench bench/menus/CMenusBench.cpp)
+  target_link_libraries(mw_menus_bench PRIVATE mw_menus benchmark::benchmark)
+  target_compile_definitions(mw_menus_bench PRIVATE
+    MW_GAME_BINARY="$<TARGET_FILE:marblewend>"
+    MW_GAME_DIR="${MW_GAME_DIR}"
+    MW_MENUS_SHIM="$<TARGET_FILE:mw_menus_e2e_shim>")
+  add_dependencies(mw_menus_bench marblewend)
 endif()

@@ -1,6 +1,9 @@
 #include "shell/CMainMenu.h"
 
 #include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <algorithm>
 
 #include <cstdio>
 
@@ -231,6 +234,9 @@ void CMainMenu::SetupView(int logical_width, int logical_height, int window_widt
     m_logical_width = logical_width;
     m_logical_height = logical_height;
 
+    SetTextureFilters(window_width == logical_width && window_height == logical_height);
+    m_layer.Invalidate();
+
     glViewport(0, 0, window_width, window_height);
     glDisable(GL_LIGHTING);
     glMatrixMode(GL_PROJECTION);
@@ -247,6 +253,39 @@ void CMainMenu::SetupView(int logical_width, int logical_height, int window_widt
         thumbnail->SetPosition(CVector4(kThumbnailX, kThumbnailY, 1.0f));
     }
     SyncThumbnails();
+}
+
+void CMainMenu::SetTextureFilters(bool pixel_exact)
+{
+    // Drawn one texel to one pixel, the pictures look the same sampled
+    // nearest, at a fraction of the cost; a scaled window needs filtering.
+    const GLint filter = pixel_exact ? GL_NEAREST : GL_LINEAR;
+    const char* const magnified[] = {kMinimizeKey, kExitKey, kSiteKey, kFullScreenKey, kQuitPictureKey,
+                                     kQuitPlaceKey};
+    for (const char* key : magnified)
+        SetMagnification(m_resources.FindTexture(key), filter);
+    for (const SKind& kind : kKinds)
+        SetMagnification(m_resources.FindTexture(kind.m_button_key), filter);
+    // The full-window pictures have no smaller levels: both filters follow.
+    for (const char* key : {kBackground, kExitPicture})
+    {
+        const CTexture* texture = m_resources.FindTexture(key);
+        if (texture == nullptr || texture->GetId() == 0)
+            continue;
+        glBindTexture(GL_TEXTURE_2D, texture->GetId());
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+    }
+}
+
+void CMainMenu::SetMagnification(const CTexture* texture, int filter)
+{
+    if (texture == nullptr || texture->GetId() == 0)
+        return;
+    glBindTexture(GL_TEXTURE_2D, texture->GetId());
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+    // At one texel a pixel the smaller levels are never needed.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter == GL_NEAREST ? GL_NEAREST : GL_LINEAR_MIPMAP_NEAREST);
 }
 
 void CMainMenu::Activate()
@@ -300,20 +339,80 @@ void CMainMenu::Draw()
     view.SetOrtho(width, height);
     // The flat layers all lie at one depth: each is simply drawn over the last.
     glDisable(GL_DEPTH_TEST);
-    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glPushMatrix();
-    glEnable(GL_TEXTURE_2D);
-    glDisable(GL_BLEND);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    glBindTexture(GL_TEXTURE_2D, m_background != nullptr ? m_background->GetId() : 0);
-    CTexture::DrawQuad(0.0f, 0.0f, 0.0f, view_width, view_height, 0.0f, 1.0f, 0.0f, 1.0f);
 
+    // The background, the buttons, the credit line and the thumbnails change
+    // only when a button or the fade does: most frames copy them in one quad.
+    std::vector<int> layer_state;
+    layer_state.reserve(GetChildren().size() * 2 + m_thumbnails.size() + 2);
+    layer_state.push_back(m_background != nullptr ? static_cast<int>(m_background->GetId()) : 0);
+    for (const CButton* button : {m_minimize_button.get(), m_exit_button.get(), m_site_button.get(),
+                                  m_quit_button.get(), m_fullscreen_button.get()})
+    {
+        layer_state.push_back(button->GetState());
+        layer_state.push_back(button->IsVisible() ? 1 : 0);
+    }
+    for (const auto& button : m_kind_buttons)
+    {
+        layer_state.push_back(button->GetState());
+        layer_state.push_back(button->IsVisible() ? 1 : 0);
+    }
+    layer_state.push_back(static_cast<int>(m_hover.GetAlpha() * 1000.0f));
+    for (const auto& thumbnail : m_thumbnails)
+        layer_state.push_back(thumbnail->IsVisible() ? 1 : 0);
+    if (m_layer.Matches(layer_state, width, height))
+        m_layer.Draw(view_width, view_height);
+    else
+    {
+        DrawStillLayer(view_width, view_height);
+        m_layer.Capture(layer_state, width, height);
+    }
+
+    // Drawn over the still layer, the rising sparkles pass in front of the
+    // buttons and the thumbnail too.
     if (app != nullptr && app->GetSparkles() != nullptr)
     {
         app->GetSparkles()->UpdateBackSparkles();
         app->GetSparkles()->DrawBackSparkles();
     }
+
+    glPopMatrix();
+
+    glPushMatrix();
+    view.SetPerspective(width, height);
+    glEnable(GL_DEPTH_TEST);
+    const CVector4& position = m_title->GetPosition();
+    glTranslatef(position.x, position.y, position.z);
+    glRotatef(m_title->GetAngleX(), 1.0f, 0.0f, 0.0f);
+    glRotatef(m_title->GetAngleY(), 0.0f, 1.0f, 0.0f);
+    glRotatef(m_title->GetAngleZ(), 0.0f, 0.0f, 1.0f);
+    ClearTitleDepth(width, height);
+    m_title->Draw();
+
+    // Per drawn frame, not per millisecond.
+    m_title_angle = m_title->GetAngleY() + m_title_angle_step;
+    if (m_title_angle < -360.0f)
+        m_title_angle += 360.0f;
+    m_title->SetAngleY(m_title_angle);
+
+    glDisable(GL_DEPTH_TEST);
+    glPopMatrix();
+    view.SetOrtho(width, height);
+}
+
+void CMainMenu::DrawStillLayer(float view_width, float view_height)
+{
+    glEnable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    glDisable(GL_ALPHA_TEST);
+    // The opaque background covers the whole window, so it stands in for the
+    // colour clear; copied without modulation it is the cheapest full-screen
+    // layer a software renderer can draw.
+    glBindTexture(GL_TEXTURE_2D, m_background != nullptr ? m_background->GetId() : 0);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    CTexture::DrawQuad(0.0f, 0.0f, 0.0f, view_width, view_height, 0.0f, 1.0f, 0.0f, 1.0f);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 
     CScreen::Draw();
 
@@ -326,28 +425,55 @@ void CMainMenu::Draw()
     for (auto& thumbnail : m_thumbnails)
         thumbnail->Draw(true);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    glPopMatrix();
+}
 
-    glPushMatrix();
-    view.SetPerspective(width, height);
-    glEnable(GL_DEPTH_TEST);
+void CMainMenu::ClearTitleDepth(int width, int height)
+{
+    // Only the title is drawn with depth: clearing just the window area its
+    // box can cover saves most of a full-window clear.
+    const float hx = m_title->GetScaledSizeX() / 2.0f;
+    const float hy = m_title->GetScaledSizeY() / 2.0f;
+    const float hz = m_title->GetScaledSizeZ() / 2.0f;
+    GLdouble model[16];
+    GLdouble projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    double left = width;
+    double right = 0.0;
+    double bottom = height;
+    double top = 0.0;
+    bool known = hx > 0.0f || hy > 0.0f || hz > 0.0f;
+    for (int corner = 0; corner < 8 && known; ++corner)
+    {
+        GLdouble wx = 0.0, wy = 0.0, wz = 0.0;
+        const double x = (corner & 1) ? hx : -hx;
+        const double y = (corner & 2) ? hy : -hy;
+        const double z = (corner & 4) ? hz : -hz;
+        if (gluProject(x, y, z, model, projection, viewport, &wx, &wy, &wz) != GL_TRUE || wz <= 0.0 || wz >= 1.0)
+            known = false;
+        left = std::min(left, wx);
+        right = std::max(right, wx);
+        bottom = std::min(bottom, wy);
+        top = std::max(top, wy);
+    }
+    if (!known)
+    {
+        glClear(GL_DEPTH_BUFFER_BIT);
+        return;
+    }
+    const int margin = 4;
+    const int x0 = std::max(0, static_cast<int>(left) - margin);
+    const int y0 = std::max(0, static_cast<int>(bottom) - margin);
+    const int x1 = std::min(width, static_cast<int>(right) + margin);
+    const int y1 = std::min(height, static_cast<int>(top) + margin);
+    if (x1 <= x0 || y1 <= y0)
+        return;
+    glScissor(x0, y0, x1 - x0, y1 - y0);
+    glEnable(GL_SCISSOR_TEST);
     glClear(GL_DEPTH_BUFFER_BIT);
-    const CVector4& position = m_title->GetPosition();
-    glTranslatef(position.x, position.y, position.z);
-    glRotatef(m_title->GetAngleX(), 1.0f, 0.0f, 0.0f);
-    glRotatef(m_title->GetAngleY(), 0.0f, 1.0f, 0.0f);
-    glRotatef(m_title->GetAngleZ(), 0.0f, 0.0f, 1.0f);
-    m_title->Draw();
-
-    // Per drawn frame, not per millisecond.
-    m_title_angle = m_title->GetAngleY() + m_title_angle_step;
-    if (m_title_angle < -360.0f)
-        m_title_angle += 360.0f;
-    m_title->SetAngleY(m_title_angle);
-
-    glDisable(GL_DEPTH_TEST);
-    glPopMatrix();
-    view.SetOrtho(width, height);
+    glDisable(GL_SCISSOR_TEST);
 }
 
 void CMainMenu::MapToLogical(int x, int y, int& lx, int& ly) const

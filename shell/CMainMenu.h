@@ -14,6 +14,7 @@
 #include "engine/CBitmapFont.h"
 #include "engine/CScreen.h"
 #include "shell/CMainMenuHover.h"
+#include "shell/CMainMenuLayer.h"
 
 class CButton;
 class CConfigFile;
@@ -95,6 +96,11 @@ private:
     // Window pixels -> the logical layout space.
     void MapToLogical(int x, int y, int& lx, int& ly) const;
     void SyncThumbnails();
+    // Background, buttons, credit line and thumbnails.
+    void DrawStillLayer(float view_width, float view_height);
+    void ClearTitleDepth(int width, int height);
+    void SetTextureFilters(bool pixel_exact);
+    static void SetMagnification(const CTexture* texture, int filter);
 
     CResManager& m_resources;
     std::unique_ptr<CScreen> m_game_menu;
@@ -116,4 +122,5 @@ private:
     std::vector<std::unique_ptr<CSprite>> m_thumbnails;
     std::string m_game_url;
     std::string m_site_url;
+    CMainMenuLayer m_layer;
 };
