@@ -66,3 +66,13 @@ if(TARGET marblewend AND TARGET mw_menus_e2e_shim)
     MW_MENUS_SHIM="$<TARGET_FILE:mw_menus_e2e_shim>")
   add_dependencies(mw_menus_bench marblewend)
 endif()
+
+# The screens on a real GL window; each run gets its own virtual display.
+add_executable(mw_menus_display_tests
+  tests/menus/MenuTestFiles.cpp
+  tests/menus/CMenusDisplayTest.cpp
+)
+target_link_libraries(mw_menus_display_tests PRIVATE mw_menus GTest::gtest GTest::gtest_main)
+add_test(NAME menus_display COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/under_display.sh
+  $<TARGET_FILE:mw_menus_display_tests>)
+set_tests_properties(menus_display PROPERTIES TIMEOUT 120 SKIP_RETURN_CODE 77 ENVIRONMENT "SDL_AUDIODRIVER=dummy")

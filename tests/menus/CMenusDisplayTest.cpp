@@ -1,0 +1,121 @@
+// The intro and the main menu drawn on a real GL window (run under a virtual
+// display): the intro's viewport and the main menu's copied still layer.
+
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/CAppWindow.h"
+#include "engine/CFilePack.h"
+#include "engine/CResManager.h"
+#include "engine/CTexture.h"
+#include "platform/CPlatform.h"
+#include "shell/CIntroScreen.h"
+#include "shell/CMainMenu.h"
+#include "tests/menus/MenuTestFiles.h"
+
+namespace
+{
+class CMenusDisplayTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!CPlatform::Init())
+            GTEST_SKIP() << "no display";
+        CTexture::SetUploadEnabled(true);
+        m_window = std::make_unique<CAppWindow>("Marblewend", nullptr);
+        if (!m_window->CreateWindowed("Marblewend", 0, 0, 640, 480))
+            GTEST_SKIP() << "no GL window";
+    }
+
+    void TearDown() override
+    {
+        if (m_window)
+            m_window->Destroy();
+        m_window.reset();
+        CTexture::SetUploadEnabled(false);
+        CPlatform::Shutdown();
+    }
+
+    // An uncompressed picture whose every pixel differs from its neighbours
+    // in some channel, so a flipped or shifted copy cannot pass for it.
+    void WritePatternTga(const std::string& path, int width, int height)
+    {
+        std::string bytes(18 + static_cast<std::size_t>(width) * height * 3, '\0');
+        bytes[2] = 2;
+        bytes[12] = static_cast<char>(width & 0xff);
+        bytes[13] = static_cast<char>(width >> 8);
+        bytes[14] = static_cast<char>(height & 0xff);
+        bytes[15] = static_cast<char>(height >> 8);
+        bytes[16] = 24;
+        std::size_t at = 18;
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+            {
+                bytes[at++] = static_cast<char>((x * 7) & 0xff);
+                bytes[at++] = static_cast<char>((y * 5) & 0xff);
+                bytes[at++] = static_cast<char>(((x + y) * 3) & 0xff);
+            }
+        m_files.Write(path, bytes);
+    }
+
+    std::vector<unsigned char> ReadWindow(int width, int height)
+    {
+        std::vector<unsigned char> pixels(static_cast<std::size_t>(width) * height * 4);
+        glFinish();
+        glReadBuffer(GL_BACK);
+        glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        return pixels;
+    }
+
+    CMenuTestFiles m_files;
+    std::unique_ptr<CAppWindow> m_window;
+};
+}
+
+TEST_F(CMenusDisplayTest, IntroViewportIsTheDrawableSize)
+{
+    // The picture itself does not matter here: one that does not decode will do.
+    m_files.Write("mui/intro.jpg", "not a picture");
+    CFilePack pack;
+    CIntroScreen intro(pack);
+    m_window->SetScreen(&intro);
+    GLint viewport[4] = {0, 0, 0, 0};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(m_window->GetWidth(), viewport[2]);
+    EXPECT_EQ(m_window->GetHeight(), viewport[3]);
+    m_window->RemoveScreen(&intro);
+}
+
+TEST_F(CMenusDisplayTest, CopiedStillLayerShowsExactlyWhatAFullDrawShows)
+{
+    WritePatternTga("pics/back.tga", 800, 600);
+    CFilePack pack;
+    CResManager resources(&pack);
+    {
+        CMainMenu menu(resources);
+        m_window->SetScreen(&menu);
+        const int width = m_window->GetWidth();
+        const int height = m_window->GetHeight();
+
+        // The test title has no mesh: two frames differ only if the copy does.
+        m_window->Render();
+        const std::vector<unsigned char> drawn = ReadWindow(width, height);
+        m_window->Render();
+        const std::vector<unsigned char> copied = ReadWindow(width, height);
+        EXPECT_TRUE(drawn == copied);
+
+        // A hovered button changes the layer: the next frame shows it.
+        menu.OnMouseMove(CMenuTestFiles::kKindX[0] + 5, CMenuTestFiles::kKindTop + 5, 0);
+        m_window->Render();
+        const std::vector<unsigned char> hovered = ReadWindow(width, height);
+        m_window->Render();
+        EXPECT_TRUE(hovered == ReadWindow(width, height));
+        m_window->RemoveScreen(&menu);
+    }
+}
