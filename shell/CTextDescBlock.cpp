@@ -15,11 +15,20 @@ float ReadTextSize(int number, const CConfigFile& helpFile)
     std::sscanf(helpFile.GetValue(std::to_string(number) + "_block_add", "0").c_str(), "%f", &size);
     return size;
 }
+
+// Number 5 cut to an integer; a value no int can hold (or NaN) would make the
+// cut undefined, so it shows all lines as 0 does.
+int VisibleLines(float count)
+{
+    if (!(count > -1.0e9f && count < 1.0e9f))
+        return 0;
+    return static_cast<int>(count);
+}
 }
 
 CTextDescBlock::CTextDescBlock(int number, const CConfigFile& helpFile, const CBitmapFont* font)
     : CDescBlock(number, helpFile),
-      m_label(font, m_w, ReadTextSize(number, helpFile), static_cast<int>(m_h))
+      m_label(font, m_w, ReadTextSize(number, helpFile), VisibleLines(m_h))
 {
     const std::string add = helpFile.GetValue(std::to_string(number) + "_block_add", "0");
     std::sscanf(add.c_str(), "%f %f %f %f %f", &m_text_size, &m_r, &m_g, &m_b, &m_a);

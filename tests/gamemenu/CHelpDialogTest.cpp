@@ -160,6 +160,20 @@ TEST_F(HelpDialogTest, DamagedDescriptionsReadAsZero)
     EXPECT_EQ(m_dialog.GetBlocks()[1]->GetText(), "0");
 }
 
+TEST_F(HelpDialogTest, LineCountNoIntCanHoldShowsAllLines)
+{
+    m_dialog.LoadPages(Parse("pages_count 1\nblocks_count 2\n"
+                             "1_block_desc \"T 1 0 0 0 400 1e30\"\n1_block \"a\rb\rc\"\n"
+                             "2_block_desc \"T 1 0 0 0 400 nan\"\n2_block \"a\rb\rc\"\n"));
+    ASSERT_EQ(m_dialog.GetBlocks().size(), 2u);
+    for (const auto& block : m_dialog.GetBlocks())
+    {
+        const auto* text = dynamic_cast<const CTextDescBlock*>(block.get());
+        ASSERT_NE(text, nullptr);
+        EXPECT_EQ(text->GetLabel().GetDrawnLineCount(), 3u);
+    }
+}
+
 TEST(HelpDialogFile, WithoutTheHelpFileThePageIsEmpty)
 {
     CConfigFile group;
