@@ -14,10 +14,12 @@ menus_setup() {
 }
 
 # Starts the game with the helper preloaded: web addresses go to the log,
-# and the first frame (the intro) stands for $1 ms.
+# and the first frame (the intro) stands for $1 ms. The helper catches the
+# addresses, so the switch that stops the game asking for them at all (set
+# for the whole suite by test.sh) must be off here.
 menus_start_game() {
-    (cd / && MW_SHIM_HOLD_MS="${1:-0}" MW_SHIM_URL_LOG="$MENUS_URL_LOG" LD_PRELOAD="$MENUS_SHIM" \
-        exec "$E2E_GAME" >"$E2E_DIR/out.log" 2>&1) &
+    (cd / && exec env -u MARBLEWEND_NO_BROWSER MW_SHIM_HOLD_MS="${1:-0}" MW_SHIM_URL_LOG="$MENUS_URL_LOG" \
+        LD_PRELOAD="$MENUS_SHIM" "$E2E_GAME" >"$E2E_DIR/out.log" 2>&1) &
     E2E_PID=$!
     e2e_wait_window
     if ! grep -q '^shim-loaded$' "$MENUS_URL_LOG"; then
