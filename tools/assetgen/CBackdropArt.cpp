@@ -162,9 +162,12 @@ CCanvas GameGround(const CScenePainter& scene, int kind)
     if (kind == 0)
     {
         // A plate behind the score in the top right corner, and a slot for
-        // the column of bricks to be placed at the left.
+        // the column of bricks to be placed at the left. The column stands
+        // above the board, so perspective draws it further out than its
+        // world x suggests: about x 40..106 on the small board and 63..106
+        // on the large one, and five bricks reach from y 136 to 497.
         CScenePainter::Panel(c, 538, 8, 250, 46, 12, 0.8f);
-        CScenePainter::Panel(c, 78, 110, 66, 380, 14, 0.55f);
+        CScenePainter::Panel(c, 32, 126, 88, 394, 14, 0.55f);
     }
     return c;
 }
