@@ -363,16 +363,21 @@ void CRemoverPlayer::Draw()
 void CRemoverPlayer::Reskin()
 {
     m_brick_depth = m_field.GetBrickDepth();
-    CVector4 lift(0.0f, 0.0f, AIM_HEIGHT * m_brick_depth);
+    // Heights follow the new skin's depth. Lifting by it instead would raise
+    // the column toward the camera, out of its slot, on every change of skin.
     if (m_held)
     {
         m_held->SetColor(m_held->GetColor());
-        m_held->SetPosition(m_held->GetPosition() + lift);
+        CVector4 p = m_held->GetPosition();
+        p.z = AIM_HEIGHT * m_brick_depth;
+        m_held->SetPosition(p);
     }
     for (auto& brick : m_queue)
     {
         brick->SetColor(brick->GetColor());
-        brick->SetPosition(brick->GetPosition() + lift);
+        CVector4 p = brick->GetPosition();
+        p.z = QUEUE_HEIGHT * m_brick_depth;
+        brick->SetPosition(p);
     }
 }
 

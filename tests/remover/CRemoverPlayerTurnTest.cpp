@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "engine/CConfigFile.h"
+#include "engine/CMesh.h"
+#include "engine/CModel.h"
 #include "games/remover/CRemoverBrick.h"
 #include "games/remover/CRemoverPlayer.h"
 #include "shell/game/PackPos.h"
@@ -319,4 +321,74 @@ TEST_F(RemoverTurns, StoreWithoutTheHandKeyGivesABrickOfColourZeroInHand)
     ASSERT_NE(nullptr, player->GetHeld());
     EXPECT_EQ(0, player->GetHeld()->GetColor());
     EXPECT_EQ(1, player->GetTurnSize());
+}
+
+namespace
+{
+// Two skins whose bricks differ in depth, as the game's skins may.
+class CTwoSkinParams : public CRemoverParams
+{
+public:
+    CTwoSkinParams()
+    {
+        CConfigFile store;
+        store.SetValue("m_field_width", "36.0");
+        store.SetValue("m_bricks_per_step", "5 5 5");
+        store.SetValue("m_skins_count", "2");
+        ReadParams(store);
+        for (int skin = 0; skin < 2; ++skin)
+        {
+            const float depth = skin == 0 ? 0.4f : 0.7f;
+            std::vector<float> vertices;
+            for (int corner = 0; corner < 8; ++corner)
+            {
+                vertices.push_back((corner & 1) ? 0.5f : -0.5f);
+                vertices.push_back((corner & 2) ? 0.5f : -0.5f);
+                vertices.push_back((corner & 4) ? depth / 2.0f : -depth / 2.0f);
+            }
+            auto mesh = std::make_unique<CMesh>();
+            mesh->Build("brick", vertices, {}, {}, {0, -1, -1, 1, -1, -1, 7, -1, -1}, {0});
+            mesh->ComputeExtents();
+            m_models[skin].SetMesh(std::move(mesh));
+            for (int color = 0; color < COLOR_MODELS; ++color)
+                SetBrickModel(skin, color, &m_models[skin]);
+        }
+    }
+
+private:
+    CModel m_models[2];
+};
+}
+
+TEST(RemoverReskin, QueueAndHandTakeTheirHeightsFromTheNewSkinWithoutClimbing)
+{
+    std::srand(3);
+    CTwoSkinParams params;
+    CRecordingEvents events;
+    CRemoverField field(params, &events, nullptr);
+    CRemoverPlayer player(params, field, &events, nullptr);
+    player.Update(16.0f, CVector4(), false);
+    player.NewTurn();
+    for (int i = 0; i < 200 && player.GetState() != CRemoverPlayer::STATE_AIMING; ++i)
+        player.Update(16.0f, CVector4(), false);
+    player.Update(16.0f, CVector4(), false);
+    ASSERT_NE(nullptr, player.GetHeld());
+    ASSERT_GT(player.GetQueueCount(), 0);
+    const float shallow = field.GetBrickDepth();
+    ASSERT_GT(shallow, 0.0f);
+    const CVector4 before = player.GetQueued(0)->GetPosition();
+
+    params.SetCurrentSkin(1);
+    for (int change = 0; change < 3; ++change)
+    {
+        field.Reskin();
+        player.Reskin();
+    }
+    const float deep = field.GetBrickDepth();
+    ASSERT_GT(deep, shallow);
+    const CVector4 after = player.GetQueued(0)->GetPosition();
+    EXPECT_FLOAT_EQ(before.x, after.x);
+    EXPECT_FLOAT_EQ(before.y, after.y);
+    EXPECT_FLOAT_EQ(3.0f * deep, after.z);
+    EXPECT_FLOAT_EQ(1.6f * deep, player.GetHeld()->GetPosition().z);
 }
