@@ -155,14 +155,17 @@ void CTexture::Release()
     m_id = m_bump_id_1 = m_bump_id_2 = 0;
 }
 
-unsigned int CTexture::Upload(const CPicture& picture, bool wrap, bool dynamic)
+namespace
 {
-    if (!g_upload_enabled || picture.IsEmpty())
-        return 0;
+// Both kinds of upload share every step but the texture environment and the
+// level format of a plain (not dynamic) picture.
+GLuint UploadPicture(const CPicture& picture, bool wrap, bool dynamic, GLint envMode,
+                     GLint plainFormat)
+{
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, envMode);
     // Rows of RGB pictures are packed without padding.
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     const GLenum format = FormatOf(picture);
@@ -181,42 +184,26 @@ unsigned int CTexture::Upload(const CPicture& picture, bool wrap, bool dynamic)
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-        // RGB16 on purpose: a plain picture keeps no alpha.
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB16, picture.m_width, picture.m_height, 0, format,
+        glTexImage2D(GL_TEXTURE_2D, 0, plainFormat, picture.m_width, picture.m_height, 0, format,
                      GL_UNSIGNED_BYTE, picture.m_pixels.data());
     }
     return name;
+}
+} // namespace
+
+unsigned int CTexture::Upload(const CPicture& picture, bool wrap, bool dynamic)
+{
+    if (!g_upload_enabled || picture.IsEmpty())
+        return 0;
+    // RGB16 on purpose: a plain picture keeps no alpha.
+    return UploadPicture(picture, wrap, dynamic, GL_MODULATE, GL_RGB16);
 }
 
 unsigned int CTexture::UploadBump(const CPicture& picture, bool wrap, bool dynamic)
 {
     if (!g_upload_enabled || picture.IsEmpty())
         return 0;
-    GLuint name = 0;
-    glGenTextures(1, &name);
-    glBindTexture(GL_TEXTURE_2D, name);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    const GLenum format = FormatOf(picture);
-    if (dynamic)
-    {
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap ? GL_REPEAT : GL_CLAMP);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap ? GL_REPEAT : GL_CLAMP);
-        gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGBA16, picture.m_width, picture.m_height, format,
-                          GL_UNSIGNED_BYTE, picture.m_pixels.data());
-    }
-    else
-    {
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA16, picture.m_width, picture.m_height, 0, format,
-                     GL_UNSIGNED_BYTE, picture.m_pixels.data());
-    }
-    return name;
+    return UploadPicture(picture, wrap, dynamic, GL_DECAL, GL_RGBA16);
 }
 
 void CTexture::DrawQuad(float x, float y, float z, float width, float height, float sA, float sB, float tA,
