@@ -1,0 +1,55 @@
+#pragma once
+// The GL switches and flat drawing that menus and dialogs need, so that the
+// screens above the engine never speak GL themselves. Each function issues
+// its GL calls in the order its comment gives and leaves exactly that state
+// behind: later drawers rely on it.
+
+class CDraw2D
+{
+public:
+    // The current colour, which modulates textured drawing too.
+    static void SetColor(float r, float g, float b, float a);
+
+    // 2-D texturing on or off.
+    static void SetTexturing(bool on);
+    // Binds a 2-D texture by its GL name; 0 binds none.
+    static void BindTexture(unsigned int texture);
+
+    static void SetBlend(bool on);
+    // Blend function source alpha over one minus source alpha, then blending on.
+    static void EnableAlphaBlend();
+    static void SetAlphaTest(bool on);
+    // Alpha function "greater than threshold", then the alpha test on.
+    static void EnableAlphaTestAbove(float threshold);
+    static void SetDepthTest(bool on);
+    static void SetDepthWrite(bool on);
+    static void SetLighting(bool on);
+    // Perspective-correct texturing at the best quality the driver offers.
+    static void UseNicestPerspective();
+
+    static void SetClearColor(float r, float g, float b, float a);
+    // Colour and depth buffers in one clear.
+    static void ClearColorAndDepth();
+    static void ClearDepth();
+    // Clears depth inside a rectangle of window pixels (origin bottom-left):
+    // scissor box, scissor test on, clear, scissor test off.
+    static void ClearDepthInRect(int x, int y, int width, int height);
+
+    // Viewport of the window's pixels, projection reset to an orthographic
+    // one with the logical (0,0) at the top-left and (width,height) at the
+    // bottom-right, then the modelview matrix current again (not reset).
+    static void SetOrthoProjection(int window_width, int window_height, double logical_width, double logical_height,
+                                   double near_plane, double far_plane);
+
+    // Texturing on, blending and alpha test off, the texture bound and drawn
+    // over (0,0)-(width,height) replacing the colour instead of modulating
+    // it; the texture environment goes back to modulation afterwards.
+    static void DrawOpaquePicture(unsigned int texture, float width, float height);
+
+    // Binds the texture, then sets its minifying and magnifying filters to
+    // nearest or linear. For pictures without smaller levels.
+    static void SetPictureFilter(unsigned int texture, bool nearest);
+    // Binds the texture, then magnifies nearest or linear; minifies nearest,
+    // or through the nearest mipmap level when linear.
+    static void SetMipmapFilter(unsigned int texture, bool nearest);
+};
