@@ -1,8 +1,5 @@
 #include "shell/CMainMenu.h"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
-
 #include <algorithm>
 
 #include <cstdio>
@@ -10,9 +7,11 @@
 #include "engine/CAppWindow.h"
 #include "engine/CButton.h"
 #include "engine/CConfigFile.h"
+#include "engine/CDraw2D.h"
 #include "engine/CFileData.h"
 #include "engine/CFilePack.h"
 #include "engine/CGameApp.h"
+#include "engine/CMatrixStack.h"
 #include "engine/CModel.h"
 #include "engine/CResManager.h"
 #include "engine/CSparkleLists.h"
@@ -219,9 +218,9 @@ CButton* CMainMenu::GetKindButton(int kind) const
 
 void CMainMenu::SetupView(int logical_width, int logical_height, int window_width, int window_height)
 {
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_TEXTURE_2D);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    CDraw2D::SetDepthTest(true);
+    CDraw2D::SetTexturing(true);
+    CDraw2D::UseNicestPerspective();
 
     m_title_angle = kTitleStartAngle;
     m_title_angle_step = kTitleSpin;
@@ -237,12 +236,9 @@ void CMainMenu::SetupView(int logical_width, int logical_height, int window_widt
     SetTextureFilters(window_width == logical_width && window_height == logical_height);
     m_layer.Invalidate();
 
-    glViewport(0, 0, window_width, window_height);
-    glDisable(GL_LIGHTING);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0.0, logical_width, logical_height, 0.0, View().GetOrthoNear(), View().GetOrthoFar());
-    glMatrixMode(GL_MODELVIEW);
+    CDraw2D::SetLighting(false);
+    CDraw2D::SetOrthoProjection(window_width, window_height, logical_width, logical_height, View().GetOrthoNear(),
+                                View().GetOrthoFar());
 
     m_hover.Reset();
     for (auto& thumbnail : m_thumbnails)
@@ -259,33 +255,28 @@ void CMainMenu::SetTextureFilters(bool pixel_exact)
 {
     // Drawn one texel to one pixel, the pictures look the same sampled
     // nearest, at a fraction of the cost; a scaled window needs filtering.
-    const GLint filter = pixel_exact ? GL_NEAREST : GL_LINEAR;
     const char* const magnified[] = {kMinimizeKey, kExitKey, kSiteKey, kFullScreenKey, kQuitPictureKey,
                                      kQuitPlaceKey};
     for (const char* key : magnified)
-        SetMagnification(m_resources.FindTexture(key), filter);
+        SetMagnification(m_resources.FindTexture(key), pixel_exact);
     for (const SKind& kind : kKinds)
-        SetMagnification(m_resources.FindTexture(kind.m_button_key), filter);
+        SetMagnification(m_resources.FindTexture(kind.m_button_key), pixel_exact);
     // The full-window pictures have no smaller levels: both filters follow.
     for (const char* key : {kBackground, kExitPicture})
     {
         const CTexture* texture = m_resources.FindTexture(key);
         if (texture == nullptr || texture->GetId() == 0)
             continue;
-        glBindTexture(GL_TEXTURE_2D, texture->GetId());
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+        CDraw2D::SetPictureFilter(texture->GetId(), pixel_exact);
     }
 }
 
-void CMainMenu::SetMagnification(const CTexture* texture, int filter)
+void CMainMenu::SetMagnification(const CTexture* texture, bool nearest)
 {
     if (texture == nullptr || texture->GetId() == 0)
         return;
-    glBindTexture(GL_TEXTURE_2D, texture->GetId());
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
     // At one texel a pixel the smaller levels are never needed.
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter == GL_NEAREST ? GL_NEAREST : GL_LINEAR_MIPMAP_NEAREST);
+    CDraw2D::SetMipmapFilter(texture->GetId(), nearest);
 }
 
 void CMainMenu::Activate()
@@ -338,9 +329,9 @@ void CMainMenu::Draw()
 
     view.SetOrtho(width, height);
     // The flat layers all lie at one depth: each is simply drawn over the last.
-    glDisable(GL_DEPTH_TEST);
-    glPushMatrix();
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    CDraw2D::SetDepthTest(false);
+    CMatrixStack::Push();
+    CDraw2D::SetColor(1.0f, 1.0f, 1.0f, 1.0f);
 
     // The background, the buttons, the credit line and the thumbnails change
     // only when a button or the fade does: most frames copy them in one quad.
@@ -377,16 +368,16 @@ void CMainMenu::Draw()
         app->GetSparkles()->DrawBackSparkles();
     }
 
-    glPopMatrix();
+    CMatrixStack::Pop();
 
-    glPushMatrix();
+    CMatrixStack::Push();
     view.SetPerspective(width, height);
-    glEnable(GL_DEPTH_TEST);
+    CDraw2D::SetDepthTest(true);
     const CVector4& position = m_title->GetPosition();
-    glTranslatef(position.x, position.y, position.z);
-    glRotatef(m_title->GetAngleX(), 1.0f, 0.0f, 0.0f);
-    glRotatef(m_title->GetAngleY(), 0.0f, 1.0f, 0.0f);
-    glRotatef(m_title->GetAngleZ(), 0.0f, 0.0f, 1.0f);
+    CMatrixStack::Translate(position.x, position.y, position.z);
+    CMatrixStack::Rotate(m_title->GetAngleX(), 1.0f, 0.0f, 0.0f);
+    CMatrixStack::Rotate(m_title->GetAngleY(), 0.0f, 1.0f, 0.0f);
+    CMatrixStack::Rotate(m_title->GetAngleZ(), 0.0f, 0.0f, 1.0f);
     ClearTitleDepth(width, height);
     m_title->Draw();
 
@@ -396,23 +387,16 @@ void CMainMenu::Draw()
         m_title_angle += 360.0f;
     m_title->SetAngleY(m_title_angle);
 
-    glDisable(GL_DEPTH_TEST);
-    glPopMatrix();
+    CDraw2D::SetDepthTest(false);
+    CMatrixStack::Pop();
     view.SetOrtho(width, height);
 }
 
 void CMainMenu::DrawStillLayer(float view_width, float view_height)
 {
-    glEnable(GL_TEXTURE_2D);
-    glDisable(GL_BLEND);
-    glDisable(GL_ALPHA_TEST);
     // The opaque background covers the whole window, so it stands in for the
-    // colour clear; copied without modulation it is the cheapest full-screen
-    // layer a software renderer can draw.
-    glBindTexture(GL_TEXTURE_2D, m_background != nullptr ? m_background->GetId() : 0);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-    CTexture::DrawQuad(0.0f, 0.0f, 0.0f, view_width, view_height, 0.0f, 1.0f, 0.0f, 1.0f);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    // colour clear.
+    CDraw2D::DrawOpaquePicture(m_background != nullptr ? m_background->GetId() : 0, view_width, view_height);
 
     CScreen::Draw();
 
@@ -421,10 +405,10 @@ void CMainMenu::DrawStillLayer(float view_width, float view_height)
                     false);
     m_font.DrawText(kCredit, kCreditSize, credit_x, kCreditY, kCreditDepth, 1.0f, 1.0f, 1.0f, 1.0f, false);
 
-    glColor4f(1.0f, 1.0f, 1.0f, m_hover.GetAlpha());
+    CDraw2D::SetColor(1.0f, 1.0f, 1.0f, m_hover.GetAlpha());
     for (auto& thumbnail : m_thumbnails)
         thumbnail->Draw(true);
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    CDraw2D::SetColor(1.0f, 1.0f, 1.0f, 1.0f);
 }
 
 void CMainMenu::ClearTitleDepth(int width, int height)
@@ -434,33 +418,15 @@ void CMainMenu::ClearTitleDepth(int width, int height)
     const float hx = m_title->GetScaledSizeX() / 2.0f;
     const float hy = m_title->GetScaledSizeY() / 2.0f;
     const float hz = m_title->GetScaledSizeZ() / 2.0f;
-    GLdouble model[16];
-    GLdouble projection[16];
-    GLint viewport[4];
-    glGetDoublev(GL_MODELVIEW_MATRIX, model);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
     double left = width;
     double right = 0.0;
     double bottom = height;
     double top = 0.0;
-    bool known = hx > 0.0f || hy > 0.0f || hz > 0.0f;
-    for (int corner = 0; corner < 8 && known; ++corner)
-    {
-        GLdouble wx = 0.0, wy = 0.0, wz = 0.0;
-        const double x = (corner & 1) ? hx : -hx;
-        const double y = (corner & 2) ? hy : -hy;
-        const double z = (corner & 4) ? hz : -hz;
-        if (gluProject(x, y, z, model, projection, viewport, &wx, &wy, &wz) != GL_TRUE || wz <= 0.0 || wz >= 1.0)
-            known = false;
-        left = std::min(left, wx);
-        right = std::max(right, wx);
-        bottom = std::min(bottom, wy);
-        top = std::max(top, wy);
-    }
+    const bool known = (hx > 0.0f || hy > 0.0f || hz > 0.0f) &&
+                       CMatrixStack::WidenToProjectedBox(hx, hy, hz, left, right, bottom, top);
     if (!known)
     {
-        glClear(GL_DEPTH_BUFFER_BIT);
+        CDraw2D::ClearDepth();
         return;
     }
     const int margin = 4;
@@ -470,10 +436,7 @@ void CMainMenu::ClearTitleDepth(int width, int height)
     const int y1 = std::min(height, static_cast<int>(top) + margin);
     if (x1 <= x0 || y1 <= y0)
         return;
-    glScissor(x0, y0, x1 - x0, y1 - y0);
-    glEnable(GL_SCISSOR_TEST);
-    glClear(GL_DEPTH_BUFFER_BIT);
-    glDisable(GL_SCISSOR_TEST);
+    CDraw2D::ClearDepthInRect(x0, y0, x1 - x0, y1 - y0);
 }
 
 void CMainMenu::MapToLogical(int x, int y, int& lx, int& ly) const

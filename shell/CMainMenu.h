@@ -100,7 +100,7 @@ private:
     void DrawStillLayer(float view_width, float view_height);
     void ClearTitleDepth(int width, int height);
     void SetTextureFilters(bool pixel_exact);
-    static void SetMagnification(const CTexture* texture, int filter);
+    static void SetMagnification(const CTexture* texture, bool nearest);
 
     CResManager& m_resources;
     std::unique_ptr<CScreen> m_game_menu;

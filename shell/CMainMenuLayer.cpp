@@ -1,13 +1,5 @@
 #include "shell/CMainMenuLayer.h"
 
-#include <GL/gl.h>
-
-#include "engine/CTexture.h"
-
-#ifndef GL_CLAMP_TO_EDGE
-#define GL_CLAMP_TO_EDGE 0x812F
-#endif
-
 CMainMenuLayer::~CMainMenuLayer()
 {
     Release();
@@ -15,62 +7,23 @@ CMainMenuLayer::~CMainMenuLayer()
 
 bool CMainMenuLayer::Matches(const std::vector<int>& state, int width, int height) const
 {
-    return m_valid && m_texture != 0 && width == m_width && height == m_height && state == m_state;
+    return m_valid && m_copy.HasTexture() && width == m_copy.GetWidth() && height == m_copy.GetHeight() &&
+           state == m_state;
 }
 
 void CMainMenuLayer::Capture(const std::vector<int>& state, int width, int height)
 {
-    m_valid = false;
-    if (!CTexture::IsUploadEnabled() || width <= 0 || height <= 0)
-        return;
-    if (m_texture == 0 || width != m_width || height != m_height)
-    {
-        Release();
-        GLuint name = 0;
-        glGenTextures(1, &name);
-        if (name == 0)
-            return;
-        m_texture = name;
-        glBindTexture(GL_TEXTURE_2D, m_texture);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
-        m_width = width;
-        m_height = height;
-    }
-    glBindTexture(GL_TEXTURE_2D, m_texture);
-    // Only an error of the copy itself may keep the picture from use.
-    while (glGetError() != GL_NO_ERROR)
-    {
-    }
-    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, width, height);
     m_state = state;
-    m_valid = glGetError() == GL_NO_ERROR;
+    m_valid = m_copy.Capture(width, height);
 }
 
 void CMainMenuLayer::Draw(float logical_width, float logical_height) const
 {
-    glEnable(GL_TEXTURE_2D);
-    glDisable(GL_BLEND);
-    glDisable(GL_ALPHA_TEST);
-    glBindTexture(GL_TEXTURE_2D, m_texture);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-    // Window row 0 is the bottom one: the top of the screen takes t = 1.
-    CTexture::DrawQuad(0.0f, 0.0f, 0.0f, logical_width, logical_height, 0.0f, 1.0f, 0.0f, 1.0f);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    m_copy.Draw(logical_width, logical_height);
 }
 
 void CMainMenuLayer::Release()
 {
-    if (m_texture != 0)
-    {
-        GLuint name = m_texture;
-        glDeleteTextures(1, &name);
-    }
-    m_texture = 0;
-    m_width = 0;
-    m_height = 0;
+    m_copy.Release();
     m_valid = false;
 }

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+#include "engine/CWindowCopy.h"
+
 class CMainMenuLayer
 {
 public:
@@ -26,9 +28,7 @@ public:
     bool IsValid() const { return m_valid; }
 
 private:
-    unsigned int m_texture = 0;
-    int m_width = 0;
-    int m_height = 0;
+    CWindowCopy m_copy;
     bool m_valid = false;
     std::vector<int> m_state;
 };
