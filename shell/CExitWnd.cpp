@@ -1,11 +1,11 @@
 #include "shell/CExitWnd.h"
 
-#include <GL/gl.h>
-
 #include "engine/CAppWindow.h"
 #include "engine/CButton.h"
 #include "engine/CConfigFile.h"
+#include "engine/CDraw2D.h"
 #include "engine/CGameApp.h"
+#include "engine/CMatrixStack.h"
 #include "engine/CResManager.h"
 #include "engine/CSparkleLists.h"
 #include "engine/CTexture.h"
@@ -45,12 +45,12 @@ bool CExitWnd::IsInPictureArea(int x, int y) const
 
 void CExitWnd::Draw()
 {
-    glPushMatrix();
+    CMatrixStack::Push();
     DimBackground(0.0f, 0.0f, 0.0f, 1.0f);
-    glEnable(GL_TEXTURE_2D);
-    glDisable(GL_BLEND);
-    glBindTexture(GL_TEXTURE_2D, m_picture != nullptr ? m_picture->GetId() : 0);
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    CDraw2D::SetTexturing(true);
+    CDraw2D::SetBlend(false);
+    CDraw2D::BindTexture(m_picture != nullptr ? m_picture->GetId() : 0);
+    CDraw2D::SetColor(1.0f, 1.0f, 1.0f, 1.0f);
     CTexture::DrawQuad(0.0f, 0.0f, 0.0f, static_cast<float>(GetLogicalWidth()),
                        static_cast<float>(GetLogicalHeight()), 0.0f, 1.0f, 0.0f, 1.0f);
     if (CGameApp* app = CGameApp::Get())
@@ -62,7 +62,7 @@ void CExitWnd::Draw()
         }
     }
     CDialog::Draw();
-    glPopMatrix();
+    CMatrixStack::Pop();
 }
 
 void CExitWnd::OnKeyDown(int key)

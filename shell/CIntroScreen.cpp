@@ -1,11 +1,11 @@
 #include "shell/CIntroScreen.h"
 
-#include <GL/gl.h>
-
 #include <cstdlib>
 
 #include "engine/CAppWindow.h"
+#include "engine/CDraw2D.h"
 #include "engine/CGameApp.h"
+#include "engine/CMatrixStack.h"
 #include "engine/CViewParams.h"
 #include "platform/CPlatform.h"
 
@@ -35,11 +35,10 @@ void CIntroScreen::Activate()
     const int width = window != nullptr ? window->GetWidth() : view.GetWidth();
     const int height = window != nullptr ? window->GetHeight() : view.GetHeight();
 
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_TEXTURE_2D);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-    glAlphaFunc(GL_GREATER, 0.5f);
-    glEnable(GL_ALPHA_TEST);
+    CDraw2D::SetDepthTest(true);
+    CDraw2D::SetTexturing(true);
+    CDraw2D::UseNicestPerspective();
+    CDraw2D::EnableAlphaTestAbove(0.5f);
     view.SetOrtho(width, height);
     CScreen::Activate();
 }
@@ -50,13 +49,13 @@ void CIntroScreen::Draw()
     const float width = app != nullptr ? static_cast<float>(app->GetViewParams().GetWidth()) : 800.0f;
     const float height = app != nullptr ? static_cast<float>(app->GetViewParams().GetHeight()) : 600.0f;
 
-    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glPushMatrix();
-    glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, m_picture.GetId());
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    CDraw2D::SetClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    CDraw2D::ClearColorAndDepth();
+    CMatrixStack::Push();
+    CDraw2D::SetTexturing(true);
+    CDraw2D::BindTexture(m_picture.GetId());
+    CDraw2D::SetColor(1.0f, 1.0f, 1.0f, 1.0f);
     CTexture::DrawQuad(0.0f, 0.0f, kPictureDepth, width, height, 0.0f, 1.0f, 0.0f, 1.0f);
     CScreen::Draw();
-    glPopMatrix();
+    CMatrixStack::Pop();
 }

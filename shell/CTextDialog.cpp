@@ -1,12 +1,12 @@
 #include "shell/CTextDialog.h"
 
-#include <GL/gl.h>
-
 #include "engine/CAppWindow.h"
 #include "engine/CBitmapFont.h"
 #include "engine/CButton.h"
 #include "engine/CConfigFile.h"
+#include "engine/CDraw2D.h"
 #include "engine/CGameApp.h"
+#include "engine/CMatrixStack.h"
 #include "engine/CResManager.h"
 #include "engine/CTexture.h"
 
@@ -78,7 +78,7 @@ void CTextDialog::SetText(const std::string& text, float size, float x, float y,
 
 void CTextDialog::Draw()
 {
-    glPushMatrix();
+    CMatrixStack::Push();
     DimBackground(0.0f, 0.0f, 0.0f, 0.75f);
     // The dialog base draws its panel only while the flag is on; this one
     // is textured and blended, so it is drawn here under the same flag.
@@ -86,15 +86,14 @@ void CTextDialog::Draw()
     {
         const float x = GetX();
         const float y = GetY();
-        glEnable(GL_TEXTURE_2D);
-        glBindTexture(GL_TEXTURE_2D, m_panel_texture != nullptr ? m_panel_texture->GetId() : 0);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glEnable(GL_BLEND);
-        glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+        CDraw2D::SetTexturing(true);
+        CDraw2D::BindTexture(m_panel_texture != nullptr ? m_panel_texture->GetId() : 0);
+        CDraw2D::EnableAlphaBlend();
+        CDraw2D::SetColor(1.0f, 1.0f, 1.0f, 1.0f);
         CTexture::DrawQuad(x, y, 0.0f, static_cast<float>(GetWidth()), static_cast<float>(GetHeight()), 0.0f, 1.0f,
                            0.0f, 1.0f);
-        glDisable(GL_BLEND);
-        glDisable(GL_TEXTURE_2D);
+        CDraw2D::SetBlend(false);
+        CDraw2D::SetTexturing(false);
     }
     CDialog::Draw();
     if (m_font != nullptr && !m_text.empty())
@@ -104,8 +103,8 @@ void CTextDialog::Draw()
         m_font->DrawText(m_text.c_str(), m_text_size, m_text_x, m_text_y, kTextDepth, m_text_r, m_text_g, m_text_b,
                          1.0f, false);
     }
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    glPopMatrix();
+    CDraw2D::SetColor(1.0f, 1.0f, 1.0f, 1.0f);
+    CMatrixStack::Pop();
 }
 
 void CTextDialog::OnCommand(CWidget* sender)
