@@ -1,11 +1,10 @@
 #include "shell/CGameMenu.h"
 
-#include <GL/gl.h>
-
 #include <cstdio>
 
 #include "engine/CButton.h"
 #include "engine/CConfigFile.h"
+#include "engine/CDraw2D.h"
 #include "engine/CResManager.h"
 #include "engine/CTexture.h"
 #include "shell/CGameKindRegistry.h"
@@ -256,13 +255,13 @@ void CGameMenu::Activate()
 void CGameMenu::Draw()
 {
     m_continue_button->SetVisible(m_game_screen != nullptr);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glEnable(GL_TEXTURE_2D);
+    CDraw2D::ClearColorAndDepth();
+    CDraw2D::SetTexturing(true);
     if (m_background)
-        glBindTexture(GL_TEXTURE_2D, m_background->GetId());
+        CDraw2D::BindTexture(m_background->GetId());
     CTexture::DrawQuad(0.0f, 0.0f, -2.0f, static_cast<float>(m_host.GetLogicalWidth()),
                        static_cast<float>(m_host.GetLogicalHeight()), 0.0f, 1.0f, 0.0f, 1.0f);
-    glDisable(GL_TEXTURE_2D);
+    CDraw2D::SetTexturing(false);
     UpdateBackSparkles();
     DrawBackSparkles();
     CScreen::Draw();

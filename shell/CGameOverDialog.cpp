@@ -1,13 +1,13 @@
 #include "shell/CGameOverDialog.h"
 
-#include <GL/gl.h>
-
 #include <cstdio>
 
 #include "engine/CBitmapFont.h"
 #include "engine/CButton.h"
 #include "engine/CConfigFile.h"
+#include "engine/CDraw2D.h"
 #include "engine/CEditBox.h"
+#include "engine/CMatrixStack.h"
 #include "engine/CResManager.h"
 #include "engine/CTexture.h"
 #include "shell/CMenuHost.h"
@@ -100,26 +100,17 @@ void CGameOverDialog::OnCommand(CWidget* sender)
 
 void CGameOverDialog::Draw()
 {
-    glPushMatrix();
+    CMatrixStack::Push();
     DimBackground(0.0f, 0.0f, 0.0f, 1.0f);
-    glDisable(GL_TEXTURE_2D);
+    CDraw2D::SetTexturing(false);
     DrawPanel(0.3f, 0.4f, 0.5f, 0.9f);
 
     const float w = static_cast<float>(GetLogicalWidth());
     const float h = static_cast<float>(GetLogicalHeight());
-    glEnable(GL_TEXTURE_2D);
+    CDraw2D::SetTexturing(true);
     if (m_background)
-        glBindTexture(GL_TEXTURE_2D, m_background->GetId());
-    glBegin(GL_TRIANGLE_STRIP);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex3f(0.0f, 0.0f, 0.0f);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex3f(0.0f, h, 0.0f);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex3f(w, 0.0f, 0.0f);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex3f(w, h, 0.0f);
-    glEnd();
+        CDraw2D::BindTexture(m_background->GetId());
+    CTexture::DrawQuad(0.0f, 0.0f, 0.0f, w, h, 0.0f, 1.0f, 0.0f, 1.0f);
 
     UpdateBackSparkles();
     DrawBackSparkles();
@@ -134,5 +125,5 @@ void CGameOverDialog::Draw()
         if (m_ranked)
             DrawShadowed(m_font, "Enter Your Name", 30.0f, 230.0f, 300.0f);
     }
-    glPopMatrix();
+    CMatrixStack::Pop();
 }

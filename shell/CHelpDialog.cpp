@@ -1,12 +1,12 @@
 #include "shell/CHelpDialog.h"
 
-#include <GL/gl.h>
-
 #include "engine/CBitmapFont.h"
 #include "engine/CButton.h"
 #include "engine/CConfigFile.h"
+#include "engine/CDraw2D.h"
 #include "engine/CFileData.h"
 #include "engine/CFilePack.h"
+#include "engine/CMatrixStack.h"
 #include "engine/CResManager.h"
 #include "engine/CTexture.h"
 #include "shell/CMenuHost.h"
@@ -140,20 +140,11 @@ void CHelpDialog::Draw()
     UpdatePageButtons();
     const float w = static_cast<float>(GetLogicalWidth());
     const float h = static_cast<float>(GetLogicalHeight());
-    glPushMatrix();
-    glEnable(GL_TEXTURE_2D);
+    CMatrixStack::Push();
+    CDraw2D::SetTexturing(true);
     if (m_background)
-        glBindTexture(GL_TEXTURE_2D, m_background->GetId());
-    glBegin(GL_TRIANGLE_STRIP);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex3f(0.0f, 0.0f, 0.0f);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex3f(0.0f, h, 0.0f);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex3f(w, 0.0f, 0.0f);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex3f(w, h, 0.0f);
-    glEnd();
+        CDraw2D::BindTexture(m_background->GetId());
+    CTexture::DrawQuad(0.0f, 0.0f, 0.0f, w, h, 0.0f, 1.0f, 0.0f, 1.0f);
 
     UpdateBackSparkles();
     DrawBackSparkles();
@@ -168,5 +159,5 @@ void CHelpDialog::Draw()
         for (const auto& block : m_blocks)
             if (block->GetPage() == m_current_page)
                 block->Draw();
-    glPopMatrix();
+    CMatrixStack::Pop();
 }

@@ -1,11 +1,11 @@
 #include "shell/COptionsDialog.h"
 
-#include <GL/gl.h>
-
 #include "engine/CBitmapFont.h"
 #include "engine/CButton.h"
 #include "engine/CCheckBox.h"
 #include "engine/CConfigFile.h"
+#include "engine/CDraw2D.h"
+#include "engine/CMatrixStack.h"
 #include "engine/CModel.h"
 #include "engine/CResManager.h"
 #include "engine/CTexture.h"
@@ -214,21 +214,12 @@ void COptionsDialog::Draw()
     const float y = GetY();
     const float w = static_cast<float>(GetWidth());
     const float h = static_cast<float>(GetHeight());
-    glPushMatrix();
-    glEnable(GL_TEXTURE_2D);
+    CMatrixStack::Push();
+    CDraw2D::SetTexturing(true);
     if (m_panel)
-        glBindTexture(GL_TEXTURE_2D, m_panel->GetId());
-    glDisable(GL_BLEND);
-    glBegin(GL_TRIANGLE_STRIP);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex3f(x, y, 0.0f);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex3f(x, y + h, 0.0f);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex3f(x + w, y, 0.0f);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex3f(x + w, y + h, 0.0f);
-    glEnd();
+        CDraw2D::BindTexture(m_panel->GetId());
+    CDraw2D::SetBlend(false);
+    CTexture::DrawQuad(x, y, 0.0f, w, h, 0.0f, 1.0f, 0.0f, 1.0f);
 
     UpdateBackSparkles();
     DrawBackSparkles();
@@ -247,20 +238,20 @@ void COptionsDialog::Draw()
             DrawCaption("Animation", m_animation_box.get());
     }
 
-    glDisable(GL_BLEND);
-    glEnable(GL_DEPTH_TEST);
-    glDepthMask(GL_TRUE);
-    glTranslatef(0.0f, 0.0f, 10.0f);
+    CDraw2D::SetBlend(false);
+    CDraw2D::SetDepthTest(true);
+    CDraw2D::SetDepthWrite(true);
+    CMatrixStack::Translate(0.0f, 0.0f, 10.0f);
     for (int i = 0; i < SHOWN_MODELS; ++i)
     {
-        glPushMatrix();
+        CMatrixStack::Push();
         const CVector4& p = m_preview[i]->GetPosition();
-        glTranslatef(p.x, p.y, p.z);
-        glRotatef(180.0f, 0.0f, 0.0f, 1.0f);
-        glRotatef(m_spin_angle, 0.0f, 1.0f, 0.0f);
+        CMatrixStack::Translate(p.x, p.y, p.z);
+        CMatrixStack::Rotate(180.0f, 0.0f, 0.0f, 1.0f);
+        CMatrixStack::Rotate(m_spin_angle, 0.0f, 1.0f, 0.0f);
         m_preview[i]->Draw();
-        glPopMatrix();
+        CMatrixStack::Pop();
     }
-    glDisable(GL_DEPTH_TEST);
-    glPopMatrix();
+    CDraw2D::SetDepthTest(false);
+    CMatrixStack::Pop();
 }

@@ -1,10 +1,10 @@
 #include "shell/CTop7Dialog.h"
 
-#include <GL/gl.h>
-
 #include "engine/CBitmapFont.h"
 #include "engine/CButton.h"
 #include "engine/CConfigFile.h"
+#include "engine/CDraw2D.h"
+#include "engine/CMatrixStack.h"
 #include "engine/CResManager.h"
 #include "engine/CTexture.h"
 #include "shell/CMenuHost.h"
@@ -124,20 +124,11 @@ void CTop7Dialog::Draw()
 {
     const float w = static_cast<float>(GetLogicalWidth());
     const float h = static_cast<float>(GetLogicalHeight());
-    glPushMatrix();
-    glEnable(GL_TEXTURE_2D);
+    CMatrixStack::Push();
+    CDraw2D::SetTexturing(true);
     if (m_background)
-        glBindTexture(GL_TEXTURE_2D, m_background->GetId());
-    glBegin(GL_TRIANGLE_STRIP);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex3f(0.0f, 0.0f, 0.0f);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex3f(0.0f, h, 0.0f);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex3f(w, 0.0f, 0.0f);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex3f(w, h, 0.0f);
-    glEnd();
+        CDraw2D::BindTexture(m_background->GetId());
+    CTexture::DrawQuad(0.0f, 0.0f, 0.0f, w, h, 0.0f, 1.0f, 0.0f, 1.0f);
 
     UpdateBackSparkles();
     DrawBackSparkles();
@@ -153,5 +144,5 @@ void CTop7Dialog::Draw()
         if (m_table)
             m_table->Draw(m_font);
     }
-    glPopMatrix();
+    CMatrixStack::Pop();
 }
