@@ -14,6 +14,9 @@
 //       prints the table as "name<TAB>score" lines, best first.
 //   remover_play_files dump <file> <key>
 //       prints a scrambled key-value file as "key value" lines.
+//   remover_play_files store <file> <key>
+//       writes the "key value" lines of the standard input as a scrambled
+//       key-value file, so that a dumped file can be edited and put back.
 
 #include <cstdio>
 #include <cstdlib>
@@ -32,8 +35,9 @@ int Usage(const char* program)
                  "usage: %s nearly-full <save> <width> <colours> <score>\n"
                  "       %s one-group <save> <score>\n"
                  "       %s table <score table>\n"
-                 "       %s dump <file> <key>\n",
-                 program, program, program, program);
+                 "       %s dump <file> <key>\n"
+                 "       %s store <file> <key> < lines\n",
+                 program, program, program, program, program);
     return 2;
 }
 
@@ -130,6 +134,29 @@ int PrintStore(const std::string& path, const std::string& key)
         std::printf("%s %s\n", pair.first.c_str(), pair.second.c_str());
     return 0;
 }
+
+int StoreLines(const std::string& path, const std::string& key)
+{
+    CConfigFile store;
+    std::string line;
+    int c;
+    while ((c = std::getchar()) != EOF)
+    {
+        if (c != '\n')
+        {
+            line += static_cast<char>(c);
+            continue;
+        }
+        const std::size_t blank = line.find(' ');
+        if (blank != std::string::npos)
+            store.SetValue(line.substr(0, blank), line.substr(blank + 1));
+        line.clear();
+    }
+    if (store.Save(path, key.c_str(), key.size()))
+        return 0;
+    std::fprintf(stderr, "cannot write %s\n", path.c_str());
+    return 1;
+}
 }
 
 int main(int argc, char** argv)
@@ -142,5 +169,7 @@ int main(int argc, char** argv)
         return WriteOneGroup(argv[2], std::atoi(argv[3]));
     if (argc == 4 && std::strcmp(argv[1], "dump") == 0)
         return PrintStore(argv[2], argv[3]);
+    if (argc == 4 && std::strcmp(argv[1], "store") == 0)
+        return StoreLines(argv[2], argv[3]);
     return Usage(argv[0]);
 }
