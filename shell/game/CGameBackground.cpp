@@ -1,9 +1,9 @@
 #include "shell/game/CGameBackground.h"
 
-#include <GL/gl.h>
 #include <cstdio>
 
 #include "engine/CBitmapFont.h"
+#include "engine/CDraw2D.h"
 #include "engine/CResManager.h"
 #include "engine/CTexture.h"
 #include "shell/game/GameLookup.h"
@@ -26,14 +26,14 @@ std::string CGameBackground::FormatScore(int score)
 
 void CGameBackground::Draw()
 {
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    glEnable(GL_TEXTURE_2D);
+    CDraw2D::SetColor(1.0f, 1.0f, 1.0f, 1.0f);
+    CDraw2D::SetTexturing(true);
     if (m_background)
-        glBindTexture(GL_TEXTURE_2D, m_background->GetId());
+        CDraw2D::BindTexture(m_background->GetId());
     CTexture::DrawQuad(0.0f, 0.0f, 0.0f, 800.0f, 600.0f, 0.0f, 1.0f, 0.0f, 1.0f);
     UpdateBackSparkles();
     DrawBackSparkles();
-    glDisable(GL_TEXTURE_2D);
+    CDraw2D::SetTexturing(false);
 }
 
 void CGameBackground::DrawScore()

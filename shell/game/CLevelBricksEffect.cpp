@@ -1,7 +1,6 @@
 #include "shell/game/CLevelBricksEffect.h"
 
-#include <GL/gl.h>
-
+#include "engine/CMatrixStack.h"
 #include "engine/CModel.h"
 #include "engine/CVector4.h"
 #include "shell/game/CGameField.h"
@@ -194,5 +193,5 @@ void CLevelBricksEffect::Update(float dt)
 
 void CLevelBricksEffect::ApplyRotation() const
 {
-    glRotatef(m_angle, 1.0f, 0.0f, 0.0f);
+    CMatrixStack::Rotate(m_angle, 1.0f, 0.0f, 0.0f);
 }

@@ -1,9 +1,9 @@
 #include "shell/game/CLevelFlipEffect.h"
 
-#include <GL/gl.h>
 #include <cmath>
 #include <cstdlib>
 
+#include "engine/CMatrixStack.h"
 #include "engine/CModel.h"
 #include "engine/CVector4.h"
 #include "shell/game/CGameField.h"
@@ -84,5 +84,5 @@ void CLevelFlipEffect::Update(float dt)
 
 void CLevelFlipEffect::ApplyRotation() const
 {
-    glRotatef(m_angle, 1.0f, 0.0f, 0.0f);
+    CMatrixStack::Rotate(m_angle, 1.0f, 0.0f, 0.0f);
 }

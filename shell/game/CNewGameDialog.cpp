@@ -1,12 +1,12 @@
 #include "shell/game/CNewGameDialog.h"
 
-#include <GL/gl.h>
-
 #include "engine/CAppWindow.h"
 #include "engine/CBitmapFont.h"
 #include "engine/CButton.h"
 #include "engine/CConfigFile.h"
+#include "engine/CDraw2D.h"
 #include "engine/CGameApp.h"
+#include "engine/CMatrixStack.h"
 #include "engine/CRadioButton.h"
 #include "engine/CResManager.h"
 #include "engine/CTexture.h"
@@ -147,28 +147,19 @@ void CNewGameDialog::Close(int result)
 
 void CNewGameDialog::Draw()
 {
-    glPushMatrix();
-    glEnable(GL_TEXTURE_2D);
+    CMatrixStack::Push();
+    CDraw2D::SetTexturing(true);
     if (m_background)
-        glBindTexture(GL_TEXTURE_2D, m_background->GetId());
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glEnable(GL_BLEND);
-    glBegin(GL_TRIANGLE_STRIP);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex3f(m_x, m_y, 0.0f);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex3f(m_x, m_y + m_height, 0.0f);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex3f(m_x + m_width, m_y, 0.0f);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex3f(m_x + m_width, m_y + m_height, 0.0f);
-    glEnd();
+        CDraw2D::BindTexture(m_background->GetId());
+    CDraw2D::EnableAlphaBlend();
+    CTexture::DrawQuad(m_x, m_y, 0.0f, static_cast<float>(m_width), static_cast<float>(m_height), 0.0f, 1.0f, 0.0f,
+                       1.0f);
 
     UpdateBackSparkles();
     DrawBackSparkles();
 
-    glDisable(GL_BLEND);
-    glTranslatef(m_x, m_y, 0.5f);
+    CDraw2D::SetBlend(false);
+    CMatrixStack::Translate(m_x, m_y, 0.5f);
     if (m_font)
     {
         m_font->DrawText("Start new game", 50.0f, 152.0f, 122.0f, 10.0f, 0.0f, 0.0f, 0.0f, 1.0f, false);
@@ -183,10 +174,10 @@ void CNewGameDialog::Draw()
                                  1.0f, 1.0f, 1.0f, false);
             }
     }
-    glEnable(GL_TEXTURE_2D);
+    CDraw2D::SetTexturing(true);
     CScreen::Draw();
-    glDisable(GL_TEXTURE_2D);
-    glPopMatrix();
+    CDraw2D::SetTexturing(false);
+    CMatrixStack::Pop();
 }
 
 void CNewGameDialog::OnKeyDown(int key)
