@@ -23,6 +23,10 @@ function(mw_draw_link_late)
 endfunction()
 cmake_language(DEFER CALL mw_draw_link_late)
 
+# Layering: nothing under shell/ issues GL calls, only platform/ sees SDL,
+# and no layer includes one above it.
+add_test(NAME layers_check COMMAND bash ${CMAKE_SOURCE_DIR}/tests/draw/check_layers.sh ${CMAKE_SOURCE_DIR})
+
 # The state each helper leaves behind, read back from a real GL context.
 add_executable(mw_draw_display_tests
   tests/draw/CDraw2DDisplayTest.cpp
