@@ -2,6 +2,12 @@
 
 #include <GL/gl.h>
 
+#include <cxxabi.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <typeinfo>
+
 #include "engine/CGameApp.h"
 #include "engine/CResManager.h"
 #include "engine/CScreen.h"
@@ -18,6 +24,38 @@ CAppWindow* s_window = nullptr;
 const uint32_t kMinimizeGraceMs = 1000;
 
 uint32_t s_minimize_time = 0;
+
+// With MARBLEWEND_E2E_LOG naming a file, every change of what the window
+// shows (the screen or dialog that takes input, minimised, window or full
+// screen, size) is appended to it as one line, so that end-to-end scripts
+// wait for a state instead of guessing how long a loaded machine needs.
+void ReportShownState(CAppWindow& window)
+{
+    static const char* const path = std::getenv("MARBLEWEND_E2E_LOG");
+    static std::string last;
+    if (path == nullptr)
+        return;
+    const CScreen* target = window.GetStack().GetTarget();
+    std::string name = "none";
+    if (target != nullptr)
+    {
+        int status = 0;
+        char* readable = abi::__cxa_demangle(typeid(*target).name(), nullptr, nullptr, &status);
+        name = status == 0 && readable != nullptr ? readable : typeid(*target).name();
+        std::free(readable);
+    }
+    const std::string state = name +
+                              (window.IsMinimized() ? " minimized " : window.IsFullScreen() ? " full " : " window ") +
+                              std::to_string(window.GetWidth()) + "x" + std::to_string(window.GetHeight());
+    if (state == last)
+        return;
+    last = state;
+    if (FILE* file = std::fopen(path, "a"))
+    {
+        std::fprintf(file, "%s\n", state.c_str());
+        std::fclose(file);
+    }
+}
 }
 
 CAppWindow::CAppWindow(const std::string& title, CGameApp* app)
@@ -221,6 +259,7 @@ void CAppWindow::Render()
 void CAppWindow::Present()
 {
     glFlush();
+    ReportShownState(*this);
     m_window.SwapBuffers();
 }
 

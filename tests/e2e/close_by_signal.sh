@@ -7,17 +7,10 @@ e2e_copy_game "$1"
 
 e2e_start_game
 e2e_wait_window
-sleep 0.5
+e2e_wait_state "CMainMenu window"
 e2e_shot close_by_signal
 kill -TERM "$E2E_PID"
-e2e_wait_exit 10
-if [ "$E2E_STATUS" -ne 0 ]; then
-    echo "FAIL: exit code $E2E_STATUS"
-    cat "$E2E_DIR/out.log"
-    exit 1
-fi
-if [ ! -s "$E2E_DIR/data/dx.cfg" ]; then
-    echo "FAIL: the general settings were not written on exit"
-    exit 1
-fi
+e2e_wait_exit 30
+[ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit code $E2E_STATUS"
+[ -s "$E2E_DIR/data/dx.cfg" ] || e2e_fail "the general settings were not written on exit"
 echo "PASS: terminated in order"

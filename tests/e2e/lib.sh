@@ -1,10 +1,17 @@
 # Shared steps of the end-to-end tests: a private copy of the game directory,
-# a virtual display per test, waiting for the window, screenshots.
+# a virtual display per test, waiting for states, screenshots.
+#
+# Nothing here sleeps for a guessed time before acting: a loaded machine (a
+# whole suite in parallel on two cores) may need many times longer than an
+# idle one. Scripts wait for what the program reports (the state file below)
+# or for the picture itself, up to E2E_TIMEOUT seconds, and then fail saying
+# what they were waiting for.
 
 E2E_SKIP=77
+E2E_TIMEOUT=${E2E_TIMEOUT:-60}
 
 e2e_need_tools() {
-    for tool in xvfb-run xdotool import convert; do
+    for tool in xvfb-run xdotool import convert compare awk; do
         if ! command -v "$tool" >/dev/null 2>&1; then
             echo "SKIP: $tool is not installed"
             exit $E2E_SKIP
@@ -12,26 +19,56 @@ e2e_need_tools() {
     done
 }
 
-# Re-runs the calling script under its own virtual display unless it already
-# has one of its own.
+# Re-runs the calling script under its own virtual display (of size WxH,
+# 1024x768 unless E2E_SCREEN says otherwise) unless it already has one.
+# -noreset: by default the server resets whenever its last client leaves and
+# refuses connections meanwhile, so a program started right after another
+# one ended (or a test opening the display anew) could find no display.
 e2e_under_xvfb() {
     if [ -z "${MW_E2E_INNER:-}" ]; then
         e2e_need_tools
         export MW_E2E_INNER=1
+        # Without the X display the library would quietly fall back to an
+        # invisible window; these tests are about the real one.
+        export SDL_VIDEODRIVER=x11
         # A random first display number keeps tests started together from
         # racing for the same one; -a still moves on when it is taken.
-        exec xvfb-run -a -n $((100 + RANDOM % 5000)) -s "-screen 0 1024x768x24 -nolisten tcp" bash "$0" "$@"
+        exec xvfb-run -a -n $((100 + RANDOM % 5000)) \
+            -s "-screen 0 ${E2E_SCREEN:-1024x768}x24 -nolisten tcp -noreset" bash "$0" "$@"
     fi
 }
 
+e2e_fail() {
+    echo "FAIL: $*"
+    if [ -n "${E2E_DIR:-}" ] && [ -f "$E2E_DIR/out.log" ]; then
+        echo "--- program output:"
+        cat "$E2E_DIR/out.log"
+    fi
+    if [ -n "${E2E_STATE:-}" ] && [ -f "$E2E_STATE" ]; then
+        echo "--- states the window went through:"
+        cat "$E2E_STATE"
+    fi
+    exit 1
+}
+
+# A private game directory and the state file the program reports to.
+e2e_make_dir() {
+    E2E_DIR=$(mktemp -d /tmp/mw_e2e_XXXXXX)
+    E2E_STATE="$E2E_DIR/state.log"
+    export MARBLEWEND_E2E_LOG="$E2E_STATE"
+    trap 'e2e_cleanup' EXIT
+}
+
 # Copies the game (binary and data/) into a fresh directory, so that tests
-# running side by side never share a settings file.
+# running side by side never share a settings file. What a player left there
+# (settings, scores, saved games, from playing the build directly) is not
+# copied: every test starts as a first run.
 e2e_copy_game() {
     local binary="$1"
-    E2E_DIR=$(mktemp -d /tmp/mw_e2e_XXXXXX)
+    e2e_make_dir
     cp -r "$(dirname "$binary")/." "$E2E_DIR/"
+    rm -f "$E2E_DIR"/data/*.cfg* "$E2E_DIR"/data/*.sav* "$E2E_DIR"/data/*.tab*
     E2E_GAME="$E2E_DIR/$(basename "$binary")"
-    trap 'e2e_cleanup' EXIT
 }
 
 e2e_cleanup() {
@@ -41,25 +78,87 @@ e2e_cleanup() {
     [ -n "${E2E_DIR:-}" ] && rm -rf "$E2E_DIR"
 }
 
+# A fresh state file for the next program started.
+e2e_reset_state() {
+    : >"$E2E_STATE"
+}
+
 # Starts the game from another directory than its own, as a player might.
 e2e_start_game() {
+    e2e_reset_state
     (cd / && exec "$E2E_GAME" >"$E2E_DIR/out.log" 2>&1) &
     E2E_PID=$!
 }
 
+e2e_running() {
+    kill -0 "$E2E_PID" 2>/dev/null
+}
+
+e2e_expect_running() {
+    e2e_running || e2e_fail "the program ended: $1"
+}
+
+# Runs the command until it succeeds; fails with the description after
+# $2 seconds, or at once when the program ended meanwhile.
+# Usage: e2e_wait_until "what is awaited" SECONDS command [args...]
+e2e_wait_until() {
+    local what="$1" limit="$2"
+    shift 2
+    local deadline=$((SECONDS + limit))
+    while true; do
+        "$@" && return 0
+        if [ -n "${E2E_PID:-}" ] && ! e2e_running; then
+            "$@" && return 0
+            e2e_fail "the program ended while waiting for $what"
+        fi
+        [ $SECONDS -ge $deadline ] && e2e_fail "waited $limit s for $what"
+        sleep 0.2
+    done
+}
+
+# The last state the program reported ("<screen> window|full|minimized WxH").
+e2e_state() {
+    tail -n 1 "$E2E_STATE" 2>/dev/null
+}
+
+# The number of states reported so far: a mark to wait for newer ones.
+e2e_state_mark() {
+    wc -l <"$E2E_STATE" 2>/dev/null || echo 0
+}
+
+e2e_state_is() {
+    local since="${2:-0}" count
+    count=$(e2e_state_mark)
+    [ "$count" -gt "$since" ] && e2e_state | grep -Eq "^$1"
+}
+
+# Waits until the window shows the state (an extended regular expression
+# matched at the start of the line, e.g. "CMainMenu window"), reported after
+# the mark when one is given.
+e2e_wait_state() {
+    local pattern="$1" since="${2:-0}"
+    e2e_wait_until "the window to show \"$pattern\"" "$E2E_TIMEOUT" e2e_state_is "$pattern" "$since"
+}
+
+# Waits until the window has shown the state at some time after the mark,
+# however briefly.
+e2e_state_seen() {
+    tail -n +"$(($2 + 1))" "$E2E_STATE" 2>/dev/null | grep -Eq "^$1"
+}
+
+e2e_wait_state_seen() {
+    e2e_wait_until "the window to have shown \"$1\"" "$E2E_TIMEOUT" e2e_state_seen "$1" "$2"
+}
+
 # Waits for the game window; sets E2E_WINDOW.
+e2e_find_window() {
+    E2E_WINDOW=$(timeout 5 xdotool search --onlyvisible --name '^Marblewend$' 2>/dev/null | head -1)
+    [ -n "$E2E_WINDOW" ]
+}
+
 e2e_wait_window() {
     E2E_WINDOW=
-    local i=0
-    while [ -z "$E2E_WINDOW" ] && [ $i -lt 30 ] && kill -0 "$E2E_PID" 2>/dev/null; do
-        E2E_WINDOW=$(timeout 1 xdotool search --sync --onlyvisible --name '^Marblewend$' 2>/dev/null | head -1)
-        i=$((i + 1))
-    done
-    if [ -z "$E2E_WINDOW" ]; then
-        echo "FAIL: the window \"Marblewend\" did not appear"
-        cat "$E2E_DIR/out.log"
-        exit 1
-    fi
+    e2e_wait_until "the window \"Marblewend\"" "$E2E_TIMEOUT" e2e_find_window
 }
 
 e2e_shot() {
@@ -68,17 +167,14 @@ e2e_shot() {
     import -window root "$E2E_SHOTS/$name.png"
 }
 
-# Waits up to $1 seconds for the game to end; sets E2E_STATUS.
+# Waits up to $1 seconds (at least E2E_TIMEOUT) for the game to end; sets
+# E2E_STATUS.
 e2e_wait_exit() {
-    local limit=$(( $1 * 10 ))
-    local i=0
-    while kill -0 "$E2E_PID" 2>/dev/null; do
-        i=$((i + 1))
-        if [ $i -gt $limit ]; then
-            echo "FAIL: the game did not end within $1 s"
-            cat "$E2E_DIR/out.log"
-            exit 1
-        fi
+    local limit=$1
+    [ "$limit" -lt "$E2E_TIMEOUT" ] && limit=$E2E_TIMEOUT
+    local deadline=$((SECONDS + limit))
+    while e2e_running; do
+        [ $SECONDS -ge $deadline ] && e2e_fail "the program did not end within $limit s (it shows \"$(e2e_state)\")"
         sleep 0.1
     done
     wait "$E2E_PID"
@@ -90,3 +186,10 @@ e2e_key() {
     xdotool windowfocus --sync "$E2E_WINDOW" 2>/dev/null || true
     xdotool key --clearmodifiers "$@"
 }
+
+# Normalised RMSE of two pictures of the same size (0 same, 1 opposite).
+e2e_rmse() {
+    compare -metric RMSE "$1" "$2" null: 2>&1 | sed -n 's/.*(\([0-9.e+-]*\)).*/\1/p'
+}
+
+e2e_below() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a < b) }'; }

@@ -7,7 +7,7 @@ trap 'rm -rf "$E2E_DIR"' EXIT
 cp "$1" "$E2E_DIR/"
 game="$E2E_DIR/$(basename "$1")"
 
-(cd / && timeout 20 "$game") >"$E2E_DIR/out.log" 2>&1
+(cd / && timeout 60 "$game") >"$E2E_DIR/out.log" 2>&1
 status=$?
 if [ $status -eq 0 ] || [ $status -ge 124 ]; then
     echo "FAIL: exit code $status"
