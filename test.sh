@@ -10,4 +10,5 @@ mw_build
 cd build
 export SDL_AUDIODRIVER=dummy
 export MARBLEWEND_NO_BROWSER=1
-ctest --output-on-failure -j"$(nproc)"
+# A test that hangs fails after ten minutes instead of holding up the run.
+ctest --output-on-failure --timeout 600 -j"$(nproc)"
