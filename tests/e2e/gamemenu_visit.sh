@@ -8,9 +8,7 @@ E2E_SHOTS="$2"
 e2e_copy_game "$1"
 
 fail() {
-    echo "FAIL: $*"
-    cat "$E2E_DIR/out.log"
-    exit 1
+    e2e_fail "$@"
 }
 
 shot() {
@@ -27,12 +25,46 @@ rmse() {
         a="$E2E_DIR/a.png"
         b="$E2E_DIR/b.png"
     fi
-    compare -metric RMSE "$a" "$b" null: 2>&1 | sed -n 's/.*(\([0-9.e+-]*\)).*/\1/p'
+    e2e_rmse "$a" "$b"
 }
 
-below() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a < b) }'; }
-click() { xdotool mousemove --window "$E2E_WINDOW" "$1" "$2" click 1; sleep "${3:-1}"; }
-running() { kill -0 "$E2E_PID" 2>/dev/null || fail "the game ended: $1"; }
+below() { e2e_below "$1" "$2"; }
+click() { xdotool mousemove --window "$E2E_WINDOW" "$1" "$2" click 1; }
+running() { e2e_expect_running "$1"; }
+
+# Shots named $1 are taken until the shot differs from shot $2 (in region
+# $4, or the whole picture) by more than $3.
+differs() {
+    shot "$1"
+    MEASURE=$(rmse "$2" "$1" "${4:-}")
+    below "$3" "$MEASURE"
+}
+
+# ... or until it is closer than $3 to it.
+resembles() {
+    shot "$1"
+    MEASURE=$(rmse "$2" "$1" "${4:-}")
+    below "$MEASURE" "$3"
+}
+
+# Waits for a picture check; fails with the description and the last measure.
+picture() {
+    local what="$1"
+    shift
+    local deadline=$((SECONDS + E2E_TIMEOUT))
+    MEASURE=
+    until "$@"; do
+        e2e_running || fail "the program ended while waiting for $what"
+        [ $SECONDS -ge $deadline ] && fail "$what (RMSE ${MEASURE:-none}, shot gamemenu-$1)"
+        sleep 0.2
+    done
+}
+
+not_black() {
+    shot "$1"
+    MEASURE=$(convert "$E2E_SHOTS/gamemenu-$1.png" -format '%[fx:mean]' info:)
+    below 0.02 "$MEASURE"
+}
 
 # Window pixels of the layout (the window is 800 x 600).
 REMOVER_BUTTON="100 185"
@@ -45,75 +77,73 @@ HELP="570 25"
 HELP_NEXT="600 545"
 CONTINUE_AREA="240x40+280+270"
 DIALOG_AREA="500x300+150+150"
+TITLE_AREA="400x60+200+20"
+
+declare -A DIALOG_SCREEN=([TOP7]=CTop7Dialog [OPTIONS]=COptionsDialog [HELP]=CHelpDialog)
 
 e2e_start_game
 e2e_wait_window
-sleep 3
-shot 01-main-menu
-click $REMOVER_BUTTON 1.5
-running "opening the remover's menu"
-shot 02-menu
-below 0.08 "$(rmse 01-main-menu 02-menu)" || fail "the remover's menu did not open"
+e2e_wait_state "CMainMenu window"
+picture "the main menu" not_black 01-main-menu
+click $REMOVER_BUTTON
+e2e_wait_state CGameMenu
+picture "the remover's menu" differs 02-menu 01-main-menu 0.08
 [ -e "$E2E_DIR/data/remover.sav" ] && fail "a saved game exists before any game"
 
 for dialog in TOP7 OPTIONS HELP; do
-    click ${!dialog} 1
-    shot "03-$dialog"
-    below "$(rmse 02-menu "03-$dialog" "$DIALOG_AREA")" 0.05 && fail "$dialog opened nothing"
+    click ${!dialog}
+    e2e_wait_state "${DIALOG_SCREEN[$dialog]}"
+    picture "$dialog to open" differs "03-$dialog" 02-menu 0.05 "$DIALOG_AREA"
     if [ "$dialog" = HELP ]; then
-        click $HELP_NEXT 0.7
-        shot 03-HELP-page2
-        below "$(rmse 03-HELP 03-HELP-page2 "$DIALOG_AREA")" 0.02 && fail "the help did not page"
+        click $HELP_NEXT
+        picture "the help to turn its page" differs 03-HELP-page2 03-HELP 0.02 "$DIALOG_AREA"
     fi
     e2e_key Escape
-    sleep 0.8
+    e2e_wait_state CGameMenu
     running "closing $dialog"
     # Away from the buttons, so that none shows its hover picture.
     xdotool mousemove --window "$E2E_WINDOW" 700 560
-    sleep 0.5
-    shot "04-after-$dialog"
-    below "$(rmse 02-menu "04-after-$dialog" "$DIALOG_AREA")" 0.1 || fail "$dialog did not close"
+    picture "$dialog to close" resembles "04-after-$dialog" 02-menu 0.1 "$DIALOG_AREA"
 done
 
-click $NEW_GAME 1
+click $NEW_GAME
+e2e_wait_state "C[A-Za-z]*NewGameDialog"
 shot 05-new-game
 e2e_key Return
-sleep 1.5
-shot 06-game
-below 0.1 "$(rmse 02-menu 06-game)" || fail "no game screen after New game"
+e2e_wait_state "C[A-Za-z]*GameScreen"
+picture "the game screen after New game" differs 06-game 02-menu 0.1
 e2e_key Escape
-sleep 1
+e2e_wait_state CGameMenu
 running "leaving the game"
-shot 07-paused
-below "$(rmse 02-menu 07-paused "$CONTINUE_AREA")" 0.05 && fail "Continue is not shown for the paused game"
-click $MAIN_MENU 1
-shot 08-back
-below "$(rmse 01-main-menu 08-back "400x60+200+20")" 0.06 || fail "Main menu did not lead back"
+picture "Continue for the paused game" differs 07-paused 02-menu 0.05 "$CONTINUE_AREA"
+click $MAIN_MENU
+e2e_wait_state "CMainMenu window"
+picture "the main menu again" resembles 08-back 01-main-menu 0.06 "$TITLE_AREA"
 [ -s "$E2E_DIR/data/remover.sav" ] || fail "leaving the menu saved no game"
 [ -s "$E2E_DIR/data/remover.cfg" ] || fail "leaving the menu wrote no settings"
 [ -s "$E2E_DIR/data/scores100.tab" ] || fail "leaving the menu wrote no score tables"
 
 e2e_key alt+F4
-e2e_wait_exit 10
+e2e_wait_exit 30
 [ "$E2E_STATUS" -eq 0 ] || fail "exit code $E2E_STATUS"
 
 # The next run resumes the game.
 e2e_start_game
 e2e_wait_window
-sleep 3
-click $REMOVER_BUTTON 1.5
-shot 09-menu-again
-below "$(rmse 02-menu 09-menu-again "$CONTINUE_AREA")" 0.05 && fail "Continue is not shown after a restart"
+e2e_wait_state "CMainMenu window"
+click $REMOVER_BUTTON
+e2e_wait_state CGameMenu
+picture "Continue after a restart" differs 09-menu-again 02-menu 0.05 "$CONTINUE_AREA"
 [ -s "$E2E_DIR/data/remover.sav" ] || fail "the saved game left the disk while it is being played"
-click $CONTINUE 1.5
-shot 10-resumed
-below 0.1 "$(rmse 09-menu-again 10-resumed)" || fail "Continue resumed nothing"
+click $CONTINUE
+e2e_wait_state "C[A-Za-z]*GameScreen"
+picture "the resumed game" differs 10-resumed 09-menu-again 0.1
 e2e_key Escape
-sleep 1
+e2e_wait_state CGameMenu
 e2e_key Escape
-sleep 1
+e2e_wait_state "CMainMenu window"
 e2e_key alt+F4
-e2e_wait_exit 10
+e2e_wait_exit 30
 [ "$E2E_STATUS" -eq 0 ] || fail "exit code $E2E_STATUS"
 [ -s "$E2E_DIR/data/remover.sav" ] || fail "the resumed game was not saved again"
 echo "PASS: game menu, its dialogs, a game left and resumed across runs"

@@ -11,27 +11,57 @@ e2e_copy_game "$1"
 
 export SDL_AUDIODRIVER=disk
 export SDL_DISKAUDIOFILE="$E2E_DIR/capture.raw"
+# The capture is 16-bit stereo at 44100 Hz.
+BYTES_PER_SECOND=176400
+
+capture_size() {
+    stat -c %s "$SDL_DISKAUDIOFILE" 2>/dev/null || echo 0
+}
+
+capture_reaches() {
+    [ "$(capture_size)" -ge "$1" ]
+}
+
+# The thumbnail of the hovered kind below the title: proof that the program
+# has taken the hover before the click comes.
+window_shot() {
+    mkdir -p "$E2E_SHOTS"
+    import -window "$E2E_WINDOW" "$E2E_SHOTS/$1.png"
+}
+
+hover_shown() {
+    window_shot sound_capture-hover
+    convert "$E2E_SHOTS/sound_capture-before-hover.png" -crop 280x200+260+325 +repage "$E2E_DIR/a.png"
+    convert "$E2E_SHOTS/sound_capture-hover.png" -crop 280x200+260+325 +repage "$E2E_DIR/b.png"
+    e2e_below 0.08 "$(e2e_rmse "$E2E_DIR/a.png" "$E2E_DIR/b.png")"
+}
+
 e2e_start_game
 e2e_wait_window
-sleep 2
+e2e_wait_state "CMainMenu window"
+# Whatever the device took before the music started (while loading, slow on
+# a busy machine) must stay a small part of the whole capture.
+before_music=$(capture_size)
+xdotool mousemove --window "$E2E_WINDOW" 400 100
+window_shot sound_capture-before-hover
 # The first button of the main menu, in window coordinates.
 xdotool mousemove --window "$E2E_WINDOW" 128 189
-sleep 1.5
+e2e_wait_until "the hover to show its thumbnail" "$E2E_TIMEOUT" hover_shown
+# The two sounds a moment apart, so that each stands on its own.
+sleep 0.5
 xdotool click 1
-sleep 2
+e2e_wait_state CGameMenu
+at_click=$(capture_size)
+wanted=$((at_click + 2 * BYTES_PER_SECOND))
+[ "$wanted" -lt $((before_music * 6)) ] && wanted=$((before_music * 6))
+e2e_wait_until "two more seconds of sound after the click" "$E2E_TIMEOUT" capture_reaches "$wanted"
 e2e_shot sound_capture-after-click
 e2e_key alt+F4
-e2e_wait_exit 10
+e2e_wait_exit 30
 
-if [ ! -s "$SDL_DISKAUDIOFILE" ]; then
-    echo "FAIL: nothing was written to the sound device"
-    cat "$E2E_DIR/out.log"
-    exit 1
-fi
-report=$("$CHECKER" "$SDL_DISKAUDIOFILE" "$E2E_DIR/data/i2.wav" "$E2E_DIR/data/i1.wav") || {
-    echo "FAIL: the capture could not be read"
-    exit 1
-}
+[ -s "$SDL_DISKAUDIOFILE" ] || e2e_fail "nothing was written to the sound device"
+report=$("$CHECKER" "$SDL_DISKAUDIOFILE" "$E2E_DIR/data/i2.wav" "$E2E_DIR/data/i1.wav") ||
+    e2e_fail "the capture could not be read"
 echo "$report"
 echo "$report" | awk '
     $1 == "music" { music = $2 }

@@ -9,7 +9,8 @@ e2e_copy_game "$1"
 
 e2e_start_game
 e2e_wait_window
-sleep 1
+# Input is taken in order from here on, however slowly the machine runs.
+e2e_wait_state CWidgetLabScreen
 
 # Positions inside the 800x600 window.
 click_at() {
