@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source .ci/setup.sh
-mw_install_missing
+mw_install_missing $MW_TEST_PACKAGES
+mw_comma_locale
 mw_build
 cd build
 export SDL_AUDIODRIVER=dummy

@@ -5,10 +5,14 @@ MW_PACKAGES="g++ make cmake pkg-config libsdl2-dev libmikmod-dev libjpeg-dev lib
 libgl1-mesa-dev libgl1-mesa-dri libfreetype-dev fonts-dejavu-core googletest libgtest-dev
 libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils"
 
+# Only the tests need these: the data of a locale that writes a decimal comma.
+MW_TEST_PACKAGES="locales"
+
+# Installs MW_PACKAGES and the packages given as arguments that are missing.
 mw_install_missing() {
     local missing=""
     local pkg
-    for pkg in $MW_PACKAGES; do
+    for pkg in $MW_PACKAGES "$@"; do
         if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
             missing="$missing $pkg"
         fi
@@ -32,4 +36,18 @@ mw_install_missing() {
 mw_build() {
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cmake --build build -j"$(nproc)"
+}
+
+# The settings files must keep the decimal point whatever the player's
+# locale: a test checks that under a locale that writes a comma, and skips
+# without one. Makes that locale when it is missing and this is root.
+mw_comma_locale() {
+    grep -qix 'de_DE.utf8' <<<"$(locale -a 2>/dev/null)" && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "No de_DE.UTF-8 locale and not root: the locale test will be skipped"
+        return 0
+    fi
+    localedef -i de_DE -c -f UTF-8 de_DE.UTF-8 >/dev/null 2>&1 || true
+    grep -qix 'de_DE.utf8' <<<"$(locale -a 2>/dev/null)" ||
+        echo "The de_DE.UTF-8 locale could not be made: the locale test will be skipped"
 }
