@@ -29,7 +29,8 @@ TEST(CAudioDevice, DummyDriverOpensAndCallsTheRenderFunction)
         frames += n;
     }));
     EXPECT_TRUE(device.IsOpen());
-    for (int i = 0; i < 200 && frames == 0; ++i)
+    // Up to ten seconds: a busy machine may start the device's thread late.
+    for (int i = 0; i < 1000 && frames == 0; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     device.Lock();
     device.Unlock();
