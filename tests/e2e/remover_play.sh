@@ -138,6 +138,20 @@ rest
 wait_still 05-game-dealt "$BOARD" 30
 shot 05-game-dealt
 
+# The first turn's bricks stand in the slot that the game's ground draws
+# for them, and none crosses its edges. The edges are found in the picture
+# itself: its two light outlines on a row through the slot's middle.
+GROUND=$(reference mui/remover/game_bg.jpg)
+read -r left right <<<"$(convert "$GROUND" -crop 170x1+0+300 +repage -colorspace gray -depth 8 txt:- |
+    awk -F'[ ,:()]+' 'NR > 1 && $4 > 90 { if (first == "") first = $1; last = $1 } END { print first, last }')"
+[ -n "$left" ] && [ "$right" -gt $((left + 40)) ] || fail "no slot for the brick column in the game's ground"
+for edge in $((left - 1)) $((right - 2)); do
+    below "$(rmse "$E2E_SHOTS/05-game-dealt.png" "$GROUND" 4x390+$edge+128)" 0.12 \
+        || fail "the brick column crosses the edge of its slot at x $edge"
+done
+below 0.08 "$(rmse "$E2E_SHOTS/05-game-dealt.png" "$GROUND" $((right - left - 6))x390+$((left + 3))+128)" \
+    || fail "no brick column in its slot"
+
 # The odd cells start empty and refills never aim at them: turns of four,
 # three and two bricks, with clicks to spare for cells that blockers took
 # and for the pauses between turns.
