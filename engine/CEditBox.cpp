@@ -54,6 +54,11 @@ void CEditBox::SizeFromTexture()
     m_height = static_cast<float>(m_texture->GetHeight()) / 2.0f;
 }
 
+void CEditBox::SetFocused(bool focused)
+{
+    m_state = focused ? kFocused : kUnfocused;
+}
+
 bool CEditBox::OnMouseMove(int x, int y, unsigned)
 {
     return m_enabled && IsInside(x, y, m_position, m_width, m_height);

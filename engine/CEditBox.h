@@ -39,6 +39,9 @@ public:
     void SetMaxLength(int length);
     void SetTextInset(float inset);
     void SetEnabled(bool enabled);
+    // Gives or takes the focus without a click, for a box that is the only
+    // thing its dialog asks for.
+    void SetFocused(bool focused);
     const char* GetText() const { return m_text.c_str(); }
 
     int GetMaxLength() const { return m_maxLength; }

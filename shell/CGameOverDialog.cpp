@@ -63,6 +63,9 @@ CGameOverDialog::CGameOverDialog(int score, CScoreTable* table, CMenuHost& host)
 
     m_ranked = m_table != nullptr && m_table->GetRank(m_score) != -1;
     m_name_box->SetEnabled(m_ranked);
+    // A player types the name straight away; keys must not be lost for want
+    // of a click on the box first.
+    m_name_box->SetFocused(m_ranked);
     m_background = FindTexture(resources, "m_dialog_window_back");
     m_host.PlaySound(GAME_OVER_SOUND);
 }

@@ -288,8 +288,8 @@ e2e_wait_state CGameOverDialog
 wait_for 24-game-over $DIALOG_FOOT
 picture "the box for a ranking score's name" differs_from 24-game-over \
     "$(reference mui/common/dialog_back.jpg)" 400x50+200+325 0.1
-click 400 352   # the name box
-sleep 0.5
+# The name is typed straight away, as a player does, without a click on
+# the box first.
 xdotool type --delay 60 "Tester Q"
 picture "the typed name" differs_from 25-name-typed "$E2E_SHOTS/24-game-over.png" 400x50+200+325 0.05
 to CGameMenu key Return

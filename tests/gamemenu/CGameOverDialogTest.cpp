@@ -60,6 +60,17 @@ TEST_F(GameOverDialogTest, RankedScoreIsRecordedUnderTheTypedName)
     EXPECT_EQ(m_host.Count("CloseScreen"), 1);
 }
 
+TEST_F(GameOverDialogTest, NameTypedWithoutClickingTheBoxIsRecorded)
+{
+    CGameOverDialog dialog(300, &m_table, m_host);
+    EXPECT_TRUE(dialog.GetNameBox()->IsFocused());
+    for (char c : std::string("Ada"))
+        dialog.OnChar(static_cast<unsigned char>(c), 1);
+    dialog.OnKeyDown(KEY_ENTER);
+    ASSERT_EQ(m_table.GetCount(), 1);
+    EXPECT_EQ(m_table.GetName(0), "Ada");
+}
+
 TEST_F(GameOverDialogTest, EmptyNameIsRecordedAsAnonymous)
 {
     CGameOverDialog dialog(10, &m_table, m_host);
