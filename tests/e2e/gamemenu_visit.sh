@@ -55,7 +55,7 @@ picture() {
     MEASURE=
     until "$@"; do
         e2e_running || fail "the program ended while waiting for $what"
-        [ $SECONDS -ge $deadline ] && fail "$what (RMSE ${MEASURE:-none}, shot gamemenu-$1)"
+        [ $SECONDS -ge $deadline ] && fail "$what: not seen within $E2E_TIMEOUT s (measure ${MEASURE:-none}, shot gamemenu-$2)"
         sleep 0.2
     done
 }
