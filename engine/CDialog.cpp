@@ -80,33 +80,12 @@ void CDialog::MapToDialog(int px, int py, int window_width, int window_height, i
     y = ly - static_cast<int>(m_y);
 }
 
-void CDialog::MapFromWindow(int px, int py, int& x, int& y) const
+void CDialog::MapToLogical(int px, int py, int& x, int& y) const
 {
     const CAppWindow* window = CAppWindow::Get();
     const int w = window != nullptr ? window->GetWidth() : m_logical_width;
     const int h = window != nullptr ? window->GetHeight() : m_logical_height;
     MapToDialog(px, py, w, h, x, y);
-}
-
-void CDialog::OnMouseMove(int x, int y, int flags)
-{
-    int lx = 0, ly = 0;
-    MapFromWindow(x, y, lx, ly);
-    CScreen::OnMouseMove(lx, ly, flags);
-}
-
-void CDialog::OnLButtonUp(int x, int y, int flags)
-{
-    int lx = 0, ly = 0;
-    MapFromWindow(x, y, lx, ly);
-    CScreen::OnLButtonUp(lx, ly, flags);
-}
-
-void CDialog::OnLButtonDown(int x, int y, int flags)
-{
-    int lx = 0, ly = 0;
-    MapFromWindow(x, y, lx, ly);
-    CScreen::OnLButtonDown(lx, ly, flags);
 }
 
 void CDialog::DimBackground(float r, float g, float b, float a)

@@ -13,9 +13,8 @@ public:
 
     void Draw() override;
     void OnKeyDown(int key) override;
-    void OnMouseMove(int x, int y, int flags) override;
-    void OnLButtonUp(int x, int y, int flags) override;
-    void OnLButtonDown(int x, int y, int flags) override;
+    // Window pixels -> position relative to the dialog's corner.
+    void MapToLogical(int px, int py, int& x, int& y) const override;
     // Every dialog is its own command handler.
     void OnCommand(CWidget* sender) override = 0;
 
@@ -44,8 +43,6 @@ public:
     void MapToDialog(int px, int py, int window_width, int window_height, int& x, int& y) const;
 
 private:
-    void MapFromWindow(int px, int py, int& x, int& y) const;
-
     int m_logical_width;
     int m_logical_height;
     bool m_shade;

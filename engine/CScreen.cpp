@@ -63,8 +63,15 @@ void CScreen::OnChar(int ch, int repeat_count)
     });
 }
 
+void CScreen::MapToLogical(int x, int y, int& lx, int& ly) const
+{
+    lx = x;
+    ly = y;
+}
+
 void CScreen::OnMouseMove(int x, int y, int flags)
 {
+    MapToLogical(x, y, x, y);
     if (m_dragging && m_draggable)
     {
         CWindowFrame* frame = CWindowFrame::GetCurrent();
@@ -87,6 +94,7 @@ void CScreen::OnMouseMove(int x, int y, int flags)
 
 void CScreen::OnLButtonUp(int x, int y, int flags)
 {
+    MapToLogical(x, y, x, y);
     m_dragging = false;
     VisitChildren(m_children, [&](CWidget* child) {
         child->OnLButtonUp(x, y, static_cast<unsigned int>(flags));
@@ -95,6 +103,7 @@ void CScreen::OnLButtonUp(int x, int y, int flags)
 
 void CScreen::OnLButtonDown(int x, int y, int flags)
 {
+    MapToLogical(x, y, x, y);
     m_dragging = true;
     CWindowFrame* frame = CWindowFrame::GetCurrent();
     if (frame == nullptr || !frame->GetCursorPos(m_drag_x, m_drag_y))

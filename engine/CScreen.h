@@ -32,6 +32,9 @@ public:
     // A screen that pushed another deletes the closed one here.
     virtual void OnScreenClosed(CScreen* screen);
     virtual void OnCloseRequest();
+    // Window pixels -> the coordinates this screen's widgets are placed in;
+    // the pointer handlers map through it before they reach the children.
+    virtual void MapToLogical(int x, int y, int& lx, int& ly) const;
 
     void AddChild(CWidget* widget);
     const std::vector<CWidget*>& GetChildren() const { return m_children; }

@@ -287,27 +287,6 @@ void CGameMenu::MapToLogical(int x, int y, int& lx, int& ly) const
     ly = (wh > 0 && h > 0) ? static_cast<int>(y / (static_cast<float>(wh) / h)) : y;
 }
 
-void CGameMenu::OnMouseMove(int x, int y, int flags)
-{
-    int lx = 0, ly = 0;
-    MapToLogical(x, y, lx, ly);
-    CScreen::OnMouseMove(lx, ly, flags);
-}
-
-void CGameMenu::OnLButtonUp(int x, int y, int flags)
-{
-    int lx = 0, ly = 0;
-    MapToLogical(x, y, lx, ly);
-    CScreen::OnLButtonUp(lx, ly, flags);
-}
-
-void CGameMenu::OnLButtonDown(int x, int y, int flags)
-{
-    int lx = 0, ly = 0;
-    MapToLogical(x, y, lx, ly);
-    CScreen::OnLButtonDown(lx, ly, flags);
-}
-
 void CGameMenu::OnCommand(CWidget* sender)
 {
     if (sender == nullptr)

@@ -44,15 +44,12 @@ public:
     void Draw() override;
     void Activate() override;
     void OnKeyDown(int key) override;
-    void OnMouseMove(int x, int y, int flags) override;
-    void OnLButtonUp(int x, int y, int flags) override;
-    void OnLButtonDown(int x, int y, int flags) override;
     void OnCommand(CWidget* sender) override;
     void OnDialogClosed(int result, CScreen* dialog) override;
     void OnScreenClosed(CScreen* screen) override;
 
     // Window pixels -> the logical layout space, truncated toward zero.
-    void MapToLogical(int x, int y, int& lx, int& ly) const;
+    void MapToLogical(int x, int y, int& lx, int& ly) const override;
 
     int GetKindIndex() const;
     CGameParams& GetParams() const { return *m_params; }

@@ -451,27 +451,6 @@ void CMainMenu::MapToLogical(int x, int y, int& lx, int& ly) const
     ly = static_cast<int>(static_cast<float>(y) / sy);
 }
 
-void CMainMenu::OnMouseMove(int x, int y, int flags)
-{
-    int lx = 0, ly = 0;
-    MapToLogical(x, y, lx, ly);
-    CScreen::OnMouseMove(lx, ly, flags);
-}
-
-void CMainMenu::OnLButtonUp(int x, int y, int flags)
-{
-    int lx = 0, ly = 0;
-    MapToLogical(x, y, lx, ly);
-    CScreen::OnLButtonUp(lx, ly, flags);
-}
-
-void CMainMenu::OnLButtonDown(int x, int y, int flags)
-{
-    int lx = 0, ly = 0;
-    MapToLogical(x, y, lx, ly);
-    CScreen::OnLButtonDown(lx, ly, flags);
-}
-
 void CMainMenu::OnKeyDown(int key)
 {
     CGameApp* app = CGameApp::Get();

@@ -53,9 +53,8 @@ public:
     void Draw() override;
     void Activate() override;
     void OnKeyDown(int key) override;
-    void OnMouseMove(int x, int y, int flags) override;
-    void OnLButtonUp(int x, int y, int flags) override;
-    void OnLButtonDown(int x, int y, int flags) override;
+    // Window pixels -> the logical layout space.
+    void MapToLogical(int x, int y, int& lx, int& ly) const override;
     void OnCommand(CWidget* sender) override;
     void OnDialogClosed(int result, CScreen* dialog) override;
     void OnScreenClosed(CScreen* screen) override;
@@ -93,8 +92,6 @@ private:
     void LoadTexture(const CConfigFile& layout, const char* key, bool dynamic);
     void OpenExitWindow();
     void OpenGameMenu(int kind);
-    // Window pixels -> the logical layout space.
-    void MapToLogical(int x, int y, int& lx, int& ly) const;
     void SyncThumbnails();
     // Background, buttons, credit line and thumbnails.
     void DrawStillLayer(float view_width, float view_height);

@@ -188,7 +188,7 @@ void CNewGameDialog::OnKeyDown(int key)
         Close(0);
 }
 
-void CNewGameDialog::MapMouse(int x, int y, int& outX, int& outY) const
+void CNewGameDialog::MapToLogical(int x, int y, int& outX, int& outY) const
 {
     int lx = x;
     int ly = y;
@@ -200,30 +200,6 @@ void CNewGameDialog::MapMouse(int x, int y, int& outX, int& outY) const
     }
     outX = lx - static_cast<int>(m_x);
     outY = ly - static_cast<int>(m_y);
-}
-
-void CNewGameDialog::OnMouseMove(int x, int y, int flags)
-{
-    int mx = 0;
-    int my = 0;
-    MapMouse(x, y, mx, my);
-    CScreen::OnMouseMove(mx, my, flags);
-}
-
-void CNewGameDialog::OnLButtonUp(int x, int y, int flags)
-{
-    int mx = 0;
-    int my = 0;
-    MapMouse(x, y, mx, my);
-    CScreen::OnLButtonUp(mx, my, flags);
-}
-
-void CNewGameDialog::OnLButtonDown(int x, int y, int flags)
-{
-    int mx = 0;
-    int my = 0;
-    MapMouse(x, y, mx, my);
-    CScreen::OnLButtonDown(mx, my, flags);
 }
 
 void CNewGameDialog::OnCommand(CWidget* sender)

@@ -32,9 +32,6 @@ public:
 
     void Draw() override;
     void OnKeyDown(int key) override;
-    void OnMouseMove(int x, int y, int flags) override;
-    void OnLButtonUp(int x, int y, int flags) override;
-    void OnLButtonDown(int x, int y, int flags) override;
     void OnCommand(CWidget* sender) override;
 
     void SetScreenSize(int width, int height);
@@ -60,7 +57,7 @@ protected:
     void Preselect();
 
     // Maps window pixels into the dialog's own logical coordinates.
-    void MapMouse(int x, int y, int& outX, int& outY) const;
+    void MapToLogical(int x, int y, int& outX, int& outY) const override;
 
 private:
     struct SChoice
