@@ -3,14 +3,13 @@
 #include <GL/gl.h>
 
 #include "engine/CAppWindow.h"
+#include "platform/CKeyMap.h"
 
 namespace
 {
 // The layout space every dialog is drawn in unless its creator says otherwise.
 const int kDefaultLogicalWidth = 800;
 const int kDefaultLogicalHeight = 600;
-const int kEscape = 27;
-const int kEnter = 13;
 }
 
 CDialog::CDialog()
@@ -49,13 +48,13 @@ void CDialog::Draw()
 
 void CDialog::OnKeyDown(int key)
 {
-    if (key == kEscape)
+    if (key == CKeyMap::VK_ESCAPE)
     {
         SetResult(1);
         if (CAppWindow::Get() != nullptr)
             CAppWindow::Get()->CloseScreen(false);
     }
-    else if (key == kEnter)
+    else if (key == CKeyMap::VK_RETURN)
     {
         SetResult(0);
         if (CAppWindow::Get() != nullptr)

@@ -12,14 +12,15 @@
 #include "engine/CResManager.h"
 #include "engine/CSoundManager.h"
 #include "engine/CSparkleLists.h"
+#include "platform/CKeyMap.h"
 
 namespace
 {
 CGameApp* s_app = nullptr;
 
 const char* const kParamFile = "dat/param.txt";
-const int kQuitKey = 27;       // Esc
-const int kMinimizeKey = 13;   // Enter
+const int kQuitKey = CKeyMap::VK_ESCAPE;
+const int kMinimizeKey = CKeyMap::VK_RETURN;
 
 unsigned int ClockSeed()
 {

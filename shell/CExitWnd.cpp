@@ -10,11 +10,10 @@
 #include "engine/CSparkleLists.h"
 #include "engine/CTexture.h"
 #include "platform/CPlatform.h"
+#include "platform/CKeyMap.h"
 
 namespace
 {
-const int kEscape = 27;
-const int kEnter = 13;
 const char* const kLayoutGroup = "main_menu";
 const char* const kButtonPicture = "m_quit_game_btn";
 const char* const kButtonPlace = "m_erd_exit_btn";
@@ -67,10 +66,10 @@ void CExitWnd::Draw()
 
 void CExitWnd::OnKeyDown(int key)
 {
-    if (m_closing || key == kEscape)
+    if (m_closing || key == CKeyMap::VK_ESCAPE)
         return;
     CDialog::OnKeyDown(key);
-    if (key == kEnter)
+    if (key == CKeyMap::VK_RETURN)
         Finish(RESULT_OPEN_PAGE);
 }
 

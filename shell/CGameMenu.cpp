@@ -17,14 +17,13 @@
 #include "shell/game/CGameScreen.h"
 #include "shell/game/CNewGameDialog.h"
 #include "shell/game/GameLookup.h"
+#include "platform/CKeyMap.h"
 
 const char* const CGameMenu::SAVE_KEY = "zq71w";
 
 namespace
 {
 const std::size_t SAVE_KEY_LENGTH = 5;
-const int KEY_ESCAPE = 27;
-const int KEY_ENTER = 13;
 const int RESULT_START = 0;
 
 // The dialog skin every dialog over this menu finds by name; the panel
@@ -269,9 +268,9 @@ void CGameMenu::Draw()
 
 void CGameMenu::OnKeyDown(int key)
 {
-    if (key == KEY_ESCAPE)
+    if (key == CKeyMap::VK_ESCAPE)
         m_host.CloseScreen(false);
-    if (key == KEY_ENTER)
+    if (key == CKeyMap::VK_RETURN)
         m_host.Minimize();
     CScreen::OnKeyDown(key);
 }

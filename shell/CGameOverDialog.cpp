@@ -13,13 +13,12 @@
 #include "shell/CMenuHost.h"
 #include "shell/CScoreTable.h"
 #include "shell/game/GameLookup.h"
+#include "platform/CKeyMap.h"
 
 const char* const CGameOverDialog::ANONYMOUS = "Anonymous";
 
 namespace
 {
-const int KEY_ESCAPE = 27;
-const int KEY_ENTER = 13;
 const float NAME_SIZE = 35.0f;
 const float NAME_INSET = 9.0f;
 const float NAME_DEPTH = 10.0f;
@@ -90,7 +89,7 @@ void CGameOverDialog::Finish()
 
 void CGameOverDialog::OnKeyDown(int key)
 {
-    if (key == KEY_ESCAPE || key == KEY_ENTER)
+    if (key == CKeyMap::VK_ESCAPE || key == CKeyMap::VK_RETURN)
         Finish();
     CScreen::OnKeyDown(key);
 }

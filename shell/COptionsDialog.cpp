@@ -12,11 +12,10 @@
 #include "shell/CMenuHost.h"
 #include "shell/game/CGameParams.h"
 #include "shell/game/GameLookup.h"
+#include "platform/CKeyMap.h"
 
 namespace
 {
-const int KEY_ESCAPE = 27;
-const int KEY_ENTER = 13;
 const float CAPTION_SIZE = 35.0f;
 const float LABEL_SIZE = 30.0f;
 const float PREVIEW_SCALE = 40.0f;
@@ -179,9 +178,9 @@ void COptionsDialog::OnDialogClosed(int, CScreen*) {}
 
 void COptionsDialog::OnKeyDown(int key)
 {
-    if (key == KEY_ESCAPE)
+    if (key == CKeyMap::VK_ESCAPE)
         Close(1);
-    else if (key == KEY_ENTER)
+    else if (key == CKeyMap::VK_RETURN)
         Close(0);
 }
 

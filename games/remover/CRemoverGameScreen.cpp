@@ -9,12 +9,7 @@
 #include "games/remover/CRemoverParams.h"
 #include "shell/game/GameLookup.h"
 #include "shell/game/SaveValues.h"
-
-namespace
-{
-const int KEY_ESCAPE = 27;
-const int KEY_ENTER = 13;
-}
+#include "platform/CKeyMap.h"
 
 CRemoverGameScreen::CRemoverGameScreen() : m_app(GetGameApp())
 {
@@ -69,8 +64,8 @@ void CRemoverGameScreen::Activate()
 
 void CRemoverGameScreen::OnKeyDown(int key)
 {
-    int quitKey = m_app ? m_app->GetQuitKey() : KEY_ESCAPE;
-    int minimizeKey = m_app ? m_app->GetMinimizeKey() : KEY_ENTER;
+    int quitKey = m_app ? m_app->GetQuitKey() : CKeyMap::VK_ESCAPE;
+    int minimizeKey = m_app ? m_app->GetMinimizeKey() : CKeyMap::VK_RETURN;
     CAppWindow* window = CAppWindow::Get();
     if (key == quitKey)
         Close();

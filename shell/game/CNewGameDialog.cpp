@@ -13,11 +13,10 @@
 #include "engine/CWidgetGroup.h"
 #include "shell/game/CGameParams.h"
 #include "shell/game/GameLookup.h"
+#include "platform/CKeyMap.h"
 
 namespace
 {
-const int KEY_ENTER = 13;
-const int KEY_ESCAPE = 27;
 const float CAPTION_SIZE = 35.0f;
 
 CTexture* FindTexture(CResManager* resources, const char* name)
@@ -182,9 +181,9 @@ void CNewGameDialog::Draw()
 
 void CNewGameDialog::OnKeyDown(int key)
 {
-    if (key == KEY_ESCAPE)
+    if (key == CKeyMap::VK_ESCAPE)
         Close(1);
-    else if (key == KEY_ENTER)
+    else if (key == CKeyMap::VK_RETURN)
         Close(0);
 }
 
