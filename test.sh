@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 source .ci/setup.sh
 mw_install_missing $MW_TEST_PACKAGES
 mw_comma_locale
-mw_build
+mw_build -DBUILD_TESTING=ON
 cd build
 export SDL_AUDIODRIVER=dummy
 export MARBLEWEND_NO_BROWSER=1

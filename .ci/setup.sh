@@ -2,11 +2,11 @@
 # machine and builds everything into build/.
 
 MW_PACKAGES="g++ make cmake pkg-config libsdl2-dev libmikmod-dev libjpeg-dev libglu1-mesa-dev
-libgl1-mesa-dev libgl1-mesa-dri libfreetype-dev fonts-dejavu-core googletest libgtest-dev
-libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils"
+libgl1-mesa-dev libgl1-mesa-dri libfreetype-dev fonts-dejavu-core"
 
-# Only the tests need these: the data of a locale that writes a decimal comma.
-MW_TEST_PACKAGES="locales"
+# Only the tests and benchmarks need these: the test libraries, a virtual
+# display with input and picture tools, and a locale that writes a decimal comma.
+MW_TEST_PACKAGES="googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils locales"
 
 # Installs MW_PACKAGES and the packages given as arguments that are missing.
 mw_install_missing() {
@@ -33,8 +33,9 @@ mw_install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing
 }
 
+# Builds into build/; arguments go to cmake (test.sh adds -DBUILD_TESTING=ON).
 mw_build() {
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     cmake --build build -j"$(nproc)"
 }
 

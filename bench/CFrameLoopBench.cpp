@@ -8,8 +8,8 @@
 
 #include <chrono>
 
-#include "engine/CAppWindow.h"
-#include "engine/CScreen.h"
+#include "engine/frame/CAppWindow.h"
+#include "engine/frame/CScreen.h"
 #include "platform/CPlatform.h"
 
 namespace

@@ -1,9 +1,9 @@
 #include "shell/CAppMenuHost.h"
 
-#include "engine/CAppWindow.h"
-#include "engine/CGameApp.h"
-#include "engine/CScreenStack.h"
-#include "engine/CSoundManager.h"
+#include "engine/frame/CAppWindow.h"
+#include "engine/frame/CGameApp.h"
+#include "engine/frame/CScreenStack.h"
+#include "engine/sound/CSoundManager.h"
 #include "platform/CPlatform.h"
 
 namespace

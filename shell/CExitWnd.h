@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "engine/CDialog.h"
+#include "engine/frame/CDialog.h"
 
 class CButton;
 class CConfigFile;

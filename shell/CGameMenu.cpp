@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
-#include "engine/CButton.h"
-#include "engine/CConfigFile.h"
-#include "engine/CDraw2D.h"
-#include "engine/CResManager.h"
-#include "engine/CTexture.h"
+#include "engine/widgets/CButton.h"
+#include "engine/files/CConfigFile.h"
+#include "engine/gfx/CDraw2D.h"
+#include "engine/gfx/CResManager.h"
+#include "engine/gfx/CTexture.h"
 #include "shell/CGameKindRegistry.h"
 #include "shell/CGameOverDialog.h"
 #include "shell/CHelpDialog.h"

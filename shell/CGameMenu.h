@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "engine/CScreen.h"
+#include "engine/frame/CScreen.h"
 
 class CButton;
 class CConfigFile;

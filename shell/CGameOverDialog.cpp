@@ -2,16 +2,16 @@
 
 #include <cstdio>
 
-#include "engine/CBitmapFont.h"
-#include "engine/CButton.h"
-#include "engine/CConfigFile.h"
-#include "engine/CDraw2D.h"
-#include "engine/CEditBox.h"
-#include "engine/CMatrixStack.h"
-#include "engine/CResManager.h"
-#include "engine/CTexture.h"
+#include "engine/gfx/CBitmapFont.h"
+#include "engine/widgets/CButton.h"
+#include "engine/files/CConfigFile.h"
+#include "engine/gfx/CDraw2D.h"
+#include "engine/widgets/CEditBox.h"
+#include "engine/gfx/CMatrixStack.h"
+#include "engine/gfx/CResManager.h"
+#include "engine/gfx/CTexture.h"
 #include "shell/CMenuHost.h"
-#include "shell/CScoreTable.h"
+#include "shell/game/CScoreTable.h"
 #include "shell/game/GameLookup.h"
 #include "platform/CKeyMap.h"
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "engine/CDialog.h"
+#include "engine/frame/CDialog.h"
 #include "shell/CDescBlock.h"
 
 class CBitmapFont;

@@ -2,11 +2,11 @@
 
 #include <cstdlib>
 
-#include "engine/CAppWindow.h"
-#include "engine/CDraw2D.h"
-#include "engine/CGameApp.h"
-#include "engine/CMatrixStack.h"
-#include "engine/CViewParams.h"
+#include "engine/frame/CAppWindow.h"
+#include "engine/gfx/CDraw2D.h"
+#include "engine/frame/CGameApp.h"
+#include "engine/gfx/CMatrixStack.h"
+#include "engine/frame/CViewParams.h"
 #include "platform/CPlatform.h"
 
 namespace

@@ -2,8 +2,8 @@
 // The picture that stands while start-up loads the sounds and builds the
 // main menu: drawn and presented once, then replaced by the main menu.
 
-#include "engine/CScreen.h"
-#include "engine/CTexture.h"
+#include "engine/frame/CScreen.h"
+#include "engine/gfx/CTexture.h"
 
 class CFilePack;
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/CBitmapFont.h"
-#include "engine/CScreen.h"
+#include "engine/gfx/CBitmapFont.h"
+#include "engine/frame/CScreen.h"
 #include "shell/CMainMenuHover.h"
 #include "shell/CMainMenuLayer.h"
 

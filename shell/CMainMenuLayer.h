@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "engine/CWindowCopy.h"
+#include "engine/gfx/CWindowCopy.h"
 
 class CMainMenuLayer
 {

@@ -1,6 +1,6 @@
 #include "shell/CMenuHost.h"
 
-#include "engine/CResManager.h"
+#include "engine/gfx/CResManager.h"
 
 const char* const CMenuHost::CURRENT_RES_MANAGER = "current_res_manager";
 const char* const CMenuHost::FONT_NAME = "font_1";

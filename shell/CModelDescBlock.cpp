@@ -1,9 +1,9 @@
 #include "shell/CModelDescBlock.h"
 
-#include "engine/CFilePack.h"
-#include "engine/CResManager.h"
-#include "engine/CSprite.h"
-#include "engine/CVector4.h"
+#include "engine/files/CFilePack.h"
+#include "engine/gfx/CResManager.h"
+#include "engine/gfx/CSprite.h"
+#include "engine/gfx/CVector4.h"
 
 namespace
 {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "engine/CDialog.h"
+#include "engine/frame/CDialog.h"
 
 class CBitmapFont;
 class CButton;

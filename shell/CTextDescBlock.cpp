@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "engine/CConfigFile.h"
+#include "engine/files/CConfigFile.h"
 
 namespace
 {

@@ -3,7 +3,7 @@
 // the line), in the size and colour of its "%d_block_add" value, showing at
 // most the block's line count (0 shows all).
 
-#include "engine/CTextLabel.h"
+#include "engine/gfx/CTextLabel.h"
 #include "shell/CDescBlock.h"
 
 class CBitmapFont;

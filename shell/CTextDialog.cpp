@@ -1,14 +1,14 @@
 #include "shell/CTextDialog.h"
 
-#include "engine/CAppWindow.h"
-#include "engine/CBitmapFont.h"
-#include "engine/CButton.h"
-#include "engine/CConfigFile.h"
-#include "engine/CDraw2D.h"
-#include "engine/CGameApp.h"
-#include "engine/CMatrixStack.h"
-#include "engine/CResManager.h"
-#include "engine/CTexture.h"
+#include "engine/frame/CAppWindow.h"
+#include "engine/gfx/CBitmapFont.h"
+#include "engine/widgets/CButton.h"
+#include "engine/files/CConfigFile.h"
+#include "engine/gfx/CDraw2D.h"
+#include "engine/frame/CGameApp.h"
+#include "engine/gfx/CMatrixStack.h"
+#include "engine/gfx/CResManager.h"
+#include "engine/gfx/CTexture.h"
 
 namespace
 {

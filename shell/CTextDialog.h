@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "engine/CDialog.h"
+#include "engine/frame/CDialog.h"
 
 class CBitmapFont;
 class CButton;

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "engine/CDialog.h"
-#include "shell/CScoreTable.h"
+#include "engine/frame/CDialog.h"
+#include "shell/game/CScoreTable.h"
 
 class CBitmapFont;
 class CButton;

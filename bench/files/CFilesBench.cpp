@@ -2,9 +2,9 @@
 // the pack's lookup. Goals: a pack lookup well under a microsecond plus the
 // read itself; the whole start-up asset load well under 100 ms.
 
-#include "engine/CConfigFile.h"
-#include "engine/CFilePack.h"
-#include "engine/CScrambler.h"
+#include "engine/files/CConfigFile.h"
+#include "engine/files/CFilePack.h"
+#include "engine/files/CScrambler.h"
 #include "tools/packwriter/CPackWriter.h"
 
 #include <benchmark/benchmark.h>

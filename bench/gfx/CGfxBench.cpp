@@ -1,13 +1,13 @@
 // Speed of what the graphics code does while screens are built and frames run: reading a
 // brick mesh, measuring and wrapping text, stepping the sparkles, finding resources.
 
-#include "engine/CBitmapFont.h"
-#include "engine/CFilePack.h"
-#include "engine/CMesh.h"
-#include "engine/CResManager.h"
-#include "engine/CSparkleLists.h"
-#include "engine/CTextLabel.h"
-#include "engine/CTexture.h"
+#include "engine/gfx/CBitmapFont.h"
+#include "engine/files/CFilePack.h"
+#include "engine/gfx/CMesh.h"
+#include "engine/gfx/CResManager.h"
+#include "engine/gfx/CSparkleLists.h"
+#include "engine/gfx/CTextLabel.h"
+#include "engine/gfx/CTexture.h"
 #include "tests/gfx/CFontTestPicture.h"
 #include "tests/gfx/CGfxTestFiles.h"
 

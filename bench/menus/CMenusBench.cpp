@@ -18,10 +18,10 @@
 #include <memory>
 #include <string>
 
-#include "engine/CAppWindow.h"
-#include "engine/CButton.h"
-#include "engine/CGameApp.h"
-#include "engine/CResManager.h"
+#include "engine/frame/CAppWindow.h"
+#include "engine/widgets/CButton.h"
+#include "engine/frame/CGameApp.h"
+#include "engine/gfx/CResManager.h"
 #include "platform/CPlatform.h"
 #include "shell/CIntroScreen.h"
 #include "shell/CMainMenu.h"

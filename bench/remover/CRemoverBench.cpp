@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "engine/CConfigFile.h"
+#include "engine/files/CConfigFile.h"
 #include "games/remover/CRemoverBrick.h"
 #include "games/remover/CRemoverField.h"
 #include "games/remover/CRemoverParams.h"

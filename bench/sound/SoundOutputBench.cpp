@@ -6,8 +6,8 @@
 #include <cmath>
 #include <vector>
 
-#include "engine/CSampleConverter.h"
-#include "engine/CSoundOutput.h"
+#include "engine/sound/CSampleConverter.h"
+#include "engine/sound/CSoundOutput.h"
 
 namespace
 {

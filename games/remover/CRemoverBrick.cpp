@@ -3,7 +3,7 @@
 #include <GL/gl.h>
 #include <cstdlib>
 
-#include "engine/CSprite.h"
+#include "engine/gfx/CSprite.h"
 #include "games/remover/CRemoverParams.h"
 #include "shell/game/CGameEvents.h"
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "engine/CModel.h"
+#include "engine/gfx/CModel.h"
 
 class CGameEvents;
 class CLight;

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "engine/CConfigFile.h"
-#include "engine/CResManager.h"
-#include "engine/CTexture.h"
+#include "engine/files/CConfigFile.h"
+#include "engine/gfx/CResManager.h"
+#include "engine/gfx/CTexture.h"
 #include "games/remover/CRemoverBrick.h"
 #include "games/remover/CRemoverParams.h"
 #include "shell/game/CGameEvents.h"

@@ -3,8 +3,8 @@
 #include <memory>
 #include <vector>
 
-#include "engine/CLight.h"
-#include "engine/CVector4.h"
+#include "engine/gfx/CLight.h"
+#include "engine/gfx/CVector4.h"
 #include "shell/game/CGameField.h"
 
 class CConfigFile;

@@ -3,9 +3,9 @@
 #include <GL/gl.h>
 #include <cstdlib>
 
-#include "engine/CAppWindow.h"
-#include "engine/CConfigFile.h"
-#include "engine/CGameApp.h"
+#include "engine/frame/CAppWindow.h"
+#include "engine/files/CConfigFile.h"
+#include "engine/frame/CGameApp.h"
 #include "games/remover/CRemoverField.h"
 #include "games/remover/CRemoverParams.h"
 #include "games/remover/CRemoverPlayer.h"

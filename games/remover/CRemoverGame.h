@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "engine/CVector4.h"
+#include "engine/gfx/CVector4.h"
 
 class CConfigFile;
 class CGameApp;

@@ -2,9 +2,9 @@
 
 #include <GL/gl.h>
 
-#include "engine/CAppWindow.h"
-#include "engine/CConfigFile.h"
-#include "engine/CGameApp.h"
+#include "engine/frame/CAppWindow.h"
+#include "engine/files/CConfigFile.h"
+#include "engine/frame/CGameApp.h"
 #include "games/remover/CRemoverGame.h"
 #include "games/remover/CRemoverParams.h"
 #include "shell/game/GameLookup.h"

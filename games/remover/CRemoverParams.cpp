@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "engine/CConfigFile.h"
-#include "engine/CFilePack.h"
-#include "engine/CResManager.h"
-#include "engine/CSprite.h"
+#include "engine/files/CConfigFile.h"
+#include "engine/files/CFilePack.h"
+#include "engine/gfx/CResManager.h"
+#include "engine/gfx/CSprite.h"
 
 const char* const CRemoverParams::REGISTRY_NAME = "m_bricks_remover_game_param";
 const char* const CRemoverParams::PARAMS_FILE = "dat/bricks_rem.txt";

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "engine/CConfigFile.h"
+#include "engine/files/CConfigFile.h"
 #include "games/remover/CRemoverBrick.h"
 #include "games/remover/CRemoverField.h"
 #include "games/remover/CRemoverParams.h"

@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "engine/CVector4.h"
+#include "engine/gfx/CVector4.h"
 #include "games/remover/CRemoverScorePopup.h"
 
 class CBitmapFont;

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "engine/CBitmapFont.h"
+#include "engine/gfx/CBitmapFont.h"
 
 CRemoverScorePopup::CRemoverScorePopup(const CBitmapFont* font)
     : m_velocity(0.0f, static_cast<float>(std::rand() % 3 + 1), 0.0f), m_font(font)

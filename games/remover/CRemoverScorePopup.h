@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/CVector4.h"
+#include "engine/gfx/CVector4.h"
 
 class CBitmapFont;
 

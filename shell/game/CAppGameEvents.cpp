@@ -1,6 +1,6 @@
 #include "shell/game/CAppGameEvents.h"
 
-#include "engine/CSoundManager.h"
+#include "engine/sound/CSoundManager.h"
 #include "shell/game/GameLookup.h"
 
 void CAppGameEvents::PlaySound(int id, bool restart, bool loop)

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "engine/CBitmapFont.h"
-#include "engine/CDraw2D.h"
-#include "engine/CResManager.h"
-#include "engine/CTexture.h"
+#include "engine/gfx/CBitmapFont.h"
+#include "engine/gfx/CDraw2D.h"
+#include "engine/gfx/CResManager.h"
+#include "engine/gfx/CTexture.h"
 #include "shell/game/GameLookup.h"
 
 CGameBackground::CGameBackground(CGameApp* app)

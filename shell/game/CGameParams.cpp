@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "engine/CConfigFile.h"
+#include "engine/files/CConfigFile.h"
 
 namespace
 {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/CScoreTable.h"
+#include "shell/game/CScoreTable.h"
 
 class CConfigFile;
 class CFilePack;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/CScreen.h"
+#include "engine/frame/CScreen.h"
 
 class CConfigFile;
 

@@ -1,8 +1,8 @@
 #include "shell/game/CLevelBricksEffect.h"
 
-#include "engine/CMatrixStack.h"
-#include "engine/CModel.h"
-#include "engine/CVector4.h"
+#include "engine/gfx/CMatrixStack.h"
+#include "engine/gfx/CModel.h"
+#include "engine/gfx/CVector4.h"
 #include "shell/game/CGameField.h"
 
 namespace

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "engine/CMatrixStack.h"
-#include "engine/CModel.h"
-#include "engine/CVector4.h"
+#include "engine/gfx/CMatrixStack.h"
+#include "engine/gfx/CModel.h"
+#include "engine/gfx/CVector4.h"
 #include "shell/game/CGameField.h"
 
 CLevelFlipEffect::CLevelFlipEffect(CGameApp* app, CGameField* field, int firstRow)

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/CScreen.h"
+#include "engine/frame/CScreen.h"
 
 class CBitmapFont;
 class CButton;

@@ -1,9 +1,9 @@
 #include "shell/game/GameLookup.h"
 
-#include "engine/CGameApp.h"
-#include "engine/CResManager.h"
-#include "engine/CSoundManager.h"
-#include "engine/CSparkleLists.h"
+#include "engine/frame/CGameApp.h"
+#include "engine/gfx/CResManager.h"
+#include "engine/sound/CSoundManager.h"
+#include "engine/gfx/CSparkleLists.h"
 
 CGameApp* GetGameApp()
 {

@@ -7,7 +7,7 @@
 #include <climits>
 #include <vector>
 
-#include "engine/CConfigFile.h"
+#include "engine/files/CConfigFile.h"
 
 bool ParseSaveInt(const std::string& text, int& out)
 {

@@ -2,10 +2,10 @@
 // in the pack under exactly that name, and every picture and mesh reads.
 #include "tests/assets/CAssetPackReader.h"
 
-#include "engine/CJpegDecoder.h"
-#include "engine/CMesh.h"
-#include "engine/CPicture.h"
-#include "engine/CTgaDecoder.h"
+#include "engine/gfx/CJpegDecoder.h"
+#include "engine/gfx/CMesh.h"
+#include "engine/gfx/CPicture.h"
+#include "engine/gfx/CTgaDecoder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // dialogs draw at fixed places fit the layouts drawn around them.
 #include "tests/assets/CAssetPackReader.h"
 
-#include "engine/CBitmapFont.h"
-#include "engine/CPicture.h"
-#include "engine/CTgaDecoder.h"
+#include "engine/gfx/CBitmapFont.h"
+#include "engine/gfx/CPicture.h"
+#include "engine/gfx/CTgaDecoder.h"
 
 #include <gtest/gtest.h>
 

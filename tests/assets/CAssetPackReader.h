@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/CConfigFile.h"
-#include "engine/CFilePack.h"
+#include "engine/files/CConfigFile.h"
+#include "engine/files/CFilePack.h"
 
 #include <string>
 #include <vector>

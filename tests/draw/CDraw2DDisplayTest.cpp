@@ -8,10 +8,10 @@
 #include <memory>
 #include <vector>
 
-#include "engine/CAppWindow.h"
-#include "engine/CDraw2D.h"
-#include "engine/CMatrixStack.h"
-#include "engine/CViewParams.h"
+#include "engine/frame/CAppWindow.h"
+#include "engine/gfx/CDraw2D.h"
+#include "engine/gfx/CMatrixStack.h"
+#include "engine/frame/CViewParams.h"
 #include "platform/CPlatform.h"
 
 namespace

@@ -8,10 +8,10 @@
 #include <memory>
 #include <vector>
 
-#include "engine/CAppWindow.h"
-#include "engine/CTexture.h"
-#include "engine/CViewParams.h"
-#include "engine/CWindowCopy.h"
+#include "engine/frame/CAppWindow.h"
+#include "engine/gfx/CTexture.h"
+#include "engine/frame/CViewParams.h"
+#include "engine/gfx/CWindowCopy.h"
 #include "platform/CPlatform.h"
 
 TEST(CWindowCopyTest, HoldsNothingWhileUploadsAreOff)

@@ -1,6 +1,7 @@
-# Layers point one way: games -> shell -> engine -> platform. Fails naming
-# each file that issues GL calls under shell/, sees SDL above platform/, or
-# includes a layer above its own.
+# Layers point one way: games -> shell -> engine -> platform, and inside the
+# engine frame -> widgets -> gfx, sound -> files. Fails naming each file that
+# issues GL calls under shell/, sees SDL above platform/, includes a layer or
+# engine area above its own, or includes another game kind.
 # Usage: check_layers.sh <source root>
 set -u
 root="${1:-.}"
@@ -27,9 +28,30 @@ found=$(sources platform | xargs -r grep -HnE '#include\s*"(engine|shell|games)/
 found=$(sources engine | xargs -r grep -HnE '#include\s*"(shell|games)/')
 [ -n "$found" ] && report "engine/ includes a layer above it" "$found"
 
-# The program's entry assembles every layer, so it alone may name the kinds.
-found=$(sources shell | grep -v '^shell/main\.cpp$' | xargs -r grep -HnE '#include\s*"games/')
+found=$(sources shell | xargs -r grep -HnE '#include\s*"games/')
 [ -n "$found" ] && report "shell/ includes a game kind" "$found"
 
-[ $status -eq 0 ] && echo "PASS: every layer includes only those below it; shell/ issues no GL"
+# Each engine area may include only the areas listed after it.
+area_check() {
+    local area=$1 allowed=$2
+    found=$(sources "engine/$area" | xargs -r grep -HnE '#include\s*"engine/' | grep -vE "#include\s*\"engine/($allowed)/")
+    [ -n "$found" ] && report "engine/$area includes an area above it" "$found"
+}
+area_check files 'files'
+area_check gfx 'gfx|files'
+area_check sound 'sound'
+area_check widgets 'widgets|gfx|files'
+area_check frame 'frame|widgets|gfx|sound|files'
+found=$(find engine -maxdepth 1 -type f \( -name '*.cpp' -o -name '*.h' \))
+[ -n "$found" ] && report "engine/ holds a source file outside its areas" "$found"
+
+# A kind meets the others only through the shell: it includes no other kind.
+for kind in games/*/; do
+    kind=${kind%/}
+    name=${kind#games/}
+    found=$(sources "$kind" | xargs -r grep -HnE '#include\s*"games/' | grep -v "\"games/$name/")
+    [ -n "$found" ] && report "$kind includes another kind" "$found"
+done
+
+[ $status -eq 0 ] && echo "PASS: every layer and engine area includes only those below it; shell/ issues no GL"
 exit $status

@@ -3,8 +3,8 @@
 
 #include <cstdio>
 
-#include "engine/CConfigFile.h"
-#include "engine/CGeneralSettings.h"
+#include "engine/files/CConfigFile.h"
+#include "engine/files/CGeneralSettings.h"
 
 int main(int argc, char** argv)
 {

@@ -23,9 +23,9 @@
 #include <cstring>
 #include <string>
 
-#include "engine/CConfigFile.h"
+#include "engine/files/CConfigFile.h"
 #include "shell/CGameMenu.h"
-#include "shell/CScoreTable.h"
+#include "shell/game/CScoreTable.h"
 
 namespace
 {

@@ -1,4 +1,4 @@
-#include "engine/CAtomicFile.h"
+#include "engine/files/CAtomicFile.h"
 
 #include "tests/files/CTempDir.h"
 

@@ -1,4 +1,4 @@
-#include "engine/CConfigFile.h"
+#include "engine/files/CConfigFile.h"
 
 #include "tests/files/CTempDir.h"
 

@@ -1,4 +1,4 @@
-#include "engine/CFilePack.h"
+#include "engine/files/CFilePack.h"
 
 #include "tests/files/CTempDir.h"
 #include "tools/packwriter/CPackWriter.h"

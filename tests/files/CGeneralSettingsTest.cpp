@@ -1,6 +1,6 @@
-#include "engine/CGeneralSettings.h"
+#include "engine/files/CGeneralSettings.h"
 
-#include "engine/CConfigFile.h"
+#include "engine/files/CConfigFile.h"
 #include "tests/files/CTempDir.h"
 
 #include <gtest/gtest.h>

@@ -4,9 +4,9 @@
 // the tests hold the game's files to them byte for byte, and the game's
 // readers to the files they write.
 
-#include "engine/CConfigFile.h"
-#include "engine/CFilePack.h"
-#include "engine/CGeneralSettings.h"
+#include "engine/files/CConfigFile.h"
+#include "engine/files/CFilePack.h"
+#include "engine/files/CGeneralSettings.h"
 #include "tests/files/CTempDir.h"
 #include "tools/packwriter/CPackWriter.h"
 

@@ -1,4 +1,4 @@
-#include "engine/CJpegDecoder.h"
+#include "engine/gfx/CJpegDecoder.h"
 
 #include "tests/files/CTestPictures.h"
 

@@ -1,4 +1,4 @@
-#include "engine/CScrambler.h"
+#include "engine/files/CScrambler.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "engine/CTexture.h"
+#include "engine/gfx/CTexture.h"
 
-#include "engine/CFilePack.h"
+#include "engine/files/CFilePack.h"
 #include "tests/files/CTempDir.h"
 #include "tests/files/CTestPictures.h"
 #include "tools/packwriter/CPackWriter.h"

@@ -1,7 +1,7 @@
-#include "engine/CTexture.h"
+#include "engine/gfx/CTexture.h"
 
 #include "platform/CPlatformWindow.h"
-#include "engine/CFilePack.h"
+#include "engine/files/CFilePack.h"
 #include "tests/files/CTempDir.h"
 #include "tests/files/CTestPictures.h"
 

@@ -1,4 +1,4 @@
-#include "engine/CTgaDecoder.h"
+#include "engine/gfx/CTgaDecoder.h"
 
 #include "tests/files/CTestPictures.h"
 

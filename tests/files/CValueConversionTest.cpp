@@ -1,4 +1,4 @@
-#include "engine/CConfigFile.h"
+#include "engine/files/CConfigFile.h"
 
 #include <gtest/gtest.h>
 

@@ -11,10 +11,10 @@
 #include <fstream>
 #include <string>
 
-#include "engine/CAppWindow.h"
-#include "engine/CConfigFile.h"
-#include "engine/CGameApp.h"
-#include "engine/CGeneralSettings.h"
+#include "engine/frame/CAppWindow.h"
+#include "engine/files/CConfigFile.h"
+#include "engine/frame/CGameApp.h"
+#include "engine/files/CGeneralSettings.h"
 #include "platform/CEventPump.h"
 #include "platform/CPlatform.h"
 

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "engine/CAppWindow.h"
-#include "engine/CDialog.h"
-#include "engine/CWidget.h"
+#include "engine/frame/CAppWindow.h"
+#include "engine/frame/CDialog.h"
+#include "engine/widgets/CWidget.h"
 
 namespace
 {

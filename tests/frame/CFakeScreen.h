@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/CScreen.h"
+#include "engine/frame/CScreen.h"
 
 class CFakeScreen : public CScreen
 {

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <string>
 
-#include "engine/CFilePack.h"
-#include "engine/CGameApp.h"
+#include "engine/files/CFilePack.h"
+#include "engine/frame/CGameApp.h"
 
 namespace
 {

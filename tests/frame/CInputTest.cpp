@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/CInput.h"
+#include "engine/frame/CInput.h"
 #include "platform/CInputState.h"
 #include "platform/CPlatformWindow.h"
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "engine/CScreen.h"
-#include "engine/CWidget.h"
-#include "engine/CWindowFrame.h"
+#include "engine/frame/CScreen.h"
+#include "engine/widgets/CWidget.h"
+#include "engine/frame/CWindowFrame.h"
 
 namespace
 {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/CScreenStack.h"
+#include "engine/frame/CScreenStack.h"
 #include "tests/frame/CFakeScreen.h"
 
 namespace

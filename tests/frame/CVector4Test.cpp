@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/CVector4.h"
+#include "engine/gfx/CVector4.h"
 
 TEST(CVector4, DefaultIsOriginWithWeightOne)
 {

@@ -6,8 +6,8 @@
 
 #include <memory>
 
-#include "engine/CAppWindow.h"
-#include "engine/CViewParams.h"
+#include "engine/frame/CAppWindow.h"
+#include "engine/frame/CViewParams.h"
 #include "platform/CPlatform.h"
 
 namespace

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/CWindowPlacement.h"
+#include "engine/frame/CWindowPlacement.h"
 
 TEST(CWindowPlacement, ZeroPositionMeansCentred)
 {

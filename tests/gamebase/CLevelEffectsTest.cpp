@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/CModel.h"
-#include "engine/CVector4.h"
+#include "engine/gfx/CModel.h"
+#include "engine/gfx/CVector4.h"
 #include "shell/game/CGameField.h"
 #include "shell/game/CLevelBricksEffect.h"
 #include "shell/game/CLevelFlipEffect.h"

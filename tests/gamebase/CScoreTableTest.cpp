@@ -4,8 +4,8 @@
 #include <fstream>
 #include <unistd.h>
 
-#include "engine/CConfigFile.h"
-#include "shell/CScoreTable.h"
+#include "engine/files/CConfigFile.h"
+#include "shell/game/CScoreTable.h"
 
 namespace
 {

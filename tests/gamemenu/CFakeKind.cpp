@@ -1,8 +1,8 @@
 #include "tests/gamemenu/CFakeKind.h"
 
-#include "engine/CConfigFile.h"
-#include "engine/CRadioButton.h"
-#include "engine/CWidgetGroup.h"
+#include "engine/files/CConfigFile.h"
+#include "engine/widgets/CRadioButton.h"
+#include "engine/widgets/CWidgetGroup.h"
 
 int CFakeGameScreen::s_alive = 0;
 void* CFakeGameScreen::s_params_seen = nullptr;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/CResManager.h"
+#include "engine/gfx/CResManager.h"
 #include "shell/CGameKindRegistry.h"
 #include "shell/game/CGameParams.h"
 #include "shell/game/CGameScreen.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/CResManager.h"
+#include "engine/gfx/CResManager.h"
 #include "shell/CMenuHost.h"
 
 class CFakeMenuHost : public CMenuHost

@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "engine/CButton.h"
-#include "engine/CCheckBox.h"
-#include "engine/CConfigFile.h"
+#include "engine/widgets/CButton.h"
+#include "engine/widgets/CCheckBox.h"
+#include "engine/files/CConfigFile.h"
 #include "shell/CGameKindRegistry.h"
 #include "shell/CGameMenu.h"
 #include "shell/CGameOverDialog.h"

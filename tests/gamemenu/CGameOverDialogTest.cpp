@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "engine/CButton.h"
-#include "engine/CConfigFile.h"
-#include "engine/CEditBox.h"
+#include "engine/widgets/CButton.h"
+#include "engine/files/CConfigFile.h"
+#include "engine/widgets/CEditBox.h"
 #include "shell/CGameOverDialog.h"
-#include "shell/CScoreTable.h"
+#include "shell/game/CScoreTable.h"
 #include "tests/gamemenu/CFakeMenuHost.h"
 
 namespace

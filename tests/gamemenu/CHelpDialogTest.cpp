@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string>
 
-#include "engine/CButton.h"
-#include "engine/CConfigFile.h"
+#include "engine/widgets/CButton.h"
+#include "engine/files/CConfigFile.h"
 #include "shell/CHelpDialog.h"
 #include "shell/CModelDescBlock.h"
 #include "shell/CTextDescBlock.h"

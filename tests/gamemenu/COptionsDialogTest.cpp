@@ -3,10 +3,10 @@
 #include <memory>
 #include <vector>
 
-#include "engine/CButton.h"
-#include "engine/CCheckBox.h"
-#include "engine/CConfigFile.h"
-#include "engine/CModel.h"
+#include "engine/widgets/CButton.h"
+#include "engine/widgets/CCheckBox.h"
+#include "engine/files/CConfigFile.h"
+#include "engine/gfx/CModel.h"
 #include "shell/COptionsDialog.h"
 #include "shell/game/CGameParams.h"
 #include "tests/gamemenu/CFakeMenuHost.h"

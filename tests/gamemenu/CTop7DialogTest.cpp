@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "engine/CButton.h"
-#include "engine/CConfigFile.h"
+#include "engine/widgets/CButton.h"
+#include "engine/files/CConfigFile.h"
 #include "shell/CTextDialog.h"
 #include "shell/CTop7Dialog.h"
 #include "tests/gamemenu/CFakeMenuHost.h"

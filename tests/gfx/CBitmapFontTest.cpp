@@ -1,4 +1,4 @@
-#include "engine/CBitmapFont.h"
+#include "engine/gfx/CBitmapFont.h"
 #include "tests/gfx/CFontTestPicture.h"
 
 #include <gtest/gtest.h>

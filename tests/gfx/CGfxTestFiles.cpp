@@ -1,6 +1,6 @@
 #include "tests/gfx/CGfxTestFiles.h"
 
-#include "engine/CTexture.h"
+#include "engine/gfx/CTexture.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "engine/CLight.h"
+#include "engine/gfx/CLight.h"
 
 #include <gtest/gtest.h>
 

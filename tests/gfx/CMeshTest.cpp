@@ -1,5 +1,5 @@
-#include "engine/CMesh.h"
-#include "engine/CVector4.h"
+#include "engine/gfx/CMesh.h"
+#include "engine/gfx/CVector4.h"
 
 #include <gtest/gtest.h>
 

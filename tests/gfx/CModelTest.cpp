@@ -1,8 +1,8 @@
-#include "engine/CFilePack.h"
-#include "engine/CMesh.h"
-#include "engine/CModel.h"
-#include "engine/CResManager.h"
-#include "engine/CTexture.h"
+#include "engine/files/CFilePack.h"
+#include "engine/gfx/CMesh.h"
+#include "engine/gfx/CModel.h"
+#include "engine/gfx/CResManager.h"
+#include "engine/gfx/CTexture.h"
 #include "tests/gfx/CGfxTestFiles.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "engine/CBackSparkle.h"
-#include "engine/CFilePack.h"
-#include "engine/CResManager.h"
-#include "engine/CSparkle.h"
-#include "engine/CSparkleLists.h"
+#include "engine/gfx/CBackSparkle.h"
+#include "engine/files/CFilePack.h"
+#include "engine/gfx/CResManager.h"
+#include "engine/gfx/CSparkle.h"
+#include "engine/gfx/CSparkleLists.h"
 #include "tests/gfx/CGfxTestFiles.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "engine/CFilePack.h"
-#include "engine/CSprite.h"
-#include "engine/CTexture.h"
+#include "engine/files/CFilePack.h"
+#include "engine/gfx/CSprite.h"
+#include "engine/gfx/CTexture.h"
 #include "tests/gfx/CGfxTestFiles.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "engine/CBitmapFont.h"
-#include "engine/CTextLabel.h"
+#include "engine/gfx/CBitmapFont.h"
+#include "engine/gfx/CTextLabel.h"
 #include "tests/gfx/CFontTestPicture.h"
 
 #include <gtest/gtest.h>

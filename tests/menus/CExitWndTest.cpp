@@ -2,11 +2,11 @@
 
 #include <memory>
 
-#include "engine/CAppWindow.h"
-#include "engine/CButton.h"
-#include "engine/CFilePack.h"
-#include "engine/CResManager.h"
-#include "engine/CScreen.h"
+#include "engine/frame/CAppWindow.h"
+#include "engine/widgets/CButton.h"
+#include "engine/files/CFilePack.h"
+#include "engine/gfx/CResManager.h"
+#include "engine/frame/CScreen.h"
 #include "shell/CExitWnd.h"
 #include "tests/menus/MenuTestFiles.h"
 

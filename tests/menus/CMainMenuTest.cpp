@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "engine/CAppWindow.h"
-#include "engine/CBitmapFont.h"
-#include "engine/CButton.h"
-#include "engine/CConfigFile.h"
-#include "engine/CFilePack.h"
-#include "engine/CModel.h"
-#include "engine/CResManager.h"
-#include "engine/CSprite.h"
+#include "engine/frame/CAppWindow.h"
+#include "engine/gfx/CBitmapFont.h"
+#include "engine/widgets/CButton.h"
+#include "engine/files/CConfigFile.h"
+#include "engine/files/CFilePack.h"
+#include "engine/gfx/CModel.h"
+#include "engine/gfx/CResManager.h"
+#include "engine/gfx/CSprite.h"
 #include "shell/CExitWnd.h"
 #include "shell/CMainMenu.h"
 #include "tests/menus/MenuTestFiles.h"

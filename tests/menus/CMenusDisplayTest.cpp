@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/CAppWindow.h"
-#include "engine/CFilePack.h"
-#include "engine/CResManager.h"
-#include "engine/CTexture.h"
+#include "engine/frame/CAppWindow.h"
+#include "engine/files/CFilePack.h"
+#include "engine/gfx/CResManager.h"
+#include "engine/gfx/CTexture.h"
 #include "platform/CPlatform.h"
 #include "shell/CIntroScreen.h"
 #include "shell/CMainMenu.h"

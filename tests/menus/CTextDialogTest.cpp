@@ -2,11 +2,11 @@
 
 #include <memory>
 
-#include "engine/CAppWindow.h"
-#include "engine/CButton.h"
-#include "engine/CConfigFile.h"
-#include "engine/CFilePack.h"
-#include "engine/CResManager.h"
+#include "engine/frame/CAppWindow.h"
+#include "engine/widgets/CButton.h"
+#include "engine/files/CConfigFile.h"
+#include "engine/files/CFilePack.h"
+#include "engine/gfx/CResManager.h"
 #include "shell/CTextDialog.h"
 #include "tests/menus/MenuTestFiles.h"
 

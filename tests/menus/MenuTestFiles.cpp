@@ -9,7 +9,7 @@
 #include <fstream>
 #include <vector>
 
-#include "engine/CTexture.h"
+#include "engine/gfx/CTexture.h"
 
 namespace
 {

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <unistd.h>
 
-#include "engine/CConfigFile.h"
+#include "engine/files/CConfigFile.h"
 #include "games/remover/CRemoverBrick.h"
 #include "games/remover/CRemoverPlayer.h"
 #include "tests/remover/RemoverDriver.h"

@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "engine/CConfigFile.h"
+#include "engine/files/CConfigFile.h"
 #include "games/remover/CRemoverParams.h"
 
 namespace

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "engine/CConfigFile.h"
-#include "engine/CMesh.h"
-#include "engine/CModel.h"
+#include "engine/files/CConfigFile.h"
+#include "engine/gfx/CMesh.h"
+#include "engine/gfx/CModel.h"
 #include "games/remover/CRemoverBrick.h"
 #include "games/remover/CRemoverPlayer.h"
 #include "shell/game/PackPos.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "engine/CConfigFile.h"
-#include "engine/CRadioButton.h"
-#include "engine/CWidgetGroup.h"
+#include "engine/files/CConfigFile.h"
+#include "engine/widgets/CRadioButton.h"
+#include "engine/widgets/CWidgetGroup.h"
 #include "games/remover/CRemoverGame.h"
 #include "games/remover/CRemoverGameScreen.h"
 #include "games/remover/CRemoverNewGameDialog.h"

@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "engine/CConfigFile.h"
+#include "engine/files/CConfigFile.h"
 #include "games/remover/CRemoverBrick.h"
 
 int CRecordingEvents::CountSound(int id) const

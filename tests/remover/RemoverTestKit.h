@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/CVector4.h"
+#include "engine/gfx/CVector4.h"
 #include "games/remover/CRemoverField.h"
 #include "games/remover/CRemoverParams.h"
 #include "shell/game/CGameEvents.h"

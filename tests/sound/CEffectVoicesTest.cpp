@@ -1,4 +1,4 @@
-#include "engine/CEffectVoices.h"
+#include "engine/sound/CEffectVoices.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "engine/CMusicPlayer.h"
+#include "engine/sound/CMusicPlayer.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
-#include "engine/CSoundOutput.h"
+#include "engine/sound/CSoundOutput.h"
 #include "tests/sound/ModuleBytes.h"
 #include "tests/sound/WaveBytes.h"
 

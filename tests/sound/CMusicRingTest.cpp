@@ -1,4 +1,4 @@
-#include "engine/CMusicRing.h"
+#include "engine/sound/CMusicRing.h"
 
 #include <gtest/gtest.h>
 

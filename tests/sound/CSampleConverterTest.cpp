@@ -1,4 +1,4 @@
-#include "engine/CSampleConverter.h"
+#include "engine/sound/CSampleConverter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "engine/CSoundManager.h"
+#include "engine/sound/CSoundManager.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "engine/CSoundOutput.h"
+#include "engine/sound/CSoundOutput.h"
 #include "tests/sound/WaveBytes.h"
 
 using namespace wavebytes;

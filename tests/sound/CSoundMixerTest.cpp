@@ -1,4 +1,4 @@
-#include "engine/CSoundMixer.h"
+#include "engine/sound/CSoundMixer.h"
 
 #include <gtest/gtest.h>
 

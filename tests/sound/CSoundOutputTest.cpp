@@ -1,4 +1,4 @@
-#include "engine/CSoundOutput.h"
+#include "engine/sound/CSoundOutput.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/CWaveFile.h"
+#include "engine/sound/CWaveFile.h"
 
 #include <gtest/gtest.h>
 

@@ -16,8 +16,8 @@
 #include <iterator>
 #include <vector>
 
-#include "engine/CSampleConverter.h"
-#include "engine/CWaveFile.h"
+#include "engine/sound/CSampleConverter.h"
+#include "engine/sound/CWaveFile.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
-#include "engine/CButton.h"
+#include "engine/widgets/CButton.h"
 
-#include "engine/CTexture.h"
+#include "engine/gfx/CTexture.h"
 #include "tests/widgets/CWidgetTestKit.h"
 
 namespace

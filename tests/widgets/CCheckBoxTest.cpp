@@ -1,6 +1,6 @@
-#include "engine/CCheckBox.h"
+#include "engine/widgets/CCheckBox.h"
 
-#include "engine/CTexture.h"
+#include "engine/gfx/CTexture.h"
 #include "tests/widgets/CWidgetTestKit.h"
 
 namespace

@@ -2,14 +2,14 @@
 // files that escape nothing: a double quote or two slashes side by side
 // would corrupt the file on the next read.
 
-#include "engine/CEditBox.h"
+#include "engine/widgets/CEditBox.h"
 
 #include <cstdio>
 #include <random>
 #include <string>
 
-#include "engine/CConfigFile.h"
-#include "engine/CTexture.h"
+#include "engine/files/CConfigFile.h"
+#include "engine/gfx/CTexture.h"
 #include "platform/CKeyMap.h"
 #include "tests/widgets/CWidgetTestKit.h"
 

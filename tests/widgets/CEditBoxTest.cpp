@@ -1,8 +1,8 @@
-#include "engine/CEditBox.h"
+#include "engine/widgets/CEditBox.h"
 
 #include <string>
 
-#include "engine/CTexture.h"
+#include "engine/gfx/CTexture.h"
 #include "platform/CKeyMap.h"
 #include "tests/widgets/CWidgetTestKit.h"
 

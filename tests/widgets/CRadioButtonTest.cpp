@@ -1,7 +1,7 @@
-#include "engine/CRadioButton.h"
+#include "engine/widgets/CRadioButton.h"
 
-#include "engine/CTexture.h"
-#include "engine/CWidgetGroup.h"
+#include "engine/gfx/CTexture.h"
+#include "engine/widgets/CWidgetGroup.h"
 #include "tests/widgets/CWidgetTestKit.h"
 
 namespace

@@ -1,8 +1,8 @@
 #include <memory>
 #include <vector>
 
-#include "engine/CButton.h"
-#include "engine/CTexture.h"
+#include "engine/widgets/CButton.h"
+#include "engine/gfx/CTexture.h"
 #include "tests/widgets/CWidgetTestKit.h"
 
 namespace

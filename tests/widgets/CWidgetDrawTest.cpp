@@ -9,11 +9,11 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/CButton.h"
-#include "engine/CCheckBox.h"
-#include "engine/CEditBox.h"
-#include "engine/CRadioButton.h"
-#include "engine/CTexture.h"
+#include "engine/widgets/CButton.h"
+#include "engine/widgets/CCheckBox.h"
+#include "engine/widgets/CEditBox.h"
+#include "engine/widgets/CRadioButton.h"
+#include "engine/gfx/CTexture.h"
 #include "platform/CPlatform.h"
 #include "platform/CPlatformWindow.h"
 #include "tests/widgets/CWidgetTestKit.h"

@@ -1,10 +1,10 @@
 #include <string>
 
-#include "engine/CButton.h"
-#include "engine/CCheckBox.h"
-#include "engine/CConfigFile.h"
-#include "engine/CRadioButton.h"
-#include "engine/CTexture.h"
+#include "engine/widgets/CButton.h"
+#include "engine/widgets/CCheckBox.h"
+#include "engine/files/CConfigFile.h"
+#include "engine/widgets/CRadioButton.h"
+#include "engine/gfx/CTexture.h"
 #include "tests/widgets/CWidgetTestKit.h"
 
 namespace

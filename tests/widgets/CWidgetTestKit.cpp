@@ -1,6 +1,6 @@
 #include "tests/widgets/CWidgetTestKit.h"
 
-#include "engine/CTexture.h"
+#include "engine/gfx/CTexture.h"
 
 void CFakeOwner::OnCommand(CWidget* sender)
 {

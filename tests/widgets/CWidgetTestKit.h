@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/CScreen.h"
-#include "engine/CWidgetContext.h"
+#include "engine/frame/CScreen.h"
+#include "engine/widgets/CWidgetContext.h"
 
 class CTexture;
 class CWidget;

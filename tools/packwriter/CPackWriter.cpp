@@ -1,7 +1,7 @@
 #include "tools/packwriter/CPackWriter.h"
 
-#include "engine/CAtomicFile.h"
-#include "engine/CFilePack.h"
+#include "engine/files/CAtomicFile.h"
+#include "engine/files/CFilePack.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 // packwriter: builds the game's resource pack from a directory of assets.
 
-#include "engine/CFilePack.h"
+#include "engine/files/CFilePack.h"
 #include "tools/packwriter/CAssetTree.h"
 #include "tools/packwriter/CPackWriter.h"
 

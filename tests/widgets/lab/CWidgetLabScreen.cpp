@@ -4,11 +4,11 @@
 
 #include <cstdio>
 
-#include "engine/CButton.h"
-#include "engine/CCheckBox.h"
-#include "engine/CEditBox.h"
-#include "engine/CRadioButton.h"
-#include "engine/CTexture.h"
+#include "engine/widgets/CButton.h"
+#include "engine/widgets/CCheckBox.h"
+#include "engine/widgets/CEditBox.h"
+#include "engine/widgets/CRadioButton.h"
+#include "engine/gfx/CTexture.h"
 #include "platform/CKeyMap.h"
 #include "platform/CPlatform.h"
 

@@ -3,8 +3,8 @@
 #include <memory>
 #include <vector>
 
-#include "engine/CDialog.h"
-#include "engine/CWidgetGroup.h"
+#include "engine/frame/CDialog.h"
+#include "engine/widgets/CWidgetGroup.h"
 
 class CButton;
 class CCheckBox;

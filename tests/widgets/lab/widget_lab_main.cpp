@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "engine/CAppWindow.h"
-#include "engine/CAppWidgetContext.h"
+#include "engine/frame/CAppWindow.h"
+#include "engine/frame/CAppWidgetContext.h"
 #include "platform/CPlatform.h"
 #include "tests/widgets/lab/CWidgetLabScreen.h"
 

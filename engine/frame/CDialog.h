@@ -1,0 +1,54 @@
+#pragma once
+// Base of the modal dialogs: laid out in a logical space (the 800x600 virtual
+// screen), mouse positions mapped from window pixels into the dialog's own
+// corner, Esc closes with result 1 and Enter with result 0.
+
+#include "engine/frame/CScreen.h"
+
+class CDialog : public CScreen
+{
+public:
+    CDialog();
+    ~CDialog() override;
+
+    void Draw() override;
+    void OnKeyDown(int key) override;
+    // Window pixels -> position relative to the dialog's corner.
+    void MapToLogical(int px, int py, int& x, int& y) const override;
+    // Every dialog is its own command handler.
+    void OnCommand(CWidget* sender) override = 0;
+
+    void SetLogicalSize(int width, int height);
+    void SetPosition(int x, int y);
+    void SetSize(int width, int height);
+    void SetShade(bool shade) { m_shade = shade; }
+    void SetPanelVisible(bool visible) { m_panel = visible; }
+    bool IsShaded() const { return m_shade; }
+    bool IsPanelVisible() const { return m_panel; }
+
+    int GetLogicalWidth() const { return m_logical_width; }
+    int GetLogicalHeight() const { return m_logical_height; }
+    float GetX() const { return m_x; }
+    float GetY() const { return m_y; }
+    int GetWidth() const { return m_width; }
+    int GetHeight() const { return m_height; }
+
+    // Drawing aids for derived dialogs. Like Draw they move the current
+    // matrix without saving it: dialogs push and pop around their drawing.
+    void DimBackground(float r, float g, float b, float a);
+    void DrawPanel(float r, float g, float b, float a);
+
+    // Window pixel -> position relative to the dialog's corner in logical
+    // units, for a window of window_width x window_height pixels.
+    void MapToDialog(int px, int py, int window_width, int window_height, int& x, int& y) const;
+
+private:
+    int m_logical_width;
+    int m_logical_height;
+    bool m_shade;
+    float m_x;
+    float m_y;
+    int m_width;
+    int m_height;
+    bool m_panel;
+};

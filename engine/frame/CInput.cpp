@@ -1,0 +1,63 @@
+#include "engine/frame/CInput.h"
+
+#include <cstring>
+
+#include "platform/CInputState.h"
+
+CInput::CInput() : m_window(nullptr)
+{
+    std::memset(m_key_state, 0, sizeof(m_key_state));
+}
+
+CInput::~CInput()
+{
+    Release();
+}
+
+bool CInput::Create(CPlatformWindow* window)
+{
+    Release();
+    m_window = window;
+    // Start from nothing held: a press from before the window existed must
+    // not count as a click in it.
+    unsigned char discard[CInputState::KEY_COUNT];
+    int dx = 0, dy = 0;
+    unsigned char buttons[CInputState::BUTTON_COUNT];
+    CInputState::Instance().SnapshotKeys(discard);
+    CInputState::Instance().SnapshotMouse(dx, dy, buttons);
+    return m_window != nullptr;
+}
+
+void CInput::Release()
+{
+    m_window = nullptr;
+    std::memset(m_key_state, 0, sizeof(m_key_state));
+    m_mouse_state = SMouseState();
+}
+
+void CInput::Poll()
+{
+    if (m_window == nullptr)
+        return;
+    CInputState& state = CInputState::Instance();
+    state.SnapshotKeys(m_key_state);
+    int dx = 0, dy = 0;
+    state.SnapshotMouse(dx, dy, m_mouse_state.rgbButtons);
+    m_mouse_state.lX = dx;
+    m_mouse_state.lY = dy;
+    m_mouse_state.lZ = 0;
+}
+
+SPoint CInput::GetMousePos() const
+{
+    SPoint point;
+    const CInputState& state = CInputState::Instance();
+    point.x = state.GetMouseX();
+    point.y = state.GetMouseY();
+    return point;
+}
+
+bool CInput::IsKeyDown(int vk) const
+{
+    return vk >= 0 && vk < KEY_COUNT && (m_key_state[vk] & 0x80) != 0;
+}

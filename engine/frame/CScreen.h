@@ -1,0 +1,60 @@
+#pragma once
+// Base of every screen and dialog that the application window shows. Passes
+// updates, drawing, keys and mouse events on to its child widgets, carries the
+// result an overlay reports when it closes, and lets the player drag a
+// windowed screen by its empty parts.
+
+#include <vector>
+
+#include "engine/widgets/CCommandTarget.h"
+
+class CWidget;
+
+class CScreen : public CCommandTarget
+{
+public:
+    CScreen();
+    // The base only forgets its children; the screen that created them deletes them.
+    virtual ~CScreen();
+    CScreen(const CScreen&) = delete;
+    CScreen& operator=(const CScreen&) = delete;
+
+    virtual void Update(float dt);
+    virtual void Draw();
+    virtual void Activate();
+    virtual void OnKeyDown(int key);
+    virtual void OnChar(int ch, int repeat_count);
+    virtual void OnMouseMove(int x, int y, int flags);
+    virtual void OnLButtonUp(int x, int y, int flags);
+    virtual void OnLButtonDown(int x, int y, int flags);
+    virtual void OnRButtonUp(int x, int y, int flags);
+    void OnCommand(CWidget* sender) override;
+    // The owner of a closed overlay reads its result and deletes it here.
+    virtual void OnDialogClosed(int result, CScreen* dialog);
+    // A screen that pushed another deletes the closed one here.
+    virtual void OnScreenClosed(CScreen* screen);
+    virtual void OnCloseRequest();
+    // Window pixels -> the coordinates this screen's widgets are placed in;
+    // the pointer handlers map through it before they reach the children.
+    virtual void MapToLogical(int x, int y, int& lx, int& ly) const;
+
+    void AddChild(CWidget* widget);
+    const std::vector<CWidget*>& GetChildren() const { return m_children; }
+    void SetResult(int result) { m_result = result; }
+    int GetResult() const { return m_result; }
+
+    void SetDraggable(bool draggable) { m_draggable = draggable; }
+    bool IsDraggable() const { return m_draggable; }
+    bool IsDragging() const { return m_dragging; }
+
+protected:
+    void EndDrag() { m_dragging = false; }
+
+private:
+    std::vector<CWidget*> m_children;
+    int m_result;
+    bool m_dragging;
+    bool m_draggable;
+    int m_drag_x;
+    int m_drag_y;
+};

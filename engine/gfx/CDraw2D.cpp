@@ -1,0 +1,138 @@
+#include "engine/gfx/CDraw2D.h"
+
+#include <GL/gl.h>
+
+#include "engine/gfx/CTexture.h"
+
+void CDraw2D::SetColor(float r, float g, float b, float a)
+{
+    glColor4f(r, g, b, a);
+}
+
+void CDraw2D::SetTexturing(bool on)
+{
+    if (on)
+        glEnable(GL_TEXTURE_2D);
+    else
+        glDisable(GL_TEXTURE_2D);
+}
+
+void CDraw2D::BindTexture(unsigned int texture)
+{
+    glBindTexture(GL_TEXTURE_2D, texture);
+}
+
+void CDraw2D::SetBlend(bool on)
+{
+    if (on)
+        glEnable(GL_BLEND);
+    else
+        glDisable(GL_BLEND);
+}
+
+void CDraw2D::EnableAlphaBlend()
+{
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_BLEND);
+}
+
+void CDraw2D::SetAlphaTest(bool on)
+{
+    if (on)
+        glEnable(GL_ALPHA_TEST);
+    else
+        glDisable(GL_ALPHA_TEST);
+}
+
+void CDraw2D::EnableAlphaTestAbove(float threshold)
+{
+    glAlphaFunc(GL_GREATER, threshold);
+    glEnable(GL_ALPHA_TEST);
+}
+
+void CDraw2D::SetDepthTest(bool on)
+{
+    if (on)
+        glEnable(GL_DEPTH_TEST);
+    else
+        glDisable(GL_DEPTH_TEST);
+}
+
+void CDraw2D::SetDepthWrite(bool on)
+{
+    glDepthMask(on ? GL_TRUE : GL_FALSE);
+}
+
+void CDraw2D::SetLighting(bool on)
+{
+    if (on)
+        glEnable(GL_LIGHTING);
+    else
+        glDisable(GL_LIGHTING);
+}
+
+void CDraw2D::UseNicestPerspective()
+{
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+}
+
+void CDraw2D::SetClearColor(float r, float g, float b, float a)
+{
+    glClearColor(r, g, b, a);
+}
+
+void CDraw2D::ClearColorAndDepth()
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+void CDraw2D::ClearDepth()
+{
+    glClear(GL_DEPTH_BUFFER_BIT);
+}
+
+void CDraw2D::ClearDepthInRect(int x, int y, int width, int height)
+{
+    glScissor(x, y, width, height);
+    glEnable(GL_SCISSOR_TEST);
+    glClear(GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_SCISSOR_TEST);
+}
+
+void CDraw2D::SetOrthoProjection(int window_width, int window_height, double logical_width, double logical_height,
+                                 double near_plane, double far_plane)
+{
+    glViewport(0, 0, window_width, window_height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0.0, logical_width, logical_height, 0.0, near_plane, far_plane);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void CDraw2D::DrawOpaquePicture(unsigned int texture, float width, float height)
+{
+    glEnable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    glDisable(GL_ALPHA_TEST);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    // Replacing skips the colour multiply: the cheapest full-screen layer a
+    // software renderer can draw.
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    CTexture::DrawQuad(0.0f, 0.0f, 0.0f, width, height, 0.0f, 1.0f, 0.0f, 1.0f);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+}
+
+void CDraw2D::SetPictureFilter(unsigned int texture, bool nearest)
+{
+    const GLint filter = nearest ? GL_NEAREST : GL_LINEAR;
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+}
+
+void CDraw2D::SetMipmapFilter(unsigned int texture, bool nearest)
+{
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, nearest ? GL_NEAREST : GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, nearest ? GL_NEAREST : GL_LINEAR_MIPMAP_NEAREST);
+}

@@ -1,0 +1,122 @@
+#include "engine/gfx/CSparkleLists.h"
+
+#include "engine/gfx/CResManager.h"
+#include "engine/gfx/CSprite.h"
+
+#include <utility>
+
+namespace
+{
+// Steps on average between two new back sparkles, and the draw that starts one.
+constexpr int kBackSparkleOdds = 20;
+constexpr int kBackSparkleDraw = 5;
+
+// Updates every element; a finished one is deleted and the one moving into its place is
+// updated next, so neighbours that finish together both go.
+template <typename T>
+void UpdateList(std::vector<std::unique_ptr<T>>& list)
+{
+    size_t i = 0;
+    while (i < list.size())
+    {
+        if (list[i]->Update())
+        {
+            list.erase(list.begin() + static_cast<long>(i));
+        }
+        else
+        {
+            ++i;
+        }
+    }
+}
+
+template <typename T>
+void DrawList(const std::vector<std::unique_ptr<T>>& list, CSprite* sprite)
+{
+    if (sprite == nullptr)
+    {
+        return;
+    }
+    sprite->SetFlipV(true);
+    sprite->SetBlend(true);
+    bool first = true;
+    for (const std::unique_ptr<T>& item : list)
+    {
+        item->Draw(first);
+        first = false;
+    }
+}
+}
+
+CSparkleLists::CSparkleLists(SparkleRandom random) : m_random(std::move(random))
+{
+}
+
+CSparkleLists::~CSparkleLists() = default;
+
+void CSparkleLists::Clear()
+{
+    m_sparkles.clear();
+    m_back_sparkles.clear();
+}
+
+void CSparkleLists::AddSparkle(CVector4 position, int32_t group)
+{
+    CSprite* sprite = m_res_manager ? m_res_manager->FindSprite(kFrontSprite) : nullptr;
+    if (sprite == nullptr)
+    {
+        return;
+    }
+    m_sparkles.push_back(std::make_unique<CSparkle>(sprite, position, group, m_random));
+}
+
+void CSparkleLists::UpdateSparkles()
+{
+    if (m_res_manager == nullptr)
+    {
+        return;
+    }
+    UpdateList(m_sparkles);
+}
+
+void CSparkleLists::DrawSparkles()
+{
+    if (m_res_manager == nullptr)
+    {
+        return;
+    }
+    DrawList(m_sparkles, m_res_manager->FindSprite(kFrontSprite));
+}
+
+void CSparkleLists::AddBackSparkle()
+{
+    CSprite* sprite = m_res_manager ? m_res_manager->FindSprite(kBackSprite) : nullptr;
+    if (sprite == nullptr)
+    {
+        return;
+    }
+    m_back_sparkles.push_back(std::make_unique<CBackSparkle>(sprite, m_random));
+}
+
+void CSparkleLists::UpdateBackSparkles()
+{
+    if (m_res_manager == nullptr)
+    {
+        return;
+    }
+    CBackSparkle::UpdateDrift(m_random);
+    if ((m_random() & 0x7fffffff) % kBackSparkleOdds == kBackSparkleDraw)
+    {
+        AddBackSparkle();
+    }
+    UpdateList(m_back_sparkles);
+}
+
+void CSparkleLists::DrawBackSparkles()
+{
+    if (m_res_manager == nullptr)
+    {
+        return;
+    }
+    DrawList(m_back_sparkles, m_res_manager->FindSprite(kBackSprite));
+}

@@ -1,0 +1,231 @@
+#include "engine/gfx/CSprite.h"
+
+#include "engine/files/CConfigFile.h"
+#include "engine/files/CFileData.h"
+#include "engine/files/CFilePack.h"
+#include "engine/gfx/CTexture.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+
+namespace
+{
+// A separate alpha picture is named only when the value is longer than this.
+constexpr size_t kMinAlphaNameLength = 3;
+}
+
+CSprite::CSprite(const CSprite& other)
+    : m_position(other.m_position),
+      m_texture(other.m_texture),
+      m_groups(other.m_groups),
+      m_frames(other.m_frames),
+      m_width(other.m_width),
+      m_height(other.m_height),
+      m_frame(other.m_frame),
+      m_group(other.m_group),
+      m_visible(other.m_visible),
+      m_owns_texture(false),
+      m_blend(other.m_blend),
+      m_flip(other.m_flip),
+      m_elapsed(other.m_elapsed),
+      m_frame_delay(other.m_frame_delay)
+{
+}
+
+CSprite& CSprite::operator=(const CSprite& other)
+{
+    if (this == &other)
+    {
+        return *this;
+    }
+    m_position = other.m_position;
+    m_texture = other.m_texture;
+    m_groups = other.m_groups;
+    m_frames = other.m_frames;
+    m_width = other.m_width;
+    m_height = other.m_height;
+    m_frame = other.m_frame;
+    m_group = other.m_group;
+    m_visible = other.m_visible;
+    m_owns_texture = false;
+    m_blend = other.m_blend;
+    m_flip = other.m_flip;
+    m_elapsed = other.m_elapsed;
+    m_frame_delay = other.m_frame_delay;
+    return *this;
+}
+
+// The texture's own destructor frees its GL names when the last sprite sharing it goes,
+// so a copy never draws with a texture its source has already released.
+CSprite::~CSprite() = default;
+
+void CSprite::LoadFile(CFilePack* pack, const char* name)
+{
+    if (pack == nullptr || name == nullptr)
+    {
+        return;
+    }
+    CFileData data = pack->GetFile(name);
+    Parse(pack, reinterpret_cast<const char*>(data.GetData()), data.GetSize());
+    data.Free();
+}
+
+bool CSprite::Parse(CFilePack* pack, const char* text, unsigned size)
+{
+    ReleaseTexture();
+
+    CConfigFile config;
+    config.LoadFromBuffer(reinterpret_cast<const unsigned char*>(text), text ? size : 0, true);
+    std::string picture = config.GetValue("file_name", "0");
+    std::string alpha = config.GetValue("file_alpha", "0");
+    bool wrap = StrToInt(config.GetValue("tex_wrap", "0")) != 0;
+    bool dynamic = StrToInt(config.GetValue("tex_dynamic", "0")) != 0;
+    // A grid of no rows or columns has no cell to show; it is read as one.
+    m_groups = std::max(1, StrToInt(config.GetValue("groups", "1")));
+    m_frames = std::max(1, StrToInt(config.GetValue("frames", "1")));
+
+    // A copy that loads a description of its own stops sharing its source's picture.
+    if (!m_texture || !m_owns_texture)
+    {
+        m_texture = std::make_shared<CTexture>();
+    }
+    if (pack != nullptr)
+    {
+        if (alpha.size() > kMinAlphaNameLength)
+        {
+            m_texture->LoadWithAlpha(*pack, picture, alpha, wrap, dynamic);
+        }
+        else
+        {
+            m_texture->Load(*pack, picture, wrap, dynamic);
+        }
+    }
+
+    m_width = static_cast<float>(static_cast<unsigned>(m_texture->GetWidth()) /
+                                 static_cast<unsigned>(m_frames));
+    m_height = static_cast<float>(static_cast<unsigned>(m_texture->GetHeight()) /
+                                  static_cast<unsigned>(m_groups));
+    m_frame = 0;
+    m_group = 0;
+    m_owns_texture = true;
+    return true;
+}
+
+void CSprite::ReleaseTexture()
+{
+    if (m_texture && m_owns_texture)
+    {
+        m_texture->Release();
+    }
+}
+
+void CSprite::SetGrid(int32_t groups, int32_t frames)
+{
+    m_groups = std::max(0, groups);
+    m_frames = std::max(0, frames);
+    m_group = 0;
+    m_frame = 0;
+    m_elapsed = 0;
+}
+
+void CSprite::SetSize(float width, float height)
+{
+    m_width = width;
+    m_height = height;
+}
+
+void CSprite::SetGroup(int32_t index)
+{
+    m_group = (index >= 0 && index < m_groups) ? index : 0;
+}
+
+void CSprite::SetFrame(int32_t index)
+{
+    if (index >= 0 && index < m_frames)
+    {
+        m_frame = index;
+        m_elapsed = static_cast<uint32_t>(index) * m_frame_delay;
+    }
+    else
+    {
+        m_frame = 0;
+        m_elapsed = 0;
+    }
+}
+
+void CSprite::Advance(uint32_t dt)
+{
+    if (m_frame_delay == 0 || m_frames <= 0)
+    {
+        m_frame = 0;
+        m_elapsed = 0;
+        return;
+    }
+    uint64_t elapsed = static_cast<uint64_t>(m_elapsed) + dt;
+    uint64_t cycle = static_cast<uint64_t>(m_frame_delay) * static_cast<uint64_t>(m_frames);
+    // After a long stall the loop goes on where the time says, not from its first frame.
+    elapsed %= cycle;
+    m_elapsed = static_cast<uint32_t>(elapsed);
+    m_frame = static_cast<int32_t>(elapsed / m_frame_delay);
+}
+
+void CSprite::GetCellCoords(float& u_left, float& u_right, float& v_low, float& v_high) const
+{
+    float frames = static_cast<float>(std::max(1, m_frames));
+    float groups = static_cast<float>(std::max(1, m_groups));
+    u_left = static_cast<float>(m_frame) / frames;
+    u_right = static_cast<float>(m_frame + 1) / frames;
+    v_low = static_cast<float>(m_group) / groups;
+    v_high = static_cast<float>(m_group + 1) / groups;
+}
+
+void CSprite::Draw(bool bind_texture)
+{
+    if (!m_visible)
+    {
+        return;
+    }
+    glPushMatrix();
+    if (bind_texture)
+    {
+        glBindTexture(GL_TEXTURE_2D, m_texture ? m_texture->GetId() : 0);
+    }
+    if (m_blend)
+    {
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        glEnable(GL_BLEND);
+        glDisable(GL_ALPHA_TEST);
+    }
+    glEnable(GL_TEXTURE_2D);
+
+    float u_left;
+    float u_right;
+    float v_low;
+    float v_high;
+    GetCellCoords(u_left, u_right, v_low, v_high);
+    float v_bottom = m_flip ? v_high : v_low;
+    float v_top = m_flip ? v_low : v_high;
+    float x = m_position.x;
+    float y = m_position.y;
+    float z = m_position.z;
+    float hw = m_width / 2.0f;
+    float hh = m_height / 2.0f;
+
+    glBegin(GL_TRIANGLE_STRIP);
+    glTexCoord2f(u_right, v_bottom);
+    glVertex3f(x + hw, y - hh, z);
+    glTexCoord2f(u_left, v_bottom);
+    glVertex3f(x - hw, y - hh, z);
+    glTexCoord2f(u_right, v_top);
+    glVertex3f(x + hw, y + hh, z);
+    glTexCoord2f(u_left, v_top);
+    glVertex3f(x - hw, y + hh, z);
+    glEnd();
+
+    if (m_blend)
+    {
+        glDisable(GL_BLEND);
+    }
+    glPopMatrix();
+}

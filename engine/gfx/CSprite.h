@@ -1,0 +1,77 @@
+#pragma once
+
+#include "engine/gfx/CVector4.h"
+
+#include <cstdint>
+#include <memory>
+
+class CFilePack;
+class CTexture;
+
+// An animated, textured, axis-aligned quad: a picture cut into a grid whose rows are
+// groups and whose columns are the frames of each group's animation. A loaded sprite
+// owns its texture; copies share it (reference counted) and keep their own position,
+// group and frame.
+class CSprite
+{
+public:
+    static constexpr uint32_t kDefaultFrameDelay = 50;
+
+    CSprite() = default;
+    CSprite(const CSprite& other);
+    CSprite& operator=(const CSprite& other);
+    virtual ~CSprite();
+
+    void LoadFile(CFilePack* pack, const char* name);
+    bool Parse(CFilePack* pack, const char* text, unsigned size);
+    void ReleaseTexture();
+
+    void Draw(bool bind_texture);
+    void Advance(uint32_t dt);
+
+    void SetGroup(int32_t index);
+    void SetFrame(int32_t index);
+    void SetFrameDelay(uint32_t ms) { m_frame_delay = ms; }
+    void SetSize(float width, float height);
+    void SetVisible(bool visible) { m_visible = visible; }
+    void SetBlend(bool blend) { m_blend = blend; }
+    void SetFlipV(bool flip) { m_flip = flip; }
+    // Stands in for a loaded picture; the picture's grid is fixed by the two counts.
+    void SetGrid(int32_t groups, int32_t frames);
+
+    void SetPosition(const CVector4& position) { m_position = position; }
+    CVector4& GetPosition() { return m_position; }
+    const CVector4& GetPosition() const { return m_position; }
+    int32_t GetFrameCount() const { return m_frames; }
+    int32_t GetGroupCount() const { return m_groups; }
+    int32_t GetFrame() const { return m_frame; }
+    int32_t GetGroup() const { return m_group; }
+    uint32_t GetElapsed() const { return m_elapsed; }
+    uint32_t GetFrameDelay() const { return m_frame_delay; }
+    float GetWidth() const { return m_width; }
+    float GetHeight() const { return m_height; }
+    bool IsVisible() const { return m_visible; }
+    bool GetBlend() const { return m_blend; }
+    bool GetFlipV() const { return m_flip; }
+    bool OwnsTexture() const { return m_owns_texture; }
+    CTexture* GetTexture() const { return m_texture.get(); }
+
+    // Texture coordinates of the current cell: left, right, low and high.
+    void GetCellCoords(float& u_left, float& u_right, float& v_low, float& v_high) const;
+
+private:
+    CVector4 m_position;
+    std::shared_ptr<CTexture> m_texture;
+    int32_t m_groups = 0;
+    int32_t m_frames = 0;
+    float m_width = 0.0f;
+    float m_height = 0.0f;
+    int32_t m_frame = 0;
+    int32_t m_group = 0;
+    bool m_visible = true;
+    bool m_owns_texture = false;
+    bool m_blend = false;
+    bool m_flip = false;
+    uint32_t m_elapsed = 0;
+    uint32_t m_frame_delay = kDefaultFrameDelay;
+};

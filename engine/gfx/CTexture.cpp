@@ -1,0 +1,222 @@
+#include "engine/gfx/CTexture.h"
+
+#include "engine/files/CFilePack.h"
+#include "engine/gfx/CJpegDecoder.h"
+#include "engine/gfx/CTgaDecoder.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <utility>
+
+namespace
+{
+bool g_upload_enabled = true;
+
+bool IsTgaName(const std::string& file)
+{
+    return !file.empty() && (file.back() == 'a' || file.back() == 'A');
+}
+
+GLenum FormatOf(const CPicture& picture)
+{
+    return picture.m_components == 4 ? GL_RGBA : GL_RGB;
+}
+}
+
+CTexture::~CTexture()
+{
+    Release();
+}
+
+void CTexture::SetUploadEnabled(bool enabled)
+{
+    g_upload_enabled = enabled;
+}
+
+bool CTexture::IsUploadEnabled()
+{
+    return g_upload_enabled;
+}
+
+bool CTexture::Load(CFilePack& pack, const std::string& file, bool wrap, bool dynamic)
+{
+    CFileData data = pack.GetFile(file);
+    if (IsTgaName(file))
+        return DecodeTga(data.GetData(), data.GetSize(), wrap, dynamic);
+    return DecodeJpegImage(data.GetData(), data.GetSize(), wrap, dynamic);
+}
+
+bool CTexture::LoadBump(CFilePack& pack, const std::string& file, bool wrap, bool dynamic)
+{
+    m_bump = true;
+    bool ok = false;
+    try
+    {
+        ok = Load(pack, file, wrap, dynamic);
+    }
+    catch (...)
+    {
+        m_bump = false;
+        throw;
+    }
+    m_bump = false;
+    return ok;
+}
+
+bool CTexture::LoadWithAlpha(CFilePack& pack, const std::string& colorFile, const std::string& alphaFile,
+                             bool wrap, bool dynamic)
+{
+    CFileData color = pack.GetFile(colorFile);
+    CFileData alpha = pack.GetFile(alphaFile);
+    return CombineAlpha(color.GetData(), color.GetSize(), alpha.GetData(), alpha.GetSize(), wrap, dynamic);
+}
+
+bool CTexture::DecodeTga(const unsigned char* bytes, std::size_t size, bool wrap, bool dynamic)
+{
+    CPicture picture;
+    if (!CTgaDecoder::Decode(bytes, size, picture))
+        return false;
+    // Only JPEG pictures become bump pairs; a TGA is always a plain texture.
+    return DecodePicture(picture, wrap, dynamic, false);
+}
+
+bool CTexture::DecodeJpegImage(const unsigned char* bytes, std::size_t size, bool wrap, bool dynamic)
+{
+    CPicture picture;
+    if (!CJpegDecoder::Decode(bytes, size, picture))
+        return false;
+    // Grey pictures are drawn as grey colour rather than read past their pixels.
+    picture.ExpandGreyToRgb();
+    return DecodePicture(picture, wrap, dynamic, m_bump);
+}
+
+bool CTexture::DecodePicture(const CPicture& picture, bool wrap, bool dynamic, bool bump)
+{
+    Release();
+    if (bump)
+    {
+        m_bump_id_1 = UploadBump(MakeBumpHalf(picture, false), wrap, dynamic);
+        m_bump_id_2 = UploadBump(MakeBumpHalf(picture, true), wrap, dynamic);
+    }
+    else
+    {
+        m_id = Upload(picture, wrap, dynamic);
+    }
+    m_width = picture.m_width;
+    m_height = picture.m_height;
+    m_components = picture.m_components;
+    return true;
+}
+
+bool CTexture::CombineAlpha(const unsigned char* colorBytes, std::size_t colorSize,
+                            const unsigned char* alphaBytes, std::size_t alphaSize, bool wrap, bool dynamic)
+{
+    CPicture color;
+    CPicture alpha;
+    if (!CJpegDecoder::Decode(colorBytes, colorSize, color) || !CJpegDecoder::Decode(alphaBytes, alphaSize, alpha))
+        return false;
+    if (color.m_width != alpha.m_width || color.m_height != alpha.m_height || color.m_components != 3 ||
+        alpha.m_components != 1)
+        return false;
+    CPicture rgba;
+    rgba.m_width = color.m_width;
+    rgba.m_height = color.m_height;
+    rgba.m_components = 4;
+    const std::size_t count = static_cast<std::size_t>(color.m_width) * color.m_height;
+    rgba.m_pixels.resize(count * 4);
+    for (std::size_t i = 0; i < count; ++i)
+    {
+        rgba.m_pixels[4 * i] = color.m_pixels[3 * i];
+        rgba.m_pixels[4 * i + 1] = color.m_pixels[3 * i + 1];
+        rgba.m_pixels[4 * i + 2] = color.m_pixels[3 * i + 2];
+        rgba.m_pixels[4 * i + 3] = alpha.m_pixels[i];
+    }
+    return DecodePicture(rgba, wrap, dynamic, false);
+}
+
+CPicture CTexture::MakeBumpHalf(const CPicture& picture, bool inverted)
+{
+    CPicture half = picture;
+    for (unsigned char& v : half.m_pixels)
+        v = static_cast<unsigned char>(inverted ? (256 - v) / 2 : (v + 1) / 2);
+    return half;
+}
+
+void CTexture::Release()
+{
+    if (g_upload_enabled)
+    {
+        const GLuint names[3] = {m_id, m_bump_id_1, m_bump_id_2};
+        for (GLuint name : names)
+            if (name != 0)
+                glDeleteTextures(1, &name);
+    }
+    m_id = m_bump_id_1 = m_bump_id_2 = 0;
+}
+
+namespace
+{
+// Both kinds of upload share every step but the texture environment and the
+// level format of a plain (not dynamic) picture.
+GLuint UploadPicture(const CPicture& picture, bool wrap, bool dynamic, GLint envMode,
+                     GLint plainFormat)
+{
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, envMode);
+    // Rows of RGB pictures are packed without padding.
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    const GLenum format = FormatOf(picture);
+    if (dynamic)
+    {
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap ? GL_REPEAT : GL_CLAMP);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap ? GL_REPEAT : GL_CLAMP);
+        gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGBA16, picture.m_width, picture.m_height, format,
+                          GL_UNSIGNED_BYTE, picture.m_pixels.data());
+    }
+    else
+    {
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+        glTexImage2D(GL_TEXTURE_2D, 0, plainFormat, picture.m_width, picture.m_height, 0, format,
+                     GL_UNSIGNED_BYTE, picture.m_pixels.data());
+    }
+    return name;
+}
+} // namespace
+
+unsigned int CTexture::Upload(const CPicture& picture, bool wrap, bool dynamic)
+{
+    if (!g_upload_enabled || picture.IsEmpty())
+        return 0;
+    // RGB16 on purpose: a plain picture keeps no alpha.
+    return UploadPicture(picture, wrap, dynamic, GL_MODULATE, GL_RGB16);
+}
+
+unsigned int CTexture::UploadBump(const CPicture& picture, bool wrap, bool dynamic)
+{
+    if (!g_upload_enabled || picture.IsEmpty())
+        return 0;
+    return UploadPicture(picture, wrap, dynamic, GL_DECAL, GL_RGBA16);
+}
+
+void CTexture::DrawQuad(float x, float y, float z, float width, float height, float sA, float sB, float tA,
+                        float tB)
+{
+    glBegin(GL_TRIANGLE_STRIP);
+    glTexCoord2f(sA, tB);
+    glVertex3f(x, y, z);
+    glTexCoord2f(sA, tA);
+    glVertex3f(x, y + height, z);
+    glTexCoord2f(sB, tB);
+    glVertex3f(x + width, y, z);
+    glTexCoord2f(sB, tA);
+    glVertex3f(x + width, y + height, z);
+    glEnd();
+}

@@ -1,0 +1,63 @@
+#include "engine/gfx/CWindowCopy.h"
+
+#include <GL/gl.h>
+
+#include "engine/gfx/CDraw2D.h"
+#include "engine/gfx/CTexture.h"
+
+#ifndef GL_CLAMP_TO_EDGE
+#define GL_CLAMP_TO_EDGE 0x812F
+#endif
+
+CWindowCopy::~CWindowCopy()
+{
+    Release();
+}
+
+bool CWindowCopy::Capture(int width, int height)
+{
+    if (!CTexture::IsUploadEnabled() || width <= 0 || height <= 0)
+        return false;
+    if (m_texture == 0 || width != m_width || height != m_height)
+    {
+        Release();
+        GLuint name = 0;
+        glGenTextures(1, &name);
+        if (name == 0)
+            return false;
+        m_texture = name;
+        glBindTexture(GL_TEXTURE_2D, m_texture);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
+        m_width = width;
+        m_height = height;
+    }
+    glBindTexture(GL_TEXTURE_2D, m_texture);
+    // Only an error of the copy itself may keep the picture from use.
+    while (glGetError() != GL_NO_ERROR)
+    {
+    }
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, width, height);
+    return glGetError() == GL_NO_ERROR;
+}
+
+void CWindowCopy::Draw(float logical_width, float logical_height) const
+{
+    // Window row 0 is the bottom one: the top of the screen takes t = 1.
+    CDraw2D::DrawOpaquePicture(m_texture, logical_width, logical_height);
+}
+
+void CWindowCopy::Release()
+{
+    if (m_texture != 0)
+    {
+        GLuint name = m_texture;
+        glDeleteTextures(1, &name);
+    }
+    m_texture = 0;
+    m_width = 0;
+    m_height = 0;
+}
