@@ -5,6 +5,7 @@
 #include "tools/assetgen/CBackdropArt.h"
 #include "tools/assetgen/CBrickArt.h"
 #include "tools/assetgen/CFontSheet.h"
+#include "tools/assetgen/CJewelArt.h"
 #include "tools/assetgen/CSpriteArt.h"
 #include "tools/assetgen/CThumbArt.h"
 #include "tools/assetgen/CTitleArt.h"
@@ -37,6 +38,7 @@ int main(int argc, char** argv)
         CSpriteArt::Write(sink, fonts);
         CTitleArt::Write(sink, fonts);
         CThumbArt::Write(sink, fonts);
+        CJewelArt::Write(sink);
         std::printf("assetgen: %zu files\n", sink.GetWritten().size());
     }
     catch (const std::exception& error)
