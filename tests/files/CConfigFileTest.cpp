@@ -134,7 +134,7 @@ TEST(CConfigFileTest, AbsentKeyGivesTheDefaultAndIsNotAdded)
     EXPECT_EQ(config.ToText(), "");
 }
 
-TEST(CConfigFileTest, WrittenFormIsSortedByBytesWithLfAndQuotesOnlyForSpaces)
+TEST(CConfigFileTest, WrittenFormIsSortedByBytesWithLfAndQuotesForBlanksAndEmptyValues)
 {
     CConfigFile config;
     config.SetValue("b", "two words");
@@ -142,7 +142,41 @@ TEST(CConfigFileTest, WrittenFormIsSortedByBytesWithLfAndQuotesOnlyForSpaces)
     config.SetValue("B", "upper");
     config.SetValue("a_long", "x\ty");
     config.SetValue("\xe0", "high");
-    EXPECT_EQ(config.ToText(), "B upper\na one\na_long x\ty\nb \"two words\"\n\xe0 high\n");
+    config.SetValue("e", "");
+    EXPECT_EQ(config.ToText(), "B upper\na one\na_long \"x\ty\"\nb \"two words\"\ne \"\"\n\xe0 high\n");
+}
+
+// A value the writer left bare would swallow the pair after it on reading.
+TEST(CConfigFileTest, EveryWrittenValueReadsBackAndKeepsTheNextPair)
+{
+    struct Case
+    {
+        const char* written;
+        const char* read;
+    };
+    const Case cases[] = {
+        {"", ""},
+        {" ", " "},
+        {"a\tb", "a\tb"},
+        {"line\nbreak", "line\nbreak"},
+        {"say \"hi\"", "say 'hi'"},
+        {"\"", "'"},
+        {"a//b", "a/\\b"},
+        {"http://x//", "http:/\\x/\\"},
+    };
+    CTempDir dir;
+    for (const Case& c : cases)
+    {
+        CConfigFile config;
+        config.SetValue("name0", c.written);
+        config.SetValue("score0", "42");
+        ASSERT_TRUE(config.Save(dir.File("t.tab"), "zq71w", 5));
+        CConfigFile back;
+        ASSERT_TRUE(back.Load(dir.File("t.tab"), true, "zq71w", 5));
+        EXPECT_EQ(back.GetValue("name0", "missing"), c.read) << c.written;
+        EXPECT_EQ(back.GetValue("score0", "missing"), "42") << c.written;
+        EXPECT_EQ(back.GetPairs().size(), 2u) << c.written;
+    }
 }
 
 TEST(CConfigFileTest, NumbersAreWrittenWithIntegerAndSixDecimalForms)
