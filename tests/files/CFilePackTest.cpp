@@ -254,6 +254,7 @@ TEST_F(CFilePackTest, WithoutAPackEverythingComesFromTheDisk)
     CTempDir::WriteText("loose.txt", "disk");
     CFilePack reader;
     EXPECT_FALSE(reader.Open("no.pk"));
+    EXPECT_EQ(reader.GetOpenError(), "cannot be opened: No such file or directory");
     EXPECT_EQ(Text(reader.GetFile("loose.txt")), "disk");
 }
 
@@ -268,6 +269,7 @@ TEST_F(CFilePackTest, WrongMagicFailsAndKeepsTheOldTable)
     CFilePack reader;
     ASSERT_TRUE(reader.Open("good.pk"));
     EXPECT_FALSE(reader.Open("bad.pk"));
+    EXPECT_EQ(reader.GetOpenError(), "is not a resource pack");
     EXPECT_EQ(reader.GetEntryCount(), 1u);
     EXPECT_EQ(Text(reader.GetFile("a")), "1");
 }
@@ -283,10 +285,16 @@ TEST_F(CFilePackTest, TruncatedPacksFailAtEveryCut)
         CFilePack reader;
         EXPECT_FALSE(reader.Open("cut.pk")) << "cut at " << cut;
         EXPECT_EQ(reader.GetEntryCount(), 0u);
+        if (cut >= 6)
+        {
+            EXPECT_EQ(reader.GetOpenError(), "is damaged: its table of files runs past the end") << cut;
+        }
     }
     CTempDir::WriteBytes("full.pk", full);
     CFilePack reader;
+    EXPECT_FALSE(reader.Open("cut.pk"));
     EXPECT_TRUE(reader.Open("full.pk"));
+    EXPECT_EQ(reader.GetOpenError(), "");
 }
 
 TEST_F(CFilePackTest, LyingCountsAndSizesFail)
