@@ -193,3 +193,63 @@ e2e_rmse() {
 }
 
 e2e_below() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a < b) }'; }
+
+# --- Playing a game: window shots, pictures that settle, clicks. -----------
+
+# A picture of the game window alone: $E2E_SHOTS/<name>.png.
+e2e_window_shot() {
+    mkdir -p "$E2E_SHOTS"
+    import -window "$E2E_WINDOW" "$E2E_SHOTS/$1.png" 2>/dev/null || e2e_fail "no screenshot $1"
+}
+
+# Normalised RMSE of one region (WxH+X+Y) of two pictures.
+e2e_region_rmse() {
+    convert "$1" -crop "$3" +repage "$E2E_DIR/region_a.png"
+    convert "$2" -crop "$3" +repage "$E2E_DIR/region_b.png"
+    e2e_rmse "$E2E_DIR/region_a.png" "$E2E_DIR/region_b.png"
+}
+
+# Takes window shots until a region stops changing between two looks, then
+# waits a little more: effects advance per frame, so a busy machine makes
+# them slower, and a click counts only once they are done.
+# e2e_wait_still <shot> <region>
+e2e_wait_still() {
+    local name="$1" calm=0 measure deadline=$((SECONDS + E2E_TIMEOUT))
+    e2e_window_shot "$name"
+    while [ $calm -lt 2 ]; do
+        sleep 0.3
+        e2e_expect_running "waiting for $name to settle"
+        mv "$E2E_SHOTS/$name.png" "$E2E_DIR/previous.png"
+        e2e_window_shot "$name"
+        measure=$(e2e_region_rmse "$E2E_DIR/previous.png" "$E2E_SHOTS/$name.png" "$2")
+        if e2e_below "$measure" 0.02; then calm=$((calm + 1)); else calm=0; fi
+        [ $SECONDS -ge $deadline ] && e2e_fail "$name does not settle (RMSE $measure)"
+    done
+    sleep 1
+}
+
+# A click as a player makes it: the pointer comes to rest, then the button.
+e2e_click() {
+    xdotool mousemove --window "$E2E_WINDOW" "$1" "$2"
+    sleep 0.2
+    xdotool click 1
+}
+
+# A click or a key that leads to another screen or dialog; waits until the
+# window reports it. e2e_to <state> click X Y | e2e_to <state> key KEY
+e2e_to() {
+    local state="$1" mark
+    shift
+    mark=$(e2e_state_mark)
+    case "$1" in
+    click) e2e_click "$2" "$3" ;;
+    key) e2e_key "$2" ;;
+    esac
+    e2e_wait_state "$state" "$mark"
+}
+
+# The pointer away from every button and board, so that nothing shows a hover.
+e2e_rest() {
+    xdotool mousemove --window "$E2E_WINDOW" 790 590
+    sleep "${1:-0.5}"
+}
