@@ -17,7 +17,7 @@ SAVE_KEY="zq71w"
 fail() { e2e_fail "$@"; }
 shot() { e2e_window_shot "$1"; }
 below() { e2e_below "$1" "$2"; }
-rmse() { e2e_region_rmse "$1" "$2" "$3"; }
+rmse() { e2e_rmse "$1" "$2" "$3"; }
 value_of() { "$FILES" "$1" "$2" | sed -n "s/^$3 //p"; }
 
 # A picture of the asset tree at the window's size.
@@ -30,16 +30,7 @@ reference() {
 # Waits until a region of the window shows what the asset picture shows
 # there: wait_for <shot> <asset> <region>.
 wait_for() {
-    local deadline=$((SECONDS + E2E_TIMEOUT)) ref measure
-    ref=$(reference "$2")
-    while true; do
-        shot "$1"
-        measure=$(rmse "$E2E_SHOTS/$1.png" "$ref" "$3")
-        below "$measure" 0.06 && return 0
-        e2e_expect_running "waiting for $1"
-        [ $SECONDS -ge $deadline ] && fail "$1 does not show $2 (RMSE $measure)"
-        sleep 0.2
-    done
+    e2e_wait_picture "$1 to show $2" e2e_looks_like "$1" "$(reference "$2")" 0.06 "$3"
 }
 
 # The medium board: 15 x 15 cells, the ring of arrows included, over
@@ -51,7 +42,7 @@ MOVES_AREA="90x26+170+32"
 
 # A press held for a few frames: the game reads the button once a frame.
 press_on() {
-    xdotool mousemove --window "$E2E_WINDOW" $(cell "$1" "$2")
+    e2e_move $(cell "$1" "$2")
     sleep 0.3
     xdotool mousedown 1
     sleep 0.15
@@ -90,8 +81,8 @@ wait_for 02-slider-menu $MENU_TITLE
 
 # --- A new game on the medium board at medium difficulty. -------------------
 e2e_to CSliderNewGameDialog click $NEW_GAME
-e2e_click 130 320   # Medium Field
-e2e_click 490 320   # Medium
+e2e_click_at 130 320   # Medium Field
+e2e_click_at 490 320   # Medium
 sleep 0.5
 shot 03-new-game-dialog
 e2e_to CSliderGameScreen click 295 450   # OK
@@ -102,7 +93,7 @@ below 0.1 "$(rmse "$E2E_SHOTS/05-dealt.png" "$(reference mui/slider/game_bg.jpg)
     || fail "no bricks on the board"
 
 # The arrow at the left end of row 3 lights its row, and only that row.
-xdotool mousemove --window "$E2E_WINDOW" $(cell 0 3)
+e2e_move $(cell 0 3)
 sleep 1
 shot 06-row-hovered
 below 0.04 "$(rmse "$E2E_SHOTS/05-dealt.png" "$E2E_SHOTS/06-row-hovered.png" "$(row_area 3)")" \
@@ -164,7 +155,7 @@ left=$(value_of "$DATA/slider.sav" $SAVE_KEY gf_m_score_level)
 
 e2e_to CExitWnd key Escape
 sleep 1
-e2e_click 400 537   # Quit Game
+e2e_click_at 400 537   # Quit Game
 e2e_wait_exit 30
 [ "$E2E_STATUS" -eq 0 ] || fail "exit code $E2E_STATUS"
 echo "PASS: new game, hover, turns, left in the middle of a turn, continued, files read back, exit"
