@@ -1,0 +1,475 @@
+#include "games/filler/CFillerField.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "engine/files/CConfigFile.h"
+#include "games/filler/CFillerBrick.h"
+#include "games/filler/CFillerParams.h"
+#include "shell/game/CGameEvents.h"
+#include "shell/game/SaveValues.h"
+
+namespace
+{
+// Neighbour order of every flood: right, left, down, up.
+const int STEP_X[4] = {1, -1, 0, 0};
+const int STEP_Y[4] = {0, 0, 1, -1};
+const int TABLE_SWAPS = 50;
+
+int Random(int n)
+{
+    return std::rand() % n;
+}
+}
+
+CFillerField::CFillerField(CFillerParams& params, CGameEvents* events)
+    : CFillerField(params, events, CFillerParams::BoardWidth(params.GetLastSize()),
+                   CFillerParams::BoardHeight(params.GetLastSize()))
+{
+}
+
+CFillerField::CFillerField(CFillerParams& params, CGameEvents* events, int width, int height)
+    : m_params(params), m_events(events)
+{
+    m_width = std::min(std::max(width, 1), MAX_SIDE);
+    m_height = std::min(std::max(height, 1), MAX_SIDE);
+    m_extent = params.GetFieldWidth();
+    m_cell_size = m_extent / static_cast<float>(m_width);
+    m_height_extent = m_height * m_cell_size;
+
+    for (int i = 0; i < TABLE_SWAPS; ++i)
+    {
+        int a = Random(COLOR_VALUES);
+        int b = Random(COLOR_VALUES);
+        std::swap(m_color_table[a], m_color_table[b]);
+    }
+
+    const int cells = m_width * m_height;
+    m_bricks.resize(cells);
+    m_cells.assign(cells, 0);
+    m_marks.assign(cells, 0);
+    m_cover.assign(cells, 0);
+    m_queue.resize(cells);
+    for (int y = 0; y < m_height; ++y)
+        for (int x = 0; x < m_width; ++x)
+        {
+            auto brick = std::make_unique<CFillerBrick>(&m_params);
+            CVector4 position;
+            brick->SetPosition(GetBrickPosition(position, x, y));
+            brick->SetScale(m_cell_size);
+            m_bricks[Cell(x, y)] = std::move(brick);
+            SetCellColor(x, y, m_color_table[Random(COLOR_COUNT)]);
+        }
+    SaveSnapshot();
+}
+
+CFillerField::~CFillerField() {}
+
+CModel* CFillerField::GetBrick(int x, int y) const
+{
+    return GetFillerBrick(x, y);
+}
+
+CFillerBrick* CFillerField::GetFillerBrick(int x, int y) const
+{
+    return IsInside(x, y) ? m_bricks[Cell(x, y)].get() : nullptr;
+}
+
+CVector4& CFillerField::GetBrickPosition(CVector4& out, int x, int y) const
+{
+    out.Set(m_cell_size / 2.0f + x * m_cell_size - m_extent / 2.0f,
+            m_height_extent / 2.0f - y * m_cell_size - m_cell_size / 2.0f, GetDepth());
+    return out;
+}
+
+int CFillerField::AddZone(int x, int y)
+{
+    m_zones.push_back({x, y});
+    m_zone_sizes.push_back(0);
+    CountZones();
+    return static_cast<int>(m_zones.size()) - 1;
+}
+
+void CFillerField::GetZoneStart(int zone, int& x, int& y) const
+{
+    x = 0;
+    y = 0;
+    if (zone >= 0 && zone < GetZoneCount())
+    {
+        x = m_zones[zone].m_x;
+        y = m_zones[zone].m_y;
+    }
+}
+
+int CFillerField::GetZoneSize(int zone) const
+{
+    return (zone >= 0 && zone < static_cast<int>(m_zone_sizes.size())) ? m_zone_sizes[zone] : 0;
+}
+
+bool CFillerField::IsColorFree(int index) const
+{
+    if (index < 0 || index >= COLOR_VALUES)
+        return false;
+    for (const SZone& zone : m_zones)
+        if (GetCellColor(zone.m_x, zone.m_y) == m_color_table[index])
+            return false;
+    return true;
+}
+
+bool CFillerField::IsColorAllowed(int value) const
+{
+    int index = FindColor(value);
+    return index >= 0 && IsColorFree(index);
+}
+
+int CFillerField::FindColor(int value) const
+{
+    for (int i = 0; i < COLOR_COUNT; ++i)
+        if (m_color_table[i] == value)
+            return i;
+    return -1;
+}
+
+int CFillerField::GetColorIndex(int value) const
+{
+    for (int i = 0; i < COLOR_VALUES; ++i)
+        if (m_color_table[i] == value)
+            return i;
+    return -1;
+}
+
+bool CFillerField::SetColorTable(const int table[COLOR_VALUES])
+{
+    bool seen[COLOR_VALUES] = {};
+    for (int i = 0; i < COLOR_VALUES; ++i)
+    {
+        if (table[i] < 0 || table[i] >= COLOR_VALUES || seen[table[i]])
+            return false;
+        seen[table[i]] = true;
+    }
+    for (int i = 0; i < COLOR_VALUES; ++i)
+        m_color_table[i] = table[i];
+    return true;
+}
+
+int CFillerField::GetCellColor(int x, int y) const
+{
+    return IsInside(x, y) ? m_cells[Cell(x, y)] : -1;
+}
+
+void CFillerField::SetCellColor(int x, int y, int value)
+{
+    if (!IsInside(x, y) || value < 0 || value >= COLOR_VALUES)
+        return;
+    m_cells[Cell(x, y)] = value;
+    m_bricks[Cell(x, y)]->SetColor(value);
+}
+
+bool CFillerField::FillZone(int x, int y, int index)
+{
+    // Once the board is covered a move has nothing left to take.
+    if (m_game_over || !IsInside(x, y) || !IsColorFree(index))
+        return false;
+    const int oldColor = m_cells[Cell(x, y)];
+    const int newColor = m_color_table[index];
+    const bool animate = m_params.GetAnimation();
+    const unsigned stamp = NextStamp();
+    int head = 0;
+    int tail = 0;
+    m_queue[tail++] = Cell(x, y);
+    m_marks[Cell(x, y)] = stamp;
+    while (head < tail)
+    {
+        int cell = m_queue[head++];
+        CFillerBrick& brick = *m_bricks[cell];
+        m_cells[cell] = newColor;
+        if (animate)
+        {
+            if (!brick.IsChanging())
+                m_changing.push_back(cell);
+            brick.SetTargetColor(newColor);
+        }
+        else
+            brick.SetColor(newColor);
+        int cx = cell % m_width;
+        int cy = cell / m_width;
+        for (int d = 0; d < 4; ++d)
+        {
+            int nx = cx + STEP_X[d];
+            int ny = cy + STEP_Y[d];
+            if (!IsInside(nx, ny))
+                continue;
+            int next = Cell(nx, ny);
+            if (m_marks[next] != stamp && m_cells[next] == oldColor)
+            {
+                m_marks[next] = stamp;
+                m_queue[tail++] = next;
+            }
+        }
+    }
+    m_wave_running = true;
+    m_wave_radius = 0.0f;
+    m_wave_shape = Random(4);
+    CountZones();
+    return true;
+}
+
+unsigned CFillerField::NextStamp()
+{
+    if (++m_stamp == 0)
+    {
+        // Wrapped around: old marks could pass for new ones.
+        std::fill(m_marks.begin(), m_marks.end(), 0u);
+        std::fill(m_cover.begin(), m_cover.end(), 0u);
+        m_stamp = 1;
+    }
+    return m_stamp;
+}
+
+int CFillerField::CountRegion(int start, unsigned markStamp, unsigned coverStamp)
+{
+    const int color = m_cells[start];
+    int count = 0;
+    int head = 0;
+    int tail = 0;
+    m_queue[tail++] = start;
+    m_marks[start] = markStamp;
+    while (head < tail)
+    {
+        int cell = m_queue[head++];
+        ++count;
+        if (m_cover[cell] != coverStamp)
+        {
+            m_cover[cell] = coverStamp;
+            ++m_covered_count;
+        }
+        int cx = cell % m_width;
+        int cy = cell / m_width;
+        for (int d = 0; d < 4; ++d)
+        {
+            int nx = cx + STEP_X[d];
+            int ny = cy + STEP_Y[d];
+            if (!IsInside(nx, ny))
+                continue;
+            int next = Cell(nx, ny);
+            if (m_marks[next] != markStamp && m_cells[next] == color)
+            {
+                m_marks[next] = markStamp;
+                m_queue[tail++] = next;
+            }
+        }
+    }
+    return count;
+}
+
+void CFillerField::CountZones()
+{
+    // One cover stamp for the whole recount, one mark stamp per zone: two
+    // zones of one region (both start cells in it) cover its cells once, so
+    // the game still ends when the board is covered.
+    const unsigned coverStamp = NextStamp();
+    m_covered_count = 0;
+    for (std::size_t i = 0; i < m_zones.size(); ++i)
+    {
+        m_zone_sizes[i] = 0;
+        if (IsInside(m_zones[i].m_x, m_zones[i].m_y))
+            m_zone_sizes[i] = CountRegion(Cell(m_zones[i].m_x, m_zones[i].m_y), NextStamp(), coverStamp);
+    }
+    if (!m_zones.empty() && !m_game_over && m_covered_count == m_width * m_height)
+    {
+        m_game_over = true;
+        m_banner = true;
+        if (m_events)
+            m_events->PlaySound(SOUND_BOARD_COVERED, true, false);
+    }
+}
+
+void CFillerField::Update(float, bool effectRunning)
+{
+    if (m_wave_running && !effectRunning)
+        UpdateWave();
+}
+
+void CFillerField::UpdateWave()
+{
+    // The radius grows per frame, not per unit of time.
+    m_wave_radius += WAVE_STEP;
+    if (m_changing.empty())
+    {
+        m_wave_running = false;
+        return;
+    }
+    const int r = static_cast<int>(m_wave_radius);
+    int x0 = 0;
+    int y0 = 0;
+    GetZoneStart(m_current_zone, x0, y0);
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < m_changing.size(); ++i)
+    {
+        int cell = m_changing[i];
+        int dx = x0 - cell % m_width;
+        int dy = y0 - cell / m_width;
+        bool reached = false;
+        switch (m_wave_shape)
+        {
+        case WAVE_COLUMNS:
+            reached = dx * dx <= r * r;
+            break;
+        case WAVE_DISC:
+            reached = dx * dx + dy * dy <= r * r;
+            break;
+        case WAVE_ROWS:
+            reached = dy * dy <= r * r;
+            break;
+        default:
+            reached = std::abs(dx) + std::abs(dy) <= r;
+            break;
+        }
+        if (reached)
+            m_bricks[cell]->ApplyTargetColor();
+        else
+            m_changing[kept++] = cell;
+    }
+    m_changing.resize(kept);
+}
+
+void CFillerField::OnKey()
+{
+    if (m_banner && !m_wave_running)
+        m_banner = false;
+}
+
+void CFillerField::OnClick()
+{
+    if (m_first_release)
+        m_first_release = false;
+    else
+        OnKey();
+}
+
+void CFillerField::SaveSnapshot()
+{
+    m_saved_zone = m_current_zone;
+    m_snapshot.clear();
+    m_snapshot.reserve((COLOR_VALUES + m_cells.size()) * 2);
+    char number[16];
+    for (int value : m_color_table)
+    {
+        std::snprintf(number, sizeof number, "%d ", value);
+        m_snapshot += number;
+    }
+    for (int x = 0; x < m_width; ++x)
+        for (int y = 0; y < m_height; ++y)
+        {
+            std::snprintf(number, sizeof number, "%d ", m_cells[Cell(x, y)]);
+            m_snapshot += number;
+        }
+}
+
+bool CFillerField::ParseSnapshot(const std::string& text, int width, int height, std::vector<int>& out)
+{
+    if (width < 1 || height < 1 || width > MAX_SIDE || height > MAX_SIDE)
+        return false;
+    const std::size_t expected = COLOR_VALUES + static_cast<std::size_t>(width) * height;
+    out.clear();
+    out.reserve(expected);
+    const char* p = text.c_str();
+    while (*p)
+    {
+        if (*p == ' ' || *p == '\t' || *p == '\r' || *p == '\n')
+        {
+            ++p;
+            continue;
+        }
+        // Every number is one of the six colour values: a single digit.
+        if (*p < '0' || *p > '5' || (p[1] >= '0' && p[1] <= '9') || p[1] == '-')
+            return false;
+        if (out.size() == expected)
+            return false;
+        out.push_back(*p - '0');
+        ++p;
+    }
+    if (out.size() != expected)
+        return false;
+    bool seen[COLOR_VALUES] = {};
+    for (int i = 0; i < COLOR_VALUES; ++i)
+    {
+        if (seen[out[i]])
+            return false;
+        seen[out[i]] = true;
+    }
+    return true;
+}
+
+void CFillerField::ApplySnapshot(const std::vector<int>& numbers)
+{
+    m_current_zone = m_saved_zone;
+    for (int i = 0; i < COLOR_VALUES; ++i)
+        m_color_table[i] = numbers[i];
+    std::size_t at = COLOR_VALUES;
+    for (int x = 0; x < m_width; ++x)
+        for (int y = 0; y < m_height; ++y)
+            SetCellColor(x, y, numbers[at++]);
+    m_changing.clear();
+}
+
+bool CFillerField::LoadSnapshot()
+{
+    std::vector<int> numbers;
+    if (!ParseSnapshot(m_snapshot, m_width, m_height, numbers))
+        return false;
+    ApplySnapshot(numbers);
+    return true;
+}
+
+void CFillerField::Save(CConfigFile& store) const
+{
+    store.SetValue("field_undo_string", m_snapshot);
+    store.SetInt("filler_current_zone", m_saved_zone);
+}
+
+bool CFillerField::ValidateSave(const CConfigFile& store) const
+{
+    int zone = 0;
+    int lastZone = GetZoneCount() > 0 ? GetZoneCount() - 1 : 0;
+    if (!ReadSaveInt(store, "filler_current_zone", 0, lastZone, zone))
+        return false;
+    std::vector<int> numbers;
+    return ParseSnapshot(store.GetValue("field_undo_string", "0"), m_width, m_height, numbers);
+}
+
+bool CFillerField::Load(const CConfigFile& store)
+{
+    if (!ValidateSave(store))
+        return false;
+    std::vector<int> numbers;
+    ParseSnapshot(store.GetValue("field_undo_string", "0"), m_width, m_height, numbers);
+    ReadSaveInt(store, "filler_current_zone", 0, 0x7FFFFFFF, m_saved_zone);
+    m_snapshot = store.GetValue("field_undo_string", "0");
+    m_wave_running = false;
+    m_game_over = false;
+    m_banner = false;
+    ApplySnapshot(numbers);
+    CountZones();
+    return true;
+}
+
+bool CFillerField::PickCell(const CVector4& point, int& x, int& y) const
+{
+    // Floored, so that a point just left of or above the board is outside it.
+    double fx = std::floor((point.x + m_extent / 2.0f) / m_cell_size);
+    double fy = std::floor((m_height_extent / 2.0f - point.y) / m_cell_size);
+    x = (std::isfinite(fx) && std::fabs(fx) < 1.0e6) ? static_cast<int>(fx) : -1;
+    y = (std::isfinite(fy) && std::fabs(fy) < 1.0e6) ? static_cast<int>(fy) : -1;
+    return IsInside(x, y);
+}
+
+void CFillerField::Reskin()
+{
+    // Bricks waiting for the wave take the new skin when it reaches them.
+    for (auto& brick : m_bricks)
+        if (!brick->IsChanging())
+            brick->SetColor(brick->GetColor());
+}

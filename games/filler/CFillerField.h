@@ -1,0 +1,166 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/gfx/CVector4.h"
+#include "shell/game/CGameField.h"
+
+class CConfigFile;
+class CFillerBrick;
+class CFillerParams;
+class CGameEvents;
+
+// The filler board and its rules. Each player owns a zone: the 4-connected
+// region of one colour holding the player's start cell. A move recolours the
+// mover's zone so that the touching cells of the new colour join it; a colour
+// that any zone holds is refused. The field recounts the zones after every
+// move, ends the game once they cover the board, shows the recolouring as a
+// wave, and keeps the board as a text snapshot taken at the start of a turn.
+class CFillerField : public CGameField
+{
+public:
+    static constexpr int MAX_SIDE = 100;
+    static constexpr int COLOR_VALUES = 6;
+    // Only the first five entries of the colour table ever reach the board.
+    static constexpr int COLOR_COUNT = 5;
+    static constexpr int SOUND_BOARD_COVERED = 172;
+    static constexpr float WAVE_STEP = 0.3f;
+    enum { WAVE_COLUMNS = 0, WAVE_DISC = 1, WAVE_ROWS = 2, WAVE_DIAMOND = 3 };
+
+    // Deals a board of the params' field size from the game's random source.
+    // events may be null (silent).
+    CFillerField(CFillerParams& params, CGameEvents* events);
+    // A board of any size up to MAX_SIDE on each side (hand-made boards).
+    CFillerField(CFillerParams& params, CGameEvents* events, int width, int height);
+    ~CFillerField() override;
+
+    int GetHeight() const override { return m_height; }
+    int GetWidth() const override { return m_width; }
+    float GetBrickSize() const override { return m_cell_size; }
+    CModel* GetBrick(int x, int y) const override;
+    CVector4& GetBrickPosition(CVector4& out, int x, int y) const override;
+    CFillerBrick* GetFillerBrick(int x, int y) const;
+    // Depth of the board surface, where the cursor meets the board.
+    float GetDepth() const { return 1.0f; }
+
+    int AddZone(int x, int y);
+    int GetZoneCount() const { return static_cast<int>(m_zones.size()); }
+    void GetZoneStart(int zone, int& x, int& y) const;
+    // 0 for a zone that does not exist.
+    int GetZoneSize(int zone) const;
+    // Cells inside any zone, each counted once.
+    int GetCoveredCount() const { return m_covered_count; }
+
+    // A table index whose colour no zone's start cell holds.
+    bool IsColorFree(int index) const;
+    // A board colour (one of the first five table entries) that is free.
+    bool IsColorAllowed(int value) const;
+    // Index of the value among the first five table entries, or -1.
+    int FindColor(int value) const;
+    // Index of the value in the whole table, or -1.
+    int GetColorIndex(int value) const;
+    const int* GetColorTable() const { return m_color_table; }
+    int GetColorCount() const { return COLOR_COUNT; }
+    // Takes a permutation of 0..5; anything else is refused.
+    bool SetColorTable(const int table[COLOR_VALUES]);
+
+    // The colour the rules see at (x, y); -1 outside the board.
+    int GetCellColor(int x, int y) const;
+    // Sets a cell at once, without a wave (loading, tests).
+    void SetCellColor(int x, int y, int value);
+    // Logical colours, row after row from the top: cell (x, y) at y * width + x.
+    const std::vector<int>& GetCells() const { return m_cells; }
+
+    // The move: recolours the zone holding (x, y) with table entry `index`.
+    // Refused (false, nothing changed) when the colour is held by a zone,
+    // the index or cell is off the board, or the game is over.
+    bool FillZone(int x, int y, int index);
+    void CountZones();
+
+    void Update(float dt, bool effectRunning);
+    bool IsIdle() const { return !m_wave_running; }
+    bool IsGameOver() const { return m_game_over; }
+    // Over, the wave ended and the player has seen the banner.
+    bool IsFinished() const { return m_game_over && !m_wave_running && !m_banner; }
+    bool IsBannerShown() const { return m_banner; }
+    void OnKey();
+    // The first release that reaches the field is the one that made the
+    // move; it is swallowed so the banner stays readable.
+    void OnClick();
+
+    int GetWaveShape() const { return m_wave_shape; }
+    float GetWaveRadius() const { return m_wave_radius; }
+    int CountChanging() const { return static_cast<int>(m_changing.size()); }
+
+    void SetCurrentZone(int zone) { m_current_zone = zone; }
+    int GetCurrentZone() const { return m_current_zone; }
+
+    // "%d " for each of the six table entries, then for every cell, x outer.
+    void SaveSnapshot();
+    const std::string& GetSnapshot() const { return m_snapshot; }
+    int GetSavedZone() const { return m_saved_zone; }
+    // Restores the snapshot; false, changing nothing, when it does not
+    // describe this board (see ParseSnapshot).
+    bool LoadSnapshot();
+    // Exactly six plus width x height numbers, the six a permutation of
+    // 0..5, every cell 0..5.
+    static bool ParseSnapshot(const std::string& text, int width, int height, std::vector<int>& out);
+
+    void Save(CConfigFile& store) const;
+    bool ValidateSave(const CConfigFile& store) const;
+    // Resumes at the start of the saved turn; false, changing nothing, when
+    // the store fails ValidateSave.
+    bool Load(const CConfigFile& store);
+
+    // The cell under a point of the board surface (floored); false when the
+    // point is off the board.
+    bool PickCell(const CVector4& point, int& x, int& y) const;
+    void Reskin();
+
+private:
+    bool IsInside(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
+    int Cell(int x, int y) const { return y * m_width + x; }
+    void UpdateWave();
+    void ApplySnapshot(const std::vector<int>& numbers);
+    int CountRegion(int start, unsigned markStamp, unsigned coverStamp);
+    unsigned NextStamp();
+
+    struct SZone
+    {
+        int m_x;
+        int m_y;
+    };
+
+    CFillerParams& m_params;
+    CGameEvents* m_events;
+    std::vector<SZone> m_zones;
+    std::vector<int> m_zone_sizes;
+    int m_current_zone = 0;
+    bool m_wave_running = false;
+    float m_wave_radius = 0.0f;
+    int m_wave_shape = 0;
+    int m_width;
+    int m_height;
+    float m_cell_size;
+    float m_extent;
+    float m_height_extent;
+    std::vector<std::unique_ptr<CFillerBrick>> m_bricks;
+    std::vector<int> m_cells;
+    // Bricks whose look waits for the wave.
+    std::vector<int> m_changing;
+    int m_color_table[COLOR_VALUES] = {0, 1, 2, 3, 4, 5};
+    std::string m_snapshot;
+    int m_saved_zone = 0;
+    // Scratch of the floods: a cell is visited when its mark equals the
+    // flood's stamp, so nothing is cleared between floods.
+    std::vector<unsigned> m_marks;
+    std::vector<unsigned> m_cover;
+    unsigned m_stamp = 0;
+    std::vector<int> m_queue;
+    int m_covered_count = 0;
+    bool m_game_over = false;
+    bool m_banner = false;
+    bool m_first_release = true;
+};

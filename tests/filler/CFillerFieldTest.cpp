@@ -1,0 +1,332 @@
+#include <gtest/gtest.h>
+
+#include "engine/files/CConfigFile.h"
+#include "games/filler/CFillerBrick.h"
+#include "tests/filler/FillerTestKit.h"
+
+namespace
+{
+struct SFloodCase
+{
+    const char* name;
+    const char* before;
+    int index;
+    const char* after;
+    int zoneSize;
+};
+
+// Zone 0 at the left middle, zone 1 at the right middle of each board.
+const SFloodCase FLOOD_CASES[] = {
+    {"TouchingCellsOfTheNewColourJoin", "RRGB/RGGB/RRBB", 1, "GGGB/GGGB/GGBB", 8},
+    {"DiagonalCellsStayOut", "GRB/RGB/GRB", 1, "GRB/GGB/GRB", 4},
+    {"OnlyTheZoneIsRecoloured", "RRG/GYB/RRB", 3, "RRG/YYB/RRB", 2},
+    {"CellsOfTheOpponentsColourAreNotReached", "GRB/RRB/GGB", 3, "GYB/YYB/GGB", 3},
+};
+
+class FillerFlood : public ::testing::TestWithParam<SFloodCase>
+{
+};
+}
+
+TEST_P(FillerFlood, MoveRecoloursTheZoneAndRecountsIt)
+{
+    auto params = MakeParams(0, 0, false);
+    auto field = MakeField(*params, nullptr, GetParam().before);
+    field->AddZone(0, field->GetHeight() / 2);
+    field->AddZone(field->GetWidth() - 1, field->GetHeight() / 2);
+    ASSERT_TRUE(field->FillZone(0, field->GetHeight() / 2, GetParam().index));
+    EXPECT_EQ(GetParam().after, GetBoard(*field));
+    EXPECT_EQ(GetParam().zoneSize, field->GetZoneSize(0));
+}
+
+INSTANTIATE_TEST_SUITE_P(Boards, FillerFlood, ::testing::ValuesIn(FLOOD_CASES),
+                         [](const ::testing::TestParamInfo<SFloodCase>& info) { return info.param.name; });
+
+TEST(FillerField, ColoursOfEitherZoneAreRefusedAndChangeNothing)
+{
+    auto params = MakeParams(0, 0, false);
+    auto field = MakeField(*params, nullptr, "RGB/RGB/RGB");
+    field->AddZone(0, 1);
+    field->AddZone(2, 1);
+    EXPECT_FALSE(field->FillZone(0, 1, 0));
+    EXPECT_FALSE(field->FillZone(0, 1, 2));
+    EXPECT_EQ("RGB/RGB/RGB", GetBoard(*field));
+    EXPECT_FALSE(field->IsColorAllowed(0));
+    EXPECT_FALSE(field->IsColorAllowed(2));
+    EXPECT_TRUE(field->IsColorAllowed(1));
+}
+
+TEST(FillerField, FreeColourCountDependsOnWhetherTheStartCellsShareAColour)
+{
+    struct
+    {
+        const char* board;
+        int free;
+    } cases[] = {{"RGYB/RGYB", 3}, {"RGYR/RGYR", 4}};
+    for (const auto& c : cases)
+    {
+        auto params = MakeParams(0, 0, false);
+        auto field = MakeField(*params, nullptr, c.board);
+        field->AddZone(0, 1);
+        field->AddZone(3, 1);
+        int allowed = 0;
+        for (int value = 0; value < 6; ++value)
+            allowed += field->IsColorAllowed(value) ? 1 : 0;
+        EXPECT_EQ(c.free, allowed) << c.board;
+    }
+}
+
+TEST(FillerField, DealtBoardNeverHoldsTheSixthTableColour)
+{
+    std::srand(11);
+    auto params = MakeParams(0, 0, false);
+    CFillerField field(*params, nullptr);
+    ASSERT_EQ(30, field.GetWidth());
+    ASSERT_EQ(23, field.GetHeight());
+    const int absent = field.GetColorTable()[5];
+    for (int value : field.GetCells())
+        EXPECT_NE(absent, value);
+    EXPECT_FALSE(field.IsColorAllowed(absent));
+}
+
+TEST(FillerField, CoveringMoveEndsTheGameOnceAndLaterMovesAreRefused)
+{
+    CRecordingEvents events;
+    auto params = MakeParams(0, 0, false);
+    auto field = MakeField(*params, &events, "RRBGG/RRBGG");
+    field->AddZone(0, 1);
+    field->AddZone(4, 1);
+    EXPECT_FALSE(field->IsGameOver());
+    ASSERT_TRUE(field->FillZone(0, 1, 2));
+    EXPECT_TRUE(field->IsGameOver());
+    EXPECT_TRUE(field->IsBannerShown());
+    EXPECT_EQ(1, events.CountSound(CFillerField::SOUND_BOARD_COVERED));
+    EXPECT_EQ(6, field->GetZoneSize(0));
+    EXPECT_EQ(4, field->GetZoneSize(1));
+
+    EXPECT_FALSE(field->FillZone(4, 1, 0));
+    EXPECT_EQ("BBBGG/BBBGG", GetBoard(*field));
+    EXPECT_EQ(1, events.CountSound(CFillerField::SOUND_BOARD_COVERED));
+}
+
+TEST(FillerField, BannerOutlastsTheWaveAndTheFirstRelease)
+{
+    auto params = MakeParams(0, 0, true);
+    auto field = MakeField(*params, nullptr, "RBG/RBG");
+    field->AddZone(0, 1);
+    field->AddZone(2, 1);
+    ASSERT_TRUE(field->FillZone(0, 1, 2));
+    ASSERT_TRUE(field->IsGameOver());
+    field->OnClick();
+    field->OnKey();
+    EXPECT_TRUE(field->IsBannerShown()) << "a key while the wave runs changes nothing";
+    for (int i = 0; i < 100 && !field->IsIdle(); ++i)
+        field->Update(16.0f, false);
+    ASSERT_TRUE(field->IsIdle());
+    EXPECT_FALSE(field->IsFinished());
+    field->OnClick();
+    EXPECT_FALSE(field->IsBannerShown());
+    EXPECT_TRUE(field->IsFinished());
+}
+
+TEST(FillerField, TwoZonesInOneRegionStillEndTheGame)
+{
+    auto params = MakeParams(0, 0, false);
+    auto field = MakeField(*params, nullptr, "RRR/RGR");
+    field->AddZone(0, 0);
+    field->AddZone(2, 0);
+    EXPECT_EQ(5, field->GetCoveredCount());
+    ASSERT_TRUE(field->FillZone(0, 0, 1));
+    EXPECT_TRUE(field->IsGameOver());
+}
+
+namespace
+{
+struct SWaveCase
+{
+    const char* name;
+    int shape;
+    // Cells that show the new colour after the first step (radius 0.3, R 0),
+    // zone start at column 2 of row 1.
+    const char* firstStep;
+};
+
+const SWaveCase WAVE_CASES[] = {
+    {"Columns", CFillerField::WAVE_COLUMNS, "RRGRR/RRGRR/RRGRY"},
+    {"Disc", CFillerField::WAVE_DISC, "RRRRR/RRGRR/RRRRY"},
+    {"Rows", CFillerField::WAVE_ROWS, "RRRRR/GGGGG/RRRRY"},
+    {"Diamond", CFillerField::WAVE_DIAMOND, "RRRRR/RRGRR/RRRRY"},
+};
+
+std::string ShownBoard(const CFillerField& field)
+{
+    std::string out;
+    for (int y = 0; y < field.GetHeight(); ++y)
+    {
+        if (y > 0)
+            out += '/';
+        for (int x = 0; x < field.GetWidth(); ++x)
+            out += "RGBYPC"[field.GetFillerBrick(x, y)->GetShownColor()];
+    }
+    return out;
+}
+
+class FillerWave : public ::testing::TestWithParam<SWaveCase>
+{
+};
+}
+
+TEST_P(FillerWave, FirstStepSwitchesOnlyTheShapesCentreLine)
+{
+    auto params = MakeParams(0, 0, true);
+    std::unique_ptr<CFillerField> field;
+    // The shape is drawn at random: deal again until it is the one wanted.
+    std::srand(3);
+    for (int attempt = 0; attempt < 200; ++attempt)
+    {
+        field = MakeField(*params, nullptr, "RRRRR/RRRRR/RRRRY");
+        field->AddZone(2, 1);
+        ASSERT_TRUE(field->FillZone(2, 1, 1));
+        if (field->GetWaveShape() == GetParam().shape)
+            break;
+    }
+    ASSERT_EQ(GetParam().shape, field->GetWaveShape());
+    EXPECT_EQ("GGGGG/GGGGG/GGGGY", GetBoard(*field)) << "the rules see the move at once";
+    field->Update(16.0f, true);
+    EXPECT_EQ("RRRRR/RRRRR/RRRRY", ShownBoard(*field)) << "no wave while the start effect runs";
+    field->Update(16.0f, false);
+    EXPECT_EQ(GetParam().firstStep, ShownBoard(*field));
+    int steps = 0;
+    while (!field->IsIdle() && steps < 100)
+    {
+        field->Update(16.0f, false);
+        ++steps;
+    }
+    EXPECT_EQ("GGGGG/GGGGG/GGGGY", ShownBoard(*field));
+    EXPECT_EQ(0, field->CountChanging());
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, FillerWave, ::testing::ValuesIn(WAVE_CASES),
+                         [](const ::testing::TestParamInfo<SWaveCase>& info) { return info.param.name; });
+
+TEST(FillerField, WithoutAnimationTheWaveLastsOneFrameAndNothingWaits)
+{
+    auto params = MakeParams(0, 0, false);
+    auto field = MakeField(*params, nullptr, "RRG/RRG");
+    field->AddZone(0, 0);
+    ASSERT_TRUE(field->FillZone(0, 0, 2));
+    EXPECT_EQ(0, field->CountChanging());
+    EXPECT_FALSE(field->IsIdle());
+    field->Update(16.0f, false);
+    EXPECT_TRUE(field->IsIdle());
+}
+
+TEST(FillerField, PickingFloorsSoPointsJustOffTheBoardMiss)
+{
+    auto params = MakeParams(0, 0, false);
+    auto field = MakeField(*params, nullptr, "RGB/RGB");
+    const float s = field->GetBrickSize();
+    CVector4 corner;
+    field->GetBrickPosition(corner, 0, 0);
+    struct
+    {
+        float dx, dy;
+        bool hit;
+        int x, y;
+    } cases[] = {{0, 0, true, 0, 0},          {-0.6f * s, 0, false, -1, 0}, {0, 0.6f * s, false, 0, -1},
+                 {2.0f * s, -s, true, 2, 1}, {2.6f * s, 0, false, 3, 0}};
+    for (const auto& c : cases)
+    {
+        int x = 9, y = 9;
+        EXPECT_EQ(c.hit, field->PickCell(CVector4(corner.x + c.dx, corner.y + c.dy, 1.0f), x, y));
+        EXPECT_EQ(c.x, x);
+        EXPECT_EQ(c.y, y);
+    }
+}
+
+TEST(FillerField, SnapshotTextHoldsTheTableThenTheCellsColumnByColumn)
+{
+    auto params = MakeParams(0, 0, false);
+    auto field = MakeField(*params, nullptr, "RG/BY");
+    field->SaveSnapshot();
+    EXPECT_EQ("0 1 2 3 4 5 0 2 1 3 ", field->GetSnapshot());
+}
+
+TEST(FillerField, SavedGameRestoresTheBoardAtTheStartOfTheTurn)
+{
+    auto params = MakeParams(0, 0, false);
+    auto field = MakeField(*params, nullptr, "RRGB/RGGB/RRBB");
+    field->AddZone(0, 1);
+    field->AddZone(3, 1);
+    field->SetCurrentZone(1);
+    field->SaveSnapshot();
+    ASSERT_TRUE(field->FillZone(3, 1, 1));
+    CConfigFile store;
+    field->Save(store);
+    EXPECT_EQ("1", store.GetValue("filler_current_zone", "x"));
+
+    auto other = MakeField(*params, nullptr, "YYYY/YYYY/YYYY");
+    other->AddZone(0, 1);
+    other->AddZone(3, 1);
+    ASSERT_TRUE(other->Load(store));
+    EXPECT_EQ("RRGB/RGGB/RRBB", GetBoard(*other));
+    EXPECT_EQ(1, other->GetCurrentZone());
+    EXPECT_EQ(4, other->GetZoneSize(1));
+    EXPECT_TRUE(other->IsIdle());
+}
+
+TEST(FillerField, BadSavesAreNoSavedGameAndChangeNothing)
+{
+    const std::string good = "5 4 3 2 1 0 0 1 2 3 0 1 ";
+    struct
+    {
+        const char* why;
+        std::string snapshot;
+        const char* zone;
+    } cases[] = {
+        {"missing key", "", nullptr},
+        {"too few cells", "5 4 3 2 1 0 0 1 2 3 0 ", "0"},
+        {"too many cells", good + "1 ", "0"},
+        {"table not a permutation", "5 4 3 2 1 1 0 1 2 3 0 1 ", "0"},
+        {"colour out of range", "5 4 3 2 1 0 0 1 2 6 0 1 ", "0"},
+        {"negative colour", "5 4 3 2 1 0 0 1 2 -1 0 1 ", "0"},
+        {"not a number", "5 4 3 2 1 0 0 1 x 3 0 1 ", "0"},
+        {"zone out of range", good, "2"},
+        {"zone not a number", good, "one"},
+    };
+    auto params = MakeParams(0, 0, false);
+    for (const auto& c : cases)
+    {
+        auto field = MakeField(*params, nullptr, "YYY/YYY");
+        field->AddZone(0, 1);
+        field->AddZone(2, 1);
+        CConfigFile store;
+        if (!c.snapshot.empty())
+            store.SetValue("field_undo_string", c.snapshot);
+        if (c.zone)
+            store.SetValue("filler_current_zone", c.zone);
+        EXPECT_FALSE(field->Load(store)) << c.why;
+        EXPECT_EQ("YYY/YYY", GetBoard(*field)) << c.why;
+    }
+    auto field = MakeField(*params, nullptr, "YYY/YYY");
+    field->AddZone(0, 1);
+    field->AddZone(2, 1);
+    CConfigFile store;
+    store.SetValue("field_undo_string", good);
+    store.SetValue("filler_current_zone", "1");
+    EXPECT_TRUE(field->Load(store));
+    EXPECT_EQ("RBR/GYG", GetBoard(*field));
+}
+
+TEST(FillerBrick, TargetColourWaitsUntilApplied)
+{
+    CFillerBrick brick(nullptr);
+    brick.SetColor(2);
+    brick.SetTargetColor(4);
+    EXPECT_EQ(4, brick.GetColor());
+    EXPECT_EQ(2, brick.GetShownColor());
+    EXPECT_TRUE(brick.IsChanging());
+    brick.ApplyTargetColor();
+    EXPECT_EQ(4, brick.GetShownColor());
+    EXPECT_FALSE(brick.IsChanging());
+}

@@ -1,0 +1,80 @@
+#include "tests/filler/FillerTestKit.h"
+
+#include <algorithm>
+
+#include "engine/files/CConfigFile.h"
+
+namespace
+{
+const char LETTERS[] = "RGBYPC";
+
+std::vector<std::string> SplitRows(const std::string& picture)
+{
+    std::vector<std::string> rows(1);
+    for (char c : picture)
+    {
+        if (c == '/')
+            rows.emplace_back();
+        else
+            rows.back() += c;
+    }
+    return rows;
+}
+}
+
+int CRecordingEvents::CountSound(int id) const
+{
+    return static_cast<int>(std::count(m_sounds.begin(), m_sounds.end(), id));
+}
+
+std::unique_ptr<CFillerParams> MakeParams(int size, int difficulty, bool animation)
+{
+    auto params = std::make_unique<CFillerParams>();
+    CConfigFile store;
+    store.SetValue("m_field_width", "880");
+    store.SetValue("m_skins_count", "2");
+    params->ReadParams(store);
+    params->SetLastSize(size);
+    params->SetLastDifficulty(difficulty);
+    params->SetAnimation(animation);
+    return params;
+}
+
+int ColorOf(char letter)
+{
+    for (int i = 0; i < 6; ++i)
+        if (LETTERS[i] == letter)
+            return i;
+    return -1;
+}
+
+std::unique_ptr<CFillerField> MakeField(CFillerParams& params, CGameEvents* events, const std::string& picture)
+{
+    std::vector<std::string> rows = SplitRows(picture);
+    auto field = std::make_unique<CFillerField>(params, events, static_cast<int>(rows[0].size()),
+                                                static_cast<int>(rows.size()));
+    const int identity[6] = {0, 1, 2, 3, 4, 5};
+    field->SetColorTable(identity);
+    for (int y = 0; y < static_cast<int>(rows.size()); ++y)
+        for (int x = 0; x < static_cast<int>(rows[y].size()); ++x)
+            field->SetCellColor(x, y, ColorOf(rows[y][x]));
+    field->CountZones();
+    field->SaveSnapshot();
+    return field;
+}
+
+std::string GetBoard(const CFillerField& field)
+{
+    std::string out;
+    for (int y = 0; y < field.GetHeight(); ++y)
+    {
+        if (y > 0)
+            out += '/';
+        for (int x = 0; x < field.GetWidth(); ++x)
+        {
+            int c = field.GetCellColor(x, y);
+            out += (c >= 0 && c < 6) ? LETTERS[c] : '?';
+        }
+    }
+    return out;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "games/filler/CFillerField.h"
+#include "games/filler/CFillerParams.h"
+#include "shell/game/CGameEvents.h"
+
+// Records what the rules send out.
+class CRecordingEvents : public CGameEvents
+{
+public:
+    void PlaySound(int id, bool, bool) override { m_sounds.push_back(id); }
+    void AddSparkle(const CVector4&, int) override {}
+    int CountSound(int id) const;
+
+    std::vector<int> m_sounds;
+};
+
+// Parameters as the game's files would give them, without any file.
+std::unique_ptr<CFillerParams> MakeParams(int size, int difficulty, bool animation);
+
+// Board pictures, one string per row from the top, rows separated by '/':
+// R G B Y P C are the colour values 0 to 5. The field is made as wide and as
+// high as the picture, with the identity colour table.
+std::unique_ptr<CFillerField> MakeField(CFillerParams& params, CGameEvents* events, const std::string& picture);
+std::string GetBoard(const CFillerField& field);
+int ColorOf(char letter);
