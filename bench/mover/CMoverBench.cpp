@@ -4,12 +4,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <memory>
 
 #include "engine/files/CConfigFile.h"
 #include "games/mover/CMoverField.h"
 #include "games/mover/CMoverParams.h"
+#include "shell/game/CRandom.h"
 
 namespace
 {
@@ -38,9 +38,9 @@ void LineToGo(CMoverField& field)
 
 void BM_FieldUpdateSliding(benchmark::State& state)
 {
-    std::srand(1);
+    CRandom random(1);
     auto params = LargeHard();
-    CMoverField field(*params, nullptr, nullptr);
+    CMoverField field(*params, nullptr, nullptr, random);
     field.NewLevel(1);
     int x = 6;
     for (auto _ : state)
@@ -58,9 +58,9 @@ BENCHMARK(BM_FieldUpdateSliding);
 
 void BM_FieldUpdateRemovingAndGrowing(benchmark::State& state)
 {
-    std::srand(1);
+    CRandom random(1);
     auto params = LargeHard();
-    CMoverField field(*params, nullptr, nullptr);
+    CMoverField field(*params, nullptr, nullptr, random);
     for (auto _ : state)
     {
         if (field.GetStatus() == CMoverField::STATUS_IDLE)
@@ -79,9 +79,9 @@ BENCHMARK(BM_FieldUpdateRemovingAndGrowing);
 
 void BM_FinishTest(benchmark::State& state)
 {
-    std::srand(1);
+    CRandom random(1);
     auto params = LargeHard();
-    CMoverField field(*params, nullptr, nullptr);
+    CMoverField field(*params, nullptr, nullptr, random);
     field.NewLevel(1);
     for (auto _ : state)
         benchmark::DoNotOptimize(field.IsFinished());

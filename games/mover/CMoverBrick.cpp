@@ -15,33 +15,9 @@ CMoverBrick::CMoverBrick(const CMoverParams* params) : m_params(params) {}
 
 CMoverBrick::~CMoverBrick() {}
 
-void CMoverBrick::SetColor(int color)
+const CModel* CMoverBrick::FindLook(int color) const
 {
-    m_color = color;
-    if (!m_params)
-        return;
-    const CModel* model = m_params->GetBrickModel(m_params->GetCurrentSkin(), color);
-    if (!model)
-        return;
-    // The model copy replaces the whole base; a re-skin in the middle of an
-    // effect must not stop it, so everything but the look is kept.
-    CVector4 position = GetPosition();
-    CVector4 velocity = GetVelocity();
-    CVector4 param = GetParam();
-    float scale = GetScale();
-    float ax = GetAngleX();
-    float ay = GetAngleY();
-    float az = GetAngleZ();
-    bool blend = GetBlend();
-    CModel::operator=(*model);
-    SetPosition(position);
-    SetVelocity(velocity);
-    SetParam(param);
-    SetScale(scale);
-    SetAngleX(ax);
-    SetAngleY(ay);
-    SetAngleZ(az);
-    SetBlend(blend);
+    return m_params ? m_params->GetBrickModel(m_params->GetCurrentSkin(), color) : nullptr;
 }
 
 void CMoverBrick::Select()
@@ -58,7 +34,7 @@ bool CMoverBrick::Vanish(CGameEvents* events)
     {
         if (events)
             for (int i = 0; i < SPARKLES_PER_BURST; ++i)
-                events->AddSparkle(GetPosition(), m_color);
+                events->AddSparkle(GetPosition(), GetColor());
         m_burst_done = true;
     }
     return m_alpha < 0.0f;
@@ -77,7 +53,7 @@ void CMoverBrick::Draw()
 {
     glPushMatrix();
     if (m_params)
-        m_params->SetColorAlpha(m_color, m_alpha);
+        m_params->SetColorAlpha(GetColor(), m_alpha);
     if (m_selected)
         glColor4f(1.0f, 1.0f, 1.0f, m_alpha);
     const CVector4& p = GetPosition();

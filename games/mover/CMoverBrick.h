@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/gfx/CModel.h"
+#include "shell/game/CGameBrick.h"
 
 class CGameEvents;
 class CMoverParams;
@@ -8,7 +8,7 @@ class CMoverParams;
 // One brick of the mover board: the model of its colour in the current skin,
 // a fade-out for a removed line and a grow-in for the brick that takes its
 // place.
-class CMoverBrick : public CModel
+class CMoverBrick : public CGameBrick
 {
 public:
     // Fade steps from alpha 1 until Vanish reports the brick gone.
@@ -17,11 +17,6 @@ public:
 
     explicit CMoverBrick(const CMoverParams* params);
     ~CMoverBrick() override;
-
-    // Takes the model of (current skin, colour). Only the look changes: the
-    // place, motion, angles, scale and blending the brick had stay.
-    void SetColor(int color);
-    int GetColor() const { return m_color; }
 
     void Select();
     bool IsSelected() const { return m_selected; }
@@ -39,8 +34,10 @@ public:
 
     void Draw() override;
 
+protected:
+    const CModel* FindLook(int color) const override;
+
 private:
-    int m_color = 0;
     const CMoverParams* m_params;
     float m_alpha = 1.0f;
     bool m_selected = false;

@@ -1,7 +1,6 @@
 #include "games/mover/CMoverField.h"
 
 #include <GL/gl.h>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -10,6 +9,8 @@
 #include "engine/gfx/CResManager.h"
 #include "games/mover/CMoverBrick.h"
 #include "games/mover/CMoverParams.h"
+#include "shell/game/BoardCursor.h"
+#include "shell/game/CRandom.h"
 #include "shell/game/PackPos.h"
 #include "shell/game/SaveValues.h"
 
@@ -53,8 +54,8 @@ bool ParseCellList(const std::string& text, std::vector<int>& out)
 }
 }
 
-CMoverField::CMoverField(CMoverParams& params, CGameEvents* events, CResManager* resources)
-    : m_params(params), m_events(events), m_resources(resources)
+CMoverField::CMoverField(CMoverParams& params, CGameEvents* events, CResManager* resources, CRandom& random)
+    : m_params(params), m_events(events), m_resources(resources), m_random(random)
 {
     m_width_bricks = m_height_bricks = params.GetBoardSize();
     m_width = m_height = params.GetFieldWidth();
@@ -83,11 +84,6 @@ CMoverField::~CMoverField()
     // The menu's manager outlives the field: the light must not stay listed.
     if (m_resources)
         m_resources->RemoveLight(&m_light);
-}
-
-int CMoverField::Random(int range) const
-{
-    return range > 0 ? std::rand() % range : 0;
 }
 
 float CMoverField::GetBrickSize() const
@@ -165,7 +161,7 @@ void CMoverField::NewLevel(int)
     for (int i = 0; i < cells; ++i)
         deck[i] = i % m_colors;
     for (int i = 0; i < cells * m_width_bricks; ++i)
-        std::swap(deck[0], deck[Random(cells)]);
+        std::swap(deck[0], deck[m_random.Next(cells)]);
     int next = 0;
     for (int y = 0; y < m_height_bricks; ++y)
         for (int x = 0; x < m_width_bricks; ++x)
@@ -175,17 +171,8 @@ void CMoverField::NewLevel(int)
 
 bool CMoverField::CellFromPoint(const CVector4& point, int* x, int* y) const
 {
-    float s = GetBrickSize();
-    // Floored, so that a point just left of or above the board is outside it.
-    double fx = std::floor((point.x + m_width / 2.0f) / s);
-    double fy = std::floor((m_height / 2.0f - point.y) / s);
-    int cx = (std::isfinite(fx) && std::fabs(fx) < 1.0e6) ? static_cast<int>(fx) : -1;
-    int cy = (std::isfinite(fy) && std::fabs(fy) < 1.0e6) ? static_cast<int>(fy) : -1;
-    if (x)
-        *x = cx;
-    if (y)
-        *y = cy;
-    return IsInside(cx, cy);
+    return ::CellFromPoint(point, -m_width / 2.0f, m_height / 2.0f, GetBrickSize(), m_width_bricks, m_height_bricks,
+                           x, y);
 }
 
 bool CMoverField::PutBrick(std::unique_ptr<CMoverBrick>& brick, int x, int y)
@@ -310,7 +297,7 @@ void CMoverField::RemoveRandomBlocker()
                 blockers.push_back(brick);
         }
     if (!blockers.empty())
-        blockers[Random(static_cast<int>(blockers.size()))]->Select();
+        blockers[m_random.Next(static_cast<int>(blockers.size()))]->Select();
 }
 
 void CMoverField::UpdateRemoving()
@@ -325,9 +312,9 @@ void CMoverField::UpdateRemoving()
             found = true;
             if (!brick->Vanish(m_events))
                 continue;
-            int draw = Random(10);
+            int draw = m_random.Next(10);
             int color = (draw >= BLOCKER_DRAW && m_moves_used >= m_move_limit) ? m_params.GetSpecialColor()
-                                                                                : Random(m_colors);
+                                                                                : m_random.Next(m_colors);
             CreateBrickAt(x, y, color)->SetGrowScale(0.0f);
         }
     if (!found)
@@ -390,12 +377,12 @@ int CMoverField::GetBonusMoves() const
 
 void CMoverField::Reskin()
 {
-    m_sample_brick->SetColor(m_sample_brick->GetColor());
+    m_sample_brick->Reskin();
     // A new skin may bring a deeper mesh: bricks keep their place on the
     // board (an effect may be moving them) and take the new resting height.
     float z = m_sample_brick->GetScaledSizeZ() / 2.0f;
     auto apply = [z](CMoverBrick& brick) {
-        brick.SetColor(brick.GetColor());
+        brick.Reskin();
         CVector4 p = brick.GetPosition();
         brick.SetPosition(CVector4(p.x, p.y, z));
     };

@@ -11,6 +11,7 @@ class CConfigFile;
 class CGameEvents;
 class CMoverBrick;
 class CMoverParams;
+class CRandom;
 class CResManager;
 
 // The mover board: a square of bricks with one empty cell. A brick beside
@@ -27,8 +28,8 @@ public:
 
     // Takes size, colours and move limit from the parameter object. events
     // may be null (silent); resources is the running menu's manager, null
-    // without GL.
-    CMoverField(CMoverParams& params, CGameEvents* events, CResManager* resources);
+    // without GL. Every random choice is drawn from random.
+    CMoverField(CMoverParams& params, CGameEvents* events, CResManager* resources, CRandom& random);
     ~CMoverField() override;
 
     int GetHeight() const override { return m_height_bricks; }
@@ -97,11 +98,11 @@ private:
     void RemoveColumn(int x);
     void CountLine();
     void RemoveRandomBlocker();
-    int Random(int range) const;
 
     CMoverParams& m_params;
     CGameEvents* m_events;
     CResManager* m_resources;
+    CRandom& m_random;
     std::unique_ptr<CMoverBrick> m_bricks[MAX_CELLS][MAX_CELLS];
     CLight m_light;
     std::unique_ptr<CMoverBrick> m_sample_brick;

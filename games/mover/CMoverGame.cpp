@@ -3,17 +3,15 @@
 #include <GL/gl.h>
 #include <climits>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "engine/files/CConfigFile.h"
 #include "engine/frame/CAppWindow.h"
 #include "engine/frame/CGameApp.h"
-#include "engine/gfx/CBitmapFont.h"
 #include "games/mover/CMoverBrick.h"
 #include "games/mover/CMoverField.h"
 #include "games/mover/CMoverParams.h"
 #include "games/mover/CMoverPlayer.h"
+#include "shell/game/BoardCursor.h"
 #include "shell/game/CGameBackground.h"
 #include "shell/game/CGameEvents.h"
 #include "shell/game/CLevelBricksEffect.h"
@@ -28,30 +26,15 @@ const CVector4 CAPTION_TARGET(360.0f, 300.0f, 10.0f);
 const float CAPTION_APPROACH = 0.15f;
 const float CAPTION_MAX_STEP = 0.3f;
 const float CAPTION_FADE_MS = 600.0f;
-const float HUD_COLOR[3] = {0.85f, 0.93f, 0.12f};
+const float CAPTION_SIZE = 26.0f;
 const int MAX_LEVEL = 1000;
-
-// The point at height z = depth under a window pixel, seen through the
-// game's camera with the projection's own aspect.
-CVector4 CastCursor(int mx, int my, int width, int height, const CViewParams& view, float viewScale, float depth)
-{
-    int hw = width / 2 > 0 ? width / 2 : 1;
-    int hh = height / 2 > 0 ? height / 2 : 1;
-    float halfH = std::tan(view.GetFov() / 2.0f * 3.1415927f / 180.0f) * view.GetNear();
-    float halfW = halfH * view.GetAspect();
-    float px = (mx - width / 2) * halfW / hw;
-    float py = (my - height / 2) * halfH / hh;
-    float d = view.GetTranslation().z / viewScale + depth;
-    return CVector4(-(d * px / view.GetNear()), d * py / view.GetNear(), depth);
-}
 }
 
-CMoverGame::CMoverGame(CGameApp* app, CMoverParams& params, CGameEvents* events)
-    : m_app(app), m_params(params), m_events(events)
+CMoverGame::CMoverGame(CGameApp* app, CMoverParams& params, CGameEvents* events, std::uint32_t seed)
+    : m_app(app), m_params(params), m_events(events), m_random(seed)
 {
-    m_font = app ? GetMainFont() : nullptr;
     m_background = std::make_unique<CGameBackground>(app);
-    m_field = std::make_unique<CMoverField>(params, events, app ? GetCurrentResManager() : nullptr);
+    m_field = std::make_unique<CMoverField>(params, events, app ? GetCurrentResManager() : nullptr, m_random);
     m_level = 1;
     StartLevel(1);
     m_player = std::make_unique<CMoverPlayer>(*m_field, events);
@@ -72,7 +55,7 @@ void CMoverGame::AddScore(int points)
 void CMoverGame::StartLevel(int level)
 {
     m_field->NewLevel(level);
-    m_start_effect = std::make_unique<CLevelBricksEffect>(m_app, m_field.get(), std::rand() % 3);
+    m_start_effect = std::make_unique<CLevelBricksEffect>(m_app, m_field.get(), m_random.Next(3));
     AddScore(m_score_level);
     int size = m_params.GetLastSize();
     int difficulty = m_params.GetLastDifficulty();
@@ -119,17 +102,7 @@ void CMoverGame::SetPointer(const CVector4& point, bool button)
 
 void CMoverGame::PollInput()
 {
-    if (!m_app)
-        return;
-    CInput& input = m_app->GetInput();
-    input.Poll();
-    CAppWindow* window = CAppWindow::Get();
-    if (!window)
-        return;
-    SPoint mouse = input.GetMousePos();
-    m_pointer = CastCursor(mouse.x, mouse.y, window->GetWidth(), window->GetHeight(), m_app->GetViewParams(),
-                           m_params.GetViewScale(), m_player->GetBrickDepth());
-    m_button = (input.GetMouseState()->rgbButtons[0] & 0x80) != 0;
+    PollBoardPointer(m_app, m_params.GetViewScale(), m_player->GetBrickDepth(), m_pointer, m_button);
 }
 
 void CMoverGame::Update(float dt)
@@ -209,19 +182,16 @@ void CMoverGame::Draw()
 
 void CMoverGame::DrawInfo()
 {
-    if (!m_font)
+    m_background->DrawHudValue("Bonus moves: %5d", m_field->GetBonusMoves(), 60.0f, 50.0f);
+    m_background->DrawHudValue("      Score: %6d", m_score, 320.0f, 50.0f);
+    m_background->DrawHudValue("Level: %2d", m_level, 620.0f, 50.0f);
+    if (m_caption_alpha < 0.0f)
         return;
-    char text[64];
-    const float* c = HUD_COLOR;
-    std::snprintf(text, sizeof text, "Bonus moves: %5d", m_field->GetBonusMoves());
-    m_font->DrawText(text, 16.0f, 60.0f, 50.0f, 10.0f, c[0], c[1], c[2], 1.0f, false);
-    std::snprintf(text, sizeof text, "      Score: %6d", m_score);
-    m_font->DrawText(text, 16.0f, 320.0f, 50.0f, 10.0f, c[0], c[1], c[2], 1.0f, false);
-    std::snprintf(text, sizeof text, "Level: %2d", m_level);
-    m_font->DrawText(text, 16.0f, 620.0f, 50.0f, 10.0f, c[0], c[1], c[2], 1.0f, false);
-    if (m_caption_alpha >= 0.0f)
-        m_font->DrawText(text, 26.0f, m_caption_position.x, m_caption_position.y, m_caption_position.z, c[0], c[1],
-                         c[2], m_caption_alpha, false);
+    SHudStyle caption;
+    caption.m_size = CAPTION_SIZE;
+    caption.m_z = m_caption_position.z;
+    caption.m_a = m_caption_alpha;
+    m_background->DrawHudValue("Level: %2d", m_level, m_caption_position.x, m_caption_position.y, caption);
 }
 
 void CMoverGame::Reskin()

@@ -1,10 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "engine/gfx/CVector4.h"
+#include "shell/game/CRandom.h"
 
-class CBitmapFont;
 class CConfigFile;
 class CGameApp;
 class CGameBackground;
@@ -24,8 +25,10 @@ public:
     static constexpr int SOUND_LEVEL = 151;
 
     // app may be null: the game then reads no input (see SetPointer) and
-    // reaches no shared resources, which is how tests run whole games.
-    CMoverGame(CGameApp* app, CMoverParams& params, CGameEvents* events);
+    // reaches no shared resources, which is how tests run whole games. Every
+    // random choice comes from one source seeded with seed, so a seed and the
+    // same pointer moves replay a game exactly.
+    CMoverGame(CGameApp* app, CMoverParams& params, CGameEvents* events, std::uint32_t seed);
     ~CMoverGame();
 
     void Update(float dt);
@@ -64,13 +67,13 @@ private:
     CGameApp* m_app;
     CMoverParams& m_params;
     CGameEvents* m_events;
+    CRandom m_random;
     int m_score = 0;
     int m_score_level = 0;
     int m_score_step = 0;
     int m_score_step_level = 0;
     std::unique_ptr<CMoverField> m_field;
     std::unique_ptr<CMoverPlayer> m_player;
-    CBitmapFont* m_font = nullptr;
     float m_tilt = 0.0f;
     std::unique_ptr<CLevelBricksEffect> m_start_effect;
     std::unique_ptr<CLevelFlipEffect> m_end_effect;

@@ -1,19 +1,21 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <cstdint>
 
 #include "games/mover/CMoverBrick.h"
+#include "shell/game/CRandom.h"
 #include "tests/mover/MoverTestKit.h"
 
 namespace
 {
 struct SFieldFixture
 {
-    explicit SFieldFixture(int size = 0, int difficulty = 0)
-        : params(MakeMoverParams(size, difficulty)), field(*params, &events, nullptr)
+    explicit SFieldFixture(int size = 0, int difficulty = 0, std::uint32_t seed = 1)
+        : random(seed), params(MakeMoverParams(size, difficulty)), field(*params, &events, nullptr, random)
     {
     }
     CMoverEvents events;
+    CRandom random;
     std::unique_ptr<CMoverParams> params;
     CMoverField field;
 };
@@ -41,8 +43,7 @@ TEST_P(MoverDeal, DealsEveryColourEquallyWithTheHoleBottomRight)
 {
     int size = GetParam() / 3;
     int difficulty = GetParam() % 3;
-    std::srand(5 + GetParam());
-    SFieldFixture f(size, difficulty);
+    SFieldFixture f(size, difficulty, 5 + GetParam());
     f.field.NewLevel(1);
     int n = size + 6;
     int colors = difficulty + 4;
@@ -156,8 +157,7 @@ TEST(MoverField, OnlyFullOneColourLinesOfPlayingColoursCount)
 
 TEST(MoverField, RemovedLinesGrowBackAndTheMoveCountStartsAgain)
 {
-    SFieldFixture f;
-    std::srand(3);
+    SFieldFixture f(0, 0, 3);
     SetBoard(f.field, ROW_AND_COLUMN);
     f.field.SetMovesUsed(2);
     SlideBrick(f.field, 5, 1);
@@ -186,8 +186,7 @@ TEST(MoverField, BlockersGrowBackOnlyOnceTheMoveLimitIsUsedUp)
         int blockers = 0;
         for (int seed = 0; seed < 40; ++seed)
         {
-            std::srand(seed);
-            SFieldFixture f;
+            SFieldFixture f(0, 0, seed);
             SetBoard(f.field, {"RRRRR.", "GBYGBR", "BYGBYG", "YGBYGB", "GBYGBY", "BYGBYG"});
             f.field.SetMovesUsed(c.movesBefore);
             SlideBrick(f.field, 5, 1);
@@ -223,30 +222,3 @@ TEST(MoverField, BoardIsFinishedWhenNoPlayingColourCanFillALine)
     }
 }
 
-TEST(MoverField, PointsMapToCellsByFlooring)
-{
-    SFieldFixture f;
-    float s = f.field.GetBrickSize();
-    float left = -f.field.GetWidth() * s / 2.0f;
-    struct SCase
-    {
-        float x, y;
-        bool inside;
-        int cx, cy;
-    };
-    const SCase cases[] = {
-        {left + 0.5f * s, -left - 0.5f * s, true, 0, 0},
-        {left - 0.3f * s, -left - 0.5f * s, false, -1, 0},
-        {left + 0.5f * s, -left + 0.3f * s, false, 0, -1},
-        {-left - 0.1f * s, left + 0.1f * s, true, 5, 5},
-        {-left + 0.1f * s, 0.0f, false, 6, 3},
-    };
-    for (const SCase& c : cases)
-    {
-        int x = 0;
-        int y = 0;
-        EXPECT_EQ(c.inside, f.field.CellFromPoint(CVector4(c.x, c.y, 0.0f), &x, &y));
-        EXPECT_EQ(c.cx, x);
-        EXPECT_EQ(c.cy, y);
-    }
-}

@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 
-#include "engine/gfx/CModel.h"
 #include "games/mover/CMoverBrick.h"
 #include "games/mover/CMoverGame.h"
 #include "games/mover/CMoverPlayer.h"
@@ -13,7 +11,7 @@ namespace
 {
 struct SGameFixture
 {
-    SGameFixture() : params(MakeMoverParams(0, 0)), game(nullptr, *params, &events)
+    SGameFixture() : params(MakeMoverParams(0, 0)), game(nullptr, *params, &events, 1)
     {
         for (int i = 0; i < 5000 && game.IsEffectRunning(); ++i)
             game.Update(16.0f);
@@ -23,17 +21,6 @@ struct SGameFixture
     CMoverGame game;
 };
 
-// Parameters with a model per colour, so that a re-skin really copies one.
-class CSkinnedParams : public CMoverParams
-{
-public:
-    CSkinnedParams()
-    {
-        for (int c = 0; c < COLOR_MODELS; ++c)
-            SetBrickModel(0, c, &m_model);
-    }
-    CModel m_model;
-};
 }
 
 TEST(MoverGame, LinesAddTwoFourSixAndSoOnUpToTwiceTheLineScore)
@@ -129,22 +116,3 @@ TEST(MoverBrick, FadesInTwentyFiveStepsAndGrowsInFifty)
     EXPECT_EQ(1.0f, brick.GetGrowScale());
 }
 
-TEST(MoverBrick, ReskinKeepsPlaceMotionTurnScaleAndBlend)
-{
-    CSkinnedParams params;
-    CMoverBrick brick(&params);
-    brick.SetPosition(CVector4(1.0f, 2.0f, 3.0f));
-    brick.SetVelocity(CVector4(0.0f, -4.0f, 0.0f));
-    brick.SetScale(0.25f);
-    brick.SetAngleZ(355.0f);
-    brick.SetGrowScale(0.5f);
-    brick.Select();
-    brick.SetColor(3);
-    EXPECT_EQ(3, brick.GetColor());
-    EXPECT_EQ(2.0f, brick.GetPosition().y);
-    EXPECT_EQ(-4.0f, brick.GetVelocity().y);
-    EXPECT_EQ(0.25f, brick.GetScale());
-    EXPECT_EQ(355.0f, brick.GetAngleZ());
-    EXPECT_EQ(0.5f, brick.GetGrowScale());
-    EXPECT_TRUE(brick.GetBlend());
-}

@@ -3,6 +3,7 @@
 #include "engine/files/CConfigFile.h"
 #include "games/mover/CMoverParams.h"
 #include "games/mover/CMoverField.h"
+#include "shell/game/CRandom.h"
 #include "tests/files/CTempDir.h"
 
 TEST(MoverParams, MissingOrBadValuesReadAsZeroButTheWidthStaysUsable)
@@ -32,7 +33,8 @@ TEST(MoverParams, MissingOrBadValuesReadAsZeroButTheWidthStaysUsable)
         EXPECT_EQ(0, params.GetLevelScore(2, 2));
         EXPECT_EQ(8, params.GetStepScore(1));
         EXPECT_EQ(0, params.GetStepScore(2));
-        CMoverField field(params, nullptr, nullptr);
+        CRandom random(1);
+        CMoverField field(params, nullptr, nullptr, random);
         EXPECT_GT(field.GetBrickSize(), 0.0f);
     }
 }

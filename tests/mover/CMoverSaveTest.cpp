@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <cstdint>
 
 #include "engine/files/CConfigFile.h"
 #include "games/mover/CMoverBrick.h"
@@ -11,7 +11,7 @@ namespace
 {
 struct SGameFixture
 {
-    SGameFixture() : params(MakeMoverParams(0, 0)), game(nullptr, *params, &events) {}
+    explicit SGameFixture(std::uint32_t seed = 1) : params(MakeMoverParams(0, 0)), game(nullptr, *params, &events, seed) {}
     CMoverEvents events;
     std::unique_ptr<CMoverParams> params;
     CMoverGame game;
@@ -39,8 +39,7 @@ int RunToRest(CMoverGame& game)
 
 TEST(MoverSave, RoundTripKeepsBoardScoreAndMoves)
 {
-    std::srand(8);
-    SGameFixture a;
+    SGameFixture a(8);
     RunToRest(a.game);
     a.game.SetPointer(CellPoint(a.game.GetField(), 5, 4), true);
     a.game.Update(16.0f);
@@ -117,8 +116,7 @@ TEST(MoverSave, DamagedSavesAreRefusedAndChangeNothing)
         {"f_m_status", "7"},         {"f_m_status", "2"},        {"gf_m_score", "-1"},
         {"gf_m_current_level", "0"}, {"f_m_is_finish", "2"},     {"f_color3-2", nullptr},
     };
-    std::srand(4);
-    SGameFixture good;
+    SGameFixture good(4);
     CConfigFile valid = Saved(good.game);
     for (const SCase& c : cases)
     {
@@ -128,8 +126,7 @@ TEST(MoverSave, DamagedSavesAreRefusedAndChangeNothing)
                 store.SetValue(pair.first, pair.first == c.key ? c.value : pair.second);
         if (std::string(c.key) == "f_m_status")
             store.SetValue("f_m_target", "1");
-        std::srand(9);
-        SGameFixture g;
+        SGameFixture g(9);
         std::vector<std::string> before = GetBoard(g.game.GetField());
         EXPECT_FALSE(g.game.Load(store)) << c.key << " " << (c.value ? c.value : "missing");
         EXPECT_EQ(before, GetBoard(g.game.GetField()));
