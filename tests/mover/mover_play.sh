@@ -16,51 +16,36 @@ SAVE_KEY="zq71w"
 
 fail() { e2e_fail "$@"; }
 below() { e2e_below "$1" "$2"; }
+shot() { e2e_window_shot "$1"; }
+rmse() { e2e_rmse "$1" "$2" "$3"; }
 
-shot() {
-    mkdir -p "$E2E_SHOTS"
-    import -window "$E2E_WINDOW" "$E2E_SHOTS/$1.png" 2>/dev/null || fail "no screenshot $1"
+# A picture of the asset tree at the window's size.
+reference() {
+    local out="$E2E_DIR/ref_$(echo "$1" | tr / _).png"
+    [ -e "$out" ] || convert "$STAGE/$1" -resize 800x600! "$out"
+    echo "$out"
 }
 
-# Normalised RMSE of one region (WxH+X+Y) of two pictures.
-rmse() {
-    convert "$1" -crop "$3" +repage "$E2E_DIR/a.png"
-    convert "$2" -crop "$3" +repage "$E2E_DIR/b.png"
-    e2e_rmse "$E2E_DIR/a.png" "$E2E_DIR/b.png"
-}
-
-# Takes shot $1 until its region $3 is closer than $4 to the asset picture $2
-# (scaled to the window's 800 x 600).
+# Waits until a region of the window shows what the asset picture shows
+# there: wait_for <shot> <asset> <region>.
 wait_for() {
-    local ref="$E2E_DIR/ref_$(echo "$2" | tr / _).png" deadline=$((SECONDS + E2E_TIMEOUT)) measure=
-    [ -e "$ref" ] || convert "$STAGE/$2" -resize 800x600! "$ref"
-    until shot "$1" && measure=$(rmse "$E2E_SHOTS/$1.png" "$ref" "$3") && below "$measure" 0.06; do
-        e2e_expect_running "waiting for $1"
-        [ $SECONDS -ge $deadline ] && fail "$1 does not show $2 (RMSE $measure)"
-        sleep 0.2
-    done
+    e2e_wait_picture "$1 to show" e2e_looks_like "$1" "$(reference "$2")" 0.06 "$3"
 }
 
 # Takes shot $1 until region $2 stops changing: the level's entrance effect
 # and the slides advance per frame, so they take longer on a busy machine.
 wait_still() {
-    local calm=0 deadline=$((SECONDS + E2E_TIMEOUT)) measure
+    local calm=0 deadline=$((SECONDS + E2E_TIMEOUT))
     shot "$1"
     while [ $calm -lt 3 ]; do
         sleep 0.3
         e2e_expect_running "waiting for $1 to settle"
         mv "$E2E_SHOTS/$1.png" "$E2E_DIR/previous.png"
         shot "$1"
-        measure=$(rmse "$E2E_DIR/previous.png" "$E2E_SHOTS/$1.png" "$2")
-        if below "$measure" 0.01; then calm=$((calm + 1)); else calm=0; fi
-        [ $SECONDS -ge $deadline ] && fail "$1 does not settle (RMSE $measure)"
+        E2E_MEASURE=$(rmse "$E2E_DIR/previous.png" "$E2E_SHOTS/$1.png" "$2")
+        if below "$E2E_MEASURE" 0.01; then calm=$((calm + 1)); else calm=0; fi
+        [ $SECONDS -ge $deadline ] && fail "$1 does not settle (RMSE $E2E_MEASURE)"
     done
-}
-
-click() {
-    xdotool mousemove --window "$E2E_WINDOW" "$1" "$2"
-    sleep 0.2
-    xdotool click 1
 }
 
 # A click or a key that leads to another screen: waits until the window
@@ -70,13 +55,14 @@ to() {
     shift
     mark=$(e2e_state_mark)
     case "$1" in
-    click) click "$2" "$3" ;;
+    click) e2e_click_at "$2" "$3" ;;
     key) e2e_key "$2" ;;
     esac
     e2e_wait_state "$state" "$mark"
 }
 
-rest() { xdotool mousemove --window "$E2E_WINDOW" 790 590; sleep 0.5; }
+# Away from every button and off the board.
+rest() { e2e_move 790 590; sleep 0.5; }
 
 value_of() { "$FILES" dump "$1" "$2" | sed -n "s/^$3 //p"; }
 
@@ -109,8 +95,8 @@ wait_for 04-game $GAME_CORNER
 rest
 wait_still 04-game-dealt "$BOARD"
 # The hole is the bottom-right cell: the board there shows the ground.
-hole=$(rmse "$E2E_SHOTS/04-game-dealt.png" "$E2E_DIR/ref_mui_mover_game_bg.jpg.png" 60x60+555+455)
-brick=$(rmse "$E2E_SHOTS/04-game-dealt.png" "$E2E_DIR/ref_mui_mover_game_bg.jpg.png" 60x60+480+455)
+hole=$(rmse "$E2E_SHOTS/04-game-dealt.png" "$(reference mui/mover/game_bg.jpg)" 60x60+555+455)
+brick=$(rmse "$E2E_SHOTS/04-game-dealt.png" "$(reference mui/mover/game_bg.jpg)" 60x60+480+455)
 below "$hole" "$brick" || fail "the bottom-right cell is not the empty one ($hole, $brick)"
 
 # Three slides, each into the cell the last one emptied: right, down, right.
@@ -120,7 +106,7 @@ slide() {
     local name="$1" x="$2" y="$3" before="$E2E_SHOTS/$4.png" region
     region="60x60+$((175 + 75 * x + 7))+$((75 + 75 * y + 7))"
     for attempt in 1 2 3; do
-        click $(cell "$x" "$y")
+        e2e_click_at $(cell "$x" "$y")
         rest
         wait_still "$name" "$BOARD"
         below 0.05 "$(rmse "$before" "$E2E_SHOTS/$name.png" "$region")" && return 0
@@ -171,7 +157,7 @@ to "CMainMenu window" click $MAIN_MENU
 wait_for 13-main-menu $MAIN_TITLE
 [ "$(value_of "$DATA/mover.sav" $SAVE_KEY f_color3-3)" = -1 ] || fail "the slide after the resume is not saved"
 to CExitWnd key Escape
-click 400 537   # Quit Game
+e2e_click_at 400 537   # Quit Game
 e2e_wait_exit 30
 [ "$E2E_STATUS" -eq 0 ] || fail "exit code $E2E_STATUS"
 echo "PASS: new game, slides next to the empty cell, leave and resume, the saved board and settings, exit"
