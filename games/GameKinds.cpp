@@ -1,5 +1,8 @@
 #include "games/GameKinds.h"
 
+#include "games/mover/CMoverGameScreen.h"
+#include "games/mover/CMoverNewGameDialog.h"
+#include "games/mover/CMoverParams.h"
 #include "games/remover/CRemoverGameScreen.h"
 #include "games/remover/CRemoverNewGameDialog.h"
 #include "games/remover/CRemoverParams.h"
@@ -22,6 +25,18 @@ SGameKind RemoverKind()
     return kind;
 }
 
+SGameKind MoverKind()
+{
+    SGameKind kind;
+    kind.m_index = 1;
+    kind.m_make_params = [] { return std::make_unique<CMoverParams>(); };
+    kind.m_make_new_game_dialog = [](CConfigFile& layout, CGameParams& params) {
+        return std::make_unique<CMoverNewGameDialog>(&layout, static_cast<CMoverParams*>(&params));
+    };
+    kind.m_make_game_screen = [] { return std::make_unique<CMoverGameScreen>(); };
+    return kind;
+}
+
 SGameKind SliderKind()
 {
     SGameKind kind;
@@ -38,5 +53,6 @@ SGameKind SliderKind()
 void RegisterGameKinds(CGameKindRegistry& kinds)
 {
     kinds.Add(RemoverKind());
+    kinds.Add(MoverKind());
     kinds.Add(SliderKind());
 }
