@@ -3,9 +3,15 @@
 #include "games/jewel/CJewelGameScreen.h"
 #include "games/jewel/CJewelNewGameDialog.h"
 #include "games/jewel/CJewelParams.h"
+#include "games/mover/CMoverGameScreen.h"
+#include "games/mover/CMoverNewGameDialog.h"
+#include "games/mover/CMoverParams.h"
 #include "games/remover/CRemoverGameScreen.h"
 #include "games/remover/CRemoverNewGameDialog.h"
 #include "games/remover/CRemoverParams.h"
+#include "games/slider/CSliderGameScreen.h"
+#include "games/slider/CSliderNewGameDialog.h"
+#include "games/slider/CSliderParams.h"
 #include "shell/CGameKindRegistry.h"
 
 namespace
@@ -19,6 +25,30 @@ SGameKind RemoverKind()
         return std::make_unique<CRemoverNewGameDialog>(&layout, static_cast<CRemoverParams*>(&params));
     };
     kind.m_make_game_screen = [] { return std::make_unique<CRemoverGameScreen>(); };
+    return kind;
+}
+
+SGameKind MoverKind()
+{
+    SGameKind kind;
+    kind.m_index = 1;
+    kind.m_make_params = [] { return std::make_unique<CMoverParams>(); };
+    kind.m_make_new_game_dialog = [](CConfigFile& layout, CGameParams& params) {
+        return std::make_unique<CMoverNewGameDialog>(&layout, static_cast<CMoverParams*>(&params));
+    };
+    kind.m_make_game_screen = [] { return std::make_unique<CMoverGameScreen>(); };
+    return kind;
+}
+
+SGameKind SliderKind()
+{
+    SGameKind kind;
+    kind.m_index = 2;
+    kind.m_make_params = [] { return std::make_unique<CSliderParams>(); };
+    kind.m_make_new_game_dialog = [](CConfigFile& layout, CGameParams& params) {
+        return std::make_unique<CSliderNewGameDialog>(&layout, static_cast<CSliderParams*>(&params));
+    };
+    kind.m_make_game_screen = [] { return std::make_unique<CSliderGameScreen>(); };
     return kind;
 }
 
@@ -39,5 +69,7 @@ SGameKind JewelKind()
 void RegisterGameKinds(CGameKindRegistry& kinds)
 {
     kinds.Add(RemoverKind());
+    kinds.Add(MoverKind());
+    kinds.Add(SliderKind());
     kinds.Add(JewelKind());
 }

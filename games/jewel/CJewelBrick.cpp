@@ -26,36 +26,9 @@ int CJewelBrick::SparkleGroup(int color)
     return (color >= 0 && color < CJewelParams::COLOR_COUNT) ? groups[color] : 0;
 }
 
-void CJewelBrick::TakeModel(int color)
+const CModel* CJewelBrick::FindLook(int color) const
 {
-    if (!m_params)
-        return;
-    const CModel* model = m_params->GetBrickModel(m_params->GetCurrentSkin(), color);
-    if (!model)
-        return;
-    CVector4 position = GetPosition();
-    CVector4 velocity = GetVelocity();
-    CVector4 param = GetParam();
-    float scale = GetScale();
-    float ax = GetAngleX();
-    float ay = GetAngleY();
-    float az = GetAngleZ();
-    bool blend = GetBlend();
-    CModel::operator=(*model);
-    SetPosition(position);
-    SetVelocity(velocity);
-    SetParam(param);
-    SetScale(scale);
-    SetAngleX(ax);
-    SetAngleY(ay);
-    SetAngleZ(az);
-    SetBlend(blend);
-}
-
-void CJewelBrick::SetColor(int color)
-{
-    m_color = color;
-    TakeModel(color);
+    return m_params ? m_params->GetBrickModel(m_params->GetCurrentSkin(), color) : nullptr;
 }
 
 void CJewelBrick::Sparkle(int count)
@@ -63,15 +36,17 @@ void CJewelBrick::Sparkle(int count)
     if (!m_events)
         return;
     for (int i = 0; i < count; ++i)
-        m_events->AddSparkle(GetPosition(), SparkleGroup(m_color));
+        m_events->AddSparkle(GetPosition(), SparkleGroup(GetColor()));
 }
 
 void CJewelBrick::ChangeColor(int color)
 {
     m_overlay.reset();
-    const CModel* model = m_params ? m_params->GetBrickModel(m_params->GetCurrentSkin(), color) : nullptr;
+    const CModel* model = FindLook(color);
     m_overlay = model ? std::make_unique<CModel>(*model) : std::make_unique<CModel>();
-    m_color = color;
+    // While struck only the overlay is drawn, so the brick may take its new
+    // look now; the fade's swelling ends with the overlay's place and size.
+    SetColor(color);
     m_overlay->SetScale(GetScale());
     m_overlay->SetPosition(GetPosition());
     StartFlyAway();
@@ -117,11 +92,8 @@ bool CJewelBrick::FlyStep(float dt)
         return true;
     // The end of a recolouring: the brick takes the new look in the new
     // colour's place and size and stays on the board.
-    float scale = m_overlay->GetScale();
-    CVector4 position = m_overlay->GetPosition();
-    TakeModel(m_color);
-    SetScale(scale);
-    SetPosition(position);
+    SetScale(m_overlay->GetScale());
+    SetPosition(m_overlay->GetPosition());
     m_overlay.reset();
     m_alpha = 1.0f;
     SetBlend(false);

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "engine/gfx/CModel.h"
+#include "shell/game/CGameBrick.h"
 
 class CGameEvents;
 class CJewelParams;
@@ -11,7 +11,7 @@ class CJewelParams;
 // hover and the player's selection, and its removal: a fade-out that swells
 // the brick, or a recolouring in which the new colour's model stands in its
 // place until the fade ends and the brick takes the new look.
-class CJewelBrick : public CModel
+class CJewelBrick : public CGameBrick
 {
 public:
     static constexpr float FADE_SPEED = 0.004f;
@@ -21,11 +21,8 @@ public:
     CJewelBrick(const CJewelParams* params, CGameEvents* events);
     ~CJewelBrick() override;
 
-    // Takes the model of (current skin, colour); position, scale, angles and
-    // blend stay, so a brick in flight or in an entrance effect keeps its place.
-    void SetColor(int color);
-    int GetColor() const { return m_color; }
-    // Recolouring with effect: the new colour shows through a fade-out.
+    // Recolouring with effect: the new colour shows through a fade-out. The
+    // brick's colour (and its own look, hidden while it fades) change at once.
     void ChangeColor(int color);
 
     void Mark();
@@ -52,11 +49,12 @@ public:
 
     static int SparkleGroup(int color);
 
+protected:
+    const CModel* FindLook(int color) const override;
+
 private:
-    void TakeModel(int color);
     void Sparkle(int count);
 
-    int m_color = 0;
     const CJewelParams* m_params;
     CGameEvents* m_events;
     float m_alpha = 1.0f;

@@ -10,6 +10,7 @@
 #include "engine/gfx/CResManager.h"
 #include "games/jewel/CJewelBrick.h"
 #include "shell/game/CGameEvents.h"
+#include "shell/game/CRandom.h"
 #include "shell/game/PackPos.h"
 #include "shell/game/SaveValues.h"
 
@@ -31,9 +32,9 @@ const int STEP_X[4] = {-1, 1, 0, 0};
 const int STEP_Y[4] = {0, 0, -1, 1};
 }
 
-CJewelField::CJewelField(const CJewelParams& params, CGameEvents* events, CResManager* resources,
+CJewelField::CJewelField(const CJewelParams& params, CRandom& random, CGameEvents* events, CResManager* resources,
                          const CBitmapFont* font)
-    : m_params(params), m_events(events), m_resources(resources), m_font(font)
+    : m_params(params), m_random(random), m_events(events), m_resources(resources), m_font(font)
 {
     m_side = params.GetFieldWidth();
     m_group_size = params.GetGroupSize(params.GetLastDifficulty());
@@ -125,9 +126,7 @@ bool CJewelField::CellAt(const CVector4& point, int& x, int& y) const
 
 int CJewelField::RandomColor(int count)
 {
-    if (count < 1)
-        return 0;
-    return static_cast<int>(m_random() % static_cast<unsigned>(count));
+    return m_random.Next(count);
 }
 
 void CJewelField::PlaySound(int id)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <memory>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -14,6 +13,7 @@ class CBitmapFont;
 class CConfigFile;
 class CGameEvents;
 class CJewelBrick;
+class CRandom;
 class CResManager;
 
 // The jewel board: a square of bricks in up to ten colours. A swap of two
@@ -52,10 +52,12 @@ public:
     // New bricks start above the board from this height.
     static constexpr float DROP_HEIGHT = 500.0f;
 
-    // Size and difficulty come from the parameter object. events may be null
-    // (silent); resources is the running menu's manager (lights), null
-    // without GL; font null draws no popups.
-    CJewelField(const CJewelParams& params, CGameEvents* events, CResManager* resources, const CBitmapFont* font);
+    // Size and difficulty come from the parameter object; every random choice
+    // from the game's source. events may be null (silent); resources is the
+    // running menu's manager (lights), null without GL; font null draws no
+    // popups.
+    CJewelField(const CJewelParams& params, CRandom& random, CGameEvents* events, CResManager* resources,
+                const CBitmapFont* font);
     ~CJewelField() override;
 
     int GetHeight() const override { return m_height_bricks; }
@@ -87,8 +89,7 @@ public:
     void SetBonusHeld(bool held) { m_bonus_held = held; }
     bool IsBonusHeld() const { return m_bonus_held; }
 
-    void Seed(unsigned seed) { m_random.seed(seed); }
-    // 0 .. count - 1; 0 for a count below 1.
+    // 0 .. count - 1 from the game's source; 0 for a count below 1.
     int RandomColor(int count);
 
     void NewLevel(int level);
@@ -169,6 +170,7 @@ private:
     int StrikeCells(int x0, int y0, int x1, int y1);
 
     const CJewelParams& m_params;
+    CRandom& m_random;
     CGameEvents* m_events;
     CResManager* m_resources;
     const CBitmapFont* m_font;
@@ -200,5 +202,4 @@ private:
     bool m_bonus_held = false;
     // Bricks newly marked by the run search in progress.
     std::vector<CJewelBrick*> m_walked;
-    std::mt19937 m_random;
 };

@@ -10,6 +10,7 @@
 #include "engine/gfx/CBitmapFont.h"
 #include "games/jewel/CJewelField.h"
 #include "games/jewel/CJewelParams.h"
+#include "shell/game/BoardCursor.h"
 #include "shell/game/CGameBackground.h"
 #include "shell/game/CLevelBricksEffect.h"
 #include "shell/game/GameLookup.h"
@@ -27,12 +28,11 @@ const float INFO_B = 0.12f;
 const int MAX_SCORE_STEP = 100000;
 }
 
-CJewelGame::CJewelGame(CGameApp* app, CJewelParams& params, CGameEvents* events, unsigned seed)
-    : m_app(app), m_params(params), m_font(app ? GetMainFont() : nullptr)
+CJewelGame::CJewelGame(CGameApp* app, CJewelParams& params, CGameEvents* events, std::uint32_t seed)
+    : m_app(app), m_params(params), m_font(app ? GetMainFont() : nullptr), m_random(seed)
 {
     m_background = std::make_unique<CGameBackground>(app);
-    m_field = std::make_unique<CJewelField>(params, events, app ? GetCurrentResManager() : nullptr, m_font);
-    m_field->Seed(seed);
+    m_field = std::make_unique<CJewelField>(params, m_random, events, app ? GetCurrentResManager() : nullptr, m_font);
     m_current_level = 1;
     StartLevel(1);
     m_player = std::make_unique<CJewelPlayer>(params, *m_field, events);
@@ -62,7 +62,7 @@ void CJewelGame::StartLevel(int level)
 {
     m_field->NewLevel(level);
     if (level == 1)
-        m_level_effect = std::make_unique<CLevelBricksEffect>(m_app, m_field.get(), m_field->RandomColor(3));
+        m_level_effect = std::make_unique<CLevelBricksEffect>(m_app, m_field.get(), m_random.Next(3));
     m_score += m_score_level;
     m_score_level = 0;
     m_score_step = m_params.GetScoreBrick();
@@ -91,22 +91,13 @@ void CJewelGame::AnimateTitle(float dt)
 
 void CJewelGame::PollInput()
 {
-    if (!m_app)
+    if (!PollBoardPointer(m_app, m_params.GetViewScale(), m_player->GetBoardDepth(), m_pointer.m_point,
+                          m_pointer.m_button))
         return;
-    CInput& input = m_app->GetInput();
-    input.Poll();
-    CAppWindow* window = CAppWindow::Get();
-    if (!window)
-        return;
-    SPoint mouse = input.GetMousePos();
-    const CViewParams& view = m_app->GetViewParams();
+    // The window position only tells the hint's idle timer that the mouse moved.
+    SPoint mouse = m_app->GetInput().GetMousePos();
     m_pointer.m_window_x = mouse.x;
     m_pointer.m_window_y = mouse.y;
-    m_pointer.m_point = CJewelPlayer::CastCursor(mouse.x, mouse.y, window->GetWidth(), window->GetHeight(),
-                                                 view.GetNear(), view.GetFov(), view.GetAspect(),
-                                                 view.GetTranslation().z, m_params.GetViewScale(),
-                                                 m_player->GetBoardDepth());
-    m_pointer.m_button = (input.GetMouseState()->rgbButtons[0] & 0x80) != 0;
 }
 
 void CJewelGame::Update(float dt)

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "engine/gfx/CVector4.h"
 #include "games/jewel/CJewelPlayer.h"
+#include "shell/game/CRandom.h"
 
 class CBitmapFont;
 class CConfigFile;
@@ -28,7 +30,7 @@ public:
 
     // app may be null: the game then reads no input (see SetPointer) and
     // reaches no shared resources, which is how tests run whole games.
-    CJewelGame(CGameApp* app, CJewelParams& params, CGameEvents* events, unsigned seed);
+    CJewelGame(CGameApp* app, CJewelParams& params, CGameEvents* events, std::uint32_t seed);
     ~CJewelGame();
 
     void Update(float dt);
@@ -67,6 +69,7 @@ private:
     CGameApp* m_app;
     CJewelParams& m_params;
     const CBitmapFont* m_font;
+    CRandom m_random;
     int m_score = 0;
     int m_score_level = 0;
     int m_score_step = 0;

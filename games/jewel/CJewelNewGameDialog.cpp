@@ -1,7 +1,5 @@
 #include "games/jewel/CJewelNewGameDialog.h"
 
-#include <GL/gl.h>
-
 #include "games/jewel/CJewelParams.h"
 #include "shell/game/GameLookup.h"
 
@@ -24,27 +22,8 @@ CJewelNewGameDialog::CJewelNewGameDialog(CConfigFile* layout, CGameParams* param
     AddDifficultyChoice("m_easy_radio", "Easy", "medium", true);
     AddDifficultyChoice("m_medium_radio", "Medium", "medium", true);
     AddDifficultyChoice("m_hard_radio", "Hard", "medium", true);
-    Preselect();
-}
-
-void CJewelNewGameDialog::Draw()
-{
     // The running game shows dimmed behind the question.
-    glPushMatrix();
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_ALPHA_TEST);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glTranslatef(0.0f, 0.0f, 0.5f);
-    glColor4f(0.0f, 0.0f, 0.0f, 0.75f);
-    glBegin(GL_QUADS);
-    glVertex2f(0.0f, 0.0f);
-    glVertex2f(800.0f, 0.0f);
-    glVertex2f(800.0f, 600.0f);
-    glVertex2f(0.0f, 600.0f);
-    glEnd();
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    glDisable(GL_BLEND);
-    glPopMatrix();
-    CNewGameDialog::Draw();
+    SetTitle("Start new game ?", 36.0f, 210.0f, 180.0f);
+    SetDimScreen(true);
+    Preselect();
 }

@@ -13,6 +13,4 @@ class CJewelNewGameDialog : public CNewGameDialog
 public:
     // params null: the one registered as "m_bricks_jewel_game_param".
     explicit CJewelNewGameDialog(CConfigFile* layout, CGameParams* params = nullptr);
-
-    void Draw() override;
 };

@@ -1,7 +1,6 @@
 #include "games/jewel/CJewelPlayer.h"
 
 #include <GL/gl.h>
-#include <cmath>
 
 #include "engine/files/CConfigFile.h"
 #include "engine/gfx/CModel.h"
@@ -27,21 +26,6 @@ CJewelPlayer::CJewelPlayer(const CJewelParams& params, CJewelField& field, CGame
 }
 
 CJewelPlayer::~CJewelPlayer() {}
-
-CVector4 CJewelPlayer::CastCursor(int mx, int my, int width, int height, float nearPlane, float fov, float aspect,
-                                  float cameraZ, float viewScale, float boardDepth)
-{
-    int halfWidth = width / 2 > 0 ? width / 2 : 1;
-    int halfHeight = height / 2 > 0 ? height / 2 : 1;
-    mx -= width / 2;
-    my -= height / 2;
-    float h = std::tan(fov / 2.0f * 3.1415927f / 180.0f) * nearPlane;
-    float w = h * aspect;
-    float px = mx * w / static_cast<float>(halfWidth);
-    float py = my * h / static_cast<float>(halfHeight);
-    float depth = cameraZ / viewScale + boardDepth;
-    return CVector4(-depth * px / nearPlane, depth * py / nearPlane, boardDepth);
-}
 
 void CJewelPlayer::UpdateBonusHeld()
 {

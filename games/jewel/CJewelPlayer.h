@@ -53,12 +53,6 @@ public:
     float GetIdleTime() const { return m_idle_time; }
     float GetBoardDepth() const { return m_board_depth; }
 
-    // The point of the board surface under a window pixel (mx, my) of a window
-    // of width x height pixels, seen through the game's camera with the
-    // view's own aspect.
-    static CVector4 CastCursor(int mx, int my, int width, int height, float nearPlane, float fov, float aspect,
-                               float cameraZ, float viewScale, float boardDepth);
-
 private:
     // The field's no-move test stays off while any figure is held, in the
     // list or on the cursor.

@@ -5,6 +5,7 @@
 #include "games/jewel/CBJBonusesList.h"
 #include "games/jewel/CJewelBrick.h"
 #include "games/jewel/CJewelPlayer.h"
+#include "shell/game/CRandom.h"
 #include "tests/jewel/JewelTestKit.h"
 
 namespace
@@ -14,7 +15,8 @@ class JewelBonuses : public ::testing::Test
 protected:
     std::unique_ptr<CJewelParams> params = MakeJewelParams();
     CJewelEvents events;
-    CJewelField field{*params, &events, nullptr, nullptr};
+    CRandom random{5};
+    CJewelField field{*params, random, &events, nullptr, nullptr};
     CBJBonusesList list{*params, field};
 
     int Kind(int slot) const { return list.GetSlot(slot) ? static_cast<int>(list.GetSlot(slot)->GetParam().x) : 0; }
@@ -80,7 +82,8 @@ class JewelPlayerMouse : public ::testing::Test
 protected:
     std::unique_ptr<CJewelParams> params = MakeJewelParams();
     CJewelEvents events;
-    CJewelField field{*params, &events, nullptr, nullptr};
+    CRandom random{5};
+    CJewelField field{*params, random, &events, nullptr, nullptr};
     CJewelPlayer player{*params, field, &events};
 
     void Frame(int x, int y, bool button, float dt = 16.0f)

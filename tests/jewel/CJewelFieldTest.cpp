@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "games/jewel/CJewelBrick.h"
+#include "shell/game/CRandom.h"
 #include "tests/jewel/JewelTestKit.h"
 
 namespace
@@ -23,7 +24,8 @@ TEST_P(JewelRunSearch, CountsEachLongEnoughRunThroughTheBrick)
 {
     const SRunCase& c = GetParam();
     auto params = MakeJewelParams();
-    CJewelField field(*params, nullptr, nullptr, nullptr);
+    CRandom random(5);
+    CJewelField field(*params, random, nullptr, nullptr, nullptr);
     SetBoard(field, c.board);
     int count = 0;
     field.FindLines(c.x, c.y, count);
@@ -48,7 +50,8 @@ class JewelField : public ::testing::Test
 protected:
     std::unique_ptr<CJewelParams> params = MakeJewelParams();
     CJewelEvents events;
-    CJewelField field{*params, &events, nullptr, nullptr};
+    CRandom random{5};
+    CJewelField field{*params, random, &events, nullptr, nullptr};
 
     void Select(int x, int y) { field.BrickAt(x, y)->SetSelected(true); }
 };
@@ -117,7 +120,7 @@ TEST_F(JewelField, EveryFreshDealHasAMove)
 {
     for (unsigned seed = 1; seed <= 40; ++seed)
     {
-        field.Seed(seed);
+        random.Seed(seed);
         field.SetBoardSize(8 + seed % 7);
         field.NewLevel(1);
         EXPECT_EQ(CJewelField::STATE_IDLE, field.GetState()) << seed;
@@ -200,7 +203,8 @@ TEST_P(JewelStrike, SendsOffTheCellsOfItsShape)
 {
     const SStrikeCase& c = GetParam();
     auto params = MakeJewelParams();
-    CJewelField field(*params, nullptr, nullptr, nullptr);
+    CRandom random(5);
+    CJewelField field(*params, random, nullptr, nullptr, nullptr);
     SetBoard(field, {"RGBYP", "GBYPR", "BYPRG", "YPRGB", "PRGBY"});
     int count = c.kind == 1 ? field.RemoveBrick(c.x, c.y)
               : c.kind == 2 ? field.RemoveRow(c.x, c.y)
@@ -241,7 +245,8 @@ TEST_F(JewelField, RecolouredBricksStayWithTheNewColour)
 TEST(JewelCellPicking, PointsLeftOfOrAboveTheBoardAreOff)
 {
     auto params = MakeJewelParams();
-    CJewelField field(*params, nullptr, nullptr, nullptr);
+    CRandom random(5);
+    CJewelField field(*params, random, nullptr, nullptr, nullptr);
     int x = 0;
     int y = 0;
     EXPECT_FALSE(field.CellAt(CVector4(-350.5f, 300.0f, 0.0f), x, y));

@@ -6,6 +6,7 @@
 #include "games/jewel/CJewelBrick.h"
 #include "games/jewel/CJewelGame.h"
 #include "games/jewel/CJewelPlayer.h"
+#include "shell/game/CRandom.h"
 #include "tests/jewel/JewelTestKit.h"
 
 namespace
@@ -77,7 +78,8 @@ protected:
             int ny = sy + dy[k];
             if (!field.BrickAt(nx, ny))
                 continue;
-            CJewelField probe(*params, nullptr, nullptr, nullptr);
+            CRandom random(1);
+            CJewelField probe(*params, random, nullptr, nullptr, nullptr);
             SetBoard(probe, GetBoard(field));
             probe.BrickAt(sx, sy)->SetSelected(true);
             probe.TrySwap(nx, ny);

@@ -158,9 +158,16 @@ CCanvas GameGround(const CScenePainter& scene, int kind)
     CCanvas c = scene.Sky(kScreenW, kScreenH, tint.Darker(0.25f), 40 + kind);
     // Darker under the board so that the bricks stand out.
     Spotlight(c, 400, 305, 300, 260, CColor(0.0f, 0.0f, 0.04f, 1.0f), 0.45f);
-    // The jewel's score line runs along the top edge: its title stands at the foot.
-    const int captionY = kind == 7 ? 584 : 44;
-    scene.Caption(c, CWidgetArt::kKindTitles[kind], 26, 22, captionY, CPalette::Gold(), CScenePainter::EAlign::Left);
+    // The mover's, the slider's and the jewel's heads-up lines start at the
+    // top left corner, so their names stand in the bottom left one.
+    const float titleBaseline = (kind == 1 || kind == 2 || kind == 7) ? 584.0f : 44.0f;
+    scene.Caption(c, CWidgetArt::kKindTitles[kind], 26, 22, titleBaseline, CPalette::Gold(),
+                  CScenePainter::EAlign::Left);
+    if (kind == 2 || kind == 7)
+    {
+        // A plate behind the moves (slider), score and level along the top.
+        CScenePainter::Panel(c, 40, 28, 720, 34, 12, 0.6f);
+    }
     if (kind == 0)
     {
         // A plate behind the score in the top right corner, and a slot for
@@ -171,8 +178,6 @@ CCanvas GameGround(const CScenePainter& scene, int kind)
         CScenePainter::Panel(c, 538, 8, 250, 46, 12, 0.8f);
         CScenePainter::Panel(c, 32, 126, 88, 394, 14, 0.55f);
     }
-    if (kind == 7)
-        CScenePainter::Panel(c, 44, 22, 712, 38, 12, 0.55f);
     return c;
 }
 
