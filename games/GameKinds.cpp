@@ -1,5 +1,8 @@
 #include "games/GameKinds.h"
 
+#include "games/mover/CMoverGameScreen.h"
+#include "games/mover/CMoverNewGameDialog.h"
+#include "games/mover/CMoverParams.h"
 #include "games/remover/CRemoverGameScreen.h"
 #include "games/remover/CRemoverNewGameDialog.h"
 #include "games/remover/CRemoverParams.h"
@@ -18,9 +21,22 @@ SGameKind RemoverKind()
     kind.m_make_game_screen = [] { return std::make_unique<CRemoverGameScreen>(); };
     return kind;
 }
+
+SGameKind MoverKind()
+{
+    SGameKind kind;
+    kind.m_index = 1;
+    kind.m_make_params = [] { return std::make_unique<CMoverParams>(); };
+    kind.m_make_new_game_dialog = [](CConfigFile& layout, CGameParams& params) {
+        return std::make_unique<CMoverNewGameDialog>(&layout, static_cast<CMoverParams*>(&params));
+    };
+    kind.m_make_game_screen = [] { return std::make_unique<CMoverGameScreen>(); };
+    return kind;
+}
 }
 
 void RegisterGameKinds(CGameKindRegistry& kinds)
 {
     kinds.Add(RemoverKind());
+    kinds.Add(MoverKind());
 }
