@@ -1,6 +1,9 @@
 #include "games/GameKinds.h"
 
 #ifndef MW_KIND_TABLE_ONLY
+#include "games/mover/CMoverGameScreen.h"
+#include "games/mover/CMoverNewGameDialog.h"
+#include "games/mover/CMoverParams.h"
 #include "games/remover/CRemoverGameScreen.h"
 #include "games/remover/CRemoverNewGameDialog.h"
 #include "games/remover/CRemoverParams.h"
@@ -49,7 +52,7 @@ std::vector<SGameKind> MakeTable()
 {
     std::vector<SGameKind> table = {
         MW_BUILT(CRemoverParams, CRemoverNewGameDialog, CRemoverGameScreen)(Kind("remover", "Remover", "data/remover.cfg", 1, "Place bricks, join four of a colour, clear the board")),
-        NotBuilt(Kind("mover", "Mover", "data/mover.cfg", 2, "Slide bricks into rows and columns of one colour")),
+        MW_BUILT(CMoverParams, CMoverNewGameDialog, CMoverGameScreen)(Kind("mover", "Mover", "data/mover.cfg", 2, "Slide bricks into rows and columns of one colour")),
         NotBuilt(Kind("slider", "Slider", "data/slider.cfg", 3, "Turn rows and columns to gather groups of five")),
         NotBuilt(Kind("designer", "Designer", "data/designer.cfg", 4, "Lay the figures back into the picture")),
         NotBuilt(Kind("eraser", "Eraser", "data/eraser.cfg", 5, "Click groups of one colour and clear them away")),
