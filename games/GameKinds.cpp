@@ -7,6 +7,9 @@
 #include "games/remover/CRemoverGameScreen.h"
 #include "games/remover/CRemoverNewGameDialog.h"
 #include "games/remover/CRemoverParams.h"
+#include "games/slider/CSliderGameScreen.h"
+#include "games/slider/CSliderNewGameDialog.h"
+#include "games/slider/CSliderParams.h"
 #endif
 
 namespace
@@ -53,7 +56,7 @@ std::vector<SGameKind> MakeTable()
     std::vector<SGameKind> table = {
         MW_BUILT(CRemoverParams, CRemoverNewGameDialog, CRemoverGameScreen)(Kind("remover", "Remover", "data/remover.cfg", 1, "Place bricks, join four of a colour, clear the board")),
         MW_BUILT(CMoverParams, CMoverNewGameDialog, CMoverGameScreen)(Kind("mover", "Mover", "data/mover.cfg", 2, "Slide bricks into rows and columns of one colour")),
-        NotBuilt(Kind("slider", "Slider", "data/slider.cfg", 3, "Turn rows and columns to gather groups of five")),
+        MW_BUILT(CSliderParams, CSliderNewGameDialog, CSliderGameScreen)(Kind("slider", "Slider", "data/slider.cfg", 3, "Turn rows and columns to gather groups of five")),
         NotBuilt(Kind("designer", "Designer", "data/designer.cfg", 4, "Lay the figures back into the picture")),
         NotBuilt(Kind("eraser", "Eraser", "data/eraser.cfg", 5, "Click groups of one colour and clear them away")),
         NotBuilt(Kind("eraser2", "Eraser II", "data/eraser2.cfg", 6, "Keep the board clear while two columns feed it")),

@@ -15,6 +15,7 @@
 #include "shell/CHelpDialog.h"
 #include "shell/COptionsDialog.h"
 #include "shell/CTop7Dialog.h"
+#include "shell/game/CScoreTable.h"
 #include "tests/files/CTempDir.h"
 #include "tests/gamemenu/CFakeKind.h"
 #include "tests/gamemenu/CFakeMenuHost.h"
@@ -279,6 +280,24 @@ TEST_F(GameMenuTest, GameOverPicksTheTableOfTheLastSizeAndDifficulty)
         EXPECT_EQ(menu.GetParams().GetScoreTable(i)->GetCount(), i == 7 ? 1 : 0) << i;
 }
 
+// The table is written when the name is given, into the table of the
+// finished game's own size and difficulty, before its save goes.
+TEST_F(GameMenuTest, RankedScoreIsWrittenAtOnceIntoTheFinishedGamesOwnTable)
+{
+    CGameMenu& menu = Open();
+    NewGame(0, 0);
+    Game()->m_difficulty = 2;
+    Game()->m_size = 1;
+    FinishGame(500);
+    CGameOverDialog* over = menu.GetGameOverDialog();
+    ASSERT_NE(over, nullptr);
+    over->Finish();
+    CScoreTable written(0);
+    ASSERT_TRUE(written.Load(menu.GetParams().GetScoreTablePath(2, 1)));
+    EXPECT_EQ(written.GetCount(), 1);
+    EXPECT_FALSE(CTempDir::Exists(menu.GetParams().GetScoreTablePath(0, 0)));
+}
+
 TEST_F(GameMenuTest, FourSizeKindPicksDifficultyTimesFourPlusSize)
 {
     m_group.SetValue("m_game_kind", "6");
@@ -298,12 +317,14 @@ TEST_F(GameMenuTest, FinishedGameIsGoneWithItsSaveFile)
     EXPECT_EQ(menu.GetGameScreen(), nullptr);
     EXPECT_EQ(CFakeGameScreen::s_alive, 0);
     EXPECT_FALSE(menu.GetContinueButton()->IsVisible());
-    EXPECT_FALSE(CTempDir::Exists(SavePath()));
     // Shown also when the score does not rank.
     ASSERT_NE(menu.GetGameOverDialog(), nullptr);
     EXPECT_FALSE(menu.GetGameOverDialog()->IsRanked());
+    // The save goes only once the score is safe in its table.
+    EXPECT_TRUE(CTempDir::Exists(SavePath()));
     menu.OnDialogClosed(0, menu.GetGameOverDialog());
     EXPECT_EQ(menu.GetGameOverDialog(), nullptr);
+    EXPECT_FALSE(CTempDir::Exists(SavePath()));
     Leave();
     EXPECT_FALSE(CTempDir::Exists(SavePath()));
 }
