@@ -1,5 +1,8 @@
 #include "games/GameKinds.h"
 
+#include "games/eraser/CEraserGameScreen.h"
+#include "games/eraser/CEraserNewGameDialog.h"
+#include "games/eraser/CEraserParams.h"
 #include "games/remover/CRemoverGameScreen.h"
 #include "games/remover/CRemoverNewGameDialog.h"
 #include "games/remover/CRemoverParams.h"
@@ -18,9 +21,22 @@ SGameKind RemoverKind()
     kind.m_make_game_screen = [] { return std::make_unique<CRemoverGameScreen>(); };
     return kind;
 }
+
+SGameKind EraserKind()
+{
+    SGameKind kind;
+    kind.m_index = 4;
+    kind.m_make_params = [] { return std::make_unique<CEraserParams>(); };
+    kind.m_make_new_game_dialog = [](CConfigFile& layout, CGameParams& params) {
+        return std::make_unique<CEraserNewGameDialog>(&layout, &params);
+    };
+    kind.m_make_game_screen = [] { return std::make_unique<CEraserGameScreen>(); };
+    return kind;
+}
 }
 
 void RegisterGameKinds(CGameKindRegistry& kinds)
 {
     kinds.Add(RemoverKind());
+    kinds.Add(EraserKind());
 }
