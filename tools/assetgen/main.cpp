@@ -6,6 +6,7 @@
 #include "tools/assetgen/CBrickArt.h"
 #include "tools/assetgen/CEraserArt.h"
 #include "tools/assetgen/CFontSheet.h"
+#include "tools/assetgen/CSliderArt.h"
 #include "tools/assetgen/CSpriteArt.h"
 #include "tools/assetgen/CThumbArt.h"
 #include "tools/assetgen/CTitleArt.h"
@@ -34,6 +35,7 @@ int main(int argc, char** argv)
         sink.WriteTga("mui/font.tga", CFontSheet::Build(fonts + "DejaVuSans-Bold.ttf"), true);
         CWidgetArt::Write(sink, fonts);
         CBrickArt::Write(sink);
+        CSliderArt::Write(sink);
         CBackdropArt::Write(sink, fonts);
         CSpriteArt::Write(sink, fonts);
         CTitleArt::Write(sink, fonts);
