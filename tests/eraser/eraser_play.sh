@@ -14,70 +14,25 @@ SETTINGS_KEY="394m612z"
 SAVE_KEY="zq71w"
 
 fail() { e2e_fail "$@"; }
-running() { e2e_expect_running "$1"; }
 below() { e2e_below "$1" "$2"; }
+shot() { e2e_window_shot "$1"; }
 
-shot() {
-    mkdir -p "$E2E_SHOTS"
-    import -window "$E2E_WINDOW" "$E2E_SHOTS/$1.png" 2>/dev/null || fail "no screenshot $1"
-}
-
-# Normalised RMSE of one region (WxH+X+Y) of two shots.
-rmse() {
-    convert "$E2E_SHOTS/$1.png" -crop "$3" +repage "$E2E_DIR/a.png"
-    convert "$E2E_SHOTS/$2.png" -crop "$3" +repage "$E2E_DIR/b.png"
-    e2e_rmse "$E2E_DIR/a.png" "$E2E_DIR/b.png"
-}
-
-# Shot $1 is taken until its region $4 differs from shot $2 by more than $3.
-differs() {
-    shot "$1"
-    MEASURE=$(rmse "$1" "$2" "$4")
-    below "$3" "$MEASURE"
-}
-
-not_black() {
-    shot "$1"
-    MEASURE=$(convert "$E2E_SHOTS/$1.png" -format '%[fx:mean]' info:)
-    below 0.05 "$MEASURE"
-}
-
-# Waits for a picture check; fails with the description and the last measure.
-picture() {
-    local what="$1"
-    shift
-    local deadline=$((SECONDS + E2E_TIMEOUT))
-    MEASURE=
-    until "$@"; do
-        running "waiting for $what"
-        [ $SECONDS -ge $deadline ] && fail "$what (measure ${MEASURE:-none}, shot $2)"
-        sleep 0.2
-    done
-}
-
-# Waits until a region stops changing between looks (the back sparkles
-# drift on, so a little change remains): the level's start
-# effect, the banner and the falling bricks advance per frame, so they take
-# longer on a busy machine. wait_still <shot> <region>
+# Takes shot $1 until region $2 stops changing between looks: the level's
+# start effect, the banner and the falling bricks advance per frame, so they
+# take longer on a busy machine. The back sparkles drift on behind the board,
+# so a little change always remains.
 wait_still() {
-    local name="$1" calm=0 deadline=$((SECONDS + E2E_TIMEOUT))
-    shot "$name"
+    local calm=0 deadline=$((SECONDS + E2E_TIMEOUT))
+    shot "$1"
     while [ $calm -lt 3 ]; do
         sleep 0.4
-        running "waiting for $name to settle"
-        mv "$E2E_SHOTS/$name.png" "$E2E_SHOTS/$name-before.png"
-        shot "$name"
-        MEASURE=$(rmse "$name-before" "$name" "$2")
-        if below "$MEASURE" 0.04; then calm=$((calm + 1)); else calm=0; fi
-        [ $SECONDS -ge $deadline ] && fail "$name does not settle (RMSE $MEASURE)"
+        e2e_expect_running "waiting for $1 to settle"
+        mv "$E2E_SHOTS/$1.png" "$E2E_DIR/previous.png"
+        shot "$1"
+        E2E_MEASURE=$(e2e_rmse "$E2E_DIR/previous.png" "$E2E_SHOTS/$1.png" "$2")
+        if below "$E2E_MEASURE" 0.04; then calm=$((calm + 1)); else calm=0; fi
+        [ $SECONDS -ge $deadline ] && fail "$1 does not settle (RMSE $E2E_MEASURE)"
     done
-    rm -f "$E2E_SHOTS/$name-before.png"
-}
-
-click() {
-    xdotool mousemove --window "$E2E_WINDOW" "$1" "$2"
-    sleep 0.2
-    xdotool click 1
 }
 
 # A click or a key that leads to another screen: waits until the window
@@ -87,14 +42,16 @@ to() {
     shift
     mark=$(e2e_state_mark)
     case "$1" in
-    click) click "$2" "$3" ;;
+    click) e2e_click_at "$2" "$3" ;;
     key) e2e_key "$2" ;;
     esac
     e2e_wait_state "$state" "$mark"
 }
 
-rest() { xdotool mousemove --window "$E2E_WINDOW" 790 590; sleep 0.3; }
+# Away from every button and off the board.
+rest() { e2e_move 790 590; sleep 0.3; }
 value_of() { "$DUMP" "$1" "$2" | sed -n "s/^$3 //p"; }
+not_black() { e2e_window_shot "$1" && ! e2e_is_black "$1"; }
 
 ERASER="640 185"
 NEW_GAME="400 225"
@@ -108,10 +65,10 @@ cell() { awk -v x="$1" -v y="$2" 'BEGIN { c = 440 / 8; printf "%d %d", 180 + c *
 e2e_start_game
 e2e_wait_window
 e2e_wait_state "CMainMenu window"
-picture "the main menu" not_black 01-main-menu
+e2e_wait_picture "the main menu" not_black 01-main-menu
 
 to CGameMenu click $ERASER
-picture "the eraser's menu" differs 02-eraser-menu 01-main-menu 0.08 800x600+0+0
+e2e_wait_picture "the eraser's menu" e2e_differs 02-eraser-menu "$E2E_SHOTS/01-main-menu.png" 0.08
 [ -e "$DATA/eraser.sav" ] && fail "a saved game exists before any game"
 
 to CEraserNewGameDialog click $NEW_GAME
@@ -125,22 +82,23 @@ wait_still 04-dealt "$BOARD"
 # for the board to settle, as a player would.
 before=04-dealt
 for c in "0 7" "3 7" "5 7" "7 7" "2 6" "4 6"; do
-    click $(cell $c)
+    e2e_click_at $(cell $c)
     rest
     wait_still 05-played "$BOARD"
 done
-picture "groups taken off the board" differs 05-played 04-dealt 0.03 "$BOARD"
+below 0.03 "$(e2e_rmse "$E2E_SHOTS/05-played.png" "$E2E_SHOTS/04-dealt.png" "$BOARD")" ||
+    fail "no group was taken off the board"
 
 to CGameMenu key Escape
 rest
-picture "Continue for the paused game" differs 06-paused 02-eraser-menu 0.05 $CONTINUE_AREA
+e2e_wait_picture "Continue for the paused game" e2e_differs 06-paused "$E2E_SHOTS/02-eraser-menu.png" 0.05 $CONTINUE_AREA
 to CEraserGameScreen click $CONTINUE
 rest
 # The level banner flies in again and fades; then the board is as it was.
 sleep 4
 wait_still 07-continued "$BOARD"
-MEASURE=$(rmse 05-played 07-continued "$BOARD")
-below "$MEASURE" 0.02 || fail "the continued board differs from the one left (RMSE $MEASURE)"
+E2E_MEASURE=$(e2e_rmse "$E2E_SHOTS/05-played.png" "$E2E_SHOTS/07-continued.png" "$BOARD")
+below "$E2E_MEASURE" 0.03 || fail "the continued board differs from the one left (RMSE $E2E_MEASURE)"
 
 to CGameMenu key Escape
 to "CMainMenu window" click $MAIN_MENU
