@@ -1,5 +1,8 @@
 #include "games/GameKinds.h"
 
+#include "games/eraser/CEraserGameScreen.h"
+#include "games/eraser/CEraserNewGameDialog.h"
+#include "games/eraser/CEraserParams.h"
 #include "games/mover/CMoverGameScreen.h"
 #include "games/mover/CMoverNewGameDialog.h"
 #include "games/mover/CMoverParams.h"
@@ -22,6 +25,18 @@ SGameKind RemoverKind()
         return std::make_unique<CRemoverNewGameDialog>(&layout, static_cast<CRemoverParams*>(&params));
     };
     kind.m_make_game_screen = [] { return std::make_unique<CRemoverGameScreen>(); };
+    return kind;
+}
+
+SGameKind EraserKind()
+{
+    SGameKind kind;
+    kind.m_index = 4;
+    kind.m_make_params = [] { return std::make_unique<CEraserParams>(); };
+    kind.m_make_new_game_dialog = [](CConfigFile& layout, CGameParams& params) {
+        return std::make_unique<CEraserNewGameDialog>(&layout, &params);
+    };
+    kind.m_make_game_screen = [] { return std::make_unique<CEraserGameScreen>(); };
     return kind;
 }
 
@@ -55,4 +70,5 @@ void RegisterGameKinds(CGameKindRegistry& kinds)
     kinds.Add(RemoverKind());
     kinds.Add(MoverKind());
     kinds.Add(SliderKind());
+    kinds.Add(EraserKind());
 }
