@@ -1,5 +1,7 @@
 #include "games/filler/CFillerField.h"
 
+#include <GL/gl.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -13,6 +15,8 @@
 
 namespace
 {
+// The start bricks stand out at this size.
+const float START_BRICK_SCALE = 1.8f;
 // Neighbour order of every flood: right, left, down, up.
 const int STEP_X[4] = {1, -1, 0, 0};
 const int STEP_Y[4] = {0, 0, 1, -1};
@@ -472,4 +476,29 @@ void CFillerField::Reskin()
     for (auto& brick : m_bricks)
         if (!brick->IsChanging())
             brick->SetColor(brick->GetColor());
+}
+
+void CFillerField::Draw()
+{
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+    glEnable(GL_COLOR_MATERIAL);
+    // The brick pictures carry their shading.
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    m_batch.Begin();
+    for (auto& brick : m_bricks)
+        m_batch.Add(*brick);
+    m_batch.Draw();
+    for (const SZone& zone : m_zones)
+    {
+        CFillerBrick* brick = GetFillerBrick(zone.m_x, zone.m_y);
+        if (!brick)
+            continue;
+        const float scale = brick->GetScale();
+        brick->SetScale(m_cell_size * START_BRICK_SCALE);
+        brick->Draw();
+        brick->SetScale(scale);
+    }
+    glDisable(GL_COLOR_MATERIAL);
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/gfx/CVector4.h"
+#include "games/filler/CFillerBrickBatch.h"
 #include "shell/game/CGameField.h"
 
 class CConfigFile;
@@ -118,6 +119,8 @@ public:
     // point is off the board.
     bool PickCell(const CVector4& point, int& x, int& y) const;
     void Reskin();
+    // Every brick in one batch per look, then the start bricks enlarged.
+    void Draw();
 
 private:
     bool IsInside(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
@@ -163,4 +166,5 @@ private:
     bool m_game_over = false;
     bool m_banner = false;
     bool m_first_release = true;
+    CFillerBrickBatch m_batch;
 };
