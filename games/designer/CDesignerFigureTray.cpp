@@ -1,0 +1,261 @@
+#include "games/designer/CDesignerFigureTray.h"
+
+#include <GL/gl.h>
+#include <cmath>
+
+#include "engine/files/CConfigFile.h"
+#include "engine/gfx/CModel.h"
+#include "games/designer/CDesignerFigure.h"
+#include "games/designer/CDesignerParams.h"
+#include "shell/game/CGameEvents.h"
+#include "shell/game/SaveValues.h"
+
+namespace
+{
+const float SNAP_DISTANCE_SQ = 2.0f;
+const float STEP = 0.25f;
+// The tray's column never reaches farther than this above or below the screen.
+const float MAX_TOP_Y = 100000.0f;
+
+std::string FigurePrefix(int i)
+{
+    return SaveKey("Player.f%i", i);
+}
+
+// The scale for a figure at height z between the board (half size) and the
+// carrying height (full size); a flat brick has no height to blend over.
+float ScaleAtHeight(float z, float depth, float cell)
+{
+    if (!(depth > 0.0f))
+        return cell / 2.0f;
+    float t = z / depth;
+    t = t < 0.0f ? 0.0f : (t > 1.0f ? 1.0f : t);
+    return cell / 2.0f + t * (cell / 2.0f);
+}
+}
+
+CDesignerFigureTray::CDesignerFigureTray(const CDesignerParams* params, float cell, float depth)
+    : m_params(params), m_cell(cell), m_depth(depth)
+{
+    const CModel* arrow = params ? params->GetArrowModel() : nullptr;
+    m_upper_arrow = arrow ? std::make_unique<CModel>(*arrow) : std::make_unique<CModel>();
+    m_lower_arrow = arrow ? std::make_unique<CModel>(*arrow) : std::make_unique<CModel>();
+    m_upper_arrow->SetScale(ARROW_SCALE);
+    m_lower_arrow->SetScale(ARROW_SCALE);
+    m_upper_arrow->SetPosition(CVector4(ARROW_X, ARROW_Y, 0.0f));
+    m_lower_arrow->SetPosition(CVector4(ARROW_X, -ARROW_Y, 0.0f));
+}
+
+CDesignerFigureTray::~CDesignerFigureTray() {}
+
+void CDesignerFigureTray::AddFigure(std::unique_ptr<CDesignerFigure> figure, float y)
+{
+    if (!figure)
+        return;
+    figure->CreateModel(m_params);
+    figure->SetScale(m_cell / 2.0f);
+    figure->SetPosition(CVector4(m_x, y, 0.0f));
+    m_figures.push_back(std::move(figure));
+}
+
+float CDesignerFigureTray::GetSlotY(int i) const
+{
+    float y = m_top_y;
+    for (int j = 0; j < i && j < GetCount(); ++j)
+        y -= m_cell / 2.0f + m_figures[j]->GetHeightWorld();
+    return y;
+}
+
+void CDesignerFigureTray::Layout()
+{
+    m_next_y = m_top_y;
+    for (auto& figure : m_figures)
+    {
+        figure->SetPosition(CVector4(m_x, m_next_y, 0.0f));
+        m_next_y -= m_cell / 2.0f + figure->GetHeightWorld();
+    }
+}
+
+std::unique_ptr<CDesignerFigure> CDesignerFigureTray::PickAt(const CVector4& point)
+{
+    for (auto it = m_figures.begin(); it != m_figures.end(); ++it)
+        if ((*it)->HitTest(point.x, point.y))
+        {
+            std::unique_ptr<CDesignerFigure> figure = std::move(*it);
+            m_figures.erase(it);
+            return figure;
+        }
+    return nullptr;
+}
+
+bool CDesignerFigureTray::ReturnStep(std::unique_ptr<CDesignerFigure>& figure)
+{
+    if (!figure)
+        return true;
+    CVector4 pos = figure->GetPosition();
+    CVector4 above(m_x, m_next_y, m_depth);
+    // Judged across the plane only: measured with the height, a figure that
+    // has begun to sink would be drawn back up above its place.
+    CVector4 across(above.x - pos.x, above.y - pos.y, 0.0f);
+    if (across.LengthSquared() > SNAP_DISTANCE_SQ)
+    {
+        figure->SetPosition(pos + (above - pos) * STEP);
+        return false;
+    }
+    CVector4 rest(m_x, m_next_y, 0.0f);
+    if ((rest - pos).LengthSquared() > SNAP_DISTANCE_SQ)
+    {
+        CVector4 next = pos + (rest - pos) * STEP;
+        figure->SetPosition(next);
+        figure->SetScale(ScaleAtHeight(next.z, m_depth, m_cell));
+        return false;
+    }
+    figure->SetPosition(rest);
+    figure->SetScale(m_cell / 2.0f);
+    m_next_y -= m_cell / 2.0f + figure->GetHeightWorld();
+    m_figures.push_back(std::move(figure));
+    return true;
+}
+
+bool CDesignerFigureTray::IsInArrow(const CModel& arrow, const CVector4& point) const
+{
+    // The arrow is a unit model, so its scale is its size.
+    float reach = arrow.GetScale() * 2.0f / 3.0f;
+    const CVector4& at = arrow.GetPosition();
+    return std::fabs(point.x - at.x) < reach && std::fabs(point.y - at.y) < reach;
+}
+
+bool CDesignerFigureTray::IsInUpperArrow(const CVector4& point) const
+{
+    return IsInArrow(*m_upper_arrow, point);
+}
+
+bool CDesignerFigureTray::IsInLowerArrow(const CVector4& point) const
+{
+    return IsInArrow(*m_lower_arrow, point);
+}
+
+float CDesignerFigureTray::GetUpperArrowScale() const
+{
+    return m_upper_arrow->GetScale();
+}
+
+void CDesignerFigureTray::OnClick(const CVector4& point, CGameEvents* events)
+{
+    if (m_figures.empty())
+        return;
+    float step = m_figures.front()->GetHeightWorld();
+    if (IsInUpperArrow(point))
+    {
+        if (m_figures.back()->GetPosition().y < -TOP_Y)
+        {
+            if (events)
+                events->PlaySound(SOUND_SCROLL, true, false);
+            m_top_y += step;
+        }
+    }
+    else if (IsInLowerArrow(point))
+    {
+        if (m_figures.front()->GetPosition().y > TOP_Y)
+        {
+            if (events)
+                events->PlaySound(SOUND_SCROLL, true, false);
+            m_top_y -= step;
+        }
+    }
+}
+
+void CDesignerFigureTray::Hover(const CVector4& point)
+{
+    m_upper_arrow->SetScale(ARROW_SCALE);
+    m_lower_arrow->SetScale(ARROW_SCALE);
+    if (IsInUpperArrow(point))
+        m_upper_arrow->SetScale(ARROW_HOVER_SCALE);
+    else if (IsInLowerArrow(point))
+        m_lower_arrow->SetScale(ARROW_HOVER_SCALE);
+}
+
+void CDesignerFigureTray::Update(float)
+{
+    for (int i = 0; i < GetCount(); ++i)
+    {
+        CVector4 pos = m_figures[i]->GetPosition();
+        float slot = GetSlotY(i);
+        if (pos.y == slot)
+            continue;
+        CVector4 d = CVector4(pos.x, slot, pos.z) - pos;
+        if (d.LengthSquared() > SNAP_DISTANCE_SQ)
+        {
+            for (int j = i; j < GetCount(); ++j)
+                m_figures[j]->SetPosition(m_figures[j]->GetPosition() + d * STEP);
+        }
+        else
+        {
+            for (int j = 0; j < GetCount(); ++j)
+                m_figures[j]->SetPosition(CVector4(m_x, GetSlotY(j), 0.0f));
+        }
+        break;
+    }
+}
+
+void CDesignerFigureTray::Draw()
+{
+    for (auto& figure : m_figures)
+        figure->Draw();
+    const CVector4& up = m_upper_arrow->GetPosition();
+    glPushMatrix();
+    glTranslatef(up.x, up.y, up.z);
+    m_upper_arrow->Draw();
+    glPopMatrix();
+    const CVector4& down = m_lower_arrow->GetPosition();
+    glPushMatrix();
+    glTranslatef(down.x, down.y, down.z);
+    glRotatef(180.0f, 0.0f, 0.0f, 1.0f);
+    m_lower_arrow->Draw();
+    glPopMatrix();
+}
+
+void CDesignerFigureTray::Reskin()
+{
+    for (auto& figure : m_figures)
+        figure->Reskin(m_params);
+}
+
+void CDesignerFigureTray::Save(CConfigFile& store) const
+{
+    store.SetInt("p_m_figures.size", GetCount());
+    for (int i = 0; i < GetCount(); ++i)
+        m_figures[i]->Save(store, FigurePrefix(i));
+    store.SetFloat("p_m_figures.m_top_y", m_top_y);
+}
+
+bool CDesignerFigureTray::ValidateSave(const CConfigFile& store, int boardSize)
+{
+    int count = 0;
+    float top = 0.0f;
+    if (!ReadSaveInt(store, "p_m_figures.size", 0, boardSize * boardSize / 4, count))
+        return false;
+    if (!ReadSaveFloat(store, "p_m_figures.m_top_y", top, "300") || std::fabs(top) > MAX_TOP_Y)
+        return false;
+    for (int i = 0; i < count; ++i)
+        if (!CDesignerFigure::ValidateSave(store, FigurePrefix(i), boardSize))
+            return false;
+    return true;
+}
+
+void CDesignerFigureTray::Load(const CConfigFile& store)
+{
+    m_figures.clear();
+    int count = 0;
+    ReadSaveInt(store, "p_m_figures.size", 0, 0x7FFF, count);
+    ReadSaveFloat(store, "p_m_figures.m_top_y", m_top_y, "300");
+    for (int i = 0; i < count; ++i)
+    {
+        auto figure = std::make_unique<CDesignerFigure>();
+        figure->Load(store, FigurePrefix(i), m_params);
+        // A figure saved on its way has no scale of its own in the column.
+        figure->SetScale(m_cell / 2.0f);
+        m_figures.push_back(std::move(figure));
+    }
+    m_next_y = GetSlotY(GetCount());
+}

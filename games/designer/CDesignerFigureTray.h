@@ -1,0 +1,74 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "engine/gfx/CVector4.h"
+
+class CConfigFile;
+class CDesignerFigure;
+class CDesignerParams;
+class CGameEvents;
+class CModel;
+
+// The figures not yet on the board: one column at half size right of the
+// board, top first, with two arrows that scroll it. Figures taken out leave
+// a gap that closes by itself; figures sent back fly to the column's end.
+class CDesignerFigureTray
+{
+public:
+    static constexpr float COLUMN_X = 420.0f;
+    static constexpr float TOP_Y = 300.0f;
+    static constexpr float ARROW_X = 550.0f;
+    static constexpr float ARROW_Y = 70.0f;
+    static constexpr float ARROW_SCALE = 65.0f;
+    static constexpr float ARROW_HOVER_SCALE = 70.0f;
+    static constexpr int SOUND_SCROLL = 163;
+
+    // cell: the board's cell size; depth: the height a figure is carried at.
+    CDesignerFigureTray(const CDesignerParams* params, float cell, float depth);
+    ~CDesignerFigureTray();
+
+    // Appends the figure at half size at (column, y).
+    void AddFigure(std::unique_ptr<CDesignerFigure> figure, float y);
+    // Places every figure on its slot and notes where the next one goes.
+    void Layout();
+    // The figure under the point, taken out of the column; null if none.
+    std::unique_ptr<CDesignerFigure> PickAt(const CVector4& point);
+    // One frame of a figure flying back; takes it into the column and
+    // returns true once it has arrived.
+    bool ReturnStep(std::unique_ptr<CDesignerFigure>& figure);
+    // The scroll arrows; events may be null.
+    void OnClick(const CVector4& point, CGameEvents* events);
+    void Hover(const CVector4& point);
+    void Update(float dt);
+    void Draw();
+    void Reskin();
+
+    int GetCount() const { return static_cast<int>(m_figures.size()); }
+    CDesignerFigure* GetFigure(int i) const { return m_figures[i].get(); }
+    float GetTopY() const { return m_top_y; }
+    float GetNextY() const { return m_next_y; }
+    // Where figure i rests when the column is still.
+    float GetSlotY(int i) const;
+    bool IsInUpperArrow(const CVector4& point) const;
+    bool IsInLowerArrow(const CVector4& point) const;
+    float GetUpperArrowScale() const;
+
+    void Save(CConfigFile& store) const;
+    static bool ValidateSave(const CConfigFile& store, int boardSize);
+    void Load(const CConfigFile& store);
+
+private:
+    bool IsInArrow(const CModel& arrow, const CVector4& point) const;
+
+    const CDesignerParams* m_params;
+    std::vector<std::unique_ptr<CDesignerFigure>> m_figures;
+    std::unique_ptr<CModel> m_upper_arrow;
+    std::unique_ptr<CModel> m_lower_arrow;
+    float m_cell;
+    float m_depth;
+    float m_x = COLUMN_X;
+    float m_next_y = TOP_Y;
+    float m_top_y = TOP_Y;
+};

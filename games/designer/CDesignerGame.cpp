@@ -1,0 +1,271 @@
+#include "games/designer/CDesignerGame.h"
+
+#include <GL/gl.h>
+#include <cmath>
+#include <cstdio>
+
+#include "engine/files/CConfigFile.h"
+#include "engine/frame/CAppWindow.h"
+#include "engine/frame/CGameApp.h"
+#include "engine/gfx/CBitmapFont.h"
+#include "games/designer/CDesignerField.h"
+#include "games/designer/CDesignerParams.h"
+#include "games/designer/CDesignerPlayer.h"
+#include "shell/game/CGameBackground.h"
+#include "shell/game/CGameEvents.h"
+#include "shell/game/CLevelFlipEffect.h"
+#include "shell/game/GameLookup.h"
+#include "shell/game/SaveValues.h"
+
+namespace
+{
+const float INFO_R = 0.85f;
+const float INFO_G = 0.93f;
+const float INFO_B = 0.12f;
+const int MAX_SCORE = 0x7FFFFFFF;
+}
+
+CDesignerGame::CDesignerGame(CGameApp* app, CDesignerParams& params, CGameEvents* events, unsigned seed)
+    : m_app(app), m_params(params), m_events(events), m_random(seed)
+{
+    m_background = std::make_unique<CGameBackground>(app);
+    m_font = app ? GetMainFont() : nullptr;
+    m_field = std::make_unique<CDesignerField>(params, app ? GetCurrentResManager() : nullptr);
+    m_level = 1;
+    m_player = std::make_unique<CDesignerPlayer>(params, *m_field, events);
+    StartLevel(1);
+    if (m_app)
+    {
+        m_app->GetViewParams().SetTranslation(CVector4(0.0f, 0.0f, -40.0f));
+        m_app->GetViewParams().SetScale(0.06f);
+    }
+    m_banner_alpha = 1.0f;
+}
+
+CDesignerGame::~CDesignerGame() {}
+
+void CDesignerGame::StartLevel(int level)
+{
+    m_field->NewLevel(level);
+    m_player->NewLevel(m_random);
+    // What was left of the last level's score is earned when the next begins.
+    m_total = m_level_score > MAX_SCORE - m_total ? MAX_SCORE : m_total + m_level_score;
+    m_level_score = m_player->GetTrayCount() * m_params.GetAttempt() * POINTS_PER_FIGURE;
+    long long penalty = static_cast<long long>(level) * PENALTY_PER_LEVEL;
+    m_penalty = penalty > m_level_score ? m_level_score : static_cast<int>(penalty);
+    m_step = 0;
+    m_banner_pos = CVector4(360.0f, 600.0f, 10.0f);
+    m_banner_alpha = 1.0f;
+}
+
+void CDesignerGame::SetPointer(const CVector4& point, bool left, bool right)
+{
+    m_point = point;
+    m_left = left;
+    m_right = right;
+}
+
+CVector4 CDesignerGame::CastCursor(int mx, int my, int width, int height, float nearPlane, float fov, float aspect,
+                                   float cameraZ, float viewScale)
+{
+    float halfWidth = width > 1 ? width / 2.0f : 1.0f;
+    float halfHeight = height > 1 ? height / 2.0f : 1.0f;
+    float dx = mx - width / 2.0f;
+    float dy = my - height / 2.0f;
+    float halfH = std::tan(fov / 2.0f * 3.1415927f / 180.0f) * nearPlane;
+    float halfW = halfH * aspect;
+    float depth = cameraZ / (viewScale * nearPlane);
+    return CVector4(-(dx * halfW / halfWidth) * depth, (dy * halfH / halfHeight) * depth, 0.0f);
+}
+
+void CDesignerGame::PollInput()
+{
+    if (!m_app)
+        return;
+    CInput& input = m_app->GetInput();
+    input.Poll();
+    CAppWindow* window = CAppWindow::Get();
+    if (!window)
+        return;
+    SPoint mouse = input.GetMousePos();
+    const CViewParams& view = m_app->GetViewParams();
+    m_point = CastCursor(mouse.x, mouse.y, window->GetWidth(), window->GetHeight(), view.GetNear(), view.GetFov(),
+                         view.GetAspect(), view.GetTranslation().z, m_params.GetViewScale());
+    m_left = (input.GetMouseState()->rgbButtons[0] & 0x80) != 0;
+    m_right = (input.GetMouseState()->rgbButtons[1] & 0x80) != 0;
+}
+
+void CDesignerGame::Update(float dt)
+{
+    PollInput();
+    m_field->FrameStart();
+    if (m_banner_alpha >= 0.0f)
+        MoveBanner(dt);
+    if (m_flip_effect)
+    {
+        EndLevel(dt);
+        return;
+    }
+    if (m_game_over)
+        return;
+    m_player->Update(dt, m_point, m_left, m_right);
+    if (m_field->GetLifted())
+    {
+        long long cost = m_penalty + static_cast<long long>(m_level - 1) * m_step;
+        m_level_score = cost >= m_level_score ? 0 : m_level_score - static_cast<int>(cost);
+    }
+    if (!m_field->GetFinished() && m_level_score != 0)
+        return;
+    m_player->DropSelected();
+    m_field->BakeFigures();
+    m_flip_effect = std::make_unique<CLevelFlipEffect>(m_app, m_field.get());
+    if (m_level_score > 0 && m_events)
+        m_events->PlaySound(SOUND_LEVEL_DONE, true, false);
+}
+
+void CDesignerGame::EndLevel(float dt)
+{
+    m_flip_effect->Update(dt);
+    if (!m_flip_effect->IsDone())
+        return;
+    m_level += 1;
+    m_flip_effect.reset();
+    if (m_level_score > 0)
+        StartLevel(m_level);
+    else
+        m_game_over = true;
+}
+
+void CDesignerGame::MoveBanner(float dt)
+{
+    CVector4 target(360.0f, 300.0f, 10.0f);
+    CVector4 d = target - m_banner_pos;
+    CVector4 s = d * 0.15f;
+    if (s.LengthSquared() > 0.3f * 0.3f)
+        s = s * (0.3f / s.Length());
+    s = s * dt;
+    if (s.LengthSquared() >= d.LengthSquared())
+    {
+        m_banner_pos = target;
+        m_banner_alpha -= m_banner_alpha / 600.0f * dt;
+        // The fade only approaches zero: below a visible trace it is over.
+        if (m_banner_alpha < 0.01f)
+            m_banner_alpha = -1.0f;
+    }
+    else
+        m_banner_pos += s;
+}
+
+void CDesignerGame::Draw()
+{
+    if (!m_app)
+        return;
+    CAppWindow* window = CAppWindow::Get();
+    int w = window ? window->GetWidth() : 800;
+    int h = window ? window->GetHeight() : 600;
+    CViewParams& view = m_app->GetViewParams();
+
+    view.SetOrtho(w, h);
+    glDisable(GL_DEPTH_TEST);
+    m_background->Draw();
+
+    view.SetPerspective(w, h);
+    glPushMatrix();
+    view.ApplyTransform();
+    glRotatef(m_alpha, 1.0f, 0.0f, 0.0f);
+    glEnable(GL_DEPTH_TEST);
+    if (m_flip_effect)
+        m_flip_effect->ApplyRotation();
+    m_field->Draw();
+    m_player->Draw();
+    glDisable(GL_DEPTH_TEST);
+    DrawSparkles();
+    UpdateSparkles();
+    glPopMatrix();
+
+    view.SetOrtho(w, h);
+    DrawInfo();
+}
+
+void CDesignerGame::DrawInfo()
+{
+    if (!m_font)
+        return;
+    char text[64];
+    std::snprintf(text, sizeof text, "Level: %5d", m_level);
+    m_font->DrawText(text, 16.0f, 20.0f, 40.0f, 0.0f, INFO_R, INFO_G, INFO_B, 1.0f, false);
+    m_font->DrawText("Level Score:", 16.0f, 20.0f, 80.0f, 0.0f, INFO_R, INFO_G, INFO_B, 1.0f, false);
+    std::snprintf(text, sizeof text, "%11d", m_level_score);
+    m_font->DrawText(text, 16.0f, 20.0f, 120.0f, 0.0f, INFO_R, INFO_G, INFO_B, 1.0f, false);
+    m_font->DrawText("Total Score:", 16.0f, 20.0f, 160.0f, 0.0f, INFO_R, INFO_G, INFO_B, 1.0f, false);
+    std::snprintf(text, sizeof text, "%11d", m_total);
+    m_font->DrawText(text, 16.0f, 20.0f, 200.0f, 0.0f, INFO_R, INFO_G, INFO_B, 1.0f, false);
+    if (m_banner_alpha >= 0.0f)
+    {
+        std::snprintf(text, sizeof text, "Level: %2d", m_level);
+        m_font->DrawText(text, 26.0f, m_banner_pos.x, m_banner_pos.y, m_banner_pos.z, INFO_R, INFO_G, INFO_B,
+                         m_banner_alpha, false);
+    }
+}
+
+void CDesignerGame::Reskin()
+{
+    m_field->Reskin();
+    m_player->Reskin();
+}
+
+void CDesignerGame::Save(CConfigFile& store) const
+{
+    store.SetFloat("gf_m_alpha", m_alpha);
+    store.SetInt("gf_m_is_game_over", m_game_over ? 1 : 0);
+    store.SetInt("gf_m_current_level", m_level);
+    store.SetInt("gf_m_score", m_total);
+    store.SetInt("gf_m_score_level", m_level_score);
+    store.SetInt("gf_m_score_step", m_penalty);
+    store.SetInt("gf_m_score_step_level", m_step);
+    m_field->Save(store);
+    m_player->Save(store);
+}
+
+bool CDesignerGame::ValidateSave(const CConfigFile& store)
+{
+    int value = 0;
+    float alpha = 0.0f;
+    if (!ReadSaveFloat(store, "gf_m_alpha", alpha) || std::fabs(alpha) > 360.0f)
+        return false;
+    if (!ReadSaveInt(store, "gf_m_is_game_over", 0, 1, value))
+        return false;
+    if (!ReadSaveInt(store, "gf_m_current_level", 1, 1000000, value))
+        return false;
+    int levelScore = 0;
+    int penalty = 0;
+    if (!ReadSaveInt(store, "gf_m_score", 0, MAX_SCORE, value) ||
+        !ReadSaveInt(store, "gf_m_score_level", 0, MAX_SCORE, levelScore) ||
+        !ReadSaveInt(store, "gf_m_score_step", 0, MAX_SCORE, penalty) ||
+        !ReadSaveInt(store, "gf_m_score_step_level", 0, 1000000, value))
+        return false;
+    if (!CDesignerField::ValidateSave(store))
+        return false;
+    int size = 0;
+    ReadSaveInt(store, "f_m_width_bricks", CDesignerField::MIN_SIZE, CDesignerField::MAX_SIZE, size);
+    return CDesignerPlayer::ValidateSave(store, size);
+}
+
+bool CDesignerGame::Load(const CConfigFile& store)
+{
+    if (!ValidateSave(store))
+        return false;
+    int value = 0;
+    ReadSaveFloat(store, "gf_m_alpha", m_alpha);
+    ReadSaveInt(store, "gf_m_is_game_over", 0, 1, value);
+    m_game_over = value == 1;
+    ReadSaveInt(store, "gf_m_current_level", 1, 1000000, m_level);
+    ReadSaveInt(store, "gf_m_score", 0, MAX_SCORE, m_total);
+    ReadSaveInt(store, "gf_m_score_level", 0, MAX_SCORE, m_level_score);
+    ReadSaveInt(store, "gf_m_score_step", 0, MAX_SCORE, m_penalty);
+    ReadSaveInt(store, "gf_m_score_step_level", 0, 1000000, m_step);
+    m_flip_effect.reset();
+    m_field->Load(store);
+    m_player->Load(store);
+    return true;
+}

@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include "engine/files/CConfigFile.h"
+#include "engine/gfx/CModel.h"
+#include "games/designer/CDesignerFigure.h"
+#include "shell/game/PackPos.h"
+
+namespace
+{
+struct STurnCase
+{
+    int kind;
+    const char* basic;
+    const char* right;
+};
+
+const STurnCase TURNS[] = {
+    {0, "XXX/.X.", ".X/XX/.X"}, {1, "XXXX", "X/X/X/X"},   {2, ".XX/XX.", "X./XX/.X"},
+    {3, "XX./.XX", ".X/XX/X."}, {4, "XX/XX", "XX/XX"},     {5, "XXX/X..", "XX/.X/.X"},
+    {6, "XXX/..X", ".X/.X/XX"}, {7, ".X./XXX/.X.", ".X./XXX/.X."}, {8, "XXX/X.X", "XX/.X/XX"},
+};
+
+class FigureTurns : public ::testing::TestWithParam<STurnCase>
+{
+};
+}
+
+TEST_P(FigureTurns, RightTurnIsClockwiseAndFourTurnsOrATurnBackRestoreIt)
+{
+    const STurnCase& c = GetParam();
+    CDesignerFigure figure(c.kind);
+    EXPECT_EQ(c.basic, figure.GetPicture());
+    figure.RotateRight();
+    EXPECT_EQ(c.right, figure.GetPicture());
+    EXPECT_EQ(1, figure.GetAngle());
+    figure.RotateLeft();
+    EXPECT_EQ(c.basic, figure.GetPicture());
+    for (int i = 0; i < 4; ++i)
+        figure.RotateRight();
+    EXPECT_EQ(c.basic, figure.GetPicture());
+    EXPECT_EQ(0, figure.GetAngle());
+    EXPECT_EQ(c.kind < 7 ? 4 : 5, figure.GetCellCount());
+}
+
+INSTANTIATE_TEST_SUITE_P(AllKinds, FigureTurns, ::testing::ValuesIn(TURNS));
+
+TEST(DesignerFigure, KindIsTheMagnitudeModuloNine)
+{
+    EXPECT_EQ(0, CDesignerFigure(9).GetKind());
+    EXPECT_EQ(1, CDesignerFigure(-10).GetKind());
+    // Kinds 6, 7 and 8 are drawn with the models of 0, 1 and 2.
+    EXPECT_EQ(0, CDesignerFigure(6).GetModelIndex());
+    EXPECT_EQ(2, CDesignerFigure(8).GetModelIndex());
+}
+
+TEST(DesignerFigure, HitTestIsStrictlyInsideTheBoundingRectangle)
+{
+    CDesignerFigure figure(0);
+    figure.CreateModel(nullptr);
+    figure.SetScale(10.0f);
+    figure.SetPosition(CVector4(100.0f, 50.0f, 0.0f));
+    // Three cells wide, two high: x 85..115, y 40..60.
+    EXPECT_TRUE(figure.HitTest(85.1f, 40.1f));
+    EXPECT_TRUE(figure.HitTest(114.9f, 59.9f));
+    EXPECT_FALSE(figure.HitTest(85.0f, 50.0f));
+    EXPECT_FALSE(figure.HitTest(100.0f, 60.0f));
+    EXPECT_FALSE(figure.HitTest(115.0f, 50.0f));
+}
+
+TEST(DesignerFigure, FirstColumnsTopCellLandsOnTheGivenCell)
+{
+    CDesignerFigure figure(2);
+    figure.SetIndexes(3, 4);
+    // .XX / XX.: column 0 starts at row 1, so (1, 0) lands a row higher.
+    std::vector<int> expected = {PackPos(3, 4), PackPos(4, 3), PackPos(4, 4), PackPos(5, 3)};
+    EXPECT_EQ(expected, figure.GetIndexes());
+    EXPECT_TRUE(figure.Covers(5, 3));
+    EXPECT_FALSE(figure.Covers(3, 3));
+}
+
+TEST(DesignerFigure, SaveAndLoadKeepKindTurnPositionScaleAndCells)
+{
+    CDesignerFigure figure(5);
+    figure.RotateRight();
+    figure.RotateRight();
+    figure.CreateModel(nullptr);
+    figure.SetScale(45.0f);
+    figure.SetPosition(CVector4(12.5f, -7.25f, 3.0f));
+    figure.SetIndexes(2, 1);
+    CConfigFile store;
+    figure.Save(store, "field.f0");
+    ASSERT_TRUE(CDesignerFigure::ValidateSave(store, "field.f0", 6));
+
+    CDesignerFigure loaded;
+    loaded.Load(store, "field.f0", nullptr);
+    EXPECT_EQ(figure.GetPicture(), loaded.GetPicture());
+    EXPECT_EQ(2, loaded.GetAngle());
+    EXPECT_FLOAT_EQ(45.0f, loaded.GetCellSize());
+    EXPECT_FLOAT_EQ(-7.25f, loaded.GetPosition().y);
+    EXPECT_EQ(figure.GetIndexes(), loaded.GetIndexes());
+}
+
+TEST(DesignerFigure, StoredFiguresOutsideTheirRangesAreRejected)
+{
+    CDesignerFigure figure(1);
+    figure.SetIndexes(0, 0);
+    CConfigFile good;
+    figure.Save(good, "f");
+    const struct
+    {
+        const char* key;
+        const char* value;
+    } faults[] = {
+        {"f.m_angle", "4"},       {"f.m_angle", "-1"},          {"f.m_kind", "9"},
+        {"f.m_kind", "-3"},       {"f.m_pos.x", "nan"},         {"f.m_pos.y", "1e30"},
+        {"f.m_scale", "0"},       {"f.m_indexes.size", "3"},    {"f.m_indexes.3", "262144"},
+        {"f.m_indexes.1", "6"},   {"f.m_indexes.0", "-1"},      {"f.m_indexes.size", "99999"},
+    };
+    for (const auto& fault : faults)
+    {
+        CConfigFile store = good;
+        store.SetValue(fault.key, fault.value);
+        EXPECT_FALSE(CDesignerFigure::ValidateSave(store, "f", 6)) << fault.key << " = " << fault.value;
+    }
+}

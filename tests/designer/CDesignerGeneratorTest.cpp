@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "engine/files/CConfigFile.h"
+#include "games/designer/CDesignerGenerator.h"
+#include "games/designer/CDesignerParams.h"
+
+namespace
+{
+int DistinctKinds(const std::vector<CDesignerFigure>& figures)
+{
+    bool seen[CDesignerFigure::KINDS] = {};
+    int distinct = 0;
+    for (const CDesignerFigure& figure : figures)
+        if (!seen[figure.GetKind()])
+        {
+            seen[figure.GetKind()] = true;
+            ++distinct;
+        }
+    return distinct;
+}
+
+// Every cell covered by exactly one figure, and the figures' cells add up.
+void ExpectExactCover(const CDesignerGenerator& generator, int n)
+{
+    std::vector<std::string> tiling = generator.GetTiling();
+    int cells = 0;
+    for (const CDesignerFigure& figure : generator.GetFigures())
+    {
+        cells += figure.GetCellCount();
+        EXPECT_EQ(0, figure.GetAngle());
+    }
+    EXPECT_EQ(n * n, cells);
+    for (int i = 0; i < static_cast<int>(generator.GetFigures().size()); ++i)
+    {
+        int marked = 0;
+        for (const std::string& row : tiling)
+            for (char ch : row)
+                marked += ch == 'a' + i ? 1 : 0;
+        EXPECT_EQ(generator.GetFigures()[i].GetCellCount(), marked) << "figure " << i;
+    }
+}
+}
+
+TEST(DesignerGenerator, LevelsCoverTheBoardExactlyWithinTheKindLimits)
+{
+    const struct
+    {
+        int n, low, high;
+    } cases[] = {{6, 2, 5}, {6, 4, 6}, {6, 5, 8}, {7, 1, 9}, {8, 2, 5}, {8, 4, 6}, {8, 5, 8}};
+    for (const auto& c : cases)
+        for (unsigned seed = 1; seed <= 4; ++seed)
+        {
+            std::mt19937 random(seed);
+            CDesignerGenerator generator(c.n, c.n, random);
+            EXPECT_TRUE(generator.GenerateLevel(c.low, c.high)) << c.n << " seed " << seed;
+            ExpectExactCover(generator, c.n);
+            int distinct = DistinctKinds(generator.GetFigures());
+            EXPECT_GE(distinct, c.low);
+            EXPECT_LE(distinct, c.high);
+        }
+}
+
+TEST(DesignerGenerator, SameSeedGivesTheSameLevel)
+{
+    std::mt19937 first(77);
+    std::mt19937 second(77);
+    CDesignerGenerator a(8, 8, first);
+    CDesignerGenerator b(8, 8, second);
+    a.GenerateLevel(1, 9);
+    b.GenerateLevel(1, 9);
+    EXPECT_EQ(a.GetTiling(), b.GetTiling());
+}
+
+TEST(DesignerGenerator, LimitsNoTilingMeetsEndAfterTheBoundWithACompleteTiling)
+{
+    // Nine distinct kinds cannot lie on 36 cells; a minimum above the
+    // maximum can never be met at all.
+    const int limits[][2] = {{9, 9}, {7, 3}};
+    for (const auto& limit : limits)
+    {
+        std::mt19937 random(5);
+        CDesignerGenerator generator(6, 6, random);
+        EXPECT_FALSE(generator.GenerateLevel(limit[0], limit[1]));
+        EXPECT_EQ(CDesignerGenerator::MAX_ATTEMPTS, generator.GetAttemptsMade());
+        ExpectExactCover(generator, 6);
+    }
+}
+
+TEST(DesignerGenerator, ShippedLimitsAreMetOnEveryBoard)
+{
+    std::ifstream file(MW_SOURCE_DIR "/assets/dat/bricks_des.txt");
+    std::stringstream text;
+    text << file.rdbuf();
+    std::string bytes = text.str();
+    ASSERT_FALSE(bytes.empty());
+    CConfigFile store;
+    store.LoadFromBuffer(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), true);
+    CDesignerParams params;
+    params.ReadParams(store);
+    for (int size : {0, 2})
+        for (int d = 0; d < 3; ++d)
+            for (unsigned seed = 1; seed <= 3; ++seed)
+            {
+                std::mt19937 random(seed);
+                CDesignerGenerator generator(size + 6, size + 6, random);
+                EXPECT_TRUE(generator.GenerateLevel(params.GetMinCount(d), params.GetMaxCount(d)))
+                    << "size " << size << " difficulty " << d << " seed " << seed;
+            }
+}

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include "engine/files/CConfigFile.h"
+#include "games/designer/CDesignerField.h"
+#include "games/designer/CDesignerFigure.h"
+#include "games/designer/CDesignerFigureTray.h"
+#include "games/designer/CDesignerPlayer.h"
+#include "tests/designer/DesignerTestKit.h"
+
+namespace
+{
+class DesignerSave : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        game = std::make_unique<CDesignerGame>(nullptr, *params, &events, 3);
+        driver = std::make_unique<CDesignerDriver>(*game);
+        moves = SolveLevel(*params, 3);
+        driver->Lay(0, moves[0].turns, moves[0].x, moves[0].y);
+        driver->Lay(0, moves[1].turns, moves[1].x, moves[1].y);
+        // A third figure in hand, turned once, still on its way up.
+        driver->MoveTo(game->GetPlayer().GetTray().GetFigure(0)->GetPosition());
+        driver->Click();
+        game->Save(saved);
+    }
+    // The save as it would be with nothing in hand.
+    CConfigFile WithoutHand() const
+    {
+        CConfigFile store;
+        for (const auto& pair : saved.GetPairs())
+            if (pair.first.rfind("p_m_figure_selected", 0) != 0)
+                store.SetValue(pair.first, pair.second);
+        return store;
+    }
+    std::unique_ptr<CDesignerGame> Fresh() { return std::make_unique<CDesignerGame>(nullptr, *params, &events, 9); }
+
+    std::unique_ptr<CDesignerParams> params = MakeParams(0);
+    CDesignerEvents events;
+    std::unique_ptr<CDesignerGame> game;
+    std::unique_ptr<CDesignerDriver> driver;
+    std::vector<SDesignerMove> moves;
+    CConfigFile saved;
+};
+}
+
+TEST_F(DesignerSave, GameSavedMidMoveContinuesWithBoardTrayAndHand)
+{
+    auto loaded = Fresh();
+    ASSERT_TRUE(loaded->Load(saved));
+    EXPECT_EQ(game->GetField().GetPicture(), loaded->GetField().GetPicture());
+    EXPECT_EQ(2u, loaded->GetField().GetFigures().size());
+    EXPECT_EQ(game->GetPlayer().GetTrayCount(), loaded->GetPlayer().GetTrayCount());
+    ASSERT_NE(nullptr, loaded->GetPlayer().GetSelected());
+    EXPECT_EQ(game->GetPlayer().GetSelected()->GetPicture(), loaded->GetPlayer().GetSelected()->GetPicture());
+    EXPECT_FLOAT_EQ(loaded->GetField().GetBrickSize(), loaded->GetPlayer().GetSelected()->GetCellSize());
+    EXPECT_EQ(game->GetLevelScore(), loaded->GetLevelScore());
+
+    // The figure in hand goes on to its place.
+    CDesignerDriver again(*loaded);
+    for (int t = 0; t < moves[2].turns; ++t)
+    {
+        again.Click(true);
+        again.Settle();
+    }
+    again.MoveTo(again.PointForCell(moves[2].x, moves[2].y));
+    again.Click();
+    again.Settle();
+    EXPECT_EQ(3u, loaded->GetField().GetFigures().size());
+}
+
+TEST_F(DesignerSave, DamagedSavesAreNoSavedGame)
+{
+    const struct
+    {
+        const char* key;
+        const char* value;
+    } faults[] = {
+        {"f_m_width_bricks", "0"},          {"f_m_width_bricks", "20"},        {"f_m_height_bricks", "8"},
+        {"f_color2-3", "50"},               {"f_color0-0", "x"},               {"f_m_figures.size", "40"},
+        {"field.f0.m_angle", "9"},          {"field.f1.m_kind", "12"},         {"field.f1.m_indexes.0", "0"},
+        {"p_m_figures.size", "100000"},     {"Player.f0.m_angle", "-2"},       {"p_m_figure_selected.m_kind", "x"},
+        {"p_m_figure_selected.m_angle", "5"}, {"gf_m_score_level", "-5"},      {"gf_m_current_level", "0"},
+        {"p_m_figures.m_top_y", "inf"},     {"field.f0.m_pos.x", "nan"},
+    };
+    for (const auto& fault : faults)
+    {
+        CConfigFile store = saved;
+        store.SetValue(fault.key, fault.value);
+        auto loaded = Fresh();
+        int before = loaded->GetPlayer().GetTrayCount();
+        EXPECT_FALSE(loaded->Load(store)) << fault.key << " = " << fault.value;
+        EXPECT_EQ(before, loaded->GetPlayer().GetTrayCount());
+        EXPECT_TRUE(loaded->GetField().GetFigures().empty());
+    }
+}
+
+TEST_F(DesignerSave, SaveDuringTheLevelEndContinuesToTheNextLevel)
+{
+    // What the board holds while its rows fall: every cell covered, the
+    // figures already turned into bricks, which are not saved.
+    CConfigFile store = WithoutHand();
+    for (int x = 0; x < 6; ++x)
+        for (int y = 0; y < 6; ++y)
+            store.SetInt("f_color" + std::to_string(x) + "-" + std::to_string(y), 49);
+    store.SetInt("f_m_figures.size", 0);
+    store.SetInt("p_m_figures.size", 0);
+    auto loaded = Fresh();
+    ASSERT_TRUE(loaded->Load(store));
+    CDesignerDriver again(*loaded);
+    again.Frames(5);
+    EXPECT_EQ(2, loaded->GetLevel());
+    EXPECT_FALSE(loaded->IsGameOver());
+}
+
+TEST_F(DesignerSave, LiftCostingTheWholeLevelScoreEndsTheGameSilently)
+{
+    CConfigFile store = WithoutHand();
+    store.SetInt("gf_m_current_level", 50);
+    store.SetInt("gf_m_score_level", 300);
+    store.SetInt("gf_m_score_step", 300);
+    auto loaded = Fresh();
+    ASSERT_TRUE(loaded->Load(store));
+    events.m_sounds.clear();
+    CDesignerDriver again(*loaded);
+    again.MoveTo(loaded->GetField().GetCellCentre(moves[0].x, moves[0].y));
+    again.Frames(30);
+    again.Click();
+    EXPECT_EQ(0, loaded->GetLevelScore());
+    for (int i = 0; i < 5000 && !loaded->IsGameOver(); ++i)
+        again.Frames(1);
+    EXPECT_TRUE(loaded->IsGameOver());
+    EXPECT_EQ(0, events.CountSound(CDesignerGame::SOUND_LEVEL_DONE));
+}
