@@ -1,5 +1,8 @@
 #include "games/GameKinds.h"
 
+#include "games/filler/CFillerGameScreen.h"
+#include "games/filler/CFillerNewGameDialog.h"
+#include "games/filler/CFillerParams.h"
 #include "games/remover/CRemoverGameScreen.h"
 #include "games/remover/CRemoverNewGameDialog.h"
 #include "games/remover/CRemoverParams.h"
@@ -18,9 +21,22 @@ SGameKind RemoverKind()
     kind.m_make_game_screen = [] { return std::make_unique<CRemoverGameScreen>(); };
     return kind;
 }
+
+SGameKind FillerKind()
+{
+    SGameKind kind;
+    kind.m_index = 6;
+    kind.m_make_params = [] { return std::make_unique<CFillerParams>(); };
+    kind.m_make_new_game_dialog = [](CConfigFile& layout, CGameParams& params) {
+        return std::make_unique<CFillerNewGameDialog>(&layout, &params);
+    };
+    kind.m_make_game_screen = [] { return std::make_unique<CFillerGameScreen>(); };
+    return kind;
+}
 }
 
 void RegisterGameKinds(CGameKindRegistry& kinds)
 {
     kinds.Add(RemoverKind());
+    kinds.Add(FillerKind());
 }

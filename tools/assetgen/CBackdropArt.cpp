@@ -158,7 +158,15 @@ CCanvas GameGround(const CScenePainter& scene, int kind)
     CCanvas c = scene.Sky(kScreenW, kScreenH, tint.Darker(0.25f), 40 + kind);
     // Darker under the board so that the bricks stand out.
     Spotlight(c, 400, 305, 300, 260, CColor(0.0f, 0.0f, 0.04f, 1.0f), 0.45f);
-    scene.Caption(c, CWidgetArt::kKindTitles[kind], 26, 22, 44, CPalette::Gold(), CScenePainter::EAlign::Left);
+    if (kind == 6)
+    {
+        // The filler shows the two zone sizes in the top corners and the
+        // colour buttons along the bottom: its caption takes the corner
+        // beside the buttons.
+        scene.Caption(c, CWidgetArt::kKindTitles[kind], 26, 24, 586, CPalette::Gold(), CScenePainter::EAlign::Left);
+    }
+    else
+        scene.Caption(c, CWidgetArt::kKindTitles[kind], 26, 22, 44, CPalette::Gold(), CScenePainter::EAlign::Left);
     if (kind == 0)
     {
         // A plate behind the score in the top right corner, and a slot for
