@@ -12,6 +12,7 @@ class CConfigFile;
 class CFillerBrick;
 class CFillerParams;
 class CGameEvents;
+class CRandom;
 
 // The filler board and its rules. Each player owns a zone: the 4-connected
 // region of one colour holding the player's start cell. A move recolours the
@@ -30,11 +31,11 @@ public:
     static constexpr float WAVE_STEP = 0.3f;
     enum { WAVE_COLUMNS = 0, WAVE_DISC = 1, WAVE_ROWS = 2, WAVE_DIAMOND = 3 };
 
-    // Deals a board of the params' field size from the game's random source.
-    // events may be null (silent).
-    CFillerField(CFillerParams& params, CGameEvents* events);
+    // Deals a board of the params' field size; every random choice is drawn
+    // from random. events may be null (silent).
+    CFillerField(CFillerParams& params, CGameEvents* events, CRandom& random);
     // A board of any size up to MAX_SIDE on each side (hand-made boards).
-    CFillerField(CFillerParams& params, CGameEvents* events, int width, int height);
+    CFillerField(CFillerParams& params, CGameEvents* events, CRandom& random, int width, int height);
     ~CFillerField() override;
 
     int GetHeight() const override { return m_height; }
@@ -138,6 +139,7 @@ private:
 
     CFillerParams& m_params;
     CGameEvents* m_events;
+    CRandom& m_random;
     std::vector<SZone> m_zones;
     std::vector<int> m_zone_sizes;
     int m_current_zone = 0;

@@ -2,7 +2,6 @@
 
 #include <GL/gl.h>
 #include <cstdio>
-#include <cstdlib>
 
 #include "engine/files/CConfigFile.h"
 #include "engine/frame/CAppWindow.h"
@@ -11,6 +10,7 @@
 #include "games/filler/CFillerField.h"
 #include "games/filler/CFillerParams.h"
 #include "games/filler/CFillerPlayer.h"
+#include "shell/game/BoardCursor.h"
 #include "shell/game/CGameBackground.h"
 #include "shell/game/CLevelBricksEffect.h"
 #include "shell/game/GameLookup.h"
@@ -29,16 +29,17 @@ int CFillerGame::ComputerMode(int difficulty)
     return CFillerPlayer::MODE_HARD;
 }
 
-CFillerGame::CFillerGame(CGameApp* app, CFillerParams& params, CGameEvents* events) : m_app(app), m_params(params)
+CFillerGame::CFillerGame(CGameApp* app, CFillerParams& params, CGameEvents* events, std::uint32_t seed)
+    : m_app(app), m_params(params), m_random(seed)
 {
     m_background = std::make_unique<CGameBackground>(app);
-    m_field = std::make_unique<CFillerField>(params, events);
+    m_field = std::make_unique<CFillerField>(params, events, m_random);
     const int middle = m_field->GetHeight() / 2;
     m_players.push_back(std::make_unique<CFillerPlayer>(*m_field, events, CFillerPlayer::MODE_HUMAN, 0, middle));
     m_players.push_back(std::make_unique<CFillerPlayer>(*m_field, events, ComputerMode(params.GetLastDifficulty()),
                                                         m_field->GetWidth() - 1, middle));
     // The filler's board comes in from the side or from above.
-    m_effect = std::make_unique<CLevelBricksEffect>(app, m_field.get(), std::rand() % 2);
+    m_effect = std::make_unique<CLevelBricksEffect>(app, m_field.get(), m_random.Next(2));
     if (m_app)
     {
         m_app->GetViewParams().SetTranslation(CVector4(0.0f, 0.0f, -40.0f));
@@ -56,11 +57,7 @@ void CFillerGame::SetPointer(const CVector4& cursor, bool button)
 
 void CFillerGame::PollInput()
 {
-    if (!m_app)
-        return;
-    CInput& input = m_app->GetInput();
-    input.Poll();
-    m_button = (input.GetMouseState()->rgbButtons[0] & 0x80) != 0;
+    PollBoardPointer(m_app, m_params.GetViewScale(), m_field->GetDepth(), m_cursor, m_button);
 }
 
 void CFillerGame::Update(float dt)
@@ -120,19 +117,21 @@ void CFillerGame::Reskin()
 
 void CFillerGame::DrawZoneSizes()
 {
-    CBitmapFont* font = GetMainFont();
-    if (!font)
-        return;
-    font->DrawNumber(m_field->GetZoneSize(HUMAN), NUMBER_SIZE, 20.0f, 45.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f, false);
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", m_field->GetZoneSize(COMPUTER));
-    font->DrawText(text, NUMBER_SIZE, 780.0f - font->GetTextWidth(text, NUMBER_SIZE), 45.0f, 1.0f, 1.0f, 1.0f, 1.0f,
-                   1.0f, false);
+    // White numbers in the top corners, the computer's right-aligned.
+    SHudStyle white;
+    white.m_size = NUMBER_SIZE;
+    white.m_z = 1.0f;
+    white.m_r = white.m_g = white.m_b = 1.0f;
+    m_background->DrawHudValue("%d", m_field->GetZoneSize(HUMAN), 20.0f, 45.0f, white);
+    const std::string right = CGameBackground::FormatValue("%d", m_field->GetZoneSize(COMPUTER));
+    const CBitmapFont* font = GetMainFont();
+    const float width = font ? font->GetTextWidth(right.c_str(), NUMBER_SIZE) : 0.0f;
+    m_background->DrawHudText(right, 780.0f - width, 45.0f, white);
     if (m_field->IsBannerShown())
     {
-        const char* banner = "GAME OVER!";
-        font->DrawText(banner, NUMBER_SIZE, (800.0f - font->GetTextWidth(banner, NUMBER_SIZE)) / 2.0f, 45.0f, 1.0f,
-                       1.0f, 1.0f, 0.0f, 1.0f, false);
+        SHudStyle yellow = white;
+        yellow.m_b = 0.0f;
+        m_background->DrawHudCentred("GAME OVER!", 45.0f, yellow);
     }
 }
 
@@ -148,7 +147,6 @@ void CFillerGame::Draw()
     view.SetOrtho(w, h);
     glDisable(GL_DEPTH_TEST);
     m_background->Draw();
-    DrawZoneSizes();
 
     view.SetPerspective(w, h);
     glPushMatrix();
@@ -162,4 +160,6 @@ void CFillerGame::Draw()
     m_field->Draw();
     glPopMatrix();
     view.SetOrtho(w, h);
+    glDisable(GL_DEPTH_TEST);
+    DrawZoneSizes();
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
 #include "engine/gfx/CVector4.h"
+#include "shell/game/CRandom.h"
 
 class CConfigFile;
 class CFillerField;
@@ -24,8 +26,9 @@ public:
     enum { HUMAN = 0, COMPUTER = 1 };
 
     // app may be null: the game then reads no input (see SetPointer) and
-    // reaches no shared resources, which is how tests run whole games.
-    CFillerGame(CGameApp* app, CFillerParams& params, CGameEvents* events);
+    // reaches no shared resources, which is how tests run whole games. Every
+    // random choice of the game comes from one source seeded with seed.
+    CFillerGame(CGameApp* app, CFillerParams& params, CGameEvents* events, std::uint32_t seed);
     ~CFillerGame();
 
     void Update(float dt);
@@ -61,6 +64,7 @@ private:
 
     CGameApp* m_app;
     CFillerParams& m_params;
+    CRandom m_random;
     std::unique_ptr<CGameBackground> m_background;
     std::unique_ptr<CFillerField> m_field;
     std::vector<std::unique_ptr<CFillerPlayer>> m_players;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "shell/game/CAppGameEvents.h"
@@ -10,45 +11,43 @@ class CFillerGame;
 class CFillerParams;
 class CGameApp;
 
-// The screen a filler duel runs on, with the six colour buttons under the
-// board; a button shows only while its colour may be picked. It starts at
-// once (no start delay), caches the human's zone size as the score, and
-// closes itself once the game has ended and its banner was dismissed.
+// The screen a filler duel runs on: the shared game screen around one
+// CFillerGame, with the six colour buttons under the board. A button shows
+// only while its colour may be picked. The game starts at once (no start
+// delay), the score is the human's zone size, and while "GAME OVER!" shows
+// Esc or a click dismisses it, which ends the game.
 class CFillerGameScreen : public CGameScreen
 {
 public:
     static constexpr int BUTTON_COUNT = 6;
 
     // The parameter object is the one registered under its key; params and
-    // events may be given instead (tests).
+    // events may be given instead (tests), with a seed for the game.
     CFillerGameScreen();
-    CFillerGameScreen(CGameApp* app, CFillerParams& params, CGameEvents* events);
+    CFillerGameScreen(CGameApp* app, CFillerParams& params, CGameEvents* events, std::uint32_t seed);
     ~CFillerGameScreen() override;
 
-    void Update(float dt) override;
-    void Draw() override;
-    void Activate() override {}
-    void OnKeyDown(int key) override;
     void OnLButtonUp(int x, int y, int flags) override;
     void OnCommand(CWidget* sender) override;
-    // Window pixels to the 800 x 600 layout, for every pointer handler.
-    void MapToLogical(int x, int y, int& lx, int& ly) const override;
-
-    void Save(CConfigFile& store) override;
-    bool Load(const CConfigFile& store) override;
-    int GetScore() const override { return m_score; }
     void Reskin() override;
 
     CFillerGame& GetGame() { return *m_game; }
     CButton* GetColorButton(int i) const { return m_buttons[i].get(); }
 
+protected:
+    void UpdateGame(float dt) override;
+    void DrawGame() override;
+    bool IsGameFinished() const override;
+    int GetGameScore() const override;
+    void SaveGame(CConfigFile& store) override;
+    bool LoadGame(const CConfigFile& store) override;
+    bool OnBackKey() override;
+
 private:
+    static SRules Rules();
     void CreateButtons(CFillerParams& params);
     void ShowAllowedButtons();
-    void Close();
 
-    CGameApp* m_app;
-    int m_score = 0;
     std::unique_ptr<CFillerParams> m_own_params;
     CAppGameEvents m_app_events;
     std::unique_ptr<CFillerGame> m_game;

@@ -60,10 +60,9 @@ class FillerWholeGame : public ::testing::TestWithParam<SWholeGame>
 
 TEST_P(FillerWholeGame, SeededGameEndsWithTheBoardCovered)
 {
-    std::srand(100 + GetParam().size);
     CRecordingEvents events;
     auto params = MakeParams(GetParam().size, GetParam().difficulty, GetParam().animation);
-    CFillerGame game(nullptr, *params, &events);
+    CFillerGame game(nullptr, *params, &events, 100 + GetParam().size);
     const int cells = game.GetField().GetWidth() * game.GetField().GetHeight();
     int next = 0;
     int moves = 0;
@@ -93,9 +92,8 @@ INSTANTIATE_TEST_SUITE_P(Sizes, FillerWholeGame,
 
 TEST(FillerGame, SaveDuringTheComputersWaveReplaysItsTurnOnLoad)
 {
-    std::srand(21);
-    auto params = MakeParams(0, 1, true);
-    CFillerGame game(nullptr, *params, nullptr);
+        auto params = MakeParams(0, 1, true);
+    CFillerGame game(nullptr, *params, nullptr, 21);
     int next = 0;
     for (int turn = 0; turn < 3; ++turn)
     {
@@ -110,8 +108,7 @@ TEST(FillerGame, SaveDuringTheComputersWaveReplaysItsTurnOnLoad)
     CConfigFile store;
     game.Save(store);
 
-    std::srand(99);
-    CFillerGame resumed(nullptr, *params, nullptr);
+    CFillerGame resumed(nullptr, *params, nullptr, 99);
     ASSERT_TRUE(resumed.Load(store));
     EXPECT_EQ(CFillerGame::COMPUTER, resumed.GetCurrentPlayer());
     EXPECT_EQ(afterComputer, resumed.GetField().GetCells());
@@ -120,9 +117,8 @@ TEST(FillerGame, SaveDuringTheComputersWaveReplaysItsTurnOnLoad)
 
 TEST(FillerGame, SaveWhileTheHumanWaitsResumesTheSameBoardAndTurn)
 {
-    std::srand(8);
-    auto params = MakeParams(1, 0, false);
-    CFillerGame game(nullptr, *params, nullptr);
+        auto params = MakeParams(1, 0, false);
+    CFillerGame game(nullptr, *params, nullptr, 8);
     int next = 0;
     RunUntilHumanWaits(game);
     PickNext(game, next);
@@ -130,8 +126,7 @@ TEST(FillerGame, SaveWhileTheHumanWaitsResumesTheSameBoardAndTurn)
     CConfigFile store;
     game.Save(store);
 
-    std::srand(9);
-    CFillerGame resumed(nullptr, *params, nullptr);
+    CFillerGame resumed(nullptr, *params, nullptr, 9);
     ASSERT_TRUE(resumed.Load(store));
     EXPECT_EQ(game.GetField().GetCells(), resumed.GetField().GetCells());
     EXPECT_TRUE(HumanWaits(resumed));
@@ -139,13 +134,12 @@ TEST(FillerGame, SaveWhileTheHumanWaitsResumesTheSameBoardAndTurn)
 
 TEST(FillerGame, SaveOfAnotherBoardSizeIsNoSavedGame)
 {
-    std::srand(4);
-    auto small = MakeParams(0, 0, false);
-    CFillerGame game(nullptr, *small, nullptr);
+        auto small = MakeParams(0, 0, false);
+    CFillerGame game(nullptr, *small, nullptr, 4);
     CConfigFile store;
     game.Save(store);
     auto giant = MakeParams(3, 0, false);
-    CFillerGame other(nullptr, *giant, nullptr);
+    CFillerGame other(nullptr, *giant, nullptr, 5);
     const std::vector<int> before = other.GetField().GetCells();
     EXPECT_FALSE(other.Load(store));
     EXPECT_EQ(before, other.GetField().GetCells());
