@@ -1,5 +1,8 @@
 #include "shell/CMainMenu.h"
 
+#include <stdexcept>
+#include <string>
+
 #include <algorithm>
 
 #include <cstdio>
@@ -160,8 +163,11 @@ CMainMenu::CMainMenu(CResManager& resources)
     if (CFilePack* pack = m_resources.GetPack())
     {
         CFileData bytes = pack->GetFile(kFontFile);
-        m_font.Load(bytes.GetData(), bytes.GetSize(), font_texture);
+        const bool font_read = m_font.Load(bytes.GetData(), bytes.GetSize(), font_texture);
         bytes.Free();
+        // Without its font the game could show no word at all: stop here.
+        if (!font_read)
+            throw std::runtime_error(std::string(kFontFile) + ": the font picture cannot be read");
     }
     m_resources.RegisterObject(&m_font, kFontName);
 

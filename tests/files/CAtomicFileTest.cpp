@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 
 #include <string>
 #include <vector>
@@ -38,4 +41,31 @@ TEST(CAtomicFileTest, FailureLeavesNoTemporaryAndTheTargetUntouched)
     EXPECT_FALSE(CAtomicFile::Write("", std::string("y")));
     EXPECT_EQ(dir.List(), (std::vector<std::string>{"file", "target"}));
     EXPECT_EQ(CTempDir::ReadText(dir.File("target/inner")), "x");
+}
+
+TEST(CAtomicFileTest, StaleTemporariesGoAndEverythingElseStays)
+{
+    CTempDir dir;
+    const std::vector<std::string> kept = {"dx.cfg", "remover.cfg", "scores100.tab", "x.cfg.tmp-12345",
+                                           "x.cfg.tmp-ab!def", "x.cfg.XYZ123", "notes.tmp-abcdefg"};
+    for (const std::string& name : kept)
+        CTempDir::WriteText(dir.File(name), "keep");
+    CTempDir::WriteText(dir.File("dx.cfg.tmp-Ab3xY9"), "torn");
+    CTempDir::WriteText(dir.File("scores100.tab.tmp-000000"), "torn");
+    EXPECT_EQ(CAtomicFile::RemoveStaleTemporaries(dir.File("")), 2);
+    std::vector<std::string> expected = kept;
+    std::sort(expected.begin(), expected.end());
+    std::vector<std::string> left = dir.List();
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, expected);
+}
+
+TEST(CAtomicFileTest, FailureSaysWhyAndSuccessClearsIt)
+{
+    CTempDir dir;
+    CTempDir::WriteText(dir.File("plain"), "x");
+    EXPECT_FALSE(CAtomicFile::Write(dir.File("plain/f.cfg"), std::string("x")));
+    EXPECT_FALSE(CAtomicFile::GetLastError().empty());
+    ASSERT_TRUE(CAtomicFile::Write(dir.File("f.cfg"), std::string("x")));
+    EXPECT_EQ(CAtomicFile::GetLastError(), "");
 }

@@ -66,7 +66,7 @@ TEST(CConfigFileTest, LoadingMergesUnlessToldToClear)
     EXPECT_FALSE(config.HasKey("missing"));
 }
 
-TEST(CConfigFileTest, WrittenFormIsSortedByBytesWithQuotesOnlyForSpaces)
+TEST(CConfigFileTest, WrittenFormIsSortedByBytesWithQuotesForBlanksAndEmptyValues)
 {
     CConfigFile config;
     config.SetValue("b", "two words");
@@ -77,8 +77,42 @@ TEST(CConfigFileTest, WrittenFormIsSortedByBytesWithQuotesOnlyForSpaces)
     config.SetInt("i", -3);
     config.SetFloat("f", 1.0f);
     config.SetFloat("n", -2.25f);
-    EXPECT_EQ(config.ToText(), "B upper\na one\na_long x\ty\nb \"two words\"\nf 1.000000\ni -3\nn -2.250000\n"
-                               "\xe0 high\n");
+    config.SetValue("e", "");
+    EXPECT_EQ(config.ToText(), "B upper\na one\na_long \"x\ty\"\nb \"two words\"\ne \"\"\nf 1.000000\ni -3\n"
+                               "n -2.250000\n\xe0 high\n");
+}
+
+// A value the writer left bare would swallow the pair after it on reading.
+TEST(CConfigFileTest, EveryWrittenValueReadsBackAndKeepsTheNextPair)
+{
+    struct Case
+    {
+        const char* written;
+        const char* read;
+    };
+    const Case cases[] = {
+        {"", ""},
+        {" ", " "},
+        {"a\tb", "a\tb"},
+        {"line\nbreak", "line\nbreak"},
+        {"say \"hi\"", "say 'hi'"},
+        {"\"", "'"},
+        {"a//b", "a/\\b"},
+        {"http://x//", "http:/\\x/\\"},
+    };
+    CTempDir dir;
+    for (const Case& c : cases)
+    {
+        CConfigFile config;
+        config.SetValue("name0", c.written);
+        config.SetValue("score0", "42");
+        ASSERT_TRUE(config.Save(dir.File("t.tab"), "zq71w", 5));
+        CConfigFile back;
+        ASSERT_TRUE(back.Load(dir.File("t.tab"), true, "zq71w", 5));
+        EXPECT_EQ(back.GetValue("name0", "missing"), c.read) << c.written;
+        EXPECT_EQ(back.GetValue("score0", "missing"), "42") << c.written;
+        EXPECT_EQ(back.GetPairs().size(), 2u) << c.written;
+    }
 }
 
 TEST(CConfigFileTest, PlainAndScrambledSavesLoadBackWithTheSameKeyOnly)

@@ -96,6 +96,7 @@ TEST(CFilePackTest, MissingEverywhereThrowsWithTheOperationAndTheName)
     CTempDir::WriteText("loose.txt", "disk");
     CFilePack pack;
     EXPECT_FALSE(pack.Open("no.pk"));
+    EXPECT_TRUE(pack.WasMissing());
     EXPECT_EQ(Text(pack.GetFile("loose.txt")), "disk");
     try
     {
@@ -137,7 +138,13 @@ TEST(CFilePackTest, BadPacksAreRefusedAndKeepTheOldTable)
         CFilePack fresh;
         EXPECT_FALSE(fresh.Open("bad.pk"));
         EXPECT_EQ(fresh.GetEntryCount(), 0u);
+        // The start-up message names what is wrong with the pack.
+        EXPECT_FALSE(fresh.WasMissing()) << "case " << i;
+        const std::string why = fresh.GetOpenError();
+        EXPECT_TRUE(why.rfind("is damaged", 0) == 0 || why.rfind("is not a resource pack", 0) == 0) << why;
     }
+    EXPECT_TRUE(pack.Open("good.pk"));
+    EXPECT_EQ(pack.GetOpenError(), "");
 }
 
 TEST(CFilePackTest, PackThatShrankSinceOpenFallsBackToTheDisk)
