@@ -158,15 +158,12 @@ CCanvas GameGround(const CScenePainter& scene, int kind)
     CCanvas c = scene.Sky(kScreenW, kScreenH, tint.Darker(0.25f), 40 + kind);
     // Darker under the board so that the bricks stand out.
     Spotlight(c, 400, 305, 300, 260, CColor(0.0f, 0.0f, 0.04f, 1.0f), 0.45f);
-    if (kind == 6)
-    {
-        // The filler shows the two zone sizes in the top corners and the
-        // colour buttons along the bottom: its caption takes the corner
-        // beside the buttons.
-        scene.Caption(c, CWidgetArt::kKindTitles[kind], 26, 24, 586, CPalette::Gold(), CScenePainter::EAlign::Left);
-    }
-    else
-        scene.Caption(c, CWidgetArt::kKindTitles[kind], 26, 22, 44, CPalette::Gold(), CScenePainter::EAlign::Left);
+    // The mover's heads-up line starts at the top left corner, and the
+    // filler shows its two zone sizes in the top corners: their names stand
+    // in the bottom left one.
+    const float titleBaseline = (kind == 1 || kind == 6) ? 584.0f : 44.0f;
+    scene.Caption(c, CWidgetArt::kKindTitles[kind], 26, 22, titleBaseline, CPalette::Gold(),
+                  CScenePainter::EAlign::Left);
     if (kind == 0)
     {
         // A plate behind the score in the top right corner, and a slot for
