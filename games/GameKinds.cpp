@@ -1,5 +1,8 @@
 #include "games/GameKinds.h"
 
+#include "games/designer/CDesignerGameScreen.h"
+#include "games/designer/CDesignerNewGameDialog.h"
+#include "games/designer/CDesignerParams.h"
 #include "games/remover/CRemoverGameScreen.h"
 #include "games/remover/CRemoverNewGameDialog.h"
 #include "games/remover/CRemoverParams.h"
@@ -18,9 +21,22 @@ SGameKind RemoverKind()
     kind.m_make_game_screen = [] { return std::make_unique<CRemoverGameScreen>(); };
     return kind;
 }
+
+SGameKind DesignerKind()
+{
+    SGameKind kind;
+    kind.m_index = 3;
+    kind.m_make_params = [] { return std::make_unique<CDesignerParams>(); };
+    kind.m_make_new_game_dialog = [](CConfigFile& layout, CGameParams& params) {
+        return std::make_unique<CDesignerNewGameDialog>(&layout, &params);
+    };
+    kind.m_make_game_screen = [] { return std::make_unique<CDesignerGameScreen>(); };
+    return kind;
+}
 }
 
 void RegisterGameKinds(CGameKindRegistry& kinds)
 {
     kinds.Add(RemoverKind());
+    kinds.Add(DesignerKind());
 }

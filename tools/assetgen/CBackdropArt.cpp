@@ -158,7 +158,10 @@ CCanvas GameGround(const CScenePainter& scene, int kind)
     CCanvas c = scene.Sky(kScreenW, kScreenH, tint.Darker(0.25f), 40 + kind);
     // Darker under the board so that the bricks stand out.
     Spotlight(c, 400, 305, 300, 260, CColor(0.0f, 0.0f, 0.04f, 1.0f), 0.45f);
-    scene.Caption(c, CWidgetArt::kKindTitles[kind], 26, 22, 44, CPalette::Gold(), CScenePainter::EAlign::Left);
+    // The designer's level and score lines stand in the top left corner, so
+    // its title goes to the bottom left.
+    const float captionY = kind == 3 ? 582.0f : 44.0f;
+    scene.Caption(c, CWidgetArt::kKindTitles[kind], 26, 22, captionY, CPalette::Gold(), CScenePainter::EAlign::Left);
     if (kind == 0)
     {
         // A plate behind the score in the top right corner, and a slot for
@@ -168,6 +171,13 @@ CCanvas GameGround(const CScenePainter& scene, int kind)
         // on the large one, and five bricks reach from y 136 to 497.
         CScenePainter::Panel(c, 538, 8, 250, 46, 12, 0.8f);
         CScenePainter::Panel(c, 32, 126, 88, 394, 14, 0.55f);
+    }
+    if (kind == 3)
+    {
+        // Plates behind the level and score lines and behind the figure
+        // tray with its arrows at the right.
+        CScenePainter::Panel(c, 8, 14, 190, 204, 12, 0.6f);
+        CScenePainter::Panel(c, 598, 8, 194, 584, 14, 0.45f);
     }
     return c;
 }

@@ -4,6 +4,7 @@
 #include "tools/assetgen/CAssetSink.h"
 #include "tools/assetgen/CBackdropArt.h"
 #include "tools/assetgen/CBrickArt.h"
+#include "tools/assetgen/CDesignerArt.h"
 #include "tools/assetgen/CFontSheet.h"
 #include "tools/assetgen/CSpriteArt.h"
 #include "tools/assetgen/CThumbArt.h"
@@ -33,6 +34,7 @@ int main(int argc, char** argv)
         sink.WriteTga("mui/font.tga", CFontSheet::Build(fonts + "DejaVuSans-Bold.ttf"), true);
         CWidgetArt::Write(sink, fonts);
         CBrickArt::Write(sink);
+        CDesignerArt::Write(sink);
         CBackdropArt::Write(sink, fonts);
         CSpriteArt::Write(sink, fonts);
         CTitleArt::Write(sink, fonts);
