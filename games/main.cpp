@@ -4,6 +4,7 @@
 #include <exception>
 #include <memory>
 
+#include "engine/files/CAtomicFile.h"
 #include "engine/frame/CAppWindow.h"
 #include "engine/files/CConfigFile.h"
 #include "engine/files/CFilePack.h"
@@ -35,6 +36,8 @@ int Run()
     if (!CPlatform::ChangeToExecutableDir())
         std::fprintf(stderr, "Marblewend: cannot enter the program's directory\n");
     SPlatformSession session;
+    // A write killed before its rename leaves its temporary beside the file.
+    CAtomicFile::RemoveStaleTemporaries("data");
     // The application object needs no display: a missing game file is
     // reported the same way with or without one.
     CGameApp app;
@@ -47,14 +50,25 @@ int Run()
     CPlatform::GetDesktopSize(desktop_width, desktop_height);
     const SWindowPlace place = CWindowPlacement::Place(app.GetWindowX(), app.GetWindowY(), app.GetWindowWidth(),
                                                        app.GetWindowHeight(), desktop_width, desktop_height);
-    app.SetWindowRect(place.x, place.y, app.GetWindowWidth(), app.GetWindowHeight());
+    app.SetWindowRect(place.x, place.y, place.width, place.height);
 
     bool created = false;
     if (!app.IsFullScreenLoaded())
-        created = window->CreateWindowed(kTitle, place.x, place.y, app.GetWindowWidth(), app.GetWindowHeight());
+    {
+        created = window->CreateWindowed(kTitle, place.x, place.y, place.width, place.height);
+        if (!created)
+        {
+            // A stored window the desktop cannot give is not the player's
+            // problem: open the default one instead.
+            const SWindowPlace fallback =
+                CWindowPlacement::Place(0, 0, kFullScreenWidth, kFullScreenHeight, desktop_width, desktop_height);
+            app.SetWindowRect(fallback.x, fallback.y, fallback.width, fallback.height);
+            created = window->CreateWindowed(kTitle, fallback.x, fallback.y, fallback.width, fallback.height);
+        }
+    }
     else
     {
-        created = window->CreateBare(kTitle, place.x, place.y, app.GetWindowWidth(), app.GetWindowHeight());
+        created = window->CreateBare(kTitle, place.x, place.y, place.width, place.height);
         if (created)
             window->SetDisplayMode(kFullScreenWidth, kFullScreenHeight);
     }

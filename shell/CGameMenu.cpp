@@ -7,6 +7,7 @@
 #include "engine/gfx/CDraw2D.h"
 #include "engine/gfx/CResManager.h"
 #include "engine/gfx/CTexture.h"
+#include "engine/frame/WindowToLogical.h"
 #include "shell/CGameKindRegistry.h"
 #include "shell/CGameOverDialog.h"
 #include "shell/CHelpDialog.h"
@@ -277,13 +278,8 @@ void CGameMenu::OnKeyDown(int key)
 
 void CGameMenu::MapToLogical(int x, int y, int& lx, int& ly) const
 {
-    const int ww = m_host.GetWindowWidth();
-    const int wh = m_host.GetWindowHeight();
-    const int w = m_host.GetLogicalWidth();
-    const int h = m_host.GetLogicalHeight();
-    // No window size yet maps one to one instead of dividing by zero.
-    lx = (ww > 0 && w > 0) ? static_cast<int>(x / (static_cast<float>(ww) / w)) : x;
-    ly = (wh > 0 && h > 0) ? static_cast<int>(y / (static_cast<float>(wh) / h)) : y;
+    WindowToLogical(x, y, m_host.GetWindowWidth(), m_host.GetWindowHeight(), m_host.GetLogicalWidth(),
+                    m_host.GetLogicalHeight(), lx, ly);
 }
 
 void CGameMenu::OnCommand(CWidget* sender)

@@ -1,5 +1,8 @@
 #include "shell/CMainMenu.h"
 
+#include <stdexcept>
+#include <string>
+
 #include <algorithm>
 
 #include <cstdio>
@@ -18,6 +21,7 @@
 #include "engine/gfx/CSprite.h"
 #include "engine/gfx/CTexture.h"
 #include "engine/frame/CViewParams.h"
+#include "engine/frame/WindowToLogical.h"
 #include "platform/CPlatform.h"
 #include "shell/CExitWnd.h"
 
@@ -159,8 +163,11 @@ CMainMenu::CMainMenu(CResManager& resources)
     if (CFilePack* pack = m_resources.GetPack())
     {
         CFileData bytes = pack->GetFile(kFontFile);
-        m_font.Load(bytes.GetData(), bytes.GetSize(), font_texture);
+        const bool font_read = m_font.Load(bytes.GetData(), bytes.GetSize(), font_texture);
         bytes.Free();
+        // Without its font the game could show no word at all: stop here.
+        if (!font_read)
+            throw std::runtime_error(std::string(kFontFile) + ": the font picture cannot be read");
     }
     m_resources.RegisterObject(&m_font, kFontName);
 
@@ -444,11 +451,7 @@ void CMainMenu::MapToLogical(int x, int y, int& lx, int& ly) const
     const CAppWindow* window = CAppWindow::Get();
     const int width = window != nullptr ? window->GetWidth() : m_logical_width;
     const int height = window != nullptr ? window->GetHeight() : m_logical_height;
-    // A window with no area yet (minimised) maps one to one.
-    const float sx = width > 0 && m_logical_width > 0 ? static_cast<float>(width) / m_logical_width : 1.0f;
-    const float sy = height > 0 && m_logical_height > 0 ? static_cast<float>(height) / m_logical_height : 1.0f;
-    lx = static_cast<int>(static_cast<float>(x) / sx);
-    ly = static_cast<int>(static_cast<float>(y) / sy);
+    WindowToLogical(x, y, width, height, m_logical_width, m_logical_height, lx, ly);
 }
 
 void CMainMenu::OnKeyDown(int key)

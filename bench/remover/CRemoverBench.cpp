@@ -12,6 +12,7 @@
 #include "games/remover/CRemoverField.h"
 #include "games/remover/CRemoverParams.h"
 #include "games/remover/CRemoverPlayer.h"
+#include "shell/game/CRandom.h"
 #include "shell/game/PackPos.h"
 
 namespace
@@ -31,9 +32,9 @@ std::unique_ptr<CRemoverParams> LargeHard()
 
 void BM_FieldUpdateIdle(benchmark::State& state)
 {
-    std::srand(1);
+    CRandom random(1);
     auto params = LargeHard();
-    CRemoverField field(*params, nullptr, nullptr);
+    CRemoverField field(*params, nullptr, nullptr, random);
     field.NewLevel(1);
     for (auto _ : state)
         field.Update();
@@ -42,9 +43,9 @@ BENCHMARK(BM_FieldUpdateIdle);
 
 void BM_FieldUpdateAdding(benchmark::State& state)
 {
-    std::srand(1);
+    CRandom random(1);
     auto params = LargeHard();
-    CRemoverField field(*params, nullptr, nullptr);
+    CRemoverField field(*params, nullptr, nullptr, random);
     for (auto _ : state)
     {
         state.PauseTiming();
@@ -65,7 +66,7 @@ BENCHMARK(BM_FieldUpdateAdding);
 
 void BM_TurnResolution(benchmark::State& state)
 {
-    std::srand(1);
+    CRandom random(1);
     auto params = LargeHard();
     std::unique_ptr<CRemoverField> field;
     std::unique_ptr<CRemoverPlayer> player;
@@ -73,9 +74,9 @@ void BM_TurnResolution(benchmark::State& state)
     {
         state.PauseTiming();
         player.reset();
-        field = std::make_unique<CRemoverField>(*params, nullptr, nullptr);
+        field = std::make_unique<CRemoverField>(*params, nullptr, nullptr, random);
         field->NewLevel(1);
-        player = std::make_unique<CRemoverPlayer>(*params, *field, nullptr, nullptr);
+        player = std::make_unique<CRemoverPlayer>(*params, *field, nullptr, nullptr, random);
         CConfigFile store;
         store.SetValue("p_m_bricks.size", "0");
         store.SetValue("p_m_bricks_placed.size", "5");

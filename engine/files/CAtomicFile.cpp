@@ -1,10 +1,61 @@
 #include "engine/files/CAtomicFile.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+const char* const CAtomicFile::kTempMark = ".tmp-";
+
+namespace
+{
+std::string g_last_error;
+
+bool Fail(int error)
+{
+    g_last_error = std::strerror(error);
+    return false;
+}
+
+bool IsTemporaryName(const std::string& name)
+{
+    const std::size_t mark = std::strlen(CAtomicFile::kTempMark);
+    if (name.size() <= mark + 6)
+        return false;
+    const std::size_t at = name.size() - 6 - mark;
+    if (name.compare(at, mark, CAtomicFile::kTempMark) != 0)
+        return false;
+    for (std::size_t i = name.size() - 6; i < name.size(); ++i)
+        if (!std::isalnum(static_cast<unsigned char>(name[i])))
+            return false;
+    return true;
+}
+}
+
+const std::string& CAtomicFile::GetLastError()
+{
+    return g_last_error;
+}
+
+int CAtomicFile::RemoveStaleTemporaries(const std::string& dir)
+{
+    DIR* listing = opendir(dir.c_str());
+    if (listing == nullptr)
+        return 0;
+    int removed = 0;
+    while (const dirent* entry = readdir(listing))
+    {
+        const std::string name = entry->d_name;
+        if (IsTemporaryName(name) && std::remove((dir + "/" + name).c_str()) == 0)
+            ++removed;
+    }
+    closedir(listing);
+    return removed;
+}
 
 bool CAtomicFile::MakeDirectories(const std::string& dir)
 {
@@ -21,21 +72,23 @@ bool CAtomicFile::MakeDirectories(const std::string& dir)
 
 bool CAtomicFile::Write(const std::string& path, const void* bytes, std::size_t size)
 {
+    g_last_error.clear();
     if (path.empty() || path.back() == '/')
-        return false;
+        return Fail(EINVAL);
     const std::size_t slash = path.find_last_of('/');
     if (slash != std::string::npos && slash > 0 && !MakeDirectories(path.substr(0, slash)))
-        return false;
+        return Fail(errno ? errno : ENOTDIR);
 
     // The temporary lies beside the target so that the rename stays on one
     // file system and is atomic.
-    std::string temp = path + ".XXXXXX";
+    std::string temp = path + kTempMark + "XXXXXX";
     const int fd = mkstemp(&temp[0]);
     if (fd < 0)
-        return false;
+        return Fail(errno);
     fchmod(fd, 0644);
 
     bool ok = true;
+    int error = 0;
     const unsigned char* p = static_cast<const unsigned char*>(bytes);
     std::size_t left = size;
     while (ok && left > 0)
@@ -45,6 +98,7 @@ bool CAtomicFile::Write(const std::string& path, const void* bytes, std::size_t 
         {
             if (errno == EINTR)
                 continue;
+            error = errno;
             ok = false;
             break;
         }
@@ -53,14 +107,26 @@ bool CAtomicFile::Write(const std::string& path, const void* bytes, std::size_t 
     }
     // The data must be on disk before the rename makes it the file.
     if (ok && fsync(fd) != 0)
+    {
+        error = errno;
         ok = false;
-    if (close(fd) != 0)
+    }
+    if (close(fd) != 0 && ok)
+    {
+        error = errno;
         ok = false;
+    }
     if (ok && std::rename(temp.c_str(), path.c_str()) != 0)
+    {
+        error = errno;
         ok = false;
+    }
     if (!ok)
+    {
         std::remove(temp.c_str());
-    return ok;
+        return Fail(error ? error : EIO);
+    }
+    return true;
 }
 
 bool CAtomicFile::Write(const std::string& path, const std::string& text)

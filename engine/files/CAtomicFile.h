@@ -15,4 +15,13 @@ public:
 
     // Creates every missing directory of the path itself; true when it exists afterwards.
     static bool MakeDirectories(const std::string& dir);
+
+    // The temporaries are named <target> + kTempMark + six characters.
+    static const char* const kTempMark;   // ".tmp-"
+    // Removes the temporaries that a write killed before its rename left in
+    // dir (not below it); returns how many went.
+    static int RemoveStaleTemporaries(const std::string& dir);
+    // What the last failed Write ran into, as strerror words ("No space left
+    // on device"); empty after a good one.
+    static const std::string& GetLastError();
 };

@@ -110,22 +110,41 @@ bool CConfigFile::LoadFromBuffer(const unsigned char* bytes, std::size_t size, b
     return true;
 }
 
+std::string CConfigFile::StorableValue(const std::string& value)
+{
+    // The format has no escapes: a double quote would end a quoted value,
+    // and "//" starts a comment that the reader blanks out to the line end.
+    std::string stored = value;
+    for (char& c : stored)
+        if (c == '"')
+            c = '\'';
+    for (std::size_t at = stored.find("//"); at != std::string::npos; at = stored.find("//", at))
+        stored[at + 1] = '\\';
+    return stored;
+}
+
 std::string CConfigFile::ToText() const
 {
     std::string text;
     for (const auto& pair : m_pairs)
     {
+        const std::string value = StorableValue(pair.second);
         text += pair.first;
         text += ' ';
-        if (pair.second.find(' ') != std::string::npos)
+        // An empty value or one with any blank must be quoted, or the reader
+        // would take the next key as this value.
+        bool quote = value.empty();
+        for (char c : value)
+            quote = quote || IsBlank(static_cast<unsigned char>(c));
+        if (quote)
         {
             text += '"';
-            text += pair.second;
+            text += value;
             text += '"';
         }
         else
         {
-            text += pair.second;
+            text += value;
         }
         text += '\n';
     }

@@ -28,8 +28,11 @@ public:
               std::size_t keyLength = 0) const;
 
     // The written form: one "key value" line per pair, LF ends, the value
-    // quoted when it holds a space.
+    // quoted when it is empty or holds a blank. Every value reads back as
+    // written except what the format cannot hold, replaced here: a double
+    // quote becomes a single one, and "//" (a comment) becomes "/\".
     std::string ToText() const;
+    static std::string StorableValue(const std::string& value);
 
     std::string GetValue(const std::string& key, const std::string& defaultValue) const;
     bool HasKey(const std::string& key) const;

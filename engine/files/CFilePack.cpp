@@ -1,5 +1,8 @@
 #include "engine/files/CFilePack.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include <cstdio>
 #include <memory>
 #include <utility>
@@ -70,23 +73,33 @@ void CFilePack::SetPassPhrase(const std::string& passPhrase)
     m_pass_phrase = passPhrase;
 }
 
+bool CFilePack::Refuse(const std::string& why)
+{
+    m_open_error = why;
+    return false;
+}
+
 bool CFilePack::Open(const std::string& path)
 {
+    m_open_error.clear();
     FilePtr file(std::fopen(path.c_str(), "rb"));
-    if (!file || !IsRegularFile(file.get()))
-        return false;
+    m_missing = !file && errno == ENOENT;
+    if (!file)
+        return Refuse(std::string("cannot be opened: ") + std::strerror(errno));
+    if (!IsRegularFile(file.get()))
+        return Refuse("is not a file");
     if (std::fseek(file.get(), 0, SEEK_END) != 0)
-        return false;
+        return Refuse("is damaged: its table of files runs past the end");
     const long end = std::ftell(file.get());
     if (end < 0 || std::fseek(file.get(), 0, SEEK_SET) != 0)
-        return false;
+        return Refuse("is damaged: its table of files runs past the end");
     const unsigned long long fileSize = static_cast<unsigned long long>(end);
 
     unsigned char header[6];
     if (fileSize < sizeof header || !ReadExactly(file.get(), header, sizeof header))
-        return false;
+        return Refuse("is damaged: its table of files runs past the end");
     if (header[0] != 'L' || header[1] != 'B')
-        return false;
+        return Refuse("is not a resource pack");
     const std::uint32_t count = ReadU32(header + 2);
 
     // Every size is checked against what is left of the file before it is
@@ -97,27 +110,27 @@ bool CFilePack::Open(const std::string& path)
     {
         unsigned char field[4];
         if (fileSize - pos < 4 || !ReadExactly(file.get(), field, 4))
-            return false;
+            return Refuse("is damaged: its table of files runs past the end");
         pos += 4;
         const std::uint32_t nameLength = ReadU32(field);
         if (nameLength > kMaxNameLength || fileSize - pos < nameLength + 5ull)
-            return false;
+            return Refuse("is damaged: its table of files runs past the end");
         Entry entry;
         entry.name.resize(nameLength);
         if (!ReadExactly(file.get(), &entry.name[0], nameLength))
-            return false;
+            return Refuse("is damaged: its table of files runs past the end");
         unsigned char sizeAndFlag[5];
         if (!ReadExactly(file.get(), sizeAndFlag, 5))
-            return false;
+            return Refuse("is damaged: its table of files runs past the end");
         pos += nameLength + 5ull;
         entry.size = ReadU32(sizeAndFlag);
         entry.flag = static_cast<char>(sizeAndFlag[4]);
         if (fileSize - pos < entry.size || pos > 0xFFFFFFFFull)
-            return false;
+            return Refuse("is damaged: its table of files runs past the end");
         entry.offset = static_cast<std::uint32_t>(pos);
         pos += entry.size;
         if (entry.size > 0 && std::fseek(file.get(), static_cast<long>(pos), SEEK_SET) != 0)
-            return false;
+            return Refuse("is damaged: its table of files runs past the end");
         entries.push_back(std::move(entry));
     }
 

@@ -41,6 +41,12 @@ public:
     // bytes or longer, or any entry runs past the end of the file; the table
     // then stays as it was.
     bool Open(const std::string& path);
+    // Why the last Open failed, in words for a message ("cannot be opened:
+    // No such file or directory", "is damaged: ..."); empty after a good one.
+    const std::string& GetOpenError() const { return m_open_error; }
+    // The last Open found no file at all (as opposed to a damaged or
+    // unreadable one).
+    bool WasMissing() const { return m_missing; }
 
     // The named file: the first pack entry whose name matches with "/" and
     // "\" taken as the same separator (a name holding both never matches),
@@ -75,6 +81,7 @@ private:
         char flag = 'n';
     };
 
+    bool Refuse(const std::string& why);
     // -1 when no entry matches.
     long FindEntry(const std::string& name) const;
     static std::string ToSlashes(const std::string& name);
@@ -83,4 +90,6 @@ private:
     std::unordered_map<std::string, std::size_t> m_index;   // slash form -> first entry
     std::string m_pack_path;
     std::string m_pass_phrase;
+    std::string m_open_error;
+    bool m_missing = false;
 };

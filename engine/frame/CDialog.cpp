@@ -1,5 +1,7 @@
 #include "engine/frame/CDialog.h"
 
+#include "engine/frame/WindowToLogical.h"
+
 #include <GL/gl.h>
 
 #include "engine/frame/CAppWindow.h"
@@ -65,16 +67,9 @@ void CDialog::OnKeyDown(int key)
 
 void CDialog::MapToDialog(int px, int py, int window_width, int window_height, int& x, int& y) const
 {
-    // A degenerate size (no window yet, or a zero logical size) maps 1:1
-    // instead of dividing by zero.
-    float sx = 1.0f;
-    float sy = 1.0f;
-    if (window_width > 0 && m_logical_width > 0)
-        sx = static_cast<float>(window_width) / static_cast<float>(m_logical_width);
-    if (window_height > 0 && m_logical_height > 0)
-        sy = static_cast<float>(window_height) / static_cast<float>(m_logical_height);
-    const int lx = static_cast<int>(static_cast<float>(px) / sx);
-    const int ly = static_cast<int>(static_cast<float>(py) / sy);
+    int lx = 0;
+    int ly = 0;
+    WindowToLogical(px, py, window_width, window_height, m_logical_width, m_logical_height, lx, ly);
     x = lx - static_cast<int>(m_x);
     y = ly - static_cast<int>(m_y);
 }

@@ -1,5 +1,7 @@
 #include "engine/frame/CGameApp.h"
 
+#include <stdexcept>
+
 #include <chrono>
 #include <cstdlib>
 
@@ -43,6 +45,17 @@ CGameApp::CGameApp()
     try
     {
         ReadParams();
+    }
+    catch (const CFilePackError& missing)
+    {
+        CFilePack::SetAppPack(nullptr);
+        s_app = nullptr;
+        // A damaged or unreadable pack is the real fault, not the first file
+        // that could then not be found.
+        if (!m_pack->GetOpenError().empty() && !m_pack->WasMissing())
+            throw std::runtime_error(std::string(CFilePack::kPackPath) + " " + m_pack->GetOpenError() +
+                                     " (looking for " + missing.GetName() + ")");
+        throw;
     }
     catch (...)
     {

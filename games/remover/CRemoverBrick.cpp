@@ -1,11 +1,11 @@
 #include "games/remover/CRemoverBrick.h"
 
 #include <GL/gl.h>
-#include <cstdlib>
 
 #include "engine/gfx/CSprite.h"
 #include "games/remover/CRemoverParams.h"
 #include "shell/game/CGameEvents.h"
+#include "shell/game/CRandom.h"
 
 namespace
 {
@@ -20,21 +20,9 @@ CRemoverBrick::CRemoverBrick(const CRemoverParams* params, CLight* light)
 
 CRemoverBrick::~CRemoverBrick() {}
 
-void CRemoverBrick::SetColor(int color)
+const CModel* CRemoverBrick::FindLook(int color) const
 {
-    m_color = color;
-    if (!m_params)
-        return;
-    const CModel* model = m_params->GetBrickModel(m_params->GetCurrentSkin(), color);
-    if (!model)
-        return;
-    CVector4 position = GetPosition();
-    float scale = GetScale();
-    bool blend = GetBlend();
-    CModel::operator=(*model);
-    SetPosition(position);
-    SetScale(scale);
-    SetBlend(blend);
+    return m_params ? m_params->GetBrickModel(m_params->GetCurrentSkin(), color) : nullptr;
 }
 
 void CRemoverBrick::Select()
@@ -88,13 +76,13 @@ bool CRemoverBrick::Vanish(CGameEvents* events)
     {
         if (events)
             for (int i = 0; i < SPARKLES_PER_BURST; ++i)
-                events->AddSparkle(GetPosition(), m_color);
+                events->AddSparkle(GetPosition(), GetColor());
         m_sparkled = true;
     }
     return m_brick_alpha < 0.0f;
 }
 
-void CRemoverBrick::CountDownBonus(CGameEvents* events)
+void CRemoverBrick::CountDownBonus(CGameEvents* events, CRandom& random)
 {
     if (m_bonus_value == 0)
         return;
@@ -103,8 +91,8 @@ void CRemoverBrick::CountDownBonus(CGameEvents* events)
     float quarter = GetScale() / 4.0f;
     for (int i = 0; i < 5; ++i)
     {
-        int first = std::rand() % 6;
-        int second = std::rand() % 6;
+        int first = random.Next(6);
+        int second = random.Next(6);
         if (events)
         {
             events->AddSparkle(CVector4(p.x + quarter, p.y + quarter, p.z), first);

@@ -2,9 +2,10 @@
 
 #include <memory>
 
-#include "engine/gfx/CModel.h"
+#include "shell/game/CGameBrick.h"
 
 class CGameEvents;
+class CRandom;
 class CLight;
 class CRemoverParams;
 class CSprite;
@@ -12,7 +13,7 @@ class CSprite;
 // One brick of the remover: the model of its colour in the current skin, a
 // selected/fading state, the new mark of a brick placed this turn, and an
 // optional bonus (value 1..4) that outlives a number of removal phases.
-class CRemoverBrick : public CModel
+class CRemoverBrick : public CGameBrick
 {
 public:
     static constexpr int MAX_BONUS_VALUE = 4;
@@ -22,10 +23,6 @@ public:
 
     CRemoverBrick(const CRemoverParams* params, CLight* light);
     ~CRemoverBrick() override;
-
-    // Takes the model of (current skin, colour), keeping position and scale.
-    void SetColor(int color);
-    int GetColor() const { return m_color; }
 
     void Select();
     void Unselect();
@@ -44,18 +41,22 @@ public:
     // One fade step; true once the brick has faded out. The first call bursts
     // sparkles in the brick's colour.
     bool Vanish(CGameEvents* events);
-    // One removal phase of the bonus life; the bonus goes when its life is spent.
-    void CountDownBonus(CGameEvents* events);
+    // One removal phase of the bonus life; the bonus goes when its life is
+    // spent. The sparkles' colours are drawn from random.
+    void CountDownBonus(CGameEvents* events, CRandom& random);
 
     void Update(float dt) override;
     void Draw() override;
 
     CLight* GetLight() const { return m_light; }
 
+protected:
+    // The model of (current skin, colour).
+    const CModel* FindLook(int color) const override;
+
 private:
     void DropBonus();
 
-    int m_color = 0;
     const CRemoverParams* m_params;
     float m_brick_alpha = 1.0f;
     bool m_selected = false;

@@ -2,14 +2,15 @@
 
 #include <GL/gl.h>
 #include <cmath>
-#include <cstdlib>
 
 #include "engine/files/CConfigFile.h"
 #include "engine/gfx/CResManager.h"
 #include "engine/gfx/CTexture.h"
 #include "games/remover/CRemoverBrick.h"
 #include "games/remover/CRemoverParams.h"
+#include "shell/game/BoardCursor.h"
 #include "shell/game/CGameEvents.h"
+#include "shell/game/CRandom.h"
 #include "shell/game/PackPos.h"
 #include "shell/game/SaveValues.h"
 
@@ -28,8 +29,8 @@ const int STEP_X[4] = {1, -1, 0, 0};
 const int STEP_Y[4] = {0, 0, 1, -1};
 }
 
-CRemoverField::CRemoverField(CRemoverParams& params, CGameEvents* events, CResManager* resources)
-    : m_params(params), m_events(events), m_resources(resources)
+CRemoverField::CRemoverField(CRemoverParams& params, CGameEvents* events, CResManager* resources, CRandom& random)
+    : m_random(random), m_params(params), m_events(events), m_resources(resources)
 {
     m_width_bricks = m_height_bricks = params.GetBoardSize();
     m_width = m_height = params.GetFieldWidth();
@@ -138,7 +139,7 @@ int CRemoverField::GetRandomColor() const
 {
     if (m_colors.empty())
         return 0;
-    return m_colors[std::rand() % m_colors.size()];
+    return m_colors[m_random.Next(static_cast<int>(m_colors.size()))];
 }
 
 CVector4 CRemoverField::DrawStartPoint() const
@@ -147,8 +148,8 @@ CVector4 CRemoverField::DrawStartPoint() const
     float y = 0;
     do
     {
-        x = 400.0f * static_cast<float>(std::rand() % 3) - 400.0f;
-        y = 400.0f * static_cast<float>(std::rand() % 3) - 400.0f;
+        x = 400.0f * static_cast<float>(m_random.Next(3)) - 400.0f;
+        y = 400.0f * static_cast<float>(m_random.Next(3)) - 400.0f;
     } while (x == 0.0f && y == 0.0f);
     return CVector4(x, y, FLIGHT_HEIGHT * GetBrickDepth());
 }
@@ -165,19 +166,8 @@ void CRemoverField::NewLevel(int)
 
 bool CRemoverField::CellFromPoint(const CVector4& point, int* x, int* y) const
 {
-    float cell = GetBrickSize();
-    float left = -m_params.GetFieldWidth() / 2.0f;
-    float top = m_params.GetFieldWidth() / 2.0f;
-    // Floored, so that a point just left of or above the board is outside it.
-    double fx = std::floor((point.x - left) / cell);
-    double fy = std::floor((top - point.y) / cell);
-    int cx = (std::isfinite(fx) && std::fabs(fx) < 1.0e6) ? static_cast<int>(fx) : -1;
-    int cy = (std::isfinite(fy) && std::fabs(fy) < 1.0e6) ? static_cast<int>(fy) : -1;
-    if (x)
-        *x = cx;
-    if (y)
-        *y = cy;
-    return IsInside(cx, cy);
+    float half = m_params.GetFieldWidth() / 2.0f;
+    return ::CellFromPoint(point, -half, half, GetBrickSize(), m_width_bricks, m_height_bricks, x, y);
 }
 
 bool CRemoverField::PutBrick(std::unique_ptr<CRemoverBrick>& brick, int x, int y)
@@ -340,7 +330,7 @@ void CRemoverField::SelectRandomSpecial()
         }
     if (found.empty())
         return;
-    int pos = found[std::rand() % found.size()];
+    int pos = found[m_random.Next(static_cast<int>(found.size()))];
     m_bricks[UnpackPosX(pos)][UnpackPosY(pos)]->Select();
 }
 
@@ -364,7 +354,7 @@ void CRemoverField::AddPenaltyBrick()
                 free.push_back(PackPos(x, y));
     if (free.empty())
         return;
-    int pos = free[std::rand() % free.size()];
+    int pos = free[m_random.Next(static_cast<int>(free.size()))];
     m_bricks_adding_pos.push_back(pos);
     m_bricks_adding.push_back(NewBrick(m_params.GetSpecialColor(), start));
 }
@@ -380,10 +370,10 @@ void CRemoverField::Refill()
             if (m_bricks[x][y] || IsCellReserved(x, y))
                 continue;
             std::unique_ptr<CRemoverBrick> brick = NewBrick(GetRandomColor(), start);
-            if (std::rand() % 15 == 7)
+            if (m_random.Next(15) == 7)
             {
-                int life = std::rand() % 3;
-                int value = (m_colors.size() == 1) ? std::rand() % 2 + 3 : std::rand() % 4 + 1;
+                int life = m_random.Next(3);
+                int value = (m_colors.size() == 1) ? m_random.Next(2) + 3 : m_random.Next(4) + 1;
                 brick->SetBonus(value, life);
             }
             m_bricks_adding.push_back(std::move(brick));
@@ -476,7 +466,7 @@ void CRemoverField::Update()
             for (int y = 0; y < m_height_bricks; ++y)
                 for (int x = 0; x < m_width_bricks; ++x)
                     if (m_bricks[x][y])
-                        m_bricks[x][y]->CountDownBonus(m_events);
+                        m_bricks[x][y]->CountDownBonus(m_events, m_random);
             if (m_refill)
                 Refill();
             else

@@ -11,6 +11,7 @@ class CConfigFile;
 class CGameEvents;
 class CRemoverBrick;
 class CRemoverParams;
+class CRandom;
 class CResManager;
 
 // The remover's checkerboard: deals the board, removes same-colour groups,
@@ -29,7 +30,8 @@ public:
 
     // Takes size and difficulty from the parameter object. events may be null
     // (silent); resources is the running menu's manager, null without GL.
-    CRemoverField(CRemoverParams& params, CGameEvents* events, CResManager* resources);
+    // Every random choice is drawn from random.
+    CRemoverField(CRemoverParams& params, CGameEvents* events, CResManager* resources, CRandom& random);
     ~CRemoverField() override;
 
     int GetHeight() const override { return m_height_bricks; }
@@ -123,6 +125,7 @@ private:
     void ResetColors(int count);
 
     std::vector<int> m_collected_bonuses;
+    CRandom& m_random;
     CRemoverParams& m_params;
     CGameEvents* m_events;
     CResManager* m_resources;

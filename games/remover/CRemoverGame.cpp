@@ -1,7 +1,6 @@
 #include "games/remover/CRemoverGame.h"
 
 #include <GL/gl.h>
-#include <cstdlib>
 
 #include "engine/frame/CAppWindow.h"
 #include "engine/files/CConfigFile.h"
@@ -9,19 +8,21 @@
 #include "games/remover/CRemoverField.h"
 #include "games/remover/CRemoverParams.h"
 #include "games/remover/CRemoverPlayer.h"
+#include "shell/game/BoardCursor.h"
 #include "shell/game/CGameBackground.h"
 #include "shell/game/CLevelBricksEffect.h"
 #include "shell/game/CLevelFlipEffect.h"
 #include "shell/game/GameLookup.h"
 #include "shell/game/SaveValues.h"
 
-CRemoverGame::CRemoverGame(CGameApp* app, CRemoverParams& params, CGameEvents* events) : m_app(app)
+CRemoverGame::CRemoverGame(CGameApp* app, CRemoverParams& params, CGameEvents* events, std::uint32_t seed)
+    : m_app(app), m_random(seed)
 {
     m_background = std::make_unique<CGameBackground>(app);
-    m_field = std::make_unique<CRemoverField>(params, events, app ? GetCurrentResManager() : nullptr);
+    m_field = std::make_unique<CRemoverField>(params, events, app ? GetCurrentResManager() : nullptr, m_random);
     m_level = 1;
     StartLevel(1);
-    m_player = std::make_unique<CRemoverPlayer>(params, *m_field, events, app ? GetMainFont() : nullptr);
+    m_player = std::make_unique<CRemoverPlayer>(params, *m_field, events, app ? GetMainFont() : nullptr, m_random);
     if (m_app)
     {
         m_app->GetViewParams().SetTranslation(CVector4(0.0f, 0.0f, -40.0f));
@@ -34,7 +35,7 @@ CRemoverGame::~CRemoverGame() {}
 void CRemoverGame::StartLevel(int level)
 {
     m_field->NewLevel(level);
-    m_bricks_effect = std::make_unique<CLevelBricksEffect>(m_app, m_field.get(), std::rand() % 3);
+    m_bricks_effect = std::make_unique<CLevelBricksEffect>(m_app, m_field.get(), m_random.Next(3));
 }
 
 void CRemoverGame::EndLevel(float dt)
@@ -56,19 +57,7 @@ void CRemoverGame::SetPointer(const CVector4& cursor, bool button)
 
 void CRemoverGame::PollInput()
 {
-    if (!m_app)
-        return;
-    CInput& input = m_app->GetInput();
-    input.Poll();
-    CAppWindow* window = CAppWindow::Get();
-    if (!window)
-        return;
-    SPoint mouse = input.GetMousePos();
-    const CViewParams& view = m_app->GetViewParams();
-    m_cursor = CRemoverPlayer::CastCursor(mouse.x, mouse.y, window->GetWidth(), window->GetHeight(), view.GetNear(),
-                                          view.GetFov(), view.GetAspect(), view.GetTranslation().z,
-                                          m_field->GetParams().GetViewScale(), m_player->GetAimHeight());
-    m_button = (input.GetMouseState()->rgbButtons[0] & 0x80) != 0;
+    PollBoardPointer(m_app, m_field->GetParams().GetViewScale(), m_player->GetAimHeight(), m_cursor, m_button);
 }
 
 void CRemoverGame::Update(float dt)

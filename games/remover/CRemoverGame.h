@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "engine/gfx/CVector4.h"
+#include "shell/game/CRandom.h"
 
 class CConfigFile;
 class CGameApp;
@@ -22,8 +24,10 @@ class CRemoverGame
 {
 public:
     // app may be null: the game then reads no input (see SetPointer) and
-    // reaches no shared resources, which is how tests run whole games.
-    CRemoverGame(CGameApp* app, CRemoverParams& params, CGameEvents* events);
+    // reaches no shared resources, which is how tests run whole games. Every
+    // random choice of the game comes from one source seeded with seed, so a
+    // seed and the same pointer moves replay a game exactly.
+    CRemoverGame(CGameApp* app, CRemoverParams& params, CGameEvents* events, std::uint32_t seed);
     ~CRemoverGame();
 
     void Update(float dt);
@@ -52,6 +56,7 @@ private:
     void PollInput();
 
     CGameApp* m_app;
+    CRandom m_random;
     int m_score = 0;
     std::unique_ptr<CRemoverField> m_field;
     std::unique_ptr<CRemoverPlayer> m_player;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "shell/game/CAppGameEvents.h"
@@ -9,43 +10,31 @@ class CGameApp;
 class CRemoverGame;
 class CRemoverParams;
 
-// The screen a remover game runs on. It waits a moment after every
-// activation, caches the score for the menu, and closes itself when the game
-// is over or the player leaves with Esc or Enter.
+// The screen a remover game runs on: the shared game screen around one
+// CRemoverGame.
 class CRemoverGameScreen : public CGameScreen
 {
 public:
-    static constexpr float START_DELAY_MS = 100.0f;
-
     // The parameter object is the one registered under its key; params and
-    // events may be given instead (tests).
+    // events may be given instead (tests), with a seed for the game's random
+    // source.
     CRemoverGameScreen();
-    CRemoverGameScreen(CGameApp* app, CRemoverParams& params, CGameEvents* events);
+    CRemoverGameScreen(CGameApp* app, CRemoverParams& params, CGameEvents* events, std::uint32_t seed);
     ~CRemoverGameScreen() override;
 
-    void Update(float dt) override;
-    void Draw() override;
-    void Activate() override;
-    void OnKeyDown(int key) override;
-    void OnLButtonUp(int x, int y, int flags) override;
-    void OnRButtonUp(int x, int y, int flags) override;
-    void OnCommand(CWidget* sender) override;
-
-    void Save(CConfigFile& store) override;
-    bool Load(const CConfigFile& store) override;
-    int GetScore() const override { return m_score; }
     void Reskin() override;
 
     CRemoverGame& GetGame() { return *m_game; }
-    float GetStartDelay() const { return m_start_delay; }
+
+protected:
+    void UpdateGame(float dt) override;
+    void DrawGame() override;
+    bool IsGameFinished() const override;
+    int GetGameScore() const override;
+    void SaveGame(CConfigFile& store) override;
+    bool LoadGame(const CConfigFile& store) override;
 
 private:
-    void MapMouse(int& x, int& y) const;
-    void Close();
-
-    CGameApp* m_app;
-    float m_start_delay = 0.0f;
-    int m_score = 0;
     // Used only when no parameter object is registered, so the screen never
     // runs without one.
     std::unique_ptr<CRemoverParams> m_own_params;

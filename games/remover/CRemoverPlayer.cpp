@@ -4,13 +4,13 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 #include "engine/files/CConfigFile.h"
 #include "games/remover/CRemoverBrick.h"
 #include "games/remover/CRemoverField.h"
 #include "games/remover/CRemoverParams.h"
 #include "shell/game/CGameEvents.h"
+#include "shell/game/CRandom.h"
 #include "shell/game/PackPos.h"
 #include "shell/game/SaveValues.h"
 
@@ -24,11 +24,12 @@ const float NEAR_ENOUGH = 2.0f;
 }
 
 CRemoverPlayer::CRemoverPlayer(CRemoverParams& params, CRemoverField& field, CGameEvents* events,
-                               const CBitmapFont* font)
+                               const CBitmapFont* font, CRandom& random)
     : m_params(params),
       m_field(field),
       m_events(events),
       m_font(font),
+      m_random(random),
       m_cell_size(field.GetBrickSize()),
       m_brick_depth(field.GetBrickDepth())
 {
@@ -52,26 +53,6 @@ std::unique_ptr<CRemoverBrick> CRemoverPlayer::NewBrick(int color) const
     auto brick = std::make_unique<CRemoverBrick>(&m_params, m_field.GetLight());
     brick->SetColor(color);
     return brick;
-}
-
-CVector4 CRemoverPlayer::CastCursor(int mx, int my, int width, int height, float nearPlane, float fov,
-                                    float aspect, float cameraZ, float viewScale, float aimHeight)
-{
-    int halfWidth = width / 2;
-    int halfHeight = height / 2;
-    if (halfWidth < 1)
-        halfWidth = 1;
-    if (halfHeight < 1)
-        halfHeight = 1;
-    mx -= width / 2;
-    my -= height / 2;
-    float halfH = std::tan(fov / 2.0f * 3.1415927f / 180.0f) * nearPlane;
-    // The projection's own aspect, so the point stays under the cursor.
-    float halfW = halfH * aspect;
-    float nx = mx * halfW / static_cast<float>(halfWidth);
-    float ny = my * halfH / static_cast<float>(halfHeight);
-    float d = cameraZ / viewScale + aimHeight;
-    return CVector4(-d * nx / nearPlane, d * ny / nearPlane, aimHeight);
 }
 
 void CRemoverPlayer::Update(float dt, const CVector4& cursor, bool button)
@@ -294,7 +275,7 @@ void CRemoverPlayer::ResolveTurn()
         }
         m_field.ClearCollectedBonuses();
 
-        CRemoverScorePopup popup(m_font);
+        CRemoverScorePopup popup(m_font, m_random);
         CVector4 at = brick->GetPosition();
         at.z = GetAimHeight();
         popup.SetPosition(at);
@@ -307,7 +288,7 @@ void CRemoverPlayer::ResolveTurn()
     int factor = m_field.GetStartColorCount() - colorsNow + 1;
     if (colorsNow <= 1)
     {
-        misses = std::rand() % 5 + 2;
+        misses = m_random.Next(5) + 2;
         factor = 1;
     }
     else if (colorsNow == 2 && factor <= 3)

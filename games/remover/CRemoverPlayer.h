@@ -12,6 +12,7 @@ class CGameEvents;
 class CRemoverBrick;
 class CRemoverField;
 class CRemoverParams;
+class CRandom;
 
 // The player side of a remover game: the bricks dealt each turn, the brick in
 // hand, its placing, the turn resolution with its scores, bonuses and
@@ -32,8 +33,9 @@ public:
     static constexpr float QUEUE_X = -450.0f;
 
     // font may be null (no score labels drawn); events may be null (silent).
+    // Every random choice is drawn from random.
     CRemoverPlayer(CRemoverParams& params, CRemoverField& field, CGameEvents* events,
-                   const CBitmapFont* font);
+                   const CBitmapFont* font, CRandom& random);
     ~CRemoverPlayer();
 
     // One frame: cursor is the pointer cast onto the aiming height, button
@@ -66,10 +68,6 @@ public:
     // 1 + 2 + ... + n.
     static int GroupScore(int n) { return n > 0 ? n * (n + 1) / 2 : 0; }
 
-    // The point at height z = aimHeight under a window pixel (mx, my) of a
-    // window of width x height pixels, seen through the game's camera.
-    static CVector4 CastCursor(int mx, int my, int width, int height, float nearPlane, float fov,
-                               float aspect, float cameraZ, float viewScale, float aimHeight);
 
 private:
     void TakeNextBrick();
@@ -85,6 +83,7 @@ private:
     CRemoverField& m_field;
     CGameEvents* m_events;
     const CBitmapFont* m_font;
+    CRandom& m_random;
     int m_state = STATE_AIMING;
     std::vector<std::unique_ptr<CRemoverBrick>> m_queue;
     // On the board, owned by the field.

@@ -1,12 +1,12 @@
 #include "games/remover/CRemoverScorePopup.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "engine/gfx/CBitmapFont.h"
+#include "shell/game/CRandom.h"
 
-CRemoverScorePopup::CRemoverScorePopup(const CBitmapFont* font)
-    : m_velocity(0.0f, static_cast<float>(std::rand() % 3 + 1), 0.0f), m_font(font)
+CRemoverScorePopup::CRemoverScorePopup(const CBitmapFont* font, CRandom& random)
+    : m_velocity(0.0f, static_cast<float>(random.Next(3) + 1), 0.0f), m_font(font)
 {
 }
 

@@ -3,12 +3,14 @@
 #include "engine/gfx/CVector4.h"
 
 class CBitmapFont;
+class CRandom;
 
 // The points of one placed brick, rising and fading above the board.
 class CRemoverScorePopup
 {
 public:
-    explicit CRemoverScorePopup(const CBitmapFont* font);
+    // The rising speed (1 to 3) is drawn from random.
+    CRemoverScorePopup(const CBitmapFont* font, CRandom& random);
 
     void Update();
     void Draw() const;

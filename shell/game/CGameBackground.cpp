@@ -19,8 +19,13 @@ void CGameBackground::Update(float) {}
 
 std::string CGameBackground::FormatScore(int score)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "Score: %6d", score);
+    return FormatValue("Score: %6d", score);
+}
+
+std::string CGameBackground::FormatValue(const char* format, int value)
+{
+    char text[128];
+    std::snprintf(text, sizeof text, format, value);
     return text;
 }
 
@@ -38,8 +43,25 @@ void CGameBackground::Draw()
 
 void CGameBackground::DrawScore()
 {
-    if (!m_font)
-        return;
-    std::string text = FormatScore(m_score);
-    m_font->DrawText(text.c_str(), 24.0f, 550.0f, 40.0f, 10.0f, 0.85f, 0.93f, 0.12f, 1.0f, false);
+    SHudStyle style;
+    style.m_size = 24.0f;
+    DrawHudText(FormatScore(m_score), 550.0f, 40.0f, style);
+}
+
+void CGameBackground::DrawHudText(const std::string& text, float x, float y, const SHudStyle& style) const
+{
+    if (m_font)
+        m_font->DrawText(text.c_str(), style.m_size, x, y, style.m_z, style.m_r, style.m_g, style.m_b, style.m_a,
+                         false);
+}
+
+void CGameBackground::DrawHudValue(const char* format, int value, float x, float y, const SHudStyle& style) const
+{
+    DrawHudText(FormatValue(format, value), x, y, style);
+}
+
+void CGameBackground::DrawHudCentred(const std::string& text, float y, const SHudStyle& style) const
+{
+    if (m_font)
+        DrawHudText(text, (800.0f - m_font->GetTextWidth(text.c_str(), style.m_size)) / 2.0f, y, style);
 }

@@ -11,6 +11,7 @@
 #include "engine/gfx/CResManager.h"
 #include "engine/gfx/CTexture.h"
 #include "engine/widgets/CWidgetGroup.h"
+#include "engine/frame/WindowToLogical.h"
 #include "shell/game/CGameParams.h"
 #include "shell/game/GameLookup.h"
 #include "platform/CKeyMap.h"
@@ -99,20 +100,41 @@ void CNewGameDialog::AddDifficultyChoice(const char* key, const char* caption, c
     AddChoice(m_difficulty_choices, *m_difficulty_group, key, caption, widthText, hidden);
 }
 
+int CNewGameDialog::ChooseShown(const std::vector<bool>& shown, int remembered)
+{
+    const int count = static_cast<int>(shown.size());
+    if (count == 0)
+        return -1;
+    auto firstShown = [&]() {
+        for (int i = 0; i < count; ++i)
+            if (shown[i])
+                return i;
+        return -1;
+    };
+    if (remembered < 0 || remembered >= count)
+    {
+        int first = firstShown();
+        return first >= 0 ? first : 0;
+    }
+    if (shown[remembered] || firstShown() < 0)
+        return remembered;
+    for (int i = remembered - 1; i >= 0; --i)
+        if (shown[i])
+            return i;
+    for (int i = remembered + 1; i < count; ++i)
+        if (shown[i])
+            return i;
+    return remembered;
+}
+
 void CNewGameDialog::Preselect(std::vector<SChoice>& choices, CWidgetGroup& group, int index)
 {
-    if (choices.empty())
+    std::vector<bool> shown;
+    for (const SChoice& choice : choices)
+        shown.push_back(choice.m_radio->IsVisible());
+    index = ChooseShown(shown, index);
+    if (index < 0)
         return;
-    if (index < 0 || index >= static_cast<int>(choices.size()) || !choices[index].m_radio->IsVisible())
-    {
-        index = 0;
-        for (std::size_t i = 0; i < choices.size(); ++i)
-            if (choices[i].m_radio->IsVisible())
-            {
-                index = static_cast<int>(i);
-                break;
-            }
-    }
     choices[index].m_radio->SetSelected(true);
     group.Select(choices[index].m_radio.get());
 }
@@ -144,15 +166,45 @@ void CNewGameDialog::Close(int result)
         window->CloseScreen(false);
 }
 
+void CNewGameDialog::SetTitle(const char* text, float size, float x, float y)
+{
+    m_title = text ? text : "";
+    m_title_size = size;
+    m_title_x = x;
+    m_title_y = y;
+}
+
+void CNewGameDialog::SetWindowPicture(const char* textureName)
+{
+    m_background = textureName ? FindTexture(m_resources, textureName) : nullptr;
+}
+
+void CNewGameDialog::DimScreen() const
+{
+    CDraw2D::SetTexturing(false);
+    CDraw2D::SetAlphaTest(false);
+    CDraw2D::EnableAlphaBlend();
+    CMatrixStack::Translate(0.0f, 0.0f, 0.5f);
+    CDraw2D::SetColor(0.0f, 0.0f, 0.0f, 0.75f);
+    CTexture::DrawQuad(0.0f, 0.0f, 0.0f, static_cast<float>(m_screen_width), static_cast<float>(m_screen_height), 0.0f,
+                       1.0f, 0.0f, 1.0f);
+    CDraw2D::SetColor(1.0f, 1.0f, 1.0f, 1.0f);
+    CDraw2D::SetBlend(false);
+}
+
 void CNewGameDialog::Draw()
 {
     CMatrixStack::Push();
+    if (m_dim_screen)
+        DimScreen();
     CDraw2D::SetTexturing(true);
-    if (m_background)
-        CDraw2D::BindTexture(m_background->GetId());
     CDraw2D::EnableAlphaBlend();
-    CTexture::DrawQuad(m_x, m_y, 0.0f, static_cast<float>(m_width), static_cast<float>(m_height), 0.0f, 1.0f, 0.0f,
-                       1.0f);
+    if (m_background)
+    {
+        CDraw2D::BindTexture(m_background->GetId());
+        CTexture::DrawQuad(m_x, m_y, 0.0f, static_cast<float>(m_width), static_cast<float>(m_height), 0.0f, 1.0f,
+                           0.0f, 1.0f);
+    }
 
     UpdateBackSparkles();
     DrawBackSparkles();
@@ -161,8 +213,9 @@ void CNewGameDialog::Draw()
     CMatrixStack::Translate(m_x, m_y, 0.5f);
     if (m_font)
     {
-        m_font->DrawText("Start new game", 50.0f, 152.0f, 122.0f, 10.0f, 0.0f, 0.0f, 0.0f, 1.0f, false);
-        m_font->DrawText("Start new game", 50.0f, 150.0f, 120.0f, 10.0f, 1.0f, 1.0f, 1.0f, 1.0f, false);
+        m_font->DrawText(m_title.c_str(), m_title_size, m_title_x + 2.0f, m_title_y + 2.0f, 10.0f, 0.0f, 0.0f, 0.0f,
+                         1.0f, false);
+        m_font->DrawText(m_title.c_str(), m_title_size, m_title_x, m_title_y, 10.0f, 1.0f, 1.0f, 1.0f, 1.0f, false);
         for (const auto* list : {&m_size_choices, &m_difficulty_choices})
             for (const SChoice& choice : *list)
             {
@@ -191,12 +244,8 @@ void CNewGameDialog::MapToLogical(int x, int y, int& outX, int& outY) const
 {
     int lx = x;
     int ly = y;
-    CAppWindow* window = CAppWindow::Get();
-    if (window && window->GetWidth() > 0 && window->GetHeight() > 0)
-    {
-        lx = static_cast<int>(x / (static_cast<float>(window->GetWidth()) / m_screen_width));
-        ly = static_cast<int>(y / (static_cast<float>(window->GetHeight()) / m_screen_height));
-    }
+    if (CAppWindow* window = CAppWindow::Get())
+        WindowToLogical(x, y, window->GetWidth(), window->GetHeight(), m_screen_width, m_screen_height, lx, ly);
     outX = lx - static_cast<int>(m_x);
     outY = ly - static_cast<int>(m_y);
 }

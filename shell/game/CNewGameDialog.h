@@ -17,9 +17,25 @@ class CWidget;
 class CWidgetGroup;
 
 // The overlay in which the player picks the field size and the difficulty of a
-// new game. It preselects the parameter object's last choices and closes with
-// result 0 (OK, Enter) or 1 (Cancel, Esc); the game menu then reads the two
-// radio groups. A kind's dialog adds its radio buttons in its constructor.
+// new game, the same for every kind.
+//
+// A kind's dialog, in its constructor: adds its size choices and then its
+// difficulty (or colour option) choices in index order (AddSizeChoice,
+// AddDifficultyChoice; as many as it has, e.g. four sizes, and hidden ones
+// where a kind offers fewer), may change the title (SetTitle), the window
+// picture (SetWindowPicture) and dim the screen behind it (SetDimScreen),
+// and last calls Preselect.
+// A kind can rely on:
+// - the layout keys "m_nd_width", "m_nd_height", "m_nd_ok_btn",
+//   "m_nd_cancel_btn" and each choice's key being read from its menu group,
+//   the panel centred on the 800 x 600 screen, the pointer mapped into it;
+// - result 0 on OK or Enter, 1 on Cancel or Esc; the game menu then stores
+//   the two groups' selected indexes in the parameter object;
+// - Preselect taking the parameter object's last size and difficulty, with
+//   the rule for a stored choice that cannot be shown: out of range -> the
+//   first shown choice; hidden -> the nearest shown choice below it, else the
+//   nearest above; when no choice of a group is shown (the jewel) a stored
+//   choice in range stands, so OK starts with the stored values.
 class CNewGameDialog : public CScreen
 {
 public:
@@ -42,6 +58,10 @@ public:
     int GetWidth() const { return m_width; }
     int GetHeight() const { return m_height; }
 
+    // The index that Preselect selects among choices shown or hidden for a
+    // remembered index (see the rule at the top); -1 when there are none.
+    static int ChooseShown(const std::vector<bool>& shown, int remembered);
+
 protected:
     // layout: the kind's menu group; params: the kind's parameter object.
     // Both may be null (a dialog without layout or without remembered choice).
@@ -52,9 +72,19 @@ protected:
     void AddSizeChoice(const char* key, const char* caption, const char* widthText, bool hidden = false);
     void AddDifficultyChoice(const char* key, const char* caption, const char* widthText,
                              bool hidden = false);
-    // Selects the remembered size and difficulty; call after the choices are added.
-    // A remembered value that is out of range or hidden selects the first shown choice.
+    // Selects the remembered size and difficulty; call after the choices are
+    // added. See the rule at the top for a value out of range or hidden.
     void Preselect();
+
+    // The title drawn twice, a black shadow two units right and down, then
+    // white, at (x, y) of the panel. Default: "Start new game", size 50, (150, 120).
+    void SetTitle(const char* text, float size, float x, float y);
+    // The panel's picture in the menu's manager; null draws no panel picture.
+    // Default: "m_dialog_window_back".
+    void SetWindowPicture(const char* textureName);
+    // Draws the whole screen behind the panel darkened (black at alpha 0.75).
+    void SetDimScreen(bool dim) { m_dim_screen = dim; }
+
 
     // Maps window pixels into the dialog's own logical coordinates.
     void MapToLogical(int x, int y, int& outX, int& outY) const override;
@@ -69,6 +99,7 @@ private:
     void AddChoice(std::vector<SChoice>& choices, CWidgetGroup& group, const char* key,
                    const char* caption, const char* widthText, bool hidden);
     static void Preselect(std::vector<SChoice>& choices, CWidgetGroup& group, int index);
+    void DimScreen() const;
     void Close(int result);
 
     std::unique_ptr<CWidgetGroup> m_size_group;
@@ -89,4 +120,9 @@ private:
     int m_width = 0;
     int m_height = 0;
     bool m_closing = false;
+    std::string m_title = "Start new game";
+    float m_title_size = 50.0f;
+    float m_title_x = 150.0f;
+    float m_title_y = 120.0f;
+    bool m_dim_screen = false;
 };

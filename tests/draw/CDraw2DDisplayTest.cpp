@@ -124,74 +124,6 @@ TEST_F(CDraw2DDisplayTest, DepthClearInARectangleStaysInsideItAndTurnsTheScissor
     EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
 }
 
-TEST_F(CDraw2DDisplayTest, AlphaBlendTakesTheSourceAlpha)
-{
-    glBlendFunc(GL_ONE, GL_ZERO);
-    CDraw2D::EnableAlphaBlend();
-    EXPECT_TRUE(glIsEnabled(GL_BLEND));
-    EXPECT_EQ(GL_SRC_ALPHA, GetInteger(GL_BLEND_SRC));
-    EXPECT_EQ(GL_ONE_MINUS_SRC_ALPHA, GetInteger(GL_BLEND_DST));
-}
-
-TEST_F(CDraw2DDisplayTest, AlphaTestPassesOnlyAboveTheThreshold)
-{
-    CDraw2D::EnableAlphaTestAbove(0.5f);
-    EXPECT_TRUE(glIsEnabled(GL_ALPHA_TEST));
-    EXPECT_EQ(GL_GREATER, GetInteger(GL_ALPHA_TEST_FUNC));
-    GLfloat reference = 0.0f;
-    glGetFloatv(GL_ALPHA_TEST_REF, &reference);
-    EXPECT_FLOAT_EQ(0.5f, reference);
-}
-
-TEST_F(CDraw2DDisplayTest, SwitchesTurnTheirStateOnAndOff)
-{
-    CDraw2D::SetDepthTest(true);
-    CDraw2D::SetTexturing(true);
-    CDraw2D::SetLighting(true);
-    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-    CDraw2D::SetDepthTest(false);
-    CDraw2D::SetTexturing(false);
-    CDraw2D::SetLighting(false);
-    CDraw2D::SetDepthWrite(false);
-    EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
-    GLboolean write = GL_TRUE;
-    glGetBooleanv(GL_DEPTH_WRITEMASK, &write);
-    EXPECT_EQ(GL_FALSE, write);
-}
-
-TEST_F(CDraw2DDisplayTest, MipmapFilterMinifiesThroughLevelsOnlyWhenLinear)
-{
-    const GLuint texture = MakeTexture(1, 2, 3);
-    CDraw2D::SetMipmapFilter(texture, false);
-    EXPECT_EQ(static_cast<GLint>(texture), GetInteger(GL_TEXTURE_BINDING_2D));
-    GLint min = 0, mag = 0;
-    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &min);
-    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &mag);
-    EXPECT_EQ(GL_LINEAR_MIPMAP_NEAREST, min);
-    EXPECT_EQ(GL_LINEAR, mag);
-
-    CDraw2D::SetMipmapFilter(texture, true);
-    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &min);
-    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &mag);
-    EXPECT_EQ(GL_NEAREST, min);
-    EXPECT_EQ(GL_NEAREST, mag);
-}
-
-TEST_F(CDraw2DDisplayTest, PictureFilterSetsBothFiltersAlike)
-{
-    const GLuint texture = MakeTexture(1, 2, 3);
-    CDraw2D::SetPictureFilter(texture, false);
-    GLint min = 0, mag = 0;
-    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &min);
-    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &mag);
-    EXPECT_EQ(GL_LINEAR, min);
-    EXPECT_EQ(GL_LINEAR, mag);
-}
-
 TEST_F(CDraw2DDisplayTest, OrthoProjectionMapsTheLogicalScreenOntoTheWholeWindow)
 {
     glMatrixMode(GL_PROJECTION);
@@ -229,18 +161,3 @@ TEST_F(CDraw2DDisplayTest, BoxAroundTheEyeCannotBeProjected)
     EXPECT_FALSE(CMatrixStack::WidenToProjectedBox(1.0f, 1.0f, 1.0f, left, right, bottom, top));
 }
 
-TEST_F(CDraw2DDisplayTest, PushAndPopRestoreTheMatrix)
-{
-    CMatrixStack::Push();
-    CMatrixStack::Translate(1.0f, 2.0f, 3.0f);
-    CMatrixStack::Rotate(90.0f, 0.0f, 0.0f, 1.0f);
-    GLfloat moved[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, moved);
-    EXPECT_FLOAT_EQ(1.0f, moved[12]);
-    EXPECT_NEAR(1.0f, moved[1], 1e-6);
-    CMatrixStack::Pop();
-    GLfloat restored[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, restored);
-    EXPECT_FLOAT_EQ(0.0f, restored[12]);
-    EXPECT_FLOAT_EQ(1.0f, restored[0]);
-}

@@ -5,32 +5,28 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 
 #include <string>
 #include <vector>
 
-TEST(CAtomicFileTest, WritesTheBytesAndNothingElse)
-{
-    CTempDir dir;
-    ASSERT_TRUE(CAtomicFile::Write(dir.File("f.bin"), std::string("abc\0def", 7)));
-    EXPECT_EQ(CTempDir::ReadBytes(dir.File("f.bin")), (std::vector<unsigned char>{'a', 'b', 'c', 0, 'd', 'e', 'f'}));
-    EXPECT_EQ(dir.List(), std::vector<std::string>{"f.bin"});
-}
-
-TEST(CAtomicFileTest, ReplacesAnOldFileWhole)
+TEST(CAtomicFileTest, ReplacesTheWholeFileAndLeavesNoTemporary)
 {
     CTempDir dir;
     CTempDir::WriteText(dir.File("f"), "a much longer old content");
-    ASSERT_TRUE(CAtomicFile::Write(dir.File("f"), std::string("new")));
-    const auto bytes = CTempDir::ReadBytes(dir.File("f"));
-    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "new");
+    ASSERT_TRUE(CAtomicFile::Write(dir.File("f"), std::string("abc\0def", 7)));
+    EXPECT_EQ(CTempDir::ReadText(dir.File("f")), std::string("abc\0def", 7));
+    ASSERT_TRUE(CAtomicFile::Write(dir.File("empty"), nullptr, 0));
+    EXPECT_EQ(dir.List(), (std::vector<std::string>{"empty", "f"}));
 }
 
 TEST(CAtomicFileTest, CreatesMissingDirectories)
 {
     CTempDir dir;
     ASSERT_TRUE(CAtomicFile::Write(dir.File("data/sub/f.cfg"), std::string("x")));
-    EXPECT_TRUE(CTempDir::Exists(dir.File("data/sub/f.cfg")));
+    EXPECT_EQ(CTempDir::ReadText(dir.File("data/sub/f.cfg")), "x");
 }
 
 TEST(CAtomicFileTest, FailureLeavesNoTemporaryAndTheTargetUntouched)
@@ -39,23 +35,37 @@ TEST(CAtomicFileTest, FailureLeavesNoTemporaryAndTheTargetUntouched)
     // A directory cannot be replaced by a file: the rename fails.
     ASSERT_EQ(mkdir(dir.File("target").c_str(), 0755), 0);
     CTempDir::WriteText(dir.File("target/inner"), "x");
-    EXPECT_FALSE(CAtomicFile::Write(dir.File("target"), std::string("new")));
-    EXPECT_EQ(dir.List(), std::vector<std::string>{"target"});
-    EXPECT_EQ(CTempDir::ReadBytes(dir.File("target/inner")).size(), 1u);
-}
-
-TEST(CAtomicFileTest, PathUnderAPlainFileFails)
-{
-    CTempDir dir;
     CTempDir::WriteText(dir.File("file"), "x");
+    EXPECT_FALSE(CAtomicFile::Write(dir.File("target"), std::string("new")));
     EXPECT_FALSE(CAtomicFile::Write(dir.File("file/inner"), std::string("y")));
     EXPECT_FALSE(CAtomicFile::Write("", std::string("y")));
+    EXPECT_EQ(dir.List(), (std::vector<std::string>{"file", "target"}));
+    EXPECT_EQ(CTempDir::ReadText(dir.File("target/inner")), "x");
 }
 
-TEST(CAtomicFileTest, EmptyContentMakesAnEmptyFile)
+TEST(CAtomicFileTest, StaleTemporariesGoAndEverythingElseStays)
 {
     CTempDir dir;
-    ASSERT_TRUE(CAtomicFile::Write(dir.File("empty"), nullptr, 0));
-    EXPECT_TRUE(CTempDir::ReadBytes(dir.File("empty")).empty());
-    EXPECT_TRUE(CTempDir::Exists(dir.File("empty")));
+    const std::vector<std::string> kept = {"dx.cfg", "remover.cfg", "scores100.tab", "x.cfg.tmp-12345",
+                                           "x.cfg.tmp-ab!def", "x.cfg.XYZ123", "notes.tmp-abcdefg"};
+    for (const std::string& name : kept)
+        CTempDir::WriteText(dir.File(name), "keep");
+    CTempDir::WriteText(dir.File("dx.cfg.tmp-Ab3xY9"), "torn");
+    CTempDir::WriteText(dir.File("scores100.tab.tmp-000000"), "torn");
+    EXPECT_EQ(CAtomicFile::RemoveStaleTemporaries(dir.File("")), 2);
+    std::vector<std::string> expected = kept;
+    std::sort(expected.begin(), expected.end());
+    std::vector<std::string> left = dir.List();
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, expected);
+}
+
+TEST(CAtomicFileTest, FailureSaysWhyAndSuccessClearsIt)
+{
+    CTempDir dir;
+    CTempDir::WriteText(dir.File("plain"), "x");
+    EXPECT_FALSE(CAtomicFile::Write(dir.File("plain/f.cfg"), std::string("x")));
+    EXPECT_FALSE(CAtomicFile::GetLastError().empty());
+    ASSERT_TRUE(CAtomicFile::Write(dir.File("f.cfg"), std::string("x")));
+    EXPECT_EQ(CAtomicFile::GetLastError(), "");
 }

@@ -12,8 +12,9 @@
 #include <random>
 
 // Random and mutated inputs for every reader of outside bytes. Each must
-// answer (true or false) without crashing or reading out of bounds; run
-// under AddressSanitizer for the full value.
+// answer without crashing or reading out of bounds (mw_files_fuzz_asan runs
+// these under AddressSanitizer), and a refusal must leave what it read into
+// as it was.
 namespace
 {
 std::vector<unsigned char> Mutate(std::vector<unsigned char> bytes, std::mt19937& random)
@@ -61,11 +62,22 @@ TEST(CFuzzTest, StoreAndScramblerTakeAnyBytes)
     {
         const auto bytes = (i % 2 == 0) ? RandomBytes(random, 300) : RandomText(random, 300);
         CConfigFile plain;
-        EXPECT_TRUE(plain.LoadFromBuffer(bytes.data(), bytes.size(), true));
+        ASSERT_TRUE(plain.LoadFromBuffer(bytes.data(), bytes.size(), true));
         CConfigFile keyed;
-        keyed.LoadFromBuffer(bytes.data(), bytes.size(), true, "ko%58w", 6);
-        std::vector<unsigned char> out;
-        scrambler.Unscramble(bytes.data(), bytes.size(), out, "zq71w", 5);
+        keyed.SetValue("kept", "1");
+        if (!keyed.LoadFromBuffer(bytes.data(), bytes.size(), true, "ko%58w", 6))
+        {
+            ASSERT_EQ(keyed.GetPairs().size(), 1u);
+        }
+        std::vector<unsigned char> out = {7};
+        if (scrambler.Unscramble(bytes.data(), bytes.size(), out, "zq71w", 5))
+        {
+            ASSERT_EQ(out.size() + 1, bytes.size());
+        }
+        else
+        {
+            ASSERT_EQ(out, std::vector<unsigned char>{7});
+        }
         int values[4] = {0, 0, 0, 0};
         StrToIntArray(std::string(bytes.begin(), bytes.end()), values, 4);
         StrToFloat(std::string(bytes.begin(), bytes.end()));
@@ -88,7 +100,15 @@ TEST(CFuzzTest, WrittenStoresReadBackAfterMutationWithoutHarm)
     {
         const auto bytes = Mutate(scrambled, random);
         CConfigFile back;
-        back.LoadFromBuffer(bytes.data(), bytes.size(), true, "394m612z", 8);
+        back.SetValue("kept", "1");
+        if (back.LoadFromBuffer(bytes.data(), bytes.size(), true, "394m612z", 8))
+        {
+            ASSERT_FALSE(back.HasKey("kept"));
+        }
+        else
+        {
+            ASSERT_EQ(back.GetPairs().size(), 1u);
+        }
     }
 }
 

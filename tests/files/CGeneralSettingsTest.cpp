@@ -14,77 +14,44 @@ CConfigFile Store(const std::string& text)
     return config;
 }
 
-void WriteSettings(const std::string& path, const std::string& text)
+// Width, height, x, y, volume, sound, autosave, full screen, as one line.
+std::string Fields(const CGeneralSettings& s)
 {
-    ASSERT_TRUE(Store(text).Save(path, "qiv", 3));
+    return std::to_string(s.m_window_width) + " " + std::to_string(s.m_window_height) + " " +
+           std::to_string(s.m_x) + " " + std::to_string(s.m_y) + " " + std::to_string(s.m_volume) + " " +
+           std::to_string(s.m_sound) + std::to_string(s.m_autosave) + std::to_string(s.m_is_full_screen_loaded);
 }
 }
 
-TEST(CGeneralSettingsTest, DefaultsWithoutAFile)
+TEST(CGeneralSettingsTest, ReadValuesAreCheckedEachByItself)
 {
-    CTempDir dir;
-    CGeneralSettings settings;
-    EXPECT_FALSE(settings.Load(dir.File("dx.cfg"), dir.File("d.cfg")));
-    EXPECT_EQ(settings.m_window_width, 800);
-    EXPECT_EQ(settings.m_window_height, 600);
-    EXPECT_EQ(settings.m_x, 0);
-    EXPECT_EQ(settings.m_y, 0);
-    EXPECT_EQ(settings.m_volume, 100);
-    EXPECT_TRUE(settings.m_sound);
-    EXPECT_FALSE(settings.m_autosave);
-    EXPECT_FALSE(settings.m_is_full_screen_loaded);
+    // A missing volume reads as 64 (not the 100 of a missing file); sound and
+    // autosave are on only for exactly 1, full screen for anything but 0;
+    // sizes below 100 and volumes outside the mixer's range fall back.
+    const struct
+    {
+        const char* text;
+        const char* fields;
+    } cases[] = {
+        {"unrelated 1", "800 600 0 0 64 100"},
+        {"m_sound 2 m_autosave 2 m_is_full_screen_loaded 2", "800 600 0 0 64 001"},
+        {"m_sound 1 m_autosave 1 m_is_full_screen_loaded 0", "800 600 0 0 64 110"},
+        {"m_sound 0 m_is_full_screen_loaded -1", "800 600 0 0 64 001"},
+        {"m_window_width 99 m_window_height 100", "800 100 0 0 64 100"},
+        {"m_window_width 1024 m_window_height -5", "1024 600 0 0 64 100"},
+        {"m_volume 500 x -7 y 9", "800 600 -7 9 128 100"},
+        {"m_volume -4", "800 600 0 0 0 100"},
+        {"m_volume 77", "800 600 0 0 77 100"},
+    };
+    for (const auto& c : cases)
+    {
+        CGeneralSettings settings;
+        settings.ReadFrom(Store(c.text));
+        EXPECT_EQ(Fields(settings), c.fields) << c.text;
+    }
 }
 
-TEST(CGeneralSettingsTest, MissingKeysOfAnExistingFileTakeTheirReadDefaults)
-{
-    CGeneralSettings settings;
-    settings.ReadFrom(Store("unrelated 1\n"));
-    EXPECT_EQ(settings.m_volume, 64);
-    EXPECT_EQ(settings.m_window_width, 800);
-    EXPECT_EQ(settings.m_window_height, 600);
-    EXPECT_TRUE(settings.m_sound);
-    EXPECT_FALSE(settings.m_autosave);
-}
-
-TEST(CGeneralSettingsTest, FlagRules)
-{
-    CGeneralSettings settings;
-    settings.ReadFrom(Store("m_sound 2\nm_autosave 2\nm_is_full_screen_loaded 2\n"));
-    EXPECT_FALSE(settings.m_sound);
-    EXPECT_FALSE(settings.m_autosave);
-    EXPECT_TRUE(settings.m_is_full_screen_loaded);
-    settings.ReadFrom(Store("m_sound 1\nm_autosave 1\nm_is_full_screen_loaded 0\n"));
-    EXPECT_TRUE(settings.m_sound);
-    EXPECT_TRUE(settings.m_autosave);
-    EXPECT_FALSE(settings.m_is_full_screen_loaded);
-    settings.ReadFrom(Store("m_sound 0\nm_is_full_screen_loaded -1\n"));
-    EXPECT_FALSE(settings.m_sound);
-    EXPECT_TRUE(settings.m_is_full_screen_loaded);
-}
-
-TEST(CGeneralSettingsTest, SmallSizesFallBackEachByItself)
-{
-    CGeneralSettings settings;
-    settings.ReadFrom(Store("m_window_width 99\nm_window_height 100\n"));
-    EXPECT_EQ(settings.m_window_width, 800);
-    EXPECT_EQ(settings.m_window_height, 100);
-    settings.ReadFrom(Store("m_window_width 1024\nm_window_height -5\n"));
-    EXPECT_EQ(settings.m_window_width, 1024);
-    EXPECT_EQ(settings.m_window_height, 600);
-}
-
-TEST(CGeneralSettingsTest, VolumeIsKeptInTheMixersRange)
-{
-    CGeneralSettings settings;
-    settings.ReadFrom(Store("m_volume 500\n"));
-    EXPECT_EQ(settings.m_volume, 128);
-    settings.ReadFrom(Store("m_volume -4\n"));
-    EXPECT_EQ(settings.m_volume, 0);
-    settings.ReadFrom(Store("m_volume 77\n"));
-    EXPECT_EQ(settings.m_volume, 77);
-}
-
-TEST(CGeneralSettingsTest, RoundTripThroughTheScrambledFile)
+TEST(CGeneralSettingsTest, RoundTripThroughTheScrambledFileRemovesTheStaleOne)
 {
     CTempDir dir;
     CGeneralSettings saved;
@@ -97,55 +64,35 @@ TEST(CGeneralSettingsTest, RoundTripThroughTheScrambledFile)
     saved.m_sound = false;
     saved.m_is_full_screen_loaded = true;
     ASSERT_TRUE(saved.Save(false, dir.File("data/dx.cfg")));
-
-    CConfigFile raw;
-    ASSERT_TRUE(raw.Load(dir.File("data/dx.cfg"), true, "qiv", 3));
-    EXPECT_EQ(raw.ToText(), "m_autosave 1\nm_is_full_screen_loaded 1\nm_sound 0\nm_volume 90\n"
-                            "m_window_height 700\nm_window_width 1024\nx 33\ny 44\n");
+    CTempDir::WriteText(dir.File("data/d.cfg"), "old");
 
     CGeneralSettings loaded;
     ASSERT_TRUE(loaded.Load(dir.File("data/dx.cfg"), dir.File("data/d.cfg")));
-    EXPECT_EQ(loaded.m_window_width, 1024);
-    EXPECT_EQ(loaded.m_window_height, 700);
-    EXPECT_EQ(loaded.m_x, 33);
-    EXPECT_EQ(loaded.m_y, 44);
-    EXPECT_EQ(loaded.m_volume, 90);
-    EXPECT_TRUE(loaded.m_autosave);
-    EXPECT_FALSE(loaded.m_sound);
-    EXPECT_TRUE(loaded.m_is_full_screen_loaded);
+    EXPECT_EQ(Fields(loaded), "1024 700 33 44 90 011");
+    EXPECT_FALSE(CTempDir::Exists(dir.File("data/d.cfg")));
 }
 
 TEST(CGeneralSettingsTest, MinimisedWindowWritesNoSizeOrPosition)
 {
     CGeneralSettings settings;
+    settings.m_window_width = 1024;
+    settings.m_x = 5;
     CConfigFile config;
     settings.WriteTo(config, true);
     EXPECT_EQ(config.ToText(), "m_autosave 0\nm_is_full_screen_loaded 0\nm_sound 1\nm_volume 100\n");
-    CGeneralSettings next;
-    next.ReadFrom(config);
-    EXPECT_EQ(next.m_window_width, 800);
-    EXPECT_EQ(next.m_x, 0);
 }
 
-TEST(CGeneralSettingsTest, GoodLoadRemovesTheStaleFileAndAFailedOneLeavesIt)
+TEST(CGeneralSettingsTest, MissingOrUnreadableFileKeepsEveryValueAndTheStaleFile)
 {
     CTempDir dir;
     CTempDir::WriteText(dir.File("d.cfg"), "old");
-    CGeneralSettings settings;
-    EXPECT_FALSE(settings.Load(dir.File("dx.cfg"), dir.File("d.cfg")));
-    EXPECT_TRUE(CTempDir::Exists(dir.File("d.cfg")));
-    WriteSettings(dir.File("dx.cfg"), "m_sound 1\n");
-    EXPECT_TRUE(settings.Load(dir.File("dx.cfg"), dir.File("d.cfg")));
-    EXPECT_FALSE(CTempDir::Exists(dir.File("d.cfg")));
-}
-
-TEST(CGeneralSettingsTest, UnreadableScrambledFileKeepsEveryValue)
-{
-    CTempDir dir;
-    CTempDir::WriteBytes(dir.File("dx.cfg"), {200, 1, 2});
+    CTempDir::WriteBytes(dir.File("bad.cfg"), {200, 1, 2});
     CGeneralSettings settings;
     settings.m_window_width = 1000;
+    const std::string before = Fields(settings);
     EXPECT_FALSE(settings.Load(dir.File("dx.cfg"), dir.File("d.cfg")));
-    EXPECT_EQ(settings.m_window_width, 1000);
-    EXPECT_EQ(settings.m_volume, 100);
+    EXPECT_FALSE(settings.Load(dir.File("bad.cfg"), dir.File("d.cfg")));
+    EXPECT_EQ(Fields(settings), before);
+    EXPECT_EQ(Fields(CGeneralSettings()), "800 600 0 0 100 100");
+    EXPECT_TRUE(CTempDir::Exists(dir.File("d.cfg")));
 }

@@ -1,5 +1,6 @@
 #include "tests/files/CTempDir.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
@@ -37,17 +38,26 @@ void RemoveTree(const std::string& path)
 }
 }
 
-CTempDir::CTempDir()
+CTempDir::CTempDir(EMode mode)
 {
     const char* base = std::getenv("TMPDIR");
     std::string pattern = std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/mw_files_XXXXXX";
     if (mkdtemp(&pattern[0]) == nullptr)
         throw std::runtime_error("cannot make a temporary directory");
     m_path = pattern;
+    if (mode == kEnter)
+    {
+        char cwd[4096];
+        if (getcwd(cwd, sizeof cwd) == nullptr || chdir(m_path.c_str()) != 0)
+            throw std::runtime_error("cannot enter the temporary directory");
+        m_old_dir = cwd;
+    }
 }
 
 CTempDir::~CTempDir()
 {
+    if (!m_old_dir.empty() && chdir(m_old_dir.c_str()) != 0)
+        std::perror("CTempDir");
     RemoveTree(m_path);
 }
 
@@ -69,6 +79,12 @@ std::vector<unsigned char> CTempDir::ReadBytes(const std::string& path)
     return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+std::string CTempDir::ReadText(const std::string& path)
+{
+    const std::vector<unsigned char> bytes = ReadBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
 bool CTempDir::Exists(const std::string& path)
 {
     struct stat st;
@@ -88,5 +104,6 @@ std::vector<std::string> CTempDir::List() const
         }
         closedir(dir);
     }
+    std::sort(names.begin(), names.end());
     return names;
 }

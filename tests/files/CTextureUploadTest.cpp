@@ -109,24 +109,16 @@ TEST_F(CTextureUploadTest, BumpLoadMakesTwoHalfIntensityNamesAndNoPlainOne)
     EXPECT_EQ(texture.GetBumpId1(), 0u);
 }
 
-TEST_F(CTextureUploadTest, ReleaseDeletesTheName)
-{
-    const auto tga = CTestPictures::Tga(1, 1, 24, {1, 2, 3});
-    CTexture texture;
-    ASSERT_TRUE(texture.DecodeTga(tga.data(), tga.size(), false, true));
-    const unsigned int name = texture.GetId();
-    ASSERT_NE(name, 0u);
-    texture.Release();
-    EXPECT_FALSE(glIsTexture(name));
-    EXPECT_EQ(texture.GetId(), 0u);
-}
-
-TEST_F(CTextureUploadTest, LoadingAgainDeletesTheFirstName)
+TEST_F(CTextureUploadTest, LoadingAgainOrReleasingDeletesTheOldName)
 {
     const auto tga = CTestPictures::Tga(1, 1, 24, {1, 2, 3});
     CTexture texture;
     ASSERT_TRUE(texture.DecodeTga(tga.data(), tga.size(), false, false));
     const unsigned int first = texture.GetId();
-    ASSERT_TRUE(texture.DecodeTga(tga.data(), tga.size(), false, false));
-    EXPECT_TRUE(first == texture.GetId() || !glIsTexture(first));
+    ASSERT_TRUE(texture.DecodeTga(tga.data(), tga.size(), false, true));
+    const unsigned int second = texture.GetId();
+    EXPECT_TRUE(first == second || !glIsTexture(first));
+    texture.Release();
+    EXPECT_FALSE(glIsTexture(second));
+    EXPECT_EQ(texture.GetId(), 0u);
 }

@@ -3,124 +3,67 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
-#include <cstdlib>
-#include <locale.h>
 #include <string>
+#include <vector>
 
-TEST(CValueConversionTest, IntegersReadAsDecimal)
+TEST(CValueConversionTest, NumbersReadAsDecimalClampedToThirtyTwoBits)
 {
-    EXPECT_EQ(StrToInt("42"), 42);
-    EXPECT_EQ(StrToInt("-3"), -3);
-    EXPECT_EQ(StrToInt("010"), 10);
-    EXPECT_EQ(StrToInt(" 7x"), 7);
-    EXPECT_EQ(StrToInt("x7"), 0);
-    EXPECT_EQ(StrToInt(""), 0);
+    const struct
+    {
+        const char* text;
+        int number;
+        bool flag;
+        float real;
+    } cases[] = {
+        {"42", 42, true, 42.0f},        {"-3", -3, true, -3.0f},       {"010", 10, true, 10.0f},
+        {" 7x", 7, true, 7.0f},         {"x7", 0, false, 0.0f},        {"", 0, false, 0.0f},
+        {"0", 0, false, 0.0f},          {"-2.25", -2, true, -2.25f},   {"0.500000", 0, false, 0.5f},
+        {"99999999999", 2147483647, true, 99999999999.0f},
+        {"-99999999999", -2147483647 - 1, true, -99999999999.0f},
+    };
+    for (const auto& c : cases)
+    {
+        EXPECT_EQ(StrToInt(c.text), c.number) << c.text;
+        EXPECT_EQ(StrToBool(c.text), c.flag) << c.text;
+        EXPECT_FLOAT_EQ(StrToFloat(c.text), c.real) << c.text;
+    }
 }
 
-TEST(CValueConversionTest, IntegersOutsideThirtyTwoBitsAreClamped)
+TEST(CValueConversionTest, IntArraySplitsAtSingleSpacesAndKeepsWhatItCannotFill)
 {
-    EXPECT_EQ(StrToInt("99999999999"), 2147483647);
-    EXPECT_EQ(StrToInt("-99999999999"), -2147483647 - 1);
-}
-
-TEST(CValueConversionTest, BoolIsTrueForAnyNonZeroNumber)
-{
-    EXPECT_TRUE(StrToBool("1"));
-    EXPECT_TRUE(StrToBool("2"));
-    EXPECT_TRUE(StrToBool("-1"));
-    EXPECT_FALSE(StrToBool("0"));
-    EXPECT_FALSE(StrToBool("yes"));
-}
-
-TEST(CValueConversionTest, FloatsRead)
-{
-    EXPECT_FLOAT_EQ(StrToFloat("0.500000"), 0.5f);
-    EXPECT_FLOAT_EQ(StrToFloat("-2.25"), -2.25f);
-    EXPECT_FLOAT_EQ(StrToFloat("3"), 3.0f);
-    EXPECT_FLOAT_EQ(StrToFloat("abc"), 0.0f);
-}
-
-TEST(CValueConversionTest, StringIsACopy)
-{
-    EXPECT_EQ(StrToString("a b"), "a b");
-}
-
-TEST(CValueConversionTest, IntArrayStopsAtItsSize)
-{
-    int out[3] = {-1, -1, -1};
-    StrToIntArray("1 2  3   4", out, 3);
-    EXPECT_EQ(out[0], 1);
-    EXPECT_EQ(out[1], 2);
-    EXPECT_EQ(out[2], 3);
-}
-
-TEST(CValueConversionTest, IntArrayLeavesUnfilledElements)
-{
-    int out[3] = {-1, -1, -1};
-    StrToIntArray("5 6", out, 3);
-    EXPECT_EQ(out[0], 5);
-    EXPECT_EQ(out[1], 6);
-    EXPECT_EQ(out[2], -1);
-}
-
-TEST(CValueConversionTest, IntArrayReadsOctalAndHexadecimal)
-{
-    int out[3] = {0, 0, 0};
-    StrToIntArray("010 0x1F -7", out, 3);
-    EXPECT_EQ(out[0], 8);
-    EXPECT_EQ(out[1], 31);
-    EXPECT_EQ(out[2], -7);
-}
-
-TEST(CValueConversionTest, IntArrayWithLeadingSpaceFillsFromIndexOne)
-{
-    int out[3] = {-1, -1, -1};
-    StrToIntArray(" 4 5", out, 3);
-    EXPECT_EQ(out[0], -1);
-    EXPECT_EQ(out[1], 4);
-    EXPECT_EQ(out[2], 5);
-}
-
-TEST(CValueConversionTest, IntArrayTakesTabAsPartOfAToken)
-{
-    int out[3] = {-1, -1, -1};
-    StrToIntArray("1\t2 3", out, 3);
-    EXPECT_EQ(out[0], 1);
-    EXPECT_EQ(out[1], 3);
-    EXPECT_EQ(out[2], -1);
-}
-
-TEST(CValueConversionTest, IntArrayTokenWithoutANumberKeepsItsElement)
-{
-    int out[3] = {-1, -1, -1};
-    StrToIntArray("a 2 b", out, 3);
-    EXPECT_EQ(out[0], -1);
-    EXPECT_EQ(out[1], 2);
-    EXPECT_EQ(out[2], -1);
-}
-
-TEST(CValueConversionTest, IntArrayOfSizeZeroWritesNothing)
-{
-    int out[1] = {-1};
-    StrToIntArray("1 2", out, 0);
+    // A run of spaces ends a token, so only a leading space skips an element;
+    // a TAB belongs to its token; octal and hexadecimal are read.
+    const struct
+    {
+        const char* text;
+        std::vector<int> values;
+    } cases[] = {
+        {"1 2 3 4", {1, 2, 3}},   {"5 6", {5, 6, -1}},       {"010 0x1F -7", {8, 31, -7}},
+        {" 4 5", {-1, 4, 5}},     {"1\t2 3", {1, 3, -1}},    {"a 2 b", {-1, 2, -1}},
+        {"1   2", {1, 2, -1}},
+    };
+    for (const auto& c : cases)
+    {
+        std::vector<int> out(3, -1);
+        StrToIntArray(c.text, out.data(), 3);
+        EXPECT_EQ(out, c.values) << "\"" << c.text << "\"";
+    }
+    int one = -1;
+    StrToIntArray("1 2", &one, 0);
     StrToIntArray("1 2", nullptr, 3);
-    EXPECT_EQ(out[0], -1);
+    EXPECT_EQ(one, -1);
 }
 
 TEST(CValueConversionTest, NumbersUseThePointWhateverTheLocale)
 {
-    const char* commaLocales[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "de_DE", "nl_NL.UTF-8"};
-    const char* old = std::setlocale(LC_ALL, nullptr);
-    const std::string saved = old != nullptr ? old : "C";
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
     bool found = false;
-    for (const char* name : commaLocales)
-    {
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "de_DE", "nl_NL.UTF-8"})
         if (std::setlocale(LC_ALL, name) != nullptr && std::localeconv()->decimal_point[0] == ',')
         {
             found = true;
             break;
         }
-    }
     if (!found)
     {
         std::setlocale(LC_ALL, saved.c_str());

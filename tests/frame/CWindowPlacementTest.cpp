@@ -1,3 +1,5 @@
+#include <climits>
+
 #include <gtest/gtest.h>
 
 #include "engine/frame/CWindowPlacement.h"
@@ -55,9 +57,27 @@ TEST(CWindowPlacement, PartlyVisibleWindowStaysWhereItWas)
     EXPECT_EQ(100, place.y);
 }
 
-TEST(CWindowPlacement, WindowLargerThanTheDesktopIsCentredAtANegativeOffset)
+TEST(CWindowPlacement, StoredSizeIsCutToTheDesktopAndStaysOnIt)
 {
-    const SWindowPlace place = CWindowPlacement::Place(0, 0, 1200, 900, 1024, 768);
-    EXPECT_EQ(-88, place.x);
-    EXPECT_EQ(-66, place.y);
+    struct Case
+    {
+        int x, y, width, height;
+    };
+    const Case cases[] = {
+        {0, 0, 1200, 900},
+        {0, 0, 20000, 20000},
+        {INT_MAX, INT_MAX, INT_MAX, INT_MAX},
+        {INT_MIN, INT_MIN, 4000, 4000},
+        {INT_MAX, INT_MIN, 800, 600},
+    };
+    for (const Case& c : cases)
+    {
+        const SWindowPlace place = CWindowPlacement::Place(c.x, c.y, c.width, c.height, 1024, 768);
+        EXPECT_LE(place.width, 1024) << c.x << " " << c.width;
+        EXPECT_LE(place.height, 768) << c.y << " " << c.height;
+        EXPECT_GE(place.x, 0) << c.x << " " << c.width;
+        EXPECT_GE(place.y, 0) << c.y << " " << c.height;
+        EXPECT_LE(place.x + place.width, 1024) << c.x << " " << c.width;
+        EXPECT_LE(place.y + place.height, 768) << c.y << " " << c.height;
+    }
 }

@@ -42,6 +42,17 @@ public:
 
     void EndGame(int score);
 
+protected:
+    // The menu tests never run the game itself.
+    void UpdateGame(float) override {}
+    void DrawGame() override {}
+    bool IsGameFinished() const override { return IsGameOver(); }
+    int GetGameScore() const override { return m_score; }
+    void SaveGame(CConfigFile&) override {}
+    bool LoadGame(const CConfigFile&) override { return true; }
+
+public:
+
     std::string m_state = "fresh";
     int m_score = 0;
     int m_reskins = 0;

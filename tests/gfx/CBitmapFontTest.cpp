@@ -45,24 +45,19 @@ TEST(CBitmapFontTest, GlyphBoxesAreCutFromTransparentGapsBandByBandFromTheTop)
     EXPECT_FLOAT_EQ(tilde.m_bottom, 2.0f / height);
 }
 
-TEST(CBitmapFontTest, TooFewGlyphsFailButKeepWhatWasFound)
+TEST(CBitmapFontTest, WrongGlyphCountFailsKeepingWhatWasFoundWithinTheTable)
 {
     CBitmapFont font;
     EXPECT_FALSE(LoadFont(font, {24, 24, 24, 21}));
     EXPECT_EQ(font.GetFoundCount(), 93);
     EXPECT_GT(font.GetGlyph(92).m_right, 0.0f);
     EXPECT_FLOAT_EQ(font.GetGlyph(93).m_right, 0.0f);
-}
-
-TEST(CBitmapFontTest, TooManyGlyphsFailWithoutWritingPastTheTable)
-{
-    CBitmapFont font;
     EXPECT_FALSE(LoadFont(font, {24, 24, 24, 24, 24}));
     EXPECT_EQ(font.GetFoundCount(), 120);
     EXPECT_GT(font.GetGlyph(93).m_right, 0.0f);
 }
 
-TEST(CBitmapFontTest, PictureWithout32BitsOrCutShortIsRefused)
+TEST(CBitmapFontTest, PictureWithout32BitsOrCutShortIsRefusedAndMeasuresZero)
 {
     CBitmapFont font;
     EXPECT_FALSE(LoadFont(font, kFullFont, 24));
@@ -74,35 +69,20 @@ TEST(CBitmapFontTest, PictureWithout32BitsOrCutShortIsRefused)
     EXPECT_FLOAT_EQ(font.GetTextWidth("AAA", 10.0f), 0.0f);
 }
 
-TEST(CBitmapFontTest, EmptyTextMeasuresZero)
-{
-    CBitmapFont font;
-    ASSERT_TRUE(LoadFont(font, kFullFont));
-    EXPECT_FLOAT_EQ(font.GetTextWidth("", 10.0f), 0.0f);
-    EXPECT_FLOAT_EQ(font.GetTextWidth(nullptr, 10.0f), 0.0f);
-}
-
 TEST(CBitmapFontTest, SpaceIsAsWideAsCapitalAAndTheGapATenthOfIt)
 {
     CBitmapFont font;
     ASSERT_TRUE(LoadFont(font, kFullFont));
-    EXPECT_FLOAT_EQ(font.GetTextWidth("A", 10.0f), 11.0f);
-    EXPECT_FLOAT_EQ(font.GetTextWidth(" ", 10.0f), 10.0f);
-    // Twice the glyph and its gap, plus one space.
-    EXPECT_FLOAT_EQ(font.GetTextWidth("A A", 10.0f), 32.0f);
-    EXPECT_FLOAT_EQ(font.GetTextWidth("A A", 5.0f), 16.0f);
-}
-
-TEST(CBitmapFontTest, BytesWithoutAGlyphAreSkippedWhenMeasuring)
-{
-    CBitmapFont font;
-    ASSERT_TRUE(LoadFont(font, kFullFont));
-    std::string text = "\x01" "A\n\t\x7f\x80\xff" "B";
-    EXPECT_FLOAT_EQ(font.GetTextWidth(text.c_str(), 10.0f), 22.0f);
-}
-
-TEST(CBitmapFontTest, FontWithoutBandsMeasuresZeroInsteadOfDividingByZero)
-{
-    CBitmapFont font;
-    EXPECT_FLOAT_EQ(font.GetTextWidth("Hello", 10.0f), 0.0f);
+    const struct
+    {
+        const char* text;
+        float size;
+        float width;
+    } cases[] = {
+        {"A", 10.0f, 11.0f}, {" ", 10.0f, 10.0f}, {"A A", 10.0f, 32.0f}, {"A A", 5.0f, 16.0f},
+        {"", 10.0f, 0.0f},   {nullptr, 10.0f, 0.0f},
+        {"\x01" "A\n\t\x7f\x80\xff" "B", 10.0f, 22.0f},   // bytes without a glyph are skipped
+    };
+    for (const auto& c : cases)
+        EXPECT_FLOAT_EQ(font.GetTextWidth(c.text, c.size), c.width) << (c.text ? c.text : "null");
 }

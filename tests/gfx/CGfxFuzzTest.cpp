@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 #include <string>
 #include <vector>
@@ -137,7 +138,8 @@ TEST(CGfxFuzzTest, MutatedFontPictureNeverReadsOutOfBounds)
         {
             text += static_cast<char>(1 + random() % 255);
         }
-        font.GetTextWidth(text.c_str(), 12.0f);
+        const float width = font.GetTextWidth(text.c_str(), 12.0f);
+        ASSERT_TRUE(std::isfinite(width) && width >= 0.0f) << width;
         CTextLabel label(&font, 100.0f, 12.0f, 0);
         label.SetText(text.data(), text.size());
     }
@@ -174,6 +176,7 @@ TEST(CGfxFuzzTest, RandomDescriptionsLoadWithoutCrashing)
             sprite.SetGroup(static_cast<int32_t>(random()));
             float a, b, c, d;
             sprite.GetCellCoords(a, b, c, d);
+            ASSERT_TRUE(std::isfinite(a + b + c + d));
         }
     }
 }

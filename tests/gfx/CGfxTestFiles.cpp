@@ -2,32 +2,9 @@
 
 #include "engine/gfx/CTexture.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <stdexcept>
-
 CGfxTestFiles::CGfxTestFiles()
 {
-    char pattern[] = "/tmp/mw_gfx_test_XXXXXX";
-    if (mkdtemp(pattern) == nullptr)
-    {
-        throw std::runtime_error("cannot make a scratch directory");
-    }
-    m_dir = pattern;
     CTexture::SetUploadEnabled(false);
-}
-
-CGfxTestFiles::~CGfxTestFiles()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(m_dir, ignored);
-}
-
-std::string CGfxTestFiles::Path(const std::string& name) const
-{
-    return m_dir + "/" + name;
 }
 
 std::string CGfxTestFiles::Write(const std::string& name, const std::string& content)
@@ -38,9 +15,8 @@ std::string CGfxTestFiles::Write(const std::string& name, const std::string& con
 std::string CGfxTestFiles::WriteBytes(const std::string& name,
                                       const std::vector<unsigned char>& bytes)
 {
-    std::string path = Path(name);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
+    const std::string path = Path(name);
+    CTempDir::WriteBytes(path, bytes);
     return path;
 }
 

@@ -23,50 +23,40 @@ std::vector<int32_t> FaceOf(const CMesh& mesh, uint32_t index)
 const char* kTriangle = "g tri\nv 0 0 0\nv 1 0 0\nv 0 1 0\n";
 }
 
-TEST(CMeshTest, PlainIndicesStoreMissingTexcoordsAndNormalsAsMinusOne)
+TEST(CMeshTest, FaceCornersStoreTheirIndicesWithMinusOneForMissingOrOutOfRange)
 {
-    CMesh mesh;
-    Load(mesh, std::string(kTriangle) + "f 1 2 3\n");
-    ASSERT_EQ(mesh.GetFaceCount(), 1u);
-    EXPECT_EQ(FaceOf(mesh, 0), (std::vector<int32_t>{0, 1, 2, -1, -1, -1, -1, -1, -1}));
-    EXPECT_FALSE(mesh.HasTexcoords());
-    EXPECT_FALSE(mesh.HasNormals());
-}
-
-TEST(CMeshTest, FullCornerFormStoresAllNineIndices)
-{
-    CMesh mesh;
-    Load(mesh, std::string(kTriangle) +
-                   "vt 0 0\nvt 1 0\nvt 0 1\nvn 0 0 1\nvn 0 0 1\nvn 0 0 1\n"
-                   "f 1/1/1 2/2/2 3/3/3\n");
-    ASSERT_EQ(mesh.GetFaceCount(), 1u);
-    EXPECT_EQ(FaceOf(mesh, 0), (std::vector<int32_t>{0, 1, 2, 0, 1, 2, 0, 1, 2}));
-    EXPECT_TRUE(mesh.HasTexcoords());
-    EXPECT_TRUE(mesh.HasNormals());
-    EXPECT_EQ(mesh.GetTexcoordCount(), 3u);
-    EXPECT_FLOAT_EQ(mesh.GetTexcoord(2)[1], 1.0f);
-}
-
-TEST(CMeshTest, VertexAndTexcoordFormLeavesNormalsMissing)
-{
-    CMesh mesh;
-    Load(mesh, std::string(kTriangle) + "vt 0 0\nvt 1 0\nvt 0 1\nf 1/3 2/2 3/1\n");
-    EXPECT_EQ(FaceOf(mesh, 0), (std::vector<int32_t>{0, 1, 2, 2, 1, 0, -1, -1, -1}));
-}
-
-TEST(CMeshTest, VertexAndNormalFormLeavesTexcoordsMissing)
-{
-    CMesh mesh;
-    Load(mesh, std::string(kTriangle) + "vn 0 0 1\nf 1//1 2//1 3//1\n");
-    EXPECT_EQ(FaceOf(mesh, 0), (std::vector<int32_t>{0, 1, 2, -1, -1, -1, 0, 0, 0}));
-}
-
-TEST(CMeshTest, PolygonKeepsItsFirstTriangle)
-{
-    CMesh mesh;
-    Load(mesh, std::string(kTriangle) + "v 1 1 0\nf 1 2 4 3\n");
-    ASSERT_EQ(mesh.GetFaceCount(), 1u);
-    EXPECT_EQ(FaceOf(mesh, 0), (std::vector<int32_t>{0, 1, 3, -1, -1, -1, -1, -1, -1}));
+    // Each face's nine indices: three vertices, three texture coordinates, three normals.
+    const std::string t = kTriangle;
+    const struct
+    {
+        std::string text;
+        std::vector<std::vector<int32_t>> faces;
+    } cases[] = {
+        {t + "f 1 2 3\n", {{0, 1, 2, -1, -1, -1, -1, -1, -1}}},
+        {t + "f 1 2 3", {{0, 1, 2, -1, -1, -1, -1, -1, -1}}},
+        {t + "vt 0 0\nvt 1 0\nvt 0 1\nvn 0 0 1\nvn 0 0 1\nvn 0 0 1\nf 1/1/1 2/2/2 3/3/3\n",
+         {{0, 1, 2, 0, 1, 2, 0, 1, 2}}},
+        {t + "vt 0 0\nvt 1 0\nvt 0 1\nf 1/3 2/2 3/1\n", {{0, 1, 2, 2, 1, 0, -1, -1, -1}}},
+        {t + "vn 0 0 1\nf 1//1 2//1 3//1\n", {{0, 1, 2, -1, -1, -1, 0, 0, 0}}},
+        {t + "v 1 1 0\nf 1 2 4 3\n", {{0, 1, 3, -1, -1, -1, -1, -1, -1}}},   // a polygon keeps its first triangle
+        {"g crlf\r\nv 0 0 0\r\nv 2 0 0\r\nv 0 1 0\r\nf 1 2 3\r\n", {{0, 1, 2, -1, -1, -1, -1, -1, -1}}},
+        {t + "vt 0 0\nf 1/1 2/7 99/1\nf -1 2 3\nf 0 1 2\n",
+         {{0, 1, -1, 0, -1, 0, -1, -1, -1}, {-1, 1, 2, -1, -1, -1, -1, -1, -1}, {-1, 0, 1, -1, -1, -1, -1, -1, -1}}},
+    };
+    for (const auto& c : cases)
+    {
+        CMesh mesh;
+        Load(mesh, c.text);
+        ASSERT_EQ(mesh.GetFaceCount(), c.faces.size()) << c.text;
+        for (uint32_t f = 0; f < c.faces.size(); ++f)
+        {
+            EXPECT_EQ(FaceOf(mesh, f), c.faces[f]) << c.text;
+            EXPECT_EQ(mesh.IsFaceDrawable(f), c.faces[f][0] >= 0 && c.faces[f][1] >= 0 && c.faces[f][2] >= 0)
+                << c.text;
+        }
+        EXPECT_EQ(mesh.HasTexcoords(), c.faces[0][3] >= 0) << c.text;
+        EXPECT_EQ(mesh.HasNormals(), c.faces[0][6] >= 0) << c.text;
+    }
 }
 
 TEST(CMeshTest, MaterialNumberCountsUsemtlLinesAndIgnoresNames)
@@ -130,32 +120,6 @@ TEST(CMeshTest, NormalisingASinglePointCentresWithoutDividingByZero)
     EXPECT_FLOAT_EQ(mesh.GetExtentX(), 0.0f);
 }
 
-TEST(CMeshTest, NormalisingAnEmptyMeshChangesNothing)
-{
-    CMesh mesh;
-    mesh.NormalizeToUnitBox();
-    mesh.CentreOnOrigin();
-    EXPECT_EQ(mesh.GetVertexCount(), 0u);
-    EXPECT_FLOAT_EQ(mesh.GetExtentX(), 0.0f);
-}
-
-TEST(CMeshTest, LastLineWithoutLineFeedIsRead)
-{
-    CMesh mesh;
-    Load(mesh, std::string(kTriangle) + "f 1 2 3");
-    EXPECT_EQ(mesh.GetFaceCount(), 1u);
-}
-
-TEST(CMeshTest, CrLfLinesReadLikeLfLines)
-{
-    CMesh mesh;
-    Load(mesh, "g crlf\r\nv 0 0 0\r\nv 2 0 0\r\nv 0 1 0\r\nf 1 2 3\r\n");
-    EXPECT_EQ(mesh.GetName(), "crlf");
-    EXPECT_EQ(mesh.GetVertexCount(), 3u);
-    EXPECT_FLOAT_EQ(mesh.GetExtentX(), 2.0f);
-    EXPECT_EQ(FaceOf(mesh, 0), (std::vector<int32_t>{0, 1, 2, -1, -1, -1, -1, -1, -1}));
-}
-
 TEST(CMeshTest, OverlongLineIsCutAndReadingGoesOn)
 {
     std::string comment = "# " + std::string(5000, 'x') + " f 1 2 3\n";
@@ -165,17 +129,6 @@ TEST(CMeshTest, OverlongLineIsCutAndReadingGoesOn)
     EXPECT_EQ(mesh.GetVertexCount(), 3u);
     EXPECT_FLOAT_EQ(mesh.GetVertex(0)[2], 3.0f);
     EXPECT_EQ(mesh.GetFaceCount(), 1u);
-}
-
-TEST(CMeshTest, IndicesOutOfRangeAreMarkedMissing)
-{
-    CMesh mesh;
-    Load(mesh, std::string(kTriangle) + "vt 0 0\nf 1/1 2/7 99/1\nf -1 2 3\nf 0 1 2\n");
-    ASSERT_EQ(mesh.GetFaceCount(), 3u);
-    EXPECT_EQ(FaceOf(mesh, 0), (std::vector<int32_t>{0, 1, -1, 0, -1, 0, -1, -1, -1}));
-    EXPECT_FALSE(mesh.IsFaceDrawable(0));
-    EXPECT_FALSE(mesh.IsFaceDrawable(1));
-    EXPECT_FALSE(mesh.IsFaceDrawable(2));
 }
 
 TEST(CMeshTest, MissingOrMalformedNumbersReadAsZero)
@@ -264,13 +217,8 @@ TEST(CMeshTest, BadGroupIndexGivesAnEmptyMeshAndCentre)
     CVector4 centre = mesh.GetGroupCentre(7);
     EXPECT_FLOAT_EQ(centre.x, 0.0f);
     EXPECT_FLOAT_EQ(centre.w, 1.0f);
-}
-
-TEST(CMeshTest, GroupWithoutVerticesHasCentreAtOrigin)
-{
-    CMesh mesh;
     Load(mesh, "g empty\ng full\nv 2 2 2\nv 4 4 4\n");
-    CVector4 centre = mesh.GetGroupCentre(0);
-    EXPECT_FLOAT_EQ(centre.x, 0.0f);
+    EXPECT_FLOAT_EQ(mesh.GetGroupCentre(0).x, 0.0f);
     EXPECT_FLOAT_EQ(mesh.GetGroupCentre(1).x, 3.0f);
 }
+

@@ -29,59 +29,33 @@ protected:
 };
 }
 
-TEST_F(CResManagerTest, FirstTextureAddedUnderANameWins)
+TEST_F(CResManagerTest, FirstResourceAddedUnderANameWinsAndNamesMatchExactly)
 {
     CResManager manager(&m_pack);
     CTexture* first = manager.AddTexture(m_files.WriteTga("a.tga", 4, 4).c_str(), "pic", false, false);
     CTexture* second = manager.AddTexture(m_files.WriteTga("b.tga", 8, 8).c_str(), "pic", false, false);
     EXPECT_NE(first, second);
     EXPECT_EQ(manager.FindTexture("pic"), first);
-    EXPECT_EQ(manager.FindTexture("Pic"), nullptr);
-    EXPECT_EQ(manager.FindTexture("pi"), nullptr);
-    EXPECT_EQ(manager.FindTexture(nullptr), nullptr);
+    for (const char* other : {"Pic", "pi", static_cast<const char*>(nullptr)})
+        EXPECT_EQ(manager.FindTexture(other), nullptr);
+    // An undecodable picture stays findable as an empty texture.
+    CTexture* bad = manager.AddTexture(m_files.Write("bad.tga", "not a picture").c_str(), "bad", true, true);
+    EXPECT_EQ(manager.FindTexture("bad"), bad);
+    EXPECT_EQ(bad->GetId(), 0u);
 }
 
-TEST_F(CResManagerTest, UndecodablePictureStaysFindableAsAnEmptyTexture)
+TEST_F(CResManagerTest, ConfigGroupIsParsedAndFoundByNameAndAMissingFileRaises)
 {
     CResManager manager(&m_pack);
-    std::string bad = m_files.Write("bad.tga", "not a picture");
-    CTexture* texture = manager.AddTexture(bad.c_str(), "bad", true, true);
-    EXPECT_EQ(manager.FindTexture("bad"), texture);
-    EXPECT_EQ(texture->GetId(), 0u);
-}
-
-TEST_F(CResManagerTest, ConfigGroupIsParsedAndFoundByName)
-{
-    CResManager manager(&m_pack);
-    std::string menu = m_files.Write("menu.txt", "m_new_game.x 100\nm_title \"two words\"\n");
-    manager.AddConfig(menu.c_str(), "main_menu");
-    CConfigFile* config = manager.FindConfig("main_menu");
-    ASSERT_NE(config, nullptr);
-    EXPECT_EQ(config->GetValue("m_new_game.x", "0"), "100");
-    EXPECT_EQ(config->GetValue("m_title", "0"), "two words");
+    manager.AddConfig(m_files.Write("menu.txt", "m_title \"two words\"\n").c_str(), "main_menu");
+    ASSERT_NE(manager.FindConfig("main_menu"), nullptr);
+    EXPECT_EQ(manager.FindConfig("main_menu")->GetValue("m_title", "0"), "two words");
     EXPECT_EQ(manager.FindConfig("remover_menu"), nullptr);
-}
-
-TEST_F(CResManagerTest, MissingConfigFileRaisesThePackError)
-{
-    CResManager manager(&m_pack);
     EXPECT_THROW(manager.AddConfig(m_files.Path("none.txt").c_str(), "none"), CFilePackError);
     EXPECT_EQ(manager.FindConfig("none"), nullptr);
 }
 
-TEST_F(CResManagerTest, UnregisteredObjectIsNoLongerFound)
-{
-    CResManager manager(&m_pack);
-    int font = 1;
-    manager.RegisterObject(&font, "font_1");
-    EXPECT_EQ(manager.GetObject("font_1"), &font);
-    manager.UnregisterObject("font_1");
-    EXPECT_EQ(manager.GetObject("font_1"), nullptr);
-    manager.UnregisterObject("font_1");
-    EXPECT_EQ(manager.GetObjectCount(), 0u);
-}
-
-TEST_F(CResManagerTest, RegisteringANameAgainPointsEveryEntryAtTheNewObject)
+TEST_F(CResManagerTest, ObjectRegisteredTwiceIsFoundUntilBothAreWithdrawn)
 {
     CResManager manager(&m_pack);
     int first = 1;
@@ -93,6 +67,8 @@ TEST_F(CResManagerTest, RegisteringANameAgainPointsEveryEntryAtTheNewObject)
     EXPECT_EQ(manager.GetObject("current_res_manager"), &second);
     manager.UnregisterObject("current_res_manager");
     EXPECT_EQ(manager.GetObject("current_res_manager"), nullptr);
+    manager.UnregisterObject("current_res_manager");
+    EXPECT_EQ(manager.GetObjectCount(), 0u);
 }
 
 TEST_F(CResManagerTest, DestroyingAManagerLeavesItsObjectsAndLightsAlive)
@@ -115,7 +91,6 @@ TEST_F(CResManagerTest, ManagersJoinAndLeaveTheGlobalListOnce)
     auto menu = std::make_unique<CResManager>(&m_pack);
     EXPECT_TRUE(IsListed(main.get()));
     EXPECT_TRUE(IsListed(menu.get()));
-    EXPECT_EQ(CResManager::GetManagers().back(), menu.get());
     const CResManager* gone = menu.get();
     menu.reset();
     EXPECT_FALSE(IsListed(gone));

@@ -60,7 +60,7 @@ TEST_F(CSparkleTest, WithoutAResourceManagerNothingHappens)
     CSparkleLists lists(Seeded(1));
     lists.AddSparkle(CVector4(1, 2, 3), 2);
     lists.AddBackSparkle();
-    for (int i = 0; i < 200; ++i)
+    for (int i = 0; i < 50; ++i)
     {
         lists.UpdateBackSparkles();
         lists.UpdateSparkles();

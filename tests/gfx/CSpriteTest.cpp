@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace
 {
@@ -24,24 +25,34 @@ protected:
 };
 }
 
-TEST_F(CSpriteTest, OnlyAPictureGivesOneCellOfThePictureSize)
+TEST_F(CSpriteTest, GridKeysCutThePictureIntoCells)
 {
-    CSprite sprite;
-    sprite.LoadFile(&m_pack, Describe("", 40, 24).c_str());
-    EXPECT_EQ(sprite.GetGroupCount(), 1);
-    EXPECT_EQ(sprite.GetFrameCount(), 1);
-    EXPECT_FLOAT_EQ(sprite.GetWidth(), 40.0f);
-    EXPECT_FLOAT_EQ(sprite.GetHeight(), 24.0f);
-    EXPECT_TRUE(sprite.OwnsTexture());
-    EXPECT_TRUE(sprite.IsVisible());
+    // Missing, zero or negative grid keys read as one cell.
+    const struct
+    {
+        const char* keys;
+        int width, height, groups, frames;
+        float cellWidth, cellHeight;
+    } cases[] = {
+        {"", 40, 24, 1, 1, 40.0f, 24.0f},
+        {"frames 0\ngroups -3\n", 16, 8, 1, 1, 16.0f, 8.0f},
+        {"frames 4\ngroups 2\n", 128, 64, 2, 4, 32.0f, 32.0f},
+    };
+    for (const auto& c : cases)
+    {
+        CSprite sprite;
+        sprite.LoadFile(&m_pack, Describe(c.keys, c.width, c.height).c_str());
+        EXPECT_EQ(sprite.GetGroupCount(), c.groups) << c.keys;
+        EXPECT_EQ(sprite.GetFrameCount(), c.frames) << c.keys;
+        EXPECT_FLOAT_EQ(sprite.GetWidth(), c.cellWidth) << c.keys;
+        EXPECT_FLOAT_EQ(sprite.GetHeight(), c.cellHeight) << c.keys;
+    }
 }
 
-TEST_F(CSpriteTest, GridCellsGiveQuadSizeAndTextureCoordinates)
+TEST_F(CSpriteTest, CellOfGroupAndFrameGivesTheTextureCoordinates)
 {
     CSprite sprite;
     sprite.LoadFile(&m_pack, Describe("frames 4\ngroups 2\n").c_str());
-    EXPECT_FLOAT_EQ(sprite.GetWidth(), 32.0f);
-    EXPECT_FLOAT_EQ(sprite.GetHeight(), 32.0f);
     sprite.SetGroup(1);
     sprite.SetFrame(2);
     float u_left, u_right, v_low, v_high;
@@ -52,59 +63,55 @@ TEST_F(CSpriteTest, GridCellsGiveQuadSizeAndTextureCoordinates)
     EXPECT_FLOAT_EQ(v_high, 1.0f);
 }
 
-TEST_F(CSpriteTest, GroupOutsideTheGridSelectsGroupZero)
+TEST_F(CSpriteTest, GroupOrFrameOutsideTheGridFallsBackToZero)
 {
+    // A frame set outside the grid also restarts the animation clock.
     CSprite sprite;
     sprite.SetGrid(2, 4);
-    sprite.SetGroup(1);
-    EXPECT_EQ(sprite.GetGroup(), 1);
-    sprite.SetGroup(2);
-    EXPECT_EQ(sprite.GetGroup(), 0);
-    sprite.SetGroup(1);
-    sprite.SetGroup(-1);
-    EXPECT_EQ(sprite.GetGroup(), 0);
-}
-
-TEST_F(CSpriteTest, FrameOutsideTheGridRestartsTheAnimation)
-{
-    CSprite sprite;
-    sprite.SetGrid(1, 4);
-    sprite.SetFrame(3);
-    EXPECT_EQ(sprite.GetFrame(), 3);
-    EXPECT_EQ(sprite.GetElapsed(), 150u);
-    sprite.SetFrame(4);
-    EXPECT_EQ(sprite.GetFrame(), 0);
-    EXPECT_EQ(sprite.GetElapsed(), 0u);
-    sprite.SetFrame(-2);
-    EXPECT_EQ(sprite.GetFrame(), 0);
-}
-
-TEST_F(CSpriteTest, AnimationStepsByMillisecondsAndLoops)
-{
-    CSprite sprite;
-    sprite.SetGrid(1, 4);
-    sprite.Advance(49);
-    EXPECT_EQ(sprite.GetFrame(), 0);
-    sprite.Advance(1);
-    EXPECT_EQ(sprite.GetFrame(), 1);
-    sprite.SetFrame(0);
-    for (int i = 0; i < 13; ++i)
+    const struct
     {
-        sprite.Advance(16);
+        int group, frame;
+        int wantGroup, wantFrame;
+        unsigned elapsed;
+    } cases[] = {
+        {1, 3, 1, 3, 150}, {2, 4, 0, 0, 0}, {1, 3, 1, 3, 150}, {-1, -2, 0, 0, 0},
+    };
+    for (const auto& c : cases)
+    {
+        sprite.SetGroup(c.group);
+        sprite.SetFrame(c.frame);
+        EXPECT_EQ(sprite.GetGroup(), c.wantGroup) << c.group;
+        EXPECT_EQ(sprite.GetFrame(), c.wantFrame) << c.frame;
+        EXPECT_EQ(sprite.GetElapsed(), c.elapsed) << c.frame;
     }
-    EXPECT_EQ(sprite.GetFrame(), 0);
-    EXPECT_EQ(sprite.GetElapsed(), 8u);
 }
 
-TEST_F(CSpriteTest, LongStallGoesOnFromTheFrameTheTimeGives)
+TEST_F(CSpriteTest, AnimationStepsByFiftyMillisecondsAndLoops)
 {
-    CSprite sprite;
-    sprite.SetGrid(1, 4);
-    sprite.SetFrame(3);
-    sprite.Advance(40 + 200 * 7 + 60);
-    EXPECT_EQ(sprite.GetFrame(), 1);
-    // 150 + 1500 = 1650 ms, 50 ms into the ninth cycle of 200.
-    EXPECT_EQ(sprite.GetElapsed(), 50u);
+    const struct
+    {
+        int startFrame;
+        std::vector<unsigned> steps;
+        int frame;
+        unsigned elapsed;
+    } cases[] = {
+        {0, {49}, 0, 49},
+        {0, {49, 1}, 1, 50},
+        {0, std::vector<unsigned>(13, 16), 0, 8},
+        // A long stall goes on from the frame the time gives: 150 + 1500 ms
+        // is 50 ms into the ninth cycle of 200.
+        {3, {40 + 200 * 7 + 60}, 1, 50},
+    };
+    for (const auto& c : cases)
+    {
+        CSprite sprite;
+        sprite.SetGrid(1, 4);
+        sprite.SetFrame(c.startFrame);
+        for (unsigned step : c.steps)
+            sprite.Advance(step);
+        EXPECT_EQ(sprite.GetFrame(), c.frame);
+        EXPECT_EQ(sprite.GetElapsed(), c.elapsed);
+    }
 }
 
 TEST_F(CSpriteTest, ZeroDelayOrEmptyGridNeverDividesByZero)
@@ -127,58 +134,25 @@ TEST_F(CSpriteTest, ZeroDelayOrEmptyGridNeverDividesByZero)
     EXPECT_EQ(still.GetFrame(), 0);
 }
 
-TEST_F(CSpriteTest, ZeroOrNegativeGridKeysReadAsOne)
-{
-    CSprite sprite;
-    sprite.LoadFile(&m_pack, Describe("frames 0\ngroups -3\n", 16, 8).c_str());
-    EXPECT_EQ(sprite.GetFrameCount(), 1);
-    EXPECT_EQ(sprite.GetGroupCount(), 1);
-    EXPECT_FLOAT_EQ(sprite.GetWidth(), 16.0f);
-    EXPECT_FLOAT_EQ(sprite.GetHeight(), 8.0f);
-}
-
-TEST_F(CSpriteTest, CopySharesThePictureAndOutlivesItsSource)
+TEST_F(CSpriteTest, CopiesShareThePictureAndNeitherFreesItForTheOther)
 {
     auto source = std::make_unique<CSprite>();
     source->LoadFile(&m_pack, Describe("frames 4\ngroups 2\n").c_str());
-    source->SetBlend(true);
-    source->SetFrameDelay(30);
-    source->SetPosition(CVector4(1, 2, 3));
     CSprite copy(*source);
+    CSprite assigned;
+    assigned = *source;
     EXPECT_EQ(copy.GetTexture(), source->GetTexture());
     EXPECT_FALSE(copy.OwnsTexture());
-    EXPECT_TRUE(copy.GetBlend());
-    EXPECT_EQ(copy.GetFrameDelay(), 30u);
-    EXPECT_FLOAT_EQ(copy.GetPosition().y, 2.0f);
+    EXPECT_FALSE(assigned.OwnsTexture());
+    {
+        CSprite temporary(copy);
+        temporary.ReleaseTexture();
+    }
+    CSprite& same = *source;
+    *source = same;
+    EXPECT_TRUE(source->OwnsTexture());
     source.reset();
     ASSERT_NE(copy.GetTexture(), nullptr);
     EXPECT_EQ(copy.GetTexture()->GetWidth(), 128);
-}
-
-TEST_F(CSpriteTest, DeletingACopyLeavesTheLoadedSpriteIntact)
-{
-    CSprite loaded;
-    loaded.LoadFile(&m_pack, Describe("frames 4\n").c_str());
-    {
-        CSprite copy(loaded);
-        copy.SetFrame(2);
-        copy.ReleaseTexture();
-    }
-    ASSERT_NE(loaded.GetTexture(), nullptr);
-    EXPECT_EQ(loaded.GetTexture()->GetHeight(), 64);
-    EXPECT_EQ(loaded.GetFrame(), 0);
-}
-
-TEST_F(CSpriteTest, AssignmentCopiesAndSurvivesSelfAssignment)
-{
-    CSprite loaded;
-    loaded.LoadFile(&m_pack, Describe("frames 4\ngroups 2\n").c_str());
-    CSprite other;
-    other = loaded;
-    EXPECT_EQ(other.GetTexture(), loaded.GetTexture());
-    EXPECT_FALSE(other.OwnsTexture());
-    CSprite& same = loaded;
-    loaded = same;
-    EXPECT_TRUE(loaded.OwnsTexture());
-    EXPECT_EQ(loaded.GetFrameCount(), 4);
+    EXPECT_EQ(assigned.GetTexture()->GetHeight(), 64);
 }

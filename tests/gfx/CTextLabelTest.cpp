@@ -9,6 +9,8 @@
 
 namespace
 {
+using Lines = std::vector<std::string>;
+
 // At size 10 every glyph is 10 wide with a gap of 1, and a space is 10:
 // "ab" measures 22 and "ab " 32.
 class CTextLabelTest : public ::testing::Test
@@ -20,74 +22,43 @@ protected:
         ASSERT_TRUE(m_font.Load(tga.data(), tga.size(), nullptr));
     }
 
-    std::vector<std::string> Wrap(const std::string& text, float max_width)
-    {
-        CTextLabel label(&m_font, max_width, 10.0f, 0);
-        label.SetText(text.data(), text.size());
-        return label.GetLines();
-    }
-
     CBitmapFont m_font;
 };
-
-using Lines = std::vector<std::string>;
 }
 
-TEST_F(CTextLabelTest, TwoWordsThatFitMakeOneLine)
+TEST_F(CTextLabelTest, TextWrapsAtWordsAndCarriageReturns)
 {
-    EXPECT_EQ(Wrap("ab cd", 100.0f), (Lines{"ab cd "}));
+    const struct
+    {
+        std::string text;
+        float width;
+        Lines lines;
+    } cases[] = {
+        {"ab cd", 100.0f, {"ab cd "}},
+        {"ab cd", 54.0f, {"ab ", "cd "}},          // reaching the width exactly breaks
+        {"ab cd", 54.5f, {"ab cd "}},
+        {"abcdef gh", 30.0f, {"", "abcdef ", "gh "}},
+        {"ab  cd", 100.0f, {"ab  cd "}},
+        {"ab\rcd", 100.0f, {"ab ", "cd "}},
+        {"ab\ncd", 100.0f, {"abcd "}},             // a line feed is ignored
+        {"ab\r\ncd", 100.0f, {"ab ", "cd "}},
+        {"", 100.0f, {" "}},
+        {std::string("ab cd", 3), 100.0f, {"ab  "}},   // the length bounds the text
+    };
+    for (const auto& c : cases)
+    {
+        CTextLabel label(&m_font, c.width, 10.0f, 0);
+        label.SetText(c.text.data(), c.text.size());
+        EXPECT_EQ(label.GetLines(), c.lines) << "\"" << c.text << "\" in " << c.width;
+    }
 }
 
-TEST_F(CTextLabelTest, WordThatReachesTheWidthExactlyGoesToTheNextLine)
-{
-    EXPECT_EQ(Wrap("ab cd", 54.0f), (Lines{"ab ", "cd "}));
-    EXPECT_EQ(Wrap("ab cd", 54.5f), (Lines{"ab cd "}));
-}
-
-TEST_F(CTextLabelTest, FirstWordWiderThanTheLabelGivesAnEmptyFirstLine)
-{
-    EXPECT_EQ(Wrap("abcdef gh", 30.0f), (Lines{"", "abcdef ", "gh "}));
-}
-
-TEST_F(CTextLabelTest, TwoSpacesStayTwoSpaces)
-{
-    EXPECT_EQ(Wrap("ab  cd", 100.0f), (Lines{"ab  cd "}));
-}
-
-TEST_F(CTextLabelTest, CarriageReturnBreaksAndLineFeedIsIgnored)
-{
-    EXPECT_EQ(Wrap("ab\rcd", 100.0f), (Lines{"ab ", "cd "}));
-    EXPECT_EQ(Wrap("ab\ncd", 100.0f), (Lines{"abcd "}));
-    EXPECT_EQ(Wrap("ab\r\ncd", 100.0f), (Lines{"ab ", "cd "}));
-}
-
-TEST_F(CTextLabelTest, EmptyTextGivesOneEmptyLine)
-{
-    EXPECT_EQ(Wrap("", 100.0f), (Lines{" "}));
-}
-
-TEST_F(CTextLabelTest, SetTextAppendsToTheLinesAlreadyHeld)
-{
-    CTextLabel label(&m_font, 100.0f, 10.0f, 0);
-    label.SetText("ab", 2);
-    label.SetText("cd", 2);
-    EXPECT_EQ(label.GetLines(), (Lines{"ab ", "cd "}));
-}
-
-TEST_F(CTextLabelTest, LengthBoundsTheTextEvenWithoutATerminator)
-{
-    const char bytes[] = {'a', 'b', ' ', 'c', 'd'};
-    CTextLabel label(&m_font, 100.0f, 10.0f, 0);
-    label.SetText(bytes, 3);
-    EXPECT_EQ(label.GetLines(), (Lines{"ab  "}));
-}
-
-TEST_F(CTextLabelTest, VisibleCountLimitsTheLinesDrawn)
+TEST_F(CTextLabelTest, SetTextAppendsAndTheVisibleCountLimitsTheLinesDrawn)
 {
     CTextLabel label(&m_font, 100.0f, 10.0f, 3);
-    std::string text = "a\rb\rc\rd";
-    label.SetText(text.data(), text.size());
-    ASSERT_EQ(label.GetLines().size(), 4u);
+    label.SetText("ab", 2);
+    label.SetText("c\rd\re", 5);
+    EXPECT_EQ(label.GetLines(), (Lines{"ab ", "c ", "d ", "e "}));
     EXPECT_EQ(label.GetDrawnLineCount(), 3u);
     label.SetVisibleCount(0);
     EXPECT_EQ(label.GetDrawnLineCount(), 4u);

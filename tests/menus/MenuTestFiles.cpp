@@ -1,5 +1,7 @@
 #include "tests/menus/MenuTestFiles.h"
 
+#include "tests/gfx/CFontTestPicture.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -65,7 +67,8 @@ CMenuTestFiles::CMenuTestFiles()
     WriteTga("pics/small.tga", 30, 90);
     WriteTga("pics/wide.tga", kButtonWidth, kButtonHeight * 3);
     WriteTga("pics/thumb.tga", 16, 12);
-    WriteTga("mui/font.tga", 16, 16);
+    const std::vector<unsigned char> font = CFontTestPicture::Make({24, 24, 24, 22});
+    Write("mui/font.tga", std::string(font.begin(), font.end()));
     Write("mui/mw_main.unt", "// no mesh: the title draws nothing\n");
     for (int n = 1; n <= 8; ++n)
     {

@@ -52,21 +52,18 @@ TEST_F(CEventPumpTest, EscapeKeyBecomesKeyDown27AndIsHeld)
     EXPECT_FALSE(CInputState::Instance().IsKeyDown(27));
 }
 
-TEST_F(CEventPumpTest, AltF4AsksForTheOrderlyCloseInsteadOfAKey)
+TEST_F(CEventPumpTest, AltF4AndTheWindowManagersQuitAskForTheOrderlyClose)
 {
-    CEventPump::Translate(KeyEvent(SDL_KEYDOWN, SDLK_F4, KMOD_LALT), 1.0f, 1.0f, m_out);
-    ASSERT_EQ(1u, m_out.size());
-    EXPECT_EQ(EPlatformEvent::CloseRequest, m_out[0].m_type);
-}
-
-TEST_F(CEventPumpTest, WindowManagerQuitIsACloseRequest)
-{
-    SDL_Event e;
-    SDL_zero(e);
-    e.type = SDL_QUIT;
-    CEventPump::Translate(e, 1.0f, 1.0f, m_out);
-    ASSERT_EQ(1u, m_out.size());
-    EXPECT_EQ(EPlatformEvent::CloseRequest, m_out[0].m_type);
+    SDL_Event quit;
+    SDL_zero(quit);
+    quit.type = SDL_QUIT;
+    for (const SDL_Event& e : {KeyEvent(SDL_KEYDOWN, SDLK_F4, KMOD_LALT), quit})
+    {
+        m_out.clear();
+        CEventPump::Translate(e, 1.0f, 1.0f, m_out);
+        ASSERT_EQ(1u, m_out.size());
+        EXPECT_EQ(EPlatformEvent::CloseRequest, m_out[0].m_type);
+    }
 }
 
 TEST_F(CEventPumpTest, TypedTextGivesOneCharEventPerPrintableByte)

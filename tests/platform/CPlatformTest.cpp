@@ -6,16 +6,13 @@
 #include <string>
 
 #include "platform/CPlatform.h"
+#include "tests/files/CTempDir.h"
 
-TEST(CPlatform, BrowserStaysClosedWhileTheSwitchIsSet)
+TEST(CPlatform, BrowserStaysClosedWhileTheSwitchIsSetOrForAnEmptyAddress)
 {
     setenv("MARBLEWEND_NO_BROWSER", "1", 1);
     EXPECT_TRUE(CPlatform::IsBrowserDisabled());
     EXPECT_FALSE(CPlatform::OpenUrl("http://example.org"));
-}
-
-TEST(CPlatform, EmptyAddressOpensNothing)
-{
     unsetenv("MARBLEWEND_NO_BROWSER");
     EXPECT_FALSE(CPlatform::IsBrowserDisabled());
     EXPECT_FALSE(CPlatform::OpenUrl(""));
@@ -24,12 +21,11 @@ TEST(CPlatform, EmptyAddressOpensNothing)
 
 TEST(CPlatform, DeleteFileRemovesAFileAndReportsAMissingOne)
 {
-    char path[] = "/tmp/mw_platform_XXXXXX";
-    const int fd = mkstemp(path);
-    ASSERT_GE(fd, 0);
-    std::fclose(fdopen(fd, "w"));
+    CTempDir dir;
+    const std::string path = dir.File("f");
+    CTempDir::WriteText(path, "x");
     EXPECT_TRUE(CPlatform::DeleteFile(path));
-    EXPECT_FALSE(std::ifstream(path).good());
+    EXPECT_FALSE(CTempDir::Exists(path));
     EXPECT_FALSE(CPlatform::DeleteFile(path));
 }
 

@@ -2,6 +2,7 @@
 
 #include "games/remover/CRemoverBrick.h"
 #include "games/remover/CRemoverScorePopup.h"
+#include "shell/game/CRandom.h"
 #include "tests/remover/RemoverTestKit.h"
 
 TEST(RemoverBrick, BonusOfZeroKeepsTheOldBonus)
@@ -19,7 +20,8 @@ TEST(RemoverBrick, CountdownWithoutBonusChangesNothingAndBurstsNothing)
     auto params = MakeParams(0, 0);
     CRecordingEvents events;
     CRemoverBrick brick(params.get(), nullptr);
-    brick.CountDownBonus(&events);
+    CRandom random(1);
+    brick.CountDownBonus(&events, random);
     EXPECT_EQ(0, brick.GetBonusValue());
     EXPECT_TRUE(events.m_sparkles.empty());
 }
@@ -51,8 +53,8 @@ TEST(RemoverBrick, ColourChangeKeepsPositionAndScale)
 
 TEST(RemoverScorePopup, RisesFadesAndIsDroppedOnceInvisible)
 {
-    std::srand(1);
-    CRemoverScorePopup popup(nullptr);
+    CRandom random(1);
+    CRemoverScorePopup popup(nullptr, random);
     EXPECT_EQ(0, popup.GetValue());
     float rise = popup.GetVelocity().y;
     EXPECT_GE(rise, 1.0f);

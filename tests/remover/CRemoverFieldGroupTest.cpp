@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "games/remover/CRemoverBrick.h"
+#include "shell/game/CRandom.h"
 #include "tests/remover/RemoverTestKit.h"
 
 namespace
@@ -10,13 +11,13 @@ class RemoverGroups : public ::testing::Test
 protected:
     void SetUp() override
     {
-        std::srand(7);
         params = MakeParams(0, 0);
-        field = std::make_unique<CRemoverField>(*params, &events, nullptr);
+        field = std::make_unique<CRemoverField>(*params, &events, nullptr, random);
     }
 
     CRemoverBrick* At(int x, int y) { return field->GetRemoverBrick(x, y); }
 
+    CRandom random{7};
     CRecordingEvents events;
     std::unique_ptr<CRemoverParams> params;
     std::unique_ptr<CRemoverField> field;

@@ -4,6 +4,7 @@
 
 #include "games/remover/CRemoverBrick.h"
 #include "shell/game/PackPos.h"
+#include "shell/game/CRandom.h"
 #include "tests/remover/RemoverTestKit.h"
 
 namespace
@@ -13,9 +14,8 @@ class RemoverPhases : public ::testing::Test
 protected:
     void SetUp() override
     {
-        std::srand(11);
         params = MakeParams(0, 0);
-        field = std::make_unique<CRemoverField>(*params, &events, nullptr);
+        field = std::make_unique<CRemoverField>(*params, &events, nullptr, random);
     }
 
     // A board with every cell filled except the listed ones.
@@ -30,6 +30,7 @@ protected:
         return rows;
     }
 
+    CRandom random{11};
     CRecordingEvents events;
     std::unique_ptr<CRemoverParams> params;
     std::unique_ptr<CRemoverField> field;
@@ -192,8 +193,8 @@ TEST_F(RemoverPhases, WithOneColourLeftRefillBonusesAreOnlyPoints)
     int bonuses = 0;
     for (unsigned seed = 1; seed <= 20; ++seed)
     {
-        std::srand(seed);
-        CRemoverField one(*params, &events, nullptr);
+        CRandom seeded(seed);
+        CRemoverField one(*params, &events, nullptr, seeded);
         SetBoard(one, {"RRRR..G"});
         one.SelectGroup(one.GetRemoverBrick(0, 0));   // drops every colour but green
         ASSERT_EQ(1, one.GetColorCount());

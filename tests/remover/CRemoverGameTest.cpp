@@ -75,9 +75,9 @@ TEST_F(RemoverGames, WholeGamesEndAndScoresAgreeWithTheLabels)
     for (int size = 0; size < 3; ++size)
         for (int difficulty = 0; difficulty < 3; ++difficulty)
         {
-            std::srand(100 + size * 3 + difficulty);
+            const std::uint32_t gameSeed = 100 + size * 3 + difficulty;
             auto params = MakeParams(size, difficulty, 5 - difficulty);
-            CRemoverGame game(nullptr, *params, &events);
+            CRemoverGame game(nullptr, *params, &events, gameSeed);
             int lastState = -1;
             int scoreBefore = 0;
             int frames = 0;
@@ -109,9 +109,9 @@ TEST_F(RemoverGames, SaveAndLoadRoundTripAtEveryFieldStatus)
 {
     for (int wanted = 0; wanted <= 2; ++wanted)
     {
-        std::srand(31 + wanted);
+        const std::uint32_t gameSeed = 31 + wanted;
         auto params = MakeParams(1, 1);
-        CRemoverGame game(nullptr, *params, &events);
+        CRemoverGame game(nullptr, *params, &events, gameSeed);
         // Play a few turns first, then stop in the wanted status.
         while (game.GetPlayer().GetTurns() < 3 && !game.IsGameOver())
             DriveFrame(game);
@@ -126,7 +126,7 @@ TEST_F(RemoverGames, SaveAndLoadRoundTripAtEveryFieldStatus)
         CConfigFile back = RoundTrip(store);
         EXPECT_EQ(store.GetPairs(), back.GetPairs());
 
-        CRemoverGame restored(nullptr, *params, &events);
+        CRemoverGame restored(nullptr, *params, &events, gameSeed);
         ASSERT_TRUE(restored.Load(back)) << "status " << wanted;
         SGameSnapshot after = Snap(restored);
         EXPECT_EQ(before.board, after.board) << "status " << wanted;
@@ -149,9 +149,9 @@ TEST_F(RemoverGames, SaveAndLoadRoundTripAtEveryFieldStatus)
 
 TEST_F(RemoverGames, PlacedBricksAreSavedByCellWhileAnEffectDisplacesThem)
 {
-    std::srand(3);
+    const std::uint32_t gameSeed = 3;
     auto params = MakeParams(0, 0);
-    CRemoverGame game(nullptr, *params, &events);
+    CRemoverGame game(nullptr, *params, &events, gameSeed);
     // Play until a brick of the turn has been placed.
     int frames = 0;
     while (game.GetPlayer().GetPlaced().empty() && frames < 20000)
@@ -169,7 +169,7 @@ TEST_F(RemoverGames, PlacedBricksAreSavedByCellWhileAnEffectDisplacesThem)
     game.Save(store);
     EXPECT_EQ(std::to_string((x << 16) | y), store.GetValue("p_m_bricks_placed0", ""));
 
-    CRemoverGame restored(nullptr, *params, &events);
+    CRemoverGame restored(nullptr, *params, &events, gameSeed);
     ASSERT_TRUE(restored.Load(store));
     ASSERT_EQ(game.GetPlayer().GetPlaced().size(), restored.GetPlayer().GetPlaced().size());
     EXPECT_EQ(restored.GetField().GetRemoverBrick(x, y), restored.GetPlayer().GetPlaced()[0]);
@@ -177,9 +177,9 @@ TEST_F(RemoverGames, PlacedBricksAreSavedByCellWhileAnEffectDisplacesThem)
 
 TEST_F(RemoverGames, GameSavedBetweenTurnsResolvesAnEmptyTurnAfterLoading)
 {
-    std::srand(9);
+    const std::uint32_t gameSeed = 9;
     auto params = MakeParams(0, 0);
-    CRemoverGame game(nullptr, *params, &events);
+    CRemoverGame game(nullptr, *params, &events, gameSeed);
     while (game.IsEffectRunning())
         DriveFrame(game);
     CConfigFile store;
@@ -187,7 +187,7 @@ TEST_F(RemoverGames, GameSavedBetweenTurnsResolvesAnEmptyTurnAfterLoading)
     store.SetValue("p_m_bricks.size", "0");
     store.SetValue("p_m_bricks_placed.size", "0");
     store.SetValue("p_m_brick_current", "-1");
-    CRemoverGame restored(nullptr, *params, &events);
+    CRemoverGame restored(nullptr, *params, &events, gameSeed);
     ASSERT_TRUE(restored.Load(store));
     while (restored.IsEffectRunning())
         DriveFrame(restored);
@@ -197,22 +197,22 @@ TEST_F(RemoverGames, GameSavedBetweenTurnsResolvesAnEmptyTurnAfterLoading)
 
 TEST_F(RemoverGames, StoredGameOverIsRestoredAsOver)
 {
-    std::srand(4);
+    const std::uint32_t gameSeed = 4;
     auto params = MakeParams(0, 0);
-    CRemoverGame game(nullptr, *params, &events);
+    CRemoverGame game(nullptr, *params, &events, gameSeed);
     CConfigFile store;
     game.Save(store);
     store.SetValue("gf_m_is_game_over", "1");
-    CRemoverGame restored(nullptr, *params, &events);
+    CRemoverGame restored(nullptr, *params, &events, gameSeed);
     ASSERT_TRUE(restored.Load(store));
     EXPECT_TRUE(restored.IsGameOver());
 }
 
 TEST_F(RemoverGames, InvalidSavesAreRefusedWithoutChangingTheGame)
 {
-    std::srand(12);
+    const std::uint32_t gameSeed = 12;
     auto params = MakeParams(0, 0);
-    CRemoverGame game(nullptr, *params, &events);
+    CRemoverGame game(nullptr, *params, &events, gameSeed);
     CConfigFile good;
     game.Save(good);
 
@@ -245,9 +245,9 @@ TEST_F(RemoverGames, InvalidSavesAreRefusedWithoutChangingTheGame)
 
 TEST_F(RemoverGames, CorruptSavesNeverCrash)
 {
-    std::srand(21);
+    const std::uint32_t gameSeed = 21;
     auto params = MakeParams(0, 1);
-    CRemoverGame game(nullptr, *params, &events);
+    CRemoverGame game(nullptr, *params, &events, gameSeed);
     DriveGame(game, 4000);
     CConfigFile good;
     game.Save(good);
@@ -275,7 +275,7 @@ TEST_F(RemoverGames, CorruptSavesNeverCrash)
         }
         CConfigFile store;
         store.LoadFromBuffer(reinterpret_cast<const unsigned char*>(mutated.data()), mutated.size(), true);
-        CRemoverGame restored(nullptr, *params, &events);
+        CRemoverGame restored(nullptr, *params, &events, gameSeed);
         if (restored.Load(store))
         {
             ++loaded;
@@ -289,13 +289,13 @@ TEST_F(RemoverGames, RestoredBoardStandsOnItsCellsWhileTheEntranceEffectEnds)
 {
     for (int seed = 1; seed <= 12; ++seed)
     {
-        std::srand(seed);
+        const std::uint32_t gameSeed = seed;
         auto params = MakeParams(0, 1);
-        CRemoverGame game(nullptr, *params, &events);
+        CRemoverGame game(nullptr, *params, &events, gameSeed);
         CConfigFile store;
         game.Save(store);
 
-        CRemoverGame restored(nullptr, *params, &events);
+        CRemoverGame restored(nullptr, *params, &events, gameSeed);
         ASSERT_TRUE(restored.Load(store));
         CRemoverField& field = restored.GetField();
         auto expectAtRest = [&](const char* when) {
@@ -324,9 +324,9 @@ TEST_F(RemoverGames, RestoredBoardStandsOnItsCellsWhileTheEntranceEffectEnds)
 
 TEST_F(RemoverGames, MissingKeysReadAsZeroAndPlacedCellsOffTheBoardBecomeEmptyEntries)
 {
-    std::srand(14);
+    const std::uint32_t gameSeed = 14;
     auto params = MakeParams(0, 0);
-    CRemoverGame game(nullptr, *params, &events);
+    CRemoverGame game(nullptr, *params, &events, gameSeed);
     CConfigFile store;
     game.Save(store);
     CConfigFile::Pairs pairs = store.GetPairs();
@@ -344,7 +344,7 @@ TEST_F(RemoverGames, MissingKeysReadAsZeroAndPlacedCellsOffTheBoardBecomeEmptyEn
     for (const auto& pair : pairs)
         damaged.SetValue(pair.first, pair.second);
 
-    CRemoverGame restored(nullptr, *params, &events);
+    CRemoverGame restored(nullptr, *params, &events, gameSeed);
     ASSERT_TRUE(restored.Load(damaged));
     CRemoverField& field = restored.GetField();
     ASSERT_NE(nullptr, field.GetRemoverBrick(2, 0));
@@ -362,4 +362,33 @@ TEST_F(RemoverGames, MissingKeysReadAsZeroAndPlacedCellsOffTheBoardBecomeEmptyEn
     EXPECT_EQ(nullptr, player.GetPlaced()[0]);
     EXPECT_EQ(field.GetRemoverBrick(1, 0), player.GetPlaced()[1]);
     EXPECT_EQ(field.GetRemoverBrick(0, 0), player.GetPlaced()[2]);
+}
+
+TEST_F(RemoverGames, SeededWholeGameReplaysTheSameWhateverElseDrawsFromRand)
+{
+    auto play = [](std::uint32_t seed, std::vector<int>& sounds, std::vector<int>& sparkles) {
+        CRecordingEvents events;
+        auto params = MakeParams(1, 2, 3);
+        CRemoverGame game(nullptr, *params, &events, seed);
+        for (int frame = 0; frame < 200000 && !game.IsGameOver(); ++frame)
+        {
+            // Sparkles, scrambler and intro draw from rand(); the game must not care.
+            std::srand(static_cast<unsigned>(frame));
+            DriveFrame(game);
+        }
+        sounds = events.m_sounds;
+        sparkles = events.m_sparkles;
+        return Snap(game);
+    };
+    std::vector<int> sounds[2];
+    std::vector<int> sparkles[2];
+    SGameSnapshot first = play(77, sounds[0], sparkles[0]);
+    std::srand(12345);
+    SGameSnapshot second = play(77, sounds[1], sparkles[1]);
+    EXPECT_EQ(first.board, second.board);
+    EXPECT_EQ(first.score, second.score);
+    EXPECT_EQ(first.turns, second.turns);
+    EXPECT_EQ(sounds[0], sounds[1]);
+    EXPECT_EQ(sparkles[0], sparkles[1]);
+    EXPECT_GT(first.turns, 0);
 }

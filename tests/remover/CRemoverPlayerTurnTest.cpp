@@ -7,6 +7,8 @@
 #include "engine/gfx/CModel.h"
 #include "games/remover/CRemoverBrick.h"
 #include "games/remover/CRemoverPlayer.h"
+#include "shell/game/BoardCursor.h"
+#include "shell/game/CRandom.h"
 #include "shell/game/PackPos.h"
 #include "tests/remover/RemoverTestKit.h"
 
@@ -17,10 +19,10 @@ class RemoverTurns : public ::testing::Test
 protected:
     void Build(int difficulty, int perStep = 5)
     {
-        std::srand(5);
+        random.Seed(5);
         params = MakeParams(0, difficulty, perStep);
-        field = std::make_unique<CRemoverField>(*params, &events, nullptr);
-        player = std::make_unique<CRemoverPlayer>(*params, *field, &events, nullptr);
+        field = std::make_unique<CRemoverField>(*params, &events, nullptr, random);
+        player = std::make_unique<CRemoverPlayer>(*params, *field, &events, nullptr, random);
     }
 
     // The player as it stands when the listed cells were placed this turn
@@ -43,6 +45,7 @@ protected:
         player->Update(16.0f, cursor, button);
     }
 
+    CRandom random{5};
     CRecordingEvents events;
     std::unique_ptr<CRemoverParams> params;
     std::unique_ptr<CRemoverField> field;
@@ -149,7 +152,7 @@ TEST_F(RemoverTurns, WithOneColourLeftEveryTurnBringsTwoToSixBlockers)
     for (unsigned seed = 1; seed <= 30; ++seed)
     {
         Build(0);
-        std::srand(seed);
+        random.Seed(seed);
         SetBoard(*field, {"RRRR....."});
         field->DropVanishedColors();
         PlaceAlready({{0, 0}});
@@ -280,8 +283,7 @@ TEST_F(RemoverTurns, CursorCastFindsTheCellUnderThePixel)
             float ndcY = world.y * 0.06f / eyeZ / halfH;
             int px = static_cast<int>(width / 2 + ndcX * width / 2);
             int py = static_cast<int>(height / 2 - ndcY * height / 2);
-            CVector4 cast = CRemoverPlayer::CastCursor(px, py, width, height, nearPlane, fov, aspect, -40.0f,
-                                                       0.06f, 0.0f);
+            CVector4 cast = CastCursor(px, py, width, height, nearPlane, fov, aspect, -40.0f, 0.06f, 0.0f);
             int x = -1;
             int y = -1;
             ASSERT_TRUE(field->CellFromPoint(cast, &x, &y));
@@ -362,11 +364,11 @@ private:
 
 TEST(RemoverReskin, QueueAndHandTakeTheirHeightsFromTheNewSkinWithoutClimbing)
 {
-    std::srand(3);
+    CRandom random(3);
     CTwoSkinParams params;
     CRecordingEvents events;
-    CRemoverField field(params, &events, nullptr);
-    CRemoverPlayer player(params, field, &events, nullptr);
+    CRemoverField field(params, &events, nullptr, random);
+    CRemoverPlayer player(params, field, &events, nullptr, random);
     player.Update(16.0f, CVector4(), false);
     player.NewTurn();
     for (int i = 0; i < 200 && player.GetState() != CRemoverPlayer::STATE_AIMING; ++i)

@@ -75,10 +75,10 @@ TEST(RemoverNewGameDialog, EnterStartsAndEscapeCancels)
 
 TEST(RemoverGameScreen, FirstHundredMillisecondsAfterActivationDoNotAdvanceTheGame)
 {
-    std::srand(2);
+    const std::uint32_t gameSeed = 2;
     auto params = MakeParams(0, 0);
     CRecordingEvents events;
-    CRemoverGameScreen screen(nullptr, *params, &events);
+    CRemoverGameScreen screen(nullptr, *params, &events, gameSeed);
     screen.Activate();
     screen.Update(60.0f);
     screen.Update(39.0f);
@@ -93,17 +93,17 @@ TEST(RemoverGameScreen, FirstHundredMillisecondsAfterActivationDoNotAdvanceTheGa
 
 TEST(RemoverGameScreen, SavesItsScoreAndRefusesABadOne)
 {
-    std::srand(2);
+    const std::uint32_t gameSeed = 2;
     auto params = MakeParams(0, 0);
     CRecordingEvents events;
-    CRemoverGameScreen screen(nullptr, *params, &events);
+    CRemoverGameScreen screen(nullptr, *params, &events, gameSeed);
     CConfigFile store;
     screen.Save(store);
     EXPECT_EQ("0", store.GetValue("m_score", ""));
     EXPECT_EQ("0", store.GetValue("gf_m_score", ""));
     EXPECT_EQ("1", store.GetValue("gf_m_current_level", ""));
 
-    CRemoverGameScreen other(nullptr, *params, &events);
+    CRemoverGameScreen other(nullptr, *params, &events, gameSeed);
     EXPECT_TRUE(other.Load(store));
     store.SetValue("m_score", "-5");
     EXPECT_FALSE(other.Load(store));
@@ -112,10 +112,10 @@ TEST(RemoverGameScreen, SavesItsScoreAndRefusesABadOne)
 
 TEST(RemoverGameScreen, FinishedGameSetsTheGameOverFlag)
 {
-    std::srand(2);
+    const std::uint32_t gameSeed = 2;
     auto params = MakeParams(0, 0);
     CRecordingEvents events;
-    CRemoverGameScreen screen(nullptr, *params, &events);
+    CRemoverGameScreen screen(nullptr, *params, &events, gameSeed);
     CConfigFile store;
     screen.Save(store);
     store.SetValue("gf_m_is_game_over", "1");

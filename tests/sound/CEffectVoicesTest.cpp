@@ -24,18 +24,11 @@ std::vector<int32_t> Mix(CEffectVoices& voices, size_t frames)
 }
 }
 
-TEST(CEffectVoices, NewVoiceIsSilentUntilStarted)
-{
-    CEffectVoices voices;
-    voices.Add(Ramp(4));
-    EXPECT_FALSE(voices.IsPlaying(0));
-    EXPECT_EQ(Mix(voices, 2), (std::vector<int32_t>{0, 0, 0, 0}));
-}
-
 TEST(CEffectVoices, StartedVoicePlaysOnceAndEnds)
 {
     CEffectVoices voices;
     voices.Add(Ramp(3));
+    EXPECT_EQ(Mix(voices, 2), (std::vector<int32_t>{0, 0, 0, 0}));
     voices.Start(0, true, false);
     EXPECT_EQ(Mix(voices, 2), (std::vector<int32_t>{1, -1, 2, -2}));
     EXPECT_TRUE(voices.IsPlaying(0));
@@ -43,38 +36,27 @@ TEST(CEffectVoices, StartedVoicePlaysOnceAndEnds)
     EXPECT_FALSE(voices.IsPlaying(0));
 }
 
-TEST(CEffectVoices, RestartStartsOverInsteadOfLayering)
+TEST(CEffectVoices, RestartStartsOverInsteadOfLayeringAndWithoutItAPlayingVoiceGoesOn)
 {
-    CEffectVoices voices;
-    voices.Add(Ramp(4));
-    voices.Start(0, true, false);
-    Mix(voices, 2);
-    voices.Start(0, true, false);
-    // A layered copy would give 1+3 here.
-    EXPECT_EQ(Mix(voices, 1), (std::vector<int32_t>{1, -1}));
+    // A four-frame ramp: after two frames played (or all of a short one), start again.
+    const struct
+    {
+        int frames;
+        bool restart;
+        int32_t next;
+    } cases[] = {{4, true, 1}, {4, false, 3}, {2, false, 1}};
+    for (const auto& c : cases)
+    {
+        CEffectVoices voices;
+        voices.Add(Ramp(c.frames));
+        voices.Start(0, true, false);
+        Mix(voices, 2);
+        voices.Start(0, c.restart, false);
+        EXPECT_EQ(Mix(voices, 1), (std::vector<int32_t>{c.next, -c.next})) << c.frames << " " << c.restart;
+    }
 }
 
-TEST(CEffectVoices, StartWithoutRestartLeavesAPlayingVoiceAlone)
-{
-    CEffectVoices voices;
-    voices.Add(Ramp(4));
-    voices.Start(0, true, false);
-    Mix(voices, 2);
-    voices.Start(0, false, false);
-    EXPECT_EQ(Mix(voices, 1), (std::vector<int32_t>{3, -3}));
-}
-
-TEST(CEffectVoices, StartWithoutRestartStartsAnEndedVoiceFromTheBeginning)
-{
-    CEffectVoices voices;
-    voices.Add(Ramp(2));
-    voices.Start(0, true, false);
-    Mix(voices, 4);
-    voices.Start(0, false, false);
-    EXPECT_EQ(Mix(voices, 1), (std::vector<int32_t>{1, -1}));
-}
-
-TEST(CEffectVoices, LoopingVoiceWrapsWithinOneMix)
+TEST(CEffectVoices, LoopingVoiceWrapsWithinOneMixUntilStopped)
 {
     CEffectVoices voices;
     voices.Add(Ramp(2));
@@ -98,22 +80,16 @@ TEST(CEffectVoices, VoicesOfDifferentSoundsAreSummed)
     EXPECT_FALSE(voices.IsPlaying(1));
 }
 
-TEST(CEffectVoices, UnknownIndexIsIgnored)
-{
-    CEffectVoices voices;
-    voices.Start(3, true, false);
-    voices.Stop(3);
-    EXPECT_FALSE(voices.IsPlaying(3));
-}
-
-TEST(CEffectVoices, EmptySoundNeverPlays)
+TEST(CEffectVoices, EmptySoundOrUnknownIndexNeverPlays)
 {
     CEffectVoices voices;
     voices.Add({});
-    voices.Add({7}); // half a frame
-    voices.Start(0, true, true);
-    voices.Start(1, true, true);
-    EXPECT_FALSE(voices.IsPlaying(0));
-    EXPECT_FALSE(voices.IsPlaying(1));
+    voices.Add({7});   // half a frame
+    for (size_t i : {0u, 1u, 3u})
+    {
+        voices.Start(i, true, true);
+        EXPECT_FALSE(voices.IsPlaying(i));
+    }
+    voices.Stop(3);
     EXPECT_EQ(Mix(voices, 1), (std::vector<int32_t>{0, 0}));
 }

@@ -2,8 +2,6 @@
 
 // Builders of small RIFF/WAVE files for the sound tests.
 
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -86,20 +84,5 @@ inline Bytes Samples16(const std::vector<int16_t>& samples)
 inline Bytes Pcm16(uint16_t channels, const std::vector<int16_t>& samples, uint32_t rate = 44100)
 {
     return Riff({Chunk("fmt ", FmtBody(1, channels, rate, 16)), Chunk("data", Samples16(samples))});
-}
-
-// A file name in `dir` that no test running beside this one uses.
-inline std::string UniquePath(const std::string& dir, const std::string& name)
-{
-    return dir + std::to_string(getpid()) + "_" + name;
-}
-
-inline bool WriteFile(const std::string& path, const Bytes& bytes)
-{
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f)
-        return false;
-    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return std::fclose(f) == 0 && ok;
 }
 }

@@ -22,35 +22,6 @@ std::vector<int> AllIds()
 }
 }
 
-TEST(CEffectBank, TableHoldsFortySevenFilesUnderTheirIds)
-{
-    const auto& files = CEffectBank::GetFiles();
-    ASSERT_EQ(files.size(), 47u);
-    std::set<int> ids;
-    std::set<std::string> paths;
-    for (const SEffectFile& f : files)
-    {
-        ids.insert(f.m_id);
-        paths.insert(f.m_path);
-    }
-    EXPECT_EQ(ids.size(), 47u);
-    EXPECT_EQ(paths.size(), 47u);
-    EXPECT_EQ(files.front().m_path, "data/i1.wav");
-    EXPECT_EQ(files[2].m_id, 53);
-    auto pathOf = [&](int id) {
-        for (const SEffectFile& f : files)
-            if (f.m_id == id)
-                return f.m_path;
-        return std::string();
-    };
-    EXPECT_EQ(pathOf(101), "data/wav/era01.wav");
-    EXPECT_EQ(pathOf(126), "data/wav/sli06.wav");
-    EXPECT_EQ(pathOf(130), "data/wav/rev00.wav");
-    EXPECT_EQ(pathOf(139), "data/wav/rev09.wav");
-    EXPECT_EQ(pathOf(147), "data/wav/cru07.wav");
-    EXPECT_EQ(pathOf(172), "data/wav/fil02.wav");
-}
-
 TEST(CEffectBank, UnknownIdGivesNoSound)
 {
     EXPECT_EQ(CEffectBank::Make(99).GetLength(), 0u);

@@ -1,3 +1,6 @@
+#include "engine/sound/CMusicPlayer.h"
+#include "engine/sound/CSoundManager.h"
+#include "tests/files/CTempDir.h"
 #include "tools/soundgen/CEffectBank.h"
 #include "tools/soundgen/CFileWriter.h"
 #include "tools/soundgen/CModuleRenderer.h"
@@ -6,11 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <system_error>
-#include <unistd.h>
+#include <memory>
 
 namespace
 {
@@ -22,24 +25,18 @@ class GeneratedAudio : public ::testing::Test
 protected:
     static void SetUpTestSuite()
     {
+        s_dir = std::make_unique<CTempDir>();
         s_first = Generate("first");
         s_second = Generate("second");
     }
 
-    static void TearDownTestSuite()
-    {
-        std::error_code ec;
-        fs::remove_all(s_first, ec);
-        fs::remove_all(s_second, ec);
-    }
+    static void TearDownTestSuite() { s_dir.reset(); }
 
     static std::string Generate(const std::string& name)
     {
-        fs::path dir = fs::temp_directory_path() / ("mw_soundgen_" + std::to_string(::getpid()) + "_" + name);
-        fs::remove_all(dir);
-        std::string command = std::string(MW_SOUNDGEN_BIN) + " " + dir.string();
-        EXPECT_EQ(std::system(command.c_str()), 0);
-        return dir.string();
+        const std::string dir = s_dir->File(name);
+        EXPECT_EQ(std::system((std::string(MW_SOUNDGEN_BIN) + " " + dir).c_str()), 0);
+        return dir;
     }
 
     static std::vector<std::string> AllPaths()
@@ -52,10 +49,12 @@ protected:
         return paths;
     }
 
+    static std::unique_ptr<CTempDir> s_dir;
     static std::string s_first;
     static std::string s_second;
 };
 
+std::unique_ptr<CTempDir> GeneratedAudio::s_dir;
 std::string GeneratedAudio::s_first;
 std::string GeneratedAudio::s_second;
 }
@@ -71,6 +70,23 @@ TEST_F(GeneratedAudio, TwoRunsWriteIdenticalFiles)
         EXPECT_FALSE(a.empty()) << path;
         EXPECT_EQ(a, b) << path;
     }
+}
+
+TEST(GeneratedAudioNames, EverySoundAndTuneTheGameLoadsIsGeneratedUnderItsName)
+{
+    std::vector<std::pair<int, std::string>> game;
+    for (const CSoundManager::Entry& entry : CSoundManager::StandardTable())
+        game.emplace_back(entry.id, entry.path);
+    std::vector<std::pair<int, std::string>> generated;
+    for (const SEffectFile& file : CEffectBank::GetFiles())
+        generated.emplace_back(file.m_id, file.m_path);
+    std::sort(game.begin(), game.end());
+    std::sort(generated.begin(), generated.end());
+    EXPECT_EQ(generated, game);
+    const std::vector<std::string> playlist = CMusicPlayer::StandardPlaylist();
+    ASSERT_EQ(playlist.size(), 15u);
+    for (int i = 0; i < 15; ++i)
+        EXPECT_EQ(CSongBook::PathOf(i), playlist[static_cast<std::size_t>(i)]);
 }
 
 TEST_F(GeneratedAudio, NoTemporaryFileIsLeftBehind)

@@ -5,151 +5,75 @@
 
 namespace
 {
-class CButtonTest : public CWidgetTest
-{
-protected:
-    CButtonTest()
-        : m_texture(MakeTexture(100, 90))
-        , m_button(&m_owner, m_texture.get())
-    {
-        m_button.SetPosition(10.0f, 20.0f, 0.0f);
-    }
-
-    std::unique_ptr<CTexture> m_texture;
-    CButton m_button;
-};
-
-std::vector<int> Sounds(std::initializer_list<int> ids)
-{
-    return std::vector<int>(ids);
-}
+constexpr int N = CButton::kNormal;
+constexpr int H = CButton::kHover;
+constexpr int P = CButton::kPressed;
+constexpr int kHover = CWidget::kHoverSound;
+constexpr int kClick = CWidget::kClickSound;
 }
 
-TEST_F(CButtonTest, SizesItselfFromAThreeFrameStrip)
+TEST(CButtonTest, MouseDrivesTheStatesCommandsAndSounds)
 {
-    EXPECT_FLOAT_EQ(m_button.GetWidth(), 100.0f);
-    EXPECT_FLOAT_EQ(m_button.GetHeight(), 30.0f);
-    EXPECT_EQ(m_button.GetState(), CButton::kNormal);
-    EXPECT_TRUE(m_button.IsVisible());
+    // The button covers (10, 20) to (110, 50): (50, 30) is inside, x 500 and (5, 5) outside.
+    const std::vector<SWidgetScript> scripts = {
+        {"hover sounds once", {{'m', 50, 30, true, H}, {'m', 60, 35, true, H}}, 0, {kHover}},
+        {"leaving is unhandled", {{'m', 50, 30, true, H}, {'m', 500, 30, false, N}}, 0, {kHover}},
+        {"press fires at once", {{'d', 50, 30, true, P}}, 1, {kClick}},
+        {"press outside", {{'m', 50, 30, true, H}, {'d', 5, 30, false, H}}, 0, {kHover}},
+        {"release outside after a press",
+         {{'d', 50, 30, true, P}, {'u', 500, 500, true, H}, {'m', 500, 500, false, N}}, 1, {kClick}},
+        {"release without a press", {{'m', 50, 30, true, H}, {'u', 50, 30, false, H}}, 0, {kHover}},
+        {"moving while pressed is silent", {{'d', 50, 30, true, P}, {'m', 51, 30, true, H}}, 1, {kClick}},
+        {"leaving while pressed", {{'d', 50, 30, true, P}, {'m', 5, 5, false, N}, {'u', 5, 5, false, N}}, 1,
+         {kClick}},
+        {"hidden ignores the mouse",
+         {{'m', 50, 30, true, H}, {'h', 0, 0, false, H}, {'m', 500, 30, false, H}, {'d', 50, 30, false, H},
+          {'u', 50, 30, false, H}},
+         0, {kHover}},
+        {"hidden pressed stays pressed", {{'d', 50, 30, true, P}, {'h', 0, 0, false, P}, {'u', 50, 30, false, P}},
+         1, {kClick}},
+        {"reset", {{'d', 50, 30, true, P}, {'r', 0, 0, false, N}}, 1, {kClick}},
+    };
+    const auto texture = MakeTexture(100, 90);
+    RunScripts<CButton>(
+        scripts,
+        [&](CScreen* owner) {
+            auto button = std::make_unique<CButton>(owner, texture.get());
+            button->SetPosition(10.0f, 20.0f, 0.0f);
+            return button;
+        },
+        [](CButton& button, char) { button.SetVisible(false); });
 }
 
-TEST_F(CButtonTest, StartsAtTheOrigin)
+TEST(CButtonTest, HitRectangleIsAThirdOfTheStripInclusiveWithEdgesTruncated)
 {
-    CButton fresh(&m_owner, m_texture.get());
-    EXPECT_FLOAT_EQ(fresh.GetPosition().x, 0.0f);
-    EXPECT_FLOAT_EQ(fresh.GetPosition().y, 0.0f);
-}
-
-TEST_F(CButtonTest, EnteringPlaysTheHoverSoundOnlyOnce)
-{
-    EXPECT_TRUE(m_button.OnMouseMove(50, 30, 0));
-    EXPECT_TRUE(m_button.OnMouseMove(60, 35, 0));
-    EXPECT_EQ(m_button.GetState(), CButton::kHover);
-    EXPECT_EQ(m_context.m_sounds, Sounds({CWidget::kHoverSound}));
-}
-
-TEST_F(CButtonTest, LeavingReturnsToNormalUnhandled)
-{
-    m_button.OnMouseMove(50, 30, 0);
-    EXPECT_FALSE(m_button.OnMouseMove(500, 30, 0));
-    EXPECT_EQ(m_button.GetState(), CButton::kNormal);
-}
-
-TEST_F(CButtonTest, PressFiresTheCommandAtOnceWithTheClickSound)
-{
-    EXPECT_TRUE(m_button.OnLButtonDown(50, 30, 0));
-    EXPECT_EQ(m_button.GetState(), CButton::kPressed);
-    ASSERT_EQ(m_owner.m_commands.size(), 1u);
-    EXPECT_EQ(m_owner.m_commands[0], &m_button);
-    EXPECT_EQ(m_context.m_sounds, Sounds({CWidget::kClickSound}));
-}
-
-TEST_F(CButtonTest, PressOutsideLeavesTheState)
-{
-    m_button.OnMouseMove(50, 30, 0);
-    EXPECT_FALSE(m_button.OnLButtonDown(5, 30, 0));
-    EXPECT_EQ(m_button.GetState(), CButton::kHover);
-    EXPECT_TRUE(m_owner.m_commands.empty());
-}
-
-TEST_F(CButtonTest, ReleaseOutsideAfterAPressReturnsToHoverThenAMoveOutsideToNormal)
-{
-    m_button.OnLButtonDown(50, 30, 0);
-    EXPECT_TRUE(m_button.OnLButtonUp(500, 500, 0));
-    EXPECT_EQ(m_button.GetState(), CButton::kHover);
-    EXPECT_FALSE(m_button.OnMouseMove(500, 500, 0));
-    EXPECT_EQ(m_button.GetState(), CButton::kNormal);
-    EXPECT_EQ(m_owner.m_commands.size(), 1u);
-}
-
-TEST_F(CButtonTest, ReleaseWithoutAPressIsUnhandled)
-{
-    m_button.OnMouseMove(50, 30, 0);
-    EXPECT_FALSE(m_button.OnLButtonUp(50, 30, 0));
-    EXPECT_EQ(m_button.GetState(), CButton::kHover);
-}
-
-TEST_F(CButtonTest, MovingWhilePressedGoesToHoverSilently)
-{
-    m_button.OnLButtonDown(50, 30, 0);
-    m_context.m_sounds.clear();
-    EXPECT_TRUE(m_button.OnMouseMove(51, 30, 0));
-    EXPECT_EQ(m_button.GetState(), CButton::kHover);
-    EXPECT_TRUE(m_context.m_sounds.empty());
-}
-
-TEST_F(CButtonTest, LeavingWhilePressedGoesToNormal)
-{
-    m_button.OnLButtonDown(50, 30, 0);
-    m_button.OnMouseMove(5, 5, 0);
-    EXPECT_EQ(m_button.GetState(), CButton::kNormal);
-    EXPECT_FALSE(m_button.OnLButtonUp(5, 5, 0));
-}
-
-TEST_F(CButtonTest, HiddenButtonIgnoresAllMouseInputAndKeepsItsState)
-{
-    m_button.OnMouseMove(50, 30, 0);
-    m_context.m_sounds.clear();
-    m_button.SetVisible(false);
-    EXPECT_FALSE(m_button.OnMouseMove(500, 30, 0));
-    EXPECT_FALSE(m_button.OnLButtonDown(50, 30, 0));
-    EXPECT_FALSE(m_button.OnLButtonUp(50, 30, 0));
-    EXPECT_EQ(m_button.GetState(), CButton::kHover);
-    EXPECT_TRUE(m_owner.m_commands.empty());
-    EXPECT_TRUE(m_context.m_sounds.empty());
-}
-
-TEST_F(CButtonTest, HiddenPressedButtonKeepsPressedOnRelease)
-{
-    m_button.OnLButtonDown(50, 30, 0);
-    m_button.SetVisible(false);
-    EXPECT_FALSE(m_button.OnLButtonUp(50, 30, 0));
-    EXPECT_EQ(m_button.GetState(), CButton::kPressed);
-}
-
-TEST_F(CButtonTest, ResetReturnsToNormal)
-{
-    m_button.OnLButtonDown(50, 30, 0);
-    m_button.Reset();
-    EXPECT_EQ(m_button.GetState(), CButton::kNormal);
-}
-
-TEST_F(CButtonTest, HitRectangleIsInclusiveWithEdgesTruncated)
-{
-    m_button.SetPosition(10.7f, 20.2f, 0.0f);
+    CFakeOwner owner;
+    CFakeContext context;
+    const auto texture = MakeTexture(100, 90);
+    CButton button(&owner, texture.get());
+    EXPECT_FLOAT_EQ(button.GetHeight(), 30.0f);
+    button.SetPosition(10.7f, 20.2f, 0.0f);
     // x from trunc(10.7) = 10 to trunc(110.7) = 110, y from 20 to trunc(50.2) = 50.
-    EXPECT_TRUE(m_button.OnMouseMove(10, 20, 0));
-    EXPECT_TRUE(m_button.OnMouseMove(110, 50, 0));
-    EXPECT_FALSE(m_button.OnMouseMove(9, 20, 0));
-    EXPECT_FALSE(m_button.OnMouseMove(111, 20, 0));
-    EXPECT_FALSE(m_button.OnMouseMove(10, 19, 0));
-    EXPECT_FALSE(m_button.OnMouseMove(10, 51, 0));
+    const struct
+    {
+        int x, y;
+        bool inside;
+    } cases[] = {{10, 20, true}, {110, 50, true}, {9, 20, false}, {111, 20, false}, {10, 19, false}, {10, 51, false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(button.OnMouseMove(c.x, c.y, 0), c.inside) << c.x << "," << c.y;
 }
 
-TEST_F(CButtonTest, OwnerSeesThePressedStateInItsHandler)
+TEST(CButtonTest, OwnerSeesThePressedStateInItsHandler)
 {
+    CFakeOwner owner;
+    CFakeContext context;
+    const auto texture = MakeTexture(100, 90);
+    CButton button(&owner, texture.get());
     int seen = 0;
-    m_owner.m_handler = [&](CWidget*) { seen = m_button.GetState(); };
-    m_button.OnLButtonDown(50, 30, 0);
+    owner.m_handler = [&](CWidget* sender) {
+        EXPECT_EQ(sender, &button);
+        seen = button.GetState();
+    };
+    button.OnLButtonDown(5, 5, 0);
     EXPECT_EQ(seen, CButton::kPressed);
 }

@@ -43,112 +43,66 @@ protected:
 };
 }
 
-TEST_F(CRadioButtonTest, HeightIsAQuarterOfTheTextureInWholeUnits)
+TEST(CRadioButtonAloneTest, MouseDrivesTheStatesCommandsAndSounds)
 {
-    EXPECT_FLOAT_EQ(Button(0).GetHeight(), 32.0f);
-    EXPECT_FLOAT_EQ(Button(0).GetWidth(), 30.0f);
-    EXPECT_FLOAT_EQ(Button(0).GetHitWidth(), 80.0f);
-}
-
-TEST_F(CRadioButtonTest, StartsUnselectedVisibleAtItsDefaultPlace)
-{
-    CRadioButton fresh(&m_owner, m_texture.get(), 0.0f);
-    EXPECT_EQ(fresh.GetState(), CRadioButton::kUnselected);
-    EXPECT_TRUE(fresh.IsVisible());
-    EXPECT_FLOAT_EQ(fresh.GetPosition().x, 200.0f);
-    EXPECT_FLOAT_EQ(fresh.GetPosition().y, 40.0f);
-}
-
-TEST_F(CRadioButtonTest, NothingSelectedGivesMinusOne)
-{
-    EXPECT_EQ(m_group.GetSelectedIndex(), -1);
-    CWidgetGroup empty;
-    EXPECT_EQ(empty.GetSelectedIndex(), -1);
+    constexpr int U = CRadioButton::kUnselected;
+    constexpr int UH = CRadioButton::kUnselectedHover;
+    constexpr int S = CRadioButton::kSelected;
+    constexpr int SH = CRadioButton::kSelectedHover;
+    // A 30 x 32 picture (a quarter of 130, in whole units) with a caption of
+    // 50 at (0, 0): hits run from x 0 to 80.
+    const std::vector<SWidgetScript> scripts = {
+        {"press only reports a hit", {{'d', 75, 10, true, U}, {'d', 81, 10, false, U}}, 0, {}},
+        {"release without hover", {{'u', 10, 10, false, U}}, 0, {}},
+        {"hover on a selected button", {{'1', 0, 0, false, S}, {'m', 10, 10, true, SH}, {'m', 90, 10, false, S}},
+         0, {CWidget::kHoverSound}},
+        {"clicking the selected one is silent and sends nothing",
+         {{'1', 0, 0, false, S}, {'m', 10, 10, true, SH}, {'u', 10, 10, false, SH}}, 0, {CWidget::kHoverSound}},
+        {"hidden ignores the mouse",
+         {{'m', 10, 10, true, UH}, {'h', 0, 0, false, UH}, {'m', 500, 10, false, UH}, {'d', 10, 10, false, UH},
+          {'u', 10, 10, false, UH}},
+         0, {CWidget::kHoverSound}},
+        {"reset keeps the choice", {{'1', 0, 0, false, S}, {'r', 0, 0, false, S}}, 0, {}},
+    };
+    const auto texture = MakeTexture(30, 130);
+    RunScripts<CRadioButton>(
+        scripts,
+        [&](CScreen* owner) {
+            auto button = std::make_unique<CRadioButton>(owner, texture.get(), 50.0f);
+            button->SetPosition(0.0f, 0.0f, 0.0f);
+            return button;
+        },
+        [](CRadioButton& button, char input) {
+            if (input == 'h')
+                button.SetVisible(false);
+            else
+                button.SetSelected(input == '1');
+        });
 }
 
 TEST_F(CRadioButtonTest, ClickingAnotherSelectsItAndClearsTheRest)
 {
     Button(0).SetSelected(true);
     m_group.Select(&Button(0));
-    m_context.m_sounds.clear();
-
     Click(2);
     EXPECT_EQ(m_group.GetSelectedIndex(), 2);
     EXPECT_EQ(Button(0).GetState(), CRadioButton::kUnselected);
     EXPECT_EQ(Button(2).GetState(), CRadioButton::kSelectedHover);
     ASSERT_EQ(m_owner.m_commands.size(), 1u);
     EXPECT_EQ(m_owner.m_commands[0], &Button(2));
-    EXPECT_EQ(m_context.m_sounds,
-              (std::vector<int>{CWidget::kHoverSound, CWidget::kClickSound}));
+    EXPECT_EQ(m_context.m_sounds, (std::vector<int>{CWidget::kHoverSound, CWidget::kClickSound}));
 }
 
-TEST_F(CRadioButtonTest, ClickingTheSelectedOneIsSilentAndSendsNothing)
+TEST_F(CRadioButtonTest, SelectedIndexIsTheFirstSelectedMemberOrMinusOne)
 {
-    Button(1).SetSelected(true);
-    m_group.Select(&Button(1));
-    Button(1).OnMouseMove(110, 10, 0);
-    m_context.m_sounds.clear();
-    EXPECT_FALSE(Button(1).OnLButtonUp(110, 10, 0));
-    EXPECT_TRUE(m_context.m_sounds.empty());
-    EXPECT_TRUE(m_owner.m_commands.empty());
-    EXPECT_EQ(m_group.GetSelectedIndex(), 1);
-}
-
-TEST_F(CRadioButtonTest, ReleaseWithoutHoverDoesNothing)
-{
-    EXPECT_FALSE(Button(0).OnLButtonUp(10, 10, 0));
     EXPECT_EQ(m_group.GetSelectedIndex(), -1);
-}
-
-TEST_F(CRadioButtonTest, PressOnlyReportsWhetherItHit)
-{
-    EXPECT_TRUE(Button(0).OnLButtonDown(75, 10, 0));
-    EXPECT_FALSE(Button(0).OnLButtonDown(81, 10, 0));
-    EXPECT_EQ(Button(0).GetState(), CRadioButton::kUnselected);
-}
-
-TEST_F(CRadioButtonTest, SelectLeavesTheGivenMemberAsItIs)
-{
+    EXPECT_EQ(CWidgetGroup().GetSelectedIndex(), -1);
     Button(0).SetSelected(true);
-    m_group.Select(&Button(1));
+    m_group.Select(&Button(1));   // leaves the given member as it is
     EXPECT_FALSE(Button(1).IsSelected());
     EXPECT_EQ(m_group.GetSelectedIndex(), -1);
-}
-
-TEST_F(CRadioButtonTest, SelectedIndexIsTheFirstSelectedMember)
-{
     Button(2).SetSelected(true);
     Button(1).SetSelected(true);
-    EXPECT_EQ(m_group.GetSelectedIndex(), 1);
-}
-
-TEST_F(CRadioButtonTest, HiddenButtonIgnoresAllMouseInputAndKeepsItsState)
-{
-    Button(0).OnMouseMove(10, 10, 0);
-    m_context.m_sounds.clear();
-    Button(0).SetVisible(false);
-    EXPECT_FALSE(Button(0).OnMouseMove(500, 10, 0));
-    EXPECT_FALSE(Button(0).OnLButtonDown(10, 10, 0));
-    EXPECT_FALSE(Button(0).OnLButtonUp(10, 10, 0));
-    EXPECT_EQ(Button(0).GetState(), CRadioButton::kUnselectedHover);
-    EXPECT_TRUE(m_context.m_sounds.empty());
-    EXPECT_TRUE(m_owner.m_commands.empty());
-}
-
-TEST_F(CRadioButtonTest, HoverOnASelectedButtonAddsAndRemovesTheHover)
-{
-    Button(0).SetSelected(true);
-    EXPECT_TRUE(Button(0).OnMouseMove(10, 10, 0));
-    EXPECT_EQ(Button(0).GetState(), CRadioButton::kSelectedHover);
-    EXPECT_FALSE(Button(0).OnMouseMove(90, 10, 0));
-    EXPECT_EQ(Button(0).GetState(), CRadioButton::kSelected);
-}
-
-TEST_F(CRadioButtonTest, ResetKeepsTheChoice)
-{
-    Button(1).SetSelected(true);
-    for (auto& button : m_buttons)
-        button->Reset();
     EXPECT_EQ(m_group.GetSelectedIndex(), 1);
 }
 
@@ -157,7 +111,6 @@ TEST_F(CRadioButtonTest, GroupKnowsItsMembersOnly)
     CRadioButton stranger(&m_owner, m_texture.get(), 0.0f);
     EXPECT_TRUE(m_group.Contains(&Button(2)));
     EXPECT_FALSE(m_group.Contains(&stranger));
-    EXPECT_EQ(m_group.GetCount(), 3u);
     EXPECT_EQ(m_group.GetButton(1), &Button(1));
     EXPECT_EQ(m_group.GetButton(3), nullptr);
 }

@@ -114,7 +114,7 @@ protected:
 };
 }
 
-TEST_F(CWidgetDrawTest, ButtonShowsTheBottomBandWhenNormal)
+TEST_F(CWidgetDrawTest, ButtonShowsTheBandOfItsStateAndNothingWhenHidden)
 {
     CButton button(&m_owner, Strip({kRed, kGreen, kBlue}));
     button.SetPosition(100.0f, 100.0f, 0.0f);
@@ -123,12 +123,6 @@ TEST_F(CWidgetDrawTest, ButtonShowsTheBottomBandWhenNormal)
     EXPECT_EQ(DrawAndRead(button, 104, 102), kGreen);
     button.OnLButtonDown(104, 102, 0);
     EXPECT_EQ(DrawAndRead(button, 104, 102), kBlue);
-}
-
-TEST_F(CWidgetDrawTest, HiddenButtonDrawsNothing)
-{
-    CButton button(&m_owner, Strip({kRed, kGreen, kBlue}));
-    button.SetPosition(100.0f, 100.0f, 0.0f);
     button.SetVisible(false);
     EXPECT_EQ(DrawAndRead(button, 104, 102), kBlack);
 }

@@ -23,41 +23,22 @@ protected:
 };
 }
 
-TEST_F(CWidgetPlacementTest, AButtonReadsItsPlaceUnderItsKey)
+TEST_F(CWidgetPlacementTest, AWidgetReadsItsPlaceUnderItsOwnKeyMissingOnesAsZero)
 {
-    const CConfigFile layout = MakeLayout("m_ok_btn.x 120.5\nm_ok_btn.y 300 m_ok_btn.z 2\n"
-                                          "m_cancel_btn.x 9\n");
+    const CConfigFile layout = MakeLayout("m_ok.x 5\nm_ok_btn.x 120.5\nm_ok_btn.y 300 m_ok_btn.z 2\n"
+                                          "m_box.y 17\nm_size1.x 400\nm_size1.y 250\n");
     CButton button(&m_owner, m_texture.get());
     button.LoadPosition(layout, "m_ok_btn");
     EXPECT_FLOAT_EQ(button.GetPosition().x, 120.5f);
     EXPECT_FLOAT_EQ(button.GetPosition().y, 300.0f);
     EXPECT_FLOAT_EQ(button.GetPosition().z, 2.0f);
-}
-
-TEST_F(CWidgetPlacementTest, MissingKeysReadAsZero)
-{
-    const CConfigFile layout = MakeLayout("m_box.y 17\n");
     CCheckBox box(&m_owner, m_texture.get(), 0.0f);
     box.LoadPosition(layout, "m_box");
     EXPECT_FLOAT_EQ(box.GetPosition().x, 0.0f);
     EXPECT_FLOAT_EQ(box.GetPosition().y, 17.0f);
-    EXPECT_FLOAT_EQ(box.GetPosition().z, 0.0f);
-}
-
-TEST_F(CWidgetPlacementTest, ARadioButtonIsHitWhereTheLayoutPutsIt)
-{
-    const CConfigFile layout = MakeLayout("m_size1.x 400\nm_size1.y 250\n");
     CRadioButton radio(&m_owner, m_texture.get(), 0.0f);
     radio.LoadPosition(layout, "m_size1");
     EXPECT_TRUE(radio.OnLButtonDown(400, 250, 0));
     EXPECT_TRUE(radio.OnLButtonDown(464, 274, 0));
     EXPECT_FALSE(radio.OnLButtonDown(210, 50, 0));
-}
-
-TEST_F(CWidgetPlacementTest, APrefixOfAnotherKeyIsNotConfused)
-{
-    const CConfigFile layout = MakeLayout("m_ok.x 5\nm_ok_btn.x 50\n");
-    CButton button(&m_owner, m_texture.get());
-    button.LoadPosition(layout, "m_ok_btn");
-    EXPECT_FLOAT_EQ(button.GetPosition().x, 50.0f);
 }

@@ -1,6 +1,7 @@
 #include "tests/widgets/CWidgetTestKit.h"
 
 #include "engine/gfx/CTexture.h"
+#include "engine/widgets/CWidget.h"
 
 void CFakeOwner::OnCommand(CWidget* sender)
 {
@@ -54,4 +55,16 @@ std::unique_ptr<CTexture> MakeTexture(int width, int height)
     auto texture = std::make_unique<CTexture>();
     EXPECT_TRUE(texture->DecodeTga(tga.data(), tga.size(), false, false));
     return texture;
+}
+
+bool ApplyStep(CWidget& widget, const SWidgetStep& step, bool& handled)
+{
+    switch (step.input)
+    {
+    case 'm': handled = widget.OnMouseMove(step.x, step.y, 0); return true;
+    case 'd': handled = widget.OnLButtonDown(step.x, step.y, 0); return true;
+    case 'u': handled = widget.OnLButtonUp(step.x, step.y, 0); return true;
+    case 'r': widget.Reset(); return true;
+    default: return false;
+    }
 }

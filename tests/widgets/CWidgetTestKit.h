@@ -44,6 +44,35 @@ public:
     std::set<int> m_heldKeys;
 };
 
+// One input to a widget and what must follow it. Inputs: 'm' move, 'd' press,
+// 'u' release at (x, y), where handled is what the widget answers; 'r' reset;
+// any other letter goes to the script runner's own handler (hide, check...).
+// State is the widget's state after the step.
+struct SWidgetStep
+{
+    char input;
+    int x;
+    int y;
+    bool handled;
+    int state;
+};
+
+// A run of steps from a fresh widget, then the commands its owner got and
+// the sounds played.
+struct SWidgetScript
+{
+    const char* name;
+    std::vector<SWidgetStep> steps;
+    std::size_t commands;
+    std::vector<int> sounds;
+};
+
+// Runs each script on a widget made fresh by make, with a fresh owner and context.
+template <class TWidget>
+void RunScripts(const std::vector<SWidgetScript>& scripts,
+                const std::function<std::unique_ptr<TWidget>(CScreen*)>& make,
+                const std::function<void(TWidget&, char)>& other);
+
 // A decoded texture of the given size, with no GL upload.
 std::unique_ptr<CTexture> MakeTexture(int width, int height);
 
@@ -53,3 +82,31 @@ protected:
     CFakeOwner m_owner;
     CFakeContext m_context;
 };
+
+// Applies a mouse input or a reset; false for any other input.
+bool ApplyStep(CWidget& widget, const SWidgetStep& step, bool& handled);
+
+template <class TWidget>
+void RunScripts(const std::vector<SWidgetScript>& scripts,
+                const std::function<std::unique_ptr<TWidget>(CScreen*)>& make,
+                const std::function<void(TWidget&, char)>& other)
+{
+    for (const SWidgetScript& script : scripts)
+    {
+        SCOPED_TRACE(script.name);
+        CFakeOwner owner;
+        CFakeContext context;
+        std::unique_ptr<TWidget> widget = make(&owner);
+        for (std::size_t i = 0; i < script.steps.size(); ++i)
+        {
+            const SWidgetStep& step = script.steps[i];
+            bool handled = step.handled;
+            if (!ApplyStep(*widget, step, handled))
+                other(*widget, step.input);
+            EXPECT_EQ(handled, step.handled) << "step " << i;
+            EXPECT_EQ(widget->GetState(), step.state) << "step " << i;
+        }
+        EXPECT_EQ(owner.m_commands.size(), script.commands);
+        EXPECT_EQ(context.m_sounds, script.sounds);
+    }
+}

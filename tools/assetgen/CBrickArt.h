@@ -13,9 +13,9 @@
 class CBrickArt
 {
 public:
-    static const int kSkinCount = 3;     // glass tiles, marbles, cut stones
-    static const int kColorCount = 7;    // six playing colours and the blocker
-    static const int kTextureSize = 128;
+    static constexpr int kSkinCount = 3;     // glass tiles, marbles, cut stones
+    static constexpr int kColorCount = 7;    // six playing colours and the blocker
+    static constexpr int kTextureSize = 128;
 
     static CCanvas Texture(int skin, int color, int size);
     static std::string Mesh(int skin);

@@ -17,9 +17,9 @@
 class CFontSheet
 {
 public:
-    static const int kFirstChar = 33;
-    static const int kLastChar = 126;
-    static const int kGlyphCount = kLastChar - kFirstChar + 1;
+    static constexpr int kFirstChar = 33;
+    static constexpr int kLastChar = 126;
+    static constexpr int kGlyphCount = kLastChar - kFirstChar + 1;
 
     // The picture, white with the coverage in alpha, top row first.
     static CCanvas Build(const std::string& fontPath);

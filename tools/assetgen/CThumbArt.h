@@ -10,8 +10,8 @@
 class CThumbArt
 {
 public:
-    static const int kWidth = 400;
-    static const int kHeight = 300;
+    static constexpr int kWidth = 400;
+    static constexpr int kHeight = 300;
 
     static CCanvas Thumbnail(int kind, const std::string& fontDir);
     // The seven bricks of one skin in a row with their symbols (help pages).

@@ -6,6 +6,7 @@
 #include "tools/assetgen/CBrickArt.h"
 #include "tools/assetgen/CDesignerArt.h"
 #include "tools/assetgen/CFontSheet.h"
+#include "tools/assetgen/CSliderArt.h"
 #include "tools/assetgen/CSpriteArt.h"
 #include "tools/assetgen/CThumbArt.h"
 #include "tools/assetgen/CTitleArt.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv)
         CWidgetArt::Write(sink, fonts);
         CBrickArt::Write(sink);
         CDesignerArt::Write(sink);
+        CSliderArt::Write(sink);
         CBackdropArt::Write(sink, fonts);
         CSpriteArt::Write(sink, fonts);
         CTitleArt::Write(sink, fonts);

@@ -18,7 +18,7 @@ struct SEffectFile
 class CEffectBank
 {
 public:
-    static const int kRate = 44100;
+    static constexpr int kRate = 44100;
 
     // Every effect in the order the game loads them.
     static const std::vector<SEffectFile>& GetFiles();

@@ -56,7 +56,7 @@ class CInstrumentBank
 {
 public:
     // The rate at which the player reads a sample when it plays C-2.
-    static const int kBaseRate = 8363;
+    static constexpr int kBaseRate = 8363;
 
     static SModSample MakeLead(ELead kind);
     static SModSample MakeBass(EBass kind);

@@ -28,11 +28,11 @@ struct SModSample
 class CModuleFile
 {
 public:
-    static const int kChannels = 4;
-    static const int kRows = 64;
-    static const int kMaxPatterns = 64;
-    static const int kMaxSamples = 31;
-    static const int kNotes = 36;
+    static constexpr int kChannels = 4;
+    static constexpr int kRows = 64;
+    static constexpr int kMaxPatterns = 64;
+    static constexpr int kMaxSamples = 31;
+    static constexpr int kNotes = 36;
 
     using Pattern = std::array<std::array<SModCell, kChannels>, kRows>;
 

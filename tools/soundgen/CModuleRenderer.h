@@ -25,7 +25,7 @@ struct SRenderResult
 class CModuleRenderer
 {
 public:
-    static const int kRate = 44100;
+    static constexpr int kRate = 44100;
 
     static bool Render(const std::string& path, double maxSeconds, SRenderResult& result, bool keepPcm = false);
 };

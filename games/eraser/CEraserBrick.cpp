@@ -1,0 +1,94 @@
+#include "games/eraser/CEraserBrick.h"
+
+#include <GL/gl.h>
+
+#include "games/eraser/CEraserParams.h"
+#include "shell/game/CGameEvents.h"
+
+namespace
+{
+const int kSparklesPerBurst = 25;
+// How much a vanishing brick grows, in model units at full fade.
+const float kSwell = 30.0f;
+}
+
+CEraserBrick::CEraserBrick(const CEraserParams* params) : m_params(params) {}
+
+void CEraserBrick::SetColor(int color)
+{
+    m_color = color;
+    if (!m_params)
+        return;
+    const CModel* model = m_params->GetBrickModel(m_params->GetCurrentSkin(), color);
+    if (!model)
+        return;
+    CVector4 position = GetPosition();
+    float scale = GetScale();
+    bool blend = GetBlend();
+    CModel::operator=(*model);
+    SetPosition(position);
+    SetScale(scale);
+    SetBlend(blend);
+}
+
+void CEraserBrick::Mark()
+{
+    m_alpha = 1.0f;
+    SetBlend(true);
+    m_is_marked = true;
+    m_is_highlighted = false;
+}
+
+void CEraserBrick::Unmark()
+{
+    m_alpha = 1.0f;
+    SetBlend(false);
+    m_is_marked = false;
+}
+
+bool CEraserBrick::Vanish(float dt, CGameEvents* events)
+{
+    m_alpha -= kFadePerMs * dt;
+    if (!m_sparkled)
+    {
+        if (events)
+            for (int i = 0; i < kSparklesPerBurst; ++i)
+                events->AddSparkle(GetPosition(), m_color);
+        m_sparkled = true;
+    }
+    return m_alpha < 0.0f;
+}
+
+void CEraserBrick::Draw()
+{
+    const CVector4& p = GetPosition();
+    glPushMatrix();
+    if (m_is_marked)
+        glColor4f(1.0f, 1.0f, 1.0f, m_alpha);
+    float scale = GetScale();
+    glTranslatef(p.x, p.y, p.z);
+    glRotatef(GetAngleX(), 1.0f, 0.0f, 0.0f);
+    glRotatef(GetAngleY(), 0.0f, 1.0f, 0.0f);
+    glRotatef(GetAngleZ(), 0.0f, 0.0f, 1.0f);
+    float size = scale;
+    if (m_is_marked)
+        size = scale + (1.0f - m_alpha) * kSwell;
+    else if (m_is_highlighted)
+    {
+        glColor4f(1.5f, 1.5f, 1.5f, 1.0f);
+        m_zoom -= kZoomStep;
+        if (m_zoom < kMinZoom)
+            m_zoom = kMinZoom;
+    }
+    else
+    {
+        m_zoom += kZoomStep;
+        if (m_zoom > 1.0f)
+            m_zoom = 1.0f;
+    }
+    SetScale(size * m_zoom);
+    CModel::Draw();
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    SetScale(scale);
+    glPopMatrix();
+}

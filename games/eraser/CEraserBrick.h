@@ -1,0 +1,47 @@
+#pragma once
+
+#include "engine/gfx/CModel.h"
+
+class CEraserParams;
+class CGameEvents;
+
+// One brick of the eraser board: the model of its colour in the current
+// skin; marked when its group is taken (it then swells, fades and bursts
+// into sparkles), highlighted while the cursor rests on its group (it then
+// shrinks a little and brightens).
+class CEraserBrick : public CModel
+{
+public:
+    static constexpr float kFadePerMs = 0.004f;
+    static constexpr float kZoomStep = 0.03f;
+    static constexpr float kMinZoom = 0.8f;
+
+    explicit CEraserBrick(const CEraserParams* params);
+
+    // Takes the model of (current skin, colour), keeping place and size.
+    void SetColor(int color);
+    int GetColor() const { return m_color; }
+
+    void Mark();
+    void Unmark();
+    bool IsMarked() const { return m_is_marked; }
+    void SetHighlight(bool on) { m_is_highlighted = on; }
+    bool IsHighlighted() const { return m_is_highlighted; }
+    float GetAlpha() const { return m_alpha; }
+    float GetZoom() const { return m_zoom; }
+
+    // One step of the vanishing; true once the brick is gone. The first step
+    // bursts sparkles in the brick's colour.
+    bool Vanish(float dt, CGameEvents* events);
+
+    void Draw() override;
+
+private:
+    int m_color = 0;
+    const CEraserParams* m_params;
+    float m_alpha = 1.0f;
+    bool m_is_marked = false;
+    bool m_is_highlighted = false;
+    float m_zoom = 1.0f;
+    bool m_sparkled = false;
+};

@@ -1,0 +1,264 @@
+#include "games/eraser/CEraserGame.h"
+
+#include <GL/gl.h>
+#include <cmath>
+#include <cstdio>
+
+#include "engine/files/CConfigFile.h"
+#include "engine/frame/CAppWindow.h"
+#include "engine/frame/CGameApp.h"
+#include "engine/gfx/CBitmapFont.h"
+#include "games/eraser/CEraserParams.h"
+#include "games/eraser/CEraserPlayer.h"
+#include "shell/game/CGameBackground.h"
+#include "shell/game/CLevelBricksEffect.h"
+#include "shell/game/GameLookup.h"
+#include "shell/game/SaveValues.h"
+
+namespace
+{
+const float kBannerFraction = 0.15f;
+const float kBannerSpeed = 0.3f;
+const float kBannerFadeMs = 600.0f;
+const float kHudSize = 16.0f;
+const float kBannerSize = 26.0f;
+const float kHudColor[3] = {0.85f, 0.93f, 0.12f};
+}
+
+CEraserGame::CEraserGame(CGameApp* app, const CEraserParams& params, CGameEvents* events,
+                         CEraserField::Random random)
+    : m_app(app), m_params(params), m_random(std::move(random))
+{
+    if (!m_random)
+        m_random = [] { return 0; };
+    if (m_app)
+        m_font = GetMainFont();
+    m_background = std::make_unique<CGameBackground>(app);
+    m_field = std::make_unique<CEraserField>(params, events, app ? GetCurrentResManager() : nullptr, m_random,
+                                             m_font);
+    m_current_level = 1;
+    StartLevel(1);
+    m_player = std::make_unique<CEraserPlayer>(*m_field);
+    if (m_app)
+    {
+        m_app->GetViewParams().SetTranslation(CVector4(0.0f, 0.0f, -40.0f));
+        m_app->GetViewParams().SetScale(params.GetViewScale());
+    }
+}
+
+CEraserGame::~CEraserGame() {}
+
+void CEraserGame::StartLevel(int level)
+{
+    m_field->NewLevel(level);
+    m_bricks_effect = std::make_unique<CLevelBricksEffect>(m_app, m_field.get(), m_random() % 3);
+    m_score += m_score_level;
+    m_score_level = 0;
+    m_score_step = m_params.GetScoreBrick();
+    m_banner_pos = CVector4(BANNER_X, BANNER_START_Y, 10.0f);
+    m_banner_alpha = 1.0f;
+}
+
+void CEraserGame::SetPointer(const CVector4& point, bool button)
+{
+    m_pointer = point;
+    m_button = button;
+}
+
+void CEraserGame::PollInput()
+{
+    if (!m_app)
+        return;
+    CInput& input = m_app->GetInput();
+    input.Poll();
+    CAppWindow* window = CAppWindow::Get();
+    if (!window)
+        return;
+    SPoint mouse = input.GetMousePos();
+    const CViewParams& view = m_app->GetViewParams();
+    int width = window->GetWidth();
+    int height = window->GetHeight();
+    int halfWidth = width / 2 > 0 ? width / 2 : 1;
+    int halfHeight = height / 2 > 0 ? height / 2 : 1;
+    float depth = m_player->GetBrickDepth();
+    float halfH = std::tan(view.GetFov() / 2.0f * 3.1415927f / 180.0f) * view.GetNear();
+    // The projection's own aspect, so that the point stays under the cursor.
+    float halfW = halfH * view.GetAspect();
+    float nx = (mouse.x - width / 2) * halfW / static_cast<float>(halfWidth);
+    float ny = (mouse.y - height / 2) * halfH / static_cast<float>(halfHeight);
+    float d = view.GetTranslation().z / m_params.GetViewScale() + depth;
+    m_pointer = CVector4(-d * nx / view.GetNear(), d * ny / view.GetNear(), depth);
+    m_button = (input.GetMouseState()->rgbButtons[0] & 0x80) != 0;
+}
+
+void CEraserGame::UpdateBanner(float dt)
+{
+    CVector4 target(BANNER_X, BANNER_REST_Y, 10.0f);
+    CVector4 step = (target - m_banner_pos) * kBannerFraction;
+    if (step.LengthSquared() > kBannerSpeed * kBannerSpeed)
+    {
+        step.Normalize();
+        step *= kBannerSpeed;
+    }
+    step *= dt;
+    if (step.LengthSquared() < (target - m_banner_pos).LengthSquared())
+        m_banner_pos += step;
+    else
+    {
+        m_banner_pos = target;
+        m_banner_alpha -= m_banner_alpha / kBannerFadeMs * dt;
+    }
+}
+
+void CEraserGame::AddScore(int removed)
+{
+    bool sweeping = m_field->GetState() == CEraserField::STATE_SWEEP;
+    if (!sweeping)
+        m_score_level += removed * m_score_step;
+    else if (m_field->CountBricks() == 0 && removed > 0)
+        m_score_level += removed;
+    else if (removed != 0)
+        m_score_level += removed * (m_params.GetScoreBrickPenalty() + (m_current_level - 1) * m_score_step);
+    if (m_score_level < 0)
+        m_score_level = 0;
+}
+
+void CEraserGame::Update(float dt)
+{
+    PollInput();
+    if (m_banner_alpha >= 0.0f)
+        UpdateBanner(dt);
+    // The board waits for the start effect: a level with no group would
+    // otherwise be swept, and charged, while the player cannot see it.
+    if (m_bricks_effect)
+    {
+        m_bricks_effect->Update(dt);
+        if (m_bricks_effect->IsDone())
+            m_bricks_effect.reset();
+        return;
+    }
+    if (m_is_game_over)
+        return;
+
+    m_field->Update(dt);
+    m_field->SetAlpha(m_alpha);
+    m_player->Update(dt, m_pointer, m_button);
+    AddScore(m_field->GetRemovedCount());
+    if (!m_field->IsFinished())
+        return;
+    m_current_level += 1;
+    if (m_score_level != 0)
+        StartLevel(m_current_level);
+    else
+        m_is_game_over = true;
+}
+
+void CEraserGame::Draw()
+{
+    if (!m_app)
+        return;
+    CAppWindow* window = CAppWindow::Get();
+    int w = window ? window->GetWidth() : 800;
+    int h = window ? window->GetHeight() : 600;
+    CViewParams& view = m_app->GetViewParams();
+
+    view.SetOrtho(w, h);
+    glDisable(GL_DEPTH_TEST);
+    m_background->Draw();
+
+    view.SetPerspective(w, h);
+    glPushMatrix();
+    view.ApplyTransform();
+    view.ApplyRotationX();
+    view.ApplyRotationY();
+    view.ApplyRotationZ();
+    glPushMatrix();
+    glRotatef(m_alpha, 1.0f, 0.0f, 0.0f);
+    glEnable(GL_DEPTH_TEST);
+    if (m_bricks_effect)
+        m_bricks_effect->ApplyRotation();
+    m_field->Draw();
+    glDisable(GL_DEPTH_TEST);
+    DrawSparkles();
+    glEnable(GL_DEPTH_TEST);
+    UpdateSparkles();
+    glPopMatrix();
+    glPopMatrix();
+
+    view.SetOrtho(w, h);
+    DrawInfo();
+}
+
+void CEraserGame::DrawInfo() const
+{
+    if (!m_font)
+        return;
+    char text[64];
+    const float* c = kHudColor;
+    std::snprintf(text, sizeof text, "Level Score: %5d", m_score_level);
+    m_font->DrawText(text, kHudSize, 60.0f, 50.0f, 10.0f, c[0], c[1], c[2], 1.0f, false);
+    std::snprintf(text, sizeof text, "Total Score: %6d", m_score);
+    m_font->DrawText(text, kHudSize, 320.0f, 50.0f, 10.0f, c[0], c[1], c[2], 1.0f, false);
+    std::snprintf(text, sizeof text, "Level: %2d", m_current_level);
+    m_font->DrawText(text, kHudSize, 620.0f, 50.0f, 10.0f, c[0], c[1], c[2], 1.0f, false);
+    if (m_banner_alpha >= 0.0f)
+        m_font->DrawText(text, kBannerSize, m_banner_pos.x, m_banner_pos.y, m_banner_pos.z, c[0], c[1], c[2],
+                         m_banner_alpha, false);
+}
+
+void CEraserGame::Reskin()
+{
+    m_field->Reskin();
+}
+
+void CEraserGame::Save(CConfigFile& store) const
+{
+    store.SetInt("gf_m_score", m_score);
+    store.SetInt("gf_m_score_level", m_score_level);
+    store.SetInt("gf_m_score_step", m_score_step);
+    store.SetFloat("gf_m_alpha", m_alpha);
+    store.SetInt("gf_m_is_game_over", m_is_game_over ? 1 : 0);
+    store.SetInt("gf_m_current_level", m_current_level);
+    m_field->Save(store);
+}
+
+bool CEraserGame::ValidateSave(const CConfigFile& store)
+{
+    int value = 0;
+    float alpha = 0.0f;
+    if (!ReadSaveInt(store, "gf_m_score", 0, 0x7FFFFFFF, value))
+        return false;
+    if (!ReadSaveInt(store, "gf_m_score_level", 0, 0x7FFFFFFF, value))
+        return false;
+    if (!ReadSaveInt(store, "gf_m_score_step", 0, 100000, value))
+        return false;
+    if (!ReadSaveFloat(store, "gf_m_alpha", alpha) || alpha < -360.0f || alpha > 360.0f)
+        return false;
+    if (!ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value))
+        return false;
+    if (!ReadSaveInt(store, "gf_m_current_level", 1, 1000000, value))
+        return false;
+    return CEraserField::ValidateSave(store);
+}
+
+bool CEraserGame::Load(const CConfigFile& store)
+{
+    if (!ValidateSave(store))
+        return false;
+    // The restored board is shown as it is, with the banner of its level
+    // flying in again.
+    m_bricks_effect.reset();
+    m_banner_pos = CVector4(BANNER_X, BANNER_START_Y, 10.0f);
+    m_banner_alpha = 1.0f;
+    int value = 0;
+    ReadSaveInt(store, "gf_m_score", 0, 0x7FFFFFFF, m_score);
+    ReadSaveInt(store, "gf_m_score_level", 0, 0x7FFFFFFF, m_score_level);
+    ReadSaveInt(store, "gf_m_score_step", 0, 100000, m_score_step);
+    ReadSaveFloat(store, "gf_m_alpha", m_alpha);
+    ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value);
+    m_is_game_over = (value == 1);
+    ReadSaveInt(store, "gf_m_current_level", 1, 1000000, m_current_level);
+    m_field->Load(store);
+    m_player->Reset();
+    return true;
+}

@@ -1,0 +1,91 @@
+#include "games/slider/CSliderBrick.h"
+
+#include <GL/gl.h>
+
+#include "games/slider/CSliderParams.h"
+#include "shell/game/CGameEvents.h"
+
+namespace
+{
+const int SPARKLES_PER_BURST = 25;
+const float FADE_STEP = 0.04f;
+}
+
+CSliderBrick::CSliderBrick(const CSliderParams* params) : m_params(params) {}
+
+CSliderBrick::~CSliderBrick() {}
+
+void CSliderBrick::SetColor(int color)
+{
+    m_color = color;
+    if (!m_params)
+        return;
+    const CModel* model = m_params->GetBrickModel(m_params->GetCurrentSkin(), color);
+    if (!model)
+        return;
+    // The model copy replaces the look only; the level start turns and
+    // grows bricks for seconds, and a re-skin then must not reset them.
+    CVector4 position = GetPosition();
+    CVector4 velocity = GetVelocity();
+    float scale = GetScale();
+    float ax = GetAngleX();
+    float ay = GetAngleY();
+    float az = GetAngleZ();
+    bool blend = GetBlend();
+    CModel::operator=(*model);
+    SetPosition(position);
+    SetVelocity(velocity);
+    SetScale(scale);
+    SetAngleX(ax);
+    SetAngleY(ay);
+    SetAngleZ(az);
+    SetBlend(blend);
+}
+
+void CSliderBrick::SetAlpha(float alpha, bool blend)
+{
+    m_alpha = alpha;
+    SetBlend(blend);
+}
+
+void CSliderBrick::Select()
+{
+    m_selected = true;
+    SetAlpha(1.0f, true);
+}
+
+void CSliderBrick::Unselect()
+{
+    m_selected = false;
+    SetAlpha(1.0f, false);
+}
+
+bool CSliderBrick::Vanish(CGameEvents* events)
+{
+    m_alpha -= FADE_STEP;
+    if (!m_vanish_started)
+    {
+        if (events)
+            for (int i = 0; i < SPARKLES_PER_BURST; ++i)
+                events->AddSparkle(GetPosition(), m_color);
+        m_vanish_started = true;
+    }
+    return m_alpha < 0.0f;
+}
+
+void CSliderBrick::Draw()
+{
+    const CVector4& p = GetPosition();
+    glPushMatrix();
+    // Every blended brick shows its alpha: the removal fade and also the
+    // hovered line, which would otherwise look exactly like the rest.
+    if (GetBlend())
+        glColor4f(1.0f, 1.0f, 1.0f, m_alpha);
+    glTranslatef(p.x, p.y, p.z);
+    glRotatef(GetAngleX(), 1.0f, 0.0f, 0.0f);
+    glRotatef(GetAngleY(), 0.0f, 1.0f, 0.0f);
+    glRotatef(GetAngleZ(), 0.0f, 0.0f, 1.0f);
+    CModel::Draw();
+    glPopMatrix();
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+}

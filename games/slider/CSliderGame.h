@@ -1,0 +1,85 @@
+#pragma once
+
+#include <memory>
+
+#include "engine/gfx/CVector4.h"
+
+class CBitmapFont;
+class CConfigFile;
+class CGameApp;
+class CGameBackground;
+class CGameEvents;
+class CLevelBricksEffect;
+class CLevelFlipEffect;
+class CSliderField;
+class CSliderParams;
+class CSliderPlayer;
+
+// One running slider game: levels on one board, a budget of moves per level
+// that shrinks level by level, the score with the clear bonus, the level
+// effects, the heads-up line and the level caption. A level ends when no
+// colour can make a group any more or when the moves run out; the game ends
+// at the first level end with no moves left.
+class CSliderGame
+{
+public:
+    static constexpr int BONUS_PER_MOVE = 10;
+
+    // app may be null: the game then reads no input (see SetPointer) and
+    // reaches no shared resources, which is how tests run whole games.
+    CSliderGame(CGameApp* app, CSliderParams& params, CGameEvents* events);
+    ~CSliderGame();
+
+    void Update(float dt);
+    void Draw();
+    void StartLevel(int level);
+    void Reskin();
+
+    void Save(CConfigFile& store) const;
+    static bool ValidateSave(const CConfigFile& store);
+    // False, changing nothing, when the store fails ValidateSave.
+    bool Load(const CConfigFile& store);
+
+    bool IsGameOver() const { return m_is_game_over; }
+    int GetScore() const { return m_score; }
+    int GetMovesLeft() const { return m_score_level; }
+    int GetLevel() const { return m_current_level; }
+    bool IsStarting() const { return m_start_effect != nullptr; }
+    bool IsEnding() const { return m_end_effect != nullptr; }
+    // Moves of a level: the first level's budget less one step per level,
+    // never below zero.
+    static int MovesOfLevel(const CSliderParams& params, int level);
+
+    // The pointer on the board surface and the button, used when there is
+    // no application to poll.
+    void SetPointer(const CVector4& point, bool button);
+
+    CSliderField& GetField() { return *m_field; }
+    CSliderPlayer& GetPlayer() { return *m_player; }
+
+private:
+    void EndLevel(float dt);
+    void MoveTitle(float dt);
+    void DrawInfo();
+    void PollInput();
+
+    CGameApp* m_app;
+    CSliderParams& m_params;
+    int m_score = 0;
+    int m_score_level = 0;
+    int m_score_step = 0;
+    int m_score_step_level = 0;
+    std::unique_ptr<CSliderField> m_field;
+    std::unique_ptr<CSliderPlayer> m_player;
+    CBitmapFont* m_font = nullptr;
+    float m_alpha = 0.0f;
+    std::unique_ptr<CLevelBricksEffect> m_start_effect;
+    std::unique_ptr<CLevelFlipEffect> m_end_effect;
+    std::unique_ptr<CGameBackground> m_background;
+    bool m_is_game_over = false;
+    int m_current_level = 0;
+    CVector4 m_title_pos;
+    float m_title_alpha = 0.0f;
+    CVector4 m_pointer;
+    bool m_button = false;
+};

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "engine/files/CConfigFile.h"
+#include "games/slider/CSliderGame.h"
+#include "games/slider/CSliderPlayer.h"
+#include "tests/slider/SliderTestKit.h"
+
+namespace
+{
+const float FRAME_MS = 16.0f;
+
+class SliderGame : public ::testing::Test
+{
+protected:
+    void Start(const char* firstMoves = "30 25 20 35 30 25 40 35 30")
+    {
+        std::srand(5);
+        params = MakeSliderParams(0, 0, 6);
+        CConfigFile store;
+        store.SetValue("m_colors_small", "6 6 6");
+        store.SetValue("m_score_level", firstMoves);
+        store.SetValue("m_score_step_level", "2 3 4");
+        store.SetValue("m_field_width", "700");
+        params->ReadParams(store);
+        game = std::make_unique<CSliderGame>(nullptr, *params, &events);
+        Run(1000, [this] { return !game->IsStarting(); });
+    }
+
+    template <typename Done>
+    int Run(int limit, Done done)
+    {
+        int frames = 0;
+        while (!done() && frames < limit)
+        {
+            game->Update(FRAME_MS);
+            ++frames;
+        }
+        return frames;
+    }
+
+    // Presses on a cell for one frame and lets the move and its removal run.
+    void Click(int x, int y)
+    {
+        game->SetPointer(CellPoint(game->GetField(), x, y), true);
+        game->Update(FRAME_MS);
+        game->SetPointer(CVector4(-5000.0f, 0.0f, 0.0f), false);
+        Run(2000, [this] {
+            return game->IsEnding() || (game->GetField().GetStatus() == CSliderField::STATUS_IDLE &&
+                                        game->GetPlayer().GetState() == CSliderPlayer::STATE_AIMING &&
+                                        game->GetPlayer().GetCoolDown() == 0);
+        });
+    }
+
+    CSliderEvents events;
+    std::unique_ptr<CSliderParams> params;
+    std::unique_ptr<CSliderGame> game;
+};
+}
+
+TEST_F(SliderGame, FirstLevelHasItsMovesAndTheNextOneStepFewer)
+{
+    Start();
+    EXPECT_EQ(1, game->GetLevel());
+    EXPECT_EQ(30, game->GetMovesLeft());
+    // Too few bricks of any colour for a group: the first move ends the level.
+    SetSliderBoard(game->GetField(), {"RGBY", "GBYR"});
+    Click(0, 1);
+    EXPECT_EQ(29, game->GetMovesLeft());
+    Run(20000, [this] { return game->GetLevel() == 2; });
+    EXPECT_EQ(2, game->GetLevel());
+    EXPECT_EQ(28, game->GetMovesLeft());
+    EXPECT_FALSE(game->IsGameOver());
+    EXPECT_EQ(100, game->GetField().CountBricks());
+}
+
+TEST_F(SliderGame, EachMoveCostsOneMoveAndCornersCostNone)
+{
+    Start();
+    Click(0, 0);
+    EXPECT_EQ(30, game->GetMovesLeft());
+    Click(0, 5);
+    Click(5, 11);
+    EXPECT_EQ(28, game->GetMovesLeft());
+}
+
+TEST_F(SliderGame, ClearingMovePaysTenPointsForEveryMoveLeft)
+{
+    Start();
+    SetSliderBoard(game->GetField(), {"RRRR.....R"});
+    Click(11, 1);
+    // Five bricks: 5 x 6, and 29 moves left after this one.
+    EXPECT_EQ(30 + 29 * CSliderGame::BONUS_PER_MOVE, game->GetScore());
+    EXPECT_EQ(1, events.CountSound(CSliderField::SOUND_BONUS));
+}
+
+TEST_F(SliderGame, LastMoveEndsTheLevelAndTheGame)
+{
+    Start("1 1 1 1 1 1 1 1 1");
+    Click(0, 3);
+    EXPECT_EQ(0, game->GetMovesLeft());
+    EXPECT_TRUE(game->IsEnding());
+    Run(20000, [this] { return game->IsGameOver(); });
+    EXPECT_TRUE(game->IsGameOver());
+}
+
+TEST(SliderGameMoves, BudgetNeverGoesBelowZero)
+{
+    auto params = MakeSliderParams(0, 2, 6);
+    CConfigFile store;
+    store.SetValue("m_score_level", "10 10 10 10 10 10 10 10 10");
+    store.SetValue("m_score_step_level", "4 4 4");
+    params->ReadParams(store);
+    EXPECT_EQ(10, CSliderGame::MovesOfLevel(*params, 1));
+    EXPECT_EQ(2, CSliderGame::MovesOfLevel(*params, 3));
+    EXPECT_EQ(0, CSliderGame::MovesOfLevel(*params, 4));
+}
+
+TEST_F(SliderGame, SavedGameComesBackWithItsLevelMovesAndScore)
+{
+    Start();
+    SetSliderBoard(game->GetField(), {"RRRRR.....", "GBGBYBGBGB", "BGBGYG"});
+    Click(0, 5);
+    ASSERT_EQ(30, game->GetScore());
+    CConfigFile store;
+    game->Save(store);
+    EXPECT_EQ("29", store.GetValue("gf_m_score_level", "?"));
+    EXPECT_EQ("2", store.GetValue("gf_m_score_step_level", "?"));
+
+    CSliderGame loaded(nullptr, *params, nullptr);
+    ASSERT_TRUE(loaded.Load(store));
+    EXPECT_EQ(30, loaded.GetScore());
+    EXPECT_EQ(29, loaded.GetMovesLeft());
+    EXPECT_EQ(1, loaded.GetLevel());
+    EXPECT_FALSE(loaded.IsStarting());
+    EXPECT_EQ(GetSliderBoard(game->GetField()), GetSliderBoard(loaded.GetField()));
+}
+
+TEST_F(SliderGame, DamagedGameKeysRefuseTheSave)
+{
+    Start();
+    CConfigFile good;
+    game->Save(good);
+    const char* bad[][2] = {{"gf_m_current_level", "0"}, {"gf_m_score_level", "-1"}, {"gf_m_score", "x"},
+                            {"gf_m_alpha", "inf"},       {"f_m_width_bricks", "25"}};
+    for (auto& change : bad)
+    {
+        CConfigFile store = good;
+        store.SetValue(change[0], change[1]);
+        CSliderGame loaded(nullptr, *params, nullptr);
+        EXPECT_FALSE(loaded.Load(store)) << change[0];
+        EXPECT_EQ(30, loaded.GetMovesLeft());
+    }
+}

@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "engine/files/CConfigFile.h"
+#include "games/slider/CSliderParams.h"
+#include "tests/files/CTempDir.h"
+
+TEST(SliderParams, MissingKeysReadAsZeroAndAreMadePlayable)
+{
+    CSliderParams params;
+    params.ReadParams(CConfigFile());
+    EXPECT_GT(params.GetFieldWidth(), 0.0f);
+    EXPECT_GT(params.GetAnimateAngle(), 0.0f);
+    for (int size = 0; size < 3; ++size)
+        for (int difficulty = 0; difficulty < 3; ++difficulty)
+        {
+            EXPECT_EQ(1, params.GetColors(size, difficulty));
+            EXPECT_EQ(1, params.GetFirstLevelMoves(size, difficulty));
+        }
+    EXPECT_EQ(0, params.GetMovesStep(2));
+    EXPECT_EQ(1, params.GetSkinsCount());
+}
+
+TEST(SliderParams, MovesOfLevelOneAreIndexedBySizeThenDifficulty)
+{
+    CSliderParams params;
+    CConfigFile store;
+    store.SetValue("m_score_level", "11 12 13 21 22 23 31 32 33");
+    store.SetValue("m_score_step_level", "1 2 3");
+    store.SetValue("m_colors_medium", "3 9 -1");
+    params.ReadParams(store);
+    EXPECT_EQ(12, params.GetFirstLevelMoves(0, 1));
+    EXPECT_EQ(31, params.GetFirstLevelMoves(2, 0));
+    EXPECT_EQ(3, params.GetMovesStep(2));
+    EXPECT_EQ(3, params.GetColors(1, 0));
+    EXPECT_EQ(6, params.GetColors(1, 1));
+    EXPECT_EQ(1, params.GetColors(1, 2));
+}
+
+TEST(SliderParams, SettingsUseTheSharedKeysAndTheNineTablesTheirFiles)
+{
+    CTempDir dir;
+    mkdir(dir.File("data").c_str(), 0755);
+    CSliderParams params;
+    params.SetDataRoot(dir.GetPath());
+    params.SetLastSize(0);
+    params.SetLastDifficulty(2);
+    params.SetAutosave(false);
+    params.GetScoreTable(6)->Add("ann", 500);
+    params.SaveSettings();
+
+    CConfigFile raw;
+    ASSERT_TRUE(raw.Load(dir.File("data/slider.cfg"), true, "rkav318y", 8));
+    EXPECT_EQ("2", raw.GetValue("remover_last_difficult", "?"));
+    EXPECT_EQ("0", raw.GetValue("remover_last_size", "?"));
+    EXPECT_EQ("0", raw.GetValue("m_autosave", "?"));
+    EXPECT_TRUE(CTempDir::Exists(dir.File("data/scores320.tab")));
+
+    CSliderParams again;
+    again.SetDataRoot(dir.GetPath());
+    again.LoadSettings();
+    EXPECT_EQ(2, again.GetLastDifficulty());
+    EXPECT_FALSE(again.GetAutosave());
+    ASSERT_EQ(1, again.GetScoreTable(6)->GetCount());
+    EXPECT_EQ(500, again.GetScoreTable(6)->GetScore(0));
+}

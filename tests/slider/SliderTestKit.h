@@ -1,0 +1,36 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "games/slider/CSliderField.h"
+#include "games/slider/CSliderParams.h"
+#include "shell/game/CGameEvents.h"
+
+// Records what the rules send out, so tests can check sounds and bursts.
+class CSliderEvents : public CGameEvents
+{
+public:
+    void PlaySound(int id, bool, bool) override { m_sounds.push_back(id); }
+    void AddSparkle(const CVector4&, int) override { ++m_sparkles; }
+    int CountSound(int id) const;
+
+    std::vector<int> m_sounds;
+    int m_sparkles = 0;
+};
+
+// Parameters as the game's text would give them, without any file.
+std::unique_ptr<CSliderParams> MakeSliderParams(int size, int difficulty, int colors = 4);
+
+// Board pictures of the inner cells, one string per row from the top (row 1):
+// R G B Y P C are colours 0 to 5, '.' an empty cell, a lower-case letter a
+// brick being removed. The ring is never written.
+void SetSliderBoard(CSliderField& field, const std::vector<std::string>& rows);
+std::vector<std::string> GetSliderBoard(const CSliderField& field);
+
+// Runs field updates until it is idle (at most `limit` updates); returns how
+// many it took.
+int RunUntilIdle(CSliderField& field, int limit = 2000);
+// The board point at the centre of a cell, as the player would cast it.
+CVector4 CellPoint(const CSliderField& field, int x, int y);
