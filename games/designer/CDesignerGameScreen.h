@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "shell/game/CAppGameEvents.h"
@@ -9,38 +10,31 @@ class CDesignerGame;
 class CDesignerParams;
 class CGameApp;
 
-// The screen a designer game runs on. It waits a moment after every
-// activation, caches the total for the menu, and closes itself when the game
-// is over or the player leaves with Esc or Enter.
+// The screen a designer game runs on: the shared game screen around one
+// CDesignerGame, its score the game's total.
 class CDesignerGameScreen : public CGameScreen
 {
 public:
-    static constexpr float START_DELAY_MS = 100.0f;
-
     // The parameter object is the one registered under its key; params and
-    // events may be given instead (tests).
+    // events may be given instead (tests), with a seed for the game's random
+    // source.
     CDesignerGameScreen();
-    CDesignerGameScreen(CGameApp* app, CDesignerParams& params, CGameEvents* events, unsigned seed);
+    CDesignerGameScreen(CGameApp* app, CDesignerParams& params, CGameEvents* events, std::uint32_t seed);
     ~CDesignerGameScreen() override;
 
-    void Update(float dt) override;
-    void Draw() override;
-    void Activate() override;
-    void OnKeyDown(int key) override;
-
-    void Save(CConfigFile& store) override;
-    bool Load(const CConfigFile& store) override;
-    int GetScore() const override { return m_score; }
     void Reskin() override;
 
     CDesignerGame& GetGame() { return *m_game; }
 
-private:
-    void Close();
+protected:
+    void UpdateGame(float dt) override;
+    void DrawGame() override;
+    bool IsGameFinished() const override;
+    int GetGameScore() const override;
+    void SaveGame(CConfigFile& store) override;
+    bool LoadGame(const CConfigFile& store) override;
 
-    CGameApp* m_app;
-    float m_start_delay = 0.0f;
-    int m_score = 0;
+private:
     // Used only when no parameter object is registered, so the screen never
     // runs without one.
     std::unique_ptr<CDesignerParams> m_own_params;
