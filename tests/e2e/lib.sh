@@ -21,6 +21,8 @@ e2e_need_tools() {
 
 # Re-runs the calling script under its own virtual display (of size WxH,
 # 1024x768 unless E2E_SCREEN says otherwise) unless it already has one.
+# The caller's arguments are: the program, the screenshot directory, then
+# its own.
 # -noreset: by default the server resets whenever its last client leaves and
 # refuses connections meanwhile, so a program started right after another
 # one ended (or a test opening the display anew) could find no display.
@@ -64,11 +66,14 @@ e2e_make_dir() {
 # (settings, scores, saved games, from playing the build directly) is not
 # copied: every test starts as a first run.
 e2e_copy_game() {
-    local binary="$1"
+    e2e_copy_dir "$(dirname "$1")"
+    E2E_GAME="$E2E_DIR/$(basename "$1")"
+}
+
+e2e_copy_dir() {
     e2e_make_dir
-    cp -r "$(dirname "$binary")/." "$E2E_DIR/"
+    cp -r "$1/." "$E2E_DIR/"
     rm -f "$E2E_DIR"/data/*.cfg* "$E2E_DIR"/data/*.sav* "$E2E_DIR"/data/*.tab*
-    E2E_GAME="$E2E_DIR/$(basename "$binary")"
 }
 
 e2e_cleanup() {
@@ -161,10 +166,15 @@ e2e_wait_window() {
     e2e_wait_until "the window \"Marblewend\"" "$E2E_TIMEOUT" e2e_find_window
 }
 
+# The whole screen, or the game window alone, kept as $E2E_SHOTS/<name>.png.
 e2e_shot() {
-    local name="$1"
     mkdir -p "$E2E_SHOTS"
-    import -window root "$E2E_SHOTS/$name.png"
+    import -window root "$E2E_SHOTS/$1.png"
+}
+
+e2e_window_shot() {
+    mkdir -p "$E2E_SHOTS"
+    import -window "$E2E_WINDOW" "$E2E_SHOTS/$1.png" 2>/dev/null || e2e_fail "no screenshot $1"
 }
 
 # Waits up to $1 seconds (at least E2E_TIMEOUT) for the game to end; sets
@@ -187,9 +197,69 @@ e2e_key() {
     xdotool key --clearmodifiers "$@"
 }
 
-# Normalised RMSE of two pictures of the same size (0 same, 1 opposite).
-e2e_rmse() {
-    compare -metric RMSE "$1" "$2" null: 2>&1 | sed -n 's/.*(\([0-9.e+-]*\)).*/\1/p'
+e2e_below() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a < b) }'; }
+
+# Mouse actions in window pixels. A click as a player makes it comes to rest
+# over the point first, so that the widget there has seen the hover.
+e2e_move() { xdotool mousemove --window "$E2E_WINDOW" "$1" "$2"; }
+e2e_click() { xdotool mousemove --window "$E2E_WINDOW" "$1" "$2" click 1; }
+e2e_click_at() {
+    e2e_move "$1" "$2"
+    sleep 0.2
+    e2e_move $(($1 + 1)) "$2"
+    sleep 0.2
+    xdotool click 1
 }
 
-e2e_below() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a < b) }'; }
+# --- Pictures ---------------------------------------------------------------
+# A check takes a shot and answers true or false, leaving what it measured in
+# E2E_MEASURE; e2e_wait_picture repeats it until it holds, so a slow machine
+# only makes the test take longer.
+
+e2e_mean() { convert "$1" -format '%[fx:mean]' info:; }
+
+# Normalised RMSE (0 same, 1 opposite) of two pictures of the same size, or
+# of one region (WxH+X+Y) of both.
+e2e_rmse() {
+    local a="$1" b="$2"
+    if [ -n "${3:-}" ]; then
+        convert "$1" -crop "$3" +repage "$E2E_DIR/region_a.png"
+        convert "$2" -crop "$3" +repage "$E2E_DIR/region_b.png"
+        a="$E2E_DIR/region_a.png"
+        b="$E2E_DIR/region_b.png"
+    fi
+    compare -metric RMSE "$a" "$b" null: 2>&1 | sed -n 's/.*(\([0-9.e+-]*\)).*/\1/p'
+}
+
+# Window shot <name> is closer than <limit> to <picture> (in the region, or
+# as a whole), or differs from it by more.
+e2e_looks_like() {
+    e2e_window_shot "$1"
+    E2E_MEASURE=$(e2e_rmse "$E2E_SHOTS/$1.png" "$2" "${4:-}")
+    e2e_below "$E2E_MEASURE" "$3"
+}
+
+e2e_differs() {
+    e2e_window_shot "$1"
+    E2E_MEASURE=$(e2e_rmse "$E2E_SHOTS/$1.png" "$2" "${4:-}")
+    e2e_below "$3" "$E2E_MEASURE"
+}
+
+e2e_is_black() {
+    E2E_MEASURE=$(e2e_mean "$E2E_SHOTS/$1.png")
+    e2e_below "$E2E_MEASURE" 0.02
+}
+
+# Usage: e2e_wait_picture "what is awaited" check shot-name [arguments...]
+e2e_wait_picture() {
+    local what="$1"
+    shift
+    local deadline=$((SECONDS + E2E_TIMEOUT))
+    E2E_MEASURE=
+    until "$@"; do
+        e2e_running || e2e_fail "the program ended while waiting for $what"
+        [ $SECONDS -ge $deadline ] &&
+            e2e_fail "$what: not seen within $E2E_TIMEOUT s (last measure ${E2E_MEASURE:-none}, shot $2)"
+        sleep 0.2
+    done
+}

@@ -3,21 +3,20 @@
 # with its picture, and the button brings the window back.
 set -u
 source "$(dirname "$0")/menus_lib.sh"
-menus_under_xvfb 800x600 "$@"
+E2E_SCREEN=800x600 e2e_under_xvfb "$@"
 menus_setup "$@"
 DUMP="$5"
 FULL_SCREEN_BUTTON="707 27"
 
 menus_check_menu() {
-    menus_wait_picture "$1: the main menu" menus_shows_main_menu "$1"
+    e2e_wait_picture "$1: the main menu" menus_shows_main_menu "$1"
 }
 
 menus_quit() {
     e2e_key Escape
     e2e_wait_state CExitWnd
-    menus_click 390 530
-    e2e_wait_exit 30
-    [ "$E2E_STATUS" -eq 0 ] || menus_fail "exit code $E2E_STATUS"
+    e2e_click 390 530
+    menus_quit_with_zero
 }
 
 menus_full_screen_flag() {
@@ -27,24 +26,24 @@ menus_full_screen_flag() {
 menus_start_game 0
 e2e_wait_state "CMainMenu window"
 menus_check_menu menus-fs-1-windowed
-menus_click $FULL_SCREEN_BUTTON
+e2e_click $FULL_SCREEN_BUTTON
 e2e_wait_state "CMainMenu full 800x600"
-menus_expect_running "after switching to full screen"
+e2e_expect_running "after switching to full screen"
 menus_check_menu menus-fs-2-full-screen
 menus_quit
-[ "$(menus_full_screen_flag)" = "1" ] || menus_fail "full screen was not kept in the settings"
+[ "$(menus_full_screen_flag)" = "1" ] || e2e_fail "full screen was not kept in the settings"
 
 # The next start goes straight to full screen; its intro frame stands for
 # five seconds.
 menus_start_game 5000
 e2e_wait_state "CIntroScreen full 800x600"
-menus_wait_picture "the intro picture in full screen" menus_shows_intro menus-fs-3-intro-full-screen
+e2e_wait_picture "the intro picture in full screen" menus_shows_intro menus-fs-3-intro-full-screen
 e2e_wait_state "CMainMenu full 800x600"
 menus_check_menu menus-fs-4-started-full-screen
-menus_click $FULL_SCREEN_BUTTON
+e2e_click $FULL_SCREEN_BUTTON
 e2e_wait_state "CMainMenu window"
-menus_expect_running "after switching back to a window"
+e2e_expect_running "after switching back to a window"
 menus_check_menu menus-fs-5-back-to-window
 menus_quit
-[ "$(menus_full_screen_flag)" = "0" ] || menus_fail "the window was not restored"
+[ "$(menus_full_screen_flag)" = "0" ] || e2e_fail "the window was not restored"
 echo "PASS: full screen and back without losing the picture"

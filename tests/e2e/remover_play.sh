@@ -16,22 +16,6 @@ DATA="$E2E_DIR/data"
 SETTINGS_KEY="52kq781w"
 SAVE_KEY="zq71w"
 
-fail() { e2e_fail "$@"; }
-running() { e2e_expect_running "$1"; }
-below() { e2e_below "$1" "$2"; }
-
-shot() {
-    mkdir -p "$E2E_SHOTS"
-    import -window "$E2E_WINDOW" "$E2E_SHOTS/$1.png" 2>/dev/null || fail "no screenshot $1"
-}
-
-# Normalised RMSE of one region (WxH+X+Y) of two pictures.
-rmse() {
-    convert "$1" -crop "$3" +repage "$E2E_DIR/a.png"
-    convert "$2" -crop "$3" +repage "$E2E_DIR/b.png"
-    e2e_rmse "$E2E_DIR/a.png" "$E2E_DIR/b.png"
-}
-
 # A picture of the asset tree at the window's size.
 reference() {
     local out="$E2E_DIR/ref_$(echo "$1" | tr / _).png"
@@ -39,37 +23,10 @@ reference() {
     echo "$out"
 }
 
-# Takes shot $1 until region $3 of it is closer than $4 to picture $2.
-looks_like() {
-    shot "$1"
-    MEASURE=$(rmse "$E2E_SHOTS/$1.png" "$2" "$3")
-    below "$MEASURE" "$4"
-}
-
-# ... or until it differs from it by more than $4.
-differs_from() {
-    shot "$1"
-    MEASURE=$(rmse "$E2E_SHOTS/$1.png" "$2" "$3")
-    below "$4" "$MEASURE"
-}
-
-# Waits for a picture check (looks_like or differs_from and its arguments).
-picture() {
-    local what="$1"
-    shift
-    local deadline=$((SECONDS + E2E_TIMEOUT))
-    MEASURE=
-    until "$@"; do
-        running "waiting for $what"
-        [ $SECONDS -ge $deadline ] && fail "$what (RMSE ${MEASURE:-none}, shot $2)"
-        sleep 0.2
-    done
-}
-
 # Waits until a region of the window shows what the asset picture shows
 # there: wait_for <shot> <asset> <region>.
 wait_for() {
-    picture "$1 to show" looks_like "$1" "$(reference "$2")" "$3" 0.06
+    e2e_wait_picture "$1 to show" e2e_looks_like "$1" "$(reference "$2")" 0.06 "$3"
 }
 
 # Waits until a region stops changing between looks, then a little more:
@@ -78,24 +35,17 @@ wait_for() {
 # done. wait_still <shot> <region>
 wait_still() {
     local name="$1" calm=0 deadline=$((SECONDS + E2E_TIMEOUT))
-    shot "$name"
+    e2e_window_shot "$name"
     while [ $calm -lt 2 ]; do
         sleep 0.3
-        running "waiting for $name to settle"
+        e2e_expect_running "waiting for $name to settle"
         mv "$E2E_SHOTS/$name.png" "$E2E_DIR/previous.png"
-        shot "$name"
-        MEASURE=$(rmse "$E2E_DIR/previous.png" "$E2E_SHOTS/$name.png" "$2")
-        if below "$MEASURE" 0.08; then calm=$((calm + 1)); else calm=0; fi
-        [ $SECONDS -ge $deadline ] && fail "$name does not settle (RMSE $MEASURE)"
+        e2e_window_shot "$name"
+        E2E_MEASURE=$(e2e_rmse "$E2E_DIR/previous.png" "$E2E_SHOTS/$name.png" "$2")
+        if e2e_below "$E2E_MEASURE" 0.08; then calm=$((calm + 1)); else calm=0; fi
+        [ $SECONDS -ge $deadline ] && e2e_fail "$name does not settle (RMSE $E2E_MEASURE)"
     done
     sleep 1.5
-}
-
-# A click as a player makes it: the pointer comes to rest, then the button.
-click() {
-    xdotool mousemove --window "$E2E_WINDOW" "$1" "$2"
-    sleep 0.2
-    xdotool click 1
 }
 
 # A click or a key that leads to another screen or dialog: waits until the
@@ -105,14 +55,14 @@ to() {
     shift
     mark=$(e2e_state_mark)
     case "$1" in
-    click) click "$2" "$3" ;;
+    click) e2e_click_at "$2" "$3" ;;
     key) e2e_key "$2" ;;
     esac
     e2e_wait_state "$state" "$mark"
 }
 
 # Away from every button, so that none shows its hover picture.
-rest() { xdotool mousemove --window "$E2E_WINDOW" 720 580; sleep "${1:-0.5}"; }
+rest() { e2e_move 720 580; sleep "${1:-0.5}"; }
 
 MAIN_TITLE="mui/main/main_bg.jpg 440x100+170+30"
 MENU_TITLE="mui/remover/menu_bg.jpg 400x60+200+50"
@@ -146,14 +96,14 @@ start() {
 start 01-main-menu
 to CGameMenu click $REMOVER
 wait_for 02-remover-menu $MENU_TITLE
-[ -e "$DATA/remover.sav" ] && fail "a saved game exists before any game"
+[ -e "$DATA/remover.sav" ] && e2e_fail "a saved game exists before any game"
 
 to CRemoverNewGameDialog click $NEW_GAME
-shot 03-new-game-dialog
-click 130 320   # Medium Field
-click 490 320   # Medium
+e2e_window_shot 03-new-game-dialog
+e2e_click_at 130 320   # Medium Field
+e2e_click_at 490 320   # Medium
 sleep 0.5
-shot 04-medium-field-medium
+e2e_window_shot 04-medium-field-medium
 to CRemoverGameScreen click 295 450   # OK
 wait_for 05-game-dealt $GAME_CAPTION
 rest
@@ -165,13 +115,13 @@ wait_still 05-game-dealt "$BOARD"
 GROUND=$(reference mui/remover/game_bg.jpg)
 read -r left right <<<"$(convert "$GROUND" -crop 170x1+0+300 +repage -colorspace gray -depth 8 txt:- |
     awk -F'[ ,:()]+' 'NR > 1 && $4 > 90 { if (first == "") first = $1; last = $1 } END { print first, last }')"
-[ -n "$left" ] && [ "$right" -gt $((left + 40)) ] || fail "no slot for the brick column in the game's ground"
+[ -n "$left" ] && [ "$right" -gt $((left + 40)) ] || e2e_fail "no slot for the brick column in the game's ground"
 for edge in $((left - 1)) $((right - 2)); do
-    below "$(rmse "$E2E_SHOTS/05-game-dealt.png" "$GROUND" 4x390+$edge+128)" 0.12 \
-        || fail "the brick column crosses the edge of its slot at x $edge"
+    e2e_below "$(e2e_rmse "$E2E_SHOTS/05-game-dealt.png" "$GROUND" 4x390+$edge+128)" 0.12 \
+        || e2e_fail "the brick column crosses the edge of its slot at x $edge"
 done
-below 0.08 "$(rmse "$E2E_SHOTS/05-game-dealt.png" "$GROUND" $((right - left - 6))x390+$((left + 3))+128)" \
-    || fail "no brick column in its slot"
+e2e_below 0.08 "$(e2e_rmse "$E2E_SHOTS/05-game-dealt.png" "$GROUND" $((right - left - 6))x390+$((left + 3))+128)" \
+    || e2e_fail "no brick column in its slot"
 
 # The odd cells start empty and refills never aim at them: turns of four,
 # three and two bricks, with clicks to spare for cells that blockers took
@@ -179,27 +129,27 @@ below 0.08 "$(rmse "$E2E_SHOTS/05-game-dealt.png" "$GROUND" $((right - left - 6)
 # counts once per half second, so the clicks are a little slower than that.
 for c in "1 0" "3 0" "5 0" "7 0" "0 3" "2 3" "4 3" "6 3" "8 3" "10 3" "1 6" "3 6" "5 6" "7 6" "9 6" \
          "0 9" "2 9" "4 9" "6 9" "8 9"; do
-    click $(cell $c)
+    e2e_click_at $(cell $c)
     sleep 0.7
 done
 rest
 wait_still 06-turns-played "$BOARD"
-below 0.05 "$(rmse "$E2E_SHOTS/05-game-dealt.png" "$E2E_SHOTS/06-turns-played.png" "$BOARD")" \
-    || fail "the placed bricks do not show on the board"
+e2e_below 0.05 "$(e2e_rmse "$E2E_SHOTS/05-game-dealt.png" "$E2E_SHOTS/06-turns-played.png" "$BOARD")" \
+    || e2e_fail "the placed bricks do not show on the board"
 
 CONTINUE_AREA="240x40+280+275"
 to CGameMenu key Escape
 rest
-picture "Continue for the paused game" differs_from 07-paused "$E2E_SHOTS/02-remover-menu.png" $CONTINUE_AREA 0.05
+e2e_wait_picture "Continue for the paused game" e2e_differs 07-paused "$E2E_SHOTS/02-remover-menu.png" 0.05 $CONTINUE_AREA
 to "CMainMenu window" click $MAIN_MENU
 wait_for 08-main-menu-again $MAIN_TITLE
-[ -s "$DATA/remover.sav" ] || fail "leaving the menu saved no game"
-[ "$(value_of "$DATA/remover.sav" $SAVE_KEY f_m_width_bricks)" = 11 ] || fail "the saved board is not the medium one"
-[ "$(value_of "$DATA/remover.sav" $SAVE_KEY m_start_colors_count)" = 5 ] || fail "the saved game is not of medium difficulty"
+[ -s "$DATA/remover.sav" ] || e2e_fail "leaving the menu saved no game"
+[ "$(value_of "$DATA/remover.sav" $SAVE_KEY f_m_width_bricks)" = 11 ] || e2e_fail "the saved board is not the medium one"
+[ "$(value_of "$DATA/remover.sav" $SAVE_KEY m_start_colors_count)" = 5 ] || e2e_fail "the saved game is not of medium difficulty"
 turns=$(value_of "$DATA/remover.sav" $SAVE_KEY p_m_turns_count)
-[ "${turns:-0}" -ge 3 ] || fail "fewer than two turns were played (turn counter $turns)"
-[ "$(value_of "$DATA/remover.cfg" $SETTINGS_KEY remover_last_size)" = 1 ] || fail "the chosen size is not kept"
-[ "$(value_of "$DATA/remover.cfg" $SETTINGS_KEY remover_last_difficult)" = 1 ] || fail "the chosen difficulty is not kept"
+[ "${turns:-0}" -ge 3 ] || e2e_fail "fewer than two turns were played (turn counter $turns)"
+[ "$(value_of "$DATA/remover.cfg" $SETTINGS_KEY remover_last_size)" = 1 ] || e2e_fail "the chosen size is not kept"
+[ "$(value_of "$DATA/remover.cfg" $SETTINGS_KEY remover_last_difficult)" = 1 ] || e2e_fail "the chosen difficulty is not kept"
 
 to CGameMenu click $REMOVER
 wait_for 09-remover-menu-again $MENU_TITLE
@@ -207,16 +157,16 @@ to CRemoverGameScreen click $CONTINUE
 wait_for 10-resumed $GAME_CAPTION
 rest
 wait_still 10-resumed "$BOARD"
-same=$(rmse "$E2E_SHOTS/06-turns-played.png" "$E2E_SHOTS/10-resumed.png" "$BOARD")
-other=$(rmse "$E2E_SHOTS/05-game-dealt.png" "$E2E_SHOTS/10-resumed.png" "$BOARD")
-below "$same" 0.05 || fail "Continue did not resume the same board (RMSE $same)"
-below "$same" "$other" || fail "the resumed board looks more like the dealt one ($same, $other)"
+same=$(e2e_rmse "$E2E_SHOTS/06-turns-played.png" "$E2E_SHOTS/10-resumed.png" "$BOARD")
+other=$(e2e_rmse "$E2E_SHOTS/05-game-dealt.png" "$E2E_SHOTS/10-resumed.png" "$BOARD")
+e2e_below "$same" 0.05 || e2e_fail "Continue did not resume the same board (RMSE $same)"
+e2e_below "$same" "$other" || e2e_fail "the resumed board looks more like the dealt one ($same, $other)"
 
 # --- A group of four removed. ----------------------------------------------
 to CGameMenu key Escape
 to "CMainMenu window" click $MAIN_MENU
 wait_for 11-main-menu $MAIN_TITLE
-"$FILES" one-group "$DATA/remover.sav" 500 || fail "cannot prepare the group"
+"$FILES" one-group "$DATA/remover.sav" 500 || e2e_fail "cannot prepare the group"
 to CGameMenu click $REMOVER
 wait_for 12-remover-menu $MENU_TITLE
 to CRemoverGameScreen click $CONTINUE
@@ -229,36 +179,36 @@ ROW="164x41+216+116"
 read -r x y <<<"$(cell 4 1)"
 removed=
 for attempt in 1 2 3; do
-    xdotool mousemove --window "$E2E_WINDOW" "$x" "$y"
+    e2e_move "$x" "$y"
     sleep 1
-    shot 13-fourth-brick-aimed
+    e2e_window_shot 13-fourth-brick-aimed
     xdotool click 1
     sleep 0.9
-    shot 13-group-selected
+    e2e_window_shot 13-group-selected
     rest
     wait_still 14-group-removed "$BOARD"
-    if below 0.12 "$(rmse "$E2E_SHOTS/12-three-in-a-row.png" "$E2E_SHOTS/14-group-removed.png" $ROW)"; then
+    if e2e_below 0.12 "$(e2e_rmse "$E2E_SHOTS/12-three-in-a-row.png" "$E2E_SHOTS/14-group-removed.png" $ROW)"; then
         removed=1
         break
     fi
 done
-[ -n "$removed" ] || fail "the group did not leave the board"
+[ -n "$removed" ] || e2e_fail "the group did not leave the board"
 to CGameMenu key Escape
 to "CMainMenu window" click $MAIN_MENU
 wait_for 15-main-menu $MAIN_TITLE
-[ "$(value_of "$DATA/remover.sav" $SAVE_KEY p_m_score)" = 510 ] || fail "the group of four did not score 10"
+[ "$(value_of "$DATA/remover.sav" $SAVE_KEY p_m_score)" = 510 ] || e2e_fail "the group of four did not score 10"
 for x in 1 2 3 4; do
-    [ "$(value_of "$DATA/remover.sav" $SAVE_KEY f_color$x-1)" = "-1 0 0 0" ] || fail "cell $x-1 kept its brick"
+    [ "$(value_of "$DATA/remover.sav" $SAVE_KEY f_color$x-1)" = "-1 0 0 0" ] || e2e_fail "cell $x-1 kept its brick"
 done
 
 to CExitWnd key Escape
 wait_for 16-exit-window $EXIT_PICTURE
-click 400 537   # Quit Game
+e2e_click_at 400 537   # Quit Game
 e2e_wait_exit 30
-[ "$E2E_STATUS" -eq 0 ] || fail "exit code $E2E_STATUS"
+[ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit code $E2E_STATUS"
 
 # --- Second run: the last brick ends the game. -----------------------------
-"$FILES" nearly-full "$DATA/remover.sav" 11 5 4321 || fail "cannot prepare the last move"
+"$FILES" nearly-full "$DATA/remover.sav" 11 5 4321 || e2e_fail "cannot prepare the last move"
 start 20-main-menu
 to CGameMenu click $REMOVER
 wait_for 21-remover-menu $MENU_TITLE
@@ -267,18 +217,18 @@ wait_for 22-one-cell-free $GAME_CAPTION
 rest
 wait_still 22-one-cell-free "$BOARD"
 read -r x y <<<"$(cell 0 0)"
-xdotool mousemove --window "$E2E_WINDOW" "$x" "$y"
+e2e_move "$x" "$y"
 sleep 1
-shot 22-one-cell-free
+e2e_window_shot 22-one-cell-free
 # Once the cell is taken, a repeated click finds it occupied and does
 # nothing, so a click lost to a slow machine is simply made again.
 for attempt in 1 2 3; do
     xdotool click 1
     sleep 1
-    shot 23-board-full
+    e2e_window_shot 23-board-full
     deadline=$((SECONDS + E2E_TIMEOUT / 3))
     until e2e_state_is CGameOverDialog; do
-        running "after the last brick"
+        e2e_expect_running "after the last brick"
         [ $SECONDS -ge $deadline ] && continue 2
         sleep 0.2
     done
@@ -286,62 +236,60 @@ for attempt in 1 2 3; do
 done
 e2e_wait_state CGameOverDialog
 wait_for 24-game-over $DIALOG_FOOT
-picture "the box for a ranking score's name" differs_from 24-game-over \
-    "$(reference mui/common/dialog_back.jpg)" 400x50+200+325 0.1
+e2e_wait_picture "the box for a ranking score's name" e2e_differs 24-game-over "$(reference mui/common/dialog_back.jpg)" 0.1 400x50+200+325
 # The name is typed straight away, as a player does, without a click on
 # the box first.
 xdotool type --delay 60 "Tester Q"
-picture "the typed name" differs_from 25-name-typed "$E2E_SHOTS/24-game-over.png" 400x50+200+325 0.05
+e2e_wait_picture "the typed name" e2e_differs 25-name-typed "$E2E_SHOTS/24-game-over.png" 0.05 400x50+200+325
 to CGameMenu key Return
 rest
-picture "the menu without Continue" looks_like 26-menu-after-game "$E2E_SHOTS/02-remover-menu.png" $CONTINUE_AREA \
-    "$(rmse "$E2E_SHOTS/07-paused.png" "$E2E_SHOTS/02-remover-menu.png" $CONTINUE_AREA)"
+e2e_wait_picture "the menu without Continue" e2e_looks_like 26-menu-after-game "$E2E_SHOTS/02-remover-menu.png" \
+    "$(e2e_rmse "$E2E_SHOTS/07-paused.png" "$E2E_SHOTS/02-remover-menu.png" $CONTINUE_AREA)" $CONTINUE_AREA
 
 # Top 7 opens on the first table; the medium field at medium difficulty is
 # the fifth.
 to CTop7Dialog click $TOP7
 wait_for 27-top7-first $DIALOG_FOOT
 for page in 2 3 4 5; do
-    click 715 115
+    e2e_click_at 715 115
     sleep 0.3
 done
-picture "the entry in the table of the game" differs_from 28-top7-medium-medium \
-    "$E2E_SHOTS/27-top7-first.png" 500x40+150+135 0.02
+e2e_wait_picture "the entry in the table of the game" e2e_differs 28-top7-medium-medium "$E2E_SHOTS/27-top7-first.png" 0.02 500x40+150+135
 to CGameMenu click 515 537   # Close
 
 # Options: the next skin, full music volume, autosave off.
 to COptionsDialog click $OPTIONS
-picture "the options" differs_from 29-options "$E2E_SHOTS/26-menu-after-game.png" 500x300+150+150 0.1
-click 660 340
-click 685 465
-click 140 160
-picture "another skin in the preview" differs_from 30-options-changed "$E2E_SHOTS/29-options.png" 480x60+180+310 0.02
+e2e_wait_picture "the options" e2e_differs 29-options "$E2E_SHOTS/26-menu-after-game.png" 0.1 500x300+150+150
+e2e_click_at 660 340
+e2e_click_at 685 465
+e2e_click_at 140 160
+e2e_wait_picture "another skin in the preview" e2e_differs 30-options-changed "$E2E_SHOTS/29-options.png" 0.02 480x60+180+310
 to CGameMenu click 400 548   # Close
 
 # Help: every page once.
 to CHelpDialog click $HELP
-picture "the help" differs_from 31-help-1 "$E2E_SHOTS/26-menu-after-game.png" 500x300+150+150 0.1
-click 655 553
-picture "the second help page" differs_from 32-help-2 "$E2E_SHOTS/31-help-1.png" 700x400+50+100 0.02
-click 655 553
-picture "the third help page" differs_from 33-help-3 "$E2E_SHOTS/32-help-2.png" 700x400+50+100 0.02
+e2e_wait_picture "the help" e2e_differs 31-help-1 "$E2E_SHOTS/26-menu-after-game.png" 0.1 500x300+150+150
+e2e_click_at 655 553
+e2e_wait_picture "the second help page" e2e_differs 32-help-2 "$E2E_SHOTS/31-help-1.png" 0.02 700x400+50+100
+e2e_click_at 655 553
+e2e_wait_picture "the third help page" e2e_differs 33-help-3 "$E2E_SHOTS/32-help-2.png" 0.02 700x400+50+100
 to CGameMenu click 400 553   # Close
 rest
-picture "the menu after the dialogs" looks_like 34-menu-after-dialogs "$E2E_SHOTS/26-menu-after-game.png" \
-    500x300+150+150 0.1
+e2e_wait_picture "the menu after the dialogs" e2e_looks_like 34-menu-after-dialogs \
+    "$E2E_SHOTS/26-menu-after-game.png" 0.1 500x300+150+150
 
 to "CMainMenu window" click $MAIN_MENU
 wait_for 35-main-menu $MAIN_TITLE
-[ -e "$DATA/remover.sav" ] && fail "the ended game is still saved"
-table=$("$FILES" table "$DATA/scores111.tab") || fail "no table for the medium field at medium difficulty"
-printf '%s\n' "$table" | grep -q "^Tester Q	4321$" || fail "the name is not in the table: $table"
-[ "$(value_of "$DATA/remover.cfg" $SETTINGS_KEY m_autosave)" = 0 ] || fail "autosave off was not kept"
+[ -e "$DATA/remover.sav" ] && e2e_fail "the ended game is still saved"
+table=$("$FILES" table "$DATA/scores111.tab") || e2e_fail "no table for the medium field at medium difficulty"
+printf '%s\n' "$table" | grep -q "^Tester Q	4321$" || e2e_fail "the name is not in the table: $table"
+[ "$(value_of "$DATA/remover.cfg" $SETTINGS_KEY m_autosave)" = 0 ] || e2e_fail "autosave off was not kept"
 skin=$(value_of "$DATA/remover.cfg" $SETTINGS_KEY m_current_skin)
-[ "${skin:-0}" != 0 ] || fail "the chosen skin was not kept"
+[ "${skin:-0}" != 0 ] || e2e_fail "the chosen skin was not kept"
 
 to CExitWnd key Escape
 wait_for 36-exit-window $EXIT_PICTURE
-click 400 537   # Quit Game
+e2e_click_at 400 537   # Quit Game
 e2e_wait_exit 30
-[ "$E2E_STATUS" -eq 0 ] || fail "exit code $E2E_STATUS"
+[ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit code $E2E_STATUS"
 echo "PASS: new game, turns, leave and resume, a group removed, the end, the name in Top 7, options, help, exit"

@@ -22,19 +22,6 @@ capture_reaches() {
     [ "$(capture_size)" -ge "$1" ]
 }
 
-# The thumbnail of the hovered kind below the title: proof that the program
-# has taken the hover before the click comes.
-window_shot() {
-    mkdir -p "$E2E_SHOTS"
-    import -window "$E2E_WINDOW" "$E2E_SHOTS/$1.png"
-}
-
-hover_shown() {
-    window_shot sound_capture-hover
-    convert "$E2E_SHOTS/sound_capture-before-hover.png" -crop 280x200+260+325 +repage "$E2E_DIR/a.png"
-    convert "$E2E_SHOTS/sound_capture-hover.png" -crop 280x200+260+325 +repage "$E2E_DIR/b.png"
-    e2e_below 0.08 "$(e2e_rmse "$E2E_DIR/a.png" "$E2E_DIR/b.png")"
-}
 
 e2e_start_game
 e2e_wait_window
@@ -42,11 +29,13 @@ e2e_wait_state "CMainMenu window"
 # Whatever the device took before the music started (while loading, slow on
 # a busy machine) must stay a small part of the whole capture.
 before_music=$(capture_size)
-xdotool mousemove --window "$E2E_WINDOW" 400 100
-window_shot sound_capture-before-hover
-# The first button of the main menu, in window coordinates.
-xdotool mousemove --window "$E2E_WINDOW" 128 189
-e2e_wait_until "the hover to show its thumbnail" "$E2E_TIMEOUT" hover_shown
+e2e_move 400 100
+e2e_window_shot sound_capture-before-hover
+# The first button of the main menu: the thumbnail of the hovered kind below
+# the title is proof that the program has taken the hover before the click.
+e2e_move 128 189
+e2e_wait_picture "the hover to show its thumbnail" e2e_differs sound_capture-hover \
+    "$E2E_SHOTS/sound_capture-before-hover.png" 0.08 280x200+260+325
 # The two sounds a moment apart, so that each stands on its own.
 sleep 0.5
 xdotool click 1

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/files/CTempDir.h"
+
 #include <GL/gl.h>
 
 #include <unistd.h>
@@ -111,12 +113,7 @@ TEST_F(CAppWindowDisplayTest, DraggingMovesTheWindowByTheRequestedOffset)
 
 TEST_F(CAppWindowDisplayTest, LeavingInFullScreenStoresTheOriginAndTheStartSize)
 {
-    char pattern[] = "/tmp/mw_fs_XXXXXX";
-    ASSERT_NE(nullptr, mkdtemp(pattern));
-    const std::string dir = pattern;
-    char cwd[4096];
-    ASSERT_NE(nullptr, getcwd(cwd, sizeof(cwd)));
-    ASSERT_EQ(0, chdir(dir.c_str()));
+    CTempDir dir(CTempDir::kEnter);
     ASSERT_EQ(0, system("mkdir -p dat data && echo 'gameurl a' > dat/param.txt"));
     bool full = false;
     {
@@ -149,8 +146,6 @@ TEST_F(CAppWindowDisplayTest, LeavingInFullScreenStoresTheOriginAndTheStartSize)
     }
     CConfigFile stored;
     const bool loaded = stored.Load("data/dx.cfg", true, CGeneralSettings::kKey, 3);
-    ASSERT_EQ(0, chdir(cwd));
-    ASSERT_EQ(0, system(("rm -rf '" + dir + "'").c_str()));
     if (!full)
         GTEST_SKIP() << "the display refused full screen";
     ASSERT_TRUE(loaded);

@@ -30,35 +30,26 @@ public:
 };
 }
 
-TEST(CDialog, WindowPixelMapsIntoTheDialogsLogicalCorner)
+TEST(CDialog, WindowPixelsMapIntoTheDialogTruncatedAndZeroSizesOneToOne)
 {
-    CTestDialog dialog;
-    dialog.SetLogicalSize(800, 600);
-    dialog.SetPosition(100, 50);
-    int x = 0, y = 0;
-    dialog.MapToDialog(512, 384, 1024, 768, x, y);
-    EXPECT_EQ(300, x);
-    EXPECT_EQ(250, y);
-}
-
-TEST(CDialog, MappingTruncatesTowardsZero)
-{
-    CTestDialog dialog;
-    dialog.SetLogicalSize(800, 600);
-    int x = 0, y = 0;
-    dialog.MapToDialog(1023, 767, 1024, 768, x, y);
-    EXPECT_EQ(799, x);
-    EXPECT_EQ(599, y);
-}
-
-TEST(CDialog, ZeroSizesMapOneToOneInsteadOfDividingByZero)
-{
-    CTestDialog dialog;
-    dialog.SetLogicalSize(0, 0);
-    int x = 0, y = 0;
-    dialog.MapToDialog(40, 30, 0, 0, x, y);
-    EXPECT_EQ(40, x);
-    EXPECT_EQ(30, y);
+    const struct
+    {
+        int logicalWidth, logicalHeight, left, top, x, y, windowWidth, windowHeight, dialogX, dialogY;
+    } cases[] = {
+        {800, 600, 100, 50, 512, 384, 1024, 768, 300, 250},
+        {800, 600, 0, 0, 1023, 767, 1024, 768, 799, 599},
+        {0, 0, 0, 0, 40, 30, 0, 0, 40, 30},
+    };
+    for (const auto& c : cases)
+    {
+        CTestDialog dialog;
+        dialog.SetLogicalSize(c.logicalWidth, c.logicalHeight);
+        dialog.SetPosition(c.left, c.top);
+        int x = 0, y = 0;
+        dialog.MapToDialog(c.x, c.y, c.windowWidth, c.windowHeight, x, y);
+        EXPECT_EQ(c.dialogX, x) << c.x;
+        EXPECT_EQ(c.dialogY, y) << c.y;
+    }
 }
 
 TEST(CDialog, ChildrenGetMappedPositions)

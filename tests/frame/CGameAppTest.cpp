@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
+#include <sys/stat.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <string>
 
 #include "engine/files/CFilePack.h"
 #include "engine/frame/CGameApp.h"
+#include "tests/files/CTempDir.h"
 
 namespace
 {
@@ -18,51 +16,25 @@ class CGameAppTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/mw_app_XXXXXX";
-        ASSERT_NE(nullptr, mkdtemp(pattern));
-        m_dir = pattern;
-        char cwd[4096];
-        ASSERT_NE(nullptr, getcwd(cwd, sizeof(cwd)));
-        m_old_dir = cwd;
-        ASSERT_EQ(0, chdir(m_dir.c_str()));
-        ASSERT_EQ(0, system("mkdir -p dat data"));
-    }
-    void TearDown() override
-    {
-        ASSERT_EQ(0, chdir(m_old_dir.c_str()));
-        const std::string command = "rm -rf '" + m_dir + "'";
-        ASSERT_EQ(0, system(command.c_str()));
-    }
-    static void WriteParams(const std::string& text)
-    {
-        std::ofstream out("dat/param.txt", std::ios::binary);
-        out << text;
+        ASSERT_EQ(0, mkdir("dat", 0755));
+        ASSERT_EQ(0, mkdir("data", 0755));
     }
 
-    std::string m_dir;
-    std::string m_old_dir;
+    CTempDir m_dir{CTempDir::kEnter};
 };
 }
 
-TEST(CGameAppAddress, PlainValueGetsTheWebScheme)
+TEST(CGameAppAddress, PlainValueGetsTheWebSchemeAndAMissingOneGivesNone)
 {
     EXPECT_EQ("http://example.org/game", CGameApp::MakeWebAddress("example.org/game"));
-}
-
-TEST(CGameAppAddress, ValueWithASchemeIsKept)
-{
     EXPECT_EQ("https://example.org", CGameApp::MakeWebAddress("https://example.org"));
-}
-
-TEST(CGameAppAddress, MissingValueGivesNoAddress)
-{
     EXPECT_EQ("", CGameApp::MakeWebAddress("0"));
     EXPECT_EQ("", CGameApp::MakeWebAddress(""));
 }
 
 TEST_F(CGameAppTest, ReadsTheTwoAddressesAndRegistersItself)
 {
-    WriteParams("gameurl example.org/game\nsiteurl example.org\n");
+    CTempDir::WriteText("dat/param.txt", "gameurl example.org/game\nsiteurl example.org\n");
     {
         CGameApp app;
         EXPECT_EQ(&app, CGameApp::Get());
@@ -92,24 +64,9 @@ TEST_F(CGameAppTest, MissingParameterFileThrowsTheMissingFileErrorAndLeavesNothi
     EXPECT_EQ(nullptr, CFilePack::GetAppPack());
 }
 
-TEST_F(CGameAppTest, WithoutSettingsFileTheDefaultsStand)
-{
-    WriteParams("gameurl a\n");
-    CGameApp app;
-    app.LoadSettings();
-    EXPECT_EQ(800, app.GetWindowWidth());
-    EXPECT_EQ(600, app.GetWindowHeight());
-    EXPECT_EQ(0, app.GetWindowX());
-    EXPECT_EQ(0, app.GetWindowY());
-    EXPECT_FALSE(app.IsFullScreenLoaded());
-    EXPECT_TRUE(app.IsSoundOn());
-    EXPECT_FALSE(app.IsAutosave());
-    EXPECT_EQ(100, app.GetMusicVolume());
-}
-
 TEST_F(CGameAppTest, SettingsSurviveASaveAndALoad)
 {
-    WriteParams("gameurl a\n");
+    CTempDir::WriteText("dat/param.txt", "gameurl a\n");
     {
         CGameApp app;
         app.SetWindowRect(30, 40, 1024, 768);
@@ -118,8 +75,7 @@ TEST_F(CGameAppTest, SettingsSurviveASaveAndALoad)
         app.SetMusicVolume(50);
         app.SaveSettings();
     }
-    std::ifstream written("data/dx.cfg", std::ios::binary);
-    ASSERT_TRUE(written.good());
+    ASSERT_TRUE(CTempDir::Exists("data/dx.cfg"));
     CGameApp app;
     app.LoadSettings();
     EXPECT_EQ(1024, app.GetWindowWidth());
@@ -133,11 +89,8 @@ TEST_F(CGameAppTest, SettingsSurviveASaveAndALoad)
 
 TEST_F(CGameAppTest, UnreadableSettingsFileLeavesTheDefaults)
 {
-    WriteParams("gameurl a\n");
-    {
-        std::ofstream out("data/dx.cfg", std::ios::binary);
-        out << "\x01\x02garbage that is not a scrambled store";
-    }
+    CTempDir::WriteText("dat/param.txt", "gameurl a\n");
+    CTempDir::WriteText("data/dx.cfg", "\x01\x02garbage that is not a scrambled store");
     CGameApp app;
     app.LoadSettings();
     EXPECT_EQ(800, app.GetWindowWidth());

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -22,121 +25,69 @@ protected:
 };
 }
 
-TEST_F(CScreenStackTest, SetScreenActivatesThenMakesCurrentAndKeepsTheOneBelow)
+TEST_F(CScreenStackTest, ScreensAndOverlaysAreActivatedClosedAndReportedInOrder)
 {
-    m_stack.SetScreen(&m_a);
-    m_stack.SetScreen(&m_b);
-    EXPECT_EQ((Log{"A.Activate", "B.Activate"}), m_log);
-    EXPECT_EQ(&m_b, m_stack.GetCurrentScreen());
-    EXPECT_EQ(2u, m_stack.GetScreenCount());
-}
-
-TEST_F(CScreenStackTest, OpeningAnOverlayActivatesItThenTheScreen)
-{
-    m_stack.SetScreen(&m_a);
-    m_log.clear();
-    m_stack.OpenOverlay(&m_d1);
-    EXPECT_EQ((Log{"D1.Activate", "A.Activate"}), m_log);
-    EXPECT_EQ(&m_d1, m_stack.GetTarget());
-}
-
-TEST_F(CScreenStackTest, DeferredOverlayCloseWaitsForTheNextUpdateThenTellsTheOwner)
-{
-    m_stack.SetScreen(&m_a);
-    m_stack.OpenOverlay(&m_d1);
-    m_log.clear();
-    m_d1.SetResult(1);
-    m_stack.CloseScreen(false);
-    EXPECT_EQ(1u, m_stack.GetOverlayCount());
-    EXPECT_TRUE(m_log.empty());
-    m_stack.Update(16.0f, true);
-    EXPECT_EQ(0u, m_stack.GetOverlayCount());
-    EXPECT_EQ((Log{"A.DialogClosed(1,D1)", "A.Update(16)"}), m_log);
-}
-
-TEST_F(CScreenStackTest, TwoDeferredClosesInOneFrameCloseOnlyTheNewest)
-{
-    m_stack.SetScreen(&m_a);
-    m_stack.OpenOverlay(&m_d1);
-    m_stack.OpenOverlay(&m_d2);
-    m_log.clear();
-    m_stack.CloseScreen(false);
-    m_stack.CloseScreen(false);
-    m_stack.Update(10.0f, true);
-    EXPECT_EQ(1u, m_stack.GetOverlayCount());
-    EXPECT_EQ((Log{"D1.DialogClosed(0,D2)", "D1.Update(10)"}), m_log);
-    m_log.clear();
-    m_stack.Update(10.0f, true);
-    EXPECT_EQ((Log{"D1.Update(10)"}), m_log);
-}
-
-TEST_F(CScreenStackTest, ClosingAScreenUncoversTheOneBelowWhichIsToldThenActivated)
-{
-    m_stack.SetScreen(&m_a);
-    m_stack.SetScreen(&m_b);
-    m_log.clear();
-    m_stack.CloseScreen(false);
-    m_stack.Update(5.0f, true);
-    EXPECT_EQ(&m_a, m_stack.GetCurrentScreen());
-    EXPECT_EQ((Log{"A.ScreenClosed(B)", "A.Activate", "A.Update(5)"}), m_log);
-}
-
-TEST_F(CScreenStackTest, ImmediateScreenCloseTellsAtOnce)
-{
-    m_stack.SetScreen(&m_a);
-    m_stack.SetScreen(&m_b);
-    m_log.clear();
-    m_stack.CloseScreen(true);
-    EXPECT_EQ((Log{"A.ScreenClosed(B)", "A.Activate"}), m_log);
-}
-
-TEST_F(CScreenStackTest, TheLastScreenNeverLeaves)
-{
-    m_stack.SetScreen(&m_a);
-    m_log.clear();
-    m_stack.CloseScreen(false);
-    m_stack.Update(1.0f, true);
-    m_stack.CloseScreen(true);
-    EXPECT_EQ(1u, m_stack.GetScreenCount());
-    EXPECT_EQ(&m_a, m_stack.GetCurrentScreen());
-    EXPECT_EQ((Log{"A.Update(1)"}), m_log);
-}
-
-TEST_F(CScreenStackTest, ImmediateOverlayCloseLeavesAtOnceButTheOwnerIsToldAtTheNextUpdate)
-{
-    m_stack.SetScreen(&m_a);
-    m_stack.OpenOverlay(&m_d1);
-    m_log.clear();
-    m_d1.SetResult(7);
-    m_stack.CloseScreen(true);
-    EXPECT_EQ(0u, m_stack.GetOverlayCount());
-    EXPECT_TRUE(m_log.empty());
-    m_stack.Update(2.0f, true);
-    EXPECT_EQ((Log{"A.DialogClosed(7,D1)", "A.Update(2)"}), m_log);
-}
-
-TEST_F(CScreenStackTest, TwoImmediateOverlayClosesAreBothReportedInOrder)
-{
-    m_stack.SetScreen(&m_a);
-    m_stack.OpenOverlay(&m_d1);
-    m_stack.OpenOverlay(&m_d2);
-    m_log.clear();
-    m_stack.CloseScreen(true);
-    m_stack.CloseScreen(true);
-    m_stack.Update(2.0f, false);
-    EXPECT_EQ((Log{"A.DialogClosed(0,D2)", "A.DialogClosed(0,D1)"}), m_log);
-}
-
-TEST_F(CScreenStackTest, ScreenClosedWhileAnOverlayNoticeWaitsIsStillReported)
-{
-    m_stack.SetScreen(&m_a);
-    m_stack.SetScreen(&m_b);
-    m_stack.OpenOverlay(&m_d1);
-    m_log.clear();
-    m_stack.CloseScreen(true);
-    m_stack.CloseScreen(false);
-    m_stack.Update(3.0f, true);
-    EXPECT_EQ((Log{"A.ScreenClosed(B)", "A.Activate", "A.DialogClosed(0,D1)", "A.Update(3)"}), m_log);
+    // Steps: sX set screen X, oX open overlay X, c / C close deferred /
+    // immediately, uN / iN update N ms while active / inactive, r render,
+    // kN key N, =N the newest overlay's result; "|" clears the log and "."
+    // checks that nothing was logged since.
+    const struct
+    {
+        const char* steps;
+        const char* log;
+    } cases[] = {
+        {"sA sB", "A.Activate B.Activate"},
+        {"sA | oD1", "D1.Activate A.Activate"},
+        {"sA oD1 | =1 c . u16", "A.DialogClosed(1,D1) A.Update(16)"},
+        {"sA oD1 | =7 C . u2", "A.DialogClosed(7,D1) A.Update(2)"},
+        {"sA oD1 oD2 | c c u10 u10", "D1.DialogClosed(0,D2) D1.Update(10) D1.Update(10)"},
+        {"sA oD1 oD2 | C C i2", "A.DialogClosed(0,D2) A.DialogClosed(0,D1)"},
+        {"sA oD1 | c i16", "A.DialogClosed(0,D1)"},
+        {"sA sB | c u5", "A.ScreenClosed(B) A.Activate A.Update(5)"},
+        {"sA sB | C", "A.ScreenClosed(B) A.Activate"},
+        {"sA sB oD1 | C c u3", "A.ScreenClosed(B) A.Activate A.DialogClosed(0,D1) A.Update(3)"},
+        {"sA | c u1 C u1", "A.Update(1) A.Update(1)"},   // the last screen never leaves
+        {"sA sB | k13 u4", "B.Key(13) B.Update(4)"},
+        {"sA sB oD1 oD2 | r", "B.Draw D1.Draw D2.Draw"},
+        {"| k27 C c u1 r", ""},
+    };
+    for (const auto& c : cases)
+    {
+        Log log;
+        std::map<std::string, std::unique_ptr<CFakeScreen>> screens;
+        CScreenStack stack;
+        CScreen* newest = nullptr;
+        std::istringstream steps(c.steps);
+        std::string step;
+        while (steps >> step)
+        {
+            const std::string arg = step.substr(1);
+            auto screen = [&]() {
+                auto& made = screens[arg];
+                if (!made)
+                    made = std::make_unique<CFakeScreen>(arg, log);
+                return made.get();
+            };
+            switch (step[0])
+            {
+            case 's': stack.SetScreen(screen()); break;
+            case 'o': stack.OpenOverlay(newest = screen()); break;
+            case 'c': stack.CloseScreen(false); break;
+            case 'C': stack.CloseScreen(true); break;
+            case 'u': stack.Update(std::stof(arg), true); break;
+            case 'i': stack.Update(std::stof(arg), false); break;
+            case 'r': stack.Render(); break;
+            case 'k': stack.OnKeyDown(std::stoi(arg)); break;
+            case '=': newest->SetResult(std::stoi(arg)); break;
+            case '|': log.clear(); break;
+            case '.': EXPECT_TRUE(log.empty()) << c.steps; break;
+            }
+        }
+        std::string joined;
+        for (const std::string& entry : log)
+            joined += (joined.empty() ? "" : " ") + entry;
+        EXPECT_EQ(joined, c.log) << c.steps;
+    }
 }
 
 TEST_F(CScreenStackTest, InputGoesOnlyToTheNewestOverlay)
@@ -155,37 +106,6 @@ TEST_F(CScreenStackTest, InputGoesOnlyToTheNewestOverlay)
     EXPECT_EQ((Log{"D2.Key(27)", "D2.Char(120)", "D2.Move(1,2)", "D2.LDown(3,4)", "D2.LUp(5,6)", "D2.RUp(7,8)",
                    "D2.Update(4)"}),
               m_log);
-}
-
-TEST_F(CScreenStackTest, WithoutOverlaysInputGoesToTheTopScreenOnly)
-{
-    m_stack.SetScreen(&m_a);
-    m_stack.SetScreen(&m_b);
-    m_log.clear();
-    m_stack.OnKeyDown(13);
-    m_stack.Update(4.0f, true);
-    EXPECT_EQ((Log{"B.Key(13)", "B.Update(4)"}), m_log);
-}
-
-TEST_F(CScreenStackTest, DrawsTheTopScreenThenOverlaysOldestFirst)
-{
-    m_stack.SetScreen(&m_a);
-    m_stack.SetScreen(&m_b);
-    m_stack.OpenOverlay(&m_d1);
-    m_stack.OpenOverlay(&m_d2);
-    m_log.clear();
-    m_stack.Render();
-    EXPECT_EQ((Log{"B.Draw", "D1.Draw", "D2.Draw"}), m_log);
-}
-
-TEST_F(CScreenStackTest, InactiveUpdateStillClosesAndNotifiesButUpdatesNothing)
-{
-    m_stack.SetScreen(&m_a);
-    m_stack.OpenOverlay(&m_d1);
-    m_log.clear();
-    m_stack.CloseScreen(false);
-    m_stack.Update(16.0f, false);
-    EXPECT_EQ((Log{"A.DialogClosed(0,D1)"}), m_log);
 }
 
 TEST_F(CScreenStackTest, F5AsksForTheNextTrackThenPassesThrough)
@@ -212,17 +132,6 @@ TEST_F(CScreenStackTest, RemoveScreenTellsNobody)
     EXPECT_FALSE(m_stack.RemoveScreen(&m_a));
     EXPECT_EQ(&m_b, m_stack.GetCurrentScreen());
     EXPECT_EQ(1u, m_stack.GetScreenCount());
-    EXPECT_TRUE(m_log.empty());
-}
-
-TEST_F(CScreenStackTest, EmptyStackIgnoresEverything)
-{
-    m_stack.OnKeyDown(27);
-    m_stack.CloseScreen(true);
-    m_stack.CloseScreen(false);
-    m_stack.Update(1.0f, true);
-    m_stack.Render();
-    EXPECT_EQ(nullptr, m_stack.GetTarget());
     EXPECT_TRUE(m_log.empty());
 }
 

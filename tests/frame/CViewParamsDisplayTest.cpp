@@ -88,17 +88,3 @@ TEST_F(CViewParamsDisplayTest, TransformTranslatesThenScales)
     EXPECT_FLOAT_EQ(0.06f, m[10]);
     EXPECT_FLOAT_EQ(-40.0f, m[14]);
 }
-
-TEST(CViewParams, DefaultsOfTheOneViewRecord)
-{
-    CViewParams view;
-    EXPECT_EQ(800, view.GetWidth());
-    EXPECT_EQ(600, view.GetHeight());
-    EXPECT_FLOAT_EQ(0.1f, view.GetNear());
-    EXPECT_FLOAT_EQ(90.0f, view.GetFar());
-    EXPECT_FLOAT_EQ(70.0f, view.GetFov());
-    EXPECT_FLOAT_EQ(1.0f, view.GetScale());
-    EXPECT_FLOAT_EQ(4.0f / 3.0f, view.GetAspect());
-    EXPECT_EQ(0.0f, view.GetTranslation().z);
-    EXPECT_EQ(1.0f, view.GetTranslation().w);
-}

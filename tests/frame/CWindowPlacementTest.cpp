@@ -4,57 +4,29 @@
 
 #include "engine/frame/CWindowPlacement.h"
 
-TEST(CWindowPlacement, ZeroPositionMeansCentred)
+TEST(CWindowPlacement, StoredPlaceIsKeptOnTheDesktopAndPulledInOrCentredOffIt)
 {
-    const SWindowPlace place = CWindowPlacement::Place(0, 0, 800, 600, 1920, 1080);
-    EXPECT_EQ(560, place.x);
-    EXPECT_EQ(240, place.y);
-}
-
-TEST(CWindowPlacement, StoredPositionOnTheDesktopIsKept)
-{
-    const SWindowPlace place = CWindowPlacement::Place(30, 40, 800, 600, 1920, 1080);
-    EXPECT_EQ(30, place.x);
-    EXPECT_EQ(40, place.y);
-}
-
-TEST(CWindowPlacement, MiddleBeyondTheRightEdgeHalvesThePosition)
-{
-    // 1024 <= 400 + 1500, so x is halved to 750.
-    const SWindowPlace place = CWindowPlacement::Place(1500, 10, 800, 600, 1024, 768);
-    EXPECT_EQ(750, place.x);
-    EXPECT_EQ(10, place.y);
-}
-
-TEST(CWindowPlacement, MiddleExactlyOnTheEdgeIsPulledIn)
-{
-    const SWindowPlace place = CWindowPlacement::Place(624, 468, 800, 600, 1024, 768);
-    EXPECT_EQ(312, place.x);
-    EXPECT_EQ(234, place.y);
-}
-
-TEST(CWindowPlacement, WindowStillOffTheDesktopAfterHalvingIsCentred)
-{
-    const SWindowPlace place = CWindowPlacement::Place(5000, 4000, 800, 600, 1024, 768);
-    EXPECT_EQ(112, place.x);
-    EXPECT_EQ(84, place.y);
-}
-
-TEST(CWindowPlacement, WindowWhollyLeftOrAboveTheDesktopIsCentred)
-{
-    const SWindowPlace left = CWindowPlacement::Place(-900, 100, 800, 600, 1024, 768);
-    EXPECT_EQ(112, left.x);
-    EXPECT_EQ(84, left.y);
-    const SWindowPlace above = CWindowPlacement::Place(100, -700, 800, 600, 1024, 768);
-    EXPECT_EQ(112, above.x);
-    EXPECT_EQ(84, above.y);
-}
-
-TEST(CWindowPlacement, PartlyVisibleWindowStaysWhereItWas)
-{
-    const SWindowPlace place = CWindowPlacement::Place(-200, 100, 800, 600, 1024, 768);
-    EXPECT_EQ(-200, place.x);
-    EXPECT_EQ(100, place.y);
+    const struct
+    {
+        const char* name;
+        int x, y, width, height, desktopWidth, desktopHeight;
+        int placedX, placedY;
+    } cases[] = {
+        {"zero means centred", 0, 0, 800, 600, 1920, 1080, 560, 240},
+        {"on the desktop", 30, 40, 800, 600, 1920, 1080, 30, 40},
+        {"middle beyond the right edge halves x", 1500, 10, 800, 600, 1024, 768, 750, 10},
+        {"middle exactly on the edge", 624, 468, 800, 600, 1024, 768, 312, 234},
+        {"still off after halving", 5000, 4000, 800, 600, 1024, 768, 112, 84},
+        {"wholly left", -900, 100, 800, 600, 1024, 768, 112, 84},
+        {"wholly above", 100, -700, 800, 600, 1024, 768, 112, 84},
+        {"partly visible", -200, 100, 800, 600, 1024, 768, -200, 100},
+    };
+    for (const auto& c : cases)
+    {
+        const SWindowPlace place = CWindowPlacement::Place(c.x, c.y, c.width, c.height, c.desktopWidth, c.desktopHeight);
+        EXPECT_EQ(place.x, c.placedX) << c.name;
+        EXPECT_EQ(place.y, c.placedY) << c.name;
+    }
 }
 
 TEST(CWindowPlacement, StoredSizeIsCutToTheDesktopAndStaysOnIt)

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
+#include <sstream>
+#include <string>
 
 #include "engine/frame/CAppWindow.h"
 #include "engine/widgets/CButton.h"
@@ -33,16 +36,25 @@ protected:
         m_resources.AddConfig("mui/menu.txt", "main_menu");
         m_resources.AddTexture("pics/wide.tga", "m_quit_game_btn", false, true);
         m_resources.AddTexture("pics/back.tga", "m_exit_wnd", false, false);
+        m_window.SetScreen(&m_owner);
+        Reopen();
+    }
+
+    ~CExitWndTest() override { m_window.GetStack().DropOverlays(); }
+
+    // A fresh window over the owner, nothing reported yet.
+    void Reopen()
+    {
+        m_window.GetStack().DropOverlays();
+        m_owner.m_results.clear();
+        m_owner.m_dialogs.clear();
         m_exit = std::make_unique<CExitWnd>(m_resources);
         m_exit->SetLogicalSize(800, 600);
         m_exit->SetShade(true);
         m_exit->SetPanelVisible(false);
-        m_window.SetScreen(&m_owner);
         m_window.OpenOverlay(m_exit.get());
         m_exit->SetResult(-1);
     }
-
-    ~CExitWndTest() override { m_window.GetStack().DropOverlays(); }
 
     void Click(int x, int y)
     {
@@ -75,60 +87,51 @@ TEST_F(CExitWndTest, ButtonIsPlacedFromTheMainMenuLayout)
     EXPECT_FLOAT_EQ(60.0f, button->GetHeight());
 }
 
-TEST_F(CExitWndTest, ButtonGivesResultOneAndClosesAtTheNextUpdate)
+TEST_F(CExitWndTest, ButtonQuitsAndThePictureOrEnterOpensThePageOnceAtTheNextUpdate)
 {
-    ClickButton();
-    EXPECT_EQ(CExitWnd::RESULT_QUIT, m_exit->GetResult());
-    EXPECT_TRUE(CloseRequested());
-    m_window.GetStack().Update(16.0f, true);
-    EXPECT_EQ(0u, m_window.GetStack().GetOverlayCount());
-    EXPECT_EQ((std::vector<int>{1}), m_owner.m_results);
-    EXPECT_EQ(m_exit.get(), m_owner.m_dialogs[0]);
-}
-
-TEST_F(CExitWndTest, ReleaseOverThePictureAfterTheButtonStillQuits)
-{
-    // The button fires on the press; the release that follows lands on the
-    // picture before the window has gone.
-    m_exit->OnLButtonDown(CMenuTestFiles::kExitButtonX + 10, CMenuTestFiles::kExitButtonY + 10, 1);
-    m_exit->OnLButtonUp(400, 300, 0);
-    EXPECT_EQ(CExitWnd::RESULT_QUIT, m_exit->GetResult());
-    m_window.GetStack().Update(16.0f, true);
-    EXPECT_EQ((std::vector<int>{1}), m_owner.m_results);
-}
-
-TEST_F(CExitWndTest, ClickOnThePictureGivesResultZero)
-{
-    Click(400, 300);
-    EXPECT_EQ(CExitWnd::RESULT_OPEN_PAGE, m_exit->GetResult());
-    EXPECT_TRUE(m_exit->IsClosing());
-    EXPECT_TRUE(CloseRequested());
-}
-
-TEST_F(CExitWndTest, PressAnywhereArmsAReleaseInsideThePicture)
-{
-    m_exit->OnLButtonDown(5, 590, 1);
-    m_exit->OnLButtonUp(100, 100, 0);
-    EXPECT_EQ(CExitWnd::RESULT_OPEN_PAGE, m_exit->GetResult());
-}
-
-TEST_F(CExitWndTest, ReleaseWithoutAPressDoesNothing)
-{
-    m_exit->OnLButtonUp(400, 300, 0);
-    EXPECT_EQ(-1, m_exit->GetResult());
-    EXPECT_FALSE(CloseRequested());
-}
-
-TEST_F(CExitWndTest, ReleaseInTheMarginsDoesNothing)
-{
-    const int outside[][2] = {{20, 300}, {780, 300}, {400, 20}, {400, 480}, {100, 560}, {5, 5}, {795, 595}};
-    for (const auto& point : outside)
+    // The picture area is the window less margins of 20 at the sides and top
+    // and 120 at the bottom, where the button sits at (275, 508). Steps: dX,Y
+    // press, uX,Y release, kN key. The result is what the owner is told at
+    // the next update, -1 for nothing.
+    const struct
     {
-        Click(point[0], point[1]);
-        EXPECT_EQ(-1, m_exit->GetResult()) << point[0] << "," << point[1];
-        EXPECT_FALSE(m_exit->IsPressed());
+        const char* steps;
+        int result;
+    } cases[] = {
+        {"d285,518 u285,518", CExitWnd::RESULT_QUIT},
+        // The button fires on the press; the release lands on the picture before the window goes.
+        {"d285,518 u400,300", CExitWnd::RESULT_QUIT},
+        {"d400,300 u400,300", CExitWnd::RESULT_OPEN_PAGE},
+        {"d5,590 u100,100", CExitWnd::RESULT_OPEN_PAGE},   // a press anywhere arms the picture
+        {"k13", CExitWnd::RESULT_OPEN_PAGE},
+        {"k13 d285,518 u285,518", CExitWnd::RESULT_OPEN_PAGE},   // a closing window takes nothing more
+        {"u400,300", -1},
+        {"k27", -1},
+        {"d20,300 u20,300 d780,300 u780,300 d400,20 u400,20 d400,480 u400,480 d100,560 u100,560 d795,595 u795,595",
+         -1},
+    };
+    for (const auto& c : cases)
+    {
+        Reopen();
+        std::istringstream steps(c.steps);
+        std::string step;
+        while (steps >> step)
+        {
+            int x = 0, y = 0;
+            std::sscanf(step.c_str() + 1, "%d,%d", &x, &y);
+            if (step[0] == 'd')
+                m_exit->OnLButtonDown(x, y, 1);
+            else if (step[0] == 'u')
+                m_exit->OnLButtonUp(x, y, 0);
+            else
+                m_exit->OnKeyDown(x);
+        }
+        EXPECT_EQ(CloseRequested(), c.result != -1) << c.steps;
+        m_window.GetStack().Update(16.0f, true);
+        m_window.GetStack().Update(16.0f, true);
+        EXPECT_EQ(m_owner.m_results, c.result == -1 ? std::vector<int>{} : std::vector<int>{c.result}) << c.steps;
+        EXPECT_EQ(m_window.GetStack().GetOverlayCount(), c.result != -1 ? 0u : 1u) << c.steps;
     }
-    EXPECT_FALSE(CloseRequested());
 }
 
 TEST_F(CExitWndTest, PictureAreaEdgesAreExclusive)
@@ -139,32 +142,6 @@ TEST_F(CExitWndTest, PictureAreaEdgesAreExclusive)
     EXPECT_FALSE(m_exit->IsInPictureArea(780, 100));
     EXPECT_FALSE(m_exit->IsInPictureArea(100, 20));
     EXPECT_FALSE(m_exit->IsInPictureArea(100, 480));
-}
-
-TEST_F(CExitWndTest, EscapeIsIgnored)
-{
-    m_exit->OnKeyDown(27);
-    EXPECT_EQ(-1, m_exit->GetResult());
-    EXPECT_FALSE(CloseRequested());
-    EXPECT_FALSE(m_exit->IsClosing());
-}
-
-TEST_F(CExitWndTest, EnterGivesResultZero)
-{
-    m_exit->OnKeyDown(13);
-    EXPECT_EQ(CExitWnd::RESULT_OPEN_PAGE, m_exit->GetResult());
-    EXPECT_TRUE(CloseRequested());
-    m_window.GetStack().Update(16.0f, true);
-    EXPECT_EQ((std::vector<int>{0}), m_owner.m_results);
-}
-
-TEST_F(CExitWndTest, AClosingWindowIgnoresKeysAndClicks)
-{
-    m_exit->OnKeyDown(13);
-    ClickButton();
-    EXPECT_EQ(CExitWnd::RESULT_OPEN_PAGE, m_exit->GetResult());
-    m_window.GetStack().Update(16.0f, true);
-    EXPECT_EQ((std::vector<int>{0}), m_owner.m_results);
 }
 
 TEST_F(CExitWndTest, HandCursorOnlyOverThePicture)

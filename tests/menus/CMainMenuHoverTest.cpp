@@ -2,6 +2,8 @@
 
 #include "shell/CMainMenuHover.h"
 
+#include <sstream>
+
 namespace
 {
 const int kNone = -1;
@@ -19,36 +21,43 @@ int StepsUntilThumbnail(CMainMenuHover& hover, float dt, int kind, int limit)
 }
 }
 
-TEST(CMainMenuHover, StartsLoweredWithTitleDownAndNothingShown)
+TEST(CMainMenuHover, FiftyMillisecondsOfHoverRaiseTheTitleAndSevenHundredIdleLowerIt)
 {
-    CMainMenuHover hover;
-    EXPECT_EQ(CMainMenuHover::kLowered, hover.GetMotion());
-    EXPECT_FLOAT_EQ(-5.0f, hover.GetTitleY());
-    EXPECT_FLOAT_EQ(0.0f, hover.GetAlpha());
-    for (int k = 0; k < CMainMenuHover::kKindCount; ++k)
-        EXPECT_FALSE(hover.IsThumbnailShown(k));
-}
-
-TEST(CMainMenuHover, HoverShorterThanFiftyMillisecondsLeavesTheTitleDown)
-{
-    CMainMenuHover hover;
-    hover.Step(16.0f, 3);
-    hover.Step(16.0f, 3);
-    hover.Step(16.0f, 3);
-    EXPECT_FLOAT_EQ(48.0f, hover.GetHoverTime());
-    EXPECT_EQ(CMainMenuHover::kLowered, hover.GetMotion());
-    EXPECT_FLOAT_EQ(-5.0f, hover.GetTitleY());
-}
-
-TEST(CMainMenuHover, FiftyMillisecondsOfHoverRaiseTheTitleAndHoldTheTimerAtFifty)
-{
-    CMainMenuHover hover;
-    hover.Step(30.0f, 0);
-    hover.Step(30.0f, 0);
-    EXPECT_EQ(CMainMenuHover::kRaised, hover.GetMotion());
-    EXPECT_FLOAT_EQ(50.0f, hover.GetHoverTime());
-    // One twentieth of the remaining way up in the same update.
-    EXPECT_FLOAT_EQ(-5.0f + 10.0f / 20.0f, hover.GetTitleY());
+    // Steps "ms:kind" (kind -1 or one outside the eight is none). Hover time
+    // rises while a kind is hovered up to 50 and falls at most one step below
+    // zero; idle time rises while none is, is paid back by hover, and at 700
+    // lowers the title again.
+    const struct
+    {
+        const char* steps;
+        bool raised;
+        float hover;
+        float idle;
+    } cases[] = {
+        {"16:3 16:3 16:3", false, 48.0f, 0.0f},
+        {"30:0 30:0", true, 50.0f, 0.0f},
+        {"40:1 16:-1", false, 24.0f, 16.0f},
+        {"30:0 40:-1 40:-1", false, -10.0f, 80.0f},
+        {"100:8", false, 0.0f, 100.0f},
+        {"50:0 100:-1 100:-1 100:-1 100:-1 100:-1 100:-1", true, -50.0f, 600.0f},
+        {"50:0 100:-1 100:-1 100:-1 100:-1 100:-1 100:-1 100:-1", false, -50.0f, 700.0f},
+        {"100:-1 100:-1 100:-1 100:-1 100:-1 100:-1 100:-1 100:2 100:2 100:2 100:-1 100:-1", true, -50.0f, 600.0f},
+        {"100:-1 100:-1 100:-1 100:-1 100:-1 100:-1 100:-1 100:2 100:2 100:2 100:-1 100:-1 100:-1", false, -50.0f,
+         700.0f},
+    };
+    for (const auto& c : cases)
+    {
+        CMainMenuHover hover;
+        std::istringstream steps(c.steps);
+        float ms = 0.0f;
+        char colon = 0;
+        int kind = 0;
+        while (steps >> ms >> colon >> kind)
+            hover.Step(ms, kind);
+        EXPECT_EQ(hover.GetMotion(), c.raised ? CMainMenuHover::kRaised : CMainMenuHover::kLowered) << c.steps;
+        EXPECT_FLOAT_EQ(hover.GetHoverTime(), c.hover) << c.steps;
+        EXPECT_FLOAT_EQ(hover.GetIdleTime(), c.idle) << c.steps;
+    }
 }
 
 TEST(CMainMenuHover, HoverInterruptedBeforeFiftyMillisecondsCountsDownAgain)
@@ -134,48 +143,6 @@ TEST(CMainMenuHover, LeavingFadesTheLastThumbnailWhileTheTitleStaysUp)
     EXPECT_EQ(CMainMenuHover::kRaised, hover.GetMotion());
 }
 
-TEST(CMainMenuHover, TitleSinksOnlyWhenTheIdleTimeReachesSevenHundred)
-{
-    CMainMenuHover hover;
-    hover.Step(50.0f, 0);
-    ASSERT_EQ(CMainMenuHover::kRaised, hover.GetMotion());
-    for (int i = 0; i < 6; ++i)
-        hover.Step(100.0f, kNone);
-    EXPECT_FLOAT_EQ(600.0f, hover.GetIdleTime());
-    EXPECT_EQ(CMainMenuHover::kRaised, hover.GetMotion());
-    hover.Step(100.0f, kNone);
-    EXPECT_EQ(CMainMenuHover::kLowered, hover.GetMotion());
-    EXPECT_FLOAT_EQ(700.0f, hover.GetIdleTime());
-}
-
-TEST(CMainMenuHover, IdleTimeIsPaidBackByHoverBeforeTheTitleSinks)
-{
-    CMainMenuHover hover;
-    for (int i = 0; i < 10; ++i)
-        hover.Step(100.0f, kNone);
-    ASSERT_FLOAT_EQ(700.0f, hover.GetIdleTime());
-    // 300 ms of hover take the idle time down to 400: 300 ms away bring it back.
-    for (int i = 0; i < 3; ++i)
-        hover.Step(100.0f, 2);
-    EXPECT_FLOAT_EQ(400.0f, hover.GetIdleTime());
-    EXPECT_EQ(CMainMenuHover::kRaised, hover.GetMotion());
-    hover.Step(100.0f, kNone);
-    hover.Step(100.0f, kNone);
-    EXPECT_EQ(CMainMenuHover::kRaised, hover.GetMotion());
-    hover.Step(100.0f, kNone);
-    EXPECT_EQ(CMainMenuHover::kLowered, hover.GetMotion());
-}
-
-TEST(CMainMenuHover, AFallingTimerStopsAtMostOneStepBelowZero)
-{
-    CMainMenuHover hover;
-    hover.Step(30.0f, 0);
-    hover.Step(40.0f, kNone);
-    EXPECT_FLOAT_EQ(-10.0f, hover.GetHoverTime());
-    hover.Step(40.0f, kNone);
-    EXPECT_FLOAT_EQ(-10.0f, hover.GetHoverTime());
-}
-
 TEST(CMainMenuHover, ResetKeepsTheMotionButClearsTimersTitleAndThumbnails)
 {
     CMainMenuHover hover;
@@ -192,12 +159,3 @@ TEST(CMainMenuHover, ResetKeepsTheMotionButClearsTimersTitleAndThumbnails)
     EXPECT_GT(hover.GetTitleY(), -5.0f);
 }
 
-TEST(CMainMenuHover, AKindOutsideTheEightCountsAsNone)
-{
-    CMainMenuHover hover;
-    hover.Step(100.0f, 8);
-    EXPECT_FLOAT_EQ(100.0f, hover.GetIdleTime());
-    EXPECT_FLOAT_EQ(0.0f, hover.GetHoverTime());
-    EXPECT_FALSE(hover.IsThumbnailShown(8));
-    EXPECT_FALSE(hover.IsThumbnailShown(-1));
-}

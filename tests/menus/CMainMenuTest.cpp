@@ -163,7 +163,7 @@ TEST_F(CMainMenuTest, MissingLayoutFileStopsTheMenuWithThePackError)
     EXPECT_EQ(nullptr, m_resources.GetObject("font_1"));
 }
 
-TEST_F(CMainMenuTest, EscapeOpensTheShadedExitWindow)
+TEST_F(CMainMenuTest, EscapeOrTheExitButtonOpensTheShadedExitWindow)
 {
     Menu().OnKeyDown(27);
     CExitWnd* exit = Menu().GetExitWnd();
@@ -173,57 +173,54 @@ TEST_F(CMainMenuTest, EscapeOpensTheShadedExitWindow)
     EXPECT_FALSE(exit->IsPanelVisible());
     EXPECT_EQ(800, exit->GetLogicalWidth());
     EXPECT_EQ(600, exit->GetLogicalHeight());
-}
-
-TEST_F(CMainMenuTest, ExitButtonOpensTheExitWindowToo)
-{
+    Destroy();
     const CButton* exit_button = Menu().GetExitButton();
     Menu().OnLButtonDown(static_cast<int>(exit_button->GetPosition().x) + 2,
                          static_cast<int>(exit_button->GetPosition().y) + 2, 1);
     EXPECT_NE(nullptr, Menu().GetExitWnd());
 }
 
-TEST_F(CMainMenuTest, ExitWindowButtonEndsTheProgramWithoutOpeningAPage)
+TEST_F(CMainMenuTest, ExitWindowEndsTheProgramOpeningTheGamePageOnlyFromThePicture)
 {
-    Menu().OnKeyDown(27);
-    CScreen* overlay = m_window.GetStack().GetTarget();
-    overlay->OnLButtonDown(CMenuTestFiles::kExitButtonX + 10, CMenuTestFiles::kExitButtonY + 10, 1);
-    overlay->OnLButtonUp(400, 300, 0);
-    Tick();
-    EXPECT_EQ(nullptr, Menu().GetExitWnd());
-    EXPECT_EQ(0u, m_window.GetStack().GetOverlayCount());
-    EXPECT_TRUE(Menu().m_opened.empty());
-    EXPECT_EQ(1, Menu().m_closes);
-}
-
-TEST_F(CMainMenuTest, ExitWindowPictureOpensTheGamePageThenEndsTheProgram)
-{
-    Menu().OnKeyDown(27);
-    CScreen* overlay = m_window.GetStack().GetTarget();
-    overlay->OnLButtonDown(400, 300, 1);
-    overlay->OnLButtonUp(400, 300, 0);
-    Tick();
-    EXPECT_EQ((std::vector<std::string>{"http://example.org/game"}), Menu().m_opened);
-    EXPECT_EQ(1, Menu().m_closes);
-}
-
-TEST_F(CMainMenuTest, MissingGameAddressOpensNothingButStillEnds)
-{
-    Menu().SetWebAddresses("", "");
-    Menu().OnKeyDown(27);
-    m_window.GetStack().GetTarget()->OnKeyDown(13);
-    Tick();
-    EXPECT_TRUE(Menu().m_opened.empty());
-    EXPECT_EQ(1, Menu().m_closes);
-}
-
-TEST_F(CMainMenuTest, EscapeInTheExitWindowKeepsTheProgramRunning)
-{
-    Menu().OnKeyDown(27);
-    m_window.OnKeyDown(27);
-    Tick();
-    EXPECT_NE(nullptr, Menu().GetExitWnd());
-    EXPECT_EQ(0, Menu().m_closes);
+    // Input to the exit window: "button", "picture", "enter" or "escape".
+    const struct
+    {
+        const char* input;
+        bool withAddress;
+        std::vector<std::string> opened;
+        int closes;
+    } cases[] = {
+        {"button", true, {}, 1},
+        {"picture", true, {"http://example.org/game"}, 1},
+        {"enter", false, {}, 1},
+        {"escape", true, {}, 0},
+    };
+    for (const auto& c : cases)
+    {
+        if (m_menu)
+            Destroy();
+        if (!c.withAddress)
+            Menu().SetWebAddresses("", "");
+        Menu().OnKeyDown(27);
+        CScreen* overlay = m_window.GetStack().GetTarget();
+        const std::string input = c.input;
+        if (input == "button")
+        {
+            overlay->OnLButtonDown(CMenuTestFiles::kExitButtonX + 10, CMenuTestFiles::kExitButtonY + 10, 1);
+            overlay->OnLButtonUp(400, 300, 0);
+        }
+        else if (input == "picture")
+        {
+            overlay->OnLButtonDown(400, 300, 1);
+            overlay->OnLButtonUp(400, 300, 0);
+        }
+        else
+            m_window.OnKeyDown(input == "enter" ? 13 : 27);
+        Tick();
+        EXPECT_EQ(Menu().m_opened, c.opened) << c.input;
+        EXPECT_EQ(Menu().m_closes, c.closes) << c.input;
+        EXPECT_EQ(Menu().GetExitWnd() != nullptr, c.closes == 0) << c.input;
+    }
 }
 
 TEST_F(CMainMenuTest, OtherDialogsClosingDoNotEndTheProgram)

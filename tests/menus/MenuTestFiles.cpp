@@ -52,12 +52,6 @@ std::string MainLayout()
 CMenuTestFiles::CMenuTestFiles()
 {
     CTexture::SetUploadEnabled(false);
-    char pattern[] = "/tmp/mw_menus_XXXXXX";
-    const char* dir = mkdtemp(pattern);
-    EXPECT_NE(nullptr, dir);
-    m_dir = dir != nullptr ? dir : "/tmp";
-    m_old_dir = std::filesystem::current_path().string();
-    std::filesystem::current_path(m_dir);
 
     Write("mui/menu.txt", MainLayout());
     for (int k = 0; k < 8; ++k)
@@ -78,16 +72,9 @@ CMenuTestFiles::CMenuTestFiles()
     }
 }
 
-CMenuTestFiles::~CMenuTestFiles()
-{
-    std::error_code error;
-    std::filesystem::current_path(m_old_dir, error);
-    std::filesystem::remove_all(m_dir, error);
-}
-
 void CMenuTestFiles::Write(const std::string& path, const std::string& text) const
 {
-    const std::filesystem::path full = std::filesystem::path(m_dir) / path;
+    const std::filesystem::path full = std::filesystem::path(m_dir.GetPath()) / path;
     std::filesystem::create_directories(full.parent_path());
     std::ofstream out(full, std::ios::binary);
     out << text;
@@ -108,5 +95,5 @@ void CMenuTestFiles::WriteTga(const std::string& path, int width, int height) co
 void CMenuTestFiles::Remove(const std::string& path) const
 {
     std::error_code error;
-    std::filesystem::remove(std::filesystem::path(m_dir) / path, error);
+    std::filesystem::remove(std::filesystem::path(m_dir.GetPath()) / path, error);
 }

@@ -4,21 +4,20 @@
 // small uncompressed pictures, a title description and thumbnails. The test
 // runs inside it and leaves it afterwards.
 
+#include "tests/files/CTempDir.h"
+
 #include <string>
 
 class CMenuTestFiles
 {
 public:
     CMenuTestFiles();
-    ~CMenuTestFiles();
-    CMenuTestFiles(const CMenuTestFiles&) = delete;
-    CMenuTestFiles& operator=(const CMenuTestFiles&) = delete;
 
     void Write(const std::string& path, const std::string& text) const;
     // A 32-bit picture of width x height, fully transparent.
     void WriteTga(const std::string& path, int width, int height) const;
     void Remove(const std::string& path) const;
-    const std::string& GetDir() const { return m_dir; }
+    const std::string& GetDir() const { return m_dir.GetPath(); }
 
     // Where the menu layout puts things, for clicks in the tests.
     static constexpr int kKindX[2] = {14, 556};
@@ -32,6 +31,5 @@ public:
     static constexpr int kExitButtonY = 508;
 
 private:
-    std::string m_dir;
-    std::string m_old_dir;
+    CTempDir m_dir{CTempDir::kEnter};
 };

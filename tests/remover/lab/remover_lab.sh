@@ -7,9 +7,7 @@ source "$(dirname "$0")/../../e2e/lib.sh"
 e2e_under_xvfb "$@"
 LAB="$1"
 E2E_SHOTS="$3"
-e2e_make_dir
-cp -r "$2/." "$E2E_DIR/"
-rm -f "$E2E_DIR"/data/*.cfg* "$E2E_DIR"/data/*.sav* "$E2E_DIR"/data/*.tab*
+e2e_copy_dir "$2"
 
 lab_said() {
     grep -q "^$1\$" "$E2E_DIR/out.log"
@@ -31,11 +29,7 @@ wait_ready() {
 }
 
 click_at() {
-    xdotool mousemove --window "$E2E_WINDOW" "$1" "$2"
-    sleep 0.15
-    xdotool mousemove --window "$E2E_WINDOW" $(( $1 + 1 )) "$2"
-    sleep 0.15
-    xdotool click 1
+    e2e_click_at "$1" "$2"
     sleep 0.4
 }
 

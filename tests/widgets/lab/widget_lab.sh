@@ -14,11 +14,7 @@ e2e_wait_state CWidgetLabScreen
 
 # Positions inside the 800x600 window.
 click_at() {
-    xdotool mousemove --window "$E2E_WINDOW" "$1" "$2"
-    sleep 0.2
-    xdotool mousemove --window "$E2E_WINDOW" $(( $1 + 1 )) "$2"
-    sleep 0.2
-    xdotool click 1
+    e2e_click_at "$1" "$2"
     sleep 0.3
 }
 
@@ -43,16 +39,6 @@ command check 1
 command radio 1
 text bc/dpast/ed'
 actual=$(grep -E '^(command|text) ' "$E2E_DIR/out.log")
-if [ "$actual" != "$expected" ]; then
-    echo "FAIL: the widgets reported"
-    echo "$actual"
-    echo "instead of"
-    echo "$expected"
-    cat "$E2E_DIR/out.log"
-    exit 1
-fi
-if [ "$E2E_STATUS" -ne 0 ]; then
-    echo "FAIL: exit code $E2E_STATUS"
-    exit 1
-fi
+[ "$actual" = "$expected" ] || e2e_fail "the widgets reported \"$actual\" instead of \"$expected\""
+[ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit code $E2E_STATUS"
 echo "PASS: button, check box, radio group and edit box answered the real mouse and keys"
