@@ -3,6 +3,9 @@
 #include "games/designer/CDesignerGameScreen.h"
 #include "games/designer/CDesignerNewGameDialog.h"
 #include "games/designer/CDesignerParams.h"
+#include "games/mover/CMoverGameScreen.h"
+#include "games/mover/CMoverNewGameDialog.h"
+#include "games/mover/CMoverParams.h"
 #include "games/remover/CRemoverGameScreen.h"
 #include "games/remover/CRemoverNewGameDialog.h"
 #include "games/remover/CRemoverParams.h"
@@ -33,10 +36,23 @@ SGameKind DesignerKind()
     kind.m_make_game_screen = [] { return std::make_unique<CDesignerGameScreen>(); };
     return kind;
 }
+
+SGameKind MoverKind()
+{
+    SGameKind kind;
+    kind.m_index = 1;
+    kind.m_make_params = [] { return std::make_unique<CMoverParams>(); };
+    kind.m_make_new_game_dialog = [](CConfigFile& layout, CGameParams& params) {
+        return std::make_unique<CMoverNewGameDialog>(&layout, static_cast<CMoverParams*>(&params));
+    };
+    kind.m_make_game_screen = [] { return std::make_unique<CMoverGameScreen>(); };
+    return kind;
+}
 }
 
 void RegisterGameKinds(CGameKindRegistry& kinds)
 {
     kinds.Add(RemoverKind());
+    kinds.Add(MoverKind());
     kinds.Add(DesignerKind());
 }
