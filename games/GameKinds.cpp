@@ -9,6 +9,9 @@
 #include "games/remover/CRemoverGameScreen.h"
 #include "games/remover/CRemoverNewGameDialog.h"
 #include "games/remover/CRemoverParams.h"
+#include "games/slider/CSliderGameScreen.h"
+#include "games/slider/CSliderNewGameDialog.h"
+#include "games/slider/CSliderParams.h"
 #include "shell/CGameKindRegistry.h"
 
 namespace
@@ -48,11 +51,24 @@ SGameKind MoverKind()
     kind.m_make_game_screen = [] { return std::make_unique<CMoverGameScreen>(); };
     return kind;
 }
+
+SGameKind SliderKind()
+{
+    SGameKind kind;
+    kind.m_index = 2;
+    kind.m_make_params = [] { return std::make_unique<CSliderParams>(); };
+    kind.m_make_new_game_dialog = [](CConfigFile& layout, CGameParams& params) {
+        return std::make_unique<CSliderNewGameDialog>(&layout, static_cast<CSliderParams*>(&params));
+    };
+    kind.m_make_game_screen = [] { return std::make_unique<CSliderGameScreen>(); };
+    return kind;
+}
 }
 
 void RegisterGameKinds(CGameKindRegistry& kinds)
 {
     kinds.Add(RemoverKind());
     kinds.Add(MoverKind());
+    kinds.Add(SliderKind());
     kinds.Add(DesignerKind());
 }

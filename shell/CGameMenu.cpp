@@ -1,7 +1,11 @@
 #include "shell/CGameMenu.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 
+#include "engine/gfx/CBitmapFont.h"
+#include "engine/gfx/CVector4.h"
 #include "engine/widgets/CButton.h"
 #include "engine/files/CConfigFile.h"
 #include "engine/gfx/CDraw2D.h"
@@ -117,7 +121,7 @@ CGameMenu::~CGameMenu()
         m_game_screen->Save(store);
         store.Save(m_save_path, SAVE_KEY, SAVE_KEY_LENGTH);
     }
-    else
+    else if (m_params->IsAutosaveTrusted())
         RemoveSaveFile();
     m_params->SaveSettings();
 
@@ -194,23 +198,47 @@ std::string CGameMenu::FindSavePath() const
     return m_host.MakeDataPath(name);
 }
 
+const char* const CGameMenu::kUnreadableSaveText = "The saved game could not be read";
+
 void CGameMenu::RestoreSavedGame()
 {
-    if (m_save_path.empty())
+    if (m_save_path.empty() || access(m_save_path.c_str(), F_OK) != 0)
         return;
-    CConfigFile store;
-    if (!store.Load(m_save_path, true, SAVE_KEY, SAVE_KEY_LENGTH))
-        return;
+    // A save exists only where autosave was on: a settings file too damaged
+    // to say so must not get it deleted.
+    if (!m_params->IsAutosaveTrusted())
+        m_params->SetAutosave(true);
     // The file stays until it is rewritten or the game is over: a crash
     // during this visit must not lose the game.
-    std::unique_ptr<CGameScreen> screen = m_kind.m_make_game_screen();
+    CConfigFile store;
+    std::unique_ptr<CGameScreen> screen;
+    if (store.Load(m_save_path, true, SAVE_KEY, SAVE_KEY_LENGTH))
+        screen = m_kind.m_make_game_screen();
     if (screen && screen->Load(store))
         SetGameScreen(std::move(screen));
+    else
+        SetUnreadableSaveAside();
+}
+
+void CGameMenu::SetUnreadableSaveAside()
+{
+    m_save_unreadable = true;
+    std::fprintf(stderr, "Marblewend: %s: %s\n", m_save_path.c_str(), kUnreadableSaveText);
+    for (int n = 1; n <= 9; ++n)
+    {
+        const std::string aside = m_save_path + ".unreadable" + (n > 1 ? std::to_string(n) : "");
+        if (access(aside.c_str(), F_OK) == 0)
+            continue;
+        if (std::rename(m_save_path.c_str(), aside.c_str()) == 0)
+            std::fprintf(stderr, "Marblewend: kept it as %s\n", aside.c_str());
+        return;
+    }
 }
 
 void CGameMenu::RemoveSaveFile()
 {
-    if (!m_save_path.empty())
+    // A file the game could not read is never deleted.
+    if (!m_save_path.empty() && !m_save_unreadable)
         std::remove(m_save_path.c_str());
 }
 
@@ -265,6 +293,13 @@ void CGameMenu::Draw()
     UpdateBackSparkles();
     DrawBackSparkles();
     CScreen::Draw();
+    // Where Continue would have been.
+    CBitmapFont* font = m_host.GetFont();
+    if (m_save_unreadable && !m_game_screen && font)
+    {
+        const CVector4& at = m_continue_button->GetPosition();
+        font->DrawText(kUnreadableSaveText, 18.0f, at.x, at.y + 10.0f, 10.0f, 1.0f, 0.85f, 0.4f, 1.0f, false);
+    }
 }
 
 void CGameMenu::OnKeyDown(int key)

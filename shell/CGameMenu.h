@@ -63,6 +63,10 @@ public:
     // Empty when the kind's save file name was refused: nothing is then
     // read, written or deleted.
     const std::string& GetSavePath() const { return m_save_path; }
+    // The saved game was there but could not be read; it was moved aside
+    // (or, when even that failed, left where it was) and is never deleted.
+    bool IsSaveUnreadable() const { return m_save_unreadable; }
+    static const char* const kUnreadableSaveText;   // "The saved game could not be read"
 
     CButton* GetHelpButton() const { return m_help_button.get(); }
     CButton* GetMinimizeButton() const { return m_minimize_button.get(); }
@@ -86,6 +90,8 @@ private:
     void AddSkinTexture(const char* key, bool dynamic);
     std::string FindSavePath() const;
     void RestoreSavedGame();
+    // Moves an unreadable save to a free name of its own beside it.
+    void SetUnreadableSaveAside();
     void StartGame(std::unique_ptr<CGameScreen> screen);
     void EndGame();
     void RemoveSaveFile();
@@ -105,6 +111,7 @@ private:
     const SGameKind& m_kind;
     std::string m_param_key;
     std::string m_save_path;
+    bool m_save_unreadable = false;
     std::unique_ptr<CResManager> m_res_manager;
     CTexture* m_background = nullptr;
     std::unique_ptr<CButton> m_help_button;

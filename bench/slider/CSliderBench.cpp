@@ -2,12 +2,12 @@
 // board, both while a line turns and when a move ends with the group search.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 
 #include "engine/files/CConfigFile.h"
 #include "games/slider/CSliderField.h"
 #include "games/slider/CSliderGame.h"
 #include "games/slider/CSliderParams.h"
+#include "shell/game/CRandom.h"
 
 namespace
 {
@@ -25,9 +25,8 @@ std::unique_ptr<CSliderParams> LargeBoardParams()
 
 void BM_LargeBoardUpdateWhileTurning(benchmark::State& state)
 {
-    std::srand(3);
     auto params = LargeBoardParams();
-    CSliderGame game(nullptr, *params, nullptr);
+    CSliderGame game(nullptr, *params, nullptr, 3);
     CSliderField& field = game.GetField();
     CVector4 arrow = field.GetBrickPosition(17, 8);
     while (game.IsStarting())
@@ -50,9 +49,9 @@ BENCHMARK(BM_LargeBoardUpdateWhileTurning)->Unit(benchmark::kMicrosecond);
 
 void BM_LargeBoardGroupSearch(benchmark::State& state)
 {
-    std::srand(3);
     auto params = LargeBoardParams();
-    CSliderField field(*params, nullptr, nullptr);
+    CRandom random(3);
+    CSliderField field(*params, nullptr, nullptr, random);
     for (auto _ : state)
     {
         state.PauseTiming();

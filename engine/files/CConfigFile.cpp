@@ -274,6 +274,18 @@ std::int32_t StrToInt(const std::string& value)
     return result;
 }
 
+bool StrToIntExact(const std::string& value, std::int32_t& out)
+{
+    const char* begin = value.c_str();
+    char* end = nullptr;
+    errno = 0;
+    const long long number = std::strtoll(begin, &end, 10);
+    if (end == begin || *end != '\0' || errno == ERANGE || number != ClampToInt32(number))
+        return false;
+    out = static_cast<std::int32_t>(number);
+    return true;
+}
+
 bool StrToBool(const std::string& value)
 {
     return StrToInt(value) != 0;

@@ -55,6 +55,9 @@ private:
 std::string StrToString(const std::string& value);
 std::int32_t StrToInt(const std::string& value);     // "%d"
 bool StrToBool(const std::string& value);            // "%d", true when not 0
+// The whole text as a decimal integer that an int32 holds; false (out
+// unchanged) for anything else: empty, garbage, trailing characters, too large.
+bool StrToIntExact(const std::string& value, std::int32_t& out);
 float StrToFloat(const std::string& value);          // "%f", C locale
 // Fills up to n elements from space-separated tokens read with "%i"
 // (0x is hexadecimal, a leading 0 octal). Only the space separates; a token

@@ -7,7 +7,7 @@
 CSliderArrow::CSliderArrow(const CSliderParams* params) : m_params(params)
 {
     if (m_params && m_params->GetArrowModel())
-        CModel::operator=(*m_params->GetArrowModel());
+        CModel::operator=(*m_params->GetArrowModel());   // a fresh arrow: nothing to keep
 }
 
 CSliderArrow::~CSliderArrow() {}

@@ -15,31 +15,9 @@ CSliderBrick::CSliderBrick(const CSliderParams* params) : m_params(params) {}
 
 CSliderBrick::~CSliderBrick() {}
 
-void CSliderBrick::SetColor(int color)
+const CModel* CSliderBrick::FindLook(int color) const
 {
-    m_color = color;
-    if (!m_params)
-        return;
-    const CModel* model = m_params->GetBrickModel(m_params->GetCurrentSkin(), color);
-    if (!model)
-        return;
-    // The model copy replaces the look only; the level start turns and
-    // grows bricks for seconds, and a re-skin then must not reset them.
-    CVector4 position = GetPosition();
-    CVector4 velocity = GetVelocity();
-    float scale = GetScale();
-    float ax = GetAngleX();
-    float ay = GetAngleY();
-    float az = GetAngleZ();
-    bool blend = GetBlend();
-    CModel::operator=(*model);
-    SetPosition(position);
-    SetVelocity(velocity);
-    SetScale(scale);
-    SetAngleX(ax);
-    SetAngleY(ay);
-    SetAngleZ(az);
-    SetBlend(blend);
+    return m_params ? m_params->GetBrickModel(m_params->GetCurrentSkin(), color) : nullptr;
 }
 
 void CSliderBrick::SetAlpha(float alpha, bool blend)
@@ -67,7 +45,7 @@ bool CSliderBrick::Vanish(CGameEvents* events)
     {
         if (events)
             for (int i = 0; i < SPARKLES_PER_BURST; ++i)
-                events->AddSparkle(GetPosition(), m_color);
+                events->AddSparkle(GetPosition(), GetColor());
         m_vanish_started = true;
     }
     return m_alpha < 0.0f;

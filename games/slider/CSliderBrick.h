@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/gfx/CModel.h"
+#include "shell/game/CGameBrick.h"
 
 class CGameEvents;
 class CSliderParams;
@@ -8,7 +8,7 @@ class CSliderParams;
 // One coloured brick of the slider: the model of its colour in the current
 // skin, a hover or removal transparency, the selected mark of a brick that is
 // being removed, and its fade-out with a burst of sparkles.
-class CSliderBrick : public CModel
+class CSliderBrick : public CGameBrick
 {
 public:
     // Fade-out steps from alpha 1 until Vanish reports the brick gone.
@@ -16,11 +16,6 @@ public:
 
     explicit CSliderBrick(const CSliderParams* params);
     ~CSliderBrick() override;
-
-    // Takes the model of (current skin, colour) and keeps everything the
-    // brick's users set: position, scale, angles, velocity and blend.
-    void SetColor(int color);
-    int GetColor() const { return m_color; }
 
     void SetAlpha(float alpha, bool blend);
     float GetAlpha() const { return m_alpha; }
@@ -34,8 +29,11 @@ public:
 
     void Draw() override;
 
+protected:
+    // The model of the colour in the current skin.
+    const CModel* FindLook(int color) const override;
+
 private:
-    int m_color = 0;
     const CSliderParams* m_params;
     float m_alpha = 1.0f;
     bool m_selected = false;

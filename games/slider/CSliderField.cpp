@@ -3,7 +3,6 @@
 #include <GL/gl.h>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 #include "engine/files/CConfigFile.h"
 #include "engine/gfx/CResManager.h"
@@ -11,7 +10,9 @@
 #include "games/slider/CSliderArrow.h"
 #include "games/slider/CSliderBrick.h"
 #include "games/slider/CSliderParams.h"
+#include "shell/game/BoardCursor.h"
 #include "shell/game/CGameEvents.h"
+#include "shell/game/CRandom.h"
 #include "shell/game/SaveValues.h"
 
 namespace
@@ -49,8 +50,8 @@ bool IsBoardSize(int cells)
 }
 }
 
-CSliderField::CSliderField(CSliderParams& params, CGameEvents* events, CResManager* resources)
-    : m_params(params), m_events(events), m_resources(resources)
+CSliderField::CSliderField(CSliderParams& params, CGameEvents* events, CResManager* resources, CRandom& random)
+    : m_params(params), m_events(events), m_resources(resources), m_random(random)
 {
     m_width = m_height = params.GetFieldWidth();
     m_colors = params.GetCurrentColors();
@@ -171,13 +172,8 @@ CVector4 CSliderField::GetBrickPosition(int x, int y) const
 
 bool CSliderField::CellFromPoint(const CVector4& point, int& x, int& y) const
 {
-    float s = GetBrickSize();
-    // Floored, so that a point just left of or above the board is outside it.
-    double fx = std::floor((point.x + m_width / 2.0f) / s);
-    double fy = std::floor((m_height / 2.0f - point.y) / s);
-    x = (std::isfinite(fx) && std::fabs(fx) < 1.0e6) ? static_cast<int>(fx) : -1;
-    y = (std::isfinite(fy) && std::fabs(fy) < 1.0e6) ? static_cast<int>(fy) : -1;
-    return IsInside(x, y);
+    return ::CellFromPoint(point, -m_width / 2.0f, m_height / 2.0f, GetBrickSize(), m_width_bricks, m_height_bricks,
+                           &x, &y);
 }
 
 bool CSliderField::PutBrick(std::unique_ptr<CSliderBrick>& brick, int x, int y)
@@ -238,11 +234,6 @@ void CSliderField::ClearBricks()
             m_bricks[x][y].reset();
 }
 
-int CSliderField::RandomBelow(int n) const
-{
-    return n > 0 ? std::rand() % n : 0;
-}
-
 void CSliderField::PlaySound(int id, bool restart) const
 {
     if (m_events)
@@ -275,7 +266,7 @@ void CSliderField::NewLevel()
         colors[i] = i % m_colors;
     int swaps = m_width_bricks * m_height_bricks * m_width_bricks;
     for (int i = 0; i < swaps; ++i)
-        std::swap(colors[RandomBelow(inner)], colors[0]);
+        std::swap(colors[m_random.Next(inner)], colors[0]);
 
     int next = 0;
     for (int y = 1; y <= m_height_bricks - 2; ++y)

@@ -11,6 +11,7 @@
 class CBitmapFont;
 class CConfigFile;
 class CGameEvents;
+class CRandom;
 class CResManager;
 class CSliderArrow;
 class CSliderBrick;
@@ -46,8 +47,9 @@ public:
     static constexpr int SOUND_BONUS = 126;
 
     // Size and colours come from the parameter object. events may be null
-    // (silent); resources is the running menu's manager, null without GL.
-    CSliderField(CSliderParams& params, CGameEvents* events, CResManager* resources);
+    // (silent); resources is the running menu's manager, null without GL;
+    // the deal draws from the game's random source.
+    CSliderField(CSliderParams& params, CGameEvents* events, CResManager* resources, CRandom& random);
     ~CSliderField() override;
 
     int GetHeight() const override { return m_height_bricks; }
@@ -124,7 +126,6 @@ private:
     void SetBoardSize(int cells);
     void CreateArrows();
     void ClearBricks();
-    int RandomBelow(int n) const;
     void PlaySound(int id, bool restart) const;
     void AddPopup(const char* text, float size, float y);
 
@@ -151,6 +152,7 @@ private:
     CSliderParams& m_params;
     CGameEvents* m_events;
     CResManager* m_resources;
+    CRandom& m_random;
     std::unique_ptr<CSliderBrick> m_bricks[MAX_CELLS][MAX_CELLS];
     CLight m_light;
     std::unique_ptr<CSliderBrick> m_sample_brick;

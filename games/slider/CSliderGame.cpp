@@ -1,15 +1,14 @@
 #include "games/slider/CSliderGame.h"
 
 #include <GL/gl.h>
-#include <cstdio>
 
 #include "engine/files/CConfigFile.h"
 #include "engine/frame/CAppWindow.h"
 #include "engine/frame/CGameApp.h"
-#include "engine/gfx/CBitmapFont.h"
 #include "games/slider/CSliderField.h"
 #include "games/slider/CSliderParams.h"
 #include "games/slider/CSliderPlayer.h"
+#include "shell/game/BoardCursor.h"
 #include "shell/game/CGameBackground.h"
 #include "shell/game/CLevelBricksEffect.h"
 #include "shell/game/CLevelFlipEffect.h"
@@ -28,12 +27,11 @@ const int MAX_LEVEL = 100000;
 const int MAX_MOVES = 100000;
 }
 
-CSliderGame::CSliderGame(CGameApp* app, CSliderParams& params, CGameEvents* events)
-    : m_app(app), m_params(params)
+CSliderGame::CSliderGame(CGameApp* app, CSliderParams& params, CGameEvents* events, std::uint32_t seed)
+    : m_app(app), m_params(params), m_random(seed)
 {
-    m_font = app ? GetMainFont() : nullptr;
     m_background = std::make_unique<CGameBackground>(app);
-    m_field = std::make_unique<CSliderField>(params, events, app ? GetCurrentResManager() : nullptr);
+    m_field = std::make_unique<CSliderField>(params, events, app ? GetCurrentResManager() : nullptr, m_random);
     m_current_level = 1;
     StartLevel(1);
     m_player = std::make_unique<CSliderPlayer>(*m_field);
@@ -104,19 +102,7 @@ void CSliderGame::SetPointer(const CVector4& point, bool button)
 
 void CSliderGame::PollInput()
 {
-    if (!m_app)
-        return;
-    CInput& input = m_app->GetInput();
-    input.Poll();
-    CAppWindow* window = CAppWindow::Get();
-    if (!window)
-        return;
-    SPoint mouse = input.GetMousePos();
-    const CViewParams& view = m_app->GetViewParams();
-    m_pointer = CSliderPlayer::CastCursor(mouse.x, mouse.y, window->GetWidth(), window->GetHeight(), view.GetNear(),
-                                          view.GetFov(), view.GetAspect(), view.GetTranslation().z,
-                                          m_params.GetViewScale(), m_player->GetBrickDepth());
-    m_button = (input.GetMouseState()->rgbButtons[0] & 0x80) != 0;
+    PollBoardPointer(m_app, m_params.GetViewScale(), m_player->GetBrickDepth(), m_pointer, m_button);
 }
 
 void CSliderGame::Update(float dt)
@@ -197,21 +183,21 @@ void CSliderGame::Draw()
 
 void CSliderGame::DrawInfo()
 {
-    if (!m_font)
-        return;
-    char text[48];
-    std::snprintf(text, sizeof text, "Moves Left: %5d", m_score_level);
-    m_font->DrawText(text, 16.0f, 60.0f, 50.0f, 10.0f, 1.0f, 1.0f, 1.0f, 1.0f, false);
-    std::snprintf(text, sizeof text, "Score: %6d", m_score);
-    m_font->DrawText(text, 16.0f, 280.0f, 50.0f, 10.0f, 1.0f, 1.0f, 1.0f, 1.0f, false);
-    std::snprintf(text, sizeof text, "Level: %2d", m_current_level);
-    m_font->DrawText(text, 16.0f, 620.0f, 50.0f, 10.0f, 1.0f, 1.0f, 1.0f, 1.0f, false);
+    SHudStyle white;
+    white.m_r = white.m_g = white.m_b = 1.0f;
+    m_background->DrawHudValue("Moves Left: %5d", m_score_level, 60.0f, 50.0f, white);
+    m_background->DrawHudValue("Score: %6d", m_score, 280.0f, 50.0f, white);
+    m_background->DrawHudValue("Level: %2d", m_current_level, 620.0f, 50.0f, white);
     if (m_title_alpha >= 0.0f)
     {
-        float x = 400.0f - m_font->GetTextWidth(text, 35.0f) / 2.0f;
-        m_font->DrawText(text, 35.0f, x, m_title_pos.y, m_title_pos.z, 1.0f, 1.0f, 1.0f, m_title_alpha, false);
+        SHudStyle title = white;
+        title.m_size = 35.0f;
+        title.m_z = m_title_pos.z;
+        title.m_a = m_title_alpha;
+        m_background->DrawHudCentred(CGameBackground::FormatValue("Level: %2d", m_current_level), m_title_pos.y,
+                                     title);
     }
-    m_field->DrawPopups(m_font);
+    m_field->DrawPopups(GetMainFont());
 }
 
 void CSliderGame::Reskin()

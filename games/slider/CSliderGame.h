@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "engine/gfx/CVector4.h"
+#include "shell/game/CRandom.h"
 
-class CBitmapFont;
 class CConfigFile;
 class CGameApp;
 class CGameBackground;
@@ -27,7 +27,8 @@ public:
 
     // app may be null: the game then reads no input (see SetPointer) and
     // reaches no shared resources, which is how tests run whole games.
-    CSliderGame(CGameApp* app, CSliderParams& params, CGameEvents* events);
+    // seed: the game's random source (the deals).
+    CSliderGame(CGameApp* app, CSliderParams& params, CGameEvents* events, std::uint32_t seed);
     ~CSliderGame();
 
     void Update(float dt);
@@ -65,13 +66,13 @@ private:
 
     CGameApp* m_app;
     CSliderParams& m_params;
+    CRandom m_random;
     int m_score = 0;
     int m_score_level = 0;
     int m_score_step = 0;
     int m_score_step_level = 0;
     std::unique_ptr<CSliderField> m_field;
     std::unique_ptr<CSliderPlayer> m_player;
-    CBitmapFont* m_font = nullptr;
     float m_alpha = 0.0f;
     std::unique_ptr<CLevelBricksEffect> m_start_effect;
     std::unique_ptr<CLevelFlipEffect> m_end_effect;

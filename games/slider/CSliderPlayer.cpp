@@ -2,8 +2,6 @@
 
 #include "games/slider/CSliderField.h"
 
-#include <cmath>
-
 CSliderPlayer::CSliderPlayer(CSliderField& field) : m_field(field), m_brick_depth(field.GetBrickDepth()) {}
 
 CSliderPlayer::~CSliderPlayer() {}
@@ -40,18 +38,3 @@ void CSliderPlayer::Click(const CVector4& point, bool button)
     }
 }
 
-CVector4 CSliderPlayer::CastCursor(int mx, int my, int width, int height, float nearPlane, float fov, float aspect,
-                                   float cameraZ, float viewScale, float surface)
-{
-    int halfWidth = width / 2 < 1 ? 1 : width / 2;
-    int halfHeight = height / 2 < 1 ? 1 : height / 2;
-    mx -= width / 2;
-    my -= height / 2;
-    float halfH = std::tan(fov / 2.0f * 3.1415927f / 180.0f) * nearPlane;
-    // The projection's own aspect, so that the point stays under the cursor.
-    float halfW = halfH * aspect;
-    float nx = mx * halfW / static_cast<float>(halfWidth);
-    float ny = my * halfH / static_cast<float>(halfHeight);
-    float depth = cameraZ / viewScale + surface;
-    return CVector4(-depth * nx / nearPlane, depth * ny / nearPlane, surface);
-}

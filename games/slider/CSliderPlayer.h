@@ -31,11 +31,6 @@ public:
     // onto it.
     float GetBrickDepth() const { return m_brick_depth; }
 
-    // The point at height z = surface under a window pixel (mx, my) of a
-    // window of width x height pixels, seen through the game's camera.
-    static CVector4 CastCursor(int mx, int my, int width, int height, float nearPlane, float fov, float aspect,
-                               float cameraZ, float viewScale, float surface);
-
 private:
     CSliderField& m_field;
     int m_state = STATE_AIMING;

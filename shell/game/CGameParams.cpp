@@ -1,5 +1,7 @@
 #include "shell/game/CGameParams.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 
 #include "engine/files/CConfigFile.h"
@@ -113,10 +115,18 @@ CScoreTable* CGameParams::GetCurrentScoreTable()
 
 void CGameParams::ReadSettings(const CConfigFile& store)
 {
-    SetCurrentSkin(StrToInt(store.GetValue("m_current_skin", "0")));
-    SetLastDifficulty(StrToInt(store.GetValue("remover_last_difficult", "0")));
-    SetLastSize(StrToInt(store.GetValue("remover_last_size", "0")));
-    m_autosave = StrToBool(store.GetValue("m_autosave", m_autosave_when_missing));
+    auto number = [&store](const char* key, const char* missing) {
+        std::int32_t value = 0;
+        if (!StrToIntExact(store.GetValue(key, missing), value))
+            StrToIntExact(missing, value);
+        return value;
+    };
+    SetCurrentSkin(number("m_current_skin", "0"));
+    SetLastDifficulty(number("remover_last_difficult", "0"));
+    SetLastSize(number("remover_last_size", "0"));
+    std::int32_t autosave = 0;
+    m_autosave_trusted = StrToIntExact(store.GetValue("m_autosave", m_autosave_when_missing), autosave);
+    m_autosave = m_autosave_trusted ? autosave != 0 : StrToBool(m_autosave_when_missing);
     ReadExtraSettings(store);
 }
 
@@ -134,6 +144,10 @@ void CGameParams::LoadSettings()
     CConfigFile store;
     if (store.Load(GetSettingsPath(), true, m_settings_key.c_str(), m_settings_key.size()))
         ReadSettings(store);
+    else
+        // No file is a first visit; a file that will not read is damage,
+        // and its defaults must not cost the player a saved game.
+        m_autosave_trusted = access(GetSettingsPath().c_str(), F_OK) != 0;
     // The tables live in files of their own: a lost settings file must not
     // cost the player the records.
     LoadScoreTables();

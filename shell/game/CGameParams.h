@@ -64,7 +64,16 @@ public:
     void SetCurrentSkin(int skin);
 
     bool GetAutosave() const { return m_autosave; }
-    void SetAutosave(bool on) { m_autosave = on; }
+    // The player's own choice: trusted from here on.
+    void SetAutosave(bool on)
+    {
+        m_autosave = on;
+        m_autosave_trusted = true;
+    }
+    // False when the autosave setting came from a settings file or value
+    // that could not be read cleanly: a saved game must then never be
+    // deleted on its strength.
+    bool IsAutosaveTrusted() const { return m_autosave_trusted; }
     bool GetAnimation() const { return m_animation; }
     void SetAnimation(bool on) { m_animation = on; }
 
@@ -85,7 +94,8 @@ protected:
     virtual void ReadExtraSettings(const CConfigFile&) {}
     virtual void WriteExtraSettings(CConfigFile&) const {}
 
-    // The common settings keys read from a loaded store, each clamped.
+    // The common settings keys read from a loaded store, each clamped; a
+    // value that is no number counts as missing.
     void ReadSettings(const CConfigFile& store);
     void WriteSettings(CConfigFile& store) const;
     void LoadScoreTables();
@@ -112,6 +122,7 @@ protected:
     int m_skins_count = 1;
     int m_current_skin = 0;
     bool m_autosave = true;
+    bool m_autosave_trusted = true;
     bool m_animation = true;
 
     std::vector<std::unique_ptr<CScoreTable>> m_score_tables;

@@ -263,3 +263,43 @@ e2e_wait_picture() {
         sleep 0.2
     done
 }
+
+# --- Playing a game ---------------------------------------------------------
+
+# Takes window shots until a region stops changing between two looks, then
+# waits a little more: effects advance per frame, so a busy machine makes
+# them slower, and a click on the board counts only once they are done.
+# e2e_wait_still <shot> <region>
+e2e_wait_still() {
+    local name="$1" calm=0 deadline=$((SECONDS + E2E_TIMEOUT))
+    e2e_window_shot "$name"
+    while [ $calm -lt 2 ]; do
+        sleep 0.3
+        e2e_expect_running "waiting for $name to settle"
+        mv "$E2E_SHOTS/$name.png" "$E2E_DIR/previous.png"
+        e2e_window_shot "$name"
+        E2E_MEASURE=$(e2e_rmse "$E2E_DIR/previous.png" "$E2E_SHOTS/$name.png" "$2")
+        if e2e_below "$E2E_MEASURE" 0.02; then calm=$((calm + 1)); else calm=0; fi
+        [ $SECONDS -ge $deadline ] && e2e_fail "$name does not settle (RMSE $E2E_MEASURE)"
+    done
+    sleep 1
+}
+
+# A click or a key that leads to another screen or dialog; waits until the
+# window reports it. e2e_to <state> click X Y | e2e_to <state> key KEY
+e2e_to() {
+    local state="$1" mark
+    shift
+    mark=$(e2e_state_mark)
+    case "$1" in
+    click) e2e_click_at "$2" "$3" ;;
+    key) e2e_key "$2" ;;
+    esac
+    e2e_wait_state "$state" "$mark"
+}
+
+# The pointer away from every button and board, so that nothing shows a hover.
+e2e_rest() {
+    e2e_move 790 590
+    sleep "${1:-0.5}"
+}

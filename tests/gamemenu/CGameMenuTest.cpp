@@ -7,6 +7,7 @@
 
 #include "engine/widgets/CButton.h"
 #include "engine/widgets/CCheckBox.h"
+#include "engine/files/CAtomicFile.h"
 #include "engine/files/CConfigFile.h"
 #include "shell/CGameKindRegistry.h"
 #include "shell/CGameMenu.h"
@@ -136,23 +137,57 @@ TEST_F(GameMenuTest, LeavingWithoutGameWritesNoSaveFile)
     EXPECT_FALSE(CTempDir::Exists(SavePath()));
 }
 
-TEST_F(GameMenuTest, UnreadableSaveFileMeansNoGameAndGoesWhenTheMenuIsLeft)
+// A save the game cannot read is never deleted: it goes aside, once, under
+// a name of its own, and the menu says so where Continue would be.
+TEST_F(GameMenuTest, UnreadableSaveIsMovedAsideAndNeverDeleted)
 {
-    CTempDir::WriteText(SavePath(), "\x01\x02 not a saved game");
-    Open();
-    EXPECT_EQ(m_menu->GetGameScreen(), nullptr);
-    Leave();
-    EXPECT_FALSE(CTempDir::Exists(SavePath()));
+    CConfigFile rejected;
+    rejected.SetInt("m_score", 3);
+    ASSERT_TRUE(rejected.Save(m_dir.File("rejected.sav"), CGameMenu::SAVE_KEY, 5));
+    const std::vector<unsigned char> rejectedBytes = CTempDir::ReadBytes(m_dir.File("rejected.sav"));
+    ASSERT_TRUE(CAtomicFile::MakeDirectories(m_dir.File("data")));
+    const std::vector<std::vector<unsigned char>> saves = {
+        {1, 2, ' ', 'n', 'o', 't', ' ', 'a', ' ', 's', 'a', 'v', 'e'},
+        rejectedBytes,
+    };
+    for (std::size_t i = 0; i < saves.size(); ++i)
+    {
+        CTempDir::WriteBytes(SavePath(), saves[i]);
+        Open();
+        EXPECT_EQ(m_menu->GetGameScreen(), nullptr) << i;
+        EXPECT_FALSE(m_menu->GetContinueButton()->IsVisible()) << i;
+        EXPECT_TRUE(m_menu->IsSaveUnreadable()) << i;
+        m_menu->GetParams().SetAutosave(false);
+        Leave();
+        const std::string aside = SavePath() + ".unreadable" + (i > 0 ? std::to_string(i + 1) : "");
+        EXPECT_EQ(CTempDir::ReadBytes(aside), saves[i]) << i;
+        EXPECT_FALSE(CTempDir::Exists(SavePath())) << i;
+    }
 }
 
-TEST_F(GameMenuTest, SaveTheKindRejectsMeansNoGame)
+// A save exists only where autosave was on: damaged settings must not make
+// the game believe otherwise and delete it.
+TEST_F(GameMenuTest, DamagedSettingsNeverCostTheSavedGame)
 {
-    CConfigFile store;
-    store.SetInt("m_score", 3);
-    ASSERT_TRUE(store.Save(SavePath(), CGameMenu::SAVE_KEY, 5));
     Open();
-    EXPECT_EQ(m_menu->GetGameScreen(), nullptr);
-    EXPECT_FALSE(m_menu->GetContinueButton()->IsVisible());
+    const std::string settings = m_menu->GetParams().GetSettingsPath();
+    Leave();
+    const std::vector<std::string> damaged = {"\x01\x02 garbage", "m_autosave abc", "m_autosave 1x"};
+    for (const std::string& text : damaged)
+    {
+        CConfigFile store;
+        store.LoadFromBuffer(reinterpret_cast<const unsigned char*>(text.data()), text.size(), true);
+        if (text[0] == '\x01')
+            CTempDir::WriteText(settings, text);
+        else
+            ASSERT_TRUE(store.Save(settings, "52kq781w", 8));
+        WriteSave("kept");
+        Open();
+        ASSERT_NE(Game(), nullptr) << text;
+        EXPECT_TRUE(m_menu->GetParams().GetAutosave()) << text;
+        Leave();
+        EXPECT_EQ(ReadSave(), "kept") << text;
+    }
 }
 
 TEST_F(GameMenuTest, MissingSaveNameReadsWritesAndDeletesNothing)

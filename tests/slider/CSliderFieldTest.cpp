@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "games/slider/CSliderBrick.h"
 #include "tests/slider/SliderTestKit.h"
@@ -14,11 +13,11 @@ protected:
     void Make(int size, int colors)
     {
         params = MakeSliderParams(size, 0, colors);
-        field = std::make_unique<CSliderField>(*params, &events, nullptr);
+        field = std::make_unique<CSliderField>(*params, &events, nullptr, SliderRandom());
     }
     void SetUp() override
     {
-        std::srand(11);
+        SliderRandom().Seed(11);
         Make(0, 4);
     }
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 
 #include "engine/files/CConfigFile.h"
 #include "games/slider/CSliderGame.h"
@@ -16,7 +15,6 @@ class SliderGame : public ::testing::Test
 protected:
     void Start(const char* firstMoves = "30 25 20 35 30 25 40 35 30")
     {
-        std::srand(5);
         params = MakeSliderParams(0, 0, 6);
         CConfigFile store;
         store.SetValue("m_colors_small", "6 6 6");
@@ -24,7 +22,7 @@ protected:
         store.SetValue("m_score_step_level", "2 3 4");
         store.SetValue("m_field_width", "700");
         params->ReadParams(store);
-        game = std::make_unique<CSliderGame>(nullptr, *params, &events);
+        game = std::make_unique<CSliderGame>(nullptr, *params, &events, 5);
         Run(1000, [this] { return !game->IsStarting(); });
     }
 
@@ -128,7 +126,7 @@ TEST_F(SliderGame, SavedGameComesBackWithItsLevelMovesAndScore)
     EXPECT_EQ("29", store.GetValue("gf_m_score_level", "?"));
     EXPECT_EQ("2", store.GetValue("gf_m_score_step_level", "?"));
 
-    CSliderGame loaded(nullptr, *params, nullptr);
+    CSliderGame loaded(nullptr, *params, nullptr, 9);
     ASSERT_TRUE(loaded.Load(store));
     EXPECT_EQ(30, loaded.GetScore());
     EXPECT_EQ(29, loaded.GetMovesLeft());
@@ -148,7 +146,7 @@ TEST_F(SliderGame, DamagedGameKeysRefuseTheSave)
     {
         CConfigFile store = good;
         store.SetValue(change[0], change[1]);
-        CSliderGame loaded(nullptr, *params, nullptr);
+        CSliderGame loaded(nullptr, *params, nullptr, 9);
         EXPECT_FALSE(loaded.Load(store)) << change[0];
         EXPECT_EQ(30, loaded.GetMovesLeft());
     }

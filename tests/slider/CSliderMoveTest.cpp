@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 
 #include "games/slider/CSliderArrow.h"
 #include "games/slider/CSliderBrick.h"
@@ -68,7 +67,7 @@ TEST_P(SliderTurn, ArrowTurnsItsLineByOneCellAndKeepsEveryBrick)
 {
     auto params = MakeSliderParams(GetParam().size, 0, 6);
     CSliderEvents events;
-    CSliderField field(*params, &events, nullptr);
+    CSliderField field(*params, &events, nullptr, SliderRandom());
     int inner = field.GetWidth() - 2;
     std::vector<std::string> board = StripedBoard(inner);
     // A hole in the line travels with it.
@@ -126,7 +125,7 @@ protected:
     void SetUp() override
     {
         params = MakeSliderParams(0, 0, 6);
-        field = std::make_unique<CSliderField>(*params, &events, nullptr);
+        field = std::make_unique<CSliderField>(*params, &events, nullptr, SliderRandom());
         SetSliderBoard(*field, StripedBoard(10));
     }
 
@@ -284,7 +283,7 @@ TEST(SliderArrow, SpinWrapsAndAStoppedArrowFinishesItsTurn)
 TEST(SliderFall, EndOfLevelFallFinishesOnABoardWithEmptyRows)
 {
     auto params = MakeSliderParams(2, 0);
-    CSliderField field(*params, nullptr, nullptr);
+    CSliderField field(*params, nullptr, nullptr, SliderRandom());
     SetSliderBoard(field, {"RG", "", "", "BY", "", "", "", "", "", "", "", "", "", "", "", "P"});
     CLevelFlipEffect fall(nullptr, &field, 1);
     int steps = 0;

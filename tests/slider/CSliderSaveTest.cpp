@@ -15,9 +15,9 @@ protected:
     void SetUp() override
     {
         params = MakeSliderParams(0, 1, 6);
-        field = std::make_unique<CSliderField>(*params, &events, nullptr);
+        field = std::make_unique<CSliderField>(*params, &events, nullptr, SliderRandom());
         SetSliderBoard(*field, BOARD);
-        loaded = std::make_unique<CSliderField>(*params, nullptr, nullptr);
+        loaded = std::make_unique<CSliderField>(*params, nullptr, nullptr, SliderRandom());
     }
 
     CConfigFile Saved() const
@@ -49,7 +49,7 @@ TEST_F(SliderSave, IdleBoardComesBackCellForCell)
 TEST_F(SliderSave, SaveOfAnotherBoardSizeRebuildsTheRing)
 {
     auto large = MakeSliderParams(2, 0, 6);
-    CSliderField big(*large, nullptr, nullptr);
+    CSliderField big(*large, nullptr, nullptr, SliderRandom());
     SetSliderBoard(big, {"RGB"});
     CConfigFile store;
     big.Save(store);
@@ -66,7 +66,7 @@ class SliderSaveMidMove : public SliderSave, public ::testing::WithParamInterfac
 
 TEST_P(SliderSaveMidMove, MoveSavedHalfWayEndsAsTheUninterruptedOne)
 {
-    CSliderField straight(*params, nullptr, nullptr);
+    CSliderField straight(*params, nullptr, nullptr, SliderRandom());
     SetSliderBoard(straight, BOARD);
     ASSERT_TRUE(straight.StartMove(5, 11));   // column 5 turns down
     RunUntilIdle(straight);

@@ -18,6 +18,12 @@ int ColorOf(char letter)
 }
 }
 
+CRandom& SliderRandom()
+{
+    static CRandom random(1);
+    return random;
+}
+
 int CSliderEvents::CountSound(int id) const
 {
     int count = 0;

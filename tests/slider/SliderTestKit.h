@@ -7,6 +7,7 @@
 #include "games/slider/CSliderField.h"
 #include "games/slider/CSliderParams.h"
 #include "shell/game/CGameEvents.h"
+#include "shell/game/CRandom.h"
 
 // Records what the rules send out, so tests can check sounds and bursts.
 class CSliderEvents : public CGameEvents
@@ -19,6 +20,9 @@ public:
     std::vector<int> m_sounds;
     int m_sparkles = 0;
 };
+
+// The random source of the fields the tests build; seed it for a fixed deal.
+CRandom& SliderRandom();
 
 // Parameters as the game's text would give them, without any file.
 std::unique_ptr<CSliderParams> MakeSliderParams(int size, int difficulty, int colors = 4);

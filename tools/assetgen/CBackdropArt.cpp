@@ -158,11 +158,16 @@ CCanvas GameGround(const CScenePainter& scene, int kind)
     CCanvas c = scene.Sky(kScreenW, kScreenH, tint.Darker(0.25f), 40 + kind);
     // Darker under the board so that the bricks stand out.
     Spotlight(c, 400, 305, 300, 260, CColor(0.0f, 0.0f, 0.04f, 1.0f), 0.45f);
-    // The mover's and the designer's heads-up lines start at the top left
-    // corner, so their names stand in the bottom left one.
-    const float titleBaseline = (kind == 1 || kind == 3) ? 584.0f : 44.0f;
+    // The mover's, the slider's and the designer's heads-up lines start at
+    // the top left corner, so their names stand in the bottom left one.
+    const float titleBaseline = (kind == 1 || kind == 2 || kind == 3) ? 584.0f : 44.0f;
     scene.Caption(c, CWidgetArt::kKindTitles[kind], 26, 22, titleBaseline, CPalette::Gold(),
                   CScenePainter::EAlign::Left);
+    if (kind == 2)
+    {
+        // A plate behind the slider's moves, score and level along the top.
+        CScenePainter::Panel(c, 40, 28, 720, 34, 12, 0.6f);
+    }
     if (kind == 0)
     {
         // A plate behind the score in the top right corner, and a slot for
