@@ -260,14 +260,22 @@ void CGameMenu::StartGame(std::unique_ptr<CGameScreen> screen)
 void CGameMenu::EndGame()
 {
     const int score = m_game_screen->GetScore();
-    CScoreTable* table =
-        m_params->GetScoreTable(m_params->GetTableIndex(m_params->GetLastDifficulty(), m_params->GetLastSize()));
+    // The finished game's own choice picks the table, even where the
+    // settings say otherwise.
+    int difficulty = m_game_screen->GetGameDifficulty();
+    int size = m_game_screen->GetGameSize();
+    if (difficulty < 0 || difficulty >= m_params->GetDifficultyCount())
+        difficulty = m_params->GetLastDifficulty();
+    if (size < 0 || size >= m_params->GetSizeCount())
+        size = m_params->GetLastSize();
+    CScoreTable* table = m_params->GetScoreTable(m_params->GetTableIndex(difficulty, size));
     if (m_game_over_dialog)
         m_host.WithdrawScreen(m_game_over_dialog.get());
-    m_game_over_dialog = std::make_unique<CGameOverDialog>(score, table, m_host);
-    // A finished game is never resumed.
+    m_game_over_dialog =
+        std::make_unique<CGameOverDialog>(score, table, m_host, m_params->GetScoreTablePath(difficulty, size));
+    // A finished game is never resumed; its save goes once the score is
+    // written (when the dialog closes).
     SetGameScreen(nullptr);
-    RemoveSaveFile();
     m_game_over_dialog->SetLogicalSize(m_host.GetLogicalWidth(), m_host.GetLogicalHeight());
     m_game_over_dialog->SetShade(true);
     m_game_over_dialog->SetPanelVisible(false);
@@ -429,7 +437,10 @@ void CGameMenu::OnDialogClosed(int result, CScreen* dialog)
     if (dialog == m_help_dialog.get())
         m_help_dialog.reset();
     else if (dialog == m_game_over_dialog.get())
+    {
         m_game_over_dialog.reset();
+        RemoveSaveFile();
+    }
     else if (dialog == m_top7_dialog.get())
         m_top7_dialog.reset();
     else if (dialog == m_new_game_dialog.get())

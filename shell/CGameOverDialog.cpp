@@ -38,8 +38,8 @@ void DrawShadowed(const CBitmapFont* font, const char* text, float size, float x
 }
 }
 
-CGameOverDialog::CGameOverDialog(int score, CScoreTable* table, CMenuHost& host)
-    : m_host(host), m_score(score), m_table(table)
+CGameOverDialog::CGameOverDialog(int score, CScoreTable* table, CMenuHost& host, const std::string& tablePath)
+    : m_host(host), m_score(score), m_table(table), m_table_path(tablePath)
 {
     m_font = m_host.GetFont();
     CResManager* main = m_host.GetMainResManager();
@@ -79,10 +79,16 @@ void CGameOverDialog::Finish()
         return;
     m_finished = true;
     m_name = m_name_box->GetText();
-    if (m_name.empty())
+    if (m_name.find_first_not_of(' ') == std::string::npos)
         m_name = ANONYMOUS;
     if (m_table != nullptr && m_table->GetRank(m_score) != -1)
+    {
         m_table->Add(m_name, m_score);
+        // Written now: the finished game's save goes next, and a kill or a
+        // full disk before the menu is left must not lose both.
+        if (!m_table_path.empty())
+            m_table->Save(m_table_path);
+    }
     SetResult(0);
     m_host.CloseScreen(false);
 }

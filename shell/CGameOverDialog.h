@@ -24,7 +24,9 @@ public:
     static const char* const ANONYMOUS;
 
     // The table is not owned and may be null (nothing can then rank).
-    CGameOverDialog(int score, CScoreTable* table, CMenuHost& host);
+    // tablePath: where the table is written as soon as the entry is made
+    // (empty: not written here).
+    CGameOverDialog(int score, CScoreTable* table, CMenuHost& host, const std::string& tablePath = std::string());
     ~CGameOverDialog() override;
 
     void Draw() override;
@@ -54,4 +56,5 @@ private:
     bool m_finished = false;
     std::string m_name;
     CScoreTable* m_table;
+    std::string m_table_path;
 };

@@ -1,5 +1,6 @@
 #include "games/remover/CRemoverGameScreen.h"
 
+#include "games/remover/CRemoverField.h"
 #include "games/remover/CRemoverGame.h"
 #include "games/remover/CRemoverParams.h"
 #include "shell/game/CRandom.h"
@@ -57,4 +58,15 @@ bool CRemoverGameScreen::LoadGame(const CConfigFile& store)
 void CRemoverGameScreen::Reskin()
 {
     m_game->Reskin();
+}
+
+// The board on screen says what game this is, whatever the settings say.
+int CRemoverGameScreen::GetGameDifficulty() const
+{
+    return m_game->GetField().GetStartColorCount() - 4;
+}
+
+int CRemoverGameScreen::GetGameSize() const
+{
+    return (m_game->GetField().GetWidth() - 9) / 2;
 }

@@ -23,6 +23,8 @@ public:
     ~CRemoverGameScreen() override;
 
     void Reskin() override;
+    int GetGameDifficulty() const override;
+    int GetGameSize() const override;
 
     CRemoverGame& GetGame() { return *m_game; }
 

@@ -71,6 +71,10 @@ public:
     virtual int GetScore() const { return m_score; }
     // Re-applies the brick models after the skin setting changed.
     virtual void Reskin() {}
+    // The running game's own difficulty and size, which pick its score
+    // table; -1 where the kind leaves it to the last chosen ones.
+    virtual int GetGameDifficulty() const { return -1; }
+    virtual int GetGameSize() const { return -1; }
 
     // Set by Update from IsGameFinished; the game menu reads it after the
     // screen has closed itself.

@@ -39,6 +39,8 @@ public:
     bool Load(const CConfigFile& store) override;
     int GetScore() const override { return m_score; }
     void Reskin() override { ++m_reskins; }
+    int GetGameDifficulty() const override { return m_difficulty; }
+    int GetGameSize() const override { return m_size; }
 
     void EndGame(int score);
 
@@ -56,6 +58,9 @@ public:
     std::string m_state = "fresh";
     int m_score = 0;
     int m_reskins = 0;
+    // The game's own choice; -1 leaves it to the settings.
+    int m_difficulty = -1;
+    int m_size = -1;
     // Screens alive right now, and the parameter object each one found
     // registered when it was built.
     static int s_alive;

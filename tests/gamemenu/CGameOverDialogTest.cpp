@@ -71,12 +71,17 @@ TEST_F(GameOverDialogTest, NameTypedWithoutClickingTheBoxIsRecorded)
     EXPECT_EQ(m_table.GetName(0), "Ada");
 }
 
-TEST_F(GameOverDialogTest, EmptyNameIsRecordedAsAnonymous)
+TEST_F(GameOverDialogTest, EmptyOrBlankNameIsRecordedAsAnonymous)
 {
-    CGameOverDialog dialog(10, &m_table, m_host);
-    dialog.OnCommand(dialog.GetCloseButton());
-    ASSERT_EQ(m_table.GetCount(), 1);
-    EXPECT_EQ(m_table.GetName(0), "Anonymous");
+    for (const char* typed : {"", "   "})
+    {
+        CScoreTable table;
+        CGameOverDialog dialog(10, &table, m_host);
+        Type(dialog, typed);
+        dialog.OnCommand(dialog.GetCloseButton());
+        ASSERT_EQ(table.GetCount(), 1);
+        EXPECT_EQ(table.GetName(0), "Anonymous") << "'" << typed << "'";
+    }
 }
 
 TEST_F(GameOverDialogTest, EscRecordsTooAndClosesWithResultZero)
