@@ -3,6 +3,9 @@
 #include "games/designer/CDesignerGameScreen.h"
 #include "games/designer/CDesignerNewGameDialog.h"
 #include "games/designer/CDesignerParams.h"
+#include "games/eraser/CEraserGameScreen.h"
+#include "games/eraser/CEraserNewGameDialog.h"
+#include "games/eraser/CEraserParams.h"
 #include "games/mover/CMoverGameScreen.h"
 #include "games/mover/CMoverNewGameDialog.h"
 #include "games/mover/CMoverParams.h"
@@ -40,6 +43,18 @@ SGameKind DesignerKind()
     return kind;
 }
 
+SGameKind EraserKind()
+{
+    SGameKind kind;
+    kind.m_index = 4;
+    kind.m_make_params = [] { return std::make_unique<CEraserParams>(); };
+    kind.m_make_new_game_dialog = [](CConfigFile& layout, CGameParams& params) {
+        return std::make_unique<CEraserNewGameDialog>(&layout, &params);
+    };
+    kind.m_make_game_screen = [] { return std::make_unique<CEraserGameScreen>(); };
+    return kind;
+}
+
 SGameKind MoverKind()
 {
     SGameKind kind;
@@ -71,4 +86,5 @@ void RegisterGameKinds(CGameKindRegistry& kinds)
     kinds.Add(MoverKind());
     kinds.Add(SliderKind());
     kinds.Add(DesignerKind());
+    kinds.Add(EraserKind());
 }
