@@ -6,6 +6,7 @@
 #include "tools/assetgen/CBrickArt.h"
 #include "tools/assetgen/CDesignerArt.h"
 #include "tools/assetgen/CEraserArt.h"
+#include "tools/assetgen/CFillerArt.h"
 #include "tools/assetgen/CFontSheet.h"
 #include "tools/assetgen/CSliderArt.h"
 #include "tools/assetgen/CSpriteArt.h"
@@ -37,6 +38,7 @@ int main(int argc, char** argv)
         CWidgetArt::Write(sink, fonts);
         CBrickArt::Write(sink);
         CDesignerArt::Write(sink);
+        CFillerArt::Write(sink);
         CSliderArt::Write(sink);
         CBackdropArt::Write(sink, fonts);
         CSpriteArt::Write(sink, fonts);
