@@ -14,6 +14,7 @@
 #include "shell/CGameOverDialog.h"
 #include "shell/CHelpDialog.h"
 #include "shell/COptionsDialog.h"
+#include "shell/CTextDialog.h"
 #include "shell/CTop7Dialog.h"
 #include "shell/game/CScoreTable.h"
 #include "tests/files/CTempDir.h"
@@ -555,4 +556,23 @@ TEST_F(GameMenuTest, CreateRefusesAKindThatIsNotRegistered)
     std::unique_ptr<CGameMenu> menu = CGameMenu::Create(m_group, kinds, m_host);
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->GetKindIndex(), 0);
+}
+
+// A full disk or a read-only data/ is never silent: the next menu says which
+// file could not be written, once.
+TEST_F(GameMenuTest, FailedWritesAreToldOnceInTheMenu)
+{
+    CTempDir::WriteText(m_dir.File("data"), "a file where the data folder should be");
+    Open();
+    Leave();
+    CGameMenu& menu = Open();
+    menu.Update(16.0f);
+    ASSERT_NE(menu.GetWriteFailureDialog(), nullptr);
+    EXPECT_NE(menu.GetWriteFailureDialog()->GetText().find("data/fake.cfg"), std::string::npos)
+        << menu.GetWriteFailureDialog()->GetText();
+    menu.OnDialogClosed(0, menu.GetWriteFailureDialog());
+    EXPECT_EQ(menu.GetWriteFailureDialog(), nullptr);
+    Leave();
+    Open().Update(16.0f);
+    EXPECT_EQ(m_menu->GetWriteFailureDialog(), nullptr);
 }
