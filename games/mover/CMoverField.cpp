@@ -484,8 +484,9 @@ bool CMoverField::ValidateSave(const CConfigFile& store)
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
         {
+            const std::string key = CellKey(x, y);
             int color = 0;
-            if (!store.HasKey(CellKey(x, y)) || !ReadSaveInt(store, CellKey(x, y), -1, CMoverParams::SPECIAL_COLOR, color))
+            if (!store.HasKey(key) || !ReadSaveInt(store, key, -1, CMoverParams::SPECIAL_COLOR, color))
                 return false;
             if (color >= colors && color != CMoverParams::SPECIAL_COLOR)
                 return false;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 
 #include "engine/widgets/CButton.h"
@@ -92,51 +93,43 @@ protected:
 };
 }
 
-TEST_F(GameMenuTest, WithoutSaveFileThereIsNoGameAndContinueIsHidden)
+TEST_F(GameMenuTest, SaveFileIsRestoredKeptDuringTheVisitAndRewrittenOrRemovedOnLeaving)
 {
-    CGameMenu& menu = Open();
-    EXPECT_EQ(menu.GetGameScreen(), nullptr);
-    EXPECT_FALSE(menu.GetContinueButton()->IsVisible());
-}
-
-TEST_F(GameMenuTest, SaveFileIsRestoredAndStaysOnDiskDuringTheVisit)
-{
-    WriteSave("half-way", 120);
-    CGameMenu& menu = Open();
-    ASSERT_NE(Game(), nullptr);
-    EXPECT_EQ(Game()->m_state, "half-way");
-    EXPECT_EQ(Game()->GetScore(), 120);
-    EXPECT_TRUE(menu.GetContinueButton()->IsVisible());
-    // Not made current: Continue resumes it.
-    EXPECT_EQ(m_host.GetTopScreen(), nullptr);
-    EXPECT_TRUE(CTempDir::Exists(SavePath()));
-}
-
-TEST_F(GameMenuTest, LeavingWithAutosaveRewritesTheSaveFile)
-{
-    WriteSave("before");
-    Open();
-    Game()->m_state = "after";
-    Leave();
-    EXPECT_EQ(ReadSave(), "after");
-}
-
-TEST_F(GameMenuTest, LeavingWithAutosaveOffRemovesTheSaveFile)
-{
-    WriteSave("before");
-    CGameMenu& menu = Open();
-    menu.GetParams().SetAutosave(false);
-    Leave();
-    EXPECT_FALSE(CTempDir::Exists(SavePath()));
-    Open();
-    EXPECT_EQ(m_menu->GetGameScreen(), nullptr);
-}
-
-TEST_F(GameMenuTest, LeavingWithoutGameWritesNoSaveFile)
-{
-    Open();
-    Leave();
-    EXPECT_FALSE(CTempDir::Exists(SavePath()));
+    // The save file before ("" none) holds the game's state; the visit
+    // changes it, and after leaving the file holds a state or is gone ("").
+    const struct
+    {
+        const char* save;
+        bool autosave;
+        bool restored;
+        const char* after;
+    } cases[] = {
+        {"", true, false, ""},
+        {"half-way", true, true, "changed"},
+        {"half-way", false, true, ""},
+    };
+    for (const auto& c : cases)
+    {
+        const std::string save = c.save;
+        std::remove(SavePath().c_str());
+        if (!save.empty())
+            WriteSave(save, 120);
+        CGameMenu& menu = Open();
+        menu.GetParams().SetAutosave(c.autosave);
+        EXPECT_EQ(Game() != nullptr, c.restored) << c.save;
+        EXPECT_EQ(menu.GetContinueButton()->IsVisible(), c.restored) << c.save;
+        EXPECT_EQ(m_host.GetTopScreen(), nullptr) << "Continue resumes it, not the opening";
+        if (c.restored)
+        {
+            EXPECT_EQ(Game()->m_state, save);
+            EXPECT_EQ(Game()->GetScore(), 120);
+            EXPECT_TRUE(CTempDir::Exists(SavePath()));
+            Game()->m_state = "changed";
+        }
+        Leave();
+        EXPECT_EQ(ReadSave(), c.after) << c.save;
+        EXPECT_EQ(CTempDir::Exists(SavePath()), std::string(c.after) != "") << c.save;
+    }
 }
 
 // A save the game cannot read is never deleted: it goes aside, once, under
@@ -366,15 +359,12 @@ TEST_F(GameMenuTest, AnotherScreenClosingChangesNothing)
     EXPECT_EQ(m_host.Count("EnterMenuMode"), 0);
 }
 
-TEST_F(GameMenuTest, ContinueWithoutGameDoesNothing)
+TEST_F(GameMenuTest, ContinueResumesThePausedGameAndWithoutOneDoesNothing)
 {
-    CGameMenu& menu = Open();
-    menu.OnCommand(menu.GetContinueButton());
+    Open();
+    m_menu->OnCommand(m_menu->GetContinueButton());
     EXPECT_TRUE(m_host.m_log.empty());
-}
-
-TEST_F(GameMenuTest, ContinueResumesThePausedGame)
-{
+    Leave();
     WriteSave("paused");
     CGameMenu& menu = Open();
     menu.OnCommand(menu.GetContinueButton());
@@ -415,15 +405,11 @@ TEST_F(GameMenuTest, OptionsAreCopiedBackAndThePausedGameReskinned)
     EXPECT_FALSE(menu.GetParams().GetAutosave());
     EXPECT_EQ(Game()->m_reskins, 1);
     EXPECT_EQ(menu.GetOptionsDialog(), nullptr);
-}
-
-TEST_F(GameMenuTest, OptionsWithoutGameOnlyCopyTheValues)
-{
-    CGameMenu& menu = Open();
+    // Down from the first skin wraps to the last.
     menu.OnCommand(menu.GetOptionsButton());
-    COptionsDialog* options = menu.GetOptionsDialog();
-    options->OnCommand(options->GetSkinDownButton());
-    menu.OnDialogClosed(0, options);
+    menu.GetOptionsDialog()->OnCommand(menu.GetOptionsDialog()->GetSkinDownButton());
+    menu.GetOptionsDialog()->OnCommand(menu.GetOptionsDialog()->GetSkinDownButton());
+    menu.OnDialogClosed(0, menu.GetOptionsDialog());
     EXPECT_EQ(menu.GetParams().GetCurrentSkin(), 2);
 }
 

@@ -123,17 +123,10 @@ TEST_F(HelpDialogTest, CloseEndsWithResultZero)
     EXPECT_EQ(m_host.Count("CloseScreen"), 1);
 }
 
-TEST_F(HelpDialogTest, OnePageHidesBothPageButtons)
-{
-    m_dialog.LoadPages(Parse("pages_count 1\nblocks_count 0\n"));
-    EXPECT_FALSE(NextShown());
-    EXPECT_FALSE(PrevShown());
-}
-
-TEST_F(HelpDialogTest, ZeroOrMissingPageCountShowsAnEmptyPageWithoutButtons)
+TEST_F(HelpDialogTest, OneZeroOrMissingPageCountShowsOnePageWithoutButtons)
 {
     for (const char* text : {"blocks_count 1\n1_block_desc \"T 1 0 0 0 0 0\"\n", "pages_count 0\n",
-                             "pages_count -4\n", ""})
+                             "pages_count -4\n", "", "pages_count 1\nblocks_count 0\n"})
     {
         m_dialog.LoadPages(Parse(text));
         EXPECT_FALSE(NextShown()) << text;

@@ -72,28 +72,26 @@ TEST_F(OptionsDialogTest, VolumeBoxFillsTheBarFromTheLeftAndSetsTheVolume)
     EXPECT_EQ(m_host.m_volume, 0);
 }
 
-TEST_F(OptionsDialogTest, OpeningRoundsTheVolumeDownToAStep)
+TEST_F(OptionsDialogTest, OpeningRoundsTheVolumeDownToAStepButAboveTheLastStepLeavesIt)
 {
-    m_host.m_volume = 100;
-    auto first = Make();
-    EXPECT_EQ(m_host.m_volume, 84);
-    EXPECT_EQ(Lit(*first), (std::vector<bool>{true, true, true, true, true, false}));
-    m_host.m_volume = 64;
-    auto second = Make();
-    EXPECT_EQ(m_host.m_volume, 63);
-}
-
-TEST_F(OptionsDialogTest, VolumeAboveTheLastStepShowsAFullBarAndStaysAsItIs)
-{
-    m_host.m_volume = 128;
-    auto dialog = Make();
-    EXPECT_EQ(Lit(*dialog), std::vector<bool>(6, true));
-    EXPECT_EQ(m_host.m_volume, 128);
-    EXPECT_TRUE(m_host.m_volumes_set.empty());
-}
-
-TEST_F(OptionsDialogTest, OutOfRangeVolumeIndexIsKeptInsideTheBoxes)
-{
+    const struct
+    {
+        int volume;
+        std::size_t lit;
+        int shown;
+    } cases[] = {{100, 5, 84}, {64, 4, 63}, {128, 6, 128}};
+    for (const auto& c : cases)
+    {
+        m_host.m_volume = c.volume;
+        m_host.m_volumes_set.clear();
+        auto dialog = Make();
+        EXPECT_EQ(m_host.m_volume, c.shown) << c.volume;
+        std::vector<bool> lit(6, false);
+        std::fill(lit.begin(), lit.begin() + static_cast<long>(c.lit), true);
+        EXPECT_EQ(Lit(*dialog), lit) << c.volume;
+        EXPECT_EQ(m_host.m_volumes_set.empty(), c.volume == 128) << c.volume;
+    }
+    // Indexes outside the boxes are kept inside them.
     auto dialog = Make();
     dialog->SetVolume(9);
     EXPECT_EQ(m_host.m_volume, 105);

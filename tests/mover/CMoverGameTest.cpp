@@ -2,103 +2,147 @@
 
 #include <algorithm>
 
+#include "engine/files/CConfigFile.h"
 #include "games/mover/CMoverBrick.h"
-#include "games/mover/CMoverGame.h"
 #include "games/mover/CMoverPlayer.h"
 #include "tests/mover/MoverTestKit.h"
 
 namespace
 {
-struct SGameFixture
-{
-    SGameFixture() : params(MakeMoverParams(0, 0)), game(nullptr, *params, &events, 1)
-    {
-        for (int i = 0; i < 5000 && game.IsEffectRunning(); ++i)
-            game.Update(16.0f);
-    }
-    CMoverEvents events;
-    std::unique_ptr<CMoverParams> params;
-    CMoverGame game;
-};
+const std::vector<std::string> ONE_ROW = {"RRRRR.", "GBYGBR", "BYGBYG", "YGBYGB", "GBYGBY", "BYGBYG"};
 
+CConfigFile Saved(CMoverGame& game)
+{
+    CConfigFile store;
+    game.Save(store);
+    return store;
 }
 
-TEST(MoverGame, LinesAddTwoFourSixAndSoOnUpToTwiceTheLineScore)
+// The row of ONE_ROW completed on the given move since the last line.
+void CompleteRowOnMove(SMoverGame& g, int move)
 {
-    struct SCase
+    SetBoard(g.game.GetField(), ONE_ROW);
+    g.game.GetField().SetMovesUsed(move - 1);
+    ClickCell(g.game, 5, 1);
+    for (int i = 0; i < 100 && g.game.GetField().GetStatus() == CMoverField::STATUS_SLIDING; ++i)
+        g.game.Update(16.0f);
+}
+}
+
+TEST(MoverGame, AMoveWorthNScoresTwoFourSixUpToTwiceN)
+{
+    // A row on the third move on easy is worth 1 + 13; on the 16th and 17th, 1.
+    const struct { int move, points; } cases[] = {{3, 14 * 15}, {16, 1 * 2}, {17, 1 * 2}};
+    for (const auto& c : cases)
     {
-        int movesBefore;
-        int points;
-    };
-    // A row on the third move on easy is a line score of 14; on the 16th, 1.
-    const SCase cases[] = {{2, 14 * 15}, {15, 1 * 2}, {16, 1 * 2}};
-    for (const SCase& c : cases)
-    {
-        SGameFixture f;
-        SetBoard(f.game.GetField(), {"RRRRR.", "GBYGBR", "BYGBYG", "YGBYGB", "GBYGBY", "BYGBYG"});
-        f.game.GetField().SetMovesUsed(c.movesBefore);
-        f.game.SetPointer(CellPoint(f.game.GetField(), 5, 1), true);
-        for (int i = 0; i < 100 && f.game.GetField().GetStatus() != CMoverField::STATUS_REMOVING; ++i)
-            f.game.Update(16.0f);
-        EXPECT_EQ(c.points, f.game.GetScore()) << "after " << c.movesBefore << " moves";
-        EXPECT_EQ(std::vector<int>{CMoverPlayer::SOUND_MOVE}, f.events.m_sounds);
+        SMoverGame g;
+        CompleteRowOnMove(g, c.move);
+        EXPECT_EQ(c.points, g.game.GetScore()) << "move " << c.move;
+        EXPECT_EQ(std::vector<int>{CMoverPlayer::SOUND_MOVE}, g.events.m_sounds);
     }
 }
 
 TEST(MoverGame, EndsWhenTheBoardCanNoLongerFillALine)
 {
-    SGameFixture f;
-    // Short of a line in every colour of a line in every colour: the next landing ends it.
-    SetBoard(f.game.GetField(), {"RRRRRG", "GGGGBB", "BBBYYY", "YYXXXX", "XXXXXX", "XXXXX."});
-    f.game.SetPointer(CellPoint(f.game.GetField(), 5, 4), true);
-    for (int i = 0; i < 20000 && !f.game.IsGameOver(); ++i)
-        f.game.Update(16.0f);
-    EXPECT_TRUE(f.game.IsGameOver());
-    EXPECT_TRUE(f.game.GetField().GetFinished());
-    EXPECT_EQ(1, std::count(f.events.m_sounds.begin(), f.events.m_sounds.end(), CMoverGame::SOUND_LEVEL));
-    EXPECT_EQ(1, f.game.GetLevel());
+    SMoverGame g;
+    SetBoard(g.game.GetField(), {"RRRRRG", "GGGGBB", "BBBYYY", "YYXXXX", "XXXXXX", "XXXXX."});
+    ClickCell(g.game, 5, 4);
+    for (int i = 0; i < 20000 && !g.game.IsGameOver(); ++i)
+        g.game.Update(16.0f);
+    EXPECT_TRUE(g.game.IsGameOver());
+    EXPECT_EQ(1, std::count(g.events.m_sounds.begin(), g.events.m_sounds.end(), CMoverGame::SOUND_LEVEL));
 }
 
-TEST(MoverPlayer, HeldButtonMovesAtMostEvery300Ms)
+TEST(MoverGame, HeldButtonMovesAtMostEvery300MsAndNeverDuringAMove)
 {
-    SGameFixture f;
-    CMoverField& field = f.game.GetField();
-    SetBoard(field, {"RGBYGB", "GBYGBY", "BYGBYG", "YGBYGB", "GBYGBY", "BYGBY."});
-    CMoverPlayer player(field, &f.events);
-    struct SStep
-    {
-        int x, y;
-        bool button;
-        float coolDownAfter;
-        int state;
-    };
-    // Click the hole: only the cool-down starts. Then a brick by the hole,
-    // held: the move waits for the cool-down, then starts once.
-    const SStep steps[] = {
-        {5, 5, true, 284.0f, CMoverPlayer::STATE_PICKING}, {4, 5, true, 268.0f, CMoverPlayer::STATE_PICKING},
-        {4, 5, false, 252.0f, CMoverPlayer::STATE_PICKING},
-    };
-    for (const SStep& s : steps)
-    {
-        player.Update(16.0f, CellPoint(field, s.x, s.y), s.button);
-        EXPECT_FLOAT_EQ(s.coolDownAfter, player.GetCoolDown());
-        EXPECT_EQ(s.state, player.GetState());
-    }
-    EXPECT_TRUE(f.events.m_sounds.empty());
-    for (int i = 0; i < 16; ++i)
-        player.Update(16.0f, CellPoint(field, 4, 5), false);
-    EXPECT_EQ(0.0f, player.GetCoolDown());
-    player.Update(16.0f, CellPoint(field, 4, 5), true);
+    SMoverGame g;
+    CMoverField& field = g.game.GetField();
+    CMoverPlayer player(field, &g.events);
+    // The empty cell only starts the cool-down; a held button waits it out.
+    player.Update(16.0f, field.GetCellPosition(5, 5), true);
+    EXPECT_FLOAT_EQ(CMoverPlayer::COOL_DOWN_MS - 16.0f, player.GetCoolDown());
+    for (int i = 0; i < 18; ++i)
+        player.Update(16.0f, field.GetCellPosition(4, 5), true);
+    EXPECT_TRUE(g.events.m_sounds.empty());
+    player.Update(16.0f, field.GetCellPosition(4, 5), true);
     EXPECT_EQ(CMoverPlayer::STATE_MOVING, player.GetState());
-    EXPECT_EQ(CMoverField::STATUS_SLIDING, field.GetStatus());
-    EXPECT_EQ(std::vector<int>{CMoverPlayer::SOUND_MOVE}, f.events.m_sounds);
-    // While the brick slides, clicks are ignored and start no cool-down.
+    EXPECT_EQ(std::vector<int>{CMoverPlayer::SOUND_MOVE}, g.events.m_sounds);
     float coolDown = player.GetCoolDown();
-    player.Update(0.0f, CellPoint(field, 3, 5), true);
+    player.Update(0.0f, field.GetCellPosition(3, 5), true);
     EXPECT_EQ(coolDown, player.GetCoolDown());
     RunUntilIdle(field);
-    player.Update(0.0f, CellPoint(field, 3, 5), false);
+    player.Update(0.0f, field.GetCellPosition(3, 5), false);
     EXPECT_EQ(CMoverPlayer::STATE_PICKING, player.GetState());
+}
+
+TEST(MoverGame, SaveAndLoadKeepBoardScoreAndMoves)
+{
+    SMoverGame a(8);
+    ClickCell(a.game, 5, 4);
+    RunToRest(a.game);
+    CConfigFile store = Saved(a.game);
+    EXPECT_EQ("-1", store.GetValue("f_color5-4", "?"));
+    SMoverGame b(9, false);
+    ASSERT_TRUE(b.game.Load(store));
+    EXPECT_EQ(GetBoard(a.game.GetField()), GetBoard(b.game.GetField()));
+    EXPECT_EQ(Saved(a.game).GetPairs(), Saved(b.game).GetPairs());
+}
+
+TEST(MoverGame, SaveDuringSlideKeepsTheBrickAndItsLine)
+{
+    SMoverGame a;
+    SetBoard(a.game.GetField(), ONE_ROW);
+    a.game.GetField().SetMovesUsed(2);
+    a.game.GetField().MoveBrick(5, 1);
+    a.game.GetField().Update();
+    ASSERT_EQ(CMoverField::STATUS_SLIDING, a.game.GetField().GetStatus());
+    CConfigFile store = Saved(a.game);
+    EXPECT_EQ("0", store.GetValue("f_color5-0", "?"));
+    EXPECT_EQ("-1", store.GetValue("f_color5-1", "?"));
+    SMoverGame b(1, false);
+    ASSERT_TRUE(b.game.Load(store));
+    // Landing after the load scores the row as the slide would have.
+    EXPECT_EQ(14 * 15, RunToRest(b.game));
+}
+
+TEST(MoverGame, SaveDuringRemovalDoesNotScoreTheLineAgain)
+{
+    SMoverGame a;
+    CompleteRowOnMove(a, 3);
+    ASSERT_EQ(CMoverField::STATUS_REMOVING, a.game.GetField().GetStatus());
+    SMoverGame b(1, false);
+    ASSERT_TRUE(b.game.Load(Saved(a.game)));
+    EXPECT_EQ(0, RunToRest(b.game));
+    // The next slide finds the row gone, not complete a second time.
+    ClickCell(b.game, 5, 2);
+    EXPECT_EQ(0, RunToRest(b.game));
+    EXPECT_EQ(14 * 15, b.game.GetScore());
+}
+
+TEST(MoverGame, DamagedSavesAreRefusedAndChangeNothing)
+{
+    const struct { const char* key; const char* value; } cases[] = {
+        {"f_m_width_bricks", "16"},  {"f_m_width_bricks", "0"}, {"f_m_height_bricks", "7"}, {"f_m_colors", "3"},
+        {"f_color0-0", "9"},         {"f_color0-0", "5"},       {"f_color0-0", "x"},        {"f_color5-5", "2"},
+        {"f_color0-0", "-1"},        {"f_m_turns_count", "-4"}, {"f_m_alpha", "nan"},       {"f_m_status", "7"},
+        {"f_m_status", "2"},         {"gf_m_score", "-1"},      {"gf_m_current_level", "0"}, {"f_m_is_finish", "2"},
+        {"f_color3-2", nullptr},
+    };
+    SMoverGame good(4, false);
+    const CConfigFile valid = Saved(good.game);
+    for (const auto& c : cases)
+    {
+        CConfigFile store;
+        for (const auto& pair : valid.GetPairs())
+            if (pair.first != c.key || c.value)
+                store.SetValue(pair.first, pair.first == c.key ? c.value : pair.second);
+        // A slide whose target is not next to the empty cell.
+        store.SetValue("f_m_target", "1");
+        SMoverGame g(9, false);
+        std::vector<std::string> before = GetBoard(g.game.GetField());
+        EXPECT_FALSE(g.game.Load(store)) << c.key << " " << (c.value ? c.value : "missing");
+        EXPECT_EQ(before, GetBoard(g.game.GetField()));
+    }
 }
 
 TEST(MoverBrick, FadesInTwentyFiveStepsAndGrowsInFifty)
@@ -109,10 +153,8 @@ TEST(MoverBrick, FadesInTwentyFiveStepsAndGrowsInFifty)
         ++steps;
     EXPECT_EQ(CMoverBrick::FADE_STEPS, steps);
     brick.SetGrowScale(0.0f);
-    steps = 0;
-    while (brick.Grow())
-        ++steps;
+    for (steps = 0; brick.Grow(); ++steps)
+    {
+    }
     EXPECT_EQ(50, steps);
-    EXPECT_EQ(1.0f, brick.GetGrowScale());
 }
-

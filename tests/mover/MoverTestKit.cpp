@@ -23,6 +23,18 @@ std::unique_ptr<CMoverParams> MakeMoverParams(int size, int difficulty)
     return params;
 }
 
+SMoverField::SMoverField(int size, int difficulty, std::uint32_t seed)
+    : random(seed), params(MakeMoverParams(size, difficulty)), field(*params, &events, nullptr, random)
+{
+}
+
+SMoverGame::SMoverGame(std::uint32_t seed, bool settle)
+    : params(MakeMoverParams(0, 0)), game(nullptr, *params, &events, seed)
+{
+    if (settle)
+        RunToRest(game);
+}
+
 void SetBoard(CMoverField& field, const std::vector<std::string>& rows)
 {
     for (int y = 0; y < field.GetHeight(); ++y)
@@ -31,11 +43,9 @@ void SetBoard(CMoverField& field, const std::vector<std::string>& rows)
             field.RemoveBrick(x, y);
             char c = (y < static_cast<int>(rows.size()) && x < static_cast<int>(rows[y].size())) ? rows[y][x] : '.';
             const char* at = c == '.' ? nullptr : std::strchr(LETTERS, std::toupper(static_cast<unsigned char>(c)));
-            if (!at || !*at)
-                continue;
-            CMoverBrick* brick = field.CreateBrickAt(x, y, static_cast<int>(at - LETTERS));
-            if (std::islower(static_cast<unsigned char>(c)))
-                brick->Select();
+            if (at && *at && field.CreateBrickAt(x, y, static_cast<int>(at - LETTERS)) &&
+                std::islower(static_cast<unsigned char>(c)))
+                field.GetMoverBrick(x, y)->Select();
         }
 }
 
@@ -64,18 +74,24 @@ int SlideBrick(CMoverField& field, int x, int y)
     return field.GetLineScore();
 }
 
-int RunUntilIdle(CMoverField& field, int limit)
+void RunUntilIdle(CMoverField& field)
 {
-    int updates = 0;
-    while (field.GetStatus() != CMoverField::STATUS_IDLE && updates < limit)
-    {
+    for (int i = 0; i < 5000 && field.GetStatus() != CMoverField::STATUS_IDLE; ++i)
         field.Update();
-        ++updates;
-    }
-    return updates;
 }
 
-CVector4 CellPoint(const CMoverField& field, int x, int y)
+int RunToRest(CMoverGame& game)
 {
-    return field.GetCellPosition(x, y);
+    int before = game.GetScore();
+    for (int i = 0; i < 5000 && (game.GetField().GetStatus() != CMoverField::STATUS_IDLE || game.IsEffectRunning());
+         ++i)
+        game.Update(16.0f);
+    return game.GetScore() - before;
+}
+
+void ClickCell(CMoverGame& game, int x, int y)
+{
+    game.SetPointer(game.GetField().GetCellPosition(x, y), true);
+    game.Update(16.0f);
+    game.SetPointer(CVector4(), false);
 }

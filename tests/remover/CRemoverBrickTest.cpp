@@ -39,18 +39,6 @@ TEST(RemoverBrick, SelectAndUnselectResetTheAlphaAndTheBlend)
     EXPECT_FALSE(brick.GetBlend());
 }
 
-TEST(RemoverBrick, ColourChangeKeepsPositionAndScale)
-{
-    auto params = MakeParams(0, 0);
-    CRemoverBrick brick(params.get(), nullptr);
-    brick.SetPosition(CVector4(1.0f, 2.0f, 3.0f));
-    brick.SetScale(4.0f);
-    brick.SetColor(5);
-    EXPECT_EQ(5, brick.GetColor());
-    EXPECT_FLOAT_EQ(2.0f, brick.GetPosition().y);
-    EXPECT_FLOAT_EQ(4.0f, brick.GetScale());
-}
-
 TEST(RemoverScorePopup, RisesFadesAndIsDroppedOnceInvisible)
 {
     CRandom random(1);

@@ -24,30 +24,38 @@ protected:
 };
 }
 
-TEST_F(RemoverGroups, GroupOfFourIsSelectedAndCounts)
+TEST_F(RemoverGroups, OnlyGroupsOfFourOrMoreSideBySideAreSelected)
 {
-    SetBoard(*field, {"RRRR.G.B.", ".........", "Y........"});
-    EXPECT_EQ(4, field->SelectGroup(At(0, 0)));
-    EXPECT_EQ(CRemoverField::STATUS_REMOVING, field->GetStatus());
-    EXPECT_EQ("rrrr.G.B.", GetBoard(*field)[0]);
-    EXPECT_EQ("Y........", GetBoard(*field)[2]);
-}
-
-TEST_F(RemoverGroups, GroupOfThreeIsLeftInPlaceAndItsBonusesDropped)
-{
-    SetBoard(*field, {"RRR.G.B.Y"});
-    At(1, 0)->SetBonus(3, 1);
-    EXPECT_EQ(0, field->SelectGroup(At(0, 0)));
-    EXPECT_EQ("RRR.G.B.Y", GetBoard(*field)[0]);
-    EXPECT_TRUE(field->GetCollectedBonuses().empty());
-    EXPECT_EQ(CRemoverField::STATUS_REMOVING, field->GetStatus());
-}
-
-TEST_F(RemoverGroups, DiagonalNeighboursNeverJoin)
-{
-    SetBoard(*field, {"R.R.G", ".R.B.", "R.R.Y"});
-    EXPECT_EQ(0, field->SelectGroup(At(1, 1)));
-    EXPECT_EQ(0, field->SelectGroup(At(0, 0)));
+    // The brick clicked at (x, y); selected bricks show in lower case after.
+    const struct
+    {
+        std::vector<std::string> board;
+        int x, y;
+        int count;
+        std::vector<std::string> after;
+    } cases[] = {
+        {{"RRRR.G.B.", ".........", "Y........"}, 0, 0, 4, {"rrrr.G.B.", ".........", "Y........"}},
+        {{"RRR.G.B.Y"}, 0, 0, 0, {"RRR.G.B.Y"}},
+        {{"R.R.G", ".R.B.", "R.R.Y"}, 1, 1, 0, {"R.R.G", ".R.B.", "R.R.Y"}},
+        // Blockers selected by a bonus earlier in the turn join the region.
+        {{"GGGGxxB.Y", ".....x...", "R........"}, 0, 0, 7, {"ggggxxB.Y", ".....x...", "R........"}},
+    };
+    for (const auto& c : cases)
+    {
+        SetUp();
+        SetBoard(*field, c.board);
+        if (CRemoverBrick* brick = At(1, 0))
+            brick->SetBonus(3, 1);
+        EXPECT_EQ(c.count, field->SelectGroup(At(c.x, c.y))) << c.board[0];
+        EXPECT_EQ(CRemoverField::STATUS_REMOVING, field->GetStatus());
+        const std::vector<std::string> board = GetBoard(*field);
+        for (std::size_t row = 0; row < c.after.size(); ++row)
+            EXPECT_EQ(c.after[row], board[row].substr(0, c.after[row].size())) << c.board[0];
+        if (c.count == 0)
+        {
+            EXPECT_TRUE(field->GetCollectedBonuses().empty()) << c.board[0];
+        }
+    }
 }
 
 TEST_F(RemoverGroups, BonusesAreCollectedInFloodOrder)

@@ -1,36 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "engine/files/CConfigFile.h"
 #include "games/remover/CRemoverParams.h"
+#include "tests/files/CTempDir.h"
 
 namespace
 {
 class RemoverParamsFiles : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/mw_params_XXXXXX";
-        root = mkdtemp(pattern);
-        mkdir((root + "/data").c_str(), 0755);
-    }
-    void TearDown() override
-    {
-        std::string command = "rm -rf '" + root + "'";
-        if (std::system(command.c_str()) != 0)
-            ADD_FAILURE() << "could not remove " << root;
-    }
-    bool Exists(const std::string& relative) const
-    {
-        struct stat info;
-        return stat((root + "/" + relative).c_str(), &info) == 0;
-    }
+    void SetUp() override { mkdir((root + "/data").c_str(), 0755); }
+    bool Exists(const std::string& relative) const { return CTempDir::Exists(root + "/" + relative); }
     std::unique_ptr<CRemoverParams> Make() const
     {
         auto params = std::make_unique<CRemoverParams>();
@@ -43,7 +26,8 @@ protected:
         return params;
     }
 
-    std::string root;
+    CTempDir m_dir;
+    const std::string root = m_dir.GetPath();
 };
 }
 
@@ -85,30 +69,37 @@ TEST_F(RemoverParamsFiles, SettingsHoldExactlyTheFourKeys)
     EXPECT_FALSE(again->GetAutosave());
 }
 
-TEST_F(RemoverParamsFiles, StoredChoicesOutOfRangeAreClamped)
+TEST_F(RemoverParamsFiles, StoredChoicesOutOfRangeAreClampedAndAMissingAutosaveIsOff)
 {
-    CConfigFile raw;
-    raw.SetValue("m_current_skin", "99");
-    raw.SetValue("remover_last_size", "7");
-    raw.SetValue("remover_last_difficult", "-3");
-    raw.SetValue("m_autosave", "1");
-    ASSERT_TRUE(raw.Save(root + "/data/remover.cfg", "52kq781w", 8));
-    auto params = Make();
-    params->LoadSettings();
-    EXPECT_EQ(2, params->GetCurrentSkin());
-    EXPECT_EQ(2, params->GetLastSize());
-    EXPECT_EQ(0, params->GetLastDifficulty());
-}
-
-TEST_F(RemoverParamsFiles, SettingsFileWithoutTheAutosaveKeyTurnsAutosaveOff)
-{
-    CConfigFile raw;
-    raw.SetValue("m_current_skin", "1");
-    ASSERT_TRUE(raw.Save(root + "/data/remover.cfg", "52kq781w", 8));
-    auto params = Make();
-    params->LoadSettings();
-    EXPECT_EQ(1, params->GetCurrentSkin());
-    EXPECT_FALSE(params->GetAutosave());
+    // Skin, size, difficulty and autosave as stored, then as read.
+    const struct
+    {
+        const char* skin;
+        const char* size;
+        const char* difficulty;
+        const char* autosave;
+        int readSkin, readSize, readDifficulty;
+        bool readAutosave;
+    } cases[] = {
+        {"99", "7", "-3", "1", 2, 2, 0, true},
+        {"1", "1", "2", nullptr, 1, 1, 2, false},
+    };
+    for (const auto& c : cases)
+    {
+        CConfigFile raw;
+        raw.SetValue("m_current_skin", c.skin);
+        raw.SetValue("remover_last_size", c.size);
+        raw.SetValue("remover_last_difficult", c.difficulty);
+        if (c.autosave != nullptr)
+            raw.SetValue("m_autosave", c.autosave);
+        ASSERT_TRUE(raw.Save(root + "/data/remover.cfg", "52kq781w", 8));
+        auto params = Make();
+        params->LoadSettings();
+        EXPECT_EQ(c.readSkin, params->GetCurrentSkin()) << c.skin;
+        EXPECT_EQ(c.readSize, params->GetLastSize()) << c.size;
+        EXPECT_EQ(c.readDifficulty, params->GetLastDifficulty()) << c.difficulty;
+        EXPECT_EQ(c.readAutosave, params->GetAutosave());
+    }
 }
 
 TEST_F(RemoverParamsFiles, TablesAreReadEvenWithoutASettingsFile)

@@ -179,33 +179,25 @@ TEST_F(RemoverTurns, FirstUpdateOfANewGameResolvesAnEmptyTurn)
     EXPECT_EQ(CRemoverPlayer::STATE_GROWING, player->GetState());
 }
 
-TEST_F(RemoverTurns, TurnSizesCycleDownToTwoAndStartAgain)
+TEST_F(RemoverTurns, TurnSizesCycleDownToTwoAndStartAgainButNeverBelowOne)
 {
-    Build(1, 5);
-    std::vector<int> sizes;
-    for (int i = 0; i < 6; ++i)
+    const struct
     {
-        player->NewTurn();
-        sizes.push_back(player->GetTurnSize());
-    }
-    EXPECT_EQ((std::vector<int>{5, 4, 3, 2, 5, 4}), sizes);
-
-    Build(1, 2);
-    sizes.clear();
-    for (int i = 0; i < 3; ++i)
+        int perStep;
+        std::vector<int> sizes;
+    } cases[] = {{5, {5, 4, 3, 2, 5, 4}}, {2, {2, 2, 2}}, {0, {1, 1}}};
+    for (const auto& c : cases)
     {
-        player->NewTurn();
-        sizes.push_back(player->GetTurnSize());
+        Build(1, c.perStep);
+        std::vector<int> sizes;
+        for (std::size_t i = 0; i < c.sizes.size(); ++i)
+        {
+            player->NewTurn();
+            sizes.push_back(player->GetTurnSize());
+            EXPECT_EQ(player->GetQueueCount(), sizes.back());
+        }
+        EXPECT_EQ(c.sizes, sizes) << c.perStep;
     }
-    EXPECT_EQ((std::vector<int>{2, 2, 2}), sizes);
-}
-
-TEST_F(RemoverTurns, TurnSizeBelowOneIsClampedToOne)
-{
-    Build(0, 0);
-    player->NewTurn();
-    EXPECT_EQ(1, player->GetTurnSize());
-    EXPECT_EQ(1, player->GetQueueCount());
 }
 
 TEST_F(RemoverTurns, GrowInTakesTheQueueToTheCellSize)
