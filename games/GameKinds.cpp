@@ -1,5 +1,9 @@
 #include "games/GameKinds.h"
 
+#ifndef MW_KIND_TABLE_ONLY
+#include "games/eraser/CEraserGameScreen.h"
+#include "games/eraser/CEraserNewGameDialog.h"
+#include "games/eraser/CEraserParams.h"
 #include "games/mover/CMoverGameScreen.h"
 #include "games/mover/CMoverNewGameDialog.h"
 #include "games/mover/CMoverParams.h"
@@ -9,50 +13,67 @@
 #include "games/slider/CSliderGameScreen.h"
 #include "games/slider/CSliderNewGameDialog.h"
 #include "games/slider/CSliderParams.h"
-#include "shell/CGameKindRegistry.h"
+#endif
 
 namespace
 {
-SGameKind RemoverKind()
+SGameKind Kind(const char* name, const char* caption, const char* settingsFile, int tableDigit,
+               const char* tagline, bool startWithoutDialog = false)
 {
     SGameKind kind;
-    kind.m_index = 0;
-    kind.m_make_params = [] { return std::make_unique<CRemoverParams>(); };
-    kind.m_make_new_game_dialog = [](CConfigFile& layout, CGameParams& params) {
-        return std::make_unique<CRemoverNewGameDialog>(&layout, static_cast<CRemoverParams*>(&params));
-    };
-    kind.m_make_game_screen = [] { return std::make_unique<CRemoverGameScreen>(); };
+    kind.m_name = name;
+    kind.m_caption = caption;
+    kind.m_settings_file = settingsFile;
+    kind.m_table_digit = tableDigit;
+    kind.m_tagline = tagline;
+    kind.m_start_without_dialog = startWithoutDialog;
     return kind;
 }
 
-SGameKind MoverKind()
+// A kind whose classes are not written yet.
+SGameKind NotBuilt(SGameKind kind)
 {
-    SGameKind kind;
-    kind.m_index = 1;
-    kind.m_make_params = [] { return std::make_unique<CMoverParams>(); };
-    kind.m_make_new_game_dialog = [](CConfigFile& layout, CGameParams& params) {
-        return std::make_unique<CMoverNewGameDialog>(&layout, static_cast<CMoverParams*>(&params));
-    };
-    kind.m_make_game_screen = [] { return std::make_unique<CMoverGameScreen>(); };
     return kind;
 }
 
-SGameKind SliderKind()
+#ifndef MW_KIND_TABLE_ONLY
+// A built kind: its parameter object and game screen are made with no
+// arguments, its new-game dialog from (layout group, parameter object).
+template <class TParams, class TDialog, class TScreen>
+SGameKind Built(SGameKind kind)
 {
-    SGameKind kind;
-    kind.m_index = 2;
-    kind.m_make_params = [] { return std::make_unique<CSliderParams>(); };
+    kind.m_make_params = [] { return std::make_unique<TParams>(); };
     kind.m_make_new_game_dialog = [](CConfigFile& layout, CGameParams& params) {
-        return std::make_unique<CSliderNewGameDialog>(&layout, static_cast<CSliderParams*>(&params));
+        return std::make_unique<TDialog>(&layout, &params);
     };
-    kind.m_make_game_screen = [] { return std::make_unique<CSliderGameScreen>(); };
+    kind.m_make_game_screen = [] { return std::make_unique<TScreen>(); };
     return kind;
+}
+#define MW_BUILT(params, dialog, screen) Built<params, dialog, screen>
+#else
+#define MW_BUILT(params, dialog, screen) NotBuilt
+#endif
+
+std::vector<SGameKind> MakeTable()
+{
+    std::vector<SGameKind> table = {
+        MW_BUILT(CRemoverParams, CRemoverNewGameDialog, CRemoverGameScreen)(Kind("remover", "Remover", "data/remover.cfg", 1, "Place bricks, join four of a colour, clear the board")),
+        MW_BUILT(CMoverParams, CMoverNewGameDialog, CMoverGameScreen)(Kind("mover", "Mover", "data/mover.cfg", 2, "Slide bricks into rows and columns of one colour")),
+        MW_BUILT(CSliderParams, CSliderNewGameDialog, CSliderGameScreen)(Kind("slider", "Slider", "data/slider.cfg", 3, "Turn rows and columns to gather groups of five")),
+        NotBuilt(Kind("designer", "Designer", "data/designer.cfg", 4, "Lay the figures back into the picture")),
+        MW_BUILT(CEraserParams, CEraserNewGameDialog, CEraserGameScreen)(Kind("eraser", "Eraser", "data/eraser.cfg", 5, "Click groups of one colour and clear them away")),
+        NotBuilt(Kind("eraser2", "Eraser II", "data/eraser2.cfg", 6, "Keep the board clear while two columns feed it")),
+        NotBuilt(Kind("filler", "Filler", "data/filler.cfg", 7, "Grow your zone faster than the computer")),
+        NotBuilt(Kind("jewel", "Jewels", "data/jewel.cfg", 8, "Swap bricks to line up three of a colour", true)),
+    };
+    for (std::size_t i = 0; i < table.size(); ++i)
+        table[i].m_index = static_cast<int>(i);
+    return table;
 }
 }
 
-void RegisterGameKinds(CGameKindRegistry& kinds)
+const std::vector<SGameKind>& GetGameKinds()
 {
-    kinds.Add(RemoverKind());
-    kinds.Add(MoverKind());
-    kinds.Add(SliderKind());
+    static const std::vector<SGameKind> table = MakeTable();
+    return table;
 }

@@ -89,6 +89,7 @@ int Run()
     // A kind's button opens its game menu only when the kind is playable.
     CGameKindRegistry kinds;
     RegisterGameKinds(kinds);
+    CMainMenu::SetKinds(kinds);
     CMainMenu::SetGameMenuFactory([&kinds](int, CConfigFile& group) -> std::unique_ptr<CScreen> {
         return CGameMenu::Create(group, kinds, CAppMenuHost::Get());
     });

@@ -1,25 +1,14 @@
 #include "shell/CGameKindRegistry.h"
 
-namespace
-{
-// The kind index order shared by the main menu, the menu groups and the
-// score-file digits.
-const char* const KIND_NAMES[CGameKindRegistry::KIND_COUNT] = {
-    "remover", "mover", "slider", "designer", "eraser", "eraser2", "filler", "jewel",
-};
-}
-
 bool CGameKindRegistry::Add(SGameKind kind)
 {
-    if (kind.m_index < 0 || kind.m_index >= KIND_COUNT || Find(kind.m_index) != nullptr)
-        return false;
-    if (!kind.m_make_params || !kind.m_make_new_game_dialog || !kind.m_make_game_screen)
+    if (kind.m_index < 0 || kind.m_index >= MAX_KINDS || Get(kind.m_index) != nullptr)
         return false;
     m_kinds.push_back(std::move(kind));
     return true;
 }
 
-const SGameKind* CGameKindRegistry::Find(int index) const
+const SGameKind* CGameKindRegistry::Get(int index) const
 {
     for (const SGameKind& kind : m_kinds)
         if (kind.m_index == index)
@@ -27,19 +16,14 @@ const SGameKind* CGameKindRegistry::Find(int index) const
     return nullptr;
 }
 
-const char* CGameKindRegistry::GetKindName(int index)
+const SGameKind* CGameKindRegistry::Find(int index) const
 {
-    return index >= 0 && index < KIND_COUNT ? KIND_NAMES[index] : nullptr;
+    const SGameKind* kind = Get(index);
+    return kind && kind->IsPlayable() ? kind : nullptr;
 }
 
-std::string CGameKindRegistry::GetParamKey(int index)
+const char* CGameKindRegistry::GetKindName(int index) const
 {
-    const char* name = GetKindName(index);
-    return name ? std::string("m_bricks_") + name + "_game_param" : std::string();
-}
-
-std::string CGameKindRegistry::GetGroupName(int index)
-{
-    const char* name = GetKindName(index);
-    return name ? std::string(name) + "_menu" : std::string();
+    const SGameKind* kind = Get(index);
+    return kind ? kind->m_name.c_str() : nullptr;
 }

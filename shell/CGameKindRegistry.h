@@ -1,8 +1,9 @@
 #pragma once
-// The one place where the shell learns what a game kind is: how to make its
-// parameter object, its new-game dialog and its game screen. Each playable
-// kind adds one entry; a kind without an entry has no game menu. The score
-// tables and their captions are the parameter object's own.
+// The one place where the shell learns what a game kind is. The table of
+// kinds (games/GameKinds.cpp) adds one entry per kind, in kind index order:
+// its names, files and captions, and, once the kind is built, how to make its
+// parameter object, its new-game dialog and its game screen. The shell reads
+// every name from here and names no kind itself.
 
 #include <functional>
 #include <memory>
@@ -16,8 +17,20 @@ class CNewGameDialog;
 
 struct SGameKind
 {
-    // 0 remover, 1 mover, 2 slider, 3 designer, 4 eraser, 5 eraser2, 6 filler, 7 jewel.
+    // The position in the table: main-menu button, thumbnail, layout group's
+    // "m_game_kind".
     int m_index = -1;
+    // The folder and file name of the kind, in lower case.
+    std::string m_name;
+    // How the player reads it, on buttons and titles.
+    std::string m_caption;
+    // One line that tells what the kind is about.
+    std::string m_tagline;
+    // The kind's settings file, "data/<name>.cfg".
+    std::string m_settings_file;
+    // The digit of its score tables' files: "data/scores<digit>%i%i.tab".
+    int m_table_digit = 0;
+
     std::function<std::unique_ptr<CGameParams>()> m_make_params;
     // The layout is the kind's menu group; params is the kind's registered object.
     std::function<std::unique_ptr<CNewGameDialog>(CConfigFile& layout, CGameParams& params)> m_make_new_game_dialog;
@@ -26,27 +39,40 @@ struct SGameKind
     // With no game to resume, New game starts at once with size 0 and
     // difficulty 0 instead of asking.
     bool m_start_without_dialog = false;
+
+    // All three makers are there.
+    bool IsPlayable() const { return m_make_params && m_make_new_game_dialog && m_make_game_screen; }
+    // "m_bricks_" + name + "_game_param": where the parameter object is registered.
+    std::string GetParamKey() const { return "m_bricks_" + m_name + "_game_param"; }
+    // name + "_menu": the kind's layout group in the main resource manager.
+    std::string GetGroupName() const { return m_name + "_menu"; }
+    // "mui/<name>/menu_<name>.txt": the file of that group.
+    std::string GetMenuFile() const { return "mui/" + m_name + "/menu_" + m_name + ".txt"; }
+    // "m_bricks_<name>_game_btn": the kind's main-menu button.
+    std::string GetButtonKey() const { return "m_bricks_" + m_name + "_game_btn"; }
+    // "data/scores<digit>%i%i.tab", formatted with (difficulty, size).
+    std::string GetScoresPattern() const { return "data/scores" + std::to_string(m_table_digit) + "%i%i.tab"; }
 };
 
 class CGameKindRegistry
 {
 public:
-    static constexpr int KIND_COUNT = 8;
+    // As many kinds as the main menu has buttons.
+    static constexpr int MAX_KINDS = 8;
 
-    // Refuses (false) an index outside 0..7, an index already taken, and an
-    // entry that lacks one of its three makers.
+    // Refuses (false) an index outside 0..MAX_KINDS - 1 and an index already
+    // taken. An entry without its makers names a kind that is not built yet.
     bool Add(SGameKind kind);
-    // Null when the kind has no entry.
+    // The playable kind of an index; null when there is none.
     const SGameKind* Find(int index) const;
+    // Any kind of an index, playable or not; null when there is none.
+    const SGameKind* Get(int index) const;
     bool IsPlayable(int index) const { return Find(index) != nullptr; }
+    // The entries added, playable or not.
     std::size_t GetCount() const { return m_kinds.size(); }
 
-    // "remover" .. "jewel"; null outside 0..7.
-    static const char* GetKindName(int index);
-    // "m_bricks_" + name + "_game_param"; empty outside 0..7.
-    static std::string GetParamKey(int index);
-    // The kind's menu group in the main resource manager: name + "_menu".
-    static std::string GetGroupName(int index);
+    // The kind's name; null for an index without an entry.
+    const char* GetKindName(int index) const;
 
 private:
     std::vector<SGameKind> m_kinds;

@@ -59,7 +59,7 @@ CGameMenu::CGameMenu(CConfigFile& group, const SGameKind& kind, CMenuHost& host)
     : m_host(host),
       m_group(group),
       m_kind(kind),
-      m_param_key(CGameKindRegistry::GetParamKey(kind.m_index)),
+      m_param_key(kind.GetParamKey()),
       m_res_manager(std::make_unique<CResManager>(host.GetPack()))
 {
     SetDraggable(true);
@@ -87,6 +87,8 @@ CGameMenu::CGameMenu(CConfigFile& group, const SGameKind& kind, CMenuHost& host)
         m_continue_button->SetVisible(false);
 
         m_params = m_kind.m_make_params();
+        if (!m_kind.m_settings_file.empty())
+            m_params->SetFiles(m_kind.m_settings_file, m_kind.GetScoresPattern());
         m_params->SetDataRoot(m_host.GetDataRoot());
         if (main)
             main->RegisterObject(m_params.get(), m_param_key.c_str());
@@ -192,12 +194,9 @@ std::string CGameMenu::FindSavePath() const
         return std::string();
     // Two kinds sharing a file would resume each other's games and delete them.
     if (CResManager* main = m_host.GetMainResManager())
-        for (int k = 0; k < CGameKindRegistry::KIND_COUNT; ++k)
-        {
-            const CConfigFile* other = main->FindConfig(CGameKindRegistry::GetGroupName(k).c_str());
-            if (other && other != &m_group && k != m_kind.m_index && other->GetValue("m_save_file", "0") == name)
+        for (const CConfigFile* other : main->GetConfigs())
+            if (other != &m_group && other->GetValue("m_save_file", "0") == name)
                 return std::string();
-        }
     return m_host.MakeDataPath(name);
 }
 

@@ -6,6 +6,8 @@
 #include <algorithm>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "engine/frame/CAppWindow.h"
 #include "engine/widgets/CButton.h"
@@ -24,28 +26,30 @@
 #include "engine/frame/WindowToLogical.h"
 #include "platform/CPlatform.h"
 #include "shell/CExitWnd.h"
+#include "shell/CGameKindRegistry.h"
 
 namespace
 {
 struct SKind
 {
-    const char* m_name;
-    const char* m_menu_file;
-    const char* m_group;
-    const char* m_button_key;
+    std::string m_name;
+    std::string m_menu_file;
+    std::string m_group;
+    std::string m_button_key;
 };
 
-// Kind index order; the thumbnail number is the index plus one.
-const SKind kKinds[CMainMenu::kKindCount] = {
-    {"remover", "mui/remover/menu_remover.txt", "remover_menu", "m_bricks_remover_game_btn"},
-    {"mover", "mui/mover/menu_mover.txt", "mover_menu", "m_bricks_mover_game_btn"},
-    {"slider", "mui/slider/menu_slider.txt", "slider_menu", "m_bricks_slider_game_btn"},
-    {"designer", "mui/designer/menu_designer.txt", "designer_menu", "m_bricks_designer_game_btn"},
-    {"eraser", "mui/eraser/menu_eraser.txt", "eraser_menu", "m_bricks_eraser_game_btn"},
-    {"eraser2", "mui/eraser2/menu_eraser2.txt", "eraser2_menu", "m_bricks_eraser2_game_btn"},
-    {"filler", "mui/filler/menu_filler.txt", "filler_menu", "m_bricks_filler_game_btn"},
-    {"jewel", "mui/jewel/menu_jewel.txt", "jewel_menu", "m_bricks_jewel_game_btn"},
-};
+// In kind index order, from the table of kinds; the thumbnail number is the
+// index plus one. An index without a kind has empty names and no button.
+std::vector<SKind>& Kinds()
+{
+    static std::vector<SKind> kinds(CMainMenu::kKindCount);
+    return kinds;
+}
+
+const char* NameOrNull(const std::string& text)
+{
+    return text.empty() ? nullptr : text.c_str();
+}
 
 const char* const kMainGroup = "main_menu";
 const char* const kMainFile = "mui/menu.txt";
@@ -94,19 +98,35 @@ void CMainMenu::SetGameMenuFactory(GameMenuFactory factory)
     Factory() = std::move(factory);
 }
 
+void CMainMenu::SetKinds(const CGameKindRegistry& kinds)
+{
+    for (int k = 0; k < kKindCount; ++k)
+    {
+        SKind& entry = Kinds()[k];
+        entry = SKind();
+        if (const SGameKind* kind = kinds.Get(k))
+        {
+            entry.m_name = kind->m_name;
+            entry.m_menu_file = kind->GetMenuFile();
+            entry.m_group = kind->GetGroupName();
+            entry.m_button_key = kind->GetButtonKey();
+        }
+    }
+}
+
 const char* CMainMenu::GetKindName(int kind)
 {
-    return kind >= 0 && kind < kKindCount ? kKinds[kind].m_name : nullptr;
+    return kind >= 0 && kind < kKindCount ? NameOrNull(Kinds()[kind].m_name) : nullptr;
 }
 
 const char* CMainMenu::GetKindGroup(int kind)
 {
-    return kind >= 0 && kind < kKindCount ? kKinds[kind].m_group : nullptr;
+    return kind >= 0 && kind < kKindCount ? NameOrNull(Kinds()[kind].m_group) : nullptr;
 }
 
 const char* CMainMenu::GetKindButtonKey(int kind)
 {
-    return kind >= 0 && kind < kKindCount ? kKinds[kind].m_button_key : nullptr;
+    return kind >= 0 && kind < kKindCount ? NameOrNull(Kinds()[kind].m_button_key) : nullptr;
 }
 
 CMainMenu::CMainMenu(CResManager& resources)
@@ -118,16 +138,18 @@ CMainMenu::CMainMenu(CResManager& resources)
         SetWebAddresses(app->GetGameUrl(), app->GetSiteUrl());
 
     m_resources.AddConfig(kMainFile, kMainGroup);
-    for (const SKind& kind : kKinds)
-        m_resources.AddConfig(kind.m_menu_file, kind.m_group);
+    for (const SKind& kind : Kinds())
+        if (!kind.m_name.empty())
+            m_resources.AddConfig(kind.m_menu_file.c_str(), kind.m_group.c_str());
     const CConfigFile& layout = *m_resources.FindConfig(kMainGroup);
 
     m_minimize_button = MakeButton(layout, kMinimizeKey, kMinimizeKey);
     m_exit_button = MakeButton(layout, kExitKey, kExitKey);
     m_site_button = MakeButton(layout, kSiteKey, kSiteKey);
 
-    for (const SKind& kind : kKinds)
-        LoadTexture(layout, kind.m_button_key, true);
+    for (const SKind& kind : Kinds())
+        if (!kind.m_name.empty())
+            LoadTexture(layout, kind.m_button_key.c_str(), true);
 
     m_resources.AddModel(kTitleFile, kTitleName);
     m_title = std::make_unique<CModel>();
@@ -147,8 +169,13 @@ CMainMenu::CMainMenu(CResManager& resources)
 
     for (int k = 0; k < kKindCount; ++k)
     {
-        m_kind_buttons[k] = std::make_unique<CButton>(this, m_resources.FindTexture(kKinds[k].m_button_key));
-        m_kind_buttons[k]->LoadPosition(layout, kKinds[k].m_button_key);
+        const SKind& kind = Kinds()[k];
+        m_kind_buttons[k] = std::make_unique<CButton>(
+            this, kind.m_name.empty() ? nullptr : m_resources.FindTexture(kind.m_button_key.c_str()));
+        if (kind.m_name.empty())
+            m_kind_buttons[k]->SetVisible(false);
+        else
+            m_kind_buttons[k]->LoadPosition(layout, kind.m_button_key.c_str());
         AddChild(m_kind_buttons[k].get());
     }
 
@@ -266,8 +293,9 @@ void CMainMenu::SetTextureFilters(bool pixel_exact)
                                      kQuitPlaceKey};
     for (const char* key : magnified)
         SetMagnification(m_resources.FindTexture(key), pixel_exact);
-    for (const SKind& kind : kKinds)
-        SetMagnification(m_resources.FindTexture(kind.m_button_key), pixel_exact);
+    for (const SKind& kind : Kinds())
+        if (!kind.m_name.empty())
+            SetMagnification(m_resources.FindTexture(kind.m_button_key.c_str()), pixel_exact);
     // The full-window pictures have no smaller levels: both filters follow.
     for (const char* key : {kBackground, kExitPicture})
     {
@@ -508,7 +536,9 @@ void CMainMenu::OpenGameMenu(int kind)
 {
     if (m_game_menu || !Factory())
         return;
-    CConfigFile* group = m_resources.FindConfig(kKinds[kind].m_group);
+    if (kind < 0 || kind >= kKindCount || Kinds()[kind].m_name.empty())
+        return;
+    CConfigFile* group = m_resources.FindConfig(Kinds()[kind].m_group.c_str());
     if (group == nullptr)
         return;
     m_game_menu = Factory()(kind, *group);

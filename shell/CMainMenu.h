@@ -22,6 +22,7 @@ class CExitWnd;
 class CModel;
 class CResManager;
 class CSprite;
+class CGameKindRegistry;
 class CTexture;
 
 class CMainMenu : public CScreen
@@ -39,7 +40,11 @@ public:
     // The one hook through which the main menu reaches the game menus.
     static void SetGameMenuFactory(GameMenuFactory factory);
 
-    // The kinds in the order of every per-kind list (the system's kind index).
+    // The kinds shown, from the table of kinds; set once before the menu is
+    // built. An index without a kind gets no button.
+    static void SetKinds(const CGameKindRegistry& kinds);
+    // The kinds in the order of every per-kind list (the system's kind index);
+    // null for an index without a kind.
     static const char* GetKindName(int kind);
     static const char* GetKindGroup(int kind);
     static const char* GetKindButtonKey(int kind);

@@ -6,11 +6,11 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
-#include <random>
 
 #include "engine/files/CConfigFile.h"
 #include "games/eraser/CEraserField.h"
 #include "games/eraser/CEraserParams.h"
+#include "shell/game/CRandom.h"
 
 namespace
 {
@@ -29,16 +29,11 @@ std::unique_ptr<CEraserParams> LargeHard()
     return params;
 }
 
-CEraserField::Random Seeded()
-{
-    auto engine = std::make_shared<std::mt19937>(5);
-    return [engine] { return static_cast<int>((*engine)() & 0x7FFFFFFF); };
-}
-
 void BM_IdleUpdateWithHover(benchmark::State& state)
 {
     auto params = LargeHard();
-    CEraserField field(*params, nullptr, nullptr, Seeded());
+    CRandom random(5);
+    CEraserField field(*params, nullptr, nullptr, random);
     field.NewLevel(1);
     CVector4 centre;
     field.GetBrickPosition(centre, 7, 7);
@@ -54,7 +49,8 @@ BENCHMARK(BM_IdleUpdateWithHover);
 void BM_RemovalUpdates(benchmark::State& state)
 {
     auto params = LargeHard();
-    CEraserField field(*params, nullptr, nullptr, Seeded());
+    CRandom random(5);
+    CEraserField field(*params, nullptr, nullptr, random);
     int updates = 0;
     for (auto _ : state)
     {

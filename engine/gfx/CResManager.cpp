@@ -167,6 +167,15 @@ CConfigFile* CResManager::FindConfig(const char* name) const
     return FindByName(m_configs, m_config_entries, name);
 }
 
+std::vector<const CConfigFile*> CResManager::GetConfigs() const
+{
+    std::vector<const CConfigFile*> configs;
+    for (const auto& config : m_configs)
+        if (config)
+            configs.push_back(config.get());
+    return configs;
+}
+
 CLight* CResManager::FindLight(const char* name) const
 {
     if (name == nullptr)

@@ -48,6 +48,8 @@ public:
     CModel* FindModel(const char* name) const;
     CSprite* FindSprite(const char* name) const;
     CConfigFile* FindConfig(const char* name) const;
+    // Every loaded layout group, in the order of loading.
+    std::vector<const CConfigFile*> GetConfigs() const;
     CLight* FindLight(const char* name) const;
 
     void RegisterObject(void* object, const char* name);

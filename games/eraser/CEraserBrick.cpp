@@ -14,21 +14,9 @@ const float kSwell = 30.0f;
 
 CEraserBrick::CEraserBrick(const CEraserParams* params) : m_params(params) {}
 
-void CEraserBrick::SetColor(int color)
+const CModel* CEraserBrick::FindLook(int color) const
 {
-    m_color = color;
-    if (!m_params)
-        return;
-    const CModel* model = m_params->GetBrickModel(m_params->GetCurrentSkin(), color);
-    if (!model)
-        return;
-    CVector4 position = GetPosition();
-    float scale = GetScale();
-    bool blend = GetBlend();
-    CModel::operator=(*model);
-    SetPosition(position);
-    SetScale(scale);
-    SetBlend(blend);
+    return m_params ? m_params->GetBrickModel(m_params->GetCurrentSkin(), color) : nullptr;
 }
 
 void CEraserBrick::Mark()
@@ -53,7 +41,7 @@ bool CEraserBrick::Vanish(float dt, CGameEvents* events)
     {
         if (events)
             for (int i = 0; i < kSparklesPerBurst; ++i)
-                events->AddSparkle(GetPosition(), m_color);
+                events->AddSparkle(GetPosition(), GetColor());
         m_sparkled = true;
     }
     return m_alpha < 0.0f;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/gfx/CModel.h"
+#include "shell/game/CGameBrick.h"
 
 class CEraserParams;
 class CGameEvents;
@@ -9,7 +9,7 @@ class CGameEvents;
 // skin; marked when its group is taken (it then swells, fades and bursts
 // into sparkles), highlighted while the cursor rests on its group (it then
 // shrinks a little and brightens).
-class CEraserBrick : public CModel
+class CEraserBrick : public CGameBrick
 {
 public:
     static constexpr float kFadePerMs = 0.004f;
@@ -17,10 +17,6 @@ public:
     static constexpr float kMinZoom = 0.8f;
 
     explicit CEraserBrick(const CEraserParams* params);
-
-    // Takes the model of (current skin, colour), keeping place and size.
-    void SetColor(int color);
-    int GetColor() const { return m_color; }
 
     void Mark();
     void Unmark();
@@ -36,8 +32,11 @@ public:
 
     void Draw() override;
 
+protected:
+    // The model of (current skin, colour).
+    const CModel* FindLook(int color) const override;
+
 private:
-    int m_color = 0;
     const CEraserParams* m_params;
     float m_alpha = 1.0f;
     bool m_is_marked = false;

@@ -8,6 +8,7 @@
 #include "engine/gfx/CResManager.h"
 #include "games/eraser/CEraserParams.h"
 #include "shell/game/CGameEvents.h"
+#include "shell/game/CRandom.h"
 #include "shell/game/PackPos.h"
 #include "shell/game/SaveValues.h"
 
@@ -31,12 +32,12 @@ std::string Format(const char* pattern, int value)
 }
 }
 
-CEraserField::CEraserField(const CEraserParams& params, CGameEvents* events, CResManager* resources, Random random,
+CEraserField::CEraserField(const CEraserParams& params, CGameEvents* events, CResManager* resources, CRandom& random,
                            const CBitmapFont* font)
     : m_params(params),
       m_events(events),
       m_resources(resources),
-      m_random(std::move(random)),
+      m_random(random),
       m_font(font),
       m_board(MAX_CELLS, MAX_CELLS),
       m_colors(params.GetColorCount(params.GetLastDifficulty())),
@@ -44,9 +45,6 @@ CEraserField::CEraserField(const CEraserParams& params, CGameEvents* events, CRe
       m_group_min(params.GetGroupSize(params.GetLastDifficulty())),
       m_field_width(params.GetFieldWidth())
 {
-    if (!m_random)
-        m_random = [] { return 0; };
-
     m_light1.SetAmbient(0.5f, 0.5f, 0.5f, 1.0f);
     m_light1.SetDiffuse(0.5f, 0.5f, 0.5f, 1.0f);
     m_light1.SetSpecular(0.5f, 0.5f, 0.5f, 1.0f);
@@ -138,7 +136,7 @@ void CEraserField::NewLevel(int level)
     for (int k = 0; k < n; ++k)
         colors[k] = k % m_colors;
     for (int k = 0; k < n * side; ++k)
-        std::swap(colors[0], colors[static_cast<std::size_t>(m_random() % n)]);
+        std::swap(colors[0], colors[static_cast<std::size_t>(m_random.Next(n))]);
     int next = 0;
     for (int y = 0; y < side; ++y)
         for (int x = 0; x < side; ++x)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -15,6 +14,7 @@ class CBitmapFont;
 class CConfigFile;
 class CEraserParams;
 class CGameEvents;
+class CRandom;
 class CResManager;
 
 // The eraser's square board: deals a level, takes away a clicked group of
@@ -37,12 +37,10 @@ public:
     static constexpr int SOUND_SWEEP = 104;
     static constexpr int SOUND_HOVER = 105;
 
-    // Returns a non-negative random number, as std::rand does.
-    using Random = std::function<int()>;
-
-    // Takes size and difficulty from the parameter object. events may be null
-    // (silent), resources null (no lights: tests), font null (no popups drawn).
-    CEraserField(const CEraserParams& params, CGameEvents* events, CResManager* resources, Random random,
+    // Takes size and difficulty from the parameter object; deals draw from
+    // the game's random source. events may be null (silent), resources null
+    // (no lights: tests), font null (no popups drawn).
+    CEraserField(const CEraserParams& params, CGameEvents* events, CResManager* resources, CRandom& random,
                  const CBitmapFont* font = nullptr);
     ~CEraserField() override;
 
@@ -109,7 +107,7 @@ private:
     const CEraserParams& m_params;
     CGameEvents* m_events;
     CResManager* m_resources;
-    Random m_random;
+    CRandom& m_random;
     const CBitmapFont* m_font;
     CLight m_light1;
     CLight m_light2;

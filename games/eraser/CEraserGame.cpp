@@ -1,15 +1,13 @@
 #include "games/eraser/CEraserGame.h"
 
 #include <GL/gl.h>
-#include <cmath>
-#include <cstdio>
 
 #include "engine/files/CConfigFile.h"
 #include "engine/frame/CAppWindow.h"
 #include "engine/frame/CGameApp.h"
-#include "engine/gfx/CBitmapFont.h"
 #include "games/eraser/CEraserParams.h"
 #include "games/eraser/CEraserPlayer.h"
+#include "shell/game/BoardCursor.h"
 #include "shell/game/CGameBackground.h"
 #include "shell/game/CLevelBricksEffect.h"
 #include "shell/game/GameLookup.h"
@@ -20,22 +18,15 @@ namespace
 const float kBannerFraction = 0.15f;
 const float kBannerSpeed = 0.3f;
 const float kBannerFadeMs = 600.0f;
-const float kHudSize = 16.0f;
 const float kBannerSize = 26.0f;
-const float kHudColor[3] = {0.85f, 0.93f, 0.12f};
 }
 
-CEraserGame::CEraserGame(CGameApp* app, const CEraserParams& params, CGameEvents* events,
-                         CEraserField::Random random)
-    : m_app(app), m_params(params), m_random(std::move(random))
+CEraserGame::CEraserGame(CGameApp* app, const CEraserParams& params, CGameEvents* events, std::uint32_t seed)
+    : m_app(app), m_params(params), m_random(seed)
 {
-    if (!m_random)
-        m_random = [] { return 0; };
-    if (m_app)
-        m_font = GetMainFont();
     m_background = std::make_unique<CGameBackground>(app);
     m_field = std::make_unique<CEraserField>(params, events, app ? GetCurrentResManager() : nullptr, m_random,
-                                             m_font);
+                                             app ? GetMainFont() : nullptr);
     m_current_level = 1;
     StartLevel(1);
     m_player = std::make_unique<CEraserPlayer>(*m_field);
@@ -51,7 +42,7 @@ CEraserGame::~CEraserGame() {}
 void CEraserGame::StartLevel(int level)
 {
     m_field->NewLevel(level);
-    m_bricks_effect = std::make_unique<CLevelBricksEffect>(m_app, m_field.get(), m_random() % 3);
+    m_bricks_effect = std::make_unique<CLevelBricksEffect>(m_app, m_field.get(), m_random.Next(3));
     m_score += m_score_level;
     m_score_level = 0;
     m_score_step = m_params.GetScoreBrick();
@@ -67,28 +58,7 @@ void CEraserGame::SetPointer(const CVector4& point, bool button)
 
 void CEraserGame::PollInput()
 {
-    if (!m_app)
-        return;
-    CInput& input = m_app->GetInput();
-    input.Poll();
-    CAppWindow* window = CAppWindow::Get();
-    if (!window)
-        return;
-    SPoint mouse = input.GetMousePos();
-    const CViewParams& view = m_app->GetViewParams();
-    int width = window->GetWidth();
-    int height = window->GetHeight();
-    int halfWidth = width / 2 > 0 ? width / 2 : 1;
-    int halfHeight = height / 2 > 0 ? height / 2 : 1;
-    float depth = m_player->GetBrickDepth();
-    float halfH = std::tan(view.GetFov() / 2.0f * 3.1415927f / 180.0f) * view.GetNear();
-    // The projection's own aspect, so that the point stays under the cursor.
-    float halfW = halfH * view.GetAspect();
-    float nx = (mouse.x - width / 2) * halfW / static_cast<float>(halfWidth);
-    float ny = (mouse.y - height / 2) * halfH / static_cast<float>(halfHeight);
-    float d = view.GetTranslation().z / m_params.GetViewScale() + depth;
-    m_pointer = CVector4(-d * nx / view.GetNear(), d * ny / view.GetNear(), depth);
-    m_button = (input.GetMouseState()->rgbButtons[0] & 0x80) != 0;
+    PollBoardPointer(m_app, m_params.GetViewScale(), m_player->GetBrickDepth(), m_pointer, m_button);
 }
 
 void CEraserGame::UpdateBanner(float dt)
@@ -191,19 +161,17 @@ void CEraserGame::Draw()
 
 void CEraserGame::DrawInfo() const
 {
-    if (!m_font)
-        return;
-    char text[64];
-    const float* c = kHudColor;
-    std::snprintf(text, sizeof text, "Level Score: %5d", m_score_level);
-    m_font->DrawText(text, kHudSize, 60.0f, 50.0f, 10.0f, c[0], c[1], c[2], 1.0f, false);
-    std::snprintf(text, sizeof text, "Total Score: %6d", m_score);
-    m_font->DrawText(text, kHudSize, 320.0f, 50.0f, 10.0f, c[0], c[1], c[2], 1.0f, false);
-    std::snprintf(text, sizeof text, "Level: %2d", m_current_level);
-    m_font->DrawText(text, kHudSize, 620.0f, 50.0f, 10.0f, c[0], c[1], c[2], 1.0f, false);
+    m_background->DrawHudValue("Level Score: %5d", m_score_level, 60.0f, 50.0f);
+    m_background->DrawHudValue("Total Score: %6d", m_score, 320.0f, 50.0f);
+    m_background->DrawHudValue("Level: %2d", m_current_level, 620.0f, 50.0f);
     if (m_banner_alpha >= 0.0f)
-        m_font->DrawText(text, kBannerSize, m_banner_pos.x, m_banner_pos.y, m_banner_pos.z, c[0], c[1], c[2],
-                         m_banner_alpha, false);
+    {
+        SHudStyle banner;
+        banner.m_size = kBannerSize;
+        banner.m_z = m_banner_pos.z;
+        banner.m_a = m_banner_alpha;
+        m_background->DrawHudValue("Level: %2d", m_current_level, m_banner_pos.x, m_banner_pos.y, banner);
+    }
 }
 
 void CEraserGame::Reskin()

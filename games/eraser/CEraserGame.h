@@ -2,10 +2,12 @@
 
 #include <memory>
 
+#include <cstdint>
+
 #include "engine/gfx/CVector4.h"
 #include "games/eraser/CEraserField.h"
+#include "shell/game/CRandom.h"
 
-class CBitmapFont;
 class CConfigFile;
 class CEraserParams;
 class CEraserPlayer;
@@ -26,8 +28,9 @@ public:
     static constexpr float BANNER_REST_Y = 300.0f;
 
     // app may be null: the game then reads no input (see SetPointer) and
-    // reaches no shared resources, which is how tests run whole games.
-    CEraserGame(CGameApp* app, const CEraserParams& params, CGameEvents* events, CEraserField::Random random);
+    // reaches no shared resources, which is how tests run whole games. The
+    // seed starts the game's random source.
+    CEraserGame(CGameApp* app, const CEraserParams& params, CGameEvents* events, std::uint32_t seed);
     ~CEraserGame();
 
     void Update(float dt);
@@ -62,13 +65,12 @@ private:
 
     CGameApp* m_app;
     const CEraserParams& m_params;
-    CEraserField::Random m_random;
+    CRandom m_random;
     int m_score = 0;
     int m_score_level = 0;
     int m_score_step = 0;
     std::unique_ptr<CEraserField> m_field;
     std::unique_ptr<CEraserPlayer> m_player;
-    const CBitmapFont* m_font = nullptr;
     float m_alpha = 0.0f;
     std::unique_ptr<CLevelBricksEffect> m_bricks_effect;
     std::unique_ptr<CGameBackground> m_background;

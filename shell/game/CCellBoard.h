@@ -1,10 +1,10 @@
 #pragma once
 
-#include <cmath>
 #include <memory>
 #include <vector>
 
 #include "engine/gfx/CVector4.h"
+#include "shell/game/BoardCursor.h"
 #include "shell/game/PackPos.h"
 
 // A board of bricks on square cells, shared by the kinds whose bricks are
@@ -61,20 +61,14 @@ public:
                         m_z);
     }
 
-    // The cell under a point of the board plane, floored so that a point just
-    // left of or above the board lies outside it.
+    // The cell under a point of the board plane (CellFromPoint: floored, so
+    // a point just left of or above the board lies outside it).
     bool PickCell(const CVector4& point, int& x, int& y) const
     {
         x = y = -1;
         if (!(m_cell_size > 0.0f))
             return false;
-        double fx = std::floor((point.x - m_left) / m_cell_size);
-        double fy = std::floor((m_top - point.y) / m_cell_size);
-        if (!std::isfinite(fx) || !std::isfinite(fy) || std::fabs(fx) > 1.0e6 || std::fabs(fy) > 1.0e6)
-            return false;
-        x = static_cast<int>(fx);
-        y = static_cast<int>(fy);
-        return IsInside(x, y);
+        return CellFromPoint(point, m_left, m_top, m_cell_size, m_columns, m_rows, &x, &y);
     }
 
     bool IsInside(int x, int y) const { return x >= 0 && y >= 0 && x < m_columns && y < m_rows; }

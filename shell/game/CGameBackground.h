@@ -38,7 +38,7 @@ public:
     int GetScore() const { return m_score; }
     // The picture over the whole screen, then the back sparkles.
     void Draw();
-    // The remover's score line: FormatScore at (550, 40), size 24.
+    // The plain score line: FormatScore at (550, 40), size 24.
     void DrawScore();
 
     // A text at (x, y).

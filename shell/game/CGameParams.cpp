@@ -8,6 +8,14 @@
 
 namespace
 {
+// Every kind's settings file keeps its last choices under these two keys,
+// whose names carry the first kind's name for all of them.
+const char* const kLastDifficultyKey = "remover_last_difficult";
+const char* const kLastSizeKey = "remover_last_size";
+}
+
+namespace
+{
 int Clamp(int value, int low, int high)
 {
     if (value < low)
@@ -35,6 +43,12 @@ CGameParams::CGameParams(const std::string& settingsFile, const std::string& set
 }
 
 CGameParams::~CGameParams() {}
+
+void CGameParams::SetFiles(const std::string& settingsFile, const std::string& scoresPattern)
+{
+    m_settings_file = settingsFile;
+    m_scores_pattern = scoresPattern;
+}
 
 std::string CGameParams::DataPath(const std::string& relative) const
 {
@@ -122,8 +136,8 @@ void CGameParams::ReadSettings(const CConfigFile& store)
         return value;
     };
     SetCurrentSkin(number("m_current_skin", "0"));
-    SetLastDifficulty(number("remover_last_difficult", "0"));
-    SetLastSize(number("remover_last_size", "0"));
+    SetLastDifficulty(number(kLastDifficultyKey, "0"));
+    SetLastSize(number(kLastSizeKey, "0"));
     std::int32_t autosave = 0;
     m_autosave_trusted = StrToIntExact(store.GetValue("m_autosave", m_autosave_when_missing), autosave);
     m_autosave = m_autosave_trusted ? autosave != 0 : StrToBool(m_autosave_when_missing);
@@ -134,8 +148,8 @@ void CGameParams::WriteSettings(CConfigFile& store) const
 {
     store.SetInt("m_autosave", m_autosave ? 1 : 0);
     store.SetInt("m_current_skin", m_current_skin);
-    store.SetInt("remover_last_difficult", m_last_difficulty);
-    store.SetInt("remover_last_size", m_last_size);
+    store.SetInt(kLastDifficultyKey, m_last_difficulty);
+    store.SetInt(kLastSizeKey, m_last_size);
     WriteExtraSettings(store);
 }
 

@@ -20,7 +20,7 @@ class CGameParams
 public:
     static constexpr int MODELS_PER_SKIN = 20;
 
-    // settingsFile, e.g. "data/remover.cfg", scrambled with settingsKey;
+    // settingsFile, e.g. "data/<kind>.cfg", scrambled with settingsKey;
     // scoresPattern, e.g. "data/scores1%i%i.tab", formatted with (difficulty, size);
     // the kind keeps difficulties x sizes tables, index difficulty * sizes + size.
     CGameParams(const std::string& settingsFile, const std::string& settingsKey,
@@ -42,9 +42,12 @@ public:
     // base appends every table with "Easy - Small Field" style captions.
     virtual void GetScoreCaption(CScoreCaptionList& list);
 
-    // Only the filler offers the animation switch in its options.
+    // True for a kind whose options offer the animation switch.
     virtual bool HasAnimation() const { return false; }
 
+    // The settings file and score-table pattern of the table of kinds, which
+    // the game menu puts in place of the kind's own before anything is read.
+    void SetFiles(const std::string& settingsFile, const std::string& scoresPattern);
     // Files are looked up under this directory ("" = the working directory).
     void SetDataRoot(const std::string& root) { m_data_root = root; }
     const std::string& GetDataRoot() const { return m_data_root; }

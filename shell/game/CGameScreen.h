@@ -94,9 +94,9 @@ protected:
     virtual void SaveGame(CConfigFile& store) = 0;
     // False, changing nothing, when the store does not hold a valid game.
     virtual bool LoadGame(const CConfigFile& store) = 0;
-    // Esc: return true when the kind takes the key itself (the filler and the
-    // jewel end the game with it while "GAME OVER!" shows); false closes the
-    // screen and keeps the game for "Continue".
+    // Esc: return true when the kind takes the key itself (a kind that shows
+    // "GAME OVER!" until the player dismisses it ends the game with it); false
+    // closes the screen and keeps the game for "Continue".
     virtual bool OnBackKey() { return false; }
 
     // Asks the window to close this screen at its next update.

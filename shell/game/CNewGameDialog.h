@@ -34,7 +34,7 @@ class CWidgetGroup;
 // - Preselect taking the parameter object's last size and difficulty, with
 //   the rule for a stored choice that cannot be shown: out of range -> the
 //   first shown choice; hidden -> the nearest shown choice below it, else the
-//   nearest above; when no choice of a group is shown (the jewel) a stored
+//   nearest above; when no choice of a group is shown at all, a stored
 //   choice in range stands, so OK starts with the stored values.
 class CNewGameDialog : public CScreen
 {

@@ -35,10 +35,10 @@ std::set<std::string> NamedFiles(CAssetPackReader& pack)
                                    "mui/mw_main.unt", "dat/sparkle.spr", "dat/sparkle_back.spr",
                                    "dat/numbers.spr", "dat/remover/bonuses.spr", "dat/bricks_rem.txt",
                                    "mui/grids/grid1.tga", "mui/grids/grid2.tga", "dat/field.obj"};
-    for (int kind = 0; kind < 8; ++kind)
+    for (int kind = 0; kind < CAssetPackReader::KindCount(); ++kind)
     {
         names.insert(CAssetPackReader::KindFile(kind));
-        names.insert(std::string("mui/") + CAssetPackReader::kKinds[kind] + "/game_bg.jpg");
+        names.insert(std::string("mui/") + CAssetPackReader::KindName(kind) + "/game_bg.jpg");
     }
     for (int n = 1; n <= 8; ++n)
     {
@@ -127,7 +127,7 @@ TEST(AssetFilesTest, WidgetStripsSplitIntoWholeFrames)
                             {"m_top7_btn", 3},      {"m_options_btn", 3},     {"m_quit_game_btn", 3},
                             {"m_radio_btn", 4},     {"m_check_box", 4},       {"m_enter_name_editbox", 2}};
     std::vector<std::pair<std::string, int>> files;
-    for (int kind = 0; kind < 8; ++kind)
+    for (int kind = 0; kind < CAssetPackReader::KindCount(); ++kind)
     {
         const CConfigFile group = pack.Config(CAssetPackReader::KindFile(kind));
         for (const Strip& strip : strips)
@@ -172,7 +172,7 @@ TEST(AssetFilesTest, MeshesStartWithAGroupAndEndWithANewline)
 TEST(AssetFilesTest, HelpPagesNameTheirBlocksAndKeepQuotesBalanced)
 {
     CAssetPackReader pack;
-    for (int kind = 0; kind < 8; ++kind)
+    for (int kind = 0; kind < CAssetPackReader::KindCount(); ++kind)
     {
         const std::string name = pack.Config(CAssetPackReader::KindFile(kind)).GetValue("m_help_text", "0");
         ASSERT_TRUE(pack.Has(name)) << name;

@@ -51,9 +51,9 @@ TEST_F(AssetFontTest, RadioCaptionsClearTheNextColumn)
         const float hardX = StrToFloat(group.GetValue("m_easy_radio.x", "0"));
         const float width = static_cast<float>(StrToInt(group.GetValue("m_nd_width", "0")));
         const float widest = std::max(m_font.GetTextWidth("Medium Field", 35), m_font.GetTextWidth("Small Field", 35));
-        EXPECT_LT(sizeX + 55 + widest, hardX) << CAssetPackReader::kKinds[kind];
-        EXPECT_LT(hardX + 55 + m_font.GetTextWidth("Medium", 35), width) << CAssetPackReader::kKinds[kind];
-        EXPECT_LT(150 + m_font.GetTextWidth("Start new game", 50), width) << CAssetPackReader::kKinds[kind];
+        EXPECT_LT(sizeX + 55 + widest, hardX) << CAssetPackReader::KindName(kind);
+        EXPECT_LT(hardX + 55 + m_font.GetTextWidth("Medium", 35), width) << CAssetPackReader::KindName(kind);
+        EXPECT_LT(150 + m_font.GetTextWidth("Start new game", 50), width) << CAssetPackReader::KindName(kind);
     }
 }
 
@@ -66,7 +66,7 @@ TEST_F(AssetFontTest, JewelQuestionFitsItsDialog)
 
 TEST_F(AssetFontTest, OptionsCaptionsStayOnThePanel)
 {
-    for (int kind = 0; kind < 8; ++kind)
+    for (int kind = 0; kind < CAssetPackReader::KindCount(); ++kind)
     {
         const CConfigFile group = m_pack.Config(CAssetPackReader::KindFile(kind));
         const float width = static_cast<float>(StrToInt(group.GetValue("m_od_width", "0")));

@@ -15,12 +15,14 @@ bool HasPosition(const CConfigFile& group, const std::string& name)
     return group.GetPairs().count(name + ".x") && group.GetPairs().count(name + ".y") && group.GetPairs().count(name + ".z");
 }
 
-const std::vector<std::string> kMainButtons = {"m_minimize_small_btn", "m_exit_small_btn", "m_quenth_btn",
-                                               "m_bricks_remover_game_btn", "m_bricks_mover_game_btn",
-                                               "m_bricks_slider_game_btn", "m_bricks_designer_game_btn",
-                                               "m_bricks_eraser_game_btn", "m_bricks_eraser2_game_btn",
-                                               "m_bricks_filler_game_btn", "m_bricks_jewel_game_btn",
-                                               "m_quit_game_btn", "m_fullscreen_btn"};
+std::vector<std::string> MainButtons()
+{
+    std::vector<std::string> keys = {"m_minimize_small_btn", "m_exit_small_btn", "m_quenth_btn", "m_quit_game_btn",
+                                     "m_fullscreen_btn"};
+    for (const SGameKind& kind : GetGameKinds())
+        keys.push_back(kind.GetButtonKey());
+    return keys;
+}
 const std::vector<std::string> kKindPictures = {"m_dialog_window_back", "m_clear_btn", "m_close_btn", "m_up_btn",
                                                 "m_down_btn", "m_ok_btn", "m_cancel_btn", "m_radio_btn",
                                                 "m_check_box", "m_skin_up_btn", "m_skin_down_btn",
@@ -50,7 +52,7 @@ TEST(AssetLayoutTest, MainMenuGroupHoldsEveryKeyItsScreensRead)
     CAssetPackReader pack;
     ASSERT_TRUE(pack.IsOpen());
     const CConfigFile main = pack.Config("mui/menu.txt");
-    for (const std::string& key : kMainButtons)
+    for (const std::string& key : MainButtons())
     {
         EXPECT_TRUE(main.GetPairs().count(key)) << key;
         EXPECT_TRUE(HasPosition(main, key)) << key;
@@ -67,9 +69,9 @@ TEST(AssetLayoutTest, EveryKindGroupHoldsEveryKeyItsScreensReadAndFitsTheScreen)
 {
     CAssetPackReader pack;
     std::set<std::string> saveFiles;
-    for (int kind = 0; kind < 8; ++kind)
+    for (int kind = 0; kind < CAssetPackReader::KindCount(); ++kind)
     {
-        const std::string name = CAssetPackReader::kKinds[kind];
+        const std::string name = CAssetPackReader::KindName(kind);
         SCOPED_TRACE(name);
         const CConfigFile group = pack.Config(CAssetPackReader::KindFile(kind));
         for (const std::string& key : kKindPictures)

@@ -2,6 +2,7 @@
 
 #include "engine/files/CConfigFile.h"
 #include "engine/files/CFilePack.h"
+#include "games/GameKinds.h"
 
 #include <string>
 #include <vector>
@@ -11,7 +12,9 @@
 class CAssetPackReader
 {
 public:
-    static const char* const kKinds[8];
+    // The kinds' names from the table of kinds.
+    static const char* KindName(int kind) { return GetGameKinds()[kind].m_name.c_str(); }
+    static int KindCount() { return static_cast<int>(GetGameKinds().size()); }
 
     CAssetPackReader()
     {
@@ -51,13 +54,10 @@ public:
 
     static std::string KindFile(int kind)
     {
-        return std::string("mui/") + kKinds[kind] + "/menu_" + kKinds[kind] + ".txt";
+        return GetGameKinds()[kind].GetMenuFile();
     }
 
 private:
     CFilePack m_pack;
     bool m_open = false;
 };
-
-inline const char* const CAssetPackReader::kKinds[8] = {"remover", "mover", "slider", "designer",
-                                                       "eraser", "eraser2", "filler", "jewel"};

@@ -53,5 +53,17 @@ for kind in games/*/; do
     [ -n "$found" ] && report "$kind includes another kind" "$found"
 done
 
-[ $status -eq 0 ] && echo "PASS: every layer and engine area includes only those below it; shell/ issues no GL"
+# Only the kinds' folders, the table of kinds and the assets name a kind: the
+# shell, the engine and the build files read every name from the table. The
+# settings keys that every kind shares carry the first kind's name.
+names=$(grep -oE 'Kind\("[a-z0-9]+"' games/GameKinds.cpp | sed -E 's/Kind\("([a-z0-9]+)"/\1/' | sort -u | paste -sd'|')
+if [ -z "$names" ]; then
+    report "games/GameKinds.cpp lists no kind" ""
+else
+    found=$( { sources shell engine; find . -name CMakeLists.txt -not -path './games/*' -not -path './build*' -not -path './tests/*' -not -path './bench/*'; find cmake -type f 2>/dev/null; } \
+        | xargs -r grep -HniwE "$names" | grep -vE '"remover_last_(difficult|size)"')
+    [ -n "$found" ] && report "a kind is named outside games/, the table of kinds and the assets" "$found"
+fi
+
+[ $status -eq 0 ] && echo "PASS: every layer and engine area includes only those below it; shell/ issues no GL; no kind named outside games/"
 exit $status

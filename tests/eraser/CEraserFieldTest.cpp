@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "shell/game/CRandom.h"
 #include "tests/eraser/EraserTestKit.h"
 
 namespace
@@ -9,10 +10,11 @@ namespace
 struct SFieldFixture
 {
     explicit SFieldFixture(int size = 0, int difficulty = 0)
-        : params(MakeParams(size, difficulty)), field(*params, &events, nullptr, SeededRandom(7))
+        : params(MakeParams(size, difficulty)), random(7), field(*params, &events, nullptr, random)
     {
     }
     std::unique_ptr<CEraserParams> params;
+    CRandom random;
     CEraserEvents events;
     CEraserField field;
 };

@@ -10,7 +10,7 @@ namespace
 struct SGameFixture
 {
     explicit SGameFixture(unsigned seed = 3)
-        : params(MakeParams(0, 0)), game(nullptr, *params, &events, SeededRandom(seed))
+        : params(MakeParams(0, 0)), game(nullptr, *params, &events, seed)
     {
     }
 

@@ -8,7 +8,7 @@ namespace
 {
 struct SSaveFixture
 {
-    SSaveFixture() : params(MakeParams(0, 0)), game(nullptr, *params, nullptr, SeededRandom(11))
+    SSaveFixture() : params(MakeParams(0, 0)), game(nullptr, *params, nullptr, 11)
     {
         for (int i = 0; i < 5000 && game.IsEffectRunning(); ++i)
             game.Update(16.0f);

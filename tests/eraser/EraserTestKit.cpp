@@ -27,12 +27,6 @@ std::unique_ptr<CEraserParams> MakeParams(int size, int difficulty)
     return params;
 }
 
-CEraserField::Random SeededRandom(unsigned seed)
-{
-    auto engine = std::make_shared<std::mt19937>(seed);
-    return [engine] { return static_cast<int>((*engine)() & 0x7FFFFFFF); };
-}
-
 void SetBoard(CEraserField& field, const std::vector<std::string>& rows)
 {
     static const std::string letters = "RGBYPC";

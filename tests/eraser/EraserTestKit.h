@@ -25,9 +25,6 @@ public:
 // groups of 2, 3, 4 and 4, 5, 6 colours by difficulty.
 std::unique_ptr<CEraserParams> MakeParams(int size, int difficulty);
 
-// A seeded stand-in for the C library generator.
-CEraserField::Random SeededRandom(unsigned seed);
-
 // Board pictures, one string per row from the top: R G B Y P C are colours 0
 // to 5, '.' an empty cell. Rows shorter than the board leave the rest empty.
 void SetBoard(CEraserField& field, const std::vector<std::string>& rows);

@@ -1,5 +1,7 @@
 #include "tests/gamemenu/CFakeKind.h"
 
+#include "games/GameKinds.h"
+
 #include "engine/files/CConfigFile.h"
 #include "engine/widgets/CRadioButton.h"
 #include "engine/widgets/CWidgetGroup.h"
@@ -92,11 +94,16 @@ SGameKind MakeFakeKind(int index, const CResManager* lookup, bool startWithoutDi
     const int sizes = fillerLike ? 4 : 3;
     SGameKind kind;
     kind.m_index = index;
+    // Named after the table's kind of that index, so keys and groups are the real ones.
+    if (index >= 0 && index < static_cast<int>(GetGameKinds().size()))
+        kind.m_name = GetGameKinds()[index].m_name;
+    else
+        kind.m_name = "kind" + std::to_string(index);
     kind.m_make_params = [=] { return std::make_unique<CFakeParams>(sizes, fillerLike, FAKE_SKINS); };
     kind.m_make_new_game_dialog = [=](CConfigFile& layout, CGameParams& params) {
         return std::make_unique<CFakeNewGameDialog>(layout, params, sizes);
     };
-    const std::string key = CGameKindRegistry::GetParamKey(index);
+    const std::string key = kind.GetParamKey();
     kind.m_make_game_screen = [=] { return std::make_unique<CFakeGameScreen>(lookup, key); };
     kind.m_start_without_dialog = startWithoutDialog;
     return kind;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "games/GameKinds.h"
 #include "shell/CGameKindRegistry.h"
 #include "tests/gamemenu/CFakeKind.h"
 
@@ -12,7 +15,7 @@ TEST(GameKindRegistry, KindsAreFoundByTheirIndexOnly)
     EXPECT_EQ(kinds.Find(7), nullptr);
 }
 
-TEST(GameKindRegistry, RefusesBadIndexesDuplicatesAndMissingMakers)
+TEST(GameKindRegistry, RefusesBadIndexesAndDuplicatesAndAKindWithoutMakersIsNotPlayable)
 {
     CGameKindRegistry kinds;
     EXPECT_FALSE(kinds.Add(MakeFakeKind(-1, nullptr)));
@@ -21,16 +24,33 @@ TEST(GameKindRegistry, RefusesBadIndexesDuplicatesAndMissingMakers)
     EXPECT_FALSE(kinds.Add(MakeFakeKind(2, nullptr)));
     SGameKind noScreen = MakeFakeKind(3, nullptr);
     noScreen.m_make_game_screen = nullptr;
-    EXPECT_FALSE(kinds.Add(noScreen));
-    EXPECT_EQ(kinds.GetCount(), 1u);
+    EXPECT_TRUE(kinds.Add(noScreen));
+    EXPECT_EQ(kinds.GetCount(), 2u);
+    EXPECT_FALSE(kinds.IsPlayable(3));
+    EXPECT_EQ(kinds.Find(3), nullptr);
+    ASSERT_NE(kinds.Get(3), nullptr);
+    EXPECT_STREQ(kinds.GetKindName(3), noScreen.m_name.c_str());
+    EXPECT_EQ(kinds.GetKindName(4), nullptr);
 }
 
-TEST(GameKindRegistry, NamesKeysAndGroupsFollowTheKindOrder)
+TEST(GameKindRegistry, EveryKindOfTheTableHasItsOwnNameFilesAndTableDigit)
 {
-    EXPECT_EQ(CGameKindRegistry::GetParamKey(0), "m_bricks_remover_game_param");
-    EXPECT_EQ(CGameKindRegistry::GetParamKey(5), "m_bricks_eraser2_game_param");
-    EXPECT_EQ(CGameKindRegistry::GetParamKey(7), "m_bricks_jewel_game_param");
-    EXPECT_EQ(CGameKindRegistry::GetGroupName(6), "filler_menu");
-    EXPECT_EQ(CGameKindRegistry::GetKindName(8), nullptr);
-    EXPECT_EQ(CGameKindRegistry::GetParamKey(-1), "");
+    CGameKindRegistry kinds;
+    RegisterGameKinds(kinds);
+    ASSERT_EQ(kinds.GetCount(), GetGameKinds().size());
+    ASSERT_LE(kinds.GetCount(), static_cast<std::size_t>(CGameKindRegistry::MAX_KINDS));
+    std::set<std::string> names;
+    std::set<std::string> settings;
+    std::set<int> digits;
+    for (int k = 0; k < static_cast<int>(kinds.GetCount()); ++k)
+    {
+        const SGameKind* kind = kinds.Get(k);
+        ASSERT_NE(kind, nullptr) << k;
+        EXPECT_FALSE(kind->m_caption.empty()) << k;
+        EXPECT_TRUE(names.insert(kind->m_name).second) << kind->m_name;
+        EXPECT_TRUE(settings.insert(kind->m_settings_file).second) << kind->m_name;
+        EXPECT_TRUE(digits.insert(kind->m_table_digit).second) << kind->m_name;
+        EXPECT_EQ(kind->GetParamKey(), "m_bricks_" + kind->m_name + "_game_param");
+        EXPECT_EQ(kind->GetGroupName(), kind->m_name + "_menu");
+    }
 }

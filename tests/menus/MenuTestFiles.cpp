@@ -12,10 +12,15 @@
 #include <vector>
 
 #include "engine/gfx/CTexture.h"
+#include "games/GameKinds.h"
+#include "shell/CMainMenu.h"
 
 namespace
 {
-const char* const kKinds[8] = {"remover", "mover", "slider", "designer", "eraser", "eraser2", "filler", "jewel"};
+const std::string& KindName(int k)
+{
+    return GetGameKinds()[k].m_name;
+}
 
 std::string MainLayout()
 {
@@ -39,7 +44,7 @@ std::string MainLayout()
         "m_erd_exit_btn.x 275\nm_erd_exit_btn.y 508\nm_erd_exit_btn.z 0\n";
     for (int k = 0; k < 8; ++k)
     {
-        const std::string key = std::string("m_bricks_") + kKinds[k] + "_game_btn";
+        const std::string key = GetGameKinds()[k].GetButtonKey();
         const int x = CMenuTestFiles::kKindX[k / 4];
         const int y = CMenuTestFiles::kKindTop + (k % 4) * CMenuTestFiles::kKindStep;
         text += key + " pics/wide.tga\n";
@@ -54,8 +59,12 @@ CMenuTestFiles::CMenuTestFiles()
     CTexture::SetUploadEnabled(false);
 
     Write("mui/menu.txt", MainLayout());
+    // The main menu shows the kinds of the table.
+    CGameKindRegistry kinds;
+    RegisterGameKinds(kinds);
+    CMainMenu::SetKinds(kinds);
     for (int k = 0; k < 8; ++k)
-        Write(std::string("mui/") + kKinds[k] + "/menu_" + kKinds[k] + ".txt",
+        Write("mui/" + KindName(k) + "/menu_" + KindName(k) + ".txt",
               "m_game_kind " + std::to_string(k) + "\n");
     WriteTga("pics/back.tga", 8, 8);
     WriteTga("pics/small.tga", 30, 90);

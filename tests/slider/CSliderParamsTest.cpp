@@ -6,36 +6,24 @@
 #include "games/slider/CSliderParams.h"
 #include "tests/files/CTempDir.h"
 
-TEST(SliderParams, MissingKeysReadAsZeroAndAreMadePlayable)
+TEST(SliderParams, MissingOrDamagedKeysAreMadePlayableAndMovesIndexedBySizeThenDifficulty)
 {
     CSliderParams params;
     params.ReadParams(CConfigFile());
     EXPECT_GT(params.GetFieldWidth(), 0.0f);
     EXPECT_GT(params.GetAnimateAngle(), 0.0f);
-    for (int size = 0; size < 3; ++size)
-        for (int difficulty = 0; difficulty < 3; ++difficulty)
-        {
-            EXPECT_EQ(1, params.GetColors(size, difficulty));
-            EXPECT_EQ(1, params.GetFirstLevelMoves(size, difficulty));
-        }
+    EXPECT_EQ(1, params.GetColors(2, 2));
+    EXPECT_EQ(1, params.GetFirstLevelMoves(2, 2));
     EXPECT_EQ(0, params.GetMovesStep(2));
-    EXPECT_EQ(1, params.GetSkinsCount());
-}
 
-TEST(SliderParams, MovesOfLevelOneAreIndexedBySizeThenDifficulty)
-{
-    CSliderParams params;
     CConfigFile store;
     store.SetValue("m_score_level", "11 12 13 21 22 23 31 32 33");
-    store.SetValue("m_score_step_level", "1 2 3");
     store.SetValue("m_colors_medium", "3 9 -1");
     params.ReadParams(store);
     EXPECT_EQ(12, params.GetFirstLevelMoves(0, 1));
     EXPECT_EQ(31, params.GetFirstLevelMoves(2, 0));
-    EXPECT_EQ(3, params.GetMovesStep(2));
-    EXPECT_EQ(3, params.GetColors(1, 0));
-    EXPECT_EQ(6, params.GetColors(1, 1));
-    EXPECT_EQ(1, params.GetColors(1, 2));
+    EXPECT_EQ((std::vector<int>{3, 6, 1}),
+              (std::vector<int>{params.GetColors(1, 0), params.GetColors(1, 1), params.GetColors(1, 2)}));
 }
 
 TEST(SliderParams, SettingsUseTheSharedKeysAndTheNineTablesTheirFiles)

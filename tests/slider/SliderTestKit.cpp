@@ -1,6 +1,7 @@
 #include "tests/slider/SliderTestKit.h"
 
 #include <cctype>
+#include <cstring>
 
 #include "engine/files/CConfigFile.h"
 #include "games/slider/CSliderBrick.h"
@@ -8,14 +9,6 @@
 namespace
 {
 const char LETTERS[] = "RGBYPC";
-
-int ColorOf(char letter)
-{
-    for (int c = 0; c < 6; ++c)
-        if (LETTERS[c] == std::toupper(static_cast<unsigned char>(letter)))
-            return c;
-    return -1;
-}
 }
 
 CRandom& SliderRandom()
@@ -24,27 +17,16 @@ CRandom& SliderRandom()
     return random;
 }
 
-int CSliderEvents::CountSound(int id) const
-{
-    int count = 0;
-    for (int sound : m_sounds)
-        count += (sound == id);
-    return count;
-}
-
 std::unique_ptr<CSliderParams> MakeSliderParams(int size, int difficulty, int colors)
 {
     auto params = std::make_unique<CSliderParams>();
     CConfigFile store;
-    std::string c = std::to_string(colors);
+    std::string c = std::to_string(colors) + " ";
+    for (const char* key : {"m_colors_small", "m_colors_medium", "m_colors_large"})
+        store.SetValue(key, c + c + c);
     store.SetValue("m_field_width", "700");
-    store.SetValue("m_colors_small", c + " " + c + " " + c);
-    store.SetValue("m_colors_medium", c + " " + c + " " + c);
-    store.SetValue("m_colors_large", c + " " + c + " " + c);
     store.SetValue("m_animate_d_angle", "10");
-    store.SetValue("m_skins_count", "3");
     store.SetValue("m_score_level", "30 25 20 35 30 25 40 35 30");
-    store.SetValue("m_score_step", "0 0 0");
     store.SetValue("m_score_step_level", "2 3 4");
     params->ReadParams(store);
     params->SetLastSize(size);
@@ -58,12 +40,12 @@ void SetSliderBoard(CSliderField& field, const std::vector<std::string>& rows)
         for (int x = 1; x < field.GetWidth() - 1; ++x)
         {
             field.RemoveBrick(x, y);
-            const std::string* row = (y - 1 < static_cast<int>(rows.size())) ? &rows[y - 1] : nullptr;
-            char letter = (row && x - 1 < static_cast<int>(row->size())) ? (*row)[x - 1] : '.';
-            int color = ColorOf(letter);
-            if (color < 0)
+            bool given = y - 1 < static_cast<int>(rows.size()) && x - 1 < static_cast<int>(rows[y - 1].size());
+            char letter = given ? rows[y - 1][x - 1] : '.';
+            const char* found = std::strchr(LETTERS, std::toupper(static_cast<unsigned char>(letter)));
+            if (letter == '.' || !found)
                 continue;
-            CSliderBrick* brick = field.CreateBrickAt(x, y, color);
+            CSliderBrick* brick = field.CreateBrickAt(x, y, static_cast<int>(found - LETTERS));
             if (std::islower(static_cast<unsigned char>(letter)))
                 brick->Select();
         }
@@ -78,13 +60,8 @@ std::vector<std::string> GetSliderBoard(const CSliderField& field)
         for (int x = 1; x < field.GetWidth() - 1; ++x)
         {
             const CSliderBrick* brick = field.GetSliderBrick(x, y);
-            if (!brick)
-                row += '.';
-            else
-            {
-                char c = LETTERS[brick->GetColor()];
-                row += brick->IsSelected() ? static_cast<char>(std::tolower(static_cast<unsigned char>(c))) : c;
-            }
+            char c = brick ? LETTERS[brick->GetColor()] : '.';
+            row += (brick && brick->IsSelected()) ? static_cast<char>(std::tolower(c)) : c;
         }
         rows.push_back(row);
     }
@@ -94,15 +71,7 @@ std::vector<std::string> GetSliderBoard(const CSliderField& field)
 int RunUntilIdle(CSliderField& field, int limit)
 {
     int updates = 0;
-    while (field.GetStatus() != CSliderField::STATUS_IDLE && updates < limit)
-    {
+    for (; field.GetStatus() != CSliderField::STATUS_IDLE && updates < limit; ++updates)
         field.Update();
-        ++updates;
-    }
     return updates;
-}
-
-CVector4 CellPoint(const CSliderField& field, int x, int y)
-{
-    return field.GetBrickPosition(x, y);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,7 +16,7 @@ class CSliderEvents : public CGameEvents
 public:
     void PlaySound(int id, bool, bool) override { m_sounds.push_back(id); }
     void AddSparkle(const CVector4&, int) override { ++m_sparkles; }
-    int CountSound(int id) const;
+    int CountSound(int id) const { return static_cast<int>(std::count(m_sounds.begin(), m_sounds.end(), id)); }
 
     std::vector<int> m_sounds;
     int m_sparkles = 0;
@@ -24,7 +25,8 @@ public:
 // The random source of the fields the tests build; seed it for a fixed deal.
 CRandom& SliderRandom();
 
-// Parameters as the game's text would give them, without any file.
+// Parameters as the game's text would give them (level 1: 30 moves on the
+// small easy board, 2 fewer a level), without any file.
 std::unique_ptr<CSliderParams> MakeSliderParams(int size, int difficulty, int colors = 4);
 
 // Board pictures of the inner cells, one string per row from the top (row 1):
@@ -33,8 +35,5 @@ std::unique_ptr<CSliderParams> MakeSliderParams(int size, int difficulty, int co
 void SetSliderBoard(CSliderField& field, const std::vector<std::string>& rows);
 std::vector<std::string> GetSliderBoard(const CSliderField& field);
 
-// Runs field updates until it is idle (at most `limit` updates); returns how
-// many it took.
+// Runs field updates until it is idle (at most `limit`); returns how many ran.
 int RunUntilIdle(CSliderField& field, int limit = 2000);
-// The board point at the centre of a cell, as the player would cast it.
-CVector4 CellPoint(const CSliderField& field, int x, int y);

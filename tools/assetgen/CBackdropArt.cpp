@@ -1,5 +1,7 @@
 #include "tools/assetgen/CBackdropArt.h"
 
+#include "games/GameKinds.h"
+
 #include "tools/assetgen/CBrickArt.h"
 #include "tools/assetgen/CPalette.h"
 #include "tools/assetgen/CRandom.h"
@@ -10,16 +12,6 @@
 #include <algorithm>
 #include <cmath>
 
-const char* const CBackdropArt::kKindLines[8] = {
-    "Place bricks, join four of a colour, clear the board",
-    "Slide bricks into rows and columns of one colour",
-    "Turn rows and columns to gather groups of five",
-    "Lay the figures back into the picture",
-    "Click groups of one colour and clear them away",
-    "Keep the board clear while two columns feed it",
-    "Grow your zone faster than the computer",
-    "Swap bricks to line up three of a colour",
-};
 
 namespace
 {
@@ -132,9 +124,9 @@ CCanvas MenuGround(const CScenePainter& scene, int kind)
     const CColor tint = CBackdropArt::KindTint(kind);
     CCanvas c = scene.Sky(kScreenW, kScreenH, tint, 20 + kind);
     Spotlight(c, 400, 360, 300, 260, tint.Lighter(0.3f), 0.18f);
-    scene.GoldTitle(c, CWidgetArt::kKindTitles[kind], 70, 400, 112);
+    scene.GoldTitle(c, GetGameKinds()[kind].m_caption, 70, 400, 112);
     CScenePainter::Ornament(c, 400, 138, 190);
-    scene.Caption(c, CBackdropArt::kKindLines[kind], 19, 400, 172, CColor::FromHex(0xDDE6FF), CScenePainter::EAlign::Centre, false);
+    scene.Caption(c, GetGameKinds()[kind].m_tagline, 19, 400, 172, CColor::FromHex(0xDDE6FF), CScenePainter::EAlign::Centre, false);
     CScenePainter::Panel(c, 255, 186, 290, 364, 18, 0.9f);
     // Bricks of the kind's own look on both sides, nearer ones larger.
     CRandom random(300 + kind);
@@ -161,7 +153,7 @@ CCanvas GameGround(const CScenePainter& scene, int kind)
     // The mover's and the slider's heads-up lines start at the top left
     // corner, so their names stand in the bottom left one.
     const float titleBaseline = (kind == 1 || kind == 2) ? 584.0f : 44.0f;
-    scene.Caption(c, CWidgetArt::kKindTitles[kind], 26, 22, titleBaseline, CPalette::Gold(),
+    scene.Caption(c, GetGameKinds()[kind].m_caption, 26, 22, titleBaseline, CPalette::Gold(),
                   CScenePainter::EAlign::Left);
     if (kind == 2)
     {
@@ -217,9 +209,9 @@ void CBackdropArt::Write(CAssetSink& sink, const std::string& fontDir)
     sink.WriteJpeg("mui/main/main_bg.jpg", MainGround(scene));
     sink.WriteJpeg("mui/main/exit.jpg", ExitPicture(scene));
     sink.WriteJpeg("mui/common/dialog_back.jpg", DialogBack());
-    for (int kind = 0; kind < 8; ++kind)
+    for (int kind = 0; kind < static_cast<int>(GetGameKinds().size()); ++kind)
     {
-        const std::string dir = std::string("mui/") + CWidgetArt::kKindNames[kind] + "/";
+        const std::string dir = "mui/" + GetGameKinds()[kind].m_name + "/";
         sink.WriteJpeg(dir + "menu_bg.jpg", MenuGround(scene, kind));
         sink.WriteJpeg(dir + "game_bg.jpg", GameGround(scene, kind));
     }

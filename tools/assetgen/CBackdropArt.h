@@ -13,7 +13,6 @@ class CBackdropArt
 public:
     // The glow colour that tells the kinds' screens apart, in kind order.
     static CColor KindTint(int kind);
-    static const char* const kKindLines[8];
 
     static void Write(CAssetSink& sink, const std::string& fontDir);
 };

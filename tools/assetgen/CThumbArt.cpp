@@ -1,5 +1,7 @@
 #include "tools/assetgen/CThumbArt.h"
 
+#include "games/GameKinds.h"
+
 #include "tools/assetgen/CBackdropArt.h"
 #include "tools/assetgen/CBrickArt.h"
 #include "tools/assetgen/CPalette.h"
@@ -236,7 +238,7 @@ CCanvas CThumbArt::Thumbnail(int kind, const std::string& fontDir)
         break;
     }
     }
-    scene.Caption(c, CWidgetArt::kKindTitles[kind], 20, 12, 24, CPalette::Gold(), CScenePainter::EAlign::Left);
+    scene.Caption(c, GetGameKinds()[kind].m_caption, 20, 12, 24, CPalette::Gold(), CScenePainter::EAlign::Left);
     return c;
 }
 
@@ -253,7 +255,7 @@ CCanvas CThumbArt::BrickLegend(int skin)
 
 void CThumbArt::Write(CAssetSink& sink, const std::string& fontDir)
 {
-    for (int kind = 0; kind < 8; ++kind)
+    for (int kind = 0; kind < static_cast<int>(GetGameKinds().size()); ++kind)
     {
         char name[64];
         std::snprintf(name, sizeof name, "mui/thumbs/%02d.jpg", kind + 1);

@@ -1,11 +1,8 @@
 #include "tools/assetgen/CWidgetArt.h"
 
+#include "games/GameKinds.h"
 #include "tools/assetgen/CUiPainter.h"
 
-const char* const CWidgetArt::kKindTitles[8] = {"Remover", "Mover", "Slider", "Designer",
-                                                "Eraser", "Eraser II", "Filler", "Jewels"};
-const char* const CWidgetArt::kKindNames[8] = {"remover", "mover", "slider", "designer",
-                                               "eraser", "eraser2", "filler", "jewel"};
 
 namespace
 {
@@ -23,8 +20,8 @@ const int kToggleSize = 40;
 void CWidgetArt::Write(CAssetSink& sink, const std::string& fontDir)
 {
     const CUiPainter ui(fontDir);
-    for (int k = 0; k < 8; ++k)
-        sink.WriteTga(std::string("mui/main/btn_") + kKindNames[k] + ".tga", ui.Button(kKindTitles[k], kKindWidth, kMenuHeight, 27), true);
+    for (const SGameKind& kind : GetGameKinds())
+        sink.WriteTga("mui/main/btn_" + kind.m_name + ".tga", ui.Button(kind.m_caption, kKindWidth, kMenuHeight, 27), true);
     sink.WriteTga("mui/main/btn_quit.tga", ui.Button("Quit", kKindWidth, kMenuHeight, 27), true);
     sink.WriteTga("mui/main/btn_site.tga", ui.Button("Our Website", kKindWidth, kMenuHeight, 25), true);
     sink.WriteTga("mui/main/btn_exit_quit.tga", ui.Button("Quit Game", kMenuWidth, kMenuHeight, 27), true);

@@ -9,10 +9,7 @@
 class CWidgetArt
 {
 public:
-    // The display name of each kind, in kind order; buttons, titles and
-    // thumbnails all use these words.
-    static const char* const kKindTitles[8];
-    static const char* const kKindNames[8];
-
+    // The kinds' names and captions come from the table of kinds
+    // (games/GameKinds.h); buttons, titles and thumbnails all use them.
     static void Write(CAssetSink& sink, const std::string& fontDir);
 };

@@ -4,6 +4,7 @@
 #include "tools/assetgen/CAssetSink.h"
 #include "tools/assetgen/CBackdropArt.h"
 #include "tools/assetgen/CBrickArt.h"
+#include "tools/assetgen/CEraserArt.h"
 #include "tools/assetgen/CFontSheet.h"
 #include "tools/assetgen/CSliderArt.h"
 #include "tools/assetgen/CSpriteArt.h"
@@ -39,6 +40,7 @@ int main(int argc, char** argv)
         CSpriteArt::Write(sink, fonts);
         CTitleArt::Write(sink, fonts);
         CThumbArt::Write(sink, fonts);
+        CEraserArt::Write(sink, fonts);
         std::printf("assetgen: %zu files\n", sink.GetWritten().size());
     }
     catch (const std::exception& error)
