@@ -432,12 +432,16 @@ TEST_F(GameMenuTest, MissingSettingsFileKeepsTheScoreTables)
     CScoreTable table;
     table.Add("Ada", 900);
     ASSERT_TRUE(table.Save(m_dir.File("data/scores900.tab")));
-    const std::vector<unsigned char> before = CTempDir::ReadBytes(m_dir.File("data/scores900.tab"));
     CGameMenu& menu = Open();
     ASSERT_EQ(menu.GetParams().GetScoreTable(0)->GetCount(), 1);
     EXPECT_EQ(menu.GetParams().GetScoreTable(0)->GetName(0), "Ada");
     Leave();
-    EXPECT_EQ(CTempDir::ReadBytes(m_dir.File("data/scores900.tab")), before);
+    // Rewritten on leaving (the scrambling differs from run to run), same entries.
+    CScoreTable after;
+    ASSERT_TRUE(after.Load(m_dir.File("data/scores900.tab")));
+    ASSERT_EQ(after.GetCount(), 1);
+    EXPECT_EQ(after.GetName(0), "Ada");
+    EXPECT_EQ(after.GetScore(0), 900);
     EXPECT_TRUE(CTempDir::Exists(m_dir.File("data/fake.cfg")));
 }
 
