@@ -1,18 +1,9 @@
 #include "games/GameKinds.h"
 
 #ifndef MW_KIND_TABLE_ONLY
-#include "games/eraser/CEraserGameScreen.h"
-#include "games/eraser/CEraserNewGameDialog.h"
-#include "games/eraser/CEraserParams.h"
-#include "games/mover/CMoverGameScreen.h"
-#include "games/mover/CMoverNewGameDialog.h"
-#include "games/mover/CMoverParams.h"
-#include "games/remover/CRemoverGameScreen.h"
-#include "games/remover/CRemoverNewGameDialog.h"
-#include "games/remover/CRemoverParams.h"
-#include "games/slider/CSliderGameScreen.h"
-#include "games/slider/CSliderNewGameDialog.h"
-#include "games/slider/CSliderParams.h"
+// Every kind's C<Kind>Params.h, C<Kind>NewGameDialog.h and C<Kind>GameScreen.h,
+// gathered by games/CMakeLists.txt.
+#include "KindHeaders.h"
 #endif
 
 namespace
@@ -60,10 +51,10 @@ std::vector<SGameKind> MakeTable()
         MW_BUILT(CRemoverParams, CRemoverNewGameDialog, CRemoverGameScreen)(Kind("remover", "Remover", "data/remover.cfg", 1, "Place bricks, join four of a colour, clear the board")),
         MW_BUILT(CMoverParams, CMoverNewGameDialog, CMoverGameScreen)(Kind("mover", "Mover", "data/mover.cfg", 2, "Slide bricks into rows and columns of one colour")),
         MW_BUILT(CSliderParams, CSliderNewGameDialog, CSliderGameScreen)(Kind("slider", "Slider", "data/slider.cfg", 3, "Turn rows and columns to gather groups of five")),
-        NotBuilt(Kind("designer", "Designer", "data/designer.cfg", 4, "Lay the figures back into the picture")),
+        MW_BUILT(CDesignerParams, CDesignerNewGameDialog, CDesignerGameScreen)(Kind("designer", "Designer", "data/designer.cfg", 4, "Lay the figures back into the picture")),
         MW_BUILT(CEraserParams, CEraserNewGameDialog, CEraserGameScreen)(Kind("eraser", "Eraser", "data/eraser.cfg", 5, "Click groups of one colour and clear them away")),
         NotBuilt(Kind("eraser2", "Eraser II", "data/eraser2.cfg", 6, "Keep the board clear while two columns feed it")),
-        NotBuilt(Kind("filler", "Filler", "data/filler.cfg", 7, "Grow your zone faster than the computer")),
+        MW_BUILT(CFillerParams, CFillerNewGameDialog, CFillerGameScreen)(Kind("filler", "Filler", "data/filler.cfg", 7, "Grow your zone faster than the computer")),
         NotBuilt(Kind("jewel", "Jewels", "data/jewel.cfg", 8, "Swap bricks to line up three of a colour", true)),
     };
     for (std::size_t i = 0; i < table.size(); ++i)
