@@ -1,18 +1,9 @@
 #include "games/GameKinds.h"
 
 #ifndef MW_KIND_TABLE_ONLY
-#include "games/eraser/CEraserGameScreen.h"
-#include "games/eraser/CEraserNewGameDialog.h"
-#include "games/eraser/CEraserParams.h"
-#include "games/mover/CMoverGameScreen.h"
-#include "games/mover/CMoverNewGameDialog.h"
-#include "games/mover/CMoverParams.h"
-#include "games/remover/CRemoverGameScreen.h"
-#include "games/remover/CRemoverNewGameDialog.h"
-#include "games/remover/CRemoverParams.h"
-#include "games/slider/CSliderGameScreen.h"
-#include "games/slider/CSliderNewGameDialog.h"
-#include "games/slider/CSliderParams.h"
+// Every kind's C<Kind>Params.h, C<Kind>NewGameDialog.h and C<Kind>GameScreen.h,
+// gathered by games/CMakeLists.txt.
+#include "KindHeaders.h"
 #endif
 
 namespace

@@ -2,25 +2,20 @@
 
 #include "engine/files/CConfigFile.h"
 
-int CEraserEvents::CountSound(int id) const
+namespace
 {
-    int count = 0;
-    for (int sound : m_sounds)
-        count += sound == id ? 1 : 0;
-    return count;
+const std::string kLetters = "RGBYPC";
 }
 
 std::unique_ptr<CEraserParams> MakeParams(int size, int difficulty)
 {
     auto params = std::make_unique<CEraserParams>();
     CConfigFile store;
-    store.SetValue("m_field_width", "640");
-    store.SetValue("m_score_brick", "10");
-    store.SetValue("m_score_brick_penalty", "5");
-    store.SetValue("m_skins_count", "3");
-    store.SetValue("m_fall_effect_speed", "0.6");
-    store.SetValue("m_group_size", "2 3 4");
-    store.SetValue("m_colors_field", "4 5 6");
+    for (const auto& pair : std::vector<std::pair<const char*, const char*>>{
+             {"m_field_width", "640"}, {"m_score_brick", "10"}, {"m_score_brick_penalty", "5"},
+             {"m_skins_count", "3"}, {"m_fall_effect_speed", "0.6"}, {"m_group_size", "2 3 4"},
+             {"m_colors_field", "4 5 6"}})
+        store.SetValue(pair.first, pair.second);
     params->ReadParams(store);
     params->SetLastSize(size);
     params->SetLastDifficulty(difficulty);
@@ -29,44 +24,33 @@ std::unique_ptr<CEraserParams> MakeParams(int size, int difficulty)
 
 void SetBoard(CEraserField& field, const std::vector<std::string>& rows)
 {
-    static const std::string letters = "RGBYPC";
     for (int y = 0; y < field.GetHeight(); ++y)
         for (int x = 0; x < field.GetWidth(); ++x)
         {
             field.RemoveBrick(x, y);
             char c = (y < static_cast<int>(rows.size()) && x < static_cast<int>(rows[y].size())) ? rows[y][x] : '.';
-            std::size_t color = letters.find(c);
-            if (color != std::string::npos)
-                field.CreateBrickAt(x, y, static_cast<int>(color));
+            if (kLetters.find(c) != std::string::npos)
+                field.CreateBrickAt(x, y, static_cast<int>(kLetters.find(c)));
         }
 }
 
 std::vector<std::string> GetBoard(const CEraserField& field)
 {
-    std::vector<std::string> rows;
+    std::vector<std::string> rows(field.GetHeight(), std::string(field.GetWidth(), '.'));
     for (int y = 0; y < field.GetHeight(); ++y)
-    {
-        std::string row;
         for (int x = 0; x < field.GetWidth(); ++x)
-        {
-            const CEraserBrick* brick = field.GetEraserBrick(x, y);
-            row += brick ? "RGBYPC"[brick->GetColor()] : '.';
-        }
-        rows.push_back(row);
-    }
+            if (const CEraserBrick* brick = field.GetEraserBrick(x, y))
+                rows[y][x] = kLetters[brick->GetColor()];
     return rows;
 }
 
-int SettleField(CEraserField& field, int limit)
+std::vector<std::string> Bottom(const CEraserField& field, const std::vector<std::string>& rows)
 {
-    int updates = 0;
-    do
-    {
-        field.Update(16.0f);
-        ++updates;
-    } while (field.GetState() != CEraserField::STATE_IDLE && field.GetState() != CEraserField::STATE_SWEEP &&
-             updates < limit);
-    return updates;
+    std::vector<std::string> board(field.GetHeight() - rows.size(), "");
+    board.insert(board.end(), rows.begin(), rows.end());
+    for (std::string& row : board)
+        row.resize(field.GetWidth(), '.');
+    return board;
 }
 
 CVector4 CellPoint(const CEraserField& field, int x, int y)

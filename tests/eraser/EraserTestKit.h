@@ -1,7 +1,7 @@
 #pragma once
 
+#include <algorithm>
 #include <memory>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -15,7 +15,7 @@ class CEraserEvents : public CGameEvents
 public:
     void PlaySound(int id, bool, bool) override { m_sounds.push_back(id); }
     void AddSparkle(const CVector4&, int) override { ++m_sparkles; }
-    int CountSound(int id) const;
+    int CountSound(int id) const { return static_cast<int>(std::count(m_sounds.begin(), m_sounds.end(), id)); }
 
     std::vector<int> m_sounds;
     int m_sparkles = 0;
@@ -26,11 +26,11 @@ public:
 std::unique_ptr<CEraserParams> MakeParams(int size, int difficulty);
 
 // Board pictures, one string per row from the top: R G B Y P C are colours 0
-// to 5, '.' an empty cell. Rows shorter than the board leave the rest empty.
+// to 5, '.' an empty cell. Missing rows and cells are empty.
 void SetBoard(CEraserField& field, const std::vector<std::string>& rows);
 std::vector<std::string> GetBoard(const CEraserField& field);
+// The picture's rows put at the bottom of the board.
+std::vector<std::string> Bottom(const CEraserField& field, const std::vector<std::string>& rows);
 
-// Runs field updates of 16 ms until the field is idle or sweeping.
-int SettleField(CEraserField& field, int limit = 5000);
-// The centre of a cell, on the bricks' front faces, as the cursor cast gives it.
+// The centre of a cell, as the cursor cast gives it on the bricks' faces.
 CVector4 CellPoint(const CEraserField& field, int x, int y);
