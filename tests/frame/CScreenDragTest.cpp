@@ -91,44 +91,40 @@ TEST_F(CScreenDragTest, PressOnEmptySpaceAndMoveDragsByExactlyTheCursorMovement)
     EXPECT_EQ(95, m_frame.m_top);
 }
 
-TEST_F(CScreenDragTest, PressOnAWidgetDoesNotMoveTheWindow)
+TEST_F(CScreenDragTest, DragStartsOnlyOnEmptySpaceOfADraggableScreenAndEndsOnRelease)
 {
-    PressAt(15, 15);
-    EXPECT_FALSE(m_screen.IsDragging());
-    MoveBy(40, 40);
-    EXPECT_EQ(0, m_frame.m_moves);
-}
-
-TEST_F(CScreenDragTest, ScreenThatIsNotDraggableNeverMovesTheWindow)
-{
-    m_screen.SetDraggable(false);
-    PressAt(300, 300);
-    MoveBy(40, 40);
-    EXPECT_EQ(0, m_frame.m_moves);
-}
-
-TEST_F(CScreenDragTest, ReleaseEndsTheDrag)
-{
-    PressAt(300, 300);
-    m_screen.OnLButtonUp(300, 300, 0);
-    MoveBy(10, 10);
-    EXPECT_EQ(0, m_frame.m_moves);
-}
-
-TEST_F(CScreenDragTest, CursorOutsideTheWindowEndsTheDragAtTheNextUpdate)
-{
-    PressAt(300, 300);
-    m_frame.m_cursor_x = m_frame.m_left - 5;
-    EXPECT_TRUE(m_screen.IsDragging());
-    m_screen.Update(16.0f);
-    EXPECT_FALSE(m_screen.IsDragging());
-}
-
-TEST_F(CScreenDragTest, CursorInsideKeepsTheDragAcrossUpdates)
-{
-    PressAt(300, 300);
-    m_screen.Update(16.0f);
-    EXPECT_TRUE(m_screen.IsDragging());
+    // What comes after a press at (x, y), then whether the window still
+    // follows a move of the cursor.
+    const struct
+    {
+        const char* name;
+        int x, y;
+        bool draggable;
+        char then;   // '-' nothing, 'u' release, 'o' cursor leaves the window and an update
+        bool follows;
+    } cases[] = {
+        {"empty space", 300, 300, true, '-', true},
+        {"a widget", 15, 15, true, '-', false},
+        {"not draggable", 300, 300, false, '-', false},
+        {"released", 300, 300, true, 'u', false},
+        {"cursor outside at the next update", 300, 300, true, 'o', false},
+    };
+    for (const auto& c : cases)
+    {
+        m_frame.m_left = 100;
+        m_frame.m_top = 100;
+        m_frame.m_moves = 0;
+        m_screen.SetDraggable(c.draggable);
+        m_screen.Activate();
+        PressAt(c.x, c.y);
+        if (c.then == 'u')
+            m_screen.OnLButtonUp(c.x, c.y, 0);
+        if (c.then == 'o')
+            m_frame.m_cursor_x = m_frame.m_left - 5;
+        m_screen.Update(16.0f);
+        MoveBy(40, 40);
+        EXPECT_EQ(m_frame.m_moves != 0, c.follows) << c.name;
+    }
 }
 
 TEST_F(CScreenDragTest, ActivationEndsTheDragAndResetsTheWidgets)

@@ -1,6 +1,5 @@
 #include "engine/gfx/CBitmapFont.h"
 #include "engine/files/CFilePack.h"
-#include "engine/gfx/CLight.h"
 #include "engine/gfx/CModel.h"
 #include "engine/gfx/CResManager.h"
 #include "engine/gfx/CSprite.h"
@@ -15,9 +14,7 @@
 
 #include <GL/gl.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -115,28 +112,6 @@ protected:
         return lit;
     }
 
-    // Keeps the frame as a picture in the build tree for a look by eye.
-    static void SaveShot(const char* name)
-    {
-        std::vector<unsigned char> rgb(static_cast<size_t>(kWidth) * kHeight * 3);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadBuffer(GL_BACK);
-        glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-        std::filesystem::create_directories("gfx-shots");
-        std::string path = std::string("gfx-shots/") + name + ".ppm";
-        std::FILE* file = std::fopen(path.c_str(), "wb");
-        if (file == nullptr)
-        {
-            return;
-        }
-        std::fprintf(file, "P6\n%d %d\n255\n", kWidth, kHeight);
-        for (int y = kHeight - 1; y >= 0; --y)
-        {
-            std::fwrite(&rgb[static_cast<size_t>(y) * kWidth * 3], 1, kWidth * 3, file);
-        }
-        std::fclose(file);
-    }
-
     std::string SolidPicture(const char* name, uint32_t rgba, int width = 8, int height = 8)
     {
         return m_files->WriteBytes(name, CGfxTestFiles::MakeTga(width, height, 32,
@@ -184,23 +159,6 @@ TEST_F(CGfxDrawTest, TexturedModelDrawsFromItsListAndCopiesDrawTheSame)
     glPopMatrix();
     EXPECT_TRUE(IsRed(PixelAt(kWidth / 2, kHeight / 2)));
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-}
-
-TEST_F(CGfxDrawTest, ModelScaleStaysAppliedForTheCaller)
-{
-    std::string mesh = m_files->Write("quad.obj", kQuadObj);
-    std::string unt = m_files->Write("quad.unt", "faces_file_name " + mesh + "\n");
-    CModel model;
-    model.LoadFile(&m_pack, unt.c_str());
-    model.SetScale(2.0f);
-    glPushMatrix();
-    model.Draw();
-    GLfloat matrix[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
-    glPopMatrix();
-    EXPECT_FLOAT_EQ(matrix[0], 2.0f);
-    // Untextured: drawn in the current colour, white.
-    EXPECT_GT(PixelAt(kWidth / 2, kHeight / 2).g, 200);
 }
 
 // The current normal is left alone unless the model sends normals of its own: only a
@@ -287,88 +245,4 @@ TEST_F(CGfxDrawTest, TextDrawsGlyphsAndLeavesTheDepthTestOff)
     label.Draw(10.0f, 30.0f, 1, 1, 0, 1);
     EXPECT_GT(CountLitPixels(0, 14, kWidth, 46), 100);
     EXPECT_EQ(CountLitPixels(0, 50, kWidth, kHeight), 0);
-}
-
-TEST_F(CGfxDrawTest, ShowcaseOfALitModelASpriteAndWrappedText)
-{
-    std::string mesh = m_files->Write(
-        "cube.obj",
-        "g cube\nv -1 -1 -1\nv 1 -1 -1\nv 1 1 -1\nv -1 1 -1\nv -1 -1 1\nv 1 -1 1\nv 1 1 1\nv -1 1 1\n"
-        "vt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\n"
-        "vn 0 0 -1\nvn 0 0 1\nvn 0 -1 0\nvn 0 1 0\nvn -1 0 0\nvn 1 0 0\n"
-        "f 1/1/1 3/3/1 2/2/1\nf 1/1/1 4/4/1 3/3/1\nf 5/1/2 6/2/2 7/3/2\nf 5/1/2 7/3/2 8/4/2\n"
-        "f 1/1/3 2/2/3 6/3/3\nf 1/1/3 6/3/3 5/4/3\nf 4/1/4 8/2/4 7/3/4\nf 4/1/4 7/3/4 3/4/4\n"
-        "f 1/1/5 5/2/5 8/3/5\nf 1/1/5 8/3/5 4/4/5\nf 2/1/6 3/2/6 7/3/6\nf 2/1/6 7/3/6 6/4/6\n");
-    std::string picture = m_files->WriteBytes(
-        "checker.tga", CGfxTestFiles::MakeTga(16, 16, 32, [](int x, int y) {
-            return ((x / 4 + y / 4) % 2) ? 0xe04040ffu : 0xf0d060ffu;
-        }));
-    std::string unt = m_files->Write("cube.unt", "faces_file_name " + mesh + "\ntex_file_name " +
-                                                     picture + "\nshow_normales 1\n");
-    CResManager manager(&m_pack);
-    CModel* cube = manager.AddModel(unt.c_str(), "cube");
-
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glFrustum(-0.4, 0.4, -0.3, 0.3, 1.0, 20.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    CLight light;
-    light.SetDiffuse(0.25f, 0.5f, 0.75f, 1.0f);
-    light.SetPosition(1.0f, 2.0f, 3.0f, 1);
-    light.Apply();
-    GLfloat diffuse[4];
-    GLfloat position[4];
-    glGetLightfv(light.GetId(), GL_DIFFUSE, diffuse);
-    glGetLightfv(light.GetId(), GL_POSITION, position);
-    EXPECT_FLOAT_EQ(diffuse[1], 0.5f);
-    EXPECT_FLOAT_EQ(position[3], 0.0f);
-    glEnable(GL_LIGHTING);
-    glEnable(light.GetId());
-    glEnable(GL_COLOR_MATERIAL);
-    glEnable(GL_DEPTH_TEST);
-    glPushMatrix();
-    glTranslatef(-0.6f, 0.2f, -4.0f);
-    glRotatef(30.0f, 1, 0, 0);
-    glRotatef(40.0f, 0, 1, 0);
-    CModel brick(*cube);
-    brick.Draw();
-    glPopMatrix();
-    glDisable(GL_LIGHTING);
-    glDisable(light.GetId());
-    glDisable(GL_DEPTH_TEST);
-    EXPECT_GT(CountLitPixels(20, 20, 100, 100), 500);
-
-    std::string sheet = m_files->WriteBytes(
-        "spark.tga", CGfxTestFiles::MakeTga(32, 16, 32, [](int x, int y) {
-            int dx = x % 16 - 8;
-            int dy = y - 8;
-            int d = dx * dx + dy * dy;
-            uint32_t alpha = d < 49 ? static_cast<uint32_t>(255 - d * 5) : 0u;
-            return (x < 16 ? 0x80c0ff00u : 0xffe08000u) | alpha;
-        }));
-    CSprite sparkle;
-    sparkle.LoadFile(&m_pack, m_files->Write("spark.spr", "file_name " + sheet + "\nframes 2\ntex_dynamic 1\n").c_str());
-    sparkle.SetBlend(true);
-    sparkle.SetSize(40.0f, 40.0f);
-    UseScreenProjection();
-    for (int i = 0; i < 2; ++i)
-    {
-        sparkle.SetFrame(i);
-        sparkle.SetPosition(CVector4(140.0f + 30.0f * i, 40.0f, 0.0f));
-        sparkle.Draw(i == 0);
-    }
-    EXPECT_GT(CountLitPixels(120, 20, 190, 60), 100);
-
-    std::vector<unsigned char> tga = CFontTestPicture::Make({24, 24, 24, 22});
-    CTexture* texture = manager.AddTexture(m_files->WriteBytes("font.tga", tga).c_str(), "font", false, true);
-    CBitmapFont font;
-    font.Load(tga.data(), tga.size(), texture);
-    CTextLabel label(&font, 180.0f, 10.0f, 0);
-    const char text[] = "WRAPPED TEXT GOES ON TO A SECOND LINE\rAND A THIRD";
-    label.SetText(text, sizeof text - 1);
-    EXPECT_GE(label.GetLines().size(), 3u);
-    label.Draw(10.0f, 115.0f, 0.6f, 1.0f, 0.6f, 1.0f);
-    EXPECT_GT(CountLitPixels(0, 105, kWidth, 140), 150);
-    SaveShot("showcase");
 }

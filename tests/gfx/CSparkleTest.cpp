@@ -71,32 +71,6 @@ TEST_F(CSparkleTest, WithoutAResourceManagerNothingHappens)
     EXPECT_TRUE(lists.GetBackSparkles().empty());
 }
 
-TEST_F(CSparkleTest, FrontSparkleTakesItsVelocityAndFadeFromTheGenerator)
-{
-    // frame, x bias (odd: -0.5), y bias (even: +0.5), y speed, x speed, fade.
-    CSparkle sparkle(Front(), CVector4(10, 20, 0), 3, Script({6, 1, 2, 300, 100, 99}));
-    EXPECT_EQ(sparkle.GetFrame(), 2);
-    EXPECT_EQ(sparkle.GetGroup(), 3);
-    EXPECT_FLOAT_EQ(sparkle.GetVelocity().y, 1.5f);
-    EXPECT_FLOAT_EQ(sparkle.GetVelocity().x, -1.5f);
-    EXPECT_FLOAT_EQ(sparkle.GetVelocity().z, 0.0f);
-    EXPECT_FLOAT_EQ(sparkle.GetAlpha(), 1.0f);
-    EXPECT_FLOAT_EQ(sparkle.GetFade(), 0.01495f);
-    sparkle.Update();
-    EXPECT_FLOAT_EQ(sparkle.GetPosition().x, 8.5f);
-    EXPECT_FLOAT_EQ(sparkle.GetPosition().y, 21.5f);
-}
-
-TEST_F(CSparkleTest, FrontSparkleGoesInTheFirstUpdateThatFadesItOut)
-{
-    CSparkle sparkle(Front(), CVector4(0, 0, 0), 0, Script({0, 0, 0, 0, 0, 99}));
-    for (int i = 0; i < 66; ++i)
-    {
-        EXPECT_FALSE(sparkle.Update()) << "update " << i + 1;
-    }
-    EXPECT_TRUE(sparkle.Update());
-}
-
 TEST_F(CSparkleTest, FrontSparklesLiveSixtySevenToOneHundredUpdates)
 {
     CSparkleLists lists(Seeded(7));
@@ -126,28 +100,6 @@ TEST_F(CSparkleTest, FrontSparklesLiveSixtySevenToOneHundredUpdates)
     EXPECT_TRUE(lists.GetSparkles().empty());
 }
 
-TEST_F(CSparkleTest, BackSparkleStartsBelowTheScreen)
-{
-    CSparkleLists lists(Seeded(3));
-    lists.SetResManager(m_manager.get());
-    for (int i = 0; i < 200; ++i)
-    {
-        lists.AddBackSparkle();
-    }
-    for (const auto& sparkle : lists.GetBackSparkles())
-    {
-        EXPECT_FLOAT_EQ(sparkle->GetPosition().y, 650.0f);
-        EXPECT_GE(sparkle->GetPosition().x, -200.0f);
-        EXPECT_LE(sparkle->GetPosition().x, 999.0f);
-        EXPECT_LT(sparkle->GetVelocity().y, -0.04f);
-        EXPECT_GE(sparkle->GetVelocity().y, -0.54f - 1e-6f);
-        EXPECT_FLOAT_EQ(sparkle->GetAlpha(), 0.35f);
-        EXPECT_LT(sparkle->GetGroup(), 6);
-        EXPECT_GE(sparkle->GetSpin(), -0.9f - 1e-6f);
-        EXPECT_LE(sparkle->GetSpin(), 1.09f + 1e-6f);
-    }
-}
-
 TEST_F(CSparkleTest, BackSparkleAtTheTopEdgeStaysUntilItPassesIt)
 {
     CBackSparkle sparkle(Back(), Script({0}));
@@ -169,20 +121,6 @@ TEST_F(CSparkleTest, DriftCannotPushASparklePastItsTopSpeed)
     EXPECT_FLOAT_EQ(sparkle.GetVelocity().x, 0.5f);
     sparkle.Update();
     EXPECT_FLOAT_EQ(sparkle.GetVelocity().x, 0.5f);
-}
-
-TEST_F(CSparkleTest, WindHoldsForItsCountdownThenChanges)
-{
-    CBackSparkle::UpdateDrift(Script({0, 150}));
-    EXPECT_FLOAT_EQ(CBackSparkle::GetDrift(), 0.005f);
-    SparkleRandom next = Script({0, 0});
-    for (int i = 0; i < 899; ++i)
-    {
-        CBackSparkle::UpdateDrift(next);
-    }
-    EXPECT_FLOAT_EQ(CBackSparkle::GetDrift(), 0.005f);
-    CBackSparkle::UpdateDrift(next);
-    EXPECT_FLOAT_EQ(CBackSparkle::GetDrift(), -0.01f);
 }
 
 TEST_F(CSparkleTest, NeighboursThatFinishTogetherAreBothRemoved)

@@ -79,49 +79,39 @@ TEST_F(CTextDialogTest, PlacesItselfAndItsButtonsFromTheLayout)
     EXPECT_FLOAT_EQ(50.0f, m_dialog->GetOkButton()->GetHeight());
 }
 
-TEST_F(CTextDialogTest, StartsWithThePanelOnAndNoShade)
+TEST_F(CTextDialogTest, OkOrEnterGivesZeroCancelOrEscapeOneAndAClickBesideNothing)
 {
-    EXPECT_TRUE(m_dialog->IsPanelVisible());
-    EXPECT_FALSE(m_dialog->IsShaded());
-    EXPECT_EQ(800, m_dialog->GetLogicalWidth());
-    EXPECT_EQ(600, m_dialog->GetLogicalHeight());
-}
-
-TEST_F(CTextDialogTest, OkGivesResultZero)
-{
-    Click(200 + 40 + 10, 150 + 220 + 10);
-    EXPECT_EQ(CTextDialog::RESULT_OK, m_dialog->GetResult());
-    EXPECT_EQ((std::vector<int>{0}), Close());
-}
-
-TEST_F(CTextDialogTest, CancelGivesResultOne)
-{
-    Click(200 + 240 + 10, 150 + 220 + 10);
-    EXPECT_EQ(CTextDialog::RESULT_CANCEL, m_dialog->GetResult());
-    EXPECT_EQ((std::vector<int>{1}), Close());
-}
-
-TEST_F(CTextDialogTest, EscapeGivesResultOneAndEnterResultZero)
-{
-    m_dialog->OnKeyDown(27);
-    EXPECT_EQ((std::vector<int>{1}), Close());
-
-    CTextDialog second(*m_layout, &m_resources);
-    m_window.OpenOverlay(&second);
-    second.OnKeyDown(13);
-    EXPECT_EQ(0, second.GetResult());
-    EXPECT_EQ((std::vector<int>{1, 0}), Close());
-}
-
-TEST_F(CTextDialogTest, ClickBesideTheButtonsDoesNotClose)
-{
-    Click(200 + 10, 150 + 10);
-    EXPECT_EQ(-1, m_dialog->GetResult());
-    EXPECT_FALSE(m_window.GetStack().IsCloseRequested());
-}
-
-TEST_F(CTextDialogTest, KeepsTheTextItIsGiven)
-{
+    // Input in window pixels (the dialog stands at (200, 150)) or a key; the
+    // result its owner is told at the next update, -1 for none.
+    const struct
+    {
+        int x, y, key;
+        int result;
+    } cases[] = {
+        {250, 380, 0, CTextDialog::RESULT_OK},
+        {450, 380, 0, CTextDialog::RESULT_CANCEL},
+        {0, 0, 13, CTextDialog::RESULT_OK},
+        {0, 0, 27, CTextDialog::RESULT_CANCEL},
+        {210, 160, 0, -1},
+    };
+    for (const auto& c : cases)
+    {
+        m_window.GetStack().DropOverlays();
+        m_owner.m_results.clear();
+        CTextDialog dialog(*m_layout, &m_resources);
+        m_window.OpenOverlay(&dialog);
+        dialog.SetResult(-1);
+        if (c.key != 0)
+            dialog.OnKeyDown(c.key);
+        else
+        {
+            dialog.OnLButtonDown(c.x, c.y, 1);
+            dialog.OnLButtonUp(c.x, c.y, 0);
+        }
+        EXPECT_EQ(m_window.GetStack().IsCloseRequested(), c.result != -1) << c.x << " " << c.key;
+        EXPECT_EQ(Close(), c.result == -1 ? std::vector<int>{} : std::vector<int>{c.result}) << c.x << " " << c.key;
+        m_window.GetStack().DropOverlays();
+    }
     EXPECT_EQ("Clear the table?", m_dialog->GetText());
 }
 

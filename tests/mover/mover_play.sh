@@ -1,7 +1,8 @@
 # A player's road through the mover with the real mouse and keyboard: the
 # main menu, the mover's menu, a new game on the small easy board, bricks
 # slid by clicks next to the empty cell, the game left and resumed with the
-# same board, the saved game and the settings read back, and the exit.
+# same board, the saved game and the settings read back, a row completed,
+# removed, grown back and scored in a later run, and the exit.
 # Usage: mover_play.sh <game binary> <screenshot dir> <file helper> <asset stage>
 set -u
 source "$(dirname "$0")/../e2e/lib.sh"
@@ -160,4 +161,48 @@ to CExitWnd key Escape
 e2e_click_at 400 537   # Quit Game
 e2e_wait_exit 30
 [ "$E2E_STATUS" -eq 0 ] || fail "exit code $E2E_STATUS"
-echo "PASS: new game, slides next to the empty cell, leave and resume, the saved board and settings, exit"
+
+# --- Second run: a row of one colour completed on the third move. ----------
+# The saved board gets a red top row but for its right end, which is the
+# empty cell, with a red brick below it.
+before=$(value_of "$DATA/mover.sav" $SAVE_KEY m_score)
+"$FILES" dump "$DATA/mover.sav" $SAVE_KEY | awk '
+    /^f_color[0-4]-0 / { $2 = 0 }
+    /^f_color5-0 / { $2 = -1 }
+    /^f_color5-1 / { $2 = 0 }
+    /^f_color3-3 / { $2 = 1 }
+    /^f_m_turns_count / { $2 = 2 }
+    { print }' | "$FILES" store "$DATA/mover.sav" $SAVE_KEY || fail "cannot prepare the row"
+e2e_start_game
+e2e_wait_window
+e2e_wait_state "CMainMenu window"
+wait_for 20-main-menu $MAIN_TITLE
+to CGameMenu click $MOVER
+wait_for 21-mover-menu $MENU_TITLE
+to CMoverGameScreen click $CONTINUE
+wait_for 22-row-to-go $GAME_CORNER
+rest
+wait_still 22-row-to-go "$BOARD"
+ROW0="450x75+175+75"
+for attempt in 1 2 3; do
+    e2e_click_at $(cell 5 1)
+    shot 23-row-completed
+    rest
+    wait_still 24-row-grown-back "$BOARD"
+    below 0.05 "$(rmse "$E2E_SHOTS/22-row-to-go.png" "$E2E_SHOTS/24-row-grown-back.png" $ROW0)" && break
+done
+to CGameMenu key Escape
+to "CMainMenu window" click $MAIN_MENU
+wait_for 25-main-menu $MAIN_TITLE
+# 1 line + 13 bonus moves = 14, which scores 2 + 4 + ... + 28 = 210.
+[ "$(value_of "$DATA/mover.sav" $SAVE_KEY m_score)" = $((before + 210)) ] || fail "the row did not score 210"
+[ "$(value_of "$DATA/mover.sav" $SAVE_KEY f_m_turns_count)" = 0 ] || fail "the move count did not start again"
+[ "$(value_of "$DATA/mover.sav" $SAVE_KEY f_color5-1)" = -1 ] || fail "the brick did not leave its cell"
+for x in 0 1 2 3 4 5; do
+    [ "$(value_of "$DATA/mover.sav" $SAVE_KEY f_color$x-0)" != -1 ] || fail "cell $x-0 did not grow back"
+done
+to CExitWnd key Escape
+e2e_click_at 400 537   # Quit Game
+e2e_wait_exit 30
+[ "$E2E_STATUS" -eq 0 ] || fail "exit code $E2E_STATUS"
+echo "PASS: new game, slides next to the empty cell, leave and resume, the saved board and settings, a row removed and scored, exit"
