@@ -100,18 +100,6 @@ TEST_F(CMainMenuTest, LoadsTheNineLayoutGroups)
     }
 }
 
-TEST_F(CMainMenuTest, LeavesTitleThumbnailsAndWindowPicturesInTheManager)
-{
-    Menu();
-    EXPECT_NE(nullptr, m_resources.FindModel("mw_main_title"));
-    EXPECT_NE(nullptr, m_resources.FindSprite("tb_01.spr"));
-    EXPECT_NE(nullptr, m_resources.FindSprite("tb_08.spr"));
-    EXPECT_NE(nullptr, m_resources.FindTexture("m_quit_game_btn"));
-    EXPECT_NE(nullptr, m_resources.FindTexture("m_exit_wnd"));
-    EXPECT_NE(nullptr, m_resources.FindTexture("m_main_wnd"));
-    EXPECT_NE(nullptr, m_resources.FindTexture("m_font_tex"));
-}
-
 TEST_F(CMainMenuTest, RegistersItsFontAndWithdrawsItWhenDeleted)
 {
     Menu();
@@ -120,40 +108,11 @@ TEST_F(CMainMenuTest, RegistersItsFontAndWithdrawsItWhenDeleted)
     EXPECT_EQ(nullptr, m_resources.GetObject("font_1"));
 }
 
-TEST_F(CMainMenuTest, ChildrenComeInDrawingOrder)
-{
-    CMainMenu& menu = Menu();
-    const std::vector<CWidget*>& children = menu.GetChildren();
-    ASSERT_EQ(13u, children.size());
-    EXPECT_EQ(menu.GetMinimizeButton(), children[0]);
-    EXPECT_EQ(menu.GetExitButton(), children[1]);
-    EXPECT_EQ(menu.GetSiteButton(), children[2]);
-    for (int k = 0; k < CMainMenu::kKindCount; ++k)
-        EXPECT_EQ(menu.GetKindButton(k), children[3 + k]);
-    EXPECT_EQ(menu.GetQuitButton(), children[11]);
-    EXPECT_EQ(menu.GetFullScreenButton(), children[12]);
-}
-
 TEST_F(CMainMenuTest, QuitButtonTakesItsPlaceFromTheExitButtonKey)
 {
     const CButton* quit = Menu().GetQuitButton();
     EXPECT_FLOAT_EQ(CMenuTestFiles::kQuitX, quit->GetPosition().x);
     EXPECT_FLOAT_EQ(CMenuTestFiles::kQuitY, quit->GetPosition().y);
-}
-
-TEST_F(CMainMenuTest, ThumbnailsAreSetUpHiddenAtTheCentre)
-{
-    Menu();
-    for (int k = 0; k < CMainMenu::kKindCount; ++k)
-    {
-        const CSprite& thumbnail = Menu().GetThumbnail(k);
-        EXPECT_FALSE(thumbnail.IsVisible());
-        EXPECT_FLOAT_EQ(300.0f, thumbnail.GetWidth());
-        EXPECT_FLOAT_EQ(225.0f, thumbnail.GetHeight());
-        EXPECT_FLOAT_EQ(400.0f, thumbnail.GetPosition().x);
-        EXPECT_FLOAT_EQ(425.0f, thumbnail.GetPosition().y);
-        EXPECT_TRUE(thumbnail.GetFlipV());
-    }
 }
 
 TEST_F(CMainMenuTest, MissingLayoutFileStopsTheMenuWithThePackError)
@@ -295,18 +254,6 @@ TEST_F(CMainMenuTest, DeletingTheMenuWithTheExitWindowOpenLeavesNoOverlayBehind)
     Menu().OnKeyDown(27);
     Destroy();
     EXPECT_EQ(0u, m_window.GetStack().GetOverlayCount());
-}
-
-TEST_F(CMainMenuTest, HoveringAKindRaisesTheTitleAndShowsOnlyItsThumbnail)
-{
-    HoverKind(3);
-    ASSERT_EQ(CButton::kHover, Menu().GetKindButton(3)->GetState());
-    for (int i = 0; i < 40; ++i)
-        Menu().Update(16.0f);
-    EXPECT_EQ(CMainMenuHover::kRaised, Menu().GetHover().GetMotion());
-    EXPECT_GT(Menu().GetTitle().GetPosition().y, 3.0f);
-    for (int k = 0; k < CMainMenu::kKindCount; ++k)
-        EXPECT_EQ(k == 3, Menu().GetThumbnail(k).IsVisible()) << k;
 }
 
 TEST_F(CMainMenuTest, APressedKindButtonDoesNotCountAsHover)

@@ -82,18 +82,6 @@ TEST_F(MusicPlayerTest, ModuleLoadsSoundsAndEnds)
     EXPECT_EQ(player.GetCurrent(), 1) << "the ended song was not followed by the next";
     // The whole ring played out before the next track started.
     EXPECT_GE(passes, int(2 * m_output->GetRing().GetHalfFrames() / 4096));
-}
-
-TEST_F(MusicPlayerTest, EndedTrackIsNotRepeatedOnItsOwn)
-{
-    CMusicPlayer player;
-    ASSERT_TRUE(player.Init(m_output));
-    player.AddTrack(m_song);
-    player.AddTrack(m_other);
-    player.Play();
-    for (int i = 0; i < 300 && player.GetCurrent() != 1; ++i)
-        Pass(player);
-    ASSERT_EQ(player.GetCurrent(), 1);
     for (int i = 0; i < 300 && player.GetCurrent() != 0; ++i)
         Pass(player);
     EXPECT_EQ(player.GetCurrent(), 0) << "after the last track comes the first";
