@@ -1,7 +1,6 @@
 #include "shell/game/CLevelFlipEffect.h"
 
 #include <cmath>
-#include <cstdlib>
 
 #include "engine/gfx/CMatrixStack.h"
 #include "engine/gfx/CModel.h"
@@ -11,9 +10,6 @@
 CLevelFlipEffect::CLevelFlipEffect(CGameApp* app, CGameField* field, int firstRow)
     : m_app(app), m_field(field), m_first_row(firstRow)
 {
-    // The effect draws one number, as the other level effects do, so that a
-    // game's random sequence does not depend on which effect ran.
-    (void)(std::rand() % 1);
     if (!m_field)
     {
         m_done = true;
