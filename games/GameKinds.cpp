@@ -54,7 +54,7 @@ std::vector<SGameKind> MakeTable()
         NotBuilt(Kind("designer", "Designer", "data/designer.cfg", 4, "Lay the figures back into the picture")),
         MW_BUILT(CEraserParams, CEraserNewGameDialog, CEraserGameScreen)(Kind("eraser", "Eraser", "data/eraser.cfg", 5, "Click groups of one colour and clear them away")),
         NotBuilt(Kind("eraser2", "Eraser II", "data/eraser2.cfg", 6, "Keep the board clear while two columns feed it")),
-        NotBuilt(Kind("filler", "Filler", "data/filler.cfg", 7, "Grow your zone faster than the computer")),
+        MW_BUILT(CFillerParams, CFillerNewGameDialog, CFillerGameScreen)(Kind("filler", "Filler", "data/filler.cfg", 7, "Grow your zone faster than the computer")),
         NotBuilt(Kind("jewel", "Jewels", "data/jewel.cfg", 8, "Swap bricks to line up three of a colour", true)),
     };
     for (std::size_t i = 0; i < table.size(); ++i)

@@ -4,13 +4,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <memory>
 
 #include "engine/files/CConfigFile.h"
 #include "games/filler/CFillerField.h"
 #include "games/filler/CFillerParams.h"
 #include "games/filler/CFillerPlayer.h"
+#include "shell/game/CRandom.h"
 
 namespace
 {
@@ -32,8 +32,7 @@ struct SGiantGame
 {
     explicit SGiantGame(int moves, bool animation = false) : params(GiantHard(animation))
     {
-        std::srand(7);
-        field = std::make_unique<CFillerField>(*params, nullptr);
+        field = std::make_unique<CFillerField>(*params, nullptr, random);
         left = std::make_unique<CFillerPlayer>(*field, nullptr, CFillerPlayer::MODE_HARD, 0, 37);
         right = std::make_unique<CFillerPlayer>(*field, nullptr, CFillerPlayer::MODE_HARD, 99, 37);
         for (int i = 0; i < moves && !field->IsGameOver(); ++i)
@@ -45,6 +44,7 @@ struct SGiantGame
     }
 
     std::unique_ptr<CFillerParams> params;
+    CRandom random{7};
     std::unique_ptr<CFillerField> field;
     std::unique_ptr<CFillerPlayer> left;
     std::unique_ptr<CFillerPlayer> right;

@@ -11,25 +11,12 @@ CFillerBrick::~CFillerBrick() {}
 void CFillerBrick::SetColor(int value)
 {
     m_color = value;
-    m_shown_color = value;
-    if (!m_params)
-        return;
-    const CModel* model = m_params->GetBrickModel(m_params->GetCurrentSkin(), value);
-    if (!model)
-        return;
-    CVector4 position = GetPosition();
-    float scale = GetScale();
-    CModel::operator=(*model);
-    SetPosition(position);
-    SetScale(scale);
+    CGameBrick::SetColor(value);
 }
 
-void CFillerBrick::SetTargetColor(int value)
+const CModel* CFillerBrick::FindLook(int color) const
 {
-    // A brick still waiting for an earlier wave keeps showing what it shows.
-    if (!IsChanging())
-        m_shown_color = m_color;
-    m_color = value;
+    return m_params ? m_params->GetBrickModel(m_params->GetCurrentSkin(), color) : nullptr;
 }
 
 void CFillerBrick::Draw()

@@ -1,37 +1,38 @@
 #include "games/filler/CFillerField.h"
 
+#include <GL/gl.h>
+
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
+#include <cstdio>
 
 #include "engine/files/CConfigFile.h"
 #include "games/filler/CFillerBrick.h"
 #include "games/filler/CFillerParams.h"
+#include "shell/game/BoardCursor.h"
 #include "shell/game/CGameEvents.h"
+#include "shell/game/CRandom.h"
 #include "shell/game/SaveValues.h"
 
 namespace
 {
+// The start bricks stand out at this size.
+const float START_BRICK_SCALE = 1.8f;
 // Neighbour order of every flood: right, left, down, up.
 const int STEP_X[4] = {1, -1, 0, 0};
 const int STEP_Y[4] = {0, 0, 1, -1};
 const int TABLE_SWAPS = 50;
-
-int Random(int n)
-{
-    return std::rand() % n;
-}
 }
 
-CFillerField::CFillerField(CFillerParams& params, CGameEvents* events)
-    : CFillerField(params, events, CFillerParams::BoardWidth(params.GetLastSize()),
+CFillerField::CFillerField(CFillerParams& params, CGameEvents* events, CRandom& random)
+    : CFillerField(params, events, random, CFillerParams::BoardWidth(params.GetLastSize()),
                    CFillerParams::BoardHeight(params.GetLastSize()))
 {
 }
 
-CFillerField::CFillerField(CFillerParams& params, CGameEvents* events, int width, int height)
-    : m_params(params), m_events(events)
+CFillerField::CFillerField(CFillerParams& params, CGameEvents* events, CRandom& random, int width, int height)
+    : m_params(params), m_events(events), m_random(random)
 {
     m_width = std::min(std::max(width, 1), MAX_SIDE);
     m_height = std::min(std::max(height, 1), MAX_SIDE);
@@ -41,8 +42,8 @@ CFillerField::CFillerField(CFillerParams& params, CGameEvents* events, int width
 
     for (int i = 0; i < TABLE_SWAPS; ++i)
     {
-        int a = Random(COLOR_VALUES);
-        int b = Random(COLOR_VALUES);
+        int a = m_random.Next(COLOR_VALUES);
+        int b = m_random.Next(COLOR_VALUES);
         std::swap(m_color_table[a], m_color_table[b]);
     }
 
@@ -60,7 +61,7 @@ CFillerField::CFillerField(CFillerParams& params, CGameEvents* events, int width
             brick->SetPosition(GetBrickPosition(position, x, y));
             brick->SetScale(m_cell_size);
             m_bricks[Cell(x, y)] = std::move(brick);
-            SetCellColor(x, y, m_color_table[Random(COLOR_COUNT)]);
+            SetCellColor(x, y, m_color_table[m_random.Next(COLOR_COUNT)]);
         }
     SaveSnapshot();
 }
@@ -211,7 +212,7 @@ bool CFillerField::FillZone(int x, int y, int index)
     }
     m_wave_running = true;
     m_wave_radius = 0.0f;
-    m_wave_shape = Random(4);
+    m_wave_shape = m_random.Next(4);
     CountZones();
     return true;
 }
@@ -458,12 +459,7 @@ bool CFillerField::Load(const CConfigFile& store)
 
 bool CFillerField::PickCell(const CVector4& point, int& x, int& y) const
 {
-    // Floored, so that a point just left of or above the board is outside it.
-    double fx = std::floor((point.x + m_extent / 2.0f) / m_cell_size);
-    double fy = std::floor((m_height_extent / 2.0f - point.y) / m_cell_size);
-    x = (std::isfinite(fx) && std::fabs(fx) < 1.0e6) ? static_cast<int>(fx) : -1;
-    y = (std::isfinite(fy) && std::fabs(fy) < 1.0e6) ? static_cast<int>(fy) : -1;
-    return IsInside(x, y);
+    return CellFromPoint(point, -m_extent / 2.0f, m_height_extent / 2.0f, m_cell_size, m_width, m_height, &x, &y);
 }
 
 void CFillerField::Reskin()
@@ -472,4 +468,29 @@ void CFillerField::Reskin()
     for (auto& brick : m_bricks)
         if (!brick->IsChanging())
             brick->SetColor(brick->GetColor());
+}
+
+void CFillerField::Draw()
+{
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+    glEnable(GL_COLOR_MATERIAL);
+    // The brick pictures carry their shading.
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    m_batch.Begin();
+    for (auto& brick : m_bricks)
+        m_batch.Add(*brick);
+    m_batch.Draw();
+    for (const SZone& zone : m_zones)
+    {
+        CFillerBrick* brick = GetFillerBrick(zone.m_x, zone.m_y);
+        if (!brick)
+            continue;
+        const float scale = brick->GetScale();
+        brick->SetScale(m_cell_size * START_BRICK_SCALE);
+        brick->Draw();
+        brick->SetScale(scale);
+    }
+    glDisable(GL_COLOR_MATERIAL);
 }

@@ -5,12 +5,14 @@
 #include <vector>
 
 #include "engine/gfx/CVector4.h"
+#include "games/filler/CFillerBrickBatch.h"
 #include "shell/game/CGameField.h"
 
 class CConfigFile;
 class CFillerBrick;
 class CFillerParams;
 class CGameEvents;
+class CRandom;
 
 // The filler board and its rules. Each player owns a zone: the 4-connected
 // region of one colour holding the player's start cell. A move recolours the
@@ -29,11 +31,11 @@ public:
     static constexpr float WAVE_STEP = 0.3f;
     enum { WAVE_COLUMNS = 0, WAVE_DISC = 1, WAVE_ROWS = 2, WAVE_DIAMOND = 3 };
 
-    // Deals a board of the params' field size from the game's random source.
-    // events may be null (silent).
-    CFillerField(CFillerParams& params, CGameEvents* events);
+    // Deals a board of the params' field size; every random choice is drawn
+    // from random. events may be null (silent).
+    CFillerField(CFillerParams& params, CGameEvents* events, CRandom& random);
     // A board of any size up to MAX_SIDE on each side (hand-made boards).
-    CFillerField(CFillerParams& params, CGameEvents* events, int width, int height);
+    CFillerField(CFillerParams& params, CGameEvents* events, CRandom& random, int width, int height);
     ~CFillerField() override;
 
     int GetHeight() const override { return m_height; }
@@ -118,6 +120,8 @@ public:
     // point is off the board.
     bool PickCell(const CVector4& point, int& x, int& y) const;
     void Reskin();
+    // Every brick in one batch per look, then the start bricks enlarged.
+    void Draw();
 
 private:
     bool IsInside(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
@@ -135,6 +139,7 @@ private:
 
     CFillerParams& m_params;
     CGameEvents* m_events;
+    CRandom& m_random;
     std::vector<SZone> m_zones;
     std::vector<int> m_zone_sizes;
     int m_current_zone = 0;
@@ -163,4 +168,5 @@ private:
     bool m_game_over = false;
     bool m_banner = false;
     bool m_first_release = true;
+    CFillerBrickBatch m_batch;
 };

@@ -97,7 +97,9 @@ void CFillerParams::LoadTextures(CResManager& manager)
     {
         std::snprintf(file, sizeof file, "mui/filler/color0%d.tga", i + 1);
         std::snprintf(name, sizeof name, "coloredbutton%d.tga", i);
-        manager.AddTexture(file, name, false, false);
+        // Loaded as a dynamic picture, the only kind that keeps its alpha:
+        // the round buttons stand on the background without a box.
+        manager.AddTexture(file, name, false, true);
         m_color_buttons[i] = manager.FindTexture(name);
     }
     manager.AddTexture("mui/filler/game_bg.jpg", "game_bg", false, false);

@@ -78,9 +78,9 @@ TEST(FillerField, FreeColourCountDependsOnWhetherTheStartCellsShareAColour)
 
 TEST(FillerField, DealtBoardNeverHoldsTheSixthTableColour)
 {
-    std::srand(11);
+    CRandom random(11);
     auto params = MakeParams(0, 0, false);
-    CFillerField field(*params, nullptr);
+    CFillerField field(*params, nullptr, random);
     ASSERT_EQ(30, field.GetWidth());
     ASSERT_EQ(23, field.GetHeight());
     const int absent = field.GetColorTable()[5];
@@ -181,7 +181,6 @@ TEST_P(FillerWave, FirstStepSwitchesOnlyTheShapesCentreLine)
     auto params = MakeParams(0, 0, true);
     std::unique_ptr<CFillerField> field;
     // The shape is drawn at random: deal again until it is the one wanted.
-    std::srand(3);
     for (int attempt = 0; attempt < 200; ++attempt)
     {
         field = MakeField(*params, nullptr, "RRRRR/RRRRR/RRRRY");

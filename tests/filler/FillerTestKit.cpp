@@ -22,6 +22,12 @@ std::vector<std::string> SplitRows(const std::string& picture)
 }
 }
 
+CRandom& TestRandom()
+{
+    static CRandom random(1);
+    return random;
+}
+
 int CRecordingEvents::CountSound(int id) const
 {
     return static_cast<int>(std::count(m_sounds.begin(), m_sounds.end(), id));
@@ -51,7 +57,7 @@ int ColorOf(char letter)
 std::unique_ptr<CFillerField> MakeField(CFillerParams& params, CGameEvents* events, const std::string& picture)
 {
     std::vector<std::string> rows = SplitRows(picture);
-    auto field = std::make_unique<CFillerField>(params, events, static_cast<int>(rows[0].size()),
+    auto field = std::make_unique<CFillerField>(params, events, TestRandom(), static_cast<int>(rows[0].size()),
                                                 static_cast<int>(rows.size()));
     const int identity[6] = {0, 1, 2, 3, 4, 5};
     field->SetColorTable(identity);

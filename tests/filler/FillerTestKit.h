@@ -7,6 +7,7 @@
 #include "games/filler/CFillerField.h"
 #include "games/filler/CFillerParams.h"
 #include "shell/game/CGameEvents.h"
+#include "shell/game/CRandom.h"
 
 // Records what the rules send out.
 class CRecordingEvents : public CGameEvents
@@ -18,6 +19,9 @@ public:
 
     std::vector<int> m_sounds;
 };
+
+// One random source for the hand-made fields of a test program.
+CRandom& TestRandom();
 
 // Parameters as the game's files would give them, without any file.
 std::unique_ptr<CFillerParams> MakeParams(int size, int difficulty, bool animation);

@@ -151,8 +151,9 @@ CCanvas GameGround(const CScenePainter& scene, int kind)
     // Darker under the board so that the bricks stand out.
     Spotlight(c, 400, 305, 300, 260, CColor(0.0f, 0.0f, 0.04f, 1.0f), 0.45f);
     // The mover's and the slider's heads-up lines start at the top left
-    // corner, so their names stand in the bottom left one.
-    const float titleBaseline = (kind == 1 || kind == 2) ? 584.0f : 44.0f;
+    // corner, and the filler shows its two zone sizes in the top corners:
+    // their names stand in the bottom left one.
+    const float titleBaseline = (kind == 1 || kind == 2 || kind == 6) ? 584.0f : 44.0f;
     scene.Caption(c, GetGameKinds()[kind].m_caption, 26, 22, titleBaseline, CPalette::Gold(),
                   CScenePainter::EAlign::Left);
     if (kind == 2)

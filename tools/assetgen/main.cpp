@@ -5,6 +5,7 @@
 #include "tools/assetgen/CBackdropArt.h"
 #include "tools/assetgen/CBrickArt.h"
 #include "tools/assetgen/CEraserArt.h"
+#include "tools/assetgen/CFillerArt.h"
 #include "tools/assetgen/CFontSheet.h"
 #include "tools/assetgen/CSliderArt.h"
 #include "tools/assetgen/CSpriteArt.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv)
         sink.WriteTga("mui/font.tga", CFontSheet::Build(fonts + "DejaVuSans-Bold.ttf"), true);
         CWidgetArt::Write(sink, fonts);
         CBrickArt::Write(sink);
+        CFillerArt::Write(sink);
         CSliderArt::Write(sink);
         CBackdropArt::Write(sink, fonts);
         CSpriteArt::Write(sink, fonts);

@@ -1,0 +1,165 @@
+#include "games/filler/CFillerGame.h"
+
+#include <GL/gl.h>
+#include <cstdio>
+
+#include "engine/files/CConfigFile.h"
+#include "engine/frame/CAppWindow.h"
+#include "engine/frame/CGameApp.h"
+#include "engine/gfx/CBitmapFont.h"
+#include "games/filler/CFillerField.h"
+#include "games/filler/CFillerParams.h"
+#include "games/filler/CFillerPlayer.h"
+#include "shell/game/BoardCursor.h"
+#include "shell/game/CGameBackground.h"
+#include "shell/game/CLevelBricksEffect.h"
+#include "shell/game/GameLookup.h"
+
+namespace
+{
+const float NUMBER_SIZE = 25.0f;
+}
+
+int CFillerGame::ComputerMode(int difficulty)
+{
+    if (difficulty == 0)
+        return CFillerPlayer::MODE_EASY;
+    if (difficulty == 1)
+        return CFillerPlayer::MODE_MEDIUM;
+    return CFillerPlayer::MODE_HARD;
+}
+
+CFillerGame::CFillerGame(CGameApp* app, CFillerParams& params, CGameEvents* events, std::uint32_t seed)
+    : m_app(app), m_params(params), m_random(seed)
+{
+    m_background = std::make_unique<CGameBackground>(app);
+    m_field = std::make_unique<CFillerField>(params, events, m_random);
+    const int middle = m_field->GetHeight() / 2;
+    m_players.push_back(std::make_unique<CFillerPlayer>(*m_field, events, CFillerPlayer::MODE_HUMAN, 0, middle));
+    m_players.push_back(std::make_unique<CFillerPlayer>(*m_field, events, ComputerMode(params.GetLastDifficulty()),
+                                                        m_field->GetWidth() - 1, middle));
+    // The filler's board comes in from the side or from above.
+    m_effect = std::make_unique<CLevelBricksEffect>(app, m_field.get(), m_random.Next(2));
+    if (m_app)
+    {
+        m_app->GetViewParams().SetTranslation(CVector4(0.0f, 0.0f, -40.0f));
+        m_app->GetViewParams().SetScale(0.06f);
+    }
+}
+
+CFillerGame::~CFillerGame() {}
+
+void CFillerGame::SetPointer(const CVector4& cursor, bool button)
+{
+    m_cursor = cursor;
+    m_button = button;
+}
+
+void CFillerGame::PollInput()
+{
+    PollBoardPointer(m_app, m_params.GetViewScale(), m_field->GetDepth(), m_cursor, m_button);
+}
+
+void CFillerGame::Update(float dt)
+{
+    PollInput();
+    m_field->Update(dt, m_effect != nullptr);
+    if (m_effect)
+    {
+        m_effect->Update(dt);
+        if (m_effect->IsDone())
+            m_effect.reset();
+        return;
+    }
+    if (m_current_player < 0 || m_players[m_current_player]->IsTurnDone())
+    {
+        m_current_player = (m_current_player + 1) % static_cast<int>(m_players.size());
+        m_players[m_current_player]->StartTurn();
+    }
+    m_players[m_current_player]->Update(dt, m_cursor, m_button);
+}
+
+void CFillerGame::PickColor(int value)
+{
+    if (m_current_player >= 0)
+        m_players[m_current_player]->PickColor(value, false);
+}
+
+int CFillerGame::GetScore() const
+{
+    return m_field->GetZoneSize(HUMAN);
+}
+
+bool CFillerGame::IsFinished() const
+{
+    return m_field->IsFinished();
+}
+
+void CFillerGame::Save(CConfigFile& store) const
+{
+    m_field->Save(store);
+}
+
+bool CFillerGame::Load(const CConfigFile& store)
+{
+    if (!m_field->Load(store))
+        return false;
+    // Zone i belongs to player i.
+    m_current_player = m_field->GetCurrentZone();
+    m_players[m_current_player]->StartTurn();
+    return true;
+}
+
+void CFillerGame::Reskin()
+{
+    m_field->Reskin();
+}
+
+void CFillerGame::DrawZoneSizes()
+{
+    // White numbers in the top corners, the computer's right-aligned.
+    SHudStyle white;
+    white.m_size = NUMBER_SIZE;
+    white.m_z = 1.0f;
+    white.m_r = white.m_g = white.m_b = 1.0f;
+    m_background->DrawHudValue("%d", m_field->GetZoneSize(HUMAN), 20.0f, 45.0f, white);
+    const std::string right = CGameBackground::FormatValue("%d", m_field->GetZoneSize(COMPUTER));
+    const CBitmapFont* font = GetMainFont();
+    const float width = font ? font->GetTextWidth(right.c_str(), NUMBER_SIZE) : 0.0f;
+    m_background->DrawHudText(right, 780.0f - width, 45.0f, white);
+    if (m_field->IsBannerShown())
+    {
+        SHudStyle yellow = white;
+        yellow.m_b = 0.0f;
+        m_background->DrawHudCentred("GAME OVER!", 45.0f, yellow);
+    }
+}
+
+void CFillerGame::Draw()
+{
+    if (!m_app)
+        return;
+    CAppWindow* window = CAppWindow::Get();
+    int w = window ? window->GetWidth() : 800;
+    int h = window ? window->GetHeight() : 600;
+    CViewParams& view = m_app->GetViewParams();
+
+    view.SetOrtho(w, h);
+    glDisable(GL_DEPTH_TEST);
+    m_background->Draw();
+
+    view.SetPerspective(w, h);
+    glPushMatrix();
+    view.ApplyTransform();
+    view.ApplyRotationX();
+    view.ApplyRotationY();
+    view.ApplyRotationZ();
+    glEnable(GL_DEPTH_TEST);
+    if (m_effect)
+        m_effect->ApplyRotation();
+    m_field->Draw();
+    glPopMatrix();
+    view.SetOrtho(w, h);
+    glDisable(GL_DEPTH_TEST);
+    DrawZoneSizes();
+}

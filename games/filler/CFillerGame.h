@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "engine/gfx/CVector4.h"
+#include "shell/game/CRandom.h"
+
+class CConfigFile;
+class CFillerField;
+class CFillerParams;
+class CFillerPlayer;
+class CGameApp;
+class CGameBackground;
+class CGameEvents;
+class CLevelBricksEffect;
+
+// One filler duel: the board, the human and the computer, the background
+// and the start effect. Turns alternate, the human first; a turn starts
+// only once the previous move's wave has ended. The game keeps no score of
+// its own: the human's zone size is the score.
+class CFillerGame
+{
+public:
+    enum { HUMAN = 0, COMPUTER = 1 };
+
+    // app may be null: the game then reads no input (see SetPointer) and
+    // reaches no shared resources, which is how tests run whole games. Every
+    // random choice of the game comes from one source seeded with seed.
+    CFillerGame(CGameApp* app, CFillerParams& params, CGameEvents* events, std::uint32_t seed);
+    ~CFillerGame();
+
+    void Update(float dt);
+    void Draw();
+    // A colour button of the current player.
+    void PickColor(int value);
+    int GetScore() const;
+    bool IsFinished() const;
+
+    void Save(CConfigFile& store) const;
+    // Resumes at the start of the saved turn, replaying a computer's turn at
+    // once; false, changing nothing, when the store holds no valid game.
+    bool Load(const CConfigFile& store);
+    void Reskin();
+
+    // The pointer on the board surface and the left button, used when there
+    // is no application to poll.
+    void SetPointer(const CVector4& cursor, bool button);
+
+    CFillerField& GetField() { return *m_field; }
+    const CFillerField& GetField() const { return *m_field; }
+    CFillerPlayer& GetPlayer(int index) { return *m_players[index]; }
+    // -1 before the first turn.
+    int GetCurrentPlayer() const { return m_current_player; }
+    bool IsEffectRunning() const { return m_effect != nullptr; }
+
+    // Computer mode for a difficulty: 1 Easy, 2 Medium, 3 Hard for any other.
+    static int ComputerMode(int difficulty);
+
+private:
+    void PollInput();
+    void DrawZoneSizes();
+
+    CGameApp* m_app;
+    CFillerParams& m_params;
+    CRandom m_random;
+    std::unique_ptr<CGameBackground> m_background;
+    std::unique_ptr<CFillerField> m_field;
+    std::vector<std::unique_ptr<CFillerPlayer>> m_players;
+    int m_current_player = -1;
+    std::unique_ptr<CLevelBricksEffect> m_effect;
+    CVector4 m_cursor;
+    bool m_button = false;
+};

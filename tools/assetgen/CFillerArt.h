@@ -1,0 +1,25 @@
+#pragma once
+
+#include "tools/assetgen/CAssetSink.h"
+#include "tools/assetgen/CCanvas.h"
+
+#include <string>
+
+// The filler's bricks and colour buttons. The giant board draws 7,500
+// bricks a frame, so each brick is a low bevelled slab of ten (square) or
+// twenty-two (octagon) triangles, textured from above with its shading
+// baked in; the six colour buttons are round three-frame strips with alpha.
+class CFillerArt
+{
+public:
+    static const int kSkinCount = 2;
+    static const int kColorCount = 6;
+    static const int kTextureSize = 64;
+    static const int kButtonSize = 40;
+
+    static std::string Mesh(int skin);
+    static CCanvas Texture(int skin, int color, int size);
+    static CCanvas ColorButton(int color, int size);
+
+    static void Write(CAssetSink& sink);
+};
