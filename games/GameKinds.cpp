@@ -51,7 +51,7 @@ std::vector<SGameKind> MakeTable()
         MW_BUILT(CRemoverParams, CRemoverNewGameDialog, CRemoverGameScreen)(Kind("remover", "Remover", "data/remover.cfg", 1, "Place bricks, join four of a colour, clear the board")),
         MW_BUILT(CMoverParams, CMoverNewGameDialog, CMoverGameScreen)(Kind("mover", "Mover", "data/mover.cfg", 2, "Slide bricks into rows and columns of one colour")),
         MW_BUILT(CSliderParams, CSliderNewGameDialog, CSliderGameScreen)(Kind("slider", "Slider", "data/slider.cfg", 3, "Turn rows and columns to gather groups of five")),
-        NotBuilt(Kind("designer", "Designer", "data/designer.cfg", 4, "Lay the figures back into the picture")),
+        MW_BUILT(CDesignerParams, CDesignerNewGameDialog, CDesignerGameScreen)(Kind("designer", "Designer", "data/designer.cfg", 4, "Lay the figures back into the picture")),
         MW_BUILT(CEraserParams, CEraserNewGameDialog, CEraserGameScreen)(Kind("eraser", "Eraser", "data/eraser.cfg", 5, "Click groups of one colour and clear them away")),
         NotBuilt(Kind("eraser2", "Eraser II", "data/eraser2.cfg", 6, "Keep the board clear while two columns feed it")),
         MW_BUILT(CFillerParams, CFillerNewGameDialog, CFillerGameScreen)(Kind("filler", "Filler", "data/filler.cfg", 7, "Grow your zone faster than the computer")),

@@ -4,7 +4,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <random>
 
 #include "engine/files/CConfigFile.h"
 #include "games/designer/CDesignerField.h"
@@ -12,6 +11,7 @@
 #include "games/designer/CDesignerFigureTray.h"
 #include "games/designer/CDesignerGame.h"
 #include "games/designer/CDesignerGenerator.h"
+#include "shell/game/CRandom.h"
 #include "games/designer/CDesignerParams.h"
 #include "games/designer/CDesignerPlayer.h"
 
@@ -56,7 +56,7 @@ void BM_CutLargeBoard(benchmark::State& state)
 {
     auto params = LargeBoardParams(static_cast<int>(state.range(0)));
     int d = static_cast<int>(state.range(0));
-    std::mt19937 random(3);
+    CRandom random(3);
     for (auto _ : state)
     {
         CDesignerGenerator generator(8, 8, random);

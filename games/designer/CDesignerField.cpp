@@ -10,6 +10,7 @@
 #include "games/designer/CDesignerBrick.h"
 #include "games/designer/CDesignerFigure.h"
 #include "games/designer/CDesignerParams.h"
+#include "shell/game/BoardCursor.h"
 #include "shell/game/PackPos.h"
 #include "shell/game/SaveValues.h"
 
@@ -130,13 +131,8 @@ bool CDesignerField::IsFinished() const
 
 bool CDesignerField::WorldToCell(float px, float py, int& bx, int& by) const
 {
-    float c = GetBrickSize();
-    // Floored: a point just left of or above the board is outside it.
-    double fx = std::floor((px + m_width / 2.0f) / c);
-    double fy = std::floor((m_height / 2.0f - py) / c);
-    bx = (std::isfinite(fx) && std::fabs(fx) < 1.0e6) ? static_cast<int>(fx) : -1;
-    by = (std::isfinite(fy) && std::fabs(fy) < 1.0e6) ? static_cast<int>(fy) : -1;
-    return IsInside(bx, by);
+    return CellFromPoint(CVector4(px, py, 0.0f), -m_width / 2.0f, m_height / 2.0f, GetBrickSize(), m_width_bricks,
+                         m_height_bricks, &bx, &by);
 }
 
 bool CDesignerField::IsCellFree(int bx, int by) const
@@ -245,19 +241,26 @@ void CDesignerField::Draw()
         figure->Draw();
     for (int y = 0; y < m_height_bricks; ++y)
         for (int x = 0; x < m_width_bricks; ++x)
-            if (m_bricks[x][y])
-                m_bricks[x][y]->Draw();
+            if (CDesignerBrick* brick = m_bricks[x][y].get())
+            {
+                const CVector4& p = brick->GetPosition();
+                glPushMatrix();
+                glTranslatef(p.x, p.y, p.z);
+                glRotatef(-brick->GetAngleZ(), 0.0f, 0.0f, 1.0f);
+                brick->Draw();
+                glPopMatrix();
+            }
 }
 
 void CDesignerField::Reskin()
 {
-    m_sample_brick->SetColor(m_sample_brick->GetColor());
+    m_sample_brick->Reskin();
     for (const auto& figure : m_figures)
-        figure->Reskin(&m_params);
+        figure->Reskin();
     for (int x = 0; x < m_width_bricks; ++x)
         for (int y = 0; y < m_height_bricks; ++y)
             if (m_bricks[x][y])
-                m_bricks[x][y]->SetColor(m_bricks[x][y]->GetColor());
+                m_bricks[x][y]->Reskin();
 }
 
 void CDesignerField::Save(CConfigFile& store) const

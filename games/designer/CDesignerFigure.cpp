@@ -7,6 +7,7 @@
 
 #include "engine/files/CConfigFile.h"
 #include "engine/gfx/CModel.h"
+#include "games/designer/CDesignerBrick.h"
 #include "games/designer/CDesignerParams.h"
 #include "shell/game/PackPos.h"
 #include "shell/game/SaveValues.h"
@@ -36,7 +37,7 @@ CDesignerFigure::CDesignerFigure(int kind)
 }
 
 CDesignerFigure::CDesignerFigure(const CDesignerFigure& other)
-    : m_model(other.m_model ? std::make_unique<CModel>(*other.m_model) : nullptr),
+    : m_model(other.m_model ? std::make_unique<CDesignerBrick>(*other.m_model) : nullptr),
       m_model_index(other.m_model_index),
       m_kind(other.m_kind),
       m_angle(other.m_angle),
@@ -50,7 +51,7 @@ CDesignerFigure& CDesignerFigure::operator=(const CDesignerFigure& other)
 {
     if (this == &other)
         return *this;
-    m_model = other.m_model ? std::make_unique<CModel>(*other.m_model) : nullptr;
+    m_model = other.m_model ? std::make_unique<CDesignerBrick>(*other.m_model) : nullptr;
     std::memcpy(m_shape, other.m_shape, sizeof m_shape);
     m_pos = other.m_pos;
     m_indexes = other.m_indexes;
@@ -151,22 +152,19 @@ void CDesignerFigure::Normalize()
 void CDesignerFigure::CreateModel(const CDesignerParams* params)
 {
     m_model_index = m_kind % CDesignerParams::FIGURE_MODELS;
-    const CModel* source = params ? params->GetFigureModel(m_kind) : nullptr;
-    m_model = source ? std::make_unique<CModel>(*source) : std::make_unique<CModel>();
+    m_model = std::make_unique<CDesignerBrick>(params);
+    m_model->SetColor(m_model_index);
 }
 
-void CDesignerFigure::Reskin(const CDesignerParams* params)
+void CDesignerFigure::Reskin()
 {
-    const CModel* source = params ? params->GetFigureModel(m_kind) : nullptr;
-    if (!m_model || !source)
-        return;
-    float scale = m_model->GetScale();
-    CVector4 position = m_model->GetPosition();
-    float angle = m_model->GetAngleZ();
-    *m_model = *source;
-    m_model->SetScale(scale);
-    m_model->SetPosition(position);
-    m_model->SetAngleZ(angle);
+    if (m_model)
+        m_model->Reskin();
+}
+
+CModel* CDesignerFigure::GetModel() const
+{
+    return m_model.get();
 }
 
 float CDesignerFigure::GetCellSize() const
@@ -198,7 +196,7 @@ void CDesignerFigure::Draw() const
             glPushMatrix();
             glTranslatef(m_pos.x + x * c + c / 2.0f, m_pos.y - y * c - c / 2.0f, 0.0f);
             glRotatef(-GetAngleDegrees(), 0.0f, 0.0f, 1.0f);
-            m_model->Draw();
+            m_model->CModel::Draw();
             glPopMatrix();
         }
     glPopMatrix();

@@ -7,6 +7,7 @@
 #include "engine/gfx/CVector4.h"
 
 class CConfigFile;
+class CDesignerBrick;
 class CDesignerParams;
 class CModel;
 
@@ -39,7 +40,7 @@ public:
     // unit model when params hold none (no resources loaded).
     void CreateModel(const CDesignerParams* params);
     // Takes the current skin's model, keeping scale, position and turn.
-    void Reskin(const CDesignerParams* params);
+    void Reskin();
     void Draw() const;
 
     bool IsFilled(int x, int y) const;
@@ -67,7 +68,7 @@ public:
     float GetAngleDegrees() const { return m_angle * 90.0f; }
     int GetWidth() const { return m_width; }
     int GetHeight() const { return m_height; }
-    CModel* GetModel() const { return m_model.get(); }
+    CModel* GetModel() const;
     // The model's scale; 0 before CreateModel.
     float GetCellSize() const;
     void SetScale(float scale);
@@ -88,7 +89,7 @@ public:
 private:
     void Normalize();
 
-    std::unique_ptr<CModel> m_model;
+    std::unique_ptr<CDesignerBrick> m_model;
     char m_shape[GRID * GRID];
     CVector4 m_pos;
     std::vector<int> m_indexes;

@@ -218,7 +218,7 @@ void CDesignerFigureTray::Draw()
 void CDesignerFigureTray::Reskin()
 {
     for (auto& figure : m_figures)
-        figure->Reskin(m_params);
+        figure->Reskin();
 }
 
 void CDesignerFigureTray::Save(CConfigFile& store) const

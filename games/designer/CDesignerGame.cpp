@@ -7,10 +7,10 @@
 #include "engine/files/CConfigFile.h"
 #include "engine/frame/CAppWindow.h"
 #include "engine/frame/CGameApp.h"
-#include "engine/gfx/CBitmapFont.h"
 #include "games/designer/CDesignerField.h"
 #include "games/designer/CDesignerParams.h"
 #include "games/designer/CDesignerPlayer.h"
+#include "shell/game/BoardCursor.h"
 #include "shell/game/CGameBackground.h"
 #include "shell/game/CGameEvents.h"
 #include "shell/game/CLevelFlipEffect.h"
@@ -19,17 +19,13 @@
 
 namespace
 {
-const float INFO_R = 0.85f;
-const float INFO_G = 0.93f;
-const float INFO_B = 0.12f;
 const int MAX_SCORE = 0x7FFFFFFF;
 }
 
-CDesignerGame::CDesignerGame(CGameApp* app, CDesignerParams& params, CGameEvents* events, unsigned seed)
+CDesignerGame::CDesignerGame(CGameApp* app, CDesignerParams& params, CGameEvents* events, std::uint32_t seed)
     : m_app(app), m_params(params), m_events(events), m_random(seed)
 {
     m_background = std::make_unique<CGameBackground>(app);
-    m_font = app ? GetMainFont() : nullptr;
     m_field = std::make_unique<CDesignerField>(params, app ? GetCurrentResManager() : nullptr);
     m_level = 1;
     m_player = std::make_unique<CDesignerPlayer>(params, *m_field, events);
@@ -65,34 +61,12 @@ void CDesignerGame::SetPointer(const CVector4& point, bool left, bool right)
     m_right = right;
 }
 
-CVector4 CDesignerGame::CastCursor(int mx, int my, int width, int height, float nearPlane, float fov, float aspect,
-                                   float cameraZ, float viewScale)
-{
-    float halfWidth = width > 1 ? width / 2.0f : 1.0f;
-    float halfHeight = height > 1 ? height / 2.0f : 1.0f;
-    float dx = mx - width / 2.0f;
-    float dy = my - height / 2.0f;
-    float halfH = std::tan(fov / 2.0f * 3.1415927f / 180.0f) * nearPlane;
-    float halfW = halfH * aspect;
-    float depth = cameraZ / (viewScale * nearPlane);
-    return CVector4(-(dx * halfW / halfWidth) * depth, (dy * halfH / halfHeight) * depth, 0.0f);
-}
-
 void CDesignerGame::PollInput()
 {
-    if (!m_app)
+    // Figures are carried a brick above the board but aimed on its surface.
+    if (!PollBoardPointer(m_app, m_params.GetViewScale(), 0.0f, m_point, m_left))
         return;
-    CInput& input = m_app->GetInput();
-    input.Poll();
-    CAppWindow* window = CAppWindow::Get();
-    if (!window)
-        return;
-    SPoint mouse = input.GetMousePos();
-    const CViewParams& view = m_app->GetViewParams();
-    m_point = CastCursor(mouse.x, mouse.y, window->GetWidth(), window->GetHeight(), view.GetNear(), view.GetFov(),
-                         view.GetAspect(), view.GetTranslation().z, m_params.GetViewScale());
-    m_left = (input.GetMouseState()->rgbButtons[0] & 0x80) != 0;
-    m_right = (input.GetMouseState()->rgbButtons[1] & 0x80) != 0;
+    m_right = (m_app->GetInput().GetMouseState()->rgbButtons[1] & 0x80) != 0;
 }
 
 void CDesignerGame::Update(float dt)
@@ -189,22 +163,18 @@ void CDesignerGame::Draw()
 
 void CDesignerGame::DrawInfo()
 {
-    if (!m_font)
-        return;
-    char text[64];
-    std::snprintf(text, sizeof text, "Level: %5d", m_level);
-    m_font->DrawText(text, 16.0f, 20.0f, 40.0f, 0.0f, INFO_R, INFO_G, INFO_B, 1.0f, false);
-    m_font->DrawText("Level Score:", 16.0f, 20.0f, 80.0f, 0.0f, INFO_R, INFO_G, INFO_B, 1.0f, false);
-    std::snprintf(text, sizeof text, "%11d", m_level_score);
-    m_font->DrawText(text, 16.0f, 20.0f, 120.0f, 0.0f, INFO_R, INFO_G, INFO_B, 1.0f, false);
-    m_font->DrawText("Total Score:", 16.0f, 20.0f, 160.0f, 0.0f, INFO_R, INFO_G, INFO_B, 1.0f, false);
-    std::snprintf(text, sizeof text, "%11d", m_total);
-    m_font->DrawText(text, 16.0f, 20.0f, 200.0f, 0.0f, INFO_R, INFO_G, INFO_B, 1.0f, false);
+    m_background->DrawHudValue("Level: %5d", m_level, 20.0f, 40.0f);
+    m_background->DrawHudText("Level Score:", 20.0f, 80.0f);
+    m_background->DrawHudValue("%11d", m_level_score, 20.0f, 120.0f);
+    m_background->DrawHudText("Total Score:", 20.0f, 160.0f);
+    m_background->DrawHudValue("%11d", m_total, 20.0f, 200.0f);
     if (m_banner_alpha >= 0.0f)
     {
-        std::snprintf(text, sizeof text, "Level: %2d", m_level);
-        m_font->DrawText(text, 26.0f, m_banner_pos.x, m_banner_pos.y, m_banner_pos.z, INFO_R, INFO_G, INFO_B,
-                         m_banner_alpha, false);
+        SHudStyle banner;
+        banner.m_size = 26.0f;
+        banner.m_z = m_banner_pos.z;
+        banner.m_a = m_banner_alpha;
+        m_background->DrawHudValue("Level: %2d", m_level, m_banner_pos.x, m_banner_pos.y, banner);
     }
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
-#include <random>
 
 #include "engine/gfx/CVector4.h"
+#include "shell/game/CRandom.h"
 
-class CBitmapFont;
 class CConfigFile;
 class CDesignerField;
 class CDesignerParams;
@@ -29,7 +29,7 @@ public:
     // app may be null: the game then reads no input (see SetPointer) and
     // reaches no shared resources, which is how tests run whole games. The
     // seed fixes every level's figures.
-    CDesignerGame(CGameApp* app, CDesignerParams& params, CGameEvents* events, unsigned seed);
+    CDesignerGame(CGameApp* app, CDesignerParams& params, CGameEvents* events, std::uint32_t seed);
     ~CDesignerGame();
 
     void Update(float dt);
@@ -54,11 +54,6 @@ public:
     CDesignerField& GetField() { return *m_field; }
     CDesignerPlayer& GetPlayer() { return *m_player; }
 
-    // The point on the board plane under window pixel (mx, my), seen through
-    // the game's camera with the projection's own aspect.
-    static CVector4 CastCursor(int mx, int my, int width, int height, float nearPlane, float fov, float aspect,
-                               float cameraZ, float viewScale);
-
 private:
     void StartLevel(int level);
     void EndLevel(float dt);
@@ -69,14 +64,13 @@ private:
     CGameApp* m_app;
     CDesignerParams& m_params;
     CGameEvents* m_events;
-    std::mt19937 m_random;
+    CRandom m_random;
     int m_total = 0;
     int m_level_score = 0;
     int m_penalty = 0;
     int m_step = 0;
     std::unique_ptr<CDesignerField> m_field;
     std::unique_ptr<CDesignerPlayer> m_player;
-    CBitmapFont* m_font = nullptr;
     float m_alpha = 0.0f;
     std::unique_ptr<CLevelFlipEffect> m_flip_effect;
     std::unique_ptr<CGameBackground> m_background;

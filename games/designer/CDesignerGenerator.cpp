@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
-CDesignerGenerator::CDesignerGenerator(int width, int height, std::mt19937& random)
+#include "shell/game/CRandom.h"
+
+CDesignerGenerator::CDesignerGenerator(int width, int height, CRandom& random)
     : m_width(width < 1 ? 1 : width),
       m_height(height < 1 ? 1 : height),
       m_random(random),
@@ -45,7 +47,7 @@ void CDesignerGenerator::MakeKindOrder(int order[CDesignerFigure::KINDS])
     for (int i = 0; i < CDesignerFigure::KINDS; ++i)
         order[i] = i + 1;
     for (int i = 0; i < CDesignerFigure::KINDS + 5; ++i)
-        std::swap(order[m_random() % CDesignerFigure::KINDS], order[0]);
+        std::swap(order[m_random.Next(CDesignerFigure::KINDS)], order[0]);
 }
 
 bool CDesignerGenerator::Generate(int minCount, int maxCount)
@@ -84,7 +86,7 @@ int CDesignerGenerator::PlaceAt(const int order[CDesignerFigure::KINDS], int x, 
         int ox = x - offset;
         if (ox < 0 || ox + trial.GetWidth() - 1 >= m_width || y + trial.GetHeight() - 1 >= m_height)
             continue;
-        bool right = m_random() % 2 == 1;
+        bool right = m_random.Next(2) == 1;
         for (int turn = 0; turn < 3; ++turn)
         {
             if (TryPlace(trial, x, y, offset))

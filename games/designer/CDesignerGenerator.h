@@ -1,9 +1,11 @@
 #pragma once
 
-#include <random>
+#include <string>
 #include <vector>
 
 #include "games/designer/CDesignerFigure.h"
+
+class CRandom;
 
 // Cuts a W x H board into figures of random kinds and turns for one level:
 // greedy passes over the board, each thrown away when a cell cannot be
@@ -16,7 +18,7 @@ public:
     // Attempts before GenerateLevel gives up on the kind limits.
     static constexpr int MAX_ATTEMPTS = 4000;
 
-    CDesignerGenerator(int width, int height, std::mt19937& random);
+    CDesignerGenerator(int width, int height, CRandom& random);
 
     // Runs attempts until one meets [minCount, maxCount] distinct kinds. Some
     // limits cannot be met (nine kinds on a 6 x 6 board): after MAX_ATTEMPTS
@@ -42,7 +44,7 @@ private:
 
     int m_width;
     int m_height;
-    std::mt19937& m_random;
+    CRandom& m_random;
     std::vector<char> m_grid;
     std::vector<char> m_flood;
     std::vector<CDesignerFigure> m_figures;

@@ -51,7 +51,7 @@ void CDesignerPlayer::PlaySound(int id) const
         m_events->PlaySound(id, true, false);
 }
 
-void CDesignerPlayer::NewLevel(std::mt19937& random)
+void CDesignerPlayer::NewLevel(CRandom& random)
 {
     m_cell = m_field.GetBrickSize();
     m_hand_depth = m_field.GetBrickDepth();
@@ -338,7 +338,7 @@ void CDesignerPlayer::Reskin()
 {
     m_tray->Reskin();
     if (m_selected)
-        m_selected->Reskin(&m_params);
+        m_selected->Reskin();
 }
 
 void CDesignerPlayer::Save(CConfigFile& store) const

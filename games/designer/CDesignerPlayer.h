@@ -1,7 +1,6 @@
 #pragma once
 
 #include <memory>
-#include <random>
 
 #include "engine/gfx/CVector4.h"
 
@@ -11,6 +10,7 @@ class CDesignerFigure;
 class CDesignerFigureTray;
 class CDesignerParams;
 class CGameEvents;
+class CRandom;
 
 // The player side of a designer game: fills the tray at every level start,
 // picks figures from the tray or off the board, carries one under the
@@ -32,7 +32,7 @@ public:
     ~CDesignerPlayer();
 
     // Cuts the board into the level's figures and fills the tray with them.
-    void NewLevel(std::mt19937& random);
+    void NewLevel(CRandom& random);
     // One frame: point is the pointer on the board plane, left and right
     // whether the buttons are held.
     void Update(float dt, const CVector4& point, bool left, bool right);

@@ -5,6 +5,7 @@
 
 #include "engine/files/CConfigFile.h"
 #include "games/designer/CDesignerGenerator.h"
+#include "shell/game/CRandom.h"
 #include "games/designer/CDesignerParams.h"
 
 namespace
@@ -53,7 +54,7 @@ TEST(DesignerGenerator, LevelsCoverTheBoardExactlyWithinTheKindLimits)
     for (const auto& c : cases)
         for (unsigned seed = 1; seed <= 4; ++seed)
         {
-            std::mt19937 random(seed);
+            CRandom random(seed);
             CDesignerGenerator generator(c.n, c.n, random);
             EXPECT_TRUE(generator.GenerateLevel(c.low, c.high)) << c.n << " seed " << seed;
             ExpectExactCover(generator, c.n);
@@ -65,8 +66,8 @@ TEST(DesignerGenerator, LevelsCoverTheBoardExactlyWithinTheKindLimits)
 
 TEST(DesignerGenerator, SameSeedGivesTheSameLevel)
 {
-    std::mt19937 first(77);
-    std::mt19937 second(77);
+    CRandom first(77);
+    CRandom second(77);
     CDesignerGenerator a(8, 8, first);
     CDesignerGenerator b(8, 8, second);
     a.GenerateLevel(1, 9);
@@ -81,7 +82,7 @@ TEST(DesignerGenerator, LimitsNoTilingMeetsEndAfterTheBoundWithACompleteTiling)
     const int limits[][2] = {{9, 9}, {7, 3}};
     for (const auto& limit : limits)
     {
-        std::mt19937 random(5);
+        CRandom random(5);
         CDesignerGenerator generator(6, 6, random);
         EXPECT_FALSE(generator.GenerateLevel(limit[0], limit[1]));
         EXPECT_EQ(CDesignerGenerator::MAX_ATTEMPTS, generator.GetAttemptsMade());
@@ -104,7 +105,7 @@ TEST(DesignerGenerator, ShippedLimitsAreMetOnEveryBoard)
         for (int d = 0; d < 3; ++d)
             for (unsigned seed = 1; seed <= 3; ++seed)
             {
-                std::mt19937 random(seed);
+                CRandom random(seed);
                 CDesignerGenerator generator(size + 6, size + 6, random);
                 EXPECT_TRUE(generator.GenerateLevel(params.GetMinCount(d), params.GetMaxCount(d)))
                     << "size " << size << " difficulty " << d << " seed " << seed;

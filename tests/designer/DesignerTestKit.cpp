@@ -1,12 +1,12 @@
 #include "tests/designer/DesignerTestKit.h"
 
-#include <random>
 
 #include "engine/files/CConfigFile.h"
 #include "games/designer/CDesignerField.h"
 #include "games/designer/CDesignerFigure.h"
 #include "games/designer/CDesignerFigureTray.h"
 #include "games/designer/CDesignerGenerator.h"
+#include "shell/game/CRandom.h"
 #include "games/designer/CDesignerPlayer.h"
 #include "shell/game/PackPos.h"
 
@@ -102,7 +102,7 @@ void CDesignerDriver::Lay(int i, int turns, int bx, int by)
 
 std::vector<SDesignerMove> SolveLevel(const CDesignerParams& params, unsigned seed)
 {
-    std::mt19937 random(seed);
+    CRandom random(seed);
     int n = params.GetBoardSize();
     int d = params.GetLastDifficulty();
     CDesignerGenerator generator(n, n, random);

@@ -13,6 +13,7 @@
 #include "engine/gfx/CResManager.h"
 #include "engine/gfx/CSprite.h"
 #include "shell/CExitWnd.h"
+#include "games/GameKinds.h"
 #include "shell/CMainMenu.h"
 #include "tests/menus/MenuTestFiles.h"
 
@@ -234,6 +235,31 @@ TEST_F(CMainMenuTest, KindButtonOpensTheGameMenuBuiltFromItsGroup)
     EXPECT_TRUE(deleted);
     EXPECT_EQ(nullptr, Menu().GetGameMenu());
     EXPECT_EQ(m_menu.get(), m_window.GetCurrentScreen());
+}
+
+TEST_F(CMainMenuTest, AnIndexWithoutAKindInTheTableHasNoButtonAndOpensNothing)
+{
+    CGameKindRegistry two;
+    for (int k = 0; k < 2; ++k)
+        two.Add(GetGameKinds()[k]);
+    CMainMenu::SetKinds(two);
+    bool asked = false;
+    CMainMenu::SetGameMenuFactory([&](int, CConfigFile&) -> std::unique_ptr<CScreen> {
+        asked = true;
+        return nullptr;
+    });
+    EXPECT_STREQ(GetGameKinds()[1].m_name.c_str(), CMainMenu::GetKindName(1));
+    EXPECT_EQ(nullptr, CMainMenu::GetKindName(2));
+    EXPECT_TRUE(Menu().GetKindButton(1)->IsVisible());
+    EXPECT_FALSE(Menu().GetKindButton(2)->IsVisible());
+    ClickKind(2);
+    EXPECT_FALSE(asked);
+    ClickKind(1);
+    EXPECT_TRUE(asked);
+
+    CGameKindRegistry all;
+    RegisterGameKinds(all);
+    CMainMenu::SetKinds(all);
 }
 
 TEST_F(CMainMenuTest, DeletingTheMenuDeletesAnOpenGameMenu)

@@ -150,10 +150,10 @@ CCanvas GameGround(const CScenePainter& scene, int kind)
     CCanvas c = scene.Sky(kScreenW, kScreenH, tint.Darker(0.25f), 40 + kind);
     // Darker under the board so that the bricks stand out.
     Spotlight(c, 400, 305, 300, 260, CColor(0.0f, 0.0f, 0.04f, 1.0f), 0.45f);
-    // The mover's and the slider's heads-up lines start at the top left
-    // corner, and the filler shows its two zone sizes in the top corners:
-    // their names stand in the bottom left one.
-    const float titleBaseline = (kind == 1 || kind == 2 || kind == 6) ? 584.0f : 44.0f;
+    // The mover's, the slider's and the designer's heads-up lines start at
+    // the top left corner, and the filler shows its two zone sizes in the top
+    // corners: their names stand in the bottom left one.
+    const float titleBaseline = (kind == 1 || kind == 2 || kind == 3 || kind == 6) ? 584.0f : 44.0f;
     scene.Caption(c, GetGameKinds()[kind].m_caption, 26, 22, titleBaseline, CPalette::Gold(),
                   CScenePainter::EAlign::Left);
     if (kind == 2)
@@ -170,6 +170,13 @@ CCanvas GameGround(const CScenePainter& scene, int kind)
         // on the large one, and five bricks reach from y 136 to 497.
         CScenePainter::Panel(c, 538, 8, 250, 46, 12, 0.8f);
         CScenePainter::Panel(c, 32, 126, 88, 394, 14, 0.55f);
+    }
+    if (kind == 3)
+    {
+        // Plates behind the level and score lines and behind the figure
+        // tray with its arrows at the right.
+        CScenePainter::Panel(c, 8, 14, 190, 204, 12, 0.6f);
+        CScenePainter::Panel(c, 598, 8, 194, 584, 14, 0.45f);
     }
     return c;
 }

@@ -4,6 +4,7 @@
 #include "tools/assetgen/CAssetSink.h"
 #include "tools/assetgen/CBackdropArt.h"
 #include "tools/assetgen/CBrickArt.h"
+#include "tools/assetgen/CDesignerArt.h"
 #include "tools/assetgen/CEraserArt.h"
 #include "tools/assetgen/CFillerArt.h"
 #include "tools/assetgen/CFontSheet.h"
@@ -36,6 +37,7 @@ int main(int argc, char** argv)
         sink.WriteTga("mui/font.tga", CFontSheet::Build(fonts + "DejaVuSans-Bold.ttf"), true);
         CWidgetArt::Write(sink, fonts);
         CBrickArt::Write(sink);
+        CDesignerArt::Write(sink);
         CFillerArt::Write(sink);
         CSliderArt::Write(sink);
         CBackdropArt::Write(sink, fonts);

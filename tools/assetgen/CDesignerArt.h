@@ -1,0 +1,21 @@
+#pragma once
+
+#include "tools/assetgen/CAssetSink.h"
+#include "tools/assetgen/CCanvas.h"
+
+#include <string>
+
+// The designer's own models: the empty slot drawn under every board cell
+// and the arrow that scrolls the figure tray.
+class CDesignerArt
+{
+public:
+    static const int kTextureSize = 64;
+
+    static std::string PlaceMesh();
+    static CCanvas PlaceTexture(int size);
+    static std::string ArrowMesh();
+    static CCanvas ArrowTexture(int size);
+
+    static void Write(CAssetSink& sink);
+};
