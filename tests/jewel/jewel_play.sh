@@ -138,6 +138,11 @@ e2e_below "$(region_rmse "$E2E_SHOTS/03-known-board.png" "$E2E_SHOTS/05-after-ca
     && fail "the swap changed nothing on the board"
 
 to CGameMenu key Escape
+# With a running game New game asks first; Esc keeps the game.
+to CJewelNewGameDialog click $NEW_GAME
+sleep 0.5
+shot 06-new-game-question
+to CGameMenu key Escape
 to "CMainMenu window" click $MAIN_MENU
 level=$(value_of "$DATA/jewel.sav" $SAVE_KEY gf_m_score_level)
 # The line of three scores 50, the cascade's line of four 100 more.
