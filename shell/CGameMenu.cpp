@@ -7,6 +7,8 @@
 #include "engine/gfx/CBitmapFont.h"
 #include "engine/gfx/CVector4.h"
 #include "engine/widgets/CButton.h"
+#include "engine/files/CAtomicFile.h"
+#include "shell/CTextDialog.h"
 #include "engine/files/CConfigFile.h"
 #include "engine/gfx/CDraw2D.h"
 #include "engine/gfx/CResManager.h"
@@ -129,13 +131,14 @@ CGameMenu::~CGameMenu()
 
     // Everything that may look the parameters or the manager up goes while
     // both are still registered.
-    for (CScreen* screen : std::initializer_list<CScreen*>{m_help_dialog.get(), m_top7_dialog.get(),
+    for (CScreen* screen : std::initializer_list<CScreen*>{m_write_failure_dialog.get(), m_help_dialog.get(), m_top7_dialog.get(),
                                                            m_game_screen.get(), m_options_dialog.get(),
                                                            m_game_over_dialog.get(), m_new_game_dialog.get()})
         if (screen)
             m_host.WithdrawScreen(screen);
     m_help_dialog.reset();
     m_top7_dialog.reset();
+    m_write_failure_dialog.reset();
     m_game_screen.reset();
     m_options_dialog.reset();
     m_game_over_dialog.reset();
@@ -279,6 +282,25 @@ void CGameMenu::EndGame()
     m_game_over_dialog->SetShade(true);
     m_game_over_dialog->SetPanelVisible(false);
     m_host.OpenOverlay(m_game_over_dialog.get());
+}
+
+void CGameMenu::Update(float dt)
+{
+    // Runs only while the menu itself is on top: no dialog is in the way.
+    const std::vector<std::string> failures = CAtomicFile::TakeFailures();
+    if (!failures.empty() && !m_write_failure_dialog)
+    {
+        std::string text = "Could not be written:";
+        for (const std::string& line : failures)
+            text += "\n" + line;
+        m_write_failure_dialog = std::make_unique<CTextDialog>(m_group, m_res_manager.get(), m_host.GetFont());
+        m_write_failure_dialog->SetShade(true);
+        m_write_failure_dialog->SetPanelVisible(false);
+        m_write_failure_dialog->GetCancelButton()->SetVisible(false);
+        m_write_failure_dialog->SetText(text, 20.0f, 60.0f, 200.0f, 1.0f, 1.0f, 1.0f);
+        m_host.OpenOverlay(m_write_failure_dialog.get());
+    }
+    CScreen::Update(dt);
 }
 
 void CGameMenu::Activate()
@@ -442,6 +464,8 @@ void CGameMenu::OnDialogClosed(int result, CScreen* dialog)
     }
     else if (dialog == m_top7_dialog.get())
         m_top7_dialog.reset();
+    else if (dialog == m_write_failure_dialog.get())
+        m_write_failure_dialog.reset();
     else if (dialog == m_new_game_dialog.get())
         CloseNewGame(result);
     else if (dialog == m_options_dialog.get())

@@ -21,6 +21,7 @@ class CNewGameDialog;
 class COptionsDialog;
 class CResManager;
 class CTexture;
+class CTextDialog;
 class CTop7Dialog;
 struct SGameKind;
 
@@ -58,6 +59,8 @@ public:
     CNewGameDialog* GetNewGameDialog() const { return m_new_game_dialog.get(); }
     CGameOverDialog* GetGameOverDialog() const { return m_game_over_dialog.get(); }
     CTop7Dialog* GetTop7Dialog() const { return m_top7_dialog.get(); }
+    CTextDialog* GetWriteFailureDialog() const { return m_write_failure_dialog.get(); }
+    void Update(float dt) override;
     COptionsDialog* GetOptionsDialog() const { return m_options_dialog.get(); }
     CHelpDialog* GetHelpDialog() const { return m_help_dialog.get(); }
     // Empty when the kind's save file name was refused: nothing is then
@@ -127,6 +130,8 @@ private:
     std::unique_ptr<CHelpDialog> m_help_dialog;
     std::unique_ptr<CGameOverDialog> m_game_over_dialog;
     std::unique_ptr<CTop7Dialog> m_top7_dialog;
+    // Tells the player which files could not be written.
+    std::unique_ptr<CTextDialog> m_write_failure_dialog;
     std::unique_ptr<COptionsDialog> m_options_dialog;
     std::unique_ptr<CGameScreen> m_game_screen;
     std::unique_ptr<CNewGameDialog> m_new_game_dialog;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <dirent.h>
+#include <set>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,10 +15,24 @@ const char* const CAtomicFile::kTempMark = ".tmp-";
 namespace
 {
 std::string g_last_error;
+std::vector<std::string> g_failures;
+std::set<std::string> g_told;
 
 bool Fail(int error)
 {
     g_last_error = std::strerror(error);
+    return false;
+}
+
+bool Fail(const std::string& path, int error)
+{
+    Fail(error);
+    const std::string line = path + ": " + g_last_error;
+    if (g_told.insert(path).second)
+    {
+        std::fprintf(stderr, "Marblewend: could not write %s\n", line.c_str());
+        g_failures.push_back(line);
+    }
     return false;
 }
 
@@ -34,6 +49,13 @@ bool IsTemporaryName(const std::string& name)
             return false;
     return true;
 }
+}
+
+std::vector<std::string> CAtomicFile::TakeFailures()
+{
+    std::vector<std::string> taken;
+    taken.swap(g_failures);
+    return taken;
 }
 
 const std::string& CAtomicFile::GetLastError()
@@ -77,14 +99,14 @@ bool CAtomicFile::Write(const std::string& path, const void* bytes, std::size_t 
         return Fail(EINVAL);
     const std::size_t slash = path.find_last_of('/');
     if (slash != std::string::npos && slash > 0 && !MakeDirectories(path.substr(0, slash)))
-        return Fail(errno ? errno : ENOTDIR);
+        return Fail(path, errno ? errno : ENOTDIR);
 
     // The temporary lies beside the target so that the rename stays on one
     // file system and is atomic.
     std::string temp = path + kTempMark + "XXXXXX";
     const int fd = mkstemp(&temp[0]);
     if (fd < 0)
-        return Fail(errno);
+        return Fail(path, errno);
     fchmod(fd, 0644);
 
     bool ok = true;
@@ -124,7 +146,7 @@ bool CAtomicFile::Write(const std::string& path, const void* bytes, std::size_t 
     if (!ok)
     {
         std::remove(temp.c_str());
-        return Fail(error ? error : EIO);
+        return Fail(path, error ? error : EIO);
     }
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 // Every file the game writes goes through here: the bytes go to a temporary
 // file beside the target, are flushed, and the temporary is renamed over the
@@ -24,4 +25,8 @@ public:
     // What the last failed Write ran into, as strerror words ("No space left
     // on device"); empty after a good one.
     static const std::string& GetLastError();
+    // The writes that failed since the last call, one "path: reason" line
+    // each, for the player to be told once. Each failed path is also written
+    // to stderr, once a run.
+    static std::vector<std::string> TakeFailures();
 };

@@ -2,7 +2,8 @@
 # main menu, the mover's menu, a new game on the small easy board, bricks
 # slid by clicks next to the empty cell, the game left and resumed with the
 # same board, the saved game and the settings read back, a row completed,
-# removed, grown back and scored in a later run, and the exit.
+# removed, grown back and scored in a later run, the game played to its end
+# and the name in the small easy table, and the exit.
 # Usage: mover_play.sh <game binary> <screenshot dir> <file helper> <asset stage>
 set -u
 source "$(dirname "$0")/../e2e/lib.sh"
@@ -201,8 +202,47 @@ wait_for 25-main-menu $MAIN_TITLE
 for x in 0 1 2 3 4 5; do
     [ "$(value_of "$DATA/mover.sav" $SAVE_KEY f_color$x-0)" != -1 ] || fail "cell $x-0 did not grow back"
 done
+# --- Third run: the last line out of reach ends the game. -----------------
+# No colour keeps six bricks; the next slide lands and the game is over.
+"$FILES" dump "$DATA/mover.sav" $SAVE_KEY | awk -v rows="000001 111122 222333 336666 666666 66666-" '
+    BEGIN { split(rows, r, " ") }
+    /^f_color[0-5]-[0-5] / {
+        split(substr($1, 8), xy, "-")
+        c = substr(r[xy[2] + 1], xy[1] + 1, 1)
+        $2 = c == "-" ? -1 : c
+    }
+    { print }' | "$FILES" store "$DATA/mover.sav" $SAVE_KEY || fail "cannot prepare the end"
+to CGameMenu click $MOVER
+wait_for 30-mover-menu $MENU_TITLE
+to CMoverGameScreen click $CONTINUE
+wait_for 31-last-move $GAME_CORNER
+rest
+wait_still 31-last-move "$BOARD"
+for attempt in 1 2 3; do
+    e2e_click_at $(cell 5 4)
+    rest
+    deadline=$((SECONDS + E2E_TIMEOUT / 3))
+    until e2e_state_is CGameOverDialog; do
+        e2e_expect_running "after the last slide"
+        shot 32-rows-falling
+        [ $SECONDS -ge $deadline ] && continue 2
+    done
+    break
+done
+e2e_wait_state CGameOverDialog
+e2e_wait_picture "the box for a ranking score's name" e2e_differs 33-game-over \
+    "$(reference mui/common/dialog_back.jpg)" 0.1 400x50+200+325
+xdotool type --delay 60 "Tester M"
+e2e_wait_picture "the typed name" e2e_differs 34-name-typed "$E2E_SHOTS/33-game-over.png" 0.05 400x50+200+325
+to CGameMenu key Return
+to "CMainMenu window" click $MAIN_MENU
+wait_for 35-main-menu $MAIN_TITLE
+[ -e "$DATA/mover.sav" ] && fail "the ended game is still saved"
+table=$("$FILES" table "$DATA/scores200.tab") || fail "no table for the small field on easy"
+printf '%s\n' "$table" | grep -q "^Tester M	$((before + 210))$" || fail "the name is not in the table: $table"
+
 to CExitWnd key Escape
 e2e_click_at 400 537   # Quit Game
 e2e_wait_exit 30
 [ "$E2E_STATUS" -eq 0 ] || fail "exit code $E2E_STATUS"
-echo "PASS: new game, slides next to the empty cell, leave and resume, the saved board and settings, a row removed and scored, exit"
+echo "PASS: new game, slides next to the empty cell, leave and resume, the saved board and settings, a row removed and scored, the end and the name in the table, exit"
