@@ -119,7 +119,6 @@ public:
     int GetMovingTargetY() const { return m_brick_moving_pos_j; }
     int GetLineDirection() const { return m_line_moving_dir; }
     const std::vector<CSliderScorePopup>& GetPopups() const { return m_popups; }
-    CLight& GetLight() { return m_light; }
 
 private:
     bool IsInside(int x, int y) const;

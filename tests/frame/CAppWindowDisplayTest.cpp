@@ -45,26 +45,19 @@ TEST_F(CAppWindowDisplayTest, WindowedWindowHasTheRequestedDrawableSize)
     EXPECT_EQ(&window, CAppWindow::Get());
 }
 
-TEST_F(CAppWindowDisplayTest, WidthsTheGameNeverUsesAreRefusedAndChangeNothing)
-{
-    CAppWindow window("Marblewend", nullptr);
-    ASSERT_TRUE(window.CreateWindowed("Marblewend", 10, 20, 800, 600));
-    EXPECT_FALSE(window.SetDisplayMode(640, 480));
-    EXPECT_FALSE(window.SetDisplayMode(320, 240));
-    EXPECT_FALSE(window.SetDisplayMode(400, 300));
-    EXPECT_FALSE(window.IsFullScreen());
-    EXPECT_EQ(800, window.GetWidth());
-}
-
-TEST_F(CAppWindowDisplayTest, ModeTheDisplayCannotShowIsReportedAndTheWindowStays)
+TEST_F(CAppWindowDisplayTest, ModesTheGameNeverUsesOrTheDisplayCannotShowAreRefusedAndChangeNothing)
 {
     CAppWindow window("Marblewend", nullptr);
     ASSERT_TRUE(window.CreateWindowed("Marblewend", 10, 20, 800, 600));
     // The virtual display offers only its own size.
-    EXPECT_FALSE(window.SetDisplayMode(1000, 700));
-    EXPECT_FALSE(window.IsFullScreen());
-    EXPECT_EQ(800, window.GetWidth());
-    EXPECT_EQ(600, window.GetHeight());
+    for (const auto& mode : {std::make_pair(640, 480), std::make_pair(320, 240), std::make_pair(400, 300),
+                             std::make_pair(1000, 700)})
+    {
+        EXPECT_FALSE(window.SetDisplayMode(mode.first, mode.second)) << mode.first;
+        EXPECT_FALSE(window.IsFullScreen());
+        EXPECT_EQ(800, window.GetWidth());
+        EXPECT_EQ(600, window.GetHeight());
+    }
 }
 
 TEST_F(CAppWindowDisplayTest, RefusedFullScreenAtStartShowsTheBareWindowAtItsRectangle)

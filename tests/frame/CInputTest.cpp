@@ -15,45 +15,30 @@ protected:
 };
 }
 
-TEST_F(CInputTest, WithoutAWindowPollReadsNothing)
+TEST_F(CInputTest, AClickBetweenTwoPollsIsSeenHeldOnceAndOtherPressesAreForgotten)
 {
-    CInput input;
-    CInputState::Instance().OnButtonDown(0);
-    input.Poll();
-    EXPECT_EQ(0, input.GetMouseState()->rgbButtons[0]);
-}
-
-TEST_F(CInputTest, ClickBetweenTwoPollsIsSeenAsHeldOnce)
-{
-    CInput input;
-    input.Create(&m_window);
-    CInputState::Instance().OnButtonDown(0);
-    CInputState::Instance().OnButtonUp(0);
-    input.Poll();
-    EXPECT_EQ(0x80, input.GetMouseState()->rgbButtons[0]);
-    input.Poll();
-    EXPECT_EQ(0, input.GetMouseState()->rgbButtons[0]);
-}
-
-TEST_F(CInputTest, PressFromAFrameNobodyPolledIsForgotten)
-{
-    CInput input;
-    input.Create(&m_window);
-    CInputState::Instance().OnButtonDown(0);
-    CInputState::Instance().OnButtonUp(0);
-    CInputState::Instance().EndFrame();
-    input.Poll();
-    EXPECT_EQ(0, input.GetMouseState()->rgbButtons[0]);
-}
-
-TEST_F(CInputTest, PressBeforeTheWindowExistedDoesNotCount)
-{
-    CInputState::Instance().OnButtonDown(1);
-    CInputState::Instance().OnButtonUp(1);
-    CInput input;
-    input.Create(&m_window);
-    input.Poll();
-    EXPECT_EQ(0, input.GetMouseState()->rgbButtons[1]);
+    // Steps: c bind the input to the window, d / u press / release the left
+    // button, e end a frame nobody polled, p poll (then the held flag seen: 1 or 0).
+    const char* const cases[] = {"dup0", "cdup1p0", "cduep0", "ducp0", "cdp1p1up0"};
+    for (const char* steps : cases)
+    {
+        CInputState::Instance().ReleaseAll();
+        CInput input;
+        for (const char* c = steps; *c != '\0'; ++c)
+        {
+            switch (*c)
+            {
+            case 'c': input.Create(&m_window); break;
+            case 'd': CInputState::Instance().OnButtonDown(0); break;
+            case 'u': CInputState::Instance().OnButtonUp(0); break;
+            case 'e': CInputState::Instance().EndFrame(); break;
+            case 'p':
+                input.Poll();
+                EXPECT_EQ(input.GetMouseState()->rgbButtons[0], *++c == '1' ? 0x80 : 0) << steps;
+                break;
+            }
+        }
+    }
 }
 
 TEST_F(CInputTest, KeysAreReadByVirtualKeyNumber)

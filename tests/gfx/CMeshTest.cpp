@@ -120,55 +120,40 @@ TEST(CMeshTest, NormalisingASinglePointCentresWithoutDividingByZero)
     EXPECT_FLOAT_EQ(mesh.GetExtentX(), 0.0f);
 }
 
-TEST(CMeshTest, OverlongLineIsCutAndReadingGoesOn)
+TEST(CMeshTest, VertexNumbersReadInTheCLocaleWithMissingOrMalformedOnesAsZero)
 {
-    std::string comment = "# " + std::string(5000, 'x') + " f 1 2 3\n";
-    std::string longVertex = "v 1 2 3" + std::string(400, ' ') + "9\n";
-    CMesh mesh;
-    Load(mesh, "g long\n" + comment + longVertex + "v 0 0 0\nv 1 0 0\nf 1 2 3\n");
-    EXPECT_EQ(mesh.GetVertexCount(), 3u);
-    EXPECT_FLOAT_EQ(mesh.GetVertex(0)[2], 3.0f);
-    EXPECT_EQ(mesh.GetFaceCount(), 1u);
+    // An overlong line is cut and reading goes on.
+    const struct
+    {
+        std::string text;
+        std::vector<std::vector<float>> vertices;
+    } cases[] = {
+        {"g short\nv 1\nv 2 x 3\n", {{1, 0, 0}, {2, 0, 3}}},
+        {"g num\nv 0.5 -1.25 +2e1\nv nan inf 1\n", {{0.5f, -1.25f, 20}, {0, 0, 1}}},
+        {"g long\n# " + std::string(5000, 'x') + " v 7 7 7\nv 1 2 3" + std::string(400, ' ') + "9\nv 0 0 0\n",
+         {{1, 2, 3}, {0, 0, 0}}},
+    };
+    for (const auto& c : cases)
+    {
+        CMesh mesh;
+        Load(mesh, c.text);
+        ASSERT_EQ(mesh.GetVertexCount(), c.vertices.size()) << c.text.substr(0, 20);
+        for (std::size_t v = 0; v < c.vertices.size(); ++v)
+            for (int axis = 0; axis < 3; ++axis)
+                EXPECT_FLOAT_EQ(mesh.GetVertex(static_cast<uint32_t>(v))[axis], c.vertices[v][axis])
+                    << c.text.substr(0, 20) << " vertex " << v;
+    }
 }
 
-TEST(CMeshTest, MissingOrMalformedNumbersReadAsZero)
-{
-    CMesh mesh;
-    Load(mesh, "g short\nv 1\nv 2 x 3\nf 1\n");
-    ASSERT_EQ(mesh.GetVertexCount(), 2u);
-    EXPECT_FLOAT_EQ(mesh.GetVertex(0)[1], 0.0f);
-    EXPECT_FLOAT_EQ(mesh.GetVertex(1)[1], 0.0f);
-    EXPECT_FLOAT_EQ(mesh.GetVertex(1)[2], 3.0f);
-    EXPECT_FALSE(mesh.IsFaceDrawable(0));
-}
-
-TEST(CMeshTest, NumbersReadTheSameWhateverTheLocale)
-{
-    CMesh mesh;
-    Load(mesh, "g num\nv 0.5 -1.25 +2e1\nv nan inf 1\n");
-    EXPECT_FLOAT_EQ(mesh.GetVertex(0)[0], 0.5f);
-    EXPECT_FLOAT_EQ(mesh.GetVertex(0)[1], -1.25f);
-    EXPECT_FLOAT_EQ(mesh.GetVertex(0)[2], 20.0f);
-    EXPECT_FLOAT_EQ(mesh.GetVertex(1)[0], 0.0f);
-    EXPECT_FLOAT_EQ(mesh.GetVertex(1)[1], 0.0f);
-}
-
-TEST(CMeshTest, TextWithoutGroupLineLeavesTheGeometryAsItWas)
+TEST(CMeshTest, TextWithoutGroupLineOrNoTextLeavesTheGeometryAsItWas)
 {
     CMesh mesh;
     Load(mesh, std::string(kTriangle) + "f 1 2 3\n");
     Load(mesh, "v 5 5 5\nf 1 1 1\n");
-    EXPECT_EQ(mesh.GetVertexCount(), 3u);
-    EXPECT_EQ(mesh.GetName(), "tri");
-    EXPECT_EQ(mesh.GetGroupCount(), 0);
-}
-
-TEST(CMeshTest, EmptyAndNullTextsReadNothing)
-{
-    CMesh mesh;
     mesh.LoadObj(nullptr, 10);
     mesh.LoadObj("", 0);
-    EXPECT_EQ(mesh.GetVertexCount(), 0u);
+    EXPECT_EQ(mesh.GetVertexCount(), 3u);
+    EXPECT_EQ(mesh.GetName(), "tri");
     EXPECT_EQ(mesh.GetGroupCount(), 0);
 }
 
