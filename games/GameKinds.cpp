@@ -55,7 +55,7 @@ std::vector<SGameKind> MakeTable()
         MW_BUILT(CEraserParams, CEraserNewGameDialog, CEraserGameScreen)(Kind("eraser", "Eraser", "data/eraser.cfg", 5, "Click groups of one colour and clear them away")),
         NotBuilt(Kind("eraser2", "Eraser II", "data/eraser2.cfg", 6, "Keep the board clear while two columns feed it")),
         MW_BUILT(CFillerParams, CFillerNewGameDialog, CFillerGameScreen)(Kind("filler", "Filler", "data/filler.cfg", 7, "Grow your zone faster than the computer")),
-        NotBuilt(Kind("jewel", "Jewels", "data/jewel.cfg", 8, "Swap bricks to line up three of a colour", true)),
+        MW_BUILT(CJewelParams, CJewelNewGameDialog, CJewelGameScreen)(Kind("jewel", "Jewels", "data/jewel.cfg", 8, "Swap bricks to line up three of a colour", true)),
     };
     for (std::size_t i = 0; i < table.size(); ++i)
         table[i].m_index = static_cast<int>(i);

@@ -175,8 +175,11 @@ GLuint UploadPicture(const CPicture& picture, bool wrap, bool dynamic, GLint env
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap ? GL_REPEAT : GL_CLAMP);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap ? GL_REPEAT : GL_CLAMP);
-        gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGBA16, picture.m_width, picture.m_height, format,
-                          GL_UNSIGNED_BYTE, picture.m_pixels.data());
+        // The driver builds the smaller levels: faster than doing it here,
+        // and no rescaling of pictures whose sides are no power of two.
+        glTexParameteri(GL_TEXTURE_2D, GL_GENERATE_MIPMAP, GL_TRUE);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, picture.m_width, picture.m_height, 0, format, GL_UNSIGNED_BYTE,
+                     picture.m_pixels.data());
     }
     else
     {
@@ -195,15 +198,16 @@ unsigned int CTexture::Upload(const CPicture& picture, bool wrap, bool dynamic)
 {
     if (!g_upload_enabled || picture.IsEmpty())
         return 0;
-    // RGB16 on purpose: a plain picture keeps no alpha.
-    return UploadPicture(picture, wrap, dynamic, GL_MODULATE, GL_RGB16);
+    // A plain picture keeps no alpha; eight bits a channel is all the
+    // pictures hold, and half the storage and sampling of sixteen.
+    return UploadPicture(picture, wrap, dynamic, GL_MODULATE, GL_RGB8);
 }
 
 unsigned int CTexture::UploadBump(const CPicture& picture, bool wrap, bool dynamic)
 {
     if (!g_upload_enabled || picture.IsEmpty())
         return 0;
-    return UploadPicture(picture, wrap, dynamic, GL_DECAL, GL_RGBA16);
+    return UploadPicture(picture, wrap, dynamic, GL_DECAL, GL_RGBA8);
 }
 
 void CTexture::DrawQuad(float x, float y, float z, float width, float height, float sA, float sB, float tA,

@@ -150,15 +150,15 @@ CCanvas GameGround(const CScenePainter& scene, int kind)
     CCanvas c = scene.Sky(kScreenW, kScreenH, tint.Darker(0.25f), 40 + kind);
     // Darker under the board so that the bricks stand out.
     Spotlight(c, 400, 305, 300, 260, CColor(0.0f, 0.0f, 0.04f, 1.0f), 0.45f);
-    // The mover's, the slider's and the designer's heads-up lines start at
-    // the top left corner, and the filler shows its two zone sizes in the top
-    // corners: their names stand in the bottom left one.
-    const float titleBaseline = (kind == 1 || kind == 2 || kind == 3 || kind == 6) ? 584.0f : 44.0f;
+    // The mover's, the slider's, the designer's and the jewel's heads-up
+    // lines start at the top left corner, and the filler shows its two zone
+    // sizes in the top corners: their names stand in the bottom left one.
+    const float titleBaseline = (kind == 1 || kind == 2 || kind == 3 || kind == 6 || kind == 7) ? 584.0f : 44.0f;
     scene.Caption(c, GetGameKinds()[kind].m_caption, 26, 22, titleBaseline, CPalette::Gold(),
                   CScenePainter::EAlign::Left);
-    if (kind == 2)
+    if (kind == 2 || kind == 7)
     {
-        // A plate behind the slider's moves, score and level along the top.
+        // A plate behind the moves (slider), score and level along the top.
         CScenePainter::Panel(c, 40, 28, 720, 34, 12, 0.6f);
     }
     if (kind == 0)

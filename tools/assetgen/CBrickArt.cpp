@@ -148,12 +148,16 @@ float CBrickArt::Symbol(int color, float x, float y)
 
 CCanvas CBrickArt::Texture(int skin, int color, int size)
 {
+    return Texture(skin, BaseColor(color), [color](float x, float y) { return Symbol(color, x, y); }, color, size);
+}
+
+CCanvas CBrickArt::Texture(int skin, const CColor& base, const SymbolFn& symbol, int seed, int size)
+{
     const int super = 2;
     const int big = size * super;
-    const CColor base = BaseColor(color);
     const bool light = base.Luma() > 0.55f;
-    const bool blocker = color == kColorCount - 1;
-    CNoise noise(1000 + static_cast<std::uint64_t>(skin) * 10 + color);
+    const bool blocker = seed == kColorCount - 1;
+    CNoise noise(1000 + static_cast<std::uint64_t>(skin) * 10 + seed);
     // Light from the upper left, in front.
     float lx = -0.45f, ly = 0.5f, lz = 0.74f;
     Normalize(lx, ly, lz);
@@ -192,7 +196,7 @@ CCanvas CBrickArt::Texture(int skin, int color, int size)
         // The symbol, sunk into the top.
         if (s.region == 0 || skin == 1)
         {
-            const float d = Symbol(color, x, y) * big;   // in supersampled pixels
+            const float d = symbol(x, y) * big;   // in supersampled pixels
             const float inside = std::min(1.0f, std::max(0.0f, 0.5f - d / super));
             if (inside > 0.0f)
             {
@@ -200,7 +204,7 @@ CCanvas CBrickArt::Texture(int skin, int color, int size)
                 c = CColor::Mix(c, mark, inside * 0.85f);
             }
             // A thin lit rim on the lower right of the engraving, shadow on the upper left.
-            const float ds = Symbol(color, x + 0.012f, y - 0.012f) * big / super;
+            const float ds = symbol(x + 0.012f, y - 0.012f) * big / super;
             const float rim = std::min(1.0f, std::max(0.0f, 0.5f - std::fabs(ds + 1.0f)));
             if (rim > 0.0f && d > 0.0f)
                 c = CColor::Mix(c, c.Darker(0.5f), rim * 0.6f);

@@ -3,6 +3,7 @@
 #include "tools/assetgen/CAssetSink.h"
 #include "tools/assetgen/CCanvas.h"
 
+#include <functional>
 #include <string>
 
 // The bricks: one mesh per skin and one texture per skin and colour. The
@@ -23,6 +24,11 @@ public:
     static std::string FieldMesh();
     // The playing colour itself (for sparkles, thumbnails and help pictures).
     static CColor BaseColor(int color);
+    // A brick texture in any colour with any engraved symbol (signed distance
+    // in model units, y up); seed varies the grain. For kinds with colours
+    // beyond the shared seven.
+    using SymbolFn = std::function<float(float x, float y)>;
+    static CCanvas Texture(int skin, const CColor& base, const SymbolFn& symbol, int seed, int size);
 
     static void Write(CAssetSink& sink);
 

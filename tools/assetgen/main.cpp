@@ -8,6 +8,7 @@
 #include "tools/assetgen/CEraserArt.h"
 #include "tools/assetgen/CFillerArt.h"
 #include "tools/assetgen/CFontSheet.h"
+#include "tools/assetgen/CJewelArt.h"
 #include "tools/assetgen/CSliderArt.h"
 #include "tools/assetgen/CSpriteArt.h"
 #include "tools/assetgen/CThumbArt.h"
@@ -45,6 +46,7 @@ int main(int argc, char** argv)
         CTitleArt::Write(sink, fonts);
         CThumbArt::Write(sink, fonts);
         CEraserArt::Write(sink, fonts);
+        CJewelArt::Write(sink);
         std::printf("assetgen: %zu files\n", sink.GetWritten().size());
     }
     catch (const std::exception& error)

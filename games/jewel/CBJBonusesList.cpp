@@ -1,0 +1,256 @@
+#include "games/jewel/CBJBonusesList.h"
+
+#include <GL/gl.h>
+#include <cmath>
+
+#include "engine/files/CConfigFile.h"
+#include "engine/gfx/CModel.h"
+#include "games/jewel/CJewelField.h"
+#include "games/jewel/CJewelParams.h"
+#include "shell/game/SaveValues.h"
+
+namespace
+{
+const float PLAIN_TOP = 150.0f;
+const float SLOT_STEP = 100.0f;
+const float PLAIN_Z = 3.0f;
+const float COLORED_KIND = 10.0f;
+const float COLORED_MARK = 3.0f;
+const float FIGURE_LIFT = 3.0f;
+const int FIRST_COLORED_MODEL = 4;
+// Positions and scales beyond this are damage, not a figure beside the board.
+const float MAX_COORD = 100000.0f;
+}
+
+CBJBonusesList::CBJBonusesList(const CJewelParams& params, CJewelField& field) : m_params(params), m_field(field)
+{
+    m_bonuses.resize(PLAIN_SLOTS);
+    m_bonuses_colored.resize(COLORED_SLOTS);
+}
+
+CBJBonusesList::~CBJBonusesList() {}
+
+void CBJBonusesList::Update(float) {}
+
+std::unique_ptr<CModel>& CBJBonusesList::Slot(int index)
+{
+    return index < PLAIN_SLOTS ? m_bonuses[index] : m_bonuses_colored[index - PLAIN_SLOTS];
+}
+
+const CModel* CBJBonusesList::GetSlot(int index) const
+{
+    if (index < 0 || index >= SLOTS)
+        return nullptr;
+    return index < PLAIN_SLOTS ? m_bonuses[index].get() : m_bonuses_colored[index - PLAIN_SLOTS].get();
+}
+
+int CBJBonusesList::CountLeading() const
+{
+    for (int i = 0; i < SLOTS; ++i)
+        if (!GetSlot(i))
+            return i;
+    return SLOTS;
+}
+
+int CBJBonusesList::CountAll() const
+{
+    int count = 0;
+    for (int i = 0; i < SLOTS; ++i)
+        if (GetSlot(i))
+            ++count;
+    return count;
+}
+
+std::unique_ptr<CModel> CBJBonusesList::MakeFigure(int modelIndex) const
+{
+    // Without loaded models (headless) the figure is a bare model: it still
+    // carries its kind.
+    const CModel* model = m_params.GetBonusModel(modelIndex);
+    return model ? std::make_unique<CModel>(*model) : std::make_unique<CModel>();
+}
+
+void CBJBonusesList::AddPoints(int points)
+{
+    m_points += points;
+    int n = CountLeading();
+    int k = n < PLAIN_SLOTS ? n : PLAIN_SLOTS;
+    if (m_points <= (k + 1) * THRESHOLD_STEP)
+        return;
+    m_points = 0;
+    float s = m_field.GetBrickSize();
+    if (n < PLAIN_SLOTS)
+    {
+        std::unique_ptr<CModel> figure = MakeFigure(n);
+        figure->SetPosition(CVector4(-SIDE_X, PLAIN_TOP - SLOT_STEP * n, PLAIN_Z));
+        figure->SetScale(s);
+        figure->SetParam(CVector4(static_cast<float>(n + 1), static_cast<float>(n), 0.0f));
+        m_bonuses[n] = std::move(figure);
+    }
+    else if (n < SLOTS)
+    {
+        int c = m_field.RandomColor(m_field.GetColorCount());
+        std::unique_ptr<CModel> figure = MakeFigure(FIRST_COLORED_MODEL + c);
+        figure->SetPosition(CVector4(SIDE_X, s * m_field.GetHeight() - SLOT_STEP * n, 0.0f));
+        figure->SetScale(s);
+        figure->SetParam(CVector4(COLORED_KIND + c, static_cast<float>(FIRST_COLORED_MODEL + c), COLORED_MARK));
+        m_bonuses_colored[n - PLAIN_SLOTS] = std::move(figure);
+    }
+}
+
+std::unique_ptr<CModel> CBJBonusesList::HitTest(const CVector4& point)
+{
+    for (int i = 0; i < SLOTS; ++i)
+    {
+        std::unique_ptr<CModel>& slot = Slot(i);
+        if (!slot)
+            continue;
+        const CVector4& p = slot->GetPosition();
+        float h = slot->GetScale() / 2.0f;
+        if (p.x - h < point.x && point.x < p.x + h && p.y - h < point.y && point.y < p.y + h)
+            return std::move(slot);
+    }
+    return nullptr;
+}
+
+void CBJBonusesList::Draw()
+{
+    CLight* light = m_field.GetLight();
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, light->GetExtraColor().GetConstData());
+    glEnable(GL_LIGHTING);
+    glEnable(light->GetId());
+    glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
+    glEnable(GL_COLOR_MATERIAL);
+    for (int i = 0; i < SLOTS; ++i)
+    {
+        std::unique_ptr<CModel>& figure = Slot(i);
+        if (!figure)
+            continue;
+        const CVector4& p = figure->GetPosition();
+        glPushMatrix();
+        glTranslatef(p.x, p.y, p.z + FIGURE_LIFT);
+        figure->Draw();
+        glPopMatrix();
+    }
+    glDisable(GL_COLOR_MATERIAL);
+    glDisable(light->GetId());
+    glDisable(GL_LIGHTING);
+}
+
+bool CBJBonusesList::IsValidFigure(int kind, int modelIndex)
+{
+    if (kind >= 1 && kind <= PLAIN_SLOTS)
+        return modelIndex == kind - 1;
+    int color = kind - static_cast<int>(COLORED_KIND);
+    return color >= 0 && color < CJewelParams::COLOR_COUNT && modelIndex == FIRST_COLORED_MODEL + color;
+}
+
+bool CBJBonusesList::ValidateFigure(const CConfigFile& store, const std::string& key)
+{
+    static const char* const suffixes[] = {".m_pos.x", ".m_pos.y", ".m_pos.z", ".m_param.x",
+                                           ".m_param.y", ".m_param.z", ".scale"};
+    float values[7] = {};
+    for (int i = 0; i < 7; ++i)
+        if (!ReadSaveFloat(store, key + suffixes[i], values[i]) || std::fabs(values[i]) > MAX_COORD)
+            return false;
+    // The kind decides the strike and the index picks the model: both must
+    // name one of the fourteen figures, and each other.
+    float kind = values[3];
+    float index = values[4];
+    if (kind != std::floor(kind) || index != std::floor(index))
+        return false;
+    return IsValidFigure(static_cast<int>(kind), static_cast<int>(index)) && values[6] > 0.0f;
+}
+
+std::unique_ptr<CModel> CBJBonusesList::LoadFigure(const CJewelParams& params, const CConfigFile& store,
+                                                   const std::string& key)
+{
+    if (!ValidateFigure(store, key))
+        return nullptr;
+    float v[7] = {};
+    static const char* const suffixes[] = {".m_pos.x", ".m_pos.y", ".m_pos.z", ".m_param.x",
+                                           ".m_param.y", ".m_param.z", ".scale"};
+    for (int i = 0; i < 7; ++i)
+        ReadSaveFloat(store, key + suffixes[i], v[i]);
+    const CModel* model = params.GetBonusModel(static_cast<int>(v[4]));
+    auto figure = model ? std::make_unique<CModel>(*model) : std::make_unique<CModel>();
+    figure->SetPosition(CVector4(v[0], v[1], v[2]));
+    figure->SetParam(CVector4(v[3], v[4], v[5]));
+    figure->SetScale(v[6]);
+    return figure;
+}
+
+void CBJBonusesList::SaveFigure(CConfigFile& store, const std::string& key, const CModel& figure)
+{
+    const CVector4& p = figure.GetPosition();
+    const CVector4& q = figure.GetParam();
+    store.SetFloat(key + ".m_pos.x", p.x);
+    store.SetFloat(key + ".m_pos.y", p.y);
+    store.SetFloat(key + ".m_pos.z", p.z);
+    store.SetFloat(key + ".m_param.x", q.x);
+    store.SetFloat(key + ".m_param.y", q.y);
+    store.SetFloat(key + ".m_param.z", q.z);
+    store.SetFloat(key + ".scale", figure.GetScale());
+}
+
+void CBJBonusesList::SaveList(CConfigFile& store, const std::vector<std::unique_ptr<CModel>>& list,
+                              const char* prefix)
+{
+    for (std::size_t i = 0; i < list.size(); ++i)
+    {
+        std::string key = SaveKey(prefix, static_cast<int>(i));
+        store.SetInt(key, list[i] ? 1 : 0);
+        if (list[i])
+            SaveFigure(store, key, *list[i]);
+    }
+}
+
+void CBJBonusesList::Save(CConfigFile& store) const
+{
+    store.SetInt("CBJBonusesList", m_points);
+    SaveList(store, m_bonuses, "m_bonuses%i");
+    SaveList(store, m_bonuses_colored, "m_bonuses_colored%i");
+}
+
+bool CBJBonusesList::ValidateList(const CConfigFile& store, const char* prefix, int count)
+{
+    for (int i = 0; i < count; ++i)
+    {
+        std::string key = SaveKey(prefix, i);
+        int held = 0;
+        if (!ReadSaveInt(store, key, 0, 1, held))
+            return false;
+        if (held && !ValidateFigure(store, key))
+            return false;
+    }
+    return true;
+}
+
+bool CBJBonusesList::ValidateSave(const CConfigFile& store)
+{
+    int points = 0;
+    return ReadSaveInt(store, "CBJBonusesList", -0x7FFFFFFF, 0x7FFFFFFF, points) &&
+           ValidateList(store, "m_bonuses%i", PLAIN_SLOTS) && ValidateList(store, "m_bonuses_colored%i", COLORED_SLOTS);
+}
+
+void CBJBonusesList::LoadList(const CConfigFile& store, std::vector<std::unique_ptr<CModel>>& list,
+                              const char* prefix)
+{
+    for (std::size_t i = 0; i < list.size(); ++i)
+    {
+        std::string key = SaveKey(prefix, static_cast<int>(i));
+        int held = 0;
+        ReadSaveInt(store, key, 0, 1, held);
+        list[i] = held ? LoadFigure(m_params, store, key) : nullptr;
+    }
+}
+
+bool CBJBonusesList::Load(const CConfigFile& store)
+{
+    if (!ValidateSave(store))
+        return false;
+    ReadSaveInt(store, "CBJBonusesList", -0x7FFFFFFF, 0x7FFFFFFF, m_points);
+    LoadList(store, m_bonuses, "m_bonuses%i");
+    LoadList(store, m_bonuses_colored, "m_bonuses_colored%i");
+    return true;
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <memory>
+
+#include "shell/game/CGameBrick.h"
+
+class CGameEvents;
+class CJewelParams;
+
+// One jewel brick: the model of its colour in the current skin, the pointer's
+// hover and the player's selection, and its removal: a fade-out that swells
+// the brick, or a recolouring in which the new colour's model stands in its
+// place until the fade ends and the brick takes the new look.
+class CJewelBrick : public CGameBrick
+{
+public:
+    static constexpr float FADE_SPEED = 0.004f;
+    static constexpr float STRUCK_FADE_SPEED = 0.003f;
+
+    // params and events may be null (no model, silent).
+    CJewelBrick(const CJewelParams* params, CGameEvents* events);
+    ~CJewelBrick() override;
+
+    // Recolouring with effect: the new colour shows through a fade-out. The
+    // brick's colour (and its own look, hidden while it fades) change at once.
+    void ChangeColor(int color);
+
+    void Mark();
+    void Unmark();
+    bool IsMarked() const { return m_marked; }
+    bool IsSelected() const { return m_selected; }
+    void SetSelected(bool selected) { m_selected = selected; }
+    bool IsHovered() const { return m_hovered; }
+    void SetHovered(bool hovered) { m_hovered = hovered; }
+    bool IsStruck() const { return m_struck; }
+    bool IsRecoloring() const { return m_overlay != nullptr; }
+    float GetAlpha() const { return m_alpha; }
+    float GetPulse() const { return m_pulse; }
+
+    // The fade-out of a bonus strike: 50 sparkles at once, a slower fade.
+    void StartFlyAway();
+    // One step of a marked brick's fade; true when it has faded out and the
+    // field is to delete it. A recolouring ends in the new look instead.
+    bool FlyStep(float dt);
+
+    void Draw() override;
+    // The per-draw pulse and wobble, apart from the GL calls.
+    void StepLook();
+
+    static int SparkleGroup(int color);
+
+protected:
+    const CModel* FindLook(int color) const override;
+
+private:
+    void Sparkle(int count);
+
+    const CJewelParams* m_params;
+    CGameEvents* m_events;
+    float m_alpha = 1.0f;
+    bool m_marked = false;
+    bool m_selected = false;
+    bool m_hovered = false;
+    bool m_struck = false;
+    float m_fade_speed = FADE_SPEED;
+    std::unique_ptr<CModel> m_overlay;
+    float m_pulse = 1.0f;
+    float m_wobble_step = 10.0f;
+    bool m_sparkled = false;
+};

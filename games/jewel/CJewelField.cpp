@@ -1,0 +1,915 @@
+#include "games/jewel/CJewelField.h"
+
+#include <GL/gl.h>
+#include <cmath>
+#include <cstdio>
+#include <utility>
+
+#include "engine/files/CConfigFile.h"
+#include "engine/gfx/CBitmapFont.h"
+#include "engine/gfx/CResManager.h"
+#include "games/jewel/CJewelBrick.h"
+#include "shell/game/CGameEvents.h"
+#include "shell/game/CRandom.h"
+#include "shell/game/PackPos.h"
+#include "shell/game/SaveValues.h"
+
+namespace
+{
+const char* const LIGHT1_NAME = "MWField1";
+const char* const LIGHT2_NAME = "MWField2";
+const float MOVE_FRACTION = 0.15f;
+const float POPUP_FADE = 0.0003f;
+const float POPUP_RISE = 0.14f;
+const float POPUP_SIZE = 52.0f;
+const int LEVEL_BONUS = 1000;
+// A deal without a move is dealt again; after this many the deal is given
+// a move by hand, so that no group size or colour count can make it hang.
+const int MAX_DEALS = 1000;
+const int MAX_LEVEL = 1000;
+// Neighbour order of the no-move test and the hint: left, right, up, down.
+const int STEP_X[4] = {-1, 1, 0, 0};
+const int STEP_Y[4] = {0, 0, -1, 1};
+}
+
+CJewelField::CJewelField(const CJewelParams& params, CRandom& random, CGameEvents* events, CResManager* resources,
+                         const CBitmapFont* font)
+    : m_params(params), m_random(random), m_events(events), m_resources(resources), m_font(font)
+{
+    m_side = params.GetFieldWidth();
+    m_group_size = params.GetGroupSize(params.GetLastDifficulty());
+    m_colors = params.GetStartColors(params.GetLastDifficulty());
+    m_width_bricks = m_height_bricks = params.GetBoardSize();
+    m_popup_color = CVector4(1.0f, 1.0f, 1.0f);
+
+    m_light1.SetAmbient(0.6f, 0.6f, 0.6f, 1.0f);
+    m_light1.SetDiffuse(0.6f, 0.6f, 0.6f, 1.0f);
+    m_light1.SetSpecular(0.6f, 0.6f, 0.6f, 1.0f);
+    m_light1.SetPosition(0.0f, 0.0f, 35.0f, 0);
+    m_light1.SetExtraColor(0.2f, 0.2f, 0.2f, 1.0f);
+    m_light2.SetDiffuse(0.3f, 0.3f, 0.3f, 1.0f);
+    m_light2.SetAmbient(0.4f, 0.4f, 0.4f, 1.0f);
+    m_light2.SetSpecular(0.3f, 0.3f, 0.3f, 1.0f);
+    m_light2.SetPosition(0.0f, 0.0f, 35.0f, 0);
+    if (m_resources)
+    {
+        m_light1.Apply();
+        m_light2.Apply();
+        m_resources->AddLight(&m_light1, LIGHT1_NAME);
+        m_resources->AddLight(&m_light2, LIGHT2_NAME);
+    }
+
+    m_sample_brick = NewBrick(0);
+    float s = GetBrickSize();
+    m_sample_brick->SetPosition(CVector4(-m_side / 2.0f + 1.5f * s, m_side / 2.0f - 1.5f * s,
+                                         m_sample_brick->GetScaledSizeZ() / 2.0f));
+}
+
+CJewelField::~CJewelField()
+{
+    // The menu's manager outlives the field: its lights must not stay listed.
+    if (m_resources)
+    {
+        m_resources->RemoveLight(&m_light1);
+        m_resources->RemoveLight(&m_light2);
+    }
+}
+
+float CJewelField::GetBrickSize() const
+{
+    return m_side / static_cast<float>(m_width_bricks);
+}
+
+float CJewelField::GetBrickDepth() const
+{
+    return m_sample_brick->GetScaledSizeZ();
+}
+
+bool CJewelField::IsInside(int x, int y) const
+{
+    return x >= 0 && y >= 0 && x < m_width_bricks && y < m_height_bricks;
+}
+
+CJewelBrick* CJewelField::BrickAt(int x, int y) const
+{
+    return IsInside(x, y) ? m_bricks[x][y].get() : nullptr;
+}
+
+CModel* CJewelField::GetBrick(int x, int y) const
+{
+    return BrickAt(x, y);
+}
+
+CVector4& CJewelField::GetBrickPosition(CVector4& out, int x, int y) const
+{
+    float s = GetBrickSize();
+    out.Set(x * s - m_side / 2.0f + s / 2.0f, m_side / 2.0f - y * s - s / 2.0f, GetBrickDepth() / 2.0f);
+    return out;
+}
+
+CVector4 CJewelField::GetBrickPosition(int x, int y) const
+{
+    CVector4 out;
+    return GetBrickPosition(out, x, y);
+}
+
+bool CJewelField::CellAt(const CVector4& point, int& x, int& y) const
+{
+    float s = GetBrickSize();
+    // Floored, so that a point just left of or above the board is off it.
+    double fx = std::floor((point.x + m_side / 2.0f) / s);
+    double fy = std::floor((m_side / 2.0f - point.y) / s);
+    x = (std::isfinite(fx) && std::fabs(fx) < 1.0e6) ? static_cast<int>(fx) : -1;
+    y = (std::isfinite(fy) && std::fabs(fy) < 1.0e6) ? static_cast<int>(fy) : -1;
+    return IsInside(x, y);
+}
+
+int CJewelField::RandomColor(int count)
+{
+    return m_random.Next(count);
+}
+
+void CJewelField::PlaySound(int id)
+{
+    if (m_events)
+        m_events->PlaySound(id, true, false);
+}
+
+std::unique_ptr<CJewelBrick> CJewelField::NewBrick(int color) const
+{
+    auto brick = std::make_unique<CJewelBrick>(&m_params, m_events);
+    brick->SetScale(GetBrickSize());
+    brick->SetColor(color);
+    return brick;
+}
+
+CJewelBrick* CJewelField::CreateBrickAt(int x, int y, int color)
+{
+    if (!IsInside(x, y))
+        return nullptr;
+    m_bricks[x][y] = NewBrick(color);
+    m_bricks[x][y]->SetPosition(GetBrickPosition(x, y));
+    return m_bricks[x][y].get();
+}
+
+void CJewelField::ClearBoard()
+{
+    m_moving.clear();
+    m_targets.clear();
+    m_walked.clear();
+    m_swap_a = m_swap_b = nullptr;
+    for (int x = 0; x < MAX_CELLS; ++x)
+        for (int y = 0; y < MAX_CELLS; ++y)
+            m_bricks[x][y].reset();
+}
+
+void CJewelField::SetBoardSize(int cells)
+{
+    ClearBoard();
+    if (cells < 1)
+        cells = 1;
+    if (cells > MAX_CELLS)
+        cells = MAX_CELLS;
+    m_width_bricks = m_height_bricks = cells;
+    m_sample_brick->SetScale(GetBrickSize());
+}
+
+bool CJewelField::FindBrick(const CJewelBrick* brick, int& x, int& y) const
+{
+    for (int row = 0; row < m_height_bricks; ++row)
+        for (int col = 0; col < m_width_bricks; ++col)
+            if (brick && m_bricks[col][row].get() == brick)
+            {
+                x = col;
+                y = row;
+                return true;
+            }
+    x = y = -1;
+    return false;
+}
+
+bool CJewelField::HasSelection() const
+{
+    for (int x = 0; x < m_width_bricks; ++x)
+        for (int y = 0; y < m_height_bricks; ++y)
+            if (m_bricks[x][y] && m_bricks[x][y]->IsSelected())
+                return true;
+    return false;
+}
+
+void CJewelField::ClearSelection()
+{
+    for (int x = 0; x < m_width_bricks; ++x)
+        for (int y = 0; y < m_height_bricks; ++y)
+            if (m_bricks[x][y])
+                m_bricks[x][y]->SetSelected(false);
+}
+
+void CJewelField::ClearHover()
+{
+    for (int x = 0; x < m_width_bricks; ++x)
+        for (int y = 0; y < m_height_bricks; ++y)
+            if (m_bricks[x][y])
+                m_bricks[x][y]->SetHovered(false);
+}
+
+void CJewelField::EndGame()
+{
+    if (m_state == STATE_STUCK)
+        m_state = STATE_FINISHED;
+}
+
+void CJewelField::NewLevel(int level)
+{
+    m_current_level = level;
+    m_colors = level + 4 < CJewelParams::COLOR_COUNT ? level + 4 : CJewelParams::COLOR_COUNT;
+    m_is_finish = false;
+    if (level == 1)
+        DealBoard();
+    else
+    {
+        Refill();
+        PlaySound(SOUND_NEXT_LEVEL);
+    }
+}
+
+void CJewelField::DealBoard()
+{
+    for (int deal = 0;; ++deal)
+    {
+        ClearBoard();
+        m_state = STATE_IDLE;
+        for (int y = 0; y < m_height_bricks; ++y)
+            for (int x = 0; x < m_width_bricks; ++x)
+                CreateBrickAt(x, y, RandomColor(m_colors));
+        if (deal + 1 >= MAX_DEALS)
+            ForceMove();
+        if (!CheckStuck())
+            break;
+    }
+    m_state = STATE_IDLE;
+}
+
+void CJewelField::ForceMove()
+{
+    // A run short by one in the top row, its last brick one row down: the
+    // swap of that brick upwards completes it.
+    int g = m_group_size;
+    if (g > m_width_bricks || m_height_bricks < 2)
+        return;
+    int color = m_bricks[0][0] ? m_bricks[0][0]->GetColor() : 0;
+    for (int x = 0; x + 1 < g; ++x)
+        CreateBrickAt(x, 0, color);
+    CreateBrickAt(g - 1, 1, color);
+}
+
+void CJewelField::StartMove(CJewelBrick* brick, int x, int y)
+{
+    m_moving.push_back(brick);
+    m_targets.push_back(PackPos(x, y));
+}
+
+void CJewelField::TrySwap(int x, int y)
+{
+    CJewelBrick* pressed = BrickAt(x, y);
+    if (!pressed)
+        return;
+    int sx = -1;
+    int sy = -1;
+    for (int row = 0; row < m_height_bricks && sx < 0; ++row)
+        for (int col = 0; col < m_width_bricks; ++col)
+            if (m_bricks[col][row] && m_bricks[col][row]->IsSelected())
+            {
+                sx = col;
+                sy = row;
+                break;
+            }
+    if (sx < 0)
+        return;
+    bool neighbour = (sy == y && (sx == x + 1 || sx == x - 1)) || (sx == x && (sy == y + 1 || sy == y - 1));
+    if (!neighbour)
+    {
+        if (!pressed->IsSelected())
+            PlaySound(SOUND_SELECT);
+        ClearSelection();
+        pressed->SetSelected(true);
+        return;
+    }
+    ClearSelection();
+    CJewelBrick* selected = m_bricks[sx][sy].get();
+    m_swap_a = selected;
+    m_swap_target_a = PackPos(x, y);
+    m_swap_b = pressed;
+    m_swap_target_b = PackPos(sx, sy);
+    StartMove(selected, x, y);
+    StartMove(pressed, sx, sy);
+    m_state = STATE_SWAP;
+    std::swap(m_bricks[sx][sy], m_bricks[x][y]);
+}
+
+void CJewelField::WalkRun(int x, int y, int dx, int dy, int color, int& length)
+{
+    auto matches = [&](int cx, int cy) {
+        return IsInside(cx, cy) && m_bricks[cx][cy] && m_bricks[cx][cy]->GetColor() == color;
+    };
+    int cx = x;
+    int cy = y;
+    while (matches(cx - dx, cy - dy))
+    {
+        cx -= dx;
+        cy -= dy;
+    }
+    std::vector<CJewelBrick*> fresh;
+    length = 0;
+    for (; matches(cx, cy); cx += dx, cy += dy)
+    {
+        CJewelBrick* brick = m_bricks[cx][cy].get();
+        if (!brick->IsMarked())
+            fresh.push_back(brick);
+        brick->Mark();
+        ++length;
+    }
+    // A short run gives back only the marks it set; marks set before stay.
+    if (length < m_group_size)
+    {
+        for (CJewelBrick* brick : fresh)
+            brick->Unmark();
+    }
+    else
+        m_walked.insert(m_walked.end(), fresh.begin(), fresh.end());
+}
+
+void CJewelField::FindLines(int x, int y, int& count)
+{
+    CJewelBrick* brick = BrickAt(x, y);
+    if (!brick)
+        return;
+    int color = brick->GetColor();
+    int h = 0;
+    int v = 0;
+    WalkRun(x, y, 1, 0, color, h);
+    WalkRun(x, y, 0, 1, color, v);
+    if (h >= m_group_size)
+        count = h;
+    if (v >= m_group_size)
+        count += v;
+}
+
+void CJewelField::UnmarkWalked()
+{
+    for (CJewelBrick* brick : m_walked)
+        brick->Unmark();
+    m_walked.clear();
+}
+
+void CJewelField::UnmarkAll()
+{
+    m_walked.clear();
+    for (int x = 0; x < m_width_bricks; ++x)
+        for (int y = 0; y < m_height_bricks; ++y)
+            if (m_bricks[x][y] && m_bricks[x][y]->IsMarked())
+                m_bricks[x][y]->Unmark();
+}
+
+int CJewelField::RemoveGroupAtCell(int x, int y)
+{
+    m_state = STATE_REMOVING;
+    int count = 0;
+    FindLines(x, y, count);
+    m_walked.clear();
+    return count >= m_group_size ? count : 0;
+}
+
+int CJewelField::RemoveGroupAt(CJewelBrick* brick)
+{
+    m_state = STATE_REMOVING;
+    int x = 0;
+    int y = 0;
+    if (!FindBrick(brick, x, y))
+        return 0;
+    return RemoveGroupAtCell(x, y);
+}
+
+bool CJewelField::TrialSwapMakesRun(int x, int y, int nx, int ny)
+{
+    std::swap(m_bricks[x][y], m_bricks[nx][ny]);
+    int a = 0;
+    FindLines(x, y, a);
+    UnmarkWalked();
+    int b = 0;
+    FindLines(nx, ny, b);
+    UnmarkWalked();
+    std::swap(m_bricks[x][y], m_bricks[nx][ny]);
+    return a > 0 || b > 0;
+}
+
+bool CJewelField::FindFirstSwap(int& x, int& y)
+{
+    UnmarkAll();
+    for (int row = 0; row < m_height_bricks; ++row)
+        for (int col = 0; col < m_width_bricks; ++col)
+        {
+            if (!m_bricks[col][row])
+                continue;
+            for (int k = 0; k < 4; ++k)
+            {
+                int nx = col + STEP_X[k];
+                int ny = row + STEP_Y[k];
+                if (!IsInside(nx, ny) || !m_bricks[nx][ny])
+                    continue;
+                if (TrialSwapMakesRun(col, row, nx, ny))
+                {
+                    x = col;
+                    y = row;
+                    return true;
+                }
+            }
+        }
+    return false;
+}
+
+bool CJewelField::CheckStuck()
+{
+    if (m_bonus_held)
+        return false;
+    int x = 0;
+    int y = 0;
+    if (FindFirstSwap(x, y))
+    {
+        ClearSelection();
+        return false;
+    }
+    if (m_state != STATE_STUCK && m_state != STATE_FINISHED)
+    {
+        PlaySound(SOUND_NO_MOVE);
+        m_state = STATE_STUCK;
+    }
+    return true;
+}
+
+void CJewelField::ShowHint()
+{
+    if (m_state != STATE_IDLE)
+        return;
+    int x = 0;
+    int y = 0;
+    if (!FindFirstSwap(x, y))
+        return;
+    ClearSelection();
+    m_bricks[x][y]->SetSelected(true);
+}
+
+void CJewelField::Hover(const CVector4& point)
+{
+    int x = 0;
+    int y = 0;
+    CJewelBrick* brick = CellAt(point, x, y) ? BrickAt(x, y) : nullptr;
+    if (!brick)
+    {
+        ClearHover();
+        return;
+    }
+    if (!brick->IsHovered())
+        PlaySound(SOUND_HOVER);
+    ClearHover();
+    brick->SetHovered(true);
+}
+
+void CJewelField::Refill()
+{
+    m_state = STATE_FALLING;
+    float s = GetBrickSize();
+    for (int x = 0; x < m_width_bricks; ++x)
+    {
+        // Every brick keeps its order and lands on the lowest free cell beneath it.
+        int gap = m_height_bricks - 1;
+        for (int y = m_height_bricks - 1; y >= 0; --y)
+        {
+            if (!m_bricks[x][y])
+                continue;
+            if (y != gap)
+            {
+                m_bricks[x][gap] = std::move(m_bricks[x][y]);
+                StartMove(m_bricks[x][gap].get(), x, gap);
+            }
+            --gap;
+        }
+        for (int y = gap, k = 0; y >= 0; --y, ++k)
+        {
+            m_bricks[x][y] = NewBrick(RandomColor(m_colors));
+            CVector4 at = GetBrickPosition(x, y);
+            at.y = DROP_HEIGHT + k * s;
+            m_bricks[x][y]->SetPosition(at);
+            StartMove(m_bricks[x][y].get(), x, y);
+        }
+    }
+}
+
+void CJewelField::MoveSwap(float dt)
+{
+    float speed = m_params.GetFallSpeed();
+    for (std::size_t i = 0; i < m_moving.size();)
+    {
+        CJewelBrick* brick = m_moving[i];
+        CVector4 pos = brick->GetPosition();
+        CVector4 target = GetBrickPosition(UnpackPosX(m_targets[i]), UnpackPosY(m_targets[i]));
+        CVector4 rest = target - pos;
+        CVector4 step = rest * MOVE_FRACTION;
+        if (step.LengthSquared() > speed * speed)
+        {
+            step.Normalize();
+            step = step * speed;
+        }
+        step = step * dt;
+        if (step.LengthSquared() < rest.LengthSquared())
+        {
+            brick->SetPosition(pos + step);
+            ++i;
+        }
+        else
+        {
+            brick->SetPosition(target);
+            m_moving.erase(m_moving.begin() + i);
+            m_targets.erase(m_targets.begin() + i);
+        }
+    }
+    if (!m_moving.empty() || m_state == STATE_SWAP)
+        return;
+
+    // Landed: search the whole board, so that falls cascade.
+    int before = m_state;
+    int total = 0;
+    for (int y = 0; y < m_height_bricks; ++y)
+        for (int x = 0; x < m_width_bricks; ++x)
+            if (m_bricks[x][y] && !m_bricks[x][y]->IsMarked())
+                total += RemoveGroupAtCell(x, y);
+    if (total == 0)
+    {
+        if (before != STATE_SWAP_BACK)
+            PlaySound(SOUND_LANDED);
+        m_state = STATE_IDLE;
+        m_is_finish = CheckStuck();
+    }
+    else
+        PlaySound(SOUND_RUN);
+}
+
+void CJewelField::OnSwapArrived(float dt)
+{
+    MoveSwap(dt);
+    m_state = STATE_SWAP;
+    if (!m_moving.empty())
+        return;
+    CJewelBrick* a = m_swap_a;
+    CJewelBrick* b = m_swap_b;
+    m_swap_a = m_swap_b = nullptr;
+    int total = RemoveGroupAt(a) + RemoveGroupAt(b);
+    if (total != 0)
+    {
+        PlaySound(SOUND_RUN);
+        return;
+    }
+    int ax = UnpackPosX(m_swap_target_a);
+    int ay = UnpackPosY(m_swap_target_a);
+    int bx = UnpackPosX(m_swap_target_b);
+    int by = UnpackPosY(m_swap_target_b);
+    StartMove(a, bx, by);
+    StartMove(b, ax, ay);
+    m_state = STATE_SWAP_BACK;
+    std::swap(m_bricks[ax][ay], m_bricks[bx][by]);
+    PlaySound(SOUND_SWAP_BACK);
+}
+
+void CJewelField::StepRemoval(float dt)
+{
+    bool met = false;
+    for (int y = 0; y < m_height_bricks; ++y)
+        for (int x = 0; x < m_width_bricks; ++x)
+        {
+            CJewelBrick* brick = m_bricks[x][y].get();
+            if (!brick || !brick->IsMarked())
+                continue;
+            met = true;
+            if (brick->FlyStep(dt))
+            {
+                m_bricks[x][y].reset();
+                m_score += 1;
+            }
+        }
+    // The refill comes one update after the last fade-out ended.
+    if (!met)
+    {
+        m_state = STATE_IDLE;
+        Refill();
+    }
+}
+
+void CJewelField::AddLevelBonus()
+{
+    m_state = STATE_LEVEL_END;
+    char text[32];
+    std::snprintf(text, sizeof text, "%i000", m_current_level);
+    m_popup_texts.push_back(text);
+    CVector4 at(0.0f, 0.0f, 0.0f);
+    at.w = 1.0f;
+    m_popup_positions.push_back(at);
+    m_popup_color = CVector4(1.0f, 1.0f, 1.0f);
+    m_score += LEVEL_BONUS * m_current_level;
+}
+
+void CJewelField::ClearLevel(float dt)
+{
+    bool met = false;
+    for (int y = 0; y < m_height_bricks; ++y)
+        for (int x = 0; x < m_width_bricks; ++x)
+        {
+            CJewelBrick* brick = m_bricks[x][y].get();
+            if (!brick || !brick->IsMarked())
+                continue;
+            met = true;
+            if (brick->FlyStep(dt))
+            {
+                m_bricks[x][y].reset();
+                m_score -= 1;
+            }
+        }
+    if (met)
+        return;
+    // One brick at a time, every other cell, the rows alternating sides.
+    for (int y = 0; y < m_height_bricks; ++y)
+        for (int x = 0; x < m_width_bricks; x += 2)
+        {
+            int c = (y % 2 == 1) ? x : m_width_bricks - 1 - x;
+            if (m_bricks[c][y])
+            {
+                m_bricks[c][y]->Mark();
+                PlaySound(SOUND_LEVEL_END);
+                return;
+            }
+        }
+    if (m_state == STATE_LEVEL_END)
+        m_state = STATE_LEVEL_CLEARED;
+}
+
+void CJewelField::StepPopups(float dt)
+{
+    for (std::size_t i = 0; i < m_popup_positions.size();)
+    {
+        CVector4& p = m_popup_positions[i];
+        p.w -= POPUP_FADE * dt;
+        p.y += POPUP_RISE * dt;
+        if (p.w < 0.0f)
+        {
+            m_popup_positions.erase(m_popup_positions.begin() + i);
+            m_popup_texts.erase(m_popup_texts.begin() + i);
+        }
+        else
+            ++i;
+    }
+}
+
+void CJewelField::Update(float dt)
+{
+    m_score = 0;
+    switch (m_state)
+    {
+    case STATE_REMOVING:
+        StepRemoval(dt);
+        break;
+    case STATE_FALLING:
+    case STATE_SWAP_BACK:
+        MoveSwap(dt);
+        break;
+    case STATE_SWAP:
+        OnSwapArrived(dt);
+        break;
+    case STATE_LEVEL_END:
+        ClearLevel(dt);
+        break;
+    default:
+        break;
+    }
+    StepPopups(dt);
+}
+
+int CJewelField::StrikeCells(int x0, int y0, int x1, int y1)
+{
+    m_state = STATE_REMOVING;
+    int count = 0;
+    for (int x = x0; x <= x1; ++x)
+        for (int y = y0; y <= y1; ++y)
+            if (CJewelBrick* brick = BrickAt(x, y))
+            {
+                brick->StartFlyAway();
+                ++count;
+            }
+    PlaySound(SOUND_STRIKE);
+    return count;
+}
+
+int CJewelField::RemoveBrick(int x, int y)
+{
+    return StrikeCells(x, y, x, y);
+}
+
+int CJewelField::RemoveRow(int, int y)
+{
+    return StrikeCells(0, y, m_width_bricks - 1, y);
+}
+
+int CJewelField::RemoveColumn(int x, int)
+{
+    return StrikeCells(x, 0, x, m_height_bricks - 1);
+}
+
+int CJewelField::BombAt(int x, int y)
+{
+    int x0 = x - 1 > 0 ? x - 1 : 0;
+    int y0 = y - 1 > 0 ? y - 1 : 0;
+    return StrikeCells(x0, y0, x0 + 2, y0 + 2);
+}
+
+int CJewelField::RecolorBricks(int x, int y, int color)
+{
+    CJewelBrick* pressed = BrickAt(x, y);
+    if (!pressed)
+        return 0;
+    m_state = STATE_REMOVING;
+    int from = pressed->GetColor();
+    int count = 0;
+    for (int cx = 0; cx < m_width_bricks; ++cx)
+        for (int cy = 0; cy < m_height_bricks; ++cy)
+            if (m_bricks[cx][cy] && m_bricks[cx][cy]->GetColor() == from)
+            {
+                m_bricks[cx][cy]->ChangeColor(color);
+                ++count;
+            }
+    PlaySound(SOUND_RECOLOR);
+    return count;
+}
+
+void CJewelField::Reskin()
+{
+    // Positions stay, so bricks in flight or in the entrance effect go on
+    // from where they are; only the height follows the new skin's depth.
+    m_sample_brick->SetColor(m_sample_brick->GetColor());
+    float z = GetBrickDepth() / 2.0f;
+    for (int x = 0; x < m_width_bricks; ++x)
+        for (int y = 0; y < m_height_bricks; ++y)
+            if (CJewelBrick* brick = m_bricks[x][y].get())
+            {
+                brick->SetColor(brick->GetColor());
+                CVector4 p = brick->GetPosition();
+                p.z = z;
+                brick->SetPosition(p);
+            }
+}
+
+void CJewelField::Draw()
+{
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, m_light1.GetExtraColor().GetConstData());
+    glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
+    glEnable(GL_COLOR_MATERIAL);
+    glDisable(m_light1.GetId());
+    glDisable(GL_LIGHTING);
+    for (int y = 0; y < m_height_bricks; ++y)
+        for (int x = 0; x < m_width_bricks; ++x)
+        {
+            CJewelBrick* brick = m_bricks[x][y].get();
+            if (!brick || brick->IsMarked())
+                continue;
+            bool lit = brick->IsSelected() || brick->IsHovered();
+            if (lit)
+                glEnable(m_light2.GetId());
+            brick->Draw();
+            if (lit)
+                glDisable(m_light2.GetId());
+        }
+    // The fading bricks last, so that they blend over the others.
+    for (int y = 0; y < m_height_bricks; ++y)
+        for (int x = 0; x < m_width_bricks; ++x)
+        {
+            CJewelBrick* brick = m_bricks[x][y].get();
+            if (brick && brick->IsMarked())
+            {
+                brick->Draw();
+                glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+            }
+        }
+    glDisable(GL_COLOR_MATERIAL);
+    if (!m_popup_texts.empty())
+        DrawPopups();
+}
+
+void CJewelField::DrawPopups()
+{
+    if (m_font)
+        for (std::size_t i = 0; i < m_popup_texts.size(); ++i)
+        {
+            const CVector4& p = m_popup_positions[i];
+            m_font->DrawText(m_popup_texts[i].c_str(), POPUP_SIZE, p.x - 50.0f, p.y, p.z, m_popup_color.x,
+                             m_popup_color.y, m_popup_color.z, p.w, true);
+        }
+    glEnable(GL_DEPTH_TEST);
+}
+
+void CJewelField::Save(CConfigFile& store) const
+{
+    char value[32];
+    int score = m_score;
+    if (m_state == STATE_LEVEL_END)
+        score -= LEVEL_BONUS * m_current_level;
+    std::snprintf(value, sizeof value, "%i", score);
+    store.SetValue("f_m_score", value);
+    std::snprintf(value, sizeof value, "%f", m_alpha);
+    store.SetValue("f_m_alpha", value);
+    std::snprintf(value, sizeof value, "%i", m_colors);
+    store.SetValue("f_m_colors", value);
+    store.SetValue("f_m_is_finish", m_is_finish ? "1" : "0");
+    std::snprintf(value, sizeof value, "%i", m_width_bricks);
+    store.SetValue("f_m_width_bricks", value);
+    std::snprintf(value, sizeof value, "%i", m_height_bricks);
+    store.SetValue("f_m_height_bricks", value);
+    store.SetInt("fe_m_current_level", m_current_level);
+
+    // A swap still on its way has not been judged: it is saved undone.
+    int swapA = -1;
+    int swapB = -1;
+    if (m_state == STATE_SWAP)
+    {
+        swapA = m_swap_target_a;
+        swapB = m_swap_target_b;
+    }
+    for (int y = 0; y < m_height_bricks; ++y)
+        for (int x = 0; x < m_width_bricks; ++x)
+        {
+            int cell = PackPos(x, y);
+            int from = cell == swapA ? swapB : (cell == swapB ? swapA : cell);
+            const CJewelBrick* brick = BrickAt(UnpackPosX(from), UnpackPosY(from));
+            char key[32];
+            std::snprintf(key, sizeof key, "f_color%i-%i", x, y);
+            store.SetInt(key, brick ? brick->GetColor() : -1);
+        }
+}
+
+bool CJewelField::ValidateSave(const CConfigFile& store)
+{
+    int value = 0;
+    float alpha = 0.0f;
+    int width = 0;
+    int height = 0;
+    if (!ReadSaveInt(store, "f_m_score", -0x7FFFFFFF, 0x7FFFFFFF, value))
+        return false;
+    if (!ReadSaveFloat(store, "f_m_alpha", alpha) || std::fabs(alpha) > 360.0f)
+        return false;
+    // A missing count would make every new colour a division by zero.
+    if (!ReadSaveInt(store, "f_m_colors", 1, CJewelParams::COLOR_COUNT, value))
+        return false;
+    if (!ReadSaveInt(store, "f_m_is_finish", -0x7FFFFFFF, 0x7FFFFFFF, value))
+        return false;
+    if (!ReadSaveInt(store, "f_m_width_bricks", 1, MAX_CELLS, width) ||
+        !ReadSaveInt(store, "f_m_height_bricks", 1, MAX_CELLS, height) || width != height)
+        return false;
+    if (!ReadSaveInt(store, "fe_m_current_level", 1, MAX_LEVEL, value))
+        return false;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+        {
+            char key[32];
+            std::snprintf(key, sizeof key, "f_color%i-%i", x, y);
+            if (!ReadSaveInt(store, key, -1, CJewelParams::COLOR_COUNT - 1, value))
+                return false;
+        }
+    return true;
+}
+
+bool CJewelField::Load(const CConfigFile& store)
+{
+    if (!ValidateSave(store))
+        return false;
+    int value = 0;
+    ReadSaveInt(store, "f_m_score", -0x7FFFFFFF, 0x7FFFFFFF, m_score);
+    ReadSaveFloat(store, "f_m_alpha", m_alpha);
+    ReadSaveInt(store, "f_m_colors", 1, CJewelParams::COLOR_COUNT, m_colors);
+    ReadSaveInt(store, "f_m_is_finish", -0x7FFFFFFF, 0x7FFFFFFF, value);
+    m_is_finish = value == 1;
+    int cells = 0;
+    ReadSaveInt(store, "f_m_width_bricks", 1, MAX_CELLS, cells);
+    ReadSaveInt(store, "fe_m_current_level", 1, MAX_LEVEL, m_current_level);
+    SetBoardSize(cells);
+    m_popup_texts.clear();
+    m_popup_positions.clear();
+    for (int y = 0; y < m_height_bricks; ++y)
+        for (int x = 0; x < m_width_bricks; ++x)
+        {
+            char key[32];
+            std::snprintf(key, sizeof key, "f_color%i-%i", x, y);
+            int color = 0;
+            ReadSaveInt(store, key, -1, CJewelParams::COLOR_COUNT - 1, color);
+            if (color != -1)
+                CreateBrickAt(x, y, color);
+        }
+    Refill();
+    return true;
+}

@@ -1,0 +1,205 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/gfx/CLight.h"
+#include "engine/gfx/CVector4.h"
+#include "games/jewel/CJewelParams.h"
+#include "shell/game/CGameField.h"
+
+class CBitmapFont;
+class CConfigFile;
+class CGameEvents;
+class CJewelBrick;
+class CRandom;
+class CResManager;
+
+// The jewel board: a square of bricks in up to ten colours. A swap of two
+// neighbours stands only when it makes a straight one-colour run through one
+// of them; runs fade out, the bricks above fall, new ones drop in, and the
+// landing is searched again until the board is quiet. The field counts the
+// bricks that vanish in each update, grants the level end, fires the bonus
+// strikes, gives hints and says when no swap is left. Its state machine is
+// stepped only by Update; it has no clock of its own.
+class CJewelField : public CGameField
+{
+public:
+    static constexpr int MAX_CELLS = CJewelParams::MAX_CELLS;
+    enum
+    {
+        STATE_IDLE = 0,
+        STATE_REMOVING = 1,
+        STATE_FALLING = 2,
+        STATE_SWAP = 3,
+        STATE_LEVEL_END = 4,
+        STATE_LEVEL_CLEARED = 5,
+        STATE_SWAP_BACK = 6,
+        STATE_STUCK = 7,
+        STATE_FINISHED = 8
+    };
+    static constexpr int SOUND_NO_MOVE = 130;
+    static constexpr int SOUND_HOVER = 131;
+    static constexpr int SOUND_SELECT = 132;
+    static constexpr int SOUND_RUN = 133;
+    static constexpr int SOUND_SWAP_BACK = 134;
+    static constexpr int SOUND_NEXT_LEVEL = 135;
+    static constexpr int SOUND_STRIKE = 136;
+    static constexpr int SOUND_RECOLOR = 137;
+    static constexpr int SOUND_LANDED = 138;
+    static constexpr int SOUND_LEVEL_END = 139;
+    // New bricks start above the board from this height.
+    static constexpr float DROP_HEIGHT = 500.0f;
+
+    // Size and difficulty come from the parameter object; every random choice
+    // from the game's source. events may be null (silent); resources is the
+    // running menu's manager (lights), null without GL; font null draws no
+    // popups.
+    CJewelField(const CJewelParams& params, CRandom& random, CGameEvents* events, CResManager* resources,
+                const CBitmapFont* font);
+    ~CJewelField() override;
+
+    int GetHeight() const override { return m_height_bricks; }
+    int GetWidth() const override { return m_width_bricks; }
+    float GetBrickSize() const override;
+    CModel* GetBrick(int x, int y) const override;
+    CVector4& GetBrickPosition(CVector4& out, int x, int y) const override;
+    CVector4 GetBrickPosition(int x, int y) const;
+    CJewelBrick* BrickAt(int x, int y) const;
+
+    // The cell under a point of the board plane, floored; false off the board.
+    bool CellAt(const CVector4& point, int& x, int& y) const;
+    const CJewelBrick& GetSampleBrick() const { return *m_sample_brick; }
+    float GetBrickDepth() const;
+    int GetColorCount() const { return m_colors; }
+    int GetGroupSize() const { return m_group_size; }
+    int GetLevel() const { return m_current_level; }
+    CLight* GetLight() { return &m_light1; }
+
+    int GetState() const { return m_state; }
+    bool IsIdle() const { return m_state == STATE_IDLE; }
+    bool IsStuck() const { return m_state == STATE_STUCK; }
+    bool IsFinished() const { return m_state == STATE_FINISHED; }
+    bool GetIsFinish() const { return m_is_finish; }
+    void EndGame();
+    int GetScore() const { return m_score; }
+    void SetAlpha(float alpha) { m_alpha = alpha; }
+    float GetAlpha() const { return m_alpha; }
+    void SetBonusHeld(bool held) { m_bonus_held = held; }
+    bool IsBonusHeld() const { return m_bonus_held; }
+
+    // 0 .. count - 1 from the game's source; 0 for a count below 1.
+    int RandomColor(int count);
+
+    void NewLevel(int level);
+    void Update(float dt);
+    // The player pressed the brick of this cell while another is selected.
+    void TrySwap(int x, int y);
+    bool HasSelection() const;
+    void ClearSelection();
+    // True (and the state becomes STATE_STUCK) when no swap makes a run;
+    // never while a bonus figure is held.
+    bool CheckStuck();
+    void Draw();
+    void Reskin();
+
+    // The level end: the bonus popup, then half the board flies away.
+    void AddLevelBonus();
+    // Strikes of the bonus figures, at the pressed cell; each returns the
+    // number of bricks it sent off or recoloured.
+    int RemoveBrick(int x, int y);
+    int RemoveRow(int x, int y);
+    int RemoveColumn(int x, int y);
+    int BombAt(int x, int y);
+    int RecolorBricks(int x, int y, int color);
+    // Selects the brick of the first swap that makes a run; only when idle.
+    void ShowHint();
+    void Hover(const CVector4& point);
+    void ClearHover();
+    int GetPopupCount() const { return static_cast<int>(m_popup_texts.size()); }
+    const std::string& GetPopupText(int i) const { return m_popup_texts[i]; }
+
+    // Run search through the brick at (x, y): adds the length of its row run
+    // and of its column run, each only when it reaches the group size, and
+    // leaves the bricks of those runs marked.
+    void FindLines(int x, int y, int& count);
+    // Marks the runs through this brick; their length, or 0 when too short.
+    int RemoveGroupAt(CJewelBrick* brick);
+    void UnmarkAll();
+    void Refill();
+    bool FindBrick(const CJewelBrick* brick, int& x, int& y) const;
+    int GetMovingCount() const { return static_cast<int>(m_moving.size()); }
+
+    void Save(CConfigFile& store) const;
+    // True when the store holds a board this field can take: sizes 1..15 and
+    // square, 1..10 colours, colours -1..9, a level from 1.
+    static bool ValidateSave(const CConfigFile& store);
+    // Clears every cell, then takes the stored board; false (nothing changed)
+    // when the store fails ValidateSave. The restored board then falls into
+    // its holes and is searched like any landing, so it never rests with
+    // holes, standing runs or without a move.
+    bool Load(const CConfigFile& store);
+
+    // For building boards in tests and loading: a new brick on the cell centre.
+    CJewelBrick* CreateBrickAt(int x, int y, int color);
+    void ClearBoard();
+    // Resizes an empty board (tests); clamped to 1..15.
+    void SetBoardSize(int cells);
+    void SetColorCount(int colors) { m_colors = colors; }
+    void SetGroupSize(int size) { m_group_size = size; }
+
+private:
+    bool IsInside(int x, int y) const;
+    int RemoveGroupAtCell(int x, int y);
+    void WalkRun(int x, int y, int dx, int dy, int color, int& length);
+    void UnmarkWalked();
+    bool TrialSwapMakesRun(int x, int y, int nx, int ny);
+    bool FindFirstSwap(int& x, int& y);
+    void MoveSwap(float dt);
+    void OnSwapArrived(float dt);
+    void StepRemoval(float dt);
+    void ClearLevel(float dt);
+    void StepPopups(float dt);
+    void DrawPopups();
+    void DealBoard();
+    void ForceMove();
+    void StartMove(CJewelBrick* brick, int x, int y);
+    void PlaySound(int id);
+    std::unique_ptr<CJewelBrick> NewBrick(int color) const;
+    int StrikeCells(int x0, int y0, int x1, int y1);
+
+    const CJewelParams& m_params;
+    CRandom& m_random;
+    CGameEvents* m_events;
+    CResManager* m_resources;
+    const CBitmapFont* m_font;
+    std::unique_ptr<CJewelBrick> m_bricks[MAX_CELLS][MAX_CELLS];
+    CLight m_light1;
+    CLight m_light2;
+    std::unique_ptr<CJewelBrick> m_sample_brick;
+    int m_colors;
+    int m_score = 0;
+    int m_current_level = 1;
+    int m_state = STATE_IDLE;
+    int m_width_bricks;
+    int m_height_bricks;
+    bool m_is_finish = false;
+    int m_group_size;
+    float m_side;
+    float m_alpha = 0.0f;
+    std::vector<CJewelBrick*> m_moving;
+    std::vector<int> m_targets;
+    // The two bricks of the running swap and their target cells, kept from
+    // the press on: they need not arrive in the same update.
+    CJewelBrick* m_swap_a = nullptr;
+    CJewelBrick* m_swap_b = nullptr;
+    int m_swap_target_a = 0;
+    int m_swap_target_b = 0;
+    std::vector<std::string> m_popup_texts;
+    std::vector<CVector4> m_popup_positions;
+    CVector4 m_popup_color;
+    bool m_bonus_held = false;
+    // Bricks newly marked by the run search in progress.
+    std::vector<CJewelBrick*> m_walked;
+};

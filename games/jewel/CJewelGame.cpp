@@ -1,0 +1,251 @@
+#include "games/jewel/CJewelGame.h"
+
+#include <GL/gl.h>
+#include <cmath>
+#include <cstdio>
+
+#include "engine/files/CConfigFile.h"
+#include "engine/frame/CAppWindow.h"
+#include "engine/frame/CGameApp.h"
+#include "engine/gfx/CBitmapFont.h"
+#include "games/jewel/CJewelField.h"
+#include "games/jewel/CJewelParams.h"
+#include "shell/game/BoardCursor.h"
+#include "shell/game/CGameBackground.h"
+#include "shell/game/CLevelBricksEffect.h"
+#include "shell/game/GameLookup.h"
+#include "shell/game/SaveValues.h"
+
+namespace
+{
+const CVector4 TITLE_START(360.0f, 600.0f, 10.0f);
+const CVector4 TITLE_REST(360.0f, 300.0f, 10.0f);
+const float TITLE_SPEED = 0.3f;
+const float TITLE_FADE_MS = 600.0f;
+const float INFO_R = 0.85f;
+const float INFO_G = 0.93f;
+const float INFO_B = 0.12f;
+const int MAX_SCORE_STEP = 100000;
+}
+
+CJewelGame::CJewelGame(CGameApp* app, CJewelParams& params, CGameEvents* events, std::uint32_t seed)
+    : m_app(app), m_params(params), m_font(app ? GetMainFont() : nullptr), m_random(seed)
+{
+    m_background = std::make_unique<CGameBackground>(app);
+    m_field = std::make_unique<CJewelField>(params, m_random, events, app ? GetCurrentResManager() : nullptr, m_font);
+    m_current_level = 1;
+    StartLevel(1);
+    m_player = std::make_unique<CJewelPlayer>(params, *m_field, events);
+    if (m_app)
+    {
+        m_app->GetViewParams().SetTranslation(CVector4(0.0f, 0.0f, -40.0f));
+        m_app->GetViewParams().SetScale(params.GetViewScale());
+    }
+}
+
+CJewelGame::~CJewelGame() {}
+
+int CJewelGame::TriangularNumber(int n)
+{
+    int sum = 0;
+    for (int i = 1; i <= n; ++i)
+        sum += i;
+    return sum;
+}
+
+bool CJewelGame::IsGameOver() const
+{
+    return m_field->IsFinished();
+}
+
+void CJewelGame::StartLevel(int level)
+{
+    m_field->NewLevel(level);
+    if (level == 1)
+        m_level_effect = std::make_unique<CLevelBricksEffect>(m_app, m_field.get(), m_random.Next(3));
+    m_score += m_score_level;
+    m_score_level = 0;
+    m_score_step = m_params.GetScoreBrick();
+    m_title_pos = TITLE_START;
+    m_title_alpha = 1.0f;
+}
+
+void CJewelGame::AnimateTitle(float dt)
+{
+    CVector4 d = TITLE_REST - m_title_pos;
+    CVector4 step = d * 0.15f;
+    if (step.LengthSquared() > TITLE_SPEED * TITLE_SPEED)
+    {
+        step.Normalize();
+        step = step * TITLE_SPEED;
+    }
+    step = step * dt;
+    if (step.LengthSquared() < d.LengthSquared())
+        m_title_pos += step;
+    else
+    {
+        m_title_pos = TITLE_REST;
+        m_title_alpha -= m_title_alpha / TITLE_FADE_MS * dt;
+    }
+}
+
+void CJewelGame::PollInput()
+{
+    if (!PollBoardPointer(m_app, m_params.GetViewScale(), m_player->GetBoardDepth(), m_pointer.m_point,
+                          m_pointer.m_button))
+        return;
+    // The window position only tells the hint's idle timer that the mouse moved.
+    SPoint mouse = m_app->GetInput().GetMousePos();
+    m_pointer.m_window_x = mouse.x;
+    m_pointer.m_window_y = mouse.y;
+}
+
+void CJewelGame::Update(float dt)
+{
+    PollInput();
+    m_field->Update(dt);
+    if (!(m_title_alpha < 0.0f))
+        AnimateTitle(dt);
+    if (m_level_effect)
+    {
+        m_level_effect->Update(dt);
+        if (m_level_effect->IsDone())
+        {
+            m_level_effect.reset();
+            m_field->CheckStuck();
+        }
+        return;
+    }
+    m_field->SetAlpha(m_alpha);
+    m_player->OnMouse(dt, m_pointer);
+    int c = m_field->GetScore();
+    if (m_field->GetState() != CJewelField::STATE_LEVEL_END && c > 0)
+    {
+        int points = Points(m_score_step, m_current_level, c);
+        m_score_level += points;
+        m_player->AddPoints(points);
+    }
+    if (m_field->GetState() == CJewelField::STATE_IDLE &&
+        m_score_level >= LEVEL_TARGET_STEP * TriangularNumber(m_current_level))
+    {
+        m_field->AddLevelBonus();
+        m_score_level += m_field->GetScore();
+    }
+    if (m_field->GetState() == CJewelField::STATE_LEVEL_CLEARED && m_current_level < MAX_LEVEL)
+    {
+        m_current_level += 1;
+        StartLevel(m_current_level);
+    }
+}
+
+void CJewelGame::Draw()
+{
+    if (!m_app)
+        return;
+    CAppWindow* window = CAppWindow::Get();
+    int w = window ? window->GetWidth() : 800;
+    int h = window ? window->GetHeight() : 600;
+    CViewParams& view = m_app->GetViewParams();
+
+    view.SetOrtho(w, h);
+    glDisable(GL_DEPTH_TEST);
+    m_background->Draw();
+    if (m_field->IsStuck() && m_font)
+    {
+        const char* text = "GAME OVER!";
+        float x = (800.0f - m_font->GetTextWidth(text, 25.0f)) / 2.0f;
+        m_font->DrawText(text, 25.0f, x, 575.0f, 1.0f, 1.0f, 1.0f, 0.0f, 1.0f, false);
+    }
+
+    view.SetPerspective(w, h);
+    glPushMatrix();
+    view.ApplyTransform();
+    view.ApplyRotationX();
+    view.ApplyRotationY();
+    view.ApplyRotationZ();
+    glPushMatrix();
+    glRotatef(m_alpha, 1.0f, 0.0f, 0.0f);
+    glEnable(GL_DEPTH_TEST);
+    if (m_level_effect)
+        m_level_effect->ApplyRotation();
+    m_field->Draw();
+    m_player->Draw();
+    glDisable(GL_DEPTH_TEST);
+    DrawSparkles();
+    glEnable(GL_DEPTH_TEST);
+    UpdateSparkles();
+    glPopMatrix();
+    glPopMatrix();
+
+    view.SetOrtho(w, h);
+    DrawInfo();
+}
+
+void CJewelGame::DrawInfo()
+{
+    if (!m_font)
+        return;
+    char text[64];
+    std::snprintf(text, sizeof text, "Level Score: %5d", m_score_level);
+    m_font->DrawText(text, 16.0f, 60.0f, 50.0f, 10.0f, INFO_R, INFO_G, INFO_B, 1.0f, false);
+    std::snprintf(text, sizeof text, "Total Score: %6d", m_score);
+    m_font->DrawText(text, 16.0f, 320.0f, 50.0f, 10.0f, INFO_R, INFO_G, INFO_B, 1.0f, false);
+    std::snprintf(text, sizeof text, "Level: %2d", m_current_level);
+    m_font->DrawText(text, 16.0f, 620.0f, 50.0f, 10.0f, INFO_R, INFO_G, INFO_B, 1.0f, false);
+    if (!(m_title_alpha < 0.0f))
+        m_font->DrawText(text, 26.0f, m_title_pos.x, m_title_pos.y, m_title_pos.z, INFO_R, INFO_G, INFO_B,
+                         m_title_alpha, false);
+}
+
+void CJewelGame::Reskin()
+{
+    m_field->Reskin();
+}
+
+void CJewelGame::Save(CConfigFile& store) const
+{
+    store.SetInt("gf_m_score", m_score);
+    int level = m_score_level;
+    // The bonus is granted again when the level end restarts after loading.
+    if (m_field->GetState() == CJewelField::STATE_LEVEL_END)
+        level -= LEVEL_TARGET_STEP * m_current_level;
+    store.SetInt("gf_m_score_level", level);
+    store.SetInt("gf_m_score_step", m_score_step);
+    store.SetFloat("gf_m_alpha", m_alpha);
+    store.SetInt("gf_m_is_game_over", m_is_game_over ? 1 : 0);
+    store.SetInt("gf_m_current_level", m_current_level);
+    m_field->Save(store);
+    m_player->Save(store);
+}
+
+bool CJewelGame::ValidateSave(const CConfigFile& store)
+{
+    int value = 0;
+    float angle = 0.0f;
+    return ReadSaveInt(store, "gf_m_score", -0x7FFFFFFF, 0x7FFFFFFF, value) &&
+           ReadSaveInt(store, "gf_m_score_level", -0x7FFFFFFF, 0x7FFFFFFF, value) &&
+           ReadSaveInt(store, "gf_m_score_step", 0, MAX_SCORE_STEP, value) &&
+           ReadSaveFloat(store, "gf_m_alpha", angle) && std::fabs(angle) <= 360.0f &&
+           ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value) &&
+           ReadSaveInt(store, "gf_m_current_level", 1, MAX_LEVEL, value) && CJewelField::ValidateSave(store) &&
+           CJewelPlayer::ValidateSave(store);
+}
+
+bool CJewelGame::Load(const CConfigFile& store)
+{
+    if (!ValidateSave(store))
+        return false;
+    m_level_effect.reset();
+    m_title_alpha = 1.0f;
+    int value = 0;
+    ReadSaveInt(store, "gf_m_score", -0x7FFFFFFF, 0x7FFFFFFF, m_score);
+    ReadSaveInt(store, "gf_m_score_level", -0x7FFFFFFF, 0x7FFFFFFF, m_score_level);
+    ReadSaveInt(store, "gf_m_score_step", 0, MAX_SCORE_STEP, m_score_step);
+    ReadSaveFloat(store, "gf_m_alpha", m_alpha);
+    ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value);
+    m_is_game_over = value == 1;
+    ReadSaveInt(store, "gf_m_current_level", 1, MAX_LEVEL, m_current_level);
+    m_field->Load(store);
+    m_player->Load(store);
+    return true;
+}

@@ -1,0 +1,258 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "engine/files/CConfigFile.h"
+#include "games/jewel/CJewelBrick.h"
+#include "games/jewel/CJewelGame.h"
+#include "games/jewel/CJewelGameScreen.h"
+#include "platform/CKeyMap.h"
+#include "games/jewel/CJewelPlayer.h"
+#include "shell/game/CRandom.h"
+#include "tests/jewel/JewelTestKit.h"
+
+namespace
+{
+struct SPointsCase
+{
+    int level;
+    int count;
+    int points;
+};
+
+class JewelPoints : public ::testing::TestWithParam<SPointsCase>
+{
+};
+
+TEST_P(JewelPoints, StepTimesLevelPlusStepPerBrickBeyondThree)
+{
+    EXPECT_EQ(GetParam().points, CJewelGame::Points(50, GetParam().level, GetParam().count));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, JewelPoints,
+                         ::testing::Values(SPointsCase{1, 3, 50}, SPointsCase{3, 5, 250}, SPointsCase{1, 1, -50},
+                                           SPointsCase{2, 1, 0}, SPointsCase{2, 6, 250}));
+
+TEST(JewelTargets, LevelTargetsAreThousandsOfTriangularNumbers)
+{
+    const int targets[] = {0, 1000, 3000, 6000, 10000, 15000};
+    for (int level = 0; level <= 5; ++level)
+        EXPECT_EQ(targets[level], 1000 * CJewelGame::TriangularNumber(level));
+}
+
+class JewelGame : public ::testing::Test
+{
+protected:
+    std::unique_ptr<CJewelParams> params = MakeJewelParams();
+    CJewelEvents events;
+    CJewelGame game{nullptr, *params, &events, 7};
+
+    // Frames until the start effect is over and the field idle.
+    void Settle(int limit = 20000)
+    {
+        for (int i = 0; i < limit && (game.IsEffectRunning() || !game.GetField().IsIdle()); ++i)
+        {
+            if (game.GetField().IsStuck() || game.GetField().GetState() == CJewelField::STATE_LEVEL_END)
+                return;
+            game.Update(16.0f);
+        }
+    }
+
+    // Plays the hinted swap with the pointer, then runs until the field is
+    // idle again.
+    bool PlayOneSwap()
+    {
+        CJewelField& field = game.GetField();
+        field.ShowHint();
+        int sx = -1;
+        int sy = -1;
+        for (int x = 0; x < field.GetWidth(); ++x)
+            for (int y = 0; y < field.GetHeight(); ++y)
+                if (field.BrickAt(x, y) && field.BrickAt(x, y)->IsSelected())
+                    sx = x, sy = y;
+        if (sx < 0)
+            return false;
+        const int dx[4] = {-1, 1, 0, 0};
+        const int dy[4] = {0, 0, -1, 1};
+        for (int k = 0; k < 4; ++k)
+        {
+            int nx = sx + dx[k];
+            int ny = sy + dy[k];
+            if (!field.BrickAt(nx, ny))
+                continue;
+            CRandom random(1);
+            CJewelField probe(*params, random, nullptr, nullptr, nullptr);
+            SetBoard(probe, GetBoard(field));
+            probe.BrickAt(sx, sy)->SetSelected(true);
+            probe.TrySwap(nx, ny);
+            for (int i = 0; i < 1000 && probe.GetState() == CJewelField::STATE_SWAP; ++i)
+                probe.Update(16.0f);
+            if (probe.GetState() != CJewelField::STATE_REMOVING)
+                continue;
+            Press(nx, ny);
+            Settle();
+            return true;
+        }
+        return false;
+    }
+
+    void Press(int x, int y)
+    {
+        SJewelPointer pointer;
+        pointer.m_point = CellPoint(game.GetField(), x, y);
+        pointer.m_button = true;
+        game.SetPointer(pointer);
+        game.Update(16.0f);
+        pointer.m_button = false;
+        game.SetPointer(pointer);
+        game.Update(16.0f);
+    }
+};
+
+TEST_F(JewelGame, WholeGameScoresLevelsAndGrantsEachLevelBonusOnce)
+{
+    Settle();
+    int swaps = 0;
+    while (game.GetLevelScore() < 1000 && swaps < 400 && !game.GetField().IsStuck() && PlayOneSwap())
+        ++swaps;
+    if (game.GetField().IsStuck())
+        GTEST_SKIP() << "the seeded game ran out of moves before level 2";
+    EXPECT_EQ(CJewelField::STATE_LEVEL_END, game.GetField().GetState());
+    for (int i = 0; i < 40000 && game.GetLevel() == 1; ++i)
+        game.Update(16.0f);
+    ASSERT_EQ(2, game.GetLevel());
+    // Level 1 ended with its target of 1000 reached and its bonus of 1000 added.
+    EXPECT_GE(game.GetTotalScore(), 2000);
+    EXPECT_EQ(6, game.GetField().GetColorCount());
+    EXPECT_EQ(1, events.CountSound(CJewelField::SOUND_NEXT_LEVEL));
+}
+
+TEST_F(JewelGame, SaveDuringTheLevelEndGrantsTheBonusOnceAfterLoading)
+{
+    Settle();
+    while (game.GetLevelScore() < 1000 && !game.GetField().IsStuck() && PlayOneSwap())
+    {
+    }
+    ASSERT_EQ(CJewelField::STATE_LEVEL_END, game.GetField().GetState());
+    int withBonus = game.GetLevelScore();
+    for (int i = 0; i < 30; ++i)
+        game.Update(16.0f);
+    CConfigFile store;
+    game.Save(store);
+
+    CJewelEvents otherEvents;
+    CJewelGame restored(nullptr, *params, &otherEvents, 99);
+    ASSERT_TRUE(restored.Load(store));
+    EXPECT_EQ(withBonus - 1000, restored.GetLevelScore());
+    for (int i = 0; i < 40000 && restored.GetLevel() == 1 && !restored.GetField().IsStuck(); ++i)
+        restored.Update(16.0f);
+    ASSERT_EQ(2, restored.GetLevel());
+    EXPECT_GE(restored.GetTotalScore(), withBonus);
+    EXPECT_LT(restored.GetTotalScore(), withBonus + 1000);
+}
+
+TEST_F(JewelGame, RestoredBoardWithHolesAndRunsFallsAndSettles)
+{
+    Settle();
+    CConfigFile store;
+    game.Save(store);
+    store.SetInt("f_color0-7", -1);
+    store.SetInt("f_color3-3", -1);
+    for (int x = 0; x < 4; ++x)
+        store.SetInt("f_color" + std::to_string(x) + "-5", 2);
+    CJewelGame restored(nullptr, *params, &events, 3);
+    ASSERT_TRUE(restored.Load(store));
+    for (int i = 0; i < 5000 && !restored.GetField().IsIdle() && !restored.GetField().IsStuck(); ++i)
+        restored.Update(16.0f);
+    EXPECT_FALSE(HasHole(restored.GetField()));
+    EXPECT_FALSE(HasStandingRun(restored.GetField(), 3));
+}
+
+TEST_F(JewelGame, SaveDuringASwapStoresTheBoardBeforeIt)
+{
+    Settle();
+    std::vector<std::string> before = GetBoard(game.GetField());
+    game.GetField().BrickAt(0, 0)->SetSelected(true);
+    game.GetField().TrySwap(1, 0);
+    CConfigFile store;
+    game.Save(store);
+    CJewelGame restored(nullptr, *params, &events, 5);
+    ASSERT_TRUE(restored.Load(store));
+    EXPECT_EQ(before, GetBoard(restored.GetField()));
+}
+
+void RemoveKey(CConfigFile& store, const std::string& key)
+{
+    CConfigFile::Pairs pairs = store.GetPairs();
+    store.Clear();
+    for (const auto& pair : pairs)
+        if (pair.first != key)
+            store.SetValue(pair.first, pair.second);
+}
+
+struct SBadSave
+{
+    const char* name;
+    std::function<void(CConfigFile&)> damage;
+};
+
+class JewelBadSave : public ::testing::TestWithParam<SBadSave>
+{
+};
+
+TEST_P(JewelBadSave, IsRefusedAndLeavesTheGameAsItWas)
+{
+    auto params = MakeJewelParams();
+    CJewelGame game(nullptr, *params, nullptr, 11);
+    game.GetPlayer().AddPoints(301);
+    CConfigFile store;
+    game.Save(store);
+    GetParam().damage(store);
+    CJewelGame target(nullptr, *params, nullptr, 12);
+    std::vector<std::string> before = GetBoard(target.GetField());
+    EXPECT_FALSE(target.Load(store));
+    EXPECT_EQ(before, GetBoard(target.GetField()));
+    EXPECT_EQ(1, target.GetLevel());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Damage, JewelBadSave,
+    ::testing::Values(SBadSave{"MissingColourCount", [](CConfigFile& s) { RemoveKey(s, "f_m_colors"); }},
+                      SBadSave{"WidthZero", [](CConfigFile& s) { s.SetValue("f_m_width_bricks", "0"); }},
+                      SBadSave{"WidthSixteen", [](CConfigFile& s) {
+                                   s.SetValue("f_m_width_bricks", "16");
+                                   s.SetValue("f_m_height_bricks", "16");
+                               }},
+                      SBadSave{"NotSquare", [](CConfigFile& s) { s.SetValue("f_m_height_bricks", "9"); }},
+                      SBadSave{"ColourTen", [](CConfigFile& s) { s.SetValue("f_color2-3", "10"); }},
+                      SBadSave{"ColourText", [](CConfigFile& s) { s.SetValue("f_color2-3", "red"); }},
+                      SBadSave{"LevelZero", [](CConfigFile& s) { s.SetValue("fe_m_current_level", "0"); }},
+                      SBadSave{"GameLevelZero", [](CConfigFile& s) { s.SetValue("gf_m_current_level", "0"); }},
+                      SBadSave{"BonusIndexFourteen", [](CConfigFile& s) { s.SetValue("m_bonuses0.m_param.y", "14"); }},
+                      SBadSave{"BonusKindUnknown", [](CConfigFile& s) { s.SetValue("m_bonuses0.m_param.x", "7"); }},
+                      SBadSave{"HeldFigureIndexNegative",
+                               [](CConfigFile& s) {
+                                   s.SetInt("p_m_figure_selected", 1);
+                                   s.SetValue("p_m_figure_selected.m_param.x", "1");
+                                   s.SetValue("p_m_figure_selected.m_param.y", "-1");
+                               }}),
+    [](const ::testing::TestParamInfo<SBadSave>& info) { return info.param.name; });
+}
+
+namespace
+{
+TEST(JewelGameScreen, EscEndsTheGameOnlyWhileGameOverShows)
+{
+    auto params = MakeJewelParams();
+    CJewelGameScreen screen(nullptr, *params, nullptr, 21);
+    CJewelField& field = screen.GetGame().GetField();
+    screen.OnKeyDown(CKeyMap::VK_ESCAPE);
+    screen.Update(200.0f);
+    EXPECT_FALSE(screen.IsGameOver());
+    SetBoard(field, {"RGBY", "BYRG", "RGBY", "BYRG"});
+    ASSERT_TRUE(field.CheckStuck());
+    screen.OnKeyDown(CKeyMap::VK_ESCAPE);
+    screen.Update(16.0f);
+    EXPECT_TRUE(screen.IsGameOver());
+}
+}

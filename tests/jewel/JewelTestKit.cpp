@@ -1,0 +1,101 @@
+#include "tests/jewel/JewelTestKit.h"
+
+#include "engine/files/CConfigFile.h"
+#include "games/jewel/CJewelBrick.h"
+
+namespace
+{
+const char LETTERS[] = "RYGBPCOKWN";
+}
+
+int CJewelEvents::CountSound(int id) const
+{
+    int count = 0;
+    for (int sound : m_sounds)
+        count += sound == id ? 1 : 0;
+    return count;
+}
+
+std::unique_ptr<CJewelParams> MakeJewelParams(int size, int difficulty)
+{
+    auto params = std::make_unique<CJewelParams>();
+    CConfigFile store;
+    store.SetValue("m_field_width", "700");
+    store.SetValue("m_score_brick", "50");
+    store.SetValue("m_skins_count", "3");
+    store.SetValue("m_fall_effect_speed", "1.5");
+    store.SetValue("m_group_size", "3 3 3");
+    store.SetValue("m_colors_field", "5 5 5");
+    params->ReadParams(store);
+    params->SetLastSize(size);
+    params->SetLastDifficulty(difficulty);
+    return params;
+}
+
+void SetBoard(CJewelField& field, const std::vector<std::string>& rows)
+{
+    field.SetBoardSize(static_cast<int>(rows.size()));
+    for (int y = 0; y < field.GetHeight(); ++y)
+        for (int x = 0; x < field.GetWidth() && x < static_cast<int>(rows[y].size()); ++x)
+            for (int c = 0; c < 10; ++c)
+                if (rows[y][x] == LETTERS[c])
+                    field.CreateBrickAt(x, y, c);
+}
+
+std::vector<std::string> GetBoard(const CJewelField& field)
+{
+    std::vector<std::string> rows;
+    for (int y = 0; y < field.GetHeight(); ++y)
+    {
+        std::string row;
+        for (int x = 0; x < field.GetWidth(); ++x)
+        {
+            const CJewelBrick* brick = field.BrickAt(x, y);
+            row += brick ? LETTERS[brick->GetColor()] : '.';
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+int RunUntilSettled(CJewelField& field, int limit)
+{
+    int n = 0;
+    for (; n < limit && !field.IsIdle() && !field.IsStuck(); ++n)
+        field.Update(16.0f);
+    return n;
+}
+
+bool HasStandingRun(const CJewelField& field, int group)
+{
+    std::vector<std::string> b = GetBoard(field);
+    int n = field.GetWidth();
+    for (int y = 0; y < n; ++y)
+        for (int x = 0; x < n; ++x)
+        {
+            if (b[y][x] == '.')
+                continue;
+            int h = 0;
+            while (x + h < n && b[y][x + h] == b[y][x])
+                ++h;
+            int v = 0;
+            while (y + v < n && b[y + v][x] == b[y][x])
+                ++v;
+            if (h >= group || v >= group)
+                return true;
+        }
+    return false;
+}
+
+bool HasHole(const CJewelField& field)
+{
+    for (const std::string& row : GetBoard(field))
+        if (row.find('.') != std::string::npos)
+            return true;
+    return false;
+}
+
+CVector4 CellPoint(const CJewelField& field, int x, int y)
+{
+    return field.GetBrickPosition(x, y);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/gfx/CVector4.h"
+#include "games/jewel/CJewelField.h"
+#include "games/jewel/CJewelParams.h"
+#include "shell/game/CGameEvents.h"
+
+// Records what the rules send out, so tests can check sounds.
+class CJewelEvents : public CGameEvents
+{
+public:
+    void PlaySound(int id, bool, bool) override { m_sounds.push_back(id); }
+    void AddSparkle(const CVector4&, int) override { ++m_sparkles; }
+    int CountSound(int id) const;
+
+    std::vector<int> m_sounds;
+    int m_sparkles = 0;
+};
+
+// Parameters as the game's text gives them, without any file.
+std::unique_ptr<CJewelParams> MakeJewelParams(int size = 0, int difficulty = 0);
+
+// Board pictures, one string per row from the top: the letters R Y G B P C
+// O K W N are colours 0 to 9, '.' an empty cell. The board is resized to
+// the picture's row count.
+void SetBoard(CJewelField& field, const std::vector<std::string>& rows);
+std::vector<std::string> GetBoard(const CJewelField& field);
+
+// Updates until the field is idle or stuck (at most `limit` updates of 16 ms).
+int RunUntilSettled(CJewelField& field, int limit = 5000);
+// True when some row or column holds a run of at least `group` of one colour.
+bool HasStandingRun(const CJewelField& field, int group);
+bool HasHole(const CJewelField& field);
+// The centre of a cell on the board surface, as the player's cursor gives it.
+CVector4 CellPoint(const CJewelField& field, int x, int y);

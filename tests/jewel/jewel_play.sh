@@ -1,0 +1,152 @@
+# A player's road through the jewels, with the real mouse and keyboard: the
+# main menu, the jewel menu, a new game started at once, left and continued;
+# then a board with a known swap: two clicks on neighbours make a line, the
+# bricks above fall into a second line (a cascade), and the saved game and
+# the settings read back with their keys.
+# Usage: jewel_play.sh <game binary> <screenshot dir> <file helper>
+set -u
+source "$(dirname "$0")/../e2e/lib.sh"
+e2e_under_xvfb "$@"
+E2E_SHOTS="$2/jewel-play"
+FILES="$3"
+e2e_copy_game "$1"
+DATA="$E2E_DIR/data"
+SAVE_KEY="zq71w"
+SETTINGS_KEY="394m612z"
+
+fail() { e2e_fail "$@"; }
+
+shot() {
+    mkdir -p "$E2E_SHOTS"
+    import -window "$E2E_WINDOW" "$E2E_SHOTS/$1.png" 2>/dev/null || fail "no screenshot $1"
+}
+
+region_rmse() {
+    convert "$1" -crop "$3" +repage "$E2E_DIR/a.png"
+    convert "$2" -crop "$3" +repage "$E2E_DIR/b.png"
+    e2e_rmse "$E2E_DIR/a.png" "$E2E_DIR/b.png"
+}
+
+press() {
+    xdotool mousemove --window "$E2E_WINDOW" "$1" "$2"
+    sleep 0.3
+    xdotool click 1
+}
+
+# A click or key that leads to another screen: waits until the window says so.
+to() {
+    local state="$1" mark
+    shift
+    mark=$(e2e_state_mark)
+    case "$1" in
+    click) press "$2" "$3" ;;
+    key) e2e_key "$2" ;;
+    esac
+    e2e_wait_state "$state" "$mark"
+}
+
+# Off the board, so that no brick is lit under the pointer.
+away() { xdotool mousemove --window "$E2E_WINDOW" 780 590; }
+
+# Waits until the board stops changing between two looks. The pointer
+# stirs off the board meanwhile: resting five seconds would bring the hint,
+# whose brick keeps swinging.
+settled() {
+    local name="$1" calm=0 deadline=$((SECONDS + E2E_TIMEOUT)) m stir=0
+    shot "$name"
+    while [ $calm -lt 3 ]; do
+        stir=$((1 - stir))
+        xdotool mousemove --window "$E2E_WINDOW" $((770 + stir)) 590
+        sleep 0.3
+        e2e_expect_running "waiting for $name to settle"
+        mv "$E2E_SHOTS/$name.png" "$E2E_DIR/previous.png"
+        shot "$name"
+        m=$(region_rmse "$E2E_DIR/previous.png" "$E2E_SHOTS/$name.png" "$BOARD")
+        if e2e_below "$m" 0.01; then calm=$((calm + 1)); else calm=0; fi
+        [ $SECONDS -ge $deadline ] && fail "$name does not settle (RMSE $m)"
+    done
+}
+
+value_of() { "$FILES" dump "$1" "$2" | sed -n "s/^$3 //p"; }
+
+# Pixel centre of a cell of the small 8 x 8 board, which spans 175..625 and
+# 75..525 on the 800 x 600 window.
+cell() { awk -v x="$1" -v y="$2" 'BEGIN { c = 450 / 8; printf "%d %d", 175 + c * (x + 0.5), 75 + c * (y + 0.5) }'; }
+BOARD="450x450+175+75"
+JEWELS="640 400"
+NEW_GAME="400 225"
+CONTINUE="400 295"
+MAIN_MENU="400 505"
+
+# --- A new game, left and continued. ---------------------------------------
+e2e_start_game
+e2e_wait_window
+e2e_wait_state "CMainMenu window"
+to CGameMenu click $JEWELS
+[ -e "$DATA/jewel.sav" ] && fail "a saved game exists before any game"
+# No running game: New game starts one at once, without a dialog.
+to CJewelGameScreen click $NEW_GAME
+away
+settled 01-dealt
+convert "$E2E_SHOTS/01-dealt.png" -crop "$BOARD" +repage -colorspace gray -format '%[fx:standard_deviation]' info: \
+    >"$E2E_DIR/spread"
+e2e_below 0.08 "$(cat "$E2E_DIR/spread")" || fail "the board shows no bricks (spread $(cat "$E2E_DIR/spread"))"
+
+to CGameMenu key Escape
+to CJewelGameScreen click $CONTINUE
+away
+settled 02-continued
+# The landing search of a restored board may take standing lines away, so
+# only the bricks are checked, not the same picture.
+e2e_below 0.08 "$(convert "$E2E_SHOTS/02-continued.png" -crop "$BOARD" +repage -colorspace gray \
+    -format '%[fx:standard_deviation]' info:)" || fail "the continued game shows no board"
+to CGameMenu key Escape
+to "CMainMenu window" click $MAIN_MENU
+[ -s "$DATA/jewel.sav" ] || fail "leaving the menu saved no game"
+[ "$(value_of "$DATA/jewel.sav" $SAVE_KEY f_m_width_bricks)" = 8 ] || fail "the saved board is not 8 wide"
+[ "$(value_of "$DATA/jewel.sav" $SAVE_KEY fe_m_current_level)" = 1 ] || fail "the saved game is not on level 1"
+[ -n "$(value_of "$DATA/jewel.sav" $SAVE_KEY CBJBonusesList)" ] || fail "the saved game has no bonus list"
+[ "$(value_of "$DATA/jewel.cfg" $SETTINGS_KEY m_autosave)" = 1 ] || fail "the settings lost autosave"
+[ "$(value_of "$DATA/jewel.cfg" $SETTINGS_KEY remover_last_size)" = 0 ] || fail "the settings lost the size"
+[ -e "$DATA/scores800.tab" ] || fail "no score table 0 written"
+
+# --- A known board: one swap, a line, and a cascade. ------------------------
+# Colour (x + 2y) mod 5 has no line anywhere; the changes make the swap of
+# the purple brick at (2,2) with the red one below it a red line in row 2,
+# after which the two blues of row 1 fall beside two more blues.
+"$FILES" dump "$DATA/jewel.sav" $SAVE_KEY | grep -v '^f_color' >"$E2E_DIR/save.txt"
+awk 'BEGIN {
+    for (y = 0; y < 8; ++y) for (x = 0; x < 8; ++x) c[x, y] = (x + 2 * y) % 5
+    c[0, 2] = 0; c[1, 2] = 0; c[2, 2] = 4; c[2, 3] = 0; c[1, 1] = 3; c[2, 1] = 3; c[3, 2] = 3
+    for (y = 0; y < 8; ++y) for (x = 0; x < 8; ++x) printf "f_color%d-%d %d\n", x, y, c[x, y]
+}' >>"$E2E_DIR/save.txt"
+sed -i -e 's/^gf_m_score_level .*/gf_m_score_level 0/' -e 's/^m_score .*/m_score 0/' -e 's/^gf_m_score .*/gf_m_score 0/' \
+    "$E2E_DIR/save.txt"
+"$FILES" store "$DATA/jewel.sav" $SAVE_KEY <"$E2E_DIR/save.txt" || fail "could not write the known board"
+
+to CGameMenu click $JEWELS
+to CJewelGameScreen click $CONTINUE
+away
+settled 03-known-board
+press $(cell 2 2)
+sleep 0.5
+press $(cell 2 3)
+away
+shot 04-swapped
+settled 05-after-cascade
+e2e_below "$(region_rmse "$E2E_SHOTS/03-known-board.png" "$E2E_SHOTS/05-after-cascade.png" "$BOARD")" 0.05 \
+    && fail "the swap changed nothing on the board"
+
+to CGameMenu key Escape
+# With a running game New game asks first; Esc keeps the game.
+to CJewelNewGameDialog click $NEW_GAME
+sleep 0.5
+shot 06-new-game-question
+to CGameMenu key Escape
+to "CMainMenu window" click $MAIN_MENU
+level=$(value_of "$DATA/jewel.sav" $SAVE_KEY gf_m_score_level)
+# The line of three scores 50, the cascade's line of four 100 more.
+[ "${level:-0}" -ge 150 ] || fail "no cascade was scored (level score ${level:-none})"
+e2e_key Escape
+e2e_wait_state "CExitWnd"
+exit 0
