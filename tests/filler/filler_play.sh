@@ -181,17 +181,44 @@ below "$(rmse "$E2E_SHOTS/07-third-move.png" "$E2E_SHOTS/09-continued.png" "$BOA
     || fail "the continued board differs from the one left"
 move_with_button 10-after-continue
 
+# A move by holding the left button over a board brick: a brick away from
+# the left edge whose colour neither zone holds, found in the saved board
+# (six table entries, then the cells column by column).
+to CGameMenu key Escape
+to "CMainMenu window" click $MAIN_MENU
+to CGameMenu click $FILLER
+read -r px py <<<"$(value_of "$DATA/filler.sav" $SAVE_KEY field_undo_string | awk '{
+    human = $(7 + 0 * 23 + 11); computer = $(7 + 29 * 23 + 11)
+    for (x = 6; x < 24; ++x) for (y = 2; y < 21; ++y) {
+        c = $(7 + x * 23 + y)
+        if (c != human && c != computer && c != $6) { printf "%d %d", 117 + (x + 0.5) * 566 / 30, 83 + (y + 0.5) * 566 / 30; exit }
+    }
+}')"
+[ -n "${py:-}" ] || fail "no brick of a free colour in the saved board"
+to CFillerGameScreen click $CONTINUE
+rest
+wait_still 11-board-pick-before "$BOARD"
+xdotool mousemove --window "$E2E_WINDOW" "$px" "$py"
+sleep 0.2
+xdotool mousedown 1
+sleep 0.4
+xdotool mouseup 1
+rest
+wait_still 11-board-pick "$BOARD"
+below 0.05 "$(rmse "$E2E_SHOTS/11-board-pick-before.png" "$E2E_SHOTS/11-board-pick.png" "$START_BRICK")" \
+    || fail "holding the button over the brick at $px $py made no move"
+
 # --- The giant board. ------------------------------------------------------
 to CGameMenu key Escape
 to CFillerNewGameDialog click $NEW_GAME
 click 110 383   # Giant Field
 click 470 331   # Hard
 sleep 0.5
-shot 11-giant-hard-chosen
+shot 12-giant-hard-chosen
 to CFillerGameScreen click 295 450
-wait_for 12-giant $GAME_CORNER
-move_with_button 13-giant-move
-move_with_button 14-giant-second-move
+wait_for 13-giant $GAME_CORNER
+move_with_button 14-giant-move
+move_with_button 15-giant-second-move
 to CGameMenu key Escape
 to "CMainMenu window" click $MAIN_MENU
 numbers=$(value_of "$DATA/filler.sav" $SAVE_KEY field_undo_string | wc -w)

@@ -8,28 +8,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <utility>
-#include <vector>
 
 namespace
 {
 const float kBevel = 0.16f;     // width of the sloped rim, in brick units
-const float kHeight = 0.22f;    // height of the flat top above the base
 const float kCut = 0.82f;       // the octagon skin cuts corners where |x| + |y| > kCut
 const float kSqrt2 = 1.41421356f;
-
-using Outline = std::vector<std::pair<float, float>>;
-
-Outline Square(float half)
-{
-    return {{half, -half}, {half, half}, {-half, half}, {-half, -half}};
-}
-
-Outline Octagon(float half, float cut)
-{
-    const float k = cut - half;
-    return {{half, -k}, {half, k}, {k, half}, {-k, half}, {-half, k}, {-half, -k}, {-k, -half}, {k, -half}};
-}
 
 // Distance inward from the outline's nearest edge and the outward direction
 // of that edge, for a point inside a square or an octagon.
@@ -54,33 +38,16 @@ float EdgeDistance(int skin, float x, float y, float& ox, float& oy)
 }
 }
 
-std::string CFillerArt::Mesh(int skin)
+std::string CFillerArt::Mesh(int)
 {
+    // Two triangles: seen from straight above, the bevel and the top are all
+    // in the picture, which is projected from above onto the tile.
     CObjWriter obj("filler_brick");
-    // Texture coordinates project the brick from above, so one picture
-    // carries the rim's shading and the top.
-    auto vertex = [&](float x, float y, float z, float nx, float ny, float nz) {
-        return obj.AddVertex({x, y, z, x + 0.5f, y + 0.5f, nx, ny, nz});
-    };
-    const Outline outer = skin == 1 ? Octagon(0.5f, kCut) : Square(0.5f);
-    const Outline inner = skin == 1 ? Octagon(0.5f - kBevel, kCut - kBevel * kSqrt2) : Square(0.5f - kBevel);
-    const std::size_t n = outer.size();
-    std::vector<int> low, high;
-    for (std::size_t i = 0; i < n; ++i)
-    {
-        const float nx = outer[i].first, ny = outer[i].second, nz = 0.3f;
-        const float len = std::sqrt(nx * nx + ny * ny + nz * nz);
-        low.push_back(vertex(outer[i].first, outer[i].second, 0.0f, nx / len, ny / len, nz / len));
-        high.push_back(vertex(inner[i].first, inner[i].second, kHeight, 0.0f, 0.0f, 1.0f));
-    }
-    // The rim first and the top last: the board is drawn without depth test.
-    for (std::size_t i = 0; i < n; ++i)
-    {
-        const std::size_t j = (i + 1) % n;
-        obj.AddQuad(low[i], low[j], high[j], high[i]);
-    }
-    for (std::size_t i = 1; i + 1 < n; ++i)
-        obj.AddTriangle(high[0], high[i], high[i + 1]);
+    const int a = obj.AddVertex({0.5f, -0.5f, 0.0f, 1.0f, 0.0f, 0.0f, 0.0f, 1.0f});
+    const int b = obj.AddVertex({0.5f, 0.5f, 0.0f, 1.0f, 1.0f, 0.0f, 0.0f, 1.0f});
+    const int c = obj.AddVertex({-0.5f, 0.5f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f, 1.0f});
+    const int d = obj.AddVertex({-0.5f, -0.5f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 1.0f});
+    obj.AddQuad(a, b, c, d);
     return obj.ToText();
 }
 

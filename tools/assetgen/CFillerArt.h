@@ -6,9 +6,10 @@
 #include <string>
 
 // The filler's bricks and colour buttons. The giant board draws 7,500
-// bricks a frame, so each brick is a low bevelled slab of ten (square) or
-// twenty-two (octagon) triangles, textured from above with its shading
-// baked in; the six colour buttons are round three-frame strips with alpha.
+// bricks a frame, so each brick is a tile of two triangles under a picture
+// that carries the whole slab, bevel shading and gloss, as seen from above
+// (a square slab, or an octagon cut on a dark ground); the six colour
+// buttons are round three-frame strips with alpha.
 class CFillerArt
 {
 public:
