@@ -194,6 +194,7 @@ void CEventPump::Translate(const SDL_Event& sdl, float scale_x, float scale_y, s
         case SDL_WINDOWEVENT_RESTORED:
         case SDL_WINDOWEVENT_MAXIMIZED: out.push_back(Make(EPlatformEvent::Restored)); break;
         case SDL_WINDOWEVENT_FOCUS_GAINED: out.push_back(Make(EPlatformEvent::FocusGained)); break;
+        case SDL_WINDOWEVENT_LEAVE: state.OnMouseLeave(); break;
         case SDL_WINDOWEVENT_FOCUS_LOST:
             // Keys released while another window has the keyboard never reach
             // us; forget them rather than keep them held.

@@ -35,6 +35,7 @@ void CInputState::OnMouseMove(int x, int y, int dx, int dy)
 {
     m_mouse_x = x;
     m_mouse_y = y;
+    m_inside = true;
     m_move_x += dx;
     m_move_y += dy;
 }

@@ -17,6 +17,9 @@ public:
     void OnButtonDown(int button);
     void OnButtonUp(int button);
     void OnMouseMove(int x, int y, int dx, int dy);
+    // The pointer left the window; the next move brings it back.
+    void OnMouseLeave() { m_inside = false; }
+    bool IsMouseInside() const { return m_inside; }
     // Keys and buttons held while the window lost the input are released.
     void ReleaseAll();
 
@@ -40,4 +43,5 @@ private:
     int m_mouse_y;
     int m_move_x;
     int m_move_y;
+    bool m_inside = true;
 };

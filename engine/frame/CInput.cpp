@@ -57,6 +57,11 @@ SPoint CInput::GetMousePos() const
     return point;
 }
 
+bool CInput::IsMouseInside() const
+{
+    return CInputState::Instance().IsMouseInside();
+}
+
 bool CInput::IsKeyDown(int vk) const
 {
     return vk >= 0 && vk < KEY_COUNT && (m_key_state[vk] & 0x80) != 0;

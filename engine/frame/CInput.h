@@ -38,6 +38,9 @@ public:
     // Reads the keyboard and the mouse; without a window it reads nothing.
     void Poll();
     const SMouseState* GetMouseState() const { return &m_mouse_state; }
+    // False while the pointer is outside the window: GetMousePos is then
+    // only where it left.
+    bool IsMouseInside() const;
     // Cursor position in drawable pixels of the bound window.
     SPoint GetMousePos() const;
     // Virtual-key number held at the last poll.

@@ -97,7 +97,7 @@ void CRemoverPlayer::UpdatePopups(float)
 void CRemoverPlayer::NewTurn()
 {
     m_state = STATE_GROWING;
-    m_turns += 1;
+    m_turns = AddSaturated(m_turns, 1);
     if (m_turn_size < 3)
     {
         int difficulty = m_field.GetStartColorCount() - 4;
@@ -243,10 +243,10 @@ void CRemoverPlayer::ResolveTurn()
         int n = m_field.SelectGroup(brick);
         int after = m_field.GetColorCount();
         int gain = GroupScore(n);
-        m_score += gain;
+        m_score = AddSaturated(m_score, gain);
         if (after < before)
         {
-            m_score += COLOR_BONUS;
+            m_score = AddSaturated(m_score, COLOR_BONUS);
             gain += COLOR_BONUS;
         }
         if (gain == 0)
@@ -262,11 +262,11 @@ void CRemoverPlayer::ResolveTurn()
                 m_field.SelectAllSpecial();
                 break;
             case 3:
-                m_score += BONUS_SMALL_SCORE;
+                m_score = AddSaturated(m_score, BONUS_SMALL_SCORE);
                 gain += BONUS_SMALL_SCORE;
                 break;
             case 4:
-                m_score += BONUS_LARGE_SCORE;
+                m_score = AddSaturated(m_score, BONUS_LARGE_SCORE);
                 gain += BONUS_LARGE_SCORE;
                 break;
             default:

@@ -47,6 +47,12 @@ bool PollBoardPointer(CGameApp* app, float viewScale, float aimHeight, CVector4&
     cursor = CastCursor(mouse.x, mouse.y, window->GetWidth(), window->GetHeight(), app->GetViewParams(), viewScale,
                         aimHeight);
     button = (input.GetMouseState()->rgbButtons[0] & 0x80) != 0;
+    // A pointer outside the window aims at no cell of any board.
+    if (!input.IsMouseInside())
+    {
+        cursor.Set(1.0e7f, 1.0e7f, aimHeight);
+        button = false;
+    }
     return true;
 }
 

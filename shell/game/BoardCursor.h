@@ -30,7 +30,8 @@ CVector4 CastCursor(int mx, int my, int width, int height, const CViewParams& vi
 // Polls the application's input once and, when there is a window, casts the
 // cursor (CastCursor) and reads whether the left button is held. Returns
 // false, leaving cursor and button alone, without an application or window
-// (tests hand their pointer to the game instead).
+// (tests hand their pointer to the game instead). While the pointer is
+// outside the window the cursor lies far off every board, button up.
 bool PollBoardPointer(CGameApp* app, float viewScale, float aimHeight, CVector4& cursor, bool& button);
 
 // The cell (x column from the left, y row from the top) under a point of a

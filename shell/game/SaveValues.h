@@ -25,3 +25,11 @@ bool ParseLeadingSaveInts(const std::string& text, int* out, int count);
 
 // "%i" into a key pattern such as "p_m_bricks%i".
 std::string SaveKey(const char* pattern, int index);
+
+// a + b held at the ends of int instead of wrapping: a score or count that a
+// save carried near the top must not turn negative (and the save invalid).
+inline int AddSaturated(int a, int b)
+{
+    const long long sum = static_cast<long long>(a) + b;
+    return sum > 0x7FFFFFFFll ? 0x7FFFFFFF : sum < -0x7FFFFFFFll - 1 ? -0x7FFFFFFF - 1 : static_cast<int>(sum);
+}

@@ -94,21 +94,6 @@ TEST(EraserField, ATakenGroupScoresBrickByBrickAndTheRestFallsAndCloses)
     EXPECT_EQ(10, f.events.CountSound(CEraserField::SOUND_LANDED)) << "one landing sound a moved brick";
 }
 
-TEST(EraserField, HoverSoundsOncePerRemovableGroupAndNotForASmallOne)
-{
-    SField f;
-    SetBoard(f.field, {"RRB", "GGR"});
-    for (int i = 0; i < 5; ++i)
-        f.field.Highlight(CellPoint(f.field, 0, 0));
-    EXPECT_TRUE(f.field.GetEraserBrick(1, 0)->IsHighlighted());
-    f.field.Highlight(CellPoint(f.field, 1, 1));
-    EXPECT_EQ(2, f.events.CountSound(CEraserField::SOUND_HOVER));
-    f.field.Highlight(CellPoint(f.field, 2, 0));
-    EXPECT_EQ(2, f.events.CountSound(CEraserField::SOUND_HOVER));
-    EXPECT_FALSE(f.field.GetEraserBrick(2, 0)->IsHighlighted());
-    EXPECT_FALSE(f.field.GetEraserBrick(0, 1)->IsHighlighted());
-}
-
 TEST(EraserField, TheSweepTakesLeftoversInReadingOrderAndIgnoresClicks)
 {
     SField f;
@@ -134,22 +119,4 @@ TEST(EraserField, TheSweepTakesLeftoversInReadingOrderAndIgnoresClicks)
     // Level 3: two levels of 10 on top of the base penalty of 5.
     EXPECT_EQ("-25", f.field.GetPopups().GetText(0));
     EXPECT_EQ(0, f.events.CountSound(CEraserField::SOUND_CLEARED));
-}
-
-TEST(EraserField, ClearingTheBoardReportsTheBonusInOneUpdateOnly)
-{
-    SField f;
-    f.field.NewLevel(3);
-    SetBoard(f.field, Bottom(f.field, {"RR"}));
-    f.field.Update(16.0f);
-    ASSERT_EQ(2, f.field.SelectGroup(f.field.GetEraserBrick(0, 7)));
-    std::vector<int> reports;
-    for (int i = 0; i < 200 && !f.field.IsFinished(); ++i)
-    {
-        f.field.Update(16.0f);
-        if (f.field.GetRemovedCount() != 0)
-            reports.push_back(f.field.GetRemovedCount());
-    }
-    EXPECT_EQ((std::vector<int>{2, 300}), reports);
-    EXPECT_EQ(1, f.events.CountSound(CEraserField::SOUND_CLEARED));
 }

@@ -69,18 +69,6 @@ TEST(EraserGame, PenaltiesStopAtZeroAndALevelWorthNothingEndsTheGame)
     EXPECT_EQ(0, f.game.GetScore());
 }
 
-TEST(EraserGame, ALevelThatKeepsPointsAddsThemAndTheNextLevelStarts)
-{
-    SGame f;
-    f.SkipEffect();
-    SetBoard(f.game.GetField(), Bottom(f.game.GetField(), {"RRRRG"}));
-    f.Click(0, 7);
-    EXPECT_EQ((std::vector<int>{40, 35, 0}), f.FinishLevel());
-    EXPECT_EQ(2, f.game.GetLevel());
-    EXPECT_EQ(35, f.game.GetScore());
-    EXPECT_TRUE(f.game.IsEffectRunning());
-}
-
 TEST(EraserGame, ClearingLevelThreeAddsThreeHundredOnce)
 {
     SGame f;
@@ -97,6 +85,8 @@ TEST(EraserGame, ClearingLevelThreeAddsThreeHundredOnce)
     EXPECT_EQ((std::vector<int>{20, 320, 0}), f.FinishLevel());
     EXPECT_EQ(4, f.game.GetLevel());
     EXPECT_EQ(320, f.game.GetScore());
+    EXPECT_TRUE(f.game.IsEffectRunning()) << "the next level starts at once";
+    EXPECT_EQ(1, f.events.CountSound(CEraserField::SOUND_CLEARED));
 }
 
 TEST(EraserGame, WholeSeededGamesRunToTheirEndWithoutAWindow)

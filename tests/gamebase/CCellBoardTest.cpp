@@ -87,16 +87,6 @@ TEST(CellBoard, GroupSearchAgreesWithABruteForceFloodOnRandomBoards)
     }
 }
 
-TEST(CellBoard, GroupSearchStopsAtBricksThatDoNotJoinAndCountsGroupsBySize)
-{
-    CBoard board(15, 15);
-    SetBoard(board, {"AAAA", "BBBA", "AAAA"});
-    // The brick at (3, 1), id 7, refuses: the bottom row is cut off.
-    EXPECT_EQ(4u, board.FindGroup(0, 0, [](const STestBrick& b) { return b.m_id != 7; }).size());
-    EXPECT_EQ(1, board.CountGroups(4));
-    EXPECT_EQ(2, board.CountGroups(3));
-}
-
 struct SSettleCase
 {
     const char* name;

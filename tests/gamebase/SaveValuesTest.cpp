@@ -1,3 +1,5 @@
+#include <climits>
+
 #include <gtest/gtest.h>
 
 #include "shell/game/SaveValues.h"
@@ -26,4 +28,16 @@ TEST(SaveValues, LeadingIntegersRefuseGarbageEmptinessAndExtras)
     // A refused value changes nothing.
     EXPECT_EQ(-1, v[0]);
     EXPECT_EQ(0, v[1]);
+}
+
+TEST(SaveValues, SumsHoldAtTheEndsOfInt)
+{
+    const struct
+    {
+        int a, b, sum;
+    } cases[] = {
+        {1, 2, 3}, {INT_MAX, 1, INT_MAX}, {INT_MAX - 5, 100, INT_MAX}, {INT_MIN, -1, INT_MIN}, {INT_MAX, INT_MIN, -1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(AddSaturated(c.a, c.b), c.sum) << c.a << " + " << c.b;
 }

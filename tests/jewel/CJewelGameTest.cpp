@@ -5,6 +5,8 @@
 #include "engine/files/CConfigFile.h"
 #include "games/jewel/CJewelBrick.h"
 #include "games/jewel/CJewelGame.h"
+#include "games/jewel/CJewelGameScreen.h"
+#include "platform/CKeyMap.h"
 #include "games/jewel/CJewelPlayer.h"
 #include "shell/game/CRandom.h"
 #include "tests/jewel/JewelTestKit.h"
@@ -235,4 +237,22 @@ INSTANTIATE_TEST_SUITE_P(
                                    s.SetValue("p_m_figure_selected.m_param.y", "-1");
                                }}),
     [](const ::testing::TestParamInfo<SBadSave>& info) { return info.param.name; });
+}
+
+namespace
+{
+TEST(JewelGameScreen, EscEndsTheGameOnlyWhileGameOverShows)
+{
+    auto params = MakeJewelParams();
+    CJewelGameScreen screen(nullptr, *params, nullptr, 21);
+    CJewelField& field = screen.GetGame().GetField();
+    screen.OnKeyDown(CKeyMap::VK_ESCAPE);
+    screen.Update(200.0f);
+    EXPECT_FALSE(screen.IsGameOver());
+    SetBoard(field, {"RGBY", "BYRG", "RGBY", "BYRG"});
+    ASSERT_TRUE(field.CheckStuck());
+    screen.OnKeyDown(CKeyMap::VK_ESCAPE);
+    screen.Update(16.0f);
+    EXPECT_TRUE(screen.IsGameOver());
+}
 }

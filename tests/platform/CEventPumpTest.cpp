@@ -126,6 +126,24 @@ TEST_F(CEventPumpTest, LosingFocusReleasesHeldKeys)
     EXPECT_FALSE(CInputState::Instance().IsKeyDown(17));
 }
 
+// A board must not keep aiming at the last cell once the pointer is gone.
+TEST_F(CEventPumpTest, PointerLeavingTheWindowIsOutsideUntilItMovesAgain)
+{
+    SDL_Event leave;
+    SDL_zero(leave);
+    leave.type = SDL_WINDOWEVENT;
+    leave.window.event = SDL_WINDOWEVENT_LEAVE;
+    CEventPump::Translate(leave, 1.0f, 1.0f, m_out);
+    EXPECT_FALSE(CInputState::Instance().IsMouseInside());
+    SDL_Event move;
+    SDL_zero(move);
+    move.type = SDL_MOUSEMOTION;
+    move.motion.x = 5;
+    move.motion.y = 6;
+    CEventPump::Translate(move, 1.0f, 1.0f, m_out);
+    EXPECT_TRUE(CInputState::Instance().IsMouseInside());
+}
+
 TEST_F(CEventPumpTest, OwnQuitEventCarriesTheExitCode)
 {
     ASSERT_EQ(0, SDL_Init(SDL_INIT_EVENTS));
