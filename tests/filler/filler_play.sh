@@ -94,7 +94,9 @@ value_of() { "$FILES" dump "$1" "$2" | sed -n "s/^$3 //p"; }
 MAIN_TITLE="mui/main/main_bg.jpg 440x100+170+30"
 MENU_TITLE="mui/filler/menu_bg.jpg 400x60+200+50"
 GAME_CORNER="mui/filler/game_bg.jpg 200x40+10+555"
-BOARD="566x434+117+83"
+# Inside every board size (the giant one spans y 88..512): the back
+# sparkles drift around the board, never over it.
+BOARD="556x414+122+93"
 HUMAN_SIZE="120x40+5+15"
 START_BRICK="20x20+114+290"
 FILLER="650 330"
@@ -208,8 +210,15 @@ wait_still 11-board-pick "$BOARD"
 below 0.05 "$(rmse "$E2E_SHOTS/11-board-pick-before.png" "$E2E_SHOTS/11-board-pick.png" "$START_BRICK")" \
     || fail "holding the button over the brick at $px $py made no move"
 
-# --- The giant board. ------------------------------------------------------
+# --- The giant board, with the animation turned off in the options: each
+# move then shows at once instead of as a wave over 100 columns. ----------
 to CGameMenu key Escape
+to COptionsDialog click 400 435
+shot 12-options
+click 450 160   # Animation
+sleep 0.5
+shot 12-options-animation-off
+to CGameMenu click 400 548   # Close
 to CFillerNewGameDialog click $NEW_GAME
 click 110 383   # Giant Field
 click 470 331   # Hard
@@ -225,4 +234,5 @@ numbers=$(value_of "$DATA/filler.sav" $SAVE_KEY field_undo_string | wc -w)
 [ "$numbers" = $((6 + 100 * 75)) ] || fail "the giant board's snapshot holds $numbers numbers, not 6 + 100 x 75"
 [ "$(value_of "$DATA/filler.cfg" $SETTINGS_KEY remover_last_size)" = 3 ] || fail "the settings do not keep the giant size"
 [ "$(value_of "$DATA/filler.cfg" $SETTINGS_KEY remover_last_difficult)" = 2 ] || fail "the settings do not keep Hard"
+[ "$(value_of "$DATA/filler.cfg" $SETTINGS_KEY m_animation)" = 0 ] || fail "the settings do not keep the animation off"
 echo "filler play: ok"
