@@ -97,7 +97,6 @@ GAME_CORNER="mui/filler/game_bg.jpg 200x40+10+555"
 # Inside every board size (the giant one spans y 88..512): the back
 # sparkles drift around the board, never over it.
 BOARD="556x414+122+93"
-HUMAN_SIZE="120x40+5+15"
 START_BRICK="20x20+114+290"
 FILLER="650 330"
 NEW_GAME="400 225"
@@ -155,8 +154,6 @@ wait_for 04-game $GAME_CORNER
 move_with_button 05-first-move
 move_with_button 06-second-move
 move_with_button 07-third-move
-below 0.02 "$(rmse "$E2E_SHOTS/05-first-move-before.png" "$E2E_SHOTS/07-third-move.png" "$HUMAN_SIZE")" \
-    || fail "the human's zone size did not change in three moves"
 
 to CGameMenu key Escape
 to "CMainMenu window" click $MAIN_MENU
@@ -164,7 +161,7 @@ to "CMainMenu window" click $MAIN_MENU
 numbers=$(value_of "$DATA/filler.sav" $SAVE_KEY field_undo_string | wc -w)
 [ "$numbers" = $((6 + 30 * 23)) ] || fail "the saved snapshot holds $numbers numbers, not 6 + 30 x 23"
 [ "$(value_of "$DATA/filler.sav" $SAVE_KEY filler_current_zone)" = 0 ] || fail "the game was not saved in the human's turn"
-[ -n "$(value_of "$DATA/filler.sav" $SAVE_KEY score)" ] || fail "the saved game holds no score"
+[ "$(value_of "$DATA/filler.sav" $SAVE_KEY score)" -ge 1 ] || fail "the saved game holds no zone size as its score"
 [ "$(value_of "$DATA/filler.cfg" $SETTINGS_KEY remover_last_size)" = 0 ] || fail "the settings do not keep the small size"
 [ "$(value_of "$DATA/filler.cfg" $SETTINGS_KEY m_animation)" = 1 ] || fail "the settings do not keep the animation"
 
