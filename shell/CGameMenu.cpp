@@ -161,6 +161,15 @@ int CGameMenu::GetKindIndex() const
 
 void CGameMenu::AddSkinTexture(const char* key, bool dynamic)
 {
+    // A key the layout lacks leaves an empty picture, with a word on stderr,
+    // instead of a hunt for a picture called "0".
+    if (!m_group.HasKey(key))
+    {
+        std::fprintf(stderr, "Marblewend: %s is damaged: it names no picture for %s\n", m_kind.GetMenuFile().c_str(),
+                     key);
+        m_res_manager->AddTexture(nullptr, key, false, dynamic);
+        return;
+    }
     const std::string file = m_group.GetValue(key, "0");
     m_res_manager->AddTexture(file.c_str(), key, false, dynamic);
 }

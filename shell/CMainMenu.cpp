@@ -26,6 +26,7 @@
 #include "engine/frame/WindowToLogical.h"
 #include "platform/CPlatform.h"
 #include "shell/CExitWnd.h"
+#include "shell/game/GameLookup.h"
 #include "shell/CGameKindRegistry.h"
 
 namespace
@@ -235,7 +236,7 @@ std::unique_ptr<CButton> CMainMenu::MakeButton(const CConfigFile& layout, const 
 
 void CMainMenu::LoadTexture(const CConfigFile& layout, const char* key, bool dynamic)
 {
-    const std::string file = layout.GetValue(key, "0");
+    const std::string file = LayoutPicture(layout, key, kMainFile);
     m_resources.AddTexture(file.c_str(), key, false, dynamic);
 }
 

@@ -1,5 +1,9 @@
 #include "shell/game/GameLookup.h"
 
+#include "engine/files/CConfigFile.h"
+
+#include <stdexcept>
+
 #include "engine/frame/CGameApp.h"
 #include "engine/gfx/CResManager.h"
 #include "engine/sound/CSoundManager.h"
@@ -75,4 +79,11 @@ void DrawBackSparkles()
 {
     if (CSparkleLists* lists = Sparkles())
         lists->DrawBackSparkles();
+}
+
+std::string LayoutPicture(const CConfigFile& layout, const char* key, const std::string& layoutFile)
+{
+    if (!layout.HasKey(key))
+        throw std::runtime_error(layoutFile + " is damaged: it names no picture for " + key);
+    return layout.GetValue(key, "0");
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <string>
+
+class CConfigFile;
+
 // The one place where game code reaches the application's shared services.
 // Each returns null, or does nothing, while the service does not exist
 // (tests, start-up), so game code runs the same with and without a window.
@@ -18,6 +22,11 @@ CBitmapFont* GetMainFont();
 CSoundManager* GetGameSoundManager();
 // A registered object of the main manager, e.g. a kind's parameter object.
 void* GetRegisteredObject(const char* name);
+
+// The picture file a layout names under key; a layout that lacks the key is
+// damaged, and the error says which file and which key (rather than looking
+// for a picture called "0").
+std::string LayoutPicture(const CConfigFile& layout, const char* key, const std::string& layoutFile);
 
 void AddSparkle(const CVector4& position, int group);
 void UpdateSparkles();

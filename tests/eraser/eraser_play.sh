@@ -1,7 +1,8 @@
 # A player's road through the eraser with the real mouse and keyboard: the
 # main menu, the eraser's menu, a new game on the small easy board, groups
-# clicked away, the game left and continued with the same board, and the
-# saved game and the settings read back from their files.
+# clicked away, the game left and continued with the same board, the saved
+# game and the settings read back from their files, and the saved game
+# continued from its file.
 # Usage: eraser_play.sh <game binary> <screenshot dir> <key-value dump tool>
 set -u
 source "$(dirname "$0")/../e2e/lib.sh"
@@ -111,4 +112,13 @@ empty=$("$DUMP" "$DATA/eraser.sav" $SAVE_KEY | grep -c '^f_color[0-9]*-[0-9]* -1
 [ "$empty" -gt 0 ] || fail "the saved board has no empty cell"
 [ "$(value_of "$DATA/eraser.cfg" $SETTINGS_KEY remover_last_size)" = 0 ] || fail "the settings lack the size"
 [ "$(value_of "$DATA/eraser.cfg" $SETTINGS_KEY m_autosave)" = 1 ] || fail "the settings lack autosave"
-echo "PASS: eraser played, left, continued and saved"
+
+# The saved game comes back through the menu: the same board from the file.
+to CGameMenu click $ERASER
+to CEraserGameScreen click $CONTINUE
+rest
+sleep 4
+wait_still 08-restored "$BOARD"
+E2E_MEASURE=$(e2e_rmse "$E2E_SHOTS/05-played.png" "$E2E_SHOTS/08-restored.png" "$BOARD")
+below "$E2E_MEASURE" 0.03 || fail "the board read back from the file differs (RMSE $E2E_MEASURE)"
+echo "PASS: eraser played, left, continued, saved and restored"

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -120,6 +124,24 @@ TEST_F(CMainMenuTest, MissingLayoutFileStopsTheMenuWithThePackError)
 {
     m_files.Remove("mui/jewel/menu_jewel.txt");
     EXPECT_THROW(CMainMenu menu(m_resources), CFilePackError);
+    EXPECT_EQ(nullptr, m_resources.GetObject("font_1"));
+}
+
+TEST_F(CMainMenuTest, LayoutWithoutAPictureKeyNamesItsFileAndTheKey)
+{
+    std::ifstream in(m_files.GetDir() + "/mui/menu.txt");
+    std::string layout((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    layout.replace(layout.find("m_exit_wnd"), 10, "m_exit_xxx");
+    m_files.Write("mui/menu.txt", layout);
+    try
+    {
+        CMainMenu menu(m_resources);
+        FAIL() << "a damaged layout was taken";
+    }
+    catch (const std::runtime_error& error)
+    {
+        EXPECT_STREQ(error.what(), "mui/menu.txt is damaged: it names no picture for m_exit_wnd");
+    }
     EXPECT_EQ(nullptr, m_resources.GetObject("font_1"));
 }
 

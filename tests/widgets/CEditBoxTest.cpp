@@ -7,7 +7,6 @@
 #include <random>
 #include <string>
 
-#include "engine/files/CConfigFile.h"
 #include "engine/gfx/CTexture.h"
 #include "platform/CKeyMap.h"
 #include "tests/widgets/CWidgetTestKit.h"
@@ -241,22 +240,4 @@ TEST_F(CEditBoxTest, AnyEditingLeavesAStorableName)
         ASSERT_LE(text.size(), 15u);
         ASSERT_LE(m_box.GetCaret(), static_cast<int>(text.size()));
     }
-}
-
-TEST_F(CEditBoxTest, ATypedNameSurvivesAKeyValueRoundTrip)
-{
-    Focus();
-    m_box.SetMaxLength(CEditBox::kTextLimit);
-    for (int c = 32; c <= 126; ++c)
-        Type(std::string(1, static_cast<char>(c)) + "/");
-    m_context.SetClipboard("//\"q\" //r//");
-    Type("{V}");
-    CConfigFile written;
-    written.SetValue("name1", Text());
-    written.SetInt("score1", 77);
-    const std::string text = written.ToText();
-    CConfigFile read;
-    read.LoadFromBuffer(reinterpret_cast<const unsigned char*>(text.data()), text.size(), true);
-    EXPECT_EQ(read.GetValue("name1", ""), Text());
-    EXPECT_EQ(read.GetValue("score1", ""), "77");
 }

@@ -141,8 +141,18 @@ CCanvas CJewelArt::BonusTexture(int index, int size)
     return canvas;
 }
 
+CCanvas CJewelArt::Legend()
+{
+    // The ten colours in two rows of five, for the help pages.
+    CCanvas c(300, 130, CColor::FromHex(0x101A3C));
+    for (int i = 0; i < kColorCount; ++i)
+        c.DrawScaled(BrickTexture(0, i, 64), 12.0f + (i % 5) * 56.0f, 10.0f + (i / 5) * 60.0f, 50, 50);
+    return c;
+}
+
 void CJewelArt::Write(CAssetSink& sink)
 {
+    sink.WriteJpeg("mui/jewel/help_bricks.jpg", Legend(), 92);
     char name[64];
     char texture[64];
     char mesh[64];

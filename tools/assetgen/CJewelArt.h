@@ -19,6 +19,7 @@ public:
     static CColor BaseColor(int color);
     static CCanvas BrickTexture(int skin, int color, int size);
     static CCanvas BonusTexture(int index, int size);
+    static CCanvas Legend();
 
     static void Write(CAssetSink& sink);
 

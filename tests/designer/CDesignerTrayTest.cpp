@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include "games/designer/CDesignerFigure.h"
+#include "games/designer/CDesignerFigureTray.h"
+#include "tests/designer/DesignerTestKit.h"
+
+namespace
+{
+// Five crosses three cells high at half size on 90-unit cells: slots at
+// 300, 120, -60, -240 and -420.
+struct SCrossTray
+{
+    SCrossTray() : tray(nullptr, 90.0f, 30.0f)
+    {
+        for (int i = 0; i < 5; ++i)
+            tray.AddFigure(std::make_unique<CDesignerFigure>(7), 300.0f - 180.0f * i);
+        tray.Layout();
+    }
+    void Settle()
+    {
+        for (int i = 0; i < 200; ++i)
+            tray.Update(16.0f);
+    }
+    CDesignerFigureTray tray;
+    CDesignerEvents events;
+};
+
+const CVector4 UPPER_ARROW(550.0f, 70.0f, 0.0f);
+const CVector4 LOWER_ARROW(550.0f, -70.0f, 0.0f);
+}
+
+TEST(DesignerTray, ArrowsScrollByTheFirstFigureOnlyWhileFiguresLieBeyondTheEdge)
+{
+    SCrossTray t;
+    t.tray.OnClick(LOWER_ARROW, &t.events);
+    EXPECT_FLOAT_EQ(300.0f, t.tray.GetTopY()) << "the first figure at 300 exactly does not scroll down";
+    t.tray.OnClick(UPPER_ARROW, &t.events);
+    EXPECT_FLOAT_EQ(435.0f, t.tray.GetTopY());
+    t.Settle();
+    EXPECT_FLOAT_EQ(435.0f, t.tray.GetFigure(0)->GetPosition().y);
+    // The last figure now lies at -285: nothing more to bring up.
+    t.tray.OnClick(UPPER_ARROW, &t.events);
+    EXPECT_FLOAT_EQ(435.0f, t.tray.GetTopY());
+    t.tray.OnClick(LOWER_ARROW, &t.events);
+    EXPECT_FLOAT_EQ(300.0f, t.tray.GetTopY());
+    EXPECT_EQ(2, t.events.CountSound(CDesignerFigureTray::SOUND_SCROLL));
+}
+
+TEST(DesignerTray, TakenFigureLeavesAGapThatClosesAndComesBackLast)
+{
+    SCrossTray t;
+    std::unique_ptr<CDesignerFigure> taken = t.tray.PickAt(CVector4(420.0f, 120.0f, 0.0f));
+    ASSERT_NE(nullptr, taken);
+    EXPECT_EQ(4, t.tray.GetCount());
+    t.Settle();
+    EXPECT_FLOAT_EQ(120.0f, t.tray.GetFigure(1)->GetPosition().y);
+    t.tray.Layout();
+    taken->SetPosition(CVector4(-300.0f, 0.0f, 30.0f));
+    int frames = 0;
+    while (!t.tray.ReturnStep(taken) && frames < 500)
+        ++frames;
+    EXPECT_LT(frames, 500);
+    ASSERT_EQ(5, t.tray.GetCount());
+    EXPECT_FLOAT_EQ(-420.0f, t.tray.GetFigure(4)->GetPosition().y);
+    EXPECT_FLOAT_EQ(45.0f, t.tray.GetFigure(4)->GetCellSize());
+}
