@@ -1,6 +1,5 @@
 #include "games/designer/CDesignerGame.h"
 
-#include <GL/gl.h>
 #include <cmath>
 #include <cstdio>
 
@@ -14,6 +13,7 @@
 #include "shell/game/CGameBackground.h"
 #include "shell/game/CGameEvents.h"
 #include "shell/game/CLevelFlipEffect.h"
+#include "shell/game/GameFrame.h"
 #include "shell/game/GameLookup.h"
 #include "shell/game/SaveValues.h"
 
@@ -132,33 +132,17 @@ void CDesignerGame::MoveBanner(float dt)
 
 void CDesignerGame::Draw()
 {
-    if (!m_app)
-        return;
-    CAppWindow* window = CAppWindow::Get();
-    int w = window ? window->GetWidth() : 800;
-    int h = window ? window->GetHeight() : 600;
-    CViewParams& view = m_app->GetViewParams();
-
-    view.SetOrtho(w, h);
-    glDisable(GL_DEPTH_TEST);
-    m_background->Draw();
-
-    view.SetPerspective(w, h);
-    glPushMatrix();
-    view.ApplyTransform();
-    glRotatef(m_alpha, 1.0f, 0.0f, 0.0f);
-    glEnable(GL_DEPTH_TEST);
-    if (m_flip_effect)
-        m_flip_effect->ApplyRotation();
-    m_field->Draw();
-    m_player->Draw();
-    glDisable(GL_DEPTH_TEST);
-    DrawSparkles();
-    UpdateSparkles();
-    glPopMatrix();
-
-    view.SetOrtho(w, h);
-    DrawInfo();
+    SGameFrame frame;
+    frame.background = m_background.get();
+    frame.tilt = m_alpha;
+    frame.endEffect = m_flip_effect.get();
+    frame.hudDepthTest = false;
+    frame.drawBoard = [this] {
+        m_field->Draw();
+        m_player->Draw();
+    };
+    frame.drawHud = [this] { DrawInfo(); };
+    DrawGameFrame(m_app, frame);
 }
 
 void CDesignerGame::DrawInfo()

@@ -1,6 +1,5 @@
 #include "games/eraser/CEraserGame.h"
 
-#include <GL/gl.h>
 
 #include "engine/files/CConfigFile.h"
 #include "engine/frame/CAppWindow.h"
@@ -10,6 +9,7 @@
 #include "shell/game/BoardCursor.h"
 #include "shell/game/CGameBackground.h"
 #include "shell/game/CLevelBricksEffect.h"
+#include "shell/game/GameFrame.h"
 #include "shell/game/GameLookup.h"
 #include "shell/game/SaveValues.h"
 
@@ -125,38 +125,13 @@ void CEraserGame::Update(float dt)
 
 void CEraserGame::Draw()
 {
-    if (!m_app)
-        return;
-    CAppWindow* window = CAppWindow::Get();
-    int w = window ? window->GetWidth() : 800;
-    int h = window ? window->GetHeight() : 600;
-    CViewParams& view = m_app->GetViewParams();
-
-    view.SetOrtho(w, h);
-    glDisable(GL_DEPTH_TEST);
-    m_background->Draw();
-
-    view.SetPerspective(w, h);
-    glPushMatrix();
-    view.ApplyTransform();
-    view.ApplyRotationX();
-    view.ApplyRotationY();
-    view.ApplyRotationZ();
-    glPushMatrix();
-    glRotatef(m_alpha, 1.0f, 0.0f, 0.0f);
-    glEnable(GL_DEPTH_TEST);
-    if (m_bricks_effect)
-        m_bricks_effect->ApplyRotation();
-    m_field->Draw();
-    glDisable(GL_DEPTH_TEST);
-    DrawSparkles();
-    glEnable(GL_DEPTH_TEST);
-    UpdateSparkles();
-    glPopMatrix();
-    glPopMatrix();
-
-    view.SetOrtho(w, h);
-    DrawInfo();
+    SGameFrame frame;
+    frame.background = m_background.get();
+    frame.tilt = m_alpha;
+    frame.startEffect = m_bricks_effect.get();
+    frame.drawBoard = [this] { m_field->Draw(); };
+    frame.drawHud = [this] { DrawInfo(); };
+    DrawGameFrame(m_app, frame);
 }
 
 void CEraserGame::DrawInfo() const

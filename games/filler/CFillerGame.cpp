@@ -1,6 +1,5 @@
 #include "games/filler/CFillerGame.h"
 
-#include <GL/gl.h>
 #include <cstdio>
 
 #include "engine/files/CConfigFile.h"
@@ -13,6 +12,7 @@
 #include "shell/game/BoardCursor.h"
 #include "shell/game/CGameBackground.h"
 #include "shell/game/CLevelBricksEffect.h"
+#include "shell/game/GameFrame.h"
 #include "shell/game/GameLookup.h"
 
 namespace
@@ -137,29 +137,12 @@ void CFillerGame::DrawZoneSizes()
 
 void CFillerGame::Draw()
 {
-    if (!m_app)
-        return;
-    CAppWindow* window = CAppWindow::Get();
-    int w = window ? window->GetWidth() : 800;
-    int h = window ? window->GetHeight() : 600;
-    CViewParams& view = m_app->GetViewParams();
-
-    view.SetOrtho(w, h);
-    glDisable(GL_DEPTH_TEST);
-    m_background->Draw();
-
-    view.SetPerspective(w, h);
-    glPushMatrix();
-    view.ApplyTransform();
-    view.ApplyRotationX();
-    view.ApplyRotationY();
-    view.ApplyRotationZ();
-    glEnable(GL_DEPTH_TEST);
-    if (m_effect)
-        m_effect->ApplyRotation();
-    m_field->Draw();
-    glPopMatrix();
-    view.SetOrtho(w, h);
-    glDisable(GL_DEPTH_TEST);
-    DrawZoneSizes();
+    SGameFrame frame;
+    frame.background = m_background.get();
+    frame.startEffect = m_effect.get();
+    frame.sparkles = false;
+    frame.hudDepthTest = false;
+    frame.drawBoard = [this] { m_field->Draw(); };
+    frame.drawHud = [this] { DrawZoneSizes(); };
+    DrawGameFrame(m_app, frame);
 }

@@ -1,6 +1,5 @@
 #include "games/jewel/CJewelGame.h"
 
-#include <GL/gl.h>
 #include <cmath>
 #include <cstdio>
 
@@ -13,6 +12,7 @@
 #include "shell/game/BoardCursor.h"
 #include "shell/game/CGameBackground.h"
 #include "shell/game/CLevelBricksEffect.h"
+#include "shell/game/GameFrame.h"
 #include "shell/game/GameLookup.h"
 #include "shell/game/SaveValues.h"
 
@@ -140,45 +140,24 @@ void CJewelGame::Update(float dt)
 
 void CJewelGame::Draw()
 {
-    if (!m_app)
-        return;
-    CAppWindow* window = CAppWindow::Get();
-    int w = window ? window->GetWidth() : 800;
-    int h = window ? window->GetHeight() : 600;
-    CViewParams& view = m_app->GetViewParams();
-
-    view.SetOrtho(w, h);
-    glDisable(GL_DEPTH_TEST);
-    m_background->Draw();
-    if (m_field->IsStuck() && m_font)
-    {
-        const char* text = "GAME OVER!";
-        float x = (800.0f - m_font->GetTextWidth(text, 25.0f)) / 2.0f;
-        m_font->DrawText(text, 25.0f, x, 575.0f, 1.0f, 1.0f, 1.0f, 0.0f, 1.0f, false);
-    }
-
-    view.SetPerspective(w, h);
-    glPushMatrix();
-    view.ApplyTransform();
-    view.ApplyRotationX();
-    view.ApplyRotationY();
-    view.ApplyRotationZ();
-    glPushMatrix();
-    glRotatef(m_alpha, 1.0f, 0.0f, 0.0f);
-    glEnable(GL_DEPTH_TEST);
-    if (m_level_effect)
-        m_level_effect->ApplyRotation();
-    m_field->Draw();
-    m_player->Draw();
-    glDisable(GL_DEPTH_TEST);
-    DrawSparkles();
-    glEnable(GL_DEPTH_TEST);
-    UpdateSparkles();
-    glPopMatrix();
-    glPopMatrix();
-
-    view.SetOrtho(w, h);
-    DrawInfo();
+    SGameFrame frame;
+    frame.background = m_background.get();
+    frame.tilt = m_alpha;
+    frame.startEffect = m_level_effect.get();
+    frame.drawOverBackground = [this] {
+        if (m_field->IsStuck() && m_font)
+        {
+            const char* text = "GAME OVER!";
+            float x = (800.0f - m_font->GetTextWidth(text, 25.0f)) / 2.0f;
+            m_font->DrawText(text, 25.0f, x, 575.0f, 1.0f, 1.0f, 1.0f, 0.0f, 1.0f, false);
+        }
+    };
+    frame.drawBoard = [this] {
+        m_field->Draw();
+        m_player->Draw();
+    };
+    frame.drawHud = [this] { DrawInfo(); };
+    DrawGameFrame(m_app, frame);
 }
 
 void CJewelGame::DrawInfo()

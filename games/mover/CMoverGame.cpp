@@ -1,6 +1,5 @@
 #include "games/mover/CMoverGame.h"
 
-#include <GL/gl.h>
 #include <climits>
 #include <cmath>
 
@@ -16,6 +15,7 @@
 #include "shell/game/CGameEvents.h"
 #include "shell/game/CLevelBricksEffect.h"
 #include "shell/game/CLevelFlipEffect.h"
+#include "shell/game/GameFrame.h"
 #include "shell/game/GameLookup.h"
 #include "shell/game/SaveValues.h"
 
@@ -143,41 +143,17 @@ void CMoverGame::Update(float dt)
 
 void CMoverGame::Draw()
 {
-    if (!m_app)
-        return;
-    CAppWindow* window = CAppWindow::Get();
-    int w = window ? window->GetWidth() : 800;
-    int h = window ? window->GetHeight() : 600;
-    CViewParams& view = m_app->GetViewParams();
-
-    view.SetOrtho(w, h);
-    glDisable(GL_DEPTH_TEST);
-    m_background->Draw();
-
-    view.SetPerspective(w, h);
-    glPushMatrix();
-    view.ApplyTransform();
-    view.ApplyRotationX();
-    view.ApplyRotationY();
-    view.ApplyRotationZ();
-    glPushMatrix();
-    glRotatef(m_tilt, 1.0f, 0.0f, 0.0f);
-    glEnable(GL_DEPTH_TEST);
-    if (m_start_effect)
-        m_start_effect->ApplyRotation();
-    if (m_end_effect)
-        m_end_effect->ApplyRotation();
-    m_field->Draw();
-    m_player->Draw();
-    glDisable(GL_DEPTH_TEST);
-    DrawSparkles();
-    glEnable(GL_DEPTH_TEST);
-    UpdateSparkles();
-    glPopMatrix();
-    glPopMatrix();
-
-    view.SetOrtho(w, h);
-    DrawInfo();
+    SGameFrame frame;
+    frame.background = m_background.get();
+    frame.tilt = m_tilt;
+    frame.startEffect = m_start_effect.get();
+    frame.endEffect = m_end_effect.get();
+    frame.drawBoard = [this] {
+        m_field->Draw();
+        m_player->Draw();
+    };
+    frame.drawHud = [this] { DrawInfo(); };
+    DrawGameFrame(m_app, frame);
 }
 
 void CMoverGame::DrawInfo()

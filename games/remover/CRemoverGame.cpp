@@ -1,6 +1,5 @@
 #include "games/remover/CRemoverGame.h"
 
-#include <GL/gl.h>
 
 #include "engine/frame/CAppWindow.h"
 #include "engine/files/CConfigFile.h"
@@ -12,6 +11,7 @@
 #include "shell/game/CGameBackground.h"
 #include "shell/game/CLevelBricksEffect.h"
 #include "shell/game/CLevelFlipEffect.h"
+#include "shell/game/GameFrame.h"
 #include "shell/game/GameLookup.h"
 #include "shell/game/SaveValues.h"
 
@@ -95,39 +95,17 @@ void CRemoverGame::Update(float dt)
 
 void CRemoverGame::Draw()
 {
-    if (!m_app)
-        return;
-    CAppWindow* window = CAppWindow::Get();
-    int w = window ? window->GetWidth() : 800;
-    int h = window ? window->GetHeight() : 600;
-    CViewParams& view = m_app->GetViewParams();
-
-    view.SetOrtho(w, h);
-    glDisable(GL_DEPTH_TEST);
-    m_background->Draw();
-
-    view.SetPerspective(w, h);
-    glPushMatrix();
-    view.ApplyTransform();
-    view.ApplyRotationZ();
-    glPushMatrix();
-    glRotatef(m_angle, 1.0f, 0.0f, 0.0f);
-    glEnable(GL_DEPTH_TEST);
-    if (m_bricks_effect)
-        m_bricks_effect->ApplyRotation();
-    if (m_flip_effect)
-        m_flip_effect->ApplyRotation();
-    m_field->Draw();
-    m_player->Draw();
-    glDisable(GL_DEPTH_TEST);
-    DrawSparkles();
-    glEnable(GL_DEPTH_TEST);
-    UpdateSparkles();
-    glPopMatrix();
-    glPopMatrix();
-
-    view.SetOrtho(w, h);
-    m_background->DrawScore();
+    SGameFrame frame;
+    frame.background = m_background.get();
+    frame.tilt = m_angle;
+    frame.startEffect = m_bricks_effect.get();
+    frame.endEffect = m_flip_effect.get();
+    frame.drawBoard = [this] {
+        m_field->Draw();
+        m_player->Draw();
+    };
+    frame.drawHud = [this] { m_background->DrawScore(); };
+    DrawGameFrame(m_app, frame);
 }
 
 void CRemoverGame::Reskin()
