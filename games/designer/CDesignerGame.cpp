@@ -16,6 +16,7 @@
 #include "shell/game/GameFrame.h"
 #include "shell/game/GameLookup.h"
 #include "shell/game/SaveValues.h"
+#include "shell/game/StepLevelEffect.h"
 
 namespace
 {
@@ -99,11 +100,9 @@ void CDesignerGame::Update(float dt)
 
 void CDesignerGame::EndLevel(float dt)
 {
-    m_flip_effect->Update(dt);
-    if (!m_flip_effect->IsDone())
+    if (!StepLevelEffect(m_flip_effect, dt))
         return;
     m_level += 1;
-    m_flip_effect.reset();
     if (m_level_score > 0)
         StartLevel(m_level);
     else

@@ -12,6 +12,7 @@
 #include "shell/game/GameFrame.h"
 #include "shell/game/GameLookup.h"
 #include "shell/game/SaveValues.h"
+#include "shell/game/StepLevelEffect.h"
 
 namespace
 {
@@ -102,9 +103,7 @@ void CEraserGame::Update(float dt)
     // otherwise be swept, and charged, while the player cannot see it.
     if (m_bricks_effect)
     {
-        m_bricks_effect->Update(dt);
-        if (m_bricks_effect->IsDone())
-            m_bricks_effect.reset();
+        StepLevelEffect(m_bricks_effect, dt);
         return;
     }
     if (m_is_game_over)

@@ -14,6 +14,7 @@
 #include "shell/game/CLevelBricksEffect.h"
 #include "shell/game/GameFrame.h"
 #include "shell/game/GameLookup.h"
+#include "shell/game/StepLevelEffect.h"
 
 namespace
 {
@@ -66,9 +67,7 @@ void CFillerGame::Update(float dt)
     m_field->Update(dt, m_effect != nullptr);
     if (m_effect)
     {
-        m_effect->Update(dt);
-        if (m_effect->IsDone())
-            m_effect.reset();
+        StepLevelEffect(m_effect, dt);
         return;
     }
     if (m_current_player < 0 || m_players[m_current_player]->IsTurnDone())

@@ -15,6 +15,7 @@
 #include "shell/game/GameFrame.h"
 #include "shell/game/GameLookup.h"
 #include "shell/game/SaveValues.h"
+#include "shell/game/StepLevelEffect.h"
 
 namespace
 {
@@ -108,12 +109,8 @@ void CJewelGame::Update(float dt)
         AnimateTitle(dt);
     if (m_level_effect)
     {
-        m_level_effect->Update(dt);
-        if (m_level_effect->IsDone())
-        {
-            m_level_effect.reset();
+        if (StepLevelEffect(m_level_effect, dt))
             m_field->CheckStuck();
-        }
         return;
     }
     m_field->SetAlpha(m_alpha);

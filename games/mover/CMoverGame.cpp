@@ -18,6 +18,7 @@
 #include "shell/game/GameFrame.h"
 #include "shell/game/GameLookup.h"
 #include "shell/game/SaveValues.h"
+#include "shell/game/StepLevelEffect.h"
 
 namespace
 {
@@ -70,12 +71,8 @@ void CMoverGame::StartLevel(int level)
 
 void CMoverGame::EndLevel(float dt)
 {
-    m_end_effect->Update(dt);
-    if (m_end_effect->IsDone())
-    {
-        m_end_effect.reset();
+    if (StepLevelEffect(m_end_effect, dt))
         m_game_over = true;
-    }
 }
 
 void CMoverGame::UpdateCaption(float dt)
@@ -118,9 +115,7 @@ void CMoverGame::Update(float dt)
 
     if (m_start_effect)
     {
-        m_start_effect->Update(dt);
-        if (m_start_effect->IsDone())
-            m_start_effect.reset();
+        StepLevelEffect(m_start_effect, dt);
         return;
     }
     if (m_end_effect)

@@ -14,6 +14,7 @@
 #include "shell/game/GameFrame.h"
 #include "shell/game/GameLookup.h"
 #include "shell/game/SaveValues.h"
+#include "shell/game/StepLevelEffect.h"
 
 CRemoverGame::CRemoverGame(CGameApp* app, CRemoverParams& params, CGameEvents* events, std::uint32_t seed)
     : m_app(app), m_random(seed)
@@ -40,11 +41,9 @@ void CRemoverGame::StartLevel(int level)
 
 void CRemoverGame::EndLevel(float dt)
 {
-    m_flip_effect->Update(dt);
-    if (m_flip_effect->IsDone())
+    if (StepLevelEffect(m_flip_effect, dt))
     {
         m_level += 1;
-        m_flip_effect.reset();
         m_game_over = true;
     }
 }
@@ -71,9 +70,7 @@ void CRemoverGame::Update(float dt)
 
     if (m_bricks_effect)
     {
-        m_bricks_effect->Update(dt);
-        if (m_bricks_effect->IsDone())
-            m_bricks_effect.reset();
+        StepLevelEffect(m_bricks_effect, dt);
         return;
     }
     if (m_flip_effect)

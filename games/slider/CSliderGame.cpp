@@ -14,6 +14,7 @@
 #include "shell/game/GameFrame.h"
 #include "shell/game/GameLookup.h"
 #include "shell/game/SaveValues.h"
+#include "shell/game/StepLevelEffect.h"
 
 namespace
 {
@@ -116,9 +117,7 @@ void CSliderGame::Update(float dt)
 
     if (m_start_effect)
     {
-        m_start_effect->Update(dt);
-        if (m_start_effect->IsDone())
-            m_start_effect.reset();
+        StepLevelEffect(m_start_effect, dt);
         return;
     }
     if (m_end_effect)
