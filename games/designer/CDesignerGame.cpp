@@ -1,6 +1,5 @@
 #include "games/designer/CDesignerGame.h"
 
-#include <cmath>
 #include <cstdio>
 
 #include "engine/files/CConfigFile.h"
@@ -169,7 +168,7 @@ void CDesignerGame::Reskin()
 
 void CDesignerGame::Save(CConfigFile& store) const
 {
-    store.SetFloat("gf_m_alpha", m_alpha);
+    SaveTilt(store, m_alpha);
     store.SetInt("gf_m_is_game_over", m_game_over ? 1 : 0);
     store.SetInt("gf_m_current_level", m_level);
     store.SetInt("gf_m_score", m_total);
@@ -184,7 +183,7 @@ bool CDesignerGame::ValidateSave(const CConfigFile& store)
 {
     int value = 0;
     float alpha = 0.0f;
-    if (!ReadSaveFloat(store, "gf_m_alpha", alpha) || std::fabs(alpha) > 360.0f)
+    if (!ReadSaveTilt(store, alpha))
         return false;
     if (!ReadSaveInt(store, "gf_m_is_game_over", 0, 1, value))
         return false;
@@ -209,7 +208,7 @@ bool CDesignerGame::Load(const CConfigFile& store)
     if (!ValidateSave(store))
         return false;
     int value = 0;
-    ReadSaveFloat(store, "gf_m_alpha", m_alpha);
+    ReadSaveTilt(store, m_alpha);
     ReadSaveInt(store, "gf_m_is_game_over", 0, 1, value);
     m_game_over = value == 1;
     ReadSaveInt(store, "gf_m_current_level", 1, 1000000, m_level);

@@ -158,7 +158,7 @@ void CEraserGame::Save(CConfigFile& store) const
     store.SetInt("gf_m_score", m_score);
     store.SetInt("gf_m_score_level", m_score_level);
     store.SetInt("gf_m_score_step", m_score_step);
-    store.SetFloat("gf_m_alpha", m_alpha);
+    SaveTilt(store, m_alpha);
     store.SetInt("gf_m_is_game_over", m_is_game_over ? 1 : 0);
     store.SetInt("gf_m_current_level", m_current_level);
     m_field->Save(store);
@@ -174,7 +174,7 @@ bool CEraserGame::ValidateSave(const CConfigFile& store)
         return false;
     if (!ReadSaveInt(store, "gf_m_score_step", 0, 100000, value))
         return false;
-    if (!ReadSaveFloat(store, "gf_m_alpha", alpha) || alpha < -360.0f || alpha > 360.0f)
+    if (!ReadSaveTilt(store, alpha))
         return false;
     if (!ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value))
         return false;
@@ -196,7 +196,7 @@ bool CEraserGame::Load(const CConfigFile& store)
     ReadSaveInt(store, "gf_m_score", 0, 0x7FFFFFFF, m_score);
     ReadSaveInt(store, "gf_m_score_level", 0, 0x7FFFFFFF, m_score_level);
     ReadSaveInt(store, "gf_m_score_step", 0, 100000, m_score_step);
-    ReadSaveFloat(store, "gf_m_alpha", m_alpha);
+    ReadSaveTilt(store, m_alpha);
     ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value);
     m_is_game_over = (value == 1);
     ReadSaveInt(store, "gf_m_current_level", 1, 1000000, m_current_level);

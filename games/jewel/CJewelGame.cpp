@@ -1,6 +1,5 @@
 #include "games/jewel/CJewelGame.h"
 
-#include <cmath>
 #include <cstdio>
 
 #include "engine/files/CConfigFile.h"
@@ -187,7 +186,7 @@ void CJewelGame::Save(CConfigFile& store) const
         level -= LEVEL_TARGET_STEP * m_current_level;
     store.SetInt("gf_m_score_level", level);
     store.SetInt("gf_m_score_step", m_score_step);
-    store.SetFloat("gf_m_alpha", m_alpha);
+    SaveTilt(store, m_alpha);
     store.SetInt("gf_m_is_game_over", m_is_game_over ? 1 : 0);
     store.SetInt("gf_m_current_level", m_current_level);
     m_field->Save(store);
@@ -201,7 +200,7 @@ bool CJewelGame::ValidateSave(const CConfigFile& store)
     return ReadSaveInt(store, "gf_m_score", -0x7FFFFFFF, 0x7FFFFFFF, value) &&
            ReadSaveInt(store, "gf_m_score_level", -0x7FFFFFFF, 0x7FFFFFFF, value) &&
            ReadSaveInt(store, "gf_m_score_step", 0, MAX_SCORE_STEP, value) &&
-           ReadSaveFloat(store, "gf_m_alpha", angle) && std::fabs(angle) <= 360.0f &&
+           ReadSaveTilt(store, angle) &&
            ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value) &&
            ReadSaveInt(store, "gf_m_current_level", 1, MAX_LEVEL, value) && CJewelField::ValidateSave(store) &&
            CJewelPlayer::ValidateSave(store);
@@ -217,7 +216,7 @@ bool CJewelGame::Load(const CConfigFile& store)
     ReadSaveInt(store, "gf_m_score", -0x7FFFFFFF, 0x7FFFFFFF, m_score);
     ReadSaveInt(store, "gf_m_score_level", -0x7FFFFFFF, 0x7FFFFFFF, m_score_level);
     ReadSaveInt(store, "gf_m_score_step", 0, MAX_SCORE_STEP, m_score_step);
-    ReadSaveFloat(store, "gf_m_alpha", m_alpha);
+    ReadSaveTilt(store, m_alpha);
     ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value);
     m_is_game_over = value == 1;
     ReadSaveInt(store, "gf_m_current_level", 1, MAX_LEVEL, m_current_level);

@@ -172,7 +172,7 @@ void CMoverGame::Reskin()
 
 void CMoverGame::Save(CConfigFile& store) const
 {
-    store.SetFloat("gf_m_alpha", m_tilt);
+    SaveTilt(store, m_tilt);
     store.SetInt("gf_m_is_game_over", m_game_over ? 1 : 0);
     store.SetInt("gf_m_current_level", m_level);
     store.SetInt("gf_m_score", m_score);
@@ -186,7 +186,7 @@ bool CMoverGame::ValidateSave(const CConfigFile& store)
 {
     int value = 0;
     float tilt = 0.0f;
-    if (!ReadSaveFloat(store, "gf_m_alpha", tilt) || tilt < -360.0f || tilt > 360.0f)
+    if (!ReadSaveTilt(store, tilt))
         return false;
     if (!ReadSaveInt(store, "gf_m_is_game_over", 0, 1, value))
         return false;
@@ -205,7 +205,7 @@ bool CMoverGame::Load(const CConfigFile& store)
     if (!ValidateSave(store))
         return false;
     int value = 0;
-    ReadSaveFloat(store, "gf_m_alpha", m_tilt);
+    ReadSaveTilt(store, m_tilt);
     ReadSaveInt(store, "gf_m_is_game_over", 0, 1, value);
     m_game_over = (value == 1);
     ReadSaveInt(store, "gf_m_current_level", 1, MAX_LEVEL, m_level);

@@ -114,7 +114,7 @@ void CRemoverGame::Reskin()
 void CRemoverGame::Save(CConfigFile& store) const
 {
     store.SetInt("gf_m_score", m_score);
-    store.SetFloat("gf_m_alpha", m_angle);
+    SaveTilt(store, m_angle);
     store.SetInt("gf_m_is_game_over", m_game_over ? 1 : 0);
     store.SetInt("gf_m_current_level", m_level);
     m_field->Save(store);
@@ -127,7 +127,7 @@ bool CRemoverGame::ValidateSave(const CConfigFile& store)
     float angle = 0.0f;
     if (!ReadSaveInt(store, "gf_m_score", 0, 0x7FFFFFFF, value))
         return false;
-    if (!ReadSaveFloat(store, "gf_m_alpha", angle) || angle < -360.0f || angle > 360.0f)
+    if (!ReadSaveTilt(store, angle))
         return false;
     if (!ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value))
         return false;
@@ -145,7 +145,7 @@ bool CRemoverGame::Load(const CConfigFile& store)
         return false;
     int value = 0;
     ReadSaveInt(store, "gf_m_score", 0, 0x7FFFFFFF, m_score);
-    ReadSaveFloat(store, "gf_m_alpha", m_angle);
+    ReadSaveTilt(store, m_angle);
     ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value);
     m_game_over = (value == 1);
     ReadSaveInt(store, "gf_m_current_level", 0, 0x7FFFFFFF, m_level);

@@ -183,7 +183,7 @@ void CSliderGame::Reskin()
 
 void CSliderGame::Save(CConfigFile& store) const
 {
-    store.SetFloat("gf_m_alpha", m_alpha);
+    SaveTilt(store, m_alpha);
     store.SetInt("gf_m_is_game_over", m_is_game_over ? 1 : 0);
     store.SetInt("gf_m_current_level", m_current_level);
     store.SetInt("gf_m_score", m_score);
@@ -197,7 +197,7 @@ bool CSliderGame::ValidateSave(const CConfigFile& store)
 {
     int value = 0;
     float angle = 0.0f;
-    if (!ReadSaveFloat(store, "gf_m_alpha", angle) || angle < -360.0f || angle > 360.0f)
+    if (!ReadSaveTilt(store, angle))
         return false;
     if (!ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value))
         return false;
@@ -219,7 +219,7 @@ bool CSliderGame::Load(const CConfigFile& store)
     if (!ValidateSave(store))
         return false;
     int value = 0;
-    ReadSaveFloat(store, "gf_m_alpha", m_alpha);
+    ReadSaveTilt(store, m_alpha);
     ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value);
     m_is_game_over = (value == 1);
     ReadSaveInt(store, "gf_m_current_level", 1, MAX_LEVEL, m_current_level);

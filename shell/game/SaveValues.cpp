@@ -60,6 +60,20 @@ bool ReadSaveFloat(const CConfigFile& store, const std::string& key, float& out,
     return ParseSaveFloat(store.GetValue(key, defaultText), out);
 }
 
+void SaveTilt(CConfigFile& store, float tilt)
+{
+    store.SetFloat("gf_m_alpha", tilt);
+}
+
+bool ReadSaveTilt(const CConfigFile& store, float& out)
+{
+    float tilt = 0.0f;
+    if (!ReadSaveFloat(store, "gf_m_alpha", tilt) || tilt < -360.0f || tilt > 360.0f)
+        return false;
+    out = tilt;
+    return true;
+}
+
 bool ParseSaveInts(const std::string& text, int* out, int count)
 {
     std::size_t at = 0;

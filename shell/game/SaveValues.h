@@ -23,6 +23,12 @@ bool ParseSaveInts(const std::string& text, int* out, int count);
 // values already in `out`, as the stored form's reader always allowed.
 bool ParseLeadingSaveInts(const std::string& text, int* out, int count);
 
+// The board's tilt, every kind's "gf_m_alpha": degrees within a full turn
+// either way, so a damaged save cannot spin the board away.
+void SaveTilt(CConfigFile& store, float tilt);
+// Leaves out untouched unless the stored tilt is valid.
+bool ReadSaveTilt(const CConfigFile& store, float& out);
+
 // "%i" into a key pattern such as "p_m_bricks%i".
 std::string SaveKey(const char* pattern, int index);
 
