@@ -1,9 +1,13 @@
-// Start-up of the real program up to its first main-menu frame, and the
-// processor cost of one main-menu frame. Needs a display; run under
-// xvfb-run with Mesa's software renderer:
-//   xvfb-run -a -s "-screen 0 1024x768x24" build/mw_menus_bench
-// Goals: start-up under 300 ms; a menu frame under 4 ms of processor time,
-// so that the menu at 60 frames a second uses under a quarter of one core.
+// Start-up of the real program up to its first frame and its first
+// main-menu frame, the processor cost of the main menu and of a remover game
+// on the large board, and the peak memory of both. Needs a display; run
+// under xvfb-run with Mesa's software renderer:
+//   xvfb-run -a -s "-screen 0 1024x768x24" build/bench/mw_menus_bench
+// The processor time is the whole process's, the renderer's threads
+// included. Goals: the intro within 80 ms of exec and the main menu within
+// 180 ms; the main menu at most 15% of a core at the 60 fps cap and a
+// remover game on the large board at most 35%; peak memory at most 110 MB in
+// the menu and 120 MB in a game.
 
 #include <benchmark/benchmark.h>
 
@@ -14,15 +18,25 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
+#include <typeinfo>
+#include <vector>
 
 #include "engine/frame/CAppWindow.h"
 #include "engine/widgets/CButton.h"
 #include "engine/frame/CGameApp.h"
 #include "engine/gfx/CResManager.h"
+#include "games/GameKinds.h"
+#include "platform/CEventPump.h"
+#include "platform/CInputState.h"
 #include "platform/CPlatform.h"
+#include "shell/CAppMenuHost.h"
+#include "shell/CGameKindRegistry.h"
+#include "shell/CGameMenu.h"
 #include "shell/CIntroScreen.h"
 #include "shell/CMainMenu.h"
 
@@ -30,6 +44,8 @@ extern char** environ;
 
 namespace
 {
+const char* s_self = "";
+
 double ProcessCpuSeconds()
 {
     rusage usage;
@@ -37,46 +53,134 @@ double ProcessCpuSeconds()
     return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-// From exec to the end of the second presented frame: the intro is the
-// first, the main menu's first frame the second. The preload helper ends the
-// program there.
-void BM_ExecToFirstMenuFrame(benchmark::State& state)
+struct SRunResult
+{
+    bool ok = false;
+    double wall_ms = 0.0;
+    double cpu_ms = 0.0;
+    double peak_mb = 0.0;
+};
+
+// Runs the real program until it has presented `frames` frames (the
+// preload helper ends it there) and reports what the whole process used.
+SRunResult RunGameForFrames(int frames)
+{
+    SRunResult result;
+    const std::string game = MW_GAME_BINARY;
+    // The caller's environment (display, its authority) with the helper's
+    // settings in front.
+    std::vector<std::string> environment = {std::string("LD_PRELOAD=") + MW_MENUS_SHIM,
+                                            "MW_SHIM_EXIT_AFTER_FRAMES=" + std::to_string(frames),
+                                            "SDL_AUDIODRIVER=dummy", "MARBLEWEND_NO_BROWSER=1"};
+    for (char** entry = environ; *entry != nullptr; ++entry)
+        if (std::strncmp(*entry, "LD_PRELOAD=", 11) != 0 && std::strncmp(*entry, "MW_SHIM_", 8) != 0)
+            environment.push_back(*entry);
+    std::vector<char*> envp;
+    for (std::string& entry : environment)
+        envp.push_back(entry.data());
+    envp.push_back(nullptr);
+    char* argv[] = {const_cast<char*>(game.c_str()), nullptr};
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, game.c_str(), nullptr, nullptr, argv, envp.data()) != 0)
+        return result;
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    result.wall_ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    result.cpu_ms = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000.0 +
+                    (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000.0;
+    result.peak_mb = usage.ru_maxrss / 1024.0;
+    result.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return result;
+}
+
+// From exec to the end of presented frame 1 (the intro) or 2 (the main
+// menu's first).
+void BM_ExecToFrame(benchmark::State& state)
 {
     if (std::getenv("DISPLAY") == nullptr)
     {
         state.SkipWithError("no display");
         return;
     }
-    const std::string game = MW_GAME_BINARY;
-    const std::string preload = std::string("LD_PRELOAD=") + MW_MENUS_SHIM;
-    std::string environment[] = {preload, "MW_SHIM_EXIT_AFTER_FRAMES=2", "SDL_AUDIODRIVER=dummy",
-                                 "MARBLEWEND_NO_BROWSER=1", std::string("DISPLAY=") + std::getenv("DISPLAY")};
-    char* envp[6];
-    for (int i = 0; i < 5; ++i)
-        envp[i] = environment[i].data();
-    envp[5] = nullptr;
-    char* argv[] = {const_cast<char*>(game.c_str()), nullptr};
     for (auto _ : state)
     {
-        const auto start = std::chrono::steady_clock::now();
-        pid_t pid = 0;
-        if (posix_spawn(&pid, game.c_str(), nullptr, nullptr, argv, envp) != 0)
+        const SRunResult run = RunGameForFrames(static_cast<int>(state.range(0)));
+        if (!run.ok)
         {
-            state.SkipWithError("cannot start the game");
+            state.SkipWithError("the game did not present its frames");
             break;
         }
-        int status = 0;
-        waitpid(pid, &status, 0);
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        {
-            state.SkipWithError("the game did not reach its main menu");
-            break;
-        }
-        state.SetIterationTime(seconds);
+        state.SetIterationTime(run.wall_ms / 1000.0);
     }
 }
-BENCHMARK(BM_ExecToFirstMenuFrame)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExecToFrame)->Arg(1)->Arg(2)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+
+// The real program in its main menu at its own frame cap: two runs of
+// different lengths, whose difference is the menu's steady cost. The peak
+// memory is the longer run's.
+void BM_MainMenuProcess(benchmark::State& state)
+{
+    if (std::getenv("DISPLAY") == nullptr)
+    {
+        state.SkipWithError("no display");
+        return;
+    }
+    const int short_run = 60, long_run = 360;
+    SRunResult shorter, longer;
+    for (auto _ : state)
+    {
+        shorter = RunGameForFrames(short_run);
+        longer = RunGameForFrames(long_run);
+        if (!shorter.ok || !longer.ok)
+        {
+            state.SkipWithError("the game did not present its frames");
+            return;
+        }
+    }
+    const double frames = long_run - short_run;
+    state.counters["cpu_ms_per_frame"] = (longer.cpu_ms - shorter.cpu_ms) / frames;
+    state.counters["core_percent"] = 100.0 * (longer.cpu_ms - shorter.cpu_ms) / (longer.wall_ms - shorter.wall_ms);
+    state.counters["fps"] = 1000.0 * frames / (longer.wall_ms - shorter.wall_ms);
+    state.counters["peak_mb"] = longer.peak_mb;
+}
+BENCHMARK(BM_MainMenuProcess)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// A remover game on the large board, reached as a player reaches it and
+// run by this program started again on its own (see RunGameChild), so that
+// its processor time and peak memory are a whole process's.
+void BM_RemoverGameProcess(benchmark::State& state)
+{
+    if (std::getenv("DISPLAY") == nullptr)
+    {
+        state.SkipWithError("no display");
+        return;
+    }
+    double values[4] = {};
+    for (auto _ : state)
+    {
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        setenv("MARBLEWEND_NO_BROWSER", "1", 1);
+        FILE* child = popen((std::string("'") + s_self + "' --remover-game-child").c_str(), "r");
+        int read = 0;
+        if (child != nullptr)
+        {
+            read = std::fscanf(child, "%lf %lf %lf %lf", &values[0], &values[1], &values[2], &values[3]);
+            pclose(child);
+        }
+        if (read != 4)
+        {
+            state.SkipWithError("the remover game did not run");
+            return;
+        }
+    }
+    state.counters["cpu_ms_per_frame"] = values[0];
+    state.counters["core_percent"] = values[1];
+    state.counters["fps"] = values[2];
+    state.counters["peak_mb"] = values[3];
+}
+BENCHMARK(BM_RemoverGameProcess)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // The program's own start-up in one process, with the main menu's build
 // measured apart: where the start-up time goes.
@@ -160,6 +264,95 @@ void BM_MainMenuFrameCpu(benchmark::State& state)
     CPlatform::Shutdown();
 }
 BENCHMARK(BM_MainMenuFrameCpu)->Arg(0)->Arg(1)->Iterations(600)->Unit(benchmark::kMillisecond);
+// One frame of the program's main loop, at its frame cap.
+void LoopFrame(CAppWindow& window, CGameApp& app)
+{
+    const uint32_t period = 1000 / 60;
+    const uint32_t start = CPlatform::GetTicks();
+    SPlatformEvent event;
+    while (CEventPump::Poll(event))
+        window.HandleEvent(event);
+    window.Update(static_cast<float>(period));
+    CInputState::Instance().EndFrame();
+    window.Render();
+    window.Present();
+    const uint32_t elapsed = CPlatform::GetTicks() - start;
+    if (elapsed < period)
+        CPlatform::Sleep(period - elapsed);
+    app.UpdateMusic();
 }
 
-BENCHMARK_MAIN();
+void Click(CAppWindow& window, CGameApp& app, int x, int y)
+{
+    window.OnMouseMove(x, y, 0);
+    window.OnLButtonDown(x, y, 0);
+    LoopFrame(window, app);
+    window.OnLButtonUp(x, y, 0);
+    for (int i = 0; i < 90; ++i)
+        LoopFrame(window, app);
+}
+
+// The program as the player starts it, led by clicks from the main menu to a
+// new remover game on the large board; then ten seconds of play time with
+// the cursor resting on the board. Prints processor milliseconds a frame, %
+// of a core, frames a second and peak memory in MB. Ends without saving.
+int RunGameChild()
+{
+    if (chdir(MW_GAME_DIR) != 0 || !CPlatform::Init())
+        return 1;
+    CGameApp app;
+    CAppWindow window("Marblewend", &app);
+    if (!window.CreateWindowed("Marblewend", 0, 0, 800, 600))
+        return 1;
+    app.LoadSounds();
+    CGameKindRegistry kinds;
+    RegisterGameKinds(kinds);
+    CMainMenu::SetKinds(kinds);
+    CMainMenu::SetGameMenuFactory([&kinds](int, CConfigFile& group) -> std::unique_ptr<CScreen> {
+        return CGameMenu::Create(group, kinds, CAppMenuHost::Get());
+    });
+    CMainMenu menu(*app.GetResManager());
+    window.SetScreen(&menu);
+    app.PlayNextTrack();
+    for (int i = 0; i < 30; ++i)
+        LoopFrame(window, app);
+    Click(window, app, 130, 190);  // the remover
+    Click(window, app, 400, 225);  // new game
+    Click(window, app, 130, 372);  // large field
+    Click(window, app, 295, 450);  // OK
+    window.OnMouseMove(400, 300, 0);
+    for (int i = 0; i < 240; ++i)
+        LoopFrame(window, app);
+    const char* screen = window.GetCurrentScreen() != nullptr ? typeid(*window.GetCurrentScreen()).name() : "";
+    if (std::strstr(screen, "RemoverGameScreen") == nullptr)
+    {
+        std::fprintf(stderr, "not in a remover game but in %s\n", screen);
+        return 1;
+    }
+    const int frames = 600;
+    const double cpu_start = ProcessCpuSeconds();
+    const auto wall_start = std::chrono::steady_clock::now();
+    for (int i = 0; i < frames; ++i)
+        LoopFrame(window, app);
+    const double cpu = ProcessCpuSeconds() - cpu_start;
+    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wall_start).count();
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("%f %f %f %f\n", 1000.0 * cpu / frames, 100.0 * cpu / wall, frames / wall, usage.ru_maxrss / 1024.0);
+    std::fflush(stdout);
+    _exit(0);
+}
+}
+
+int main(int argc, char** argv)
+{
+    s_self = argv[0];
+    if (argc > 1 && std::strcmp(argv[1], "--remover-game-child") == 0)
+        return RunGameChild();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -82,6 +82,17 @@ public:
         Cell(x, y) = std::move(brick);
         return Cell(x, y).get();
     }
+    // Takes a brick from outside the board into an empty inside cell and
+    // lists its move there: it travels from where it stands. False, leaving
+    // the brick with the caller, when the cell is outside or taken.
+    bool Arrive(int x, int y, std::unique_ptr<TBrick>& brick)
+    {
+        if (!brick || !IsInside(x, y) || Cell(x, y))
+            return false;
+        m_moves.push_back(SMove{brick.get(), PackPos(x, y)});
+        Cell(x, y) = std::move(brick);
+        return true;
+    }
     void Remove(int x, int y)
     {
         if (!IsInside(x, y))

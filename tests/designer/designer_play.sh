@@ -2,7 +2,8 @@
 # menu, a new game, a figure dragged from the tray onto the board, another
 # taken and sent back, the first lifted, turned and laid again, the game left
 # and continued; then the saved game and the settings read back in their
-# stored forms, and the game continued in the next run of the program.
+# stored forms, the game continued in the next run of the program, and a
+# nearly done level completed by a drag.
 set -u
 source "$(dirname "$0")/../e2e/lib.sh"
 E2E_SCREEN=800x600
@@ -205,6 +206,41 @@ e2e_key Escape
 e2e_wait_state CGameMenu
 click $MAIN_MENU
 e2e_wait_state "CMainMenu window"
+e2e_key alt+F4
+e2e_wait_exit 30
+[ "$E2E_STATUS" -eq 0 ] || fail "exit code $E2E_STATUS"
+
+# A level one square short of its picture: the square dragged into the
+# gap completes it, the rows fall and level 2 starts with the points kept.
+"$FILES" nearly-done "$SAVE" || fail "cannot write the nearly done level"
+e2e_start_game
+e2e_wait_window
+e2e_wait_state "CMainMenu window"
+enter_designer
+sleep 1
+click $CONTINUE
+e2e_wait_state "CDesignerGameScreen"
+settle
+shot 14-nearly-done
+move $TRAY_TOP
+sleep 0.5
+xdotool mousedown 1
+sleep 1
+drag_to $TRAY_TOP $BOARD_CENTRE
+settle
+xdotool mouseup 1
+picture "the rows to fall" differs 15-falling 14-nearly-done 0.05 "$BOARD_INSIDE"
+settle
+picture "the empty board of level 2" resembles 16-level-2 04-game 0.003 "$BOARD_INSIDE"
+e2e_key Escape
+e2e_wait_state CGameMenu
+click $MAIN_MENU
+e2e_wait_state "CMainMenu window"
+"$FILES" save "$SAVE" >"$E2E_DIR/save.txt" || fail "the saved game cannot be read"
+cat "$E2E_DIR/save.txt"
+[ "$(value level "$E2E_DIR/save.txt")" = 2 ] || fail "the game is not on level 2"
+[ "$(value total "$E2E_DIR/save.txt")" = 450 ] || fail "level 1 did not add its 450 points"
+[ "$(value penalty "$E2E_DIR/save.txt")" = 20 ] || fail "the lift penalty of level 2 is not 20"
 e2e_key alt+F4
 e2e_wait_exit 30
 [ "$E2E_STATUS" -eq 0 ] || fail "exit code $E2E_STATUS"

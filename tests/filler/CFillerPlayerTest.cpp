@@ -105,20 +105,6 @@ TEST(FillerComputer, EasyTakesTheColourThatGrowsTheZoneMostAndTheLowerIndexOnTie
     }
 }
 
-TEST(FillerComputer, MovesAtTheStartOfItsTurnWithSound)
-{
-    CRecordingEvents events;
-    auto params = MakeParams(0, 0, false);
-    auto field = MakeField(*params, &events, "BPYGR/BPYYR/BPPGR");
-    CFillerPlayer human(*field, &events, CFillerPlayer::MODE_HUMAN, 0, 1);
-    CFillerPlayer computer(*field, &events, CFillerPlayer::MODE_EASY, 4, 1);
-    computer.StartTurn();
-    EXPECT_EQ("BPYGY/BPYYY/BPPGY", GetBoard(*field));
-    EXPECT_EQ(CFillerPlayer::STATE_IDLE, computer.GetState());
-    EXPECT_EQ(1, events.CountSound(CFillerPlayer::SOUND_MOVE));
-    EXPECT_EQ(1, field->GetCurrentZone());
-}
-
 TEST(FillerComputer, FallbackWhenNothingScoresIsAnAllowedColour)
 {
     // One column: every cell lies in the start column and scores 0 for the

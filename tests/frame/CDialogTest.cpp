@@ -66,46 +66,28 @@ TEST(CDialog, ChildrenGetMappedPositions)
     EXPECT_EQ(30, widget.m_y);
 }
 
-TEST(CDialog, EscapeClosesWithResultOneAfterChildrenSawTheKey)
+TEST(CDialog, EscapeClosesWithOneAndEnterWithZeroAfterTheChildrenSawTheKeyAndOtherKeysOnlyReachThem)
 {
-    CAppWindow window("Test", nullptr);
-    CTestDialog dialog;
-    CRecordingWidget widget;
-    dialog.AddChild(&widget);
-    CTestDialog owner;
-    window.SetScreen(&owner);
-    window.OpenOverlay(&dialog);
-    dialog.OnKeyDown(27);
-    EXPECT_EQ(1, dialog.GetResult());
-    EXPECT_EQ((std::vector<int>{27}), widget.m_keys);
-    EXPECT_EQ(1u, window.GetStack().GetOverlayCount());
-    EXPECT_TRUE(window.GetStack().IsCloseRequested());
-    window.GetStack().Update(1.0f, true);
-    EXPECT_EQ(0u, window.GetStack().GetOverlayCount());
-}
-
-TEST(CDialog, EnterClosesWithResultZero)
-{
-    CAppWindow window("Test", nullptr);
-    CTestDialog owner;
-    CTestDialog dialog;
-    window.SetScreen(&owner);
-    window.OpenOverlay(&dialog);
-    dialog.SetResult(5);
-    dialog.OnKeyDown(13);
-    EXPECT_EQ(0, dialog.GetResult());
-    EXPECT_TRUE(window.GetStack().IsCloseRequested());
-}
-
-TEST(CDialog, OtherKeysOnlyReachTheChildren)
-{
-    CAppWindow window("Test", nullptr);
-    CTestDialog dialog;
-    CRecordingWidget widget;
-    dialog.AddChild(&widget);
-    dialog.SetResult(4);
-    dialog.OnKeyDown(65);
-    EXPECT_EQ(4, dialog.GetResult());
-    EXPECT_FALSE(window.GetStack().IsCloseRequested());
-    EXPECT_EQ((std::vector<int>{65}), widget.m_keys);
+    const struct
+    {
+        int key, result;
+        bool closes;
+    } cases[] = {{27, 1, true}, {13, 0, true}, {65, 4, false}};
+    for (const auto& c : cases)
+    {
+        CAppWindow window("Test", nullptr);
+        CTestDialog owner;
+        CTestDialog dialog;
+        CRecordingWidget widget;
+        dialog.AddChild(&widget);
+        window.SetScreen(&owner);
+        window.OpenOverlay(&dialog);
+        dialog.SetResult(4);
+        dialog.OnKeyDown(c.key);
+        EXPECT_EQ(c.result, dialog.GetResult()) << c.key;
+        EXPECT_EQ((std::vector<int>{c.key}), widget.m_keys);
+        EXPECT_EQ(c.closes, window.GetStack().IsCloseRequested()) << c.key;
+        window.GetStack().Update(1.0f, true);
+        EXPECT_EQ(c.closes ? 0u : 1u, window.GetStack().GetOverlayCount()) << c.key;
+    }
 }

@@ -41,8 +41,6 @@ TEST_F(CGameAppTest, ReadsTheTwoAddressesAndRegistersItself)
         EXPECT_EQ("http://example.org/game", app.GetGameUrl());
         EXPECT_EQ("http://example.org", app.GetSiteUrl());
         EXPECT_NE(nullptr, CFilePack::GetAppPack());
-        EXPECT_EQ(27, app.GetQuitKey());
-        EXPECT_EQ(13, app.GetMinimizeKey());
     }
     EXPECT_EQ(nullptr, CGameApp::Get());
     EXPECT_EQ(nullptr, CFilePack::GetAppPack());
@@ -87,12 +85,3 @@ TEST_F(CGameAppTest, SettingsSurviveASaveAndALoad)
     EXPECT_EQ(50, app.GetMusicVolume());
 }
 
-TEST_F(CGameAppTest, UnreadableSettingsFileLeavesTheDefaults)
-{
-    CTempDir::WriteText("dat/param.txt", "gameurl a\n");
-    CTempDir::WriteText("data/dx.cfg", "\x01\x02garbage that is not a scrambled store");
-    CGameApp app;
-    app.LoadSettings();
-    EXPECT_EQ(800, app.GetWindowWidth());
-    EXPECT_TRUE(app.IsSoundOn());
-}

@@ -100,7 +100,9 @@ TEST_F(CScreenDragTest, DragStartsOnlyOnEmptySpaceOfADraggableScreenAndEndsOnRel
         const char* name;
         int x, y;
         bool draggable;
-        char then;   // '-' nothing, 'u' release, 'o' cursor leaves the window and an update
+        // '-' nothing, 'u' release, 'o' cursor leaves the window and an update,
+        // 'a' the screen is activated again, 'w' a widget takes a move
+        char then;
         bool follows;
     } cases[] = {
         {"empty space", 300, 300, true, '-', true},
@@ -108,12 +110,15 @@ TEST_F(CScreenDragTest, DragStartsOnlyOnEmptySpaceOfADraggableScreenAndEndsOnRel
         {"not draggable", 300, 300, false, '-', false},
         {"released", 300, 300, true, 'u', false},
         {"cursor outside at the next update", 300, 300, true, 'o', false},
+        {"activated", 300, 300, true, 'a', false},
+        {"move taken by a widget", 300, 300, true, 'w', false},
     };
     for (const auto& c : cases)
     {
         m_frame.m_left = 100;
         m_frame.m_top = 100;
         m_frame.m_moves = 0;
+        m_widget.m_hover = false;
         m_screen.SetDraggable(c.draggable);
         m_screen.Activate();
         PressAt(c.x, c.y);
@@ -121,28 +126,24 @@ TEST_F(CScreenDragTest, DragStartsOnlyOnEmptySpaceOfADraggableScreenAndEndsOnRel
             m_screen.OnLButtonUp(c.x, c.y, 0);
         if (c.then == 'o')
             m_frame.m_cursor_x = m_frame.m_left - 5;
+        if (c.then == 'a')
+            m_screen.Activate();
+        if (c.then == 'w')
+        {
+            m_widget.m_hover = true;
+            MoveBy(15 - c.x, 15 - c.y);
+            m_frame.m_moves = 0;
+        }
         m_screen.Update(16.0f);
         MoveBy(40, 40);
         EXPECT_EQ(m_frame.m_moves != 0, c.follows) << c.name;
     }
 }
 
-TEST_F(CScreenDragTest, ActivationEndsTheDragAndResetsTheWidgets)
+TEST_F(CScreenDragTest, ActivationResetsTheWidgets)
 {
-    PressAt(300, 300);
     m_screen.Activate();
-    EXPECT_FALSE(m_screen.IsDragging());
     EXPECT_EQ(1, m_widget.m_resets);
-}
-
-TEST_F(CScreenDragTest, MoveTakenByAWidgetEndsTheDrag)
-{
-    PressAt(300, 300);
-    m_widget.m_hover = true;
-    m_frame.m_cursor_x = m_frame.m_left + 15;
-    m_frame.m_cursor_y = m_frame.m_top + 15;
-    m_screen.OnMouseMove(15, 15, 1);
-    EXPECT_FALSE(m_screen.IsDragging());
 }
 
 TEST(CScreenWithoutWindow, PressWithNoWindowDoesNotCrash)

@@ -77,16 +77,16 @@ TEST(CGameScreenTest, GameStandsStillForTheStartDelayAfterEveryActivation)
     }
 }
 
-TEST(CGameScreenTest, FinishedGameSetsTheFlagAndIsNotSteppedAgain)
+TEST(CGameScreenTest, FinishedGameSetsTheFlagEvenInTheStartDelayAndIsNotSteppedAgain)
 {
-    CCountingScreen screen(FillerLike());
-    screen.Update(16.0f);
+    CCountingScreen screen((CGameScreen::SRules()));
+    screen.Activate();
     screen.m_finished = true;
     screen.Update(16.0f);
-    screen.Update(16.0f);
     EXPECT_TRUE(screen.IsGameOver());
-    EXPECT_EQ(1, screen.m_steps);
-    EXPECT_EQ(10, screen.GetScore());
+    for (int i = 0; i < 10; ++i)
+        screen.Update(16.0f);
+    EXPECT_EQ(0, screen.m_steps);
 }
 
 TEST(CGameScreenTest, BackKeyGoesToTheKindsHookAndEnterDoesNot)

@@ -143,37 +143,26 @@ TEST(LevelBricksEffect, GrowOnTenByTenEndsAtTheExpectedStep)
     EXPECT_TRUE(field.AllOnTheirCells());
 }
 
-TEST(LevelBricksEffect, FirstRowOneLeavesRowZeroUntouched)
+TEST(LevelBricksEffect, EmptySparseAndFirstRowOneFieldsFinishWithRowZeroUntouched)
 {
+    const std::vector<std::string> sparse = {"#.....", "......", "......", "......", "......", ".....#"};
     for (int kind = 0; kind < 3; ++kind)
     {
+        CFakeField empty(std::vector<std::string>(6, "......"), 2.0f);
+        EXPECT_TRUE(CLevelBricksEffect(nullptr, &empty, kind).IsDone());
+        CFakeField few(sparse, 2.0f);
+        CLevelBricksEffect fewEffect(nullptr, &few, kind);
+        RunUntilDone(fewEffect, 16.0f, 10000);
+        EXPECT_TRUE(fewEffect.IsDone() && few.AllOnTheirCells()) << kind;
         CFakeField field(Full(5, 5), 2.0f);
         CLevelBricksEffect effect(nullptr, &field, kind, 1);
-        RunUntilDone(effect, 16.0f);
         CModel* brick = field.GetBrick(2, 0);
-        EXPECT_FLOAT_EQ(2.0f, brick->GetScale());
-        EXPECT_FLOAT_EQ(0.0f, brick->GetAngleZ());
-        EXPECT_TRUE(field.AllOnTheirCells());
+        brick->SetAngleZ(5.0f);
+        RunUntilDone(effect, 16.0f);
+        EXPECT_FLOAT_EQ(5.0f, brick->GetAngleZ()) << kind;
+        EXPECT_FLOAT_EQ(2.0f, brick->GetScale()) << kind;
+        EXPECT_TRUE(field.AllOnTheirCells()) << kind;
     }
-}
-
-TEST(LevelBricksEffect, EmptyFieldFinishesAtOnce)
-{
-    for (int kind = 0; kind < 3; ++kind)
-    {
-        CFakeField field(std::vector<std::string>(6, "......"), 2.0f);
-        CLevelBricksEffect effect(nullptr, &field, kind);
-        EXPECT_TRUE(effect.IsDone());
-    }
-}
-
-TEST(LevelBricksEffect, SparseFieldWithEmptyRowsStillFinishes)
-{
-    CFakeField field({"#.....", "......", "......", "......", "......", ".....#"}, 2.0f);
-    CLevelBricksEffect effect(nullptr, &field, CLevelBricksEffect::EFFECT_ALTERNATE);
-    RunUntilDone(effect, 16.0f, 10000);
-    EXPECT_TRUE(effect.IsDone());
-    EXPECT_TRUE(field.AllOnTheirCells());
 }
 
 TEST(LevelFlipEffect, RowsFallAwayAndTheEffectEnds)
@@ -202,23 +191,17 @@ TEST(LevelFlipEffect, GravityIsAddedOncePerStepWhateverTheFrameTime)
     EXPECT_FLOAT_EQ(0.0f, slow.GetBrick(0, 0)->GetPosition().y);
 }
 
-TEST(LevelFlipEffect, EmptyRowsAreCrossedAndAnEmptyFieldFinishesAtOnce)
+TEST(LevelFlipEffect, EmptyRowsAreCrossedAndFirstRowOneNeverMovesRowZero)
 {
     CFakeField empty(std::vector<std::string>(5, "....."), 2.0f);
-    CLevelFlipEffect none(nullptr, &empty);
-    EXPECT_TRUE(none.IsDone());
-
+    EXPECT_TRUE(CLevelFlipEffect(nullptr, &empty).IsDone());
     CFakeField sparse({".....", ".....", "..#..", ".....", "....."}, 2.0f);
     CLevelFlipEffect effect(nullptr, &sparse);
-    RunUntilDone(effect, 16.0f, 100000);
-    EXPECT_TRUE(effect.IsDone());
-}
-
-TEST(LevelFlipEffect, FirstRowOneNeverMovesRowZero)
-{
-    CFakeField field(Full(4, 4), 2.0f);
-    CLevelFlipEffect effect(nullptr, &field, 1);
     RunUntilDone(effect, 16.0f);
     EXPECT_TRUE(effect.IsDone());
+    CFakeField field(Full(4, 4), 2.0f);
+    CLevelFlipEffect keep(nullptr, &field, 1);
+    RunUntilDone(keep, 16.0f);
+    EXPECT_TRUE(keep.IsDone());
     EXPECT_FLOAT_EQ(0.0f, field.GetBrick(1, 0)->GetPosition().y);
 }

@@ -2,32 +2,27 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "shell/game/SaveValues.h"
 
-TEST(SaveValues, LeadingIntegersLeaveTheRestAtTheirPresets)
+TEST(SaveValues, LeadingIntegersFillFromTheLeftAndGarbageChangesNothing)
 {
-    int v[4] = {-1, 0, 0, 0};
-    ASSERT_TRUE(ParseLeadingSaveInts("3", v, 4));
-    EXPECT_EQ(3, v[0]);
-    EXPECT_EQ(0, v[1]);
-    int w[4] = {-1, 7, 7, 7};
-    ASSERT_TRUE(ParseLeadingSaveInts("2  1 4", w, 4));
-    EXPECT_EQ(2, w[0]);
-    EXPECT_EQ(1, w[1]);
-    EXPECT_EQ(4, w[2]);
-    EXPECT_EQ(7, w[3]);
-}
-
-TEST(SaveValues, LeadingIntegersRefuseGarbageEmptinessAndExtras)
-{
-    int v[4] = {-1, 0, 0, 0};
-    EXPECT_FALSE(ParseLeadingSaveInts("", v, 4));
-    EXPECT_FALSE(ParseLeadingSaveInts("abc", v, 4));
-    EXPECT_FALSE(ParseLeadingSaveInts("1 x", v, 4));
-    EXPECT_FALSE(ParseLeadingSaveInts("1 2 3 4 5", v, 4));
-    // A refused value changes nothing.
-    EXPECT_EQ(-1, v[0]);
-    EXPECT_EQ(0, v[1]);
+    const struct
+    {
+        const char* text;
+        bool ok;
+        std::vector<int> values;
+    } cases[] = {
+        {"3", true, {3, 7, 7, 7}},        {"2  1 4", true, {2, 1, 4, 7}}, {"", false, {-1, 7, 7, 7}},
+        {"abc", false, {-1, 7, 7, 7}},    {"1 x", false, {-1, 7, 7, 7}},  {"1 2 3 4 5", false, {-1, 7, 7, 7}},
+    };
+    for (const auto& c : cases)
+    {
+        std::vector<int> v = {-1, 7, 7, 7};
+        EXPECT_EQ(c.ok, ParseLeadingSaveInts(c.text, v.data(), 4)) << c.text;
+        EXPECT_EQ(c.values, v) << c.text;
+    }
 }
 
 TEST(SaveValues, SumsHoldAtTheEndsOfInt)

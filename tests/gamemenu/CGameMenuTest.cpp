@@ -233,7 +233,7 @@ TEST_F(GameMenuTest, NewGameOkStartsTheChosenGameAndMakesItCurrent)
     EXPECT_EQ(CFakeGameScreen::s_params_seen, &menu.GetParams());
 }
 
-TEST_F(GameMenuTest, NewGameCancelKeepsThePausedGame)
+TEST_F(GameMenuTest, NewGameCancelKeepsThePausedGameAndOkReplacesItWithoutSavingIt)
 {
     WriteSave("paused");
     CGameMenu& menu = Open();
@@ -243,12 +243,6 @@ TEST_F(GameMenuTest, NewGameCancelKeepsThePausedGame)
     EXPECT_EQ(menu.GetNewGameDialog(), nullptr);
     EXPECT_EQ(menu.GetParams().GetLastSize(), 0);
     EXPECT_EQ(m_host.Count("SetScreen"), 0);
-}
-
-TEST_F(GameMenuTest, NewGameOkReplacesThePausedGameWithoutSavingIt)
-{
-    WriteSave("paused");
-    Open();
     Game()->m_state = "changed but dropped";
     NewGame(0, 0);
     EXPECT_EQ(Game()->m_state, "fresh");
@@ -260,18 +254,29 @@ TEST_F(GameMenuTest, NewGameOkReplacesThePausedGameWithoutSavingIt)
 
 TEST_F(GameMenuTest, GameOverPicksTheTableOfTheLastSizeAndDifficulty)
 {
-    CGameMenu& menu = Open();
-    NewGame(1, 2);
-    FinishGame(500);
-    CGameOverDialog* over = menu.GetGameOverDialog();
-    ASSERT_NE(over, nullptr);
-    EXPECT_EQ(m_host.GetTopOverlay(), over);
-    EXPECT_TRUE(over->IsShaded());
-    EXPECT_FALSE(over->IsPanelVisible());
-    EXPECT_TRUE(over->IsRanked());
-    over->Finish();
-    for (int i = 0; i < menu.GetParams().GetScoreTableCount(); ++i)
-        EXPECT_EQ(menu.GetParams().GetScoreTable(i)->GetCount(), i == 7 ? 1 : 0) << i;
+    // Kind 6 has four sizes: its table is difficulty * 4 + size.
+    const struct
+    {
+        int kind, size, difficulty, table;
+    } cases[] = {{0, 1, 2, 7}, {6, 3, 1, 7}, {6, 0, 2, 8}};
+    for (const auto& c : cases)
+    {
+        m_group.SetValue("m_game_kind", std::to_string(c.kind));
+        CGameMenu& menu = Open(c.kind);
+        NewGame(c.size, c.difficulty);
+        FinishGame(500);
+        CGameOverDialog* over = menu.GetGameOverDialog();
+        ASSERT_NE(over, nullptr);
+        EXPECT_EQ(m_host.GetTopOverlay(), over);
+        EXPECT_TRUE(over->IsShaded());
+        EXPECT_FALSE(over->IsPanelVisible());
+        EXPECT_TRUE(over->IsRanked());
+        over->Finish();
+        for (int i = 0; i < menu.GetParams().GetScoreTableCount(); ++i)
+            EXPECT_EQ(menu.GetParams().GetScoreTable(i)->GetCount(), i == c.table ? 1 : 0) << c.kind << " " << i;
+        menu.GetParams().GetScoreTable(c.table)->Clear();
+        Leave();
+    }
 }
 
 // The table is written when the name is given, into the table of the
@@ -290,16 +295,6 @@ TEST_F(GameMenuTest, RankedScoreIsWrittenAtOnceIntoTheFinishedGamesOwnTable)
     ASSERT_TRUE(written.Load(menu.GetParams().GetScoreTablePath(2, 1)));
     EXPECT_EQ(written.GetCount(), 1);
     EXPECT_FALSE(CTempDir::Exists(menu.GetParams().GetScoreTablePath(0, 0)));
-}
-
-TEST_F(GameMenuTest, FourSizeKindPicksDifficultyTimesFourPlusSize)
-{
-    m_group.SetValue("m_game_kind", "6");
-    CGameMenu& menu = Open(6);
-    NewGame(3, 1);
-    FinishGame(40);
-    menu.GetGameOverDialog()->Finish();
-    EXPECT_EQ(menu.GetParams().GetScoreTable(1 * 4 + 3)->GetCount(), 1);
 }
 
 TEST_F(GameMenuTest, FinishedGameIsGoneWithItsSaveFile)
@@ -323,40 +318,24 @@ TEST_F(GameMenuTest, FinishedGameIsGoneWithItsSaveFile)
     EXPECT_FALSE(CTempDir::Exists(SavePath()));
 }
 
-TEST_F(GameMenuTest, LeavingAGameKeepsItPausedAndStartsTheMenuMusic)
+TEST_F(GameMenuTest, LeavingAGameKeepsItPausedAndStartsTheMenuMusicUnlessMinimised)
 {
     CGameMenu& menu = Open();
     NewGame(0, 0);
+    // Another screen closing changes nothing.
+    CFakeGameScreen stranger(nullptr, "");
+    stranger.EndGame(100);
+    menu.OnScreenClosed(&stranger);
+    EXPECT_EQ(m_host.Count("EnterMenuMode"), 0);
+    m_host.m_minimized = true;
+    menu.OnScreenClosed(Game());
+    EXPECT_EQ(m_host.Count("EnterMenuMode"), 0);
+    m_host.m_minimized = false;
     menu.OnScreenClosed(Game());
     ASSERT_NE(Game(), nullptr);
     EXPECT_TRUE(menu.GetContinueButton()->IsVisible());
     EXPECT_EQ(menu.GetGameOverDialog(), nullptr);
     EXPECT_EQ(m_host.m_log.back(), "EnterMenuMode");
-}
-
-TEST_F(GameMenuTest, GameLeftWhileMinimisedStartsNoMusic)
-{
-    CGameMenu& menu = Open();
-    NewGame(0, 0);
-    m_host.m_minimized = true;
-    menu.OnScreenClosed(Game());
-    EXPECT_EQ(m_host.Count("EnterMenuMode"), 0);
-    Game()->EndGame(10);
-    m_host.m_minimized = false;
-    menu.OnScreenClosed(Game());
-    EXPECT_EQ(m_host.Count("EnterMenuMode"), 1);
-}
-
-TEST_F(GameMenuTest, AnotherScreenClosingChangesNothing)
-{
-    CGameMenu& menu = Open();
-    NewGame(0, 0);
-    CFakeGameScreen stranger(nullptr, "");
-    stranger.EndGame(100);
-    menu.OnScreenClosed(&stranger);
-    EXPECT_NE(Game(), nullptr);
-    EXPECT_EQ(menu.GetGameOverDialog(), nullptr);
-    EXPECT_EQ(m_host.Count("EnterMenuMode"), 0);
 }
 
 TEST_F(GameMenuTest, ContinueResumesThePausedGameAndWithoutOneDoesNothing)
@@ -405,12 +384,6 @@ TEST_F(GameMenuTest, OptionsAreCopiedBackAndThePausedGameReskinned)
     EXPECT_FALSE(menu.GetParams().GetAutosave());
     EXPECT_EQ(Game()->m_reskins, 1);
     EXPECT_EQ(menu.GetOptionsDialog(), nullptr);
-    // Down from the first skin wraps to the last.
-    menu.OnCommand(menu.GetOptionsButton());
-    menu.GetOptionsDialog()->OnCommand(menu.GetOptionsDialog()->GetSkinDownButton());
-    menu.GetOptionsDialog()->OnCommand(menu.GetOptionsDialog()->GetSkinDownButton());
-    menu.OnDialogClosed(0, menu.GetOptionsDialog());
-    EXPECT_EQ(menu.GetParams().GetCurrentSkin(), 2);
 }
 
 TEST_F(GameMenuTest, AnimationSettingTravelsOnlyForTheKindThatHasIt)
@@ -461,70 +434,44 @@ TEST_F(GameMenuTest, RegistrationsLastUntilEverythingThatUsesThemIsGone)
     EXPECT_TRUE(m_host.m_overlays.empty());
 }
 
-TEST_F(GameMenuTest, EscLeavesTheMenuAndEnterMinimises)
+TEST_F(GameMenuTest, WindowKeysAndButtons)
 {
     CGameMenu& menu = Open();
     menu.OnKeyDown(KEY_ESCAPE);
     EXPECT_EQ(m_host.m_log, std::vector<std::string>{"CloseScreen"});
     menu.OnKeyDown(KEY_ENTER);
     EXPECT_TRUE(m_host.m_minimized);
-}
-
-TEST_F(GameMenuTest, MouseIsMappedFromWindowPixelsToTheLayout)
-{
-    CGameMenu& menu = Open();
-    m_host.m_window_width = 1024;
-    m_host.m_window_height = 768;
-    int x = -1, y = -1;
-    menu.MapToLogical(1023, 767, x, y);
-    EXPECT_EQ(x, 799);
-    EXPECT_EQ(y, 599);
-    menu.MapToLogical(0, 0, x, y);
-    EXPECT_EQ(x, 0);
-    EXPECT_EQ(y, 0);
-}
-
-TEST_F(GameMenuTest, FullScreenButtonTogglesAndSetsDragging)
-{
-    CGameMenu& menu = Open();
+    // Full screen toggles and stops dragging, unless the mode is refused.
+    m_host.m_log.clear();
     menu.OnCommand(menu.GetFullScreenButton());
     EXPECT_EQ(m_host.m_log.front(), "SetDisplayMode(800,600)");
     EXPECT_FALSE(menu.IsDraggable());
     menu.OnCommand(menu.GetFullScreenButton());
-    EXPECT_TRUE(m_host.Count("RestoreWindowed") == 1);
+    EXPECT_EQ(m_host.Count("RestoreWindowed"), 1);
     EXPECT_TRUE(menu.IsDraggable());
     m_host.m_refuse_display_mode = true;
     menu.OnCommand(menu.GetFullScreenButton());
     EXPECT_TRUE(menu.IsDraggable());
-}
-
-TEST_F(GameMenuTest, MinimiseAndLinkLeaveFullScreenFirst)
-{
-    CGameMenu& menu = Open();
+    // Link and minimise leave full screen first.
     m_host.m_full_screen = true;
+    m_host.m_log.clear();
     menu.OnCommand(menu.GetLinkButton());
     EXPECT_EQ(m_host.m_log, (std::vector<std::string>{"RestoreWindowed", "OpenSiteAddress"}));
     m_host.m_full_screen = true;
     menu.OnCommand(menu.GetMinimizeButton());
     EXPECT_EQ(m_host.m_log.back(), "Minimize");
     EXPECT_FALSE(m_host.m_full_screen);
+    // The mouse is mapped from window pixels to the layout.
+    m_host.m_window_width = 1024;
+    m_host.m_window_height = 768;
+    int x = -1, y = -1;
+    menu.MapToLogical(1023, 767, x, y);
+    EXPECT_EQ(x * 1000 + y, 799599);
+    menu.MapToLogical(0, 0, x, y);
+    EXPECT_EQ(x * 1000 + y, 0);
 }
 
-TEST_F(GameMenuTest, TopSevenShowsTheKindsTablesAndIsDeletedWhenClosed)
-{
-    CGameMenu& menu = Open();
-    menu.OnCommand(menu.GetTop7Button());
-    CTop7Dialog* top7 = menu.GetTop7Dialog();
-    ASSERT_NE(top7, nullptr);
-    EXPECT_EQ(top7->GetCaption(), "Easy - Small Field");
-    EXPECT_EQ(top7->GetShownTable(), menu.GetParams().GetScoreTable(0));
-    top7->PrevTable();
-    EXPECT_EQ(top7->GetCaption(), "Hard - Large Field");
-    menu.OnDialogClosed(0, top7);
-    EXPECT_EQ(menu.GetTop7Dialog(), nullptr);
-}
-
-TEST_F(GameMenuTest, OneDialogOfEachKindAtATime)
+TEST_F(GameMenuTest, DialogsOpenOnceAtATimeAndAreDeletedWhenClosed)
 {
     CGameMenu& menu = Open();
     menu.OnCommand(menu.GetHelpButton());
@@ -534,6 +481,15 @@ TEST_F(GameMenuTest, OneDialogOfEachKindAtATime)
     EXPECT_EQ(m_host.Count("OpenOverlay"), 1);
     menu.OnDialogClosed(0, help);
     EXPECT_EQ(menu.GetHelpDialog(), nullptr);
+    // Top 7 shows the kind's tables.
+    menu.OnCommand(menu.GetTop7Button());
+    CTop7Dialog* top7 = menu.GetTop7Dialog();
+    ASSERT_NE(top7, nullptr);
+    EXPECT_EQ(top7->GetShownTable(), menu.GetParams().GetScoreTable(0));
+    top7->PrevTable();
+    EXPECT_EQ(top7->GetCaption(), "Hard - Large Field");
+    menu.OnDialogClosed(0, top7);
+    EXPECT_EQ(menu.GetTop7Dialog(), nullptr);
 }
 
 TEST_F(GameMenuTest, CreateRefusesAKindThatIsNotRegistered)

@@ -45,104 +45,76 @@ protected:
 };
 }
 
-TEST_F(GameOverDialogTest, RankedScoreIsRecordedUnderTheTypedName)
+TEST_F(GameOverDialogTest, RankedScoreIsRecordedOnceUnderTheTypedNameHoweverTheDialogCloses)
 {
-    CGameOverDialog dialog(300, &m_table, m_host);
-    ASSERT_TRUE(dialog.IsRanked());
-    EXPECT_TRUE(dialog.GetNameBox()->IsEnabled());
-    EXPECT_EQ(dialog.GetNameBox()->GetPosition().x, 200.0f);
-    Type(dialog, "Grace Hopper");
-    dialog.OnKeyDown(KEY_ENTER);
-    ASSERT_EQ(m_table.GetCount(), 1);
-    EXPECT_EQ(m_table.GetName(0), "Grace Hopper");
-    EXPECT_EQ(m_table.GetScore(0), 300);
-    EXPECT_EQ(dialog.GetResult(), 0);
-    EXPECT_EQ(m_host.Count("CloseScreen"), 1);
-}
-
-TEST_F(GameOverDialogTest, NameTypedWithoutClickingTheBoxIsRecorded)
-{
-    CGameOverDialog dialog(300, &m_table, m_host);
-    EXPECT_TRUE(dialog.GetNameBox()->IsFocused());
-    for (char c : std::string("Ada"))
-        dialog.OnChar(static_cast<unsigned char>(c), 1);
-    dialog.OnKeyDown(KEY_ENTER);
-    ASSERT_EQ(m_table.GetCount(), 1);
-    EXPECT_EQ(m_table.GetName(0), "Ada");
-}
-
-TEST_F(GameOverDialogTest, EmptyOrBlankNameIsRecordedAsAnonymous)
-{
-    for (const char* typed : {"", "   "})
+    // What is typed (after clicking the box or not), how the dialog is left,
+    // and the name in the table.
+    const struct
+    {
+        const char* typed;
+        bool click;
+        const char* close;
+        const char* name;
+    } cases[] = {
+        {"Grace Hopper", true, "enter", "Grace Hopper"},
+        {"Ada", false, "enter", "Ada"},
+        {"", true, "button", "Anonymous"},
+        {"   ", true, "escape", "Anonymous"},
+        {"ABCDEFGHIJKLMNOPQRSTU", true, "twice", "ABCDEFGHIJKLMNO"},
+    };
+    for (const auto& c : cases)
     {
         CScoreTable table;
-        CGameOverDialog dialog(10, &table, m_host);
-        Type(dialog, typed);
-        dialog.OnCommand(dialog.GetCloseButton());
-        ASSERT_EQ(table.GetCount(), 1);
-        EXPECT_EQ(table.GetName(0), "Anonymous") << "'" << typed << "'";
+        m_host.m_log.clear();
+        m_host.m_sounds.clear();
+        CGameOverDialog dialog(300, &table, m_host);
+        ASSERT_TRUE(dialog.IsRanked());
+        EXPECT_TRUE(dialog.GetNameBox()->IsFocused());
+        EXPECT_EQ(dialog.GetNameBox()->GetPosition().x, 200.0f);
+        if (c.click)
+            Type(dialog, c.typed);
+        else
+            for (const char* p = c.typed; *p; ++p)
+                dialog.OnChar(static_cast<unsigned char>(*p), 1);
+        dialog.SetResult(7);
+        const std::string close = c.close;
+        if (close == "button")
+            dialog.OnCommand(dialog.GetCloseButton());
+        else
+            dialog.OnKeyDown(close == "escape" ? KEY_ESCAPE : KEY_ENTER);
+        if (close == "twice")
+        {
+            dialog.OnKeyDown(KEY_ENTER);
+            dialog.OnKeyDown(KEY_ESCAPE);
+            dialog.OnCommand(dialog.GetCloseButton());
+        }
+        ASSERT_EQ(table.GetCount(), 1) << c.typed;
+        EXPECT_EQ(table.GetName(0), c.name);
+        EXPECT_EQ(table.GetScore(0), 300);
+        EXPECT_EQ(dialog.GetResult(), 0) << c.typed;
+        EXPECT_EQ(m_host.Count("CloseScreen"), 1) << c.typed;
+        EXPECT_EQ(m_host.m_sounds, std::vector<int>{53});
     }
 }
 
-TEST_F(GameOverDialogTest, EscRecordsTooAndClosesWithResultZero)
-{
-    CGameOverDialog dialog(10, &m_table, m_host);
-    dialog.SetResult(7);
-    dialog.OnKeyDown(KEY_ESCAPE);
-    EXPECT_EQ(m_table.GetCount(), 1);
-    EXPECT_EQ(dialog.GetResult(), 0);
-}
-
-TEST_F(GameOverDialogTest, UnrankedScoreAsksNoNameAndAddsNothing)
+TEST_F(GameOverDialogTest, ScoreThatDoesNotRankOrHasNoTableAsksNoNameAndAddsNothing)
 {
     FillTable(1000);
-    CGameOverDialog dialog(1000, &m_table, m_host);
-    EXPECT_FALSE(dialog.IsRanked());
-    EXPECT_FALSE(dialog.GetNameBox()->IsEnabled());
-    Type(dialog, "Nobody");
-    dialog.OnKeyDown(KEY_ENTER);
-    EXPECT_EQ(m_table.GetCount(), 7);
-    for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(m_table.GetName(i), "Old");
-}
-
-TEST_F(GameOverDialogTest, ZeroScoreNeverRanks)
-{
-    CGameOverDialog dialog(0, &m_table, m_host);
-    EXPECT_FALSE(dialog.IsRanked());
-    dialog.Finish();
-    EXPECT_EQ(m_table.GetCount(), 0);
-}
-
-TEST_F(GameOverDialogTest, SecondFinishBeforeTheCloseAddsNothing)
-{
-    CGameOverDialog dialog(50, &m_table, m_host);
-    dialog.OnKeyDown(KEY_ENTER);
-    dialog.OnKeyDown(KEY_ENTER);
-    dialog.OnKeyDown(KEY_ESCAPE);
-    dialog.OnCommand(dialog.GetCloseButton());
-    EXPECT_EQ(m_table.GetCount(), 1);
-    EXPECT_EQ(m_host.Count("CloseScreen"), 1);
-}
-
-TEST_F(GameOverDialogTest, NameStopsAtFifteenCharacters)
-{
-    CGameOverDialog dialog(50, &m_table, m_host);
-    Type(dialog, "ABCDEFGHIJKLMNOPQRSTU");
-    dialog.Finish();
-    EXPECT_EQ(m_table.GetName(0), "ABCDEFGHIJKLMNO");
-}
-
-TEST_F(GameOverDialogTest, GameOverSoundPlaysOnce)
-{
-    CGameOverDialog dialog(50, &m_table, m_host);
-    EXPECT_EQ(m_host.m_sounds, std::vector<int>{53});
-}
-
-TEST_F(GameOverDialogTest, WithoutTableNothingRanks)
-{
-    CGameOverDialog dialog(50, nullptr, m_host);
-    EXPECT_FALSE(dialog.IsRanked());
-    dialog.Finish();
-    EXPECT_EQ(dialog.GetResult(), 0);
+    for (int score : {1000, 0})
+    {
+        CGameOverDialog dialog(score, &m_table, m_host);
+        EXPECT_FALSE(dialog.IsRanked()) << score;
+        EXPECT_FALSE(dialog.GetNameBox()->IsEnabled()) << score;
+        Type(dialog, "Nobody");
+        dialog.OnKeyDown(KEY_ENTER);
+        ASSERT_EQ(m_table.GetCount(), 7);
+        EXPECT_EQ(m_table.GetName(6), "Old");
+    }
+    CScoreTable empty;
+    CGameOverDialog zero(0, &empty, m_host);
+    EXPECT_FALSE(zero.IsRanked());
+    CGameOverDialog none(50, nullptr, m_host);
+    EXPECT_FALSE(none.IsRanked());
+    none.Finish();
+    EXPECT_EQ(none.GetResult(), 0);
 }

@@ -99,17 +99,6 @@ TEST_F(OptionsDialogTest, OpeningRoundsTheVolumeDownToAStepButAboveTheLastStepLe
     EXPECT_EQ(m_host.m_volume, 0);
 }
 
-TEST_F(OptionsDialogTest, SkinsWrapBothWays)
-{
-    auto dialog = Make();
-    dialog->OnCommand(dialog->GetSkinDownButton());
-    EXPECT_EQ(dialog->GetSkinIndex(), 2);
-    dialog->OnCommand(dialog->GetSkinUpButton());
-    EXPECT_EQ(dialog->GetSkinIndex(), 0);
-    dialog->OnCommand(dialog->GetSkinUpButton());
-    EXPECT_EQ(dialog->GetSkinIndex(), 1);
-}
-
 TEST_F(OptionsDialogTest, PreviewShowsTheFirstSixBricksOfTheSkinInARow)
 {
     auto dialog = Make();
@@ -124,9 +113,14 @@ TEST_F(OptionsDialogTest, PreviewShowsTheFirstSixBricksOfTheSkinInARow)
     }
 }
 
-TEST_F(OptionsDialogTest, OneSkinHidesTheSkinButtonsAndBadIndexesAreClamped)
+TEST_F(OptionsDialogTest, SkinsWrapBothWaysAndOneSkinHidesTheButtons)
 {
     auto dialog = Make();
+    dialog->OnCommand(dialog->GetSkinDownButton());
+    EXPECT_EQ(dialog->GetSkinIndex(), 2);
+    dialog->OnCommand(dialog->GetSkinUpButton());
+    dialog->OnCommand(dialog->GetSkinUpButton());
+    EXPECT_EQ(dialog->GetSkinIndex(), 1);
     dialog->SetSkin(5, 1);
     EXPECT_FALSE(dialog->GetSkinUpButton()->IsVisible());
     EXPECT_FALSE(dialog->GetSkinDownButton()->IsVisible());
@@ -138,7 +132,10 @@ TEST_F(OptionsDialogTest, OneSkinHidesTheSkinButtonsAndBadIndexesAreClamped)
 
 TEST_F(OptionsDialogTest, AnimationBoxOnlyWhereTheLayoutPlacesIt)
 {
-    EXPECT_FALSE(Make()->HasAnimationBox());
+    auto without = Make();
+    EXPECT_FALSE(without->HasAnimationBox());
+    without->SetAnimation(false);
+    EXPECT_TRUE(without->GetAnimation());
     m_group.SetValue("m_od_animation_chb.x", "-1");
     EXPECT_FALSE(Make()->HasAnimationBox());
     m_group.SetValue("m_od_animation_chb.x", "390");
@@ -152,27 +149,14 @@ TEST_F(OptionsDialogTest, AnimationBoxOnlyWhereTheLayoutPlacesIt)
     EXPECT_TRUE(dialog->GetAnimation());
 }
 
-TEST_F(OptionsDialogTest, SetAnimationWithoutTheBoxChangesNothing)
-{
-    auto dialog = Make();
-    dialog->SetAnimation(false);
-    EXPECT_TRUE(dialog->GetAnimation());
-}
-
-TEST_F(OptionsDialogTest, SoundBoxActsAtOnce)
+TEST_F(OptionsDialogTest, SoundActsAtOnceAndAutosaveIsReadBackAfterEscToo)
 {
     auto dialog = Make();
     EXPECT_TRUE(dialog->GetSoundBox()->IsChecked());
     dialog->GetSoundBox()->SetChecked(false);
     dialog->OnCommand(dialog->GetSoundBox());
     EXPECT_FALSE(m_host.m_sound);
-    m_host.m_sound = false;
     EXPECT_FALSE(Make()->GetSoundBox()->IsChecked());
-}
-
-TEST_F(OptionsDialogTest, AutosaveBoxIsReadBackAfterEscToo)
-{
-    auto dialog = Make();
     dialog->GetAutosaveBox()->SetChecked(false);
     dialog->OnCommand(dialog->GetAutosaveBox());
     dialog->OnKeyDown(KEY_ESCAPE);
@@ -180,15 +164,11 @@ TEST_F(OptionsDialogTest, AutosaveBoxIsReadBackAfterEscToo)
     EXPECT_FALSE(dialog->GetAutosave());
     dialog->OnKeyDown(KEY_ENTER);
     EXPECT_EQ(dialog->GetResult(), 0);
-    dialog->OnCommand(dialog->GetCloseButton());
-    EXPECT_EQ(dialog->GetResult(), 0);
 }
 
 TEST_F(OptionsDialogTest, PreviewSwingsBetweenAboutMinusAndPlusForty)
 {
     auto dialog = Make();
-    dialog->Update(500.0f);
-    EXPECT_NEAR(dialog->GetSpinAngle(), 25.5f, 0.01f);
     float low = 0.0f, high = 0.0f;
     for (int i = 0; i < 2000; ++i)
     {
@@ -196,8 +176,6 @@ TEST_F(OptionsDialogTest, PreviewSwingsBetweenAboutMinusAndPlusForty)
         low = std::min(low, dialog->GetSpinAngle());
         high = std::max(high, dialog->GetSpinAngle());
     }
-    EXPECT_GT(high, 40.0f);
-    EXPECT_LT(high, 41.0f);
-    EXPECT_LT(low, -40.0f);
-    EXPECT_GT(low, -41.0f);
+    EXPECT_NEAR(high, 40.5f, 0.5f);
+    EXPECT_NEAR(low, -40.5f, 0.5f);
 }

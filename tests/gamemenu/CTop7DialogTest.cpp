@@ -28,63 +28,40 @@ protected:
 };
 }
 
-TEST_F(Top7DialogTest, ShowsTheFirstTableAtFirst)
+TEST_F(Top7DialogTest, ShowsTheFirstTableAtFirstAndPagingWrapsBothWays)
 {
-    EXPECT_EQ(m_dialog.GetTableIndex(), 0);
     EXPECT_EQ(m_dialog.GetCaption(), "First");
     EXPECT_EQ(m_dialog.GetShownTable(), &m_first);
-}
-
-TEST_F(Top7DialogTest, PagingUpFromTheLastWrapsToTheFirst)
-{
-    m_dialog.OnCommand(m_dialog.GetUpButton());
-    m_dialog.OnCommand(m_dialog.GetUpButton());
-    EXPECT_EQ(m_dialog.GetCaption(), "Third");
-    m_dialog.OnCommand(m_dialog.GetUpButton());
-    EXPECT_EQ(m_dialog.GetCaption(), "First");
-    EXPECT_EQ(m_dialog.GetShownTable(), &m_first);
-}
-
-TEST_F(Top7DialogTest, PagingDownFromTheFirstWrapsToTheLast)
-{
     m_dialog.OnCommand(m_dialog.GetDownButton());
     EXPECT_EQ(m_dialog.GetCaption(), "Third");
     EXPECT_EQ(m_dialog.GetShownTable(), &m_third);
+    m_dialog.OnCommand(m_dialog.GetUpButton());
+    m_dialog.OnCommand(m_dialog.GetUpButton());
+    EXPECT_EQ(m_dialog.GetCaption(), "Second");
+    EXPECT_EQ(m_dialog.GetShownTable(), &m_second);
 }
 
-TEST_F(Top7DialogTest, ClearAsksFirstAndCancelKeepsTheTable)
+TEST_F(Top7DialogTest, ClearAsksFirstCancelKeepsAndOkClearsOnlyTheShownTable)
 {
+    m_dialog.NextTable();
+    m_dialog.OnCommand(m_dialog.GetClearButton());
     m_dialog.OnCommand(m_dialog.GetClearButton());
     CTextDialog* question = m_dialog.GetQuestion();
     ASSERT_NE(question, nullptr);
+    // The second question replaced the first, which left the overlays with it.
+    ASSERT_EQ(m_host.m_overlays.size(), 1u);
     EXPECT_EQ(m_host.GetTopOverlay(), question);
     EXPECT_EQ(question->GetText(), "Are you sure you want \n\nto delete all recorded \n\nscores for this mode?");
     EXPECT_TRUE(question->IsShaded());
     EXPECT_FALSE(question->IsPanelVisible());
-    EXPECT_EQ(m_first.GetCount(), 1);
     m_dialog.OnDialogClosed(CTextDialog::RESULT_CANCEL, question);
     EXPECT_EQ(m_dialog.GetQuestion(), nullptr);
-    EXPECT_EQ(m_first.GetCount(), 1);
-}
-
-TEST_F(Top7DialogTest, OkClearsOnlyTheShownTable)
-{
-    m_dialog.NextTable();
+    EXPECT_EQ(m_second.GetCount(), 1);
     m_dialog.OnCommand(m_dialog.GetClearButton());
     m_dialog.OnDialogClosed(CTextDialog::RESULT_OK, m_dialog.GetQuestion());
     EXPECT_EQ(m_second.GetCount(), 0);
     EXPECT_EQ(m_first.GetCount(), 1);
     EXPECT_EQ(m_third.GetCount(), 1);
-}
-
-TEST_F(Top7DialogTest, SecondClearReplacesTheHeldQuestion)
-{
-    m_dialog.OnCommand(m_dialog.GetClearButton());
-    m_dialog.OnCommand(m_dialog.GetClearButton());
-    ASSERT_NE(m_dialog.GetQuestion(), nullptr);
-    // The first one left the window's overlays with it.
-    ASSERT_EQ(m_host.m_overlays.size(), 1u);
-    EXPECT_EQ(m_host.GetTopOverlay(), m_dialog.GetQuestion());
 }
 
 TEST_F(Top7DialogTest, CloseButtonEndsWithResultZero)

@@ -2,8 +2,6 @@
 #include "engine/files/CFilePack.h"
 #include "engine/gfx/CModel.h"
 #include "engine/gfx/CResManager.h"
-#include "engine/gfx/CSprite.h"
-#include "engine/gfx/CTextLabel.h"
 #include "engine/gfx/CTexture.h"
 #include "platform/CPlatform.h"
 #include "platform/CPlatformWindow.h"
@@ -190,34 +188,6 @@ TEST_F(CGfxDrawTest, NormalsAreSentOnlyByATexturedModelWhoseMeshHasThem)
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
-TEST_F(CGfxDrawTest, SpriteDrawsTheCellOfItsGroupAndFrame)
-{
-    // Two frames side by side: the left one red, the right one green.
-    std::string sheet = m_files->WriteBytes(
-        "sheet.tga", CGfxTestFiles::MakeTga(16, 8, 32, [](int x, int) {
-            return x < 8 ? 0xff0000ffu : 0x00ff00ffu;
-        }));
-    std::string spr = m_files->Write("s.spr", "file_name " + sheet + "\nframes 2\n");
-    CSprite sprite;
-    sprite.LoadFile(&m_pack, spr.c_str());
-    sprite.SetSize(60.0f, 60.0f);
-    sprite.SetPosition(CVector4(100, 75, 0));
-    UseScreenProjection();
-    sprite.SetFrame(1);
-    sprite.Draw(true);
-    SRgb centre = PixelAt(100, 75);
-    EXPECT_GT(centre.g, 200);
-    EXPECT_LT(centre.r, 60);
-    EXPECT_EQ(PixelAt(10, 10).g, 0);
-    sprite.SetFrame(0);
-    sprite.Advance(50);
-    EXPECT_EQ(sprite.GetFrame(), 1);
-    sprite.SetVisible(false);
-    glClear(GL_COLOR_BUFFER_BIT);
-    sprite.Draw(true);
-    EXPECT_EQ(PixelAt(100, 75).g, 0);
-}
-
 TEST_F(CGfxDrawTest, TextDrawsGlyphsAndLeavesTheDepthTestOff)
 {
     std::vector<unsigned char> tga = CFontTestPicture::Make({24, 24, 24, 22});
@@ -237,12 +207,4 @@ TEST_F(CGfxDrawTest, TextDrawsGlyphsAndLeavesTheDepthTestOff)
     GLfloat colour[4];
     glGetFloatv(GL_CURRENT_COLOR, colour);
     EXPECT_FLOAT_EQ(colour[3], 1.0f);
-
-    CTextLabel label(&font, 150.0f, 16.0f, 2);
-    const char text[] = "ONE TWO THREE FOUR FIVE SIX SEVEN";
-    label.SetText(text, sizeof text - 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    label.Draw(10.0f, 30.0f, 1, 1, 0, 1);
-    EXPECT_GT(CountLitPixels(0, 14, kWidth, 46), 100);
-    EXPECT_EQ(CountLitPixels(0, 50, kWidth, kHeight), 0);
 }

@@ -52,11 +52,12 @@ TEST_F(CModelTest, ScaleAndNormalsKeysCountOnlyForATexturedModel)
         std::string keys;
         float scale;
         bool normals;
+        int textureWidth;
     } cases[] = {
-        {tga + "scale 0\nshow_normales 1\n", 1.0f, true},
-        {tga, 1.0f, false},
-        {tga + "scale 0.5\nshow_normales 0\n", 0.5f, false},
-        {"tex_file_name n\nscale 3\nshow_normales 0\n", 1.0f, true},
+        {tga + "scale 0\nshow_normales 1\n", 1.0f, true, 8},
+        {tga, 1.0f, false, 8},
+        {tga + "scale 0.5\nshow_normales 0\n", 0.5f, false, 8},
+        {"tex_file_name n\nscale 3\nshow_normales 0\n", 1.0f, true, 0},
     };
     for (const auto& c : cases)
     {
@@ -64,38 +65,19 @@ TEST_F(CModelTest, ScaleAndNormalsKeysCountOnlyForATexturedModel)
         model.LoadFile(&m_pack, Describe("m", kBoxObj, c.keys).c_str());
         EXPECT_FLOAT_EQ(model.GetScale(), c.scale) << c.keys;
         EXPECT_EQ(model.GetShowNormals(), c.normals) << c.keys;
+        EXPECT_EQ(model.GetTexture() ? model.GetTexture()->GetWidth() : 0, c.textureWidth) << c.keys;
         EXPECT_FLOAT_EQ(model.GetScaledSizeY(), 0.5f * c.scale) << c.keys;
         EXPECT_FLOAT_EQ(model.GetExtentZ(), 0.25f) << c.keys;
     }
 }
 
-TEST_F(CModelTest, TexturedDescriptionReadsNormalsFlagAndTexture)
+TEST_F(CModelTest, NoFacesKeyLoadsEmptyAndAMissingFacesFileRaisesThePackError)
 {
-    std::string tga = Picture("t.tga");
     CModel model;
-    model.LoadFile(&m_pack,
-                   Describe("tex", kBoxObj, "tex_file_name " + tga + "\nshow_normales 0\n").c_str());
-    ASSERT_NE(model.GetTexture(), nullptr);
-    EXPECT_EQ(model.GetTexture()->GetWidth(), 8);
-    EXPECT_EQ(model.GetBumpTexture(), nullptr);
-    EXPECT_TRUE(model.OwnsTextures());
-    EXPECT_TRUE(model.OwnsMesh());
-}
-
-TEST_F(CModelTest, DescriptionWithoutFacesFileLoadsEmptyWithoutAskingForAFile)
-{
-    std::string unt = m_files.Write("nofaces.unt", "tex_file_name n\n");
-    CModel model;
-    EXPECT_NO_THROW(model.LoadFile(&m_pack, unt.c_str()));
+    EXPECT_NO_THROW(model.LoadFile(&m_pack, m_files.Write("nofaces.unt", "tex_file_name n\n").c_str()));
     EXPECT_EQ(model.GetMesh(), nullptr);
-    EXPECT_EQ(model.GetTexture(), nullptr);
     EXPECT_FALSE(model.HasList());
-}
-
-TEST_F(CModelTest, MissingFacesFileRaisesThePackError)
-{
     std::string unt = m_files.Write("lost.unt", "faces_file_name " + m_files.Path("none.obj") + "\n");
-    CModel model;
     EXPECT_THROW(model.LoadFile(&m_pack, unt.c_str()), CFilePackError);
 }
 
@@ -129,7 +111,8 @@ TEST_F(CModelTest, ThreeGroupsKeepGroupZeroAndTwoChildrenAtTheGroupCentres)
 TEST_F(CModelTest, CopySharesGeometryAndTexturesAndGivesChildrenOfItsOwn)
 {
     std::string tga = Picture("t.tga");
-    CModel source;
+    auto owner = std::make_unique<CModel>();
+    CModel& source = *owner;
     source.LoadFile(&m_pack, Describe("src", kThreeGroupsObj, "tex_file_name " + tga + "\n").c_str());
     source.SetScale(2.0f);
     CModel copy(source);
@@ -147,20 +130,13 @@ TEST_F(CModelTest, CopySharesGeometryAndTexturesAndGivesChildrenOfItsOwn)
     EXPECT_TRUE(source.OwnsMesh());
     ASSERT_EQ(source.GetChildCount(), 2u);
     EXPECT_EQ(source.GetChild(0)->GetMesh()->GetName(), "b");
-}
-
-TEST_F(CModelTest, CopyKeepsItsGeometryAfterTheSourceIsGone)
-{
-    auto source = std::make_unique<CModel>();
-    source->LoadFile(&m_pack, Describe("gone", kThreeGroupsObj, "").c_str());
-    CModel copy(*source);
-    source.reset();
-    ASSERT_NE(copy.GetMesh(), nullptr);
+    // The copy keeps what it draws with after the source is gone.
+    owner.reset();
     EXPECT_EQ(copy.GetMesh()->GetVertexCount(), 3u);
     EXPECT_EQ(copy.GetChild(1)->GetMesh()->GetName(), "c");
 }
 
-TEST_F(CModelTest, AssignmentReplacesTheLookAndCarriesTheParameter)
+TEST_F(CModelTest, AssignmentReplacesTheLookAndCarriesTheParameterUntilALoadOfItsOwn)
 {
     CModel box;
     box.LoadFile(&m_pack, Describe("box", kBoxObj, "").c_str());
@@ -176,19 +152,12 @@ TEST_F(CModelTest, AssignmentReplacesTheLookAndCarriesTheParameter)
     EXPECT_FLOAT_EQ(box.GetParam().z, 2.0f);
     EXPECT_FLOAT_EQ(box.GetPosition().x, 5.0f);
     EXPECT_FLOAT_EQ(box.GetExtentY(), 1.0f);
-}
-
-TEST_F(CModelTest, CopyThatLoadsADescriptionLeavesItsSourceAlone)
-{
-    CModel source;
-    source.LoadFile(&m_pack, Describe("three", kThreeGroupsObj, "").c_str());
-    CModel copy(source);
-    copy.LoadFile(&m_pack, Describe("box", kBoxObj, "").c_str());
-    EXPECT_NE(copy.GetMesh(), source.GetMesh());
-    EXPECT_EQ(source.GetMesh()->GetName(), "a");
-    EXPECT_EQ(source.GetChildCount(), 2u);
-    EXPECT_EQ(copy.GetMesh()->GetName(), "box");
-    EXPECT_EQ(copy.GetChildCount(), 0u);
+    // A copy that loads a description of its own leaves its source alone.
+    box.LoadFile(&m_pack, Describe("box", kBoxObj, "").c_str());
+    EXPECT_EQ(box.GetMesh()->GetName(), "box");
+    EXPECT_EQ(box.GetChildCount(), 0u);
+    EXPECT_EQ(three.GetMesh()->GetName(), "a");
+    EXPECT_EQ(three.GetChildCount(), 2u);
 }
 
 TEST_F(CModelTest, ReloadRebuildsInPlaceAndCopiesFollowIt)

@@ -99,7 +99,7 @@ TEST_F(CResManagerTest, ManagersJoinAndLeaveTheGlobalListOnce)
     EXPECT_TRUE(IsListed(main.get()));
 }
 
-TEST_F(CResManagerTest, DestroyedLightIsWithdrawnFromEveryManager)
+TEST_F(CResManagerTest, DestroyedLightIsWithdrawnFromEveryManagerAndARemovedOneFromOne)
 {
     CResManager main(&m_pack);
     CResManager menu(&m_pack);
@@ -114,18 +114,11 @@ TEST_F(CResManagerTest, DestroyedLightIsWithdrawnFromEveryManager)
     EXPECT_EQ(menu.FindLight("BSField"), &keep);
     EXPECT_EQ(main.GetLightCount(), 0u);
     EXPECT_EQ(menu.GetLightCount(), 1u);
-}
-
-TEST_F(CResManagerTest, RemovedLightIsForgottenByThatManagerOnly)
-{
-    CResManager main(&m_pack);
-    CResManager menu(&m_pack);
-    CLight light;
-    main.AddLight(&light, "one");
-    menu.AddLight(&light, "one");
-    main.RemoveLight(&light);
-    EXPECT_EQ(main.FindLight("one"), nullptr);
-    EXPECT_EQ(menu.FindLight("one"), &light);
+    // Removing a light forgets it in that manager only.
+    main.AddLight(&keep, "one");
+    menu.RemoveLight(&keep);
+    EXPECT_EQ(main.FindLight("one"), &keep);
+    EXPECT_EQ(menu.FindLight("BSField"), nullptr);
 }
 
 TEST_F(CResManagerTest, ReloadReadsEveryResourceAgainFromItsFile)

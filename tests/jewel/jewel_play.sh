@@ -2,7 +2,8 @@
 # main menu, the jewel menu, a new game started at once, left and continued;
 # then a board with a known swap: two clicks on neighbours make a line, the
 # bricks above fall into a second line (a cascade), and the saved game and
-# the settings read back with their keys.
+# the settings read back with their keys; last a board without a swap shows
+# "GAME OVER!" and Esc hands the score to the game-over dialog.
 # Usage: jewel_play.sh <game binary> <screenshot dir> <file helper>
 set -u
 source "$(dirname "$0")/../e2e/lib.sh"
@@ -16,52 +17,20 @@ SETTINGS_KEY="394m612z"
 
 fail() { e2e_fail "$@"; }
 
-shot() {
-    mkdir -p "$E2E_SHOTS"
-    import -window "$E2E_WINDOW" "$E2E_SHOTS/$1.png" 2>/dev/null || fail "no screenshot $1"
-}
-
-region_rmse() {
-    convert "$1" -crop "$3" +repage "$E2E_DIR/a.png"
-    convert "$2" -crop "$3" +repage "$E2E_DIR/b.png"
-    e2e_rmse "$E2E_DIR/a.png" "$E2E_DIR/b.png"
-}
-
-press() {
-    xdotool mousemove --window "$E2E_WINDOW" "$1" "$2"
-    sleep 0.3
-    xdotool click 1
-}
-
-# A click or key that leads to another screen: waits until the window says so.
-to() {
-    local state="$1" mark
-    shift
-    mark=$(e2e_state_mark)
-    case "$1" in
-    click) press "$2" "$3" ;;
-    key) e2e_key "$2" ;;
-    esac
-    e2e_wait_state "$state" "$mark"
-}
-
-# Off the board, so that no brick is lit under the pointer.
-away() { xdotool mousemove --window "$E2E_WINDOW" 780 590; }
-
 # Waits until the board stops changing between two looks. The pointer
 # stirs off the board meanwhile: resting five seconds would bring the hint,
 # whose brick keeps swinging.
 settled() {
     local name="$1" calm=0 deadline=$((SECONDS + E2E_TIMEOUT)) m stir=0
-    shot "$name"
+    e2e_window_shot "$name"
     while [ $calm -lt 3 ]; do
         stir=$((1 - stir))
-        xdotool mousemove --window "$E2E_WINDOW" $((770 + stir)) 590
+        e2e_move $((770 + stir)) 590
         sleep 0.3
         e2e_expect_running "waiting for $name to settle"
         mv "$E2E_SHOTS/$name.png" "$E2E_DIR/previous.png"
-        shot "$name"
-        m=$(region_rmse "$E2E_DIR/previous.png" "$E2E_SHOTS/$name.png" "$BOARD")
+        e2e_window_shot "$name"
+        m=$(e2e_rmse "$E2E_DIR/previous.png" "$E2E_SHOTS/$name.png" "$BOARD")
         if e2e_below "$m" 0.01; then calm=$((calm + 1)); else calm=0; fi
         [ $SECONDS -ge $deadline ] && fail "$name does not settle (RMSE $m)"
     done
@@ -82,26 +51,26 @@ MAIN_MENU="400 505"
 e2e_start_game
 e2e_wait_window
 e2e_wait_state "CMainMenu window"
-to CGameMenu click $JEWELS
+e2e_to CGameMenu click $JEWELS
 [ -e "$DATA/jewel.sav" ] && fail "a saved game exists before any game"
 # No running game: New game starts one at once, without a dialog.
-to CJewelGameScreen click $NEW_GAME
-away
+e2e_to CJewelGameScreen click $NEW_GAME
+e2e_rest 0.2
 settled 01-dealt
 convert "$E2E_SHOTS/01-dealt.png" -crop "$BOARD" +repage -colorspace gray -format '%[fx:standard_deviation]' info: \
     >"$E2E_DIR/spread"
 e2e_below 0.08 "$(cat "$E2E_DIR/spread")" || fail "the board shows no bricks (spread $(cat "$E2E_DIR/spread"))"
 
-to CGameMenu key Escape
-to CJewelGameScreen click $CONTINUE
-away
+e2e_to CGameMenu key Escape
+e2e_to CJewelGameScreen click $CONTINUE
+e2e_rest 0.2
 settled 02-continued
 # The landing search of a restored board may take standing lines away, so
 # only the bricks are checked, not the same picture.
 e2e_below 0.08 "$(convert "$E2E_SHOTS/02-continued.png" -crop "$BOARD" +repage -colorspace gray \
     -format '%[fx:standard_deviation]' info:)" || fail "the continued game shows no board"
-to CGameMenu key Escape
-to "CMainMenu window" click $MAIN_MENU
+e2e_to CGameMenu key Escape
+e2e_to "CMainMenu window" click $MAIN_MENU
 [ -s "$DATA/jewel.sav" ] || fail "leaving the menu saved no game"
 [ "$(value_of "$DATA/jewel.sav" $SAVE_KEY f_m_width_bricks)" = 8 ] || fail "the saved board is not 8 wide"
 [ "$(value_of "$DATA/jewel.sav" $SAVE_KEY fe_m_current_level)" = 1 ] || fail "the saved game is not on level 1"
@@ -124,29 +93,72 @@ sed -i -e 's/^gf_m_score_level .*/gf_m_score_level 0/' -e 's/^m_score .*/m_score
     "$E2E_DIR/save.txt"
 "$FILES" store "$DATA/jewel.sav" $SAVE_KEY <"$E2E_DIR/save.txt" || fail "could not write the known board"
 
-to CGameMenu click $JEWELS
-to CJewelGameScreen click $CONTINUE
-away
+e2e_to CGameMenu click $JEWELS
+e2e_to CJewelGameScreen click $CONTINUE
+e2e_rest 0.2
 settled 03-known-board
-press $(cell 2 2)
+# The board read back from the file: a red brick at (0,2), a blue one at
+# (1,1) and a purple one at (2,2), told by their colour a little off their
+# symbols' middle.
+hue() {
+    read -r px py <<<"$(cell "$1" "$2")"
+    convert "$E2E_SHOTS/03-known-board.png" -crop 1x1+$((px - 14))+$((py + 14)) +repage \
+        -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info: |
+        awk '{ r = $1; g = $2; b = $3
+            if (r > g + 60 && r > b + 60) print "red"
+            else if (b > r + 60 && b > g + 30) print "blue"
+            else if (b > g + 60 && r > g + 40) print "purple"
+            else print "other " r " " g " " b }'
+}
+for expected in "0 2 red" "1 1 blue" "2 2 purple"; do
+    read -r cx cy colour <<<"$expected"
+    seen=$(hue "$cx" "$cy")
+    [ "$seen" = "$colour" ] || fail "cell ($cx,$cy) of the loaded board shows $seen, not $colour"
+done
+# On the board the button is held a moment, as a hand does: the player
+# looks at the button once a frame.
+hold() {
+    e2e_move "$1" "$2"
+    sleep 0.3
+    xdotool mousedown 1
+    sleep 0.15
+    xdotool mouseup 1
+}
+hold $(cell 2 2)
 sleep 0.5
-press $(cell 2 3)
-away
-shot 04-swapped
+hold $(cell 2 3)
+e2e_rest 0.2
+e2e_window_shot 04-swapped
 settled 05-after-cascade
-e2e_below "$(region_rmse "$E2E_SHOTS/03-known-board.png" "$E2E_SHOTS/05-after-cascade.png" "$BOARD")" 0.05 \
+e2e_below "$(e2e_rmse "$E2E_SHOTS/03-known-board.png" "$E2E_SHOTS/05-after-cascade.png" "$BOARD")" 0.05 \
     && fail "the swap changed nothing on the board"
 
-to CGameMenu key Escape
+e2e_to CGameMenu key Escape
 # With a running game New game asks first; Esc keeps the game.
-to CJewelNewGameDialog click $NEW_GAME
+e2e_to CJewelNewGameDialog click $NEW_GAME
 sleep 0.5
-shot 06-new-game-question
-to CGameMenu key Escape
-to "CMainMenu window" click $MAIN_MENU
+e2e_window_shot 06-new-game-question
+e2e_to CGameMenu key Escape
+e2e_to "CMainMenu window" click $MAIN_MENU
 level=$(value_of "$DATA/jewel.sav" $SAVE_KEY gf_m_score_level)
 # The line of three scores 50, the cascade's line of four 100 more.
 [ "${level:-0}" -ge 150 ] || fail "no cascade was scored (level score ${level:-none})"
+
+# --- A board without a swap: "GAME OVER!", and Esc ends the game. -----------
+# Colour (x + 2y) mod 5 has no swap that makes a line.
+"$FILES" dump "$DATA/jewel.sav" $SAVE_KEY | grep -v '^f_color' >"$E2E_DIR/save.txt"
+awk 'BEGIN { for (y = 0; y < 8; ++y) for (x = 0; x < 8; ++x) printf "f_color%d-%d %d\n", x, y, (x + 2 * y) % 5 }' \
+    >>"$E2E_DIR/save.txt"
+"$FILES" store "$DATA/jewel.sav" $SAVE_KEY <"$E2E_DIR/save.txt" || fail "could not write the board without a swap"
+e2e_to CGameMenu click $JEWELS
+e2e_to CJewelGameScreen click $CONTINUE
+e2e_rest 0.2
+settled 07-no-swap-left
+e2e_to CGameOverDialog key Escape
+e2e_window_shot 08-game-over
+e2e_to CGameMenu key Return
+e2e_to "CMainMenu window" click $MAIN_MENU
+[ -e "$DATA/jewel.sav" ] && fail "the ended game was saved"
 e2e_key Escape
 e2e_wait_state "CExitWnd"
 exit 0

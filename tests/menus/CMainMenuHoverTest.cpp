@@ -60,16 +60,6 @@ TEST(CMainMenuHover, FiftyMillisecondsOfHoverRaiseTheTitleAndSevenHundredIdleLow
     }
 }
 
-TEST(CMainMenuHover, HoverInterruptedBeforeFiftyMillisecondsCountsDownAgain)
-{
-    CMainMenuHover hover;
-    hover.Step(40.0f, 1);
-    hover.Step(16.0f, kNone);
-    EXPECT_FLOAT_EQ(24.0f, hover.GetHoverTime());
-    hover.Step(20.0f, 1);
-    EXPECT_EQ(CMainMenuHover::kLowered, hover.GetMotion());
-}
-
 TEST(CMainMenuHover, TitleMovesOneTwentiethOfTheRemainingWayPerUpdate)
 {
     CMainMenuHover hover;
@@ -81,65 +71,40 @@ TEST(CMainMenuHover, TitleMovesOneTwentiethOfTheRemainingWayPerUpdate)
     EXPECT_FLOAT_EQ(expected, hover.GetTitleY());
 }
 
-TEST(CMainMenuHover, ThumbnailShowsOnlyOnceTheTitleIsAboveThree)
+TEST(CMainMenuHover, ThumbnailShowsOnceTheTitleIsAboveThreeAndFadesInAStepPerUpdate)
 {
     CMainMenuHover hover;
     hover.Step(50.0f, 4);
     EXPECT_FALSE(hover.IsThumbnailShown(4));
-    EXPECT_FLOAT_EQ(0.0f, hover.GetAlpha());
     // y_n = 5 - 10 * (19/20)^n passes 3 at n = 32.
-    const int steps = StepsUntilThumbnail(hover, 16.0f, 4, 100);
-    EXPECT_EQ(31, steps);
-    EXPECT_GT(hover.GetTitleY(), 3.0f);
+    EXPECT_EQ(31, StepsUntilThumbnail(hover, 16.0f, 4, 100));
     EXPECT_FLOAT_EQ(0.05f, hover.GetAlpha());
-}
-
-TEST(CMainMenuHover, AlphaRisesByAStepPerUpdateAndStopsAtOne)
-{
-    CMainMenuHover hover;
-    StepsUntilThumbnail(hover, 50.0f, 0, 100);
-    float previous = hover.GetAlpha();
     for (int i = 0; i < 10; ++i)
-    {
-        hover.Step(16.0f, 0);
-        EXPECT_NEAR(previous + 0.05f, hover.GetAlpha(), 1e-5f);
-        previous = hover.GetAlpha();
-    }
+        hover.Step(16.0f, 4);
+    EXPECT_NEAR(0.55f, hover.GetAlpha(), 1e-5f);
     for (int i = 0; i < 40; ++i)
-        hover.Step(16.0f, 0);
+        hover.Step(16.0f, 4);
     EXPECT_FLOAT_EQ(1.0f, hover.GetAlpha());
 }
 
-TEST(CMainMenuHover, MovingStraightToAnotherKindSwitchesTheThumbnailAtOnce)
+TEST(CMainMenuHover, AnotherKindSwitchesTheThumbnailAtOnceAndLeavingFadesItWithTheTitleUp)
 {
     CMainMenuHover hover;
     StepsUntilThumbnail(hover, 50.0f, 1, 100);
     for (int i = 0; i < 30; ++i)
         hover.Step(16.0f, 1);
     const float y = hover.GetTitleY();
-    hover.Step(16.0f, 6);
-    EXPECT_TRUE(hover.IsThumbnailShown(6));
+    hover.Step(16.0f, 5);
+    EXPECT_TRUE(hover.IsThumbnailShown(5));
     EXPECT_FALSE(hover.IsThumbnailShown(1));
-    EXPECT_EQ(CMainMenuHover::kRaised, hover.GetMotion());
     EXPECT_GT(hover.GetTitleY(), y);
     EXPECT_FLOAT_EQ(1.0f, hover.GetAlpha());
-}
-
-TEST(CMainMenuHover, LeavingFadesTheLastThumbnailWhileTheTitleStaysUp)
-{
-    CMainMenuHover hover;
-    StepsUntilThumbnail(hover, 50.0f, 5, 100);
-    for (int i = 0; i < 30; ++i)
-        hover.Step(16.0f, 5);
-    ASSERT_FLOAT_EQ(1.0f, hover.GetAlpha());
     hover.Step(16.0f, kNone);
     EXPECT_TRUE(hover.IsThumbnailShown(5));
     EXPECT_FLOAT_EQ(0.95f, hover.GetAlpha());
-    EXPECT_EQ(CMainMenuHover::kRaised, hover.GetMotion());
     for (int i = 0; i < 25; ++i)
         hover.Step(16.0f, kNone);
     EXPECT_FLOAT_EQ(0.0f, hover.GetAlpha());
-    EXPECT_TRUE(hover.IsThumbnailShown(5));
     EXPECT_EQ(CMainMenuHover::kRaised, hover.GetMotion());
 }
 

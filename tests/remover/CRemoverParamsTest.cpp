@@ -31,21 +31,7 @@ protected:
 };
 }
 
-TEST_F(RemoverParamsFiles, FirstDepartureWritesTheSettingsAndAllNineTables)
-{
-    auto params = Make();
-    params->LoadSettings();
-    EXPECT_EQ(0, params->GetLastSize());
-    EXPECT_EQ(0, params->GetLastDifficulty());
-    EXPECT_TRUE(params->GetAutosave());
-    params->SaveSettings();
-    EXPECT_TRUE(Exists("data/remover.cfg"));
-    for (int d = 0; d < 3; ++d)
-        for (int s = 0; s < 3; ++s)
-            EXPECT_TRUE(Exists("data/scores1" + std::to_string(d) + std::to_string(s) + ".tab"));
-}
-
-TEST_F(RemoverParamsFiles, SettingsHoldExactlyTheFourKeys)
+TEST_F(RemoverParamsFiles, SettingsHoldExactlyTheFourKeysAndTheNineTablesAreWritten)
 {
     auto params = Make();
     params->SetLastSize(2);
@@ -60,18 +46,15 @@ TEST_F(RemoverParamsFiles, SettingsHoldExactlyTheFourKeys)
                                    {"remover_last_difficult", "1"},
                                    {"remover_last_size", "2"}};
     EXPECT_EQ(expected, raw.GetPairs());
-
-    auto again = Make();
-    again->LoadSettings();
-    EXPECT_EQ(2, again->GetLastSize());
-    EXPECT_EQ(1, again->GetLastDifficulty());
-    EXPECT_EQ(2, again->GetCurrentSkin());
-    EXPECT_FALSE(again->GetAutosave());
+    for (int d = 0; d < 3; ++d)
+        for (int s = 0; s < 3; ++s)
+            EXPECT_TRUE(Exists("data/scores1" + std::to_string(d) + std::to_string(s) + ".tab"));
 }
 
-TEST_F(RemoverParamsFiles, StoredChoicesOutOfRangeAreClampedAndAMissingAutosaveIsOff)
+TEST_F(RemoverParamsFiles, StoredChoicesAreReadBackClampedAndAMissingAutosaveIsOff)
 {
-    // Skin, size, difficulty and autosave as stored, then as read.
+    // Skin, size, difficulty and autosave as stored (no file when the skin is
+    // null), then as read.
     const struct
     {
         const char* skin;
@@ -81,91 +64,71 @@ TEST_F(RemoverParamsFiles, StoredChoicesOutOfRangeAreClampedAndAMissingAutosaveI
         int readSkin, readSize, readDifficulty;
         bool readAutosave;
     } cases[] = {
+        {nullptr, nullptr, nullptr, nullptr, 0, 0, 0, true},
+        {"2", "2", "1", "0", 2, 2, 1, false},
         {"99", "7", "-3", "1", 2, 2, 0, true},
         {"1", "1", "2", nullptr, 1, 1, 2, false},
     };
     for (const auto& c : cases)
     {
-        CConfigFile raw;
-        raw.SetValue("m_current_skin", c.skin);
-        raw.SetValue("remover_last_size", c.size);
-        raw.SetValue("remover_last_difficult", c.difficulty);
-        if (c.autosave != nullptr)
-            raw.SetValue("m_autosave", c.autosave);
-        ASSERT_TRUE(raw.Save(root + "/data/remover.cfg", "52kq781w", 8));
+        if (c.skin != nullptr)
+        {
+            CConfigFile raw;
+            raw.SetValue("m_current_skin", c.skin);
+            raw.SetValue("remover_last_size", c.size);
+            raw.SetValue("remover_last_difficult", c.difficulty);
+            if (c.autosave != nullptr)
+                raw.SetValue("m_autosave", c.autosave);
+            ASSERT_TRUE(raw.Save(root + "/data/remover.cfg", "52kq781w", 8));
+        }
         auto params = Make();
         params->LoadSettings();
-        EXPECT_EQ(c.readSkin, params->GetCurrentSkin()) << c.skin;
+        EXPECT_EQ(c.readSkin, params->GetCurrentSkin()) << c.size;
         EXPECT_EQ(c.readSize, params->GetLastSize()) << c.size;
-        EXPECT_EQ(c.readDifficulty, params->GetLastDifficulty()) << c.difficulty;
-        EXPECT_EQ(c.readAutosave, params->GetAutosave());
+        EXPECT_EQ(c.readDifficulty, params->GetLastDifficulty()) << c.size;
+        EXPECT_EQ(c.readAutosave, params->GetAutosave()) << c.size;
     }
 }
 
-TEST_F(RemoverParamsFiles, TablesAreReadEvenWithoutASettingsFile)
+TEST_F(RemoverParamsFiles, TablesAreReadWithoutASettingsFileAndFollowDifficultyThenSize)
 {
     CConfigFile table;
     table.SetValue("num", "1");
     table.SetValue("name0", "Keeper");
     table.SetValue("score0", "4321");
-    // Hard (2), medium field (1): table 7.
     ASSERT_TRUE(table.Save(root + "/data/scores121.tab", "ko%58w", 6));
     auto params = Make();
     params->LoadSettings();
     ASSERT_EQ(1, params->GetScoreTable(7)->GetCount());
     EXPECT_EQ("Keeper", params->GetScoreTable(7)->GetName(0));
     EXPECT_EQ(0, params->GetScoreTable(5)->GetCount());
-}
-
-TEST_F(RemoverParamsFiles, CurrentTableFollowsDifficultyThenSize)
-{
-    auto params = Make();
+    // Hard (2), medium field (1): table 7.
     params->SetLastDifficulty(2);
     params->SetLastSize(1);
     EXPECT_EQ(params->GetScoreTable(7), params->GetCurrentScoreTable());
-    EXPECT_EQ(root + "/data/scores121.tab", params->GetScoreTablePath(2, 1));
-}
-
-TEST(RemoverParams, PerStepValuesFollowDifficultyAndAreAtLeastOne)
-{
-    CRemoverParams params;
-    CConfigFile store;
-    store.SetValue("m_bricks_per_step", "5 4 3");
-    params.ReadParams(store);
-    EXPECT_EQ(5, params.GetBricksPerStep(0));
-    EXPECT_EQ(4, params.GetBricksPerStep(1));
-    EXPECT_EQ(3, params.GetBricksPerStep(2));
-
-    store.SetValue("m_bricks_per_step", "5 4");
-    params.ReadParams(store);
-    EXPECT_EQ(1, params.GetBricksPerStep(2));
-}
-
-TEST(RemoverParams, BadFieldWidthAndSkinCountTakeSafeValues)
-{
-    CRemoverParams params;
-    CConfigFile store;
-    store.SetValue("m_field_width", "-4");
-    store.SetValue("m_skins_count", "0");
-    params.ReadParams(store);
-    EXPECT_GT(params.GetFieldWidth(), 0.0f);
-    EXPECT_EQ(1, params.GetSkinsCount());
-    EXPECT_EQ(static_cast<std::size_t>(CGameParams::MODELS_PER_SKIN), params.GetBrickModelTable().size());
-}
-
-TEST(RemoverParams, ScoreCaptionsListTheNineTablesInOrder)
-{
-    CRemoverParams params;
     CScoreCaptionList list;
-    params.GetScoreCaption(list);
+    params->GetScoreCaption(list);
     ASSERT_EQ(9u, list.size());
-    EXPECT_EQ("Easy - Small Field", list[0].first);
     EXPECT_EQ("Easy - Large Field", list[2].first);
     EXPECT_EQ("Medium - Small Field", list[3].first);
     EXPECT_EQ("Hard - Medium Field", list[7].first);
-    EXPECT_EQ("Hard - Large Field", list[8].first);
     for (int i = 0; i < 9; ++i)
-        EXPECT_EQ(params.GetScoreTable(i), list[i].second);
+        EXPECT_EQ(params->GetScoreTable(i), list[i].second);
+}
+
+TEST(RemoverParams, BadValuesTakeSafeOnes)
+{
+    CRemoverParams params;
+    CConfigFile store;
+    store.SetValue("m_bricks_per_step", "5 4");
+    store.SetValue("m_field_width", "-4");
+    store.SetValue("m_skins_count", "0");
+    params.ReadParams(store);
+    EXPECT_EQ(4, params.GetBricksPerStep(1));
+    EXPECT_EQ(1, params.GetBricksPerStep(2));
+    EXPECT_GT(params.GetFieldWidth(), 0.0f);
+    EXPECT_EQ(1, params.GetSkinsCount());
+    EXPECT_EQ(static_cast<std::size_t>(CGameParams::MODELS_PER_SKIN), params.GetBrickModelTable().size());
 }
 
 TEST(RemoverParams, BoardSizeAndColoursFollowTheChoices)

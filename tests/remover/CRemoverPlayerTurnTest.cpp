@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "engine/files/CConfigFile.h"
 #include "engine/gfx/CMesh.h"
 #include "engine/gfx/CModel.h"
 #include "games/remover/CRemoverBrick.h"
 #include "games/remover/CRemoverPlayer.h"
-#include "shell/game/BoardCursor.h"
 #include "shell/game/CRandom.h"
 #include "shell/game/PackPos.h"
 #include "tests/remover/RemoverTestKit.h"
@@ -53,97 +50,65 @@ protected:
 };
 }
 
-TEST_F(RemoverTurns, GroupScoresAreTriangularNumbers)
+TEST_F(RemoverTurns, ResolvedTurnScoresGroupsAndPunishesMisses)
 {
-    EXPECT_EQ(0, CRemoverPlayer::GroupScore(0));
-    EXPECT_EQ(10, CRemoverPlayer::GroupScore(4));
-    EXPECT_EQ(15, CRemoverPlayer::GroupScore(5));
-    EXPECT_EQ(21, CRemoverPlayer::GroupScore(6));
-}
-
-TEST_F(RemoverTurns, WorkedTurnOfOneGroupAndTwoMisses)
-{
-    Build(0);
-    SetBoard(*field, {"RRRRR.G.B", ".........", "Y.R......", ".........", "....G....", ".........",
-                      "......B.."});
-    PlaceAlready({{4, 0}, {4, 4}, {6, 6}});
-    events.m_sounds.clear();
-    Step();
-    EXPECT_EQ(CRemoverPlayer::STATE_RESOLVED, player->GetState());
-    EXPECT_EQ(15, player->GetScore());
-    ASSERT_EQ(3u, player->GetPopups().size());
-    EXPECT_EQ(15, player->GetPopups()[0].GetValue());
-    EXPECT_EQ(0, player->GetPopups()[1].GetValue());
-    EXPECT_EQ(0, player->GetPopups()[2].GetValue());
-    EXPECT_EQ(2, field->GetQueuedCount());
-    EXPECT_TRUE(field->GetRefillRequest());
-    EXPECT_EQ((std::vector<int>{111}), events.m_sounds);
-}
-
-TEST_F(RemoverTurns, SecondBrickOfTheSameGroupIsNeitherScoredNorAMiss)
-{
-    Build(0);
-    SetBoard(*field, {"RRRR..G.B", ".........", "Y.R......"});
-    PlaceAlready({{0, 0}, {1, 0}});
-    events.m_sounds.clear();
-    Step();
-    EXPECT_EQ(10, player->GetScore());
-    EXPECT_EQ(1u, player->GetPopups().size());
-    EXPECT_EQ(0, field->GetQueuedCount());
-    EXPECT_FALSE(field->GetRefillRequest());
-    EXPECT_EQ((std::vector<int>{115}), events.m_sounds);
-}
-
-TEST_F(RemoverTurns, CleanTurnRemovesOneBlocker)
-{
-    Build(0);
-    SetBoard(*field, {"RRRR..G.B", ".X.X.....", "Y.R......"});
-    PlaceAlready({{0, 0}});
-    Step();
-    int selectedBlockers = 0;
-    for (const std::string& row : GetBoard(*field))
-        for (char c : row)
-            selectedBlockers += (c == 'x');
-    EXPECT_EQ(1, selectedBlockers);
-}
-
-TEST_F(RemoverTurns, LastBrickOfAColourEarnsTheColourBonusAndClearsBlockers)
-{
-    Build(0);
-    SetBoard(*field, {"RRRR..G.B", ".X.......", "Y........"});
-    PlaceAlready({{0, 0}});
-    events.m_sounds.clear();
-    Step();
-    EXPECT_EQ(10 + CRemoverPlayer::COLOR_BONUS, player->GetScore());
-    EXPECT_EQ(3, field->GetColorCount());
-    // Nothing missed, but a colour went: refill asked, and every blocker taken.
-    EXPECT_TRUE(field->GetRefillRequest());
-    EXPECT_EQ('x', GetBoard(*field)[1][1]);
-}
-
-TEST_F(RemoverTurns, PenaltyFactorGrowsAsColoursLeave)
-{
-    struct Case
+    // Bricks placed this turn at the cells listed; popups {-1} and sounds {}
+    // are not checked. Blockers: how many end up selected ('x').
+    const struct
     {
         int difficulty;
         std::vector<std::string> board;
-        int penalties;
+        std::vector<std::pair<int, int>> placed;
+        int score;
+        std::vector<int> popups;
+        int queued;
+        bool refill;
+        std::vector<int> sounds;
+        int blockers;
+    } cases[] = {
+        // One group of five and two misses: the group scores, each miss brings blockers.
+        {0, {"RRRRR.G.B", ".........", "Y.R......", ".........", "....G....", ".........", "......B.."},
+         {{4, 0}, {4, 4}, {6, 6}}, 15, {15, 0, 0}, 2, true, {111}, 0},
+        // A second brick of the same group is neither scored nor a miss.
+        {0, {"RRRR..G.B", ".........", "Y.R......"}, {{0, 0}, {1, 0}}, 10, {10}, 0, false, {115}, 0},
+        // A clean turn takes one blocker.
+        {0, {"RRRR..G.B", ".X.X.....", "Y.R......"}, {{0, 0}}, 10, {-1}, 0, false, {}, 1},
+        // The last brick of a colour earns the colour bonus and a refill; with
+        // a miss in the turn it takes every blocker too.
+        {0, {"RRRR..G.B", ".X.X.....", "Y........"}, {{0, 0}}, 10 + CRemoverPlayer::COLOR_BONUS, {-1}, 0, true, {}, 1},
+        {0, {"RRRR..G.B", ".X.X.....", "Y.......G"}, {{0, 0}, {8, 2}}, 10 + CRemoverPlayer::COLOR_BONUS, {-1}, 2, true,
+         {}, 2},
+        // One miss each: 6 colours at start and 4 left gives 3; 4 and 2 gives
+        // 3, raised to 4; 6 and 2 gives 5.
+        {2, {"R.G.B.Y..", ".........", "........R"}, {{8, 2}}, 0, {0}, 3, true, {}, 0},
+        {0, {"R.G......", ".........", "........R"}, {{8, 2}}, 0, {0}, 4, true, {}, 0},
+        {2, {"R.G......", ".........", "........R"}, {{8, 2}}, 0, {0}, 5, true, {}, 0},
     };
-    // One miss each: 6 colours at start and 4 left gives 3; 4 and 2 gives 3,
-    // raised to 4; 6 and 2 gives 5.
-    std::vector<Case> cases = {
-        {2, {"R.G.B.Y..", ".........", "........R"}, 3},
-        {0, {"R.G......", ".........", "........R"}, 4},
-        {2, {"R.G......", ".........", "........R"}, 5},
-    };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
     {
         Build(c.difficulty);
         SetBoard(*field, c.board);
         field->DropVanishedColors();
-        PlaceAlready({{8, 2}});
+        PlaceAlready(c.placed);
+        events.m_sounds.clear();
         Step();
-        EXPECT_EQ(c.penalties, field->GetQueuedCount()) << "difficulty " << c.difficulty;
+        const std::string name = c.board[0] + "/" + c.board[1];
+        EXPECT_EQ(CRemoverPlayer::STATE_RESOLVED, player->GetState()) << name;
+        EXPECT_EQ(c.score, player->GetScore()) << name;
+        std::vector<int> popups;
+        for (const CRemoverScorePopup& popup : player->GetPopups())
+            popups.push_back(popup.GetValue());
+        if (c.popups != std::vector<int>{-1})
+        {
+            EXPECT_EQ(c.popups, popups) << name;
+        }
+        EXPECT_EQ(c.queued, field->GetQueuedCount()) << name;
+        EXPECT_EQ(c.refill, field->GetRefillRequest()) << name;
+        if (!c.sounds.empty())
+        {
+            EXPECT_EQ(c.sounds, events.m_sounds) << name;
+        }
+        EXPECT_EQ(c.blockers, CountLetter(*field, 'x')) << name;
     }
 }
 
@@ -200,121 +165,61 @@ TEST_F(RemoverTurns, TurnSizesCycleDownToTwoAndStartAgainButNeverBelowOne)
     }
 }
 
-TEST_F(RemoverTurns, GrowInTakesTheQueueToTheCellSize)
-{
-    Build(0);
-    player->NewTurn();
-    int updates = 0;
-    while (player->GetState() == CRemoverPlayer::STATE_GROWING && updates < 100)
-    {
-        Step();
-        ++updates;
-    }
-    EXPECT_EQ(CRemoverPlayer::STATE_AIMING, player->GetState());
-    EXPECT_FLOAT_EQ(field->GetBrickSize(), player->GetQueued(0)->GetScale());
-    // 4 units per cell at 1.5 per update: 3 updates.
-    EXPECT_EQ(3, updates);
-}
-
-TEST_F(RemoverTurns, ClickOnAFreeCellPlacesTheHeldBrick)
+TEST_F(RemoverTurns, ClickOffTheBoardStartsTheClickPauseThenAClickOnAFreeCellPlaces)
 {
     Build(0);
     SetBoard(*field, {"R.G.B.Y"});
     player->NewTurn();
-    while (player->GetState() != CRemoverPlayer::STATE_AIMING)
+    for (int i = 0; i < 100 && player->GetState() != CRemoverPlayer::STATE_AIMING; ++i)
         Step();
+    ASSERT_EQ(CRemoverPlayer::STATE_AIMING, player->GetState());
+    EXPECT_FLOAT_EQ(field->GetBrickSize(), player->GetQueued(0)->GetScale());
     Step();   // takes the first brick into the hand
     ASSERT_NE(nullptr, player->GetHeld());
-    CVector4 cell = field->GetBrickPosition(4, 4);
+    const CVector4 cell = field->GetBrickPosition(4, 4);
+    Step(CVector4(-300.0f, 0.0f, 0.0f), true);
+    EXPECT_GT(player->GetClickPause(), 400.0f);
+    // While the pause runs, a click on a free cell does nothing.
+    Step(cell, true);
+    EXPECT_EQ(CRemoverPlayer::STATE_AIMING, player->GetState());
+    for (int i = 0; i < 100 && player->GetClickPause() > 0.0f; ++i)
+        Step(cell, false);
     Step(cell, true);
     EXPECT_EQ(CRemoverPlayer::STATE_PLACING, player->GetState());
-    int updates = 0;
-    while (player->GetState() == CRemoverPlayer::STATE_PLACING && updates < 200)
-    {
+    for (int i = 0; i < 200 && player->GetState() == CRemoverPlayer::STATE_PLACING; ++i)
         Step(cell, true);
-        ++updates;
-    }
     ASSERT_NE(nullptr, field->GetRemoverBrick(4, 4));
     EXPECT_TRUE(field->GetRemoverBrick(4, 4)->IsNew());
     EXPECT_EQ(1u, player->GetPlaced().size());
     EXPECT_EQ(1, events.CountSound(112));
 }
 
-TEST_F(RemoverTurns, ClickOffTheBoardStillStartsTheClickPause)
+TEST_F(RemoverTurns, BrickInHandComesBackBesideTheQueueOrAsColourZeroWithoutItsKey)
 {
-    Build(0);
-    player->NewTurn();
-    while (player->GetState() != CRemoverPlayer::STATE_AIMING)
-        Step();
-    Step();
-    ASSERT_NE(nullptr, player->GetHeld());
-    Step(CVector4(-300.0f, 0.0f, 0.0f), true);
-    EXPECT_EQ(CRemoverPlayer::STATE_AIMING, player->GetState());
-    EXPECT_GT(player->GetClickPause(), 400.0f);
-    // While the pause runs, a click on a free cell does nothing.
-    Step(field->GetBrickPosition(1, 0), true);
-    EXPECT_EQ(CRemoverPlayer::STATE_AIMING, player->GetState());
-}
-
-TEST_F(RemoverTurns, CursorCastFindsTheCellUnderThePixel)
-{
-    // Project a cell centre through the game's camera, then cast it back.
-    Build(2);
-    const float nearPlane = 0.1f;
-    const float fov = 70.0f;
-    const float aspect = 4.0f / 3.0f;
-    const int width = 1024;
-    const int height = 768;
-    for (int cx : {0, 4, 8})
-        for (int cy : {0, 3, 8})
-        {
-            CVector4 world = field->GetBrickPosition(cx, cy);
-            float eyeZ = 40.0f;   // camera at -40, aim height 0 headless
-            float halfH = std::tan(fov / 2.0f * 3.1415927f / 180.0f);
-            float ndcX = world.x * 0.06f / eyeZ / (halfH * aspect);
-            float ndcY = world.y * 0.06f / eyeZ / halfH;
-            int px = static_cast<int>(width / 2 + ndcX * width / 2);
-            int py = static_cast<int>(height / 2 - ndcY * height / 2);
-            CVector4 cast = CastCursor(px, py, width, height, nearPlane, fov, aspect, -40.0f, 0.06f, 0.0f);
-            int x = -1;
-            int y = -1;
-            ASSERT_TRUE(field->CellFromPoint(cast, &x, &y));
-            EXPECT_EQ(cx, x);
-            EXPECT_EQ(cy, y);
-        }
-}
-
-TEST_F(RemoverTurns, BrickInHandComesBackBesideTheQueue)
-{
-    Build(0);
-    CConfigFile store;
-    store.SetValue("p_m_turns_count", "2");
-    store.SetValue("p_m_score", "30");
-    store.SetValue("p_m_bricks.size", "1");
-    store.SetValue("p_m_bricks0", "2");
-    store.SetValue("p_m_bricks_placed.size", "0");
-    store.SetValue("p_m_brick_current", "3");
-    ASSERT_TRUE(player->Load(store));
-    ASSERT_NE(nullptr, player->GetHeld());
-    EXPECT_EQ(3, player->GetHeld()->GetColor());
-    EXPECT_FLOAT_EQ(-400.0f, player->GetHeld()->GetPosition().x);
-    EXPECT_FLOAT_EQ(1.2f * field->GetBrickSize(), player->GetHeld()->GetPosition().y);
-    EXPECT_FLOAT_EQ(field->GetBrickSize(), player->GetHeld()->GetScale());
-    EXPECT_EQ(2, player->GetTurnSize());
-}
-
-TEST_F(RemoverTurns, StoreWithoutTheHandKeyGivesABrickOfColourZeroInHand)
-{
-    Build(0);
-    CConfigFile store;
-    store.SetValue("p_m_turns_count", "1");
-    store.SetValue("p_m_score", "0");
-    store.SetValue("p_m_bricks.size", "0");
-    store.SetValue("p_m_bricks_placed.size", "0");
-    ASSERT_TRUE(player->Load(store));
-    ASSERT_NE(nullptr, player->GetHeld());
-    EXPECT_EQ(0, player->GetHeld()->GetColor());
-    EXPECT_EQ(1, player->GetTurnSize());
+    const struct
+    {
+        const char* hand;
+        int color, turnSize;
+    } cases[] = {{"3", 3, 2}, {nullptr, 0, 1}};
+    for (const auto& c : cases)
+    {
+        Build(0);
+        CConfigFile store;
+        store.SetValue("p_m_turns_count", "2");
+        store.SetValue("p_m_score", "30");
+        store.SetValue("p_m_bricks.size", c.hand ? "1" : "0");
+        store.SetValue("p_m_bricks0", "2");
+        store.SetValue("p_m_bricks_placed.size", "0");
+        if (c.hand)
+            store.SetValue("p_m_brick_current", c.hand);
+        ASSERT_TRUE(player->Load(store));
+        ASSERT_NE(nullptr, player->GetHeld());
+        EXPECT_EQ(c.color, player->GetHeld()->GetColor());
+        EXPECT_FLOAT_EQ(-400.0f, player->GetHeld()->GetPosition().x);
+        EXPECT_FLOAT_EQ(1.2f * field->GetBrickSize(), player->GetHeld()->GetPosition().y);
+        EXPECT_FLOAT_EQ(field->GetBrickSize(), player->GetHeld()->GetScale());
+        EXPECT_EQ(c.turnSize, player->GetTurnSize());
+    }
 }
 
 namespace

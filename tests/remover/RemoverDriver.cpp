@@ -6,6 +6,7 @@
 
 namespace
 {
+// A free cell beside a brick of the colour, else the first free cell.
 bool PickCell(CRemoverField& field, int color, int& outX, int& outY)
 {
     bool found = false;
@@ -15,20 +16,13 @@ bool PickCell(CRemoverField& field, int color, int& outX, int& outY)
             if (field.GetBrick(x, y) || field.IsCellReserved(x, y))
                 continue;
             if (!found)
+                outX = x, outY = y, found = true;
+            for (const auto& d : {std::make_pair(1, 0), std::make_pair(-1, 0), std::make_pair(0, 1), std::make_pair(0, -1)})
             {
-                outX = x;
-                outY = y;
-                found = true;
-            }
-            static const int dx[4] = {1, -1, 0, 0};
-            static const int dy[4] = {0, 0, 1, -1};
-            for (int i = 0; i < 4; ++i)
-            {
-                CRemoverBrick* next = field.GetRemoverBrick(x + dx[i], y + dy[i]);
+                CRemoverBrick* next = field.GetRemoverBrick(x + d.first, y + d.second);
                 if (next && next->GetColor() == color && !next->IsSelected())
                 {
-                    outX = x;
-                    outY = y;
+                    outX = x, outY = y;
                     return true;
                 }
             }
@@ -41,18 +35,14 @@ void DriveFrame(CRemoverGame& game, float dt)
 {
     CRemoverPlayer& player = game.GetPlayer();
     CRemoverField& field = game.GetField();
-    bool press = false;
     CVector4 cursor(-300.0f, 0.0f, 0.0f);
-    if (player.GetHeld())
+    int x = 0;
+    int y = 0;
+    const bool press = player.GetHeld() && PickCell(field, player.GetHeld()->GetColor(), x, y);
+    if (press)
     {
-        int x = 0;
-        int y = 0;
-        if (PickCell(field, player.GetHeld()->GetColor(), x, y))
-        {
-            cursor = field.GetBrickPosition(x, y);
-            cursor.z = player.GetAimHeight();
-            press = true;
-        }
+        cursor = field.GetBrickPosition(x, y);
+        cursor.z = player.GetAimHeight();
     }
     game.SetPointer(cursor, press);
     game.Update(dt);
@@ -61,10 +51,7 @@ void DriveFrame(CRemoverGame& game, float dt)
 int DriveGame(CRemoverGame& game, int maxFrames, float dt)
 {
     int frames = 0;
-    while (!game.IsGameOver() && frames < maxFrames)
-    {
+    for (; !game.IsGameOver() && frames < maxFrames; ++frames)
         DriveFrame(game, dt);
-        ++frames;
-    }
     return frames;
 }

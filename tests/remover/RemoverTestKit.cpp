@@ -5,13 +5,9 @@
 #include "engine/files/CConfigFile.h"
 #include "games/remover/CRemoverBrick.h"
 
-int CRecordingEvents::CountSound(int id) const
+namespace
 {
-    int count = 0;
-    for (int sound : m_sounds)
-        if (sound == id)
-            ++count;
-    return count;
+const std::string LETTERS = "RGBYPCX";
 }
 
 std::unique_ptr<CRemoverParams> MakeParams(int size, int difficulty, int perStep)
@@ -19,34 +15,13 @@ std::unique_ptr<CRemoverParams> MakeParams(int size, int difficulty, int perStep
     auto params = std::make_unique<CRemoverParams>();
     CConfigFile store;
     store.SetValue("m_field_width", "36.0");
-    store.SetValue("m_bricks_per_step", std::to_string(perStep) + " " + std::to_string(perStep) + " " +
-                                            std::to_string(perStep));
+    const std::string step = std::to_string(perStep);
+    store.SetValue("m_bricks_per_step", step + " " + step + " " + step);
     store.SetValue("m_skins_count", "3");
     params->ReadParams(store);
     params->SetLastSize(size);
     params->SetLastDifficulty(difficulty);
     return params;
-}
-
-int ColorOf(char letter)
-{
-    switch (std::toupper(static_cast<unsigned char>(letter)))
-    {
-    case 'R': return 0;
-    case 'G': return 1;
-    case 'B': return 2;
-    case 'Y': return 3;
-    case 'P': return 4;
-    case 'C': return 5;
-    case 'X': return 6;
-    default: return -1;
-    }
-}
-
-char LetterOf(int color)
-{
-    static const char letters[] = "RGBYPCX";
-    return (color >= 0 && color <= 6) ? letters[color] : '?';
 }
 
 void SetBoard(CRemoverField& field, const std::vector<std::string>& rows)
@@ -55,11 +30,11 @@ void SetBoard(CRemoverField& field, const std::vector<std::string>& rows)
         for (int x = 0; x < field.GetWidth(); ++x)
         {
             field.RemoveBrick(x, y);
-            char c = (y < static_cast<int>(rows.size()) && x < static_cast<int>(rows[y].size())) ? rows[y][x] : '.';
-            int color = ColorOf(c);
-            if (color < 0)
+            const char c = (y < static_cast<int>(rows.size()) && x < static_cast<int>(rows[y].size())) ? rows[y][x] : '.';
+            const std::size_t color = LETTERS.find(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
+            if (color == std::string::npos)
                 continue;
-            CRemoverBrick* brick = field.CreateBrickAt(x, y, color);
+            CRemoverBrick* brick = field.CreateBrickAt(x, y, static_cast<int>(color));
             if (std::islower(static_cast<unsigned char>(c)))
                 brick->Select();
         }
@@ -67,33 +42,27 @@ void SetBoard(CRemoverField& field, const std::vector<std::string>& rows)
 
 std::vector<std::string> GetBoard(const CRemoverField& field)
 {
-    std::vector<std::string> rows;
+    std::vector<std::string> rows(field.GetHeight(), std::string(field.GetWidth(), '.'));
     for (int y = 0; y < field.GetHeight(); ++y)
-    {
-        std::string row;
         for (int x = 0; x < field.GetWidth(); ++x)
-        {
-            const CRemoverBrick* brick = field.GetRemoverBrick(x, y);
-            if (!brick)
-                row += '.';
-            else
+            if (const CRemoverBrick* brick = field.GetRemoverBrick(x, y))
             {
-                char c = LetterOf(brick->GetColor());
-                row += brick->IsSelected() ? static_cast<char>(std::tolower(static_cast<unsigned char>(c))) : c;
+                const char c = LETTERS.at(static_cast<std::size_t>(brick->GetColor()));
+                rows[y][x] = brick->IsSelected() ? static_cast<char>(std::tolower(c)) : c;
             }
-        }
-        rows.push_back(row);
-    }
     return rows;
 }
 
-int RunFieldUntilIdle(CRemoverField& field, int limit)
+int CountLetter(const CRemoverField& field, char letter)
 {
-    int updates = 0;
-    while (field.GetStatus() != CRemoverField::STATUS_IDLE && updates < limit)
-    {
+    int count = 0;
+    for (const std::string& row : GetBoard(field))
+        count += static_cast<int>(std::count(row.begin(), row.end(), letter));
+    return count;
+}
+
+void RunFieldUntilIdle(CRemoverField& field, int limit)
+{
+    for (int i = 0; i < limit && field.GetStatus() != CRemoverField::STATUS_IDLE; ++i)
         field.Update();
-        ++updates;
-    }
-    return updates;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,8 +16,7 @@ class CRecordingEvents : public CGameEvents
 public:
     void PlaySound(int id, bool, bool) override { m_sounds.push_back(id); }
     void AddSparkle(const CVector4&, int group) override { m_sparkles.push_back(group); }
-
-    int CountSound(int id) const;
+    int CountSound(int id) const { return static_cast<int>(std::count(m_sounds.begin(), m_sounds.end(), id)); }
 
     std::vector<int> m_sounds;
     std::vector<int> m_sparkles;
@@ -26,13 +26,11 @@ public:
 std::unique_ptr<CRemoverParams> MakeParams(int size, int difficulty, int perStep = 5);
 
 // Board pictures, one string per row from the top: R G B Y P C are colours 0
-// to 5, X the blocker colour, '.' an empty cell. A lower-case letter is a
-// brick of that colour already selected. Rows shorter than the board leave
-// the rest empty.
+// to 5, X the blocker colour, '.' an empty cell, lower case a selected brick.
+// Rows shorter than the board leave the rest empty.
 void SetBoard(CRemoverField& field, const std::vector<std::string>& rows);
 std::vector<std::string> GetBoard(const CRemoverField& field);
-int ColorOf(char letter);
-char LetterOf(int color);
+int CountLetter(const CRemoverField& field, char letter);
 
 // Runs field updates until the status is idle (at most `limit` updates).
-int RunFieldUntilIdle(CRemoverField& field, int limit = 5000);
+void RunFieldUntilIdle(CRemoverField& field, int limit = 5000);

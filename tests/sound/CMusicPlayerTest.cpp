@@ -113,9 +113,7 @@ TEST_F(MusicPlayerTest, PlaylistWithNothingLoadableStopsAfterOneLap)
     player.AddTrack(m_missing);
     player.Play();
     EXPECT_FALSE(player.IsPlaying());
-    EXPECT_EQ(player.GetCurrent(), 1);
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(Pass(player), 0u);
+    EXPECT_EQ(Pass(player) + Pass(player), 0u);
     EXPECT_EQ(player.GetCurrent(), 1) << "retried on a pass";
 }
 
@@ -138,7 +136,7 @@ TEST_F(MusicPlayerTest, VolumeZeroStopsAndALaterVolumeStartsTheNextTrack)
     EXPECT_EQ(player.GetCurrent(), 1);
 }
 
-TEST_F(MusicPlayerTest, TrackStartedAtVolumeZeroPlaysSilently)
+TEST_F(MusicPlayerTest, TrackStartedAtVolumeZeroPlaysSilentlyAndStopSilencesTheRingAtOnce)
 {
     CMusicPlayer player;
     player.SetVolume(0);
@@ -147,13 +145,7 @@ TEST_F(MusicPlayerTest, TrackStartedAtVolumeZeroPlaysSilently)
     player.Play();
     EXPECT_TRUE(player.IsPlaying());
     EXPECT_EQ(Pass(player), 0u);
-}
-
-TEST_F(MusicPlayerTest, StopSilencesTheRingAtOnce)
-{
-    CMusicPlayer player;
-    ASSERT_TRUE(player.Init(m_output));
-    player.AddTrack(m_song);
+    player.SetVolume(100);
     player.Play();
     EXPECT_GT(Pass(player, 256), 0u);
     player.Stop();

@@ -41,33 +41,26 @@ TEST(CModuleFile, LayoutHasSignatureOrdersPatternsAndSampleData)
     EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 6), "layout");
 }
 
-TEST(CModuleFile, SampleLengthsAndLoopsAreStoredInWords)
+TEST(CModuleFile, SampleLengthsAndLoopsAreStoredInWordsAndABadLoopBecomesOneShot)
 {
-    CModuleFile module("loops");
-    module.AddSample(Sample(200, 40, 100));
-    std::vector<uint8_t> bytes = module.Serialise();
-    EXPECT_EQ(Word(bytes, kSampleHeader + 22), 100);
-    EXPECT_EQ(bytes[kSampleHeader + 25], 64);
-    EXPECT_EQ(Word(bytes, kSampleHeader + 26), 20);
-    EXPECT_EQ(Word(bytes, kSampleHeader + 28), 50);
-}
-
-TEST(CModuleFile, OneShotSampleCarriesTheOneWordLoopMark)
-{
-    CModuleFile module("oneshot");
-    module.AddSample(Sample(64, 0, 0));
-    std::vector<uint8_t> bytes = module.Serialise();
-    EXPECT_EQ(Word(bytes, kSampleHeader + 26), 0);
-    EXPECT_EQ(Word(bytes, kSampleHeader + 28), 1);
-}
-
-TEST(CModuleFile, LoopRunningPastTheSampleEndBecomesOneShot)
-{
-    CModuleFile module("badloop");
-    module.AddSample(Sample(64, 32, 64));
-    std::vector<uint8_t> bytes = module.Serialise();
-    EXPECT_EQ(Word(bytes, kSampleHeader + 26), 0);
-    EXPECT_EQ(Word(bytes, kSampleHeader + 28), 1);
+    // Sample bytes, loop start and length in bytes; length, loop start and
+    // loop length as stored, in words. A one-shot sample has the one-word loop.
+    const struct
+    {
+        size_t bytes;
+        int loopStart, loopLength;
+        int words, start, length;
+    } cases[] = {{200, 40, 100, 100, 20, 50}, {64, 0, 0, 32, 0, 1}, {64, 32, 64, 32, 0, 1}};
+    for (const auto& c : cases)
+    {
+        CModuleFile module("loops");
+        module.AddSample(Sample(c.bytes, c.loopStart, c.loopLength));
+        std::vector<uint8_t> bytes = module.Serialise();
+        EXPECT_EQ(Word(bytes, kSampleHeader + 22), c.words);
+        EXPECT_EQ(bytes[kSampleHeader + 25], 64);
+        EXPECT_EQ(Word(bytes, kSampleHeader + 26), c.start) << c.loopStart;
+        EXPECT_EQ(Word(bytes, kSampleHeader + 28), c.length) << c.loopStart;
+    }
 }
 
 TEST(CModuleFile, CellSplitsSampleNumberAcrossBothNibbles)

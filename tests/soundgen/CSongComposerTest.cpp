@@ -59,49 +59,26 @@ class EverySong : public ::testing::TestWithParam<int>
 };
 }
 
-TEST(CSongComposer, ProgressionReadsRomanNumeralsAndSharedBars)
+TEST(CSongComposer, ProgressionReadsRomanNumeralsAndSharedBarsAndFallsBackToTheTonic)
 {
-    auto bars = CSongComposer::ParseProgression("I vi,IV bVII");
-    ASSERT_EQ(bars.size(), 3u);
-    ASSERT_EQ(bars[0].size(), 1u);
-    EXPECT_EQ(bars[0][0].m_root, 0);
-    EXPECT_FALSE(bars[0][0].m_minor);
-    ASSERT_EQ(bars[1].size(), 2u);
-    EXPECT_EQ(bars[1][0].m_root, 9);
-    EXPECT_TRUE(bars[1][0].m_minor);
-    EXPECT_EQ(bars[1][1].m_root, 5);
-    EXPECT_EQ(bars[2][0].m_root, 10);
-}
-
-TEST(CSongComposer, UnreadableChordFallsBackToTheTonic)
-{
-    auto bars = CSongComposer::ParseProgression("Q7 IIII");
-    ASSERT_EQ(bars.size(), 2u);
-    EXPECT_EQ(bars[0][0].m_root, 0);
-    EXPECT_EQ(bars[1][0].m_root, 0);
-}
-
-TEST(CSongComposer, SameStyleComposesTheSameBytes)
-{
-    EXPECT_EQ(ComposeTrack(3).Serialise(), ComposeTrack(3).Serialise());
-}
-
-TEST(CSongBook, FifteenTunesWithSpreadKeysTemposAndMetres)
-{
-    const auto& styles = CSongBook::GetStyles();
-    ASSERT_EQ(styles.size(), 15u);
-    std::set<int> keys;
-    std::set<int> tempos;
-    std::set<int> metres;
-    for (const SSongStyle& s : styles)
+    // Each bar's chords as root (semitones above the tonic) and 'm' for minor.
+    const struct
     {
-        keys.insert(s.m_tonic % 12);
-        tempos.insert(s.m_bpm);
-        metres.insert(s.m_meter);
+        const char* text;
+        std::vector<std::string> bars;
+    } cases[] = {{"I vi,IV bVII", {"0", "9m 5", "10"}}, {"Q7 IIII", {"0", "0"}}};
+    for (const auto& c : cases)
+    {
+        std::vector<std::string> bars;
+        for (const auto& bar : CSongComposer::ParseProgression(c.text))
+        {
+            std::string text;
+            for (const auto& chord : bar)
+                text += (text.empty() ? "" : " ") + std::to_string(chord.m_root) + (chord.m_minor ? "m" : "");
+            bars.push_back(text);
+        }
+        EXPECT_EQ(bars, c.bars) << c.text;
     }
-    EXPECT_GE(keys.size(), 7u);
-    EXPECT_GE(tempos.size(), 12u);
-    EXPECT_EQ(metres.size(), 2u);
 }
 
 TEST(CSongBook, NoTwoTunesShareTheirPatterns)
@@ -113,32 +90,6 @@ TEST(CSongBook, NoTwoTunesShareTheirPatterns)
         std::vector<uint8_t> patterns(bytes.begin() + 1084, bytes.begin() + 1084 + 4 * 1024);
         EXPECT_TRUE(seen.insert(patterns).second) << "tune " << i;
     }
-}
-
-TEST_P(EverySong, NeverJumpsBackSoItPlaysOnceAndEnds)
-{
-    CModuleFile module = ComposeTrack(GetParam());
-    for (const auto& pattern : module.GetPatterns())
-        for (const auto& row : pattern)
-            for (const SModCell& cell : row)
-            {
-                EXPECT_NE(cell.m_effect, 0xB);
-                if (cell.m_effect == 0xD)
-                {
-                    EXPECT_EQ(cell.m_param, 0);
-                }
-                if (cell.m_effect == 0xE)
-                {
-                    EXPECT_NE(cell.m_param >> 4, 0x6) << "pattern loop";
-                }
-            }
-}
-
-TEST_P(EverySong, LastsBetweenOneAndThreeMinutes)
-{
-    double seconds = Length(Timeline(ComposeTrack(GetParam())));
-    EXPECT_GE(seconds, 60.0);
-    EXPECT_LE(seconds, 180.0);
 }
 
 TEST_P(EverySong, EndsWithOverASecondOfSilence)

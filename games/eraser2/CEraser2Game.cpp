@@ -1,0 +1,164 @@
+#include "games/eraser2/CEraser2Game.h"
+
+#include <GL/gl.h>
+
+#include "engine/files/CConfigFile.h"
+#include "engine/frame/CAppWindow.h"
+#include "engine/frame/CGameApp.h"
+#include "games/eraser2/CEraser2Field.h"
+#include "games/eraser2/CEraser2Params.h"
+#include "games/eraser2/CEraser2Player.h"
+#include "shell/game/BoardCursor.h"
+#include "shell/game/CGameBackground.h"
+#include "shell/game/CLevelBricksEffect.h"
+#include "shell/game/GameLookup.h"
+#include "shell/game/SaveValues.h"
+
+CEraser2Game::CEraser2Game(CGameApp* app, const CEraser2Params& params, CGameEvents* events, std::uint32_t seed)
+    : m_app(app), m_params(params), m_random(seed)
+{
+    m_background = std::make_unique<CGameBackground>(app);
+    m_field = std::make_unique<CEraser2Field>(params, events, app ? GetCurrentResManager() : nullptr, m_random,
+                                              app ? GetMainFont() : nullptr);
+    m_current_level = 1;
+    StartLevel(1);
+    m_player = std::make_unique<CEraser2Player>(*m_field);
+    if (m_app)
+    {
+        m_app->GetViewParams().SetTranslation(CVector4(0.0f, 0.0f, -40.0f));
+        m_app->GetViewParams().SetScale(params.GetViewScale());
+    }
+}
+
+CEraser2Game::~CEraser2Game() {}
+
+void CEraser2Game::StartLevel(int level)
+{
+    m_field->NewLevel(level);
+    m_bricks_effect = std::make_unique<CLevelBricksEffect>(m_app, m_field.get(), m_random.Next(3));
+    m_score += m_score_level;
+    m_score_level = 0;
+    m_score_step = m_params.GetScoreBrick();
+}
+
+void CEraser2Game::SetPointer(const CVector4& point, bool button)
+{
+    m_pointer = point;
+    m_button = button;
+}
+
+void CEraser2Game::Update(float dt)
+{
+    PollBoardPointer(m_app, m_params.GetViewScale(), m_player->GetBrickDepth(), m_pointer, m_button);
+    if (m_bricks_effect)
+    {
+        m_bricks_effect->Update(dt);
+        if (m_bricks_effect->IsDone())
+            m_bricks_effect.reset();
+        return;
+    }
+    if (m_is_game_over)
+        return;
+    m_field->Update(dt);
+    m_field->SetAlpha(m_alpha);
+    m_player->Update(dt, m_pointer, m_button);
+    m_score += m_field->GetRemoved() * m_score_step;
+    if (m_field->IsFinished())
+        m_is_game_over = true;
+}
+
+void CEraser2Game::Draw()
+{
+    if (!m_app)
+        return;
+    CAppWindow* window = CAppWindow::Get();
+    int w = window ? window->GetWidth() : 800;
+    int h = window ? window->GetHeight() : 600;
+    CViewParams& view = m_app->GetViewParams();
+
+    view.SetOrtho(w, h);
+    glDisable(GL_DEPTH_TEST);
+    m_background->Draw();
+
+    view.SetPerspective(w, h);
+    glPushMatrix();
+    view.ApplyTransform();
+    view.ApplyRotationX();
+    view.ApplyRotationY();
+    view.ApplyRotationZ();
+    glPushMatrix();
+    glRotatef(m_alpha, 1.0f, 0.0f, 0.0f);
+    glEnable(GL_DEPTH_TEST);
+    if (m_bricks_effect)
+        m_bricks_effect->ApplyRotation();
+    m_field->Draw();
+    m_player->Draw();
+    glDisable(GL_DEPTH_TEST);
+    DrawSparkles();
+    glEnable(GL_DEPTH_TEST);
+    UpdateSparkles();
+    glPopMatrix();
+    glPopMatrix();
+
+    view.SetOrtho(w, h);
+    DrawHud();
+}
+
+void CEraser2Game::DrawHud() const
+{
+    m_background->DrawHudValue("Score: %6d", m_score, 320.0f, 50.0f);
+}
+
+void CEraser2Game::Reskin()
+{
+    m_field->Reskin();
+}
+
+void CEraser2Game::Save(CConfigFile& store) const
+{
+    store.SetInt("gf_m_score", m_score);
+    store.SetInt("gf_m_score_level", m_score_level);
+    store.SetInt("gf_m_score_step", m_score_step);
+    store.SetFloat("gf_m_alpha", m_alpha);
+    store.SetInt("gf_m_is_game_over", m_is_game_over ? 1 : 0);
+    store.SetInt("gf_m_current_level", m_current_level);
+    m_field->Save(store);
+}
+
+bool CEraser2Game::ValidateSave(const CConfigFile& store)
+{
+    int value = 0;
+    float alpha = 0.0f;
+    if (!ReadSaveInt(store, "gf_m_score", 0, 0x7FFFFFFF, value))
+        return false;
+    if (!ReadSaveInt(store, "gf_m_score_level", 0, 0x7FFFFFFF, value))
+        return false;
+    if (!ReadSaveInt(store, "gf_m_score_step", 0, 100000, value))
+        return false;
+    if (!ReadSaveFloat(store, "gf_m_alpha", alpha) || alpha < -360.0f || alpha > 360.0f)
+        return false;
+    if (!ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value))
+        return false;
+    if (!ReadSaveInt(store, "gf_m_current_level", 1, 1000000, value))
+        return false;
+    return CEraser2Field::ValidateSave(store);
+}
+
+bool CEraser2Game::Load(const CConfigFile& store)
+{
+    if (!ValidateSave(store))
+        return false;
+    // A loaded game resumes at once, without the start effect.
+    m_bricks_effect.reset();
+    int value = 0;
+    ReadSaveInt(store, "gf_m_score", 0, 0x7FFFFFFF, m_score);
+    ReadSaveInt(store, "gf_m_score_level", 0, 0x7FFFFFFF, m_score_level);
+    ReadSaveInt(store, "gf_m_score_step", 0, 100000, m_score_step);
+    ReadSaveFloat(store, "gf_m_alpha", m_alpha);
+    ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value);
+    m_is_game_over = (value == 1);
+    ReadSaveInt(store, "gf_m_current_level", 1, 1000000, m_current_level);
+    m_field->Load(store);
+    m_player->Reset();
+    return true;
+}

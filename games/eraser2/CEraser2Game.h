@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "engine/gfx/CVector4.h"
+#include "shell/game/CRandom.h"
+
+class CConfigFile;
+class CEraser2Field;
+class CEraser2Params;
+class CEraser2Player;
+class CGameApp;
+class CGameBackground;
+class CGameEvents;
+class CLevelBricksEffect;
+
+// One running Eraser II game: one deal, one running score (each removed
+// brick is worth the brick score), over when the field's end sweep is done.
+class CEraser2Game
+{
+public:
+    // app may be null: the game then reads no input (see SetPointer) and
+    // reaches no shared resources, which is how tests run whole games. The
+    // seed starts the game's random source.
+    CEraser2Game(CGameApp* app, const CEraser2Params& params, CGameEvents* events, std::uint32_t seed);
+    ~CEraser2Game();
+
+    void Update(float dt);
+    void Draw();
+    bool IsGameOver() const { return m_is_game_over; }
+    int GetScore() const { return m_score; }
+    int GetScoreStep() const { return m_score_step; }
+
+    void Save(CConfigFile& store) const;
+    static bool ValidateSave(const CConfigFile& store);
+    // False, changing nothing, when the store fails ValidateSave.
+    bool Load(const CConfigFile& store);
+    void Reskin();
+
+    // The cursor on the bricks' front faces and the button, used when there
+    // is no application to poll.
+    void SetPointer(const CVector4& point, bool button);
+
+    CEraser2Field& GetField() { return *m_field; }
+    CEraser2Player& GetPlayer() { return *m_player; }
+    bool IsEffectRunning() const { return m_bricks_effect != nullptr; }
+
+private:
+    void StartLevel(int level);
+    void DrawHud() const;
+
+    CGameApp* m_app;
+    const CEraser2Params& m_params;
+    CRandom m_random;
+    int m_score = 0;
+    int m_score_level = 0;
+    int m_score_step = 0;
+    std::unique_ptr<CEraser2Field> m_field;
+    std::unique_ptr<CEraser2Player> m_player;
+    float m_alpha = 0.0f;
+    std::unique_ptr<CLevelBricksEffect> m_bricks_effect;
+    std::unique_ptr<CGameBackground> m_background;
+    bool m_is_game_over = false;
+    int m_current_level = 1;
+    CVector4 m_pointer;
+    bool m_button = false;
+};
