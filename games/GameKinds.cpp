@@ -22,7 +22,7 @@ SGameKind Kind(const char* name, const char* caption, const char* settingsFile, 
 }
 
 // A kind whose classes are not written yet.
-SGameKind NotBuilt(SGameKind kind)
+[[maybe_unused]] SGameKind NotBuilt(SGameKind kind)
 {
     return kind;
 }
@@ -53,7 +53,7 @@ std::vector<SGameKind> MakeTable()
         MW_BUILT(CSliderParams, CSliderNewGameDialog, CSliderGameScreen)(Kind("slider", "Slider", "data/slider.cfg", 3, "Turn rows and columns to gather groups of five")),
         MW_BUILT(CDesignerParams, CDesignerNewGameDialog, CDesignerGameScreen)(Kind("designer", "Designer", "data/designer.cfg", 4, "Lay the figures back into the picture")),
         MW_BUILT(CEraserParams, CEraserNewGameDialog, CEraserGameScreen)(Kind("eraser", "Eraser", "data/eraser.cfg", 5, "Click groups of one colour and clear them away")),
-        NotBuilt(Kind("eraser2", "Eraser II", "data/eraser2.cfg", 6, "Keep the board clear while two columns feed it")),
+        MW_BUILT(CEraser2Params, CEraser2NewGameDialog, CEraser2GameScreen)(Kind("eraser2", "Eraser II", "data/eraser2.cfg", 6, "Clear groups while two columns feed the board")),
         MW_BUILT(CFillerParams, CFillerNewGameDialog, CFillerGameScreen)(Kind("filler", "Filler", "data/filler.cfg", 7, "Grow your zone faster than the computer")),
         MW_BUILT(CJewelParams, CJewelNewGameDialog, CJewelGameScreen)(Kind("jewel", "Jewels", "data/jewel.cfg", 8, "Swap bricks to line up three of a colour", true)),
     };

@@ -63,7 +63,7 @@ TEST_F(SoundManagerTest, PlayedSoundsAreHeardSummedUnderTheFirstSoundLoadedForTh
     EXPECT_EQ(RenderFirst(), 1010);
 }
 
-TEST_F(SoundManagerTest, DisabledEffectsDoNotPlayButDoNotCutAPlayingOne)
+TEST_F(SoundManagerTest, DisabledEffectsDoNotPlayButDoNotCutAPlayingOneAndALoopPlaysUntilStopped)
 {
     ASSERT_TRUE(m_manager.Load(m_beep, 51));
     ASSERT_TRUE(m_manager.Load(m_boop, 52));
@@ -74,8 +74,9 @@ TEST_F(SoundManagerTest, DisabledEffectsDoNotPlayButDoNotCutAPlayingOne)
     EXPECT_FALSE(m_manager.IsPlaying(52));
     EXPECT_EQ(RenderFirst(), 1000);
     m_manager.Enable();
-    m_manager.Play(52, true, true);
-    EXPECT_TRUE(m_manager.IsPlaying(52));
+    m_manager.Play(52, false, true);
+    RenderFirst(1000);
+    EXPECT_TRUE(m_manager.IsPlaying(52)) << "looped";
     m_manager.StopAll();
     EXPECT_FALSE(m_manager.IsPlaying(52));
     EXPECT_EQ(RenderFirst(), 0);

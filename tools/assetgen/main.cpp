@@ -6,6 +6,7 @@
 #include "tools/assetgen/CBrickArt.h"
 #include "tools/assetgen/CDesignerArt.h"
 #include "tools/assetgen/CEraserArt.h"
+#include "tools/assetgen/CEraser2Art.h"
 #include "tools/assetgen/CFillerArt.h"
 #include "tools/assetgen/CFontSheet.h"
 #include "tools/assetgen/CJewelArt.h"
@@ -46,6 +47,7 @@ int main(int argc, char** argv)
         CTitleArt::Write(sink, fonts);
         CThumbArt::Write(sink, fonts);
         CEraserArt::Write(sink, fonts);
+        CEraser2Art::Write(sink, fonts);
         CJewelArt::Write(sink);
         std::printf("assetgen: %zu files\n", sink.GetWritten().size());
     }
