@@ -34,7 +34,6 @@ void CFakeParams::LoadParams(CFilePack&) {}
 
 void CFakeParams::LoadTextures(CResManager&)
 {
-    ++m_textures_loaded;
     SetSkinsCount(m_skins);
 }
 

@@ -21,8 +21,6 @@ public:
     void LoadTextures(CResManager& manager) override;
     bool HasAnimation() const override { return m_has_animation; }
 
-    int m_textures_loaded = 0;
-
 private:
     bool m_has_animation;
     int m_skins;

@@ -56,17 +56,6 @@ protected:
         m_exit->SetResult(-1);
     }
 
-    void Click(int x, int y)
-    {
-        m_exit->OnLButtonDown(x, y, 1);
-        m_exit->OnLButtonUp(x, y, 0);
-    }
-
-    void ClickButton()
-    {
-        Click(CMenuTestFiles::kExitButtonX + 10, CMenuTestFiles::kExitButtonY + 10);
-    }
-
     bool CloseRequested() { return m_window.GetStack().IsCloseRequested(); }
 
     CMenuTestFiles m_files;
