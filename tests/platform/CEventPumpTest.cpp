@@ -88,21 +88,6 @@ TEST_F(CEventPumpTest, EventsBecomeTheGamesEventsInDrawablePixels)
     EXPECT_FALSE(CInputState::Instance().IsKeyDown(27));
 }
 
-TEST_F(CEventPumpTest, ClickInsideOneFrameReachesThePoll)
-{
-    CEventPump::Translate(ButtonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 10, 10), 1.0f, 1.0f, m_out);
-    CEventPump::Translate(ButtonEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 10, 10), 1.0f, 1.0f, m_out);
-    ASSERT_EQ(2u, m_out.size());
-    EXPECT_EQ(EPlatformEvent::LButtonUp, m_out[1].m_type);
-    EXPECT_EQ(0u, m_out[1].m_flags & SPlatformEvent::MK_LBUTTON);
-    int dx = 0, dy = 0;
-    unsigned char buttons[4];
-    CInputState::Instance().SnapshotMouse(dx, dy, buttons);
-    EXPECT_EQ(0x80, buttons[0]);
-    CInputState::Instance().SnapshotMouse(dx, dy, buttons);
-    EXPECT_EQ(0, buttons[0]);
-}
-
 TEST_F(CEventPumpTest, LosingFocusReleasesHeldKeys)
 {
     CEventPump::Translate(KeyEvent(SDL_KEYDOWN, SDLK_LCTRL), 1.0f, 1.0f, m_out);

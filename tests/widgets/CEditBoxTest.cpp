@@ -13,8 +13,9 @@
 
 namespace
 {
-// Types the text; {L} {R} {H} {E} {B} {D} press Left, Right, Home, End,
-// Backspace, Delete, {S} Shift alone, {V} Control+V.
+// Types the text; {L} {R} {H} {E} {B} {D} {I} press Left, Right, Home, End,
+// Backspace, Delete, Insert, {S} Shift alone, {v} V alone, {V} Control+V,
+// {P} Shift+Insert.
 void Keys(CEditBox& box, CFakeContext& context, const std::string& keys)
 {
     for (std::size_t i = 0; i < keys.size(); ++i)
@@ -26,11 +27,12 @@ void Keys(CEditBox& box, CFakeContext& context, const std::string& keys)
         }
         const char name = keys[i + 1];
         i += 2;
-        if (name == 'V')
+        if (name == 'V' || name == 'P' || name == 'v')
         {
-            context.m_heldKeys.insert(CKeyMap::VK_CONTROL);
-            box.OnKeyDown('V');
-            context.m_heldKeys.erase(CKeyMap::VK_CONTROL);
+            const int held = name == 'V' ? int(CKeyMap::VK_CONTROL) : name == 'P' ? int(CKeyMap::VK_SHIFT) : 0;
+            context.m_heldKeys.insert(held);
+            box.OnKeyDown(name == 'P' ? int(CKeyMap::VK_INSERT) : 'V');
+            context.m_heldKeys.erase(held);
             continue;
         }
         const int key = name == 'L'   ? CKeyMap::VK_LEFT
@@ -39,6 +41,7 @@ void Keys(CEditBox& box, CFakeContext& context, const std::string& keys)
                         : name == 'E' ? CKeyMap::VK_END
                         : name == 'B' ? CKeyMap::VK_BACK
                         : name == 'D' ? CKeyMap::VK_DELETE
+                        : name == 'I' ? CKeyMap::VK_INSERT
                                       : CKeyMap::VK_SHIFT;
         box.OnKeyDown(key);
     }
@@ -96,6 +99,8 @@ TEST_F(CEditBoxTest, KeysEditTheTextAtTheCaretWithinTheMaximumLengthAndNeverMake
         {"{V}", "a\tb\r\n\x80", "a b   ", 6},
         {"ab{L}{V}", std::string(50, 'x'), "axxxxxxxxx", 10},
         {"ab{H}{V}", "", "ab", 0},
+        {"{v}{I}", "hi", "", 0},   // pasting needs Control+V or Shift+Insert
+        {"{P}", "hi", "hi", 2},
         // Names: no double quote, no two slashes side by side, however they would come.
         {"a\"b", "", "ab", 2},
         {"a/b/c", "", "a/b/c", 5},
@@ -154,18 +159,6 @@ TEST_F(CEditBoxTest, OnlyAnEnabledFocusedBoxTakesKeysEveryKeyButNoCharacterSound
     Type("c{S}");
     EXPECT_EQ(Text(), "ab");
     EXPECT_EQ(m_context.m_sounds.size(), 2u);
-}
-
-TEST_F(CEditBoxTest, PasteNeedsControlVOrShiftInsert)
-{
-    Focus();
-    m_context.SetClipboard("hi");
-    m_box.OnKeyDown('V');
-    m_box.OnKeyDown(CKeyMap::VK_INSERT);
-    EXPECT_EQ(Text(), "");
-    m_context.m_heldKeys.insert(CKeyMap::VK_SHIFT);
-    m_box.OnKeyDown(CKeyMap::VK_INSERT);
-    EXPECT_EQ(Text(), "hi");
 }
 
 TEST_F(CEditBoxTest, MaximumLengthIsClampedToTheBufferAndLoweringItCutsTheText)
