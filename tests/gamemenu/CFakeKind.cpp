@@ -65,12 +65,6 @@ bool CFakeGameScreen::Load(const CConfigFile& store)
     return true;
 }
 
-void CFakeGameScreen::EndGame(int score)
-{
-    m_score = score;
-    SetGameOver(true);
-}
-
 CFakeNewGameDialog::CFakeNewGameDialog(CConfigFile& layout, CGameParams& params, int sizes)
     : CNewGameDialog(&layout, &params)
 {

@@ -19,13 +19,8 @@ namespace
 class COwner : public CScreen
 {
 public:
-    void OnDialogClosed(int result, CScreen* dialog) override
-    {
-        m_results.push_back(result);
-        m_dialogs.push_back(dialog);
-    }
+    void OnDialogClosed(int result, CScreen*) override { m_results.push_back(result); }
     std::vector<int> m_results;
-    std::vector<CScreen*> m_dialogs;
 };
 
 class CExitWndTest : public ::testing::Test
@@ -47,7 +42,6 @@ protected:
     {
         m_window.GetStack().DropOverlays();
         m_owner.m_results.clear();
-        m_owner.m_dialogs.clear();
         m_exit = std::make_unique<CExitWnd>(m_resources);
         m_exit->SetLogicalSize(800, 600);
         m_exit->SetShade(true);
