@@ -73,16 +73,6 @@ protected:
 
     void TearDown() override { CTexture::SetUploadEnabled(false); }
 
-    // The screen's y axis points down, as on the 800 x 600 menu screens.
-    static void UseScreenProjection()
-    {
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(0, kWidth, kHeight, 0, -100, 100);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-    }
-
     // x and y count from the top left, like the screen projection.
     static SRgb PixelAt(int x, int y)
     {
@@ -121,9 +111,9 @@ protected:
         return pixels;
     }
 
-    std::string SolidPicture(const char* name, uint32_t rgba, int width = 8, int height = 8)
+    std::string SolidPicture(const char* name, uint32_t rgba)
     {
-        return m_files->WriteBytes(name, CGfxTestFiles::MakeTga(width, height, 32,
+        return m_files->WriteBytes(name, CGfxTestFiles::MakeTga(8, 8, 32,
                                                                 [rgba](int, int) { return rgba; }));
     }
 
@@ -207,7 +197,10 @@ TEST_F(CGfxDrawTest, TextDrawsGlyphsAndLeavesTheDepthTestOff)
     CTexture* texture = manager.AddTexture(path.c_str(), "font", false, true);
     CBitmapFont font;
     ASSERT_TRUE(font.Load(tga.data(), tga.size(), texture));
-    UseScreenProjection();
+    // The screen's y axis points down, as on the 800 x 600 menu screens.
+    glMatrixMode(GL_PROJECTION);
+    glOrtho(0, kWidth, kHeight, 0, -100, 100);
+    glMatrixMode(GL_MODELVIEW);
     glEnable(GL_DEPTH_TEST);
     font.DrawText("HELLO", 20.0f, 20.0f, 60.0f, 0.0f, 1, 1, 1, 1, false);
     EXPECT_GT(CountLitPixels(20, 40, 120, 60), 200);

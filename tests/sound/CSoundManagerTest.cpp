@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "engine/sound/CSoundOutput.h"
 #include "tests/files/CTempDir.h"
 #include "tests/sound/WaveBytes.h"
@@ -35,6 +37,14 @@ protected:
     std::shared_ptr<CSoundOutput> m_output;
     CSoundManager m_manager;
 };
+}
+
+// The ids are made from file groups; overlapping groups would hide a sound.
+TEST(CSoundManagerTable, EveryIdNamesOneSound)
+{
+    std::set<int> ids;
+    for (const auto& entry : CSoundManager::StandardTable())
+        EXPECT_TRUE(ids.insert(entry.id).second) << entry.id;
 }
 
 TEST(CSoundManagerNoOutput, LoadFailsAndPlayDoesNothing)
