@@ -75,7 +75,9 @@ TEST(MoverGame, SavedAtRestOrMidMoveTheGameGoesOnAsIfNeverLeft)
         SMover b(9, false);
         ASSERT_TRUE(b.game.Load(a.Saved()));
         if (status == CMoverField::STATUS_IDLE)
+        {
             EXPECT_EQ(a.Saved().GetPairs(), b.Saved().GetPairs());
+        }
         b.RunToRest();
         EXPECT_EQ(14 * 15, b.game.GetScore()) << "status " << status;
         // The row is gone, not complete for the next slide to find again.

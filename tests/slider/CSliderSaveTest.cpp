@@ -112,7 +112,9 @@ TEST_P(SliderSaveBad, DamagedSaveIsRefusedAndAnInconsistentMoveLoadsIdle)
     EXPECT_EQ(CSliderField::STATUS_IDLE, other.GetField().GetStatus());
     EXPECT_EQ(nullptr, other.GetField().GetMovingBrick());
     if (GetParam().refused)
+    {
         EXPECT_EQ(before, GetSliderBoard(other.GetField()));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
