@@ -157,16 +157,9 @@ CMainMenu::CMainMenu(CResManager& resources)
     if (const CModel* title = m_resources.FindModel(kTitleName))
         *m_title = *title;
 
+    // Shown only on hover: their pictures are read after the first frame.
     for (int n = 1; n <= kKindCount; ++n)
-    {
-        char file[32];
-        char name[32];
-        std::snprintf(file, sizeof(file), "mui/thumbs/%02d.spr", n);
-        std::snprintf(name, sizeof(name), "tb_%02d.spr", n);
-        m_resources.AddSprite(file, name);
-        const CSprite* sprite = m_resources.FindSprite(name);
-        m_thumbnails.push_back(sprite != nullptr ? std::make_unique<CSprite>(*sprite) : std::make_unique<CSprite>());
-    }
+        m_thumbnails.push_back(std::make_unique<CSprite>());
 
     for (int k = 0; k < kKindCount; ++k)
     {
@@ -277,12 +270,7 @@ void CMainMenu::SetupView(int logical_width, int logical_height, int window_widt
 
     m_hover.Reset();
     for (auto& thumbnail : m_thumbnails)
-    {
-        thumbnail->SetSize(kThumbnailWidth, kThumbnailHeight);
-        thumbnail->SetFlipV(true);
-        thumbnail->SetBlend(true);
-        thumbnail->SetPosition(CVector4(kThumbnailX, kThumbnailY, 1.0f));
-    }
+        PlaceThumbnail(*thumbnail);
     SyncThumbnails();
 }
 
@@ -325,8 +313,36 @@ void CMainMenu::Activate()
     CScreen::Activate();
 }
 
+void CMainMenu::LoadThumbnails()
+{
+    m_thumbnails_loaded = true;
+    for (int n = 1; n <= kKindCount; ++n)
+    {
+        char file[32];
+        char name[32];
+        std::snprintf(file, sizeof(file), "mui/thumbs/%02d.spr", n);
+        std::snprintf(name, sizeof(name), "tb_%02d.spr", n);
+        m_resources.AddSprite(file, name);
+        if (const CSprite* sprite = m_resources.FindSprite(name))
+            *m_thumbnails[n - 1] = *sprite;
+        PlaceThumbnail(*m_thumbnails[n - 1]);
+    }
+    SyncThumbnails();
+    m_layer.Invalidate();
+}
+
+void CMainMenu::PlaceThumbnail(CSprite& thumbnail)
+{
+    thumbnail.SetSize(kThumbnailWidth, kThumbnailHeight);
+    thumbnail.SetFlipV(true);
+    thumbnail.SetBlend(true);
+    thumbnail.SetPosition(CVector4(kThumbnailX, kThumbnailY, 1.0f));
+}
+
 void CMainMenu::Update(float dt)
 {
+    if (m_drawn && !m_thumbnails_loaded)
+        LoadThumbnails();
     Animate(dt);
     CScreen::Update(dt);
 }
@@ -426,6 +442,7 @@ void CMainMenu::Draw()
     CDraw2D::SetDepthTest(false);
     CMatrixStack::Pop();
     view.SetOrtho(width, height);
+    m_drawn = true;
 }
 
 void CMainMenu::DrawStillLayer(float view_width, float view_height)

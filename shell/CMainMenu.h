@@ -98,6 +98,8 @@ private:
     void OpenExitWindow();
     void OpenGameMenu(int kind);
     void SyncThumbnails();
+    void LoadThumbnails();
+    static void PlaceThumbnail(CSprite& thumbnail);
     // Background, buttons, credit line and thumbnails.
     void DrawStillLayer(float view_width, float view_height);
     void ClearTitleDepth(int width, int height);
@@ -125,4 +127,7 @@ private:
     std::string m_game_url;
     std::string m_site_url;
     CMainMenuLayer m_layer;
+    // The first frame is drawn; the thumbnails' pictures are read.
+    bool m_drawn = false;
+    bool m_thumbnails_loaded = false;
 };

@@ -30,6 +30,16 @@ void CDraw2D::SetBlend(bool on)
         glDisable(GL_BLEND);
 }
 
+bool CDraw2D::IsBlendOn()
+{
+    return glIsEnabled(GL_BLEND) == GL_TRUE;
+}
+
+bool CDraw2D::IsAlphaTestOn()
+{
+    return glIsEnabled(GL_ALPHA_TEST) == GL_TRUE;
+}
+
 void CDraw2D::EnableAlphaBlend()
 {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);

@@ -16,6 +16,8 @@ public:
     static void BindTexture(unsigned int texture);
 
     static void SetBlend(bool on);
+    static bool IsBlendOn();
+    static bool IsAlphaTestOn();
     // Blend function source alpha over one minus source alpha, then blending on.
     static void EnableAlphaBlend();
     static void SetAlphaTest(bool on);

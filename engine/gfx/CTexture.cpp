@@ -1,5 +1,7 @@
 #include "engine/gfx/CTexture.h"
 
+#include <algorithm>
+
 #include "engine/files/CFilePack.h"
 #include "engine/gfx/CJpegDecoder.h"
 #include "engine/gfx/CTgaDecoder.h"
@@ -157,6 +159,36 @@ void CTexture::Release()
 
 namespace
 {
+// The next smaller mipmap level: each pixel the mean of the 2 x 2 it covers
+// (an odd last row or column is averaged with itself).
+CPicture HalveBox(const CPicture& source)
+{
+    CPicture half;
+    half.m_width = std::max(1, source.m_width / 2);
+    half.m_height = std::max(1, source.m_height / 2);
+    half.m_components = source.m_components;
+    const int c = source.m_components;
+    half.m_pixels.resize(static_cast<std::size_t>(half.m_width) * half.m_height * c);
+    const std::size_t row = source.GetRowSize();
+    for (int y = 0; y < half.m_height; ++y)
+    {
+        const int y0 = std::min(2 * y, source.m_height - 1);
+        const int y1 = std::min(2 * y + 1, source.m_height - 1);
+        const unsigned char* top = source.m_pixels.data() + y0 * row;
+        const unsigned char* bottom = source.m_pixels.data() + y1 * row;
+        unsigned char* out = half.m_pixels.data() + static_cast<std::size_t>(y) * half.m_width * c;
+        for (int x = 0; x < half.m_width; ++x)
+        {
+            const int x0 = std::min(2 * x, source.m_width - 1) * c;
+            const int x1 = std::min(2 * x + 1, source.m_width - 1) * c;
+            for (int k = 0; k < c; ++k)
+                out[x * c + k] = static_cast<unsigned char>((top[x0 + k] + top[x1 + k] + bottom[x0 + k] +
+                                                             bottom[x1 + k] + 2) / 4);
+        }
+    }
+    return half;
+}
+
 // Both kinds of upload share every step but the texture environment and the
 // level format of a plain (not dynamic) picture.
 GLuint UploadPicture(const CPicture& picture, bool wrap, bool dynamic, GLint envMode,
@@ -175,11 +207,20 @@ GLuint UploadPicture(const CPicture& picture, bool wrap, bool dynamic, GLint env
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap ? GL_REPEAT : GL_CLAMP);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap ? GL_REPEAT : GL_CLAMP);
-        // The driver builds the smaller levels: faster than doing it here,
-        // and no rescaling of pictures whose sides are no power of two.
-        glTexParameteri(GL_TEXTURE_2D, GL_GENERATE_MIPMAP, GL_TRUE);
+        // The smaller levels are box-filtered here, 8 bits a channel: the
+        // software renderer would compile shaders to build them, which costs
+        // more than the arithmetic, and sides need no power of two.
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, picture.m_width, picture.m_height, 0, format, GL_UNSIGNED_BYTE,
                      picture.m_pixels.data());
+        CPicture level;
+        const CPicture* previous = &picture;
+        for (GLint n = 1; previous->m_width > 1 || previous->m_height > 1; ++n)
+        {
+            level = HalveBox(*previous);
+            glTexImage2D(GL_TEXTURE_2D, n, GL_RGBA8, level.m_width, level.m_height, 0, format, GL_UNSIGNED_BYTE,
+                         level.m_pixels.data());
+            previous = &level;
+        }
     }
     else
     {

@@ -2,6 +2,9 @@
 
 #include <cstdio>
 
+#include "engine/frame/CAppWindow.h"
+#include "engine/frame/CGameApp.h"
+#include "engine/frame/CViewParams.h"
 #include "engine/gfx/CBitmapFont.h"
 #include "engine/gfx/CDraw2D.h"
 #include "engine/gfx/CResManager.h"
@@ -34,8 +37,23 @@ void CGameBackground::Draw()
     CDraw2D::SetColor(1.0f, 1.0f, 1.0f, 1.0f);
     CDraw2D::SetTexturing(true);
     if (m_background)
-        CDraw2D::BindTexture(m_background->GetId());
-    CTexture::DrawQuad(0.0f, 0.0f, 0.0f, 800.0f, 600.0f, 0.0f, 1.0f, 0.0f, 1.0f);
+    {
+        // The picture is opaque and covers the window: drawn without
+        // blending or alpha test, whatever the drawing before left on, and
+        // texel for pixel when the window has the game's own size.
+        CAppWindow* window = CAppWindow::Get();
+        const bool pixel_exact = window != nullptr && m_app != nullptr &&
+                                 window->GetWidth() == m_app->GetViewParams().GetWidth() &&
+                                 window->GetHeight() == m_app->GetViewParams().GetHeight();
+        const bool blend = CDraw2D::IsBlendOn();
+        const bool alpha_test = CDraw2D::IsAlphaTestOn();
+        CDraw2D::SetPictureFilter(m_background->GetId(), pixel_exact);
+        CDraw2D::DrawOpaquePicture(m_background->GetId(), 800.0f, 600.0f);
+        CDraw2D::SetBlend(blend);
+        CDraw2D::SetAlphaTest(alpha_test);
+    }
+    else
+        CTexture::DrawQuad(0.0f, 0.0f, 0.0f, 800.0f, 600.0f, 0.0f, 1.0f, 0.0f, 1.0f);
     UpdateBackSparkles();
     DrawBackSparkles();
     CDraw2D::SetTexturing(false);

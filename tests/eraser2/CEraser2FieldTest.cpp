@@ -185,3 +185,20 @@ TEST(Eraser2Field, AnEmptyBoardWithFullFeedersEndsWithTheBonusShownAsTheScoreItA
     f.field.Update(16.0f);
     EXPECT_TRUE(f.field.IsFinished());
 }
+
+TEST(Eraser2Field, HoverSoundsOnceForEachGroupNewlyUnderTheCursor)
+{
+    SField f;
+    SetBoard(f.field, {"", "", "", "", "", "", "RRGB", "GGBR"});
+    SetFeeder(f.field, 0, "RGBRGBRG");
+    SetFeeder(f.field, 1, "GBRGBRGB");
+    // Cursor cells in turn: the red pair twice, a lone brick, the green pair, the red pair again.
+    const int path[][2] = {{0, 6}, {1, 6}, {3, 6}, {1, 7}, {0, 6}};
+    const int sounds[] = {1, 1, 1, 2, 3};
+    for (int step = 0; step < 5; ++step)
+    {
+        f.field.Hover(CellPoint(f.field, path[step][0], path[step][1]));
+        f.field.Update(16.0f);
+        EXPECT_EQ(sounds[step], f.events.CountSound(CEraser2Field::SOUND_HOVER)) << "step " << step;
+    }
+}

@@ -2,13 +2,14 @@
 # main menu, the kind's menu, a new game on the small three-colour board,
 # groups clicked away, the game left and continued with the same board, the
 # saved game and the settings read back from their files; then a new game
-# on the wide four-colour board, played, left and continued.
-# Usage: eraser2_play.sh <game binary> <screenshot dir> <key-value dump tool>
+# on the wide four-colour board, played, left and continued; last a saved
+# board without a group, which is swept away and ends the game.
+# Usage: eraser2_play.sh <game binary> <screenshot dir> <saved-file tool>
 set -u
 source "$(dirname "$0")/../e2e/lib.sh"
 e2e_under_xvfb "$@"
 E2E_SHOTS="$2/eraser2-play"
-DUMP="$3"
+FILES="$3"
 e2e_copy_game "$1"
 DATA="$E2E_DIR/data"
 SETTINGS_KEY="394m612z"
@@ -16,7 +17,7 @@ SAVE_KEY="zq71w"
 
 fail() { e2e_fail "$@"; }
 shot() { e2e_window_shot "$1"; }
-value_of() { "$DUMP" "$1" "$2" | sed -n "s/^$3 //p"; }
+value_of() { "$FILES" dump "$1" "$2" | sed -n "s/^$3 //p"; }
 not_black() { e2e_window_shot "$1" && ! e2e_is_black "$1"; }
 
 ERASER2="640 257"
@@ -105,7 +106,7 @@ e2e_to "CMainMenu window" click $MAIN_MENU
 score=$(value_of "$DATA/eraser2.sav" $SAVE_KEY gf_m_score)
 [ "${score:-0}" -gt 0 ] || fail "the game scored nothing (score ${score:-none})"
 [ $((score % 10)) = 0 ] || fail "the score $score is not whole bricks"
-feeders=$("$DUMP" "$DATA/eraser2.sav" $SAVE_KEY | grep -c '^m_bricks_\(left\|right\)[0-7] [0-2]$')
+feeders=$("$FILES" dump "$DATA/eraser2.sav" $SAVE_KEY | grep -c '^m_bricks_\(left\|right\)[0-7] [0-2]$')
 [ "$feeders" -gt 0 ] || fail "the saved feeders hold no brick"
 [ "$(value_of "$DATA/eraser2.cfg" $SETTINGS_KEY remover_last_size)" = 0 ] || fail "the settings lack the size"
 [ "$(value_of "$DATA/eraser2.cfg" $SETTINGS_KEY remover_last_difficult)" = 0 ] || fail "the settings lack the option"
@@ -138,4 +139,28 @@ e2e_to "CMainMenu window" click $MAIN_MENU
 [ "$(value_of "$DATA/eraser2.sav" $SAVE_KEY f_m_height_bricks)" = 8 ] || fail "the wide board is not 12 x 8"
 [ "$(value_of "$DATA/eraser2.sav" $SAVE_KEY f_m_colors)" = 4 ] || fail "the saved game is not on four colours"
 [ "$(value_of "$DATA/eraser2.cfg" $SETTINGS_KEY remover_last_difficult)" = 1 ] || fail "the settings lack the four colours"
-echo "PASS: Eraser II played on both boards, left, continued and saved"
+
+# --- No group left: the leftovers go one by one and the game ends -----------
+# Colour (x + 2y) mod 3 puts no two equal colours side by side; full
+# feeders and full edge columns leave nothing to refill or push.
+"$FILES" dump "$DATA/eraser2.sav" $SAVE_KEY |
+    grep -v '^f_color\|^m_bricks_\|^f_m_width_bricks\|^f_m_height_bricks\|^f_m_colors' >"$E2E_DIR/save.txt"
+awk 'BEGIN {
+    print "f_m_width_bricks 8"; print "f_m_height_bricks 8"; print "f_m_colors 3"
+    for (y = 0; y < 8; ++y) {
+        for (x = 0; x < 8; ++x) printf "f_color%d-%d %d\n", x, y, (x + 2 * y) % 3
+        printf "m_bricks_left%d %d\nm_bricks_right%d %d\n", y, y % 3, y, (y + 1) % 3
+    }
+}' >>"$E2E_DIR/save.txt"
+"$FILES" store "$DATA/eraser2.sav" $SAVE_KEY <"$E2E_DIR/save.txt" || fail "could not write the board without a group"
+e2e_to CGameMenu click $ERASER2
+mark=$(e2e_state_mark)
+e2e_to CEraser2GameScreen click $CONTINUE
+e2e_rest 0.3
+shot 13-no-group-left
+e2e_wait_state CGameOverDialog "$mark"
+shot 14-game-over
+e2e_to CGameMenu key Return
+e2e_to "CMainMenu window" click $MAIN_MENU
+[ -e "$DATA/eraser2.sav" ] && fail "the ended game was saved"
+echo "PASS: Eraser II played on both boards, left, continued, saved and ended"

@@ -135,16 +135,3 @@ TEST(CConfigFileTest, PlainAndScrambledSavesLoadBackWithTheSameKeyOnly)
     EXPECT_NE(wrong.GetPairs(), config.GetPairs());
 }
 
-TEST(CConfigFileTest, MissingOrCorruptFileFailsAndLeavesTheStore)
-{
-    CTempDir dir;
-    CTempDir::WriteBytes(dir.File("one.cfg"), {0});
-    CTempDir::WriteBytes(dir.File("empty.cfg"), {});
-    CTempDir::WriteBytes(dir.File("rot.cfg"), {5, 'a', 'b', 'c'});
-    CConfigFile config = Parsed("keep 1\n");
-    EXPECT_FALSE(config.Load(dir.File("none.cfg"), true));
-    for (const char* name : {"none.cfg", "one.cfg", "empty.cfg", "rot.cfg"})
-        EXPECT_FALSE(config.Load(dir.File(name), true, "qiv", 3)) << name;
-    EXPECT_EQ(config.GetPairs(), (CConfigFile::Pairs{{"keep", "1"}}));
-}
-

@@ -77,10 +77,6 @@ TEST(CFuzzTest, StoreAndScramblerTakeAnyBytes)
         {
             ASSERT_EQ(out, std::vector<unsigned char>{7});
         }
-        int values[4] = {0, 0, 0, 0};
-        StrToIntArray(std::string(bytes.begin(), bytes.end()), values, 4);
-        StrToFloat(std::string(bytes.begin(), bytes.end()));
-        StrToInt(std::string(bytes.begin(), bytes.end()));
     }
 }
 

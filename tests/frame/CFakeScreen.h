@@ -26,7 +26,6 @@ public:
         m_log.push_back(m_name + ".DialogClosed(" + std::to_string(result) + "," + NameOf(dialog) + ")");
     }
     void OnScreenClosed(CScreen* screen) override { m_log.push_back(m_name + ".ScreenClosed(" + NameOf(screen) + ")"); }
-    void OnCloseRequest() override { m_log.push_back(m_name + ".CloseRequest"); }
 
     const std::string& GetName() const { return m_name; }
 

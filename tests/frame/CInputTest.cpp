@@ -19,7 +19,7 @@ TEST_F(CInputTest, AClickBetweenTwoPollsIsSeenHeldOnceAndOtherPressesAreForgotte
 {
     // Steps: c bind the input to the window, d / u press / release the left
     // button, e end a frame nobody polled, p poll (then the held flag seen: 1 or 0).
-    const char* const cases[] = {"dup0", "cdup1p0", "cduep0", "ducp0", "cdp1p1up0"};
+    const char* const cases[] = {"dup0", "cdup1p0", "cduep0", "ducp0", "cdp1p1up0", "cdep1"};
     for (const char* steps : cases)
     {
         CInputState::Instance().ReleaseAll();

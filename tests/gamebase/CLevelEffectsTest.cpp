@@ -89,12 +89,16 @@ int RunUntilDone(Effect& effect, float dt, int limit = 100000)
 }
 }
 
-TEST(LevelBricksEffect, AlternateSidesStartFarOutOnAlternateSides)
+TEST(LevelBricksEffect, AlternateSidesStartFarOutOnAlternateSidesAndFromAboveAboveTheCell)
 {
     CFakeField field(Full(8, 8), 2.0f);
     CLevelBricksEffect effect(nullptr, &field, CLevelBricksEffect::EFFECT_ALTERNATE);
     EXPECT_FLOAT_EQ(0.0f - 64.0f, field.GetBrick(0, 0)->GetPosition().x);
     EXPECT_FLOAT_EQ(0.0f + 60.0f, field.GetBrick(0, 1)->GetPosition().x);
+    CFakeField above(Full(4, 4), 1.0f);
+    CLevelBricksEffect same(nullptr, &above, CLevelBricksEffect::EFFECT_SAME_SIDE);
+    // W s + (H - y) s = 4 + 4 for row 0.
+    EXPECT_FLOAT_EQ(8.0f, above.GetBrick(0, 0)->GetPosition().y);
 }
 
 TEST(LevelBricksEffect, EverySlideEndsWithEachBrickExactlyOnItsCell)
@@ -108,14 +112,6 @@ TEST(LevelBricksEffect, EverySlideEndsWithEachBrickExactlyOnItsCell)
             ASSERT_TRUE(effect.IsDone());
             EXPECT_TRUE(field.AllOnTheirCells()) << "effect " << kind << " dt " << dt;
         }
-}
-
-TEST(LevelBricksEffect, FromAboveStartsAboveTheCell)
-{
-    CFakeField field(Full(4, 4), 1.0f);
-    CLevelBricksEffect effect(nullptr, &field, CLevelBricksEffect::EFFECT_SAME_SIDE);
-    // W s + (H - y) s = 4 + 4 for row 0.
-    EXPECT_FLOAT_EQ(8.0f, field.GetBrick(0, 0)->GetPosition().y);
 }
 
 TEST(LevelBricksEffect, GrowOnTenByTenEndsAtTheExpectedStep)
@@ -165,16 +161,6 @@ TEST(LevelBricksEffect, EmptySparseAndFirstRowOneFieldsFinishWithRowZeroUntouche
     }
 }
 
-TEST(LevelFlipEffect, RowsFallAwayAndTheEffectEnds)
-{
-    CFakeField field(Full(6, 6), 2.0f);
-    CLevelFlipEffect effect(nullptr, &field);
-    int steps = RunUntilDone(effect, 16.0f);
-    ASSERT_TRUE(effect.IsDone());
-    EXPECT_LT(field.GetBrick(0, 0)->GetPosition().y, CLevelFlipEffect::GONE_Y);
-    EXPECT_GT(steps, 1);
-}
-
 TEST(LevelFlipEffect, GravityIsAddedOncePerStepWhateverTheFrameTime)
 {
     CFakeField slow(Full(3, 3), 2.0f);
@@ -191,8 +177,13 @@ TEST(LevelFlipEffect, GravityIsAddedOncePerStepWhateverTheFrameTime)
     EXPECT_FLOAT_EQ(0.0f, slow.GetBrick(0, 0)->GetPosition().y);
 }
 
-TEST(LevelFlipEffect, EmptyRowsAreCrossedAndFirstRowOneNeverMovesRowZero)
+TEST(LevelFlipEffect, RowsFallAwayEmptyRowsAreCrossedAndFirstRowOneNeverMovesRowZero)
 {
+    CFakeField full(Full(6, 6), 2.0f);
+    CLevelFlipEffect all(nullptr, &full);
+    EXPECT_GT(RunUntilDone(all, 16.0f), 1);
+    EXPECT_TRUE(all.IsDone());
+    EXPECT_LT(full.GetBrick(0, 0)->GetPosition().y, CLevelFlipEffect::GONE_Y);
     CFakeField empty(std::vector<std::string>(5, "....."), 2.0f);
     EXPECT_TRUE(CLevelFlipEffect(nullptr, &empty).IsDone());
     CFakeField sparse({".....", ".....", "..#..", ".....", "....."}, 2.0f);

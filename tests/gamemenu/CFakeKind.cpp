@@ -34,7 +34,6 @@ void CFakeParams::LoadParams(CFilePack&) {}
 
 void CFakeParams::LoadTextures(CResManager&)
 {
-    ++m_textures_loaded;
     SetSkinsCount(m_skins);
 }
 
@@ -64,12 +63,6 @@ bool CFakeGameScreen::Load(const CConfigFile& store)
     m_score = StrToInt(store.GetValue("m_score", "0"));
     m_state = store.GetValue("fake_state", "");
     return true;
-}
-
-void CFakeGameScreen::EndGame(int score)
-{
-    m_score = score;
-    SetGameOver(true);
 }
 
 CFakeNewGameDialog::CFakeNewGameDialog(CConfigFile& layout, CGameParams& params, int sizes)

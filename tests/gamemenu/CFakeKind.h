@@ -21,8 +21,6 @@ public:
     void LoadTextures(CResManager& manager) override;
     bool HasAnimation() const override { return m_has_animation; }
 
-    int m_textures_loaded = 0;
-
 private:
     bool m_has_animation;
     int m_skins;
@@ -41,8 +39,23 @@ public:
     void Reskin() override { ++m_reskins; }
     int GetGameDifficulty() const override { return m_difficulty; }
     int GetGameSize() const override { return m_size; }
+    void EndGame(int score)
+    {
+        m_score = score;
+        SetGameOver(true);
+    }
 
-    void EndGame(int score);
+    std::string m_state = "fresh";
+    int m_score = 0;
+    int m_reskins = 0;
+    // The game's own choice; -1 leaves it to the settings.
+    int m_difficulty = -1;
+    int m_size = -1;
+    // Screens alive right now, the parameter object the last one found
+    // registered when it was built, and what it still found when it died.
+    static int s_alive;
+    static void* s_params_seen;
+    static void* s_params_seen_at_death;
 
 protected:
     // The menu tests never run the game itself.
@@ -52,21 +65,6 @@ protected:
     int GetGameScore() const override { return m_score; }
     void SaveGame(CConfigFile&) override {}
     bool LoadGame(const CConfigFile&) override { return true; }
-
-public:
-
-    std::string m_state = "fresh";
-    int m_score = 0;
-    int m_reskins = 0;
-    // The game's own choice; -1 leaves it to the settings.
-    int m_difficulty = -1;
-    int m_size = -1;
-    // Screens alive right now, and the parameter object each one found
-    // registered when it was built.
-    static int s_alive;
-    static void* s_params_seen;
-    // What the last screen to die still found under its key.
-    static void* s_params_seen_at_death;
 
 private:
     const CResManager* m_lookup;

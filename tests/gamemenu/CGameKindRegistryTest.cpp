@@ -6,15 +6,6 @@
 #include "shell/CGameKindRegistry.h"
 #include "tests/gamemenu/CFakeKind.h"
 
-TEST(GameKindRegistry, KindsAreFoundByTheirIndexOnly)
-{
-    CGameKindRegistry kinds;
-    EXPECT_TRUE(kinds.Add(MakeFakeKind(0, nullptr)));
-    EXPECT_TRUE(kinds.IsPlayable(0));
-    EXPECT_FALSE(kinds.IsPlayable(1));
-    EXPECT_EQ(kinds.Find(7), nullptr);
-}
-
 TEST(GameKindRegistry, RefusesBadIndexesAndDuplicatesAndAKindWithoutMakersIsNotPlayable)
 {
     CGameKindRegistry kinds;
@@ -22,6 +13,8 @@ TEST(GameKindRegistry, RefusesBadIndexesAndDuplicatesAndAKindWithoutMakersIsNotP
     EXPECT_FALSE(kinds.Add(MakeFakeKind(8, nullptr)));
     EXPECT_TRUE(kinds.Add(MakeFakeKind(2, nullptr)));
     EXPECT_FALSE(kinds.Add(MakeFakeKind(2, nullptr)));
+    EXPECT_TRUE(kinds.IsPlayable(2));
+    EXPECT_FALSE(kinds.IsPlayable(1));
     SGameKind noScreen = MakeFakeKind(3, nullptr);
     noScreen.m_make_game_screen = nullptr;
     EXPECT_TRUE(kinds.Add(noScreen));

@@ -5,6 +5,7 @@
 #include "engine/gfx/CTexture.h"
 #include "platform/CPlatform.h"
 #include "platform/CPlatformWindow.h"
+#include "tests/files/CTestPictures.h"
 #include "tests/gfx/CFontTestPicture.h"
 #include "tests/gfx/CGfxTestFiles.h"
 
@@ -72,16 +73,6 @@ protected:
 
     void TearDown() override { CTexture::SetUploadEnabled(false); }
 
-    // The screen's y axis points down, as on the 800 x 600 menu screens.
-    static void UseScreenProjection()
-    {
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(0, kWidth, kHeight, 0, -100, 100);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-    }
-
     // x and y count from the top left, like the screen projection.
     static SRgb PixelAt(int x, int y)
     {
@@ -110,9 +101,19 @@ protected:
         return lit;
     }
 
-    std::string SolidPicture(const char* name, uint32_t rgba, int width = 8, int height = 8)
+    static std::vector<unsigned char> ReadBack(unsigned int name, GLenum format, int width, int height,
+                                               int components)
     {
-        return m_files->WriteBytes(name, CGfxTestFiles::MakeTga(width, height, 32,
+        std::vector<unsigned char> pixels(static_cast<std::size_t>(width) * height * components);
+        glBindTexture(GL_TEXTURE_2D, name);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glGetTexImage(GL_TEXTURE_2D, 0, format, GL_UNSIGNED_BYTE, pixels.data());
+        return pixels;
+    }
+
+    std::string SolidPicture(const char* name, uint32_t rgba)
+    {
+        return m_files->WriteBytes(name, CGfxTestFiles::MakeTga(8, 8, 32,
                                                                 [rgba](int, int) { return rgba; }));
     }
 
@@ -196,7 +197,10 @@ TEST_F(CGfxDrawTest, TextDrawsGlyphsAndLeavesTheDepthTestOff)
     CTexture* texture = manager.AddTexture(path.c_str(), "font", false, true);
     CBitmapFont font;
     ASSERT_TRUE(font.Load(tga.data(), tga.size(), texture));
-    UseScreenProjection();
+    // The screen's y axis points down, as on the 800 x 600 menu screens.
+    glMatrixMode(GL_PROJECTION);
+    glOrtho(0, kWidth, kHeight, 0, -100, 100);
+    glMatrixMode(GL_MODELVIEW);
     glEnable(GL_DEPTH_TEST);
     font.DrawText("HELLO", 20.0f, 20.0f, 60.0f, 0.0f, 1, 1, 1, 1, false);
     EXPECT_GT(CountLitPixels(20, 40, 120, 60), 200);
@@ -207,4 +211,65 @@ TEST_F(CGfxDrawTest, TextDrawsGlyphsAndLeavesTheDepthTestOff)
     GLfloat colour[4];
     glGetFloatv(GL_CURRENT_COLOR, colour);
     EXPECT_FLOAT_EQ(colour[3], 1.0f);
+}
+
+TEST_F(CGfxDrawTest, RgbRowsOfOddWidthArriveUnskewed)
+{
+    // 3 x 2 pixels: rows of 9 bytes, not a multiple of 4.
+    const auto tga = CGfxTestFiles::MakeTga(3, 2, 24, [](int x, int y) {
+        const uint32_t i = static_cast<uint32_t>(3 * (1 - y) + x);
+        return (10 * i + 1) << 24 | (10 * i + 2) << 16 | (10 * i + 3) << 8;
+    });
+    CTexture texture;
+    ASSERT_TRUE(texture.DecodeTga(tga.data(), tga.size(), false, false));
+    ASSERT_NE(texture.GetId(), 0u);
+    const auto rgb = ReadBack(texture.GetId(), GL_RGB, 3, 2, 3);
+    for (int i = 0; i < 6; ++i)
+    {
+        EXPECT_EQ(rgb[3 * i], 10 * i + 1) << "pixel " << i;
+        EXPECT_EQ(rgb[3 * i + 2], 10 * i + 3) << "pixel " << i;
+    }
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(CGfxDrawTest, PlainTextureDropsAlphaAndDynamicKeepsIt)
+{
+    const auto tga = CGfxTestFiles::MakeTga(2, 2, 32, [](int, int) { return 0x28282828u; });
+    CTexture plain;
+    CTexture dynamic;
+    ASSERT_TRUE(plain.DecodeTga(tga.data(), tga.size(), false, false));
+    ASSERT_TRUE(dynamic.DecodeTga(tga.data(), tga.size(), false, true));
+    EXPECT_EQ(ReadBack(plain.GetId(), GL_RGBA, 2, 2, 4)[3], 255);
+    EXPECT_EQ(ReadBack(dynamic.GetId(), GL_RGBA, 2, 2, 4)[3], 40);
+}
+
+TEST_F(CGfxDrawTest, BumpLoadMakesTwoHalfIntensityNamesAndNoPlainOne)
+{
+    const std::string white =
+        m_files->WriteBytes("b.jpg", CTestPictures::Jpeg(8, 8, 3, std::vector<unsigned char>(192, 255)));
+    CTexture texture;
+    ASSERT_TRUE(texture.LoadBump(m_pack, white, true, false));
+    EXPECT_EQ(texture.GetId(), 0u);
+    ASSERT_NE(texture.GetBumpId1(), 0u);
+    ASSERT_NE(texture.GetBumpId2(), 0u);
+    EXPECT_EQ(ReadBack(texture.GetBumpId1(), GL_RGB, 8, 8, 3)[0], 128);
+    EXPECT_EQ(ReadBack(texture.GetBumpId2(), GL_RGB, 8, 8, 3)[0], 0);
+    // The flag lasts only for that load.
+    ASSERT_TRUE(texture.Load(m_pack, white, true, false));
+    EXPECT_NE(texture.GetId(), 0u);
+    EXPECT_EQ(texture.GetBumpId1(), 0u);
+}
+
+TEST_F(CGfxDrawTest, LoadingAgainOrReleasingDeletesTheOldName)
+{
+    const auto tga = CGfxTestFiles::MakeTga(1, 1, 24, [](int, int) { return 0x01020300u; });
+    CTexture texture;
+    ASSERT_TRUE(texture.DecodeTga(tga.data(), tga.size(), false, false));
+    const unsigned int first = texture.GetId();
+    ASSERT_TRUE(texture.DecodeTga(tga.data(), tga.size(), false, true));
+    const unsigned int second = texture.GetId();
+    EXPECT_TRUE(first == second || !glIsTexture(first));
+    texture.Release();
+    EXPECT_FALSE(glIsTexture(second));
+    EXPECT_EQ(texture.GetId(), 0u);
 }

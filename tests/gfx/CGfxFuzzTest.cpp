@@ -1,11 +1,8 @@
 #include "engine/gfx/CBitmapFont.h"
-#include "engine/files/CFilePack.h"
 #include "engine/gfx/CMesh.h"
-#include "engine/gfx/CModel.h"
-#include "engine/gfx/CSprite.h"
+#include "engine/gfx/CVector4.h"
 #include "engine/gfx/CTextLabel.h"
 #include "tests/gfx/CFontTestPicture.h"
-#include "tests/gfx/CGfxTestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -133,38 +130,3 @@ TEST(CGfxFuzzTest, MutatedFontPictureNeverReadsOutOfBounds)
     }
 }
 
-TEST(CGfxFuzzTest, RandomDescriptionsLoadWithoutCrashing)
-{
-    CGfxTestFiles files;
-    CFilePack pack;
-    std::string mesh = files.Write("m.obj", "g a\nv 0 0 0\nv 1 1 1\nf 1 2 2\ng b\nv 5 5 5\nf 3 3 3\n");
-    std::string picture = files.WriteTga("p.tga", 16, 16);
-    const std::vector<std::string> lines{
-        "faces_file_name " + mesh, "tex_file_name " + picture, "tex_file_name n",
-        "scale -3",  "scale x",   "show_normales 1", "tex_wrap 1",   "frames 0", "frames 1000000",
-        "groups -5", "groups 7",  "file_name " + picture, "file_alpha 0", "tex_file_bump x"};
-    std::mt19937 random(5);
-    for (int round = 0; round < 200; ++round)
-    {
-        std::string text;
-        int count = static_cast<int>(random() % 6);
-        for (int i = 0; i < count; ++i)
-        {
-            text += lines[random() % lines.size()] + "\n";
-        }
-        CModel model;
-        model.Parse(&pack, text.data(), static_cast<unsigned>(text.size()));
-        CModel copy(model);
-        copy = model;
-        if (("\n" + text).find("\nfile_name ") != std::string::npos)
-        {
-            CSprite sprite;
-            sprite.Parse(&pack, text.data(), static_cast<unsigned>(text.size()));
-            sprite.Advance(static_cast<uint32_t>(random()));
-            sprite.SetGroup(static_cast<int32_t>(random()));
-            float a, b, c, d;
-            sprite.GetCellCoords(a, b, c, d);
-            ASSERT_TRUE(std::isfinite(a + b + c + d));
-        }
-    }
-}

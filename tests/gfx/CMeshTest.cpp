@@ -69,28 +69,6 @@ TEST(CMeshTest, MaterialNumberCountsUsemtlLinesAndIgnoresNames)
     EXPECT_EQ(mesh.GetMaterial(1), 1);
 }
 
-TEST(CMeshTest, GroupsRecordTheirRangesAndTheMeshTakesTheLastName)
-{
-    CMesh mesh;
-    Load(mesh,
-         "g a\nv 0 0 0\nv 1 0 0\nv 0 1 0\nv 1 1 0\nf 1 2 3\nf 2 4 3\n"
-         "g b\nv 0 0 1\nv 1 0 1\nv 0 1 1\nf 5 6 7\n");
-    ASSERT_EQ(mesh.GetGroupCount(), 2);
-    const SMeshGroup& a = mesh.GetGroup(0);
-    const SMeshGroup& b = mesh.GetGroup(1);
-    EXPECT_EQ(a.m_name, "a");
-    EXPECT_EQ(a.m_first_vertex, 0);
-    EXPECT_EQ(a.m_last_vertex, 3);
-    EXPECT_EQ(a.m_first_face, 0);
-    EXPECT_EQ(a.m_last_face, 1);
-    EXPECT_EQ(b.m_first_vertex, 4);
-    EXPECT_EQ(b.m_last_vertex, 6);
-    EXPECT_EQ(b.m_first_face, 2);
-    EXPECT_EQ(b.m_last_face, 2);
-    EXPECT_GT(b.m_first_texcoord, b.m_last_texcoord);
-    EXPECT_EQ(mesh.GetName(), "b");
-}
-
 TEST(CMeshTest, NormalisingGivesTheUnitBoxCentredOnTheOriginAndASinglePointNoNan)
 {
     const struct

@@ -152,27 +152,3 @@ TEST_F(CSparkleTest, UpdateStartsABackSparkleWhenTheDrawIsFive)
     EXPECT_EQ(lists.GetBackSparkles().size(), 1u);
 }
 
-TEST_F(CSparkleTest, SeededRunsAreRepeatable)
-{
-    auto run = [this]() {
-        CBackSparkle::ResetDrift();
-        CSparkleLists lists(Seeded(42));
-        lists.SetResManager(m_manager.get());
-        for (int i = 0; i < 3000; ++i)
-        {
-            lists.UpdateBackSparkles();
-        }
-        std::vector<float> xs;
-        for (const auto& sparkle : lists.GetBackSparkles())
-        {
-            xs.push_back(sparkle->GetPosition().x);
-            EXPECT_GE(sparkle->GetPosition().y, -50.0f);
-            EXPECT_LE(sparkle->GetVelocity().x, 0.5f);
-            EXPECT_GE(sparkle->GetVelocity().x, -0.5f);
-        }
-        return xs;
-    };
-    std::vector<float> first = run();
-    EXPECT_FALSE(first.empty());
-    EXPECT_EQ(first, run());
-}

@@ -49,21 +49,7 @@ TEST_F(CSpriteTest, GridKeysCutThePictureIntoCells)
     }
 }
 
-TEST_F(CSpriteTest, CellOfGroupAndFrameGivesTheTextureCoordinates)
-{
-    CSprite sprite;
-    sprite.LoadFile(&m_pack, Describe("frames 4\ngroups 2\n").c_str());
-    sprite.SetGroup(1);
-    sprite.SetFrame(2);
-    float u_left, u_right, v_low, v_high;
-    sprite.GetCellCoords(u_left, u_right, v_low, v_high);
-    EXPECT_FLOAT_EQ(u_left, 0.5f);
-    EXPECT_FLOAT_EQ(u_right, 0.75f);
-    EXPECT_FLOAT_EQ(v_low, 0.5f);
-    EXPECT_FLOAT_EQ(v_high, 1.0f);
-}
-
-TEST_F(CSpriteTest, GroupOrFrameOutsideTheGridFallsBackToZero)
+TEST_F(CSpriteTest, CellOfGroupAndFrameGivesTheTextureCoordinatesAndOutsideTheGridZero)
 {
     // A frame set outside the grid also restarts the animation clock.
     CSprite sprite;
@@ -73,8 +59,12 @@ TEST_F(CSpriteTest, GroupOrFrameOutsideTheGridFallsBackToZero)
         int group, frame;
         int wantGroup, wantFrame;
         unsigned elapsed;
+        std::vector<float> cell;   // u left, u right, v low, v high
     } cases[] = {
-        {1, 3, 1, 3, 150}, {2, 4, 0, 0, 0}, {1, 3, 1, 3, 150}, {-1, -2, 0, 0, 0},
+        {1, 2, 1, 2, 100, {0.5f, 0.75f, 0.5f, 1.0f}},
+        {2, 4, 0, 0, 0, {0.0f, 0.25f, 0.0f, 0.5f}},
+        {1, 3, 1, 3, 150, {0.75f, 1.0f, 0.5f, 1.0f}},
+        {-1, -2, 0, 0, 0, {0.0f, 0.25f, 0.0f, 0.5f}},
     };
     for (const auto& c : cases)
     {
@@ -83,6 +73,9 @@ TEST_F(CSpriteTest, GroupOrFrameOutsideTheGridFallsBackToZero)
         EXPECT_EQ(sprite.GetGroup(), c.wantGroup) << c.group;
         EXPECT_EQ(sprite.GetFrame(), c.wantFrame) << c.frame;
         EXPECT_EQ(sprite.GetElapsed(), c.elapsed) << c.frame;
+        std::vector<float> cell(4);
+        sprite.GetCellCoords(cell[0], cell[1], cell[2], cell[3]);
+        EXPECT_EQ(cell, c.cell) << c.group << " " << c.frame;
     }
 }
 

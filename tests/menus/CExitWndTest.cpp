@@ -19,13 +19,8 @@ namespace
 class COwner : public CScreen
 {
 public:
-    void OnDialogClosed(int result, CScreen* dialog) override
-    {
-        m_results.push_back(result);
-        m_dialogs.push_back(dialog);
-    }
+    void OnDialogClosed(int result, CScreen*) override { m_results.push_back(result); }
     std::vector<int> m_results;
-    std::vector<CScreen*> m_dialogs;
 };
 
 class CExitWndTest : public ::testing::Test
@@ -47,24 +42,12 @@ protected:
     {
         m_window.GetStack().DropOverlays();
         m_owner.m_results.clear();
-        m_owner.m_dialogs.clear();
         m_exit = std::make_unique<CExitWnd>(m_resources);
         m_exit->SetLogicalSize(800, 600);
         m_exit->SetShade(true);
         m_exit->SetPanelVisible(false);
         m_window.OpenOverlay(m_exit.get());
         m_exit->SetResult(-1);
-    }
-
-    void Click(int x, int y)
-    {
-        m_exit->OnLButtonDown(x, y, 1);
-        m_exit->OnLButtonUp(x, y, 0);
-    }
-
-    void ClickButton()
-    {
-        Click(CMenuTestFiles::kExitButtonX + 10, CMenuTestFiles::kExitButtonY + 10);
     }
 
     bool CloseRequested() { return m_window.GetStack().IsCloseRequested(); }

@@ -60,17 +60,6 @@ TEST(CMainMenuHover, FiftyMillisecondsOfHoverRaiseTheTitleAndSevenHundredIdleLow
     }
 }
 
-TEST(CMainMenuHover, TitleMovesOneTwentiethOfTheRemainingWayPerUpdate)
-{
-    CMainMenuHover hover;
-    hover.Step(50.0f, 2);
-    float expected = -5.0f + (5.0f - -5.0f) / 20.0f;
-    EXPECT_FLOAT_EQ(expected, hover.GetTitleY());
-    hover.Step(16.0f, 2);
-    expected += (5.0f - expected) / 20.0f;
-    EXPECT_FLOAT_EQ(expected, hover.GetTitleY());
-}
-
 TEST(CMainMenuHover, ThumbnailShowsOnceTheTitleIsAboveThreeAndFadesInAStepPerUpdate)
 {
     CMainMenuHover hover;

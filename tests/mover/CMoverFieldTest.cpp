@@ -3,44 +3,24 @@
 #include "games/mover/CMoverBrick.h"
 #include "tests/mover/MoverTestKit.h"
 
-namespace
-{
-int CountLetter(const CMoverField& field, char letter)
-{
-    int count = 0;
-    for (const std::string& row : GetBoard(field))
-        for (char c : row)
-            count += c == letter;
-    return count;
-}
-
-// A slide from (5, 1) up into the hole at (5, 0) completes row 0; column 0
-// is complete already, so the same move finds a row and a column.
-const std::vector<std::string> ROW_AND_COLUMN = {"RRRRR.", "RGBYGR", "RBYGBY", "RYGBYG", "RGBYGX", "RBYGBX"};
-const std::vector<std::string> ONE_ROW = {"RRRRR.", "GBYGBR", "BYGBYG", "YGBYGB", "GBYGBY", "BYGBYG"};
-}
-
 class MoverDeal : public ::testing::TestWithParam<int>
 {
 };
 
 TEST_P(MoverDeal, DealsEveryColourEquallyWithTheHoleBottomRight)
 {
-    int size = GetParam() / 3;
-    int colors = GetParam() % 3 + 4;
-    SMoverField f(size, colors - 4, 5 + GetParam());
-    f.field.NewLevel(1);
-    int n = size + 6;
-    ASSERT_EQ(n, f.field.GetWidth());
-    ASSERT_EQ(n, f.field.GetHeight());
-    EXPECT_EQ(nullptr, f.field.GetBrick(n - 1, n - 1));
-    EXPECT_EQ(n * n - 1, n * n - CountLetter(f.field, '.'));
+    int size = GetParam() / 3, colors = GetParam() % 3 + 4, n = size + 6;
+    SMover g(5 + GetParam(), true, size, colors - 4);
+    ASSERT_EQ(n, g.Field().GetWidth());
+    ASSERT_EQ(n, g.Field().GetHeight());
+    EXPECT_EQ(nullptr, g.Field().GetBrick(n - 1, n - 1));
+    EXPECT_EQ(1, g.Count('.'));
     // The deck holds i mod colours for i < n * n; the deleted brick took one.
     int missing = 0;
     for (int c = 0; c < colors; ++c)
     {
         int dealt = n * n / colors + (c < n * n % colors ? 1 : 0);
-        int count = CountLetter(f.field, "RGBYPC"[c]);
+        int count = g.Count("RGBYPC"[c]);
         EXPECT_TRUE(count == dealt || count == dealt - 1) << "colour " << c;
         missing += dealt - count;
     }
@@ -52,45 +32,51 @@ INSTANTIATE_TEST_SUITE_P(AllSizesAndDifficulties, MoverDeal, ::testing::Range(0,
 TEST(MoverField, ClickedBrickTakesTheFirstEmptyNeighbourRightDownLeftUp)
 {
     // The brick at (1, 1) with holes around it (as only a damaged save has).
-    const struct { std::vector<std::string> board; int toX, toY; } cases[] = {
+    const struct { Board board; int toX, toY; } cases[] = {
         {{"R.RRRR", ".G.RRR", "R.RRRR"}, 2, 1}, {{"R.RRRR", ".GRRRR", "R.RRRR"}, 1, 2},
         {{"R.RRRR", ".GRRRR", "RRRRRR"}, 0, 1}, {{"R.RRRR", "RGRRRR", "RRRRRR"}, 1, 0},
         {{"RRRRRR", "RGRRRR", "RRRRRR"}, 1, 1},
     };
     for (const auto& c : cases)
     {
-        SMoverField f;
-        std::vector<std::string> board = c.board;
+        SMover g;
+        Board board = c.board;
         board.resize(6, "RRRRRR");
-        SetBoard(f.field, board);
-        SlideBrick(f.field, 1, 1);
-        ASSERT_NE(nullptr, f.field.GetMoverBrick(c.toX, c.toY)) << c.toX << "," << c.toY;
-        EXPECT_EQ(1, f.field.GetMoverBrick(c.toX, c.toY)->GetColor());
-        EXPECT_EQ(c.toY == 1 && c.toX == 1 ? 0 : 1, f.field.GetMovesUsed());
+        g.SetBoard(board);
+        g.Slide(1, 1);
+        EXPECT_EQ('G', g.GetBoard()[c.toY][c.toX]) << c.toX << "," << c.toY;
+        EXPECT_EQ(c.toY == 1 && c.toX == 1 ? 0 : 1, g.Field().GetMovesUsed());
     }
 }
 
-TEST(MoverField, LineScoreIsOnePerLinePlusTheMovesLeftUnderTheLimit)
+TEST(MoverField, LinesScoreOnePlusTheMovesLeftUnderTheLimitAndGrowBack)
 {
+    // Column 0 is complete already, so the slide finds a row and a column.
     // Easy: a limit of 16 moves; the move itself counts. Each line of a move
     // in time takes another blocker.
     const struct { int movesBefore, lineScore, blockersTaken; } cases[] = {
         {2, 2 * 14, 2}, {15, 2, 2}, {16, 2, 0}, {40, 2, 0}};
     for (const auto& c : cases)
     {
-        SMoverField f;
-        SetBoard(f.field, ROW_AND_COLUMN);
-        f.field.SetMovesUsed(c.movesBefore);
-        EXPECT_EQ(c.lineScore, SlideBrick(f.field, 5, 1)) << "after " << c.movesBefore << " moves";
-        EXPECT_EQ(CMoverField::STATUS_REMOVING, f.field.GetStatus());
-        EXPECT_EQ(11, CountLetter(f.field, 'r'));
-        EXPECT_EQ(c.blockersTaken, CountLetter(f.field, 'x'));
+        SMover g;
+        g.SetBoard({"RRRRR.", "RGBYGR", "RBYGBY", "RYGBYG", "RGBYGX", "RBYGBX"});
+        g.Field().SetMovesUsed(c.movesBefore);
+        EXPECT_EQ(c.lineScore, g.Slide(5, 1)) << "after " << c.movesBefore << " moves";
+        EXPECT_EQ(CMoverField::STATUS_REMOVING, g.Field().GetStatus());
+        EXPECT_EQ(11, g.Count('r'));
+        EXPECT_EQ(c.blockersTaken, g.Count('x'));
+        g.RunFieldIdle();
+        EXPECT_EQ((11 + c.blockersTaken) * CMoverBrick::SPARKLES_PER_BURST, g.events.m_sparkles);
+        EXPECT_EQ(0, g.Count('r') + g.Count('x'));
+        EXPECT_EQ(1, g.Count('.'));
+        EXPECT_EQ(1.0f, g.Field().GetMoverBrick(0, 0)->GetGrowScale());
+        EXPECT_EQ(16, g.Field().GetBonusMoves()) << "the move count starts again";
     }
 }
 
 TEST(MoverField, OnlyFullOneColourLinesOfPlayingColoursCount)
 {
-    const struct { std::vector<std::string> board; int lineScore; } cases[] = {
+    const struct { Board board; int lineScore; } cases[] = {
         {{"XXXXXX", "RGBYGB", "GBYGB.", "BYGBYG", "YGBYGB", "GBYGBY"}, 0},
         {{"RRR.RR", "GBYGBY", "BYGBYR", "YGBYGB", "GBYGBY", "BYGBYG"}, 0},
         {{"GRRRRR", "GBYGBY", "BYGBYR", "YGBYGB", "GBYGB.", "BYGBYG"}, 0},
@@ -99,27 +85,11 @@ TEST(MoverField, OnlyFullOneColourLinesOfPlayingColoursCount)
     };
     for (const auto& c : cases)
     {
-        SMoverField f;
-        SetBoard(f.field, c.board);
-        f.field.CheckLines();
-        EXPECT_EQ(c.lineScore, f.field.GetLineScore()) << c.board[0];
+        SMover g;
+        g.SetBoard(c.board);
+        g.Field().CheckLines();
+        EXPECT_EQ(c.lineScore, g.Field().GetLineScore()) << c.board[0];
     }
-}
-
-TEST(MoverField, RemovedLinesGrowBackAndTheMoveCountStartsAgain)
-{
-    SMoverField f;
-    SetBoard(f.field, ROW_AND_COLUMN);
-    f.field.SetMovesUsed(2);
-    SlideBrick(f.field, 5, 1);
-    RunUntilIdle(f.field);
-    EXPECT_EQ(16, f.field.GetBonusMoves());
-    EXPECT_EQ((11 + 2) * CMoverBrick::SPARKLES_PER_BURST, f.events.m_sparkles);
-    EXPECT_EQ(0, CountLetter(f.field, 'r') + CountLetter(f.field, 'x'));
-    EXPECT_EQ(1, CountLetter(f.field, '.'));
-    EXPECT_EQ(1.0f, f.field.GetMoverBrick(0, 0)->GetGrowScale());
-    f.field.SetMovesUsed(20);
-    EXPECT_EQ(0, f.field.GetBonusMoves());
 }
 
 TEST(MoverField, BlockersGrowBackOnlyOnceTheMoveLimitIsUsedUp)
@@ -130,12 +100,12 @@ TEST(MoverField, BlockersGrowBackOnlyOnceTheMoveLimitIsUsedUp)
         int blockers = 0;
         for (std::uint32_t seed = 0; seed < 40; ++seed)
         {
-            SMoverField f(0, 0, seed);
-            SetBoard(f.field, ONE_ROW);
-            f.field.SetMovesUsed(c.movesBefore);
-            SlideBrick(f.field, 5, 1);
-            RunUntilIdle(f.field);
-            blockers += CountLetter(f.field, 'X');
+            SMover g(seed);
+            g.SetBoard(ONE_ROW);
+            g.Field().SetMovesUsed(c.movesBefore);
+            g.Slide(5, 1);
+            g.RunFieldIdle();
+            blockers += g.Count('X');
         }
         EXPECT_EQ(c.blockers, blockers > 0) << "after " << c.movesBefore << " moves";
     }
@@ -143,15 +113,15 @@ TEST(MoverField, BlockersGrowBackOnlyOnceTheMoveLimitIsUsedUp)
 
 TEST(MoverField, BoardIsFinishedWhenNoPlayingColourCanFillALine)
 {
-    const struct { std::vector<std::string> board; bool finished; } cases[] = {
+    const struct { Board board; bool finished; } cases[] = {
         {{"XXXXXX", "XXXXXX", "XXXXXX", "XXXXXX", "XXXXXX", "XXXXX."}, true},
         {{"RRRRRG", "GGGGBB", "BBBYYY", "YYXXXX", "XXXXXX", "XXXXX."}, true},
         {{"RRRRRR", "GGGGBB", "BBBYYY", "YYXXXX", "XXXXXX", "XXXXX."}, false},
     };
     for (const auto& c : cases)
     {
-        SMoverField f;
-        SetBoard(f.field, c.board);
-        EXPECT_EQ(c.finished, f.field.IsFinished()) << c.board[0];
+        SMover g;
+        g.SetBoard(c.board);
+        EXPECT_EQ(c.finished, g.Field().IsFinished()) << c.board[0];
     }
 }

@@ -2,29 +2,20 @@
 
 #include <algorithm>
 
-#include "engine/files/CConfigFile.h"
-#include "games/mover/CMoverBrick.h"
 #include "games/mover/CMoverPlayer.h"
+#include "tests/files/CTempDir.h"
 #include "tests/mover/MoverTestKit.h"
 
 namespace
 {
-const std::vector<std::string> ONE_ROW = {"RRRRR.", "GBYGBR", "BYGBYG", "YGBYGB", "GBYGBY", "BYGBYG"};
-
-CConfigFile Saved(CMoverGame& game)
+// The row of ONE_ROW completed on the given move since the last line, the
+// game run until the field reaches the status.
+void CompleteRowOnMove(SMover& g, int move, int status = CMoverField::STATUS_REMOVING)
 {
-    CConfigFile store;
-    game.Save(store);
-    return store;
-}
-
-// The row of ONE_ROW completed on the given move since the last line.
-void CompleteRowOnMove(SMoverGame& g, int move)
-{
-    SetBoard(g.game.GetField(), ONE_ROW);
-    g.game.GetField().SetMovesUsed(move - 1);
-    ClickCell(g.game, 5, 1);
-    for (int i = 0; i < 100 && g.game.GetField().GetStatus() == CMoverField::STATUS_SLIDING; ++i)
+    g.SetBoard(ONE_ROW);
+    g.Field().SetMovesUsed(move - 1);
+    g.Click(5, 1);
+    for (int i = 0; i < 5000 && g.Field().GetStatus() != status; ++i)
         g.game.Update(16.0f);
 }
 }
@@ -35,7 +26,7 @@ TEST(MoverGame, AMoveWorthNScoresTwoFourSixUpToTwiceN)
     const struct { int move, points; } cases[] = {{3, 14 * 15}, {16, 1 * 2}, {17, 1 * 2}};
     for (const auto& c : cases)
     {
-        SMoverGame g;
+        SMover g;
         CompleteRowOnMove(g, c.move);
         EXPECT_EQ(c.points, g.game.GetScore()) << "move " << c.move;
         EXPECT_EQ(std::vector<int>{CMoverPlayer::SOUND_MOVE}, g.events.m_sounds);
@@ -44,9 +35,9 @@ TEST(MoverGame, AMoveWorthNScoresTwoFourSixUpToTwiceN)
 
 TEST(MoverGame, EndsWhenTheBoardCanNoLongerFillALine)
 {
-    SMoverGame g;
-    SetBoard(g.game.GetField(), {"RRRRRG", "GGGGBB", "BBBYYY", "YYXXXX", "XXXXXX", "XXXXX."});
-    ClickCell(g.game, 5, 4);
+    SMover g;
+    g.SetBoard({"RRRRRG", "GGGGBB", "BBBYYY", "YYXXXX", "XXXXXX", "XXXXX."});
+    g.Click(5, 4);
     for (int i = 0; i < 20000 && !g.game.IsGameOver(); ++i)
         g.game.Update(16.0f);
     EXPECT_TRUE(g.game.IsGameOver());
@@ -55,68 +46,43 @@ TEST(MoverGame, EndsWhenTheBoardCanNoLongerFillALine)
 
 TEST(MoverGame, HeldButtonMovesAtMostEvery300MsAndNeverDuringAMove)
 {
-    SMoverGame g;
-    CMoverField& field = g.game.GetField();
-    CMoverPlayer player(field, &g.events);
+    SMover g;
+    CMoverPlayer player(g.Field(), &g.events);
     // The empty cell only starts the cool-down; a held button waits it out.
-    player.Update(16.0f, field.GetCellPosition(5, 5), true);
-    EXPECT_FLOAT_EQ(CMoverPlayer::COOL_DOWN_MS - 16.0f, player.GetCoolDown());
+    player.Update(16.0f, g.Field().GetCellPosition(5, 5), true);
     for (int i = 0; i < 18; ++i)
-        player.Update(16.0f, field.GetCellPosition(4, 5), true);
+        player.Update(16.0f, g.Field().GetCellPosition(4, 5), true);
     EXPECT_TRUE(g.events.m_sounds.empty());
-    player.Update(16.0f, field.GetCellPosition(4, 5), true);
-    EXPECT_EQ(CMoverPlayer::STATE_MOVING, player.GetState());
+    player.Update(16.0f, g.Field().GetCellPosition(4, 5), true);
     EXPECT_EQ(std::vector<int>{CMoverPlayer::SOUND_MOVE}, g.events.m_sounds);
     float coolDown = player.GetCoolDown();
-    player.Update(0.0f, field.GetCellPosition(3, 5), true);
+    player.Update(0.0f, g.Field().GetCellPosition(3, 5), true);
     EXPECT_EQ(coolDown, player.GetCoolDown());
-    RunUntilIdle(field);
-    player.Update(0.0f, field.GetCellPosition(3, 5), false);
+    g.RunFieldIdle();
+    player.Update(0.0f, g.Field().GetCellPosition(3, 5), false);
     EXPECT_EQ(CMoverPlayer::STATE_PICKING, player.GetState());
 }
 
-TEST(MoverGame, SaveAndLoadKeepBoardScoreAndMoves)
+TEST(MoverGame, SavedAtRestOrMidMoveTheGameGoesOnAsIfNeverLeft)
 {
-    SMoverGame a(8);
-    ClickCell(a.game, 5, 4);
-    RunToRest(a.game);
-    CConfigFile store = Saved(a.game);
-    EXPECT_EQ("-1", store.GetValue("f_color5-4", "?"));
-    SMoverGame b(9, false);
-    ASSERT_TRUE(b.game.Load(store));
-    EXPECT_EQ(GetBoard(a.game.GetField()), GetBoard(b.game.GetField()));
-    EXPECT_EQ(Saved(a.game).GetPairs(), Saved(b.game).GetPairs());
-}
-
-TEST(MoverGame, SaveDuringSlideKeepsTheBrickAndItsLine)
-{
-    SMoverGame a;
-    SetBoard(a.game.GetField(), ONE_ROW);
-    a.game.GetField().SetMovesUsed(2);
-    a.game.GetField().MoveBrick(5, 1);
-    a.game.GetField().Update();
-    ASSERT_EQ(CMoverField::STATUS_SLIDING, a.game.GetField().GetStatus());
-    CConfigFile store = Saved(a.game);
-    EXPECT_EQ("0", store.GetValue("f_color5-0", "?"));
-    EXPECT_EQ("-1", store.GetValue("f_color5-1", "?"));
-    SMoverGame b(1, false);
-    ASSERT_TRUE(b.game.Load(store));
-    // Landing after the load scores the row as the slide would have.
-    EXPECT_EQ(14 * 15, RunToRest(b.game));
-}
-
-TEST(MoverGame, SaveDuringRemovalDoesNotScoreTheLineAgain)
-{
-    SMoverGame a;
-    CompleteRowOnMove(a, 3);
-    ASSERT_EQ(CMoverField::STATUS_REMOVING, a.game.GetField().GetStatus());
-    SMoverGame b(1, false);
-    ASSERT_TRUE(b.game.Load(Saved(a.game)));
-    EXPECT_EQ(0, RunToRest(b.game));
-    // The next slide finds the row gone, not complete a second time.
-    ClickCell(b.game, 5, 2);
-    EXPECT_EQ(0, RunToRest(b.game));
-    EXPECT_EQ(14 * 15, b.game.GetScore());
+    // At rest the save comes back key for key; a slide saved half-way scores
+    // its row on landing, a removal saved half-way does not score it again.
+    for (int status : {CMoverField::STATUS_IDLE, CMoverField::STATUS_SLIDING, CMoverField::STATUS_REMOVING})
+    {
+        SMover a;
+        CompleteRowOnMove(a, 3, status);
+        ASSERT_EQ(status, a.Field().GetStatus());
+        SMover b(9, false);
+        ASSERT_TRUE(b.game.Load(a.Saved()));
+        if (status == CMoverField::STATUS_IDLE)
+        {
+            EXPECT_EQ(a.Saved().GetPairs(), b.Saved().GetPairs());
+        }
+        b.RunToRest();
+        EXPECT_EQ(14 * 15, b.game.GetScore()) << "status " << status;
+        // The row is gone, not complete for the next slide to find again.
+        EXPECT_NE("RRRRRR", b.GetBoard()[0]);
+    }
 }
 
 TEST(MoverGame, DamagedSavesAreRefusedAndChangeNothing)
@@ -128,8 +94,7 @@ TEST(MoverGame, DamagedSavesAreRefusedAndChangeNothing)
         {"f_m_status", "2"},         {"gf_m_score", "-1"},      {"gf_m_current_level", "0"}, {"f_m_is_finish", "2"},
         {"f_color3-2", nullptr},
     };
-    SMoverGame good(4, false);
-    const CConfigFile valid = Saved(good.game);
+    const CConfigFile valid = SMover(4, false).Saved();
     for (const auto& c : cases)
     {
         CConfigFile store;
@@ -138,23 +103,30 @@ TEST(MoverGame, DamagedSavesAreRefusedAndChangeNothing)
                 store.SetValue(pair.first, pair.first == c.key ? c.value : pair.second);
         // A slide whose target is not next to the empty cell.
         store.SetValue("f_m_target", "1");
-        SMoverGame g(9, false);
-        std::vector<std::string> before = GetBoard(g.game.GetField());
+        SMover g(9, false);
+        Board before = g.GetBoard();
         EXPECT_FALSE(g.game.Load(store)) << c.key << " " << (c.value ? c.value : "missing");
-        EXPECT_EQ(before, GetBoard(g.game.GetField()));
+        EXPECT_EQ(before, g.GetBoard());
     }
 }
 
-TEST(MoverBrick, FadesInTwentyFiveStepsAndGrowsInFifty)
+TEST(MoverParams, ASenselessWidthTakesTheDefaultAndTablesGoToTheMoverFiles)
 {
-    CMoverBrick brick(nullptr);
-    int steps = 1;
-    while (!brick.Vanish(nullptr))
-        ++steps;
-    EXPECT_EQ(CMoverBrick::FADE_STEPS, steps);
-    brick.SetGrowScale(0.0f);
-    for (steps = 0; brick.Grow(); ++steps)
+    for (const char* width : {"", "0", "-5", "nan"})
     {
+        CMoverParams params;
+        CConfigFile store;
+        store.SetValue("m_field_width", width);
+        store.SetValue("m_score_level", "10 20 30 40");
+        params.ReadParams(store);
+        EXPECT_EQ(CMoverParams::DEFAULT_FIELD_WIDTH, params.GetFieldWidth());
+        EXPECT_EQ(40, params.GetLevelScore(1, 0));
+        EXPECT_EQ(0, params.GetLevelScore(2, 2));
     }
-    EXPECT_EQ(50, steps);
+    CTempDir dir;
+    CMoverParams params;
+    params.SetDataRoot(dir.GetPath());
+    params.SetLastSize(2);
+    params.SaveSettings();
+    EXPECT_TRUE(CTempDir::Exists(dir.File("data/scores220.tab")));
 }

@@ -5,13 +5,18 @@
 #include <string>
 #include <vector>
 
+#include "engine/files/CConfigFile.h"
 #include "games/mover/CMoverField.h"
 #include "games/mover/CMoverGame.h"
 #include "games/mover/CMoverParams.h"
 #include "shell/game/CGameEvents.h"
-#include "shell/game/CRandom.h"
 
-// Records what the rules send out, so tests can check sounds and bursts.
+using Board = std::vector<std::string>;
+
+// A slide from (5, 1) up into the hole at (5, 0) completes row 0.
+const Board ONE_ROW = {"RRRRR.", "GBYGBR", "BYGBYG", "YGBYGB", "GBYGBY", "BYGBYG"};
+
+// Records the sounds and bursts the rules send out.
 class CMoverEvents : public CGameEvents
 {
 public:
@@ -22,40 +27,29 @@ public:
     int m_sparkles = 0;
 };
 
-// Parameters as the game's files would give them, without any file.
-std::unique_ptr<CMoverParams> MakeMoverParams(int size, int difficulty);
-
-struct SMoverField
+// A game without a window, its parameters as the game's files give them; its
+// entrance effect is over when settle is set. Field tests use its field.
+struct SMover
 {
-    explicit SMoverField(int size = 0, int difficulty = 0, std::uint32_t seed = 1);
-    CMoverEvents events;
-    CRandom random;
-    std::unique_ptr<CMoverParams> params;
-    CMoverField field;
-};
+    explicit SMover(std::uint32_t seed = 1, bool settle = true, int size = 0, int difficulty = 0);
+    CMoverField& Field() { return game.GetField(); }
+    CConfigFile Saved() const;
+    // Board pictures, one string per row from the top: R G B Y P C are colours
+    // 0 to 5, X the blocker, '.' an empty cell; lower case is a brick already
+    // selected for removal.
+    void SetBoard(const Board& rows);
+    Board GetBoard();
+    int Count(char letter);
+    // Slides the brick at (x, y) until it has landed; the landing's line score.
+    int Slide(int x, int y);
+    void RunFieldIdle();
+    // Runs the game until the field is idle and no effect runs; the points
+    // scored meanwhile.
+    int RunToRest();
+    // The button pressed over a cell for one frame.
+    void Click(int x, int y);
 
-// A small easy game, its entrance effect already over when settle is set.
-struct SMoverGame
-{
-    explicit SMoverGame(std::uint32_t seed = 1, bool settle = true);
     CMoverEvents events;
     std::unique_ptr<CMoverParams> params;
     CMoverGame game;
 };
-
-// Board pictures, one string per row from the top: R G B Y P C are colours
-// 0 to 5, X the blocker, '.' an empty cell; a lower-case letter is a brick
-// already selected for removal.
-void SetBoard(CMoverField& field, const std::vector<std::string>& rows);
-std::vector<std::string> GetBoard(const CMoverField& field);
-
-// Slides the brick at (x, y) and runs the field until the brick has landed;
-// returns the line score of the landing frame.
-int SlideBrick(CMoverField& field, int x, int y);
-void RunUntilIdle(CMoverField& field);
-// Runs the game until its field is idle and no effect runs; returns the
-// points it scored meanwhile.
-int RunToRest(CMoverGame& game);
-// Clicks the cell with the game's pointer and runs until a slide has begun
-// and ended.
-void ClickCell(CMoverGame& game, int x, int y);

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <deque>
+#include <vector>
 
 #include "platform/CEventPump.h"
 #include "platform/CInputState.h"
@@ -41,77 +42,50 @@ protected:
 };
 }
 
-TEST_F(CEventPumpTest, EscapeKeyBecomesKeyDown27AndIsHeld)
+TEST_F(CEventPumpTest, EventsBecomeTheGamesEventsInDrawablePixels)
 {
-    CEventPump::Translate(KeyEvent(SDL_KEYDOWN, SDLK_ESCAPE), 1.0f, 1.0f, m_out);
-    ASSERT_EQ(1u, m_out.size());
-    EXPECT_EQ(EPlatformEvent::KeyDown, m_out[0].m_type);
-    EXPECT_EQ(27, m_out[0].m_key);
-    EXPECT_TRUE(CInputState::Instance().IsKeyDown(27));
-    CEventPump::Translate(KeyEvent(SDL_KEYUP, SDLK_ESCAPE), 1.0f, 1.0f, m_out);
-    EXPECT_FALSE(CInputState::Instance().IsKeyDown(27));
-}
-
-TEST_F(CEventPumpTest, AltF4AndTheWindowManagersQuitAskForTheOrderlyClose)
-{
-    SDL_Event quit;
+    // Alt+F4 and the window manager's quit ask for the orderly close; typed
+    // text gives one character per printable byte; a middle press gives nothing.
+    SDL_Event quit, text;
     SDL_zero(quit);
+    SDL_zero(text);
     quit.type = SDL_QUIT;
-    for (const SDL_Event& e : {KeyEvent(SDL_KEYDOWN, SDLK_F4, KMOD_LALT), quit})
+    text.type = SDL_TEXTINPUT;
+    std::strcpy(text.text.text, "H\xc3\xbci");
+    const struct
+    {
+        SDL_Event event;
+        std::vector<std::vector<int>> out;   // type, key, x, y, left button flag
+    } cases[] = {
+        {KeyEvent(SDL_KEYDOWN, SDLK_ESCAPE), {{int(EPlatformEvent::KeyDown), 27, 0, 0, 0}}},
+        {KeyEvent(SDL_KEYDOWN, SDLK_F4, KMOD_LALT), {{int(EPlatformEvent::CloseRequest), 0, 0, 0, 0}}},
+        {quit, {{int(EPlatformEvent::CloseRequest), 0, 0, 0, 0}}},
+        {text, {{int(EPlatformEvent::Char), 'H', 0, 0, 0}, {int(EPlatformEvent::Char), 'i', 0, 0, 0}}},
+        {ButtonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 100, 50), {{int(EPlatformEvent::LButtonDown), 0, 200, 100, 1}}},
+        {ButtonEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 100, 50), {{int(EPlatformEvent::LButtonUp), 0, 200, 100, 0}}},
+        {ButtonEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT, 1, 2), {{int(EPlatformEvent::RButtonUp), 0, 2, 4, 0}}},
+        {ButtonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE, 1, 2), {}},
+    };
+    for (const auto& c : cases)
     {
         m_out.clear();
-        CEventPump::Translate(e, 1.0f, 1.0f, m_out);
-        ASSERT_EQ(1u, m_out.size());
-        EXPECT_EQ(EPlatformEvent::CloseRequest, m_out[0].m_type);
+        CEventPump::Translate(c.event, 2.0f, 2.0f, m_out);
+        std::vector<std::vector<int>> out;
+        for (const SPlatformEvent& e : m_out)
+        {
+            const bool key = e.m_type == EPlatformEvent::KeyDown || e.m_type == EPlatformEvent::Char;
+            const bool mouse = !key && e.m_type != EPlatformEvent::CloseRequest;
+            out.push_back({int(e.m_type), key ? e.m_key : 0, mouse ? e.m_x : 0, mouse ? e.m_y : 0,
+                           (e.m_flags & SPlatformEvent::MK_LBUTTON) != 0});
+        }
+        EXPECT_EQ(out, c.out) << c.event.type;
     }
-}
-
-TEST_F(CEventPumpTest, TypedTextGivesOneCharEventPerPrintableByte)
-{
-    SDL_Event e;
-    SDL_zero(e);
-    e.type = SDL_TEXTINPUT;
-    std::strcpy(e.text.text, "H\xc3\xbci");
-    CEventPump::Translate(e, 1.0f, 1.0f, m_out);
-    ASSERT_EQ(2u, m_out.size());
-    EXPECT_EQ(EPlatformEvent::Char, m_out[0].m_type);
-    EXPECT_EQ('H', m_out[0].m_key);
-    EXPECT_EQ('i', m_out[1].m_key);
-}
-
-TEST_F(CEventPumpTest, LeftPressCarriesPositionInDrawablePixelsAndButtonFlag)
-{
-    CEventPump::Translate(ButtonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 100, 50), 2.0f, 2.0f, m_out);
-    ASSERT_EQ(1u, m_out.size());
-    EXPECT_EQ(EPlatformEvent::LButtonDown, m_out[0].m_type);
-    EXPECT_EQ(200, m_out[0].m_x);
-    EXPECT_EQ(100, m_out[0].m_y);
-    EXPECT_NE(0u, m_out[0].m_flags & SPlatformEvent::MK_LBUTTON);
-    EXPECT_EQ(200, CInputState::Instance().GetMouseX());
-}
-
-TEST_F(CEventPumpTest, ClickInsideOneFrameReachesThePoll)
-{
-    CEventPump::Translate(ButtonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 10, 10), 1.0f, 1.0f, m_out);
-    CEventPump::Translate(ButtonEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 10, 10), 1.0f, 1.0f, m_out);
-    ASSERT_EQ(2u, m_out.size());
-    EXPECT_EQ(EPlatformEvent::LButtonUp, m_out[1].m_type);
-    EXPECT_EQ(0u, m_out[1].m_flags & SPlatformEvent::MK_LBUTTON);
-    int dx = 0, dy = 0;
-    unsigned char buttons[4];
-    CInputState::Instance().SnapshotMouse(dx, dy, buttons);
-    EXPECT_EQ(0x80, buttons[0]);
-    CInputState::Instance().SnapshotMouse(dx, dy, buttons);
-    EXPECT_EQ(0, buttons[0]);
-}
-
-TEST_F(CEventPumpTest, RightReleaseIsReportedAndMiddleOnlyHeld)
-{
-    CEventPump::Translate(ButtonEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT, 1, 2), 1.0f, 1.0f, m_out);
-    CEventPump::Translate(ButtonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE, 1, 2), 1.0f, 1.0f, m_out);
-    ASSERT_EQ(1u, m_out.size());
-    EXPECT_EQ(EPlatformEvent::RButtonUp, m_out[0].m_type);
+    // Keys and buttons are held until released.
+    EXPECT_TRUE(CInputState::Instance().IsKeyDown(27));
     EXPECT_TRUE(CInputState::Instance().IsButtonDown(2));
+    EXPECT_EQ(2, CInputState::Instance().GetMouseX());
+    CEventPump::Translate(KeyEvent(SDL_KEYUP, SDLK_ESCAPE), 1.0f, 1.0f, m_out);
+    EXPECT_FALSE(CInputState::Instance().IsKeyDown(27));
 }
 
 TEST_F(CEventPumpTest, LosingFocusReleasesHeldKeys)

@@ -50,9 +50,3 @@ TEST(CPlatform, ServicesAnswerSafelyBeforeStartUp)
     EXPECT_FALSE(CPlatform::GetGlobalMousePos(x, y));
 }
 
-TEST(CPlatform, ClockAdvancesAcrossASleep)
-{
-    const uint32_t before = CPlatform::GetTicks();
-    CPlatform::Sleep(20);
-    EXPECT_GE(CPlatform::GetTicks() - before, 15u);
-}

@@ -111,9 +111,11 @@ TEST_F(RemoverField, FadeTakesExactlyTwentyFiveStepsAndBurstsOnce)
     SetBoard(*field, {"R"});
     CRemoverBrick* brick = At(0, 0);
     brick->Select();
+    EXPECT_TRUE(brick->GetBlend());
     for (int i = 1; i < CRemoverBrick::FADE_STEPS; ++i)
         ASSERT_FALSE(brick->Vanish(&events)) << "step " << i;
     brick->Unselect();
+    EXPECT_FALSE(brick->GetBlend());
     brick->Select();
     EXPECT_EQ(25u, events.m_sparkles.size());
     // Unselect resets the alpha; from 1.0 again it takes 25 more steps.

@@ -71,8 +71,8 @@ TEST_F(RemoverTurns, ResolvedTurnScoresGroupsAndPunishesMisses)
          {{4, 0}, {4, 4}, {6, 6}}, 15, {15, 0, 0}, 2, true, {111}, 0},
         // A second brick of the same group is neither scored nor a miss.
         {0, {"RRRR..G.B", ".........", "Y.R......"}, {{0, 0}, {1, 0}}, 10, {10}, 0, false, {115}, 0},
-        // A clean turn takes one blocker.
-        {0, {"RRRR..G.B", ".X.X.....", "Y.R......"}, {{0, 0}}, 10, {-1}, 0, false, {}, 1},
+        // A clean turn takes one more blocker.
+        {0, {"RRRR..G.B", ".........", "Y.R......", ".x.x.x.X."}, {{0, 0}}, 10, {-1}, 0, false, {}, 4},
         // The last brick of a colour earns the colour bonus and a refill; with
         // a miss in the turn it takes every blocker too.
         {0, {"RRRR..G.B", ".X.X.....", "Y........"}, {{0, 0}}, 10 + CRemoverPlayer::COLOR_BONUS, {-1}, 0, true, {}, 1},

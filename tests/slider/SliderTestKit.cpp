@@ -25,9 +25,6 @@ std::unique_ptr<CSliderParams> MakeSliderParams(int size, int difficulty, int co
     for (const char* key : {"m_colors_small", "m_colors_medium", "m_colors_large"})
         store.SetValue(key, c + c + c);
     store.SetValue("m_field_width", "700");
-    store.SetValue("m_animate_d_angle", "10");
-    store.SetValue("m_score_level", "30 25 20 35 30 25 40 35 30");
-    store.SetValue("m_score_step_level", "2 3 4");
     params->ReadParams(store);
     params->SetLastSize(size);
     params->SetLastDifficulty(difficulty);

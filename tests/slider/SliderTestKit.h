@@ -25,8 +25,7 @@ public:
 // The random source of the fields the tests build; seed it for a fixed deal.
 CRandom& SliderRandom();
 
-// Parameters as the game's text would give them (level 1: 30 moves on the
-// small easy board, 2 fewer a level), without any file.
+// Parameters as the game's text would give them, without any file.
 std::unique_ptr<CSliderParams> MakeSliderParams(int size, int difficulty, int colors = 4);
 
 // Board pictures of the inner cells, one string per row from the top (row 1):

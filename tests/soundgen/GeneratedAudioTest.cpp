@@ -5,7 +5,6 @@
 #include "tools/soundgen/CFileWriter.h"
 #include "tools/soundgen/CModuleRenderer.h"
 #include "tools/soundgen/CSongBook.h"
-#include "tools/soundgen/CWavReader.h"
 
 #include <gtest/gtest.h>
 
@@ -93,20 +92,6 @@ TEST_F(GeneratedAudio, NoTemporaryFileIsLeftBehind)
 {
     for (const auto& entry : fs::recursive_directory_iterator(s_first))
         EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
-}
-
-TEST_F(GeneratedAudio, EveryEffectFileIsWellFormedPcm)
-{
-    for (const SEffectFile& f : CEffectBank::GetFiles())
-    {
-        std::vector<uint8_t> bytes;
-        ASSERT_TRUE(CFileWriter::ReadWhole(s_first + "/" + f.m_path, bytes)) << f.m_path;
-        SWavInfo info;
-        std::string error;
-        ASSERT_TRUE(CWavReader::Parse(bytes, info, error)) << f.m_path << ": " << error;
-        EXPECT_TRUE(info.m_rate == 44100 || info.m_rate == 22050) << f.m_path;
-        EXPECT_GT(info.m_samples.size(), 1000u) << f.m_path;
-    }
 }
 
 TEST_F(GeneratedAudio, EveryModuleLoadsPlaysOnceAndEndsInSilence)

@@ -106,11 +106,3 @@ TEST_F(CRadioButtonTest, SelectedIndexIsTheFirstSelectedMemberOrMinusOne)
     EXPECT_EQ(m_group.GetSelectedIndex(), 1);
 }
 
-TEST_F(CRadioButtonTest, GroupKnowsItsMembersOnly)
-{
-    CRadioButton stranger(&m_owner, m_texture.get(), 0.0f);
-    EXPECT_TRUE(m_group.Contains(&Button(2)));
-    EXPECT_FALSE(m_group.Contains(&stranger));
-    EXPECT_EQ(m_group.GetButton(1), &Button(1));
-    EXPECT_EQ(m_group.GetButton(3), nullptr);
-}

@@ -2,6 +2,7 @@
 
 #include "engine/gfx/CTexture.h"
 #include "engine/widgets/CWidget.h"
+#include "tests/files/CTestPictures.h"
 
 void CFakeOwner::OnCommand(CWidget* sender)
 {
@@ -45,13 +46,7 @@ void CFakeContext::SetClipboard(const std::string& text)
 std::unique_ptr<CTexture> MakeTexture(int width, int height)
 {
     CTexture::SetUploadEnabled(false);
-    std::vector<unsigned char> tga(18 + static_cast<std::size_t>(width) * height * 4, 0);
-    tga[2] = 2;
-    tga[12] = static_cast<unsigned char>(width & 0xff);
-    tga[13] = static_cast<unsigned char>(width >> 8);
-    tga[14] = static_cast<unsigned char>(height & 0xff);
-    tga[15] = static_cast<unsigned char>(height >> 8);
-    tga[16] = 32;
+    const auto tga = CTestPictures::Tga(width, height, 32, std::vector<unsigned char>(width * height * 4u, 0));
     auto texture = std::make_unique<CTexture>();
     EXPECT_TRUE(texture->DecodeTga(tga.data(), tga.size(), false, false));
     return texture;

@@ -11,6 +11,7 @@
 #include "engine/gfx/CTexture.h"
 #include "platform/CKeyMap.h"
 #include "platform/CPlatform.h"
+#include "tests/files/CTestPictures.h"
 
 namespace
 {
@@ -18,22 +19,12 @@ namespace
 std::unique_ptr<CTexture> MakeStrip(int width, int frameHeight,
                                     const std::vector<unsigned>& colors)
 {
-    const int height = frameHeight * static_cast<int>(colors.size());
-    std::vector<unsigned char> tga(18, 0);
-    tga[2] = 2;
-    tga[12] = static_cast<unsigned char>(width & 0xff);
-    tga[13] = static_cast<unsigned char>(width >> 8);
-    tga[14] = static_cast<unsigned char>(height & 0xff);
-    tga[15] = static_cast<unsigned char>(height >> 8);
-    tga[16] = 32;
-    for (unsigned color : colors) {
-        for (int i = 0; i < width * frameHeight; ++i) {
-            tga.push_back(static_cast<unsigned char>(color & 0xff));
-            tga.push_back(static_cast<unsigned char>((color >> 8) & 0xff));
-            tga.push_back(static_cast<unsigned char>((color >> 16) & 0xff));
-            tga.push_back(255);
-        }
-    }
+    std::vector<unsigned char> pixels;
+    for (unsigned color : colors)
+        for (int i = 0; i < width * frameHeight; ++i)
+            pixels.insert(pixels.end(), {static_cast<unsigned char>(color), static_cast<unsigned char>(color >> 8),
+                                         static_cast<unsigned char>(color >> 16), 255});
+    const auto tga = CTestPictures::Tga(width, frameHeight * static_cast<int>(colors.size()), 32, pixels);
     auto texture = std::make_unique<CTexture>();
     texture->DecodeTga(tga.data(), tga.size(), false, true);
     return texture;
