@@ -81,7 +81,8 @@ TEST_F(DesignerSave, DamagedSavesAreNoSavedGame)
         {"field.f0.m_angle", "9"},          {"field.f1.m_kind", "12"},         {"field.f1.m_indexes.0", "0"},
         {"p_m_figures.size", "100000"},     {"Player.f0.m_angle", "-2"},       {"p_m_figure_selected.m_kind", "x"},
         {"p_m_figure_selected.m_angle", "5"}, {"gf_m_score_level", "-5"},      {"gf_m_current_level", "0"},
-        {"p_m_figures.m_top_y", "inf"},     {"field.f0.m_pos.x", "nan"},
+        {"p_m_figures.m_top_y", "inf"},     {"field.f0.m_pos.x", "nan"},       {"field.f0.m_scale", "0"},
+        {"field.f0.m_indexes.size", "3"},   {"field.f1.m_indexes.3", "262144"}, {"Player.f0.m_kind", "-3"},
     };
     for (const auto& fault : faults)
     {
