@@ -2,6 +2,7 @@
 
 #include "engine/gfx/CModel.h"
 #include "games/designer/CDesignerFigure.h"
+#include "shell/game/PackPos.h"
 
 namespace
 {
@@ -54,4 +55,13 @@ TEST(DesignerFigure, HitTestIsStrictlyInsideTheBoundingRectangle)
     EXPECT_FALSE(figure.HitTest(85.0f, 50.0f));
     EXPECT_FALSE(figure.HitTest(100.0f, 60.0f));
     EXPECT_FALSE(figure.HitTest(115.0f, 50.0f));
+}
+
+TEST(DesignerFigure, FirstColumnsTopCellLandsOnTheGivenCell)
+{
+    CDesignerFigure figure(2);
+    figure.SetIndexes(3, 4);
+    // .XX / XX.: column 0 starts at row 1, so (1, 0) lands a row higher.
+    std::vector<int> expected = {PackPos(3, 4), PackPos(4, 3), PackPos(4, 4), PackPos(5, 3)};
+    EXPECT_EQ(expected, figure.GetIndexes());
 }

@@ -33,6 +33,13 @@ INSTANTIATE_TEST_SUITE_P(Table, JewelPoints,
                          ::testing::Values(SPointsCase{1, 3, 50}, SPointsCase{3, 5, 250}, SPointsCase{1, 1, -50},
                                            SPointsCase{2, 1, 0}, SPointsCase{2, 6, 250}));
 
+TEST(JewelTargets, LevelTargetsAreThousandsOfTriangularNumbers)
+{
+    const int targets[] = {0, 1000, 3000, 6000, 10000, 15000};
+    for (int level = 0; level <= 5; ++level)
+        EXPECT_EQ(targets[level], 1000 * CJewelGame::TriangularNumber(level));
+}
+
 class JewelGame : public ::testing::Test
 {
 protected:
@@ -172,10 +179,7 @@ INSTANTIATE_TEST_SUITE_P(
     Damage, JewelBadSave,
     ::testing::Values(SBadSave{"MissingColourCount", [](CConfigFile& s) { RemoveKey(s, "f_m_colors"); }},
                       SBadSave{"WidthZero", [](CConfigFile& s) { s.SetValue("f_m_width_bricks", "0"); }},
-                      SBadSave{"WidthSixteen", [](CConfigFile& s) {
-                                   s.SetValue("f_m_width_bricks", "16");
-                                   s.SetValue("f_m_height_bricks", "16");
-                               }},
+                      SBadSave{"WidthSixteen", [](CConfigFile& s) { s.SetInt("f_m_width_bricks", 16); s.SetInt("f_m_height_bricks", 16); }},
                       SBadSave{"NotSquare", [](CConfigFile& s) { s.SetValue("f_m_height_bricks", "9"); }},
                       SBadSave{"ColourTen", [](CConfigFile& s) { s.SetValue("f_color2-3", "10"); }},
                       SBadSave{"ColourText", [](CConfigFile& s) { s.SetValue("f_color2-3", "red"); }},
@@ -183,11 +187,9 @@ INSTANTIATE_TEST_SUITE_P(
                       SBadSave{"GameLevelZero", [](CConfigFile& s) { s.SetValue("gf_m_current_level", "0"); }},
                       SBadSave{"BonusIndexFourteen", [](CConfigFile& s) { s.SetValue("m_bonuses0.m_param.y", "14"); }},
                       SBadSave{"BonusKindUnknown", [](CConfigFile& s) { s.SetValue("m_bonuses0.m_param.x", "7"); }},
-                      SBadSave{"HeldFigureIndexNegative",
-                               [](CConfigFile& s) {
-                                   s.SetInt("p_m_figure_selected", 1);
-                                   s.SetValue("p_m_figure_selected.m_param.x", "1");
-                                   s.SetValue("p_m_figure_selected.m_param.y", "-1");
+                      SBadSave{"HeldFigureIndexNegative", [](CConfigFile& s) {
+                                   s.SetInt("p_m_figure_selected", 1); s.SetInt("p_m_figure_selected.m_param.x", 1);
+                                   s.SetInt("p_m_figure_selected.m_param.y", -1);
                                }}),
     [](const ::testing::TestParamInfo<SBadSave>& info) { return info.param.name; });
 }

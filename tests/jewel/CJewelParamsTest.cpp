@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <string>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "engine/files/CConfigFile.h"
 #include "games/jewel/CJewelField.h"
 #include "games/jewel/CJewelParams.h"
 #include "shell/game/CRandom.h"
+#include "tests/files/CTempDir.h"
 
 namespace
 {
@@ -35,20 +33,18 @@ TEST(JewelParams, ParameterTextWithoutKeysStillGivesAPlayableBoard)
 
 TEST(JewelParams, SettingsOutOfRangeAreClampedToABoardThatFits)
 {
-    char pattern[] = "/tmp/mw_jewel_XXXXXX";
-    std::string root = mkdtemp(pattern);
-    mkdir((root + "/data").c_str(), 0755);
+    CTempDir dir;
+    mkdir(dir.File("data").c_str(), 0755);
     CConfigFile settings;
     settings.SetValue("remover_last_size", "9");
     settings.SetValue("remover_last_difficult", "-4");
     settings.SetValue("m_current_skin", "40");
-    ASSERT_TRUE(settings.Save(root + "/data/jewel.cfg", "394m612z", 8));
+    ASSERT_TRUE(settings.Save(dir.File("data/jewel.cfg"), "394m612z", 8));
     CJewelParams params;
-    params.SetDataRoot(root);
+    params.SetDataRoot(dir.GetPath());
     params.LoadSettings();
     EXPECT_GE(params.GetBoardSize(), 8);
     EXPECT_LE(params.GetBoardSize(), 14);
     EXPECT_LT(params.GetCurrentSkin(), params.GetSkinsCount());
-    EXPECT_EQ(0, std::system(("rm -rf '" + root + "'").c_str()));
 }
 }
