@@ -38,6 +38,9 @@ TEST_P(FillerFlood, MoveRecoloursTheZoneAndRecountsIt)
     field->AddZone(field->GetWidth() - 1, field->GetHeight() / 2);
     ASSERT_TRUE(field->FillZone(0, field->GetHeight() / 2, GetParam().index));
     EXPECT_EQ(GetParam().after, GetBoard(*field));
+    EXPECT_EQ(GetParam().after, GetBoard(*field, true)) << "without animation the bricks show the move at once";
+    field->Update(16.0f, false);
+    EXPECT_TRUE(field->IsIdle());
     EXPECT_EQ(GetParam().zoneSize, field->GetZoneSize(0));
     EXPECT_EQ(GetParam().over, field->IsGameOver());
 }
