@@ -49,7 +49,13 @@ TEST_F(DesignerSave, GameSavedMidMoveContinuesWithBoardTrayAndHand)
     auto loaded = Fresh();
     ASSERT_TRUE(loaded->Load(saved));
     EXPECT_EQ(game->GetField().GetPicture(), loaded->GetField().GetPicture());
-    EXPECT_EQ(2u, loaded->GetField().GetFigures().size());
+    ASSERT_EQ(2u, loaded->GetField().GetFigures().size());
+    for (std::size_t i = 0; i < 2; ++i)
+    {
+        const CDesignerFigure& laid = *game->GetField().GetFigures()[i];
+        EXPECT_EQ(laid.GetPicture(), loaded->GetField().GetFigures()[i]->GetPicture());
+        EXPECT_EQ(laid.GetIndexes(), loaded->GetField().GetFigures()[i]->GetIndexes());
+    }
     EXPECT_EQ(game->GetPlayer().GetTrayCount(), loaded->GetPlayer().GetTrayCount());
     ASSERT_NE(nullptr, loaded->GetPlayer().GetSelected());
     EXPECT_EQ(game->GetPlayer().GetSelected()->GetPicture(), loaded->GetPlayer().GetSelected()->GetPicture());
