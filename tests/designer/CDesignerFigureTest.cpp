@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "engine/files/CConfigFile.h"
 #include "engine/gfx/CModel.h"
 #include "games/designer/CDesignerFigure.h"
 #include "shell/game/PackPos.h"
@@ -44,15 +43,6 @@ TEST_P(FigureTurns, RightTurnIsClockwiseAndFourTurnsOrATurnBackRestoreIt)
 
 INSTANTIATE_TEST_SUITE_P(AllKinds, FigureTurns, ::testing::ValuesIn(TURNS));
 
-TEST(DesignerFigure, KindIsTheMagnitudeModuloNine)
-{
-    EXPECT_EQ(0, CDesignerFigure(9).GetKind());
-    EXPECT_EQ(1, CDesignerFigure(-10).GetKind());
-    // Kinds 6, 7 and 8 are drawn with the models of 0, 1 and 2.
-    EXPECT_EQ(0, CDesignerFigure(6).GetModelIndex());
-    EXPECT_EQ(2, CDesignerFigure(8).GetModelIndex());
-}
-
 TEST(DesignerFigure, HitTestIsStrictlyInsideTheBoundingRectangle)
 {
     CDesignerFigure figure(0);
@@ -74,52 +64,4 @@ TEST(DesignerFigure, FirstColumnsTopCellLandsOnTheGivenCell)
     // .XX / XX.: column 0 starts at row 1, so (1, 0) lands a row higher.
     std::vector<int> expected = {PackPos(3, 4), PackPos(4, 3), PackPos(4, 4), PackPos(5, 3)};
     EXPECT_EQ(expected, figure.GetIndexes());
-    EXPECT_TRUE(figure.Covers(5, 3));
-    EXPECT_FALSE(figure.Covers(3, 3));
-}
-
-TEST(DesignerFigure, SaveAndLoadKeepKindTurnPositionScaleAndCells)
-{
-    CDesignerFigure figure(5);
-    figure.RotateRight();
-    figure.RotateRight();
-    figure.CreateModel(nullptr);
-    figure.SetScale(45.0f);
-    figure.SetPosition(CVector4(12.5f, -7.25f, 3.0f));
-    figure.SetIndexes(2, 1);
-    CConfigFile store;
-    figure.Save(store, "field.f0");
-    ASSERT_TRUE(CDesignerFigure::ValidateSave(store, "field.f0", 6));
-
-    CDesignerFigure loaded;
-    loaded.Load(store, "field.f0", nullptr);
-    EXPECT_EQ(figure.GetPicture(), loaded.GetPicture());
-    EXPECT_EQ(2, loaded.GetAngle());
-    EXPECT_FLOAT_EQ(45.0f, loaded.GetCellSize());
-    EXPECT_FLOAT_EQ(-7.25f, loaded.GetPosition().y);
-    EXPECT_EQ(figure.GetIndexes(), loaded.GetIndexes());
-}
-
-TEST(DesignerFigure, StoredFiguresOutsideTheirRangesAreRejected)
-{
-    CDesignerFigure figure(1);
-    figure.SetIndexes(0, 0);
-    CConfigFile good;
-    figure.Save(good, "f");
-    const struct
-    {
-        const char* key;
-        const char* value;
-    } faults[] = {
-        {"f.m_angle", "4"},       {"f.m_angle", "-1"},          {"f.m_kind", "9"},
-        {"f.m_kind", "-3"},       {"f.m_pos.x", "nan"},         {"f.m_pos.y", "1e30"},
-        {"f.m_scale", "0"},       {"f.m_indexes.size", "3"},    {"f.m_indexes.3", "262144"},
-        {"f.m_indexes.1", "6"},   {"f.m_indexes.0", "-1"},      {"f.m_indexes.size", "99999"},
-    };
-    for (const auto& fault : faults)
-    {
-        CConfigFile store = good;
-        store.SetValue(fault.key, fault.value);
-        EXPECT_FALSE(CDesignerFigure::ValidateSave(store, "f", 6)) << fault.key << " = " << fault.value;
-    }
 }

@@ -64,17 +64,6 @@ TEST(DesignerGenerator, LevelsCoverTheBoardExactlyWithinTheKindLimits)
         }
 }
 
-TEST(DesignerGenerator, SameSeedGivesTheSameLevel)
-{
-    CRandom first(77);
-    CRandom second(77);
-    CDesignerGenerator a(8, 8, first);
-    CDesignerGenerator b(8, 8, second);
-    a.GenerateLevel(1, 9);
-    b.GenerateLevel(1, 9);
-    EXPECT_EQ(a.GetTiling(), b.GetTiling());
-}
-
 TEST(DesignerGenerator, LimitsNoTilingMeetsEndAfterTheBoundWithACompleteTiling)
 {
     // Nine distinct kinds cannot lie on 36 cells; a minimum above the

@@ -66,11 +66,5 @@ TEST(DesignerParams, SettingsAndTablesRoundTripUnderTheirNames)
     EXPECT_EQ(0, params.GetCurrentSkin());
     EXPECT_FALSE(params.GetAutosave());
     EXPECT_EQ(0, access((root + "/data/scores412.tab").c_str(), F_OK));
-
-    CScoreCaptionList captions;
-    params.GetScoreCaption(captions);
-    ASSERT_EQ(6u, captions.size());
-    EXPECT_EQ("Medium - Large Field", captions[3].first);
-    EXPECT_EQ(params.GetScoreTable(5), captions[3].second);
     std::system(("rm -rf '" + root + "'").c_str());
 }

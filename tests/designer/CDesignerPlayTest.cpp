@@ -116,22 +116,6 @@ TEST_F(DesignerPlay, HeldButtonTakesOneClickOnly)
     EXPECT_NE(nullptr, Player().GetSelected());
 }
 
-TEST_F(DesignerPlay, DraggedFigureIsLaidWhereItIsLetGo)
-{
-    StartNineFigureGame();
-    SDesignerMove move = SolveLevel(*params, seed)[0];
-    ASSERT_EQ(0, move.turns) << "the first figure of this level lies in its basic turn";
-    driver->MoveTo(Player().GetTray().GetFigure(0)->GetPosition());
-    driver->Press();
-    driver->Frames(60);
-    driver->MoveTo(driver->PointForCell(move.x, move.y));
-    driver->Release();
-    driver->Settle();
-    EXPECT_EQ(nullptr, Player().GetSelected());
-    ASSERT_EQ(1u, Field().GetFigures().size());
-    EXPECT_TRUE(Field().GetFigures()[0]->Covers(move.x, move.y));
-}
-
 TEST_F(DesignerPlay, ClickFarOffTheBoardSendsTheFigureBackToTheTray)
 {
     StartNineFigureGame();

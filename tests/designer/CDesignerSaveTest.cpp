@@ -49,7 +49,13 @@ TEST_F(DesignerSave, GameSavedMidMoveContinuesWithBoardTrayAndHand)
     auto loaded = Fresh();
     ASSERT_TRUE(loaded->Load(saved));
     EXPECT_EQ(game->GetField().GetPicture(), loaded->GetField().GetPicture());
-    EXPECT_EQ(2u, loaded->GetField().GetFigures().size());
+    ASSERT_EQ(2u, loaded->GetField().GetFigures().size());
+    for (std::size_t i = 0; i < 2; ++i)
+    {
+        const CDesignerFigure& laid = *game->GetField().GetFigures()[i];
+        EXPECT_EQ(laid.GetPicture(), loaded->GetField().GetFigures()[i]->GetPicture());
+        EXPECT_EQ(laid.GetIndexes(), loaded->GetField().GetFigures()[i]->GetIndexes());
+    }
     EXPECT_EQ(game->GetPlayer().GetTrayCount(), loaded->GetPlayer().GetTrayCount());
     ASSERT_NE(nullptr, loaded->GetPlayer().GetSelected());
     EXPECT_EQ(game->GetPlayer().GetSelected()->GetPicture(), loaded->GetPlayer().GetSelected()->GetPicture());
@@ -81,7 +87,8 @@ TEST_F(DesignerSave, DamagedSavesAreNoSavedGame)
         {"field.f0.m_angle", "9"},          {"field.f1.m_kind", "12"},         {"field.f1.m_indexes.0", "0"},
         {"p_m_figures.size", "100000"},     {"Player.f0.m_angle", "-2"},       {"p_m_figure_selected.m_kind", "x"},
         {"p_m_figure_selected.m_angle", "5"}, {"gf_m_score_level", "-5"},      {"gf_m_current_level", "0"},
-        {"p_m_figures.m_top_y", "inf"},     {"field.f0.m_pos.x", "nan"},
+        {"p_m_figures.m_top_y", "inf"},     {"field.f0.m_pos.x", "nan"},       {"field.f0.m_scale", "0"},
+        {"field.f0.m_indexes.size", "3"},   {"field.f1.m_indexes.3", "262144"}, {"Player.f0.m_kind", "-3"},
     };
     for (const auto& fault : faults)
     {

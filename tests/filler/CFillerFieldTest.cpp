@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/files/CConfigFile.h"
-#include "games/filler/CFillerBrick.h"
+#include "games/filler/CFillerPlayer.h"
 #include "tests/filler/FillerTestKit.h"
 
 namespace
@@ -13,14 +13,16 @@ struct SFloodCase
     int index;
     const char* after;
     int zoneSize;
+    bool over;
 };
 
 // Zone 0 at the left middle, zone 1 at the right middle of each board.
 const SFloodCase FLOOD_CASES[] = {
-    {"TouchingCellsOfTheNewColourJoin", "RRGB/RGGB/RRBB", 1, "GGGB/GGGB/GGBB", 8},
-    {"DiagonalCellsStayOut", "GRB/RGB/GRB", 1, "GRB/GGB/GRB", 4},
-    {"OnlyTheZoneIsRecoloured", "RRG/GYB/RRB", 3, "RRG/YYB/RRB", 2},
-    {"CellsOfTheOpponentsColourAreNotReached", "GRB/RRB/GGB", 3, "GYB/YYB/GGB", 3},
+    {"TouchingCellsOfTheNewColourJoin", "RRGB/RGGB/RRBB", 1, "GGGB/GGGB/GGBB", 8, true},
+    {"DiagonalCellsStayOut", "GRB/RGB/GRB", 1, "GRB/GGB/GRB", 4, false},
+    {"OnlyTheZoneIsRecoloured", "RRG/GYB/RRB", 3, "RRG/YYB/RRB", 2, false},
+    {"CellsOfTheOpponentsColourAreNotReached", "GRB/RRB/GGB", 3, "GYB/YYB/GGB", 3, false},
+    {"TwoZonesInOneRegionStillEndTheGame", "RRR/RGR", 1, "GGG/GGG", 6, true},
 };
 
 class FillerFlood : public ::testing::TestWithParam<SFloodCase>
@@ -36,7 +38,11 @@ TEST_P(FillerFlood, MoveRecoloursTheZoneAndRecountsIt)
     field->AddZone(field->GetWidth() - 1, field->GetHeight() / 2);
     ASSERT_TRUE(field->FillZone(0, field->GetHeight() / 2, GetParam().index));
     EXPECT_EQ(GetParam().after, GetBoard(*field));
+    EXPECT_EQ(GetParam().after, GetBoard(*field, true)) << "without animation the bricks show the move at once";
+    field->Update(16.0f, false);
+    EXPECT_TRUE(field->IsIdle());
     EXPECT_EQ(GetParam().zoneSize, field->GetZoneSize(0));
+    EXPECT_EQ(GetParam().over, field->IsGameOver());
 }
 
 INSTANTIATE_TEST_SUITE_P(Boards, FillerFlood, ::testing::ValuesIn(FLOOD_CASES),
@@ -67,15 +73,13 @@ TEST(FillerField, DealtBoardNeverHoldsTheSixthTableColour)
     CRandom random(11);
     auto params = MakeParams(0, 0, false);
     CFillerField field(*params, nullptr, random);
-    ASSERT_EQ(30, field.GetWidth());
-    ASSERT_EQ(23, field.GetHeight());
     const int absent = field.GetColorTable()[5];
     for (int value : field.GetCells())
         EXPECT_NE(absent, value);
     EXPECT_FALSE(field.IsColorAllowed(absent));
 }
 
-TEST(FillerField, CoveringMoveEndsTheGameOnceAndLaterMovesAreRefused)
+TEST(FillerField, CoveringMoveEndsTheGameOnceAndLaterMovesOfEitherSideAreRefused)
 {
     CRecordingEvents events;
     auto params = MakeParams(0, 0, false);
@@ -91,8 +95,11 @@ TEST(FillerField, CoveringMoveEndsTheGameOnceAndLaterMovesAreRefused)
     EXPECT_EQ(4, field->GetZoneSize(1));
 
     EXPECT_FALSE(field->FillZone(4, 1, 0));
+    CFillerPlayer computer(*field, &events, CFillerPlayer::MODE_MEDIUM, 4, 1);
+    computer.StartTurn();
     EXPECT_EQ("BBBGG/BBBGG", GetBoard(*field));
     EXPECT_EQ(1, events.CountSound(CFillerField::SOUND_BOARD_COVERED));
+    EXPECT_EQ(0, events.CountSound(CFillerPlayer::SOUND_MOVE));
 }
 
 TEST(FillerField, BannerOutlastsTheWaveAndTheFirstRelease)
@@ -115,17 +122,6 @@ TEST(FillerField, BannerOutlastsTheWaveAndTheFirstRelease)
     EXPECT_TRUE(field->IsFinished());
 }
 
-TEST(FillerField, TwoZonesInOneRegionStillEndTheGame)
-{
-    auto params = MakeParams(0, 0, false);
-    auto field = MakeField(*params, nullptr, "RRR/RGR");
-    field->AddZone(0, 0);
-    field->AddZone(2, 0);
-    EXPECT_EQ(5, field->GetCoveredCount());
-    ASSERT_TRUE(field->FillZone(0, 0, 1));
-    EXPECT_TRUE(field->IsGameOver());
-}
-
 namespace
 {
 struct SWaveCase
@@ -143,19 +139,6 @@ const SWaveCase WAVE_CASES[] = {
     {"Rows", CFillerField::WAVE_ROWS, "RRRRR/GGGGG/RRRRY"},
     {"Diamond", CFillerField::WAVE_DIAMOND, "RRRRR/RRGRR/RRRRY"},
 };
-
-std::string ShownBoard(const CFillerField& field)
-{
-    std::string out;
-    for (int y = 0; y < field.GetHeight(); ++y)
-    {
-        if (y > 0)
-            out += '/';
-        for (int x = 0; x < field.GetWidth(); ++x)
-            out += "RGBYPC"[field.GetFillerBrick(x, y)->GetShownColor()];
-    }
-    return out;
-}
 
 class FillerWave : public ::testing::TestWithParam<SWaveCase>
 {
@@ -178,33 +161,21 @@ TEST_P(FillerWave, FirstStepSwitchesOnlyTheShapesCentreLine)
     ASSERT_EQ(GetParam().shape, field->GetWaveShape());
     EXPECT_EQ("GGGGG/GGGGG/GGGGY", GetBoard(*field)) << "the rules see the move at once";
     field->Update(16.0f, true);
-    EXPECT_EQ("RRRRR/RRRRR/RRRRY", ShownBoard(*field)) << "no wave while the start effect runs";
+    EXPECT_EQ("RRRRR/RRRRR/RRRRY", GetBoard(*field, true)) << "no wave while the start effect runs";
     field->Update(16.0f, false);
-    EXPECT_EQ(GetParam().firstStep, ShownBoard(*field));
+    EXPECT_EQ(GetParam().firstStep, GetBoard(*field, true));
     int steps = 0;
     while (!field->IsIdle() && steps < 100)
     {
         field->Update(16.0f, false);
         ++steps;
     }
-    EXPECT_EQ("GGGGG/GGGGG/GGGGY", ShownBoard(*field));
+    EXPECT_EQ("GGGGG/GGGGG/GGGGY", GetBoard(*field, true));
     EXPECT_EQ(0, field->CountChanging());
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, FillerWave, ::testing::ValuesIn(WAVE_CASES),
                          [](const ::testing::TestParamInfo<SWaveCase>& info) { return info.param.name; });
-
-TEST(FillerField, WithoutAnimationTheWaveLastsOneFrameAndNothingWaits)
-{
-    auto params = MakeParams(0, 0, false);
-    auto field = MakeField(*params, nullptr, "RRG/RRG");
-    field->AddZone(0, 0);
-    ASSERT_TRUE(field->FillZone(0, 0, 2));
-    EXPECT_EQ(0, field->CountChanging());
-    EXPECT_FALSE(field->IsIdle());
-    field->Update(16.0f, false);
-    EXPECT_TRUE(field->IsIdle());
-}
 
 TEST(FillerField, PickingFloorsSoPointsJustOffTheBoardMiss)
 {
@@ -227,37 +198,6 @@ TEST(FillerField, PickingFloorsSoPointsJustOffTheBoardMiss)
         EXPECT_EQ(c.x, x);
         EXPECT_EQ(c.y, y);
     }
-}
-
-TEST(FillerField, SnapshotTextHoldsTheTableThenTheCellsColumnByColumn)
-{
-    auto params = MakeParams(0, 0, false);
-    auto field = MakeField(*params, nullptr, "RG/BY");
-    field->SaveSnapshot();
-    EXPECT_EQ("0 1 2 3 4 5 0 2 1 3 ", field->GetSnapshot());
-}
-
-TEST(FillerField, SavedGameRestoresTheBoardAtTheStartOfTheTurn)
-{
-    auto params = MakeParams(0, 0, false);
-    auto field = MakeField(*params, nullptr, "RRGB/RGGB/RRBB");
-    field->AddZone(0, 1);
-    field->AddZone(3, 1);
-    field->SetCurrentZone(1);
-    field->SaveSnapshot();
-    ASSERT_TRUE(field->FillZone(3, 1, 1));
-    CConfigFile store;
-    field->Save(store);
-    EXPECT_EQ("1", store.GetValue("filler_current_zone", "x"));
-
-    auto other = MakeField(*params, nullptr, "YYYY/YYYY/YYYY");
-    other->AddZone(0, 1);
-    other->AddZone(3, 1);
-    ASSERT_TRUE(other->Load(store));
-    EXPECT_EQ("RRGB/RGGB/RRBB", GetBoard(*other));
-    EXPECT_EQ(1, other->GetCurrentZone());
-    EXPECT_EQ(4, other->GetZoneSize(1));
-    EXPECT_TRUE(other->IsIdle());
 }
 
 TEST(FillerField, BadSavesAreNoSavedGameAndChangeNothing)

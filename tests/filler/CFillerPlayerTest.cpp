@@ -15,34 +15,25 @@ int ReferenceEvaluate(std::vector<int> grid, int w, int h, int sx, int sy, const
     const int own = grid[sy * w + sx];
     int score = 0;
     std::vector<int> queue{sy * w + sx};
-    std::vector<char> seen(grid.size(), 0);
-    seen[queue[0]] = 1;
+    grid[queue[0]] = -1;
     for (std::size_t head = 0; head < queue.size(); ++head)
     {
-        int cell = queue[head];
-        int x = cell % w, y = cell / w;
+        int x = queue[head] % w, y = queue[head] / w;
         score += kind == 1 ? (sx - x) * (sx - x) : kind == 2 ? (sy - y) * (sy - y) : 1;
-        grid[cell] = table[index];
-        const int nx[4] = {x + 1, x - 1, x, x};
-        const int ny[4] = {y, y, y + 1, y - 1};
-        for (int d = 0; d < 4; ++d)
-        {
-            if (nx[d] < 0 || ny[d] < 0 || nx[d] >= w || ny[d] >= h)
-                continue;
-            int n = ny[d] * w + nx[d];
-            if (!seen[n] && grid[n] == own)
+        for (int n : {x + 1 < w ? queue[head] + 1 : -1, x > 0 ? queue[head] - 1 : -1,
+                      y + 1 < h ? queue[head] + w : -1, y > 0 ? queue[head] - w : -1})
+            if (n >= 0 && grid[n] == own)
             {
-                seen[n] = 1;
+                grid[n] = -1;
                 queue.push_back(n);
             }
-        }
     }
-    if (--depth <= 0)
-        return score;
+    for (int cell : queue)
+        grid[cell] = table[index];
     int best = 0;
-    for (int j = 0; j < count; ++j)
+    for (int j = 0; depth > 1 && j < count; ++j)
         if (j != index)
-            best = std::max(best, ReferenceEvaluate(grid, w, h, sx, sy, table, count, kind, j, depth));
+            best = std::max(best, ReferenceEvaluate(grid, w, h, sx, sy, table, count, kind, j, depth - 1));
     return score + best;
 }
 }
@@ -117,55 +108,27 @@ TEST(FillerComputer, FallbackWhenNothingScoresIsAnAllowedColour)
     EXPECT_EQ("R/G/G/B/Y/Y/Y/Y/Y/Y/Y/Y", GetBoard(*field));
 }
 
-TEST(FillerComputer, MakesNoMoveAndNoSoundOnAFinishedBoard)
-{
-    CRecordingEvents events;
-    auto params = MakeParams(0, 0, false);
-    auto field = MakeField(*params, &events, "RBG/RBG");
-    CFillerPlayer human(*field, &events, CFillerPlayer::MODE_HUMAN, 0, 1);
-    CFillerPlayer computer(*field, &events, CFillerPlayer::MODE_MEDIUM, 2, 1);
-    human.StartTurn();
-    human.PickColor(2, false);
-    ASSERT_TRUE(field->IsGameOver());
-    computer.StartTurn();
-    EXPECT_EQ("BBG/BBG", GetBoard(*field));
-    EXPECT_EQ(0, events.CountSound(CFillerPlayer::SOUND_MOVE));
-    EXPECT_TRUE(computer.IsTurnDone() || !field->IsIdle());
-}
-
-TEST(FillerHuman, HoldingTheButtonOverARefusedColourWaitsAndAFreeOnePicks)
+TEST(FillerHuman, PicksOnlyFreeColoursInItsTurnByButtonOrByHoldingOverABrick)
 {
     CRecordingEvents events;
     auto params = MakeParams(0, 0, false);
     auto field = MakeField(*params, &events, "RGYB/RGYB");
     CFillerPlayer human(*field, &events, CFillerPlayer::MODE_HUMAN, 0, 1);
     CFillerPlayer computer(*field, &events, CFillerPlayer::MODE_EASY, 3, 1);
-    human.StartTurn();
-    CVector4 onBlue, onYellow;
-    field->GetBrickPosition(onBlue, 3, 0);
-    field->GetBrickPosition(onYellow, 2, 0);
-    human.Update(16.0f, onBlue, true);
-    EXPECT_EQ(CFillerPlayer::STATE_WAITING, human.GetState());
-    human.Update(16.0f, onYellow, false);
-    EXPECT_EQ(CFillerPlayer::STATE_WAITING, human.GetState()) << "the button is up";
-    human.Update(16.0f, onYellow, true);
-    EXPECT_EQ(CFillerPlayer::STATE_IDLE, human.GetState());
-    EXPECT_EQ("YGYB/YGYB", GetBoard(*field));
-    EXPECT_EQ(1, events.CountSound(CFillerPlayer::SOUND_MOVE));
-}
-
-TEST(FillerHuman, ColourButtonsCountOnlyWhileThePlayerWaits)
-{
-    auto params = MakeParams(0, 0, false);
-    auto field = MakeField(*params, nullptr, "RGYB/RGYB");
-    CFillerPlayer human(*field, nullptr, CFillerPlayer::MODE_HUMAN, 0, 1);
-    CFillerPlayer computer(*field, nullptr, CFillerPlayer::MODE_EASY, 3, 1);
     human.PickColor(1, false);
     EXPECT_EQ("RGYB/RGYB", GetBoard(*field)) << "not the human's turn";
     human.StartTurn();
     human.PickColor(5, false);
     human.PickColor(2, false);
-    EXPECT_EQ("RGYB/RGYB", GetBoard(*field)) << "absent and held colours";
-    human.PickColor(1, false);
-    EXPECT_EQ("GGYB/GGYB", GetBoard(*field));
+    CVector4 onBlue, onYellow;
+    field->GetBrickPosition(onBlue, 3, 0);
+    field->GetBrickPosition(onYellow, 2, 0);
+    human.Update(16.0f, onBlue, true);
+    human.Update(16.0f, onYellow, false);
+    EXPECT_EQ(CFillerPlayer::STATE_WAITING, human.GetState()) << "absent, held colours and a button up";
+    EXPECT_EQ("RGYB/RGYB", GetBoard(*field));
+    human.Update(16.0f, onYellow, true);
+    EXPECT_EQ(CFillerPlayer::STATE_IDLE, human.GetState());
+    EXPECT_EQ("YGYB/YGYB", GetBoard(*field));
+    EXPECT_EQ(1, events.CountSound(CFillerPlayer::SOUND_MOVE));
 }

@@ -1,8 +1,10 @@
 #include "tests/filler/FillerTestKit.h"
 
 #include <algorithm>
+#include <sstream>
 
 #include "engine/files/CConfigFile.h"
+#include "games/filler/CFillerBrick.h"
 
 namespace
 {
@@ -10,14 +12,10 @@ const char LETTERS[] = "RGBYPC";
 
 std::vector<std::string> SplitRows(const std::string& picture)
 {
-    std::vector<std::string> rows(1);
-    for (char c : picture)
-    {
-        if (c == '/')
-            rows.emplace_back();
-        else
-            rows.back() += c;
-    }
+    std::vector<std::string> rows;
+    std::stringstream text(picture);
+    for (std::string row; std::getline(text, row, '/');)
+        rows.push_back(row);
     return rows;
 }
 }
@@ -69,7 +67,7 @@ std::unique_ptr<CFillerField> MakeField(CFillerParams& params, CGameEvents* even
     return field;
 }
 
-std::string GetBoard(const CFillerField& field)
+std::string GetBoard(const CFillerField& field, bool shown)
 {
     std::string out;
     for (int y = 0; y < field.GetHeight(); ++y)
@@ -78,7 +76,7 @@ std::string GetBoard(const CFillerField& field)
             out += '/';
         for (int x = 0; x < field.GetWidth(); ++x)
         {
-            int c = field.GetCellColor(x, y);
+            int c = shown ? field.GetFillerBrick(x, y)->GetShownColor() : field.GetCellColor(x, y);
             out += (c >= 0 && c < 6) ? LETTERS[c] : '?';
         }
     }

@@ -30,5 +30,6 @@ std::unique_ptr<CFillerParams> MakeParams(int size, int difficulty, bool animati
 // R G B Y P C are the colour values 0 to 5. The field is made as wide and as
 // high as the picture, with the identity colour table.
 std::unique_ptr<CFillerField> MakeField(CFillerParams& params, CGameEvents* events, const std::string& picture);
-std::string GetBoard(const CFillerField& field);
+// The colours the rules hold, or those the bricks show while a wave runs.
+std::string GetBoard(const CFillerField& field, bool shown = false);
 int ColorOf(char letter);

@@ -22,7 +22,7 @@ protected:
     int Kind(int slot) const { return list.GetSlot(slot) ? static_cast<int>(list.GetSlot(slot)->GetParam().x) : 0; }
 };
 
-TEST_F(JewelBonuses, ThresholdIsStrictlyAboveThreeHundredPerFigureInFront)
+TEST_F(JewelBonuses, ThresholdIsStrictlyAboveThreeHundredPerFigureAndAnEmptiedFirstSlotFillsFirst)
 {
     list.AddPoints(300);
     EXPECT_EQ(0, list.CountAll());
@@ -33,14 +33,7 @@ TEST_F(JewelBonuses, ThresholdIsStrictlyAboveThreeHundredPerFigureInFront)
     EXPECT_EQ(0, list.GetSlot(1));
     list.AddPoints(1);
     EXPECT_EQ(2, Kind(1));
-}
-
-TEST_F(JewelBonuses, AnEmptiedFirstSlotIsFilledAgainFirst)
-{
-    list.AddPoints(301);
-    list.AddPoints(601);
-    std::unique_ptr<CModel> taken = list.HitTest(list.GetSlot(0)->GetPosition());
-    ASSERT_TRUE(taken);
+    ASSERT_TRUE(list.HitTest(list.GetSlot(0)->GetPosition()));
     EXPECT_EQ(0, list.CountLeading());
     list.AddPoints(301);
     EXPECT_EQ(1, Kind(0));
@@ -89,7 +82,7 @@ protected:
     void Frame(int x, int y, bool button, float dt = 16.0f)
     {
         SJewelPointer pointer;
-        pointer.m_point = CellPoint(field, x, y);
+        pointer.m_point = field.GetBrickPosition(x, y);
         pointer.m_window_x = x * 10;
         pointer.m_window_y = y * 10;
         pointer.m_button = button;

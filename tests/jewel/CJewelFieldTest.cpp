@@ -63,46 +63,38 @@ TEST_F(JewelField, SwapThatMakesNoRunMovesBothBack)
     Select(0, 0);
     field.TrySwap(1, 0);
     EXPECT_EQ(CJewelField::STATE_SWAP, field.GetState());
-    RunUntilSettled(field);
+    for (int i = 0; i < 5000 && !field.IsIdle(); ++i)
+        field.Update(16.0f);
     EXPECT_EQ(before, GetBoard(field));
     EXPECT_EQ(1, events.CountSound(CJewelField::SOUND_SWAP_BACK));
     EXPECT_EQ(0, events.CountSound(CJewelField::SOUND_LANDED));
 }
 
-TEST_F(JewelField, SwapThatMakesARunRemovesItAndRefillsWithoutHolesOrRuns)
+TEST_F(JewelField, SwapThatMakesARunRemovesItAndRefillsEvenWhenOneBrickArrivesLate)
 {
-    SetBoard(field, {"GRRBY", "RBYPC", "BYPCG", "YPCGB", "PCGBY"});
-    Select(0, 1);
-    field.TrySwap(0, 0);
-    int removed = 0;
-    for (int i = 0; i < 5000 && !field.IsIdle() && !field.IsStuck(); ++i)
+    for (bool lateSecond : {false, true})
     {
-        field.Update(16.0f);
-        removed += field.GetScore();
+        SetBoard(field, {"GRRBY", "RBYPC", "BYPCG", "YPCGB", "PCGBY"});
+        events.m_sounds.clear();
+        CJewelBrick* first = field.BrickAt(0, 1);
+        Select(0, 1);
+        field.TrySwap(0, 0);
+        // A brick already at its target leaves the moving list first; the
+        // swap is judged only when the other one arrives.
+        if (lateSecond)
+            first->SetPosition(field.GetBrickPosition(0, 0));
+        int removed = 0;
+        for (int i = 0; i < 5000 && !field.IsIdle() && !field.IsStuck(); ++i)
+        {
+            field.Update(16.0f);
+            removed += field.GetScore();
+        }
+        EXPECT_GE(removed, 3) << lateSecond;
+        EXPECT_EQ(0, events.CountSound(CJewelField::SOUND_SWAP_BACK));
+        EXPECT_GE(events.CountSound(CJewelField::SOUND_RUN), 1);
+        EXPECT_FALSE(HasHole(field));
+        EXPECT_FALSE(HasStandingRun(field, 3));
     }
-    EXPECT_GE(removed, 3);
-    EXPECT_GE(events.CountSound(CJewelField::SOUND_RUN), 1);
-    EXPECT_FALSE(HasHole(field));
-    EXPECT_FALSE(HasStandingRun(field, 3));
-}
-
-TEST_F(JewelField, SwapIsJudgedWhenTheSecondBrickArrivesLater)
-{
-    SetBoard(field, {"GRRBY", "RBYPC", "BYPCG", "YPCGB", "PCGBY"});
-    CJewelBrick* first = field.BrickAt(0, 1);
-    Select(0, 1);
-    field.TrySwap(0, 0);
-    // The selected brick is already at its target: it leaves the moving list
-    // in the first update, the pressed one some updates later.
-    first->SetPosition(field.GetBrickPosition(0, 0));
-    int removed = 0;
-    for (int i = 0; i < 5000 && !field.IsIdle() && !field.IsStuck(); ++i)
-    {
-        field.Update(16.0f);
-        removed += field.GetScore();
-    }
-    EXPECT_GE(removed, 3);
-    EXPECT_EQ(0, events.CountSound(CJewelField::SOUND_SWAP_BACK));
 }
 
 TEST_F(JewelField, PressOnANonNeighbourMovesTheSelection)
@@ -134,26 +126,12 @@ TEST_F(JewelField, BoardWithoutSwapIsStuckUnlessABonusIsHeld)
     SetBoard(field, {"RGBY", "BYRG", "RGBY", "BYRG"});
     field.SetBonusHeld(true);
     EXPECT_FALSE(field.CheckStuck());
-    EXPECT_EQ(CJewelField::STATE_IDLE, field.GetState());
     field.SetBonusHeld(false);
     EXPECT_TRUE(field.CheckStuck());
     EXPECT_TRUE(field.IsStuck());
     EXPECT_EQ(1, events.CountSound(CJewelField::SOUND_NO_MOVE));
     field.EndGame();
     EXPECT_TRUE(field.IsFinished());
-}
-
-TEST_F(JewelField, HintSelectsTheBrickOfTheFirstValidSwap)
-{
-    // Only the B at (2,0) moved right makes a run: "RRRB".
-    SetBoard(field, {"RRBR", "BYRG", "RGBY", "BYRG"});
-    field.ShowHint();
-    EXPECT_TRUE(field.BrickAt(2, 0)->IsSelected());
-    int selected = 0;
-    for (int x = 0; x < 4; ++x)
-        for (int y = 0; y < 4; ++y)
-            selected += field.BrickAt(x, y)->IsSelected() ? 1 : 0;
-    EXPECT_EQ(1, selected);
 }
 
 TEST_F(JewelField, LevelEndRemovesEveryOtherCellInAlternatingRows)
@@ -167,7 +145,6 @@ TEST_F(JewelField, LevelEndRemovesEveryOtherCellInAlternatingRows)
         field.AddLevelBonus();
         EXPECT_EQ(1000, field.GetScore());
         int removed = 0;
-        std::vector<int> firstRow;
         for (int i = 0; i < 20000 && field.GetState() == CJewelField::STATE_LEVEL_END; ++i)
         {
             field.Update(16.0f);
@@ -220,6 +197,10 @@ TEST_P(JewelStrike, SendsOffTheCellsOfItsShape)
         removed += field.GetScore();
     }
     EXPECT_EQ(c.kind >= 10 ? 0 : c.count, removed);
+    if (c.kind >= 10)
+    {
+        EXPECT_EQ("RYGBPCOKWN"[c.kind - 10], GetBoard(field)[c.y][c.x]);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Figures, JewelStrike,
@@ -231,16 +212,6 @@ INSTANTIATE_TEST_SUITE_P(Figures, JewelStrike,
                                            SStrikeCase{"RecolorSameColour", 10, 0, 0, 5},
                                            SStrikeCase{"RecolorOther", 12, 1, 0, 5}),
                          [](const ::testing::TestParamInfo<SStrikeCase>& info) { return info.param.name; });
-
-TEST_F(JewelField, RecolouredBricksStayWithTheNewColour)
-{
-    SetBoard(field, {"RGBY", "BYRG", "RGBY", "BYRG"});
-    field.RecolorBricks(0, 0, 9);
-    for (int i = 0; i < 5000 && field.GetState() == CJewelField::STATE_REMOVING; ++i)
-        field.Update(16.0f);
-    EXPECT_EQ('N', GetBoard(field)[0][0]);
-    EXPECT_EQ('N', GetBoard(field)[2][0]);
-}
 
 TEST(JewelCellPicking, PointsLeftOfOrAboveTheBoardAreOff)
 {

@@ -1,5 +1,7 @@
 #include "tests/jewel/JewelTestKit.h"
 
+#include <algorithm>
+
 #include "engine/files/CConfigFile.h"
 #include "games/jewel/CJewelBrick.h"
 
@@ -10,10 +12,7 @@ const char LETTERS[] = "RYGBPCOKWN";
 
 int CJewelEvents::CountSound(int id) const
 {
-    int count = 0;
-    for (int sound : m_sounds)
-        count += sound == id ? 1 : 0;
-    return count;
+    return static_cast<int>(std::count(m_sounds.begin(), m_sounds.end(), id));
 }
 
 std::unique_ptr<CJewelParams> MakeJewelParams(int size, int difficulty)
@@ -58,14 +57,6 @@ std::vector<std::string> GetBoard(const CJewelField& field)
     return rows;
 }
 
-int RunUntilSettled(CJewelField& field, int limit)
-{
-    int n = 0;
-    for (; n < limit && !field.IsIdle() && !field.IsStuck(); ++n)
-        field.Update(16.0f);
-    return n;
-}
-
 bool HasStandingRun(const CJewelField& field, int group)
 {
     std::vector<std::string> b = GetBoard(field);
@@ -93,9 +84,4 @@ bool HasHole(const CJewelField& field)
         if (row.find('.') != std::string::npos)
             return true;
     return false;
-}
-
-CVector4 CellPoint(const CJewelField& field, int x, int y)
-{
-    return field.GetBrickPosition(x, y);
 }

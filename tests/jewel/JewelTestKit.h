@@ -30,10 +30,6 @@ std::unique_ptr<CJewelParams> MakeJewelParams(int size = 0, int difficulty = 0);
 void SetBoard(CJewelField& field, const std::vector<std::string>& rows);
 std::vector<std::string> GetBoard(const CJewelField& field);
 
-// Updates until the field is idle or stuck (at most `limit` updates of 16 ms).
-int RunUntilSettled(CJewelField& field, int limit = 5000);
 // True when some row or column holds a run of at least `group` of one colour.
 bool HasStandingRun(const CJewelField& field, int group);
 bool HasHole(const CJewelField& field);
-// The centre of a cell on the board surface, as the player's cursor gives it.
-CVector4 CellPoint(const CJewelField& field, int x, int y);
