@@ -6,12 +6,7 @@
 
 namespace
 {
-struct STurnCase
-{
-    int kind;
-    const char* basic;
-    const char* right;
-};
+struct STurnCase { int kind; const char* basic; const char* right; };
 
 const STurnCase TURNS[] = {
     {0, "XXX/.X.", ".X/XX/.X"}, {1, "XXXX", "X/X/X/X"},   {2, ".XX/XX.", "X./XX/.X"},

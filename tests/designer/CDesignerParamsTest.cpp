@@ -8,14 +8,8 @@
 
 TEST(DesignerParams, MissingOrBadTuningValuesTakeSafeOnes)
 {
-    const struct
-    {
-        const char* width;
-        const char* attempt;
-        const char* low;
-        const char* high;
-        const char* skins;
-    } cases[] = {{"0", "0", "0", "0", "0"}, {"-5", "-1", "9 12 -3", "2 0 99", "1"}, {"nan", "100000", "5", "4", "2"}};
+    const struct { const char *width, *attempt, *low, *high, *skins; } cases[] = {
+        {"0", "0", "0", "0", "0"}, {"-5", "-1", "9 12 -3", "2 0 99", "1"}, {"nan", "100000", "5", "4", "2"}};
     for (const auto& c : cases)
     {
         CConfigFile store;

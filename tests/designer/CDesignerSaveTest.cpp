@@ -77,11 +77,7 @@ TEST_F(DesignerSave, GameSavedMidMoveContinuesWithBoardTrayAndHand)
 
 TEST_F(DesignerSave, DamagedSavesAreNoSavedGame)
 {
-    const struct
-    {
-        const char* key;
-        const char* value;
-    } faults[] = {
+    const struct { const char* key; const char* value; } faults[] = {
         {"f_m_width_bricks", "0"},          {"f_m_width_bricks", "20"},        {"f_m_height_bricks", "8"},
         {"f_color2-3", "50"},               {"f_color0-0", "x"},               {"f_m_figures.size", "40"},
         {"field.f0.m_angle", "9"},          {"field.f1.m_kind", "12"},         {"field.f1.m_indexes.0", "0"},

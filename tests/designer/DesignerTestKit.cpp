@@ -1,5 +1,6 @@
 #include "tests/designer/DesignerTestKit.h"
 
+#include <algorithm>
 
 #include "engine/files/CConfigFile.h"
 #include "games/designer/CDesignerField.h"
@@ -12,10 +13,7 @@
 
 int CDesignerEvents::CountSound(int id) const
 {
-    int count = 0;
-    for (int sound : m_sounds)
-        count += sound == id ? 1 : 0;
-    return count;
+    return static_cast<int>(std::count(m_sounds.begin(), m_sounds.end(), id));
 }
 
 std::unique_ptr<CDesignerParams> MakeParams(int size, int difficulty)

@@ -7,22 +7,16 @@
 
 namespace
 {
-bool HumanWaits(CFillerGame& game)
-{
-    return game.GetCurrentPlayer() == CFillerGame::HUMAN &&
-           game.GetPlayer(CFillerGame::HUMAN).GetState() == CFillerPlayer::STATE_WAITING;
-}
-
 // Runs frames until the human waits for a pick or the game ends.
-int RunUntilHumanWaits(CFillerGame& game, int limit = 100000)
+void RunUntilHumanWaits(CFillerGame& game)
 {
-    int frames = 0;
-    while (frames < limit && !HumanWaits(game) && !game.GetField().IsGameOver())
+    for (int i = 0; i < 100000 && !game.GetField().IsGameOver(); ++i)
     {
+        if (game.GetCurrentPlayer() == CFillerGame::HUMAN &&
+            game.GetPlayer(CFillerGame::HUMAN).GetState() == CFillerPlayer::STATE_WAITING)
+            return;
         game.Update(16.0f);
-        ++frames;
     }
-    return frames;
 }
 
 // The human takes the colour that grows the zone most, as the easy computer would.
@@ -50,7 +44,7 @@ TEST_P(FillerWholeGame, SeededGameEndsWithTheBoardCovered)
     CFillerGame game(nullptr, *params, &events, 100 + GetParam().size);
     const int cells = game.GetField().GetWidth() * game.GetField().GetHeight();
     int moves = 0;
-    for (; RunUntilHumanWaits(game) >= 0 && !game.GetField().IsGameOver() && moves < 2000; ++moves)
+    for (RunUntilHumanWaits(game); !game.GetField().IsGameOver() && moves < 2000; RunUntilHumanWaits(game), ++moves)
         PickNext(game);
     ASSERT_TRUE(game.GetField().IsGameOver()) << moves << " human moves";
     EXPECT_EQ(cells, game.GetField().GetZoneSize(0) + game.GetField().GetZoneSize(1));

@@ -68,12 +68,7 @@ TEST(FillerLookAhead, ScoresAsAFullSearchOfBoardCopiesWould)
 
 TEST(FillerLookAhead, ScoringKindFollowsModeAndCoverage)
 {
-    struct
-    {
-        int mode;
-        float ratio;
-        int kind;
-    } cases[] = {{3, 0.41f, 1}, {3, 0.42f, 2}, {3, 0.74f, 2}, {3, 0.75f, 3}, {2, 0.49f, 1},
+    struct { int mode; float ratio; int kind; } cases[] = {{3, 0.41f, 1}, {3, 0.42f, 2}, {3, 0.74f, 2}, {3, 0.75f, 3}, {2, 0.49f, 1},
                  {2, 0.5f, 3},  {1, 0.1f, 3},  {1, 0.9f, 3}};
     for (const auto& c : cases)
         EXPECT_EQ(c.kind, CFillerLookAhead::ScoringKind(c.mode, c.ratio)) << c.mode << " " << c.ratio;
@@ -81,18 +76,13 @@ TEST(FillerLookAhead, ScoringKindFollowsModeAndCoverage)
 
 TEST(FillerComputer, EasyTakesTheColourThatGrowsTheZoneMostAndTheLowerIndexOnTies)
 {
-    struct
+    auto params = MakeParams(0, 0, false);
+    for (const auto& c : {std::make_pair("BPYGR/BPYYR/BPPGR", 3), std::make_pair("BPPGR/BPYYR/BPPGR", 1)})
     {
-        const char* board;
-        int expected;
-    } cases[] = {{"BPYGR/BPYYR/BPPGR", 3}, {"BPPGR/BPYYR/BPPGR", 1}};
-    for (const auto& c : cases)
-    {
-        auto params = MakeParams(0, 0, false);
-        auto field = MakeField(*params, nullptr, c.board);
+        auto field = MakeField(*params, nullptr, c.first);
         CFillerPlayer human(*field, nullptr, CFillerPlayer::MODE_HUMAN, 0, 1);
         CFillerPlayer computer(*field, nullptr, CFillerPlayer::MODE_EASY, 4, 1);
-        EXPECT_EQ(c.expected, computer.ChooseColor()) << c.board;
+        EXPECT_EQ(c.second, computer.ChooseColor()) << c.first;
     }
 }
 

@@ -13,12 +13,7 @@
 
 namespace
 {
-struct SPointsCase
-{
-    int level;
-    int count;
-    int points;
-};
+struct SPointsCase { int level; int count; int points; };
 
 class JewelPoints : public ::testing::TestWithParam<SPointsCase>
 {
@@ -150,11 +145,7 @@ void RemoveKey(CConfigFile& store, const std::string& key)
             store.SetValue(pair.first, pair.second);
 }
 
-struct SBadSave
-{
-    const char* name;
-    std::function<void(CConfigFile&)> damage;
-};
+struct SBadSave { const char* name; std::function<void(CConfigFile&)> damage; };
 
 class JewelBadSave : public ::testing::TestWithParam<SBadSave>
 {
@@ -192,10 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    s.SetInt("p_m_figure_selected.m_param.y", -1);
                                }}),
     [](const ::testing::TestParamInfo<SBadSave>& info) { return info.param.name; });
-}
 
-namespace
-{
 TEST(JewelGameScreen, EscEndsTheGameOnlyWhileGameOverShows)
 {
     auto params = MakeJewelParams();

@@ -14,11 +14,10 @@ class CJewelEvents : public CGameEvents
 {
 public:
     void PlaySound(int id, bool, bool) override { m_sounds.push_back(id); }
-    void AddSparkle(const CVector4&, int) override { ++m_sparkles; }
+    void AddSparkle(const CVector4&, int) override {}
     int CountSound(int id) const;
 
     std::vector<int> m_sounds;
-    int m_sparkles = 0;
 };
 
 // Parameters as the game's text gives them, without any file.

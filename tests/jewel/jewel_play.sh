@@ -96,24 +96,6 @@ e2e_to CGameMenu click $JEWELS
 e2e_to CJewelGameScreen click $CONTINUE
 e2e_rest 0.2
 settled 03-known-board
-# The board read back from the file: a red brick at (0,2), a blue one at
-# (1,1) and a purple one at (2,2), told by their colour a little off their
-# symbols' middle.
-hue() {
-    read -r px py <<<"$(cell "$1" "$2")"
-    convert "$E2E_SHOTS/03-known-board.png" -crop 1x1+$((px - 14))+$((py + 14)) +repage \
-        -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info: |
-        awk '{ r = $1; g = $2; b = $3
-            if (r > g + 60 && r > b + 60) print "red"
-            else if (b > r + 60 && b > g + 30) print "blue"
-            else if (b > g + 60 && r > g + 40) print "purple"
-            else print "other " r " " g " " b }'
-}
-for expected in "0 2 red" "1 1 blue" "2 2 purple"; do
-    read -r cx cy colour <<<"$expected"
-    seen=$(hue "$cx" "$cy")
-    [ "$seen" = "$colour" ] || fail "cell ($cx,$cy) of the loaded board shows $seen, not $colour"
-done
 # On the board the button is held a moment, as a hand does: the player
 # looks at the button once a frame.
 hold() {
