@@ -1,9 +1,6 @@
 #include "games/eraser2/CEraser2Game.h"
 
-#include <GL/gl.h>
-
 #include "engine/files/CConfigFile.h"
-#include "engine/frame/CAppWindow.h"
 #include "engine/frame/CGameApp.h"
 #include "games/eraser2/CEraser2Field.h"
 #include "games/eraser2/CEraser2Params.h"
@@ -11,8 +8,10 @@
 #include "shell/game/BoardCursor.h"
 #include "shell/game/CGameBackground.h"
 #include "shell/game/CLevelBricksEffect.h"
+#include "shell/game/GameFrame.h"
 #include "shell/game/GameLookup.h"
 #include "shell/game/SaveValues.h"
+#include "shell/game/StepLevelEffect.h"
 
 CEraser2Game::CEraser2Game(CGameApp* app, const CEraser2Params& params, CGameEvents* events, std::uint32_t seed)
     : m_app(app), m_params(params), m_random(seed)
@@ -52,9 +51,7 @@ void CEraser2Game::Update(float dt)
     PollBoardPointer(m_app, m_params.GetViewScale(), m_player->GetBrickDepth(), m_pointer, m_button);
     if (m_bricks_effect)
     {
-        m_bricks_effect->Update(dt);
-        if (m_bricks_effect->IsDone())
-            m_bricks_effect.reset();
+        StepLevelEffect(m_bricks_effect, dt);
         return;
     }
     if (m_is_game_over)
@@ -69,39 +66,16 @@ void CEraser2Game::Update(float dt)
 
 void CEraser2Game::Draw()
 {
-    if (!m_app)
-        return;
-    CAppWindow* window = CAppWindow::Get();
-    int w = window ? window->GetWidth() : 800;
-    int h = window ? window->GetHeight() : 600;
-    CViewParams& view = m_app->GetViewParams();
-
-    view.SetOrtho(w, h);
-    glDisable(GL_DEPTH_TEST);
-    m_background->Draw();
-
-    view.SetPerspective(w, h);
-    glPushMatrix();
-    view.ApplyTransform();
-    view.ApplyRotationX();
-    view.ApplyRotationY();
-    view.ApplyRotationZ();
-    glPushMatrix();
-    glRotatef(m_alpha, 1.0f, 0.0f, 0.0f);
-    glEnable(GL_DEPTH_TEST);
-    if (m_bricks_effect)
-        m_bricks_effect->ApplyRotation();
-    m_field->Draw();
-    m_player->Draw();
-    glDisable(GL_DEPTH_TEST);
-    DrawSparkles();
-    glEnable(GL_DEPTH_TEST);
-    UpdateSparkles();
-    glPopMatrix();
-    glPopMatrix();
-
-    view.SetOrtho(w, h);
-    DrawHud();
+    SGameFrame frame;
+    frame.background = m_background.get();
+    frame.tilt = m_alpha;
+    frame.startEffect = m_bricks_effect.get();
+    frame.drawBoard = [this] {
+        m_field->Draw();
+        m_player->Draw();
+    };
+    frame.drawHud = [this] { DrawHud(); };
+    DrawGameFrame(m_app, frame);
 }
 
 void CEraser2Game::DrawHud() const
@@ -119,7 +93,7 @@ void CEraser2Game::Save(CConfigFile& store) const
     store.SetInt("gf_m_score", m_score);
     store.SetInt("gf_m_score_level", m_score_level);
     store.SetInt("gf_m_score_step", m_score_step);
-    store.SetFloat("gf_m_alpha", m_alpha);
+    SaveTilt(store, m_alpha);
     store.SetInt("gf_m_is_game_over", m_is_game_over ? 1 : 0);
     store.SetInt("gf_m_current_level", m_current_level);
     m_field->Save(store);
@@ -135,7 +109,7 @@ bool CEraser2Game::ValidateSave(const CConfigFile& store)
         return false;
     if (!ReadSaveInt(store, "gf_m_score_step", 0, 100000, value))
         return false;
-    if (!ReadSaveFloat(store, "gf_m_alpha", alpha) || alpha < -360.0f || alpha > 360.0f)
+    if (!ReadSaveTilt(store, alpha))
         return false;
     if (!ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value))
         return false;
@@ -154,7 +128,7 @@ bool CEraser2Game::Load(const CConfigFile& store)
     ReadSaveInt(store, "gf_m_score", 0, 0x7FFFFFFF, m_score);
     ReadSaveInt(store, "gf_m_score_level", 0, 0x7FFFFFFF, m_score_level);
     ReadSaveInt(store, "gf_m_score_step", 0, 100000, m_score_step);
-    ReadSaveFloat(store, "gf_m_alpha", m_alpha);
+    ReadSaveTilt(store, m_alpha);
     ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value);
     m_is_game_over = (value == 1);
     ReadSaveInt(store, "gf_m_current_level", 1, 1000000, m_current_level);
