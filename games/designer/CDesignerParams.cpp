@@ -1,7 +1,6 @@
 #include "games/designer/CDesignerParams.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "engine/files/CConfigFile.h"
 #include "engine/files/CFilePack.h"
@@ -76,25 +75,12 @@ void CDesignerParams::ReadParams(const CConfigFile& store)
 
 void CDesignerParams::LoadParams(CFilePack& pack)
 {
-    CFileData data = pack.GetFile(PARAMS_FILE);
-    CConfigFile store;
-    store.LoadFromBuffer(data.GetData(), data.GetSize(), true);
-    data.Free();
-    ReadParams(store);
+    ReadParams(ReadParamText(pack, PARAMS_FILE));
 }
 
 void CDesignerParams::LoadTextures(CResManager& manager)
 {
-    char file[64];
-    char name[64];
-    for (int skin = 0; skin < GetSkinsCount(); ++skin)
-        for (int k = 1; k <= FIGURE_MODELS; ++k)
-        {
-            std::snprintf(file, sizeof file, "dat/brick%i%i.unt", skin, k);
-            std::snprintf(name, sizeof name, "brick%i%i.unt", skin, k);
-            manager.AddModel(file, name);
-            SetBrickModel(skin, k - 1, manager.FindModel(name));
-        }
+    LoadBrickModels(manager, "dat/brick%i%i.unt", FIGURE_MODELS);
     manager.AddModel("dat/place.unt", "m_bd_place");
     m_bd_place = manager.FindModel("m_bd_place");
     manager.AddModel("dat/designer_arrow.unt", "m_arrow");

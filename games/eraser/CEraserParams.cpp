@@ -1,7 +1,5 @@
 #include "games/eraser/CEraserParams.h"
 
-#include <cstdio>
-
 #include "engine/files/CConfigFile.h"
 #include "engine/files/CFilePack.h"
 #include "engine/gfx/CResManager.h"
@@ -68,25 +66,12 @@ void CEraserParams::ReadParams(const CConfigFile& store)
 
 void CEraserParams::LoadParams(CFilePack& pack)
 {
-    CFileData data = pack.GetFile(PARAMS_FILE);
-    CConfigFile store;
-    store.LoadFromBuffer(data.GetData(), data.GetSize(), true);
-    data.Free();
-    ReadParams(store);
+    ReadParams(ReadParamText(pack, PARAMS_FILE));
 }
 
 void CEraserParams::LoadTextures(CResManager& manager)
 {
-    char file[64];
-    char name[64];
-    for (int skin = 0; skin < GetSkinsCount(); ++skin)
-        for (int colour = 1; colour <= MAX_COLORS; ++colour)
-        {
-            std::snprintf(file, sizeof file, "dat/brick%i%i.unt", skin, colour);
-            std::snprintf(name, sizeof name, "brick%i%i.unt", skin, colour);
-            manager.AddModel(file, name);
-            // Brick colour 0 is drawn with the model whose second number is 1.
-            SetBrickModel(skin, colour - 1, manager.FindModel(name));
-        }
+    // Brick colour 0 is drawn with the model whose second number is 1.
+    LoadBrickModels(manager, "dat/brick%i%i.unt", MAX_COLORS);
     manager.AddTexture("mui/eraser/game_bg.jpg", "game_bg", false, false);
 }

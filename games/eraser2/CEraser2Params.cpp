@@ -1,7 +1,5 @@
 #include "games/eraser2/CEraser2Params.h"
 
-#include <cstdio>
-
 #include "engine/files/CConfigFile.h"
 #include "engine/files/CFilePack.h"
 #include "engine/gfx/CResManager.h"
@@ -85,26 +83,13 @@ void CEraser2Params::ReadParams(const CConfigFile& store)
 
 void CEraser2Params::LoadParams(CFilePack& pack)
 {
-    CFileData data = pack.GetFile(PARAMS_FILE);
-    CConfigFile store;
-    store.LoadFromBuffer(data.GetData(), data.GetSize(), true);
-    data.Free();
-    ReadParams(store);
+    ReadParams(ReadParamText(pack, PARAMS_FILE));
 }
 
 void CEraser2Params::LoadTextures(CResManager& manager)
 {
-    char file[64];
-    char name[64];
-    for (int skin = 0; skin < GetSkinsCount(); ++skin)
-        for (int colour = 1; colour <= MAX_COLORS; ++colour)
-        {
-            std::snprintf(file, sizeof file, "dat/brick%i%i.unt", skin, colour);
-            std::snprintf(name, sizeof name, "brick%i%i.unt", skin, colour);
-            manager.AddModel(file, name);
-            // Brick colour 0 is drawn with the model whose second number is 1.
-            SetBrickModel(skin, colour - 1, manager.FindModel(name));
-        }
+    // Brick colour 0 is drawn with the model whose second number is 1.
+    LoadBrickModels(manager, "dat/brick%i%i.unt", MAX_COLORS);
     manager.AddSprite("dat/eraser2/bonuses.spr", "remover_bonuses_sprite");
     if (const CSprite* sprite = manager.FindSprite("remover_bonuses_sprite"))
         m_bonus_sprite = std::make_unique<CSprite>(*sprite);

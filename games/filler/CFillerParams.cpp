@@ -57,11 +57,7 @@ void CFillerParams::ReadParams(const CConfigFile& store)
 
 void CFillerParams::LoadParams(CFilePack& pack)
 {
-    CFileData data = pack.GetFile(PARAMS_FILE);
-    CConfigFile store;
-    store.LoadFromBuffer(data.GetData(), data.GetSize(), true);
-    data.Free();
-    ReadParams(store);
+    ReadParams(ReadParamText(pack, PARAMS_FILE));
 }
 
 void CFillerParams::ReadExtraSettings(const CConfigFile& store)
@@ -81,18 +77,9 @@ CTexture* CFillerParams::GetColorButton(int value) const
 
 void CFillerParams::LoadTextures(CResManager& manager)
 {
+    LoadBrickModels(manager, "dat/filler/brick%i%i.unt", COLOR_VALUES);
     char file[64];
     char name[64];
-    for (int skin = 0; skin < GetSkinsCount(); ++skin)
-    {
-        for (int colour = 1; colour <= COLOR_VALUES; ++colour)
-        {
-            std::snprintf(file, sizeof file, "dat/filler/brick%i%i.unt", skin, colour);
-            std::snprintf(name, sizeof name, "brick%i%i.unt", skin, colour);
-            manager.AddModel(file, name);
-            SetBrickModel(skin, colour - 1, manager.FindModel(name));
-        }
-    }
     for (int i = 0; i < COLOR_VALUES; ++i)
     {
         std::snprintf(file, sizeof file, "mui/filler/color0%d.tga", i + 1);

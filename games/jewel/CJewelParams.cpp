@@ -90,11 +90,7 @@ void CJewelParams::ReadParams(const CConfigFile& store)
 
 void CJewelParams::LoadParams(CFilePack& pack)
 {
-    CFileData data = pack.GetFile(PARAMS_FILE);
-    CConfigFile store;
-    store.LoadFromBuffer(data.GetData(), data.GetSize(), true);
-    data.Free();
-    ReadParams(store);
+    ReadParams(ReadParamText(pack, PARAMS_FILE));
 }
 
 const CModel* CJewelParams::GetBonusModel(int index) const
@@ -112,16 +108,9 @@ void CJewelParams::SetBonusModel(int index, const CModel* model)
 
 void CJewelParams::LoadTextures(CResManager& manager)
 {
+    LoadBrickModels(manager, "dat/bj/brick%i%i.unt", COLOR_COUNT);
     char file[64];
     char name[64];
-    for (int skin = 0; skin < GetSkinsCount(); ++skin)
-        for (int n = 1; n <= COLOR_COUNT; ++n)
-        {
-            std::snprintf(file, sizeof file, "dat/bj/brick%i%i.unt", skin, n);
-            std::snprintf(name, sizeof name, "brick%i%i.unt", skin, n);
-            manager.AddModel(file, name);
-            SetBrickModel(skin, n - 1, manager.FindModel(name));
-        }
     for (int i = 1; i <= BONUS_MODELS; ++i)
     {
         std::snprintf(file, sizeof file, "dat/bj/bonus%i.unt", i);

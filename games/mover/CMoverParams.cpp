@@ -1,6 +1,5 @@
 #include "games/mover/CMoverParams.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "engine/files/CConfigFile.h"
@@ -71,25 +70,12 @@ void CMoverParams::ReadParams(const CConfigFile& store)
 
 void CMoverParams::LoadParams(CFilePack& pack)
 {
-    CFileData data = pack.GetFile(PARAMS_FILE);
-    CConfigFile store;
-    store.LoadFromBuffer(data.GetData(), data.GetSize(), true);
-    data.Free();
-    ReadParams(store);
+    ReadParams(ReadParamText(pack, PARAMS_FILE));
 }
 
 void CMoverParams::LoadTextures(CResManager& manager)
 {
-    char file[64];
-    char name[64];
-    for (int skin = 0; skin < GetSkinsCount(); ++skin)
-        for (int model = 1; model <= COLOR_MODELS; ++model)
-        {
-            // Colour c wears model file c + 1; the blocker (6) wears file 7.
-            std::snprintf(file, sizeof file, "dat/brick%i%i.unt", skin, model);
-            std::snprintf(name, sizeof name, "brick%i%i.unt", skin, model);
-            manager.AddModel(file, name);
-            SetBrickModel(skin, model - 1, manager.FindModel(name));
-        }
+    // Colour c wears model file c + 1; the blocker (6) wears file 7.
+    LoadBrickModels(manager, "dat/brick%i%i.unt", COLOR_MODELS);
     manager.AddTexture("mui/mover/game_bg.jpg", "game_bg", false, false);
 }

@@ -1,7 +1,5 @@
 #include "games/remover/CRemoverParams.h"
 
-#include <cstdio>
-
 #include "engine/files/CConfigFile.h"
 #include "engine/files/CFilePack.h"
 #include "engine/gfx/CResManager.h"
@@ -57,27 +55,12 @@ void CRemoverParams::ReadParams(const CConfigFile& store)
 
 void CRemoverParams::LoadParams(CFilePack& pack)
 {
-    CFileData data = pack.GetFile(PARAMS_FILE);
-    CConfigFile store;
-    store.LoadFromBuffer(data.GetData(), data.GetSize(), true);
-    data.Free();
-    ReadParams(store);
+    ReadParams(ReadParamText(pack, PARAMS_FILE));
 }
 
 void CRemoverParams::LoadTextures(CResManager& manager)
 {
-    char file[64];
-    char name[64];
-    for (int skin = 0; skin < GetSkinsCount(); ++skin)
-    {
-        for (int colour = 1; colour <= COLOR_MODELS; ++colour)
-        {
-            std::snprintf(file, sizeof file, "dat/brick%i%i.unt", skin, colour);
-            std::snprintf(name, sizeof name, "brick%i%i.unt", skin, colour);
-            manager.AddModel(file, name);
-            SetBrickModel(skin, colour - 1, manager.FindModel(name));
-        }
-    }
+    LoadBrickModels(manager, "dat/brick%i%i.unt", COLOR_MODELS);
 
     manager.AddSprite("dat/remover/bonuses.spr", "remover_bonuses_sprite");
     if (const CSprite* sprite = manager.FindSprite("remover_bonuses_sprite"))

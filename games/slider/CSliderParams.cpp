@@ -1,7 +1,5 @@
 #include "games/slider/CSliderParams.h"
 
-#include <cstdio>
-
 #include "engine/files/CConfigFile.h"
 #include "engine/files/CFilePack.h"
 #include "engine/gfx/CResManager.h"
@@ -96,25 +94,12 @@ void CSliderParams::ReadParams(const CConfigFile& store)
 
 void CSliderParams::LoadParams(CFilePack& pack)
 {
-    CFileData data = pack.GetFile(PARAMS_FILE);
-    CConfigFile store;
-    store.LoadFromBuffer(data.GetData(), data.GetSize(), true);
-    data.Free();
-    ReadParams(store);
+    ReadParams(ReadParamText(pack, PARAMS_FILE));
 }
 
 void CSliderParams::LoadTextures(CResManager& manager)
 {
-    char file[64];
-    char name[64];
-    for (int skin = 0; skin < GetSkinsCount(); ++skin)
-        for (int colour = 1; colour <= MAX_COLORS; ++colour)
-        {
-            std::snprintf(file, sizeof file, "dat/brick%i%i.unt", skin, colour);
-            std::snprintf(name, sizeof name, "brick%i%i.unt", skin, colour);
-            manager.AddModel(file, name);
-            SetBrickModel(skin, colour - 1, manager.FindModel(name));
-        }
+    LoadBrickModels(manager, "dat/brick%i%i.unt", MAX_COLORS);
     manager.AddModel(ARROW_FILE, ARROW_MODEL);
     m_arrow_model = manager.FindModel(ARROW_MODEL);
     manager.AddTexture("mui/slider/game_bg.jpg", "game_bg", false, false);

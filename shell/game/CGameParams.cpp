@@ -5,6 +5,9 @@
 #include <cstdio>
 
 #include "engine/files/CConfigFile.h"
+#include "engine/gfx/CResManager.h"
+#include "engine/files/CFilePack.h"
+#include "engine/files/CFileData.h"
 
 namespace
 {
@@ -196,5 +199,28 @@ void CGameParams::GetScoreCaption(CScoreCaptionList& list)
         {
             std::string caption = std::string(DIFFICULTY_NAMES[d < 3 ? d : 2]) + " - " + SIZE_NAMES[s < 4 ? s : 3];
             list.emplace_back(caption, m_score_tables[d * m_size_count + s].get());
+        }
+}
+
+CConfigFile CGameParams::ReadParamText(CFilePack& pack, const char* file)
+{
+    CFileData data = pack.GetFile(file);
+    CConfigFile store;
+    store.LoadFromBuffer(data.GetData(), data.GetSize(), true);
+    data.Free();
+    return store;
+}
+
+void CGameParams::LoadBrickModels(CResManager& manager, const char* filePattern, int count)
+{
+    char file[64];
+    char name[64];
+    for (int skin = 0; skin < GetSkinsCount(); ++skin)
+        for (int colour = 1; colour <= count; ++colour)
+        {
+            std::snprintf(file, sizeof file, filePattern, skin, colour);
+            std::snprintf(name, sizeof name, "brick%i%i.unt", skin, colour);
+            manager.AddModel(file, name);
+            SetBrickModel(skin, colour - 1, manager.FindModel(name));
         }
 }

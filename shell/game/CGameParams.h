@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/files/CConfigFile.h"
 #include "shell/game/CScoreTable.h"
 
 class CConfigFile;
@@ -107,6 +108,12 @@ protected:
     // Clamps the skin count to at least 1 and sizes the model table for it.
     void SetSkinsCount(int count);
     void SetBrickModel(int skin, int index, CModel* model);
+    // The kind's parameter text from the pack, unscrambled and parsed.
+    static CConfigFile ReadParamText(CFilePack& pack, const char* file);
+    // Loads, for every skin k and colour c in 1..count, the model file
+    // filePattern % (k, c) as "brick<k><c>.unt" and makes it brick model
+    // (k, c - 1).
+    void LoadBrickModels(CResManager& manager, const char* filePattern, int count);
 
     std::string DataPath(const std::string& relative) const;
 
