@@ -5,6 +5,7 @@
 
 #include "engine/gfx/CLight.h"
 #include "engine/gfx/CVector4.h"
+#include "shell/game/CBrickBatch.h"
 #include "shell/game/CGameField.h"
 
 class CConfigFile;
@@ -147,4 +148,5 @@ private:
     std::vector<int> m_colors;
     int m_start_colors_count;
     bool m_refill = true;
+    CBrickBatch m_batch;
 };

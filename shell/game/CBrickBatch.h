@@ -8,29 +8,32 @@ class CMesh;
 class CModel;
 class CTexture;
 
-// Draws many bricks that share a few looks in one call per look. Each look
-// (mesh and picture) keeps vertex arrays that only grow: the texture
-// coordinates and indices of the n-th brick never change, so a frame only
-// writes the moved corners. A brick that is turned, blended or made of
-// several parts is drawn on its own, by its own Draw.
-class CFillerBrickBatch
+// Draws the unlit bricks of a board that share a few looks in one call per
+// look (mesh and picture), with the fewest changes of state: the software
+// renderer pays for every call and every change far more than for the
+// pixels of a brick. Each look keeps vertex arrays that only grow: the
+// texture coordinates and indices of the n-th brick never change, so a
+// frame only writes the moved corners. No normals are sent: the bricks are
+// drawn with lighting off, their pictures carry their shading.
+//
+// A brick that is turned, blended or made of several parts, and one its kind
+// queues with AddAlone, is drawn by its own Draw after the batched looks, in
+// the order queued: what blends over the others goes last.
+class CBrickBatch
 {
 public:
-    CFillerBrickBatch();
-    ~CFillerBrickBatch();
-    CFillerBrickBatch(const CFillerBrickBatch&) = delete;
-    CFillerBrickBatch& operator=(const CFillerBrickBatch&) = delete;
+    CBrickBatch();
+    ~CBrickBatch();
+    CBrickBatch(const CBrickBatch&) = delete;
+    CBrickBatch& operator=(const CBrickBatch&) = delete;
 
     void Begin();
     // Queues a brick at its position and scale; a model without mesh is skipped.
     void Add(CModel& model);
+    // Queues a brick that draws itself (fading, marked, carrying a sprite).
+    void AddAlone(CModel& model) { m_single.push_back(&model); }
     // Draws what was queued since Begin.
     void Draw();
-
-    int GetLookCount() const { return static_cast<int>(m_looks.size()); }
-    int GetQueuedCount() const;
-    // Corners written this frame, for the benchmark.
-    std::size_t GetVertexCount() const;
 
 private:
     // One mesh with every (vertex, texture coordinate) corner made unique.
