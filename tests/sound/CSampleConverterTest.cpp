@@ -17,7 +17,7 @@ Bytes Floats(std::initializer_list<float> values)
     {
         uint32_t bits;
         std::memcpy(&bits, &v, 4);
-        PutU32(data, bits);
+        Put(data, bits, 4);
     }
     return data;
 }
