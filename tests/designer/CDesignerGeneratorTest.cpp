@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "engine/files/CConfigFile.h"
 #include "games/designer/CDesignerGenerator.h"
 #include "shell/game/CRandom.h"
 #include "games/designer/CDesignerParams.h"
+#include "tests/files/CTempDir.h"
 
 namespace
 {
@@ -81,10 +79,7 @@ TEST(DesignerGenerator, LimitsNoTilingMeetsEndAfterTheBoundWithACompleteTiling)
 
 TEST(DesignerGenerator, ShippedLimitsAreMetOnEveryBoard)
 {
-    std::ifstream file(MW_SOURCE_DIR "/assets/dat/bricks_des.txt");
-    std::stringstream text;
-    text << file.rdbuf();
-    std::string bytes = text.str();
+    std::string bytes = CTempDir::ReadText(MW_SOURCE_DIR "/assets/dat/bricks_des.txt");
     ASSERT_FALSE(bytes.empty());
     CConfigFile store;
     store.LoadFromBuffer(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), true);

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <unistd.h>
+#include <sys/stat.h>
 
 #include "engine/files/CConfigFile.h"
 #include "games/designer/CDesignerParams.h"
+#include "tests/files/CTempDir.h"
 
 TEST(DesignerParams, MissingOrBadTuningValuesTakeSafeOnes)
 {
@@ -36,9 +36,9 @@ TEST(DesignerParams, MissingOrBadTuningValuesTakeSafeOnes)
 
 TEST(DesignerParams, SettingsAndTablesRoundTripUnderTheirNames)
 {
-    char pattern[] = "/tmp/mw_designer_XXXXXX";
-    std::string root = mkdtemp(pattern);
-    ASSERT_EQ(0, std::system(("mkdir -p '" + root + "/data'").c_str()));
+    CTempDir dir;
+    const std::string root = dir.GetPath();
+    ASSERT_EQ(0, mkdir(dir.File("data").c_str(), 0700));
     {
         CDesignerParams params;
         params.SetDataRoot(root);
@@ -59,6 +59,5 @@ TEST(DesignerParams, SettingsAndTablesRoundTripUnderTheirNames)
     EXPECT_EQ(1, params.GetLastDifficulty());
     EXPECT_EQ(0, params.GetCurrentSkin());
     EXPECT_FALSE(params.GetAutosave());
-    EXPECT_EQ(0, access((root + "/data/scores412.tab").c_str(), F_OK));
-    std::system(("rm -rf '" + root + "'").c_str());
+    EXPECT_TRUE(CTempDir::Exists(root + "/data/scores412.tab"));
 }

@@ -2,90 +2,42 @@
 // window's picture on a real GL context (run under a virtual display): what
 // each draws and, above all, the state it leaves for the next drawer.
 
-#include <gtest/gtest.h>
-
-#include <GL/gl.h>
-
-#include <memory>
 #include <vector>
 
-#include "engine/frame/CAppWindow.h"
 #include "engine/gfx/CDraw2D.h"
 #include "engine/gfx/CMatrixStack.h"
 #include "engine/frame/CViewParams.h"
 #include "engine/gfx/CTexture.h"
 #include "engine/gfx/CWindowCopy.h"
-#include "platform/CPlatform.h"
+#include "tests/draw/CGlWindowTest.h"
 
 namespace
 {
-const int kWidth = 320;
-const int kHeight = 200;
-
-class CDraw2DDisplayTest : public ::testing::Test
+class CDraw2DDisplayTest : public CGlWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        if (!CPlatform::Init())
-            GTEST_SKIP() << "no display";
-        m_window = std::make_unique<CAppWindow>("Marblewend", nullptr);
-        if (!m_window->CreateWindowed("Marblewend", 0, 0, kWidth, kHeight))
-            GTEST_SKIP() << "no GL window";
-        CTexture::SetUploadEnabled(true);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-    }
-
-    void TearDown() override
-    {
-        if (m_texture != 0)
-            glDeleteTextures(1, &m_texture);
-        if (m_window)
-            m_window->Destroy();
-        m_window.reset();
-        CTexture::SetUploadEnabled(false);
-        CPlatform::Shutdown();
-    }
-
-    // A 2x2 texture of one colour.
-    GLuint MakeTexture(unsigned char r, unsigned char g, unsigned char b)
+    // A 2x2 texture of one colour; it goes with the window's context.
+    static GLuint MakeTexture(unsigned char r, unsigned char g, unsigned char b)
     {
         const unsigned char pixels[] = {r, g, b, r, g, b, r, g, b, r, g, b};
-        glGenTextures(1, &m_texture);
-        glBindTexture(GL_TEXTURE_2D, m_texture);
+        GLuint texture = 0;
+        glGenTextures(1, &texture);
+        glBindTexture(GL_TEXTURE_2D, texture);
         glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 2, 2, 0, GL_RGB, GL_UNSIGNED_BYTE, pixels);
         glBindTexture(GL_TEXTURE_2D, 0);
-        return m_texture;
+        return texture;
     }
 
-    static std::vector<unsigned char> ReadPixel(int x, int y)
-    {
-        std::vector<unsigned char> pixel(4);
-        glFinish();
-        glReadBuffer(GL_BACK);
-        glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel.data());
-        return pixel;
-    }
-
+    // The depth at (x, y) counted from the bottom left.
     static float ReadDepth(int x, int y)
     {
         float depth = -1.0f;
         glFinish();
         glReadPixels(x, y, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
         return depth;
-    }
-
-    static std::vector<unsigned char> ReadWindow()
-    {
-        std::vector<unsigned char> pixels(static_cast<std::size_t>(kWidth) * kHeight * 4);
-        glFinish();
-        glReadBuffer(GL_BACK);
-        glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-        return pixels;
     }
 
     // Projects a point through the current projection into normalised device coordinates.
@@ -97,16 +49,6 @@ protected:
         nx = (m[0] * x + m[4] * y + m[8] * z + m[12]) / cw;
         ny = (m[1] * x + m[5] * y + m[9] * z + m[13]) / cw;
     }
-
-    static GLint GetInteger(GLenum name)
-    {
-        GLint value = 0;
-        glGetIntegerv(name, &value);
-        return value;
-    }
-
-    std::unique_ptr<CAppWindow> m_window;
-    GLuint m_texture = 0;
 };
 }
 
@@ -120,10 +62,7 @@ TEST_F(CDraw2DDisplayTest, OpaquePictureIgnoresTheColourAndLeavesModulationOn)
     CDraw2D::SetColor(0.0f, 0.0f, 0.0f, 0.0f);
     CDraw2D::DrawOpaquePicture(texture, 800.0f, 600.0f);
 
-    const std::vector<unsigned char> pixel = ReadPixel(kWidth / 2, kHeight / 2);
-    EXPECT_EQ(255, pixel[0]);
-    EXPECT_EQ(255, pixel[1]);
-    EXPECT_EQ(255, pixel[2]);
+    EXPECT_EQ((std::vector<int>{255, 255, 255}), PixelAt(kWidth / 2, kHeight / 2));
     GLint mode = 0;
     glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &mode);
     EXPECT_EQ(GL_MODULATE, mode);
@@ -172,14 +111,6 @@ TEST_F(CDraw2DDisplayTest, OrthoProjectionMapsTheLogicalScreenOntoTheWholeWindow
     EXPECT_NEAR(kHeight, top, 1e-2);
 }
 
-TEST_F(CDraw2DDisplayTest, BoxAroundTheEyeCannotBeProjected)
-{
-    CViewParams view;
-    view.SetPerspective(kWidth, kHeight);
-    double left = kWidth, right = 0.0, bottom = kHeight, top = 0.0;
-    EXPECT_FALSE(CMatrixStack::WidenToProjectedBox(1.0f, 1.0f, 1.0f, left, right, bottom, top));
-}
-
 TEST_F(CDraw2DDisplayTest, ViewOrthoPutsTheLogicalOriginTopLeftAndItsCornerBottomRight)
 {
     CViewParams view;
@@ -197,7 +128,7 @@ TEST_F(CDraw2DDisplayTest, ViewOrthoPutsTheLogicalOriginTopLeftAndItsCornerBotto
     EXPECT_EQ(kHeight, viewport[3]);
 }
 
-TEST_F(CDraw2DDisplayTest, ViewPerspectiveAspectComesFromTheLogicalSizeNotTheViewport)
+TEST_F(CDraw2DDisplayTest, ViewPerspectiveAspectComesFromTheLogicalSizeAndABoxAroundTheEyeHasNoProjection)
 {
     CViewParams view;
     view.SetPerspective(kWidth, kHeight);
@@ -206,6 +137,8 @@ TEST_F(CDraw2DDisplayTest, ViewPerspectiveAspectComesFromTheLogicalSizeNotTheVie
     glGetFloatv(GL_PROJECTION_MATRIX, m);
     // m[5] / m[0] is the aspect that gluPerspective was given.
     EXPECT_NEAR(800.0f / 600.0f, m[5] / m[0], 1e-4);
+    double left = kWidth, right = 0.0, bottom = kHeight, top = 0.0;
+    EXPECT_FALSE(CMatrixStack::WidenToProjectedBox(1.0f, 1.0f, 1.0f, left, right, bottom, top));
 }
 
 TEST_F(CDraw2DDisplayTest, ViewTransformTranslatesThenScales)

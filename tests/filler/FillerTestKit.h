@@ -20,9 +20,6 @@ public:
     std::vector<int> m_sounds;
 };
 
-// One random source for the hand-made fields of a test program.
-CRandom& TestRandom();
-
 // Parameters as the game's files would give them, without any file.
 std::unique_ptr<CFillerParams> MakeParams(int size, int difficulty, bool animation);
 
@@ -32,4 +29,3 @@ std::unique_ptr<CFillerParams> MakeParams(int size, int difficulty, bool animati
 std::unique_ptr<CFillerField> MakeField(CFillerParams& params, CGameEvents* events, const std::string& picture);
 // The colours the rules hold, or those the bricks show while a wave runs.
 std::string GetBoard(const CFillerField& field, bool shown = false);
-int ColorOf(char letter);

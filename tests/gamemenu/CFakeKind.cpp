@@ -7,7 +7,6 @@
 #include "engine/widgets/CWidgetGroup.h"
 
 int CFakeGameScreen::s_alive = 0;
-void* CFakeGameScreen::s_params_seen = nullptr;
 void* CFakeGameScreen::s_params_seen_at_death = nullptr;
 
 namespace
@@ -41,7 +40,6 @@ CFakeGameScreen::CFakeGameScreen(const CResManager* lookup, const std::string& p
     : m_lookup(lookup), m_param_key(paramKey)
 {
     ++s_alive;
-    s_params_seen = lookup ? lookup->GetObject(paramKey.c_str()) : nullptr;
 }
 
 CFakeGameScreen::~CFakeGameScreen()

@@ -51,10 +51,9 @@ public:
     // The game's own choice; -1 leaves it to the settings.
     int m_difficulty = -1;
     int m_size = -1;
-    // Screens alive right now, the parameter object the last one found
-    // registered when it was built, and what it still found when it died.
+    // Screens alive right now, and the parameter object the last one still
+    // found registered under its key when it died.
     static int s_alive;
-    static void* s_params_seen;
     static void* s_params_seen_at_death;
 
 protected:

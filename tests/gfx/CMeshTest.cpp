@@ -126,7 +126,7 @@ TEST(CMeshTest, TextWithoutGroupLineOrNoTextLeavesTheGeometryAsItWas)
     EXPECT_EQ(mesh.GetGroupCount(), 0);
 }
 
-TEST(CMeshTest, ExtractedGroupIsRebasedToItsOwnVertices)
+TEST(CMeshTest, ExtractedGroupIsRebasedToItsOwnVerticesAndABadIndexGivesNothing)
 {
     CMesh mesh;
     Load(mesh,
@@ -157,17 +157,12 @@ TEST(CMeshTest, ExtractedGroupIsRebasedToItsOwnVertices)
     b = mesh.ExtractGroup(1);
     ASSERT_EQ(b->GetFaceCount(), 1u);
     EXPECT_FALSE(b->IsFaceDrawable(0));
-}
 
-TEST(CMeshTest, BadGroupIndexGivesAnEmptyMeshAndCentre)
-{
-    CMesh mesh;
-    Load(mesh, kTriangle);
-    EXPECT_EQ(mesh.ExtractGroup(1)->GetVertexCount(), 0u);
+    // A group index out of range gives an empty mesh and the origin; an empty group the origin.
+    EXPECT_EQ(mesh.ExtractGroup(2)->GetVertexCount(), 0u);
     EXPECT_EQ(mesh.ExtractGroup(-1)->GetVertexCount(), 0u);
-    CVector4 centre = mesh.GetGroupCentre(7);
-    EXPECT_FLOAT_EQ(centre.x, 0.0f);
-    EXPECT_FLOAT_EQ(centre.w, 1.0f);
+    EXPECT_FLOAT_EQ(mesh.GetGroupCentre(7).x, 0.0f);
+    EXPECT_FLOAT_EQ(mesh.GetGroupCentre(7).w, 1.0f);
     Load(mesh, "g empty\ng full\nv 2 2 2\nv 4 4 4\n");
     EXPECT_FLOAT_EQ(mesh.GetGroupCentre(0).x, 0.0f);
     EXPECT_FLOAT_EQ(mesh.GetGroupCentre(1).x, 3.0f);

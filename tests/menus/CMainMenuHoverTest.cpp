@@ -96,20 +96,3 @@ TEST(CMainMenuHover, AnotherKindSwitchesTheThumbnailAtOnceAndLeavingFadesItWithT
     EXPECT_FLOAT_EQ(0.0f, hover.GetAlpha());
     EXPECT_EQ(CMainMenuHover::kRaised, hover.GetMotion());
 }
-
-TEST(CMainMenuHover, ResetKeepsTheMotionButClearsTimersTitleAndThumbnails)
-{
-    CMainMenuHover hover;
-    StepsUntilThumbnail(hover, 50.0f, 7, 100);
-    hover.Reset();
-    EXPECT_EQ(CMainMenuHover::kRaised, hover.GetMotion());
-    EXPECT_FLOAT_EQ(0.0f, hover.GetHoverTime());
-    EXPECT_FLOAT_EQ(0.0f, hover.GetIdleTime());
-    EXPECT_FLOAT_EQ(0.0f, hover.GetAlpha());
-    EXPECT_FLOAT_EQ(-5.0f, hover.GetTitleY());
-    EXPECT_FALSE(hover.IsThumbnailShown(7));
-    // Still raised: the title climbs again with nothing hovered.
-    hover.Step(16.0f, kNone);
-    EXPECT_GT(hover.GetTitleY(), -5.0f);
-}
-

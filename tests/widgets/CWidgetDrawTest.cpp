@@ -1,5 +1,6 @@
 // Draws widgets into a real GL context (run under Xvfb) and reads the pixels
-// back, to check which band of a picture strip each state shows.
+// back, to check which band of a picture strip each state shows; and pastes
+// through the application's own widget context from the system clipboard.
 
 #include <GL/gl.h>
 
@@ -9,11 +10,14 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/frame/CAppWidgetContext.h"
 #include "engine/widgets/CButton.h"
 #include "engine/widgets/CCheckBox.h"
 #include "engine/widgets/CEditBox.h"
 #include "engine/widgets/CRadioButton.h"
 #include "engine/gfx/CTexture.h"
+#include "platform/CInputState.h"
+#include "platform/CKeyMap.h"
 #include "platform/CPlatform.h"
 #include "platform/CPlatformWindow.h"
 #include "tests/files/CTestPictures.h"
@@ -157,4 +161,21 @@ TEST_F(CWidgetDrawTest, EditBoxShowsFocusTheCaretOnlyWhileFocusedAndNothingWhenD
     EXPECT_EQ(DrawAndRead(box, 53, 54), kGreen);
     box.SetEnabled(false);
     EXPECT_EQ(DrawAndRead(box, 53, 54), kBlack);
+}
+
+TEST_F(CWidgetDrawTest, PasteTakesTheSystemClipboardOnlyWhileControlIsHeldAndKeepsTheNameStorable)
+{
+    ASSERT_TRUE(CPlatform::SetClipboardText("pa\"st//ed"));
+    CAppWidgetContext context(nullptr);
+    CWidgetContext::Install(&context);
+    CEditBox box(&m_owner, nullptr, 4.0f, Strip({kRed, kGreen}));
+    box.SetPosition(50.0f, 50.0f, 10.0f);
+    box.OnLButtonDown(53, 54, 0);
+    box.OnKeyDown('V');
+    EXPECT_STREQ(box.GetText(), "");
+    CInputState::Instance().OnKeyDown(CKeyMap::VK_CONTROL);
+    box.OnKeyDown('V');
+    CInputState::Instance().ReleaseAll();
+    CWidgetContext::Install(&m_context);
+    EXPECT_STREQ(box.GetText(), "past/ed");
 }
