@@ -14,16 +14,9 @@ SAVE="$E2E_DIR/data/designer.sav"
 
 fail() { e2e_fail "$@"; }
 value() { "$FILES" dump "$1" "$2" | awk -v k="$3" '$1 == k { print $2 }'; }
-# The board holds still: two shots a moment apart match. Only the board's
-# inside counts: the back sparkles drift everywhere else.
-still() {
-    e2e_window_shot still-a
-    sleep 0.3
-    e2e_window_shot "$1"
-    E2E_MEASURE=$(e2e_rmse "$E2E_SHOTS/still-a.png" "$E2E_SHOTS/$1.png" "$BOARD_INSIDE")
-    e2e_below "$E2E_MEASURE" 0.003
-}
-settle() { e2e_wait_picture "the board to settle" still "${1:-still-b}"; }
+# The board holds still. Only the board's inside counts: the back sparkles
+# drift everywhere else.
+settle() { e2e_wait_still "${1:-still}" "$BOARD_INSIDE"; }
 
 # Window pixels of the 800 x 600 layout.
 DESIGNER_BUTTON="100 401"

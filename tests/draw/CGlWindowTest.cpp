@@ -28,7 +28,10 @@ void CGlWindowTest::TearDown()
 {
     CTexture::SetUploadEnabled(false);
     if (m_window)
+    {
+        EXPECT_EQ(static_cast<GLenum>(GL_NO_ERROR), glGetError()) << "the test left a GL error";
         m_window->Destroy();
+    }
     m_window.reset();
     CPlatform::Shutdown();
 }

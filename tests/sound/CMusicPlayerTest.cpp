@@ -34,6 +34,15 @@ protected:
         return loud;
     }
 
+    // Inits the player on the silent output, fills the playlist and plays.
+    void Start(CMusicPlayer& player, const std::vector<std::string>& tracks)
+    {
+        ASSERT_TRUE(player.Init(m_output));
+        for (const std::string& track : tracks)
+            player.AddTrack(track);
+        player.Play();
+    }
+
     CTempDir m_dir;
     const std::string m_song = m_dir.File("song.mod");
     const std::string m_other = m_dir.File("other.mod");
@@ -46,12 +55,11 @@ protected:
 TEST(CMusicPlayerVolume, VolumeIsClampedAndOnlyStoredBeforeInit)
 {
     CMusicPlayer player;
-    player.SetVolume(500);
-    EXPECT_EQ(player.GetVolume(), 128);
-    player.SetVolume(-3);
-    EXPECT_EQ(player.GetVolume(), 0);
-    player.SetVolume(105);
-    EXPECT_EQ(player.GetVolume(), 105);
+    for (const auto& volume : {std::make_pair(500, 128), std::make_pair(-3, 0), std::make_pair(105, 105)})
+    {
+        player.SetVolume(volume.first);
+        EXPECT_EQ(player.GetVolume(), volume.second);
+    }
     player.AddTrack("data/music/000.mod");
     player.Play();
     player.Update();
@@ -62,10 +70,7 @@ TEST(CMusicPlayerVolume, VolumeIsClampedAndOnlyStoredBeforeInit)
 TEST_F(MusicPlayerTest, ModuleLoadsSoundsAndEnds)
 {
     CMusicPlayer player;
-    ASSERT_TRUE(player.Init(m_output));
-    player.AddTrack(m_song);
-    player.AddTrack(m_other);
-    player.Play();
+    Start(player, {m_song, m_other});
     EXPECT_EQ(player.GetCurrent(), 0);
     EXPECT_TRUE(player.IsPlaying());
 
@@ -89,12 +94,7 @@ TEST_F(MusicPlayerTest, ModuleLoadsSoundsAndEnds)
 TEST_F(MusicPlayerTest, BrokenOrMissingTrackIsSkippedAndThePlaylistWraps)
 {
     CMusicPlayer player;
-    ASSERT_TRUE(player.Init(m_output));
-    player.AddTrack(m_song);
-    player.AddTrack(m_broken);
-    player.AddTrack(m_missing);
-    player.AddTrack(m_other);
-    player.Play();
+    Start(player, {m_song, m_broken, m_missing, m_other});
     EXPECT_EQ(player.GetCurrent(), 0);
     player.Play();
     EXPECT_EQ(player.GetCurrent(), 3);
@@ -107,10 +107,7 @@ TEST_F(MusicPlayerTest, BrokenOrMissingTrackIsSkippedAndThePlaylistWraps)
 TEST_F(MusicPlayerTest, PlaylistWithNothingLoadableStopsAfterOneLap)
 {
     CMusicPlayer player;
-    ASSERT_TRUE(player.Init(m_output));
-    player.AddTrack(m_broken);
-    player.AddTrack(m_missing);
-    player.Play();
+    Start(player, {m_broken, m_missing});
     EXPECT_FALSE(player.IsPlaying());
     EXPECT_EQ(Pass(player) + Pass(player), 0u);
     EXPECT_EQ(player.GetCurrent(), 1) << "retried on a pass";
@@ -119,10 +116,7 @@ TEST_F(MusicPlayerTest, PlaylistWithNothingLoadableStopsAfterOneLap)
 TEST_F(MusicPlayerTest, VolumeZeroStopsAndALaterVolumeStartsTheNextTrack)
 {
     CMusicPlayer player;
-    ASSERT_TRUE(player.Init(m_output));
-    player.AddTrack(m_song);
-    player.AddTrack(m_other);
-    player.Play();
+    Start(player, {m_song, m_other});
     Pass(player);
     player.SetVolume(0);
     EXPECT_FALSE(player.IsPlaying());
@@ -139,9 +133,7 @@ TEST_F(MusicPlayerTest, TrackStartedAtVolumeZeroPlaysSilentlyAndStopSilencesTheR
 {
     CMusicPlayer player;
     player.SetVolume(0);
-    ASSERT_TRUE(player.Init(m_output));
-    player.AddTrack(m_song);
-    player.Play();
+    Start(player, {m_song});
     EXPECT_TRUE(player.IsPlaying());
     EXPECT_EQ(Pass(player), 0u);
     player.SetVolume(100);
@@ -156,20 +148,16 @@ TEST_F(MusicPlayerTest, OnlyOnePlayerOwnsTheLibraryUntilItIsGoneAndTheOtherStays
 {
     {
         CMusicPlayer first;
-        ASSERT_TRUE(first.Init(m_output));
+        Start(first, {m_song});
         CMusicPlayer second;
         EXPECT_FALSE(second.Init(CSoundOutput::CreateSilent()));
         second.AddTrack(m_song);
         second.Play();
         second.Update();
         EXPECT_FALSE(second.IsPlaying());
-        first.AddTrack(m_song);
-        first.Play();
         Pass(first);
     }
     CMusicPlayer again;
-    ASSERT_TRUE(again.Init(m_output));
-    again.AddTrack(m_song);
-    again.Play();
+    Start(again, {m_song});
     EXPECT_GT(Pass(again), 0u);
 }

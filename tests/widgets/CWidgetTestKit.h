@@ -67,12 +67,6 @@ struct SWidgetScript
     std::vector<int> sounds;
 };
 
-// Runs each script on a widget made fresh by make, with a fresh owner and context.
-template <class TWidget>
-void RunScripts(const std::vector<SWidgetScript>& scripts,
-                const std::function<std::unique_ptr<TWidget>(CScreen*)>& make,
-                const std::function<void(TWidget&, char)>& other);
-
 // A decoded texture of the given size, with no GL upload.
 std::unique_ptr<CTexture> MakeTexture(int width, int height);
 
@@ -86,6 +80,7 @@ protected:
 // Applies a mouse input or a reset; false for any other input.
 bool ApplyStep(CWidget& widget, const SWidgetStep& step, bool& handled);
 
+// Runs each script on a widget made fresh by make, with a fresh owner and context.
 template <class TWidget>
 void RunScripts(const std::vector<SWidgetScript>& scripts,
                 const std::function<std::unique_ptr<TWidget>(CScreen*)>& make,
