@@ -35,12 +35,6 @@ protected:
             dialog.OnChar(static_cast<unsigned char>(c), 1);
     }
 
-    void FillTable(int score)
-    {
-        for (int i = 0; i < CScoreTable::MAX_ENTRIES; ++i)
-            m_table.Add("Old", score);
-    }
-
     CFakeMenuHost m_host;
     CScoreTable m_table;
 };
@@ -93,20 +87,16 @@ TEST_F(GameOverDialogTest, RankedScoreIsRecordedOnceUnderTheTypedNameHoweverTheD
 
 TEST_F(GameOverDialogTest, ScoreThatDoesNotRankOrHasNoTableAsksNoNameAndAddsNothing)
 {
-    FillTable(1000);
-    for (int score : {1000, 0})
-    {
-        CGameOverDialog dialog(score, &m_table, m_host);
-        EXPECT_FALSE(dialog.IsRanked()) << score;
-        EXPECT_FALSE(dialog.GetNameBox()->IsEnabled()) << score;
-        Type(dialog, "Nobody");
-        dialog.OnKeyDown(KEY_ENTER);
-        ASSERT_EQ(m_table.GetCount(), 7);
-        EXPECT_EQ(m_table.GetName(6), "Old");
-    }
-    CScoreTable empty;
-    CGameOverDialog zero(0, &empty, m_host);
-    EXPECT_FALSE(zero.IsRanked());
+    // Which scores rank is the score table's rule.
+    for (int i = 0; i < CScoreTable::MAX_ENTRIES; ++i)
+        m_table.Add("Old", 1000);
+    CGameOverDialog dialog(1000, &m_table, m_host);
+    EXPECT_FALSE(dialog.IsRanked());
+    EXPECT_FALSE(dialog.GetNameBox()->IsEnabled());
+    Type(dialog, "Nobody");
+    dialog.OnKeyDown(KEY_ENTER);
+    ASSERT_EQ(m_table.GetCount(), 7);
+    EXPECT_EQ(m_table.GetName(6), "Old");
     CGameOverDialog none(50, nullptr, m_host);
     EXPECT_FALSE(none.IsRanked());
     none.Finish();

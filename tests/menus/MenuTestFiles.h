@@ -29,8 +29,6 @@ public:
     static constexpr int kButtonHeight = 60;
     static constexpr int kQuitX = 14;
     static constexpr int kQuitY = 448;
-    static constexpr int kExitButtonX = 275;
-    static constexpr int kExitButtonY = 508;
 
 private:
     CTempDir m_dir{CTempDir::kEnter};
