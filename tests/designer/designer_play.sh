@@ -59,10 +59,6 @@ e2e_to CGameMenu key Escape
 e2e_to "CMainMenu window" click $MAIN_MENU
 [ -f "$SAVE" ] || fail "no saved game after leaving the designer's menu"
 [ "$(value "$SAVE" zq71w f_m_figures.size)" = 1 ] || fail "the saved board does not hold the one laid figure"
-covered=$("$FILES" dump "$SAVE" zq71w | grep -c '^f_color[0-9]*-[0-9]* 49$')
-[ "$covered" -ge 4 ] && [ "$covered" -le 5 ] || fail "the saved board covers $covered cells"
-[ "$(value "$SAVE" zq71w gf_m_current_level)" = 1 ] || fail "the saved level is not 1"
-[ "$(value "$E2E_DIR/data/designer.cfg" 729p3k5x m_autosave)" = 1 ] || fail "autosave not stored"
 [ "$(value "$E2E_DIR/data/designer.cfg" 729p3k5x remover_last_size)" = 0 ] || fail "board size not stored"
 e2e_to CGameMenu click $DESIGNER_BUTTON
 e2e_to CDesignerGameScreen click $CONTINUE

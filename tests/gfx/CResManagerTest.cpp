@@ -46,33 +46,27 @@ TEST_F(CResManagerTest, ConfigGroupIsParsedAndFoundByNameAndAMissingFileRaises)
     EXPECT_EQ(manager.FindConfig("none"), nullptr);
 }
 
-TEST_F(CResManagerTest, ObjectRegisteredTwiceIsFoundUntilBothAreWithdrawn)
+TEST_F(CResManagerTest, ObjectRegisteredTwiceIsFoundUntilBothAreWithdrawnAndADeadManagerLeavesItAlive)
 {
-    CResManager manager(&m_pack);
     int first = 1;
     int second = 2;
-    manager.RegisterObject(&first, "current_res_manager");
-    manager.RegisterObject(&second, "current_res_manager");
-    EXPECT_EQ(manager.GetObject("current_res_manager"), &second);
-    manager.UnregisterObject("current_res_manager");
-    EXPECT_EQ(manager.GetObject("current_res_manager"), &second);
-    manager.UnregisterObject("current_res_manager");
-    EXPECT_EQ(manager.GetObject("current_res_manager"), nullptr);
-    manager.UnregisterObject("current_res_manager");
-    EXPECT_EQ(manager.GetObjectCount(), 0u);
-}
-
-TEST_F(CResManagerTest, DestroyingAManagerLeavesItsObjectsAndLightsAlive)
-{
-    int object = 5;
     CLight light;
     {
         CResManager manager(&m_pack);
-        manager.RegisterObject(&object, "m_bricks_remover_game_param");
+        manager.RegisterObject(&first, "current_res_manager");
+        manager.RegisterObject(&second, "current_res_manager");
+        EXPECT_EQ(manager.GetObject("current_res_manager"), &second);
+        manager.UnregisterObject("current_res_manager");
+        EXPECT_EQ(manager.GetObject("current_res_manager"), &second);
+        manager.UnregisterObject("current_res_manager");
+        EXPECT_EQ(manager.GetObject("current_res_manager"), nullptr);
+        manager.UnregisterObject("current_res_manager");
+        EXPECT_EQ(manager.GetObjectCount(), 0u);
+        manager.RegisterObject(&first, "m_bricks_remover_game_param");
         manager.AddLight(&light, "BRField");
         EXPECT_EQ(manager.FindLight("BRField"), &light);
     }
-    EXPECT_EQ(object, 5);
+    EXPECT_EQ(first, 1);
     EXPECT_TRUE(light.HasNumber());
 }
 
