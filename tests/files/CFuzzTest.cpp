@@ -34,21 +34,13 @@ std::vector<unsigned char> Mutate(std::vector<unsigned char> bytes, std::mt19937
     return bytes;
 }
 
-std::vector<unsigned char> RandomBytes(std::mt19937& random, std::size_t maxSize)
+// Any bytes, or only those of the given alphabet (the characters the
+// tokenizer cares about).
+std::vector<unsigned char> RandomBytes(std::mt19937& random, std::size_t maxSize, const std::string& alphabet = "")
 {
     std::vector<unsigned char> bytes(random() % (maxSize + 1));
     for (unsigned char& b : bytes)
-        b = static_cast<unsigned char>(random());
-    return bytes;
-}
-
-// Bytes with many of the characters the tokenizer cares about.
-std::vector<unsigned char> RandomText(std::mt19937& random, std::size_t maxSize)
-{
-    static const char alphabet[] = "ab \t\r\n\"//1 ";
-    std::vector<unsigned char> bytes(random() % (maxSize + 1));
-    for (unsigned char& b : bytes)
-        b = static_cast<unsigned char>(alphabet[random() % (sizeof alphabet - 1)]);
+        b = static_cast<unsigned char>(alphabet.empty() ? random() : alphabet[random() % alphabet.size()]);
     return bytes;
 }
 }
@@ -59,7 +51,7 @@ TEST(CFuzzTest, StoreAndScramblerTakeAnyBytes)
     CScrambler scrambler;
     for (int i = 0; i < 3000; ++i)
     {
-        const auto bytes = (i % 2 == 0) ? RandomBytes(random, 300) : RandomText(random, 300);
+        const auto bytes = RandomBytes(random, 300, i % 2 == 0 ? "" : "ab \t\r\n\"//1 ");
         CConfigFile plain;
         ASSERT_TRUE(plain.LoadFromBuffer(bytes.data(), bytes.size(), true));
         CConfigFile keyed;
