@@ -13,10 +13,7 @@ class CFakeFrame : public CWindowFrame
 public:
     bool GetWindowRect(SWindowRect& rect) const override
     {
-        rect.left = m_left;
-        rect.top = m_top;
-        rect.right = m_left + 800;
-        rect.bottom = m_top + 600;
+        rect = SWindowRect{m_left, m_top, m_left + 800, m_top + 600};
         return true;
     }
     bool GetCursorPos(int& x, int& y) const override
@@ -129,7 +126,9 @@ TEST_F(CScreenDragTest, DragStartsOnlyOnEmptySpaceOfADraggableScreenFollowsTheCu
         MoveBy(5, 5);
         EXPECT_EQ(m_frame.m_moves != 0, c.follows) << c.name;
         if (c.follows)
+        {
             EXPECT_EQ(std::make_pair(130, 95), std::make_pair(m_frame.m_left, m_frame.m_top)) << c.name;
+        }
     }
     // Every activation resets the widgets: once per case, twice for "activated".
     EXPECT_EQ(8, m_widget.m_resets);
