@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "engine/gfx/CLight.h"
+#include "engine/gfx/CModelBatch.h"
 #include "engine/gfx/CVector4.h"
-#include "shell/game/CBrickBatch.h"
 #include "shell/game/CGameField.h"
 
 class CConfigFile;
@@ -148,5 +148,5 @@ private:
     std::vector<int> m_colors;
     int m_start_colors_count;
     bool m_refill = true;
-    CBrickBatch m_batch;
+    CModelBatch m_batch;
 };

@@ -1,4 +1,4 @@
-#include "shell/game/CBrickBatch.h"
+#include "engine/gfx/CModelBatch.h"
 
 #include <GL/gl.h>
 
@@ -6,18 +6,18 @@
 #include "engine/gfx/CModel.h"
 #include "engine/gfx/CTexture.h"
 
-CBrickBatch::CBrickBatch() {}
+CModelBatch::CModelBatch() {}
 
-CBrickBatch::~CBrickBatch() {}
+CModelBatch::~CModelBatch() {}
 
-void CBrickBatch::Begin()
+void CModelBatch::Begin()
 {
     for (auto& look : m_looks)
         look->m_count = 0;
     m_single.clear();
 }
 
-const CBrickBatch::SShape* CBrickBatch::FindShape(const CMesh* mesh)
+const CModelBatch::SShape* CModelBatch::FindShape(const CMesh* mesh)
 {
     for (const auto& shape : m_shapes)
         if (shape->m_mesh == mesh)
@@ -60,7 +60,7 @@ const CBrickBatch::SShape* CBrickBatch::FindShape(const CMesh* mesh)
     return m_shapes.back().get();
 }
 
-CBrickBatch::SLook& CBrickBatch::FindLook(const SShape* shape, CTexture* texture)
+CModelBatch::SLook& CModelBatch::FindLook(const SShape* shape, CTexture* texture)
 {
     if (m_last && m_last->m_shape == shape && m_last->m_texture == texture)
         return *m_last;
@@ -74,7 +74,7 @@ CBrickBatch::SLook& CBrickBatch::FindLook(const SShape* shape, CTexture* texture
     return *(m_last = m_looks.back().get());
 }
 
-void CBrickBatch::Prepare(SLook& look)
+void CModelBatch::Prepare(SLook& look)
 {
     const SShape& shape = *look.m_shape;
     const std::size_t corners = shape.m_positions.size() / 3;
@@ -88,7 +88,7 @@ void CBrickBatch::Prepare(SLook& look)
     }
 }
 
-void CBrickBatch::Add(CModel& model)
+void CModelBatch::Add(CModel& model)
 {
     const CMesh* mesh = model.GetMesh();
     if (!mesh || mesh->GetFaceCount() == 0)
@@ -116,7 +116,7 @@ void CBrickBatch::Add(CModel& model)
     ++look.m_count;
 }
 
-void CBrickBatch::Draw()
+void CModelBatch::Draw()
 {
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);

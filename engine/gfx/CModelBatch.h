@@ -8,29 +8,29 @@ class CMesh;
 class CModel;
 class CTexture;
 
-// Draws the unlit bricks of a board that share a few looks in one call per
-// look (mesh and picture), with the fewest changes of state: the software
-// renderer pays for every call and every change far more than for the
-// pixels of a brick. Each look keeps vertex arrays that only grow: the
-// texture coordinates and indices of the n-th brick never change, so a
-// frame only writes the moved corners. No normals are sent: the bricks are
-// drawn with lighting off, their pictures carry their shading.
+// Draws many unlit models (a board's bricks) that share a few looks in one
+// call per look (mesh and picture), with the fewest changes of state: the
+// software renderer pays for every call and every change far more than for
+// the pixels of a brick. Each look keeps vertex arrays that only grow: the
+// texture coordinates and indices of the n-th model never change, so a frame
+// only writes the moved corners. No normals are sent: callers draw with
+// lighting off, the pictures carry the shading.
 //
-// A brick that is turned, blended or made of several parts, and one its kind
-// queues with AddAlone, is drawn by its own Draw after the batched looks, in
-// the order queued: what blends over the others goes last.
-class CBrickBatch
+// A model that is turned, blended or made of several parts, and one the
+// caller queues with AddAlone, is drawn by its own Draw after the batched
+// looks, in the order queued: what blends over the others goes last.
+class CModelBatch
 {
 public:
-    CBrickBatch();
-    ~CBrickBatch();
-    CBrickBatch(const CBrickBatch&) = delete;
-    CBrickBatch& operator=(const CBrickBatch&) = delete;
+    CModelBatch();
+    ~CModelBatch();
+    CModelBatch(const CModelBatch&) = delete;
+    CModelBatch& operator=(const CModelBatch&) = delete;
 
     void Begin();
-    // Queues a brick at its position and scale; a model without mesh is skipped.
+    // Queues a model at its position and scale; one without mesh is skipped.
     void Add(CModel& model);
-    // Queues a brick that draws itself (fading, marked, carrying a sprite).
+    // Queues a model that draws itself (fading, marked, carrying a sprite).
     void AddAlone(CModel& model) { m_single.push_back(&model); }
     // Draws what was queued since Begin.
     void Draw();
