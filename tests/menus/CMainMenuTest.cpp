@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <stdexcept>
 
 #include <memory>
@@ -151,14 +153,68 @@ TEST_F(CMainMenuTest, EnterMinimisesAndEscapeOrTheExitButtonOpensTheShadedExitWi
     EXPECT_NE(nullptr, Menu().GetExitWnd());
 }
 
-TEST_F(CMainMenuTest, ExitWindowPictureWithoutAGamePageEndsTheProgramOpeningNothing)
+// The exit window as Esc opens it. Its picture is the window less margins
+// of 20 at the sides and top and 120 at the bottom, where the button sits at
+// (275, 508). Steps: dX,Y press, uX,Y release, kN key. At the next update the
+// program stays (-1), ends (0) or ends opening the game's page (1). A click
+// on the button or the picture and Esc are played in the end-to-end scripts.
+TEST_F(CMainMenuTest, ExitWindowPictureOrEnterOpensTheGamePageOnceAndItsMarginsDoNothing)
 {
-    Menu().SetWebAddresses("", "");
+    const struct
+    {
+        const char* steps;
+        bool address;
+        int outcome;
+    } cases[] = {
+        {"d5,590 u100,100", true, 1},   // a press anywhere arms the picture
+        {"k13", true, 1},
+        {"k13", false, 0},
+        {"k13 d285,518 u285,518", true, 1},   // a closing window takes nothing more
+        {"u400,300", true, -1},
+        {"d20,300 u20,300 d780,300 u780,300 d400,20 u400,20 d400,480 u400,480 d100,560 u100,560 d795,595 u795,595",
+         true, -1},
+    };
+    for (const auto& c : cases)
+    {
+        if (m_menu)
+            Destroy();
+        if (!c.address)
+            Menu().SetWebAddresses("", "");
+        Menu().OnKeyDown(27);
+        CExitWnd* exit = Menu().GetExitWnd();
+        ASSERT_NE(nullptr, exit);
+        std::istringstream steps(c.steps);
+        std::string step;
+        while (steps >> step)
+        {
+            int x = 0, y = 0;
+            std::sscanf(step.c_str() + 1, "%d,%d", &x, &y);
+            if (step[0] == 'd')
+                exit->OnLButtonDown(x, y, 1);
+            else if (step[0] == 'u')
+                exit->OnLButtonUp(x, y, 0);
+            else
+                exit->OnKeyDown(x);
+        }
+        Tick();
+        Tick();
+        EXPECT_EQ(Menu().m_closes, c.outcome == -1 ? 0 : 1) << c.steps;
+        EXPECT_EQ(Menu().m_opened.size(), c.outcome == 1 ? 1u : 0u) << c.steps;
+        EXPECT_EQ(m_window.GetStack().GetOverlayCount(), c.outcome == -1 ? 1u : 0u) << c.steps;
+    }
+}
+
+TEST_F(CMainMenuTest, ExitWindowShowsTheHandCursorOnlyOverItsPicture)
+{
     Menu().OnKeyDown(27);
-    m_window.OnKeyDown(13);
-    Tick();
-    EXPECT_TRUE(Menu().m_opened.empty());
-    EXPECT_EQ(Menu().m_closes, 1);
+    CExitWnd* exit = Menu().GetExitWnd();
+    ASSERT_NE(nullptr, exit);
+    exit->OnMouseMove(400, 300, 0);
+    EXPECT_TRUE(exit->IsHandCursorShown());
+    exit->OnMouseMove(400, 540, 0);
+    EXPECT_FALSE(exit->IsHandCursorShown());
+    exit->OnMouseMove(10, 300, 0);
+    EXPECT_FALSE(exit->IsHandCursorShown());
 }
 
 TEST_F(CMainMenuTest, GameMenuIsDeletedWhenItLeavesOrWithTheMainMenu)
