@@ -87,6 +87,17 @@ void CAudioDevice::Unlock()
         SDL_UnlockAudioDevice(m_device);
 }
 
+void CAudioDevice::SetPaused(bool paused)
+{
+    if (m_device != 0)
+        SDL_PauseAudioDevice(m_device, paused ? 1 : 0);
+}
+
+bool CAudioDevice::IsPaused() const
+{
+    return m_device != 0 && SDL_GetAudioDeviceStatus(m_device) == SDL_AUDIO_PAUSED;
+}
+
 void CAudioDevice::Callback(void* self, uint8_t* stream, int len)
 {
     auto* device = static_cast<CAudioDevice*>(self);

@@ -31,6 +31,11 @@ public:
     void Lock();
     void Unlock();
 
+    // A paused device plays silence without calling the render function.
+    // Open leaves it running. Safe from the render function itself.
+    void SetPaused(bool paused);
+    bool IsPaused() const;
+
 private:
     static void Callback(void* self, uint8_t* stream, int len);
 

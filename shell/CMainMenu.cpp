@@ -313,21 +313,20 @@ void CMainMenu::Activate()
     CScreen::Activate();
 }
 
-void CMainMenu::LoadThumbnails()
+void CMainMenu::LoadThumbnail(int kind)
 {
-    m_thumbnails_loaded = true;
-    for (int n = 1; n <= kKindCount; ++n)
-    {
-        char file[32];
-        char name[32];
-        std::snprintf(file, sizeof(file), "mui/thumbs/%02d.spr", n);
-        std::snprintf(name, sizeof(name), "tb_%02d.spr", n);
-        m_resources.AddSprite(file, name);
-        if (const CSprite* sprite = m_resources.FindSprite(name))
-            *m_thumbnails[n - 1] = *sprite;
-        PlaceThumbnail(*m_thumbnails[n - 1]);
-    }
-    SyncThumbnails();
+    if (!m_drawn || kind < 0 || kind >= kKindCount || m_thumbnail_loaded[kind])
+        return;
+    m_thumbnail_loaded[kind] = true;
+    // A kind nobody points at never costs its picture's memory.
+    char file[32];
+    char name[32];
+    std::snprintf(file, sizeof(file), "mui/thumbs/%02d.spr", kind + 1);
+    std::snprintf(name, sizeof(name), "tb_%02d.spr", kind + 1);
+    m_resources.AddSprite(file, name);
+    if (const CSprite* sprite = m_resources.FindSprite(name))
+        *m_thumbnails[kind] = *sprite;
+    PlaceThumbnail(*m_thumbnails[kind]);
     m_layer.Invalidate();
 }
 
@@ -341,8 +340,6 @@ void CMainMenu::PlaceThumbnail(CSprite& thumbnail)
 
 void CMainMenu::Update(float dt)
 {
-    if (m_drawn && !m_thumbnails_loaded)
-        LoadThumbnails();
     Animate(dt);
     CScreen::Update(dt);
 }
@@ -355,6 +352,7 @@ void CMainMenu::Animate(float dt)
         if (m_kind_buttons[k]->GetState() == CButton::kHover)
             hovered = k;
     }
+    LoadThumbnail(hovered);
     m_hover.Step(dt, hovered);
     CVector4 position = m_title->GetPosition();
     position.y = m_hover.GetTitleY();

@@ -98,7 +98,8 @@ private:
     void OpenExitWindow();
     void OpenGameMenu(int kind);
     void SyncThumbnails();
-    void LoadThumbnails();
+    // Reads the kind's thumbnail the first time its button is hovered.
+    void LoadThumbnail(int kind);
     static void PlaceThumbnail(CSprite& thumbnail);
     // Background, buttons, credit line and thumbnails.
     void DrawStillLayer(float view_width, float view_height);
@@ -127,7 +128,7 @@ private:
     std::string m_game_url;
     std::string m_site_url;
     CMainMenuLayer m_layer;
-    // The first frame is drawn; the thumbnails' pictures are read.
+    // The first frame is drawn: thumbnails may be read from now on.
     bool m_drawn = false;
-    bool m_thumbnails_loaded = false;
+    bool m_thumbnail_loaded[kKindCount] = {};
 };

@@ -251,13 +251,20 @@ void CAppWindow::Update(float dt)
 
 void CAppWindow::Render()
 {
-    if (m_minimized)
+    if (!IsVisible())
         return;
     m_stack.Render();
 }
 
 void CAppWindow::Present()
 {
+    if (!IsVisible())
+    {
+        // Nobody sees the window: no frame is drawn or swapped, only the
+        // state is reported.
+        ReportShownState(*this);
+        return;
+    }
     glFlush();
     ReportShownState(*this);
     m_window.SwapBuffers();

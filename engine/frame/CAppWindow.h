@@ -44,6 +44,8 @@ public:
     bool IsFullScreen() const { return m_full_screen; }
     bool IsMinimized() const { return m_minimized; }
     bool IsActive() const { return m_active; }
+    // Neither minimised nor hidden: only then are frames drawn and shown.
+    bool IsVisible() const { return !m_minimized && m_window.IsShown(); }
 
     // Drawable size in pixels, the one unit for viewports and mouse mapping.
     int GetWidth() const;
@@ -61,6 +63,7 @@ public:
     CScreenStack& GetStack() { return m_stack; }
 
     void Update(float dt);
+    // Render and Present do nothing while the window is not visible.
     void Render();
     // Flushes and shows the drawn frame.
     void Present();

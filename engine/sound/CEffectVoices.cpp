@@ -14,6 +14,15 @@ size_t CEffectVoices::Add(std::vector<int16_t> frames)
     return m_voices.size() - 1;
 }
 
+void CEffectVoices::SetSamples(size_t index, std::vector<int16_t> frames)
+{
+    if (index >= m_voices.size() || m_voices[index].playing)
+        return;
+    frames.resize(frames.size() & ~size_t(1));
+    m_voices[index].samples = std::move(frames);
+    m_voices[index].position = 0;
+}
+
 void CEffectVoices::Clear()
 {
     m_voices.clear();
@@ -46,6 +55,14 @@ void CEffectVoices::StopAll()
 bool CEffectVoices::IsPlaying(size_t index) const
 {
     return index < m_voices.size() && m_voices[index].playing;
+}
+
+bool CEffectVoices::IsAnyPlaying() const
+{
+    for (const Voice& voice : m_voices)
+        if (voice.playing)
+            return true;
+    return false;
 }
 
 void CEffectVoices::MixInto(int32_t* accumulator, size_t frames)

@@ -12,6 +12,8 @@ class CEffectVoices
 public:
     // Takes interleaved stereo frames; returns the voice's index.
     size_t Add(std::vector<int16_t> frames);
+    // Gives a voice its sound; a voice that still plays keeps the one it has.
+    void SetSamples(size_t index, std::vector<int16_t> frames);
     void Clear();
     size_t GetCount() const { return m_voices.size(); }
 
@@ -20,6 +22,7 @@ public:
     void Stop(size_t index);
     void StopAll();
     bool IsPlaying(size_t index) const;
+    bool IsAnyPlaying() const;
 
     // Adds `frames` frames of every playing voice into `accumulator`
     // (interleaved stereo) and advances them.

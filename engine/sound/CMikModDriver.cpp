@@ -130,7 +130,10 @@ void CMikModDriver::Update()
 {
     if (!g_output)
         return;
-    g_output->GetRing().Refill([](int16_t* destination, size_t bytes) -> size_t {
-        return VC_WriteBytes(reinterpret_cast<SBYTE*>(destination), static_cast<ULONG>(bytes));
-    });
+    const std::vector<size_t> written =
+        g_output->GetRing().Refill([](int16_t* destination, size_t bytes) -> size_t {
+            return VC_WriteBytes(reinterpret_cast<SBYTE*>(destination), static_cast<ULONG>(bytes));
+        });
+    if (!written.empty())
+        g_output->Wake();
 }

@@ -70,6 +70,7 @@ bool CSoundManager::Init(std::shared_ptr<CSoundOutput> output)
         m_output->GetVoices().Clear();
     }
     m_ids.clear();
+    m_pending.clear();
     m_output = std::move(output);
     CSoundOutput::ScopedLock lock(*m_output);
     m_first_voice = m_output->GetVoices().GetCount();
@@ -89,15 +90,42 @@ bool CSoundManager::Load(const std::string& path, int id)
     CSoundOutput::ScopedLock lock(*m_output);
     m_output->GetVoices().Add(std::move(frames));
     m_ids.push_back(id);
+    m_pending.emplace_back();
     return true;
 }
 
 size_t CSoundManager::LoadTable(const std::vector<Entry>& table)
 {
+    if (!m_output)
+        return 0;
     size_t loaded = 0;
     for (const Entry& entry : table)
-        loaded += Load(entry.path, entry.id) ? 1 : 0;
+    {
+        CWaveFile wave;
+        if (!wave.Open(entry.path) || !CSampleConverter::IsSupported(wave.GetFormat()))
+            continue;
+        CSoundOutput::ScopedLock lock(*m_output);
+        m_output->GetVoices().Add({});
+        m_ids.push_back(entry.id);
+        m_pending.push_back(entry.path);
+        ++loaded;
+    }
     return loaded;
+}
+
+void CSoundManager::LoadPending(size_t index)
+{
+    if (m_pending[index].empty())
+        return;
+    CWaveFile wave;
+    std::vector<int16_t> frames;
+    // A file changed since the table was read stays silent, as a bad one does.
+    if (wave.Open(m_pending[index]) && CSampleConverter::ToOutputFormat(wave, frames))
+    {
+        CSoundOutput::ScopedLock lock(*m_output);
+        m_output->GetVoices().SetSamples(m_first_voice + index, std::move(frames));
+    }
+    m_pending[index].clear();
 }
 
 const std::vector<CSoundManager::Entry>& CSoundManager::StandardTable()
@@ -113,8 +141,12 @@ void CSoundManager::Play(int id, bool restart, bool loop)
     const size_t index = FindSound(id);
     if (index == m_ids.size())
         return;
-    CSoundOutput::ScopedLock lock(*m_output);
-    m_output->GetVoices().Start(m_first_voice + index, restart, loop);
+    LoadPending(index);
+    {
+        CSoundOutput::ScopedLock lock(*m_output);
+        m_output->GetVoices().Start(m_first_voice + index, restart, loop);
+    }
+    m_output->Wake();
 }
 
 void CSoundManager::StopAll()

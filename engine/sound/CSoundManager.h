@@ -32,7 +32,9 @@ public:
     // Loads one WAV file under an id. A missing or malformed file only
     // leaves its id silent. An id names the first sound loaded under it.
     bool Load(const std::string& path, int id);
-    // Loads every entry; returns how many loaded.
+    // Takes every entry whose file reads as a wave this build can play and
+    // returns how many; the samples are converted when the id first plays,
+    // so that only the sounds a session uses take memory.
     size_t LoadTable(const std::vector<Entry>& table);
 
     // The 47 interface and game sounds with their ids, in load order.
@@ -54,8 +56,13 @@ public:
     size_t GetCount() const { return m_ids.size(); }
 
 private:
+    // Converts a table entry's file into its voice on first use.
+    void LoadPending(size_t index);
+
     std::shared_ptr<CSoundOutput> m_output;
     bool m_enabled = true;
     std::vector<int> m_ids; // index i is voice m_first_voice + i
+    // Index i: the file still to be converted, empty once its voice has it.
+    std::vector<std::string> m_pending;
     size_t m_first_voice = 0;
 };

@@ -37,7 +37,13 @@ CSoundOutput::~CSoundOutput()
 
 bool CSoundOutput::OpenDevice()
 {
-    return m_device.Open([this](int16_t* out, size_t frames) { Render(out, frames); });
+    return m_device.Open([this](int16_t* out, size_t frames) {
+        Render(out, frames);
+        // The buffer just rendered still holds the last sound's tail; only
+        // what follows it, silence anyway, is left out.
+        if (IsIdle())
+            m_device.SetPaused(true);
+    });
 }
 
 void CSoundOutput::Lock()
@@ -48,6 +54,16 @@ void CSoundOutput::Lock()
 void CSoundOutput::Unlock()
 {
     m_device.Unlock();
+}
+
+bool CSoundOutput::IsIdle() const
+{
+    return !m_voices.IsAnyPlaying() && !m_ring.IsHalfFilled(0) && !m_ring.IsHalfFilled(1);
+}
+
+void CSoundOutput::Wake()
+{
+    m_device.SetPaused(false);
 }
 
 void CSoundOutput::Render(int16_t* out, size_t frames)

@@ -37,6 +37,15 @@ public:
     // What the device callback does; tests call it to pull output.
     void Render(int16_t* out, size_t frames);
 
+    // No effect sounds and no music waits in the ring: the device rests
+    // (paused) from the end of the render that found it so. Read under the
+    // lock or on the audio thread.
+    bool IsIdle() const;
+    // Main thread, after starting an effect or queueing music: a resting
+    // device runs again, so what was queued is heard from its first sample.
+    void Wake();
+    bool IsResting() const { return m_device.IsPaused(); }
+
     class ScopedLock
     {
     public:

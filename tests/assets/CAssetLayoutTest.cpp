@@ -69,11 +69,11 @@ TEST(AssetLayoutTest, EveryKindGroupHoldsEveryKeyItsScreensReadAndFitsTheScreen)
 {
     CAssetPackReader pack;
     std::set<std::string> saveFiles;
-    for (int kind = 0; kind < CAssetPackReader::KindCount(); ++kind)
+    for (int kind = 0; kind < static_cast<int>(GetGameKinds().size()); ++kind)
     {
-        const std::string name = CAssetPackReader::KindName(kind);
+        const std::string& name = GetGameKinds()[kind].m_name;
         SCOPED_TRACE(name);
-        const CConfigFile group = pack.Config(CAssetPackReader::KindFile(kind));
+        const CConfigFile group = pack.Group(GetGameKinds()[kind]);
         for (const std::string& key : kKindPictures)
             EXPECT_TRUE(group.GetPairs().count(key)) << key;
         for (const std::string& key : kKindPositions)

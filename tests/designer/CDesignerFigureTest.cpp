@@ -4,39 +4,34 @@
 #include "games/designer/CDesignerFigure.h"
 #include "shell/game/PackPos.h"
 
-namespace
+TEST(DesignerFigure, RightTurnIsClockwiseAndFourTurnsOrATurnBackRestoreIt)
 {
-struct STurnCase { int kind; const char* basic; const char* right; };
-
-const STurnCase TURNS[] = {
-    {0, "XXX/.X.", ".X/XX/.X"}, {1, "XXXX", "X/X/X/X"},   {2, ".XX/XX.", "X./XX/.X"},
-    {3, "XX./.XX", ".X/XX/X."}, {4, "XX/XX", "XX/XX"},     {5, "XXX/X..", "XX/.X/.X"},
-    {6, "XXX/..X", ".X/.X/XX"}, {7, ".X./XXX/.X.", ".X./XXX/.X."}, {8, "XXX/X.X", "XX/.X/XX"},
-};
-
-class FigureTurns : public ::testing::TestWithParam<STurnCase>
-{
-};
-}
-
-TEST_P(FigureTurns, RightTurnIsClockwiseAndFourTurnsOrATurnBackRestoreIt)
-{
-    const STurnCase& c = GetParam();
-    CDesignerFigure figure(c.kind);
-    EXPECT_EQ(c.basic, figure.GetPicture());
-    figure.RotateRight();
-    EXPECT_EQ(c.right, figure.GetPicture());
-    EXPECT_EQ(1, figure.GetAngle());
-    figure.RotateLeft();
-    EXPECT_EQ(c.basic, figure.GetPicture());
-    for (int i = 0; i < 4; ++i)
+    const struct
+    {
+        int kind;
+        const char *basic, *right;
+    } turns[] = {
+        {0, "XXX/.X.", ".X/XX/.X"}, {1, "XXXX", "X/X/X/X"},   {2, ".XX/XX.", "X./XX/.X"},
+        {3, "XX./.XX", ".X/XX/X."}, {4, "XX/XX", "XX/XX"},     {5, "XXX/X..", "XX/.X/.X"},
+        {6, "XXX/..X", ".X/.X/XX"}, {7, ".X./XXX/.X.", ".X./XXX/.X."}, {8, "XXX/X.X", "XX/.X/XX"},
+    };
+    for (const auto& c : turns)
+    {
+        SCOPED_TRACE(testing::Message() << "kind " << c.kind);
+        CDesignerFigure figure(c.kind);
+        EXPECT_EQ(c.basic, figure.GetPicture());
         figure.RotateRight();
-    EXPECT_EQ(c.basic, figure.GetPicture());
-    EXPECT_EQ(0, figure.GetAngle());
-    EXPECT_EQ(c.kind < 7 ? 4 : 5, figure.GetCellCount());
+        EXPECT_EQ(c.right, figure.GetPicture());
+        EXPECT_EQ(1, figure.GetAngle());
+        figure.RotateLeft();
+        EXPECT_EQ(c.basic, figure.GetPicture());
+        for (int i = 0; i < 4; ++i)
+            figure.RotateRight();
+        EXPECT_EQ(c.basic, figure.GetPicture());
+        EXPECT_EQ(0, figure.GetAngle());
+        EXPECT_EQ(c.kind < 7 ? 4 : 5, figure.GetCellCount());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(AllKinds, FigureTurns, ::testing::ValuesIn(TURNS));
 
 TEST(DesignerFigure, HitTestIsStrictlyInsideTheBoundingRectangle)
 {

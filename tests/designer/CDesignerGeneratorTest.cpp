@@ -1,26 +1,21 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
+#include <set>
 
 #include "engine/files/CConfigFile.h"
 #include "games/designer/CDesignerGenerator.h"
 #include "shell/game/CRandom.h"
 #include "games/designer/CDesignerParams.h"
+#include "tests/files/CTempDir.h"
 
 namespace
 {
 int DistinctKinds(const std::vector<CDesignerFigure>& figures)
 {
-    bool seen[CDesignerFigure::KINDS] = {};
-    int distinct = 0;
+    std::set<int> kinds;
     for (const CDesignerFigure& figure : figures)
-        if (!seen[figure.GetKind()])
-        {
-            seen[figure.GetKind()] = true;
-            ++distinct;
-        }
-    return distinct;
+        kinds.insert(figure.GetKind());
+    return static_cast<int>(kinds.size());
 }
 
 // Every cell covered by exactly one figure, and the figures' cells add up.
@@ -81,10 +76,7 @@ TEST(DesignerGenerator, LimitsNoTilingMeetsEndAfterTheBoundWithACompleteTiling)
 
 TEST(DesignerGenerator, ShippedLimitsAreMetOnEveryBoard)
 {
-    std::ifstream file(MW_SOURCE_DIR "/assets/dat/bricks_des.txt");
-    std::stringstream text;
-    text << file.rdbuf();
-    std::string bytes = text.str();
+    std::string bytes = CTempDir::ReadText(MW_SOURCE_DIR "/assets/dat/bricks_des.txt");
     ASSERT_FALSE(bytes.empty());
     CConfigFile store;
     store.LoadFromBuffer(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), true);

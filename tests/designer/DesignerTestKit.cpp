@@ -1,7 +1,5 @@
 #include "tests/designer/DesignerTestKit.h"
 
-#include <algorithm>
-
 #include "engine/files/CConfigFile.h"
 #include "games/designer/CDesignerField.h"
 #include "games/designer/CDesignerFigure.h"
@@ -10,11 +8,6 @@
 #include "shell/game/CRandom.h"
 #include "games/designer/CDesignerPlayer.h"
 #include "shell/game/PackPos.h"
-
-int CDesignerEvents::CountSound(int id) const
-{
-    return static_cast<int>(std::count(m_sounds.begin(), m_sounds.end(), id));
-}
 
 std::unique_ptr<CDesignerParams> MakeParams(int size, int difficulty)
 {

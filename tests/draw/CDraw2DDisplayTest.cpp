@@ -2,75 +2,36 @@
 // window's picture on a real GL context (run under a virtual display): what
 // each draws and, above all, the state it leaves for the next drawer.
 
-#include <gtest/gtest.h>
-
-#include <GL/gl.h>
-
-#include <memory>
 #include <vector>
 
-#include "engine/frame/CAppWindow.h"
 #include "engine/gfx/CDraw2D.h"
 #include "engine/gfx/CMatrixStack.h"
 #include "engine/frame/CViewParams.h"
 #include "engine/gfx/CTexture.h"
 #include "engine/gfx/CWindowCopy.h"
-#include "platform/CPlatform.h"
+#include "tests/draw/CGlWindowTest.h"
 
 namespace
 {
-const int kWidth = 320;
-const int kHeight = 200;
-
-class CDraw2DDisplayTest : public ::testing::Test
+class CDraw2DDisplayTest : public CGlWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        if (!CPlatform::Init())
-            GTEST_SKIP() << "no display";
-        m_window = std::make_unique<CAppWindow>("Marblewend", nullptr);
-        if (!m_window->CreateWindowed("Marblewend", 0, 0, kWidth, kHeight))
-            GTEST_SKIP() << "no GL window";
-        CTexture::SetUploadEnabled(true);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-    }
-
-    void TearDown() override
-    {
-        if (m_texture != 0)
-            glDeleteTextures(1, &m_texture);
-        if (m_window)
-            m_window->Destroy();
-        m_window.reset();
-        CTexture::SetUploadEnabled(false);
-        CPlatform::Shutdown();
-    }
-
-    // A 2x2 texture of one colour.
-    GLuint MakeTexture(unsigned char r, unsigned char g, unsigned char b)
+    // A 2x2 texture of one colour; it goes with the window's context.
+    static GLuint MakeTexture(unsigned char r, unsigned char g, unsigned char b)
     {
         const unsigned char pixels[] = {r, g, b, r, g, b, r, g, b, r, g, b};
-        glGenTextures(1, &m_texture);
-        glBindTexture(GL_TEXTURE_2D, m_texture);
+        GLuint texture = 0;
+        glGenTextures(1, &texture);
+        glBindTexture(GL_TEXTURE_2D, texture);
         glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 2, 2, 0, GL_RGB, GL_UNSIGNED_BYTE, pixels);
         glBindTexture(GL_TEXTURE_2D, 0);
-        return m_texture;
+        return texture;
     }
 
-    static std::vector<unsigned char> ReadPixel(int x, int y)
-    {
-        std::vector<unsigned char> pixel(4);
-        glFinish();
-        glReadBuffer(GL_BACK);
-        glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel.data());
-        return pixel;
-    }
-
+    // The depth at (x, y) counted from the bottom left.
     static float ReadDepth(int x, int y)
     {
         float depth = -1.0f;
@@ -78,35 +39,6 @@ protected:
         glReadPixels(x, y, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
         return depth;
     }
-
-    static std::vector<unsigned char> ReadWindow()
-    {
-        std::vector<unsigned char> pixels(static_cast<std::size_t>(kWidth) * kHeight * 4);
-        glFinish();
-        glReadBuffer(GL_BACK);
-        glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-        return pixels;
-    }
-
-    // Projects a point through the current projection into normalised device coordinates.
-    static void Project(float x, float y, float z, float& nx, float& ny)
-    {
-        GLfloat m[16];
-        glGetFloatv(GL_PROJECTION_MATRIX, m);
-        const float cw = m[3] * x + m[7] * y + m[11] * z + m[15];
-        nx = (m[0] * x + m[4] * y + m[8] * z + m[12]) / cw;
-        ny = (m[1] * x + m[5] * y + m[9] * z + m[13]) / cw;
-    }
-
-    static GLint GetInteger(GLenum name)
-    {
-        GLint value = 0;
-        glGetIntegerv(name, &value);
-        return value;
-    }
-
-    std::unique_ptr<CAppWindow> m_window;
-    GLuint m_texture = 0;
 };
 }
 
@@ -120,10 +52,7 @@ TEST_F(CDraw2DDisplayTest, OpaquePictureIgnoresTheColourAndLeavesModulationOn)
     CDraw2D::SetColor(0.0f, 0.0f, 0.0f, 0.0f);
     CDraw2D::DrawOpaquePicture(texture, 800.0f, 600.0f);
 
-    const std::vector<unsigned char> pixel = ReadPixel(kWidth / 2, kHeight / 2);
-    EXPECT_EQ(255, pixel[0]);
-    EXPECT_EQ(255, pixel[1]);
-    EXPECT_EQ(255, pixel[2]);
+    EXPECT_EQ((std::vector<int>{255, 255, 255}), PixelAt(kWidth / 2, kHeight / 2));
     GLint mode = 0;
     glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &mode);
     EXPECT_EQ(GL_MODULATE, mode);
@@ -172,32 +101,25 @@ TEST_F(CDraw2DDisplayTest, OrthoProjectionMapsTheLogicalScreenOntoTheWholeWindow
     EXPECT_NEAR(kHeight, top, 1e-2);
 }
 
-TEST_F(CDraw2DDisplayTest, BoxAroundTheEyeCannotBeProjected)
-{
-    CViewParams view;
-    view.SetPerspective(kWidth, kHeight);
-    double left = kWidth, right = 0.0, bottom = kHeight, top = 0.0;
-    EXPECT_FALSE(CMatrixStack::WidenToProjectedBox(1.0f, 1.0f, 1.0f, left, right, bottom, top));
-}
-
 TEST_F(CDraw2DDisplayTest, ViewOrthoPutsTheLogicalOriginTopLeftAndItsCornerBottomRight)
 {
+    // A viewport an earlier drawer left: the view sets its own.
+    glViewport(0, 0, 10, 10);
     CViewParams view;
     view.SetOrtho(kWidth, kHeight);
-    float nx = 0, ny = 0;
-    Project(0, 0, 0, nx, ny);
-    EXPECT_NEAR(-1.0f, nx, 1e-5);
-    EXPECT_NEAR(1.0f, ny, 1e-5);
-    Project(800, 600, 0, nx, ny);
-    EXPECT_NEAR(1.0f, nx, 1e-5);
-    EXPECT_NEAR(-1.0f, ny, 1e-5);
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    EXPECT_EQ(kWidth, viewport[2]);
-    EXPECT_EQ(kHeight, viewport[3]);
+    // Tiny boxes at the logical origin and at the far corner, in window pixels from the bottom left.
+    double left = kWidth, right = 0.0, bottom = kHeight, top = 0.0;
+    EXPECT_TRUE(CMatrixStack::WidenToProjectedBox(0.001f, 0.001f, 0.0f, left, right, bottom, top));
+    EXPECT_NEAR(0.0, left, 1e-2);
+    EXPECT_NEAR(kHeight, top, 1e-2);
+    CMatrixStack::Translate(800.0f, 600.0f, 0.0f);
+    left = kWidth, right = 0.0, bottom = kHeight, top = 0.0;
+    EXPECT_TRUE(CMatrixStack::WidenToProjectedBox(0.001f, 0.001f, 0.0f, left, right, bottom, top));
+    EXPECT_NEAR(kWidth, right, 1e-2);
+    EXPECT_NEAR(0.0, bottom, 1e-2);
 }
 
-TEST_F(CDraw2DDisplayTest, ViewPerspectiveAspectComesFromTheLogicalSizeNotTheViewport)
+TEST_F(CDraw2DDisplayTest, ViewPerspectiveAspectComesFromTheLogicalSizeAndABoxAroundTheEyeHasNoProjection)
 {
     CViewParams view;
     view.SetPerspective(kWidth, kHeight);
@@ -206,6 +128,8 @@ TEST_F(CDraw2DDisplayTest, ViewPerspectiveAspectComesFromTheLogicalSizeNotTheVie
     glGetFloatv(GL_PROJECTION_MATRIX, m);
     // m[5] / m[0] is the aspect that gluPerspective was given.
     EXPECT_NEAR(800.0f / 600.0f, m[5] / m[0], 1e-4);
+    double left = kWidth, right = 0.0, bottom = kHeight, top = 0.0;
+    EXPECT_FALSE(CMatrixStack::WidenToProjectedBox(1.0f, 1.0f, 1.0f, left, right, bottom, top));
 }
 
 TEST_F(CDraw2DDisplayTest, ViewTransformTranslatesThenScales)
@@ -222,31 +146,12 @@ TEST_F(CDraw2DDisplayTest, ViewTransformTranslatesThenScales)
     EXPECT_FLOAT_EQ(-40.0f, m[14]);
 }
 
-TEST_F(CDraw2DDisplayTest, WindowCopyDrawsBackTheCapturedPicturePixelForPixel)
+// That the copy draws back what was captured, unflipped and unshifted, the
+// menus' display test shows through the main menu's still layer.
+TEST_F(CDraw2DDisplayTest, WindowCopyTakesANewTextureForANewSizeAndNoneWithoutUploads)
 {
-    CViewParams view;
-    view.SetOrtho(kWidth, kHeight);
-    glDisable(GL_DEPTH_TEST);
-    // Four quadrants of different colours, so a flipped copy cannot pass.
-    glEnable(GL_SCISSOR_TEST);
-    const float colours[4][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {1, 1, 0}};
-    for (int q = 0; q < 4; ++q)
-    {
-        glScissor((q % 2) * kWidth / 2, (q / 2) * kHeight / 2, kWidth / 2, kHeight / 2);
-        glClearColor(colours[q][0], colours[q][1], colours[q][2], 1.0f);
-        glClear(GL_COLOR_BUFFER_BIT);
-    }
-    glDisable(GL_SCISSOR_TEST);
-    const std::vector<unsigned char> drawn = ReadWindow();
-
     CWindowCopy copy;
     ASSERT_TRUE(copy.Capture(kWidth, kHeight));
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
-    copy.Draw(static_cast<float>(view.GetWidth()), static_cast<float>(view.GetHeight()));
-    EXPECT_EQ(drawn, ReadWindow());
-
-    // A new size takes a new texture; release drops it; with uploads off nothing is held.
     ASSERT_TRUE(copy.Capture(kWidth / 2, kHeight / 2));
     EXPECT_EQ(kWidth / 2, copy.GetWidth());
     copy.Release();

@@ -1,8 +1,7 @@
 # A player's whole road through the remover, with the real mouse and
 # keyboard: the main menu, the remover's menu, a new game with a chosen size
 # and difficulty, bricks placed turn by turn, the game left and resumed with
-# the same board, a group removed, the game played to its end across a
-# restart, a name typed into the game-over dialog and found in its table,
+# the same board, the game played to its end across a restart, a name typed into the game-over dialog and found in its table,
 # the options and help dialogs, and the exit window.
 # Usage: remover_play.sh <game binary> <screenshot dir> <file helper> <asset stage>
 set -u
@@ -29,41 +28,6 @@ wait_for() {
     e2e_wait_picture "$1 to show" e2e_looks_like "$1" "$(reference "$2")" 0.06 "$3"
 }
 
-# Waits until a region stops changing between looks, then a little more:
-# the level's entrance effect and the turn's removals advance per frame, so
-# they take longer on a busy machine, and clicks count only once they are
-# done. wait_still <shot> <region>
-wait_still() {
-    local name="$1" calm=0 deadline=$((SECONDS + E2E_TIMEOUT))
-    e2e_window_shot "$name"
-    while [ $calm -lt 2 ]; do
-        sleep 0.3
-        e2e_expect_running "waiting for $name to settle"
-        mv "$E2E_SHOTS/$name.png" "$E2E_DIR/previous.png"
-        e2e_window_shot "$name"
-        E2E_MEASURE=$(e2e_rmse "$E2E_DIR/previous.png" "$E2E_SHOTS/$name.png" "$2")
-        if e2e_below "$E2E_MEASURE" 0.08; then calm=$((calm + 1)); else calm=0; fi
-        [ $SECONDS -ge $deadline ] && e2e_fail "$name does not settle (RMSE $E2E_MEASURE)"
-    done
-    sleep 1.5
-}
-
-# A click or a key that leads to another screen or dialog: waits until the
-# window reports it. to <state> click X Y | to <state> key KEY
-to() {
-    local state="$1" mark
-    shift
-    mark=$(e2e_state_mark)
-    case "$1" in
-    click) e2e_click_at "$2" "$3" ;;
-    key) e2e_key "$2" ;;
-    esac
-    e2e_wait_state "$state" "$mark"
-}
-
-# Away from every button, so that none shows its hover picture.
-rest() { e2e_move 720 580; sleep "${1:-0.5}"; }
-
 MAIN_TITLE="mui/main/main_bg.jpg 440x100+170+30"
 MENU_TITLE="mui/remover/menu_bg.jpg 400x60+200+50"
 GAME_CAPTION="mui/remover/game_bg.jpg 160x50+10+10"
@@ -76,6 +40,38 @@ cell() { awk -v x="$1" -v y="$2" 'BEGIN { c = 450 / 11; printf "%d %d", 175 + c 
 BOARD="450x450+175+75"
 
 value_of() { "$FILES" dump "$1" "$2" | sed -n "s/^$3 //p"; }
+
+# A saved game on the board of width $1 with $2 colours, full but for its
+# top left cell and with no two neighbours of one colour: the next brick
+# fills the board without removing anything and ends the game at score $3.
+nearly_full() {
+    {
+        cat <<EOF
+m_score $3
+gf_m_score $3
+p_m_score $3
+gf_m_alpha 0
+f_m_alpha 0
+gf_m_is_game_over 0
+gf_m_current_level 1
+m_start_colors_count $2
+f_m_is_finish 0
+f_m_status 0
+f_m_width_bricks $1
+f_m_height_bricks $1
+p_m_turns_count 12
+p_m_bricks.size 0
+p_m_bricks_placed.size 0
+p_m_brick_current -1
+EOF
+        # Neighbours across differ by 1 and up or down by 2 (mod 4).
+        awk -v w="$1" 'BEGIN {
+            for (y = 0; y < w; ++y)
+                for (x = 0; x < w; ++x)
+                    printf "f_color%d-%d %d 0 0 0\n", x, y, (x == 0 && y == 0) ? -1 : (x + 2 * y) % 4
+        }'
+    } | "$FILES" store "$DATA/remover.sav" $SAVE_KEY
+}
 
 REMOVER="130 190"
 NEW_GAME="400 225"
@@ -94,20 +90,20 @@ start() {
 
 # --- First run: a new game, played, left and resumed. ----------------------
 start 01-main-menu
-to CGameMenu click $REMOVER
+e2e_to CGameMenu click $REMOVER
 wait_for 02-remover-menu $MENU_TITLE
 [ -e "$DATA/remover.sav" ] && e2e_fail "a saved game exists before any game"
 
-to CRemoverNewGameDialog click $NEW_GAME
+e2e_to CRemoverNewGameDialog click $NEW_GAME
 e2e_window_shot 03-new-game-dialog
 e2e_click_at 130 320   # Medium Field
 e2e_click_at 490 320   # Medium
 sleep 0.5
 e2e_window_shot 04-medium-field-medium
-to CRemoverGameScreen click 295 450   # OK
+e2e_to CRemoverGameScreen click 295 450   # OK
 wait_for 05-game-dealt $GAME_CAPTION
-rest
-wait_still 05-game-dealt "$BOARD"
+e2e_rest
+e2e_wait_still 05-game-dealt "$BOARD" 0.08
 
 # The first turn's bricks stand in the slot that the game's ground draws
 # for them, and none crosses its edges. The edges are found in the picture
@@ -132,16 +128,16 @@ for c in "1 0" "3 0" "5 0" "7 0" "0 3" "2 3" "4 3" "6 3" "8 3" "10 3" "1 6" "3 6
     e2e_click_at $(cell $c)
     sleep 0.7
 done
-rest
-wait_still 06-turns-played "$BOARD"
+e2e_rest
+e2e_wait_still 06-turns-played "$BOARD" 0.08
 e2e_below 0.05 "$(e2e_rmse "$E2E_SHOTS/05-game-dealt.png" "$E2E_SHOTS/06-turns-played.png" "$BOARD")" \
     || e2e_fail "the placed bricks do not show on the board"
 
 CONTINUE_AREA="240x40+280+275"
-to CGameMenu key Escape
-rest
+e2e_to CGameMenu key Escape
+e2e_rest
 e2e_wait_picture "Continue for the paused game" e2e_differs 07-paused "$E2E_SHOTS/02-remover-menu.png" 0.05 $CONTINUE_AREA
-to "CMainMenu window" click $MAIN_MENU
+e2e_to "CMainMenu window" click $MAIN_MENU
 wait_for 08-main-menu-again $MAIN_TITLE
 [ -s "$DATA/remover.sav" ] || e2e_fail "leaving the menu saved no game"
 [ "$(value_of "$DATA/remover.sav" $SAVE_KEY f_m_width_bricks)" = 11 ] || e2e_fail "the saved board is not the medium one"
@@ -151,71 +147,35 @@ turns=$(value_of "$DATA/remover.sav" $SAVE_KEY p_m_turns_count)
 [ "$(value_of "$DATA/remover.cfg" $SETTINGS_KEY remover_last_size)" = 1 ] || e2e_fail "the chosen size is not kept"
 [ "$(value_of "$DATA/remover.cfg" $SETTINGS_KEY remover_last_difficult)" = 1 ] || e2e_fail "the chosen difficulty is not kept"
 
-to CGameMenu click $REMOVER
+e2e_to CGameMenu click $REMOVER
 wait_for 09-remover-menu-again $MENU_TITLE
-to CRemoverGameScreen click $CONTINUE
+e2e_to CRemoverGameScreen click $CONTINUE
 wait_for 10-resumed $GAME_CAPTION
-rest
-wait_still 10-resumed "$BOARD"
+e2e_rest
+e2e_wait_still 10-resumed "$BOARD" 0.08
 same=$(e2e_rmse "$E2E_SHOTS/06-turns-played.png" "$E2E_SHOTS/10-resumed.png" "$BOARD")
 other=$(e2e_rmse "$E2E_SHOTS/05-game-dealt.png" "$E2E_SHOTS/10-resumed.png" "$BOARD")
 e2e_below "$same" 0.05 || e2e_fail "Continue did not resume the same board (RMSE $same)"
 e2e_below "$same" "$other" || e2e_fail "the resumed board looks more like the dealt one ($same, $other)"
 
-# --- A group of four removed. ----------------------------------------------
-to CGameMenu key Escape
-to "CMainMenu window" click $MAIN_MENU
+e2e_to CGameMenu key Escape
+e2e_to "CMainMenu window" click $MAIN_MENU
 wait_for 11-main-menu $MAIN_TITLE
-"$FILES" one-group "$DATA/remover.sav" 500 || e2e_fail "cannot prepare the group"
-to CGameMenu click $REMOVER
-wait_for 12-remover-menu $MENU_TITLE
-to CRemoverGameScreen click $CONTINUE
-wait_for 12-three-in-a-row $GAME_CAPTION
-rest
-wait_still 12-three-in-a-row "$BOARD"
-# Cells 1 to 4 of the second row. A click lost to a slow machine is made
-# again; one that counted has emptied the row, so it is never repeated.
-ROW="164x41+216+116"
-read -r x y <<<"$(cell 4 1)"
-removed=
-for attempt in 1 2 3; do
-    e2e_move "$x" "$y"
-    sleep 1
-    e2e_window_shot 13-fourth-brick-aimed
-    xdotool click 1
-    sleep 0.9
-    e2e_window_shot 13-group-selected
-    rest
-    wait_still 14-group-removed "$BOARD"
-    if e2e_below 0.12 "$(e2e_rmse "$E2E_SHOTS/12-three-in-a-row.png" "$E2E_SHOTS/14-group-removed.png" $ROW)"; then
-        removed=1
-        break
-    fi
-done
-[ -n "$removed" ] || e2e_fail "the group did not leave the board"
-to CGameMenu key Escape
-to "CMainMenu window" click $MAIN_MENU
-wait_for 15-main-menu $MAIN_TITLE
-[ "$(value_of "$DATA/remover.sav" $SAVE_KEY p_m_score)" = 510 ] || e2e_fail "the group of four did not score 10"
-for x in 1 2 3 4; do
-    [ "$(value_of "$DATA/remover.sav" $SAVE_KEY f_color$x-1)" = "-1 0 0 0" ] || e2e_fail "cell $x-1 kept its brick"
-done
-
-to CExitWnd key Escape
+e2e_to CExitWnd key Escape
 wait_for 16-exit-window $EXIT_PICTURE
 e2e_click_at 400 537   # Quit Game
 e2e_wait_exit 30
 [ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit code $E2E_STATUS"
 
 # --- Second run: the last brick ends the game. -----------------------------
-"$FILES" nearly-full "$DATA/remover.sav" 11 5 4321 || e2e_fail "cannot prepare the last move"
+nearly_full 11 5 4321 || e2e_fail "cannot prepare the last move"
 start 20-main-menu
-to CGameMenu click $REMOVER
+e2e_to CGameMenu click $REMOVER
 wait_for 21-remover-menu $MENU_TITLE
-to CRemoverGameScreen click $CONTINUE
+e2e_to CRemoverGameScreen click $CONTINUE
 wait_for 22-one-cell-free $GAME_CAPTION
-rest
-wait_still 22-one-cell-free "$BOARD"
+e2e_rest
+e2e_wait_still 22-one-cell-free "$BOARD" 0.08
 read -r x y <<<"$(cell 0 0)"
 e2e_move "$x" "$y"
 sleep 1
@@ -241,44 +201,44 @@ e2e_wait_picture "the box for a ranking score's name" e2e_differs 24-game-over "
 # the box first.
 xdotool type --delay 60 "Tester Q"
 e2e_wait_picture "the typed name" e2e_differs 25-name-typed "$E2E_SHOTS/24-game-over.png" 0.05 400x50+200+325
-to CGameMenu key Return
-rest
+e2e_to CGameMenu key Return
+e2e_rest
 e2e_wait_picture "the menu without Continue" e2e_looks_like 26-menu-after-game "$E2E_SHOTS/02-remover-menu.png" \
     "$(e2e_rmse "$E2E_SHOTS/07-paused.png" "$E2E_SHOTS/02-remover-menu.png" $CONTINUE_AREA)" $CONTINUE_AREA
 
 # Top 7 opens on the first table; the medium field at medium difficulty is
 # the fifth.
-to CTop7Dialog click $TOP7
+e2e_to CTop7Dialog click $TOP7
 wait_for 27-top7-first $DIALOG_FOOT
 for page in 2 3 4 5; do
     e2e_click_at 715 115
     sleep 0.3
 done
 e2e_wait_picture "the entry in the table of the game" e2e_differs 28-top7-medium-medium "$E2E_SHOTS/27-top7-first.png" 0.02 500x40+150+135
-to CGameMenu click 515 537   # Close
+e2e_to CGameMenu click 515 537   # Close
 
 # Options: the next skin, full music volume, autosave off.
-to COptionsDialog click $OPTIONS
+e2e_to COptionsDialog click $OPTIONS
 e2e_wait_picture "the options" e2e_differs 29-options "$E2E_SHOTS/26-menu-after-game.png" 0.1 500x300+150+150
 e2e_click_at 660 340
 e2e_click_at 685 465
 e2e_click_at 140 160
 e2e_wait_picture "another skin in the preview" e2e_differs 30-options-changed "$E2E_SHOTS/29-options.png" 0.02 480x60+180+310
-to CGameMenu click 400 548   # Close
+e2e_to CGameMenu click 400 548   # Close
 
 # Help: every page once.
-to CHelpDialog click $HELP
+e2e_to CHelpDialog click $HELP
 e2e_wait_picture "the help" e2e_differs 31-help-1 "$E2E_SHOTS/26-menu-after-game.png" 0.1 500x300+150+150
 e2e_click_at 655 553
 e2e_wait_picture "the second help page" e2e_differs 32-help-2 "$E2E_SHOTS/31-help-1.png" 0.02 700x400+50+100
 e2e_click_at 655 553
 e2e_wait_picture "the third help page" e2e_differs 33-help-3 "$E2E_SHOTS/32-help-2.png" 0.02 700x400+50+100
-to CGameMenu click 400 553   # Close
-rest
+e2e_to CGameMenu click 400 553   # Close
+e2e_rest
 e2e_wait_picture "the menu after the dialogs" e2e_looks_like 34-menu-after-dialogs \
     "$E2E_SHOTS/26-menu-after-game.png" 0.1 500x300+150+150
 
-to "CMainMenu window" click $MAIN_MENU
+e2e_to "CMainMenu window" click $MAIN_MENU
 wait_for 35-main-menu $MAIN_TITLE
 [ -e "$DATA/remover.sav" ] && e2e_fail "the ended game is still saved"
 table=$("$FILES" table "$DATA/scores111.tab") || e2e_fail "no table for the medium field at medium difficulty"
@@ -287,9 +247,9 @@ printf '%s\n' "$table" | grep -q "^Tester Q	4321$" || e2e_fail "the name is not 
 skin=$(value_of "$DATA/remover.cfg" $SETTINGS_KEY m_current_skin)
 [ "${skin:-0}" != 0 ] || e2e_fail "the chosen skin was not kept"
 
-to CExitWnd key Escape
+e2e_to CExitWnd key Escape
 wait_for 36-exit-window $EXIT_PICTURE
 e2e_click_at 400 537   # Quit Game
 e2e_wait_exit 30
 [ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit code $E2E_STATUS"
-echo "PASS: new game, turns, leave and resume, a group removed, the end, the name in Top 7, options, help, exit"
+echo "PASS: new game, turns, leave and resume, the end, the name in Top 7, options, help, exit"

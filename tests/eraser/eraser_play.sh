@@ -14,22 +14,6 @@ fail() { e2e_fail "$@"; }
 saved() { "$DUMP" "$DATA/eraser.sav" zq71w | sed -n "s/^$1 //p"; }
 not_black() { e2e_window_shot "$1" && ! e2e_is_black "$1"; }
 
-# Takes shot $1 until region $2 stops changing between looks. The back
-# sparkles drift on behind the board, so a little change always remains.
-wait_still() {
-    local calm=0 deadline=$((SECONDS + E2E_TIMEOUT))
-    e2e_window_shot "$1"
-    while [ $calm -lt 3 ]; do
-        sleep 0.4
-        e2e_expect_running "waiting for $1 to settle"
-        mv "$E2E_SHOTS/$1.png" "$E2E_DIR/previous.png"
-        e2e_window_shot "$1"
-        E2E_MEASURE=$(e2e_rmse "$E2E_DIR/previous.png" "$E2E_SHOTS/$1.png" "$2")
-        if e2e_below "$E2E_MEASURE" 0.04; then calm=$((calm + 1)); else calm=0; fi
-        [ $SECONDS -ge $deadline ] && fail "$1 does not settle (RMSE $E2E_MEASURE)"
-    done
-}
-
 ERASER="640 185"
 # The small board (8 x 8) stands about on x 180..620 and y 80..520.
 BOARD="440x440+180+80"
@@ -44,7 +28,7 @@ e2e_wait_picture "the eraser's menu" e2e_differs 02-eraser-menu "$E2E_SHOTS/01-m
 e2e_to CEraserNewGameDialog click 400 225   # New Game
 e2e_to CEraserGameScreen key Return
 e2e_rest 0.3
-wait_still 03-dealt "$BOARD"
+e2e_wait_still 03-dealt "$BOARD" 0.04
 
 # Easy takes pairs from three colours: nearly every brick of the bottom rows
 # belongs to a group, so some of these clicks take groups away. Each waits
@@ -52,7 +36,7 @@ wait_still 03-dealt "$BOARD"
 for c in "0 7" "3 7" "5 7" "7 7" "2 6" "4 6"; do
     e2e_click_at $(cell $c)
     e2e_rest 0.3
-    wait_still 04-played "$BOARD"
+    e2e_wait_still 04-played "$BOARD" 0.04
 done
 e2e_below 0.03 "$(e2e_rmse "$E2E_SHOTS/04-played.png" "$E2E_SHOTS/03-dealt.png" "$BOARD")" ||
     fail "no group was taken off the board"
@@ -69,7 +53,7 @@ e2e_to "CMainMenu window" click 400 505   # Main Menu
 e2e_to CGameMenu click $ERASER
 e2e_to CEraserGameScreen click 400 295   # Continue
 e2e_rest 4
-wait_still 05-restored "$BOARD"
+e2e_wait_still 05-restored "$BOARD" 0.04
 E2E_MEASURE=$(e2e_rmse "$E2E_SHOTS/04-played.png" "$E2E_SHOTS/05-restored.png" "$BOARD")
 e2e_below "$E2E_MEASURE" 0.03 || fail "the board read back from the file differs (RMSE $E2E_MEASURE)"
 echo "PASS: eraser played, left, files read back, continued"

@@ -16,50 +16,42 @@ struct SField
     CEraser2Events events;
     CEraser2Field field;
 };
-
-struct SShapeCase
-{
-    int size;
-    int option;
-    int columns;
-    int rows;
-    float width;
-    int colors;
-};
 }
 
-class Eraser2Shape : public testing::TestWithParam<SShapeCase>
+TEST(Eraser2Field, BoardFeedersAndPickingFollowSizeAndOption)
 {
-};
-
-TEST_P(Eraser2Shape, BoardFeedersAndPickingFollowSizeAndOption)
-{
-    const SShapeCase& c = GetParam();
-    SField f(c.size, c.option);
-    ASSERT_EQ(c.columns, f.field.GetWidth());
-    ASSERT_EQ(c.rows, f.field.GetHeight());
-    EXPECT_EQ(c.colors, f.field.GetColorCount());
-    float cell = c.width / c.columns;
-    EXPECT_FLOAT_EQ(-c.width / 2 + cell / 2, CellPoint(f.field, 0, 0).x);
-    EXPECT_FLOAT_EQ(c.width / 2 + 2 * cell, f.field.GetFeederPosition(1, 0).x);
-    EXPECT_FLOAT_EQ(CellPoint(f.field, 3, c.rows - 1).y, f.field.GetFeederPosition(0, c.rows - 1).y);
-    // A point a little left of the first column or above the top row is off the board.
-    int x = 0;
-    int y = 0;
-    CVector4 corner = CellPoint(f.field, 0, 0);
-    EXPECT_FALSE(f.field.PickCell(CVector4(corner.x - cell * 0.7f, corner.y, 0.0f), x, y));
-    EXPECT_FALSE(f.field.PickCell(CVector4(corner.x, corner.y + cell * 0.7f, 0.0f), x, y));
-    EXPECT_TRUE(f.field.PickCell(CellPoint(f.field, c.columns - 1, c.rows - 1), x, y));
-    EXPECT_EQ(c.columns - 1, x);
-    EXPECT_EQ(c.rows - 1, y);
+    // A stored option 2 reads as three colours, a size 5 as the largest.
+    const struct
+    {
+        int size, option, columns, rows;
+        float width;
+        int colors;
+    } cases[] = {
+        {0, 0, 8, 8, 620, 3},    {1, 0, 10, 10, 620, 3}, {2, 0, 12, 12, 620, 3}, {0, 1, 12, 8, 780, 4},
+        {1, 1, 16, 10, 780, 4}, {2, 1, 20, 13, 780, 4}, {0, 2, 8, 8, 620, 3},    {5, 1, 20, 13, 780, 4},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << "size " << c.size << ", option " << c.option);
+        SField f(c.size, c.option);
+        ASSERT_EQ(c.columns, f.field.GetWidth());
+        ASSERT_EQ(c.rows, f.field.GetHeight());
+        EXPECT_EQ(c.colors, f.field.GetColorCount());
+        float cell = c.width / c.columns;
+        EXPECT_FLOAT_EQ(-c.width / 2 + cell / 2, CellPoint(f.field, 0, 0).x);
+        EXPECT_FLOAT_EQ(c.width / 2 + 2 * cell, f.field.GetFeederPosition(1, 0).x);
+        EXPECT_FLOAT_EQ(CellPoint(f.field, 3, c.rows - 1).y, f.field.GetFeederPosition(0, c.rows - 1).y);
+        // A point a little left of the first column or above the top row is off the board.
+        int x = 0;
+        int y = 0;
+        CVector4 corner = CellPoint(f.field, 0, 0);
+        EXPECT_FALSE(f.field.PickCell(CVector4(corner.x - cell * 0.7f, corner.y, 0.0f), x, y));
+        EXPECT_FALSE(f.field.PickCell(CVector4(corner.x, corner.y + cell * 0.7f, 0.0f), x, y));
+        EXPECT_TRUE(f.field.PickCell(CellPoint(f.field, c.columns - 1, c.rows - 1), x, y));
+        EXPECT_EQ(c.columns - 1, x);
+        EXPECT_EQ(c.rows - 1, y);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Eraser2, Eraser2Shape,
-                         testing::Values(SShapeCase{0, 0, 8, 8, 620, 3}, SShapeCase{1, 0, 10, 10, 620, 3},
-                                         SShapeCase{2, 0, 12, 12, 620, 3}, SShapeCase{0, 1, 12, 8, 780, 4},
-                                         SShapeCase{1, 1, 16, 10, 780, 4}, SShapeCase{2, 1, 20, 13, 780, 4},
-                                         // A stored option 2 reads as three colours, a size 5 as the largest.
-                                         SShapeCase{0, 2, 8, 8, 620, 3}, SShapeCase{5, 1, 20, 13, 780, 4}));
 
 TEST(Eraser2Feeders, RefillsBringOneBrickFewerEachTimeFromTheBottomThenAFullColumnAgain)
 {
@@ -90,43 +82,37 @@ TEST(Eraser2Feeders, RefillsBringOneBrickFewerEachTimeFromTheBottomThenAFullColu
     }
 }
 
-struct SPushCase
+TEST(Eraser2Feeders, FeederBricksLandBesideTheOutermostBrickOrNextToTheMiddle)
 {
-    std::vector<std::string> before;
-    std::vector<std::string> after;
-    std::string left_after;
-    std::string right_after;
-};
-
-class Eraser2Push : public testing::TestWithParam<SPushCase>
-{
-};
-
-TEST_P(Eraser2Push, FeederBricksLandBesideTheOutermostBrickOrNextToTheMiddle)
-{
-    SField f;
-    SetBoard(f.field, GetParam().before);
-    SetFeeder(f.field, 0, "YYYYYYYY");
-    SetFeeder(f.field, 1, "BBBBBBBB");
-    ASSERT_TRUE(f.field.PushFeeders());
-    EXPECT_EQ(GetParam().after, GetBoard(f.field));
-    EXPECT_EQ(GetParam().left_after, GetFeeder(f.field, 0));
-    EXPECT_EQ(GetParam().right_after, GetFeeder(f.field, 1));
-    EXPECT_EQ(1, f.events.CountSound(CEraser2Field::SOUND_PUSH));
-    EXPECT_EQ(CEraser2Field::STATE_MOVING, f.field.GetState());
+    const struct
+    {
+        std::vector<std::string> before, after;
+        std::string left, right;
+    } cases[] = {
+        {{"", "", "", "", "", "..RG", "....GB", ".RGBRGB."},
+         {"...YB...", "...YB...", "...YB...", "...YB...", "...YB...", ".YRGB...", "...YGBB.", "YRGBRGBB"},
+         "........",
+         "........"},
+        // Only the side whose edge column emptied pushes.
+        {{"", "", "", "", "", "", "....R", ".GRGRGRG"},
+         {"...Y....", "...Y....", "...Y....", "...Y....", "...Y....", "...Y....", "...YR...", "YGRGRGRG"},
+         "........",
+         "BBBBBBBB"},
+    };
+    for (const auto& c : cases)
+    {
+        SField f;
+        SetBoard(f.field, c.before);
+        SetFeeder(f.field, 0, "YYYYYYYY");
+        SetFeeder(f.field, 1, "BBBBBBBB");
+        ASSERT_TRUE(f.field.PushFeeders());
+        EXPECT_EQ(c.after, GetBoard(f.field));
+        EXPECT_EQ(c.left, GetFeeder(f.field, 0));
+        EXPECT_EQ(c.right, GetFeeder(f.field, 1));
+        EXPECT_EQ(1, f.events.CountSound(CEraser2Field::SOUND_PUSH));
+        EXPECT_EQ(CEraser2Field::STATE_MOVING, f.field.GetState());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Eraser2, Eraser2Push,
-    testing::Values(SPushCase{{"", "", "", "", "", "..RG", "....GB", ".RGBRGB."},
-                              {"...YB...", "...YB...", "...YB...", "...YB...", "...YB...", ".YRGB...", "...YGBB.",
-                               "YRGBRGBB"},
-                              "........", "........"},
-                    // Only the side whose edge column emptied pushes.
-                    SPushCase{{"", "", "", "", "", "", "....R", ".GRGRGRG"},
-                              {"...Y....", "...Y....", "...Y....", "...Y....", "...Y....", "...Y....", "...YR...",
-                               "YGRGRGRG"},
-                              "........", "BBBBBBBB"}));
 
 TEST(Eraser2Feeders, APushWaitsUntilTheRefillHasRisenIntoPlace)
 {
@@ -169,21 +155,6 @@ TEST(Eraser2Field, AGroupTakenGoesTheRestFallsAndColumnsCloseTowardTheMiddle)
     EXPECT_EQ((std::vector<std::string>{"........", "........", "........", "........", "........", "....B...",
                                         "....RG..", "..RBBR.."}),
               GetBoard(f.field));
-}
-
-TEST(Eraser2Field, AnEmptyBoardWithFullFeedersEndsWithTheBonusShownAsTheScoreItAdds)
-{
-    SField f;
-    SetBoard(f.field, {});
-    SetFeeder(f.field, 0, "RGBRGBRG");
-    SetFeeder(f.field, 1, "GBRGBRGB");
-    f.field.Update(16.0f);
-    EXPECT_EQ(CEraser2Field::STATE_SWEEP, f.field.GetState());
-    EXPECT_EQ(100, f.field.GetRemoved());
-    ASSERT_EQ(1, f.field.GetPopups().GetCount());
-    EXPECT_EQ("1000", f.field.GetPopups().GetText(0));
-    f.field.Update(16.0f);
-    EXPECT_TRUE(f.field.IsFinished());
 }
 
 TEST(Eraser2Field, HoverSoundsOnceForEachGroupNewlyUnderTheCursor)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "engine/files/CConfigFile.h"
 #include "games/eraser2/CEraser2Game.h"
 #include "shell/game/CRandom.h"
@@ -16,20 +18,6 @@ struct SGame
             game.Update(16.0f);
     }
     CEraser2Field& Field() { return game.GetField(); }
-    // Frames with the button up until the field rests (or 5000 frames).
-    void Settle()
-    {
-        game.SetPointer(CVector4(-10000.0f, 0.0f, 0.0f), false);
-        for (int i = 0; i < 5000; ++i)
-        {
-            game.Update(16.0f);
-            int state = Field().GetState();
-            if (state == CEraser2Field::STATE_IDLE && !Field().IsSliding() && !Field().FeederNeedsFill())
-                return;
-            if (state == CEraser2Field::STATE_SWEEP)
-                return;
-        }
-    }
     CConfigFile Saved()
     {
         CConfigFile store;
@@ -43,7 +31,8 @@ struct SGame
 
 // A player who holds the button over random cells until the game ends;
 // returns the frames it took, or -1 when the field stayed busy too long.
-int PlayOut(SGame& g, std::uint32_t seed)
+// Whenever the field is moving with groups left and full feeders, midMove runs.
+int PlayOut(SGame& g, std::uint32_t seed, const std::function<void()>& midMove = {})
 {
     CRandom pick(seed);
     int busy = 0;
@@ -58,100 +47,90 @@ int PlayOut(SGame& g, std::uint32_t seed)
         // Every click ends at rest again within a few seconds (a sweep may take longer).
         if (busy > 2000 && field.GetState() != CEraser2Field::STATE_SWEEP)
             return -1;
+        if (midMove && field.GetState() == CEraser2Field::STATE_MOVING && field.GetBoard().HasMoves() &&
+            !field.FeederNeedsFill())
+            midMove();
     }
     return -1;
 }
 }
 
-class Eraser2Play : public testing::TestWithParam<int>
+TEST(Eraser2Play, RandomGamesAlwaysComeBackToRestAndEnd)
 {
-};
-
-TEST_P(Eraser2Play, RandomGamesAlwaysComeBackToRestAndEnd)
-{
-    for (int option = 0; option < 2; ++option)
-    {
-        SGame g(GetParam() % 3, option, static_cast<std::uint32_t>(GetParam()));
-        int frames = PlayOut(g, static_cast<std::uint32_t>(GetParam() * 31 + option));
-        ASSERT_GT(frames, 0) << "option " << option;
-        EXPECT_EQ(0, g.Field().CountBricks());
-        EXPECT_GT(g.game.GetScore(), 0);
-        EXPECT_EQ(0, g.game.GetScore() % g.params->GetScoreBrick());
-    }
+    for (int seed = 1; seed <= 6; ++seed)
+        for (int option = 0; option < 2; ++option)
+        {
+            SCOPED_TRACE(testing::Message() << "seed " << seed << ", option " << option);
+            SGame g(seed % 3, option, static_cast<std::uint32_t>(seed));
+            ASSERT_GT(PlayOut(g, static_cast<std::uint32_t>(seed * 31 + option)), 0);
+            EXPECT_EQ(0, g.Field().CountBricks());
+            EXPECT_GT(g.game.GetScore(), 0);
+            EXPECT_EQ(0, g.game.GetScore() % g.params->GetScoreBrick());
+        }
 }
 
-INSTANTIATE_TEST_SUITE_P(Eraser2, Eraser2Play, testing::Values(1, 2, 3, 4, 5, 6));
-
-TEST(Eraser2Game, EachRemovedBrickAddsTheBrickScore)
+// The bonus for an emptied board goes through the same brick score as a group.
+TEST(Eraser2Game, AnEmptyBoardWithFullFeedersEndsWithTheBonusShownAsTheScoreItAdds)
 {
     SGame g;
-    SetBoard(g.Field(), {"", "", "", "", "", "", "RRRRR", "GBGBGBGB"});
-    g.Settle();
-    g.game.SetPointer(CellPoint(g.Field(), 2, 6), true);
+    SetBoard(g.Field(), {});
+    SetFeeder(g.Field(), 0, "RGBRGBRG");
+    SetFeeder(g.Field(), 1, "GBRGBRGB");
     g.game.Update(16.0f);
-    g.Settle();
-    EXPECT_EQ(50, g.game.GetScore());
+    EXPECT_EQ(CEraser2Field::STATE_SWEEP, g.Field().GetState());
+    EXPECT_EQ(1000, g.game.GetScore());
+    ASSERT_EQ(1, g.Field().GetPopups().GetCount());
+    EXPECT_EQ("1000", g.Field().GetPopups().GetText(0));
+    g.game.Update(16.0f);
+    EXPECT_TRUE(g.Field().IsFinished());
 }
 
 TEST(Eraser2Save, ARoundTripMidMoveKeepsBoardFeedersAndScore)
 {
     SGame a(1, 1, 5);
-    CRandom pick(9);
     int saves = 0;
-    for (int frame = 0; frame < 100000 && saves < 5 && !a.game.IsGameOver(); ++frame)
-    {
-        CEraser2Field& field = a.Field();
-        a.game.SetPointer(CellPoint(field, pick.Next(field.GetWidth()), pick.Next(field.GetHeight())), true);
-        a.game.Update(16.0f);
-        if (field.GetState() != CEraser2Field::STATE_MOVING || !field.GetBoard().HasMoves() || field.FeederNeedsFill())
-            continue;
-        ++saves;
+    PlayOut(a, 9, [&] {
+        if (++saves > 5)
+            return;
         CConfigFile first = a.Saved();
         SGame b(0, 0, 99);
         ASSERT_TRUE(b.game.Load(first));
         EXPECT_FALSE(b.game.IsEffectRunning());
         EXPECT_EQ(a.game.GetScore(), b.game.GetScore());
-        EXPECT_EQ(GetBoard(field), GetBoard(b.Field()));
-        EXPECT_EQ(GetFeeder(field, 0), GetFeeder(b.Field(), 0));
-        EXPECT_EQ(GetFeeder(field, 1), GetFeeder(b.Field(), 1));
-        CConfigFile second;
-        b.game.Save(second);
-        EXPECT_EQ(first.ToText(), second.ToText());
-    }
-    EXPECT_EQ(5, saves);
+        EXPECT_EQ(GetBoard(a.Field()), GetBoard(b.Field()));
+        EXPECT_EQ(GetFeeder(a.Field(), 0), GetFeeder(b.Field(), 0));
+        EXPECT_EQ(GetFeeder(a.Field(), 1), GetFeeder(b.Field(), 1));
+        EXPECT_EQ(first.ToText(), b.Saved().ToText());
+    });
+    EXPECT_GT(saves, 5);
 }
 
-struct SBadSave
+TEST(Eraser2Save, DamagedSavesAreRefusedAndChangeNothing)
 {
-    const char* key;
-    const char* value;
-};
-
-class Eraser2BadSave : public testing::TestWithParam<SBadSave>
-{
-};
-
-TEST_P(Eraser2BadSave, IsRefusedAndChangesNothing)
-{
+    // Inside the grid but no board of the kind (width 9 or 0), and a gap in
+    // a feeder's run of bricks (right 0), among plain bad values.
+    const struct
+    {
+        const char* key;
+        const char* value;
+    } faults[] = {
+        {"f_m_width_bricks", "26"}, {"f_m_height_bricks", "16"}, {"f_m_width_bricks", "9"},
+        {"f_m_width_bricks", "0"},  {"f_m_colors", "0"},         {"f_m_colors", "7"},
+        {"f_color3-4", "3"},        {"f_color0-0", "x"},         {"m_bricks_left7", "9"},
+        {"m_bricks_right0", "1"},   {"gf_m_score", "-5"},        {"gf_m_alpha", "nan"},
+        {"fe_m_current_level", "0"},
+    };
     SGame a;
-    CConfigFile store = a.Saved();
-    store.SetValue(GetParam().key, GetParam().value);
-    SGame b;
-    std::vector<std::string> before = GetBoard(b.Field());
-    EXPECT_FALSE(b.game.Load(store));
-    EXPECT_EQ(before, GetBoard(b.Field()));
+    for (const auto& fault : faults)
+    {
+        CConfigFile store = a.Saved();
+        store.SetValue(fault.key, fault.value);
+        SGame b;
+        std::vector<std::string> before = GetBoard(b.Field());
+        EXPECT_FALSE(b.game.Load(store)) << fault.key << " = " << fault.value;
+        EXPECT_EQ(before, GetBoard(b.Field())) << fault.key;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Eraser2, Eraser2BadSave,
-    testing::Values(SBadSave{"f_m_width_bricks", "26"}, SBadSave{"f_m_height_bricks", "16"},
-                    // Inside the grid but no board of the kind.
-                    SBadSave{"f_m_width_bricks", "9"}, SBadSave{"f_m_width_bricks", "0"},
-                    SBadSave{"f_m_colors", "0"}, SBadSave{"f_m_colors", "7"}, SBadSave{"f_color3-4", "3"},
-                    SBadSave{"f_color0-0", "x"}, SBadSave{"m_bricks_left7", "9"},
-                    // A gap in a feeder's run of bricks.
-                    SBadSave{"m_bricks_right0", "1"}, SBadSave{"gf_m_score", "-5"},
-                    SBadSave{"gf_m_alpha", "nan"}, SBadSave{"fe_m_current_level", "0"}));
 
 TEST(Eraser2Params, MissingOrBadValuesKeepPlayableDefaultsAndSixCaptionsNameTheTables)
 {
@@ -160,10 +139,8 @@ TEST(Eraser2Params, MissingOrBadValuesKeepPlayableDefaultsAndSixCaptionsNameTheT
     store.SetValue("m_group_size", "0 1");
     store.SetValue("m_colors_field", "9");
     params.ReadParams(store);
-    EXPECT_EQ(2, params.GetGroupSize(0));
-    EXPECT_EQ(2, params.GetGroupSize(1));
-    EXPECT_EQ(3, params.GetColorCount(0));
-    EXPECT_EQ(4, params.GetColorCount(1));
+    EXPECT_EQ((std::vector<int>{2, 2, 3, 4}), (std::vector<int>{params.GetGroupSize(0), params.GetGroupSize(1),
+                                                                params.GetColorCount(0), params.GetColorCount(1)}));
     EXPECT_GT(params.GetFallSpeed(), 0.0f);
     EXPECT_GT(params.GetSquareWidth(), 0.0f);
     CScoreCaptionList list;

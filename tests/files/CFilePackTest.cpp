@@ -24,19 +24,26 @@ void PutU32(Bytes& out, std::uint32_t value)
         out.push_back(static_cast<unsigned char>(value >> (8 * i)));
 }
 
-// Raw pack bytes written by hand, so the reader is tested apart from the writer.
-// A count of -1 means the true one.
-Bytes Pack(const std::vector<std::pair<std::string, std::string>>& entries, long long count = -1)
+struct SEntry
+{
+    std::string name;
+    std::string stored;   // as it lies in the pack
+    char flag = 'n';
+};
+
+// Raw pack bytes written by hand, so the reader is tested apart from the writer
+// and the writer is held to them. A count of -1 means the true one.
+Bytes Pack(const std::vector<SEntry>& entries, long long count = -1)
 {
     Bytes out = {'L', 'B'};
     PutU32(out, static_cast<std::uint32_t>(count >= 0 ? count : static_cast<long long>(entries.size())));
-    for (const auto& entry : entries)
+    for (const SEntry& entry : entries)
     {
-        PutU32(out, static_cast<std::uint32_t>(entry.first.size()));
-        out.insert(out.end(), entry.first.begin(), entry.first.end());
-        PutU32(out, static_cast<std::uint32_t>(entry.second.size()));
-        out.push_back('n');
-        out.insert(out.end(), entry.second.begin(), entry.second.end());
+        PutU32(out, static_cast<std::uint32_t>(entry.name.size()));
+        out.insert(out.end(), entry.name.begin(), entry.name.end());
+        PutU32(out, static_cast<std::uint32_t>(entry.stored.size()));
+        out.push_back(static_cast<unsigned char>(entry.flag));
+        out.insert(out.end(), entry.stored.begin(), entry.stored.end());
     }
     return out;
 }
@@ -148,6 +155,23 @@ TEST(CFilePackTest, PackThatShrankSinceOpenFallsBackToTheDisk)
     EXPECT_EQ(Lookup(pack, "gone.txt"), "!");
     CTempDir::WriteText("gone.txt", "loose");
     EXPECT_EQ(Lookup(pack, "gone.txt"), "loose");
+}
+
+// The 45 bytes run past the 36 of the pass phrase: the two XOR passes with
+// it combine into one table, applied from the start of each entry, wrapping.
+TEST(CFilePackTest, WriterOutputIsByteExact)
+{
+    const std::string param = "gameurl example.org/game\nsiteurl example.org\n";
+    const std::string scrambled = "\x67\x61\x6F\x60\x32\x2F\x68\x77\x7A\x67\x6E\x3D\x6F\x6C\x6A"
+                                  "\x6A\x60\x2B\x37\x38\x26\x20\x3D\x6A\x0A\x31\x46\x63\x62\x71"
+                                  "\x6D\x79\x2F\x38\x28\x4E\x6D\x70\x6E\x60\x69\x32\x76\x30\x15";
+    CPackWriter writer(CFilePack::kPassPhrase);
+    ASSERT_TRUE(writer.Add("dat/param.txt", Bytes(param.begin(), param.end()), true));
+    ASSERT_TRUE(writer.Add("mui\\bg.jpg", Bytes(777, 0x5A), false));
+    ASSERT_TRUE(writer.Add("empty.txt", {}, true));
+    EXPECT_EQ(writer.Build(), Pack({{"dat/param.txt", scrambled, 'y'},
+                                    {"mui\\bg.jpg", std::string(777, 0x5A)},
+                                    {"empty.txt", "", 'y'}}));
 }
 
 TEST(CFilePackTest, WriterRefusesNamesTheReaderWouldRefuse)

@@ -1,9 +1,13 @@
 #include "engine/files/CGeneralSettings.h"
 
 #include "engine/files/CConfigFile.h"
+#include "engine/files/CScrambler.h"
 #include "tests/files/CTempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
 
 namespace
 {
@@ -20,6 +24,20 @@ std::string Fields(const CGeneralSettings& s)
     return std::to_string(s.m_window_width) + " " + std::to_string(s.m_window_height) + " " +
            std::to_string(s.m_x) + " " + std::to_string(s.m_y) + " " + std::to_string(s.m_volume) + " " +
            std::to_string(s.m_sound) + std::to_string(s.m_autosave) + std::to_string(s.m_is_full_screen_loaded);
+}
+
+// The rotation of a keyed save is the first draw after seeding the C library
+// generator with the calendar time, modulo 100 past 100 bytes, else modulo n.
+bool RotationFitsASeedBetween(unsigned r, std::size_t n, std::time_t from, std::time_t to)
+{
+    const unsigned modulus = n > 100 ? 100u : static_cast<unsigned>(n);
+    for (std::time_t t = from; t <= to; ++t)
+    {
+        std::srand(static_cast<unsigned>(t));
+        if (static_cast<unsigned>(std::rand()) % modulus == r)
+            return true;
+    }
+    return false;
 }
 }
 
@@ -51,48 +69,50 @@ TEST(CGeneralSettingsTest, ReadValuesAreCheckedEachByItself)
     }
 }
 
-TEST(CGeneralSettingsTest, RoundTripThroughTheScrambledFileRemovesTheStaleOne)
-{
-    CTempDir dir;
-    CGeneralSettings saved;
-    saved.m_window_width = 1024;
-    saved.m_window_height = 700;
-    saved.m_x = 33;
-    saved.m_y = 44;
-    saved.m_volume = 90;
-    saved.m_autosave = true;
-    saved.m_sound = false;
-    saved.m_is_full_screen_loaded = true;
-    ASSERT_TRUE(saved.Save(false, dir.File("data/dx.cfg")));
-    CTempDir::WriteText(dir.File("data/d.cfg"), "old");
-
-    CGeneralSettings loaded;
-    ASSERT_TRUE(loaded.Load(dir.File("data/dx.cfg"), dir.File("data/d.cfg")));
-    EXPECT_EQ(Fields(loaded), "1024 700 33 44 90 011");
-    EXPECT_FALSE(CTempDir::Exists(dir.File("data/d.cfg")));
-}
-
-TEST(CGeneralSettingsTest, MinimisedWindowWritesNoSizeOrPosition)
+// The file's bytes, held to the scrambler's worked vectors: a renamed key or
+// a wrong file key would still read back in the game itself. A minimised
+// window writes no size or position.
+TEST(CGeneralSettingsTest, SavedFileIsTheSortedTextScrambledUnderItsKey)
 {
     CGeneralSettings settings;
-    settings.m_window_width = 1024;
-    settings.m_x = 5;
-    CConfigFile config;
-    settings.WriteTo(config, true);
-    EXPECT_EQ(config.ToText(), "m_autosave 0\nm_is_full_screen_loaded 0\nm_sound 1\nm_volume 100\n");
+    settings.ReadFrom(Store("m_window_width 1024 m_window_height 768 x 12 y -3 m_volume 105 m_autosave 1 m_sound 0"));
+    const std::string common = "m_autosave 1\nm_is_full_screen_loaded 0\nm_sound 0\nm_volume 105\n";
+    for (bool minimised : {false, true})
+    {
+        const std::string text = common + (minimised ? "" : "m_window_height 768\nm_window_width 1024\nx 12\ny -3\n");
+        CTempDir dir;
+        const std::time_t before = std::time(nullptr);
+        ASSERT_TRUE(settings.Save(minimised, dir.File("data/dx.cfg")));
+        const std::time_t after = std::time(nullptr);
+        const std::vector<unsigned char> file = CTempDir::ReadBytes(dir.File("data/dx.cfg"));
+        ASSERT_EQ(file.size(), text.size() + 1);
+        std::vector<unsigned char> expected;
+        ASSERT_TRUE(CScrambler().ScrambleWithRotation(reinterpret_cast<const unsigned char*>(text.data()),
+                                                      text.size(), file[0], expected, "qiv", 3));
+        EXPECT_EQ(file, expected) << minimised;
+        EXPECT_TRUE(RotationFitsASeedBetween(file[0], text.size(), before, after));
+    }
 }
 
-TEST(CGeneralSettingsTest, MissingOrUnreadableFileKeepsEveryValueAndTheStaleFile)
+// Every value's round trip is the application's own test; here what a load
+// that fails keeps, and the stale file that only a good load removes.
+TEST(CGeneralSettingsTest, FailedLoadKeepsEveryValueAndTheStaleFileAGoodOneRemovesIt)
 {
     CTempDir dir;
     CTempDir::WriteText(dir.File("d.cfg"), "old");
     CTempDir::WriteBytes(dir.File("bad.cfg"), {200, 1, 2});
+    CGeneralSettings saved;
+    saved.m_volume = 90;
+    ASSERT_TRUE(saved.Save(false, dir.File("dx.cfg")));
     CGeneralSettings settings;
     settings.m_window_width = 1000;
     const std::string before = Fields(settings);
-    EXPECT_FALSE(settings.Load(dir.File("dx.cfg"), dir.File("d.cfg")));
+    EXPECT_FALSE(settings.Load(dir.File("none.cfg"), dir.File("d.cfg")));
     EXPECT_FALSE(settings.Load(dir.File("bad.cfg"), dir.File("d.cfg")));
     EXPECT_EQ(Fields(settings), before);
-    EXPECT_EQ(Fields(CGeneralSettings()), "800 600 0 0 100 100");
     EXPECT_TRUE(CTempDir::Exists(dir.File("d.cfg")));
+    ASSERT_TRUE(settings.Load(dir.File("dx.cfg"), dir.File("d.cfg")));
+    EXPECT_EQ(Fields(settings), "800 600 0 0 90 100");
+    EXPECT_FALSE(CTempDir::Exists(dir.File("d.cfg")));
+    EXPECT_EQ(Fields(CGeneralSettings()), "800 600 0 0 100 100");
 }

@@ -14,24 +14,31 @@ const char* const kKey = "qiv";
 
 TEST(CScramblerTest, KnownTextsScrambleToTheKnownBytesAndBack)
 {
+    // Keys of several lengths, shorter than the text: each byte takes the key
+    // byte at its own index, wrapping.
     const struct
     {
         std::string text;
         unsigned rotation;
+        const char* key;
         Bytes scrambled;
     } cases[] = {
-        {"ab", 1, {0x01, 0x0B, 0x27}},
-        {"m_sound 1\n", 3, {0x03, 0x08, 0x13, 0x1F, 0x31, 0x98, 0x70, 0x83, 0x1B, 0x50, 0x9A}},
+        {"ab", 1, kKey, {0x01, 0x0B, 0x27}},
+        {"m_sound 1\n", 3, kKey, {0x03, 0x08, 0x13, 0x1F, 0x31, 0x98, 0x70, 0x83, 0x1B, 0x50, 0x9A}},
+        {"m_sound 1\n", 7, "zq71w", {0x07, 0x5D, 0xB8, 0x3B, 0x5C, 0xD5, 0xAC, 0xA0, 0x84, 0x21, 0x60}},
+        {"m_sound 1\n", 7, "ko%58w", {0x07, 0x4F, 0xAA, 0x3F, 0xA9, 0x2A, 0x5C, 0xB8, 0xA0, 0x9B, 0x62}},
+        {"m_sound 1\n", 7, "394m612z", {0x07, 0x25, 0x45, 0x67, 0xA3, 0x70, 0xA1, 0x55, 0x68, 0xA7, 0x9E}},
     };
     CScrambler scrambler;
     for (const auto& c : cases)
     {
+        SCOPED_TRACE(c.key);
         Bytes out;
         Bytes back;
         ASSERT_TRUE(scrambler.ScrambleWithRotation(reinterpret_cast<const unsigned char*>(c.text.data()),
-                                                   c.text.size(), c.rotation, out, kKey, 3));
+                                                   c.text.size(), c.rotation, out, c.key, std::strlen(c.key)));
         EXPECT_EQ(out, c.scrambled);
-        ASSERT_TRUE(scrambler.Unscramble(c.scrambled.data(), c.scrambled.size(), back, kKey, 3));
+        ASSERT_TRUE(scrambler.Unscramble(c.scrambled.data(), c.scrambled.size(), back, c.key, std::strlen(c.key)));
         EXPECT_EQ(std::string(back.begin(), back.end()), c.text);
     }
 }

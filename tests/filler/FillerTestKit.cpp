@@ -1,6 +1,5 @@
 #include "tests/filler/FillerTestKit.h"
 
-#include <algorithm>
 #include <sstream>
 
 #include "engine/files/CConfigFile.h"
@@ -10,25 +9,13 @@ namespace
 {
 const char LETTERS[] = "RGBYPC";
 
-std::vector<std::string> SplitRows(const std::string& picture)
+int ColorOf(char letter)
 {
-    std::vector<std::string> rows;
-    std::stringstream text(picture);
-    for (std::string row; std::getline(text, row, '/');)
-        rows.push_back(row);
-    return rows;
+    for (int i = 0; i < 6; ++i)
+        if (LETTERS[i] == letter)
+            return i;
+    return -1;
 }
-}
-
-CRandom& TestRandom()
-{
-    static CRandom random(1);
-    return random;
-}
-
-int CRecordingEvents::CountSound(int id) const
-{
-    return static_cast<int>(std::count(m_sounds.begin(), m_sounds.end(), id));
 }
 
 std::unique_ptr<CFillerParams> MakeParams(int size, int difficulty, bool animation)
@@ -44,18 +31,15 @@ std::unique_ptr<CFillerParams> MakeParams(int size, int difficulty, bool animati
     return params;
 }
 
-int ColorOf(char letter)
-{
-    for (int i = 0; i < 6; ++i)
-        if (LETTERS[i] == letter)
-            return i;
-    return -1;
-}
-
 std::unique_ptr<CFillerField> MakeField(CFillerParams& params, CGameEvents* events, const std::string& picture)
 {
-    std::vector<std::string> rows = SplitRows(picture);
-    auto field = std::make_unique<CFillerField>(params, events, TestRandom(), static_cast<int>(rows[0].size()),
+    // One random source for the hand-made fields of a test program.
+    static CRandom random(1);
+    std::vector<std::string> rows;
+    std::stringstream text(picture);
+    for (std::string row; std::getline(text, row, '/');)
+        rows.push_back(row);
+    auto field = std::make_unique<CFillerField>(params, events, random, static_cast<int>(rows[0].size()),
                                                 static_cast<int>(rows.size()));
     const int identity[6] = {0, 1, 2, 3, 4, 5};
     field->SetColorTable(identity);

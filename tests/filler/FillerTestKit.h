@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,13 +16,10 @@ class CRecordingEvents : public CGameEvents
 public:
     void PlaySound(int id, bool, bool) override { m_sounds.push_back(id); }
     void AddSparkle(const CVector4&, int) override {}
-    int CountSound(int id) const;
+    int CountSound(int id) const { return static_cast<int>(std::count(m_sounds.begin(), m_sounds.end(), id)); }
 
     std::vector<int> m_sounds;
 };
-
-// One random source for the hand-made fields of a test program.
-CRandom& TestRandom();
 
 // Parameters as the game's files would give them, without any file.
 std::unique_ptr<CFillerParams> MakeParams(int size, int difficulty, bool animation);
@@ -32,4 +30,3 @@ std::unique_ptr<CFillerParams> MakeParams(int size, int difficulty, bool animati
 std::unique_ptr<CFillerField> MakeField(CFillerParams& params, CGameEvents* events, const std::string& picture);
 // The colours the rules hold, or those the bricks show while a wave runs.
 std::string GetBoard(const CFillerField& field, bool shown = false);
-int ColorOf(char letter);

@@ -11,7 +11,6 @@ FILES="$3"
 e2e_copy_game "$1"
 DATA="$E2E_DIR/data"
 
-fail() { e2e_fail "$@"; }
 value_of() { "$FILES" dump "$1" "$2" | sed -n "s/^$3 //p"; }
 saved() { value_of "$DATA/filler.sav" zq71w "$1"; }
 setting() { value_of "$DATA/filler.cfg" 394m612z "$1"; }
@@ -32,7 +31,7 @@ e2e_to CFillerNewGameDialog click $NEW_GAME
 e2e_to CFillerGameScreen click 295 450   # OK: Small Field, Easy
 e2e_rest
 e2e_wait_still 01-game "$BOARD"
-e2e_is_black 01-game && fail "the game screen is black"
+e2e_is_black 01-game && e2e_fail "the game screen is black"
 
 # The colour buttons stand at x 279 + 50 i, y 580; held or absent colours
 # refuse the click, a free one makes the move and the start brick takes it.
@@ -46,24 +45,24 @@ for i in 0 1 2 3 4 5; do
         break
     fi
 done
-[ -n "$moved" ] || fail "no colour button made a move"
+[ -n "$moved" ] || e2e_fail "no colour button made a move"
 
 e2e_to CGameMenu key Escape
 e2e_to "CMainMenu window" click $MAIN_MENU
-[ -s "$DATA/filler.sav" ] || fail "leaving the menu saved no game"
+[ -s "$DATA/filler.sav" ] || e2e_fail "leaving the menu saved no game"
 numbers=$(saved field_undo_string | wc -w)
-[ "$numbers" = $((6 + 30 * 23)) ] || fail "the saved snapshot holds $numbers numbers, not 6 + 30 x 23"
-[ "$(saved filler_current_zone)" = 0 ] || fail "the game was not saved in the human's turn"
-[ "$(saved score)" -ge 1 ] || fail "the saved game holds no zone size as its score"
-[ "$(setting remover_last_size)" = 0 ] || fail "the settings do not keep the small size"
-[ "$(setting m_animation)" = 1 ] || fail "the settings do not keep the animation"
+[ "$numbers" = $((6 + 30 * 23)) ] || e2e_fail "the saved snapshot holds $numbers numbers, not 6 + 30 x 23"
+[ "$(saved filler_current_zone)" = 0 ] || e2e_fail "the game was not saved in the human's turn"
+[ "$(saved score)" -ge 1 ] || e2e_fail "the saved game holds no zone size as its score"
+[ "$(setting remover_last_size)" = 0 ] || e2e_fail "the settings do not keep the small size"
+[ "$(setting m_animation)" = 1 ] || e2e_fail "the settings do not keep the animation"
 
 e2e_to CGameMenu click $FILLER
 e2e_to CFillerGameScreen click $CONTINUE
 e2e_rest
 e2e_wait_still 03-continued "$BOARD"
 e2e_below "$(e2e_rmse "$E2E_SHOTS/02-move.png" "$E2E_SHOTS/03-continued.png" "$BOARD")" 0.01 \
-    || fail "the continued board differs from the one left"
+    || e2e_fail "the continued board differs from the one left"
 e2e_to CGameMenu key Escape
 e2e_to "CMainMenu window" click $MAIN_MENU
 e2e_key Escape

@@ -30,7 +30,7 @@ public:
 };
 }
 
-TEST(CDialog, WindowPixelsMapIntoTheDialogTruncatedAndZeroSizesOneToOne)
+TEST(CDialog, WindowPixelsMapIntoTheDialogAndItsChildrenTruncatedAndZeroSizesOneToOne)
 {
     const struct
     {
@@ -50,17 +50,13 @@ TEST(CDialog, WindowPixelsMapIntoTheDialogTruncatedAndZeroSizesOneToOne)
         EXPECT_EQ(c.dialogX, x) << c.x;
         EXPECT_EQ(c.dialogY, y) << c.y;
     }
-}
-
-TEST(CDialog, ChildrenGetMappedPositions)
-{
+    // Children get the mapped place; with no OS window the window's size is the dialog's logical size.
     CAppWindow window("Test", nullptr);
     CTestDialog dialog;
     CRecordingWidget widget;
     dialog.AddChild(&widget);
     dialog.SetLogicalSize(800, 600);
     dialog.SetPosition(100, 50);
-    // No OS window: the window's size falls back to the dialog's logical size.
     dialog.OnLButtonDown(150, 80, 1);
     EXPECT_EQ(50, widget.m_x);
     EXPECT_EQ(30, widget.m_y);

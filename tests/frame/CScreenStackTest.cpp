@@ -12,26 +12,16 @@
 namespace
 {
 using Log = std::vector<std::string>;
-
-class CScreenStackTest : public ::testing::Test
-{
-protected:
-    Log m_log;
-    CFakeScreen m_a{"A", m_log};
-    CFakeScreen m_b{"B", m_log};
-    CFakeScreen m_d1{"D1", m_log};
-    CFakeScreen m_d2{"D2", m_log};
-    CScreenStack m_stack;
-};
 }
 
-TEST_F(CScreenStackTest, ScreensAndOverlaysAreActivatedClosedAndReportedInOrder)
+TEST(CScreenStackTest, ScreensAndOverlaysAreActivatedClosedAndReportedInOrder)
 {
     // Steps: sX set screen X, oX open overlay X, c / C close deferred /
     // immediately, uN / iN update N ms while active / inactive, r render,
     // kN key N, hN character N, m / d / l / R mouse move, left press, left
-    // release, right release at (N, N), =N the newest overlay's result; "|"
-    // clears the log and "." checks that nothing was logged since.
+    // release, right release at (N, N), =N the newest overlay's result, n a
+    // next-track handler that logs, xX remove screen X (logs whether it was
+    // there); "|" clears the log and "." checks that nothing was logged since.
     const struct
     {
         const char* steps;
@@ -53,6 +43,8 @@ TEST_F(CScreenStackTest, ScreensAndOverlaysAreActivatedClosedAndReportedInOrder)
         {"sA oD1 oD2 | k27 h120 m1 d3 l5 R7 u4", "D2.Key(27) D2.Char(120) D2.Move(1,1) D2.LDown(3,3) D2.LUp(5,5) "
                                                  "D2.RUp(7,7) D2.Update(4)"},
         {"| k27 C c u1 r", ""},
+        {"sA n | k116 k115", "NextTrack A.Key(116) A.Key(115)"},   // F5 asks for the next track, then passes
+        {"sA sB | xA xA c u1", "removed absent B.Update(1)"},         // removing tells nobody
     };
     for (const auto& c : cases)
     {
@@ -87,6 +79,8 @@ TEST_F(CScreenStackTest, ScreensAndOverlaysAreActivatedClosedAndReportedInOrder)
             case 'l': stack.OnLButtonUp(std::stoi(arg), std::stoi(arg), 0); break;
             case 'R': stack.OnRButtonUp(std::stoi(arg), std::stoi(arg), 0); break;
             case '=': newest->SetResult(std::stoi(arg)); break;
+            case 'n': stack.SetNextTrackHandler([&log]() { log.push_back("NextTrack"); }); break;
+            case 'x': log.push_back(stack.RemoveScreen(screen()) ? "removed" : "absent"); break;
             case '|': log.clear(); break;
             case '.': EXPECT_TRUE(log.empty()) << c.steps; break;
             }
@@ -96,33 +90,6 @@ TEST_F(CScreenStackTest, ScreensAndOverlaysAreActivatedClosedAndReportedInOrder)
             joined += (joined.empty() ? "" : " ") + entry;
         EXPECT_EQ(joined, c.log) << c.steps;
     }
-}
-
-TEST_F(CScreenStackTest, F5AsksForTheNextTrackThenPassesThrough)
-{
-    int tracks = 0;
-    m_stack.SetNextTrackHandler([&tracks, this]() {
-        ++tracks;
-        m_log.push_back("NextTrack");
-    });
-    m_stack.SetScreen(&m_a);
-    m_log.clear();
-    m_stack.OnKeyDown(116);
-    m_stack.OnKeyDown(115);
-    EXPECT_EQ(1, tracks);
-    EXPECT_EQ((Log{"NextTrack", "A.Key(116)", "A.Key(115)"}), m_log);
-}
-
-TEST_F(CScreenStackTest, RemoveScreenTellsNobody)
-{
-    m_stack.SetScreen(&m_a);
-    m_stack.SetScreen(&m_b);
-    m_log.clear();
-    EXPECT_TRUE(m_stack.RemoveScreen(&m_a));
-    EXPECT_FALSE(m_stack.RemoveScreen(&m_a));
-    EXPECT_EQ(&m_b, m_stack.GetCurrentScreen());
-    EXPECT_EQ(1u, m_stack.GetScreenCount());
-    EXPECT_TRUE(m_log.empty());
 }
 
 namespace

@@ -2,37 +2,38 @@
 
 #include "engine/gfx/CVector4.h"
 
-TEST(CVector4, NewResultsHaveWeightOneWhileInPlaceOperationsKeepTheWeight)
+namespace
 {
-    CVector4 a(1.0f, 2.0f, 3.0f);
-    CVector4 b(4.0f, 5.0f, 6.0f);
-    a.w = 0.0f;
-    b.w = 0.0f;
-    for (const CVector4& v : {a + b, b - a, a * 2.0f})
-        EXPECT_EQ(1.0f, v.w);
-    EXPECT_EQ(9.0f, (a + b).z);
-    EXPECT_EQ(3.0f, (b - a).x);
-    EXPECT_EQ(6.0f, (a * 2.0f).z);
-    a += b;
-    a *= 2.0f;
-    EXPECT_EQ(10.0f, a.x);
-    EXPECT_EQ(0.0f, a.w);
-    // GL takes the four floats, x first.
-    EXPECT_EQ(4 * sizeof(float), sizeof(CVector4));
-    EXPECT_EQ(10.0f, a.GetConstData()[0]);
+CVector4 Weighted(float x, float y, float z, float w)
+{
+    CVector4 v(x, y, z);
+    v.w = w;
+    return v;
+}
 }
 
-TEST(CVector4, NormalizeIgnoresTheWeightAndLeavesAZeroVector)
+// GL takes the four floats, x first.
+static_assert(sizeof(CVector4) == 4 * sizeof(float), "CVector4 must stay four packed floats");
+
+TEST(CVector4, ArithmeticActsOnXyzNewResultsWeighOneInPlaceOperationsKeepTheWeight)
 {
-    CVector4 v(3.0f, 4.0f, 0.0f);
-    v.w = 0.0f;
-    EXPECT_FLOAT_EQ(5.0f, v.Length());
-    v.Normalize();
-    EXPECT_FLOAT_EQ(0.6f, v.x);
-    EXPECT_FLOAT_EQ(0.8f, v.y);
-    EXPECT_EQ(0.0f, v.w);
-    CVector4 zero;
-    zero.Normalize();
-    EXPECT_EQ(0.0f, zero.x);
-    EXPECT_EQ(1.0f, zero.w);
+    const CVector4 a = Weighted(1.0f, 2.0f, 3.0f, 0.0f);
+    const CVector4 b = Weighted(4.0f, 5.0f, 6.0f, 0.0f);
+    const struct
+    {
+        const char* name;
+        CVector4 got;
+        CVector4 want;
+    } cases[] = {
+        {"a + b", a + b, Weighted(5.0f, 7.0f, 9.0f, 1.0f)},
+        {"b - a", b - a, Weighted(3.0f, 3.0f, 3.0f, 1.0f)},
+        {"a * 2", a * 2.0f, Weighted(2.0f, 4.0f, 6.0f, 1.0f)},
+        {"(a += b) *= 2", (CVector4(a) += b) *= 2.0f, Weighted(10.0f, 14.0f, 18.0f, 0.0f)},
+        {"normalized", Weighted(3.0f, 4.0f, 0.0f, 0.0f).Normalize(), Weighted(0.6f, 0.8f, 0.0f, 0.0f)},
+        {"zero normalized stays zero", CVector4().Normalize(), CVector4()},
+    };
+    for (const auto& c : cases)
+        for (int i = 0; i < 4; ++i)
+            EXPECT_FLOAT_EQ(c.want.GetConstData()[i], c.got.GetConstData()[i]) << c.name << ", component " << i;
+    EXPECT_FLOAT_EQ(5.0f, Weighted(3.0f, 4.0f, 0.0f, 7.0f).Length()) << "the weight is no part of the length";
 }

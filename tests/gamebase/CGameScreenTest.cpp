@@ -100,7 +100,10 @@ TEST(CGameScreenTest, BackKeyGoesToTheKindsHookAndEnterDoesNot)
 
 TEST(CGameScreenTest, SaveWritesTheKindsScoreKeyAndLoadRestoresIt)
 {
-    for (const CGameScreen::SRules& rules : {CGameScreen::SRules(), FillerLike()})
+    // The key is part of every saved game: "m_score" unless a kind says otherwise.
+    const std::pair<CGameScreen::SRules, const char*> cases[] = {{CGameScreen::SRules(), "m_score"},
+                                                                 {FillerLike(), "score"}};
+    for (const auto& [rules, key] : cases)
     {
         CCountingScreen screen(rules);
         screen.Update(16.0f);
@@ -108,7 +111,7 @@ TEST(CGameScreenTest, SaveWritesTheKindsScoreKeyAndLoadRestoresIt)
         screen.Update(16.0f);
         CConfigFile store;
         screen.Save(store);
-        EXPECT_EQ("30", store.GetValue(rules.m_score_key, "none"));
+        EXPECT_EQ("30", store.GetValue(key, "none"));
         CCountingScreen back(rules);
         ASSERT_TRUE(back.Load(store));
         EXPECT_EQ(screen.GetScore(), back.GetScore());

@@ -7,7 +7,6 @@
 #include "engine/widgets/CWidgetGroup.h"
 
 int CFakeGameScreen::s_alive = 0;
-void* CFakeGameScreen::s_params_seen = nullptr;
 void* CFakeGameScreen::s_params_seen_at_death = nullptr;
 
 namespace
@@ -23,10 +22,8 @@ void Pick(CWidgetGroup& group, int index)
 }
 }
 
-CFakeParams::CFakeParams(int sizes, bool animation, int skins)
-    : CGameParams("data/fake.cfg", "52kq781w", "data/scores9%i%i.tab", 3, sizes),
-      m_has_animation(animation),
-      m_skins(skins)
+CFakeParams::CFakeParams(int sizes, bool animation)
+    : CGameParams("data/fake.cfg", "52kq781w", "data/scores9%i%i.tab", 3, sizes), m_has_animation(animation)
 {
 }
 
@@ -34,14 +31,13 @@ void CFakeParams::LoadParams(CFilePack&) {}
 
 void CFakeParams::LoadTextures(CResManager&)
 {
-    SetSkinsCount(m_skins);
+    SetSkinsCount(FAKE_SKINS);
 }
 
 CFakeGameScreen::CFakeGameScreen(const CResManager* lookup, const std::string& paramKey)
     : m_lookup(lookup), m_param_key(paramKey)
 {
     ++s_alive;
-    s_params_seen = lookup ? lookup->GetObject(paramKey.c_str()) : nullptr;
 }
 
 CFakeGameScreen::~CFakeGameScreen()
@@ -50,17 +46,15 @@ CFakeGameScreen::~CFakeGameScreen()
     --s_alive;
 }
 
-void CFakeGameScreen::Save(CConfigFile& store)
+void CFakeGameScreen::SaveGame(CConfigFile& store)
 {
-    store.SetInt("m_score", m_score);
     store.SetValue("fake_state", m_state);
 }
 
-bool CFakeGameScreen::Load(const CConfigFile& store)
+bool CFakeGameScreen::LoadGame(const CConfigFile& store)
 {
     if (!store.HasKey("fake_state"))
         return false;
-    m_score = StrToInt(store.GetValue("m_score", "0"));
     m_state = store.GetValue("fake_state", "");
     return true;
 }
@@ -92,7 +86,7 @@ SGameKind MakeFakeKind(int index, const CResManager* lookup, bool startWithoutDi
         kind.m_name = GetGameKinds()[index].m_name;
     else
         kind.m_name = "kind" + std::to_string(index);
-    kind.m_make_params = [=] { return std::make_unique<CFakeParams>(sizes, fillerLike, FAKE_SKINS); };
+    kind.m_make_params = [=] { return std::make_unique<CFakeParams>(sizes, fillerLike); };
     kind.m_make_new_game_dialog = [=](CConfigFile& layout, CGameParams& params) {
         return std::make_unique<CFakeNewGameDialog>(layout, params, sizes);
     };

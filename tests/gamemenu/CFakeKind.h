@@ -15,7 +15,7 @@
 class CFakeParams : public CGameParams
 {
 public:
-    CFakeParams(int sizes, bool animation, int skins);
+    CFakeParams(int sizes, bool animation);
 
     void LoadParams(CFilePack& pack) override;
     void LoadTextures(CResManager& manager) override;
@@ -23,7 +23,6 @@ public:
 
 private:
     bool m_has_animation;
-    int m_skins;
 };
 
 class CFakeGameScreen : public CGameScreen
@@ -33,28 +32,24 @@ public:
     CFakeGameScreen(const CResManager* lookup, const std::string& paramKey);
     ~CFakeGameScreen() override;
 
-    void Save(CConfigFile& store) override;
-    bool Load(const CConfigFile& store) override;
-    int GetScore() const override { return m_score; }
     void Reskin() override { ++m_reskins; }
     int GetGameDifficulty() const override { return m_difficulty; }
     int GetGameSize() const override { return m_size; }
     void EndGame(int score)
     {
-        m_score = score;
+        SetScore(score);
         SetGameOver(true);
     }
 
+    // The saved game beside the score.
     std::string m_state = "fresh";
-    int m_score = 0;
     int m_reskins = 0;
     // The game's own choice; -1 leaves it to the settings.
     int m_difficulty = -1;
     int m_size = -1;
-    // Screens alive right now, the parameter object the last one found
-    // registered when it was built, and what it still found when it died.
+    // Screens alive right now, and the parameter object the last one still
+    // found registered under its key when it died.
     static int s_alive;
-    static void* s_params_seen;
     static void* s_params_seen_at_death;
 
 protected:
@@ -62,9 +57,9 @@ protected:
     void UpdateGame(float) override {}
     void DrawGame() override {}
     bool IsGameFinished() const override { return IsGameOver(); }
-    int GetGameScore() const override { return m_score; }
-    void SaveGame(CConfigFile&) override {}
-    bool LoadGame(const CConfigFile&) override { return true; }
+    int GetGameScore() const override { return GetScore(); }
+    void SaveGame(CConfigFile& store) override;
+    bool LoadGame(const CConfigFile& store) override;
 
 private:
     const CResManager* m_lookup;

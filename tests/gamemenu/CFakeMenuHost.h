@@ -21,7 +21,7 @@ public:
 
     void SetScreen(CScreen* screen) override { Log("SetScreen"); m_screens.push_back(screen); }
     void OpenOverlay(CScreen* dialog) override { Log("OpenOverlay"); m_overlays.push_back(dialog); }
-    void CloseScreen(bool now) override { Log(now ? "CloseScreen(now)" : "CloseScreen"); m_close_requested = true; }
+    void CloseScreen(bool now) override { Log(now ? "CloseScreen(now)" : "CloseScreen"); }
     void WithdrawScreen(CScreen* screen) override;
     bool IsFullScreen() const override { return m_full_screen; }
     bool IsMinimized() const override { return m_minimized; }
@@ -56,7 +56,6 @@ public:
     std::vector<int> m_volumes_set;
     std::unique_ptr<CResManager> m_main;
     std::string m_data_root;
-    bool m_close_requested = false;
     bool m_full_screen = false;
     bool m_minimized = false;
     bool m_refuse_display_mode = false;

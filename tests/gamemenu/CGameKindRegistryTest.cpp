@@ -43,7 +43,5 @@ TEST(GameKindRegistry, EveryKindOfTheTableHasItsOwnNameFilesAndTableDigit)
         EXPECT_TRUE(names.insert(kind->m_name).second) << kind->m_name;
         EXPECT_TRUE(settings.insert(kind->m_settings_file).second) << kind->m_name;
         EXPECT_TRUE(digits.insert(kind->m_table_digit).second) << kind->m_name;
-        EXPECT_EQ(kind->GetParamKey(), "m_bricks_" + kind->m_name + "_game_param");
-        EXPECT_EQ(kind->GetGroupName(), kind->m_name + "_menu");
     }
 }

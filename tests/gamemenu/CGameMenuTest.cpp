@@ -111,6 +111,7 @@ TEST_F(GameMenuTest, SaveFileIsRestoredKeptDuringTheVisitAndRewrittenOrRemovedOn
     for (const auto& c : cases)
     {
         const std::string save = c.save;
+        m_host.m_log.clear();
         std::remove(SavePath().c_str());
         if (!save.empty())
             WriteSave(save, 120);
@@ -119,6 +120,9 @@ TEST_F(GameMenuTest, SaveFileIsRestoredKeptDuringTheVisitAndRewrittenOrRemovedOn
         EXPECT_EQ(Game() != nullptr, c.restored) << c.save;
         EXPECT_EQ(menu.GetContinueButton()->IsVisible(), c.restored) << c.save;
         EXPECT_EQ(m_host.GetTopScreen(), nullptr) << "Continue resumes it, not the opening";
+        // Without a game Continue does nothing.
+        menu.OnCommand(menu.GetContinueButton());
+        EXPECT_EQ(m_host.m_log.empty(), !c.restored) << c.save;
         if (c.restored)
         {
             EXPECT_EQ(Game()->m_state, save);
@@ -167,72 +171,43 @@ TEST_F(GameMenuTest, DamagedSettingsNeverCostTheSavedGame)
     Open();
     const std::string settings = m_menu->GetParams().GetSettingsPath();
     Leave();
-    const std::vector<std::string> damaged = {"\x01\x02 garbage", "m_autosave abc", "m_autosave 1x"};
-    for (const std::string& text : damaged)
+    // The autosave value written; none: a file that is no settings file at all.
+    for (const char* value : {"", "abc", "1x"})
     {
         CConfigFile store;
-        store.LoadFromBuffer(reinterpret_cast<const unsigned char*>(text.data()), text.size(), true);
-        if (text[0] == '\x01')
-            CTempDir::WriteText(settings, text);
-        else
+        store.SetValue("m_autosave", value);
+        if (*value)
             ASSERT_TRUE(store.Save(settings, "52kq781w", 8));
+        else
+            CTempDir::WriteText(settings, "\x01\x02 garbage");
         WriteSave("kept");
         Open();
-        ASSERT_NE(Game(), nullptr) << text;
-        EXPECT_TRUE(m_menu->GetParams().GetAutosave()) << text;
+        ASSERT_NE(Game(), nullptr) << value;
+        EXPECT_TRUE(m_menu->GetParams().GetAutosave()) << value;
         Leave();
-        EXPECT_EQ(ReadSave(), "kept") << text;
+        EXPECT_EQ(ReadSave(), "kept") << value;
     }
 }
 
-TEST_F(GameMenuTest, MissingSaveNameReadsWritesAndDeletesNothing)
+// A game without a usable save name of its own is never saved: no name
+// ("0"), one outside the data folder, the settings, tables or pack, or the
+// name another kind's group holds too.
+TEST_F(GameMenuTest, UnsafeOrSharedSaveNamesAreNeverUsed)
 {
-    m_group = CConfigFile();
-    m_group.SetValue("m_game_kind", "0");
-    CTempDir::WriteText(m_dir.File("0"), "someone else's file");
-    Open();
-    EXPECT_TRUE(m_menu->GetSavePath().empty());
-    NewGame(0, 0);
-    Leave();
-    EXPECT_TRUE(CTempDir::Exists(m_dir.File("0")));
-    EXPECT_EQ(m_dir.List().size(), 2u);   // "0" and data/
-}
-
-TEST_F(GameMenuTest, UnsafeSaveNamesAreRefused)
-{
+    m_host.GetMainResManager()->AddConfig(nullptr, "mover_menu")->SetValue("m_save_file", "data/mover.sav");
     for (const char* name : {"", "0", "/etc/passwd", "../outside.sav", "data/../x.sav", "data/", "data/dx.cfg",
-                             "data/remover.cfg", "data/scores100.tab", "data/data.pk"})
-        EXPECT_FALSE(CGameMenu::IsUsableSaveName(name)) << name;
-    EXPECT_TRUE(CGameMenu::IsUsableSaveName("data/remover.sav"));
+                             "data/remover.cfg", "data/scores100.tab", "data/data.pk", "data/mover.sav"})
+    {
+        m_group.SetValue("m_save_file", name);
+        EXPECT_TRUE(Open().GetSavePath().empty()) << name;
+        Leave();
+    }
+    m_group.SetValue("m_save_file", "data/remover.sav");
+    EXPECT_EQ(Open().GetSavePath(), m_dir.File("data/remover.sav"));
 }
 
-TEST_F(GameMenuTest, SaveNameSharedWithAnotherKindIsRefused)
-{
-    CConfigFile* other = m_host.GetMainResManager()->AddConfig(nullptr, "mover_menu");
-    other->SetValue("m_save_file", SAVE_NAME);
-    WriteSave("mover's game");
-    Open();
-    EXPECT_TRUE(m_menu->GetSavePath().empty());
-    EXPECT_EQ(m_menu->GetGameScreen(), nullptr);
-    Leave();
-    EXPECT_EQ(ReadSave(), "mover's game");
-}
-
-TEST_F(GameMenuTest, NewGameOkStartsTheChosenGameAndMakesItCurrent)
-{
-    CGameMenu& menu = Open();
-    NewGame(2, 1);
-    EXPECT_EQ(menu.GetParams().GetLastSize(), 2);
-    EXPECT_EQ(menu.GetParams().GetLastDifficulty(), 1);
-    ASSERT_NE(Game(), nullptr);
-    EXPECT_EQ(m_host.GetTopScreen(), Game());
-    EXPECT_EQ(m_host.m_log.back(), "EnterGameMode");
-    EXPECT_EQ(menu.GetNewGameDialog(), nullptr);
-    EXPECT_TRUE(menu.GetContinueButton()->IsVisible());
-    // The screen found the parameter object under the kind's key.
-    EXPECT_EQ(CFakeGameScreen::s_params_seen, &menu.GetParams());
-}
-
+// Starting a game, its look and the choices kept are played through in the
+// end-to-end scripts of every kind.
 TEST_F(GameMenuTest, NewGameCancelKeepsThePausedGameAndOkReplacesItWithoutSavingIt)
 {
     WriteSave("paused");
@@ -244,7 +219,8 @@ TEST_F(GameMenuTest, NewGameCancelKeepsThePausedGameAndOkReplacesItWithoutSaving
     EXPECT_EQ(menu.GetParams().GetLastSize(), 0);
     EXPECT_EQ(m_host.Count("SetScreen"), 0);
     Game()->m_state = "changed but dropped";
-    NewGame(0, 0);
+    NewGame(2, 1);
+    EXPECT_EQ(menu.GetNewGameDialog(), nullptr);
     EXPECT_EQ(Game()->m_state, "fresh");
     EXPECT_EQ(CFakeGameScreen::s_alive, 1);
     EXPECT_EQ(ReadSave(), "paused");
@@ -252,49 +228,37 @@ TEST_F(GameMenuTest, NewGameCancelKeepsThePausedGameAndOkReplacesItWithoutSaving
     EXPECT_EQ(ReadSave(), "fresh");
 }
 
-TEST_F(GameMenuTest, GameOverPicksTheTableOfTheLastSizeAndDifficulty)
+// The table is written when the name is given, into the table of the
+// finished game's own size and difficulty where it has them, of the last
+// chosen ones otherwise.
+TEST_F(GameMenuTest, RankedScoreIsWrittenAtOnceIntoTheTableOfTheFinishedGame)
 {
     // Kind 6 has four sizes: its table is difficulty * 4 + size.
     const struct
     {
-        int kind, size, difficulty, table;
-    } cases[] = {{0, 1, 2, 7}, {6, 3, 1, 7}, {6, 0, 2, 8}};
+        int kind, size, difficulty, gameSize, gameDifficulty, table;
+    } cases[] = {{0, 1, 2, -1, -1, 7}, {6, 3, 1, -1, -1, 7}, {6, 0, 2, -1, -1, 8}, {0, 0, 0, 1, 2, 7}};
     for (const auto& c : cases)
     {
         m_group.SetValue("m_game_kind", std::to_string(c.kind));
         CGameMenu& menu = Open(c.kind);
         NewGame(c.size, c.difficulty);
+        Game()->m_size = c.gameSize;
+        Game()->m_difficulty = c.gameDifficulty;
         FinishGame(500);
         CGameOverDialog* over = menu.GetGameOverDialog();
         ASSERT_NE(over, nullptr);
-        EXPECT_EQ(m_host.GetTopOverlay(), over);
-        EXPECT_TRUE(over->IsShaded());
-        EXPECT_FALSE(over->IsPanelVisible());
         EXPECT_TRUE(over->IsRanked());
         over->Finish();
-        for (int i = 0; i < menu.GetParams().GetScoreTableCount(); ++i)
-            EXPECT_EQ(menu.GetParams().GetScoreTable(i)->GetCount(), i == c.table ? 1 : 0) << c.kind << " " << i;
+        EXPECT_EQ(menu.GetParams().GetScoreTable(c.table)->GetCount(), 1) << c.kind << " " << c.table;
+        const int size = c.gameSize < 0 ? c.size : c.gameSize;
+        const int difficulty = c.gameDifficulty < 0 ? c.difficulty : c.gameDifficulty;
+        CScoreTable written(0);
+        ASSERT_TRUE(written.Load(menu.GetParams().GetScoreTablePath(difficulty, size)));
+        EXPECT_EQ(written.GetCount(), 1) << c.kind << " " << c.table;
         menu.GetParams().GetScoreTable(c.table)->Clear();
         Leave();
     }
-}
-
-// The table is written when the name is given, into the table of the
-// finished game's own size and difficulty, before its save goes.
-TEST_F(GameMenuTest, RankedScoreIsWrittenAtOnceIntoTheFinishedGamesOwnTable)
-{
-    CGameMenu& menu = Open();
-    NewGame(0, 0);
-    Game()->m_difficulty = 2;
-    Game()->m_size = 1;
-    FinishGame(500);
-    CGameOverDialog* over = menu.GetGameOverDialog();
-    ASSERT_NE(over, nullptr);
-    over->Finish();
-    CScoreTable written(0);
-    ASSERT_TRUE(written.Load(menu.GetParams().GetScoreTablePath(2, 1)));
-    EXPECT_EQ(written.GetCount(), 1);
-    EXPECT_FALSE(CTempDir::Exists(menu.GetParams().GetScoreTablePath(0, 0)));
 }
 
 TEST_F(GameMenuTest, FinishedGameIsGoneWithItsSaveFile)
@@ -305,7 +269,6 @@ TEST_F(GameMenuTest, FinishedGameIsGoneWithItsSaveFile)
     FinishGame(0);
     EXPECT_EQ(menu.GetGameScreen(), nullptr);
     EXPECT_EQ(CFakeGameScreen::s_alive, 0);
-    EXPECT_FALSE(menu.GetContinueButton()->IsVisible());
     // Shown also when the score does not rank.
     ASSERT_NE(menu.GetGameOverDialog(), nullptr);
     EXPECT_FALSE(menu.GetGameOverDialog()->IsRanked());
@@ -314,11 +277,11 @@ TEST_F(GameMenuTest, FinishedGameIsGoneWithItsSaveFile)
     menu.OnDialogClosed(0, menu.GetGameOverDialog());
     EXPECT_EQ(menu.GetGameOverDialog(), nullptr);
     EXPECT_FALSE(CTempDir::Exists(SavePath()));
-    Leave();
-    EXPECT_FALSE(CTempDir::Exists(SavePath()));
 }
 
-TEST_F(GameMenuTest, LeavingAGameKeepsItPausedAndStartsTheMenuMusicUnlessMinimised)
+// The paused game and Continue after leaving it are played through in the
+// end-to-end scripts; the menu music is not.
+TEST_F(GameMenuTest, LeavingAGameStartsTheMenuMusicUnlessMinimised)
 {
     CGameMenu& menu = Open();
     NewGame(0, 0);
@@ -332,23 +295,7 @@ TEST_F(GameMenuTest, LeavingAGameKeepsItPausedAndStartsTheMenuMusicUnlessMinimis
     EXPECT_EQ(m_host.Count("EnterMenuMode"), 0);
     m_host.m_minimized = false;
     menu.OnScreenClosed(Game());
-    ASSERT_NE(Game(), nullptr);
-    EXPECT_TRUE(menu.GetContinueButton()->IsVisible());
-    EXPECT_EQ(menu.GetGameOverDialog(), nullptr);
     EXPECT_EQ(m_host.m_log.back(), "EnterMenuMode");
-}
-
-TEST_F(GameMenuTest, ContinueResumesThePausedGameAndWithoutOneDoesNothing)
-{
-    Open();
-    m_menu->OnCommand(m_menu->GetContinueButton());
-    EXPECT_TRUE(m_host.m_log.empty());
-    Leave();
-    WriteSave("paused");
-    CGameMenu& menu = Open();
-    menu.OnCommand(menu.GetContinueButton());
-    EXPECT_EQ(m_host.GetTopScreen(), Game());
-    EXPECT_EQ(m_host.m_log.back(), "EnterGameMode");
 }
 
 TEST_F(GameMenuTest, DirectStartKindBeginsAtOnceOnlyWithoutAGame)
@@ -357,8 +304,6 @@ TEST_F(GameMenuTest, DirectStartKindBeginsAtOnceOnlyWithoutAGame)
     menu.GetParams().SetLastSize(2);
     menu.GetParams().SetLastDifficulty(2);
     menu.OnCommand(menu.GetNewGameButton());
-    EXPECT_EQ(menu.GetNewGameDialog(), nullptr);
-    ASSERT_NE(Game(), nullptr);
     EXPECT_EQ(menu.GetParams().GetLastSize(), 0);
     EXPECT_EQ(menu.GetParams().GetLastDifficulty(), 0);
     menu.OnScreenClosed(Game());
@@ -366,16 +311,14 @@ TEST_F(GameMenuTest, DirectStartKindBeginsAtOnceOnlyWithoutAGame)
     EXPECT_NE(menu.GetNewGameDialog(), nullptr);
 }
 
-TEST_F(GameMenuTest, OptionsAreCopiedBackAndThePausedGameReskinned)
+// Closed with Close, the options are kept in the end-to-end remover script.
+TEST_F(GameMenuTest, OptionsAreCopiedBackAfterEscapeTooAndThePausedGameReskinned)
 {
     WriteSave("paused");
     CGameMenu& menu = Open();
     menu.OnCommand(menu.GetOptionsButton());
     COptionsDialog* options = menu.GetOptionsDialog();
     ASSERT_NE(options, nullptr);
-    EXPECT_EQ(m_host.GetTopOverlay(), options);
-    EXPECT_EQ(options->GetSkinCount(), 3);
-    EXPECT_TRUE(options->GetAutosave());
     options->OnCommand(options->GetSkinUpButton());
     options->SetAutosave(false);
     options->OnKeyDown(KEY_ESCAPE);
@@ -479,23 +422,19 @@ TEST_F(GameMenuTest, DialogsOpenOnceAtATimeAndAreDeletedWhenClosed)
     menu.OnCommand(menu.GetTop7Button());
     CTop7Dialog* top7 = menu.GetTop7Dialog();
     ASSERT_NE(top7, nullptr);
-    EXPECT_EQ(top7->GetShownTable(), menu.GetParams().GetScoreTable(0));
     top7->PrevTable();
     EXPECT_EQ(top7->GetCaption(), "Hard - Large Field");
     menu.OnDialogClosed(0, top7);
     EXPECT_EQ(menu.GetTop7Dialog(), nullptr);
 }
 
+// A registered kind's menu is made in every kind's end-to-end script.
 TEST_F(GameMenuTest, CreateRefusesAKindThatIsNotRegistered)
 {
     CGameKindRegistry kinds;
     kinds.Add(MakeFakeKind(0, m_host.GetMainResManager()));
     m_group.SetValue("m_game_kind", "3");
     EXPECT_EQ(CGameMenu::Create(m_group, kinds, m_host), nullptr);
-    m_group.SetValue("m_game_kind", "0");
-    std::unique_ptr<CGameMenu> menu = CGameMenu::Create(m_group, kinds, m_host);
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->GetKindIndex(), 0);
 }
 
 // A full disk or a read-only data/ is never silent: the next menu says which

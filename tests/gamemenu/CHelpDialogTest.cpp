@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 #include "engine/widgets/CButton.h"
@@ -16,6 +17,15 @@ CConfigFile Parse(const std::string& text)
     CConfigFile store;
     store.LoadFromBuffer(reinterpret_cast<const unsigned char*>(text.data()), text.size(), true);
     return store;
+}
+
+// A block as its description line reads: kind, page, x, y, z, width, height.
+std::string Describe(const CDescBlock& block)
+{
+    std::ostringstream out;
+    out << block.GetKind() << ' ' << block.GetPage() << ' ' << block.GetX() << ' ' << block.GetY() << ' '
+        << block.GetZ() << ' ' << block.GetW() << ' ' << block.GetH();
+    return out.str();
 }
 
 const char* const THREE_PAGES =
@@ -51,22 +61,18 @@ protected:
 TEST_F(HelpDialogTest, BlocksOfKnownKindsTakePlaceSizeColourAndLineCount)
 {
     ASSERT_EQ(m_dialog.GetBlocks().size(), 4u);
+    const char* const read[] = {"T 1 50 150 0 700 0", "P 1 615 300 1 300 225", "T 3 50 200 0 400 2", "T 9 0 0 0 0 0"};
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(Describe(*m_dialog.GetBlocks()[i]), read[i]);
     const auto* title = dynamic_cast<const CTextDescBlock*>(m_dialog.GetBlocks()[0].get());
     ASSERT_NE(title, nullptr);
-    EXPECT_EQ(title->GetPage(), 1);
-    EXPECT_EQ(title->GetX(), 50.0f);
-    EXPECT_EQ(title->GetY(), 150.0f);
-    EXPECT_EQ(title->GetW(), 700.0f);
     EXPECT_EQ(title->GetLabel().GetTextSize(), 30.0f);
-    EXPECT_EQ(title->GetG(), 0.5f);
-    EXPECT_EQ(title->GetB(), 0.25f);
-    EXPECT_EQ(title->GetA(), 1.0f);
+    EXPECT_EQ((std::vector<float>{title->GetR(), title->GetG(), title->GetB(), title->GetA()}),
+              (std::vector<float>{1.0f, 0.5f, 0.25f, 1.0f}));
     // A picture without a pack is a block without a sprite.
     const auto* picture = dynamic_cast<const CModelDescBlock*>(m_dialog.GetBlocks()[1].get());
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->GetSprite(), nullptr);
-    EXPECT_EQ(picture->GetZ(), 1.0f);
-    EXPECT_EQ(picture->GetH(), 225.0f);
     // A text block shows only its line count.
     const auto* text = dynamic_cast<const CTextDescBlock*>(m_dialog.GetBlocks()[2].get());
     ASSERT_NE(text, nullptr);
@@ -74,6 +80,7 @@ TEST_F(HelpDialogTest, BlocksOfKnownKindsTakePlaceSizeColourAndLineCount)
     EXPECT_EQ(text->GetLabel().GetDrawnLineCount(), 2u);
 }
 
+// Every page once with Next is in the end-to-end remover script.
 TEST_F(HelpDialogTest, PagingShowsEachPagesBlocksAndTheButtonsAndStaysInRange)
 {
     EXPECT_EQ(m_dialog.GetShownBlocks().size(), 2u);
@@ -84,17 +91,11 @@ TEST_F(HelpDialogTest, PagingShowsEachPagesBlocksAndTheButtonsAndStaysInRange)
     m_dialog.OnCommand(m_dialog.GetNextButton());
     EXPECT_TRUE(m_dialog.GetShownBlocks().empty());
     m_dialog.OnCommand(m_dialog.GetNextButton());
-    EXPECT_EQ(m_dialog.GetCurrentPage(), 3);
-    ASSERT_EQ(m_dialog.GetShownBlocks().size(), 1u);
-    EXPECT_EQ(m_dialog.GetShownBlocks()[0]->GetY(), 200.0f);
+    EXPECT_EQ(m_dialog.GetShownBlocks().size(), 1u);
     EXPECT_FALSE(NextShown());
     EXPECT_TRUE(PrevShown());
     m_dialog.NextPage();
     EXPECT_EQ(m_dialog.GetCurrentPage(), 3);
-    m_dialog.SetResult(3);
-    m_dialog.OnCommand(m_dialog.GetCloseButton());
-    EXPECT_EQ(m_dialog.GetResult(), 0);
-    EXPECT_EQ(m_host.Count("CloseScreen"), 1);
 }
 
 TEST_F(HelpDialogTest, OneZeroOrMissingPageCountShowsOnePageWithoutButtons)
@@ -119,8 +120,8 @@ TEST_F(HelpDialogTest, DamagedDescriptionsReadAsZeroAndAnyLineCountIsSafe)
                              "3_block_desc \"T 1 0 0 0 400 1e30\"\n3_block \"a\rb\rc\"\n"
                              "4_block_desc \"T 1 0 0 0 400 nan\"\n4_block \"a\rb\rc\"\n"));
     ASSERT_EQ(m_dialog.GetBlocks().size(), 4u);
-    EXPECT_EQ(m_dialog.GetBlocks()[0]->GetPage(), 0);
-    EXPECT_EQ(m_dialog.GetBlocks()[1]->GetX(), 0.0f);
+    EXPECT_EQ(Describe(*m_dialog.GetBlocks()[0]), "T 0 0 0 0 0 0");
+    EXPECT_EQ(Describe(*m_dialog.GetBlocks()[1]), "T 0 0 0 0 0 0");
     EXPECT_EQ(m_dialog.GetBlocks()[1]->GetText(), "0");
     for (int i : {2, 3})
     {
@@ -128,15 +129,4 @@ TEST_F(HelpDialogTest, DamagedDescriptionsReadAsZeroAndAnyLineCountIsSafe)
         ASSERT_NE(text, nullptr);
         EXPECT_EQ(text->GetLabel().GetDrawnLineCount(), 3u);
     }
-}
-
-TEST(HelpDialogFile, WithoutTheHelpFileThePageIsEmpty)
-{
-    CConfigFile group;
-    group.SetValue("m_help_text", "mui/none/help.txt");
-    CFakeMenuHost host;
-    CHelpDialog dialog(group, host);
-    EXPECT_EQ(dialog.GetPageCount(), 0);
-    EXPECT_TRUE(dialog.GetBlocks().empty());
-    EXPECT_FALSE(dialog.GetNextButton()->IsVisible());
 }

@@ -3,149 +3,64 @@
 #include "engine/gfx/CModel.h"
 #include "engine/gfx/CResManager.h"
 #include "engine/gfx/CTexture.h"
-#include "platform/CPlatform.h"
-#include "platform/CPlatformWindow.h"
+#include "tests/draw/CGlWindowTest.h"
 #include "tests/files/CTestPictures.h"
 #include "tests/gfx/CFontTestPicture.h"
 #include "tests/gfx/CGfxTestFiles.h"
 
-#include <gtest/gtest.h>
-
-#include <GL/gl.h>
-
-#include <cstdlib>
-#include <memory>
+#include <string>
 #include <vector>
 
 // Drawing into a real GL context (an Xvfb window in CI); skipped where there is no display.
 namespace
 {
-constexpr int kWidth = 200;
-constexpr int kHeight = 150;
-
 const char* kQuadObj =
     "g quad\nv -1 -1 0\nv 1 -1 0\nv 1 1 0\nv -1 1 0\n"
     "vt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nvn 0 0 1\n"
     "f 1/1/1 2/2/1 3/3/1\nf 1/1/1 3/3/1 4/4/1\n";
 
-struct SRgb
-{
-    int r;
-    int g;
-    int b;
-};
-
-class CGfxDrawTest : public ::testing::Test
+class CGfxDrawTest : public CGlWindowTest
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (std::getenv("DISPLAY") == nullptr || !CPlatform::Init())
-            return;
-        s_window = std::make_unique<CPlatformWindow>();
-        if (!s_window->Create("gfx draw test", 0, 0, kWidth, kHeight, true))
-            s_window.reset();
-    }
-
-    static void TearDownTestSuite()
-    {
-        if (s_window)
-            s_window->Destroy();
-        s_window.reset();
-    }
-
-    void SetUp() override
-    {
-        if (!s_window)
-            GTEST_SKIP() << "no GL context here";
-        s_window->MakeCurrent();
-        m_files = std::make_unique<CGfxTestFiles>();
-        CTexture::SetUploadEnabled(true);
-        glViewport(0, 0, kWidth, kHeight);
-        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        glColor4f(1, 1, 1, 1);
-    }
-
-    void TearDown() override { CTexture::SetUploadEnabled(false); }
-
-    // x and y count from the top left, like the screen projection.
-    static SRgb PixelAt(int x, int y)
-    {
-        unsigned char rgb[3] = {};
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadBuffer(GL_BACK);
-        glReadPixels(x, kHeight - 1 - y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
-        return SRgb{rgb[0], rgb[1], rgb[2]};
-    }
-
-    static int CountLitPixels(int x0, int y0, int x1, int y1)
-    {
-        std::vector<unsigned char> rgb(static_cast<size_t>(kWidth) * kHeight * 3);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadBuffer(GL_BACK);
-        glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-        int lit = 0;
-        for (int y = y0; y < y1; ++y)
-        {
-            for (int x = x0; x < x1; ++x)
-            {
-                size_t at = (static_cast<size_t>(kHeight - 1 - y) * kWidth + x) * 3;
-                lit += (rgb[at] + rgb[at + 1] + rgb[at + 2]) > 96 ? 1 : 0;
-            }
-        }
-        return lit;
-    }
-
-    static std::vector<unsigned char> ReadBack(unsigned int name, GLenum format, int width, int height,
-                                               int components)
-    {
-        std::vector<unsigned char> pixels(static_cast<std::size_t>(width) * height * components);
-        glBindTexture(GL_TEXTURE_2D, name);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glGetTexImage(GL_TEXTURE_2D, 0, format, GL_UNSIGNED_BYTE, pixels.data());
-        return pixels;
-    }
-
     std::string SolidPicture(const char* name, uint32_t rgba)
     {
-        return m_files->WriteBytes(name, CGfxTestFiles::MakeTga(8, 8, 32,
-                                                                [rgba](int, int) { return rgba; }));
+        return m_files.WriteBytes(name, CGfxTestFiles::MakeTga(8, 8, 32, [rgba](int, int) { return rgba; }));
     }
 
-    std::unique_ptr<CGfxTestFiles> m_files;
+    // Writes <name>.obj and <name>.unt, the description naming the mesh, with more keys after it.
+    std::string Describe(const std::string& name, const std::string& obj, const std::string& keys)
+    {
+        return m_files.Write(name + ".unt", "faces_file_name " + m_files.Write(name + ".obj", obj) + "\n" + keys);
+    }
+
+    static void Draw(CModel& model)
+    {
+        glPushMatrix();
+        model.Draw();
+        glPopMatrix();
+    }
+
+    CGfxTestFiles m_files;
     CFilePack m_pack;
-    static std::unique_ptr<CPlatformWindow> s_window;
 };
 
-std::unique_ptr<CPlatformWindow> CGfxDrawTest::s_window;
-
-bool IsRed(SRgb c)
+bool IsRed(const std::vector<int>& c)
 {
-    return c.r > 200 && c.g < 60 && c.b < 60;
+    return c[0] > 200 && c[1] < 60 && c[2] < 60;
 }
 }
 
 TEST_F(CGfxDrawTest, TexturedModelDrawsFromItsListAndCopiesDrawTheSame)
 {
-    std::string mesh = m_files->Write("quad.obj", kQuadObj);
-    std::string picture = SolidPicture("red.tga", 0xff0000ffu);
-    std::string unt = m_files->Write(
-        "quad.unt", "faces_file_name " + mesh + "\ntex_file_name " + picture + "\n");
     CResManager manager(&m_pack);
-    CModel* model = manager.AddModel(unt.c_str(), "quad");
+    std::string red = "tex_file_name " + SolidPicture("red.tga", 0xff0000ffu) + "\n";
+    CModel* model = manager.AddModel(Describe("quad", kQuadObj, red).c_str(), "quad");
     ASSERT_TRUE(model->HasList());
     CModel copy(*model);
 
-    glPushMatrix();
-    copy.Draw();
-    glPopMatrix();
+    Draw(copy);
     EXPECT_TRUE(IsRed(PixelAt(kWidth / 2, kHeight / 2)));
-    EXPECT_EQ(PixelAt(5, 5).r, 0);
+    EXPECT_EQ(PixelAt(5, 5)[0], 0);
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
 
     // After the context's objects are dropped and rebuilt the copy draws the new list.
@@ -153,11 +68,8 @@ TEST_F(CGfxDrawTest, TexturedModelDrawsFromItsListAndCopiesDrawTheSame)
     CResManager::ReloadAllGL();
     ASSERT_TRUE(copy.HasList());
     glClear(GL_COLOR_BUFFER_BIT);
-    glPushMatrix();
-    copy.Draw();
-    glPopMatrix();
+    Draw(copy);
     EXPECT_TRUE(IsRed(PixelAt(kWidth / 2, kHeight / 2)));
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 // The current normal is left alone unless the model sends normals of its own: only a
@@ -166,33 +78,25 @@ TEST_F(CGfxDrawTest, NormalsAreSentOnlyByATexturedModelWhoseMeshHasThem)
 {
     const char* bare_obj = "g quad\nv -1 -1 0\nv 1 -1 0\nv 1 1 0\nvt 0 0\nvt 1 0\nvt 1 1\n"
                            "f 1/1 2/2 3/3\n";
-    std::string with_normals = m_files->Write("quad.obj", kQuadObj);
-    std::string without_normals = m_files->Write("bare.obj", bare_obj);
-    std::string picture = SolidPicture("red.tga", 0xff0000ffu);
-    auto normal_after_draw = [&](const std::string& name, const std::string& mesh,
-                                 const std::string& texture) {
-        std::string unt = m_files->Write(name, "faces_file_name " + mesh + "\ntex_file_name " +
-                                                   texture + "\nshow_normales 1\n");
+    std::string red = SolidPicture("red.tga", 0xff0000ffu);
+    auto normal_after_draw = [&](const std::string& name, const char* obj, const std::string& texture) {
         CModel model;
-        model.LoadFile(&m_pack, unt.c_str());
+        model.LoadFile(&m_pack, Describe(name, obj, "tex_file_name " + texture + "\nshow_normales 1\n").c_str());
         glNormal3f(0.0f, 1.0f, 0.0f);
-        glPushMatrix();
-        model.Draw();
-        glPopMatrix();
+        Draw(model);
         GLfloat normal[3];
         glGetFloatv(GL_CURRENT_NORMAL, normal);
         return normal[2];
     };
-    EXPECT_FLOAT_EQ(normal_after_draw("lit.unt", with_normals, picture), 1.0f);
-    EXPECT_FLOAT_EQ(normal_after_draw("plain.unt", with_normals, "n"), 0.0f);
-    EXPECT_FLOAT_EQ(normal_after_draw("bare.unt", without_normals, picture), 0.0f);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    EXPECT_FLOAT_EQ(normal_after_draw("lit", kQuadObj, red), 1.0f);
+    EXPECT_FLOAT_EQ(normal_after_draw("plain", kQuadObj, "n"), 0.0f);
+    EXPECT_FLOAT_EQ(normal_after_draw("bare", bare_obj, red), 0.0f);
 }
 
 TEST_F(CGfxDrawTest, TextDrawsGlyphsAndLeavesTheDepthTestOff)
 {
     std::vector<unsigned char> tga = CFontTestPicture::Make({24, 24, 24, 22});
-    std::string path = m_files->WriteBytes("font.tga", tga);
+    std::string path = m_files.WriteBytes("font.tga", tga);
     CResManager manager(&m_pack);
     CTexture* texture = manager.AddTexture(path.c_str(), "font", false, true);
     CBitmapFont font;
@@ -223,53 +127,43 @@ TEST_F(CGfxDrawTest, RgbRowsOfOddWidthArriveUnskewed)
     CTexture texture;
     ASSERT_TRUE(texture.DecodeTga(tga.data(), tga.size(), false, false));
     ASSERT_NE(texture.GetId(), 0u);
-    const auto rgb = ReadBack(texture.GetId(), GL_RGB, 3, 2, 3);
+    const auto rgb = ReadTexture(texture.GetId(), GL_RGB, 3, 2, 3);
     for (int i = 0; i < 6; ++i)
     {
         EXPECT_EQ(rgb[3 * i], 10 * i + 1) << "pixel " << i;
         EXPECT_EQ(rgb[3 * i + 2], 10 * i + 3) << "pixel " << i;
     }
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
-TEST_F(CGfxDrawTest, PlainTextureDropsAlphaAndDynamicKeepsIt)
+TEST_F(CGfxDrawTest, PlainTextureDropsAlphaDynamicKeepsItAndLoadingAgainOrReleasingDeletesTheOldName)
 {
     const auto tga = CGfxTestFiles::MakeTga(2, 2, 32, [](int, int) { return 0x28282828u; });
-    CTexture plain;
-    CTexture dynamic;
-    ASSERT_TRUE(plain.DecodeTga(tga.data(), tga.size(), false, false));
-    ASSERT_TRUE(dynamic.DecodeTga(tga.data(), tga.size(), false, true));
-    EXPECT_EQ(ReadBack(plain.GetId(), GL_RGBA, 2, 2, 4)[3], 255);
-    EXPECT_EQ(ReadBack(dynamic.GetId(), GL_RGBA, 2, 2, 4)[3], 40);
+    CTexture texture;
+    ASSERT_TRUE(texture.DecodeTga(tga.data(), tga.size(), false, false));
+    const unsigned int plain = texture.GetId();
+    EXPECT_EQ(ReadTexture(plain, GL_RGBA, 2, 2, 4)[3], 255);
+    ASSERT_TRUE(texture.DecodeTga(tga.data(), tga.size(), false, true));
+    const unsigned int dynamic = texture.GetId();
+    EXPECT_EQ(ReadTexture(dynamic, GL_RGBA, 2, 2, 4)[3], 40);
+    EXPECT_TRUE(plain == dynamic || !glIsTexture(plain));
+    texture.Release();
+    EXPECT_FALSE(glIsTexture(dynamic));
+    EXPECT_EQ(texture.GetId(), 0u);
 }
 
 TEST_F(CGfxDrawTest, BumpLoadMakesTwoHalfIntensityNamesAndNoPlainOne)
 {
     const std::string white =
-        m_files->WriteBytes("b.jpg", CTestPictures::Jpeg(8, 8, 3, std::vector<unsigned char>(192, 255)));
+        m_files.WriteBytes("b.jpg", CTestPictures::Jpeg(8, 8, 3, std::vector<unsigned char>(192, 255)));
     CTexture texture;
     ASSERT_TRUE(texture.LoadBump(m_pack, white, true, false));
     EXPECT_EQ(texture.GetId(), 0u);
     ASSERT_NE(texture.GetBumpId1(), 0u);
     ASSERT_NE(texture.GetBumpId2(), 0u);
-    EXPECT_EQ(ReadBack(texture.GetBumpId1(), GL_RGB, 8, 8, 3)[0], 128);
-    EXPECT_EQ(ReadBack(texture.GetBumpId2(), GL_RGB, 8, 8, 3)[0], 0);
+    EXPECT_EQ(ReadTexture(texture.GetBumpId1(), GL_RGB, 8, 8, 3)[0], 128);
+    EXPECT_EQ(ReadTexture(texture.GetBumpId2(), GL_RGB, 8, 8, 3)[0], 0);
     // The flag lasts only for that load.
     ASSERT_TRUE(texture.Load(m_pack, white, true, false));
     EXPECT_NE(texture.GetId(), 0u);
     EXPECT_EQ(texture.GetBumpId1(), 0u);
-}
-
-TEST_F(CGfxDrawTest, LoadingAgainOrReleasingDeletesTheOldName)
-{
-    const auto tga = CGfxTestFiles::MakeTga(1, 1, 24, [](int, int) { return 0x01020300u; });
-    CTexture texture;
-    ASSERT_TRUE(texture.DecodeTga(tga.data(), tga.size(), false, false));
-    const unsigned int first = texture.GetId();
-    ASSERT_TRUE(texture.DecodeTga(tga.data(), tga.size(), false, true));
-    const unsigned int second = texture.GetId();
-    EXPECT_TRUE(first == second || !glIsTexture(first));
-    texture.Release();
-    EXPECT_FALSE(glIsTexture(second));
-    EXPECT_EQ(texture.GetId(), 0u);
 }

@@ -108,56 +108,47 @@ TEST_F(CModelTest, ThreeGroupsKeepGroupZeroAndTwoChildrenAtTheGroupCentres)
     EXPECT_FALSE(b->OwnsTextures());
 }
 
-TEST_F(CModelTest, CopySharesGeometryAndTexturesAndGivesChildrenOfItsOwn)
+TEST_F(CModelTest, CopiesAndAssignedModelsShareTheLookAndKeepItAfterTheSourceIsGone)
 {
-    std::string tga = Picture("t.tga");
     auto owner = std::make_unique<CModel>();
     CModel& source = *owner;
-    source.LoadFile(&m_pack, Describe("src", kThreeGroupsObj, "tex_file_name " + tga + "\n").c_str());
+    source.LoadFile(&m_pack, Describe("src", kThreeGroupsObj, "tex_file_name " + Picture("t.tga") + "\n").c_str());
     source.SetScale(2.0f);
+    source.SetParam(CVector4(1, 1, 2));
+    source.SetPosition(CVector4(5, 0, 0));
     CModel copy(source);
-    EXPECT_EQ(copy.GetMesh(), source.GetMesh());
-    EXPECT_EQ(copy.GetTexture(), source.GetTexture());
-    EXPECT_FALSE(copy.OwnsMesh());
-    EXPECT_FALSE(copy.OwnsTextures());
-    EXPECT_FLOAT_EQ(copy.GetScaledSizeY(), 2.0f);
-    ASSERT_EQ(copy.GetChildCount(), 2u);
-    EXPECT_NE(copy.GetChild(0), source.GetChild(0));
-    EXPECT_EQ(copy.GetChild(0)->GetMesh(), source.GetChild(0)->GetMesh());
-    EXPECT_EQ(copy.GetChild(1)->GetTexture(), source.GetTexture());
+    CModel assigned;
+    assigned.LoadFile(&m_pack, Describe("box", kBoxObj, "").c_str());
+    assigned = source;
+    for (const CModel* model : {&copy, &assigned})
+    {
+        EXPECT_EQ(model->GetMesh(), source.GetMesh());
+        EXPECT_EQ(model->GetTexture(), source.GetTexture());
+        EXPECT_FALSE(model->OwnsMesh());
+        EXPECT_FALSE(model->OwnsTextures());
+        EXPECT_FLOAT_EQ(model->GetScaledSizeY(), 2.0f);
+        EXPECT_FLOAT_EQ(model->GetParam().z, 2.0f);
+        EXPECT_FLOAT_EQ(model->GetPosition().x, 5.0f);
+        ASSERT_EQ(model->GetChildCount(), 2u);
+        EXPECT_NE(model->GetChild(0), source.GetChild(0));
+        EXPECT_EQ(model->GetChild(0)->GetMesh(), source.GetChild(0)->GetMesh());
+        EXPECT_EQ(model->GetChild(1)->GetTexture(), source.GetTexture());
+    }
     CModel& same = source;
     source = same;
     EXPECT_TRUE(source.OwnsMesh());
     ASSERT_EQ(source.GetChildCount(), 2u);
     EXPECT_EQ(source.GetChild(0)->GetMesh()->GetName(), "b");
+    // A copy that loads a description of its own leaves its source alone.
+    assigned.LoadFile(&m_pack, Describe("box", kBoxObj, "").c_str());
+    EXPECT_EQ(assigned.GetMesh()->GetName(), "box");
+    EXPECT_EQ(assigned.GetChildCount(), 0u);
+    EXPECT_EQ(source.GetMesh()->GetName(), "a");
+    EXPECT_EQ(source.GetChildCount(), 2u);
     // The copy keeps what it draws with after the source is gone.
     owner.reset();
     EXPECT_EQ(copy.GetMesh()->GetVertexCount(), 3u);
     EXPECT_EQ(copy.GetChild(1)->GetMesh()->GetName(), "c");
-}
-
-TEST_F(CModelTest, AssignmentReplacesTheLookAndCarriesTheParameterUntilALoadOfItsOwn)
-{
-    CModel box;
-    box.LoadFile(&m_pack, Describe("box", kBoxObj, "").c_str());
-    CModel three;
-    three.LoadFile(&m_pack, Describe("three", kThreeGroupsObj, "").c_str());
-    three.SetParam(CVector4(1, 1, 2));
-    three.SetPosition(CVector4(5, 0, 0));
-
-    box = three;
-    EXPECT_EQ(box.GetMesh(), three.GetMesh());
-    EXPECT_EQ(box.GetChildCount(), 2u);
-    EXPECT_FALSE(box.OwnsMesh());
-    EXPECT_FLOAT_EQ(box.GetParam().z, 2.0f);
-    EXPECT_FLOAT_EQ(box.GetPosition().x, 5.0f);
-    EXPECT_FLOAT_EQ(box.GetExtentY(), 1.0f);
-    // A copy that loads a description of its own leaves its source alone.
-    box.LoadFile(&m_pack, Describe("box", kBoxObj, "").c_str());
-    EXPECT_EQ(box.GetMesh()->GetName(), "box");
-    EXPECT_EQ(box.GetChildCount(), 0u);
-    EXPECT_EQ(three.GetMesh()->GetName(), "a");
-    EXPECT_EQ(three.GetChildCount(), 2u);
 }
 
 TEST_F(CModelTest, ReloadRebuildsInPlaceAndCopiesFollowIt)

@@ -1,8 +1,6 @@
 #include "engine/files/CConfigFile.h"
 #include "engine/files/CFilePack.h"
 #include "engine/gfx/CLight.h"
-#include "engine/gfx/CMesh.h"
-#include "engine/gfx/CModel.h"
 #include "engine/gfx/CResManager.h"
 #include "engine/gfx/CSprite.h"
 #include "engine/gfx/CTexture.h"
@@ -48,42 +46,31 @@ TEST_F(CResManagerTest, ConfigGroupIsParsedAndFoundByNameAndAMissingFileRaises)
     EXPECT_EQ(manager.FindConfig("none"), nullptr);
 }
 
-TEST_F(CResManagerTest, ObjectRegisteredTwiceIsFoundUntilBothAreWithdrawn)
+// A dead manager leaves what it only named alive, and the list of managers.
+TEST_F(CResManagerTest, ObjectRegisteredTwiceIsFoundUntilBothAreWithdrawnAndADeadManagerLeavesItAlive)
 {
-    CResManager manager(&m_pack);
     int first = 1;
     int second = 2;
-    manager.RegisterObject(&first, "current_res_manager");
-    manager.RegisterObject(&second, "current_res_manager");
-    EXPECT_EQ(manager.GetObject("current_res_manager"), &second);
-    manager.UnregisterObject("current_res_manager");
-    EXPECT_EQ(manager.GetObject("current_res_manager"), &second);
-    manager.UnregisterObject("current_res_manager");
-    EXPECT_EQ(manager.GetObject("current_res_manager"), nullptr);
-    manager.UnregisterObject("current_res_manager");
-    EXPECT_EQ(manager.GetObjectCount(), 0u);
-}
-
-TEST_F(CResManagerTest, DestroyingAManagerLeavesItsObjectsAndLightsAlive)
-{
-    int object = 5;
     CLight light;
+    CResManager main(&m_pack);
     {
         CResManager manager(&m_pack);
-        manager.RegisterObject(&object, "m_bricks_remover_game_param");
+        manager.RegisterObject(&first, "current_res_manager");
+        manager.RegisterObject(&second, "current_res_manager");
+        EXPECT_EQ(manager.GetObject("current_res_manager"), &second);
+        manager.UnregisterObject("current_res_manager");
+        EXPECT_EQ(manager.GetObject("current_res_manager"), &second);
+        manager.UnregisterObject("current_res_manager");
+        EXPECT_EQ(manager.GetObject("current_res_manager"), nullptr);
+        manager.UnregisterObject("current_res_manager");
+        EXPECT_EQ(manager.GetObjectCount(), 0u);
+        manager.RegisterObject(&first, "m_bricks_remover_game_param");
         manager.AddLight(&light, "BRField");
         EXPECT_EQ(manager.FindLight("BRField"), &light);
     }
-    EXPECT_EQ(object, 5);
+    EXPECT_EQ(first, 1);
     EXPECT_TRUE(light.HasNumber());
-}
-
-TEST_F(CResManagerTest, ManagersJoinAndLeaveTheGlobalListOnce)
-{
-    auto main = std::make_unique<CResManager>(&m_pack);
-    auto menu = std::make_unique<CResManager>(&m_pack);
-    menu.reset();
-    EXPECT_EQ(CResManager::GetManagers(), (std::vector<CResManager*>{main.get()}));
+    EXPECT_EQ(CResManager::GetManagers(), (std::vector<CResManager*>{&main}));
 }
 
 TEST_F(CResManagerTest, DestroyedLightIsWithdrawnFromEveryManagerAndARemovedOneFromOne)
@@ -108,6 +95,7 @@ TEST_F(CResManagerTest, DestroyedLightIsWithdrawnFromEveryManagerAndARemovedOneF
     EXPECT_EQ(menu.FindLight("BSField"), nullptr);
 }
 
+// Models follow a reload too: see CModelTest.ReloadRebuildsInPlaceAndCopiesFollowIt.
 TEST_F(CResManagerTest, ReloadReadsEveryResourceAgainFromItsFile)
 {
     CResManager main(&m_pack);
@@ -117,14 +105,11 @@ TEST_F(CResManagerTest, ReloadReadsEveryResourceAgainFromItsFile)
     std::string sheet = m_files.WriteTga("sheet.tga", 64, 32);
     std::string spr = m_files.Write("s.spr", "file_name " + sheet + "\nframes 4\ngroups 2\n");
     CSprite* sprite = main.AddSprite(spr.c_str(), "atmosperic_sparkle");
-    std::string obj = m_files.Write("m.obj", "g m\nv 0 0 0\nv 1 1 1\nf 1 2 2\n");
-    CModel* model = main.AddModel(m_files.Write("m.unt", "faces_file_name " + obj + "\n").c_str(), "m");
     EXPECT_FLOAT_EQ(sprite->GetWidth(), 16.0f);
 
     // New pictures between the two contexts show that the files are read again.
     m_files.WriteTga("skin.tga", 16, 8);
     m_files.WriteTga("sheet.tga", 128, 64);
-    m_files.Write("m.obj", "g m\nv 0 0 0\nv 1 1 1\nv 2 2 2\nf 1 2 3\n");
     CResManager::ReleaseAllGL();
     CResManager::ReloadAllGL();
 
@@ -134,5 +119,4 @@ TEST_F(CResManagerTest, ReloadReadsEveryResourceAgainFromItsFile)
     EXPECT_EQ(main.FindSprite("atmosperic_sparkle"), sprite);
     EXPECT_FLOAT_EQ(sprite->GetWidth(), 32.0f);
     EXPECT_FLOAT_EQ(sprite->GetHeight(), 32.0f);
-    EXPECT_EQ(model->GetMesh()->GetVertexCount(), 3u);
 }

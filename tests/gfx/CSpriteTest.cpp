@@ -79,52 +79,42 @@ TEST_F(CSpriteTest, CellOfGroupAndFrameGivesTheTextureCoordinatesAndOutsideTheGr
     }
 }
 
-TEST_F(CSpriteTest, AnimationStepsByFiftyMillisecondsAndLoops)
+TEST_F(CSpriteTest, AnimationStepsByFiftyMillisecondsAndLoopsAndStandsWithoutDelayOrGrid)
 {
+    // A zero delay or an empty grid must not divide by zero: the first cell stands.
     const struct
     {
+        int frames;
+        bool noDelay;
         int startFrame;
         std::vector<unsigned> steps;
         int frame;
         unsigned elapsed;
     } cases[] = {
-        {0, {49}, 0, 49},
-        {0, {49, 1}, 1, 50},
-        {0, std::vector<unsigned>(13, 16), 0, 8},
+        {4, false, 0, {49}, 0, 49},
+        {4, false, 0, {49, 1}, 1, 50},
+        {4, false, 0, std::vector<unsigned>(13, 16), 0, 8},
         // A long stall goes on from the frame the time gives: 150 + 1500 ms
         // is 50 ms into the ninth cycle of 200.
-        {3, {40 + 200 * 7 + 60}, 1, 50},
+        {4, false, 3, {40 + 200 * 7 + 60}, 1, 50},
+        {4, true, 0, {1000}, 0, 0},
+        {0, false, 0, {100}, 0, 0},
     };
     for (const auto& c : cases)
     {
         CSprite sprite;
-        sprite.SetGrid(1, 4);
+        sprite.SetGrid(c.frames > 0 ? 1 : 0, c.frames);
+        if (c.noDelay)
+            sprite.SetFrameDelay(0);
         sprite.SetFrame(c.startFrame);
         for (unsigned step : c.steps)
             sprite.Advance(step);
         EXPECT_EQ(sprite.GetFrame(), c.frame);
         EXPECT_EQ(sprite.GetElapsed(), c.elapsed);
+        float u_left, u_right, v_low, v_high;
+        sprite.GetCellCoords(u_left, u_right, v_low, v_high);
+        EXPECT_TRUE(std::isfinite(u_right) && std::isfinite(v_high));
     }
-}
-
-TEST_F(CSpriteTest, ZeroDelayOrEmptyGridNeverDividesByZero)
-{
-    CSprite sprite;
-    sprite.SetGrid(0, 0);
-    sprite.Advance(100);
-    sprite.SetFrame(0);
-    sprite.SetGroup(0);
-    float u_left, u_right, v_low, v_high;
-    sprite.GetCellCoords(u_left, u_right, v_low, v_high);
-    EXPECT_TRUE(std::isfinite(u_right));
-    EXPECT_TRUE(std::isfinite(v_high));
-    EXPECT_EQ(sprite.GetFrame(), 0);
-
-    CSprite still;
-    still.SetGrid(1, 4);
-    still.SetFrameDelay(0);
-    still.Advance(1000);
-    EXPECT_EQ(still.GetFrame(), 0);
 }
 
 TEST_F(CSpriteTest, CopiesShareThePictureAndNeitherFreesItForTheOther)

@@ -5,18 +5,13 @@
 #include "games/jewel/CBJBonusesList.h"
 #include "games/jewel/CJewelBrick.h"
 #include "games/jewel/CJewelPlayer.h"
-#include "shell/game/CRandom.h"
 #include "tests/jewel/JewelTestKit.h"
 
 namespace
 {
-class JewelBonuses : public ::testing::Test
+class JewelBonuses : public JewelFieldFixture<>
 {
 protected:
-    std::unique_ptr<CJewelParams> params = MakeJewelParams();
-    CJewelEvents events;
-    CRandom random{5};
-    CJewelField field{*params, random, &events, nullptr, nullptr};
     CBJBonusesList list{*params, field};
 
     int Kind(int slot) const { return list.GetSlot(slot) ? static_cast<int>(list.GetSlot(slot)->GetParam().x) : 0; }
@@ -70,13 +65,9 @@ TEST_F(JewelBonuses, APointOnTheFigureEdgeDoesNotHitIt)
     EXPECT_TRUE(list.HitTest(CVector4(p.x + h * 0.9f, p.y, 0.0f)));
 }
 
-class JewelPlayerMouse : public ::testing::Test
+class JewelPlayerMouse : public JewelFieldFixture<>
 {
 protected:
-    std::unique_ptr<CJewelParams> params = MakeJewelParams();
-    CJewelEvents events;
-    CRandom random{5};
-    CJewelField field{*params, random, &events, nullptr, nullptr};
     CJewelPlayer player{*params, field, &events};
 
     void Frame(int x, int y, bool button, float dt = 16.0f)

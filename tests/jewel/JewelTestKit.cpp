@@ -15,7 +15,7 @@ int CJewelEvents::CountSound(int id) const
     return static_cast<int>(std::count(m_sounds.begin(), m_sounds.end(), id));
 }
 
-std::unique_ptr<CJewelParams> MakeJewelParams(int size, int difficulty)
+std::unique_ptr<CJewelParams> MakeJewelParams()
 {
     auto params = std::make_unique<CJewelParams>();
     CConfigFile store;
@@ -26,8 +26,6 @@ std::unique_ptr<CJewelParams> MakeJewelParams(int size, int difficulty)
     store.SetValue("m_group_size", "3 3 3");
     store.SetValue("m_colors_field", "5 5 5");
     params->ReadParams(store);
-    params->SetLastSize(size);
-    params->SetLastDifficulty(difficulty);
     return params;
 }
 
@@ -59,22 +57,19 @@ std::vector<std::string> GetBoard(const CJewelField& field)
 
 bool HasStandingRun(const CJewelField& field, int group)
 {
-    std::vector<std::string> b = GetBoard(field);
-    int n = field.GetWidth();
-    for (int y = 0; y < n; ++y)
-        for (int x = 0; x < n; ++x)
-        {
-            if (b[y][x] == '.')
-                continue;
-            int h = 0;
-            while (x + h < n && b[y][x + h] == b[y][x])
-                ++h;
-            int v = 0;
-            while (y + v < n && b[y + v][x] == b[y][x])
-                ++v;
-            if (h >= group || v >= group)
+    std::vector<std::string> lines = GetBoard(field);
+    for (int x = 0; x < field.GetWidth(); ++x)
+    {
+        std::string column;
+        for (int y = 0; y < field.GetHeight(); ++y)
+            column += lines[y][x];
+        lines.push_back(column);
+    }
+    // A run starts at i when nothing but its own colour follows for `group` cells.
+    for (const std::string& line : lines)
+        for (std::size_t i = 0; i + group <= line.size(); ++i)
+            if (line[i] != '.' && line.find_first_not_of(line[i], i) >= i + group)
                 return true;
-        }
     return false;
 }
 

@@ -4,10 +4,13 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "engine/gfx/CVector4.h"
 #include "games/jewel/CJewelField.h"
 #include "games/jewel/CJewelParams.h"
 #include "shell/game/CGameEvents.h"
+#include "shell/game/CRandom.h"
 
 // Records what the rules send out, so tests can check sounds.
 class CJewelEvents : public CGameEvents
@@ -21,7 +24,19 @@ public:
 };
 
 // Parameters as the game's text gives them, without any file.
-std::unique_ptr<CJewelParams> MakeJewelParams(int size = 0, int difficulty = 0);
+std::unique_ptr<CJewelParams> MakeJewelParams();
+
+// A field on those parameters, seeded, its sounds recorded; the base is
+// ::testing::Test or a TestWithParam.
+template <class TBase = ::testing::Test>
+class JewelFieldFixture : public TBase
+{
+protected:
+    std::unique_ptr<CJewelParams> params = MakeJewelParams();
+    CJewelEvents events;
+    CRandom random{5};
+    CJewelField field{*params, random, &events, nullptr, nullptr};
+};
 
 // Board pictures, one string per row from the top: the letters R Y G B P C
 // O K W N are colours 0 to 9, '.' an empty cell. The board is resized to

@@ -60,7 +60,7 @@ TEST(CMainMenuHover, FiftyMillisecondsOfHoverRaiseTheTitleAndSevenHundredIdleLow
     }
 }
 
-TEST(CMainMenuHover, ThumbnailShowsOnceTheTitleIsAboveThreeAndFadesInAStepPerUpdate)
+TEST(CMainMenuHover, ThumbnailFadesInOnceTheTitleIsAboveThreeSwitchesKindAtOnceAndFadesOutWithTheTitleUp)
 {
     CMainMenuHover hover;
     hover.Step(50.0f, 4);
@@ -74,18 +74,10 @@ TEST(CMainMenuHover, ThumbnailShowsOnceTheTitleIsAboveThreeAndFadesInAStepPerUpd
     for (int i = 0; i < 40; ++i)
         hover.Step(16.0f, 4);
     EXPECT_FLOAT_EQ(1.0f, hover.GetAlpha());
-}
-
-TEST(CMainMenuHover, AnotherKindSwitchesTheThumbnailAtOnceAndLeavingFadesItWithTheTitleUp)
-{
-    CMainMenuHover hover;
-    StepsUntilThumbnail(hover, 50.0f, 1, 100);
-    for (int i = 0; i < 30; ++i)
-        hover.Step(16.0f, 1);
     const float y = hover.GetTitleY();
     hover.Step(16.0f, 5);
     EXPECT_TRUE(hover.IsThumbnailShown(5));
-    EXPECT_FALSE(hover.IsThumbnailShown(1));
+    EXPECT_FALSE(hover.IsThumbnailShown(4));
     EXPECT_GT(hover.GetTitleY(), y);
     EXPECT_FLOAT_EQ(1.0f, hover.GetAlpha());
     hover.Step(16.0f, kNone);
@@ -96,20 +88,3 @@ TEST(CMainMenuHover, AnotherKindSwitchesTheThumbnailAtOnceAndLeavingFadesItWithT
     EXPECT_FLOAT_EQ(0.0f, hover.GetAlpha());
     EXPECT_EQ(CMainMenuHover::kRaised, hover.GetMotion());
 }
-
-TEST(CMainMenuHover, ResetKeepsTheMotionButClearsTimersTitleAndThumbnails)
-{
-    CMainMenuHover hover;
-    StepsUntilThumbnail(hover, 50.0f, 7, 100);
-    hover.Reset();
-    EXPECT_EQ(CMainMenuHover::kRaised, hover.GetMotion());
-    EXPECT_FLOAT_EQ(0.0f, hover.GetHoverTime());
-    EXPECT_FLOAT_EQ(0.0f, hover.GetIdleTime());
-    EXPECT_FLOAT_EQ(0.0f, hover.GetAlpha());
-    EXPECT_FLOAT_EQ(-5.0f, hover.GetTitleY());
-    EXPECT_FALSE(hover.IsThumbnailShown(7));
-    // Still raised: the title climbs again with nothing hovered.
-    hover.Step(16.0f, kNone);
-    EXPECT_GT(hover.GetTitleY(), -5.0f);
-}
-

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <stdexcept>
 
 #include <memory>
@@ -68,19 +70,14 @@ protected:
         m_menu.reset();
     }
 
-    void HoverKind(int kind)
-    {
-        const int x = CMenuTestFiles::kKindX[kind / 4] + 5;
-        const int y = CMenuTestFiles::kKindTop + (kind % 4) * CMenuTestFiles::kKindStep + 5;
-        Menu().OnMouseMove(x, y, 0);
-    }
+    // A point inside the button of a kind.
+    static int KindX(int kind) { return CMenuTestFiles::kKindX[kind / 4] + 5; }
+    static int KindY(int kind) { return CMenuTestFiles::kKindTop + (kind % 4) * CMenuTestFiles::kKindStep + 5; }
 
     void ClickKind(int kind)
     {
-        const int x = CMenuTestFiles::kKindX[kind / 4] + 5;
-        const int y = CMenuTestFiles::kKindTop + (kind % 4) * CMenuTestFiles::kKindStep + 5;
-        Menu().OnLButtonDown(x, y, 1);
-        Menu().OnLButtonUp(x, y, 0);
+        Menu().OnLButtonDown(KindX(kind), KindY(kind), 1);
+        Menu().OnLButtonUp(KindX(kind), KindY(kind), 0);
     }
 
     void Tick() { m_window.GetStack().Update(16.0f, true); }
@@ -93,16 +90,10 @@ protected:
 };
 }
 
-TEST_F(CMainMenuTest, LoadsTheNineLayoutGroupsAndRegistersItsFontUntilDeleted)
+// Each kind's button opening its own menu is played through in the
+// end-to-end script of every kind.
+TEST_F(CMainMenuTest, PlacesTheQuitButtonAndRegistersItsFontUntilDeleted)
 {
-    Menu();
-    ASSERT_NE(nullptr, m_resources.FindConfig("main_menu"));
-    for (int k = 0; k < CMainMenu::kKindCount; ++k)
-    {
-        const CConfigFile* group = m_resources.FindConfig(CMainMenu::GetKindGroup(k));
-        ASSERT_NE(nullptr, group) << k;
-        EXPECT_EQ(std::to_string(k), group->GetValue("m_game_kind", "-1"));
-    }
     // The quit button takes its place from the exit button's key.
     EXPECT_FLOAT_EQ(CMenuTestFiles::kQuitX, Menu().GetQuitButton()->GetPosition().x);
     EXPECT_FLOAT_EQ(CMenuTestFiles::kQuitY, Menu().GetQuitButton()->GetPosition().y);
@@ -137,16 +128,19 @@ TEST_F(CMainMenuTest, LayoutWithoutAPictureKeyNamesItsFileAndTheKey)
     EXPECT_EQ(nullptr, m_resources.GetObject("font_1"));
 }
 
-TEST_F(CMainMenuTest, EscapeOrTheExitButtonOpensTheShadedExitWindowWhichLeavesWithTheMenu)
+// The site button, the exit window's quit button and its picture opening the
+// game's page are played through in the end-to-end menu scripts.
+TEST_F(CMainMenuTest, EnterMinimisesAndEscapeOrTheExitButtonOpensTheShadedExitWindowWhichLeavesWithTheMenu)
 {
+    Menu().OnKeyDown(13);
+    EXPECT_TRUE(m_window.IsMinimized());
+    EXPECT_EQ(nullptr, Menu().GetExitWnd());
     Menu().OnKeyDown(27);
     CExitWnd* exit = Menu().GetExitWnd();
     ASSERT_NE(nullptr, exit);
     EXPECT_EQ(exit, m_window.GetStack().GetTopOverlay());
     EXPECT_TRUE(exit->IsShaded());
     EXPECT_FALSE(exit->IsPanelVisible());
-    EXPECT_EQ(800, exit->GetLogicalWidth());
-    EXPECT_EQ(600, exit->GetLogicalHeight());
     // Other dialogs closing do not end the program.
     CScreen other;
     Menu().OnDialogClosed(0, &other);
@@ -159,73 +153,82 @@ TEST_F(CMainMenuTest, EscapeOrTheExitButtonOpensTheShadedExitWindowWhichLeavesWi
     EXPECT_NE(nullptr, Menu().GetExitWnd());
 }
 
-TEST_F(CMainMenuTest, ExitWindowEndsTheProgramOpeningTheGamePageOnlyFromThePicture)
+// The exit window as Esc opens it. Its picture is the window less margins
+// of 20 at the sides and top and 120 at the bottom, where the button sits at
+// (275, 508). Steps: dX,Y press, uX,Y release, kN key. At the next update the
+// program stays (-1), ends (0) or ends opening the game's page (1). A click
+// on the button or the picture and Esc are played in the end-to-end scripts.
+TEST_F(CMainMenuTest, ExitWindowPictureOrEnterOpensTheGamePageOnceAndItsMarginsDoNothing)
 {
     const struct
     {
-        int result;
-        bool withAddress;
-        std::vector<std::string> opened;
+        const char* steps;
+        bool address;
+        int outcome;
     } cases[] = {
-        {CExitWnd::RESULT_QUIT, true, {}},
-        {CExitWnd::RESULT_OPEN_PAGE, true, {"http://example.org/game"}},
-        {CExitWnd::RESULT_OPEN_PAGE, false, {}},
+        {"d5,590 u100,100", true, 1},   // a press anywhere arms the picture
+        {"k13", true, 1},
+        {"k13", false, 0},
+        {"k13 d285,518 u285,518", true, 1},   // a closing window takes nothing more
+        {"u400,300", true, -1},
+        {"d20,300 u20,300 d780,300 u780,300 d400,20 u400,20 d400,480 u400,480 d100,560 u100,560 d795,595 u795,595",
+         true, -1},
     };
     for (const auto& c : cases)
     {
         if (m_menu)
             Destroy();
-        if (!c.withAddress)
+        if (!c.address)
             Menu().SetWebAddresses("", "");
         Menu().OnKeyDown(27);
-        if (c.result == CExitWnd::RESULT_QUIT)
-            m_window.GetStack().GetTarget()->OnLButtonDown(CMenuTestFiles::kExitButtonX + 10,
-                                                           CMenuTestFiles::kExitButtonY + 10, 1);
-        else
-            m_window.OnKeyDown(13);
+        CExitWnd* exit = Menu().GetExitWnd();
+        ASSERT_NE(nullptr, exit);
+        std::istringstream steps(c.steps);
+        std::string step;
+        while (steps >> step)
+        {
+            int x = 0, y = 0;
+            std::sscanf(step.c_str() + 1, "%d,%d", &x, &y);
+            if (step[0] == 'd')
+                exit->OnLButtonDown(x, y, 1);
+            else if (step[0] == 'u')
+                exit->OnLButtonUp(x, y, 0);
+            else
+                exit->OnKeyDown(x);
+        }
         Tick();
-        EXPECT_EQ(Menu().m_opened, c.opened) << c.result;
-        EXPECT_EQ(Menu().m_closes, 1) << c.result;
+        Tick();
+        EXPECT_EQ(Menu().m_closes, c.outcome == -1 ? 0 : 1) << c.steps;
+        EXPECT_EQ(Menu().m_opened.size(), c.outcome == 1 ? 1u : 0u) << c.steps;
+        EXPECT_EQ(m_window.GetStack().GetOverlayCount(), c.outcome == -1 ? 1u : 0u) << c.steps;
     }
 }
 
-TEST_F(CMainMenuTest, SiteButtonMinimisesAndOpensTheSiteAndEnterMinimises)
+TEST_F(CMainMenuTest, ExitWindowShowsTheHandCursorOnlyOverItsPicture)
 {
-    const CButton* site = Menu().GetSiteButton();
-    Menu().OnLButtonDown(static_cast<int>(site->GetPosition().x) + 2, static_cast<int>(site->GetPosition().y) + 2,
-                         1);
-    EXPECT_TRUE(m_window.IsMinimized());
-    EXPECT_EQ((std::vector<std::string>{"http://example.org/site"}), Menu().m_opened);
-    Destroy();
-    Menu().OnKeyDown(13);
-    EXPECT_TRUE(m_window.IsMinimized());
-    EXPECT_EQ(nullptr, Menu().GetExitWnd());
+    Menu().OnKeyDown(27);
+    CExitWnd* exit = Menu().GetExitWnd();
+    ASSERT_NE(nullptr, exit);
+    exit->OnMouseMove(400, 300, 0);
+    EXPECT_TRUE(exit->IsHandCursorShown());
+    exit->OnMouseMove(400, 540, 0);
+    EXPECT_FALSE(exit->IsHandCursorShown());
+    exit->OnMouseMove(10, 300, 0);
+    EXPECT_FALSE(exit->IsHandCursorShown());
 }
 
-TEST_F(CMainMenuTest, KindButtonOpensTheGameMenuBuiltFromItsGroup)
+TEST_F(CMainMenuTest, GameMenuIsDeletedWhenItLeavesOrWithTheMainMenu)
 {
     bool deleted = false;
-    int asked_kind = -1;
-    std::string asked_group;
-    CMainMenu::SetGameMenuFactory([&](int kind, CConfigFile& group) -> std::unique_ptr<CScreen> {
-        asked_kind = kind;
-        asked_group = group.GetValue("m_game_kind", "");
+    CMainMenu::SetGameMenuFactory([&](int, CConfigFile&) -> std::unique_ptr<CScreen> {
         return std::make_unique<CFakeGameMenu>(&deleted);
     });
     ClickKind(6);
-    EXPECT_EQ(6, asked_kind);
-    EXPECT_EQ("6", asked_group);
     ASSERT_NE(nullptr, Menu().GetGameMenu());
-    EXPECT_EQ(Menu().GetGameMenu(), m_window.GetCurrentScreen());
-
-    // The game menu leaves: the main menu deletes it and is current again.
     m_window.CloseScreen(false);
     Tick();
     EXPECT_TRUE(deleted);
     EXPECT_EQ(nullptr, Menu().GetGameMenu());
-    EXPECT_EQ(m_menu.get(), m_window.GetCurrentScreen());
-
-    // Deleting the main menu deletes an open game menu.
     deleted = false;
     ClickKind(0);
     ASSERT_NE(nullptr, Menu().GetGameMenu());
@@ -247,8 +250,6 @@ TEST_F(CMainMenuTest, AnIndexWithoutAKindInTheTableHasNoButtonAndOpensNothing)
         asked = true;
         return nullptr;
     });
-    EXPECT_STREQ(GetGameKinds()[1].m_name.c_str(), CMainMenu::GetKindName(1));
-    EXPECT_EQ(nullptr, CMainMenu::GetKindName(2));
     EXPECT_TRUE(Menu().GetKindButton(1)->IsVisible());
     EXPECT_FALSE(Menu().GetKindButton(2)->IsVisible());
     ClickKind(2);
@@ -263,24 +264,23 @@ TEST_F(CMainMenuTest, AnIndexWithoutAKindInTheTableHasNoButtonAndOpensNothing)
 
 TEST_F(CMainMenuTest, APressedKindButtonDoesNotCountAsHover)
 {
-    HoverKind(1);
-    const int x = CMenuTestFiles::kKindX[0] + 5;
-    const int y = CMenuTestFiles::kKindTop + CMenuTestFiles::kKindStep + 5;
-    Menu().OnLButtonDown(x, y, 1);
+    Menu().OnMouseMove(KindX(1), KindY(1), 0);
+    Menu().OnLButtonDown(KindX(1), KindY(1), 1);
     ASSERT_EQ(CButton::kPressed, Menu().GetKindButton(1)->GetState());
     Menu().Update(100.0f);
     EXPECT_FLOAT_EQ(0.0f, Menu().GetHover().GetHoverTime());
 }
 
-TEST_F(CMainMenuTest, ActivationPutsTheTitleBackButKeepsItsMotion)
+TEST_F(CMainMenuTest, ActivationPutsTheTitleBackAndClearsTheHoverButKeepsItsMotion)
 {
-    HoverKind(0);
+    Menu().OnMouseMove(KindX(0), KindY(0), 0);
     for (int i = 0; i < 40; ++i)
         Menu().Update(16.0f);
     Menu().Activate();
     EXPECT_FLOAT_EQ(-5.0f, Menu().GetTitle().GetPosition().y);
     EXPECT_FLOAT_EQ(-220.0f, Menu().GetTitle().GetAngleY());
     EXPECT_EQ(CMainMenuHover::kRaised, Menu().GetHover().GetMotion());
+    EXPECT_FLOAT_EQ(0.0f, Menu().GetHover().GetHoverTime());
     EXPECT_FALSE(Menu().GetThumbnail(0).IsVisible());
     EXPECT_EQ(CButton::kNormal, Menu().GetKindButton(0)->GetState());
 }

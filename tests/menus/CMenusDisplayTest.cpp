@@ -42,28 +42,6 @@ protected:
         CPlatform::Shutdown();
     }
 
-    // An uncompressed picture whose every pixel differs from its neighbours
-    // in some channel, so a flipped or shifted copy cannot pass for it.
-    void WritePatternTga(const std::string& path, int width, int height)
-    {
-        std::string bytes(18 + static_cast<std::size_t>(width) * height * 3, '\0');
-        bytes[2] = 2;
-        bytes[12] = static_cast<char>(width & 0xff);
-        bytes[13] = static_cast<char>(width >> 8);
-        bytes[14] = static_cast<char>(height & 0xff);
-        bytes[15] = static_cast<char>(height >> 8);
-        bytes[16] = 24;
-        std::size_t at = 18;
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-            {
-                bytes[at++] = static_cast<char>((x * 7) & 0xff);
-                bytes[at++] = static_cast<char>((y * 5) & 0xff);
-                bytes[at++] = static_cast<char>(((x + y) * 3) & 0xff);
-            }
-        m_files.Write(path, bytes);
-    }
-
     std::vector<unsigned char> ReadWindow(int width, int height)
     {
         std::vector<unsigned char> pixels(static_cast<std::size_t>(width) * height * 4);
@@ -94,7 +72,7 @@ TEST_F(CMenusDisplayTest, IntroViewportIsTheDrawableSize)
 
 TEST_F(CMenusDisplayTest, CopiedStillLayerShowsExactlyWhatAFullDrawShows)
 {
-    WritePatternTga("pics/back.tga", 800, 600);
+    m_files.WriteTga("pics/back.tga", 800, 600, true);
     CFilePack pack;
     CResManager resources(&pack);
     {

@@ -35,27 +35,10 @@ protected:
         m_resources.AddTexture("pics/ok.tga", "m_ok_btn", false, true);
         m_resources.AddTexture("pics/ok.tga", "m_cancel_btn", false, true);
         m_resources.AddTexture("pics/back.tga", "m_dialog_window_back", false, false);
-        m_dialog = std::make_unique<CTextDialog>(*m_layout, &m_resources);
-        m_dialog->SetText("Clear the table?", 24.0f, 30.0f, 60.0f, 1.0f, 1.0f, 0.0f);
         m_window.SetScreen(&m_owner);
-        m_window.OpenOverlay(m_dialog.get());
-        m_dialog->SetResult(-1);
     }
 
     ~CTextDialogTest() override { m_window.GetStack().DropOverlays(); }
-
-    // A click in window pixels; the dialog maps it into its own corner.
-    void Click(int x, int y)
-    {
-        m_dialog->OnLButtonDown(x, y, 1);
-        m_dialog->OnLButtonUp(x, y, 0);
-    }
-
-    std::vector<int> Close()
-    {
-        m_window.GetStack().Update(16.0f, true);
-        return m_owner.m_results;
-    }
 
     CMenuTestFiles m_files;
     CFilePack m_pack;
@@ -63,22 +46,14 @@ protected:
     CConfigFile* m_layout = nullptr;
     CAppWindow m_window;
     COwner m_owner;
-    std::unique_ptr<CTextDialog> m_dialog;
 };
-}
-
-TEST_F(CTextDialogTest, PlacesItselfAndItsButtonsFromTheLayout)
-{
-    // Place and buttons show in the clicks below.
-    EXPECT_EQ(400, m_dialog->GetWidth());
-    EXPECT_EQ(300, m_dialog->GetHeight());
-    EXPECT_FLOAT_EQ(50.0f, m_dialog->GetOkButton()->GetHeight());
 }
 
 TEST_F(CTextDialogTest, OkOrEnterGivesZeroCancelOrEscapeOneAndAClickBesideNothing)
 {
-    // Input in window pixels (the dialog stands at (200, 150)) or a key; the
-    // result its owner is told at the next update, -1 for none.
+    // Input in window pixels (the layout puts the dialog at (200, 150) and
+    // its buttons of 120 x 50 at (40, 220) and (240, 220) in it) or a key;
+    // the result its owner is told at the next update, -1 for none.
     const struct
     {
         int x, y, key;
@@ -92,7 +67,6 @@ TEST_F(CTextDialogTest, OkOrEnterGivesZeroCancelOrEscapeOneAndAClickBesideNothin
     };
     for (const auto& c : cases)
     {
-        m_window.GetStack().DropOverlays();
         m_owner.m_results.clear();
         CTextDialog dialog(*m_layout, &m_resources);
         m_window.OpenOverlay(&dialog);
@@ -105,10 +79,11 @@ TEST_F(CTextDialogTest, OkOrEnterGivesZeroCancelOrEscapeOneAndAClickBesideNothin
             dialog.OnLButtonUp(c.x, c.y, 0);
         }
         EXPECT_EQ(m_window.GetStack().IsCloseRequested(), c.result != -1) << c.x << " " << c.key;
-        EXPECT_EQ(Close(), c.result == -1 ? std::vector<int>{} : std::vector<int>{c.result}) << c.x << " " << c.key;
+        m_window.GetStack().Update(16.0f, true);
+        EXPECT_EQ(m_owner.m_results, c.result == -1 ? std::vector<int>{} : std::vector<int>{c.result})
+            << c.x << " " << c.key;
         m_window.GetStack().DropOverlays();
     }
-    EXPECT_EQ("Clear the table?", m_dialog->GetText());
 }
 
 TEST(CTextDialogAlone, BuildsWithoutAnyRunningGameMenu)

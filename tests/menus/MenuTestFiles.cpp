@@ -89,7 +89,7 @@ void CMenuTestFiles::Write(const std::string& path, const std::string& text) con
     out << text;
 }
 
-void CMenuTestFiles::WriteTga(const std::string& path, int width, int height) const
+void CMenuTestFiles::WriteTga(const std::string& path, int width, int height, bool pattern) const
 {
     std::string bytes(18 + static_cast<std::size_t>(width) * height * 4, '\0');
     bytes[2] = 2;
@@ -98,6 +98,14 @@ void CMenuTestFiles::WriteTga(const std::string& path, int width, int height) co
     bytes[14] = static_cast<char>(height & 0xff);
     bytes[15] = static_cast<char>(height >> 8);
     bytes[16] = 32;
+    for (std::size_t at = 18; pattern && at < bytes.size(); at += 4)
+    {
+        const int x = static_cast<int>((at - 18) / 4) % width;
+        const int y = static_cast<int>((at - 18) / 4) / width;
+        const int bgra[4] = {x * 7, y * 5, (x + y) * 3, 255};
+        for (int c = 0; c < 4; ++c)
+            bytes[at + c] = static_cast<char>(bgra[c] & 0xff);
+    }
     Write(path, bytes);
 }
 

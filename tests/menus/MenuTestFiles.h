@@ -14,8 +14,10 @@ public:
     CMenuTestFiles();
 
     void Write(const std::string& path, const std::string& text) const;
-    // A 32-bit picture of width x height, fully transparent.
-    void WriteTga(const std::string& path, int width, int height) const;
+    // A 32-bit picture of width x height, fully transparent, or with a
+    // pattern: opaque, every pixel differing from its neighbours in some
+    // channel, so a flipped or shifted copy cannot pass for it.
+    void WriteTga(const std::string& path, int width, int height, bool pattern = false) const;
     void Remove(const std::string& path) const;
     const std::string& GetDir() const { return m_dir.GetPath(); }
 
@@ -27,8 +29,6 @@ public:
     static constexpr int kButtonHeight = 60;
     static constexpr int kQuitX = 14;
     static constexpr int kQuitY = 448;
-    static constexpr int kExitButtonX = 275;
-    static constexpr int kExitButtonY = 508;
 
 private:
     CTempDir m_dir{CTempDir::kEnter};

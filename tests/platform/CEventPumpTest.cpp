@@ -12,11 +12,17 @@
 
 namespace
 {
-SDL_Event KeyEvent(Uint32 type, SDL_Keycode sym, Uint16 mod = KMOD_NONE)
+SDL_Event Event(Uint32 type)
 {
     SDL_Event e;
     SDL_zero(e);
     e.type = type;
+    return e;
+}
+
+SDL_Event KeyEvent(Uint32 type, SDL_Keycode sym, Uint16 mod = KMOD_NONE)
+{
+    SDL_Event e = Event(type);
     e.key.keysym.sym = sym;
     e.key.keysym.mod = mod;
     return e;
@@ -24,12 +30,17 @@ SDL_Event KeyEvent(Uint32 type, SDL_Keycode sym, Uint16 mod = KMOD_NONE)
 
 SDL_Event ButtonEvent(Uint32 type, Uint8 button, int x, int y)
 {
-    SDL_Event e;
-    SDL_zero(e);
-    e.type = type;
+    SDL_Event e = Event(type);
     e.button.button = button;
     e.button.x = x;
     e.button.y = y;
+    return e;
+}
+
+SDL_Event WindowEvent(Uint8 what)
+{
+    SDL_Event e = Event(SDL_WINDOWEVENT);
+    e.window.event = what;
     return e;
 }
 
@@ -46,11 +57,7 @@ TEST_F(CEventPumpTest, EventsBecomeTheGamesEventsInDrawablePixels)
 {
     // Alt+F4 and the window manager's quit ask for the orderly close; typed
     // text gives one character per printable byte; a middle press gives nothing.
-    SDL_Event quit, text;
-    SDL_zero(quit);
-    SDL_zero(text);
-    quit.type = SDL_QUIT;
-    text.type = SDL_TEXTINPUT;
+    SDL_Event text = Event(SDL_TEXTINPUT);
     std::strcpy(text.text.text, "H\xc3\xbci");
     const struct
     {
@@ -59,7 +66,7 @@ TEST_F(CEventPumpTest, EventsBecomeTheGamesEventsInDrawablePixels)
     } cases[] = {
         {KeyEvent(SDL_KEYDOWN, SDLK_ESCAPE), {{int(EPlatformEvent::KeyDown), 27, 0, 0, 0}}},
         {KeyEvent(SDL_KEYDOWN, SDLK_F4, KMOD_LALT), {{int(EPlatformEvent::CloseRequest), 0, 0, 0, 0}}},
-        {quit, {{int(EPlatformEvent::CloseRequest), 0, 0, 0, 0}}},
+        {Event(SDL_QUIT), {{int(EPlatformEvent::CloseRequest), 0, 0, 0, 0}}},
         {text, {{int(EPlatformEvent::Char), 'H', 0, 0, 0}, {int(EPlatformEvent::Char), 'i', 0, 0, 0}}},
         {ButtonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 100, 50), {{int(EPlatformEvent::LButtonDown), 0, 200, 100, 1}}},
         {ButtonEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 100, 50), {{int(EPlatformEvent::LButtonUp), 0, 200, 100, 0}}},
@@ -91,11 +98,7 @@ TEST_F(CEventPumpTest, EventsBecomeTheGamesEventsInDrawablePixels)
 TEST_F(CEventPumpTest, LosingFocusReleasesHeldKeys)
 {
     CEventPump::Translate(KeyEvent(SDL_KEYDOWN, SDLK_LCTRL), 1.0f, 1.0f, m_out);
-    SDL_Event e;
-    SDL_zero(e);
-    e.type = SDL_WINDOWEVENT;
-    e.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
-    CEventPump::Translate(e, 1.0f, 1.0f, m_out);
+    CEventPump::Translate(WindowEvent(SDL_WINDOWEVENT_FOCUS_LOST), 1.0f, 1.0f, m_out);
     EXPECT_EQ(EPlatformEvent::FocusLost, m_out.back().m_type);
     EXPECT_FALSE(CInputState::Instance().IsKeyDown(17));
 }
@@ -103,18 +106,9 @@ TEST_F(CEventPumpTest, LosingFocusReleasesHeldKeys)
 // A board must not keep aiming at the last cell once the pointer is gone.
 TEST_F(CEventPumpTest, PointerLeavingTheWindowIsOutsideUntilItMovesAgain)
 {
-    SDL_Event leave;
-    SDL_zero(leave);
-    leave.type = SDL_WINDOWEVENT;
-    leave.window.event = SDL_WINDOWEVENT_LEAVE;
-    CEventPump::Translate(leave, 1.0f, 1.0f, m_out);
+    CEventPump::Translate(WindowEvent(SDL_WINDOWEVENT_LEAVE), 1.0f, 1.0f, m_out);
     EXPECT_FALSE(CInputState::Instance().IsMouseInside());
-    SDL_Event move;
-    SDL_zero(move);
-    move.type = SDL_MOUSEMOTION;
-    move.motion.x = 5;
-    move.motion.y = 6;
-    CEventPump::Translate(move, 1.0f, 1.0f, m_out);
+    CEventPump::Translate(Event(SDL_MOUSEMOTION), 1.0f, 1.0f, m_out);
     EXPECT_TRUE(CInputState::Instance().IsMouseInside());
 }
 

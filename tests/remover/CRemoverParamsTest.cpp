@@ -130,14 +130,3 @@ TEST(RemoverParams, BadValuesTakeSafeOnes)
     EXPECT_EQ(1, params.GetSkinsCount());
     EXPECT_EQ(static_cast<std::size_t>(CGameParams::MODELS_PER_SKIN), params.GetBrickModelTable().size());
 }
-
-TEST(RemoverParams, BoardSizeAndColoursFollowTheChoices)
-{
-    CRemoverParams params;
-    params.SetLastSize(2);
-    params.SetLastDifficulty(1);
-    EXPECT_EQ(13, params.GetBoardSize());
-    EXPECT_EQ(5, params.GetStartColorCount());
-    params.SetLastSize(9);
-    EXPECT_EQ(13, params.GetBoardSize());
-}

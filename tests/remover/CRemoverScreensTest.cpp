@@ -2,10 +2,7 @@
 
 #include "engine/files/CConfigFile.h"
 #include "engine/widgets/CWidgetGroup.h"
-#include "games/remover/CRemoverGame.h"
-#include "games/remover/CRemoverGameScreen.h"
 #include "games/remover/CRemoverNewGameDialog.h"
-#include "games/remover/CRemoverPlayer.h"
 #include "tests/remover/RemoverTestKit.h"
 
 TEST(RemoverNewGameDialog, PreselectsTheRememberedChoicesAndIsCentred)
@@ -36,24 +33,4 @@ TEST(RemoverNewGameDialog, EnterStartsAndEscapeCancels)
     // Once closing, a second key does not change the answer.
     cancel.OnKeyDown(13);
     EXPECT_EQ(1, cancel.GetResult());
-}
-
-TEST(RemoverGameScreen, StandsStillForAHundredMillisecondsAndSavesItsScoreUnderTheSharedKey)
-{
-    auto params = MakeParams(0, 0);
-    CRecordingEvents events;
-    CRemoverGameScreen screen(nullptr, *params, &events, 2);
-    screen.Activate();
-    screen.Update(60.0f);
-    screen.Update(39.0f);
-    EXPECT_EQ(0, screen.GetGame().GetPlayer().GetTurns());
-    EXPECT_TRUE(screen.GetGame().IsEffectRunning());
-    for (int i = 0; i < 2000 && screen.GetGame().IsEffectRunning(); ++i)
-        screen.Update(16.0f);
-    screen.Update(16.0f);
-    EXPECT_EQ(1, screen.GetGame().GetPlayer().GetTurns());
-    CConfigFile store;
-    screen.Save(store);
-    EXPECT_EQ("0", store.GetValue("m_score", ""));
-    EXPECT_EQ("1", store.GetValue("gf_m_current_level", ""));
 }

@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include "engine/files/CConfigFile.h"
 #include "games/slider/CSliderParams.h"
-#include "tests/files/CTempDir.h"
 
 TEST(SliderParams, MissingOrDamagedKeysAreMadePlayableAndMovesIndexedBySizeThenDifficulty)
 {
@@ -22,20 +19,4 @@ TEST(SliderParams, MissingOrDamagedKeysAreMadePlayableAndMovesIndexedBySizeThenD
     EXPECT_EQ(31, params.GetFirstLevelMoves(2, 0));
     EXPECT_EQ((std::vector<int>{3, 6, 1}),
               (std::vector<int>{params.GetColors(1, 0), params.GetColors(1, 1), params.GetColors(1, 2)}));
-}
-
-TEST(SliderParams, ScoreTablesGoToTheSlidersFilesAndComeBack)
-{
-    CTempDir dir;
-    mkdir(dir.File("data").c_str(), 0755);
-    CSliderParams params;
-    params.SetDataRoot(dir.GetPath());
-    params.GetScoreTable(6)->Add("ann", 500);
-    params.SaveSettings();
-    EXPECT_TRUE(CTempDir::Exists(dir.File("data/scores320.tab")));
-    CSliderParams again;
-    again.SetDataRoot(dir.GetPath());
-    again.LoadSettings();
-    ASSERT_EQ(1, again.GetScoreTable(6)->GetCount());
-    EXPECT_EQ(500, again.GetScoreTable(6)->GetScore(0));
 }

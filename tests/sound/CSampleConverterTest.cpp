@@ -17,7 +17,7 @@ Bytes Floats(std::initializer_list<float> values)
     {
         uint32_t bits;
         std::memcpy(&bits, &v, 4);
-        PutU32(data, bits);
+        Put(data, bits, 4);
     }
     return data;
 }
@@ -38,6 +38,10 @@ TEST(CSampleConverter, SamplesBecomeStereoSixteenBitAtTheOutputRate)
          {0, 0, 127 * 256, 127 * 256, -32768, -32768}},
         {"float scaled and clipped", Riff({Chunk("fmt ", FmtBody(3, 1, 44100, 32)), Chunk("data", Floats({0.5f, 2.0f, -1.0f}))}),
          {16384, 16384, 32767, 32767, -32767, -32767}},
+        // The extensible record names its plain format in its extra bytes.
+        {"extensible holding 24 bits",
+         Riff({Chunk("fmt ", FmtBody(0xFFFE, 1, 44100, 24, {0, 0, 0, 0, 0, 0, 1, 0})), Chunk("data", Bytes{9, 0x34, 0x12})}),
+         {0x1234, 0x1234}},
         {"partial last frame dropped",
          Riff({Chunk("fmt ", FmtBody(1, 2, 44100, 16)), Chunk("data", Bytes{1, 0, 2, 0, 3, 0})}), {1, 2}},
         {"half rate doubles the length", Pcm16(1, {0, 1000, 2000, 3000}, 22050),

@@ -8,19 +8,6 @@
 #include <cstdlib>
 #include <thread>
 
-TEST(CSoundOutput, EffectsAndMusicShareOneOutputWhileItIsHeld)
-{
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    std::shared_ptr<CSoundOutput> first = CSoundOutput::Acquire();
-    std::shared_ptr<CSoundOutput> second = CSoundOutput::Acquire();
-    EXPECT_EQ(first, second);
-    EXPECT_TRUE(first->HasDevice());
-    first.reset();
-    second.reset();
-    std::shared_ptr<CSoundOutput> again = CSoundOutput::Acquire();
-    EXPECT_TRUE(again->HasDevice());
-}
-
 TEST(CSoundOutput, WithoutADeviceTheOutputStillWorksSilentlyAfterOneLineAtMost)
 {
     setenv("SDL_AUDIODRIVER", "no_such_driver", 1);
@@ -40,10 +27,13 @@ TEST(CSoundOutput, WithoutADeviceTheOutputStillWorksSilentlyAfterOneLineAtMost)
     output->GetVoices().Start(0, true, false);
 }
 
-TEST(CSoundOutput, MainThreadChangesWhileTheDeviceRenders)
+TEST(CSoundOutput, EffectsAndMusicShareOneOutputWhichTheMainThreadChangesWhileTheDeviceRenders)
 {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     std::shared_ptr<CSoundOutput> output = CSoundOutput::Acquire();
+    EXPECT_EQ(output, CSoundOutput::Acquire());
+    output.reset();
+    output = CSoundOutput::Acquire();   // opened again once the last holder let go
     ASSERT_TRUE(output->HasDevice());
     {
         CSoundOutput::ScopedLock lock(*output);
@@ -69,4 +59,50 @@ TEST(CSoundOutput, MainThreadChangesWhileTheDeviceRenders)
     }
     // The device played through at least part of the ring meanwhile.
     EXPECT_GT(passes, 10);
+}
+
+// Each step: what the main thread does, frames then rendered, whether the
+// output may rest afterwards.
+TEST(CSoundOutput, RestsOnlyOnceNoEffectSoundsAndNoMusicWaits)
+{
+    std::shared_ptr<CSoundOutput> output = CSoundOutput::CreateSilent();
+    output->GetVoices().Add(std::vector<int16_t>(20, 100)); // ten frames
+    const size_t ring_frames = 2 * output->GetRing().GetHalfFrames();
+    const struct
+    {
+        char action; // 'e' start the effect, 'l' loop it, 's' stop it, 'm' queue music, '-' nothing
+        size_t frames;
+        bool idle;
+    } steps[] = {{'-', 0, true}, {'e', 0, false}, {'-', 8, false}, {'-', 8, true}, {'l', 30, false},
+                 {'s', 0, true}, {'m', 0, false}, {'-', ring_frames - 1, false}, {'-', 1, true}};
+    std::vector<int16_t> out(2 * ring_frames);
+    for (const auto& step : steps)
+    {
+        if (step.action == 'e' || step.action == 'l')
+            output->GetVoices().Start(0, true, step.action == 'l');
+        if (step.action == 's')
+            output->GetVoices().StopAll();
+        if (step.action == 'm')
+            output->GetRing().Refill([](int16_t*, size_t bytes) { return bytes; });
+        output->Render(out.data(), step.frames);
+        EXPECT_EQ(step.idle, output->IsIdle()) << step.action << " " << step.frames;
+    }
+}
+
+TEST(CSoundOutput, DeviceRestsWhileSilentAndWakesForAnEffect)
+{
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    std::shared_ptr<CSoundOutput> output = CSoundOutput::Acquire();
+    ASSERT_TRUE(output->HasDevice());
+    // Up to ten seconds: a busy machine may start the device's thread late.
+    for (int i = 0; i < 1000 && !output->IsResting(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_TRUE(output->IsResting());
+    {
+        CSoundOutput::ScopedLock lock(*output);
+        output->GetVoices().Add(std::vector<int16_t>(2000, 100));
+        output->GetVoices().Start(output->GetVoices().GetCount() - 1, true, false);
+    }
+    output->Wake();
+    EXPECT_FALSE(output->IsResting());
 }

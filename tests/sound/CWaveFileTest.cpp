@@ -69,15 +69,6 @@ TEST(CWaveFile, BrokenFilesAreRefused)
     }
 }
 
-TEST(CWaveFile, NonPcmFormatKeepsItsExtraBytes)
-{
-    const Bytes extra = {1, 2, 3, 4, 5, 6};
-    CWaveFile wave;
-    ASSERT_TRUE(wave.OpenMemory(Riff({Chunk("fmt ", FmtBody(2, 1, 44100, 4, extra)), Chunk("data", Bytes(8, 0))})));
-    EXPECT_EQ(wave.GetFormat().tag, 2);
-    EXPECT_EQ(wave.GetFormat().extra, extra);
-}
-
 TEST(CWaveFile, ReadStopsAtTheEndAndResetStartsOver)
 {
     CTempDir dir;

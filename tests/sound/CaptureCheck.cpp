@@ -13,7 +13,6 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "engine/sound/CSampleConverter.h"
@@ -29,29 +28,27 @@ std::vector<float> LeftChannel(const std::vector<int16_t>& stereo)
     return left;
 }
 
+// The capture is in the machine's own byte order, as the device was opened.
 bool ReadCapture(const char* path, std::vector<int16_t>& samples)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in)
         return false;
-    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    samples.resize(bytes.size() / 2);
-    for (size_t i = 0; i < samples.size(); ++i)
-        samples[i] = int16_t(uint8_t(bytes[2 * i]) | (uint8_t(bytes[2 * i + 1]) << 8));
-    return true;
+    samples.resize(static_cast<size_t>(in.tellg()) / 2);
+    in.seekg(0);
+    return bool(in.read(reinterpret_cast<char*>(samples.data()), std::streamsize(samples.size() * 2)));
 }
 
 double MusicShare(const std::vector<float>& left)
 {
     const size_t window = 4410;
-    size_t windows = 0;
+    const size_t windows = left.size() / window;
     size_t loud = 0;
     for (size_t start = 0; start + window <= left.size(); start += window)
     {
         double energy = 0;
         for (size_t i = start; i < start + window; ++i)
             energy += double(left[i]) * left[i];
-        ++windows;
         loud += std::sqrt(energy / window) > 100.0;
     }
     return windows ? double(loud) / windows : 0.0;
@@ -114,7 +111,6 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::vector<float> left = LeftChannel(capture);
-    std::printf("seconds %.2f\n", left.size() / 44100.0);
     std::printf("music %.3f\n", MusicShare(left));
     for (int i = 2; i < argc; ++i)
     {

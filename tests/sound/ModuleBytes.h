@@ -4,6 +4,7 @@
 // square-wave sample, one pattern that plays a note and breaks off after a
 // few rows, so the whole song lasts about a quarter of a second.
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -11,29 +12,19 @@ namespace modulebytes
 {
 inline std::vector<uint8_t> BuildSong(uint16_t period = 428)
 {
+    // A nameless song; finetune, loop start and every other field not set are 0.
     std::vector<uint8_t> m(1084, 0);
-    const char title[] = "test song";
-    for (size_t i = 0; i < sizeof(title) - 1; ++i)
-        m[i] = uint8_t(title[i]);
-
     const uint16_t sample_words = 32;
     uint8_t* sample = &m[20];
     sample[22] = uint8_t(sample_words >> 8);
     sample[23] = uint8_t(sample_words);
-    sample[24] = 0;  // finetune
     sample[25] = 64; // volume
-    sample[26] = 0;  // loop start
-    sample[27] = 0;
     sample[28] = uint8_t(sample_words >> 8); // loop length: the whole sample
     sample[29] = uint8_t(sample_words);
 
-    m[950] = 1;   // song length
+    m[950] = 1;   // song length; order 0 plays pattern 0
     m[951] = 127; // restart byte
-    m[952] = 0;   // order 0 plays pattern 0
-    m[1080] = 'M';
-    m[1081] = '.';
-    m[1082] = 'K';
-    m[1083] = '.';
+    std::copy_n("M.K.", 4, m.begin() + 1080);
 
     std::vector<uint8_t> pattern(64 * 4 * 4, 0);
     auto cell = [&](int row, int channel) { return &pattern[(row * 4 + channel) * 4]; };

@@ -11,16 +11,11 @@ namespace wavebytes
 {
 using Bytes = std::vector<uint8_t>;
 
-inline void PutU16(Bytes& b, uint32_t v)
+// Little-endian, as every number in the format.
+inline void Put(Bytes& b, uint32_t v, int bytes)
 {
-    b.push_back(uint8_t(v));
-    b.push_back(uint8_t(v >> 8));
-}
-
-inline void PutU32(Bytes& b, uint32_t v)
-{
-    PutU16(b, v & 0xFFFF);
-    PutU16(b, v >> 16);
+    for (int i = 0; i < bytes; ++i)
+        b.push_back(uint8_t(v >> (8 * i)));
 }
 
 inline void PutId(Bytes& b, const char* id)
@@ -34,7 +29,7 @@ inline Bytes Chunk(const char* id, const Bytes& body, int64_t claimed = -1)
 {
     Bytes b;
     PutId(b, id);
-    PutU32(b, claimed < 0 ? uint32_t(body.size()) : uint32_t(claimed));
+    Put(b, claimed < 0 ? uint32_t(body.size()) : uint32_t(claimed), 4);
     b.insert(b.end(), body.begin(), body.end());
     if (body.size() & 1)
         b.push_back(0);
@@ -45,15 +40,15 @@ inline Bytes FmtBody(uint16_t tag, uint16_t channels, uint32_t rate, uint16_t bi
 {
     Bytes b;
     const uint16_t align = uint16_t(channels * bits / 8);
-    PutU16(b, tag);
-    PutU16(b, channels);
-    PutU32(b, rate);
-    PutU32(b, rate * align);
-    PutU16(b, align);
-    PutU16(b, bits);
+    Put(b, tag, 2);
+    Put(b, channels, 2);
+    Put(b, rate, 4);
+    Put(b, rate * align, 4);
+    Put(b, align, 2);
+    Put(b, bits, 2);
     if (tag != 1)
     {
-        PutU16(b, uint16_t(extra.size()));
+        Put(b, uint16_t(extra.size()), 2);
         b.insert(b.end(), extra.begin(), extra.end());
     }
     return b;
@@ -67,7 +62,7 @@ inline Bytes Riff(const std::vector<Bytes>& chunks)
         body.insert(body.end(), c.begin(), c.end());
     Bytes b;
     PutId(b, "RIFF");
-    PutU32(b, uint32_t(body.size()));
+    Put(b, uint32_t(body.size()), 4);
     b.insert(b.end(), body.begin(), body.end());
     return b;
 }
@@ -76,7 +71,7 @@ inline Bytes Samples16(const std::vector<int16_t>& samples)
 {
     Bytes b;
     for (int16_t s : samples)
-        PutU16(b, uint16_t(s));
+        Put(b, uint16_t(s), 2);
     return b;
 }
 

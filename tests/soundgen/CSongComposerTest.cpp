@@ -92,29 +92,6 @@ TEST(CSongBook, NoTwoTunesShareTheirPatterns)
     }
 }
 
-TEST_P(EverySong, EndsWithOverASecondOfSilence)
-{
-    std::vector<STimedRow> rows = Timeline(ComposeTrack(GetParam()));
-    int cut = -1;
-    for (int r = 0; r < static_cast<int>(rows.size()); ++r)
-    {
-        bool allMuted = true;
-        for (const SModCell& cell : rows[r].m_cells)
-            allMuted = allMuted && cell.m_effect == 0xC && cell.m_param == 0;
-        if (allMuted)
-            cut = r;
-    }
-    ASSERT_GE(cut, 0) << "no row silences every channel";
-    double silence = 0.0;
-    for (int r = cut; r < static_cast<int>(rows.size()); ++r)
-    {
-        for (const SModCell& cell : rows[r].m_cells)
-            EXPECT_LT(cell.m_note, 0) << "note after the final cut";
-        silence += rows[r].m_seconds;
-    }
-    EXPECT_GE(silence, 1.0);
-}
-
 TEST_P(EverySong, HasMelodyBassAndDrumsThroughout)
 {
     CModuleFile module = ComposeTrack(GetParam());

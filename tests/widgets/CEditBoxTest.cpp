@@ -4,6 +4,7 @@
 
 #include "engine/widgets/CEditBox.h"
 
+#include <map>
 #include <random>
 #include <string>
 
@@ -35,15 +36,10 @@ void Keys(CEditBox& box, CFakeContext& context, const std::string& keys)
             context.m_heldKeys.erase(held);
             continue;
         }
-        const int key = name == 'L'   ? CKeyMap::VK_LEFT
-                        : name == 'R' ? CKeyMap::VK_RIGHT
-                        : name == 'H' ? CKeyMap::VK_HOME
-                        : name == 'E' ? CKeyMap::VK_END
-                        : name == 'B' ? CKeyMap::VK_BACK
-                        : name == 'D' ? CKeyMap::VK_DELETE
-                        : name == 'I' ? CKeyMap::VK_INSERT
-                                      : CKeyMap::VK_SHIFT;
-        box.OnKeyDown(key);
+        static const std::map<char, int> keyOf = {
+            {'L', CKeyMap::VK_LEFT}, {'R', CKeyMap::VK_RIGHT},  {'H', CKeyMap::VK_HOME},   {'E', CKeyMap::VK_END},
+            {'B', CKeyMap::VK_BACK}, {'D', CKeyMap::VK_DELETE}, {'I', CKeyMap::VK_INSERT}, {'S', CKeyMap::VK_SHIFT}};
+        box.OnKeyDown(keyOf.at(name));
     }
 }
 

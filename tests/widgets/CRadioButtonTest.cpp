@@ -11,12 +11,12 @@ class CRadioButtonTest : public CWidgetTest
 {
 protected:
     CRadioButtonTest()
-        : m_texture(MakeTexture(30, 130))
     {
         for (int i = 0; i < 3; ++i) {
             m_buttons.push_back(std::make_unique<CRadioButton>(&m_owner, m_texture.get(), 50.0f));
             m_buttons.back()->SetPosition(100.0f * i, 0.0f, 0.0f);
             m_group.Add(m_buttons.back().get());
+            m_owner.AddChild(m_buttons.back().get());
         }
         m_owner.m_handler = [this](CWidget* sender) {
             if (m_group.Contains(sender))
@@ -26,18 +26,7 @@ protected:
 
     CRadioButton& Button(int i) { return *m_buttons[static_cast<std::size_t>(i)]; }
 
-    void Click(int i)
-    {
-        const int x = 100 * i + 10;
-        for (auto& button : m_buttons)
-            button->OnMouseMove(x, 10, 0);
-        for (auto& button : m_buttons)
-            button->OnLButtonDown(x, 10, 0);
-        for (auto& button : m_buttons)
-            button->OnLButtonUp(x, 10, 0);
-    }
-
-    std::unique_ptr<CTexture> m_texture;
+    std::unique_ptr<CTexture> m_texture = MakeTexture(30, 130);
     std::vector<std::unique_ptr<CRadioButton>> m_buttons;
     CWidgetGroup m_group;
 };
@@ -84,7 +73,10 @@ TEST_F(CRadioButtonTest, ClickingAnotherSelectsItAndClearsTheRest)
 {
     Button(0).SetSelected(true);
     m_group.Select(&Button(0));
-    Click(2);
+    // The owner screen hands the mouse to every child, as a dialog does.
+    m_owner.OnMouseMove(210, 10, 0);
+    m_owner.OnLButtonDown(210, 10, 0);
+    m_owner.OnLButtonUp(210, 10, 0);
     EXPECT_EQ(m_group.GetSelectedIndex(), 2);
     EXPECT_EQ(Button(0).GetState(), CRadioButton::kUnselected);
     EXPECT_EQ(Button(2).GetState(), CRadioButton::kSelectedHover);

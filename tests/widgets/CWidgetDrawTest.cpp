@@ -1,27 +1,26 @@
 // Draws widgets into a real GL context (run under Xvfb) and reads the pixels
-// back, to check which band of a picture strip each state shows.
+// back, to check which band of a picture strip each state shows; and pastes
+// through the application's own widget context from the system clipboard.
 
-#include <GL/gl.h>
-
-#include <array>
 #include <memory>
 #include <vector>
 
-#include <gtest/gtest.h>
-
+#include "engine/frame/CAppWidgetContext.h"
 #include "engine/widgets/CButton.h"
 #include "engine/widgets/CCheckBox.h"
 #include "engine/widgets/CEditBox.h"
 #include "engine/widgets/CRadioButton.h"
 #include "engine/gfx/CTexture.h"
+#include "platform/CInputState.h"
+#include "platform/CKeyMap.h"
 #include "platform/CPlatform.h"
-#include "platform/CPlatformWindow.h"
+#include "tests/draw/CGlWindowTest.h"
 #include "tests/files/CTestPictures.h"
 #include "tests/widgets/CWidgetTestKit.h"
 
 namespace
 {
-using CColor = std::array<unsigned char, 3>;
+using CColor = std::vector<int>;
 
 const CColor kRed{255, 0, 0};
 const CColor kGreen{0, 255, 0};
@@ -29,78 +28,52 @@ const CColor kBlue{0, 0, 255};
 const CColor kWhite{255, 255, 255};
 const CColor kBlack{0, 0, 0};
 
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
-
-// A strip of frames of one colour each, 8 pixels square, stored as a 32-bit
-// TGA: the first rows of the file are the bottom of the picture.
-std::unique_ptr<CTexture> MakeStrip(const std::vector<CColor>& frames)
-{
-    std::vector<unsigned char> pixels;
-    for (const CColor& color : frames)
-        for (int i = 0; i < 8 * 8; ++i)
-            pixels.insert(pixels.end(), {color[2], color[1], color[0], 255});
-    const auto tga = CTestPictures::Tga(8, 8 * static_cast<int>(frames.size()), 32, pixels);
-    CTexture::SetUploadEnabled(true);
-    auto texture = std::make_unique<CTexture>();
-    EXPECT_TRUE(texture->DecodeTga(tga.data(), tga.size(), false, true));
-    return texture;
-}
-
-class CWidgetDrawTest : public CWidgetTest
+class CWidgetDrawTest : public CGlWindowTest
 {
 protected:
     void SetUp() override
     {
-        if (!CPlatform::Init() ||
-            !m_window.Create("Marblewend widgets", 0, 0, kWidth, kHeight, true))
-            GTEST_SKIP() << "no display";
-        m_window.MakeCurrent();
-        int width = 0;
-        int height = 0;
-        m_window.GetDrawableSize(width, height);
-        glViewport(0, 0, width, height);
+        CGlWindowTest::SetUp();
+        if (IsSkipped())
+            return;
+        // Widgets place themselves in window pixels from the top left.
         glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
         glOrtho(0.0, kWidth, kHeight, 0.0, -100.0, 100.0);
         glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        glDisable(GL_DEPTH_TEST);
-        glDisable(GL_LIGHTING);
-        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     }
 
     void TearDown() override
     {
         m_textures.clear();
-        m_window.Destroy();
+        CGlWindowTest::TearDown();
     }
 
+    // A strip of frames of one colour each, 8 pixels square, stored as a 32-bit
+    // TGA: the first rows of the file are the bottom of the picture.
     CTexture* Strip(const std::vector<CColor>& frames)
     {
-        m_textures.push_back(MakeStrip(frames));
+        std::vector<unsigned char> pixels;
+        for (const CColor& color : frames)
+            for (int i = 0; i < 8 * 8; ++i)
+                pixels.insert(pixels.end(), {static_cast<unsigned char>(color[2]), static_cast<unsigned char>(color[1]),
+                                             static_cast<unsigned char>(color[0]), 255});
+        const auto tga = CTestPictures::Tga(8, 8 * static_cast<int>(frames.size()), 32, pixels);
+        m_textures.push_back(std::make_unique<CTexture>());
+        EXPECT_TRUE(m_textures.back()->DecodeTga(tga.data(), tga.size(), false, true));
         return m_textures.back().get();
     }
 
-    // Clears, draws in the given current colour and reads the pixel at
-    // logical (x, y).
+    // Clears, draws in the given current colour and reads the pixel at (x, y).
     CColor DrawAndRead(CWidget& widget, int x, int y, float current = 1.0f)
     {
         glClear(GL_COLOR_BUFFER_BIT);
         glColor3f(current, current, current);
         widget.Draw();
-        glFinish();
-        int width = 0;
-        int height = 0;
-        m_window.GetDrawableSize(width, height);
-        const int px = x * width / kWidth;
-        const int py = height - 1 - y * height / kHeight;
-        CColor color{};
-        glReadPixels(px, py, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, color.data());
-        return color;
+        return PixelAt(x, y);
     }
 
-    CPlatformWindow m_window;
+    CFakeOwner m_owner;
+    CFakeContext m_context;
     std::vector<std::unique_ptr<CTexture>> m_textures;
 };
 }
@@ -134,13 +107,13 @@ TEST_F(CWidgetDrawTest, CheckBoxDrawsItsFourStatesInWhite)
 TEST_F(CWidgetDrawTest, RadioButtonDrawsItsStatesUnlessHidden)
 {
     CRadioButton radio(&m_owner, Strip({kRed, kGreen, kBlue, kWhite}), 0.0f);
-    radio.SetPosition(300.0f, 200.0f, 5.0f);
-    radio.OnMouseMove(304, 202, 0);
-    EXPECT_EQ(DrawAndRead(radio, 304, 202), kGreen);
+    radio.SetPosition(200.0f, 100.0f, 5.0f);
+    radio.OnMouseMove(204, 102, 0);
+    EXPECT_EQ(DrawAndRead(radio, 204, 102), kGreen);
     radio.SetSelected(true);
-    EXPECT_EQ(DrawAndRead(radio, 304, 202), kBlue);
+    EXPECT_EQ(DrawAndRead(radio, 204, 102), kBlue);
     radio.SetVisible(false);
-    EXPECT_EQ(DrawAndRead(radio, 304, 202), kBlack);
+    EXPECT_EQ(DrawAndRead(radio, 204, 102), kBlack);
 }
 
 TEST_F(CWidgetDrawTest, EditBoxShowsFocusTheCaretOnlyWhileFocusedAndNothingWhenDisabled)
@@ -157,4 +130,21 @@ TEST_F(CWidgetDrawTest, EditBoxShowsFocusTheCaretOnlyWhileFocusedAndNothingWhenD
     EXPECT_EQ(DrawAndRead(box, 53, 54), kGreen);
     box.SetEnabled(false);
     EXPECT_EQ(DrawAndRead(box, 53, 54), kBlack);
+}
+
+TEST_F(CWidgetDrawTest, PasteTakesTheSystemClipboardOnlyWhileControlIsHeldAndKeepsTheNameStorable)
+{
+    ASSERT_TRUE(CPlatform::SetClipboardText("pa\"st//ed"));
+    CAppWidgetContext context(nullptr);
+    CWidgetContext::Install(&context);
+    CEditBox box(&m_owner, nullptr, 4.0f, Strip({kRed, kGreen}));
+    box.SetPosition(50.0f, 50.0f, 10.0f);
+    box.OnLButtonDown(53, 54, 0);
+    box.OnKeyDown('V');
+    EXPECT_STREQ(box.GetText(), "");
+    CInputState::Instance().OnKeyDown(CKeyMap::VK_CONTROL);
+    box.OnKeyDown('V');
+    CInputState::Instance().ReleaseAll();
+    CWidgetContext::Install(&m_context);
+    EXPECT_STREQ(box.GetText(), "past/ed");
 }

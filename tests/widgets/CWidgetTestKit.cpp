@@ -4,45 +4,6 @@
 #include "engine/widgets/CWidget.h"
 #include "tests/files/CTestPictures.h"
 
-void CFakeOwner::OnCommand(CWidget* sender)
-{
-    CScreen::OnCommand(sender);
-    m_commands.push_back(sender);
-    if (m_handler)
-        m_handler(sender);
-}
-
-CFakeContext::CFakeContext()
-{
-    CWidgetContext::Install(this);
-}
-
-CFakeContext::~CFakeContext() = default;
-
-void CFakeContext::PlaySound(int id)
-{
-    m_sounds.push_back(id);
-}
-
-bool CFakeContext::GetClipboardText(std::string& text)
-{
-    if (!m_hasClipboard)
-        return false;
-    text = m_clipboard;
-    return true;
-}
-
-bool CFakeContext::IsKeyDown(int virtualKey)
-{
-    return m_heldKeys.count(virtualKey) != 0;
-}
-
-void CFakeContext::SetClipboard(const std::string& text)
-{
-    m_hasClipboard = true;
-    m_clipboard = text;
-}
-
 std::unique_ptr<CTexture> MakeTexture(int width, int height)
 {
     CTexture::SetUploadEnabled(false);

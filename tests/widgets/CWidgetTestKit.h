@@ -18,7 +18,13 @@ class CWidget;
 class CFakeOwner : public CScreen
 {
 public:
-    void OnCommand(CWidget* sender) override;
+    void OnCommand(CWidget* sender) override
+    {
+        CScreen::OnCommand(sender);
+        m_commands.push_back(sender);
+        if (m_handler)
+            m_handler(sender);
+    }
 
     std::vector<CWidget*> m_commands;
     // Runs after recording, as a dialog's command handler would.
@@ -29,14 +35,21 @@ public:
 class CFakeContext : public CWidgetContext
 {
 public:
-    CFakeContext();
-    ~CFakeContext() override;
+    CFakeContext() { CWidgetContext::Install(this); }
 
-    void PlaySound(int id) override;
-    bool GetClipboardText(std::string& text) override;
-    bool IsKeyDown(int virtualKey) override;
+    void PlaySound(int id) override { m_sounds.push_back(id); }
+    bool GetClipboardText(std::string& text) override
+    {
+        text = m_clipboard;
+        return m_hasClipboard;
+    }
+    bool IsKeyDown(int virtualKey) override { return m_heldKeys.count(virtualKey) != 0; }
 
-    void SetClipboard(const std::string& text);
+    void SetClipboard(const std::string& text)
+    {
+        m_hasClipboard = true;
+        m_clipboard = text;
+    }
 
     std::vector<int> m_sounds;
     bool m_hasClipboard = false;
@@ -67,12 +80,6 @@ struct SWidgetScript
     std::vector<int> sounds;
 };
 
-// Runs each script on a widget made fresh by make, with a fresh owner and context.
-template <class TWidget>
-void RunScripts(const std::vector<SWidgetScript>& scripts,
-                const std::function<std::unique_ptr<TWidget>(CScreen*)>& make,
-                const std::function<void(TWidget&, char)>& other);
-
 // A decoded texture of the given size, with no GL upload.
 std::unique_ptr<CTexture> MakeTexture(int width, int height);
 
@@ -86,6 +93,7 @@ protected:
 // Applies a mouse input or a reset; false for any other input.
 bool ApplyStep(CWidget& widget, const SWidgetStep& step, bool& handled);
 
+// Runs each script on a widget made fresh by make, with a fresh owner and context.
 template <class TWidget>
 void RunScripts(const std::vector<SWidgetScript>& scripts,
                 const std::function<std::unique_ptr<TWidget>(CScreen*)>& make,
