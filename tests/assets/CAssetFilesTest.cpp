@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <set>
+#include <vector>
 #include <string>
 
 namespace
@@ -35,43 +36,29 @@ std::set<std::string> NamedFiles(CAssetPackReader& pack)
                                    "mui/mw_main.unt", "dat/sparkle.spr", "dat/sparkle_back.spr",
                                    "dat/numbers.spr", "dat/remover/bonuses.spr", "dat/bricks_rem.txt",
                                    "mui/grids/grid1.tga", "mui/grids/grid2.tga", "dat/field.obj"};
-    for (int kind = 0; kind < CAssetPackReader::KindCount(); ++kind)
+    for (const SGameKind& kind : GetGameKinds())
     {
-        names.insert(CAssetPackReader::KindFile(kind));
-        names.insert(std::string("mui/") + CAssetPackReader::KindName(kind) + "/game_bg.jpg");
+        names.insert(kind.GetMenuFile());
+        names.insert("mui/" + kind.m_name + "/game_bg.jpg");
     }
     for (int n = 1; n <= 8; ++n)
-    {
-        char name[32];
-        std::snprintf(name, sizeof name, "mui/thumbs/%02d.spr", n);
-        names.insert(name);
-    }
-    int skins = StrToInt(pack.Config("dat/bricks_rem.txt").GetValue("m_skins_count", "0"));
+        names.insert("mui/thumbs/0" + std::to_string(n) + ".spr");
+    const int skins = StrToInt(pack.Config("dat/bricks_rem.txt").GetValue("m_skins_count", "0"));
     for (int skin = 0; skin < skins; ++skin)
         for (int color = 1; color <= 7; ++color)
-        {
-            char name[32];
-            std::snprintf(name, sizeof name, "dat/brick%i%i.unt", skin, color);
-            names.insert(name);
-        }
+            names.insert("dat/brick" + std::to_string(skin) + std::to_string(color) + ".unt");
     // Follow the layouts, descriptions and help pages.
-    std::set<std::string> done;
-    bool grew = true;
-    while (grew)
+    std::vector<std::string> todo(names.begin(), names.end());
+    while (!todo.empty())
     {
-        grew = false;
-        for (const std::string& name : std::set<std::string>(names))
-        {
-            if (done.count(name) || !(EndsWith(name, ".txt") || EndsWith(name, ".unt") || EndsWith(name, ".spr")))
-                continue;
-            done.insert(name);
-            if (!pack.Has(name))
-                continue;
-            const CConfigFile config = pack.Config(name);
-            for (const auto& pair : config.GetPairs())
-                if (IsFileName(pair.second) && names.insert(pair.second).second)
-                    grew = true;
-        }
+        const std::string name = todo.back();
+        todo.pop_back();
+        if (!pack.Has(name) || !(EndsWith(name, ".txt") || EndsWith(name, ".unt") || EndsWith(name, ".spr")))
+            continue;
+        const CConfigFile config = pack.Config(name);
+        for (const auto& pair : config.GetPairs())
+            if (IsFileName(pair.second) && names.insert(pair.second).second)
+                todo.push_back(pair.second);
     }
     return names;
 }
@@ -124,8 +111,8 @@ TEST(AssetFilesTest, WidgetStripsSplitIntoWholeFrames)
     CAssetPackReader pack;
     std::vector<std::pair<std::string, int>> files;
     std::vector<std::string> groups = {"mui/menu.txt"};
-    for (int kind = 0; kind < CAssetPackReader::KindCount(); ++kind)
-        groups.push_back(CAssetPackReader::KindFile(kind));
+    for (const SGameKind& kind : GetGameKinds())
+        groups.push_back(kind.GetMenuFile());
     for (const std::string& name : groups)
     {
         const CConfigFile group = pack.Config(name);
@@ -169,9 +156,9 @@ TEST(AssetFilesTest, MeshesStartWithAGroupAndEndWithANewline)
 TEST(AssetFilesTest, HelpPagesNameTheirBlocksAndKeepQuotesBalanced)
 {
     CAssetPackReader pack;
-    for (int kind = 0; kind < CAssetPackReader::KindCount(); ++kind)
+    for (const SGameKind& kind : GetGameKinds())
     {
-        const std::string name = pack.Config(CAssetPackReader::KindFile(kind)).GetValue("m_help_text", "0");
+        const std::string name = pack.Group(kind).GetValue("m_help_text", "0");
         ASSERT_TRUE(pack.Has(name)) << name;
         const CConfigFile help = pack.Config(name);
         const int pages = StrToInt(help.GetValue("pages_count", "0"));

@@ -31,33 +31,31 @@ TEST_F(AssetFontTest, FontPictureYieldsExactly94Glyphs)
     EXPECT_EQ(m_font.GetFoundCount(), CBitmapFont::kGlyphCount);
 }
 
-TEST_F(AssetFontTest, RadioCaptionsClearTheNextColumn)
+TEST_F(AssetFontTest, CaptionsDrawnAtFixedPlacesStayInsideTheirPanels)
 {
-    for (int kind = 0; kind < 7; ++kind)
+    for (const SGameKind& kind : GetGameKinds())
     {
-        const CConfigFile group = m_pack.Config(CAssetPackReader::KindFile(kind));
+        SCOPED_TRACE(kind.m_name);
+        const CConfigFile group = m_pack.Group(kind);
+        const float options = static_cast<float>(StrToInt(group.GetValue("m_od_width", "0")));
+        const float width = static_cast<float>(StrToInt(group.GetValue("m_nd_width", "0")));
+        EXPECT_LT(160 + m_font.GetTextWidth("Press F5 in game to change current sound track", 15), options);
+        EXPECT_LT(320 + m_font.GetTextWidth("Options", 50), options);
+        if (kind.m_name == "jewel")
+        {
+            // The jewels' new-game dialog only asks; it has no choices.
+            EXPECT_LT(210 + m_font.GetTextWidth("Start new game ?", 36), width);
+            continue;
+        }
+        // The size captions clear the difficulty column, which clears the edge.
         const float sizeX = StrToFloat(group.GetValue("m_medium_field_radio.x", "0"));
         const float hardX = StrToFloat(group.GetValue("m_easy_radio.x", "0"));
-        const float width = static_cast<float>(StrToInt(group.GetValue("m_nd_width", "0")));
         const float widest = std::max(m_font.GetTextWidth("Medium Field", 35), m_font.GetTextWidth("Small Field", 35));
-        EXPECT_LT(sizeX + 55 + widest, hardX) << CAssetPackReader::KindName(kind);
-        EXPECT_LT(hardX + 55 + m_font.GetTextWidth("Medium", 35), width) << CAssetPackReader::KindName(kind);
-        EXPECT_LT(150 + m_font.GetTextWidth("Start new game", 50), width) << CAssetPackReader::KindName(kind);
-    }
-}
-
-TEST_F(AssetFontTest, OptionsJewelAndScoreCaptionsStayOnTheirPanels)
-{
-    for (int kind = 0; kind < CAssetPackReader::KindCount(); ++kind)
-    {
-        const CConfigFile group = m_pack.Config(CAssetPackReader::KindFile(kind));
-        const float width = static_cast<float>(StrToInt(group.GetValue("m_od_width", "0")));
-        EXPECT_LT(160 + m_font.GetTextWidth("Press F5 in game to change current sound track", 15), width);
-        EXPECT_LT(320 + m_font.GetTextWidth("Options", 50), width);
+        EXPECT_LT(sizeX + 55 + widest, hardX);
+        EXPECT_LT(hardX + 55 + m_font.GetTextWidth("Medium", 35), width);
+        EXPECT_LT(150 + m_font.GetTextWidth("Start new game", 50), width);
     }
     EXPECT_LT(130 + m_font.GetTextWidth("Music volume", 30), 400.0f);
-    const CConfigFile jewel = m_pack.Config(CAssetPackReader::KindFile(7));
-    EXPECT_LT(210 + m_font.GetTextWidth("Start new game ?", 36), StrToInt(jewel.GetValue("m_nd_width", "0")));
     EXPECT_LT(550 + m_font.GetTextWidth("Score: 1234567", 24), 800.0f);
 }
 

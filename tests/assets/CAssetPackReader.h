@@ -12,10 +12,6 @@
 class CAssetPackReader
 {
 public:
-    // The kinds' names from the table of kinds.
-    static const char* KindName(int kind) { return GetGameKinds()[kind].m_name.c_str(); }
-    static int KindCount() { return static_cast<int>(GetGameKinds().size()); }
-
     CAssetPackReader()
     {
         m_pack.SetPassPhrase(CFilePack::kPassPhrase);
@@ -44,17 +40,15 @@ public:
         return config;
     }
 
+    // A kind's layout group, as its game menu reads it.
+    CConfigFile Group(const SGameKind& kind) { return Config(kind.GetMenuFile()); }
+
     std::vector<std::string> Names() const
     {
         std::vector<std::string> names;
         for (std::size_t i = 0; i < m_pack.GetEntryCount(); ++i)
             names.push_back(m_pack.GetEntryName(i));
         return names;
-    }
-
-    static std::string KindFile(int kind)
-    {
-        return GetGameKinds()[kind].GetMenuFile();
     }
 
 private:

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "engine/files/CConfigFile.h"
 #include "games/designer/CDesignerGenerator.h"
 #include "shell/game/CRandom.h"
@@ -10,15 +12,10 @@ namespace
 {
 int DistinctKinds(const std::vector<CDesignerFigure>& figures)
 {
-    bool seen[CDesignerFigure::KINDS] = {};
-    int distinct = 0;
+    std::set<int> kinds;
     for (const CDesignerFigure& figure : figures)
-        if (!seen[figure.GetKind()])
-        {
-            seen[figure.GetKind()] = true;
-            ++distinct;
-        }
-    return distinct;
+        kinds.insert(figure.GetKind());
+    return static_cast<int>(kinds.size());
 }
 
 // Every cell covered by exactly one figure, and the figures' cells add up.

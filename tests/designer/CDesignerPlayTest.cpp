@@ -11,8 +11,9 @@ namespace
 class DesignerPlay : public ::testing::Test
 {
 protected:
-    // A 6 x 6 level cut into nine figures of four cells: worth 450 points.
-    void StartNineFigureGame()
+    // Every test starts on a 6 x 6 level cut into nine figures of four
+    // cells, worth 450 points, and knows where each figure goes.
+    void SetUp() override
     {
         for (seed = 1; seed < 500; ++seed)
         {
@@ -22,6 +23,7 @@ protected:
         }
         ASSERT_EQ(9, game->GetPlayer().GetTrayCount());
         driver = std::make_unique<CDesignerDriver>(*game);
+        moves = SolveLevel(*params, seed);
     }
     CDesignerField& Field() { return game->GetField(); }
     CDesignerPlayer& Player() { return game->GetPlayer(); }
@@ -32,15 +34,15 @@ protected:
     unsigned seed = 0;
     std::unique_ptr<CDesignerGame> game;
     std::unique_ptr<CDesignerDriver> driver;
+    std::vector<SDesignerMove> moves;
 };
 }
 
 TEST_F(DesignerPlay, LaidBackPictureEndsTheLevelAndItsScoreCountsAtTheNext)
 {
-    StartNineFigureGame();
     EXPECT_EQ(450, game->GetLevelScore());
     EXPECT_EQ(10, game->GetPenalty());
-    for (const SDesignerMove& move : SolveLevel(*params, seed))
+    for (const SDesignerMove& move : moves)
         driver->Lay(0, move.turns, move.x, move.y);
     EXPECT_EQ(std::vector<std::string>(6, "111111"), Field().GetPicture());
     driver->Frames(2);
@@ -57,8 +59,7 @@ TEST_F(DesignerPlay, LaidBackPictureEndsTheLevelAndItsScoreCountsAtTheNext)
 
 TEST_F(DesignerPlay, LiftingALaidFigureCostsThePenaltyOnce)
 {
-    StartNineFigureGame();
-    SDesignerMove move = SolveLevel(*params, seed)[0];
+    const SDesignerMove& move = moves[0];
     driver->Lay(0, move.turns, move.x, move.y);
     ASSERT_EQ(1u, Field().GetFigures().size());
     EXPECT_EQ(1, events.CountSound(CDesignerPlayer::SOUND_LANDED));
@@ -77,7 +78,6 @@ TEST_F(DesignerPlay, LiftingALaidFigureCostsThePenaltyOnce)
 
 TEST_F(DesignerPlay, FigureLessThanACellOffTheLeftEdgeStaysInHand)
 {
-    StartNineFigureGame();
     driver->PickFromTray(0);
     // Its first cell a quarter cell left of the board: column -1, not 0.
     driver->MoveTo(driver->PointForCell(0, 2, -0.75f * Cell()));
@@ -90,8 +90,6 @@ TEST_F(DesignerPlay, FigureLessThanACellOffTheLeftEdgeStaysInHand)
 
 TEST_F(DesignerPlay, FigureOverlappingALaidOneStaysInHand)
 {
-    StartNineFigureGame();
-    std::vector<SDesignerMove> moves = SolveLevel(*params, seed);
     driver->Lay(0, moves[0].turns, moves[0].x, moves[0].y);
     std::vector<std::string> before = Field().GetPicture();
     driver->PickFromTray(0);
@@ -104,7 +102,6 @@ TEST_F(DesignerPlay, FigureOverlappingALaidOneStaysInHand)
 
 TEST_F(DesignerPlay, HeldButtonTakesOneClickOnly)
 {
-    StartNineFigureGame();
     driver->MoveTo(Player().GetTray().GetFigure(0)->GetPosition());
     driver->Press();
     driver->Frames(120);
@@ -118,7 +115,6 @@ TEST_F(DesignerPlay, HeldButtonTakesOneClickOnly)
 
 TEST_F(DesignerPlay, ClickFarOffTheBoardSendsTheFigureBackToTheTray)
 {
-    StartNineFigureGame();
     driver->PickFromTray(0);
     EXPECT_EQ(8, Player().GetTrayCount());
     // Within a cell of the board nothing happens; farther out it flies back.
@@ -136,7 +132,6 @@ TEST_F(DesignerPlay, ClickFarOffTheBoardSendsTheFigureBackToTheTray)
 
 TEST_F(DesignerPlay, RightClickTurnsTheFigureWhenItsTurnEnds)
 {
-    StartNineFigureGame();
     driver->PickFromTray(0);
     CDesignerFigure* figure = Player().GetSelected();
     std::string basic = figure->GetPicture();

@@ -12,7 +12,6 @@ FILES="$3"
 e2e_copy_game "$1"
 SAVE="$E2E_DIR/data/designer.sav"
 
-fail() { e2e_fail "$@"; }
 value() { "$FILES" dump "$1" "$2" | awk -v k="$3" '$1 == k { print $2 }'; }
 # The board holds still. Only the board's inside counts: the back sparkles
 # drift everywhere else.
@@ -35,7 +34,7 @@ e2e_to CDesignerNewGameDialog click $NEW_GAME
 e2e_to CDesignerGameScreen key Return
 settle 01-game
 e2e_window_shot 01-game
-e2e_is_black 01-game && fail "the game screen is black"
+e2e_is_black 01-game && e2e_fail "the game screen is black"
 
 # The tray's first figure dragged onto the middle of the board, in steps
 # with the button held, as a hand does.
@@ -57,9 +56,9 @@ settle 02-laid
 # Left to the main menu (which saves the game), read back, continued.
 e2e_to CGameMenu key Escape
 e2e_to "CMainMenu window" click $MAIN_MENU
-[ -f "$SAVE" ] || fail "no saved game after leaving the designer's menu"
-[ "$(value "$SAVE" zq71w f_m_figures.size)" = 1 ] || fail "the saved board does not hold the one laid figure"
-[ "$(value "$E2E_DIR/data/designer.cfg" 729p3k5x remover_last_size)" = 0 ] || fail "board size not stored"
+[ -f "$SAVE" ] || e2e_fail "no saved game after leaving the designer's menu"
+[ "$(value "$SAVE" zq71w f_m_figures.size)" = 1 ] || e2e_fail "the saved board does not hold the one laid figure"
+[ "$(value "$E2E_DIR/data/designer.cfg" 729p3k5x remover_last_size)" = 0 ] || e2e_fail "board size not stored"
 e2e_to CGameMenu click $DESIGNER_BUTTON
 e2e_to CDesignerGameScreen click $CONTINUE
 settle 03-continued
@@ -68,5 +67,5 @@ e2e_to CGameMenu key Escape
 e2e_to "CMainMenu window" click $MAIN_MENU
 e2e_key alt+F4
 e2e_wait_exit 30
-[ "$E2E_STATUS" -eq 0 ] || fail "exit code $E2E_STATUS"
+[ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit code $E2E_STATUS"
 echo "PASS"

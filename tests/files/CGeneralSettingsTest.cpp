@@ -75,13 +75,7 @@ TEST(CGeneralSettingsTest, ReadValuesAreCheckedEachByItself)
 TEST(CGeneralSettingsTest, SavedFileIsTheSortedTextScrambledUnderItsKey)
 {
     CGeneralSettings settings;
-    settings.m_window_width = 1024;
-    settings.m_window_height = 768;
-    settings.m_x = 12;
-    settings.m_y = -3;
-    settings.m_volume = 105;
-    settings.m_autosave = true;
-    settings.m_sound = false;
+    settings.ReadFrom(Store("m_window_width 1024 m_window_height 768 x 12 y -3 m_volume 105 m_autosave 1 m_sound 0"));
     const std::string common = "m_autosave 1\nm_is_full_screen_loaded 0\nm_sound 0\nm_volume 105\n";
     for (bool minimised : {false, true})
     {

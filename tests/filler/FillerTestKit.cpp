@@ -1,6 +1,5 @@
 #include "tests/filler/FillerTestKit.h"
 
-#include <algorithm>
 #include <sstream>
 
 #include "engine/files/CConfigFile.h"
@@ -17,11 +16,6 @@ int ColorOf(char letter)
             return i;
     return -1;
 }
-}
-
-int CRecordingEvents::CountSound(int id) const
-{
-    return static_cast<int>(std::count(m_sounds.begin(), m_sounds.end(), id));
 }
 
 std::unique_ptr<CFillerParams> MakeParams(int size, int difficulty, bool animation)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,7 +16,7 @@ class CRecordingEvents : public CGameEvents
 public:
     void PlaySound(int id, bool, bool) override { m_sounds.push_back(id); }
     void AddSparkle(const CVector4&, int) override {}
-    int CountSound(int id) const;
+    int CountSound(int id) const { return static_cast<int>(std::count(m_sounds.begin(), m_sounds.end(), id)); }
 
     std::vector<int> m_sounds;
 };

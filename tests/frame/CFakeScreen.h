@@ -28,14 +28,12 @@ public:
     }
     void OnScreenClosed(CScreen* screen) override { m_log.push_back(m_name + ".ScreenClosed(" + NameOf(screen) + ")"); }
 
-    const std::string& GetName() const { return m_name; }
-
 private:
     static std::string Pos(int x, int y) { return std::to_string(x) + "," + std::to_string(y); }
     static std::string NameOf(CScreen* screen)
     {
         CFakeScreen* fake = dynamic_cast<CFakeScreen*>(screen);
-        return fake != nullptr ? fake->GetName() : std::string("?");
+        return fake != nullptr ? fake->m_name : std::string("?");
     }
 
     std::string m_name;

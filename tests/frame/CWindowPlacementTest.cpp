@@ -31,18 +31,17 @@ TEST(CWindowPlacement, StoredPlaceIsKeptOnTheDesktopAndPulledInOrCentredOffIt)
 
 TEST(CWindowPlacement, StoredSizeIsCutToTheDesktopAndStaysOnIt)
 {
-    struct Case
+    const struct
     {
         int x, y, width, height;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {0, 0, 1200, 900},
         {0, 0, 20000, 20000},
         {INT_MAX, INT_MAX, INT_MAX, INT_MAX},
         {INT_MIN, INT_MIN, 4000, 4000},
         {INT_MAX, INT_MIN, 800, 600},
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
     {
         const SWindowPlace place = CWindowPlacement::Place(c.x, c.y, c.width, c.height, 1024, 768);
         EXPECT_LE(place.width, 1024) << c.x << " " << c.width;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -59,7 +61,7 @@ TEST(CBitmapFontTest, GlyphBoxesAreCutFromTransparentGapsBandByBandFromTheTop)
     EXPECT_FLOAT_EQ(tilde.m_bottom, 2.0f / height);
 }
 
-TEST(CBitmapFontTest, WrongGlyphCountFailsKeepingWhatWasFoundWithinTheTable)
+TEST(CBitmapFontTest, BadPicturesFailKeepingOnlyWhatWasFoundWithinTheTable)
 {
     CBitmapFont font;
     EXPECT_FALSE(LoadFont(font, {24, 24, 24, 21}));
@@ -69,18 +71,15 @@ TEST(CBitmapFontTest, WrongGlyphCountFailsKeepingWhatWasFoundWithinTheTable)
     EXPECT_FALSE(LoadFont(font, {24, 24, 24, 24, 24}));
     EXPECT_EQ(font.GetFoundCount(), 120);
     EXPECT_GT(font.GetGlyph(93).m_right, 0.0f);
-}
-
-TEST(CBitmapFontTest, PictureWithout32BitsOrCutShortIsRefusedAndMeasuresZero)
-{
-    CBitmapFont font;
-    EXPECT_FALSE(LoadFont(font, kFullFont, 24));
-    EXPECT_EQ(font.GetFoundCount(), 0);
+    // A picture without 32 bits or cut short is refused and a fresh font measures nothing.
+    CBitmapFont fresh;
+    EXPECT_FALSE(LoadFont(fresh, kFullFont, 24));
+    EXPECT_EQ(fresh.GetFoundCount(), 0);
     std::vector<unsigned char> tga = CFontTestPicture::Make(kFullFont);
     tga.resize(tga.size() - 1);
-    EXPECT_FALSE(font.Load(tga.data(), tga.size(), nullptr));
-    EXPECT_FALSE(font.Load(nullptr, 0, nullptr));
-    EXPECT_FLOAT_EQ(font.GetTextWidth("AAA", 10.0f), 0.0f);
+    EXPECT_FALSE(fresh.Load(tga.data(), tga.size(), nullptr));
+    EXPECT_FALSE(fresh.Load(nullptr, 0, nullptr));
+    EXPECT_FLOAT_EQ(fresh.GetTextWidth("AAA", 10.0f), 0.0f);
 }
 
 TEST(CBitmapFontTest, SpaceIsAsWideAsCapitalAAndTheGapATenthOfIt)
@@ -139,4 +138,36 @@ TEST_F(CTextLabelTest, SetTextAppendsAndTheVisibleCountLimitsTheLinesDrawn)
     EXPECT_EQ(label.GetDrawnLineCount(), 4u);
     label.SetVisibleCount(9);
     EXPECT_EQ(label.GetDrawnLineCount(), 4u);
+}
+
+TEST(CBitmapFontTest, MutatedFontPictureNeverReadsOutOfBounds)
+{
+    std::vector<unsigned char> picture = CFontTestPicture::Make(kFullFont);
+    std::mt19937 random(7);
+    for (int round = 0; round < 300; ++round)
+    {
+        std::vector<unsigned char> bytes = picture;
+        int edits = 1 + static_cast<int>(random() % 40);
+        for (int i = 0; i < edits; ++i)
+        {
+            // The header too: sizes that lie about the pixels must be refused.
+            size_t at = (random() % 4 == 0) ? random() % 18 : random() % bytes.size();
+            bytes[at] = static_cast<unsigned char>(random());
+        }
+        if (random() % 5 == 0)
+        {
+            bytes.resize(random() % bytes.size());
+        }
+        CBitmapFont font;
+        font.Load(bytes.data(), bytes.size(), nullptr);
+        std::string text;
+        for (int i = 0; i < 40; ++i)
+        {
+            text += static_cast<char>(1 + random() % 255);
+        }
+        const float width = font.GetTextWidth(text.c_str(), 12.0f);
+        ASSERT_TRUE(std::isfinite(width) && width >= 0.0f) << width;
+        CTextLabel label(&font, 100.0f, 12.0f, 0);
+        label.SetText(text.data(), text.size());
+    }
 }

@@ -135,15 +135,20 @@ TEST_F(CGfxDrawTest, RgbRowsOfOddWidthArriveUnskewed)
     }
 }
 
-TEST_F(CGfxDrawTest, PlainTextureDropsAlphaAndDynamicKeepsIt)
+TEST_F(CGfxDrawTest, PlainTextureDropsAlphaDynamicKeepsItAndLoadingAgainOrReleasingDeletesTheOldName)
 {
     const auto tga = CGfxTestFiles::MakeTga(2, 2, 32, [](int, int) { return 0x28282828u; });
-    CTexture plain;
-    CTexture dynamic;
-    ASSERT_TRUE(plain.DecodeTga(tga.data(), tga.size(), false, false));
-    ASSERT_TRUE(dynamic.DecodeTga(tga.data(), tga.size(), false, true));
-    EXPECT_EQ(ReadTexture(plain.GetId(), GL_RGBA, 2, 2, 4)[3], 255);
-    EXPECT_EQ(ReadTexture(dynamic.GetId(), GL_RGBA, 2, 2, 4)[3], 40);
+    CTexture texture;
+    ASSERT_TRUE(texture.DecodeTga(tga.data(), tga.size(), false, false));
+    const unsigned int plain = texture.GetId();
+    EXPECT_EQ(ReadTexture(plain, GL_RGBA, 2, 2, 4)[3], 255);
+    ASSERT_TRUE(texture.DecodeTga(tga.data(), tga.size(), false, true));
+    const unsigned int dynamic = texture.GetId();
+    EXPECT_EQ(ReadTexture(dynamic, GL_RGBA, 2, 2, 4)[3], 40);
+    EXPECT_TRUE(plain == dynamic || !glIsTexture(plain));
+    texture.Release();
+    EXPECT_FALSE(glIsTexture(dynamic));
+    EXPECT_EQ(texture.GetId(), 0u);
 }
 
 TEST_F(CGfxDrawTest, BumpLoadMakesTwoHalfIntensityNamesAndNoPlainOne)
@@ -161,18 +166,4 @@ TEST_F(CGfxDrawTest, BumpLoadMakesTwoHalfIntensityNamesAndNoPlainOne)
     ASSERT_TRUE(texture.Load(m_pack, white, true, false));
     EXPECT_NE(texture.GetId(), 0u);
     EXPECT_EQ(texture.GetBumpId1(), 0u);
-}
-
-TEST_F(CGfxDrawTest, LoadingAgainOrReleasingDeletesTheOldName)
-{
-    const auto tga = CGfxTestFiles::MakeTga(1, 1, 24, [](int, int) { return 0x01020300u; });
-    CTexture texture;
-    ASSERT_TRUE(texture.DecodeTga(tga.data(), tga.size(), false, false));
-    const unsigned int first = texture.GetId();
-    ASSERT_TRUE(texture.DecodeTga(tga.data(), tga.size(), false, true));
-    const unsigned int second = texture.GetId();
-    EXPECT_TRUE(first == second || !glIsTexture(first));
-    texture.Release();
-    EXPECT_FALSE(glIsTexture(second));
-    EXPECT_EQ(texture.GetId(), 0u);
 }

@@ -46,11 +46,13 @@ TEST_F(CResManagerTest, ConfigGroupIsParsedAndFoundByNameAndAMissingFileRaises)
     EXPECT_EQ(manager.FindConfig("none"), nullptr);
 }
 
+// A dead manager leaves what it only named alive, and the list of managers.
 TEST_F(CResManagerTest, ObjectRegisteredTwiceIsFoundUntilBothAreWithdrawnAndADeadManagerLeavesItAlive)
 {
     int first = 1;
     int second = 2;
     CLight light;
+    CResManager main(&m_pack);
     {
         CResManager manager(&m_pack);
         manager.RegisterObject(&first, "current_res_manager");
@@ -68,14 +70,7 @@ TEST_F(CResManagerTest, ObjectRegisteredTwiceIsFoundUntilBothAreWithdrawnAndADea
     }
     EXPECT_EQ(first, 1);
     EXPECT_TRUE(light.HasNumber());
-}
-
-TEST_F(CResManagerTest, ManagersJoinAndLeaveTheGlobalListOnce)
-{
-    auto main = std::make_unique<CResManager>(&m_pack);
-    auto menu = std::make_unique<CResManager>(&m_pack);
-    menu.reset();
-    EXPECT_EQ(CResManager::GetManagers(), (std::vector<CResManager*>{main.get()}));
+    EXPECT_EQ(CResManager::GetManagers(), (std::vector<CResManager*>{&main}));
 }
 
 TEST_F(CResManagerTest, DestroyedLightIsWithdrawnFromEveryManagerAndARemovedOneFromOne)

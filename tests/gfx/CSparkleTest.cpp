@@ -37,16 +37,12 @@ protected:
     {
         CBackSparkle::ResetDrift();
         std::string sheet = m_files.WriteTga("sparkle.tga", 64, 48);
+        std::string spr = m_files.Write("sparkle.spr", "file_name " + sheet + "\nframes 4\ngroups 6\n");
         m_manager = std::make_unique<CResManager>(&m_pack);
-        m_manager->AddSprite(
-            m_files.Write("front.spr", "file_name " + sheet + "\nframes 4\ngroups 6\n").c_str(),
-            CSparkleLists::kFrontSprite);
-        m_manager->AddSprite(
-            m_files.Write("back.spr", "file_name " + sheet + "\nframes 4\ngroups 6\n").c_str(),
-            CSparkleLists::kBackSprite);
+        for (const char* name : {CSparkleLists::kFrontSprite, CSparkleLists::kBackSprite})
+            m_manager->AddSprite(spr.c_str(), name);
     }
 
-    CSprite* Front() { return m_manager->FindSprite(CSparkleLists::kFrontSprite); }
     CSprite* Back() { return m_manager->FindSprite(CSparkleLists::kBackSprite); }
 
     CGfxTestFiles m_files;

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "engine/files/CConfigFile.h"
 #include "games/jewel/CJewelBrick.h"
 #include "games/jewel/CJewelGame.h"
@@ -13,20 +11,13 @@
 
 namespace
 {
-struct SPointsCase { int level; int count; int points; };
-
-class JewelPoints : public ::testing::TestWithParam<SPointsCase>
+TEST(JewelPoints, StepTimesLevelPlusStepPerBrickBeyondThree)
 {
-};
-
-TEST_P(JewelPoints, StepTimesLevelPlusStepPerBrickBeyondThree)
-{
-    EXPECT_EQ(GetParam().points, CJewelGame::Points(50, GetParam().level, GetParam().count));
+    // Level, bricks, points for a step of 50.
+    const int cases[][3] = {{1, 3, 50}, {3, 5, 250}, {1, 1, -50}, {2, 1, 0}, {2, 6, 250}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c[2], CJewelGame::Points(50, c[0], c[1])) << c[0] << " " << c[1];
 }
-
-INSTANTIATE_TEST_SUITE_P(Table, JewelPoints,
-                         ::testing::Values(SPointsCase{1, 3, 50}, SPointsCase{3, 5, 250}, SPointsCase{1, 1, -50},
-                                           SPointsCase{2, 1, 0}, SPointsCase{2, 6, 250}));
 
 TEST(JewelTargets, LevelTargetsAreThousandsOfTriangularNumbers)
 {
@@ -136,53 +127,46 @@ TEST_F(JewelGame, SaveDuringASwapStoresTheBoardBeforeIt)
     EXPECT_EQ(before, GetBoard(restored.GetField()));
 }
 
-void RemoveKey(CConfigFile& store, const std::string& key)
+// Each case writes its keys over a good save; a first key without a value
+// is left out of it instead.
+TEST(JewelBadSave, IsRefusedAndLeavesTheGameAsItWas)
 {
-    CConfigFile::Pairs pairs = store.GetPairs();
-    store.Clear();
-    for (const auto& pair : pairs)
-        if (pair.first != key)
-            store.SetValue(pair.first, pair.second);
-}
-
-struct SBadSave { const char* name; std::function<void(CConfigFile&)> damage; };
-
-class JewelBadSave : public ::testing::TestWithParam<SBadSave>
-{
-};
-
-TEST_P(JewelBadSave, IsRefusedAndLeavesTheGameAsItWas)
-{
+    using SEdits = std::vector<std::pair<std::string, const char*>>;
+    const SEdits cases[] = {
+        {{"f_m_colors", nullptr}},
+        {{"f_m_width_bricks", "0"}},
+        {{"f_m_width_bricks", "16"}, {"f_m_height_bricks", "16"}},
+        {{"f_m_height_bricks", "9"}},
+        {{"f_color2-3", "10"}},
+        {{"f_color2-3", "red"}},
+        {{"fe_m_current_level", "0"}},
+        {{"gf_m_current_level", "0"}},
+        {{"m_bonuses0.m_param.y", "14"}},
+        {{"m_bonuses0.m_param.x", "7"}},
+        {{"p_m_figure_selected", "1"}, {"p_m_figure_selected.m_param.x", "1"}, {"p_m_figure_selected.m_param.y", "-1"}},
+    };
     auto params = MakeJewelParams();
     CJewelGame game(nullptr, *params, nullptr, 11);
     game.GetPlayer().AddPoints(301);
-    CConfigFile store;
-    game.Save(store);
-    GetParam().damage(store);
-    CJewelGame target(nullptr, *params, nullptr, 12);
-    std::vector<std::string> before = GetBoard(target.GetField());
-    EXPECT_FALSE(target.Load(store));
-    EXPECT_EQ(before, GetBoard(target.GetField()));
-    EXPECT_EQ(1, target.GetLevel());
+    CConfigFile good;
+    game.Save(good);
+    for (const SEdits& edits : cases)
+    {
+        SCOPED_TRACE(edits.back().first);
+        CConfigFile store;
+        for (const auto& pair : good.GetPairs())
+            if (edits.front().second || pair.first != edits.front().first)
+                store.SetValue(pair.first, pair.second);
+        for (const auto& edit : edits)
+            if (edit.second)
+                store.SetValue(edit.first, edit.second);
+        CJewelGame target(nullptr, *params, nullptr, 12);
+        const std::vector<std::string> before = GetBoard(target.GetField());
+        EXPECT_FALSE(target.Load(store));
+        EXPECT_EQ(before, GetBoard(target.GetField()));
+        EXPECT_EQ(1, target.GetLevel());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Damage, JewelBadSave,
-    ::testing::Values(SBadSave{"MissingColourCount", [](CConfigFile& s) { RemoveKey(s, "f_m_colors"); }},
-                      SBadSave{"WidthZero", [](CConfigFile& s) { s.SetValue("f_m_width_bricks", "0"); }},
-                      SBadSave{"WidthSixteen", [](CConfigFile& s) { s.SetInt("f_m_width_bricks", 16); s.SetInt("f_m_height_bricks", 16); }},
-                      SBadSave{"NotSquare", [](CConfigFile& s) { s.SetValue("f_m_height_bricks", "9"); }},
-                      SBadSave{"ColourTen", [](CConfigFile& s) { s.SetValue("f_color2-3", "10"); }},
-                      SBadSave{"ColourText", [](CConfigFile& s) { s.SetValue("f_color2-3", "red"); }},
-                      SBadSave{"LevelZero", [](CConfigFile& s) { s.SetValue("fe_m_current_level", "0"); }},
-                      SBadSave{"GameLevelZero", [](CConfigFile& s) { s.SetValue("gf_m_current_level", "0"); }},
-                      SBadSave{"BonusIndexFourteen", [](CConfigFile& s) { s.SetValue("m_bonuses0.m_param.y", "14"); }},
-                      SBadSave{"BonusKindUnknown", [](CConfigFile& s) { s.SetValue("m_bonuses0.m_param.x", "7"); }},
-                      SBadSave{"HeldFigureIndexNegative", [](CConfigFile& s) {
-                                   s.SetInt("p_m_figure_selected", 1); s.SetInt("p_m_figure_selected.m_param.x", 1);
-                                   s.SetInt("p_m_figure_selected.m_param.y", -1);
-                               }}),
-    [](const ::testing::TestParamInfo<SBadSave>& info) { return info.param.name; });
 
 TEST(JewelGameScreen, EscEndsTheGameOnlyWhileGameOverShows)
 {

@@ -15,7 +15,7 @@ int CJewelEvents::CountSound(int id) const
     return static_cast<int>(std::count(m_sounds.begin(), m_sounds.end(), id));
 }
 
-std::unique_ptr<CJewelParams> MakeJewelParams(int size, int difficulty)
+std::unique_ptr<CJewelParams> MakeJewelParams()
 {
     auto params = std::make_unique<CJewelParams>();
     CConfigFile store;
@@ -26,8 +26,6 @@ std::unique_ptr<CJewelParams> MakeJewelParams(int size, int difficulty)
     store.SetValue("m_group_size", "3 3 3");
     store.SetValue("m_colors_field", "5 5 5");
     params->ReadParams(store);
-    params->SetLastSize(size);
-    params->SetLastDifficulty(difficulty);
     return params;
 }
 

@@ -24,7 +24,7 @@ public:
 };
 
 // Parameters as the game's text gives them, without any file.
-std::unique_ptr<CJewelParams> MakeJewelParams(int size = 0, int difficulty = 0);
+std::unique_ptr<CJewelParams> MakeJewelParams();
 
 // A field on those parameters, seeded, its sounds recorded; the base is
 // ::testing::Test or a TestWithParam.

@@ -49,6 +49,7 @@ protected:
     const std::string m_broken = m_dir.File("broken.mod");
     const std::string m_missing = m_dir.File("missing.mod");
     std::shared_ptr<CSoundOutput> m_output;
+    CMusicPlayer m_player;
 };
 }
 
@@ -69,79 +70,74 @@ TEST(CMusicPlayerVolume, VolumeIsClampedAndOnlyStoredBeforeInit)
 
 TEST_F(MusicPlayerTest, ModuleLoadsSoundsAndEnds)
 {
-    CMusicPlayer player;
-    Start(player, {m_song, m_other});
-    EXPECT_EQ(player.GetCurrent(), 0);
-    EXPECT_TRUE(player.IsPlaying());
+    Start(m_player, {m_song, m_other});
+    EXPECT_EQ(m_player.GetCurrent(), 0);
+    EXPECT_TRUE(m_player.IsPlaying());
 
     size_t loud = 0;
     int passes = 0;
     // The song lasts about a quarter of a second; ten seconds is plenty.
-    while (player.GetCurrent() == 0 && passes < 110)
+    while (m_player.GetCurrent() == 0 && passes < 110)
     {
-        loud += Pass(player);
+        loud += Pass(m_player);
         ++passes;
     }
     EXPECT_GT(loud, 1000u);
-    EXPECT_EQ(player.GetCurrent(), 1) << "the ended song was not followed by the next";
+    EXPECT_EQ(m_player.GetCurrent(), 1) << "the ended song was not followed by the next";
     // The whole ring played out before the next track started.
     EXPECT_GE(passes, int(2 * m_output->GetRing().GetHalfFrames() / 4096));
-    for (int i = 0; i < 300 && player.GetCurrent() != 0; ++i)
-        Pass(player);
-    EXPECT_EQ(player.GetCurrent(), 0) << "after the last track comes the first";
+    for (int i = 0; i < 300 && m_player.GetCurrent() != 0; ++i)
+        Pass(m_player);
+    EXPECT_EQ(m_player.GetCurrent(), 0) << "after the last track comes the first";
 }
 
 TEST_F(MusicPlayerTest, BrokenOrMissingTrackIsSkippedAndThePlaylistWraps)
 {
-    CMusicPlayer player;
-    Start(player, {m_song, m_broken, m_missing, m_other});
-    EXPECT_EQ(player.GetCurrent(), 0);
-    player.Play();
-    EXPECT_EQ(player.GetCurrent(), 3);
-    EXPECT_TRUE(player.IsPlaying());
-    player.Play();
-    EXPECT_EQ(player.GetCurrent(), 0);
-    EXPECT_GT(Pass(player), 0u);
+    Start(m_player, {m_song, m_broken, m_missing, m_other});
+    EXPECT_EQ(m_player.GetCurrent(), 0);
+    m_player.Play();
+    EXPECT_EQ(m_player.GetCurrent(), 3);
+    EXPECT_TRUE(m_player.IsPlaying());
+    m_player.Play();
+    EXPECT_EQ(m_player.GetCurrent(), 0);
+    EXPECT_GT(Pass(m_player), 0u);
 }
 
 TEST_F(MusicPlayerTest, PlaylistWithNothingLoadableStopsAfterOneLap)
 {
-    CMusicPlayer player;
-    Start(player, {m_broken, m_missing});
-    EXPECT_FALSE(player.IsPlaying());
-    EXPECT_EQ(Pass(player) + Pass(player), 0u);
-    EXPECT_EQ(player.GetCurrent(), 1) << "retried on a pass";
+    Start(m_player, {m_broken, m_missing});
+    EXPECT_FALSE(m_player.IsPlaying());
+    EXPECT_EQ(Pass(m_player) + Pass(m_player), 0u);
+    EXPECT_EQ(m_player.GetCurrent(), 1) << "retried on a pass";
 }
 
 TEST_F(MusicPlayerTest, VolumeZeroStopsAndALaterVolumeStartsTheNextTrack)
 {
-    CMusicPlayer player;
-    Start(player, {m_song, m_other});
-    Pass(player);
-    player.SetVolume(0);
-    EXPECT_FALSE(player.IsPlaying());
-    EXPECT_EQ(Pass(player), 0u);
-    player.SetVolume(63);
-    EXPECT_TRUE(player.IsPlaying());
-    EXPECT_EQ(player.GetCurrent(), 1);
+    Start(m_player, {m_song, m_other});
+    Pass(m_player);
+    m_player.SetVolume(0);
+    EXPECT_FALSE(m_player.IsPlaying());
+    EXPECT_EQ(Pass(m_player), 0u);
+    m_player.SetVolume(63);
+    EXPECT_TRUE(m_player.IsPlaying());
+    EXPECT_EQ(m_player.GetCurrent(), 1);
     // Between non-zero volumes the track goes on.
-    player.SetVolume(84);
-    EXPECT_EQ(player.GetCurrent(), 1);
+    m_player.SetVolume(84);
+    EXPECT_EQ(m_player.GetCurrent(), 1);
 }
 
 TEST_F(MusicPlayerTest, TrackStartedAtVolumeZeroPlaysSilentlyAndStopSilencesTheRingAtOnce)
 {
-    CMusicPlayer player;
-    player.SetVolume(0);
-    Start(player, {m_song});
-    EXPECT_TRUE(player.IsPlaying());
-    EXPECT_EQ(Pass(player), 0u);
-    player.SetVolume(100);
-    player.Play();
-    EXPECT_GT(Pass(player, 256), 0u);
-    player.Stop();
+    m_player.SetVolume(0);
+    Start(m_player, {m_song});
+    EXPECT_TRUE(m_player.IsPlaying());
+    EXPECT_EQ(Pass(m_player), 0u);
+    m_player.SetVolume(100);
+    m_player.Play();
+    EXPECT_GT(Pass(m_player, 256), 0u);
+    m_player.Stop();
     EXPECT_TRUE(m_output->GetRing().IsFresh());
-    EXPECT_EQ(Pass(player), 0u);
+    EXPECT_EQ(Pass(m_player), 0u);
 }
 
 TEST_F(MusicPlayerTest, OnlyOnePlayerOwnsTheLibraryUntilItIsGoneAndTheOtherStaysHarmless)

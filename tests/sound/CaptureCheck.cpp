@@ -42,14 +42,13 @@ bool ReadCapture(const char* path, std::vector<int16_t>& samples)
 double MusicShare(const std::vector<float>& left)
 {
     const size_t window = 4410;
-    size_t windows = 0;
+    const size_t windows = left.size() / window;
     size_t loud = 0;
     for (size_t start = 0; start + window <= left.size(); start += window)
     {
         double energy = 0;
         for (size_t i = start; i < start + window; ++i)
             energy += double(left[i]) * left[i];
-        ++windows;
         loud += std::sqrt(energy / window) > 100.0;
     }
     return windows ? double(loud) / windows : 0.0;

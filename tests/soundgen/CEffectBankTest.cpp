@@ -21,11 +21,6 @@ std::vector<int> AllIds()
 }
 }
 
-TEST(CEffectBank, UnknownIdGivesNoSound)
-{
-    EXPECT_EQ(CEffectBank::Make(99).GetLength(), 0u);
-}
-
 // Short, levelled below full scale, without a click at either end and
 // without a DC offset.
 TEST_P(EveryEffect, IsShortLevelledCentredAndStartsAndEndsAtSilence)

@@ -12,65 +12,48 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <memory>
+#include <vector>
 
 namespace
 {
 namespace fs = std::filesystem;
 
-// Runs the real generator into a fresh directory, once per test program.
-class GeneratedAudio : public ::testing::Test
+// Runs the real generator into a fresh directory under `dir`.
+std::string Generate(const CTempDir& dir, const std::string& name)
 {
-protected:
-    static void SetUpTestSuite()
-    {
-        s_dir = std::make_unique<CTempDir>();
-        s_first = Generate("first");
-        s_second = Generate("second");
-    }
+    const std::string path = dir.File(name);
+    EXPECT_EQ(std::system((std::string(MW_SOUNDGEN_BIN) + " " + path).c_str()), 0);
+    return path;
+}
 
-    static void TearDownTestSuite() { s_dir.reset(); }
-
-    static std::string Generate(const std::string& name)
-    {
-        const std::string dir = s_dir->File(name);
-        EXPECT_EQ(std::system((std::string(MW_SOUNDGEN_BIN) + " " + dir).c_str()), 0);
-        return dir;
-    }
-
-    static std::vector<std::string> AllPaths()
-    {
-        std::vector<std::string> paths;
-        for (const SEffectFile& f : CEffectBank::GetFiles())
-            paths.push_back(f.m_path);
-        for (int i = 0; i < 15; ++i)
-            paths.push_back(CSongBook::PathOf(i));
-        return paths;
-    }
-
-    static std::unique_ptr<CTempDir> s_dir;
-    static std::string s_first;
-    static std::string s_second;
-};
-
-std::unique_ptr<CTempDir> GeneratedAudio::s_dir;
-std::string GeneratedAudio::s_first;
-std::string GeneratedAudio::s_second;
+// Every sound effect and tune, as the game names them.
+std::vector<std::string> AllPaths()
+{
+    std::vector<std::string> paths;
+    for (const SEffectFile& f : CEffectBank::GetFiles())
+        paths.push_back(f.m_path);
+    for (int i = 0; i < 15; ++i)
+        paths.push_back(CSongBook::PathOf(i));
+    return paths;
+}
 }
 
 // Nothing else is left behind: no temporary file of a torn write.
-TEST_F(GeneratedAudio, TwoRunsWriteIdenticalFilesAndNothingElse)
+TEST(GeneratedAudio, TwoRunsWriteIdenticalFilesAndNothingElse)
 {
+    const CTempDir dir;
+    const std::string first = Generate(dir, "first");
+    const std::string second = Generate(dir, "second");
     std::size_t files = 0;
-    for (const auto& entry : fs::recursive_directory_iterator(s_first))
+    for (const auto& entry : fs::recursive_directory_iterator(first))
         files += entry.is_regular_file() ? 1 : 0;
     EXPECT_EQ(files, AllPaths().size());
     for (const std::string& path : AllPaths())
     {
         std::vector<uint8_t> a;
         std::vector<uint8_t> b;
-        ASSERT_TRUE(CFileWriter::ReadWhole(s_first + "/" + path, a)) << path;
-        ASSERT_TRUE(CFileWriter::ReadWhole(s_second + "/" + path, b)) << path;
+        ASSERT_TRUE(CFileWriter::ReadWhole(first + "/" + path, a)) << path;
+        ASSERT_TRUE(CFileWriter::ReadWhole(second + "/" + path, b)) << path;
         EXPECT_FALSE(a.empty()) << path;
         EXPECT_EQ(a, b) << path;
     }
@@ -87,17 +70,17 @@ TEST(GeneratedAudioNames, EverySoundAndTuneTheGameLoadsIsGeneratedUnderItsName)
     std::sort(game.begin(), game.end());
     std::sort(generated.begin(), generated.end());
     EXPECT_EQ(generated, game);
-    const std::vector<std::string> playlist = CMusicPlayer::StandardPlaylist();
-    ASSERT_EQ(playlist.size(), 15u);
-    for (int i = 0; i < 15; ++i)
-        EXPECT_EQ(CSongBook::PathOf(i), playlist[static_cast<std::size_t>(i)]);
+    const std::vector<std::string> paths = AllPaths();
+    EXPECT_EQ(std::vector<std::string>(paths.end() - 15, paths.end()), CMusicPlayer::StandardPlaylist());
 }
 
-TEST_F(GeneratedAudio, EveryModuleLoadsPlaysOnceAndEndsInSilence)
+TEST(GeneratedAudio, EveryModuleLoadsPlaysOnceAndEndsInSilence)
 {
+    const CTempDir dir;
+    const std::string first = Generate(dir, "first");
     for (int i = 0; i < 15; ++i)
     {
-        std::string path = s_first + "/" + CSongBook::PathOf(i);
+        std::string path = first + "/" + CSongBook::PathOf(i);
         SRenderResult r;
         ASSERT_TRUE(CModuleRenderer::Render(path, 200.0, r)) << path;
         EXPECT_TRUE(r.m_ended) << path << " still playing after " << r.m_seconds << " s";

@@ -45,12 +45,10 @@ TEST(CButtonTest, MouseDrivesTheStatesCommandsAndSounds)
         [](CButton& button, char) { button.SetVisible(false); });
 }
 
-TEST(CButtonTest, HitRectangleIsAThirdOfTheStripInclusiveWithEdgesTruncated)
+TEST_F(CWidgetTest, ButtonHitRectangleIsAThirdOfTheStripInclusiveWithEdgesTruncated)
 {
-    CFakeOwner owner;
-    CFakeContext context;
     const auto texture = MakeTexture(100, 90);
-    CButton button(&owner, texture.get());
+    CButton button(&m_owner, texture.get());
     EXPECT_FLOAT_EQ(button.GetHeight(), 30.0f);
     button.SetPosition(10.7f, 20.2f, 0.0f);
     // x from trunc(10.7) = 10 to trunc(110.7) = 110, y from 20 to trunc(50.2) = 50.
@@ -63,14 +61,12 @@ TEST(CButtonTest, HitRectangleIsAThirdOfTheStripInclusiveWithEdgesTruncated)
         EXPECT_EQ(button.OnMouseMove(c.x, c.y, 0), c.inside) << c.x << "," << c.y;
 }
 
-TEST(CButtonTest, OwnerSeesThePressedStateInItsHandler)
+TEST_F(CWidgetTest, ButtonOwnerSeesThePressedStateInItsHandler)
 {
-    CFakeOwner owner;
-    CFakeContext context;
     const auto texture = MakeTexture(100, 90);
-    CButton button(&owner, texture.get());
+    CButton button(&m_owner, texture.get());
     int seen = 0;
-    owner.m_handler = [&](CWidget* sender) {
+    m_owner.m_handler = [&](CWidget* sender) {
         EXPECT_EQ(sender, &button);
         seen = button.GetState();
     };
