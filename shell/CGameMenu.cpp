@@ -73,6 +73,7 @@ CGameMenu::CGameMenu(CConfigFile& group, const SGameKind& kind, CMenuHost& host)
             AddSkinTexture(key, true);
         AddSkinTexture("m_background", false);
         m_background = m_res_manager->FindTexture("m_background");
+        m_own_textures.push_back("m_background");
 
         m_help_button = MakeButton("m_help_small_btn");
         m_minimize_button = MakeButton("m_minimize_small_btn");
@@ -177,6 +178,7 @@ void CGameMenu::AddSkinTexture(const char* key, bool dynamic)
 std::unique_ptr<CButton> CGameMenu::MakeButton(const char* key)
 {
     AddSkinTexture(key, true);
+    m_own_textures.push_back(key);
     auto button = std::make_unique<CButton>(this, m_res_manager->FindTexture(key));
     button->LoadPosition(m_group, key);
     AddChild(button.get());
@@ -314,8 +316,19 @@ void CGameMenu::Update(float dt)
 
 void CGameMenu::Activate()
 {
+    if (m_covered)
+        m_res_manager->ReloadTextures(m_own_textures);
+    m_covered = false;
     m_host.SetMenuView();
     SetDraggable(!m_host.IsFullScreen());
+}
+
+void CGameMenu::Deactivate()
+{
+    // A game covers the menu: its background and buttons wait on disk. The
+    // dialog pictures stay, the game's dialogs show them.
+    m_covered = true;
+    m_res_manager->ReleaseTextures(m_own_textures);
 }
 
 void CGameMenu::Draw()

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/frame/CScreen.h"
 
@@ -44,6 +45,7 @@ public:
 
     void Draw() override;
     void Activate() override;
+    void Deactivate() override;
     void OnKeyDown(int key) override;
     void OnCommand(CWidget* sender) override;
     void OnDialogClosed(int result, CScreen* dialog) override;
@@ -116,6 +118,9 @@ private:
     std::string m_save_path;
     bool m_save_unreadable = false;
     std::unique_ptr<CResManager> m_res_manager;
+    // Background and buttons, let go while a game covers the menu.
+    std::vector<std::string> m_own_textures;
+    bool m_covered = false;
     CTexture* m_background = nullptr;
     std::unique_ptr<CButton> m_help_button;
     std::unique_ptr<CButton> m_minimize_button;

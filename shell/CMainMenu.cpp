@@ -231,6 +231,7 @@ void CMainMenu::LoadTexture(const CConfigFile& layout, const char* key, bool dyn
 {
     const std::string file = LayoutPicture(layout, key, kMainFile);
     m_resources.AddTexture(file.c_str(), key, false, dynamic);
+    m_own_textures.push_back(key);
 }
 
 void CMainMenu::SetWebAddresses(const std::string& game_url, const std::string& site_url)
@@ -305,12 +306,25 @@ void CMainMenu::SetMagnification(const CTexture* texture, bool nearest)
 
 void CMainMenu::Activate()
 {
+    // Read again before the filters are set on them.
+    if (m_covered)
+        m_resources.ReloadTextures(m_own_textures);
+    m_covered = false;
     CAppWindow* window = CAppWindow::Get();
     const int width = window != nullptr ? window->GetWidth() : View().GetWidth();
     const int height = window != nullptr ? window->GetHeight() : View().GetHeight();
     SetupView(View().GetWidth(), View().GetHeight(), width, height);
     SetDraggable(window == nullptr || !window->IsFullScreen());
     CScreen::Activate();
+}
+
+void CMainMenu::Deactivate()
+{
+    // Under a game menu and its games nothing of this screen shows: its
+    // pictures and the copy of its layer wait on disk meanwhile.
+    m_covered = true;
+    m_resources.ReleaseTextures(m_own_textures);
+    m_layer.Release();
 }
 
 void CMainMenu::LoadThumbnail(int kind)
@@ -557,12 +571,23 @@ void CMainMenu::OpenGameMenu(int kind)
     CConfigFile* group = m_resources.FindConfig(Kinds()[kind].m_group.c_str());
     if (group == nullptr)
         return;
-    m_game_menu = Factory()(kind, *group);
-    if (m_game_menu)
+    // This screen's pictures go before the game menu reads its own: the two
+    // sets are never needed at once.
+    Deactivate();
+    try
     {
-        if (CAppWindow* window = CAppWindow::Get())
-            window->SetScreen(m_game_menu.get());
+        m_game_menu = Factory()(kind, *group);
     }
+    catch (...)
+    {
+        Activate();
+        throw;
+    }
+    CAppWindow* window = CAppWindow::Get();
+    if (m_game_menu && window != nullptr)
+        window->SetScreen(m_game_menu.get());
+    else
+        Activate();
 }
 
 void CMainMenu::OpenExitWindow()

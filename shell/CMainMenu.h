@@ -57,6 +57,7 @@ public:
     void Update(float dt) override;
     void Draw() override;
     void Activate() override;
+    void Deactivate() override;
     void OnKeyDown(int key) override;
     // Window pixels -> the logical layout space.
     void MapToLogical(int x, int y, int& lx, int& ly) const override;
@@ -131,4 +132,7 @@ private:
     // The first frame is drawn: thumbnails may be read from now on.
     bool m_drawn = false;
     bool m_thumbnail_loaded[kKindCount] = {};
+    // The layout's pictures, let go while another screen covers this one.
+    std::vector<std::string> m_own_textures;
+    bool m_covered = false;
 };

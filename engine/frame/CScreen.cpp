@@ -51,6 +51,10 @@ void CScreen::Activate()
     VisitChildren(m_children, [&](CWidget* child) { child->Reset(); });
 }
 
+void CScreen::Deactivate()
+{
+}
+
 void CScreen::OnKeyDown(int key)
 {
     VisitChildren(m_children, [&](CWidget* child) { child->OnKeyDown(key); });

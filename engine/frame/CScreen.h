@@ -22,6 +22,9 @@ public:
     virtual void Update(float dt);
     virtual void Draw();
     virtual void Activate();
+    // Another full screen now covers this one. What only this screen draws
+    // may be let go here; Activate comes again before it is drawn.
+    virtual void Deactivate();
     virtual void OnKeyDown(int key);
     virtual void OnChar(int ch, int repeat_count);
     virtual void OnMouseMove(int x, int y, int flags);

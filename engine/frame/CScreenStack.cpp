@@ -17,6 +17,8 @@ void CScreenStack::SetScreen(CScreen* screen)
 {
     if (screen == nullptr)
         return;
+    if (CScreen* covered = GetCurrentScreen())
+        covered->Deactivate();
     screen->Activate();
     m_screens.push_back(screen);
 }

@@ -13,7 +13,8 @@ class CScreenStack
 public:
     CScreenStack();
 
-    // Activates the screen, then makes it current; the one below stays.
+    // Activates the screen, then makes it current; the one below stays,
+    // told that it is covered.
     void SetScreen(CScreen* screen);
     // Pushes the dialog over everything, activates it, then the top screen.
     void OpenOverlay(CScreen* dialog);

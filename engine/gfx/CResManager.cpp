@@ -279,6 +279,24 @@ void CResManager::ReloadGL()
     }
 }
 
+void CResManager::ReleaseTextures(const std::vector<std::string>& names)
+{
+    for (size_t i = 0; i < m_textures.size(); ++i)
+        if (std::find(names.begin(), names.end(), m_texture_entries[i].m_name) != names.end())
+            m_textures[i]->Release();
+}
+
+void CResManager::ReloadTextures(const std::vector<std::string>& names)
+{
+    for (size_t i = 0; i < m_textures.size(); ++i)
+    {
+        const CResEntry& entry = m_texture_entries[i];
+        if (m_pack != nullptr && !entry.m_file.empty() && m_textures[i]->GetId() == 0 &&
+            std::find(names.begin(), names.end(), entry.m_name) != names.end())
+            m_textures[i]->Load(*m_pack, entry.m_file, entry.m_wrap, entry.m_dynamic);
+    }
+}
+
 void CResManager::ReleaseAllGL()
 {
     for (CResManager* manager : Managers())

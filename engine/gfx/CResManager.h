@@ -58,6 +58,11 @@ public:
 
     void ReleaseGL();
     void ReloadGL();
+    // Lets the named textures' pictures go while keeping what reads them
+    // again; ReloadTextures reads those that were let go. For a screen that
+    // another covers for a while.
+    void ReleaseTextures(const std::vector<std::string>& names);
+    void ReloadTextures(const std::vector<std::string>& names);
 
     CFilePack* GetPack() const { return m_pack; }
     size_t GetLightCount() const { return m_lights.size(); }

@@ -15,14 +15,6 @@ bool HasPosition(const CConfigFile& group, const std::string& name)
     return group.GetPairs().count(name + ".x") && group.GetPairs().count(name + ".y") && group.GetPairs().count(name + ".z");
 }
 
-std::vector<std::string> MainButtons()
-{
-    std::vector<std::string> keys = {"m_minimize_small_btn", "m_exit_small_btn", "m_quenth_btn", "m_quit_game_btn",
-                                     "m_fullscreen_btn"};
-    for (const SGameKind& kind : GetGameKinds())
-        keys.push_back(kind.GetButtonKey());
-    return keys;
-}
 const std::vector<std::string> kKindPictures = {"m_dialog_window_back", "m_clear_btn", "m_close_btn", "m_up_btn",
                                                 "m_down_btn", "m_ok_btn", "m_cancel_btn", "m_radio_btn",
                                                 "m_check_box", "m_skin_up_btn", "m_skin_down_btn",
@@ -52,7 +44,11 @@ TEST(AssetLayoutTest, MainMenuGroupHoldsEveryKeyItsScreensRead)
     CAssetPackReader pack;
     ASSERT_TRUE(pack.IsOpen());
     const CConfigFile main = pack.Config("mui/menu.txt");
-    for (const std::string& key : MainButtons())
+    std::vector<std::string> buttons = {"m_minimize_small_btn", "m_exit_small_btn", "m_quenth_btn", "m_quit_game_btn",
+                                        "m_fullscreen_btn"};
+    for (const SGameKind& kind : GetGameKinds())
+        buttons.push_back(kind.GetButtonKey());
+    for (const std::string& key : buttons)
     {
         EXPECT_TRUE(main.GetPairs().count(key)) << key;
         EXPECT_TRUE(HasPosition(main, key)) << key;

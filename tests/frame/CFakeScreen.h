@@ -15,6 +15,7 @@ public:
     void Update(float dt) override { m_log.push_back(m_name + ".Update(" + std::to_string(static_cast<int>(dt)) + ")"); }
     void Draw() override { m_log.push_back(m_name + ".Draw"); }
     void Activate() override { m_log.push_back(m_name + ".Activate"); }
+    void Deactivate() override { m_log.push_back(m_name + ".Deactivate"); }
     void OnKeyDown(int key) override { m_log.push_back(m_name + ".Key(" + std::to_string(key) + ")"); }
     void OnChar(int ch, int) override { m_log.push_back(m_name + ".Char(" + std::to_string(ch) + ")"); }
     void OnMouseMove(int x, int y, int) override { m_log.push_back(m_name + ".Move(" + Pos(x, y) + ")"); }

@@ -27,7 +27,7 @@ TEST(CScreenStackTest, ScreensAndOverlaysAreActivatedClosedAndReportedInOrder)
         const char* steps;
         const char* log;
     } cases[] = {
-        {"sA sB", "A.Activate B.Activate"},
+        {"sA sB", "A.Activate A.Deactivate B.Activate"},   // the covered screen is told
         {"sA | oD1", "D1.Activate A.Activate"},
         {"sA oD1 | =1 c . u16", "A.DialogClosed(1,D1) A.Update(16)"},
         {"sA oD1 | =7 C . u2", "A.DialogClosed(7,D1) A.Update(2)"},

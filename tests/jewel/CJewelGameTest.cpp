@@ -11,20 +11,13 @@
 
 namespace
 {
-struct SPointsCase { int level; int count; int points; };
-
-class JewelPoints : public ::testing::TestWithParam<SPointsCase>
+TEST(JewelPoints, StepTimesLevelPlusStepPerBrickBeyondThree)
 {
-};
-
-TEST_P(JewelPoints, StepTimesLevelPlusStepPerBrickBeyondThree)
-{
-    EXPECT_EQ(GetParam().points, CJewelGame::Points(50, GetParam().level, GetParam().count));
+    // Level, bricks, points for a step of 50.
+    const int cases[][3] = {{1, 3, 50}, {3, 5, 250}, {1, 1, -50}, {2, 1, 0}, {2, 6, 250}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c[2], CJewelGame::Points(50, c[0], c[1])) << c[0] << " " << c[1];
 }
-
-INSTANTIATE_TEST_SUITE_P(Table, JewelPoints,
-                         ::testing::Values(SPointsCase{1, 3, 50}, SPointsCase{3, 5, 250}, SPointsCase{1, 1, -50},
-                                           SPointsCase{2, 1, 0}, SPointsCase{2, 6, 250}));
 
 TEST(JewelTargets, LevelTargetsAreThousandsOfTriangularNumbers)
 {

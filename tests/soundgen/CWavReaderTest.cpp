@@ -24,6 +24,8 @@ Bytes FiveSampleWav()
 }
 }
 
+// The reader holds the header's sizes and byte rate to the data, so a writer
+// that gets one wrong fails here.
 TEST(CWavReader, EncodedSignalReadsBackWithItsFormatAndClampedSamples)
 {
     SWavInfo info;
@@ -34,17 +36,6 @@ TEST(CWavReader, EncodedSignalReadsBackWithItsFormatAndClampedSamples)
     EXPECT_EQ(info.m_rate, 22050);
     EXPECT_EQ(info.m_bits, 16);
     EXPECT_EQ(info.m_samples, (std::vector<int16_t>{0, 16384, -16384, 32767, -32767}));
-}
-
-TEST(CWavWriter, HeaderIsTheCanonicalFortyFourBytes)
-{
-    Bytes wav = FiveSampleWav();
-    ASSERT_EQ(wav.size(), 44u + 10u);
-    EXPECT_EQ(std::string(wav.begin(), wav.begin() + 4), "RIFF");
-    EXPECT_EQ(std::string(wav.begin() + 8, wav.begin() + 16), "WAVEfmt ");
-    EXPECT_EQ(std::string(wav.begin() + 36, wav.begin() + 40), "data");
-    EXPECT_EQ(wav[4], 46);  // RIFF size = file size - 8
-    EXPECT_EQ(wav[40], 10); // data bytes
 }
 
 TEST(CWavReader, BrokenFilesAreRefusedAndAnExtraChunkIsSkipped)
