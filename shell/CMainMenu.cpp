@@ -179,7 +179,12 @@ CMainMenu::CMainMenu(CResManager& resources)
 
     LoadTexture(layout, kQuitPlaceKey, true);
     LoadTexture(layout, kBackground, false);
-    LoadTexture(layout, kExitPicture, false);
+    // The exit window's picture is read when the window is first asked for;
+    // a layout or a pack without it still stops the start.
+    m_exit_picture_file = LayoutPicture(layout, kExitPicture, kMainFile);
+    if (const CFilePack* pack = m_resources.GetPack())
+        if (!pack->Exists(m_exit_picture_file))
+            throw CFilePackError(m_exit_picture_file);
 
     CTexture* font_texture = m_resources.AddTexture(kFontFile, kFontTexture, false, true);
     if (CFilePack* pack = m_resources.GetPack())
@@ -278,6 +283,7 @@ void CMainMenu::SetupView(int logical_width, int logical_height, int window_widt
 
 void CMainMenu::SetTextureFilters(bool pixel_exact)
 {
+    m_pixel_exact = pixel_exact;
     // Drawn one texel to one pixel, the pictures look the same sampled
     // nearest, at a fraction of the cost; a scaled window needs filtering.
     const char* const magnified[] = {kMinimizeKey, kExitKey, kSiteKey, kFullScreenKey, kQuitPictureKey,
@@ -628,6 +634,12 @@ void CMainMenu::OpenExitWindow()
 {
     if (m_exit_wnd)
         return;
+    if (m_resources.FindTexture(kExitPicture) == nullptr)
+    {
+        m_resources.AddTexture(m_exit_picture_file.c_str(), kExitPicture, false, false);
+        m_own_textures.push_back(kExitPicture);
+        SetTextureFilters(m_pixel_exact);
+    }
     m_exit_wnd = std::make_unique<CExitWnd>(m_resources);
     m_exit_wnd->SetLogicalSize(m_logical_width, m_logical_height);
     m_exit_wnd->SetShade(true);

@@ -139,4 +139,7 @@ private:
     // The layout's pictures, let go while another screen covers this one.
     std::vector<std::string> m_own_textures;
     bool m_covered = false;
+    std::string m_exit_picture_file;
+    // Whether the window shows the layout one texel a pixel.
+    bool m_pixel_exact = true;
 };

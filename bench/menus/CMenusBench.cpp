@@ -1,12 +1,12 @@
 // Start-up of the real program up to its first frame and its first
-// main-menu frame, the processor cost of the main menu and of a remover game
-// on the large board, and the peak memory of both. Needs a display; run
+// main-menu frame, the processor cost of the main menu and of each kind's
+// game on its largest board, and the peak memory of both. Needs a display; run
 // under xvfb-run with Mesa's software renderer:
 //   xvfb-run -a -s "-screen 0 1024x768x24" build/bench/mw_menus_bench
 // The processor time is the whole process's, the renderer's threads
 // included. Goals: the intro within 80 ms of exec and the main menu within
-// 180 ms; the main menu at most 15% of a core at the 60 fps cap and a
-// remover game on the large board at most 35%; peak memory at most 110 MB in
+// 180 ms; the main menu at most 15% of a core at the 60 fps cap and each
+// kind's game on its largest board at most 35%; peak memory at most 110 MB in
 // the menu and 120 MB in a game.
 
 #include <benchmark/benchmark.h>
@@ -147,10 +147,32 @@ void BM_MainMenuProcess(benchmark::State& state)
 }
 BENCHMARK(BM_MainMenuProcess)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// A remover game on the large board, reached as a player reaches it and
-// run by this program started again on its own (see RunGameChild), so that
-// its processor time and peak memory are a whole process's.
-void BM_RemoverGameProcess(benchmark::State& state)
+// How a player reaches each kind's game on its largest board from the main
+// menu: window pixels of the 800 x 600 layout, a size of 0 0 where the kind
+// starts without a dialog.
+struct SKindRoute
+{
+    const char* name;
+    const char* screen;
+    int kind[2];
+    int newGame[2];
+    int size[2];
+};
+const SKindRoute s_routes[] = {
+    {"Remover", "CRemoverGameScreen", {130, 190}, {400, 225}, {130, 372}},
+    {"Mover", "CMoverGameScreen", {130, 262}, {400, 225}, {130, 372}},
+    {"Slider", "CSliderGameScreen", {130, 334}, {400, 225}, {130, 372}},
+    {"Designer", "CDesignerGameScreen", {100, 401}, {380, 215}, {130, 372}},
+    {"Eraser", "CEraserGameScreen", {640, 185}, {400, 225}, {130, 372}},
+    {"Eraser2", "CEraser2GameScreen", {640, 257}, {400, 225}, {130, 372}},
+    {"Filler", "CFillerGameScreen", {650, 330}, {400, 225}, {130, 424}},
+    {"Jewel", "CJewelGameScreen", {640, 400}, {400, 225}, {0, 0}},
+};
+
+// A kind's game on its largest board, reached as a player reaches it and run
+// by this program started again on its own (see RunGameChild), so that its
+// processor time and peak memory are a whole process's.
+void BM_GameProcess(benchmark::State& state, int route)
 {
     if (std::getenv("DISPLAY") == nullptr)
     {
@@ -162,7 +184,7 @@ void BM_RemoverGameProcess(benchmark::State& state)
     {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         setenv("MARBLEWEND_NO_BROWSER", "1", 1);
-        FILE* child = popen((std::string("'") + s_self + "' --remover-game-child").c_str(), "r");
+        FILE* child = popen((std::string("'") + s_self + "' --game-child " + std::to_string(route)).c_str(), "r");
         int read = 0;
         if (child != nullptr)
         {
@@ -171,7 +193,7 @@ void BM_RemoverGameProcess(benchmark::State& state)
         }
         if (read != 4)
         {
-            state.SkipWithError("the remover game did not run");
+            state.SkipWithError("the game did not run");
             return;
         }
     }
@@ -180,7 +202,6 @@ void BM_RemoverGameProcess(benchmark::State& state)
     state.counters["fps"] = values[2];
     state.counters["peak_mb"] = values[3];
 }
-BENCHMARK(BM_RemoverGameProcess)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // The program's own start-up in one process, with the main menu's build
 // measured apart: where the start-up time goes.
@@ -293,10 +314,11 @@ void Click(CAppWindow& window, CGameApp& app, int x, int y)
 }
 
 // The program as the player starts it, led by clicks from the main menu to a
-// new remover game on the large board; then ten seconds of play time with
-// the cursor resting on the board. Prints processor milliseconds a frame, %
-// of a core, frames a second and peak memory in MB. Ends without saving.
-int RunGameChild()
+// new game of the route's kind on its largest board; then ten seconds of
+// play time with the cursor resting on the board. Prints processor
+// milliseconds a frame, % of a core, frames a second and peak memory in MB.
+// Ends without saving.
+int RunGameChild(const SKindRoute& route)
 {
     if (chdir(MW_GAME_DIR) != 0 || !CPlatform::Init())
         return 1;
@@ -316,17 +338,20 @@ int RunGameChild()
     app.PlayNextTrack();
     for (int i = 0; i < 30; ++i)
         LoopFrame(window, app);
-    Click(window, app, 130, 190);  // the remover
-    Click(window, app, 400, 225);  // new game
-    Click(window, app, 130, 372);  // large field
-    Click(window, app, 295, 450);  // OK
+    Click(window, app, route.kind[0], route.kind[1]);
+    Click(window, app, route.newGame[0], route.newGame[1]);
+    if (route.size[0] != 0)
+    {
+        Click(window, app, route.size[0], route.size[1]);
+        Click(window, app, 295, 450);  // OK
+    }
     window.OnMouseMove(400, 300, 0);
     for (int i = 0; i < 240; ++i)
         LoopFrame(window, app);
     const char* screen = window.GetCurrentScreen() != nullptr ? typeid(*window.GetCurrentScreen()).name() : "";
-    if (std::strstr(screen, "RemoverGameScreen") == nullptr)
+    if (std::strstr(screen, route.screen) == nullptr)
     {
-        std::fprintf(stderr, "not in a remover game but in %s\n", screen);
+        std::fprintf(stderr, "not in a %s game but in %s\n", route.name, screen);
         return 1;
     }
     const int frames = 600;
@@ -347,8 +372,17 @@ int RunGameChild()
 int main(int argc, char** argv)
 {
     s_self = argv[0];
-    if (argc > 1 && std::strcmp(argv[1], "--remover-game-child") == 0)
-        return RunGameChild();
+    const int routes = static_cast<int>(sizeof s_routes / sizeof s_routes[0]);
+    if (argc > 2 && std::strcmp(argv[1], "--game-child") == 0)
+    {
+        const int route = std::atoi(argv[2]);
+        return route >= 0 && route < routes ? RunGameChild(s_routes[route]) : 1;
+    }
+    for (int route = 0; route < routes; ++route)
+        benchmark::RegisterBenchmark((std::string("BM_") + s_routes[route].name + "GameProcess").c_str(),
+                                     BM_GameProcess, route)
+            ->Iterations(1)
+            ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/gfx/CModelBatch.h"
 #include "engine/gfx/CVector4.h"
-#include "games/filler/CFillerBrickBatch.h"
 #include "shell/game/CGameField.h"
 
 class CConfigFile;
@@ -168,5 +168,5 @@ private:
     bool m_game_over = false;
     bool m_banner = false;
     bool m_first_release = true;
-    CFillerBrickBatch m_batch;
+    CModelBatch m_batch;
 };

@@ -37,6 +37,8 @@ public:
     int GetBonusValue() const { return m_bonus_value; }
     int GetBonusLife() const { return m_bonus_life; }
     bool HasBonusSprite() const { return m_bonus_sprite != nullptr; }
+    // Fading, selected or carrying a sprite: more than its model to draw.
+    bool IsDrawnAlone() const { return m_selected || m_new || m_bonus_sprite; }
 
     // One fade step; true once the brick has faded out. The first call bursts
     // sparkles in the brick's colour.

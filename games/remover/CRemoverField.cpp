@@ -536,16 +536,23 @@ void CRemoverField::Draw()
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
 
+    // The selected bricks last, so that they blend over the others.
+    m_batch.Begin();
     for (int pass = 0; pass < 2; ++pass)
         for (int y = 0; y < m_height_bricks; ++y)
             for (int x = 0; x < m_width_bricks; ++x)
             {
                 CRemoverBrick* brick = m_bricks[x][y].get();
-                if (brick && brick->IsSelected() == (pass == 1))
-                    brick->Draw();
+                if (!brick || brick->IsSelected() != (pass == 1))
+                    continue;
+                if (brick->IsDrawnAlone())
+                    m_batch.AddAlone(*brick);
+                else
+                    m_batch.Add(*brick);
             }
     for (auto& brick : m_bricks_adding_current)
-        brick->Draw();
+        m_batch.AddAlone(*brick);
+    m_batch.Draw();
 
     glDisable(GL_COLOR_MATERIAL);
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/gfx/CLight.h"
+#include "engine/gfx/CModelBatch.h"
 #include "engine/gfx/CVector4.h"
 #include "shell/game/CGameField.h"
 
@@ -147,4 +148,5 @@ private:
     std::vector<int> m_colors;
     int m_start_colors_count;
     bool m_refill = true;
+    CModelBatch m_batch;
 };

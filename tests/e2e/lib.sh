@@ -246,6 +246,13 @@ e2e_is_black() {
     e2e_below "$E2E_MEASURE" 0.02
 }
 
+# A picture of the staged asset tree (E2E_STAGE) at the window's size.
+e2e_reference() {
+    local out="$E2E_DIR/ref_$(echo "$1" | tr / _).png"
+    [ -e "$out" ] || convert "$E2E_STAGE/$1" -resize 800x600! "$out"
+    echo "$out"
+}
+
 # Usage: e2e_wait_picture "what is awaited" check shot-name [arguments...]
 e2e_wait_picture() {
     local what="$1"
@@ -261,6 +268,12 @@ e2e_wait_picture() {
 }
 
 # --- Playing a game ---------------------------------------------------------
+
+# Waits until a region of the window shows what the asset picture shows
+# there: e2e_wait_for <shot> <asset> <region>.
+e2e_wait_for() {
+    e2e_wait_picture "$1 to show" e2e_looks_like "$1" "$(e2e_reference "$2")" 0.06 "$3"
+}
 
 # Takes window shots until a region stops changing between two looks, then
 # waits a little more: effects advance per frame, so a busy machine makes

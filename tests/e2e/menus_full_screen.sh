@@ -1,6 +1,8 @@
 # The full-screen button on a display whose mode is 800x600: the switch keeps
 # the picture, the settings remember it, the next start opens in full screen
-# with its picture, and the button brings the window back.
+# with its picture, and the button brings the window back. That run ends by
+# a click on the exit window's picture: it opens the game's page and the
+# program still ends with code 0.
 set -u
 source "$(dirname "$0")/menus_lib.sh"
 E2E_SCREEN=800x600 e2e_under_xvfb "$@"
@@ -44,6 +46,11 @@ e2e_click $FULL_SCREEN_BUTTON
 e2e_wait_state "CMainMenu window"
 e2e_expect_running "after switching back to a window"
 menus_check_menu menus-fs-5-back-to-window
-menus_quit
+e2e_key Escape
+e2e_wait_state CExitWnd
+e2e_wait_picture "the exit window" menus_shows_exit_window menus-fs-6-exit-window
+e2e_click 400 250
+menus_quit_with_zero
 [ "$(menus_full_screen_flag)" = "0" ] || e2e_fail "the window was not restored"
-echo "PASS: full screen and back without losing the picture"
+[ "$(menus_opened)" = "http://marblewend.example.org/game" ] || e2e_fail "the picture opened \"$(menus_opened)\", not the game page"
+echo "PASS: full screen and back without losing the picture, the exit picture opens the game page"

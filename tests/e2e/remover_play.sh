@@ -1,32 +1,20 @@
 # A player's whole road through the remover, with the real mouse and
 # keyboard: the main menu, the remover's menu, a new game with a chosen size
 # and difficulty, bricks placed turn by turn, the game left and resumed with
-# the same board, the game played to its end across a restart, a name typed into the game-over dialog and found in its table,
-# the options and help dialogs, and the exit window.
+# the same board, the game played to its end across a restart, a name typed
+# into the game-over dialog and found in its table, the options and help
+# dialogs, and the exit window.
 # Usage: remover_play.sh <game binary> <screenshot dir> <file helper> <asset stage>
 set -u
 source "$(dirname "$0")/lib.sh"
 e2e_under_xvfb "$@"
 E2E_SHOTS="$2/remover-play"
 FILES="$3"
-STAGE="$4"
+E2E_STAGE="$4"
 e2e_copy_game "$1"
 DATA="$E2E_DIR/data"
 SETTINGS_KEY="52kq781w"
 SAVE_KEY="zq71w"
-
-# A picture of the asset tree at the window's size.
-reference() {
-    local out="$E2E_DIR/ref_$(echo "$1" | tr / _).png"
-    [ -e "$out" ] || convert "$STAGE/$1" -resize 800x600! "$out"
-    echo "$out"
-}
-
-# Waits until a region of the window shows what the asset picture shows
-# there: wait_for <shot> <asset> <region>.
-wait_for() {
-    e2e_wait_picture "$1 to show" e2e_looks_like "$1" "$(reference "$2")" 0.06 "$3"
-}
 
 MAIN_TITLE="mui/main/main_bg.jpg 440x100+170+30"
 MENU_TITLE="mui/remover/menu_bg.jpg 400x60+200+50"
@@ -41,36 +29,17 @@ BOARD="450x450+175+75"
 
 value_of() { "$FILES" dump "$1" "$2" | sed -n "s/^$3 //p"; }
 
-# A saved game on the board of width $1 with $2 colours, full but for its
-# top left cell and with no two neighbours of one colour: the next brick
-# fills the board without removing anything and ends the game at score $3.
-nearly_full() {
-    {
-        cat <<EOF
-m_score $3
-gf_m_score $3
-p_m_score $3
-gf_m_alpha 0
-f_m_alpha 0
-gf_m_is_game_over 0
-gf_m_current_level 1
-m_start_colors_count $2
-f_m_is_finish 0
-f_m_status 0
-f_m_width_bricks $1
-f_m_height_bricks $1
-p_m_turns_count 12
-p_m_bricks.size 0
-p_m_bricks_placed.size 0
-p_m_brick_current -1
-EOF
-        # Neighbours across differ by 1 and up or down by 2 (mod 4).
-        awk -v w="$1" 'BEGIN {
-            for (y = 0; y < w; ++y)
-                for (x = 0; x < w; ++x)
-                    printf "f_color%d-%d %d 0 0 0\n", x, y, (x == 0 && y == 0) ? -1 : (x + 2 * y) % 4
-        }'
-    } | "$FILES" store "$DATA/remover.sav" $SAVE_KEY
+# The saved game brought to its last move: its board full but for the top
+# left cell, with no two neighbours of one colour (across they differ by 1,
+# up or down by 2, mod 4), so that the next brick fills the board without
+# removing anything; nothing in hand or placed, and the score $1.
+last_move() {
+    "$FILES" dump "$DATA/remover.sav" $SAVE_KEY | awk -v score="$1" '
+        /^f_color/ { split(substr($1, 8), cell, "-"); $2 = cell[1] + cell[2] == 0 ? -1 : (cell[1] + 2 * cell[2]) % 4 }
+        /^(m_score|gf_m_score|p_m_score) / { $2 = score }
+        /^p_m_bricks(_placed)?\.size / { $2 = 0 }
+        /^p_m_brick_current / { $2 = -1 }
+        { print }' | "$FILES" store "$DATA/remover.sav" $SAVE_KEY
 }
 
 REMOVER="130 190"
@@ -85,13 +54,13 @@ start() {
     e2e_start_game
     e2e_wait_window
     e2e_wait_state "CMainMenu window"
-    wait_for "$1" $MAIN_TITLE
+    e2e_wait_for "$1" $MAIN_TITLE
 }
 
 # --- First run: a new game, played, left and resumed. ----------------------
 start 01-main-menu
 e2e_to CGameMenu click $REMOVER
-wait_for 02-remover-menu $MENU_TITLE
+e2e_wait_for 02-remover-menu $MENU_TITLE
 [ -e "$DATA/remover.sav" ] && e2e_fail "a saved game exists before any game"
 
 e2e_to CRemoverNewGameDialog click $NEW_GAME
@@ -101,14 +70,14 @@ e2e_click_at 490 320   # Medium
 sleep 0.5
 e2e_window_shot 04-medium-field-medium
 e2e_to CRemoverGameScreen click 295 450   # OK
-wait_for 05-game-dealt $GAME_CAPTION
+e2e_wait_for 05-game-dealt $GAME_CAPTION
 e2e_rest
 e2e_wait_still 05-game-dealt "$BOARD" 0.08
 
 # The first turn's bricks stand in the slot that the game's ground draws
 # for them, and none crosses its edges. The edges are found in the picture
 # itself: its two light outlines on a row through the slot's middle.
-GROUND=$(reference mui/remover/game_bg.jpg)
+GROUND=$(e2e_reference mui/remover/game_bg.jpg)
 read -r left right <<<"$(convert "$GROUND" -crop 170x1+0+300 +repage -colorspace gray -depth 8 txt:- |
     awk -F'[ ,:()]+' 'NR > 1 && $4 > 90 { if (first == "") first = $1; last = $1 } END { print first, last }')"
 [ -n "$left" ] && [ "$right" -gt $((left + 40)) ] || e2e_fail "no slot for the brick column in the game's ground"
@@ -138,7 +107,7 @@ e2e_to CGameMenu key Escape
 e2e_rest
 e2e_wait_picture "Continue for the paused game" e2e_differs 07-paused "$E2E_SHOTS/02-remover-menu.png" 0.05 $CONTINUE_AREA
 e2e_to "CMainMenu window" click $MAIN_MENU
-wait_for 08-main-menu-again $MAIN_TITLE
+e2e_wait_for 08-main-menu-again $MAIN_TITLE
 [ -s "$DATA/remover.sav" ] || e2e_fail "leaving the menu saved no game"
 [ "$(value_of "$DATA/remover.sav" $SAVE_KEY f_m_width_bricks)" = 11 ] || e2e_fail "the saved board is not the medium one"
 [ "$(value_of "$DATA/remover.sav" $SAVE_KEY m_start_colors_count)" = 5 ] || e2e_fail "the saved game is not of medium difficulty"
@@ -148,9 +117,9 @@ turns=$(value_of "$DATA/remover.sav" $SAVE_KEY p_m_turns_count)
 [ "$(value_of "$DATA/remover.cfg" $SETTINGS_KEY remover_last_difficult)" = 1 ] || e2e_fail "the chosen difficulty is not kept"
 
 e2e_to CGameMenu click $REMOVER
-wait_for 09-remover-menu-again $MENU_TITLE
+e2e_wait_for 09-remover-menu-again $MENU_TITLE
 e2e_to CRemoverGameScreen click $CONTINUE
-wait_for 10-resumed $GAME_CAPTION
+e2e_wait_for 10-resumed $GAME_CAPTION
 e2e_rest
 e2e_wait_still 10-resumed "$BOARD" 0.08
 same=$(e2e_rmse "$E2E_SHOTS/06-turns-played.png" "$E2E_SHOTS/10-resumed.png" "$BOARD")
@@ -160,20 +129,20 @@ e2e_below "$same" "$other" || e2e_fail "the resumed board looks more like the de
 
 e2e_to CGameMenu key Escape
 e2e_to "CMainMenu window" click $MAIN_MENU
-wait_for 11-main-menu $MAIN_TITLE
+e2e_wait_for 11-main-menu $MAIN_TITLE
 e2e_to CExitWnd key Escape
-wait_for 16-exit-window $EXIT_PICTURE
+e2e_wait_for 16-exit-window $EXIT_PICTURE
 e2e_click_at 400 537   # Quit Game
 e2e_wait_exit 30
 [ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit code $E2E_STATUS"
 
 # --- Second run: the last brick ends the game. -----------------------------
-nearly_full 11 5 4321 || e2e_fail "cannot prepare the last move"
+last_move 4321 || e2e_fail "cannot prepare the last move"
 start 20-main-menu
 e2e_to CGameMenu click $REMOVER
-wait_for 21-remover-menu $MENU_TITLE
+e2e_wait_for 21-remover-menu $MENU_TITLE
 e2e_to CRemoverGameScreen click $CONTINUE
-wait_for 22-one-cell-free $GAME_CAPTION
+e2e_wait_for 22-one-cell-free $GAME_CAPTION
 e2e_rest
 e2e_wait_still 22-one-cell-free "$BOARD" 0.08
 read -r x y <<<"$(cell 0 0)"
@@ -195,8 +164,8 @@ for attempt in 1 2 3; do
     break
 done
 e2e_wait_state CGameOverDialog
-wait_for 24-game-over $DIALOG_FOOT
-e2e_wait_picture "the box for a ranking score's name" e2e_differs 24-game-over "$(reference mui/common/dialog_back.jpg)" 0.1 400x50+200+325
+e2e_wait_for 24-game-over $DIALOG_FOOT
+e2e_wait_picture "the box for a ranking score's name" e2e_differs 24-game-over "$(e2e_reference mui/common/dialog_back.jpg)" 0.1 400x50+200+325
 # The name is typed straight away, as a player does, without a click on
 # the box first.
 xdotool type --delay 60 "Tester Q"
@@ -209,7 +178,7 @@ e2e_wait_picture "the menu without Continue" e2e_looks_like 26-menu-after-game "
 # Top 7 opens on the first table; the medium field at medium difficulty is
 # the fifth.
 e2e_to CTop7Dialog click $TOP7
-wait_for 27-top7-first $DIALOG_FOOT
+e2e_wait_for 27-top7-first $DIALOG_FOOT
 for page in 2 3 4 5; do
     e2e_click_at 715 115
     sleep 0.3
@@ -239,16 +208,16 @@ e2e_wait_picture "the menu after the dialogs" e2e_looks_like 34-menu-after-dialo
     "$E2E_SHOTS/26-menu-after-game.png" 0.1 500x300+150+150
 
 e2e_to "CMainMenu window" click $MAIN_MENU
-wait_for 35-main-menu $MAIN_TITLE
+e2e_wait_for 35-main-menu $MAIN_TITLE
 [ -e "$DATA/remover.sav" ] && e2e_fail "the ended game is still saved"
-table=$("$FILES" table "$DATA/scores111.tab") || e2e_fail "no table for the medium field at medium difficulty"
-printf '%s\n' "$table" | grep -q "^Tester Q	4321$" || e2e_fail "the name is not in the table: $table"
+[ "$(value_of "$DATA/scores111.tab" 'ko%58w' name0) $(value_of "$DATA/scores111.tab" 'ko%58w' score0)" = "Tester Q 4321" ] ||
+    e2e_fail "the name is not at the top of the table for the medium field at medium difficulty"
 [ "$(value_of "$DATA/remover.cfg" $SETTINGS_KEY m_autosave)" = 0 ] || e2e_fail "autosave off was not kept"
 skin=$(value_of "$DATA/remover.cfg" $SETTINGS_KEY m_current_skin)
 [ "${skin:-0}" != 0 ] || e2e_fail "the chosen skin was not kept"
 
 e2e_to CExitWnd key Escape
-wait_for 36-exit-window $EXIT_PICTURE
+e2e_wait_for 36-exit-window $EXIT_PICTURE
 e2e_click_at 400 537   # Quit Game
 e2e_wait_exit 30
 [ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit code $E2E_STATUS"

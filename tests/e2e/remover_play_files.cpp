@@ -2,8 +2,6 @@
 // that a game can be brought to its last move without a hundred scripted
 // clicks.
 //
-//   remover_play_files table <score table file>
-//       prints the table as "name<TAB>score" lines, best first.
 //   remover_play_files dump <file> <key>
 //       prints a scrambled key-value file as "key value" lines.
 //   remover_play_files store <file> <key>
@@ -15,31 +13,16 @@
 #include <string>
 
 #include "engine/files/CConfigFile.h"
-#include "shell/game/CScoreTable.h"
 
 namespace
 {
 int Usage(const char* program)
 {
     std::fprintf(stderr,
-                 "usage: %s table <score table>\n"
-                 "       %s dump <file> <key>\n"
+                 "usage: %s dump <file> <key>\n"
                  "       %s store <file> <key> < lines\n",
-                 program, program, program);
+                 program, program);
     return 2;
-}
-
-int PrintTable(const std::string& path)
-{
-    CScoreTable table;
-    if (!table.Load(path))
-    {
-        std::fprintf(stderr, "cannot read %s\n", path.c_str());
-        return 1;
-    }
-    for (int i = 0; i < table.GetCount(); ++i)
-        std::printf("%s\t%d\n", table.GetName(i).c_str(), table.GetScore(i));
-    return 0;
 }
 
 int PrintStore(const std::string& path, const std::string& key)
@@ -81,8 +64,6 @@ int StoreLines(const std::string& path, const std::string& key)
 
 int main(int argc, char** argv)
 {
-    if (argc == 3 && std::strcmp(argv[1], "table") == 0)
-        return PrintTable(argv[2]);
     if (argc == 4 && std::strcmp(argv[1], "dump") == 0)
         return PrintStore(argv[2], argv[3]);
     if (argc == 4 && std::strcmp(argv[1], "store") == 0)

@@ -1,6 +1,7 @@
 # Runs the real game with SDL's disk audio driver, hovers over and clicks the
 # first menu button, and checks the captured output: music all along, and
 # the hover and click effects each found in it, the click after the hover.
+# The program is ended by a close request (Alt+F4).
 # Arguments: game binary, screenshot directory, capture checker.
 set -u
 source "$(dirname "$0")/lib.sh"
@@ -21,7 +22,6 @@ capture_size() {
 capture_reaches() {
     [ "$(capture_size)" -ge "$1" ]
 }
-
 
 e2e_start_game
 e2e_wait_window
@@ -45,8 +45,11 @@ wanted=$((at_click + 2 * BYTES_PER_SECOND))
 [ "$wanted" -lt $((before_music * 6)) ] && wanted=$((before_music * 6))
 e2e_wait_until "two more seconds of sound after the click" "$E2E_TIMEOUT" capture_reaches "$wanted"
 e2e_shot sound_capture-after-click
+# The close request ends the program in order: code 0, settings written.
 e2e_key alt+F4
 e2e_wait_exit 30
+[ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit code $E2E_STATUS after the close request"
+[ -s "$E2E_DIR/data/dx.cfg" ] || e2e_fail "the general settings were not written after the close request"
 
 [ -s "$SDL_DISKAUDIOFILE" ] || e2e_fail "nothing was written to the sound device"
 report=$("$CHECKER" "$SDL_DISKAUDIOFILE" "$E2E_DIR/data/i2.wav" "$E2E_DIR/data/i1.wav") ||

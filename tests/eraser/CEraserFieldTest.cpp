@@ -41,7 +41,7 @@ TEST(EraserField, AGroupBigEnoughIsTakenBrickByBrickAndTheRestFallsAndCloses)
         EXPECT_EQ(c.removed, f.RunFieldTo(CEraserField::STATE_IDLE));
         EXPECT_EQ(f.Bottom(c.after), f.GetBoard());
         EXPECT_EQ(c.removed ? 1 : 0, f.events.CountSound(CEraserField::SOUND_GROUP));
-        EXPECT_EQ(25 * c.removed, f.events.m_sparkles);
+        EXPECT_EQ(25 * c.removed, f.events.CountSparkles());
         EXPECT_EQ(c.landed, f.events.CountSound(CEraserField::SOUND_LANDED));
     }
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -8,21 +7,9 @@
 #include "engine/files/CConfigFile.h"
 #include "games/eraser/CEraserGame.h"
 #include "games/eraser/CEraserParams.h"
-#include "shell/game/CGameEvents.h"
+#include "tests/gamebase/CRecordingEvents.h"
 
 using Board = std::vector<std::string>;
-
-// Records what the rules send out, so tests can check sounds and bursts.
-class CEraserEvents : public CGameEvents
-{
-public:
-    void PlaySound(int id, bool, bool) override { m_sounds.push_back(id); }
-    void AddSparkle(const CVector4&, int) override { ++m_sparkles; }
-    int CountSound(int id) const { return static_cast<int>(std::count(m_sounds.begin(), m_sounds.end(), id)); }
-
-    std::vector<int> m_sounds;
-    int m_sparkles = 0;
-};
 
 // Parameters as the parameter text gives them: score 10 a brick, penalty 5,
 // groups of 2, 3, 4 and 4, 5, 6 colours by difficulty.
@@ -51,7 +38,7 @@ struct SEraser
         for (int i = 0; settle && i < 5000 && game.IsEffectRunning(); ++i)
             game.Update(16.0f);
         if (settle)
-            events = CEraserEvents();
+            events = CRecordingEvents();
     }
     CEraserField& Field() { return game.GetField(); }
     CConfigFile Saved() const
@@ -129,6 +116,6 @@ struct SEraser
     }
 
     std::unique_ptr<CEraserParams> params;
-    CEraserEvents events;
+    CRecordingEvents events;
     CEraserGame game;
 };

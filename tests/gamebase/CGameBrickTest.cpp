@@ -1,37 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <vector>
-
-#include "engine/gfx/CMesh.h"
-#include "engine/gfx/CModel.h"
 #include "shell/game/CGameBrick.h"
+#include "tests/gamebase/BoxModel.h"
 
 namespace
 {
-// A box model of the given depth, as a skin's brick could be.
-std::unique_ptr<CModel> MakeLook(float depth)
-{
-    std::vector<float> vertices;
-    for (int corner = 0; corner < 8; ++corner)
-    {
-        vertices.push_back((corner & 1) ? 0.5f : -0.5f);
-        vertices.push_back((corner & 2) ? 0.5f : -0.5f);
-        vertices.push_back((corner & 4) ? depth / 2.0f : -depth / 2.0f);
-    }
-    auto mesh = std::make_unique<CMesh>();
-    mesh->Build("brick", vertices, {}, {}, {0, -1, -1, 1, -1, -1, 7, -1, -1}, {0});
-    mesh->ComputeExtents();
-    auto model = std::make_unique<CModel>();
-    model->SetMesh(std::move(mesh));
-    return model;
-}
-
 // Colours 0 and 1 have looks; any other colour has none.
 class CTestBrick : public CGameBrick
 {
 public:
-    CTestBrick() : m_looks{MakeLook(0.4f), MakeLook(0.8f)} {}
+    CTestBrick() : m_looks{MakeBoxModel(0.4f), MakeBoxModel(0.8f)} {}
 
 protected:
     const CModel* FindLook(int color) const override

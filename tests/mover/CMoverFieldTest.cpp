@@ -66,7 +66,7 @@ TEST(MoverField, LinesScoreOnePlusTheMovesLeftUnderTheLimitAndGrowBack)
         EXPECT_EQ(11, g.Count('r'));
         EXPECT_EQ(c.blockersTaken, g.Count('x'));
         g.RunFieldIdle();
-        EXPECT_EQ((11 + c.blockersTaken) * CMoverBrick::SPARKLES_PER_BURST, g.events.m_sparkles);
+        EXPECT_EQ((11 + c.blockersTaken) * CMoverBrick::SPARKLES_PER_BURST, g.events.CountSparkles());
         EXPECT_EQ(0, g.Count('r') + g.Count('x'));
         EXPECT_EQ(1, g.Count('.'));
         EXPECT_EQ(1.0f, g.Field().GetMoverBrick(0, 0)->GetGrowScale());

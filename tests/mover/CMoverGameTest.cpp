@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "games/mover/CMoverPlayer.h"
 #include "tests/files/CTempDir.h"
 #include "tests/mover/MoverTestKit.h"
@@ -41,7 +39,7 @@ TEST(MoverGame, EndsWhenTheBoardCanNoLongerFillALine)
     for (int i = 0; i < 20000 && !g.game.IsGameOver(); ++i)
         g.game.Update(16.0f);
     EXPECT_TRUE(g.game.IsGameOver());
-    EXPECT_EQ(1, std::count(g.events.m_sounds.begin(), g.events.m_sounds.end(), CMoverGame::SOUND_LEVEL));
+    EXPECT_EQ(1, g.events.CountSound(CMoverGame::SOUND_LEVEL));
 }
 
 TEST(MoverGame, HeldButtonMovesAtMostEvery300MsAndNeverDuringAMove)

@@ -9,23 +9,12 @@
 #include "games/mover/CMoverField.h"
 #include "games/mover/CMoverGame.h"
 #include "games/mover/CMoverParams.h"
-#include "shell/game/CGameEvents.h"
+#include "tests/gamebase/CRecordingEvents.h"
 
 using Board = std::vector<std::string>;
 
 // A slide from (5, 1) up into the hole at (5, 0) completes row 0.
 const Board ONE_ROW = {"RRRRR.", "GBYGBR", "BYGBYG", "YGBYGB", "GBYGBY", "BYGBYG"};
-
-// Records the sounds and bursts the rules send out.
-class CMoverEvents : public CGameEvents
-{
-public:
-    void PlaySound(int id, bool, bool) override { m_sounds.push_back(id); }
-    void AddSparkle(const CVector4&, int) override { ++m_sparkles; }
-
-    std::vector<int> m_sounds;
-    int m_sparkles = 0;
-};
 
 // A game without a window, its parameters as the game's files give them; its
 // entrance effect is over when settle is set. Field tests use its field.
@@ -49,7 +38,7 @@ struct SMover
     // The button pressed over a cell for one frame.
     void Click(int x, int y);
 
-    CMoverEvents events;
+    CRecordingEvents events;
     std::unique_ptr<CMoverParams> params;
     CMoverGame game;
 };

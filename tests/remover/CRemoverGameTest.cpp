@@ -48,6 +48,7 @@ class RemoverGames : public ::testing::Test
 {
 protected:
     CRecordingEvents events;
+    std::unique_ptr<CRemoverParams> params = MakeParams(0, 0);
 };
 }
 
@@ -57,7 +58,7 @@ TEST_F(RemoverGames, WholeGamesEndScoreAsLabelledAndReplayWhateverElseDrawsFromR
         for (int difficulty = 0; difficulty < 3; ++difficulty)
         {
             const std::uint32_t gameSeed = 100 + size * 3 + difficulty;
-            auto params = MakeParams(size, difficulty, 5 - difficulty);
+            params = MakeParams(size, difficulty, 5 - difficulty);
             std::string ends[2];
             std::vector<int> sounds[2];
             std::vector<int> sparkles[2];
@@ -106,9 +107,8 @@ TEST_F(RemoverGames, SaveAndLoadRoundTripAtEveryFieldStatus)
 {
     for (int wanted = 0; wanted <= 2; ++wanted)
     {
-        const std::uint32_t gameSeed = 31 + wanted;
-        auto params = MakeParams(1, 1);
-        CRemoverGame game(nullptr, *params, &events, gameSeed);
+        params = MakeParams(1, 1);
+        CRemoverGame game(nullptr, *params, &events, 31 + wanted);
         // Play a few turns first, then stop in the wanted status.
         while (game.GetPlayer().GetTurns() < 3 && !game.IsGameOver())
             DriveFrame(game);
@@ -124,7 +124,7 @@ TEST_F(RemoverGames, SaveAndLoadRoundTripAtEveryFieldStatus)
         CConfigFile back = RoundTrip(store);
         EXPECT_EQ(store.GetPairs(), back.GetPairs());
 
-        CRemoverGame restored(nullptr, *params, &events, gameSeed);
+        CRemoverGame restored(nullptr, *params, &events, 31 + wanted);
         ASSERT_TRUE(restored.Load(back)) << "status " << wanted;
         EXPECT_EQ(before, Snap(restored)) << "status " << wanted;
         // The queue is part of the save only while bricks are being added;
@@ -139,16 +139,10 @@ TEST_F(RemoverGames, SaveAndLoadRoundTripAtEveryFieldStatus)
 
 TEST_F(RemoverGames, PlacedBricksAreSavedByCellWhileAnEffectDisplacesThem)
 {
-    const std::uint32_t gameSeed = 3;
-    auto params = MakeParams(0, 0);
-    CRemoverGame game(nullptr, *params, &events, gameSeed);
+    CRemoverGame game(nullptr, *params, &events, 3);
     // Play until a brick of the turn has been placed.
-    int frames = 0;
-    while (game.GetPlayer().GetPlaced().empty() && frames < 20000)
-    {
+    for (int frames = 0; game.GetPlayer().GetPlaced().empty() && frames < 20000; ++frames)
         DriveFrame(game);
-        ++frames;
-    }
     ASSERT_FALSE(game.GetPlayer().GetPlaced().empty());
     CRemoverBrick* placed = game.GetPlayer().GetPlaced()[0];
     int x = -1;
@@ -159,7 +153,7 @@ TEST_F(RemoverGames, PlacedBricksAreSavedByCellWhileAnEffectDisplacesThem)
     game.Save(store);
     EXPECT_EQ(std::to_string((x << 16) | y), store.GetValue("p_m_bricks_placed0", ""));
 
-    CRemoverGame restored(nullptr, *params, &events, gameSeed);
+    CRemoverGame restored(nullptr, *params, &events, 3);
     ASSERT_TRUE(restored.Load(store));
     ASSERT_EQ(game.GetPlayer().GetPlaced().size(), restored.GetPlayer().GetPlaced().size());
     EXPECT_EQ(restored.GetField().GetRemoverBrick(x, y), restored.GetPlayer().GetPlaced()[0]);
@@ -167,7 +161,6 @@ TEST_F(RemoverGames, PlacedBricksAreSavedByCellWhileAnEffectDisplacesThem)
 
 TEST_F(RemoverGames, GameSavedBetweenTurnsResolvesAnEmptyTurnAndAStoredGameOverStaysOver)
 {
-    auto params = MakeParams(0, 0);
     CRemoverGame game(nullptr, *params, &events, 9);
     while (game.IsEffectRunning())
         DriveFrame(game);
@@ -190,9 +183,7 @@ TEST_F(RemoverGames, GameSavedBetweenTurnsResolvesAnEmptyTurnAndAStoredGameOverS
 
 TEST_F(RemoverGames, InvalidSavesAreRefusedWithoutChangingTheGame)
 {
-    const std::uint32_t gameSeed = 12;
-    auto params = MakeParams(0, 0);
-    CRemoverGame game(nullptr, *params, &events, gameSeed);
+    CRemoverGame game(nullptr, *params, &events, 12);
     CConfigFile good;
     game.Save(good);
 
@@ -225,9 +216,8 @@ TEST_F(RemoverGames, InvalidSavesAreRefusedWithoutChangingTheGame)
 
 TEST_F(RemoverGames, CorruptSavesAreRefusedWithTheGameUntouchedOrPlayOn)
 {
-    const std::uint32_t gameSeed = 21;
-    auto params = MakeParams(0, 1);
-    CRemoverGame game(nullptr, *params, &events, gameSeed);
+    params = MakeParams(0, 1);
+    CRemoverGame game(nullptr, *params, &events, 21);
     DriveGame(game, 4000);
     CConfigFile good;
     game.Save(good);
@@ -255,7 +245,7 @@ TEST_F(RemoverGames, CorruptSavesAreRefusedWithTheGameUntouchedOrPlayOn)
         }
         CConfigFile store;
         store.LoadFromBuffer(reinterpret_cast<const unsigned char*>(mutated.data()), mutated.size(), true);
-        CRemoverGame restored(nullptr, *params, &events, gameSeed);
+        CRemoverGame restored(nullptr, *params, &events, 21);
         const std::vector<std::string> fresh = GetBoard(restored.GetField());
         if (restored.Load(store))
         {
@@ -274,15 +264,14 @@ TEST_F(RemoverGames, CorruptSavesAreRefusedWithTheGameUntouchedOrPlayOn)
 
 TEST_F(RemoverGames, RestoredBoardStandsOnItsCellsWhileTheEntranceEffectEnds)
 {
-    for (int seed = 1; seed <= 12; ++seed)
+    params = MakeParams(0, 1);
+    for (std::uint32_t seed = 1; seed <= 12; ++seed)
     {
-        const std::uint32_t gameSeed = seed;
-        auto params = MakeParams(0, 1);
-        CRemoverGame game(nullptr, *params, &events, gameSeed);
+        CRemoverGame game(nullptr, *params, &events, seed);
         CConfigFile store;
         game.Save(store);
 
-        CRemoverGame restored(nullptr, *params, &events, gameSeed);
+        CRemoverGame restored(nullptr, *params, &events, seed);
         ASSERT_TRUE(restored.Load(store));
         CRemoverField& field = restored.GetField();
         auto expectAtRest = [&](const char* when) {
@@ -297,12 +286,8 @@ TEST_F(RemoverGames, RestoredBoardStandsOnItsCellsWhileTheEntranceEffectEnds)
                     }
         };
         expectAtRest("after loading");
-        int updates = 0;
-        while (restored.IsEffectRunning() && updates < 10)
-        {
+        for (int updates = 0; restored.IsEffectRunning() && updates < 10; ++updates)
             restored.Update(16.0f);
-            ++updates;
-        }
         EXPECT_FALSE(restored.IsEffectRunning()) << "seed " << seed;
         expectAtRest("after the effect");
     }
@@ -310,9 +295,7 @@ TEST_F(RemoverGames, RestoredBoardStandsOnItsCellsWhileTheEntranceEffectEnds)
 
 TEST_F(RemoverGames, MissingKeysReadAsZeroAndPlacedCellsOffTheBoardBecomeEmptyEntries)
 {
-    const std::uint32_t gameSeed = 14;
-    auto params = MakeParams(0, 0);
-    CRemoverGame game(nullptr, *params, &events, gameSeed);
+    CRemoverGame game(nullptr, *params, &events, 14);
     CConfigFile store;
     game.Save(store);
     CConfigFile::Pairs pairs = store.GetPairs();
@@ -330,7 +313,7 @@ TEST_F(RemoverGames, MissingKeysReadAsZeroAndPlacedCellsOffTheBoardBecomeEmptyEn
     for (const auto& pair : pairs)
         damaged.SetValue(pair.first, pair.second);
 
-    CRemoverGame restored(nullptr, *params, &events, gameSeed);
+    CRemoverGame restored(nullptr, *params, &events, 14);
     ASSERT_TRUE(restored.Load(damaged));
     CRemoverField& field = restored.GetField();
     ASSERT_NE(nullptr, field.GetRemoverBrick(2, 0));

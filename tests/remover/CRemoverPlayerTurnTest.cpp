@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "engine/files/CConfigFile.h"
-#include "engine/gfx/CMesh.h"
-#include "engine/gfx/CModel.h"
 #include "games/remover/CRemoverBrick.h"
 #include "games/remover/CRemoverPlayer.h"
 #include "shell/game/CRandom.h"
 #include "shell/game/PackPos.h"
+#include "tests/gamebase/BoxModel.h"
 #include "tests/remover/RemoverTestKit.h"
 
 namespace
@@ -128,22 +127,6 @@ TEST_F(RemoverTurns, WithOneColourLeftEveryTurnBringsTwoToSixBlockers)
     }
 }
 
-TEST_F(RemoverTurns, FirstUpdateOfANewGameResolvesAnEmptyTurn)
-{
-    Build(0);
-    field->NewLevel(1);
-    field->SetRefillRequest(true);
-    Step();
-    EXPECT_EQ(CRemoverPlayer::STATE_RESOLVED, player->GetState());
-    EXPECT_TRUE(player->GetPopups().empty());
-    EXPECT_EQ((std::vector<int>{115}), events.m_sounds);
-    EXPECT_FALSE(field->GetRefillRequest());
-    EXPECT_EQ(0, field->GetQueuedCount());
-    player->NewTurn();
-    EXPECT_EQ(5, player->GetQueueCount());
-    EXPECT_EQ(CRemoverPlayer::STATE_GROWING, player->GetState());
-}
-
 TEST_F(RemoverTurns, TurnSizesCycleDownToTwoAndStartAgainButNeverBelowOne)
 {
     const struct
@@ -228,7 +211,7 @@ namespace
 class CTwoSkinParams : public CRemoverParams
 {
 public:
-    CTwoSkinParams()
+    CTwoSkinParams() : m_models{MakeBoxModel(0.4f), MakeBoxModel(0.7f)}
     {
         CConfigFile store;
         store.SetValue("m_field_width", "36.0");
@@ -236,26 +219,12 @@ public:
         store.SetValue("m_skins_count", "2");
         ReadParams(store);
         for (int skin = 0; skin < 2; ++skin)
-        {
-            const float depth = skin == 0 ? 0.4f : 0.7f;
-            std::vector<float> vertices;
-            for (int corner = 0; corner < 8; ++corner)
-            {
-                vertices.push_back((corner & 1) ? 0.5f : -0.5f);
-                vertices.push_back((corner & 2) ? 0.5f : -0.5f);
-                vertices.push_back((corner & 4) ? depth / 2.0f : -depth / 2.0f);
-            }
-            auto mesh = std::make_unique<CMesh>();
-            mesh->Build("brick", vertices, {}, {}, {0, -1, -1, 1, -1, -1, 7, -1, -1}, {0});
-            mesh->ComputeExtents();
-            m_models[skin].SetMesh(std::move(mesh));
             for (int color = 0; color < COLOR_MODELS; ++color)
-                SetBrickModel(skin, color, &m_models[skin]);
-        }
+                SetBrickModel(skin, color, m_models[skin].get());
     }
 
 private:
-    CModel m_models[2];
+    std::unique_ptr<CModel> m_models[2];
 };
 }
 

@@ -1,5 +1,6 @@
 #include "tests/remover/RemoverTestKit.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "engine/files/CConfigFile.h"

@@ -1,26 +1,12 @@
 #pragma once
 
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "engine/gfx/CVector4.h"
 #include "games/remover/CRemoverField.h"
 #include "games/remover/CRemoverParams.h"
-#include "shell/game/CGameEvents.h"
-
-// Records what the rules send out, so tests can check sounds and bursts.
-class CRecordingEvents : public CGameEvents
-{
-public:
-    void PlaySound(int id, bool, bool) override { m_sounds.push_back(id); }
-    void AddSparkle(const CVector4&, int group) override { m_sparkles.push_back(group); }
-    int CountSound(int id) const { return static_cast<int>(std::count(m_sounds.begin(), m_sounds.end(), id)); }
-
-    std::vector<int> m_sounds;
-    std::vector<int> m_sparkles;
-};
+#include "tests/gamebase/CRecordingEvents.h"
 
 // Parameters as the game's files would give them, without any file.
 std::unique_ptr<CRemoverParams> MakeParams(int size, int difficulty, int perStep = 5);

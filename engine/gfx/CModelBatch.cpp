@@ -1,4 +1,4 @@
-#include "games/filler/CFillerBrickBatch.h"
+#include "engine/gfx/CModelBatch.h"
 
 #include <GL/gl.h>
 
@@ -6,34 +6,18 @@
 #include "engine/gfx/CModel.h"
 #include "engine/gfx/CTexture.h"
 
-CFillerBrickBatch::CFillerBrickBatch() {}
+CModelBatch::CModelBatch() {}
 
-CFillerBrickBatch::~CFillerBrickBatch() {}
+CModelBatch::~CModelBatch() {}
 
-void CFillerBrickBatch::Begin()
+void CModelBatch::Begin()
 {
     for (auto& look : m_looks)
         look->m_count = 0;
     m_single.clear();
 }
 
-int CFillerBrickBatch::GetQueuedCount() const
-{
-    int count = static_cast<int>(m_single.size());
-    for (const auto& look : m_looks)
-        count += look->m_count;
-    return count;
-}
-
-std::size_t CFillerBrickBatch::GetVertexCount() const
-{
-    std::size_t count = 0;
-    for (const auto& look : m_looks)
-        count += look->m_count * look->m_shape->m_positions.size() / 3;
-    return count;
-}
-
-const CFillerBrickBatch::SShape* CFillerBrickBatch::FindShape(const CMesh* mesh)
+const CModelBatch::SShape* CModelBatch::FindShape(const CMesh* mesh)
 {
     for (const auto& shape : m_shapes)
         if (shape->m_mesh == mesh)
@@ -76,7 +60,7 @@ const CFillerBrickBatch::SShape* CFillerBrickBatch::FindShape(const CMesh* mesh)
     return m_shapes.back().get();
 }
 
-CFillerBrickBatch::SLook& CFillerBrickBatch::FindLook(const SShape* shape, CTexture* texture)
+CModelBatch::SLook& CModelBatch::FindLook(const SShape* shape, CTexture* texture)
 {
     if (m_last && m_last->m_shape == shape && m_last->m_texture == texture)
         return *m_last;
@@ -90,7 +74,7 @@ CFillerBrickBatch::SLook& CFillerBrickBatch::FindLook(const SShape* shape, CText
     return *(m_last = m_looks.back().get());
 }
 
-void CFillerBrickBatch::Prepare(SLook& look)
+void CModelBatch::Prepare(SLook& look)
 {
     const SShape& shape = *look.m_shape;
     const std::size_t corners = shape.m_positions.size() / 3;
@@ -104,7 +88,7 @@ void CFillerBrickBatch::Prepare(SLook& look)
     }
 }
 
-void CFillerBrickBatch::Add(CModel& model)
+void CModelBatch::Add(CModel& model)
 {
     const CMesh* mesh = model.GetMesh();
     if (!mesh || mesh->GetFaceCount() == 0)
@@ -132,7 +116,7 @@ void CFillerBrickBatch::Add(CModel& model)
     ++look.m_count;
 }
 
-void CFillerBrickBatch::Draw()
+void CModelBatch::Draw()
 {
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);

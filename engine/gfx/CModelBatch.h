@@ -8,29 +8,32 @@ class CMesh;
 class CModel;
 class CTexture;
 
-// Draws many bricks that share a few looks in one call per look. Each look
-// (mesh and picture) keeps vertex arrays that only grow: the texture
-// coordinates and indices of the n-th brick never change, so a frame only
-// writes the moved corners. A brick that is turned, blended or made of
-// several parts is drawn on its own, by its own Draw.
-class CFillerBrickBatch
+// Draws many unlit models (a board's bricks) that share a few looks in one
+// call per look (mesh and picture), with the fewest changes of state: the
+// software renderer pays for every call and every change far more than for
+// the pixels of a brick. Each look keeps vertex arrays that only grow: the
+// texture coordinates and indices of the n-th model never change, so a frame
+// only writes the moved corners. No normals are sent: callers draw with
+// lighting off, the pictures carry the shading.
+//
+// A model that is turned, blended or made of several parts, and one the
+// caller queues with AddAlone, is drawn by its own Draw after the batched
+// looks, in the order queued: what blends over the others goes last.
+class CModelBatch
 {
 public:
-    CFillerBrickBatch();
-    ~CFillerBrickBatch();
-    CFillerBrickBatch(const CFillerBrickBatch&) = delete;
-    CFillerBrickBatch& operator=(const CFillerBrickBatch&) = delete;
+    CModelBatch();
+    ~CModelBatch();
+    CModelBatch(const CModelBatch&) = delete;
+    CModelBatch& operator=(const CModelBatch&) = delete;
 
     void Begin();
-    // Queues a brick at its position and scale; a model without mesh is skipped.
+    // Queues a model at its position and scale; one without mesh is skipped.
     void Add(CModel& model);
+    // Queues a model that draws itself (fading, marked, carrying a sprite).
+    void AddAlone(CModel& model) { m_single.push_back(&model); }
     // Draws what was queued since Begin.
     void Draw();
-
-    int GetLookCount() const { return static_cast<int>(m_looks.size()); }
-    int GetQueuedCount() const;
-    // Corners written this frame, for the benchmark.
-    std::size_t GetVertexCount() const;
 
 private:
     // One mesh with every (vertex, texture coordinate) corner made unique.
