@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <future>
 #include <memory>
 
 #include "engine/files/CAtomicFile.h"
@@ -41,6 +42,10 @@ int Run()
     // The application object needs no display: a missing game file is
     // reported the same way with or without one.
     CGameApp app;
+    // The intro picture is decoded while the display and the window are
+    // being opened, which takes the longest of start-up.
+    std::future<CPicture> intro_picture =
+        std::async(std::launch::async, [&app]() { return CIntroScreen::ReadPicture(*app.GetPack()); });
     if (!CPlatform::Init())
         return 1;
     app.LoadSettings();
@@ -78,13 +83,14 @@ int Run()
         return 1;
     }
 
-    auto intro = std::make_unique<CIntroScreen>(*app.GetPack());
+    auto intro = std::make_unique<CIntroScreen>(intro_picture.get());
     window->SetScreen(intro.get());
     window->Render();
     window->Present();
 
-    // Also installs the widgets' way to the sounds, clipboard and keys.
-    app.LoadSounds();
+    // Also installs the widgets' way to the sounds, clipboard and keys. The
+    // sound device opens after the main menu's first frame.
+    app.LoadSounds(false);
 
     // A kind's button opens its game menu only when the kind is playable.
     CGameKindRegistry kinds;

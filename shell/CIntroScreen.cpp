@@ -3,21 +3,33 @@
 #include <cstdlib>
 
 #include "engine/frame/CAppWindow.h"
+#include "engine/files/CFilePack.h"
 #include "engine/gfx/CDraw2D.h"
+#include "engine/gfx/CJpegDecoder.h"
 #include "engine/frame/CGameApp.h"
 #include "engine/gfx/CMatrixStack.h"
 #include "engine/frame/CViewParams.h"
 #include "platform/CPlatform.h"
 
-namespace
+CIntroScreen::CIntroScreen(CFilePack& pack) : CIntroScreen(ReadPicture(pack))
 {
-const float kPictureDepth = -10.0f;
 }
 
-CIntroScreen::CIntroScreen(CFilePack& pack)
+CIntroScreen::CIntroScreen(const CPicture& picture)
 {
     std::srand(CPlatform::GetTicks());
-    m_picture.Load(pack, kPicture, false, false);
+    m_picture.SetPicture(picture, false, false);
+}
+
+CPicture CIntroScreen::ReadPicture(const CFilePack& pack)
+{
+    CFileData data = pack.GetFile(kPicture);
+    CPicture picture;
+    if (CJpegDecoder::Decode(data.GetData(), data.GetSize(), picture))
+        picture.ExpandGreyToRgb();
+    else
+        picture = CPicture();
+    return picture;
 }
 
 CIntroScreen::~CIntroScreen()
@@ -52,10 +64,12 @@ void CIntroScreen::Draw()
     CDraw2D::SetClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     CDraw2D::ClearColorAndDepth();
     CMatrixStack::Push();
-    CDraw2D::SetTexturing(true);
-    CDraw2D::BindTexture(m_picture.GetId());
-    CDraw2D::SetColor(1.0f, 1.0f, 1.0f, 1.0f);
-    CTexture::DrawQuad(0.0f, 0.0f, kPictureDepth, width, height, 0.0f, 1.0f, 0.0f, 1.0f);
+    // Opaque and unmodulated: the first frame of the program waits for the
+    // software renderer to build its pixel program, the simplest one is
+    // built fastest.
+    CDraw2D::SetDepthTest(false);
+    CDraw2D::DrawOpaquePicture(m_picture.GetId(), width, height);
+    CDraw2D::SetDepthTest(true);
     CScreen::Draw();
     CMatrixStack::Pop();
 }

@@ -14,6 +14,12 @@ public:
 
     // Reads the picture from the pack; a missing file throws the pack's error.
     explicit CIntroScreen(CFilePack& pack);
+    // Shows a picture read with ReadPicture.
+    explicit CIntroScreen(const CPicture& picture);
+    // The decoded picture, empty when it does not decode; a missing file
+    // throws the pack's error. Needs no GL context: start-up reads it on
+    // another thread while the window is being made.
+    static CPicture ReadPicture(const CFilePack& pack);
     ~CIntroScreen() override;
 
     void Draw() override;

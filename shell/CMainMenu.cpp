@@ -4,6 +4,7 @@
 #include <string>
 
 #include <algorithm>
+#include <cmath>
 
 #include <cstdio>
 #include <string>
@@ -178,7 +179,12 @@ CMainMenu::CMainMenu(CResManager& resources)
 
     LoadTexture(layout, kQuitPlaceKey, true);
     LoadTexture(layout, kBackground, false);
-    LoadTexture(layout, kExitPicture, false);
+    // The exit window's picture is read when the window is first asked for;
+    // a layout or a pack without it still stops the start.
+    m_exit_picture_file = LayoutPicture(layout, kExitPicture, kMainFile);
+    if (const CFilePack* pack = m_resources.GetPack())
+        if (!pack->Exists(m_exit_picture_file))
+            throw CFilePackError(m_exit_picture_file);
 
     CTexture* font_texture = m_resources.AddTexture(kFontFile, kFontTexture, false, true);
     if (CFilePack* pack = m_resources.GetPack())
@@ -277,6 +283,7 @@ void CMainMenu::SetupView(int logical_width, int logical_height, int window_widt
 
 void CMainMenu::SetTextureFilters(bool pixel_exact)
 {
+    m_pixel_exact = pixel_exact;
     // Drawn one texel to one pixel, the pictures look the same sampled
     // nearest, at a fraction of the cost; a scaled window needs filtering.
     const char* const magnified[] = {kMinimizeKey, kExitKey, kSiteKey, kFullScreenKey, kQuitPictureKey,
@@ -416,8 +423,15 @@ void CMainMenu::Draw()
     layer_state.push_back(static_cast<int>(m_hover.GetAlpha() * 1000.0f));
     for (const auto& thumbnail : m_thumbnails)
         layer_state.push_back(thumbnail->IsVisible() ? 1 : 0);
+    // An open dialog draws over the whole menu: the layer is then drawn whole.
+    const bool alone = window == nullptr || window->GetStack().GetOverlayCount() == 0;
     if (m_layer.Matches(layer_state, width, height))
-        m_layer.Draw(view_width, view_height);
+    {
+        if (alone && m_layer.CanRestore())
+            m_layer.RestoreDrawnOver(view_width, view_height);
+        else
+            m_layer.Draw(view_width, view_height);
+    }
     else
     {
         DrawStillLayer(view_width, view_height);
@@ -428,8 +442,10 @@ void CMainMenu::Draw()
     // buttons and the thumbnail too.
     if (app != nullptr && app->GetSparkles() != nullptr)
     {
-        app->GetSparkles()->UpdateBackSparkles();
-        app->GetSparkles()->DrawBackSparkles();
+        CSparkleLists& sparkles = *app->GetSparkles();
+        sparkles.UpdateBackSparkles();
+        sparkles.DrawBackSparkles();
+        MarkSparkles(sparkles, view_width, view_height);
     }
 
     CMatrixStack::Pop();
@@ -442,7 +458,7 @@ void CMainMenu::Draw()
     CMatrixStack::Rotate(m_title->GetAngleX(), 1.0f, 0.0f, 0.0f);
     CMatrixStack::Rotate(m_title->GetAngleY(), 0.0f, 1.0f, 0.0f);
     CMatrixStack::Rotate(m_title->GetAngleZ(), 0.0f, 0.0f, 1.0f);
-    ClearTitleDepth(width, height);
+    PrepareTitleArea(width, height, view_width, view_height);
     m_title->Draw();
 
     // Per drawn frame, not per millisecond.
@@ -454,7 +470,25 @@ void CMainMenu::Draw()
     CDraw2D::SetDepthTest(false);
     CMatrixStack::Pop();
     view.SetOrtho(width, height);
+    m_layer.EndFrame(alone);
     m_drawn = true;
+}
+
+void CMainMenu::MarkSparkles(const CSparkleLists& sparkles, float view_width, float view_height)
+{
+    const CSprite* sprite = m_resources.FindSprite(CSparkleLists::kBackSprite);
+    if (sprite == nullptr)
+        return;
+    // Turned any way about its place: the circle round the sprite's corners,
+    // and a pixel more for the filtering at its edge.
+    const CVector4& offset = sprite->GetPosition();
+    const float reach = std::hypot(sprite->GetWidth() / 2.0f, sprite->GetHeight() / 2.0f) +
+                        std::hypot(offset.x, offset.y) + 2.0f;
+    for (const auto& sparkle : sparkles.GetBackSparkles())
+    {
+        const CVector4& at = sparkle->GetPosition();
+        m_layer.MarkDrawnOver(at.x - reach, at.y - reach, 2.0f * reach, 2.0f * reach, view_width, view_height);
+    }
 }
 
 void CMainMenu::DrawStillLayer(float view_width, float view_height)
@@ -476,10 +510,11 @@ void CMainMenu::DrawStillLayer(float view_width, float view_height)
     CDraw2D::SetColor(1.0f, 1.0f, 1.0f, 1.0f);
 }
 
-void CMainMenu::ClearTitleDepth(int width, int height)
+void CMainMenu::PrepareTitleArea(int width, int height, float view_width, float view_height)
 {
     // Only the title is drawn with depth: clearing just the window area its
-    // box can cover saves most of a full-window clear.
+    // box can cover saves most of a full-window clear. The same area is what
+    // the title draws over the still layer.
     const float hx = m_title->GetScaledSizeX() / 2.0f;
     const float hy = m_title->GetScaledSizeY() / 2.0f;
     const float hz = m_title->GetScaledSizeZ() / 2.0f;
@@ -492,6 +527,7 @@ void CMainMenu::ClearTitleDepth(int width, int height)
     if (!known)
     {
         CDraw2D::ClearDepth();
+        m_layer.MarkDrawnOver(0.0f, 0.0f, view_width, view_height, view_width, view_height);
         return;
     }
     const int margin = 4;
@@ -499,9 +535,13 @@ void CMainMenu::ClearTitleDepth(int width, int height)
     const int y0 = std::max(0, static_cast<int>(bottom) - margin);
     const int x1 = std::min(width, static_cast<int>(right) + margin);
     const int y1 = std::min(height, static_cast<int>(top) + margin);
-    if (x1 <= x0 || y1 <= y0)
+    if (x1 <= x0 || y1 <= y0 || width <= 0 || height <= 0)
         return;
     CDraw2D::ClearDepthInRect(x0, y0, x1 - x0, y1 - y0);
+    // Window rows count up from the bottom, logical ones down from the top.
+    const float sx = view_width / static_cast<float>(width);
+    const float sy = view_height / static_cast<float>(height);
+    m_layer.MarkDrawnOver(x0 * sx, (height - y1) * sy, (x1 - x0) * sx, (y1 - y0) * sy, view_width, view_height);
 }
 
 void CMainMenu::MapToLogical(int x, int y, int& lx, int& ly) const
@@ -594,6 +634,12 @@ void CMainMenu::OpenExitWindow()
 {
     if (m_exit_wnd)
         return;
+    if (m_resources.FindTexture(kExitPicture) == nullptr)
+    {
+        m_resources.AddTexture(m_exit_picture_file.c_str(), kExitPicture, false, false);
+        m_own_textures.push_back(kExitPicture);
+        SetTextureFilters(m_pixel_exact);
+    }
     m_exit_wnd = std::make_unique<CExitWnd>(m_resources);
     m_exit_wnd->SetLogicalSize(m_logical_width, m_logical_height);
     m_exit_wnd->SetShade(true);

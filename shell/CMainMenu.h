@@ -17,6 +17,7 @@
 #include "shell/CMainMenuLayer.h"
 
 class CButton;
+class CSparkleLists;
 class CConfigFile;
 class CExitWnd;
 class CModel;
@@ -104,7 +105,10 @@ private:
     static void PlaceThumbnail(CSprite& thumbnail);
     // Background, buttons, credit line and thumbnails.
     void DrawStillLayer(float view_width, float view_height);
-    void ClearTitleDepth(int width, int height);
+    // Clears depth where the title can be drawn and marks that area drawn over.
+    void PrepareTitleArea(int width, int height, float view_width, float view_height);
+    // Marks where the back sparkles were drawn over the still layer.
+    void MarkSparkles(const CSparkleLists& sparkles, float view_width, float view_height);
     void SetTextureFilters(bool pixel_exact);
     static void SetMagnification(const CTexture* texture, bool nearest);
 
@@ -135,4 +139,7 @@ private:
     // The layout's pictures, let go while another screen covers this one.
     std::vector<std::string> m_own_textures;
     bool m_covered = false;
+    std::string m_exit_picture_file;
+    // Whether the window shows the layout one texel a pixel.
+    bool m_pixel_exact = true;
 };

@@ -288,7 +288,7 @@ void CAppWindow::EnterGameMode()
 
 int CAppWindow::MainLoop()
 {
-    PlayNextTrack();
+    bool sound_started = false;
     const uint32_t period = 1000 / FRAMES_PER_SECOND;
     uint32_t previous = CPlatform::GetTicks();
     m_quit_seen = false;
@@ -308,6 +308,15 @@ int CAppWindow::MainLoop()
             CInputState::Instance().EndFrame();
             Render();
             Present();
+            if (!sound_started)
+            {
+                // The sound device and the first track wait until the first
+                // frame is shown: opening a device may take a while.
+                sound_started = true;
+                if (m_app != nullptr)
+                    m_app->OpenSound();
+                PlayNextTrack();
+            }
             const uint32_t elapsed = CPlatform::GetTicks() - now;
             if (elapsed < period)
                 CPlatform::Sleep(period - elapsed);

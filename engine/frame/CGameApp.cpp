@@ -162,12 +162,11 @@ void CGameApp::SaveSettings()
     settings.Save(minimized);
 }
 
-void CGameApp::LoadSounds()
+void CGameApp::LoadSounds(bool open_sound)
 {
     m_res_manager.reset(new CResManager(m_pack.get()));
-    m_sound_manager->Init();
-    m_music_player->Init();
-    m_sound_manager->LoadTable(CSoundManager::StandardTable());
+    if (open_sound)
+        OpenSound();
     SetSoundOn(m_sound);
     m_widget_context.reset(new CAppWidgetContext(m_sound_manager.get()));
     CWidgetContext::Install(m_widget_context.get());
@@ -176,6 +175,16 @@ void CGameApp::LoadSounds()
     m_res_manager->AddSprite("dat/sparkle.spr", CSparkleLists::kFrontSprite);
     m_res_manager->AddSprite("dat/sparkle_back.spr", CSparkleLists::kBackSprite);
     m_sparkles->SetResManager(m_res_manager.get());
+}
+
+void CGameApp::OpenSound()
+{
+    if (m_sound_open)
+        return;
+    m_sound_open = true;
+    m_sound_manager->Init();
+    m_music_player->Init();
+    m_sound_manager->LoadTable(CSoundManager::StandardTable());
 }
 
 void CGameApp::SetSoundOn(bool sound)

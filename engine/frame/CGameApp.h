@@ -36,8 +36,13 @@ public:
     void LoadSettings();
     void SaveSettings();
     // The main resource manager, the sound effects, the playlist and the
-    // sparkle sprites.
-    void LoadSounds();
+    // sparkle sprites. With open_sound false the sound device, the effects'
+    // table and the music library wait for OpenSound: start-up shows the
+    // main menu first.
+    void LoadSounds(bool open_sound = true);
+    // Opens the sound device and the music library and reads the effects'
+    // table; later calls do nothing.
+    void OpenSound();
 
     CViewParams& GetViewParams() { return m_view_params; }
     CInput& GetInput() { return m_input; }
@@ -100,6 +105,7 @@ private:
     int m_minimize_key;
     bool m_autosave;
     bool m_sound;
+    bool m_sound_open = false;
     std::string m_game_url;
     std::string m_site_url;
 };

@@ -109,6 +109,26 @@ void CDraw2D::ClearDepthInRect(int x, int y, int width, int height)
     glDisable(GL_SCISSOR_TEST);
 }
 
+void CDraw2D::ClearColorInRect(int x, int y, int width, int height, float r, float g, float b)
+{
+    GLfloat previous[4];
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, previous);
+    glClearColor(r, g, b, 1.0f);
+    glScissor(x, y, width, height);
+    glEnable(GL_SCISSOR_TEST);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glDisable(GL_SCISSOR_TEST);
+    glClearColor(previous[0], previous[1], previous[2], previous[3]);
+}
+
+unsigned int CDraw2D::ReadPixel(int x, int y)
+{
+    GLubyte rgba[4] = {0, 0, 0, 0};
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+    return (static_cast<unsigned int>(rgba[0]) << 16) | (static_cast<unsigned int>(rgba[1]) << 8) | rgba[2];
+}
+
 void CDraw2D::SetOrthoProjection(int window_width, int window_height, double logical_width, double logical_height,
                                  double near_plane, double far_plane)
 {

@@ -37,6 +37,14 @@ public:
     // scissor box, scissor test on, clear, scissor test off.
     static void ClearDepthInRect(int x, int y, int width, int height);
 
+    // Fills a rectangle of window pixels (origin bottom-left) with one colour:
+    // scissor box, scissor test on, clear, scissor test off; the clear colour
+    // goes back to what it was.
+    static void ClearColorInRect(int x, int y, int width, int height, float r, float g, float b);
+    // The colour of one pixel of the read buffer (origin bottom-left) as
+    // 0xRRGGBB; waits for the drawing before it.
+    static unsigned int ReadPixel(int x, int y);
+
     // Viewport of the window's pixels, projection reset to an orthographic
     // one with the logical (0,0) at the top-left and (width,height) at the
     // bottom-right, then the modelview matrix current again (not reset).

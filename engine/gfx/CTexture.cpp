@@ -74,6 +74,13 @@ bool CTexture::LoadWithAlpha(CFilePack& pack, const std::string& colorFile, cons
     return CombineAlpha(color.GetData(), color.GetSize(), alpha.GetData(), alpha.GetSize(), wrap, dynamic);
 }
 
+bool CTexture::SetPicture(const CPicture& picture, bool wrap, bool dynamic)
+{
+    if (picture.IsEmpty())
+        return false;
+    return DecodePicture(picture, wrap, dynamic, false);
+}
+
 bool CTexture::DecodeTga(const unsigned char* bytes, std::size_t size, bool wrap, bool dynamic)
 {
     CPicture picture;

@@ -27,6 +27,9 @@ public:
     bool LoadWithAlpha(CFilePack& pack, const std::string& colorFile, const std::string& alphaFile,
                        bool wrap, bool dynamic);
 
+    // Uploads a picture decoded elsewhere (on another thread, say).
+    bool SetPicture(const CPicture& picture, bool wrap, bool dynamic);
+
     bool DecodeTga(const unsigned char* bytes, std::size_t size, bool wrap, bool dynamic);
     bool DecodeJpegImage(const unsigned char* bytes, std::size_t size, bool wrap, bool dynamic);
     bool CombineAlpha(const unsigned char* colorBytes, std::size_t colorSize,

@@ -3,6 +3,8 @@
 // a texture of the window's size, drawn back one texel a pixel. Without a GL
 // context (texture uploads switched off) it never holds anything.
 
+#include <vector>
+
 class CWindowCopy
 {
 public:
@@ -14,8 +16,20 @@ public:
     // Copies the window's width x height pixels; false when nothing usable
     // was copied (no context, no texture, or the copy itself failed).
     bool Capture(int width, int height);
+    // A rectangle of the logical screen, (x,y) its top-left corner.
+    struct SPart
+    {
+        float x;
+        float y;
+        float width;
+        float height;
+    };
+
     // Draws the copy over the logical screen, opaque and unmodulated.
     void Draw(float logical_width, float logical_height) const;
+    // Draws only these parts of the copy, each at its own place, with the
+    // state Draw leaves behind.
+    void DrawParts(const std::vector<SPart>& parts, float logical_width, float logical_height) const;
     void Release();
 
     bool HasTexture() const { return m_texture != 0; }

@@ -15,10 +15,10 @@ site_opened() { [ "$(menus_opened)" = "$SITE_PAGE" ]; }
 shows_main_menu_not_intro() {
     menus_shows_main_menu "$1" || return 1
     local intro_rmse button_rmse
-    intro_rmse=$(e2e_rmse "$E2E_SHOTS/$1.png" "$(menus_reference mui/intro.jpg "$1")")
+    intro_rmse=$(e2e_rmse "$E2E_SHOTS/$1.png" "$(e2e_reference mui/intro.jpg)")
     E2E_MEASURE="intro $intro_rmse"
     e2e_below "$intro_rmse" 0.08 && return 1
-    button_rmse=$(e2e_rmse "$E2E_SHOTS/$1.png" "$(menus_reference mui/main/main_bg.jpg "$1")" 200x280+14+160)
+    button_rmse=$(e2e_rmse "$E2E_SHOTS/$1.png" "$(e2e_reference mui/main/main_bg.jpg)" 200x280+14+160)
     E2E_MEASURE="buttons $button_rmse"
     e2e_below 0.1 "$button_rmse"
 }

@@ -6,7 +6,7 @@ source "$(dirname "$0")/lib.sh"
 
 menus_setup() {
     E2E_SHOTS="$2"
-    MENUS_STAGE="$3"
+    E2E_STAGE="$3"
     MENUS_SHIM="$4"
     e2e_copy_game "$1"
     MENUS_URL_LOG="$E2E_DIR/urls.log"
@@ -28,19 +28,11 @@ menus_start_game() {
 
 menus_opened() { grep -v '^shim-loaded$' "$MENUS_URL_LOG"; }
 
-# A reference picture from the asset tree at the size of shot $2.
-menus_reference() {
-    local size
-    size=$(identify -format '%wx%h' "$E2E_SHOTS/$2.png")
-    convert "$MENUS_STAGE/$1" -resize "$size!" "$E2E_DIR/ref_$(basename "$1").png"
-    echo "$E2E_DIR/ref_$(basename "$1").png"
-}
-
 # Picture checks shared by the menu tests, each taking its own shot.
 menus_shows_intro() {
     e2e_window_shot "$1"
     e2e_is_black "$1" && return 1
-    E2E_MEASURE=$(e2e_rmse "$E2E_SHOTS/$1.png" "$(menus_reference mui/intro.jpg "$1")")
+    E2E_MEASURE=$(e2e_rmse "$E2E_SHOTS/$1.png" "$(e2e_reference mui/intro.jpg)")
     e2e_below "$E2E_MEASURE" 0.08
 }
 
@@ -48,13 +40,13 @@ menus_shows_intro() {
 menus_shows_main_menu() {
     e2e_window_shot "$1"
     e2e_is_black "$1" && return 1
-    E2E_MEASURE=$(e2e_rmse "$E2E_SHOTS/$1.png" "$(menus_reference mui/main/main_bg.jpg "$1")" 440x100+170+30)
+    E2E_MEASURE=$(e2e_rmse "$E2E_SHOTS/$1.png" "$(e2e_reference mui/main/main_bg.jpg)" 440x100+170+30)
     e2e_below "$E2E_MEASURE" 0.05
 }
 
 menus_shows_exit_window() {
     e2e_window_shot "$1"
-    E2E_MEASURE=$(e2e_rmse "$E2E_SHOTS/$1.png" "$(menus_reference mui/main/exit.jpg "$1")")
+    E2E_MEASURE=$(e2e_rmse "$E2E_SHOTS/$1.png" "$(e2e_reference mui/main/exit.jpg)")
     e2e_below "$E2E_MEASURE" 0.15
 }
 

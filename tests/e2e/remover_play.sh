@@ -29,36 +29,17 @@ BOARD="450x450+175+75"
 
 value_of() { "$FILES" dump "$1" "$2" | sed -n "s/^$3 //p"; }
 
-# A saved game on the board of width $1 with $2 colours, full but for its
-# top left cell and with no two neighbours of one colour: the next brick
-# fills the board without removing anything and ends the game at score $3.
-nearly_full() {
-    {
-        cat <<EOF
-m_score $3
-gf_m_score $3
-p_m_score $3
-gf_m_alpha 0
-f_m_alpha 0
-gf_m_is_game_over 0
-gf_m_current_level 1
-m_start_colors_count $2
-f_m_is_finish 0
-f_m_status 0
-f_m_width_bricks $1
-f_m_height_bricks $1
-p_m_turns_count 12
-p_m_bricks.size 0
-p_m_bricks_placed.size 0
-p_m_brick_current -1
-EOF
-        # Neighbours across differ by 1 and up or down by 2 (mod 4).
-        awk -v w="$1" 'BEGIN {
-            for (y = 0; y < w; ++y)
-                for (x = 0; x < w; ++x)
-                    printf "f_color%d-%d %d 0 0 0\n", x, y, (x == 0 && y == 0) ? -1 : (x + 2 * y) % 4
-        }'
-    } | "$FILES" store "$DATA/remover.sav" $SAVE_KEY
+# The saved game brought to its last move: its board full but for the top
+# left cell, with no two neighbours of one colour (across they differ by 1,
+# up or down by 2, mod 4), so that the next brick fills the board without
+# removing anything; nothing in hand or placed, and the score $1.
+last_move() {
+    "$FILES" dump "$DATA/remover.sav" $SAVE_KEY | awk -v score="$1" '
+        /^f_color/ { split(substr($1, 8), cell, "-"); $2 = cell[1] + cell[2] == 0 ? -1 : (cell[1] + 2 * cell[2]) % 4 }
+        /^(m_score|gf_m_score|p_m_score) / { $2 = score }
+        /^p_m_bricks(_placed)?\.size / { $2 = 0 }
+        /^p_m_brick_current / { $2 = -1 }
+        { print }' | "$FILES" store "$DATA/remover.sav" $SAVE_KEY
 }
 
 REMOVER="130 190"
@@ -156,7 +137,7 @@ e2e_wait_exit 30
 [ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit code $E2E_STATUS"
 
 # --- Second run: the last brick ends the game. -----------------------------
-nearly_full 11 5 4321 || e2e_fail "cannot prepare the last move"
+last_move 4321 || e2e_fail "cannot prepare the last move"
 start 20-main-menu
 e2e_to CGameMenu click $REMOVER
 e2e_wait_for 21-remover-menu $MENU_TITLE

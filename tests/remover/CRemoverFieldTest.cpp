@@ -58,41 +58,35 @@ protected:
 TEST_F(RemoverField, OnlyGroupsOfFourOrMoreSideBySideAreSelected)
 {
     // The brick clicked at (x, y); selected bricks show in lower case after.
+    // Bricks (1, 0) and (3, 0) carry bonuses 3 and 4, collected in flood order.
     const struct
     {
         std::vector<std::string> board;
         int x, y;
         int count;
         std::vector<std::string> after;
+        std::vector<int> bonuses;
     } cases[] = {
-        {{"RRRR.G.B.", ".........", "Y........"}, 0, 0, 4, {"rrrr.G.B.", ".........", "Y........"}},
-        {{"RRR.G.B.Y"}, 0, 0, 0, {"RRR.G.B.Y"}},
-        {{"R.R.G", ".R.B.", "R.R.Y"}, 1, 1, 0, {"R.R.G", ".R.B.", "R.R.Y"}},
+        {{"RRRR.G.B.", ".........", "Y........"}, 0, 0, 4, {"rrrr.G.B.", ".........", "Y........"}, {3, 4}},
+        {{"RRR.G.B.Y"}, 0, 0, 0, {"RRR.G.B.Y"}, {}},
+        {{"R.R.G", ".R.B.", "R.R.Y"}, 1, 1, 0, {"R.R.G", ".R.B.", "R.R.Y"}, {}},
         // Blockers selected by a bonus earlier in the turn join the region.
-        {{"GGGGxxB.Y", ".....x...", "R........"}, 0, 0, 7, {"ggggxxB.Y", ".....x...", "R........"}},
+        {{"GGGGxxB.Y", ".....x...", "R........"}, 0, 0, 7, {"ggggxxB.Y", ".....x...", "R........"}, {3, 4}},
     };
     for (const auto& c : cases)
     {
         SetUp();
         SetBoard(*field, c.board);
-        if (CRemoverBrick* brick = At(1, 0))
-            brick->SetBonus(3, 1);
+        for (int x : {1, 3})
+            if (CRemoverBrick* brick = At(x, 0))
+                brick->SetBonus(x == 1 ? 3 : 4, 1);
         EXPECT_EQ(c.count, field->SelectGroup(At(c.x, c.y))) << c.board[0];
         EXPECT_EQ(CRemoverField::STATUS_REMOVING, field->GetStatus());
         const std::vector<std::string> board = GetBoard(*field);
         for (std::size_t row = 0; row < c.after.size(); ++row)
             EXPECT_EQ(c.after[row], board[row].substr(0, c.after[row].size())) << c.board[0];
-        EXPECT_EQ(c.count == 0, field->GetCollectedBonuses().empty()) << c.board[0];
+        EXPECT_EQ(c.bonuses, field->GetCollectedBonuses()) << c.board[0];
     }
-}
-
-TEST_F(RemoverField, BonusesAreCollectedInFloodOrder)
-{
-    SetBoard(*field, {"RRRR.G.B.Y"});
-    At(3, 0)->SetBonus(4, 0);
-    At(1, 0)->SetBonus(1, 2);
-    EXPECT_EQ(4, field->SelectGroup(At(0, 0)));
-    EXPECT_EQ((std::vector<int>{1, 4}), field->GetCollectedBonuses());
 }
 
 TEST_F(RemoverField, ColourLeavesWithItsLastEvenCellBrick)

@@ -6,6 +6,7 @@
 #include "engine/files/CConfigFile.h"
 #include "games/remover/CRemoverParams.h"
 #include "tests/files/CTempDir.h"
+#include "tests/remover/RemoverTestKit.h"
 
 namespace
 {
@@ -16,13 +17,8 @@ protected:
     bool Exists(const std::string& relative) const { return CTempDir::Exists(root + "/" + relative); }
     std::unique_ptr<CRemoverParams> Make() const
     {
-        auto params = std::make_unique<CRemoverParams>();
+        auto params = MakeParams(0, 0);
         params->SetDataRoot(root);
-        CConfigFile store;
-        store.SetValue("m_field_width", "36");
-        store.SetValue("m_bricks_per_step", "5 4 3");
-        store.SetValue("m_skins_count", "3");
-        params->ReadParams(store);
         return params;
     }
 
