@@ -1,24 +1,12 @@
 #pragma once
 
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "games/eraser2/CEraser2Field.h"
 #include "games/eraser2/CEraser2Params.h"
-#include "shell/game/CGameEvents.h"
-
-// Records what the rules send out, so tests can check sounds.
-class CEraser2Events : public CGameEvents
-{
-public:
-    void PlaySound(int id, bool, bool) override { m_sounds.push_back(id); }
-    void AddSparkle(const CVector4&, int) override {}
-    int CountSound(int id) const { return static_cast<int>(std::count(m_sounds.begin(), m_sounds.end(), id)); }
-
-    std::vector<int> m_sounds;
-};
+#include "tests/gamebase/CRecordingEvents.h"
 
 // Parameters as the parameter text gives them: 10 points a brick, groups of
 // 2, three and four colours.

@@ -1,18 +1,11 @@
 #include "tests/jewel/JewelTestKit.h"
 
-#include <algorithm>
-
 #include "engine/files/CConfigFile.h"
 #include "games/jewel/CJewelBrick.h"
 
 namespace
 {
 const char LETTERS[] = "RYGBPCOKWN";
-}
-
-int CJewelEvents::CountSound(int id) const
-{
-    return static_cast<int>(std::count(m_sounds.begin(), m_sounds.end(), id));
 }
 
 std::unique_ptr<CJewelParams> MakeJewelParams()

@@ -9,19 +9,8 @@
 #include "engine/gfx/CVector4.h"
 #include "games/jewel/CJewelField.h"
 #include "games/jewel/CJewelParams.h"
-#include "shell/game/CGameEvents.h"
 #include "shell/game/CRandom.h"
-
-// Records what the rules send out, so tests can check sounds.
-class CJewelEvents : public CGameEvents
-{
-public:
-    void PlaySound(int id, bool, bool) override { m_sounds.push_back(id); }
-    void AddSparkle(const CVector4&, int) override {}
-    int CountSound(int id) const;
-
-    std::vector<int> m_sounds;
-};
+#include "tests/gamebase/CRecordingEvents.h"
 
 // Parameters as the game's text gives them, without any file.
 std::unique_ptr<CJewelParams> MakeJewelParams();
@@ -33,7 +22,7 @@ class JewelFieldFixture : public TBase
 {
 protected:
     std::unique_ptr<CJewelParams> params = MakeJewelParams();
-    CJewelEvents events;
+    CRecordingEvents events;
     CRandom random{5};
     CJewelField field{*params, random, &events, nullptr, nullptr};
 };

@@ -1,26 +1,13 @@
 #pragma once
 
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "games/slider/CSliderField.h"
 #include "games/slider/CSliderParams.h"
-#include "shell/game/CGameEvents.h"
 #include "shell/game/CRandom.h"
-
-// Records what the rules send out, so tests can check sounds and bursts.
-class CSliderEvents : public CGameEvents
-{
-public:
-    void PlaySound(int id, bool, bool) override { m_sounds.push_back(id); }
-    void AddSparkle(const CVector4&, int) override { ++m_sparkles; }
-    int CountSound(int id) const { return static_cast<int>(std::count(m_sounds.begin(), m_sounds.end(), id)); }
-
-    std::vector<int> m_sounds;
-    int m_sparkles = 0;
-};
+#include "tests/gamebase/CRecordingEvents.h"
 
 // The random source of the fields the tests build; seed it for a fixed deal.
 CRandom& SliderRandom();
