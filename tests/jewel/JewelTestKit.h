@@ -7,9 +7,11 @@
 #include <gtest/gtest.h>
 
 #include "engine/gfx/CVector4.h"
+#include "games/jewel/CJewelBrick.h"
 #include "games/jewel/CJewelField.h"
 #include "games/jewel/CJewelParams.h"
 #include "shell/game/CRandom.h"
+#include "tests/gamebase/BoardPicture.h"
 #include "tests/gamebase/CRecordingEvents.h"
 
 // Parameters as the game's text gives them, without any file.
@@ -30,8 +32,8 @@ protected:
 // Board pictures, one string per row from the top: the letters R Y G B P C
 // O K W N are colours 0 to 9, '.' an empty cell. The board is resized to
 // the picture's row count.
-void SetBoard(CJewelField& field, const std::vector<std::string>& rows);
-std::vector<std::string> GetBoard(const CJewelField& field);
+void SetBoard(CJewelField& field, const Board& rows);
+inline Board GetBoard(const CJewelField& field) { return GetBoardPicture(field, "RYGBPCOKWN", 0, false); }
 
 // True when some row or column holds a run of at least `group` of one colour.
 bool HasStandingRun(const CJewelField& field, int group);
