@@ -25,6 +25,8 @@ public:
     bool IsHighlighted() const { return m_is_highlighted; }
     float GetAlpha() const { return m_alpha; }
     float GetZoom() const { return m_zoom; }
+    // Marked, highlighted or still zooming back: more than its model to draw.
+    bool IsDrawnAlone() const { return m_is_marked || m_is_highlighted || m_zoom != 1.0f; }
 
     // One step of the vanishing; true once the brick is gone. The first step
     // bursts sparkles in the brick's colour.

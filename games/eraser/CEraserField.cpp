@@ -327,14 +327,20 @@ void CEraserField::Draw()
     glDisable(m_light1.GetId());
     glDisable(GL_LIGHTING);
     // The fading bricks come after the opaque ones so that they blend over them.
+    m_batch.Begin();
     for (int pass = 0; pass < 2; ++pass)
         for (int y = 0; y < m_board.GetRows(); ++y)
             for (int x = 0; x < m_board.GetColumns(); ++x)
             {
                 CEraserBrick* brick = m_board.Get(x, y);
-                if (brick && brick->IsMarked() == (pass == 1))
-                    brick->Draw();
+                if (!brick || brick->IsMarked() != (pass == 1))
+                    continue;
+                if (brick->IsDrawnAlone())
+                    m_batch.AddAlone(*brick);
+                else
+                    m_batch.Add(*brick);
             }
+    m_batch.Draw();
     m_popups.Draw(m_font);
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/gfx/CLight.h"
+#include "engine/gfx/CModelBatch.h"
 #include "engine/gfx/CVector4.h"
 #include "games/eraser/CEraserBrick.h"
 #include "shell/game/CCellBoard.h"
@@ -123,4 +124,5 @@ private:
     float m_field_width;
     float m_alpha = 0.0f;
     CScorePopups m_popups;
+    CModelBatch m_batch;
 };

@@ -35,6 +35,12 @@ public:
 
     void SetHighlight(bool on) { m_highlighted = on; }
     bool IsHighlighted() const { return m_highlighted; }
+    // Vanishing, highlighted, zooming back or carrying a sprite: more than
+    // its model to draw.
+    bool IsDrawnAlone() const
+    {
+        return m_vanishing || m_highlighted || m_zoom != 1.0f || m_swell != 0.0f || m_bonus_sprite;
+    }
 
     // Kind 1..5 shows its icon with the number 0..9; 0 or less changes nothing.
     void SetBonus(int kind, int number);

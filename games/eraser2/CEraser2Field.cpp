@@ -547,33 +547,31 @@ void CEraser2Field::Draw()
     glDisable(GL_COLOR_MATERIAL);
     glDisable(m_light1.GetId());
     glDisable(GL_LIGHTING);
-    for (int y = 0; y < m_board.GetRows(); ++y)
-        for (int x = 0; x < m_board.GetColumns(); ++x)
-        {
-            CEraser2Brick* brick = m_board.Get(x, y);
-            if (!brick || brick->IsVanishing())
-                continue;
-            if (brick->IsHighlighted())
+    // The plain bricks of board and feeders in one batch; the fading ones
+    // after the opaque ones so that they blend over them.
+    m_batch.Begin();
+    for (int pass = 0; pass < 2; ++pass)
+        for (int y = 0; y < m_board.GetRows(); ++y)
+            for (int x = 0; x < m_board.GetColumns(); ++x)
             {
-                glEnable(m_light2.GetId());
-                brick->Draw();
-                glDisable(m_light2.GetId());
+                CEraser2Brick* brick = m_board.Get(x, y);
+                if (!brick || brick->IsVanishing() != (pass == 1))
+                    continue;
+                if (brick->IsDrawnAlone())
+                    m_batch.AddAlone(*brick);
+                else
+                    m_batch.Add(*brick);
             }
-            else
-                brick->Draw();
-        }
-    // The fading bricks come after the opaque ones so that they blend over them.
-    for (int y = 0; y < m_board.GetRows(); ++y)
-        for (int x = 0; x < m_board.GetColumns(); ++x)
-        {
-            CEraser2Brick* brick = m_board.Get(x, y);
-            if (brick && brick->IsVanishing())
-                brick->Draw();
-        }
     for (int y = 0; y < m_board.GetRows(); ++y)
         for (auto& side : m_feeders)
             if (side[y])
-                side[y]->Draw();
+            {
+                if (side[y]->IsDrawnAlone())
+                    m_batch.AddAlone(*side[y]);
+                else
+                    m_batch.Add(*side[y]);
+            }
+    m_batch.Draw();
     m_popups.Draw(m_font);
 }
 

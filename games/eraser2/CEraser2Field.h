@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "engine/gfx/CLight.h"
+#include "engine/gfx/CModelBatch.h"
 #include "engine/gfx/CVector4.h"
 #include "games/eraser2/CEraser2Brick.h"
 #include "shell/game/CCellBoard.h"
@@ -143,4 +144,5 @@ private:
     CScorePopups m_popups;
     bool m_sliding = false;
     int m_hover = -1;
+    CModelBatch m_batch;
 };

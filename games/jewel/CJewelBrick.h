@@ -34,6 +34,9 @@ public:
     void SetHovered(bool hovered) { m_hovered = hovered; }
     bool IsStruck() const { return m_struck; }
     bool IsRecoloring() const { return m_overlay != nullptr; }
+    // Struck, fading, selected, hovered or still pulsing back: more than its
+    // model to draw.
+    bool IsDrawnAlone() const { return m_struck || m_marked || m_selected || m_hovered || m_pulse != 1.0f; }
     float GetAlpha() const { return m_alpha; }
     float GetPulse() const { return m_pulse; }
 

@@ -773,11 +773,20 @@ void CJewelField::Draw()
     glEnable(GL_COLOR_MATERIAL);
     glDisable(m_light1.GetId());
     glDisable(GL_LIGHTING);
+    m_batch.Begin();
     for (int y = 0; y < m_height_bricks; ++y)
         for (int x = 0; x < m_width_bricks; ++x)
         {
             CJewelBrick* brick = m_bricks[x][y].get();
-            if (!brick || brick->IsMarked())
+            if (brick && !brick->IsMarked() && !brick->IsDrawnAlone())
+                m_batch.Add(*brick);
+        }
+    m_batch.Draw();
+    for (int y = 0; y < m_height_bricks; ++y)
+        for (int x = 0; x < m_width_bricks; ++x)
+        {
+            CJewelBrick* brick = m_bricks[x][y].get();
+            if (!brick || brick->IsMarked() || !brick->IsDrawnAlone())
                 continue;
             bool lit = brick->IsSelected() || brick->IsHovered();
             if (lit)

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/gfx/CLight.h"
+#include "engine/gfx/CModelBatch.h"
 #include "engine/gfx/CVector4.h"
 #include "games/jewel/CJewelParams.h"
 #include "shell/game/CGameField.h"
@@ -202,4 +203,5 @@ private:
     bool m_bonus_held = false;
     // Bricks newly marked by the run search in progress.
     std::vector<CJewelBrick*> m_walked;
+    CModelBatch m_batch;
 };

@@ -20,6 +20,8 @@ public:
 
     void Select();
     bool IsSelected() const { return m_selected; }
+    // Fading or growing: more than its model to draw.
+    bool IsDrawnAlone() const { return m_selected || m_grow != 1.0f; }
     float GetAlpha() const { return m_alpha; }
 
     // The grow factor, multiplied into the model scale when drawing.

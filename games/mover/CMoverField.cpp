@@ -401,16 +401,22 @@ void CMoverField::Draw()
     glDisable(m_light.GetId());
     glDisable(GL_LIGHTING);
     // The fading bricks last, so that they blend over the others.
+    m_batch.Begin();
     for (int pass = 0; pass < 2; ++pass)
         for (int y = 0; y < m_height_bricks; ++y)
             for (int x = 0; x < m_width_bricks; ++x)
             {
                 CMoverBrick* brick = m_bricks[x][y].get();
-                if (brick && brick->IsSelected() == (pass == 1))
-                    brick->Draw();
+                if (!brick || brick->IsSelected() != (pass == 1))
+                    continue;
+                if (brick->IsDrawnAlone())
+                    m_batch.AddAlone(*brick);
+                else
+                    m_batch.Add(*brick);
             }
     if (m_moving_brick)
-        m_moving_brick->Draw();
+        m_batch.AddAlone(*m_moving_brick);
+    m_batch.Draw();
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/gfx/CLight.h"
+#include "engine/gfx/CModelBatch.h"
 #include "engine/gfx/CVector4.h"
 #include "shell/game/CGameField.h"
 
@@ -119,4 +120,5 @@ private:
     int m_target = 0;
     int m_moves_used = 0;
     int m_move_limit;
+    CModelBatch m_batch;
 };

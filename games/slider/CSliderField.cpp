@@ -736,23 +736,31 @@ void CSliderField::Draw()
         glDisable(GL_BLEND);
     }
 
+    // A blended brick draws itself (the batch leaves it alone), after the
+    // opaque ones; the selected ones and the moving one last.
+    m_batch.Begin();
     for (int pass = 0; pass < 2; ++pass)
     {
         for (int y = 0; y < m_height_bricks; ++y)
             for (int x = 0; x < m_width_bricks; ++x)
             {
                 CSliderBrick* brick = m_bricks[x][y].get();
-                if (brick && brick->IsSelected() == (pass == 1))
-                    brick->Draw();
+                if (!brick || brick->IsSelected() != (pass == 1))
+                    continue;
+                if (pass == 0)
+                    m_batch.Add(*brick);
+                else
+                    m_batch.AddAlone(*brick);
             }
         if (pass == 0)
             for (int y = 0; y < m_height_bricks; ++y)
                 for (int x = 0; x < m_width_bricks; ++x)
                     if (m_arrows[x][y])
-                        m_arrows[x][y]->Draw();
+                        m_batch.AddAlone(*m_arrows[x][y]);
     }
     if (m_brick_moving)
-        m_brick_moving->Draw();
+        m_batch.AddAlone(*m_brick_moving);
+    m_batch.Draw();
     glDisable(GL_COLOR_MATERIAL);
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/gfx/CLight.h"
+#include "engine/gfx/CModelBatch.h"
 #include "engine/gfx/CVector4.h"
 #include "games/slider/CSliderScorePopup.h"
 #include "shell/game/CGameField.h"
@@ -174,4 +175,5 @@ private:
     std::unique_ptr<CSliderArrow> m_arrows[MAX_CELLS][MAX_CELLS];
     bool m_is_move_done = false;
     std::vector<CSliderScorePopup> m_popups;
+    CModelBatch m_batch;
 };
