@@ -435,7 +435,11 @@ void CMainMenu::Draw()
     else
     {
         DrawStillLayer(view_width, view_height);
-        m_layer.Capture(layer_state, width, height);
+        // The program's first copy makes the renderer build its copy program,
+        // which takes longer than the whole frame: the first frame is shown
+        // without it and the next one takes the copy.
+        if (m_drawn)
+            m_layer.Capture(layer_state, width, height);
     }
 
     // Drawn over the still layer, the rising sparkles pass in front of the
