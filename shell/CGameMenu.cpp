@@ -31,6 +31,8 @@ const char* const CGameMenu::SAVE_KEY = "zq71w";
 namespace
 {
 const std::size_t SAVE_KEY_LENGTH = 5;
+// Behind every widget of the menu.
+const float kBackgroundDepth = -2.0f;
 const int RESULT_START = 0;
 
 // The dialog skin every dialog over this menu finds by name; the panel
@@ -321,6 +323,12 @@ void CGameMenu::Activate()
     m_covered = false;
     m_host.SetMenuView();
     SetDraggable(!m_host.IsFullScreen());
+    // Drawn one texel to one pixel, the background looks the same sampled
+    // nearest, at a fraction of the cost; a scaled window needs filtering.
+    if (m_background && m_background->GetId() != 0)
+        CDraw2D::SetPictureFilter(m_background->GetId(),
+                                  m_host.GetWindowWidth() == m_host.GetLogicalWidth() &&
+                                      m_host.GetWindowHeight() == m_host.GetLogicalHeight());
 }
 
 void CGameMenu::Deactivate()
@@ -334,12 +342,11 @@ void CGameMenu::Deactivate()
 void CGameMenu::Draw()
 {
     m_continue_button->SetVisible(m_game_screen != nullptr);
-    CDraw2D::ClearColorAndDepth();
-    CDraw2D::SetTexturing(true);
-    if (m_background)
-        CDraw2D::BindTexture(m_background->GetId());
-    CTexture::DrawQuad(0.0f, 0.0f, -2.0f, static_cast<float>(m_host.GetLogicalWidth()),
-                       static_cast<float>(m_host.GetLogicalHeight()), 0.0f, 1.0f, 0.0f, 1.0f);
+    // The opaque background covers the whole window: it stands in for the
+    // colour clear, and nothing under it needs blending.
+    CDraw2D::ClearDepth();
+    CDraw2D::DrawOpaquePicture(m_background ? m_background->GetId() : 0, static_cast<float>(m_host.GetLogicalWidth()),
+                               static_cast<float>(m_host.GetLogicalHeight()), kBackgroundDepth);
     CDraw2D::SetTexturing(false);
     UpdateBackSparkles();
     DrawBackSparkles();

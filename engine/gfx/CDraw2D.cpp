@@ -139,7 +139,7 @@ void CDraw2D::SetOrthoProjection(int window_width, int window_height, double log
     glMatrixMode(GL_MODELVIEW);
 }
 
-void CDraw2D::DrawOpaquePicture(unsigned int texture, float width, float height)
+void CDraw2D::DrawOpaquePicture(unsigned int texture, float width, float height, float depth)
 {
     glEnable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
@@ -148,7 +148,7 @@ void CDraw2D::DrawOpaquePicture(unsigned int texture, float width, float height)
     // Replacing skips the colour multiply: the cheapest full-screen layer a
     // software renderer can draw.
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-    CTexture::DrawQuad(0.0f, 0.0f, 0.0f, width, height, 0.0f, 1.0f, 0.0f, 1.0f);
+    CTexture::DrawQuad(0.0f, 0.0f, depth, width, height, 0.0f, 1.0f, 0.0f, 1.0f);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 }
 

@@ -52,9 +52,10 @@ public:
                                    double near_plane, double far_plane);
 
     // Texturing on, blending and alpha test off, the texture bound and drawn
-    // over (0,0)-(width,height) replacing the colour instead of modulating
-    // it; the texture environment goes back to modulation afterwards.
-    static void DrawOpaquePicture(unsigned int texture, float width, float height);
+    // over (0,0)-(width,height) at the depth given, replacing the colour
+    // instead of modulating it; the texture environment goes back to
+    // modulation afterwards.
+    static void DrawOpaquePicture(unsigned int texture, float width, float height, float depth = 0.0f);
 
     // Binds the texture, then sets its minifying and magnifying filters to
     // nearest or linear. For pictures without smaller levels.

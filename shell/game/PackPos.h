@@ -7,11 +7,5 @@ inline int PackPos(int x, int y)
     return static_cast<int>((static_cast<unsigned>(x) << 16) | (static_cast<unsigned>(y) & 0xFFFFu));
 }
 
-inline void UnpackPos(int pos, int& x, int& y)
-{
-    x = pos >> 16;
-    y = pos & 0xFFFF;
-}
-
 inline int UnpackPosX(int pos) { return pos >> 16; }
 inline int UnpackPosY(int pos) { return pos & 0xFFFF; }

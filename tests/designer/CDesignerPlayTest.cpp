@@ -30,7 +30,7 @@ protected:
     float Cell() { return Field().GetBrickSize(); }
 
     std::unique_ptr<CDesignerParams> params = MakeParams(0);
-    CDesignerEvents events;
+    CRecordingEvents events;
     unsigned seed = 0;
     std::unique_ptr<CDesignerGame> game;
     std::unique_ptr<CDesignerDriver> driver;

@@ -36,7 +36,7 @@ protected:
     std::unique_ptr<CDesignerGame> Fresh() { return std::make_unique<CDesignerGame>(nullptr, *params, &events, 9); }
 
     std::unique_ptr<CDesignerParams> params = MakeParams(0);
-    CDesignerEvents events;
+    CRecordingEvents events;
     std::unique_ptr<CDesignerGame> game;
     std::unique_ptr<CDesignerDriver> driver;
     std::vector<SDesignerMove> moves;

@@ -22,7 +22,7 @@ struct SCrossTray
             tray.Update(16.0f);
     }
     CDesignerFigureTray tray;
-    CDesignerEvents events;
+    CRecordingEvents events;
 };
 
 const CVector4 UPPER_ARROW(550.0f, 70.0f, 0.0f);

@@ -1,6 +1,5 @@
 #include "tests/designer/DesignerTestKit.h"
 
-#include "engine/files/CConfigFile.h"
 #include "games/designer/CDesignerField.h"
 #include "games/designer/CDesignerFigure.h"
 #include "games/designer/CDesignerFigureTray.h"
@@ -8,20 +7,13 @@
 #include "shell/game/CRandom.h"
 #include "games/designer/CDesignerPlayer.h"
 #include "shell/game/PackPos.h"
+#include "tests/gamebase/TestParams.h"
 
 std::unique_ptr<CDesignerParams> MakeParams(int size, int difficulty)
 {
-    auto params = std::make_unique<CDesignerParams>();
-    CConfigFile store;
-    store.SetValue("m_field_width", "540");
-    store.SetValue("m_attempt", "1");
-    store.SetValue("m_min_count", "2 4 5");
-    store.SetValue("m_max_count", "5 6 8");
-    store.SetValue("m_skins_count", "3");
-    params->ReadParams(store);
-    params->SetLastSize(size);
-    params->SetLastDifficulty(difficulty);
-    return params;
+    return ReadTestParams<CDesignerParams>({{"m_field_width", "540"}, {"m_attempt", "1"}, {"m_min_count", "2 4 5"},
+                                            {"m_max_count", "5 6 8"}, {"m_skins_count", "3"}},
+                                           size, difficulty);
 }
 
 void CDesignerDriver::Frames(int count)

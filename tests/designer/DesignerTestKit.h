@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -8,21 +7,10 @@
 #include "engine/gfx/CVector4.h"
 #include "games/designer/CDesignerGame.h"
 #include "games/designer/CDesignerParams.h"
-#include "shell/game/CGameEvents.h"
+#include "tests/gamebase/CRecordingEvents.h"
 
 class CDesignerField;
 class CDesignerPlayer;
-
-// Records what the rules send out, so tests can check the sounds.
-class CDesignerEvents : public CGameEvents
-{
-public:
-    void PlaySound(int id, bool, bool) override { m_sounds.push_back(id); }
-    void AddSparkle(const CVector4&, int) override {}
-    int CountSound(int id) const { return static_cast<int>(std::count(m_sounds.begin(), m_sounds.end(), id)); }
-
-    std::vector<int> m_sounds;
-};
 
 // Parameters as the shipped text gives them, without any file: board size
 // index 0 (6 x 6) or 2 (8 x 8), a flat unit brick.

@@ -8,11 +8,10 @@ source "$(dirname "$0")/../e2e/lib.sh"
 E2E_SCREEN=800x600
 e2e_under_xvfb "$@"
 E2E_SHOTS="$2/designer-play"
-FILES="$3"
+E2E_FILES="$3"
 e2e_copy_game "$1"
 SAVE="$E2E_DIR/data/designer.sav"
 
-value() { "$FILES" dump "$1" "$2" | awk -v k="$3" '$1 == k { print $2 }'; }
 # The board holds still. Only the board's inside counts: the back sparkles
 # drift everywhere else.
 settle() { e2e_wait_still "${1:-still}" "$BOARD_INSIDE"; }
@@ -21,14 +20,11 @@ settle() { e2e_wait_still "${1:-still}" "$BOARD_INSIDE"; }
 DESIGNER_BUTTON="100 401"
 NEW_GAME="380 215"
 CONTINUE="380 285"
-MAIN_MENU="380 495"
 TRAY_TOP="670 107"
 BOARD_CENTRE="400 300"
 BOARD_INSIDE="340x340+230+130"
 
-e2e_start_game
-e2e_wait_window
-e2e_wait_state "CMainMenu window"
+e2e_start_to_menu
 e2e_to CGameMenu click $DESIGNER_BUTTON
 e2e_to CDesignerNewGameDialog click $NEW_GAME
 e2e_to CDesignerGameScreen key Return
@@ -54,18 +50,15 @@ e2e_wait_picture "the dragged figure on the board" e2e_differs 02-laid "$E2E_SHO
 settle 02-laid
 
 # Left to the main menu (which saves the game), read back, continued.
-e2e_to CGameMenu key Escape
-e2e_to "CMainMenu window" click $MAIN_MENU
+e2e_leave_game
 [ -f "$SAVE" ] || e2e_fail "no saved game after leaving the designer's menu"
-[ "$(value "$SAVE" zq71w f_m_figures.size)" = 1 ] || e2e_fail "the saved board does not hold the one laid figure"
-[ "$(value "$E2E_DIR/data/designer.cfg" 729p3k5x remover_last_size)" = 0 ] || e2e_fail "board size not stored"
+[ "$(e2e_value "$SAVE" zq71w f_m_figures.size)" = 1 ] || e2e_fail "the saved board does not hold the one laid figure"
+[ "$(e2e_value "$E2E_DIR/data/designer.cfg" 729p3k5x remover_last_size)" = 0 ] || e2e_fail "board size not stored"
 e2e_to CGameMenu click $DESIGNER_BUTTON
 e2e_to CDesignerGameScreen click $CONTINUE
 settle 03-continued
 e2e_wait_picture "the continued board" e2e_looks_like 03-continued "$E2E_SHOTS/02-laid.png" 0.003 "$BOARD_INSIDE"
-e2e_to CGameMenu key Escape
-e2e_to "CMainMenu window" click $MAIN_MENU
+e2e_leave_game
 e2e_key alt+F4
-e2e_wait_exit 30
-[ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit code $E2E_STATUS"
+e2e_wait_exit_zero
 echo "PASS"

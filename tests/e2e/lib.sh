@@ -188,6 +188,12 @@ e2e_wait_exit() {
     E2E_PID=
 }
 
+# The game ends within 30 s with exit code 0; $1 says after what.
+e2e_wait_exit_zero() {
+    e2e_wait_exit 30
+    [ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit code $E2E_STATUS${1:+ $1}"
+}
+
 e2e_key() {
     xdotool windowfocus --sync "$E2E_WINDOW" 2>/dev/null || true
     xdotool key --clearmodifiers "$@"
@@ -313,4 +319,51 @@ e2e_to() {
 e2e_rest() {
     e2e_move 790 590
     sleep "${1:-0.5}"
+}
+
+# The game started from its own directory, its main menu shown.
+e2e_start_to_menu() {
+    e2e_start_game
+    e2e_wait_window
+    e2e_wait_state "CMainMenu window"
+}
+
+# From a game screen through its kind's menu back to the main menu, which
+# saves the running game.
+e2e_leave_game() {
+    e2e_to CGameMenu key Escape
+    e2e_to "CMainMenu window" click 400 505
+}
+
+# The button held a moment over a board cell, as a hand does: the game looks
+# at the button once a frame. e2e_hold X Y
+e2e_hold() {
+    e2e_move "$1" "$2"
+    sleep 0.3
+    xdotool mousedown 1
+    sleep 0.15
+    xdotool mouseup 1
+}
+
+e2e_not_black() { e2e_window_shot "$1" && ! e2e_is_black "$1"; }
+
+# --- The game's files -------------------------------------------------------
+# E2E_FILES is the file helper (e2e_files): "dump <file> <key>" prints a
+# scrambled key-value file as "key value" lines, "store <file> <key>" writes
+# the lines of its input back as one.
+
+# One value of such a file: e2e_value <file> <key> <name>.
+e2e_value() { "$E2E_FILES" dump "$1" "$2" | sed -n "s/^$3 //p"; }
+
+# A value of the saved game or the settings of the kind E2E_KIND names:
+# e2e_saved <name>, e2e_setting <name>.
+e2e_saved() { e2e_value "$E2E_DIR/data/$E2E_KIND.sav" zq71w "$1"; }
+e2e_setting() { e2e_value "$E2E_DIR/data/$E2E_KIND.cfg" 394m612z "$1"; }
+
+# Rewrites that saved game: its lines but those matching the pattern, then
+# the "key value" lines of the input. e2e_rewrite_saved <pattern> < lines
+e2e_rewrite_saved() {
+    local save="$E2E_DIR/data/$E2E_KIND.sav"
+    { "$E2E_FILES" dump "$save" zq71w | grep -v "$1"; cat; } >"$E2E_DIR/save.txt"
+    "$E2E_FILES" store "$save" zq71w <"$E2E_DIR/save.txt" || e2e_fail "could not rewrite $save"
 }

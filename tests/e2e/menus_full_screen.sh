@@ -7,7 +7,7 @@ set -u
 source "$(dirname "$0")/menus_lib.sh"
 E2E_SCREEN=800x600 e2e_under_xvfb "$@"
 menus_setup "$@"
-DUMP="$5"
+E2E_FILES="$5"
 FULL_SCREEN_BUTTON="707 27"
 
 menus_check_menu() {
@@ -18,11 +18,11 @@ menus_quit() {
     e2e_key Escape
     e2e_wait_state CExitWnd
     e2e_click 390 530
-    menus_quit_with_zero
+    e2e_wait_exit_zero
 }
 
 menus_full_screen_flag() {
-    "$DUMP" "$E2E_DIR/data/dx.cfg" | sed -n 's/^m_is_full_screen_loaded //p'
+    e2e_value "$E2E_DIR/data/dx.cfg" qiv m_is_full_screen_loaded
 }
 
 menus_start_game 0
@@ -50,7 +50,7 @@ e2e_key Escape
 e2e_wait_state CExitWnd
 e2e_wait_picture "the exit window" menus_shows_exit_window menus-fs-6-exit-window
 e2e_click 400 250
-menus_quit_with_zero
+e2e_wait_exit_zero
 [ "$(menus_full_screen_flag)" = "0" ] || e2e_fail "the window was not restored"
 [ "$(menus_opened)" = "http://marblewend.example.org/game" ] || e2e_fail "the picture opened \"$(menus_opened)\", not the game page"
 echo "PASS: full screen and back without losing the picture, the exit picture opens the game page"

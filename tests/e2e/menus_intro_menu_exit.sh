@@ -65,7 +65,7 @@ e2e_state_is CExitWnd || e2e_fail "Esc closed the exit window"
 # The button: pressed, then released over the picture, as a hurried player does.
 xdotool mousemove --window "$E2E_WINDOW" 390 530 mousedown 1
 xdotool mousemove --window "$E2E_WINDOW" 400 300 mouseup 1
-menus_quit_with_zero
+e2e_wait_exit_zero
 [ -s "$E2E_DIR/data/dx.cfg" ] || e2e_fail "data/dx.cfg was not written"
 site_opened || e2e_fail "the quit button opened a web page: $(menus_opened)"
 echo "PASS: intro, main menu, hover thumbnail, the site, exit window, quit with code 0"

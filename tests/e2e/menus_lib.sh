@@ -49,8 +49,3 @@ menus_shows_exit_window() {
     E2E_MEASURE=$(e2e_rmse "$E2E_SHOTS/$1.png" "$(e2e_reference mui/main/exit.jpg)")
     e2e_below "$E2E_MEASURE" 0.15
 }
-
-menus_quit_with_zero() {
-    e2e_wait_exit 30
-    [ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit code $E2E_STATUS"
-}

@@ -9,12 +9,12 @@ set -u
 source "$(dirname "$0")/lib.sh"
 e2e_under_xvfb "$@"
 E2E_SHOTS="$2/remover-play"
-FILES="$3"
+E2E_FILES="$3"
+E2E_KIND=remover
 E2E_STAGE="$4"
 e2e_copy_game "$1"
 DATA="$E2E_DIR/data"
 SETTINGS_KEY="52kq781w"
-SAVE_KEY="zq71w"
 
 MAIN_TITLE="mui/main/main_bg.jpg 440x100+170+30"
 MENU_TITLE="mui/remover/menu_bg.jpg 400x60+200+50"
@@ -27,19 +27,17 @@ EXIT_PICTURE="mui/main/exit.jpg 600x100+100+180"
 cell() { awk -v x="$1" -v y="$2" 'BEGIN { c = 450 / 11; printf "%d %d", 175 + c * (x + 0.5), 75 + c * (y + 0.5) }'; }
 BOARD="450x450+175+75"
 
-value_of() { "$FILES" dump "$1" "$2" | sed -n "s/^$3 //p"; }
-
 # The saved game brought to its last move: its board full but for the top
 # left cell, with no two neighbours of one colour (across they differ by 1,
 # up or down by 2, mod 4), so that the next brick fills the board without
 # removing anything; nothing in hand or placed, and the score $1.
 last_move() {
-    "$FILES" dump "$DATA/remover.sav" $SAVE_KEY | awk -v score="$1" '
+    "$E2E_FILES" dump "$DATA/remover.sav" zq71w | awk -v score="$1" '
         /^f_color/ { split(substr($1, 8), cell, "-"); $2 = cell[1] + cell[2] == 0 ? -1 : (cell[1] + 2 * cell[2]) % 4 }
         /^(m_score|gf_m_score|p_m_score) / { $2 = score }
         /^p_m_bricks(_placed)?\.size / { $2 = 0 }
         /^p_m_brick_current / { $2 = -1 }
-        { print }' | "$FILES" store "$DATA/remover.sav" $SAVE_KEY
+        { print }' | "$E2E_FILES" store "$DATA/remover.sav" zq71w
 }
 
 REMOVER="130 190"
@@ -51,9 +49,7 @@ MAIN_MENU="400 505"
 HELP="572 30"
 
 start() {
-    e2e_start_game
-    e2e_wait_window
-    e2e_wait_state "CMainMenu window"
+    e2e_start_to_menu
     e2e_wait_for "$1" $MAIN_TITLE
 }
 
@@ -109,12 +105,12 @@ e2e_wait_picture "Continue for the paused game" e2e_differs 07-paused "$E2E_SHOT
 e2e_to "CMainMenu window" click $MAIN_MENU
 e2e_wait_for 08-main-menu-again $MAIN_TITLE
 [ -s "$DATA/remover.sav" ] || e2e_fail "leaving the menu saved no game"
-[ "$(value_of "$DATA/remover.sav" $SAVE_KEY f_m_width_bricks)" = 11 ] || e2e_fail "the saved board is not the medium one"
-[ "$(value_of "$DATA/remover.sav" $SAVE_KEY m_start_colors_count)" = 5 ] || e2e_fail "the saved game is not of medium difficulty"
-turns=$(value_of "$DATA/remover.sav" $SAVE_KEY p_m_turns_count)
+[ "$(e2e_saved f_m_width_bricks)" = 11 ] || e2e_fail "the saved board is not the medium one"
+[ "$(e2e_saved m_start_colors_count)" = 5 ] || e2e_fail "the saved game is not of medium difficulty"
+turns=$(e2e_saved p_m_turns_count)
 [ "${turns:-0}" -ge 3 ] || e2e_fail "fewer than two turns were played (turn counter $turns)"
-[ "$(value_of "$DATA/remover.cfg" $SETTINGS_KEY remover_last_size)" = 1 ] || e2e_fail "the chosen size is not kept"
-[ "$(value_of "$DATA/remover.cfg" $SETTINGS_KEY remover_last_difficult)" = 1 ] || e2e_fail "the chosen difficulty is not kept"
+[ "$(e2e_value "$DATA/remover.cfg" $SETTINGS_KEY remover_last_size)" = 1 ] || e2e_fail "the chosen size is not kept"
+[ "$(e2e_value "$DATA/remover.cfg" $SETTINGS_KEY remover_last_difficult)" = 1 ] || e2e_fail "the chosen difficulty is not kept"
 
 e2e_to CGameMenu click $REMOVER
 e2e_wait_for 09-remover-menu-again $MENU_TITLE
@@ -127,14 +123,12 @@ other=$(e2e_rmse "$E2E_SHOTS/05-game-dealt.png" "$E2E_SHOTS/10-resumed.png" "$BO
 e2e_below "$same" 0.05 || e2e_fail "Continue did not resume the same board (RMSE $same)"
 e2e_below "$same" "$other" || e2e_fail "the resumed board looks more like the dealt one ($same, $other)"
 
-e2e_to CGameMenu key Escape
-e2e_to "CMainMenu window" click $MAIN_MENU
+e2e_leave_game
 e2e_wait_for 11-main-menu $MAIN_TITLE
 e2e_to CExitWnd key Escape
 e2e_wait_for 16-exit-window $EXIT_PICTURE
 e2e_click_at 400 537   # Quit Game
-e2e_wait_exit 30
-[ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit code $E2E_STATUS"
+e2e_wait_exit_zero
 
 # --- Second run: the last brick ends the game. -----------------------------
 last_move 4321 || e2e_fail "cannot prepare the last move"
@@ -210,15 +204,14 @@ e2e_wait_picture "the menu after the dialogs" e2e_looks_like 34-menu-after-dialo
 e2e_to "CMainMenu window" click $MAIN_MENU
 e2e_wait_for 35-main-menu $MAIN_TITLE
 [ -e "$DATA/remover.sav" ] && e2e_fail "the ended game is still saved"
-[ "$(value_of "$DATA/scores111.tab" 'ko%58w' name0) $(value_of "$DATA/scores111.tab" 'ko%58w' score0)" = "Tester Q 4321" ] ||
+[ "$(e2e_value "$DATA/scores111.tab" 'ko%58w' name0) $(e2e_value "$DATA/scores111.tab" 'ko%58w' score0)" = "Tester Q 4321" ] ||
     e2e_fail "the name is not at the top of the table for the medium field at medium difficulty"
-[ "$(value_of "$DATA/remover.cfg" $SETTINGS_KEY m_autosave)" = 0 ] || e2e_fail "autosave off was not kept"
-skin=$(value_of "$DATA/remover.cfg" $SETTINGS_KEY m_current_skin)
+[ "$(e2e_value "$DATA/remover.cfg" $SETTINGS_KEY m_autosave)" = 0 ] || e2e_fail "autosave off was not kept"
+skin=$(e2e_value "$DATA/remover.cfg" $SETTINGS_KEY m_current_skin)
 [ "${skin:-0}" != 0 ] || e2e_fail "the chosen skin was not kept"
 
 e2e_to CExitWnd key Escape
 e2e_wait_for 36-exit-window $EXIT_PICTURE
 e2e_click_at 400 537   # Quit Game
-e2e_wait_exit 30
-[ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit code $E2E_STATUS"
+e2e_wait_exit_zero
 echo "PASS: new game, turns, leave and resume, the end, the name in Top 7, options, help, exit"

@@ -47,8 +47,7 @@ e2e_wait_until "two more seconds of sound after the click" "$E2E_TIMEOUT" captur
 e2e_shot sound_capture-after-click
 # The close request ends the program in order: code 0, settings written.
 e2e_key alt+F4
-e2e_wait_exit 30
-[ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit code $E2E_STATUS after the close request"
+e2e_wait_exit_zero "after the close request"
 [ -s "$E2E_DIR/data/dx.cfg" ] || e2e_fail "the general settings were not written after the close request"
 
 [ -s "$SDL_DISKAUDIOFILE" ] || e2e_fail "nothing was written to the sound device"

@@ -11,7 +11,6 @@ e2e_start_game
 e2e_wait_window
 e2e_wait_state "CMainMenu window"
 kill -TERM "$E2E_PID"
-e2e_wait_exit 30
-[ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit code $E2E_STATUS after the signal"
+e2e_wait_exit_zero "after the signal"
 [ -s "$E2E_DIR/data/dx.cfg" ] || e2e_fail "the general settings were not written after the signal"
 echo "PASS: a termination signal ended the game in order"

@@ -5,27 +5,22 @@
 #include <vector>
 
 #include "engine/files/CConfigFile.h"
+#include "games/eraser/CEraserBrick.h"
 #include "games/eraser/CEraserGame.h"
 #include "games/eraser/CEraserParams.h"
+#include "tests/gamebase/BoardPicture.h"
 #include "tests/gamebase/CRecordingEvents.h"
-
-using Board = std::vector<std::string>;
+#include "tests/gamebase/TestParams.h"
 
 // Parameters as the parameter text gives them: score 10 a brick, penalty 5,
 // groups of 2, 3, 4 and 4, 5, 6 colours by difficulty.
 inline std::unique_ptr<CEraserParams> MakeParams(int size, int difficulty)
 {
-    auto params = std::make_unique<CEraserParams>();
-    CConfigFile store;
-    for (const auto& pair : std::vector<std::pair<const char*, const char*>>{
-             {"m_field_width", "640"}, {"m_score_brick", "10"}, {"m_score_brick_penalty", "5"},
-             {"m_skins_count", "3"}, {"m_fall_effect_speed", "0.6"},
-             {"m_group_size", "2 3 4"}, {"m_colors_field", "4 5 6"}})
-        store.SetValue(pair.first, pair.second);
-    params->ReadParams(store);
-    params->SetLastSize(size);
-    params->SetLastDifficulty(difficulty);
-    return params;
+    return ReadTestParams<CEraserParams>({{"m_field_width", "640"}, {"m_score_brick", "10"},
+                                          {"m_score_brick_penalty", "5"}, {"m_skins_count", "3"},
+                                          {"m_fall_effect_speed", "0.6"}, {"m_group_size", "2 3 4"},
+                                          {"m_colors_field", "4 5 6"}},
+                                         size, difficulty);
 }
 
 // A game without a window; with settle its start effect is over and nothing
@@ -49,26 +44,8 @@ struct SEraser
     }
     // Board pictures, one string per row from the top: R G B Y P C are colours
     // 0 to 5, '.' an empty cell; Bottom puts the rows at the board's foot.
-    void SetBoard(const Board& rows)
-    {
-        for (int y = 0; y < Field().GetHeight(); ++y)
-            for (int x = 0; x < Field().GetWidth(); ++x)
-            {
-                Field().RemoveBrick(x, y);
-                char c = y < static_cast<int>(rows.size()) && x < static_cast<int>(rows[y].size()) ? rows[y][x] : '.';
-                if (c != '.')
-                    Field().CreateBrickAt(x, y, static_cast<int>(std::string("RGBYPC").find(c)));
-            }
-    }
-    Board GetBoard()
-    {
-        Board rows(Field().GetHeight(), std::string(Field().GetWidth(), '.'));
-        for (int y = 0; y < Field().GetHeight(); ++y)
-            for (int x = 0; x < Field().GetWidth(); ++x)
-                if (const CEraserBrick* brick = Field().GetEraserBrick(x, y))
-                    rows[y][x] = "RGBYPC"[brick->GetColor()];
-        return rows;
-    }
+    void SetBoard(const Board& rows) { SetBoardPicture(Field(), rows, "RGBYPC"); }
+    Board GetBoard() { return GetBoardPicture(Field(), "RGBYPC"); }
     Board Bottom(const Board& rows)
     {
         Board board(Field().GetHeight() - rows.size(), "");

@@ -6,22 +6,17 @@ set -u
 source "$(dirname "$0")/../e2e/lib.sh"
 e2e_under_xvfb "$@"
 E2E_SHOTS="$2/eraser-play"
-DUMP="$3"
+E2E_FILES="$3"
+E2E_KIND=eraser
 e2e_copy_game "$1"
-DATA="$E2E_DIR/data"
-
-saved() { "$DUMP" "$DATA/eraser.sav" zq71w | sed -n "s/^$1 //p"; }
-not_black() { e2e_window_shot "$1" && ! e2e_is_black "$1"; }
 
 ERASER="640 185"
 # The small board (8 x 8) stands about on x 180..620 and y 80..520.
 BOARD="440x440+180+80"
 cell() { awk -v x="$1" -v y="$2" 'BEGIN { c = 440 / 8; printf "%d %d", 180 + c * (x + 0.5), 80 + c * (y + 0.5) }'; }
 
-e2e_start_game
-e2e_wait_window
-e2e_wait_state "CMainMenu window"
-e2e_wait_picture "the main menu" not_black 01-main-menu
+e2e_start_to_menu
+e2e_wait_picture "the main menu" e2e_not_black 01-main-menu
 e2e_to CGameMenu click $ERASER
 e2e_wait_picture "the eraser's menu" e2e_differs 02-eraser-menu "$E2E_SHOTS/01-main-menu.png" 0.08
 e2e_to CEraserNewGameDialog click 400 225   # New Game
@@ -40,11 +35,10 @@ done
 e2e_below 0.03 "$(e2e_rmse "$E2E_SHOTS/04-played.png" "$E2E_SHOTS/03-dealt.png" "$BOARD")" ||
     e2e_fail "no group was taken off the board"
 
-e2e_to CGameMenu key Escape
-e2e_to "CMainMenu window" click 400 505   # Main Menu
-[ "$(saved f_m_width_bricks) $(saved f_m_colors)" = "8 3" ] || e2e_fail "the saved game is not the small easy one"
-[ "$(saved gf_m_score_level)" -gt 0 ] 2>/dev/null || e2e_fail "the game scored nothing"
-[ "$("$DUMP" "$DATA/eraser.cfg" 394m612z | sed -n 's/^remover_last_size //p')" = 0 ] || e2e_fail "the settings lack the size"
+e2e_leave_game
+[ "$(e2e_saved f_m_width_bricks) $(e2e_saved f_m_colors)" = "8 3" ] || e2e_fail "the saved game is not the small easy one"
+[ "$(e2e_saved gf_m_score_level)" -gt 0 ] 2>/dev/null || e2e_fail "the game scored nothing"
+[ "$(e2e_setting remover_last_size)" = 0 ] || e2e_fail "the settings lack the size"
 
 # The saved game comes back through the menu: the same board from the file.
 # The level banner flies in again and fades first.

@@ -13,7 +13,7 @@ struct SField
     }
     std::unique_ptr<CEraser2Params> params;
     CRandom random;
-    CEraser2Events events;
+    CRecordingEvents events;
     CEraser2Field field;
 };
 }

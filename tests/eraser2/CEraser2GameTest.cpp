@@ -25,7 +25,7 @@ struct SGame
         return store;
     }
     std::unique_ptr<CEraser2Params> params;
-    CEraser2Events events;
+    CRecordingEvents events;
     CEraser2Game game;
 };
 

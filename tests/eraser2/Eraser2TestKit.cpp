@@ -1,6 +1,6 @@
 #include "tests/eraser2/Eraser2TestKit.h"
 
-#include "engine/files/CConfigFile.h"
+#include "tests/gamebase/TestParams.h"
 
 namespace
 {
@@ -9,39 +9,10 @@ const std::string kLetters = "RGBYPC";
 
 std::unique_ptr<CEraser2Params> MakeParams(int size, int option)
 {
-    auto params = std::make_unique<CEraser2Params>();
-    CConfigFile store;
-    for (const auto& pair : std::vector<std::pair<const char*, const char*>>{
-             {"m_field_width", "780"}, {"m_field_height", "620"}, {"m_score_brick", "10"},
-             {"m_skins_count", "3"}, {"m_fall_effect_speed", "0.7"}, {"m_group_size", "2 2"},
-             {"m_colors_field", "3 4"}})
-        store.SetValue(pair.first, pair.second);
-    params->ReadParams(store);
-    params->SetLastSize(size);
-    params->SetLastDifficulty(option);
-    return params;
-}
-
-void SetBoard(CEraser2Field& field, const std::vector<std::string>& rows)
-{
-    for (int y = 0; y < field.GetHeight(); ++y)
-        for (int x = 0; x < field.GetWidth(); ++x)
-        {
-            field.RemoveBrick(x, y);
-            char c = (y < static_cast<int>(rows.size()) && x < static_cast<int>(rows[y].size())) ? rows[y][x] : '.';
-            if (kLetters.find(c) != std::string::npos)
-                field.CreateBrickAt(x, y, static_cast<int>(kLetters.find(c)));
-        }
-}
-
-std::vector<std::string> GetBoard(const CEraser2Field& field)
-{
-    std::vector<std::string> rows(field.GetHeight(), std::string(field.GetWidth(), '.'));
-    for (int y = 0; y < field.GetHeight(); ++y)
-        for (int x = 0; x < field.GetWidth(); ++x)
-            if (const CEraser2Brick* brick = field.GetEraser2Brick(x, y))
-                rows[y][x] = kLetters[brick->GetColor()];
-    return rows;
+    return ReadTestParams<CEraser2Params>({{"m_field_width", "780"}, {"m_field_height", "620"}, {"m_score_brick", "10"},
+                                           {"m_skins_count", "3"}, {"m_fall_effect_speed", "0.7"},
+                                           {"m_group_size", "2 2"}, {"m_colors_field", "3 4"}},
+                                          size, option);
 }
 
 void SetFeeder(CEraser2Field& field, int side, const std::string& column)

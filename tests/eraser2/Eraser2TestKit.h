@@ -1,24 +1,14 @@
 #pragma once
 
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "games/eraser2/CEraser2Brick.h"
 #include "games/eraser2/CEraser2Field.h"
 #include "games/eraser2/CEraser2Params.h"
-#include "shell/game/CGameEvents.h"
-
-// Records what the rules send out, so tests can check sounds.
-class CEraser2Events : public CGameEvents
-{
-public:
-    void PlaySound(int id, bool, bool) override { m_sounds.push_back(id); }
-    void AddSparkle(const CVector4&, int) override {}
-    int CountSound(int id) const { return static_cast<int>(std::count(m_sounds.begin(), m_sounds.end(), id)); }
-
-    std::vector<int> m_sounds;
-};
+#include "tests/gamebase/BoardPicture.h"
+#include "tests/gamebase/CRecordingEvents.h"
 
 // Parameters as the parameter text gives them: 10 points a brick, groups of
 // 2, three and four colours.
@@ -26,8 +16,8 @@ std::unique_ptr<CEraser2Params> MakeParams(int size, int option);
 
 // Board pictures, one string per row from the top: R G B Y are colours 0 to
 // 3, '.' an empty cell. Missing rows and cells are empty.
-void SetBoard(CEraser2Field& field, const std::vector<std::string>& rows);
-std::vector<std::string> GetBoard(const CEraser2Field& field);
+inline void SetBoard(CEraser2Field& field, const Board& rows) { SetBoardPicture(field, rows, "RGBYPC"); }
+inline Board GetBoard(const CEraser2Field& field) { return GetBoardPicture(field, "RGBYPC"); }
 // A feeder as a column picture from the top, e.g. "...RGB".
 void SetFeeder(CEraser2Field& field, int side, const std::string& column);
 std::string GetFeeder(const CEraser2Field& field, int side);

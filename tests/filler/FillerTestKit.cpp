@@ -2,8 +2,8 @@
 
 #include <sstream>
 
-#include "engine/files/CConfigFile.h"
 #include "games/filler/CFillerBrick.h"
+#include "tests/gamebase/TestParams.h"
 
 namespace
 {
@@ -20,13 +20,7 @@ int ColorOf(char letter)
 
 std::unique_ptr<CFillerParams> MakeParams(int size, int difficulty, bool animation)
 {
-    auto params = std::make_unique<CFillerParams>();
-    CConfigFile store;
-    store.SetValue("m_field_width", "880");
-    store.SetValue("m_skins_count", "2");
-    params->ReadParams(store);
-    params->SetLastSize(size);
-    params->SetLastDifficulty(difficulty);
+    auto params = ReadTestParams<CFillerParams>({{"m_field_width", "880"}, {"m_skins_count", "2"}}, size, difficulty);
     params->SetAnimation(animation);
     return params;
 }

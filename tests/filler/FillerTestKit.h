@@ -1,25 +1,13 @@
 #pragma once
 
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "games/filler/CFillerField.h"
 #include "games/filler/CFillerParams.h"
-#include "shell/game/CGameEvents.h"
 #include "shell/game/CRandom.h"
-
-// Records what the rules send out.
-class CRecordingEvents : public CGameEvents
-{
-public:
-    void PlaySound(int id, bool, bool) override { m_sounds.push_back(id); }
-    void AddSparkle(const CVector4&, int) override {}
-    int CountSound(int id) const { return static_cast<int>(std::count(m_sounds.begin(), m_sounds.end(), id)); }
-
-    std::vector<int> m_sounds;
-};
+#include "tests/gamebase/CRecordingEvents.h"
 
 // Parameters as the game's files would give them, without any file.
 std::unique_ptr<CFillerParams> MakeParams(int size, int difficulty, bool animation);

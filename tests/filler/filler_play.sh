@@ -7,13 +7,10 @@ set -u
 source "$(dirname "$0")/../e2e/lib.sh"
 e2e_under_xvfb "$@"
 E2E_SHOTS="$2/filler-play"
-FILES="$3"
+E2E_FILES="$3"
+E2E_KIND=filler
 e2e_copy_game "$1"
 DATA="$E2E_DIR/data"
-
-value_of() { "$FILES" dump "$1" "$2" | sed -n "s/^$3 //p"; }
-saved() { value_of "$DATA/filler.sav" zq71w "$1"; }
-setting() { value_of "$DATA/filler.cfg" 394m612z "$1"; }
 # The board's inside: the back sparkles drift around it, never over it.
 BOARD="556x414+122+93"
 # The human's start brick, drawn enlarged at the middle of the left edge.
@@ -21,11 +18,8 @@ START_BRICK="20x20+114+290"
 FILLER="650 330"
 NEW_GAME="400 225"
 CONTINUE="400 295"
-MAIN_MENU="400 505"
 
-e2e_start_game
-e2e_wait_window
-e2e_wait_state "CMainMenu window"
+e2e_start_to_menu
 e2e_to CGameMenu click $FILLER
 e2e_to CFillerNewGameDialog click $NEW_GAME
 e2e_to CFillerGameScreen click 295 450   # OK: Small Field, Easy
@@ -47,15 +41,14 @@ for i in 0 1 2 3 4 5; do
 done
 [ -n "$moved" ] || e2e_fail "no colour button made a move"
 
-e2e_to CGameMenu key Escape
-e2e_to "CMainMenu window" click $MAIN_MENU
+e2e_leave_game
 [ -s "$DATA/filler.sav" ] || e2e_fail "leaving the menu saved no game"
-numbers=$(saved field_undo_string | wc -w)
+numbers=$(e2e_saved field_undo_string | wc -w)
 [ "$numbers" = $((6 + 30 * 23)) ] || e2e_fail "the saved snapshot holds $numbers numbers, not 6 + 30 x 23"
-[ "$(saved filler_current_zone)" = 0 ] || e2e_fail "the game was not saved in the human's turn"
-[ "$(saved score)" -ge 1 ] || e2e_fail "the saved game holds no zone size as its score"
-[ "$(setting remover_last_size)" = 0 ] || e2e_fail "the settings do not keep the small size"
-[ "$(setting m_animation)" = 1 ] || e2e_fail "the settings do not keep the animation"
+[ "$(e2e_saved filler_current_zone)" = 0 ] || e2e_fail "the game was not saved in the human's turn"
+[ "$(e2e_saved score)" -ge 1 ] || e2e_fail "the saved game holds no zone size as its score"
+[ "$(e2e_setting remover_last_size)" = 0 ] || e2e_fail "the settings do not keep the small size"
+[ "$(e2e_setting m_animation)" = 1 ] || e2e_fail "the settings do not keep the animation"
 
 e2e_to CGameMenu click $FILLER
 e2e_to CFillerGameScreen click $CONTINUE
@@ -63,8 +56,7 @@ e2e_rest
 e2e_wait_still 03-continued "$BOARD"
 e2e_below "$(e2e_rmse "$E2E_SHOTS/02-move.png" "$E2E_SHOTS/03-continued.png" "$BOARD")" 0.01 \
     || e2e_fail "the continued board differs from the one left"
-e2e_to CGameMenu key Escape
-e2e_to "CMainMenu window" click $MAIN_MENU
+e2e_leave_game
 e2e_key Escape
 e2e_wait_state "CExitWnd"
 echo "filler play: ok"

@@ -30,7 +30,7 @@ class JewelGame : public ::testing::Test
 {
 protected:
     std::unique_ptr<CJewelParams> params = MakeJewelParams();
-    CJewelEvents events;
+    CRecordingEvents events;
     CJewelGame game{nullptr, *params, &events, 7};
 
     // Frames until the start effect is over and the field idle.

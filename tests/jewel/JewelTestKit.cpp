@@ -1,58 +1,19 @@
 #include "tests/jewel/JewelTestKit.h"
 
-#include <algorithm>
-
-#include "engine/files/CConfigFile.h"
-#include "games/jewel/CJewelBrick.h"
-
-namespace
-{
-const char LETTERS[] = "RYGBPCOKWN";
-}
-
-int CJewelEvents::CountSound(int id) const
-{
-    return static_cast<int>(std::count(m_sounds.begin(), m_sounds.end(), id));
-}
+#include "tests/gamebase/TestParams.h"
 
 std::unique_ptr<CJewelParams> MakeJewelParams()
 {
-    auto params = std::make_unique<CJewelParams>();
-    CConfigFile store;
-    store.SetValue("m_field_width", "700");
-    store.SetValue("m_score_brick", "50");
-    store.SetValue("m_skins_count", "3");
-    store.SetValue("m_fall_effect_speed", "1.5");
-    store.SetValue("m_group_size", "3 3 3");
-    store.SetValue("m_colors_field", "5 5 5");
-    params->ReadParams(store);
-    return params;
+    return ReadTestParams<CJewelParams>({{"m_field_width", "700"}, {"m_score_brick", "50"}, {"m_skins_count", "3"},
+                                         {"m_fall_effect_speed", "1.5"}, {"m_group_size", "3 3 3"},
+                                         {"m_colors_field", "5 5 5"}});
 }
 
-void SetBoard(CJewelField& field, const std::vector<std::string>& rows)
+void SetBoard(CJewelField& field, const Board& rows)
 {
+    // Removing a brick is a strike of the game: the new size clears instead.
     field.SetBoardSize(static_cast<int>(rows.size()));
-    for (int y = 0; y < field.GetHeight(); ++y)
-        for (int x = 0; x < field.GetWidth() && x < static_cast<int>(rows[y].size()); ++x)
-            for (int c = 0; c < 10; ++c)
-                if (rows[y][x] == LETTERS[c])
-                    field.CreateBrickAt(x, y, c);
-}
-
-std::vector<std::string> GetBoard(const CJewelField& field)
-{
-    std::vector<std::string> rows;
-    for (int y = 0; y < field.GetHeight(); ++y)
-    {
-        std::string row;
-        for (int x = 0; x < field.GetWidth(); ++x)
-        {
-            const CJewelBrick* brick = field.BrickAt(x, y);
-            row += brick ? LETTERS[brick->GetColor()] : '.';
-        }
-        rows.push_back(row);
-    }
-    return rows;
+    SetBoardPicture(field, rows, "RYGBPCOKWN", 0, false);
 }
 
 bool HasStandingRun(const CJewelField& field, int group)

@@ -7,21 +7,12 @@
 #include <gtest/gtest.h>
 
 #include "engine/gfx/CVector4.h"
+#include "games/jewel/CJewelBrick.h"
 #include "games/jewel/CJewelField.h"
 #include "games/jewel/CJewelParams.h"
-#include "shell/game/CGameEvents.h"
 #include "shell/game/CRandom.h"
-
-// Records what the rules send out, so tests can check sounds.
-class CJewelEvents : public CGameEvents
-{
-public:
-    void PlaySound(int id, bool, bool) override { m_sounds.push_back(id); }
-    void AddSparkle(const CVector4&, int) override {}
-    int CountSound(int id) const;
-
-    std::vector<int> m_sounds;
-};
+#include "tests/gamebase/BoardPicture.h"
+#include "tests/gamebase/CRecordingEvents.h"
 
 // Parameters as the game's text gives them, without any file.
 std::unique_ptr<CJewelParams> MakeJewelParams();
@@ -33,7 +24,7 @@ class JewelFieldFixture : public TBase
 {
 protected:
     std::unique_ptr<CJewelParams> params = MakeJewelParams();
-    CJewelEvents events;
+    CRecordingEvents events;
     CRandom random{5};
     CJewelField field{*params, random, &events, nullptr, nullptr};
 };
@@ -41,8 +32,8 @@ protected:
 // Board pictures, one string per row from the top: the letters R Y G B P C
 // O K W N are colours 0 to 9, '.' an empty cell. The board is resized to
 // the picture's row count.
-void SetBoard(CJewelField& field, const std::vector<std::string>& rows);
-std::vector<std::string> GetBoard(const CJewelField& field);
+void SetBoard(CJewelField& field, const Board& rows);
+inline Board GetBoard(const CJewelField& field) { return GetBoardPicture(field, "RYGBPCOKWN", 0, false); }
 
 // True when some row or column holds a run of at least `group` of one colour.
 bool HasStandingRun(const CJewelField& field, int group);

@@ -8,11 +8,10 @@ set -u
 source "$(dirname "$0")/../e2e/lib.sh"
 e2e_under_xvfb "$@"
 E2E_SHOTS="$2/jewel-play"
-FILES="$3"
+E2E_FILES="$3"
+E2E_KIND=jewel
 e2e_copy_game "$1"
 DATA="$E2E_DIR/data"
-SAVE_KEY="zq71w"
-SETTINGS_KEY="394m612z"
 
 # Waits until the board stops changing between two looks. The pointer
 # stirs off the board meanwhile: resting five seconds would bring the hint,
@@ -33,8 +32,6 @@ settled() {
     done
 }
 
-value_of() { "$FILES" dump "$1" "$2" | sed -n "s/^$3 //p"; }
-
 # Pixel centre of a cell of the small 8 x 8 board, which spans 175..625 and
 # 75..525 on the 800 x 600 window.
 cell() { awk -v x="$1" -v y="$2" 'BEGIN { c = 450 / 8; printf "%d %d", 175 + c * (x + 0.5), 75 + c * (y + 0.5) }'; }
@@ -42,12 +39,9 @@ BOARD="450x450+175+75"
 JEWELS="640 400"
 NEW_GAME="400 225"
 CONTINUE="400 295"
-MAIN_MENU="400 505"
 
 # --- A new game, left. -----------------------------------------------------
-e2e_start_game
-e2e_wait_window
-e2e_wait_state "CMainMenu window"
+e2e_start_to_menu
 e2e_to CGameMenu click $JEWELS
 [ -e "$DATA/jewel.sav" ] && e2e_fail "a saved game exists before any game"
 # No running game: New game starts one at once, without a dialog.
@@ -57,54 +51,41 @@ settled 01-dealt
 spread=$(convert "$E2E_SHOTS/01-dealt.png" -crop "$BOARD" +repage -colorspace gray -format '%[fx:standard_deviation]' info:)
 e2e_below 0.08 "$spread" || e2e_fail "the board shows no bricks (spread $spread)"
 
-e2e_to CGameMenu key Escape
-e2e_to "CMainMenu window" click $MAIN_MENU
+e2e_leave_game
 [ -s "$DATA/jewel.sav" ] || e2e_fail "leaving the menu saved no game"
-[ "$(value_of "$DATA/jewel.sav" $SAVE_KEY f_m_width_bricks)" = 8 ] || e2e_fail "the saved board is not 8 wide"
-[ "$(value_of "$DATA/jewel.sav" $SAVE_KEY fe_m_current_level)" = 1 ] || e2e_fail "the saved game is not on level 1"
-[ "$(value_of "$DATA/jewel.cfg" $SETTINGS_KEY m_autosave)" = 1 ] || e2e_fail "the settings lost autosave"
-[ "$(value_of "$DATA/jewel.cfg" $SETTINGS_KEY remover_last_size)" = 0 ] || e2e_fail "the settings lost the size"
+[ "$(e2e_saved f_m_width_bricks)" = 8 ] || e2e_fail "the saved board is not 8 wide"
+[ "$(e2e_saved fe_m_current_level)" = 1 ] || e2e_fail "the saved game is not on level 1"
+[ "$(e2e_setting m_autosave)" = 1 ] || e2e_fail "the settings lost autosave"
+[ "$(e2e_setting remover_last_size)" = 0 ] || e2e_fail "the settings lost the size"
 [ -e "$DATA/scores800.tab" ] || e2e_fail "no score table 0 written"
 
 # --- A known board: one swap, a line, and a cascade. ------------------------
 # Colour (x + 2y) mod 5 has no line anywhere; the changes make the swap of
 # the purple brick at (2,2) with the red one below it a red line in row 2,
 # after which the two blues of row 1 fall beside two more blues.
-"$FILES" dump "$DATA/jewel.sav" $SAVE_KEY | grep -v '^f_color' >"$E2E_DIR/save.txt"
+# The scores start from nought.
 awk 'BEGIN {
     for (y = 0; y < 8; ++y) for (x = 0; x < 8; ++x) c[x, y] = (x + 2 * y) % 5
     c[0, 2] = 0; c[1, 2] = 0; c[2, 2] = 4; c[2, 3] = 0; c[1, 1] = 3; c[2, 1] = 3; c[3, 2] = 3
     for (y = 0; y < 8; ++y) for (x = 0; x < 8; ++x) printf "f_color%d-%d %d\n", x, y, c[x, y]
-}' >>"$E2E_DIR/save.txt"
-sed -i -e 's/^gf_m_score_level .*/gf_m_score_level 0/' -e 's/^m_score .*/m_score 0/' -e 's/^gf_m_score .*/gf_m_score 0/' \
-    "$E2E_DIR/save.txt"
-"$FILES" store "$DATA/jewel.sav" $SAVE_KEY <"$E2E_DIR/save.txt" || e2e_fail "could not write the known board"
+    print "gf_m_score_level 0\nm_score 0\ngf_m_score 0"
+}' | e2e_rewrite_saved '^f_color\|^gf_m_score_level \|^m_score \|^gf_m_score '
 
 e2e_to CGameMenu click $JEWELS
 e2e_to CJewelGameScreen click $CONTINUE
 e2e_rest 0.2
 settled 02-known-board
-# On the board the button is held a moment, as a hand does: the player
-# looks at the button once a frame.
-hold() {
-    e2e_move "$1" "$2"
-    sleep 0.3
-    xdotool mousedown 1
-    sleep 0.15
-    xdotool mouseup 1
-}
-hold $(cell 2 2)
+e2e_hold $(cell 2 2)
 sleep 0.5
-hold $(cell 2 3)
+e2e_hold $(cell 2 3)
 e2e_rest 0.2
 e2e_window_shot 03-swapped
 settled 04-after-cascade
 e2e_below "$(e2e_rmse "$E2E_SHOTS/02-known-board.png" "$E2E_SHOTS/04-after-cascade.png" "$BOARD")" 0.05 \
     && e2e_fail "the swap changed nothing on the board"
 
-e2e_to CGameMenu key Escape
-e2e_to "CMainMenu window" click $MAIN_MENU
-level=$(value_of "$DATA/jewel.sav" $SAVE_KEY gf_m_score_level)
+e2e_leave_game
+level=$(e2e_saved gf_m_score_level)
 # The line of three scores 50, the cascade's line of four 100 more.
 [ "${level:-0}" -ge 150 ] || e2e_fail "no cascade was scored (level score ${level:-none})"
 

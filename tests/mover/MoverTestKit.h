@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "engine/files/CConfigFile.h"
+#include "games/mover/CMoverBrick.h"
 #include "games/mover/CMoverField.h"
 #include "games/mover/CMoverGame.h"
 #include "games/mover/CMoverParams.h"
+#include "tests/gamebase/BoardPicture.h"
 #include "tests/gamebase/CRecordingEvents.h"
-
-using Board = std::vector<std::string>;
 
 // A slide from (5, 1) up into the hole at (5, 0) completes row 0.
 const Board ONE_ROW = {"RRRRR.", "GBYGBR", "BYGBYG", "YGBYGB", "GBYGBY", "BYGBYG"};
@@ -26,9 +26,9 @@ struct SMover
     // Board pictures, one string per row from the top: R G B Y P C are colours
     // 0 to 5, X the blocker, '.' an empty cell; lower case is a brick already
     // selected for removal.
-    void SetBoard(const Board& rows);
-    Board GetBoard();
-    int Count(char letter);
+    void SetBoard(const Board& rows) { SetBoardPicture(Field(), rows, "RGBYPCX"); }
+    Board GetBoard() { return GetBoardPicture(Field(), "RGBYPCX"); }
+    int Count(char letter) { return CountLetter(GetBoard(), letter); }
     // Slides the brick at (x, y) until it has landed; the landing's line score.
     int Slide(int x, int y);
     void RunFieldIdle();

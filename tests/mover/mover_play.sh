@@ -6,12 +6,10 @@ set -u
 source "$(dirname "$0")/../e2e/lib.sh"
 e2e_under_xvfb "$@"
 E2E_SHOTS="$2/mover-play"
-FILES="$3"
+E2E_FILES="$3"
+E2E_KIND=mover
 E2E_STAGE="$4"
 e2e_copy_game "$1"
-DATA="$E2E_DIR/data"
-
-saved() { "$FILES" dump "$DATA/mover.sav" zq71w | sed -n "s/^$1 //p"; }
 
 # The 6 x 6 board spans 175..625 and 75..525 of the 800 x 600 window.
 BOARD="450x450+175+75"
@@ -20,9 +18,7 @@ MAIN_TITLE="mui/main/main_bg.jpg 440x100+170+30"
 GAME_CORNER="mui/mover/game_bg.jpg 120x20+660+570"
 MOVER="130 262"
 
-e2e_start_game
-e2e_wait_window
-e2e_wait_state "CMainMenu window"
+e2e_start_to_menu
 e2e_wait_for 01-main-menu $MAIN_TITLE
 e2e_to CGameMenu click $MOVER
 e2e_wait_for 02-mover-menu mui/mover/menu_bg.jpg 400x60+200+50
@@ -52,12 +48,10 @@ slide 04-slid-right 03-dealt 4 5
 slide 05-slid-down 04-slid-right 4 4
 slide 06-slid-right 05-slid-down 3 4
 
-e2e_to CGameMenu key Escape
-e2e_to "CMainMenu window" click 400 505   # Main Menu
+e2e_leave_game
 e2e_wait_for 07-main-menu-again $MAIN_TITLE
-[ "$(saved f_m_width_bricks) $(saved f_m_colors)" = "6 4" ] || e2e_fail "the saved game is not the small easy one"
-[ "$("$FILES" dump "$DATA/mover.cfg" 394m612z | sed -n 's/^remover_last_size //p')" = 0 ] ||
-    e2e_fail "the chosen size is not kept"
+[ "$(e2e_saved f_m_width_bricks) $(e2e_saved f_m_colors)" = "6 4" ] || e2e_fail "the saved game is not the small easy one"
+[ "$(e2e_setting remover_last_size)" = 0 ] || e2e_fail "the chosen size is not kept"
 
 e2e_to CGameMenu click $MOVER
 e2e_to CMoverGameScreen click 400 295   # Continue

@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "games/remover/CRemoverBrick.h"
 #include "games/remover/CRemoverField.h"
 #include "games/remover/CRemoverParams.h"
+#include "tests/gamebase/BoardPicture.h"
 #include "tests/gamebase/CRecordingEvents.h"
 
 // Parameters as the game's files would give them, without any file.
@@ -13,10 +15,9 @@ std::unique_ptr<CRemoverParams> MakeParams(int size, int difficulty, int perStep
 
 // Board pictures, one string per row from the top: R G B Y P C are colours 0
 // to 5, X the blocker colour, '.' an empty cell, lower case a selected brick.
-// Rows shorter than the board leave the rest empty.
-void SetBoard(CRemoverField& field, const std::vector<std::string>& rows);
-std::vector<std::string> GetBoard(const CRemoverField& field);
-int CountLetter(const CRemoverField& field, char letter);
+inline void SetBoard(CRemoverField& field, const Board& rows) { SetBoardPicture(field, rows, "RGBYPCX"); }
+inline Board GetBoard(const CRemoverField& field) { return GetBoardPicture(field, "RGBYPCX"); }
+inline int CountLetter(const CRemoverField& field, char letter) { return CountLetter(GetBoard(field), letter); }
 
 // Runs field updates until the status is idle (at most `limit` updates).
 void RunFieldUntilIdle(CRemoverField& field, int limit = 5000);

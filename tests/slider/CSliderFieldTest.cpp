@@ -38,7 +38,7 @@ TEST(SliderGroups, GroupsOfFiveOrMoreOfOneMoveScoreTogether)
     for (const auto& c : cases)
     {
         auto params = MakeSliderParams(0, 0);
-        CSliderEvents events;
+        CRecordingEvents events;
         CSliderField field(*params, &events, nullptr, SliderRandom());
         SetSliderBoard(field, c.board);
         field.RemoveGroups();
@@ -54,7 +54,7 @@ TEST(SliderGroups, GroupsOfFiveOrMoreOfOneMoveScoreTogether)
 TEST(SliderRemoval, RemovedBricksFadeThenTheFinishTestRunsOnce)
 {
     auto params = MakeSliderParams(0, 0);
-    CSliderEvents events;
+    CRecordingEvents events;
     CSliderField field(*params, &events, nullptr, SliderRandom());
     SetSliderBoard(field, {"RRRRRGGBB", "YY"});
     field.RemoveGroups();
@@ -63,5 +63,5 @@ TEST(SliderRemoval, RemovedBricksFadeThenTheFinishTestRunsOnce)
     EXPECT_EQ(".....GGBB.", GetSliderBoard(field)[0]);
     EXPECT_TRUE(field.GetFinished());
     EXPECT_EQ(1, events.CountSound(CSliderField::SOUND_FINISHED));
-    EXPECT_EQ(5 * 25, events.m_sparkles);
+    EXPECT_EQ(5 * 25, events.CountSparkles());
 }

@@ -43,7 +43,7 @@ protected:
         });
     }
 
-    CSliderEvents events;
+    CRecordingEvents events;
     std::unique_ptr<CSliderParams> params;
     std::unique_ptr<CSliderGame> game;
 };

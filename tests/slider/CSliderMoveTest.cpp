@@ -52,7 +52,7 @@ TEST_P(SliderTurn, ArrowTurnsItsLineByOneCellHolesIncludedAndKeepsEveryBrick)
     // The cell beside the arrow is a hole when emptyLift: nothing is lifted.
     const struct { int size, dir; bool emptyLift; } turn = {GetParam() % 12 / 4, GetParam() % 4, GetParam() >= 12};
     auto params = MakeSliderParams(turn.size, 0, 6);
-    CSliderEvents events;
+    CRecordingEvents events;
     CSliderField field(*params, &events, nullptr, SliderRandom());
     int w = field.GetWidth();
     std::vector<std::string> board = StripedBoard(w - 2);
@@ -103,7 +103,7 @@ class SliderMove : public ::testing::Test
 protected:
     void SetUp() override { SetSliderBoard(field, StripedBoard(10)); }
 
-    CSliderEvents events;
+    CRecordingEvents events;
     std::unique_ptr<CSliderParams> params = MakeSliderParams(0, 0, 6);
     CSliderField field{*params, &events, nullptr, SliderRandom()};
 };

@@ -1,26 +1,15 @@
 #pragma once
 
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "games/slider/CSliderBrick.h"
 #include "games/slider/CSliderField.h"
 #include "games/slider/CSliderParams.h"
-#include "shell/game/CGameEvents.h"
 #include "shell/game/CRandom.h"
-
-// Records what the rules send out, so tests can check sounds and bursts.
-class CSliderEvents : public CGameEvents
-{
-public:
-    void PlaySound(int id, bool, bool) override { m_sounds.push_back(id); }
-    void AddSparkle(const CVector4&, int) override { ++m_sparkles; }
-    int CountSound(int id) const { return static_cast<int>(std::count(m_sounds.begin(), m_sounds.end(), id)); }
-
-    std::vector<int> m_sounds;
-    int m_sparkles = 0;
-};
+#include "tests/gamebase/BoardPicture.h"
+#include "tests/gamebase/CRecordingEvents.h"
 
 // The random source of the fields the tests build; seed it for a fixed deal.
 CRandom& SliderRandom();
@@ -31,8 +20,8 @@ std::unique_ptr<CSliderParams> MakeSliderParams(int size, int difficulty, int co
 // Board pictures of the inner cells, one string per row from the top (row 1):
 // R G B Y P C are colours 0 to 5, '.' an empty cell, a lower-case letter a
 // brick being removed. The ring is never written.
-void SetSliderBoard(CSliderField& field, const std::vector<std::string>& rows);
-std::vector<std::string> GetSliderBoard(const CSliderField& field);
+inline void SetSliderBoard(CSliderField& field, const Board& rows) { SetBoardPicture(field, rows, "RGBYPC", 1); }
+inline Board GetSliderBoard(const CSliderField& field) { return GetBoardPicture(field, "RGBYPC", 1); }
 
 // Runs field updates until it is idle (at most `limit`); returns how many ran.
 int RunUntilIdle(CSliderField& field, int limit = 2000);

@@ -6,23 +6,10 @@ set -u
 source "$(dirname "$0")/../e2e/lib.sh"
 e2e_under_xvfb "$@"
 E2E_SHOTS="$2/slider-play"
-FILES="$3"
-STAGE="$4"
+E2E_FILES="$3"
+E2E_KIND=slider
+E2E_STAGE="$4"
 e2e_copy_game "$1"
-DATA="$E2E_DIR/data"
-
-saved() { "$FILES" "$DATA/slider.sav" zq71w | sed -n "s/^$1 //p"; }
-
-# A picture of the asset tree at the window's size.
-reference() {
-    local out="$E2E_DIR/ref_$(echo "$1" | tr / _).png"
-    [ -e "$out" ] || convert "$STAGE/$1" -resize 800x600! "$out"
-    echo "$out"
-}
-
-# Waits until a region of the window shows what the asset picture shows
-# there: wait_for <shot> <asset> <region>.
-wait_for() { e2e_wait_picture "$1 to show $2" e2e_looks_like "$1" "$(reference "$2")" 0.06 "$3"; }
 
 # The medium board: 15 x 15 cells, the ring of arrows included, over
 # 175..625 and 75..525 of the 800 x 600 window.
@@ -40,11 +27,7 @@ turn() {
     local name="$1" attempt
     for attempt in 1 2 3; do
         e2e_window_shot "$name-before"
-        e2e_move $(cell "$2" "$3")
-        sleep 0.3
-        xdotool mousedown 1
-        sleep 0.15
-        xdotool mouseup 1
+        e2e_hold $(cell "$2" "$3")
         e2e_rest 0.3
         e2e_wait_still "$name" "$BOARD"
         e2e_below 0.02 "$(e2e_rmse "$E2E_SHOTS/$name-before.png" "$E2E_SHOTS/$name.png" "$MOVES_AREA")" && return 0
@@ -52,20 +35,18 @@ turn() {
     e2e_fail "the arrow at $2,$3 did not turn its line"
 }
 
-e2e_start_game
-e2e_wait_window
-e2e_wait_state "CMainMenu window"
-wait_for 01-main-menu $MAIN_TITLE
+e2e_start_to_menu
+e2e_wait_for 01-main-menu $MAIN_TITLE
 e2e_to CGameMenu click $SLIDER
-wait_for 02-slider-menu mui/slider/menu_bg.jpg 400x60+200+50
+e2e_wait_for 02-slider-menu mui/slider/menu_bg.jpg 400x60+200+50
 e2e_to CSliderNewGameDialog click 400 225   # New Game
 e2e_click_at 130 320   # Medium Field
 e2e_click_at 490 320   # Medium
 e2e_to CSliderGameScreen click 295 450   # OK
-wait_for 03-game $GAME_GROUND
+e2e_wait_for 03-game $GAME_GROUND
 e2e_rest
 e2e_wait_still 04-dealt "$BOARD"
-e2e_below 0.1 "$(e2e_rmse "$E2E_SHOTS/04-dealt.png" "$(reference mui/slider/game_bg.jpg)" "$BOARD")" ||
+e2e_below 0.1 "$(e2e_rmse "$E2E_SHOTS/04-dealt.png" "$(e2e_reference mui/slider/game_bg.jpg)" "$BOARD")" ||
     e2e_fail "no bricks on the board"
 
 turn 05-row-turned 0 3      # row 3 to the left
@@ -73,19 +54,17 @@ turn 06-column-turned 5 0   # column 5 up
 e2e_below 0.02 "$(e2e_rmse "$E2E_SHOTS/04-dealt.png" "$E2E_SHOTS/06-column-turned.png" "$BOARD")" ||
     e2e_fail "the turns did not change the board"
 
-e2e_to CGameMenu key Escape
-e2e_rest
-e2e_to "CMainMenu window" click 400 505   # Main Menu
-wait_for 07-main-menu $MAIN_TITLE
+e2e_leave_game
+e2e_wait_for 07-main-menu $MAIN_TITLE
 # Medium board, medium difficulty: 15 cells with the ring, five colours and
 # 45 moves, two of them made.
-[ "$(saved f_m_width_bricks) $(saved f_m_colors)" = "15 5" ] || e2e_fail "the saved game is not the medium one"
-[ "$(saved gf_m_current_level) $(saved gf_m_score_level)" = "1 43" ] || e2e_fail "not level 1 with 43 moves left"
-[ "$(saved m_score)" = "$(saved gf_m_score)" ] || e2e_fail "the screen's and the game's score differ"
+[ "$(e2e_saved f_m_width_bricks) $(e2e_saved f_m_colors)" = "15 5" ] || e2e_fail "the saved game is not the medium one"
+[ "$(e2e_saved gf_m_current_level) $(e2e_saved gf_m_score_level)" = "1 43" ] || e2e_fail "not level 1 with 43 moves left"
+[ "$(e2e_saved m_score)" = "$(e2e_saved gf_m_score)" ] || e2e_fail "the screen's and the game's score differ"
 
 e2e_to CGameMenu click $SLIDER
 e2e_to CSliderGameScreen click 400 295   # Continue
-wait_for 08-resumed $GAME_GROUND
+e2e_wait_for 08-resumed $GAME_GROUND
 e2e_rest
 e2e_wait_still 08-resumed "$BOARD"
 E2E_MEASURE=$(e2e_rmse "$E2E_SHOTS/06-column-turned.png" "$E2E_SHOTS/08-resumed.png" "$BOARD")

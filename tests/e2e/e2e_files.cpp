@@ -2,9 +2,9 @@
 // that a game can be brought to its last move without a hundred scripted
 // clicks.
 //
-//   remover_play_files dump <file> <key>
+//   e2e_files dump <file> <key>
 //       prints a scrambled key-value file as "key value" lines.
-//   remover_play_files store <file> <key>
+//   e2e_files store <file> <key>
 //       writes the "key value" lines of the standard input as a scrambled
 //       key-value file, so that a dumped file can be edited and put back.
 
