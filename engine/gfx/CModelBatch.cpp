@@ -90,13 +90,18 @@ void CModelBatch::Prepare(SLook& look)
     }
 }
 
+bool CModelBatch::CanBatch(const CModel& model)
+{
+    return model.GetAngleX() == 0.0f && model.GetAngleY() == 0.0f && model.GetAngleZ() == 0.0f &&
+           !model.GetBlend() && model.GetChildCount() == 0;
+}
+
 void CModelBatch::Add(CModel& model, float turnZ)
 {
     const CMesh* mesh = model.GetMesh();
     if (!mesh || mesh->GetFaceCount() == 0)
         return;
-    if (model.GetAngleX() != 0.0f || model.GetAngleY() != 0.0f || model.GetAngleZ() != 0.0f || model.GetBlend() ||
-        model.GetChildCount() > 0)
+    if (!CanBatch(model))
     {
         m_single.push_back(&model);
         return;

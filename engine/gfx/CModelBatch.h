@@ -27,6 +27,9 @@ public:
     CModelBatch(const CModelBatch&) = delete;
     CModelBatch& operator=(const CModelBatch&) = delete;
 
+    // Whether Add draws the model in a batched look rather than by its own Draw.
+    static bool CanBatch(const CModel& model);
+
     void Begin();
     // Queues a model at its position and scale, turned turnZ degrees about
     // its own z axis (as glRotatef after the move); one without mesh is

@@ -224,7 +224,24 @@ void CDesignerField::Draw()
     glDisable(GL_COLOR_MATERIAL);
     glDisable(m_light.GetId());
     glDisable(GL_LIGHTING);
-    if (CModel* place = m_params.GetPlaceModel())
+    CModel* place = m_params.GetPlaceModel();
+    if (place && CModelBatch::CanBatch(*place))
+    {
+        // Every cell's place in one call: the batch copies the model where
+        // it stands, so the one model is stood on each cell in turn.
+        const CVector4 home = place->GetPosition();
+        m_batch.Begin();
+        for (int y = 0; y < m_height_bricks; ++y)
+            for (int x = 0; x < m_width_bricks; ++x)
+            {
+                CVector4 centre = GetCellCentre(x, y);
+                place->SetPosition(CVector4(centre.x, centre.y, -GetBrickDepth() / 2.0f));
+                m_batch.Add(*place);
+            }
+        place->SetPosition(home);
+        m_batch.Draw();
+    }
+    else if (place)
     {
         float z = -GetBrickDepth() / 2.0f;
         for (int y = 0; y < m_height_bricks; ++y)

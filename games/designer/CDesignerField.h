@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/gfx/CLight.h"
+#include "engine/gfx/CModelBatch.h"
 #include "engine/gfx/CVector4.h"
 #include "shell/game/CGameField.h"
 
@@ -94,4 +95,5 @@ private:
     float m_width;
     float m_height;
     float m_alpha = 0.0f;
+    CModelBatch m_batch;
 };
