@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <cmath>
+
 #include "engine/gfx/CMesh.h"
 #include "engine/gfx/CModel.h"
 #include "engine/gfx/CTexture.h"
@@ -88,7 +90,7 @@ void CModelBatch::Prepare(SLook& look)
     }
 }
 
-void CModelBatch::Add(CModel& model)
+void CModelBatch::Add(CModel& model, float turnZ)
 {
     const CMesh* mesh = model.GetMesh();
     if (!mesh || mesh->GetFaceCount() == 0)
@@ -106,11 +108,13 @@ void CModelBatch::Add(CModel& model)
         look.m_positions.resize(at + corners.size());
     const CVector4& p = model.GetPosition();
     const float s = model.GetScale();
+    const float radians = turnZ * 3.14159265f / 180.0f;
+    const float c = s * std::cos(radians), n = s * std::sin(radians);
     float* out = &look.m_positions[at];
     for (std::size_t i = 0; i < corners.size(); i += 3)
     {
-        out[i] = p.x + s * corners[i];
-        out[i + 1] = p.y + s * corners[i + 1];
+        out[i] = p.x + c * corners[i] - n * corners[i + 1];
+        out[i + 1] = p.y + n * corners[i] + c * corners[i + 1];
         out[i + 2] = p.z + s * corners[i + 2];
     }
     ++look.m_count;

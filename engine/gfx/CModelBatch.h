@@ -28,8 +28,10 @@ public:
     CModelBatch& operator=(const CModelBatch&) = delete;
 
     void Begin();
-    // Queues a model at its position and scale; one without mesh is skipped.
-    void Add(CModel& model);
+    // Queues a model at its position and scale, turned turnZ degrees about
+    // its own z axis (as glRotatef after the move); one without mesh is
+    // skipped.
+    void Add(CModel& model, float turnZ = 0.0f);
     // Queues a model that draws itself (fading, marked, carrying a sprite).
     void AddAlone(CModel& model) { m_single.push_back(&model); }
     // Draws what was queued since Begin.

@@ -28,6 +28,8 @@ public:
     bool IsStopping() const { return m_stopping; }
     // The turn about Z that points the model (made pointing right) at its side.
     static float SideAngle(int side);
+    // Turned about its long axis: more than its model, turned to its side, to draw.
+    bool IsDrawnAlone() const { return m_spin_angle != 0.0f || m_alpha != 1.0f; }
 
     void Draw() override;
 

@@ -755,8 +755,13 @@ void CSliderField::Draw()
         if (pass == 0)
             for (int y = 0; y < m_height_bricks; ++y)
                 for (int x = 0; x < m_width_bricks; ++x)
-                    if (m_arrows[x][y])
-                        m_batch.AddAlone(*m_arrows[x][y]);
+                    if (CSliderArrow* arrow = m_arrows[x][y].get())
+                    {
+                        if (arrow->IsDrawnAlone())
+                            m_batch.AddAlone(*arrow);
+                        else
+                            m_batch.Add(*arrow, CSliderArrow::SideAngle(arrow->GetSide()));
+                    }
     }
     if (m_brick_moving)
         m_batch.AddAlone(*m_brick_moving);
