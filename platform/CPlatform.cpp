@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <malloc.h>
 #include <unistd.h>
 
 #include "platform/CPlatformEvents.h"
@@ -24,6 +25,15 @@ bool CPlatform::Init()
     // 800x600 fixed-function picture that costs more than it saves. The
     // player's own setting wins, and hardware drivers ignore it.
     setenv("LP_NUM_THREADS", "1", 0);
+    // Pictures and texture storage come and go with the screens. The C
+    // library would raise its threshold for mapping a block on its own after
+    // the first large one is freed and keep the later ones in its heap, where
+    // they still count as used memory; held at its start value, every block
+    // of 128 KB and more goes back to the system when freed. The trim
+    // threshold is raised with it, so the heap is not given back and taken
+    // again every frame.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 4 * 1024 * 1024);
     // The game mixes its own sound through the audio device class; only
     // video, events and timers are started here.
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0)

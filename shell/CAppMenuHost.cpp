@@ -37,6 +37,12 @@ void CAppMenuHost::OpenOverlay(CScreen* dialog)
         window->OpenOverlay(dialog);
 }
 
+bool CAppMenuHost::HasOverlay() const
+{
+    CAppWindow* window = Window();
+    return window != nullptr && window->GetStack().GetTopOverlay() != nullptr;
+}
+
 void CAppMenuHost::CloseScreen(bool now)
 {
     if (CAppWindow* window = Window())

@@ -11,6 +11,7 @@ public:
     void OpenOverlay(CScreen* dialog) override;
     void CloseScreen(bool now) override;
     void WithdrawScreen(CScreen* screen) override;
+    bool HasOverlay() const override;
 
     bool IsFullScreen() const override;
     bool IsMinimized() const override;

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <iterator>
 
 #include "engine/gfx/CBitmapFont.h"
 #include "engine/gfx/CVector4.h"
@@ -11,6 +12,9 @@
 #include "shell/CTextDialog.h"
 #include "engine/files/CConfigFile.h"
 #include "engine/gfx/CDraw2D.h"
+#include "engine/frame/CGameApp.h"
+#include "engine/gfx/CSparkleLists.h"
+#include "engine/gfx/CSprite.h"
 #include "engine/gfx/CResManager.h"
 #include "engine/gfx/CTexture.h"
 #include "engine/frame/WindowToLogical.h"
@@ -337,20 +341,88 @@ void CGameMenu::Deactivate()
     // dialog pictures stay, the game's dialogs show them.
     m_covered = true;
     m_res_manager->ReleaseTextures(m_own_textures);
+    m_mark.Forget();
 }
 
 void CGameMenu::Draw()
 {
     m_continue_button->SetVisible(m_game_screen != nullptr);
-    // The opaque background covers the whole window: it stands in for the
-    // colour clear, and nothing under it needs blending.
+    const float width = static_cast<float>(m_host.GetLogicalWidth());
+    const float height = static_cast<float>(m_host.GetLogicalHeight());
+    const unsigned int background = m_background ? m_background->GetId() : 0;
     CDraw2D::ClearDepth();
-    CDraw2D::DrawOpaquePicture(m_background ? m_background->GetId() : 0, static_cast<float>(m_host.GetLogicalWidth()),
-                               static_cast<float>(m_host.GetLogicalHeight()), kBackgroundDepth);
-    CDraw2D::SetTexturing(false);
     UpdateBackSparkles();
-    DrawBackSparkles();
-    CScreen::Draw();
+
+    // In the order they were added, which is the order they are drawn in.
+    const CButton* const buttons[] = {m_help_button.get(),    m_minimize_button.get(), m_fullscreen_button.get(),
+                                      m_exit_button.get(),    m_link_button.get(),     m_new_game_button.get(),
+                                      m_continue_button.get(), m_top7_button.get(),    m_options_button.get(),
+                                      m_quit_button.get()};
+    std::vector<int> button_states;
+    for (const CButton* button : buttons)
+    {
+        button_states.push_back(button->GetState());
+        button_states.push_back(button->IsVisible() ? 1 : 0);
+    }
+    // The sparkles pass behind the buttons. While the back buffer holds the
+    // last frame and no button changed, only the cells they were or are
+    // drawn over get the background again, and only the buttons those cells
+    // touch are drawn again, each over the background whole.
+    const bool pixel_exact = m_host.GetWindowWidth() == m_host.GetLogicalWidth() &&
+                             m_host.GetWindowHeight() == m_host.GetLogicalHeight();
+    const bool own_frame = background != 0 && pixel_exact && !m_host.HasOverlay() &&
+                           !(m_save_unreadable && !m_game_screen);
+    const bool partial = own_frame && button_states == m_drawn_buttons && m_mark.HoldsLastFrame();
+    CDrawnOverCells drawn_over;
+    const CSprite* sparkle = m_host.GetMainResManager() != nullptr
+                                 ? m_host.GetMainResManager()->FindSprite(CSparkleLists::kBackSprite)
+                                 : nullptr;
+    CGameApp* app = CGameApp::Get();
+    if (sparkle != nullptr && app != nullptr && app->GetSparkles() != nullptr)
+        drawn_over.MarkBackSparkles(*app->GetSparkles(), *sparkle, width, height);
+    else
+        drawn_over.Mark(0.0f, 0.0f, width, height, width, height);
+
+    if (partial)
+    {
+        CDrawnOverCells restore = m_drawn_over;
+        restore.Add(drawn_over);
+        // A button drawn again takes its cells along, which may touch another.
+        bool redraw[std::size(buttons)] = {};
+        for (bool grew = true; grew;)
+        {
+            grew = false;
+            for (std::size_t i = 0; i < std::size(buttons); ++i)
+            {
+                const CButton& button = *buttons[i];
+                const CDraw2D::SRect rect{button.GetPosition().x, button.GetPosition().y, button.GetWidth(),
+                                          button.GetHeight()};
+                if (!redraw[i] && button.IsVisible() && restore.Touches(rect))
+                {
+                    redraw[i] = true;
+                    restore.Mark(rect.x, rect.y, rect.width, rect.height, width, height);
+                    grew = true;
+                }
+            }
+        }
+        CDraw2D::DrawOpaquePictureParts(background, restore.Runs(), width, height, kBackgroundDepth);
+        CDraw2D::SetTexturing(false);
+        DrawBackSparkles();
+        for (std::size_t i = 0; i < std::size(buttons); ++i)
+            if (redraw[i])
+                const_cast<CButton*>(buttons[i])->Draw();
+    }
+    else
+    {
+        // The opaque background covers the whole window: it stands in for
+        // the colour clear, and nothing under it needs blending.
+        CDraw2D::DrawOpaquePicture(background, width, height, kBackgroundDepth);
+        CDraw2D::SetTexturing(false);
+        if (own_frame)
+            m_mark.SetBase(CDraw2D::ReadPixel(0, 0));
+        DrawBackSparkles();
+        CScreen::Draw();
+    }
     // Where Continue would have been.
     CBitmapFont* font = m_host.GetFont();
     if (m_save_unreadable && !m_game_screen && font)
@@ -358,6 +430,12 @@ void CGameMenu::Draw()
         const CVector4& at = m_continue_button->GetPosition();
         font->DrawText(kUnreadableSaveText, 18.0f, at.x, at.y + 10.0f, 10.0f, 1.0f, 0.85f, 0.4f, 1.0f, false);
     }
+    m_drawn_over = drawn_over;
+    m_drawn_buttons = button_states;
+    if (own_frame)
+        m_mark.Stamp();
+    else
+        m_mark.Forget();
 }
 
 void CGameMenu::OnKeyDown(int key)

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "engine/frame/CScreen.h"
+#include "engine/gfx/CBackBufferMark.h"
+#include "shell/CDrawnOverCells.h"
 
 class CButton;
 class CConfigFile;
@@ -122,6 +124,10 @@ private:
     std::vector<std::string> m_own_textures;
     bool m_covered = false;
     CTexture* m_background = nullptr;
+    // What the last frame drew over the background, and the buttons' states in it.
+    CDrawnOverCells m_drawn_over;
+    std::vector<int> m_drawn_buttons;
+    CBackBufferMark m_mark;
     std::unique_ptr<CButton> m_help_button;
     std::unique_ptr<CButton> m_minimize_button;
     std::unique_ptr<CButton> m_fullscreen_button;

@@ -4,7 +4,6 @@
 #include <string>
 
 #include <algorithm>
-#include <cmath>
 
 #include <cstdio>
 #include <string>
@@ -449,7 +448,8 @@ void CMainMenu::Draw()
         CSparkleLists& sparkles = *app->GetSparkles();
         sparkles.UpdateBackSparkles();
         sparkles.DrawBackSparkles();
-        MarkSparkles(sparkles, view_width, view_height);
+        if (const CSprite* sprite = m_resources.FindSprite(CSparkleLists::kBackSprite))
+            m_layer.MarkBackSparkles(sparkles, *sprite, view_width, view_height);
     }
 
     CMatrixStack::Pop();
@@ -476,23 +476,6 @@ void CMainMenu::Draw()
     view.SetOrtho(width, height);
     m_layer.EndFrame(alone);
     m_drawn = true;
-}
-
-void CMainMenu::MarkSparkles(const CSparkleLists& sparkles, float view_width, float view_height)
-{
-    const CSprite* sprite = m_resources.FindSprite(CSparkleLists::kBackSprite);
-    if (sprite == nullptr)
-        return;
-    // Turned any way about its place: the circle round the sprite's corners,
-    // and a pixel more for the filtering at its edge.
-    const CVector4& offset = sprite->GetPosition();
-    const float reach = std::hypot(sprite->GetWidth() / 2.0f, sprite->GetHeight() / 2.0f) +
-                        std::hypot(offset.x, offset.y) + 2.0f;
-    for (const auto& sparkle : sparkles.GetBackSparkles())
-    {
-        const CVector4& at = sparkle->GetPosition();
-        m_layer.MarkDrawnOver(at.x - reach, at.y - reach, 2.0f * reach, 2.0f * reach, view_width, view_height);
-    }
 }
 
 void CMainMenu::DrawStillLayer(float view_width, float view_height)

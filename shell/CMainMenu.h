@@ -17,7 +17,6 @@
 #include "shell/CMainMenuLayer.h"
 
 class CButton;
-class CSparkleLists;
 class CConfigFile;
 class CExitWnd;
 class CModel;
@@ -107,8 +106,6 @@ private:
     void DrawStillLayer(float view_width, float view_height);
     // Clears depth where the title can be drawn and marks that area drawn over.
     void PrepareTitleArea(int width, int height, float view_width, float view_height);
-    // Marks where the back sparkles were drawn over the still layer.
-    void MarkSparkles(const CSparkleLists& sparkles, float view_width, float view_height);
     void SetTextureFilters(bool pixel_exact);
     static void SetMagnification(const CTexture* texture, bool nearest);
 

@@ -11,14 +11,11 @@
 
 #include "engine/gfx/CBackBufferMark.h"
 #include "engine/gfx/CWindowCopy.h"
+#include "shell/CDrawnOverCells.h"
 
 class CMainMenuLayer
 {
 public:
-    // Side of the square cells, in logical units, by which drawn-over parts
-    // are copied back.
-    static constexpr float kCell = 16.0f;
-
     CMainMenuLayer() = default;
     ~CMainMenuLayer();
     CMainMenuLayer(const CMainMenuLayer&) = delete;
@@ -36,23 +33,21 @@ public:
     void RestoreDrawnOver(float logical_width, float logical_height);
     // Notes a logical rectangle that something is drawn over this frame.
     void MarkDrawnOver(float x, float y, float width, float height, float logical_width, float logical_height);
+    void MarkBackSparkles(const CSparkleLists& sparkles, const CSprite& sprite, float logical_width,
+                          float logical_height)
+    {
+        m_cells.MarkBackSparkles(sparkles, sprite, logical_width, logical_height);
+    }
     // After the frame: `alone` when nothing but the menu drew into it.
     void EndFrame(bool alone);
     void Invalidate() { m_valid = false; }
     void Release();
     bool IsValid() const { return m_valid; }
 
-    // The cells marked, as runs along each row of cells (what is copied back).
-    static std::vector<CWindowCopy::SPart> CellRuns(const std::vector<bool>& cells, int columns,
-                                                    float logical_width, float logical_height);
-
 private:
-    void ClearCells();
-
     CWindowCopy m_copy;
     CBackBufferMark m_mark;
     bool m_valid = false;
     std::vector<int> m_state;
-    std::vector<bool> m_cells;
-    int m_columns = 0;
+    CDrawnOverCells m_cells;
 };

@@ -23,6 +23,8 @@ public:
     // Takes a screen or overlay that is about to be deleted off the stacks
     // without telling anyone, so no stack keeps a dangling pointer.
     virtual void WithdrawScreen(CScreen* screen) = 0;
+    // True while a dialog is drawn over the current screen.
+    virtual bool HasOverlay() const { return false; }
 
     virtual bool IsFullScreen() const = 0;
     virtual bool IsMinimized() const = 0;

@@ -152,6 +152,28 @@ void CDraw2D::DrawOpaquePicture(unsigned int texture, float width, float height,
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 }
 
+void CDraw2D::DrawOpaquePictureParts(unsigned int texture, const std::vector<SRect>& parts, float width,
+                                     float height, float depth)
+{
+    if (parts.empty() || width <= 0.0f || height <= 0.0f)
+        return;
+    glEnable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    glDisable(GL_ALPHA_TEST);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    for (const SRect& part : parts)
+    {
+        // As the whole picture: its top at t = 1.
+        const float s_left = part.x / width;
+        const float s_right = (part.x + part.width) / width;
+        const float t_top = 1.0f - part.y / height;
+        const float t_bottom = 1.0f - (part.y + part.height) / height;
+        CTexture::DrawQuad(part.x, part.y, depth, part.width, part.height, s_left, s_right, t_bottom, t_top);
+    }
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+}
+
 void CDraw2D::SetPictureFilter(unsigned int texture, bool nearest)
 {
     const GLint filter = nearest ? GL_NEAREST : GL_LINEAR;

@@ -4,9 +4,20 @@
 // its GL calls in the order its comment gives and leaves exactly that state
 // behind: later drawers rely on it.
 
+#include <vector>
+
 class CDraw2D
 {
 public:
+    // A rectangle of the logical screen, (x,y) its top-left corner.
+    struct SRect
+    {
+        float x;
+        float y;
+        float width;
+        float height;
+    };
+
     // The current colour, which modulates textured drawing too.
     static void SetColor(float r, float g, float b, float a);
 
@@ -56,6 +67,11 @@ public:
     // instead of modulating it; the texture environment goes back to
     // modulation afterwards.
     static void DrawOpaquePicture(unsigned int texture, float width, float height, float depth = 0.0f);
+
+    // As DrawOpaquePicture, but only these parts of the picture, each at its
+    // own place on a logical screen of the size given.
+    static void DrawOpaquePictureParts(unsigned int texture, const std::vector<SRect>& parts, float width,
+                                       float height, float depth = 0.0f);
 
     // Binds the texture, then sets its minifying and magnifying filters to
     // nearest or linear. For pictures without smaller levels.

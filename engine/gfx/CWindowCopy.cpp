@@ -60,23 +60,7 @@ void CWindowCopy::Draw(float logical_width, float logical_height) const
 
 void CWindowCopy::DrawParts(const std::vector<SPart>& parts, float logical_width, float logical_height) const
 {
-    if (parts.empty() || logical_width <= 0.0f || logical_height <= 0.0f)
-        return;
-    glEnable(GL_TEXTURE_2D);
-    glDisable(GL_BLEND);
-    glDisable(GL_ALPHA_TEST);
-    glBindTexture(GL_TEXTURE_2D, m_texture);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-    for (const SPart& part : parts)
-    {
-        // As in Draw: the top of the screen takes t = 1.
-        const float s_left = part.x / logical_width;
-        const float s_right = (part.x + part.width) / logical_width;
-        const float t_top = 1.0f - part.y / logical_height;
-        const float t_bottom = 1.0f - (part.y + part.height) / logical_height;
-        CTexture::DrawQuad(part.x, part.y, 0.0f, part.width, part.height, s_left, s_right, t_bottom, t_top);
-    }
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    CDraw2D::DrawOpaquePictureParts(m_texture, parts, logical_width, logical_height);
 }
 
 void CWindowCopy::Release()

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "engine/gfx/CDraw2D.h"
+
 class CWindowCopy
 {
 public:
@@ -16,14 +18,7 @@ public:
     // Copies the window's width x height pixels; false when nothing usable
     // was copied (no context, no texture, or the copy itself failed).
     bool Capture(int width, int height);
-    // A rectangle of the logical screen, (x,y) its top-left corner.
-    struct SPart
-    {
-        float x;
-        float y;
-        float width;
-        float height;
-    };
+    using SPart = CDraw2D::SRect;
 
     // Draws the copy over the logical screen, opaque and unmodulated.
     void Draw(float logical_width, float logical_height) const;

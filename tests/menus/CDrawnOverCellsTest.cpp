@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "engine/gfx/CBackBufferMark.h"
-#include "shell/CMainMenuLayer.h"
+#include "shell/CDrawnOverCells.h"
 
-TEST(CMainMenuLayer, DrawnOverCellsAreCopiedBackAsRunsClippedToTheScreen)
+TEST(CDrawnOverCells, MarkedCellsAreCopiedBackAsRunsClippedToTheScreen)
 {
     // Rows of cells ('#' drawn over) on a screen 2.5 cells wide and 1.5 high.
-    const float cell = CMainMenuLayer::kCell;
+    const float cell = CDrawnOverCells::kCell;
     const struct
     {
         const char* cells;
@@ -27,7 +27,7 @@ TEST(CMainMenuLayer, DrawnOverCellsAreCopiedBackAsRunsClippedToTheScreen)
             if (*p != ' ')
                 cells.push_back(*p == '#');
         std::ostringstream runs;
-        for (const CWindowCopy::SPart& part : CMainMenuLayer::CellRuns(cells, 3, 2.5f * cell, 1.5f * cell))
+        for (const CDraw2D::SRect& part : CDrawnOverCells::CellRuns(cells, 3, 2.5f * cell, 1.5f * cell))
             runs << (runs.tellp() > 0 ? " " : "") << part.x / cell << "," << part.y / cell << ","
                  << part.width / cell << "," << part.height / cell;
         EXPECT_EQ(c.runs, runs.str()) << c.cells;

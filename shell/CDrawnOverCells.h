@@ -1,0 +1,42 @@
+#pragma once
+// Where moving things (sparkles, a turning title) were drawn over a still
+// picture of the logical screen, kept as square cells so that a frame can
+// copy back just those parts while the back buffer holds the last frame.
+
+#include <vector>
+
+#include "engine/gfx/CDraw2D.h"
+
+class CSparkleLists;
+class CSprite;
+
+class CDrawnOverCells
+{
+public:
+    // Side of the cells in logical units: smaller ones cost more quads than
+    // they save pixels.
+    static constexpr float kCell = 16.0f;
+
+    // Marks the cells a logical rectangle touches on a screen of this size
+    // (a change of size marks every cell).
+    void Mark(float x, float y, float width, float height, float logical_width, float logical_height);
+    // True when a marked cell touches the logical rectangle.
+    bool Touches(const CDraw2D::SRect& rect) const;
+    // Marks where each back sparkle, drawn with this sprite, can have drawn.
+    void MarkBackSparkles(const CSparkleLists& sparkles, const CSprite& sprite, float logical_width,
+                          float logical_height);
+    void Add(const CDrawnOverCells& other);
+    void Clear();
+    // The marked cells as runs along each row (what is copied back).
+    std::vector<CDraw2D::SRect> Runs() const;
+
+    // The runs of a grid `columns` wide, clipped to the screen.
+    static std::vector<CDraw2D::SRect> CellRuns(const std::vector<bool>& cells, int columns, float logical_width,
+                                                float logical_height);
+
+private:
+    std::vector<bool> m_cells;
+    int m_columns = 0;
+    float m_width = 0.0f;
+    float m_height = 0.0f;
+};
