@@ -2,7 +2,6 @@
 
 #include "engine/gfx/CSprite.h"
 
-#include <GL/gl.h>
 
 namespace
 {
@@ -70,19 +69,13 @@ bool CBackSparkle::Update()
     return m_position.y < kEndY;
 }
 
-void CBackSparkle::Draw(bool bind_texture) const
+void CBackSparkle::Emit() const
 {
     if (m_sprite == nullptr)
     {
         return;
     }
-    glColor4f(1.0f, 1.0f, 1.0f, m_alpha);
     m_sprite->SetGroup(m_group);
     m_sprite->SetFrame(m_frame);
-    glPushMatrix();
-    glTranslatef(m_position.x, m_position.y, m_position.z);
-    glRotatef(m_angle, 0.0f, 0.0f, 1.0f);
-    m_sprite->Draw(bind_texture);
-    glPopMatrix();
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    m_sprite->EmitCell(m_position, m_angle, m_alpha);
 }

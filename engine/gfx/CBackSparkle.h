@@ -22,7 +22,8 @@ public:
 
     // One step per frame; true when the sparkle has left the top of the screen.
     bool Update();
-    void Draw(bool bind_texture) const;
+    // Adds this sparkle to an open run of its sprite's cells (CSprite::EmitCell).
+    void Emit() const;
 
     // The shared wind: a new drift now and then, held for 900 to 1799 steps.
     static void UpdateDrift(const SparkleRandom& random);

@@ -2,7 +2,6 @@
 
 #include "engine/gfx/CSprite.h"
 
-#include <GL/gl.h>
 
 namespace
 {
@@ -39,16 +38,14 @@ bool CSparkle::Update()
     return m_alpha <= 0.0f;
 }
 
-void CSparkle::Draw(bool bind_texture) const
+void CSparkle::Emit() const
 {
     if (m_sprite == nullptr)
     {
         return;
     }
-    glColor4f(1.0f, 1.0f, 1.0f, m_alpha);
     m_sprite->SetPosition(m_position);
     m_sprite->SetGroup(m_group);
     m_sprite->SetFrame(m_frame);
-    m_sprite->Draw(bind_texture);
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    m_sprite->EmitCell(CVector4(0.0f, 0.0f, 0.0f), 0.0f, m_alpha);
 }

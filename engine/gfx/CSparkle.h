@@ -20,7 +20,8 @@ public:
 
     // One step per frame; true when the sparkle has faded out.
     bool Update();
-    void Draw(bool bind_texture) const;
+    // Adds this sparkle to an open run of its sprite's cells (CSprite::EmitCell).
+    void Emit() const;
 
     const CVector4& GetPosition() const { return m_position; }
     const CVector4& GetVelocity() const { return m_velocity; }

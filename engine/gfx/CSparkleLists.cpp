@@ -2,6 +2,9 @@
 
 #include "engine/gfx/CResManager.h"
 #include "engine/gfx/CSprite.h"
+#include "engine/gfx/CTexture.h"
+
+#include <GL/gl.h>
 
 #include <utility>
 
@@ -39,12 +42,25 @@ void DrawList(const std::vector<std::unique_ptr<T>>& list, CSprite* sprite)
     }
     sprite->SetFlipV(true);
     sprite->SetBlend(true);
-    bool first = true;
+    if (list.empty() || !sprite->IsVisible())
+    {
+        return;
+    }
+    // One call for the whole list: the software renderer pays for every
+    // call and change of state far more than for a sparkle's few pixels.
+    glBindTexture(GL_TEXTURE_2D, sprite->GetTexture() ? sprite->GetTexture()->GetId() : 0);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_BLEND);
+    glDisable(GL_ALPHA_TEST);
+    glEnable(GL_TEXTURE_2D);
+    glBegin(GL_TRIANGLES);
     for (const std::unique_ptr<T>& item : list)
     {
-        item->Draw(first);
-        first = false;
+        item->Emit();
     }
+    glEnd();
+    glDisable(GL_BLEND);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
 }
 }
 

@@ -7,6 +7,8 @@
 
 #include <GL/gl.h>
 
+#include <cmath>
+
 #include <algorithm>
 
 namespace
@@ -178,6 +180,36 @@ void CSprite::GetCellCoords(float& u_left, float& u_right, float& v_low, float& 
     u_right = static_cast<float>(m_frame + 1) / frames;
     v_low = static_cast<float>(m_group) / groups;
     v_high = static_cast<float>(m_group + 1) / groups;
+}
+
+void CSprite::EmitCell(const CVector4& at, float degreesZ, float alpha) const
+{
+    float u_left;
+    float u_right;
+    float v_low;
+    float v_high;
+    GetCellCoords(u_left, u_right, v_low, v_high);
+    const float v_bottom = m_flip ? v_high : v_low;
+    const float v_top = m_flip ? v_low : v_high;
+    const float hw = m_width / 2.0f;
+    const float hh = m_height / 2.0f;
+    const float radians = degreesZ * 3.14159265f / 180.0f;
+    const float c = std::cos(radians);
+    const float s = std::sin(radians);
+    // The corners in Draw's strip order, split along the same diagonal.
+    const float corners[4][4] = {{hw, -hh, u_right, v_bottom},
+                                 {-hw, -hh, u_left, v_bottom},
+                                 {hw, hh, u_right, v_top},
+                                 {-hw, hh, u_left, v_top}};
+    static const int order[6] = {0, 1, 2, 2, 1, 3};
+    glColor4f(1.0f, 1.0f, 1.0f, alpha);
+    for (int i : order)
+    {
+        const float x = m_position.x + corners[i][0];
+        const float y = m_position.y + corners[i][1];
+        glTexCoord2f(corners[i][2], corners[i][3]);
+        glVertex3f(at.x + c * x - s * y, at.y + s * x + c * y, at.z + m_position.z);
+    }
 }
 
 void CSprite::Draw(bool bind_texture)
