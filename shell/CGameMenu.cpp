@@ -354,10 +354,10 @@ void CGameMenu::Draw()
     UpdateBackSparkles();
 
     // In the order they were added, which is the order they are drawn in.
-    const CButton* const buttons[] = {m_help_button.get(),    m_minimize_button.get(), m_fullscreen_button.get(),
-                                      m_exit_button.get(),    m_link_button.get(),     m_new_game_button.get(),
-                                      m_continue_button.get(), m_top7_button.get(),    m_options_button.get(),
-                                      m_quit_button.get()};
+    CButton* const buttons[] = {m_help_button.get(),     m_minimize_button.get(), m_fullscreen_button.get(),
+                                m_exit_button.get(),     m_link_button.get(),     m_new_game_button.get(),
+                                m_continue_button.get(), m_top7_button.get(),     m_options_button.get(),
+                                m_quit_button.get()};
     std::vector<int> button_states;
     for (const CButton* button : buttons)
     {
@@ -410,7 +410,7 @@ void CGameMenu::Draw()
         DrawBackSparkles();
         for (std::size_t i = 0; i < std::size(buttons); ++i)
             if (redraw[i])
-                const_cast<CButton*>(buttons[i])->Draw();
+                buttons[i]->Draw();
     }
     else
     {

@@ -5,6 +5,7 @@
 #include "engine/files/CConfigFile.h"
 #include "games/designer/CDesignerParams.h"
 #include "tests/files/CTempDir.h"
+#include "tests/gamebase/TestParams.h"
 
 TEST(DesignerParams, MissingOrBadTuningValuesTakeSafeOnes)
 {
@@ -12,24 +13,19 @@ TEST(DesignerParams, MissingOrBadTuningValuesTakeSafeOnes)
         {"0", "0", "0", "0", "0"}, {"-5", "-1", "9 12 -3", "2 0 99", "1"}, {"nan", "100000", "5", "4", "2"}};
     for (const auto& c : cases)
     {
-        CConfigFile store;
-        store.SetValue("m_field_width", c.width);
-        store.SetValue("m_attempt", c.attempt);
-        store.SetValue("m_min_count", c.low);
-        store.SetValue("m_max_count", c.high);
-        store.SetValue("m_skins_count", c.skins);
-        CDesignerParams params;
-        params.ReadParams(store);
-        EXPECT_GT(params.GetFieldWidth(), 0.0f);
-        EXPECT_GE(params.GetAttempt(), 1);
-        EXPECT_LE(params.GetAttempt(), CDesignerParams::MAX_ATTEMPT);
-        EXPECT_GE(params.GetSkinsCount(), CDesignerParams::MIN_SKINS);
-        EXPECT_EQ(CDesignerParams::DEFAULT_SKIN, params.GetCurrentSkin());
+        auto params = ReadTestParams<CDesignerParams>({{"m_field_width", c.width}, {"m_attempt", c.attempt},
+                                                       {"m_min_count", c.low}, {"m_max_count", c.high},
+                                                       {"m_skins_count", c.skins}});
+        EXPECT_GT(params->GetFieldWidth(), 0.0f);
+        EXPECT_GE(params->GetAttempt(), 1);
+        EXPECT_LE(params->GetAttempt(), CDesignerParams::MAX_ATTEMPT);
+        EXPECT_GE(params->GetSkinsCount(), CDesignerParams::MIN_SKINS);
+        EXPECT_EQ(CDesignerParams::DEFAULT_SKIN, params->GetCurrentSkin());
         for (int d = 0; d < 3; ++d)
         {
-            EXPECT_LE(1, params.GetMinCount(d));
-            EXPECT_LE(params.GetMinCount(d), params.GetMaxCount(d));
-            EXPECT_LE(params.GetMaxCount(d), 9);
+            EXPECT_LE(1, params->GetMinCount(d));
+            EXPECT_LE(params->GetMinCount(d), params->GetMaxCount(d));
+            EXPECT_LE(params->GetMaxCount(d), 9);
         }
     }
 }

@@ -285,12 +285,18 @@ e2e_wait_for() {
 # waits a little more: effects advance per frame, so a busy machine makes
 # them slower, and a click on the board counts only once they are done.
 # A board with something always moving over it (sparkles, a spinning
-# brick) takes a larger change for still.
-# e2e_wait_still <shot> <region> [largest change, 0.02 by default]
+# brick) takes a larger change for still. With "stir" the pointer moves a
+# pixel to and fro off the board at each look: a kind that points out a move
+# to a resting pointer (its brick swinging) keeps quiet.
+# e2e_wait_still <shot> <region> [largest change, 0.02 by default] [stir]
 e2e_wait_still() {
-    local name="$1" calm=0 limit="${3:-0.02}" deadline=$((SECONDS + E2E_TIMEOUT))
+    local name="$1" calm=0 limit="${3:-0.02}" stir=0 deadline=$((SECONDS + E2E_TIMEOUT))
     e2e_window_shot "$name"
     while [ $calm -lt 2 ]; do
+        if [ -n "${4:-}" ]; then
+            stir=$((1 - stir))
+            e2e_move $((770 + stir)) 590
+        fi
         sleep 0.3
         e2e_expect_running "waiting for $name to settle"
         mv "$E2E_SHOTS/$name.png" "$E2E_DIR/previous.png"

@@ -127,18 +127,14 @@ TEST(EraserParams, SenselessValuesTakePlayableOnesAndTheTablesAreTheErasers)
 {
     for (const char* bad : {"", "0 0 0", "-3 7 500"})
     {
-        CEraserParams params;
-        CConfigFile store;
-        store.SetValue("m_group_size", bad);
-        store.SetValue("m_colors_field", bad);
-        params.ReadParams(store);
+        auto params = ReadTestParams<CEraserParams>({{"m_group_size", bad}, {"m_colors_field", bad}});
         for (int d = 0; d < 3; ++d)
         {
-            EXPECT_GE(params.GetGroupSize(d), 1);
-            EXPECT_TRUE(params.GetColorCount(d) >= 1 && params.GetColorCount(d) <= 6);
+            EXPECT_GE(params->GetGroupSize(d), 1);
+            EXPECT_TRUE(params->GetColorCount(d) >= 1 && params->GetColorCount(d) <= 6);
         }
-        EXPECT_GT(params.GetFallSpeed(), 0.0f);
-        EXPECT_GT(params.GetFieldWidth(), 0.0f);
+        EXPECT_GT(params->GetFallSpeed(), 0.0f);
+        EXPECT_GT(params->GetFieldWidth(), 0.0f);
     }
     // The eraser's own tables: difficulty, then size.
     auto params = MakeParams(1, 2);

@@ -6,6 +6,7 @@
 #include "games/eraser2/CEraser2Game.h"
 #include "shell/game/CRandom.h"
 #include "tests/eraser2/Eraser2TestKit.h"
+#include "tests/gamebase/TestParams.h"
 
 namespace
 {
@@ -133,19 +134,15 @@ TEST(Eraser2Save, DamagedSavesAreRefusedAndChangeNothing)
 
 TEST(Eraser2Params, MissingOrBadValuesKeepPlayableDefaultsAndSixCaptionsNameTheTables)
 {
-    CEraser2Params params;
-    CConfigFile store;
-    store.SetValue("m_group_size", "0 1");
-    store.SetValue("m_colors_field", "9");
-    params.ReadParams(store);
-    EXPECT_EQ((std::vector<int>{2, 2, 3, 4}), (std::vector<int>{params.GetGroupSize(0), params.GetGroupSize(1),
-                                                                params.GetColorCount(0), params.GetColorCount(1)}));
-    EXPECT_GT(params.GetFallSpeed(), 0.0f);
-    EXPECT_GT(params.GetSquareWidth(), 0.0f);
+    auto params = ReadTestParams<CEraser2Params>({{"m_group_size", "0 1"}, {"m_colors_field", "9"}});
+    EXPECT_EQ((std::vector<int>{2, 2, 3, 4}), (std::vector<int>{params->GetGroupSize(0), params->GetGroupSize(1),
+                                                                params->GetColorCount(0), params->GetColorCount(1)}));
+    EXPECT_GT(params->GetFallSpeed(), 0.0f);
+    EXPECT_GT(params->GetSquareWidth(), 0.0f);
     CScoreCaptionList list;
-    params.GetScoreCaption(list);
+    params->GetScoreCaption(list);
     ASSERT_EQ(6u, list.size());
     EXPECT_EQ("3 colors - Small Field", list[0].first);
     EXPECT_EQ("4 colors - Large Field", list[5].first);
-    EXPECT_EQ(params.GetScoreTable(params.GetTableIndex(1, 0)), list[3].second);
+    EXPECT_EQ(params->GetScoreTable(params->GetTableIndex(1, 0)), list[3].second);
 }

@@ -13,24 +13,9 @@ E2E_KIND=jewel
 e2e_copy_game "$1"
 DATA="$E2E_DIR/data"
 
-# Waits until the board stops changing between two looks. The pointer
-# stirs off the board meanwhile: resting five seconds would bring the hint,
-# whose brick keeps swinging.
-settled() {
-    local name="$1" calm=0 deadline=$((SECONDS + E2E_TIMEOUT)) m stir=0
-    e2e_window_shot "$name"
-    while [ $calm -lt 3 ]; do
-        stir=$((1 - stir))
-        e2e_move $((770 + stir)) 590
-        sleep 0.3
-        e2e_expect_running "waiting for $name to settle"
-        mv "$E2E_SHOTS/$name.png" "$E2E_DIR/previous.png"
-        e2e_window_shot "$name"
-        m=$(e2e_rmse "$E2E_DIR/previous.png" "$E2E_SHOTS/$name.png" "$BOARD")
-        if e2e_below "$m" 0.01; then calm=$((calm + 1)); else calm=0; fi
-        [ $SECONDS -ge $deadline ] && e2e_fail "$name does not settle (RMSE $m)"
-    done
-}
+# The board at rest; the pointer stirs off it meanwhile: resting five
+# seconds would bring the hint.
+settled() { e2e_wait_still "$1" "$BOARD" 0.01 stir; }
 
 # Pixel centre of a cell of the small 8 x 8 board, which spans 175..625 and
 # 75..525 on the 800 x 600 window.

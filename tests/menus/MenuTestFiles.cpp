@@ -1,6 +1,7 @@
 #include "tests/menus/MenuTestFiles.h"
 
 #include "tests/gfx/CFontTestPicture.h"
+#include "tests/gfx/CGfxTestFiles.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -91,22 +92,12 @@ void CMenuTestFiles::Write(const std::string& path, const std::string& text) con
 
 void CMenuTestFiles::WriteTga(const std::string& path, int width, int height, bool pattern) const
 {
-    std::string bytes(18 + static_cast<std::size_t>(width) * height * 4, '\0');
-    bytes[2] = 2;
-    bytes[12] = static_cast<char>(width & 0xff);
-    bytes[13] = static_cast<char>(width >> 8);
-    bytes[14] = static_cast<char>(height & 0xff);
-    bytes[15] = static_cast<char>(height >> 8);
-    bytes[16] = 32;
-    for (std::size_t at = 18; pattern && at < bytes.size(); at += 4)
-    {
-        const int x = static_cast<int>((at - 18) / 4) % width;
-        const int y = static_cast<int>((at - 18) / 4) / width;
-        const int bgra[4] = {x * 7, y * 5, (x + y) * 3, 255};
-        for (int c = 0; c < 4; ++c)
-            bytes[at + c] = static_cast<char>(bgra[c] & 0xff);
-    }
-    Write(path, bytes);
+    // The pattern runs over the rows as stored, from the bottom.
+    const auto bytes = CGfxTestFiles::MakeTga(width, height, 32, [&](int x, int fromTop) -> uint32_t {
+        const uint32_t u = static_cast<uint32_t>(x), v = static_cast<uint32_t>(height - 1 - fromTop);
+        return pattern ? ((u + v) * 3 & 0xff) << 24 | (v * 5 & 0xff) << 16 | (u * 7 & 0xff) << 8 | 0xff : 0;
+    });
+    Write(path, std::string(bytes.begin(), bytes.end()));
 }
 
 void CMenuTestFiles::Remove(const std::string& path) const

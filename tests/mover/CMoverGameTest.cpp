@@ -3,6 +3,7 @@
 #include "games/mover/CMoverPlayer.h"
 #include "tests/files/CTempDir.h"
 #include "tests/mover/MoverTestKit.h"
+#include "tests/gamebase/TestParams.h"
 
 namespace
 {
@@ -112,14 +113,10 @@ TEST(MoverParams, ASenselessWidthTakesTheDefaultAndTablesGoToTheMoverFiles)
 {
     for (const char* width : {"", "0", "-5", "nan"})
     {
-        CMoverParams params;
-        CConfigFile store;
-        store.SetValue("m_field_width", width);
-        store.SetValue("m_score_level", "10 20 30 40");
-        params.ReadParams(store);
-        EXPECT_EQ(CMoverParams::DEFAULT_FIELD_WIDTH, params.GetFieldWidth());
-        EXPECT_EQ(40, params.GetLevelScore(1, 0));
-        EXPECT_EQ(0, params.GetLevelScore(2, 2));
+        auto params = ReadTestParams<CMoverParams>({{"m_field_width", width}, {"m_score_level", "10 20 30 40"}});
+        EXPECT_EQ(CMoverParams::DEFAULT_FIELD_WIDTH, params->GetFieldWidth());
+        EXPECT_EQ(40, params->GetLevelScore(1, 0));
+        EXPECT_EQ(0, params->GetLevelScore(2, 2));
     }
     CTempDir dir;
     CMoverParams params;

@@ -7,6 +7,7 @@
 #include "games/remover/CRemoverParams.h"
 #include "tests/files/CTempDir.h"
 #include "tests/remover/RemoverTestKit.h"
+#include "tests/gamebase/TestParams.h"
 
 namespace
 {
@@ -114,15 +115,11 @@ TEST_F(RemoverParamsFiles, TablesAreReadWithoutASettingsFileAndFollowDifficultyT
 
 TEST(RemoverParams, BadValuesTakeSafeOnes)
 {
-    CRemoverParams params;
-    CConfigFile store;
-    store.SetValue("m_bricks_per_step", "5 4");
-    store.SetValue("m_field_width", "-4");
-    store.SetValue("m_skins_count", "0");
-    params.ReadParams(store);
-    EXPECT_EQ(4, params.GetBricksPerStep(1));
-    EXPECT_EQ(1, params.GetBricksPerStep(2));
-    EXPECT_GT(params.GetFieldWidth(), 0.0f);
-    EXPECT_EQ(1, params.GetSkinsCount());
-    EXPECT_EQ(static_cast<std::size_t>(CGameParams::MODELS_PER_SKIN), params.GetBrickModelTable().size());
+    auto params = ReadTestParams<CRemoverParams>(
+        {{"m_bricks_per_step", "5 4"}, {"m_field_width", "-4"}, {"m_skins_count", "0"}});
+    EXPECT_EQ(4, params->GetBricksPerStep(1));
+    EXPECT_EQ(1, params->GetBricksPerStep(2));
+    EXPECT_GT(params->GetFieldWidth(), 0.0f);
+    EXPECT_EQ(1, params->GetSkinsCount());
+    EXPECT_EQ(static_cast<std::size_t>(CGameParams::MODELS_PER_SKIN), params->GetBrickModelTable().size());
 }

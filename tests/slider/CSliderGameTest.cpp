@@ -4,6 +4,7 @@
 #include "games/slider/CSliderGame.h"
 #include "games/slider/CSliderPlayer.h"
 #include "tests/slider/SliderTestKit.h"
+#include "tests/gamebase/TestParams.h"
 
 namespace
 {
@@ -13,12 +14,8 @@ protected:
     // Six colours on the small easy board, 30 moves in level 1 unless given.
     void Start(const char* firstMoves = "30")
     {
-        params = std::make_unique<CSliderParams>();
-        CConfigFile store;
-        store.SetValue("m_colors_small", "6 6 6");
-        store.SetValue("m_score_level", firstMoves);
-        store.SetValue("m_score_step_level", "2");
-        params->ReadParams(store);
+        params = ReadTestParams<CSliderParams>(
+            {{"m_colors_small", "6 6 6"}, {"m_score_level", firstMoves}, {"m_score_step_level", "2"}});
         game = std::make_unique<CSliderGame>(nullptr, *params, &events, 5);
         Run([this] { return !game->IsStarting(); });
     }
