@@ -2,11 +2,25 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/gfx/CMesh.h"
 #include "engine/gfx/CModel.h"
+#include "engine/gfx/COffscreenLayer.h"
 #include "engine/gfx/CTexture.h"
+
+namespace
+{
+bool g_layer_enabled = true;
+
+template <typename T>
+void Append(std::vector<unsigned char>& key, const T* values, std::size_t count)
+{
+    const unsigned char* bytes = reinterpret_cast<const unsigned char*>(values);
+    key.insert(key.end(), bytes, bytes + count * sizeof(T));
+}
+} // namespace
 
 CModelBatch::CModelBatch() {}
 
@@ -125,7 +139,150 @@ void CModelBatch::Add(CModel& model, float turnZ)
     ++look.m_count;
 }
 
+void CModelBatch::SetLayerEnabled(bool enabled)
+{
+    g_layer_enabled = enabled;
+}
+
 void CModelBatch::Draw()
+{
+    if (!DrawThroughLayer())
+        DrawLooks();
+    for (CModel* model : m_single)
+        model->Draw();
+}
+
+void CModelBatch::MakeKey(std::vector<unsigned char>& key) const
+{
+    key.clear();
+    GLint ints[6];
+    glGetIntegerv(GL_VIEWPORT, ints);
+    glGetIntegerv(GL_DEPTH_FUNC, ints + 4);
+    ints[5] = static_cast<GLint>(CTexture::GetUploadCount());
+    Append(key, ints, 6);
+    GLfloat floats[36];
+    glGetFloatv(GL_MODELVIEW_MATRIX, floats);
+    glGetFloatv(GL_PROJECTION_MATRIX, floats + 16);
+    glGetFloatv(GL_CURRENT_COLOR, floats + 32);
+    Append(key, floats, 36);
+    for (const auto& look : m_looks)
+    {
+        if (look->m_count == 0)
+            continue;
+        const void* pointers[2] = {look->m_shape, look->m_texture};
+        Append(key, pointers, 2);
+        const GLuint texture = look->m_texture ? look->m_texture->GetId() : 0;
+        Append(key, &texture, 1);
+        Append(key, &look->m_count, 1);
+        Append(key, look->m_positions.data(), static_cast<std::size_t>(look->m_count) * look->m_shape->m_positions.size());
+    }
+}
+
+bool CModelBatch::DrawThroughLayer()
+{
+    if (!g_layer_enabled || !CTexture::IsUploadEnabled())
+        return false;
+    // The plain state boards draw their bricks in; anything else is drawn
+    // directly, as it would blend with or be lit by what the layer cannot hold.
+    GLint env = 0;
+    glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &env);
+    GLboolean depthMask = GL_FALSE;
+    glGetBooleanv(GL_DEPTH_WRITEMASK, &depthMask);
+    if (env != GL_MODULATE || glIsEnabled(GL_BLEND) || glIsEnabled(GL_ALPHA_TEST) || glIsEnabled(GL_LIGHTING) ||
+        glIsEnabled(GL_FOG) || !glIsEnabled(GL_DEPTH_TEST) || depthMask != GL_TRUE)
+        return false;
+    MakeKey(m_key);
+    // The layer keeps only what was drawn with some opacity.
+    GLfloat color[4];
+    glGetFloatv(GL_CURRENT_COLOR, color);
+    if (color[3] <= 0.0f)
+        return false;
+    if (m_key != m_layer_key)
+    {
+        // Bricks that move every frame are drawn directly: the layer pays
+        // once they have stood still for a frame.
+        if (m_key != m_last_key)
+        {
+            m_last_key.swap(m_key);
+            return false;
+        }
+        if (!m_layer)
+            m_layer = std::make_unique<COffscreenLayer>();
+        FindCover(m_cover);
+        if (!m_layer->Begin(m_cover[0], m_cover[1], m_cover[2] - m_cover[0], m_cover[3] - m_cover[1]))
+            return false;
+        // Every drawn texel opaque in the layer, its colour as drawn.
+        glPushAttrib(GL_TEXTURE_BIT);
+        const GLfloat opaque[4] = {0.0f, 0.0f, 0.0f, 1.0f};
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
+        glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, GL_MODULATE);
+        glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_RGB, GL_TEXTURE);
+        glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_RGB, GL_SRC_COLOR);
+        glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE1_RGB, GL_PRIMARY_COLOR);
+        glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND1_RGB, GL_SRC_COLOR);
+        glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_ALPHA, GL_REPLACE);
+        glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_ALPHA, GL_CONSTANT);
+        glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_ALPHA, GL_SRC_ALPHA);
+        glTexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_COLOR, opaque);
+        DrawLooks();
+        glPopAttrib();
+        m_layer->End();
+        m_layer_key = m_key;
+    }
+    m_layer->Draw();
+    return true;
+}
+
+void CModelBatch::FindCover(int cover[4]) const
+{
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    cover[0] = 0;
+    cover[1] = 0;
+    cover[2] = viewport[2];
+    cover[3] = viewport[3];
+    GLfloat model[16], projection[16], m[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, model);
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    for (int c = 0; c < 4; ++c)
+        for (int r = 0; r < 4; ++r)
+        {
+            float sum = 0.0f;
+            for (int k = 0; k < 4; ++k)
+                sum += projection[k * 4 + r] * model[c * 4 + k];
+            m[c * 4 + r] = sum;
+        }
+    float left = 1e9f, right = -1e9f, bottom = 1e9f, top = -1e9f;
+    for (const auto& look : m_looks)
+    {
+        const float* p = look->m_positions.data();
+        const std::size_t count = static_cast<std::size_t>(look->m_count) * look->m_shape->m_positions.size();
+        for (std::size_t i = 0; i < count; i += 3)
+        {
+            const float w = m[3] * p[i] + m[7] * p[i + 1] + m[11] * p[i + 2] + m[15];
+            if (w <= 1e-6f)
+                return;
+            const float x = (m[0] * p[i] + m[4] * p[i + 1] + m[8] * p[i + 2] + m[12]) / w;
+            const float y = (m[1] * p[i] + m[5] * p[i + 1] + m[9] * p[i + 2] + m[13]) / w;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            bottom = std::min(bottom, y);
+            top = std::max(top, y);
+        }
+    }
+    if (left > right)
+        return;
+    // Normalised device to layer pixels, a pixel of margin for rounding.
+    auto toPixel = [](float ndc, int size) { return (ndc + 1.0f) * 0.5f * static_cast<float>(size); };
+    // Started on even pixels: the renderer picks texture levels per 2 x 2
+    // pixels, which must group as they do in the window.
+    cover[0] = std::max(0, static_cast<int>(std::floor(toPixel(left, viewport[2]))) - 1) & ~1;
+    cover[1] = std::max(0, static_cast<int>(std::floor(toPixel(bottom, viewport[3]))) - 1) & ~1;
+    cover[2] = std::min<int>(viewport[2], static_cast<int>(std::ceil(toPixel(right, viewport[2]))) + 1);
+    cover[3] = std::min<int>(viewport[3], static_cast<int>(std::ceil(toPixel(top, viewport[3]))) + 1);
+}
+
+void CModelBatch::DrawLooks()
 {
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
@@ -148,6 +305,4 @@ void CModelBatch::Draw()
     }
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     glDisableClientState(GL_VERTEX_ARRAY);
-    for (CModel* model : m_single)
-        model->Draw();
 }

@@ -19,6 +19,15 @@ class CTexture;
 // A model that is turned, blended or made of several parts, and one the
 // caller queues with AddAlone, is drawn by its own Draw after the batched
 // looks, in the order queued: what blends over the others goes last.
+//
+// Boards rest most of the time: once the batched looks stood still for a
+// frame they are drawn into an offscreen layer and, while the same models
+// stand at the same places under the same view and state, later frames only
+// lay that layer over the window.
+// The batched models then leave no depth in the window's depth buffer: what
+// is drawn after them is drawn over them.
+class COffscreenLayer;
+
 class CModelBatch
 {
 public:
@@ -39,6 +48,10 @@ public:
     void AddAlone(CModel& model) { m_single.push_back(&model); }
     // Draws what was queued since Begin.
     void Draw();
+
+    // Whether batches keep their looks in a layer (on by default); off, every
+    // frame draws every triangle, for comparing the two.
+    static void SetLayerEnabled(bool enabled);
 
 private:
     // One mesh with every (vertex, texture coordinate) corner made unique.
@@ -64,9 +77,24 @@ private:
     const SShape* FindShape(const CMesh* mesh);
     SLook& FindLook(const SShape* shape, CTexture* texture);
     static void Prepare(SLook& look);
+    void DrawLooks();
+    // Draws the looks through the layer; false when the state they are drawn
+    // in is one the layer cannot reproduce, or there is no layer.
+    bool DrawThroughLayer();
+    // Everything the batched looks' pixels depend on, as bytes.
+    void MakeKey(std::vector<unsigned char>& key) const;
+    // The window pixels the batched looks may cover, from the key's view;
+    // the whole viewport when a corner lies behind the eye.
+    void FindCover(int cover[4]) const;
 
     std::vector<std::unique_ptr<SShape>> m_shapes;
     std::vector<std::unique_ptr<SLook>> m_looks;
     std::vector<CModel*> m_single;
     SLook* m_last = nullptr;
+    std::unique_ptr<COffscreenLayer> m_layer;
+    std::vector<unsigned char> m_key;
+    // What the layer holds, and what the last frame drew.
+    std::vector<unsigned char> m_layer_key;
+    std::vector<unsigned char> m_last_key;
+    int m_cover[4] = {};
 };

@@ -14,6 +14,7 @@
 namespace
 {
 bool g_upload_enabled = true;
+unsigned int g_upload_count = 0;
 
 bool IsTgaName(const std::string& file)
 {
@@ -39,6 +40,11 @@ void CTexture::SetUploadEnabled(bool enabled)
 bool CTexture::IsUploadEnabled()
 {
     return g_upload_enabled;
+}
+
+unsigned int CTexture::GetUploadCount()
+{
+    return g_upload_count;
 }
 
 bool CTexture::Load(CFilePack& pack, const std::string& file, bool wrap, bool dynamic)
@@ -226,6 +232,7 @@ GLuint UploadPicture(const CPicture& picture, bool wrap, bool dynamic, GLint env
                      GLint plainFormat)
 {
     GLuint name = 0;
+    ++g_upload_count;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, envMode);

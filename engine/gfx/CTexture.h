@@ -52,6 +52,9 @@ public:
     // On by default; tests and tools without a GL context turn it off.
     static void SetUploadEnabled(bool enabled);
     static bool IsUploadEnabled();
+    // Counts the pictures uploaded so far: a copy of drawn pictures is stale
+    // once it changed.
+    static unsigned int GetUploadCount();
 
     // Dynamic: mipmaps with alpha kept; otherwise one level, alpha dropped.
     static unsigned int Upload(const CPicture& picture, bool wrap, bool dynamic);

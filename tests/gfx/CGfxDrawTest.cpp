@@ -1,6 +1,7 @@
 #include "engine/gfx/CBitmapFont.h"
 #include "engine/files/CFilePack.h"
 #include "engine/gfx/CModel.h"
+#include "engine/gfx/CModelBatch.h"
 #include "engine/gfx/CResManager.h"
 #include "engine/gfx/CTexture.h"
 #include "tests/draw/CGlWindowTest.h"
@@ -8,6 +9,9 @@
 #include "tests/gfx/CFontTestPicture.h"
 #include "tests/gfx/CGfxTestFiles.h"
 
+#include <GL/glu.h>
+
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -74,6 +78,64 @@ TEST_F(CGfxDrawTest, TexturedModelDrawsFromItsListAndCopiesDrawTheSame)
 
 // The current normal is left alone unless the model sends normals of its own: only a
 // textured model whose description asks for them and whose mesh has them does.
+// A board at rest is drawn once into the batch's layer and laid back on the
+// frames after: each must show exactly what drawing every triangle shows, and
+// a brick that moves must show at its new place, not where the layer had it.
+TEST_F(CGfxDrawTest, BatchDrawsThroughItsLayerExactlyAsDirectlyAndFollowsAMove)
+{
+    CResManager manager(&m_pack);
+    const std::string tiles = m_files.WriteBytes("tiles.tga", CGfxTestFiles::MakeTga(16, 16, 32, [](int x, int y) {
+        return (static_cast<uint32_t>(x * 16) << 24) | (static_cast<uint32_t>(y * 16) << 16) |
+               (static_cast<uint32_t>((x + y) % 3 * 100) << 8) | 0xffu;
+    }));
+    CModel* brick = manager.AddModel(Describe("brick", kQuadObj, "tex_file_name " + tiles + "\n").c_str(), "brick");
+    std::vector<CModel> bricks(6, *brick);
+    for (std::size_t i = 0; i < bricks.size(); ++i)
+    {
+        bricks[i].SetPosition(CVector4(-2.5f + static_cast<float>(i), i % 2 ? 0.5f : -0.5f, 0.0f));
+        bricks[i].SetScale(0.45f);
+    }
+    // The board's view: in perspective, tilted, with the depth test.
+    glMatrixMode(GL_PROJECTION);
+    gluPerspective(45.0, static_cast<double>(kWidth) / kHeight, 1.0, 50.0);
+    glMatrixMode(GL_MODELVIEW);
+    glTranslatef(0.0f, 0.0f, -6.0f);
+    glRotatef(-25.0f, 1.0f, 0.0f, 0.0f);
+    glEnable(GL_DEPTH_TEST);
+
+    // The layer's texture may round a channel the other way than the window.
+    auto same = [](const std::vector<unsigned char>& a, const std::vector<unsigned char>& b) {
+        for (std::size_t i = 0; i < a.size(); ++i)
+            if (std::abs(a[i] - b[i]) > 1)
+                return false;
+        return true;
+    };
+    CModelBatch batch;
+    auto frame = [&](bool layer) {
+        CModelBatch::SetLayerEnabled(layer);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        batch.Begin();
+        for (CModel& model : bricks)
+            batch.Add(model);
+        batch.Draw();
+        return ReadWindow();
+    };
+    const std::vector<unsigned char> direct = frame(false);
+    EXPECT_GT(CountLitPixels(0, 0, kWidth, kHeight), kWidth * kHeight / 50);
+    // The first frame after a change draws directly, the next into the
+    // layer, the ones after lay the layer back.
+    for (const char* step : {"directly", "into the layer", "from the layer"})
+        EXPECT_TRUE(same(frame(true), direct)) << step;
+
+    bricks[2].SetPosition(CVector4(-0.5f, 1.2f, 0.3f));
+    const std::vector<unsigned char> moved = frame(false);
+    EXPECT_FALSE(same(moved, direct));
+    for (const char* step : {"directly", "into the layer", "from the layer"})
+        EXPECT_TRUE(same(frame(true), moved)) << step << " after a brick moved";
+    CModelBatch::SetLayerEnabled(true);
+    glDisable(GL_DEPTH_TEST);
+}
+
 TEST_F(CGfxDrawTest, NormalsAreSentOnlyByATexturedModelWhoseMeshHasThem)
 {
     const char* bare_obj = "g quad\nv -1 -1 0\nv 1 -1 0\nv 1 1 0\nvt 0 0\nvt 1 0\nvt 1 1\n"

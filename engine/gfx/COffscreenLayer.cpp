@@ -1,0 +1,146 @@
+#include "engine/gfx/COffscreenLayer.h"
+
+#define GL_GLEXT_PROTOTYPES
+#include <GL/gl.h>
+#include <GL/glext.h>
+
+#include "engine/gfx/CTexture.h"
+
+#include <algorithm>
+
+COffscreenLayer::~COffscreenLayer()
+{
+    Release();
+}
+
+bool COffscreenLayer::Create(int width, int height)
+{
+    Release();
+    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    // Framebuffer objects are core from 3.0; older renderers draw directly.
+    if (version == nullptr || version[0] < '3' || version[1] != '.')
+    {
+        m_broken = true;
+        return false;
+    }
+    glGenTextures(1, &m_texture);
+    glBindTexture(GL_TEXTURE_2D, m_texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, nullptr);
+    glGenRenderbuffers(1, &m_depth);
+    glBindRenderbuffer(GL_RENDERBUFFER, m_depth);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, width, height);
+    glBindRenderbuffer(GL_RENDERBUFFER, 0);
+    glGenFramebuffers(1, &m_framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, m_framebuffer);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, m_texture, 0);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, m_depth);
+    const bool complete = m_texture != 0 && m_depth != 0 && m_framebuffer != 0 &&
+                          glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    if (!complete)
+    {
+        Release();
+        m_broken = true;
+        return false;
+    }
+    m_width = width;
+    m_height = height;
+    return true;
+}
+
+bool COffscreenLayer::Begin(int left, int bottom, int width, int height)
+{
+    if (m_broken || !CTexture::IsUploadEnabled() || width <= 0 || height <= 0)
+        return false;
+    // Grown, never shrunk, so that a board that changes size does not
+    // reallocate every frame.
+    if ((m_framebuffer == 0 || width > m_width || height > m_height) &&
+        !Create(std::max(width, m_width), std::max(height, m_height)))
+        return false;
+    glGetIntegerv(GL_VIEWPORT, m_viewport);
+    m_part[0] = left;
+    m_part[1] = bottom;
+    m_part[2] = width;
+    m_part[3] = height;
+    glBindFramebuffer(GL_FRAMEBUFFER, m_framebuffer);
+    // The part's corner becomes the layer's pixel (0, 0): every pixel centre
+    // stays where it was, so the triangles cover the same pixels.
+    glViewport(-left, -bottom, m_viewport[2], m_viewport[3]);
+    GLfloat clear[4];
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
+    glPushAttrib(GL_SCISSOR_BIT);
+    glDisable(GL_SCISSOR_TEST);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glClearColor(clear[0], clear[1], clear[2], clear[3]);
+    glPopAttrib();
+    return true;
+}
+
+void COffscreenLayer::End()
+{
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glViewport(m_viewport[0], m_viewport[1], m_viewport[2], m_viewport[3]);
+}
+
+void COffscreenLayer::Draw() const
+{
+    if (m_framebuffer == 0)
+        return;
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    const float x0 = static_cast<float>(m_part[0]), y0 = static_cast<float>(m_part[1]);
+    const float x1 = x0 + m_part[2], y1 = y0 + m_part[3];
+    const float s1 = static_cast<float>(m_part[2]) / m_width, t1 = static_cast<float>(m_part[3]) / m_height;
+    glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_TEXTURE_BIT | GL_CURRENT_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0.0, viewport[2], 0.0, viewport[3], -1.0, 1.0);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glDisable(GL_LIGHTING);
+    glDisable(GL_BLEND);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_CULL_FACE);
+    glDisable(GL_FOG);
+    // Only what was drawn: the layer was cleared to alpha 0.
+    glEnable(GL_ALPHA_TEST);
+    glAlphaFunc(GL_GREATER, 0.0f);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, m_texture);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glBegin(GL_TRIANGLE_STRIP);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex2f(x0, y0);
+    glTexCoord2f(s1, 0.0f);
+    glVertex2f(x1, y0);
+    glTexCoord2f(0.0f, t1);
+    glVertex2f(x0, y1);
+    glTexCoord2f(s1, t1);
+    glVertex2f(x1, y1);
+    glEnd();
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopAttrib();
+}
+
+void COffscreenLayer::Release()
+{
+    if (m_framebuffer != 0)
+        glDeleteFramebuffers(1, &m_framebuffer);
+    if (m_depth != 0)
+        glDeleteRenderbuffers(1, &m_depth);
+    if (m_texture != 0)
+        glDeleteTextures(1, &m_texture);
+    m_framebuffer = m_depth = m_texture = 0;
+    m_width = m_height = 0;
+}
