@@ -155,11 +155,15 @@ void CModelBatch::Draw()
 void CModelBatch::MakeKey(std::vector<unsigned char>& key) const
 {
     key.clear();
-    GLint ints[6];
+    GLint ints[8];
     glGetIntegerv(GL_VIEWPORT, ints);
     glGetIntegerv(GL_DEPTH_FUNC, ints + 4);
     ints[5] = static_cast<GLint>(CTexture::GetUploadCount());
-    Append(key, ints, 6);
+    ints[6] = glIsEnabled(GL_DEPTH_TEST);
+    GLboolean depthMask = GL_FALSE;
+    glGetBooleanv(GL_DEPTH_WRITEMASK, &depthMask);
+    ints[7] = depthMask;
+    Append(key, ints, 8);
     GLfloat floats[36];
     glGetFloatv(GL_MODELVIEW_MATRIX, floats);
     glGetFloatv(GL_PROJECTION_MATRIX, floats + 16);
@@ -186,10 +190,8 @@ bool CModelBatch::DrawThroughLayer()
     // directly, as it would blend with or be lit by what the layer cannot hold.
     GLint env = 0;
     glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &env);
-    GLboolean depthMask = GL_FALSE;
-    glGetBooleanv(GL_DEPTH_WRITEMASK, &depthMask);
     if (env != GL_MODULATE || glIsEnabled(GL_BLEND) || glIsEnabled(GL_ALPHA_TEST) || glIsEnabled(GL_LIGHTING) ||
-        glIsEnabled(GL_FOG) || !glIsEnabled(GL_DEPTH_TEST) || depthMask != GL_TRUE)
+        glIsEnabled(GL_FOG))
         return false;
     MakeKey(m_key);
     // The layer keeps only what was drawn with some opacity.
