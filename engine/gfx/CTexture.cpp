@@ -11,6 +11,16 @@
 
 #include <utility>
 
+#ifndef GL_CLAMP_TO_EDGE
+#define GL_CLAMP_TO_EDGE 0x812F
+#endif
+#ifndef GL_BGRA
+#define GL_BGRA 0x80E1
+#endif
+#ifndef GL_UNSIGNED_INT_8_8_8_8_REV
+#define GL_UNSIGNED_INT_8_8_8_8_REV 0x8367
+#endif
+
 namespace
 {
 bool g_upload_enabled = true;
@@ -292,6 +302,21 @@ unsigned int CTexture::Upload(const CPicture& picture, bool wrap, bool dynamic)
     // A plain picture keeps no alpha; eight bits a channel is all the
     // pictures hold, and half the storage and sampling of sixteen.
     return UploadPicture(picture, wrap, dynamic, GL_MODULATE, GL_RGB8);
+}
+
+unsigned int CTexture::CreatePixelTarget(int width, int height)
+{
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    if (name == 0)
+        return 0;
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, nullptr);
+    return name;
 }
 
 unsigned int CTexture::UploadBump(const CPicture& picture, bool wrap, bool dynamic)

@@ -59,6 +59,11 @@ public:
     // Dynamic: mipmaps with alpha kept; otherwise one level, alpha dropped.
     static unsigned int Upload(const CPicture& picture, bool wrap, bool dynamic);
     static unsigned int UploadBump(const CPicture& picture, bool wrap, bool dynamic);
+    // An empty texture that window pixels are copied or drawn into and drawn
+    // back one texel a pixel: nearest, clamped, four bytes a texel (the
+    // software renderer samples three-byte textures more slowly). 0 when
+    // none could be made.
+    static unsigned int CreatePixelTarget(int width, int height);
 
     // The two half-intensity pictures of an emboss bump pair.
     static CPicture MakeBumpHalf(const CPicture& picture, bool inverted);

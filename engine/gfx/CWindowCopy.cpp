@@ -5,16 +5,6 @@
 #include "engine/gfx/CDraw2D.h"
 #include "engine/gfx/CTexture.h"
 
-#ifndef GL_CLAMP_TO_EDGE
-#define GL_CLAMP_TO_EDGE 0x812F
-#endif
-#ifndef GL_BGRA
-#define GL_BGRA 0x80E1
-#endif
-#ifndef GL_UNSIGNED_INT_8_8_8_8_REV
-#define GL_UNSIGNED_INT_8_8_8_8_REV 0x8367
-#endif
-
 CWindowCopy::~CWindowCopy()
 {
     Release();
@@ -27,19 +17,9 @@ bool CWindowCopy::Capture(int width, int height)
     if (m_texture == 0 || width != m_width || height != m_height)
     {
         Release();
-        GLuint name = 0;
-        glGenTextures(1, &name);
-        if (name == 0)
+        m_texture = CTexture::CreatePixelTarget(width, height);
+        if (m_texture == 0)
             return false;
-        m_texture = name;
-        glBindTexture(GL_TEXTURE_2D, m_texture);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-        // Four bytes a texel: the software renderer samples a three-byte
-        // texture more slowly, and this copy is drawn every frame.
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, nullptr);
         m_width = width;
         m_height = height;
     }
