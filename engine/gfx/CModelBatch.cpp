@@ -1,6 +1,8 @@
 #include "engine/gfx/CModelBatch.h"
 
+#define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
+#include <GL/glext.h>
 
 #include <algorithm>
 #include <cmath>
@@ -31,6 +33,33 @@ void CModelBatch::Begin()
     for (auto& look : m_looks)
         look->m_count = 0;
     m_single.clear();
+    m_has_underlay = false;
+}
+
+void CModelBatch::SetUnderlay(const SUnderlay& underlay)
+{
+    m_underlay = underlay;
+    m_has_underlay = underlay.texture != 0;
+}
+
+void CModelBatch::DrawUnderlay(bool intoLayer) const
+{
+    if (!m_has_underlay)
+        return;
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, m_underlay.texture);
+    glColor4f(1.0f, 1.0f, 1.0f, m_underlay.alpha);
+    glEnable(GL_BLEND);
+    if (intoLayer)
+        glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+    else
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    CTexture::DrawQuad(m_underlay.x, m_underlay.y, m_underlay.z, m_underlay.width, m_underlay.height, 0.0f,
+                       m_underlay.s, m_underlay.t, 0.0f);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glDisable(GL_BLEND);
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
 }
 
 const CModelBatch::SShape* CModelBatch::FindShape(const CMesh* mesh)
@@ -147,7 +176,10 @@ void CModelBatch::SetLayerEnabled(bool enabled)
 void CModelBatch::Draw()
 {
     if (!DrawThroughLayer())
+    {
+        DrawUnderlay(false);
         DrawLooks();
+    }
     for (CModel* model : m_single)
         model->Draw();
 }
@@ -169,6 +201,8 @@ void CModelBatch::MakeKey(std::vector<unsigned char>& key) const
     glGetFloatv(GL_PROJECTION_MATRIX, floats + 16);
     glGetFloatv(GL_CURRENT_COLOR, floats + 32);
     Append(key, floats, 36);
+    if (m_has_underlay)
+        Append(key, &m_underlay, 1);
     for (const auto& look : m_looks)
     {
         if (look->m_count == 0)
@@ -213,6 +247,7 @@ bool CModelBatch::DrawThroughLayer()
         FindCover(m_cover);
         if (!m_layer->Begin(m_cover[0], m_cover[1], m_cover[2] - m_cover[0], m_cover[3] - m_cover[1]))
             return false;
+        DrawUnderlay(true);
         // Every drawn texel opaque in the layer, its colour as drawn.
         glPushAttrib(GL_TEXTURE_BIT);
         const GLfloat opaque[4] = {0.0f, 0.0f, 0.0f, 1.0f};
@@ -231,7 +266,7 @@ bool CModelBatch::DrawThroughLayer()
         m_layer->End();
         m_layer_key = m_key;
     }
-    m_layer->Draw();
+    m_layer->Draw(m_has_underlay);
     return true;
 }
 
@@ -255,10 +290,19 @@ void CModelBatch::FindCover(int cover[4]) const
             m[c * 4 + r] = sum;
         }
     float left = 1e9f, right = -1e9f, bottom = 1e9f, top = -1e9f;
+    const SUnderlay& u = m_underlay;
+    const float corners[12] = {u.x, u.y, u.z, u.x + u.width, u.y, u.z,
+                               u.x, u.y + u.height, u.z, u.x + u.width, u.y + u.height, u.z};
+    std::vector<std::pair<const float*, std::size_t>> runs;
+    if (m_has_underlay)
+        runs.emplace_back(corners, 12);
     for (const auto& look : m_looks)
+        runs.emplace_back(look->m_positions.data(),
+                          static_cast<std::size_t>(look->m_count) * look->m_shape->m_positions.size());
+    for (const auto& run : runs)
     {
-        const float* p = look->m_positions.data();
-        const std::size_t count = static_cast<std::size_t>(look->m_count) * look->m_shape->m_positions.size();
+        const float* p = run.first;
+        const std::size_t count = run.second;
         for (std::size_t i = 0; i < count; i += 3)
         {
             const float w = m[3] * p[i] + m[7] * p[i + 1] + m[11] * p[i + 2] + m[15];

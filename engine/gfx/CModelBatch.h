@@ -46,6 +46,17 @@ public:
     void Add(CModel& model, float turnZ = 0.0f);
     // Queues a model that draws itself (fading, marked, carrying a sprite).
     void AddAlone(CModel& model) { m_single.push_back(&model); }
+    // A see-through picture under the models (a board's backing), drawn
+    // before them with the depth test as it stands and blended by its alpha
+    // times `alpha`; texture coordinates run 0..s across and t..0 down. Kept
+    // in the layer with the models. Begin clears it.
+    struct SUnderlay
+    {
+        unsigned int texture = 0;
+        float x = 0.0f, y = 0.0f, z = 0.0f, width = 0.0f, height = 0.0f;
+        float s = 1.0f, t = 1.0f, alpha = 1.0f;
+    };
+    void SetUnderlay(const SUnderlay& underlay);
     // Draws what was queued since Begin.
     void Draw();
 
@@ -78,6 +89,8 @@ private:
     SLook& FindLook(const SShape* shape, CTexture* texture);
     static void Prepare(SLook& look);
     void DrawLooks();
+    // intoLayer: alpha is kept as coverage, the colour multiplied by it.
+    void DrawUnderlay(bool intoLayer) const;
     // Draws the looks through the layer; false when the state they are drawn
     // in is one the layer cannot reproduce, or there is no layer.
     bool DrawThroughLayer();
@@ -91,6 +104,8 @@ private:
     std::vector<std::unique_ptr<SLook>> m_looks;
     std::vector<CModel*> m_single;
     SLook* m_last = nullptr;
+    SUnderlay m_underlay;
+    bool m_has_underlay = false;
     std::unique_ptr<COffscreenLayer> m_layer;
     std::vector<unsigned char> m_key;
     // What the layer holds, and what the last frame drew.

@@ -81,7 +81,7 @@ void COffscreenLayer::End()
     glViewport(m_viewport[0], m_viewport[1], m_viewport[2], m_viewport[3]);
 }
 
-void COffscreenLayer::Draw() const
+void COffscreenLayer::Draw(bool blended) const
 {
     if (m_framebuffer == 0)
         return;
@@ -103,9 +103,17 @@ void COffscreenLayer::Draw() const
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_CULL_FACE);
     glDisable(GL_FOG);
-    // Only what was drawn: the layer was cleared to alpha 0.
-    glEnable(GL_ALPHA_TEST);
-    glAlphaFunc(GL_GREATER, 0.0f);
+    if (blended)
+    {
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+    }
+    else
+    {
+        // Only what was drawn: the layer was cleared to alpha 0.
+        glEnable(GL_ALPHA_TEST);
+        glAlphaFunc(GL_GREATER, 0.0f);
+    }
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, m_texture);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);

@@ -23,9 +23,10 @@ public:
     bool Begin(int left, int bottom, int width, int height);
     // Directs drawing to the window again.
     void End();
-    // Lays what was drawn over its rectangle of the current viewport,
-    // opaque where drawn.
-    void Draw() const;
+    // Lays what was drawn over its rectangle of the current viewport:
+    // opaque where drawn, or, when blended, as colours already multiplied by
+    // their alpha (what was drawn see-through stays see-through).
+    void Draw(bool blended = false) const;
     void Release();
 
 private:

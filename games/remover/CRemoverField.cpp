@@ -518,26 +518,26 @@ void CRemoverField::Draw()
     glDisable(GL_LIGHTING);
     glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
     glEnable(GL_COLOR_MATERIAL);
-    glEnable(GL_TEXTURE_2D);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glEnable(GL_BLEND);
-
-    CTexture* back = m_resources ? m_resources->FindTexture(BACK_TEXTURE) : nullptr;
-    if (back)
-    {
-        glBindTexture(GL_TEXTURE_2D, back->GetId());
-        glColor4f(1.0f, 1.0f, 1.0f, 0.3f);
-        float left = -m_width / 2.0f;
-        // One tile covers 2 x 2 cells, counted up from the bottom edge.
-        CTexture::DrawQuad(left, -m_height / 2.0f, 0.0f, m_width, m_height, 0.0f,
-                           m_width_bricks / 2.0f, m_height_bricks / 2.0f, 0.0f);
-        glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    }
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
 
     // The selected bricks last, so that they blend over the others.
     m_batch.Begin();
+    if (CTexture* back = m_resources ? m_resources->FindTexture(BACK_TEXTURE) : nullptr)
+    {
+        // One tile covers 2 x 2 cells, counted up from the bottom edge.
+        CModelBatch::SUnderlay backing;
+        backing.texture = back->GetId();
+        backing.x = -m_width / 2.0f;
+        backing.y = -m_height / 2.0f;
+        backing.width = m_width;
+        backing.height = m_height;
+        backing.s = m_width_bricks / 2.0f;
+        backing.t = m_height_bricks / 2.0f;
+        backing.alpha = 0.3f;
+        m_batch.SetUnderlay(backing);
+    }
     for (int pass = 0; pass < 2; ++pass)
         for (int y = 0; y < m_height_bricks; ++y)
             for (int x = 0; x < m_width_bricks; ++x)

@@ -718,27 +718,27 @@ void CSliderField::Draw()
     glDisable(m_light.GetId());
     glDisable(GL_LIGHTING);
 
-    CTexture* back = m_resources ? m_resources->FindTexture(BACK_TEXTURE) : nullptr;
-    if (back)
-    {
-        float s = GetBrickSize();
-        glEnable(GL_TEXTURE_2D);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glEnable(GL_BLEND);
-        glBindTexture(GL_TEXTURE_2D, back->GetId());
-        glColor4f(1.0f, 1.0f, 1.0f, 0.3f);
-        // The inner cells only; one tile of the grid covers 2 x 2 cells.
-        CTexture::DrawQuad(-(m_width - 2.0f * s) / 2.0f, -(m_height - 2.0f * s) / 2.0f, 0.0f, m_width - 2.0f * s,
-                           m_height - 2.0f * s, 0.0f, (m_width_bricks - 2) / 2.0f, (m_height_bricks - 2) / 2.0f,
-                           0.0f);
-        glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-        glDisable(GL_TEXTURE_2D);
-        glDisable(GL_BLEND);
-    }
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
 
     // A blended brick draws itself (the batch leaves it alone), after the
     // opaque ones; the selected ones and the moving one last.
     m_batch.Begin();
+    if (CTexture* back = m_resources ? m_resources->FindTexture(BACK_TEXTURE) : nullptr)
+    {
+        // The inner cells only; one tile of the grid covers 2 x 2 cells.
+        const float s = GetBrickSize();
+        CModelBatch::SUnderlay backing;
+        backing.texture = back->GetId();
+        backing.x = -(m_width - 2.0f * s) / 2.0f;
+        backing.y = -(m_height - 2.0f * s) / 2.0f;
+        backing.width = m_width - 2.0f * s;
+        backing.height = m_height - 2.0f * s;
+        backing.s = (m_width_bricks - 2) / 2.0f;
+        backing.t = (m_height_bricks - 2) / 2.0f;
+        backing.alpha = 0.3f;
+        m_batch.SetUnderlay(backing);
+    }
     for (int pass = 0; pass < 2; ++pass)
     {
         for (int y = 0; y < m_height_bricks; ++y)

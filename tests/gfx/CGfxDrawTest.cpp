@@ -81,7 +81,7 @@ TEST_F(CGfxDrawTest, TexturedModelDrawsFromItsListAndCopiesDrawTheSame)
 // A board at rest is drawn once into the batch's layer and laid back on the
 // frames after: each must show exactly what drawing every triangle shows, and
 // a brick that moves must show at its new place, not where the layer had it.
-TEST_F(CGfxDrawTest, BatchDrawsThroughItsLayerExactlyAsDirectlyAndFollowsAMove)
+TEST_F(CGfxDrawTest, BatchAndItsBackingDrawThroughTheLayerAsDirectlyAndFollowAMove)
 {
     CResManager manager(&m_pack);
     const std::string tiles = m_files.WriteBytes("tiles.tga", CGfxTestFiles::MakeTga(16, 16, 32, [](int x, int y) {
@@ -92,9 +92,25 @@ TEST_F(CGfxDrawTest, BatchDrawsThroughItsLayerExactlyAsDirectlyAndFollowsAMove)
     std::vector<CModel> bricks(6, *brick);
     for (std::size_t i = 0; i < bricks.size(); ++i)
     {
-        bricks[i].SetPosition(CVector4(-2.5f + static_cast<float>(i), i % 2 ? 0.5f : -0.5f, 0.0f));
+        bricks[i].SetPosition(CVector4(-2.5f + static_cast<float>(i), i % 2 ? 0.5f : -0.5f, 0.2f));
         bricks[i].SetScale(0.45f);
     }
+    // A see-through backing of uneven alpha under them, over a coloured window.
+    const std::string grid = m_files.WriteBytes("grid.tga", CGfxTestFiles::MakeTga(8, 8, 32, [](int x, int y) {
+        return 0xc0e0ff00u | static_cast<uint32_t>((x + y) % 4 * 60 + 40);
+    }));
+    CTexture* backing = manager.AddTexture(grid.c_str(), "grid", true, true);
+    ASSERT_NE(backing->GetId(), 0u);
+    CModelBatch::SUnderlay underlay;
+    underlay.texture = backing->GetId();
+    underlay.x = -3.0f;
+    underlay.y = -1.5f;
+    underlay.width = 6.0f;
+    underlay.height = 3.0f;
+    underlay.s = 3.0f;
+    underlay.t = 1.5f;
+    underlay.alpha = 0.3f;
+    glClearColor(0.2f, 0.4f, 0.6f, 1.0f);
     // The board's view: in perspective, tilted, with the depth test.
     glMatrixMode(GL_PROJECTION);
     gluPerspective(45.0, static_cast<double>(kWidth) / kHeight, 1.0, 50.0);
@@ -115,6 +131,7 @@ TEST_F(CGfxDrawTest, BatchDrawsThroughItsLayerExactlyAsDirectlyAndFollowsAMove)
         CModelBatch::SetLayerEnabled(layer);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         batch.Begin();
+        batch.SetUnderlay(underlay);
         for (CModel& model : bricks)
             batch.Add(model);
         batch.Draw();
@@ -127,13 +144,14 @@ TEST_F(CGfxDrawTest, BatchDrawsThroughItsLayerExactlyAsDirectlyAndFollowsAMove)
     for (const char* step : {"directly", "into the layer", "from the layer"})
         EXPECT_TRUE(same(frame(true), direct)) << step;
 
-    bricks[2].SetPosition(CVector4(-0.5f, 1.2f, 0.3f));
+    bricks[2].SetPosition(CVector4(-0.5f, 1.2f, 0.5f));
     const std::vector<unsigned char> moved = frame(false);
     EXPECT_FALSE(same(moved, direct));
     for (const char* step : {"directly", "into the layer", "from the layer"})
         EXPECT_TRUE(same(frame(true), moved)) << step << " after a brick moved";
     CModelBatch::SetLayerEnabled(true);
     glDisable(GL_DEPTH_TEST);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
 }
 
 TEST_F(CGfxDrawTest, NormalsAreSentOnlyByATexturedModelWhoseMeshHasThem)
