@@ -212,7 +212,8 @@ void CModelBatch::MakeKey(std::vector<unsigned char>& key) const
         const GLuint texture = look->m_texture ? look->m_texture->GetId() : 0;
         Append(key, &texture, 1);
         Append(key, &look->m_count, 1);
-        Append(key, look->m_positions.data(), static_cast<std::size_t>(look->m_count) * look->m_shape->m_positions.size());
+        const std::size_t values = static_cast<std::size_t>(look->m_count) * look->m_shape->m_positions.size();
+        Append(key, look->m_positions.data(), values);
     }
 }
 
