@@ -10,6 +10,7 @@
 #include "shell/game/CGameEvents.h"
 #include "shell/game/CRandom.h"
 #include "shell/game/PackPos.h"
+#include "shell/game/QueueBoardBricks.h"
 #include "shell/game/SaveValues.h"
 
 namespace
@@ -328,18 +329,9 @@ void CEraserField::Draw()
     glDisable(GL_LIGHTING);
     // The fading bricks come after the opaque ones so that they blend over them.
     m_batch.Begin();
-    for (int pass = 0; pass < 2; ++pass)
-        for (int y = 0; y < m_board.GetRows(); ++y)
-            for (int x = 0; x < m_board.GetColumns(); ++x)
-            {
-                CEraserBrick* brick = m_board.Get(x, y);
-                if (!brick || brick->IsMarked() != (pass == 1))
-                    continue;
-                if (brick->IsDrawnAlone())
-                    m_batch.AddAlone(*brick);
-                else
-                    m_batch.Add(*brick);
-            }
+    QueueBoardBricks(
+        m_batch, m_board.GetColumns(), m_board.GetRows(), [this](int x, int y) { return m_board.Get(x, y); },
+        [](const CEraserBrick& brick) { return brick.IsMarked(); });
     m_batch.Draw();
     m_popups.Draw(m_font);
 }

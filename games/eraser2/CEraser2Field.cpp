@@ -11,6 +11,7 @@
 #include "shell/game/CGameEvents.h"
 #include "shell/game/CRandom.h"
 #include "shell/game/PackPos.h"
+#include "shell/game/QueueBoardBricks.h"
 #include "shell/game/SaveValues.h"
 
 namespace
@@ -550,18 +551,9 @@ void CEraser2Field::Draw()
     // The plain bricks of board and feeders in one batch; the fading ones
     // after the opaque ones so that they blend over them.
     m_batch.Begin();
-    for (int pass = 0; pass < 2; ++pass)
-        for (int y = 0; y < m_board.GetRows(); ++y)
-            for (int x = 0; x < m_board.GetColumns(); ++x)
-            {
-                CEraser2Brick* brick = m_board.Get(x, y);
-                if (!brick || brick->IsVanishing() != (pass == 1))
-                    continue;
-                if (brick->IsDrawnAlone())
-                    m_batch.AddAlone(*brick);
-                else
-                    m_batch.Add(*brick);
-            }
+    QueueBoardBricks(
+        m_batch, m_board.GetColumns(), m_board.GetRows(), [this](int x, int y) { return m_board.Get(x, y); },
+        [](const CEraser2Brick& brick) { return brick.IsVanishing(); });
     for (int y = 0; y < m_board.GetRows(); ++y)
         for (auto& side : m_feeders)
             if (side[y])

@@ -12,6 +12,7 @@
 #include "shell/game/BoardCursor.h"
 #include "shell/game/CRandom.h"
 #include "shell/game/PackPos.h"
+#include "shell/game/QueueBoardBricks.h"
 #include "shell/game/SaveValues.h"
 
 namespace
@@ -402,18 +403,9 @@ void CMoverField::Draw()
     glDisable(GL_LIGHTING);
     // The fading bricks last, so that they blend over the others.
     m_batch.Begin();
-    for (int pass = 0; pass < 2; ++pass)
-        for (int y = 0; y < m_height_bricks; ++y)
-            for (int x = 0; x < m_width_bricks; ++x)
-            {
-                CMoverBrick* brick = m_bricks[x][y].get();
-                if (!brick || brick->IsSelected() != (pass == 1))
-                    continue;
-                if (brick->IsDrawnAlone())
-                    m_batch.AddAlone(*brick);
-                else
-                    m_batch.Add(*brick);
-            }
+    QueueBoardBricks(
+        m_batch, m_width_bricks, m_height_bricks, [this](int x, int y) { return m_bricks[x][y].get(); },
+        [](const CMoverBrick& brick) { return brick.IsSelected(); });
     if (m_moving_brick)
         m_batch.AddAlone(*m_moving_brick);
     m_batch.Draw();

@@ -12,6 +12,7 @@
 #include "shell/game/CGameEvents.h"
 #include "shell/game/CRandom.h"
 #include "shell/game/PackPos.h"
+#include "shell/game/QueueBoardBricks.h"
 #include "shell/game/SaveValues.h"
 
 namespace
@@ -538,18 +539,9 @@ void CRemoverField::Draw()
         backing.alpha = 0.3f;
         m_batch.SetUnderlay(backing);
     }
-    for (int pass = 0; pass < 2; ++pass)
-        for (int y = 0; y < m_height_bricks; ++y)
-            for (int x = 0; x < m_width_bricks; ++x)
-            {
-                CRemoverBrick* brick = m_bricks[x][y].get();
-                if (!brick || brick->IsSelected() != (pass == 1))
-                    continue;
-                if (brick->IsDrawnAlone())
-                    m_batch.AddAlone(*brick);
-                else
-                    m_batch.Add(*brick);
-            }
+    QueueBoardBricks(
+        m_batch, m_width_bricks, m_height_bricks, [this](int x, int y) { return m_bricks[x][y].get(); },
+        [](const CRemoverBrick& brick) { return brick.IsSelected(); });
     for (auto& brick : m_bricks_adding_current)
         m_batch.AddAlone(*brick);
     m_batch.Draw();
