@@ -138,13 +138,35 @@ void CGameParams::ReadSettings(const CConfigFile& store)
             StrToIntExact(missing, value);
         return value;
     };
+    // A remembered choice the dialogs cannot show as such is the first one.
+    auto choice = [&number](const char* key, int count) {
+        std::int32_t value = number(key, "0");
+        return value >= 0 && value < count ? value : 0;
+    };
     SetCurrentSkin(number("m_current_skin", "0"));
-    SetLastDifficulty(number(kLastDifficultyKey, "0"));
-    SetLastSize(number(kLastSizeKey, "0"));
+    SetLastDifficulty(choice(kLastDifficultyKey, m_difficulty_count));
+    SetLastSize(choice(kLastSizeKey, m_size_count));
     std::int32_t autosave = 0;
-    m_autosave_trusted = StrToIntExact(store.GetValue("m_autosave", m_autosave_when_missing), autosave);
-    m_autosave = m_autosave_trusted ? autosave != 0 : StrToBool(m_autosave_when_missing);
+    bool autosaveRead = StrToIntExact(store.GetValue("m_autosave", m_autosave_when_missing), autosave);
+    m_autosave = autosaveRead ? autosave != 0 : StrToBool(m_autosave_when_missing);
+    m_autosave_trusted = HoldsEverySetting(store);
     ReadExtraSettings(store);
+}
+
+bool CGameParams::HoldsEverySetting(const CConfigFile& store) const
+{
+    // We always write every key, so a file without one of them (or one
+    // scrambled with another key, which reads as noise) was not written by
+    // us whole: its defaults are no choice of the player's.
+    CConfigFile written;
+    WriteSettings(written);
+    for (const auto& pair : written.GetPairs())
+    {
+        std::int32_t value = 0;
+        if (!store.HasKey(pair.first) || !StrToIntExact(store.GetValue(pair.first, ""), value))
+            return false;
+    }
+    return true;
 }
 
 void CGameParams::WriteSettings(CConfigFile& store) const

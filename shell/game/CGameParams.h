@@ -34,7 +34,8 @@ public:
     // Reads the kind's parameter file through the pack.
     virtual void LoadParams(CFilePack& pack) = 0;
     // Reads the settings file (missing or unreadable: defaults stay), then
-    // always the score tables. Every value read is clamped to its range.
+    // always the score tables. A file that exists but does not hold every
+    // key as a whole number leaves autosave untrusted.
     virtual void LoadSettings();
     virtual void SaveSettings();
     // Adds the kind's models, sprites and background to the given manager.
@@ -98,9 +99,13 @@ protected:
     virtual void ReadExtraSettings(const CConfigFile&) {}
     virtual void WriteExtraSettings(CConfigFile&) const {}
 
-    // The common settings keys read from a loaded store, each clamped; a
-    // value that is no number counts as missing.
+    // The common settings keys read from a loaded store: the skin clamped,
+    // a size or difficulty out of range read as the first choice; a value
+    // that is no number counts as missing.
     void ReadSettings(const CConfigFile& store);
+    // True when the store holds every settings key this kind writes, each a
+    // whole number.
+    bool HoldsEverySetting(const CConfigFile& store) const;
     void WriteSettings(CConfigFile& store) const;
     void LoadScoreTables();
     void SaveScoreTables();

@@ -7,12 +7,12 @@
 #include "games/filler/CFillerParams.h"
 #include "tests/files/CTempDir.h"
 
-TEST(FillerParams, SettingsAreReadClampedAndWrittenBack)
+TEST(FillerParams, SettingsAreReadOutOfRangeAsTheFirstChoiceAndWrittenBack)
 {
     struct { const char* text; int size, difficulty; bool animation; } cases[] = {
         {nullptr, 0, 0, true},
         {"remover_last_size 3\nremover_last_difficult 2\nm_animation 0\n", 3, 2, false},
-        {"remover_last_size 9\nremover_last_difficult -4\n", 3, 0, true},
+        {"remover_last_size 9\nremover_last_difficult -4\n", 0, 0, true},
     };
     for (const auto& c : cases)
     {

@@ -48,7 +48,7 @@ TEST_F(RemoverParamsFiles, SettingsHoldExactlyTheFourKeysAndTheNineTablesAreWrit
             EXPECT_TRUE(Exists("data/scores1" + std::to_string(d) + std::to_string(s) + ".tab"));
 }
 
-TEST_F(RemoverParamsFiles, StoredChoicesAreReadBackClampedAndAMissingAutosaveIsOff)
+TEST_F(RemoverParamsFiles, StoredChoicesOutOfRangeAreTheFirstAndAMissingAutosaveIsOff)
 {
     // Skin, size, difficulty and autosave as stored (no file when the skin is
     // null), then as read.
@@ -63,7 +63,8 @@ TEST_F(RemoverParamsFiles, StoredChoicesAreReadBackClampedAndAMissingAutosaveIsO
     } cases[] = {
         {nullptr, nullptr, nullptr, nullptr, 0, 0, 0, true},
         {"2", "2", "1", "0", 2, 2, 1, false},
-        {"99", "7", "-3", "1", 2, 2, 0, true},
+        {"99", "7", "-3", "1", 2, 0, 0, true},
+        {"1", "5", "99", "1", 1, 0, 0, true},
         {"1", "1", "2", nullptr, 1, 1, 2, false},
     };
     for (const auto& c : cases)
@@ -85,6 +86,48 @@ TEST_F(RemoverParamsFiles, StoredChoicesAreReadBackClampedAndAMissingAutosaveIsO
         EXPECT_EQ(c.readDifficulty, params->GetLastDifficulty()) << c.size;
         EXPECT_EQ(c.readAutosave, params->GetAutosave()) << c.size;
     }
+}
+
+// Autosave off read from a file we did not write whole must never delete a
+// saved game: only a file holding every key as a number is the player's word.
+TEST_F(RemoverParamsFiles, OnlyAWholeSettingsFileIsTrusted)
+{
+    const std::string path = root + "/data/remover.cfg";
+    CConfigFile whole;
+    whole.SetValue("m_autosave", "0");
+    whole.SetValue("m_current_skin", "1");
+    whole.SetValue("remover_last_difficult", "1");
+    whole.SetValue("remover_last_size", "1");
+    CConfigFile lacksAutosave = whole;
+    lacksAutosave.SetValue("m_autosave", "");
+    CConfigFile lacksSize = whole;
+    lacksSize.SetValue("remover_last_size", "x");
+    const struct
+    {
+        const char* what;
+        const CConfigFile* store;
+        const char* key;
+        bool trusted;
+    } cases[] = {
+        {"whole", &whole, "52kq781w", true},
+        {"scrambled with another key", &whole, "w187qk25", false},
+        {"autosave not a number", &lacksAutosave, "52kq781w", false},
+        {"size not a number", &lacksSize, "52kq781w", false},
+    };
+    for (const auto& c : cases)
+    {
+        ASSERT_TRUE(c.store->Save(path, c.key, 8));
+        auto params = Make();
+        params->LoadSettings();
+        EXPECT_EQ(c.trusted, params->IsAutosaveTrusted()) << c.what;
+    }
+    CConfigFile noneOfOurs;
+    noneOfOurs.SetValue("m_window_width", "800");
+    ASSERT_TRUE(noneOfOurs.Save(path, "52kq781w", 8));
+    auto params = Make();
+    params->LoadSettings();
+    EXPECT_FALSE(params->IsAutosaveTrusted());
+    EXPECT_FALSE(params->GetAutosave());
 }
 
 TEST_F(RemoverParamsFiles, TablesAreReadWithoutASettingsFileAndFollowDifficultyThenSize)
