@@ -28,11 +28,21 @@ bool CInput::Create(CPlatformWindow* window)
     return m_window != nullptr;
 }
 
+void CInput::HoldButtonsUntilReleased()
+{
+    for (bool& await : m_await_release)
+        await = true;
+    for (unsigned char& button : m_mouse_state.rgbButtons)
+        button = 0;
+}
+
 void CInput::Release()
 {
     m_window = nullptr;
     std::memset(m_key_state, 0, sizeof(m_key_state));
     m_mouse_state = SMouseState();
+    for (bool& await : m_await_release)
+        await = false;
 }
 
 void CInput::Poll()
@@ -43,6 +53,15 @@ void CInput::Poll()
     state.SnapshotKeys(m_key_state);
     int dx = 0, dy = 0;
     state.SnapshotMouse(dx, dy, m_mouse_state.rgbButtons);
+    for (std::size_t b = 0; b < sizeof(m_await_release); ++b)
+    {
+        if (!m_await_release[b])
+            continue;
+        if (m_mouse_state.rgbButtons[b] & 0x80)
+            m_mouse_state.rgbButtons[b] = 0;
+        else
+            m_await_release[b] = false;
+    }
     m_mouse_state.lX = dx;
     m_mouse_state.lY = dy;
     m_mouse_state.lZ = 0;

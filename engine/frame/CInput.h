@@ -38,6 +38,10 @@ public:
     // Reads the keyboard and the mouse; without a window it reads nothing.
     void Poll();
     const SMouseState* GetMouseState() const { return &m_mouse_state; }
+    // From now on each mouse button reads as up until a poll has seen it up:
+    // a press that began on another screen (the menus act on the press) must
+    // not reach the one that has just opened, however long it is held.
+    void HoldButtonsUntilReleased();
     // False while the pointer is outside the window: GetMousePos is then
     // only where it left.
     bool IsMouseInside() const;
@@ -51,4 +55,5 @@ private:
     CPlatformWindow* m_window;
     unsigned char m_key_state[KEY_COUNT];
     SMouseState m_mouse_state;
+    bool m_await_release[sizeof(SMouseState::rgbButtons)] = {};
 };

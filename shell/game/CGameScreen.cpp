@@ -48,6 +48,10 @@ void CGameScreen::Draw()
 void CGameScreen::Activate()
 {
     m_start_delay = m_rules.m_start_delay_ms;
+    // The press that opened the game (menus act on the press) is still held:
+    // the board takes the button only once it has been let go here.
+    if (m_app)
+        m_app->GetInput().HoldButtonsUntilReleased();
 }
 
 void CGameScreen::OnKeyDown(int key)

@@ -18,9 +18,11 @@ class CGameApp;
 // - every frame: the game-over flag := IsGameFinished(); once it is set the
 //   screen asks the window to close it (the hand-off to the game menu) and the
 //   game is not stepped again. Otherwise, for the start delay after each
-//   activation (100 ms unless the rules say 0) it only counts down, so the
-//   click that opened the game never reaches the board; after that it steps
-//   the game (UpdateGame) and caches GetGameScore() for GetScore;
+//   activation (100 ms unless the rules say 0) it only counts down; after
+//   that it steps the game (UpdateGame) and caches GetGameScore() for
+//   GetScore. On every activation the polled mouse buttons read as up until
+//   each has been released on this screen, so the press that opened the
+//   game never reaches the board, however long it is held;
 // - drawing: clears colour and depth, DrawGame, then the child widgets;
 // - keys: Esc closes the screen (the game stays for "Continue") unless
 //   OnBackKey takes it; Enter minimises the window and closes the screen;

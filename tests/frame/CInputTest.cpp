@@ -43,6 +43,33 @@ TEST_F(CInputTest, AClickBetweenTwoPollsIsSeenHeldOnceAndOtherPressesAreForgotte
     }
 }
 
+TEST_F(CInputTest, AfterHoldingUntilReleasedAButtonCountsOnlyOnceAPollHasSeenItUp)
+{
+    // Steps as above, plus h: hold the buttons until released. The press
+    // that opened a screen stays down across it and must never count there.
+    const char* const cases[] = {"cdp1hp0p0up0dp1", "cdhp0ep0up0dup1p0", "chp0dp1", "cdup1hp0p0dp1"};
+    for (const char* steps : cases)
+    {
+        CInputState::Instance().ReleaseAll();
+        CInput input;
+        for (const char* c = steps; *c != '\0'; ++c)
+        {
+            switch (*c)
+            {
+            case 'c': input.Create(&m_window); break;
+            case 'd': CInputState::Instance().OnButtonDown(0); break;
+            case 'u': CInputState::Instance().OnButtonUp(0); break;
+            case 'e': CInputState::Instance().EndFrame(); break;
+            case 'h': input.HoldButtonsUntilReleased(); break;
+            case 'p':
+                input.Poll();
+                EXPECT_EQ(input.GetMouseState()->rgbButtons[0], *++c == '1' ? 0x80 : 0) << steps;
+                break;
+            }
+        }
+    }
+}
+
 TEST_F(CInputTest, KeysAreReadByVirtualKeyNumber)
 {
     CInput input;
