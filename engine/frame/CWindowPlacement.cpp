@@ -39,6 +39,12 @@ SWindowPlace CWindowPlacement::Place(int x, int y, int width, int height, int de
         px = Centred(desktop_width, w);
         py = Centred(desktop_height, h);
     }
+    // A window as wide or as high as the desktop (one stored larger is cut
+    // to it) has only one place on it that shows all of it.
+    if (desktop_width > 0 && w == desktop_width)
+        px = 0;
+    if (desktop_height > 0 && h == desktop_height)
+        py = 0;
     place.x = static_cast<int>(px);
     place.y = static_cast<int>(py);
     return place;

@@ -17,7 +17,8 @@ public:
     // desktop cannot be opened or puts its buttons out of reach). A position
     // whose window middle would lie at or beyond the desktop's right or
     // bottom edge is halved; a zero coordinate means centred; a window still
-    // wholly off the desktop after that is centred. Any stored numbers are
+    // wholly off the desktop after that is centred; a window as wide (or as
+    // high) as the desktop stands at its left (or top) edge. Any stored numbers are
     // safe: nothing here overflows. A desktop size of 0 (unknown) cuts nothing.
     static SWindowPlace Place(int x, int y, int width, int height, int desktop_width, int desktop_height);
 };

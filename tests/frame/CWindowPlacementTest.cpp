@@ -20,6 +20,9 @@ TEST(CWindowPlacement, StoredPlaceIsKeptOnTheDesktopAndPulledInOrCentredOffIt)
         {"wholly left", -900, 100, 800, 600, 1024, 768, 112, 84},
         {"wholly above", 100, -700, 800, 600, 1024, 768, 112, 84},
         {"partly visible", -200, 100, 800, 600, 1024, 768, -200, 100},
+        {"cut to the desktop at the default place", 112, 84, 4000, 4000, 1024, 768, 0, 0},
+        {"cut in width only", 112, 84, 20000, 600, 1024, 768, 0, 84},
+        {"as large as the desktop", 300, 200, 1024, 768, 1024, 768, 0, 0},
     };
     for (const auto& c : cases)
     {
