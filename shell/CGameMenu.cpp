@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <sstream>
 #include <iterator>
 
 #include "engine/gfx/CBitmapFont.h"
@@ -219,6 +220,42 @@ std::string CGameMenu::FindSavePath() const
 
 const char* const CGameMenu::kUnreadableSaveText = "The saved game could not be read";
 
+std::vector<std::string> CGameMenu::LayOutUnreadableSaveText(const CBitmapFont& font, float width)
+{
+    // Whole lines are measured: the font spaces its glyphs, so the widths of
+    // the words alone would not add up to the line's.
+    std::vector<std::string> lines;
+    std::istringstream words(kUnreadableSaveText);
+    std::string word;
+    while (words >> word)
+    {
+        if (!lines.empty() &&
+            font.GetTextWidth((lines.back() + " " + word).c_str(), kUnreadableSaveTextSize) <= width)
+            lines.back() += " " + word;
+        else
+            lines.push_back(word);
+    }
+    return lines;
+}
+
+void CGameMenu::DrawUnreadableSaveText(const CBitmapFont& font) const
+{
+    // Where Continue would have been, centred on that button: its width
+    // keeps the lines inside the menu's panel.
+    const CVector4& at = m_continue_button->GetPosition();
+    const float width = m_continue_button->GetWidth();
+    const std::vector<std::string> lines = LayOutUnreadableSaveText(font, width);
+    const float lineHeight = kUnreadableSaveTextSize + 4.0f;
+    // The font draws upward from y: the first line's foot is one line down.
+    float y = at.y + (m_continue_button->GetHeight() - lineHeight * lines.size()) / 2.0f + lineHeight;
+    for (const std::string& line : lines)
+    {
+        const float x = at.x + (width - font.GetTextWidth(line.c_str(), kUnreadableSaveTextSize)) / 2.0f;
+        font.DrawText(line.c_str(), kUnreadableSaveTextSize, x, y, 10.0f, 1.0f, 0.85f, 0.4f, 1.0f, false);
+        y += lineHeight;
+    }
+}
+
 void CGameMenu::RestoreSavedGame()
 {
     if (m_save_path.empty() || access(m_save_path.c_str(), F_OK) != 0)
@@ -423,13 +460,9 @@ void CGameMenu::Draw()
         DrawBackSparkles();
         CScreen::Draw();
     }
-    // Where Continue would have been.
     CBitmapFont* font = m_host.GetFont();
     if (m_save_unreadable && !m_game_screen && font)
-    {
-        const CVector4& at = m_continue_button->GetPosition();
-        font->DrawText(kUnreadableSaveText, 18.0f, at.x, at.y + 10.0f, 10.0f, 1.0f, 0.85f, 0.4f, 1.0f, false);
-    }
+        DrawUnreadableSaveText(*font);
     m_drawn_over = drawn_over;
     m_drawn_buttons = button_states;
     if (own_frame)

@@ -12,6 +12,7 @@
 #include "engine/gfx/CBackBufferMark.h"
 #include "shell/CDrawnOverCells.h"
 
+class CBitmapFont;
 class CButton;
 class CConfigFile;
 class CGameKindRegistry;
@@ -74,6 +75,9 @@ public:
     // (or, when even that failed, left where it was) and is never deleted.
     bool IsSaveUnreadable() const { return m_save_unreadable; }
     static const char* const kUnreadableSaveText;   // "The saved game could not be read"
+    static constexpr float kUnreadableSaveTextSize = 18.0f;
+    // That text broken into lines no wider than the button it stands in for.
+    static std::vector<std::string> LayOutUnreadableSaveText(const CBitmapFont& font, float width);
 
     CButton* GetHelpButton() const { return m_help_button.get(); }
     CButton* GetMinimizeButton() const { return m_minimize_button.get(); }
@@ -99,6 +103,7 @@ private:
     void RestoreSavedGame();
     // Moves an unreadable save to a free name of its own beside it.
     void SetUnreadableSaveAside();
+    void DrawUnreadableSaveText(const CBitmapFont& font) const;
     void StartGame(std::unique_ptr<CGameScreen> screen);
     void EndGame();
     void RemoveSaveFile();

@@ -30,9 +30,11 @@ CTexture* FindTexture(CResManager* resources, const char* name)
     return resources ? resources->FindTexture(name) : nullptr;
 }
 
-// A black shadow two units right and down, then the text in white.
-void DrawShadowed(const CBitmapFont* font, const char* text, float size, float x, float y)
+// A black shadow two units right and down, then the text in white, centred
+// across the screen's width with its foot at y.
+void DrawShadowed(const CBitmapFont* font, const char* text, float size, float width, float y)
 {
+    const float x = (width - font->GetTextWidth(text, size)) / 2.0f;
     font->DrawText(text, size, x + 2.0f, y + 2.0f, TEXT_DEPTH, 0.0f, 0.0f, 0.0f, 1.0f, false);
     font->DrawText(text, size, x, y, TEXT_DEPTH, 1.0f, 1.0f, 1.0f, 1.0f, false);
 }
@@ -126,12 +128,13 @@ void CGameOverDialog::Draw()
 
     if (m_font)
     {
-        DrawShadowed(m_font, "Game Over !", 50.0f, 200.0f, 70.0f);
+        // The title low enough to stay clear of the panel's top frame.
+        DrawShadowed(m_font, "Game Over !", 50.0f, w, 90.0f);
         char line[64];
         std::snprintf(line, sizeof line, "Your score: %i", m_score);
-        DrawShadowed(m_font, line, 30.0f, 250.0f, 200.0f);
+        DrawShadowed(m_font, line, 30.0f, w, 200.0f);
         if (m_ranked)
-            DrawShadowed(m_font, "Enter Your Name", 30.0f, 230.0f, 300.0f);
+            DrawShadowed(m_font, "Enter Your Name", 30.0f, w, 300.0f);
     }
     CMatrixStack::Pop();
 }

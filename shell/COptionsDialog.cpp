@@ -226,8 +226,10 @@ void COptionsDialog::Draw()
 
     if (m_font)
     {
-        m_font->DrawText("Options", 50.0f, 322.0f, 82.0f, 10.0f, 0.0f, 0.0f, 0.0f, 1.0f, false);
-        m_font->DrawText("Options", 50.0f, 320.0f, 80.0f, 10.0f, 1.0f, 1.0f, 1.0f, 1.0f, false);
+        // Centred across the panel.
+        const float titleX = (w - m_font->GetTextWidth("Options", 50.0f)) / 2.0f;
+        m_font->DrawText("Options", 50.0f, titleX + 2.0f, 82.0f, 10.0f, 0.0f, 0.0f, 0.0f, 1.0f, false);
+        m_font->DrawText("Options", 50.0f, titleX, 80.0f, 10.0f, 1.0f, 1.0f, 1.0f, 1.0f, false);
         DrawCaption("Autosave", m_autosave_box.get());
         DrawCaption("Sound", m_sound_box.get());
         m_font->DrawText("Music volume", LABEL_SIZE, 130.0f, 470.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f, false);

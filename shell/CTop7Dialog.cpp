@@ -17,6 +17,10 @@ const char* const CTop7Dialog::CLEAR_QUESTION =
 namespace
 {
 const float TEXT_DEPTH = 10.0f;
+const char* const kTitle = "Top 7";
+const float kTitleSize = 50.0f;
+// The font draws upward from here.
+const float kTitleFoot = 80.0f;
 
 CTexture* FindTexture(CResManager* resources, const char* name)
 {
@@ -136,8 +140,10 @@ void CTop7Dialog::Draw()
 
     if (m_font)
     {
-        m_font->DrawText("Top 7", 50.0f, 352.0f, 62.0f, TEXT_DEPTH, 0.0f, 0.0f, 0.0f, 1.0f, false);
-        m_font->DrawText("Top 7", 50.0f, 350.0f, 60.0f, TEXT_DEPTH, 1.0f, 1.0f, 1.0f, 1.0f, false);
+        // Centred, and low enough to stay clear of the panel's top frame.
+        const float titleX = (w - m_font->GetTextWidth(kTitle, kTitleSize)) / 2.0f;
+        m_font->DrawText(kTitle, kTitleSize, titleX + 2.0f, kTitleFoot + 2.0f, TEXT_DEPTH, 0.0f, 0.0f, 0.0f, 1.0f, false);
+        m_font->DrawText(kTitle, kTitleSize, titleX, kTitleFoot, TEXT_DEPTH, 1.0f, 1.0f, 1.0f, 1.0f, false);
         const float x = (w - m_font->GetTextWidth(m_caption.c_str(), 32.0f)) / 2.0f;
         m_font->DrawText(m_caption.c_str(), 32.0f, x, 132.0f, 12.0f, 0.0f, 0.0f, 0.0f, 1.0f, false);
         m_font->DrawText(m_caption.c_str(), 32.0f, x, 130.0f, TEXT_DEPTH, 1.0f, 1.0f, 1.0f, 1.0f, false);

@@ -166,12 +166,18 @@ void CNewGameDialog::Close(int result)
         window->CloseScreen(false);
 }
 
-void CNewGameDialog::SetTitle(const char* text, float size, float x, float y)
+void CNewGameDialog::SetTitle(const char* text, float size, float y)
 {
     m_title = text ? text : "";
     m_title_size = size;
-    m_title_x = x;
     m_title_y = y;
+}
+
+float CNewGameDialog::GetTitleX() const
+{
+    if (!m_font)
+        return 0.0f;
+    return (static_cast<float>(m_width) - m_font->GetTextWidth(m_title.c_str(), m_title_size)) / 2.0f;
 }
 
 void CNewGameDialog::SetWindowPicture(const char* textureName)
@@ -213,9 +219,10 @@ void CNewGameDialog::Draw()
     CMatrixStack::Translate(m_x, m_y, 0.5f);
     if (m_font)
     {
-        m_font->DrawText(m_title.c_str(), m_title_size, m_title_x + 2.0f, m_title_y + 2.0f, 10.0f, 0.0f, 0.0f, 0.0f,
+        const float titleX = GetTitleX();
+        m_font->DrawText(m_title.c_str(), m_title_size, titleX + 2.0f, m_title_y + 2.0f, 10.0f, 0.0f, 0.0f, 0.0f,
                          1.0f, false);
-        m_font->DrawText(m_title.c_str(), m_title_size, m_title_x, m_title_y, 10.0f, 1.0f, 1.0f, 1.0f, 1.0f, false);
+        m_font->DrawText(m_title.c_str(), m_title_size, titleX, m_title_y, 10.0f, 1.0f, 1.0f, 1.0f, 1.0f, false);
         for (const auto* list : {&m_size_choices, &m_difficulty_choices})
             for (const SChoice& choice : *list)
             {

@@ -57,6 +57,8 @@ public:
     float GetY() const { return m_y; }
     int GetWidth() const { return m_width; }
     int GetHeight() const { return m_height; }
+    // Where the title starts across the panel, so that it stands centred.
+    float GetTitleX() const;
 
     // The index that Preselect selects among choices shown or hidden for a
     // remembered index (see the rule at the top); -1 when there are none.
@@ -77,8 +79,9 @@ protected:
     void Preselect();
 
     // The title drawn twice, a black shadow two units right and down, then
-    // white, at (x, y) of the panel. Default: "Start new game", size 50, (150, 120).
-    void SetTitle(const char* text, float size, float x, float y);
+    // white, centred across the panel with its foot at y. Default: "Start
+    // new game", size 50, y 120.
+    void SetTitle(const char* text, float size, float y);
     // The panel's picture in the menu's manager; null draws no panel picture.
     // Default: "m_dialog_window_back".
     void SetWindowPicture(const char* textureName);
@@ -122,7 +125,6 @@ private:
     bool m_closing = false;
     std::string m_title = "Start new game";
     float m_title_size = 50.0f;
-    float m_title_x = 150.0f;
     float m_title_y = 120.0f;
     bool m_dim_screen = false;
 };

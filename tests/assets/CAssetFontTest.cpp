@@ -5,6 +5,7 @@
 #include "engine/gfx/CBitmapFont.h"
 #include "engine/gfx/CPicture.h"
 #include "engine/gfx/CTgaDecoder.h"
+#include "shell/CGameMenu.h"
 
 #include <gtest/gtest.h>
 
@@ -43,8 +44,9 @@ TEST_F(AssetFontTest, CaptionsDrawnAtFixedPlacesStayInsideTheirPanels)
         EXPECT_LT(320 + m_font.GetTextWidth("Options", 50), options);
         if (kind.m_name == "jewel")
         {
-            // The jewels' new-game dialog only asks; it has no choices.
-            EXPECT_LT(210 + m_font.GetTextWidth("Start new game ?", 36), width);
+            // The jewels' new-game dialog only asks; it has no choices. Its
+            // title stands centred, clear of the frame.
+            EXPECT_LT(80 + m_font.GetTextWidth("Start new game ?", 36), width);
             continue;
         }
         // The size captions clear the difficulty column, which clears the edge.
@@ -53,10 +55,36 @@ TEST_F(AssetFontTest, CaptionsDrawnAtFixedPlacesStayInsideTheirPanels)
         const float widest = std::max(m_font.GetTextWidth("Medium Field", 35), m_font.GetTextWidth("Small Field", 35));
         EXPECT_LT(sizeX + 55 + widest, hardX);
         EXPECT_LT(hardX + 55 + m_font.GetTextWidth("Medium", 35), width);
-        EXPECT_LT(150 + m_font.GetTextWidth("Start new game", 50), width);
+        EXPECT_LT(80 + m_font.GetTextWidth("Start new game", 50), width);
     }
     EXPECT_LT(130 + m_font.GetTextWidth("Music volume", 30), 400.0f);
     EXPECT_LT(550 + m_font.GetTextWidth("Score: 1234567", 24), 800.0f);
+}
+
+// The note that stands where Continue would be keeps to that button's
+// width, which lies inside the menu's panel, and says all of its text.
+TEST_F(AssetFontTest, UnreadableSaveNoteFitsTheContinueButtonOfEveryKind)
+{
+    for (const SGameKind& kind : GetGameKinds())
+    {
+        SCOPED_TRACE(kind.m_name);
+        const CConfigFile group = m_pack.Group(kind);
+        const std::vector<unsigned char> bytes = m_pack.Bytes(group.GetValue("m_continue_game_btn", "0"));
+        CPicture button;
+        ASSERT_TRUE(CTgaDecoder::Decode(bytes.data(), bytes.size(), button));
+        const float width = static_cast<float>(button.m_width);
+        const std::vector<std::string> lines = CGameMenu::LayOutUnreadableSaveText(m_font, width);
+        ASSERT_GE(lines.size(), 1u);
+        // A button is three states high; the lines fit in one.
+        EXPECT_LE(lines.size() * (CGameMenu::kUnreadableSaveTextSize + 4.0f), button.m_height / 3.0f);
+        std::string said;
+        for (const std::string& line : lines)
+        {
+            EXPECT_LE(m_font.GetTextWidth(line.c_str(), CGameMenu::kUnreadableSaveTextSize), width) << line;
+            said += (said.empty() ? "" : " ") + line;
+        }
+        EXPECT_EQ(said, CGameMenu::kUnreadableSaveText);
+    }
 }
 
 TEST_F(AssetFontTest, BottomRowAndLastColumnAreTransparent)
