@@ -364,8 +364,9 @@ void CEraserField::Save(CConfigFile& store) const
     store.SetInt("f_m_width_bricks", side);
     store.SetInt("f_m_height_bricks", side);
     store.SetInt("fe_m_current_level", m_current_level);
-    // The side alone does not tell the difficulty (10 is Medium-Easy or
-    // Small-Hard), and the smallest group and the score table follow it.
+    // The side alone does not tell the difficulty (10 is Easy on a Medium
+    // field or Hard on a Small one), and the smallest group and the score
+    // table follow it.
     store.SetInt(kDifficultyKey, m_difficulty);
     // A brick that was vanishing is saved whole: its points are counted only
     // when it is gone, so the player takes it again after a load.
