@@ -17,6 +17,15 @@ namespace
 {
 const char* const kLight1Name = "BEField1";
 const char* const kLight2Name = "BEField2";
+const char* const kDifficultyKey = "fe_m_difficulty";
+// Levels and scores run to the top of int, where they stay.
+const int kMaxValue = 0x7FFFFFFF;
+
+// A choice the settings could hold out of range plays as the first one.
+int ValidChoice(int choice, int count)
+{
+    return (choice >= 0 && choice < count) ? choice : 0;
+}
 
 std::string CellKey(int x, int y)
 {
@@ -41,9 +50,10 @@ CEraserField::CEraserField(const CEraserParams& params, CGameEvents* events, CRe
       m_random(random),
       m_font(font),
       m_board(MAX_CELLS, MAX_CELLS),
-      m_colors(params.GetColorCount(params.GetLastDifficulty())),
+      m_difficulty(ValidChoice(params.GetLastDifficulty(), CEraserParams::DIFFICULTIES)),
+      m_colors(params.GetColorCount(m_difficulty)),
       m_score_brick(params.GetScoreBrick()),
-      m_group_min(params.GetGroupSize(params.GetLastDifficulty())),
+      m_group_min(params.GetGroupSize(m_difficulty)),
       m_field_width(params.GetFieldWidth())
 {
     m_light1.SetAmbient(0.5f, 0.5f, 0.5f, 1.0f);
@@ -65,7 +75,7 @@ CEraserField::CEraserField(const CEraserParams& params, CGameEvents* events, CRe
     }
 
     m_template_brick = std::make_unique<CEraserBrick>(&m_params);
-    SetBoardSize(params.GetBoardSize());
+    SetBoardSize(CEraserParams::GetBoardSide(ValidChoice(params.GetLastSize(), CEraserParams::SIZES), m_difficulty));
 }
 
 CEraserField::~CEraserField()
@@ -101,9 +111,15 @@ CVector4& CEraserField::GetBrickPosition(CVector4& out, int x, int y) const
     return out;
 }
 
+int CEraserField::GetSize() const
+{
+    int size = CEraserParams::GetSizeOfSide(m_board.GetColumns(), m_difficulty);
+    return size >= 0 ? size : 0;
+}
+
 int CEraserField::GetPenalty() const
 {
-    return (m_current_level - 1) * m_score_brick + m_params.GetScoreBrickPenalty();
+    return AddSaturated(MulSaturated(m_current_level - 1, m_score_brick), m_params.GetScoreBrickPenalty());
 }
 
 void CEraserField::PlaySound(int id) const
@@ -239,10 +255,9 @@ void CEraserField::Update(float dt)
         {
             PlaySound(SOUND_CLEARED);
             int side = m_board.GetColumns();
-            m_popups.Add(Format("%i", m_current_level * CLEAR_BONUS_PER_LEVEL),
-                         m_board.GetCellCentre(side / 2, side / 2));
+            m_score = MulSaturated(m_current_level, CLEAR_BONUS_PER_LEVEL);
+            m_popups.Add(Format("%i", m_score), m_board.GetCellCentre(side / 2, side / 2));
             m_popups.SetColor(1.0f, 1.0f, 1.0f);
-            m_score = m_current_level * CLEAR_BONUS_PER_LEVEL;
         }
     }
     m_popups.Update(dt);
@@ -349,6 +364,10 @@ void CEraserField::Save(CConfigFile& store) const
     store.SetInt("f_m_width_bricks", side);
     store.SetInt("f_m_height_bricks", side);
     store.SetInt("fe_m_current_level", m_current_level);
+    // The side alone does not tell the difficulty (10 is Easy on a Medium
+    // field or Hard on a Small one), and the smallest group and the score
+    // table follow it.
+    store.SetInt(kDifficultyKey, m_difficulty);
     // A brick that was vanishing is saved whole: its points are counted only
     // when it is gone, so the player takes it again after a load.
     for (int y = 0; y < side; ++y)
@@ -378,13 +397,35 @@ bool CEraserField::ValidateSave(const CConfigFile& store)
     if (!ReadSaveInt(store, "f_m_height_bricks", MIN_SIDE, MAX_SIDE, height) || height != width)
         return false;
     // The level sizes the leftover penalty; below 1 it would pay instead.
-    if (!ReadSaveInt(store, "fe_m_current_level", 1, 1000000, value))
+    if (!ReadSaveInt(store, "fe_m_current_level", 1, kMaxValue, value))
         return false;
+    // A save without the difficulty predates it: the side tells it, or
+    // narrows it down to two (see Load).
+    if (store.HasKey(kDifficultyKey) &&
+        (!ReadSaveInt(store, kDifficultyKey, 0, CEraserParams::DIFFICULTIES - 1, value) ||
+         CEraserParams::GetSizeOfSide(width, value) < 0))
+        return false;
+    // Every cell must be there: a board cut short is damage, not colour 0.
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            if (!ReadSaveInt(store, CellKey(x, y), -1, CEraserParams::MAX_COLORS - 1, value))
+            if (!ReadSaveInt(store, CellKey(x, y), -1, CEraserParams::MAX_COLORS - 1, value, ""))
                 return false;
     return true;
+}
+
+int CEraserField::DifficultyOfSave(const CConfigFile& store, int side) const
+{
+    int difficulty = -1;
+    if (ReadSaveInt(store, kDifficultyKey, 0, CEraserParams::DIFFICULTIES - 1, difficulty, "-1"))
+        return difficulty;
+    // Where two difficulties give the side, the one dealing the saved
+    // number of colours; the lower when that does not decide it.
+    int found = -1;
+    for (int d = 0; d < CEraserParams::DIFFICULTIES; ++d)
+        if (CEraserParams::GetSizeOfSide(side, d) >= 0 &&
+            (found < 0 || (m_params.GetColorCount(d) == m_colors && m_params.GetColorCount(found) != m_colors)))
+            found = d;
+    return found >= 0 ? found : 0;
 }
 
 bool CEraserField::Load(const CConfigFile& store)
@@ -398,14 +439,15 @@ bool CEraserField::Load(const CConfigFile& store)
     ReadSaveInt(store, "f_m_is_finish", -0x7FFFFFFF, 0x7FFFFFFF, value);
     m_is_finish = (value == 1);
     ReadSaveInt(store, "f_m_width_bricks", MIN_SIDE, MAX_SIDE, side);
-    ReadSaveInt(store, "fe_m_current_level", 1, 1000000, m_current_level);
+    ReadSaveInt(store, "fe_m_current_level", 1, kMaxValue, m_current_level);
+    m_difficulty = DifficultyOfSave(store, side);
+    m_group_min = m_params.GetGroupSize(m_difficulty);
 
     SetBoardSize(side);
     for (int y = 0; y < side; ++y)
         for (int x = 0; x < side; ++x)
         {
-            // A missing cell reads as "0": a brick of colour 0.
-            ReadSaveInt(store, CellKey(x, y), -1, CEraserParams::MAX_COLORS - 1, value);
+            ReadSaveInt(store, CellKey(x, y), -1, CEraserParams::MAX_COLORS - 1, value, "");
             if (value != -1)
                 CreateBrickAt(x, y, value);
         }

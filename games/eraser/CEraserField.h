@@ -83,6 +83,10 @@ public:
     int GetLevel() const { return m_current_level; }
     int GetColorCount() const { return m_colors; }
     int GetGroupMin() const { return m_group_min; }
+    // The difficulty and size this board was dealt for (a loaded board: as
+    // saved), which its rules and its score table follow.
+    int GetDifficulty() const { return m_difficulty; }
+    int GetSize() const;
     // What one leftover brick costs on the current level.
     int GetPenalty() const;
     const CEraserBrick& GetTemplateBrick() const { return *m_template_brick; }
@@ -103,6 +107,8 @@ private:
     void Sweep(float dt);
     void ClearHighlight();
     void SetBoardSize(int side);
+    // The difficulty of a valid save (see ValidateSave), once m_colors holds its colours.
+    int DifficultyOfSave(const CConfigFile& store, int side) const;
     void PlaySound(int id) const;
 
     const CEraserParams& m_params;
@@ -114,6 +120,7 @@ private:
     CLight m_light2;
     CCellBoard<CEraserBrick> m_board;
     std::unique_ptr<CEraserBrick> m_template_brick;
+    int m_difficulty;
     int m_colors;
     int m_score = 0;
     int m_current_level = 1;

@@ -20,6 +20,8 @@ const float kBannerFraction = 0.15f;
 const float kBannerSpeed = 0.3f;
 const float kBannerFadeMs = 600.0f;
 const float kBannerSize = 26.0f;
+// Levels and scores run to the top of int, where they stay.
+const int kMaxValue = 0x7FFFFFFF;
 }
 
 CEraserGame::CEraserGame(CGameApp* app, const CEraserParams& params, CGameEvents* events, std::uint32_t seed)
@@ -44,7 +46,7 @@ void CEraserGame::StartLevel(int level)
 {
     m_field->NewLevel(level);
     m_bricks_effect = std::make_unique<CLevelBricksEffect>(m_app, m_field.get(), m_random.Next(3));
-    m_score += m_score_level;
+    m_score = AddSaturated(m_score, m_score_level);
     m_score_level = 0;
     m_score_step = m_params.GetScoreBrick();
     m_banner_pos = CVector4(BANNER_X, BANNER_START_Y, 10.0f);
@@ -85,11 +87,14 @@ void CEraserGame::AddScore(int removed)
 {
     bool sweeping = m_field->GetState() == CEraserField::STATE_SWEEP;
     if (!sweeping)
-        m_score_level += removed * m_score_step;
+        m_score_level = AddSaturated(m_score_level, MulSaturated(removed, m_score_step));
     else if (m_field->CountBricks() == 0 && removed > 0)
-        m_score_level += removed;
+        m_score_level = AddSaturated(m_score_level, removed);
     else if (removed != 0)
-        m_score_level += removed * (m_params.GetScoreBrickPenalty() + (m_current_level - 1) * m_score_step);
+    {
+        int penalty = AddSaturated(m_params.GetScoreBrickPenalty(), MulSaturated(m_current_level - 1, m_score_step));
+        m_score_level = AddSaturated(m_score_level, MulSaturated(removed, penalty));
+    }
     if (m_score_level < 0)
         m_score_level = 0;
 }
@@ -115,7 +120,7 @@ void CEraserGame::Update(float dt)
     AddScore(m_field->GetRemovedCount());
     if (!m_field->IsFinished())
         return;
-    m_current_level += 1;
+    m_current_level = AddSaturated(m_current_level, 1);
     if (m_score_level != 0)
         StartLevel(m_current_level);
     else
@@ -168,9 +173,9 @@ bool CEraserGame::ValidateSave(const CConfigFile& store)
 {
     int value = 0;
     float alpha = 0.0f;
-    if (!ReadSaveInt(store, "gf_m_score", 0, 0x7FFFFFFF, value))
+    if (!ReadSaveInt(store, "gf_m_score", 0, kMaxValue, value))
         return false;
-    if (!ReadSaveInt(store, "gf_m_score_level", 0, 0x7FFFFFFF, value))
+    if (!ReadSaveInt(store, "gf_m_score_level", 0, kMaxValue, value))
         return false;
     if (!ReadSaveInt(store, "gf_m_score_step", 0, 100000, value))
         return false;
@@ -178,7 +183,7 @@ bool CEraserGame::ValidateSave(const CConfigFile& store)
         return false;
     if (!ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value))
         return false;
-    if (!ReadSaveInt(store, "gf_m_current_level", 1, 1000000, value))
+    if (!ReadSaveInt(store, "gf_m_current_level", 1, kMaxValue, value))
         return false;
     return CEraserField::ValidateSave(store);
 }
@@ -193,13 +198,13 @@ bool CEraserGame::Load(const CConfigFile& store)
     m_banner_pos = CVector4(BANNER_X, BANNER_START_Y, 10.0f);
     m_banner_alpha = 1.0f;
     int value = 0;
-    ReadSaveInt(store, "gf_m_score", 0, 0x7FFFFFFF, m_score);
-    ReadSaveInt(store, "gf_m_score_level", 0, 0x7FFFFFFF, m_score_level);
+    ReadSaveInt(store, "gf_m_score", 0, kMaxValue, m_score);
+    ReadSaveInt(store, "gf_m_score_level", 0, kMaxValue, m_score_level);
     ReadSaveInt(store, "gf_m_score_step", 0, 100000, m_score_step);
     ReadSaveTilt(store, m_alpha);
     ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value);
     m_is_game_over = (value == 1);
-    ReadSaveInt(store, "gf_m_current_level", 1, 1000000, m_current_level);
+    ReadSaveInt(store, "gf_m_current_level", 1, kMaxValue, m_current_level);
     m_field->Load(store);
     m_player->Reset();
     return true;

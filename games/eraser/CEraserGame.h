@@ -53,6 +53,7 @@ public:
     void SetPointer(const CVector4& point, bool button);
 
     CEraserField& GetField() { return *m_field; }
+    const CEraserField& GetField() const { return *m_field; }
     CEraserPlayer& GetPlayer() { return *m_player; }
     bool IsEffectRunning() const { return m_bricks_effect != nullptr; }
 

@@ -58,3 +58,14 @@ void CEraserGameScreen::Reskin()
 {
     m_game->Reskin();
 }
+
+// The board in play decides the table, whatever the settings say now.
+int CEraserGameScreen::GetGameDifficulty() const
+{
+    return m_game->GetField().GetDifficulty();
+}
+
+int CEraserGameScreen::GetGameSize() const
+{
+    return m_game->GetField().GetSize();
+}

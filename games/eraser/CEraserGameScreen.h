@@ -23,6 +23,8 @@ public:
     ~CEraserGameScreen() override;
 
     void Reskin() override;
+    int GetGameDifficulty() const override;
+    int GetGameSize() const override;
 
     CEraserGame& GetGame() { return *m_game; }
 

@@ -11,7 +11,7 @@ namespace
 {
 int Difficulty(int difficulty)
 {
-    return (difficulty >= 0 && difficulty < 3) ? difficulty : 0;
+    return (difficulty >= 0 && difficulty < CEraserParams::DIFFICULTIES) ? difficulty : 0;
 }
 }
 
@@ -19,6 +19,14 @@ CEraserParams::CEraserParams() : CGameParams("data/eraser.cfg", "394m612z", "dat
 {
     m_current_skin = 1;
     SetSkinsCount(2);
+}
+
+int CEraserParams::GetSizeOfSide(int side, int difficulty)
+{
+    int twice = side - GetBoardSide(0, difficulty);
+    if (difficulty < 0 || difficulty >= DIFFICULTIES || twice < 0 || twice % 2 != 0 || twice / 2 >= SIZES)
+        return -1;
+    return twice / 2;
 }
 
 int CEraserParams::GetGroupSize(int difficulty) const

@@ -13,6 +13,8 @@ public:
     static const char* const PARAMS_FILE;
     // One brick model per colour and skin, so at most this many colours.
     static constexpr int MAX_COLORS = 6;
+    static constexpr int DIFFICULTIES = 3;
+    static constexpr int SIZES = 3;
     // The largest board: 8 + 2 x size + difficulty with both at their top.
     static constexpr int MAX_BOARD = 15;
     static constexpr float VIEW_SCALE = 0.06f;
@@ -35,8 +37,10 @@ public:
     int GetColorCount(int difficulty) const;
     using CGameParams::SetSkinsCount;
 
-    // Board side in cells for the last chosen size and difficulty: 8 to 14.
-    int GetBoardSize() const { return 8 + 2 * GetLastSize() + GetLastDifficulty(); }
+    // Board side in cells for a size and a difficulty, each 0..2: 8 to 14.
+    static int GetBoardSide(int size, int difficulty) { return 8 + 2 * size + difficulty; }
+    // The size that gives a side at a difficulty, or -1 when none does.
+    static int GetSizeOfSide(int side, int difficulty);
 
 private:
     float m_field_width = 30.0f;

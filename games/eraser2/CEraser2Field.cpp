@@ -20,6 +20,8 @@ const char* const kLight1Name = "BE2Field1";
 const char* const kLight2Name = "BE2Field2";
 const char* const kFeederKeys[2] = {"m_bricks_left%i", "m_bricks_right%i"};
 const int kNoBrick = -1;
+// The level and the scores run to the top of int, where they stay.
+const int kMaxValue = 0x7FFFFFFF;
 
 std::string CellKey(int x, int y)
 {
@@ -33,21 +35,6 @@ std::string Format(const char* pattern, int value)
     char text[32];
     std::snprintf(text, sizeof text, pattern, value);
     return text;
-}
-
-// The option whose board has these columns and rows, or -1 for none.
-int OptionOfShape(int columns, int rows)
-{
-    for (int option = 0; option < CEraser2Params::OPTIONS; ++option)
-        for (int size = 0; size < CEraser2Params::SIZES; ++size)
-        {
-            int c = 0;
-            int r = 0;
-            CEraser2Field::GetShape(option, size, c, r);
-            if (c == columns && r == rows)
-                return option;
-        }
-    return -1;
 }
 
 // One step of a brick toward its target: the fraction of the way, at most
@@ -99,10 +86,7 @@ CEraser2Field::CEraser2Field(const CEraser2Params& params, CGameEvents* events, 
         m_resources->AddLight(&m_light2, kLight2Name);
     }
     m_template_brick = std::make_unique<CEraser2Brick>(&m_params);
-    int columns = 0;
-    int rows = 0;
-    GetShape(params.GetOption(), params.GetSize(), columns, rows);
-    SetShape(params.GetOption(), columns, rows);
+    SetShape(params.GetOption(), params.GetSize());
 }
 
 CEraser2Field::~CEraser2Field()
@@ -128,8 +112,31 @@ void CEraser2Field::GetShape(int option, int size, int& columns, int& rows)
         columns = rows = 8 + 2 * size;
 }
 
-void CEraser2Field::SetShape(int option, int columns, int rows)
+bool CEraser2Field::FindShape(int columns, int rows, int& option, int& size)
 {
+    for (int o = 0; o < CEraser2Params::OPTIONS; ++o)
+        for (int s = 0; s < CEraser2Params::SIZES; ++s)
+        {
+            int c = 0;
+            int r = 0;
+            GetShape(o, s, c, r);
+            if (c == columns && r == rows)
+            {
+                option = o;
+                size = s;
+                return true;
+            }
+        }
+    return false;
+}
+
+void CEraser2Field::SetShape(int option, int size)
+{
+    int columns = 0;
+    int rows = 0;
+    GetShape(option, size, columns, rows);
+    m_option = option == 1 ? 1 : 0;
+    m_size = (size >= 0 && size < CEraser2Params::SIZES) ? size : 0;
     m_board.SetSize(columns, rows);
     for (auto& side : m_feeders)
         for (auto& slot : side)
@@ -147,9 +154,11 @@ void CEraser2Field::SetShape(int option, int columns, int rows)
     m_template_brick->SetPosition(m_board.GetCellCentre(1, 1));
 }
 
+// The side of one cell on either board: the start effects put every brick
+// back at this size, so anything else would leave them off their cells.
 float CEraser2Field::GetBrickSize() const
 {
-    return m_height / static_cast<float>(m_board.GetColumns());
+    return m_board.GetCellSize();
 }
 
 CVector4& CEraser2Field::GetBrickPosition(CVector4& out, int x, int y) const
@@ -510,9 +519,9 @@ void CEraser2Field::Update(float dt)
             {
                 // The popup shows what the game adds for it: the bonus
                 // counts as that many bricks.
-                m_score = m_current_level * CLEAR_BONUS_PER_LEVEL;
+                m_score = MulSaturated(m_current_level, CLEAR_BONUS_PER_LEVEL);
                 m_popups.SetColor(1.0f, 1.0f, 1.0f);
-                m_popups.Add(Format("%i", m_score * m_score_step),
+                m_popups.Add(Format("%i", MulSaturated(m_score, m_score_step)),
                              m_board.GetCellCentre(m_board.GetColumns() / 2, m_board.GetRows() / 2));
             }
         }
@@ -602,6 +611,8 @@ bool CEraser2Field::ValidateSave(const CConfigFile& store)
     int columns = 0;
     int rows = 0;
     int colors = 0;
+    int option = 0;
+    int size = 0;
     float alpha = 0.0f;
     if (!ReadSaveInt(store, "f_m_score", -0x7FFFFFFF, 0x7FFFFFFF, value))
         return false;
@@ -613,13 +624,15 @@ bool CEraser2Field::ValidateSave(const CConfigFile& store)
         return false;
     // Only the kind's own board shapes: nothing larger than the grid.
     if (!ReadSaveInt(store, "f_m_width_bricks", 1, MAX_COLUMNS, columns) ||
-        !ReadSaveInt(store, "f_m_height_bricks", 1, MAX_ROWS, rows) || OptionOfShape(columns, rows) < 0)
+        !ReadSaveInt(store, "f_m_height_bricks", 1, MAX_ROWS, rows) || !FindShape(columns, rows, option, size))
         return false;
-    if (!ReadSaveInt(store, "fe_m_current_level", 1, 1000000, value))
+    if (!ReadSaveInt(store, "fe_m_current_level", 1, kMaxValue, value))
         return false;
+    // Every cell and slot must be there: a board cut short is damage, not
+    // bricks of colour 0.
     for (int y = 0; y < rows; ++y)
         for (int x = 0; x < columns; ++x)
-            if (!ReadSaveInt(store, CellKey(x, y), kNoBrick, colors - 1, value))
+            if (!ReadSaveInt(store, CellKey(x, y), kNoBrick, colors - 1, value, ""))
                 return false;
     // A feeder holds nothing or one run of bricks down to its last slot.
     for (int side = 0; side < 2; ++side)
@@ -627,7 +640,7 @@ bool CEraser2Field::ValidateSave(const CConfigFile& store)
         bool run = false;
         for (int i = 0; i < rows; ++i)
         {
-            if (!ReadSaveInt(store, SaveKey(kFeederKeys[side], i), kNoBrick, colors - 1, value))
+            if (!ReadSaveInt(store, SaveKey(kFeederKeys[side], i), kNoBrick, colors - 1, value, ""))
                 return false;
             if (run && value == kNoBrick)
                 return false;
@@ -643,27 +656,29 @@ bool CEraser2Field::Load(const CConfigFile& store)
         return false;
     int columns = 0;
     int rows = 0;
+    int option = 0;
+    int size = 0;
     int value = 0;
     ReadSaveInt(store, "f_m_width_bricks", 1, MAX_COLUMNS, columns);
     ReadSaveInt(store, "f_m_height_bricks", 1, MAX_ROWS, rows);
-    SetShape(OptionOfShape(columns, rows), columns, rows);
+    FindShape(columns, rows, option, size);
+    SetShape(option, size);
     ReadSaveFloat(store, "f_m_alpha", m_alpha);
     ReadSaveInt(store, "f_m_colors", 1, CEraser2Params::MAX_COLORS, m_colors);
     ReadSaveInt(store, "f_m_is_finish", -0x7FFFFFFF, 0x7FFFFFFF, value);
     m_is_finish = (value == 1);
-    ReadSaveInt(store, "fe_m_current_level", 1, 1000000, m_current_level);
+    ReadSaveInt(store, "fe_m_current_level", 1, kMaxValue, m_current_level);
     for (int y = 0; y < rows; ++y)
         for (int x = 0; x < columns; ++x)
         {
-            // A missing cell reads as "0": a brick of colour 0.
-            ReadSaveInt(store, CellKey(x, y), kNoBrick, m_colors - 1, value);
+            ReadSaveInt(store, CellKey(x, y), kNoBrick, m_colors - 1, value, "");
             if (value != kNoBrick)
                 CreateBrickAt(x, y, value);
         }
     for (int side = 0; side < 2; ++side)
         for (int i = 0; i < rows; ++i)
         {
-            ReadSaveInt(store, SaveKey(kFeederKeys[side], i), kNoBrick, m_colors - 1, value);
+            ReadSaveInt(store, SaveKey(kFeederKeys[side], i), kNoBrick, m_colors - 1, value, "");
             SetFeederBrick(side, i, value);
         }
     // A board saved while bricks were falling or columns closing stands in

@@ -52,6 +52,9 @@ public:
     // Columns and rows of a board shape: option 1 is the wide four-colour
     // board, anything else the square one.
     static void GetShape(int option, int size, int& columns, int& rows);
+    // The option and size of the board shape with these columns and rows;
+    // false when the kind has no such board.
+    static bool FindShape(int columns, int rows, int& option, int& size);
 
     int GetHeight() const override { return m_board.GetRows(); }
     int GetWidth() const override { return m_board.GetColumns(); }
@@ -100,6 +103,10 @@ public:
     void SetAlpha(float alpha) { m_alpha = alpha; }
     int GetColorCount() const { return m_colors; }
     int GetGroupMin() const { return m_group_min; }
+    // The colour option and size of the board in play (a loaded board: as
+    // its shape says), which its rules and its score table follow.
+    int GetOption() const { return m_option; }
+    int GetSize() const { return m_size; }
     const CEraser2Brick& GetTemplateBrick() const { return *m_template_brick; }
     const CScorePopups& GetPopups() const { return m_popups; }
     const CCellBoard<CEraser2Brick>& GetBoard() const { return m_board; }
@@ -111,7 +118,7 @@ public:
     void SetFeederBrick(int side, int slot, int color);
 
 private:
-    void SetShape(int option, int columns, int rows);
+    void SetShape(int option, int size);
     void ApplyGravity();
     void StepMoves(float dt);
     void Sweep(float dt);
@@ -131,6 +138,8 @@ private:
     CLight m_light1;
     CLight m_light2;
     std::unique_ptr<CEraser2Brick> m_template_brick;
+    int m_option = 0;
+    int m_size = 0;
     int m_colors = 3;
     int m_score = 0;
     int m_current_level = 1;

@@ -34,8 +34,9 @@ CEraser2Game::~CEraser2Game() {}
 void CEraser2Game::StartLevel(int level)
 {
     m_field->NewLevel(level);
-    m_bricks_effect = std::make_unique<CLevelBricksEffect>(m_app, m_field.get(), m_random.Next(3));
-    m_score += m_score_level;
+    // The board slides or drops into place; it does not grow brick by brick.
+    m_bricks_effect = std::make_unique<CLevelBricksEffect>(m_app, m_field.get(), m_random.Next(START_EFFECTS));
+    m_score = AddSaturated(m_score, m_score_level);
     m_score_level = 0;
     m_score_step = m_params.GetScoreBrick();
 }
@@ -59,7 +60,7 @@ void CEraser2Game::Update(float dt)
     m_field->Update(dt);
     m_field->SetAlpha(m_alpha);
     m_player->Update(dt, m_pointer, m_button);
-    m_score += m_field->GetRemoved() * m_score_step;
+    m_score = AddSaturated(m_score, MulSaturated(m_field->GetRemoved(), m_score_step));
     if (m_field->IsFinished())
         m_is_game_over = true;
 }
@@ -113,7 +114,7 @@ bool CEraser2Game::ValidateSave(const CConfigFile& store)
         return false;
     if (!ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value))
         return false;
-    if (!ReadSaveInt(store, "gf_m_current_level", 1, 1000000, value))
+    if (!ReadSaveInt(store, "gf_m_current_level", 1, 0x7FFFFFFF, value))
         return false;
     return CEraser2Field::ValidateSave(store);
 }
@@ -131,7 +132,7 @@ bool CEraser2Game::Load(const CConfigFile& store)
     ReadSaveTilt(store, m_alpha);
     ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value);
     m_is_game_over = (value == 1);
-    ReadSaveInt(store, "gf_m_current_level", 1, 1000000, m_current_level);
+    ReadSaveInt(store, "gf_m_current_level", 1, 0x7FFFFFFF, m_current_level);
     m_field->Load(store);
     m_player->Reset();
     return true;

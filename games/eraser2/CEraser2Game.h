@@ -20,6 +20,10 @@ class CLevelBricksEffect;
 class CEraser2Game
 {
 public:
+    // The start effects the kind uses: rows sliding in from alternate
+    // sides, or dropping in from above.
+    static constexpr int START_EFFECTS = 2;
+
     // app may be null: the game then reads no input (see SetPointer) and
     // reaches no shared resources, which is how tests run whole games. The
     // seed starts the game's random source.
@@ -43,6 +47,7 @@ public:
     void SetPointer(const CVector4& point, bool button);
 
     CEraser2Field& GetField() { return *m_field; }
+    const CEraser2Field& GetField() const { return *m_field; }
     CEraser2Player& GetPlayer() { return *m_player; }
     bool IsEffectRunning() const { return m_bricks_effect != nullptr; }
 

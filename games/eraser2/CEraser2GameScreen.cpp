@@ -1,5 +1,6 @@
 #include "games/eraser2/CEraser2GameScreen.h"
 
+#include "games/eraser2/CEraser2Field.h"
 #include "games/eraser2/CEraser2Game.h"
 #include "games/eraser2/CEraser2Params.h"
 #include "shell/game/CRandom.h"
@@ -57,4 +58,16 @@ bool CEraser2GameScreen::LoadGame(const CConfigFile& store)
 void CEraser2GameScreen::Reskin()
 {
     m_game->Reskin();
+}
+
+// The board's shape in play decides the table (its colour option and size),
+// whatever the settings say now.
+int CEraser2GameScreen::GetGameDifficulty() const
+{
+    return m_game->GetField().GetOption();
+}
+
+int CEraser2GameScreen::GetGameSize() const
+{
+    return m_game->GetField().GetSize();
 }

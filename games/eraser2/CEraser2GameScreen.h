@@ -23,6 +23,8 @@ public:
     ~CEraser2GameScreen() override;
 
     void Reskin() override;
+    int GetGameDifficulty() const override;
+    int GetGameSize() const override;
 
     CEraser2Game& GetGame() { return *m_game; }
 

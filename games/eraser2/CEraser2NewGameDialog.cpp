@@ -1,5 +1,7 @@
 #include "games/eraser2/CEraser2NewGameDialog.h"
 
+#include "engine/widgets/CRadioButton.h"
+#include "engine/widgets/CWidgetGroup.h"
 #include "games/eraser2/CEraser2Params.h"
 #include "shell/game/GameLookup.h"
 
@@ -24,4 +26,16 @@ CEraser2NewGameDialog::CEraser2NewGameDialog(CConfigFile* layout, CGameParams* p
     // The third option of the shared settings is never offered.
     AddDifficultyChoice("m_hard_radio", "", "medium", true);
     Preselect();
+    // What is shown is what is played: a stored option the dialog never
+    // offers plays three colours, so "3 colors" is the one selected.
+    if (const CGameParams* stored = FindParams(params))
+    {
+        CWidgetGroup& colors = GetDifficultyGroup();
+        if (CRadioButton* played = colors.GetButton(
+                static_cast<std::size_t>(CEraser2Params::GetPlayedOption(stored->GetLastDifficulty()))))
+        {
+            played->SetSelected(true);
+            colors.Select(played);
+        }
+    }
 }

@@ -8,14 +8,6 @@
 const char* const CEraser2Params::REGISTRY_NAME = "m_bricks_eraser2_game_param";
 const char* const CEraser2Params::PARAMS_FILE = "dat/bricks_eras2.txt";
 
-namespace
-{
-int Option(int option)
-{
-    return option == 1 ? 1 : 0;
-}
-}
-
 CEraser2Params::CEraser2Params() : CGameParams("data/eraser2.cfg", "394m612z", "data/scores6%i%i.tab", 3, 3)
 {
     m_current_skin = 1;
@@ -26,7 +18,7 @@ CEraser2Params::~CEraser2Params() {}
 
 int CEraser2Params::GetOption() const
 {
-    return Option(GetLastDifficulty());
+    return GetPlayedOption(GetLastDifficulty());
 }
 
 int CEraser2Params::GetSize() const
@@ -37,12 +29,12 @@ int CEraser2Params::GetSize() const
 
 int CEraser2Params::GetGroupSize(int option) const
 {
-    return m_group_size[Option(option)];
+    return m_group_size[GetPlayedOption(option)];
 }
 
 int CEraser2Params::GetColorCount(int option) const
 {
-    return m_colors_field[Option(option)];
+    return m_colors_field[GetPlayedOption(option)];
 }
 
 void CEraser2Params::ReadParams(const CConfigFile& store)

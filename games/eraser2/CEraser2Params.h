@@ -38,6 +38,9 @@ public:
     // the grid.
     int GetOption() const;
     int GetSize() const;
+    // The option a stored one plays: 1 four colours, anything else
+    // (the never-offered 2 too) three.
+    static int GetPlayedOption(int stored) { return stored == 1 ? 1 : 0; }
 
     float GetWideWidth() const { return m_field_width; }
     float GetSquareWidth() const { return m_field_height; }

@@ -39,3 +39,11 @@ inline int AddSaturated(int a, int b)
     const long long sum = static_cast<long long>(a) + b;
     return sum > 0x7FFFFFFFll ? 0x7FFFFFFF : sum < -0x7FFFFFFFll - 1 ? -0x7FFFFFFF - 1 : static_cast<int>(sum);
 }
+
+// a x b held at the ends of int: a level or a count times points, where a
+// save may carry the level or the points near the top.
+inline int MulSaturated(int a, int b)
+{
+    const long long product = static_cast<long long>(a) * b;
+    return product > 0x7FFFFFFFll ? 0x7FFFFFFF : product < -0x7FFFFFFFll - 1 ? -0x7FFFFFFF - 1 : static_cast<int>(product);
+}

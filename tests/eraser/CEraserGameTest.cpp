@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <functional>
+
 #include "tests/eraser/EraserTestKit.h"
 
 TEST(EraserGame, TheBoardWaitsForTheStartEffect)
@@ -82,7 +85,7 @@ TEST(EraserSave, SavedAtRestOrMidFallTheGameLoadsSettledWithItsScoreAndTheBanner
     }
 }
 
-TEST(EraserSave, AClearedBoardSavedInTheSweepIsNotPaidTwiceAndAMissingCellIsTheFirstColour)
+TEST(EraserSave, AClearedBoardSavedInTheSweepIsNotPaidTwiceAndAMissingCellIsRefused)
 {
     SEraser a;
     a.SetBoard(a.Bottom({"RR"}));
@@ -100,8 +103,7 @@ TEST(EraserSave, AClearedBoardSavedInTheSweepIsNotPaidTwiceAndAMissingCellIsTheF
     for (const auto& pair : store.GetPairs())
         if (pair.first != "f_color3-7")
             edited.SetValue(pair.first, pair.second);
-    ASSERT_TRUE(b.game.Load(edited));
-    EXPECT_EQ(b.Bottom({"...R"}), b.GetBoard());
+    EXPECT_FALSE(b.game.Load(edited));
 }
 
 TEST(EraserSave, DamagedSavesAreRefusedAndTheGameStaysAsItWas)
@@ -110,7 +112,10 @@ TEST(EraserSave, DamagedSavesAreRefusedAndTheGameStaysAsItWas)
                               {"f_m_colors", "0"},        {"f_m_colors", "7"},       {"f_color2-3", "6"},
                               {"f_color2-3", "-2"},       {"f_color2-3", "red"},     {"fe_m_current_level", "0"},
                               {"f_m_alpha", "nan"},       {"gf_m_score_level", "-1"}, {"gf_m_current_level", "0"},
-                              {"gf_m_score", "12abc"},    {"gf_m_score_step", "-10"}};
+                              {"gf_m_score", "12abc"},    {"gf_m_score_step", "-10"},
+                              // Side 8 is only Easy - Small.
+                              {"fe_m_difficulty", "1"},   {"fe_m_difficulty", "2"},  {"fe_m_difficulty", "3"},
+                              {"fe_m_difficulty", "easy"}};
     const CConfigFile valid = SEraser().Saved();
     for (const auto& c : cases)
     {
@@ -141,4 +146,81 @@ TEST(EraserParams, SenselessValuesTakePlayableOnesAndTheTablesAreTheErasers)
     params->SetDataRoot("/home");
     EXPECT_EQ("/home/data/scores521.tab", params->GetScoreTablePath(2, 1));
     EXPECT_EQ(params->GetScoreTable(7), params->GetCurrentScoreTable());
+}
+
+// A side-14 save that holds only the cells of a side-8 board, and others cut
+// short, are damage: the board would otherwise be filled with colour 0.
+TEST(EraserSave, ABoardCutShortIsRefused)
+{
+    const CConfigFile valid = SEraser(2, 2).Saved();
+    ASSERT_EQ("14", valid.GetValue("f_m_width_bricks", ""));
+    const struct
+    {
+        const char* what;
+        std::function<bool(int x, int y)> kept;
+    } cases[] = {
+        {"only the 64 cells of a side of 8", [](int x, int y) { return x < 8 && y < 8; }},
+        {"the last row missing", [](int, int y) { return y < 13; }},
+        {"one cell missing", [](int x, int y) { return x != 6 || y != 9; }},
+    };
+    for (const auto& c : cases)
+    {
+        CConfigFile store;
+        for (const auto& pair : valid.GetPairs())
+        {
+            int x = 0;
+            int y = 0;
+            if (std::sscanf(pair.first.c_str(), "f_color%d-%d", &x, &y) == 2 && !c.kept(x, y))
+                continue;
+            store.SetValue(pair.first, pair.second);
+        }
+        SEraser b(0, 0, 11);
+        Board before = b.GetBoard();
+        EXPECT_FALSE(b.game.Load(store)) << c.what;
+        EXPECT_EQ(before, b.GetBoard()) << c.what;
+    }
+}
+
+// Totals, level scores and levels near the top of int stay there instead of
+// wrapping, and the game's next save of them is accepted.
+TEST(EraserScore, ScoresAndLevelsAtTheTopOfIntStayThere)
+{
+    const int kTop = 2147483647;
+    const struct
+    {
+        const char* what;
+        int total, levelScore, level;
+        Board bottom;
+        int endTotal;
+        bool over;
+        const char* lastPopup;
+    } cases[] = {
+        {"a cleared board on a level score near the top", kTop - 5, kTop - 5, 1, {"RR"}, kTop, false, "100"},
+        {"the clear bonus of the last level", 7, 0, kTop, {"RR"}, kTop, false, "2147483647"},
+        {"a leftover on the last level costs all", 7, 30, kTop, {"RG"}, 7, true, "-2147483647"},
+    };
+    for (const auto& c : cases)
+    {
+        SEraser f;
+        CConfigFile store = f.Saved();
+        store.SetInt("gf_m_score", c.total);
+        store.SetInt("gf_m_score_level", c.levelScore);
+        store.SetInt("gf_m_current_level", c.level);
+        store.SetInt("fe_m_current_level", c.level);
+        ASSERT_TRUE(f.game.Load(store)) << c.what;
+        f.SetBoard(f.Bottom(c.bottom));
+        f.Click(0, 7);
+        // Until the level's score goes to the total, or the game ends.
+        for (int i = 0; i < 3000 && f.game.GetScore() == c.total && !f.game.IsGameOver(); ++i)
+            f.game.Update(16.0f);
+        EXPECT_EQ(c.endTotal, f.game.GetScore()) << c.what;
+        EXPECT_EQ(c.over, f.game.IsGameOver()) << c.what;
+        EXPECT_EQ(c.level == kTop ? kTop : 2, f.game.GetLevel()) << c.what;
+        const CScorePopups& popups = f.Field().GetPopups();
+        ASSERT_GT(popups.GetCount(), 0) << c.what;
+        EXPECT_EQ(c.lastPopup, popups.GetText(popups.GetCount() - 1)) << c.what;
+        SEraser next(0, 0, 11);
+        EXPECT_TRUE(next.game.Load(f.Saved())) << c.what;
+        EXPECT_EQ(c.endTotal, next.game.GetScore()) << c.what;
+    }
 }

@@ -4,6 +4,7 @@
 
 #include "engine/files/CConfigFile.h"
 #include "games/eraser2/CEraser2Game.h"
+#include "shell/game/CLevelBricksEffect.h"
 #include "shell/game/CRandom.h"
 #include "tests/eraser2/Eraser2TestKit.h"
 #include "tests/gamebase/TestParams.h"
@@ -145,4 +146,125 @@ TEST(Eraser2Params, MissingOrBadValuesKeepPlayableDefaultsAndSixCaptionsNameTheT
     EXPECT_EQ("3 colors - Small Field", list[0].first);
     EXPECT_EQ("4 colors - Large Field", list[5].first);
     EXPECT_EQ(params->GetScoreTable(params->GetTableIndex(1, 0)), list[3].second);
+}
+
+// The board only slides or drops in at the start, and whatever way it came,
+// every brick ends on its cell at the cell's size, on the wide boards too.
+TEST(Eraser2Start, EveryStartOfAGameEndsWithEveryBrickAtItsCellsSize)
+{
+    for (int option = 0; option < 2; ++option)
+        for (int size = 0; size < 3; ++size)
+            for (std::uint32_t seed = 1; seed <= 12; ++seed)
+            {
+                SCOPED_TRACE(testing::Message() << "option " << option << ", size " << size << ", seed " << seed);
+                auto params = MakeParams(size, option);
+                CRecordingEvents events;
+                CEraser2Game game(nullptr, *params, &events, seed);
+                const CEraser2Field& field = game.GetField();
+                const float cell = field.GetBoard().GetCellSize();
+                bool grown = false;
+                for (int y = 0; y < field.GetHeight(); ++y)
+                    for (int x = 0; x < field.GetWidth(); ++x)
+                        grown = grown || field.GetEraser2Brick(x, y)->GetScale() == 0.0f;
+                EXPECT_FALSE(grown) << "bricks growing into place";
+                for (int i = 0; i < 5000 && game.IsEffectRunning(); ++i)
+                    game.Update(16.0f);
+                ASSERT_FALSE(game.IsEffectRunning());
+                for (int y = 0; y < field.GetHeight(); ++y)
+                    for (int x = 0; x < field.GetWidth(); ++x)
+                    {
+                        const CEraser2Brick* brick = field.GetEraser2Brick(x, y);
+                        ASSERT_FLOAT_EQ(cell, brick->GetScale()) << x << "," << y;
+                        ASSERT_FLOAT_EQ(CellPoint(field, x, y).x, brick->GetPosition().x) << x << "," << y;
+                        ASSERT_FLOAT_EQ(CellPoint(field, x, y).y, brick->GetPosition().y) << x << "," << y;
+                    }
+            }
+}
+
+// The brick size the level effects work with is the side of one cell, so no
+// effect, not even one the kind does not pick, leaves a brick off its size.
+TEST(Eraser2Start, EveryLevelEffectLeavesTheBricksAtTheCellSize)
+{
+    for (int option = 0; option < 2; ++option)
+        for (int effect = 0; effect < 3; ++effect)
+        {
+            SCOPED_TRACE(testing::Message() << "option " << option << ", effect " << effect);
+            SGame g(2, option);
+            CEraser2Field& field = g.Field();
+            EXPECT_FLOAT_EQ(field.GetBoard().GetCellSize(), field.GetBrickSize());
+            CLevelBricksEffect run(nullptr, &field, effect);
+            for (int i = 0; i < 20000 && !run.IsDone(); ++i)
+                run.Update(16.0f);
+            ASSERT_TRUE(run.IsDone());
+            for (int y = 0; y < field.GetHeight(); ++y)
+                for (int x = 0; x < field.GetWidth(); ++x)
+                    ASSERT_FLOAT_EQ(field.GetBoard().GetCellSize(), field.GetEraser2Brick(x, y)->GetScale())
+                        << x << "," << y;
+        }
+}
+
+// Scores near the top of int stay there instead of wrapping, and the game's
+// next save of them is accepted.
+TEST(Eraser2Score, AScoreAtTheTopStaysThereAndTheNextSaveIsAccepted)
+{
+    const int kTop = 2147483647;
+    const struct
+    {
+        const char* what;
+        int score, level;
+        Board board;
+        int endScore;
+        const char* popup;
+    } cases[] = {
+        {"a pair on a score near the top", kTop - 5, 1, {"RRGB"}, kTop, nullptr},
+        {"the clear bonus of a level at the top", 7, kTop, {}, kTop, "2147483647"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        SGame g;
+        CConfigFile store = g.Saved();
+        store.SetInt("gf_m_score", c.score);
+        store.SetInt("gf_m_current_level", c.level);
+        store.SetInt("fe_m_current_level", c.level);
+        ASSERT_TRUE(g.game.Load(store));
+        Board board(g.Field().GetHeight() - c.board.size(), "");
+        board.insert(board.end(), c.board.begin(), c.board.end());
+        SetBoard(g.Field(), board);
+        SetFeeder(g.Field(), 0, "RGBRGBRG");
+        SetFeeder(g.Field(), 1, "GBRGBRGB");
+        if (!c.board.empty())
+        {
+            ASSERT_EQ(2, g.Field().TakeGroup(g.Field().GetEraser2Brick(0, 7)));
+        }
+        for (int i = 0; i < 200 && g.game.GetScore() == c.score; ++i)
+            g.game.Update(16.0f);
+        EXPECT_EQ(c.endScore, g.game.GetScore());
+        if (c.popup)
+        {
+            ASSERT_EQ(1, g.Field().GetPopups().GetCount());
+            EXPECT_EQ(c.popup, g.Field().GetPopups().GetText(0));
+        }
+        SGame next;
+        EXPECT_TRUE(next.game.Load(g.Saved()));
+        EXPECT_EQ(c.endScore, next.game.GetScore());
+    }
+}
+
+// A board or a feeder cut short is damage: missing cells would otherwise
+// come back as bricks of the first colour.
+TEST(Eraser2Save, ABoardOrFeederCutShortIsRefused)
+{
+    const CConfigFile valid = SGame(2, 1).Saved();
+    for (const char* gone : {"f_color19-12", "f_color0-0", "m_bricks_left12", "m_bricks_right0"})
+    {
+        CConfigFile store;
+        for (const auto& pair : valid.GetPairs())
+            if (pair.first != gone)
+                store.SetValue(pair.first, pair.second);
+        SGame b;
+        std::vector<std::string> before = GetBoard(b.Field());
+        EXPECT_FALSE(b.game.Load(store)) << gone;
+        EXPECT_EQ(before, GetBoard(b.Field())) << gone;
+    }
 }

@@ -36,3 +36,15 @@ TEST(SaveValues, SumsHoldAtTheEndsOfInt)
     for (const auto& c : cases)
         EXPECT_EQ(AddSaturated(c.a, c.b), c.sum) << c.a << " + " << c.b;
 }
+
+TEST(SaveValues, ProductsHoldAtTheEndsOfInt)
+{
+    const struct
+    {
+        int a, b, product;
+    } cases[] = {
+        {6, 7, 42}, {INT_MAX, 100, INT_MAX}, {-1, INT_MAX, -INT_MAX}, {INT_MAX, -100, INT_MIN}, {0, INT_MIN, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MulSaturated(c.a, c.b), c.product) << c.a << " x " << c.b;
+}

@@ -7,6 +7,7 @@
 #include "tools/assetgen/CPalette.h"
 #include "tools/assetgen/CScenePainter.h"
 #include "tools/assetgen/CShape.h"
+#include "tools/assetgen/CThumbArt.h"
 
 namespace
 {
@@ -18,6 +19,8 @@ const int kKinds = 5;
 const int kFrames = 8;
 // The sheet is a square power of two: eight rows, the first kKinds used.
 const int kRows = 8;
+// The colours a game deals: three on the square board, four on the wide one.
+const int kDealtColors = 4;
 
 // The score line sits at y 50; the boards and their feeders span about
 // 90..710 x 90..500. The caption goes to the bottom left, clear of both.
@@ -111,4 +114,6 @@ void CEraser2Art::Write(CAssetSink& sink, const std::string& fontDir)
     sink.WriteTga("dat/eraser2/bonuses.tga", Bonuses(), true);
     // Replaces the common game ground that CBackdropArt wrote for every kind.
     sink.WriteJpeg("mui/eraser2/game_bg.jpg", GameGround(scene));
+    // Only the bricks the kind deals: no blocker, no fifth or sixth colour.
+    sink.WriteJpeg("mui/eraser2/help_bricks.jpg", CThumbArt::BrickLegend(0, kDealtColors), 92);
 }

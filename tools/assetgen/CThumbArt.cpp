@@ -10,6 +10,7 @@
 #include "tools/assetgen/CShape.h"
 #include "tools/assetgen/CWidgetArt.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -242,10 +243,12 @@ CCanvas CThumbArt::Thumbnail(int kind, const std::string& fontDir)
     return c;
 }
 
-CCanvas CThumbArt::BrickLegend(int skin)
+CCanvas CThumbArt::BrickLegend(int skin, int count)
 {
-    CCanvas c(kWidth, 100, CColor::FromHex(0x101A3C));
-    for (int i = 0; i < CBrickArt::kColorCount; ++i)
+    if (count <= 0 || count > CBrickArt::kColorCount)
+        count = CBrickArt::kColorCount;
+    CCanvas c(std::min(kWidth, 15 + count * 55), 100, CColor::FromHex(0x101A3C));
+    for (int i = 0; i < count; ++i)
     {
         CCanvas brick = CBrickArt::Texture(skin, i, 64);
         c.DrawScaled(brick, 10.0f + i * 55.0f, 24, 50, 50);

@@ -14,7 +14,8 @@ public:
     static constexpr int kHeight = 300;
 
     static CCanvas Thumbnail(int kind, const std::string& fontDir);
-    // The seven bricks of one skin in a row with their symbols (help pages).
-    static CCanvas BrickLegend(int skin);
+    // The bricks of one skin in a row with their symbols (help pages): all
+    // seven, or the first `count` for a kind that deals fewer.
+    static CCanvas BrickLegend(int skin, int count = 0);
     static void Write(CAssetSink& sink, const std::string& fontDir);
 };
