@@ -241,26 +241,65 @@ void CJewelField::DealBoard()
         m_state = STATE_IDLE;
         for (int y = 0; y < m_height_bricks; ++y)
             for (int x = 0; x < m_width_bricks; ++x)
-                CreateBrickAt(x, y, RandomColor(m_colors));
-        if (deal + 1 >= MAX_DEALS)
+                CreateBrickAt(x, y, DealColor(x, y));
+        bool last = deal + 1 >= MAX_DEALS;
+        if (last)
             ForceMove();
-        if (!CheckStuck())
+        if (!CheckStuck() || last)
             break;
     }
     m_state = STATE_IDLE;
 }
 
+bool CJewelField::CompletesRun(int x, int y, int color) const
+{
+    auto same = [&](int cx, int cy) {
+        return IsInside(cx, cy) && m_bricks[cx][cy] && m_bricks[cx][cy]->GetColor() == color;
+    };
+    int row = 1;
+    for (int cx = x - 1; same(cx, y); --cx)
+        ++row;
+    for (int cx = x + 1; same(cx, y); ++cx)
+        ++row;
+    int column = 1;
+    for (int cy = y - 1; same(x, cy); --cy)
+        ++column;
+    for (int cy = y + 1; same(x, cy); ++cy)
+        ++column;
+    return row >= m_group_size || column >= m_group_size;
+}
+
+int CJewelField::DealColor(int x, int y)
+{
+    // A run standing on a fresh board would pay out at the first landing,
+    // before any move: each cell takes a colour that completes none with the
+    // bricks already dealt.
+    int allowed[CJewelParams::COLOR_COUNT];
+    int count = 0;
+    for (int c = 0; c < m_colors && c < CJewelParams::COLOR_COUNT; ++c)
+        if (!CompletesRun(x, y, c))
+            allowed[count++] = c;
+    if (count == 0)
+        return RandomColor(m_colors);
+    return allowed[RandomColor(count)];
+}
+
 void CJewelField::ForceMove()
 {
     // A run short by one in the top row, its last brick one row down: the
-    // swap of that brick upwards completes it.
+    // swap of that brick upwards completes it. The rest is dealt around it.
     int g = m_group_size;
     if (g > m_width_bricks || m_height_bricks < 2)
         return;
-    int color = m_bricks[0][0] ? m_bricks[0][0]->GetColor() : 0;
+    int color = RandomColor(m_colors);
+    ClearBoard();
     for (int x = 0; x + 1 < g; ++x)
         CreateBrickAt(x, 0, color);
     CreateBrickAt(g - 1, 1, color);
+    for (int y = 0; y < m_height_bricks; ++y)
+        for (int x = 0; x < m_width_bricks; ++x)
+            if (!m_bricks[x][y])
+                CreateBrickAt(x, y, DealColor(x, y));
 }
 
 void CJewelField::StartMove(CJewelBrick* brick, int x, int y)

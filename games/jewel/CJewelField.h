@@ -164,6 +164,10 @@ private:
     void StepPopups(float dt);
     void DrawPopups();
     void DealBoard();
+    // True when this colour in the cell would make a run with the bricks
+    // around it.
+    bool CompletesRun(int x, int y, int color) const;
+    int DealColor(int x, int y);
     void ForceMove();
     void StartMove(CJewelBrick* brick, int x, int y);
     void PlaySound(int id);

@@ -127,6 +127,87 @@ TEST_F(JewelGame, SaveDuringASwapStoresTheBoardBeforeIt)
     EXPECT_EQ(before, GetBoard(restored.GetField()));
 }
 
+// Runs a game until its start effect is over and the field rests.
+void SettleGame(CJewelGame& game)
+{
+    for (int i = 0; i < 20000 && (game.IsEffectRunning() || !game.GetField().IsIdle()); ++i)
+    {
+        if (game.GetField().IsStuck())
+            return;
+        game.Update(16.0f);
+    }
+}
+
+// A swap of two neighbours of different colours that makes no run; false
+// when the board has none.
+bool FindSwapWithoutRun(CJewelField& field, int& x, int& y, int& nx, int& ny)
+{
+    for (y = 0; y < field.GetHeight(); ++y)
+        for (x = 0; x + 1 < field.GetWidth(); ++x)
+        {
+            nx = x + 1;
+            ny = y;
+            if (field.BrickAt(x, y)->GetColor() == field.BrickAt(nx, ny)->GetColor())
+                continue;
+            int a = field.BrickAt(x, y)->GetColor();
+            int b = field.BrickAt(nx, ny)->GetColor();
+            field.BrickAt(x, y)->SetColor(b);
+            field.BrickAt(nx, ny)->SetColor(a);
+            bool run = HasStandingRun(field, field.GetGroupSize());
+            field.BrickAt(x, y)->SetColor(a);
+            field.BrickAt(nx, ny)->SetColor(b);
+            if (!run)
+                return true;
+        }
+    return false;
+}
+
+struct SSizeCase { int size; int difficulty; };
+const SSizeCase kEverySize[] = {{0, 0}, {0, 1}, {0, 2}, {1, 0}, {1, 1}, {1, 2}, {2, 0}, {2, 1}, {2, 2}};
+
+TEST(JewelFreshGame, SwapWithoutARunLeavesBoardAndScoreExactlyAsTheyWere)
+{
+    auto params = MakeJewelParams();
+    for (unsigned seed = 1; seed <= 20; ++seed)
+    {
+        const SSizeCase& c = kEverySize[seed % 9];
+        params->SetLastSize(c.size);
+        params->SetLastDifficulty(c.difficulty);
+        CJewelGame game(nullptr, *params, nullptr, seed);
+        SettleGame(game);
+        CJewelField& field = game.GetField();
+        int x = 0, y = 0, nx = 0, ny = 0;
+        ASSERT_TRUE(FindSwapWithoutRun(field, x, y, nx, ny)) << seed;
+        const std::vector<std::string> before = GetBoard(field);
+        field.BrickAt(x, y)->SetSelected(true);
+        field.TrySwap(nx, ny);
+        SettleGame(game);
+        EXPECT_EQ(before, GetBoard(field)) << seed;
+        EXPECT_EQ(0, game.GetScore()) << seed;
+        EXPECT_EQ(1, game.GetLevel()) << seed;
+    }
+}
+
+TEST(JewelFreshGame, ContinuingAnUntouchedGamePaysNothing)
+{
+    auto params = MakeJewelParams();
+    for (unsigned seed = 1; seed <= 20; ++seed)
+    {
+        const SSizeCase& c = kEverySize[seed % 9];
+        params->SetLastSize(c.size);
+        params->SetLastDifficulty(c.difficulty);
+        CJewelGame game(nullptr, *params, nullptr, seed);
+        CConfigFile store;
+        game.Save(store);
+        CJewelGame restored(nullptr, *params, nullptr, seed + 100);
+        ASSERT_TRUE(restored.Load(store));
+        SettleGame(restored);
+        EXPECT_EQ(0, restored.GetScore()) << seed;
+        EXPECT_EQ(GetBoard(game.GetField()), GetBoard(restored.GetField())) << seed;
+        EXPECT_EQ(CJewelField::STATE_IDLE, restored.GetField().GetState()) << seed;
+    }
+}
+
 // Each case writes its keys over a good save; a first key without a value
 // is left out of it instead.
 TEST(JewelBadSave, IsRefusedAndLeavesTheGameAsItWas)
