@@ -1,6 +1,7 @@
 #include "games/jewel/CBJBonusesList.h"
 
 #include <GL/gl.h>
+#include <climits>
 #include <cmath>
 
 #include "engine/files/CConfigFile.h"
@@ -71,7 +72,7 @@ std::unique_ptr<CModel> CBJBonusesList::MakeFigure(int modelIndex) const
 
 void CBJBonusesList::AddPoints(int points)
 {
-    m_points += points;
+    m_points = AddSaturated(m_points, points);
     int n = CountLeading();
     int k = n < PLAIN_SLOTS ? n : PLAIN_SLOTS;
     if (m_points <= (k + 1) * THRESHOLD_STEP)
@@ -229,7 +230,7 @@ bool CBJBonusesList::ValidateList(const CConfigFile& store, const char* prefix, 
 bool CBJBonusesList::ValidateSave(const CConfigFile& store)
 {
     int points = 0;
-    return ReadSaveInt(store, "CBJBonusesList", -0x7FFFFFFF, 0x7FFFFFFF, points) &&
+    return ReadSaveInt(store, "CBJBonusesList", INT_MIN, INT_MAX, points) &&
            ValidateList(store, "m_bonuses%i", PLAIN_SLOTS) && ValidateList(store, "m_bonuses_colored%i", COLORED_SLOTS);
 }
 
@@ -249,7 +250,7 @@ bool CBJBonusesList::Load(const CConfigFile& store)
 {
     if (!ValidateSave(store))
         return false;
-    ReadSaveInt(store, "CBJBonusesList", -0x7FFFFFFF, 0x7FFFFFFF, m_points);
+    ReadSaveInt(store, "CBJBonusesList", INT_MIN, INT_MAX, m_points);
     LoadList(store, m_bonuses, "m_bonuses%i");
     LoadList(store, m_bonuses_colored, "m_bonuses_colored%i");
     return true;
