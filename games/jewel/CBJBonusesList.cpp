@@ -127,15 +127,53 @@ void CBJBonusesList::Draw()
         std::unique_ptr<CModel>& figure = Slot(i);
         if (!figure)
             continue;
-        const CVector4& p = figure->GetPosition();
-        glPushMatrix();
-        glTranslatef(p.x, p.y, p.z + FIGURE_LIFT);
-        figure->Draw();
-        glPopMatrix();
+        CVector4 at = figure->GetPosition();
+        at.z += FIGURE_LIFT;
+        DrawFigure(*figure, at);
     }
     glDisable(GL_COLOR_MATERIAL);
     glDisable(light->GetId());
     glDisable(GL_LIGHTING);
+}
+
+bool CBJBonusesList::EyeSlope(const float modelview[16], const CVector4& at, float& slopeX, float& slopeY)
+{
+    // The view is a rotation and a uniform scale: its inverse is the
+    // transpose over the squared scale, which puts the eye (the origin of
+    // eye space) into the board's units.
+    const float* m = modelview;
+    float scale2 = m[0] * m[0] + m[1] * m[1] + m[2] * m[2];
+    if (!(scale2 > 0.0f))
+        return false;
+    float dx = -(m[0] * m[12] + m[1] * m[13] + m[2] * m[14]) / scale2 - at.x;
+    float dy = -(m[4] * m[12] + m[5] * m[13] + m[6] * m[14]) / scale2 - at.y;
+    float dz = -(m[8] * m[12] + m[9] * m[13] + m[10] * m[14]) / scale2 - at.z;
+    if (!(dz > 0.0f))
+        return false;
+    slopeX = dx / dz;
+    slopeY = dy / dz;
+    return true;
+}
+
+void CBJBonusesList::DrawFigure(CModel& figure, const CVector4& at)
+{
+    // Seen from the camera above the board's centre, a figure beside the
+    // board turns its outer bevel away, and with it the outer edge of its
+    // frame. Leant along the line of sight (a shear, so that its face stays
+    // flat to the screen and square), it shows whole in every slot.
+    GLfloat modelview[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
+    glPushMatrix();
+    glTranslatef(at.x, at.y, at.z);
+    float slopeX = 0.0f;
+    float slopeY = 0.0f;
+    if (EyeSlope(modelview, at, slopeX, slopeY))
+    {
+        const GLfloat lean[16] = {1, 0, 0, 0, 0, 1, 0, 0, slopeX, slopeY, 1, 0, 0, 0, 0, 1};
+        glMultMatrixf(lean);
+    }
+    figure.Draw();
+    glPopMatrix();
 }
 
 bool CBJBonusesList::IsValidFigure(int kind, int modelIndex)
