@@ -168,15 +168,22 @@ bool FindSwapWithoutRun(CJewelField& field, int& x, int& y, int& nx, int& ny)
 struct SSizeCase { int size; int difficulty; };
 const SSizeCase kEverySize[] = {{0, 0}, {0, 1}, {0, 2}, {1, 0}, {1, 1}, {1, 2}, {2, 0}, {2, 1}, {2, 2}};
 
+// A new game on this seed, of the size and difficulty the seed picks.
+std::unique_ptr<CJewelGame> NewGameForSeed(CJewelParams& params, unsigned seed)
+{
+    const SSizeCase& c = kEverySize[seed % 9];
+    params.SetLastSize(c.size);
+    params.SetLastDifficulty(c.difficulty);
+    return std::make_unique<CJewelGame>(nullptr, params, nullptr, seed);
+}
+
 TEST(JewelFreshGame, SwapWithoutARunLeavesBoardAndScoreExactlyAsTheyWere)
 {
     auto params = MakeJewelParams();
     for (unsigned seed = 1; seed <= 20; ++seed)
     {
-        const SSizeCase& c = kEverySize[seed % 9];
-        params->SetLastSize(c.size);
-        params->SetLastDifficulty(c.difficulty);
-        CJewelGame game(nullptr, *params, nullptr, seed);
+        std::unique_ptr<CJewelGame> fresh = NewGameForSeed(*params, seed);
+        CJewelGame& game = *fresh;
         SettleGame(game);
         CJewelField& field = game.GetField();
         int x = 0, y = 0, nx = 0, ny = 0;
@@ -196,17 +203,14 @@ TEST(JewelFreshGame, ContinuingAnUntouchedGamePaysNothing)
     auto params = MakeJewelParams();
     for (unsigned seed = 1; seed <= 20; ++seed)
     {
-        const SSizeCase& c = kEverySize[seed % 9];
-        params->SetLastSize(c.size);
-        params->SetLastDifficulty(c.difficulty);
-        CJewelGame game(nullptr, *params, nullptr, seed);
+        std::unique_ptr<CJewelGame> game = NewGameForSeed(*params, seed);
         CConfigFile store;
-        game.Save(store);
+        game->Save(store);
         CJewelGame restored(nullptr, *params, nullptr, seed + 100);
         ASSERT_TRUE(restored.Load(store));
         SettleGame(restored);
         EXPECT_EQ(0, restored.GetScore()) << seed;
-        EXPECT_EQ(GetBoard(game.GetField()), GetBoard(restored.GetField())) << seed;
+        EXPECT_EQ(GetBoard(game->GetField()), GetBoard(restored.GetField())) << seed;
         EXPECT_EQ(CJewelField::STATE_IDLE, restored.GetField().GetState()) << seed;
     }
 }
