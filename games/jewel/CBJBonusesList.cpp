@@ -1,6 +1,7 @@
 #include "games/jewel/CBJBonusesList.h"
 
 #include <GL/gl.h>
+#include <climits>
 #include <cmath>
 
 #include "engine/files/CConfigFile.h"
@@ -71,7 +72,7 @@ std::unique_ptr<CModel> CBJBonusesList::MakeFigure(int modelIndex) const
 
 void CBJBonusesList::AddPoints(int points)
 {
-    m_points += points;
+    m_points = AddSaturated(m_points, points);
     int n = CountLeading();
     int k = n < PLAIN_SLOTS ? n : PLAIN_SLOTS;
     if (m_points <= (k + 1) * THRESHOLD_STEP)
@@ -126,15 +127,53 @@ void CBJBonusesList::Draw()
         std::unique_ptr<CModel>& figure = Slot(i);
         if (!figure)
             continue;
-        const CVector4& p = figure->GetPosition();
-        glPushMatrix();
-        glTranslatef(p.x, p.y, p.z + FIGURE_LIFT);
-        figure->Draw();
-        glPopMatrix();
+        CVector4 at = figure->GetPosition();
+        at.z += FIGURE_LIFT;
+        DrawFigure(*figure, at);
     }
     glDisable(GL_COLOR_MATERIAL);
     glDisable(light->GetId());
     glDisable(GL_LIGHTING);
+}
+
+bool CBJBonusesList::EyeSlope(const float modelview[16], const CVector4& at, float& slopeX, float& slopeY)
+{
+    // The view is a rotation and a uniform scale: its inverse is the
+    // transpose over the squared scale, which puts the eye (the origin of
+    // eye space) into the board's units.
+    const float* m = modelview;
+    float scale2 = m[0] * m[0] + m[1] * m[1] + m[2] * m[2];
+    if (!(scale2 > 0.0f))
+        return false;
+    float dx = -(m[0] * m[12] + m[1] * m[13] + m[2] * m[14]) / scale2 - at.x;
+    float dy = -(m[4] * m[12] + m[5] * m[13] + m[6] * m[14]) / scale2 - at.y;
+    float dz = -(m[8] * m[12] + m[9] * m[13] + m[10] * m[14]) / scale2 - at.z;
+    if (!(dz > 0.0f))
+        return false;
+    slopeX = dx / dz;
+    slopeY = dy / dz;
+    return true;
+}
+
+void CBJBonusesList::DrawFigure(CModel& figure, const CVector4& at)
+{
+    // Seen from the camera above the board's centre, a figure beside the
+    // board turns its outer bevel away, and with it the outer edge of its
+    // frame. Leant along the line of sight (a shear, so that its face stays
+    // flat to the screen and square), it shows whole in every slot.
+    GLfloat modelview[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
+    glPushMatrix();
+    glTranslatef(at.x, at.y, at.z);
+    float slopeX = 0.0f;
+    float slopeY = 0.0f;
+    if (EyeSlope(modelview, at, slopeX, slopeY))
+    {
+        const GLfloat lean[16] = {1, 0, 0, 0, 0, 1, 0, 0, slopeX, slopeY, 1, 0, 0, 0, 0, 1};
+        glMultMatrixf(lean);
+    }
+    figure.Draw();
+    glPopMatrix();
 }
 
 bool CBJBonusesList::IsValidFigure(int kind, int modelIndex)
@@ -229,7 +268,7 @@ bool CBJBonusesList::ValidateList(const CConfigFile& store, const char* prefix, 
 bool CBJBonusesList::ValidateSave(const CConfigFile& store)
 {
     int points = 0;
-    return ReadSaveInt(store, "CBJBonusesList", -0x7FFFFFFF, 0x7FFFFFFF, points) &&
+    return ReadSaveInt(store, "CBJBonusesList", INT_MIN, INT_MAX, points) &&
            ValidateList(store, "m_bonuses%i", PLAIN_SLOTS) && ValidateList(store, "m_bonuses_colored%i", COLORED_SLOTS);
 }
 
@@ -249,7 +288,7 @@ bool CBJBonusesList::Load(const CConfigFile& store)
 {
     if (!ValidateSave(store))
         return false;
-    ReadSaveInt(store, "CBJBonusesList", -0x7FFFFFFF, 0x7FFFFFFF, m_points);
+    ReadSaveInt(store, "CBJBonusesList", INT_MIN, INT_MAX, m_points);
     LoadList(store, m_bonuses, "m_bonuses%i");
     LoadList(store, m_bonuses_colored, "m_bonuses_colored%i");
     return true;

@@ -48,6 +48,13 @@ public:
     // False, changing nothing, when the store fails ValidateSave.
     bool Load(const CConfigFile& store);
 
+    // Draws a figure at a point of the board, leant along the line of sight
+    // so that every side of it shows.
+    static void DrawFigure(CModel& figure, const CVector4& at);
+    // The line from a point of the board to the eye of this (column-major)
+    // view, as x and y per unit of height; false when the eye is not above.
+    static bool EyeSlope(const float modelview[16], const CVector4& at, float& slopeX, float& slopeY);
+
     // A figure with its kind and model index, or null for a kind that names
     // no model. Shared with the player's held figure.
     static bool IsValidFigure(int kind, int modelIndex);

@@ -1,6 +1,7 @@
 #include "games/jewel/CJewelField.h"
 
 #include <GL/gl.h>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <utility>
@@ -37,9 +38,11 @@ CJewelField::CJewelField(const CJewelParams& params, CRandom& random, CGameEvent
     : m_params(params), m_random(random), m_events(events), m_resources(resources), m_font(font)
 {
     m_side = params.GetFieldWidth();
-    m_group_size = params.GetGroupSize(params.GetLastDifficulty());
-    m_colors = params.GetStartColors(params.GetLastDifficulty());
-    m_width_bricks = m_height_bricks = params.GetBoardSize();
+    m_game_size = params.GetLastSize();
+    m_game_difficulty = params.GetLastDifficulty();
+    m_group_size = params.GetGroupSize(m_game_difficulty);
+    m_colors = params.GetStartColors(m_game_difficulty);
+    m_width_bricks = m_height_bricks = CJewelParams::BoardCells(m_game_size, m_game_difficulty);
     m_popup_color = CVector4(1.0f, 1.0f, 1.0f);
 
     m_light1.SetAmbient(0.6f, 0.6f, 0.6f, 1.0f);
@@ -219,10 +222,15 @@ void CJewelField::EndGame()
         m_state = STATE_FINISHED;
 }
 
+int CJewelField::ColorsForLevel(int level)
+{
+    return level + 4 < CJewelParams::COLOR_COUNT ? level + 4 : CJewelParams::COLOR_COUNT;
+}
+
 void CJewelField::NewLevel(int level)
 {
     m_current_level = level;
-    m_colors = level + 4 < CJewelParams::COLOR_COUNT ? level + 4 : CJewelParams::COLOR_COUNT;
+    m_colors = ColorsForLevel(level);
     m_is_finish = false;
     if (level == 1)
         DealBoard();
@@ -241,26 +249,65 @@ void CJewelField::DealBoard()
         m_state = STATE_IDLE;
         for (int y = 0; y < m_height_bricks; ++y)
             for (int x = 0; x < m_width_bricks; ++x)
-                CreateBrickAt(x, y, RandomColor(m_colors));
-        if (deal + 1 >= MAX_DEALS)
+                CreateBrickAt(x, y, DealColor(x, y));
+        bool last = deal + 1 >= MAX_DEALS;
+        if (last)
             ForceMove();
-        if (!CheckStuck())
+        if (!CheckStuck() || last)
             break;
     }
     m_state = STATE_IDLE;
 }
 
+bool CJewelField::CompletesRun(int x, int y, int color) const
+{
+    auto same = [&](int cx, int cy) {
+        return IsInside(cx, cy) && m_bricks[cx][cy] && m_bricks[cx][cy]->GetColor() == color;
+    };
+    int row = 1;
+    for (int cx = x - 1; same(cx, y); --cx)
+        ++row;
+    for (int cx = x + 1; same(cx, y); ++cx)
+        ++row;
+    int column = 1;
+    for (int cy = y - 1; same(x, cy); --cy)
+        ++column;
+    for (int cy = y + 1; same(x, cy); ++cy)
+        ++column;
+    return row >= m_group_size || column >= m_group_size;
+}
+
+int CJewelField::DealColor(int x, int y)
+{
+    // A run standing on a fresh board would pay out at the first landing,
+    // before any move: each cell takes a colour that completes none with the
+    // bricks already dealt.
+    int allowed[CJewelParams::COLOR_COUNT];
+    int count = 0;
+    for (int c = 0; c < m_colors && c < CJewelParams::COLOR_COUNT; ++c)
+        if (!CompletesRun(x, y, c))
+            allowed[count++] = c;
+    if (count == 0)
+        return RandomColor(m_colors);
+    return allowed[RandomColor(count)];
+}
+
 void CJewelField::ForceMove()
 {
     // A run short by one in the top row, its last brick one row down: the
-    // swap of that brick upwards completes it.
+    // swap of that brick upwards completes it. The rest is dealt around it.
     int g = m_group_size;
     if (g > m_width_bricks || m_height_bricks < 2)
         return;
-    int color = m_bricks[0][0] ? m_bricks[0][0]->GetColor() : 0;
+    int color = RandomColor(m_colors);
+    ClearBoard();
     for (int x = 0; x + 1 < g; ++x)
         CreateBrickAt(x, 0, color);
     CreateBrickAt(g - 1, 1, color);
+    for (int y = 0; y < m_height_bricks; ++y)
+        for (int x = 0; x < m_width_bricks; ++x)
+            if (!m_bricks[x][y])
+                CreateBrickAt(x, y, DealColor(x, y));
 }
 
 void CJewelField::StartMove(CJewelBrick* brick, int x, int y)
@@ -614,7 +661,7 @@ void CJewelField::AddLevelBonus()
     at.w = 1.0f;
     m_popup_positions.push_back(at);
     m_popup_color = CVector4(1.0f, 1.0f, 1.0f);
-    m_score += LEVEL_BONUS * m_current_level;
+    m_score = AddSaturated(m_score, LEVEL_BONUS * m_current_level);
 }
 
 void CJewelField::ClearLevel(float dt)
@@ -748,6 +795,24 @@ int CJewelField::RecolorBricks(int x, int y, int color)
     return count;
 }
 
+int CJewelField::FinishStrike()
+{
+    if (m_state != STATE_REMOVING)
+        return 0;
+    int count = 0;
+    for (int y = 0; y < m_height_bricks; ++y)
+        for (int x = 0; x < m_width_bricks; ++x)
+        {
+            CJewelBrick* brick = m_bricks[x][y].get();
+            if (brick && brick->IsStruck() && !brick->IsRecoloring())
+            {
+                m_bricks[x][y].reset();
+                ++count;
+            }
+        }
+    return count;
+}
+
 void CJewelField::Reskin()
 {
     // Positions stay, so bricks in flight or in the entrance effect go on
@@ -828,7 +893,7 @@ void CJewelField::Save(CConfigFile& store) const
     char value[32];
     int score = m_score;
     if (m_state == STATE_LEVEL_END)
-        score -= LEVEL_BONUS * m_current_level;
+        score = AddSaturated(score, -LEVEL_BONUS * m_current_level);
     std::snprintf(value, sizeof value, "%i", score);
     store.SetValue("f_m_score", value);
     std::snprintf(value, sizeof value, "%f", m_alpha);
@@ -840,6 +905,8 @@ void CJewelField::Save(CConfigFile& store) const
     store.SetValue("f_m_width_bricks", value);
     std::snprintf(value, sizeof value, "%i", m_height_bricks);
     store.SetValue("f_m_height_bricks", value);
+    store.SetInt("f_m_size", m_game_size);
+    store.SetInt("f_m_difficulty", m_game_difficulty);
     store.SetInt("fe_m_current_level", m_current_level);
 
     // A swap still on its way has not been judged: it is saved undone.
@@ -862,28 +929,59 @@ void CJewelField::Save(CConfigFile& store) const
         }
 }
 
+bool CJewelField::ReadGameChoice(const CConfigFile& store, const CJewelParams* params, int& size, int& difficulty)
+{
+    int width = 0;
+    int height = 0;
+    if (!ReadSaveInt(store, "f_m_width_bricks", CJewelParams::BoardCells(0, 0), CJewelParams::BoardCells(2, 2), width) ||
+        !ReadSaveInt(store, "f_m_height_bricks", 1, MAX_CELLS, height) || width != height)
+        return false;
+    if (store.HasKey("f_m_size") || store.HasKey("f_m_difficulty"))
+        return ReadSaveInt(store, "f_m_size", 0, 2, size) && ReadSaveInt(store, "f_m_difficulty", 0, 2, difficulty) &&
+               CJewelParams::BoardCells(size, difficulty) == width;
+    // Widths 10 and 12 fit two choices each; a save that does not say which
+    // takes the remembered one when it fits, else the easier.
+    if (params && CJewelParams::BoardCells(params->GetLastSize(), params->GetLastDifficulty()) == width)
+    {
+        size = params->GetLastSize();
+        difficulty = params->GetLastDifficulty();
+        return true;
+    }
+    int extra = width - CJewelParams::BoardCells(0, 0);
+    difficulty = extra % 2;
+    size = extra / 2;
+    if (size > 2)
+    {
+        size = 2;
+        difficulty = extra - 4;
+    }
+    return true;
+}
+
 bool CJewelField::ValidateSave(const CConfigFile& store)
 {
     int value = 0;
     float alpha = 0.0f;
-    int width = 0;
-    int height = 0;
-    if (!ReadSaveInt(store, "f_m_score", -0x7FFFFFFF, 0x7FFFFFFF, value))
+    int size = 0;
+    int difficulty = 0;
+    int level = 0;
+    if (!ReadSaveInt(store, "f_m_score", INT_MIN, INT_MAX, value))
         return false;
     if (!ReadSaveFloat(store, "f_m_alpha", alpha) || std::fabs(alpha) > 360.0f)
         return false;
-    // A missing count would make every new colour a division by zero.
-    if (!ReadSaveInt(store, "f_m_colors", 1, CJewelParams::COLOR_COUNT, value))
+    if (!ReadSaveInt(store, "f_m_is_finish", INT_MIN, INT_MAX, value))
         return false;
-    if (!ReadSaveInt(store, "f_m_is_finish", -0x7FFFFFFF, 0x7FFFFFFF, value))
+    if (!ReadGameChoice(store, nullptr, size, difficulty))
         return false;
-    if (!ReadSaveInt(store, "f_m_width_bricks", 1, MAX_CELLS, width) ||
-        !ReadSaveInt(store, "f_m_height_bricks", 1, MAX_CELLS, height) || width != height)
+    if (!ReadSaveInt(store, "fe_m_current_level", 1, MAX_LEVEL, level))
         return false;
-    if (!ReadSaveInt(store, "fe_m_current_level", 1, MAX_LEVEL, value))
+    // Every level plays its own colour count; fewer colours than that (one
+    // alone would make every landing a run) never end their cascades.
+    if (!ReadSaveInt(store, "f_m_colors", 1, CJewelParams::COLOR_COUNT, value) || value != ColorsForLevel(level))
         return false;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
+    int cells = CJewelParams::BoardCells(size, difficulty);
+    for (int y = 0; y < cells; ++y)
+        for (int x = 0; x < cells; ++x)
         {
             char key[32];
             std::snprintf(key, sizeof key, "f_color%i-%i", x, y);
@@ -898,15 +996,15 @@ bool CJewelField::Load(const CConfigFile& store)
     if (!ValidateSave(store))
         return false;
     int value = 0;
-    ReadSaveInt(store, "f_m_score", -0x7FFFFFFF, 0x7FFFFFFF, m_score);
+    ReadSaveInt(store, "f_m_score", INT_MIN, INT_MAX, m_score);
     ReadSaveFloat(store, "f_m_alpha", m_alpha);
     ReadSaveInt(store, "f_m_colors", 1, CJewelParams::COLOR_COUNT, m_colors);
-    ReadSaveInt(store, "f_m_is_finish", -0x7FFFFFFF, 0x7FFFFFFF, value);
+    ReadSaveInt(store, "f_m_is_finish", INT_MIN, INT_MAX, value);
     m_is_finish = value == 1;
-    int cells = 0;
-    ReadSaveInt(store, "f_m_width_bricks", 1, MAX_CELLS, cells);
+    ReadGameChoice(store, &m_params, m_game_size, m_game_difficulty);
+    m_group_size = m_params.GetGroupSize(m_game_difficulty);
     ReadSaveInt(store, "fe_m_current_level", 1, MAX_LEVEL, m_current_level);
-    SetBoardSize(cells);
+    SetBoardSize(CJewelParams::BoardCells(m_game_size, m_game_difficulty));
     m_popup_texts.clear();
     m_popup_positions.clear();
     for (int y = 0; y < m_height_bricks; ++y)

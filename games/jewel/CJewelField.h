@@ -75,6 +75,10 @@ public:
     float GetBrickDepth() const;
     int GetColorCount() const { return m_colors; }
     int GetGroupSize() const { return m_group_size; }
+    // The size and difficulty this board was dealt for (0..2 each), which
+    // the saved game keeps: its width, run length and score table follow them.
+    int GetGameSize() const { return m_game_size; }
+    int GetGameDifficulty() const { return m_game_difficulty; }
     int GetLevel() const { return m_current_level; }
     CLight* GetLight() { return &m_light1; }
 
@@ -114,6 +118,10 @@ public:
     int RemoveColumn(int x, int y);
     int BombAt(int x, int y);
     int RecolorBricks(int x, int y, int color);
+    // Takes the bricks of a removal strike still fading off the board at
+    // once; their number, for the game to pay. A recolouring has already
+    // given its bricks their new colour and is left to end.
+    int FinishStrike();
     // Selects the brick of the first swap that makes a run; only when idle.
     void ShowHint();
     void Hover(const CVector4& point);
@@ -133,8 +141,9 @@ public:
     int GetMovingCount() const { return static_cast<int>(m_moving.size()); }
 
     void Save(CConfigFile& store) const;
-    // True when the store holds a board this field can take: sizes 1..15 and
-    // square, 1..10 colours, colours -1..9, a level from 1.
+    // True when the store holds a board this field can take: a square board
+    // of the width its size and difficulty give, the colour count of its
+    // level, colours -1..9, a level from 1.
     static bool ValidateSave(const CConfigFile& store);
     // Clears every cell, then takes the stored board; false (nothing changed)
     // when the store fails ValidateSave. The restored board then falls into
@@ -149,8 +158,13 @@ public:
     void SetBoardSize(int cells);
     void SetColorCount(int colors) { m_colors = colors; }
     void SetGroupSize(int size) { m_group_size = size; }
+    // The colours in play on level L: five, one more a level, at most ten.
+    static int ColorsForLevel(int level);
 
 private:
+    // The stored size and difficulty; a save written without them names
+    // them by its width, the remembered choice deciding where two fit.
+    static bool ReadGameChoice(const CConfigFile& store, const CJewelParams* params, int& size, int& difficulty);
     bool IsInside(int x, int y) const;
     int RemoveGroupAtCell(int x, int y);
     void WalkRun(int x, int y, int dx, int dy, int color, int& length);
@@ -164,6 +178,10 @@ private:
     void StepPopups(float dt);
     void DrawPopups();
     void DealBoard();
+    // True when this colour in the cell would make a run with the bricks
+    // around it.
+    bool CompletesRun(int x, int y, int color) const;
+    int DealColor(int x, int y);
     void ForceMove();
     void StartMove(CJewelBrick* brick, int x, int y);
     void PlaySound(int id);
@@ -187,6 +205,8 @@ private:
     int m_height_bricks;
     bool m_is_finish = false;
     int m_group_size;
+    int m_game_size;
+    int m_game_difficulty;
     float m_side;
     float m_alpha = 0.0f;
     std::vector<CJewelBrick*> m_moving;

@@ -1,5 +1,6 @@
 #include "games/jewel/CJewelGame.h"
 
+#include <climits>
 #include <cstdio>
 
 #include "engine/files/CConfigFile.h"
@@ -53,6 +54,17 @@ int CJewelGame::TriangularNumber(int n)
     return sum;
 }
 
+int CJewelGame::Points(int step, int level, int count)
+{
+    long long points = static_cast<long long>(step) * level + static_cast<long long>(step) * (count - 3);
+    return points > INT_MAX ? INT_MAX : points < INT_MIN ? INT_MIN : static_cast<int>(points);
+}
+
+int CJewelGame::GetScore() const
+{
+    return AddSaturated(m_score, m_score_level);
+}
+
 bool CJewelGame::IsGameOver() const
 {
     return m_field->IsFinished();
@@ -63,7 +75,7 @@ void CJewelGame::StartLevel(int level)
     m_field->NewLevel(level);
     if (level == 1)
         m_level_effect = std::make_unique<CLevelBricksEffect>(m_app, m_field.get(), m_random.Next(3));
-    m_score += m_score_level;
+    m_score = AddSaturated(m_score, m_score_level);
     m_score_level = 0;
     m_score_step = m_params.GetScoreBrick();
     m_title_pos = TITLE_START;
@@ -114,24 +126,28 @@ void CJewelGame::Update(float dt)
     }
     m_field->SetAlpha(m_alpha);
     m_player->OnMouse(dt, m_pointer);
-    int c = m_field->GetScore();
-    if (m_field->GetState() != CJewelField::STATE_LEVEL_END && c > 0)
-    {
-        int points = Points(m_score_step, m_current_level, c);
-        m_score_level += points;
-        m_player->AddPoints(points);
-    }
+    if (m_field->GetState() != CJewelField::STATE_LEVEL_END)
+        PayRemoved(m_field->GetScore());
     if (m_field->GetState() == CJewelField::STATE_IDLE &&
         m_score_level >= LEVEL_TARGET_STEP * TriangularNumber(m_current_level))
     {
         m_field->AddLevelBonus();
-        m_score_level += m_field->GetScore();
+        m_score_level = AddSaturated(m_score_level, m_field->GetScore());
     }
     if (m_field->GetState() == CJewelField::STATE_LEVEL_CLEARED && m_current_level < MAX_LEVEL)
     {
         m_current_level += 1;
         StartLevel(m_current_level);
     }
+}
+
+void CJewelGame::PayRemoved(int count)
+{
+    if (count <= 0)
+        return;
+    int points = Points(m_score_step, m_current_level, count);
+    m_score_level = AddSaturated(m_score_level, points);
+    m_player->AddPoints(points);
 }
 
 void CJewelGame::Draw()
@@ -177,13 +193,17 @@ void CJewelGame::Reskin()
     m_field->Reskin();
 }
 
-void CJewelGame::Save(CConfigFile& store) const
+void CJewelGame::Save(CConfigFile& store)
 {
+    // The board keeps no fading bricks: a strike still fading would come
+    // back whole with its figure spent. It is finished and paid now, as it
+    // would be a moment later.
+    PayRemoved(m_field->FinishStrike());
     store.SetInt("gf_m_score", m_score);
     int level = m_score_level;
     // The bonus is granted again when the level end restarts after loading.
     if (m_field->GetState() == CJewelField::STATE_LEVEL_END)
-        level -= LEVEL_TARGET_STEP * m_current_level;
+        level = AddSaturated(level, -LEVEL_TARGET_STEP * m_current_level);
     store.SetInt("gf_m_score_level", level);
     store.SetInt("gf_m_score_step", m_score_step);
     SaveTilt(store, m_alpha);
@@ -197,13 +217,16 @@ bool CJewelGame::ValidateSave(const CConfigFile& store)
 {
     int value = 0;
     float angle = 0.0f;
-    return ReadSaveInt(store, "gf_m_score", -0x7FFFFFFF, 0x7FFFFFFF, value) &&
-           ReadSaveInt(store, "gf_m_score_level", -0x7FFFFFFF, 0x7FFFFFFF, value) &&
-           ReadSaveInt(store, "gf_m_score_step", 0, MAX_SCORE_STEP, value) &&
-           ReadSaveTilt(store, angle) &&
-           ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value) &&
-           ReadSaveInt(store, "gf_m_current_level", 1, MAX_LEVEL, value) && CJewelField::ValidateSave(store) &&
-           CJewelPlayer::ValidateSave(store);
+    int level = 0;
+    int fieldLevel = 0;
+    // A step of 0 pays nothing: no level target could ever be reached.
+    return ReadSaveInt(store, "gf_m_score", INT_MIN, INT_MAX, value) &&
+           ReadSaveInt(store, "gf_m_score_level", INT_MIN, INT_MAX, value) &&
+           ReadSaveInt(store, "gf_m_score_step", 1, MAX_SCORE_STEP, value) && ReadSaveTilt(store, angle) &&
+           ReadSaveInt(store, "gf_m_is_game_over", INT_MIN, INT_MAX, value) &&
+           ReadSaveInt(store, "gf_m_current_level", 1, MAX_LEVEL, level) &&
+           ReadSaveInt(store, "fe_m_current_level", 1, MAX_LEVEL, fieldLevel) && level == fieldLevel &&
+           CJewelField::ValidateSave(store) && CJewelPlayer::ValidateSave(store);
 }
 
 bool CJewelGame::Load(const CConfigFile& store)
@@ -213,11 +236,11 @@ bool CJewelGame::Load(const CConfigFile& store)
     m_level_effect.reset();
     m_title_alpha = 1.0f;
     int value = 0;
-    ReadSaveInt(store, "gf_m_score", -0x7FFFFFFF, 0x7FFFFFFF, m_score);
-    ReadSaveInt(store, "gf_m_score_level", -0x7FFFFFFF, 0x7FFFFFFF, m_score_level);
-    ReadSaveInt(store, "gf_m_score_step", 0, MAX_SCORE_STEP, m_score_step);
+    ReadSaveInt(store, "gf_m_score", INT_MIN, INT_MAX, m_score);
+    ReadSaveInt(store, "gf_m_score_level", INT_MIN, INT_MAX, m_score_level);
+    ReadSaveInt(store, "gf_m_score_step", 1, MAX_SCORE_STEP, m_score_step);
     ReadSaveTilt(store, m_alpha);
-    ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value);
+    ReadSaveInt(store, "gf_m_is_game_over", INT_MIN, INT_MAX, value);
     m_is_game_over = value == 1;
     ReadSaveInt(store, "gf_m_current_level", 1, MAX_LEVEL, m_current_level);
     m_field->Load(store);

@@ -36,14 +36,16 @@ public:
     void Update(float dt);
     void Draw();
     bool IsGameOver() const;
-    int GetScore() const { return m_score + m_score_level; }
+    int GetScore() const;
     int GetTotalScore() const { return m_score; }
     int GetLevelScore() const { return m_score_level; }
     int GetScoreStep() const { return m_score_step; }
     int GetLevel() const { return m_current_level; }
     bool IsEffectRunning() const { return m_level_effect != nullptr; }
 
-    void Save(CConfigFile& store) const;
+    // Finishes a bonus strike still fading first (its bricks gone, its
+    // points paid), so the save holds it done.
+    void Save(CConfigFile& store);
     static bool ValidateSave(const CConfigFile& store);
     // False, changing nothing, when the store fails ValidateSave.
     bool Load(const CConfigFile& store);
@@ -58,10 +60,13 @@ public:
     // 1 + 2 + ... + n; 0 for n below 1.
     static int TriangularNumber(int n);
     // Points for c bricks removed in one update on level L.
-    static int Points(int step, int level, int count) { return step * level + step * (count - 3); }
+    static int Points(int step, int level, int count);
 
 private:
     void StartLevel(int level);
+    // The points for `count` bricks that vanished together, to the level
+    // score and the bonus list.
+    void PayRemoved(int count);
     void AnimateTitle(float dt);
     void PollInput();
     void DrawInfo();

@@ -1,5 +1,7 @@
 #include "games/jewel/CJewelGameScreen.h"
 
+#include <climits>
+
 #include "games/jewel/CJewelField.h"
 #include "games/jewel/CJewelGame.h"
 #include "games/jewel/CJewelParams.h"
@@ -9,8 +11,9 @@
 CGameScreen::SRules CJewelGameScreen::Rules()
 {
     SRules rules;
-    // A single-brick figure on level 1 costs points, so a score may be negative.
-    rules.m_min_score = -0x7FFFFFFF;
+    // A single-brick figure on level 1 costs points, so a score may be
+    // negative, down to where it is held.
+    rules.m_min_score = INT_MIN;
     return rules;
 }
 
@@ -81,4 +84,15 @@ void CJewelGameScreen::OnLButtonUp(int x, int y, int flags)
 void CJewelGameScreen::Reskin()
 {
     m_game->Reskin();
+}
+
+// The board on screen says what game this is, whatever the settings say.
+int CJewelGameScreen::GetGameDifficulty() const
+{
+    return m_game->GetField().GetGameDifficulty();
+}
+
+int CJewelGameScreen::GetGameSize() const
+{
+    return m_game->GetField().GetGameSize();
 }

@@ -25,6 +25,8 @@ public:
 
     void OnLButtonUp(int x, int y, int flags) override;
     void Reskin() override;
+    int GetGameDifficulty() const override;
+    int GetGameSize() const override;
 
     CJewelGame& GetGame() { return *m_game; }
 

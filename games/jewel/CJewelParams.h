@@ -49,8 +49,10 @@ public:
     void SetScoreBrick(int score);
     using CGameParams::SetSkinsCount;
 
-    // Cells a side for the last chosen size and difficulty: 8 .. 14.
-    int GetBoardSize() const { return 8 + 2 * GetLastSize() + GetLastDifficulty(); }
+    // Cells a side of a board of this size and difficulty (0..2 each): 8 .. 14.
+    static int BoardCells(int size, int difficulty) { return 8 + 2 * size + difficulty; }
+    // Cells a side for the last chosen size and difficulty.
+    int GetBoardSize() const { return BoardCells(GetLastSize(), GetLastDifficulty()); }
 
     // Bonus figure model 0..13; null when not loaded or out of range.
     const CModel* GetBonusModel(int index) const;

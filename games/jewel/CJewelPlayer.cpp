@@ -138,11 +138,7 @@ void CJewelPlayer::Draw()
     glEnable(GL_LIGHTING);
     glEnable(light->GetId());
     glEnable(GL_COLOR_MATERIAL);
-    const CVector4& p = m_figure->GetPosition();
-    glPushMatrix();
-    glTranslatef(p.x, p.y, p.z);
-    m_figure->Draw();
-    glPopMatrix();
+    CBJBonusesList::DrawFigure(*m_figure, m_figure->GetPosition());
     glDisable(GL_COLOR_MATERIAL);
     glDisable(light->GetId());
     glDisable(GL_LIGHTING);

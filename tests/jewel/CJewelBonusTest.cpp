@@ -1,3 +1,5 @@
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "engine/files/CConfigFile.h"
@@ -54,6 +56,56 @@ TEST_F(JewelBonuses, FullPlainColumnGivesColouredFiguresAndFullListOnlyResets)
     list.AddPoints(1501);
     EXPECT_EQ(9, list.CountAll());
     EXPECT_EQ(0, list.GetPoints());
+}
+
+// The game's view: the board 40 units away at the scale 0.06. A figure's
+// four bevels carry the edges of its frame; leant along the line of sight,
+// each shows as wide on the screen as the others, in the side slots as in
+// the middle.
+TEST_F(JewelBonuses, EveryBevelOfAFigureInAnySlotShowsAsWideAsTheOthers)
+{
+    const float scale = 0.06f;
+    const float modelview[16] = {scale, 0, 0, 0, 0, scale, 0, 0, 0, 0, scale, 0, 0, 0, -40.0f, 1};
+    // A point of the board on the screen, in units of the near plane.
+    auto project = [&](const CVector4& p) {
+        float depth = 40.0f - scale * p.z;
+        return CVector4(scale * p.x / depth, scale * p.y / depth, 0.0f);
+    };
+    for (int n = 0; n < 4; ++n)
+        list.AddPoints((n + 1) * 300 + 1);
+    for (int n = 0; n < 5; ++n)
+        list.AddPoints(1501);
+    ASSERT_EQ(9, list.CountAll());
+    std::vector<CVector4> places;
+    for (int i = 0; i < CBJBonusesList::SLOTS; ++i)
+        places.push_back(list.GetSlot(i)->GetPosition());
+    places.push_back(CVector4(0.0f, 0.0f, 3.0f));
+    // Each bevel runs from the top's edge (0.36 out, 0.34 up) to the side's
+    // top (0.5 out, 0.18 up), in units of the figure's side: right, left, up, down.
+    const float out[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+    const float side = field.GetBrickSize();
+    float middle = 0.0f;
+    for (int place = static_cast<int>(places.size()) - 1; place >= 0; --place)
+    {
+        const CVector4& at = places[place];
+        SCOPED_TRACE(testing::Message() << "figure at " << at.x << ", " << at.y);
+        float a = 0.0f;
+        float b = 0.0f;
+        ASSERT_TRUE(CBJBonusesList::EyeSlope(modelview, at, a, b));
+        // x' = x + a z, y' = y + b z over the figure's own height.
+        auto leant = [&](float x, float y, float z) {
+            return CVector4(at.x + side * (x + a * z), at.y + side * (y + b * z), at.z + side * z);
+        };
+        for (const auto& o : out)
+        {
+            CVector4 inner = project(leant(0.36f * o[0], 0.36f * o[1], 0.34f));
+            CVector4 outer = project(leant(0.5f * o[0], 0.5f * o[1], 0.18f));
+            float width = (outer.x - inner.x) * o[0] + (outer.y - inner.y) * o[1];
+            if (place + 1 == static_cast<int>(places.size()) && o[0] > 0.0f)
+                middle = width;
+            EXPECT_NEAR(middle, width, middle * 0.2f) << "bevel " << o[0] << ", " << o[1];
+        }
+    }
 }
 
 TEST_F(JewelBonuses, APointOnTheFigureEdgeDoesNotHitIt)

@@ -100,6 +100,26 @@ TEST_F(JewelField, EveryFreshDealHasAMove)
     }
 }
 
+// Every board size and run length the kind plays, over many seeds: a fresh
+// board holds no run that the first landing would pay out.
+TEST_F(JewelField, FreshDealsHoldNoStandingRunAndStillHaveAMove)
+{
+    for (int group = CJewelParams::MIN_GROUP; group <= CJewelParams::MAX_GROUP; ++group)
+        for (int cells = 8; cells <= 14; ++cells)
+            for (unsigned seed = 1; seed <= 30; ++seed)
+            {
+                SCOPED_TRACE(testing::Message() << "group " << group << " cells " << cells << " seed " << seed);
+                random.Seed(seed * 31 + cells);
+                field.SetGroupSize(group);
+                field.SetBoardSize(cells);
+                field.NewLevel(1);
+                ASSERT_FALSE(HasStandingRun(field, group)) << testing::PrintToString(GetBoard(field));
+                EXPECT_FALSE(HasHole(field));
+                EXPECT_FALSE(field.CheckStuck());
+                EXPECT_EQ(CJewelField::STATE_IDLE, field.GetState());
+            }
+}
+
 TEST_F(JewelField, BoardWithoutSwapIsStuckUnlessABonusIsHeld)
 {
     SetBoard(field, {"RGBY", "BYRG", "RGBY", "BYRG"});

@@ -150,9 +150,19 @@ CCanvas CJewelArt::Legend()
     return c;
 }
 
+CCanvas CJewelArt::FiguresLegend()
+{
+    // The four plain figures above four recolour ones, for the help pages.
+    CCanvas c(300, 150, CColor::FromHex(0x101A3C));
+    for (int i = 0; i < 8; ++i)
+        c.DrawScaled(BonusTexture(i, 128), 16.0f + (i % 4) * 70.0f, 12.0f + (i / 4) * 70.0f, 58, 58);
+    return c;
+}
+
 void CJewelArt::Write(CAssetSink& sink)
 {
     sink.WriteJpeg("mui/jewel/help_bricks.jpg", Legend(), 92);
+    sink.WriteJpeg("mui/jewel/help_figures.jpg", FiguresLegend(), 92);
     char name[64];
     char texture[64];
     char mesh[64];

@@ -20,6 +20,7 @@ public:
     static CCanvas BrickTexture(int skin, int color, int size);
     static CCanvas BonusTexture(int index, int size);
     static CCanvas Legend();
+    static CCanvas FiguresLegend();
 
     static void Write(CAssetSink& sink);
 
