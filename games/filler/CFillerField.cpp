@@ -433,12 +433,34 @@ void CFillerField::Save(CConfigFile& store) const
 
 bool CFillerField::ValidateSave(const CConfigFile& store) const
 {
+    return ValidateSave(store, m_width, m_height, GetZoneCount());
+}
+
+bool CFillerField::ValidateSave(const CConfigFile& store, int width, int height, int zones)
+{
     int zone = 0;
-    int lastZone = GetZoneCount() > 0 ? GetZoneCount() - 1 : 0;
-    if (!ReadSaveInt(store, "filler_current_zone", 0, lastZone, zone))
+    if (!ReadSaveInt(store, "filler_current_zone", 0, zones > 0 ? zones - 1 : 0, zone))
         return false;
     std::vector<int> numbers;
-    return ParseSnapshot(store.GetValue("field_undo_string", "0"), m_width, m_height, numbers);
+    return ParseSnapshot(store.GetValue("field_undo_string", "0"), width, height, numbers);
+}
+
+int CFillerField::SizeOfSnapshot(const std::string& text)
+{
+    std::size_t numbers = 0;
+    bool inNumber = false;
+    for (char c : text)
+    {
+        const bool blank = c == ' ' || c == '\t' || c == '\r' || c == '\n';
+        if (!blank && !inNumber)
+            ++numbers;
+        inNumber = !blank;
+    }
+    for (int size = 0; size < CFillerParams::SIZE_COUNT; ++size)
+        if (numbers == COLOR_VALUES + static_cast<std::size_t>(CFillerParams::BoardWidth(size)) *
+                                          CFillerParams::BoardHeight(size))
+            return size;
+    return -1;
 }
 
 bool CFillerField::Load(const CConfigFile& store)
