@@ -242,13 +242,14 @@ CCanvas CThumbArt::Thumbnail(int kind, const std::string& fontDir)
     return c;
 }
 
-CCanvas CThumbArt::BrickLegend(int skin)
+CCanvas CThumbArt::BrickLegend(int skin, int count)
 {
     CCanvas c(kWidth, 100, CColor::FromHex(0x101A3C));
-    for (int i = 0; i < CBrickArt::kColorCount; ++i)
+    const float left = (kWidth - (count * 55.0f - 5.0f)) / 2.0f;
+    for (int i = 0; i < count; ++i)
     {
         CCanvas brick = CBrickArt::Texture(skin, i, 64);
-        c.DrawScaled(brick, 10.0f + i * 55.0f, 24, 50, 50);
+        c.DrawScaled(brick, left + i * 55.0f, 24, 50, 50);
     }
     return c;
 }
@@ -261,5 +262,7 @@ void CThumbArt::Write(CAssetSink& sink, const std::string& fontDir)
         std::snprintf(name, sizeof name, "mui/thumbs/%02d.jpg", kind + 1);
         sink.WriteJpeg(name, Thumbnail(kind, fontDir), 90);
     }
-    sink.WriteJpeg("mui/help/bricks.jpg", BrickLegend(0), 92);
+    sink.WriteJpeg("mui/help/bricks.jpg", BrickLegend(0, CBrickArt::kColorCount), 92);
+    // The slider plays six colours and has no blocker.
+    sink.WriteJpeg("mui/slider/help_bricks.jpg", BrickLegend(0, CBrickArt::kColorCount - 1), 92);
 }

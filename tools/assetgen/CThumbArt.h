@@ -14,7 +14,8 @@ public:
     static constexpr int kHeight = 300;
 
     static CCanvas Thumbnail(int kind, const std::string& fontDir);
-    // The seven bricks of one skin in a row with their symbols (help pages).
-    static CCanvas BrickLegend(int skin);
+    // The first `count` bricks of one skin in a row with their symbols,
+    // centred (help pages): all seven, or the six colours without the blocker.
+    static CCanvas BrickLegend(int skin, int count);
     static void Write(CAssetSink& sink, const std::string& fontDir);
 };
