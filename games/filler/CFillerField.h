@@ -125,8 +125,13 @@ public:
     // point is off the board.
     bool PickCell(const CVector4& point, int& x, int& y) const;
     void Reskin();
-    // Every brick in one batch per look, then the start bricks enlarged.
+    // Every brick in one batch per look, then the start bricks enlarged
+    // and ringed.
     void Draw();
+    // The side of a drawn start brick and the width of each of its two
+    // rings, in board units: plain on every board size.
+    float GetStartBrickSize() const;
+    float GetStartRingWidth() const;
 
 private:
     bool IsInside(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
