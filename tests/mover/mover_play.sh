@@ -62,4 +62,14 @@ same=$(e2e_rmse "$E2E_SHOTS/06-slid-right.png" "$E2E_SHOTS/08-resumed.png" "$BOA
 other=$(e2e_rmse "$E2E_SHOTS/03-dealt.png" "$E2E_SHOTS/08-resumed.png" "$BOARD")
 e2e_below "$same" 0.03 || e2e_fail "Continue did not resume the same board (RMSE $same)"
 e2e_below "$same" "$other" || e2e_fail "the resumed board looks more like the dealt one ($same, $other)"
-echo "PASS: new game, slides next to the empty cell, left, files read back, continued"
+
+# The help, every page once.
+e2e_to CGameMenu key Escape
+e2e_rest
+e2e_window_shot 09-menu
+e2e_to CHelpDialog click 572 30
+e2e_wait_picture "the help" e2e_differs 10-help-1 "$E2E_SHOTS/09-menu.png" 0.1 500x300+150+150
+e2e_click_at 655 553
+e2e_wait_picture "the second help page" e2e_differs 11-help-2 "$E2E_SHOTS/10-help-1.png" 0.02 700x400+50+100
+e2e_to CGameMenu click 400 553   # Close
+echo "PASS: new game, slides next to the empty cell, left, files read back, continued, help"
