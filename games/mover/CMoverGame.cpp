@@ -50,7 +50,7 @@ CMoverGame::~CMoverGame() {}
 
 void CMoverGame::AddScore(int points)
 {
-    m_score = (points > 0 && m_score > INT_MAX - points) ? INT_MAX : m_score + points;
+    m_score = AddSaturated(m_score, points);
 }
 
 void CMoverGame::StartLevel(int level)
