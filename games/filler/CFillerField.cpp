@@ -17,8 +17,27 @@
 
 namespace
 {
-// The start bricks stand out at this size.
+// The start bricks stand out at this many cells a side, but never below
+// this share of the board's width (their size on the medium board): on the
+// finer boards a few cells would no longer catch the eye.
 const float START_BRICK_SCALE = 1.8f;
+const float START_BRICK_MIN_SHARE = 0.036f;
+// A light ring and a dark one around each start brick, each this share of
+// the board's width, part it from neighbours of its own colour.
+const float START_RING_SHARE = 0.004f;
+const float START_RING_LIGHT[3] = {1.0f, 0.97f, 0.8f};
+const float START_RING_DARK[3] = {0.04f, 0.04f, 0.08f};
+
+void DrawSquare(const CVector4& centre, float half, const float rgb[3])
+{
+    glColor4f(rgb[0], rgb[1], rgb[2], 1.0f);
+    glBegin(GL_QUADS);
+    glVertex3f(centre.x - half, centre.y - half, centre.z);
+    glVertex3f(centre.x + half, centre.y - half, centre.z);
+    glVertex3f(centre.x + half, centre.y + half, centre.z);
+    glVertex3f(centre.x - half, centre.y + half, centre.z);
+    glEnd();
+}
 // Neighbour order of every flood: right, left, down, up.
 const int STEP_X[4] = {1, -1, 0, 0};
 const int STEP_Y[4] = {0, 0, 1, -1};
@@ -433,12 +452,34 @@ void CFillerField::Save(CConfigFile& store) const
 
 bool CFillerField::ValidateSave(const CConfigFile& store) const
 {
+    return ValidateSave(store, m_width, m_height, GetZoneCount());
+}
+
+bool CFillerField::ValidateSave(const CConfigFile& store, int width, int height, int zones)
+{
     int zone = 0;
-    int lastZone = GetZoneCount() > 0 ? GetZoneCount() - 1 : 0;
-    if (!ReadSaveInt(store, "filler_current_zone", 0, lastZone, zone))
+    if (!ReadSaveInt(store, "filler_current_zone", 0, zones > 0 ? zones - 1 : 0, zone))
         return false;
     std::vector<int> numbers;
-    return ParseSnapshot(store.GetValue("field_undo_string", "0"), m_width, m_height, numbers);
+    return ParseSnapshot(store.GetValue("field_undo_string", "0"), width, height, numbers);
+}
+
+int CFillerField::SizeOfSnapshot(const std::string& text)
+{
+    std::size_t numbers = 0;
+    bool inNumber = false;
+    for (char c : text)
+    {
+        const bool blank = c == ' ' || c == '\t' || c == '\r' || c == '\n';
+        if (!blank && !inNumber)
+            ++numbers;
+        inNumber = !blank;
+    }
+    for (int size = 0; size < CFillerParams::SIZE_COUNT; ++size)
+        if (numbers == COLOR_VALUES + static_cast<std::size_t>(CFillerParams::BoardWidth(size)) *
+                                          CFillerParams::BoardHeight(size))
+            return size;
+    return -1;
 }
 
 bool CFillerField::Load(const CConfigFile& store)
@@ -482,15 +523,32 @@ void CFillerField::Draw()
     for (auto& brick : m_bricks)
         m_batch.Add(*brick);
     m_batch.Draw();
+    // Drawn over the board one by one: two bricks and four squares a frame.
+    const float side = GetStartBrickSize();
+    const float ring = GetStartRingWidth();
     for (const SZone& zone : m_zones)
     {
         CFillerBrick* brick = GetFillerBrick(zone.m_x, zone.m_y);
         if (!brick)
             continue;
+        // The rings follow the brick while an entrance effect moves it.
+        DrawSquare(brick->GetPosition(), side / 2.0f + 2.0f * ring, START_RING_DARK);
+        DrawSquare(brick->GetPosition(), side / 2.0f + ring, START_RING_LIGHT);
+        glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
         const float scale = brick->GetScale();
-        brick->SetScale(m_cell_size * START_BRICK_SCALE);
+        brick->SetScale(side);
         brick->Draw();
         brick->SetScale(scale);
     }
     glDisable(GL_COLOR_MATERIAL);
+}
+
+float CFillerField::GetStartBrickSize() const
+{
+    return std::max(m_cell_size * START_BRICK_SCALE, m_extent * START_BRICK_MIN_SHARE);
+}
+
+float CFillerField::GetStartRingWidth() const
+{
+    return m_extent * START_RING_SHARE;
 }

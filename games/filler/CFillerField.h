@@ -109,9 +109,14 @@ public:
     // Exactly six plus width x height numbers, the six a permutation of
     // 0..5, every cell 0..5.
     static bool ParseSnapshot(const std::string& text, int width, int height, std::vector<int>& out);
+    // The field size whose board a snapshot's count of numbers fits (the
+    // text holds no size of its own); -1 when none does.
+    static int SizeOfSnapshot(const std::string& text);
 
     void Save(CConfigFile& store) const;
     bool ValidateSave(const CConfigFile& store) const;
+    // The same check for a board of that size with that many zones.
+    static bool ValidateSave(const CConfigFile& store, int width, int height, int zones);
     // Resumes at the start of the saved turn; false, changing nothing, when
     // the store fails ValidateSave.
     bool Load(const CConfigFile& store);
@@ -120,8 +125,13 @@ public:
     // point is off the board.
     bool PickCell(const CVector4& point, int& x, int& y) const;
     void Reskin();
-    // Every brick in one batch per look, then the start bricks enlarged.
+    // Every brick in one batch per look, then the start bricks enlarged
+    // and ringed.
     void Draw();
+    // The side of a drawn start brick and the width of each of its two
+    // rings, in board units: plain on every board size.
+    float GetStartBrickSize() const;
+    float GetStartRingWidth() const;
 
 private:
     bool IsInside(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }

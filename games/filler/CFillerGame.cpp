@@ -14,11 +14,14 @@
 #include "shell/game/CLevelBricksEffect.h"
 #include "shell/game/GameFrame.h"
 #include "shell/game/GameLookup.h"
+#include "shell/game/SaveValues.h"
 #include "shell/game/StepLevelEffect.h"
 
 namespace
 {
 const float NUMBER_SIZE = 25.0f;
+// The computer's strength; the board alone does not tell it.
+const char* const DIFFICULTY_KEY = "filler_difficulty";
 }
 
 int CFillerGame::ComputerMode(int difficulty)
@@ -31,14 +34,11 @@ int CFillerGame::ComputerMode(int difficulty)
 }
 
 CFillerGame::CFillerGame(CGameApp* app, CFillerParams& params, CGameEvents* events, std::uint32_t seed)
-    : m_app(app), m_params(params), m_random(seed)
+    : m_app(app), m_params(params), m_events(events), m_random(seed)
 {
     m_background = std::make_unique<CGameBackground>(app);
     m_field = std::make_unique<CFillerField>(params, events, m_random);
-    const int middle = m_field->GetHeight() / 2;
-    m_players.push_back(std::make_unique<CFillerPlayer>(*m_field, events, CFillerPlayer::MODE_HUMAN, 0, middle));
-    m_players.push_back(std::make_unique<CFillerPlayer>(*m_field, events, ComputerMode(params.GetLastDifficulty()),
-                                                        m_field->GetWidth() - 1, middle));
+    m_players = SeatPlayers(*m_field, params.GetLastDifficulty());
     // The filler's board comes in from the side or from above.
     m_effect = std::make_unique<CLevelBricksEffect>(app, m_field.get(), m_random.Next(2));
     if (m_app)
@@ -49,6 +49,27 @@ CFillerGame::CFillerGame(CGameApp* app, CFillerParams& params, CGameEvents* even
 }
 
 CFillerGame::~CFillerGame() {}
+
+std::vector<std::unique_ptr<CFillerPlayer>> CFillerGame::SeatPlayers(CFillerField& field, int difficulty) const
+{
+    // Each player adds its zone: the human's is zone 0, the computer's 1.
+    std::vector<std::unique_ptr<CFillerPlayer>> players;
+    const int middle = field.GetHeight() / 2;
+    players.push_back(std::make_unique<CFillerPlayer>(field, m_events, CFillerPlayer::MODE_HUMAN, 0, middle));
+    players.push_back(
+        std::make_unique<CFillerPlayer>(field, m_events, ComputerMode(difficulty), field.GetWidth() - 1, middle));
+    return players;
+}
+
+int CFillerGame::GetGameSize() const
+{
+    return CFillerParams::SizeOfBoard(m_field->GetWidth(), m_field->GetHeight());
+}
+
+int CFillerGame::GetGameDifficulty() const
+{
+    return m_players[COMPUTER]->GetMode() - CFillerPlayer::MODE_EASY;
+}
 
 void CFillerGame::SetPointer(const CVector4& cursor, bool button)
 {
@@ -97,12 +118,32 @@ bool CFillerGame::IsFinished() const
 void CFillerGame::Save(CConfigFile& store) const
 {
     m_field->Save(store);
+    store.SetInt(DIFFICULTY_KEY, GetGameDifficulty());
 }
 
 bool CFillerGame::Load(const CConfigFile& store)
 {
-    if (!m_field->Load(store))
+    // The saved board is as large as its snapshot, whatever size the
+    // settings name now; a save without the difficulty plays at the chosen one.
+    const int size = CFillerField::SizeOfSnapshot(store.GetValue("field_undo_string", "0"));
+    const int width = CFillerParams::BoardWidth(size);
+    const int height = CFillerParams::BoardHeight(size);
+    int difficulty = m_params.GetLastDifficulty();
+    if (size < 0 || !CFillerField::ValidateSave(store, width, height, static_cast<int>(m_players.size())))
         return false;
+    if (store.HasKey(DIFFICULTY_KEY) &&
+        !ReadSaveInt(store, DIFFICULTY_KEY, 0, CFillerParams::DIFFICULTY_COUNT - 1, difficulty))
+        return false;
+
+    auto field = std::make_unique<CFillerField>(m_params, m_events, m_random, width, height);
+    auto players = SeatPlayers(*field, difficulty);
+    if (!field->Load(store))
+        return false;
+    m_players = std::move(players);
+    m_field = std::move(field);
+    // An entrance still running goes on over the restored board.
+    if (m_effect)
+        m_effect = std::make_unique<CLevelBricksEffect>(m_app, m_field.get(), m_effect->GetEffect());
     // Zone i belongs to player i.
     m_current_player = m_field->GetCurrentZone();
     m_players[m_current_player]->StartTurn();

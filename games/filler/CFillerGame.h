@@ -57,13 +57,20 @@ public:
 
     // Computer mode for a difficulty: 1 Easy, 2 Medium, 3 Hard for any other.
     static int ComputerMode(int difficulty);
+    // The game's own field size (0..3, -1 for a hand-made board) and
+    // difficulty (0..2), dealt or restored; the settings may differ.
+    int GetGameSize() const;
+    int GetGameDifficulty() const;
 
 private:
+    // The human and the computer on their start cells of the field.
+    std::vector<std::unique_ptr<CFillerPlayer>> SeatPlayers(CFillerField& field, int difficulty) const;
     void PollInput();
     void DrawZoneSizes();
 
     CGameApp* m_app;
     CFillerParams& m_params;
+    CGameEvents* m_events;
     CRandom m_random;
     std::unique_ptr<CGameBackground> m_background;
     std::unique_ptr<CFillerField> m_field;

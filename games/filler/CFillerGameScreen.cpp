@@ -120,3 +120,14 @@ void CFillerGameScreen::Reskin()
 {
     m_game->Reskin();
 }
+
+// The duel on screen, restored or dealt, says which table its score goes to.
+int CFillerGameScreen::GetGameDifficulty() const
+{
+    return m_game->GetGameDifficulty();
+}
+
+int CFillerGameScreen::GetGameSize() const
+{
+    return m_game->GetGameSize();
+}

@@ -30,6 +30,8 @@ public:
     void OnLButtonUp(int x, int y, int flags) override;
     void OnCommand(CWidget* sender) override;
     void Reskin() override;
+    int GetGameDifficulty() const override;
+    int GetGameSize() const override;
 
     CFillerGame& GetGame() { return *m_game; }
     CButton* GetColorButton(int i) const { return m_buttons[i].get(); }

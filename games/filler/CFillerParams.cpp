@@ -38,6 +38,14 @@ int CFillerParams::BoardHeight(int size)
     return BOARD_HEIGHTS[SizeSlot(size)];
 }
 
+int CFillerParams::SizeOfBoard(int width, int height)
+{
+    for (int size = 0; size < SIZE_COUNT; ++size)
+        if (BOARD_WIDTHS[size] == width && BOARD_HEIGHTS[size] == height)
+            return size;
+    return -1;
+}
+
 void CFillerParams::SetFieldWidth(float width)
 {
     // The cell size divides by it and the cursor cast scales by it.

@@ -40,6 +40,9 @@ public:
     // 70 x 53, and 100 x 75 for any other value.
     static int BoardWidth(int size);
     static int BoardHeight(int size);
+    // The field size of a board of that many columns and rows; -1 for a
+    // board no size gives.
+    static int SizeOfBoard(int width, int height);
 
     // Picture of colour button i (colour value i); null until loaded.
     CTexture* GetColorButton(int value) const;

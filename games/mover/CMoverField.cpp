@@ -25,8 +25,6 @@ const float SNAP_DISTANCE = 2.0f;
 // Out of ten draws, those from this one up give a blocker once the move
 // limit is used up.
 const int BLOCKER_DRAW = 8;
-// More moves than any game makes; a larger count in a save is damage.
-const int MAX_MOVES = 1000000;
 
 // Where a clicked brick looks for the empty cell: right, down, left, up.
 const int STEP_X[4] = {1, 0, -1, 0};
@@ -61,7 +59,7 @@ CMoverField::CMoverField(CMoverParams& params, CGameEvents* events, CResManager*
     m_width_bricks = m_height_bricks = params.GetBoardSize();
     m_width = m_height = params.GetFieldWidth();
     m_colors = params.GetColorCount();
-    m_move_limit = params.GetMoveLimit();
+    m_move_limit = CMoverParams::MoveLimitFor(GetGameDifficulty());
 
     m_light.SetAmbient(0.5f, 0.5f, 0.5f, 1.0f);
     m_light.SetDiffuse(0.5f, 0.5f, 0.5f, 1.0f);
@@ -200,7 +198,9 @@ void CMoverField::MoveBrick(int x, int y)
             continue;
         m_moving_brick = std::move(m_bricks[x][y]);
         m_target = PackPos(nx, ny);
-        m_moves_used += 1;
+        // Held at the top: past the limit every further move counts the same.
+        if (m_moves_used < MAX_MOVES)
+            m_moves_used += 1;
         return;
     }
     m_status = STATUS_IDLE;
@@ -539,6 +539,8 @@ bool CMoverField::Load(const CConfigFile& store)
     ReadSaveInt(store, "f_m_turns_count", 0, MAX_MOVES, m_moves_used);
     ReadSaveFloat(store, "f_m_alpha", m_alpha);
     ReadSaveInt(store, "f_m_colors", CMoverParams::MIN_COLORS, CMoverParams::MAX_COLORS, m_colors);
+    // The saved board's difficulty, not the one chosen since, sets the limit.
+    m_move_limit = CMoverParams::MoveLimitFor(GetGameDifficulty());
     ReadSaveInt(store, "f_m_is_finish", 0, 1, value);
     m_is_finish = (value == 1);
     ReadSaveInt(store, "f_m_width_bricks", CMoverParams::MIN_BOARD, CMoverParams::MAX_BOARD, m_width_bricks);

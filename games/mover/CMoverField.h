@@ -6,12 +6,12 @@
 #include "engine/gfx/CLight.h"
 #include "engine/gfx/CModelBatch.h"
 #include "engine/gfx/CVector4.h"
+#include "games/mover/CMoverParams.h"
 #include "shell/game/CGameField.h"
 
 class CConfigFile;
 class CGameEvents;
 class CMoverBrick;
-class CMoverParams;
 class CRandom;
 class CResManager;
 
@@ -25,9 +25,12 @@ class CMoverField : public CGameField
 {
 public:
     static constexpr int MAX_CELLS = 15;
+    // More moves since a line than any game makes: a larger count in a save
+    // is damage, and the count stops here.
+    static constexpr int MAX_MOVES = 1000000;
     enum { STATUS_IDLE = 0, STATUS_REMOVING = 1, STATUS_SLIDING = 2, STATUS_GROWING = 3 };
 
-    // Takes size, colours and move limit from the parameter object. events
+    // Takes size and colours from the parameter object. events
     // may be null (silent); resources is the running menu's manager, null
     // without GL. Every random choice is drawn from random.
     CMoverField(CMoverParams& params, CGameEvents* events, CResManager* resources, CRandom& random);
@@ -69,6 +72,10 @@ public:
     void SetMovesUsed(int moves) { m_moves_used = moves < 0 ? 0 : moves; }
     int GetMoveLimit() const { return m_move_limit; }
     int GetColorCount() const { return m_colors; }
+    // The size (0..2) and difficulty (0..2) the board was dealt for, read
+    // from its edge and its colours.
+    int GetGameSize() const { return m_width_bricks - CMoverParams::MIN_BOARD; }
+    int GetGameDifficulty() const { return m_colors - CMoverParams::MIN_COLORS; }
     void SetAlpha(float alpha) { m_alpha = alpha; }
     float GetAlpha() const { return m_alpha; }
     const CMoverBrick* GetSampleBrick() const { return m_sample_brick.get(); }

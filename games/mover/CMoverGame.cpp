@@ -50,7 +50,7 @@ CMoverGame::~CMoverGame() {}
 
 void CMoverGame::AddScore(int points)
 {
-    m_score = (points > 0 && m_score > INT_MAX - points) ? INT_MAX : m_score + points;
+    m_score = AddSaturated(m_score, points);
 }
 
 void CMoverGame::StartLevel(int level)
@@ -58,8 +58,8 @@ void CMoverGame::StartLevel(int level)
     m_field->NewLevel(level);
     m_start_effect = std::make_unique<CLevelBricksEffect>(m_app, m_field.get(), m_random.Next(3));
     AddScore(m_score_level);
-    int size = m_params.GetLastSize();
-    int difficulty = m_params.GetLastDifficulty();
+    int size = m_field->GetGameSize();
+    int difficulty = m_field->GetGameDifficulty();
     m_score_level = m_params.GetLevelScore(size, difficulty);
     m_score_step = m_params.GetStepScore(difficulty);
     m_score_step_level = m_params.GetStepScoreLevel(difficulty);

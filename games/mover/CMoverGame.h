@@ -50,6 +50,7 @@ public:
     void SetPointer(const CVector4& point, bool button);
 
     CMoverField& GetField() { return *m_field; }
+    const CMoverField& GetField() const { return *m_field; }
     CMoverPlayer& GetPlayer() { return *m_player; }
     bool IsEffectRunning() const { return m_start_effect || m_end_effect; }
 

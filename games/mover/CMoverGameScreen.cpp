@@ -1,5 +1,6 @@
 #include "games/mover/CMoverGameScreen.h"
 
+#include "games/mover/CMoverField.h"
 #include "games/mover/CMoverGame.h"
 #include "games/mover/CMoverParams.h"
 #include "shell/game/CRandom.h"
@@ -56,4 +57,15 @@ bool CMoverGameScreen::LoadGame(const CConfigFile& store)
 void CMoverGameScreen::Reskin()
 {
     m_game->Reskin();
+}
+
+// The board on screen, restored or dealt, says which game this is.
+int CMoverGameScreen::GetGameDifficulty() const
+{
+    return m_game->GetField().GetGameDifficulty();
+}
+
+int CMoverGameScreen::GetGameSize() const
+{
+    return m_game->GetField().GetGameSize();
 }

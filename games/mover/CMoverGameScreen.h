@@ -23,6 +23,8 @@ public:
     ~CMoverGameScreen() override;
 
     void Reskin() override;
+    int GetGameDifficulty() const override;
+    int GetGameSize() const override;
 
     CMoverGame& GetGame() { return *m_game; }
 

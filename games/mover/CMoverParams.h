@@ -45,7 +45,6 @@ public:
     int GetBoardSize() const { return GetLastSize() + MIN_BOARD; }
     int GetColorCount() const { return GetLastDifficulty() + MIN_COLORS; }
     // Moves after a removal within which a line still earns a bonus.
-    int GetMoveLimit() const { return MoveLimitFor(GetLastDifficulty()); }
     static int MoveLimitFor(int difficulty) { return 16 - 2 * difficulty; }
 
     // RGBA of a colour index 0..8; a brick being drawn writes its alpha here.

@@ -24,12 +24,12 @@ const CVector4 TITLE_START(360.0f, 600.0f, 10.0f);
 const CVector4 TITLE_REST(360.0f, 300.0f, 10.0f);
 const float TITLE_SPEED = 0.3f;
 const float TITLE_FADE_MS = 600.0f;
-const int MAX_LEVEL = 100000;
 const int MAX_MOVES = 100000;
+const int DIFFICULTIES = 3;
 }
 
 CSliderGame::CSliderGame(CGameApp* app, CSliderParams& params, CGameEvents* events, std::uint32_t seed)
-    : m_app(app), m_params(params), m_random(seed)
+    : m_app(app), m_params(params), m_random(seed), m_difficulty(params.GetLastDifficulty())
 {
     m_background = std::make_unique<CGameBackground>(app);
     m_field = std::make_unique<CSliderField>(params, events, app ? GetCurrentResManager() : nullptr, m_random);
@@ -45,10 +45,10 @@ CSliderGame::CSliderGame(CGameApp* app, CSliderParams& params, CGameEvents* even
 
 CSliderGame::~CSliderGame() {}
 
-int CSliderGame::MovesOfLevel(const CSliderParams& params, int level)
+int CSliderGame::MovesOfLevel(const CSliderParams& params, int size, int difficulty, int level)
 {
-    long long moves = params.GetFirstLevelMoves(params.GetLastSize(), params.GetLastDifficulty()) -
-                      static_cast<long long>(level - 1) * params.GetMovesStep(params.GetLastDifficulty());
+    long long moves = params.GetFirstLevelMoves(size, difficulty) -
+                      static_cast<long long>(level - 1) * params.GetMovesStep(difficulty);
     // A budget below zero would show as a negative count and still allow a
     // move; such a level simply has none.
     return moves < 0 ? 0 : static_cast<int>(moves);
@@ -59,8 +59,8 @@ void CSliderGame::StartLevel(int level)
     m_field->NewLevel();
     m_start_effect = std::make_unique<CLevelBricksEffect>(m_app, m_field.get(), CLevelBricksEffect::EFFECT_GROW,
                                                           FIRST_EFFECT_ROW);
-    m_score_level = MovesOfLevel(m_params, level);
-    m_score_step_level = m_params.GetMovesStep(m_params.GetLastDifficulty());
+    m_score_level = MovesOfLevel(m_params, GetGameSize(), m_difficulty, level);
+    m_score_step_level = m_params.GetMovesStep(m_difficulty);
     m_title_pos = TITLE_START;
     m_title_alpha = 1.0f;
 }
@@ -70,7 +70,7 @@ void CSliderGame::EndLevel(float dt)
     m_end_effect->Update(dt);
     if (!m_end_effect->IsDone() && !m_field->IsCleared())
         return;
-    m_current_level += 1;
+    m_current_level = AddSaturated(m_current_level, 1);
     m_end_effect.reset();
     if (m_score_level == 0)
         m_is_game_over = true;
@@ -128,13 +128,13 @@ void CSliderGame::Update(float dt)
 
     m_field->SetAlpha(m_alpha);
     m_player->Update(dt, m_pointer, m_button);
-    m_score += m_field->GetScore();
+    m_score = AddSaturated(m_score, m_field->GetScore());
     if (m_field->IsMoveDone() && m_score_level > 0)
         m_score_level -= 1;
     if (m_field->GetScore() != 0 && m_field->IsCleared())
     {
         int bonus = m_score_level * BONUS_PER_MOVE;
-        m_score += bonus;
+        m_score = AddSaturated(m_score, bonus);
         m_field->ShowBonus(bonus);
     }
     m_field->ClearScore();
@@ -176,6 +176,11 @@ void CSliderGame::DrawInfo()
     m_field->DrawPopups(GetMainFont());
 }
 
+int CSliderGame::GetGameSize() const
+{
+    return CSliderParams::SizeOfBoard(m_field->GetWidth());
+}
+
 void CSliderGame::Reskin()
 {
     m_field->Reskin();
@@ -190,6 +195,7 @@ void CSliderGame::Save(CConfigFile& store) const
     store.SetInt("gf_m_score_level", m_score_level);
     store.SetInt("gf_m_score_step", m_score_step);
     store.SetInt("gf_m_score_step_level", m_score_step_level);
+    store.SetInt("gf_m_difficulty", m_difficulty);
     m_field->Save(store);
 }
 
@@ -201,7 +207,7 @@ bool CSliderGame::ValidateSave(const CConfigFile& store)
         return false;
     if (!ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value))
         return false;
-    if (!ReadSaveInt(store, "gf_m_current_level", 1, MAX_LEVEL, value))
+    if (!ReadSaveInt(store, "gf_m_current_level", 1, 0x7FFFFFFF, value))
         return false;
     if (!ReadSaveInt(store, "gf_m_score", 0, 0x7FFFFFFF, value))
         return false;
@@ -211,7 +217,33 @@ bool CSliderGame::ValidateSave(const CConfigFile& store)
         return false;
     if (!ReadSaveInt(store, "gf_m_score_step_level", 0, MAX_MOVES, value))
         return false;
+    if (store.HasKey("gf_m_difficulty") && !ReadSaveInt(store, "gf_m_difficulty", 0, DIFFICULTIES - 1, value))
+        return false;
     return CSliderField::ValidateSave(store);
+}
+
+int CSliderGame::DifficultyOfSave(const CConfigFile& store) const
+{
+    int difficulty = 0;
+    if (store.HasKey("gf_m_difficulty"))
+    {
+        ReadSaveInt(store, "gf_m_difficulty", 0, DIFFICULTIES - 1, difficulty);
+        return difficulty;
+    }
+    int cells = 0;
+    int colors = 0;
+    int step = 0;
+    ReadSaveInt(store, "f_m_width_bricks", 0, 0x7FFFFFFF, cells);
+    ReadSaveInt(store, "f_m_colors", 0, 0x7FFFFFFF, colors);
+    ReadSaveInt(store, "gf_m_score_step_level", 0, MAX_MOVES, step);
+    const int size = CSliderParams::SizeOfBoard(cells);
+    // Where several difficulties fit, the one chosen last is the likelier.
+    const int chosen = m_params.GetLastDifficulty();
+    int found = -1;
+    for (int d = 0; d < DIFFICULTIES; ++d)
+        if (m_params.GetColors(size, d) == colors && m_params.GetMovesStep(d) == step && (found < 0 || d == chosen))
+            found = d;
+    return found >= 0 ? found : chosen;
 }
 
 bool CSliderGame::Load(const CConfigFile& store)
@@ -222,11 +254,12 @@ bool CSliderGame::Load(const CConfigFile& store)
     ReadSaveTilt(store, m_alpha);
     ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value);
     m_is_game_over = (value == 1);
-    ReadSaveInt(store, "gf_m_current_level", 1, MAX_LEVEL, m_current_level);
+    ReadSaveInt(store, "gf_m_current_level", 1, 0x7FFFFFFF, m_current_level);
     ReadSaveInt(store, "gf_m_score", 0, 0x7FFFFFFF, m_score);
     ReadSaveInt(store, "gf_m_score_level", 0, MAX_MOVES, m_score_level);
     ReadSaveInt(store, "gf_m_score_step", 0, MAX_MOVES, m_score_step);
     ReadSaveInt(store, "gf_m_score_step_level", 0, MAX_MOVES, m_score_step_level);
+    m_difficulty = DifficultyOfSave(store);
     m_field->Load(store);
     // The restored bricks stand on their cells: no entrance for them, but
     // the caption names the level the game goes on with.

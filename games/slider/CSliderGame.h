@@ -47,9 +47,13 @@ public:
     int GetLevel() const { return m_current_level; }
     bool IsStarting() const { return m_start_effect != nullptr; }
     bool IsEnding() const { return m_end_effect != nullptr; }
-    // Moves of a level: the first level's budget less one step per level,
-    // never below zero.
-    static int MovesOfLevel(const CSliderParams& params, int level);
+    // Moves of a level of a board size and difficulty: the first level's
+    // budget less one step per level, never below zero.
+    static int MovesOfLevel(const CSliderParams& params, int size, int difficulty, int level);
+    // The game's own board size and difficulty (each 0..2), dealt or
+    // restored; the settings may have changed since.
+    int GetGameSize() const;
+    int GetGameDifficulty() const { return m_difficulty; }
 
     // The pointer on the board surface and the button, used when there is
     // no application to poll.
@@ -60,6 +64,9 @@ public:
 
 private:
     void EndLevel(float dt);
+    // The difficulty a save was played at: its own key, or for a save
+    // without one the difficulty whose colours and moves step it holds.
+    int DifficultyOfSave(const CConfigFile& store) const;
     void MoveTitle(float dt);
     void DrawInfo();
     void PollInput();
@@ -71,6 +78,7 @@ private:
     int m_score_level = 0;
     int m_score_step = 0;
     int m_score_step_level = 0;
+    int m_difficulty = 0;
     std::unique_ptr<CSliderField> m_field;
     std::unique_ptr<CSliderPlayer> m_player;
     float m_alpha = 0.0f;

@@ -62,3 +62,14 @@ void CSliderGameScreen::Reskin()
 {
     m_game->Reskin();
 }
+
+// The running game, restored or dealt, says which table its score goes to.
+int CSliderGameScreen::GetGameDifficulty() const
+{
+    return m_game->GetGameDifficulty();
+}
+
+int CSliderGameScreen::GetGameSize() const
+{
+    return m_game->GetGameSize();
+}

@@ -23,6 +23,8 @@ public:
     ~CSliderGameScreen() override;
 
     void Reskin() override;
+    int GetGameDifficulty() const override;
+    int GetGameSize() const override;
 
     CSliderGame& GetGame() { return *m_game; }
 

@@ -46,6 +46,8 @@ public:
     // Cells per board edge, the ring of arrows included: 12, 15 or 18.
     static int BoardSizeFor(int size) { return 3 * (size < 0 ? 0 : (size > 2 ? 2 : size)) + 12; }
     int GetBoardSize() const { return BoardSizeFor(GetLastSize()); }
+    // The size (0..2) of a board of that many cells per edge.
+    static int SizeOfBoard(int cells) { return cells <= 12 ? 0 : (cells >= 18 ? 2 : (cells - 12) / 3); }
     static constexpr int MAX_BOARD = 18;
 
     // Null until LoadTextures (and in tests).

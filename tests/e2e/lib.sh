@@ -341,6 +341,23 @@ e2e_leave_game() {
     e2e_to "CMainMenu window" click 400 505
 }
 
+# From a kind's game menu (shot as <name>-menu): its help, every page once
+# (shot as <name>-help-1 and on), each seen to differ from the one before,
+# then back to the menu. e2e_help_pages <name> <pages>
+e2e_help_pages() {
+    local name="$1" page
+    e2e_rest
+    e2e_window_shot "$name-menu"
+    e2e_to CHelpDialog click 572 30
+    e2e_wait_picture "the help" e2e_differs "$name-help-1" "$E2E_SHOTS/$name-menu.png" 0.1 500x300+150+150
+    for page in $(seq 2 "$2"); do
+        e2e_click_at 655 553
+        e2e_wait_picture "help page $page" e2e_differs "$name-help-$page" \
+            "$E2E_SHOTS/$name-help-$((page - 1)).png" 0.02 700x400+50+100
+    done
+    e2e_to CGameMenu click 400 553   # Close
+}
+
 # The button held a moment over a board cell, as a hand does: the game looks
 # at the button once a frame. e2e_hold X Y
 e2e_hold() {

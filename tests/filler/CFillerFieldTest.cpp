@@ -227,3 +227,21 @@ TEST(FillerField, BadSavesAreNoSavedGameAndChangeNothingAGoodOneLoads)
         EXPECT_EQ(isGood ? "RBR/GYG" : "YYY/YYY", GetBoard(*field)) << c.why;
     }
 }
+
+TEST(FillerField, StartBricksStandOutAsOnTheSmallBoardWhateverTheSize)
+{
+    // Board width 880: 1.8 cells of the small and medium boards, and never
+    // less than the medium board's on the finer ones.
+    const struct { int size; float brick; } cases[] = {{0, 52.8f}, {1, 31.68f}, {2, 31.68f}, {3, 31.68f}};
+    for (const auto& c : cases)
+    {
+        auto params = MakeParams(c.size, 0, false);
+        CRandom random(7);
+        CFillerField field(*params, nullptr, random);
+        EXPECT_NEAR(c.brick, field.GetStartBrickSize(), 0.01f) << "size " << c.size;
+        EXPECT_GE(field.GetStartBrickSize(), 1.8f * field.GetBrickSize()) << "size " << c.size;
+        // Two rings of two pixels or more: the board spans 566 of the 800
+        // pixels of the game's view.
+        EXPECT_GE(field.GetStartRingWidth() / 880.0f * 566.0f, 2.0f) << "size " << c.size;
+    }
+}

@@ -2,6 +2,7 @@
 
 #include "engine/files/CConfigFile.h"
 #include "games/filler/CFillerGame.h"
+#include "games/filler/CFillerGameScreen.h"
 #include "games/filler/CFillerPlayer.h"
 #include "tests/filler/FillerTestKit.h"
 
@@ -79,4 +80,63 @@ TEST(FillerGame, SaveDuringTheComputersWaveReplaysItsTurnOnLoad)
     EXPECT_EQ(CFillerGame::COMPUTER, resumed.GetCurrentPlayer());
     EXPECT_EQ(afterComputer, resumed.GetField().GetCells());
     EXPECT_EQ(game.GetField().GetZoneSize(1), resumed.GetField().GetZoneSize(1));
+}
+
+TEST(FillerGame, ContinuedGameIsOfItsSavedSizeAndDifficultyWhateverTheSettings)
+{
+    // The saved game against the settings in force when it is continued.
+    const struct { int size, difficulty, settingsSize, settingsDifficulty; } cases[] = {
+        {3, 2, 0, 0}, {0, 0, 3, 2}, {1, 1, 2, 0}, {2, 2, 1, 1}};
+    for (const auto& c : cases)
+    {
+        auto dealt = MakeParams(c.size, c.difficulty, false);
+        CFillerGameScreen left(nullptr, *dealt, nullptr, 31);
+        CConfigFile store;
+        left.Save(store);
+
+        auto settings = MakeParams(c.settingsSize, c.settingsDifficulty, false);
+        CFillerGameScreen continued(nullptr, *settings, nullptr, 32);
+        ASSERT_TRUE(continued.Load(store)) << "saved size " << c.size;
+        EXPECT_EQ(c.size, continued.GetGameSize());
+        EXPECT_EQ(c.difficulty, continued.GetGameDifficulty());
+        const CFillerField& field = continued.GetGame().GetField();
+        EXPECT_EQ(left.GetGame().GetField().GetCells(), field.GetCells()) << "saved size " << c.size;
+        EXPECT_EQ(CFillerParams::BoardWidth(c.size) - 1, continued.GetGame().GetPlayer(CFillerGame::COMPUTER).GetStartX());
+        EXPECT_EQ(CFillerParams::BoardHeight(c.size) / 2, continued.GetGame().GetPlayer(CFillerGame::COMPUTER).GetStartY());
+        EXPECT_EQ(2 + c.difficulty, continued.GetGame().GetPlayer(CFillerGame::COMPUTER).GetSearchDepth());
+    }
+}
+
+TEST(FillerGame, SaveWithoutItsDifficultyPlaysAtTheChosenOneAndAnOddSnapshotIsRefused)
+{
+    auto dealt = MakeParams(1, 2, false);
+    CFillerGame left(nullptr, *dealt, nullptr, 41);
+    CConfigFile saved;
+    left.Save(saved);
+    auto settings = MakeParams(0, 1, false);
+
+    CConfigFile old;
+    for (const auto& pair : saved.GetPairs())
+        if (pair.first != "filler_difficulty")
+            old.SetValue(pair.first, pair.second);
+    CFillerGame continued(nullptr, *settings, nullptr, 42);
+    ASSERT_TRUE(continued.Load(old));
+    EXPECT_EQ(1, continued.GetGameSize());
+    EXPECT_EQ(1, continued.GetGameDifficulty());
+
+    // One number short of the medium board fits no size; a difficulty the
+    // kind does not have is damage.
+    const std::string snapshot = saved.GetValue("field_undo_string", "");
+    const struct { const char* key; std::string value; } cases[] = {
+        {"field_undo_string", snapshot.substr(0, snapshot.size() - 2)}, {"filler_difficulty", "3"}};
+    for (const auto& c : cases)
+    {
+        CConfigFile store = saved;
+        store.SetValue(c.key, c.value);
+        CFillerGame game(nullptr, *settings, nullptr, 43);
+        const std::vector<int> before = game.GetField().GetCells();
+        EXPECT_FALSE(game.Load(store)) << c.key;
+        EXPECT_EQ(before, game.GetField().GetCells()) << c.key;
+        EXPECT_EQ(0, game.GetGameSize()) << c.key;
+    }
 }

@@ -1,7 +1,8 @@
 # A player's road through the filler with the real mouse and keyboard: the
 # main menu, the filler's menu, a new game on the small board, a move made
 # with a colour button, the game left and continued; the saved game and the
-# settings read back in their stored form.
+# settings read back in their stored form; a Giant game continued beside a
+# damaged settings file; the help pages.
 # Usage: filler_play.sh <game binary> <screenshot dir> <file helper>
 set -u
 source "$(dirname "$0")/../e2e/lib.sh"
@@ -57,6 +58,32 @@ e2e_wait_still 03-continued "$BOARD"
 e2e_below "$(e2e_rmse "$E2E_SHOTS/02-move.png" "$E2E_SHOTS/03-continued.png" "$BOARD")" 0.01 \
     || e2e_fail "the continued board differs from the one left"
 e2e_leave_game
+
+# A Giant, Hard game left, its settings file then damaged: the saved game
+# still comes back at its own size.
+e2e_to CGameMenu click $FILLER
+e2e_to CFillerNewGameDialog click $NEW_GAME
+e2e_click_at 130 403   # Giant Field
+e2e_click_at 490 351   # Hard
+e2e_to CFillerGameScreen click 295 450
+e2e_rest
+e2e_wait_still 04-giant "$BOARD"
+e2e_leave_game
+numbers=$(e2e_saved field_undo_string | wc -w)
+[ "$numbers" = $((6 + 100 * 75)) ] || e2e_fail "the saved snapshot holds $numbers numbers, not 6 + 100 x 75"
+[ "$(e2e_saved filler_difficulty)" = 2 ] || e2e_fail "the saved game does not keep its difficulty"
+printf 'not the settings of any kind\n' >"$DATA/filler.cfg"
+e2e_to CGameMenu click $FILLER
+e2e_to CFillerGameScreen click $CONTINUE
+e2e_rest
+e2e_wait_still 05-giant-continued "$BOARD"
+e2e_below "$(e2e_rmse "$E2E_SHOTS/04-giant.png" "$E2E_SHOTS/05-giant-continued.png" "$BOARD")" 0.01 \
+    || e2e_fail "the continued board is not the Giant one left"
+
+# The help, every page once.
+e2e_to CGameMenu key Escape
+e2e_help_pages 06 2
+e2e_to "CMainMenu window" click 400 505
 e2e_key Escape
 e2e_wait_state "CExitWnd"
 echo "filler play: ok"

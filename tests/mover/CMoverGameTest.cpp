@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "games/mover/CMoverGameScreen.h"
 #include "games/mover/CMoverPlayer.h"
 #include "tests/files/CTempDir.h"
 #include "tests/mover/MoverTestKit.h"
@@ -124,4 +125,52 @@ TEST(MoverParams, ASenselessWidthTakesTheDefaultAndTablesGoToTheMoverFiles)
     params.SetLastSize(2);
     params.SaveSettings();
     EXPECT_TRUE(CTempDir::Exists(dir.File("data/scores220.tab")));
+}
+
+TEST(MoverGame, ContinuedGameKeepsTheLimitAndTableOfItsSavedBoardWhateverTheSettings)
+{
+    // The saved game's size and difficulty against those the settings hold
+    // when it is continued.
+    const struct { int size, difficulty, settingsSize, settingsDifficulty; } cases[] = {
+        {2, 2, 0, 0}, {0, 0, 2, 2}, {1, 2, 2, 1}, {0, 1, 0, 1}};
+    for (const auto& c : cases)
+    {
+        auto dealt = ReadTestParams<CMoverParams>({{"m_field_width", "600"}}, c.size, c.difficulty);
+        CMoverGameScreen left(nullptr, *dealt, nullptr, 3);
+        left.GetGame().GetField().SetMovesUsed(3);
+        CConfigFile store;
+        left.Save(store);
+
+        auto settings = ReadTestParams<CMoverParams>({{"m_field_width", "600"}}, c.settingsSize, c.settingsDifficulty);
+        CMoverGameScreen continued(nullptr, *settings, nullptr, 4);
+        ASSERT_TRUE(continued.Load(store));
+        EXPECT_EQ(c.size, continued.GetGameSize()) << "saved size " << c.size;
+        EXPECT_EQ(c.difficulty, continued.GetGameDifficulty()) << "saved difficulty " << c.difficulty;
+        // 16, 14 or 12 moves from easy to hard, three of them made.
+        EXPECT_EQ(16 - 2 * c.difficulty - 3, continued.GetGame().GetField().GetBonusMoves());
+    }
+}
+
+TEST(MoverGame, CountsAtTheTopOfTheirRangeStayThereAndTheNextSaveIsTaken)
+{
+    // On ONE_ROW the slide from (5, 1) completes the row, the one from
+    // (4, 0) only moves a brick: after a saved score near the top, and after
+    // a saved count of moves at the top.
+    const struct { const char* key; const char* value; int x, y; } cases[] = {
+        {"gf_m_score", "2147483600", 5, 1}, {"f_m_turns_count", "1000000", 4, 0}};
+    for (const auto& c : cases)
+    {
+        SMover g;
+        g.SetBoard(ONE_ROW);
+        CConfigFile store = g.Saved();
+        store.SetValue(c.key, c.value);
+        ASSERT_TRUE(g.game.Load(store)) << c.key;
+        g.Click(c.x, c.y);
+        g.RunToRest();
+        EXPECT_NE(ONE_ROW, g.GetBoard()) << "the slide was made";
+        EXPECT_EQ(c.x == 5 ? 2147483647 : 0, g.game.GetScore()) << c.key;
+        EXPECT_EQ(c.x == 5 ? 0 : CMoverField::MAX_MOVES, g.Field().GetMovesUsed()) << c.key;
+        SMover again(9, false);
+        EXPECT_TRUE(again.game.Load(g.Saved())) << c.key;
+    }
 }

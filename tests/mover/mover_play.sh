@@ -62,4 +62,8 @@ same=$(e2e_rmse "$E2E_SHOTS/06-slid-right.png" "$E2E_SHOTS/08-resumed.png" "$BOA
 other=$(e2e_rmse "$E2E_SHOTS/03-dealt.png" "$E2E_SHOTS/08-resumed.png" "$BOARD")
 e2e_below "$same" 0.03 || e2e_fail "Continue did not resume the same board (RMSE $same)"
 e2e_below "$same" "$other" || e2e_fail "the resumed board looks more like the dealt one ($same, $other)"
-echo "PASS: new game, slides next to the empty cell, left, files read back, continued"
+
+# The help, every page once.
+e2e_to CGameMenu key Escape
+e2e_help_pages 09 2
+echo "PASS: new game, slides next to the empty cell, left, files read back, continued, help"

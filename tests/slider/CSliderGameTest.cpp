@@ -2,6 +2,7 @@
 
 #include "engine/files/CConfigFile.h"
 #include "games/slider/CSliderGame.h"
+#include "games/slider/CSliderGameScreen.h"
 #include "games/slider/CSliderPlayer.h"
 #include "tests/slider/SliderTestKit.h"
 #include "tests/gamebase/TestParams.h"
@@ -44,6 +45,25 @@ protected:
     std::unique_ptr<CSliderParams> params;
     std::unique_ptr<CSliderGame> game;
 };
+
+// Every board and difficulty with its own moves, step and colours.
+std::unique_ptr<CSliderParams> ShippedParams(int size, int difficulty)
+{
+    return ReadTestParams<CSliderParams>({{"m_colors_small", "4 5 6"},
+                                          {"m_colors_medium", "4 5 6"},
+                                          {"m_colors_large", "5 6 6"},
+                                          {"m_score_level", "40 35 30 50 45 40 60 55 50"},
+                                          {"m_score_step_level", "3 4 5"}},
+                                         size, difficulty);
+}
+
+// A store as the game menu writes it: the screen's score key first.
+CConfigFile SaveScreen(CSliderGameScreen& screen)
+{
+    CConfigFile store;
+    screen.Save(store);
+    return store;
+}
 }
 
 TEST_F(SliderGame, FirstLevelHasItsMovesAndTheNextOneStepFewer)
@@ -59,8 +79,8 @@ TEST_F(SliderGame, FirstLevelHasItsMovesAndTheNextOneStepFewer)
     EXPECT_EQ(28, game->GetMovesLeft());
     EXPECT_EQ(100, game->GetField().CountBricks());
     // The budget shrinks by 2 a level and stops at 0.
-    EXPECT_EQ(2, CSliderGame::MovesOfLevel(*params, 15));
-    EXPECT_EQ(0, CSliderGame::MovesOfLevel(*params, 17));
+    EXPECT_EQ(2, CSliderGame::MovesOfLevel(*params, 0, 0, 15));
+    EXPECT_EQ(0, CSliderGame::MovesOfLevel(*params, 0, 0, 17));
 }
 
 TEST_F(SliderGame, ClearingMovePaysTenPointsForEveryMoveLeftAndSavesWithItsLevel)
@@ -89,4 +109,64 @@ TEST_F(SliderGame, LastMoveEndsTheLevelAndTheGame)
     EXPECT_EQ(0, game->GetMovesLeft());
     Run([this] { return game->IsGameOver(); });
     EXPECT_TRUE(game->IsGameOver());
+}
+
+TEST_F(SliderGame, ContinuedGameTakesItsMovesAndTableFromTheSaveNotTheSettings)
+{
+    // The saved game against the settings in force when it is continued; a
+    // save of before the difficulty was kept is known by its colours and
+    // moves step.
+    const struct { int size, difficulty, settingsSize, settingsDifficulty; bool keyKept; } cases[] = {
+        {2, 2, 0, 0, true}, {0, 0, 2, 2, true}, {1, 1, 2, 0, true}, {2, 2, 0, 0, false}, {0, 1, 2, 2, false}};
+    for (const auto& c : cases)
+    {
+        auto dealt = ShippedParams(c.size, c.difficulty);
+        CSliderGameScreen left(nullptr, *dealt, nullptr, 3);
+        CConfigFile saved = SaveScreen(left);
+        CConfigFile store;
+        for (const auto& pair : saved.GetPairs())
+            if (c.keyKept || pair.first != "gf_m_difficulty")
+                store.SetValue(pair.first, pair.second);
+
+        params = ShippedParams(c.settingsSize, c.settingsDifficulty);
+        CSliderGameScreen continued(nullptr, *params, nullptr, 4);
+        ASSERT_TRUE(continued.Load(store));
+        EXPECT_EQ(c.size, continued.GetGameSize()) << "saved size " << c.size;
+        EXPECT_EQ(c.difficulty, continued.GetGameDifficulty()) << "saved difficulty " << c.difficulty;
+
+        // Too few bricks for a group: the first move ends the level, and
+        // the next one has the saved game's moves less its step.
+        game = std::make_unique<CSliderGame>(nullptr, *params, nullptr, 4);
+        ASSERT_TRUE(game->Load(store));
+        SetSliderBoard(game->GetField(), {"RGBY", "GBYR"});
+        Click(0, 1);
+        Run([this] { return game->GetLevel() == 2; });
+        const int first = 40 + 10 * c.size - 5 * c.difficulty;
+        EXPECT_EQ(first - (3 + c.difficulty), game->GetMovesLeft()) << "saved " << c.size << " " << c.difficulty;
+    }
+}
+
+TEST_F(SliderGame, ScoreAndLevelAtTheTopStayThereAndTheNextSaveIsTaken)
+{
+    // A clearing move after a saved score near the top; a level end after
+    // a saved level at the top.
+    const struct { const char* key; const char* value; Board board; int x; } cases[] = {
+        {"gf_m_score", "2147483600", {"RRRR.....R"}, 11}, {"gf_m_current_level", "2147483647", {"RGBY", "GBYR"}, 0}};
+    for (const auto& c : cases)
+    {
+        Start();
+        CConfigFile store;
+        game->Save(store);
+        store.SetValue(c.key, c.value);
+        ASSERT_TRUE(game->Load(store)) << c.key;
+        Run([this] { return !game->IsStarting(); });
+        SetSliderBoard(game->GetField(), c.board);
+        Click(c.x, 1);
+        Run([this] { return !game->IsEnding(); });
+        EXPECT_EQ(c.x == 11 ? 2147483647 : 0, game->GetScore()) << c.key;
+        EXPECT_EQ(c.x == 11 ? 2 : 2147483647, game->GetLevel()) << c.key;
+        game->Save(store);
+        CSliderGame loaded(nullptr, *params, nullptr, 9);
+        EXPECT_TRUE(loaded.Load(store)) << c.key;
+    }
 }

@@ -61,6 +61,7 @@ e2e_wait_for 07-main-menu $MAIN_TITLE
 [ "$(e2e_saved f_m_width_bricks) $(e2e_saved f_m_colors)" = "15 5" ] || e2e_fail "the saved game is not the medium one"
 [ "$(e2e_saved gf_m_current_level) $(e2e_saved gf_m_score_level)" = "1 43" ] || e2e_fail "not level 1 with 43 moves left"
 [ "$(e2e_saved m_score)" = "$(e2e_saved gf_m_score)" ] || e2e_fail "the screen's and the game's score differ"
+[ "$(e2e_saved gf_m_difficulty)" = 1 ] || e2e_fail "the saved game does not keep its difficulty"
 
 e2e_to CGameMenu click $SLIDER
 e2e_to CSliderGameScreen click 400 295   # Continue
@@ -69,4 +70,8 @@ e2e_rest
 e2e_wait_still 08-resumed "$BOARD"
 E2E_MEASURE=$(e2e_rmse "$E2E_SHOTS/06-column-turned.png" "$E2E_SHOTS/08-resumed.png" "$BOARD")
 e2e_below "$E2E_MEASURE" 0.03 || e2e_fail "Continue did not bring back the same board (RMSE $E2E_MEASURE)"
-echo "PASS: new game, turns, left, files read back, continued"
+
+# The help, every page once.
+e2e_to CGameMenu key Escape
+e2e_help_pages 09 2
+echo "PASS: new game, turns, left, files read back, continued, help"

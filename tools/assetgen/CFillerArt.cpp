@@ -108,6 +108,17 @@ CCanvas CFillerArt::ColorButton(int color, int size)
     return CUiPainter::StackFrames(frames, 3);
 }
 
+CCanvas CFillerArt::HelpLegend()
+{
+    // The size and ground of the other kinds' brick rows, so the help page
+    // frames it the same way.
+    CCanvas c(400, 100, CColor::FromHex(0x101A3C));
+    const float left = (400.0f - (kColorCount * 55.0f - 5.0f)) / 2.0f;
+    for (int color = 0; color < kColorCount; ++color)
+        c.DrawScaled(Texture(0, color, kTextureSize), left + color * 55.0f, 24, 50, 50);
+    return c;
+}
+
 void CFillerArt::Write(CAssetSink& sink)
 {
     char name[64];
@@ -126,4 +137,5 @@ void CFillerArt::Write(CAssetSink& sink)
         std::snprintf(name, sizeof name, "mui/filler/color0%d.tga", color + 1);
         sink.WriteTga(name, ColorButton(color, kButtonSize), true);
     }
+    sink.WriteJpeg("mui/filler/help_bricks.jpg", HelpLegend(), 92);
 }

@@ -21,6 +21,8 @@ public:
     static std::string Mesh(int skin);
     static CCanvas Texture(int skin, int color, int size);
     static CCanvas ColorButton(int color, int size);
+    // The six slabs of the square skin in a row (help pages).
+    static CCanvas HelpLegend();
 
     static void Write(CAssetSink& sink);
 };

@@ -264,5 +264,7 @@ void CThumbArt::Write(CAssetSink& sink, const std::string& fontDir)
         std::snprintf(name, sizeof name, "mui/thumbs/%02d.jpg", kind + 1);
         sink.WriteJpeg(name, Thumbnail(kind, fontDir), 90);
     }
-    sink.WriteJpeg("mui/help/bricks.jpg", BrickLegend(0), 92);
+    sink.WriteJpeg("mui/help/bricks.jpg", BrickLegend(0, CBrickArt::kColorCount), 92);
+    // The slider plays six colours and has no blocker.
+    sink.WriteJpeg("mui/slider/help_bricks.jpg", BrickLegend(0, CBrickArt::kColorCount - 1), 92);
 }
