@@ -25,6 +25,10 @@ TRAY_TOP="670 107"
 BOARD_CENTRE="400 300"
 BOARD_INSIDE="340x340+230+130"
 TRAY_UP_ARROW="754 255"
+HELP="572 30"
+HELP_NEXT="655 553"
+HELP_CLOSE="400 553"
+MAIN_MENU="400 505"
 # Strips of the window above and below the tray's plate, rim included: the
 # figures in the column stay inside the plate, so these show the backdrop.
 ABOVE_TRAY="170x11+612+0"
@@ -86,7 +90,19 @@ e2e_rest
 e2e_wait_still 04-scrolled "$TRAY_PLATE" 0.04
 e2e_wait_picture "nothing above the scrolled tray's plate" shows_backdrop 04-above "$ABOVE_TRAY"
 e2e_wait_picture "nothing below the scrolled tray's plate" shows_backdrop 04-below "$BELOW_TRAY"
-e2e_leave_game
+
+# Help: every page once, from the kind's menu.
+e2e_to CGameMenu key Escape
+e2e_rest
+e2e_window_shot 05-menu
+e2e_to CHelpDialog click $HELP
+e2e_wait_picture "the help" e2e_differs 06-help-1 "$E2E_SHOTS/05-menu.png" 0.1 500x300+150+150
+e2e_click_at $HELP_NEXT
+e2e_wait_picture "the second help page" e2e_differs 07-help-2 "$E2E_SHOTS/06-help-1.png" 0.02 700x400+50+100
+e2e_click_at $HELP_NEXT
+e2e_wait_picture "the third help page" e2e_differs 08-help-3 "$E2E_SHOTS/07-help-2.png" 0.02 700x400+50+100
+e2e_to CGameMenu click $HELP_CLOSE
+e2e_to "CMainMenu window" click $MAIN_MENU
 e2e_key alt+F4
 e2e_wait_exit_zero
 echo "PASS"
