@@ -14,15 +14,13 @@ const int FOUR = 4;
 const int FIVE = 5;
 
 // Whether a region of `size` cells can be made of four- and five-cell
-// figures, with only those sizes that are still to be had.
-bool CanSplit(int size, bool fours, bool fives)
+// figures, with at most `fours` and `fives` of them (-1: any number).
+bool CanSplit(int size, int fours, int fives)
 {
-    for (int five = 0; five * FIVE <= size; ++five)
+    for (int five = 0; five * FIVE <= size && (fives < 0 || five <= fives); ++five)
     {
         int rest = size - five * FIVE;
-        if (five > 0 && !fives)
-            return false;
-        if (rest == 0 || (fours && rest % FOUR == 0))
+        if (rest % FOUR == 0 && (fours < 0 || rest / FOUR <= fours))
             return true;
     }
     return false;
@@ -51,6 +49,11 @@ CDesignerTilingSearch::CDesignerTilingSearch(int width, int height)
                         cells.dx.push_back(a - offset);
                         cells.dy.push_back(b);
                     }
+            int dark = 0;
+            for (std::size_t i = 0; i < cells.dx.size(); ++i)
+                dark += ((cells.dx[i] + cells.dy[i]) & 1) == 0 ? 1 : 0;
+            int light = static_cast<int>(cells.dx.size()) - dark;
+            m_imbalance[kind] = dark > light ? dark - light : light - dark;
             bool known = false;
             for (const STurn& other : m_turns[kind])
                 known = known || (other.dx == cells.dx && other.dy == cells.dy);
@@ -77,6 +80,10 @@ CDesignerTilingSearch::EResult CDesignerTilingSearch::Search(CRandom* random, lo
     std::fill(m_grid.begin(), m_grid.end(), FREE);
     std::fill(std::begin(m_used), std::end(m_used), 0);
     m_distinct = 0;
+    m_balance = 0;
+    for (int y = 0; y < m_height; ++y)
+        for (int x = 0; x < m_width; ++x)
+            m_balance += ((x + y) & 1) == 0 ? 1 : -1;
     m_pieces.clear();
     m_steps = 0;
     m_max_steps = maxSteps;
@@ -110,7 +117,13 @@ bool CDesignerTilingSearch::Fits(const STurn& turn, int x, int y) const
 void CDesignerTilingSearch::Mark(const STurn& turn, int x, int y, char value)
 {
     for (std::size_t i = 0; i < turn.dx.size(); ++i)
-        m_grid[(y + turn.dy[i]) * m_width + x + turn.dx[i]] = value;
+    {
+        const int cx = x + turn.dx[i];
+        const int cy = y + turn.dy[i];
+        m_grid[cy * m_width + cx] = value;
+        const int dark = ((cx + cy) & 1) == 0 ? 1 : -1;
+        m_balance += value == FREE ? dark : -dark;
+    }
 }
 
 bool CDesignerTilingSearch::Fill(CRandom* random)
@@ -192,6 +205,24 @@ bool CDesignerTilingSearch::CanStillFinish(int freeCells)
     }
     if (!unlimited && stockCells < freeCells)
         return false;
+    // The free cells' excess of one chessboard colour must be made up by
+    // the lopsided figures still to come: the T, the cross and the U.
+    int reach = 0;
+    bool unlimitedReach = false;
+    bool odd = false;
+    for (int kind = 0; kind < CDesignerFigure::KINDS; ++kind)
+    {
+        if (!MayUse(kind) || m_imbalance[kind] == 0)
+            continue;
+        odd = odd || (m_imbalance[kind] & 1) != 0;
+        if (m_stock[kind] < 0)
+            unlimitedReach = true;
+        else
+            reach += m_imbalance[kind] * (m_stock[kind] - m_used[kind]);
+    }
+    const int excess = m_balance < 0 ? -m_balance : m_balance;
+    if ((!unlimitedReach && excess > reach) || ((excess & 1) != 0 && !odd))
+        return false;
     int missing = m_min_kinds - m_distinct;
     if (missing > 0)
     {
@@ -215,11 +246,19 @@ bool CDesignerTilingSearch::CanStillFinish(int freeCells)
 
 bool CDesignerTilingSearch::RegionsCanBeFilled()
 {
-    bool fours = false;
-    bool fives = false;
+    // Figures of each size still to be had, -1 for any number.
+    int fours = 0;
+    int fives = 0;
     for (int kind = 0; kind < CDesignerFigure::KINDS; ++kind)
-        if (MayUse(kind))
-            (m_turns[kind][0].dx.size() == FIVE ? fives : fours) = true;
+    {
+        if (!MayUse(kind))
+            continue;
+        int& count = m_turns[kind][0].dx.size() == FIVE ? fives : fours;
+        if (m_stock[kind] < 0 || count < 0)
+            count = -1;
+        else
+            count += m_stock[kind] - m_used[kind];
+    }
     std::fill(m_seen.begin(), m_seen.end(), 0);
     const int cells = static_cast<int>(m_grid.size());
     for (int start = 0; start < cells; ++start)

@@ -65,9 +65,14 @@ private:
     int m_width;
     int m_height;
     std::vector<STurn> m_turns[CDesignerFigure::KINDS];
+    // Cells a figure covers on one colour of a chessboard more than on the
+    // other, whatever its turn: 2 for the T, 3 for the cross, 1 for the U.
+    int m_imbalance[CDesignerFigure::KINDS] = {};
     int m_stock[CDesignerFigure::KINDS];
     int m_used[CDesignerFigure::KINDS] = {};
     int m_distinct = 0;
+    // Free cells on the chessboard's dark colour less those on the light.
+    int m_balance = 0;
     int m_min_kinds = 1;
     int m_max_kinds = CDesignerFigure::KINDS;
     std::vector<char> m_grid;
