@@ -273,6 +273,14 @@ bool CDesignerFigureTray::ValidateSave(const CConfigFile& store, int boardSize)
     return true;
 }
 
+void CDesignerFigureTray::ReadSavedKinds(const CConfigFile& store, std::vector<int>& kinds)
+{
+    int count = 0;
+    ReadSaveInt(store, "p_m_figures.size", 0, 0x7FFF, count);
+    for (int i = 0; i < count; ++i)
+        kinds.push_back(CDesignerFigure::ReadSavedKind(store, FigurePrefix(i)));
+}
+
 void CDesignerFigureTray::Load(const CConfigFile& store)
 {
     m_figures.clear();

@@ -70,6 +70,8 @@ public:
 
     void Save(CConfigFile& store) const;
     static bool ValidateSave(const CConfigFile& store, int boardSize);
+    // Appends the kinds of the stored column's figures; call after ValidateSave.
+    static void ReadSavedKinds(const CConfigFile& store, std::vector<int>& kinds);
     void Load(const CConfigFile& store);
 
 private:
