@@ -25,9 +25,7 @@ CConfigFile SaveOf(CDesignerGameScreen& screen)
 // covered, the figures already bricks, nothing in the tray or in hand.
 void CoverTheBoard(CConfigFile& store, int size)
 {
-    for (int x = 0; x < size; ++x)
-        for (int y = 0; y < size; ++y)
-            store.SetInt("f_color" + std::to_string(x) + "-" + std::to_string(y), 49);
+    SetSavedCells(store, size, '1');
     store.SetInt("f_m_figures.size", 0);
     store.SetInt("p_m_figures.size", 0);
 }

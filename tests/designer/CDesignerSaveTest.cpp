@@ -113,9 +113,7 @@ TEST_F(DesignerSave, SaveDuringTheLevelEndContinuesToTheNextLevel)
     // What the board holds while its rows fall: every cell covered, the
     // figures already turned into bricks, which are not saved.
     CConfigFile store = WithoutHand();
-    for (int x = 0; x < 6; ++x)
-        for (int y = 0; y < 6; ++y)
-            store.SetInt("f_color" + std::to_string(x) + "-" + std::to_string(y), 49);
+    SetSavedCells(store, 6, '1');
     store.SetInt("f_m_figures.size", 0);
     store.SetInt("p_m_figures.size", 0);
     auto loaded = Fresh();
@@ -176,9 +174,7 @@ TEST_F(DesignerSave, LevelsTheirFiguresCannotFinishAreNoSavedGame)
     trayLong.SetInt("p_m_figures.size", trayCount + 1);
     // The cells add up, but nine T's never cut a 6 x 6 board.
     CConfigFile nineTees = WithoutHand();
-    for (int x = 0; x < 6; ++x)
-        for (int y = 0; y < 6; ++y)
-            nineTees.SetInt("f_color" + std::to_string(x) + "-" + std::to_string(y), 48);
+    SetSavedCells(nineTees, 6, '0');
     nineTees.SetInt("f_m_figures.size", 0);
     nineTees.SetInt("p_m_figures.size", 9);
     for (int i = 0; i < 9; ++i)
