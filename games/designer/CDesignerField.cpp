@@ -38,7 +38,10 @@ CDesignerField::CDesignerField(CDesignerParams& params, CResManager* resources)
 {
     m_width = m_height = params.GetFieldWidth();
     m_width_bricks = m_height_bricks = params.GetBoardSize();
-    m_colors = m_width_bricks + params.GetLastDifficulty();
+    // A difficulty the game does not know plays as easy, as the new-game
+    // dialog shows it.
+    int difficulty = params.GetLastDifficulty();
+    m_colors = m_width_bricks + ((difficulty < 0 || difficulty >= DIFFICULTIES) ? 0 : difficulty);
     ClearBoard();
 
     m_light.SetAmbient(0.5f, 0.5f, 0.5f, 1.0f);
@@ -308,7 +311,8 @@ bool CDesignerField::ValidateSave(const CConfigFile& store)
         return false;
     if (!ReadSaveInt(store, "f_m_score", 0, 1, value) || !ReadSaveInt(store, "f_m_is_finish", 0, 1, value))
         return false;
-    if (!ReadSaveInt(store, "f_m_colors", 0, 1000, value))
+    // The colour count carries the game's difficulty.
+    if (!ReadSaveInt(store, "f_m_colors", width, width + DIFFICULTIES - 1, value))
         return false;
     if (!ReadSaveFloat(store, "f_m_alpha", alpha) || std::fabs(alpha) > 360.0f)
         return false;
@@ -347,6 +351,22 @@ bool CDesignerField::ValidateSave(const CConfigFile& store)
     return true;
 }
 
+void CDesignerField::ReadSavedFigures(const CConfigFile& store, int& coveredCells, std::vector<int>& kinds)
+{
+    int size = 0;
+    int value = 0;
+    coveredCells = 0;
+    ReadSaveInt(store, "f_m_width_bricks", MIN_SIZE, MAX_SIZE, size);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            if (ReadSaveInt(store, CellKey(x, y), FREE, COVERED, value) && value == COVERED)
+                ++coveredCells;
+    int count = 0;
+    ReadSaveInt(store, "f_m_figures.size", 0, MAX_CELLS * MAX_CELLS, count);
+    for (int i = 0; i < count; ++i)
+        kinds.push_back(CDesignerFigure::ReadSavedKind(store, FigurePrefix(i)));
+}
+
 bool CDesignerField::Load(const CConfigFile& store)
 {
     if (!ValidateSave(store))
@@ -355,7 +375,7 @@ bool CDesignerField::Load(const CConfigFile& store)
     int value = 0;
     ReadSaveInt(store, "f_m_score", 0, 1, m_lifted);
     ReadSaveFloat(store, "f_m_alpha", m_alpha);
-    ReadSaveInt(store, "f_m_colors", 0, 1000, m_colors);
+    ReadSaveInt(store, "f_m_colors", 0, MAX_SIZE + DIFFICULTIES, m_colors);
     ReadSaveInt(store, "f_m_is_finish", 0, 1, value);
     m_finished = value == 1;
     ReadSaveInt(store, "f_m_width_bricks", MIN_SIZE, MAX_SIZE, m_width_bricks);

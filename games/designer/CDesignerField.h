@@ -24,6 +24,7 @@ public:
     static constexpr int MAX_CELLS = 15;
     static constexpr int MIN_SIZE = 6;
     static constexpr int MAX_SIZE = 8;
+    static constexpr int DIFFICULTIES = 3;
 
     // Takes the board size and difficulty from the parameter object;
     // resources is the running menu's manager, null without a window.
@@ -43,6 +44,9 @@ public:
     bool IsFinished() const;
     bool GetFinished() const { return m_finished; }
     bool GetLifted() const { return m_lifted != 0; }
+    // The game's own difficulty (0 easy .. 2 hard), which the board keeps
+    // in its colour count: the width plus the difficulty.
+    int GetDifficulty() const { return m_colors - m_width_bricks; }
 
     // The cell under a point of the board plane, floored; false outside.
     bool WorldToCell(float px, float py, int& bx, int& by) const;
@@ -64,6 +68,9 @@ public:
 
     void Save(CConfigFile& store) const;
     static bool ValidateSave(const CConfigFile& store);
+    // What a stored board holds: its covered cells and the kinds of the
+    // figures laid on it; call after ValidateSave.
+    static void ReadSavedFigures(const CConfigFile& store, int& coveredCells, std::vector<int>& kinds);
     // False, changing nothing, when the store fails ValidateSave.
     bool Load(const CConfigFile& store);
 

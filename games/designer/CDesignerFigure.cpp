@@ -319,6 +319,13 @@ void CDesignerFigure::Save(CConfigFile& store, const std::string& prefix) const
         store.SetInt(prefix + SaveKey(".m_indexes.%i", static_cast<int>(i)), m_indexes[i]);
 }
 
+int CDesignerFigure::ReadSavedKind(const CConfigFile& store, const std::string& prefix)
+{
+    int kind = 0;
+    ReadSaveInt(store, prefix + ".m_kind", 0, KINDS - 1, kind);
+    return kind;
+}
+
 bool CDesignerFigure::ValidateSave(const CConfigFile& store, const std::string& prefix, int boardSize)
 {
     int kind = 0;

@@ -83,6 +83,8 @@ public:
     // coordinates, a sane scale and either no covered cells or exactly its
     // own cells on a board of boardSize, in the shape of its turn.
     static bool ValidateSave(const CConfigFile& store, const std::string& prefix, int boardSize);
+    // The kind of a figure stored under the prefix; call after ValidateSave.
+    static int ReadSavedKind(const CConfigFile& store, const std::string& prefix);
     // Call after ValidateSave.
     void Load(const CConfigFile& store, const std::string& prefix, const CDesignerParams* params);
 

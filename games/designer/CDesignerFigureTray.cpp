@@ -16,6 +16,8 @@ const float SNAP_DISTANCE_SQ = 2.0f;
 const float STEP = 0.25f;
 // The tray's column never reaches farther than this above or below the screen.
 const float MAX_TOP_Y = 100000.0f;
+const float LOGICAL_WIDTH = 800.0f;
+const float LOGICAL_HEIGHT = 600.0f;
 
 std::string FigurePrefix(int i)
 {
@@ -198,10 +200,38 @@ void CDesignerFigureTray::Update(float)
     }
 }
 
+void CDesignerFigureTray::GetPlateScissor(const int viewport[4], int box[4])
+{
+    const float sx = viewport[2] / LOGICAL_WIDTH;
+    const float sy = viewport[3] / LOGICAL_HEIGHT;
+    const float left = (PLATE_X + PLATE_RIM) * sx;
+    const float right = (PLATE_X + PLATE_WIDTH - PLATE_RIM) * sx;
+    // The screen's y runs down, the window's up from the bottom.
+    const float bottom = (LOGICAL_HEIGHT - (PLATE_Y + PLATE_HEIGHT - PLATE_RIM)) * sy;
+    const float top = (LOGICAL_HEIGHT - (PLATE_Y + PLATE_RIM)) * sy;
+    box[0] = viewport[0] + static_cast<int>(std::ceil(left));
+    box[1] = viewport[1] + static_cast<int>(std::ceil(bottom));
+    box[2] = static_cast<int>(std::floor(right)) - static_cast<int>(std::ceil(left));
+    box[3] = static_cast<int>(std::floor(top)) - static_cast<int>(std::ceil(bottom));
+    box[2] = box[2] < 0 ? 0 : box[2];
+    box[3] = box[3] < 0 ? 0 : box[3];
+}
+
 void CDesignerFigureTray::Draw()
 {
+    // The column is longer than the plate: scrolled or not, its figures
+    // would run across the plate's rim and off the window.
+    GLint viewport[4] = {0, 0, 0, 0};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    const int view[4] = {viewport[0], viewport[1], viewport[2], viewport[3]};
+    int box[4];
+    GetPlateScissor(view, box);
+    glPushAttrib(GL_SCISSOR_BIT);
+    glScissor(box[0], box[1], box[2], box[3]);
+    glEnable(GL_SCISSOR_TEST);
     for (auto& figure : m_figures)
         figure->Draw();
+    glPopAttrib();
     const CVector4& up = m_upper_arrow->GetPosition();
     glPushMatrix();
     glTranslatef(up.x, up.y, up.z);
@@ -241,6 +271,14 @@ bool CDesignerFigureTray::ValidateSave(const CConfigFile& store, int boardSize)
         if (!CDesignerFigure::ValidateSave(store, FigurePrefix(i), boardSize))
             return false;
     return true;
+}
+
+void CDesignerFigureTray::ReadSavedKinds(const CConfigFile& store, std::vector<int>& kinds)
+{
+    int count = 0;
+    ReadSaveInt(store, "p_m_figures.size", 0, 0x7FFF, count);
+    for (int i = 0; i < count; ++i)
+        kinds.push_back(CDesignerFigure::ReadSavedKind(store, FigurePrefix(i)));
 }
 
 void CDesignerFigureTray::Load(const CConfigFile& store)

@@ -24,6 +24,19 @@ public:
     static constexpr float ARROW_SCALE = 65.0f;
     static constexpr float ARROW_HOVER_SCALE = 70.0f;
     static constexpr int SOUND_SCROLL = 163;
+    // The plate the game's backdrop draws behind the column and its arrows,
+    // on the 800 x 600 screen (left, top, width, height), and the width of
+    // its rim: figures in the column show only inside the rim.
+    static constexpr float PLATE_X = 598.0f;
+    static constexpr float PLATE_Y = 8.0f;
+    static constexpr float PLATE_WIDTH = 194.0f;
+    static constexpr float PLATE_HEIGHT = 584.0f;
+    static constexpr float PLATE_RIM = 3.0f;
+
+    // The inside of the plate in window pixels for a viewport (x, y, width,
+    // height, origin bottom-left, spanning the 800 x 600 screen): the
+    // scissor box (x, y, width, height) the column is drawn through.
+    static void GetPlateScissor(const int viewport[4], int box[4]);
 
     // cell: the board's cell size; depth: the height a figure is carried at.
     CDesignerFigureTray(const CDesignerParams* params, float cell, float depth);
@@ -57,6 +70,8 @@ public:
 
     void Save(CConfigFile& store) const;
     static bool ValidateSave(const CConfigFile& store, int boardSize);
+    // Appends the kinds of the stored column's figures; call after ValidateSave.
+    static void ReadSavedKinds(const CConfigFile& store, std::vector<int>& kinds);
     void Load(const CConfigFile& store);
 
 private:

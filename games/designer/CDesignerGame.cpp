@@ -6,8 +6,10 @@
 #include "engine/frame/CAppWindow.h"
 #include "engine/frame/CGameApp.h"
 #include "games/designer/CDesignerField.h"
+#include "games/designer/CDesignerFigure.h"
 #include "games/designer/CDesignerParams.h"
 #include "games/designer/CDesignerPlayer.h"
+#include "games/designer/CDesignerTilingSearch.h"
 #include "shell/game/BoardCursor.h"
 #include "shell/game/CGameBackground.h"
 #include "shell/game/CGameEvents.h"
@@ -20,6 +22,9 @@
 namespace
 {
 const int MAX_SCORE = 0x7FFFFFFF;
+// Figures the save check may lay while looking for a cut of a stored level:
+// some tens of milliseconds at most.
+const long CHECK_STEPS = 100000;
 }
 
 CDesignerGame::CDesignerGame(CGameApp* app, CDesignerParams& params, CGameEvents* events, std::uint32_t seed)
@@ -45,7 +50,7 @@ void CDesignerGame::StartLevel(int level)
     m_field->NewLevel(level);
     m_player->NewLevel(m_random);
     // What was left of the last level's score is earned when the next begins.
-    m_total = m_level_score > MAX_SCORE - m_total ? MAX_SCORE : m_total + m_level_score;
+    m_total = AddSaturated(m_total, m_level_score);
     m_level_score = m_player->GetTrayCount() * m_params.GetAttempt() * POINTS_PER_FIGURE;
     long long penalty = static_cast<long long>(level) * PENALTY_PER_LEVEL;
     m_penalty = penalty > m_level_score ? m_level_score : static_cast<int>(penalty);
@@ -101,7 +106,7 @@ void CDesignerGame::EndLevel(float dt)
 {
     if (!StepLevelEffect(m_flip_effect, dt))
         return;
-    m_level += 1;
+    m_level = AddSaturated(m_level, 1);
     if (m_level_score > 0)
         StartLevel(m_level);
     else
@@ -187,7 +192,7 @@ bool CDesignerGame::ValidateSave(const CConfigFile& store)
         return false;
     if (!ReadSaveInt(store, "gf_m_is_game_over", 0, 1, value))
         return false;
-    if (!ReadSaveInt(store, "gf_m_current_level", 1, 1000000, value))
+    if (!ReadSaveInt(store, "gf_m_current_level", 1, MAX_SCORE, value))
         return false;
     int levelScore = 0;
     int penalty = 0;
@@ -200,7 +205,46 @@ bool CDesignerGame::ValidateSave(const CConfigFile& store)
         return false;
     int size = 0;
     ReadSaveInt(store, "f_m_width_bricks", CDesignerField::MIN_SIZE, CDesignerField::MAX_SIZE, size);
-    return CDesignerPlayer::ValidateSave(store, size);
+    if (!CDesignerPlayer::ValidateSave(store, size))
+        return false;
+    return CanFinishSavedLevel(store, size, levelScore);
+}
+
+bool CDesignerGame::CanFinishSavedLevel(const CConfigFile& store, int boardSize, int levelScore)
+{
+    int covered = 0;
+    std::vector<int> laid;
+    std::vector<int> loose;
+    CDesignerField::ReadSavedFigures(store, covered, laid);
+    CDesignerPlayer::ReadSavedKinds(store, loose);
+    // Saved while its rows fell: the laid figures had become bricks, which
+    // are not saved, and the level ends again as soon as it is continued.
+    if (laid.empty() && (covered == boardSize * boardSize || levelScore == 0))
+        return true;
+    int laidCells = 0;
+    int looseCells = 0;
+    int stock[CDesignerFigure::KINDS] = {};
+    for (int kind : laid)
+    {
+        laidCells += CDesignerFigure(kind).GetCellCount();
+        stock[kind] += 1;
+    }
+    for (int kind : loose)
+    {
+        looseCells += CDesignerFigure(kind).GetCellCount();
+        stock[kind] += 1;
+    }
+    // Every covered cell lies under a laid figure, and the figures not laid
+    // fill exactly the cells still free.
+    if (laidCells != covered || looseCells != boardSize * boardSize - covered)
+        return false;
+    // All the level's figures together must still cut the board, or it could
+    // only end by spending its points. A search that runs out of steps
+    // proves nothing: such a save is kept.
+    CDesignerTilingSearch search(boardSize, boardSize);
+    for (int kind = 0; kind < CDesignerFigure::KINDS; ++kind)
+        search.SetStock(kind, stock[kind]);
+    return search.Search(nullptr, CHECK_STEPS) != CDesignerTilingSearch::EResult::NONE;
 }
 
 bool CDesignerGame::Load(const CConfigFile& store)
@@ -211,7 +255,7 @@ bool CDesignerGame::Load(const CConfigFile& store)
     ReadSaveTilt(store, m_alpha);
     ReadSaveInt(store, "gf_m_is_game_over", 0, 1, value);
     m_game_over = value == 1;
-    ReadSaveInt(store, "gf_m_current_level", 1, 1000000, m_level);
+    ReadSaveInt(store, "gf_m_current_level", 1, MAX_SCORE, m_level);
     ReadSaveInt(store, "gf_m_score", 0, MAX_SCORE, m_total);
     ReadSaveInt(store, "gf_m_score_level", 0, MAX_SCORE, m_level_score);
     ReadSaveInt(store, "gf_m_score_step", 0, MAX_SCORE, m_penalty);

@@ -52,6 +52,7 @@ public:
     int GetPenalty() const { return m_penalty; }
     bool IsLevelEnding() const { return m_flip_effect != nullptr; }
     CDesignerField& GetField() { return *m_field; }
+    const CDesignerField& GetField() const { return *m_field; }
     CDesignerPlayer& GetPlayer() { return *m_player; }
 
 private:
@@ -60,6 +61,8 @@ private:
     void MoveBanner(float dt);
     void DrawInfo();
     void PollInput();
+    // Whether the stored level can still end with its board covered.
+    static bool CanFinishSavedLevel(const CConfigFile& store, int boardSize, int levelScore);
 
     CGameApp* m_app;
     CDesignerParams& m_params;

@@ -1,5 +1,6 @@
 #include "games/designer/CDesignerGameScreen.h"
 
+#include "games/designer/CDesignerField.h"
 #include "games/designer/CDesignerGame.h"
 #include "games/designer/CDesignerParams.h"
 #include "shell/game/CRandom.h"
@@ -57,4 +58,15 @@ bool CDesignerGameScreen::LoadGame(const CConfigFile& store)
 void CDesignerGameScreen::Reskin()
 {
     m_game->Reskin();
+}
+
+// The board on screen says what game this is, whatever the settings say.
+int CDesignerGameScreen::GetGameDifficulty() const
+{
+    return m_game->GetField().GetDifficulty();
+}
+
+int CDesignerGameScreen::GetGameSize() const
+{
+    return m_game->GetField().GetWidth() - CDesignerField::MIN_SIZE;
 }

@@ -23,6 +23,8 @@ public:
     ~CDesignerGameScreen() override;
 
     void Reskin() override;
+    int GetGameDifficulty() const override;
+    int GetGameSize() const override;
 
     CDesignerGame& GetGame() { return *m_game; }
 

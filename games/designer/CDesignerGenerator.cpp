@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "games/designer/CDesignerTilingSearch.h"
 #include "shell/game/CRandom.h"
+#include "shell/game/PackPos.h"
 
 CDesignerGenerator::CDesignerGenerator(int width, int height, CRandom& random)
     : m_width(width < 1 ? 1 : width),
@@ -13,11 +15,11 @@ CDesignerGenerator::CDesignerGenerator(int width, int height, CRandom& random)
 {
 }
 
-bool CDesignerGenerator::GenerateLevel(int minCount, int maxCount)
+bool CDesignerGenerator::GenerateLevel(int minCount, int maxCount, int maxAttempts)
 {
     std::vector<CDesignerFigure> lastComplete;
     std::vector<char> lastGrid;
-    for (m_attempts = 1; m_attempts <= MAX_ATTEMPTS; ++m_attempts)
+    for (m_attempts = 1; m_attempts <= maxAttempts; ++m_attempts)
     {
         if (Generate(minCount, maxCount))
             return true;
@@ -27,18 +29,45 @@ bool CDesignerGenerator::GenerateLevel(int minCount, int maxCount)
             lastGrid = m_grid;
         }
     }
-    m_attempts = MAX_ATTEMPTS;
+    m_attempts = maxAttempts;
+    // Narrow limits on a large board are seldom met by chance: search for a
+    // cut that meets them rather than keep one that does not.
+    if (SearchCut(minCount, maxCount))
+        return true;
     if (!lastComplete.empty())
     {
         m_figures = lastComplete;
         m_grid = lastGrid;
         return false;
     }
-    // Not one greedy pass covered the board: search in order, which always
-    // finds the straight pieces' tiling where nothing else fits.
-    std::fill(m_grid.begin(), m_grid.end(), '0');
-    m_figures.clear();
-    FillExhaustively();
+    SearchCut(1, CDesignerFigure::KINDS);
+    return false;
+}
+
+bool CDesignerGenerator::SearchCut(int minCount, int maxCount)
+{
+    CDesignerTilingSearch search(m_width, m_height);
+    search.SetKindLimits(minCount, maxCount);
+    // A fresh order each round: a search that strays into a corner of
+    // hopeless cuts is cheaper to begin again than to run out.
+    for (int round = 0; round < SEARCH_ROUNDS; ++round)
+    {
+        CDesignerTilingSearch::EResult result = search.Search(&m_random, SEARCH_STEPS);
+        if (result == CDesignerTilingSearch::EResult::NONE)
+            return false;
+        if (result != CDesignerTilingSearch::EResult::FOUND)
+            continue;
+        std::fill(m_grid.begin(), m_grid.end(), '0');
+        m_figures.clear();
+        for (const CDesignerTilingSearch::SPiece& piece : search.GetPieces())
+        {
+            char mark = static_cast<char>('1' + static_cast<int>(m_figures.size()));
+            for (int packed : piece.cells)
+                Cell(UnpackPosX(packed), UnpackPosY(packed)) = mark;
+            m_figures.emplace_back(piece.kind);
+        }
+        return true;
+    }
     return false;
 }
 
@@ -171,38 +200,6 @@ void CDesignerGenerator::Flood(int x, int y)
             }
         }
     }
-}
-
-bool CDesignerGenerator::FillExhaustively()
-{
-    int free = 0;
-    while (free < m_width * m_height && Cell(free % m_width, free / m_width) != '0')
-        ++free;
-    if (free == m_width * m_height)
-        return true;
-    int x = free % m_width;
-    int y = free / m_width;
-    for (int kind = 0; kind < CDesignerFigure::KINDS; ++kind)
-    {
-        CDesignerFigure trial(kind);
-        for (int turn = 0; turn < 4; ++turn, trial.RotateRight())
-        {
-            // The free cell is the first in reading order, so the figure's
-            // top row starts there.
-            int offset = trial.GetTopOffset();
-            if (!TryPlace(trial, x, y, offset))
-                continue;
-            m_figures.emplace_back(kind);
-            if (FillExhaustively())
-                return true;
-            m_figures.pop_back();
-            for (int a = 0; a < CDesignerFigure::GRID; ++a)
-                for (int b = 0; b < CDesignerFigure::GRID; ++b)
-                    if (trial.IsFilled(a, b))
-                        Cell(a + x - offset, b + y) = '0';
-        }
-    }
-    return false;
 }
 
 std::vector<std::string> CDesignerGenerator::GetTiling() const

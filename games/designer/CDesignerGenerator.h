@@ -15,16 +15,22 @@ class CRandom;
 class CDesignerGenerator
 {
 public:
-    // Attempts before GenerateLevel gives up on the kind limits.
+    // Greedy attempts before GenerateLevel searches for a cut instead.
     static constexpr int MAX_ATTEMPTS = 4000;
+    // The search's rounds and the figures it may lay in each: a cut within
+    // the shipped limits takes some thousands on the largest board.
+    static constexpr int SEARCH_ROUNDS = 8;
+    static constexpr long SEARCH_STEPS = 50000;
 
     CDesignerGenerator(int width, int height, CRandom& random);
 
-    // Runs attempts until one meets [minCount, maxCount] distinct kinds. Some
-    // limits cannot be met (nine kinds on a 6 x 6 board): after MAX_ATTEMPTS
-    // the last complete tiling is kept, whatever its kinds, and if there was
-    // none an exhaustive search supplies one. Returns whether the limits held.
-    bool GenerateLevel(int minCount, int maxCount);
+    // Runs greedy attempts until one meets [minCount, maxCount] distinct
+    // kinds; after maxAttempts a search looks for a cut within the limits.
+    // Some limits cannot be met at all (nine kinds on a 6 x 6 board): then
+    // the last complete greedy tiling is kept, whatever its kinds, or, if
+    // there was none, any cut the search finds. Returns whether the limits
+    // held.
+    bool GenerateLevel(int minCount, int maxCount, int maxAttempts = MAX_ATTEMPTS);
     // One attempt; true when it covered the board within the limits.
     bool Generate(int minCount, int maxCount);
     const std::vector<CDesignerFigure>& GetFigures() const { return m_figures; }
@@ -40,7 +46,8 @@ private:
     bool TryPlace(CDesignerFigure& figure, int x, int y, int offset);
     int CountRegions();
     void Flood(int x, int y);
-    bool FillExhaustively();
+    // A cut by the search, kept as the level's figures when found.
+    bool SearchCut(int minCount, int maxCount);
 
     int m_width;
     int m_height;

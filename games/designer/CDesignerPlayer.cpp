@@ -55,7 +55,9 @@ void CDesignerPlayer::NewLevel(CRandom& random)
 {
     m_cell = m_field.GetBrickSize();
     m_hand_depth = m_field.GetBrickDepth();
-    int difficulty = m_params.GetLastDifficulty();
+    // The running game's difficulty: a continued game keeps its own limits
+    // whatever was chosen since.
+    int difficulty = m_field.GetDifficulty();
     CDesignerGenerator generator(m_field.GetWidth(), m_field.GetHeight(), random);
     generator.GenerateLevel(m_params.GetMinCount(difficulty), m_params.GetMaxCount(difficulty));
 
@@ -356,6 +358,13 @@ bool CDesignerPlayer::ValidateSave(const CConfigFile& store, int boardSize)
     if (!CDesignerFigureTray::ValidateSave(store, boardSize))
         return false;
     return !store.HasKey(HELD_KEY) || CDesignerFigure::ValidateSave(store, HELD_KEY, boardSize);
+}
+
+void CDesignerPlayer::ReadSavedKinds(const CConfigFile& store, std::vector<int>& kinds)
+{
+    CDesignerFigureTray::ReadSavedKinds(store, kinds);
+    if (store.HasKey(HELD_KEY))
+        kinds.push_back(CDesignerFigure::ReadSavedKind(store, HELD_KEY));
 }
 
 void CDesignerPlayer::Load(const CConfigFile& store)

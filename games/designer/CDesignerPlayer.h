@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "engine/gfx/CVector4.h"
 
@@ -43,6 +44,9 @@ public:
 
     void Save(CConfigFile& store) const;
     static bool ValidateSave(const CConfigFile& store, int boardSize);
+    // Appends the kinds of the stored figures not on the board, in the tray
+    // and in hand; call after ValidateSave.
+    static void ReadSavedKinds(const CConfigFile& store, std::vector<int>& kinds);
     // Call after ValidateSave and after the field was loaded.
     void Load(const CConfigFile& store);
 

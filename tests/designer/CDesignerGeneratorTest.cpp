@@ -4,6 +4,7 @@
 
 #include "engine/files/CConfigFile.h"
 #include "games/designer/CDesignerGenerator.h"
+#include "games/designer/CDesignerTilingSearch.h"
 #include "shell/game/CRandom.h"
 #include "games/designer/CDesignerParams.h"
 #include "tests/files/CTempDir.h"
@@ -45,9 +46,10 @@ TEST(DesignerGenerator, LevelsCoverTheBoardExactlyWithinTheKindLimits)
     const struct
     {
         int n, low, high;
-    } cases[] = {{6, 2, 5}, {6, 4, 6}, {6, 5, 8}, {7, 1, 9}, {8, 2, 5}, {8, 4, 6}, {8, 5, 8}};
+    } cases[] = {{6, 2, 5}, {6, 4, 6}, {6, 5, 8}, {7, 1, 9}, {7, 2, 5}, {7, 4, 6},
+                 {7, 5, 8}, {8, 2, 5}, {8, 4, 6}, {8, 5, 8}, {6, 7, 7}, {8, 9, 9}};
     for (const auto& c : cases)
-        for (unsigned seed = 1; seed <= 4; ++seed)
+        for (unsigned seed = 1; seed <= 8; ++seed)
         {
             CRandom random(seed);
             CDesignerGenerator generator(c.n, c.n, random);
@@ -91,4 +93,58 @@ TEST(DesignerGenerator, ShippedLimitsAreMetOnEveryBoard)
                 EXPECT_TRUE(generator.GenerateLevel(params.GetMinCount(d), params.GetMaxCount(d)))
                     << "size " << size << " difficulty " << d << " seed " << seed;
             }
+}
+
+TEST(DesignerGenerator, LevelsNoGreedyPassCutsWithinTheLimitsAreStillCutWithinThem)
+{
+    // Seeds whose greedy passes all miss the easy range on the larger
+    // boards: the level is searched for, not left with up to eight kinds.
+    const struct
+    {
+        int n;
+        unsigned seed;
+    } cases[] = {{8, 17}, {8, 69}, {8, 118}, {8, 241}, {7, 391}, {7, 590}};
+    for (const auto& c : cases)
+    {
+        CRandom random(c.seed);
+        CDesignerGenerator generator(c.n, c.n, random);
+        EXPECT_TRUE(generator.GenerateLevel(2, 5)) << c.n << " seed " << c.seed;
+        EXPECT_EQ(CDesignerGenerator::MAX_ATTEMPTS, generator.GetAttemptsMade());
+        ExpectExactCover(generator, c.n);
+        int distinct = DistinctKinds(generator.GetFigures());
+        EXPECT_GE(distinct, 2) << c.n << " seed " << c.seed;
+        EXPECT_LE(distinct, 5) << c.n << " seed " << c.seed;
+    }
+}
+
+TEST(DesignerGenerator, FallBackSearchCutsWithinTheLimitsOnEveryBoardAndDifficulty)
+{
+    // No greedy pass at all: every level comes from the search.
+    const int limits[3][2] = {{2, 5}, {4, 6}, {5, 8}};
+    for (int n = 6; n <= 8; ++n)
+        for (const auto& limit : limits)
+            for (unsigned seed = 1; seed <= 60; ++seed)
+            {
+                CRandom random(seed);
+                CDesignerGenerator generator(n, n, random);
+                ASSERT_TRUE(generator.GenerateLevel(limit[0], limit[1], 0))
+                    << n << " [" << limit[0] << ", " << limit[1] << "] seed " << seed;
+                ExpectExactCover(generator, n);
+                int distinct = DistinctKinds(generator.GetFigures());
+                EXPECT_GE(distinct, limit[0]) << n << " seed " << seed;
+                EXPECT_LE(distinct, limit[1]) << n << " seed " << seed;
+            }
+}
+
+TEST(DesignerGenerator, SearchedCutsDifferFromSeedToSeed)
+{
+    std::set<std::vector<std::string>> tilings;
+    for (unsigned seed = 1; seed <= 10; ++seed)
+    {
+        CRandom random(seed);
+        CDesignerGenerator generator(8, 8, random);
+        generator.GenerateLevel(2, 5, 0);
+        tilings.insert(generator.GetTiling());
+    }
+    EXPECT_EQ(10u, tilings.size());
 }

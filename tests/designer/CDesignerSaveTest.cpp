@@ -24,13 +24,21 @@ protected:
         driver->Click();
         game->Save(saved);
     }
-    // The save as it would be with nothing in hand.
+    // The save as it would be with nothing in hand: the figure in hand back
+    // at the end of the tray.
     CConfigFile WithoutHand() const
     {
         CConfigFile store;
+        const std::string held = "p_m_figure_selected";
+        int count = StrToInt(saved.GetValue("p_m_figures.size", "0"));
         for (const auto& pair : saved.GetPairs())
-            if (pair.first.rfind("p_m_figure_selected", 0) != 0)
+        {
+            if (pair.first.rfind(held, 0) != 0)
                 store.SetValue(pair.first, pair.second);
+            else if (pair.first != held)
+                store.SetValue("Player.f" + std::to_string(count) + pair.first.substr(held.size()), pair.second);
+        }
+        store.SetInt("p_m_figures.size", count + 1);
         return store;
     }
     std::unique_ptr<CDesignerGame> Fresh() { return std::make_unique<CDesignerGame>(nullptr, *params, &events, 9); }
@@ -85,6 +93,8 @@ TEST_F(DesignerSave, DamagedSavesAreNoSavedGame)
         {"p_m_figure_selected.m_angle", "5"}, {"gf_m_score_level", "-5"},      {"gf_m_current_level", "0"},
         {"p_m_figures.m_top_y", "inf"},     {"field.f0.m_pos.x", "nan"},       {"field.f0.m_scale", "0"},
         {"field.f0.m_indexes.size", "3"},   {"field.f1.m_indexes.3", "262144"}, {"Player.f0.m_kind", "-3"},
+        // The colour count is the board's width plus its difficulty.
+        {"f_m_colors", "5"},                {"f_m_colors", "9"},
     };
     for (const auto& fault : faults)
     {
@@ -103,9 +113,7 @@ TEST_F(DesignerSave, SaveDuringTheLevelEndContinuesToTheNextLevel)
     // What the board holds while its rows fall: every cell covered, the
     // figures already turned into bricks, which are not saved.
     CConfigFile store = WithoutHand();
-    for (int x = 0; x < 6; ++x)
-        for (int y = 0; y < 6; ++y)
-            store.SetInt("f_color" + std::to_string(x) + "-" + std::to_string(y), 49);
+    SetSavedCells(store, 6, '1');
     store.SetInt("f_m_figures.size", 0);
     store.SetInt("p_m_figures.size", 0);
     auto loaded = Fresh();
@@ -134,4 +142,97 @@ TEST_F(DesignerSave, LiftCostingTheWholeLevelScoreEndsTheGameSilently)
         again.Frames(1);
     EXPECT_TRUE(loaded->IsGameOver());
     EXPECT_EQ(0, events.CountSound(CDesignerGame::SOUND_LEVEL_DONE));
+}
+
+TEST_F(DesignerSave, LevelsTheirFiguresCannotFinishAreNoSavedGame)
+{
+    // The level could then only end by spending its points.
+    std::vector<std::string> picture = game->GetField().GetPicture();
+    std::string freeCell;
+    for (int y = 0; y < 6 && freeCell.empty(); ++y)
+        for (int x = 0; x < 6 && freeCell.empty(); ++x)
+            if (picture[y][x] == '0')
+                freeCell = "f_color" + std::to_string(x) + "-" + std::to_string(y);
+    const int trayCount = game->GetPlayer().GetTrayCount();
+    const int firstKind = game->GetPlayer().GetTray().GetFigure(0)->GetKind();
+    const int otherSize = CDesignerFigure(firstKind).GetCellCount() == 4 ? 7 : 0;
+
+    CConfigFile trayShort = saved;
+    trayShort.SetInt("p_m_figures.size", trayCount - 1);
+    CConfigFile handLost = WithoutHand();
+    handLost.SetInt("p_m_figures.size", trayCount);
+    CConfigFile coveredByNone = saved;
+    coveredByNone.SetInt(freeCell, 49);
+    CConfigFile laidFigureGone = saved;
+    laidFigureGone.SetInt("f_m_figures.size", 1);
+    CConfigFile otherKind = saved;
+    otherKind.SetInt("Player.f0.m_kind", otherSize);
+    CConfigFile trayLong = saved;
+    for (const char* suffix : {".m_kind", ".m_angle", ".m_pos.x", ".m_pos.y", ".m_pos.z", ".m_indexes.size"})
+        trayLong.SetValue("Player.f" + std::to_string(trayCount) + suffix,
+                          saved.GetValue(std::string("Player.f0") + suffix, "0"));
+    trayLong.SetInt("p_m_figures.size", trayCount + 1);
+    // The cells add up, but nine T's never cut a 6 x 6 board.
+    CConfigFile nineTees = WithoutHand();
+    SetSavedCells(nineTees, 6, '0');
+    nineTees.SetInt("f_m_figures.size", 0);
+    nineTees.SetInt("p_m_figures.size", 9);
+    for (int i = 0; i < 9; ++i)
+    {
+        std::string prefix = "Player.f" + std::to_string(i);
+        nineTees.SetInt(prefix + ".m_kind", 0);
+        nineTees.SetInt(prefix + ".m_angle", 0);
+        nineTees.SetInt(prefix + ".m_indexes.size", 0);
+    }
+
+    const struct
+    {
+        const char* what;
+        const CConfigFile& store;
+    } cases[] = {
+        {"a figure of the tray lost", trayShort},         {"the figure in hand lost", handLost},
+        {"a free cell marked covered", coveredByNone},    {"a laid figure lost, its cells covered", laidFigureGone},
+        {"a tray figure of another size", otherKind},     {"a tray figure too many", trayLong},
+        {"figures that cut no board", nineTees},
+    };
+    for (const auto& c : cases)
+    {
+        auto loaded = Fresh();
+        EXPECT_FALSE(loaded->Load(c.store)) << c.what;
+        EXPECT_TRUE(loaded->GetField().GetFigures().empty()) << c.what;
+    }
+}
+
+TEST_F(DesignerSave, LevelsThatCanStillEndWithTheBoardCoveredLoad)
+{
+    // Two figures laid where the level was not cut: the level goes on, even
+    // if the cells left no longer take the figures left.
+    auto other = std::make_unique<CDesignerGame>(nullptr, *params, &events, 3);
+    CDesignerDriver driver(*other);
+    driver.Lay(0, 0, 0, 0);
+    driver.Lay(0, 1, 4, 2);
+    CConfigFile laidAnywhere;
+    other->Save(laidAnywhere);
+    ASSERT_FALSE(other->GetField().GetFigures().empty());
+    // A spent level saved while its rows fell: half the board covered, the
+    // figures already bricks; continued, the game ends.
+    CConfigFile spent = WithoutHand();
+    spent.SetInt("f_m_figures.size", 0);
+    spent.SetInt("gf_m_score_level", 0);
+
+    const struct
+    {
+        const char* what;
+        const CConfigFile& store;
+        bool over;
+    } cases[] = {{"figures laid anywhere", laidAnywhere, false}, {"a spent level", spent, true}};
+    for (const auto& c : cases)
+    {
+        auto loaded = Fresh();
+        ASSERT_TRUE(loaded->Load(c.store)) << c.what;
+        CDesignerDriver again(*loaded);
+        for (int i = 0; i < 5000 && !loaded->IsGameOver(); ++i)
+            again.Frames(1);
+        EXPECT_EQ(c.over, loaded->IsGameOver()) << c.what;
+    }
 }

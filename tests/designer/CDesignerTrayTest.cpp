@@ -64,3 +64,27 @@ TEST(DesignerTray, TakenFigureLeavesAGapThatClosesAndComesBackLast)
     EXPECT_FLOAT_EQ(-420.0f, t.tray.GetFigure(4)->GetPosition().y);
     EXPECT_FLOAT_EQ(45.0f, t.tray.GetFigure(4)->GetCellSize());
 }
+
+TEST(DesignerTrayClip, ColumnIsDrawnOnlyInsideThePlatesRimAtAnyWindowSize)
+{
+    // Viewport (x, y, width, height) -> scissor box; the plate spans
+    // 598..792 x 8..592 of the 800 x 600 screen, its rim 3 wide.
+    const struct
+    {
+        int viewport[4];
+        int box[4];
+    } cases[] = {
+        {{0, 0, 800, 600}, {601, 11, 188, 578}},
+        {{0, 0, 1600, 1200}, {1202, 22, 376, 1156}},
+        {{0, 0, 400, 300}, {301, 6, 93, 288}},
+        // A viewport shifted off the window's corner moves the box with it.
+        {{-10, -20, 800, 600}, {591, -9, 188, 578}},
+    };
+    for (const auto& c : cases)
+    {
+        int box[4];
+        CDesignerFigureTray::GetPlateScissor(c.viewport, box);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(c.box[i], box[i]) << "viewport " << c.viewport[2] << "x" << c.viewport[3] << " entry " << i;
+    }
+}

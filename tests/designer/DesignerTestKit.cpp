@@ -1,5 +1,6 @@
 #include "tests/designer/DesignerTestKit.h"
 
+#include "engine/files/CConfigFile.h"
 #include "games/designer/CDesignerField.h"
 #include "games/designer/CDesignerFigure.h"
 #include "games/designer/CDesignerFigureTray.h"
@@ -81,6 +82,13 @@ void CDesignerDriver::Lay(int i, int turns, int bx, int by)
     MoveTo(PointForCell(bx, by));
     Click();
     Settle();
+}
+
+void SetSavedCells(CConfigFile& store, int size, char cell)
+{
+    for (int x = 0; x < size; ++x)
+        for (int y = 0; y < size; ++y)
+            store.SetInt("f_color" + std::to_string(x) + "-" + std::to_string(y), cell);
 }
 
 std::vector<SDesignerMove> SolveLevel(const CDesignerParams& params, unsigned seed)

@@ -9,6 +9,7 @@
 #include "games/designer/CDesignerParams.h"
 #include "tests/gamebase/CRecordingEvents.h"
 
+class CConfigFile;
 class CDesignerField;
 class CDesignerPlayer;
 
@@ -55,3 +56,6 @@ struct SDesignerMove
     int y;
 };
 std::vector<SDesignerMove> SolveLevel(const CDesignerParams& params, unsigned seed);
+
+// Every cell of a saved size x size board free ('0') or covered ('1').
+void SetSavedCells(CConfigFile& store, int size, char cell);

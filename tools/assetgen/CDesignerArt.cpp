@@ -1,9 +1,11 @@
 #include "tools/assetgen/CDesignerArt.h"
 
+#include "tools/assetgen/CBrickArt.h"
 #include "tools/assetgen/CObjWriter.h"
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace
 {
@@ -14,11 +16,24 @@ const float kArrow[7][2] = {{0.0f, 0.5f},   {-0.45f, 0.0f}, {-0.16f, 0.0f}, {-0.
 const float kArrowHalfDepth = 0.09f;
 // The slot plate is thin: it lies under the board's bricks.
 const float kPlateDepth = 0.03f;
+// The figures as the game deals them, rows from the top ('X' a cell); a
+// kind k wears the brick colour k modulo 6, the default skin's look.
+const char* const kFigures[9] = {"XXX/.X.", "XXXX",    ".XX/XX.",     "XX./.XX", "XX/XX",
+                                 "XXX/X..", "XXX/..X", ".X./XXX/.X.", "XXX/X.X"};
+const int kFigureSkin = 2;
+const int kFigureColors = 6;
 
 float Smooth(float edge0, float edge1, float x)
 {
     const float t = std::min(1.0f, std::max(0.0f, (x - edge0) / (edge1 - edge0)));
     return t * t * (3.0f - 2.0f * t);
+}
+
+// Cells across the figure's first row (all its rows are as wide).
+int Columns(const std::string& shape)
+{
+    const std::size_t slash = shape.find('/');
+    return static_cast<int>(slash == std::string::npos ? shape.size() : slash);
 }
 
 CColor Mix(const CColor& a, const CColor& b, float t)
@@ -109,8 +124,47 @@ CCanvas CDesignerArt::ArrowTexture(int size)
     return canvas;
 }
 
+CCanvas CDesignerArt::FigureLegend()
+{
+    const float cell = 18.0f;
+    const float gap = 12.0f;
+    CCanvas c(330, 130, CColor::FromHex(0x101A3C));
+    // Kinds 0..4 in the upper row, 5..8 in the lower one, each row centred.
+    const int rows[2][2] = {{0, 5}, {5, 9}};
+    const float tops[2] = {12.0f, 60.0f};
+    for (int row = 0; row < 2; ++row)
+    {
+        float width = -gap;
+        for (int kind = rows[row][0]; kind < rows[row][1]; ++kind)
+            width += Columns(kFigures[kind]) * cell + gap;
+        float left = (c.GetWidth() - width) / 2.0f;
+        for (int kind = rows[row][0]; kind < rows[row][1]; ++kind)
+        {
+            const CCanvas brick = CBrickArt::Texture(kFigureSkin, kind % kFigureColors, 64);
+            const std::string shape = kFigures[kind];
+            int x = 0;
+            int y = 0;
+            for (char ch : shape)
+            {
+                if (ch == '/')
+                {
+                    ++y;
+                    x = 0;
+                    continue;
+                }
+                if (ch == 'X')
+                    c.DrawScaled(brick, left + x * cell, tops[row] + y * cell, cell - 1.0f, cell - 1.0f);
+                ++x;
+            }
+            left += Columns(shape) * cell + gap;
+        }
+    }
+    return c;
+}
+
 void CDesignerArt::Write(CAssetSink& sink)
 {
+    sink.WriteJpeg("mui/designer/help_figures.jpg", FigureLegend(), 92);
     sink.WriteText("dat/designer/place.obj", PlaceMesh());
     sink.WriteTga("dat/designer/place.tga", PlaceTexture(kTextureSize), false);
     sink.WriteText("dat/designer/arrow.obj", ArrowMesh());

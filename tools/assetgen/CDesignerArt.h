@@ -6,7 +6,8 @@
 #include <string>
 
 // The designer's own models: the empty slot drawn under every board cell
-// and the arrow that scrolls the figure tray.
+// and the arrow that scrolls the figure tray, and the help page's picture of
+// the figures.
 class CDesignerArt
 {
 public:
@@ -16,6 +17,9 @@ public:
     static CCanvas PlaceTexture(int size);
     static std::string ArrowMesh();
     static CCanvas ArrowTexture(int size);
+    // The nine kinds of figure in their first turn, each in its colour, in
+    // two rows (help pages).
+    static CCanvas FigureLegend();
 
     static void Write(CAssetSink& sink);
 };
