@@ -1,4 +1,5 @@
 #include "engine/frame/CDialog.h"
+#include "engine/gfx/CDraw2D.h"
 
 #include "engine/frame/WindowToLogical.h"
 
@@ -91,7 +92,7 @@ void CDialog::DimBackground(float r, float g, float b, float a)
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_ALPHA_TEST);
     glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    CDraw2D::SetAlphaBlendFunc();
     glTranslatef(0.0f, 0.0f, 0.5f);
     glColor4f(r, g, b, a);
     glBegin(GL_TRIANGLE_STRIP);

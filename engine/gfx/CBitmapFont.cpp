@@ -1,4 +1,5 @@
 #include "engine/gfx/CBitmapFont.h"
+#include "engine/gfx/CDraw2D.h"
 
 #include "engine/files/CFileData.h"
 #include "engine/files/CFilePack.h"
@@ -211,7 +212,7 @@ void CBitmapFont::DrawText(const char* text, float size, float x, float y, float
     }
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, m_texture ? m_texture->GetId() : 0);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    CDraw2D::SetAlphaBlendFunc();
     glEnable(GL_BLEND);
     glDisable(GL_DEPTH_TEST);
     glColor4f(r, g, b, a);

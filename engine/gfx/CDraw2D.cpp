@@ -1,6 +1,8 @@
 #include "engine/gfx/CDraw2D.h"
 
+#define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
+#include <GL/glext.h>
 
 #include "engine/gfx/CTexture.h"
 
@@ -40,9 +42,14 @@ bool CDraw2D::IsAlphaTestOn()
     return glIsEnabled(GL_ALPHA_TEST) == GL_TRUE;
 }
 
+void CDraw2D::SetAlphaBlendFunc()
+{
+    glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+}
+
 void CDraw2D::EnableAlphaBlend()
 {
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    SetAlphaBlendFunc();
     glEnable(GL_BLEND);
 }
 

@@ -29,7 +29,12 @@ public:
     static void SetBlend(bool on);
     static bool IsBlendOn();
     static bool IsAlphaTestOn();
-    // Blend function source alpha over one minus source alpha, then blending on.
+    // Colour: source alpha over one minus source alpha. Alpha: one over one
+    // minus source alpha, so that what is drawn into a picture that starts
+    // see-through keeps its coverage there, its colour multiplied by it, and
+    // the picture laid over the window later looks as if drawn there.
+    static void SetAlphaBlendFunc();
+    // SetAlphaBlendFunc, then blending on.
     static void EnableAlphaBlend();
     static void SetAlphaTest(bool on);
     // Alpha function "greater than threshold", then the alpha test on.

@@ -1,4 +1,5 @@
 #include "engine/gfx/CModel.h"
+#include "engine/gfx/CDraw2D.h"
 
 #include "engine/files/CConfigFile.h"
 #include "engine/files/CFileData.h"
@@ -76,7 +77,7 @@ void CModel::Draw()
 {
     if (m_blend)
     {
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        CDraw2D::SetAlphaBlendFunc();
         glEnable(GL_BLEND);
     }
     if (m_texture)

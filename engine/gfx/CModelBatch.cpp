@@ -1,4 +1,5 @@
 #include "engine/gfx/CModelBatch.h"
+#include "engine/gfx/CDraw2D.h"
 
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
@@ -42,7 +43,7 @@ void CModelBatch::SetUnderlay(const SUnderlay& underlay)
     m_has_underlay = underlay.texture != 0;
 }
 
-void CModelBatch::DrawUnderlay(bool intoLayer) const
+void CModelBatch::DrawUnderlay() const
 {
     if (!m_has_underlay)
         return;
@@ -50,13 +51,10 @@ void CModelBatch::DrawUnderlay(bool intoLayer) const
     glBindTexture(GL_TEXTURE_2D, m_underlay.texture);
     glColor4f(1.0f, 1.0f, 1.0f, m_underlay.alpha);
     glEnable(GL_BLEND);
-    if (intoLayer)
-        glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
-    else
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    CDraw2D::SetAlphaBlendFunc();
     CTexture::DrawQuad(m_underlay.x, m_underlay.y, m_underlay.z, m_underlay.width, m_underlay.height, 0.0f,
                        m_underlay.s, m_underlay.t, 0.0f);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    CDraw2D::SetAlphaBlendFunc();
     glDisable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
@@ -177,7 +175,7 @@ void CModelBatch::Draw()
 {
     if (!DrawThroughLayer())
     {
-        DrawUnderlay(false);
+        DrawUnderlay();
         DrawLooks();
     }
     for (CModel* model : m_single)
@@ -248,7 +246,7 @@ bool CModelBatch::DrawThroughLayer()
         FindCover(m_cover);
         if (!m_layer->Begin(m_cover[0], m_cover[1], m_cover[2] - m_cover[0], m_cover[3] - m_cover[1]))
             return false;
-        DrawUnderlay(true);
+        DrawUnderlay();
         // Every drawn texel opaque in the layer, its colour as drawn.
         glPushAttrib(GL_TEXTURE_BIT);
         const GLfloat opaque[4] = {0.0f, 0.0f, 0.0f, 1.0f};

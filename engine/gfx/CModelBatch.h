@@ -89,8 +89,8 @@ private:
     SLook& FindLook(const SShape* shape, CTexture* texture);
     static void Prepare(SLook& look);
     void DrawLooks();
-    // intoLayer: alpha is kept as coverage, the colour multiplied by it.
-    void DrawUnderlay(bool intoLayer) const;
+    // Blended by the alpha blend function, which keeps coverage in a layer.
+    void DrawUnderlay() const;
     // Draws the looks through the layer; false when the state they are drawn
     // in is one the layer cannot reproduce, or there is no layer.
     bool DrawThroughLayer();

@@ -1,4 +1,5 @@
 #include "engine/gfx/CSparkleLists.h"
+#include "engine/gfx/CDraw2D.h"
 
 #include "engine/gfx/CResManager.h"
 #include "engine/gfx/CSprite.h"
@@ -49,7 +50,7 @@ void DrawList(const std::vector<std::unique_ptr<T>>& list, CSprite* sprite)
     // One call for the whole list: the software renderer pays for every
     // call and change of state far more than for a sparkle's few pixels.
     glBindTexture(GL_TEXTURE_2D, sprite->GetTexture() ? sprite->GetTexture()->GetId() : 0);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    CDraw2D::SetAlphaBlendFunc();
     glEnable(GL_BLEND);
     glDisable(GL_ALPHA_TEST);
     glEnable(GL_TEXTURE_2D);

@@ -1,4 +1,5 @@
 #include "engine/gfx/CSprite.h"
+#include "engine/gfx/CDraw2D.h"
 
 #include "engine/files/CConfigFile.h"
 #include "engine/files/CFileData.h"
@@ -225,7 +226,7 @@ void CSprite::Draw(bool bind_texture)
     }
     if (m_blend)
     {
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        CDraw2D::SetAlphaBlendFunc();
         glEnable(GL_BLEND);
         glDisable(GL_ALPHA_TEST);
     }

@@ -1,4 +1,5 @@
 #include "engine/widgets/CWidget.h"
+#include "engine/gfx/CDraw2D.h"
 
 #include <GL/gl.h>
 
@@ -38,7 +39,7 @@ void CWidget::DrawStripFrame(const CTexture* texture, float x, float y, float z,
                              float width, float height, int k, float step)
 {
     glBindTexture(GL_TEXTURE_2D, texture ? texture->GetId() : 0);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    CDraw2D::SetAlphaBlendFunc();
     glEnable(GL_BLEND);
     glEnable(GL_TEXTURE_2D);
     glDisable(GL_ALPHA_TEST);

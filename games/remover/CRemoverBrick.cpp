@@ -1,4 +1,5 @@
 #include "games/remover/CRemoverBrick.h"
+#include "engine/gfx/CDraw2D.h"
 
 #include <GL/gl.h>
 
@@ -125,7 +126,7 @@ void CRemoverBrick::Draw()
     bool blended = m_selected || m_new;
     if (blended)
     {
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        CDraw2D::SetAlphaBlendFunc();
         glEnable(GL_BLEND);
     }
     CModel::Draw();

@@ -1,4 +1,5 @@
 #include "games/remover/CRemoverField.h"
+#include "engine/gfx/CDraw2D.h"
 
 #include <GL/gl.h>
 #include <cmath>
@@ -519,7 +520,7 @@ void CRemoverField::Draw()
     glDisable(GL_LIGHTING);
     glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
     glEnable(GL_COLOR_MATERIAL);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    CDraw2D::SetAlphaBlendFunc();
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
 

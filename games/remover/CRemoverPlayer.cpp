@@ -1,4 +1,5 @@
 #include "games/remover/CRemoverPlayer.h"
+#include "engine/gfx/CDraw2D.h"
 
 #include <GL/gl.h>
 #include <climits>
@@ -326,7 +327,7 @@ void CRemoverPlayer::Draw()
     glEnable(GL_COLOR_MATERIAL);
     for (auto& brick : m_queue)
         brick->Draw();
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    CDraw2D::SetAlphaBlendFunc();
     glEnable(GL_BLEND);
     // The brick applies its alpha only while selected, so the held brick
     // stays opaque over an occupied cell.
