@@ -10,7 +10,7 @@
 
 #include "engine/frame/CScreen.h"
 #include "engine/gfx/CBackBufferMark.h"
-#include "shell/CDrawnOverCells.h"
+#include "shell/game/CDrawnOverCells.h"
 
 class CBitmapFont;
 class CButton;

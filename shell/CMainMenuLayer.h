@@ -11,7 +11,7 @@
 
 #include "engine/gfx/CBackBufferMark.h"
 #include "engine/gfx/CWindowCopy.h"
-#include "shell/CDrawnOverCells.h"
+#include "shell/game/CDrawnOverCells.h"
 
 class CMainMenuLayer
 {

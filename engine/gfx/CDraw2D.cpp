@@ -181,6 +181,14 @@ void CDraw2D::DrawOpaquePictureParts(unsigned int texture, const std::vector<SRe
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 }
 
+void CDraw2D::GetViewportSize(int& width, int& height)
+{
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    width = viewport[2];
+    height = viewport[3];
+}
+
 void CDraw2D::SetPictureFilter(unsigned int texture, bool nearest)
 {
     const GLint filter = nearest ? GL_NEAREST : GL_LINEAR;

@@ -60,6 +60,8 @@ public:
     // The colour of one pixel of the read buffer (origin bottom-left) as
     // 0xRRGGBB; waits for the drawing before it.
     static unsigned int ReadPixel(int x, int y);
+    // The viewport's size in pixels.
+    static void GetViewportSize(int& width, int& height);
 
     // Viewport of the window's pixels, projection reset to an orthographic
     // one with the logical (0,0) at the top-left and (width,height) at the

@@ -23,10 +23,17 @@ bool COffscreenLayer::Create(int width, int height)
         m_broken = true;
         return false;
     }
+    GLint outer = 0;
+    glGetIntegerv(GL_FRAMEBUFFER_BINDING, &outer);
+    // The depth of the framebuffer the layer stands in for: with any other
+    // precision, faces that nearly meet would hide each other differently.
+    GLint depthBits = 0;
+    glGetIntegerv(GL_DEPTH_BITS, &depthBits);
     m_texture = CTexture::CreatePixelTarget(width, height);
     glGenRenderbuffers(1, &m_depth);
     glBindRenderbuffer(GL_RENDERBUFFER, m_depth);
-    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, width, height);
+    glRenderbufferStorage(GL_RENDERBUFFER, depthBits > 0 && depthBits <= 16 ? GL_DEPTH_COMPONENT16 : GL_DEPTH_COMPONENT24,
+                          width, height);
     glBindRenderbuffer(GL_RENDERBUFFER, 0);
     glGenFramebuffers(1, &m_framebuffer);
     glBindFramebuffer(GL_FRAMEBUFFER, m_framebuffer);
@@ -34,7 +41,7 @@ bool COffscreenLayer::Create(int width, int height)
     glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, m_depth);
     const bool complete = m_texture != 0 && m_depth != 0 && m_framebuffer != 0 &&
                           glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
-    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glBindFramebuffer(GL_FRAMEBUFFER, static_cast<GLuint>(outer));
     if (!complete)
     {
         Release();
@@ -56,6 +63,7 @@ bool COffscreenLayer::Begin(int left, int bottom, int width, int height)
         !Create(std::max(width, m_width), std::max(height, m_height)))
         return false;
     glGetIntegerv(GL_VIEWPORT, m_viewport);
+    glGetIntegerv(GL_FRAMEBUFFER_BINDING, &m_outer);
     m_part[0] = left;
     m_part[1] = bottom;
     m_part[2] = width;
@@ -77,7 +85,7 @@ bool COffscreenLayer::Begin(int left, int bottom, int width, int height)
 
 void COffscreenLayer::End()
 {
-    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glBindFramebuffer(GL_FRAMEBUFFER, static_cast<GLuint>(m_outer));
     glViewport(m_viewport[0], m_viewport[1], m_viewport[2], m_viewport[3]);
 }
 
@@ -85,11 +93,40 @@ void COffscreenLayer::Draw(bool blended) const
 {
     if (m_framebuffer == 0)
         return;
+    const float part[4] = {static_cast<float>(m_part[0]), static_cast<float>(m_part[1]),
+                           static_cast<float>(m_part[0] + m_part[2]), static_cast<float>(m_part[1] + m_part[3])};
+    Lay(part, 1, blended);
+}
+
+void COffscreenLayer::DrawParts(const std::vector<CDraw2D::SRect>& parts, float logicalWidth,
+                                float logicalHeight) const
+{
+    if (m_framebuffer == 0 || parts.empty() || logicalWidth <= 0.0f || logicalHeight <= 0.0f)
+        return;
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
-    const float x0 = static_cast<float>(m_part[0]), y0 = static_cast<float>(m_part[1]);
-    const float x1 = x0 + m_part[2], y1 = y0 + m_part[3];
-    const float s1 = static_cast<float>(m_part[2]) / m_width, t1 = static_cast<float>(m_part[3]) / m_height;
+    const float sx = viewport[2] / logicalWidth, sy = viewport[3] / logicalHeight;
+    std::vector<float> boxes;
+    boxes.reserve(parts.size() * 4);
+    for (const CDraw2D::SRect& part : parts)
+    {
+        // Logical y grows downward, the viewport's upward; only what lies
+        // inside the drawn rectangle.
+        const float x0 = std::max(part.x * sx, static_cast<float>(m_part[0]));
+        const float x1 = std::min((part.x + part.width) * sx, static_cast<float>(m_part[0] + m_part[2]));
+        const float y0 = std::max(viewport[3] - (part.y + part.height) * sy, static_cast<float>(m_part[1]));
+        const float y1 = std::min(viewport[3] - part.y * sy, static_cast<float>(m_part[1] + m_part[3]));
+        if (x0 < x1 && y0 < y1)
+            boxes.insert(boxes.end(), {x0, y0, x1, y1});
+    }
+    if (!boxes.empty())
+        Lay(boxes.data(), boxes.size() / 4, true);
+}
+
+void COffscreenLayer::Lay(const float* boxes, std::size_t count, bool blended) const
+{
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
     glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_TEXTURE_BIT | GL_CURRENT_BIT);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
@@ -118,21 +155,52 @@ void COffscreenLayer::Draw(bool blended) const
     glBindTexture(GL_TEXTURE_2D, m_texture);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    glBegin(GL_TRIANGLE_STRIP);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex2f(x0, y0);
-    glTexCoord2f(s1, 0.0f);
-    glVertex2f(x1, y0);
-    glTexCoord2f(0.0f, t1);
-    glVertex2f(x0, y1);
-    glTexCoord2f(s1, t1);
-    glVertex2f(x1, y1);
+    // The layer's pixel (0, 0) is the part's corner.
+    const float sx = 1.0f / m_width, sy = 1.0f / m_height;
+    glBegin(GL_QUADS);
+    for (std::size_t i = 0; i < count; ++i)
+    {
+        const float* box = boxes + 4 * i;
+        const float s0 = (box[0] - m_part[0]) * sx, s1 = (box[2] - m_part[0]) * sx;
+        const float t0 = (box[1] - m_part[1]) * sy, t1 = (box[3] - m_part[1]) * sy;
+        glTexCoord2f(s0, t0);
+        glVertex2f(box[0], box[1]);
+        glTexCoord2f(s1, t0);
+        glVertex2f(box[2], box[1]);
+        glTexCoord2f(s1, t1);
+        glVertex2f(box[2], box[3]);
+        glTexCoord2f(s0, t1);
+        glVertex2f(box[0], box[3]);
+    }
     glEnd();
     glPopMatrix();
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
     glPopAttrib();
+}
+
+bool COffscreenLayer::Read(std::vector<unsigned char>& pixels) const
+{
+    if (m_framebuffer == 0)
+        return false;
+    GLint outer = 0;
+    glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &outer);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, m_framebuffer);
+    pixels.resize(static_cast<std::size_t>(m_part[2]) * m_part[3] * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, m_part[2], m_part[3], GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(outer));
+    return true;
+}
+
+void COffscreenLayer::ReadViewport(std::vector<unsigned char>& pixels)
+{
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    pixels.resize(static_cast<std::size_t>(viewport[2]) * viewport[3] * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(viewport[0], viewport[1], viewport[2], viewport[3], GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
 }
 
 void COffscreenLayer::Release()

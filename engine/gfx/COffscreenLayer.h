@@ -1,4 +1,10 @@
 #pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "engine/gfx/CDraw2D.h"
+
 // A part of the picture drawn once into a texture of its own, with its own
 // depth buffer, and laid over later frames in one quad while it stays the
 // same: the software renderer pays for every triangle of a board full of
@@ -9,6 +15,7 @@
 // exactly, where nothing was drawn the window shows through. Without a GL
 // context, or where the renderer has no framebuffer objects, Begin refuses
 // and the caller draws directly.
+
 class COffscreenLayer
 {
 public:
@@ -21,16 +28,26 @@ public:
     // pixels [left, left + width) x [bottom, bottom + height), keeping the
     // matrices; false (drawing still goes to the window) when it cannot.
     bool Begin(int left, int bottom, int width, int height);
-    // Directs drawing to the window again.
+    // Directs drawing to where it went before Begin.
     void End();
     // Lays what was drawn over its rectangle of the current viewport:
     // opaque where drawn, or, when blended, as colours already multiplied by
     // their alpha (what was drawn see-through stays see-through).
     void Draw(bool blended = false) const;
+    // Lays, blended, only these parts: rectangles of a logical screen of the
+    // size given spread over the viewport, (x, y) their top-left corner.
+    void DrawParts(const std::vector<CDraw2D::SRect>& parts, float logicalWidth, float logicalHeight) const;
     void Release();
+    // The drawn rectangle's pixels, RGBA rows from the bottom; false (and
+    // nothing) without a layer.
+    bool Read(std::vector<unsigned char>& pixels) const;
+    // The same of the framebuffer drawn into now, over the viewport.
+    static void ReadViewport(std::vector<unsigned char>& pixels);
 
 private:
     bool Create(int width, int height);
+    // Boxes of viewport pixels, (left, bottom, right, top) each.
+    void Lay(const float* boxes, std::size_t count, bool blended) const;
 
     unsigned int m_framebuffer = 0;
     unsigned int m_texture = 0;
@@ -40,7 +57,9 @@ private:
     int m_height = 0;
     // The part: viewport pixels.
     int m_part[4] = {};
-    // The window's viewport while drawing into the layer.
+    // The viewport and framebuffer drawn into before Begin (a layer may be
+    // drawn while another one is being drawn).
     int m_viewport[4] = {};
+    int m_outer = 0;
     bool m_broken = false;
 };

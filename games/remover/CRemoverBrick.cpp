@@ -1,4 +1,6 @@
 #include "games/remover/CRemoverBrick.h"
+
+#include "shell/game/CFramePrint.h"
 #include "engine/gfx/CDraw2D.h"
 
 #include <GL/gl.h>
@@ -155,4 +157,16 @@ void CRemoverBrick::Draw()
         glEnable(GL_DEPTH_TEST);
     }
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+void CRemoverBrick::AddToPrint(CFramePrint& print) const
+{
+    print.AddModel(*this);
+    print.Add(m_selected);
+    print.Add(m_brick_alpha);
+    print.Add(m_new);
+    print.Add(m_bonus_value);
+    print.Add(m_bonus_life);
+    print.AddSprite(m_bonus_sprite.get());
+    print.AddSprite(m_number_sprite.get());
 }

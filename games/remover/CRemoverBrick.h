@@ -4,6 +4,7 @@
 
 #include "shell/game/CGameBrick.h"
 
+class CFramePrint;
 class CGameEvents;
 class CRandom;
 class CLight;
@@ -49,6 +50,8 @@ public:
 
     void Update(float dt) override;
     void Draw() override;
+    // What Draw reads, for the frame cache.
+    void AddToPrint(CFramePrint& print) const;
 
     CLight* GetLight() const { return m_light; }
 

@@ -1,4 +1,6 @@
 #include "games/remover/CRemoverField.h"
+
+#include "shell/game/CFramePrint.h"
 #include "engine/gfx/CDraw2D.h"
 
 #include <GL/gl.h>
@@ -548,6 +550,23 @@ void CRemoverField::Draw()
     m_batch.Draw();
 
     glDisable(GL_COLOR_MATERIAL);
+}
+
+void CRemoverField::AddToPrint(CFramePrint& print) const
+{
+    print.Add(m_width_bricks);
+    print.Add(m_height_bricks);
+    for (int y = 0; y < m_height_bricks; ++y)
+        for (int x = 0; x < m_width_bricks; ++x)
+        {
+            const CRemoverBrick* brick = m_bricks[x][y].get();
+            print.Add(brick != nullptr);
+            if (brick)
+                brick->AddToPrint(print);
+        }
+    print.Add(m_bricks_adding_current.size());
+    for (const auto& brick : m_bricks_adding_current)
+        brick->AddToPrint(print);
 }
 
 void CRemoverField::Save(CConfigFile& store) const

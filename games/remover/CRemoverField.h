@@ -9,6 +9,7 @@
 #include "shell/game/CGameField.h"
 
 class CConfigFile;
+class CFramePrint;
 class CGameEvents;
 class CRemoverBrick;
 class CRemoverParams;
@@ -47,6 +48,8 @@ public:
     void NewLevel(int level);
     void Update();
     void Draw();
+    // What Draw reads, for the frame cache.
+    void AddToPrint(CFramePrint& print) const;
 
     void SetAlpha(float alpha) { m_alpha = alpha; }
     float GetAlpha() const { return m_alpha; }

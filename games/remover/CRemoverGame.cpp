@@ -8,6 +8,7 @@
 #include "games/remover/CRemoverParams.h"
 #include "games/remover/CRemoverPlayer.h"
 #include "shell/game/BoardCursor.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/CGameBackground.h"
 #include "shell/game/CLevelBricksEffect.h"
 #include "shell/game/CLevelFlipEffect.h"
@@ -90,9 +91,15 @@ void CRemoverGame::Update(float dt)
         m_flip_effect = std::make_unique<CLevelFlipEffect>(m_app, m_field.get());
 }
 
-void CRemoverGame::Draw()
+void CRemoverGame::Draw(CGameFrameCache* cache)
 {
     SGameFrame frame;
+    frame.cache = cache;
+    frame.fingerprint = [this](CFramePrint& print) {
+        m_field->AddToPrint(print);
+        m_player->AddToPrint(print);
+        print.Add(m_background->GetScore());
+    };
     frame.background = m_background.get();
     frame.tilt = m_angle;
     frame.startEffect = m_bricks_effect.get();

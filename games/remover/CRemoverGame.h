@@ -10,6 +10,7 @@ class CConfigFile;
 class CGameApp;
 class CGameBackground;
 class CGameEvents;
+class CGameFrameCache;
 class CLevelBricksEffect;
 class CLevelFlipEffect;
 class CRemoverField;
@@ -31,7 +32,9 @@ public:
     ~CRemoverGame();
 
     void Update(float dt);
-    void Draw();
+    // With the screen's frame cache, a frame that looks as the last one
+    // draws only what moved over it.
+    void Draw(CGameFrameCache* cache = nullptr);
     bool IsGameOver() const { return m_game_over; }
     int GetScore() const { return m_score; }
     int GetLevel() const { return m_level; }

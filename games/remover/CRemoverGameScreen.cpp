@@ -32,7 +32,7 @@ void CRemoverGameScreen::UpdateGame(float dt)
 
 void CRemoverGameScreen::DrawGame()
 {
-    m_game->Draw();
+    m_game->Draw(&GetFrameCache());
 }
 
 bool CRemoverGameScreen::IsGameFinished() const

@@ -1,4 +1,6 @@
 #include "games/remover/CRemoverPlayer.h"
+
+#include "shell/game/CFramePrint.h"
 #include "engine/gfx/CDraw2D.h"
 
 #include <GL/gl.h>
@@ -340,6 +342,23 @@ void CRemoverPlayer::Draw()
     glDisable(light);
     glDisable(GL_LIGHTING);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+void CRemoverPlayer::AddToPrint(CFramePrint& print) const
+{
+    print.Add(m_queue.size());
+    for (const auto& brick : m_queue)
+        brick->AddToPrint(print);
+    print.Add(m_held != nullptr);
+    if (m_held)
+        m_held->AddToPrint(print);
+    print.Add(m_popups.size());
+    for (const auto& popup : m_popups)
+    {
+        print.Add(popup.GetPosition());
+        print.Add(popup.GetValue());
+        print.Add(popup.GetAlpha());
+    }
 }
 
 void CRemoverPlayer::Reskin()

@@ -8,6 +8,7 @@
 
 class CBitmapFont;
 class CConfigFile;
+class CFramePrint;
 class CGameEvents;
 class CRemoverBrick;
 class CRemoverField;
@@ -44,6 +45,8 @@ public:
     void UpdatePopups(float dt);
     void NewTurn();
     void Draw();
+    // What Draw reads, for the frame cache.
+    void AddToPrint(CFramePrint& print) const;
     void Reskin();
 
     void Save(CConfigFile& store) const;

@@ -34,6 +34,20 @@ std::string CGameBackground::FormatValue(const char* format, int value)
 
 void CGameBackground::Draw()
 {
+    DrawPicture();
+    CDraw2D::SetTexturing(true);
+    UpdateBackSparkles();
+    DrawBackSparkles();
+    CDraw2D::SetTexturing(false);
+}
+
+void CGameBackground::DrawPicture()
+{
+    DrawPictureParts({CDraw2D::SRect{0.0f, 0.0f, 800.0f, 600.0f}});
+}
+
+void CGameBackground::DrawPictureParts(const std::vector<CDraw2D::SRect>& parts)
+{
     CDraw2D::SetColor(1.0f, 1.0f, 1.0f, 1.0f);
     CDraw2D::SetTexturing(true);
     if (m_background)
@@ -48,14 +62,13 @@ void CGameBackground::Draw()
         const bool blend = CDraw2D::IsBlendOn();
         const bool alpha_test = CDraw2D::IsAlphaTestOn();
         CDraw2D::SetPictureFilter(m_background->GetId(), pixel_exact);
-        CDraw2D::DrawOpaquePicture(m_background->GetId(), 800.0f, 600.0f);
+        CDraw2D::DrawOpaquePictureParts(m_background->GetId(), parts, 800.0f, 600.0f);
         CDraw2D::SetBlend(blend);
         CDraw2D::SetAlphaTest(alpha_test);
     }
     else
-        CTexture::DrawQuad(0.0f, 0.0f, 0.0f, 800.0f, 600.0f, 0.0f, 1.0f, 0.0f, 1.0f);
-    UpdateBackSparkles();
-    DrawBackSparkles();
+        for (const CDraw2D::SRect& part : parts)
+            CTexture::DrawQuad(part.x, part.y, 0.0f, part.width, part.height, 0.0f, 1.0f, 0.0f, 1.0f);
     CDraw2D::SetTexturing(false);
 }
 

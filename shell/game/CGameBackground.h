@@ -1,6 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "engine/gfx/CDraw2D.h"
 
 class CBitmapFont;
 class CGameApp;
@@ -36,8 +39,13 @@ public:
     void Update(float dt);
     void SetScore(int score) { m_score = score; }
     int GetScore() const { return m_score; }
-    // The picture over the whole screen, then the back sparkles.
+    // The picture over the whole screen, then the back sparkles (stepped first).
     void Draw();
+    // The picture alone over the whole screen, or over these parts of it.
+    void DrawPicture();
+    void DrawPictureParts(const std::vector<CDraw2D::SRect>& parts);
+    // True when there is a picture, which covers the screen opaquely.
+    bool HasPicture() const { return m_background != nullptr; }
     // The plain score line: FormatScore at (550, 40), size 24.
     void DrawScore();
 

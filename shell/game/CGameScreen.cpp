@@ -40,14 +40,16 @@ void CGameScreen::Update(float dt)
 
 void CGameScreen::Draw()
 {
-    CDraw2D::ClearColorAndDepth();
     DrawGame();
     CScreen::Draw();
+    m_frame_cache.EndFrame();
 }
 
 void CGameScreen::Activate()
 {
     m_start_delay = m_rules.m_start_delay_ms;
+    // Whatever showed since, the window no longer holds this screen's frame.
+    m_frame_cache.Forget();
     // The press that opened the game (menus act on the press) is still held:
     // the board takes the button only once it has been let go here.
     if (m_app)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/frame/CScreen.h"
+#include "shell/game/CGameFrameCache.h"
 
 class CConfigFile;
 class CGameApp;
@@ -23,7 +24,9 @@ class CGameApp;
 //   GetScore. On every activation the polled mouse buttons read as up until
 //   each has been released on this screen, so the press that opened the
 //   game never reaches the board, however long it is held;
-// - drawing: clears colour and depth, DrawGame, then the child widgets;
+// - drawing: DrawGame (which clears what it draws over: DrawGameFrame), then
+//   the child widgets; the screen owns the frame cache that DrawGameFrame may
+//   keep the kind's picture in (GetFrameCache), forgotten on every activation;
 // - keys: Esc closes the screen (the game stays for "Continue") unless
 //   OnBackKey takes it; Enter minimises the window and closes the screen;
 //   every key then reaches the child widgets;
@@ -106,11 +109,13 @@ protected:
     void SetGameOver(bool over) { m_game_over = over; }
     void SetScore(int score) { m_score = score; }
     CGameApp* GetApp() const { return m_app; }
+    CGameFrameCache& GetFrameCache() { return m_frame_cache; }
 
 private:
     CGameApp* m_app;
     SRules m_rules;
     bool m_game_over = false;
     float m_start_delay = 0.0f;
+    CGameFrameCache m_frame_cache;
     int m_score = 0;
 };

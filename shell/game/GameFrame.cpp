@@ -1,32 +1,55 @@
 #include "shell/game/GameFrame.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
 #include "engine/frame/CAppWindow.h"
 #include "engine/frame/CGameApp.h"
 #include "engine/frame/CViewParams.h"
 #include "engine/gfx/CDraw2D.h"
 #include "engine/gfx/CMatrixStack.h"
+#include "engine/gfx/CResManager.h"
+#include "engine/gfx/CSparkleLists.h"
+#include "engine/gfx/CTexture.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/CGameBackground.h"
+#include "shell/game/CGameFrameCache.h"
 #include "shell/game/CLevelBricksEffect.h"
 #include "shell/game/CLevelFlipEffect.h"
 #include "shell/game/GameLookup.h"
 
-void DrawGameFrame(CGameApp* app, const SGameFrame& frame)
+namespace
 {
-    if (!app)
-        return;
-    CAppWindow* window = CAppWindow::Get();
-    int w = window ? window->GetWidth() : 800;
-    int h = window ? window->GetHeight() : 600;
-    CViewParams& view = app->GetViewParams();
+constexpr float kLogicalWidth = 800.0f;
+constexpr float kLogicalHeight = 600.0f;
 
-    view.SetOrtho(w, h);
+// Everything of the frame beside the kind's own that its content depends on.
+void AddShared(CFramePrint& print, const SGameFrame& frame, int width, int height)
+{
+    print.Add(width);
+    print.Add(height);
+    print.Add(frame.tilt);
+    print.Add(frame.sparkles);
+    print.Add(frame.hudDepthTest);
+    // A picture uploaded anew may be one the content shows.
+    print.Add(CTexture::GetUploadCount());
+}
+
+// The kind's part of the frame: over the background, the board under the
+// camera, the front sparkles, the heads-up display.
+void DrawContent(CGameApp* app, const SGameFrame& frame, int width, int height)
+{
+    CViewParams& view = app->GetViewParams();
+    view.SetOrtho(width, height);
     CDraw2D::SetDepthTest(false);
-    if (frame.background)
-        frame.background->Draw();
     if (frame.drawOverBackground)
         frame.drawOverBackground();
 
-    view.SetPerspective(w, h);
+    view.SetPerspective(width, height);
     CMatrixStack::Push();
     view.ApplyTransform();
     view.ApplyRotationX();
@@ -45,13 +68,246 @@ void DrawGameFrame(CGameApp* app, const SGameFrame& frame)
     {
         CDraw2D::SetDepthTest(false);
         DrawSparkles();
-        UpdateSparkles();
     }
     CMatrixStack::Pop();
     CMatrixStack::Pop();
 
-    view.SetOrtho(w, h);
+    view.SetOrtho(width, height);
     CDraw2D::SetDepthTest(frame.hudDepthTest);
     if (frame.drawHud)
         frame.drawHud();
+}
+
+void DrawBackSparklesOver()
+{
+    CDraw2D::SetTexturing(true);
+    DrawBackSparkles();
+    CDraw2D::SetTexturing(false);
+}
+
+// The cells the back sparkles are drawn over now.
+void MarkSparkleCells(CGameApp* app, CDrawnOverCells& cells)
+{
+    const CSparkleLists* sparkles = app->GetSparkles();
+    const CSprite* sprite =
+        app->GetResManager() ? app->GetResManager()->FindSprite(CSparkleLists::kBackSprite) : nullptr;
+    if (sparkles && sprite)
+        cells.MarkBackSparkles(*sparkles, *sprite, kLogicalWidth, kLogicalHeight);
+    else
+        cells.Mark(0.0f, 0.0f, kLogicalWidth, kLogicalHeight, kLogicalWidth, kLogicalHeight);
+}
+
+bool FrontSparklesLive(CGameApp* app)
+{
+    return app->GetSparkles() && !app->GetSparkles()->GetSparkles().empty();
+}
+
+// The frame check (MARBLEWEND_CHECK_FRAMES set): every held frame is also
+// drawn the long way into a second picture and compared, and each difference
+// is told on stderr (MARBLEWEND_CHECK_DUMP names a directory to write both
+// pictures to). For the tests: it draws more than a player's frame does.
+bool CheckingFrames()
+{
+    static const bool on = std::getenv("MARBLEWEND_CHECK_FRAMES") != nullptr;
+    return on;
+}
+
+// Writes both pictures (RGBA rows from the bottom, the viewport's size) as
+// numbered PPM files into the directory, for a developer to look at.
+void DumpPair(const char* directory, const std::vector<unsigned char>& a, const std::vector<unsigned char>& b)
+{
+    static int pair = 0;
+    int width = 0, height = 0;
+    CDraw2D::GetViewportSize(width, height);
+    for (int k = 0; k < 2; ++k)
+    {
+        const std::vector<unsigned char>& pixels = k == 0 ? a : b;
+        if (pixels.size() != static_cast<std::size_t>(width) * height * 4)
+            continue;
+        const std::string name = std::string(directory) + "/check" + std::to_string(pair) + (k == 0 ? "a" : "b") + ".ppm";
+        FILE* file = std::fopen(name.c_str(), "wb");
+        if (!file)
+            continue;
+        std::fprintf(file, "P6 %d %d 255\n", width, height);
+        for (int y = height - 1; y >= 0; --y)
+            for (int x = 0; x < width; ++x)
+                std::fwrite(&pixels[(static_cast<std::size_t>(y) * width + x) * 4], 1, 3, file);
+        std::fclose(file);
+    }
+    ++pair;
+}
+
+// Colour differences of two pictures of the same size (RGBA rows from the
+// bottom) beyond the tolerance; the bottom-left pixel carries the frame mark.
+void Compare(const char* what, const std::vector<unsigned char>& a, const std::vector<unsigned char>& b,
+             int tolerance)
+{
+    std::size_t differ = 0;
+    int largest = 0;
+    for (std::size_t i = 4; i + 3 < a.size() && i + 3 < b.size(); i += 4)
+    {
+        int most = 0;
+        for (std::size_t c = 0; c < 3; ++c)
+            most = std::max(most, std::abs(static_cast<int>(a[i + c]) - static_cast<int>(b[i + c])));
+        if (most > tolerance)
+            ++differ;
+        largest = std::max(largest, most);
+    }
+    if ((differ > 0 || a.size() != b.size()) && std::getenv("MARBLEWEND_CHECK_DUMP"))
+        DumpPair(std::getenv("MARBLEWEND_CHECK_DUMP"), a, b);
+    if (differ > 0 || a.size() != b.size())
+        std::fprintf(stderr, "Marblewend: frame check: %s (%zu pixels differ, by up to %d)\n", what, differ,
+                     largest);
+}
+
+// The frame drawn the long way into the scratch picture: background,
+// sparkles behind, and the content drawn (draw) or laid from the held picture.
+void DrawIntoScratch(CGameApp* app, const SGameFrame& frame, CGameFrameCache& cache, int width, int height,
+                     bool draw, std::vector<unsigned char>& pixels)
+{
+    COffscreenLayer& scratch = cache.GetScratch();
+    app->GetViewParams().SetOrtho(width, height);
+    if (!scratch.Begin(0, 0, width, height))
+        return;
+    CDraw2D::SetDepthTest(false);
+    frame.background->DrawPicture();
+    DrawBackSparklesOver();
+    if (draw)
+        DrawContent(app, frame, width, height);
+    else
+    {
+        app->GetViewParams().SetOrtho(width, height);
+        cache.GetContent().Draw(true);
+    }
+    scratch.End();
+    scratch.Read(pixels);
+}
+
+// Before a held frame: the content drawn now must be the held picture.
+void CheckHeldContent(CGameApp* app, const SGameFrame& frame, CGameFrameCache& cache, int width, int height)
+{
+    COffscreenLayer& scratch = cache.GetScratch();
+    app->GetViewParams().SetOrtho(width, height);
+    if (!scratch.Begin(0, 0, width, height))
+        return;
+    DrawContent(app, frame, width, height);
+    scratch.End();
+    std::vector<unsigned char> drawn, held;
+    if (scratch.Read(drawn) && cache.GetContent().Read(held))
+        Compare("the content changed while its fingerprint did not", drawn, held, 0);
+}
+
+CGameFrameCache::EMode ChooseMode(CGameApp* app, const SGameFrame& frame, int width, int height)
+{
+    CGameFrameCache* cache = frame.cache;
+    CFramePrint print;
+    if (frame.fingerprint)
+    {
+        AddShared(print, frame, width, height);
+        frame.fingerprint(print);
+    }
+    CAppWindow* window = CAppWindow::Get();
+    const CViewParams& view = app->GetViewParams();
+    // Held only where nothing but the kind's content lies over the
+    // background: no level effect turning the board, no sparkle in front, no
+    // overlay, and the window at the game's own size, texel for pixel.
+    const bool canHold = frame.fingerprint && frame.background && frame.background->HasPicture() &&
+                         !frame.startEffect && !frame.endEffect && !FrontSparklesLive(app) && window &&
+                         window->GetStack().GetOverlayCount() == 0 && width == view.GetWidth() &&
+                         height == view.GetHeight();
+    return cache->Choose(print.GetBytes(), canHold);
+}
+}
+
+void DrawGameFrame(CGameApp* app, const SGameFrame& frame)
+{
+    if (!app)
+        return;
+    CAppWindow* window = CAppWindow::Get();
+    int w = window ? window->GetWidth() : 800;
+    int h = window ? window->GetHeight() : 600;
+    CViewParams& view = app->GetViewParams();
+    CGameFrameCache* cache = frame.cache;
+    const CGameFrameCache::EMode mode =
+        cache ? ChooseMode(app, frame, w, h) : CGameFrameCache::EMode::Whole;
+
+    // The sparkles behind the content move every frame, whatever it does.
+    UpdateBackSparkles();
+    CDrawnOverCells drawnOver;
+    if (cache)
+    {
+        MarkSparkleCells(app, drawnOver);
+        if (CheckingFrames() &&
+            (mode == CGameFrameCache::EMode::Partial || mode == CGameFrameCache::EMode::Compose))
+            CheckHeldContent(app, frame, *cache, w, h);
+        if (mode == CGameFrameCache::EMode::Partial)
+        {
+            CDrawnOverCells cells = drawnOver;
+            cells.Add(cache->GetSparkleCells());
+            for (const CDraw2D::SRect& rect : frame.redrawn)
+                cells.Mark(rect.x, rect.y, rect.width, rect.height, kLogicalWidth, kLogicalHeight);
+            const std::vector<CDraw2D::SRect> runs = cells.Runs();
+            view.SetOrtho(w, h);
+            CDraw2D::SetDepthTest(false);
+            if (frame.background)
+                frame.background->DrawPictureParts(runs);
+            DrawBackSparklesOver();
+            cache->GetContent().DrawParts(runs, kLogicalWidth, kLogicalHeight);
+            if (CheckingFrames())
+            {
+                std::vector<unsigned char> partial, whole;
+                COffscreenLayer::ReadViewport(partial);
+                DrawIntoScratch(app, frame, *cache, w, h, false, whole);
+                // Blending rounds a unit apart in the window's pixel format and
+                // the picture's, once for each sparkle over another.
+                Compare("the cells drawn again leave the last frame showing", partial, whole, 2);
+            }
+            // Nothing in front lives (or the frame would not be held); their
+            // list is stepped all the same.
+            if (frame.sparkles)
+                UpdateSparkles();
+            cache->GetSparkleCells() = drawnOver;
+            return;
+        }
+        cache->GetSparkleCells() = drawnOver;
+    }
+
+    if (mode == CGameFrameCache::EMode::Capture)
+    {
+        COffscreenLayer& content = cache->GetContent();
+        view.SetOrtho(w, h);
+        if (content.Begin(0, 0, w, h))
+        {
+            DrawContent(app, frame, w, h);
+            content.End();
+        }
+        else
+            cache->CaptureFailed();
+    }
+    const bool whole = cache == nullptr || cache->GetMode() == CGameFrameCache::EMode::Whole;
+
+    CDraw2D::ClearDepth();
+    view.SetOrtho(w, h);
+    CDraw2D::SetDepthTest(false);
+    if (frame.background)
+        frame.background->DrawPicture();
+    else
+        CDraw2D::ClearColorAndDepth();
+    DrawBackSparklesOver();
+    if (whole)
+        DrawContent(app, frame, w, h);
+    else
+    {
+        view.SetOrtho(w, h);
+        cache->GetContent().Draw(true);
+    }
+    if (CheckingFrames() && cache && cache->GetMode() == CGameFrameCache::EMode::Capture)
+    {
+        std::vector<unsigned char> laid, drawn;
+        COffscreenLayer::ReadViewport(laid);
+        DrawIntoScratch(app, frame, *cache, w, h, true, drawn);
+        Compare("the held picture lays differently from drawing it", laid, drawn, 3);
+    }
+    if (frame.sparkles)
+        UpdateSparkles();
 }

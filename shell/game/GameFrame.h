@@ -1,9 +1,14 @@
 #pragma once
 
 #include <functional>
+#include <vector>
+
+#include "engine/gfx/CDraw2D.h"
 
 class CGameApp;
 class CGameBackground;
+class CFramePrint;
+class CGameFrameCache;
 class CLevelBricksEffect;
 class CLevelFlipEffect;
 
@@ -26,9 +31,20 @@ struct SGameFrame
     std::function<void()> drawOverBackground;
     std::function<void()> drawBoard;
     std::function<void()> drawHud;
+
+    // The screen's cache (see CGameFrameCache) and the kind's fingerprint:
+    // appends every value its drawing functions read or change. Without
+    // either, every frame is drawn whole.
+    CGameFrameCache* cache = nullptr;
+    std::function<void(CFramePrint&)> fingerprint;
+    // Logical rectangles the screen draws over the frame after it (its
+    // widgets): they get background, sparkles and content in every frame.
+    std::vector<CDraw2D::SRect> redrawn;
 };
 
 // Background in the logical screen, then the board in perspective under the
 // camera, the tilt and the effects' turns, then the heads-up display in the
-// logical screen again. Does nothing without an application (headless runs).
+// logical screen again; depth cleared first. With a cache, the kind's part
+// may come from the picture held there (see CGameFrameCache). Does nothing
+// without an application (headless runs).
 void DrawGameFrame(CGameApp* app, const SGameFrame& frame);

@@ -73,10 +73,26 @@ e2e_copy_game() {
 }
 
 e2e_cleanup() {
+    local status=$?
     if [ -n "${E2E_PID:-}" ] && kill -0 "$E2E_PID" 2>/dev/null; then
         kill -KILL "$E2E_PID" 2>/dev/null
     fi
+    e2e_note_frame_checks
+    if [ -s "${E2E_DIR:-/nonexistent}/frame_checks.log" ]; then
+        echo "FAIL: held game frames differ from drawing them (MARBLEWEND_CHECK_FRAMES):"
+        sort "$E2E_DIR/frame_checks.log" | uniq -c | sort -rn | head -20
+        status=1
+    fi
     [ -n "${E2E_DIR:-}" ] && rm -rf "$E2E_DIR"
+    exit $status
+}
+
+# Keeps what the frame check of the program's last run reported (its output
+# is written anew at each start).
+e2e_note_frame_checks() {
+    [ -n "${E2E_DIR:-}" ] && [ -f "$E2E_DIR/out.log" ] &&
+        grep "frame check" "$E2E_DIR/out.log" >>"$E2E_DIR/frame_checks.log"
+    return 0
 }
 
 # A fresh state file for the next program started.
@@ -86,6 +102,7 @@ e2e_reset_state() {
 
 # Starts the game from another directory than its own, as a player might.
 e2e_start_game() {
+    e2e_note_frame_checks
     e2e_reset_state
     (cd / && exec "$E2E_GAME" >"$E2E_DIR/out.log" 2>&1) &
     E2E_PID=$!

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/gfx/CBackBufferMark.h"
-#include "shell/CDrawnOverCells.h"
+#include "shell/game/CDrawnOverCells.h"
 
 TEST(CDrawnOverCells, MarkedCellsAreCopiedBackAsRunsClippedToTheScreen)
 {

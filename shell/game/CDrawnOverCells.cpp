@@ -1,4 +1,4 @@
-#include "shell/CDrawnOverCells.h"
+#include "shell/game/CDrawnOverCells.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,0 +1,82 @@
+#pragma once
+// What a game screen keeps from one frame to the next, so that a frame in
+// which the kind's picture stands still costs only the cells that moved.
+//
+// A game's frame is the background picture, the back sparkles rising over
+// it, and the kind's content over both: board, front sparkles, heads-up
+// display. Each frame the kind gives a fingerprint: everything its drawing
+// reads. While the fingerprint stays the same, no front sparkle lives, no
+// overlay covers the screen and the window has the game's own size, the
+// content is drawn once into a picture of its own and laid from there;
+// while besides the back buffer still holds the last frame, only the cells
+// the back sparkles were or are drawn over get background, sparkles and
+// content again. Anything else is drawn whole, as without this cache.
+//
+// A kind can rely on: its drawing functions run in every frame in which
+// its fingerprint changed, and in the first frame after it stopped
+// changing; in the frames after that they do not run at all. So a
+// fingerprint must hold every value those functions read or change.
+
+#include <vector>
+
+#include "engine/gfx/CBackBufferMark.h"
+#include "engine/gfx/COffscreenLayer.h"
+#include "shell/game/CDrawnOverCells.h"
+
+class CGameFrameCache
+{
+public:
+    enum class EMode
+    {
+        // The kind draws its content into the window.
+        Whole,
+        // The kind draws its content into the held picture, which is laid over
+        // the whole window.
+        Capture,
+        // The held picture is laid over the whole window; the kind draws nothing.
+        Compose,
+        // Only the drawn-over cells get background, sparkles and the held
+        // picture again; the kind draws nothing.
+        Partial,
+    };
+
+    CGameFrameCache() = default;
+    CGameFrameCache(const CGameFrameCache&) = delete;
+    CGameFrameCache& operator=(const CGameFrameCache&) = delete;
+
+    // Picks how the coming frame is drawn. print: what the frame's picture
+    // depends on; canHold: whether the frame may be held at all.
+    EMode Choose(std::vector<unsigned char>& print, bool canHold);
+    // Capture could not draw into the picture: the frame is drawn whole.
+    void CaptureFailed();
+    EMode GetMode() const { return m_mode; }
+
+    COffscreenLayer& GetContent() { return m_content; }
+    // A second picture, for the frame check only (see DrawGameFrame).
+    COffscreenLayer& GetScratch() { return m_scratch; }
+    // The cells the back sparkles were drawn over in the last frame; a frame
+    // sets the ones it draws them over, for the next.
+    CDrawnOverCells& GetSparkleCells() { return m_sparkle_cells; }
+
+    // After the frame, widgets included: marks the back buffer as holding it
+    // (nothing when the frame did not use the cache).
+    void EndFrame();
+    // The next frame is drawn whole and the held picture drawn anew: what the
+    // window shows no longer comes from this cache (another screen showed).
+    void Forget();
+    // Frees the picture's GL objects (with the GL context still there).
+    void Release();
+
+private:
+    CBackBufferMark m_mark;
+    COffscreenLayer m_content;
+    COffscreenLayer m_scratch;
+    CDrawnOverCells m_sparkle_cells;
+    // The last frame's fingerprint; empty when none is known.
+    std::vector<unsigned char> m_print;
+    // The held picture shows the content that m_print describes.
+    bool m_held = false;
+    EMode m_mode = EMode::Whole;
+    // Choose was called for the frame being drawn.
+    bool m_used = false;
+};
