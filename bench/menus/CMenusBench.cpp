@@ -172,7 +172,7 @@ const SKindRoute s_routes[] = {
 // A kind's game on its largest board, reached as a player reaches it and run
 // by this program started again on its own (see RunGameChild), so that its
 // processor time and peak memory are a whole process's.
-void BM_GameProcess(benchmark::State& state, int route)
+void BM_GameProcess(benchmark::State& state, int route, bool play)
 {
     if (std::getenv("DISPLAY") == nullptr)
     {
@@ -184,7 +184,9 @@ void BM_GameProcess(benchmark::State& state, int route)
     {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         setenv("MARBLEWEND_NO_BROWSER", "1", 1);
-        FILE* child = popen((std::string("'") + s_self + "' --game-child " + std::to_string(route)).c_str(), "r");
+        FILE* child = popen((std::string("'") + s_self + "' --game-child " + std::to_string(route) + (play ? " play" : ""))
+                                .c_str(),
+                            "r");
         int read = 0;
         if (child != nullptr)
         {
@@ -315,10 +317,11 @@ void Click(CAppWindow& window, CGameApp& app, int x, int y)
 
 // The program as the player starts it, led by clicks from the main menu to a
 // new game of the route's kind on its largest board; then ten seconds of
-// play time with the cursor resting on the board. Prints processor
+// play time with the cursor resting on the board, or (play) clicking over it
+// three times a second so that bricks move, fall and slide. Prints processor
 // milliseconds a frame, % of a core, frames a second and peak memory in MB.
 // Ends without saving.
-int RunGameChild(const SKindRoute& route)
+int RunGameChild(const SKindRoute& route, bool play)
 {
     if (chdir(MW_GAME_DIR) != 0 || !CPlatform::Init())
         return 1;
@@ -358,7 +361,20 @@ int RunGameChild(const SKindRoute& route)
     const double cpu_start = ProcessCpuSeconds();
     const auto wall_start = std::chrono::steady_clock::now();
     for (int i = 0; i < frames; ++i)
+    {
+        if (play && i % 20 == 0)
+        {
+            // Clicks walk over the board so that bricks move, fall, slide.
+            const int step = i / 20;
+            const int x = 160 + (step * 97) % 480, y = 100 + (step * 61) % 420;
+            window.OnMouseMove(x, y, 0);
+            window.OnLButtonDown(x, y, 0);
+            LoopFrame(window, app);
+            window.OnLButtonUp(x, y, 0);
+            continue;
+        }
         LoopFrame(window, app);
+    }
     const double cpu = ProcessCpuSeconds() - cpu_start;
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wall_start).count();
     rusage usage{};
@@ -376,13 +392,16 @@ int main(int argc, char** argv)
     if (argc > 2 && std::strcmp(argv[1], "--game-child") == 0)
     {
         const int route = std::atoi(argv[2]);
-        return route >= 0 && route < routes ? RunGameChild(s_routes[route]) : 1;
+        const bool play = argc > 3 && std::strcmp(argv[3], "play") == 0;
+        return route >= 0 && route < routes ? RunGameChild(s_routes[route], play) : 1;
     }
     for (int route = 0; route < routes; ++route)
-        benchmark::RegisterBenchmark((std::string("BM_") + s_routes[route].name + "GameProcess").c_str(),
-                                     BM_GameProcess, route)
-            ->Iterations(1)
-            ->Unit(benchmark::kMillisecond);
+        for (bool play : {false, true})
+            benchmark::RegisterBenchmark(
+                (std::string("BM_") + s_routes[route].name + "GameProcess" + (play ? "Playing" : "")).c_str(),
+                BM_GameProcess, route, play)
+                ->Iterations(1)
+                ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

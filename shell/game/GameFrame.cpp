@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,16 +40,11 @@ void AddShared(CFramePrint& print, const SGameFrame& frame, int width, int heigh
     print.Add(CTexture::GetUploadCount());
 }
 
-// The kind's part of the frame: over the background, the board under the
-// camera, the front sparkles, the heads-up display.
-void DrawContent(CGameApp* app, const SGameFrame& frame, int width, int height)
+// Runs draw under the camera, the tilt and the effects' turns, depth test on.
+void UnderBoardCamera(CGameApp* app, const SGameFrame& frame, int width, int height,
+                      const std::function<void()>& draw)
 {
     CViewParams& view = app->GetViewParams();
-    view.SetOrtho(width, height);
-    CDraw2D::SetDepthTest(false);
-    if (frame.drawOverBackground)
-        frame.drawOverBackground();
-
     view.SetPerspective(width, height);
     CMatrixStack::Push();
     view.ApplyTransform();
@@ -62,20 +58,47 @@ void DrawContent(CGameApp* app, const SGameFrame& frame, int width, int height)
         frame.startEffect->ApplyRotation();
     if (frame.endEffect)
         frame.endEffect->ApplyRotation();
-    if (frame.drawBoard)
-        frame.drawBoard();
-    if (frame.sparkles)
-    {
-        CDraw2D::SetDepthTest(false);
-        DrawSparkles();
-    }
+    draw();
     CMatrixStack::Pop();
     CMatrixStack::Pop();
+}
 
+// The kind's part of the frame: over the background, the board under the
+// camera, the front sparkles, the heads-up display.
+void DrawContent(CGameApp* app, const SGameFrame& frame, int width, int height)
+{
+    CViewParams& view = app->GetViewParams();
+    view.SetOrtho(width, height);
+    CDraw2D::SetDepthTest(false);
+    if (frame.drawOverBackground)
+        frame.drawOverBackground();
+    UnderBoardCamera(app, frame, width, height, [&frame] {
+        if (frame.drawBoard)
+            frame.drawBoard();
+        if (frame.sparkles)
+        {
+            CDraw2D::SetDepthTest(false);
+            DrawSparkles();
+        }
+    });
     view.SetOrtho(width, height);
     CDraw2D::SetDepthTest(frame.hudDepthTest);
     if (frame.drawHud)
         frame.drawHud();
+}
+
+// What changes every frame, over everything else and hidden by nothing of
+// it (a held frame keeps no depth); the depth test left as the heads-up
+// display had it. clearDepth: the frame's depth is cleared first.
+void DrawLive(CGameApp* app, const SGameFrame& frame, int width, int height, bool clearDepth = true)
+{
+    if (!frame.drawLive)
+        return;
+    if (clearDepth)
+        CDraw2D::ClearDepth();
+    UnderBoardCamera(app, frame, width, height, frame.drawLive);
+    app->GetViewParams().SetOrtho(width, height);
+    CDraw2D::SetDepthTest(frame.hudDepthTest);
 }
 
 void DrawBackSparklesOver()
@@ -179,6 +202,7 @@ void DrawIntoScratch(CGameApp* app, const SGameFrame& frame, CGameFrameCache& ca
         app->GetViewParams().SetOrtho(width, height);
         cache.GetContent().Draw(true);
     }
+    DrawLive(app, frame, width, height);
     scratch.End();
     scratch.Read(pixels);
 }
@@ -253,6 +277,17 @@ void DrawGameFrame(CGameApp* app, const SGameFrame& frame)
                 frame.background->DrawPictureParts(runs);
             DrawBackSparklesOver();
             cache->GetContent().DrawParts(runs, kLogicalWidth, kLogicalHeight);
+            if (frame.drawLive)
+            {
+                // The depth under what is drawn live is the last frame's.
+                const float sx = w / kLogicalWidth, sy = h / kLogicalHeight;
+                for (const CDraw2D::SRect& rect : frame.redrawn)
+                    CDraw2D::ClearDepthInRect(static_cast<int>(rect.x * sx) - 1,
+                                              static_cast<int>(h - (rect.y + rect.height) * sy) - 1,
+                                              static_cast<int>(rect.width * sx) + 3,
+                                              static_cast<int>(rect.height * sy) + 3);
+                DrawLive(app, frame, w, h, false);
+            }
             if (CheckingFrames())
             {
                 std::vector<unsigned char> partial, whole;
@@ -301,6 +336,7 @@ void DrawGameFrame(CGameApp* app, const SGameFrame& frame)
         view.SetOrtho(w, h);
         cache->GetContent().Draw(true);
     }
+    DrawLive(app, frame, w, h);
     if (CheckingFrames() && cache && cache->GetMode() == CGameFrameCache::EMode::Capture)
     {
         std::vector<unsigned char> laid, drawn;

@@ -37,8 +37,13 @@ struct SGameFrame
     // either, every frame is drawn whole.
     CGameFrameCache* cache = nullptr;
     std::function<void(CFramePrint&)> fingerprint;
-    // Logical rectangles the screen draws over the frame after it (its
-    // widgets): they get background, sparkles and content in every frame.
+    // Optional: small things that change every frame (a turning icon, a
+    // blinking mark), drawn last in every frame under the board's camera,
+    // never held; left out of the fingerprint.
+    std::function<void()> drawLive;
+    // Logical rectangles drawn again in every frame: where drawLive draws and
+    // where the screen draws its widgets after the frame. They get
+    // background, sparkles and content in every frame.
     std::vector<CDraw2D::SRect> redrawn;
 };
 
