@@ -47,6 +47,11 @@ bool CPlatform::Init()
     return true;
 }
 
+void CPlatform::ReturnFreeMemory()
+{
+    malloc_trim(0);
+}
+
 void CPlatform::Shutdown()
 {
     if (!s_initialized)

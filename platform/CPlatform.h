@@ -37,6 +37,10 @@ public:
     // paths work whatever directory the program was started from.
     static bool ChangeToExecutableDir();
 
+    // Gives the C library's free memory back to the system, wherever in
+    // its heap it lies (after a kind's menu and game are gone, say).
+    static void ReturnFreeMemory();
+
     // Size of the desktop the window lives on; 800x600 when unknown.
     static void GetDesktopSize(int& width, int& height);
     // Cursor position in desktop coordinates; false when unknown.

@@ -671,7 +671,12 @@ void CMainMenu::OnDialogClosed(int result, CScreen* dialog)
 void CMainMenu::OnScreenClosed(CScreen* screen)
 {
     if (screen != nullptr && screen == m_game_menu.get())
+    {
         m_game_menu.reset();
+        // A kind's pictures, models and game leave holes all over the heap;
+        // without this the next kind's would stack up on top of them.
+        CPlatform::ReturnFreeMemory();
+    }
 }
 
 void CMainMenu::OpenAddress(const std::string& url)

@@ -13,6 +13,7 @@
 
 #include <GL/gl.h>
 #include <spawn.h>
+#include <malloc.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -21,15 +22,17 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <typeinfo>
 #include <vector>
 
 #include "engine/frame/CAppWindow.h"
-#include "engine/widgets/CButton.h"
 #include "engine/frame/CGameApp.h"
 #include "engine/gfx/CResManager.h"
+#include "engine/widgets/CButton.h"
 #include "games/GameKinds.h"
 #include "platform/CEventPump.h"
 #include "platform/CInputState.h"
@@ -184,9 +187,9 @@ void BM_GameProcess(benchmark::State& state, int route, bool play)
     {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         setenv("MARBLEWEND_NO_BROWSER", "1", 1);
-        FILE* child = popen((std::string("'") + s_self + "' --game-child " + std::to_string(route) + (play ? " play" : ""))
-                                .c_str(),
-                            "r");
+        FILE* child = popen(
+            (std::string("'") + s_self + "' --game-child " + std::to_string(route) + (play ? " play" : "")).c_str(),
+            "r");
         int read = 0;
         if (child != nullptr)
         {
@@ -321,9 +324,104 @@ void Click(CAppWindow& window, CGameApp& app, int x, int y)
 // three times a second so that bricks move, fall and slide. Prints processor
 // milliseconds a frame, % of a core, frames a second and peak memory in MB.
 // Ends without saving.
-int RunGameChild(const SKindRoute& route, bool play)
+bool IsShowing(CAppWindow& window, const char* screen)
 {
-    if (chdir(MW_GAME_DIR) != 0 || !CPlatform::Init())
+    const CScreen* current = window.GetCurrentScreen();
+    return current != nullptr && std::strstr(typeid(*current).name(), screen) != nullptr;
+}
+
+// From the main menu to a new game of the route's kind on its largest
+// board, the cursor resting on it once its start is over; false when the
+// game screen did not come.
+bool StartGame(CAppWindow& window, CGameApp& app, const SKindRoute& route)
+{
+    Click(window, app, route.kind[0], route.kind[1]);
+    Click(window, app, route.newGame[0], route.newGame[1]);
+    if (route.size[0] != 0)
+    {
+        Click(window, app, route.size[0], route.size[1]);
+        Click(window, app, 295, 450);  // OK
+    }
+    // A kind that asks first when a game of it is saved asks with a dialog.
+    if (window.GetStack().GetOverlayCount() > 0)
+    {
+        window.OnKeyDown(13);
+        for (int i = 0; i < 90; ++i)
+            LoopFrame(window, app);
+    }
+    window.OnMouseMove(400, 300, 0);
+    for (int i = 0; i < 240; ++i)
+        LoopFrame(window, app);
+    const char* screen = window.GetCurrentScreen() != nullptr ? typeid(*window.GetCurrentScreen()).name() : "";
+    if (std::strstr(screen, route.screen) == nullptr)
+    {
+        std::fprintf(stderr, "not in a %s game but in %s\n", route.name, screen);
+        return false;
+    }
+    return true;
+}
+
+// One frame of play: every 20th frame a click on the next place of a walk
+// over the board, so that bricks move, fall and slide.
+void PlayFrame(CAppWindow& window, CGameApp& app, int frame)
+{
+    if (frame % 20 != 0)
+    {
+        LoopFrame(window, app);
+        return;
+    }
+    const int step = frame / 20;
+    const int x = 160 + (step * 97) % 480, y = 100 + (step * 61) % 420;
+    window.OnMouseMove(x, y, 0);
+    window.OnLButtonDown(x, y, 0);
+    LoopFrame(window, app);
+    window.OnLButtonUp(x, y, 0);
+}
+
+// The resident memory now, in MB.
+double ResidentMb()
+{
+    long pages = 0, resident = 0;
+    FILE* statm = std::fopen("/proc/self/statm", "r");
+    if (statm == nullptr)
+        return 0.0;
+    const int read = std::fscanf(statm, "%ld %ld", &pages, &resident);
+    std::fclose(statm);
+    return read == 2 ? resident * (sysconf(_SC_PAGESIZE) / 1048576.0) : 0.0;
+}
+
+double PeakMb()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024.0;
+}
+
+int RunGameChild(const SKindRoute& route, bool play);
+int RunTourChild();
+
+// A game directory of its own for a run that leaves games and writes
+// settings, saves and tables: the built game's files linked into a new
+// temporary one. Empty when it could not be made.
+std::string MakeOwnGameDir()
+{
+    namespace fs = std::filesystem;
+    char pattern[] = "/tmp/mw_bench_XXXXXX";
+    if (mkdtemp(pattern) == nullptr)
+        return std::string();
+    std::error_code error;
+    const fs::path own = fs::path(pattern) / "data";
+    fs::create_directory(own, error);
+    for (const auto& entry : fs::directory_iterator(fs::path(MW_GAME_DIR) / "data", error))
+        fs::create_symlink(entry.path(), own / entry.path().filename(), error);
+    return error ? std::string() : std::string(pattern);
+}
+
+// The real program's objects, set up as the program does, in the game
+// directory (or the one given); runs body with its window and application.
+int WithProgram(const std::function<int(CAppWindow&, CGameApp&)>& body, const std::string& gameDir = MW_GAME_DIR)
+{
+    if (gameDir.empty() || chdir(gameDir.c_str()) != 0 || !CPlatform::Init())
         return 1;
     CGameApp app;
     CAppWindow window("Marblewend", &app);
@@ -341,54 +439,121 @@ int RunGameChild(const SKindRoute& route, bool play)
     app.PlayNextTrack();
     for (int i = 0; i < 30; ++i)
         LoopFrame(window, app);
-    Click(window, app, route.kind[0], route.kind[1]);
-    Click(window, app, route.newGame[0], route.newGame[1]);
-    if (route.size[0] != 0)
-    {
-        Click(window, app, route.size[0], route.size[1]);
-        Click(window, app, 295, 450);  // OK
-    }
-    window.OnMouseMove(400, 300, 0);
-    for (int i = 0; i < 240; ++i)
-        LoopFrame(window, app);
-    const char* screen = window.GetCurrentScreen() != nullptr ? typeid(*window.GetCurrentScreen()).name() : "";
-    if (std::strstr(screen, route.screen) == nullptr)
-    {
-        std::fprintf(stderr, "not in a %s game but in %s\n", route.name, screen);
-        return 1;
-    }
-    const int frames = 600;
-    const double cpu_start = ProcessCpuSeconds();
-    const auto wall_start = std::chrono::steady_clock::now();
-    for (int i = 0; i < frames; ++i)
-    {
-        if (play && i % 20 == 0)
-        {
-            // Clicks walk over the board so that bricks move, fall, slide.
-            const int step = i / 20;
-            const int x = 160 + (step * 97) % 480, y = 100 + (step * 61) % 420;
-            window.OnMouseMove(x, y, 0);
-            window.OnLButtonDown(x, y, 0);
-            LoopFrame(window, app);
-            window.OnLButtonUp(x, y, 0);
-            continue;
-        }
-        LoopFrame(window, app);
-    }
-    const double cpu = ProcessCpuSeconds() - cpu_start;
-    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wall_start).count();
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    std::printf("%f %f %f %f\n", 1000.0 * cpu / frames, 100.0 * cpu / wall, frames / wall, usage.ru_maxrss / 1024.0);
-    std::fflush(stdout);
-    _exit(0);
+    return body(window, app);
 }
+
+int RunGameChild(const SKindRoute& route, bool play)
+{
+    return WithProgram([&route, play](CAppWindow& window, CGameApp& app) {
+        if (!StartGame(window, app, route))
+            return 1;
+        const int frames = 600;
+        const double cpu_start = ProcessCpuSeconds();
+        const auto wall_start = std::chrono::steady_clock::now();
+        for (int i = 0; i < frames; ++i)
+        {
+            if (play)
+                PlayFrame(window, app, i);
+            else
+                LoopFrame(window, app);
+        }
+        const double cpu = ProcessCpuSeconds() - cpu_start;
+        const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wall_start).count();
+        std::printf("%f %f %f %f\n", 1000.0 * cpu / frames, 100.0 * cpu / wall, frames / wall, PeakMb());
+        std::fflush(stdout);
+        _exit(0);
+    });
+}
+
+// An evening of play in one process: every kind's game on its largest
+// board in turn, played for ten seconds and left (Esc twice, back to the
+// main menu), two rounds. Prints the resident MB in the main menu before,
+// after each round, and the peak; the second round must not need more.
+int RunTourChild()
+{
+    const std::string gameDir = MakeOwnGameDir();
+    return WithProgram(
+        [&gameDir](CAppWindow& window, CGameApp& app) {
+            const double before = ResidentMb();
+            double after[2] = {};
+            for (int round = 0; round < 2; ++round)
+            {
+                for (const SKindRoute& route : s_routes)
+                {
+                    if (!StartGame(window, app, route))
+                        return 1;
+                    for (int i = 0; i < 600; ++i)
+                        PlayFrame(window, app, i);
+                    // Esc leaves the game and its menu; a game that has ended
+                    // shows the game-over dialog first.
+                    for (int leave = 0; leave < 6 && !IsShowing(window, "CMainMenu"); ++leave)
+                    {
+                        window.OnKeyDown(27);
+                        for (int i = 0; i < 30; ++i)
+                            LoopFrame(window, app);
+                    }
+                    // MW_TOUR_DEBUG: each kind's step told, with the heap's share.
+                    if (std::getenv("MW_TOUR_DEBUG"))
+                    {
+                        const struct mallinfo2 heap = mallinfo2();
+                        std::fprintf(stderr, "left %s: %s %f MB resident, heap %.1f MB in use, %.1f MB free\n",
+                                     route.name, typeid(*window.GetCurrentScreen()).name(), ResidentMb(),
+                                     (heap.uordblks + heap.hblkhd) / 1048576.0, heap.fordblks / 1048576.0);
+                    }
+                }
+                after[round] = ResidentMb();
+            }
+            std::printf("%f %f %f %f\n", before, after[0], after[1], PeakMb());
+            std::fflush(stdout);
+            std::error_code error;
+            std::filesystem::remove_all(gameDir, error);
+            _exit(0);
+            return 0;
+        },
+        gameDir);
+}
+
+// Memory over a whole evening (RunTourChild): no growth from one round of
+// every kind to the next.
+void BM_TourProcess(benchmark::State& state)
+{
+    if (std::getenv("DISPLAY") == nullptr)
+    {
+        state.SkipWithError("no display");
+        return;
+    }
+    double values[4] = {};
+    for (auto _ : state)
+    {
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        setenv("MARBLEWEND_NO_BROWSER", "1", 1);
+        FILE* child = popen((std::string("'") + s_self + "' --tour-child").c_str(), "r");
+        int read = 0;
+        if (child != nullptr)
+        {
+            read = std::fscanf(child, "%lf %lf %lf %lf", &values[0], &values[1], &values[2], &values[3]);
+            pclose(child);
+        }
+        if (read != 4)
+        {
+            state.SkipWithError("the tour did not run");
+            return;
+        }
+    }
+    state.counters["menu_mb"] = values[0];
+    state.counters["after_round1_mb"] = values[1];
+    state.counters["after_round2_mb"] = values[2];
+    state.counters["peak_mb"] = values[3];
+}
+BENCHMARK(BM_TourProcess)->Iterations(1)->Unit(benchmark::kMillisecond);
 }
 
 int main(int argc, char** argv)
 {
     s_self = argv[0];
     const int routes = static_cast<int>(sizeof s_routes / sizeof s_routes[0]);
+    if (argc > 1 && std::strcmp(argv[1], "--tour-child") == 0)
+        return RunTourChild();
     if (argc > 2 && std::strcmp(argv[1], "--game-child") == 0)
     {
         const int route = std::atoi(argv[2]);
