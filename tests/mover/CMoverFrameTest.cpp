@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "shell/game/CFramePrint.h"
+#include "tests/mover/MoverTestKit.h"
+
+namespace
+{
+std::vector<unsigned char> PrintOf(const CMoverBrick& brick)
+{
+    CFramePrint print;
+    brick.AddToPrint(print);
+    return print.GetBytes();
+}
+
+std::vector<unsigned char> PrintOf(const CMoverGame& game)
+{
+    CFramePrint print;
+    game.AddToPrint(print);
+    return print.GetBytes();
+}
+
+// Twenty seconds at rest: the level caption has flown in and faded.
+void RestTwentySeconds(SMover& g)
+{
+    for (int frame = 0; frame < 60 * 20; ++frame)
+        g.game.Update(16.0f);
+}
+}
+
+// A held picture is drawn anew only when the print changes: each thing the
+// brick's drawing shows must change it.
+TEST(MoverFrame, EveryDrawnPropertyOfABrickChangesItsPrint)
+{
+    const struct
+    {
+        const char* what;
+        std::function<void(CMoverBrick&)> change;
+    } cases[] = {
+        {"moved", [](CMoverBrick& b) { b.SetPosition(CVector4(1.0f, 2.0f, 3.0f)); }},
+        {"selected", [](CMoverBrick& b) { b.Select(); }},
+        {"fading", [](CMoverBrick& b) { b.Vanish(nullptr); }},
+        {"growing", [](CMoverBrick& b) { b.SetGrowScale(0.5f); }},
+        {"another colour", [](CMoverBrick& b) { b.SetColor(2); }},
+        {"turned", [](CMoverBrick& b) { b.SetAngleZ(90.0f); }},
+    };
+    SMover g;
+    for (const auto& c : cases)
+    {
+        CMoverBrick brick(g.params.get());
+        brick.SetColor(1);
+        const std::vector<unsigned char> before = PrintOf(brick);
+        EXPECT_EQ(before, PrintOf(brick)) << c.what;
+        c.change(brick);
+        EXPECT_NE(before, PrintOf(brick)) << c.what;
+    }
+}
+
+TEST(MoverFrame, ASlideChangesTheGamePrintInEveryFrameUntilItLands)
+{
+    SMover g;
+    RestTwentySeconds(g);
+    g.SetBoard(ONE_ROW);
+    std::vector<unsigned char> last = PrintOf(g.game);
+    g.Click(5, 1);
+    while (g.Field().GetStatus() == CMoverField::STATUS_SLIDING)
+    {
+        const std::vector<unsigned char> now = PrintOf(g.game);
+        EXPECT_NE(last, now);
+        last = now;
+        g.game.Update(16.0f);
+    }
+}
+
+// The level caption fades by a share of what is left, so it never reaches
+// zero: drawn on, it would change the picture in every frame for good.
+TEST(MoverFrame, ARestingGamePrintsTheSameOnceTheCaptionHasFaded)
+{
+    SMover g;
+    EXPECT_TRUE(g.game.IsCaptionShown());
+    RestTwentySeconds(g);
+    EXPECT_FALSE(g.game.IsCaptionShown());
+    const std::vector<unsigned char> before = PrintOf(g.game);
+    g.game.Update(16.0f);
+    EXPECT_EQ(before, PrintOf(g.game));
+}
