@@ -39,6 +39,23 @@ const int COVER_MARGIN = 3;
 const int STEP_X[4] = {1, -1, 0, 0};
 const int STEP_Y[4] = {0, 0, 1, -1};
 
+// The grow-in turns every brick about z. The batch leaves a turned model to
+// draw itself, but turns one it is handed with its turn: handed over, a
+// board of bricks entering costs a draw a look instead of one a brick, and
+// the renderer keeps no data of hundreds of draws in flight.
+void AddTurnedAboutZ(CModelBatch& batch, CSliderBrick& brick)
+{
+    const float turn = brick.GetAngleZ();
+    if (turn == 0.0f || brick.GetAngleX() != 0.0f || brick.GetAngleY() != 0.0f)
+    {
+        batch.Add(brick);
+        return;
+    }
+    brick.SetAngleZ(0.0f);
+    batch.Add(brick, turn);
+    brick.SetAngleZ(turn);
+}
+
 bool IsClose(const CVector4& a, const CVector4& b)
 {
     return (b - a).LengthSquared() <= CLOSE;
@@ -762,7 +779,7 @@ void CSliderField::Draw(bool turningArrows)
                 if (!brick || brick->IsSelected() != (pass == 1))
                     continue;
                 if (pass == 0)
-                    m_batch.Add(*brick);
+                    AddTurnedAboutZ(m_batch, *brick);
                 else
                     m_batch.AddAlone(*brick);
             }
