@@ -8,13 +8,6 @@
 
 namespace
 {
-std::vector<unsigned char> PrintOf(const CMoverBrick& brick)
-{
-    CFramePrint print;
-    brick.AddToPrint(print);
-    return print.GetBytes();
-}
-
 std::vector<unsigned char> PrintOf(const CMoverGame& game)
 {
     CFramePrint print;
@@ -31,8 +24,8 @@ void RestTwentySeconds(SMover& g)
 }
 
 // A held picture is drawn anew only when the print changes: each thing the
-// brick's drawing shows must change it.
-TEST(MoverFrame, EveryDrawnPropertyOfABrickChangesItsPrint)
+// drawing of a brick on the board shows must change the game's print.
+TEST(MoverFrame, EveryDrawnPropertyOfABoardBrickChangesTheGamePrint)
 {
     const struct
     {
@@ -43,18 +36,17 @@ TEST(MoverFrame, EveryDrawnPropertyOfABrickChangesItsPrint)
         {"selected", [](CMoverBrick& b) { b.Select(); }},
         {"fading", [](CMoverBrick& b) { b.Vanish(nullptr); }},
         {"growing", [](CMoverBrick& b) { b.SetGrowScale(0.5f); }},
-        {"another colour", [](CMoverBrick& b) { b.SetColor(2); }},
+        {"another colour", [](CMoverBrick& b) { b.SetColor(b.GetColor() == 2 ? 3 : 2); }},
         {"turned", [](CMoverBrick& b) { b.SetAngleZ(90.0f); }},
     };
     SMover g;
+    RestTwentySeconds(g);
     for (const auto& c : cases)
     {
-        CMoverBrick brick(g.params.get());
-        brick.SetColor(1);
-        const std::vector<unsigned char> before = PrintOf(brick);
-        EXPECT_EQ(before, PrintOf(brick)) << c.what;
-        c.change(brick);
-        EXPECT_NE(before, PrintOf(brick)) << c.what;
+        g.SetBoard(ONE_ROW);
+        const std::vector<unsigned char> before = PrintOf(g.game);
+        c.change(*g.Field().GetMoverBrick(2, 3));
+        EXPECT_NE(before, PrintOf(g.game)) << c.what;
     }
 }
 
