@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "games/mover/CMoverParams.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/CGameEvents.h"
 
 namespace
@@ -66,4 +67,13 @@ void CMoverBrick::Draw()
     CModel::Draw();
     SetScale(scale);
     glPopMatrix();
+}
+
+void CMoverBrick::AddToPrint(CFramePrint& print) const
+{
+    print.AddModel(*this);
+    print.Add(GetColor());
+    print.Add(m_alpha);
+    print.Add(m_selected);
+    print.Add(m_grow);
 }

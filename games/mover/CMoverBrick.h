@@ -2,6 +2,7 @@
 
 #include "shell/game/CGameBrick.h"
 
+class CFramePrint;
 class CGameEvents;
 class CMoverParams;
 
@@ -35,6 +36,8 @@ public:
     bool Grow();
 
     void Draw() override;
+    // What Draw reads, for the frame cache.
+    void AddToPrint(CFramePrint& print) const;
 
 protected:
     const CModel* FindLook(int color) const override;

@@ -10,6 +10,7 @@
 #include "games/mover/CMoverBrick.h"
 #include "games/mover/CMoverParams.h"
 #include "shell/game/BoardCursor.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/CRandom.h"
 #include "shell/game/PackPos.h"
 #include "shell/game/QueueBoardBricks.h"
@@ -410,6 +411,23 @@ void CMoverField::Draw()
         m_batch.AddAlone(*m_moving_brick);
     m_batch.Draw();
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+void CMoverField::AddToPrint(CFramePrint& print) const
+{
+    print.Add(m_width_bricks);
+    print.Add(m_height_bricks);
+    for (int y = 0; y < m_height_bricks; ++y)
+        for (int x = 0; x < m_width_bricks; ++x)
+        {
+            const CMoverBrick* brick = m_bricks[x][y].get();
+            print.Add(brick != nullptr);
+            if (brick)
+                brick->AddToPrint(print);
+        }
+    print.Add(m_moving_brick != nullptr);
+    if (m_moving_brick)
+        m_moving_brick->AddToPrint(print);
 }
 
 void CMoverField::Save(CConfigFile& store) const

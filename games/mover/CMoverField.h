@@ -10,6 +10,7 @@
 #include "shell/game/CGameField.h"
 
 class CConfigFile;
+class CFramePrint;
 class CGameEvents;
 class CMoverBrick;
 class CRandom;
@@ -52,6 +53,8 @@ public:
     // looked for right, down, left, up. Does nothing (idle) when there is none.
     void MoveBrick(int x, int y);
     void Draw();
+    // What Draw reads, for the frame cache.
+    void AddToPrint(CFramePrint& print) const;
     void Reskin();
 
     // Cell under a point of the board plane (floored); false outside.

@@ -11,6 +11,7 @@
 #include "games/mover/CMoverParams.h"
 #include "games/mover/CMoverPlayer.h"
 #include "shell/game/BoardCursor.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/CGameBackground.h"
 #include "shell/game/CGameEvents.h"
 #include "shell/game/CLevelBricksEffect.h"
@@ -28,6 +29,8 @@ const float CAPTION_APPROACH = 0.15f;
 const float CAPTION_MAX_STEP = 0.3f;
 const float CAPTION_FADE_MS = 600.0f;
 const float CAPTION_SIZE = 26.0f;
+// Below half a step of an 8-bit colour channel the caption changes no pixel.
+const float CAPTION_FAINTEST = 1.0f / 512.0f;
 const int MAX_LEVEL = 1000;
 }
 
@@ -136,9 +139,30 @@ void CMoverGame::Update(float dt)
     }
 }
 
-void CMoverGame::Draw()
+bool CMoverGame::IsCaptionShown() const
+{
+    return m_caption_alpha >= CAPTION_FAINTEST;
+}
+
+void CMoverGame::AddToPrint(CFramePrint& print) const
+{
+    m_field->AddToPrint(print);
+    print.Add(m_field->GetBonusMoves());
+    print.Add(m_score);
+    print.Add(m_level);
+    print.Add(IsCaptionShown());
+    if (IsCaptionShown())
+    {
+        print.Add(m_caption_position);
+        print.Add(m_caption_alpha);
+    }
+}
+
+void CMoverGame::Draw(CGameFrameCache* cache)
 {
     SGameFrame frame;
+    frame.cache = cache;
+    frame.fingerprint = [this](CFramePrint& print) { AddToPrint(print); };
     frame.background = m_background.get();
     frame.tilt = m_tilt;
     frame.startEffect = m_start_effect.get();
@@ -156,7 +180,7 @@ void CMoverGame::DrawInfo()
     m_background->DrawHudValue("Bonus moves: %5d", m_field->GetBonusMoves(), 60.0f, 50.0f);
     m_background->DrawHudValue("      Score: %6d", m_score, 320.0f, 50.0f);
     m_background->DrawHudValue("Level: %2d", m_level, 620.0f, 50.0f);
-    if (m_caption_alpha < 0.0f)
+    if (!IsCaptionShown())
         return;
     SHudStyle caption;
     caption.m_size = CAPTION_SIZE;

@@ -7,9 +7,11 @@
 #include "shell/game/CRandom.h"
 
 class CConfigFile;
+class CFramePrint;
 class CGameApp;
 class CGameBackground;
 class CGameEvents;
+class CGameFrameCache;
 class CLevelBricksEffect;
 class CLevelFlipEffect;
 class CMoverField;
@@ -32,11 +34,18 @@ public:
     ~CMoverGame();
 
     void Update(float dt);
-    void Draw();
+    // With the screen's frame cache, a frame that looks as the last one
+    // draws only what moved over it.
+    void Draw(CGameFrameCache* cache = nullptr);
+    // Everything Draw reads of the game: board, heads-up values, caption.
+    void AddToPrint(CFramePrint& print) const;
     bool IsGameOver() const { return m_game_over; }
     int GetScore() const { return m_score; }
     int GetLevel() const { return m_level; }
     float GetCaptionAlpha() const { return m_caption_alpha; }
+    // The caption's fade never reaches zero; once it could no longer change
+    // a pixel it is not drawn, so that a resting board's picture stands still.
+    bool IsCaptionShown() const;
     const CVector4& GetCaptionPosition() const { return m_caption_position; }
 
     void Save(CConfigFile& store) const;

@@ -31,7 +31,7 @@ void CMoverGameScreen::UpdateGame(float dt)
 
 void CMoverGameScreen::DrawGame()
 {
-    m_game->Draw();
+    m_game->Draw(&GetFrameCache());
 }
 
 bool CMoverGameScreen::IsGameFinished() const

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "games/slider/CSliderParams.h"
+#include "shell/game/CFramePrint.h"
 
 CSliderArrow::CSliderArrow(const CSliderParams* params) : m_params(params)
 {
@@ -73,4 +74,14 @@ void CSliderArrow::Draw()
     CModel::Draw();
     glPopMatrix();
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+void CSliderArrow::AddToPrint(CFramePrint& print) const
+{
+    print.AddModel(*this);
+    print.Add(m_side);
+    print.Add(m_alpha);
+    print.Add(IsTurning());
+    if (!IsTurning())
+        print.Add(m_spin_angle);
 }

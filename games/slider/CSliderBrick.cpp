@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "games/slider/CSliderParams.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/CGameEvents.h"
 
 namespace
@@ -66,4 +67,12 @@ void CSliderBrick::Draw()
     CModel::Draw();
     glPopMatrix();
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+void CSliderBrick::AddToPrint(CFramePrint& print) const
+{
+    print.AddModel(*this);
+    print.Add(GetColor());
+    print.Add(m_alpha);
+    print.Add(m_selected);
 }

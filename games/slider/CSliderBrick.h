@@ -2,6 +2,7 @@
 
 #include "shell/game/CGameBrick.h"
 
+class CFramePrint;
 class CGameEvents;
 class CSliderParams;
 
@@ -28,6 +29,8 @@ public:
     bool Vanish(CGameEvents* events);
 
     void Draw() override;
+    // What Draw reads, for the frame cache.
+    void AddToPrint(CFramePrint& print) const;
 
 protected:
     // The model of the colour in the current skin.

@@ -1,16 +1,19 @@
 #include "games/slider/CSliderField.h"
 
 #include <GL/gl.h>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 #include "engine/files/CConfigFile.h"
+#include "engine/gfx/CMatrixStack.h"
 #include "engine/gfx/CResManager.h"
 #include "engine/gfx/CTexture.h"
 #include "games/slider/CSliderArrow.h"
 #include "games/slider/CSliderBrick.h"
 #include "games/slider/CSliderParams.h"
 #include "shell/game/BoardCursor.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/CGameEvents.h"
 #include "shell/game/CRandom.h"
 #include "shell/game/SaveValues.h"
@@ -26,10 +29,32 @@ const float LIFT_RATE = 0.25f;
 const float SLIDE_RATE = 0.35f;
 const float ARROW_SCALE = 2.0f / 3.0f;
 const float HOVER_ALPHA = 0.5f;
+// The logical screen the rectangles of turning arrows are given in, and the
+// window pixels added around them (rounding, edge pixels of the mesh).
+const float LOGICAL_WIDTH = 800.0f;
+const float LOGICAL_HEIGHT = 600.0f;
+const int COVER_MARGIN = 3;
 
 // Neighbour order of the group walk: right, left, down, up.
 const int STEP_X[4] = {1, -1, 0, 0};
 const int STEP_Y[4] = {0, 0, 1, -1};
+
+// The grow-in turns every brick about z. The batch leaves a turned model to
+// draw itself, but turns one it is handed with its turn: handed over, a
+// board of bricks entering costs a draw a look instead of one a brick, and
+// the renderer keeps no data of hundreds of draws in flight.
+void AddTurnedAboutZ(CModelBatch& batch, CSliderBrick& brick)
+{
+    const float turn = brick.GetAngleZ();
+    if (turn == 0.0f || brick.GetAngleX() != 0.0f || brick.GetAngleY() != 0.0f)
+    {
+        batch.Add(brick);
+        return;
+    }
+    brick.SetAngleZ(0.0f);
+    batch.Add(brick, turn);
+    brick.SetAngleZ(turn);
+}
 
 bool IsClose(const CVector4& a, const CVector4& b)
 {
@@ -709,7 +734,7 @@ void CSliderField::Hover(const CVector4& point)
 
 // ---- Drawing --------------------------------------------------------------
 
-void CSliderField::Draw()
+void CSliderField::BeginDrawState()
 {
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, m_light.GetExtraColor().GetConstData());
@@ -720,6 +745,12 @@ void CSliderField::Draw()
 
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
+    glDisable(GL_ALPHA_TEST);
+}
+
+void CSliderField::Draw(bool turningArrows)
+{
+    BeginDrawState();
 
     // A blended brick draws itself (the batch leaves it alone), after the
     // opaque ones; the selected ones and the moving one last.
@@ -748,7 +779,7 @@ void CSliderField::Draw()
                 if (!brick || brick->IsSelected() != (pass == 1))
                     continue;
                 if (pass == 0)
-                    m_batch.Add(*brick);
+                    AddTurnedAboutZ(m_batch, *brick);
                 else
                     m_batch.AddAlone(*brick);
             }
@@ -757,7 +788,14 @@ void CSliderField::Draw()
                 for (int x = 0; x < m_width_bricks; ++x)
                     if (CSliderArrow* arrow = m_arrows[x][y].get())
                     {
-                        if (arrow->IsDrawnAlone())
+                        // Never in the batch: its looks stay the same whether
+                        // the turning arrows are drawn here or over the board.
+                        if (arrow->IsTurning())
+                        {
+                            if (turningArrows)
+                                m_batch.AddAlone(*arrow);
+                        }
+                        else if (arrow->IsDrawnAlone())
                             m_batch.AddAlone(*arrow);
                         else
                             m_batch.Add(*arrow, CSliderArrow::SideAngle(arrow->GetSide()));
@@ -766,6 +804,61 @@ void CSliderField::Draw()
     if (m_brick_moving)
         m_batch.AddAlone(*m_brick_moving);
     m_batch.Draw();
+    glDisable(GL_COLOR_MATERIAL);
+}
+
+void CSliderField::DrawTurningArrows(std::vector<CDraw2D::SRect>& covered)
+{
+    int width = 0;
+    int height = 0;
+    CDraw2D::GetViewportSize(width, height);
+    BeginDrawState();
+    for (int y = 0; y < m_height_bricks; ++y)
+        for (int x = 0; x < m_width_bricks; ++x)
+        {
+            CSliderArrow* arrow = m_arrows[x][y].get();
+            if (!arrow || !arrow->IsTurning())
+                continue;
+            // The box the arrow sweeps spinning about its long axis, turned
+            // to its side as Draw turns it.
+            const CVector4& p = arrow->GetPosition();
+            const float hx = arrow->GetScaledSizeX() / 2.0f;
+            const float r = std::hypot(arrow->GetScaledSizeY(), arrow->GetScaledSizeZ()) / 2.0f;
+            double left = width;
+            double right = 0.0;
+            double bottom = height;
+            double top = 0.0;
+            glPushMatrix();
+            glTranslatef(p.x, p.y, p.z);
+            glRotatef(CSliderArrow::SideAngle(arrow->GetSide()), 0.0f, 0.0f, 1.0f);
+            const bool known = CMatrixStack::WidenToProjectedBox(hx, r, r, left, right, bottom, top);
+            glPopMatrix();
+            const int x0 = std::max(0, static_cast<int>(left) - COVER_MARGIN);
+            const int x1 = std::min(width, static_cast<int>(right) + COVER_MARGIN);
+            const int y0 = std::max(0, static_cast<int>(bottom) - COVER_MARGIN);
+            const int y1 = std::min(height, static_cast<int>(top) + COVER_MARGIN);
+            if (!known || x1 <= x0 || y1 <= y0)
+            {
+                covered.push_back({0.0f, 0.0f, LOGICAL_WIDTH, LOGICAL_HEIGHT});
+                arrow->Draw();
+                continue;
+            }
+            // Window rows count up from the bottom, logical ones down from the top.
+            const float sx = LOGICAL_WIDTH / width;
+            const float sy = LOGICAL_HEIGHT / height;
+            covered.push_back({x0 * sx, (height - y1) * sy, (x1 - x0) * sx, (y1 - y0) * sy});
+            // Through a picture of its own, whose depth is that of every held
+            // picture: in the window's, of another precision, faces of the
+            // arrow that nearly meet could hide each other otherwise.
+            if (m_turning_layer.Begin(x0, y0, x1 - x0, y1 - y0))
+            {
+                arrow->Draw();
+                m_turning_layer.End();
+                m_turning_layer.Draw();
+            }
+            else
+                arrow->Draw();
+        }
     glDisable(GL_COLOR_MATERIAL);
 }
 
@@ -781,6 +874,37 @@ void CSliderField::DrawPopups(const CBitmapFont* font)
         if (font)
             m_popups[i].Draw(*font);
         ++i;
+    }
+}
+
+void CSliderField::AddToPrint(CFramePrint& print) const
+{
+    print.Add(m_width_bricks);
+    print.Add(m_height_bricks);
+    print.Add(m_resources ? m_resources->FindTexture(BACK_TEXTURE) : nullptr);
+    for (int y = 0; y < m_height_bricks; ++y)
+        for (int x = 0; x < m_width_bricks; ++x)
+        {
+            const CSliderBrick* brick = m_bricks[x][y].get();
+            print.Add(brick != nullptr);
+            if (brick)
+                brick->AddToPrint(print);
+            const CSliderArrow* arrow = m_arrows[x][y].get();
+            print.Add(arrow != nullptr);
+            if (arrow)
+                arrow->AddToPrint(print);
+        }
+    print.Add(m_brick_moving != nullptr);
+    if (m_brick_moving)
+        m_brick_moving->AddToPrint(print);
+    // DrawPopups steps them: while one shows, every frame differs.
+    print.Add(m_popups.size());
+    for (const CSliderScorePopup& popup : m_popups)
+    {
+        print.Add(popup.GetText());
+        print.Add(popup.GetAlpha());
+        print.Add(popup.GetSize());
+        print.Add(popup.GetPosition());
     }
 }
 

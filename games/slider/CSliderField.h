@@ -3,14 +3,17 @@
 #include <memory>
 #include <vector>
 
+#include "engine/gfx/CDraw2D.h"
 #include "engine/gfx/CLight.h"
 #include "engine/gfx/CModelBatch.h"
+#include "engine/gfx/COffscreenLayer.h"
 #include "engine/gfx/CVector4.h"
 #include "games/slider/CSliderScorePopup.h"
 #include "shell/game/CGameField.h"
 
 class CBitmapFont;
 class CConfigFile;
+class CFramePrint;
 class CGameEvents;
 class CRandom;
 class CResManager;
@@ -65,8 +68,16 @@ public:
     // Clears the board and deals a balanced, shuffled one.
     void NewLevel();
     void Update();
-    void Draw();
+    // turningArrows: false leaves the turning arrows (CSliderArrow::IsTurning)
+    // to DrawTurningArrows, so that the rest can be held as one picture.
+    void Draw(bool turningArrows = true);
+    // Draws the turning arrows and appends the logical rectangles (800 x 600,
+    // y down) they cover under the current camera.
+    void DrawTurningArrows(std::vector<CDraw2D::SRect>& covered);
     void DrawPopups(const CBitmapFont* font);
+    // What Draw and DrawPopups read or change, for the frame cache; turning
+    // arrows count only as turning.
+    void AddToPrint(CFramePrint& print) const;
 
     // Starts a move from a clicked cell. True whenever the field was idle,
     // also for a cell that starts nothing (an inner cell or a corner).
@@ -147,6 +158,8 @@ private:
     // The inner cells of the moving line, in order of their destination.
     void LineCells(std::vector<std::pair<int, int>>& cells) const;
     void HighlightLine(int x, int y, bool row);
+    // Unlit, untextured, opaque: the state the board's models are drawn in.
+    void BeginDrawState();
     void RestoreMove(const CConfigFile& store);
 
     CSliderParams& m_params;
@@ -176,4 +189,7 @@ private:
     bool m_is_move_done = false;
     std::vector<CSliderScorePopup> m_popups;
     CModelBatch m_batch;
+    // Drawing only: where a turning arrow is drawn before it is laid over
+    // the window.
+    COffscreenLayer m_turning_layer;
 };

@@ -8,6 +8,8 @@
 #include "games/slider/CSliderParams.h"
 #include "games/slider/CSliderPlayer.h"
 #include "shell/game/BoardCursor.h"
+#include "shell/game/CFramePrint.h"
+#include "shell/game/CGameFrameCache.h"
 #include "shell/game/CGameBackground.h"
 #include "shell/game/CLevelBricksEffect.h"
 #include "shell/game/CLevelFlipEffect.h"
@@ -24,6 +26,8 @@ const CVector4 TITLE_START(360.0f, 600.0f, 10.0f);
 const CVector4 TITLE_REST(360.0f, 300.0f, 10.0f);
 const float TITLE_SPEED = 0.3f;
 const float TITLE_FADE_MS = 600.0f;
+// Below half a step of an 8-bit colour channel the caption changes no pixel.
+const float TITLE_FAINTEST = 1.0f / 512.0f;
 const int MAX_MOVES = 100000;
 const int DIFFICULTIES = 3;
 }
@@ -142,18 +146,49 @@ void CSliderGame::Update(float dt)
         m_end_effect = std::make_unique<CLevelFlipEffect>(m_app, m_field.get(), FIRST_EFFECT_ROW);
 }
 
-void CSliderGame::Draw()
+bool CSliderGame::IsTitleShown() const
+{
+    return m_title_alpha >= TITLE_FAINTEST;
+}
+
+void CSliderGame::AddToPrint(CFramePrint& print) const
+{
+    m_field->AddToPrint(print);
+    print.Add(m_score_level);
+    print.Add(m_score);
+    print.Add(m_current_level);
+    print.Add(IsTitleShown());
+    if (IsTitleShown())
+    {
+        print.Add(m_title_pos);
+        print.Add(m_title_alpha);
+    }
+}
+
+void CSliderGame::Draw(CGameFrameCache* cache)
 {
     SGameFrame frame;
+    frame.cache = cache;
+    frame.fingerprint = [this](CFramePrint& print) { AddToPrint(print); };
     frame.background = m_background.get();
     frame.tilt = m_alpha;
     frame.startEffect = m_start_effect.get();
     frame.endEffect = m_end_effect.get();
-    frame.drawBoard = [this] {
-        m_field->Draw();
+    // A frame drawn whole draws the turning arrows with the board, as ever;
+    // one laid from the held picture draws them over it.
+    auto held = [cache] { return cache && cache->GetMode() != CGameFrameCache::EMode::Whole; };
+    frame.drawBoard = [this, held] {
+        m_field->Draw(!held());
         m_player->Draw();
     };
     frame.drawHud = [this] { DrawInfo(); };
+    frame.drawLive = [this, held] {
+        if (!held())
+            return;
+        m_turning_cover.clear();
+        m_field->DrawTurningArrows(m_turning_cover);
+    };
+    frame.redrawn = m_turning_cover;
     DrawGameFrame(m_app, frame);
 }
 
@@ -164,7 +199,7 @@ void CSliderGame::DrawInfo()
     m_background->DrawHudValue("Moves Left: %5d", m_score_level, 60.0f, 50.0f, white);
     m_background->DrawHudValue("Score: %6d", m_score, 280.0f, 50.0f, white);
     m_background->DrawHudValue("Level: %2d", m_current_level, 620.0f, 50.0f, white);
-    if (m_title_alpha >= 0.0f)
+    if (IsTitleShown())
     {
         SHudStyle title = white;
         title.m_size = 35.0f;

@@ -1,14 +1,18 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
+#include "engine/gfx/CDraw2D.h"
 #include "engine/gfx/CVector4.h"
 #include "shell/game/CRandom.h"
 
 class CConfigFile;
+class CFramePrint;
 class CGameApp;
 class CGameBackground;
 class CGameEvents;
+class CGameFrameCache;
 class CLevelBricksEffect;
 class CLevelFlipEffect;
 class CSliderField;
@@ -32,7 +36,15 @@ public:
     ~CSliderGame();
 
     void Update(float dt);
-    void Draw();
+    // With the screen's frame cache, a frame that looks as the last one
+    // draws only what moved over it: the turning arrows.
+    void Draw(CGameFrameCache* cache = nullptr);
+    // Everything Draw reads or changes of the game, turning arrows but for
+    // their turn: board, popups, heads-up values, caption.
+    void AddToPrint(CFramePrint& print) const;
+    // The level caption's fade never reaches zero; once it could no longer
+    // change a pixel it is not drawn, so that a resting board stands still.
+    bool IsTitleShown() const;
     void StartLevel(int level);
     void Reskin();
 
@@ -91,4 +103,7 @@ private:
     float m_title_alpha = 0.0f;
     CVector4 m_pointer;
     bool m_button = false;
+    // Drawing only: where the turning arrows were drawn over the held
+    // picture in the last frame; they stay in place while they turn.
+    std::vector<CDraw2D::SRect> m_turning_cover;
 };

@@ -35,7 +35,7 @@ void CSliderGameScreen::DrawGame()
     // The bricks fade by their alpha; nothing may be cut away by an alpha test.
     glDisable(GL_ALPHA_TEST);
     glEnable(GL_DEPTH_TEST);
-    m_game->Draw();
+    m_game->Draw(&GetFrameCache());
 }
 
 bool CSliderGameScreen::IsGameFinished() const

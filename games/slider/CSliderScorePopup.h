@@ -20,6 +20,7 @@ public:
     const std::string& GetText() const { return m_text; }
     float GetAlpha() const { return m_alpha; }
     float GetSize() const { return m_size; }
+    const CVector4& GetPosition() const { return m_position; }
 
 private:
     std::string m_text;
