@@ -32,8 +32,10 @@ bool COffscreenLayer::Create(int width, int height)
     m_texture = CTexture::CreatePixelTarget(width, height);
     glGenRenderbuffers(1, &m_depth);
     glBindRenderbuffer(GL_RENDERBUFFER, m_depth);
-    glRenderbufferStorage(GL_RENDERBUFFER, depthBits > 0 && depthBits <= 16 ? GL_DEPTH_COMPONENT16 : GL_DEPTH_COMPONENT24,
-                          width, height);
+    const GLenum depthFormat = depthBits > 0 && depthBits <= 16   ? GL_DEPTH_COMPONENT16
+                               : depthBits > 0 && depthBits <= 24 ? GL_DEPTH_COMPONENT24
+                                                                  : GL_DEPTH_COMPONENT32;
+    glRenderbufferStorage(GL_RENDERBUFFER, depthFormat, width, height);
     glBindRenderbuffer(GL_RENDERBUFFER, 0);
     glGenFramebuffers(1, &m_framebuffer);
     glBindFramebuffer(GL_FRAMEBUFFER, m_framebuffer);
