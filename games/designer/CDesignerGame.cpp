@@ -11,6 +11,7 @@
 #include "games/designer/CDesignerPlayer.h"
 #include "games/designer/CDesignerTilingSearch.h"
 #include "shell/game/BoardCursor.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/CGameBackground.h"
 #include "shell/game/CGameEvents.h"
 #include "shell/game/CLevelFlipEffect.h"
@@ -133,9 +134,11 @@ void CDesignerGame::MoveBanner(float dt)
         m_banner_pos += s;
 }
 
-void CDesignerGame::Draw()
+void CDesignerGame::Draw(CGameFrameCache* cache)
 {
     SGameFrame frame;
+    frame.cache = cache;
+    frame.fingerprint = [this](CFramePrint& print) { AddToPrint(print); };
     frame.background = m_background.get();
     frame.tilt = m_alpha;
     frame.endEffect = m_flip_effect.get();
@@ -163,6 +166,17 @@ void CDesignerGame::DrawInfo()
         banner.m_a = m_banner_alpha;
         m_background->DrawHudValue("Level: %2d", m_level, m_banner_pos.x, m_banner_pos.y, banner);
     }
+}
+
+void CDesignerGame::AddToPrint(CFramePrint& print) const
+{
+    m_field->AddToPrint(print);
+    m_player->AddToPrint(print);
+    print.Add(m_level);
+    print.Add(m_level_score);
+    print.Add(m_total);
+    print.Add(m_banner_alpha);
+    print.Add(m_banner_pos);
 }
 
 void CDesignerGame::Reskin()

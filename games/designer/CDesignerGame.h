@@ -10,9 +10,11 @@ class CConfigFile;
 class CDesignerField;
 class CDesignerParams;
 class CDesignerPlayer;
+class CFramePrint;
 class CGameApp;
 class CGameBackground;
 class CGameEvents;
+class CGameFrameCache;
 class CLevelFlipEffect;
 
 // One running designer game: level after level an empty board and a tray of
@@ -33,7 +35,9 @@ public:
     ~CDesignerGame();
 
     void Update(float dt);
-    void Draw();
+    // With the screen's frame cache, a frame that looks as the last one
+    // draws only what moved over it.
+    void Draw(CGameFrameCache* cache = nullptr);
     void Reskin();
 
     void Save(CConfigFile& store) const;
@@ -60,6 +64,8 @@ private:
     void EndLevel(float dt);
     void MoveBanner(float dt);
     void DrawInfo();
+    // What Draw reads, for the frame cache.
+    void AddToPrint(CFramePrint& print) const;
     void PollInput();
     // Whether the stored level can still end with its board covered.
     static bool CanFinishSavedLevel(const CConfigFile& store, int boardSize, int levelScore);

@@ -11,6 +11,7 @@
 #include "games/designer/CDesignerFigureTray.h"
 #include "games/designer/CDesignerGenerator.h"
 #include "games/designer/CDesignerParams.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/CGameEvents.h"
 #include "shell/game/SaveValues.h"
 
@@ -334,6 +335,14 @@ void CDesignerPlayer::Draw()
     glDisable(GL_COLOR_MATERIAL);
     glDisable(light->GetId());
     glDisable(GL_LIGHTING);
+}
+
+void CDesignerPlayer::AddToPrint(CFramePrint& print) const
+{
+    print.Add(m_selected != nullptr);
+    if (m_selected)
+        m_selected->AddToPrint(print);
+    m_tray->AddToPrint(print);
 }
 
 void CDesignerPlayer::Reskin()

@@ -10,6 +10,7 @@ class CDesignerField;
 class CDesignerFigure;
 class CDesignerFigureTray;
 class CDesignerParams;
+class CFramePrint;
 class CGameEvents;
 class CRandom;
 
@@ -40,6 +41,8 @@ public:
     // At a level's end: the figure in hand is laid where it is, if it fits.
     void DropSelected();
     void Draw();
+    // What Draw reads, for the frame cache.
+    void AddToPrint(CFramePrint& print) const;
     void Reskin();
 
     void Save(CConfigFile& store) const;
