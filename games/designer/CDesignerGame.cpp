@@ -136,17 +136,26 @@ void CDesignerGame::MoveBanner(float dt)
 
 void CDesignerGame::Draw(CGameFrameCache* cache)
 {
+    if (!m_app)
+        return;
     SGameFrame frame;
+    // The banner is drawn over the figure in hand, and the level's end turns
+    // it with the board: then it is drawn among the rest.
+    const bool live =
+        m_hand_view.Prepare(m_player->GetSelected(), m_app->GetViewParams(), m_alpha,
+                            cache != nullptr && m_banner_alpha < 0.0f && !m_flip_effect, frame.redrawn);
     frame.cache = cache;
-    frame.fingerprint = [this](CFramePrint& print) { AddToPrint(print); };
+    frame.fingerprint = [this, live](CFramePrint& print) { AddToPrint(print, !live); };
     frame.background = m_background.get();
     frame.tilt = m_alpha;
     frame.endEffect = m_flip_effect.get();
     frame.hudDepthTest = false;
-    frame.drawBoard = [this] {
+    frame.drawBoard = [this, live] {
         m_field->Draw();
-        m_player->Draw();
+        m_player->Draw(!live);
     };
+    if (live)
+        frame.drawLive = [this] { m_hand_view.DrawLive([this] { m_player->DrawHand(); }); };
     frame.drawHud = [this] { DrawInfo(); };
     DrawGameFrame(m_app, frame);
 }
@@ -168,10 +177,10 @@ void CDesignerGame::DrawInfo()
     }
 }
 
-void CDesignerGame::AddToPrint(CFramePrint& print) const
+void CDesignerGame::AddToPrint(CFramePrint& print, bool withHand) const
 {
     m_field->AddToPrint(print);
-    m_player->AddToPrint(print);
+    m_player->AddToPrint(print, withHand);
     print.Add(m_level);
     print.Add(m_level_score);
     print.Add(m_total);

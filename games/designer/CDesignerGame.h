@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "engine/gfx/CVector4.h"
+#include "games/designer/CDesignerHandView.h"
 #include "shell/game/CRandom.h"
 
 class CConfigFile;
@@ -39,6 +40,9 @@ public:
     // draws only what moved over it.
     void Draw(CGameFrameCache* cache = nullptr);
     void Reskin();
+    // What Draw reads, for the frame cache; the figure in hand only when it
+    // is drawn among the rest.
+    void AddToPrint(CFramePrint& print, bool withHand) const;
 
     void Save(CConfigFile& store) const;
     static bool ValidateSave(const CConfigFile& store);
@@ -64,8 +68,6 @@ private:
     void EndLevel(float dt);
     void MoveBanner(float dt);
     void DrawInfo();
-    // What Draw reads, for the frame cache.
-    void AddToPrint(CFramePrint& print) const;
     void PollInput();
     // Whether the stored level can still end with its board covered.
     static bool CanFinishSavedLevel(const CConfigFile& store, int boardSize, int levelScore);
@@ -90,4 +92,5 @@ private:
     CVector4 m_point;
     bool m_left = false;
     bool m_right = false;
+    CDesignerHandView m_hand_view;
 };

@@ -320,27 +320,46 @@ void CDesignerPlayer::DropSelected()
     m_state = STATE_IDLE;
 }
 
-void CDesignerPlayer::Draw()
+void CDesignerPlayer::SetLit(bool lit)
 {
     CLight* light = m_field.GetLight();
+    if (!lit)
+    {
+        glDisable(GL_COLOR_MATERIAL);
+        glDisable(light->GetId());
+        glDisable(GL_LIGHTING);
+        return;
+    }
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, light->GetExtraColor().GetConstData());
     glEnable(GL_LIGHTING);
     glEnable(light->GetId());
     glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
     glEnable(GL_COLOR_MATERIAL);
-    if (m_selected)
-        m_selected->Draw();
-    m_tray->Draw();
-    glDisable(GL_COLOR_MATERIAL);
-    glDisable(light->GetId());
-    glDisable(GL_LIGHTING);
 }
 
-void CDesignerPlayer::AddToPrint(CFramePrint& print) const
+void CDesignerPlayer::Draw(bool withHand)
 {
-    print.Add(m_selected != nullptr);
-    if (m_selected)
+    SetLit(true);
+    if (m_selected && withHand)
+        m_selected->Draw();
+    m_tray->Draw();
+    SetLit(false);
+}
+
+void CDesignerPlayer::DrawHand()
+{
+    if (!m_selected)
+        return;
+    SetLit(true);
+    m_selected->Draw();
+    SetLit(false);
+}
+
+void CDesignerPlayer::AddToPrint(CFramePrint& print, bool withHand) const
+{
+    print.Add(m_selected != nullptr && withHand);
+    if (m_selected && withHand)
         m_selected->AddToPrint(print);
     m_tray->AddToPrint(print);
 }
