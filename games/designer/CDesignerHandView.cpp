@@ -8,6 +8,7 @@
 #include "engine/frame/CViewParams.h"
 #include "engine/gfx/CModel.h"
 #include "games/designer/CDesignerFigure.h"
+#include "shell/game/CFramePrint.h"
 
 namespace
 {
@@ -15,9 +16,6 @@ const float DEGREES = 3.14159265f / 180.0f;
 // Logical units around the projected box: edge pixels a triangle touches
 // are filled though their centre lies a little outside.
 const float MARGIN = 2.0f;
-// Of a cell model's largest side: more than half its diagonal, for a
-// model a little off its centre.
-const float REACH = 0.8f;
 const float LOGICAL_WIDTH = 800.0f;
 const float LOGICAL_HEIGHT = 600.0f;
 
@@ -71,21 +69,22 @@ bool CDesignerHandView::FindScreenRect(const CDesignerFigure& figure, const CVie
 {
     const CModel* model = figure.GetModel();
     const float cell = figure.GetCellSize();
-    // Each cell's model, turned any way about the cell's centre, reaches
-    // less than this from it (its sides' diagonal is 0.71 of the largest).
+    // A loaded mesh is centred in a unit box, so each cell's model, turned
+    // by quarters about the cell's centre, stays within half its largest
+    // side of it.
     float reach = cell;
     if (model)
         reach = std::max({reach, model->GetScaledSizeX(), model->GetScaledSizeY(), model->GetScaledSizeZ()});
-    reach *= REACH;
+    reach /= 2.0f;
     // The cells' centres around the figure's; while the figure turns about
-    // its centre, a circle through its farthest ones.
-    float halfX = (figure.GetWidthWorld() - cell) / 2.0f;
-    float halfY = (figure.GetHeightWorld() - cell) / 2.0f;
+    // its centre, a circle through its farthest cells' corners.
+    float halfX = (figure.GetWidthWorld() - cell) / 2.0f + reach;
+    float halfY = (figure.GetHeightWorld() - cell) / 2.0f + reach;
     if (model && model->GetAngleZ() != 0.0f)
         halfX = halfY = std::hypot(halfX, halfY);
     const CVector4& at = figure.GetPosition();
-    return ProjectBox(view, tilt, CVector4(at.x - halfX - reach, at.y - halfY - reach, at.z - reach),
-                      CVector4(at.x + halfX + reach, at.y + halfY + reach, at.z + reach), rect);
+    return ProjectBox(view, tilt, CVector4(at.x - halfX, at.y - halfY, at.z - reach),
+                      CVector4(at.x + halfX, at.y + halfY, at.z + reach), rect);
 }
 
 bool CDesignerHandView::Overlap(const CDraw2D::SRect& a, const CDraw2D::SRect& b)
@@ -96,8 +95,14 @@ bool CDesignerHandView::Overlap(const CDraw2D::SRect& a, const CDraw2D::SRect& b
 bool CDesignerHandView::Prepare(const CDesignerFigure* figure, const CViewParams& view, float tilt, bool canGoLive,
                                 std::vector<CDraw2D::SRect>& redrawn)
 {
+    CFramePrint print;
+    if (figure)
+        figure->AddToPrint(print);
+    m_still_frames = print.GetBytes() == m_print ? m_still_frames + 1 : 0;
+    m_print.swap(print.GetBytes());
     CDraw2D::SRect rect;
-    if (!figure || !canGoLive || !FindScreenRect(*figure, view, tilt, rect) || Overlap(rect, HUD_AREA))
+    if (!figure || !canGoLive || m_still_frames >= STILL_FRAMES || !FindScreenRect(*figure, view, tilt, rect) ||
+        Overlap(rect, HUD_AREA))
     {
         // Drawn among the rest, in a frame drawn whole: nothing to restore.
         m_has_last = false;

@@ -17,10 +17,12 @@ class CViewParams;
 //
 // The figure goes live only where drawing it last, over everything, looks
 // as drawing it among the rest does: clear of the heads-up display, whose
-// texts are drawn over it.
+// texts are drawn over it. A figure that has stood still for a few frames
+// goes back among the rest, where a held frame costs nothing for it.
 class CDesignerHandView
 {
 public:
+    static constexpr int STILL_FRAMES = 10;
     // The heads-up display's texts lie inside this part of the screen.
     static constexpr CDraw2D::SRect HUD_AREA = {14.0f, 18.0f, 150.0f, 186.0f};
 
@@ -37,6 +39,7 @@ public:
 
     // For the coming frame: whether the figure (null: none in hand) is drawn
     // live; canGoLive: nothing else of the frame keeps it among the rest.
+    // Call once a frame: it counts the frames the figure stands still.
     // When live, redrawn receives the figure's rectangle and the one it had
     // when last drawn live, whose pixels the frame must restore.
     bool Prepare(const CDesignerFigure* figure, const CViewParams& view, float tilt, bool canGoLive,
@@ -50,6 +53,10 @@ public:
 
 private:
     COffscreenLayer m_layer;
+    // What the figure's drawing read in the last frame, and for how many
+    // frames it has not changed.
+    std::vector<unsigned char> m_print;
+    int m_still_frames = 0;
     CDraw2D::SRect m_last = {0.0f, 0.0f, 0.0f, 0.0f};
     bool m_has_last = false;
 };

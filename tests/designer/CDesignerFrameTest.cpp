@@ -224,3 +224,22 @@ TEST(DesignerHandView, HandGoesLiveAwayFromTheDisplayAndRestoresWhereItWas)
     EXPECT_FALSE(hand.Prepare(nullptr, view, 0.0f, true, redrawn));
     EXPECT_TRUE(redrawn.empty());
 }
+
+TEST(DesignerHandView, StillFigureGoesBackAmongTheRestUntilItMoves)
+{
+    const CViewParams view = DesignerView();
+    CDesignerFigure figure(1);
+    figure.CreateModel(nullptr);
+    figure.SetScale(60.0f);
+    figure.SetPosition(Under(view, 400, 300, 30.0f));
+    CDesignerHandView hand;
+    std::vector<CDraw2D::SRect> redrawn;
+    for (int frame = 0; frame < CDesignerHandView::STILL_FRAMES; ++frame)
+        EXPECT_TRUE(hand.Prepare(&figure, view, 0.0f, true, redrawn)) << "frame " << frame;
+    EXPECT_FALSE(hand.Prepare(&figure, view, 0.0f, true, redrawn));
+    EXPECT_FALSE(hand.Prepare(&figure, view, 0.0f, true, redrawn));
+    redrawn.clear();
+    figure.GetModel()->SetAngleZ(10.0f);
+    EXPECT_TRUE(hand.Prepare(&figure, view, 0.0f, true, redrawn)) << "turning";
+    EXPECT_EQ(1u, redrawn.size());
+}
