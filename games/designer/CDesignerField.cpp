@@ -11,6 +11,7 @@
 #include "games/designer/CDesignerFigure.h"
 #include "games/designer/CDesignerParams.h"
 #include "shell/game/BoardCursor.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/PackPos.h"
 #include "shell/game/SaveValues.h"
 
@@ -270,6 +271,27 @@ void CDesignerField::Draw()
                 brick->Draw();
                 glPopMatrix();
             }
+}
+
+void CDesignerField::AddToPrint(CFramePrint& print) const
+{
+    print.Add(m_width_bricks);
+    print.Add(m_height_bricks);
+    print.Add(m_width);
+    print.Add(m_height);
+    print.Add(GetBrickDepth());
+    print.AddModel(m_params.GetPlaceModel());
+    print.Add(m_figures.size());
+    for (const auto& figure : m_figures)
+        figure->AddToPrint(print);
+    for (int y = 0; y < m_height_bricks; ++y)
+        for (int x = 0; x < m_width_bricks; ++x)
+        {
+            const CDesignerBrick* brick = m_bricks[x][y].get();
+            print.Add(brick != nullptr);
+            if (brick)
+                print.AddModel(*brick);
+        }
 }
 
 void CDesignerField::Reskin()

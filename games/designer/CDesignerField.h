@@ -13,6 +13,7 @@ class CConfigFile;
 class CDesignerBrick;
 class CDesignerFigure;
 class CDesignerParams;
+class CFramePrint;
 class CResManager;
 
 // The designer board: W x W target cells, which of them figures cover, the
@@ -64,6 +65,8 @@ public:
     void BakeFigures();
 
     void Draw();
+    // What Draw reads, for the frame cache (the light, set once, is left out).
+    void AddToPrint(CFramePrint& print) const;
     void Reskin();
 
     void Save(CConfigFile& store) const;

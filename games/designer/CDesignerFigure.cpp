@@ -9,6 +9,7 @@
 #include "engine/gfx/CModel.h"
 #include "games/designer/CDesignerBrick.h"
 #include "games/designer/CDesignerParams.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/PackPos.h"
 #include "shell/game/SaveValues.h"
 
@@ -200,6 +201,17 @@ void CDesignerFigure::Draw() const
             glPopMatrix();
         }
     glPopMatrix();
+}
+
+void CDesignerFigure::AddToPrint(CFramePrint& print) const
+{
+    print.AddModel(m_model.get());
+    print.Add(m_pos);
+    for (char cell : m_shape)
+        print.Add(cell);
+    print.Add(m_angle);
+    print.Add(m_width);
+    print.Add(m_height);
 }
 
 bool CDesignerFigure::IsFilled(int x, int y) const

@@ -9,6 +9,7 @@
 class CConfigFile;
 class CDesignerBrick;
 class CDesignerParams;
+class CFramePrint;
 class CModel;
 
 // One piece of the designer puzzle: a polyomino of one of nine kinds held as
@@ -42,6 +43,8 @@ public:
     // Takes the current skin's model, keeping scale, position and turn.
     void Reskin();
     void Draw() const;
+    // What Draw reads, for the frame cache.
+    void AddToPrint(CFramePrint& print) const;
 
     bool IsFilled(int x, int y) const;
     char GetCell(int x, int y) const;

@@ -7,6 +7,7 @@
 #include "engine/gfx/CModel.h"
 #include "games/designer/CDesignerFigure.h"
 #include "games/designer/CDesignerParams.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/CGameEvents.h"
 #include "shell/game/SaveValues.h"
 
@@ -243,6 +244,15 @@ void CDesignerFigureTray::Draw()
     glRotatef(180.0f, 0.0f, 0.0f, 1.0f);
     m_lower_arrow->Draw();
     glPopMatrix();
+}
+
+void CDesignerFigureTray::AddToPrint(CFramePrint& print) const
+{
+    print.Add(m_figures.size());
+    for (const auto& figure : m_figures)
+        figure->AddToPrint(print);
+    print.AddModel(*m_upper_arrow);
+    print.AddModel(*m_lower_arrow);
 }
 
 void CDesignerFigureTray::Reskin()

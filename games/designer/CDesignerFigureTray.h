@@ -8,6 +8,7 @@
 class CConfigFile;
 class CDesignerFigure;
 class CDesignerParams;
+class CFramePrint;
 class CGameEvents;
 class CModel;
 
@@ -56,6 +57,8 @@ public:
     void Hover(const CVector4& point);
     void Update(float dt);
     void Draw();
+    // What Draw reads, for the frame cache.
+    void AddToPrint(CFramePrint& print) const;
     void Reskin();
 
     int GetCount() const { return static_cast<int>(m_figures.size()); }

@@ -11,6 +11,7 @@
 #include "games/designer/CDesignerPlayer.h"
 #include "games/designer/CDesignerTilingSearch.h"
 #include "shell/game/BoardCursor.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/CGameBackground.h"
 #include "shell/game/CGameEvents.h"
 #include "shell/game/CLevelFlipEffect.h"
@@ -133,17 +134,28 @@ void CDesignerGame::MoveBanner(float dt)
         m_banner_pos += s;
 }
 
-void CDesignerGame::Draw()
+void CDesignerGame::Draw(CGameFrameCache* cache)
 {
+    if (!m_app)
+        return;
     SGameFrame frame;
+    // The banner is drawn over the figure in hand, and the level's end turns
+    // it with the board: then it is drawn among the rest.
+    const bool live =
+        m_hand_view.Prepare(m_player->GetSelected(), m_app->GetViewParams(), m_alpha,
+                            cache != nullptr && m_banner_alpha < 0.0f && !m_flip_effect, frame.redrawn);
+    frame.cache = cache;
+    frame.fingerprint = [this, live](CFramePrint& print) { AddToPrint(print, !live); };
     frame.background = m_background.get();
     frame.tilt = m_alpha;
     frame.endEffect = m_flip_effect.get();
     frame.hudDepthTest = false;
-    frame.drawBoard = [this] {
+    frame.drawBoard = [this, live] {
         m_field->Draw();
-        m_player->Draw();
+        m_player->Draw(!live);
     };
+    if (live)
+        frame.drawLive = [this] { m_hand_view.DrawLive([this] { m_player->DrawHand(); }); };
     frame.drawHud = [this] { DrawInfo(); };
     DrawGameFrame(m_app, frame);
 }
@@ -163,6 +175,17 @@ void CDesignerGame::DrawInfo()
         banner.m_a = m_banner_alpha;
         m_background->DrawHudValue("Level: %2d", m_level, m_banner_pos.x, m_banner_pos.y, banner);
     }
+}
+
+void CDesignerGame::AddToPrint(CFramePrint& print, bool withHand) const
+{
+    m_field->AddToPrint(print);
+    m_player->AddToPrint(print, withHand);
+    print.Add(m_level);
+    print.Add(m_level_score);
+    print.Add(m_total);
+    print.Add(m_banner_alpha);
+    print.Add(m_banner_pos);
 }
 
 void CDesignerGame::Reskin()

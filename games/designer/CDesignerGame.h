@@ -4,15 +4,18 @@
 #include <memory>
 
 #include "engine/gfx/CVector4.h"
+#include "games/designer/CDesignerHandView.h"
 #include "shell/game/CRandom.h"
 
 class CConfigFile;
 class CDesignerField;
 class CDesignerParams;
 class CDesignerPlayer;
+class CFramePrint;
 class CGameApp;
 class CGameBackground;
 class CGameEvents;
+class CGameFrameCache;
 class CLevelFlipEffect;
 
 // One running designer game: level after level an empty board and a tray of
@@ -33,8 +36,13 @@ public:
     ~CDesignerGame();
 
     void Update(float dt);
-    void Draw();
+    // With the screen's frame cache, a frame that looks as the last one
+    // draws only what moved over it.
+    void Draw(CGameFrameCache* cache = nullptr);
     void Reskin();
+    // What Draw reads, for the frame cache; the figure in hand only when it
+    // is drawn among the rest.
+    void AddToPrint(CFramePrint& print, bool withHand) const;
 
     void Save(CConfigFile& store) const;
     static bool ValidateSave(const CConfigFile& store);
@@ -84,4 +92,5 @@ private:
     CVector4 m_point;
     bool m_left = false;
     bool m_right = false;
+    CDesignerHandView m_hand_view;
 };

@@ -32,7 +32,7 @@ void CDesignerGameScreen::UpdateGame(float dt)
 
 void CDesignerGameScreen::DrawGame()
 {
-    m_game->Draw();
+    m_game->Draw(&GetFrameCache());
 }
 
 bool CDesignerGameScreen::IsGameFinished() const

@@ -11,6 +11,7 @@
 #include "games/designer/CDesignerFigureTray.h"
 #include "games/designer/CDesignerGenerator.h"
 #include "games/designer/CDesignerParams.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/CGameEvents.h"
 #include "shell/game/SaveValues.h"
 
@@ -319,21 +320,48 @@ void CDesignerPlayer::DropSelected()
     m_state = STATE_IDLE;
 }
 
-void CDesignerPlayer::Draw()
+void CDesignerPlayer::SetLit(bool lit)
 {
     CLight* light = m_field.GetLight();
+    if (!lit)
+    {
+        glDisable(GL_COLOR_MATERIAL);
+        glDisable(light->GetId());
+        glDisable(GL_LIGHTING);
+        return;
+    }
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, light->GetExtraColor().GetConstData());
     glEnable(GL_LIGHTING);
     glEnable(light->GetId());
     glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
     glEnable(GL_COLOR_MATERIAL);
-    if (m_selected)
+}
+
+void CDesignerPlayer::Draw(bool withHand)
+{
+    SetLit(true);
+    if (m_selected && withHand)
         m_selected->Draw();
     m_tray->Draw();
-    glDisable(GL_COLOR_MATERIAL);
-    glDisable(light->GetId());
-    glDisable(GL_LIGHTING);
+    SetLit(false);
+}
+
+void CDesignerPlayer::DrawHand()
+{
+    if (!m_selected)
+        return;
+    SetLit(true);
+    m_selected->Draw();
+    SetLit(false);
+}
+
+void CDesignerPlayer::AddToPrint(CFramePrint& print, bool withHand) const
+{
+    print.Add(m_selected != nullptr && withHand);
+    if (m_selected && withHand)
+        m_selected->AddToPrint(print);
+    m_tray->AddToPrint(print);
 }
 
 void CDesignerPlayer::Reskin()

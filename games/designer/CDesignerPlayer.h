@@ -10,6 +10,7 @@ class CDesignerField;
 class CDesignerFigure;
 class CDesignerFigureTray;
 class CDesignerParams;
+class CFramePrint;
 class CGameEvents;
 class CRandom;
 
@@ -39,7 +40,12 @@ public:
     void Update(float dt, const CVector4& point, bool left, bool right);
     // At a level's end: the figure in hand is laid where it is, if it fits.
     void DropSelected();
-    void Draw();
+    // The tray and, with withHand, the figure in hand.
+    void Draw(bool withHand = true);
+    // The figure in hand alone, lit as Draw lights it.
+    void DrawHand();
+    // What Draw(withHand) reads, for the frame cache.
+    void AddToPrint(CFramePrint& print, bool withHand = true) const;
     void Reskin();
 
     void Save(CConfigFile& store) const;
@@ -68,6 +74,8 @@ private:
     void LayStep();
     void LiftStep(const CVector4& point);
     void PlaySound(int id) const;
+    // The field's light on or off for the figures.
+    void SetLit(bool lit);
 
     CDesignerParams& m_params;
     CDesignerField& m_field;
