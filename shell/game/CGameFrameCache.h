@@ -57,6 +57,9 @@ public:
     // The cells the back sparkles were drawn over in the last frame; a frame
     // sets the ones it draws them over, for the next.
     CDrawnOverCells& GetSparkleCells() { return m_sparkle_cells; }
+    // The rectangles the last frame drew again (live things, widgets): a
+    // frame draws again both its own and these, for what moved away.
+    std::vector<CDraw2D::SRect>& GetLastRedrawn() { return m_last_redrawn; }
 
     // After the frame, widgets included: marks the back buffer as holding it
     // (nothing when the frame did not use the cache).
@@ -72,6 +75,7 @@ private:
     COffscreenLayer m_content;
     COffscreenLayer m_scratch;
     CDrawnOverCells m_sparkle_cells;
+    std::vector<CDraw2D::SRect> m_last_redrawn;
     // The last frame's fingerprint; empty when none is known.
     std::vector<unsigned char> m_print;
     // The held picture shows the content that m_print describes.

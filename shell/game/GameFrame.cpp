@@ -268,8 +268,9 @@ void DrawGameFrame(CGameApp* app, const SGameFrame& frame)
         {
             CDrawnOverCells cells = drawnOver;
             cells.Add(cache->GetSparkleCells());
-            for (const CDraw2D::SRect& rect : frame.redrawn)
-                cells.Mark(rect.x, rect.y, rect.width, rect.height, kLogicalWidth, kLogicalHeight);
+            for (const std::vector<CDraw2D::SRect>* rects : {&frame.redrawn, &cache->GetLastRedrawn()})
+                for (const CDraw2D::SRect& rect : *rects)
+                    cells.Mark(rect.x, rect.y, rect.width, rect.height, kLogicalWidth, kLogicalHeight);
             const std::vector<CDraw2D::SRect> runs = cells.Runs();
             view.SetOrtho(w, h);
             CDraw2D::SetDepthTest(false);
@@ -295,16 +296,18 @@ void DrawGameFrame(CGameApp* app, const SGameFrame& frame)
                 DrawIntoScratch(app, frame, *cache, w, h, false, whole);
                 // Blending rounds a unit apart in the window's pixel format and
                 // the picture's, once for each sparkle over another.
-                Compare("the cells drawn again leave the last frame showing", partial, whole, 2);
+                Compare("the cells drawn again leave the last frame showing", partial, whole, 3);
             }
             // Nothing in front lives (or the frame would not be held); their
             // list is stepped all the same.
             if (frame.sparkles)
                 UpdateSparkles();
             cache->GetSparkleCells() = drawnOver;
+            cache->GetLastRedrawn() = frame.redrawn;
             return;
         }
         cache->GetSparkleCells() = drawnOver;
+        cache->GetLastRedrawn() = frame.redrawn;
     }
 
     if (mode == CGameFrameCache::EMode::Capture)

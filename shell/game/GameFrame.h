@@ -43,7 +43,8 @@ struct SGameFrame
     std::function<void()> drawLive;
     // Logical rectangles drawn again in every frame: where drawLive draws and
     // where the screen draws its widgets after the frame. They get
-    // background, sparkles and content in every frame.
+    // background, sparkles and content in this frame and the next (where
+    // what was drawn live may have moved away from).
     std::vector<CDraw2D::SRect> redrawn;
 };
 
