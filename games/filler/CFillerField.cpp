@@ -11,6 +11,7 @@
 #include "games/filler/CFillerBrick.h"
 #include "games/filler/CFillerParams.h"
 #include "shell/game/BoardCursor.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/CGameEvents.h"
 #include "shell/game/CRandom.h"
 #include "shell/game/SaveValues.h"
@@ -30,6 +31,8 @@ const float START_RING_DARK[3] = {0.04f, 0.04f, 0.08f};
 
 void DrawSquare(const CVector4& centre, float half, const float rgb[3])
 {
+    // Plain colour, whatever picture the drawing before left bound.
+    glDisable(GL_TEXTURE_2D);
     glColor4f(rgb[0], rgb[1], rgb[2], 1.0f);
     glBegin(GL_QUADS);
     glVertex3f(centre.x - half, centre.y - half, centre.z);
@@ -541,6 +544,22 @@ void CFillerField::Draw()
         brick->SetScale(scale);
     }
     glDisable(GL_COLOR_MATERIAL);
+}
+
+void CFillerField::AddToPrint(CFramePrint& print) const
+{
+    print.Add(m_width);
+    print.Add(m_height);
+    for (const auto& brick : m_bricks)
+        brick->AddToPrint(print);
+    print.Add(m_zones.size());
+    for (const SZone& zone : m_zones)
+    {
+        print.Add(zone.m_x);
+        print.Add(zone.m_y);
+    }
+    print.Add(GetStartBrickSize());
+    print.Add(GetStartRingWidth());
 }
 
 float CFillerField::GetStartBrickSize() const

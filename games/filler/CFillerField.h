@@ -11,6 +11,7 @@
 class CConfigFile;
 class CFillerBrick;
 class CFillerParams;
+class CFramePrint;
 class CGameEvents;
 class CRandom;
 
@@ -128,6 +129,8 @@ public:
     // Every brick in one batch per look, then the start bricks enlarged
     // and ringed.
     void Draw();
+    // What Draw reads, for the frame cache.
+    void AddToPrint(CFramePrint& print) const;
     // The side of a drawn start brick and the width of each of its two
     // rings, in board units: plain on every board size.
     float GetStartBrickSize() const;

@@ -1,0 +1,128 @@
+#include <functional>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "games/filler/CFillerBrick.h"
+#include "games/filler/CFillerGame.h"
+#include "games/filler/CFillerPlayer.h"
+#include "shell/game/CFramePrint.h"
+#include "tests/filler/FillerTestKit.h"
+
+// A held frame is laid again only while the print repeats: whatever the
+// drawing shows must change the print, and nothing else may.
+namespace
+{
+std::vector<unsigned char> PrintOf(const CFillerBrick& brick)
+{
+    CFramePrint print;
+    brick.AddToPrint(print);
+    return print.GetBytes();
+}
+
+std::vector<unsigned char> PrintOf(const CFillerField& field)
+{
+    CFramePrint print;
+    field.AddToPrint(print);
+    return print.GetBytes();
+}
+
+std::vector<unsigned char> PrintOf(const CFillerGame& game)
+{
+    CFramePrint print;
+    game.AddToPrint(print);
+    return print.GetBytes();
+}
+
+struct SBrickChange
+{
+    const char* name;
+    std::function<void(CFillerBrick&)> change;
+    bool shows;
+};
+
+const SBrickChange BRICK_CHANGES[] = {
+    {"ShownColour", [](CFillerBrick& b) { b.SetColor(3); }, true},
+    {"ColourWaitingForTheWave", [](CFillerBrick& b) { b.SetTargetColor(3); }, false},
+    {"ColourTheWaveReached", [](CFillerBrick& b) { b.SetTargetColor(3), b.ApplyTargetColor(); }, true},
+    {"Place", [](CFillerBrick& b) { b.SetPosition(CVector4(1.0f, 0.0f, 1.0f)); }, true},
+    {"Size", [](CFillerBrick& b) { b.SetScale(0.5f); }, true},
+    {"Turn", [](CFillerBrick& b) { b.SetAngleZ(45.0f); }, true},
+};
+
+class FillerBrickPrint : public ::testing::TestWithParam<SBrickChange>
+{
+};
+}
+
+TEST_P(FillerBrickPrint, ChangesExactlyWithWhatTheBrickShows)
+{
+    CFillerBrick brick(nullptr);
+    brick.SetColor(1);
+    const std::vector<unsigned char> before = PrintOf(brick);
+    GetParam().change(brick);
+    EXPECT_EQ(GetParam().shows, PrintOf(brick) != before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, FillerBrickPrint, ::testing::ValuesIn(BRICK_CHANGES),
+                         [](const ::testing::TestParamInfo<SBrickChange>& info) { return info.param.name; });
+
+TEST(FillerPrint, MoveShowsOnlyAsTheWaveGoesAndStandsStillAfterIt)
+{
+    auto params = MakeParams(0, 0, true);
+    auto field = MakeField(*params, nullptr, "RRRRR/RRRRR/RRRRY");
+    field->AddZone(2, 1);
+    const std::vector<unsigned char> before = PrintOf(*field);
+    ASSERT_TRUE(field->FillZone(2, 1, 1));
+    EXPECT_EQ(before, PrintOf(*field)) << "the rules' colour is not drawn before the wave";
+    field->Update(16.0f, false);
+    const std::vector<unsigned char> firstStep = PrintOf(*field);
+    EXPECT_NE(before, firstStep);
+    for (int i = 0; i < 100 && !field->IsIdle(); ++i)
+        field->Update(16.0f, false);
+    const std::vector<unsigned char> after = PrintOf(*field);
+    EXPECT_NE(firstStep, after);
+    field->Update(16.0f, false);
+    EXPECT_EQ(after, PrintOf(*field));
+}
+
+TEST(FillerPrint, AnotherStartCellChangesTheFieldsPrint)
+{
+    auto params = MakeParams(0, 0, true);
+    auto a = MakeField(*params, nullptr, "RGB/RGB");
+    auto b = MakeField(*params, nullptr, "RGB/RGB");
+    a->AddZone(0, 0);
+    b->AddZone(0, 1);
+    EXPECT_NE(PrintOf(*a), PrintOf(*b));
+}
+
+TEST(FillerPrint, GameWaitingForTheHumanRepeatsItsPrintAndTheBannerChangesIt)
+{
+    auto params = MakeParams(0, 0, true);
+    CFillerGame game(nullptr, *params, nullptr, 7);
+    for (int i = 0; i < 1000 && (game.IsEffectRunning() || game.GetCurrentPlayer() != CFillerGame::HUMAN); ++i)
+        game.Update(16.0f);
+    ASSERT_EQ(CFillerGame::HUMAN, game.GetCurrentPlayer());
+    const std::vector<unsigned char> waiting = PrintOf(game);
+    for (int i = 0; i < 10; ++i)
+        game.Update(16.0f);
+    EXPECT_EQ(waiting, PrintOf(game)) << "nothing moves while the human thinks";
+
+    // Play to the end: the banner and the zone sizes are drawn.
+    for (int moves = 0; moves < 2000 && !game.GetField().IsGameOver(); ++moves)
+    {
+        game.GetPlayer(CFillerGame::HUMAN).ComputerMove();
+        for (int i = 0; i < 1000 && !game.GetField().IsGameOver() &&
+                        !(game.GetCurrentPlayer() == CFillerGame::HUMAN &&
+                          game.GetPlayer(CFillerGame::HUMAN).GetState() == CFillerPlayer::STATE_WAITING);
+             ++i)
+            game.Update(16.0f);
+    }
+    ASSERT_TRUE(game.GetField().IsGameOver());
+    for (int i = 0; i < 1000 && !game.GetField().IsIdle(); ++i)
+        game.Update(16.0f);
+    const std::vector<unsigned char> banner = PrintOf(game);
+    game.GetField().OnKey();
+    ASSERT_FALSE(game.GetField().IsBannerShown());
+    EXPECT_NE(banner, PrintOf(game));
+}
