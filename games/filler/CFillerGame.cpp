@@ -190,6 +190,16 @@ void CFillerGame::Draw(CGameFrameCache* cache, const std::vector<CDraw2D::SRect>
     frame.cache = cache;
     frame.fingerprint = [this](CFramePrint& print) { AddToPrint(print); };
     frame.redrawn = widgets;
+    if (m_field->HasWave())
+    {
+        frame.redrawn.insert(frame.redrawn.end(), m_wave_rects.begin(), m_wave_rects.end());
+        frame.drawLive = [this] {
+            m_wave_rects.clear();
+            m_field->DrawWave(m_wave_rects);
+        };
+    }
+    else
+        m_wave_rects.clear();
     frame.background = m_background.get();
     frame.startEffect = m_effect.get();
     frame.sparkles = false;

@@ -87,4 +87,7 @@ private:
     std::unique_ptr<CLevelBricksEffect> m_effect;
     CVector4 m_cursor;
     bool m_button = false;
+    // Where the running wave was drawn in the last frame: drawn again over
+    // a held frame, it is laid anew there.
+    std::vector<CDraw2D::SRect> m_wave_rects;
 };

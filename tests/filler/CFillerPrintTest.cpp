@@ -1,4 +1,5 @@
 #include <functional>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -67,23 +68,43 @@ TEST_P(FillerBrickPrint, ChangesExactlyWithWhatTheBrickShows)
 INSTANTIATE_TEST_SUITE_P(Changes, FillerBrickPrint, ::testing::ValuesIn(BRICK_CHANGES),
                          [](const ::testing::TestParamInfo<SBrickChange>& info) { return info.param.name; });
 
-TEST(FillerPrint, MoveShowsOnlyAsTheWaveGoesAndStandsStillAfterIt)
+TEST(FillerPrint, WavesBricksLeaveTheHeldBoardWhileItRunsAndComeBackWhenItEnds)
 {
     auto params = MakeParams(0, 0, true);
     auto field = MakeField(*params, nullptr, "RRRRR/RRRRR/RRRRY");
     field->AddZone(2, 1);
     const std::vector<unsigned char> before = PrintOf(*field);
     ASSERT_TRUE(field->FillZone(2, 1, 1));
-    EXPECT_EQ(before, PrintOf(*field)) << "the rules' colour is not drawn before the wave";
+    ASSERT_TRUE(field->HasWave());
+    EXPECT_TRUE(field->IsInWave(0, 0));
+    EXPECT_FALSE(field->IsInWave(4, 2)) << "the other colour is not recoloured";
+    const std::vector<unsigned char> waving = PrintOf(*field);
+    EXPECT_NE(before, waving);
+    // The wave's bricks are drawn anew in every frame: their steps leave
+    // the print alone.
     field->Update(16.0f, false);
-    const std::vector<unsigned char> firstStep = PrintOf(*field);
-    EXPECT_NE(before, firstStep);
+    const std::string firstStep = GetBoard(*field, true);
     for (int i = 0; i < 100 && !field->IsIdle(); ++i)
+    {
+        EXPECT_EQ(waving, PrintOf(*field));
         field->Update(16.0f, false);
+    }
+    EXPECT_NE(firstStep, GetBoard(*field, true));
+    EXPECT_FALSE(field->HasWave());
     const std::vector<unsigned char> after = PrintOf(*field);
-    EXPECT_NE(firstStep, after);
+    EXPECT_NE(before, after);
+    EXPECT_NE(waving, after);
     field->Update(16.0f, false);
     EXPECT_EQ(after, PrintOf(*field));
+}
+
+TEST(FillerPrint, MoveWithoutAnimationHasNoWaveToDraw)
+{
+    auto params = MakeParams(0, 0, false);
+    auto field = MakeField(*params, nullptr, "RRG/RRG");
+    field->AddZone(0, 0);
+    ASSERT_TRUE(field->FillZone(0, 0, 1));
+    EXPECT_FALSE(field->HasWave());
 }
 
 TEST(FillerPrint, AnotherStartCellChangesTheFieldsPrint)
