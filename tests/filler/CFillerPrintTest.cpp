@@ -7,34 +7,13 @@
 #include "games/filler/CFillerBrick.h"
 #include "games/filler/CFillerGame.h"
 #include "games/filler/CFillerPlayer.h"
-#include "shell/game/CFramePrint.h"
 #include "tests/filler/FillerTestKit.h"
+#include "tests/gamebase/FramePrintOf.h"
 
 // A held frame is laid again only while the print repeats: whatever the
 // drawing shows must change the print, and nothing else may.
 namespace
 {
-std::vector<unsigned char> PrintOf(const CFillerBrick& brick)
-{
-    CFramePrint print;
-    brick.AddToPrint(print);
-    return print.GetBytes();
-}
-
-std::vector<unsigned char> PrintOf(const CFillerField& field)
-{
-    CFramePrint print;
-    field.AddToPrint(print);
-    return print.GetBytes();
-}
-
-std::vector<unsigned char> PrintOf(const CFillerGame& game)
-{
-    CFramePrint print;
-    game.AddToPrint(print);
-    return print.GetBytes();
-}
-
 struct SBrickChange
 {
     const char* name;
@@ -60,9 +39,9 @@ TEST_P(FillerBrickPrint, ChangesExactlyWithWhatTheBrickShows)
 {
     CFillerBrick brick(nullptr);
     brick.SetColor(1);
-    const std::vector<unsigned char> before = PrintOf(brick);
+    const std::vector<unsigned char> before = FramePrintOf(brick);
     GetParam().change(brick);
-    EXPECT_EQ(GetParam().shows, PrintOf(brick) != before);
+    EXPECT_EQ(GetParam().shows, FramePrintOf(brick) != before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Changes, FillerBrickPrint, ::testing::ValuesIn(BRICK_CHANGES),
@@ -73,12 +52,12 @@ TEST(FillerPrint, WavesBricksLeaveTheHeldBoardWhileItRunsAndComeBackWhenItEnds)
     auto params = MakeParams(0, 0, true);
     auto field = MakeField(*params, nullptr, "RRRRR/RRRRR/RRRRY");
     field->AddZone(2, 1);
-    const std::vector<unsigned char> before = PrintOf(*field);
+    const std::vector<unsigned char> before = FramePrintOf(*field);
     ASSERT_TRUE(field->FillZone(2, 1, 1));
     ASSERT_TRUE(field->HasWave());
     EXPECT_TRUE(field->IsInWave(0, 0));
     EXPECT_FALSE(field->IsInWave(4, 2)) << "the other colour is not recoloured";
-    const std::vector<unsigned char> waving = PrintOf(*field);
+    const std::vector<unsigned char> waving = FramePrintOf(*field);
     EXPECT_NE(before, waving);
     // The wave's bricks are drawn anew in every frame: their steps leave
     // the print alone.
@@ -86,16 +65,16 @@ TEST(FillerPrint, WavesBricksLeaveTheHeldBoardWhileItRunsAndComeBackWhenItEnds)
     const std::string firstStep = GetBoard(*field, true);
     for (int i = 0; i < 100 && !field->IsIdle(); ++i)
     {
-        EXPECT_EQ(waving, PrintOf(*field));
+        EXPECT_EQ(waving, FramePrintOf(*field));
         field->Update(16.0f, false);
     }
     EXPECT_NE(firstStep, GetBoard(*field, true));
     EXPECT_FALSE(field->HasWave());
-    const std::vector<unsigned char> after = PrintOf(*field);
+    const std::vector<unsigned char> after = FramePrintOf(*field);
     EXPECT_NE(before, after);
     EXPECT_NE(waving, after);
     field->Update(16.0f, false);
-    EXPECT_EQ(after, PrintOf(*field));
+    EXPECT_EQ(after, FramePrintOf(*field));
 }
 
 TEST(FillerPrint, MoveWithoutAnimationHasNoWaveToDraw)
@@ -114,7 +93,7 @@ TEST(FillerPrint, AnotherStartCellChangesTheFieldsPrint)
     auto b = MakeField(*params, nullptr, "RGB/RGB");
     a->AddZone(0, 0);
     b->AddZone(0, 1);
-    EXPECT_NE(PrintOf(*a), PrintOf(*b));
+    EXPECT_NE(FramePrintOf(*a), FramePrintOf(*b));
 }
 
 TEST(FillerPrint, GameWaitingForTheHumanRepeatsItsPrintAndTheBannerChangesIt)
@@ -124,10 +103,10 @@ TEST(FillerPrint, GameWaitingForTheHumanRepeatsItsPrintAndTheBannerChangesIt)
     for (int i = 0; i < 1000 && (game.IsEffectRunning() || game.GetCurrentPlayer() != CFillerGame::HUMAN); ++i)
         game.Update(16.0f);
     ASSERT_EQ(CFillerGame::HUMAN, game.GetCurrentPlayer());
-    const std::vector<unsigned char> waiting = PrintOf(game);
+    const std::vector<unsigned char> waiting = FramePrintOf(game);
     for (int i = 0; i < 10; ++i)
         game.Update(16.0f);
-    EXPECT_EQ(waiting, PrintOf(game)) << "nothing moves while the human thinks";
+    EXPECT_EQ(waiting, FramePrintOf(game)) << "nothing moves while the human thinks";
 
     // Play to the end: the banner and the zone sizes are drawn.
     for (int moves = 0; moves < 2000 && !game.GetField().IsGameOver(); ++moves)
@@ -142,8 +121,8 @@ TEST(FillerPrint, GameWaitingForTheHumanRepeatsItsPrintAndTheBannerChangesIt)
     ASSERT_TRUE(game.GetField().IsGameOver());
     for (int i = 0; i < 1000 && !game.GetField().IsIdle(); ++i)
         game.Update(16.0f);
-    const std::vector<unsigned char> banner = PrintOf(game);
+    const std::vector<unsigned char> banner = FramePrintOf(game);
     game.GetField().OnKey();
     ASSERT_FALSE(game.GetField().IsBannerShown());
-    EXPECT_NE(banner, PrintOf(game));
+    EXPECT_NE(banner, FramePrintOf(game));
 }

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "games/jewel/CJewelGame.h"
-#include "shell/game/CFramePrint.h"
+#include "tests/gamebase/FramePrintOf.h"
 #include "tests/jewel/JewelTestKit.h"
 
 // A held frame is laid again only while the print repeats: whatever the
@@ -12,14 +12,6 @@
 // anyway (a turning brick's wobble) must not.
 namespace
 {
-template <class T>
-std::vector<unsigned char> PrintOf(const T& drawn)
-{
-    CFramePrint print;
-    drawn.AddToPrint(print);
-    return print.GetBytes();
-}
-
 struct SBrickChange
 {
     const char* name;
@@ -53,9 +45,9 @@ TEST_P(JewelBrickPrint, ChangesWithWhatTheBrickShows)
     brick.SetColor(1);
     brick.SetScale(40.0f);
     GetParam().prepare(brick);
-    const std::vector<unsigned char> before = PrintOf(brick);
+    const std::vector<unsigned char> before = FramePrintOf(brick);
     GetParam().change(brick);
-    EXPECT_NE(before, PrintOf(brick));
+    EXPECT_NE(before, FramePrintOf(brick));
 }
 
 INSTANTIATE_TEST_SUITE_P(Changes, JewelBrickPrint, ::testing::ValuesIn(BRICK_CHANGES),
@@ -69,11 +61,11 @@ TEST(JewelBrickPrint, TurningBricksWobbleLeavesThePrintAlone)
     // The selection's pulse settles in a few frames; the wobble goes on.
     for (int i = 0; i < 10; ++i)
         brick.StepLook();
-    const std::vector<unsigned char> before = PrintOf(brick);
+    const std::vector<unsigned char> before = FramePrintOf(brick);
     const float wobble = brick.GetWobble();
     brick.StepLook();
     EXPECT_NE(wobble, brick.GetWobble());
-    EXPECT_EQ(before, PrintOf(brick));
+    EXPECT_EQ(before, FramePrintOf(brick));
     brick.Mark();
     EXPECT_FALSE(brick.IsTurning()) << "a marked brick fades instead";
 }
@@ -85,15 +77,15 @@ TEST_F(JewelFieldPrint, UpdatesStepTheLooksAndThenRest)
     SetBoard(field, {"RYG", "GRY", "YGR"});
     field.BrickAt(1, 1)->SetHovered(true);
     field.BrickAt(0, 0)->SetSelected(true);
-    const std::vector<unsigned char> hovered = PrintOf(field);
+    const std::vector<unsigned char> hovered = FramePrintOf(field);
     field.Update(16.0f);
-    EXPECT_NE(hovered, PrintOf(field)) << "the hovered brick's pulse steps with the game";
+    EXPECT_NE(hovered, FramePrintOf(field)) << "the hovered brick's pulse steps with the game";
     EXPECT_TRUE(field.HasTurning());
     for (int i = 0; i < 10; ++i)
         field.Update(16.0f);
-    const std::vector<unsigned char> settled = PrintOf(field);
+    const std::vector<unsigned char> settled = FramePrintOf(field);
     field.Update(16.0f);
-    EXPECT_EQ(settled, PrintOf(field));
+    EXPECT_EQ(settled, FramePrintOf(field));
 }
 
 TEST(JewelGamePrint, GameAtRestRepeatsItsPrintOnceTheTitleHasFaded)
@@ -105,8 +97,8 @@ TEST(JewelGamePrint, GameAtRestRepeatsItsPrintOnceTheTitleHasFaded)
         game.Update(16.0f);
     ASSERT_TRUE(game.GetField().IsIdle());
     EXPECT_FALSE(game.IsTitleShown());
-    const std::vector<unsigned char> rest = PrintOf(game);
+    const std::vector<unsigned char> rest = FramePrintOf(game);
     for (int i = 0; i < 5; ++i)
         game.Update(16.0f);
-    EXPECT_EQ(rest, PrintOf(game));
+    EXPECT_EQ(rest, FramePrintOf(game));
 }
