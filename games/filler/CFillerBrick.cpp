@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "games/filler/CFillerParams.h"
+#include "shell/game/CFramePrint.h"
 
 CFillerBrick::CFillerBrick(const CFillerParams* params) : m_params(params) {}
 
@@ -29,4 +30,12 @@ void CFillerBrick::Draw()
     glRotatef(GetAngleZ(), 0.0f, 0.0f, 1.0f);
     CModel::Draw();
     glPopMatrix();
+}
+
+void CFillerBrick::AddToPrint(CFramePrint& print) const
+{
+    // The shown colour picks the look; without models (tests) it is all
+    // that tells two looks apart.
+    print.Add(GetShownColor());
+    print.AddModel(*this);
 }

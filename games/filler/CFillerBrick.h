@@ -3,6 +3,7 @@
 #include "shell/game/CGameBrick.h"
 
 class CFillerParams;
+class CFramePrint;
 
 // One cell of the filler board: the model of its colour in the current skin.
 // The colour the rules read can run ahead of the one shown, so that a
@@ -26,6 +27,8 @@ public:
     bool IsChanging() const { return m_color != GetShownColor(); }
 
     void Draw() override;
+    // What Draw reads, for the frame cache.
+    void AddToPrint(CFramePrint& print) const;
 
 protected:
     const CModel* FindLook(int color) const override;

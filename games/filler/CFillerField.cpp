@@ -8,9 +8,11 @@
 #include <cstdio>
 
 #include "engine/files/CConfigFile.h"
+#include "engine/gfx/CMatrixStack.h"
 #include "games/filler/CFillerBrick.h"
 #include "games/filler/CFillerParams.h"
 #include "shell/game/BoardCursor.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/CGameEvents.h"
 #include "shell/game/CRandom.h"
 #include "shell/game/SaveValues.h"
@@ -30,6 +32,8 @@ const float START_RING_DARK[3] = {0.04f, 0.04f, 0.08f};
 
 void DrawSquare(const CVector4& centre, float half, const float rgb[3])
 {
+    // Plain colour, whatever picture the drawing before left bound.
+    glDisable(GL_TEXTURE_2D);
     glColor4f(rgb[0], rgb[1], rgb[2], 1.0f);
     glBegin(GL_QUADS);
     glVertex3f(centre.x - half, centre.y - half, centre.z);
@@ -42,6 +46,10 @@ void DrawSquare(const CVector4& centre, float half, const float rgb[3])
 const int STEP_X[4] = {1, -1, 0, 0};
 const int STEP_Y[4] = {0, 0, 1, -1};
 const int TABLE_SWAPS = 50;
+const float LOGICAL_WIDTH = 800.0f;
+const float LOGICAL_HEIGHT = 600.0f;
+// Window pixels around the wave's projected box, for rounding.
+const int WAVE_MARGIN = 2;
 }
 
 CFillerField::CFillerField(CFillerParams& params, CGameEvents* events, CRandom& random)
@@ -70,6 +78,7 @@ CFillerField::CFillerField(CFillerParams& params, CGameEvents* events, CRandom& 
     m_bricks.resize(cells);
     m_cells.assign(cells, 0);
     m_marks.assign(cells, 0);
+    m_in_wave.assign(cells, 0);
     m_cover.assign(cells, 0);
     m_queue.resize(cells);
     for (int y = 0; y < m_height; ++y)
@@ -200,6 +209,7 @@ bool CFillerField::FillZone(int x, int y, int index)
     int tail = 0;
     m_queue[tail++] = Cell(x, y);
     m_marks[Cell(x, y)] = stamp;
+    EndWave();
     while (head < tail)
     {
         int cell = m_queue[head++];
@@ -210,6 +220,8 @@ bool CFillerField::FillZone(int x, int y, int index)
             if (!brick.IsChanging())
                 m_changing.push_back(cell);
             brick.SetTargetColor(newColor);
+            m_wave_cells.push_back(cell);
+            m_in_wave[cell] = 1;
         }
         else
             brick.SetColor(newColor);
@@ -319,6 +331,7 @@ void CFillerField::UpdateWave()
     if (m_changing.empty())
     {
         m_wave_running = false;
+        EndWave();
         return;
     }
     const int r = static_cast<int>(m_wave_radius);
@@ -353,6 +366,13 @@ void CFillerField::UpdateWave()
             m_changing[kept++] = cell;
     }
     m_changing.resize(kept);
+}
+
+void CFillerField::EndWave()
+{
+    for (int cell : m_wave_cells)
+        m_in_wave[cell] = 0;
+    m_wave_cells.clear();
 }
 
 void CFillerField::OnKey()
@@ -433,6 +453,7 @@ void CFillerField::ApplySnapshot(const std::vector<int>& numbers)
         for (int y = 0; y < m_height; ++y)
             SetCellColor(x, y, numbers[at++]);
     m_changing.clear();
+    EndWave();
 }
 
 bool CFillerField::LoadSnapshot()
@@ -511,7 +532,7 @@ void CFillerField::Reskin()
             brick->SetColor(brick->GetColor());
 }
 
-void CFillerField::Draw()
+void CFillerField::BeginBricks()
 {
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
@@ -519,10 +540,24 @@ void CFillerField::Draw()
     // The brick pictures carry their shading.
     glDisable(GL_LIGHTING);
     glDisable(GL_DEPTH_TEST);
+}
+
+void CFillerField::Draw()
+{
+    BeginBricks();
     m_batch.Begin();
-    for (auto& brick : m_bricks)
-        m_batch.Add(*brick);
+    for (std::size_t cell = 0; cell < m_bricks.size(); ++cell)
+        if (!m_in_wave[cell])
+            m_batch.Add(*m_bricks[cell]);
     m_batch.Draw();
+    // While a wave runs, the start bricks stand over its bricks (DrawWave).
+    if (m_wave_cells.empty())
+        DrawStartBricks();
+    glDisable(GL_COLOR_MATERIAL);
+}
+
+void CFillerField::DrawStartBricks()
+{
     // Drawn over the board one by one: two bricks and four squares a frame.
     const float side = GetStartBrickSize();
     const float ring = GetStartRingWidth();
@@ -540,7 +575,93 @@ void CFillerField::Draw()
         brick->Draw();
         brick->SetScale(scale);
     }
+}
+
+void CFillerField::DrawWave(std::vector<CDraw2D::SRect>& covered)
+{
+    if (m_wave_cells.empty())
+        return;
+    BeginBricks();
+    m_wave_batch.Begin();
+    int left = m_width;
+    int right = -1;
+    int top = m_height;
+    int bottom = -1;
+    for (int cell : m_wave_cells)
+    {
+        m_wave_batch.Add(*m_bricks[cell]);
+        left = std::min(left, cell % m_width);
+        right = std::max(right, cell % m_width);
+        top = std::min(top, cell / m_width);
+        bottom = std::max(bottom, cell / m_width);
+    }
+    m_wave_batch.Draw();
+    // The start bricks stand over the wave's bricks as over the others.
+    DrawStartBricks();
     glDisable(GL_COLOR_MATERIAL);
+    for (const SZone& zone : m_zones)
+    {
+        left = std::min(left, zone.m_x);
+        right = std::max(right, zone.m_x);
+        top = std::min(top, zone.m_y);
+        bottom = std::max(bottom, zone.m_y);
+    }
+
+    // The board box of those cells, a start brick's reach wider on every
+    // side and as deep as a cell is wide, in window pixels.
+    int width = 0;
+    int height = 0;
+    CDraw2D::GetViewportSize(width, height);
+    const float reach = GetStartBrickSize() / 2.0f + 2.0f * GetStartRingWidth();
+    CVector4 a;
+    CVector4 b;
+    GetBrickPosition(a, left, top);
+    GetBrickPosition(b, right, bottom);
+    double winLeft = width;
+    double winRight = 0.0;
+    double winBottom = height;
+    double winTop = 0.0;
+    CMatrixStack::Push();
+    CMatrixStack::Translate((a.x + b.x) / 2.0f, (a.y + b.y) / 2.0f, GetDepth());
+    const bool known = width > 0 && height > 0 &&
+                       CMatrixStack::WidenToProjectedBox((b.x - a.x) / 2.0f + reach, (a.y - b.y) / 2.0f + reach,
+                                                         m_cell_size, winLeft, winRight, winBottom, winTop);
+    CMatrixStack::Pop();
+    if (!known)
+    {
+        covered.push_back({0.0f, 0.0f, LOGICAL_WIDTH, LOGICAL_HEIGHT});
+        return;
+    }
+    const int x0 = std::max(0, static_cast<int>(std::floor(winLeft)) - WAVE_MARGIN);
+    const int y0 = std::max(0, static_cast<int>(std::floor(winBottom)) - WAVE_MARGIN);
+    const int x1 = std::min(width, static_cast<int>(std::ceil(winRight)) + WAVE_MARGIN);
+    const int y1 = std::min(height, static_cast<int>(std::ceil(winTop)) + WAVE_MARGIN);
+    if (x1 <= x0 || y1 <= y0)
+        return;
+    // Window rows count up from the bottom, logical ones down from the top.
+    const float sx = LOGICAL_WIDTH / static_cast<float>(width);
+    const float sy = LOGICAL_HEIGHT / static_cast<float>(height);
+    covered.push_back({x0 * sx, (height - y1) * sy, (x1 - x0) * sx, (y1 - y0) * sy});
+}
+
+void CFillerField::AddToPrint(CFramePrint& print) const
+{
+    print.Add(m_width);
+    print.Add(m_height);
+    for (std::size_t cell = 0; cell < m_bricks.size(); ++cell)
+    {
+        print.Add(m_in_wave[cell]);
+        if (!m_in_wave[cell])
+            m_bricks[cell]->AddToPrint(print);
+    }
+    print.Add(m_zones.size());
+    for (const SZone& zone : m_zones)
+    {
+        print.Add(zone.m_x);
+        print.Add(zone.m_y);
+    }
+    print.Add(GetStartBrickSize());
+    print.Add(GetStartRingWidth());
 }
 
 float CFillerField::GetStartBrickSize() const

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/gfx/CDraw2D.h"
 #include "engine/gfx/CModelBatch.h"
 #include "engine/gfx/CVector4.h"
 #include "shell/game/CGameField.h"
@@ -11,6 +12,7 @@
 class CConfigFile;
 class CFillerBrick;
 class CFillerParams;
+class CFramePrint;
 class CGameEvents;
 class CRandom;
 
@@ -125,9 +127,19 @@ public:
     // point is off the board.
     bool PickCell(const CVector4& point, int& x, int& y) const;
     void Reskin();
-    // Every brick in one batch per look, then the start bricks enlarged
-    // and ringed.
+    // Every brick in one batch per look but those of a running wave, then,
+    // between waves, the start bricks enlarged and ringed.
     void Draw();
+    // The cells a running wave recolours (the mover's zone as it was),
+    // none between waves.
+    bool HasWave() const { return !m_wave_cells.empty(); }
+    bool IsInWave(int x, int y) const { return IsInside(x, y) && m_in_wave[Cell(x, y)] != 0; }
+    // The wave's bricks as they look now, then the start bricks over them;
+    // adds the logical screen rectangle (800 x 600, y down) they cover.
+    void DrawWave(std::vector<CDraw2D::SRect>& covered);
+    // What Draw reads, for the frame cache: the wave's bricks only as the
+    // cells it holds, as those are drawn by DrawWave.
+    void AddToPrint(CFramePrint& print) const;
     // The side of a drawn start brick and the width of each of its two
     // rings, in board units: plain on every board size.
     float GetStartBrickSize() const;
@@ -137,6 +149,9 @@ private:
     bool IsInside(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
     int Cell(int x, int y) const { return y * m_width + x; }
     void UpdateWave();
+    void EndWave();
+    void BeginBricks();
+    void DrawStartBricks();
     void ApplySnapshot(const std::vector<int>& numbers);
     int CountRegion(int start, unsigned markStamp, unsigned coverStamp);
     unsigned NextStamp();
@@ -165,6 +180,9 @@ private:
     std::vector<int> m_cells;
     // Bricks whose look waits for the wave.
     std::vector<int> m_changing;
+    // Every cell of the running wave, reached or not, and a flag per cell.
+    std::vector<int> m_wave_cells;
+    std::vector<unsigned char> m_in_wave;
     int m_color_table[COLOR_VALUES] = {0, 1, 2, 3, 4, 5};
     std::string m_snapshot;
     int m_saved_zone = 0;
@@ -179,4 +197,5 @@ private:
     bool m_banner = false;
     bool m_first_release = true;
     CModelBatch m_batch;
+    CModelBatch m_wave_batch;
 };

@@ -10,6 +10,7 @@
 #include "games/filler/CFillerParams.h"
 #include "games/filler/CFillerPlayer.h"
 #include "shell/game/BoardCursor.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/CGameBackground.h"
 #include "shell/game/CLevelBricksEffect.h"
 #include "shell/game/GameFrame.h"
@@ -175,9 +176,30 @@ void CFillerGame::DrawZoneSizes()
     }
 }
 
-void CFillerGame::Draw()
+void CFillerGame::AddToPrint(CFramePrint& print) const
+{
+    m_field->AddToPrint(print);
+    print.Add(m_field->GetZoneSize(HUMAN));
+    print.Add(m_field->GetZoneSize(COMPUTER));
+    print.Add(m_field->IsBannerShown());
+}
+
+void CFillerGame::Draw(CGameFrameCache* cache, const std::vector<CDraw2D::SRect>& widgets)
 {
     SGameFrame frame;
+    frame.cache = cache;
+    frame.fingerprint = [this](CFramePrint& print) { AddToPrint(print); };
+    frame.redrawn = widgets;
+    if (m_field->HasWave())
+    {
+        frame.redrawn.insert(frame.redrawn.end(), m_wave_rects.begin(), m_wave_rects.end());
+        frame.drawLive = [this] {
+            m_wave_rects.clear();
+            m_field->DrawWave(m_wave_rects);
+        };
+    }
+    else
+        m_wave_rects.clear();
     frame.background = m_background.get();
     frame.startEffect = m_effect.get();
     frame.sparkles = false;

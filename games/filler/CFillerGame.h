@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "engine/gfx/CDraw2D.h"
 #include "engine/gfx/CVector4.h"
 #include "shell/game/CRandom.h"
 
@@ -11,9 +12,11 @@ class CConfigFile;
 class CFillerField;
 class CFillerParams;
 class CFillerPlayer;
+class CFramePrint;
 class CGameApp;
 class CGameBackground;
 class CGameEvents;
+class CGameFrameCache;
 class CLevelBricksEffect;
 
 // One filler duel: the board, the human and the computer, the background
@@ -32,7 +35,12 @@ public:
     ~CFillerGame();
 
     void Update(float dt);
-    void Draw();
+    // With the screen's frame cache, a frame that looks as the last one
+    // draws only what moved over it; widgets is where the screen draws its
+    // own after the frame (logical rectangles).
+    void Draw(CGameFrameCache* cache = nullptr, const std::vector<CDraw2D::SRect>& widgets = {});
+    // What Draw reads, for the frame cache.
+    void AddToPrint(CFramePrint& print) const;
     // A colour button of the current player.
     void PickColor(int value);
     int GetScore() const;
@@ -79,4 +87,7 @@ private:
     std::unique_ptr<CLevelBricksEffect> m_effect;
     CVector4 m_cursor;
     bool m_button = false;
+    // Where the running wave was drawn in the last frame: drawn again over
+    // a held frame, it is laid anew there.
+    std::vector<CDraw2D::SRect> m_wave_rects;
 };

@@ -1,5 +1,7 @@
 #include "games/filler/CFillerGameScreen.h"
 
+#include <vector>
+
 #include "engine/widgets/CButton.h"
 #include "games/filler/CFillerField.h"
 #include "games/filler/CFillerGame.h"
@@ -68,7 +70,13 @@ void CFillerGameScreen::UpdateGame(float dt)
 
 void CFillerGameScreen::DrawGame()
 {
-    m_game->Draw();
+    // The buttons are drawn after the frame, over whatever lies under them:
+    // a held frame lays that again where they stand, shown or not.
+    std::vector<CDraw2D::SRect> widgets;
+    for (const auto& button : m_buttons)
+        widgets.push_back(
+            {button->GetPosition().x, button->GetPosition().y, button->GetWidth(), button->GetHeight()});
+    m_game->Draw(&GetFrameCache(), widgets);
     ShowAllowedButtons();
 }
 

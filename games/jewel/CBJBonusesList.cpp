@@ -8,6 +8,7 @@
 #include "engine/gfx/CModel.h"
 #include "games/jewel/CJewelField.h"
 #include "games/jewel/CJewelParams.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/SaveValues.h"
 
 namespace
@@ -134,6 +135,12 @@ void CBJBonusesList::Draw()
     glDisable(GL_COLOR_MATERIAL);
     glDisable(light->GetId());
     glDisable(GL_LIGHTING);
+}
+
+void CBJBonusesList::AddToPrint(CFramePrint& print) const
+{
+    for (int i = 0; i < SLOTS; ++i)
+        print.AddModel(GetSlot(i));
 }
 
 bool CBJBonusesList::EyeSlope(const float modelview[16], const CVector4& at, float& slopeX, float& slopeY)

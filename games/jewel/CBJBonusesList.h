@@ -7,6 +7,7 @@
 #include "engine/gfx/CVector4.h"
 
 class CConfigFile;
+class CFramePrint;
 class CJewelField;
 class CJewelParams;
 class CModel;
@@ -30,6 +31,8 @@ public:
 
     void Update(float dt);
     void Draw();
+    // What Draw reads, for the frame cache.
+    void AddToPrint(CFramePrint& print) const;
     // Gathers points; past the threshold of the slots held in front of the
     // first gap, the gap gets the next figure and the points start again.
     void AddPoints(int points);

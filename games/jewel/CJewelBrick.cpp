@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "games/jewel/CJewelParams.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/CGameEvents.h"
 
 namespace
@@ -118,12 +119,12 @@ void CJewelBrick::StepLook()
     }
     if (m_selected)
     {
-        SetAngleY(GetAngleY() + m_wobble_step);
-        if (GetAngleY() > WOBBLE_LIMIT || GetAngleY() < -WOBBLE_LIMIT)
+        m_wobble += m_wobble_step;
+        if (m_wobble > WOBBLE_LIMIT || m_wobble < -WOBBLE_LIMIT)
             m_wobble_step = -m_wobble_step;
     }
     else
-        SetAngleY(0.0f);
+        m_wobble = 0.0f;
 }
 
 void CJewelBrick::Draw()
@@ -132,7 +133,7 @@ void CJewelBrick::Draw()
     glPushMatrix();
     glTranslatef(p.x, p.y, p.z);
     glRotatef(GetAngleX(), 1.0f, 0.0f, 0.0f);
-    glRotatef(GetAngleY(), 0.0f, 1.0f, 0.0f);
+    glRotatef(GetAngleY() + (m_selected ? m_wobble : 0.0f), 0.0f, 1.0f, 0.0f);
     glRotatef(GetAngleZ(), 0.0f, 0.0f, 1.0f);
     if (m_struck)
     {
@@ -147,11 +148,26 @@ void CJewelBrick::Draw()
     {
         if (m_marked)
             glColor4f(1.0f, 1.0f, 1.0f, m_alpha);
-        StepLook();
         float scale = GetScale();
         SetScale(scale * m_pulse);
         CModel::Draw();
         SetScale(scale);
     }
     glPopMatrix();
+}
+
+void CJewelBrick::AddToPrint(CFramePrint& print) const
+{
+    print.AddModel(*this);
+    // The colour picks the look; without models (tests) it alone tells two
+    // looks apart.
+    print.Add(GetColor());
+    print.Add(m_alpha);
+    print.Add(m_marked);
+    print.Add(m_selected);
+    print.Add(m_hovered);
+    print.Add(m_struck);
+    print.Add(m_pulse);
+    print.AddModel(m_overlay.get());
+    // The wobble shows only while the brick turns, drawn in every frame.
 }

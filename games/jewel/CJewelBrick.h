@@ -4,6 +4,7 @@
 
 #include "shell/game/CGameBrick.h"
 
+class CFramePrint;
 class CGameEvents;
 class CJewelParams;
 
@@ -37,8 +38,12 @@ public:
     // Struck, fading, selected, hovered or still pulsing back: more than its
     // model to draw.
     bool IsDrawnAlone() const { return m_struck || m_marked || m_selected || m_hovered || m_pulse != 1.0f; }
+    // A selected brick turns to and fro in every frame: the field draws it
+    // apart, over the rest of the picture.
+    bool IsTurning() const { return m_selected && !m_marked; }
     float GetAlpha() const { return m_alpha; }
     float GetPulse() const { return m_pulse; }
+    float GetWobble() const { return m_wobble; }
 
     // The fade-out of a bonus strike: 50 sparkles at once, a slower fade.
     void StartFlyAway();
@@ -47,8 +52,12 @@ public:
     bool FlyStep(float dt);
 
     void Draw() override;
-    // The per-draw pulse and wobble, apart from the GL calls.
+    // One frame's step of the pulse and the wobble; the field steps it with
+    // the game, so that drawing a frame twice (or not at all) changes nothing.
     void StepLook();
+    // What Draw reads, for the frame cache, but for the wobble: it shows
+    // only on a turning brick, which the field draws in every frame.
+    void AddToPrint(CFramePrint& print) const;
 
     static int SparkleGroup(int color);
 
@@ -68,6 +77,8 @@ private:
     float m_fade_speed = FADE_SPEED;
     std::unique_ptr<CModel> m_overlay;
     float m_pulse = 1.0f;
+    // Degrees about y while selected.
+    float m_wobble = 0.0f;
     float m_wobble_step = 10.0f;
     bool m_sparkled = false;
 };

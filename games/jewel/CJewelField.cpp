@@ -1,6 +1,7 @@
 #include "games/jewel/CJewelField.h"
 
 #include <GL/gl.h>
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -8,8 +9,10 @@
 
 #include "engine/files/CConfigFile.h"
 #include "engine/gfx/CBitmapFont.h"
+#include "engine/gfx/CMatrixStack.h"
 #include "engine/gfx/CResManager.h"
 #include "games/jewel/CJewelBrick.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/CGameEvents.h"
 #include "shell/game/CRandom.h"
 #include "shell/game/PackPos.h"
@@ -31,6 +34,11 @@ const int MAX_LEVEL = 1000;
 // Neighbour order of the no-move test and the hint: left, right, up, down.
 const int STEP_X[4] = {-1, 1, 0, 0};
 const int STEP_Y[4] = {0, 0, -1, 1};
+const float LOGICAL_WIDTH = 800.0f;
+const float LOGICAL_HEIGHT = 600.0f;
+// Window pixels around a turning brick's projected box, for rounding and
+// the smoothing at its edges.
+const int TURNING_MARGIN = 2;
 }
 
 CJewelField::CJewelField(const CJewelParams& params, CRandom& random, CGameEvents* events, CResManager* resources,
@@ -737,6 +745,15 @@ void CJewelField::Update(float dt)
         break;
     }
     StepPopups(dt);
+    StepLooks();
+}
+
+void CJewelField::StepLooks()
+{
+    for (int x = 0; x < m_width_bricks; ++x)
+        for (int y = 0; y < m_height_bricks; ++y)
+            if (m_bricks[x][y])
+                m_bricks[x][y]->StepLook();
 }
 
 int CJewelField::StrikeCells(int x0, int y0, int x1, int y1)
@@ -830,7 +847,7 @@ void CJewelField::Reskin()
             }
 }
 
-void CJewelField::Draw()
+void CJewelField::BeginBricks()
 {
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, m_light1.GetExtraColor().GetConstData());
@@ -838,6 +855,11 @@ void CJewelField::Draw()
     glEnable(GL_COLOR_MATERIAL);
     glDisable(m_light1.GetId());
     glDisable(GL_LIGHTING);
+}
+
+void CJewelField::Draw()
+{
+    BeginBricks();
     m_batch.Begin();
     for (int y = 0; y < m_height_bricks; ++y)
         for (int x = 0; x < m_width_bricks; ++x)
@@ -851,7 +873,7 @@ void CJewelField::Draw()
         for (int x = 0; x < m_width_bricks; ++x)
         {
             CJewelBrick* brick = m_bricks[x][y].get();
-            if (!brick || brick->IsMarked() || !brick->IsDrawnAlone())
+            if (!brick || brick->IsMarked() || !brick->IsDrawnAlone() || brick->IsTurning())
                 continue;
             bool lit = brick->IsSelected() || brick->IsHovered();
             if (lit)
@@ -874,6 +896,117 @@ void CJewelField::Draw()
     glDisable(GL_COLOR_MATERIAL);
     if (!m_popup_texts.empty())
         DrawPopups();
+}
+
+bool CJewelField::HasTurning() const
+{
+    for (int x = 0; x < m_width_bricks; ++x)
+        for (int y = 0; y < m_height_bricks; ++y)
+            if (m_bricks[x][y] && m_bricks[x][y]->IsTurning())
+                return true;
+    return false;
+}
+
+void CJewelField::DrawTurning(std::vector<CDraw2D::SRect>& covered)
+{
+    int width = 0;
+    int height = 0;
+    CDraw2D::GetViewportSize(width, height);
+    // Window pixels the turning bricks may cover: each brick's box at full
+    // size, its sides in x and z together as wide as any turn about y can
+    // make them.
+    double left = width;
+    double right = 0.0;
+    double bottom = height;
+    double top = 0.0;
+    bool known = width > 0 && height > 0;
+    bool any = false;
+    for (int x = 0; x < m_width_bricks; ++x)
+        for (int y = 0; y < m_height_bricks; ++y)
+        {
+            const CJewelBrick* brick = m_bricks[x][y].get();
+            if (!brick || !brick->IsTurning())
+                continue;
+            any = true;
+            const float hx = brick->GetScaledSizeX() / 2.0f;
+            const float hy = brick->GetScaledSizeY() / 2.0f;
+            const float hz = brick->GetScaledSizeZ() / 2.0f;
+            const CVector4& p = brick->GetPosition();
+            CMatrixStack::Push();
+            CMatrixStack::Translate(p.x, p.y, p.z);
+            known = CMatrixStack::WidenToProjectedBox(hx + hz, hy, hx + hz, left, right, bottom, top) && known;
+            CMatrixStack::Pop();
+        }
+    if (!any)
+        return;
+    int x0 = 0;
+    int y0 = 0;
+    int x1 = width;
+    int y1 = height;
+    if (known)
+    {
+        // Started on even pixels, as the window groups them by two for the
+        // pictures' levels of detail.
+        x0 = std::max(0, static_cast<int>(std::floor(left)) - TURNING_MARGIN) & ~1;
+        y0 = std::max(0, static_cast<int>(std::floor(bottom)) - TURNING_MARGIN) & ~1;
+        x1 = std::min(width, static_cast<int>(std::ceil(right)) + TURNING_MARGIN);
+        y1 = std::min(height, static_cast<int>(std::ceil(top)) + TURNING_MARGIN);
+    }
+    if (x1 <= x0 || y1 <= y0)
+        return;
+    // Window rows count up from the bottom, logical ones down from the top.
+    const float sx = LOGICAL_WIDTH / static_cast<float>(width);
+    const float sy = LOGICAL_HEIGHT / static_cast<float>(height);
+    covered.push_back({x0 * sx, (height - y1) * sy, (x1 - x0) * sx, (y1 - y0) * sy});
+
+    // Drawn into a picture and laid from there: the window turns the
+    // renderer's rows upside down, which picks slightly other levels of a
+    // picture than a picture of its own does, so drawn straight into the
+    // window a brick would not match a frame drawn the long way.
+    const bool layered = m_turning_layer.Begin(x0, y0, x1 - x0, y1 - y0);
+    BeginBricks();
+    // As the other bricks are drawn: opaque, the picture's colour as it is.
+    glDisable(GL_BLEND);
+    glDisable(GL_ALPHA_TEST);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    for (int x = 0; x < m_width_bricks; ++x)
+        for (int y = 0; y < m_height_bricks; ++y)
+        {
+            CJewelBrick* brick = m_bricks[x][y].get();
+            if (!brick || !brick->IsTurning())
+                continue;
+            glEnable(m_light2.GetId());
+            brick->Draw();
+            glDisable(m_light2.GetId());
+        }
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glDisable(GL_COLOR_MATERIAL);
+    if (layered)
+    {
+        m_turning_layer.End();
+        m_turning_layer.Draw(true);
+    }
+}
+
+void CJewelField::AddToPrint(CFramePrint& print) const
+{
+    print.Add(m_width_bricks);
+    print.Add(m_height_bricks);
+    for (int y = 0; y < m_height_bricks; ++y)
+        for (int x = 0; x < m_width_bricks; ++x)
+        {
+            const CJewelBrick* brick = m_bricks[x][y].get();
+            print.Add(brick != nullptr);
+            if (brick)
+                brick->AddToPrint(print);
+        }
+    print.Add(m_popup_texts.size());
+    for (std::size_t i = 0; i < m_popup_texts.size(); ++i)
+    {
+        print.Add(m_popup_texts[i]);
+        print.Add(m_popup_positions[i]);
+    }
+    print.Add(m_popup_color);
 }
 
 void CJewelField::DrawPopups()

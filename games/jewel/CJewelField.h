@@ -4,14 +4,17 @@
 #include <string>
 #include <vector>
 
+#include "engine/gfx/CDraw2D.h"
 #include "engine/gfx/CLight.h"
 #include "engine/gfx/CModelBatch.h"
+#include "engine/gfx/COffscreenLayer.h"
 #include "engine/gfx/CVector4.h"
 #include "games/jewel/CJewelParams.h"
 #include "shell/game/CGameField.h"
 
 class CBitmapFont;
 class CConfigFile;
+class CFramePrint;
 class CGameEvents;
 class CJewelBrick;
 class CRandom;
@@ -106,7 +109,15 @@ public:
     // True (and the state becomes STATE_STUCK) when no swap makes a run;
     // never while a bonus figure is held.
     bool CheckStuck();
+    // Every brick but the turning ones (see CJewelBrick::IsTurning), then
+    // the popups.
     void Draw();
+    bool HasTurning() const;
+    // The turning bricks, drawn over the rest of the frame; adds the logical
+    // screen rectangles (800 x 600, y down) that they may cover at any turn.
+    void DrawTurning(std::vector<CDraw2D::SRect>& covered);
+    // What Draw reads, for the frame cache.
+    void AddToPrint(CFramePrint& print) const;
     void Reskin();
 
     // The level end: the bonus popup, then half the board flies away.
@@ -176,6 +187,9 @@ private:
     void StepRemoval(float dt);
     void ClearLevel(float dt);
     void StepPopups(float dt);
+    void StepLooks();
+    // The state every brick is drawn in.
+    void BeginBricks();
     void DrawPopups();
     void DealBoard();
     // True when this colour in the cell would make a run with the bricks
@@ -224,4 +238,6 @@ private:
     // Bricks newly marked by the run search in progress.
     std::vector<CJewelBrick*> m_walked;
     CModelBatch m_batch;
+    // The turning bricks, drawn anew in every frame.
+    COffscreenLayer m_turning_layer;
 };

@@ -10,6 +10,7 @@
 #include "games/jewel/CJewelField.h"
 #include "games/jewel/CJewelParams.h"
 #include "shell/game/BoardCursor.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/CGameBackground.h"
 #include "shell/game/CLevelBricksEffect.h"
 #include "shell/game/GameFrame.h"
@@ -23,6 +24,9 @@ const CVector4 TITLE_START(360.0f, 600.0f, 10.0f);
 const CVector4 TITLE_REST(360.0f, 300.0f, 10.0f);
 const float TITLE_SPEED = 0.3f;
 const float TITLE_FADE_MS = 600.0f;
+// The fade slows as it goes and would run on for a minute; below half a
+// step of a colour channel the title no longer shows, and ends.
+const float TITLE_GONE_ALPHA = 1.0f / 512.0f;
 const float INFO_R = 0.85f;
 const float INFO_G = 0.93f;
 const float INFO_B = 0.12f;
@@ -98,6 +102,8 @@ void CJewelGame::AnimateTitle(float dt)
     {
         m_title_pos = TITLE_REST;
         m_title_alpha -= m_title_alpha / TITLE_FADE_MS * dt;
+        if (m_title_alpha < TITLE_GONE_ALPHA)
+            m_title_alpha = -1.0f;
     }
 }
 
@@ -116,7 +122,7 @@ void CJewelGame::Update(float dt)
 {
     PollInput();
     m_field->Update(dt);
-    if (!(m_title_alpha < 0.0f))
+    if (IsTitleShown())
         AnimateTitle(dt);
     if (m_level_effect)
     {
@@ -150,9 +156,37 @@ void CJewelGame::PayRemoved(int count)
     m_player->AddPoints(points);
 }
 
-void CJewelGame::Draw()
+void CJewelGame::AddToPrint(CFramePrint& print) const
+{
+    m_field->AddToPrint(print);
+    m_player->AddToPrint(print);
+    print.Add(m_field->IsStuck());
+    print.Add(m_score_level);
+    print.Add(m_score);
+    print.Add(m_current_level);
+    print.Add(IsTitleShown());
+    if (IsTitleShown())
+    {
+        print.Add(m_title_pos);
+        print.Add(m_title_alpha);
+    }
+}
+
+void CJewelGame::Draw(CGameFrameCache* cache)
 {
     SGameFrame frame;
+    frame.cache = cache;
+    frame.fingerprint = [this](CFramePrint& print) { AddToPrint(print); };
+    if (m_field->HasTurning())
+    {
+        frame.redrawn = m_turning_rects;
+        frame.drawLive = [this] {
+            m_turning_rects.clear();
+            m_field->DrawTurning(m_turning_rects);
+        };
+    }
+    else
+        m_turning_rects.clear();
     frame.background = m_background.get();
     frame.tilt = m_alpha;
     frame.startEffect = m_level_effect.get();
@@ -183,7 +217,7 @@ void CJewelGame::DrawInfo()
     m_font->DrawText(text, 16.0f, 320.0f, 50.0f, 10.0f, INFO_R, INFO_G, INFO_B, 1.0f, false);
     std::snprintf(text, sizeof text, "Level: %2d", m_current_level);
     m_font->DrawText(text, 16.0f, 620.0f, 50.0f, 10.0f, INFO_R, INFO_G, INFO_B, 1.0f, false);
-    if (!(m_title_alpha < 0.0f))
+    if (IsTitleShown())
         m_font->DrawText(text, 26.0f, m_title_pos.x, m_title_pos.y, m_title_pos.z, INFO_R, INFO_G, INFO_B,
                          m_title_alpha, false);
 }

@@ -2,16 +2,20 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
+#include "engine/gfx/CDraw2D.h"
 #include "engine/gfx/CVector4.h"
 #include "games/jewel/CJewelPlayer.h"
 #include "shell/game/CRandom.h"
 
 class CBitmapFont;
 class CConfigFile;
+class CFramePrint;
 class CGameApp;
 class CGameBackground;
 class CGameEvents;
+class CGameFrameCache;
 class CJewelField;
 class CJewelParams;
 class CLevelBricksEffect;
@@ -34,7 +38,13 @@ public:
     ~CJewelGame();
 
     void Update(float dt);
-    void Draw();
+    // With the screen's frame cache, a frame that looks as the last one
+    // draws only what moved over it.
+    void Draw(CGameFrameCache* cache = nullptr);
+    // What Draw reads, for the frame cache.
+    void AddToPrint(CFramePrint& print) const;
+    // The level's title still shows.
+    bool IsTitleShown() const { return !(m_title_alpha < 0.0f); }
     bool IsGameOver() const;
     int GetScore() const;
     int GetTotalScore() const { return m_score; }
@@ -88,4 +98,7 @@ private:
     CVector4 m_title_pos;
     float m_title_alpha = 1.0f;
     SJewelPointer m_pointer;
+    // Where the turning bricks were drawn in the last frame: drawn again
+    // over a held frame, they are laid anew there.
+    std::vector<CDraw2D::SRect> m_turning_rects;
 };

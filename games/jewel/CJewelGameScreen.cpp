@@ -42,7 +42,7 @@ void CJewelGameScreen::UpdateGame(float dt)
 
 void CJewelGameScreen::DrawGame()
 {
-    m_game->Draw();
+    m_game->Draw(&GetFrameCache());
 }
 
 bool CJewelGameScreen::IsGameFinished() const

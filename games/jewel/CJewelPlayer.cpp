@@ -8,6 +8,7 @@
 #include "games/jewel/CJewelBrick.h"
 #include "games/jewel/CJewelField.h"
 #include "games/jewel/CJewelParams.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/CGameEvents.h"
 #include "shell/game/SaveValues.h"
 
@@ -142,6 +143,12 @@ void CJewelPlayer::Draw()
     glDisable(GL_COLOR_MATERIAL);
     glDisable(light->GetId());
     glDisable(GL_LIGHTING);
+}
+
+void CJewelPlayer::AddToPrint(CFramePrint& print) const
+{
+    m_bonuses_list->AddToPrint(print);
+    print.AddModel(m_figure.get());
 }
 
 void CJewelPlayer::Save(CConfigFile& store) const

@@ -6,6 +6,7 @@
 
 class CBJBonusesList;
 class CConfigFile;
+class CFramePrint;
 class CGameEvents;
 class CJewelField;
 class CJewelParams;
@@ -41,6 +42,8 @@ public:
     void UseBonus(CVector4 point, bool button);
     void AddPoints(int points);
     void Draw();
+    // What Draw reads, for the frame cache.
+    void AddToPrint(CFramePrint& print) const;
 
     void Save(CConfigFile& store) const;
     static bool ValidateSave(const CConfigFile& store);
