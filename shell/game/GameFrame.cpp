@@ -268,7 +268,8 @@ void DrawGameFrame(CGameApp* app, const SGameFrame& frame)
         {
             CDrawnOverCells cells = drawnOver;
             cells.Add(cache->GetSparkleCells());
-            for (const std::vector<CDraw2D::SRect>* rects : {&frame.redrawn, &cache->GetLastRedrawn()})
+            const std::vector<CDraw2D::SRect>& lastRedrawn = cache->GetLastRedrawn();
+            for (const std::vector<CDraw2D::SRect>* rects : {&frame.redrawn, &lastRedrawn})
                 for (const CDraw2D::SRect& rect : *rects)
                     cells.Mark(rect.x, rect.y, rect.width, rect.height, kLogicalWidth, kLogicalHeight);
             const std::vector<CDraw2D::SRect> runs = cells.Runs();
