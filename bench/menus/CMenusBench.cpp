@@ -361,8 +361,10 @@ bool StartGame(CAppWindow& window, CGameApp& app, const SKindRoute& route)
     return true;
 }
 
-// One frame of play: every 20th frame a click on the next place of a walk
-// over the board, so that bricks move, fall and slide.
+// One frame of play: every 20th frame a click, as the event pump gives it
+// (the polled button and the window's messages), on the next place of a
+// walk over the board; every second click lands a cell to the right of the
+// one before, so that swaps are made too. Bricks move, fall and slide.
 void PlayFrame(CAppWindow& window, CGameApp& app, int frame)
 {
     if (frame % 20 != 0)
@@ -371,10 +373,14 @@ void PlayFrame(CAppWindow& window, CGameApp& app, int frame)
         return;
     }
     const int step = frame / 20;
-    const int x = 160 + (step * 97) % 480, y = 100 + (step * 61) % 420;
+    const int x = 160 + (step / 2 * 97) % 480 + (step % 2) * 45, y = 100 + (step / 2 * 61) % 420;
+    CInputState& input = CInputState::Instance();
+    input.OnMouseMove(x, y, 0, 0);
     window.OnMouseMove(x, y, 0);
+    input.OnButtonDown(0);
     window.OnLButtonDown(x, y, 0);
     LoopFrame(window, app);
+    input.OnButtonUp(0);
     window.OnLButtonUp(x, y, 0);
 }
 
