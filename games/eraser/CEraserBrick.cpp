@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "games/eraser/CEraserParams.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/CGameEvents.h"
 
 namespace
@@ -79,4 +80,13 @@ void CEraserBrick::Draw()
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     SetScale(scale);
     glPopMatrix();
+}
+
+void CEraserBrick::AddToPrint(CFramePrint& print) const
+{
+    print.AddModel(*this);
+    print.Add(m_is_marked);
+    print.Add(m_alpha);
+    print.Add(m_is_highlighted);
+    print.Add(m_zoom);
 }

@@ -3,6 +3,7 @@
 #include "shell/game/CGameBrick.h"
 
 class CEraserParams;
+class CFramePrint;
 class CGameEvents;
 
 // One brick of the eraser board: the model of its colour in the current
@@ -33,6 +34,8 @@ public:
     bool Vanish(float dt, CGameEvents* events);
 
     void Draw() override;
+    // What Draw reads or steps, for the frame cache.
+    void AddToPrint(CFramePrint& print) const;
 
 protected:
     // The model of (current skin, colour).

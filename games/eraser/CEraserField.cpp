@@ -351,6 +351,12 @@ void CEraserField::Draw()
     m_popups.Draw(m_font);
 }
 
+void CEraserField::AddToPrint(CFramePrint& print) const
+{
+    m_board.AddToPrint(print);
+    m_popups.AddToPrint(print);
+}
+
 void CEraserField::Save(CConfigFile& store) const
 {
     int side = m_board.GetColumns();

@@ -14,6 +14,7 @@
 class CBitmapFont;
 class CConfigFile;
 class CEraserParams;
+class CFramePrint;
 class CGameEvents;
 class CRandom;
 class CResManager;
@@ -56,6 +57,8 @@ public:
     void NewLevel(int level);
     void Update(float dt);
     void Draw();
+    // What Draw reads, for the frame cache.
+    void AddToPrint(CFramePrint& print) const;
 
     bool PickCell(const CVector4& point, int& x, int& y) const { return m_board.PickCell(point, x, y); }
     // Marks the brick's group for removal; returns its size, or 0 when the

@@ -7,6 +7,7 @@
 #include "games/eraser/CEraserParams.h"
 #include "games/eraser/CEraserPlayer.h"
 #include "shell/game/BoardCursor.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/CGameBackground.h"
 #include "shell/game/CLevelBricksEffect.h"
 #include "shell/game/GameFrame.h"
@@ -20,6 +21,9 @@ const float kBannerFraction = 0.15f;
 const float kBannerSpeed = 0.3f;
 const float kBannerFadeMs = 600.0f;
 const float kBannerSize = 26.0f;
+// Below half a step of an 8-bit colour channel a blended text changes no
+// pixel; drawing it would only keep the frame from being held.
+const float kBannerUnseen = 0.5f / 255.0f;
 // Levels and scores run to the top of int, where they stay.
 const int kMaxValue = 0x7FFFFFFF;
 }
@@ -127,9 +131,11 @@ void CEraserGame::Update(float dt)
         m_is_game_over = true;
 }
 
-void CEraserGame::Draw()
+void CEraserGame::Draw(CGameFrameCache* cache)
 {
     SGameFrame frame;
+    frame.cache = cache;
+    frame.fingerprint = [this](CFramePrint& print) { AddToPrint(print); };
     frame.background = m_background.get();
     frame.tilt = m_alpha;
     frame.startEffect = m_bricks_effect.get();
@@ -138,12 +144,31 @@ void CEraserGame::Draw()
     DrawGameFrame(m_app, frame);
 }
 
+void CEraserGame::AddToPrint(CFramePrint& print) const
+{
+    m_field->AddToPrint(print);
+    print.Add(m_score_level);
+    print.Add(m_score);
+    print.Add(m_current_level);
+    print.Add(IsBannerShown());
+    if (IsBannerShown())
+    {
+        print.Add(m_banner_pos);
+        print.Add(m_banner_alpha);
+    }
+}
+
+bool CEraserGame::IsBannerShown() const
+{
+    return m_banner_alpha >= kBannerUnseen;
+}
+
 void CEraserGame::DrawInfo() const
 {
     m_background->DrawHudValue("Level Score: %5d", m_score_level, 60.0f, 50.0f);
     m_background->DrawHudValue("Total Score: %6d", m_score, 320.0f, 50.0f);
     m_background->DrawHudValue("Level: %2d", m_current_level, 620.0f, 50.0f);
-    if (m_banner_alpha >= 0.0f)
+    if (IsBannerShown())
     {
         SHudStyle banner;
         banner.m_size = kBannerSize;

@@ -11,9 +11,11 @@
 class CConfigFile;
 class CEraserParams;
 class CEraserPlayer;
+class CFramePrint;
 class CGameApp;
 class CGameBackground;
 class CGameEvents;
+class CGameFrameCache;
 class CLevelBricksEffect;
 
 // One running eraser game: level after level on one field, the level score
@@ -34,7 +36,11 @@ public:
     ~CEraserGame();
 
     void Update(float dt);
-    void Draw();
+    // With the screen's frame cache, a frame that looks as the last one
+    // draws only what moved over it.
+    void Draw(CGameFrameCache* cache = nullptr);
+    // What the board and the heads-up display draw, for the frame cache.
+    void AddToPrint(CFramePrint& print) const;
     bool IsGameOver() const { return m_is_game_over; }
     int GetScore() const { return m_score; }
     int GetLevelScore() const { return m_score_level; }
@@ -63,6 +69,9 @@ private:
     void AddScore(int removed);
     void PollInput();
     void DrawInfo() const;
+    // The banner fades for ever; once its alpha rounds to nothing in an
+    // 8-bit colour channel it no longer shows.
+    bool IsBannerShown() const;
 
     CGameApp* m_app;
     const CEraserParams& m_params;

@@ -31,7 +31,7 @@ void CEraserGameScreen::UpdateGame(float dt)
 
 void CEraserGameScreen::DrawGame()
 {
-    m_game->Draw();
+    m_game->Draw(&GetFrameCache());
 }
 
 bool CEraserGameScreen::IsGameFinished() const

@@ -4,6 +4,7 @@
 
 #include "engine/gfx/CSprite.h"
 #include "games/eraser2/CEraser2Params.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/CGameEvents.h"
 
 namespace
@@ -104,30 +105,40 @@ void CEraser2Brick::Draw()
     if (m_vanishing)
         m_swell += (1.0f - m_alpha) * kSwell;
     float scale = GetScale();
-    float size = (scale + m_swell) * m_zoom;
-    SetScale(size);
+    SetScale(GetDrawnSize());
     CModel::Draw();
-    float depth = GetScaledSizeZ();
     SetScale(scale);
     glPopMatrix();
-
-    if (m_bonus_sprite)
-    {
-        glEnable(GL_BLEND);
-        glDisable(GL_DEPTH_TEST);
-        m_bonus_sprite->SetGroup(m_bonus_kind - 1);
-        m_bonus_sprite->SetSize(size / 2.0f, size / 2.0f);
-        m_bonus_sprite->SetPosition(CVector4(p.x + size / 4.0f, p.y + size / 4.0f, p.z + depth / 2.0f));
-        m_bonus_sprite->Draw(true);
-        if (m_number_sprite)
-        {
-            m_number_sprite->SetGroup(m_number);
-            m_number_sprite->SetSize(size / 2.0f, size / 2.0f);
-            m_number_sprite->SetPosition(CVector4(p.x + size / 4.0f, p.y - size / 4.0f, p.z + depth / 2.0f));
-            m_number_sprite->Draw(true);
-        }
-        glDisable(GL_BLEND);
-        glEnable(GL_DEPTH_TEST);
-    }
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+void CEraser2Brick::AddToPrint(CFramePrint& print) const
+{
+    print.AddModel(*this);
+    print.Add(m_vanishing);
+    print.Add(m_alpha);
+    print.Add(m_highlighted);
+    print.Add(m_zoom);
+    print.Add(m_swell);
+}
+
+bool CEraser2Brick::PlaceSprites(CVector4& low, CVector4& high)
+{
+    if (!m_bonus_sprite)
+        return false;
+    const CVector4& p = GetPosition();
+    const float size = GetDrawnSize();
+    const float z = p.z + size * GetExtentZ() / 2.0f;
+    m_bonus_sprite->SetGroup(m_bonus_kind - 1);
+    m_bonus_sprite->SetSize(size / 2.0f, size / 2.0f);
+    m_bonus_sprite->SetPosition(CVector4(p.x + size / 4.0f, p.y + size / 4.0f, z));
+    if (m_number_sprite)
+    {
+        m_number_sprite->SetGroup(m_number);
+        m_number_sprite->SetSize(size / 2.0f, size / 2.0f);
+        m_number_sprite->SetPosition(CVector4(p.x + size / 4.0f, p.y - size / 4.0f, z));
+    }
+    low = CVector4(p.x, p.y - size / 2.0f, z);
+    high = CVector4(p.x + size / 2.0f, p.y + size / 2.0f, z);
+    return true;
 }

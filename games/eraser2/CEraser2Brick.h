@@ -5,6 +5,7 @@
 #include "shell/game/CGameBrick.h"
 
 class CEraser2Params;
+class CFramePrint;
 class CGameEvents;
 class CSprite;
 
@@ -35,27 +36,38 @@ public:
 
     void SetHighlight(bool on) { m_highlighted = on; }
     bool IsHighlighted() const { return m_highlighted; }
-    // Vanishing, highlighted, zooming back or carrying a sprite: more than
-    // its model to draw.
-    bool IsDrawnAlone() const
-    {
-        return m_vanishing || m_highlighted || m_zoom != 1.0f || m_swell != 0.0f || m_bonus_sprite;
-    }
+    // Vanishing, highlighted or zooming back: more than its model to draw.
+    bool IsDrawnAlone() const { return m_vanishing || m_highlighted || m_zoom != 1.0f || m_swell != 0.0f; }
 
     // Kind 1..5 shows its icon with the number 0..9; 0 or less changes nothing.
     void SetBonus(int kind, int number);
     int GetBonusKind() const { return m_bonus_kind; }
     int GetNumber() const { return m_number; }
     const CSprite* GetBonusSprite() const { return m_bonus_sprite.get(); }
+    const CSprite* GetNumberSprite() const { return m_number_sprite.get(); }
     // Runs the icon and number animations on by dt milliseconds.
     void AdvanceSprites(float dt);
 
+    // The brick's model, shrunk or swollen as it stands. Icon and number are
+    // not drawn here: they turn all the time, so the field draws them apart,
+    // all in one go (see PlaceSprites).
     void Draw() override;
+    // What Draw reads or steps, for the frame cache (not the sprites).
+    void AddToPrint(CFramePrint& print) const;
+    // Puts icon and number on the right half of the brick's front at its
+    // drawn size, icon above, number below; false without an icon. low and
+    // high: the corners of the half they cover, in board space.
+    bool PlaceSprites(CVector4& low, CVector4& high);
+    // The opacity icon and number are drawn with: the brick's while it fades.
+    float GetSpriteAlpha() const { return m_vanishing ? m_alpha : 1.0f; }
 
 protected:
     const CModel* FindLook(int color) const override;
 
 private:
+    // The side the brick is drawn at: its scale with the swell, zoomed.
+    float GetDrawnSize() const { return (GetScale() + m_swell) * m_zoom; }
+
     const CEraser2Params* m_params;
     float m_alpha = 1.0f;
     bool m_vanishing = false;

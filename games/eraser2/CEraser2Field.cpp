@@ -6,8 +6,12 @@
 #include <vector>
 
 #include "engine/files/CConfigFile.h"
+#include "engine/gfx/CDraw2D.h"
 #include "engine/gfx/CResManager.h"
+#include "engine/gfx/CSprite.h"
+#include "engine/gfx/CTexture.h"
 #include "games/eraser2/CEraser2Params.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/CGameEvents.h"
 #include "shell/game/CRandom.h"
 #include "shell/game/PackPos.h"
@@ -574,6 +578,84 @@ void CEraser2Field::Draw()
             }
     m_batch.Draw();
     m_popups.Draw(m_font);
+}
+
+void CEraser2Field::AddToPrint(CFramePrint& print) const
+{
+    m_board.AddToPrint(print);
+    for (int y = 0; y < m_board.GetRows(); ++y)
+        for (const auto& side : m_feeders)
+        {
+            print.Add(side[y] != nullptr);
+            if (side[y])
+                side[y]->AddToPrint(print);
+        }
+    m_popups.AddToPrint(print);
+}
+
+template <class Visit>
+void CEraser2Field::ForEachBrick(Visit visit)
+{
+    for (int y = 0; y < m_board.GetRows(); ++y)
+        for (int x = 0; x < m_board.GetColumns(); ++x)
+            if (CEraser2Brick* brick = m_board.Get(x, y))
+                visit(*brick);
+    for (auto& side : m_feeders)
+        for (int y = 0; y < m_board.GetRows(); ++y)
+            if (side[y])
+                visit(*side[y]);
+}
+
+void CEraser2Field::PlaceSprites(std::vector<CVector4>& corners)
+{
+    ForEachBrick([&corners](CEraser2Brick& brick) {
+        CVector4 low, high;
+        if (brick.PlaceSprites(low, high))
+        {
+            corners.push_back(low);
+            corners.push_back(high);
+        }
+    });
+}
+
+void CEraser2Field::DrawSprites()
+{
+    std::vector<CVector4> corners;
+    PlaceSprites(corners);
+    if (corners.empty())
+        return;
+    CDraw2D::SetAlphaBlendFunc();
+    glEnable(GL_BLEND);
+    glDisable(GL_ALPHA_TEST);
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_TEXTURE_2D);
+    // All icons first, then all numbers: one picture bound for each run.
+    for (int numbers = 0; numbers < 2; ++numbers)
+    {
+        const CTexture* bound = nullptr;
+        bool open = false;
+        ForEachBrick([&](CEraser2Brick& brick) {
+            const CSprite* sprite = numbers ? brick.GetNumberSprite() : brick.GetBonusSprite();
+            if (!sprite || !sprite->IsVisible() || !brick.GetBonusSprite())
+                return;
+            if (!open || sprite->GetTexture() != bound)
+            {
+                if (open)
+                    glEnd();
+                bound = sprite->GetTexture();
+                glBindTexture(GL_TEXTURE_2D, bound ? bound->GetId() : 0);
+                glBegin(GL_TRIANGLES);
+                open = true;
+            }
+            sprite->EmitCell(CVector4(), 0.0f, brick.GetSpriteAlpha());
+        });
+        if (open)
+            glEnd();
+    }
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    glEnable(GL_DEPTH_TEST);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
 }
 
 void CEraser2Field::Save(CConfigFile& store) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "engine/gfx/CLight.h"
 #include "engine/gfx/CModelBatch.h"
@@ -13,6 +14,7 @@
 class CBitmapFont;
 class CConfigFile;
 class CEraser2Params;
+class CFramePrint;
 class CGameEvents;
 class CRandom;
 class CResManager;
@@ -65,7 +67,17 @@ public:
 
     void NewLevel(int level);
     void Update(float dt);
+    // Board and feeder bricks and the score popups; not the bricks' icons
+    // and numbers, which turn all the time (see DrawSprites).
     void Draw();
+    // What Draw reads, for the frame cache.
+    void AddToPrint(CFramePrint& print) const;
+    // Every brick's icon and number over everything, one call per picture.
+    void DrawSprites();
+    // Places every brick's icon and number (see CEraser2Brick::PlaceSprites)
+    // and appends the corners of the area each pair covers, low then high,
+    // in board space.
+    void PlaceSprites(std::vector<CVector4>& corners);
 
     bool PickCell(const CVector4& point, int& x, int& y) const { return m_board.PickCell(point, x, y); }
     // Marks the brick's group for removal; returns its size, or 0 when the
@@ -124,6 +136,9 @@ private:
     void Sweep(float dt);
     void ClearHighlight();
     void AdvanceSprites(float dt);
+    // Calls visit(brick) for every brick of the board, then of the feeders.
+    template <class Visit>
+    void ForEachBrick(Visit visit);
     std::unique_ptr<CEraser2Brick> NewBrick(int color) const;
     void PlaySound(int id) const;
 

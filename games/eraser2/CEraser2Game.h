@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
+#include "engine/gfx/CDraw2D.h"
 #include "engine/gfx/CVector4.h"
 #include "shell/game/CRandom.h"
 
@@ -12,7 +14,10 @@ class CEraser2Params;
 class CEraser2Player;
 class CGameApp;
 class CGameBackground;
+class CFramePrint;
 class CGameEvents;
+class CGameFrameCache;
+class CViewParams;
 class CLevelBricksEffect;
 
 // One running Eraser II game: one deal, one running score (each removed
@@ -31,7 +36,17 @@ public:
     ~CEraser2Game();
 
     void Update(float dt);
-    void Draw();
+    // With the screen's frame cache, a frame that looks as the last one
+    // draws only what moved over it: the turning icons of the bricks.
+    void Draw(CGameFrameCache* cache = nullptr);
+    // What the board and the heads-up display draw, for the frame cache.
+    void AddToPrint(CFramePrint& print) const;
+    // The logical screen rectangle (800 x 600, y down) that a flat area of
+    // the board, corners low and high at one height, covers under the view
+    // with this scale and the board tilted by tilt degrees about x; the
+    // whole screen when the area reaches behind the eye.
+    static CDraw2D::SRect ToScreen(const CViewParams& view, float viewScale, float tilt, const CVector4& low,
+                                   const CVector4& high);
     bool IsGameOver() const { return m_is_game_over; }
     int GetScore() const { return m_score; }
     int GetScoreStep() const { return m_score_step; }

@@ -32,7 +32,7 @@ void CEraser2GameScreen::UpdateGame(float dt)
 
 void CEraser2GameScreen::DrawGame()
 {
-    m_game->Draw();
+    m_game->Draw(&GetFrameCache());
 }
 
 bool CEraser2GameScreen::IsGameFinished() const

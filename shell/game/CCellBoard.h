@@ -5,6 +5,7 @@
 
 #include "engine/gfx/CVector4.h"
 #include "shell/game/BoardCursor.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/PackPos.h"
 
 // A board of bricks on square cells, shared by the kinds whose bricks are
@@ -13,7 +14,8 @@
 // empty columns toward the middle and the moves that carry bricks to their new
 // cells. A move changes the grid at once; only the drawn position follows.
 //
-// TBrick is a model (SetPosition, GetPosition) with an int GetColor().
+// TBrick is a model (SetPosition, GetPosition) with an int GetColor(); for
+// AddToPrint it also has AddToPrint(CFramePrint&).
 // Cells are (column, row), row 0 the top row.
 template <class TBrick>
 class CCellBoard
@@ -282,6 +284,22 @@ public:
             ++landed;
         }
         return landed;
+    }
+
+    // Every inside cell, in reading order, for the frame cache: whether it
+    // holds a brick, and what the brick's drawing reads.
+    void AddToPrint(CFramePrint& print) const
+    {
+        print.Add(m_columns);
+        print.Add(m_rows);
+        for (int y = 0; y < m_rows; ++y)
+            for (int x = 0; x < m_columns; ++x)
+            {
+                const TBrick* brick = Cell(x, y).get();
+                print.Add(brick != nullptr);
+                if (brick)
+                    brick->AddToPrint(print);
+            }
     }
 
     const std::vector<SMove>& GetMoves() const { return m_moves; }

@@ -1,6 +1,7 @@
 #include "shell/game/CScorePopups.h"
 
 #include "engine/gfx/CBitmapFont.h"
+#include "shell/game/CFramePrint.h"
 
 void CScorePopups::Add(const std::string& text, const CVector4& position)
 {
@@ -32,4 +33,15 @@ void CScorePopups::Draw(const CBitmapFont* font) const
     for (const SPopup& popup : m_popups)
         font->DrawText(popup.m_text.c_str(), kTextSize, popup.m_position.x - 30.0f, popup.m_position.y,
                        popup.m_position.z, m_color.x, m_color.y, m_color.z, popup.m_position.w, true);
+}
+
+void CScorePopups::AddToPrint(CFramePrint& print) const
+{
+    print.Add(m_color);
+    print.Add(m_popups.size());
+    for (const SPopup& popup : m_popups)
+    {
+        print.Add(popup.m_text);
+        print.Add(popup.m_position);
+    }
 }

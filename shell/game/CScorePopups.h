@@ -6,6 +6,7 @@
 #include "engine/gfx/CVector4.h"
 
 class CBitmapFont;
+class CFramePrint;
 
 // Score texts that rise and fade over a board where points were won or lost.
 // Positions are in board space, whose y axis points up.
@@ -21,6 +22,8 @@ public:
     // Rises and fades every text; a text whose opacity fell below 0 goes.
     void Update(float dt);
     void Draw(const CBitmapFont* font) const;
+    // What Draw reads, for the frame cache.
+    void AddToPrint(CFramePrint& print) const;
     void Clear() { m_popups.clear(); }
 
     // All texts share one colour; white unless a kind says otherwise.
