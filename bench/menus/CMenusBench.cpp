@@ -172,6 +172,20 @@ const SKindRoute s_routes[] = {
     {"Jewel", "CJewelGameScreen", {640, 400}, {400, 225}, {0, 0}},
 };
 
+// This program started again with the arguments, without sound device or
+// browser; true when it printed the four numbers its child mode prints.
+bool RunSelf(const std::string& arguments, double (&values)[4])
+{
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    setenv("MARBLEWEND_NO_BROWSER", "1", 1);
+    FILE* child = popen((std::string("'") + s_self + "' " + arguments).c_str(), "r");
+    if (child == nullptr)
+        return false;
+    const int read = std::fscanf(child, "%lf %lf %lf %lf", &values[0], &values[1], &values[2], &values[3]);
+    pclose(child);
+    return read == 4;
+}
+
 // A kind's game on its largest board, reached as a player reaches it and run
 // by this program started again on its own (see RunGameChild), so that its
 // processor time and peak memory are a whole process's.
@@ -185,18 +199,7 @@ void BM_GameProcess(benchmark::State& state, int route, bool play)
     double values[4] = {};
     for (auto _ : state)
     {
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-        setenv("MARBLEWEND_NO_BROWSER", "1", 1);
-        FILE* child = popen(
-            (std::string("'") + s_self + "' --game-child " + std::to_string(route) + (play ? " play" : "")).c_str(),
-            "r");
-        int read = 0;
-        if (child != nullptr)
-        {
-            read = std::fscanf(child, "%lf %lf %lf %lf", &values[0], &values[1], &values[2], &values[3]);
-            pclose(child);
-        }
-        if (read != 4)
+        if (!RunSelf("--game-child " + std::to_string(route) + (play ? " play" : ""), values))
         {
             state.SkipWithError("the game did not run");
             return;
@@ -531,16 +534,7 @@ void BM_TourProcess(benchmark::State& state)
     double values[4] = {};
     for (auto _ : state)
     {
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-        setenv("MARBLEWEND_NO_BROWSER", "1", 1);
-        FILE* child = popen((std::string("'") + s_self + "' --tour-child").c_str(), "r");
-        int read = 0;
-        if (child != nullptr)
-        {
-            read = std::fscanf(child, "%lf %lf %lf %lf", &values[0], &values[1], &values[2], &values[3]);
-            pclose(child);
-        }
-        if (read != 4)
+        if (!RunSelf("--tour-child", values))
         {
             state.SkipWithError("the tour did not run");
             return;

@@ -8,60 +8,14 @@
 #include "engine/frame/CViewParams.h"
 #include "engine/gfx/CModel.h"
 #include "games/designer/CDesignerFigure.h"
+#include "shell/game/BoardCursor.h"
 #include "shell/game/CFramePrint.h"
 
 namespace
 {
-const float DEGREES = 3.14159265f / 180.0f;
-// Logical units around the projected box: edge pixels a triangle touches
-// are filled though their centre lies a little outside.
-const float MARGIN = 2.0f;
 const float LOGICAL_WIDTH = 800.0f;
 const float LOGICAL_HEIGHT = 600.0f;
 
-// As glRotatef about one axis: x (0), y (1) or z (2).
-void Rotate(float degrees, int axis, float p[3])
-{
-    const float c = std::cos(degrees * DEGREES), s = std::sin(degrees * DEGREES);
-    const int a = (axis + 1) % 3, b = (axis + 2) % 3;
-    const float pa = p[a], pb = p[b];
-    p[a] = c * pa - s * pb;
-    p[b] = s * pa + c * pb;
-}
-}
-
-bool CDesignerHandView::ProjectBox(const CViewParams& view, float tilt, const CVector4& low, const CVector4& high,
-                                   CDraw2D::SRect& rect)
-{
-    // The camera of the game frame: translation, scale, the view's turns
-    // about x, y and z, then the board's tilt about x, applied to the point
-    // in the reverse order.
-    const float f = 1.0f / std::tan(view.GetFov() / 2.0f * DEGREES);
-    const CVector4 move = view.GetTranslation();
-    float left = 0.0f, right = 0.0f, top = 0.0f, bottom = 0.0f;
-    for (int corner = 0; corner < 8; ++corner)
-    {
-        float p[3] = {(corner & 1) ? high.x : low.x, (corner & 2) ? high.y : low.y, (corner & 4) ? high.z : low.z};
-        Rotate(tilt, 0, p);
-        Rotate(view.GetRotationZ(), 2, p);
-        Rotate(view.GetRotationY(), 1, p);
-        Rotate(view.GetRotationX(), 0, p);
-        const float x = p[0] * view.GetScale() + move.x;
-        const float y = p[1] * view.GetScale() + move.y;
-        const float z = p[2] * view.GetScale() + move.z;
-        if (!(-z > view.GetNear()))
-            return false;
-        const float sx = (f / view.GetAspect() * x / -z + 1.0f) / 2.0f * view.GetWidth();
-        const float sy = (1.0f - f * y / -z) / 2.0f * view.GetHeight();
-        left = corner == 0 ? sx : std::min(left, sx);
-        right = corner == 0 ? sx : std::max(right, sx);
-        top = corner == 0 ? sy : std::min(top, sy);
-        bottom = corner == 0 ? sy : std::max(bottom, sy);
-    }
-    if (!std::isfinite(left) || !std::isfinite(right) || !std::isfinite(top) || !std::isfinite(bottom))
-        return false;
-    rect = {left - MARGIN, top - MARGIN, right - left + 2.0f * MARGIN, bottom - top + 2.0f * MARGIN};
-    return true;
 }
 
 bool CDesignerHandView::FindScreenRect(const CDesignerFigure& figure, const CViewParams& view, float tilt,
@@ -83,7 +37,7 @@ bool CDesignerHandView::FindScreenRect(const CDesignerFigure& figure, const CVie
     if (model && model->GetAngleZ() != 0.0f)
         halfX = halfY = std::hypot(halfX, halfY);
     const CVector4& at = figure.GetPosition();
-    return ProjectBox(view, tilt, CVector4(at.x - halfX, at.y - halfY, at.z - reach),
+    return ProjectBoardBox(view, tilt, CVector4(at.x - halfX, at.y - halfY, at.z - reach),
                       CVector4(at.x + halfX, at.y + halfY, at.z + reach), rect);
 }
 

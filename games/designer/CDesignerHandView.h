@@ -26,13 +26,8 @@ public:
     // The heads-up display's texts lie inside this part of the screen.
     static constexpr CDraw2D::SRect HUD_AREA = {14.0f, 18.0f, 150.0f, 186.0f};
 
-    // The logical rectangle covering the box (board coordinates, corners
-    // low and high) drawn under the board camera turned by tilt degrees
-    // about x; false when part of it lies behind the eye.
-    static bool ProjectBox(const CViewParams& view, float tilt, const CVector4& low, const CVector4& high,
-                           CDraw2D::SRect& rect);
     // The logical rectangle covering everything the figure draws, at any
-    // turn of its model; false as ProjectBox.
+    // turn of its model; false when part of it lies behind the eye.
     static bool FindScreenRect(const CDesignerFigure& figure, const CViewParams& view, float tilt,
                                CDraw2D::SRect& rect);
     static bool Overlap(const CDraw2D::SRect& a, const CDraw2D::SRect& b);

@@ -21,18 +21,6 @@ namespace
 {
 constexpr float kLogicalWidth = 800.0f;
 constexpr float kLogicalHeight = 600.0f;
-// Logical units around a projected area, for the rounding of its edges.
-constexpr float kScreenMargin = 2.0f;
-
-// Turns (y, z) or (z, x) or (x, y) by degrees, as glRotatef about x, y or z.
-void Turn(float degrees, float& a, float& b)
-{
-    const float radians = degrees * 3.14159265f / 180.0f;
-    const float c = std::cos(radians), s = std::sin(radians);
-    const float turnedA = c * a - s * b;
-    b = s * a + c * b;
-    a = turnedA;
-}
 }
 
 CEraser2Game::CEraser2Game(CGameApp* app, const CEraser2Params& params, CGameEvents* events, std::uint32_t seed)
@@ -102,7 +90,7 @@ void CEraser2Game::Draw(CGameFrameCache* cache)
         for (std::size_t i = 0; i + 1 < corners.size(); i += 2)
         {
             const CDraw2D::SRect rect =
-                ToScreen(m_app->GetViewParams(), m_params.GetViewScale(), m_alpha, corners[i], corners[i + 1]);
+                ToScreen(m_app->GetViewParams(), m_alpha, corners[i], corners[i + 1]);
             if (rect.width > 0.0f && rect.height > 0.0f)
                 frame.redrawn.push_back(rect);
         }
@@ -124,44 +112,12 @@ void CEraser2Game::AddToPrint(CFramePrint& print) const
     print.Add(m_score);
 }
 
-CDraw2D::SRect CEraser2Game::ToScreen(const CViewParams& view, float viewScale, float tilt, const CVector4& low,
-                                      const CVector4& high)
+CDraw2D::SRect CEraser2Game::ToScreen(const CViewParams& view, float tilt, const CVector4& low, const CVector4& high)
 {
-    const CDraw2D::SRect whole{0.0f, 0.0f, kLogicalWidth, kLogicalHeight};
-    const CVector4 translation = view.GetTranslation();
-    const float focal = 1.0f / std::tan(view.GetFov() / 2.0f * 3.14159265f / 180.0f);
-    float left = kLogicalWidth, right = 0.0f, top = kLogicalHeight, bottom = 0.0f;
-    for (int corner = 0; corner < 4; ++corner)
-    {
-        float x = (corner & 1) ? high.x : low.x;
-        float y = (corner & 2) ? high.y : low.y;
-        float z = low.z;
-        // The board's camera, innermost turn first (see DrawGameFrame).
-        Turn(tilt, y, z);
-        Turn(view.GetRotationZ(), x, y);
-        Turn(view.GetRotationY(), z, x);
-        Turn(view.GetRotationX(), y, z);
-        x = x * viewScale + translation.x;
-        y = y * viewScale + translation.y;
-        z = z * viewScale + translation.z;
-        if (!(-z > view.GetNear()))
-            return whole;
-        const float sx = focal / view.GetAspect() * x / -z;
-        const float sy = focal * y / -z;
-        const float px = (sx + 1.0f) / 2.0f * kLogicalWidth;
-        const float py = (1.0f - sy) / 2.0f * kLogicalHeight;
-        left = std::min(left, px);
-        right = std::max(right, px);
-        top = std::min(top, py);
-        bottom = std::max(bottom, py);
-    }
-    left = std::max(0.0f, left - kScreenMargin);
-    top = std::max(0.0f, top - kScreenMargin);
-    right = std::min(kLogicalWidth, right + kScreenMargin);
-    bottom = std::min(kLogicalHeight, bottom + kScreenMargin);
-    if (right <= left || bottom <= top)
-        return CDraw2D::SRect{0.0f, 0.0f, 0.0f, 0.0f};
-    return CDraw2D::SRect{left, top, right - left, bottom - top};
+    CDraw2D::SRect rect{0.0f, 0.0f, kLogicalWidth, kLogicalHeight};
+    if (!ProjectBoardBox(view, tilt, low, high, rect))
+        rect = CDraw2D::SRect{0.0f, 0.0f, kLogicalWidth, kLogicalHeight};
+    return rect;
 }
 
 void CEraser2Game::DrawHud() const

@@ -41,12 +41,11 @@ public:
     void Draw(CGameFrameCache* cache = nullptr);
     // What the board and the heads-up display draw, for the frame cache.
     void AddToPrint(CFramePrint& print) const;
-    // The logical screen rectangle (800 x 600, y down) that a flat area of
-    // the board, corners low and high at one height, covers under the view
-    // with this scale and the board tilted by tilt degrees about x; the
-    // whole screen when the area reaches behind the eye.
-    static CDraw2D::SRect ToScreen(const CViewParams& view, float viewScale, float tilt, const CVector4& low,
-                                   const CVector4& high);
+    // The logical screen rectangle (800 x 600, y down) that an area of the
+    // board, corners low and high, covers under the view with the board
+    // tilted by tilt degrees about x; the whole screen when the area reaches
+    // behind the eye.
+    static CDraw2D::SRect ToScreen(const CViewParams& view, float tilt, const CVector4& low, const CVector4& high);
     bool IsGameOver() const { return m_is_game_over; }
     int GetScore() const { return m_score; }
     int GetScoreStep() const { return m_score_step; }

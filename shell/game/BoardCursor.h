@@ -12,6 +12,8 @@
 //   the board (a truncating conversion would take a strip one cell wide
 //   beyond those edges as column 0 or row 0).
 
+#include "engine/gfx/CDraw2D.h"
+
 class CGameApp;
 class CVector4;
 class CViewParams;
@@ -42,3 +44,11 @@ bool PollBoardPointer(CGameApp* app, float viewScale, float aimHeight, CVector4&
 // Returns whether 0 <= x < columns and 0 <= y < rows.
 bool CellFromPoint(const CVector4& point, float left, float top, float cellSize, int columns, int rows, int* x,
                    int* y);
+
+// The logical rectangle (the 800 x 600 screen, y down) covering a box of
+// board points, corners low and high, as DrawGameFrame draws the board:
+// under the view's camera (translation, scale, its turns) and the board's
+// tilt of tilt degrees about x; with a margin of two units for the edge
+// pixels a triangle touches. False when part of the box lies behind the eye.
+bool ProjectBoardBox(const CViewParams& view, float tilt, const CVector4& low, const CVector4& high,
+                     CDraw2D::SRect& rect);

@@ -207,6 +207,17 @@ void DrawIntoScratch(CGameApp* app, const SGameFrame& frame, CGameFrameCache& ca
     scratch.Read(pixels);
 }
 
+// The window as drawn against the frame drawn into the scratch picture; a
+// few units apart are blending's rounding (see Compare's callers).
+void CheckWindow(CGameApp* app, const SGameFrame& frame, CGameFrameCache& cache, int width, int height, bool draw,
+                 const char* what)
+{
+    std::vector<unsigned char> window, scratch;
+    COffscreenLayer::ReadViewport(window);
+    DrawIntoScratch(app, frame, cache, width, height, draw, scratch);
+    Compare(what, window, scratch, 3);
+}
+
 // Before a held frame: the content drawn now must be the held picture.
 void CheckHeldContent(CGameApp* app, const SGameFrame& frame, CGameFrameCache& cache, int width, int height)
 {
@@ -290,15 +301,10 @@ void DrawGameFrame(CGameApp* app, const SGameFrame& frame)
                                               static_cast<int>(rect.height * sy) + 3);
                 DrawLive(app, frame, w, h, false);
             }
+            // Blending rounds a unit apart in the window's pixel format and
+            // the picture's, once for each sparkle over another.
             if (CheckingFrames())
-            {
-                std::vector<unsigned char> partial, whole;
-                COffscreenLayer::ReadViewport(partial);
-                DrawIntoScratch(app, frame, *cache, w, h, false, whole);
-                // Blending rounds a unit apart in the window's pixel format and
-                // the picture's, once for each sparkle over another.
-                Compare("the cells drawn again leave the last frame showing", partial, whole, 3);
-            }
+                CheckWindow(app, frame, *cache, w, h, false, "the cells drawn again leave the last frame showing");
             // Nothing in front lives (or the frame would not be held); their
             // list is stepped all the same.
             if (frame.sparkles)
@@ -342,12 +348,7 @@ void DrawGameFrame(CGameApp* app, const SGameFrame& frame)
     }
     DrawLive(app, frame, w, h);
     if (CheckingFrames() && cache && cache->GetMode() == CGameFrameCache::EMode::Capture)
-    {
-        std::vector<unsigned char> laid, drawn;
-        COffscreenLayer::ReadViewport(laid);
-        DrawIntoScratch(app, frame, *cache, w, h, true, drawn);
-        Compare("the held picture lays differently from drawing it", laid, drawn, 3);
-    }
+        CheckWindow(app, frame, *cache, w, h, true, "the held picture lays differently from drawing it");
     if (frame.sparkles)
         UpdateSparkles();
 }

@@ -130,30 +130,6 @@ TEST(DesignerFrame, PrintRepeatsWhileNothingMoves)
     EXPECT_EQ(still, Print(game, true));
 }
 
-TEST(DesignerHandView, BoardPointsProjectUnderThePixelTheyWereCastFrom)
-{
-    const CViewParams view = DesignerView();
-    const int pixels[][2] = {{400, 300}, {100, 80}, {700, 550}, {30, 590}};
-    for (float height : {0.0f, 34.0f})
-        for (const auto& pixel : pixels)
-        {
-            const CVector4 point = Under(view, pixel[0], pixel[1], height);
-            CDraw2D::SRect rect{};
-            ASSERT_TRUE(CDesignerHandView::ProjectBox(view, 0.0f, point, point, rect));
-            EXPECT_NEAR(pixel[0], rect.x + rect.width / 2.0f, 0.5f) << pixel[0] << "," << pixel[1] << " at " << height;
-            EXPECT_NEAR(pixel[1], rect.y + rect.height / 2.0f, 0.5f) << pixel[0] << "," << pixel[1] << " at " << height;
-        }
-}
-
-TEST(DesignerHandView, BoxBehindTheEyeHasNoRectangle)
-{
-    const CViewParams view = DesignerView();
-    CDraw2D::SRect rect{};
-    // The eye is 40 / 0.06 units above the board.
-    EXPECT_FALSE(CDesignerHandView::ProjectBox(view, 0.0f, CVector4(0.0f, 0.0f, 0.0f), CVector4(0.0f, 0.0f, 700.0f),
-                                               rect));
-}
-
 TEST(DesignerHandView, FigureRectangleCoversEveryCellCornerWhileItTurns)
 {
     const CViewParams view = DesignerView();
@@ -181,7 +157,7 @@ TEST(DesignerHandView, FigureRectangleCoversEveryCellCornerWhileItTurns)
                             const CVector4 corner(at.x + x * std::cos(turn) - y * std::sin(turn),
                                                   at.y + x * std::sin(turn) + y * std::cos(turn), at.z + dz);
                             CDraw2D::SRect point{};
-                            ASSERT_TRUE(CDesignerHandView::ProjectBox(view, tilt, corner, corner, point));
+                            ASSERT_TRUE(ProjectBoardBox(view, tilt, corner, corner, point));
                             EXPECT_TRUE(Contains(rect, point.x + point.width / 2.0f, point.y + point.height / 2.0f))
                                 << "turned " << angle << ", tilt " << tilt;
                         }

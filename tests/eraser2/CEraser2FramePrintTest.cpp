@@ -139,10 +139,11 @@ TEST(Eraser2Game, ScreenAreasOfTheBoardMeetTheCursorCast)
     CViewParams view;
     view.SetTranslation(CVector4(0.0f, 0.0f, -40.0f));
     const float scale = CEraser2Params::VIEW_SCALE;
+    view.SetScale(scale);
     const CVector4 points[] = {{0.0f, 0.0f, 20.0f}, {-300.0f, 200.0f, 20.0f}, {350.0f, -250.0f, 10.0f}};
     for (const CVector4& point : points)
     {
-        const CDraw2D::SRect rect = CEraser2Game::ToScreen(view, scale, 0.0f, point, point);
+        const CDraw2D::SRect rect = CEraser2Game::ToScreen(view, 0.0f, point, point);
         // The rectangle holds a margin around the one point it covers.
         const float x = rect.x + rect.width / 2.0f;
         const float y = rect.y + rect.height / 2.0f;
@@ -154,7 +155,8 @@ TEST(Eraser2Game, ScreenAreasOfTheBoardMeetTheCursorCast)
     }
     // Turned half round, the board lies behind the eye: the whole screen.
     const CVector4 under(0.0f, 0.0f, -100.0f);
-    const CDraw2D::SRect behind = CEraser2Game::ToScreen(view, 1.0f, 180.0f, under, under);
+    view.SetScale(1.0f);
+    const CDraw2D::SRect behind = CEraser2Game::ToScreen(view, 180.0f, under, under);
     EXPECT_EQ(800.0f, behind.width);
     EXPECT_EQ(600.0f, behind.height);
 }

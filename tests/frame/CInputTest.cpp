@@ -11,63 +11,47 @@ class CInputTest : public ::testing::Test
 protected:
     void SetUp() override { CInputState::Instance().ReleaseAll(); }
     void TearDown() override { CInputState::Instance().ReleaseAll(); }
+    void RunSteps(const char* steps);
     CPlatformWindow m_window;   // never opened: binding needs no display
 };
 }
 
-TEST_F(CInputTest, AClickBetweenTwoPollsIsSeenHeldOnceAndOtherPressesAreForgotten)
+// Steps: c bind the input to the window, d / u press / release the left
+// button, e end a frame nobody polled, x release the input, h hold the
+// buttons until released, p poll (then the held flag seen: 1 or 0).
+void CInputTest::RunSteps(const char* steps)
 {
-    // Steps: c bind the input to the window, d / u press / release the left
-    // button, e end a frame nobody polled, x release the input, p poll (then
-    // the held flag seen: 1 or 0).
-    const char* const cases[] = {"dup0", "cdup1p0", "cduep0", "ducp0", "cdp1p1up0", "cdep1", "cdp1xp0"};
-    for (const char* steps : cases)
+    CInputState::Instance().ReleaseAll();
+    CInput input;
+    for (const char* c = steps; *c != '\0'; ++c)
     {
-        CInputState::Instance().ReleaseAll();
-        CInput input;
-        for (const char* c = steps; *c != '\0'; ++c)
+        switch (*c)
         {
-            switch (*c)
-            {
-            case 'c': input.Create(&m_window); break;
-            case 'd': CInputState::Instance().OnButtonDown(0); break;
-            case 'u': CInputState::Instance().OnButtonUp(0); break;
-            case 'e': CInputState::Instance().EndFrame(); break;
-            case 'x': input.Release(); break;
-            case 'p':
-                input.Poll();
-                EXPECT_EQ(input.GetMouseState()->rgbButtons[0], *++c == '1' ? 0x80 : 0) << steps;
-                break;
-            }
+        case 'c': input.Create(&m_window); break;
+        case 'd': CInputState::Instance().OnButtonDown(0); break;
+        case 'u': CInputState::Instance().OnButtonUp(0); break;
+        case 'e': CInputState::Instance().EndFrame(); break;
+        case 'x': input.Release(); break;
+        case 'h': input.HoldButtonsUntilReleased(); break;
+        case 'p':
+            input.Poll();
+            EXPECT_EQ(input.GetMouseState()->rgbButtons[0], *++c == '1' ? 0x80 : 0) << steps;
+            break;
         }
     }
 }
 
+TEST_F(CInputTest, AClickBetweenTwoPollsIsSeenHeldOnceAndOtherPressesAreForgotten)
+{
+    for (const char* steps : {"dup0", "cdup1p0", "cduep0", "ducp0", "cdp1p1up0", "cdep1", "cdp1xp0"})
+        RunSteps(steps);
+}
+
+// The press that opened a screen stays down across it and must never count there.
 TEST_F(CInputTest, AfterHoldingUntilReleasedAButtonCountsOnlyOnceAPollHasSeenItUp)
 {
-    // Steps as above, plus h: hold the buttons until released. The press
-    // that opened a screen stays down across it and must never count there.
-    const char* const cases[] = {"cdp1hp0p0up0dp1", "cdhp0ep0up0dup1p0", "chp0dp1", "cdup1hp0p0dp1"};
-    for (const char* steps : cases)
-    {
-        CInputState::Instance().ReleaseAll();
-        CInput input;
-        for (const char* c = steps; *c != '\0'; ++c)
-        {
-            switch (*c)
-            {
-            case 'c': input.Create(&m_window); break;
-            case 'd': CInputState::Instance().OnButtonDown(0); break;
-            case 'u': CInputState::Instance().OnButtonUp(0); break;
-            case 'e': CInputState::Instance().EndFrame(); break;
-            case 'h': input.HoldButtonsUntilReleased(); break;
-            case 'p':
-                input.Poll();
-                EXPECT_EQ(input.GetMouseState()->rgbButtons[0], *++c == '1' ? 0x80 : 0) << steps;
-                break;
-            }
-        }
-    }
+    for (const char* steps : {"cdp1hp0p0up0dp1", "cdhp0ep0up0dup1p0", "chp0dp1", "cdup1hp0p0dp1"})
+        RunSteps(steps);
 }
 
 TEST_F(CInputTest, KeysAreReadByVirtualKeyNumber)

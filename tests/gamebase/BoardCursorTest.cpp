@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/frame/CViewParams.h"
 #include "engine/gfx/CVector4.h"
 #include "shell/game/BoardCursor.h"
 
@@ -67,3 +68,40 @@ TEST(BoardCursorTest, CastPointLiesUnderTheCursorInWideAndNarrowWindows)
             }
     }
 }
+
+namespace
+{
+// The game frame's camera: 40 units back, the board at scale 0.06.
+CViewParams GameView()
+{
+    CViewParams view;
+    view.SetTranslation(CVector4(0.0f, 0.0f, -40.0f));
+    view.SetScale(0.06f);
+    return view;
+}
+}
+
+TEST(ProjectBoardBox, BoardPointsProjectUnderThePixelTheyWereCastFrom)
+{
+    const CViewParams view = GameView();
+    const int pixels[][2] = {{400, 300}, {100, 80}, {700, 550}, {30, 590}};
+    for (float height : {0.0f, 34.0f})
+        for (const auto& pixel : pixels)
+        {
+            const CVector4 point = CastCursor(pixel[0], pixel[1], 800, 600, view, 0.06f, height);
+            CDraw2D::SRect rect{};
+            ASSERT_TRUE(ProjectBoardBox(view, 0.0f, point, point, rect));
+            EXPECT_NEAR(pixel[0], rect.x + rect.width / 2.0f, 0.5f) << pixel[0] << "," << pixel[1] << " at " << height;
+            EXPECT_NEAR(pixel[1], rect.y + rect.height / 2.0f, 0.5f) << pixel[0] << "," << pixel[1] << " at " << height;
+        }
+}
+
+TEST(ProjectBoardBox, BoxBehindTheEyeHasNoRectangle)
+{
+    const CViewParams view = GameView();
+    CDraw2D::SRect rect{};
+    // The eye is 40 / 0.06 units above the board.
+    EXPECT_FALSE(ProjectBoardBox(view, 0.0f, CVector4(0.0f, 0.0f, 0.0f), CVector4(0.0f, 0.0f, 700.0f),
+                                               rect));
+}
+
