@@ -1,5 +1,9 @@
 #include "shell/game/CFramePrint.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "engine/gfx/CMesh.h"
 #include "engine/gfx/CModel.h"
 #include "engine/gfx/CSprite.h"
 #include "engine/gfx/CVector4.h"
@@ -55,4 +59,77 @@ void CFramePrint::AddSprite(const CSprite* sprite)
     Add(sprite->IsVisible());
     Add(sprite->GetBlend());
     Add(sprite->GetFlipV());
+}
+
+void CFramePrint::BeginBoardPart(std::uint64_t key)
+{
+    EndPart();
+    SPart part;
+    part.key = key;
+    part.begin = m_bytes.size();
+    m_parts.push_back(part);
+    m_open = true;
+}
+
+void CFramePrint::BeginScreenPart(std::uint64_t key, const CDraw2D::SRect& rect)
+{
+    BeginBoardPart(key);
+    SPart& part = m_parts.back();
+    part.board = false;
+    part.hasBox = true;
+    part.rect = rect;
+}
+
+void CFramePrint::AddBox(const CVector4& low, const CVector4& high)
+{
+    if (!m_open || !m_parts.back().board)
+        return;
+    SPart& part = m_parts.back();
+    const CVector4 lo(std::min(low.x, high.x), std::min(low.y, high.y), std::min(low.z, high.z));
+    const CVector4 hi(std::max(low.x, high.x), std::max(low.y, high.y), std::max(low.z, high.z));
+    if (!part.hasBox)
+    {
+        part.low = lo;
+        part.high = hi;
+        part.hasBox = true;
+        return;
+    }
+    part.low = CVector4(std::min(part.low.x, lo.x), std::min(part.low.y, lo.y), std::min(part.low.z, lo.z));
+    part.high = CVector4(std::max(part.high.x, hi.x), std::max(part.high.y, hi.y), std::max(part.high.z, hi.z));
+}
+
+void CFramePrint::AddModelBox(const CModel& model)
+{
+    const CMesh* mesh = model.GetMesh();
+    float low[3] = {0.0f, 0.0f, 0.0f}, high[3] = {0.0f, 0.0f, 0.0f};
+    if (mesh == nullptr || !mesh->FindBounds(low, high))
+        return;
+    const float scale = std::fabs(model.GetScale());
+    const CVector4& at = model.GetPosition();
+    if (model.GetAngleX() != 0.0f || model.GetAngleY() != 0.0f || model.GetAngleZ() != 0.0f)
+    {
+        float reach = 0.0f;
+        for (int axis = 0; axis < 3; ++axis)
+            reach = std::max({reach, std::fabs(low[axis]), std::fabs(high[axis])});
+        reach *= std::sqrt(3.0f) * scale;
+        AddBox(CVector4(at.x - reach, at.y - reach, at.z - reach), CVector4(at.x + reach, at.y + reach, at.z + reach));
+        return;
+    }
+    AddBox(CVector4(at.x + low[0] * scale, at.y + low[1] * scale, at.z + low[2] * scale),
+           CVector4(at.x + high[0] * scale, at.y + high[1] * scale, at.z + high[2] * scale));
+}
+
+void CFramePrint::AddSpriteBox(const CSprite& sprite, const CVector4& at)
+{
+    const CVector4& p = sprite.GetPosition();
+    const float hw = std::fabs(sprite.GetWidth()) / 2.0f, hh = std::fabs(sprite.GetHeight()) / 2.0f;
+    AddBox(CVector4(at.x + p.x - hw, at.y + p.y - hh, at.z + p.z), CVector4(at.x + p.x + hw, at.y + p.y + hh, at.z + p.z));
+}
+
+void CFramePrint::EndPart()
+{
+    if (!m_open)
+        return;
+    m_parts.back().end = m_bytes.size();
+    m_open = false;
 }

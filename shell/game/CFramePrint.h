@@ -2,14 +2,27 @@
 // Everything a kind's drawing reads in one frame, as bytes: two frames with
 // the same print draw the same picture (see CGameFrameCache). A kind adds
 // the values its drawing functions read or change, in any fixed order.
+//
+// Values added between BeginBoardPart (or BeginScreenPart) and EndPart
+// belong to a part: a thing that draws only within a box of board points
+// (or a rectangle of the logical screen), such as a brick or a popup. When
+// only parts change from one frame to the next, only the screen around
+// them, where they were and where they are, is drawn again. A part's key
+// names it from frame to frame (a cell, an object's address); keys are
+// unique within a print. A part must cover everything that drawing it can
+// change, however it changes; the rest of the print is the whole frame's.
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <type_traits>
 #include <vector>
 
+#include "engine/gfx/CDraw2D.h"
+#include "engine/gfx/CVector4.h"
+
 class CModel;
 class CSprite;
-class CVector4;
 
 class CFramePrint
 {
@@ -33,9 +46,40 @@ public:
     // frame, size, place, flags.
     void AddSprite(const CSprite* sprite);
 
+    struct SPart
+    {
+        std::uint64_t key = 0;
+        // Its values: m_bytes[begin, end).
+        std::size_t begin = 0;
+        std::size_t end = 0;
+        // Where it draws: a box of board points, or a logical rectangle.
+        bool board = true;
+        bool hasBox = false;
+        CVector4 low;
+        CVector4 high;
+        CDraw2D::SRect rect = {0.0f, 0.0f, 0.0f, 0.0f};
+    };
+    // A part drawn under the board's camera, within the boxes given to it
+    // (AddBox, AddModelBox, AddSpriteBox). One without a box covers the
+    // whole screen.
+    void BeginBoardPart(std::uint64_t key);
+    // A part drawn in the logical screen within the rectangle.
+    void BeginScreenPart(std::uint64_t key, const CDraw2D::SRect& rect);
+    // Grows the open board part by a box of board points.
+    void AddBox(const CVector4& low, const CVector4& high);
+    // Grows it by a model drawn at its position, turned about it and scaled
+    // (its mesh's bounds; turned, the sphere round them).
+    void AddModelBox(const CModel& model);
+    // Grows it by a sprite drawn unturned at its position plus at.
+    void AddSpriteBox(const CSprite& sprite, const CVector4& at = CVector4());
+    void EndPart();
+    const std::vector<SPart>& GetParts() const { return m_parts; }
+
     std::vector<unsigned char>& GetBytes() { return m_bytes; }
     const std::vector<unsigned char>& GetBytes() const { return m_bytes; }
 
 private:
     std::vector<unsigned char> m_bytes;
+    std::vector<SPart> m_parts;
+    bool m_open = false;
 };
