@@ -315,6 +315,7 @@ void CMesh::Reset()
     m_face_count = 0;
     m_has_texcoords = false;
     m_has_normals = false;
+    m_has_bounds = false;
 }
 
 bool CMesh::FindBounds(float min[3], float max[3]) const
@@ -339,14 +340,26 @@ bool CMesh::FindBounds(float min[3], float max[3]) const
     return true;
 }
 
+bool CMesh::GetBounds(float low[3], float high[3]) const
+{
+    if (!m_has_bounds)
+        return false;
+    std::copy(m_low, m_low + 3, low);
+    std::copy(m_high, m_high + 3, high);
+    return true;
+}
+
 void CMesh::ComputeExtents()
 {
     float min[3];
     float max[3];
-    if (!FindBounds(min, max))
+    m_has_bounds = FindBounds(min, max);
+    if (!m_has_bounds)
     {
         return;
     }
+    std::copy(min, min + 3, m_low);
+    std::copy(max, max + 3, m_high);
     m_extent_x = max[0] - min[0];
     m_extent_y = max[1] - min[1];
     m_extent_z = max[2] - min[2];

@@ -49,6 +49,8 @@ public:
     float GetExtentX() const { return m_extent_x; }
     float GetExtentY() const { return m_extent_y; }
     float GetExtentZ() const { return m_extent_z; }
+    // The box round every vertex, as of the last change; false without vertices.
+    bool GetBounds(float low[3], float high[3]) const;
     const std::string& GetName() const { return m_name; }
 
     bool HasTexcoords() const { return m_has_texcoords; }
@@ -78,6 +80,9 @@ private:
     bool m_has_texcoords = false;
     bool m_has_normals = false;
     uint32_t m_vertex_count = 0;
+    bool m_has_bounds = false;
+    float m_low[3] = {0.0f, 0.0f, 0.0f};
+    float m_high[3] = {0.0f, 0.0f, 0.0f};
     uint32_t m_texcoord_count = 0;
     uint32_t m_normal_count = 0;
     std::vector<int32_t> m_faces;

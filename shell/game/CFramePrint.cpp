@@ -102,7 +102,7 @@ void CFramePrint::AddModelBox(const CModel& model)
 {
     const CMesh* mesh = model.GetMesh();
     float low[3] = {0.0f, 0.0f, 0.0f}, high[3] = {0.0f, 0.0f, 0.0f};
-    if (mesh == nullptr || !mesh->FindBounds(low, high))
+    if (mesh == nullptr || !mesh->GetBounds(low, high))
         return;
     const float scale = std::fabs(model.GetScale());
     const CVector4& at = model.GetPosition();
