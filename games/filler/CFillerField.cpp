@@ -9,6 +9,7 @@
 
 #include "engine/files/CConfigFile.h"
 #include "engine/gfx/CMatrixStack.h"
+#include "engine/gfx/CMesh.h"
 #include "games/filler/CFillerBrick.h"
 #include "games/filler/CFillerParams.h"
 #include "shell/game/BoardCursor.h"
@@ -644,24 +645,79 @@ void CFillerField::DrawWave(std::vector<CDraw2D::SRect>& covered)
     covered.push_back({x0 * sx, (height - y1) * sy, (x1 - x0) * sx, (y1 - y0) * sy});
 }
 
+int CFillerField::GetTileSide() const
+{
+    return (std::max(m_width, m_height) + TILES_ACROSS - 1) / TILES_ACROSS;
+}
+
 void CFillerField::AddToPrint(CFramePrint& print) const
 {
     print.Add(m_width);
     print.Add(m_height);
-    for (std::size_t cell = 0; cell < m_bricks.size(); ++cell)
+    // A part per square of cells: a wave that starts or ends, or a colour
+    // set at once, draws the board again only around the cells it changed.
+    const int side = GetTileSide();
+    const int across = (m_width + side - 1) / side;
+    const float half = m_cell_size / 2.0f;
+    for (int top = 0; top < m_height; top += side)
+        for (int left = 0; left < m_width; left += side)
+        {
+            print.BeginBoardPart(TILE_PART | static_cast<std::uint64_t>(top / side * across + left / side));
+            for (int y = top; y < std::min(top + side, m_height); ++y)
+                for (int x = left; x < std::min(left + side, m_width); ++x)
+                {
+                    const int cell = Cell(x, y);
+                    const CFillerBrick& brick = *m_bricks[cell];
+                    print.Add(m_in_wave[cell]);
+                    if (!m_in_wave[cell])
+                        brick.AddToPrint(print);
+                    // The cell itself too: a brick without a look draws
+                    // nothing, but its box still names the place.
+                    const CVector4& at = brick.GetPosition();
+                    print.AddBox(CVector4(at.x - half, at.y - half, at.z), CVector4(at.x + half, at.y + half, at.z));
+                    print.AddModelBox(brick);
+                }
+            print.EndPart();
+        }
+    const bool startsHeld = m_wave_cells.empty();
+    for (std::size_t zone = 0; zone < m_zones.size(); ++zone)
     {
-        print.Add(m_in_wave[cell]);
-        if (!m_in_wave[cell])
-            m_bricks[cell]->AddToPrint(print);
+        print.BeginBoardPart(START_PART | zone);
+        print.Add(m_zones[zone].m_x);
+        print.Add(m_zones[zone].m_y);
+        // While a wave runs the start bricks are drawn over it, live.
+        print.Add(startsHeld);
+        const CFillerBrick* brick = GetFillerBrick(m_zones[zone].m_x, m_zones[zone].m_y);
+        if (brick && startsHeld)
+        {
+            brick->AddToPrint(print);
+            print.Add(GetStartBrickSize());
+            print.Add(GetStartRingWidth());
+        }
+        if (brick)
+        {
+            const CVector4& at = brick->GetPosition();
+            const float reach = GetStartBrickReach(*brick);
+            print.AddBox(CVector4(at.x - reach, at.y - reach, at.z - reach),
+                         CVector4(at.x + reach, at.y + reach, at.z + reach));
+        }
+        print.EndPart();
     }
-    print.Add(m_zones.size());
-    for (const SZone& zone : m_zones)
-    {
-        print.Add(zone.m_x);
-        print.Add(zone.m_y);
-    }
-    print.Add(GetStartBrickSize());
-    print.Add(GetStartRingWidth());
+}
+
+float CFillerField::GetStartBrickReach(const CFillerBrick& brick) const
+{
+    // The rings' half side, or the enlarged brick's, turned any way.
+    const float side = GetStartBrickSize();
+    float reach = side / 2.0f + 2.0f * GetStartRingWidth();
+    const CMesh* mesh = brick.GetMesh();
+    float low[3] = {0.0f, 0.0f, 0.0f};
+    float high[3] = {0.0f, 0.0f, 0.0f};
+    if (mesh && mesh->GetBounds(low, high))
+        for (int axis = 0; axis < 3; ++axis)
+            reach = std::max({reach, std::fabs(low[axis]) * side * std::sqrt(3.0f),
+                              std::fabs(high[axis]) * side * std::sqrt(3.0f)});
+    return reach;
 }
 
 float CFillerField::GetStartBrickSize() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,6 +32,8 @@ public:
     static constexpr int COLOR_COUNT = 5;
     static constexpr int SOUND_BOARD_COVERED = 172;
     static constexpr float WAVE_STEP = 0.3f;
+    // The board is printed in about this many squares of cells a side.
+    static constexpr int TILES_ACROSS = 10;
     enum { WAVE_COLUMNS = 0, WAVE_DISC = 1, WAVE_ROWS = 2, WAVE_DIAMOND = 3 };
 
     // Deals a board of the params' field size; every random choice is drawn
@@ -138,12 +141,21 @@ public:
     // adds the logical screen rectangle (800 x 600, y down) they cover.
     void DrawWave(std::vector<CDraw2D::SRect>& covered);
     // What Draw reads, for the frame cache: the wave's bricks only as the
-    // cells it holds, as those are drawn by DrawWave.
+    // cells it holds, as those are drawn by DrawWave. Squares of cells and
+    // the start bricks are parts of their own.
     void AddToPrint(CFramePrint& print) const;
     // The side of a drawn start brick and the width of each of its two
     // rings, in board units: plain on every board size.
     float GetStartBrickSize() const;
     float GetStartRingWidth() const;
+    // How far from its centre a start brick on that cell draws, rings and
+    // enlarged brick, on every axis.
+    float GetStartBrickReach(const CFillerBrick& brick) const;
+    // Frame print parts: TILE_PART with a square of cells' index (squares of
+    // GetTileSide cells a side, row after row), START_PART with a zone's.
+    static constexpr std::uint64_t TILE_PART = std::uint64_t(1) << 32;
+    static constexpr std::uint64_t START_PART = std::uint64_t(2) << 32;
+    int GetTileSide() const;
 
 private:
     bool IsInside(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }

@@ -21,6 +21,13 @@
 namespace
 {
 const float NUMBER_SIZE = 25.0f;
+// The zone sizes' base line and outer edges, and the screen's width.
+const float NUMBER_BASE = 45.0f;
+const float NUMBER_LEFT = 20.0f;
+const float NUMBER_RIGHT = 780.0f;
+const float LOGICAL_WIDTH = 800.0f;
+// Around each text's print part, beyond its glyphs' boxes.
+const float HUD_MARGIN = 4.0f;
 // The computer's strength; the board alone does not tell it.
 const char* const DIFFICULTY_KEY = "filler_difficulty";
 }
@@ -156,6 +163,28 @@ void CFillerGame::Reskin()
     m_field->Reskin();
 }
 
+CDraw2D::SRect CFillerGame::GetHudRect(EHudText text) const
+{
+    const CBitmapFont* font = GetMainFont();
+    const std::string shown = GetHudText(text);
+    const float width = font ? font->GetTextWidth(shown.c_str(), NUMBER_SIZE) : 0.0f;
+    float left = NUMBER_LEFT;
+    if (text == HUD_COMPUTER)
+        left = NUMBER_RIGHT - width;
+    else if (text == HUD_BANNER)
+        left = (LOGICAL_WIDTH - width) / 2.0f;
+    // Glyphs stand on the base line, as tall as the size.
+    return {left - HUD_MARGIN, NUMBER_BASE - NUMBER_SIZE - HUD_MARGIN, width + 2.0f * HUD_MARGIN,
+            NUMBER_SIZE + 2.0f * HUD_MARGIN};
+}
+
+std::string CFillerGame::GetHudText(EHudText text) const
+{
+    if (text == HUD_BANNER)
+        return "GAME OVER!";
+    return CGameBackground::FormatValue("%d", m_field->GetZoneSize(text == HUD_HUMAN ? HUMAN : COMPUTER));
+}
+
 void CFillerGame::DrawZoneSizes()
 {
     // White numbers in the top corners, the computer's right-aligned.
@@ -163,25 +192,29 @@ void CFillerGame::DrawZoneSizes()
     white.m_size = NUMBER_SIZE;
     white.m_z = 1.0f;
     white.m_r = white.m_g = white.m_b = 1.0f;
-    m_background->DrawHudValue("%d", m_field->GetZoneSize(HUMAN), 20.0f, 45.0f, white);
-    const std::string right = CGameBackground::FormatValue("%d", m_field->GetZoneSize(COMPUTER));
-    const CBitmapFont* font = GetMainFont();
-    const float width = font ? font->GetTextWidth(right.c_str(), NUMBER_SIZE) : 0.0f;
-    m_background->DrawHudText(right, 780.0f - width, 45.0f, white);
+    for (EHudText text : {HUD_HUMAN, HUD_COMPUTER})
+        m_background->DrawHudText(GetHudText(text), GetHudRect(text).x + HUD_MARGIN, NUMBER_BASE, white);
     if (m_field->IsBannerShown())
     {
         SHudStyle yellow = white;
         yellow.m_b = 0.0f;
-        m_background->DrawHudCentred("GAME OVER!", 45.0f, yellow);
+        m_background->DrawHudCentred(GetHudText(HUD_BANNER), NUMBER_BASE, yellow);
     }
 }
 
 void CFillerGame::AddToPrint(CFramePrint& print) const
 {
     m_field->AddToPrint(print);
-    print.Add(m_field->GetZoneSize(HUMAN));
-    print.Add(m_field->GetZoneSize(COMPUTER));
-    print.Add(m_field->IsBannerShown());
+    // Each text within its own rectangle: a move redraws the numbers alone.
+    for (EHudText text : {HUD_HUMAN, HUD_COMPUTER, HUD_BANNER})
+    {
+        print.BeginScreenPart(HUD_PART | text, GetHudRect(text));
+        if (text == HUD_BANNER)
+            print.Add(m_field->IsBannerShown());
+        else
+            print.Add(m_field->GetZoneSize(text == HUD_HUMAN ? HUMAN : COMPUTER));
+        print.EndPart();
+    }
 }
 
 void CFillerGame::Draw(CGameFrameCache* cache, const std::vector<CDraw2D::SRect>& widgets)

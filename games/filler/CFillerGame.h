@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "engine/gfx/CDraw2D.h"
@@ -39,8 +40,15 @@ public:
     // draws only what moved over it; widgets is where the screen draws its
     // own after the frame (logical rectangles).
     void Draw(CGameFrameCache* cache = nullptr, const std::vector<CDraw2D::SRect>& widgets = {});
-    // What Draw reads, for the frame cache.
+    // What Draw reads, for the frame cache; each heads-up text is a part
+    // keyed HUD_PART with its EHudText.
     void AddToPrint(CFramePrint& print) const;
+    enum EHudText { HUD_HUMAN = 0, HUD_COMPUTER = 1, HUD_BANNER = 2 };
+    static constexpr std::uint64_t HUD_PART = std::uint64_t(3) << 32;
+    // What the heads-up text shows (the banner's words even while hidden)
+    // and the logical rectangle round its glyphs.
+    std::string GetHudText(EHudText text) const;
+    CDraw2D::SRect GetHudRect(EHudText text) const;
     // A colour button of the current player.
     void PickColor(int value);
     int GetScore() const;
