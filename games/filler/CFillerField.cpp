@@ -245,8 +245,37 @@ bool CFillerField::FillZone(int x, int y, int index)
     m_wave_running = true;
     m_wave_radius = 0.0f;
     m_wave_shape = m_random.Next(4);
+    MarkLiveStarts();
     CountZones();
     return true;
+}
+
+void CFillerField::MarkLiveStarts()
+{
+    // A start brick stands over the wave's bricks only where they meet;
+    // one that no wave brick reaches stays on the held board, so the
+    // running wave is drawn again only around itself.
+    m_start_live.assign(m_zones.size(), 0);
+    for (std::size_t zone = 0; zone < m_zones.size(); ++zone)
+    {
+        const SZone& start = m_zones[zone];
+        const CFillerBrick* brick = GetFillerBrick(start.m_x, start.m_y);
+        if (!brick)
+            continue;
+        // A wave brick draws within half a cell of its centre; one cell to spare.
+        const int near = static_cast<int>(GetStartBrickReach(*brick) / m_cell_size + 0.5f) + 1;
+        for (int cell : m_wave_cells)
+            if (std::abs(cell % m_width - start.m_x) <= near && std::abs(cell / m_width - start.m_y) <= near)
+            {
+                m_start_live[zone] = 1;
+                break;
+            }
+    }
+}
+
+bool CFillerField::IsStartDrawnLive(int zone) const
+{
+    return zone >= 0 && zone < static_cast<int>(m_start_live.size()) && m_start_live[zone] != 0;
 }
 
 unsigned CFillerField::NextStamp()
@@ -374,6 +403,7 @@ void CFillerField::EndWave()
     for (int cell : m_wave_cells)
         m_in_wave[cell] = 0;
     m_wave_cells.clear();
+    m_start_live.clear();
 }
 
 void CFillerField::OnKey()
@@ -551,21 +581,21 @@ void CFillerField::Draw()
         if (!m_in_wave[cell])
             m_batch.Add(*m_bricks[cell]);
     m_batch.Draw();
-    // While a wave runs, the start bricks stand over its bricks (DrawWave).
-    if (m_wave_cells.empty())
-        DrawStartBricks();
+    // Those that meet a running wave stand over its bricks (DrawWave).
+    DrawStartBricks(false);
     glDisable(GL_COLOR_MATERIAL);
 }
 
-void CFillerField::DrawStartBricks()
+void CFillerField::DrawStartBricks(bool live)
 {
     // Drawn over the board one by one: two bricks and four squares a frame.
     const float side = GetStartBrickSize();
     const float ring = GetStartRingWidth();
-    for (const SZone& zone : m_zones)
+    for (std::size_t index = 0; index < m_zones.size(); ++index)
     {
+        const SZone& zone = m_zones[index];
         CFillerBrick* brick = GetFillerBrick(zone.m_x, zone.m_y);
-        if (!brick)
+        if (!brick || IsStartDrawnLive(static_cast<int>(index)) != live)
             continue;
         // The rings follow the brick while an entrance effect moves it.
         DrawSquare(brick->GetPosition(), side / 2.0f + 2.0f * ring, START_RING_DARK);
@@ -598,10 +628,13 @@ void CFillerField::DrawWave(std::vector<CDraw2D::SRect>& covered)
     }
     m_wave_batch.Draw();
     // The start bricks stand over the wave's bricks as over the others.
-    DrawStartBricks();
+    DrawStartBricks(true);
     glDisable(GL_COLOR_MATERIAL);
-    for (const SZone& zone : m_zones)
+    for (std::size_t index = 0; index < m_zones.size(); ++index)
     {
+        const SZone& zone = m_zones[index];
+        if (!IsStartDrawnLive(static_cast<int>(index)))
+            continue;
         left = std::min(left, zone.m_x);
         right = std::max(right, zone.m_x);
         top = std::min(top, zone.m_y);
@@ -679,16 +712,16 @@ void CFillerField::AddToPrint(CFramePrint& print) const
                 }
             print.EndPart();
         }
-    const bool startsHeld = m_wave_cells.empty();
     for (std::size_t zone = 0; zone < m_zones.size(); ++zone)
     {
         print.BeginBoardPart(START_PART | zone);
         print.Add(m_zones[zone].m_x);
         print.Add(m_zones[zone].m_y);
-        // While a wave runs the start bricks are drawn over it, live.
-        print.Add(startsHeld);
+        // One that meets a running wave is drawn over it, live.
+        const bool held = !IsStartDrawnLive(static_cast<int>(zone));
+        print.Add(held);
         const CFillerBrick* brick = GetFillerBrick(m_zones[zone].m_x, m_zones[zone].m_y);
-        if (brick && startsHeld)
+        if (brick && held)
         {
             brick->AddToPrint(print);
             print.Add(GetStartBrickSize());

@@ -130,14 +130,17 @@ public:
     // point is off the board.
     bool PickCell(const CVector4& point, int& x, int& y) const;
     void Reskin();
-    // Every brick in one batch per look but those of a running wave, then,
-    // between waves, the start bricks enlarged and ringed.
+    // Every brick in one batch per look but those of a running wave, then
+    // the start bricks enlarged and ringed, but those drawn over the wave.
     void Draw();
     // The cells a running wave recolours (the mover's zone as it was),
     // none between waves.
     bool HasWave() const { return !m_wave_cells.empty(); }
     bool IsInWave(int x, int y) const { return IsInside(x, y) && m_in_wave[Cell(x, y)] != 0; }
-    // The wave's bricks as they look now, then the start bricks over them;
+    // Whether zone's start brick is drawn over the running wave, live: the
+    // mover's, and another's that the wave's bricks reach.
+    bool IsStartDrawnLive(int zone) const;
+    // The wave's bricks as they look now, then those start bricks over them;
     // adds the logical screen rectangle (800 x 600, y down) they cover.
     void DrawWave(std::vector<CDraw2D::SRect>& covered);
     // What Draw reads, for the frame cache: the wave's bricks only as the
@@ -163,7 +166,9 @@ private:
     void UpdateWave();
     void EndWave();
     void BeginBricks();
-    void DrawStartBricks();
+    // The start bricks drawn live over a wave, or the others.
+    void DrawStartBricks(bool live);
+    void MarkLiveStarts();
     void ApplySnapshot(const std::vector<int>& numbers);
     int CountRegion(int start, unsigned markStamp, unsigned coverStamp);
     unsigned NextStamp();
@@ -195,6 +200,8 @@ private:
     // Every cell of the running wave, reached or not, and a flag per cell.
     std::vector<int> m_wave_cells;
     std::vector<unsigned char> m_in_wave;
+    // A flag per zone whose start brick the running wave's bricks reach.
+    std::vector<unsigned char> m_start_live;
     int m_color_table[COLOR_VALUES] = {0, 1, 2, 3, 4, 5};
     std::string m_snapshot;
     int m_saved_zone = 0;

@@ -311,8 +311,8 @@ TEST(FillerPrint, AWaveChangesOnlyTheSquaresOfItsCellsAndTheStartBricks)
     ASSERT_EQ(2, field->GetTileSide());
     field->AddZone(0, 0);
     field->AddZone(19, 2);
-    const std::set<std::uint64_t> expected = {TileOf(*field, 0, 0), CFillerField::START_PART | 0,
-                                              CFillerField::START_PART | 1};
+    // The other start brick, far from the wave, stays on the held board.
+    const std::set<std::uint64_t> expected = {TileOf(*field, 0, 0), CFillerField::START_PART | 0};
     const SSplitPrint before = SplitPrintOf(*field);
     ASSERT_TRUE(field->FillZone(0, 0, 4));
     const SSplitPrint waving = SplitPrintOf(*field);
@@ -325,6 +325,48 @@ TEST(FillerPrint, AWaveChangesOnlyTheSquaresOfItsCellsAndTheStartBricks)
     EXPECT_EQ(before.outside, after.outside);
     EXPECT_EQ(expected, ChangedParts(waving, after));
 }
+
+namespace
+{
+struct SLiveStart
+{
+    const char* name;
+    int x;
+    int y;
+    bool live;
+};
+
+// The wave recolours the first two columns; a start brick reaches a little
+// over a cell from its centre on this board.
+const SLiveStart LIVE_STARTS[] = {
+    {"FarAcrossTheBoard", 19, 2, false},
+    {"TwoCellsAway", 3, 0, true},
+    {"BelowTheWave", 1, 2, true},
+    {"ThreeCellsAway", 4, 1, false},
+};
+
+class FillerLiveStart : public ::testing::TestWithParam<SLiveStart>
+{
+};
+}
+
+TEST_P(FillerLiveStart, AStartBrickIsDrawnOverTheWaveOnlyWhereTheWaveReachesIt)
+{
+    auto params = MakeParams(0, 0, true);
+    auto field = MakeField(*params, nullptr, "RRGBYGBYGBYGBYGBYGBY/RRGBYGBYGBYGBYGBYGBY/GBYGBYGBYGBYGBYGBYGB");
+    field->AddZone(0, 0);
+    field->AddZone(GetParam().x, GetParam().y);
+    ASSERT_TRUE(field->FillZone(0, 0, 4));
+    EXPECT_TRUE(field->IsStartDrawnLive(0)) << "the mover's own stands in its wave";
+    EXPECT_EQ(GetParam().live, field->IsStartDrawnLive(1));
+    for (int i = 0; i < 100 && !field->IsIdle(); ++i)
+        field->Update(16.0f, false);
+    EXPECT_FALSE(field->IsStartDrawnLive(0));
+    EXPECT_FALSE(field->IsStartDrawnLive(1));
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, FillerLiveStart, ::testing::ValuesIn(LIVE_STARTS),
+                         [](const ::testing::TestParamInfo<SLiveStart>& info) { return info.param.name; });
 
 TEST(FillerPrint, AMoveChangesTheMoversNumberAmongTheHudTextsAndNothingOutsideParts)
 {
