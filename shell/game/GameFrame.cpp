@@ -46,29 +46,6 @@ void AddShared(CFramePrint& print, const SGameFrame& frame, int width, int heigh
     print.Add(CTexture::GetUploadCount());
 }
 
-// The sparkles in front of the board, each a part of its own.
-void AddFrontSparkles(CFramePrint& print, CGameApp* app, const SGameFrame& frame)
-{
-    const CSparkleLists* sparkles = app->GetSparkles();
-    const CSprite* sprite =
-        app->GetResManager() ? app->GetResManager()->FindSprite(CSparkleLists::kFrontSprite) : nullptr;
-    print.AddSprite(sprite);
-    if (!frame.sparkles || !sparkles || !sprite)
-        return;
-    const float hw = std::fabs(sprite->GetWidth()) / 2.0f, hh = std::fabs(sprite->GetHeight()) / 2.0f;
-    for (const auto& sparkle : sparkles->GetSparkles())
-    {
-        print.BeginBoardPart(reinterpret_cast<std::uintptr_t>(sparkle.get()));
-        const CVector4& at = sparkle->GetPosition();
-        print.Add(at);
-        print.Add(sparkle->GetGroup());
-        print.Add(sparkle->GetFrame());
-        print.Add(sparkle->GetAlpha());
-        print.AddBox(CVector4(at.x - hw, at.y - hh, at.z), CVector4(at.x + hw, at.y + hh, at.z));
-        print.EndPart();
-    }
-}
-
 std::uint64_t HashBytes(const unsigned char* bytes, std::size_t count)
 {
     std::uint64_t hash = 14695981039346656037ull;
@@ -131,32 +108,35 @@ void UnderBoardCamera(CGameApp* app, const SGameFrame& frame, int width, int hei
 }
 
 // The kind's part of the frame: over the background, the board under the
-// camera, the front sparkles, the heads-up display.
-void DrawContent(CGameApp* app, const SGameFrame& frame, int width, int height);
+// camera, the front sparkles (unless left for DrawFrontSparklesOver), the
+// heads-up display.
+void DrawContent(CGameApp* app, const SGameFrame& frame, int width, int height, bool frontSparkles = true);
 
 // Content drawn into the held picture, or drawn again to check it, is drawn
 // without the batches' own layers: those draw a board's edges a little apart
 // from drawing it directly, and a picture patched in places must match
 // itself everywhere. Their layers would only be pictures within this one.
+// The sparkles in front are left out: they move every frame, and are drawn
+// over the held picture where they are (DrawFrontSparklesOver).
 void DrawContentDirectly(CGameApp* app, const SGameFrame& frame, int width, int height)
 {
     const bool layers = CModelBatch::IsLayerEnabled();
     CModelBatch::SetLayerEnabled(false);
-    DrawContent(app, frame, width, height);
+    DrawContent(app, frame, width, height, false);
     CModelBatch::SetLayerEnabled(layers);
 }
 
-void DrawContent(CGameApp* app, const SGameFrame& frame, int width, int height)
+void DrawContent(CGameApp* app, const SGameFrame& frame, int width, int height, bool frontSparkles)
 {
     CViewParams& view = app->GetViewParams();
     view.SetOrtho(width, height);
     CDraw2D::SetDepthTest(false);
     if (frame.drawOverBackground)
         frame.drawOverBackground();
-    UnderBoardCamera(app, frame, width, height, [&frame] {
+    UnderBoardCamera(app, frame, width, height, [&frame, frontSparkles] {
         if (frame.drawBoard)
             frame.drawBoard();
-        if (frame.sparkles)
+        if (frame.sparkles && frontSparkles)
         {
             CDraw2D::SetDepthTest(false);
             DrawSparkles();
@@ -182,11 +162,45 @@ void DrawLive(CGameApp* app, const SGameFrame& frame, int width, int height, boo
     CDraw2D::SetDepthTest(frame.hudDepthTest);
 }
 
+// The sparkles in front of the board over a frame whose content was laid
+// from the held picture: over its heads-up display too.
+void DrawFrontSparklesOver(CGameApp* app, const SGameFrame& frame, int width, int height)
+{
+    if (!frame.sparkles || !app->GetSparkles() || app->GetSparkles()->GetSparkles().empty())
+        return;
+    UnderBoardCamera(app, frame, width, height, [] {
+        CDraw2D::SetDepthTest(false);
+        DrawSparkles();
+    });
+    app->GetViewParams().SetOrtho(width, height);
+    CDraw2D::SetDepthTest(frame.hudDepthTest);
+}
+
 void DrawBackSparklesOver()
 {
     CDraw2D::SetTexturing(true);
     DrawBackSparkles();
     CDraw2D::SetTexturing(false);
+}
+
+// The cells the sparkles in front are drawn over now, each where the
+// board's camera puts it.
+void MarkFrontSparkleCells(CGameApp* app, const SGameFrame& frame, CDrawnOverCells& cells)
+{
+    const CSparkleLists* sparkles = app->GetSparkles();
+    const CSprite* sprite =
+        app->GetResManager() ? app->GetResManager()->FindSprite(CSparkleLists::kFrontSprite) : nullptr;
+    if (!frame.sparkles || !sparkles || !sprite)
+        return;
+    const float hw = std::fabs(sprite->GetWidth()) / 2.0f, hh = std::fabs(sprite->GetHeight()) / 2.0f;
+    for (const auto& sparkle : sparkles->GetSparkles())
+    {
+        const CVector4& at = sparkle->GetPosition();
+        CDraw2D::SRect rect = {0.0f, 0.0f, kLogicalWidth, kLogicalHeight};
+        ProjectBoardBox(app->GetViewParams(), frame.tilt, CVector4(at.x - hw, at.y - hh, at.z),
+                        CVector4(at.x + hw, at.y + hh, at.z), rect);
+        cells.Mark(rect.x, rect.y, rect.width, rect.height, kLogicalWidth, kLogicalHeight);
+    }
 }
 
 // The cells the back sparkles are drawn over now.
@@ -292,6 +306,7 @@ void DrawIntoScratch(CGameApp* app, const SGameFrame& frame, CGameFrameCache& ca
         app->GetViewParams().SetOrtho(width, height);
         cache.GetContent().Draw(true);
     }
+    DrawFrontSparklesOver(app, frame, width, height);
     DrawLive(app, frame, width, height);
     scratch.End();
     scratch.Read(pixels);
@@ -354,7 +369,6 @@ CGameFrameCache::EMode ChooseMode(CGameApp* app, const SGameFrame& frame, int wi
     {
         AddShared(print, frame, width, height);
         frame.fingerprint(print);
-        AddFrontSparkles(print, app, frame);
     }
     CAppWindow* window = CAppWindow::Get();
     const CViewParams& view = app->GetViewParams();
@@ -389,6 +403,7 @@ void DrawGameFrame(CGameApp* app, const SGameFrame& frame)
     if (cache)
     {
         MarkSparkleCells(app, drawnOver);
+        MarkFrontSparkleCells(app, frame, drawnOver);
         if (mode == CGameFrameCache::EMode::Patch && !PatchContent(app, frame, *cache, w, h))
             cache->CaptureFailed();
         if (CheckingFrames() && (cache->GetMode() == CGameFrameCache::EMode::Partial ||
@@ -414,6 +429,7 @@ void DrawGameFrame(CGameApp* app, const SGameFrame& frame)
                 frame.background->DrawPictureParts(runs);
             DrawBackSparklesOver();
             cache->GetContent().DrawParts(runs, kLogicalWidth, kLogicalHeight);
+            DrawFrontSparklesOver(app, frame, w, h);
             if (frame.drawLive)
             {
                 // The depth under what is drawn live is the last frame's.
@@ -428,8 +444,6 @@ void DrawGameFrame(CGameApp* app, const SGameFrame& frame)
             // the picture's, once for each sparkle over another.
             if (CheckingFrames())
                 CheckWindow(app, frame, *cache, w, h, false, "the cells drawn again leave the last frame showing");
-            // Nothing in front lives (or the frame would not be held); their
-            // list is stepped all the same.
             if (frame.sparkles)
                 UpdateSparkles();
             cache->GetSparkleCells() = drawnOver;
@@ -468,6 +482,7 @@ void DrawGameFrame(CGameApp* app, const SGameFrame& frame)
     {
         view.SetOrtho(w, h);
         cache->GetContent().Draw(true);
+        DrawFrontSparklesOver(app, frame, w, h);
     }
     DrawLive(app, frame, w, h);
     if (CheckingFrames() && cache && cache->GetMode() == CGameFrameCache::EMode::Capture)
