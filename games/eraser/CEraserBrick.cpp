@@ -1,6 +1,8 @@
 #include "games/eraser/CEraserBrick.h"
 
 #include <GL/gl.h>
+#include <algorithm>
+#include <cmath>
 
 #include "games/eraser/CEraserParams.h"
 #include "shell/game/CFramePrint.h"
@@ -89,4 +91,27 @@ void CEraserBrick::AddToPrint(CFramePrint& print) const
     print.Add(m_alpha);
     print.Add(m_is_highlighted);
     print.Add(m_zoom);
+}
+
+float CEraserBrick::GetDrawnScaleBound() const
+{
+    // The zoom only ever lies between kMinZoom and 1.
+    return m_is_marked ? GetScale() + std::max(0.0f, 1.0f - m_alpha) * kSwell : GetScale();
+}
+
+void CEraserBrick::AddDrawnBox(CFramePrint& print) const
+{
+    print.AddModelBox(*this);
+    const float scale = std::fabs(GetScale());
+    const float drawn = std::fabs(GetDrawnScaleBound());
+    if (print.GetParts().empty() || !print.GetParts().back().hasBox || scale <= 0.0f || drawn <= scale)
+        return;
+    // The part's box at the model's own scale, grown about the model's
+    // centre to the swollen one.
+    const CFramePrint::SPart& part = print.GetParts().back();
+    const CVector4& at = GetPosition();
+    const float grow = drawn / scale;
+    const CVector4 low = at + (part.low - at) * grow;
+    const CVector4 high = at + (part.high - at) * grow;
+    print.AddBox(low, high);
 }

@@ -36,6 +36,11 @@ public:
     void Draw() override;
     // What Draw reads or steps, for the frame cache.
     void AddToPrint(CFramePrint& print) const;
+    // The largest scale Draw can give the model: a vanishing brick swells,
+    // a highlighted one only shrinks.
+    float GetDrawnScaleBound() const;
+    // Grows the print's open board part by everything Draw can cover.
+    void AddDrawnBox(CFramePrint& print) const;
 
 protected:
     // The model of (current skin, colour).

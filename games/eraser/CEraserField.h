@@ -57,7 +57,8 @@ public:
     void NewLevel(int level);
     void Update(float dt);
     void Draw();
-    // What Draw reads, for the frame cache.
+    // What Draw reads, for the frame cache: each brick and each popup a
+    // board part of its own.
     void AddToPrint(CFramePrint& print) const;
 
     bool PickCell(const CVector4& point, int& x, int& y) const { return m_board.PickCell(point, x, y); }
@@ -113,6 +114,8 @@ private:
     // The difficulty of a valid save (see ValidateSave), once m_colors holds its colours.
     int DifficultyOfSave(const CConfigFile& store, int side) const;
     void PlaySound(int id) const;
+    // The popup's values and the box its text is drawn in.
+    void AddPopupToPrint(CFramePrint& print, int i) const;
 
     const CEraserParams& m_params;
     CGameEvents* m_events;
