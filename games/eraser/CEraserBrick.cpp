@@ -50,12 +50,21 @@ bool CEraserBrick::Vanish(float dt, CGameEvents* events)
     return m_alpha < 0.0f;
 }
 
+void CEraserBrick::StepZoom()
+{
+    if (m_is_marked)
+        return;
+    m_zoom = m_is_highlighted ? std::max(m_zoom - kZoomStep, kMinZoom) : std::min(m_zoom + kZoomStep, 1.0f);
+}
+
 void CEraserBrick::Draw()
 {
     const CVector4& p = GetPosition();
     glPushMatrix();
     if (m_is_marked)
         glColor4f(1.0f, 1.0f, 1.0f, m_alpha);
+    else if (m_is_highlighted)
+        glColor4f(1.5f, 1.5f, 1.5f, 1.0f);
     float scale = GetScale();
     glTranslatef(p.x, p.y, p.z);
     glRotatef(GetAngleX(), 1.0f, 0.0f, 0.0f);
@@ -64,19 +73,6 @@ void CEraserBrick::Draw()
     float size = scale;
     if (m_is_marked)
         size = scale + (1.0f - m_alpha) * kSwell;
-    else if (m_is_highlighted)
-    {
-        glColor4f(1.5f, 1.5f, 1.5f, 1.0f);
-        m_zoom -= kZoomStep;
-        if (m_zoom < kMinZoom)
-            m_zoom = kMinZoom;
-    }
-    else
-    {
-        m_zoom += kZoomStep;
-        if (m_zoom > 1.0f)
-            m_zoom = 1.0f;
-    }
     SetScale(size * m_zoom);
     CModel::Draw();
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);

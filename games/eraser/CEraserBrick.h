@@ -33,6 +33,12 @@ public:
     // bursts sparkles in the brick's colour.
     bool Vanish(float dt, CGameEvents* events);
 
+    // One frame of the highlight's zoom: a highlighted brick shrinks a
+    // little, any other grows back; a marked one keeps its zoom.
+    void StepZoom();
+
+    // Reads the brick only: drawn again in parts of a frame, or to check
+    // one, it must draw the same each time.
     void Draw() override;
     // What Draw reads or steps, for the frame cache.
     void AddToPrint(CFramePrint& print) const;

@@ -231,6 +231,14 @@ void CEraserField::Highlight(const CVector4& point)
         PlaySound(SOUND_HOVER);
 }
 
+void CEraserField::StepZooms()
+{
+    for (int y = 0; y < m_board.GetRows(); ++y)
+        for (int x = 0; x < m_board.GetColumns(); ++x)
+            if (CEraserBrick* brick = m_board.Get(x, y))
+                brick->StepZoom();
+}
+
 void CEraserField::Update(float dt)
 {
     m_score = 0;

@@ -68,6 +68,8 @@ public:
     void AddScorePopup(int count, const CVector4& position);
     // Highlights the removable group under a point of the board plane.
     void Highlight(const CVector4& point);
+    // One frame of every brick's highlight zoom.
+    void StepZooms();
     int CountGroups() const { return m_board.CountGroups(m_group_min); }
     int CountBricks() const { return m_board.CountBricks(); }
 

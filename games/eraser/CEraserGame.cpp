@@ -111,6 +111,9 @@ void CEraserGame::AddScore(int removed)
 void CEraserGame::Update(float dt)
 {
     PollInput();
+    // Stepped once a frame here, not where the bricks are drawn: a frame
+    // may draw them several times.
+    m_field->StepZooms();
     if (m_banner_alpha >= 0.0f)
         UpdateBanner(dt);
     // The board waits for the start effect: a level with no group would

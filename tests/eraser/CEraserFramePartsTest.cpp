@@ -106,16 +106,13 @@ CVector4 Turn(const CVector4& p, float degrees, int axis)
 
 // The corners of the brick's box model as its Draw puts them: moved to its
 // place, turned about x, y and z, scaled by the swell of a vanishing brick
-// or the zoom step of a highlighted one.
+// and the highlight's zoom.
 std::vector<CVector4> DrawnCorners(const CEraserBrick& brick, float depth)
 {
     float size = brick.GetScale();
     if (brick.IsMarked())
-        size = (size + (1.0f - brick.GetAlpha()) * 30.0f) * brick.GetZoom();
-    else if (brick.IsHighlighted())
-        size *= std::max(brick.GetZoom() - CEraserBrick::kZoomStep, CEraserBrick::kMinZoom);
-    else
-        size *= std::min(brick.GetZoom() + CEraserBrick::kZoomStep, 1.0f);
+        size += (1.0f - brick.GetAlpha()) * 30.0f;
+    size *= brick.GetZoom();
     std::vector<CVector4> corners;
     for (int corner = 0; corner < 8; ++corner)
     {
@@ -238,7 +235,17 @@ TEST(EraserFrameParts, EveryBrickPartHoldsTheBrickAsDrawn)
         std::function<void(CEraserBrick&)> set;
     } cases[] = {
         {"at rest", [](CEraserBrick&) {}},
-        {"highlighted", [](CEraserBrick& b) { b.SetHighlight(true); }},
+        {"highlighted", [](CEraserBrick& b) {
+             b.SetHighlight(true);
+             b.StepZoom();
+         }},
+        {"shrunk and marked", [](CEraserBrick& b) {
+             b.SetHighlight(true);
+             for (int i = 0; i < 3; ++i)
+                 b.StepZoom();
+             b.Mark();
+             b.Vanish(100.0f, nullptr);
+         }},
         {"just marked", [](CEraserBrick& b) { b.Mark(); }},
         {"half faded", [](CEraserBrick& b) {
              b.Mark();
