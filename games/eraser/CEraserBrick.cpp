@@ -1,6 +1,8 @@
 #include "games/eraser/CEraserBrick.h"
 
 #include <GL/gl.h>
+#include <algorithm>
+#include <cmath>
 
 #include "games/eraser/CEraserParams.h"
 #include "shell/game/CFramePrint.h"
@@ -48,12 +50,21 @@ bool CEraserBrick::Vanish(float dt, CGameEvents* events)
     return m_alpha < 0.0f;
 }
 
+void CEraserBrick::StepZoom()
+{
+    if (m_is_marked)
+        return;
+    m_zoom = m_is_highlighted ? std::max(m_zoom - kZoomStep, kMinZoom) : std::min(m_zoom + kZoomStep, 1.0f);
+}
+
 void CEraserBrick::Draw()
 {
     const CVector4& p = GetPosition();
     glPushMatrix();
     if (m_is_marked)
         glColor4f(1.0f, 1.0f, 1.0f, m_alpha);
+    else if (m_is_highlighted)
+        glColor4f(1.5f, 1.5f, 1.5f, 1.0f);
     float scale = GetScale();
     glTranslatef(p.x, p.y, p.z);
     glRotatef(GetAngleX(), 1.0f, 0.0f, 0.0f);
@@ -62,19 +73,6 @@ void CEraserBrick::Draw()
     float size = scale;
     if (m_is_marked)
         size = scale + (1.0f - m_alpha) * kSwell;
-    else if (m_is_highlighted)
-    {
-        glColor4f(1.5f, 1.5f, 1.5f, 1.0f);
-        m_zoom -= kZoomStep;
-        if (m_zoom < kMinZoom)
-            m_zoom = kMinZoom;
-    }
-    else
-    {
-        m_zoom += kZoomStep;
-        if (m_zoom > 1.0f)
-            m_zoom = 1.0f;
-    }
     SetScale(size * m_zoom);
     CModel::Draw();
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
@@ -89,4 +87,27 @@ void CEraserBrick::AddToPrint(CFramePrint& print) const
     print.Add(m_alpha);
     print.Add(m_is_highlighted);
     print.Add(m_zoom);
+}
+
+float CEraserBrick::GetDrawnScaleBound() const
+{
+    // The zoom only ever lies between kMinZoom and 1.
+    return m_is_marked ? GetScale() + std::max(0.0f, 1.0f - m_alpha) * kSwell : GetScale();
+}
+
+void CEraserBrick::AddDrawnBox(CFramePrint& print) const
+{
+    print.AddModelBox(*this);
+    const float scale = std::fabs(GetScale());
+    const float drawn = std::fabs(GetDrawnScaleBound());
+    if (print.GetParts().empty() || !print.GetParts().back().hasBox || scale <= 0.0f || drawn <= scale)
+        return;
+    // The part's box at the model's own scale, grown about the model's
+    // centre to the swollen one.
+    const CFramePrint::SPart& part = print.GetParts().back();
+    const CVector4& at = GetPosition();
+    const float grow = drawn / scale;
+    const CVector4 low = at + (part.low - at) * grow;
+    const CVector4 high = at + (part.high - at) * grow;
+    print.AddBox(low, high);
 }

@@ -33,9 +33,20 @@ public:
     // bursts sparkles in the brick's colour.
     bool Vanish(float dt, CGameEvents* events);
 
+    // One frame of the highlight's zoom: a highlighted brick shrinks a
+    // little, any other grows back; a marked one keeps its zoom.
+    void StepZoom();
+
+    // Reads the brick only: drawn again in parts of a frame, or to check
+    // one, it must draw the same each time.
     void Draw() override;
     // What Draw reads or steps, for the frame cache.
     void AddToPrint(CFramePrint& print) const;
+    // The largest scale Draw can give the model: a vanishing brick swells,
+    // a highlighted one only shrinks.
+    float GetDrawnScaleBound() const;
+    // Grows the print's open board part by everything Draw can cover.
+    void AddDrawnBox(CFramePrint& print) const;
 
 protected:
     // The model of (current skin, colour).

@@ -1,12 +1,15 @@
 #include "games/eraser/CEraserField.h"
 
 #include <GL/gl.h>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
 #include "engine/files/CConfigFile.h"
+#include "engine/gfx/CBitmapFont.h"
 #include "engine/gfx/CResManager.h"
 #include "games/eraser/CEraserParams.h"
+#include "shell/game/CFramePrint.h"
 #include "shell/game/CGameEvents.h"
 #include "shell/game/CRandom.h"
 #include "shell/game/PackPos.h"
@@ -20,6 +23,13 @@ const char* const kLight2Name = "BEField2";
 const char* const kDifficultyKey = "fe_m_difficulty";
 // Levels and scores run to the top of int, where they stay.
 const int kMaxValue = 0x7FFFFFFF;
+// Popup parts are keyed from here up, clear of the bricks' addresses,
+// which lie far below in user space.
+const std::uint64_t kPopupPartKey = std::uint64_t(1) << 62;
+// How far left of its point CScorePopups::Draw starts a text.
+const float kPopupNudge = 30.0f;
+// Board units round a text's glyphs, for rounding on the way to pixels.
+const float kPartMargin = 4.0f;
 
 // A choice the settings could hold out of range plays as the first one.
 int ValidChoice(int choice, int count)
@@ -221,6 +231,14 @@ void CEraserField::Highlight(const CVector4& point)
         PlaySound(SOUND_HOVER);
 }
 
+void CEraserField::StepZooms()
+{
+    for (int y = 0; y < m_board.GetRows(); ++y)
+        for (int x = 0; x < m_board.GetColumns(); ++x)
+            if (CEraserBrick* brick = m_board.Get(x, y))
+                brick->StepZoom();
+}
+
 void CEraserField::Update(float dt)
 {
     m_score = 0;
@@ -353,8 +371,42 @@ void CEraserField::Draw()
 
 void CEraserField::AddToPrint(CFramePrint& print) const
 {
-    m_board.AddToPrint(print);
-    m_popups.AddToPrint(print);
+    print.Add(m_board.GetColumns());
+    print.Add(m_board.GetRows());
+    for (int y = 0; y < m_board.GetRows(); ++y)
+        for (int x = 0; x < m_board.GetColumns(); ++x)
+            if (const CEraserBrick* brick = m_board.Get(x, y))
+            {
+                // Keyed by the brick itself, a falling brick is one part
+                // that moves; its cell orders the drawing, which shows where
+                // swelling bricks blend over each other.
+                print.BeginBoardPart(reinterpret_cast<std::uintptr_t>(brick));
+                print.Add(PackPos(x, y));
+                brick->AddToPrint(print);
+                brick->AddDrawnBox(print);
+                print.EndPart();
+            }
+    for (int i = 0; i < m_popups.GetCount(); ++i)
+    {
+        print.BeginBoardPart(kPopupPartKey + static_cast<std::uint64_t>(i));
+        AddPopupToPrint(print, i);
+        print.EndPart();
+    }
+}
+
+void CEraserField::AddPopupToPrint(CFramePrint& print, int i) const
+{
+    const std::string& text = m_popups.GetText(i);
+    const CVector4& at = m_popups.GetPosition(i);
+    print.Add(text);
+    print.Add(at);
+    print.Add(m_popups.GetColor());
+    // Where CScorePopups::Draw lays the text: from its left end, nudged
+    // left of the point, down by its size (the board's y axis points up).
+    const float width = m_font ? m_font->GetTextWidth(text.c_str(), CScorePopups::kTextSize) : 0.0f;
+    const float left = at.x - kPopupNudge;
+    print.AddBox(CVector4(left - kPartMargin, at.y - CScorePopups::kTextSize - kPartMargin, at.z),
+                 CVector4(left + width + kPartMargin, at.y + kPartMargin, at.z));
 }
 
 void CEraserField::Save(CConfigFile& store) const

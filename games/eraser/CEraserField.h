@@ -57,7 +57,8 @@ public:
     void NewLevel(int level);
     void Update(float dt);
     void Draw();
-    // What Draw reads, for the frame cache.
+    // What Draw reads, for the frame cache: each brick and each popup a
+    // board part of its own.
     void AddToPrint(CFramePrint& print) const;
 
     bool PickCell(const CVector4& point, int& x, int& y) const { return m_board.PickCell(point, x, y); }
@@ -67,6 +68,8 @@ public:
     void AddScorePopup(int count, const CVector4& position);
     // Highlights the removable group under a point of the board plane.
     void Highlight(const CVector4& point);
+    // One frame of every brick's highlight zoom.
+    void StepZooms();
     int CountGroups() const { return m_board.CountGroups(m_group_min); }
     int CountBricks() const { return m_board.CountBricks(); }
 
@@ -113,6 +116,8 @@ private:
     // The difficulty of a valid save (see ValidateSave), once m_colors holds its colours.
     int DifficultyOfSave(const CConfigFile& store, int side) const;
     void PlaySound(int id) const;
+    // The popup's values and the box its text is drawn in.
+    void AddPopupToPrint(CFramePrint& print, int i) const;
 
     const CEraserParams& m_params;
     CGameEvents* m_events;

@@ -1,7 +1,7 @@
 #include "games/eraser/CEraserGame.h"
 
-
 #include "engine/files/CConfigFile.h"
+#include "engine/gfx/CBitmapFont.h"
 #include "engine/frame/CAppWindow.h"
 #include "engine/frame/CGameApp.h"
 #include "games/eraser/CEraserParams.h"
@@ -26,12 +26,17 @@ const float kBannerSize = 26.0f;
 const float kBannerUnseen = 0.5f / 255.0f;
 // Levels and scores run to the top of int, where they stay.
 const int kMaxValue = 0x7FFFFFFF;
+// The texts' screen parts are keyed from here up, clear of the board's.
+const std::uint64_t kHudPartKey = std::uint64_t(3) << 62;
+// Logical units round a text's glyphs, for rounding on the way to pixels.
+const float kHudMargin = 4.0f;
 }
 
 CEraserGame::CEraserGame(CGameApp* app, const CEraserParams& params, CGameEvents* events, std::uint32_t seed)
     : m_app(app), m_params(params), m_random(seed)
 {
     m_background = std::make_unique<CGameBackground>(app);
+    m_font = GetMainFont();
     m_field = std::make_unique<CEraserField>(params, events, app ? GetCurrentResManager() : nullptr, m_random,
                                              app ? GetMainFont() : nullptr);
     m_current_level = 1;
@@ -106,6 +111,9 @@ void CEraserGame::AddScore(int removed)
 void CEraserGame::Update(float dt)
 {
     PollInput();
+    // Stepped once a frame here, not where the bricks are drawn: a frame
+    // may draw them several times.
+    m_field->StepZooms();
     if (m_banner_alpha >= 0.0f)
         UpdateBanner(dt);
     // The board waits for the start effect: a level with no group would
@@ -147,15 +155,45 @@ void CEraserGame::Draw(CGameFrameCache* cache)
 void CEraserGame::AddToPrint(CFramePrint& print) const
 {
     m_field->AddToPrint(print);
-    print.Add(m_score_level);
-    print.Add(m_score);
-    print.Add(m_current_level);
-    print.Add(IsBannerShown());
+    for (const SHudLine& line : GetHudLines())
+    {
+        print.BeginScreenPart(kHudPartKey + static_cast<std::uint64_t>(line.key), GetHudRect(line));
+        print.Add(line.text);
+        print.Add(line.x);
+        print.Add(line.y);
+        print.Add(line.style.m_size);
+        print.Add(line.style.m_z);
+        for (float channel : {line.style.m_r, line.style.m_g, line.style.m_b, line.style.m_a})
+            print.Add(channel);
+        print.EndPart();
+    }
+}
+
+std::vector<CEraserGame::SHudLine> CEraserGame::GetHudLines() const
+{
+    std::vector<SHudLine> lines = {
+        {0, CGameBackground::FormatValue("Level Score: %5d", m_score_level), 60.0f, 50.0f, SHudStyle()},
+        {1, CGameBackground::FormatValue("Total Score: %6d", m_score), 320.0f, 50.0f, SHudStyle()},
+        {2, CGameBackground::FormatValue("Level: %2d", m_current_level), 620.0f, 50.0f, SHudStyle()},
+    };
     if (IsBannerShown())
     {
-        print.Add(m_banner_pos);
-        print.Add(m_banner_alpha);
+        SHudStyle banner;
+        banner.m_size = kBannerSize;
+        banner.m_z = m_banner_pos.z;
+        banner.m_a = m_banner_alpha;
+        lines.push_back({3, CGameBackground::FormatValue("Level: %2d", m_current_level), m_banner_pos.x,
+                         m_banner_pos.y, banner});
     }
+    return lines;
+}
+
+CDraw2D::SRect CEraserGame::GetHudRect(const SHudLine& line) const
+{
+    // A text stands on its point, its glyphs rising by its size.
+    const float width = m_font ? m_font->GetTextWidth(line.text.c_str(), line.style.m_size) : 0.0f;
+    return {line.x - kHudMargin, line.y - line.style.m_size - kHudMargin, width + 2.0f * kHudMargin,
+            line.style.m_size + 2.0f * kHudMargin};
 }
 
 bool CEraserGame::IsBannerShown() const
@@ -165,17 +203,8 @@ bool CEraserGame::IsBannerShown() const
 
 void CEraserGame::DrawInfo() const
 {
-    m_background->DrawHudValue("Level Score: %5d", m_score_level, 60.0f, 50.0f);
-    m_background->DrawHudValue("Total Score: %6d", m_score, 320.0f, 50.0f);
-    m_background->DrawHudValue("Level: %2d", m_current_level, 620.0f, 50.0f);
-    if (IsBannerShown())
-    {
-        SHudStyle banner;
-        banner.m_size = kBannerSize;
-        banner.m_z = m_banner_pos.z;
-        banner.m_a = m_banner_alpha;
-        m_background->DrawHudValue("Level: %2d", m_current_level, m_banner_pos.x, m_banner_pos.y, banner);
-    }
+    for (const SHudLine& line : GetHudLines())
+        m_background->DrawHudText(line.text, line.x, line.y, line.style);
 }
 
 void CEraserGame::Reskin()

@@ -1,19 +1,22 @@
 #pragma once
 
-#include <memory>
-
 #include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
 
+#include "engine/gfx/CDraw2D.h"
 #include "engine/gfx/CVector4.h"
 #include "games/eraser/CEraserField.h"
+#include "shell/game/CGameBackground.h"
 #include "shell/game/CRandom.h"
 
+class CBitmapFont;
 class CConfigFile;
 class CEraserParams;
 class CEraserPlayer;
 class CFramePrint;
 class CGameApp;
-class CGameBackground;
 class CGameEvents;
 class CGameFrameCache;
 class CLevelBricksEffect;
@@ -39,8 +42,25 @@ public:
     // With the screen's frame cache, a frame that looks as the last one
     // draws only what moved over it.
     void Draw(CGameFrameCache* cache = nullptr);
-    // What the board and the heads-up display draw, for the frame cache.
+    // What the board and the heads-up display draw, for the frame cache:
+    // each text of the display a screen part of its own (see GetHudRect).
     void AddToPrint(CFramePrint& print) const;
+
+    // One text of the heads-up display; key names it among the others.
+    struct SHudLine
+    {
+        int key;
+        std::string text;
+        float x;
+        float y;
+        SHudStyle style;
+    };
+    // The texts DrawInfo draws now: the scores, the level, the banner while
+    // it shows.
+    std::vector<SHudLine> GetHudLines() const;
+    // The logical rectangle round every glyph of the text, with a margin;
+    // without a font (tests) nothing is drawn and only the margin is left.
+    CDraw2D::SRect GetHudRect(const SHudLine& line) const;
     bool IsGameOver() const { return m_is_game_over; }
     int GetScore() const { return m_score; }
     int GetLevelScore() const { return m_score_level; }
@@ -75,6 +95,7 @@ private:
 
     CGameApp* m_app;
     const CEraserParams& m_params;
+    const CBitmapFont* m_font = nullptr;
     CRandom m_random;
     int m_score = 0;
     int m_score_level = 0;

@@ -224,3 +224,31 @@ TEST(EraserScore, ScoresAndLevelsAtTheTopOfIntStayThere)
         EXPECT_EQ(c.endTotal, next.game.GetScore()) << c.what;
     }
 }
+
+// The highlight's zoom follows the game's frames, not its drawing: a frame
+// may draw the bricks more than once (or not at all) and must show them
+// the same each time.
+TEST(EraserGame, AHighlightedGroupShrinksFrameByFrameAndGrowsBackWhenLeft)
+{
+    SEraser f;
+    f.SetBoard(f.Bottom({"RRG"}));
+    const CEraserBrick& red = *f.Field().GetEraserBrick(0, 7);
+    const CEraserBrick& green = *f.Field().GetEraserBrick(2, 7);
+    f.game.SetPointer(f.CellPoint(1, 7), false);
+    f.game.Update(16.0f);
+    f.game.Update(16.0f);
+    EXPECT_TRUE(red.IsHighlighted());
+    EXPECT_FLOAT_EQ(1.0f - CEraserBrick::kZoomStep, red.GetZoom());
+    for (int i = 0; i < 20; ++i)
+        f.game.Update(16.0f);
+    EXPECT_FLOAT_EQ(CEraserBrick::kMinZoom, red.GetZoom());
+    EXPECT_EQ(1.0f, green.GetZoom());
+    f.game.SetPointer(f.CellPoint(5, 2), false);
+    f.game.Update(16.0f);
+    f.game.Update(16.0f);
+    EXPECT_FALSE(red.IsHighlighted());
+    EXPECT_FLOAT_EQ(CEraserBrick::kMinZoom + CEraserBrick::kZoomStep, red.GetZoom());
+    for (int i = 0; i < 20; ++i)
+        f.game.Update(16.0f);
+    EXPECT_EQ(1.0f, red.GetZoom());
+}
