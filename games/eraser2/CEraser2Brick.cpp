@@ -82,22 +82,18 @@ void CEraser2Brick::AdvanceSprites(float dt)
         m_number_sprite->Advance(ms);
 }
 
-float CEraser2Brick::GetNextZoom() const
-{
-    if (m_highlighted)
-        return std::max(m_zoom - kZoomStep, kMinZoom);
-    return std::min(m_zoom + kZoomStep, 1.0f);
-}
-
 void CEraser2Brick::StepLook()
 {
-    m_zoom = GetNextZoom();
-    m_swell = GetNextSwell();
+    if (m_highlighted)
+        m_zoom = std::max(m_zoom - kZoomStep, kMinZoom);
+    else
+        m_zoom = std::min(m_zoom + kZoomStep, 1.0f);
+    if (m_vanishing)
+        m_swell += (1.0f - m_alpha) * kSwell;
 }
 
 void CEraser2Brick::Draw()
 {
-    StepLook();
     const CVector4& p = GetPosition();
     glPushMatrix();
     if (m_vanishing)
@@ -123,17 +119,17 @@ void CEraser2Brick::AddToPrint(CFramePrint& print) const
     print.Add(m_zoom);
     print.Add(m_swell);
     CVector4 low, high;
-    if (GetNextDrawnBox(low, high))
+    if (GetDrawnBox(low, high))
         print.AddBox(low, high);
 }
 
-bool CEraser2Brick::GetNextDrawnBox(CVector4& low, CVector4& high) const
+bool CEraser2Brick::GetDrawnBox(CVector4& low, CVector4& high) const
 {
     const CMesh* mesh = GetMesh();
     float from[3] = {0.0f, 0.0f, 0.0f}, to[3] = {0.0f, 0.0f, 0.0f};
     if (mesh == nullptr || !mesh->GetBounds(from, to))
         return false;
-    const float size = std::fabs((GetScale() + GetNextSwell()) * GetNextZoom());
+    const float size = std::fabs(GetDrawnSize());
     const CVector4& p = GetPosition();
     if (GetAngleX() != 0.0f || GetAngleY() != 0.0f || GetAngleZ() != 0.0f)
     {

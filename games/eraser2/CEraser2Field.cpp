@@ -605,6 +605,11 @@ void CEraser2Field::ForEachBrick(Visit visit) const
                 visit(*side[y]);
 }
 
+void CEraser2Field::StepLooks()
+{
+    ForEachBrick([](CEraser2Brick& brick) { brick.StepLook(); });
+}
+
 void CEraser2Field::AddToPrint(CFramePrint& print) const
 {
     print.Add(m_board.GetColumns());

@@ -73,6 +73,9 @@ public:
     // What Draw reads, for the frame cache: each brick and each popup a part
     // of its own, which moves while it moves.
     void AddToPrint(CFramePrint& print) const;
+    // One frame of every brick's zoom and swell (see CEraser2Brick::StepLook),
+    // after the frame's clicks and hovers, before it is drawn.
+    void StepLooks();
     // Every brick's icon and number over everything, one call per picture.
     void DrawSprites();
     // Places every brick's icon and number (see CEraser2Brick::PlaceSprites)

@@ -80,6 +80,7 @@ void CEraser2Game::Update(float dt)
     m_field->Update(dt);
     m_field->SetAlpha(m_alpha);
     m_player->Update(dt, m_pointer, m_button);
+    m_field->StepLooks();
     m_score = AddSaturated(m_score, MulSaturated(m_field->GetRemoved(), m_score_step));
     if (m_field->IsFinished())
         m_is_game_over = true;

@@ -271,9 +271,9 @@ TEST(Eraser2FrameParts, ARisingPopupIsOnePartThatRisesWithIt)
     }
 }
 
-// Wherever the next Draw puts a brick (resting, zooming with the cursor,
-// swelling as it vanishes, turned), its part's box holds it.
-TEST(Eraser2FrameParts, EachBrickPartHoldsWhereItsNextDrawDrawsIt)
+// Wherever Draw puts a brick (resting, zooming with the cursor, swelling as
+// it vanishes, turned), its part's box holds it.
+TEST(Eraser2FrameParts, EachBrickPartHoldsWhereItIsDrawn)
 {
     const std::unique_ptr<CModel> look = MakeBoxModel(0.6f);
     const struct
@@ -282,7 +282,10 @@ TEST(Eraser2FrameParts, EachBrickPartHoldsWhereItsNextDrawDrawsIt)
         std::function<void(CEraser2Brick&)> set;
     } cases[] = {
         {"resting", [](CEraser2Brick&) {}},
-        {"highlighted", [](CEraser2Brick& b) { b.SetHighlight(true); }},
+        {"highlighted", [](CEraser2Brick& b) {
+             b.SetHighlight(true);
+             b.StepLook();
+         }},
         {"zooming back", [](CEraser2Brick& b) {
              b.SetHighlight(true);
              for (int i = 0; i < 20; ++i)
@@ -307,7 +310,6 @@ TEST(Eraser2FrameParts, EachBrickPartHoldsWhereItsNextDrawDrawsIt)
         brick->TakeLook(*look);
         c.set(*brick);
         const SCut cut = CutOf(f.field);
-        brick->StepLook();
         // A box turned about z reaches out by its sides' cosine and sine.
         const float turn = brick->GetAngleZ() * 3.14159265f / 180.0f;
         const float half = brick->GetDrawnSize() / 2.0f * (std::fabs(std::cos(turn)) + std::fabs(std::sin(turn)));
