@@ -2,6 +2,10 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+#include <cmath>
+
+#include "engine/gfx/CMesh.h"
 #include "engine/gfx/CSprite.h"
 #include "games/eraser2/CEraser2Params.h"
 #include "shell/game/CFramePrint.h"
@@ -10,8 +14,6 @@
 namespace
 {
 const int kSparklesPerBurst = 25;
-// How fast a vanishing brick swells, in model units a frame at full fade.
-const float kSwell = 10.0f;
 
 std::unique_ptr<CSprite> CopySprite(const CSprite* from)
 {
@@ -80,30 +82,26 @@ void CEraser2Brick::AdvanceSprites(float dt)
         m_number_sprite->Advance(ms);
 }
 
+void CEraser2Brick::StepLook()
+{
+    if (m_highlighted)
+        m_zoom = std::max(m_zoom - kZoomStep, kMinZoom);
+    else
+        m_zoom = std::min(m_zoom + kZoomStep, 1.0f);
+    if (m_vanishing)
+        m_swell += (1.0f - m_alpha) * kSwell;
+}
+
 void CEraser2Brick::Draw()
 {
     const CVector4& p = GetPosition();
     glPushMatrix();
     if (m_vanishing)
         glColor4f(1.0f, 1.0f, 1.0f, m_alpha);
-    if (m_highlighted)
-    {
-        m_zoom -= kZoomStep;
-        if (m_zoom < kMinZoom)
-            m_zoom = kMinZoom;
-    }
-    else
-    {
-        m_zoom += kZoomStep;
-        if (m_zoom > 1.0f)
-            m_zoom = 1.0f;
-    }
     glTranslatef(p.x, p.y, p.z);
     glRotatef(GetAngleX(), 1.0f, 0.0f, 0.0f);
     glRotatef(GetAngleY(), 0.0f, 1.0f, 0.0f);
     glRotatef(GetAngleZ(), 0.0f, 0.0f, 1.0f);
-    if (m_vanishing)
-        m_swell += (1.0f - m_alpha) * kSwell;
     float scale = GetScale();
     SetScale(GetDrawnSize());
     CModel::Draw();
@@ -120,6 +118,33 @@ void CEraser2Brick::AddToPrint(CFramePrint& print) const
     print.Add(m_highlighted);
     print.Add(m_zoom);
     print.Add(m_swell);
+    CVector4 low, high;
+    if (GetDrawnBox(low, high))
+        print.AddBox(low, high);
+}
+
+bool CEraser2Brick::GetDrawnBox(CVector4& low, CVector4& high) const
+{
+    const CMesh* mesh = GetMesh();
+    float from[3] = {0.0f, 0.0f, 0.0f}, to[3] = {0.0f, 0.0f, 0.0f};
+    if (mesh == nullptr || !mesh->GetBounds(from, to))
+        return false;
+    const float size = std::fabs(GetDrawnSize());
+    const CVector4& p = GetPosition();
+    if (GetAngleX() != 0.0f || GetAngleY() != 0.0f || GetAngleZ() != 0.0f)
+    {
+        // Turned, the mesh stays within the sphere round its box.
+        float reach = 0.0f;
+        for (int axis = 0; axis < 3; ++axis)
+            reach = std::max({reach, std::fabs(from[axis]), std::fabs(to[axis])});
+        reach *= std::sqrt(3.0f) * size;
+        low = CVector4(p.x - reach, p.y - reach, p.z - reach);
+        high = CVector4(p.x + reach, p.y + reach, p.z + reach);
+        return true;
+    }
+    low = CVector4(p.x + from[0] * size, p.y + from[1] * size, p.z + from[2] * size);
+    high = CVector4(p.x + to[0] * size, p.y + to[1] * size, p.z + to[2] * size);
+    return true;
 }
 
 bool CEraser2Brick::PlaceSprites(CVector4& low, CVector4& high)

@@ -48,12 +48,20 @@ public:
     // Runs the icon and number animations on by dt milliseconds.
     void AdvanceSprites(float dt);
 
-    // The brick's model, shrunk or swollen as it stands. Icon and number are
-    // not drawn here: they turn all the time, so the field draws them apart,
-    // all in one go (see PlaceSprites).
+    // The brick's model, shrunk or swollen as it stands. It only reads: a
+    // frame may draw the board more than once, in clipped places. Icon and
+    // number are not drawn here: they turn all the time, so the field draws
+    // them apart, all in one go (see PlaceSprites).
     void Draw() override;
-    // What Draw reads or steps, for the frame cache (not the sprites).
+    // One frame of the zoom toward the highlight and of the vanishing swell.
+    void StepLook();
+    // The side the brick is drawn at: its scale with the swell, zoomed.
+    float GetDrawnSize() const { return (GetScale() + m_swell) * m_zoom; }
+    // What Draw reads, for the frame cache (not the sprites), and where it
+    // draws, as the box of the print's open part.
     void AddToPrint(CFramePrint& print) const;
+    // The box of board points Draw covers; false without a mesh.
+    bool GetDrawnBox(CVector4& low, CVector4& high) const;
     // Puts icon and number on the right half of the brick's front at its
     // drawn size, icon above, number below; false without an icon. low and
     // high: the corners of the half they cover, in board space.
@@ -65,8 +73,8 @@ protected:
     const CModel* FindLook(int color) const override;
 
 private:
-    // The side the brick is drawn at: its scale with the swell, zoomed.
-    float GetDrawnSize() const { return (GetScale() + m_swell) * m_zoom; }
+    // How fast a vanishing brick swells, in model units a frame at full fade.
+    static constexpr float kSwell = 10.0f;
 
     const CEraser2Params* m_params;
     float m_alpha = 1.0f;

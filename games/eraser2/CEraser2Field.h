@@ -70,8 +70,12 @@ public:
     // Board and feeder bricks and the score popups; not the bricks' icons
     // and numbers, which turn all the time (see DrawSprites).
     void Draw();
-    // What Draw reads, for the frame cache.
+    // What Draw reads, for the frame cache: each brick and each popup a part
+    // of its own, which moves while it moves.
     void AddToPrint(CFramePrint& print) const;
+    // One frame of every brick's zoom and swell (see CEraser2Brick::StepLook),
+    // after the frame's clicks and hovers, before it is drawn.
+    void StepLooks();
     // Every brick's icon and number over everything, one call per picture.
     void DrawSprites();
     // Places every brick's icon and number (see CEraser2Brick::PlaceSprites)
@@ -138,7 +142,8 @@ private:
     void AdvanceSprites(float dt);
     // Calls visit(brick) for every brick of the board, then of the feeders.
     template <class Visit>
-    void ForEachBrick(Visit visit);
+    void ForEachBrick(Visit visit) const;
+    void AddPopupsToPrint(CFramePrint& print) const;
     std::unique_ptr<CEraser2Brick> NewBrick(int color) const;
     void PlaySound(int id) const;
 

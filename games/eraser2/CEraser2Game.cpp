@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "engine/files/CConfigFile.h"
 #include "engine/frame/CGameApp.h"
+#include "engine/gfx/CBitmapFont.h"
 #include "games/eraser2/CEraser2Field.h"
 #include "games/eraser2/CEraser2Params.h"
 #include "games/eraser2/CEraser2Player.h"
@@ -21,12 +23,20 @@ namespace
 {
 constexpr float kLogicalWidth = 800.0f;
 constexpr float kLogicalHeight = 600.0f;
+constexpr const char* kScoreFormat = "Score: %6d";
+constexpr float kScoreX = 320.0f;
+constexpr float kScoreY = 50.0f;
+// The score's part of the print: no brick address is this small.
+constexpr std::uint64_t kScorePart = 1;
+// Round the score's glyphs, in logical units.
+constexpr float kHudMargin = 4.0f;
 }
 
 CEraser2Game::CEraser2Game(CGameApp* app, const CEraser2Params& params, CGameEvents* events, std::uint32_t seed)
     : m_app(app), m_params(params), m_random(seed)
 {
     m_background = std::make_unique<CGameBackground>(app);
+    m_font = app ? GetMainFont() : nullptr;
     m_field = std::make_unique<CEraser2Field>(params, events, app ? GetCurrentResManager() : nullptr, m_random,
                                               app ? GetMainFont() : nullptr);
     m_current_level = 1;
@@ -70,6 +80,7 @@ void CEraser2Game::Update(float dt)
     m_field->Update(dt);
     m_field->SetAlpha(m_alpha);
     m_player->Update(dt, m_pointer, m_button);
+    m_field->StepLooks();
     m_score = AddSaturated(m_score, MulSaturated(m_field->GetRemoved(), m_score_step));
     if (m_field->IsFinished())
         m_is_game_over = true;
@@ -109,7 +120,20 @@ void CEraser2Game::Draw(CGameFrameCache* cache)
 void CEraser2Game::AddToPrint(CFramePrint& print) const
 {
     m_field->AddToPrint(print);
+    print.BeginScreenPart(kScorePart, GetScoreRect());
     print.Add(m_score);
+    print.EndPart();
+}
+
+CDraw2D::SRect CEraser2Game::GetScoreRect() const
+{
+    // The glyphs reach a text size up from the line they stand on; without
+    // the font every character is taken as wide as the text is high.
+    const std::string text = CGameBackground::FormatValue(kScoreFormat, m_score);
+    const float size = SHudStyle().m_size;
+    const float width = m_font ? m_font->GetTextWidth(text.c_str(), size) : size * static_cast<float>(text.size());
+    return CDraw2D::SRect{kScoreX - kHudMargin, kScoreY - size - kHudMargin, width + 2.0f * kHudMargin,
+                          size + 2.0f * kHudMargin};
 }
 
 CDraw2D::SRect CEraser2Game::ToScreen(const CViewParams& view, float tilt, const CVector4& low, const CVector4& high)
@@ -122,7 +146,7 @@ CDraw2D::SRect CEraser2Game::ToScreen(const CViewParams& view, float tilt, const
 
 void CEraser2Game::DrawHud() const
 {
-    m_background->DrawHudValue("Score: %6d", m_score, 320.0f, 50.0f);
+    m_background->DrawHudValue(kScoreFormat, m_score, kScoreX, kScoreY);
 }
 
 void CEraser2Game::Reskin()

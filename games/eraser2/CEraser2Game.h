@@ -8,6 +8,7 @@
 #include "engine/gfx/CVector4.h"
 #include "shell/game/CRandom.h"
 
+class CBitmapFont;
 class CConfigFile;
 class CEraser2Field;
 class CEraser2Params;
@@ -39,8 +40,11 @@ public:
     // With the screen's frame cache, a frame that looks as the last one
     // draws only what moved over it: the turning icons of the bricks.
     void Draw(CGameFrameCache* cache = nullptr);
-    // What the board and the heads-up display draw, for the frame cache.
+    // What the board and the heads-up display draw, for the frame cache:
+    // the score a part of the screen of its own.
     void AddToPrint(CFramePrint& print) const;
+    // The logical rectangle the score's text covers, with a margin.
+    CDraw2D::SRect GetScoreRect() const;
     // The logical screen rectangle (800 x 600, y down) that an area of the
     // board, corners low and high, covers under the view with the board
     // tilted by tilt degrees about x; the whole screen when the area reaches
@@ -80,6 +84,8 @@ private:
     float m_alpha = 0.0f;
     std::unique_ptr<CLevelBricksEffect> m_bricks_effect;
     std::unique_ptr<CGameBackground> m_background;
+    // The heads-up display's font, to measure the score; null in tests.
+    const CBitmapFont* m_font = nullptr;
     bool m_is_game_over = false;
     int m_current_level = 1;
     CVector4 m_pointer;

@@ -268,3 +268,28 @@ TEST(Eraser2Save, ABoardOrFeederCutShortIsRefused)
         EXPECT_EQ(before, GetBoard(b.Field())) << gone;
     }
 }
+
+// The bricks under the cursor shrink and the taken ones swell as the game
+// runs, frame by frame; drawing them only reads it (a frame may draw the
+// board several times, in clipped places).
+TEST(Eraser2Game, UpdatesZoomTheHoveredGroupAndSwellTheTakenOne)
+{
+    SGame g;
+    SetBoard(g.Field(), {"", "", "", "", "", "", "RG", "RB"});
+    CEraser2Brick* hovered = g.Field().GetEraser2Brick(0, 7);
+    const float size = hovered->GetDrawnSize();
+    g.game.SetPointer(CellPoint(g.Field(), 0, 7), false);
+    for (int frame = 0; frame < 3; ++frame)
+        g.game.Update(16.0f);
+    EXPECT_TRUE(hovered->IsHighlighted());
+    EXPECT_NEAR(size * (1.0f - 3.0f * CEraser2Brick::kZoomStep), hovered->GetDrawnSize(), 1e-3f);
+    EXPECT_FLOAT_EQ(size, g.Field().GetEraser2Brick(1, 7)->GetDrawnSize()) << "not in the group";
+
+    g.game.SetPointer(CellPoint(g.Field(), 0, 7), true);
+    g.game.Update(16.0f);
+    ASSERT_TRUE(hovered->IsVanishing());
+    const float taken = hovered->GetDrawnSize();
+    g.game.SetPointer(CellPoint(g.Field(), 0, 7), false);
+    g.game.Update(16.0f);
+    EXPECT_GT(hovered->GetDrawnSize(), taken);
+}
