@@ -27,9 +27,7 @@ const int kMaxValue = 0x7FFFFFFF;
 // which lie far below in user space.
 const std::uint64_t kPopupPartKey = std::uint64_t(1) << 62;
 // How far left of its point CScorePopups::Draw starts a text.
-const float kPopupNudge = 30.0f;
 // Board units round a text's glyphs, for rounding on the way to pixels.
-const float kPartMargin = 4.0f;
 
 // A choice the settings could hold out of range plays as the first one.
 int ValidChoice(int choice, int count)
@@ -386,27 +384,7 @@ void CEraserField::AddToPrint(CFramePrint& print) const
                 brick->AddDrawnBox(print);
                 print.EndPart();
             }
-    for (int i = 0; i < m_popups.GetCount(); ++i)
-    {
-        print.BeginBoardPart(kPopupPartKey + static_cast<std::uint64_t>(i));
-        AddPopupToPrint(print, i);
-        print.EndPart();
-    }
-}
-
-void CEraserField::AddPopupToPrint(CFramePrint& print, int i) const
-{
-    const std::string& text = m_popups.GetText(i);
-    const CVector4& at = m_popups.GetPosition(i);
-    print.Add(text);
-    print.Add(at);
-    print.Add(m_popups.GetColor());
-    // Where CScorePopups::Draw lays the text: from its left end, nudged
-    // left of the point, down by its size (the board's y axis points up).
-    const float width = m_font ? m_font->GetTextWidth(text.c_str(), CScorePopups::kTextSize) : 0.0f;
-    const float left = at.x - kPopupNudge;
-    print.AddBox(CVector4(left - kPartMargin, at.y - CScorePopups::kTextSize - kPartMargin, at.z),
-                 CVector4(left + width + kPartMargin, at.y + kPartMargin, at.z));
+    m_popups.AddPartsToPrint(print, m_font, kPopupPartKey);
 }
 
 void CEraserField::Save(CConfigFile& store) const

@@ -116,8 +116,6 @@ private:
     // The difficulty of a valid save (see ValidateSave), once m_colors holds its colours.
     int DifficultyOfSave(const CConfigFile& store, int side) const;
     void PlaySound(int id) const;
-    // The popup's values and the box its text is drawn in.
-    void AddPopupToPrint(CFramePrint& print, int i) const;
 
     const CEraserParams& m_params;
     CGameEvents* m_events;

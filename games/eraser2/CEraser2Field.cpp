@@ -31,13 +31,8 @@ const char* const kFeederKeys[2] = {"m_bricks_left%i", "m_bricks_right%i"};
 const int kNoBrick = -1;
 // The level and the scores run to the top of int, where they stay.
 const int kMaxValue = 0x7FFFFFFF;
-// Score popups stand this far right of where their texts begin (see
-// CScorePopups::Draw); their parts reach a little round the glyphs.
-const float kPopupNudge = 30.0f;
-const float kPopupMargin = 4.0f;
+// The popups' parts are keyed above every brick's address.
 const std::uint64_t kPopupKeyBit = std::uint64_t{1} << 63;
-const std::uint64_t kFnvBasis = 14695981039346656037ull;
-const std::uint64_t kFnvPrime = 1099511628211ull;
 
 std::string CellKey(int x, int y)
 {
@@ -621,41 +616,8 @@ void CEraser2Field::AddToPrint(CFramePrint& print) const
         brick.AddToPrint(print);
         print.EndPart();
     });
-    AddPopupsToPrint(print);
-}
-
-void CEraser2Field::AddPopupsToPrint(CFramePrint& print) const
-{
-    // A popup keeps its text and its x while it rises and fades: those name
-    // it, with a count for equal ones. The top bit keeps the names apart from
-    // the bricks' addresses.
-    std::vector<std::uint64_t> keys;
-    for (int i = 0; i < m_popups.GetCount(); ++i)
-    {
-        const std::string& text = m_popups.GetText(i);
-        const CVector4& at = m_popups.GetPosition(i);
-        std::uint64_t key = kFnvBasis;
-        for (unsigned char c : text)
-            key = (key ^ c) * kFnvPrime;
-        std::uint32_t x = 0;
-        std::memcpy(&x, &at.x, sizeof x);
-        key = ((key ^ x) * kFnvPrime) | kPopupKeyBit;
-        const auto equal = std::count(keys.begin(), keys.end(), key);
-        keys.push_back(key);
-        print.BeginBoardPart(key + static_cast<std::uint64_t>(equal));
-        print.Add(m_popups.GetColor());
-        print.Add(text);
-        print.Add(at);
-        // The glyphs reach a text size down from the popup's point (the
-        // board's y points up), from the nudged start on; the box holds the
-        // point too. A text without font draws nothing.
-        const float width = m_font ? m_font->GetTextWidth(text.c_str(), CScorePopups::kTextSize) : 0.0f;
-        const float start = at.x - kPopupNudge;
-        const float bottom = at.y - CScorePopups::kTextSize;
-        print.AddBox(CVector4(std::min(start, at.x) - kPopupMargin, bottom - kPopupMargin, at.z),
-                     CVector4(std::max(start + width, at.x) + kPopupMargin, at.y + kPopupMargin, at.z));
-        print.EndPart();
-    }
+    // Above the bricks' addresses.
+    m_popups.AddPartsToPrint(print, m_font, kPopupKeyBit);
 }
 
 void CEraser2Field::PlaceSprites(std::vector<CVector4>& corners)

@@ -143,7 +143,6 @@ private:
     // Calls visit(brick) for every brick of the board, then of the feeders.
     template <class Visit>
     void ForEachBrick(Visit visit) const;
-    void AddPopupsToPrint(CFramePrint& print) const;
     std::unique_ptr<CEraser2Brick> NewBrick(int color) const;
     void PlaySound(int id) const;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@ public:
     static constexpr float kRisePerMs = 0.3f;
     static constexpr float kFadePerMs = 0.001f;
     static constexpr float kTextSize = 32.0f;
+    // A text starts this far left of its point, so that it stands about
+    // centred on it.
+    static constexpr float kNudge = 30.0f;
 
     // A new text at full opacity.
     void Add(const std::string& text, const CVector4& position);
@@ -24,6 +28,10 @@ public:
     void Draw(const CBitmapFont* font) const;
     // What Draw reads, for the frame cache.
     void AddToPrint(CFramePrint& print) const;
+    // The same with each text a part of its own (see CFramePrint), within the
+    // box its glyphs can cover in this font, keyed `keys` plus a number the
+    // text keeps while it lives.
+    void AddPartsToPrint(CFramePrint& print, const CBitmapFont* font, std::uint64_t keys) const;
     void Clear() { m_popups.clear(); }
 
     // All texts share one colour; white unless a kind says otherwise.
@@ -40,8 +48,10 @@ private:
     {
         std::string m_text;
         CVector4 m_position;
+        std::uint32_t m_number = 0;
     };
 
     std::vector<SPopup> m_popups;
+    std::uint32_t m_next_number = 0;
     CVector4 m_color{1.0f, 1.0f, 1.0f};
 };
