@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "engine/gfx/CMesh.h"
-
 #include "games/jewel/CJewelParams.h"
 #include "shell/game/CFramePrint.h"
 #include "shell/game/CGameEvents.h"
@@ -194,7 +193,8 @@ void CJewelBrick::AddDrawnBox(CFramePrint& print) const
         for (int axis = 0; axis < 3; ++axis)
             reach = std::max({reach, std::fabs(low[axis]), std::fabs(high[axis])});
         reach *= std::sqrt(3.0f) * scale;
-        print.AddBox(CVector4(at.x - reach, at.y - reach, at.z - reach), CVector4(at.x + reach, at.y + reach, at.z + reach));
+        print.AddBox(CVector4(at.x - reach, at.y - reach, at.z - reach),
+                     CVector4(at.x + reach, at.y + reach, at.z + reach));
         return;
     }
     // The pulse shrinks the brick towards its place, which the box keeps in.

@@ -3,8 +3,8 @@
 #include <GL/gl.h>
 #include <algorithm>
 #include <climits>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <utility>
 

@@ -256,8 +256,10 @@ std::vector<CVector4> DrawnFigureCorners(const CModel& figure, const CVector4& a
     for (const CVector4& p : DrawnFigureCorners(figure, at, tilt))
     {
         CDraw2D::SRect corner{};
-        if (!ProjectBoardBox(view, tilt, p, p, corner) || corner.x < box.x - slack || corner.y < box.y - slack ||
-            corner.x + corner.width > box.x + box.width + slack || corner.y + corner.height > box.y + box.height + slack)
+        const bool shown = ProjectBoardBox(view, tilt, p, p, corner);
+        if (!shown || corner.x < box.x - slack || corner.y < box.y - slack ||
+            corner.x + corner.width > box.x + box.width + slack ||
+            corner.y + corner.height > box.y + box.height + slack)
             return ::testing::AssertionFailure() << "corner " << p.x << " " << p.y << " " << p.z << " at tilt " << tilt
                                                  << " shows outside part " << key;
     }
