@@ -1,10 +1,13 @@
 #include "games/jewel/CBJBonusesList.h"
 
 #include <GL/gl.h>
+#include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 
 #include "engine/files/CConfigFile.h"
+#include "engine/gfx/CMesh.h"
 #include "engine/gfx/CModel.h"
 #include "games/jewel/CJewelField.h"
 #include "games/jewel/CJewelParams.h"
@@ -18,7 +21,6 @@ const float SLOT_STEP = 100.0f;
 const float PLAIN_Z = 3.0f;
 const float COLORED_KIND = 10.0f;
 const float COLORED_MARK = 3.0f;
-const float FIGURE_LIFT = 3.0f;
 const int FIRST_COLORED_MODEL = 4;
 // Positions and scales beyond this are damage, not a figure beside the board.
 const float MAX_COORD = 100000.0f;
@@ -140,7 +142,33 @@ void CBJBonusesList::Draw()
 void CBJBonusesList::AddToPrint(CFramePrint& print) const
 {
     for (int i = 0; i < SLOTS; ++i)
-        print.AddModel(GetSlot(i));
+    {
+        const CModel* figure = GetSlot(i);
+        if (!figure)
+            continue;
+        print.BeginBoardPart(CJewelField::PART_SLOT + static_cast<std::uint64_t>(i));
+        print.AddModel(*figure);
+        CVector4 at = figure->GetPosition();
+        at.z += FIGURE_LIFT;
+        AddFigureBox(print, *figure, at);
+        print.EndPart();
+    }
+}
+
+void CBJBonusesList::AddFigureBox(CFramePrint& print, const CModel& figure, const CVector4& at)
+{
+    const CMesh* mesh = figure.GetMesh();
+    float low[3] = {0.0f, 0.0f, 0.0f};
+    float high[3] = {0.0f, 0.0f, 0.0f};
+    if (!mesh || !mesh->GetBounds(low, high))
+        return;
+    const float s = std::fabs(figure.GetScale());
+    // The lean slides every height of the figure along the line of sight:
+    // seen from the eye it stays over its own foot, off by the perspective
+    // of its height, which a margin of that height covers many times over.
+    const float lean = std::max(std::fabs(low[2]), std::fabs(high[2])) * s;
+    print.AddBox(CVector4(at.x + low[0] * s - lean, at.y + low[1] * s - lean, at.z + std::min(low[2], 0.0f) * s),
+                 CVector4(at.x + high[0] * s + lean, at.y + high[1] * s + lean, at.z + std::max(high[2], 0.0f) * s));
 }
 
 bool CBJBonusesList::EyeSlope(const float modelview[16], const CVector4& at, float& slopeX, float& slopeY)

@@ -25,13 +25,15 @@ public:
     static constexpr int SLOTS = PLAIN_SLOTS + COLORED_SLOTS;
     static constexpr int THRESHOLD_STEP = 300;
     static constexpr float SIDE_X = 420.0f;
+    // A figure in its slot stands this far above its place.
+    static constexpr float FIGURE_LIFT = 3.0f;
 
     CBJBonusesList(const CJewelParams& params, CJewelField& field);
     ~CBJBonusesList();
 
     void Update(float dt);
     void Draw();
-    // What Draw reads, for the frame cache.
+    // What Draw reads, for the frame cache: each figure a part of its own.
     void AddToPrint(CFramePrint& print) const;
     // Gathers points; past the threshold of the slots held in front of the
     // first gap, the gap gets the next figure and the points start again.
@@ -54,6 +56,9 @@ public:
     // Draws a figure at a point of the board, leant along the line of sight
     // so that every side of it shows.
     static void DrawFigure(CModel& figure, const CVector4& at);
+    // Grows the print's open part by the box of board points DrawFigure
+    // draws in at that point, whatever the lean.
+    static void AddFigureBox(CFramePrint& print, const CModel& figure, const CVector4& at);
     // The line from a point of the board to the eye of this (column-major)
     // view, as x and y per unit of height; false when the eye is not above.
     static bool EyeSlope(const float modelview[16], const CVector4& at, float& slopeX, float& slopeY);

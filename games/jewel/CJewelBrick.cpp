@@ -1,7 +1,10 @@
 #include "games/jewel/CJewelBrick.h"
 
 #include <GL/gl.h>
+#include <algorithm>
+#include <cmath>
 
+#include "engine/gfx/CMesh.h"
 #include "games/jewel/CJewelParams.h"
 #include "shell/game/CFramePrint.h"
 #include "shell/game/CGameEvents.h"
@@ -170,4 +173,33 @@ void CJewelBrick::AddToPrint(CFramePrint& print) const
     print.Add(m_pulse);
     print.AddModel(m_overlay.get());
     // The wobble shows only while the brick turns, drawn in every frame.
+    AddDrawnBox(print);
+}
+
+void CJewelBrick::AddDrawnBox(CFramePrint& print) const
+{
+    // A struck brick shows only its overlay, under the brick's place and turns.
+    const CModel& look = (m_struck && m_overlay) ? *m_overlay : static_cast<const CModel&>(*this);
+    const CMesh* mesh = look.GetMesh();
+    float low[3] = {0.0f, 0.0f, 0.0f};
+    float high[3] = {0.0f, 0.0f, 0.0f};
+    if (!mesh || !mesh->GetBounds(low, high))
+        return;
+    const float scale = std::fabs(look.GetScale());
+    const CVector4& at = GetPosition();
+    if (m_selected || GetAngleX() != 0.0f || GetAngleY() != 0.0f || GetAngleZ() != 0.0f)
+    {
+        float reach = 0.0f;
+        for (int axis = 0; axis < 3; ++axis)
+            reach = std::max({reach, std::fabs(low[axis]), std::fabs(high[axis])});
+        reach *= std::sqrt(3.0f) * scale;
+        print.AddBox(CVector4(at.x - reach, at.y - reach, at.z - reach),
+                     CVector4(at.x + reach, at.y + reach, at.z + reach));
+        return;
+    }
+    // The pulse shrinks the brick towards its place, which the box keeps in.
+    print.AddBox(CVector4(at.x + std::min(low[0], 0.0f) * scale, at.y + std::min(low[1], 0.0f) * scale,
+                          at.z + std::min(low[2], 0.0f) * scale),
+                 CVector4(at.x + std::max(high[0], 0.0f) * scale, at.y + std::max(high[1], 0.0f) * scale,
+                          at.z + std::max(high[2], 0.0f) * scale));
 }

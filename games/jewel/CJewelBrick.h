@@ -35,6 +35,8 @@ public:
     void SetHovered(bool hovered) { m_hovered = hovered; }
     bool IsStruck() const { return m_struck; }
     bool IsRecoloring() const { return m_overlay != nullptr; }
+    // The new colour's look shown while a recolouring fades; null otherwise.
+    const CModel* GetOverlay() const { return m_overlay.get(); }
     // Struck, fading, selected, hovered or still pulsing back: more than its
     // model to draw.
     bool IsDrawnAlone() const { return m_struck || m_marked || m_selected || m_hovered || m_pulse != 1.0f; }
@@ -56,8 +58,13 @@ public:
     // the game, so that drawing a frame twice (or not at all) changes nothing.
     void StepLook();
     // What Draw reads, for the frame cache, but for the wobble: it shows
-    // only on a turning brick, which the field draws in every frame.
+    // only on a turning brick, which the field draws in every frame. Grows
+    // the print's open part by the box the brick draws in.
     void AddToPrint(CFramePrint& print) const;
+    // Grows the print's open part by the box of board points the brick
+    // draws in: its look's (or, struck, its overlay's) box at its place, the
+    // sphere round it when turned; nothing without a mesh.
+    void AddDrawnBox(CFramePrint& print) const;
 
     static int SparkleGroup(int color);
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <utility>
 
@@ -26,6 +27,10 @@ const float MOVE_FRACTION = 0.15f;
 const float POPUP_FADE = 0.0003f;
 const float POPUP_RISE = 0.14f;
 const float POPUP_SIZE = 52.0f;
+// A popup's text starts this far left of its point.
+const float POPUP_INDENT = 50.0f;
+// Board units round a popup's glyphs, for the pixels their edges touch.
+const float POPUP_MARGIN = 4.0f;
 const int LEVEL_BONUS = 1000;
 // A deal without a move is dealt again; after this many the deal is given
 // a move by hand, so that no group size or colour count can make it hang.
@@ -996,17 +1001,30 @@ void CJewelField::AddToPrint(CFramePrint& print) const
         for (int x = 0; x < m_width_bricks; ++x)
         {
             const CJewelBrick* brick = m_bricks[x][y].get();
-            print.Add(brick != nullptr);
-            if (brick)
-                brick->AddToPrint(print);
+            if (!brick)
+                continue;
+            print.BeginBoardPart(reinterpret_cast<std::uintptr_t>(brick));
+            // The cell orders the drawing, which shows where bricks overlap.
+            print.Add(PackPos(x, y));
+            brick->AddToPrint(print);
+            print.EndPart();
         }
-    print.Add(m_popup_texts.size());
     for (std::size_t i = 0; i < m_popup_texts.size(); ++i)
     {
+        const CVector4& p = m_popup_positions[i];
+        print.BeginBoardPart(PART_POPUP + i);
         print.Add(m_popup_texts[i]);
-        print.Add(m_popup_positions[i]);
+        print.Add(p);
+        print.Add(m_popup_color);
+        // The glyphs stand on the pen line and reach their size below it:
+        // the board's y grows upward.
+        const char* text = m_popup_texts[i].c_str();
+        const float width = m_font ? m_font->GetTextWidth(text, POPUP_SIZE) : POPUP_SIZE * m_popup_texts[i].size();
+        const float left = p.x - POPUP_INDENT;
+        print.AddBox(CVector4(left - POPUP_MARGIN, p.y - POPUP_SIZE - POPUP_MARGIN, p.z),
+                     CVector4(left + width + POPUP_MARGIN, p.y + POPUP_MARGIN, p.z));
+        print.EndPart();
     }
-    print.Add(m_popup_color);
 }
 
 void CJewelField::DrawPopups()
@@ -1015,7 +1033,7 @@ void CJewelField::DrawPopups()
         for (std::size_t i = 0; i < m_popup_texts.size(); ++i)
         {
             const CVector4& p = m_popup_positions[i];
-            m_font->DrawText(m_popup_texts[i].c_str(), POPUP_SIZE, p.x - 50.0f, p.y, p.z, m_popup_color.x,
+            m_font->DrawText(m_popup_texts[i].c_str(), POPUP_SIZE, p.x - POPUP_INDENT, p.y, p.z, m_popup_color.x,
                              m_popup_color.y, m_popup_color.z, p.w, true);
         }
     glEnable(GL_DEPTH_TEST);

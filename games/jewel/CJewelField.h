@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -55,6 +56,13 @@ public:
     static constexpr int SOUND_LEVEL_END = 139;
     // New bricks start above the board from this height.
     static constexpr float DROP_HEIGHT = 500.0f;
+    // Keys of the frame print's parts. A brick's is its address, which it
+    // keeps while it swaps and falls from cell to cell; the others carry a
+    // tag in the top byte, which no address has, and their index below it.
+    static constexpr std::uint64_t PART_POPUP = 1ull << 56;
+    static constexpr std::uint64_t PART_SLOT = 2ull << 56;
+    static constexpr std::uint64_t PART_FIGURE = 3ull << 56;
+    static constexpr std::uint64_t PART_HUD = 4ull << 56;
 
     // Size and difficulty come from the parameter object; every random choice
     // from the game's source. events may be null (silent); resources is the
@@ -116,7 +124,8 @@ public:
     // The turning bricks, drawn over the rest of the frame; adds the logical
     // screen rectangles (800 x 600, y down) that they may cover at any turn.
     void DrawTurning(std::vector<CDraw2D::SRect>& covered);
-    // What Draw reads, for the frame cache.
+    // What Draw reads, for the frame cache: each brick and each popup a
+    // part of its own, within the box it draws in.
     void AddToPrint(CFramePrint& print) const;
     void Reskin();
 

@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cstdio>
+#include <cstring>
 
 #include "engine/files/CConfigFile.h"
 #include "engine/frame/CAppWindow.h"
@@ -31,6 +32,17 @@ const float INFO_R = 0.85f;
 const float INFO_G = 0.93f;
 const float INFO_B = 0.12f;
 const int MAX_SCORE_STEP = 100000;
+const float INFO_SIZE = 16.0f;
+const float INFO_Y = 50.0f;
+const float INFO_Z = 10.0f;
+const float INFO_X[3] = {60.0f, 320.0f, 620.0f};
+const float TITLE_SIZE = 26.0f;
+const char* const GAME_OVER_TEXT = "GAME OVER!";
+const float GAME_OVER_SIZE = 25.0f;
+const float GAME_OVER_Y = 575.0f;
+const float SCREEN_WIDTH = 800.0f;
+// Logical units round a text's glyphs, for the pixels their edges touch.
+const float TEXT_MARGIN = 4.0f;
 }
 
 CJewelGame::CJewelGame(CGameApp* app, CJewelParams& params, CGameEvents* events, std::uint32_t seed)
@@ -160,16 +172,56 @@ void CJewelGame::AddToPrint(CFramePrint& print) const
 {
     m_field->AddToPrint(print);
     m_player->AddToPrint(print);
-    print.Add(m_field->IsStuck());
-    print.Add(m_score_level);
-    print.Add(m_score);
-    print.Add(m_current_level);
-    print.Add(IsTitleShown());
+    const int values[3] = {m_score_level, m_score, m_current_level};
+    char text[64];
+    for (int line = HUD_LEVEL_SCORE; line <= HUD_LEVEL; ++line)
+    {
+        FormatInfo(line, text);
+        print.BeginScreenPart(CJewelField::PART_HUD + line, TextRect(text, INFO_SIZE, INFO_X[line], INFO_Y));
+        print.Add(values[line]);
+        print.EndPart();
+    }
     if (IsTitleShown())
     {
+        FormatInfo(HUD_LEVEL, text);
+        print.BeginScreenPart(CJewelField::PART_HUD + HUD_TITLE,
+                              TextRect(text, TITLE_SIZE, m_title_pos.x, m_title_pos.y));
+        print.Add(m_current_level);
         print.Add(m_title_pos);
         print.Add(m_title_alpha);
+        print.EndPart();
     }
+    if (m_field->IsStuck())
+    {
+        print.BeginScreenPart(CJewelField::PART_HUD + HUD_GAME_OVER,
+                              TextRect(GAME_OVER_TEXT, GAME_OVER_SIZE, GetGameOverX(), GAME_OVER_Y));
+        print.Add(true);
+        print.EndPart();
+    }
+}
+
+void CJewelGame::FormatInfo(int line, char (&text)[64]) const
+{
+    if (line == HUD_LEVEL_SCORE)
+        std::snprintf(text, sizeof text, "Level Score: %5d", m_score_level);
+    else if (line == HUD_TOTAL_SCORE)
+        std::snprintf(text, sizeof text, "Total Score: %6d", m_score);
+    else
+        std::snprintf(text, sizeof text, "Level: %2d", m_current_level);
+}
+
+CDraw2D::SRect CJewelGame::TextRect(const char* text, float size, float x, float y) const
+{
+    // The glyphs stand on the pen line and reach their size above it.
+    const float width = m_font ? m_font->GetTextWidth(text, size) : size * static_cast<float>(std::strlen(text));
+    return {x - TEXT_MARGIN, y - size - TEXT_MARGIN, width + 2.0f * TEXT_MARGIN, size + 2.0f * TEXT_MARGIN};
+}
+
+float CJewelGame::GetGameOverX() const
+{
+    const float width = m_font ? m_font->GetTextWidth(GAME_OVER_TEXT, GAME_OVER_SIZE)
+                               : GAME_OVER_SIZE * static_cast<float>(std::strlen(GAME_OVER_TEXT));
+    return (SCREEN_WIDTH - width) / 2.0f;
 }
 
 void CJewelGame::Draw(CGameFrameCache* cache)
@@ -190,14 +242,7 @@ void CJewelGame::Draw(CGameFrameCache* cache)
     frame.background = m_background.get();
     frame.tilt = m_alpha;
     frame.startEffect = m_level_effect.get();
-    frame.drawOverBackground = [this] {
-        if (m_field->IsStuck() && m_font)
-        {
-            const char* text = "GAME OVER!";
-            float x = (800.0f - m_font->GetTextWidth(text, 25.0f)) / 2.0f;
-            m_font->DrawText(text, 25.0f, x, 575.0f, 1.0f, 1.0f, 1.0f, 0.0f, 1.0f, false);
-        }
-    };
+    frame.drawOverBackground = [this] { DrawGameOver(); };
     frame.drawBoard = [this] {
         m_field->Draw();
         m_player->Draw();
@@ -206,19 +251,25 @@ void CJewelGame::Draw(CGameFrameCache* cache)
     DrawGameFrame(m_app, frame);
 }
 
+void CJewelGame::DrawGameOver()
+{
+    if (m_field->IsStuck() && m_font)
+        m_font->DrawText(GAME_OVER_TEXT, GAME_OVER_SIZE, GetGameOverX(), GAME_OVER_Y, 1.0f, 1.0f, 1.0f, 0.0f, 1.0f,
+                         false);
+}
+
 void CJewelGame::DrawInfo()
 {
     if (!m_font)
         return;
     char text[64];
-    std::snprintf(text, sizeof text, "Level Score: %5d", m_score_level);
-    m_font->DrawText(text, 16.0f, 60.0f, 50.0f, 10.0f, INFO_R, INFO_G, INFO_B, 1.0f, false);
-    std::snprintf(text, sizeof text, "Total Score: %6d", m_score);
-    m_font->DrawText(text, 16.0f, 320.0f, 50.0f, 10.0f, INFO_R, INFO_G, INFO_B, 1.0f, false);
-    std::snprintf(text, sizeof text, "Level: %2d", m_current_level);
-    m_font->DrawText(text, 16.0f, 620.0f, 50.0f, 10.0f, INFO_R, INFO_G, INFO_B, 1.0f, false);
+    for (int line = HUD_LEVEL_SCORE; line <= HUD_LEVEL; ++line)
+    {
+        FormatInfo(line, text);
+        m_font->DrawText(text, INFO_SIZE, INFO_X[line], INFO_Y, INFO_Z, INFO_R, INFO_G, INFO_B, 1.0f, false);
+    }
     if (IsTitleShown())
-        m_font->DrawText(text, 26.0f, m_title_pos.x, m_title_pos.y, m_title_pos.z, INFO_R, INFO_G, INFO_B,
+        m_font->DrawText(text, TITLE_SIZE, m_title_pos.x, m_title_pos.y, m_title_pos.z, INFO_R, INFO_G, INFO_B,
                          m_title_alpha, false);
 }
 

@@ -31,6 +31,16 @@ class CJewelGame
 public:
     static constexpr int LEVEL_TARGET_STEP = 1000;
     static constexpr int MAX_LEVEL = 1000;
+    // The heads-up display's parts of the frame print: keys
+    // CJewelField::PART_HUD plus one of these.
+    enum
+    {
+        HUD_LEVEL_SCORE = 0,
+        HUD_TOTAL_SCORE = 1,
+        HUD_LEVEL = 2,
+        HUD_TITLE = 3,
+        HUD_GAME_OVER = 4
+    };
 
     // app may be null: the game then reads no input (see SetPointer) and
     // reaches no shared resources, which is how tests run whole games.
@@ -41,7 +51,8 @@ public:
     // With the screen's frame cache, a frame that looks as the last one
     // draws only what moved over it.
     void Draw(CGameFrameCache* cache = nullptr);
-    // What Draw reads, for the frame cache.
+    // What Draw reads, for the frame cache: the field's and the player's
+    // parts, and each text of the display a part within its glyphs.
     void AddToPrint(CFramePrint& print) const;
     // The level's title still shows.
     bool IsTitleShown() const { return !(m_title_alpha < 0.0f); }
@@ -80,6 +91,12 @@ private:
     void AnimateTitle(float dt);
     void PollInput();
     void DrawInfo();
+    void DrawGameOver();
+    // The text of one line of the display (HUD_LEVEL_SCORE .. HUD_LEVEL).
+    void FormatInfo(int line, char (&text)[64]) const;
+    // The logical rectangle the glyphs of a text drawn at (x, y) cover.
+    CDraw2D::SRect TextRect(const char* text, float size, float x, float y) const;
+    float GetGameOverX() const;
 
     CGameApp* m_app;
     CJewelParams& m_params;

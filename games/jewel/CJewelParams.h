@@ -48,6 +48,7 @@ public:
     int GetScoreBrick() const { return m_score_brick; }
     void SetScoreBrick(int score);
     using CGameParams::SetSkinsCount;
+    using CGameParams::SetBrickModel;
 
     // Cells a side of a board of this size and difficulty (0..2 each): 8 .. 14.
     static int BoardCells(int size, int difficulty) { return 8 + 2 * size + difficulty; }

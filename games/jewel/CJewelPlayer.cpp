@@ -148,7 +148,12 @@ void CJewelPlayer::Draw()
 void CJewelPlayer::AddToPrint(CFramePrint& print) const
 {
     m_bonuses_list->AddToPrint(print);
-    print.AddModel(m_figure.get());
+    if (!m_figure)
+        return;
+    print.BeginBoardPart(CJewelField::PART_FIGURE);
+    print.AddModel(*m_figure);
+    CBJBonusesList::AddFigureBox(print, *m_figure, m_figure->GetPosition());
+    print.EndPart();
 }
 
 void CJewelPlayer::Save(CConfigFile& store) const

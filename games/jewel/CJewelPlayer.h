@@ -42,7 +42,8 @@ public:
     void UseBonus(CVector4 point, bool button);
     void AddPoints(int points);
     void Draw();
-    // What Draw reads, for the frame cache.
+    // What Draw reads, for the frame cache: the bonus figures and the held
+    // one parts of their own.
     void AddToPrint(CFramePrint& print) const;
 
     void Save(CConfigFile& store) const;
