@@ -50,7 +50,8 @@ public:
 
     void Update(float dt) override;
     void Draw() override;
-    // What Draw reads, for the frame cache.
+    // What Draw reads, for the frame cache, as a part of its own within the
+    // box it draws in (the model and the bonus marks on its top).
     void AddToPrint(CFramePrint& print) const;
 
     CLight* GetLight() const { return m_light; }

@@ -13,6 +13,19 @@
 // Parameters as the game's files would give them, without any file.
 std::unique_ptr<CRemoverParams> MakeParams(int size, int difficulty, int perStep = 5);
 
+// Two skins whose bricks are unit boxes of different depths, as the game's
+// skins may differ: bricks with a mesh, for what reads its extents or bounds,
+// and bonus bricks wearing their sprites.
+class CTwoSkinParams : public CRemoverParams
+{
+public:
+    CTwoSkinParams();
+    ~CTwoSkinParams() override;
+
+private:
+    std::unique_ptr<CModel> m_models[2];
+};
+
 // Board pictures, one string per row from the top: R G B Y P C are colours 0
 // to 5, X the blocker colour, '.' an empty cell, lower case a selected brick.
 inline void SetBoard(CRemoverField& field, const Board& rows) { SetBoardPicture(field, rows, "RGBYPCX"); }
