@@ -116,6 +116,22 @@ void CDraw2D::ClearDepthInRect(int x, int y, int width, int height)
     glDisable(GL_SCISSOR_TEST);
 }
 
+void CDraw2D::ClearAndClip(int x, int y, int width, int height)
+{
+    GLfloat previous[4];
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, previous);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glScissor(x, y, width, height);
+    glEnable(GL_SCISSOR_TEST);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glClearColor(previous[0], previous[1], previous[2], previous[3]);
+}
+
+void CDraw2D::EndClip()
+{
+    glDisable(GL_SCISSOR_TEST);
+}
+
 void CDraw2D::ClearColorInRect(int x, int y, int width, int height, float r, float g, float b)
 {
     GLfloat previous[4];

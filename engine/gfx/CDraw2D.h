@@ -57,6 +57,10 @@ public:
     // scissor box, scissor test on, clear, scissor test off; the clear colour
     // goes back to what it was.
     static void ClearColorInRect(int x, int y, int width, int height, float r, float g, float b);
+    // Colour to see-through black and depth cleared in a box of pixels,
+    // then drawing kept inside it (the scissor test on) until EndClip.
+    static void ClearAndClip(int x, int y, int width, int height);
+    static void EndClip();
     // The colour of one pixel of the read buffer (origin bottom-left) as
     // 0xRRGGBB; waits for the drawing before it.
     static unsigned int ReadPixel(int x, int y);

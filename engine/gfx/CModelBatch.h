@@ -63,6 +63,7 @@ public:
     // Whether batches keep their looks in a layer (on by default); off, every
     // frame draws every triangle, for comparing the two.
     static void SetLayerEnabled(bool enabled);
+    static bool IsLayerEnabled();
 
 private:
     // One mesh with every (vertex, texture coordinate) corner made unique.

@@ -64,31 +64,47 @@ bool COffscreenLayer::Begin(int left, int bottom, int width, int height)
     if ((m_framebuffer == 0 || width > m_width || height > m_height) &&
         !Create(std::max(width, m_width), std::max(height, m_height)))
         return false;
-    glGetIntegerv(GL_VIEWPORT, m_viewport);
-    glGetIntegerv(GL_FRAMEBUFFER_BINDING, &m_outer);
     m_part[0] = left;
     m_part[1] = bottom;
     m_part[2] = width;
     m_part[3] = height;
-    glBindFramebuffer(GL_FRAMEBUFFER, m_framebuffer);
-    // The part's corner becomes the layer's pixel (0, 0): every pixel centre
-    // stays where it was, so the triangles cover the same pixels.
-    glViewport(-left, -bottom, m_viewport[2], m_viewport[3]);
+    Bind();
     GLfloat clear[4];
     glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
-    glPushAttrib(GL_SCISSOR_BIT);
-    glDisable(GL_SCISSOR_TEST);
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glClearColor(clear[0], clear[1], clear[2], clear[3]);
-    glPopAttrib();
     return true;
+}
+
+bool COffscreenLayer::Resume()
+{
+    if (m_framebuffer == 0 || m_part[2] <= 0 || m_part[3] <= 0)
+        return false;
+    Bind();
+    return true;
+}
+
+void COffscreenLayer::Bind()
+{
+    glGetIntegerv(GL_VIEWPORT, m_viewport);
+    glGetIntegerv(GL_FRAMEBUFFER_BINDING, &m_outer);
+    m_outer_scissor = glIsEnabled(GL_SCISSOR_TEST) == GL_TRUE;
+    glGetIntegerv(GL_SCISSOR_BOX, m_outer_scissor_box);
+    glDisable(GL_SCISSOR_TEST);
+    glBindFramebuffer(GL_FRAMEBUFFER, m_framebuffer);
+    // The part's corner becomes the layer's pixel (0, 0): every pixel centre
+    // stays where it was, so the triangles cover the same pixels.
+    glViewport(-m_part[0], -m_part[1], m_viewport[2], m_viewport[3]);
 }
 
 void COffscreenLayer::End()
 {
     glBindFramebuffer(GL_FRAMEBUFFER, static_cast<GLuint>(m_outer));
     glViewport(m_viewport[0], m_viewport[1], m_viewport[2], m_viewport[3]);
+    glScissor(m_outer_scissor_box[0], m_outer_scissor_box[1], m_outer_scissor_box[2], m_outer_scissor_box[3]);
+    if (m_outer_scissor)
+        glEnable(GL_SCISSOR_TEST);
 }
 
 void COffscreenLayer::Draw(bool blended) const
@@ -100,8 +116,7 @@ void COffscreenLayer::Draw(bool blended) const
     Lay(part, 1, blended);
 }
 
-void COffscreenLayer::DrawParts(const std::vector<CDraw2D::SRect>& parts, float logicalWidth,
-                                float logicalHeight) const
+void COffscreenLayer::DrawParts(const std::vector<CDraw2D::SRect>& parts, float logicalWidth, float logicalHeight) const
 {
     if (m_framebuffer == 0 || parts.empty() || logicalWidth <= 0.0f || logicalHeight <= 0.0f)
         return;

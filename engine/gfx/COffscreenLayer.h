@@ -27,8 +27,13 @@ public:
     // Directs drawing into the layer, cleared to nothing, for the viewport's
     // pixels [left, left + width) x [bottom, bottom + height), keeping the
     // matrices; false (drawing still goes to the window) when it cannot.
+    // The scissor test is off while the layer is drawn into.
     bool Begin(int left, int bottom, int width, int height);
-    // Directs drawing to where it went before Begin.
+    // Directs drawing into the layer again as it was left, for the same
+    // rectangle; false when there is none.
+    bool Resume();
+    // Directs drawing to where it went before Begin, the scissor test as it
+    // was then.
     void End();
     // Lays what was drawn over its rectangle of the current viewport:
     // opaque where drawn, or, when blended, as colours already multiplied by
@@ -46,6 +51,8 @@ public:
 
 private:
     bool Create(int width, int height);
+    // Saves where drawing went and directs it into the layer's part.
+    void Bind();
     // Boxes of viewport pixels, (left, bottom, right, top) each.
     void Lay(const float* boxes, std::size_t count, bool blended) const;
 
@@ -61,5 +68,7 @@ private:
     // drawn while another one is being drawn).
     int m_viewport[4] = {};
     int m_outer = 0;
+    bool m_outer_scissor = false;
+    int m_outer_scissor_box[4] = {};
     bool m_broken = false;
 };

@@ -123,7 +123,8 @@ void CFramePrint::AddSpriteBox(const CSprite& sprite, const CVector4& at)
 {
     const CVector4& p = sprite.GetPosition();
     const float hw = std::fabs(sprite.GetWidth()) / 2.0f, hh = std::fabs(sprite.GetHeight()) / 2.0f;
-    AddBox(CVector4(at.x + p.x - hw, at.y + p.y - hh, at.z + p.z), CVector4(at.x + p.x + hw, at.y + p.y + hh, at.z + p.z));
+    AddBox(CVector4(at.x + p.x - hw, at.y + p.y - hh, at.z + p.z),
+           CVector4(at.x + p.x + hw, at.y + p.y + hh, at.z + p.z));
 }
 
 void CFramePrint::EndPart()

@@ -26,9 +26,8 @@ class CSprite;
 
 class CFramePrint
 {
-public:
-    template <class T>
-    void Add(const T& value)
+  public:
+    template <class T> void Add(const T& value)
     {
         static_assert(std::is_arithmetic<T>::value || std::is_enum<T>::value || std::is_pointer<T>::value,
                       "a plain value");
@@ -73,12 +72,21 @@ public:
     // Grows it by a sprite drawn unturned at its position plus at.
     void AddSpriteBox(const CSprite& sprite, const CVector4& at = CVector4());
     void EndPart();
-    const std::vector<SPart>& GetParts() const { return m_parts; }
+    const std::vector<SPart>& GetParts() const
+    {
+        return m_parts;
+    }
 
-    std::vector<unsigned char>& GetBytes() { return m_bytes; }
-    const std::vector<unsigned char>& GetBytes() const { return m_bytes; }
+    std::vector<unsigned char>& GetBytes()
+    {
+        return m_bytes;
+    }
+    const std::vector<unsigned char>& GetBytes() const
+    {
+        return m_bytes;
+    }
 
-private:
+  private:
     std::vector<unsigned char> m_bytes;
     std::vector<SPart> m_parts;
     bool m_open = false;

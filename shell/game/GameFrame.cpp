@@ -1,6 +1,8 @@
 #include "shell/game/GameFrame.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -13,9 +15,13 @@
 #include "engine/frame/CViewParams.h"
 #include "engine/gfx/CDraw2D.h"
 #include "engine/gfx/CMatrixStack.h"
+#include "engine/gfx/CModelBatch.h"
 #include "engine/gfx/CResManager.h"
 #include "engine/gfx/CSparkleLists.h"
 #include "engine/gfx/CTexture.h"
+#include "engine/gfx/CSparkle.h"
+#include "engine/gfx/CSprite.h"
+#include "shell/game/BoardCursor.h"
 #include "shell/game/CFramePrint.h"
 #include "shell/game/CGameBackground.h"
 #include "shell/game/CGameFrameCache.h"
@@ -40,9 +46,70 @@ void AddShared(CFramePrint& print, const SGameFrame& frame, int width, int heigh
     print.Add(CTexture::GetUploadCount());
 }
 
+// The sparkles in front of the board, each a part of its own.
+void AddFrontSparkles(CFramePrint& print, CGameApp* app, const SGameFrame& frame)
+{
+    const CSparkleLists* sparkles = app->GetSparkles();
+    const CSprite* sprite =
+        app->GetResManager() ? app->GetResManager()->FindSprite(CSparkleLists::kFrontSprite) : nullptr;
+    print.AddSprite(sprite);
+    if (!frame.sparkles || !sparkles || !sprite)
+        return;
+    const float hw = std::fabs(sprite->GetWidth()) / 2.0f, hh = std::fabs(sprite->GetHeight()) / 2.0f;
+    for (const auto& sparkle : sparkles->GetSparkles())
+    {
+        print.BeginBoardPart(reinterpret_cast<std::uintptr_t>(sparkle.get()));
+        const CVector4& at = sparkle->GetPosition();
+        print.Add(at);
+        print.Add(sparkle->GetGroup());
+        print.Add(sparkle->GetFrame());
+        print.Add(sparkle->GetAlpha());
+        print.AddBox(CVector4(at.x - hw, at.y - hh, at.z), CVector4(at.x + hw, at.y + hh, at.z));
+        print.EndPart();
+    }
+}
+
+std::uint64_t HashBytes(const unsigned char* bytes, std::size_t count)
+{
+    std::uint64_t hash = 14695981039346656037ull;
+    for (std::size_t i = 0; i < count; ++i)
+        hash = (hash ^ bytes[i]) * 1099511628211ull;
+    return hash;
+}
+
+// Splits the print into the values outside its parts (left in its bytes)
+// and a stamp for each part, its rectangle projected as the board is drawn.
+std::vector<CGameFrameCache::SPartStamp> StampParts(CFramePrint& print, const CViewParams& view, float tilt)
+{
+    print.EndPart();
+    std::vector<unsigned char>& bytes = print.GetBytes();
+    std::vector<CGameFrameCache::SPartStamp> stamps;
+    if (print.GetParts().empty())
+        return stamps;
+    std::vector<unsigned char> outside;
+    outside.reserve(bytes.size());
+    std::size_t from = 0;
+    for (const CFramePrint::SPart& part : print.GetParts())
+    {
+        outside.insert(outside.end(), bytes.begin() + from, bytes.begin() + part.begin);
+        from = part.end;
+        CGameFrameCache::SPartStamp stamp;
+        stamp.key = part.key;
+        stamp.hash = HashBytes(bytes.data() + part.begin, part.end - part.begin);
+        stamp.rect = {0.0f, 0.0f, kLogicalWidth, kLogicalHeight};
+        if (!part.board)
+            stamp.rect = {part.rect.x - 1.0f, part.rect.y - 1.0f, part.rect.width + 2.0f, part.rect.height + 2.0f};
+        else if (part.hasBox && !ProjectBoardBox(view, tilt, part.low, part.high, stamp.rect))
+            stamp.rect = {0.0f, 0.0f, kLogicalWidth, kLogicalHeight};
+        stamps.push_back(stamp);
+    }
+    outside.insert(outside.end(), bytes.begin() + from, bytes.end());
+    bytes.swap(outside);
+    return stamps;
+}
+
 // Runs draw under the camera, the tilt and the effects' turns, depth test on.
-void UnderBoardCamera(CGameApp* app, const SGameFrame& frame, int width, int height,
-                      const std::function<void()>& draw)
+void UnderBoardCamera(CGameApp* app, const SGameFrame& frame, int width, int height, const std::function<void()>& draw)
 {
     CViewParams& view = app->GetViewParams();
     view.SetPerspective(width, height);
@@ -65,6 +132,20 @@ void UnderBoardCamera(CGameApp* app, const SGameFrame& frame, int width, int hei
 
 // The kind's part of the frame: over the background, the board under the
 // camera, the front sparkles, the heads-up display.
+void DrawContent(CGameApp* app, const SGameFrame& frame, int width, int height);
+
+// Content drawn into the held picture, or drawn again to check it, is drawn
+// without the batches' own layers: those draw a board's edges a little apart
+// from drawing it directly, and a picture patched in places must match
+// itself everywhere. Their layers would only be pictures within this one.
+void DrawContentDirectly(CGameApp* app, const SGameFrame& frame, int width, int height)
+{
+    const bool layers = CModelBatch::IsLayerEnabled();
+    CModelBatch::SetLayerEnabled(false);
+    DrawContent(app, frame, width, height);
+    CModelBatch::SetLayerEnabled(layers);
+}
+
 void DrawContent(CGameApp* app, const SGameFrame& frame, int width, int height)
 {
     CViewParams& view = app->GetViewParams();
@@ -120,11 +201,6 @@ void MarkSparkleCells(CGameApp* app, CDrawnOverCells& cells)
         cells.Mark(0.0f, 0.0f, kLogicalWidth, kLogicalHeight, kLogicalWidth, kLogicalHeight);
 }
 
-bool FrontSparklesLive(CGameApp* app)
-{
-    return app->GetSparkles() && !app->GetSparkles()->GetSparkles().empty();
-}
-
 // The frame check (MARBLEWEND_CHECK_FRAMES set): every held frame is also
 // drawn the long way into a second picture and compared, and each difference
 // is told on stderr (MARBLEWEND_CHECK_DUMP names a directory to write both
@@ -133,6 +209,21 @@ bool CheckingFrames()
 {
     static const bool on = std::getenv("MARBLEWEND_CHECK_FRAMES") != nullptr;
     return on;
+}
+
+// With MARBLEWEND_FRAME_MODES set, how many frames were drawn in each way,
+// told on stderr every ten seconds of frames: where a screen's time goes.
+void CountMode(CGameFrameCache::EMode mode)
+{
+    static const bool on = std::getenv("MARBLEWEND_FRAME_MODES") != nullptr;
+    if (!on)
+        return;
+    static int counts[5] = {};
+    static int frames = 0;
+    ++counts[static_cast<int>(mode)];
+    if (++frames % 600 == 0)
+        std::fprintf(stderr, "Marblewend: frames: %d whole, %d captured, %d composed, %d partial, %d patched\n",
+                     counts[0], counts[1], counts[2], counts[3], counts[4]);
 }
 
 // Writes both pictures (RGBA rows from the bottom, the viewport's size) as
@@ -147,7 +238,8 @@ void DumpPair(const char* directory, const std::vector<unsigned char>& a, const 
         const std::vector<unsigned char>& pixels = k == 0 ? a : b;
         if (pixels.size() != static_cast<std::size_t>(width) * height * 4)
             continue;
-        const std::string name = std::string(directory) + "/check" + std::to_string(pair) + (k == 0 ? "a" : "b") + ".ppm";
+        const std::string name =
+            std::string(directory) + "/check" + std::to_string(pair) + (k == 0 ? "a" : "b") + ".ppm";
         FILE* file = std::fopen(name.c_str(), "wb");
         if (!file)
             continue;
@@ -162,8 +254,7 @@ void DumpPair(const char* directory, const std::vector<unsigned char>& a, const 
 
 // Colour differences of two pictures of the same size (RGBA rows from the
 // bottom) beyond the tolerance; the bottom-left pixel carries the frame mark.
-void Compare(const char* what, const std::vector<unsigned char>& a, const std::vector<unsigned char>& b,
-             int tolerance)
+void Compare(const char* what, const std::vector<unsigned char>& a, const std::vector<unsigned char>& b, int tolerance)
 {
     std::size_t differ = 0;
     int largest = 0;
@@ -179,14 +270,13 @@ void Compare(const char* what, const std::vector<unsigned char>& a, const std::v
     if ((differ > 0 || a.size() != b.size()) && std::getenv("MARBLEWEND_CHECK_DUMP"))
         DumpPair(std::getenv("MARBLEWEND_CHECK_DUMP"), a, b);
     if (differ > 0 || a.size() != b.size())
-        std::fprintf(stderr, "Marblewend: frame check: %s (%zu pixels differ, by up to %d)\n", what, differ,
-                     largest);
+        std::fprintf(stderr, "Marblewend: frame check: %s (%zu pixels differ, by up to %d)\n", what, differ, largest);
 }
 
 // The frame drawn the long way into the scratch picture: background,
 // sparkles behind, and the content drawn (draw) or laid from the held picture.
-void DrawIntoScratch(CGameApp* app, const SGameFrame& frame, CGameFrameCache& cache, int width, int height,
-                     bool draw, std::vector<unsigned char>& pixels)
+void DrawIntoScratch(CGameApp* app, const SGameFrame& frame, CGameFrameCache& cache, int width, int height, bool draw,
+                     std::vector<unsigned char>& pixels)
 {
     COffscreenLayer& scratch = cache.GetScratch();
     app->GetViewParams().SetOrtho(width, height);
@@ -196,7 +286,7 @@ void DrawIntoScratch(CGameApp* app, const SGameFrame& frame, CGameFrameCache& ca
     frame.background->DrawPicture();
     DrawBackSparklesOver();
     if (draw)
-        DrawContent(app, frame, width, height);
+        DrawContentDirectly(app, frame, width, height);
     else
     {
         app->GetViewParams().SetOrtho(width, height);
@@ -219,17 +309,41 @@ void CheckWindow(CGameApp* app, const SGameFrame& frame, CGameFrameCache& cache,
 }
 
 // Before a held frame: the content drawn now must be the held picture.
-void CheckHeldContent(CGameApp* app, const SGameFrame& frame, CGameFrameCache& cache, int width, int height)
+void CheckHeldContent(CGameApp* app, const SGameFrame& frame, CGameFrameCache& cache, int width, int height,
+                      const char* what)
 {
     COffscreenLayer& scratch = cache.GetScratch();
     app->GetViewParams().SetOrtho(width, height);
     if (!scratch.Begin(0, 0, width, height))
         return;
-    DrawContent(app, frame, width, height);
+    DrawContentDirectly(app, frame, width, height);
     scratch.End();
     std::vector<unsigned char> drawn, held;
     if (scratch.Read(drawn) && cache.GetContent().Read(held))
-        Compare("the content changed while its fingerprint did not", drawn, held, 0);
+        Compare(what, drawn, held, 0);
+}
+
+// Draws the content into the held picture again within the changed
+// rectangles, each cleared first; false when the picture is gone.
+bool PatchContent(CGameApp* app, const SGameFrame& frame, CGameFrameCache& cache, int width, int height)
+{
+    COffscreenLayer& content = cache.GetContent();
+    app->GetViewParams().SetOrtho(width, height);
+    if (!content.Resume())
+        return false;
+    const float sx = width / kLogicalWidth, sy = height / kLogicalHeight;
+    for (const CDraw2D::SRect& rect : cache.GetChanged())
+    {
+        const int x0 = static_cast<int>(std::floor(rect.x * sx));
+        const int x1 = static_cast<int>(std::ceil((rect.x + rect.width) * sx));
+        const int y0 = static_cast<int>(std::floor(height - (rect.y + rect.height) * sy));
+        const int y1 = static_cast<int>(std::ceil(height - rect.y * sy));
+        CDraw2D::ClearAndClip(x0, y0, x1 - x0, y1 - y0);
+        DrawContentDirectly(app, frame, width, height);
+    }
+    CDraw2D::EndClip();
+    content.End();
+    return true;
 }
 
 CGameFrameCache::EMode ChooseMode(CGameApp* app, const SGameFrame& frame, int width, int height)
@@ -240,6 +354,7 @@ CGameFrameCache::EMode ChooseMode(CGameApp* app, const SGameFrame& frame, int wi
     {
         AddShared(print, frame, width, height);
         frame.fingerprint(print);
+        AddFrontSparkles(print, app, frame);
     }
     CAppWindow* window = CAppWindow::Get();
     const CViewParams& view = app->GetViewParams();
@@ -247,12 +362,15 @@ CGameFrameCache::EMode ChooseMode(CGameApp* app, const SGameFrame& frame, int wi
     // background: no level effect turning the board, no sparkle in front, no
     // overlay, and the window at the game's own size, texel for pixel.
     const bool canHold = frame.fingerprint && frame.background && frame.background->HasPicture() &&
-                         !frame.startEffect && !frame.endEffect && !FrontSparklesLive(app) && window &&
+                         !frame.startEffect && !frame.endEffect && window &&
                          window->GetStack().GetOverlayCount() == 0 && width == view.GetWidth() &&
                          height == view.GetHeight();
-    return cache->Choose(print.GetBytes(), canHold);
+    std::vector<CGameFrameCache::SPartStamp> parts = StampParts(print, view, frame.tilt);
+    const CGameFrameCache::EMode mode = cache->Choose(print.GetBytes(), parts, canHold, kLogicalWidth, kLogicalHeight);
+    CountMode(mode);
+    return mode;
 }
-}
+} // namespace
 
 void DrawGameFrame(CGameApp* app, const SGameFrame& frame)
 {
@@ -263,8 +381,7 @@ void DrawGameFrame(CGameApp* app, const SGameFrame& frame)
     int h = window ? window->GetHeight() : 600;
     CViewParams& view = app->GetViewParams();
     CGameFrameCache* cache = frame.cache;
-    const CGameFrameCache::EMode mode =
-        cache ? ChooseMode(app, frame, w, h) : CGameFrameCache::EMode::Whole;
+    const CGameFrameCache::EMode mode = cache ? ChooseMode(app, frame, w, h) : CGameFrameCache::EMode::Whole;
 
     // The sparkles behind the content move every frame, whatever it does.
     UpdateBackSparkles();
@@ -272,12 +389,19 @@ void DrawGameFrame(CGameApp* app, const SGameFrame& frame)
     if (cache)
     {
         MarkSparkleCells(app, drawnOver);
-        if (CheckingFrames() &&
-            (mode == CGameFrameCache::EMode::Partial || mode == CGameFrameCache::EMode::Compose))
-            CheckHeldContent(app, frame, *cache, w, h);
-        if (mode == CGameFrameCache::EMode::Partial)
+        if (mode == CGameFrameCache::EMode::Patch && !PatchContent(app, frame, *cache, w, h))
+            cache->CaptureFailed();
+        if (CheckingFrames() && (cache->GetMode() == CGameFrameCache::EMode::Partial ||
+                                 cache->GetMode() == CGameFrameCache::EMode::Compose))
+            CheckHeldContent(app, frame, *cache, w, h, "the content changed while its fingerprint did not");
+        if (CheckingFrames() && cache->GetMode() == CGameFrameCache::EMode::Patch)
+            CheckHeldContent(app, frame, *cache, w, h,
+                             "a changed part drew outside its box, or its print lacks a value");
+        if (cache->GetMode() == CGameFrameCache::EMode::Partial || cache->GetMode() == CGameFrameCache::EMode::Patch)
         {
             CDrawnOverCells cells = drawnOver;
+            for (const CDraw2D::SRect& rect : cache->GetChanged())
+                cells.Mark(rect.x, rect.y, rect.width, rect.height, kLogicalWidth, kLogicalHeight);
             cells.Add(cache->GetSparkleCells());
             const std::vector<CDraw2D::SRect>& lastRedrawn = cache->GetLastRedrawn();
             for (const std::vector<CDraw2D::SRect>* rects : {&frame.redrawn, &lastRedrawn})
@@ -295,10 +419,9 @@ void DrawGameFrame(CGameApp* app, const SGameFrame& frame)
                 // The depth under what is drawn live is the last frame's.
                 const float sx = w / kLogicalWidth, sy = h / kLogicalHeight;
                 for (const CDraw2D::SRect& rect : frame.redrawn)
-                    CDraw2D::ClearDepthInRect(static_cast<int>(rect.x * sx) - 1,
-                                              static_cast<int>(h - (rect.y + rect.height) * sy) - 1,
-                                              static_cast<int>(rect.width * sx) + 3,
-                                              static_cast<int>(rect.height * sy) + 3);
+                    CDraw2D::ClearDepthInRect(
+                        static_cast<int>(rect.x * sx) - 1, static_cast<int>(h - (rect.y + rect.height) * sy) - 1,
+                        static_cast<int>(rect.width * sx) + 3, static_cast<int>(rect.height * sy) + 3);
                 DrawLive(app, frame, w, h, false);
             }
             // Blending rounds a unit apart in the window's pixel format and
@@ -323,7 +446,7 @@ void DrawGameFrame(CGameApp* app, const SGameFrame& frame)
         view.SetOrtho(w, h);
         if (content.Begin(0, 0, w, h))
         {
-            DrawContent(app, frame, w, h);
+            DrawContentDirectly(app, frame, w, h);
             content.End();
         }
         else
