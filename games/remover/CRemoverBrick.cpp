@@ -160,7 +160,7 @@ void CRemoverBrick::Draw()
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
 }
 
-void CRemoverBrick::AddToPrint(CFramePrint& print) const
+void CRemoverBrick::AddToPrint(CFramePrint& print, bool blended) const
 {
     // Keyed by the brick itself, so that one flying in, placed from the hand
     // or fading is one part moving, wherever it is kept.
@@ -173,6 +173,7 @@ void CRemoverBrick::AddToPrint(CFramePrint& print) const
     print.Add(m_bonus_life);
     print.AddSprite(m_bonus_sprite.get());
     print.AddSprite(m_number_sprite.get());
+    print.Add(blended);
     print.AddModelBox(*this);
     if (m_bonus_sprite)
     {

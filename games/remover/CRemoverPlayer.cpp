@@ -351,8 +351,9 @@ void CRemoverPlayer::AddToPrint(CFramePrint& print) const
     // the rest held.
     for (const auto& brick : m_queue)
         brick->AddToPrint(print);
+    // Taken from the queue, a brick is drawn blended where it stood.
     if (m_held)
-        m_held->AddToPrint(print);
+        m_held->AddToPrint(print, true);
     for (const auto& popup : m_popups)
         popup.AddToPrint(print);
 }

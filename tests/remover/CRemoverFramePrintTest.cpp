@@ -9,6 +9,7 @@
 
 #include "games/remover/CRemoverBrick.h"
 #include "games/remover/CRemoverPlayer.h"
+#include "shell/game/CRandom.h"
 #include "shell/game/CFramePrint.h"
 #include "tests/remover/RemoverDriver.h"
 #include "tests/remover/RemoverTestKit.h"
@@ -26,10 +27,11 @@ struct SSplitPrint
     bool unique = true;
 };
 
-SSplitPrint SplitPrint(const CRemoverGame& game)
+template <class TDrawn>
+SSplitPrint SplitPrint(const TDrawn& drawn)
 {
     CFramePrint print;
-    game.AddToPrint(print);
+    drawn.AddToPrint(print);
     SSplitPrint split;
     const std::vector<unsigned char>& all = print.GetBytes();
     std::size_t at = 0;
@@ -176,6 +178,29 @@ TEST_F(RemoverFramePrint, EveryBricksPartHoldsWhatItDrawsBonusSpritesToo)
                 EXPECT_EQ("", CheckBrickBox(split, *brick)) << "cell " << x << "," << y;
             }
         }
+}
+
+// The hand draws its brick blended, the queue does not: the brick taken
+// into the hand looks different where it stands, before it moves.
+TEST(RemoverHandPrint, ABrickTakenIntoTheHandChangesItsPartBeforeItMoves)
+{
+    CRandom random(5);
+    CRecordingEvents events;
+    CTwoSkinParams params;
+    CRemoverField field(params, &events, nullptr, random);
+    CRemoverPlayer player(params, field, &events, nullptr, random);
+    player.NewTurn();
+    for (int i = 0; i < 200 && player.GetState() != CRemoverPlayer::STATE_AIMING; ++i)
+        player.Update(16.0f, CVector4(), false);
+    ASSERT_EQ(nullptr, player.GetHeld());
+    const CRemoverBrick* next = player.GetQueued(0);
+    const CVector4 at = next->GetPosition();
+    const SSplitPrint before = SplitPrint(player);
+
+    player.Update(16.0f, CVector4(), false);
+    ASSERT_EQ(next, player.GetHeld());
+    ASSERT_EQ(0.0f, (at - next->GetPosition()).LengthSquared());
+    EXPECT_EQ(std::set<std::uint64_t>{KeyOf(next)}, ChangedParts(before, SplitPrint(player)));
 }
 
 TEST(RemoverScorePart, TheScoreLineIsAScreenPartReachingTheRightEdge)
