@@ -9,7 +9,6 @@
 
 #include "games/remover/CRemoverBrick.h"
 #include "games/remover/CRemoverPlayer.h"
-#include "shell/game/CRandom.h"
 #include "shell/game/CFramePrint.h"
 #include "tests/remover/RemoverDriver.h"
 #include "tests/remover/RemoverTestKit.h"
@@ -184,14 +183,8 @@ TEST_F(RemoverFramePrint, EveryBricksPartHoldsWhatItDrawsBonusSpritesToo)
 // into the hand looks different where it stands, before it moves.
 TEST(RemoverHandPrint, ABrickTakenIntoTheHandChangesItsPartBeforeItMoves)
 {
-    CRandom random(5);
-    CRecordingEvents events;
-    CTwoSkinParams params;
-    CRemoverField field(params, &events, nullptr, random);
-    CRemoverPlayer player(params, field, &events, nullptr, random);
-    player.NewTurn();
-    for (int i = 0; i < 200 && player.GetState() != CRemoverPlayer::STATE_AIMING; ++i)
-        player.Update(16.0f, CVector4(), false);
+    SGrownTurn turn(5);
+    CRemoverPlayer& player = turn.player;
     ASSERT_EQ(nullptr, player.GetHeld());
     const CRemoverBrick* next = player.GetQueued(0);
     const CVector4 at = next->GetPosition();

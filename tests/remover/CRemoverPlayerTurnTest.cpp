@@ -206,15 +206,10 @@ TEST_F(RemoverTurns, BrickInHandComesBackBesideTheQueueOrAsColourZeroWithoutItsK
 
 TEST(RemoverReskin, QueueAndHandTakeTheirHeightsFromTheNewSkinWithoutClimbing)
 {
-    CRandom random(3);
-    CTwoSkinParams params;
-    CRecordingEvents events;
-    CRemoverField field(params, &events, nullptr, random);
-    CRemoverPlayer player(params, field, &events, nullptr, random);
-    player.Update(16.0f, CVector4(), false);
-    player.NewTurn();
-    for (int i = 0; i < 200 && player.GetState() != CRemoverPlayer::STATE_AIMING; ++i)
-        player.Update(16.0f, CVector4(), false);
+    SGrownTurn turn(3);
+    CTwoSkinParams& params = turn.params;
+    CRemoverField& field = turn.field;
+    CRemoverPlayer& player = turn.player;
     player.Update(16.0f, CVector4(), false);
     ASSERT_NE(nullptr, player.GetHeld());
     ASSERT_GT(player.GetQueueCount(), 0);

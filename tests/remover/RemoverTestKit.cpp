@@ -30,6 +30,14 @@ CTwoSkinParams::CTwoSkinParams() : m_models{MakeBoxModel(0.4f), MakeBoxModel(0.7
 
 CTwoSkinParams::~CTwoSkinParams() {}
 
+SGrownTurn::SGrownTurn(std::uint32_t seed)
+    : random(seed), field(params, &events, nullptr, random), player(params, field, &events, nullptr, random)
+{
+    player.NewTurn();
+    for (int i = 0; i < 200 && player.GetState() != CRemoverPlayer::STATE_AIMING; ++i)
+        player.Update(16.0f, CVector4(), false);
+}
+
 void RunFieldUntilIdle(CRemoverField& field, int limit)
 {
     for (int i = 0; i < limit && field.GetStatus() != CRemoverField::STATUS_IDLE; ++i)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -7,6 +8,8 @@
 #include "games/remover/CRemoverBrick.h"
 #include "games/remover/CRemoverField.h"
 #include "games/remover/CRemoverParams.h"
+#include "games/remover/CRemoverPlayer.h"
+#include "shell/game/CRandom.h"
 #include "tests/gamebase/BoardPicture.h"
 #include "tests/gamebase/CRecordingEvents.h"
 
@@ -24,6 +27,19 @@ public:
 
 private:
     std::unique_ptr<CModel> m_models[2];
+};
+
+// A field and player on the two box skins, seeded, with the first turn's
+// queue grown in: the player's next update takes a brick into the hand.
+struct SGrownTurn
+{
+    explicit SGrownTurn(std::uint32_t seed);
+
+    CRandom random;
+    CRecordingEvents events;
+    CTwoSkinParams params;
+    CRemoverField field;
+    CRemoverPlayer player;
 };
 
 // Board pictures, one string per row from the top: R G B Y P C are colours 0
