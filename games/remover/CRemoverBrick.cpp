@@ -4,6 +4,7 @@
 #include "engine/gfx/CDraw2D.h"
 
 #include <GL/gl.h>
+#include <cstdint>
 
 #include "engine/gfx/CSprite.h"
 #include "games/remover/CRemoverParams.h"
@@ -159,8 +160,11 @@ void CRemoverBrick::Draw()
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
 }
 
-void CRemoverBrick::AddToPrint(CFramePrint& print) const
+void CRemoverBrick::AddToPrint(CFramePrint& print, bool blended) const
 {
+    // Keyed by the brick itself, so that one flying in, placed from the hand
+    // or fading is one part moving, wherever it is kept.
+    print.BeginBoardPart(reinterpret_cast<std::uintptr_t>(this));
     print.AddModel(*this);
     print.Add(m_selected);
     print.Add(m_brick_alpha);
@@ -169,4 +173,16 @@ void CRemoverBrick::AddToPrint(CFramePrint& print) const
     print.Add(m_bonus_life);
     print.AddSprite(m_bonus_sprite.get());
     print.AddSprite(m_number_sprite.get());
+    print.Add(blended);
+    print.AddModelBox(*this);
+    if (m_bonus_sprite)
+    {
+        // The bonus and its life stand side by side on the right half of the
+        // top face (see Draw).
+        const CVector4& p = GetPosition();
+        const float s = GetScale();
+        const float top = p.z + GetScaledSizeZ() / 2.0f;
+        print.AddBox(CVector4(p.x, p.y - s / 2.0f, top), CVector4(p.x + s / 2.0f, p.y + s / 2.0f, top));
+    }
+    print.EndPart();
 }

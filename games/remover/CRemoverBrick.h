@@ -50,8 +50,11 @@ public:
 
     void Update(float dt) override;
     void Draw() override;
-    // What Draw reads, for the frame cache.
-    void AddToPrint(CFramePrint& print) const;
+    // What Draw reads, for the frame cache, as a part of its own within the
+    // box it draws in (the model and the bonus marks on its top). blended:
+    // the caller draws it with blending on, which shows where its picture is
+    // see-through.
+    void AddToPrint(CFramePrint& print, bool blended = false) const;
 
     CLight* GetLight() const { return m_light; }
 

@@ -554,17 +554,15 @@ void CRemoverField::Draw()
 
 void CRemoverField::AddToPrint(CFramePrint& print) const
 {
+    // The board's size places the backing; each brick, on a cell or flying
+    // in, is a part of its own (see CRemoverBrick::AddToPrint), so a brick
+    // that comes, goes or fades leaves the rest of the board held.
     print.Add(m_width_bricks);
     print.Add(m_height_bricks);
     for (int y = 0; y < m_height_bricks; ++y)
         for (int x = 0; x < m_width_bricks; ++x)
-        {
-            const CRemoverBrick* brick = m_bricks[x][y].get();
-            print.Add(brick != nullptr);
-            if (brick)
+            if (const CRemoverBrick* brick = m_bricks[x][y].get())
                 brick->AddToPrint(print);
-        }
-    print.Add(m_bricks_adding_current.size());
     for (const auto& brick : m_bricks_adding_current)
         brick->AddToPrint(print);
 }

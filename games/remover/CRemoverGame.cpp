@@ -17,6 +17,16 @@
 #include "shell/game/SaveValues.h"
 #include "shell/game/StepLevelEffect.h"
 
+namespace
+{
+// The score line's part: keyed apart from every brick's and popup's address.
+const std::uint64_t SCORE_PART = 1;
+// Where CGameBackground::DrawScore draws "Score: %6d" (from x 550, size 24,
+// glyphs standing on y 40), with room to the screen's right edge for any
+// number of digits.
+const CDraw2D::SRect SCORE_RECT = {544.0f, 10.0f, 256.0f, 36.0f};
+}
+
 CRemoverGame::CRemoverGame(CGameApp* app, CRemoverParams& params, CGameEvents* events, std::uint32_t seed)
     : m_app(app), m_random(seed)
 {
@@ -95,11 +105,7 @@ void CRemoverGame::Draw(CGameFrameCache* cache)
 {
     SGameFrame frame;
     frame.cache = cache;
-    frame.fingerprint = [this](CFramePrint& print) {
-        m_field->AddToPrint(print);
-        m_player->AddToPrint(print);
-        print.Add(m_background->GetScore());
-    };
+    frame.fingerprint = [this](CFramePrint& print) { AddToPrint(print); };
     frame.background = m_background.get();
     frame.tilt = m_angle;
     frame.startEffect = m_bricks_effect.get();
@@ -110,6 +116,15 @@ void CRemoverGame::Draw(CGameFrameCache* cache)
     };
     frame.drawHud = [this] { m_background->DrawScore(); };
     DrawGameFrame(m_app, frame);
+}
+
+void CRemoverGame::AddToPrint(CFramePrint& print) const
+{
+    m_field->AddToPrint(print);
+    m_player->AddToPrint(print);
+    print.BeginScreenPart(SCORE_PART, SCORE_RECT);
+    print.Add(m_background->GetScore());
+    print.EndPart();
 }
 
 void CRemoverGame::Reskin()

@@ -7,6 +7,7 @@
 #include "shell/game/CRandom.h"
 
 class CConfigFile;
+class CFramePrint;
 class CGameApp;
 class CGameBackground;
 class CGameEvents;
@@ -35,6 +36,9 @@ public:
     // With the screen's frame cache, a frame that looks as the last one
     // draws only what moved over it.
     void Draw(CGameFrameCache* cache = nullptr);
+    // What Draw reads, for the frame cache: the board's size outside parts;
+    // every brick, popup and the score line a part of its own.
+    void AddToPrint(CFramePrint& print) const;
     bool IsGameOver() const { return m_game_over; }
     int GetScore() const { return m_score; }
     int GetLevel() const { return m_level; }

@@ -346,19 +346,16 @@ void CRemoverPlayer::Draw()
 
 void CRemoverPlayer::AddToPrint(CFramePrint& print) const
 {
-    print.Add(m_queue.size());
+    // The queue, the hand and the popups are parts of their own: a brick
+    // growing in, following the pointer or landing, and a rising popup, leave
+    // the rest held.
     for (const auto& brick : m_queue)
         brick->AddToPrint(print);
-    print.Add(m_held != nullptr);
+    // Taken from the queue, a brick is drawn blended where it stood.
     if (m_held)
-        m_held->AddToPrint(print);
-    print.Add(m_popups.size());
+        m_held->AddToPrint(print, true);
     for (const auto& popup : m_popups)
-    {
-        print.Add(popup.GetPosition());
-        print.Add(popup.GetValue());
-        print.Add(popup.GetAlpha());
-    }
+        popup.AddToPrint(print);
 }
 
 void CRemoverPlayer::Reskin()

@@ -5,7 +5,6 @@
 #include "games/remover/CRemoverPlayer.h"
 #include "shell/game/CRandom.h"
 #include "shell/game/PackPos.h"
-#include "tests/gamebase/BoxModel.h"
 #include "tests/remover/RemoverTestKit.h"
 
 namespace
@@ -205,40 +204,12 @@ TEST_F(RemoverTurns, BrickInHandComesBackBesideTheQueueOrAsColourZeroWithoutItsK
     }
 }
 
-namespace
-{
-// Two skins whose bricks differ in depth, as the game's skins may.
-class CTwoSkinParams : public CRemoverParams
-{
-public:
-    CTwoSkinParams() : m_models{MakeBoxModel(0.4f), MakeBoxModel(0.7f)}
-    {
-        CConfigFile store;
-        store.SetValue("m_field_width", "36.0");
-        store.SetValue("m_bricks_per_step", "5 5 5");
-        store.SetValue("m_skins_count", "2");
-        ReadParams(store);
-        for (int skin = 0; skin < 2; ++skin)
-            for (int color = 0; color < COLOR_MODELS; ++color)
-                SetBrickModel(skin, color, m_models[skin].get());
-    }
-
-private:
-    std::unique_ptr<CModel> m_models[2];
-};
-}
-
 TEST(RemoverReskin, QueueAndHandTakeTheirHeightsFromTheNewSkinWithoutClimbing)
 {
-    CRandom random(3);
-    CTwoSkinParams params;
-    CRecordingEvents events;
-    CRemoverField field(params, &events, nullptr, random);
-    CRemoverPlayer player(params, field, &events, nullptr, random);
-    player.Update(16.0f, CVector4(), false);
-    player.NewTurn();
-    for (int i = 0; i < 200 && player.GetState() != CRemoverPlayer::STATE_AIMING; ++i)
-        player.Update(16.0f, CVector4(), false);
+    SGrownTurn turn(3);
+    CTwoSkinParams& params = turn.params;
+    CRemoverField& field = turn.field;
+    CRemoverPlayer& player = turn.player;
     player.Update(16.0f, CVector4(), false);
     ASSERT_NE(nullptr, player.GetHeld());
     ASSERT_GT(player.GetQueueCount(), 0);
