@@ -21,10 +21,6 @@ namespace
 {
 // The score line's part: keyed apart from every brick's and popup's address.
 const std::uint64_t SCORE_PART = 1;
-// Where CGameBackground::DrawScore draws "Score: %6d" (from x 550, size 24,
-// glyphs standing on y 40), with room to the screen's right edge for any
-// number of digits.
-const CDraw2D::SRect SCORE_RECT = {544.0f, 10.0f, 256.0f, 36.0f};
 }
 
 CRemoverGame::CRemoverGame(CGameApp* app, CRemoverParams& params, CGameEvents* events, std::uint32_t seed)
@@ -122,7 +118,7 @@ void CRemoverGame::AddToPrint(CFramePrint& print) const
 {
     m_field->AddToPrint(print);
     m_player->AddToPrint(print);
-    print.BeginScreenPart(SCORE_PART, SCORE_RECT);
+    print.BeginScreenPart(SCORE_PART, CGameBackground::GetScoreRect());
     print.Add(m_background->GetScore());
     print.EndPart();
 }

@@ -72,11 +72,25 @@ void CGameBackground::DrawPictureParts(const std::vector<CDraw2D::SRect>& parts)
     CDraw2D::SetTexturing(false);
 }
 
+namespace
+{
+const float kScoreX = 550.0f;
+const float kScoreY = 40.0f;
+const float kScoreSize = 24.0f;
+}
+
 void CGameBackground::DrawScore()
 {
     SHudStyle style;
-    style.m_size = 24.0f;
-    DrawHudText(FormatScore(m_score), 550.0f, 40.0f, style);
+    style.m_size = kScoreSize;
+    DrawHudText(FormatScore(m_score), kScoreX, kScoreY, style);
+}
+
+CDraw2D::SRect CGameBackground::GetScoreRect()
+{
+    // From a few units left of the text and above its glyphs to the right
+    // edge: room for every number of digits.
+    return {kScoreX - 6.0f, kScoreY - kScoreSize - 6.0f, 800.0f - (kScoreX - 6.0f), kScoreSize + 12.0f};
 }
 
 void CGameBackground::DrawHudText(const std::string& text, float x, float y, const SHudStyle& style) const

@@ -48,6 +48,8 @@ public:
     bool HasPicture() const { return m_background != nullptr; }
     // The plain score line: FormatScore at (550, 40), size 24.
     void DrawScore();
+    // The logical rectangle DrawScore draws within, whatever the score.
+    static CDraw2D::SRect GetScoreRect();
 
     // A text at (x, y).
     void DrawHudText(const std::string& text, float x, float y, const SHudStyle& style = SHudStyle()) const;
