@@ -3,14 +3,14 @@
 // which the kind's picture stands still costs only the cells that moved.
 //
 // A game's frame is the background picture, the back sparkles rising over
-// it, and the kind's content over both: board, front sparkles, heads-up
-// display. Each frame the kind gives a fingerprint: everything its drawing
-// reads. While the fingerprint stays the same, no front sparkle lives, no
+// it, the kind's content over both (board, heads-up display) and the front
+// sparkles over everything. Each frame the kind gives a fingerprint:
+// everything its drawing reads. While the fingerprint stays the same, no
 // overlay covers the screen and the window has the game's own size, the
 // content is drawn once into a picture of its own and laid from there;
 // while besides the back buffer still holds the last frame, only the cells
-// the back sparkles were or are drawn over get background, sparkles and
-// content again. When only parts of the print change (see CFramePrint),
+// the sparkles were or are drawn over get background, sparkles and content
+// again. When only parts of the print change (see CFramePrint),
 // the held picture is drawn again only where those parts were and are, and
 // those places join the cells drawn again. Anything else is drawn whole, as
 // without this cache.
@@ -18,7 +18,9 @@
 // A kind can rely on: its drawing functions run in every frame in which
 // its fingerprint changed, and in the first frame after it stopped
 // changing; in the frames after that they do not run at all. So a
-// fingerprint must hold every value those functions read or change.
+// fingerprint must hold every value those functions read. They may run
+// more than once in a frame (once for each place a patch is drawn in), so
+// they change nothing: what moves is stepped by the game's update.
 
 #include <cstdint>
 #include <vector>

@@ -17,10 +17,10 @@
 #include "engine/gfx/CMatrixStack.h"
 #include "engine/gfx/CModelBatch.h"
 #include "engine/gfx/CResManager.h"
-#include "engine/gfx/CSparkleLists.h"
-#include "engine/gfx/CTexture.h"
 #include "engine/gfx/CSparkle.h"
+#include "engine/gfx/CSparkleLists.h"
 #include "engine/gfx/CSprite.h"
+#include "engine/gfx/CTexture.h"
 #include "shell/game/BoardCursor.h"
 #include "shell/game/CFramePrint.h"
 #include "shell/game/CGameBackground.h"
@@ -373,8 +373,8 @@ CGameFrameCache::EMode ChooseMode(CGameApp* app, const SGameFrame& frame, int wi
     CAppWindow* window = CAppWindow::Get();
     const CViewParams& view = app->GetViewParams();
     // Held only where nothing but the kind's content lies over the
-    // background: no level effect turning the board, no sparkle in front, no
-    // overlay, and the window at the game's own size, texel for pixel.
+    // background: no level effect turning the board, no overlay, and the
+    // window at the game's own size, texel for pixel.
     const bool canHold = frame.fingerprint && frame.background && frame.background->HasPicture() &&
                          !frame.startEffect && !frame.endEffect && window &&
                          window->GetStack().GetOverlayCount() == 0 && width == view.GetWidth() &&
