@@ -73,6 +73,32 @@ void CModel::CopyFrom(const CModel& other)
     m_children = std::move(children);
 }
 
+int CModel::BeginOpaqueAlpha()
+{
+    if (glIsEnabled(GL_BLEND) || glIsEnabled(GL_ALPHA_TEST))
+        return 0;
+    GLint envMode = 0;
+    glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &envMode);
+    if (envMode != GL_MODULATE && envMode != GL_REPLACE)
+        return 0;
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, envMode);
+    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_RGB, GL_TEXTURE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_RGB, GL_SRC_COLOR);
+    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE1_RGB, GL_PRIMARY_COLOR);
+    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND1_RGB, GL_SRC_COLOR);
+    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_ALPHA, GL_REPLACE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_ALPHA, GL_PRIMARY_COLOR);
+    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_ALPHA, GL_SRC_ALPHA);
+    return envMode;
+}
+
+void CModel::EndOpaqueAlpha(int envMode)
+{
+    if (envMode != 0)
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, envMode);
+}
+
 void CModel::Draw()
 {
     if (m_blend)
@@ -80,29 +106,11 @@ void CModel::Draw()
         CDraw2D::SetAlphaBlendFunc();
         glEnable(GL_BLEND);
     }
-    // Drawn opaque (no blending, no alpha test), the picture's alpha shows
-    // nowhere in the window; it is left out so that a model drawn into a
-    // see-through picture covers it as fully as it covers the window.
-    GLint envMode = 0;
-    if (m_texture && !m_blend && !glIsEnabled(GL_BLEND) && !glIsEnabled(GL_ALPHA_TEST))
-        glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &envMode);
-    const bool opaque = envMode == GL_MODULATE || envMode == GL_REPLACE;
+    const int envMode = m_texture && !m_blend ? BeginOpaqueAlpha() : 0;
     if (m_texture)
     {
         glEnable(GL_TEXTURE_2D);
         glBindTexture(GL_TEXTURE_2D, m_texture->GetId());
-    }
-    if (opaque)
-    {
-        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
-        glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, envMode);
-        glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_RGB, GL_TEXTURE);
-        glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_RGB, GL_SRC_COLOR);
-        glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE1_RGB, GL_PRIMARY_COLOR);
-        glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND1_RGB, GL_SRC_COLOR);
-        glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_ALPHA, GL_REPLACE);
-        glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_ALPHA, GL_PRIMARY_COLOR);
-        glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_ALPHA, GL_SRC_ALPHA);
     }
     glScalef(m_scale, m_scale, m_scale);
     if (HasList())
@@ -113,8 +121,7 @@ void CModel::Draw()
     {
         DrawFaces();
     }
-    if (opaque)
-        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, envMode);
+    EndOpaqueAlpha(envMode);
     if (m_texture)
     {
         glDisable(GL_TEXTURE_2D);

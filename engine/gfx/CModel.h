@@ -26,6 +26,14 @@ public:
     virtual ~CModel();
 
     virtual void Draw();
+    // Drawn opaque (no blending, no alpha test) under a modulating or
+    // replacing texture, the picture's alpha shows nowhere in the window;
+    // this leaves it out, writing the colour's alpha, so that what is drawn
+    // into a see-through picture covers it as fully as it covers the window.
+    // Returns the texture mode to give back to EndOpaqueAlpha (0 when
+    // nothing was changed).
+    static int BeginOpaqueAlpha();
+    static void EndOpaqueAlpha(int envMode);
     virtual void Update(float dt);
 
     void LoadFile(CFilePack* pack, const char* name);

@@ -181,29 +181,11 @@ void CModelBatch::Draw()
     if (!DrawThroughLayer())
     {
         DrawUnderlay();
-        // Drawn opaque, the looks write their colour's alpha, not their
-        // pictures': drawn into a see-through picture they cover it as
-        // fully as they cover the window (as a model's own Draw does).
-        GLint env = 0;
-        if (!glIsEnabled(GL_BLEND) && !glIsEnabled(GL_ALPHA_TEST))
-            glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &env);
-        const bool opaque = env == GL_MODULATE || env == GL_REPLACE;
-        if (opaque)
-        {
-            glPushAttrib(GL_TEXTURE_BIT);
-            glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
-            glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, env);
-            glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_RGB, GL_TEXTURE);
-            glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_RGB, GL_SRC_COLOR);
-            glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE1_RGB, GL_PRIMARY_COLOR);
-            glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND1_RGB, GL_SRC_COLOR);
-            glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_ALPHA, GL_REPLACE);
-            glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_ALPHA, GL_PRIMARY_COLOR);
-            glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_ALPHA, GL_SRC_ALPHA);
-        }
+        // Drawn opaque, the looks write their colour's alpha, as a model's
+        // own Draw does.
+        const int envMode = CModel::BeginOpaqueAlpha();
         DrawLooks();
-        if (opaque)
-            glPopAttrib();
+        CModel::EndOpaqueAlpha(envMode);
     }
     for (CModel* model : m_single)
         model->Draw();

@@ -16,6 +16,7 @@
 #include "tests/filler/FillerTestKit.h"
 #include "tests/gamebase/BoxModel.h"
 #include "tests/gamebase/FramePrintOf.h"
+#include "tests/gamebase/PrintParts.h"
 
 // A held frame is laid again only while the print repeats: whatever the
 // drawing shows must change the print, and nothing else may.
@@ -138,49 +139,6 @@ TEST(FillerPrint, GameWaitingForTheHumanRepeatsItsPrintAndTheBannerChangesIt)
 // box holds what it draws, and keys are unique.
 namespace
 {
-// A print taken apart: the bytes outside parts, and each part by key.
-struct SSplitPrint
-{
-    std::vector<unsigned char> outside;
-    std::map<std::uint64_t, std::vector<unsigned char>> values;
-    std::map<std::uint64_t, CFramePrint::SPart> parts;
-    bool unique = true;
-};
-
-template <class T>
-SSplitPrint SplitPrintOf(const T& drawn)
-{
-    CFramePrint print;
-    drawn.AddToPrint(print);
-    print.EndPart();
-    SSplitPrint split;
-    const std::vector<unsigned char>& bytes = print.GetBytes();
-    std::size_t from = 0;
-    for (const CFramePrint::SPart& part : print.GetParts())
-    {
-        split.outside.insert(split.outside.end(), bytes.begin() + from, bytes.begin() + part.begin);
-        from = part.end;
-        split.unique = split.unique && split.parts.count(part.key) == 0;
-        split.parts[part.key] = part;
-        split.values[part.key].assign(bytes.begin() + part.begin, bytes.begin() + part.end);
-    }
-    split.outside.insert(split.outside.end(), bytes.begin() + from, bytes.end());
-    return split;
-}
-
-// The keys of the parts whose values differ, or that one of them lacks.
-std::set<std::uint64_t> ChangedParts(const SSplitPrint& a, const SSplitPrint& b)
-{
-    std::set<std::uint64_t> changed;
-    for (const auto& part : a.values)
-        if (b.values.count(part.first) == 0 || b.values.at(part.first) != part.second)
-            changed.insert(part.first);
-    for (const auto& part : b.values)
-        if (a.values.count(part.first) == 0)
-            changed.insert(part.first);
-    return changed;
-}
-
 std::uint64_t TileOf(const CFillerField& field, int x, int y)
 {
     const int side = field.GetTileSide();
@@ -262,9 +220,9 @@ TEST_P(FillerBrickPart, ABricksColourChangesOnlyOnePartAndItsBoxHoldsTheBrick)
     for (int y = 0; y < field->GetHeight(); ++y)
         for (int x = 0; x < field->GetWidth(); ++x)
         {
-            const SSplitPrint before = SplitPrintOf(*field);
+            const SPrintParts before = PartsOf(*field);
             field->SetCellColor(x, y, (field->GetCellColor(x, y) + 1) % 4);
-            const SSplitPrint after = SplitPrintOf(*field);
+            const SPrintParts after = PartsOf(*field);
             EXPECT_EQ(before.outside, after.outside);
             const std::set<std::uint64_t> changed = ChangedParts(before, after);
             ASSERT_EQ(1u, changed.size()) << "cell " << x << ", " << y;
@@ -286,7 +244,7 @@ TEST(FillerPrint, AStartBricksPartHoldsItsRingsAndTheEnlargedBrick)
     const auto look = MakeBoxModel(1.0f);
     field->GetFillerBrick(0, 1)->TakeLook(*look);
     field->AddZone(0, 1);
-    const SSplitPrint split = SplitPrintOf(*field);
+    const SPrintParts split = PartsOf(*field);
     const CFramePrint::SPart& part = split.parts.at(CFillerField::START_PART | 0);
     CFillerBrick& brick = *field->GetFillerBrick(0, 1);
     const CVector4 at = brick.GetPosition();
@@ -299,7 +257,7 @@ TEST(FillerPrint, AStartBricksPartHoldsItsRingsAndTheEnlargedBrick)
         CVector4 low;
         CVector4 high;
         DrawnBox(brick, low, high);
-        EXPECT_TRUE(BoxHolds(SplitPrintOf(*field).parts.at(CFillerField::START_PART | 0), low, high)) << turn;
+        EXPECT_TRUE(BoxHolds(PartsOf(*field).parts.at(CFillerField::START_PART | 0), low, high)) << turn;
     }
 }
 
@@ -313,15 +271,15 @@ TEST(FillerPrint, AWaveChangesOnlyTheSquaresOfItsCellsAndTheStartBricks)
     field->AddZone(19, 2);
     // The other start brick, far from the wave, stays on the held board.
     const std::set<std::uint64_t> expected = {TileOf(*field, 0, 0), CFillerField::START_PART | 0};
-    const SSplitPrint before = SplitPrintOf(*field);
+    const SPrintParts before = PartsOf(*field);
     ASSERT_TRUE(field->FillZone(0, 0, 4));
-    const SSplitPrint waving = SplitPrintOf(*field);
+    const SPrintParts waving = PartsOf(*field);
     EXPECT_EQ(before.outside, waving.outside);
     EXPECT_EQ(expected, ChangedParts(before, waving));
     for (int i = 0; i < 100 && !field->IsIdle(); ++i)
         field->Update(16.0f, false);
     ASSERT_FALSE(field->HasWave());
-    const SSplitPrint after = SplitPrintOf(*field);
+    const SPrintParts after = PartsOf(*field);
     EXPECT_EQ(before.outside, after.outside);
     EXPECT_EQ(expected, ChangedParts(waving, after));
 }
@@ -376,11 +334,11 @@ TEST(FillerPrint, AMoveChangesTheMoversNumberAmongTheHudTextsAndNothingOutsidePa
                                   game.GetPlayer(CFillerGame::HUMAN).GetState() == CFillerPlayer::STATE_WAITING);
          ++i)
         game.Update(16.0f);
-    const SSplitPrint before = SplitPrintOf(game);
+    const SPrintParts before = PartsOf(game);
     const int size = game.GetScore();
     game.PickColor(game.GetField().GetColorTable()[game.GetPlayer(CFillerGame::HUMAN).ChooseColor()]);
     ASSERT_LT(size, game.GetScore());
-    const SSplitPrint after = SplitPrintOf(game);
+    const SPrintParts after = PartsOf(game);
     EXPECT_EQ(before.outside, after.outside);
     std::set<std::uint64_t> hud;
     for (std::uint64_t key : ChangedParts(before, after))
@@ -395,13 +353,13 @@ TEST(FillerPrint, HudTextsKeepToTheirRectanglesAtTheTopOfTheScreen)
     CFillerGame game(nullptr, *params, nullptr, 11);
     for (auto text : {CFillerGame::HUD_HUMAN, CFillerGame::HUD_COMPUTER, CFillerGame::HUD_BANNER})
     {
-        const CDraw2D::SRect rect = SplitPrintOf(game).parts.at(CFillerGame::HUD_PART | text).rect;
+        const CDraw2D::SRect rect = PartsOf(game).parts.at(CFillerGame::HUD_PART | text).rect;
         // Glyphs stand on the base line at 45, 25 units tall.
         EXPECT_LE(rect.y, 20.0f) << text;
         EXPECT_GE(rect.y + rect.height, 45.0f) << text;
     }
-    EXPECT_LE(SplitPrintOf(game).parts.at(CFillerGame::HUD_PART | CFillerGame::HUD_HUMAN).rect.x, 20.0f);
-    const CDraw2D::SRect right = SplitPrintOf(game).parts.at(CFillerGame::HUD_PART | CFillerGame::HUD_COMPUTER).rect;
+    EXPECT_LE(PartsOf(game).parts.at(CFillerGame::HUD_PART | CFillerGame::HUD_HUMAN).rect.x, 20.0f);
+    const CDraw2D::SRect right = PartsOf(game).parts.at(CFillerGame::HUD_PART | CFillerGame::HUD_COMPUTER).rect;
     EXPECT_GE(right.x + right.width, 780.0f);
 }
 
@@ -411,7 +369,7 @@ TEST(FillerPrint, AWholeGameChangesOnlyPartsWithUniqueKeysAfterTheEntrance)
     CFillerGame game(nullptr, *params, nullptr, 5);
     for (int i = 0; i < 1000 && game.IsEffectRunning(); ++i)
         game.Update(16.0f);
-    const SSplitPrint first = SplitPrintOf(game);
+    const SPrintParts first = PartsOf(game);
     int frames = 0;
     for (; frames < 20000 && !game.GetField().IsGameOver(); ++frames)
     {
@@ -419,7 +377,7 @@ TEST(FillerPrint, AWholeGameChangesOnlyPartsWithUniqueKeysAfterTheEntrance)
             game.GetPlayer(CFillerGame::HUMAN).GetState() == CFillerPlayer::STATE_WAITING)
             game.PickColor(game.GetField().GetColorTable()[game.GetPlayer(CFillerGame::HUMAN).ChooseColor()]);
         game.Update(16.0f);
-        const SSplitPrint now = SplitPrintOf(game);
+        const SPrintParts now = PartsOf(game);
         ASSERT_TRUE(now.unique) << "frame " << frames;
         ASSERT_EQ(first.outside, now.outside) << "frame " << frames;
     }

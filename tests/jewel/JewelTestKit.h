@@ -14,6 +14,7 @@
 #include "games/jewel/CJewelField.h"
 #include "games/jewel/CJewelParams.h"
 #include "shell/game/CFramePrint.h"
+#include "tests/gamebase/PrintParts.h"
 #include "shell/game/CRandom.h"
 #include "tests/gamebase/BoardPicture.h"
 #include "tests/gamebase/CRecordingEvents.h"
@@ -43,23 +44,4 @@ inline Board GetBoard(const CJewelField& field) { return GetBoardPicture(field, 
 bool HasStandingRun(const CJewelField& field, int group);
 bool HasHole(const CJewelField& field);
 
-// A frame print taken apart: the bytes outside every part, and each part's
-// bytes and record by key. unique is false when a key came twice.
-struct SPrintParts
-{
-    std::vector<unsigned char> outside;
-    std::map<std::uint64_t, std::vector<unsigned char>> bytes;
-    std::map<std::uint64_t, CFramePrint::SPart> parts;
-    bool unique = true;
-};
-SPrintParts SplitPrint(const CFramePrint& print);
-template <class T>
-SPrintParts PartsOf(const T& drawn)
-{
-    CFramePrint print;
-    drawn.AddToPrint(print);
-    return SplitPrint(print);
-}
-// The keys of the parts that differ between two prints, came or went.
-std::set<std::uint64_t> ChangedParts(const SPrintParts& before, const SPrintParts& after);
 inline std::uint64_t BrickKey(const CJewelBrick* brick) { return reinterpret_cast<std::uintptr_t>(brick); }

@@ -10,61 +10,15 @@
 #include "games/remover/CRemoverBrick.h"
 #include "games/remover/CRemoverPlayer.h"
 #include "shell/game/CFramePrint.h"
+#include "tests/gamebase/PrintParts.h"
 #include "tests/remover/RemoverDriver.h"
 #include "tests/remover/RemoverTestKit.h"
 
 namespace
 {
-// A game's print taken apart: the bytes outside every part, and each part
-// by its key. A frame whose outside bytes repeat is drawn again only round
-// the parts that changed.
-struct SSplitPrint
-{
-    std::vector<unsigned char> outside;
-    std::map<std::uint64_t, std::vector<unsigned char>> bytes;
-    std::map<std::uint64_t, CFramePrint::SPart> parts;
-    bool unique = true;
-};
-
-template <class TDrawn>
-SSplitPrint SplitPrint(const TDrawn& drawn)
-{
-    CFramePrint print;
-    drawn.AddToPrint(print);
-    SSplitPrint split;
-    const std::vector<unsigned char>& all = print.GetBytes();
-    std::size_t at = 0;
-    for (const CFramePrint::SPart& part : print.GetParts())
-    {
-        split.outside.insert(split.outside.end(), all.begin() + at, all.begin() + part.begin);
-        split.unique = split.unique && split.parts.count(part.key) == 0;
-        split.bytes[part.key].assign(all.begin() + part.begin, all.begin() + part.end);
-        split.parts[part.key] = part;
-        at = part.end;
-    }
-    split.outside.insert(split.outside.end(), all.begin() + at, all.end());
-    return split;
-}
-
 std::uint64_t KeyOf(const void* thing)
 {
     return reinterpret_cast<std::uintptr_t>(thing);
-}
-
-// The keys whose bytes differ, or that are in one print only.
-std::set<std::uint64_t> ChangedParts(const SSplitPrint& before, const SSplitPrint& after)
-{
-    std::set<std::uint64_t> changed;
-    for (const auto& part : before.bytes)
-    {
-        auto now = after.bytes.find(part.first);
-        if (now == after.bytes.end() || now->second != part.second)
-            changed.insert(part.first);
-    }
-    for (const auto& part : after.bytes)
-        if (before.bytes.count(part.first) == 0)
-            changed.insert(part.first);
-    return changed;
 }
 
 bool Holds(const CFramePrint::SPart& part, const CVector4& low, const CVector4& high)
@@ -78,7 +32,7 @@ bool Holds(const CFramePrint::SPart& part, const CVector4& low, const CVector4& 
 // What a brick of the test skins draws: its unit box of the skin's depth,
 // scaled at its position, and a bonus brick's two sprites on the right half
 // of its top face. Empty when the part's box leaves some of it out.
-std::string CheckBrickBox(const SSplitPrint& split, const CRemoverBrick& brick)
+std::string CheckBrickBox(const SPrintParts& split, const CRemoverBrick& brick)
 {
     auto part = split.parts.find(KeyOf(&brick));
     if (part == split.parts.end())
@@ -135,9 +89,9 @@ TEST_F(RemoverFramePrint, ABrickThatChangesChangesOnlyItsOwnPart)
         SetUp();
         CRemoverBrick* brick = game.GetField().GetRemoverBrick(2, 2);
         ASSERT_NE(nullptr, brick);
-        const SSplitPrint before = SplitPrint(game);
+        const SPrintParts before = PartsOf(game);
         c.change(*brick);
-        const SSplitPrint after = SplitPrint(game);
+        const SPrintParts after = PartsOf(game);
         EXPECT_EQ(before.outside, after.outside) << c.name;
         EXPECT_EQ(std::set<std::uint64_t>{KeyOf(brick)}, ChangedParts(before, after)) << c.name;
     }
@@ -147,15 +101,15 @@ TEST_F(RemoverFramePrint, ABrickGoneOrComeIsItsPartGoneOrCome)
 {
     CRemoverField& field = game.GetField();
     const CRemoverBrick* going = field.GetRemoverBrick(0, 0);
-    SSplitPrint before = SplitPrint(game);
+    SPrintParts before = PartsOf(game);
     field.RemoveBrick(0, 0);
-    SSplitPrint after = SplitPrint(game);
+    SPrintParts after = PartsOf(game);
     EXPECT_EQ(before.outside, after.outside);
     EXPECT_EQ(std::set<std::uint64_t>{KeyOf(going)}, ChangedParts(before, after));
 
     before = after;
     const CRemoverBrick* coming = field.CreateBrickAt(1, 0, 3);
-    after = SplitPrint(game);
+    after = PartsOf(game);
     EXPECT_EQ(before.outside, after.outside);
     EXPECT_EQ(std::set<std::uint64_t>{KeyOf(coming)}, ChangedParts(before, after));
 }
@@ -168,7 +122,7 @@ TEST_F(RemoverFramePrint, EveryBricksPartHoldsWhatItDrawsBonusSpritesToo)
     field.GetRemoverBrick(4, 2)->SetScale(field.GetBrickSize() * 0.25f);
     field.GetRemoverBrick(3, 1)->SetPosition(CVector4(-400.0f, 400.0f, 20.0f));
     ASSERT_TRUE(field.GetRemoverBrick(0, 0)->HasBonusSprite());
-    const SSplitPrint split = SplitPrint(game);
+    const SPrintParts split = PartsOf(game);
     for (int y = 0; y < field.GetHeight(); ++y)
         for (int x = 0; x < field.GetWidth(); ++x)
         {
@@ -188,12 +142,12 @@ TEST(RemoverHandPrint, ABrickTakenIntoTheHandChangesItsPartBeforeItMoves)
     ASSERT_EQ(nullptr, player.GetHeld());
     const CRemoverBrick* next = player.GetQueued(0);
     const CVector4 at = next->GetPosition();
-    const SSplitPrint before = SplitPrint(player);
+    const SPrintParts before = PartsOf(player);
 
     player.Update(16.0f, CVector4(), false);
     ASSERT_EQ(next, player.GetHeld());
     ASSERT_EQ(0.0f, (at - next->GetPosition()).LengthSquared());
-    EXPECT_EQ(std::set<std::uint64_t>{KeyOf(next)}, ChangedParts(before, SplitPrint(player)));
+    EXPECT_EQ(std::set<std::uint64_t>{KeyOf(next)}, ChangedParts(before, PartsOf(player)));
 }
 
 TEST(RemoverScorePart, TheScoreLineIsAScreenPartReachingTheRightEdge)
@@ -201,7 +155,7 @@ TEST(RemoverScorePart, TheScoreLineIsAScreenPartReachingTheRightEdge)
     CRecordingEvents events;
     auto params = MakeParams(0, 0);
     CRemoverGame game(nullptr, *params, &events, 3);
-    const SSplitPrint split = SplitPrint(game);
+    const SPrintParts split = PartsOf(game);
     const CFramePrint::SPart* score = nullptr;
     for (const auto& part : split.parts)
         if (!part.second.board)
@@ -229,7 +183,7 @@ TEST(RemoverPlayedFrames, OnlyPartsChangeAndEveryThingDrawnIsOnePartKeyedByItsel
 
     CRemoverField& field = game.GetField();
     CRemoverPlayer& player = game.GetPlayer();
-    SSplitPrint last = SplitPrint(game);
+    SPrintParts last = PartsOf(game);
     const std::vector<unsigned char> outside = last.outside;
     int lastScore = game.GetScore();
     int flying = 0, fading = 0, popups = 0, held = 0, bonuses = 0, scored = 0;
@@ -238,7 +192,7 @@ TEST(RemoverPlayedFrames, OnlyPartsChangeAndEveryThingDrawnIsOnePartKeyedByItsel
         DriveFrame(game);
         if (game.IsEffectRunning())
             break;
-        const SSplitPrint split = SplitPrint(game);
+        const SPrintParts split = PartsOf(game);
         ASSERT_TRUE(split.unique) << "frame " << frame;
         ASSERT_EQ(outside, split.outside) << "frame " << frame;
 
