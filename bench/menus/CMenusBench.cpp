@@ -186,6 +186,23 @@ bool RunSelf(const std::string& arguments, double (&values)[4])
     return read == 4;
 }
 
+// Runs this program again with the arguments (see RunSelf) once an
+// iteration and keeps the four numbers it printed as the counters named.
+void CountChild(benchmark::State& state, const std::string& arguments, const char* const (&names)[4])
+{
+    double values[4] = {};
+    for (auto _ : state)
+    {
+        if (!RunSelf(arguments, values))
+        {
+            state.SkipWithError("the child run failed");
+            return;
+        }
+    }
+    for (int i = 0; i < 4; ++i)
+        state.counters[names[i]] = values[i];
+}
+
 // A kind's game on its largest board, reached as a player reaches it and run
 // by this program started again on its own (see RunGameChild), so that its
 // processor time and peak memory are a whole process's.
@@ -196,19 +213,8 @@ void BM_GameProcess(benchmark::State& state, int route, bool play)
         state.SkipWithError("no display");
         return;
     }
-    double values[4] = {};
-    for (auto _ : state)
-    {
-        if (!RunSelf("--game-child " + std::to_string(route) + (play ? " play" : ""), values))
-        {
-            state.SkipWithError("the game did not run");
-            return;
-        }
-    }
-    state.counters["cpu_ms_per_frame"] = values[0];
-    state.counters["core_percent"] = values[1];
-    state.counters["fps"] = values[2];
-    state.counters["peak_mb"] = values[3];
+    CountChild(state, "--game-child " + std::to_string(route) + (play ? " play" : ""),
+               {"cpu_ms_per_frame", "core_percent", "fps", "peak_mb"});
 }
 
 // The program's own start-up in one process, with the main menu's build
@@ -343,7 +349,7 @@ bool StartGame(CAppWindow& window, CGameApp& app, const SKindRoute& route)
     if (route.size[0] != 0)
     {
         Click(window, app, route.size[0], route.size[1]);
-        Click(window, app, 295, 450);  // OK
+        Click(window, app, 295, 450); // OK
     }
     // A kind that asks first when a game of it is saved asks with a dialog.
     if (window.GetStack().GetOverlayCount() > 0)
@@ -531,22 +537,10 @@ void BM_TourProcess(benchmark::State& state)
         state.SkipWithError("no display");
         return;
     }
-    double values[4] = {};
-    for (auto _ : state)
-    {
-        if (!RunSelf("--tour-child", values))
-        {
-            state.SkipWithError("the tour did not run");
-            return;
-        }
-    }
-    state.counters["menu_mb"] = values[0];
-    state.counters["after_round1_mb"] = values[1];
-    state.counters["after_round2_mb"] = values[2];
-    state.counters["peak_mb"] = values[3];
+    CountChild(state, "--tour-child", {"menu_mb", "after_round1_mb", "after_round2_mb", "peak_mb"});
 }
 BENCHMARK(BM_TourProcess)->Iterations(1)->Unit(benchmark::kMillisecond);
-}
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -13,9 +13,11 @@ namespace
 const int kSparklesPerBurst = 25;
 // How much a vanishing brick grows, in model units at full fade.
 const float kSwell = 30.0f;
-}
+} // namespace
 
-CEraserBrick::CEraserBrick(const CEraserParams* params) : m_params(params) {}
+CEraserBrick::CEraserBrick(const CEraserParams* params) : m_params(params)
+{
+}
 
 const CModel* CEraserBrick::FindLook(int color) const
 {
@@ -97,17 +99,7 @@ float CEraserBrick::GetDrawnScaleBound() const
 
 void CEraserBrick::AddDrawnBox(CFramePrint& print) const
 {
-    print.AddModelBox(*this);
-    const float scale = std::fabs(GetScale());
-    const float drawn = std::fabs(GetDrawnScaleBound());
-    if (print.GetParts().empty() || !print.GetParts().back().hasBox || scale <= 0.0f || drawn <= scale)
-        return;
-    // The part's box at the model's own scale, grown about the model's
-    // centre to the swollen one.
-    const CFramePrint::SPart& part = print.GetParts().back();
-    const CVector4& at = GetPosition();
-    const float grow = drawn / scale;
-    const CVector4 low = at + (part.low - at) * grow;
-    const CVector4 high = at + (part.high - at) * grow;
-    print.AddBox(low, high);
+    // At the model's own scale, or at the swollen one while it vanishes.
+    const bool turned = GetAngleX() != 0.0f || GetAngleY() != 0.0f || GetAngleZ() != 0.0f;
+    print.AddModelBox(*this, std::max(std::fabs(GetScale()), std::fabs(GetDrawnScaleBound())), GetPosition(), turned);
 }

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/gfx/CMesh.h"
 #include "engine/gfx/CSprite.h"
 #include "games/eraser2/CEraser2Params.h"
 #include "shell/game/CFramePrint.h"
@@ -24,11 +23,15 @@ std::unique_ptr<CSprite> CopySprite(const CSprite* from)
     sprite->SetBlend(true);
     return sprite;
 }
+} // namespace
+
+CEraser2Brick::CEraser2Brick(const CEraser2Params* params) : m_params(params)
+{
 }
 
-CEraser2Brick::CEraser2Brick(const CEraser2Params* params) : m_params(params) {}
-
-CEraser2Brick::~CEraser2Brick() {}
+CEraser2Brick::~CEraser2Brick()
+{
+}
 
 const CModel* CEraser2Brick::FindLook(int color) const
 {
@@ -125,26 +128,8 @@ void CEraser2Brick::AddToPrint(CFramePrint& print) const
 
 bool CEraser2Brick::GetDrawnBox(CVector4& low, CVector4& high) const
 {
-    const CMesh* mesh = GetMesh();
-    float from[3] = {0.0f, 0.0f, 0.0f}, to[3] = {0.0f, 0.0f, 0.0f};
-    if (mesh == nullptr || !mesh->GetBounds(from, to))
-        return false;
-    const float size = std::fabs(GetDrawnSize());
-    const CVector4& p = GetPosition();
-    if (GetAngleX() != 0.0f || GetAngleY() != 0.0f || GetAngleZ() != 0.0f)
-    {
-        // Turned, the mesh stays within the sphere round its box.
-        float reach = 0.0f;
-        for (int axis = 0; axis < 3; ++axis)
-            reach = std::max({reach, std::fabs(from[axis]), std::fabs(to[axis])});
-        reach *= std::sqrt(3.0f) * size;
-        low = CVector4(p.x - reach, p.y - reach, p.z - reach);
-        high = CVector4(p.x + reach, p.y + reach, p.z + reach);
-        return true;
-    }
-    low = CVector4(p.x + from[0] * size, p.y + from[1] * size, p.z + from[2] * size);
-    high = CVector4(p.x + to[0] * size, p.y + to[1] * size, p.z + to[2] * size);
-    return true;
+    const bool turned = GetAngleX() != 0.0f || GetAngleY() != 0.0f || GetAngleZ() != 0.0f;
+    return CFramePrint::ModelBox(*this, GetDrawnSize(), GetPosition(), turned, low, high);
 }
 
 bool CEraser2Brick::PlaceSprites(CVector4& low, CVector4& high)

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/gfx/CMesh.h"
 #include "games/jewel/CJewelParams.h"
 #include "shell/game/CFramePrint.h"
 #include "shell/game/CGameEvents.h"
@@ -18,11 +17,15 @@ const float PULSE_LOW = 0.75f;
 const float WOBBLE_LIMIT = 30.0f;
 // Growth of the scale per step for each unit of opacity already lost.
 const float SWELL = 10.0f;
+} // namespace
+
+CJewelBrick::CJewelBrick(const CJewelParams* params, CGameEvents* events) : m_params(params), m_events(events)
+{
 }
 
-CJewelBrick::CJewelBrick(const CJewelParams* params, CGameEvents* events) : m_params(params), m_events(events) {}
-
-CJewelBrick::~CJewelBrick() {}
+CJewelBrick::~CJewelBrick()
+{
+}
 
 int CJewelBrick::SparkleGroup(int color)
 {
@@ -180,26 +183,9 @@ void CJewelBrick::AddDrawnBox(CFramePrint& print) const
 {
     // A struck brick shows only its overlay, under the brick's place and turns.
     const CModel& look = (m_struck && m_overlay) ? *m_overlay : static_cast<const CModel&>(*this);
-    const CMesh* mesh = look.GetMesh();
-    float low[3] = {0.0f, 0.0f, 0.0f};
-    float high[3] = {0.0f, 0.0f, 0.0f};
-    if (!mesh || !mesh->GetBounds(low, high))
-        return;
-    const float scale = std::fabs(look.GetScale());
     const CVector4& at = GetPosition();
-    if (m_selected || GetAngleX() != 0.0f || GetAngleY() != 0.0f || GetAngleZ() != 0.0f)
-    {
-        float reach = 0.0f;
-        for (int axis = 0; axis < 3; ++axis)
-            reach = std::max({reach, std::fabs(low[axis]), std::fabs(high[axis])});
-        reach *= std::sqrt(3.0f) * scale;
-        print.AddBox(CVector4(at.x - reach, at.y - reach, at.z - reach),
-                     CVector4(at.x + reach, at.y + reach, at.z + reach));
-        return;
-    }
+    const bool turned = m_selected || GetAngleX() != 0.0f || GetAngleY() != 0.0f || GetAngleZ() != 0.0f;
     // The pulse shrinks the brick towards its place, which the box keeps in.
-    print.AddBox(CVector4(at.x + std::min(low[0], 0.0f) * scale, at.y + std::min(low[1], 0.0f) * scale,
-                          at.z + std::min(low[2], 0.0f) * scale),
-                 CVector4(at.x + std::max(high[0], 0.0f) * scale, at.y + std::max(high[1], 0.0f) * scale,
-                          at.z + std::max(high[2], 0.0f) * scale));
+    if (print.AddModelBox(look, look.GetScale(), at, turned) && !turned)
+        print.AddBox(at, at);
 }

@@ -100,23 +100,40 @@ void CFramePrint::AddBox(const CVector4& low, const CVector4& high)
 
 void CFramePrint::AddModelBox(const CModel& model)
 {
-    const CMesh* mesh = model.GetMesh();
-    float low[3] = {0.0f, 0.0f, 0.0f}, high[3] = {0.0f, 0.0f, 0.0f};
-    if (mesh == nullptr || !mesh->GetBounds(low, high))
-        return;
-    const float scale = std::fabs(model.GetScale());
-    const CVector4& at = model.GetPosition();
-    if (model.GetAngleX() != 0.0f || model.GetAngleY() != 0.0f || model.GetAngleZ() != 0.0f)
+    const bool turned = model.GetAngleX() != 0.0f || model.GetAngleY() != 0.0f || model.GetAngleZ() != 0.0f;
+    AddModelBox(model, model.GetScale(), model.GetPosition(), turned);
+}
+
+bool CFramePrint::AddModelBox(const CModel& look, float scale, const CVector4& at, bool turned)
+{
+    CVector4 low, high;
+    if (!ModelBox(look, scale, at, turned, low, high))
+        return false;
+    AddBox(low, high);
+    return true;
+}
+
+bool CFramePrint::ModelBox(const CModel& look, float scale, const CVector4& at, bool turned, CVector4& low,
+                           CVector4& high)
+{
+    const CMesh* mesh = look.GetMesh();
+    float from[3] = {0.0f, 0.0f, 0.0f}, to[3] = {0.0f, 0.0f, 0.0f};
+    if (mesh == nullptr || !mesh->GetBounds(from, to))
+        return false;
+    scale = std::fabs(scale);
+    if (turned)
     {
         float reach = 0.0f;
         for (int axis = 0; axis < 3; ++axis)
-            reach = std::max({reach, std::fabs(low[axis]), std::fabs(high[axis])});
+            reach = std::max({reach, std::fabs(from[axis]), std::fabs(to[axis])});
         reach *= std::sqrt(3.0f) * scale;
-        AddBox(CVector4(at.x - reach, at.y - reach, at.z - reach), CVector4(at.x + reach, at.y + reach, at.z + reach));
-        return;
+        low = CVector4(at.x - reach, at.y - reach, at.z - reach);
+        high = CVector4(at.x + reach, at.y + reach, at.z + reach);
+        return true;
     }
-    AddBox(CVector4(at.x + low[0] * scale, at.y + low[1] * scale, at.z + low[2] * scale),
-           CVector4(at.x + high[0] * scale, at.y + high[1] * scale, at.z + high[2] * scale));
+    low = CVector4(at.x + from[0] * scale, at.y + from[1] * scale, at.z + from[2] * scale);
+    high = CVector4(at.x + to[0] * scale, at.y + to[1] * scale, at.z + to[2] * scale);
+    return true;
 }
 
 void CFramePrint::AddSpriteBox(const CSprite& sprite, const CVector4& at)

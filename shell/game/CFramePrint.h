@@ -69,6 +69,12 @@ class CFramePrint
     // Grows it by a model drawn at its position, turned about it and scaled
     // (its mesh's bounds; turned, the sphere round them).
     void AddModelBox(const CModel& model);
+    // The same for a model's mesh drawn at `at` and scaled by `scale`, turned
+    // any way when `turned`; false (and nothing) without a mesh.
+    bool AddModelBox(const CModel& look, float scale, const CVector4& at, bool turned);
+    // That box itself.
+    static bool ModelBox(const CModel& look, float scale, const CVector4& at, bool turned, CVector4& low,
+                         CVector4& high);
     // Grows it by a sprite drawn unturned at its position plus at.
     void AddSpriteBox(const CSprite& sprite, const CVector4& at = CVector4());
     void EndPart();
