@@ -199,14 +199,20 @@ void COffscreenLayer::Lay(const float* boxes, std::size_t count, bool blended) c
 
 bool COffscreenLayer::Read(std::vector<unsigned char>& pixels) const
 {
-    if (m_framebuffer == 0)
+    return ReadRect(0, 0, m_part[2], m_part[3], pixels);
+}
+
+bool COffscreenLayer::ReadRect(int left, int bottom, int width, int height, std::vector<unsigned char>& pixels) const
+{
+    if (m_framebuffer == 0 || left < 0 || bottom < 0 || width <= 0 || height <= 0 || left + width > m_part[2] ||
+        bottom + height > m_part[3])
         return false;
     GLint outer = 0;
     glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &outer);
     glBindFramebuffer(GL_READ_FRAMEBUFFER, m_framebuffer);
-    pixels.resize(static_cast<std::size_t>(m_part[2]) * m_part[3] * 4);
+    pixels.resize(static_cast<std::size_t>(width) * height * 4);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, m_part[2], m_part[3], GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    glReadPixels(left, bottom, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
     glBindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(outer));
     return true;
 }

@@ -46,6 +46,10 @@ public:
     // The drawn rectangle's pixels, RGBA rows from the bottom; false (and
     // nothing) without a layer.
     bool Read(std::vector<unsigned char>& pixels) const;
+    // The same of a box of the drawn rectangle, in its own pixels ((0, 0)
+    // its bottom-left corner); false (and nothing) when the box does not lie
+    // within it.
+    bool ReadRect(int left, int bottom, int width, int height, std::vector<unsigned char>& pixels) const;
     // The same of the framebuffer drawn into now, over the viewport.
     static void ReadViewport(std::vector<unsigned char>& pixels);
 

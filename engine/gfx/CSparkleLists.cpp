@@ -7,6 +7,7 @@
 
 #include <GL/gl.h>
 
+#include <cstddef>
 #include <utility>
 
 namespace
@@ -35,7 +36,7 @@ void UpdateList(std::vector<std::unique_ptr<T>>& list)
 }
 
 template <typename T>
-void DrawList(const std::vector<std::unique_ptr<T>>& list, CSprite* sprite)
+void DrawList(const std::vector<std::unique_ptr<T>>& list, CSprite* sprite, const std::vector<bool>* shown = nullptr)
 {
     if (sprite == nullptr)
     {
@@ -55,9 +56,12 @@ void DrawList(const std::vector<std::unique_ptr<T>>& list, CSprite* sprite)
     glDisable(GL_ALPHA_TEST);
     glEnable(GL_TEXTURE_2D);
     glBegin(GL_TRIANGLES);
-    for (const std::unique_ptr<T>& item : list)
+    for (std::size_t i = 0; i < list.size(); ++i)
     {
-        item->Emit();
+        if (shown == nullptr || (i < shown->size() && (*shown)[i]))
+        {
+            list[i]->Emit();
+        }
     }
     glEnd();
     glDisable(GL_BLEND);
@@ -129,11 +133,11 @@ void CSparkleLists::UpdateBackSparkles()
     UpdateList(m_back_sparkles);
 }
 
-void CSparkleLists::DrawBackSparkles()
+void CSparkleLists::DrawBackSparkles(const std::vector<bool>* shown)
 {
     if (m_res_manager == nullptr)
     {
         return;
     }
-    DrawList(m_back_sparkles, m_res_manager->FindSprite(kBackSprite));
+    DrawList(m_back_sparkles, m_res_manager->FindSprite(kBackSprite), shown);
 }

@@ -30,7 +30,8 @@ public:
     void DrawSparkles();
     void AddBackSparkle();
     void UpdateBackSparkles();
-    void DrawBackSparkles();
+    // shown: when given, only the back sparkles whose place in it is true.
+    void DrawBackSparkles(const std::vector<bool>* shown = nullptr);
     void Clear();
 
     const std::vector<std::unique_ptr<CSparkle>>& GetSparkles() const { return m_sparkles; }

@@ -6,6 +6,7 @@
 
 #include "engine/gfx/CSparkleLists.h"
 #include "engine/gfx/CSprite.h"
+#include "shell/game/CContentCover.h"
 
 void CDrawnOverCells::Mark(float x, float y, float width, float height, float logical_width, float logical_height)
 {
@@ -50,18 +51,41 @@ bool CDrawnOverCells::Touches(const CDraw2D::SRect& rect) const
 }
 
 void CDrawnOverCells::MarkBackSparkles(const CSparkleLists& sparkles, const CSprite& sprite, float logical_width,
-                                       float logical_height)
+                                       float logical_height, const CContentCover* cover, std::vector<bool>* shown)
 {
     // Turned any way about its place: the circle round the sprite's corners,
     // and a pixel more for the filtering at its edge.
     const CVector4& offset = sprite.GetPosition();
     const float reach =
         std::hypot(sprite.GetWidth() / 2.0f, sprite.GetHeight() / 2.0f) + std::hypot(offset.x, offset.y) + 2.0f;
+    if (shown)
+        shown->assign(sparkles.GetBackSparkles().size(), true);
+    std::size_t index = 0;
     for (const auto& sparkle : sparkles.GetBackSparkles())
     {
         const CVector4& at = sparkle->GetPosition();
-        Mark(at.x - reach, at.y - reach, 2.0f * reach, 2.0f * reach, logical_width, logical_height);
+        const float x = at.x - reach, y = at.y - reach;
+        if (cover && IsCovered(*cover, x, y, 2.0f * reach, 2.0f * reach))
+        {
+            if (shown)
+                (*shown)[index] = false;
+        }
+        else
+            Mark(x, y, 2.0f * reach, 2.0f * reach, logical_width, logical_height);
+        ++index;
     }
+}
+
+bool CDrawnOverCells::IsCovered(const CContentCover& cover, float x, float y, float width, float height)
+{
+    // As Mark counts the cells a rectangle touches.
+    const int c0 = static_cast<int>(std::floor(x / kCell)), c1 = static_cast<int>(std::floor((x + width) / kCell));
+    const int r0 = static_cast<int>(std::floor(y / kCell)), r1 = static_cast<int>(std::floor((y + height) / kCell));
+    for (int r = r0; r <= r1; ++r)
+        for (int c = c0; c <= c1; ++c)
+            if (cover.At(c, r) != CContentCover::kOpaque)
+                return false;
+    return true;
 }
 
 void CDrawnOverCells::Add(const CDrawnOverCells& other)

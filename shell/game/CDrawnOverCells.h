@@ -7,6 +7,7 @@
 
 #include "engine/gfx/CDraw2D.h"
 
+class CContentCover;
 class CSparkleLists;
 class CSprite;
 
@@ -23,12 +24,35 @@ public:
     // True when a marked cell touches the logical rectangle.
     bool Touches(const CDraw2D::SRect& rect) const;
     // Marks where each back sparkle, drawn with this sprite, can have drawn.
+    // With a cover, a sparkle whose every cell the held picture covers
+    // opaque would not show: it is not marked, and its place in `shown` is
+    // false (true for the others).
     void MarkBackSparkles(const CSparkleLists& sparkles, const CSprite& sprite, float logical_width,
-                          float logical_height);
+                          float logical_height, const CContentCover* cover = nullptr,
+                          std::vector<bool>* shown = nullptr);
     void Add(const CDrawnOverCells& other);
     void Clear();
     // The marked cells as runs along each row (what is copied back).
     std::vector<CDraw2D::SRect> Runs() const;
+    // The grid, a row of GetColumns() cells after another from the top;
+    // empty until a cell was marked.
+    const std::vector<bool>& GetCells() const
+    {
+        return m_cells;
+    }
+    int GetColumns() const
+    {
+        return m_columns;
+    }
+    void Unmark(std::size_t cell)
+    {
+        if (cell < m_cells.size())
+            m_cells[cell] = false;
+    }
+
+    // Whether the held picture covers every cell the logical rectangle
+    // touches opaque (a cell off the screen is not covered).
+    static bool IsCovered(const CContentCover& cover, float x, float y, float width, float height);
 
     // The runs of a grid `columns` wide, clipped to the screen.
     static std::vector<CDraw2D::SRect> CellRuns(const std::vector<bool>& cells, int columns, float logical_width,

@@ -152,7 +152,10 @@ CGameFrameCache::EMode CGameFrameCache::Choose(std::vector<unsigned char>& print
     else
         m_mode = m_mark.HoldsLastFrame() ? EMode::Patch : EMode::Capture;
     if (m_mode == EMode::Capture)
+    {
         m_held = true;
+        m_cover.Clear();
+    }
     if (m_mode != EMode::Patch)
         m_changed.clear();
     return m_mode;
@@ -182,6 +185,7 @@ void CGameFrameCache::Forget()
     m_parts.clear();
     m_changed.clear();
     m_held = false;
+    m_cover.Clear();
     m_mark.Forget();
     m_mode = EMode::Whole;
 }

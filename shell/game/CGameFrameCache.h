@@ -27,6 +27,7 @@
 
 #include "engine/gfx/CBackBufferMark.h"
 #include "engine/gfx/COffscreenLayer.h"
+#include "shell/game/CContentCover.h"
 #include "shell/game/CDrawnOverCells.h"
 
 class CGameFrameCache
@@ -104,6 +105,12 @@ class CGameFrameCache
     {
         return m_scratch;
     }
+    // How the held picture covers the background, measured where it was
+    // drawn (all mixed while not measured).
+    CContentCover& GetCover()
+    {
+        return m_cover;
+    }
     // The cells the back sparkles were drawn over in the last frame; a frame
     // sets the ones it draws them over, for the next.
     CDrawnOverCells& GetSparkleCells()
@@ -130,6 +137,7 @@ class CGameFrameCache
     CBackBufferMark m_mark;
     COffscreenLayer m_content;
     COffscreenLayer m_scratch;
+    CContentCover m_cover;
     CDrawnOverCells m_sparkle_cells;
     std::vector<CDraw2D::SRect> m_last_redrawn;
     // The last frame's fingerprint, outside parts; empty when none is known.

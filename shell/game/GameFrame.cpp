@@ -176,10 +176,10 @@ void DrawFrontSparklesOver(CGameApp* app, const SGameFrame& frame, int width, in
     CDraw2D::SetDepthTest(frame.hudDepthTest);
 }
 
-void DrawBackSparklesOver()
+void DrawBackSparklesOver(const std::vector<bool>* shown = nullptr)
 {
     CDraw2D::SetTexturing(true);
-    DrawBackSparkles();
+    DrawBackSparkles(shown);
     CDraw2D::SetTexturing(false);
 }
 
@@ -203,14 +203,16 @@ void MarkFrontSparkleCells(CGameApp* app, const SGameFrame& frame, CDrawnOverCel
     }
 }
 
-// The cells the back sparkles are drawn over now.
-void MarkSparkleCells(CGameApp* app, CDrawnOverCells& cells)
+// The cells the back sparkles are drawn over now; with a cover, those all
+// behind its opaque cells are left out of `shown`.
+void MarkSparkleCells(CGameApp* app, CDrawnOverCells& cells, const CContentCover* cover = nullptr,
+                      std::vector<bool>* shown = nullptr)
 {
     const CSparkleLists* sparkles = app->GetSparkles();
     const CSprite* sprite =
         app->GetResManager() ? app->GetResManager()->FindSprite(CSparkleLists::kBackSprite) : nullptr;
     if (sparkles && sprite)
-        cells.MarkBackSparkles(*sparkles, *sprite, kLogicalWidth, kLogicalHeight);
+        cells.MarkBackSparkles(*sparkles, *sprite, kLogicalWidth, kLogicalHeight, cover, shown);
     else
         cells.Mark(0.0f, 0.0f, kLogicalWidth, kLogicalHeight, kLogicalWidth, kLogicalHeight);
 }
@@ -409,17 +411,28 @@ void DrawGameFrame(CGameApp* app, const SGameFrame& frame)
     CDrawnOverCells drawnOver;
     if (cache)
     {
-        MarkSparkleCells(app, drawnOver);
+        if (mode == CGameFrameCache::EMode::Patch)
+        {
+            if (PatchContent(app, frame, *cache, w, h))
+                cache->GetCover().Measure(cache->GetContent(), w, h, &cache->GetChanged(), kLogicalWidth,
+                                          kLogicalHeight);
+            else
+                cache->CaptureFailed();
+        }
+        const bool partial = cache->GetMode() == CGameFrameCache::EMode::Partial ||
+                             cache->GetMode() == CGameFrameCache::EMode::Patch;
+        // A back sparkle wholly behind what the held picture covers opaque
+        // would not show: it is neither drawn nor drawn over.
+        std::vector<bool> shownBack;
+        MarkSparkleCells(app, drawnOver, partial ? &cache->GetCover() : nullptr, &shownBack);
         MarkFrontSparkleCells(app, frame, drawnOver);
-        if (mode == CGameFrameCache::EMode::Patch && !PatchContent(app, frame, *cache, w, h))
-            cache->CaptureFailed();
         if (CheckingFrames() && (cache->GetMode() == CGameFrameCache::EMode::Partial ||
                                  cache->GetMode() == CGameFrameCache::EMode::Compose))
             CheckHeldContent(app, frame, *cache, w, h, "the content changed while its fingerprint did not");
         if (CheckingFrames() && cache->GetMode() == CGameFrameCache::EMode::Patch)
             CheckHeldContent(app, frame, *cache, w, h,
                              "a changed part drew outside its box, or its print lacks a value");
-        if (cache->GetMode() == CGameFrameCache::EMode::Partial || cache->GetMode() == CGameFrameCache::EMode::Patch)
+        if (partial)
         {
             CDrawnOverCells cells = drawnOver;
             for (const CDraw2D::SRect& rect : cache->GetChanged())
@@ -429,13 +442,17 @@ void DrawGameFrame(CGameApp* app, const SGameFrame& frame)
             for (const std::vector<CDraw2D::SRect>* rects : {&frame.redrawn, &lastRedrawn})
                 for (const CDraw2D::SRect& rect : *rects)
                     cells.Mark(rect.x, rect.y, rect.width, rect.height, kLogicalWidth, kLogicalHeight);
-            const std::vector<CDraw2D::SRect> runs = cells.Runs();
+            // Where the held picture is opaque only it is laid again (over
+            // whatever the back sparkles drew there), where it is empty only
+            // the background and the back sparkles are drawn.
+            std::vector<CDraw2D::SRect> under, over;
+            cache->GetCover().Split(cells, under, over);
             view.SetOrtho(w, h);
             CDraw2D::SetDepthTest(false);
             if (frame.background)
-                frame.background->DrawPictureParts(runs);
-            DrawBackSparklesOver();
-            cache->GetContent().DrawParts(runs, kLogicalWidth, kLogicalHeight);
+                frame.background->DrawPictureParts(under);
+            DrawBackSparklesOver(&shownBack);
+            cache->GetContent().DrawParts(over, kLogicalWidth, kLogicalHeight);
             DrawFrontSparklesOver(app, frame, w, h);
             if (frame.drawLive)
             {
@@ -469,6 +486,7 @@ void DrawGameFrame(CGameApp* app, const SGameFrame& frame)
         {
             DrawContentDirectly(app, frame, w, h);
             content.End();
+            cache->GetCover().Measure(content, w, h, nullptr, kLogicalWidth, kLogicalHeight);
         }
         else
             cache->CaptureFailed();

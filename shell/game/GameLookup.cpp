@@ -75,10 +75,10 @@ void UpdateBackSparkles()
         lists->UpdateBackSparkles();
 }
 
-void DrawBackSparkles()
+void DrawBackSparkles(const std::vector<bool>* shown)
 {
     if (CSparkleLists* lists = Sparkles())
-        lists->DrawBackSparkles();
+        lists->DrawBackSparkles(shown);
 }
 
 std::string LayoutPicture(const CConfigFile& layout, const char* key, const std::string& layoutFile)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class CConfigFile;
 
@@ -32,4 +33,5 @@ void AddSparkle(const CVector4& position, int group);
 void UpdateSparkles();
 void DrawSparkles();
 void UpdateBackSparkles();
-void DrawBackSparkles();
+// shown: when given, only the back sparkles whose place in it is true.
+void DrawBackSparkles(const std::vector<bool>* shown = nullptr);
