@@ -175,8 +175,8 @@ void CDraw2D::DrawOpaquePicture(unsigned int texture, float width, float height,
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 }
 
-void CDraw2D::DrawOpaquePictureParts(unsigned int texture, const std::vector<SRect>& parts, float width,
-                                     float height, float depth)
+void CDraw2D::DrawOpaquePictureParts(unsigned int texture, const std::vector<SRect>& parts, float width, float height,
+                                     float depth)
 {
     if (parts.empty() || width <= 0.0f || height <= 0.0f)
         return;
@@ -185,6 +185,9 @@ void CDraw2D::DrawOpaquePictureParts(unsigned int texture, const std::vector<SRe
     glDisable(GL_ALPHA_TEST);
     glBindTexture(GL_TEXTURE_2D, texture);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    // All parts in one call (the software renderer pays for each), each
+    // split along the same diagonal as CTexture::DrawQuad's strip.
+    glBegin(GL_TRIANGLES);
     for (const SRect& part : parts)
     {
         // As the whole picture: its top at t = 1.
@@ -192,8 +195,17 @@ void CDraw2D::DrawOpaquePictureParts(unsigned int texture, const std::vector<SRe
         const float s_right = (part.x + part.width) / width;
         const float t_top = 1.0f - part.y / height;
         const float t_bottom = 1.0f - (part.y + part.height) / height;
-        CTexture::DrawQuad(part.x, part.y, depth, part.width, part.height, s_left, s_right, t_bottom, t_top);
+        const float corners[4][4] = {{part.x, part.y, s_left, t_top},
+                                     {part.x, part.y + part.height, s_left, t_bottom},
+                                     {part.x + part.width, part.y, s_right, t_top},
+                                     {part.x + part.width, part.y + part.height, s_right, t_bottom}};
+        for (int i : {0, 1, 2, 2, 1, 3})
+        {
+            glTexCoord2f(corners[i][2], corners[i][3]);
+            glVertex3f(corners[i][0], corners[i][1], depth);
+        }
     }
+    glEnd();
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 }
 

@@ -4,6 +4,7 @@
 #include "engine/files/CConfigFile.h"
 #include "engine/files/CFileData.h"
 #include "engine/files/CFilePack.h"
+#include "engine/gfx/CPicture.h"
 #include "engine/gfx/CTexture.h"
 
 #include <GL/gl.h>
@@ -16,23 +17,13 @@ namespace
 {
 // A separate alpha picture is named only when the value is longer than this.
 constexpr size_t kMinAlphaNameLength = 3;
-}
+} // namespace
 
 CSprite::CSprite(const CSprite& other)
-    : m_position(other.m_position),
-      m_texture(other.m_texture),
-      m_groups(other.m_groups),
-      m_frames(other.m_frames),
-      m_width(other.m_width),
-      m_height(other.m_height),
-      m_frame(other.m_frame),
-      m_group(other.m_group),
-      m_visible(other.m_visible),
-      m_owns_texture(false),
-      m_blend(other.m_blend),
-      m_flip(other.m_flip),
-      m_elapsed(other.m_elapsed),
-      m_frame_delay(other.m_frame_delay)
+    : m_position(other.m_position), m_texture(other.m_texture), m_cell_boxes(other.m_cell_boxes),
+      m_groups(other.m_groups), m_frames(other.m_frames), m_width(other.m_width), m_height(other.m_height),
+      m_frame(other.m_frame), m_group(other.m_group), m_visible(other.m_visible), m_owns_texture(false),
+      m_blend(other.m_blend), m_flip(other.m_flip), m_elapsed(other.m_elapsed), m_frame_delay(other.m_frame_delay)
 {
 }
 
@@ -44,6 +35,7 @@ CSprite& CSprite::operator=(const CSprite& other)
     }
     m_position = other.m_position;
     m_texture = other.m_texture;
+    m_cell_boxes = other.m_cell_boxes;
     m_groups = other.m_groups;
     m_frames = other.m_frames;
     m_width = other.m_width;
@@ -93,6 +85,7 @@ bool CSprite::Parse(CFilePack* pack, const char* text, unsigned size)
     {
         m_texture = std::make_shared<CTexture>();
     }
+    m_cell_boxes.reset();
     if (pack != nullptr)
     {
         if (alpha.size() > kMinAlphaNameLength)
@@ -101,14 +94,17 @@ bool CSprite::Parse(CFilePack* pack, const char* text, unsigned size)
         }
         else
         {
-            m_texture->Load(*pack, picture, wrap, dynamic);
+            CPicture decoded;
+            if (CTexture::ReadPicture(*pack, picture, decoded) && m_texture->SetPicture(decoded, wrap, dynamic))
+            {
+                m_cell_boxes =
+                    std::make_shared<const std::vector<SCellBox>>(FindCellBoxes(decoded, m_groups, m_frames));
+            }
         }
     }
 
-    m_width = static_cast<float>(static_cast<unsigned>(m_texture->GetWidth()) /
-                                 static_cast<unsigned>(m_frames));
-    m_height = static_cast<float>(static_cast<unsigned>(m_texture->GetHeight()) /
-                                  static_cast<unsigned>(m_groups));
+    m_width = static_cast<float>(static_cast<unsigned>(m_texture->GetWidth()) / static_cast<unsigned>(m_frames));
+    m_height = static_cast<float>(static_cast<unsigned>(m_texture->GetHeight()) / static_cast<unsigned>(m_groups));
     m_frame = 0;
     m_group = 0;
     m_owns_texture = true;
@@ -183,25 +179,108 @@ void CSprite::GetCellCoords(float& u_left, float& u_right, float& v_low, float& 
     v_high = static_cast<float>(m_group + 1) / groups;
 }
 
+std::vector<CSprite::SCellBox> CSprite::FindCellBoxes(const CPicture& picture, int32_t groups, int32_t frames)
+{
+    groups = std::max(1, groups);
+    frames = std::max(1, frames);
+    std::vector<SCellBox> boxes(static_cast<std::size_t>(groups) * static_cast<std::size_t>(frames));
+    const int width = picture.m_width / frames, height = picture.m_height / groups;
+    if (picture.m_components != 4 || width <= 0 || height <= 0 ||
+        picture.m_pixels.size() < static_cast<std::size_t>(picture.m_width) * picture.m_height * 4)
+    {
+        return boxes;
+    }
+    // Two texels beyond the last one seen: filtering, and a smaller level
+    // of the picture, reach that far.
+    constexpr int kMargin = 2;
+    for (int32_t group = 0; group < groups; ++group)
+    {
+        for (int32_t frame = 0; frame < frames; ++frame)
+        {
+            int x0 = width, x1 = -1, y0 = height, y1 = -1;
+            for (int y = 0; y < height; ++y)
+            {
+                const unsigned char* row = picture.GetPixel(frame * width, group * height + y);
+                for (int x = 0; x < width; ++x)
+                {
+                    if (row[x * 4 + 3] != 0)
+                    {
+                        x0 = std::min(x0, x);
+                        x1 = std::max(x1, x);
+                        y0 = std::min(y0, y);
+                        y1 = std::max(y1, y);
+                    }
+                }
+            }
+            SCellBox& box = boxes[static_cast<std::size_t>(group) * frames + frame];
+            if (x1 < 0)
+            {
+                box.left = box.right = 0.0f;
+                continue;
+            }
+            box.left = static_cast<float>(std::max(0, x0 - kMargin)) / width;
+            box.right = static_cast<float>(std::min(width, x1 + 1 + kMargin)) / width;
+            box.low = static_cast<float>(std::max(0, y0 - kMargin)) / height;
+            box.high = static_cast<float>(std::min(height, y1 + 1 + kMargin)) / height;
+        }
+    }
+    return boxes;
+}
+
+CSprite::SCellBox CSprite::GetCellBox(int32_t group, int32_t frame) const
+{
+    SCellBox cell;
+    if (m_cell_boxes && group >= 0 && frame >= 0 && group < m_groups && frame < m_frames &&
+        static_cast<std::size_t>(group) * m_frames + frame < m_cell_boxes->size())
+    {
+        cell = (*m_cell_boxes)[static_cast<std::size_t>(group) * m_frames + frame];
+    }
+    return cell;
+}
+
+void CSprite::GetReach(int32_t group, int32_t frame, float box[4]) const
+{
+    const SCellBox cell = GetCellBox(group, frame);
+    // Flipped, the cell's low edge is drawn at the top.
+    const float low = std::min(cell.low, 1.0f - cell.high);
+    const float high = std::max(cell.high, 1.0f - cell.low);
+    const float x0 = m_width * (cell.left - 0.5f), x1 = m_width * (cell.right - 0.5f);
+    const float y0 = m_height * (low - 0.5f), y1 = m_height * (high - 0.5f);
+    box[0] = m_position.x + std::min(x0, x1);
+    box[1] = m_position.y + std::min(y0, y1);
+    box[2] = m_position.x + std::max(x0, x1);
+    box[3] = m_position.y + std::max(y0, y1);
+}
+
 void CSprite::EmitCell(const CVector4& at, float degreesZ, float alpha) const
 {
+    const SCellBox cell = GetCellBox(m_group, m_frame);
+    if (cell.left >= cell.right || cell.low >= cell.high)
+    {
+        return;
+    }
     float u_left;
     float u_right;
     float v_low;
     float v_high;
     GetCellCoords(u_left, u_right, v_low, v_high);
-    const float v_bottom = m_flip ? v_high : v_low;
-    const float v_top = m_flip ? v_low : v_high;
-    const float hw = m_width / 2.0f;
-    const float hh = m_height / 2.0f;
+    // Only the cell's box, its corners where the whole cell's quad would
+    // put them and with the texture coordinates it would give them there.
+    const float du = u_right - u_left, dv = v_high - v_low;
+    const float u0 = u_left + cell.left * du, u1 = u_left + cell.right * du;
+    const float v_lowest = v_low + cell.low * dv, v_highest = v_low + cell.high * dv;
+    const float low = m_flip ? 1.0f - cell.high : cell.low;
+    const float high = m_flip ? 1.0f - cell.low : cell.high;
+    const float v_bottom = m_flip ? v_highest : v_lowest;
+    const float v_top = m_flip ? v_lowest : v_highest;
+    const float left = m_width * (cell.left - 0.5f), right = m_width * (cell.right - 0.5f);
+    const float bottom = m_height * (low - 0.5f), top = m_height * (high - 0.5f);
     const float radians = degreesZ * 3.14159265f / 180.0f;
     const float c = std::cos(radians);
     const float s = std::sin(radians);
     // The corners in Draw's strip order, split along the same diagonal.
-    const float corners[4][4] = {{hw, -hh, u_right, v_bottom},
-                                 {-hw, -hh, u_left, v_bottom},
-                                 {hw, hh, u_right, v_top},
-                                 {-hw, hh, u_left, v_top}};
+    const float corners[4][4] = {
+        {right, bottom, u1, v_bottom}, {left, bottom, u0, v_bottom}, {right, top, u1, v_top}, {left, top, u0, v_top}};
     static const int order[6] = {0, 1, 2, 2, 1, 3};
     glColor4f(1.0f, 1.0f, 1.0f, alpha);
     for (int i : order)

@@ -4,8 +4,10 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class CFilePack;
+class CPicture;
 class CTexture;
 
 // An animated, textured, axis-aligned quad: a picture cut into a grid whose rows are
@@ -14,7 +16,7 @@ class CTexture;
 // group and frame.
 class CSprite
 {
-public:
+  public:
     static constexpr uint32_t kDefaultFrameDelay = 50;
 
     CSprite() = default;
@@ -35,37 +37,122 @@ public:
 
     void SetGroup(int32_t index);
     void SetFrame(int32_t index);
-    void SetFrameDelay(uint32_t ms) { m_frame_delay = ms; }
+    void SetFrameDelay(uint32_t ms)
+    {
+        m_frame_delay = ms;
+    }
     void SetSize(float width, float height);
-    void SetVisible(bool visible) { m_visible = visible; }
-    void SetBlend(bool blend) { m_blend = blend; }
-    void SetFlipV(bool flip) { m_flip = flip; }
+    void SetVisible(bool visible)
+    {
+        m_visible = visible;
+    }
+    void SetBlend(bool blend)
+    {
+        m_blend = blend;
+    }
+    void SetFlipV(bool flip)
+    {
+        m_flip = flip;
+    }
     // Stands in for a loaded picture; the picture's grid is fixed by the two counts.
     void SetGrid(int32_t groups, int32_t frames);
 
-    void SetPosition(const CVector4& position) { m_position = position; }
-    CVector4& GetPosition() { return m_position; }
-    const CVector4& GetPosition() const { return m_position; }
-    int32_t GetFrameCount() const { return m_frames; }
-    int32_t GetGroupCount() const { return m_groups; }
-    int32_t GetFrame() const { return m_frame; }
-    int32_t GetGroup() const { return m_group; }
-    uint32_t GetElapsed() const { return m_elapsed; }
-    uint32_t GetFrameDelay() const { return m_frame_delay; }
-    float GetWidth() const { return m_width; }
-    float GetHeight() const { return m_height; }
-    bool IsVisible() const { return m_visible; }
-    bool GetBlend() const { return m_blend; }
-    bool GetFlipV() const { return m_flip; }
-    bool OwnsTexture() const { return m_owns_texture; }
-    CTexture* GetTexture() const { return m_texture.get(); }
+    void SetPosition(const CVector4& position)
+    {
+        m_position = position;
+    }
+    CVector4& GetPosition()
+    {
+        return m_position;
+    }
+    const CVector4& GetPosition() const
+    {
+        return m_position;
+    }
+    int32_t GetFrameCount() const
+    {
+        return m_frames;
+    }
+    int32_t GetGroupCount() const
+    {
+        return m_groups;
+    }
+    int32_t GetFrame() const
+    {
+        return m_frame;
+    }
+    int32_t GetGroup() const
+    {
+        return m_group;
+    }
+    uint32_t GetElapsed() const
+    {
+        return m_elapsed;
+    }
+    uint32_t GetFrameDelay() const
+    {
+        return m_frame_delay;
+    }
+    float GetWidth() const
+    {
+        return m_width;
+    }
+    float GetHeight() const
+    {
+        return m_height;
+    }
+    bool IsVisible() const
+    {
+        return m_visible;
+    }
+    bool GetBlend() const
+    {
+        return m_blend;
+    }
+    bool GetFlipV() const
+    {
+        return m_flip;
+    }
+    bool OwnsTexture() const
+    {
+        return m_owns_texture;
+    }
+    CTexture* GetTexture() const
+    {
+        return m_texture.get();
+    }
 
     // Texture coordinates of the current cell: left, right, low and high.
     void GetCellCoords(float& u_left, float& u_right, float& v_low, float& v_high) const;
 
-private:
+    // The part of a cell whose picture is not wholly see-through, with a
+    // margin for filtering, as fractions of the cell from its left and from
+    // its low edge (texture v); left >= right when nothing shows.
+    struct SCellBox
+    {
+        float left = 0.0f;
+        float right = 1.0f;
+        float low = 0.0f;
+        float high = 1.0f;
+    };
+    // Each cell's box, groups by frames, a group after another; whole cells
+    // for a picture without alpha.
+    static std::vector<SCellBox> FindCellBoxes(const CPicture& picture, int32_t groups, int32_t frames);
+    // Where EmitCell draws a cell, flipped or not, before it is turned and
+    // moved: left, bottom, right, top, offset by the sprite's own position
+    // (the whole cell when not known).
+    void GetReach(int32_t group, int32_t frame, float box[4]) const;
+
+  private:
+    // A cell's box (the whole cell when not known).
+    SCellBox GetCellBox(int32_t group, int32_t frame) const;
+
     CVector4 m_position;
     std::shared_ptr<CTexture> m_texture;
+    // Found when the sprite loads its picture; shared by copies. Most of a
+    // sparkle's cell is see-through, and the software renderer pays for
+    // every pixel of a quad.
+    std::shared_ptr<const std::vector<SCellBox>> m_cell_boxes;
     int32_t m_groups = 0;
     int32_t m_frames = 0;
     float m_width = 0.0f;

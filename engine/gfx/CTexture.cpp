@@ -65,6 +65,17 @@ bool CTexture::Load(CFilePack& pack, const std::string& file, bool wrap, bool dy
     return DecodeJpegImage(data.GetData(), data.GetSize(), wrap, dynamic);
 }
 
+bool CTexture::ReadPicture(CFilePack& pack, const std::string& file, CPicture& picture)
+{
+    CFileData data = pack.GetFile(file);
+    if (IsTgaName(file))
+        return CTgaDecoder::Decode(data.GetData(), data.GetSize(), picture);
+    if (!CJpegDecoder::Decode(data.GetData(), data.GetSize(), picture))
+        return false;
+    picture.ExpandGreyToRgb();
+    return true;
+}
+
 bool CTexture::LoadBump(CFilePack& pack, const std::string& file, bool wrap, bool dynamic)
 {
     m_bump = true;

@@ -27,6 +27,10 @@ public:
     bool LoadWithAlpha(CFilePack& pack, const std::string& colorFile, const std::string& alphaFile,
                        bool wrap, bool dynamic);
 
+    // Decodes a picture of the pack as Load would, without uploading it;
+    // false when it cannot be decoded. A missing file throws as in Load.
+    static bool ReadPicture(CFilePack& pack, const std::string& file, CPicture& picture);
+
     // Uploads a picture decoded elsewhere (on another thread, say).
     bool SetPicture(const CPicture& picture, bool wrap, bool dynamic);
 

@@ -192,13 +192,18 @@ void MarkFrontSparkleCells(CGameApp* app, const SGameFrame& frame, CDrawnOverCel
         app->GetResManager() ? app->GetResManager()->FindSprite(CSparkleLists::kFrontSprite) : nullptr;
     if (!frame.sparkles || !sparkles || !sprite)
         return;
-    const float hw = std::fabs(sprite->GetWidth()) / 2.0f, hh = std::fabs(sprite->GetHeight()) / 2.0f;
+    // Each is drawn with the sprite placed at it (CSparkle::Emit): only the
+    // part of its cell that shows.
+    const CVector4& offset = sprite->GetPosition();
     for (const auto& sparkle : sparkles->GetSparkles())
     {
         const CVector4& at = sparkle->GetPosition();
+        float box[4];
+        sprite->GetReach(sparkle->GetGroup(), sparkle->GetFrame(), box);
+        const float x0 = box[0] - offset.x + at.x, y0 = box[1] - offset.y + at.y;
+        const float x1 = box[2] - offset.x + at.x, y1 = box[3] - offset.y + at.y;
         CDraw2D::SRect rect = {0.0f, 0.0f, kLogicalWidth, kLogicalHeight};
-        ProjectBoardBox(app->GetViewParams(), frame.tilt, CVector4(at.x - hw, at.y - hh, at.z),
-                        CVector4(at.x + hw, at.y + hh, at.z), rect);
+        ProjectBoardBox(app->GetViewParams(), frame.tilt, CVector4(x0, y0, at.z), CVector4(x1, y1, at.z), rect);
         cells.Mark(rect.x, rect.y, rect.width, rect.height, kLogicalWidth, kLogicalHeight);
     }
 }

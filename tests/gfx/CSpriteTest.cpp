@@ -1,4 +1,5 @@
 #include "engine/files/CFilePack.h"
+#include "engine/gfx/CPicture.h"
 #include "engine/gfx/CSprite.h"
 #include "engine/gfx/CTexture.h"
 #include "tests/gfx/CGfxTestFiles.h"
@@ -138,4 +139,53 @@ TEST_F(CSpriteTest, CopiesShareThePictureAndNeitherFreesItForTheOther)
     ASSERT_NE(copy.GetTexture(), nullptr);
     EXPECT_EQ(copy.GetTexture()->GetWidth(), 128);
     EXPECT_EQ(assigned.GetTexture()->GetHeight(), 64);
+}
+
+// Only the part of a cell that shows is drawn: the texels with any alpha and
+// two more around them, within the cell.
+TEST(CSpriteCellBoxes, ACellsBoxHoldsItsVisibleTexelsAndTwoMore)
+{
+    // Two groups of two frames, cells of 10 x 10; (x, y) in a cell, y from its low edge.
+    CPicture picture;
+    picture.m_width = 20;
+    picture.m_height = 20;
+    picture.m_components = 4;
+    picture.m_pixels.assign(20 * 20 * 4, 0);
+    const auto show = [&picture](int group, int frame, int x, int y) {
+        picture.m_pixels[(static_cast<std::size_t>(group * 10 + y) * 20 + frame * 10 + x) * 4 + 3] = 1;
+    };
+    show(0, 0, 4, 5);
+    show(1, 0, 0, 0);
+    show(1, 0, 9, 9);
+    show(1, 1, 9, 0);
+    const struct
+    {
+        float left, right, low, high;
+    } expected[] = {
+        {0.2f, 0.7f, 0.3f, 0.8f}, // one texel inside
+        {0.0f, 0.0f, 0.0f, 1.0f}, // nothing shows: nothing drawn
+        {0.0f, 1.0f, 0.0f, 1.0f}, // opposite corners: the whole cell
+        {0.7f, 1.0f, 0.0f, 0.3f}, // a corner: clipped to the cell
+    };
+    const std::vector<CSprite::SCellBox> boxes = CSprite::FindCellBoxes(picture, 2, 2);
+    ASSERT_EQ(boxes.size(), 4u);
+    for (std::size_t i = 0; i < 4; ++i)
+    {
+        EXPECT_FLOAT_EQ(boxes[i].left, expected[i].left) << i;
+        EXPECT_FLOAT_EQ(boxes[i].right, expected[i].right) << i;
+        if (expected[i].left < expected[i].right)
+        {
+            EXPECT_FLOAT_EQ(boxes[i].low, expected[i].low) << i;
+            EXPECT_FLOAT_EQ(boxes[i].high, expected[i].high) << i;
+        }
+    }
+    // Without alpha every cell is whole.
+    picture.m_components = 3;
+    for (const CSprite::SCellBox& box : CSprite::FindCellBoxes(picture, 2, 2))
+    {
+        EXPECT_EQ(box.left, 0.0f);
+        EXPECT_EQ(box.right, 1.0f);
+        EXPECT_EQ(box.low, 0.0f);
+        EXPECT_EQ(box.high, 1.0f);
+    }
 }
