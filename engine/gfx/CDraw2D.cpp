@@ -175,8 +175,8 @@ void CDraw2D::DrawOpaquePicture(unsigned int texture, float width, float height,
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 }
 
-void CDraw2D::DrawOpaquePictureParts(unsigned int texture, const std::vector<SRect>& parts, float width, float height,
-                                     float depth)
+void CDraw2D::DrawOpaquePictureParts(unsigned int texture, const std::vector<SRect>& parts, float width,
+                                     float height, float depth)
 {
     if (parts.empty() || width <= 0.0f || height <= 0.0f)
         return;

@@ -17,13 +17,24 @@ namespace
 {
 // A separate alpha picture is named only when the value is longer than this.
 constexpr size_t kMinAlphaNameLength = 3;
-} // namespace
+}
 
 CSprite::CSprite(const CSprite& other)
-    : m_position(other.m_position), m_texture(other.m_texture), m_cell_boxes(other.m_cell_boxes),
-      m_groups(other.m_groups), m_frames(other.m_frames), m_width(other.m_width), m_height(other.m_height),
-      m_frame(other.m_frame), m_group(other.m_group), m_visible(other.m_visible), m_owns_texture(false),
-      m_blend(other.m_blend), m_flip(other.m_flip), m_elapsed(other.m_elapsed), m_frame_delay(other.m_frame_delay)
+    : m_position(other.m_position),
+      m_texture(other.m_texture),
+      m_cell_boxes(other.m_cell_boxes),
+      m_groups(other.m_groups),
+      m_frames(other.m_frames),
+      m_width(other.m_width),
+      m_height(other.m_height),
+      m_frame(other.m_frame),
+      m_group(other.m_group),
+      m_visible(other.m_visible),
+      m_owns_texture(false),
+      m_blend(other.m_blend),
+      m_flip(other.m_flip),
+      m_elapsed(other.m_elapsed),
+      m_frame_delay(other.m_frame_delay)
 {
 }
 
@@ -103,8 +114,10 @@ bool CSprite::Parse(CFilePack* pack, const char* text, unsigned size)
         }
     }
 
-    m_width = static_cast<float>(static_cast<unsigned>(m_texture->GetWidth()) / static_cast<unsigned>(m_frames));
-    m_height = static_cast<float>(static_cast<unsigned>(m_texture->GetHeight()) / static_cast<unsigned>(m_groups));
+    m_width = static_cast<float>(static_cast<unsigned>(m_texture->GetWidth()) /
+                                 static_cast<unsigned>(m_frames));
+    m_height = static_cast<float>(static_cast<unsigned>(m_texture->GetHeight()) /
+                                  static_cast<unsigned>(m_groups));
     m_frame = 0;
     m_group = 0;
     m_owns_texture = true;

@@ -16,7 +16,7 @@ class CTexture;
 // group and frame.
 class CSprite
 {
-  public:
+public:
     static constexpr uint32_t kDefaultFrameDelay = 50;
 
     CSprite() = default;
@@ -37,90 +37,30 @@ class CSprite
 
     void SetGroup(int32_t index);
     void SetFrame(int32_t index);
-    void SetFrameDelay(uint32_t ms)
-    {
-        m_frame_delay = ms;
-    }
+    void SetFrameDelay(uint32_t ms) { m_frame_delay = ms; }
     void SetSize(float width, float height);
-    void SetVisible(bool visible)
-    {
-        m_visible = visible;
-    }
-    void SetBlend(bool blend)
-    {
-        m_blend = blend;
-    }
-    void SetFlipV(bool flip)
-    {
-        m_flip = flip;
-    }
+    void SetVisible(bool visible) { m_visible = visible; }
+    void SetBlend(bool blend) { m_blend = blend; }
+    void SetFlipV(bool flip) { m_flip = flip; }
     // Stands in for a loaded picture; the picture's grid is fixed by the two counts.
     void SetGrid(int32_t groups, int32_t frames);
 
-    void SetPosition(const CVector4& position)
-    {
-        m_position = position;
-    }
-    CVector4& GetPosition()
-    {
-        return m_position;
-    }
-    const CVector4& GetPosition() const
-    {
-        return m_position;
-    }
-    int32_t GetFrameCount() const
-    {
-        return m_frames;
-    }
-    int32_t GetGroupCount() const
-    {
-        return m_groups;
-    }
-    int32_t GetFrame() const
-    {
-        return m_frame;
-    }
-    int32_t GetGroup() const
-    {
-        return m_group;
-    }
-    uint32_t GetElapsed() const
-    {
-        return m_elapsed;
-    }
-    uint32_t GetFrameDelay() const
-    {
-        return m_frame_delay;
-    }
-    float GetWidth() const
-    {
-        return m_width;
-    }
-    float GetHeight() const
-    {
-        return m_height;
-    }
-    bool IsVisible() const
-    {
-        return m_visible;
-    }
-    bool GetBlend() const
-    {
-        return m_blend;
-    }
-    bool GetFlipV() const
-    {
-        return m_flip;
-    }
-    bool OwnsTexture() const
-    {
-        return m_owns_texture;
-    }
-    CTexture* GetTexture() const
-    {
-        return m_texture.get();
-    }
+    void SetPosition(const CVector4& position) { m_position = position; }
+    CVector4& GetPosition() { return m_position; }
+    const CVector4& GetPosition() const { return m_position; }
+    int32_t GetFrameCount() const { return m_frames; }
+    int32_t GetGroupCount() const { return m_groups; }
+    int32_t GetFrame() const { return m_frame; }
+    int32_t GetGroup() const { return m_group; }
+    uint32_t GetElapsed() const { return m_elapsed; }
+    uint32_t GetFrameDelay() const { return m_frame_delay; }
+    float GetWidth() const { return m_width; }
+    float GetHeight() const { return m_height; }
+    bool IsVisible() const { return m_visible; }
+    bool GetBlend() const { return m_blend; }
+    bool GetFlipV() const { return m_flip; }
+    bool OwnsTexture() const { return m_owns_texture; }
+    CTexture* GetTexture() const { return m_texture.get(); }
 
     // Texture coordinates of the current cell: left, right, low and high.
     void GetCellCoords(float& u_left, float& u_right, float& v_low, float& v_high) const;
@@ -143,7 +83,7 @@ class CSprite
     // (the whole cell when not known).
     void GetReach(int32_t group, int32_t frame, float box[4]) const;
 
-  private:
+private:
     // A cell's box (the whole cell when not known).
     SCellBox GetCellBox(int32_t group, int32_t frame) const;
 
