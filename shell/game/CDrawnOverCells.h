@@ -44,11 +44,6 @@ public:
     {
         return m_columns;
     }
-    void Unmark(std::size_t cell)
-    {
-        if (cell < m_cells.size())
-            m_cells[cell] = false;
-    }
 
     // Whether the held picture covers every cell the logical rectangle
     // touches opaque (a cell off the screen is not covered).
