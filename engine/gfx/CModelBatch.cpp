@@ -178,6 +178,14 @@ bool CModelBatch::IsLayerEnabled()
 
 void CModelBatch::Draw()
 {
+    // Drawn with layers off, the caller keeps a picture of its own of what
+    // is drawn (a game screen's held picture): the layer's memory goes until
+    // frames are drawn whole again.
+    if (!g_layer_enabled && m_layer)
+    {
+        m_layer.reset();
+        m_layer_key.clear();
+    }
     if (!DrawThroughLayer())
     {
         DrawUnderlay();

@@ -61,7 +61,8 @@ public:
     void Draw();
 
     // Whether batches keep their looks in a layer (on by default); off, every
-    // frame draws every triangle, for comparing the two.
+    // frame draws every triangle, and a batch drawn then lets its layer go
+    // (a caller that holds a picture of its own turns them off).
     static void SetLayerEnabled(bool enabled);
     static bool IsLayerEnabled();
 
