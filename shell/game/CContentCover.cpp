@@ -66,8 +66,7 @@ void CContentCover::MeasureRows(const unsigned char* rgba, int bottom, int count
             int x0, x1, y0, y1;
             CellPixels(c, r, width, height, x0, x1, y0, y1);
             ECover& cover = m_cells[static_cast<std::size_t>(r) * m_columns + c];
-            // A cell the rows given do not hold whole stays as it was not
-            // known.
+            // A cell the rows given do not hold whole is not known: mixed.
             cover = kMixed;
             if (y0 < bottom || y1 > bottom + count || x0 >= x1 || y0 >= y1)
                 continue;
