@@ -259,10 +259,10 @@ void CSprite::GetReach(int32_t group, int32_t frame, float box[4]) const
     const float high = std::max(cell.high, 1.0f - cell.low);
     const float x0 = m_width * (cell.left - 0.5f), x1 = m_width * (cell.right - 0.5f);
     const float y0 = m_height * (low - 0.5f), y1 = m_height * (high - 0.5f);
-    box[0] = m_position.x + std::min(x0, x1);
-    box[1] = m_position.y + std::min(y0, y1);
-    box[2] = m_position.x + std::max(x0, x1);
-    box[3] = m_position.y + std::max(y0, y1);
+    box[0] = std::min(x0, x1);
+    box[1] = std::min(y0, y1);
+    box[2] = std::max(x0, x1);
+    box[3] = std::max(y0, y1);
 }
 
 void CSprite::EmitCell(const CVector4& at, float degreesZ, float alpha) const

@@ -78,9 +78,9 @@ public:
     // Each cell's box, groups by frames, a group after another; whole cells
     // for a picture without alpha.
     static std::vector<SCellBox> FindCellBoxes(const CPicture& picture, int32_t groups, int32_t frames);
-    // Where EmitCell draws a cell, flipped or not, before it is turned and
-    // moved: left, bottom, right, top, offset by the sprite's own position
-    // (the whole cell when not known).
+    // Where EmitCell draws a cell, flipped or not, about the sprite's own
+    // position, before it is turned and moved: left, bottom, right, top (the
+    // whole cell when not known).
     void GetReach(int32_t group, int32_t frame, float box[4]) const;
 
 private:

@@ -96,9 +96,8 @@ void CContentCover::Measure(const COffscreenLayer& picture, int width, int heigh
         all.push_back({0.0f, 0.0f, logicalWidth, logicalHeight});
         within = &all;
     }
-    // A row of cells at a time: a few tens of kilobytes, never a whole
-    // screen's worth at once.
-    std::vector<unsigned char> rows;
+    // The columns to measure in each row of cells, over every rectangle.
+    std::vector<int> first(static_cast<std::size_t>(m_rows), m_columns), last(static_cast<std::size_t>(m_rows), -1);
     for (const CDraw2D::SRect& rect : *within)
     {
         const int c0 = std::clamp(static_cast<int>(std::floor(rect.x / kCell)), 0, m_columns - 1);
@@ -107,16 +106,27 @@ void CContentCover::Measure(const COffscreenLayer& picture, int width, int heigh
         const int r1 = std::clamp(static_cast<int>(std::floor((rect.y + rect.height) / kCell)), 0, m_rows - 1);
         for (int r = r0; r <= r1; ++r)
         {
-            int x0, x1, y0, y1;
-            CellPixels(0, r, width, height, x0, x1, y0, y1);
-            if (!picture.ReadRect(0, y0, width, y1 - y0, rows))
-            {
-                for (int c = c0; c <= c1; ++c)
-                    m_cells[static_cast<std::size_t>(r) * m_columns + c] = kMixed;
-                continue;
-            }
-            MeasureRows(rows.data(), y0, y1 - y0, width, height, c0, c1, r, r, logicalWidth, logicalHeight);
+            first[static_cast<std::size_t>(r)] = std::min(first[static_cast<std::size_t>(r)], c0);
+            last[static_cast<std::size_t>(r)] = std::max(last[static_cast<std::size_t>(r)], c1);
         }
+    }
+    // A row of cells at a time, each read once: a few tens of kilobytes,
+    // never a whole screen's worth at once.
+    std::vector<unsigned char> rows;
+    for (int r = 0; r < m_rows; ++r)
+    {
+        const int c0 = first[static_cast<std::size_t>(r)], c1 = last[static_cast<std::size_t>(r)];
+        if (c0 > c1)
+            continue;
+        int x0, x1, y0, y1;
+        CellPixels(0, r, width, height, x0, x1, y0, y1);
+        if (!picture.ReadRect(0, y0, width, y1 - y0, rows))
+        {
+            for (int c = c0; c <= c1; ++c)
+                m_cells[static_cast<std::size_t>(r) * m_columns + c] = kMixed;
+            continue;
+        }
+        MeasureRows(rows.data(), y0, y1 - y0, width, height, c0, c1, r, r, logicalWidth, logicalHeight);
     }
 }
 

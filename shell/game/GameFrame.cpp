@@ -194,24 +194,21 @@ void MarkFrontSparkleCells(CGameApp* app, const SGameFrame& frame, CDrawnOverCel
         return;
     // Each is drawn with the sprite placed at it (CSparkle::Emit): only the
     // part of its cell that shows.
-    const CVector4& offset = sprite->GetPosition();
     for (const auto& sparkle : sparkles->GetSparkles())
     {
         const CVector4& at = sparkle->GetPosition();
         float box[4];
         sprite->GetReach(sparkle->GetGroup(), sparkle->GetFrame(), box);
-        const float x0 = box[0] - offset.x + at.x, y0 = box[1] - offset.y + at.y;
-        const float x1 = box[2] - offset.x + at.x, y1 = box[3] - offset.y + at.y;
         CDraw2D::SRect rect = {0.0f, 0.0f, kLogicalWidth, kLogicalHeight};
-        ProjectBoardBox(app->GetViewParams(), frame.tilt, CVector4(x0, y0, at.z), CVector4(x1, y1, at.z), rect);
+        ProjectBoardBox(app->GetViewParams(), frame.tilt, CVector4(at.x + box[0], at.y + box[1], at.z),
+                        CVector4(at.x + box[2], at.y + box[3], at.z), rect);
         cells.Mark(rect.x, rect.y, rect.width, rect.height, kLogicalWidth, kLogicalHeight);
     }
 }
 
 // The cells the back sparkles are drawn over now; with a cover, those all
 // behind its opaque cells are left out of `shown`.
-void MarkSparkleCells(CGameApp* app, CDrawnOverCells& cells, const CContentCover* cover = nullptr,
-                      std::vector<bool>* shown = nullptr)
+void MarkSparkleCells(CGameApp* app, CDrawnOverCells& cells, const CContentCover* cover, std::vector<bool>* shown)
 {
     const CSparkleLists* sparkles = app->GetSparkles();
     const CSprite* sprite =
