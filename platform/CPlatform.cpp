@@ -21,10 +21,13 @@ bool CPlatform::Init()
 {
     if (s_initialized)
         return true;
-    // Mesa's software rasteriser wakes every worker thread each frame; for an
-    // 800x600 fixed-function picture that costs more than it saves. The
-    // player's own setting wins, and hardware drivers ignore it.
-    setenv("LP_NUM_THREADS", "1", 0);
+    // Mesa's software rasteriser draws in the calling thread: for an
+    // 800x600 fixed-function picture worker threads cost more than they
+    // save, and with one the caller runs ahead of it, so the driver keeps a
+    // command buffer of 1.5 MB for every picture waiting to be drawn, and
+    // keeps them. The player's own setting wins, and hardware drivers
+    // ignore it.
+    setenv("LP_NUM_THREADS", "0", 0);
     // Pictures and texture storage come and go with the screens. The C
     // library would raise its threshold for mapping a block on its own after
     // the first large one is freed and keep the later ones in its heap, where

@@ -264,8 +264,9 @@ bool CModelBatch::DrawThroughLayer()
         if (!m_layer->Begin(m_cover[0], m_cover[1], m_cover[2] - m_cover[0], m_cover[3] - m_cover[1]))
             return false;
         DrawUnderlay();
-        // Every drawn texel opaque in the layer, its colour as drawn.
-        glPushAttrib(GL_TEXTURE_BIT);
+        // Every drawn texel opaque in the layer, its colour as drawn. (The
+        // mode is set back by hand: the driver's first saved set of state
+        // would keep megabytes for the rest of the run.)
         const GLfloat opaque[4] = {0.0f, 0.0f, 0.0f, 1.0f};
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
         glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, GL_MODULATE);
@@ -278,7 +279,7 @@ bool CModelBatch::DrawThroughLayer()
         glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_ALPHA, GL_SRC_ALPHA);
         glTexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_COLOR, opaque);
         DrawLooks();
-        glPopAttrib();
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
         m_layer->End();
         m_layer_key = m_key;
     }

@@ -144,7 +144,23 @@ void COffscreenLayer::Lay(const float* boxes, std::size_t count, bool blended) c
 {
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
-    glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_TEXTURE_BIT | GL_CURRENT_BIT);
+    // What is changed here is kept and set back by hand: the driver's saved
+    // sets of state cost megabytes each, kept for the rest of the run.
+    const GLenum switches[] = {GL_LIGHTING, GL_BLEND, GL_DEPTH_TEST, GL_CULL_FACE, GL_FOG, GL_ALPHA_TEST, GL_TEXTURE_2D};
+    GLboolean wasOn[sizeof switches / sizeof switches[0]];
+    for (std::size_t i = 0; i < sizeof switches / sizeof switches[0]; ++i)
+        wasOn[i] = glIsEnabled(switches[i]);
+    GLint blend[4], alphaFunc = GL_ALWAYS, texture = 0, envMode = GL_MODULATE;
+    glGetIntegerv(GL_BLEND_SRC_RGB, &blend[0]);
+    glGetIntegerv(GL_BLEND_DST_RGB, &blend[1]);
+    glGetIntegerv(GL_BLEND_SRC_ALPHA, &blend[2]);
+    glGetIntegerv(GL_BLEND_DST_ALPHA, &blend[3]);
+    glGetIntegerv(GL_ALPHA_TEST_FUNC, &alphaFunc);
+    GLfloat alphaRef = 0.0f, color[4];
+    glGetFloatv(GL_ALPHA_TEST_REF, &alphaRef);
+    glGetFloatv(GL_CURRENT_COLOR, color);
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
+    glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &envMode);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
@@ -194,7 +210,13 @@ void COffscreenLayer::Lay(const float* boxes, std::size_t count, bool blended) c
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
-    glPopAttrib();
+    for (std::size_t i = 0; i < sizeof switches / sizeof switches[0]; ++i)
+        (wasOn[i] ? glEnable : glDisable)(switches[i]);
+    glBlendFuncSeparate(blend[0], blend[1], blend[2], blend[3]);
+    glAlphaFunc(alphaFunc, alphaRef);
+    glColor4fv(color);
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(texture));
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, envMode);
 }
 
 bool COffscreenLayer::Read(std::vector<unsigned char>& pixels) const

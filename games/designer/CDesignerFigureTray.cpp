@@ -227,12 +227,18 @@ void CDesignerFigureTray::Draw()
     const int view[4] = {viewport[0], viewport[1], viewport[2], viewport[3]};
     int box[4];
     GetPlateScissor(view, box);
-    glPushAttrib(GL_SCISSOR_BIT);
+    // Kept and set back by hand: the driver's saved sets of state cost
+    // megabytes each, kept for the rest of the run.
+    const GLboolean scissored = glIsEnabled(GL_SCISSOR_TEST);
+    GLint outer[4];
+    glGetIntegerv(GL_SCISSOR_BOX, outer);
     glScissor(box[0], box[1], box[2], box[3]);
     glEnable(GL_SCISSOR_TEST);
     for (auto& figure : m_figures)
         figure->Draw();
-    glPopAttrib();
+    glScissor(outer[0], outer[1], outer[2], outer[3]);
+    if (!scissored)
+        glDisable(GL_SCISSOR_TEST);
     const CVector4& up = m_upper_arrow->GetPosition();
     glPushMatrix();
     glTranslatef(up.x, up.y, up.z);
