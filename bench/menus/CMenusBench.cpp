@@ -178,6 +178,9 @@ bool RunSelf(const std::string& arguments, double (&values)[4])
 {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     setenv("MARBLEWEND_NO_BROWSER", "1", 1);
+    // The same boards in every run, so that runs and builds compare; a seed
+    // given by the caller wins.
+    setenv("MARBLEWEND_SEED", "1", 0);
     FILE* child = popen((std::string("'") + s_self + "' " + arguments).c_str(), "r");
     if (child == nullptr)
         return false;
@@ -460,6 +463,9 @@ int WithProgram(const std::function<int(CAppWindow&, CGameApp&)>& body, const st
 int RunGameChild(const SKindRoute& route, bool play)
 {
     return WithProgram([&route, play](CAppWindow& window, CGameApp& app) {
+        // With a fixed seed the sparkles burst the same way too.
+        if (const char* seed = std::getenv("MARBLEWEND_SEED"))
+            std::srand(static_cast<unsigned>(std::strtoul(seed, nullptr, 10)));
         if (!StartGame(window, app, route))
             return 1;
         const int frames = 600;

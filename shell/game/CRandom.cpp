@@ -1,9 +1,19 @@
 #include "shell/game/CRandom.h"
 
 #include <chrono>
+#include <cstdlib>
 
 std::uint32_t CRandom::ClockSeed()
 {
+    // MARBLEWEND_SEED, for a developer's runs that must deal the same boards
+    // (the benchmarks compare builds on them).
+    if (const char* fixed = std::getenv("MARBLEWEND_SEED"))
+    {
+        char* end = nullptr;
+        const unsigned long seed = std::strtoul(fixed, &end, 10);
+        if (end != fixed && *end == '\0')
+            return static_cast<std::uint32_t>(seed);
+    }
     auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
     return static_cast<std::uint32_t>(ticks ^ (ticks >> 32));
 }

@@ -16,7 +16,8 @@
 class CRandom
 {
 public:
-    // A seed from the clock, for a game that a player starts.
+    // A seed from the clock, for a game that a player starts; the number in
+    // MARBLEWEND_SEED instead where that is set.
     static std::uint32_t ClockSeed();
 
     explicit CRandom(std::uint32_t seed);
