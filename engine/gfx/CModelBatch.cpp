@@ -23,6 +23,22 @@ void Append(std::vector<unsigned char>& key, const T* values, std::size_t count)
     const unsigned char* bytes = reinterpret_cast<const unsigned char*>(values);
     key.insert(key.end(), bytes, bytes + count * sizeof(T));
 }
+
+// The current projection times model-view, column by column.
+void ViewMatrix(float m[16])
+{
+    GLfloat model[16], projection[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, model);
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    for (int c = 0; c < 4; ++c)
+        for (int r = 0; r < 4; ++r)
+        {
+            float sum = 0.0f;
+            for (int k = 0; k < 4; ++k)
+                sum += projection[k * 4 + r] * model[c * 4 + k];
+            m[c * 4 + r] = sum;
+        }
+}
 } // namespace
 
 CModelBatch::CModelBatch() {}
@@ -295,17 +311,8 @@ void CModelBatch::FindCover(int cover[4]) const
     cover[1] = 0;
     cover[2] = viewport[2];
     cover[3] = viewport[3];
-    GLfloat model[16], projection[16], m[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, model);
-    glGetFloatv(GL_PROJECTION_MATRIX, projection);
-    for (int c = 0; c < 4; ++c)
-        for (int r = 0; r < 4; ++r)
-        {
-            float sum = 0.0f;
-            for (int k = 0; k < 4; ++k)
-                sum += projection[k * 4 + r] * model[c * 4 + k];
-            m[c * 4 + r] = sum;
-        }
+    GLfloat m[16];
+    ViewMatrix(m);
     float left = 1e9f, right = -1e9f, bottom = 1e9f, top = -1e9f;
     const SUnderlay& u = m_underlay;
     const float corners[12] = {u.x, u.y, u.z, u.x + u.width, u.y, u.z,
@@ -345,8 +352,63 @@ void CModelBatch::FindCover(int cover[4]) const
     cover[3] = std::min<int>(viewport[3], static_cast<int>(std::ceil(toPixel(top, viewport[3]))) + 1);
 }
 
+void CModelBatch::FindShown(const SLook& look, const float view[16], const int viewport[4], const int box[4])
+{
+    m_shown.clear();
+    const std::size_t floats = look.m_shape->m_positions.size(), perModel = look.m_shape->m_indices.size();
+    for (int n = 0; n < look.m_count; ++n)
+    {
+        const float* p = &look.m_positions[n * floats];
+        float low[3] = {p[0], p[1], p[2]}, high[3] = {p[0], p[1], p[2]};
+        for (std::size_t i = 3; i < floats; i += 3)
+            for (int k = 0; k < 3; ++k)
+            {
+                low[k] = std::min(low[k], p[i + k]);
+                high[k] = std::max(high[k], p[i + k]);
+            }
+        bool shown = false;
+        float left = 1e9f, right = -1e9f, bottom = 1e9f, top = -1e9f;
+        for (int corner = 0; corner < 8 && !shown; ++corner)
+        {
+            const float x = corner & 1 ? high[0] : low[0], y = corner & 2 ? high[1] : low[1],
+                        z = corner & 4 ? high[2] : low[2];
+            const float w = view[3] * x + view[7] * y + view[11] * z + view[15];
+            // A corner behind the eye: the box may reach anywhere.
+            shown = w <= 1e-6f;
+            const float sx = (view[0] * x + view[4] * y + view[8] * z + view[12]) / w;
+            const float sy = (view[1] * x + view[5] * y + view[9] * z + view[13]) / w;
+            left = std::min(left, sx);
+            right = std::max(right, sx);
+            bottom = std::min(bottom, sy);
+            top = std::max(top, sy);
+        }
+        // Normalised device to window pixels, a pixel of margin for rounding.
+        shown = shown || (viewport[0] + (left + 1.0f) * 0.5f * viewport[2] - 1.0f < box[2] &&
+                          viewport[0] + (right + 1.0f) * 0.5f * viewport[2] + 1.0f > box[0] &&
+                          viewport[1] + (bottom + 1.0f) * 0.5f * viewport[3] - 1.0f < box[3] &&
+                          viewport[1] + (top + 1.0f) * 0.5f * viewport[3] + 1.0f > box[1]);
+        if (shown)
+            m_shown.insert(m_shown.end(), look.m_indices.begin() + n * perModel,
+                           look.m_indices.begin() + (n + 1) * perModel);
+    }
+}
+
 void CModelBatch::DrawLooks()
 {
+    const bool clipped = glIsEnabled(GL_SCISSOR_TEST);
+    GLfloat view[16];
+    GLint viewport[4], scissor[4];
+    int box[4] = {};
+    if (clipped)
+    {
+        ViewMatrix(view);
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        glGetIntegerv(GL_SCISSOR_BOX, scissor);
+        box[0] = scissor[0];
+        box[1] = scissor[1];
+        box[2] = scissor[0] + scissor[2];
+        box[3] = scissor[1] + scissor[3];
+    }
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
     for (auto& look : m_looks)
@@ -354,6 +416,16 @@ void CModelBatch::DrawLooks()
         if (look->m_count == 0)
             continue;
         Prepare(*look);
+        const std::vector<std::uint32_t>* indices = &look->m_indices;
+        GLsizei count = static_cast<GLsizei>(look->m_count * look->m_shape->m_indices.size());
+        if (clipped)
+        {
+            FindShown(*look, view, viewport, box);
+            indices = &m_shown;
+            count = static_cast<GLsizei>(m_shown.size());
+            if (count == 0)
+                continue;
+        }
         if (look->m_texture)
         {
             glEnable(GL_TEXTURE_2D);
@@ -361,8 +433,7 @@ void CModelBatch::DrawLooks()
         }
         glVertexPointer(3, GL_FLOAT, 0, look->m_positions.data());
         glTexCoordPointer(2, GL_FLOAT, 0, look->m_texcoords.data());
-        glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(look->m_count * look->m_shape->m_indices.size()),
-                       GL_UNSIGNED_INT, look->m_indices.data());
+        glDrawElements(GL_TRIANGLES, count, GL_UNSIGNED_INT, indices->data());
         if (look->m_texture)
             glDisable(GL_TEXTURE_2D);
     }

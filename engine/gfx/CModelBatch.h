@@ -90,7 +90,14 @@ private:
     const SShape* FindShape(const CMesh* mesh);
     SLook& FindLook(const SShape* shape, CTexture* texture);
     static void Prepare(SLook& look);
+    // With the scissor test on (a picture patched in places), only the
+    // models that may reach the scissor box are sent: the renderer
+    // transforms every vertex sent, wherever its triangles land.
     void DrawLooks();
+    // The models of the look whose boxes, seen through the current view
+    // (`view`, projection times model-view), may reach the window box
+    // (left, bottom, right, top in pixels), as indices into m_shown.
+    void FindShown(const SLook& look, const float view[16], const int viewport[4], const int box[4]);
     // Blended by the alpha blend function, which keeps coverage in a layer.
     void DrawUnderlay() const;
     // Draws the looks through the layer; false when the state they are drawn
@@ -109,6 +116,7 @@ private:
     SUnderlay m_underlay;
     bool m_has_underlay = false;
     std::unique_ptr<COffscreenLayer> m_layer;
+    std::vector<std::uint32_t> m_shown;
     std::vector<unsigned char> m_key;
     // What the layer holds, and what the last frame drew.
     std::vector<unsigned char> m_layer_key;

@@ -154,6 +154,71 @@ TEST_F(CGfxDrawTest, BatchAndItsBackingDrawThroughTheLayerAsDirectlyAndFollowAMo
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
 }
 
+// A picture patched in places is drawn with the scissor test on, and the
+// batch sends only the bricks that may reach the scissor box: inside it every
+// pixel must be what drawing every brick gives, whichever bricks were left out.
+TEST_F(CGfxDrawTest, BatchUnderAScissorDrawsItsBoxAsTheWholeBoard)
+{
+    CResManager manager(&m_pack);
+    const std::string tiles = m_files.WriteBytes("tiles.tga", CGfxTestFiles::MakeTga(16, 16, 32, [](int x, int y) {
+        return (static_cast<uint32_t>(x * 16) << 24) | (static_cast<uint32_t>(y * 16) << 16) | 0x40ffu;
+    }));
+    CModel* brick = manager.AddModel(Describe("brick", kQuadObj, "tex_file_name " + tiles + "\n").c_str(), "brick");
+    // Two rows of bricks under a tilted perspective, the far row partly
+    // behind the near one.
+    std::vector<CModel> bricks(12, *brick);
+    for (std::size_t i = 0; i < bricks.size(); ++i)
+    {
+        bricks[i].SetPosition(CVector4(-2.5f + static_cast<float>(i % 6), i < 6 ? -0.4f : 0.4f, i < 6 ? 0.4f : 0.0f));
+        bricks[i].SetScale(0.55f);
+    }
+    glMatrixMode(GL_PROJECTION);
+    gluPerspective(45.0, static_cast<double>(kWidth) / kHeight, 1.0, 50.0);
+    glMatrixMode(GL_MODELVIEW);
+    glTranslatef(0.0f, 0.0f, -6.0f);
+    glRotatef(-35.0f, 1.0f, 0.0f, 0.0f);
+    glEnable(GL_DEPTH_TEST);
+    CModelBatch::SetLayerEnabled(false);
+    CModelBatch batch;
+    auto frame = [&](const int* box) {
+        glDisable(GL_SCISSOR_TEST);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        if (box)
+        {
+            glScissor(box[0], box[1], box[2], box[3]);
+            glEnable(GL_SCISSOR_TEST);
+        }
+        batch.Begin();
+        for (CModel& model : bricks)
+            batch.Add(model);
+        batch.Draw();
+        glDisable(GL_SCISSOR_TEST);
+        return ReadWindow();
+    };
+    const std::vector<unsigned char> whole = frame(nullptr);
+    ASSERT_GT(CountLitPixels(0, 0, kWidth, kHeight), kWidth * kHeight / 20);
+    const int boxes[][4] = {
+        {0, 0, kWidth, kHeight},          // all of it
+        {150, 90, 12, 12},                // a few pixels amid the bricks
+        {0, 0, 40, kHeight},              // the left edge
+        {100, 0, 30, kHeight},            // a column across both rows
+        {kWidth - 5, kHeight - 5, 5, 5},  // a corner with no brick
+        {60, 95, 200, 3},                 // a thin strip across a row
+    };
+    for (const auto& box : boxes)
+    {
+        const std::vector<unsigned char> patched = frame(box);
+        int wrong = 0;
+        for (int y = box[1]; y < box[1] + box[3]; ++y)
+            for (int x = box[0]; x < box[0] + box[2]; ++x)
+                for (int c = 0; c < 3; ++c)
+                    wrong += patched[(y * kWidth + x) * 4 + c] != whole[(y * kWidth + x) * 4 + c];
+        EXPECT_EQ(0, wrong) << "box at " << box[0] << "," << box[1] << " of " << box[2] << "x" << box[3];
+    }
+    CModelBatch::SetLayerEnabled(true);
+    glDisable(GL_DEPTH_TEST);
+}
+
 TEST_F(CGfxDrawTest, NormalsAreSentOnlyByATexturedModelWhoseMeshHasThem)
 {
     const char* bare_obj = "g quad\nv -1 -1 0\nv 1 -1 0\nv 1 1 0\nvt 0 0\nvt 1 0\nvt 1 1\n"
