@@ -113,10 +113,11 @@ void COffscreenLayer::Draw(bool blended) const
         return;
     const float part[4] = {static_cast<float>(m_part[0]), static_cast<float>(m_part[1]),
                            static_cast<float>(m_part[0] + m_part[2]), static_cast<float>(m_part[1] + m_part[3])};
-    Lay(part, 1, blended);
+    Lay(part, 1, blended ? ELay::Blended : ELay::Drawn);
 }
 
-void COffscreenLayer::DrawParts(const std::vector<CDraw2D::SRect>& parts, float logicalWidth, float logicalHeight) const
+void COffscreenLayer::DrawParts(const std::vector<CDraw2D::SRect>& parts, float logicalWidth, float logicalHeight,
+                                bool opaque) const
 {
     if (m_framebuffer == 0 || parts.empty() || logicalWidth <= 0.0f || logicalHeight <= 0.0f)
         return;
@@ -137,10 +138,10 @@ void COffscreenLayer::DrawParts(const std::vector<CDraw2D::SRect>& parts, float 
             boxes.insert(boxes.end(), {x0, y0, x1, y1});
     }
     if (!boxes.empty())
-        Lay(boxes.data(), boxes.size() / 4, true);
+        Lay(boxes.data(), boxes.size() / 4, opaque ? ELay::Whole : ELay::Blended);
 }
 
-void COffscreenLayer::Lay(const float* boxes, std::size_t count, bool blended) const
+void COffscreenLayer::Lay(const float* boxes, std::size_t count, ELay how) const
 {
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
@@ -173,12 +174,13 @@ void COffscreenLayer::Lay(const float* boxes, std::size_t count, bool blended) c
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_CULL_FACE);
     glDisable(GL_FOG);
-    if (blended)
+    glDisable(GL_ALPHA_TEST);
+    if (how == ELay::Blended)
     {
         glEnable(GL_BLEND);
         glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     }
-    else
+    else if (how == ELay::Drawn)
     {
         // Only what was drawn: the layer was cleared to alpha 0.
         glEnable(GL_ALPHA_TEST);

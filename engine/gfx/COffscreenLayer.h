@@ -41,7 +41,10 @@ public:
     void Draw(bool blended = false) const;
     // Lays, blended, only these parts: rectangles of a logical screen of the
     // size given spread over the viewport, (x, y) their top-left corner.
-    void DrawParts(const std::vector<CDraw2D::SRect>& parts, float logicalWidth, float logicalHeight) const;
+    // Parts known to be opaque in the layer may be laid as they are
+    // (`opaque`): the same pixels, and the cheapest copy the renderer has.
+    void DrawParts(const std::vector<CDraw2D::SRect>& parts, float logicalWidth, float logicalHeight,
+                   bool opaque = false) const;
     void Release();
     // The drawn rectangle's pixels, RGBA rows from the bottom; false (and
     // nothing) without a layer.
@@ -57,8 +60,17 @@ private:
     bool Create(int width, int height);
     // Saves where drawing went and directs it into the layer's part.
     void Bind();
+    enum class ELay
+    {
+        // Only texels drawn, as they are.
+        Drawn,
+        // Colours already multiplied by their alpha, blended over.
+        Blended,
+        // Every texel as it is.
+        Whole,
+    };
     // Boxes of viewport pixels, (left, bottom, right, top) each.
-    void Lay(const float* boxes, std::size_t count, bool blended) const;
+    void Lay(const float* boxes, std::size_t count, ELay how) const;
 
     unsigned int m_framebuffer = 0;
     unsigned int m_texture = 0;

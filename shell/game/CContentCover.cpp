@@ -131,21 +131,24 @@ void CContentCover::Measure(const COffscreenLayer& picture, int width, int heigh
 }
 
 void CContentCover::Split(const CDrawnOverCells& cells, std::vector<CDraw2D::SRect>& background,
-                          std::vector<CDraw2D::SRect>& content) const
+                          std::vector<CDraw2D::SRect>& mixed, std::vector<CDraw2D::SRect>& opaque) const
 {
     const std::vector<bool>& marked = cells.GetCells();
     if (cells.GetColumns() != m_columns || marked.size() != m_cells.size())
     {
         // Measured on another grid: nothing is known.
-        background = content = cells.Runs();
+        background = mixed = cells.Runs();
+        opaque.clear();
         return;
     }
-    std::vector<bool> under(marked.size()), over(marked.size());
+    std::vector<bool> under(marked.size()), over(marked.size()), whole(marked.size());
     for (std::size_t i = 0; i < marked.size(); ++i)
     {
         under[i] = marked[i] && m_cells[i] != kOpaque;
-        over[i] = marked[i] && m_cells[i] != kEmpty;
+        over[i] = marked[i] && m_cells[i] == kMixed;
+        whole[i] = marked[i] && m_cells[i] == kOpaque;
     }
     background = CDrawnOverCells::CellRuns(under, m_columns, m_width, m_height);
-    content = CDrawnOverCells::CellRuns(over, m_columns, m_width, m_height);
+    mixed = CDrawnOverCells::CellRuns(over, m_columns, m_width, m_height);
+    opaque = CDrawnOverCells::CellRuns(whole, m_columns, m_width, m_height);
 }

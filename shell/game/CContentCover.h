@@ -42,9 +42,10 @@ class CContentCover
     ECover At(int column, int row) const;
 
     // The cells that need the background (and the back sparkles) drawn
-    // again, and those that need the held picture laid again, as runs.
+    // again, and those that need the held picture laid again, blended over
+    // them (mixed) or as it is (opaque), as runs.
     void Split(const CDrawnOverCells& cells, std::vector<CDraw2D::SRect>& background,
-               std::vector<CDraw2D::SRect>& content) const;
+               std::vector<CDraw2D::SRect>& mixed, std::vector<CDraw2D::SRect>& opaque) const;
 
   private:
     // Makes the grid fit the logical screen (a new one all mixed).

@@ -447,14 +447,15 @@ void DrawGameFrame(CGameApp* app, const SGameFrame& frame)
             // Where the held picture is opaque only it is laid again (over
             // whatever the back sparkles drew there), where it is empty only
             // the background and the back sparkles are drawn.
-            std::vector<CDraw2D::SRect> under, over;
-            cache->GetCover().Split(cells, under, over);
+            std::vector<CDraw2D::SRect> under, over, opaque;
+            cache->GetCover().Split(cells, under, over, opaque);
             view.SetOrtho(w, h);
             CDraw2D::SetDepthTest(false);
             if (frame.background)
                 frame.background->DrawPictureParts(under);
             DrawBackSparklesOver(&shownBack);
             cache->GetContent().DrawParts(over, kLogicalWidth, kLogicalHeight);
+            cache->GetContent().DrawParts(opaque, kLogicalWidth, kLogicalHeight, true);
             DrawFrontSparklesOver(app, frame, w, h);
             if (frame.drawLive)
             {

@@ -108,17 +108,19 @@ TEST(CContentCover, DrawnOverCellsSplitIntoBackgroundAndPicture)
     cover.MeasureRows(rgba.data(), 0, height, width, height, 0, 2, 0, 1, 3 * kCell, 2 * kCell);
     CDrawnOverCells cells;
     cells.Mark(0.0f, 0.0f, 3 * kCell - 1.0f, 2 * kCell - 1.0f, 3 * kCell, 2 * kCell);
-    std::vector<CDraw2D::SRect> under, over;
-    cover.Split(cells, under, over);
+    std::vector<CDraw2D::SRect> under, over, opaque;
+    cover.Split(cells, under, over, opaque);
     EXPECT_EQ(".## .##", RunCells(under, 3, 2));
-    EXPECT_EQ("#.# ###", RunCells(over, 3, 2));
+    EXPECT_EQ("..# .##", RunCells(over, 3, 2));
+    EXPECT_EQ("#.. #..", RunCells(opaque, 3, 2));
 
     // Cells of another grid than the one measured: everything drawn.
     CDrawnOverCells other;
     other.Mark(0.0f, 0.0f, 1.0f, 1.0f, 4 * kCell, 2 * kCell);
-    cover.Split(other, under, over);
+    cover.Split(other, under, over, opaque);
     EXPECT_EQ(1u, under.size());
     EXPECT_EQ(1u, over.size());
+    EXPECT_TRUE(opaque.empty());
 }
 
 // A back sparkle is left out only when every cell it may reach is opaque.
