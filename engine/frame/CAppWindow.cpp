@@ -268,6 +268,11 @@ void CAppWindow::Present()
     glFlush();
     ReportShownState(*this);
     m_window.SwapBuffers();
+    // The renderer compiles a new drawing state when it first meets it and
+    // frees the compiler's working memory in the middle of the heap, where
+    // it stays counted as ours: given back every two seconds.
+    if (++m_presented % (2 * FRAMES_PER_SECOND) == 0)
+        CPlatform::ReturnFreeMemory();
 }
 
 void CAppWindow::PlayNextTrack()

@@ -111,6 +111,8 @@ private:
     bool m_quit_seen;
     bool m_quitting;
     int m_exit_code;
+    // Frames presented, for what is done every so many.
+    unsigned m_presented = 0;
     int m_x;
     int m_y;
     int m_width;
