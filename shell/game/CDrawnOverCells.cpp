@@ -120,8 +120,18 @@ std::vector<CDraw2D::SRect> CDrawnOverCells::CellRuns(const std::vector<bool>& c
     if (columns <= 0)
         return runs;
     const int rows = static_cast<int>(cells.size()) / columns;
+    // A run that spans the same columns as one in the row above lengthens
+    // that one: each rectangle costs the renderer its own triangles.
+    struct SOpen
+    {
+        int start, end;
+        std::size_t run;
+    };
+    std::vector<SOpen> above, here;
     for (int r = 0; r < rows; ++r)
     {
+        here.clear();
+        std::size_t next = 0;
         int c = 0;
         while (c < columns)
         {
@@ -133,10 +143,21 @@ std::vector<CDraw2D::SRect> CDrawnOverCells::CellRuns(const std::vector<bool>& c
             const int start = c;
             while (c < columns && cells[static_cast<std::size_t>(r) * columns + c])
                 ++c;
-            const float x = start * kCell;
             const float y = r * kCell;
+            while (next < above.size() && above[next].start < start)
+                ++next;
+            if (next < above.size() && above[next].start == start && above[next].end == c)
+            {
+                CDraw2D::SRect& run = runs[above[next].run];
+                run.height = std::min(logical_height, y + kCell) - run.y;
+                here.push_back({start, c, above[next].run});
+                continue;
+            }
+            const float x = start * kCell;
+            here.push_back({start, c, runs.size()});
             runs.push_back({x, y, std::min(logical_width, c * kCell) - x, std::min(logical_height, y + kCell) - y});
         }
+        above.swap(here);
     }
     return runs;
 }

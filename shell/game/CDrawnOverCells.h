@@ -49,7 +49,8 @@ public:
     // touches opaque (a cell off the screen is not covered).
     static bool IsCovered(const CContentCover& cover, float x, float y, float width, float height);
 
-    // The runs of a grid `columns` wide, clipped to the screen.
+    // The runs of a grid `columns` wide, clipped to the screen; runs over the
+    // same columns in rows one under the other are one rectangle.
     static std::vector<CDraw2D::SRect> CellRuns(const std::vector<bool>& cells, int columns, float logical_width,
                                                 float logical_height);
 

@@ -54,8 +54,9 @@ std::string RunCells(const std::vector<CDraw2D::SRect>& runs, int columns, int r
     for (int r = 1; r < rows; ++r)
         text[static_cast<std::size_t>(r * (columns + 1) - 1)] = ' ';
     for (const CDraw2D::SRect& run : runs)
-        for (float x = run.x; x < run.x + run.width; x += kCell)
-            text[static_cast<std::size_t>(run.y / kCell) * (columns + 1) + static_cast<std::size_t>(x / kCell)] = '#';
+        for (float y = run.y; y < run.y + run.height; y += kCell)
+            for (float x = run.x; x < run.x + run.width; x += kCell)
+                text[static_cast<std::size_t>(y / kCell) * (columns + 1) + static_cast<std::size_t>(x / kCell)] = '#';
     return text;
 }
 

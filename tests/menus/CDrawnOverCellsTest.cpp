@@ -19,6 +19,9 @@ TEST(CDrawnOverCells, MarkedCellsAreCopiedBackAsRunsClippedToTheScreen)
         {"... ...", ""},
         {"##. ..#", "0,0,2,1 2,1,0.5,0.5"},
         {"#.# ###", "0,0,1,1 2,0,0.5,1 0,1,2.5,0.5"},
+        // Runs over the same columns in rows one under the other are one.
+        {"#.# #.#", "0,0,1,1.5 2,0,0.5,1.5"},
+        {".## ##.", "1,0,1.5,1 0,1,2,0.5"},
     };
     for (const auto& c : cases)
     {
