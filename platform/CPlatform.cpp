@@ -24,9 +24,9 @@ bool CPlatform::Init()
     // Mesa's software rasteriser draws in the calling thread: for an
     // 800x600 fixed-function picture worker threads cost more than they
     // save, and with one the caller runs ahead of it, so the driver keeps a
-    // command buffer of 1.5 MB for every picture waiting to be drawn, and
-    // keeps them. The player's own setting wins, and hardware drivers
-    // ignore it.
+    // command buffer of 1.5 MB for every picture waiting to be drawn, kept
+    // for the rest of the run with what it drew into. The player's own
+    // setting wins, and hardware drivers ignore it.
     setenv("LP_NUM_THREADS", "0", 0);
     // Pictures and texture storage come and go with the screens. The C
     // library would raise its threshold for mapping a block on its own after

@@ -368,13 +368,17 @@ void CModelBatch::FindShown(const SLook& look, const float view[16], const int v
             }
         bool shown = false;
         float left = 1e9f, right = -1e9f, bottom = 1e9f, top = -1e9f;
-        for (int corner = 0; corner < 8 && !shown; ++corner)
+        for (int corner = 0; corner < 8; ++corner)
         {
             const float x = corner & 1 ? high[0] : low[0], y = corner & 2 ? high[1] : low[1],
                         z = corner & 4 ? high[2] : low[2];
             const float w = view[3] * x + view[7] * y + view[11] * z + view[15];
             // A corner behind the eye: the box may reach anywhere.
-            shown = w <= 1e-6f;
+            if (w <= 1e-6f)
+            {
+                shown = true;
+                break;
+            }
             const float sx = (view[0] * x + view[4] * y + view[8] * z + view[12]) / w;
             const float sy = (view[1] * x + view[5] * y + view[9] * z + view[13]) / w;
             left = std::min(left, sx);

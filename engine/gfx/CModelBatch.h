@@ -96,7 +96,8 @@ private:
     void DrawLooks();
     // The models of the look whose boxes, seen through the current view
     // (`view`, projection times model-view), may reach the window box
-    // (left, bottom, right, top in pixels), as indices into m_shown.
+    // (left, bottom, right, top in pixels): their triangles' indices, into
+    // m_shown.
     void FindShown(const SLook& look, const float view[16], const int viewport[4], const int box[4]);
     // Blended by the alpha blend function, which keeps coverage in a layer.
     void DrawUnderlay() const;
