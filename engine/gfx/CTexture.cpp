@@ -59,10 +59,11 @@ unsigned int CTexture::GetUploadCount()
 
 bool CTexture::Load(CFilePack& pack, const std::string& file, bool wrap, bool dynamic)
 {
-    CFileData data = pack.GetFile(file);
-    if (IsTgaName(file))
-        return DecodeTga(data.GetData(), data.GetSize(), wrap, dynamic);
-    return DecodeJpegImage(data.GetData(), data.GetSize(), wrap, dynamic);
+    CPicture picture;
+    if (!ReadPicture(pack, file, picture))
+        return false;
+    // Only JPEG pictures become bump pairs; a TGA is always a plain texture.
+    return DecodePicture(picture, wrap, dynamic, m_bump && !IsTgaName(file));
 }
 
 bool CTexture::ReadPicture(CFilePack& pack, const std::string& file, CPicture& picture)

@@ -32,7 +32,7 @@ public:
                           std::vector<bool>* shown = nullptr);
     void Add(const CDrawnOverCells& other);
     void Clear();
-    // The marked cells as runs along each row (what is copied back).
+    // The marked cells as rectangles (what is copied back; see CellRuns).
     std::vector<CDraw2D::SRect> Runs() const;
     // The grid, a row of GetColumns() cells after another from the top;
     // empty until a cell was marked.

@@ -44,6 +44,18 @@ protected:
         glPopMatrix();
     }
 
+    // A board's view: in perspective, tilted back by the angle, with the
+    // depth test.
+    static void LookAtBoard(float tiltDegrees)
+    {
+        glMatrixMode(GL_PROJECTION);
+        gluPerspective(45.0, static_cast<double>(kWidth) / kHeight, 1.0, 50.0);
+        glMatrixMode(GL_MODELVIEW);
+        glTranslatef(0.0f, 0.0f, -6.0f);
+        glRotatef(-tiltDegrees, 1.0f, 0.0f, 0.0f);
+        glEnable(GL_DEPTH_TEST);
+    }
+
     CGfxTestFiles m_files;
     CFilePack m_pack;
 };
@@ -111,13 +123,7 @@ TEST_F(CGfxDrawTest, BatchAndItsBackingDrawThroughTheLayerAsDirectlyAndFollowAMo
     underlay.t = 1.5f;
     underlay.alpha = 0.3f;
     glClearColor(0.2f, 0.4f, 0.6f, 1.0f);
-    // The board's view: in perspective, tilted, with the depth test.
-    glMatrixMode(GL_PROJECTION);
-    gluPerspective(45.0, static_cast<double>(kWidth) / kHeight, 1.0, 50.0);
-    glMatrixMode(GL_MODELVIEW);
-    glTranslatef(0.0f, 0.0f, -6.0f);
-    glRotatef(-25.0f, 1.0f, 0.0f, 0.0f);
-    glEnable(GL_DEPTH_TEST);
+    LookAtBoard(25.0f);
 
     // The layer's texture may round a channel the other way than the window.
     auto same = [](const std::vector<unsigned char>& a, const std::vector<unsigned char>& b) {
@@ -172,12 +178,7 @@ TEST_F(CGfxDrawTest, BatchUnderAScissorDrawsItsBoxAsTheWholeBoard)
         bricks[i].SetPosition(CVector4(-2.5f + static_cast<float>(i % 6), i < 6 ? -0.4f : 0.4f, i < 6 ? 0.4f : 0.0f));
         bricks[i].SetScale(0.55f);
     }
-    glMatrixMode(GL_PROJECTION);
-    gluPerspective(45.0, static_cast<double>(kWidth) / kHeight, 1.0, 50.0);
-    glMatrixMode(GL_MODELVIEW);
-    glTranslatef(0.0f, 0.0f, -6.0f);
-    glRotatef(-35.0f, 1.0f, 0.0f, 0.0f);
-    glEnable(GL_DEPTH_TEST);
+    LookAtBoard(35.0f);
     CModelBatch::SetLayerEnabled(false);
     CModelBatch batch;
     auto frame = [&](const int* box) {
