@@ -76,8 +76,12 @@ CGameMenu::CGameMenu(CConfigFile& group, const SGameKind& kind, CMenuHost& host)
     try
     {
         AddSkinTexture("m_dialog_window_back", false);
+        m_skin_textures.push_back("m_dialog_window_back");
         for (const char* key : SKIN_KEYS)
+        {
             AddSkinTexture(key, true);
+            m_skin_textures.push_back(key);
+        }
         AddSkinTexture("m_background", false);
         m_background = m_res_manager->FindTexture("m_background");
         m_own_textures.push_back("m_background");
@@ -327,6 +331,7 @@ void CGameMenu::EndGame()
     CScoreTable* table = m_params->GetScoreTable(m_params->GetTableIndex(difficulty, size));
     if (m_game_over_dialog)
         m_host.WithdrawScreen(m_game_over_dialog.get());
+    ReloadSkins();
     m_game_over_dialog =
         std::make_unique<CGameOverDialog>(score, table, m_host, m_params->GetScoreTablePath(difficulty, size));
     // A finished game is never resumed; its save goes once the score is
@@ -347,6 +352,7 @@ void CGameMenu::Update(float dt)
         std::string text = "Could not be written:";
         for (const std::string& line : failures)
             text += "\n" + line;
+        ReloadSkins();
         m_write_failure_dialog = std::make_unique<CTextDialog>(m_group, m_res_manager.get(), m_host.GetFont());
         m_write_failure_dialog->SetShade(true);
         m_write_failure_dialog->SetPanelVisible(false);
@@ -360,7 +366,10 @@ void CGameMenu::Update(float dt)
 void CGameMenu::Activate()
 {
     if (m_covered)
+    {
         m_res_manager->ReloadTextures(m_own_textures);
+        ReloadSkins();
+    }
     m_covered = false;
     m_host.SetMenuView();
     SetDraggable(!m_host.IsFullScreen());
@@ -374,11 +383,17 @@ void CGameMenu::Activate()
 
 void CGameMenu::Deactivate()
 {
-    // A game covers the menu: its background and buttons wait on disk. The
-    // dialog pictures stay, the game's dialogs show them.
+    // A game covers the menu: its background and buttons wait on disk, and
+    // so do the dialogs' pictures until a dialog opens over the game.
     m_covered = true;
     m_res_manager->ReleaseTextures(m_own_textures);
+    m_res_manager->ReleaseTextures(m_skin_textures);
     m_mark.Forget();
+}
+
+void CGameMenu::ReloadSkins()
+{
+    m_res_manager->ReloadTextures(m_skin_textures);
 }
 
 void CGameMenu::Draw()
@@ -555,6 +570,7 @@ void CGameMenu::OpenNewGame()
     }
     if (m_new_game_dialog)
         return;
+    ReloadSkins();
     m_new_game_dialog = m_kind.m_make_new_game_dialog(m_group, *m_params);
     if (m_new_game_dialog)
         m_host.OpenOverlay(m_new_game_dialog.get());
@@ -564,6 +580,7 @@ void CGameMenu::OpenHelp()
 {
     if (m_help_dialog)
         return;
+    ReloadSkins();
     m_help_dialog = std::make_unique<CHelpDialog>(m_group, m_host);
     m_host.OpenOverlay(m_help_dialog.get());
 }
@@ -573,6 +590,7 @@ void CGameMenu::OpenTop7()
     if (m_top7_dialog)
         return;
     CScoreCaptionList list;
+    ReloadSkins();
     m_top7_dialog = std::make_unique<CTop7Dialog>(m_group, m_host);
     m_params->GetScoreCaption(list);
     m_top7_dialog->SetTables(list);
@@ -583,6 +601,7 @@ void CGameMenu::OpenOptions()
 {
     if (m_options_dialog)
         return;
+    ReloadSkins();
     m_options_dialog = std::make_unique<COptionsDialog>(m_group, m_params->GetBrickModelTable(), m_host);
     m_options_dialog->SetSkin(m_params->GetCurrentSkin(), m_params->GetSkinsCount());
     m_options_dialog->SetAutosave(m_params->GetAutosave());

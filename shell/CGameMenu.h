@@ -111,6 +111,8 @@ private:
     void ToggleFullScreen();
     void LeaveFullScreen();
 
+    // The dialogs' pictures, loaded again if a game let them go.
+    void ReloadSkins();
     void OpenNewGame();
     void OpenHelp();
     void OpenTop7();
@@ -127,6 +129,8 @@ private:
     std::unique_ptr<CResManager> m_res_manager;
     // Background and buttons, let go while a game covers the menu.
     std::vector<std::string> m_own_textures;
+    // The dialogs' panel and buttons: let go too while a game shows alone.
+    std::vector<std::string> m_skin_textures;
     bool m_covered = false;
     CTexture* m_background = nullptr;
     // What the last frame drew over the background, and the buttons' states in it.

@@ -37,7 +37,7 @@ public:
     void SetMenuView() override {}
     void OpenSiteAddress() override { Log("OpenSiteAddress"); }
     CResManager* GetMainResManager() const override { return m_main.get(); }
-    CFilePack* GetPack() const override { return nullptr; }
+    CFilePack* GetPack() const override { return m_pack; }
     std::string GetDataRoot() const override { return m_data_root; }
     bool IsSoundOn() const override { return m_sound; }
     void SetSoundOn(bool on) override { m_sound = on; }
@@ -56,6 +56,7 @@ public:
     std::vector<int> m_volumes_set;
     std::unique_ptr<CResManager> m_main;
     std::string m_data_root;
+    CFilePack* m_pack = nullptr;
     bool m_full_screen = false;
     bool m_minimized = false;
     bool m_refuse_display_mode = false;

@@ -1,0 +1,99 @@
+// The game menu's pictures on a real GL window (run under a virtual
+// display): what a game covering the menu lets go, and what comes back
+// before anything shows it again.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "engine/files/CConfigFile.h"
+#include "engine/files/CFilePack.h"
+#include "engine/frame/CAppWindow.h"
+#include "engine/gfx/CResManager.h"
+#include "engine/gfx/CTexture.h"
+#include "platform/CPlatform.h"
+#include "engine/widgets/CButton.h"
+#include "shell/CGameMenu.h"
+#include "shell/CGameOverDialog.h"
+#include "tests/gamemenu/CFakeKind.h"
+#include "tests/gamemenu/CFakeMenuHost.h"
+#include "tests/menus/MenuTestFiles.h"
+
+namespace
+{
+class GameMenuDisplayTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!CPlatform::Init())
+            GTEST_SKIP() << "no display";
+        CTexture::SetUploadEnabled(true);
+        m_window = std::make_unique<CAppWindow>("Marblewend", nullptr);
+        if (!m_window->CreateWindowed("Marblewend", 0, 0, 640, 480))
+            GTEST_SKIP() << "no GL window";
+        m_files.WriteTga("pics/panel.tga", 16, 16, true);
+        m_files.WriteTga("pics/button.tga", 8, 24, true);
+        m_group.SetValue("m_game_kind", "0");
+        m_group.SetValue("m_save_file", "data/fake.sav");
+        m_group.SetValue("m_dialog_window_back", "pics/panel.tga");
+        m_group.SetValue("m_close_btn", "pics/button.tga");
+        m_group.SetValue("m_background", "pics/panel.tga");
+        m_host.m_pack = &m_pack;
+    }
+
+    void TearDown() override
+    {
+        m_menu.reset();
+        if (m_window)
+            m_window->Destroy();
+        m_window.reset();
+        CTexture::SetUploadEnabled(false);
+        CPlatform::Shutdown();
+    }
+
+    bool Loaded(const char* key) const
+    {
+        const CTexture* texture = m_host.GetCurrentResManager()->FindTexture(key);
+        return texture != nullptr && texture->GetId() != 0;
+    }
+
+    CMenuTestFiles m_files;
+    CFilePack m_pack;
+    CFakeMenuHost m_host{m_files.GetDir()};
+    CConfigFile m_group;
+    SGameKind m_kind;
+    std::unique_ptr<CGameMenu> m_menu;
+    std::unique_ptr<CAppWindow> m_window;
+};
+}
+
+TEST_F(GameMenuDisplayTest, DialogPicturesWaitOnDiskWhileAGameShowsAndComeBackForItsDialogs)
+{
+    m_kind = MakeFakeKind(0, m_host.GetMainResManager(), true);
+    m_menu = std::make_unique<CGameMenu>(m_group, m_kind, m_host);
+    ASSERT_TRUE(Loaded("m_dialog_window_back"));
+    ASSERT_TRUE(Loaded("m_close_btn"));
+
+    // The game covers the menu (the screen stack tells the covered screen).
+    m_menu->OnCommand(m_menu->GetNewGameButton());
+    ASSERT_NE(m_menu->GetGameScreen(), nullptr);
+    m_menu->Deactivate();
+    EXPECT_FALSE(Loaded("m_background"));
+    EXPECT_FALSE(Loaded("m_dialog_window_back"));
+    EXPECT_FALSE(Loaded("m_close_btn"));
+
+    // The game ends over itself: its dialog shows the panel and the buttons.
+    auto* game = static_cast<CFakeGameScreen*>(m_menu->GetGameScreen());
+    game->EndGame(0);
+    m_menu->OnScreenClosed(game);
+    ASSERT_NE(m_menu->GetGameOverDialog(), nullptr);
+    EXPECT_TRUE(Loaded("m_dialog_window_back"));
+    EXPECT_TRUE(Loaded("m_close_btn"));
+
+    // Back on the menu, everything is there again.
+    m_menu->OnDialogClosed(0, m_menu->GetGameOverDialog());
+    m_menu->Activate();
+    EXPECT_TRUE(Loaded("m_background"));
+    EXPECT_TRUE(Loaded("m_dialog_window_back"));
+}
