@@ -25,6 +25,22 @@ std::shared_ptr<CTexture> UseTexture(CTexture* texture)
 }
 }
 
+void CModel::NoteTrianglesSent(std::size_t count)
+{
+    // The software renderer keeps every triangle of a picture, sorted into
+    // the screen's tiles, until the picture is drawn: a board of many bricks
+    // drawn whole held several megabytes at once. Handed over in portions,
+    // the triangles need a fraction of that, and take no longer to draw.
+    constexpr std::size_t kPortion = 1000;
+    static std::size_t sent = 0;
+    sent += count;
+    if (sent >= kPortion)
+    {
+        glFlush();
+        sent = 0;
+    }
+}
+
 CModel::CModel() = default;
 
 CModel::CModel(const CModel& other)
@@ -122,6 +138,8 @@ void CModel::Draw()
         DrawFaces();
     }
     EndOpaqueAlpha(envMode);
+    if (const CMesh* mesh = GetMesh())
+        NoteTrianglesSent(mesh->GetFaceCount());
     if (m_texture)
     {
         glDisable(GL_TEXTURE_2D);

@@ -34,6 +34,9 @@ public:
     // nothing was changed).
     static int BeginOpaqueAlpha();
     static void EndOpaqueAlpha(int envMode);
+    // Counts triangles just sent to the renderer; past a thousand since the
+    // last time, it is told to draw what it holds (see the definition).
+    static void NoteTrianglesSent(std::size_t count);
     virtual void Update(float dt);
 
     void LoadFile(CFilePack* pack, const char* name);

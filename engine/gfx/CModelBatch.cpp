@@ -438,6 +438,7 @@ void CModelBatch::DrawLooks()
         glVertexPointer(3, GL_FLOAT, 0, look->m_positions.data());
         glTexCoordPointer(2, GL_FLOAT, 0, look->m_texcoords.data());
         glDrawElements(GL_TRIANGLES, count, GL_UNSIGNED_INT, indices->data());
+        CModel::NoteTrianglesSent(static_cast<std::size_t>(count) / 3);
         if (look->m_texture)
             glDisable(GL_TEXTURE_2D);
     }
