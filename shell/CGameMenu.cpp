@@ -662,6 +662,9 @@ void CGameMenu::OnScreenClosed(CScreen* screen)
 {
     if (screen == nullptr || screen != m_game_screen.get())
         return;
+    // The paused game waits under the menu: its held picture is drawn anew
+    // when it shows again, and meanwhile the menu's pictures need the room.
+    m_game_screen->ReleaseHeldPicture();
     if (!m_host.IsMinimized())
         m_host.EnterMenuMode();
     if (!m_game_screen->IsGameOver())

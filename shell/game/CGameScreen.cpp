@@ -56,6 +56,11 @@ void CGameScreen::Activate()
         m_app->GetInput().HoldButtonsUntilReleased();
 }
 
+void CGameScreen::ReleaseHeldPicture()
+{
+    m_frame_cache.Release();
+}
+
 void CGameScreen::OnKeyDown(int key)
 {
     int backKey = m_app ? m_app->GetQuitKey() : CKeyMap::VK_ESCAPE;

@@ -66,6 +66,9 @@ public:
     void Activate() override;
     void OnKeyDown(int key) override;
     void MapToLogical(int x, int y, int& lx, int& ly) const override;
+    // Lets the held picture of the board go while the game waits unseen
+    // (paused under its menu); the next frame shown draws it anew.
+    void ReleaseHeldPicture();
 
     // Writes the score key and then the running game's whole state.
     virtual void Save(CConfigFile& store);

@@ -33,6 +33,7 @@ public:
     ~CFakeGameScreen() override;
 
     void Reskin() override { ++m_reskins; }
+    using CGameScreen::GetFrameCache;
     int GetGameDifficulty() const override { return m_difficulty; }
     int GetGameSize() const override { return m_size; }
     void EndGame(int score)

@@ -9,12 +9,14 @@
 #include "engine/files/CConfigFile.h"
 #include "engine/files/CFilePack.h"
 #include "engine/frame/CAppWindow.h"
+#include "engine/gfx/COffscreenLayer.h"
 #include "engine/gfx/CResManager.h"
 #include "engine/gfx/CTexture.h"
 #include "platform/CPlatform.h"
 #include "engine/widgets/CButton.h"
 #include "shell/CGameMenu.h"
 #include "shell/CGameOverDialog.h"
+#include "shell/game/CGameFrameCache.h"
 #include "tests/gamemenu/CFakeKind.h"
 #include "tests/gamemenu/CFakeMenuHost.h"
 #include "tests/menus/MenuTestFiles.h"
@@ -96,4 +98,21 @@ TEST_F(GameMenuDisplayTest, DialogPicturesWaitOnDiskWhileAGameShowsAndComeBackFo
     m_menu->Activate();
     EXPECT_TRUE(Loaded("m_background"));
     EXPECT_TRUE(Loaded("m_dialog_window_back"));
+}
+
+TEST_F(GameMenuDisplayTest, PausedGameLetsItsHeldPictureGoWhileTheMenuShows)
+{
+    m_kind = MakeFakeKind(0, m_host.GetMainResManager(), true);
+    m_menu = std::make_unique<CGameMenu>(m_group, m_kind, m_host);
+    m_menu->OnCommand(m_menu->GetNewGameButton());
+    auto* game = static_cast<CFakeGameScreen*>(m_menu->GetGameScreen());
+    ASSERT_NE(game, nullptr);
+    COffscreenLayer& held = game->GetFrameCache().GetContent();
+    ASSERT_TRUE(held.Begin(0, 0, 64, 64));
+    held.End();
+
+    // Escape: the game closes, paused, and the menu comes back.
+    m_menu->OnScreenClosed(game);
+    ASSERT_EQ(m_menu->GetGameScreen(), game);
+    EXPECT_FALSE(held.Resume());
 }
