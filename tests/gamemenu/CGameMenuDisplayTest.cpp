@@ -8,32 +8,28 @@
 
 #include "engine/files/CConfigFile.h"
 #include "engine/files/CFilePack.h"
-#include "engine/frame/CAppWindow.h"
 #include "engine/gfx/COffscreenLayer.h"
 #include "engine/gfx/CResManager.h"
 #include "engine/gfx/CTexture.h"
-#include "platform/CPlatform.h"
 #include "engine/widgets/CButton.h"
 #include "shell/CGameMenu.h"
 #include "shell/CGameOverDialog.h"
 #include "shell/game/CGameFrameCache.h"
+#include "tests/frame/CGLWindowTest.h"
 #include "tests/gamemenu/CFakeKind.h"
 #include "tests/gamemenu/CFakeMenuHost.h"
 #include "tests/menus/MenuTestFiles.h"
 
 namespace
 {
-class GameMenuDisplayTest : public ::testing::Test
+class GameMenuDisplayTest : public CGLWindowTest
 {
 protected:
     void SetUp() override
     {
-        if (!CPlatform::Init())
-            GTEST_SKIP() << "no display";
-        CTexture::SetUploadEnabled(true);
-        m_window = std::make_unique<CAppWindow>("Marblewend", nullptr);
-        if (!m_window->CreateWindowed("Marblewend", 0, 0, 640, 480))
-            GTEST_SKIP() << "no GL window";
+        CGLWindowTest::SetUp();
+        if (IsSkipped())
+            return;
         m_files.WriteTga("pics/panel.tga", 16, 16, true);
         m_files.WriteTga("pics/button.tga", 8, 24, true);
         m_group.SetValue("m_game_kind", "0");
@@ -47,11 +43,7 @@ protected:
     void TearDown() override
     {
         m_menu.reset();
-        if (m_window)
-            m_window->Destroy();
-        m_window.reset();
-        CTexture::SetUploadEnabled(false);
-        CPlatform::Shutdown();
+        CGLWindowTest::TearDown();
     }
 
     bool Loaded(const char* key) const
@@ -66,7 +58,6 @@ protected:
     CConfigFile m_group;
     SGameKind m_kind;
     std::unique_ptr<CGameMenu> m_menu;
-    std::unique_ptr<CAppWindow> m_window;
 };
 }
 

@@ -10,39 +10,18 @@
 #include <string>
 #include <vector>
 
-#include "engine/frame/CAppWindow.h"
 #include "engine/files/CFilePack.h"
 #include "engine/gfx/CResManager.h"
-#include "engine/gfx/CTexture.h"
-#include "platform/CPlatform.h"
 #include "shell/CIntroScreen.h"
 #include "shell/CMainMenu.h"
+#include "tests/frame/CGLWindowTest.h"
 #include "tests/menus/MenuTestFiles.h"
 
 namespace
 {
-class CMenusDisplayTest : public ::testing::Test
+class CMenusDisplayTest : public CGLWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        if (!CPlatform::Init())
-            GTEST_SKIP() << "no display";
-        CTexture::SetUploadEnabled(true);
-        m_window = std::make_unique<CAppWindow>("Marblewend", nullptr);
-        if (!m_window->CreateWindowed("Marblewend", 0, 0, 640, 480))
-            GTEST_SKIP() << "no GL window";
-    }
-
-    void TearDown() override
-    {
-        if (m_window)
-            m_window->Destroy();
-        m_window.reset();
-        CTexture::SetUploadEnabled(false);
-        CPlatform::Shutdown();
-    }
-
     std::vector<unsigned char> ReadWindow(int width, int height)
     {
         std::vector<unsigned char> pixels(static_cast<std::size_t>(width) * height * 4);
@@ -65,7 +44,6 @@ protected:
     }
 
     CMenuTestFiles m_files;
-    std::unique_ptr<CAppWindow> m_window;
 };
 }
 
