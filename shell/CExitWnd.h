@@ -27,6 +27,8 @@ public:
     explicit CExitWnd(CResManager& resources);
     ~CExitWnd() override;
 
+    // Its picture fills the window, drawn without blending.
+    bool CoversWindow() const override { return true; }
     void Draw() override;
     void OnKeyDown(int key) override;
     void OnMouseMove(int x, int y, int flags) override;

@@ -331,12 +331,13 @@ void CGameMenu::EndGame()
     CScoreTable* table = m_params->GetScoreTable(m_params->GetTableIndex(difficulty, size));
     if (m_game_over_dialog)
         m_host.WithdrawScreen(m_game_over_dialog.get());
+    // A finished game is never resumed; its save goes once the score is
+    // written (when the dialog closes). It is let go before the dialog's
+    // pictures come back, so the two are never held at once.
+    SetGameScreen(nullptr);
     ReloadSkins();
     m_game_over_dialog =
         std::make_unique<CGameOverDialog>(score, table, m_host, m_params->GetScoreTablePath(difficulty, size));
-    // A finished game is never resumed; its save goes once the score is
-    // written (when the dialog closes).
-    SetGameScreen(nullptr);
     m_game_over_dialog->SetLogicalSize(m_host.GetLogicalWidth(), m_host.GetLogicalHeight());
     m_game_over_dialog->SetShade(true);
     m_game_over_dialog->SetPanelVisible(false);

@@ -47,6 +47,7 @@ public:
     ~CGameMenu() override;
 
     void Draw() override;
+    void OnHiddenFrame() override { m_mark.Forget(); }
     void Activate() override;
     void Deactivate() override;
     void OnKeyDown(int key) override;

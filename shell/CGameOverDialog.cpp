@@ -108,6 +108,11 @@ void CGameOverDialog::OnCommand(CWidget* sender)
         Finish();
 }
 
+bool CGameOverDialog::CoversWindow() const
+{
+    return IsShaded() || (m_background != nullptr && m_background->GetId() != 0);
+}
+
 void CGameOverDialog::Draw()
 {
     CMatrixStack::Push();
@@ -118,9 +123,10 @@ void CGameOverDialog::Draw()
     const float w = static_cast<float>(GetLogicalWidth());
     const float h = static_cast<float>(GetLogicalHeight());
     CDraw2D::SetTexturing(true);
-    if (m_background)
-        CDraw2D::BindTexture(m_background->GetId());
-    CTexture::DrawQuad(0.0f, 0.0f, 0.0f, w, h, 0.0f, 1.0f, 0.0f, 1.0f);
+    if (m_background != nullptr && m_background->GetId() != 0)
+        DrawWindowPicture(m_background->GetId());
+    else
+        CTexture::DrawQuad(0.0f, 0.0f, 0.0f, w, h, 0.0f, 1.0f, 0.0f, 1.0f);
 
     UpdateBackSparkles();
     DrawBackSparkles();

@@ -29,6 +29,8 @@ public:
     CGameOverDialog(int score, CScoreTable* table, CMenuHost& host, const std::string& tablePath = std::string());
     ~CGameOverDialog() override;
 
+    // Shaded black or laid on its opaque picture, it fills the window.
+    bool CoversWindow() const override;
     void Draw() override;
     void OnKeyDown(int key) override;
     void OnCommand(CWidget* sender) override;

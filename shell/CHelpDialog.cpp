@@ -135,6 +135,11 @@ void CHelpDialog::OnCommand(CWidget* sender)
         PrevPage();
 }
 
+bool CHelpDialog::CoversWindow() const
+{
+    return m_background != nullptr && m_background->GetId() != 0;
+}
+
 void CHelpDialog::Draw()
 {
     UpdatePageButtons();
@@ -142,9 +147,10 @@ void CHelpDialog::Draw()
     const float h = static_cast<float>(GetLogicalHeight());
     CMatrixStack::Push();
     CDraw2D::SetTexturing(true);
-    if (m_background)
-        CDraw2D::BindTexture(m_background->GetId());
-    CTexture::DrawQuad(0.0f, 0.0f, 0.0f, w, h, 0.0f, 1.0f, 0.0f, 1.0f);
+    if (m_background != nullptr && m_background->GetId() != 0)
+        DrawWindowPicture(m_background->GetId());
+    else
+        CTexture::DrawQuad(0.0f, 0.0f, 0.0f, w, h, 0.0f, 1.0f, 0.0f, 1.0f);
 
     UpdateBackSparkles();
     DrawBackSparkles();

@@ -32,6 +32,8 @@ public:
     void PrevPage();
 
     void Draw() override;
+    // Its picture is opaque and fills the window.
+    bool CoversWindow() const override;
     void OnCommand(CWidget* sender) override;
 
     int GetPageCount() const { return m_pages_count; }

@@ -478,6 +478,15 @@ void CMainMenu::Draw()
     m_drawn = true;
 }
 
+void CMainMenu::OnHiddenFrame()
+{
+    // The dialogs over the menu draw in its flat view.
+    CAppWindow* window = CAppWindow::Get();
+    if (CGameApp* app = CGameApp::Get(); app != nullptr && window != nullptr)
+        app->GetViewParams().SetOrtho(window->GetWidth(), window->GetHeight());
+    m_layer.EndFrame(false);
+}
+
 void CMainMenu::DrawStillLayer(float view_width, float view_height)
 {
     // The opaque background covers the whole window, so it stands in for the

@@ -56,6 +56,7 @@ public:
 
     void Update(float dt) override;
     void Draw() override;
+    void OnHiddenFrame() override;
     void Activate() override;
     void Deactivate() override;
     void OnKeyDown(int key) override;

@@ -31,6 +31,8 @@ public:
     void PrevTable();
 
     void Draw() override;
+    // Its picture is opaque and fills the window.
+    bool CoversWindow() const override;
     void OnCommand(CWidget* sender) override;
     void OnDialogClosed(int result, CScreen* dialog) override;
 

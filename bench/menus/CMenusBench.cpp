@@ -18,6 +18,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -331,8 +332,8 @@ void Click(CAppWindow& window, CGameApp& app, int x, int y)
 }
 
 // The program as the player starts it, led by clicks from the main menu to a
-// new game of the route's kind on its largest board; then ten seconds of
-// play time with the cursor resting on the board, or (play) clicking over it
+// new game of the route's kind on its largest board; then ten seconds (or
+// the frames asked) of play time with the cursor resting on the board, or (play) clicking over it
 // three times a second so that bricks move, fall and slide. Prints processor
 // milliseconds a frame, % of a core, frames a second and peak memory in MB.
 // Ends without saving.
@@ -415,8 +416,9 @@ double PeakMb()
     return usage.ru_maxrss / 1024.0;
 }
 
-int RunGameChild(const SKindRoute& route, bool play);
+int RunGameChild(const SKindRoute& route, bool play, int frames);
 int RunTourChild();
+int RunTop7Child(const SKindRoute& route, int frames);
 
 // A game directory of its own for a run that leaves games and writes
 // settings, saves and tables: the built game's files linked into a new
@@ -460,15 +462,14 @@ int WithProgram(const std::function<int(CAppWindow&, CGameApp&)>& body, const st
     return body(window, app);
 }
 
-int RunGameChild(const SKindRoute& route, bool play)
+int RunGameChild(const SKindRoute& route, bool play, int frames)
 {
-    return WithProgram([&route, play](CAppWindow& window, CGameApp& app) {
+    return WithProgram([&route, play, frames](CAppWindow& window, CGameApp& app) {
         // With a fixed seed the sparkles burst the same way too.
         if (const char* seed = std::getenv("MARBLEWEND_SEED"))
             std::srand(static_cast<unsigned>(std::strtoul(seed, nullptr, 10)));
         if (!StartGame(window, app, route))
             return 1;
-        const int frames = 600;
         const double cpu_start = ProcessCpuSeconds();
         const auto wall_start = std::chrono::steady_clock::now();
         for (int i = 0; i < frames; ++i)
@@ -483,6 +484,29 @@ int RunGameChild(const SKindRoute& route, bool play)
         std::printf("%f %f %f %f\n", 1000.0 * cpu / frames, 100.0 * cpu / wall, frames / wall, PeakMb());
         std::fflush(stdout);
         _exit(0);
+    });
+}
+
+// The top seven of the route's kind, opened from its menu, shown for the
+// frames asked with the cursor resting on it. Prints as RunGameChild does.
+int RunTop7Child(const SKindRoute& route, int frames)
+{
+    return WithProgram([&route, frames](CAppWindow& window, CGameApp& app) {
+        Click(window, app, route.kind[0], route.kind[1]);
+        Click(window, app, 400, 365);
+        window.OnMouseMove(400, 300, 0);
+        for (int i = 0; i < 60; ++i)
+            LoopFrame(window, app);
+        const double cpu_start = ProcessCpuSeconds();
+        const auto wall_start = std::chrono::steady_clock::now();
+        for (int i = 0; i < frames; ++i)
+            LoopFrame(window, app);
+        const double cpu = ProcessCpuSeconds() - cpu_start;
+        const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wall_start).count();
+        std::printf("%f %f %f %f\n", 1000.0 * cpu / frames, 100.0 * cpu / wall, frames / wall, PeakMb());
+        std::fflush(stdout);
+        _exit(0);
+        return 0;
     });
 }
 
@@ -534,6 +558,19 @@ int RunTourChild()
         gameDir);
 }
 
+// A kind's top seven over its menu (RunTop7Child): a dialog that fills the
+// window, with the sparkles rising over it.
+void BM_Top7DialogProcess(benchmark::State& state)
+{
+    if (std::getenv("DISPLAY") == nullptr)
+    {
+        state.SkipWithError("no display");
+        return;
+    }
+    CountChild(state, "--top7-child 0", {"cpu_ms_per_frame", "core_percent", "fps", "peak_mb"});
+}
+BENCHMARK(BM_Top7DialogProcess)->Iterations(1)->Unit(benchmark::kMillisecond);
+
 // Memory over a whole evening (RunTourChild): no growth from one round of
 // every kind to the next.
 void BM_TourProcess(benchmark::State& state)
@@ -554,11 +591,19 @@ int main(int argc, char** argv)
     const int routes = static_cast<int>(sizeof s_routes / sizeof s_routes[0]);
     if (argc > 1 && std::strcmp(argv[1], "--tour-child") == 0)
         return RunTourChild();
+    if (argc > 2 && std::strcmp(argv[1], "--top7-child") == 0)
+    {
+        const int route = std::atoi(argv[2]);
+        const int frames = argc > 3 ? std::max(1, std::atoi(argv[3])) : 600;
+        return route >= 0 && route < routes ? RunTop7Child(s_routes[route], frames) : 1;
+    }
     if (argc > 2 && std::strcmp(argv[1], "--game-child") == 0)
     {
         const int route = std::atoi(argv[2]);
         const bool play = argc > 3 && std::strcmp(argv[3], "play") == 0;
-        return route >= 0 && route < routes ? RunGameChild(s_routes[route], play) : 1;
+        // A fifth argument plays longer than ten seconds: that many frames.
+        const int frames = argc > 4 ? std::max(1, std::atoi(argv[4])) : 600;
+        return route >= 0 && route < routes ? RunGameChild(s_routes[route], play, frames) : 1;
     }
     for (int route = 0; route < routes; ++route)
         for (bool play : {false, true})

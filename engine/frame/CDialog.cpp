@@ -83,6 +83,19 @@ void CDialog::MapToLogical(int px, int py, int& x, int& y) const
     MapToDialog(px, py, w, h, x, y);
 }
 
+void CDialog::DrawWindowPicture(unsigned int texture) const
+{
+    const CAppWindow* window = CAppWindow::Get();
+    const bool pixel_exact =
+        window != nullptr && window->GetWidth() == m_logical_width && window->GetHeight() == m_logical_height;
+    // Sampled nearest only for this quad: other screens draw the picture scaled.
+    if (pixel_exact)
+        CDraw2D::SetPictureFilter(texture, true);
+    CDraw2D::DrawOpaquePicture(texture, static_cast<float>(m_logical_width), static_cast<float>(m_logical_height));
+    if (pixel_exact)
+        CDraw2D::SetPictureFilter(texture, false);
+}
+
 void CDialog::DimBackground(float r, float g, float b, float a)
 {
     if (!m_shade)

@@ -37,6 +37,10 @@ public:
     // matrix without saving it: dialogs push and pop around their drawing.
     void DimBackground(float r, float g, float b, float a);
     void DrawPanel(float r, float g, float b, float a);
+    // An opaque picture over the whole logical area, without blending or
+    // colour; texel for pixel when the window has the logical size. Texturing
+    // is left on.
+    void DrawWindowPicture(unsigned int texture) const;
 
     // Window pixel -> position relative to the dialog's corner in logical
     // units, for a window of window_width x window_height pixels.

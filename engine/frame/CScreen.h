@@ -25,6 +25,12 @@ public:
     // Another full screen now covers this one. What only this screen draws
     // may be let go here; Activate comes again before it is drawn.
     virtual void Deactivate();
+    // Drawn as an overlay, true when this screen hides the whole window
+    // opaquely: the screens under it are then not drawn at all.
+    virtual bool CoversWindow() const { return false; }
+    // A frame in which an overlay hid this screen and it was not drawn: what
+    // it keeps of the back buffer no longer holds.
+    virtual void OnHiddenFrame() {}
     virtual void OnKeyDown(int key);
     virtual void OnChar(int ch, int repeat_count);
     virtual void OnMouseMove(int x, int y, int flags);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/frame/CScreen.h"
+#include "engine/gfx/CDraw2D.h"
 
 namespace
 {
@@ -116,13 +117,32 @@ void CScreenStack::DeliverNotices()
 
 void CScreenStack::Render()
 {
-    if (CScreen* screen = GetCurrentScreen())
-        screen->Draw();
     // Copy: a draw may not change the stack, but a faulty one must not
     // invalidate the walk.
     const std::vector<CScreen*> overlays = m_overlays;
-    for (CScreen* overlay : overlays)
-        overlay->Draw();
+    // Under an overlay that hides the whole window nothing shows: those
+    // screens are skipped.
+    const auto covering =
+        std::find_if(overlays.rbegin(), overlays.rend(), [](const CScreen* overlay) { return overlay->CoversWindow(); });
+    std::size_t first = 0;
+    if (covering == overlays.rend())
+    {
+        if (CScreen* screen = GetCurrentScreen())
+            screen->Draw();
+    }
+    else
+    {
+        first = static_cast<std::size_t>(overlays.rend() - covering) - 1;
+        if (CScreen* screen = GetCurrentScreen())
+            screen->OnHiddenFrame();
+        for (std::size_t i = 0; i < first; ++i)
+            overlays[i]->OnHiddenFrame();
+        // As the screens under it would have left it: flat, depth cleared.
+        CDraw2D::ClearDepth();
+        CDraw2D::SetDepthTest(false);
+    }
+    for (std::size_t i = first; i < overlays.size(); ++i)
+        overlays[i]->Draw();
 }
 
 void CScreenStack::ActivateCurrent()

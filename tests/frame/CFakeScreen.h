@@ -27,6 +27,11 @@ public:
         m_log.push_back(m_name + ".DialogClosed(" + std::to_string(result) + "," + NameOf(dialog) + ")");
     }
     void OnScreenClosed(CScreen* screen) override { m_log.push_back(m_name + ".ScreenClosed(" + NameOf(screen) + ")"); }
+    bool CoversWindow() const override { return m_covers; }
+    void OnHiddenFrame() override { m_log.push_back(m_name + ".Hidden"); }
+
+    // Drawn as an overlay, it hides the whole window.
+    bool m_covers = false;
 
 private:
     static std::string Pos(int x, int y) { return std::to_string(x) + "," + std::to_string(y); }

@@ -21,7 +21,7 @@ TEST(CScreenStackTest, ScreensAndOverlaysAreActivatedClosedAndReportedInOrder)
     // kN key N, hN character N, m / d / l / R mouse move, left press, left
     // release, right release at (N, N), =N the newest overlay's result, n a
     // next-track handler that logs, xX remove screen X (logs whether it was
-    // there); "|" clears the log and "." checks that nothing was logged since.
+    // there), WX open overlay X that hides the whole window; "|" clears the log and "." checks that nothing was logged since.
     const struct
     {
         const char* steps;
@@ -45,6 +45,13 @@ TEST(CScreenStackTest, ScreensAndOverlaysAreActivatedClosedAndReportedInOrder)
         {"| k27 C c u1 r", ""},
         {"sA n | k116 k115", "NextTrack A.Key(116) A.Key(115)"},   // F5 asks for the next track, then passes
         {"sA sB | xA xA c u1", "removed absent B.Update(1)"},         // removing tells nobody
+        // Under an overlay that hides the window nothing is drawn; each
+        // screen there is told instead.
+        {"sA WD1 | r", "A.Hidden D1.Draw"},
+        {"sA oD1 WD2 oD3 | r", "A.Hidden D1.Hidden D2.Draw D3.Draw"},
+        {"sA WD1 oD2 WD3 | r", "A.Hidden D1.Hidden D2.Hidden D3.Draw"},
+        {"sA WD1 oD2 | C | r", "A.Hidden D1.Draw"},   // the covering one still shows
+        {"sA WD1 | C | r", "A.Draw"},
     };
     for (const auto& c : cases)
     {
@@ -67,6 +74,10 @@ TEST(CScreenStackTest, ScreensAndOverlaysAreActivatedClosedAndReportedInOrder)
             {
             case 's': stack.SetScreen(screen()); break;
             case 'o': stack.OpenOverlay(newest = screen()); break;
+            case 'W':
+                screen()->m_covers = true;
+                stack.OpenOverlay(newest = screen());
+                break;
             case 'c': stack.CloseScreen(false); break;
             case 'C': stack.CloseScreen(true); break;
             case 'u': stack.Update(std::stof(arg), true); break;
