@@ -418,7 +418,7 @@ double PeakMb()
 
 int RunGameChild(const SKindRoute& route, bool play, int frames);
 int RunTourChild();
-int RunTop7Child(const SKindRoute& route, int frames);
+int RunDialogChild(const SKindRoute& route, int x, int y, int frames);
 
 // A game directory of its own for a run that leaves games and writes
 // settings, saves and tables: the built game's files linked into a new
@@ -462,9 +462,26 @@ int WithProgram(const std::function<int(CAppWindow&, CGameApp&)>& body, const st
     return body(window, app);
 }
 
+// Esc leaves a game and its menu; a game that has ended shows the game-over
+// dialog first, and a dialog opened by a click closes the same way.
+void BackToMainMenu(CAppWindow& window, CGameApp& app)
+{
+    for (int leave = 0; leave < 6 && !IsShowing(window, "CMainMenu"); ++leave)
+    {
+        window.OnKeyDown(27);
+        for (int i = 0; i < 30; ++i)
+            LoopFrame(window, app);
+    }
+}
+
 int RunGameChild(const SKindRoute& route, bool play, int frames)
 {
-    return WithProgram([&route, play, frames](CAppWindow& window, CGameApp& app) {
+    // A run longer than ten seconds plays on as a player would: a game that
+    // ends (or a dialog the clicks opened) is left and a new one started. It
+    // writes its tables and saves in a game directory of its own.
+    const bool long_run = frames > 600;
+    const std::string gameDir = long_run ? MakeOwnGameDir() : std::string(MW_GAME_DIR);
+    return WithProgram([&route, play, frames, long_run, &gameDir](CAppWindow& window, CGameApp& app) {
         // With a fixed seed the sparkles burst the same way too.
         if (const char* seed = std::getenv("MARBLEWEND_SEED"))
             std::srand(static_cast<unsigned>(std::strtoul(seed, nullptr, 10)));
@@ -474,6 +491,12 @@ int RunGameChild(const SKindRoute& route, bool play, int frames)
         const auto wall_start = std::chrono::steady_clock::now();
         for (int i = 0; i < frames; ++i)
         {
+            if (long_run && i % 60 == 0 && !IsShowing(window, route.screen))
+            {
+                BackToMainMenu(window, app);
+                if (!StartGame(window, app, route))
+                    return 1;
+            }
             if (play)
                 PlayFrame(window, app, i);
             else
@@ -483,17 +506,23 @@ int RunGameChild(const SKindRoute& route, bool play, int frames)
         const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wall_start).count();
         std::printf("%f %f %f %f\n", 1000.0 * cpu / frames, 100.0 * cpu / wall, frames / wall, PeakMb());
         std::fflush(stdout);
+        if (long_run)
+        {
+            std::error_code error;
+            std::filesystem::remove_all(gameDir, error);
+        }
         _exit(0);
-    });
+    }, gameDir);
 }
 
-// The top seven of the route's kind, opened from its menu, shown for the
-// frames asked with the cursor resting on it. Prints as RunGameChild does.
-int RunTop7Child(const SKindRoute& route, int frames)
+// The dialog that the button at (x, y) of the route's kind's menu opens,
+// shown for the frames asked with the cursor resting on it. Prints as
+// RunGameChild does.
+int RunDialogChild(const SKindRoute& route, int x, int y, int frames)
 {
-    return WithProgram([&route, frames](CAppWindow& window, CGameApp& app) {
+    return WithProgram([&route, x, y, frames](CAppWindow& window, CGameApp& app) {
         Click(window, app, route.kind[0], route.kind[1]);
-        Click(window, app, 400, 365);
+        Click(window, app, x, y);
         window.OnMouseMove(400, 300, 0);
         for (int i = 0; i < 60; ++i)
             LoopFrame(window, app);
@@ -529,14 +558,7 @@ int RunTourChild()
                         return 1;
                     for (int i = 0; i < 600; ++i)
                         PlayFrame(window, app, i);
-                    // Esc leaves the game and its menu; a game that has ended
-                    // shows the game-over dialog first.
-                    for (int leave = 0; leave < 6 && !IsShowing(window, "CMainMenu"); ++leave)
-                    {
-                        window.OnKeyDown(27);
-                        for (int i = 0; i < 30; ++i)
-                            LoopFrame(window, app);
-                    }
+                    BackToMainMenu(window, app);
                     // MW_TOUR_DEBUG: each kind's step told, with the heap's share.
                     if (std::getenv("MW_TOUR_DEBUG"))
                     {
@@ -558,18 +580,22 @@ int RunTourChild()
         gameDir);
 }
 
-// A kind's top seven over its menu (RunTop7Child): a dialog that fills the
-// window, with the sparkles rising over it.
-void BM_Top7DialogProcess(benchmark::State& state)
+// The remover's dialogs over its menu (RunDialogChild): the top seven and
+// help fill the window, the options and the new game's choices lie over the
+// menu; the sparkles rise over them all.
+void BM_DialogProcess(benchmark::State& state, const char* button)
 {
     if (std::getenv("DISPLAY") == nullptr)
     {
         state.SkipWithError("no display");
         return;
     }
-    CountChild(state, "--top7-child 0", {"cpu_ms_per_frame", "core_percent", "fps", "peak_mb"});
+    CountChild(state, std::string("--dialog-child 0 ") + button, {"cpu_ms_per_frame", "core_percent", "fps", "peak_mb"});
 }
-BENCHMARK(BM_Top7DialogProcess)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DialogProcess, Top7, "400 365")->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DialogProcess, Options, "400 435")->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DialogProcess, NewGame, "400 225")->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DialogProcess, Help, "573 31")->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // Memory over a whole evening (RunTourChild): no growth from one round of
 // every kind to the next.
@@ -591,11 +617,13 @@ int main(int argc, char** argv)
     const int routes = static_cast<int>(sizeof s_routes / sizeof s_routes[0]);
     if (argc > 1 && std::strcmp(argv[1], "--tour-child") == 0)
         return RunTourChild();
-    if (argc > 2 && std::strcmp(argv[1], "--top7-child") == 0)
+    if (argc > 4 && std::strcmp(argv[1], "--dialog-child") == 0)
     {
         const int route = std::atoi(argv[2]);
-        const int frames = argc > 3 ? std::max(1, std::atoi(argv[3])) : 600;
-        return route >= 0 && route < routes ? RunTop7Child(s_routes[route], frames) : 1;
+        const int frames = argc > 5 ? std::max(1, std::atoi(argv[5])) : 600;
+        return route >= 0 && route < routes
+                   ? RunDialogChild(s_routes[route], std::atoi(argv[3]), std::atoi(argv[4]), frames)
+                   : 1;
     }
     if (argc > 2 && std::strcmp(argv[1], "--game-child") == 0)
     {
