@@ -44,6 +44,8 @@ CFakeGameScreen::~CFakeGameScreen()
 {
     s_params_seen_at_death = m_lookup ? m_lookup->GetObject(m_param_key.c_str()) : nullptr;
     --s_alive;
+    if (m_on_death)
+        m_on_death();
 }
 
 void CFakeGameScreen::SaveGame(CConfigFile& store)

@@ -3,6 +3,7 @@
 // settings and tables in a temporary directory, a new-game dialog whose
 // choices a test sets, and a game screen whose whole state is one text.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,8 @@ public:
     // found registered under its key when it died.
     static int s_alive;
     static void* s_params_seen_at_death;
+    // Run as this screen dies.
+    std::function<void()> m_on_death;
 
 protected:
     // The menu tests never run the game itself.

@@ -76,11 +76,15 @@ TEST_F(GameMenuDisplayTest, DialogPicturesWaitOnDiskWhileAGameShowsAndComeBackFo
     EXPECT_FALSE(Loaded("m_dialog_window_back"));
     EXPECT_FALSE(Loaded("m_close_btn"));
 
-    // The game ends over itself: its dialog shows the panel and the buttons.
+    // The game ends over itself: its dialog shows the panel and the buttons,
+    // read back only once the finished game is gone.
     auto* game = static_cast<CFakeGameScreen*>(m_menu->GetGameScreen());
     game->EndGame(0);
+    bool panel_at_game_death = true;
+    game->m_on_death = [this, &panel_at_game_death] { panel_at_game_death = Loaded("m_dialog_window_back"); };
     m_menu->OnScreenClosed(game);
     ASSERT_NE(m_menu->GetGameOverDialog(), nullptr);
+    EXPECT_FALSE(panel_at_game_death);
     EXPECT_TRUE(Loaded("m_dialog_window_back"));
     EXPECT_TRUE(Loaded("m_close_btn"));
 
