@@ -94,6 +94,7 @@ void CEraser2Game::Draw(CGameFrameCache* cache)
     // The icons turn in every frame: drawn live over the held board, their
     // cells drawn again around them.
     frame.drawLive = [this] { m_field->DrawSprites(); };
+    frame.liveDepth = false;
     if (m_app)
     {
         std::vector<CVector4> corners;

@@ -155,7 +155,7 @@ void DrawLive(CGameApp* app, const SGameFrame& frame, int width, int height, boo
 {
     if (!frame.drawLive)
         return;
-    if (clearDepth)
+    if (clearDepth && frame.liveDepth)
         CDraw2D::ClearDepth();
     UnderBoardCamera(app, frame, width, height, frame.drawLive);
     app->GetViewParams().SetOrtho(width, height);
@@ -461,10 +461,11 @@ void DrawGameFrame(CGameApp* app, const SGameFrame& frame)
             {
                 // The depth under what is drawn live is the last frame's.
                 const float sx = w / kLogicalWidth, sy = h / kLogicalHeight;
-                for (const CDraw2D::SRect& rect : frame.redrawn)
-                    CDraw2D::ClearDepthInRect(
-                        static_cast<int>(rect.x * sx) - 1, static_cast<int>(h - (rect.y + rect.height) * sy) - 1,
-                        static_cast<int>(rect.width * sx) + 3, static_cast<int>(rect.height * sy) + 3);
+                if (frame.liveDepth)
+                    for (const CDraw2D::SRect& rect : frame.redrawn)
+                        CDraw2D::ClearDepthInRect(
+                            static_cast<int>(rect.x * sx) - 1, static_cast<int>(h - (rect.y + rect.height) * sy) - 1,
+                            static_cast<int>(rect.width * sx) + 3, static_cast<int>(rect.height * sy) + 3);
                 DrawLive(app, frame, w, h, false);
             }
             // Blending rounds a unit apart in the window's pixel format and

@@ -41,6 +41,9 @@ struct SGameFrame
     // blinking mark), drawn last in every frame under the board's camera,
     // never held; left out of the fingerprint.
     std::function<void()> drawLive;
+    // drawLive tests the depth: the window's depth is cleared under it first.
+    // A kind whose live drawing never tests it spares the renderer the clears.
+    bool liveDepth = true;
     // Logical rectangles drawn again in every frame: where drawLive draws and
     // where the screen draws its widgets after the frame. They get
     // background, sparkles and content in this frame and the next (where
