@@ -110,7 +110,7 @@ void CGameOverDialog::OnCommand(CWidget* sender)
 
 bool CGameOverDialog::CoversWindow() const
 {
-    return IsShaded() || (m_background != nullptr && m_background->GetId() != 0);
+    return IsShaded() || IsLoaded(m_background);
 }
 
 void CGameOverDialog::Draw()
@@ -121,12 +121,7 @@ void CGameOverDialog::Draw()
     DrawPanel(0.3f, 0.4f, 0.5f, 0.9f);
 
     const float w = static_cast<float>(GetLogicalWidth());
-    const float h = static_cast<float>(GetLogicalHeight());
-    CDraw2D::SetTexturing(true);
-    if (m_background != nullptr && m_background->GetId() != 0)
-        DrawWindowPicture(m_background->GetId());
-    else
-        CTexture::DrawQuad(0.0f, 0.0f, 0.0f, w, h, 0.0f, 1.0f, 0.0f, 1.0f);
+    DrawWindowPicture(m_background);
 
     UpdateBackSparkles();
     DrawBackSparkles();

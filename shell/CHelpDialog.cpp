@@ -137,20 +137,14 @@ void CHelpDialog::OnCommand(CWidget* sender)
 
 bool CHelpDialog::CoversWindow() const
 {
-    return m_background != nullptr && m_background->GetId() != 0;
+    return IsLoaded(m_background);
 }
 
 void CHelpDialog::Draw()
 {
     UpdatePageButtons();
-    const float w = static_cast<float>(GetLogicalWidth());
-    const float h = static_cast<float>(GetLogicalHeight());
     CMatrixStack::Push();
-    CDraw2D::SetTexturing(true);
-    if (m_background != nullptr && m_background->GetId() != 0)
-        DrawWindowPicture(m_background->GetId());
-    else
-        CTexture::DrawQuad(0.0f, 0.0f, 0.0f, w, h, 0.0f, 1.0f, 0.0f, 1.0f);
+    DrawWindowPicture(m_background);
 
     UpdateBackSparkles();
     DrawBackSparkles();

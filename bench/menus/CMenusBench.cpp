@@ -462,6 +462,23 @@ int WithProgram(const std::function<int(CAppWindow&, CGameApp&)>& body, const st
     return body(window, app);
 }
 
+// Runs frame(i) for the frames asked and prints processor milliseconds a
+// frame, % of a core, frames a second and peak memory in MB; 1 (and nothing
+// printed) when a frame fails.
+int MeasureFrames(int frames, const std::function<bool(int)>& frame)
+{
+    const double cpu_start = ProcessCpuSeconds();
+    const auto wall_start = std::chrono::steady_clock::now();
+    for (int i = 0; i < frames; ++i)
+        if (!frame(i))
+            return 1;
+    const double cpu = ProcessCpuSeconds() - cpu_start;
+    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wall_start).count();
+    std::printf("%f %f %f %f\n", 1000.0 * cpu / frames, 100.0 * cpu / wall, frames / wall, PeakMb());
+    std::fflush(stdout);
+    return 0;
+}
+
 // Esc leaves a game and its menu; a game that has ended shows the game-over
 // dialog first, and a dialog opened by a click closes the same way.
 void BackToMainMenu(CAppWindow& window, CGameApp& app)
@@ -487,31 +504,25 @@ int RunGameChild(const SKindRoute& route, bool play, int frames)
             std::srand(static_cast<unsigned>(std::strtoul(seed, nullptr, 10)));
         if (!StartGame(window, app, route))
             return 1;
-        const double cpu_start = ProcessCpuSeconds();
-        const auto wall_start = std::chrono::steady_clock::now();
-        for (int i = 0; i < frames; ++i)
-        {
+        const int result = MeasureFrames(frames, [&](int i) {
             if (long_run && i % 60 == 0 && !IsShowing(window, route.screen))
             {
                 BackToMainMenu(window, app);
                 if (!StartGame(window, app, route))
-                    return 1;
+                    return false;
             }
             if (play)
                 PlayFrame(window, app, i);
             else
                 LoopFrame(window, app);
-        }
-        const double cpu = ProcessCpuSeconds() - cpu_start;
-        const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wall_start).count();
-        std::printf("%f %f %f %f\n", 1000.0 * cpu / frames, 100.0 * cpu / wall, frames / wall, PeakMb());
-        std::fflush(stdout);
+            return true;
+        });
         if (long_run)
         {
             std::error_code error;
             std::filesystem::remove_all(gameDir, error);
         }
-        _exit(0);
+        _exit(result);
     }, gameDir);
 }
 
@@ -526,15 +537,10 @@ int RunDialogChild(const SKindRoute& route, int x, int y, int frames)
         window.OnMouseMove(400, 300, 0);
         for (int i = 0; i < 60; ++i)
             LoopFrame(window, app);
-        const double cpu_start = ProcessCpuSeconds();
-        const auto wall_start = std::chrono::steady_clock::now();
-        for (int i = 0; i < frames; ++i)
+        _exit(MeasureFrames(frames, [&](int) {
             LoopFrame(window, app);
-        const double cpu = ProcessCpuSeconds() - cpu_start;
-        const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wall_start).count();
-        std::printf("%f %f %f %f\n", 1000.0 * cpu / frames, 100.0 * cpu / wall, frames / wall, PeakMb());
-        std::fflush(stdout);
-        _exit(0);
+            return true;
+        }));
         return 0;
     });
 }

@@ -1,5 +1,6 @@
 #include "engine/frame/CDialog.h"
 #include "engine/gfx/CDraw2D.h"
+#include "engine/gfx/CTexture.h"
 
 #include "engine/frame/WindowToLogical.h"
 
@@ -83,15 +84,31 @@ void CDialog::MapToLogical(int px, int py, int& x, int& y) const
     MapToDialog(px, py, w, h, x, y);
 }
 
-void CDialog::DrawWindowPicture(unsigned int texture) const
+bool CDialog::IsLoaded(const CTexture* picture)
 {
+    return picture != nullptr && picture->GetId() != 0;
+}
+
+void CDialog::DrawWindowPicture(const CTexture* picture) const
+{
+    const float w = static_cast<float>(m_logical_width);
+    const float h = static_cast<float>(m_logical_height);
+    CDraw2D::SetTexturing(true);
+    if (!IsLoaded(picture))
+    {
+        if (picture != nullptr)
+            CDraw2D::BindTexture(picture->GetId());
+        CTexture::DrawQuad(0.0f, 0.0f, 0.0f, w, h, 0.0f, 1.0f, 0.0f, 1.0f);
+        return;
+    }
+    const unsigned int texture = picture->GetId();
     const CAppWindow* window = CAppWindow::Get();
     const bool pixel_exact =
         window != nullptr && window->GetWidth() == m_logical_width && window->GetHeight() == m_logical_height;
     // Sampled nearest only for this quad: other screens draw the picture scaled.
     if (pixel_exact)
         CDraw2D::SetPictureFilter(texture, true);
-    CDraw2D::DrawOpaquePicture(texture, static_cast<float>(m_logical_width), static_cast<float>(m_logical_height));
+    CDraw2D::DrawOpaquePicture(texture, w, h);
     if (pixel_exact)
         CDraw2D::SetPictureFilter(texture, false);
 }

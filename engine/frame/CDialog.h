@@ -5,6 +5,8 @@
 
 #include "engine/frame/CScreen.h"
 
+class CTexture;
+
 class CDialog : public CScreen
 {
 public:
@@ -37,10 +39,13 @@ public:
     // matrix without saving it: dialogs push and pop around their drawing.
     void DimBackground(float r, float g, float b, float a);
     void DrawPanel(float r, float g, float b, float a);
-    // An opaque picture over the whole logical area, without blending or
-    // colour; texel for pixel when the window has the logical size. Texturing
-    // is left on.
-    void DrawWindowPicture(unsigned int texture) const;
+    // The dialog's picture over the whole logical area. Loaded, it is laid
+    // opaque, without blending or colour, texel for pixel when the window has
+    // the logical size; otherwise the quad is drawn as the state stands.
+    // Texturing is left on.
+    void DrawWindowPicture(const CTexture* picture) const;
+    // The picture is there to lay (see DrawWindowPicture).
+    static bool IsLoaded(const CTexture* picture);
 
     // Window pixel -> position relative to the dialog's corner in logical
     // units, for a window of window_width x window_height pixels.
