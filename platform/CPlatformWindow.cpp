@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include "platform/CMappedCode.h"
+
 CPlatformWindow::CPlatformWindow() : m_window(nullptr), m_gl_context(nullptr), m_full_screen(false)
 {
 }
@@ -21,6 +23,7 @@ bool CPlatformWindow::Create(const std::string& title, int x, int y, int width, 
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 5);
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 5);
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 5);
+    const CMappedCode codeBefore = CMappedCode::OfThisProcess();
     Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS;
     flags |= visible ? SDL_WINDOW_SHOWN : SDL_WINDOW_HIDDEN;
     m_window = SDL_CreateWindow(title.c_str(), x, y, width, height, flags);
@@ -34,6 +37,8 @@ bool CPlatformWindow::Create(const std::string& title, int x, int y, int width, 
         return false;
     }
     SDL_GL_MakeCurrent(m_window, m_gl_context);
+    // What the driver ran to start is not kept resident (see CMappedCode).
+    CMappedCode::OfThisProcess().AddedSince(codeBefore).Release();
     // The main loop holds the frame rate itself by sleeping.
     SDL_GL_SetSwapInterval(0);
     m_full_screen = false;
