@@ -3,9 +3,11 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <exception>
 #include <fstream>
 #include <set>
 #include <sstream>
+#include <string>
 
 CMappedCode CMappedCode::OfThisProcess()
 {
