@@ -3,7 +3,6 @@
 #include "engine/gfx/CBitmapFont.h"
 #include "engine/widgets/CButton.h"
 #include "engine/files/CConfigFile.h"
-#include "engine/gfx/CDraw2D.h"
 #include "engine/files/CFileData.h"
 #include "engine/files/CFilePack.h"
 #include "engine/gfx/CMatrixStack.h"

@@ -3,7 +3,6 @@
 #include "engine/gfx/CBitmapFont.h"
 #include "engine/widgets/CButton.h"
 #include "engine/files/CConfigFile.h"
-#include "engine/gfx/CDraw2D.h"
 #include "engine/gfx/CMatrixStack.h"
 #include "engine/gfx/CResManager.h"
 #include "engine/gfx/CTexture.h"

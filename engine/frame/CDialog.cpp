@@ -96,8 +96,6 @@ void CDialog::DrawWindowPicture(const CTexture* picture) const
     CDraw2D::SetTexturing(true);
     if (!IsLoaded(picture))
     {
-        if (picture != nullptr)
-            CDraw2D::BindTexture(picture->GetId());
         CTexture::DrawQuad(0.0f, 0.0f, 0.0f, w, h, 0.0f, 1.0f, 0.0f, 1.0f);
         return;
     }
