@@ -38,6 +38,7 @@
 #include "platform/CEventPump.h"
 #include "platform/CInputState.h"
 #include "platform/CPlatform.h"
+#include "platform/CPlatformWindow.h"
 #include "shell/CAppMenuHost.h"
 #include "shell/CGameKindRegistry.h"
 #include "shell/CGameMenu.h"
@@ -220,6 +221,21 @@ void BM_GameProcess(benchmark::State& state, int route, bool play)
     CountChild(state, "--game-child " + std::to_string(route) + (play ? " play" : ""),
                {"cpu_ms_per_frame", "core_percent", "fps", "peak_mb"});
 }
+
+// The floor under every process figure here: a bare window of this
+// program's platform layer, the game's size and pixel format, that only
+// clears and swaps at the same frame cap (see RunBareChild). Run beside the
+// game benchmarks, it tells what the machine and the renderer cost now.
+void BM_BareWindowProcess(benchmark::State& state)
+{
+    if (std::getenv("DISPLAY") == nullptr)
+    {
+        state.SkipWithError("no display");
+        return;
+    }
+    CountChild(state, "--bare-child", {"cpu_ms_per_frame", "core_percent", "fps", "peak_mb"});
+}
+BENCHMARK(BM_BareWindowProcess)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // The program's own start-up in one process, with the main menu's build
 // measured apart: where the start-up time goes.
@@ -479,6 +495,34 @@ int MeasureFrames(int frames, const std::function<bool(int)>& frame)
     return 0;
 }
 
+// Ten seconds of a window that is cleared and swapped, paced as
+// LoopFrame paces the program, with the events polled; prints as
+// MeasureFrames does.
+int RunBareChild()
+{
+    CPlatformWindow window;
+    if (!CPlatform::Init() || !window.Create("Marblewend", 0, 0, 800, 600, true))
+        return 1;
+    const uint32_t period = 1000 / 60;
+    const int result = MeasureFrames(600, [&window, period](int) {
+        const uint32_t start = CPlatform::GetTicks();
+        SPlatformEvent event;
+        while (CEventPump::Poll(event))
+        {
+        }
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        window.SwapBuffers();
+        const uint32_t elapsed = CPlatform::GetTicks() - start;
+        if (elapsed < period)
+            CPlatform::Sleep(period - elapsed);
+        return true;
+    });
+    window.Destroy();
+    CPlatform::Shutdown();
+    return result;
+}
+
 // Esc leaves a game and its menu; a game that has ended shows the game-over
 // dialog first, and a dialog opened by a click closes the same way.
 void BackToMainMenu(CAppWindow& window, CGameApp& app)
@@ -623,6 +667,8 @@ int main(int argc, char** argv)
     const int routes = static_cast<int>(sizeof s_routes / sizeof s_routes[0]);
     if (argc > 1 && std::strcmp(argv[1], "--tour-child") == 0)
         return RunTourChild();
+    if (argc > 1 && std::strcmp(argv[1], "--bare-child") == 0)
+        return RunBareChild();
     if (argc > 4 && std::strcmp(argv[1], "--dialog-child") == 0)
     {
         const int route = std::atoi(argv[2]);
