@@ -192,9 +192,15 @@ bool RunSelf(const std::string& arguments, double (&values)[4])
 }
 
 // Runs this program again with the arguments (see RunSelf) once an
-// iteration and keeps the four numbers it printed as the counters named.
+// iteration and keeps the four numbers it printed as the counters named;
+// skipped without a display.
 void CountChild(benchmark::State& state, const std::string& arguments, const char* const (&names)[4])
 {
+    if (std::getenv("DISPLAY") == nullptr)
+    {
+        state.SkipWithError("no display");
+        return;
+    }
     double values[4] = {};
     for (auto _ : state)
     {
@@ -213,11 +219,6 @@ void CountChild(benchmark::State& state, const std::string& arguments, const cha
 // processor time and peak memory are a whole process's.
 void BM_GameProcess(benchmark::State& state, int route, bool play)
 {
-    if (std::getenv("DISPLAY") == nullptr)
-    {
-        state.SkipWithError("no display");
-        return;
-    }
     CountChild(state, "--game-child " + std::to_string(route) + (play ? " play" : ""),
                {"cpu_ms_per_frame", "core_percent", "fps", "peak_mb"});
 }
@@ -228,11 +229,6 @@ void BM_GameProcess(benchmark::State& state, int route, bool play)
 // game benchmarks, it tells what the machine and the renderer cost now.
 void BM_BareWindowProcess(benchmark::State& state)
 {
-    if (std::getenv("DISPLAY") == nullptr)
-    {
-        state.SkipWithError("no display");
-        return;
-    }
     CountChild(state, "--bare-child", {"cpu_ms_per_frame", "core_percent", "fps", "peak_mb"});
 }
 BENCHMARK(BM_BareWindowProcess)->Iterations(1)->Unit(benchmark::kMillisecond);
@@ -635,11 +631,6 @@ int RunTourChild()
 // menu; the sparkles rise over them all.
 void BM_DialogProcess(benchmark::State& state, const char* button)
 {
-    if (std::getenv("DISPLAY") == nullptr)
-    {
-        state.SkipWithError("no display");
-        return;
-    }
     CountChild(state, std::string("--dialog-child 0 ") + button, {"cpu_ms_per_frame", "core_percent", "fps", "peak_mb"});
 }
 BENCHMARK_CAPTURE(BM_DialogProcess, Top7, "400 365")->Iterations(1)->Unit(benchmark::kMillisecond);
@@ -651,11 +642,6 @@ BENCHMARK_CAPTURE(BM_DialogProcess, Help, "573 31")->Iterations(1)->Unit(benchma
 // every kind to the next.
 void BM_TourProcess(benchmark::State& state)
 {
-    if (std::getenv("DISPLAY") == nullptr)
-    {
-        state.SkipWithError("no display");
-        return;
-    }
     CountChild(state, "--tour-child", {"menu_mb", "after_round1_mb", "after_round2_mb", "peak_mb"});
 }
 BENCHMARK(BM_TourProcess)->Iterations(1)->Unit(benchmark::kMillisecond);
