@@ -6,6 +6,12 @@ int Centred(long long desktop, long long size)
 {
     return static_cast<int>((desktop - size) / 2);
 }
+
+// Within 0..highest; 0 where the window fills the desktop.
+long long Clamped(long long position, long long highest)
+{
+    return position > highest ? highest : position < 0 ? 0 : position;
+}
 }
 
 SWindowPlace CWindowPlacement::Place(int x, int y, int width, int height, int desktop_width, int desktop_height)
@@ -39,12 +45,14 @@ SWindowPlace CWindowPlacement::Place(int x, int y, int width, int height, int de
         px = Centred(desktop_width, w);
         py = Centred(desktop_height, h);
     }
-    // A window as wide or as high as the desktop (one stored larger is cut
-    // to it) has only one place on it that shows all of it.
-    if (desktop_width > 0 && w == desktop_width)
-        px = 0;
-    if (desktop_height > 0 && h == desktop_height)
-        py = 0;
+    // What is left partly off the desktop puts its title bar or its buttons
+    // out of reach: it is moved onto it, no further than it needs. A window
+    // as wide or as high as the desktop (one stored larger is cut to it)
+    // ends at its left or top edge.
+    if (desktop_width > 0)
+        px = Clamped(px, desktop_width - w);
+    if (desktop_height > 0)
+        py = Clamped(py, desktop_height - h);
     place.x = static_cast<int>(px);
     place.y = static_cast<int>(py);
     return place;

@@ -17,8 +17,9 @@ public:
     // desktop cannot be opened or puts its buttons out of reach). A position
     // whose window middle would lie at or beyond the desktop's right or
     // bottom edge is halved; a zero coordinate means centred; a window still
-    // wholly off the desktop after that is centred; a window as wide (or as
-    // high) as the desktop stands at its left (or top) edge. Any stored numbers are
-    // safe: nothing here overflows. A desktop size of 0 (unknown) cuts nothing.
+    // wholly off the desktop after that is centred, one partly off it is
+    // moved onto it the least it needs, so the whole window shows. Any stored
+    // numbers are safe: nothing here overflows. A desktop size of 0 (unknown)
+    // cuts and moves nothing.
     static SWindowPlace Place(int x, int y, int width, int height, int desktop_width, int desktop_height);
 };
