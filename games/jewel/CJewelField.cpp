@@ -32,8 +32,9 @@ const float POPUP_INDENT = 50.0f;
 // Board units round a popup's glyphs, for the pixels their edges touch.
 const float POPUP_MARGIN = 4.0f;
 const int LEVEL_BONUS = 1000;
-// A deal without a move is dealt again; after this many the deal is given
-// a move by hand, so that no group size or colour count can make it hang.
+// A deal without a move is dealt again; after this many a fresh board is
+// given a move by hand, and a level start deals its whole board afresh, so
+// that no group size or colour count can make either hang.
 const int MAX_DEALS = 1000;
 const int MAX_LEVEL = 1000;
 // Neighbour order of the no-move test and the hint: left, right, up, down.
@@ -249,7 +250,7 @@ void CJewelField::NewLevel(int level)
         DealBoard();
     else
     {
-        Refill();
+        DealLevelStart();
         PlaySound(SOUND_NEXT_LEVEL);
     }
 }
@@ -260,9 +261,7 @@ void CJewelField::DealBoard()
     {
         ClearBoard();
         m_state = STATE_IDLE;
-        for (int y = 0; y < m_height_bricks; ++y)
-            for (int x = 0; x < m_width_bricks; ++x)
-                CreateBrickAt(x, y, DealColor(x, y));
+        DealHoles();
         bool last = deal + 1 >= MAX_DEALS;
         if (last)
             ForceMove();
@@ -270,6 +269,79 @@ void CJewelField::DealBoard()
             break;
     }
     m_state = STATE_IDLE;
+}
+
+void CJewelField::DealHoles()
+{
+    for (int y = 0; y < m_height_bricks; ++y)
+        for (int x = 0; x < m_width_bricks; ++x)
+            if (!m_bricks[x][y])
+                CreateBrickAt(x, y, DealColor(x, y));
+}
+
+void CJewelField::DealLevelStart()
+{
+    // The colours are chosen for the cells the bricks land on: the kept
+    // bricks are moved to theirs in the grid first, and the new ones are
+    // dealt there before they are lifted above the board to fall in.
+    m_state = STATE_FALLING;
+    int holes[MAX_CELLS] = {};
+    for (int x = 0; x < m_width_bricks; ++x)
+        holes[x] = FallColumn(x);
+    RecolorKeptRuns();
+    bool dealt = false;
+    for (int deal = 0; deal < MAX_DEALS && !dealt; ++deal)
+    {
+        for (int x = 0; x < m_width_bricks; ++x)
+            for (int y = 0; y < holes[x]; ++y)
+                m_bricks[x][y].reset();
+        DealHoles();
+        dealt = !HasRun() && HasMove();
+    }
+    if (!dealt)
+    {
+        // No deal of the free cells gave a move: the whole board is dealt
+        // afresh, its move planted if need be, and all of it falls in.
+        DealBoard();
+        m_state = STATE_FALLING;
+        for (int x = 0; x < m_width_bricks; ++x)
+            holes[x] = m_height_bricks;
+    }
+    for (int x = 0; x < m_width_bricks; ++x)
+        for (int y = holes[x] - 1, k = 0; y >= 0; --y, ++k)
+            DropIn(x, y, k);
+}
+
+void CJewelField::RecolorKeptRuns()
+{
+    // The level end takes every other cell, so on an even board the bricks
+    // it leaves close up in their columns and may land in a run that no new
+    // brick can break. The first brick met of such a run takes another
+    // colour, which breaks it for good: a dealt colour completes no run
+    // through its cell, and later ones make none with it.
+    for (int y = 0; y < m_height_bricks; ++y)
+        for (int x = 0; x < m_width_bricks; ++x)
+        {
+            CJewelBrick* brick = m_bricks[x][y].get();
+            if (brick && CompletesRun(x, y, brick->GetColor()))
+                brick->SetColor(DealColor(x, y));
+        }
+}
+
+bool CJewelField::HasRun() const
+{
+    for (int y = 0; y < m_height_bricks; ++y)
+        for (int x = 0; x < m_width_bricks; ++x)
+            if (m_bricks[x][y] && CompletesRun(x, y, m_bricks[x][y]->GetColor()))
+                return true;
+    return false;
+}
+
+bool CJewelField::HasMove()
+{
+    int x = 0;
+    int y = 0;
+    return FindFirstSwap(x, y);
 }
 
 bool CJewelField::CompletesRun(int x, int y, int color) const
@@ -317,10 +389,7 @@ void CJewelField::ForceMove()
     for (int x = 0; x + 1 < g; ++x)
         CreateBrickAt(x, 0, color);
     CreateBrickAt(g - 1, 1, color);
-    for (int y = 0; y < m_height_bricks; ++y)
-        for (int x = 0; x < m_width_bricks; ++x)
-            if (!m_bricks[x][y])
-                CreateBrickAt(x, y, DealColor(x, y));
+    DealHoles();
 }
 
 void CJewelField::StartMove(CJewelBrick* brick, int x, int y)
@@ -537,32 +606,40 @@ void CJewelField::Hover(const CVector4& point)
 
 void CJewelField::Refill()
 {
+    // After a removal the new bricks come plain: their cascades are the game.
     m_state = STATE_FALLING;
-    float s = GetBrickSize();
     for (int x = 0; x < m_width_bricks; ++x)
-    {
-        // Every brick keeps its order and lands on the lowest free cell beneath it.
-        int gap = m_height_bricks - 1;
-        for (int y = m_height_bricks - 1; y >= 0; --y)
-        {
-            if (!m_bricks[x][y])
-                continue;
-            if (y != gap)
-            {
-                m_bricks[x][gap] = std::move(m_bricks[x][y]);
-                StartMove(m_bricks[x][gap].get(), x, gap);
-            }
-            --gap;
-        }
-        for (int y = gap, k = 0; y >= 0; --y, ++k)
+        for (int y = FallColumn(x) - 1, k = 0; y >= 0; --y, ++k)
         {
             m_bricks[x][y] = NewBrick(RandomColor(m_colors));
-            CVector4 at = GetBrickPosition(x, y);
-            at.y = DROP_HEIGHT + k * s;
-            m_bricks[x][y]->SetPosition(at);
-            StartMove(m_bricks[x][y].get(), x, y);
+            DropIn(x, y, k);
         }
+}
+
+int CJewelField::FallColumn(int x)
+{
+    // Every brick keeps its order and lands on the lowest free cell beneath it.
+    int gap = m_height_bricks - 1;
+    for (int y = m_height_bricks - 1; y >= 0; --y)
+    {
+        if (!m_bricks[x][y])
+            continue;
+        if (y != gap)
+        {
+            m_bricks[x][gap] = std::move(m_bricks[x][y]);
+            StartMove(m_bricks[x][gap].get(), x, gap);
+        }
+        --gap;
     }
+    return gap + 1;
+}
+
+void CJewelField::DropIn(int x, int y, int k)
+{
+    CVector4 at = GetBrickPosition(x, y);
+    at.y = DROP_HEIGHT + k * GetBrickSize();
+    m_bricks[x][y]->SetPosition(at);
+    StartMove(m_bricks[x][y].get(), x, y);
 }
 
 void CJewelField::MoveSwap(float dt)

@@ -108,6 +108,8 @@ public:
     // 0 .. count - 1 from the game's source; 0 for a count below 1.
     int RandomColor(int count);
 
+    // Level 1 deals a full board; a later level fills the cells its level
+    // end emptied. Either way the bricks land with no run and with a move.
     void NewLevel(int level);
     void Update(float dt);
     // The player pressed the brick of this cell while another is selected.
@@ -201,6 +203,23 @@ private:
     void BeginBricks();
     void DrawPopups();
     void DealBoard();
+    // Every empty cell, rows from the top, takes a brick of DealColor.
+    void DealHoles();
+    // A later level's start: the bricks the level end left fall, and the
+    // cells they leave free are dealt as a fresh board is, so that nothing
+    // pays before the first move and a move exists.
+    void DealLevelStart();
+    // The column's bricks fall onto the lowest free cells beneath them; the
+    // number of cells left empty at its top.
+    int FallColumn(int x);
+    // The new brick of this cell starts k bricks above the drop height and
+    // falls in.
+    void DropIn(int x, int y, int k);
+    // Kept bricks that landed in a run take a colour that makes none.
+    void RecolorKeptRuns();
+    // True when some brick stands in a run.
+    bool HasRun() const;
+    bool HasMove();
     // True when this colour in the cell would make a run with the bricks
     // around it.
     bool CompletesRun(int x, int y, int color) const;
