@@ -253,19 +253,4 @@ TEST_F(JewelLevelStart, TheRefillAfterARemovalDrawsEachNewColourPlain)
         expected[y][3] = "RY"[twin.Next(2)];
     EXPECT_EQ(expected, GetBoard(field));
 }
-
-// The same seed gives the same level starts: the new colours come from the
-// game's source alone.
-TEST(JewelLevelStartReplay, TheSameSeedDealsTheSameLevelStarts)
-{
-    std::unique_ptr<CJewelParams> params = MakeJewelParams();
-    CRandom first(41);
-    CRandom second(41);
-    CJewelField a(*params, first, nullptr, nullptr, nullptr);
-    CJewelField b(*params, second, nullptr, nullptr, nullptr);
-    ASSERT_EQ(0, StuckLevel(a, 10, 6));
-    ASSERT_EQ(0, StuckLevel(b, 10, 6));
-    EXPECT_EQ(GetBoard(a), GetBoard(b));
-    EXPECT_EQ(first.Next(), second.Next());
-}
 }
