@@ -45,8 +45,10 @@ bool ParseSaveFloat(const std::string& text, float& out)
 bool ReadSaveInt(const CConfigFile& store, const std::string& key, int low, int high, int& out,
                  const char* defaultText)
 {
+    if (!defaultText && !store.HasKey(key))
+        return false;
     int value = 0;
-    if (!ParseSaveInt(store.GetValue(key, defaultText), value))
+    if (!ParseSaveInt(store.GetValue(key, defaultText ? defaultText : ""), value))
         return false;
     if (value < low || value > high)
         return false;
@@ -57,7 +59,9 @@ bool ReadSaveInt(const CConfigFile& store, const std::string& key, int low, int 
 bool ReadSaveFloat(const CConfigFile& store, const std::string& key, float& out,
                    const char* defaultText)
 {
-    return ParseSaveFloat(store.GetValue(key, defaultText), out);
+    if (!defaultText && !store.HasKey(key))
+        return false;
+    return ParseSaveFloat(store.GetValue(key, defaultText ? defaultText : ""), out);
 }
 
 void SaveTilt(CConfigFile& store, float tilt)

@@ -12,11 +12,13 @@ class CConfigFile;
 bool ParseSaveInt(const std::string& text, int& out);
 // Whole text a finite number.
 bool ParseSaveFloat(const std::string& text, float& out);
-// Reads the key (absent: the default text) and checks low <= value <= high.
+// Reads the key and checks low <= value <= high. We write every key, so a
+// key that is not there fails, as a damaged value does; only a caller that
+// names a default text (a key that older saves of ours lack) reads that.
 bool ReadSaveInt(const CConfigFile& store, const std::string& key, int low, int high, int& out,
-                 const char* defaultText = "0");
+                 const char* defaultText = nullptr);
 bool ReadSaveFloat(const CConfigFile& store, const std::string& key, float& out,
-                   const char* defaultText = "0");
+                   const char* defaultText = nullptr);
 // Reads exactly `count` blank-separated integers from one value.
 bool ParseSaveInts(const std::string& text, int* out, int count);
 // Reads one to `count` blank-separated integers; those left out keep the
