@@ -24,6 +24,11 @@ const float COLORED_MARK = 3.0f;
 const int FIRST_COLORED_MODEL = 4;
 // Positions and scales beyond this are damage, not a figure beside the board.
 const float MAX_COORD = 100000.0f;
+// The seven values of a stored figure, each under its key prefix followed
+// by one of these.
+const char* const FIGURE_SUFFIXES[] = {".m_pos.x", ".m_pos.y", ".m_pos.z", ".m_param.x",
+                                       ".m_param.y", ".m_param.z", ".scale"};
+const int FIGURE_VALUES = 7;
 }
 
 CBJBonusesList::CBJBonusesList(const CJewelParams& params, CJewelField& field) : m_params(params), m_field(field)
@@ -221,11 +226,9 @@ bool CBJBonusesList::IsValidFigure(int kind, int modelIndex)
 
 bool CBJBonusesList::ValidateFigure(const CConfigFile& store, const std::string& key)
 {
-    static const char* const suffixes[] = {".m_pos.x", ".m_pos.y", ".m_pos.z", ".m_param.x",
-                                           ".m_param.y", ".m_param.z", ".scale"};
-    float values[7] = {};
-    for (int i = 0; i < 7; ++i)
-        if (!ReadSaveFloat(store, key + suffixes[i], values[i]) || std::fabs(values[i]) > MAX_COORD)
+    float values[FIGURE_VALUES] = {};
+    for (int i = 0; i < FIGURE_VALUES; ++i)
+        if (!ReadSaveFloat(store, key + FIGURE_SUFFIXES[i], values[i]) || std::fabs(values[i]) > MAX_COORD)
             return false;
     // The kind decides the strike and the index picks the model: both must
     // name one of the fourteen figures, and each other.
@@ -236,16 +239,22 @@ bool CBJBonusesList::ValidateFigure(const CConfigFile& store, const std::string&
     return IsValidFigure(static_cast<int>(kind), static_cast<int>(index)) && values[6] > 0.0f;
 }
 
+bool CBJBonusesList::HasFigureKeys(const CConfigFile& store, const std::string& key)
+{
+    for (const char* suffix : FIGURE_SUFFIXES)
+        if (store.HasKey(key + suffix))
+            return true;
+    return false;
+}
+
 std::unique_ptr<CModel> CBJBonusesList::LoadFigure(const CJewelParams& params, const CConfigFile& store,
                                                    const std::string& key)
 {
     if (!ValidateFigure(store, key))
         return nullptr;
-    float v[7] = {};
-    static const char* const suffixes[] = {".m_pos.x", ".m_pos.y", ".m_pos.z", ".m_param.x",
-                                           ".m_param.y", ".m_param.z", ".scale"};
-    for (int i = 0; i < 7; ++i)
-        ReadSaveFloat(store, key + suffixes[i], v[i]);
+    float v[FIGURE_VALUES] = {};
+    for (int i = 0; i < FIGURE_VALUES; ++i)
+        ReadSaveFloat(store, key + FIGURE_SUFFIXES[i], v[i]);
     const CModel* model = params.GetBonusModel(static_cast<int>(v[4]));
     auto figure = model ? std::make_unique<CModel>(*model) : std::make_unique<CModel>();
     figure->SetPosition(CVector4(v[0], v[1], v[2]));

@@ -68,6 +68,8 @@ public:
     static bool IsValidFigure(int kind, int modelIndex);
     // Reads one figure stored under the key prefix; false when absent or bad.
     static bool ValidateFigure(const CConfigFile& store, const std::string& key);
+    // True when any value of a figure is stored under the key prefix.
+    static bool HasFigureKeys(const CConfigFile& store, const std::string& key);
     static std::unique_ptr<CModel> LoadFigure(const CJewelParams& params, const CConfigFile& store,
                                               const std::string& key);
     static void SaveFigure(CConfigFile& store, const std::string& key, const CModel& figure);

@@ -37,6 +37,7 @@ const int LEVEL_BONUS = 1000;
 // that no group size or colour count can make either hang.
 const int MAX_DEALS = 1000;
 const int MAX_LEVEL = 1000;
+const int MAX_FRAME_SCORE = LEVEL_BONUS * MAX_LEVEL + CJewelParams::MAX_CELLS * CJewelParams::MAX_CELLS;
 // Neighbour order of the no-move test and the hint: left, right, up, down.
 const int STEP_X[4] = {-1, 1, 0, 0};
 const int STEP_Y[4] = {0, 0, -1, 1};
@@ -1193,11 +1194,13 @@ bool CJewelField::ValidateSave(const CConfigFile& store)
     int size = 0;
     int difficulty = 0;
     int level = 0;
-    if (!ReadSaveInt(store, "f_m_score", INT_MIN, INT_MAX, value))
+    // The bricks of one frame, less the level bonus when saved at the level
+    // end: nothing beyond the bonus of the last level and a whole board.
+    if (!ReadSaveInt(store, "f_m_score", -MAX_FRAME_SCORE, MAX_FRAME_SCORE, value))
         return false;
     if (!ReadSaveFloat(store, "f_m_alpha", alpha) || std::fabs(alpha) > 360.0f)
         return false;
-    if (!ReadSaveInt(store, "f_m_is_finish", INT_MIN, INT_MAX, value))
+    if (!ReadSaveInt(store, "f_m_is_finish", 0, 1, value))
         return false;
     if (!ReadGameChoice(store, nullptr, size, difficulty))
         return false;
@@ -1224,10 +1227,10 @@ bool CJewelField::Load(const CConfigFile& store)
     if (!ValidateSave(store))
         return false;
     int value = 0;
-    ReadSaveInt(store, "f_m_score", INT_MIN, INT_MAX, m_score);
+    ReadSaveInt(store, "f_m_score", -MAX_FRAME_SCORE, MAX_FRAME_SCORE, m_score);
     ReadSaveFloat(store, "f_m_alpha", m_alpha);
     ReadSaveInt(store, "f_m_colors", 1, CJewelParams::COLOR_COUNT, m_colors);
-    ReadSaveInt(store, "f_m_is_finish", INT_MIN, INT_MAX, value);
+    ReadSaveInt(store, "f_m_is_finish", 0, 1, value);
     m_is_finish = value == 1;
     ReadGameChoice(store, &m_params, m_game_size, m_game_difficulty);
     m_group_size = m_params.GetGroupSize(m_game_difficulty);

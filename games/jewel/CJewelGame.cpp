@@ -304,11 +304,13 @@ bool CJewelGame::ValidateSave(const CConfigFile& store)
     float angle = 0.0f;
     int level = 0;
     int fieldLevel = 0;
-    // A step of 0 pays nothing: no level target could ever be reached.
-    return ReadSaveInt(store, "gf_m_score", INT_MIN, INT_MAX, value) &&
+    // The total holds finished levels only, each of which ended above its
+    // target: only the running level's score may be negative. A step of 0
+    // pays nothing: no level target could ever be reached.
+    return ReadSaveInt(store, "gf_m_score", 0, INT_MAX, value) &&
            ReadSaveInt(store, "gf_m_score_level", INT_MIN, INT_MAX, value) &&
            ReadSaveInt(store, "gf_m_score_step", 1, MAX_SCORE_STEP, value) && ReadSaveTilt(store, angle) &&
-           ReadSaveInt(store, "gf_m_is_game_over", INT_MIN, INT_MAX, value) &&
+           ReadSaveInt(store, "gf_m_is_game_over", 0, 1, value) &&
            ReadSaveInt(store, "gf_m_current_level", 1, MAX_LEVEL, level) &&
            ReadSaveInt(store, "fe_m_current_level", 1, MAX_LEVEL, fieldLevel) && level == fieldLevel &&
            CJewelField::ValidateSave(store) && CJewelPlayer::ValidateSave(store);
@@ -321,11 +323,11 @@ bool CJewelGame::Load(const CConfigFile& store)
     m_level_effect.reset();
     m_title_alpha = 1.0f;
     int value = 0;
-    ReadSaveInt(store, "gf_m_score", INT_MIN, INT_MAX, m_score);
+    ReadSaveInt(store, "gf_m_score", 0, INT_MAX, m_score);
     ReadSaveInt(store, "gf_m_score_level", INT_MIN, INT_MAX, m_score_level);
     ReadSaveInt(store, "gf_m_score_step", 1, MAX_SCORE_STEP, m_score_step);
     ReadSaveTilt(store, m_alpha);
-    ReadSaveInt(store, "gf_m_is_game_over", INT_MIN, INT_MAX, value);
+    ReadSaveInt(store, "gf_m_is_game_over", 0, 1, value);
     m_is_game_over = value == 1;
     ReadSaveInt(store, "gf_m_current_level", 1, MAX_LEVEL, m_current_level);
     m_field->Load(store);

@@ -169,10 +169,14 @@ bool CJewelPlayer::ValidateSave(const CConfigFile& store)
 {
     if (!CBJBonusesList::ValidateSave(store))
         return false;
+    // The flag is written only while a figure is held, so its absence means
+    // an empty hand; a figure's values left without it are damage.
     int held = 0;
-    if (!ReadSaveInt(store, FIGURE_KEY, 0, 1, held))
+    if (!ReadSaveInt(store, FIGURE_KEY, 0, 1, held, "0"))
         return false;
-    return !held || CBJBonusesList::ValidateFigure(store, FIGURE_KEY);
+    if (!held)
+        return !CBJBonusesList::HasFigureKeys(store, FIGURE_KEY);
+    return CBJBonusesList::ValidateFigure(store, FIGURE_KEY);
 }
 
 bool CJewelPlayer::Load(const CConfigFile& store)
@@ -183,7 +187,7 @@ bool CJewelPlayer::Load(const CConfigFile& store)
     m_bonuses_list = std::make_unique<CBJBonusesList>(m_params, m_field);
     m_bonuses_list->Load(store);
     int held = 0;
-    ReadSaveInt(store, FIGURE_KEY, 0, 1, held);
+    ReadSaveInt(store, FIGURE_KEY, 0, 1, held, "0");
     if (held)
         m_figure = CBJBonusesList::LoadFigure(m_params, store, FIGURE_KEY);
     m_input_mode = INPUT_READY;
