@@ -420,13 +420,15 @@ bool CEraserField::ValidateSave(const CConfigFile& store)
     int width = 0;
     int height = 0;
     float alpha = 0.0f;
-    if (!ReadSaveInt(store, "f_m_score", -0x7FFFFFFF, 0x7FFFFFFF, value))
+    int colors = 0;
+    // A frame's count: bricks gone, a clear bonus, or leftovers taken back.
+    if (!ReadSaveInt(store, "f_m_score", -MAX_SIDE * MAX_SIDE, kMaxValue, value))
         return false;
     if (!ReadSaveFloat(store, "f_m_alpha", alpha) || alpha < -360.0f || alpha > 360.0f)
         return false;
-    if (!ReadSaveInt(store, "f_m_colors", 1, CEraserParams::MAX_COLORS, value))
+    if (!ReadSaveInt(store, "f_m_colors", 1, CEraserParams::MAX_COLORS, colors))
         return false;
-    if (!ReadSaveInt(store, "f_m_is_finish", -0x7FFFFFFF, 0x7FFFFFFF, value))
+    if (!ReadSaveInt(store, "f_m_is_finish", 0, 1, value))
         return false;
     if (!ReadSaveInt(store, "f_m_width_bricks", MIN_SIDE, MAX_SIDE, width))
         return false;
@@ -444,7 +446,7 @@ bool CEraserField::ValidateSave(const CConfigFile& store)
     // Every cell must be there: a board cut short is damage, not colour 0.
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            if (!ReadSaveInt(store, CellKey(x, y), -1, CEraserParams::MAX_COLORS - 1, value, ""))
+            if (!ReadSaveInt(store, CellKey(x, y), -1, colors - 1, value))
                 return false;
     return true;
 }
@@ -472,7 +474,7 @@ bool CEraserField::Load(const CConfigFile& store)
     int value = 0;
     ReadSaveFloat(store, "f_m_alpha", m_alpha);
     ReadSaveInt(store, "f_m_colors", 1, CEraserParams::MAX_COLORS, m_colors);
-    ReadSaveInt(store, "f_m_is_finish", -0x7FFFFFFF, 0x7FFFFFFF, value);
+    ReadSaveInt(store, "f_m_is_finish", 0, 1, value);
     m_is_finish = (value == 1);
     ReadSaveInt(store, "f_m_width_bricks", MIN_SIDE, MAX_SIDE, side);
     ReadSaveInt(store, "fe_m_current_level", 1, kMaxValue, m_current_level);
@@ -483,7 +485,7 @@ bool CEraserField::Load(const CConfigFile& store)
     for (int y = 0; y < side; ++y)
         for (int x = 0; x < side; ++x)
         {
-            ReadSaveInt(store, CellKey(x, y), -1, CEraserParams::MAX_COLORS - 1, value, "");
+            ReadSaveInt(store, CellKey(x, y), -1, m_colors - 1, value);
             if (value != -1)
                 CreateBrickAt(x, y, value);
         }
