@@ -710,13 +710,14 @@ bool CEraser2Field::ValidateSave(const CConfigFile& store)
     int option = 0;
     int size = 0;
     float alpha = 0.0f;
-    if (!ReadSaveInt(store, "f_m_score", -0x7FFFFFFF, 0x7FFFFFFF, value))
+    // A frame's count of bricks gone, or the clear bonus: never below 0.
+    if (!ReadSaveInt(store, "f_m_score", 0, kMaxValue, value))
         return false;
     if (!ReadSaveFloat(store, "f_m_alpha", alpha) || alpha < -360.0f || alpha > 360.0f)
         return false;
     if (!ReadSaveInt(store, "f_m_colors", 1, CEraser2Params::MAX_COLORS, colors))
         return false;
-    if (!ReadSaveInt(store, "f_m_is_finish", -0x7FFFFFFF, 0x7FFFFFFF, value))
+    if (!ReadSaveInt(store, "f_m_is_finish", 0, 1, value))
         return false;
     // Only the kind's own board shapes: nothing larger than the grid.
     if (!ReadSaveInt(store, "f_m_width_bricks", 1, MAX_COLUMNS, columns) ||
@@ -728,7 +729,7 @@ bool CEraser2Field::ValidateSave(const CConfigFile& store)
     // bricks of colour 0.
     for (int y = 0; y < rows; ++y)
         for (int x = 0; x < columns; ++x)
-            if (!ReadSaveInt(store, CellKey(x, y), kNoBrick, colors - 1, value, ""))
+            if (!ReadSaveInt(store, CellKey(x, y), kNoBrick, colors - 1, value))
                 return false;
     // A feeder holds nothing or one run of bricks down to its last slot.
     for (int side = 0; side < 2; ++side)
@@ -736,7 +737,7 @@ bool CEraser2Field::ValidateSave(const CConfigFile& store)
         bool run = false;
         for (int i = 0; i < rows; ++i)
         {
-            if (!ReadSaveInt(store, SaveKey(kFeederKeys[side], i), kNoBrick, colors - 1, value, ""))
+            if (!ReadSaveInt(store, SaveKey(kFeederKeys[side], i), kNoBrick, colors - 1, value))
                 return false;
             if (run && value == kNoBrick)
                 return false;
@@ -761,20 +762,20 @@ bool CEraser2Field::Load(const CConfigFile& store)
     SetShape(option, size);
     ReadSaveFloat(store, "f_m_alpha", m_alpha);
     ReadSaveInt(store, "f_m_colors", 1, CEraser2Params::MAX_COLORS, m_colors);
-    ReadSaveInt(store, "f_m_is_finish", -0x7FFFFFFF, 0x7FFFFFFF, value);
+    ReadSaveInt(store, "f_m_is_finish", 0, 1, value);
     m_is_finish = (value == 1);
     ReadSaveInt(store, "fe_m_current_level", 1, kMaxValue, m_current_level);
     for (int y = 0; y < rows; ++y)
         for (int x = 0; x < columns; ++x)
         {
-            ReadSaveInt(store, CellKey(x, y), kNoBrick, m_colors - 1, value, "");
+            ReadSaveInt(store, CellKey(x, y), kNoBrick, m_colors - 1, value);
             if (value != kNoBrick)
                 CreateBrickAt(x, y, value);
         }
     for (int side = 0; side < 2; ++side)
         for (int i = 0; i < rows; ++i)
         {
-            ReadSaveInt(store, SaveKey(kFeederKeys[side], i), kNoBrick, m_colors - 1, value, "");
+            ReadSaveInt(store, SaveKey(kFeederKeys[side], i), kNoBrick, m_colors - 1, value);
             SetFeederBrick(side, i, value);
         }
     // A board saved while bricks were falling or columns closing stands in

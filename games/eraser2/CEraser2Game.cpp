@@ -178,7 +178,7 @@ bool CEraser2Game::ValidateSave(const CConfigFile& store)
         return false;
     if (!ReadSaveTilt(store, alpha))
         return false;
-    if (!ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value))
+    if (!ReadSaveInt(store, "gf_m_is_game_over", 0, 1, value))
         return false;
     if (!ReadSaveInt(store, "gf_m_current_level", 1, 0x7FFFFFFF, value))
         return false;
@@ -196,7 +196,7 @@ bool CEraser2Game::Load(const CConfigFile& store)
     ReadSaveInt(store, "gf_m_score_level", 0, 0x7FFFFFFF, m_score_level);
     ReadSaveInt(store, "gf_m_score_step", 0, 100000, m_score_step);
     ReadSaveTilt(store, m_alpha);
-    ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value);
+    ReadSaveInt(store, "gf_m_is_game_over", 0, 1, value);
     m_is_game_over = (value == 1);
     ReadSaveInt(store, "gf_m_current_level", 1, 0x7FFFFFFF, m_current_level);
     m_field->Load(store);
