@@ -20,6 +20,7 @@
 
 namespace
 {
+const char* const SNAPSHOT_KEY = "field_undo_string";
 // The start bricks stand out at this many cells a side, but never below
 // this share of the board's width (their size on the medium board): on the
 // finer boards a few cells would no longer catch the eye.
@@ -498,7 +499,7 @@ bool CFillerField::LoadSnapshot()
 
 void CFillerField::Save(CConfigFile& store) const
 {
-    store.SetValue("field_undo_string", m_snapshot);
+    store.SetValue(SNAPSHOT_KEY, m_snapshot);
     store.SetInt("filler_current_zone", m_saved_zone);
 }
 
@@ -513,7 +514,12 @@ bool CFillerField::ValidateSave(const CConfigFile& store, int width, int height,
     if (!ReadSaveInt(store, "filler_current_zone", 0, zones > 0 ? zones - 1 : 0, zone))
         return false;
     std::vector<int> numbers;
-    return ParseSnapshot(store.GetValue("field_undo_string", "0"), width, height, numbers);
+    return store.HasKey(SNAPSHOT_KEY) && ParseSnapshot(store.GetValue(SNAPSHOT_KEY, ""), width, height, numbers);
+}
+
+int CFillerField::SizeOfSave(const CConfigFile& store)
+{
+    return store.HasKey(SNAPSHOT_KEY) ? SizeOfSnapshot(store.GetValue(SNAPSHOT_KEY, "")) : -1;
 }
 
 int CFillerField::SizeOfSnapshot(const std::string& text)
@@ -539,9 +545,9 @@ bool CFillerField::Load(const CConfigFile& store)
     if (!ValidateSave(store))
         return false;
     std::vector<int> numbers;
-    ParseSnapshot(store.GetValue("field_undo_string", "0"), m_width, m_height, numbers);
+    ParseSnapshot(store.GetValue(SNAPSHOT_KEY, ""), m_width, m_height, numbers);
     ReadSaveInt(store, "filler_current_zone", 0, 0x7FFFFFFF, m_saved_zone);
-    m_snapshot = store.GetValue("field_undo_string", "0");
+    m_snapshot = store.GetValue(SNAPSHOT_KEY, "");
     m_wave_running = false;
     m_game_over = false;
     m_banner = false;

@@ -117,6 +117,8 @@ public:
     // The field size whose board a snapshot's count of numbers fits (the
     // text holds no size of its own); -1 when none does.
     static int SizeOfSnapshot(const std::string& text);
+    // The same for a saved game's snapshot; -1 also when it has none.
+    static int SizeOfSave(const CConfigFile& store);
 
     void Save(CConfigFile& store) const;
     bool ValidateSave(const CConfigFile& store) const;

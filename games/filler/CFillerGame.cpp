@@ -133,7 +133,7 @@ bool CFillerGame::Load(const CConfigFile& store)
 {
     // The saved board is as large as its snapshot, whatever size the
     // settings name now; a save without the difficulty plays at the chosen one.
-    const int size = CFillerField::SizeOfSnapshot(store.GetValue("field_undo_string", "0"));
+    const int size = CFillerField::SizeOfSave(store);
     const int width = CFillerParams::BoardWidth(size);
     const int height = CFillerParams::BoardHeight(size);
     int difficulty = m_params.GetLastDifficulty();

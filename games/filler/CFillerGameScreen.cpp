@@ -8,6 +8,7 @@
 #include "games/filler/CFillerParams.h"
 #include "shell/game/CRandom.h"
 #include "shell/game/GameLookup.h"
+#include "shell/game/SaveValues.h"
 
 namespace
 {
@@ -121,6 +122,13 @@ void CFillerGameScreen::SaveGame(CConfigFile& store)
 
 bool CFillerGameScreen::LoadGame(const CConfigFile& store)
 {
+    // The score is the player's zone, shown until the next frame counts it
+    // again: never more cells than the saved board holds.
+    const int size = CFillerField::SizeOfSave(store);
+    int score = 0;
+    if (size < 0 || !ReadSaveInt(store, Rules().m_score_key, 0,
+                                 CFillerParams::BoardWidth(size) * CFillerParams::BoardHeight(size), score))
+        return false;
     return m_game->Load(store);
 }
 
