@@ -10,25 +10,17 @@
 
 namespace
 {
-enum EState { STATE_JUST_DEALT, STATE_MID_FALL, STATE_CLEARED_IN_SWEEP, STATE_WITHOUT_DIFFICULTY };
+enum { STATE_JUST_DEALT, STATE_MID_FALL, STATE_CLEARED_IN_SWEEP, STATE_IDLE_WITH_HOLES };
 
-struct SStateCase
-{
-    const char* name;
-    EState state;
-    int size;
-    int difficulty;
-};
-
-const SStateCase kStates[] = {
+const SSaveState kStates[] = {
     {"just dealt", STATE_JUST_DEALT, 1, 1},
     {"bricks falling", STATE_MID_FALL, 0, 0},
     {"a cleared board in the end sweep", STATE_CLEARED_IN_SWEEP, 0, 0},
-    {"written before the difficulty was kept", STATE_WITHOUT_DIFFICULTY, 2, 2},
+    {"written before the difficulty was kept", STATE_IDLE_WITH_HOLES, 2, 2, {"fe_m_difficulty"}},
 };
 
 // A screen's real save, its game played into the state first.
-CConfigFile SaveInState(const SStateCase& c)
+CConfigFile SaveInState(const SSaveState& c)
 {
     auto params = MakeParams(c.size, c.difficulty);
     CRecordingEvents events;
@@ -64,38 +56,29 @@ CConfigFile SaveInState(const SStateCase& c)
             field.Update(16.0f);
         EXPECT_EQ(CEraserField::STATE_SWEEP, field.GetState());
     }
-    CConfigFile store;
-    screen.Save(store);
-    if (c.state == STATE_WITHOUT_DIFFICULTY)
-        store = WithoutKey(store, "fe_m_difficulty");
-    return store;
+    if (c.state == STATE_IDLE_WITH_HOLES)
+        bottom({"R.G", "GRB"});
+    return SavedFrom(screen);
 }
 
-// The game menu's path: a fresh screen, loaded from the store.
 bool LoadsIntoAFreshScreen(const CConfigFile& store)
 {
     auto params = MakeParams(0, 0);
-    CEraserGameScreen screen(nullptr, *params, nullptr, 11);
-    return screen.Load(store);
+    return FreshScreenLoads<CEraserGameScreen>(*params, store);
 }
 }
 
 TEST(EraserSaveDamage, EveryKeyOfARealSaveIsNeeded)
 {
-    for (const SStateCase& c : kStates)
-    {
-        SCOPED_TRACE(c.name);
-        const CConfigFile whole = SaveInState(c);
-        ASSERT_TRUE(LoadsIntoAFreshScreen(whole));
-        // Saves of ours written before the difficulty was kept still load.
-        EXPECT_EQ(std::vector<std::string>(), KeysNotNeeded(whole, LoadsIntoAFreshScreen, {"fe_m_difficulty"}));
-    }
+    // Saves of ours written before the difficulty was kept still load.
+    EXPECT_EQ(std::vector<std::string>(),
+              KeysNotNeededInStates({std::begin(kStates), std::end(kStates)}, SaveInState, LoadsIntoAFreshScreen,
+                                    {"fe_m_difficulty"}));
 }
 
 TEST(EraserSaveDamage, ValuesOutOfTheirRangeAreRefused)
 {
-    struct SCase { const char* key; const char* value; };
-    const SCase cases[] = {
+    const std::vector<SSaveEdit> edits = {
         {"m_score", "-1"},
         {"m_score", "2147483648"},
         {"gf_m_score", "-1"},
@@ -122,10 +105,5 @@ TEST(EraserSaveDamage, ValuesOutOfTheirRangeAreRefused)
     };
     const CConfigFile whole = SaveInState(kStates[1]);
     ASSERT_EQ("4", whole.GetValue("f_m_colors", ""));
-    for (const SCase& c : cases)
-    {
-        SCOPED_TRACE(std::string(c.key) + " = " + c.value);
-        ASSERT_TRUE(whole.HasKey(c.key));
-        EXPECT_FALSE(LoadsIntoAFreshScreen(WithValue(whole, c.key, c.value)));
-    }
+    EXPECT_EQ(std::vector<std::string>(), EditsNotRefused(whole, LoadsIntoAFreshScreen, edits));
 }

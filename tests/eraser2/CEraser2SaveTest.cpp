@@ -12,17 +12,10 @@
 
 namespace
 {
-enum EState { STATE_JUST_DEALT, STATE_MID_MOVE, STATE_FEEDERS_PART_EMPTY, STATE_CLEARED_IN_SWEEP };
+enum { STATE_JUST_DEALT, STATE_MID_MOVE, STATE_FEEDERS_PART_EMPTY, STATE_CLEARED_IN_SWEEP };
 
-struct SStateCase
-{
-    const char* name;
-    EState state;
-    int size;
-    int option;
-};
-
-const SStateCase kStates[] = {
+// The difficulty column holds the kind's option.
+const SSaveState kStates[] = {
     {"just dealt", STATE_JUST_DEALT, 0, 0},
     {"bricks moving in from the feeders", STATE_MID_MOVE, 1, 1},
     {"feeders with their top slots empty", STATE_FEEDERS_PART_EMPTY, 2, 0},
@@ -30,9 +23,9 @@ const SStateCase kStates[] = {
 };
 
 // A screen's real save, its game played into the state first.
-CConfigFile SaveInState(const SStateCase& c)
+CConfigFile SaveInState(const SSaveState& c)
 {
-    auto params = MakeParams(c.size, c.option);
+    auto params = MakeParams(c.size, c.difficulty);
     CRecordingEvents events;
     CEraser2GameScreen screen(nullptr, *params, &events, 5);
     CEraser2Game& game = screen.GetGame();
@@ -64,35 +57,25 @@ CConfigFile SaveInState(const SStateCase& c)
         game.Update(16.0f);
         EXPECT_EQ(CEraser2Field::STATE_SWEEP, field.GetState());
     }
-    CConfigFile store;
-    screen.Save(store);
-    return store;
+    return SavedFrom(screen);
 }
 
-// The game menu's path: a fresh screen, loaded from the store.
 bool LoadsIntoAFreshScreen(const CConfigFile& store)
 {
     auto params = MakeParams(0, 0);
-    CEraser2GameScreen screen(nullptr, *params, nullptr, 11);
-    return screen.Load(store);
+    return FreshScreenLoads<CEraser2GameScreen>(*params, store);
 }
 }
 
 TEST(Eraser2SaveDamage, EveryKeyOfARealSaveIsNeededBoardAndFeederCellsAlike)
 {
-    for (const SStateCase& c : kStates)
-    {
-        SCOPED_TRACE(c.name);
-        const CConfigFile whole = SaveInState(c);
-        ASSERT_TRUE(LoadsIntoAFreshScreen(whole));
-        EXPECT_EQ(std::vector<std::string>(), KeysNotNeeded(whole, LoadsIntoAFreshScreen));
-    }
+    EXPECT_EQ(std::vector<std::string>(),
+              KeysNotNeededInStates({std::begin(kStates), std::end(kStates)}, SaveInState, LoadsIntoAFreshScreen));
 }
 
 TEST(Eraser2SaveDamage, ValuesOutOfTheirRangeAreRefused)
 {
-    struct SCase { const char* key; const char* value; };
-    const SCase cases[] = {
+    const std::vector<SSaveEdit> edits = {
         {"m_score", "-10"},
         {"m_score", "99999999999"},
         {"gf_m_score", "-1"},
@@ -122,10 +105,5 @@ TEST(Eraser2SaveDamage, ValuesOutOfTheirRangeAreRefused)
     const CConfigFile whole = SaveInState(kStates[2]);
     ASSERT_EQ("3", whole.GetValue("f_m_colors", ""));
     ASSERT_TRUE(LoadsIntoAFreshScreen(whole));
-    for (const SCase& c : cases)
-    {
-        SCOPED_TRACE(std::string(c.key) + " = " + c.value);
-        ASSERT_TRUE(whole.HasKey(c.key));
-        EXPECT_FALSE(LoadsIntoAFreshScreen(WithValue(whole, c.key, c.value)));
-    }
+    EXPECT_EQ(std::vector<std::string>(), EditsNotRefused(whole, LoadsIntoAFreshScreen, edits));
 }

@@ -13,11 +13,10 @@
 
 namespace
 {
-// The game menu's path: a fresh screen, loaded from the store.
-bool LoadsIntoAFreshScreen(CJewelParams& params, const CConfigFile& store)
+bool LoadsIntoAFreshScreen(const CConfigFile& store)
 {
-    CJewelGameScreen screen(nullptr, params, nullptr, 77);
-    return screen.Load(store);
+    auto params = MakeJewelParams();
+    return FreshScreenLoads<CJewelGameScreen>(*params, store);
 }
 
 void SettleScreen(CJewelGame& game)
@@ -47,17 +46,9 @@ void PickUpFigure(CJewelGame& game, int slot)
     game.Update(16.0f);
 }
 
-enum EState { STATE_JUST_DEALT, STATE_FIGURES_AND_ONE_HELD, STATE_WITHOUT_CHOICE_KEYS };
+enum { STATE_JUST_DEALT, STATE_FIGURES_AND_ONE_HELD, STATE_SETTLED };
 
-struct SStateCase
-{
-    const char* name;
-    EState state;
-    int size;
-    int difficulty;
-};
-
-CConfigFile SaveInState(CJewelParams& params, const SStateCase& c)
+CConfigFile SaveInState(CJewelParams& params, const SSaveState& c)
 {
     params.SetLastSize(c.size);
     params.SetLastDifficulty(c.difficulty);
@@ -70,33 +61,23 @@ CConfigFile SaveInState(CJewelParams& params, const SStateCase& c)
         EarnFiveFigures(game.GetPlayer());
         PickUpFigure(game, 2);
     }
-    CConfigFile store;
-    screen.Save(store);
-    // Saves of ours written before the game kept its own size and difficulty.
-    if (c.state == STATE_WITHOUT_CHOICE_KEYS)
-        store = WithoutKey(WithoutKey(store, "f_m_size"), "f_m_difficulty");
-    return store;
+    return SavedFrom(screen);
 }
 
-const SStateCase kStates[] = {
+const SSaveState kStates[] = {
     {"just dealt", STATE_JUST_DEALT, 0, 0},
     {"figures in the list and one held", STATE_FIGURES_AND_ONE_HELD, 1, 2},
-    {"written before the choice was kept", STATE_WITHOUT_CHOICE_KEYS, 2, 1},
+    {"written before the choice was kept", STATE_SETTLED, 2, 1, {"f_m_size", "f_m_difficulty"}},
 };
 }
 
 TEST(JewelSaveDamage, EveryKeyOfARealSaveIsNeeded)
 {
     auto params = MakeJewelParams();
-    for (const SStateCase& c : kStates)
-    {
-        SCOPED_TRACE(c.name);
-        const CConfigFile whole = SaveInState(*params, c);
-        ASSERT_TRUE(LoadsIntoAFreshScreen(*params, whole));
-        ASSERT_EQ(c.state == STATE_FIGURES_AND_ONE_HELD, whole.HasKey("p_m_figure_selected"));
-        const auto validate = [&](const CConfigFile& store) { return LoadsIntoAFreshScreen(*params, store); };
-        EXPECT_EQ(std::vector<std::string>(), KeysNotNeeded(whole, validate));
-    }
+    ASSERT_TRUE(SaveInState(*params, kStates[1]).HasKey("p_m_figure_selected")) << "the state holds no figure";
+    const auto save = [&](const SSaveState& state) { return SaveInState(*params, state); };
+    EXPECT_EQ(std::vector<std::string>(),
+              KeysNotNeededInStates({std::begin(kStates), std::end(kStates)}, save, LoadsIntoAFreshScreen));
 }
 
 // The flag of the hand is written only while a figure is held.
@@ -112,8 +93,7 @@ TEST(JewelSaveDamage, AnEmptyHandHasNoFlagAndLoadsEmpty)
 
 TEST(JewelSaveDamage, ValuesOutOfTheirRangeAreRefused)
 {
-    struct SCase { const char* key; const char* value; };
-    const SCase cases[] = {
+    const std::vector<SSaveEdit> edits = {
         {"m_score", "2147483648"},
         {"m_score", "-2147483649"},
         // Finished levels only ever add to the total.
@@ -154,21 +134,15 @@ TEST(JewelSaveDamage, ValuesOutOfTheirRangeAreRefused)
     };
     auto params = MakeJewelParams();
     const CConfigFile whole = SaveInState(*params, kStates[1]);
-    ASSERT_TRUE(LoadsIntoAFreshScreen(*params, whole));
-    for (const SCase& c : cases)
-    {
-        SCOPED_TRACE(std::string(c.key) + " = " + c.value);
-        ASSERT_TRUE(whole.HasKey(c.key));
-        EXPECT_FALSE(LoadsIntoAFreshScreen(*params, WithValue(whole, c.key, c.value)));
-    }
+    ASSERT_TRUE(LoadsIntoAFreshScreen(whole));
+    EXPECT_EQ(std::vector<std::string>(), EditsNotRefused(whole, LoadsIntoAFreshScreen, edits));
 }
 
 // The bounds themselves still load: a total of 0, a level score below 0
 // (single bricks on level 1 cost points) and a tilt of a full turn.
 TEST(JewelSaveDamage, ValuesAtTheirBoundsLoad)
 {
-    struct SCase { const char* key; const char* value; };
-    const SCase cases[] = {
+    const SSaveEdit edits[] = {
         {"m_score", "-2147483648"},
         {"gf_m_score", "0"},
         {"gf_m_score", "2147483647"},
@@ -179,9 +153,7 @@ TEST(JewelSaveDamage, ValuesAtTheirBoundsLoad)
     };
     auto params = MakeJewelParams();
     const CConfigFile whole = SaveInState(*params, kStates[1]);
-    for (const SCase& c : cases)
-    {
-        SCOPED_TRACE(std::string(c.key) + " = " + c.value);
-        EXPECT_TRUE(LoadsIntoAFreshScreen(*params, WithValue(whole, c.key, c.value)));
-    }
+    for (const SSaveEdit& edit : edits)
+        EXPECT_TRUE(LoadsIntoAFreshScreen(WithValue(whole, edit.key, edit.value)))
+            << edit.key << " = " << edit.value;
 }
