@@ -267,13 +267,9 @@ void CBJBonusesList::SaveFigure(CConfigFile& store, const std::string& key, cons
 {
     const CVector4& p = figure.GetPosition();
     const CVector4& q = figure.GetParam();
-    store.SetFloat(key + ".m_pos.x", p.x);
-    store.SetFloat(key + ".m_pos.y", p.y);
-    store.SetFloat(key + ".m_pos.z", p.z);
-    store.SetFloat(key + ".m_param.x", q.x);
-    store.SetFloat(key + ".m_param.y", q.y);
-    store.SetFloat(key + ".m_param.z", q.z);
-    store.SetFloat(key + ".scale", figure.GetScale());
+    const float values[FIGURE_VALUES] = {p.x, p.y, p.z, q.x, q.y, q.z, figure.GetScale()};
+    for (int i = 0; i < FIGURE_VALUES; ++i)
+        store.SetFloat(key + FIGURE_SUFFIXES[i], values[i]);
 }
 
 void CBJBonusesList::SaveList(CConfigFile& store, const std::vector<std::unique_ptr<CModel>>& list,
