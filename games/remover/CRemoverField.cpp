@@ -631,8 +631,6 @@ bool ValidateList(const CConfigFile& store, const char* sizeKey, const char* col
     {
         int color = 0;
         int pos = 0;
-        if (!store.HasKey(SaveKey(colorPattern, i)) || !store.HasKey(SaveKey(posPattern, i)))
-            return false;
         if (!ReadSaveInt(store, SaveKey(colorPattern, i), 0, CRemoverParams::SPECIAL_COLOR, color))
             return false;
         if (!ReadSaveInt(store, SaveKey(posPattern, i), 0, 0x7FFFFFFF, pos))
@@ -663,7 +661,7 @@ bool CRemoverField::ValidateSave(const CConfigFile& store)
     if (!ReadSaveInt(store, "m_start_colors_count", 4, 6, colors))
         return false;
     int finish = 0;
-    if (!ReadSaveInt(store, "f_m_is_finish", -0x7FFFFFFF, 0x7FFFFFFF, finish))
+    if (!ReadSaveInt(store, "f_m_is_finish", 0, 1, finish))
         return false;
     if (!ReadSaveInt(store, "f_m_status", 0, 2, status))
         return false;
@@ -673,9 +671,10 @@ bool CRemoverField::ValidateSave(const CConfigFile& store)
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
         {
-            // A missing cell reads as "0": a brick of colour 0.
+            // Every cell is written, an empty one as -1: a missing cell is
+            // damage, not a brick of colour 0.
             int v[4] = {-1, 0, 0, 0};
-            if (!ParseLeadingSaveInts(store.GetValue(CellKey(x, y), "0"), v, 4))
+            if (!store.HasKey(CellKey(x, y)) || !ParseLeadingSaveInts(store.GetValue(CellKey(x, y), ""), v, 4))
                 return false;
             if (v[0] < -1 || v[0] > CRemoverParams::SPECIAL_COLOR)
                 return false;
@@ -689,9 +688,9 @@ bool CRemoverField::ValidateSave(const CConfigFile& store)
 
     if (status != STATUS_ADDING)
         return true;
-    std::string pause = store.GetValue("f_m_adding_pause", "0");
-    int pauseValue = 0;
-    if (!ParseSaveInt(pause, pauseValue) || pauseValue < 0)
+    // The pause only ever counts down from a launch.
+    int pause = 0;
+    if (!ReadSaveInt(store, "f_m_adding_pause", 0, static_cast<int>(LAUNCH_PAUSE), pause))
         return false;
     return ValidateList(store, "f_m_bricks_adding.size", "f_m_bricks_adding_color%i", "f_m_bricks_adding_pos%i",
                         width, taken) &&
@@ -706,7 +705,7 @@ bool CRemoverField::Load(const CConfigFile& store)
 
     int value = 0;
     ReadSaveFloat(store, "f_m_alpha", m_alpha);
-    ReadSaveInt(store, "f_m_is_finish", -0x7FFFFFFF, 0x7FFFFFFF, value);
+    ReadSaveInt(store, "f_m_is_finish", 0, 1, value);
     m_is_finish = (value == 1);
     ReadSaveInt(store, "f_m_width_bricks", 9, 13, m_width_bricks);
     ReadSaveInt(store, "f_m_height_bricks", 9, 13, m_height_bricks);
@@ -721,7 +720,7 @@ bool CRemoverField::Load(const CConfigFile& store)
         for (int x = 0; x < m_width_bricks; ++x)
         {
             int v[4] = {-1, 0, 0, 0};
-            ParseLeadingSaveInts(store.GetValue(CellKey(x, y), "0"), v, 4);
+            ParseLeadingSaveInts(store.GetValue(CellKey(x, y), ""), v, 4);
             if (v[0] == -1)
                 continue;
             CRemoverBrick* brick = CreateBrickAt(x, y, v[0]);
@@ -741,8 +740,8 @@ bool CRemoverField::Load(const CConfigFile& store)
 
     CVector4 start = DrawStartPoint();
     int pause = 0;
-    ParseSaveInt(store.GetValue("f_m_adding_pause", "0"), pause);
-    m_adding_pause = pause > static_cast<int>(LAUNCH_PAUSE) ? LAUNCH_PAUSE : static_cast<unsigned>(pause);
+    ReadSaveInt(store, "f_m_adding_pause", 0, static_cast<int>(LAUNCH_PAUSE), pause);
+    m_adding_pause = static_cast<unsigned>(pause);
     int count = 0;
     ReadSaveInt(store, "f_m_bricks_adding.size", 0, 0x7FFF, count);
     for (int i = 0; i < count; ++i)

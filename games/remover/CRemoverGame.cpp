@@ -21,6 +21,8 @@ namespace
 {
 // The score line's part: keyed apart from every brick's and popup's address.
 const std::uint64_t SCORE_PART = 1;
+// The level after the one board: the game is over.
+const int MAX_LEVEL = 2;
 }
 
 CRemoverGame::CRemoverGame(CGameApp* app, CRemoverParams& params, CGameEvents* events, std::uint32_t seed)
@@ -147,13 +149,15 @@ bool CRemoverGame::ValidateSave(const CConfigFile& store)
         return false;
     if (!ReadSaveTilt(store, angle))
         return false;
-    if (!ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value))
+    if (!ReadSaveInt(store, "gf_m_is_game_over", 0, 1, value))
         return false;
-    if (!ReadSaveInt(store, "gf_m_current_level", 0, 0x7FFFFFFF, value))
+    // One board per game: level 1 while it is played, 2 once it is over.
+    if (!ReadSaveInt(store, "gf_m_current_level", 1, MAX_LEVEL, value))
         return false;
     if (!CRemoverField::ValidateSave(store))
         return false;
-    int width = StrToInt(store.GetValue("f_m_width_bricks", "0"));
+    int width = 0;
+    ReadSaveInt(store, "f_m_width_bricks", 0, CRemoverField::MAX_CELLS, width);
     return CRemoverPlayer::ValidateSave(store, width);
 }
 
@@ -164,9 +168,9 @@ bool CRemoverGame::Load(const CConfigFile& store)
     int value = 0;
     ReadSaveInt(store, "gf_m_score", 0, 0x7FFFFFFF, m_score);
     ReadSaveTilt(store, m_angle);
-    ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value);
+    ReadSaveInt(store, "gf_m_is_game_over", 0, 1, value);
     m_game_over = (value == 1);
-    ReadSaveInt(store, "gf_m_current_level", 0, 0x7FFFFFFF, m_level);
+    ReadSaveInt(store, "gf_m_current_level", 1, MAX_LEVEL, m_level);
     // The entrance effect started for the dealt board runs on over the
     // restored one; the restored bricks already stand on their cells.
     m_field->Load(store);

@@ -5,6 +5,7 @@
 #include "engine/files/CConfigFile.h"
 #include "games/remover/CRemoverBrick.h"
 #include "games/remover/CRemoverPlayer.h"
+#include "tests/gamebase/SaveDamage.h"
 #include "tests/remover/RemoverDriver.h"
 #include "tests/remover/RemoverTestKit.h"
 
@@ -280,31 +281,24 @@ TEST_F(RemoverGames, RestoredBoardStandsOnItsCellsWhileTheEntranceEffectEnds)
     }
 }
 
-TEST_F(RemoverGames, MissingKeysReadAsZeroAndPlacedCellsOffTheBoardBecomeEmptyEntries)
+TEST_F(RemoverGames, ShortCellsTakeNoFlagsAndPlacedCellsOffTheBoardBecomeEmptyEntries)
 {
     CRemoverGame game(nullptr, *params, &events, 14);
-    CConfigFile store;
-    game.Save(store);
-    CConfigFile::Pairs pairs = store.GetPairs();
-    pairs.erase("f_color2-0");
-    pairs["f_color1-0"] = "3";
-    pairs["p_m_bricks.size"] = "2";
-    pairs.erase("p_m_bricks0");
-    pairs["p_m_bricks1"] = "2";
-    pairs["p_m_bricks_placed.size"] = "3";
-    pairs["p_m_bricks_placed0"] = std::to_string((20 << 16) | 1);
-    pairs["p_m_bricks_placed1"] = std::to_string((1 << 16) | 0);
-    pairs.erase("p_m_bricks_placed2");
-    pairs["p_m_brick_current"] = "-1";
     CConfigFile damaged;
-    for (const auto& pair : pairs)
-        damaged.SetValue(pair.first, pair.second);
+    game.Save(damaged);
+    damaged.SetValue("f_color1-0", "3");
+    damaged.SetValue("p_m_bricks.size", "2");
+    damaged.SetValue("p_m_bricks0", "0");
+    damaged.SetValue("p_m_bricks1", "2");
+    damaged.SetValue("p_m_bricks_placed.size", "3");
+    damaged.SetValue("p_m_bricks_placed0", std::to_string((20 << 16) | 1));
+    damaged.SetValue("p_m_bricks_placed1", std::to_string((1 << 16) | 0));
+    damaged.SetValue("p_m_bricks_placed2", "0");
+    damaged.SetValue("p_m_brick_current", "-1");
 
     CRemoverGame restored(nullptr, *params, &events, 14);
     ASSERT_TRUE(restored.Load(damaged));
     CRemoverField& field = restored.GetField();
-    ASSERT_NE(nullptr, field.GetRemoverBrick(2, 0));
-    EXPECT_EQ(0, field.GetRemoverBrick(2, 0)->GetColor());
     ASSERT_NE(nullptr, field.GetRemoverBrick(1, 0));
     EXPECT_EQ(3, field.GetRemoverBrick(1, 0)->GetColor());
     EXPECT_FALSE(field.GetRemoverBrick(1, 0)->IsNew());
@@ -318,4 +312,8 @@ TEST_F(RemoverGames, MissingKeysReadAsZeroAndPlacedCellsOffTheBoardBecomeEmptyEn
     EXPECT_EQ(nullptr, player.GetPlaced()[0]);
     EXPECT_EQ(field.GetRemoverBrick(1, 0), player.GetPlaced()[1]);
     EXPECT_EQ(field.GetRemoverBrick(0, 0), player.GetPlaced()[2]);
+
+    // A missing cell, queue or placed entry is damage: refused, not read as 0.
+    for (const char* key : {"f_color2-0", "p_m_bricks0", "p_m_bricks_placed2"})
+        EXPECT_FALSE(restored.Load(WithoutKey(damaged, key))) << key;
 }

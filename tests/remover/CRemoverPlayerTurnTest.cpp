@@ -5,6 +5,7 @@
 #include "games/remover/CRemoverPlayer.h"
 #include "shell/game/CRandom.h"
 #include "shell/game/PackPos.h"
+#include "tests/gamebase/SaveDamage.h"
 #include "tests/remover/RemoverTestKit.h"
 
 namespace
@@ -176,32 +177,31 @@ TEST_F(RemoverTurns, ClickOffTheBoardStartsTheClickPauseThenAClickOnAFreeCellPla
     EXPECT_EQ(1, events.CountSound(112));
 }
 
-TEST_F(RemoverTurns, BrickInHandComesBackBesideTheQueueOrAsColourZeroWithoutItsKey)
+TEST_F(RemoverTurns, BrickInHandComesBackBesideTheQueueAndASaveWithoutItsKeyIsRefused)
 {
-    const struct
-    {
-        const char* hand;
-        int color, turnSize;
-    } cases[] = {{"3", 3, 2}, {nullptr, 0, 1}};
-    for (const auto& c : cases)
-    {
-        Build(0);
-        CConfigFile store;
-        store.SetValue("p_m_turns_count", "2");
-        store.SetValue("p_m_score", "30");
-        store.SetValue("p_m_bricks.size", c.hand ? "1" : "0");
-        store.SetValue("p_m_bricks0", "2");
-        store.SetValue("p_m_bricks_placed.size", "0");
-        if (c.hand)
-            store.SetValue("p_m_brick_current", c.hand);
-        ASSERT_TRUE(player->Load(store));
-        ASSERT_NE(nullptr, player->GetHeld());
-        EXPECT_EQ(c.color, player->GetHeld()->GetColor());
-        EXPECT_FLOAT_EQ(-400.0f, player->GetHeld()->GetPosition().x);
-        EXPECT_FLOAT_EQ(1.2f * field->GetBrickSize(), player->GetHeld()->GetPosition().y);
-        EXPECT_FLOAT_EQ(field->GetBrickSize(), player->GetHeld()->GetScale());
-        EXPECT_EQ(c.turnSize, player->GetTurnSize());
-    }
+    Build(0);
+    CConfigFile store;
+    store.SetValue("p_m_turns_count", "2");
+    store.SetValue("p_m_score", "30");
+    store.SetValue("p_m_bricks.size", "1");
+    store.SetValue("p_m_bricks0", "2");
+    store.SetValue("p_m_bricks_placed.size", "0");
+    store.SetValue("p_m_brick_current", "3");
+    ASSERT_TRUE(player->Load(store));
+    ASSERT_NE(nullptr, player->GetHeld());
+    EXPECT_EQ(3, player->GetHeld()->GetColor());
+    EXPECT_FLOAT_EQ(-400.0f, player->GetHeld()->GetPosition().x);
+    EXPECT_FLOAT_EQ(1.2f * field->GetBrickSize(), player->GetHeld()->GetPosition().y);
+    EXPECT_FLOAT_EQ(field->GetBrickSize(), player->GetHeld()->GetScale());
+    EXPECT_EQ(2, player->GetTurnSize());
+
+    // The hand is always written, -1 when empty: without it the save is
+    // damaged, not a brick of colour 0, and the player stays as it was.
+    CConfigFile damaged = WithoutKey(store, "p_m_brick_current");
+    damaged.SetValue("p_m_score", "90");
+    EXPECT_FALSE(player->Load(damaged));
+    EXPECT_EQ(3, player->GetHeld()->GetColor());
+    EXPECT_EQ(30, player->GetScore());
 }
 
 TEST(RemoverReskin, QueueAndHandTakeTheirHeightsFromTheNewSkinWithoutClimbing)
