@@ -531,8 +531,9 @@ bool CMoverField::ValidateSave(const CConfigFile& store)
     }
     if (status == STATUS_REMOVING)
     {
+        // Written in every removal, empty or not.
         std::vector<int> selected;
-        if (!ParseCellList(store.GetValue("f_m_selected", ""), selected) ||
+        if (!store.HasKey("f_m_selected") || !ParseCellList(store.GetValue("f_m_selected", ""), selected) ||
             static_cast<int>(selected.size()) > width * height)
             return false;
         for (int pos : selected)

@@ -218,8 +218,10 @@ bool CMoverGame::ValidateSave(const CConfigFile& store)
         return false;
     if (!ReadSaveInt(store, "gf_m_score", 0, INT_MAX, value))
         return false;
+    // Points from the parameter tables: a negative one would take points off
+    // the score.
     for (const char* key : {"gf_m_score_level", "gf_m_score_step", "gf_m_score_step_level"})
-        if (!ReadSaveInt(store, key, INT_MIN, INT_MAX, value))
+        if (!ReadSaveInt(store, key, 0, INT_MAX, value))
             return false;
     return CMoverField::ValidateSave(store);
 }
@@ -234,9 +236,9 @@ bool CMoverGame::Load(const CConfigFile& store)
     m_game_over = (value == 1);
     ReadSaveInt(store, "gf_m_current_level", 1, MAX_LEVEL, m_level);
     ReadSaveInt(store, "gf_m_score", 0, INT_MAX, m_score);
-    ReadSaveInt(store, "gf_m_score_level", INT_MIN, INT_MAX, m_score_level);
-    ReadSaveInt(store, "gf_m_score_step", INT_MIN, INT_MAX, m_score_step);
-    ReadSaveInt(store, "gf_m_score_step_level", INT_MIN, INT_MAX, m_score_step_level);
+    ReadSaveInt(store, "gf_m_score_level", 0, INT_MAX, m_score_level);
+    ReadSaveInt(store, "gf_m_score_step", 0, INT_MAX, m_score_step);
+    ReadSaveInt(store, "gf_m_score_step_level", 0, INT_MAX, m_score_step_level);
     // The start effect of the dealt board runs on over the restored one.
     m_field->Load(store);
     return true;
