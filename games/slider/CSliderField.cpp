@@ -962,7 +962,7 @@ bool CSliderField::ValidateSave(const CConfigFile& store)
         return false;
     if (!ReadSaveInt(store, "f_m_colors", 1, CSliderParams::MAX_COLORS, value))
         return false;
-    if (!ReadSaveInt(store, "f_m_is_finish", -0x7FFFFFFF, 0x7FFFFFFF, value))
+    if (!ReadSaveInt(store, "f_m_is_finish", 0, 1, value))
         return false;
     int width = 0;
     int height = 0;
@@ -970,16 +970,51 @@ bool CSliderField::ValidateSave(const CConfigFile& store)
         return false;
     if (!ReadSaveInt(store, "f_m_height_bricks", 0, MAX_CELLS, height) || height != width)
         return false;
-    // Every inner cell must be there; the ring never holds a brick.
-    for (int y = 1; y < height - 1; ++y)
-        for (int x = 1; x < width - 1; ++x)
+    // Every cell is written; the ring never holds a brick.
+    bool filled[MAX_CELLS][MAX_CELLS] = {};
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
         {
-            if (!store.HasKey(CellKey(x, y)))
+            const bool inner = x > 0 && y > 0 && x < width - 1 && y < height - 1;
+            if (!ReadSaveInt(store, CellKey(x, y), -1, inner ? CSliderParams::MAX_COLORS - 1 : -1, value))
                 return false;
-            if (!ReadSaveInt(store, CellKey(x, y), -1, CSliderParams::MAX_COLORS - 1, value))
-                return false;
+            filled[x][y] = value >= 0;
         }
-    return true;
+    return ValidateSavedMove(store, width, filled);
+}
+
+bool CSliderField::ValidateSavedMove(const CConfigFile& store, int cells, const bool (*filled)[MAX_CELLS])
+{
+    int status = 0;
+    int dir = 0;
+    int i = 0;
+    int j = 0;
+    int color = -1;
+    // Between moves the last move's direction and target stay behind.
+    if (!ReadSaveInt(store, "f_m_status", STATUS_IDLE, STATUS_SLIDE, status) ||
+        (status > STATUS_REMOVING && status < STATUS_LIFT) ||
+        !ReadSaveInt(store, "f_m_line_moving_dir", -1, DIR_RIGHT, dir) ||
+        !ReadSaveInt(store, "f_m_brick_moving_pos_i", -1, MAX_CELLS - 1, i) ||
+        !ReadSaveInt(store, "f_m_brick_moving_pos_j", -1, MAX_CELLS - 1, j))
+        return false;
+    // Written only while a brick is in flight; a move that lifted an empty
+    // cell has none.
+    if (store.HasKey("f_m_brick_moving_color") &&
+        !ReadSaveInt(store, "f_m_brick_moving_color", 0, CSliderParams::MAX_COLORS - 1, color))
+        return false;
+    if (status == STATUS_IDLE || status == STATUS_REMOVING)
+        return true;
+    // A lift always carries a brick.
+    if (status == STATUS_LIFT && color < 0)
+        return false;
+    int liftX = 0;
+    int liftY = 0;
+    if (!LiftedCellOf(dir, i, j, cells, liftX, liftY))
+        return false;
+    // Before the line has moved the lifted cell is the free one, after it
+    // the far end.
+    const bool lineMoved = (status == STATUS_PUT_IN || status == STATUS_SETTLE);
+    return lineMoved ? !filled[i][j] : !filled[liftX][liftY];
 }
 
 bool CSliderField::Load(const CConfigFile& store)
@@ -990,7 +1025,7 @@ bool CSliderField::Load(const CConfigFile& store)
     int value = 0;
     ReadSaveFloat(store, "f_m_alpha", m_alpha);
     ReadSaveInt(store, "f_m_colors", 1, CSliderParams::MAX_COLORS, m_colors);
-    ReadSaveInt(store, "f_m_is_finish", -0x7FFFFFFF, 0x7FFFFFFF, value);
+    ReadSaveInt(store, "f_m_is_finish", 0, 1, value);
     m_is_finish = (value == 1);
     int cells = 0;
     ReadSaveInt(store, "f_m_width_bricks", 0, MAX_CELLS, cells);

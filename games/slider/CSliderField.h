@@ -101,8 +101,7 @@ public:
     // True when the store holds a board this class can load without harm.
     static bool ValidateSave(const CConfigFile& store);
     // Replaces the board with the stored one; false (nothing changed) when
-    // the store fails ValidateSave. A move saved half-way resumes when its
-    // state is consistent; otherwise the board starts idle.
+    // the store fails ValidateSave. A move saved half-way resumes.
     bool Load(const CConfigFile& store);
 
     // Cell under a point of the board plane (floored); false outside.
@@ -148,6 +147,8 @@ private:
     static bool LineOfArrow(int x, int y, int cells, int& liftX, int& liftY, int& targetX, int& targetY,
                             int& dir);
     static bool LiftedCellOf(int dir, int targetX, int targetY, int cells, int& x, int& y);
+    // The stored move fits the stored board (filled[x][y]: a brick there).
+    static bool ValidateSavedMove(const CConfigFile& store, int cells, const bool (*filled)[MAX_CELLS]);
     void BeginSlide();
     void Lift();
     void Slide();

@@ -240,7 +240,7 @@ bool CSliderGame::ValidateSave(const CConfigFile& store)
     float angle = 0.0f;
     if (!ReadSaveTilt(store, angle))
         return false;
-    if (!ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value))
+    if (!ReadSaveInt(store, "gf_m_is_game_over", 0, 1, value))
         return false;
     if (!ReadSaveInt(store, "gf_m_current_level", 1, 0x7FFFFFFF, value))
         return false;
@@ -287,7 +287,7 @@ bool CSliderGame::Load(const CConfigFile& store)
         return false;
     int value = 0;
     ReadSaveTilt(store, m_alpha);
-    ReadSaveInt(store, "gf_m_is_game_over", -0x7FFFFFFF, 0x7FFFFFFF, value);
+    ReadSaveInt(store, "gf_m_is_game_over", 0, 1, value);
     m_is_game_over = (value == 1);
     ReadSaveInt(store, "gf_m_current_level", 1, 0x7FFFFFFF, m_current_level);
     ReadSaveInt(store, "gf_m_score", 0, 0x7FFFFFFF, m_score);
