@@ -353,12 +353,10 @@ bool CDesignerFigure::ValidateSave(const CConfigFile& store, const std::string& 
         if (!ReadSaveFloat(store, prefix + axis, value) || std::fabs(value) > MAX_COORD)
             return false;
     }
-    if (store.HasKey(prefix + ".m_scale"))
-    {
-        float scale = 0.0f;
-        if (!ReadSaveFloat(store, prefix + ".m_scale", scale) || !(scale > 0.0f) || scale > MAX_SCALE)
-            return false;
-    }
+    // Every figure of a game has its model, so its scale is always written.
+    float scale = 0.0f;
+    if (!ReadSaveFloat(store, prefix + ".m_scale", scale) || !(scale > 0.0f) || scale > MAX_SCALE)
+        return false;
     CDesignerFigure shape(kind);
     while (shape.GetAngle() != angle)
         shape.RotateRight();

@@ -281,7 +281,7 @@ bool CDesignerFigureTray::ValidateSave(const CConfigFile& store, int boardSize)
     float top = 0.0f;
     if (!ReadSaveInt(store, "p_m_figures.size", 0, boardSize * boardSize / 4, count))
         return false;
-    if (!ReadSaveFloat(store, "p_m_figures.m_top_y", top, "300") || std::fabs(top) > MAX_TOP_Y)
+    if (!ReadSaveFloat(store, "p_m_figures.m_top_y", top) || std::fabs(top) > MAX_TOP_Y)
         return false;
     for (int i = 0; i < count; ++i)
         if (!CDesignerFigure::ValidateSave(store, FigurePrefix(i), boardSize))
@@ -302,7 +302,7 @@ void CDesignerFigureTray::Load(const CConfigFile& store)
     m_figures.clear();
     int count = 0;
     ReadSaveInt(store, "p_m_figures.size", 0, 0x7FFF, count);
-    ReadSaveFloat(store, "p_m_figures.m_top_y", m_top_y, "300");
+    ReadSaveFloat(store, "p_m_figures.m_top_y", m_top_y);
     for (int i = 0; i < count; ++i)
     {
         auto figure = std::make_unique<CDesignerFigure>();

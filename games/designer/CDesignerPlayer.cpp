@@ -385,7 +385,13 @@ bool CDesignerPlayer::ValidateSave(const CConfigFile& store, int boardSize)
 {
     if (!CDesignerFigureTray::ValidateSave(store, boardSize))
         return false;
-    return !store.HasKey(HELD_KEY) || CDesignerFigure::ValidateSave(store, HELD_KEY, boardSize);
+    // The mark is written, as 1, exactly when a figure is in hand: a figure's
+    // keys without it are a mark lost, not an empty hand.
+    const std::string held = HELD_KEY;
+    if (!store.HasKey(HELD_KEY))
+        return !store.HasKey(held + ".m_kind");
+    int mark = 0;
+    return ReadSaveInt(store, HELD_KEY, 1, 1, mark) && CDesignerFigure::ValidateSave(store, HELD_KEY, boardSize);
 }
 
 void CDesignerPlayer::ReadSavedKinds(const CConfigFile& store, std::vector<int>& kinds)

@@ -6,6 +6,7 @@
 #include "games/designer/CDesignerFigureTray.h"
 #include "games/designer/CDesignerPlayer.h"
 #include "tests/designer/DesignerTestKit.h"
+#include "tests/gamebase/SaveDamage.h"
 
 namespace
 {
@@ -235,4 +236,74 @@ TEST_F(DesignerSave, LevelsThatCanStillEndWithTheBoardCoveredLoad)
             again.Frames(1);
         EXPECT_EQ(c.over, loaded->IsGameOver()) << c.what;
     }
+}
+
+TEST_F(DesignerSave, EveryKeyOfASaveIsNeededInEveryState)
+{
+    CConfigFile dealt;
+    Fresh()->Save(dealt);
+    // The figure in hand come to rest over the board.
+    driver->Settle();
+    CConfigFile carried;
+    game->Save(carried);
+    // The last figure laid: the rows fall and the next level is dealt.
+    auto ending = std::make_unique<CDesignerGame>(nullptr, *params, &events, 3);
+    CDesignerDriver road(*ending);
+    for (const auto& move : moves)
+        road.Lay(0, move.turns, move.x, move.y);
+    ASSERT_TRUE(ending->IsLevelEnding());
+    road.Frames(3);
+    CConfigFile falling;
+    ending->Save(falling);
+
+    const struct
+    {
+        const char* name;
+        const CConfigFile& whole;
+    } states[] = {
+        {"dealt", dealt},
+        {"two figures laid, a third on its way up", saved},
+        {"a figure carried", carried},
+        {"the rows falling", falling},
+    };
+    for (const auto& state : states)
+    {
+        ASSERT_TRUE(CDesignerGame::ValidateSave(state.whole)) << state.name;
+        EXPECT_EQ(std::vector<std::string>(), KeysNotNeeded(state.whole, CDesignerGame::ValidateSave)) << state.name;
+    }
+}
+
+TEST_F(DesignerSave, WithoutItsLevelScoreTheGameIsNoSavedGameNotOneOverAtZero)
+{
+    auto loaded = Fresh();
+    EXPECT_FALSE(loaded->Load(WithoutKey(saved, "gf_m_score_level")));
+    EXPECT_FALSE(loaded->IsGameOver());
+    EXPECT_NE(0, loaded->GetLevelScore());
+}
+
+TEST_F(DesignerSave, CountersOutOfTheirRangeAreRefused)
+{
+    ASSERT_TRUE(CDesignerGame::ValidateSave(saved));
+    // The board is 6 x 6: at most nine figures of four cells.
+    const std::pair<const char*, const char*> faults[] = {
+        {"gf_m_score", "-1"},
+        {"gf_m_score_level", "-1"},
+        {"gf_m_score_step", "-300"},
+        {"gf_m_score_step_level", "-1"},
+        {"gf_m_current_level", "-1"},
+        {"gf_m_is_game_over", "2"},
+        {"f_m_score", "2"},
+        {"f_m_is_finish", "-1"},
+        {"f_m_figures.size", "-1"},
+        {"f_m_figures.size", "10"},
+        {"p_m_figures.size", "10"},
+        {"p_m_figures.size", "-1"},
+        {"p_m_figure_selected", "2"},
+        {"Player.f0.m_indexes.size", "-1"},
+        {"field.f0.m_indexes.size", "17"},
+        {"field.f0.m_scale", "-1"},
+    };
+    for (const auto& fault : faults)
+        EXPECT_FALSE(CDesignerGame::ValidateSave(WithValue(saved, fault.first, fault.second)))
+            << fault.first << " = " << fault.second;
 }
