@@ -66,4 +66,20 @@ e2e_below "$same" "$other" || e2e_fail "the resumed board looks more like the de
 # The help, every page once.
 e2e_to CGameMenu key Escape
 e2e_help_pages 09 2
-echo "PASS: new game, slides next to the empty cell, left, files read back, continued, help"
+
+# A save that lost one line is set aside, not continued: where Continue was
+# the menu says it could not be read, and a click there starts nothing.
+e2e_to "CMainMenu window" click 400 505
+[ -n "$(e2e_saved f_m_turns_count)" ] || e2e_fail "the game left was not saved"
+e2e_rewrite_saved '^f_m_turns_count ' </dev/null
+e2e_to CGameMenu click $MOVER
+e2e_rest
+grep -q "could not be read" "$E2E_DIR/out.log" || e2e_fail "the damaged save was not reported"
+[ -f "$E2E_DIR/data/mover.sav.unreadable" ] || e2e_fail "the damaged save was not set aside"
+e2e_differs 10-damaged-save-menu "$E2E_SHOTS/09-menu.png" 0.02 200x40+300+275 ||
+    e2e_fail "the menu still shows Continue (RMSE $E2E_MEASURE)"
+mark=$(e2e_state_mark)
+e2e_click_at 400 295
+e2e_to CMoverNewGameDialog click 400 225
+e2e_state_seen CMoverGameScreen "$mark" && e2e_fail "a game was continued"
+echo "PASS: new game, slides next to the empty cell, left, files read back, continued, help, damaged save set aside"
