@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "games/mover/CMoverGameScreen.h"
 #include "tests/gamebase/SaveDamage.h"
 #include "tests/mover/MoverTestKit.h"
 
@@ -70,4 +71,27 @@ TEST(MoverSaves, CountersOutOfTheirRangeAreRefused)
     for (const auto& fault : faults)
         EXPECT_FALSE(CMoverGame::ValidateSave(WithValue(removing, fault.first, fault.second)))
             << fault.first << " = " << fault.second;
+}
+
+TEST(MoverSaves, TheScreensScoreIsNeededAndNeverNegative)
+{
+    SMover dealt;
+    CMoverGameScreen left(nullptr, *dealt.params, nullptr, 3);
+    CConfigFile whole;
+    left.Save(whole);
+    const struct
+    {
+        const char* what;
+        CConfigFile store;
+    } cases[] = {
+        {"without its score", WithoutKey(whole, "m_score")},
+        {"a negative score", WithValue(whole, "m_score", "-1")},
+    };
+    for (const auto& c : cases)
+    {
+        CMoverGameScreen continued(nullptr, *dealt.params, nullptr, 4);
+        EXPECT_FALSE(continued.Load(c.store)) << c.what;
+    }
+    CMoverGameScreen continued(nullptr, *dealt.params, nullptr, 4);
+    EXPECT_TRUE(continued.Load(whole));
 }

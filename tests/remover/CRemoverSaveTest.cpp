@@ -36,7 +36,9 @@ const struct
 } STATES[] = {
     {"dealt, the entrance running", [](CRemoverGame&) { return true; }},
     {"a brick in hand beside the queue",
-     [](CRemoverGame& game) { return Idle(game) && game.GetPlayer().GetHeld() && game.GetPlayer().GetQueueCount() > 0; }},
+     [](CRemoverGame& game) {
+         return Idle(game) && game.GetPlayer().GetHeld() && game.GetPlayer().GetQueueCount() > 0;
+     }},
     {"bricks of the turn placed",
      [](CRemoverGame& game) { return Idle(game) && game.GetPlayer().GetPlaced().size() >= 2; }},
     {"a group fading",
