@@ -246,6 +246,18 @@ TEST_F(DesignerSave, EveryKeyOfASaveIsNeededInEveryState)
     driver->Settle();
     CConfigFile carried;
     game->Save(carried);
+    // A laid figure lifted back into the hand, costing points.
+    auto lifting = std::make_unique<CDesignerGame>(nullptr, *params, &events, 3);
+    CDesignerDriver hand(*lifting);
+    hand.Lay(0, moves[0].turns, moves[0].x, moves[0].y);
+    hand.MoveTo(lifting->GetField().GetCellCentre(moves[0].x, moves[0].y));
+    hand.Frames(30);
+    hand.Click();
+    hand.Frames(2);
+    ASSERT_TRUE(lifting->GetField().GetFigures().empty());
+    ASSERT_NE(nullptr, lifting->GetPlayer().GetSelected());
+    CConfigFile lifted;
+    lifting->Save(lifted);
     // The last figure laid: the rows fall and the next level is dealt.
     auto ending = std::make_unique<CDesignerGame>(nullptr, *params, &events, 3);
     CDesignerDriver road(*ending);
@@ -264,6 +276,7 @@ TEST_F(DesignerSave, EveryKeyOfASaveIsNeededInEveryState)
         {"dealt", dealt},
         {"two figures laid, a third on its way up", saved},
         {"a figure carried", carried},
+        {"a laid figure lifted", lifted},
         {"the rows falling", falling},
     };
     for (const auto& state : states)
