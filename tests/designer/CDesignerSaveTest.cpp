@@ -298,7 +298,7 @@ TEST_F(DesignerSave, CountersOutOfTheirRangeAreRefused)
 {
     ASSERT_TRUE(CDesignerGame::ValidateSave(saved));
     // The board is 6 x 6: at most nine figures of four cells.
-    const std::pair<const char*, const char*> faults[] = {
+    const std::vector<SSaveEdit> faults = {
         {"gf_m_score", "-1"},
         {"gf_m_score_level", "-1"},
         {"gf_m_score_step", "-300"},
@@ -316,7 +316,5 @@ TEST_F(DesignerSave, CountersOutOfTheirRangeAreRefused)
         {"field.f0.m_indexes.size", "17"},
         {"field.f0.m_scale", "-1"},
     };
-    for (const auto& fault : faults)
-        EXPECT_FALSE(CDesignerGame::ValidateSave(WithValue(saved, fault.first, fault.second)))
-            << fault.first << " = " << fault.second;
+    EXPECT_EQ(std::vector<std::string>(), EditsNotRefused(saved, CDesignerGame::ValidateSave, faults));
 }

@@ -52,7 +52,7 @@ TEST(MoverSaves, CountersOutOfTheirRangeAreRefused)
     std::string tooMany;
     for (int i = 0; i <= width * width; ++i)
         tooMany += "0 ";
-    const std::pair<const char*, std::string> faults[] = {
+    const std::vector<SSaveEdit> faults = {
         {"gf_m_score", "-1"},
         {"f_m_score", "-5"},
         {"gf_m_score_level", "-1000"},
@@ -68,9 +68,7 @@ TEST(MoverSaves, CountersOutOfTheirRangeAreRefused)
         {"f_m_selected", tooMany},
         {"f_m_selected", "-1"},
     };
-    for (const auto& fault : faults)
-        EXPECT_FALSE(CMoverGame::ValidateSave(WithValue(removing, fault.first, fault.second)))
-            << fault.first << " = " << fault.second;
+    EXPECT_EQ(std::vector<std::string>(), EditsNotRefused(removing, CMoverGame::ValidateSave, faults));
 }
 
 TEST(MoverSaves, TheScreensScoreIsNeededAndNeverNegative)

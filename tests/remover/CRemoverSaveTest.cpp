@@ -67,7 +67,7 @@ TEST(RemoverSaves, CountersOutOfTheirRangeAreRefused)
     CConfigFile adding = SavedWhen(STATES[4].reached, 41);
     ASSERT_TRUE(CRemoverGame::ValidateSave(adding));
     // The board is 11 x 11: no list holds more than its 121 cells.
-    const std::pair<const char*, const char*> faults[] = {
+    const std::vector<SSaveEdit> faults = {
         {"gf_m_score", "-1"},
         {"p_m_score", "-100"},
         {"p_m_turns_count", "-1"},
@@ -87,9 +87,7 @@ TEST(RemoverSaves, CountersOutOfTheirRangeAreRefused)
         {"p_m_bricks_placed.size", "-1"},
         {"p_m_brick_current", "-2"},
     };
-    for (const auto& fault : faults)
-        EXPECT_FALSE(CRemoverGame::ValidateSave(WithValue(adding, fault.first, fault.second)))
-            << fault.first << " = " << fault.second;
+    EXPECT_EQ(std::vector<std::string>(), EditsNotRefused(adding, CRemoverGame::ValidateSave, faults));
 }
 
 TEST(RemoverSaves, AGameWithAKeyMissingIsNotLoadedAndStaysAsItWas)

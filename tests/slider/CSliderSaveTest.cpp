@@ -190,7 +190,7 @@ TEST_F(SliderSave, CountersOutOfTheirRangeAreRefused)
         *params, [](CSliderField& f) { ASSERT_TRUE(f.StartMove(5, 11)); },
         [](CSliderField& f) { return f.GetStatus() == CSliderField::STATUS_LIFT; });
     ASSERT_TRUE(CSliderGame::ValidateSave(lifted));
-    const std::pair<const char*, const char*> faults[] = {
+    const std::vector<SSaveEdit> faults = {
         {"gf_m_score", "-1"},
         {"f_m_score", "-1"},
         {"gf_m_score_level", "-40"},
@@ -209,9 +209,7 @@ TEST_F(SliderSave, CountersOutOfTheirRangeAreRefused)
         {"f_color0-5", "2"},
         {"f_color11-11", "0"},
     };
-    for (const auto& fault : faults)
-        EXPECT_FALSE(CSliderGame::ValidateSave(WithValue(lifted, fault.first, fault.second)))
-            << fault.first << " = " << fault.second;
+    EXPECT_EQ(std::vector<std::string>(), EditsNotRefused(lifted, CSliderGame::ValidateSave, faults));
     // A lift always carries its brick.
     EXPECT_FALSE(CSliderGame::ValidateSave(WithoutKey(lifted, "f_m_brick_moving_color")));
 }
