@@ -117,10 +117,13 @@ e2e_wait_for 09-remover-menu-again $MENU_TITLE
 e2e_to CRemoverGameScreen click $CONTINUE
 e2e_wait_for 10-resumed $GAME_CAPTION
 e2e_rest
-e2e_wait_still 10-resumed "$BOARD" 0.08
-same=$(e2e_rmse "$E2E_SHOTS/06-turns-played.png" "$E2E_SHOTS/10-resumed.png" "$BOARD")
+# Sparkles cross the board and a loaded machine draws the first frames
+# slowly, so one shot may differ more than the board does: wait for a shot
+# that shows the played board.
+e2e_wait_picture "Continue to resume the same board" \
+    e2e_looks_like 10-resumed "$E2E_SHOTS/06-turns-played.png" 0.05 "$BOARD"
+same=$E2E_MEASURE
 other=$(e2e_rmse "$E2E_SHOTS/05-game-dealt.png" "$E2E_SHOTS/10-resumed.png" "$BOARD")
-e2e_below "$same" 0.05 || e2e_fail "Continue did not resume the same board (RMSE $same)"
 e2e_below "$same" "$other" || e2e_fail "the resumed board looks more like the dealt one ($same, $other)"
 
 e2e_leave_game
