@@ -64,6 +64,12 @@ size_t CTextLabel::GetDrawnLineCount() const
     return m_lines.size();
 }
 
+float CTextLabel::GetLastLineFoot(float y) const
+{
+    const size_t count = GetDrawnLineCount();
+    return count == 0 ? y : y + static_cast<float>(count - 1) * m_text_size;
+}
+
 void CTextLabel::Draw(float x, float y, float r, float g, float b, float a) const
 {
     if (m_font == nullptr)

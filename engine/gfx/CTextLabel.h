@@ -20,6 +20,10 @@ public:
     const std::vector<std::string>& GetLines() const { return m_lines; }
     // The lines Draw shows: the first visible count of them, or all when it is 0 or less.
     size_t GetDrawnLineCount() const;
+    // Where Draw puts the foot of the last line it shows when the first line's
+    // foot is at y: lines stand one text size apart, each glyph box ending at
+    // its foot. y itself when no line shows.
+    float GetLastLineFoot(float y) const;
     void SetVisibleCount(int count) { m_visible_count = count; }
     float GetTextSize() const { return m_text_size; }
 

@@ -140,6 +140,24 @@ TEST_F(CTextLabelTest, SetTextAppendsAndTheVisibleCountLimitsTheLinesDrawn)
     EXPECT_EQ(label.GetDrawnLineCount(), 4u);
 }
 
+TEST_F(CTextLabelTest, LastLineFootCountsOnlyTheLinesDrawn)
+{
+    // Four lines of size 10 whose first foot is at 50.
+    struct Case
+    {
+        int visible;
+        float foot;
+    };
+    for (const Case& c : {Case{0, 80.0f}, Case{3, 70.0f}, Case{1, 50.0f}, Case{9, 80.0f}})
+    {
+        CTextLabel label(&m_font, 100.0f, 10.0f, c.visible);
+        label.SetText("a\rb\rc\rd", 7);
+        EXPECT_EQ(label.GetLastLineFoot(50.0f), c.foot) << c.visible;
+    }
+    CTextLabel empty(&m_font, 100.0f, 10.0f, 0);
+    EXPECT_EQ(empty.GetLastLineFoot(50.0f), 50.0f);
+}
+
 TEST(CBitmapFontTest, MutatedFontPictureNeverReadsOutOfBounds)
 {
     std::vector<unsigned char> picture = CFontTestPicture::Make(kFullFont);
