@@ -20,9 +20,16 @@ const float CAPTION_SIZE = 35.0f;
 const float LABEL_SIZE = 30.0f;
 const float PREVIEW_SCALE = 40.0f;
 const float PREVIEW_STEP = 75.0f;
-const float VOLUME_X = 400.0f;
+// Places on the panel, from its top-left corner; the layout places the
+// widgets around them.
+const float TITLE_Y = 94.0f;
+const float VOLUME_LABEL_X = 170.0f;
+const float VOLUME_LABEL_Y = 484.0f;
+const float HINT_X = 200.0f;
+const float HINT_Y = 514.0f;
+const float VOLUME_X = 440.0f;
 const float VOLUME_STEP_X = 45.0f;
-const float VOLUME_Y = 430.0f;
+const float VOLUME_Y = 444.0f;
 
 CTexture* FindTexture(CResManager* resources, const char* name)
 {
@@ -228,13 +235,14 @@ void COptionsDialog::Draw()
     {
         // Centred across the panel.
         const float titleX = (w - m_font->GetTextWidth("Options", 50.0f)) / 2.0f;
-        m_font->DrawText("Options", 50.0f, titleX + 2.0f, 82.0f, 10.0f, 0.0f, 0.0f, 0.0f, 1.0f, false);
-        m_font->DrawText("Options", 50.0f, titleX, 80.0f, 10.0f, 1.0f, 1.0f, 1.0f, 1.0f, false);
+        m_font->DrawText("Options", 50.0f, titleX + 2.0f, TITLE_Y + 2.0f, 10.0f, 0.0f, 0.0f, 0.0f, 1.0f, false);
+        m_font->DrawText("Options", 50.0f, titleX, TITLE_Y, 10.0f, 1.0f, 1.0f, 1.0f, 1.0f, false);
         DrawCaption("Autosave", m_autosave_box.get());
         DrawCaption("Sound", m_sound_box.get());
-        m_font->DrawText("Music volume", LABEL_SIZE, 130.0f, 470.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f, false);
-        m_font->DrawText("Press F5 in game to change current sound track", 15.0f, 160.0f, 500.0f, 1.0f, 1.0f,
-                         1.0f, 0.0f, 1.0f, false);
+        m_font->DrawText("Music volume", LABEL_SIZE, VOLUME_LABEL_X, VOLUME_LABEL_Y, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f,
+                         false);
+        m_font->DrawText("Press F5 in game to change current sound track", 15.0f, HINT_X, HINT_Y, 1.0f, 1.0f, 1.0f,
+                         0.0f, 1.0f, false);
         if (m_animation_box)
             DrawCaption("Animation", m_animation_box.get());
     }

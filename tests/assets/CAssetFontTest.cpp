@@ -40,7 +40,7 @@ TEST_F(AssetFontTest, CaptionsDrawnAtFixedPlacesStayInsideTheirPanels)
         const CConfigFile group = m_pack.Group(kind);
         const float options = static_cast<float>(StrToInt(group.GetValue("m_od_width", "0")));
         const float width = static_cast<float>(StrToInt(group.GetValue("m_nd_width", "0")));
-        EXPECT_LT(160 + m_font.GetTextWidth("Press F5 in game to change current sound track", 15), options);
+        EXPECT_LT(200 + m_font.GetTextWidth("Press F5 in game to change current sound track", 15), options);
         EXPECT_LT(320 + m_font.GetTextWidth("Options", 50), options);
         if (kind.m_name == "jewel")
         {
@@ -57,7 +57,7 @@ TEST_F(AssetFontTest, CaptionsDrawnAtFixedPlacesStayInsideTheirPanels)
         EXPECT_LT(hardX + 55 + m_font.GetTextWidth("Medium", 35), width);
         EXPECT_LT(80 + m_font.GetTextWidth("Start new game", 50), width);
     }
-    EXPECT_LT(130 + m_font.GetTextWidth("Music volume", 30), 400.0f);
+    EXPECT_LT(170 + m_font.GetTextWidth("Music volume", 30), 440.0f);
     EXPECT_LT(550 + m_font.GetTextWidth("Score: 1234567", 24), 800.0f);
 }
 

@@ -2,6 +2,9 @@
 // that the menus, dialogs and kinds read.
 #include "tests/assets/CAssetPackReader.h"
 
+#include "engine/gfx/CPicture.h"
+#include "engine/gfx/CTgaDecoder.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -90,18 +93,54 @@ TEST(AssetLayoutTest, EveryKindGroupHoldsEveryKeyItsScreensReadAndFitsTheScreen)
         }
 
         // The options panel holds texts drawn at fixed places: the last volume
-        // box ends at 665 and the hint sits at y 500.
+        // box ends at 705 and the hint sits at y 514.
         const int x = StrToInt(group.GetValue("m_od_x", "0"));
         const int y = StrToInt(group.GetValue("m_od_y", "0"));
         const int w = StrToInt(group.GetValue("m_od_width", "0"));
         const int h = StrToInt(group.GetValue("m_od_height", "0"));
-        EXPECT_TRUE(w >= 700 && h >= 540 && x >= 0 && y >= 0 && x + w <= 800 && y + h <= 600)
+        EXPECT_TRUE(w >= 740 && h >= 554 && x >= 0 && y >= 0 && x + w <= 800 && y + h <= 600)
             << x << " " << y << " " << w << " " << h;
         // The new-game dialog fits the screen with its OK button inside.
         const int nw = StrToInt(group.GetValue("m_nd_width", "0"));
         const int nh = StrToInt(group.GetValue("m_nd_height", "0"));
         EXPECT_TRUE(nw > 0 && nh > 0 && nw <= 800 && nh <= 600) << nw << " " << nh;
         EXPECT_LE(StrToFloat(group.GetValue("m_nd_ok_btn.y", "0")) + 52.0f, static_cast<float>(nh));
+    }
+}
+
+TEST(AssetLayoutTest, OptionsPanelCoversEachMenuButtonWhollyOrNotAtAll)
+{
+    // The game menu stays drawn under its options dialog: a button the panel
+    // covers only in part would show a cut piece beside the panel's frame.
+    const std::vector<std::string> menuButtons = {"m_help_small_btn", "m_quenth_btn", "m_minimize_small_btn",
+                                                  "m_fullscreen_btn", "m_exit_small_btn", "m_new_game_btn",
+                                                  "m_continue_game_btn", "m_top7_btn", "m_options_btn",
+                                                  "m_quit_game_btn"};
+    CAssetPackReader pack;
+    for (const SGameKind& kind : GetGameKinds())
+    {
+        SCOPED_TRACE(kind.m_name);
+        const CConfigFile group = pack.Group(kind);
+        const int left = StrToInt(group.GetValue("m_od_x", "0"));
+        const int top = StrToInt(group.GetValue("m_od_y", "0"));
+        const int right = left + StrToInt(group.GetValue("m_od_width", "0"));
+        const int bottom = top + StrToInt(group.GetValue("m_od_height", "0"));
+        for (const std::string& key : menuButtons)
+        {
+            const std::vector<unsigned char> bytes = pack.Bytes(group.GetValue(key, "0"));
+            CPicture picture;
+            ASSERT_TRUE(CTgaDecoder::Decode(bytes.data(), bytes.size(), picture)) << key;
+            // A button's picture holds its three states one above the other.
+            const int x = StrToInt(group.GetValue(key + ".x", "0"));
+            const int y = StrToInt(group.GetValue(key + ".y", "0"));
+            const int xEnd = x + picture.m_width;
+            const int yEnd = y + picture.m_height / 3;
+            const bool inside = x >= left && y >= top && xEnd <= right && yEnd <= bottom;
+            const bool outside = xEnd <= left || x >= right || yEnd <= top || y >= bottom;
+            EXPECT_TRUE(inside || outside) << key << " spans " << x << ".." << xEnd << " x " << y << ".." << yEnd
+                                           << " across the panel " << left << ".." << right << " x " << top
+                                           << ".." << bottom;
+        }
     }
 }
 
