@@ -23,7 +23,7 @@ CJewelNewGameDialog::CJewelNewGameDialog(CConfigFile* layout, CGameParams* param
     AddDifficultyChoice("m_medium_radio", "Medium", "medium", true);
     AddDifficultyChoice("m_hard_radio", "Hard", "medium", true);
     // The running game shows dimmed behind the question.
-    SetTitle("Start new game ?", 36.0f, 180.0f);
+    SetQuestion("Start new game ?", 36.0f);
     SetDimScreen(true);
     Preselect();
 }

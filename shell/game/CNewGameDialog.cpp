@@ -173,6 +173,12 @@ void CNewGameDialog::SetTitle(const char* text, float size, float y)
     m_title_y = y;
 }
 
+void CNewGameDialog::SetQuestion(const char* text, float size)
+{
+    const float buttonsTop = m_ok_button->GetPosition().y;
+    SetTitle(text, size, (buttonsTop + size) / 2.0f);
+}
+
 float CNewGameDialog::GetTitleX() const
 {
     if (!m_font)

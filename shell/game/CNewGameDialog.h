@@ -22,9 +22,9 @@ class CWidgetGroup;
 // A kind's dialog, in its constructor: adds its size choices and then its
 // difficulty (or colour option) choices in index order (AddSizeChoice,
 // AddDifficultyChoice; as many as it has, e.g. four sizes, and hidden ones
-// where a kind offers fewer), may change the title (SetTitle), the window
-// picture (SetWindowPicture) and dim the screen behind it (SetDimScreen),
-// and last calls Preselect.
+// where a kind offers fewer), may change the title (SetTitle, or SetQuestion
+// when it shows no choice), the window picture (SetWindowPicture) and dim the
+// screen behind it (SetDimScreen), and last calls Preselect.
 // A kind can rely on:
 // - the layout keys "m_nd_width", "m_nd_height", "m_nd_ok_btn",
 //   "m_nd_cancel_btn" and each choice's key being read from its menu group,
@@ -59,6 +59,10 @@ public:
     int GetHeight() const { return m_height; }
     // Where the title starts across the panel, so that it stands centred.
     float GetTitleX() const;
+    // The foot of the title's line and its text size: its box spans
+    // GetTitleY() - GetTitleSize() to GetTitleY().
+    float GetTitleY() const { return m_title_y; }
+    float GetTitleSize() const { return m_title_size; }
 
     // The index that Preselect selects among choices shown or hidden for a
     // remembered index (see the rule at the top); -1 when there are none.
@@ -82,6 +86,10 @@ protected:
     // white, centred across the panel with its foot at y. Default: "Start
     // new game", size 50, y 120.
     void SetTitle(const char* text, float size, float y);
+    // For a dialog that only asks: the title's box stands midway between the
+    // panel's top and the OK button's, so the question fills the panel's
+    // upper part as a title and choices do. Call after the layout is read.
+    void SetQuestion(const char* text, float size);
     // The panel's picture in the menu's manager; null draws no panel picture.
     // Default: "m_dialog_window_back".
     void SetWindowPicture(const char* textureName);
