@@ -139,18 +139,28 @@ bool CScoreTable::Save(const std::string& fileName)
     return true;
 }
 
+float CScoreTable::GetNameSize(const CBitmapFont& font, const std::string& name)
+{
+    const float room = SCORE_X - COLUMN_GAP - SHADOW_OFFSET - NAME_X;
+    const float width = font.GetTextWidth(name.c_str(), TEXT_SIZE);
+    // The width grows in step with the size, gaps between glyphs included.
+    return width <= room ? TEXT_SIZE : TEXT_SIZE * room / width;
+}
+
 void CScoreTable::Draw(CBitmapFont* font) const
 {
     if (!font)
         return;
     for (std::size_t i = 0; i < m_entries.size(); ++i)
     {
-        float row = 45.0f * static_cast<float>(i);
+        const float y = 170.0f + 45.0f * static_cast<float>(i);
         const char* name = m_entries[i].m_name.c_str();
-        int score = m_entries[i].m_score;
-        font->DrawText(name, 30.0f, 171.0f, 171.0f + row, 10.0f, 0.0f, 0.0f, 0.0f, 1.0f, false);
-        font->DrawNumber(score, 30.0f, 541.0f, 171.0f + row, 10.0f, 0.0f, 0.0f, 0.0f, 1.0f, false);
-        font->DrawText(name, 30.0f, 170.0f, 170.0f + row, 10.0f, 1.0f, 1.0f, 1.0f, 1.0f, false);
-        font->DrawNumber(score, 30.0f, 540.0f, 170.0f + row, 10.0f, 1.0f, 1.0f, 1.0f, 1.0f, false);
+        const float nameSize = GetNameSize(*font, m_entries[i].m_name);
+        const int score = m_entries[i].m_score;
+        const float shadow = SHADOW_OFFSET;
+        font->DrawText(name, nameSize, NAME_X + shadow, y + shadow, 10.0f, 0.0f, 0.0f, 0.0f, 1.0f, false);
+        font->DrawNumber(score, TEXT_SIZE, SCORE_X + shadow, y + shadow, 10.0f, 0.0f, 0.0f, 0.0f, 1.0f, false);
+        font->DrawText(name, nameSize, NAME_X, y, 10.0f, 1.0f, 1.0f, 1.0f, 1.0f, false);
+        font->DrawNumber(score, TEXT_SIZE, SCORE_X, y, 10.0f, 1.0f, 1.0f, 1.0f, 1.0f, false);
     }
 }

@@ -37,6 +37,20 @@ public:
     bool Save(const std::string& fileName);
     void Draw(CBitmapFont* font) const;
 
+    // The columns on the 800 x 600 screen: names from NAME_X, scores from
+    // SCORE_X, both at TEXT_SIZE with a shadow a pixel right and down.
+    static constexpr float NAME_X = 170.0f;
+    static constexpr float SCORE_X = 540.0f;
+    static constexpr float TEXT_SIZE = 30.0f;
+    static constexpr float SHADOW_OFFSET = 1.0f;
+    // Left free between a name's shadow and the score column.
+    static constexpr float COLUMN_GAP = 10.0f;
+    // The size the name is drawn at: the table's own, or smaller for a name
+    // too wide for its column, so that its shadow ends COLUMN_GAP before the
+    // scores. The whole name stays readable (a cut one could not be told
+    // apart from another that starts alike).
+    static float GetNameSize(const CBitmapFont& font, const std::string& name);
+
     // True once Add or Clear changed the table since the last load or save.
     bool IsModified() const { return m_modified; }
 

@@ -5,7 +5,10 @@
 #include "engine/gfx/CBitmapFont.h"
 #include "engine/gfx/CPicture.h"
 #include "engine/gfx/CTgaDecoder.h"
+#include "engine/widgets/CEditBox.h"
 #include "shell/CGameMenu.h"
+#include "shell/CGameOverDialog.h"
+#include "shell/game/CScoreTable.h"
 
 #include <gtest/gtest.h>
 
@@ -59,6 +62,38 @@ TEST_F(AssetFontTest, CaptionsDrawnAtFixedPlacesStayInsideTheirPanels)
     }
     EXPECT_LT(170 + m_font.GetTextWidth("Music volume", 30), 440.0f);
     EXPECT_LT(550 + m_font.GetTextWidth("Score: 1234567", 24), 800.0f);
+}
+
+// Every kind's Top 7 is the one shared table. The widest name the entry
+// takes (each letter the widest the box lets in, as many as it holds), and
+// the wide names players type, end with their shadow before the score
+// column; a name of ordinary width keeps the table's size.
+TEST_F(AssetFontTest, WidestNameTheEntryTakesEndsBeforeTheScoreColumn)
+{
+    ASSERT_TRUE(m_loaded);
+    std::string widest = "A";
+    for (int c = 32; c <= 126; ++c)
+    {
+        CEditBox box(nullptr, &m_font, 20.0f, nullptr);
+        box.SetFocused(true);
+        box.OnChar(static_cast<unsigned short>(c), 0);
+        const std::string taken = box.GetText();
+        if (taken.size() == 1 && m_font.GetTextWidth(taken.c_str(), 30) > m_font.GetTextWidth(widest.c_str(), 30))
+            widest = taken;
+    }
+    const int length = CGameOverDialog::MAX_NAME_LENGTH;
+    const std::string names[] = {std::string(length, widest[0]), std::string(length, 'W'), std::string(length, 'm'),
+                                 std::string(length, '@'), "WWWWW mmmmm MMM"};
+    for (const std::string& name : names)
+    {
+        SCOPED_TRACE(name);
+        const float size = CScoreTable::GetNameSize(m_font, name);
+        const float end = CScoreTable::NAME_X + CScoreTable::SHADOW_OFFSET + m_font.GetTextWidth(name.c_str(), size);
+        EXPECT_LE(end, CScoreTable::SCORE_X - CScoreTable::COLUMN_GAP + 0.01f);
+        // Smaller, still readable beside the scores.
+        EXPECT_GE(size, CScoreTable::TEXT_SIZE * 0.6f);
+    }
+    EXPECT_EQ(CScoreTable::GetNameSize(m_font, "Tester Q"), CScoreTable::TEXT_SIZE);
 }
 
 // The note that stands where Continue would be keeps to that button's
