@@ -1,5 +1,7 @@
 #include "engine/gfx/CDraw2D.h"
 
+#include <algorithm>
+
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
 #include <GL/glext.h>
@@ -130,6 +132,49 @@ void CDraw2D::ClearAndClip(int x, int y, int width, int height)
 void CDraw2D::EndClip()
 {
     glDisable(GL_SCISSOR_TEST);
+}
+
+CDraw2D::SClip CDraw2D::BeginInnerClip(const int box[4])
+{
+    SClip previous;
+    previous.on = glIsEnabled(GL_SCISSOR_TEST) == GL_TRUE;
+    GLint outer[4];
+    glGetIntegerv(GL_SCISSOR_BOX, outer);
+    for (int i = 0; i < 4; ++i)
+        previous.box[i] = outer[i];
+    int inner[4] = {box[0], box[1], box[2], box[3]};
+    if (previous.on)
+        IntersectBoxes(box, previous.box, inner);
+    glScissor(inner[0], inner[1], inner[2], inner[3]);
+    glEnable(GL_SCISSOR_TEST);
+    return previous;
+}
+
+void CDraw2D::EndInnerClip(const SClip& previous)
+{
+    glScissor(previous.box[0], previous.box[1], previous.box[2], previous.box[3]);
+    if (!previous.on)
+        glDisable(GL_SCISSOR_TEST);
+}
+
+void CDraw2D::IntersectBoxes(const int a[4], const int b[4], int out[4])
+{
+    const int left = std::max(a[0], b[0]);
+    const int bottom = std::max(a[1], b[1]);
+    const int right = std::min(a[0] + a[2], b[0] + b[2]);
+    const int top = std::min(a[1] + a[3], b[1] + b[3]);
+    if (right <= left || top <= bottom)
+    {
+        out[0] = left;
+        out[1] = bottom;
+        out[2] = 0;
+        out[3] = 0;
+        return;
+    }
+    out[0] = left;
+    out[1] = bottom;
+    out[2] = right - left;
+    out[3] = top - bottom;
 }
 
 void CDraw2D::ClearColorInRect(int x, int y, int width, int height, float r, float g, float b)

@@ -61,6 +61,23 @@ public:
     // then drawing kept inside it (the scissor test on) until EndClip.
     static void ClearAndClip(int x, int y, int width, int height);
     static void EndClip();
+
+    // The scissor test and box in force, as BeginInnerClip found them.
+    struct SClip
+    {
+        bool on = false;
+        int box[4] = {0, 0, 0, 0};
+    };
+    // Keeps drawing inside a box of window pixels (x, y, width, height,
+    // origin bottom-left) and, when the scissor test is on, inside the box
+    // already in force too: a picture drawn again only within a patch stays
+    // within it. Returns what was in force, for EndInnerClip.
+    static SClip BeginInnerClip(const int box[4]);
+    // Sets the scissor test and box back as they were.
+    static void EndInnerClip(const SClip& previous);
+    // The overlap of two boxes (x, y, width, height); none has no width and
+    // no height.
+    static void IntersectBoxes(const int a[4], const int b[4], int out[4]);
     // The colour of one pixel of the read buffer (origin bottom-left) as
     // 0xRRGGBB; waits for the drawing before it.
     static unsigned int ReadPixel(int x, int y);

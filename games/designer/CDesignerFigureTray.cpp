@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/files/CConfigFile.h"
+#include "engine/gfx/CDraw2D.h"
 #include "engine/gfx/CModel.h"
 #include "games/designer/CDesignerFigure.h"
 #include "games/designer/CDesignerParams.h"
@@ -221,24 +222,17 @@ void CDesignerFigureTray::GetPlateScissor(const int viewport[4], int box[4])
 void CDesignerFigureTray::Draw()
 {
     // The column is longer than the plate: scrolled or not, its figures
-    // would run across the plate's rim and off the window.
+    // would run across the plate's frame and off the window. Within a patch
+    // of the held picture they stay inside the patch as well.
     GLint viewport[4] = {0, 0, 0, 0};
     glGetIntegerv(GL_VIEWPORT, viewport);
     const int view[4] = {viewport[0], viewport[1], viewport[2], viewport[3]};
     int box[4];
     GetPlateScissor(view, box);
-    // Kept and set back by hand: the driver's saved sets of state cost
-    // megabytes each, kept for the rest of the run.
-    const GLboolean scissored = glIsEnabled(GL_SCISSOR_TEST);
-    GLint outer[4];
-    glGetIntegerv(GL_SCISSOR_BOX, outer);
-    glScissor(box[0], box[1], box[2], box[3]);
-    glEnable(GL_SCISSOR_TEST);
+    const CDraw2D::SClip outer = CDraw2D::BeginInnerClip(box);
     for (auto& figure : m_figures)
         figure->Draw();
-    glScissor(outer[0], outer[1], outer[2], outer[3]);
-    if (!scissored)
-        glDisable(GL_SCISSOR_TEST);
+    CDraw2D::EndInnerClip(outer);
     const CVector4& up = m_upper_arrow->GetPosition();
     glPushMatrix();
     glTranslatef(up.x, up.y, up.z);

@@ -26,13 +26,14 @@ public:
     static constexpr float ARROW_HOVER_SCALE = 70.0f;
     static constexpr int SOUND_SCROLL = 163;
     // The plate the game's backdrop draws behind the column and its arrows,
-    // on the 800 x 600 screen (left, top, width, height), and the width of
-    // its rim: figures in the column show only inside the rim.
+    // on the 800 x 600 screen (left, top, width, height), and the depth of
+    // its frame: figures in the column show only inside it. The frame is a
+    // rim 2.5 pixels wide and a faint line 7 pixels in, both smoothed.
     static constexpr float PLATE_X = 598.0f;
     static constexpr float PLATE_Y = 8.0f;
     static constexpr float PLATE_WIDTH = 194.0f;
     static constexpr float PLATE_HEIGHT = 584.0f;
-    static constexpr float PLATE_RIM = 3.0f;
+    static constexpr float PLATE_RIM = 8.0f;
 
     // The inside of the plate in window pixels for a viewport (x, y, width,
     // height, origin bottom-left, spanning the 800 x 600 screen): the

@@ -65,20 +65,21 @@ TEST(DesignerTray, TakenFigureLeavesAGapThatClosesAndComesBackLast)
     EXPECT_FLOAT_EQ(45.0f, t.tray.GetFigure(4)->GetCellSize());
 }
 
-TEST(DesignerTrayClip, ColumnIsDrawnOnlyInsideThePlatesRimAtAnyWindowSize)
+TEST(DesignerTrayClip, ColumnIsDrawnOnlyInsideThePlatesFrameAtAnyWindowSize)
 {
     // Viewport (x, y, width, height) -> scissor box; the plate spans
-    // 598..792 x 8..592 of the 800 x 600 screen, its rim 3 wide.
+    // 598..792 x 8..592 of the 800 x 600 screen, the inner line of its
+    // frame ends 8 pixels in.
     const struct
     {
         int viewport[4];
         int box[4];
     } cases[] = {
-        {{0, 0, 800, 600}, {601, 11, 188, 578}},
-        {{0, 0, 1600, 1200}, {1202, 22, 376, 1156}},
-        {{0, 0, 400, 300}, {301, 6, 93, 288}},
+        {{0, 0, 800, 600}, {606, 16, 178, 568}},
+        {{0, 0, 1600, 1200}, {1212, 32, 356, 1136}},
+        {{0, 0, 400, 300}, {303, 8, 89, 284}},
         // A viewport shifted off the window's corner moves the box with it.
-        {{-10, -20, 800, 600}, {591, -9, 188, 578}},
+        {{-10, -20, 800, 600}, {596, -4, 178, 568}},
     };
     for (const auto& c : cases)
     {

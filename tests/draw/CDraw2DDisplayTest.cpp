@@ -77,6 +77,44 @@ TEST_F(CDraw2DDisplayTest, DepthClearInARectangleStaysInsideItAndTurnsTheScissor
     EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
 }
 
+// A patch of a held picture clips what is drawn again; a thing that clips
+// itself within the patch must not draw beyond it.
+TEST_F(CDraw2DDisplayTest, InnerClipKeepsToTheOuterScissorBoxAndSetsItBack)
+{
+    // Boxes count from the bottom left, the pixels read from the top left.
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    const int outerBox[4] = {10, 10, 50, 50};
+    glScissor(outerBox[0], outerBox[1], outerBox[2], outerBox[3]);
+    glEnable(GL_SCISSOR_TEST);
+    const int inner[4] = {40, 40, 100, 100};
+    const CDraw2D::SClip outer = CDraw2D::BeginInnerClip(inner);
+    glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    CDraw2D::EndInnerClip(outer);
+
+    EXPECT_EQ((std::vector<int>{255, 255, 255}), PixelAt(45, kHeight - 1 - 45));
+    EXPECT_EQ((std::vector<int>{255, 255, 255}), PixelAt(59, kHeight - 1 - 59));
+    // Inside the inner box only, or inside the outer one only.
+    EXPECT_EQ((std::vector<int>{0, 0, 0}), PixelAt(65, kHeight - 1 - 65));
+    EXPECT_EQ((std::vector<int>{0, 0, 0}), PixelAt(20, kHeight - 1 - 20));
+    EXPECT_TRUE(glIsEnabled(GL_SCISSOR_TEST));
+    EXPECT_EQ(20, [] { GLint box[4]; glGetIntegerv(GL_SCISSOR_BOX, box); return box[0] + box[1]; }());
+
+    // Without an outer box the inner one alone holds, and the test goes off.
+    glDisable(GL_SCISSOR_TEST);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    const CDraw2D::SClip none = CDraw2D::BeginInnerClip(inner);
+    glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    CDraw2D::EndInnerClip(none);
+    EXPECT_EQ((std::vector<int>{255, 255, 255}), PixelAt(120, kHeight - 1 - 120));
+    EXPECT_EQ((std::vector<int>{0, 0, 0}), PixelAt(35, kHeight - 1 - 35));
+    EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+}
+
 TEST_F(CDraw2DDisplayTest, OrthoProjectionMapsTheLogicalScreenOntoTheWholeWindow)
 {
     glMatrixMode(GL_PROJECTION);
