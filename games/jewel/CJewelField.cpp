@@ -940,23 +940,59 @@ void CJewelField::BeginBricks()
     glDisable(GL_LIGHTING);
 }
 
-void CJewelField::Draw()
+void CJewelField::GetBoardBox(CVector4& low, CVector4& high) const
 {
-    BeginBricks();
-    m_batch.Begin();
+    low = CVector4(-m_side / 2.0f, -m_side / 2.0f, 0.0f);
+    high = CVector4(m_side / 2.0f, m_side / 2.0f, GetBrickDepth());
+}
+
+bool CJewelField::IsEntering(const CJewelBrick& brick) const
+{
+    // Bricks land exactly on their cells' places; nothing but a fall comes
+    // from above the top row.
+    return brick.GetPosition().y > GetBrickPosition(0, 0).y;
+}
+
+bool CJewelField::GetBoardScissor(int box[4]) const
+{
+    CVector4 low, high;
+    GetBoardBox(low, high);
+    const CVector4 centre = (low + high) * 0.5f;
+    const CVector4 half = (high - low) * 0.5f;
+    double left = 1.0e9, right = -1.0e9, bottom = 1.0e9, top = -1.0e9;
+    CMatrixStack::Push();
+    CMatrixStack::Translate(centre.x, centre.y, centre.z);
+    const bool known = CMatrixStack::WidenToProjectedBox(half.x, half.y, half.z, left, right, bottom, top);
+    CMatrixStack::Pop();
+    if (!known)
+        return false;
+    // Rounded outward: the frame print's rectangle of a clipped part is the
+    // same projection with a margin round it.
+    box[0] = static_cast<int>(std::floor(left));
+    box[1] = static_cast<int>(std::floor(bottom));
+    box[2] = static_cast<int>(std::ceil(right)) - box[0];
+    box[3] = static_cast<int>(std::ceil(top)) - box[1];
+    return true;
+}
+
+void CJewelField::DrawBricks(bool entering)
+{
+    auto drawn = [this, entering](const CJewelBrick* brick) { return brick && IsEntering(*brick) == entering; };
+    CModelBatch& batch = entering ? m_entering_batch : m_batch;
+    batch.Begin();
     for (int y = 0; y < m_height_bricks; ++y)
         for (int x = 0; x < m_width_bricks; ++x)
         {
             CJewelBrick* brick = m_bricks[x][y].get();
-            if (brick && !brick->IsMarked() && !brick->IsDrawnAlone())
-                m_batch.Add(*brick);
+            if (drawn(brick) && !brick->IsMarked() && !brick->IsDrawnAlone())
+                batch.Add(*brick);
         }
-    m_batch.Draw();
+    batch.Draw();
     for (int y = 0; y < m_height_bricks; ++y)
         for (int x = 0; x < m_width_bricks; ++x)
         {
             CJewelBrick* brick = m_bricks[x][y].get();
-            if (!brick || brick->IsMarked() || !brick->IsDrawnAlone() || brick->IsTurning())
+            if (!drawn(brick) || brick->IsMarked() || !brick->IsDrawnAlone() || brick->IsTurning())
                 continue;
             bool lit = brick->IsSelected() || brick->IsHovered();
             if (lit)
@@ -970,12 +1006,35 @@ void CJewelField::Draw()
         for (int x = 0; x < m_width_bricks; ++x)
         {
             CJewelBrick* brick = m_bricks[x][y].get();
-            if (brick && brick->IsMarked())
+            if (drawn(brick) && brick->IsMarked())
             {
                 brick->Draw();
                 glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
             }
         }
+}
+
+void CJewelField::Draw()
+{
+    BeginBricks();
+    DrawBricks(false);
+    bool entering = false;
+    for (int y = 0; y < m_height_bricks && !entering; ++y)
+        for (int x = 0; x < m_width_bricks && !entering; ++x)
+            entering = m_bricks[x][y] && IsEntering(*m_bricks[x][y]);
+    if (entering)
+    {
+        // New bricks start high above the board, over the score bar: they
+        // show only where they have come over the board.
+        int box[4];
+        const bool clipped = GetBoardScissor(box);
+        CDraw2D::SClip outer;
+        if (clipped)
+            outer = CDraw2D::BeginInnerClip(box);
+        DrawBricks(true);
+        if (clipped)
+            CDraw2D::EndInnerClip(outer);
+    }
     glDisable(GL_COLOR_MATERIAL);
     if (!m_popup_texts.empty())
         DrawPopups();
@@ -1085,6 +1144,12 @@ void CJewelField::AddToPrint(CFramePrint& print) const
             // The cell orders the drawing, which shows where bricks overlap.
             print.Add(PackPos(x, y));
             brick->AddToPrint(print);
+            if (IsEntering(*brick))
+            {
+                CVector4 low, high;
+                GetBoardBox(low, high);
+                print.ClipPart(low, high);
+            }
             print.EndPart();
         }
     for (std::size_t i = 0; i < m_popup_texts.size(); ++i)

@@ -129,6 +129,12 @@ public:
     // What Draw reads, for the frame cache: each brick and each popup a
     // part of its own, within the box it draws in.
     void AddToPrint(CFramePrint& print) const;
+    // The board's area in board points: the squares of its cells, from the
+    // board's plane up to the bricks' tops. A brick falling in from above
+    // is drawn only where it is over this area.
+    void GetBoardBox(CVector4& low, CVector4& high) const;
+    // Above its rest on the top row: falling in, and clipped to the board.
+    bool IsEntering(const CJewelBrick& brick) const;
     void Reskin();
 
     // The level end: the bonus popup, then half the board flies away.
@@ -201,6 +207,12 @@ private:
     void StepLooks();
     // The state every brick is drawn in.
     void BeginBricks();
+    // The bricks falling in from above (entering) or the others: in one
+    // batch, then those drawn alone, the fading ones last.
+    void DrawBricks(bool entering);
+    // The board's area under the current camera in window pixels (x, y,
+    // width, height); false when it cannot be projected.
+    bool GetBoardScissor(int box[4]) const;
     void DrawPopups();
     void DealBoard();
     // Every empty cell, rows from the top, takes a brick of DealColor.
@@ -266,6 +278,8 @@ private:
     // Bricks newly marked by the run search in progress.
     std::vector<CJewelBrick*> m_walked;
     CModelBatch m_batch;
+    // The bricks falling in, drawn through the board's scissor box.
+    CModelBatch m_entering_batch;
     // The turning bricks, drawn anew in every frame.
     COffscreenLayer m_turning_layer;
 };

@@ -144,6 +144,18 @@ void CFramePrint::AddSpriteBox(const CSprite& sprite, const CVector4& at)
            CVector4(at.x + p.x + hw, at.y + p.y + hh, at.z + p.z));
 }
 
+void CFramePrint::ClipPart(const CVector4& low, const CVector4& high)
+{
+    if (!m_open || !m_parts.back().board)
+        return;
+    SPart& part = m_parts.back();
+    part.hasClip = true;
+    part.clipLow = CVector4(std::min(low.x, high.x), std::min(low.y, high.y), std::min(low.z, high.z));
+    part.clipHigh = CVector4(std::max(low.x, high.x), std::max(low.y, high.y), std::max(low.z, high.z));
+    Add(part.clipLow);
+    Add(part.clipHigh);
+}
+
 void CFramePrint::EndPart()
 {
     if (!m_open)

@@ -57,6 +57,11 @@ class CFramePrint
         CVector4 low;
         CVector4 high;
         CDraw2D::SRect rect = {0.0f, 0.0f, 0.0f, 0.0f};
+        // A board part drawn clipped to the screen round a box of board
+        // points (see ClipPart).
+        bool hasClip = false;
+        CVector4 clipLow;
+        CVector4 clipHigh;
     };
     // A part drawn under the board's camera, within the boxes given to it
     // (AddBox, AddModelBox, AddSpriteBox). One without a box covers the
@@ -77,6 +82,10 @@ class CFramePrint
                          CVector4& high);
     // Grows it by a sprite drawn unturned at its position plus at.
     void AddSpriteBox(const CSprite& sprite, const CVector4& at = CVector4());
+    // The open board part is drawn clipped to the screen rectangle round
+    // this box of board points, projected as its own boxes are: it reaches
+    // no farther, however far they do. The box counts among its values.
+    void ClipPart(const CVector4& low, const CVector4& high);
     void EndPart();
     const std::vector<SPart>& GetParts() const
     {

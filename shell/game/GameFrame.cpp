@@ -73,11 +73,7 @@ std::vector<CGameFrameCache::SPartStamp> StampParts(CFramePrint& print, const CV
         CGameFrameCache::SPartStamp stamp;
         stamp.key = part.key;
         stamp.hash = HashBytes(bytes.data() + part.begin, part.end - part.begin);
-        stamp.rect = {0.0f, 0.0f, kLogicalWidth, kLogicalHeight};
-        if (!part.board)
-            stamp.rect = {part.rect.x - 1.0f, part.rect.y - 1.0f, part.rect.width + 2.0f, part.rect.height + 2.0f};
-        else if (part.hasBox && !ProjectBoardBox(view, tilt, part.low, part.high, stamp.rect))
-            stamp.rect = {0.0f, 0.0f, kLogicalWidth, kLogicalHeight};
+        stamp.rect = GetPartRect(part, view, tilt);
         stamps.push_back(stamp);
     }
     outside.insert(outside.end(), bytes.begin() + from, bytes.end());
@@ -396,6 +392,25 @@ CGameFrameCache::EMode ChooseMode(CGameApp* app, const SGameFrame& frame, int wi
     return mode;
 }
 } // namespace
+
+CDraw2D::SRect GetPartRect(const CFramePrint::SPart& part, const CViewParams& view, float tilt)
+{
+    const CDraw2D::SRect screen = {0.0f, 0.0f, kLogicalWidth, kLogicalHeight};
+    if (!part.board)
+        return {part.rect.x - 1.0f, part.rect.y - 1.0f, part.rect.width + 2.0f, part.rect.height + 2.0f};
+    CDraw2D::SRect rect = screen;
+    if (part.hasBox && !ProjectBoardBox(view, tilt, part.low, part.high, rect))
+        rect = screen;
+    CDraw2D::SRect clip = screen;
+    if (!part.hasClip || !ProjectBoardBox(view, tilt, part.clipLow, part.clipHigh, clip))
+        return rect;
+    const float left = std::max(rect.x, clip.x);
+    const float top = std::max(rect.y, clip.y);
+    const float right = std::min(rect.x + rect.width, clip.x + clip.width);
+    const float bottom = std::min(rect.y + rect.height, clip.y + clip.height);
+    // Wholly clipped away: an empty rectangle where the part would be.
+    return {left, top, std::max(0.0f, right - left), std::max(0.0f, bottom - top)};
+}
 
 void DrawGameFrame(CGameApp* app, const SGameFrame& frame)
 {

@@ -4,13 +4,14 @@
 #include <vector>
 
 #include "engine/gfx/CDraw2D.h"
+#include "shell/game/CFramePrint.h"
 
 class CGameApp;
 class CGameBackground;
-class CFramePrint;
 class CGameFrameCache;
 class CLevelBricksEffect;
 class CLevelFlipEffect;
+class CViewParams;
 
 // What a kind puts into the frame every game draws. Only the board and the
 // heads-up display are the kind's own; the rest is the same for all kinds.
@@ -57,3 +58,9 @@ struct SGameFrame
 // may come from the picture held there (see CGameFrameCache). Does nothing
 // without an application (headless runs).
 void DrawGameFrame(CGameApp* app, const SGameFrame& frame);
+
+// The logical rectangle (800 x 600) a part of a print draws within, seen
+// through the view with the board tilted this much: a screen part's own; a
+// board part's box projected (the whole screen without a box, or with one
+// partly behind the eye), cut to its clip's projection when it has one.
+CDraw2D::SRect GetPartRect(const CFramePrint::SPart& part, const CViewParams& view, float tilt);

@@ -10,6 +10,7 @@
 #include "games/jewel/CJewelGame.h"
 #include "engine/frame/CViewParams.h"
 #include "shell/game/BoardCursor.h"
+#include "shell/game/GameFrame.h"
 #include "tests/gamebase/BoxModel.h"
 #include "tests/jewel/JewelTestKit.h"
 
@@ -396,4 +397,52 @@ TEST_F(JewelGameParts, WholeGameKeepsKeysUniqueAndEveryBoxRoundWhatIsDrawn)
             return;
     }
     EXPECT_GT(figuresSeen, 0) << "the walk earned no bonus figure to check";
+}
+
+// New bricks start high above the board, where the score bar is drawn. Each
+// frame of their fall, at any tilt, the screen rectangle a brick falling in
+// draws in (its box cut to its clip, as the frame cache patches it) lies
+// within the board's: its cells' squares, from the plane to the bricks' top.
+TEST_F(JewelFieldParts, BricksFallingInDrawOnlyOverTheBoard)
+{
+    field.RemoveBrick(1, 3);
+    field.FinishStrike();
+    const float s = field.GetBrickSize();
+    const int last = field.GetWidth() - 1;
+    const CVector4 low(field.GetBrickPosition(0, last).x - s / 2.0f, field.GetBrickPosition(0, last).y - s / 2.0f, 0.0f);
+    const CVector4 high(field.GetBrickPosition(last, 0).x + s / 2.0f, field.GetBrickPosition(last, 0).y + s / 2.0f,
+                        field.GetBrickDepth());
+    CViewParams view;
+    view.SetTranslation(CVector4(0.0f, 0.0f, -40.0f));
+    view.SetScale(0.06f);
+    int aboveSeen = 0;
+    for (int frame = 0; frame < 400 && (frame < 2 || !field.IsIdle()); ++frame)
+    {
+        field.Update(16.0f);
+        const SPrintParts print = PartsOf(field);
+        for (int x = 0; x < field.GetWidth(); ++x)
+            for (int y = 0; y < field.GetHeight(); ++y)
+            {
+                const CJewelBrick* brick = field.BrickAt(x, y);
+                if (!brick || brick->GetPosition().y + s / 2.0f <= high.y)
+                    continue;
+                ++aboveSeen;
+                const CFramePrint::SPart& part = print.parts.at(BrickKey(brick));
+                for (float tilt : {0.0f, 30.0f, -30.0f})
+                {
+                    CDraw2D::SRect board{};
+                    ASSERT_TRUE(ProjectBoardBox(view, tilt, low, high, board));
+                    const CDraw2D::SRect drawn = GetPartRect(part, view, tilt);
+                    const float slack = 0.01f;
+                    EXPECT_TRUE(drawn.width == 0.0f || drawn.height == 0.0f ||
+                                (drawn.x >= board.x - slack && drawn.y >= board.y - slack &&
+                                 drawn.x + drawn.width <= board.x + board.width + slack &&
+                                 drawn.y + drawn.height <= board.y + board.height + slack))
+                        << "frame " << frame << " cell " << x << " " << y << " tilt " << tilt << ": drawn "
+                        << drawn.x << " " << drawn.y << " " << drawn.width << " " << drawn.height << ", board "
+                        << board.x << " " << board.y << " " << board.width << " " << board.height;
+                }
+            }
+    }
+    EXPECT_GT(aboveSeen, 0) << "no brick was seen falling in";
 }
