@@ -942,8 +942,12 @@ void CJewelField::BeginBricks()
 
 void CJewelField::GetBoardBox(CVector4& low, CVector4& high) const
 {
-    low = CVector4(-m_side / 2.0f, -m_side / 2.0f, 0.0f);
-    high = CVector4(m_side / 2.0f, m_side / 2.0f, GetBrickDepth());
+    // In the plane through the bricks' middles: where the bricks at rest
+    // show their outline. The board's plane lies farther from the eye and
+    // the bricks' fronts nearer, each a few pixels off that outline.
+    const float z = GetBrickDepth() / 2.0f;
+    low = CVector4(-m_side / 2.0f, -m_side / 2.0f, z);
+    high = CVector4(m_side / 2.0f, m_side / 2.0f, z);
 }
 
 bool CJewelField::IsEntering(const CJewelBrick& brick) const

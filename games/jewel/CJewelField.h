@@ -129,9 +129,9 @@ public:
     // What Draw reads, for the frame cache: each brick and each popup a
     // part of its own, within the box it draws in.
     void AddToPrint(CFramePrint& print) const;
-    // The board's area in board points: the squares of its cells, from the
-    // board's plane up to the bricks' tops. A brick falling in from above
-    // is drawn only where it is over this area.
+    // The board's area in board points: the squares of its cells, flat, in
+    // the plane through the bricks' middles. A brick falling in from above
+    // is drawn only where it is over this area as the eye sees it.
     void GetBoardBox(CVector4& low, CVector4& high) const;
     // Above its rest on the top row: falling in, and clipped to the board.
     bool IsEntering(const CJewelBrick& brick) const;

@@ -402,16 +402,18 @@ TEST_F(JewelGameParts, WholeGameKeepsKeysUniqueAndEveryBoxRoundWhatIsDrawn)
 // New bricks start high above the board, where the score bar is drawn. Each
 // frame of their fall, at any tilt, the screen rectangle a brick falling in
 // draws in (its box cut to its clip, as the frame cache patches it) lies
-// within the board's: its cells' squares, from the plane to the bricks' top.
+// within the board's: its cells' squares in the plane of the bricks' middles,
+// where the bricks at rest show their outline.
 TEST_F(JewelFieldParts, BricksFallingInDrawOnlyOverTheBoard)
 {
     field.RemoveBrick(1, 3);
     field.FinishStrike();
     const float s = field.GetBrickSize();
     const int last = field.GetWidth() - 1;
-    const CVector4 low(field.GetBrickPosition(0, last).x - s / 2.0f, field.GetBrickPosition(0, last).y - s / 2.0f, 0.0f);
+    const CVector4 low(field.GetBrickPosition(0, last).x - s / 2.0f, field.GetBrickPosition(0, last).y - s / 2.0f,
+                       field.GetBrickPosition(0, last).z);
     const CVector4 high(field.GetBrickPosition(last, 0).x + s / 2.0f, field.GetBrickPosition(last, 0).y + s / 2.0f,
-                        field.GetBrickDepth());
+                        field.GetBrickPosition(last, 0).z);
     CViewParams view;
     view.SetTranslation(CVector4(0.0f, 0.0f, -40.0f));
     view.SetScale(0.06f);
