@@ -44,7 +44,7 @@ public:
     static constexpr float TEXT_SIZE = 30.0f;
     static constexpr float SHADOW_OFFSET = 1.0f;
     // Left free between a name's shadow and the score column.
-    static constexpr float COLUMN_GAP = 10.0f;
+    static constexpr float COLUMN_GAP = 16.0f;
     // The size the name is drawn at: the table's own, or smaller for a name
     // too wide for its column, so that its shadow ends COLUMN_GAP before the
     // scores. The whole name stays readable (a cut one could not be told
