@@ -23,7 +23,7 @@ bool CPlatformWindow::Create(const std::string& title, int x, int y, int width, 
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 5);
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 5);
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 5);
-    const CMappedCode codeBefore = CMappedCode::OfThisProcess();
+    m_code_before_context = CMappedCode::OfThisProcess();
     Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS;
     flags |= visible ? SDL_WINDOW_SHOWN : SDL_WINDOW_HIDDEN;
     m_window = SDL_CreateWindow(title.c_str(), x, y, width, height, flags);
@@ -37,8 +37,7 @@ bool CPlatformWindow::Create(const std::string& title, int x, int y, int width, 
         return false;
     }
     SDL_GL_MakeCurrent(m_window, m_gl_context);
-    // What the driver ran to start is not kept resident (see CMappedCode).
-    CMappedCode::OfThisProcess().AddedSince(codeBefore).Release();
+    m_first_swap_pending = true;
     // The main loop holds the frame rate itself by sleeping.
     SDL_GL_SetSwapInterval(0);
     m_full_screen = false;
@@ -174,8 +173,18 @@ void CPlatformWindow::MakeCurrent()
 
 void CPlatformWindow::SwapBuffers()
 {
-    if (m_window != nullptr)
-        SDL_GL_SwapWindow(m_window);
+    if (m_window == nullptr)
+        return;
+    SDL_GL_SwapWindow(m_window);
+    if (m_first_swap_pending)
+    {
+        // What the driver ran to start is not kept resident (see
+        // CMappedCode); given back once the first frame is out, which would
+        // otherwise wait for it and for faulting part of it in again.
+        m_first_swap_pending = false;
+        CMappedCode::OfThisProcess().AddedSince(m_code_before_context).Release();
+        m_code_before_context = CMappedCode();
+    }
 }
 
 void CPlatformWindow::SetSwapInterval(int interval)

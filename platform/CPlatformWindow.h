@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "platform/CMappedCode.h"
+
 struct SDL_Window;
 
 class CPlatformWindow
@@ -46,6 +48,9 @@ public:
     void GetWindowSize(int& width, int& height) const;
 
     void MakeCurrent();
+    // Shows the drawn frame. After the first one, the code the GL driver ran
+    // only to make the context leaves the resident set (see CMappedCode):
+    // the first frame does not wait for it.
     void SwapBuffers();
     void SetSwapInterval(int interval);
 
@@ -57,4 +62,7 @@ private:
     void* m_gl_context;
     bool m_full_screen;
     std::string m_title;
+    // The code mapped before the context was made, until the first swap.
+    CMappedCode m_code_before_context;
+    bool m_first_swap_pending = false;
 };
