@@ -18,7 +18,13 @@ CIntroScreen::CIntroScreen(CFilePack& pack) : CIntroScreen(ReadPicture(pack))
 CIntroScreen::CIntroScreen(const CPicture& picture)
 {
     std::srand(CPlatform::GetTicks());
-    m_picture.SetPicture(picture, false, false);
+    // The program's first frame: a picture that fits the window is copied
+    // into it, so that the frame waits for no drawing program to be built.
+    const CAppWindow* window = CAppWindow::Get();
+    const bool fits =
+        window != nullptr && window->GetWidth() == picture.m_width && window->GetHeight() == picture.m_height;
+    if (!fits || !m_copy.Set(picture))
+        m_picture.SetPicture(picture, false, false);
 }
 
 CPicture CIntroScreen::ReadPicture(const CFilePack& pack)
@@ -34,6 +40,7 @@ CPicture CIntroScreen::ReadPicture(const CFilePack& pack)
 
 CIntroScreen::~CIntroScreen()
 {
+    m_copy.Release();
     m_picture.Release();
 }
 
@@ -60,16 +67,21 @@ void CIntroScreen::Draw()
     CGameApp* app = CGameApp::Get();
     const float width = app != nullptr ? static_cast<float>(app->GetViewParams().GetWidth()) : 800.0f;
     const float height = app != nullptr ? static_cast<float>(app->GetViewParams().GetHeight()) : 600.0f;
+    int viewportWidth = 0, viewportHeight = 0;
+    CDraw2D::GetViewportSize(viewportWidth, viewportHeight);
 
     CDraw2D::SetClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     CDraw2D::ClearColorAndDepth();
     CMatrixStack::Push();
-    // Opaque and unmodulated: the first frame of the program waits for the
-    // software renderer to build its pixel program, the simplest one is
-    // built fastest.
-    CDraw2D::SetDepthTest(false);
-    CDraw2D::DrawOpaquePicture(m_picture.GetId(), width, height);
-    CDraw2D::SetDepthTest(true);
+    if (!m_copy.CopyTo(viewportWidth, viewportHeight))
+    {
+        // Opaque and unmodulated: the first frame of the program waits for
+        // the software renderer to build its pixel program, the simplest
+        // one is built fastest.
+        CDraw2D::SetDepthTest(false);
+        CDraw2D::DrawOpaquePicture(m_picture.GetId(), width, height);
+        CDraw2D::SetDepthTest(true);
+    }
     CScreen::Draw();
     CMatrixStack::Pop();
 }

@@ -3,6 +3,7 @@
 // main menu: drawn and presented once, then replaced by the main menu.
 
 #include "engine/frame/CScreen.h"
+#include "engine/gfx/CBlitPicture.h"
 #include "engine/gfx/CTexture.h"
 
 class CFilePack;
@@ -26,7 +27,11 @@ public:
     void Activate() override;
 
     const CTexture& GetPicture() const { return m_picture; }
+    // The picture is copied into the window rather than drawn.
+    bool IsCopied() const { return m_copy.IsSet(); }
 
 private:
+    // Set when the picture fits the window exactly, else the texture is.
+    CBlitPicture m_copy;
     CTexture m_picture;
 };

@@ -1,5 +1,6 @@
 // The intro and the main menu drawn on a real GL window (run under a virtual
-// display): the intro's viewport and the main menu's copied still layer.
+// display): the intro's viewport and its picture, and the main menu's copied
+// still layer.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "engine/files/CFilePack.h"
+#include "engine/gfx/CPicture.h"
 #include "engine/gfx/CResManager.h"
 #include "shell/CIntroScreen.h"
 #include "shell/CMainMenu.h"
@@ -43,8 +45,65 @@ protected:
         return std::equal(a.begin() + 4, a.end(), b.begin() + 4);
     }
 
+    // An RGB picture, rows bottom first; every pixel differs from its
+    // neighbours, unless `flat`, when all are one colour.
+    static CPicture MakePicture(int width, int height, bool flat)
+    {
+        CPicture picture;
+        picture.m_width = width;
+        picture.m_height = height;
+        picture.m_components = 3;
+        picture.m_pixels.resize(static_cast<std::size_t>(width) * height * 3);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+            {
+                unsigned char* p = &picture.m_pixels[(static_cast<std::size_t>(y) * width + x) * 3];
+                p[0] = static_cast<unsigned char>(flat ? 200 : x * 3 + y);
+                p[1] = static_cast<unsigned char>(flat ? 100 : y * 5 + x / 2);
+                p[2] = static_cast<unsigned char>(flat ? 50 : x + y * 7);
+            }
+        return picture;
+    }
+
     CMenuTestFiles m_files;
 };
+}
+
+TEST_F(CMenusDisplayTest, IntroThatFitsTheWindowIsCopiedIntoItAsItIs)
+{
+    const int width = m_window->GetWidth();
+    const int height = m_window->GetHeight();
+    const CPicture picture = MakePicture(width, height, false);
+    CIntroScreen intro(picture);
+    EXPECT_TRUE(intro.IsCopied());
+    m_window->SetScreen(&intro);
+    m_window->Render();
+
+    // Rows bottom first on both sides.
+    const std::vector<unsigned char> shown = ReadWindow(width, height);
+    int wrong = 0;
+    for (int i = 0; i < width * height; ++i)
+        for (int c = 0; c < 3; ++c)
+            wrong += shown[i * 4 + c] != picture.m_pixels[i * 3 + c] ? 1 : 0;
+    EXPECT_EQ(0, wrong);
+    m_window->RemoveScreen(&intro);
+}
+
+TEST_F(CMenusDisplayTest, IntroOfAnotherSizeIsDrawnOverTheWholeWindow)
+{
+    const int width = m_window->GetWidth();
+    const int height = m_window->GetHeight();
+    CIntroScreen intro(MakePicture(width / 2, height / 2, true));
+    EXPECT_FALSE(intro.IsCopied());
+    m_window->SetScreen(&intro);
+    m_window->Render();
+
+    const std::vector<unsigned char> shown = ReadWindow(width, height);
+    int wrong = 0;
+    for (int i = 0; i < width * height; ++i)
+        wrong += shown[i * 4] != 200 || shown[i * 4 + 1] != 100 || shown[i * 4 + 2] != 50 ? 1 : 0;
+    EXPECT_EQ(0, wrong);
+    m_window->RemoveScreen(&intro);
 }
 
 TEST_F(CMenusDisplayTest, IntroViewportIsTheDrawableSize)
