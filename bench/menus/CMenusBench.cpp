@@ -681,7 +681,11 @@ BENCHMARK(BM_TourProcess)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    s_self = argv[0];
+    // The children are started after benchmarks that change the current
+    // directory: the program's own path, whatever it was started as.
+    std::error_code error;
+    static const std::string self = std::filesystem::canonical("/proc/self/exe", error).string();
+    s_self = error ? argv[0] : self.c_str();
     const int routes = static_cast<int>(sizeof s_routes / sizeof s_routes[0]);
     if (argc > 1 && std::strcmp(argv[1], "--tour-child") == 0)
         return RunTourChild();
