@@ -37,7 +37,7 @@ bool CPlatformWindow::Create(const std::string& title, int x, int y, int width, 
         return false;
     }
     SDL_GL_MakeCurrent(m_window, m_gl_context);
-    m_first_swap_pending = true;
+    m_start_code_held = true;
     // The main loop holds the frame rate itself by sleeping.
     SDL_GL_SetSwapInterval(0);
     m_full_screen = false;
@@ -46,6 +46,7 @@ bool CPlatformWindow::Create(const std::string& title, int x, int y, int width, 
 
 void CPlatformWindow::Destroy()
 {
+    m_start_code_held = false;
     if (m_gl_context != nullptr)
     {
         SDL_GL_MakeCurrent(m_window, nullptr);
@@ -176,15 +177,16 @@ void CPlatformWindow::SwapBuffers()
     if (m_window == nullptr)
         return;
     SDL_GL_SwapWindow(m_window);
-    if (m_first_swap_pending)
-    {
-        // What the driver ran to start is not kept resident (see
-        // CMappedCode); given back once the first frame is out, which would
-        // otherwise wait for it and for faulting part of it in again.
-        m_first_swap_pending = false;
-        CMappedCode::OfThisProcess().AddedSince(m_code_before_context).Release();
-        m_code_before_context = CMappedCode();
-    }
+    ReleaseStartCode();
+}
+
+void CPlatformWindow::ReleaseStartCode()
+{
+    if (!m_start_code_held)
+        return;
+    m_start_code_held = false;
+    CMappedCode::OfThisProcess().AddedSince(m_code_before_context).Release();
+    m_code_before_context = CMappedCode();
 }
 
 void CPlatformWindow::SetSwapInterval(int interval)

@@ -48,10 +48,13 @@ public:
     void GetWindowSize(int& width, int& height) const;
 
     void MakeCurrent();
-    // Shows the drawn frame. After the first one, the code the GL driver ran
-    // only to make the context leaves the resident set (see CMappedCode):
-    // the first frame does not wait for it.
+    // Shows the drawn frame; the first one also calls ReleaseStartCode.
     void SwapBuffers();
+    // The code the GL driver ran only to make the context leaves the
+    // resident set (see CMappedCode), once: after the first frame, so that
+    // the frame does not wait for it. A program whose first frame is not
+    // swapped (nobody sees the window) calls it in the frame's place.
+    void ReleaseStartCode();
     void SetSwapInterval(int interval);
 
     unsigned int GetId() const;
@@ -62,7 +65,7 @@ private:
     void* m_gl_context;
     bool m_full_screen;
     std::string m_title;
-    // The code mapped before the context was made, until the first swap.
+    // The code mapped before the context was made, until ReleaseStartCode.
     CMappedCode m_code_before_context;
-    bool m_first_swap_pending = false;
+    bool m_start_code_held = false;
 };

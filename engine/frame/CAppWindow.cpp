@@ -261,8 +261,10 @@ void CAppWindow::Present()
     if (!IsVisible())
     {
         // Nobody sees the window: no frame is drawn or swapped, only the
-        // state is reported.
+        // state is reported. The driver's start-up code goes all the same,
+        // before the screens that follow take their memory.
         ReportShownState(*this);
+        m_window.ReleaseStartCode();
         return;
     }
     glFlush();
