@@ -482,7 +482,8 @@ std::string MakeOwnGameDir()
 }
 
 // The real program's objects, set up as the program does, in the game
-// directory (or the one given); runs body with its window and application.
+// directory (or the one given), its intro shown first; runs body with its
+// window and application.
 int WithProgram(const std::function<int(CAppWindow&, CGameApp&)>& body, const std::string& gameDir = MW_GAME_DIR)
 {
     if (gameDir.empty() || chdir(gameDir.c_str()) != 0 || !CPlatform::Init())
@@ -491,6 +492,15 @@ int WithProgram(const std::function<int(CAppWindow&, CGameApp&)>& body, const st
     CAppWindow window("Marblewend", &app);
     if (!window.CreateWindowed("Marblewend", 0, 0, 800, 600))
         return 1;
+    // The intro's one frame first, as the program shows it: what is given
+    // back after the first frame goes before the menu is built.
+    {
+        CIntroScreen intro(*app.GetPack());
+        window.SetScreen(&intro);
+        window.Render();
+        window.Present();
+        window.RemoveScreen(&intro);
+    }
     app.LoadSounds();
     CGameKindRegistry kinds;
     RegisterGameKinds(kinds);
