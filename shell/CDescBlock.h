@@ -22,6 +22,8 @@ public:
 
     virtual void Draw() = 0;
     virtual void Update(float dt) = 0;
+    // The frame of its picture now shown; 0 for a block that does not turn.
+    virtual int GetShownFrame() const { return 0; }
 
     // The kind character of a block's description, 0 when there is none.
     static char ReadKind(int number, const CConfigFile& helpFile);

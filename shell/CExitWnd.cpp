@@ -42,26 +42,41 @@ bool CExitWnd::IsInPictureArea(int x, int y) const
            y < GetLogicalHeight() - kBottomMargin;
 }
 
+CHeldDialogFrame::SLayers CExitWnd::Layers()
+{
+    CHeldDialogFrame::SLayers layers;
+    layers.width = static_cast<float>(GetLogicalWidth());
+    layers.height = static_cast<float>(GetLogicalHeight());
+    layers.opaque = {0.0f, 0.0f, layers.width, layers.height};
+    layers.drawGround = [this, layers](const std::vector<CDraw2D::SRect>& parts) {
+        CDraw2D::SetTexturing(true);
+        CDraw2D::SetBlend(false);
+        CDraw2D::SetColor(1.0f, 1.0f, 1.0f, 1.0f);
+        CDraw2D::DrawPlacedPictureParts(m_picture != nullptr ? m_picture->GetId() : 0,
+                                        {0.0f, 0.0f, layers.width, layers.height}, parts);
+    };
+    layers.drawOver = [this] {
+        CMatrixStack::Push();
+        CDialog::Draw();
+        CMatrixStack::Pop();
+    };
+    return layers;
+}
+
 void CExitWnd::Draw()
 {
-    CMatrixStack::Push();
-    DimBackground(0.0f, 0.0f, 0.0f, 1.0f);
-    CDraw2D::SetTexturing(true);
-    CDraw2D::SetBlend(false);
-    CDraw2D::BindTexture(m_picture != nullptr ? m_picture->GetId() : 0);
-    CDraw2D::SetColor(1.0f, 1.0f, 1.0f, 1.0f);
-    CTexture::DrawQuad(0.0f, 0.0f, 0.0f, static_cast<float>(GetLogicalWidth()),
-                       static_cast<float>(GetLogicalHeight()), 0.0f, 1.0f, 0.0f, 1.0f);
-    if (CGameApp* app = CGameApp::Get())
+    // Its picture covers the whole window: the dimming under it never shows.
+    if (!IsLoaded(m_picture))
     {
-        if (CSparkleLists* sparkles = app->GetSparkles())
-        {
-            sparkles->UpdateBackSparkles();
-            sparkles->DrawBackSparkles();
-        }
+        CMatrixStack::Push();
+        DimBackground(0.0f, 0.0f, 0.0f, 1.0f);
+        CMatrixStack::Pop();
+        m_held.DrawUnheld(Layers());
+        return;
     }
-    CDialog::Draw();
-    CMatrixStack::Pop();
+    std::vector<float> look;
+    CHeldDialogFrame::AddChildrenLook(*this, look);
+    m_held.Draw(nullptr, Layers(), look);
 }
 
 void CExitWnd::OnKeyDown(int key)

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "engine/frame/CDialog.h"
+#include "shell/game/CHeldDialogFrame.h"
 
 class CButton;
 class CConfigFile;
@@ -30,6 +31,7 @@ public:
     // Its picture fills the window, drawn without blending.
     bool CoversWindow() const override { return true; }
     void Draw() override;
+    void OnHiddenFrame() override { m_held.Forget(); }
     void OnKeyDown(int key) override;
     void OnMouseMove(int x, int y, int flags) override;
     void OnLButtonUp(int x, int y, int flags) override;
@@ -45,6 +47,8 @@ public:
     CButton* GetButton() const { return m_button.get(); }
 
 private:
+    // The frame's layers (see CHeldDialogFrame): the picture; the button.
+    CHeldDialogFrame::SLayers Layers();
     void Finish(int result);
     void ShowHandCursor(bool hand);
 
@@ -53,4 +57,5 @@ private:
     bool m_pressed;
     bool m_closing;
     bool m_hand;
+    CHeldDialogFrame m_held{*this};
 };

@@ -487,6 +487,67 @@ void CGameMenu::Draw()
         m_mark.Forget();
 }
 
+std::vector<CButton*> CGameMenu::GetButtonsInOrder() const
+{
+    // In the order they were added, which is the order they are drawn in.
+    return {m_help_button.get(),     m_minimize_button.get(), m_fullscreen_button.get(), m_exit_button.get(),
+            m_link_button.get(),     m_new_game_button.get(), m_continue_button.get(),   m_top7_button.get(),
+            m_options_button.get(), m_quit_button.get()};
+}
+
+bool CGameMenu::DrawParts(const std::vector<CDraw2D::SRect>& parts, std::vector<CDraw2D::SRect>&)
+{
+    const float width = static_cast<float>(m_host.GetLogicalWidth());
+    const float height = static_cast<float>(m_host.GetLogicalHeight());
+    const unsigned int background = m_background ? m_background->GetId() : 0;
+    const bool pixel_exact = m_host.GetWindowWidth() == m_host.GetLogicalWidth() &&
+                             m_host.GetWindowHeight() == m_host.GetLogicalHeight();
+    // The text about an unreadable save is drawn over everything: drawn whole.
+    if (background == 0 || !pixel_exact || (m_save_unreadable && !m_game_screen))
+        return false;
+    // Whatever the dialog over the menu shows, the menu's own next frame is drawn whole.
+    m_mark.Forget();
+    UpdateBackSparkles();
+    // The sparkles pass behind the buttons; each button is drawn only
+    // within the parts, so nothing outside them changes.
+    auto touched = [&parts](const CDraw2D::SRect& rect) {
+        std::vector<CDraw2D::SRect> found;
+        for (const CDraw2D::SRect& part : parts)
+            if (part.x < rect.x + rect.width && rect.x < part.x + part.width && part.y < rect.y + rect.height &&
+                rect.y < part.y + part.height)
+                found.push_back(part);
+        return found;
+    };
+    CDraw2D::DrawOpaquePictureParts(background, parts, width, height, kBackgroundDepth);
+    CDraw2D::SetTexturing(false);
+    // A sparkle that reaches no part would only be drawn over.
+    const CSprite* sparkle = m_host.GetMainResManager() != nullptr
+                                 ? m_host.GetMainResManager()->FindSprite(CSparkleLists::kBackSprite)
+                                 : nullptr;
+    CGameApp* app = CGameApp::Get();
+    if (sparkle != nullptr && app != nullptr && app->GetSparkles() != nullptr)
+    {
+        const float reach = CDrawnOverCells::BackSparkleReach(*sparkle);
+        std::vector<bool> shown;
+        for (const auto& back : app->GetSparkles()->GetBackSparkles())
+        {
+            const CVector4& at = back->GetPosition();
+            shown.push_back(!touched({at.x - reach, at.y - reach, 2.0f * reach, 2.0f * reach}).empty());
+        }
+        DrawBackSparkles(&shown);
+    }
+    else
+        DrawBackSparkles();
+    for (CButton* button : GetButtonsInOrder())
+    {
+        const std::vector<CDraw2D::SRect> within =
+            touched({button->GetPosition().x, button->GetPosition().y, button->GetWidth(), button->GetHeight()});
+        if (!within.empty())
+            button->DrawParts(within);
+    }
+    return true;
+}
+
 void CGameMenu::OnKeyDown(int key)
 {
     if (key == CKeyMap::VK_ESCAPE)

@@ -48,6 +48,7 @@ public:
 
     void Draw() override;
     void OnHiddenFrame() override { m_mark.Forget(); }
+    bool DrawParts(const std::vector<CDraw2D::SRect>& parts, std::vector<CDraw2D::SRect>& spilled) override;
     void Activate() override;
     void Deactivate() override;
     void OnKeyDown(int key) override;
@@ -105,6 +106,8 @@ private:
     // Moves an unreadable save to a free name of its own beside it.
     void SetUnreadableSaveAside();
     void DrawUnreadableSaveText(const CBitmapFont& font) const;
+    // The buttons in the order they are drawn.
+    std::vector<CButton*> GetButtonsInOrder() const;
     void StartGame(std::unique_ptr<CGameScreen> screen);
     void EndGame();
     void RemoveSaveFile();

@@ -113,29 +113,50 @@ bool CGameOverDialog::CoversWindow() const
     return IsShaded() || IsLoaded(m_background);
 }
 
+CHeldDialogFrame::SLayers CGameOverDialog::Layers()
+{
+    CHeldDialogFrame::SLayers layers;
+    layers.width = static_cast<float>(GetLogicalWidth());
+    layers.height = static_cast<float>(GetLogicalHeight());
+    layers.opaque = {0.0f, 0.0f, layers.width, layers.height};
+    layers.drawGround = [this](const std::vector<CDraw2D::SRect>& parts) { DrawWindowPictureParts(m_background, parts); };
+    layers.drawOver = [this] {
+        const float w = static_cast<float>(GetLogicalWidth());
+        CMatrixStack::Push();
+        CDialog::Draw();
+        if (m_font)
+        {
+            // The title low enough to stay clear of the panel's top frame.
+            DrawShadowed(m_font, "Game Over !", 50.0f, w, 90.0f);
+            char line[64];
+            std::snprintf(line, sizeof line, "Your score: %i", m_score);
+            DrawShadowed(m_font, line, 30.0f, w, 200.0f);
+            if (m_ranked)
+                DrawShadowed(m_font, "Enter Your Name", 30.0f, w, 300.0f);
+        }
+        CMatrixStack::Pop();
+    };
+    return layers;
+}
+
 void CGameOverDialog::Draw()
 {
-    CMatrixStack::Push();
-    DimBackground(0.0f, 0.0f, 0.0f, 1.0f);
-    CDraw2D::SetTexturing(false);
-    DrawPanel(0.3f, 0.4f, 0.5f, 0.9f);
-
-    const float w = static_cast<float>(GetLogicalWidth());
-    DrawWindowPicture(m_background);
-
-    UpdateBackSparkles();
-    DrawBackSparkles();
-    CDialog::Draw();
-
-    if (m_font)
+    // The window picture hides everything under it; without it the dimming
+    // and the panel show, drawn the long way.
+    if (!IsLoaded(m_background))
     {
-        // The title low enough to stay clear of the panel's top frame.
-        DrawShadowed(m_font, "Game Over !", 50.0f, w, 90.0f);
-        char line[64];
-        std::snprintf(line, sizeof line, "Your score: %i", m_score);
-        DrawShadowed(m_font, line, 30.0f, w, 200.0f);
-        if (m_ranked)
-            DrawShadowed(m_font, "Enter Your Name", 30.0f, w, 300.0f);
+        CMatrixStack::Push();
+        DimBackground(0.0f, 0.0f, 0.0f, 1.0f);
+        CDraw2D::SetTexturing(false);
+        DrawPanel(0.3f, 0.4f, 0.5f, 0.9f);
+        DrawWindowPicture(m_background);
+        CMatrixStack::Pop();
+        m_held.DrawUnheld(Layers());
+        return;
     }
-    CMatrixStack::Pop();
+    std::vector<float> look;
+    CHeldDialogFrame::AddChildrenLook(*this, look);
+    look.push_back(static_cast<float>(m_score));
+    look.push_back(m_ranked ? 1.0f : 0.0f);
+    m_held.Draw(nullptr, Layers(), look);
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/frame/CDialog.h"
+#include "shell/game/CHeldDialogFrame.h"
 
 class CBitmapFont;
 class CButton;
@@ -32,6 +33,7 @@ public:
     // Shaded black or laid on its opaque picture, it fills the window.
     bool CoversWindow() const override;
     void Draw() override;
+    void OnHiddenFrame() override { m_held.Forget(); }
     void OnKeyDown(int key) override;
     void OnCommand(CWidget* sender) override;
 
@@ -48,6 +50,9 @@ public:
     CEditBox* GetNameBox() const { return m_name_box.get(); }
 
 private:
+    // The frame's layers (see CHeldDialogFrame): the window picture; the
+    // buttons, the name box and the texts.
+    CHeldDialogFrame::SLayers Layers();
     CMenuHost& m_host;
     std::unique_ptr<CButton> m_close_button;
     std::unique_ptr<CEditBox> m_name_box;
@@ -59,4 +64,5 @@ private:
     std::string m_name;
     CScoreTable* m_table;
     std::string m_table_path;
+    CHeldDialogFrame m_held{*this};
 };

@@ -139,24 +139,64 @@ bool CHelpDialog::CoversWindow() const
     return IsLoaded(m_background);
 }
 
+CHeldDialogFrame::SLayers CHelpDialog::Layers()
+{
+    CHeldDialogFrame::SLayers layers;
+    layers.width = static_cast<float>(GetLogicalWidth());
+    layers.height = static_cast<float>(GetLogicalHeight());
+    layers.opaque = {0.0f, 0.0f, layers.width, layers.height};
+    layers.drawGround = [this](const std::vector<CDraw2D::SRect>& parts) { DrawWindowPictureParts(m_background, parts); };
+    layers.drawOver = [this] {
+        CMatrixStack::Push();
+        CDialog::Draw();
+        if (m_font)
+        {
+            m_font->DrawText("Help", TITLE_SIZE, 52.0f, 92.0f, TITLE_DEPTH, 0.0f, 0.0f, 0.0f, 1.0f, false);
+            m_font->DrawText("Help", TITLE_SIZE, 50.0f, 90.0f, TITLE_DEPTH, 1.0f, 1.0f, 1.0f, 1.0f, false);
+        }
+        if (m_current_page <= m_pages_count)
+            for (const auto& block : m_blocks)
+                if (block->GetPage() == m_current_page && block->GetKind() != CDescBlock::KIND_PICTURE)
+                    block->Draw();
+        CMatrixStack::Pop();
+    };
+    // The pictures of a page turn through their frames.
+    std::vector<CDescBlock*> pictures;
+    for (const auto& block : m_blocks)
+        if (m_current_page <= m_pages_count && block->GetPage() == m_current_page &&
+            block->GetKind() == CDescBlock::KIND_PICTURE)
+        {
+            pictures.push_back(block.get());
+            layers.live.push_back({GetX() + block->GetX() - block->GetW() / 2.0f - 2.0f,
+                                   GetY() + block->GetY() - block->GetH() / 2.0f - 2.0f, block->GetW() + 4.0f,
+                                   block->GetH() + 4.0f});
+            layers.liveLook.push_back(static_cast<float>(block->GetShownFrame()));
+        }
+    if (!pictures.empty())
+        layers.drawLive = [this, pictures](const std::vector<bool>& which) {
+            CMatrixStack::Push();
+            // Where CDialog::Draw puts the dialog's own corner.
+            CMatrixStack::Translate(GetX(), GetY(), 0.5f);
+            CDraw2D::SetTexturing(true);
+            for (std::size_t i = 0; i < pictures.size() && i < which.size(); ++i)
+                if (which[i])
+                    pictures[i]->Draw();
+            CDraw2D::SetTexturing(false);
+            CMatrixStack::Pop();
+        };
+    return layers;
+}
+
 void CHelpDialog::Draw()
 {
     UpdatePageButtons();
-    CMatrixStack::Push();
-    DrawWindowPicture(m_background);
-
-    UpdateBackSparkles();
-    DrawBackSparkles();
-    CDialog::Draw();
-
-    if (m_font)
+    if (!CoversWindow())
     {
-        m_font->DrawText("Help", TITLE_SIZE, 52.0f, 92.0f, TITLE_DEPTH, 0.0f, 0.0f, 0.0f, 1.0f, false);
-        m_font->DrawText("Help", TITLE_SIZE, 50.0f, 90.0f, TITLE_DEPTH, 1.0f, 1.0f, 1.0f, 1.0f, false);
+        m_held.DrawUnheld(Layers());
+        return;
     }
-    if (m_current_page <= m_pages_count)
-        for (const auto& block : m_blocks)
-            if (block->GetPage() == m_current_page)
-                block->Draw();
-    CMatrixStack::Pop();
+    std::vector<float> look;
+    CHeldDialogFrame::AddChildrenLook(*this, look);
+    look.push_back(static_cast<float>(m_current_page));
+    m_held.Draw(nullptr, Layers(), look);
 }

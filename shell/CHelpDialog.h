@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/frame/CDialog.h"
+#include "shell/game/CHeldDialogFrame.h"
 #include "shell/CDescBlock.h"
 
 class CBitmapFont;
@@ -32,6 +33,7 @@ public:
     void PrevPage();
 
     void Draw() override;
+    void OnHiddenFrame() override { m_held.Forget(); }
     // Its picture is opaque and fills the window.
     bool CoversWindow() const override;
     void OnCommand(CWidget* sender) override;
@@ -47,6 +49,9 @@ public:
     CButton* GetPrevButton() const { return m_prev_button.get(); }
 
 private:
+    // The frame's layers (see CHeldDialogFrame): the window picture; the
+    // buttons, title and texts of the page; its pictures, live.
+    CHeldDialogFrame::SLayers Layers();
     void UpdatePageButtons();
 
     CConfigFile& m_group;
@@ -59,4 +64,5 @@ private:
     int m_pages_count = 0;
     int m_current_page = 1;
     std::vector<std::unique_ptr<CDescBlock>> m_blocks;
+    CHeldDialogFrame m_held{*this};
 };

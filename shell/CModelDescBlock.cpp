@@ -34,6 +34,11 @@ void CModelDescBlock::Draw()
         m_sprite->Draw(true);
 }
 
+int CModelDescBlock::GetShownFrame() const
+{
+    return m_sprite ? m_sprite->GetFrame() : 0;
+}
+
 void CModelDescBlock::Update(float)
 {
     if (m_sprite)

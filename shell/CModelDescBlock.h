@@ -19,6 +19,7 @@ public:
     ~CModelDescBlock() override;
 
     void Draw() override;
+    int GetShownFrame() const override;
     void Update(float dt) override;
 
     // Null when the picture could not be loaded.

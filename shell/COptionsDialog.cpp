@@ -214,23 +214,42 @@ void COptionsDialog::DrawCaption(const char* text, const CCheckBox* box) const
     m_font->DrawText(text, LABEL_SIZE, p.x + 55.0f, p.y + 43.0f, p.z, 1.0f, 1.0f, 1.0f, 1.0f, false);
 }
 
-void COptionsDialog::Draw()
+namespace
 {
-    const float x = GetX();
-    const float y = GetY();
+// Round a brick's place in the preview: the brick turned as far as it turns.
+const float PREVIEW_REACH = 34.0f;
+}
+
+CHeldDialogFrame::SLayers COptionsDialog::Layers()
+{
+    CHeldDialogFrame::SLayers layers;
+    layers.width = static_cast<float>(GetLogicalWidth());
+    layers.height = static_cast<float>(GetLogicalHeight());
+    const CDraw2D::SRect panel{GetX(), GetY(), static_cast<float>(GetWidth()), static_cast<float>(GetHeight())};
+    layers.opaque = panel;
+    layers.drawGround = [this, panel](const std::vector<CDraw2D::SRect>& parts) {
+        CDraw2D::SetTexturing(true);
+        CDraw2D::SetBlend(false);
+        CDraw2D::DrawPlacedPictureParts(m_panel ? m_panel->GetId() : 0, panel, parts);
+    };
+    layers.drawOver = [this] { DrawTexts(); };
+    // Each brick of the preview apart: between them the panel stays as it is.
+    for (int i = 0; i < SHOWN_MODELS; ++i)
+    {
+        const CVector4& p = m_preview[i]->GetPosition();
+        layers.live.push_back({GetX() + p.x - PREVIEW_REACH, GetY() + p.y - PREVIEW_REACH, 2.0f * PREVIEW_REACH,
+                               2.0f * PREVIEW_REACH});
+        layers.liveLook.push_back(m_spin_angle + 1000.0f * m_skin_index);
+    }
+    layers.drawLive = [this](const std::vector<bool>& which) { DrawPreview(which); };
+    return layers;
+}
+
+void COptionsDialog::DrawTexts()
+{
     const float w = static_cast<float>(GetWidth());
-    const float h = static_cast<float>(GetHeight());
     CMatrixStack::Push();
-    CDraw2D::SetTexturing(true);
-    if (m_panel)
-        CDraw2D::BindTexture(m_panel->GetId());
-    CDraw2D::SetBlend(false);
-    CTexture::DrawQuad(x, y, 0.0f, w, h, 0.0f, 1.0f, 0.0f, 1.0f);
-
-    UpdateBackSparkles();
-    DrawBackSparkles();
     CDialog::Draw();
-
     if (m_font)
     {
         // Centred across the panel.
@@ -246,13 +265,22 @@ void COptionsDialog::Draw()
         if (m_animation_box)
             DrawCaption("Animation", m_animation_box.get());
     }
+    CMatrixStack::Pop();
+}
 
+void COptionsDialog::DrawPreview(const std::vector<bool>& which) const
+{
+    CMatrixStack::Push();
+    // Where CDialog::Draw puts the dialog's own corner.
+    CMatrixStack::Translate(GetX(), GetY(), 0.5f);
     CDraw2D::SetBlend(false);
     CDraw2D::SetDepthTest(true);
     CDraw2D::SetDepthWrite(true);
     CMatrixStack::Translate(0.0f, 0.0f, 10.0f);
     for (int i = 0; i < SHOWN_MODELS; ++i)
     {
+        if (i >= static_cast<int>(which.size()) || !which[i])
+            continue;
         CMatrixStack::Push();
         const CVector4& p = m_preview[i]->GetPosition();
         CMatrixStack::Translate(p.x, p.y, p.z);
@@ -263,4 +291,17 @@ void COptionsDialog::Draw()
     }
     CDraw2D::SetDepthTest(false);
     CMatrixStack::Pop();
+}
+
+bool COptionsDialog::DrawOver(CScreen& under)
+{
+    std::vector<float> look;
+    CHeldDialogFrame::AddChildrenLook(*this, look);
+    m_held.Draw(&under, Layers(), look);
+    return true;
+}
+
+void COptionsDialog::Draw()
+{
+    m_held.DrawUnheld(Layers());
 }

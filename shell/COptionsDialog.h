@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/frame/CDialog.h"
+#include "shell/game/CHeldDialogFrame.h"
 
 class CBitmapFont;
 class CButton;
@@ -52,6 +53,8 @@ public:
 
     void Update(float dt) override;
     void Draw() override;
+    bool DrawOver(CScreen& under) override;
+    void OnHiddenFrame() override { m_held.Forget(); }
     void OnKeyDown(int key) override;
     void OnCommand(CWidget* sender) override;
     void OnDialogClosed(int result, CScreen* dialog) override;
@@ -68,6 +71,12 @@ private:
     std::unique_ptr<CCheckBox> MakeBox(const char* key, float captionWidth);
     void Close(int result);
     void DrawCaption(const char* text, const CCheckBox* box) const;
+    // The frame's layers (see CHeldDialogFrame): the panel; widgets and
+    // captions; the turning preview, live.
+    CHeldDialogFrame::SLayers Layers();
+    void DrawTexts();
+    // The bricks of the preview whose place in `which` is true.
+    void DrawPreview(const std::vector<bool>& which) const;
 
     CMenuHost& m_host;
     CBitmapFont* m_font = nullptr;
@@ -90,4 +99,5 @@ private:
     int m_skin_index = 0;
     int m_skin_count = 1;
     std::unique_ptr<CCheckBox> m_volume_boxes[VOLUME_BOXES];
+    CHeldDialogFrame m_held{*this};
 };

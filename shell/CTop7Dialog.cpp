@@ -128,27 +128,54 @@ bool CTop7Dialog::CoversWindow() const
     return IsLoaded(m_background);
 }
 
+CHeldDialogFrame::SLayers CTop7Dialog::Layers()
+{
+    CHeldDialogFrame::SLayers layers;
+    layers.width = static_cast<float>(GetLogicalWidth());
+    layers.height = static_cast<float>(GetLogicalHeight());
+    layers.opaque = {0.0f, 0.0f, layers.width, layers.height};
+    layers.drawGround = [this](const std::vector<CDraw2D::SRect>& parts) { DrawWindowPictureParts(m_background, parts); };
+    layers.drawOver = [this] {
+        const float w = static_cast<float>(GetLogicalWidth());
+        CMatrixStack::Push();
+        CDialog::Draw();
+        if (m_font)
+        {
+            // Centred, and low enough to stay clear of the panel's top frame.
+            const float titleX = (w - m_font->GetTextWidth(kTitle, kTitleSize)) / 2.0f;
+            m_font->DrawText(kTitle, kTitleSize, titleX + 2.0f, kTitleFoot + 2.0f, TEXT_DEPTH, 0.0f, 0.0f, 0.0f, 1.0f,
+                             false);
+            m_font->DrawText(kTitle, kTitleSize, titleX, kTitleFoot, TEXT_DEPTH, 1.0f, 1.0f, 1.0f, 1.0f, false);
+            const float x = (w - m_font->GetTextWidth(m_caption.c_str(), 32.0f)) / 2.0f;
+            m_font->DrawText(m_caption.c_str(), 32.0f, x, 132.0f, 12.0f, 0.0f, 0.0f, 0.0f, 1.0f, false);
+            m_font->DrawText(m_caption.c_str(), 32.0f, x, 130.0f, TEXT_DEPTH, 1.0f, 1.0f, 1.0f, 1.0f, false);
+            if (m_table)
+                m_table->Draw(m_font);
+        }
+        CMatrixStack::Pop();
+    };
+    return layers;
+}
+
 void CTop7Dialog::Draw()
 {
-    const float w = static_cast<float>(GetLogicalWidth());
-    CMatrixStack::Push();
-    DrawWindowPicture(m_background);
-
-    UpdateBackSparkles();
-    DrawBackSparkles();
-    CDialog::Draw();
-
-    if (m_font)
+    if (!CoversWindow())
     {
-        // Centred, and low enough to stay clear of the panel's top frame.
-        const float titleX = (w - m_font->GetTextWidth(kTitle, kTitleSize)) / 2.0f;
-        m_font->DrawText(kTitle, kTitleSize, titleX + 2.0f, kTitleFoot + 2.0f, TEXT_DEPTH, 0.0f, 0.0f, 0.0f, 1.0f, false);
-        m_font->DrawText(kTitle, kTitleSize, titleX, kTitleFoot, TEXT_DEPTH, 1.0f, 1.0f, 1.0f, 1.0f, false);
-        const float x = (w - m_font->GetTextWidth(m_caption.c_str(), 32.0f)) / 2.0f;
-        m_font->DrawText(m_caption.c_str(), 32.0f, x, 132.0f, 12.0f, 0.0f, 0.0f, 0.0f, 1.0f, false);
-        m_font->DrawText(m_caption.c_str(), 32.0f, x, 130.0f, TEXT_DEPTH, 1.0f, 1.0f, 1.0f, 1.0f, false);
-        if (m_table)
-            m_table->Draw(m_font);
+        m_held.DrawUnheld(Layers());
+        return;
     }
-    CMatrixStack::Pop();
+    std::vector<float> look;
+    CHeldDialogFrame::AddChildrenLook(*this, look);
+    // The table shown and what it holds: clearing it changes it in place.
+    look.push_back(static_cast<float>(m_table_index));
+    for (char c : m_caption)
+        look.push_back(static_cast<float>(static_cast<unsigned char>(c)));
+    if (m_table)
+        for (int i = 0; i < m_table->GetCount(); ++i)
+        {
+            look.push_back(static_cast<float>(m_table->GetScore(i)));
+            for (char c : m_table->GetName(i))
+                look.push_back(static_cast<float>(static_cast<unsigned char>(c)));
+        }
+    m_held.Draw(nullptr, Layers(), look);
 }

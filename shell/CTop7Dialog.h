@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/frame/CDialog.h"
+#include "shell/game/CHeldDialogFrame.h"
 #include "shell/game/CScoreTable.h"
 
 class CBitmapFont;
@@ -31,6 +32,7 @@ public:
     void PrevTable();
 
     void Draw() override;
+    void OnHiddenFrame() override { m_held.Forget(); }
     // Its picture is opaque and fills the window.
     bool CoversWindow() const override;
     void OnCommand(CWidget* sender) override;
@@ -46,6 +48,9 @@ public:
     CButton* GetDownButton() const { return m_down_button.get(); }
 
 private:
+    // The frame's layers (see CHeldDialogFrame): the window picture; the
+    // buttons, title and table.
+    CHeldDialogFrame::SLayers Layers();
     void ShowTable(int index);
     void AskClear();
 
@@ -62,4 +67,5 @@ private:
     int m_table_index = 0;
     std::string m_caption;
     CScoreCaptionList m_tables;
+    CHeldDialogFrame m_held{*this};
 };

@@ -111,6 +111,22 @@ void CDialog::DrawWindowPicture(const CTexture* picture) const
         CDraw2D::SetPictureFilter(texture, false);
 }
 
+void CDialog::DrawWindowPictureParts(const CTexture* picture, const std::vector<CDraw2D::SRect>& parts) const
+{
+    if (!IsLoaded(picture))
+        return;
+    const unsigned int texture = picture->GetId();
+    const CAppWindow* window = CAppWindow::Get();
+    const bool pixel_exact =
+        window != nullptr && window->GetWidth() == m_logical_width && window->GetHeight() == m_logical_height;
+    if (pixel_exact)
+        CDraw2D::SetPictureFilter(texture, true);
+    CDraw2D::DrawOpaquePictureParts(texture, parts, static_cast<float>(m_logical_width),
+                                    static_cast<float>(m_logical_height));
+    if (pixel_exact)
+        CDraw2D::SetPictureFilter(texture, false);
+}
+
 void CDialog::DimBackground(float r, float g, float b, float a)
 {
     if (!m_shade)

@@ -44,6 +44,9 @@ public:
     // the logical size; otherwise the quad is drawn as the state stands.
     // Texturing is left on.
     void DrawWindowPicture(const CTexture* picture) const;
+    // The same, only these parts of the logical area; nothing when the
+    // picture is not loaded.
+    void DrawWindowPictureParts(const CTexture* picture, const std::vector<CDraw2D::SRect>& parts) const;
     // The picture is there to lay (see DrawWindowPicture).
     static bool IsLoaded(const CTexture* picture);
 

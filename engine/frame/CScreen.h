@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "engine/gfx/CDraw2D.h"
 #include "engine/widgets/CCommandTarget.h"
 
 class CWidget;
@@ -31,6 +32,26 @@ public:
     // A frame in which an overlay hid this screen and it was not drawn: what
     // it keeps of the back buffer no longer holds.
     virtual void OnHiddenFrame() {}
+    // Drawn as the only overlay over `under`, which shows around it: true
+    // when this overlay drew the whole frame itself, the screen under it
+    // included (as it chose: whole, or only where something moved); false
+    // leaves it to the stack, which draws `under` and then this.
+    virtual bool DrawOver(CScreen& under)
+    {
+        (void)under;
+        return false;
+    }
+    // Under an overlay that keeps its own frame: this screen drawn again only
+    // within the parts (logical rectangles), over what the back buffer holds
+    // of the last frame, with whatever it steps every frame stepped. What it
+    // drew beyond the parts is added to `spilled`. False, with nothing drawn
+    // or stepped, when it cannot; the overlay then draws the frame whole.
+    virtual bool DrawParts(const std::vector<CDraw2D::SRect>& parts, std::vector<CDraw2D::SRect>& spilled)
+    {
+        (void)parts;
+        (void)spilled;
+        return false;
+    }
     virtual void OnKeyDown(int key);
     virtual void OnChar(int ch, int repeat_count);
     virtual void OnMouseMove(int x, int y, int flags);

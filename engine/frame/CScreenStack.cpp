@@ -127,7 +127,12 @@ void CScreenStack::Render()
     std::size_t first = 0;
     if (covering == overlays.rend())
     {
-        if (CScreen* screen = GetCurrentScreen())
+        CScreen* screen = GetCurrentScreen();
+        // A single overlay may draw the frame itself, the screen under it
+        // included, so that it can keep what stands still from frame to frame.
+        if (screen != nullptr && overlays.size() == 1 && overlays[0]->DrawOver(*screen))
+            return;
+        if (screen != nullptr)
             screen->Draw();
     }
     else

@@ -31,7 +31,8 @@ public:
     // Runs the deferred close, delivers the closed-overlay notices and, when
     // active, updates the newest overlay or else the top screen.
     void Update(float dt, bool active);
-    // Top screen, then every overlay from the oldest to the newest.
+    // Top screen, then every overlay from the oldest to the newest; a single
+    // overlay that does not cover the window may draw both (CScreen::DrawOver).
     void Render();
     // Activates the newest overlay or, without one, the top screen.
     void ActivateCurrent();

@@ -254,6 +254,32 @@ void CDraw2D::DrawOpaquePictureParts(unsigned int texture, const std::vector<SRe
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 }
 
+void CDraw2D::DrawPlacedPictureParts(unsigned int texture, const SRect& place, const std::vector<SRect>& parts,
+                                     float depth)
+{
+    if (parts.empty() || place.width <= 0.0f || place.height <= 0.0f)
+        return;
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glBegin(GL_TRIANGLES);
+    for (const SRect& part : parts)
+    {
+        const float x0 = std::max(part.x, place.x), x1 = std::min(part.x + part.width, place.x + place.width);
+        const float y0 = std::max(part.y, place.y), y1 = std::min(part.y + part.height, place.y + place.height);
+        if (x0 >= x1 || y0 >= y1)
+            continue;
+        const float s0 = (x0 - place.x) / place.width, s1 = (x1 - place.x) / place.width;
+        const float t0 = 1.0f - (y0 - place.y) / place.height, t1 = 1.0f - (y1 - place.y) / place.height;
+        const float corners[4][4] = {{x0, y0, s0, t0}, {x0, y1, s0, t1}, {x1, y0, s1, t0}, {x1, y1, s1, t1}};
+        for (int i : {0, 1, 2, 2, 1, 3})
+        {
+            glTexCoord2f(corners[i][2], corners[i][3]);
+            glVertex3f(corners[i][0], corners[i][1], depth);
+        }
+    }
+    glEnd();
+}
+
 void CDraw2D::GetViewportSize(int& width, int& height)
 {
     GLint viewport[4] = {};

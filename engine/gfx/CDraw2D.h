@@ -101,6 +101,13 @@ public:
     static void DrawOpaquePictureParts(unsigned int texture, const std::vector<SRect>& parts, float width,
                                        float height, float depth = 0.0f);
 
+    // Only these parts of a picture laid over the logical rectangle `place`
+    // (as CTexture::DrawQuad lays it whole, its top at t = 1), each part
+    // clipped to it; texturing on, the texture bound, and the colour, blending
+    // and texture environment as they stand.
+    static void DrawPlacedPictureParts(unsigned int texture, const SRect& place, const std::vector<SRect>& parts,
+                                       float depth = 0.0f);
+
     // Binds the texture, then sets its minifying and magnifying filters to
     // nearest or linear. For pictures without smaller levels.
     static void SetPictureFilter(unsigned int texture, bool nearest);

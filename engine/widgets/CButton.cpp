@@ -64,6 +64,13 @@ void CButton::Draw()
                    m_state, kThirdStep);
 }
 
+void CButton::DrawParts(const std::vector<CDraw2D::SRect>& parts)
+{
+    if (!m_visible || !m_texture)
+        return;
+    DrawStripFrameParts(m_texture, m_position.x, m_position.y, 0.0f, m_width, m_height, m_state, kThirdStep, parts);
+}
+
 void CButton::Reset()
 {
     m_state = kNormal;
@@ -82,4 +89,10 @@ void CButton::LoadPosition(const CConfigFile& config, const char* name)
 void CButton::SetVisible(bool visible)
 {
     m_visible = visible;
+}
+
+void CButton::AddLook(std::vector<float>& look) const
+{
+    look.insert(look.end(), {m_position.x, m_position.y, m_position.z, m_width, m_height, static_cast<float>(m_state),
+                             m_visible ? 1.0f : 0.0f, m_texture ? static_cast<float>(m_texture->GetId()) : 0.0f});
 }

@@ -21,6 +21,9 @@ public:
     bool OnLButtonUp(int x, int y, unsigned flags) override;
     bool OnLButtonDown(int x, int y, unsigned flags) override;
     void Draw() override;
+    // Draw, only within these logical rectangles.
+    void DrawParts(const std::vector<CDraw2D::SRect>& parts);
+    void AddLook(std::vector<float>& look) const override;
     void Reset() override;
 
     void SetPosition(float x, float y, float z);

@@ -81,3 +81,9 @@ bool CCheckBox::IsChecked() const
 {
     return m_state == kChecked || m_state == kCheckedHover;
 }
+
+void CCheckBox::AddLook(std::vector<float>& look) const
+{
+    look.insert(look.end(), {m_position.x, m_position.y, m_position.z, m_width, m_height, static_cast<float>(m_state),
+                             m_texture ? static_cast<float>(m_texture->GetId()) : 0.0f});
+}

@@ -279,3 +279,13 @@ void CEditBox::Paste()
         piece.pop_back();
     Insert(piece);
 }
+
+void CEditBox::AddLook(std::vector<float>& look) const
+{
+    look.insert(look.end(), {m_position.x, m_position.y, m_position.z, m_width, m_height, static_cast<float>(m_state),
+                             m_enabled ? 1.0f : 0.0f, m_caretShown ? 1.0f : 0.0f, static_cast<float>(m_caret),
+                             m_textInset, m_texture ? static_cast<float>(m_texture->GetId()) : 0.0f,
+                             static_cast<float>(m_text.size())});
+    for (char c : m_text)
+        look.push_back(static_cast<float>(static_cast<unsigned char>(c)));
+}

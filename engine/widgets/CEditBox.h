@@ -33,6 +33,7 @@ public:
     void OnChar(unsigned short code, unsigned int keyData) override;
     void Update(float dt) override;
     void Draw() override;
+    void AddLook(std::vector<float>& look) const override;
 
     void SetPosition(float x, float y, float z);
     // Clamped to 0..kTextLimit; a longer text is cut at once.

@@ -87,3 +87,9 @@ bool CRadioButton::IsSelected() const
 {
     return m_state == kSelected || m_state == kSelectedHover;
 }
+
+void CRadioButton::AddLook(std::vector<float>& look) const
+{
+    look.insert(look.end(), {m_position.x, m_position.y, m_position.z, m_width, m_height, static_cast<float>(m_state),
+                             m_visible ? 1.0f : 0.0f, m_texture ? static_cast<float>(m_texture->GetId()) : 0.0f});
+}

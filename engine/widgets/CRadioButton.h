@@ -22,6 +22,7 @@ public:
     bool OnLButtonUp(int x, int y, unsigned flags) override;
     bool OnLButtonDown(int x, int y, unsigned flags) override;
     void Draw() override;
+    void AddLook(std::vector<float>& look) const override;
     virtual void SetSelected(bool selected);
 
     void SetPosition(float x, float y, float z);

@@ -1,4 +1,6 @@
 #include "engine/widgets/CWidget.h"
+
+#include <algorithm>
 #include "engine/gfx/CDraw2D.h"
 
 #include <GL/gl.h>
@@ -25,6 +27,10 @@ bool CWidget::IsInside(int x, int y, const CVector4& pos, float width, float hei
 {
     return x >= static_cast<int>(pos.x) && x <= static_cast<int>(pos.x + width) &&
            y >= static_cast<int>(pos.y) && y <= static_cast<int>(pos.y + height);
+}
+
+void CWidget::AddLook(std::vector<float>&) const
+{
 }
 
 CVector4 CWidget::ReadPosition(const CConfigFile& config, const char* name)
@@ -54,6 +60,42 @@ void CWidget::DrawStripFrame(const CTexture* texture, float x, float y, float z,
     glVertex3f(x + width, y + height, z);
     glTexCoord2f(1.0f, upper);
     glVertex3f(x + width, y, z);
+    glEnd();
+    glDisable(GL_BLEND);
+}
+
+void CWidget::DrawStripFrameParts(const CTexture* texture, float x, float y, float z, float width, float height,
+                                  int k, float step, const std::vector<CDraw2D::SRect>& parts)
+{
+    if (width <= 0.0f || height <= 0.0f)
+        return;
+    glBindTexture(GL_TEXTURE_2D, texture ? texture->GetId() : 0);
+    CDraw2D::SetAlphaBlendFunc();
+    glEnable(GL_BLEND);
+    glEnable(GL_TEXTURE_2D);
+    glDisable(GL_ALPHA_TEST);
+    const float lower = static_cast<float>(k - 1) * step;
+    const float upper = static_cast<float>(k) * step;
+    glBegin(GL_QUADS);
+    for (const CDraw2D::SRect& part : parts)
+    {
+        const float x0 = std::max(part.x, x), x1 = std::min(part.x + part.width, x + width);
+        const float y0 = std::max(part.y, y), y1 = std::min(part.y + part.height, y + height);
+        if (x0 >= x1 || y0 >= y1)
+            continue;
+        // As DrawStripFrame maps the frame: its top edge at `upper`.
+        const float s0 = (x0 - x) / width, s1 = (x1 - x) / width;
+        const float t0 = upper + (lower - upper) * (y0 - y) / height;
+        const float t1 = upper + (lower - upper) * (y1 - y) / height;
+        glTexCoord2f(s0, t0);
+        glVertex3f(x0, y0, z);
+        glTexCoord2f(s0, t1);
+        glVertex3f(x0, y1, z);
+        glTexCoord2f(s1, t1);
+        glVertex3f(x1, y1, z);
+        glTexCoord2f(s1, t0);
+        glVertex3f(x1, y0, z);
+    }
     glEnd();
     glDisable(GL_BLEND);
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <vector>
+
+#include "engine/gfx/CDraw2D.h"
+
 class CConfigFile;
 class CTexture;
 class CVector4;
@@ -25,6 +29,10 @@ public:
     virtual void Update(float dt);
     virtual void Draw();
     virtual void Reset();
+    // Appends every value Draw reads that may change while the widget is
+    // shown (place, state, text), so that a picture of it held from an
+    // earlier frame is known to be stale. Nothing for a widget that draws nothing.
+    virtual void AddLook(std::vector<float>& look) const;
 
     // Both ends inclusive, each edge truncated toward zero.
     static bool IsInside(int x, int y, const CVector4& pos, float width, float height);
@@ -39,4 +47,9 @@ protected:
     // rows of the stored picture.
     static void DrawStripFrame(const CTexture* texture, float x, float y, float z,
                                float width, float height, int k, float step);
+    // The same frame, only within these logical rectangles (x, y their
+    // top-left corner, as CDraw2D::SRect): each pixel as the whole frame
+    // draws it.
+    static void DrawStripFrameParts(const CTexture* texture, float x, float y, float z, float width, float height,
+                                    int k, float step, const std::vector<CDraw2D::SRect>& parts);
 };

@@ -51,13 +51,10 @@ bool CDrawnOverCells::Touches(const CDraw2D::SRect& rect) const
 }
 
 void CDrawnOverCells::MarkBackSparkles(const CSparkleLists& sparkles, const CSprite& sprite, float logical_width,
-                                       float logical_height, const CContentCover* cover, std::vector<bool>* shown)
+                                       float logical_height, const CContentCover* cover, std::vector<bool>* shown,
+                                       float margin)
 {
-    // Turned any way about its place: the circle round the sprite's corners,
-    // and a pixel more for the filtering at its edge.
-    const CVector4& offset = sprite.GetPosition();
-    const float reach =
-        std::hypot(sprite.GetWidth() / 2.0f, sprite.GetHeight() / 2.0f) + std::hypot(offset.x, offset.y) + 2.0f;
+    const float reach = BackSparkleReach(sprite) + margin;
     if (shown)
         shown->assign(sparkles.GetBackSparkles().size(), true);
     std::size_t index = 0;
@@ -74,6 +71,14 @@ void CDrawnOverCells::MarkBackSparkles(const CSparkleLists& sparkles, const CSpr
             Mark(x, y, 2.0f * reach, 2.0f * reach, logical_width, logical_height);
         ++index;
     }
+}
+
+float CDrawnOverCells::BackSparkleReach(const CSprite& sprite)
+{
+    // Turned any way about its place: the circle round the sprite's corners,
+    // and a pixel more for the filtering at its edge.
+    const CVector4& offset = sprite.GetPosition();
+    return std::hypot(sprite.GetWidth() / 2.0f, sprite.GetHeight() / 2.0f) + std::hypot(offset.x, offset.y) + 2.0f;
 }
 
 bool CDrawnOverCells::IsCovered(const CContentCover& cover, float x, float y, float width, float height)

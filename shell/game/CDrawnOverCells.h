@@ -27,9 +27,13 @@ public:
     // With a cover, a sparkle whose every cell the held picture covers
     // opaque would not show: it is not marked, and its place in `shown` is
     // false (true for the others).
+    // `margin` grows each sparkle's place by as much (for steps still to come).
     void MarkBackSparkles(const CSparkleLists& sparkles, const CSprite& sprite, float logical_width,
                           float logical_height, const CContentCover* cover = nullptr,
-                          std::vector<bool>* shown = nullptr);
+                          std::vector<bool>* shown = nullptr, float margin = 0.0f);
+    // How far from its place a back sparkle drawn with this sprite can draw,
+    // turned any way.
+    static float BackSparkleReach(const CSprite& sprite);
     void Add(const CDrawnOverCells& other);
     void Clear();
     // The marked cells as rectangles (what is copied back; see CellRuns).

@@ -191,36 +191,32 @@ void CNewGameDialog::SetWindowPicture(const char* textureName)
     m_background = textureName ? FindTexture(m_resources, textureName) : nullptr;
 }
 
-void CNewGameDialog::DimScreen() const
-{
-    CDraw2D::SetTexturing(false);
-    CDraw2D::SetAlphaTest(false);
-    CDraw2D::EnableAlphaBlend();
-    CMatrixStack::Translate(0.0f, 0.0f, 0.5f);
-    CDraw2D::SetColor(0.0f, 0.0f, 0.0f, 0.75f);
-    CTexture::DrawQuad(0.0f, 0.0f, 0.0f, static_cast<float>(m_screen_width), static_cast<float>(m_screen_height), 0.0f,
-                       1.0f, 0.0f, 1.0f);
-    CDraw2D::SetColor(1.0f, 1.0f, 1.0f, 1.0f);
-    CDraw2D::SetBlend(false);
-}
-
-void CNewGameDialog::Draw()
+void CNewGameDialog::DrawGround(const std::vector<CDraw2D::SRect>& parts) const
 {
     CMatrixStack::Push();
     if (m_dim_screen)
-        DimScreen();
+    {
+        CDraw2D::SetTexturing(false);
+        CDraw2D::SetAlphaTest(false);
+        CDraw2D::EnableAlphaBlend();
+        CMatrixStack::Translate(0.0f, 0.0f, 0.5f);
+        CDraw2D::SetColor(0.0f, 0.0f, 0.0f, 0.75f);
+        for (const CDraw2D::SRect& part : parts)
+            CTexture::DrawQuad(part.x, part.y, 0.0f, part.width, part.height, 0.0f, 1.0f, 0.0f, 1.0f);
+        CDraw2D::SetColor(1.0f, 1.0f, 1.0f, 1.0f);
+        CDraw2D::SetBlend(false);
+    }
     CDraw2D::SetTexturing(true);
     CDraw2D::EnableAlphaBlend();
     if (m_background)
-    {
-        CDraw2D::BindTexture(m_background->GetId());
-        CTexture::DrawQuad(m_x, m_y, 0.0f, static_cast<float>(m_width), static_cast<float>(m_height), 0.0f, 1.0f,
-                           0.0f, 1.0f);
-    }
+        CDraw2D::DrawPlacedPictureParts(m_background->GetId(),
+                                        {m_x, m_y, static_cast<float>(m_width), static_cast<float>(m_height)}, parts);
+    CMatrixStack::Pop();
+}
 
-    UpdateBackSparkles();
-    DrawBackSparkles();
-
+void CNewGameDialog::DrawChoices()
+{
+    CMatrixStack::Push();
     CDraw2D::SetBlend(false);
     CMatrixStack::Translate(m_x, m_y, 0.5f);
     if (m_font)
@@ -243,6 +239,32 @@ void CNewGameDialog::Draw()
     CScreen::Draw();
     CDraw2D::SetTexturing(false);
     CMatrixStack::Pop();
+}
+
+CHeldDialogFrame::SLayers CNewGameDialog::Layers()
+{
+    CHeldDialogFrame::SLayers layers;
+    layers.width = static_cast<float>(m_screen_width);
+    layers.height = static_cast<float>(m_screen_height);
+    // The panel's picture has no see-through texels.
+    if (m_background)
+        layers.opaque = {m_x, m_y, static_cast<float>(m_width), static_cast<float>(m_height)};
+    layers.drawGround = [this](const std::vector<CDraw2D::SRect>& parts) { DrawGround(parts); };
+    layers.drawOver = [this] { DrawChoices(); };
+    return layers;
+}
+
+bool CNewGameDialog::DrawOver(CScreen& under)
+{
+    std::vector<float> look;
+    CHeldDialogFrame::AddChildrenLook(*this, look);
+    m_held.Draw(&under, Layers(), look);
+    return true;
+}
+
+void CNewGameDialog::Draw()
+{
+    m_held.DrawUnheld(Layers());
 }
 
 void CNewGameDialog::OnKeyDown(int key)

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/frame/CScreen.h"
+#include "shell/game/CHeldDialogFrame.h"
 
 class CBitmapFont;
 class CButton;
@@ -47,6 +48,8 @@ public:
     int GetSelectedDifficulty() const;
 
     void Draw() override;
+    bool DrawOver(CScreen& under) override;
+    void OnHiddenFrame() override { m_held.Forget(); }
     void OnKeyDown(int key) override;
     void OnCommand(CWidget* sender) override;
 
@@ -110,7 +113,11 @@ private:
     void AddChoice(std::vector<SChoice>& choices, CWidgetGroup& group, const char* key,
                    const char* caption, const char* widthText, bool hidden);
     static void Preselect(std::vector<SChoice>& choices, CWidgetGroup& group, int index);
-    void DimScreen() const;
+    // The frame's layers (see CHeldDialogFrame): the dimming and the panel;
+    // the title, captions and buttons.
+    CHeldDialogFrame::SLayers Layers();
+    void DrawGround(const std::vector<CDraw2D::SRect>& parts) const;
+    void DrawChoices();
     void Close(int result);
 
     std::unique_ptr<CWidgetGroup> m_size_group;
@@ -135,4 +142,5 @@ private:
     float m_title_size = 50.0f;
     float m_title_y = 120.0f;
     bool m_dim_screen = false;
+    CHeldDialogFrame m_held{*this};
 };

@@ -1,0 +1,254 @@
+#include "shell/game/CHeldDialogFrame.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/frame/CAppWindow.h"
+#include "engine/frame/CGameApp.h"
+#include "engine/frame/CScreen.h"
+#include "engine/gfx/CBackSparkle.h"
+#include "engine/gfx/CResManager.h"
+#include "engine/gfx/CSparkleLists.h"
+#include "engine/gfx/CSprite.h"
+#include "engine/gfx/CTexture.h"
+#include "engine/widgets/CWidget.h"
+#include "shell/game/GameLookup.h"
+
+CHeldDialogFrame::EMode CHeldDialogFrame::Choose(const SState& state)
+{
+    if (!state.sizeFits || !state.newest)
+        return EMode::Whole;
+    if (state.held && state.sameLook && state.holdsLastFrame)
+        return EMode::Partial;
+    return EMode::Capture;
+}
+
+CDrawnOverCells CHeldDialogFrame::SparkleCells(const CSparkleLists* sparkles, const CSprite* sprite, float width,
+                                               float height)
+{
+    CDrawnOverCells cells;
+    // An empty grid of the screen's size, whatever is marked after.
+    cells.Mark(-width, -height, 0.0f, 0.0f, width, height);
+    if (sparkles != nullptr && sprite != nullptr)
+    {
+        const float margin = kSparkleStepReach * kSparkleSteps;
+        cells.MarkBackSparkles(*sparkles, *sprite, width, height, nullptr, nullptr, margin);
+        // One born in this frame's steps starts below the screen's foot and
+        // may reach into it at once.
+        const float top = CBackSparkle::kStartY - CDrawnOverCells::BackSparkleReach(*sprite) - margin;
+        if (top < height)
+            cells.Mark(0.0f, top, width, height - top, width, height);
+    }
+    else
+        cells.Mark(0.0f, 0.0f, width, height, width, height);
+    return cells;
+}
+
+std::vector<bool> CHeldDialogFrame::LiveToDraw(CDrawnOverCells& cells, const std::vector<CDraw2D::SRect>& live,
+                                               const std::vector<float>& look,
+                                               const std::vector<CDraw2D::SRect>& lastLive,
+                                               const std::vector<float>& lastLook, float width, float height)
+{
+    std::vector<bool> which(live.size(), false);
+    auto mark = [&](const CDraw2D::SRect& rect) { cells.Mark(rect.x, rect.y, rect.width, rect.height, width, height); };
+    for (std::size_t i = 0; i < live.size(); ++i)
+    {
+        const bool same = i < lastLive.size() && i < lastLook.size() && i < look.size() && look[i] == lastLook[i] &&
+                          live[i].x == lastLive[i].x && live[i].y == lastLive[i].y &&
+                          live[i].width == lastLive[i].width && live[i].height == lastLive[i].height;
+        if (same)
+            continue;
+        which[i] = true;
+        mark(live[i]);
+        if (i < lastLive.size())
+            mark(lastLive[i]);
+    }
+    // A part that drew nothing new was left where it was; one whose rectangle
+    // is drawn over is drawn again whole, which may take in another.
+    for (std::size_t i = live.size(); i < lastLive.size(); ++i)
+        mark(lastLive[i]);
+    for (bool grew = true; grew;)
+    {
+        grew = false;
+        for (std::size_t i = 0; i < live.size(); ++i)
+            if (!which[i] && cells.Touches(live[i]))
+            {
+                which[i] = true;
+                mark(live[i]);
+                grew = true;
+            }
+    }
+    return which;
+}
+
+CDrawnOverCells CHeldDialogFrame::CellsUnder(const CDrawnOverCells& cells, const CDraw2D::SRect& opaque,
+                                             const CContentCover& cover, float width, float height)
+{
+    CDrawnOverCells under;
+    under.Mark(-width, -height, 0.0f, 0.0f, width, height);
+    const int columns = cells.GetColumns();
+    const std::vector<bool>& marked = cells.GetCells();
+    const float cell = CDrawnOverCells::kCell;
+    for (std::size_t i = 0; columns > 0 && i < marked.size(); ++i)
+    {
+        if (!marked[i])
+            continue;
+        const int column = static_cast<int>(i) % columns, row = static_cast<int>(i) / columns;
+        const float x = column * cell, y = row * cell;
+        const bool hidden = x >= opaque.x && y >= opaque.y && x + cell <= opaque.x + opaque.width &&
+                            y + cell <= opaque.y + opaque.height;
+        if (hidden || cover.At(column, row) == CContentCover::kOpaque)
+            continue;
+        // Inset, so that the mark stays within this one cell.
+        under.Mark(x + 1.0f, y + 1.0f, cell - 2.0f, cell - 2.0f, width, height);
+    }
+    return under;
+}
+
+void CHeldDialogFrame::Forget()
+{
+    m_mark.Forget();
+}
+
+void CHeldDialogFrame::DrawUnheld(const SLayers& layers)
+{
+    m_mode = EMode::Whole;
+    DrawWhole(nullptr, layers, false, {});
+}
+
+void CHeldDialogFrame::AddChildrenLook(const CScreen& screen, std::vector<float>& look)
+{
+    for (const CWidget* child : screen.GetChildren())
+        if (child != nullptr)
+            child->AddLook(look);
+}
+
+void CHeldDialogFrame::Draw(CScreen* under, const SLayers& layers, const std::vector<float>& look)
+{
+    CAppWindow* window = CAppWindow::Get();
+    const int w = window != nullptr ? window->GetWidth() : static_cast<int>(layers.width);
+    const int h = window != nullptr ? window->GetHeight() : static_cast<int>(layers.height);
+    std::vector<float> fullLook = look;
+    // A picture uploaded anew may be one the dialog shows.
+    fullLook.insert(fullLook.end(), {static_cast<float>(w), static_cast<float>(h),
+                                     static_cast<float>(CTexture::GetUploadCount())});
+    SState state;
+    state.sizeFits = w == static_cast<int>(layers.width) && h == static_cast<int>(layers.height);
+    state.newest = window != nullptr && window->GetStack().GetTopOverlay() == &m_owner;
+    state.held = m_held;
+    state.sameLook = fullLook == m_look;
+    state.holdsLastFrame = state.held && m_mark.HoldsLastFrame();
+    m_mode = Choose(state);
+    if (m_mode == EMode::Partial && DrawPartial(under, layers))
+    {
+        m_mark.Stamp();
+        return;
+    }
+    if (m_mode == EMode::Partial)
+        m_mode = EMode::Capture;
+    DrawWhole(under, layers, m_mode == EMode::Capture, fullLook);
+}
+
+void CHeldDialogFrame::DrawWhole(CScreen* under, const SLayers& layers, bool capture, const std::vector<float>& look)
+{
+    CGameApp* app = GetGameApp();
+    const CSprite* sprite =
+        app != nullptr && app->GetResManager() ? app->GetResManager()->FindSprite(CSparkleLists::kBackSprite) : nullptr;
+    // Where the sparkles stand before this frame's steps, for the next frame.
+    m_last_cells = SparkleCells(app != nullptr ? app->GetSparkles() : nullptr, sprite, layers.width, layers.height);
+    m_last_live = layers.live;
+    m_last_live_look = layers.liveLook;
+    if (under != nullptr)
+        under->Draw();
+    if (layers.drawGround)
+        layers.drawGround({{0.0f, 0.0f, layers.width, layers.height}});
+    UpdateBackSparkles();
+    CDraw2D::SetTexturing(true);
+    DrawBackSparkles();
+    CAppWindow* window = CAppWindow::Get();
+    const int w = window != nullptr ? window->GetWidth() : static_cast<int>(layers.width);
+    const int h = window != nullptr ? window->GetHeight() : static_cast<int>(layers.height);
+    bool held = false;
+    if (capture && m_picture.Begin(0, 0, w, h))
+    {
+        if (layers.drawOver)
+            layers.drawOver();
+        m_picture.End();
+        m_cover.Measure(m_picture, w, h, nullptr, layers.width, layers.height);
+        m_picture.Draw(true);
+        held = true;
+    }
+    else if (layers.drawOver)
+        layers.drawOver();
+    if (layers.drawLive)
+        layers.drawLive(std::vector<bool>(layers.live.size(), true));
+    if (capture)
+    {
+        m_held = held;
+        m_look = look;
+    }
+    if (held)
+    {
+        m_mark.SetBase(CDraw2D::ReadPixel(0, 0));
+        m_mark.Stamp();
+    }
+    else
+        m_mark.Forget();
+}
+
+bool CHeldDialogFrame::DrawPartial(CScreen* under, const SLayers& layers)
+{
+    CGameApp* app = GetGameApp();
+    const CSprite* sprite =
+        app != nullptr && app->GetResManager() ? app->GetResManager()->FindSprite(CSparkleLists::kBackSprite) : nullptr;
+    const CDrawnOverCells now =
+        SparkleCells(app != nullptr ? app->GetSparkles() : nullptr, sprite, layers.width, layers.height);
+    CDrawnOverCells cells = now;
+    cells.Add(m_last_cells);
+    const std::vector<bool> live = LiveToDraw(cells, layers.live, layers.liveLook, m_last_live, m_last_live_look,
+                                              layers.width, layers.height);
+    if (under != nullptr)
+    {
+        const CDrawnOverCells below = CellsUnder(cells, layers.opaque, m_cover, layers.width, layers.height);
+        std::vector<CDraw2D::SRect> spilled;
+        if (!under->DrawParts(below.Runs(), spilled))
+            return false;
+        for (const CDraw2D::SRect& rect : spilled)
+            cells.Mark(rect.x, rect.y, rect.width, rect.height, layers.width, layers.height);
+    }
+    // Where the held picture is opaque only it is laid again; where it is
+    // empty only the ground and the sparkles are drawn.
+    std::vector<CDraw2D::SRect> ground, mixed, opaque;
+    m_cover.Split(cells, ground, mixed, opaque);
+    CDraw2D::SetDepthTest(false);
+    if (layers.drawGround)
+        layers.drawGround(ground);
+    UpdateBackSparkles();
+    CDraw2D::SetTexturing(true);
+    DrawBackSparkles();
+    m_picture.DrawParts(mixed, layers.width, layers.height);
+    m_picture.DrawParts(opaque, layers.width, layers.height, true);
+    if (layers.drawLive && std::find(live.begin(), live.end(), true) != live.end())
+    {
+        CAppWindow* window = CAppWindow::Get();
+        const int w = window != nullptr ? window->GetWidth() : static_cast<int>(layers.width);
+        const int h = window != nullptr ? window->GetHeight() : static_cast<int>(layers.height);
+        const float sx = w / layers.width, sy = h / layers.height;
+        // The depth under what is drawn live is the last frame's.
+        for (std::size_t i = 0; i < live.size(); ++i)
+        {
+            if (!live[i])
+                continue;
+            const CDraw2D::SRect& rect = layers.live[i];
+            CDraw2D::ClearDepthInRect(static_cast<int>(std::floor(rect.x * sx)) - 1,
+                                      static_cast<int>(std::floor(h - (rect.y + rect.height) * sy)) - 1,
+                                      static_cast<int>(std::ceil(rect.width * sx)) + 3,
+                                      static_cast<int>(std::ceil(rect.height * sy)) + 3);
+        }
+        layers.drawLive(live);
+    }
+    m_last_live = layers.live;
+    m_last_live_look = layers.liveLook;
+    m_last_cells = now;
+    return true;
+}

@@ -1,0 +1,147 @@
+#pragma once
+// What a dialog keeps from one frame to the next, so that a frame in which
+// only the sparkles and the dialog's live parts move costs only the cells
+// they cover, as a game screen's frame does (CGameFrameCache).
+//
+// A dialog's frame is: the screen under it (unless the dialog covers the
+// window), the dialog's ground (its panel or window picture, the dimming),
+// the back sparkles rising over that, then everything the dialog draws over
+// them (widgets, texts, tables) and its live parts (a turning preview, an
+// animated picture). What the dialog draws over the sparkles is held in one
+// picture of the window's size while its look (every value that drawing
+// reads) stays the same. While besides the back buffer still holds the last
+// frame, the window has the dialog's logical size and the dialog is the
+// newest overlay, a frame draws again only the cells the sparkles and the
+// live parts were or are drawn over: the screen under there
+// (CScreen::DrawParts), the ground, the sparkles, the held picture and the
+// live parts. Anything else is drawn whole, as without this.
+//
+// A dialog can rely on: drawOver runs in every frame drawn whole, and those
+// are every frame whose look differs from the held picture's; drawGround
+// runs in every frame with the parts to draw (the whole screen in a frame
+// drawn whole), under the same matrix as drawOver; drawLive runs last in
+// every frame drawn whole and in every partial one where its look or place
+// changed or the cells drawn again touch it, with the depth cleared under
+// its rectangle. The back sparkles are stepped once between the ground and what is
+// drawn over it, as the dialogs always stepped them.
+
+#include <functional>
+#include <vector>
+
+#include "engine/gfx/CBackBufferMark.h"
+#include "engine/gfx/CDraw2D.h"
+#include "engine/gfx/COffscreenLayer.h"
+#include "shell/game/CContentCover.h"
+#include "shell/game/CDrawnOverCells.h"
+
+class CScreen;
+class CSparkleLists;
+class CSprite;
+
+class CHeldDialogFrame
+{
+  public:
+    // A back sparkle moves less than a logical unit a step (CBackSparkle:
+    // half a unit across at most, 0.55 up), and the screen under the dialog
+    // steps them once more in the frame: the cells are marked before both.
+    static constexpr float kSparkleStepReach = 1.0f;
+    static constexpr int kSparkleSteps = 2;
+
+    struct SLayers
+    {
+        // The logical screen the dialog is laid out in.
+        float width = 800.0f;
+        float height = 600.0f;
+        // What the dialog lays before its sparkles, within the parts given.
+        std::function<void(const std::vector<CDraw2D::SRect>& parts)> drawGround;
+        // Where the ground hides the screen under the dialog wholly (nothing
+        // there needs the screen under drawn again).
+        CDraw2D::SRect opaque = {0.0f, 0.0f, 0.0f, 0.0f};
+        // Everything the dialog draws over its sparkles but its live parts.
+        std::function<void()> drawOver;
+        // The live parts: each drawn within its rectangle, its look a value
+        // that changes whenever its picture does. drawLive draws those whose
+        // place in its argument is true.
+        std::vector<CDraw2D::SRect> live;
+        std::vector<float> liveLook;
+        std::function<void(const std::vector<bool>& which)> drawLive;
+    };
+
+    enum class EMode
+    {
+        // Drawn the long way; nothing held.
+        Whole,
+        // Drawn the long way, what lies over the sparkles into the held picture.
+        Capture,
+        // Only the cells where something moved are drawn again.
+        Partial,
+    };
+
+    // What picks the way a frame is drawn.
+    struct SState
+    {
+        // The window's drawable has the dialog's logical size, texel for pixel.
+        bool sizeFits = false;
+        // No other overlay lies over the dialog.
+        bool newest = false;
+        // A picture is held, and the look it was drawn with.
+        bool held = false;
+        bool sameLook = false;
+        // The back buffer holds the frame this dialog drew last.
+        bool holdsLastFrame = false;
+    };
+    static EMode Choose(const SState& state);
+
+    // The cells the back sparkles may draw over in a frame, placed as they
+    // stand before its steps, and a new one rising into the window's foot;
+    // on a logical screen of width x height. A partial frame draws again
+    // these and the last frame's.
+    static CDrawnOverCells SparkleCells(const CSparkleLists* sparkles, const CSprite* sprite, float width,
+                                        float height);
+    // Which live parts a partial frame draws again, their rectangles marked
+    // in the cells: those whose look or place changed since the last frame
+    // (where they were is marked too), and those the cells drawn again touch
+    // (over which the held picture is laid again).
+    static std::vector<bool> LiveToDraw(CDrawnOverCells& cells, const std::vector<CDraw2D::SRect>& live,
+                                        const std::vector<float>& look, const std::vector<CDraw2D::SRect>& lastLive,
+                                        const std::vector<float>& lastLook, float width, float height);
+    // Of the cells, those the screen under the dialog must draw again: not
+    // wholly inside the ground's opaque rectangle, not opaque in the held
+    // picture (see CContentCover).
+    static CDrawnOverCells CellsUnder(const CDrawnOverCells& cells, const CDraw2D::SRect& opaque,
+                                      const CContentCover& cover, float width, float height);
+
+    explicit CHeldDialogFrame(const CScreen& owner) : m_owner(owner) {}
+    CHeldDialogFrame(const CHeldDialogFrame&) = delete;
+    CHeldDialogFrame& operator=(const CHeldDialogFrame&) = delete;
+
+    // Draws the frame: the screen under the dialog first (null when the
+    // dialog covers the window), then the dialog's layers. look: every
+    // value drawOver reads.
+    void Draw(CScreen* under, const SLayers& layers, const std::vector<float>& look);
+    // Draws the dialog's layers the long way over whatever was drawn before,
+    // holding nothing: for a frame the dialog does not draw alone.
+    void DrawUnheld(const SLayers& layers);
+    // The next frame is drawn whole.
+    void Forget();
+    // Appends the look of every child widget of the screen (CWidget::AddLook).
+    static void AddChildrenLook(const CScreen& screen, std::vector<float>& look);
+    EMode GetMode() const { return m_mode; }
+
+  private:
+    void DrawWhole(CScreen* under, const SLayers& layers, bool capture, const std::vector<float>& look);
+    // False when the screen under could not draw its parts (nothing drawn).
+    bool DrawPartial(CScreen* under, const SLayers& layers);
+
+    const CScreen& m_owner;
+    COffscreenLayer m_picture;
+    CContentCover m_cover;
+    CBackBufferMark m_mark;
+    // SparkleCells of the last frame, and its live parts.
+    CDrawnOverCells m_last_cells;
+    std::vector<CDraw2D::SRect> m_last_live;
+    std::vector<float> m_last_live_look;
+    std::vector<float> m_look;
+    bool m_held = false;
+    EMode m_mode = EMode::Whole;
+};
