@@ -43,6 +43,8 @@
 #include "shell/CAppMenuHost.h"
 #include "shell/CGameKindRegistry.h"
 #include "shell/CGameMenu.h"
+#include "shell/CGameOverDialog.h"
+#include "shell/game/CGameParams.h"
 #include "shell/CIntroScreen.h"
 #include "shell/CMainMenu.h"
 
@@ -462,7 +464,7 @@ double PeakMb()
 
 int RunGameChild(const SKindRoute& route, bool play, int frames);
 int RunTourChild();
-int RunDialogChild(const SKindRoute& route, int x, int y, int frames);
+int RunDialogChild(const SKindRoute& route, const std::string& dialog, int frames);
 
 // A game directory of its own for a run that leaves games and writes
 // settings, saves and tables: the built game's files linked into a new
@@ -608,23 +610,72 @@ int RunGameChild(const SKindRoute& route, bool play, int frames)
     }, gameDir);
 }
 
-// The dialog that the button at (x, y) of the route's kind's menu opens,
-// shown for the frames asked with the cursor resting on it. Prints as
-// RunGameChild does.
-int RunDialogChild(const SKindRoute& route, int x, int y, int frames)
+// A dialog over the route's kind's menu, opened as a player opens it and
+// shown for the frames asked with the cursor resting on it: "top7",
+// "options", "newgame", "help" by their buttons (a kind that starts a game
+// without asking asks over a paused game: one is started and left first),
+// "gameover" as the menu opens it when a game has ended (with the score
+// that would lead the table), "exit" by Esc in the main menu, and "menu",
+// the kind's menu alone. Prints as RunGameChild does.
+int RunDialogChild(const SKindRoute& route, const std::string& dialog, int frames)
 {
-    return WithProgram([&route, x, y, frames](CAppWindow& window, CGameApp& app) {
-        Click(window, app, route.kind[0], route.kind[1]);
-        Click(window, app, x, y);
-        window.OnMouseMove(400, 300, 0);
-        for (int i = 0; i < 60; ++i)
-            LoopFrame(window, app);
-        _exit(MeasureFrames(frames, [&](int) {
-            LoopFrame(window, app);
-            return true;
-        }));
-        return 0;
-    });
+    const std::string gameDir = MakeOwnGameDir();
+    return WithProgram(
+        [&route, &dialog, frames, &gameDir](CAppWindow& window, CGameApp& app) {
+            std::unique_ptr<CGameOverDialog> gameOver;
+            if (dialog == "exit")
+            {
+                window.OnKeyDown(27);
+                for (int i = 0; i < 30; ++i)
+                    LoopFrame(window, app);
+            }
+            else
+                Click(window, app, route.kind[0], route.kind[1]);
+            CGameMenu* menu = dynamic_cast<CGameMenu*>(window.GetCurrentScreen());
+            const int buttons[][2] = {{400, 365}, {400, 435}, {400, 225}, {573, 31}};
+            const char* const names[] = {"top7", "options", "newgame", "help"};
+            for (int k = 0; k < 4; ++k)
+                if (dialog == names[k])
+                {
+                    if (dialog == "newgame" && route.size[0] == 0)
+                    {
+                        Click(window, app, buttons[k][0], buttons[k][1]);
+                        window.OnKeyDown(27);
+                        for (int i = 0; i < 60; ++i)
+                            LoopFrame(window, app);
+                    }
+                    Click(window, app, buttons[k][0], buttons[k][1]);
+                }
+            if (dialog == "gameover" && menu != nullptr)
+            {
+                CGameParams& params = menu->GetParams();
+                gameOver = std::make_unique<CGameOverDialog>(1000000, params.GetScoreTable(0), CAppMenuHost::Get(),
+                                                             params.GetScoreTablePath(0, 0));
+                gameOver->SetLogicalSize(800, 600);
+                gameOver->SetShade(true);
+                gameOver->SetPanelVisible(false);
+                window.OpenOverlay(gameOver.get());
+            }
+            const bool opened = dialog == "menu" ? window.GetStack().GetOverlayCount() == 0
+                                                 : window.GetStack().GetOverlayCount() == 1;
+            if (!opened)
+            {
+                std::fprintf(stderr, "the %s of %s did not open\n", dialog.c_str(), route.name);
+                _exit(1);
+            }
+            window.OnMouseMove(400, 300, 0);
+            for (int i = 0; i < 60; ++i)
+                LoopFrame(window, app);
+            const int result = MeasureFrames(frames, [&](int) {
+                LoopFrame(window, app);
+                return true;
+            });
+            std::error_code error;
+            std::filesystem::remove_all(gameDir, error);
+            _exit(result);
+            return 0;
+        },
+        gameDir);
 }
 
 // An evening of play in one process: every kind's game on its largest
@@ -668,17 +719,31 @@ int RunTourChild()
         gameDir);
 }
 
-// The remover's dialogs over its menu (RunDialogChild): the top seven and
-// help fill the window, the options and the new game's choices lie over the
-// menu; the sparkles rise over them all.
-void BM_DialogProcess(benchmark::State& state, const char* button)
+// The dialogs over a kind's menu (RunDialogChild), the remover's and the
+// jewels', beside the menu alone: the top seven, help, game over and the
+// exit window (over the main menu) fill the window, the options and the new
+// game's choices lie over the menu; the sparkles rise over them all. Goal:
+// each at most the menu's 15% of a core.
+void BM_DialogProcess(benchmark::State& state, int route, const char* dialog)
 {
-    CountChild(state, std::string("--dialog-child 0 ") + button, {"cpu_ms_per_frame", "core_percent", "fps", "peak_mb"});
+    CountChild(state, "--dialog-child " + std::to_string(route) + " " + dialog,
+               {"cpu_ms_per_frame", "core_percent", "fps", "peak_mb"});
 }
-BENCHMARK_CAPTURE(BM_DialogProcess, Top7, "400 365")->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_DialogProcess, Options, "400 435")->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_DialogProcess, NewGame, "400 225")->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_DialogProcess, Help, "573 31")->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DialogProcess, RemoverMenu, 0, "menu")->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DialogProcess, Top7, 0, "top7")->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DialogProcess, Options, 0, "options")->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DialogProcess, NewGame, 0, "newgame")->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DialogProcess, Help, 0, "help")->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DialogProcess, GameOver, 0, "gameover")->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DialogProcess, Exit, 0, "exit")->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DialogProcess, JewelMenu, 7, "menu")->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DialogProcess, JewelTop7, 7, "top7")->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DialogProcess, JewelOptions, 7, "options")->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DialogProcess, JewelNewGame, 7, "newgame")->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DialogProcess, JewelHelp, 7, "help")->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DialogProcess, JewelGameOver, 7, "gameover")->Iterations(1)->Unit(benchmark::kMillisecond);
+// The floor under the figures above, in the same run (see BM_BareWindowProcess).
+BENCHMARK_CAPTURE(BM_DialogProcess, BareWindow, 0, "bare")->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // Memory over a whole evening (RunTourChild): no growth from one round of
 // every kind to the next.
@@ -701,13 +766,13 @@ int main(int argc, char** argv)
         return RunTourChild();
     if (argc > 1 && std::strcmp(argv[1], "--bare-child") == 0)
         return RunBareChild();
-    if (argc > 4 && std::strcmp(argv[1], "--dialog-child") == 0)
+    if (argc > 3 && std::strcmp(argv[1], "--dialog-child") == 0)
     {
         const int route = std::atoi(argv[2]);
-        const int frames = argc > 5 ? std::max(1, std::atoi(argv[5])) : 600;
-        return route >= 0 && route < routes
-                   ? RunDialogChild(s_routes[route], std::atoi(argv[3]), std::atoi(argv[4]), frames)
-                   : 1;
+        const int frames = argc > 4 ? std::max(1, std::atoi(argv[4])) : 600;
+        if (std::strcmp(argv[3], "bare") == 0)
+            return RunBareChild();
+        return route >= 0 && route < routes ? RunDialogChild(s_routes[route], argv[3], frames) : 1;
     }
     if (argc > 2 && std::strcmp(argv[1], "--game-child") == 0)
     {
