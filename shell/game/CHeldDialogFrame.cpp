@@ -139,13 +139,21 @@ void CHeldDialogFrame::Draw(CScreen* under, const SLayers& layers, const std::ve
     state.sameLook = fullLook == m_look;
     state.holdsLastFrame = state.held && m_mark.HoldsLastFrame();
     m_mode = Choose(state);
+    // A screen under the dialog that cannot draw its parts keeps refusing
+    // while the dialog shows: nothing is held then, or it would be drawn
+    // again in every other frame.
+    if (m_under_refuses && under != nullptr)
+        m_mode = EMode::Whole;
     if (m_mode == EMode::Partial && DrawPartial(under, layers))
     {
         m_mark.Stamp();
         return;
     }
     if (m_mode == EMode::Partial)
-        m_mode = EMode::Capture;
+    {
+        m_under_refuses = true;
+        m_mode = EMode::Whole;
+    }
     DrawWhole(under, layers, m_mode == EMode::Capture, fullLook);
 }
 

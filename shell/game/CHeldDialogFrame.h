@@ -143,5 +143,6 @@ class CHeldDialogFrame
     std::vector<float> m_last_live_look;
     std::vector<float> m_look;
     bool m_held = false;
+    bool m_under_refuses = false;
     EMode m_mode = EMode::Whole;
 };
