@@ -50,10 +50,9 @@ CHeldDialogFrame::SLayers CExitWnd::Layers()
     layers.opaque = {0.0f, 0.0f, layers.width, layers.height};
     layers.drawGround = [this, layers](const std::vector<CDraw2D::SRect>& parts) {
         CDraw2D::SetTexturing(true);
-        CDraw2D::SetBlend(false);
         CDraw2D::SetColor(1.0f, 1.0f, 1.0f, 1.0f);
         CDraw2D::DrawPlacedPictureParts(m_picture != nullptr ? m_picture->GetId() : 0,
-                                        {0.0f, 0.0f, layers.width, layers.height}, parts);
+                                        {0.0f, 0.0f, layers.width, layers.height}, parts, true);
     };
     layers.drawOver = [this] {
         CMatrixStack::Push();

@@ -228,9 +228,9 @@ CHeldDialogFrame::SLayers COptionsDialog::Layers()
     const CDraw2D::SRect panel{GetX(), GetY(), static_cast<float>(GetWidth()), static_cast<float>(GetHeight())};
     layers.opaque = panel;
     layers.drawGround = [this, panel](const std::vector<CDraw2D::SRect>& parts) {
+        // Laid without blending, as the panel always was.
         CDraw2D::SetTexturing(true);
-        CDraw2D::SetBlend(false);
-        CDraw2D::DrawPlacedPictureParts(m_panel ? m_panel->GetId() : 0, panel, parts);
+        CDraw2D::DrawPlacedPictureParts(m_panel ? m_panel->GetId() : 0, panel, parts, true);
     };
     layers.drawOver = [this] { DrawTexts(); };
     // Each brick of the preview apart: between them the panel stays as it is.

@@ -255,12 +255,18 @@ void CDraw2D::DrawOpaquePictureParts(unsigned int texture, const std::vector<SRe
 }
 
 void CDraw2D::DrawPlacedPictureParts(unsigned int texture, const SRect& place, const std::vector<SRect>& parts,
-                                     float depth)
+                                     bool opaque, float depth)
 {
     if (parts.empty() || place.width <= 0.0f || place.height <= 0.0f)
         return;
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, texture);
+    if (opaque)
+    {
+        glDisable(GL_BLEND);
+        glDisable(GL_ALPHA_TEST);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    }
     glBegin(GL_TRIANGLES);
     for (const SRect& part : parts)
     {
@@ -278,6 +284,8 @@ void CDraw2D::DrawPlacedPictureParts(unsigned int texture, const SRect& place, c
         }
     }
     glEnd();
+    if (opaque)
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 }
 
 void CDraw2D::GetViewportSize(int& width, int& height)

@@ -104,9 +104,11 @@ public:
     // Only these parts of a picture laid over the logical rectangle `place`
     // (as CTexture::DrawQuad lays it whole, its top at t = 1), each part
     // clipped to it; texturing on, the texture bound, and the colour, blending
-    // and texture environment as they stand.
+    // and texture environment as they stand. Opaque: as DrawOpaquePictureParts
+    // lays it, blending and the alpha test off, the colour replaced (what an
+    // opaque picture modulated by white shows, at less cost).
     static void DrawPlacedPictureParts(unsigned int texture, const SRect& place, const std::vector<SRect>& parts,
-                                       float depth = 0.0f);
+                                       bool opaque = false, float depth = 0.0f);
 
     // Binds the texture, then sets its minifying and magnifying filters to
     // nearest or linear. For pictures without smaller levels.

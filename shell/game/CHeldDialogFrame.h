@@ -92,8 +92,9 @@ class CHeldDialogFrame
     };
     static EMode Choose(const SState& state);
 
-    // The cells the back sparkles may draw over in a frame, placed as they
-    // stand before its steps, and a new one rising into the window's foot;
+    // The cells the back sparkles may draw over in a frame (each the part of
+    // its picture that shows, turned any way), placed as they stand before
+    // its steps, and a new one rising into the window's foot;
     // on a logical screen of width x height. A partial frame draws again
     // these and the last frame's.
     static CDrawnOverCells SparkleCells(const CSparkleLists* sparkles, const CSprite* sprite, float width,
