@@ -95,6 +95,31 @@ std::vector<bool> CHeldDialogFrame::LiveToDraw(CDrawnOverCells& cells, const std
     return which;
 }
 
+std::vector<CDraw2D::SRect> CHeldDialogFrame::LiveDepthClears(const std::vector<CDraw2D::SRect>& live,
+                                                              const std::vector<bool>& which)
+{
+    // The share of the rectangle round them all that may lie outside the parts.
+    constexpr float kRoundWaste = 0.25f;
+    std::vector<CDraw2D::SRect> apart;
+    float x0 = 0.0f, y0 = 0.0f, x1 = 0.0f, y1 = 0.0f, area = 0.0f;
+    for (std::size_t i = 0; i < live.size() && i < which.size(); ++i)
+    {
+        if (!which[i])
+            continue;
+        const CDraw2D::SRect& rect = live[i];
+        const bool first = apart.empty();
+        x0 = first ? rect.x : std::min(x0, rect.x);
+        y0 = first ? rect.y : std::min(y0, rect.y);
+        x1 = first ? rect.x + rect.width : std::max(x1, rect.x + rect.width);
+        y1 = first ? rect.y + rect.height : std::max(y1, rect.y + rect.height);
+        area += rect.width * rect.height;
+        apart.push_back(rect);
+    }
+    if (apart.size() > 1 && (x1 - x0) * (y1 - y0) <= area * (1.0f + kRoundWaste))
+        return {{x0, y0, x1 - x0, y1 - y0}};
+    return apart;
+}
+
 CDrawnOverCells CHeldDialogFrame::CellsUnder(const CDrawnOverCells& cells, const CDraw2D::SRect& opaque,
                                              const CContentCover& cover, float width, float height)
 {
@@ -256,17 +281,14 @@ bool CHeldDialogFrame::DrawPartial(CScreen* under, const SLayers& layers)
         const int w = window != nullptr ? window->GetWidth() : static_cast<int>(layers.width);
         const int h = window != nullptr ? window->GetHeight() : static_cast<int>(layers.height);
         const float sx = w / layers.width, sy = h / layers.height;
-        // The depth under what is drawn live is the last frame's.
-        for (std::size_t i = 0; i < live.size(); ++i)
-        {
-            if (!live[i])
-                continue;
-            const CDraw2D::SRect& rect = layers.live[i];
+        // The depth under what is drawn live is the last frame's. Nothing
+        // else in a partial frame reads the depth: a part not drawn again
+        // may lose its depth, it is cleared again before it is drawn.
+        for (const CDraw2D::SRect& rect : LiveDepthClears(layers.live, live))
             CDraw2D::ClearDepthInRect(static_cast<int>(std::floor(rect.x * sx)) - 1,
                                       static_cast<int>(std::floor(h - (rect.y + rect.height) * sy)) - 1,
                                       static_cast<int>(std::ceil(rect.width * sx)) + 3,
                                       static_cast<int>(std::ceil(rect.height * sy)) + 3);
-        }
         layers.drawLive(live);
     }
     m_last_live = layers.live;

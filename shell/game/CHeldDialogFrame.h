@@ -106,6 +106,13 @@ class CHeldDialogFrame
     static std::vector<bool> LiveToDraw(CDrawnOverCells& cells, const std::vector<CDraw2D::SRect>& live,
                                         const std::vector<float>& look, const std::vector<CDraw2D::SRect>& lastLive,
                                         const std::vector<float>& lastLook, float width, float height);
+    // Where the depth is cleared before the live parts whose place in
+    // `which` is true are drawn: once round them all when that takes in
+    // little more than they cover (a row of parts), else each apart. A
+    // clear of a part of the window costs the software renderer a drawing
+    // of its own, however small.
+    static std::vector<CDraw2D::SRect> LiveDepthClears(const std::vector<CDraw2D::SRect>& live,
+                                                       const std::vector<bool>& which);
     // Of the cells, those the screen under the dialog must draw again: not
     // wholly inside the ground's opaque rectangle, not opaque in the held
     // picture (see CContentCover).

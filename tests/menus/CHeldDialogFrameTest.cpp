@@ -188,6 +188,37 @@ TEST(CHeldDialogFrame, TheScreenUnderTheDialogIsDrawnAgainOnlyWhereNeitherThePan
               Picture(CHeldDialogFrame::CellsUnder(cells, panel, cover, kWidth, kHeight)));
 }
 
+TEST(CHeldDialogFrame, TheDepthIsClearedOnceRoundARowOfLivePartsAndApartRoundScatteredOnes)
+{
+    using SRect = CDraw2D::SRect;
+    auto same = [](const SRect& a, const SRect& b) {
+        return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
+    };
+    // Six in a row, a little apart: once round those drawn.
+    std::vector<SRect> row;
+    for (int i = 0; i < 6; ++i)
+        row.push_back({100.0f + 75.0f * i, 200.0f, 68.0f, 68.0f});
+    std::vector<SRect> clears = CHeldDialogFrame::LiveDepthClears(row, std::vector<bool>(6, true));
+    ASSERT_EQ(1u, clears.size());
+    EXPECT_TRUE(same({100.0f, 200.0f, 443.0f, 68.0f}, clears[0]));
+    clears = CHeldDialogFrame::LiveDepthClears(row, {false, true, true, false, false, false});
+    ASSERT_EQ(1u, clears.size());
+    EXPECT_TRUE(same({175.0f, 200.0f, 143.0f, 68.0f}, clears[0]));
+    // Far apart (the first and the last only): each apart.
+    clears = CHeldDialogFrame::LiveDepthClears(row, {true, false, false, false, false, true});
+    ASSERT_EQ(2u, clears.size());
+    EXPECT_TRUE(same(row[0], clears[0]));
+    EXPECT_TRUE(same(row[5], clears[1]));
+    // Corners of the screen: each apart; one alone: itself; none: nothing.
+    const std::vector<SRect> corners = {{0.0f, 0.0f, 50.0f, 50.0f}, {700.0f, 500.0f, 50.0f, 50.0f}};
+    EXPECT_EQ(2u, CHeldDialogFrame::LiveDepthClears(corners, {true, true}).size());
+    clears = CHeldDialogFrame::LiveDepthClears(corners, {false, true});
+    ASSERT_EQ(1u, clears.size());
+    EXPECT_TRUE(same(corners[1], clears[0]));
+    EXPECT_TRUE(CHeldDialogFrame::LiveDepthClears(corners, {false, false}).empty());
+    EXPECT_TRUE(CHeldDialogFrame::LiveDepthClears(corners, {}).empty());
+}
+
 namespace
 {
 class CHeldDialogFrameSparkles : public ::testing::Test
