@@ -44,10 +44,7 @@ bool CExitWnd::IsInPictureArea(int x, int y) const
 
 CHeldDialogFrame::SLayers CExitWnd::Layers()
 {
-    CHeldDialogFrame::SLayers layers;
-    layers.width = static_cast<float>(GetLogicalWidth());
-    layers.height = static_cast<float>(GetLogicalHeight());
-    layers.opaque = {0.0f, 0.0f, layers.width, layers.height};
+    CHeldDialogFrame::SLayers layers = CHeldDialogFrame::WholeWindow(GetLogicalWidth(), GetLogicalHeight());
     layers.drawGround = [this, layers](const std::vector<CDraw2D::SRect>& parts) {
         CDraw2D::SetTexturing(true);
         CDraw2D::SetColor(1.0f, 1.0f, 1.0f, 1.0f);

@@ -141,10 +141,7 @@ bool CHelpDialog::CoversWindow() const
 
 CHeldDialogFrame::SLayers CHelpDialog::Layers()
 {
-    CHeldDialogFrame::SLayers layers;
-    layers.width = static_cast<float>(GetLogicalWidth());
-    layers.height = static_cast<float>(GetLogicalHeight());
-    layers.opaque = {0.0f, 0.0f, layers.width, layers.height};
+    CHeldDialogFrame::SLayers layers = CHeldDialogFrame::WholeWindow(GetLogicalWidth(), GetLogicalHeight());
     layers.drawGround = [this](const std::vector<CDraw2D::SRect>& parts) { DrawWindowPictureParts(m_background, parts); };
     layers.drawOver = [this] {
         CMatrixStack::Push();

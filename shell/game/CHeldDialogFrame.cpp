@@ -296,3 +296,12 @@ bool CHeldDialogFrame::DrawPartial(CScreen* under, const SLayers& layers)
     m_last_cells = now;
     return true;
 }
+
+CHeldDialogFrame::SLayers CHeldDialogFrame::WholeWindow(int logicalWidth, int logicalHeight)
+{
+    SLayers layers;
+    layers.width = static_cast<float>(logicalWidth);
+    layers.height = static_cast<float>(logicalHeight);
+    layers.opaque = {0.0f, 0.0f, layers.width, layers.height};
+    return layers;
+}

@@ -92,6 +92,10 @@ class CHeldDialogFrame
     };
     static EMode Choose(const SState& state);
 
+    // Layers of a dialog whose ground covers its whole logical screen: the
+    // screen under it never shows.
+    static SLayers WholeWindow(int logicalWidth, int logicalHeight);
+
     // The cells the back sparkles may draw over in a frame (each the part of
     // its picture that shows, turned any way), placed as they stand before
     // its steps, and a new one rising into the window's foot;
