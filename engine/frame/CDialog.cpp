@@ -89,6 +89,12 @@ bool CDialog::IsLoaded(const CTexture* picture)
     return picture != nullptr && picture->GetId() != 0;
 }
 
+bool CDialog::WindowIsLogicalSize() const
+{
+    const CAppWindow* window = CAppWindow::Get();
+    return window != nullptr && window->GetWidth() == m_logical_width && window->GetHeight() == m_logical_height;
+}
+
 void CDialog::DrawWindowPicture(const CTexture* picture) const
 {
     const float w = static_cast<float>(m_logical_width);
@@ -100,9 +106,7 @@ void CDialog::DrawWindowPicture(const CTexture* picture) const
         return;
     }
     const unsigned int texture = picture->GetId();
-    const CAppWindow* window = CAppWindow::Get();
-    const bool pixel_exact =
-        window != nullptr && window->GetWidth() == m_logical_width && window->GetHeight() == m_logical_height;
+    const bool pixel_exact = WindowIsLogicalSize();
     // Sampled nearest only for this quad: other screens draw the picture scaled.
     if (pixel_exact)
         CDraw2D::SetPictureFilter(texture, true);
@@ -116,9 +120,7 @@ void CDialog::DrawWindowPictureParts(const CTexture* picture, const std::vector<
     if (!IsLoaded(picture))
         return;
     const unsigned int texture = picture->GetId();
-    const CAppWindow* window = CAppWindow::Get();
-    const bool pixel_exact =
-        window != nullptr && window->GetWidth() == m_logical_width && window->GetHeight() == m_logical_height;
+    const bool pixel_exact = WindowIsLogicalSize();
     if (pixel_exact)
         CDraw2D::SetPictureFilter(texture, true);
     CDraw2D::DrawOpaquePictureParts(texture, parts, static_cast<float>(m_logical_width),

@@ -55,6 +55,9 @@ public:
     void MapToDialog(int px, int py, int window_width, int window_height, int& x, int& y) const;
 
 private:
+    // The window shows the logical area texel for pixel.
+    bool WindowIsLogicalSize() const;
+
     int m_logical_width;
     int m_logical_height;
     bool m_shade;

@@ -41,14 +41,19 @@ CVector4 CWidget::ReadPosition(const CConfigFile& config, const char* name)
                     StrToFloat(config.GetValue(key + ".z", "0")));
 }
 
-void CWidget::DrawStripFrame(const CTexture* texture, float x, float y, float z,
-                             float width, float height, int k, float step)
+void CWidget::BeginStripFrame(const CTexture* texture)
 {
     glBindTexture(GL_TEXTURE_2D, texture ? texture->GetId() : 0);
     CDraw2D::SetAlphaBlendFunc();
     glEnable(GL_BLEND);
     glEnable(GL_TEXTURE_2D);
     glDisable(GL_ALPHA_TEST);
+}
+
+void CWidget::DrawStripFrame(const CTexture* texture, float x, float y, float z,
+                             float width, float height, int k, float step)
+{
+    BeginStripFrame(texture);
     const float lower = static_cast<float>(k - 1) * step;
     const float upper = static_cast<float>(k) * step;
     glBegin(GL_QUADS);
@@ -69,11 +74,7 @@ void CWidget::DrawStripFrameParts(const CTexture* texture, float x, float y, flo
 {
     if (width <= 0.0f || height <= 0.0f)
         return;
-    glBindTexture(GL_TEXTURE_2D, texture ? texture->GetId() : 0);
-    CDraw2D::SetAlphaBlendFunc();
-    glEnable(GL_BLEND);
-    glEnable(GL_TEXTURE_2D);
-    glDisable(GL_ALPHA_TEST);
+    BeginStripFrame(texture);
     const float lower = static_cast<float>(k - 1) * step;
     const float upper = static_cast<float>(k) * step;
     glBegin(GL_QUADS);

@@ -52,4 +52,8 @@ protected:
     // draws it.
     static void DrawStripFrameParts(const CTexture* texture, float x, float y, float z, float width, float height,
                                     int k, float step, const std::vector<CDraw2D::SRect>& parts);
+
+private:
+    // The texture bound and blending on, as a strip frame is drawn.
+    static void BeginStripFrame(const CTexture* texture);
 };
