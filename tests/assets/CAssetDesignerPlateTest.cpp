@@ -13,28 +13,18 @@ namespace
 {
 using Tray = CDesignerFigureTray;
 
-// The mean brightness of a line of pixels of the 800 x 600 screen (y down),
-// either a row from x0 to x1 or a column from y0 to y1.
-float MeanRow(const CPicture& picture, int y, int x0, int x1)
+// The mean brightness of a line of pixels of the 800 x 600 screen (y down):
+// row `at` from `from` to `to`, or column `at` when not `row`.
+float MeanLine(const CPicture& picture, bool row, int at, int from, int to)
 {
     float sum = 0.0f;
-    for (int x = x0; x < x1; ++x)
+    for (int k = from; k < to; ++k)
     {
+        const int x = row ? k : at, y = row ? at : k;
         const unsigned char* p = picture.GetPixel(x, picture.m_height - 1 - y);
         sum += static_cast<float>(p[0] + p[1] + p[2]) / 3.0f;
     }
-    return sum / static_cast<float>(x1 - x0);
-}
-
-float MeanColumn(const CPicture& picture, int x, int y0, int y1)
-{
-    float sum = 0.0f;
-    for (int y = y0; y < y1; ++y)
-    {
-        const unsigned char* p = picture.GetPixel(x, picture.m_height - 1 - y);
-        sum += static_cast<float>(p[0] + p[1] + p[2]) / 3.0f;
-    }
-    return sum / static_cast<float>(y1 - y0);
+    return sum / static_cast<float>(to - from);
 }
 }
 
@@ -84,8 +74,8 @@ TEST(AssetDesignerPlate, TrayScissorBoxLiesInsideThePlatesFrameLines)
     {
         SCOPED_TRACE(edge.name);
         auto mean = [&](int at) {
-            return edge.rows ? MeanRow(picture, at, left + corner, right - corner)
-                        : MeanColumn(picture, at, top + corner, bottom - corner);
+            return edge.rows ? MeanLine(picture, true, at, left + corner, right - corner)
+                             : MeanLine(picture, false, at, top + corner, bottom - corner);
         };
         float plate = 0.0f;
         for (int k = reach; k < reach + face; ++k)

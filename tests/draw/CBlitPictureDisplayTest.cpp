@@ -7,38 +7,16 @@
 #include "engine/gfx/CBlitPicture.h"
 #include "engine/gfx/CPicture.h"
 #include "tests/draw/CGlWindowTest.h"
+#include "tests/draw/PatternPicture.h"
 
 namespace
 {
-class CBlitPictureDisplayTest : public CGlWindowTest
-{
-protected:
-    // Rows bottom first, as the decoders give them; each pixel differs from
-    // its neighbours in every channel, so a flipped, shifted or reordered
-    // copy cannot pass for it.
-    static CPicture MakePattern(int width, int height)
-    {
-        CPicture picture;
-        picture.m_width = width;
-        picture.m_height = height;
-        picture.m_components = 3;
-        picture.m_pixels.resize(static_cast<std::size_t>(width) * height * 3);
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-            {
-                unsigned char* p = &picture.m_pixels[(static_cast<std::size_t>(y) * width + x) * 3];
-                p[0] = static_cast<unsigned char>(x * 3 + y);
-                p[1] = static_cast<unsigned char>(y * 5 + x / 2 + 40);
-                p[2] = static_cast<unsigned char>(x + y * 7 + 90);
-            }
-        return picture;
-    }
-};
+using CBlitPictureDisplayTest = CGlWindowTest;
 }
 
 TEST_F(CBlitPictureDisplayTest, PictureOfTheWindowsSizeIsCopiedPixelForPixelTheRightWayUp)
 {
-    const CPicture picture = MakePattern(kWidth, kHeight);
+    const CPicture picture = MakePatternPicture(kWidth, kHeight);
     CBlitPicture copy;
     ASSERT_TRUE(copy.Set(picture));
     EXPECT_TRUE(copy.CopyTo(kWidth, kHeight));
@@ -58,7 +36,7 @@ TEST_F(CBlitPictureDisplayTest, PictureOfTheWindowsSizeIsCopiedPixelForPixelTheR
 TEST_F(CBlitPictureDisplayTest, PictureOfAnotherSizeIsNotCopied)
 {
     CBlitPicture copy;
-    ASSERT_TRUE(copy.Set(MakePattern(kWidth / 2, kHeight / 2)));
+    ASSERT_TRUE(copy.Set(MakePatternPicture(kWidth / 2, kHeight / 2)));
     EXPECT_FALSE(copy.CopyTo(kWidth, kHeight));
     EXPECT_EQ(0, CountLitPixels(0, 0, kWidth, kHeight));
 
@@ -69,7 +47,7 @@ TEST_F(CBlitPictureDisplayTest, PictureOfAnotherSizeIsNotCopied)
 
 TEST_F(CBlitPictureDisplayTest, PictureWithoutItsPixelsIsRefused)
 {
-    CPicture picture = MakePattern(kWidth, kHeight);
+    CPicture picture = MakePatternPicture(kWidth, kHeight);
     picture.m_pixels.resize(picture.m_pixels.size() / 2);
     CBlitPicture copy;
     EXPECT_FALSE(copy.Set(picture));

@@ -16,6 +16,7 @@
 #include "engine/gfx/CResManager.h"
 #include "shell/CIntroScreen.h"
 #include "shell/CMainMenu.h"
+#include "tests/draw/PatternPicture.h"
 #include "tests/frame/CGLWindowTest.h"
 #include "tests/menus/MenuTestFiles.h"
 
@@ -45,26 +46,6 @@ protected:
         return std::equal(a.begin() + 4, a.end(), b.begin() + 4);
     }
 
-    // An RGB picture, rows bottom first; every pixel differs from its
-    // neighbours, unless `flat`, when all are one colour.
-    static CPicture MakePicture(int width, int height, bool flat)
-    {
-        CPicture picture;
-        picture.m_width = width;
-        picture.m_height = height;
-        picture.m_components = 3;
-        picture.m_pixels.resize(static_cast<std::size_t>(width) * height * 3);
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-            {
-                unsigned char* p = &picture.m_pixels[(static_cast<std::size_t>(y) * width + x) * 3];
-                p[0] = static_cast<unsigned char>(flat ? 200 : x * 3 + y);
-                p[1] = static_cast<unsigned char>(flat ? 100 : y * 5 + x / 2);
-                p[2] = static_cast<unsigned char>(flat ? 50 : x + y * 7);
-            }
-        return picture;
-    }
-
     CMenuTestFiles m_files;
 };
 }
@@ -73,7 +54,7 @@ TEST_F(CMenusDisplayTest, IntroThatFitsTheWindowIsCopiedIntoItAsItIs)
 {
     const int width = m_window->GetWidth();
     const int height = m_window->GetHeight();
-    const CPicture picture = MakePicture(width, height, false);
+    const CPicture picture = MakePatternPicture(width, height);
     CIntroScreen intro(picture);
     EXPECT_TRUE(intro.IsCopied());
     m_window->SetScreen(&intro);
@@ -93,7 +74,7 @@ TEST_F(CMenusDisplayTest, IntroOfAnotherSizeIsDrawnOverTheWholeWindow)
 {
     const int width = m_window->GetWidth();
     const int height = m_window->GetHeight();
-    CIntroScreen intro(MakePicture(width / 2, height / 2, true));
+    CIntroScreen intro(MakePatternPicture(width / 2, height / 2, true));
     EXPECT_FALSE(intro.IsCopied());
     m_window->SetScreen(&intro);
     m_window->Render();
