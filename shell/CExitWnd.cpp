@@ -59,6 +59,12 @@ CHeldDialogFrame::SLayers CExitWnd::Layers()
     return layers;
 }
 
+bool CExitWnd::ClearsOwnDepth() const
+{
+    // Only its picture is drawn by its held frame.
+    return IsLoaded(m_picture);
+}
+
 void CExitWnd::Draw()
 {
     // Its picture covers the whole window: the dimming under it never shows.

@@ -30,6 +30,7 @@ public:
 
     // Its picture fills the window, drawn without blending.
     bool CoversWindow() const override { return true; }
+    bool ClearsOwnDepth() const override;
     void Draw() override;
     void OnHiddenFrame() override { m_held.Forget(); }
     void OnKeyDown(int key) override;

@@ -113,6 +113,12 @@ bool CGameOverDialog::CoversWindow() const
     return IsShaded() || IsLoaded(m_background);
 }
 
+bool CGameOverDialog::ClearsOwnDepth() const
+{
+    // Only its window picture is drawn by its held frame.
+    return IsLoaded(m_background);
+}
+
 CHeldDialogFrame::SLayers CGameOverDialog::Layers()
 {
     CHeldDialogFrame::SLayers layers = CHeldDialogFrame::WholeWindow(GetLogicalWidth(), GetLogicalHeight());

@@ -32,6 +32,7 @@ public:
 
     // Shaded black or laid on its opaque picture, it fills the window.
     bool CoversWindow() const override;
+    bool ClearsOwnDepth() const override;
     void Draw() override;
     void OnHiddenFrame() override { m_held.Forget(); }
     void OnKeyDown(int key) override;

@@ -139,6 +139,12 @@ bool CHelpDialog::CoversWindow() const
     return IsLoaded(m_background);
 }
 
+bool CHelpDialog::ClearsOwnDepth() const
+{
+    // Drawn by its held frame whenever it covers the window.
+    return CoversWindow();
+}
+
 CHeldDialogFrame::SLayers CHelpDialog::Layers()
 {
     CHeldDialogFrame::SLayers layers = CHeldDialogFrame::WholeWindow(GetLogicalWidth(), GetLogicalHeight());

@@ -36,6 +36,7 @@ public:
     void OnHiddenFrame() override { m_held.Forget(); }
     // Its picture is opaque and fills the window.
     bool CoversWindow() const override;
+    bool ClearsOwnDepth() const override;
     void OnCommand(CWidget* sender) override;
 
     int GetPageCount() const { return m_pages_count; }

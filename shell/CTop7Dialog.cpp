@@ -128,6 +128,12 @@ bool CTop7Dialog::CoversWindow() const
     return IsLoaded(m_background);
 }
 
+bool CTop7Dialog::ClearsOwnDepth() const
+{
+    // Drawn by its held frame whenever it covers the window.
+    return CoversWindow();
+}
+
 CHeldDialogFrame::SLayers CTop7Dialog::Layers()
 {
     CHeldDialogFrame::SLayers layers = CHeldDialogFrame::WholeWindow(GetLogicalWidth(), GetLogicalHeight());

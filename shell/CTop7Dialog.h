@@ -35,6 +35,7 @@ public:
     void OnHiddenFrame() override { m_held.Forget(); }
     // Its picture is opaque and fills the window.
     bool CoversWindow() const override;
+    bool ClearsOwnDepth() const override;
     void OnCommand(CWidget* sender) override;
     void OnDialogClosed(int result, CScreen* dialog) override;
 

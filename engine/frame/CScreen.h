@@ -29,6 +29,11 @@ public:
     // Drawn as an overlay, true when this screen hides the whole window
     // opaquely: the screens under it are then not drawn at all.
     virtual bool CoversWindow() const { return false; }
+    // Covering the window as the only overlay drawn, true when this screen
+    // clears the depth itself where it draws with it: the stack then leaves
+    // the whole window's alone (a clear of it costs a software renderer a
+    // pass over every pixel).
+    virtual bool ClearsOwnDepth() const { return false; }
     // A frame in which an overlay hid this screen and it was not drawn: what
     // it keeps of the back buffer no longer holds.
     virtual void OnHiddenFrame() {}

@@ -143,7 +143,8 @@ void CScreenStack::Render()
         for (std::size_t i = 0; i < first; ++i)
             overlays[i]->OnHiddenFrame();
         // As the screens under it would have left it: flat, depth cleared.
-        CDraw2D::ClearDepth();
+        if (first + 1 != overlays.size() || !overlays[first]->ClearsOwnDepth())
+            CDraw2D::ClearDepth();
         CDraw2D::SetDepthTest(false);
     }
     for (std::size_t i = first; i < overlays.size(); ++i)

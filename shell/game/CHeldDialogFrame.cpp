@@ -144,6 +144,36 @@ CDrawnOverCells CHeldDialogFrame::CellsUnder(const CDrawnOverCells& cells, const
     return under;
 }
 
+void CHeldDialogFrame::SplitGround(const std::vector<CDraw2D::SRect>& ground, const CDraw2D::SRect& opaque,
+                                   std::vector<CDraw2D::SRect>& copied, std::vector<CDraw2D::SRect>& drawn)
+{
+    copied.clear();
+    drawn.clear();
+    const float ox1 = opaque.x + opaque.width, oy1 = opaque.y + opaque.height;
+    for (const CDraw2D::SRect& part : ground)
+    {
+        const float x1 = part.x + part.width, y1 = part.y + part.height;
+        const float cx0 = std::max(part.x, opaque.x), cx1 = std::min(x1, ox1);
+        const float cy0 = std::max(part.y, opaque.y), cy1 = std::min(y1, oy1);
+        if (opaque.width <= 0.0f || opaque.height <= 0.0f || cx0 >= cx1 || cy0 >= cy1)
+        {
+            drawn.push_back(part);
+            continue;
+        }
+        copied.push_back({cx0, cy0, cx1 - cx0, cy1 - cy0});
+        // What lies outside the opaque rectangle: the bands above and below
+        // it, then the pieces left and right of it between them.
+        if (part.y < cy0)
+            drawn.push_back({part.x, part.y, part.width, cy0 - part.y});
+        if (cy1 < y1)
+            drawn.push_back({part.x, cy1, part.width, y1 - cy1});
+        if (part.x < cx0)
+            drawn.push_back({part.x, cy0, cx0 - part.x, cy1 - cy0});
+        if (cx1 < x1)
+            drawn.push_back({cx1, cy0, x1 - cx1, cy1 - cy0});
+    }
+}
+
 void CHeldDialogFrame::Forget()
 {
     m_mark.Forget();
@@ -193,6 +223,10 @@ void CHeldDialogFrame::Draw(CScreen* under, const SLayers& layers, const std::ve
         m_under_refuses = true;
         m_mode = EMode::Whole;
     }
+    // With no screen under it the dialog covers the window: a frame drawn
+    // whole starts from the depth cleared (see CScreen::ClearsOwnDepth).
+    if (under == nullptr)
+        CDraw2D::ClearDepth();
     DrawWhole(under, layers, m_mode == EMode::Capture, fullLook);
 }
 
@@ -209,12 +243,15 @@ void CHeldDialogFrame::DrawWhole(CScreen* under, const SLayers& layers, bool cap
         under->Draw();
     if (layers.drawGround)
         layers.drawGround({{0.0f, 0.0f, layers.width, layers.height}});
-    UpdateBackSparkles();
-    CDraw2D::SetTexturing(true);
-    DrawBackSparkles();
     CAppWindow* window = CAppWindow::Get();
     const int w = window != nullptr ? window->GetWidth() : static_cast<int>(layers.width);
     const int h = window != nullptr ? window->GetHeight() : static_cast<int>(layers.height);
+    // Where the ground hides the screen under it, what the window shows now
+    // is the ground alone: copied back in the partial frames.
+    m_ground_held = capture && layers.opaque.width > 0.0f && layers.opaque.height > 0.0f && m_ground.Capture(w, h);
+    UpdateBackSparkles();
+    CDraw2D::SetTexturing(true);
+    DrawBackSparkles();
     bool held = false;
     if (capture && m_picture.Begin(0, 0, w, h))
     {
@@ -268,8 +305,12 @@ bool CHeldDialogFrame::DrawPartial(CScreen* under, const SLayers& layers)
     std::vector<CDraw2D::SRect> ground, mixed, opaque;
     m_cover.Split(cells, ground, mixed, opaque);
     CDraw2D::SetDepthTest(false);
+    std::vector<CDraw2D::SRect> copied, drawn;
+    SplitGround(ground, m_ground_held ? layers.opaque : CDraw2D::SRect{0.0f, 0.0f, 0.0f, 0.0f}, copied, drawn);
+    if (!m_ground.CopyParts(copied, layers.width, layers.height))
+        drawn = ground;
     if (layers.drawGround)
-        layers.drawGround(ground);
+        layers.drawGround(drawn);
     UpdateBackSparkles();
     CDraw2D::SetTexturing(true);
     DrawBackSparkles();

@@ -31,6 +31,7 @@
 #include "engine/gfx/CBackBufferMark.h"
 #include "engine/gfx/CDraw2D.h"
 #include "engine/gfx/COffscreenLayer.h"
+#include "engine/gfx/CWindowCopy.h"
 #include "shell/game/CContentCover.h"
 #include "shell/game/CDrawnOverCells.h"
 
@@ -123,13 +124,18 @@ class CHeldDialogFrame
     static CDrawnOverCells CellsUnder(const CDrawnOverCells& cells, const CDraw2D::SRect& opaque,
                                       const CContentCover& cover, float width, float height);
 
+    // The ground's parts split into those within the opaque rectangle, which
+    // a copy of the ground alone can give back, and the rest, drawn.
+    static void SplitGround(const std::vector<CDraw2D::SRect>& ground, const CDraw2D::SRect& opaque,
+                            std::vector<CDraw2D::SRect>& copied, std::vector<CDraw2D::SRect>& drawn);
+
     explicit CHeldDialogFrame(const CScreen& owner) : m_owner(owner) {}
     CHeldDialogFrame(const CHeldDialogFrame&) = delete;
     CHeldDialogFrame& operator=(const CHeldDialogFrame&) = delete;
 
     // Draws the frame: the screen under the dialog first (null when the
-    // dialog covers the window), then the dialog's layers. look: every
-    // value drawOver reads.
+    // dialog covers the window: a frame drawn whole then clears the depth
+    // itself), then the dialog's layers. look: every value drawOver reads.
     void Draw(CScreen* under, const SLayers& layers, const std::vector<float>& look);
     // Draws the dialog's layers the long way over whatever was drawn before,
     // holding nothing: for a frame the dialog does not draw alone.
@@ -147,6 +153,10 @@ class CHeldDialogFrame
 
     const CScreen& m_owner;
     COffscreenLayer m_picture;
+    // The window as the ground left it in the last frame drawn whole and
+    // held, for the cells within the opaque rectangle.
+    CWindowCopy m_ground;
+    bool m_ground_held = false;
     CContentCover m_cover;
     CBackBufferMark m_mark;
     // SparkleCells of the last frame, and its live parts.

@@ -188,6 +188,72 @@ TEST(CHeldDialogFrame, TheScreenUnderTheDialogIsDrawnAgainOnlyWhereNeitherThePan
               Picture(CHeldDialogFrame::CellsUnder(cells, panel, cover, kWidth, kHeight)));
 }
 
+TEST(CHeldDialogFrame, TheGroundWithinThePanelIsCopiedAndTheRestDrawnEachPixelOnce)
+{
+    using SRect = CDraw2D::SRect;
+    // What a list of rectangles covers, on the grid; false when two overlap.
+    auto covered = [](const std::vector<SRect>& parts, std::vector<int>& count) {
+        for (const SRect& part : parts)
+            for (int row = 0; row < 6; ++row)
+                for (int column = 0; column < 8; ++column)
+                {
+                    const float x = (column + 0.5f) * kCell, y = (row + 0.5f) * kCell;
+                    if (x > part.x && x < part.x + part.width && y > part.y && y < part.y + part.height)
+                        ++count[static_cast<std::size_t>(row) * 8 + column];
+                }
+    };
+    auto picture = [&covered](const std::vector<SRect>& parts) {
+        std::vector<int> count(48, 0);
+        covered(parts, count);
+        std::string text;
+        for (std::size_t i = 0; i < count.size(); ++i)
+            text += std::string(count[i] == 0 ? "." : count[i] == 1 ? "#" : "2") + ((i + 1) % 8 == 0 ? "\n" : "");
+        return text;
+    };
+    const CDrawnOverCells ground = Cells({"########", "..####..", "..#..#..", "##....##", "...##...", "########"});
+    const SRect panel{2 * kCell, 1 * kCell, 4 * kCell, 4 * kCell};
+    const SRect none{0.0f, 0.0f, 0.0f, 0.0f};
+    const struct
+    {
+        SRect opaque;
+        std::vector<std::string> copied, drawn;
+    } cases[] = {
+        {panel,
+         {"........", "..####..", "..#..#..", "........", "...##...", "........"},
+         {"########", "........", "........", "##....##", "........", "########"}},
+        {{0.0f, 0.0f, kWidth, kHeight},
+         {"########", "..####..", "..#..#..", "##....##", "...##...", "########"},
+         {"........", "........", "........", "........", "........", "........"}},
+        {none,
+         {"........", "........", "........", "........", "........", "........"},
+         {"########", "..####..", "..#..#..", "##....##", "...##...", "########"}},
+    };
+    for (const auto& c : cases)
+    {
+        std::vector<SRect> copied, drawn;
+        CHeldDialogFrame::SplitGround(ground.Runs(), c.opaque, copied, drawn);
+        EXPECT_EQ(Joined(c.copied), picture(copied));
+        EXPECT_EQ(Joined(c.drawn), picture(drawn));
+    }
+    // A panel off the cells' lines: the copied parts lie within it, and the
+    // parts together cover the ground's area exactly.
+    const SRect odd{20.5f, 10.0f, 70.0f, 61.25f};
+    std::vector<SRect> copied, drawn;
+    CHeldDialogFrame::SplitGround(ground.Runs(), odd, copied, drawn);
+    float area = 0.0f, groundArea = 0.0f;
+    for (const SRect& part : copied)
+    {
+        EXPECT_TRUE(part.x >= odd.x && part.y >= odd.y && part.x + part.width <= odd.x + odd.width &&
+                    part.y + part.height <= odd.y + odd.height);
+        area += part.width * part.height;
+    }
+    for (const SRect& part : drawn)
+        area += part.width * part.height;
+    for (const SRect& part : ground.Runs())
+        groundArea += part.width * part.height;
+    EXPECT_FLOAT_EQ(groundArea, area);
+}
+
 TEST(CHeldDialogFrame, TheDepthIsClearedOnceRoundARowOfLivePartsAndApartRoundScatteredOnes)
 {
     using SRect = CDraw2D::SRect;
