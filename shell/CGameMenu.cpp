@@ -390,6 +390,8 @@ void CGameMenu::Deactivate()
     m_res_manager->ReleaseTextures(m_own_textures);
     m_res_manager->ReleaseTextures(m_skin_textures);
     m_mark.Forget();
+    m_background_copy.Release();
+    m_background_copy_id = 0;
 }
 
 void CGameMenu::ReloadSkins()
@@ -458,7 +460,7 @@ void CGameMenu::Draw()
                 }
             }
         }
-        CDraw2D::DrawOpaquePictureParts(background, restore.Runs(), width, height, kBackgroundDepth);
+        DrawBackgroundParts(restore.Runs());
         CDraw2D::SetTexturing(false);
         DrawBackSparkles();
         for (std::size_t i = 0; i < std::size(buttons); ++i)
@@ -470,6 +472,11 @@ void CGameMenu::Draw()
         // The opaque background covers the whole window: it stands in for
         // the colour clear, and nothing under it needs blending.
         CDraw2D::DrawOpaquePicture(background, width, height, kBackgroundDepth);
+        const int window_width = m_host.GetWindowWidth(), window_height = m_host.GetWindowHeight();
+        if (pixel_exact && background != 0 &&
+            (background != m_background_copy_id || window_width != m_background_copy.GetWidth() ||
+             window_height != m_background_copy.GetHeight()))
+            m_background_copy_id = m_background_copy.Capture(window_width, window_height) ? background : 0;
         CDraw2D::SetTexturing(false);
         if (own_frame)
             m_mark.SetBase(CDraw2D::ReadPixel(0, 0));
@@ -487,6 +494,17 @@ void CGameMenu::Draw()
         m_mark.Forget();
 }
 
+void CGameMenu::DrawBackgroundParts(const std::vector<CDraw2D::SRect>& parts)
+{
+    const float width = static_cast<float>(m_host.GetLogicalWidth());
+    const float height = static_cast<float>(m_host.GetLogicalHeight());
+    const unsigned int background = m_background ? m_background->GetId() : 0;
+    if (background != 0 && background == m_background_copy_id &&
+        m_background_copy.CopyParts(parts, width, height))
+        return;
+    CDraw2D::DrawOpaquePictureParts(background, parts, width, height, kBackgroundDepth);
+}
+
 std::vector<CButton*> CGameMenu::GetButtonsInOrder() const
 {
     // In the order they were added, which is the order they are drawn in.
@@ -497,8 +515,6 @@ std::vector<CButton*> CGameMenu::GetButtonsInOrder() const
 
 bool CGameMenu::DrawParts(const std::vector<CDraw2D::SRect>& parts, std::vector<CDraw2D::SRect>&)
 {
-    const float width = static_cast<float>(m_host.GetLogicalWidth());
-    const float height = static_cast<float>(m_host.GetLogicalHeight());
     const unsigned int background = m_background ? m_background->GetId() : 0;
     const bool pixel_exact = m_host.GetWindowWidth() == m_host.GetLogicalWidth() &&
                              m_host.GetWindowHeight() == m_host.GetLogicalHeight();
@@ -518,7 +534,10 @@ bool CGameMenu::DrawParts(const std::vector<CDraw2D::SRect>& parts, std::vector<
                 found.push_back(part);
         return found;
     };
-    CDraw2D::DrawOpaquePictureParts(background, parts, width, height, kBackgroundDepth);
+    // Nothing drawn over the parts reads the depth, which a copied
+    // background leaves as the last frame had it.
+    CDraw2D::SetDepthTest(false);
+    DrawBackgroundParts(parts);
     CDraw2D::SetTexturing(false);
     // A sparkle that reaches no part would only be drawn over.
     const CSprite* sparkle = m_host.GetMainResManager() != nullptr

@@ -10,6 +10,7 @@
 
 #include "engine/frame/CScreen.h"
 #include "engine/gfx/CBackBufferMark.h"
+#include "engine/gfx/CWindowCopy.h"
 #include "shell/game/CDrawnOverCells.h"
 
 class CBitmapFont;
@@ -108,6 +109,9 @@ private:
     void DrawUnreadableSaveText(const CBitmapFont& font) const;
     // The buttons in the order they are drawn.
     std::vector<CButton*> GetButtonsInOrder() const;
+    // The background within the parts: copied back where a copy of it is
+    // held at the window's size, drawn otherwise.
+    void DrawBackgroundParts(const std::vector<CDraw2D::SRect>& parts);
     void StartGame(std::unique_ptr<CGameScreen> screen);
     void EndGame();
     void RemoveSaveFile();
@@ -141,6 +145,11 @@ private:
     CDrawnOverCells m_drawn_over;
     std::vector<int> m_drawn_buttons;
     CBackBufferMark m_mark;
+    // The background as drawn into the window, one texel a pixel, and the
+    // picture it shows (0: none held): its parts are copied back rather than
+    // drawn.
+    CWindowCopy m_background_copy;
+    unsigned int m_background_copy_id = 0;
     std::unique_ptr<CButton> m_help_button;
     std::unique_ptr<CButton> m_minimize_button;
     std::unique_ptr<CButton> m_fullscreen_button;
