@@ -622,6 +622,10 @@ int RunDialogChild(const SKindRoute& route, const std::string& dialog, int frame
     const std::string gameDir = MakeOwnGameDir();
     return WithProgram(
         [&route, &dialog, frames, &gameDir](CAppWindow& window, CGameApp& app) {
+            // The sparkles rise the same way in every run (MARBLEWEND_SEED
+            // picks another way), so that runs compare what they draw.
+            const char* seed = std::getenv("MARBLEWEND_SEED");
+            std::srand(seed != nullptr ? static_cast<unsigned>(std::strtoul(seed, nullptr, 10)) : 1u);
             std::unique_ptr<CGameOverDialog> gameOver;
             if (dialog == "exit")
             {

@@ -134,8 +134,9 @@ CDrawnOverCells CHeldDialogFrame::CellsUnder(const CDrawnOverCells& cells, const
             continue;
         const int column = static_cast<int>(i) % columns, row = static_cast<int>(i) / columns;
         const float x = column * cell, y = row * cell;
-        const bool hidden = x >= opaque.x && y >= opaque.y && x + cell <= opaque.x + opaque.width &&
-                            y + cell <= opaque.y + opaque.height;
+        // A cell of the last row or column may reach beyond the screen.
+        const bool hidden = x >= opaque.x && y >= opaque.y && std::min(x + cell, width) <= opaque.x + opaque.width &&
+                            std::min(y + cell, height) <= opaque.y + opaque.height;
         if (hidden || cover.At(column, row) == CContentCover::kOpaque)
             continue;
         // Inset, so that the mark stays within this one cell.

@@ -186,6 +186,14 @@ TEST(CHeldDialogFrame, TheScreenUnderTheDialogIsDrawnAgainOnlyWhereNeitherThePan
     const CDrawnOverCells cells = Cells({"..####..", "..####..", "########", "..####..", "##......", "......##"});
     EXPECT_EQ(Joined({"..#.##..", "........", "##.....#", "........", ".#......", "......##"}),
               Picture(CHeldDialogFrame::CellsUnder(cells, panel, cover, kWidth, kHeight)));
+    // A panel that fills a screen whose last row of cells is cut by its foot
+    // hides every cell, that row's too.
+    const float shortHeight = 5.5f * kCell;
+    CDrawnOverCells all;
+    all.Mark(0.0f, 0.0f, kWidth, shortHeight, kWidth, shortHeight);
+    EXPECT_EQ(Joined({"........", "........", "........", "........", "........", "........"}),
+              Picture(CHeldDialogFrame::CellsUnder(all, {0.0f, 0.0f, kWidth, shortHeight}, CContentCover(), kWidth,
+                                                   shortHeight)));
 }
 
 TEST(CHeldDialogFrame, TheGroundWithinThePanelIsCopiedAndTheRestDrawnEachPixelOnce)
