@@ -316,7 +316,7 @@ unsigned int CTexture::Upload(const CPicture& picture, bool wrap, bool dynamic)
     return UploadPicture(picture, wrap, dynamic, GL_MODULATE, GL_RGB8);
 }
 
-unsigned int CTexture::CreatePixelTarget(int width, int height)
+unsigned int CTexture::CreatePixelTarget(int width, int height, bool windowOrder)
 {
     GLuint name = 0;
     glGenTextures(1, &name);
@@ -327,7 +327,11 @@ unsigned int CTexture::CreatePixelTarget(int width, int height)
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, nullptr);
+    // Unsized in the window's order, so that the renderer keeps the texels in
+    // the order given: a sized format may be kept in another, and a copy
+    // between two orders is drawn, not copied.
+    glTexImage2D(GL_TEXTURE_2D, 0, windowOrder ? GL_RGBA : GL_RGBA8, width, height, 0, GL_BGRA,
+                 GL_UNSIGNED_INT_8_8_8_8_REV, nullptr);
     return name;
 }
 

@@ -65,9 +65,10 @@ public:
     static unsigned int UploadBump(const CPicture& picture, bool wrap, bool dynamic);
     // An empty texture that window pixels are copied or drawn into and drawn
     // back one texel a pixel: nearest, clamped, four bytes a texel (the
-    // software renderer samples three-byte textures more slowly). 0 when
-    // none could be made.
-    static unsigned int CreatePixelTarget(int width, int height);
+    // software renderer samples three-byte textures more slowly). With
+    // windowOrder its texels keep the window's own order, so that copies of
+    // rows between the two need no conversion. 0 when none could be made.
+    static unsigned int CreatePixelTarget(int width, int height, bool windowOrder = false);
 
     // The two half-intensity pictures of an emboss bump pair.
     static CPicture MakeBumpHalf(const CPicture& picture, bool inverted);

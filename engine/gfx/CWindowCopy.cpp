@@ -53,22 +53,12 @@ bool CWindowCopy::Create(int width, int height)
         m_height = height;
         return m_texture != 0;
     }
-    GLuint texture = 0;
-    glGenTextures(1, &texture);
+    const unsigned int texture = CTexture::CreatePixelTarget(width, height, true);
     if (texture == 0)
         return false;
     m_texture = texture;
     m_width = width;
     m_height = height;
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    // Unsized, so that the renderer keeps the texels in the order given, the
-    // window's: a sized format may be kept in another, and a copy between two
-    // orders is drawn, not copied.
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, nullptr);
     GLuint framebuffer = 0;
     glGenFramebuffers(1, &framebuffer);
     GLint outer = 0;
