@@ -49,21 +49,20 @@ protected:
     }
 
     const CPicture m_picture = MakePatternPicture(kWidth, kHeight);
-    const std::vector<CDraw2D::SRect> kParts = {{10.0f, 20.0f, 40.0f, 30.0f}, {0.0f, 0.0f, 16.0f, 16.0f},
-                                                {kWidth - 64.0f, kHeight - 48.0f, 64.0f, 48.0f}};
+    const std::vector<CDraw2D::SRect> m_parts = {{10.0f, 20.0f, 40.0f, 30.0f}, {0.0f, 0.0f, 16.0f, 16.0f},
+                                                 {kWidth - 64.0f, kHeight - 48.0f, 64.0f, 48.0f}};
 };
-
 } // namespace
 
 TEST_F(CWindowCopyDisplayTest, PartsAreCopiedBackPixelForPixelTheRightWayUp)
 {
     CWindowCopy copy;
     CapturePattern(copy);
-    ASSERT_TRUE(copy.CopyParts(kParts, kWidth, kHeight));
-    EXPECT_EQ(0, WrongPixels(kParts));
+    ASSERT_TRUE(copy.CopyParts(m_parts, kWidth, kHeight));
+    EXPECT_EQ(0, WrongPixels(m_parts));
     // A part reaching beyond the window gives back what lies within it.
     ASSERT_TRUE(copy.CopyParts({{kWidth - 8.0f, -8.0f, 32.0f, 24.0f}}, kWidth, kHeight));
-    std::vector<CDraw2D::SRect> all = kParts;
+    std::vector<CDraw2D::SRect> all = m_parts;
     all.push_back({kWidth - 8.0f, 0.0f, 8.0f, 16.0f});
     EXPECT_EQ(0, WrongPixels(all));
 }
@@ -76,8 +75,8 @@ TEST_F(CWindowCopyDisplayTest, PartsAreDrawnBackAsTheyWereCaptured)
     glMatrixMode(GL_PROJECTION);
     glOrtho(0.0, kWidth, kHeight, 0.0, -10.0, 10.0);
     glMatrixMode(GL_MODELVIEW);
-    copy.DrawParts(kParts, kWidth, kHeight);
-    EXPECT_EQ(0, WrongPixels(kParts));
+    copy.DrawParts(m_parts, kWidth, kHeight);
+    EXPECT_EQ(0, WrongPixels(m_parts));
     glDisable(GL_TEXTURE_2D);
 }
 
@@ -86,10 +85,10 @@ TEST_F(CWindowCopyDisplayTest, NothingIsCopiedIntoAViewportOfAnotherSize)
     CWindowCopy copy;
     CapturePattern(copy);
     glViewport(0, 0, kWidth / 2, kHeight / 2);
-    EXPECT_FALSE(copy.CopyParts(kParts, kWidth, kHeight));
+    EXPECT_FALSE(copy.CopyParts(m_parts, kWidth, kHeight));
     glViewport(0, 0, kWidth, kHeight);
     EXPECT_EQ(0, WrongPixels({}));
     // Nor from a copy that holds nothing.
     CWindowCopy empty;
-    EXPECT_FALSE(empty.CopyParts(kParts, kWidth, kHeight));
+    EXPECT_FALSE(empty.CopyParts(m_parts, kWidth, kHeight));
 }

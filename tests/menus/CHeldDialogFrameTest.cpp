@@ -199,7 +199,7 @@ TEST(CHeldDialogFrame, TheScreenUnderTheDialogIsDrawnAgainOnlyWhereNeitherThePan
 TEST(CHeldDialogFrame, TheGroundWithinThePanelIsCopiedAndTheRestDrawnEachPixelOnce)
 {
     using SRect = CDraw2D::SRect;
-    // What a list of rectangles covers, on the grid; false when two overlap.
+    // How many of the rectangles cover each cell's middle, counted into the grid.
     auto covered = [](const std::vector<SRect>& parts, std::vector<int>& count) {
         for (const SRect& part : parts)
             for (int row = 0; row < 6; ++row)
@@ -215,6 +215,7 @@ TEST(CHeldDialogFrame, TheGroundWithinThePanelIsCopiedAndTheRestDrawnEachPixelOn
         covered(parts, count);
         std::string text;
         for (std::size_t i = 0; i < count.size(); ++i)
+            // '2': covered twice, drawn or copied over itself.
             text += std::string(count[i] == 0 ? "." : count[i] == 1 ? "#" : "2") + ((i + 1) % 8 == 0 ? "\n" : "");
         return text;
     };
