@@ -141,11 +141,16 @@ bool CWindowCopy::CopyParts(const std::vector<SPart>& parts, float logical_width
         for (const SPart& part : parts)
         {
             // Logical y grows downward, the window's upward; the copy's rows
-            // from the top, as the logical screen's.
-            const int x0 = std::max(0, static_cast<int>(std::lround(part.x * sx)));
-            const int x1 = std::min(width, static_cast<int>(std::lround((part.x + part.width) * sx)));
-            const int top = std::max(0, static_cast<int>(std::lround(part.y * sy)));
-            const int foot = std::min(height, static_cast<int>(std::lround((part.y + part.height) * sy)));
+            // from the top, as the logical screen's. The pixels whose middles
+            // the part takes in, as the renderer covers a drawn part (a
+            // middle on its left edge is in, one on its top edge out), so
+            // that a copied part and a drawn one beside it leave no gap.
+            auto column = [](float edge) { return static_cast<int>(std::ceil(edge - 0.5f)); };
+            auto row = [](float edge) { return static_cast<int>(std::floor(edge + 0.5f)); };
+            const int x0 = std::max(0, column(part.x * sx));
+            const int x1 = std::min(width, column((part.x + part.width) * sx));
+            const int top = std::max(0, row(part.y * sy));
+            const int foot = std::min(height, row((part.y + part.height) * sy));
             if (x0 < x1 && top < foot)
                 glBlitFramebuffer(x0, top, x1, foot, x0, height - top, x1, height - foot, GL_COLOR_BUFFER_BIT,
                                   GL_NEAREST);

@@ -80,6 +80,25 @@ TEST_F(CWindowCopyDisplayTest, PartsAreDrawnBackAsTheyWereCaptured)
     glDisable(GL_TEXTURE_2D);
 }
 
+TEST_F(CWindowCopyDisplayTest, APartBetweenPixelsIsCopiedOverThePixelsADrawingOfItCovers)
+{
+    // Edges on pixels' middles and between them, as a panel centred on an
+    // odd width puts them.
+    const std::vector<CDraw2D::SRect> parts = {{10.5f, 20.5f, 40.0f, 30.0f}, {100.25f, 60.75f, 33.5f, 17.5f}};
+    CWindowCopy copy;
+    CapturePattern(copy);
+    glMatrixMode(GL_PROJECTION);
+    glOrtho(0.0, kWidth, kHeight, 0.0, -10.0, 10.0);
+    glMatrixMode(GL_MODELVIEW);
+    copy.DrawParts(parts, kWidth, kHeight);
+    glDisable(GL_TEXTURE_2D);
+    const std::vector<unsigned char> drawn = ReadWindow();
+    glClear(GL_COLOR_BUFFER_BIT);
+    ASSERT_TRUE(copy.CopyParts(parts, kWidth, kHeight));
+    const std::vector<unsigned char> copied = ReadWindow();
+    EXPECT_TRUE(drawn == copied);
+}
+
 TEST_F(CWindowCopyDisplayTest, NothingIsCopiedIntoAViewportOfAnotherSize)
 {
     CWindowCopy copy;
