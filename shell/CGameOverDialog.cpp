@@ -121,12 +121,8 @@ bool CGameOverDialog::ClearsOwnDepth() const
 
 CHeldDialogFrame::SLayers CGameOverDialog::Layers()
 {
-    CHeldDialogFrame::SLayers layers = CHeldDialogFrame::WholeWindow(GetLogicalWidth(), GetLogicalHeight());
-    layers.drawGround = [this](const std::vector<CDraw2D::SRect>& parts) { DrawWindowPictureParts(m_background, parts); };
-    layers.drawOver = [this] {
+    return CHeldDialogFrame::WindowPicture(*this, m_background, [this] {
         const float w = static_cast<float>(GetLogicalWidth());
-        CMatrixStack::Push();
-        CDialog::Draw();
         if (m_font)
         {
             // The title low enough to stay clear of the panel's top frame.
@@ -137,9 +133,7 @@ CHeldDialogFrame::SLayers CGameOverDialog::Layers()
             if (m_ranked)
                 DrawShadowed(m_font, "Enter Your Name", 30.0f, w, 300.0f);
         }
-        CMatrixStack::Pop();
-    };
-    return layers;
+    });
 }
 
 void CGameOverDialog::Draw()

@@ -147,11 +147,7 @@ bool CHelpDialog::ClearsOwnDepth() const
 
 CHeldDialogFrame::SLayers CHelpDialog::Layers()
 {
-    CHeldDialogFrame::SLayers layers = CHeldDialogFrame::WholeWindow(GetLogicalWidth(), GetLogicalHeight());
-    layers.drawGround = [this](const std::vector<CDraw2D::SRect>& parts) { DrawWindowPictureParts(m_background, parts); };
-    layers.drawOver = [this] {
-        CMatrixStack::Push();
-        CDialog::Draw();
+    CHeldDialogFrame::SLayers layers = CHeldDialogFrame::WindowPicture(*this, m_background, [this] {
         if (m_font)
         {
             m_font->DrawText("Help", TITLE_SIZE, 52.0f, 92.0f, TITLE_DEPTH, 0.0f, 0.0f, 0.0f, 1.0f, false);
@@ -161,8 +157,7 @@ CHeldDialogFrame::SLayers CHelpDialog::Layers()
             for (const auto& block : m_blocks)
                 if (block->GetPage() == m_current_page && block->GetKind() != CDescBlock::KIND_PICTURE)
                     block->Draw();
-        CMatrixStack::Pop();
-    };
+    });
     // The pictures of a page turn through their frames.
     std::vector<CDescBlock*> pictures;
     for (const auto& block : m_blocks)

@@ -3,7 +3,6 @@
 #include "engine/gfx/CBitmapFont.h"
 #include "engine/widgets/CButton.h"
 #include "engine/files/CConfigFile.h"
-#include "engine/gfx/CMatrixStack.h"
 #include "engine/gfx/CResManager.h"
 #include "engine/gfx/CTexture.h"
 #include "shell/CMenuHost.h"
@@ -136,12 +135,8 @@ bool CTop7Dialog::ClearsOwnDepth() const
 
 CHeldDialogFrame::SLayers CTop7Dialog::Layers()
 {
-    CHeldDialogFrame::SLayers layers = CHeldDialogFrame::WholeWindow(GetLogicalWidth(), GetLogicalHeight());
-    layers.drawGround = [this](const std::vector<CDraw2D::SRect>& parts) { DrawWindowPictureParts(m_background, parts); };
-    layers.drawOver = [this] {
+    return CHeldDialogFrame::WindowPicture(*this, m_background, [this] {
         const float w = static_cast<float>(GetLogicalWidth());
-        CMatrixStack::Push();
-        CDialog::Draw();
         if (m_font)
         {
             // Centred, and low enough to stay clear of the panel's top frame.
@@ -155,9 +150,7 @@ CHeldDialogFrame::SLayers CTop7Dialog::Layers()
             if (m_table)
                 m_table->Draw(m_font);
         }
-        CMatrixStack::Pop();
-    };
-    return layers;
+    });
 }
 
 void CTop7Dialog::Draw()

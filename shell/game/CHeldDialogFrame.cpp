@@ -4,9 +4,11 @@
 #include <cmath>
 
 #include "engine/frame/CAppWindow.h"
+#include "engine/frame/CDialog.h"
 #include "engine/frame/CGameApp.h"
 #include "engine/frame/CScreen.h"
 #include "engine/gfx/CBackSparkle.h"
+#include "engine/gfx/CMatrixStack.h"
 #include "engine/gfx/CResManager.h"
 #include "engine/gfx/CSparkleLists.h"
 #include "engine/gfx/CSprite.h"
@@ -345,5 +347,22 @@ CHeldDialogFrame::SLayers CHeldDialogFrame::WholeWindow(int logicalWidth, int lo
     layers.width = static_cast<float>(logicalWidth);
     layers.height = static_cast<float>(logicalHeight);
     layers.opaque = {0.0f, 0.0f, layers.width, layers.height};
+    return layers;
+}
+
+CHeldDialogFrame::SLayers CHeldDialogFrame::WindowPicture(CDialog& dialog, const CTexture* picture,
+                                                          std::function<void()> drawTexts)
+{
+    SLayers layers = WholeWindow(dialog.GetLogicalWidth(), dialog.GetLogicalHeight());
+    layers.drawGround = [&dialog, picture](const std::vector<CDraw2D::SRect>& parts) {
+        dialog.DrawWindowPictureParts(picture, parts);
+    };
+    layers.drawOver = [&dialog, drawTexts = std::move(drawTexts)] {
+        CMatrixStack::Push();
+        dialog.CDialog::Draw();
+        if (drawTexts)
+            drawTexts();
+        CMatrixStack::Pop();
+    };
     return layers;
 }

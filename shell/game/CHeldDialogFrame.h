@@ -35,9 +35,11 @@
 #include "shell/game/CContentCover.h"
 #include "shell/game/CDrawnOverCells.h"
 
+class CDialog;
 class CScreen;
 class CSparkleLists;
 class CSprite;
+class CTexture;
 
 class CHeldDialogFrame
 {
@@ -96,6 +98,11 @@ class CHeldDialogFrame
     // Layers of a dialog whose ground covers its whole logical screen: the
     // screen under it never shows.
     static SLayers WholeWindow(int logicalWidth, int logicalHeight);
+    // Layers of a dialog laid on its window picture over the whole window:
+    // the picture is the ground; over the sparkles the dialog's own widgets
+    // (CDialog::Draw), then what drawTexts draws, under the matrix as it
+    // stood.
+    static SLayers WindowPicture(CDialog& dialog, const CTexture* picture, std::function<void()> drawTexts);
 
     // The cells the back sparkles may draw over in a frame (each the part of
     // its picture that shows, turned any way), placed as they stand before

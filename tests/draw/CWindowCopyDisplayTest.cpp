@@ -26,6 +26,14 @@ protected:
         glClear(GL_COLOR_BUFFER_BIT);
     }
 
+    // The logical screen laid over the window pixel for pixel, for drawing.
+    static void LayLogicalScreenOverWindow()
+    {
+        glMatrixMode(GL_PROJECTION);
+        glOrtho(0.0, kWidth, kHeight, 0.0, -10.0, 10.0);
+        glMatrixMode(GL_MODELVIEW);
+    }
+
     // Pixels that are not what they should be: the pattern inside the parts
     // (logical = window pixels, from the top left), black outside them.
     int WrongPixels(const std::vector<CDraw2D::SRect>& parts) const
@@ -71,10 +79,7 @@ TEST_F(CWindowCopyDisplayTest, PartsAreDrawnBackAsTheyWereCaptured)
 {
     CWindowCopy copy;
     CapturePattern(copy);
-    // The logical screen laid over the window pixel for pixel.
-    glMatrixMode(GL_PROJECTION);
-    glOrtho(0.0, kWidth, kHeight, 0.0, -10.0, 10.0);
-    glMatrixMode(GL_MODELVIEW);
+    LayLogicalScreenOverWindow();
     copy.DrawParts(m_parts, kWidth, kHeight);
     EXPECT_EQ(0, WrongPixels(m_parts));
     glDisable(GL_TEXTURE_2D);
@@ -87,9 +92,7 @@ TEST_F(CWindowCopyDisplayTest, APartBetweenPixelsIsCopiedOverThePixelsADrawingOf
     const std::vector<CDraw2D::SRect> parts = {{10.5f, 20.5f, 40.0f, 30.0f}, {100.25f, 60.75f, 33.5f, 17.5f}};
     CWindowCopy copy;
     CapturePattern(copy);
-    glMatrixMode(GL_PROJECTION);
-    glOrtho(0.0, kWidth, kHeight, 0.0, -10.0, 10.0);
-    glMatrixMode(GL_MODELVIEW);
+    LayLogicalScreenOverWindow();
     copy.DrawParts(parts, kWidth, kHeight);
     glDisable(GL_TEXTURE_2D);
     const std::vector<unsigned char> drawn = ReadWindow();
