@@ -401,6 +401,20 @@ void CGameMenu::ReloadSkins()
 
 void CGameMenu::Draw()
 {
+    DrawLit(1.0f);
+}
+
+bool CGameMenu::DrawShaded(float light)
+{
+    // The text about an unreadable save keeps its own colours.
+    if (m_save_unreadable && !m_game_screen)
+        return false;
+    DrawLit(light);
+    return true;
+}
+
+void CGameMenu::DrawLit(float light)
+{
     m_continue_button->SetVisible(m_game_screen != nullptr);
     const float width = static_cast<float>(m_host.GetLogicalWidth());
     const float height = static_cast<float>(m_host.GetLogicalHeight());
@@ -425,7 +439,7 @@ void CGameMenu::Draw()
     // touch are drawn again, each over the background whole.
     const bool pixel_exact = m_host.GetWindowWidth() == m_host.GetLogicalWidth() &&
                              m_host.GetWindowHeight() == m_host.GetLogicalHeight();
-    const bool own_frame = background != 0 && pixel_exact && !m_host.HasOverlay() &&
+    const bool own_frame = background != 0 && pixel_exact && !m_host.HasOverlay() && light == 1.0f &&
                            !(m_save_unreadable && !m_game_screen);
     const bool partial = own_frame && button_states == m_drawn_buttons && m_mark.HoldsLastFrame();
     CDrawnOverCells drawn_over;
@@ -460,7 +474,7 @@ void CGameMenu::Draw()
                 }
             }
         }
-        DrawBackgroundParts(restore.Runs());
+        DrawBackgroundParts(restore.Runs(), 1.0f);
         CDraw2D::SetTexturing(false);
         DrawBackSparkles();
         for (std::size_t i = 0; i < std::size(buttons); ++i)
@@ -472,16 +486,30 @@ void CGameMenu::Draw()
         // The opaque background covers the whole window: it stands in for
         // the colour clear, and nothing under it needs blending.
         CDraw2D::DrawOpaquePicture(background, width, height, kBackgroundDepth);
+        if (light < 1.0f)
+        {
+            // Over the background alone: the sparkles and the buttons are
+            // drawn as dark as the veil would leave them.
+            const bool depth_test = CDraw2D::IsDepthTestOn();
+            CDraw2D::SetDepthTest(false);
+            CDraw2D::DarkenParts({{0.0f, 0.0f, width, height}}, light);
+            CDraw2D::SetDepthTest(depth_test);
+        }
         const int window_width = m_host.GetWindowWidth(), window_height = m_host.GetWindowHeight();
         if (pixel_exact && background != 0 &&
-            (background != m_background_copy_id || window_width != m_background_copy.GetWidth() ||
-             window_height != m_background_copy.GetHeight()))
+            (background != m_background_copy_id || light != m_background_copy_light ||
+             window_width != m_background_copy.GetWidth() || window_height != m_background_copy.GetHeight()))
+        {
             m_background_copy_id = m_background_copy.Capture(window_width, window_height) ? background : 0;
+            m_background_copy_light = light;
+        }
         CDraw2D::SetTexturing(false);
         if (own_frame)
             m_mark.SetBase(CDraw2D::ReadPixel(0, 0));
-        DrawBackSparkles();
+        DrawBackSparkles(nullptr, light);
+        CDraw2D::SetColor(light, light, light, 1.0f);
         CScreen::Draw();
+        CDraw2D::SetColor(1.0f, 1.0f, 1.0f, 1.0f);
     }
     CBitmapFont* font = m_host.GetFont();
     if (m_save_unreadable && !m_game_screen && font)
@@ -494,15 +522,17 @@ void CGameMenu::Draw()
         m_mark.Forget();
 }
 
-void CGameMenu::DrawBackgroundParts(const std::vector<CDraw2D::SRect>& parts)
+void CGameMenu::DrawBackgroundParts(const std::vector<CDraw2D::SRect>& parts, float light)
 {
     const float width = static_cast<float>(m_host.GetLogicalWidth());
     const float height = static_cast<float>(m_host.GetLogicalHeight());
     const unsigned int background = m_background ? m_background->GetId() : 0;
-    if (background != 0 && background == m_background_copy_id &&
+    if (background != 0 && background == m_background_copy_id && light == m_background_copy_light &&
         m_background_copy.CopyParts(parts, width, height))
         return;
     CDraw2D::DrawOpaquePictureParts(background, parts, width, height, kBackgroundDepth);
+    if (light < 1.0f)
+        CDraw2D::DarkenParts(parts, light);
 }
 
 std::vector<CButton*> CGameMenu::GetButtonsInOrder() const
@@ -513,7 +543,7 @@ std::vector<CButton*> CGameMenu::GetButtonsInOrder() const
             m_options_button.get(), m_quit_button.get()};
 }
 
-bool CGameMenu::DrawParts(const std::vector<CDraw2D::SRect>& parts, std::vector<CDraw2D::SRect>&)
+bool CGameMenu::DrawParts(const std::vector<CDraw2D::SRect>& parts, std::vector<CDraw2D::SRect>&, float light)
 {
     const unsigned int background = m_background ? m_background->GetId() : 0;
     const bool pixel_exact = m_host.GetWindowWidth() == m_host.GetLogicalWidth() &&
@@ -537,7 +567,7 @@ bool CGameMenu::DrawParts(const std::vector<CDraw2D::SRect>& parts, std::vector<
     // Nothing drawn over the parts reads the depth, which a copied
     // background leaves as the last frame had it.
     CDraw2D::SetDepthTest(false);
-    DrawBackgroundParts(parts);
+    DrawBackgroundParts(parts, light);
     CDraw2D::SetTexturing(false);
     // A sparkle that reaches no part would only be drawn over.
     const CSprite* sparkle = m_host.GetMainResManager() != nullptr
@@ -553,10 +583,11 @@ bool CGameMenu::DrawParts(const std::vector<CDraw2D::SRect>& parts, std::vector<
             const CVector4& at = back->GetPosition();
             shown.push_back(!touched({at.x - reach, at.y - reach, 2.0f * reach, 2.0f * reach}).empty());
         }
-        DrawBackSparkles(&shown);
+        DrawBackSparkles(&shown, light);
     }
     else
-        DrawBackSparkles();
+        DrawBackSparkles(nullptr, light);
+    CDraw2D::SetColor(light, light, light, 1.0f);
     for (CButton* button : GetButtonsInOrder())
     {
         const std::vector<CDraw2D::SRect> within =
@@ -564,6 +595,7 @@ bool CGameMenu::DrawParts(const std::vector<CDraw2D::SRect>& parts, std::vector<
         if (!within.empty())
             button->DrawParts(within);
     }
+    CDraw2D::SetColor(1.0f, 1.0f, 1.0f, 1.0f);
     return true;
 }
 

@@ -49,7 +49,9 @@ public:
 
     void Draw() override;
     void OnHiddenFrame() override { m_mark.Forget(); }
-    bool DrawParts(const std::vector<CDraw2D::SRect>& parts, std::vector<CDraw2D::SRect>& spilled) override;
+    bool DrawParts(const std::vector<CDraw2D::SRect>& parts, std::vector<CDraw2D::SRect>& spilled,
+                   float light) override;
+    bool DrawShaded(float light) override;
     void Activate() override;
     void Deactivate() override;
     void OnKeyDown(int key) override;
@@ -109,9 +111,13 @@ private:
     void DrawUnreadableSaveText(const CBitmapFont& font) const;
     // The buttons in the order they are drawn.
     std::vector<CButton*> GetButtonsInOrder() const;
-    // The background within the parts: copied back where a copy of it is
-    // held at the window's size, drawn otherwise.
-    void DrawBackgroundParts(const std::vector<CDraw2D::SRect>& parts);
+    // Draw, darkened to `light` as a black veil laid over the background
+    // would leave everything (DrawShaded); 1: as it is.
+    void DrawLit(float light);
+    // The background within the parts, darkened to `light`: copied back
+    // where a copy of it so darkened is held at the window's size, drawn
+    // otherwise.
+    void DrawBackgroundParts(const std::vector<CDraw2D::SRect>& parts, float light);
     void StartGame(std::unique_ptr<CGameScreen> screen);
     void EndGame();
     void RemoveSaveFile();
@@ -145,11 +151,12 @@ private:
     CDrawnOverCells m_drawn_over;
     std::vector<int> m_drawn_buttons;
     CBackBufferMark m_mark;
-    // The background as drawn into the window, one texel a pixel, and the
-    // picture it shows (0: none held): its parts are copied back rather than
-    // drawn.
+    // The background as drawn into the window, one texel a pixel, the
+    // picture it shows (0: none held) and the light it was darkened to: its
+    // parts are copied back rather than drawn.
     CWindowCopy m_background_copy;
     unsigned int m_background_copy_id = 0;
+    float m_background_copy_light = 1.0f;
     std::unique_ptr<CButton> m_help_button;
     std::unique_ptr<CButton> m_minimize_button;
     std::unique_ptr<CButton> m_fullscreen_button;

@@ -49,12 +49,24 @@ public:
     // Under an overlay that keeps its own frame: this screen drawn again only
     // within the parts (logical rectangles), over what the back buffer holds
     // of the last frame, with whatever it steps every frame stepped. What it
-    // drew beyond the parts is added to `spilled`. False, with nothing drawn
-    // or stepped, when it cannot; the overlay then draws the frame whole.
-    virtual bool DrawParts(const std::vector<CDraw2D::SRect>& parts, std::vector<CDraw2D::SRect>& spilled)
+    // drew beyond the parts is added to `spilled`. `light` below 1: drawn as
+    // DrawShaded draws it. False, with nothing drawn or stepped, when it
+    // cannot; the overlay then draws the frame whole.
+    virtual bool DrawParts(const std::vector<CDraw2D::SRect>& parts, std::vector<CDraw2D::SRect>& spilled,
+                           float light)
     {
         (void)parts;
         (void)spilled;
+        (void)light;
+        return false;
+    }
+    // Under an overlay that lays a black veil over the whole window: this
+    // screen drawn as Draw draws it with that veil over it, leaving `light`
+    // of what it shows, so that the overlay need not lay the veil again.
+    // False, with nothing drawn or stepped, when it cannot.
+    virtual bool DrawShaded(float light)
+    {
+        (void)light;
         return false;
     }
     virtual void OnKeyDown(int key);

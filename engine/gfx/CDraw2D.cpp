@@ -39,6 +39,11 @@ bool CDraw2D::IsBlendOn()
     return glIsEnabled(GL_BLEND) == GL_TRUE;
 }
 
+bool CDraw2D::IsDepthTestOn()
+{
+    return glIsEnabled(GL_DEPTH_TEST) == GL_TRUE;
+}
+
 bool CDraw2D::IsAlphaTestOn()
 {
     return glIsEnabled(GL_ALPHA_TEST) == GL_TRUE;
@@ -309,4 +314,16 @@ void CDraw2D::SetMipmapFilter(unsigned int texture, bool nearest)
     glBindTexture(GL_TEXTURE_2D, texture);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, nearest ? GL_NEAREST : GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, nearest ? GL_NEAREST : GL_LINEAR_MIPMAP_NEAREST);
+}
+
+void CDraw2D::DarkenParts(const std::vector<SRect>& parts, float light)
+{
+    SetTexturing(false);
+    SetAlphaTest(false);
+    EnableAlphaBlend();
+    SetColor(0.0f, 0.0f, 0.0f, 1.0f - light);
+    for (const SRect& part : parts)
+        CTexture::DrawQuad(part.x, part.y, 0.0f, part.width, part.height, 0.0f, 1.0f, 0.0f, 1.0f);
+    SetColor(1.0f, 1.0f, 1.0f, 1.0f);
+    SetBlend(false);
 }

@@ -40,6 +40,7 @@ public:
     // Alpha function "greater than threshold", then the alpha test on.
     static void EnableAlphaTestAbove(float threshold);
     static void SetDepthTest(bool on);
+    static bool IsDepthTestOn();
     static void SetDepthWrite(bool on);
     static void SetLighting(bool on);
     // Perspective-correct texturing at the best quality the driver offers.
@@ -109,6 +110,12 @@ public:
     // opaque picture modulated by white shows, at less cost).
     static void DrawPlacedPictureParts(unsigned int texture, const SRect& place, const std::vector<SRect>& parts,
                                        bool opaque = false, float depth = 0.0f);
+
+    // A black veil over the parts of the logical screen, leaving `light` of
+    // what lies there: texturing and the alpha test off, blending on
+    // (SetAlphaBlendFunc), the parts filled black at 1 - light; then the
+    // colour white again and blending off.
+    static void DarkenParts(const std::vector<SRect>& parts, float light);
 
     // Binds the texture, then sets its minifying and magnifying filters to
     // nearest or linear. For pictures without smaller levels.

@@ -38,7 +38,7 @@ bool CSparkle::Update()
     return m_alpha <= 0.0f;
 }
 
-void CSparkle::Emit() const
+void CSparkle::Emit(float light) const
 {
     if (m_sprite == nullptr)
     {
@@ -47,5 +47,5 @@ void CSparkle::Emit() const
     m_sprite->SetPosition(m_position);
     m_sprite->SetGroup(m_group);
     m_sprite->SetFrame(m_frame);
-    m_sprite->EmitCell(CVector4(0.0f, 0.0f, 0.0f), 0.0f, m_alpha);
+    m_sprite->EmitCell(CVector4(0.0f, 0.0f, 0.0f), 0.0f, m_alpha, light);
 }

@@ -20,8 +20,9 @@ public:
 
     // One step per frame; true when the sparkle has faded out.
     bool Update();
-    // Adds this sparkle to an open run of its sprite's cells (CSprite::EmitCell).
-    void Emit() const;
+    // Adds this sparkle to an open run of its sprite's cells (CSprite::EmitCell),
+    // its colour multiplied by `light`.
+    void Emit(float light = 1.0f) const;
 
     const CVector4& GetPosition() const { return m_position; }
     const CVector4& GetVelocity() const { return m_velocity; }

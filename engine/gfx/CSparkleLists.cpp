@@ -36,7 +36,8 @@ void UpdateList(std::vector<std::unique_ptr<T>>& list)
 }
 
 template <typename T>
-void DrawList(const std::vector<std::unique_ptr<T>>& list, CSprite* sprite, const std::vector<bool>* shown = nullptr)
+void DrawList(const std::vector<std::unique_ptr<T>>& list, CSprite* sprite, const std::vector<bool>* shown = nullptr,
+              float light = 1.0f)
 {
     if (sprite == nullptr)
     {
@@ -60,7 +61,7 @@ void DrawList(const std::vector<std::unique_ptr<T>>& list, CSprite* sprite, cons
     {
         if (shown == nullptr || (i < shown->size() && (*shown)[i]))
         {
-            list[i]->Emit();
+            list[i]->Emit(light);
         }
     }
     glEnd();
@@ -133,11 +134,11 @@ void CSparkleLists::UpdateBackSparkles()
     UpdateList(m_back_sparkles);
 }
 
-void CSparkleLists::DrawBackSparkles(const std::vector<bool>* shown)
+void CSparkleLists::DrawBackSparkles(const std::vector<bool>* shown, float light)
 {
     if (m_res_manager == nullptr)
     {
         return;
     }
-    DrawList(m_back_sparkles, m_res_manager->FindSprite(kBackSprite), shown);
+    DrawList(m_back_sparkles, m_res_manager->FindSprite(kBackSprite), shown, light);
 }

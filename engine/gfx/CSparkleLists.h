@@ -30,8 +30,10 @@ public:
     void DrawSparkles();
     void AddBackSparkle();
     void UpdateBackSparkles();
-    // shown: when given, only the back sparkles whose place in it is true.
-    void DrawBackSparkles(const std::vector<bool>* shown = nullptr);
+    // shown: when given, only the back sparkles whose place in it is true;
+    // light: the share of their light they are drawn with (1: as they are),
+    // as a black veil over them would leave it.
+    void DrawBackSparkles(const std::vector<bool>* shown = nullptr, float light = 1.0f);
     void Clear();
 
     const std::vector<std::unique_ptr<CSparkle>>& GetSparkles() const { return m_sparkles; }

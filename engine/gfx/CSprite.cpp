@@ -265,7 +265,7 @@ void CSprite::GetReach(int32_t group, int32_t frame, float box[4]) const
     box[3] = std::max(y0, y1);
 }
 
-void CSprite::EmitCell(const CVector4& at, float degreesZ, float alpha) const
+void CSprite::EmitCell(const CVector4& at, float degreesZ, float alpha, float light) const
 {
     const SCellBox cell = GetCellBox(m_group, m_frame);
     if (cell.left >= cell.right || cell.low >= cell.high)
@@ -295,7 +295,7 @@ void CSprite::EmitCell(const CVector4& at, float degreesZ, float alpha) const
     const float corners[4][4] = {
         {right, bottom, u1, v_bottom}, {left, bottom, u0, v_bottom}, {right, top, u1, v_top}, {left, top, u0, v_top}};
     static const int order[6] = {0, 1, 2, 2, 1, 3};
-    glColor4f(1.0f, 1.0f, 1.0f, alpha);
+    glColor4f(light, light, light, alpha);
     for (int i : order)
     {
         const float x = m_position.x + corners[i][0];

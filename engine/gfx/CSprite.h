@@ -30,9 +30,10 @@ public:
 
     void Draw(bool bind_texture);
     // The current cell as two triangles, placed as Draw places it, then
-    // turned degreesZ about z and moved to `at`, white at `alpha`: for the
-    // caller's open glBegin(GL_TRIANGLES), so that many cells go in one call.
-    void EmitCell(const CVector4& at, float degreesZ, float alpha) const;
+    // turned degreesZ about z and moved to `at`, white (or grey at `light`)
+    // at `alpha`: for the caller's open glBegin(GL_TRIANGLES), so that many
+    // cells go in one call.
+    void EmitCell(const CVector4& at, float degreesZ, float alpha, float light = 1.0f) const;
     void Advance(uint32_t dt);
 
     void SetGroup(int32_t index);

@@ -242,10 +242,15 @@ void CHeldDialogFrame::DrawWhole(CScreen* under, const SLayers& layers, bool cap
     m_last_cells = SparkleCells(app != nullptr ? app->GetSparkles() : nullptr, sprite, layers.width, layers.height);
     m_last_live = layers.live;
     m_last_live_look = layers.liveLook;
-    if (under != nullptr)
+    const std::vector<CDraw2D::SRect> whole = {{0.0f, 0.0f, layers.width, layers.height}};
+    const bool veiled = layers.veilLight < 1.0f;
+    m_under_shaded = under != nullptr && veiled && under->DrawShaded(layers.veilLight);
+    if (under != nullptr && !m_under_shaded)
         under->Draw();
+    if (veiled && !m_under_shaded)
+        DrawVeil(whole, layers.veilLight);
     if (layers.drawGround)
-        layers.drawGround({{0.0f, 0.0f, layers.width, layers.height}});
+        layers.drawGround(whole);
     CAppWindow* window = CAppWindow::Get();
     const int w = window != nullptr ? window->GetWidth() : static_cast<int>(layers.width);
     const int h = window != nullptr ? window->GetHeight() : static_cast<int>(layers.height);
@@ -298,7 +303,7 @@ bool CHeldDialogFrame::DrawPartial(CScreen* under, const SLayers& layers)
     {
         const CDrawnOverCells below = CellsUnder(cells, layers.opaque, m_cover, layers.width, layers.height);
         std::vector<CDraw2D::SRect> spilled;
-        if (!under->DrawParts(below.Runs(), spilled))
+        if (!under->DrawParts(below.Runs(), spilled, m_under_shaded ? layers.veilLight : 1.0f))
             return false;
         for (const CDraw2D::SRect& rect : spilled)
             cells.Mark(rect.x, rect.y, rect.width, rect.height, layers.width, layers.height);
@@ -312,6 +317,10 @@ bool CHeldDialogFrame::DrawPartial(CScreen* under, const SLayers& layers)
     SplitGround(ground, m_ground_held ? layers.opaque : CDraw2D::SRect{0.0f, 0.0f, 0.0f, 0.0f}, copied, drawn);
     if (!m_ground.CopyParts(copied, layers.width, layers.height))
         drawn = ground;
+    // Where the screen under was drawn again darkened, the veil lies there
+    // already; elsewhere in these parts the held picture covers it.
+    if (layers.veilLight < 1.0f && !m_under_shaded)
+        DrawVeil(drawn, layers.veilLight);
     if (layers.drawGround)
         layers.drawGround(drawn);
     UpdateBackSparkles();
@@ -339,6 +348,14 @@ bool CHeldDialogFrame::DrawPartial(CScreen* under, const SLayers& layers)
     m_last_live_look = layers.liveLook;
     m_last_cells = now;
     return true;
+}
+
+void CHeldDialogFrame::DrawVeil(const std::vector<CDraw2D::SRect>& parts, float light)
+{
+    CMatrixStack::Push();
+    CMatrixStack::Translate(0.0f, 0.0f, 0.5f);
+    CDraw2D::DarkenParts(parts, light);
+    CMatrixStack::Pop();
 }
 
 CHeldDialogFrame::SLayers CHeldDialogFrame::WholeWindow(int logicalWidth, int logicalHeight)

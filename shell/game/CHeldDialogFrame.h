@@ -55,7 +55,13 @@ class CHeldDialogFrame
         // The logical screen the dialog is laid out in.
         float width = 800.0f;
         float height = 600.0f;
-        // What the dialog lays before its sparkles, within the parts given.
+        // Below 1: the ground starts with a black veil over the whole
+        // window, leaving this share of the light of the screen under it.
+        // A screen under that can draw itself so darkened does
+        // (CScreen::DrawShaded); over any other the veil is laid.
+        float veilLight = 1.0f;
+        // What the dialog lays before its sparkles (after the veil), within
+        // the parts given.
         std::function<void(const std::vector<CDraw2D::SRect>& parts)> drawGround;
         // Where the ground hides the screen under the dialog wholly (nothing
         // there needs the screen under drawn again).
@@ -154,6 +160,8 @@ class CHeldDialogFrame
     EMode GetMode() const { return m_mode; }
 
   private:
+    // The veil within the parts.
+    static void DrawVeil(const std::vector<CDraw2D::SRect>& parts, float light);
     void DrawWhole(CScreen* under, const SLayers& layers, bool capture, const std::vector<float>& look);
     // False when the screen under could not draw its parts (nothing drawn).
     bool DrawPartial(CScreen* under, const SLayers& layers);
@@ -173,5 +181,7 @@ class CHeldDialogFrame
     std::vector<float> m_look;
     bool m_held = false;
     bool m_under_refuses = false;
+    // The screen under drew itself darkened in the last frame drawn whole.
+    bool m_under_shaded = false;
     EMode m_mode = EMode::Whole;
 };

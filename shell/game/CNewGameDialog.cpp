@@ -194,17 +194,11 @@ void CNewGameDialog::SetWindowPicture(const char* textureName)
 void CNewGameDialog::DrawGround(const std::vector<CDraw2D::SRect>& parts) const
 {
     CMatrixStack::Push();
+    // Over the veil, as deep as it lies.
     if (m_dim_screen)
     {
-        CDraw2D::SetTexturing(false);
         CDraw2D::SetAlphaTest(false);
-        CDraw2D::EnableAlphaBlend();
         CMatrixStack::Translate(0.0f, 0.0f, 0.5f);
-        CDraw2D::SetColor(0.0f, 0.0f, 0.0f, 0.75f);
-        for (const CDraw2D::SRect& part : parts)
-            CTexture::DrawQuad(part.x, part.y, 0.0f, part.width, part.height, 0.0f, 1.0f, 0.0f, 1.0f);
-        CDraw2D::SetColor(1.0f, 1.0f, 1.0f, 1.0f);
-        CDraw2D::SetBlend(false);
     }
     CDraw2D::SetTexturing(true);
     CDraw2D::EnableAlphaBlend();
@@ -249,6 +243,9 @@ CHeldDialogFrame::SLayers CNewGameDialog::Layers()
     // The panel's picture has no see-through texels.
     if (m_background)
         layers.opaque = {m_x, m_y, static_cast<float>(m_width), static_cast<float>(m_height)};
+    // The screen under it darkened to a quarter of its light.
+    if (m_dim_screen)
+        layers.veilLight = 0.25f;
     layers.drawGround = [this](const std::vector<CDraw2D::SRect>& parts) { DrawGround(parts); };
     layers.drawOver = [this] { DrawChoices(); };
     return layers;

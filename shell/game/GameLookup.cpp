@@ -75,10 +75,10 @@ void UpdateBackSparkles()
         lists->UpdateBackSparkles();
 }
 
-void DrawBackSparkles(const std::vector<bool>* shown)
+void DrawBackSparkles(const std::vector<bool>* shown, float light)
 {
     if (CSparkleLists* lists = Sparkles())
-        lists->DrawBackSparkles(shown);
+        lists->DrawBackSparkles(shown, light);
 }
 
 std::string LayoutPicture(const CConfigFile& layout, const char* key, const std::string& layoutFile)

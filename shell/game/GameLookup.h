@@ -33,5 +33,6 @@ void AddSparkle(const CVector4& position, int group);
 void UpdateSparkles();
 void DrawSparkles();
 void UpdateBackSparkles();
-// shown: when given, only the back sparkles whose place in it is true.
-void DrawBackSparkles(const std::vector<bool>* shown = nullptr);
+// shown: when given, only the back sparkles whose place in it is true;
+// light: the share of their light they are drawn with (1: as they are).
+void DrawBackSparkles(const std::vector<bool>* shown = nullptr, float light = 1.0f);
