@@ -69,7 +69,7 @@ bool CBackSparkle::Update()
     return m_position.y < kEndY;
 }
 
-void CBackSparkle::Emit(float light) const
+void CBackSparkle::Emit(std::vector<CSprite::SCellVertex>& out, float light) const
 {
     if (m_sprite == nullptr)
     {
@@ -77,5 +77,5 @@ void CBackSparkle::Emit(float light) const
     }
     m_sprite->SetGroup(m_group);
     m_sprite->SetFrame(m_frame);
-    m_sprite->EmitCell(m_position, m_angle, m_alpha, light);
+    m_sprite->AddCell(m_position, m_angle, m_alpha, light, out);
 }

@@ -3,6 +3,7 @@
 #include "engine/gfx/CVector4.h"
 
 #include <cstdint>
+#include <vector>
 
 #include "engine/gfx/CSparkle.h"
 
@@ -22,9 +23,9 @@ public:
 
     // One step per frame; true when the sparkle has left the top of the screen.
     bool Update();
-    // Adds this sparkle to an open run of its sprite's cells (CSprite::EmitCell),
-    // its colour multiplied by `light`.
-    void Emit(float light = 1.0f) const;
+    // Adds this sparkle's cell to the corners of a run of its sprite's cells
+    // (CSprite::AddCell), its colour multiplied by `light`.
+    void Emit(std::vector<CSprite::SCellVertex>& out, float light = 1.0f) const;
 
     // The shared wind: a new drift now and then, held for 900 to 1799 steps.
     static void UpdateDrift(const SparkleRandom& random);

@@ -38,7 +38,7 @@ bool CSparkle::Update()
     return m_alpha <= 0.0f;
 }
 
-void CSparkle::Emit(float light) const
+void CSparkle::Emit(std::vector<CSprite::SCellVertex>& out, float light) const
 {
     if (m_sprite == nullptr)
     {
@@ -47,5 +47,5 @@ void CSparkle::Emit(float light) const
     m_sprite->SetPosition(m_position);
     m_sprite->SetGroup(m_group);
     m_sprite->SetFrame(m_frame);
-    m_sprite->EmitCell(CVector4(0.0f, 0.0f, 0.0f), 0.0f, m_alpha, light);
+    m_sprite->AddCell(CVector4(0.0f, 0.0f, 0.0f), 0.0f, m_alpha, light, out);
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "engine/gfx/CSprite.h"
 #include "engine/gfx/CVector4.h"
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 class CSprite;
 
@@ -20,9 +22,9 @@ public:
 
     // One step per frame; true when the sparkle has faded out.
     bool Update();
-    // Adds this sparkle to an open run of its sprite's cells (CSprite::EmitCell),
-    // its colour multiplied by `light`.
-    void Emit(float light = 1.0f) const;
+    // Adds this sparkle's cell to the corners of a run of its sprite's cells
+    // (CSprite::AddCell), its colour multiplied by `light`.
+    void Emit(std::vector<CSprite::SCellVertex>& out, float light = 1.0f) const;
 
     const CVector4& GetPosition() const { return m_position; }
     const CVector4& GetVelocity() const { return m_velocity; }

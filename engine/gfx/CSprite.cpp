@@ -267,6 +267,21 @@ void CSprite::GetReach(int32_t group, int32_t frame, float box[4]) const
 
 void CSprite::EmitCell(const CVector4& at, float degreesZ, float alpha, float light) const
 {
+    std::vector<SCellVertex> corners;
+    corners.reserve(6);
+    AddCell(at, degreesZ, alpha, light, corners);
+    if (!corners.empty())
+        glColor4f(light, light, light, alpha);
+    for (const SCellVertex& corner : corners)
+    {
+        glTexCoord2f(corner.u, corner.v);
+        glVertex3f(corner.x, corner.y, corner.z);
+    }
+}
+
+void CSprite::AddCell(const CVector4& at, float degreesZ, float alpha, float light,
+                      std::vector<SCellVertex>& out) const
+{
     const SCellBox cell = GetCellBox(m_group, m_frame);
     if (cell.left >= cell.right || cell.low >= cell.high)
     {
@@ -295,13 +310,12 @@ void CSprite::EmitCell(const CVector4& at, float degreesZ, float alpha, float li
     const float corners[4][4] = {
         {right, bottom, u1, v_bottom}, {left, bottom, u0, v_bottom}, {right, top, u1, v_top}, {left, top, u0, v_top}};
     static const int order[6] = {0, 1, 2, 2, 1, 3};
-    glColor4f(light, light, light, alpha);
     for (int i : order)
     {
         const float x = m_position.x + corners[i][0];
         const float y = m_position.y + corners[i][1];
-        glTexCoord2f(corners[i][2], corners[i][3]);
-        glVertex3f(at.x + c * x - s * y, at.y + s * x + c * y, at.z + m_position.z);
+        out.push_back({at.x + c * x - s * y, at.y + s * x + c * y, at.z + m_position.z, corners[i][2], corners[i][3],
+                       light, light, light, alpha});
     }
 }
 

@@ -19,6 +19,14 @@ class CSprite
 public:
     static constexpr uint32_t kDefaultFrameDelay = 50;
 
+    // A corner of a cell as EmitCell lays it: place, texture coordinates, colour.
+    struct SCellVertex
+    {
+        float x, y, z;
+        float u, v;
+        float r, g, b, a;
+    };
+
     CSprite() = default;
     CSprite(const CSprite& other);
     CSprite& operator=(const CSprite& other);
@@ -34,6 +42,9 @@ public:
     // at `alpha`: for the caller's open glBegin(GL_TRIANGLES), so that many
     // cells go in one call.
     void EmitCell(const CVector4& at, float degreesZ, float alpha, float light = 1.0f) const;
+    // The same two triangles, their six corners added to `out` (none for a
+    // cell with nothing in it), for one array drawn in one call.
+    void AddCell(const CVector4& at, float degreesZ, float alpha, float light, std::vector<SCellVertex>& out) const;
     void Advance(uint32_t dt);
 
     void SetGroup(int32_t index);

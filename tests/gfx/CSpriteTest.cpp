@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -187,5 +188,53 @@ TEST(CSpriteCellBoxes, ACellsBoxHoldsItsVisibleTexelsAndTwoMore)
         EXPECT_EQ(box.right, 1.0f);
         EXPECT_EQ(box.low, 0.0f);
         EXPECT_EQ(box.high, 1.0f);
+    }
+}
+
+TEST(CSpriteCells, ACellsCornersLieWhereItsReachSaysAtTheShadeAsked)
+{
+    // The cells a sparkle is drawn over are marked from its reach: a corner
+    // beyond it would leave a trail.
+    const struct
+    {
+        float degrees;
+        bool flip;
+    } cases[] = {{0.0f, false}, {0.0f, true}, {30.0f, false}, {90.0f, true}, {217.5f, false}};
+    for (const auto& c : cases)
+    {
+        CSprite sprite;
+        sprite.SetGrid(1, 1);
+        sprite.SetSize(32.0f, 24.0f);
+        sprite.SetPosition(CVector4(3.0f, -2.0f, 0.0f));
+        sprite.SetFlipV(c.flip);
+        float box[4];
+        sprite.GetReach(0, 0, box);
+        std::vector<CSprite::SCellVertex> corners;
+        sprite.AddCell(CVector4(100.0f, 50.0f, 0.0f), c.degrees, 0.35f, 0.25f, corners);
+        ASSERT_EQ(corners.size(), 6u) << c.degrees;
+        // The box is about the sprite's own offset, turned with it.
+        const float reach = std::hypot(std::max(std::fabs(box[0]), std::fabs(box[2])),
+                                       std::max(std::fabs(box[1]), std::fabs(box[3]))) +
+                            std::hypot(3.0f, 2.0f);
+        float x0 = 1e9f, y0 = 1e9f, x1 = -1e9f, y1 = -1e9f;
+        for (const CSprite::SCellVertex& corner : corners)
+        {
+            EXPECT_LE(std::hypot(corner.x - 100.0f, corner.y - 50.0f), reach + 1e-3f) << c.degrees;
+            EXPECT_FLOAT_EQ(corner.r, 0.25f);
+            EXPECT_FLOAT_EQ(corner.b, 0.25f);
+            EXPECT_FLOAT_EQ(corner.a, 0.35f);
+            x0 = std::min(x0, corner.x - 100.0f);
+            y0 = std::min(y0, corner.y - 50.0f);
+            x1 = std::max(x1, corner.x - 100.0f);
+            y1 = std::max(y1, corner.y - 50.0f);
+        }
+        // Unturned, the corners span the reach exactly.
+        if (c.degrees == 0.0f)
+        {
+            EXPECT_FLOAT_EQ(x0, box[0] + 3.0f);
+            EXPECT_FLOAT_EQ(y0, box[1] - 2.0f);
+            EXPECT_FLOAT_EQ(x1, box[2] + 3.0f);
+            EXPECT_FLOAT_EQ(y1, box[3] - 2.0f);
+        }
     }
 }
