@@ -419,7 +419,6 @@ void CGameMenu::DrawLit(float light)
     const float width = static_cast<float>(m_host.GetLogicalWidth());
     const float height = static_cast<float>(m_host.GetLogicalHeight());
     const unsigned int background = m_background ? m_background->GetId() : 0;
-    CDraw2D::ClearDepth();
     UpdateBackSparkles();
 
     // In the order they were added, which is the order they are drawn in.
@@ -442,6 +441,11 @@ void CGameMenu::DrawLit(float light)
     const bool own_frame = background != 0 && pixel_exact && !m_host.HasOverlay() && light == 1.0f &&
                            !(m_save_unreadable && !m_game_screen);
     const bool partial = own_frame && button_states == m_drawn_buttons && m_mark.HoldsLastFrame();
+    // Nothing in a frame of the menu's own reads the depth unless the test
+    // is on; clearing the whole window's costs the renderer as much as
+    // laying the background again.
+    if (!partial || CDraw2D::IsDepthTestOn())
+        CDraw2D::ClearDepth();
     CDrawnOverCells drawn_over;
     const CSprite* sparkle = m_host.GetMainResManager() != nullptr
                                  ? m_host.GetMainResManager()->FindSprite(CSparkleLists::kBackSprite)
