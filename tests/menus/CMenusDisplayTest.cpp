@@ -1,6 +1,6 @@
 // The intro and the main menu drawn on a real GL window (run under a virtual
-// display): the intro's viewport and its picture, and the main menu's copied
-// still layer.
+// display): the intro's viewport and its picture, the main menu's copied
+// still layer, and the veil a dialog lays over the screen under it.
 
 #include <gtest/gtest.h>
 
@@ -12,10 +12,13 @@
 #include <vector>
 
 #include "engine/files/CFilePack.h"
+#include "engine/frame/CScreen.h"
+#include "engine/gfx/CDraw2D.h"
 #include "engine/gfx/CPicture.h"
 #include "engine/gfx/CResManager.h"
 #include "shell/CIntroScreen.h"
 #include "shell/CMainMenu.h"
+#include "shell/game/CHeldDialogFrame.h"
 #include "tests/draw/PatternPicture.h"
 #include "tests/frame/CGLWindowTest.h"
 #include "tests/menus/MenuTestFiles.h"
@@ -127,5 +130,67 @@ TEST_F(CMenusDisplayTest, CopiedStillLayerShowsExactlyWhatAFullDrawShows)
         m_window->Render();
         EXPECT_TRUE(SameButTheStamp(hovered, ReadWindow(width, height)));
         m_window->RemoveScreen(&menu);
+    }
+}
+
+namespace
+{
+// Three bands of colour over the window; darkened, it draws them as a
+// quarter as bright itself when it may.
+class CBandsScreen : public CScreen
+{
+  public:
+    static constexpr unsigned char kBands[3][3] = {{200, 100, 40}, {40, 220, 120}, {252, 252, 252}};
+
+    explicit CBandsScreen(bool shades) : m_shades(shades) {}
+
+    void Draw() override { DrawBands(1.0f); }
+    bool DrawShaded(float light) override
+    {
+        if (!m_shades)
+            return false;
+        DrawBands(light);
+        ++m_shaded;
+        return true;
+    }
+
+    int m_shaded = 0;
+
+  private:
+    void DrawBands(float light) const
+    {
+        int width = 0, height = 0;
+        CDraw2D::GetViewportSize(width, height);
+        for (int band = 0; band < 3; ++band)
+            CDraw2D::ClearColorInRect(band * width / 3, 0, width / 3 + 1, height, kBands[band][0] * light / 255.0f,
+                                      kBands[band][1] * light / 255.0f, kBands[band][2] * light / 255.0f);
+    }
+
+    bool m_shades;
+};
+}
+
+TEST_F(CMenusDisplayTest, ADialogsVeilLiesOnceOverTheScreenUnderItWhetherThatDarkensItselfOrNot)
+{
+    const int width = m_window->GetWidth();
+    const int height = m_window->GetHeight();
+    CDraw2D::SetOrthoProjection(width, height, 800.0, 600.0, -50.0, 50.0);
+    for (bool shades : {true, false})
+    {
+        CBandsScreen under(shades);
+        CScreen dialog;
+        CHeldDialogFrame frame(dialog);
+        CHeldDialogFrame::SLayers layers;
+        layers.veilLight = 0.25f;
+        frame.Draw(&under, layers, {});
+        EXPECT_EQ(under.m_shaded, shades ? 1 : 0);
+        const std::vector<unsigned char> window = ReadWindow(width, height);
+        for (int band = 0; band < 3; ++band)
+        {
+            const std::size_t at = (static_cast<std::size_t>(height / 2) * width + band * width / 3 + width / 6) * 4;
+            for (int k = 0; k < 3; ++k)
+                EXPECT_NEAR(window[at + k], CBandsScreen::kBands[band][k] / 4, 2)
+                    << "band " << band << (shades ? ", darkened by the screen" : ", veiled by the dialog");
+        }
     }
 }
