@@ -7,8 +7,6 @@
 #include <functional>
 #include <vector>
 
-class CSprite;
-
 // The generator sparkles draw from; the game passes std::rand, tests a seeded one.
 using SparkleRandom = std::function<int()>;
 

@@ -267,8 +267,9 @@ void CSprite::GetReach(int32_t group, int32_t frame, float box[4]) const
 
 void CSprite::EmitCell(const CVector4& at, float degreesZ, float alpha, float light) const
 {
-    std::vector<SCellVertex> corners;
-    corners.reserve(6);
+    // Kept from call to call: a run of cells asks for no memory each.
+    static std::vector<SCellVertex> corners;
+    corners.clear();
     AddCell(at, degreesZ, alpha, light, corners);
     if (!corners.empty())
         glColor4f(light, light, light, alpha);
