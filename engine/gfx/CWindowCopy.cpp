@@ -46,25 +46,20 @@ CWindowCopy::~CWindowCopy()
 bool CWindowCopy::Create(int width, int height)
 {
     Release();
-    if (!HasFramebufferCopies())
-    {
-        m_texture = CTexture::CreatePixelTarget(width, height);
-        m_width = width;
-        m_height = height;
-        return m_texture != 0;
-    }
-    const unsigned int texture = CTexture::CreatePixelTarget(width, height, true);
-    if (texture == 0)
+    const bool copies = HasFramebufferCopies();
+    m_texture = CTexture::CreatePixelTarget(width, height, copies);
+    if (m_texture == 0)
         return false;
-    m_texture = texture;
     m_width = width;
     m_height = height;
+    if (!copies)
+        return true;
     GLuint framebuffer = 0;
     glGenFramebuffers(1, &framebuffer);
     GLint outer = 0;
     glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &outer);
     glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
-    glFramebufferTexture2D(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
+    glFramebufferTexture2D(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, m_texture, 0);
     const bool complete = glCheckFramebufferStatus(GL_READ_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
     glBindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(outer));
     if (framebuffer != 0 && complete)
@@ -137,16 +132,16 @@ bool CWindowCopy::CopyParts(const std::vector<SPart>& parts, float logical_width
         return false;
     const float sx = m_width / logical_width, sy = m_height / logical_height;
     const int width = m_width, height = m_height;
-    WithFramebuffers(m_framebuffer, 0, [&parts, sx, sy, width, height] {
+    // The pixels whose middles a part takes in, as the renderer covers a
+    // drawn part (a middle on its left edge is in, one on its top edge out),
+    // so that a copied part and a drawn one beside it leave no gap.
+    auto column = [](float edge) { return static_cast<int>(std::ceil(edge - 0.5f)); };
+    auto row = [](float edge) { return static_cast<int>(std::floor(edge + 0.5f)); };
+    WithFramebuffers(m_framebuffer, 0, [&parts, sx, sy, width, height, column, row] {
         for (const SPart& part : parts)
         {
             // Logical y grows downward, the window's upward; the copy's rows
-            // from the top, as the logical screen's. The pixels whose middles
-            // the part takes in, as the renderer covers a drawn part (a
-            // middle on its left edge is in, one on its top edge out), so
-            // that a copied part and a drawn one beside it leave no gap.
-            auto column = [](float edge) { return static_cast<int>(std::ceil(edge - 0.5f)); };
-            auto row = [](float edge) { return static_cast<int>(std::floor(edge + 0.5f)); };
+            // from the top, as the logical screen's.
             const int x0 = std::max(0, column(part.x * sx));
             const int x1 = std::min(width, column((part.x + part.width) * sx));
             const int top = std::max(0, row(part.y * sy));
