@@ -580,10 +580,10 @@ bool CGameMenu::DrawParts(const std::vector<CDraw2D::SRect>& parts, std::vector<
     CGameApp* app = CGameApp::Get();
     if (sparkle != nullptr && app != nullptr && app->GetSparkles() != nullptr)
     {
-        const float reach = CDrawnOverCells::BackSparkleReach(*sparkle);
         std::vector<bool> shown;
         for (const auto& back : app->GetSparkles()->GetBackSparkles())
         {
+            const float reach = CDrawnOverCells::BackSparkleReach(*sparkle, back->GetGroup(), back->GetFrame());
             const CVector4& at = back->GetPosition();
             shown.push_back(!touched({at.x - reach, at.y - reach, 2.0f * reach, 2.0f * reach}).empty());
         }

@@ -211,9 +211,13 @@ std::vector<CSprite::SCellBox> CSprite::FindCellBoxes(const CPicture& picture, i
         for (int32_t frame = 0; frame < frames; ++frame)
         {
             int x0 = width, x1 = -1, y0 = height, y1 = -1;
+            // Squared, from the cell's middle to a texel's farthest corner.
+            float farthest = 0.0f;
+            const float mx = width / 2.0f, my = height / 2.0f;
             for (int y = 0; y < height; ++y)
             {
                 const unsigned char* row = picture.GetPixel(frame * width, group * height + y);
+                const float dy = std::max(std::fabs(y - my), std::fabs(y + 1 - my));
                 for (int x = 0; x < width; ++x)
                 {
                     if (row[x * 4 + 3] != 0)
@@ -222,6 +226,8 @@ std::vector<CSprite::SCellBox> CSprite::FindCellBoxes(const CPicture& picture, i
                         x1 = std::max(x1, x);
                         y0 = std::min(y0, y);
                         y1 = std::max(y1, y);
+                        const float dx = std::max(std::fabs(x - mx), std::fabs(x + 1 - mx));
+                        farthest = std::max(farthest, dx * dx + dy * dy);
                     }
                 }
             }
@@ -235,6 +241,12 @@ std::vector<CSprite::SCellBox> CSprite::FindCellBoxes(const CPicture& picture, i
             box.right = static_cast<float>(std::min(width, x1 + 1 + kMargin)) / width;
             box.low = static_cast<float>(std::max(0, y0 - kMargin)) / height;
             box.high = static_cast<float>(std::min(height, y1 + 1 + kMargin)) / height;
+            // Where the box meets the cell's edge, filtering there reads the
+            // next cell of the picture too: only the box's corners bound
+            // what is drawn.
+            const bool inside = x0 - kMargin > 0 && x1 + 1 + kMargin < width && y0 - kMargin > 0 &&
+                                y1 + 1 + kMargin < height;
+            box.radius = inside ? std::sqrt(farthest) + kMargin : -1.0f;
         }
     }
     return boxes;
@@ -263,6 +275,22 @@ void CSprite::GetReach(int32_t group, int32_t frame, float box[4]) const
     box[1] = std::min(y0, y1);
     box[2] = std::max(x0, x1);
     box[3] = std::max(y0, y1);
+}
+
+float CSprite::GetTurnedReach(int32_t group, int32_t frame) const
+{
+    float box[4];
+    GetReach(group, frame, box);
+    float reach = std::hypot(std::max(std::fabs(box[0]), std::fabs(box[2])),
+                             std::max(std::fabs(box[1]), std::fabs(box[3])));
+    // Beyond the circle round the texels that show the quad's texels are
+    // all see-through: drawn there, it changes no pixel.
+    const SCellBox cell = GetCellBox(group, frame);
+    const float texels_wide = m_texture && m_frames > 0 ? static_cast<float>(m_texture->GetWidth() / m_frames) : 0.0f;
+    const float texels_high = m_texture && m_groups > 0 ? static_cast<float>(m_texture->GetHeight() / m_groups) : 0.0f;
+    if (cell.radius >= 0.0f && texels_wide > 0.0f && texels_high > 0.0f)
+        reach = std::min(reach, cell.radius * std::max(m_width / texels_wide, m_height / texels_high));
+    return reach;
 }
 
 void CSprite::EmitCell(const CVector4& at, float degreesZ, float alpha, float light) const

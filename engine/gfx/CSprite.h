@@ -86,6 +86,10 @@ public:
         float right = 1.0f;
         float low = 0.0f;
         float high = 1.0f;
+        // How far from the cell's middle a texel with any alpha reaches
+        // (its farthest corner), with the same margin, in texels; below 0
+        // when not known or when the box meets the cell's edge.
+        float radius = -1.0f;
     };
     // Each cell's box, groups by frames, a group after another; whole cells
     // for a picture without alpha.
@@ -94,6 +98,10 @@ public:
     // position, before it is turned and moved: left, bottom, right, top (the
     // whole cell when not known).
     void GetReach(int32_t group, int32_t frame, float box[4]) const;
+    // How far from the sprite's own position what EmitCell draws of a cell
+    // can change a pixel, turned any way: the circle round the part that
+    // shows, or round the box's corners when that is smaller.
+    float GetTurnedReach(int32_t group, int32_t frame) const;
 
 private:
     // A cell's box (the whole cell when not known).

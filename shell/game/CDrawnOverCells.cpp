@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "engine/gfx/CBackSparkle.h"
 #include "engine/gfx/CSparkleLists.h"
 #include "engine/gfx/CSprite.h"
 #include "shell/game/CContentCover.h"
@@ -54,12 +55,12 @@ void CDrawnOverCells::MarkBackSparkles(const CSparkleLists& sparkles, const CSpr
                                        float logical_height, const CContentCover* cover, std::vector<bool>* shown,
                                        float margin)
 {
-    const float reach = BackSparkleReach(sprite) + margin;
     if (shown)
         shown->assign(sparkles.GetBackSparkles().size(), true);
     std::size_t index = 0;
     for (const auto& sparkle : sparkles.GetBackSparkles())
     {
+        const float reach = BackSparkleReach(sprite, sparkle->GetGroup(), sparkle->GetFrame()) + margin;
         const CVector4& at = sparkle->GetPosition();
         const float x = at.x - reach, y = at.y - reach;
         if (cover && IsCovered(*cover, x, y, 2.0f * reach, 2.0f * reach))
@@ -79,6 +80,14 @@ float CDrawnOverCells::BackSparkleReach(const CSprite& sprite)
     // and a pixel more for the filtering at its edge.
     const CVector4& offset = sprite.GetPosition();
     return std::hypot(sprite.GetWidth() / 2.0f, sprite.GetHeight() / 2.0f) + std::hypot(offset.x, offset.y) + 2.0f;
+}
+
+float CDrawnOverCells::BackSparkleReach(const CSprite& sprite, int group, int frame)
+{
+    // Each is drawn as the part of its cell that shows, turned about the
+    // sprite's offset from its place (CSprite::AddCell).
+    const CVector4& offset = sprite.GetPosition();
+    return sprite.GetTurnedReach(group, frame) + std::hypot(offset.x, offset.y) + 2.0f;
 }
 
 bool CDrawnOverCells::IsCovered(const CContentCover& cover, float x, float y, float width, float height)

@@ -32,8 +32,10 @@ public:
                           float logical_height, const CContentCover* cover = nullptr,
                           std::vector<bool>* shown = nullptr, float margin = 0.0f);
     // How far from its place a back sparkle drawn with this sprite can draw,
-    // turned any way.
+    // turned any way, whichever cell of it it shows.
     static float BackSparkleReach(const CSprite& sprite);
+    // The same for a sparkle showing the sprite's cell in this group and frame.
+    static float BackSparkleReach(const CSprite& sprite, int group, int frame);
     void Add(const CDrawnOverCells& other);
     void Clear();
     // The marked cells as rectangles (what is copied back; see CellRuns).

@@ -34,21 +34,7 @@ CDrawnOverCells CHeldDialogFrame::SparkleCells(const CSparkleLists* sparkles, co
     if (sparkles != nullptr && sprite != nullptr)
     {
         const float margin = kSparkleStepReach * kSparkleSteps;
-        // Each is drawn as the part of its picture cell that shows, turned
-        // about its place (CSprite::EmitCell): the circle round that part's
-        // corners, the sprite's offset, and a pixel more for the filtering.
-        const CVector4& offset = sprite->GetPosition();
-        const float beyond = std::hypot(offset.x, offset.y) + 2.0f + margin;
-        for (const auto& sparkle : sparkles->GetBackSparkles())
-        {
-            float box[4];
-            sprite->GetReach(sparkle->GetGroup(), sparkle->GetFrame(), box);
-            const float reach = std::hypot(std::max(std::fabs(box[0]), std::fabs(box[2])),
-                                           std::max(std::fabs(box[1]), std::fabs(box[3]))) +
-                                beyond;
-            const CVector4& at = sparkle->GetPosition();
-            cells.Mark(at.x - reach, at.y - reach, 2.0f * reach, 2.0f * reach, width, height);
-        }
+        cells.MarkBackSparkles(*sparkles, *sprite, width, height, nullptr, nullptr, margin);
         // One born in this frame's steps starts below the screen's foot and
         // may reach into it at once.
         const float top = CBackSparkle::kStartY - CDrawnOverCells::BackSparkleReach(*sprite) - margin;

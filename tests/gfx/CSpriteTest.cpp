@@ -159,14 +159,18 @@ TEST(CSpriteCellBoxes, ACellsBoxHoldsItsVisibleTexelsAndTwoMore)
     show(1, 0, 0, 0);
     show(1, 0, 9, 9);
     show(1, 1, 9, 0);
+    // radius: from the cell's middle to the texel's far corner and two
+    // more; none where the box meets the cell's edge (the next cell's
+    // texels are filtered in there).
+    const float inner = std::sqrt(2.0f) + 2.0f;
     const struct
     {
-        float left, right, low, high;
+        float left, right, low, high, radius;
     } expected[] = {
-        {0.2f, 0.7f, 0.3f, 0.8f}, // one texel inside
-        {0.0f, 0.0f, 0.0f, 1.0f}, // nothing shows: nothing drawn
-        {0.0f, 1.0f, 0.0f, 1.0f}, // opposite corners: the whole cell
-        {0.7f, 1.0f, 0.0f, 0.3f}, // a corner: clipped to the cell
+        {0.2f, 0.7f, 0.3f, 0.8f, inner}, // one texel inside
+        {0.0f, 0.0f, 0.0f, 1.0f, -1.0f}, // nothing shows: nothing drawn
+        {0.0f, 1.0f, 0.0f, 1.0f, -1.0f}, // opposite corners: the whole cell
+        {0.7f, 1.0f, 0.0f, 0.3f, -1.0f}, // a corner: clipped to the cell
     };
     const std::vector<CSprite::SCellBox> boxes = CSprite::FindCellBoxes(picture, 2, 2);
     ASSERT_EQ(boxes.size(), 4u);
@@ -174,6 +178,7 @@ TEST(CSpriteCellBoxes, ACellsBoxHoldsItsVisibleTexelsAndTwoMore)
     {
         EXPECT_FLOAT_EQ(boxes[i].left, expected[i].left) << i;
         EXPECT_FLOAT_EQ(boxes[i].right, expected[i].right) << i;
+        EXPECT_NEAR(boxes[i].radius, expected[i].radius, 1e-5f) << i;
         if (expected[i].left < expected[i].right)
         {
             EXPECT_FLOAT_EQ(boxes[i].low, expected[i].low) << i;

@@ -7,6 +7,8 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,11 +18,14 @@
 #include "engine/gfx/CDraw2D.h"
 #include "engine/gfx/CPicture.h"
 #include "engine/gfx/CResManager.h"
+#include "engine/gfx/CSprite.h"
 #include "shell/CIntroScreen.h"
 #include "shell/CMainMenu.h"
+#include "shell/game/CDrawnOverCells.h"
 #include "shell/game/CHeldDialogFrame.h"
 #include "tests/draw/PatternPicture.h"
 #include "tests/frame/CGLWindowTest.h"
+#include "tests/gfx/CGfxTestFiles.h"
 #include "tests/menus/MenuTestFiles.h"
 
 namespace
@@ -193,4 +198,90 @@ TEST_F(CMenusDisplayTest, ADialogsVeilLiesOnceOverTheScreenUnderItWhetherThatDar
                     << "band " << band << (shades ? ", darkened by the screen" : ", veiled by the dialog");
         }
     }
+}
+
+// A back sparkle's cells are marked from its reach: a pixel it changes
+// beyond that would stay behind as a trail. Each cell of a sheet is drawn
+// at full alpha, turned, over black; every pixel lit lies within its reach.
+TEST_F(CMenusDisplayTest, ASparkleLightsNoPixelBeyondItsReachTurnedAnyWay)
+{
+    // Cells of 32 x 32: soft discs as the sparkles have, a blob off the
+    // middle, a faint texel in a corner, and a cell lit to its edges.
+    const int cell = 32;
+    const auto bytes = CGfxTestFiles::MakeTga(cell * 3, cell * 2, 32, [cell](int x, int fromTop) -> uint32_t {
+        // The rows are kept from the bottom: group 0 is the lower one.
+        const int frame = x / cell, group = 1 - fromTop / cell;
+        const float dx = x % cell + 0.5f - cell / 2.0f, dy = fromTop % cell + 0.5f - cell / 2.0f;
+        float alpha = 0.0f;
+        if (group == 0)
+        {
+            const float radius = 8.0f + 4.0f * frame;
+            alpha = std::max(0.0f, 1.0f - std::hypot(dx, dy) / radius);
+        }
+        else if (frame == 0)
+            alpha = std::hypot(dx - 7.0f, dy + 5.0f) < 4.0f ? 1.0f : 0.0f;
+        else if (frame == 1)
+            alpha = x % cell == 1 && fromTop % cell == 30 ? 1.0f / 255.0f : 0.0f;
+        else
+            alpha = 1.0f;
+        return 0xffffff00u | static_cast<uint32_t>(std::lround(alpha * 255.0f));
+    });
+    m_files.Write("pics/spark.tga", std::string(bytes.begin(), bytes.end()));
+    m_files.Write("pics/spark.spr", "file_name pics/spark.tga\ntex_dynamic 1\nframes 3\ngroups 2\n");
+    CFilePack pack;
+    CResManager resources(&pack);
+    CSprite* sprite = resources.AddSprite("pics/spark.spr", "spark");
+    ASSERT_NE(sprite, nullptr);
+    ASSERT_NE(sprite->GetTexture(), nullptr);
+    sprite->SetFlipV(true);
+
+    const int width = m_window->GetWidth();
+    const int height = m_window->GetHeight();
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0.0, width, height, 0.0, -10.0, 10.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    CDraw2D::SetDepthTest(false);
+    const CVector4 at(100.3f, 120.7f, 0.0f);
+    for (int group = 0; group < 2; ++group)
+        for (int frame = 0; frame < 3; ++frame)
+            for (float degrees : {0.0f, 17.0f, 45.0f, 90.0f, 133.0f, 251.5f})
+            {
+                glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+                glClear(GL_COLOR_BUFFER_BIT);
+                sprite->SetGroup(group);
+                sprite->SetFrame(frame);
+                glEnable(GL_TEXTURE_2D);
+                glBindTexture(GL_TEXTURE_2D, sprite->GetTexture()->GetId());
+                CDraw2D::SetAlphaBlendFunc();
+                glEnable(GL_BLEND);
+                glBegin(GL_TRIANGLES);
+                sprite->EmitCell(at, degrees, 1.0f, 1.0f);
+                glEnd();
+                glDisable(GL_BLEND);
+                glDisable(GL_TEXTURE_2D);
+
+                const float reach = CDrawnOverCells::BackSparkleReach(*sprite, group, frame);
+                const std::vector<unsigned char> shown = ReadWindow(width, height);
+                int lit = 0, beyond = 0;
+                for (int row = 0; row < height; ++row)
+                    for (int x = 0; x < width; ++x)
+                    {
+                        const std::size_t i = (static_cast<std::size_t>(row) * width + x) * 4;
+                        if (shown[i] == 0 && shown[i + 1] == 0 && shown[i + 2] == 0)
+                            continue;
+                        ++lit;
+                        // Rows bottom first; the pixel's middle.
+                        const float y = height - 1 - row + 0.5f;
+                        if (std::hypot(x + 0.5f - at.x, y - at.y) > reach)
+                            ++beyond;
+                    }
+                EXPECT_EQ(0, beyond) << "group " << group << " frame " << frame << " at " << degrees << " degrees";
+                // The faint texel may round away; every other cell shows.
+                if (!(group == 1 && frame == 1))
+                {
+                    EXPECT_GT(lit, 0) << "group " << group << " frame " << frame;
+                }
+            }
 }
