@@ -1,11 +1,15 @@
 #include "shell/COptionsDialog.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "engine/gfx/CBitmapFont.h"
 #include "engine/widgets/CButton.h"
 #include "engine/widgets/CCheckBox.h"
 #include "engine/files/CConfigFile.h"
 #include "engine/gfx/CDraw2D.h"
 #include "engine/gfx/CMatrixStack.h"
+#include "engine/gfx/CMesh.h"
 #include "engine/gfx/CModel.h"
 #include "engine/gfx/CResManager.h"
 #include "engine/gfx/CTexture.h"
@@ -216,7 +220,8 @@ void COptionsDialog::DrawCaption(const char* text, const CCheckBox* box) const
 
 namespace
 {
-// Round a brick's place in the preview: the brick turned as far as it turns.
+// Round a brick's place in the preview when its mesh is not known: a brick
+// of the preview's size turned as far as it turns.
 const float PREVIEW_REACH = 34.0f;
 }
 
@@ -237,12 +242,30 @@ CHeldDialogFrame::SLayers COptionsDialog::Layers()
     for (int i = 0; i < SHOWN_MODELS; ++i)
     {
         const CVector4& p = m_preview[i]->GetPosition();
-        layers.live.push_back({GetX() + p.x - PREVIEW_REACH, GetY() + p.y - PREVIEW_REACH, 2.0f * PREVIEW_REACH,
-                               2.0f * PREVIEW_REACH});
+        float across = PREVIEW_REACH, down = PREVIEW_REACH;
+        PreviewReach(*m_preview[i], across, down);
+        layers.live.push_back({GetX() + p.x - across, GetY() + p.y - down, 2.0f * across, 2.0f * down});
         layers.liveLook.push_back(m_spin_angle + 1000.0f * m_skin_index);
     }
     layers.drawLive = [this](const std::vector<bool>& which) { DrawPreview(which); };
     return layers;
+}
+
+bool COptionsDialog::PreviewReach(const CModel& model, float& across, float& down)
+{
+    const CMesh* mesh = model.GetMesh();
+    float low[3], high[3];
+    if (mesh == nullptr || !mesh->GetBounds(low, high))
+        return false;
+    // Turned about the upright axis a vertex keeps its distance from it;
+    // the half turn about the axis facing the player only mirrors it.
+    const float x = std::max(std::fabs(low[0]), std::fabs(high[0]));
+    const float y = std::max(std::fabs(low[1]), std::fabs(high[1]));
+    const float z = std::max(std::fabs(low[2]), std::fabs(high[2]));
+    const float scale = std::fabs(model.GetScale());
+    across = std::hypot(x, z) * scale + 1.0f;
+    down = y * scale + 1.0f;
+    return true;
 }
 
 void COptionsDialog::DrawTexts()

@@ -67,6 +67,13 @@ public:
     CCheckBox* GetAnimationBox() const { return m_animation_box.get(); }
     CCheckBox* GetVolumeBox(int i) const { return m_volume_boxes[i].get(); }
 
+    // How far from its place a brick of the preview can draw, across and
+    // down, turned any way about the upright axis and half about the axis
+    // facing the player (as the preview turns it): from the box round its
+    // mesh, with a unit more for the pixels at its edge. False, and nothing
+    // set, when the mesh is not known.
+    static bool PreviewReach(const CModel& model, float& across, float& down);
+
 private:
     std::unique_ptr<CCheckBox> MakeBox(const char* key, float captionWidth);
     void Close(int result);
