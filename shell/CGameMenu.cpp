@@ -558,6 +558,10 @@ bool CGameMenu::DrawParts(const std::vector<CDraw2D::SRect>& parts, std::vector<
     // Whatever the dialog over the menu shows, the menu's own next frame is drawn whole.
     m_mark.Forget();
     UpdateBackSparkles();
+    // A dialog that hides the whole menu asks for no part: the sparkles
+    // still rise.
+    if (parts.empty())
+        return true;
     // The sparkles pass behind the buttons; each button is drawn only
     // within the parts, so nothing outside them changes.
     auto touched = [&parts](const CDraw2D::SRect& rect) {
