@@ -115,6 +115,11 @@ void CDraw2D::ClearDepth()
     glClear(GL_DEPTH_BUFFER_BIT);
 }
 
+void CDraw2D::SetDepthRange(float near_depth, float far_depth)
+{
+    glDepthRange(near_depth, far_depth);
+}
+
 void CDraw2D::ClearDepthInRect(int x, int y, int width, int height)
 {
     glScissor(x, y, width, height);

@@ -42,6 +42,9 @@ public:
     static void SetDepthTest(bool on);
     static bool IsDepthTestOn();
     static void SetDepthWrite(bool on);
+    // The window depths the view's near and far planes map to (0 and 1 as
+    // the driver starts).
+    static void SetDepthRange(float near_depth, float far_depth);
     static void SetLighting(bool on);
     // Perspective-correct texturing at the best quality the driver offers.
     static void UseNicestPerspective();

@@ -16,6 +16,16 @@
 #include "engine/widgets/CWidget.h"
 #include "shell/game/GameLookup.h"
 
+namespace
+{
+bool SameRects(const std::vector<CDraw2D::SRect>& a, const std::vector<CDraw2D::SRect>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const CDraw2D::SRect& p, const CDraw2D::SRect& q) {
+        return p.x == q.x && p.y == q.y && p.width == q.width && p.height == q.height;
+    });
+}
+} // namespace
+
 CHeldDialogFrame::EMode CHeldDialogFrame::Choose(const SState& state)
 {
     if (!state.sizeFits || !state.newest)
@@ -228,6 +238,7 @@ void CHeldDialogFrame::DrawWhole(CScreen* under, const SLayers& layers, bool cap
     m_last_cells = SparkleCells(app != nullptr ? app->GetSparkles() : nullptr, sprite, layers.width, layers.height);
     m_last_live = layers.live;
     m_last_live_look = layers.liveLook;
+    m_depth_slice = 0;
     const std::vector<CDraw2D::SRect> whole = {{0.0f, 0.0f, layers.width, layers.height}};
     const bool veiled = layers.veilLight < 1.0f;
     m_under_shaded = under != nullptr && veiled && under->DrawShaded(layers.veilLight);
@@ -320,20 +331,39 @@ bool CHeldDialogFrame::DrawPartial(CScreen* under, const SLayers& layers)
         const int w = window != nullptr ? window->GetWidth() : static_cast<int>(layers.width);
         const int h = window != nullptr ? window->GetHeight() : static_cast<int>(layers.height);
         const float sx = w / layers.width, sy = h / layers.height;
-        // The depth under what is drawn live is the last frame's. Nothing
-        // else in a partial frame reads the depth: a part not drawn again
-        // may lose its depth, it is cleared again before it is drawn.
-        for (const CDraw2D::SRect& rect : LiveDepthClears(layers.live, live))
-            CDraw2D::ClearDepthInRect(static_cast<int>(std::floor(rect.x * sx)) - 1,
-                                      static_cast<int>(std::floor(h - (rect.y + rect.height) * sy)) - 1,
-                                      static_cast<int>(std::ceil(rect.width * sx)) + 3,
-                                      static_cast<int>(std::ceil(rect.height * sy)) + 3);
+        // Nothing else in a partial frame touches the depth. It is cleared
+        // under every live part once in kLiveDepthSlices frames (a clear of
+        // a part of the window costs a drawing of its own); in between each
+        // frame's parts lie nearer than all drawn before them.
+        if (m_depth_slice == 0 || !SameRects(m_depth_cleared, layers.live))
+        {
+            for (const CDraw2D::SRect& rect :
+                 LiveDepthClears(layers.live, std::vector<bool>(layers.live.size(), true)))
+                CDraw2D::ClearDepthInRect(static_cast<int>(std::floor(rect.x * sx)) - 1,
+                                          static_cast<int>(std::floor(h - (rect.y + rect.height) * sy)) - 1,
+                                          static_cast<int>(std::ceil(rect.width * sx)) + 3,
+                                          static_cast<int>(std::ceil(rect.height * sy)) + 3);
+            m_depth_cleared = layers.live;
+            m_depth_slice = 0;
+        }
+        float nearDepth = 0.0f, farDepth = 1.0f;
+        LiveDepthRange(m_depth_slice, nearDepth, farDepth);
+        CDraw2D::SetDepthRange(nearDepth, farDepth);
         layers.drawLive(live);
+        CDraw2D::SetDepthRange(0.0f, 1.0f);
+        m_depth_slice = (m_depth_slice + 1) % kLiveDepthSlices;
     }
     m_last_live = layers.live;
     m_last_live_look = layers.liveLook;
     m_last_cells = now;
     return true;
+}
+
+void CHeldDialogFrame::LiveDepthRange(int slice, float& nearDepth, float& farDepth)
+{
+    const int k = std::clamp(slice, 0, kLiveDepthSlices - 1);
+    farDepth = 1.0f - static_cast<float>(k) / kLiveDepthSlices;
+    nearDepth = 1.0f - static_cast<float>(k + 1) / kLiveDepthSlices;
 }
 
 void CHeldDialogFrame::DrawVeil(const std::vector<CDraw2D::SRect>& parts, float light)

@@ -131,6 +131,13 @@ class CHeldDialogFrame
     // of its own, however small.
     static std::vector<CDraw2D::SRect> LiveDepthClears(const std::vector<CDraw2D::SRect>& live,
                                                        const std::vector<bool>& which);
+    // The window depths the live parts are drawn within in the partial
+    // frame `slice` after their depth was cleared (0: that frame): each
+    // nearer than all before it, so that what the parts left in the depth
+    // in earlier frames never hides them. After kLiveDepthSlices frames the
+    // depth is cleared again.
+    static constexpr int kLiveDepthSlices = 32;
+    static void LiveDepthRange(int slice, float& nearDepth, float& farDepth);
     // Of the cells, those the screen under the dialog must draw again: not
     // wholly inside the ground's opaque rectangle, not opaque in the held
     // picture (see CContentCover).
@@ -178,6 +185,10 @@ class CHeldDialogFrame
     CDrawnOverCells m_last_cells;
     std::vector<CDraw2D::SRect> m_last_live;
     std::vector<float> m_last_live_look;
+    // The live parts whose depth was cleared last, and the partial frames
+    // drawn since (see LiveDepthRange); a frame drawn whole starts over.
+    std::vector<CDraw2D::SRect> m_depth_cleared;
+    int m_depth_slice = 0;
     std::vector<float> m_look;
     bool m_held = false;
     bool m_under_refuses = false;

@@ -19,6 +19,7 @@
 #include "engine/gfx/CPicture.h"
 #include "engine/gfx/CResManager.h"
 #include "engine/gfx/CSprite.h"
+#include "engine/gfx/CTexture.h"
 #include "shell/CIntroScreen.h"
 #include "shell/CMainMenu.h"
 #include "shell/game/CDrawnOverCells.h"
@@ -40,6 +41,14 @@ protected:
         glReadBuffer(GL_BACK);
         glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
         return pixels;
+    }
+
+    // Red, green and blue of the pixel x, y counted from the top left.
+    std::vector<int> PixelAt(int x, int y, int width, int height)
+    {
+        const std::vector<unsigned char> window = ReadWindow(width, height);
+        const std::size_t at = (static_cast<std::size_t>(height - 1 - y) * width + x) * 4;
+        return {window[at], window[at + 1], window[at + 2]};
     }
 
     // The bottom-left pixel carries a frame stamp in its two low bits a
@@ -284,4 +293,54 @@ TEST_F(CMenusDisplayTest, ASparkleLightsNoPixelBeyondItsReachTurnedAnyWay)
                     EXPECT_GT(lit, 0) << "group " << group << " frame " << frame;
                 }
             }
+}
+
+// A live part is drawn with the depth test over the depth its earlier
+// frames left, cleared only now and then: whether it lies nearer or
+// farther than in the frame before, it shows in every frame.
+TEST_F(CMenusDisplayTest, ALivePartShowsInEveryFrameWhereverItLiesInDepth)
+{
+    const int width = m_window->GetWidth();
+    const int height = m_window->GetHeight();
+    CDraw2D::SetOrthoProjection(width, height, width, height, -50.0, 50.0);
+    CScreen dialog;
+    m_window->OpenOverlay(&dialog);
+    CHeldDialogFrame frame(dialog);
+    int shown = 0;
+    CHeldDialogFrame::SLayers layers;
+    layers.width = static_cast<float>(width);
+    layers.height = static_cast<float>(height);
+    layers.drawGround = [height](const std::vector<CDraw2D::SRect>& parts) {
+        for (const CDraw2D::SRect& part : parts)
+            CDraw2D::ClearColorInRect(static_cast<int>(part.x), height - static_cast<int>(part.y + part.height),
+                                      static_cast<int>(part.width), static_cast<int>(part.height), 0.1f, 0.1f,
+                                      0.1f);
+    };
+    layers.live = {{100.0f, 100.0f, 40.0f, 40.0f}};
+    layers.drawLive = [&shown](const std::vector<bool>&) {
+        // Near and far in turn, each frame in a colour of its own.
+        const float z = shown % 2 == 0 ? 30.0f : -30.0f;
+        CDraw2D::SetTexturing(false);
+        CDraw2D::SetBlend(false);
+        CDraw2D::SetDepthTest(true);
+        CDraw2D::SetDepthWrite(true);
+        CDraw2D::SetColor(static_cast<float>(shown % 8) / 8.0f, 1.0f - static_cast<float>(shown % 5) / 5.0f, 0.5f,
+                          1.0f);
+        CTexture::DrawQuad(105.0f, 105.0f, z, 30.0f, 30.0f, 0.0f, 1.0f, 0.0f, 1.0f);
+        CDraw2D::SetDepthTest(false);
+        CDraw2D::SetColor(1.0f, 1.0f, 1.0f, 1.0f);
+    };
+    int partial = 0;
+    for (int i = 0; i < 2 * CHeldDialogFrame::kLiveDepthSlices + 5; ++i)
+    {
+        shown = i;
+        layers.liveLook = {static_cast<float>(i)};
+        frame.Draw(nullptr, layers, {});
+        partial += frame.GetMode() == CHeldDialogFrame::EMode::Partial ? 1 : 0;
+        const std::vector<int> pixel = PixelAt(120, 120, width, height);
+        EXPECT_NEAR(pixel[0], 255 * (i % 8) / 8, 2) << "frame " << i;
+        EXPECT_NEAR(pixel[1], 255 - 255 * (i % 5) / 5, 2) << "frame " << i;
+    }
+    EXPECT_GT(partial, 2 * CHeldDialogFrame::kLiveDepthSlices);
+    m_window->RemoveScreen(&dialog);
 }
