@@ -21,9 +21,10 @@
 // runs in every frame with the parts to draw (the whole screen in a frame
 // drawn whole), under the same matrix as drawOver; drawLive runs last in
 // every frame drawn whole and in every partial one where its look or place
-// changed or the cells drawn again touch it, with the depth cleared under
-// its rectangle. The back sparkles are stepped once between the ground and what is
-// drawn over it, as the dialogs always stepped them.
+// changed or the cells drawn again touch it, with nothing in the depth
+// under its rectangle that lies nearer than what it draws (see
+// LiveDepthRange). The back sparkles are stepped once between the ground
+// and what is drawn over it, as the dialogs always stepped them.
 
 #include <functional>
 #include <vector>
