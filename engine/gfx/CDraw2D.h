@@ -16,6 +16,12 @@ public:
         float y;
         float width;
         float height;
+
+        bool operator==(const SRect& other) const
+        {
+            return x == other.x && y == other.y && width == other.width && height == other.height;
+        }
+        bool operator!=(const SRect& other) const { return !(*this == other); }
     };
 
     // The current colour, which modulates textured drawing too.

@@ -27,11 +27,6 @@ bool Overlap(const SRect& a, const SRect& b)
     return a.x <= b.x + b.width && b.x <= a.x + a.width && a.y <= b.y + b.height && b.y <= a.y + a.height;
 }
 
-bool SameRect(const SRect& a, const SRect& b)
-{
-    return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
-}
-
 bool KeyLess(const CGameFrameCache::SPartStamp& a, const CGameFrameCache::SPartStamp& b)
 {
     return a.key < b.key;
@@ -96,7 +91,7 @@ std::vector<SRect> CGameFrameCache::ChangedRects(const std::vector<SPartStamp>& 
             changed.push_back(now[j++].rect);
         else
         {
-            if (last[i].hash != now[j].hash || !SameRect(last[i].rect, now[j].rect))
+            if (last[i].hash != now[j].hash || last[i].rect != now[j].rect)
             {
                 changed.push_back(last[i].rect);
                 changed.push_back(now[j].rect);

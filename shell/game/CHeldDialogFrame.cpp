@@ -16,16 +16,6 @@
 #include "engine/widgets/CWidget.h"
 #include "shell/game/GameLookup.h"
 
-namespace
-{
-bool SameRects(const std::vector<CDraw2D::SRect>& a, const std::vector<CDraw2D::SRect>& b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const CDraw2D::SRect& p, const CDraw2D::SRect& q) {
-        return p.x == q.x && p.y == q.y && p.width == q.width && p.height == q.height;
-    });
-}
-} // namespace
-
 CHeldDialogFrame::EMode CHeldDialogFrame::Choose(const SState& state)
 {
     if (!state.sizeFits || !state.newest)
@@ -66,8 +56,7 @@ std::vector<bool> CHeldDialogFrame::LiveToDraw(CDrawnOverCells& cells, const std
     for (std::size_t i = 0; i < live.size(); ++i)
     {
         const bool same = i < lastLive.size() && i < lastLook.size() && i < look.size() && look[i] == lastLook[i] &&
-                          live[i].x == lastLive[i].x && live[i].y == lastLive[i].y &&
-                          live[i].width == lastLive[i].width && live[i].height == lastLive[i].height;
+                          live[i] == lastLive[i];
         if (same)
             continue;
         which[i] = true;
@@ -335,7 +324,7 @@ bool CHeldDialogFrame::DrawPartial(CScreen* under, const SLayers& layers)
         // under every live part once in kLiveDepthSlices frames (a clear of
         // a part of the window costs a drawing of its own); in between each
         // frame's parts lie nearer than all drawn before them.
-        if (m_depth_slice == 0 || !SameRects(m_depth_cleared, layers.live))
+        if (m_depth_slice == 0 || m_depth_cleared != layers.live)
         {
             for (const CDraw2D::SRect& rect :
                  LiveDepthClears(layers.live, std::vector<bool>(layers.live.size(), true)))
