@@ -284,15 +284,47 @@ void CGameMenu::SetUnreadableSaveAside()
 {
     m_save_unreadable = true;
     std::fprintf(stderr, "Marblewend: %s: %s\n", m_save_path.c_str(), kUnreadableSaveText);
-    for (int n = 1; n <= 9; ++n)
+    const std::string kept = SetAside(m_save_path, KEPT_UNREADABLE_SAVES);
+    if (!kept.empty())
     {
-        const std::string aside = m_save_path + ".unreadable" + (n > 1 ? std::to_string(n) : "");
-        if (access(aside.c_str(), F_OK) == 0)
-            continue;
-        if (std::rename(m_save_path.c_str(), aside.c_str()) == 0)
-            std::fprintf(stderr, "Marblewend: kept it as %s\n", aside.c_str());
+        std::fprintf(stderr, "Marblewend: kept it as %s\n", kept.c_str());
         return;
     }
+    // Still in its place: no game of this visit is saved over it.
+    std::fprintf(stderr, "Marblewend: could not move it aside; no game is saved over it\n");
+    m_save_path.clear();
+}
+
+std::string CGameMenu::SetAsideName(const std::string& path, int n)
+{
+    return path + ".unreadable" + (n > 1 ? std::to_string(n) : "");
+}
+
+std::string CGameMenu::SetAside(const std::string& path, int keep)
+{
+    std::vector<int> taken;
+    for (int n = 1; n <= keep; ++n)
+        if (access(SetAsideName(path, n).c_str(), F_OK) == 0)
+            taken.push_back(n);
+    // The oldest goes once as many are kept; the rest close up in their
+    // order, so that the newest always has the highest number.
+    if (static_cast<int>(taken.size()) >= keep && !taken.empty())
+    {
+        std::remove(SetAsideName(path, taken.front()).c_str());
+        taken.erase(taken.begin());
+    }
+    int slot = 1;
+    for (int n : taken)
+    {
+        if (n != slot && access(SetAsideName(path, slot).c_str(), F_OK) != 0)
+            std::rename(SetAsideName(path, n).c_str(), SetAsideName(path, slot).c_str());
+        if (access(SetAsideName(path, slot).c_str(), F_OK) == 0)
+            ++slot;
+    }
+    const std::string aside = SetAsideName(path, slot);
+    if (slot > keep || access(aside.c_str(), F_OK) == 0 || std::rename(path.c_str(), aside.c_str()) != 0)
+        return {};
+    return aside;
 }
 
 void CGameMenu::RemoveSaveFile()

@@ -35,6 +35,9 @@ class CGameMenu : public CScreen
 public:
     // The scrambling key of every saved game.
     static const char* const SAVE_KEY;
+    // Damaged saves kept aside, each under a name of its own; the oldest is
+    // given up for a new one.
+    static constexpr int KEPT_UNREADABLE_SAVES = 9;
 
     // The menu of the kind that the group's m_game_kind names; null when that
     // kind is not in the registry (its main-menu button then opens nothing).
@@ -106,8 +109,15 @@ private:
     void AddSkinTexture(const char* key, bool dynamic);
     std::string FindSavePath() const;
     void RestoreSavedGame();
-    // Moves an unreadable save to a free name of its own beside it.
+    // Moves an unreadable save aside (SetAside); where it cannot, nothing
+    // of this visit is saved over it.
     void SetUnreadableSaveAside();
+    // "<path>.unreadable", then "<path>.unreadable2" and on.
+    static std::string SetAsideName(const std::string& path, int n);
+    // Moves the file at path to the next of `keep` names of its own beside
+    // it, giving up the oldest one kept when all are taken; the name it now
+    // has, empty when it could not be moved.
+    static std::string SetAside(const std::string& path, int keep);
     void DrawUnreadableSaveText(const CBitmapFont& font) const;
     // The buttons in the order they are drawn.
     std::vector<CButton*> GetButtonsInOrder() const;

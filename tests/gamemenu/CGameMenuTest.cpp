@@ -164,6 +164,75 @@ TEST_F(GameMenuTest, UnreadableSaveIsMovedAsideAndNeverDeleted)
     }
 }
 
+// Damaged saves keep coming: the newest nine are kept, oldest first, and a
+// new game played after each is saved in its place, never over one.
+// Before: the set-aside names already taken ("1" is ".unreadable"); after:
+// which damaged save (by its number, 0 for those there before) each name
+// holds once one more is set aside.
+TEST_F(GameMenuTest, TheNewestDamagedSavesAreKeptInOrder)
+{
+    struct SCase
+    {
+        const char* name;
+        std::vector<int> before;
+        std::vector<int> after;
+    };
+    const std::vector<SCase> cases = {
+        {"none", {}, {1}},
+        {"one", {1}, {0, 1}},
+        {"gaps close up", {2, 5}, {0, 0, 1}},
+        {"eight", {1, 2, 3, 4, 5, 6, 7, 8}, {0, 0, 0, 0, 0, 0, 0, 0, 1}},
+        {"nine: the oldest goes", {1, 2, 3, 4, 5, 6, 7, 8, 9}, {0, 0, 0, 0, 0, 0, 0, 0, 1}},
+    };
+    ASSERT_TRUE(CAtomicFile::MakeDirectories(m_dir.File("data")));
+    auto aside = [this](int n) { return SavePath() + ".unreadable" + (n > 1 ? std::to_string(n) : ""); };
+    for (const SCase& c : cases)
+    {
+        for (int n = 1; n <= CGameMenu::KEPT_UNREADABLE_SAVES + 1; ++n)
+            std::remove(aside(n).c_str());
+        // Each kept one says where it stood before.
+        for (int n : c.before)
+            CTempDir::WriteText(aside(n), "old " + std::to_string(n));
+        CTempDir::WriteText(SavePath(), "damaged 1");
+        Open();
+        EXPECT_TRUE(m_menu->IsSaveUnreadable()) << c.name;
+        NewGame(0, 0);
+        Leave();
+        EXPECT_EQ(ReadSave(), "fresh") << c.name;
+        std::vector<int> beforeKept = c.before;
+        if (beforeKept.size() == CGameMenu::KEPT_UNREADABLE_SAVES)
+            beforeKept.erase(beforeKept.begin());
+        for (int n = 1; n <= CGameMenu::KEPT_UNREADABLE_SAVES + 1; ++n)
+        {
+            const std::size_t i = static_cast<std::size_t>(n - 1);
+            std::string want;
+            if (i < c.after.size())
+                want = c.after[i] ? "damaged " + std::to_string(c.after[i]) : "old " + std::to_string(beforeKept[i]);
+            EXPECT_EQ(CTempDir::Exists(aside(n)) ? CTempDir::ReadText(aside(n)) : "", want) << c.name << " " << n;
+        }
+    }
+}
+
+// Ten damaged saves in a row, a new game between each: the last nine stay.
+TEST_F(GameMenuTest, TenDamagedSavesInARowLoseOnlyTheOldest)
+{
+    ASSERT_TRUE(CAtomicFile::MakeDirectories(m_dir.File("data")));
+    for (int i = 1; i <= 10; ++i)
+    {
+        CTempDir::WriteText(SavePath(), "damaged " + std::to_string(i));
+        Open();
+        NewGame(0, 0);
+        Leave();
+        ASSERT_EQ(ReadSave(), "fresh") << i;
+    }
+    for (int n = 1; n <= 10; ++n)
+    {
+        const std::string name = SavePath() + ".unreadable" + (n > 1 ? std::to_string(n) : "");
+        EXPECT_EQ(CTempDir::Exists(name) ? CTempDir::ReadText(name) : "", n < 10 ? "damaged " + std::to_string(n + 1) : "")
+            << n;
+    }
+}
+
 // A save exists only where autosave was on: damaged settings must not make
 // the game believe otherwise and delete it.
 TEST_F(GameMenuTest, DamagedSettingsNeverCostTheSavedGame)
