@@ -19,8 +19,6 @@ const char* const CGameOverDialog::ANONYMOUS = "Anonymous";
 
 namespace
 {
-const float NAME_SIZE = 35.0f;
-const float NAME_INSET = 9.0f;
 const float NAME_DEPTH = 10.0f;
 const float TEXT_DEPTH = 10.0f;
 const char* const LAYOUT_GROUP = "main_menu";

@@ -22,6 +22,10 @@ class CGameOverDialog : public CDialog
 public:
     static constexpr int GAME_OVER_SOUND = 53;
     static constexpr int MAX_NAME_LENGTH = 15;
+    // The name box's text: its size (smaller for a name too wide for the
+    // box) and its inset from the box's edges.
+    static constexpr float NAME_SIZE = 35.0f;
+    static constexpr float NAME_INSET = 9.0f;
     static const char* const ANONYMOUS;
 
     // The table is not owned and may be null (nothing can then rank).

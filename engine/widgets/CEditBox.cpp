@@ -162,12 +162,13 @@ void CEditBox::Draw()
         return;
     const float x = m_position.x;
     const float y = m_position.y;
-    const float margin = (m_height - m_fontSize) / 2.0f;
+    const float size = GetTextSize();
+    const float margin = (m_height - size) / 2.0f;
     DrawStripFrame(m_texture, x, y, 0.0f, m_width, m_height, m_state, 0.5f);
 
     if (m_caretShown && m_state == kFocused) {
         const std::string before = m_text.substr(0, static_cast<std::size_t>(m_caret));
-        const float w = m_font ? m_font->GetTextWidth(before.c_str(), m_fontSize) : 0.0f;
+        const float w = m_font ? m_font->GetTextWidth(before.c_str(), size) : 0.0f;
         const float left = x + m_textInset + w;
         glDisable(GL_TEXTURE_2D);
         glColor4f(m_color[0], m_color[1], m_color[2], m_color[3]);
@@ -182,11 +183,22 @@ void CEditBox::Draw()
     glColor3f(1.0f, 1.0f, 1.0f);
     glTranslatef(0.0f, 0.0f, 0.5f);
     if (m_font) {
-        m_font->DrawText(m_text.c_str(), m_fontSize, x + m_textInset, y + m_height - margin,
+        m_font->DrawText(m_text.c_str(), size, x + m_textInset, y + m_height - margin,
                          20.0f, m_color[0], m_color[1], m_color[2], m_color[3], false);
     }
     glTranslatef(0.0f, 0.0f, -0.5f);
     glDisable(GL_BLEND);
+}
+
+float CEditBox::GetTextSize() const
+{
+    if (!m_font)
+        return m_fontSize;
+    // The text and the caret after it, between the insets.
+    const float room = m_width - 2.0f * m_textInset - kCaretWidth;
+    const float width = m_font->GetTextWidth(m_text.c_str(), m_fontSize);
+    // The width grows in step with the size.
+    return width <= room || room <= 0.0f ? m_fontSize : m_fontSize * room / width;
 }
 
 void CEditBox::SetPosition(float x, float y, float z)

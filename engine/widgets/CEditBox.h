@@ -44,6 +44,10 @@ public:
     // thing its dialog asks for.
     void SetFocused(bool focused);
     const char* GetText() const { return m_text.c_str(); }
+    // The size the text is drawn at: the font size the box was made with,
+    // smaller where the whole text and the caret after it would not fit
+    // between the insets.
+    float GetTextSize() const;
 
     int GetMaxLength() const { return m_maxLength; }
     bool IsEnabled() const { return m_enabled; }

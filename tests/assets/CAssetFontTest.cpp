@@ -96,6 +96,46 @@ TEST_F(AssetFontTest, WidestNameTheEntryTakesEndsBeforeTheScoreColumn)
     EXPECT_EQ(CScoreTable::GetNameSize(m_font, "Tester Q"), CScoreTable::TEXT_SIZE);
 }
 
+// Whatever name the game-over box takes, it is drawn whole inside the box,
+// the caret after it included; a short one at the box's own size.
+TEST_F(AssetFontTest, EveryNameTheNameBoxTakesShowsInsideIt)
+{
+    std::string widest = "A";
+    // Neither a double quote nor two slashes can be typed.
+    for (int c = 33; c <= 126; ++c)
+        if (c != '"' && c != '/' && m_font.GetTextWidth(std::string(1, static_cast<char>(c)).c_str(), 30) >
+            m_font.GetTextWidth(widest.c_str(), 30))
+            widest = std::string(1, static_cast<char>(c));
+    const int length = CGameOverDialog::MAX_NAME_LENGTH;
+    const struct
+    {
+        std::string name;
+        bool full;
+    } cases[] = {
+        {std::string(length, widest[0]), false}, {std::string(length, 'W'), false},
+        {std::string(length, 'm'), false},       {"WWWWW mmmmm MMM", false},
+        {"Al", true},                            {"", true},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CEditBox box(nullptr, &m_font, CGameOverDialog::NAME_SIZE, nullptr);
+        box.SetTextInset(CGameOverDialog::NAME_INSET);
+        box.SetMaxLength(length);
+        box.SetFocused(true);
+        for (char ch : c.name)
+            box.OnChar(static_cast<unsigned char>(ch), 0);
+        ASSERT_EQ(box.GetText(), c.name);
+        const float size = box.GetTextSize();
+        const float caretEnd = CGameOverDialog::NAME_INSET + m_font.GetTextWidth(c.name.c_str(), size) + 3.0f;
+        EXPECT_LE(caretEnd, box.GetWidth() - CGameOverDialog::NAME_INSET + 0.01f);
+        if (c.full)
+            EXPECT_EQ(size, CGameOverDialog::NAME_SIZE);
+        else
+            EXPECT_LT(size, CGameOverDialog::NAME_SIZE);
+    }
+}
+
 // The note that stands where Continue would be keeps to that button's
 // width, which lies inside the menu's panel, and says all of its text.
 TEST_F(AssetFontTest, UnreadableSaveNoteFitsTheContinueButtonOfEveryKind)
