@@ -147,42 +147,27 @@ bool CHelpDialog::ClearsOwnDepth() const
 
 CHeldDialogFrame::SLayers CHelpDialog::Layers()
 {
-    CHeldDialogFrame::SLayers layers = CHeldDialogFrame::WindowPicture(*this, m_background, [this] {
+    // The page's pictures stand still (the dialog never steps them): they
+    // are held with its texts, the frame each shows in the look.
+    return CHeldDialogFrame::WindowPicture(*this, m_background, [this] {
         if (m_font)
         {
             m_font->DrawText("Help", TITLE_SIZE, 52.0f, 92.0f, TITLE_DEPTH, 0.0f, 0.0f, 0.0f, 1.0f, false);
             m_font->DrawText("Help", TITLE_SIZE, 50.0f, 90.0f, TITLE_DEPTH, 1.0f, 1.0f, 1.0f, 1.0f, false);
         }
-        if (m_current_page <= m_pages_count)
-            for (const auto& block : m_blocks)
-                if (block->GetPage() == m_current_page && block->GetKind() != CDescBlock::KIND_PICTURE)
-                    block->Draw();
-    });
-    // The pictures of a page turn through their frames.
-    std::vector<CDescBlock*> pictures;
-    for (const auto& block : m_blocks)
-        if (m_current_page <= m_pages_count && block->GetPage() == m_current_page &&
-            block->GetKind() == CDescBlock::KIND_PICTURE)
+        if (m_current_page > m_pages_count)
+            return;
+        // The texts, then the pictures, textured.
+        for (bool pictures : {false, true})
         {
-            pictures.push_back(block.get());
-            layers.live.push_back({GetX() + block->GetX() - block->GetW() / 2.0f - 2.0f,
-                                   GetY() + block->GetY() - block->GetH() / 2.0f - 2.0f, block->GetW() + 4.0f,
-                                   block->GetH() + 4.0f});
-            layers.liveLook.push_back(static_cast<float>(block->GetShownFrame()));
+            CDraw2D::SetTexturing(pictures);
+            for (const auto& block : m_blocks)
+                if (block->GetPage() == m_current_page &&
+                    (block->GetKind() == CDescBlock::KIND_PICTURE) == pictures)
+                    block->Draw();
         }
-    if (!pictures.empty())
-        layers.drawLive = [this, pictures](const std::vector<bool>& which) {
-            CMatrixStack::Push();
-            // Where CDialog::Draw puts the dialog's own corner.
-            CMatrixStack::Translate(GetX(), GetY(), 0.5f);
-            CDraw2D::SetTexturing(true);
-            for (std::size_t i = 0; i < pictures.size() && i < which.size(); ++i)
-                if (which[i])
-                    pictures[i]->Draw();
-            CDraw2D::SetTexturing(false);
-            CMatrixStack::Pop();
-        };
-    return layers;
+        CDraw2D::SetTexturing(false);
+    });
 }
 
 void CHelpDialog::Draw()
@@ -196,5 +181,7 @@ void CHelpDialog::Draw()
     std::vector<float> look;
     CHeldDialogFrame::AddChildrenLook(*this, look);
     look.push_back(static_cast<float>(m_current_page));
+    for (const CDescBlock* block : GetShownBlocks())
+        look.push_back(static_cast<float>(block->GetShownFrame()));
     m_held.Draw(nullptr, Layers(), look);
 }
