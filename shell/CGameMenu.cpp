@@ -433,7 +433,7 @@ void CGameMenu::ReloadSkins()
 
 void CGameMenu::Draw()
 {
-    DrawLit(1.0f);
+    DrawLit(1.0f, true);
 }
 
 bool CGameMenu::DrawShaded(float light)
@@ -441,17 +441,20 @@ bool CGameMenu::DrawShaded(float light)
     // The text about an unreadable save keeps its own colours.
     if (m_save_unreadable && !m_game_screen)
         return false;
-    DrawLit(light);
+    DrawLit(light, false);
     return true;
 }
 
-void CGameMenu::DrawLit(float light)
+void CGameMenu::DrawLit(float light, bool sparkles)
 {
     m_continue_button->SetVisible(m_game_screen != nullptr);
     const float width = static_cast<float>(m_host.GetLogicalWidth());
     const float height = static_cast<float>(m_host.GetLogicalHeight());
     const unsigned int background = m_background ? m_background->GetId() : 0;
-    UpdateBackSparkles();
+    // Under a dialog that steps and draws the sparkles, they rise once a
+    // frame, as over the menu alone.
+    if (sparkles)
+        UpdateBackSparkles();
 
     // In the order they were added, which is the order they are drawn in.
     CButton* const buttons[] = {m_help_button.get(),     m_minimize_button.get(), m_fullscreen_button.get(),
@@ -542,7 +545,8 @@ void CGameMenu::DrawLit(float light)
         CDraw2D::SetTexturing(false);
         if (own_frame)
             m_mark.SetBase(CDraw2D::ReadPixel(0, 0));
-        DrawBackSparkles(nullptr, light);
+        if (sparkles)
+            DrawBackSparkles(nullptr, light);
         CDraw2D::SetColor(light, light, light, 1.0f);
         CScreen::Draw();
         CDraw2D::SetColor(1.0f, 1.0f, 1.0f, 1.0f);
@@ -589,13 +593,12 @@ bool CGameMenu::DrawParts(const std::vector<CDraw2D::SRect>& parts, std::vector<
         return false;
     // Whatever the dialog over the menu shows, the menu's own next frame is drawn whole.
     m_mark.Forget();
-    UpdateBackSparkles();
-    // A dialog that hides the whole menu asks for no part: the sparkles
-    // still rise.
+    // The dialog steps and draws the sparkles; a dialog that hides the
+    // whole menu asks for no part.
     if (parts.empty())
         return true;
-    // The sparkles pass behind the buttons; each button is drawn only
-    // within the parts, so nothing outside them changes.
+    // Each button is drawn only within the parts, so nothing outside them
+    // changes.
     auto touched = [&parts](const CDraw2D::SRect& rect) {
         std::vector<CDraw2D::SRect> found;
         for (const CDraw2D::SRect& part : parts)
@@ -605,28 +608,11 @@ bool CGameMenu::DrawParts(const std::vector<CDraw2D::SRect>& parts, std::vector<
         return found;
     };
     // Nothing drawn over the parts reads the depth, which a copied
-    // background leaves as the last frame had it.
+    // background leaves as the last frame had it. The dialog draws the
+    // sparkles over all this.
     CDraw2D::SetDepthTest(false);
     DrawBackgroundParts(parts, light);
     CDraw2D::SetTexturing(false);
-    // A sparkle that reaches no part would only be drawn over.
-    const CSprite* sparkle = m_host.GetMainResManager() != nullptr
-                                 ? m_host.GetMainResManager()->FindSprite(CSparkleLists::kBackSprite)
-                                 : nullptr;
-    CGameApp* app = CGameApp::Get();
-    if (sparkle != nullptr && app != nullptr && app->GetSparkles() != nullptr)
-    {
-        std::vector<bool> shown;
-        for (const auto& back : app->GetSparkles()->GetBackSparkles())
-        {
-            const float reach = CDrawnOverCells::BackSparkleReach(*sparkle, back->GetGroup(), back->GetFrame());
-            const CVector4& at = back->GetPosition();
-            shown.push_back(!touched({at.x - reach, at.y - reach, 2.0f * reach, 2.0f * reach}).empty());
-        }
-        DrawBackSparkles(&shown, light);
-    }
-    else
-        DrawBackSparkles(nullptr, light);
     CDraw2D::SetColor(light, light, light, 1.0f);
     for (CButton* button : GetButtonsInOrder())
     {

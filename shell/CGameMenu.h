@@ -55,6 +55,9 @@ public:
     bool DrawParts(const std::vector<CDraw2D::SRect>& parts, std::vector<CDraw2D::SRect>& spilled,
                    float light) override;
     bool DrawShaded(float light) override;
+    // Under a dialog nothing of the menu moves but the sparkles it leaves
+    // to the dialog.
+    bool IsStillWhenShaded() const override { return true; }
     void Activate() override;
     void Deactivate() override;
     void OnKeyDown(int key) override;
@@ -122,8 +125,9 @@ private:
     // The buttons in the order they are drawn.
     std::vector<CButton*> GetButtonsInOrder() const;
     // Draw, darkened to `light` as a black veil laid over the background
-    // would leave everything (DrawShaded); 1: as it is.
-    void DrawLit(float light);
+    // would leave everything (DrawShaded); 1: as it is. Without the back
+    // sparkles for a dialog that draws them over the menu itself.
+    void DrawLit(float light, bool sparkles);
     // The background within the parts, darkened to `light`: copied back
     // where a copy of it so darkened is held at the window's size, drawn
     // otherwise.

@@ -48,10 +48,10 @@ public:
     }
     // Under an overlay that keeps its own frame: this screen drawn again only
     // within the parts (logical rectangles), over what the back buffer holds
-    // of the last frame, with whatever it steps every frame stepped. What it
-    // drew beyond the parts is added to `spilled`. `light` below 1: drawn as
-    // DrawShaded draws it. False, with nothing drawn or stepped, when it
-    // cannot; the overlay then draws the frame whole.
+    // of the last frame, with whatever it steps every frame stepped, as
+    // DrawShaded draws it (`light` 1: no veil). What it drew beyond the
+    // parts is added to `spilled`. False, with nothing drawn or stepped, when
+    // it cannot; the overlay then draws the frame whole.
     virtual bool DrawParts(const std::vector<CDraw2D::SRect>& parts, std::vector<CDraw2D::SRect>& spilled,
                            float light)
     {
@@ -60,15 +60,22 @@ public:
         (void)light;
         return false;
     }
-    // Under an overlay that lays a black veil over the whole window: this
-    // screen drawn as Draw draws it with that veil over it, leaving `light`
-    // of what it shows, so that the overlay need not lay the veil again.
-    // False, with nothing drawn or stepped, when it cannot.
+    // Under an overlay that steps and draws the back sparkles over it
+    // itself, and may lay a black veil over the whole window: this screen
+    // drawn as Draw draws it but for the back sparkles, with that veil
+    // over it leaving `light` of what it shows (1: no veil), so that the
+    // overlay need not lay the veil again. False, with nothing drawn or
+    // stepped, when it cannot; the overlay then draws it with Draw.
     virtual bool DrawShaded(float light)
     {
         (void)light;
         return false;
     }
+    // Drawn by DrawShaded, this screen shows the same picture in every frame
+    // while an overlay lies over it, so that the overlay may keep a copy of
+    // it (DrawParts is still called, with no part, for anything else it
+    // steps in a frame).
+    virtual bool IsStillWhenShaded() const { return false; }
     virtual void OnKeyDown(int key);
     virtual void OnChar(int ch, int repeat_count);
     virtual void OnMouseMove(int x, int y, int flags);

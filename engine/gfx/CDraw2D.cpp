@@ -1,6 +1,7 @@
 #include "engine/gfx/CDraw2D.h"
 
 #include <algorithm>
+#include <cmath>
 
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
@@ -296,6 +297,80 @@ void CDraw2D::DrawPlacedPictureParts(unsigned int texture, const SRect& place, c
     glEnd();
     if (opaque)
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+}
+
+std::vector<CDraw2D::SPoint> CDraw2D::RoundedOutline(const SRect& box, float rx, float ry, const SRect& part)
+{
+    std::vector<SPoint> outline;
+    rx = std::clamp(rx, 0.0f, box.width / 2.0f);
+    ry = std::clamp(ry, 0.0f, box.height / 2.0f);
+    // Clockwise on the screen (y down), from the top end of the top-right
+    // corner.
+    const float cx[4] = {box.x + box.width - rx, box.x + box.width - rx, box.x + rx, box.x + rx};
+    const float cy[4] = {box.y + ry, box.y + box.height - ry, box.y + box.height - ry, box.y + ry};
+    const float pi = 3.14159265358979f;
+    for (int corner = 0; corner < 4; ++corner)
+        for (int step = 0; step <= kCornerSteps; ++step)
+        {
+            // The top-right corner sweeps from straight up to straight right.
+            const float angle = -pi / 2.0f + pi / 2.0f * (corner + static_cast<float>(step) / kCornerSteps);
+            outline.push_back({cx[corner] + rx * std::cos(angle), cy[corner] + ry * std::sin(angle)});
+        }
+    // Cut by each of the part's four sides in turn.
+    const float sides[4] = {part.x, part.y, part.x + part.width, part.y + part.height};
+    for (int side = 0; side < 4 && !outline.empty(); ++side)
+    {
+        auto inside = [&](const SPoint& p) {
+            const float v = side % 2 ? p.y : p.x;
+            return side < 2 ? v >= sides[side] : v <= sides[side];
+        };
+        std::vector<SPoint> cut;
+        for (std::size_t i = 0; i < outline.size(); ++i)
+        {
+            const SPoint& a = outline[i];
+            const SPoint& b = outline[(i + 1) % outline.size()];
+            if (inside(a))
+                cut.push_back(a);
+            if (inside(a) != inside(b))
+            {
+                const float va = side % 2 ? a.y : a.x, vb = side % 2 ? b.y : b.x;
+                const float f = (sides[side] - va) / (vb - va);
+                const SPoint p = {a.x + (b.x - a.x) * f, a.y + (b.y - a.y) * f};
+                cut.push_back(side % 2 ? SPoint{p.x, sides[side]} : SPoint{sides[side], p.y});
+            }
+        }
+        outline = std::move(cut);
+    }
+    if (outline.size() < 3)
+        outline.clear();
+    return outline;
+}
+
+void CDraw2D::DrawRoundedPictureParts(unsigned int texture, const SRect& place, const SRect& source, float rx,
+                                      float ry, const std::vector<SRect>& parts)
+{
+    if (parts.empty() || place.width <= 0.0f || place.height <= 0.0f)
+        return;
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glBegin(GL_TRIANGLES);
+    for (const SRect& part : parts)
+    {
+        const std::vector<SPoint> outline = RoundedOutline(place, rx, ry, part);
+        auto vertex = [&](const SPoint& p) {
+            glTexCoord2f(source.x + (p.x - place.x) / place.width * source.width,
+                         1.0f - (source.y + (p.y - place.y) / place.height * source.height));
+            glVertex3f(p.x, p.y, 0.0f);
+        };
+        // A fan of the convex outline, as separate triangles.
+        for (std::size_t i = 1; i + 1 < outline.size(); ++i)
+        {
+            vertex(outline[0]);
+            vertex(outline[i]);
+            vertex(outline[i + 1]);
+        }
+    }
+    glEnd();
 }
 
 void CDraw2D::GetViewportSize(int& width, int& height)

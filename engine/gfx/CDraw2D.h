@@ -120,6 +120,26 @@ public:
     static void DrawPlacedPictureParts(unsigned int texture, const SRect& place, const std::vector<SRect>& parts,
                                        bool opaque = false, float depth = 0.0f);
 
+    // A point of the logical screen.
+    struct SPoint
+    {
+        float x;
+        float y;
+    };
+    // Straight steps along each rounded corner of RoundedOutline.
+    static constexpr int kCornerSteps = 8;
+    // The outline of the rectangle `box` with each corner cut along a
+    // quarter ellipse of radii rx across and ry down (kCornerSteps steps),
+    // clipped to `part`: a convex polygon, clockwise on the screen, empty
+    // where the two do not meet.
+    static std::vector<SPoint> RoundedOutline(const SRect& box, float rx, float ry, const SRect& part);
+    // As DrawPlacedPictureParts, but what the picture shows within `source`
+    // (texel fractions from its top-left corner) laid over `place`, and only
+    // within the outline of `place` rounded by rx and ry (RoundedOutline):
+    // a panel that ends at a rounded frame drawn in its picture.
+    static void DrawRoundedPictureParts(unsigned int texture, const SRect& place, const SRect& source, float rx,
+                                        float ry, const std::vector<SRect>& parts);
+
     // A black veil over the parts of the logical screen, leaving `light` of
     // what lies there: texturing and the alpha test off, blending on
     // (SetAlphaBlendFunc), the parts filled black at 1 - light; then the

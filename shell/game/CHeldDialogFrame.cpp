@@ -110,6 +110,24 @@ std::vector<CDraw2D::SRect> CHeldDialogFrame::LiveDepthClears(const std::vector<
 CDrawnOverCells CHeldDialogFrame::CellsUnder(const CDrawnOverCells& cells, const CDraw2D::SRect& opaque,
                                              const CContentCover& cover, float width, float height)
 {
+    return CellsUnder(cells, std::vector<CDraw2D::SRect>{opaque}, cover, width, height);
+}
+
+std::vector<CDraw2D::SRect> CHeldDialogFrame::OpaqueBands(const SLayers& layers)
+{
+    const CDraw2D::SRect& o = layers.opaque;
+    if (o.width <= 0.0f || o.height <= 0.0f)
+        return {};
+    const float cw = std::clamp(layers.opaqueCornerWidth, 0.0f, o.width / 2.0f);
+    const float ch = std::clamp(layers.opaqueCornerHeight, 0.0f, o.height / 2.0f);
+    if (cw <= 0.0f || ch <= 0.0f)
+        return {o};
+    return {{o.x, o.y + ch, o.width, o.height - 2.0f * ch}, {o.x + cw, o.y, o.width - 2.0f * cw, o.height}};
+}
+
+CDrawnOverCells CHeldDialogFrame::CellsUnder(const CDrawnOverCells& cells, const std::vector<CDraw2D::SRect>& opaque,
+                                             const CContentCover& cover, float width, float height)
+{
     CDrawnOverCells under;
     under.Mark(-width, -height, 0.0f, 0.0f, width, height);
     const int columns = cells.GetColumns();
@@ -122,8 +140,10 @@ CDrawnOverCells CHeldDialogFrame::CellsUnder(const CDrawnOverCells& cells, const
         const int column = static_cast<int>(i) % columns, row = static_cast<int>(i) / columns;
         const float x = column * cell, y = row * cell;
         // A cell of the last row or column may reach beyond the screen.
-        const bool hidden = x >= opaque.x && y >= opaque.y && std::min(x + cell, width) <= opaque.x + opaque.width &&
-                            std::min(y + cell, height) <= opaque.y + opaque.height;
+        const float x1 = std::min(x + cell, width), y1 = std::min(y + cell, height);
+        const bool hidden = std::any_of(opaque.begin(), opaque.end(), [&](const CDraw2D::SRect& o) {
+            return x >= o.x && y >= o.y && x1 <= o.x + o.width && y1 <= o.y + o.height;
+        });
         if (hidden || cover.At(column, row) == CContentCover::kOpaque)
             continue;
         // Inset, so that the mark stays within this one cell.
@@ -159,6 +179,22 @@ void CHeldDialogFrame::SplitGround(const std::vector<CDraw2D::SRect>& ground, co
             drawn.push_back({part.x, cy0, cx0 - part.x, cy1 - cy0});
         if (cx1 < x1)
             drawn.push_back({cx1, cy0, x1 - cx1, cy1 - cy0});
+    }
+}
+
+void CHeldDialogFrame::SplitGround(const std::vector<CDraw2D::SRect>& ground,
+                                   const std::vector<CDraw2D::SRect>& opaque, std::vector<CDraw2D::SRect>& copied,
+                                   std::vector<CDraw2D::SRect>& drawn)
+{
+    copied.clear();
+    drawn = ground;
+    // What one rectangle leaves is split by the next.
+    std::vector<CDraw2D::SRect> within, rest;
+    for (const CDraw2D::SRect& rect : opaque)
+    {
+        SplitGround(drawn, rect, within, rest);
+        copied.insert(copied.end(), within.begin(), within.end());
+        drawn.swap(rest);
     }
 }
 
@@ -230,7 +266,9 @@ void CHeldDialogFrame::DrawWhole(CScreen* under, const SLayers& layers, bool cap
     m_depth_slice = 0;
     const std::vector<CDraw2D::SRect> whole = {{0.0f, 0.0f, layers.width, layers.height}};
     const bool veiled = layers.veilLight < 1.0f;
-    m_under_shaded = under != nullptr && veiled && under->DrawShaded(layers.veilLight);
+    // The screen under leaves the back sparkles to the dialog where it can.
+    m_under_shaded = under != nullptr && under->DrawShaded(layers.veilLight);
+    m_under_still = m_under_shaded && under->IsStillWhenShaded();
     if (under != nullptr && !m_under_shaded)
         under->Draw();
     if (veiled && !m_under_shaded)
@@ -242,7 +280,7 @@ void CHeldDialogFrame::DrawWhole(CScreen* under, const SLayers& layers, bool cap
     const int h = window != nullptr ? window->GetHeight() : static_cast<int>(layers.height);
     // Where the ground hides the screen under it, what the window shows now
     // is the ground alone: copied back in the partial frames.
-    m_ground_held = capture && layers.opaque.width > 0.0f && layers.opaque.height > 0.0f && m_ground.Capture(w, h);
+    m_ground_held = capture && (m_under_still || !OpaqueBands(layers).empty()) && m_ground.Capture(w, h);
     UpdateBackSparkles();
     CDraw2D::SetTexturing(true);
     DrawBackSparkles();
@@ -285,9 +323,14 @@ bool CHeldDialogFrame::DrawPartial(CScreen* under, const SLayers& layers)
     cells.Add(m_last_cells);
     const std::vector<bool> live = LiveToDraw(cells, layers.live, layers.liveLook, m_last_live, m_last_live_look,
                                               layers.width, layers.height);
+    // Where the ground hides the screen under it, and over a screen under
+    // that stands still everywhere, the copy of the ground gives it back.
+    const std::vector<CDraw2D::SRect> copiable =
+        m_ground_held && m_under_still ? std::vector<CDraw2D::SRect>{{0.0f, 0.0f, layers.width, layers.height}}
+                                       : OpaqueBands(layers);
     if (under != nullptr)
     {
-        const CDrawnOverCells below = CellsUnder(cells, layers.opaque, m_cover, layers.width, layers.height);
+        const CDrawnOverCells below = CellsUnder(cells, copiable, m_cover, layers.width, layers.height);
         std::vector<CDraw2D::SRect> spilled;
         if (!under->DrawParts(below.Runs(), spilled, m_under_shaded ? layers.veilLight : 1.0f))
             return false;
@@ -300,7 +343,7 @@ bool CHeldDialogFrame::DrawPartial(CScreen* under, const SLayers& layers)
     m_cover.Split(cells, ground, mixed, opaque);
     CDraw2D::SetDepthTest(false);
     std::vector<CDraw2D::SRect> copied, drawn;
-    SplitGround(ground, m_ground_held ? layers.opaque : CDraw2D::SRect{0.0f, 0.0f, 0.0f, 0.0f}, copied, drawn);
+    SplitGround(ground, m_ground_held ? copiable : std::vector<CDraw2D::SRect>(), copied, drawn);
     if (!m_ground.CopyParts(copied, layers.width, layers.height))
         drawn = ground;
     // Where the screen under was drawn again darkened, the veil lies there

@@ -46,8 +46,10 @@ class CHeldDialogFrame
 {
   public:
     // A back sparkle moves less than a logical unit a step (CBackSparkle:
-    // half a unit across at most, 0.55 up), and the screen under the dialog
-    // steps them once more in the frame: the cells are marked before both.
+    // half a unit across at most, 0.55 up). The dialog steps them once a
+    // frame; a screen under it that cannot draw itself for the dialog
+    // (CScreen::DrawShaded) steps them once more: the cells are marked
+    // before both.
     static constexpr float kSparkleStepReach = 1.0f;
     static constexpr int kSparkleSteps = 2;
 
@@ -65,8 +67,11 @@ class CHeldDialogFrame
         // the parts given.
         std::function<void(const std::vector<CDraw2D::SRect>& parts)> drawGround;
         // Where the ground hides the screen under the dialog wholly (nothing
-        // there needs the screen under drawn again).
+        // there needs the screen under drawn again): the rectangle but, for
+        // a panel with rounded corners, a box of this size at each corner.
         CDraw2D::SRect opaque = {0.0f, 0.0f, 0.0f, 0.0f};
+        float opaqueCornerWidth = 0.0f;
+        float opaqueCornerHeight = 0.0f;
         // Everything the dialog draws over its sparkles but its live parts.
         std::function<void()> drawOver;
         // The live parts: each drawn within its rectangle, its look a value
@@ -144,10 +149,20 @@ class CHeldDialogFrame
     // picture (see CContentCover).
     static CDrawnOverCells CellsUnder(const CDrawnOverCells& cells, const CDraw2D::SRect& opaque,
                                       const CContentCover& cover, float width, float height);
+    // The same where the ground is opaque within a union of rectangles.
+    static CDrawnOverCells CellsUnder(const CDrawnOverCells& cells, const std::vector<CDraw2D::SRect>& opaque,
+                                      const CContentCover& cover, float width, float height);
+    // The opaque rectangle without its corner boxes, as at most two
+    // rectangles (none for an empty one): the band across its middle and
+    // the band down its middle.
+    static std::vector<CDraw2D::SRect> OpaqueBands(const SLayers& layers);
 
     // The ground's parts split into those within the opaque rectangle, which
     // a copy of the ground alone can give back, and the rest, drawn.
     static void SplitGround(const std::vector<CDraw2D::SRect>& ground, const CDraw2D::SRect& opaque,
+                            std::vector<CDraw2D::SRect>& copied, std::vector<CDraw2D::SRect>& drawn);
+    // The same within a union of rectangles.
+    static void SplitGround(const std::vector<CDraw2D::SRect>& ground, const std::vector<CDraw2D::SRect>& opaque,
                             std::vector<CDraw2D::SRect>& copied, std::vector<CDraw2D::SRect>& drawn);
 
     explicit CHeldDialogFrame(const CScreen& owner) : m_owner(owner) {}
@@ -193,7 +208,11 @@ class CHeldDialogFrame
     std::vector<float> m_look;
     bool m_held = false;
     bool m_under_refuses = false;
-    // The screen under drew itself darkened in the last frame drawn whole.
+    // The screen under drew itself for the dialog (CScreen::DrawShaded:
+    // without the back sparkles, the veil laid) in the last frame drawn whole.
     bool m_under_shaded = false;
+    // ... and stands still in every frame (CScreen::IsStillWhenShaded): the
+    // copy of the ground holds it everywhere.
+    bool m_under_still = false;
     EMode m_mode = EMode::Whole;
 };

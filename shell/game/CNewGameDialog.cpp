@@ -203,9 +203,29 @@ void CNewGameDialog::DrawGround(const std::vector<CDraw2D::SRect>& parts) const
     CDraw2D::SetTexturing(true);
     CDraw2D::EnableAlphaBlend();
     if (m_background)
-        CDraw2D::DrawPlacedPictureParts(m_background->GetId(),
-                                        {m_x, m_y, static_cast<float>(m_width), static_cast<float>(m_height)}, parts);
+    {
+        CDraw2D::SRect source;
+        float rx = 0.0f, ry = 0.0f;
+        PanelShape(source, rx, ry);
+        CDraw2D::DrawRoundedPictureParts(m_background->GetId(),
+                                         {m_x, m_y, static_cast<float>(m_width), static_cast<float>(m_height)},
+                                         source, rx, ry, parts);
+    }
     CMatrixStack::Pop();
+}
+
+void CNewGameDialog::PanelShape(CDraw2D::SRect& source, float& radiusX, float& radiusY) const
+{
+    source = {0.0f, 0.0f, 1.0f, 1.0f};
+    radiusX = radiusY = 0.0f;
+    const float w = m_background ? static_cast<float>(m_background->GetWidth()) : 0.0f;
+    const float h = m_background ? static_cast<float>(m_background->GetHeight()) : 0.0f;
+    // A picture too small to hold the frame is shown whole.
+    if (w <= 4.0f * kFrameInset || h <= 4.0f * kFrameInset)
+        return;
+    source = {kFrameInset / w, kFrameInset / h, 1.0f - 2.0f * kFrameInset / w, 1.0f - 2.0f * kFrameInset / h};
+    radiusX = kFrameRadius * static_cast<float>(m_width) / (w - 2.0f * kFrameInset);
+    radiusY = kFrameRadius * static_cast<float>(m_height) / (h - 2.0f * kFrameInset);
 }
 
 void CNewGameDialog::DrawChoices()
@@ -240,9 +260,14 @@ CHeldDialogFrame::SLayers CNewGameDialog::Layers()
     CHeldDialogFrame::SLayers layers;
     layers.width = static_cast<float>(m_screen_width);
     layers.height = static_cast<float>(m_screen_height);
-    // The panel's picture has no see-through texels.
+    // The panel's picture has no see-through texels; only its rounded
+    // corners let the screen under show.
     if (m_background)
+    {
         layers.opaque = {m_x, m_y, static_cast<float>(m_width), static_cast<float>(m_height)};
+        CDraw2D::SRect source;
+        PanelShape(source, layers.opaqueCornerWidth, layers.opaqueCornerHeight);
+    }
     // The screen under it darkened to a quarter of its light.
     if (m_dim_screen)
         layers.veilLight = 0.25f;

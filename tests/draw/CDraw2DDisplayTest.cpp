@@ -2,6 +2,7 @@
 // window's picture on a real GL context (run under a virtual display): what
 // each draws and, above all, the state it leaves for the next drawer.
 
+#include <algorithm>
 #include <vector>
 
 #include "engine/gfx/CDraw2D.h"
@@ -198,4 +199,88 @@ TEST_F(CDraw2DDisplayTest, WindowCopyTakesANewTextureForANewSizeAndNoneWithoutUp
     CTexture::SetUploadEnabled(false);
     EXPECT_FALSE(copy.Capture(kWidth, kHeight));
     EXPECT_FALSE(copy.HasTexture());
+}
+
+// A rounded outline cut by parts that tile the box gives pieces that, put
+// together, are the whole outline: nothing lost or doubled along the cuts,
+// each piece within its part. The whole outline is the box less what its
+// corners cut away, a quarter ellipse's worth short of a square each.
+TEST(CDraw2DOutline, PartsOfARoundedOutlineAddUpToTheWhole)
+{
+    using SPoint = CDraw2D::SPoint;
+    auto area = [](const std::vector<SPoint>& outline) {
+        float twice = 0.0f;
+        for (std::size_t i = 0; i < outline.size(); ++i)
+        {
+            const SPoint& a = outline[i];
+            const SPoint& b = outline[(i + 1) % outline.size()];
+            twice += a.x * b.y - b.x * a.y;
+        }
+        // Clockwise on a screen whose y runs down: positive.
+        return twice / 2.0f;
+    };
+    const CDraw2D::SRect box = {40.0f, 30.0f, 240.0f, 160.0f};
+    const struct
+    {
+        float rx, ry;
+    } corners[] = {{0.0f, 0.0f}, {60.0f, 40.0f}, {17.0f, 8.5f}, {500.0f, 500.0f}};
+    for (const auto& c : corners)
+    {
+        const std::vector<SPoint> whole = CDraw2D::RoundedOutline(box, c.rx, c.ry, box);
+        const float rx = std::min(c.rx, box.width / 2.0f), ry = std::min(c.ry, box.height / 2.0f);
+        EXPECT_NEAR(area(whole), box.width * box.height - (4.0f - 3.14159265f) * rx * ry,
+                    0.01f * box.width * box.height)
+            << c.rx;
+        float pieces = 0.0f;
+        for (float y = 0.0f; y < 240.0f; y += 23.5f)
+            for (float x = 0.0f; x < 320.0f; x += 37.0f)
+            {
+                const CDraw2D::SRect part = {x, y, 37.0f, 23.5f};
+                const std::vector<SPoint> piece = CDraw2D::RoundedOutline(box, c.rx, c.ry, part);
+                for (const SPoint& p : piece)
+                {
+                    EXPECT_TRUE(p.x >= part.x - 1e-3f && p.x <= part.x + part.width + 1e-3f &&
+                                p.y >= part.y - 1e-3f && p.y <= part.y + part.height + 1e-3f);
+                }
+                pieces += piece.empty() ? 0.0f : area(piece);
+            }
+        EXPECT_NEAR(pieces, area(whole), 0.5f) << c.rx;
+    }
+    EXPECT_TRUE(CDraw2D::RoundedOutline(box, 10.0f, 10.0f, {0.0f, 0.0f, 30.0f, 300.0f}).empty());
+    EXPECT_TRUE(CDraw2D::RoundedOutline(box, 60.0f, 40.0f, {40.0f, 30.0f, 10.0f, 10.0f}).empty());
+}
+
+// A rounded panel drawn in parts: within the outline and the parts only.
+TEST_F(CDraw2DDisplayTest, RoundedPictureIsDrawnWithinItsOutlineAndTheParts)
+{
+    const GLuint texture = MakeTexture(255, 255, 255);
+    CDraw2D::SetOrthoProjection(kWidth, kHeight, kWidth, kHeight, -50.0, 50.0);
+    CDraw2D::ClearColorInRect(0, 0, kWidth, kHeight, 0.0f, 0.0f, 0.0f);
+    CDraw2D::SetColor(1.0f, 1.0f, 1.0f, 1.0f);
+    // The box in a grid of parts, one of them left out.
+    const CDraw2D::SRect box = {40.0f, 40.0f, 240.0f, 160.0f};
+    std::vector<CDraw2D::SRect> parts;
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 4; ++column)
+            if (!(row == 1 && column == 2))
+                parts.push_back({40.0f + column * 60.0f, 40.0f + row * 40.0f, 60.0f, 40.0f});
+    CDraw2D::DrawRoundedPictureParts(texture, box, {0.25f, 0.25f, 0.5f, 0.5f}, 60.0f, 40.0f, parts);
+    const std::vector<int> white = {255, 255, 255}, black = {0, 0, 0};
+    const struct
+    {
+        int x, y;
+        const std::vector<int>& colour;
+    } samples[] = {
+        {130, 100, white},  // inside
+        {190, 100, black},  // in the part left out
+        {20, 20, black},    // outside the box
+        {42, 42, black},    // in the box's corner, beyond the round
+        {62, 55, white},    // just inside the round (0.9 of the way out)
+        {53, 49, black},    // just beyond it (1.1)
+        {277, 120, white},  // the right edge's straight run
+        {270, 195, black},  // the bottom-right corner
+    };
+    for (const auto& s : samples)
+        EXPECT_EQ(s.colour, PixelAt(s.x, s.y)) << s.x << "," << s.y;
+    glDeleteTextures(1, &texture);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -261,6 +262,60 @@ TEST(CHeldDialogFrame, TheGroundWithinThePanelIsCopiedAndTheRestDrawnEachPixelOn
     for (const SRect& part : ground.Runs())
         groundArea += part.width * part.height;
     EXPECT_FLOAT_EQ(groundArea, area);
+}
+
+// A panel with rounded corners hides the screen under it but in a box at
+// each corner: there the screen under is drawn again, and the ground drawn,
+// not copied.
+TEST(CHeldDialogFrame, ThePanelsRoundedCornersLetTheScreenUnderShow)
+{
+    using SRect = CDraw2D::SRect;
+    CHeldDialogFrame::SLayers layers;
+    layers.opaque = {2 * kCell, 1 * kCell, 4 * kCell, 4 * kCell};
+    layers.opaqueCornerWidth = 0.75f * kCell;
+    layers.opaqueCornerHeight = 0.5f * kCell;
+    const std::vector<SRect> bands = CHeldDialogFrame::OpaqueBands(layers);
+
+    CDrawnOverCells all;
+    all.Mark(0.0f, 0.0f, kWidth, kHeight, kWidth, kHeight);
+    EXPECT_EQ(Joined({"########", "###..###", "##....##", "##....##", "###..###", "########"}),
+              Picture(CHeldDialogFrame::CellsUnder(all, bands, CContentCover(), kWidth, kHeight)));
+
+    // The ground within the panel, but for the corner boxes, is copied; the
+    // rest drawn; no pixel twice.
+    const CDrawnOverCells ground = Cells({"########", "..####..", "..#..#..", "##....##", "...##...", "########"});
+    std::vector<SRect> copied, drawn;
+    CHeldDialogFrame::SplitGround(ground.Runs(), bands, copied, drawn);
+    auto overlap = [](const SRect& a, const SRect& b) {
+        const float w = std::min(a.x + a.width, b.x + b.width) - std::max(a.x, b.x);
+        const float h = std::min(a.y + a.height, b.y + b.height) - std::max(a.y, b.y);
+        return w > 0.0f && h > 0.0f ? w * h : 0.0f;
+    };
+    const SRect& o = layers.opaque;
+    const float cw = layers.opaqueCornerWidth, ch = layers.opaqueCornerHeight;
+    const SRect corners[] = {{o.x, o.y, cw, ch},
+                             {o.x + o.width - cw, o.y, cw, ch},
+                             {o.x, o.y + o.height - ch, cw, ch},
+                             {o.x + o.width - cw, o.y + o.height - ch, cw, ch}};
+    float copiedArea = 0.0f, drawnArea = 0.0f, twice = 0.0f;
+    for (const SRect& part : copied)
+    {
+        copiedArea += part.width * part.height;
+        for (const SRect& corner : corners)
+            EXPECT_EQ(overlap(part, corner), 0.0f);
+    }
+    for (const SRect& part : drawn)
+        drawnArea += part.width * part.height;
+    std::vector<SRect> parts = copied;
+    parts.insert(parts.end(), drawn.begin(), drawn.end());
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        for (std::size_t j = i + 1; j < parts.size(); ++j)
+            twice += overlap(parts[i], parts[j]);
+    // Eight cells of the ground lie in the panel, two of them at its top
+    // corners.
+    EXPECT_FLOAT_EQ(copiedArea, (8.0f - 2.0f * 0.75f * 0.5f) * kCell * kCell);
+    EXPECT_FLOAT_EQ(copiedArea + drawnArea, 28.0f * kCell * kCell);
+    EXPECT_EQ(twice, 0.0f);
 }
 
 TEST(CHeldDialogFrame, TheDepthIsClearedOnceRoundARowOfLivePartsAndApartRoundScatteredOnes)

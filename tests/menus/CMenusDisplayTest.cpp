@@ -344,3 +344,95 @@ TEST_F(CMenusDisplayTest, ALivePartShowsInEveryFrameWhereverItLiesInDepth)
     EXPECT_GT(partial, 2 * CHeldDialogFrame::kLiveDepthSlices);
     m_window->RemoveScreen(&dialog);
 }
+
+namespace
+{
+// One colour over the window, drawn again within parts when asked; it may
+// say it stands still under a dialog.
+class CStillScreen : public CScreen
+{
+  public:
+    explicit CStillScreen(bool still) : m_still(still) {}
+
+    void Draw() override { Fill({{0.0f, 0.0f, 1e4f, 1e4f}}, 1.0f); }
+    bool DrawShaded(float light) override
+    {
+        Fill({{0.0f, 0.0f, 1e4f, 1e4f}}, light);
+        return true;
+    }
+    bool DrawParts(const std::vector<CDraw2D::SRect>& parts, std::vector<CDraw2D::SRect>&, float light) override
+    {
+        m_asked += parts.empty() ? 0 : 1;
+        Fill(parts, light);
+        return true;
+    }
+    bool IsStillWhenShaded() const override { return m_still; }
+
+    int m_asked = 0;
+
+  private:
+    static void Fill(const std::vector<CDraw2D::SRect>& parts, float light)
+    {
+        int width = 0, height = 0;
+        CDraw2D::GetViewportSize(width, height);
+        for (const CDraw2D::SRect& part : parts)
+            CDraw2D::ClearColorInRect(static_cast<int>(part.x), height - static_cast<int>(part.y + part.height),
+                                      static_cast<int>(part.width), static_cast<int>(part.height), 0.8f * light,
+                                      0.4f * light, 0.32f * light);
+    }
+
+    bool m_still;
+};
+}
+
+// A part moving over the screen under a dialog: where it was, the screen
+// under shows again, veiled. One that stands still is given back from the
+// dialog's copy, never asked to draw again.
+TEST_F(CMenusDisplayTest, AScreenUnderThatStandsStillIsGivenBackFromTheCopy)
+{
+    const int width = m_window->GetWidth();
+    const int height = m_window->GetHeight();
+    CDraw2D::SetOrthoProjection(width, height, width, height, -50.0, 50.0);
+    for (bool still : {true, false})
+    {
+        CStillScreen under(still);
+        CScreen dialog;
+        m_window->OpenOverlay(&dialog);
+        CHeldDialogFrame frame(dialog);
+        CHeldDialogFrame::SLayers layers;
+        layers.width = static_cast<float>(width);
+        layers.height = static_cast<float>(height);
+        layers.veilLight = 0.5f;
+        layers.opaque = {width / 4.0f, height / 4.0f, width / 2.0f, height / 2.0f};
+        layers.drawGround = [&layers, height](const std::vector<CDraw2D::SRect>& parts) {
+            const CDraw2D::SRect& o = layers.opaque;
+            for (const CDraw2D::SRect& part : parts)
+            {
+                const float x0 = std::max(part.x, o.x), x1 = std::min(part.x + part.width, o.x + o.width);
+                const float y0 = std::max(part.y, o.y), y1 = std::min(part.y + part.height, o.y + o.height);
+                if (x0 < x1 && y0 < y1)
+                    CDraw2D::ClearColorInRect(static_cast<int>(x0), height - static_cast<int>(y1),
+                                              static_cast<int>(x1 - x0), static_cast<int>(y1 - y0), 0.1f, 0.1f, 0.1f);
+            }
+        };
+        int partial = 0;
+        for (int i = 0; i < 6; ++i)
+        {
+            const CDraw2D::SRect square = {16.0f + 32.0f * i, 16.0f, 16.0f, 16.0f};
+            layers.live = {square};
+            layers.liveLook = {static_cast<float>(i)};
+            layers.drawLive = [&square, height](const std::vector<bool>&) {
+                CDraw2D::ClearColorInRect(static_cast<int>(square.x), height - static_cast<int>(square.y + square.height),
+                                          16, 16, 1.0f, 1.0f, 1.0f);
+            };
+            frame.Draw(&under, layers, {});
+            partial += frame.GetMode() == CHeldDialogFrame::EMode::Partial ? 1 : 0;
+        }
+        EXPECT_GE(partial, 4) << still;
+        EXPECT_EQ(under.m_asked > 0, !still);
+        // Where the square stood first, and where it stands now.
+        EXPECT_EQ((std::vector<int>{102, 51, 41}), PixelAt(24, 24, width, height)) << still;
+        EXPECT_EQ((std::vector<int>{255, 255, 255}), PixelAt(16 + 32 * 5 + 8, 24, width, height)) << still;
+        m_window->RemoveScreen(&dialog);
+    }
+}
