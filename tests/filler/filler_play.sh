@@ -2,7 +2,7 @@
 # main menu, the filler's menu, a new game on the small board, a move made
 # with a colour button, the game left and continued; the saved game and the
 # settings read back in their stored form; a Giant game continued beside a
-# damaged settings file; the help pages.
+# damaged settings file; the help pages; a small game played to its end.
 # Usage: filler_play.sh <game binary> <screenshot dir> <file helper>
 set -u
 source "$(dirname "$0")/../e2e/lib.sh"
@@ -92,6 +92,55 @@ e2e_below "$(e2e_rmse "$E2E_SHOTS/04-giant.png" "$E2E_SHOTS/05-giant-continued.p
 # The help, every page once.
 e2e_to CGameMenu key Escape
 e2e_help_pages 06 2
+
+# A small, easy game played to its end. GAME OVER! stands over the board;
+# as the help says, the first click leaves it standing and the second
+# leaves the game. The widest names show inside the name box.
+BANNER="200x36+300+12"
+e2e_to CFillerNewGameDialog click $NEW_GAME
+e2e_click_at 130 247   # Small Field
+e2e_click_at 490 247   # Easy
+e2e_to CFillerGameScreen click 295 450
+e2e_rest
+e2e_wait_still 07-small "$BOARD"
+ended=
+for n in $(seq 1 150); do
+    e2e_window_shot 07-before
+    e2e_click_at $((279 + 50 * (n % 6))) 580
+    e2e_rest 0.2
+    # A colour a zone holds, or one not on the board, is refused: the
+    # board stays as it was.
+    e2e_window_shot 07-after
+    e2e_below "$(e2e_rmse "$E2E_SHOTS/07-before.png" "$E2E_SHOTS/07-after.png" "$BOARD")" 0.005 && continue
+    e2e_wait_still 07-playing "$BOARD"
+    if e2e_below 0.1 "$(e2e_rmse "$E2E_SHOTS/07-small.png" "$E2E_SHOTS/07-playing.png" "$BANNER")"; then
+        ended=$n
+        break
+    fi
+done
+[ -n "$ended" ] || e2e_fail "no GAME OVER! after 150 clicks on the colour buttons"
+e2e_window_shot 08-game-over
+e2e_click_at 400 300
+sleep 1.5
+e2e_state_is CFillerGameScreen || e2e_fail "one click left GAME OVER!: $(e2e_state)"
+e2e_window_shot 09-one-click
+e2e_below 0.1 "$(e2e_rmse "$E2E_SHOTS/07-small.png" "$E2E_SHOTS/09-one-click.png" "$BANNER")" \
+    || e2e_fail "GAME OVER! went after one click"
+e2e_to CGameOverDialog click 400 300
+e2e_rest
+e2e_window_shot 10-name-empty
+# The box ends at x 597; nothing typed may reach beyond it.
+BEYOND_BOX="120x60+600+324"
+for letter in m W; do
+    for i in $(seq 15); do e2e_key "$letter"; done
+    sleep 0.5
+    e2e_window_shot "11-name-$letter"
+    e2e_below "$(e2e_rmse "$E2E_SHOTS/10-name-empty.png" "$E2E_SHOTS/11-name-$letter.png" "$BEYOND_BOX")" 0.06 \
+        || e2e_fail "a name of wide letters ($letter) runs out of its box"
+    for i in $(seq 15); do e2e_key BackSpace; done
+done
+e2e_key w
+e2e_to CGameMenu key Return
 e2e_to "CMainMenu window" click 400 505
 e2e_key Escape
 e2e_wait_state "CExitWnd"
