@@ -58,6 +58,7 @@ CGameOverDialog::CGameOverDialog(int score, CScoreTable* table, CMenuHost& host,
                             StrToFloat(layout->GetValue("m_end_edity", "0")), NAME_DEPTH);
     m_name_box->SetMaxLength(MAX_NAME_LENGTH);
     m_name_box->SetTextInset(NAME_INSET);
+    m_name_box->SetCaretApart(true);
     AddChild(m_name_box.get());
 
     m_ranked = m_table != nullptr && m_table->GetRank(m_score) != -1;
@@ -119,7 +120,7 @@ bool CGameOverDialog::ClearsOwnDepth() const
 
 CHeldDialogFrame::SLayers CGameOverDialog::Layers()
 {
-    return CHeldDialogFrame::WindowPicture(*this, m_background, [this] {
+    CHeldDialogFrame::SLayers layers = CHeldDialogFrame::WindowPicture(*this, m_background, [this] {
         const float w = static_cast<float>(GetLogicalWidth());
         if (m_font)
         {
@@ -132,6 +133,23 @@ CHeldDialogFrame::SLayers CGameOverDialog::Layers()
                 DrawShadowed(m_font, "Enter Your Name", 30.0f, w, 300.0f);
         }
     });
+    // The name box's caret blinks apart from everything else.
+    if (m_name_box->IsEnabled())
+    {
+        const CDraw2D::SRect caret = m_name_box->GetCaretRect();
+        layers.live = {{GetX() + caret.x, GetY() + caret.y, caret.width, caret.height}};
+        layers.liveLook = {m_name_box->IsCaretShown() && m_name_box->IsFocused() ? 1.0f : 0.0f};
+        layers.drawLive = [this](const std::vector<bool>& which) {
+            if (which.empty() || !which[0])
+                return;
+            CMatrixStack::Push();
+            // Where CDialog::Draw puts the dialog's own corner.
+            CMatrixStack::Translate(GetX(), GetY(), 0.5f);
+            m_name_box->DrawCaret();
+            CMatrixStack::Pop();
+        };
+    }
+    return layers;
 }
 
 void CGameOverDialog::Draw()

@@ -166,17 +166,15 @@ void CEditBox::Draw()
     const float margin = (m_height - size) / 2.0f;
     DrawStripFrame(m_texture, x, y, 0.0f, m_width, m_height, m_state, 0.5f);
 
-    if (m_caretShown && m_state == kFocused) {
-        const std::string before = m_text.substr(0, static_cast<std::size_t>(m_caret));
-        const float w = m_font ? m_font->GetTextWidth(before.c_str(), size) : 0.0f;
-        const float left = x + m_textInset + w;
+    if (m_caretShown && m_state == kFocused && !m_caretApart) {
+        const CDraw2D::SRect caret = GetCaretRect();
         glDisable(GL_TEXTURE_2D);
         glColor4f(m_color[0], m_color[1], m_color[2], m_color[3]);
         glBegin(GL_QUADS);
-        glVertex3f(left, y + margin, 0.0f);
-        glVertex3f(left, y + m_height - margin, 0.0f);
-        glVertex3f(left + kCaretWidth, y + m_height - margin, 0.0f);
-        glVertex3f(left + kCaretWidth, y + margin, 0.0f);
+        glVertex3f(caret.x, caret.y, 0.0f);
+        glVertex3f(caret.x, caret.y + caret.height, 0.0f);
+        glVertex3f(caret.x + caret.width, caret.y + caret.height, 0.0f);
+        glVertex3f(caret.x + caret.width, caret.y, 0.0f);
         glEnd();
     }
 
@@ -188,6 +186,34 @@ void CEditBox::Draw()
     }
     glTranslatef(0.0f, 0.0f, -0.5f);
     glDisable(GL_BLEND);
+}
+
+CDraw2D::SRect CEditBox::GetCaretRect() const
+{
+    const float size = GetTextSize();
+    const float margin = (m_height - size) / 2.0f;
+    const std::string before = m_text.substr(0, static_cast<std::size_t>(m_caret));
+    const float w = m_font ? m_font->GetTextWidth(before.c_str(), size) : 0.0f;
+    return {m_position.x + m_textInset + w, m_position.y + margin, kCaretWidth, m_height - 2.0f * margin};
+}
+
+void CEditBox::DrawCaret() const
+{
+    if (!m_enabled || !m_caretShown || m_state != kFocused)
+        return;
+    const CDraw2D::SRect caret = GetCaretRect();
+    const bool depth = CDraw2D::IsDepthTestOn();
+    CDraw2D::SetDepthTest(false);
+    CDraw2D::SetTexturing(false);
+    CDraw2D::SetColor(m_color[0], m_color[1], m_color[2], m_color[3]);
+    glBegin(GL_QUADS);
+    glVertex3f(caret.x, caret.y, 0.0f);
+    glVertex3f(caret.x, caret.y + caret.height, 0.0f);
+    glVertex3f(caret.x + caret.width, caret.y + caret.height, 0.0f);
+    glVertex3f(caret.x + caret.width, caret.y, 0.0f);
+    glEnd();
+    CDraw2D::SetColor(1.0f, 1.0f, 1.0f, 1.0f);
+    CDraw2D::SetDepthTest(depth);
 }
 
 float CEditBox::GetTextSize() const
@@ -295,7 +321,8 @@ void CEditBox::Paste()
 void CEditBox::AddLook(std::vector<float>& look) const
 {
     look.insert(look.end(), {m_position.x, m_position.y, m_position.z, m_width, m_height, static_cast<float>(m_state),
-                             m_enabled ? 1.0f : 0.0f, m_caretShown ? 1.0f : 0.0f, static_cast<float>(m_caret),
+                             m_enabled ? 1.0f : 0.0f, m_caretShown && !m_caretApart ? 1.0f : 0.0f,
+                             static_cast<float>(m_caret),
                              m_textInset, m_texture ? static_cast<float>(m_texture->GetId()) : 0.0f,
                              static_cast<float>(m_text.size())});
     for (char c : m_text)

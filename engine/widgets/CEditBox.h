@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/gfx/CDraw2D.h"
 #include "engine/gfx/CVector4.h"
 #include "engine/widgets/CWidget.h"
 
@@ -44,6 +45,15 @@ public:
     // thing its dialog asks for.
     void SetFocused(bool focused);
     const char* GetText() const { return m_text.c_str(); }
+    // The caret left out of Draw and of the look, for an owner that draws
+    // it apart (DrawCaret), so that its blinking changes nothing else.
+    void SetCaretApart(bool apart) { m_caretApart = apart; }
+    // Where the caret stands (in the box's own coordinates, as Draw places
+    // it), shown or not.
+    CDraw2D::SRect GetCaretRect() const;
+    // The caret, when it is shown and the box focused: untextured, in the
+    // box's colour, without the depth test; the colour white again after.
+    void DrawCaret() const;
     // The size the text is drawn at: the font size the box was made with,
     // smaller where the whole text and the caret after it would not fit
     // between the insets.
@@ -83,4 +93,5 @@ private:
     float m_blinkPeriod;
     float m_blinkTime;
     int m_caret;
+    bool m_caretApart = false;
 };

@@ -132,6 +132,36 @@ TEST_F(CWidgetDrawTest, EditBoxShowsFocusTheCaretOnlyWhileFocusedAndNothingWhenD
     EXPECT_EQ(DrawAndRead(box, 53, 54), kBlack);
 }
 
+// A caret drawn apart: the box draws none and its look does not blink;
+// DrawCaret draws it where GetCaretRect says, only while shown and focused.
+TEST_F(CWidgetDrawTest, ACaretDrawnApartLeavesTheBoxAndItsLookStill)
+{
+    CEditBox box(&m_owner, nullptr, 4.0f, Strip({kRed, kGreen}));
+    box.SetPosition(50.0f, 50.0f, 10.0f);
+    box.SetTextInset(2.0f);
+    box.SetCaretApart(true);
+    box.OnLButtonDown(53, 54, 0);
+    std::vector<float> shown, hidden;
+    box.Update(501.0f);
+    ASSERT_TRUE(box.IsCaretShown());
+    box.AddLook(shown);
+    EXPECT_EQ(DrawAndRead(box, 53, 54), kGreen);
+    const CDraw2D::SRect caret = box.GetCaretRect();
+    EXPECT_EQ(caret.x, 52.0f);
+    EXPECT_EQ(caret.width, 3.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    box.DrawCaret();
+    EXPECT_EQ(PixelAt(53, 54), (CColor{255, 255, 0}));
+    EXPECT_EQ(PixelAt(56, 54), kBlack);
+    box.Update(501.0f);
+    ASSERT_FALSE(box.IsCaretShown());
+    box.AddLook(hidden);
+    EXPECT_EQ(shown, hidden);
+    glClear(GL_COLOR_BUFFER_BIT);
+    box.DrawCaret();
+    EXPECT_EQ(PixelAt(53, 54), kBlack);
+}
+
 TEST_F(CWidgetDrawTest, PasteTakesTheSystemClipboardOnlyWhileControlIsHeldAndKeepsTheNameStorable)
 {
     ASSERT_TRUE(CPlatform::SetClipboardText("pa\"st//ed"));
