@@ -166,17 +166,8 @@ void CEditBox::Draw()
     const float margin = (m_height - size) / 2.0f;
     DrawStripFrame(m_texture, x, y, 0.0f, m_width, m_height, m_state, 0.5f);
 
-    if (m_caretShown && m_state == kFocused && !m_caretApart) {
-        const CDraw2D::SRect caret = GetCaretRect();
-        glDisable(GL_TEXTURE_2D);
-        glColor4f(m_color[0], m_color[1], m_color[2], m_color[3]);
-        glBegin(GL_QUADS);
-        glVertex3f(caret.x, caret.y, 0.0f);
-        glVertex3f(caret.x, caret.y + caret.height, 0.0f);
-        glVertex3f(caret.x + caret.width, caret.y + caret.height, 0.0f);
-        glVertex3f(caret.x + caret.width, caret.y, 0.0f);
-        glEnd();
-    }
+    if (!m_caretApart)
+        DrawCaret();
 
     glColor3f(1.0f, 1.0f, 1.0f);
     glTranslatef(0.0f, 0.0f, 0.5f);
