@@ -99,11 +99,6 @@ protected:
     // Draws the whole screen behind the panel darkened (black at alpha 0.75).
     void SetDimScreen(bool dim) { m_dim_screen = dim; }
 
-    // Where the dialog picture's gold frame ends, in texels from the
-    // picture's edges, and the radius of its corners there.
-    static constexpr float kFrameInset = 5.0f;
-    static constexpr float kFrameRadius = 20.0f;
-
     // Maps window pixels into the dialog's own logical coordinates.
     void MapToLogical(int x, int y, int& outX, int& outY) const override;
 
@@ -121,6 +116,10 @@ private:
     // the title, captions and buttons.
     CHeldDialogFrame::SLayers Layers();
     void DrawGround(const std::vector<CDraw2D::SRect>& parts) const;
+    // Where the dialog picture's gold frame ends, in texels from the
+    // picture's edges, and the radius of its corners there.
+    static constexpr float kFrameInset = 5.0f;
+    static constexpr float kFrameRadius = 20.0f;
     // The panel ends at the gold frame of its picture: what of the picture
     // it shows (texel fractions), and its corners' radii across and down.
     void PanelShape(CDraw2D::SRect& source, float& radiusX, float& radiusY) const;
