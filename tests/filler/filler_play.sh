@@ -146,14 +146,16 @@ e2e_state_is CFillerGameScreen && e2e_to CGameOverDialog click 400 300
 e2e_wait_state CGameOverDialog
 e2e_rest
 e2e_window_shot 10-name-empty
-# The box ends at x 597; nothing typed may reach beyond it.
+# The box ends at x 597; nothing typed may reach beyond it. Sparkles drift
+# there (up to about 0.1); letters 35 units tall running on would change
+# it far more.
 BEYOND_BOX="120x60+600+324"
 for letter in m W; do
     for i in $(seq 15); do e2e_key "$letter"; done
     sleep 0.5
     e2e_window_shot "11-name-$letter"
-    e2e_below "$(e2e_rmse "$E2E_SHOTS/10-name-empty.png" "$E2E_SHOTS/11-name-$letter.png" "$BEYOND_BOX")" 0.06 \
-        || e2e_fail "a name of wide letters ($letter) runs out of its box"
+    beyond=$(e2e_rmse "$E2E_SHOTS/10-name-empty.png" "$E2E_SHOTS/11-name-$letter.png" "$BEYOND_BOX")
+    e2e_below "$beyond" 0.15 || e2e_fail "a name of wide letters ($letter) runs out of its box (RMSE $beyond)"
     for i in $(seq 15); do e2e_key BackSpace; done
 done
 e2e_key w
