@@ -1,5 +1,6 @@
 #include "shell/CGameMenu.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -36,6 +37,17 @@ const char* const CGameMenu::SAVE_KEY = "zq71w";
 namespace
 {
 const std::size_t SAVE_KEY_LENGTH = 5;
+
+enum class EEntry { None, File, Other };
+
+// What stands at a path, the link itself rather than what it points to.
+EEntry GetEntryKind(const std::string& path)
+{
+    struct stat info;
+    if (lstat(path.c_str(), &info) != 0)
+        return EEntry::None;
+    return S_ISREG(info.st_mode) ? EEntry::File : EEntry::Other;
+}
 // Behind every widget of the menu.
 const float kBackgroundDepth = -2.0f;
 const int RESULT_START = 0;
@@ -223,23 +235,37 @@ std::string CGameMenu::FindSavePath() const
 }
 
 const char* const CGameMenu::kUnreadableSaveText = "The saved game could not be read";
+const char* const CGameMenu::kSaveLeftInPlaceText =
+    "Saved game unreadable and left in place: games are not saved this time.";
 
-std::vector<std::string> CGameMenu::LayOutUnreadableSaveText(const CBitmapFont& font, float width)
+const char* CGameMenu::GetUnreadableSaveNote() const
 {
-    // Whole lines are measured: the font spaces its glyphs, so the widths of
-    // the words alone would not add up to the line's.
-    std::vector<std::string> lines;
-    std::istringstream words(kUnreadableSaveText);
-    std::string word;
-    while (words >> word)
+    return m_save_left_in_place ? kSaveLeftInPlaceText : kUnreadableSaveText;
+}
+
+CGameMenu::SNoteLayout CGameMenu::LayOutUnreadableSaveText(const CBitmapFont& font, const char* text, float width,
+                                                           float height)
+{
+    SNoteLayout layout;
+    for (layout.size = kUnreadableSaveTextSize;; layout.size -= 1.0f)
     {
-        if (!lines.empty() &&
-            font.GetTextWidth((lines.back() + " " + word).c_str(), kUnreadableSaveTextSize) <= width)
-            lines.back() += " " + word;
-        else
-            lines.push_back(word);
+        // Whole lines are measured: the font spaces its glyphs, so the
+        // widths of the words alone would not add up to the line's.
+        layout.lines.clear();
+        std::istringstream words(text);
+        std::string word;
+        while (words >> word)
+        {
+            if (!layout.lines.empty() &&
+                font.GetTextWidth((layout.lines.back() + " " + word).c_str(), layout.size) <= width)
+                layout.lines.back() += " " + word;
+            else
+                layout.lines.push_back(word);
+        }
+        if (layout.lines.size() * (layout.size + kUnreadableSaveLineGap) <= height ||
+            layout.size <= kUnreadableSaveMinTextSize)
+            return layout;
     }
-    return lines;
 }
 
 void CGameMenu::DrawUnreadableSaveText(const CBitmapFont& font) const
@@ -248,14 +274,15 @@ void CGameMenu::DrawUnreadableSaveText(const CBitmapFont& font) const
     // keeps the lines inside the menu's panel.
     const CVector4& at = m_continue_button->GetPosition();
     const float width = m_continue_button->GetWidth();
-    const std::vector<std::string> lines = LayOutUnreadableSaveText(font, width);
-    const float lineHeight = kUnreadableSaveTextSize + 4.0f;
+    const float height = m_continue_button->GetHeight();
+    const SNoteLayout note = LayOutUnreadableSaveText(font, GetUnreadableSaveNote(), width, height);
+    const float lineHeight = note.size + kUnreadableSaveLineGap;
     // The font draws upward from y: the first line's foot is one line down.
-    float y = at.y + (m_continue_button->GetHeight() - lineHeight * lines.size()) / 2.0f + lineHeight;
-    for (const std::string& line : lines)
+    float y = at.y + (height - lineHeight * note.lines.size()) / 2.0f + lineHeight;
+    for (const std::string& line : note.lines)
     {
-        const float x = at.x + (width - font.GetTextWidth(line.c_str(), kUnreadableSaveTextSize)) / 2.0f;
-        font.DrawText(line.c_str(), kUnreadableSaveTextSize, x, y, 10.0f, 1.0f, 0.85f, 0.4f, 1.0f, false);
+        const float x = at.x + (width - font.GetTextWidth(line.c_str(), note.size)) / 2.0f;
+        font.DrawText(line.c_str(), note.size, x, y, 10.0f, 1.0f, 0.85f, 0.4f, 1.0f, false);
         y += lineHeight;
     }
 }
@@ -290,9 +317,11 @@ void CGameMenu::SetUnreadableSaveAside()
         std::fprintf(stderr, "Marblewend: kept it as %s\n", kept.c_str());
         return;
     }
-    // Still in its place: no game of this visit is saved over it.
+    // Still in its place: no game of this visit is saved over it, and the
+    // note says so.
     std::fprintf(stderr, "Marblewend: could not move it aside; no game is saved over it\n");
     m_save_path.clear();
+    m_save_left_in_place = true;
 }
 
 std::string CGameMenu::SetAsideName(const std::string& path, int n)
@@ -302,9 +331,14 @@ std::string CGameMenu::SetAsideName(const std::string& path, int n)
 
 std::string CGameMenu::SetAside(const std::string& path, int keep)
 {
+    // Only files the game itself could have put there are counted, moved or
+    // given up; a folder, a link or anything else keeps its name, which is
+    // then skipped. Nothing but a file is moved aside either.
+    if (GetEntryKind(path) != EEntry::File)
+        return {};
     std::vector<int> taken;
     for (int n = 1; n <= keep; ++n)
-        if (access(SetAsideName(path, n).c_str(), F_OK) == 0)
+        if (GetEntryKind(SetAsideName(path, n)) == EEntry::File)
             taken.push_back(n);
     // The oldest goes once as many are kept; the rest close up in their
     // order, so that the newest always has the highest number.
@@ -313,18 +347,24 @@ std::string CGameMenu::SetAside(const std::string& path, int keep)
         std::remove(SetAsideName(path, taken.front()).c_str());
         taken.erase(taken.begin());
     }
+    auto isFree = [&path](int n) { return GetEntryKind(SetAsideName(path, n)) == EEntry::None; };
     int slot = 1;
     for (int n : taken)
     {
-        if (n != slot && access(SetAsideName(path, slot).c_str(), F_OK) != 0)
-            std::rename(SetAsideName(path, n).c_str(), SetAsideName(path, slot).c_str());
-        if (access(SetAsideName(path, slot).c_str(), F_OK) == 0)
-            ++slot;
+        int target = slot;
+        while (target < n && !isFree(target))
+            ++target;
+        // One that cannot move stays, and the next goes after it.
+        if (target < n && std::rename(SetAsideName(path, n).c_str(), SetAsideName(path, target).c_str()) == 0)
+            slot = target + 1;
+        else
+            slot = n + 1;
     }
-    const std::string aside = SetAsideName(path, slot);
-    if (slot > keep || access(aside.c_str(), F_OK) == 0 || std::rename(path.c_str(), aside.c_str()) != 0)
+    while (slot <= keep && !isFree(slot))
+        ++slot;
+    if (slot > keep || std::rename(path.c_str(), SetAsideName(path, slot).c_str()) != 0)
         return {};
-    return aside;
+    return SetAsideName(path, slot);
 }
 
 void CGameMenu::RemoveSaveFile()

@@ -85,10 +85,28 @@ public:
     // The saved game was there but could not be read; it was moved aside
     // (or, when even that failed, left where it was) and is never deleted.
     bool IsSaveUnreadable() const { return m_save_unreadable; }
+    // It could not be moved aside: it stays in its place, and no game of
+    // this visit is saved.
+    bool IsSaveLeftInPlace() const { return m_save_left_in_place; }
     static const char* const kUnreadableSaveText;   // "The saved game could not be read"
+    // "Saved game unreadable and left in place: games are not saved this time."
+    static const char* const kSaveLeftInPlaceText;
+    // The note the menu shows where Continue would be, of the two above.
+    const char* GetUnreadableSaveNote() const;
     static constexpr float kUnreadableSaveTextSize = 18.0f;
-    // That text broken into lines no wider than the button it stands in for.
-    static std::vector<std::string> LayOutUnreadableSaveText(const CBitmapFont& font, float width);
+    static constexpr float kUnreadableSaveMinTextSize = 12.0f;
+    // A line's height is the text size and this.
+    static constexpr float kUnreadableSaveLineGap = 4.0f;
+    struct SNoteLayout
+    {
+        std::vector<std::string> lines;
+        float size = kUnreadableSaveTextSize;
+    };
+    // A note broken into lines no wider than the button it stands in for,
+    // at the largest size (down to the least) at which they stand within its
+    // height.
+    static SNoteLayout LayOutUnreadableSaveText(const CBitmapFont& font, const char* text, float width,
+                                                float height);
 
     CButton* GetHelpButton() const { return m_help_button.get(); }
     CButton* GetMinimizeButton() const { return m_minimize_button.get(); }
@@ -117,9 +135,11 @@ private:
     void SetUnreadableSaveAside();
     // "<path>.unreadable", then "<path>.unreadable2" and on.
     static std::string SetAsideName(const std::string& path, int n);
-    // Moves the file at path to the next of `keep` names of its own beside
-    // it, giving up the oldest one kept when all are taken; the name it now
-    // has, empty when it could not be moved.
+    // Moves the file at path to the next free one of `keep` names of its
+    // own beside it, giving up the oldest file kept when every name holds
+    // one; the name it now has, empty when it could not be moved. Only
+    // files are counted, moved or given up: a folder or a link at a name
+    // stays, and its name is skipped.
     static std::string SetAside(const std::string& path, int keep);
     void DrawUnreadableSaveText(const CBitmapFont& font) const;
     // The buttons in the order they are drawn.
@@ -154,6 +174,7 @@ private:
     std::string m_param_key;
     std::string m_save_path;
     bool m_save_unreadable = false;
+    bool m_save_left_in_place = false;
     std::unique_ptr<CResManager> m_res_manager;
     // Background and buttons, let go while a game covers the menu.
     std::vector<std::string> m_own_textures;

@@ -136,30 +136,42 @@ TEST_F(AssetFontTest, EveryNameTheNameBoxTakesShowsInsideIt)
     }
 }
 
-// The note that stands where Continue would be keeps to that button's
-// width, which lies inside the menu's panel, and says all of its text.
-TEST_F(AssetFontTest, UnreadableSaveNoteFitsTheContinueButtonOfEveryKind)
+// Both notes that stand where Continue would be keep to that button: its
+// width, which lies inside the menu's panel, and its height, which lies
+// between New Game and Top 7. Each says all of its text.
+TEST_F(AssetFontTest, UnreadableSaveNotesFitTheContinueButtonOfEveryKind)
 {
     for (const SGameKind& kind : GetGameKinds())
-    {
-        SCOPED_TRACE(kind.m_name);
-        const CConfigFile group = m_pack.Group(kind);
-        const std::vector<unsigned char> bytes = m_pack.Bytes(group.GetValue("m_continue_game_btn", "0"));
-        CPicture button;
-        ASSERT_TRUE(CTgaDecoder::Decode(bytes.data(), bytes.size(), button));
-        const float width = static_cast<float>(button.m_width);
-        const std::vector<std::string> lines = CGameMenu::LayOutUnreadableSaveText(m_font, width);
-        ASSERT_GE(lines.size(), 1u);
-        // A button is three states high; the lines fit in one.
-        EXPECT_LE(lines.size() * (CGameMenu::kUnreadableSaveTextSize + 4.0f), button.m_height / 3.0f);
-        std::string said;
-        for (const std::string& line : lines)
+        for (const char* text : {CGameMenu::kUnreadableSaveText, CGameMenu::kSaveLeftInPlaceText})
         {
-            EXPECT_LE(m_font.GetTextWidth(line.c_str(), CGameMenu::kUnreadableSaveTextSize), width) << line;
-            said += (said.empty() ? "" : " ") + line;
+            SCOPED_TRACE(kind.m_name + ": " + text);
+            const CConfigFile group = m_pack.Group(kind);
+            const std::vector<unsigned char> bytes = m_pack.Bytes(group.GetValue("m_continue_game_btn", "0"));
+            CPicture button;
+            ASSERT_TRUE(CTgaDecoder::Decode(bytes.data(), bytes.size(), button));
+            const float width = static_cast<float>(button.m_width);
+            // A button is three states high; the lines fit in one.
+            const float height = button.m_height / 3.0f;
+            const CGameMenu::SNoteLayout note = CGameMenu::LayOutUnreadableSaveText(m_font, text, width, height);
+            ASSERT_GE(note.lines.size(), 1u);
+            EXPECT_LE(note.lines.size() * (note.size + CGameMenu::kUnreadableSaveLineGap), height);
+            // Still easy to read.
+            EXPECT_GE(note.size, 16.0f);
+            std::string said;
+            for (const std::string& line : note.lines)
+            {
+                EXPECT_LE(m_font.GetTextWidth(line.c_str(), note.size), width) << line;
+                said += (said.empty() ? "" : " ") + line;
+            }
+            EXPECT_EQ(said, text);
         }
-        EXPECT_EQ(said, CGameMenu::kUnreadableSaveText);
-    }
+    // The short note keeps its full size.
+    CGameMenu::SNoteLayout note =
+        CGameMenu::LayOutUnreadableSaveText(m_font, CGameMenu::kUnreadableSaveText, 250.0f, 60.0f);
+    EXPECT_EQ(note.size, CGameMenu::kUnreadableSaveTextSize);
+    // Where nothing fits, the least size is kept rather than none.
+    note = CGameMenu::LayOutUnreadableSaveText(m_font, CGameMenu::kSaveLeftInPlaceText, 250.0f, 5.0f);
+    EXPECT_EQ(note.size, CGameMenu::kUnreadableSaveMinTextSize);
 }
 
 TEST_F(AssetFontTest, BottomRowAndLastColumnAreTransparent)

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <memory>
 
@@ -231,6 +234,117 @@ TEST_F(GameMenuTest, TenDamagedSavesInARowLoseOnlyTheOldest)
         EXPECT_EQ(CTempDir::Exists(name) ? CTempDir::ReadText(name) : "", n < 10 ? "damaged " + std::to_string(n + 1) : "")
             << n;
     }
+}
+
+// Only the game's own set-aside files are counted, moved or given up.
+// Each of the nine names, before: '.' nothing, 'f' a file ("old <n>"), 'd'
+// an empty folder, 'D' a folder holding a file, 'l' a link to a file kept
+// elsewhere. After: the same letters for what must stay as it was, a digit
+// for the file that stood at that number before, '*' the damaged save. Where
+// no name is free the damaged save stays in its place, the menu says so,
+// and the visit's new game is not saved over it.
+TEST_F(GameMenuTest, DamagedSavesGoOnlyWhereTheGameKeepsItsOwnFiles)
+{
+    struct SCase
+    {
+        const char* name;
+        const char* before;
+        const char* after;
+        bool leftInPlace;
+    };
+    const SCase cases[] = {
+        {"an empty folder keeps its name", "d........", "d*.......", false},
+        {"a link keeps its name", "l........", "l*.......", false},
+        {"files close up round a folder", "df..f....", "d25*.....", false},
+        {"a folder holding a file, eight files", "Dffffffff", "D23456789", true},
+        {"a folder among eight files", "ffdffffff", "12d456789", true},
+        {"nine folders", "ddddddddd", "ddddddddd", true},
+        {"nine files: the oldest goes", "fffffffff", "23456789*", false},
+    };
+    ASSERT_TRUE(CAtomicFile::MakeDirectories(m_dir.File("data")));
+    const std::string elsewhere = m_dir.File("elsewhere.txt");
+    const std::vector<unsigned char> damaged = {'d', 'a', 'm', 'a', 'g', 'e', 'd', 0, 1, 2};
+    auto aside = [this](int n) { return SavePath() + ".unreadable" + (n > 1 ? std::to_string(n) : ""); };
+    auto isFolder = [](const std::string& path) {
+        struct stat info;
+        return lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    };
+    auto isLink = [](const std::string& path) {
+        struct stat info;
+        return lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+    };
+    for (const SCase& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        for (int n = 1; n <= CGameMenu::KEPT_UNREADABLE_SAVES + 1; ++n)
+        {
+            std::remove(aside(n).c_str());
+            std::remove((aside(n) + "/mine.txt").c_str());
+            std::remove(aside(n).c_str());
+        }
+        CTempDir::WriteText(elsewhere, "someone's");
+        for (int n = 1; n <= CGameMenu::KEPT_UNREADABLE_SAVES; ++n)
+        {
+            const char what = c.before[n - 1];
+            const std::string name = aside(n);
+            if (what == 'f')
+                CTempDir::WriteText(name, "old " + std::to_string(n));
+            if (what == 'd' || what == 'D')
+            {
+                ASSERT_EQ(mkdir(name.c_str(), 0755), 0) << n;
+            }
+            if (what == 'D')
+                CTempDir::WriteText(name + "/mine.txt", "mine");
+            if (what == 'l')
+            {
+                ASSERT_EQ(symlink(elsewhere.c_str(), name.c_str()), 0) << n;
+            }
+        }
+        CTempDir::WriteBytes(SavePath(), damaged);
+        Open();
+        EXPECT_TRUE(m_menu->IsSaveUnreadable());
+        EXPECT_EQ(m_menu->IsSaveLeftInPlace(), c.leftInPlace);
+        EXPECT_STREQ(m_menu->GetUnreadableSaveNote(),
+                     c.leftInPlace ? CGameMenu::kSaveLeftInPlaceText : CGameMenu::kUnreadableSaveText);
+        NewGame(0, 0);
+        Leave();
+        if (c.leftInPlace)
+        {
+            EXPECT_EQ(CTempDir::ReadBytes(SavePath()), damaged);
+        }
+        else
+        {
+            EXPECT_EQ(ReadSave(), "fresh");
+        }
+        EXPECT_EQ(CTempDir::ReadText(elsewhere), "someone's");
+        for (int n = 1; n <= CGameMenu::KEPT_UNREADABLE_SAVES; ++n)
+        {
+            const std::string name = aside(n);
+            std::string found = ".";
+            if (isLink(name))
+                found = "l";
+            else if (isFolder(name))
+                found = CTempDir::Exists(name + "/mine.txt") ? "D" : "d";
+            else if (CTempDir::Exists(name))
+                found = CTempDir::ReadBytes(name) == damaged ? "*" : CTempDir::ReadText(name).substr(4);
+            EXPECT_EQ(found, std::string(1, c.after[n - 1])) << n;
+        }
+        EXPECT_FALSE(CTempDir::Exists(aside(CGameMenu::KEPT_UNREADABLE_SAVES + 1)));
+    }
+}
+
+// A folder where the save should be is the player's: it is neither moved
+// nor written over, and the menu says that games are not saved.
+TEST_F(GameMenuTest, AFolderAtTheSaveIsLeftAlone)
+{
+    ASSERT_TRUE(CAtomicFile::MakeDirectories(SavePath()));
+    CTempDir::WriteText(SavePath() + "/mine.txt", "mine");
+    Open();
+    EXPECT_TRUE(m_menu->IsSaveLeftInPlace());
+    NewGame(0, 0);
+    Leave();
+    EXPECT_EQ(CTempDir::ReadText(SavePath() + "/mine.txt"), "mine");
+    EXPECT_FALSE(CTempDir::Exists(SavePath() + ".unreadable"));
 }
 
 // A save exists only where autosave was on: damaged settings must not make
