@@ -50,6 +50,11 @@ EEntry GetEntryKind(const std::string& path)
 }
 // Behind every widget of the menu.
 const float kBackgroundDepth = -2.0f;
+// The list of files that could not be written: kept inside the picture's
+// frame and above the OK button, as large as it fits.
+const float kWriteFailureInset = 60.0f;
+const float kWriteFailureTextSize = 22.0f;
+const float kWriteFailureMinTextSize = 14.0f;
 const int RESULT_START = 0;
 
 // The dialog skin every dialog over this menu finds by name; the panel
@@ -422,15 +427,22 @@ void CGameMenu::Update(float dt)
     const std::vector<std::string> failures = CAtomicFile::TakeFailures();
     if (!failures.empty() && !m_write_failure_dialog)
     {
-        std::string text = "Could not be written:";
-        for (const std::string& line : failures)
-            text += "\n" + line;
+        std::vector<std::string> lines = {"Could not be written:"};
+        lines.insert(lines.end(), failures.begin(), failures.end());
         ReloadSkins();
         m_write_failure_dialog = std::make_unique<CTextDialog>(m_group, m_res_manager.get(), m_host.GetFont());
-        m_write_failure_dialog->SetShade(true);
-        m_write_failure_dialog->SetPanelVisible(false);
-        m_write_failure_dialog->GetCancelButton()->SetVisible(false);
-        m_write_failure_dialog->SetText(text, 20.0f, 60.0f, 200.0f, 1.0f, 1.0f, 1.0f);
+        CTextDialog& dialog = *m_write_failure_dialog;
+        // The dialogs' picture holds the list, as it holds the other
+        // dialogs; the veil stands in where it is missing.
+        dialog.SetShade(true);
+        dialog.SetPanelVisible(true);
+        dialog.GetCancelButton()->SetVisible(false);
+        CButton& ok = *dialog.GetOkButton();
+        const float width = static_cast<float>(dialog.GetWidth());
+        ok.SetPosition((width - ok.GetWidth()) / 2.0f, ok.GetPosition().y, ok.GetPosition().z);
+        const CDraw2D::SRect box{kWriteFailureInset, kWriteFailureInset, width - 2.0f * kWriteFailureInset,
+                                 ok.GetPosition().y - kWriteFailureInset - kWriteFailureInset / 2.0f};
+        dialog.SetLinesWithin(lines, box, kWriteFailureTextSize, kWriteFailureMinTextSize, 1.0f, 1.0f, 1.0f);
         m_host.OpenOverlay(m_write_failure_dialog.get());
     }
     CScreen::Update(dt);

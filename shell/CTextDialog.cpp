@@ -1,5 +1,7 @@
 #include "shell/CTextDialog.h"
 
+#include <algorithm>
+
 #include "engine/frame/CAppWindow.h"
 #include "engine/gfx/CBitmapFont.h"
 #include "engine/widgets/CButton.h"
@@ -76,13 +78,86 @@ void CTextDialog::SetText(const std::string& text, float size, float x, float y,
     m_text_b = b;
 }
 
+namespace
+{
+bool FitsWidth(const CBitmapFont& font, const std::string& line, float width, float size)
+{
+    return font.GetTextWidth(line.c_str(), size) <= width;
+}
+
+// The line with as little of its middle given up to "..." as lets it fit:
+// the ends of a path say the most.
+std::string CutToWidth(const CBitmapFont& font, const std::string& line, float width, float size)
+{
+    if (FitsWidth(font, line, width, size))
+        return line;
+    for (std::size_t kept = line.size(); kept-- > 0;)
+    {
+        const std::size_t head = kept / 3;
+        const std::string cut = line.substr(0, head) + "..." + line.substr(line.size() - (kept - head));
+        if (FitsWidth(font, cut, width, size))
+            return cut;
+    }
+    return "...";
+}
+}
+
+CTextDialog::SFittedLines CTextDialog::FitLines(const CBitmapFont& font, const std::vector<std::string>& lines,
+                                                float width, float height, float size, float min_size)
+{
+    SFittedLines fitted;
+    for (fitted.size = size; fitted.size > min_size; fitted.size -= 1.0f)
+    {
+        bool fits = static_cast<float>(lines.size()) * fitted.size <= height;
+        for (std::size_t i = 0; fits && i < lines.size(); ++i)
+            fits = FitsWidth(font, lines[i], width, fitted.size);
+        if (fits)
+        {
+            fitted.lines = lines;
+            return fitted;
+        }
+    }
+    fitted.size = min_size;
+    const std::size_t room = std::max<std::size_t>(1, static_cast<std::size_t>(height / min_size));
+    const std::size_t shown = lines.size() <= room ? lines.size() : room - 1;
+    for (std::size_t i = 0; i < shown; ++i)
+        fitted.lines.push_back(CutToWidth(font, lines[i], width, min_size));
+    if (shown < lines.size())
+        fitted.lines.push_back(CutToWidth(font, "... and " + std::to_string(lines.size() - shown) + " more", width,
+                                          min_size));
+    return fitted;
+}
+
+void CTextDialog::SetLinesWithin(const std::vector<std::string>& lines, const CDraw2D::SRect& box, float size,
+                                 float min_size, float r, float g, float b)
+{
+    SFittedLines fitted;
+    if (m_font != nullptr)
+        fitted = FitLines(*m_font, lines, box.width, box.height, size, min_size);
+    else
+        fitted = {lines, size};
+    std::string text;
+    float widest = 0.0f;
+    for (const std::string& line : fitted.lines)
+    {
+        text += (text.empty() ? "" : "\n") + line;
+        if (m_font != nullptr)
+            widest = std::max(widest, m_font->GetTextWidth(line.c_str(), fitted.size));
+    }
+    const float height = fitted.size * static_cast<float>(fitted.lines.size());
+    // The font draws upward from y: the first line's foot is one line down.
+    SetText(text, fitted.size, box.x + std::max(0.0f, (box.width - widest) / 2.0f),
+            box.y + std::max(0.0f, (box.height - height) / 2.0f) + fitted.size, r, g, b);
+}
+
 void CTextDialog::Draw()
 {
     CMatrixStack::Push();
     DimBackground(0.0f, 0.0f, 0.0f, 0.75f);
     // The dialog base draws its panel only while the flag is on; this one
     // is textured and blended, so it is drawn here under the same flag.
-    if (IsPanelVisible())
+    // Without its picture the panel would be a blank sheet under the text.
+    if (IsPanelVisible() && IsLoaded(m_panel_texture))
     {
         const float x = GetX();
         const float y = GetY();

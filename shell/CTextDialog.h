@@ -5,8 +5,10 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/frame/CDialog.h"
+#include "engine/gfx/CDraw2D.h"
 
 class CBitmapFont;
 class CButton;
@@ -32,6 +34,23 @@ public:
     // The text's lower left corner is in the dialog's own coordinates; a line
     // break starts a new line.
     void SetText(const std::string& text, float size, float x, float y, float r, float g, float b);
+
+    struct SFittedLines
+    {
+        std::vector<std::string> lines;
+        float size = 0.0f;
+    };
+    // The lines at the largest size from `size` down to `min_size` at which
+    // all of them stand within width x height, a line as high as the size.
+    // Where even the least size is too large, a line too wide loses the
+    // middle of its text to "...", and the lines the height cannot hold are
+    // counted in a last line ("... and 3 more").
+    static SFittedLines FitLines(const CBitmapFont& font, const std::vector<std::string>& lines, float width,
+                                 float height, float size, float min_size);
+    // Sets the lines, fitted so (without a font: as they are, at `size`),
+    // as a block of text centred in the box (dialog coordinates).
+    void SetLinesWithin(const std::vector<std::string>& lines, const CDraw2D::SRect& box, float size,
+                        float min_size, float r, float g, float b);
 
     const std::string& GetText() const { return m_text; }
     CButton* GetOkButton() const { return m_ok_button.get(); }

@@ -8,6 +8,7 @@
 #include "engine/widgets/CEditBox.h"
 #include "shell/CGameMenu.h"
 #include "shell/CGameOverDialog.h"
+#include "shell/CTextDialog.h"
 #include "shell/game/CScoreTable.h"
 
 #include <gtest/gtest.h>
@@ -172,6 +173,64 @@ TEST_F(AssetFontTest, UnreadableSaveNotesFitTheContinueButtonOfEveryKind)
     // Where nothing fits, the least size is kept rather than none.
     note = CGameMenu::LayOutUnreadableSaveText(m_font, CGameMenu::kSaveLeftInPlaceText, 250.0f, 5.0f);
     EXPECT_EQ(note.size, CGameMenu::kUnreadableSaveMinTextSize);
+}
+
+// A list of files that could not be written stands within its box however
+// long it grows: first smaller, then cut. Each case: the lines, the box,
+// and the size, the count of lines and the last line wanted.
+TEST_F(AssetFontTest, ListsOfFailedWritesFitTheirBox)
+{
+    const std::string path = "/home/player/games/marblewend/data/remover.cfg: Permission denied";
+    const std::string longPath = "/home/player/a/rather/deep/folder/of/games/kept/for/years/marblewend/data/"
+                                 "jewel_medium_easy.tab: No space left on device";
+    auto many = [&path](int n) {
+        std::vector<std::string> lines = {"Could not be written:"};
+        for (int i = 0; i < n; ++i)
+            lines.push_back(path);
+        return lines;
+    };
+    struct SCase
+    {
+        const char* name;
+        std::vector<std::string> lines;
+        float width, height;
+        float size;
+        std::size_t count;
+        std::string last;
+    };
+    const std::vector<SCase> cases = {
+        {"short lines: as large as asked", {"Could not be written:", "data/dx.cfg: Permission denied"}, 680, 340, 22, 2,
+         "data/dx.cfg: Permission denied"},
+        {"two files: smaller", many(2), 680, 340, 16, 3, path},
+        {"twenty files: smaller", many(20), 680, 340, 16, 21, path},
+        {"forty files: the rest counted", many(40), 680, 340, 14, 24, "... and 18 more"},
+        {"a long path: cut in its middle", {"Could not be written:", longPath}, 680, 340, 14, 2, ""},
+        {"no room at all: one line", many(3), 680, 5, 14, 1, "... and 4 more"},
+    };
+    for (const SCase& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        const CTextDialog::SFittedLines fitted = CTextDialog::FitLines(m_font, c.lines, c.width, c.height, 22, 14);
+        EXPECT_EQ(fitted.size, c.size);
+        ASSERT_EQ(fitted.lines.size(), c.count);
+        if (!c.last.empty())
+        {
+            EXPECT_EQ(fitted.lines.back(), c.last);
+        }
+        if (c.height >= fitted.size)
+        {
+            EXPECT_LE(fitted.lines.size() * fitted.size, c.height);
+        }
+        for (const std::string& line : fitted.lines)
+            EXPECT_LE(m_font.GetTextWidth(line.c_str(), fitted.size), c.width) << line;
+    }
+    // A cut keeps both ends of the path: where it starts and what it names.
+    const CTextDialog::SFittedLines cut =
+        CTextDialog::FitLines(m_font, {longPath}, 680, 340, 22, 14);
+    ASSERT_EQ(cut.lines.size(), 1u);
+    EXPECT_EQ(cut.lines[0].rfind("/home/", 0), 0u) << cut.lines[0];
+    EXPECT_NE(cut.lines[0].find("..."), std::string::npos) << cut.lines[0];
+    EXPECT_NE(cut.lines[0].find("jewel_medium_easy.tab: No space left on device"), std::string::npos) << cut.lines[0];
 }
 
 TEST_F(AssetFontTest, BottomRowAndLastColumnAreTransparent)

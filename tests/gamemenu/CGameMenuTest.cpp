@@ -632,6 +632,12 @@ TEST_F(GameMenuTest, FailedWritesAreToldOnceInTheMenu)
     ASSERT_NE(menu.GetWriteFailureDialog(), nullptr);
     EXPECT_NE(menu.GetWriteFailureDialog()->GetText().find("data/fake.cfg"), std::string::npos)
         << menu.GetWriteFailureDialog()->GetText();
+    // On the dialogs' picture, with OK alone in the middle under the list.
+    const CTextDialog& told = *menu.GetWriteFailureDialog();
+    EXPECT_TRUE(told.IsPanelVisible());
+    EXPECT_FALSE(told.GetCancelButton()->IsVisible());
+    EXPECT_FLOAT_EQ(told.GetOkButton()->GetPosition().x * 2.0f + told.GetOkButton()->GetWidth(),
+                    static_cast<float>(told.GetWidth()));
     menu.OnDialogClosed(0, menu.GetWriteFailureDialog());
     EXPECT_EQ(menu.GetWriteFailureDialog(), nullptr);
     Leave();
