@@ -48,6 +48,7 @@ EEntry GetEntryKind(const std::string& path)
         return EEntry::None;
     return S_ISREG(info.st_mode) ? EEntry::File : EEntry::Other;
 }
+
 // Behind every widget of the menu.
 const float kBackgroundDepth = -2.0f;
 // The list of files that could not be written: kept inside the picture's

@@ -138,11 +138,11 @@ void CTextDialog::SetLinesWithin(const std::vector<std::string>& lines, const CD
         fitted = {lines, size};
     std::string text;
     float widest = 0.0f;
-    for (const std::string& line : fitted.lines)
+    for (std::size_t i = 0; i < fitted.lines.size(); ++i)
     {
-        text += (text.empty() ? "" : "\n") + line;
+        text += (i > 0 ? "\n" : "") + fitted.lines[i];
         if (m_font != nullptr)
-            widest = std::max(widest, m_font->GetTextWidth(line.c_str(), fitted.size));
+            widest = std::max(widest, m_font->GetTextWidth(fitted.lines[i].c_str(), fitted.size));
     }
     const float height = fitted.size * static_cast<float>(fitted.lines.size());
     // The font draws upward from y: the first line's foot is one line down.
