@@ -529,10 +529,13 @@ void CGameMenu::DrawLit(float light, bool sparkles)
     const bool own_frame = background != 0 && pixel_exact && !m_host.HasOverlay() && light == 1.0f &&
                            !(m_save_unreadable && !m_game_screen);
     const bool partial = own_frame && button_states == m_drawn_buttons && m_mark.HoldsLastFrame();
-    // Nothing in a frame of the menu's own reads the depth unless the test
-    // is on; clearing the whole window's costs the renderer as much as
-    // laying the background again.
-    if (!partial || CDraw2D::IsDepthTestOn())
+    // The flat layers lie at one depth, each drawn over the last; whoever
+    // drew before (a dialog over the menu) may have left the test on.
+    CDraw2D::SetDepthTest(false);
+    // Nothing in a frame of the menu's own reads the depth; clearing the
+    // whole window's costs the renderer as much as laying the background
+    // again.
+    if (!partial)
         CDraw2D::ClearDepth();
     CDrawnOverCells drawn_over;
     const CSprite* sparkle = m_host.GetMainResManager() != nullptr

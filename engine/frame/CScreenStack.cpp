@@ -4,6 +4,7 @@
 
 #include "engine/frame/CScreen.h"
 #include "engine/gfx/CDraw2D.h"
+#include "engine/gfx/CDrawState.h"
 
 namespace
 {
@@ -125,6 +126,8 @@ void CScreenStack::Render()
     const auto covering =
         std::find_if(overlays.rbegin(), overlays.rend(), [](const CScreen* overlay) { return overlay->CoversWindow(); });
     std::size_t first = 0;
+    // Nothing the last frame switched on reaches this one, the clears included.
+    CDrawState::Rest();
     if (covering == overlays.rend())
     {
         CScreen* screen = GetCurrentScreen();
@@ -142,13 +145,17 @@ void CScreenStack::Render()
             screen->OnHiddenFrame();
         for (std::size_t i = 0; i < first; ++i)
             overlays[i]->OnHiddenFrame();
-        // As the screens under it would have left it: flat, depth cleared.
+        // As the screens under it would have left it: depth cleared.
         if (first + 1 != overlays.size() || !overlays[first]->ClearsOwnDepth())
             CDraw2D::ClearDepth();
-        CDraw2D::SetDepthTest(false);
     }
     for (std::size_t i = first; i < overlays.size(); ++i)
+    {
+        // Whatever the screen or the dialog under it switched on, each
+        // dialog starts from the same state.
+        CDrawState::Rest();
         overlays[i]->Draw();
+    }
 }
 
 void CScreenStack::ActivateCurrent()

@@ -66,6 +66,10 @@ void DrawList(const std::vector<std::unique_ptr<T>>& list, CSprite* sprite, cons
     glEnable(GL_BLEND);
     glDisable(GL_ALPHA_TEST);
     glEnable(GL_TEXTURE_2D);
+    // Sparkles lie over what was drawn before them, whatever its depth; a
+    // quad that wrote its own would cut its square out of what follows.
+    const bool depth_test = CDraw2D::IsDepthTestOn();
+    glDisable(GL_DEPTH_TEST);
     if (!corners.empty())
     {
         const GLsizei stride = sizeof(CSprite::SCellVertex);
@@ -82,6 +86,7 @@ void DrawList(const std::vector<std::unique_ptr<T>>& list, CSprite* sprite, cons
     }
     glDisable(GL_BLEND);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    CDraw2D::SetDepthTest(depth_test);
 }
 }
 

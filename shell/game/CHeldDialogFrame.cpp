@@ -8,6 +8,7 @@
 #include "engine/frame/CGameApp.h"
 #include "engine/frame/CScreen.h"
 #include "engine/gfx/CBackSparkle.h"
+#include "engine/gfx/CDrawState.h"
 #include "engine/gfx/CMatrixStack.h"
 #include "engine/gfx/CResManager.h"
 #include "engine/gfx/CSparkleLists.h"
@@ -271,6 +272,10 @@ void CHeldDialogFrame::DrawWhole(CScreen* under, const SLayers& layers, bool cap
     m_under_still = m_under_shaded && under->IsStillWhenShaded();
     if (under != nullptr && !m_under_shaded)
         under->Draw();
+    // The dialog draws itself as it does with nothing under it, whatever
+    // the screen under it switched on.
+    if (under != nullptr)
+        CDrawState::Rest();
     if (veiled && !m_under_shaded)
         DrawVeil(whole, layers.veilLight);
     if (layers.drawGround)
