@@ -83,7 +83,8 @@ public:
     // read, written or deleted.
     const std::string& GetSavePath() const { return m_save_path; }
     // The saved game was there but could not be read; it was moved aside
-    // (or, when even that failed, left where it was) and is never deleted.
+    // (or, when even that failed, left where it was) and is never written
+    // over. Of the ones moved aside the newest KEPT_UNREADABLE_SAVES stay.
     bool IsSaveUnreadable() const { return m_save_unreadable; }
     // It could not be moved aside: it stays in its place, and no game of
     // this visit is saved.
