@@ -62,22 +62,39 @@ void CDesignerFigureTray::AddFigure(std::unique_ptr<CDesignerFigure> figure, flo
     m_figures.push_back(std::move(figure));
 }
 
+float CDesignerFigureTray::GetColumnHeight(const CDesignerFigure& figure) const
+{
+    // By its rows at half size: a figure flying back is still carried
+    // larger, and one being dealt has no model yet.
+    return figure.GetHeight() * m_cell / 2.0f;
+}
+
+float CDesignerFigureTray::GetSlotBelow(float aboveY, float aboveHeight, float height) const
+{
+    // Figures are centred on their position: half of each height lies
+    // between the two centres, besides the gap of one brick of the column.
+    return aboveY - (m_cell / 2.0f + (aboveHeight + height) / 2.0f);
+}
+
 float CDesignerFigureTray::GetSlotY(int i) const
 {
     float y = m_top_y;
-    for (int j = 0; j < i && j < GetCount(); ++j)
-        y -= m_cell / 2.0f + m_figures[j]->GetHeightWorld();
+    for (int j = 1; j <= i && j < GetCount(); ++j)
+        y = GetSlotBelow(y, GetColumnHeight(*m_figures[j - 1]), GetColumnHeight(*m_figures[j]));
     return y;
+}
+
+float CDesignerFigureTray::GetLandingY(const CDesignerFigure& figure) const
+{
+    if (m_figures.empty())
+        return m_top_y;
+    return GetSlotBelow(GetSlotY(GetCount() - 1), GetColumnHeight(*m_figures.back()), GetColumnHeight(figure));
 }
 
 void CDesignerFigureTray::Layout()
 {
-    m_next_y = m_top_y;
-    for (auto& figure : m_figures)
-    {
-        figure->SetPosition(CVector4(m_x, m_next_y, 0.0f));
-        m_next_y -= m_cell / 2.0f + figure->GetHeightWorld();
-    }
+    for (int i = 0; i < GetCount(); ++i)
+        m_figures[i]->SetPosition(CVector4(m_x, GetSlotY(i), 0.0f));
 }
 
 std::unique_ptr<CDesignerFigure> CDesignerFigureTray::PickAt(const CVector4& point)
@@ -97,7 +114,8 @@ bool CDesignerFigureTray::ReturnStep(std::unique_ptr<CDesignerFigure>& figure)
     if (!figure)
         return true;
     CVector4 pos = figure->GetPosition();
-    CVector4 above(m_x, m_next_y, m_depth);
+    const float landing = GetLandingY(*figure);
+    CVector4 above(m_x, landing, m_depth);
     // Judged across the plane only: measured with the height, a figure that
     // has begun to sink would be drawn back up above its place.
     CVector4 across(above.x - pos.x, above.y - pos.y, 0.0f);
@@ -106,7 +124,7 @@ bool CDesignerFigureTray::ReturnStep(std::unique_ptr<CDesignerFigure>& figure)
         figure->SetPosition(pos + (above - pos) * STEP);
         return false;
     }
-    CVector4 rest(m_x, m_next_y, 0.0f);
+    CVector4 rest(m_x, landing, 0.0f);
     if ((rest - pos).LengthSquared() > SNAP_DISTANCE_SQ)
     {
         CVector4 next = pos + (rest - pos) * STEP;
@@ -116,7 +134,6 @@ bool CDesignerFigureTray::ReturnStep(std::unique_ptr<CDesignerFigure>& figure)
     }
     figure->SetPosition(rest);
     figure->SetScale(m_cell / 2.0f);
-    m_next_y -= m_cell / 2.0f + figure->GetHeightWorld();
     m_figures.push_back(std::move(figure));
     return true;
 }
@@ -305,5 +322,4 @@ void CDesignerFigureTray::Load(const CConfigFile& store)
         figure->SetScale(m_cell / 2.0f);
         m_figures.push_back(std::move(figure));
     }
-    m_next_y = GetSlotY(GetCount());
 }

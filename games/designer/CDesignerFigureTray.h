@@ -46,7 +46,7 @@ public:
 
     // Appends the figure at half size at (column, y).
     void AddFigure(std::unique_ptr<CDesignerFigure> figure, float y);
-    // Places every figure on its slot and notes where the next one goes.
+    // Places every figure on its slot.
     void Layout();
     // The figure under the point, taken out of the column; null if none.
     std::unique_ptr<CDesignerFigure> PickAt(const CVector4& point);
@@ -65,9 +65,13 @@ public:
     int GetCount() const { return static_cast<int>(m_figures.size()); }
     CDesignerFigure* GetFigure(int i) const { return m_figures[i].get(); }
     float GetTopY() const { return m_top_y; }
-    float GetNextY() const { return m_next_y; }
-    // Where figure i rests when the column is still.
+    // Where figure i (0 .. GetCount() - 1) rests when the column is still:
+    // the first at the top, the top of each next one a brick of the column
+    // below the bottom of the one above.
     float GetSlotY(int i) const;
+    // Where a figure sent back rests at the column's end, by its own height
+    // at half size: below the last figure's slot, or at the top if none.
+    float GetLandingY(const CDesignerFigure& figure) const;
     bool IsInUpperArrow(const CVector4& point) const;
     bool IsInLowerArrow(const CVector4& point) const;
     float GetUpperArrowScale() const;
@@ -80,6 +84,10 @@ public:
 
 private:
     bool IsInArrow(const CModel& arrow, const CVector4& point) const;
+    // A figure's height in the column, whatever size it has on its way.
+    float GetColumnHeight(const CDesignerFigure& figure) const;
+    // The centre of a figure of the given height under one centred at aboveY.
+    float GetSlotBelow(float aboveY, float aboveHeight, float height) const;
 
     const CDesignerParams* m_params;
     std::vector<std::unique_ptr<CDesignerFigure>> m_figures;
@@ -88,6 +96,5 @@ private:
     float m_cell;
     float m_depth;
     float m_x = COLUMN_X;
-    float m_next_y = TOP_Y;
     float m_top_y = TOP_Y;
 };

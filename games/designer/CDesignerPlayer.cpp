@@ -63,15 +63,12 @@ void CDesignerPlayer::NewLevel(CRandom& random)
     generator.GenerateLevel(m_params.GetMinCount(difficulty), m_params.GetMaxCount(difficulty));
 
     m_tray = std::make_unique<CDesignerFigureTray>(&m_params, m_cell, m_hand_depth);
-    float y = m_tray->GetTopY();
     for (const CDesignerFigure& generated : generator.GetFigures())
     {
         auto figure = std::make_unique<CDesignerFigure>(generated);
-        CDesignerFigure* added = figure.get();
+        const float y = m_tray->GetLandingY(*figure);
         m_tray->AddFigure(std::move(figure), y);
-        y -= added->GetHeightWorld() + m_cell / 2.0f;
     }
-    m_tray->Layout();
     m_selected.reset();
     m_state = STATE_IDLE;
     m_dragging = false;
