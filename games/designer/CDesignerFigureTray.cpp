@@ -140,10 +140,12 @@ bool CDesignerFigureTray::ReturnStep(std::unique_ptr<CDesignerFigure>& figure)
 
 bool CDesignerFigureTray::IsInArrow(const CModel& arrow, const CVector4& point) const
 {
-    // The arrow is a unit model, so its scale is its size.
-    float reach = arrow.GetScale() * 2.0f / 3.0f;
+    // A sixth of the arrow's size around its outline: a hurried click still
+    // scrolls. The model is narrower than high, so each axis has its own reach.
+    const float reachX = arrow.GetScaledSizeX() * 2.0f / 3.0f;
+    const float reachY = arrow.GetScaledSizeY() * 2.0f / 3.0f;
     const CVector4& at = arrow.GetPosition();
-    return std::fabs(point.x - at.x) < reach && std::fabs(point.y - at.y) < reach;
+    return std::fabs(point.x - at.x) < reachX && std::fabs(point.y - at.y) < reachY;
 }
 
 bool CDesignerFigureTray::IsInUpperArrow(const CVector4& point) const
@@ -159,6 +161,11 @@ bool CDesignerFigureTray::IsInLowerArrow(const CVector4& point) const
 float CDesignerFigureTray::GetUpperArrowScale() const
 {
     return m_upper_arrow->GetScale();
+}
+
+float CDesignerFigureTray::GetLowerArrowScale() const
+{
+    return m_lower_arrow->GetScale();
 }
 
 void CDesignerFigureTray::OnClick(const CVector4& point, CGameEvents* events)

@@ -72,9 +72,12 @@ public:
     // Where a figure sent back rests at the column's end, by its own height
     // at half size: below the last figure's slot, or at the top if none.
     float GetLandingY(const CDesignerFigure& figure) const;
+    // Strictly within two thirds of the arrow model's scaled size across
+    // and up from its centre; a model without a mesh has no size.
     bool IsInUpperArrow(const CVector4& point) const;
     bool IsInLowerArrow(const CVector4& point) const;
     float GetUpperArrowScale() const;
+    float GetLowerArrowScale() const;
 
     void Save(CConfigFile& store) const;
     static bool ValidateSave(const CConfigFile& store, int boardSize);

@@ -84,7 +84,7 @@ void CDesignerParams::LoadTextures(CResManager& manager)
     manager.AddModel("dat/place.unt", "m_bd_place");
     m_bd_place = manager.FindModel("m_bd_place");
     manager.AddModel("dat/designer_arrow.unt", "m_arrow");
-    m_arrow = manager.FindModel("m_arrow");
+    SetArrowModel(manager.FindModel("m_arrow"));
     manager.AddTexture("mui/designer/game_bg.jpg", "game_bg", false, false);
 }
 

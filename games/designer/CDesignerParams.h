@@ -50,6 +50,10 @@ public:
     CModel* GetPlaceModel() const { return m_bd_place; }
     CModel* GetArrowModel() const { return m_arrow; }
 
+protected:
+    // The model the tray's arrows copy; its owner keeps it alive.
+    void SetArrowModel(CModel* arrow) { m_arrow = arrow; }
+
 private:
     float m_field_width = DEFAULT_FIELD_WIDTH;
     float m_view_scale = 0.06f;

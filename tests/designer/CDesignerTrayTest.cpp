@@ -20,7 +20,7 @@ const float GAP = CELL / 2.0f;
 // 300, 120, -60, -240 and -420.
 struct SCrossTray
 {
-    SCrossTray() : tray(nullptr, CELL, DEPTH)
+    SCrossTray() : tray(params.get(), CELL, DEPTH)
     {
         for (int i = 0; i < 5; ++i)
             tray.AddFigure(std::make_unique<CDesignerFigure>(7), 300.0f - 180.0f * i);
@@ -31,6 +31,7 @@ struct SCrossTray
         for (int i = 0; i < 200; ++i)
             tray.Update(16.0f);
     }
+    std::unique_ptr<CDesignerParams> params = MakeParams(0);
     CDesignerFigureTray tray;
     CRecordingEvents events;
 };
@@ -252,6 +253,40 @@ TEST(DesignerTray, LevelsAreDealtOneBrickApartFromTheTop)
             EXPECT_NEAR(gap, GapUnder(tray, i), 1e-3f) << "seed " << seed << ", under figure " << i;
     }
     EXPECT_GT(heights.size(), 2u) << "the levels dealt should mix heights";
+}
+
+TEST(DesignerTray, ArrowsAnswerWithinTwoThirdsOfTheirScaledSizeEachWay)
+{
+    // The arrow model is 0.9 wide and 1 high at scale 65: the boxes reach
+    // 39 across and 43.3 up and down from the arrows' centres.
+    const struct
+    {
+        float dx;
+        float dy;
+        bool inside;
+    } offsets[] = {
+        {0.0f, 0.0f, true},      {38.9f, 0.0f, true},    {-38.9f, 0.0f, true},  {39.1f, 0.0f, false},
+        {-39.1f, 0.0f, false},   {0.0f, 43.2f, true},    {0.0f, -43.2f, true},
+        {0.0f, 43.5f, false},    {0.0f, -43.5f, false},  {38.9f, 43.2f, true},  {-38.9f, -43.2f, true},
+        {39.1f, 43.2f, false},   {38.9f, -43.5f, false},
+    };
+    for (bool upper : {true, false})
+        for (const auto& o : offsets)
+        {
+            SCrossTray t;
+            const CVector4 point = (upper ? UPPER_ARROW : LOWER_ARROW) + CVector4(o.dx, o.dy, 0.0f);
+            const bool inUpper = upper && o.inside;
+            const bool inLower = !upper && o.inside;
+            EXPECT_EQ(inUpper, t.tray.IsInUpperArrow(point)) << point.x << ", " << point.y;
+            EXPECT_EQ(inLower, t.tray.IsInLowerArrow(point)) << point.x << ", " << point.y;
+            t.tray.Hover(point);
+            EXPECT_FLOAT_EQ(inUpper ? CDesignerFigureTray::ARROW_HOVER_SCALE : CDesignerFigureTray::ARROW_SCALE,
+                            t.tray.GetUpperArrowScale())
+                << point.x << ", " << point.y;
+            EXPECT_FLOAT_EQ(inLower ? CDesignerFigureTray::ARROW_HOVER_SCALE : CDesignerFigureTray::ARROW_SCALE,
+                            t.tray.GetLowerArrowScale())
+                << point.x << ", " << point.y;
+        }
 }
 
 TEST(DesignerTrayClip, ColumnIsDrawnOnlyInsideThePlatesFrameAtAnyWindowSize)

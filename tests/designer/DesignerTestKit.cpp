@@ -8,13 +8,28 @@
 #include "shell/game/CRandom.h"
 #include "games/designer/CDesignerPlayer.h"
 #include "shell/game/PackPos.h"
+#include "tests/gamebase/BoxModel.h"
 #include "tests/gamebase/TestParams.h"
+
+namespace
+{
+// The tray's arrows hit-test by their model's size: without files they get
+// a box of the generated arrow's outline, 0.9 wide, 1 high, 0.18 deep.
+class CArrowParams : public CDesignerParams
+{
+public:
+    CArrowParams() : m_arrow(MakeBoxModel(0.18f, 0.9f, 1.0f)) { SetArrowModel(m_arrow.get()); }
+
+private:
+    std::unique_ptr<CModel> m_arrow;
+};
+}
 
 std::unique_ptr<CDesignerParams> MakeParams(int size, int difficulty)
 {
-    return ReadTestParams<CDesignerParams>({{"m_field_width", "540"}, {"m_attempt", "1"}, {"m_min_count", "2 4 5"},
-                                            {"m_max_count", "5 6 8"}, {"m_skins_count", "3"}},
-                                           size, difficulty);
+    return ReadTestParams<CArrowParams>({{"m_field_width", "540"}, {"m_attempt", "1"}, {"m_min_count", "2 4 5"},
+                                         {"m_max_count", "5 6 8"}, {"m_skins_count", "3"}},
+                                        size, difficulty);
 }
 
 void CDesignerDriver::Frames(int count)

@@ -14,7 +14,8 @@ class CDesignerField;
 class CDesignerPlayer;
 
 // Parameters as the shipped text gives them, without any file: board size
-// index 0 (6 x 6) or 2 (8 x 8), a flat unit brick.
+// index 0 (6 x 6) or 2 (8 x 8), a flat unit brick, and an arrow model of the
+// generated arrow's size (0.9 wide, 1 high).
 std::unique_ptr<CDesignerParams> MakeParams(int size, int difficulty = 0);
 
 // Drives a game as a player would: the pointer on the board plane, the
