@@ -172,9 +172,9 @@ void CEraserGame::AddToPrint(CFramePrint& print) const
 std::vector<CEraserGame::SHudLine> CEraserGame::GetHudLines() const
 {
     std::vector<SHudLine> lines = {
-        {0, CGameBackground::FormatValue("Level Score: %5d", m_score_level), 60.0f, 50.0f, SHudStyle()},
-        {1, CGameBackground::FormatValue("Total Score: %6d", m_score), 320.0f, 50.0f, SHudStyle()},
-        {2, CGameBackground::FormatValue("Level: %2d", m_current_level), 620.0f, 50.0f, SHudStyle()},
+        {0, CGameBackground::FormatValue("Level Score: %5d", m_score_level), 60.0f, kHudTopLineY, SHudStyle()},
+        {1, CGameBackground::FormatValue("Total Score: %6d", m_score), 320.0f, kHudTopLineY, SHudStyle()},
+        {2, CGameBackground::FormatValue("Level: %2d", m_current_level), 620.0f, kHudTopLineY, SHudStyle()},
     };
     if (IsBannerShown())
     {

@@ -24,8 +24,6 @@ namespace
 constexpr float kLogicalWidth = 800.0f;
 constexpr float kLogicalHeight = 600.0f;
 constexpr const char* kScoreFormat = "Score: %6d";
-constexpr float kScoreX = 320.0f;
-constexpr float kScoreY = 50.0f;
 // The score's part of the print: no brick address is this small.
 constexpr std::uint64_t kScorePart = 1;
 // Round the score's glyphs, in logical units.
@@ -126,14 +124,19 @@ void CEraser2Game::AddToPrint(CFramePrint& print) const
     print.EndPart();
 }
 
+std::string CEraser2Game::GetScoreText() const
+{
+    return CGameBackground::FormatValue(kScoreFormat, m_score);
+}
+
 CDraw2D::SRect CEraser2Game::GetScoreRect() const
 {
     // The glyphs reach a text size up from the line they stand on; without
     // the font every character is taken as wide as the text is high.
-    const std::string text = CGameBackground::FormatValue(kScoreFormat, m_score);
+    const std::string text = GetScoreText();
     const float size = SHudStyle().m_size;
     const float width = m_font ? m_font->GetTextWidth(text.c_str(), size) : size * static_cast<float>(text.size());
-    return CDraw2D::SRect{kScoreX - kHudMargin, kScoreY - size - kHudMargin, width + 2.0f * kHudMargin,
+    return CDraw2D::SRect{SCORE_X - kHudMargin, SCORE_Y - size - kHudMargin, width + 2.0f * kHudMargin,
                           size + 2.0f * kHudMargin};
 }
 
@@ -147,7 +150,7 @@ CDraw2D::SRect CEraser2Game::ToScreen(const CViewParams& view, float tilt, const
 
 void CEraser2Game::DrawHud() const
 {
-    m_background->DrawHudValue(kScoreFormat, m_score, kScoreX, kScoreY);
+    m_background->DrawHudText(GetScoreText(), SCORE_X, SCORE_Y);
 }
 
 void CEraser2Game::Reskin()

@@ -2,10 +2,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "engine/gfx/CDraw2D.h"
 #include "engine/gfx/CVector4.h"
+#include "shell/game/CGameBackground.h"
 #include "shell/game/CRandom.h"
 
 class CBitmapFont;
@@ -14,7 +16,6 @@ class CEraser2Field;
 class CEraser2Params;
 class CEraser2Player;
 class CGameApp;
-class CGameBackground;
 class CFramePrint;
 class CGameEvents;
 class CGameFrameCache;
@@ -29,6 +30,10 @@ public:
     // The start effects the kind uses: rows sliding in from alternate
     // sides, or dropping in from above.
     static constexpr int START_EFFECTS = 2;
+    // Where DrawHud puts the score, in the default heads-up style: the
+    // text's left end and the line it stands on.
+    static constexpr float SCORE_X = 320.0f;
+    static constexpr float SCORE_Y = kHudTopLineY;
 
     // app may be null: the game then reads no input (see SetPointer) and
     // reaches no shared resources, which is how tests run whole games. The
@@ -43,6 +48,8 @@ public:
     // What the board and the heads-up display draw, for the frame cache:
     // the score a part of the screen of its own.
     void AddToPrint(CFramePrint& print) const;
+    // The score as DrawHud writes it.
+    std::string GetScoreText() const;
     // The logical rectangle the score's text covers, with a margin.
     CDraw2D::SRect GetScoreRect() const;
     // The logical screen rectangle (800 x 600, y down) that an area of the

@@ -4,6 +4,7 @@
 #include "engine/frame/CAppWindow.h"
 #include "engine/files/CConfigFile.h"
 #include "engine/frame/CGameApp.h"
+#include "engine/frame/CViewParams.h"
 #include "games/remover/CRemoverField.h"
 #include "games/remover/CRemoverParams.h"
 #include "games/remover/CRemoverPlayer.h"
@@ -23,6 +24,8 @@ namespace
 const std::uint64_t SCORE_PART = 1;
 // The level after the one board: the game is over.
 const int MAX_LEVEL = 2;
+// The camera's distance in front of the board.
+const float CAMERA_Z = -40.0f;
 }
 
 CRemoverGame::CRemoverGame(CGameApp* app, CRemoverParams& params, CGameEvents* events, std::uint32_t seed)
@@ -34,13 +37,16 @@ CRemoverGame::CRemoverGame(CGameApp* app, CRemoverParams& params, CGameEvents* e
     StartLevel(1);
     m_player = std::make_unique<CRemoverPlayer>(params, *m_field, events, app ? GetMainFont() : nullptr, m_random);
     if (m_app)
-    {
-        m_app->GetViewParams().SetTranslation(CVector4(0.0f, 0.0f, -40.0f));
-        m_app->GetViewParams().SetScale(0.06f);
-    }
+        AimCamera(m_app->GetViewParams(), params);
 }
 
 CRemoverGame::~CRemoverGame() {}
+
+void CRemoverGame::AimCamera(CViewParams& view, const CRemoverParams& params)
+{
+    view.SetTranslation(CVector4(0.0f, 0.0f, CAMERA_Z));
+    view.SetScale(params.GetViewScale());
+}
 
 void CRemoverGame::StartLevel(int level)
 {

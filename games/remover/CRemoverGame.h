@@ -17,6 +17,7 @@ class CLevelFlipEffect;
 class CRemoverField;
 class CRemoverParams;
 class CRemoverPlayer;
+class CViewParams;
 
 // One running remover game: the field, the player, the background with the
 // score and the level effects, driven in a fixed order every frame. The game
@@ -31,6 +32,10 @@ public:
     // seed and the same pointer moves replay a game exactly.
     CRemoverGame(CGameApp* app, CRemoverParams& params, CGameEvents* events, std::uint32_t seed);
     ~CRemoverGame();
+
+    // The game's camera on the view: back from the board, at the view scale
+    // the cursor is cast with.
+    static void AimCamera(CViewParams& view, const CRemoverParams& params);
 
     void Update(float dt);
     // With the screen's frame cache, a frame that looks as the last one

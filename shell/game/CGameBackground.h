@@ -22,6 +22,12 @@ struct SHudStyle
     float m_a = 1.0f;
 };
 
+// The y a kind's line of scores along the top of the screen stands on, in
+// the default style: the foot of its glyph boxes. A game ground that paints
+// a plate behind the line centres it on this (tools/assetgen), so that the
+// two move together.
+constexpr float kHudTopLineY = 50.0f;
+
 // The full-screen background of a game with the drifting back sparkles, and
 // the heads-up display drawn over the finished scene.
 //
