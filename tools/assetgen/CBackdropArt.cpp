@@ -1,8 +1,10 @@
 #include "tools/assetgen/CBackdropArt.h"
 
 #include "games/GameKinds.h"
+#include "shell/game/CGameBackground.h"
 
 #include "tools/assetgen/CBrickArt.h"
+#include "tools/assetgen/CFontSheet.h"
 #include "tools/assetgen/CPalette.h"
 #include "tools/assetgen/CRandom.h"
 #include "tools/assetgen/CScenePainter.h"
@@ -208,6 +210,15 @@ CColor CBackdropArt::KindTint(int kind)
 {
     static const std::uint32_t tints[8] = {0x2F7FE0, 0x7A52D6, 0x1FA3AE, 0xC24E8E, 0xC9862B, 0x3FAE62, 0xC2434F, 0x9C43CE};
     return CColor::FromHex(tints[std::min(7, std::max(0, kind))]);
+}
+
+float CBackdropArt::TopLinePlateY(const std::string& fontDir, float height)
+{
+    // The lines along the top are capitals, figures and lower case without
+    // descenders: the eye takes the capitals for the line's height.
+    const CFontSheet::SInkSpan ink =
+        CFontSheet::CapitalInk(fontDir + CFontSheet::kFontFile, SHudStyle().m_size, kHudTopLineY);
+    return std::round((ink.top + ink.baseline - height) / 2.0f);
 }
 
 void CBackdropArt::Write(CAssetSink& sink, const std::string& fontDir)

@@ -13,6 +13,10 @@ class CBackdropArt
 public:
     // The glow colour that tells the kinds' screens apart, in kind order.
     static CColor KindTint(int kind);
+    // The y of a plate `height` tall whose middle is the middle of the
+    // capitals of the line of texts the game draws along the top
+    // (kHudTopLineY, in the default heads-up style), on a whole row.
+    static float TopLinePlateY(const std::string& fontDir, float height);
 
     static void Write(CAssetSink& sink, const std::string& fontDir);
 };

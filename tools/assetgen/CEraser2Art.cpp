@@ -22,13 +22,16 @@ const int kRows = 8;
 // The colours a game deals: three on the square board, four on the wide one.
 const int kDealtColors = 4;
 
-// The score line sits at y 50; the boards and their feeders span about
-// 90..710 x 90..500. The caption goes to the bottom left, clear of both.
-CCanvas GameGround(const CScenePainter& scene)
+const float kPlateHeight = 34.0f;
+
+// The score sits on the line along the top, a plate round it; the boards and
+// their feeders span about 90..710 x 90..500. The caption goes to the bottom
+// left, clear of both.
+CCanvas GameGround(const CScenePainter& scene, const std::string& fontDir)
 {
     const CColor tint = CBackdropArt::KindTint(kKind);
     CCanvas c = scene.Sky(kWidth, kHeight, tint.Darker(0.25f), 40 + kKind);
-    CScenePainter::Panel(c, 220, 36, 360, 34, 12, 0.6f);
+    CScenePainter::Panel(c, 220, CBackdropArt::TopLinePlateY(fontDir, kPlateHeight), 360, kPlateHeight, 12, 0.6f);
     scene.Caption(c, "Eraser II", 26, 24, 584, CPalette::Gold(), CScenePainter::EAlign::Left);
     return c;
 }
@@ -113,7 +116,7 @@ void CEraser2Art::Write(CAssetSink& sink, const std::string& fontDir)
     const CScenePainter scene(fontDir);
     sink.WriteTga("dat/eraser2/bonuses.tga", Bonuses(), true);
     // Replaces the common game ground that CBackdropArt wrote for every kind.
-    sink.WriteJpeg("mui/eraser2/game_bg.jpg", GameGround(scene));
+    sink.WriteJpeg("mui/eraser2/game_bg.jpg", GameGround(scene, fontDir));
     // Only the bricks the kind deals: no blocker, no fifth or sixth colour.
     sink.WriteJpeg("mui/eraser2/help_bricks.jpg", CThumbArt::BrickLegend(0, kDealtColors), 92);
 }

@@ -15,22 +15,49 @@ const int kGlyphSpacing = 6;    // transparent columns between glyphs; keeps mip
 const int kBandSpacing = 6;     // transparent rows between bands
 const int kMarkerWidth = 3;
 const float kFaintAlpha = 1.5f / 255.0f;   // written as 1 or 2, never 0, invisible when drawn
+
+// Every glyph, and the rows above and below the baseline that the highest
+// and lowest ink of them all reach: every cell is that tall.
+struct SGlyphSet
+{
+    std::vector<CTextRasterizer::CGlyph> glyphs;
+    int inkTop = -1000;
+    int inkBottom = 1000;
+};
+
+SGlyphSet RenderGlyphs(const std::string& fontPath)
+{
+    CTextRasterizer text(fontPath, kPixelSize);
+    SGlyphSet set;
+    for (int c = CFontSheet::kFirstChar; c <= CFontSheet::kLastChar; ++c)
+    {
+        set.glyphs.push_back(text.RenderGlyph(static_cast<unsigned char>(c)));
+        const CTextRasterizer::CGlyph& g = set.glyphs.back();
+        set.inkTop = std::max(set.inkTop, g.m_top);
+        set.inkBottom = std::min(set.inkBottom, g.m_top - g.m_image.GetHeight());
+    }
+    return set;
+}
+}
+
+CFontSheet::SInkSpan CFontSheet::CapitalInk(const std::string& fontPath, float size, float y)
+{
+    const SGlyphSet set = RenderGlyphs(fontPath);
+    // The reader draws a cell's rows, from its top down to the lowest ink,
+    // over the size; the baseline lies inkTop rows down.
+    const float row = size / static_cast<float>(set.inkTop - set.inkBottom);
+    const float cellTop = y - size;
+    const CTextRasterizer::CGlyph& capital = set.glyphs['H' - kFirstChar];
+    return {cellTop + static_cast<float>(set.inkTop - capital.m_top) * row,
+            cellTop + static_cast<float>(set.inkTop) * row};
 }
 
 CCanvas CFontSheet::Build(const std::string& fontPath)
 {
-    CTextRasterizer text(fontPath, kPixelSize);
-    std::vector<CTextRasterizer::CGlyph> glyphs;
-    int inkTop = -1000;
-    int inkBottom = 1000;
-    for (int c = kFirstChar; c <= kLastChar; ++c)
-    {
-        glyphs.push_back(text.RenderGlyph(static_cast<unsigned char>(c)));
-        const CTextRasterizer::CGlyph& g = glyphs.back();
-        inkTop = std::max(inkTop, g.m_top);
-        inkBottom = std::min(inkBottom, g.m_top - g.m_image.GetHeight());
-    }
-    const int cellRows = inkTop - inkBottom;
+    const SGlyphSet set = RenderGlyphs(fontPath);
+    const std::vector<CTextRasterizer::CGlyph>& glyphs = set.glyphs;
+    const int inkTop = set.inkTop;
+    const int cellRows = inkTop - set.inkBottom;
 
     // The engine spaces letters by a tenth of the capital A's box and makes
     // a blank as wide as that box; boxes are sized so that the pen advance

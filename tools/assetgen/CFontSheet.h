@@ -20,6 +20,19 @@ public:
     static constexpr int kFirstChar = 33;
     static constexpr int kLastChar = 126;
     static constexpr int kGlyphCount = kLastChar - kFirstChar + 1;
+    // The face the sheet is set in, in the fonts directory.
+    static constexpr const char* kFontFile = "DejaVuSans-Bold.ttf";
+
+    // Where the capitals' ink falls when the game draws a line of the sheet
+    // built from fontPath at y with the given size (screen rows, y down): the
+    // top of the capitals and the baseline. The game's y is the foot of the
+    // glyph cells, which reach below the baseline for the descenders.
+    struct SInkSpan
+    {
+        float top;
+        float baseline;
+    };
+    static SInkSpan CapitalInk(const std::string& fontPath, float size, float y);
 
     // The picture, white with the coverage in alpha, top row first.
     static CCanvas Build(const std::string& fontPath);

@@ -36,7 +36,7 @@ int main(int argc, char** argv)
     {
         CAssetSink sink(argv[1]);
         const std::string fonts = kFontDir;
-        sink.WriteTga("mui/font.tga", CFontSheet::Build(fonts + "DejaVuSans-Bold.ttf"), true);
+        sink.WriteTga("mui/font.tga", CFontSheet::Build(fonts + CFontSheet::kFontFile), true);
         CWidgetArt::Write(sink, fonts);
         CBrickArt::Write(sink);
         CDesignerArt::Write(sink);

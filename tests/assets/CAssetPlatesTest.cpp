@@ -1,0 +1,250 @@
+// The plates the game grounds paint round what the game draws over them at
+// run time: the score lines and the remover's column of bricks to place.
+// What the game draws is worked out from the game's own code and the pack's
+// font and meshes; the plate is found in the pack's picture by its rim.
+#include "tests/assets/CAssetPackReader.h"
+
+#include "engine/frame/CViewParams.h"
+#include "engine/gfx/CBitmapFont.h"
+#include "engine/gfx/CJpegDecoder.h"
+#include "engine/gfx/CMesh.h"
+#include "engine/gfx/CModel.h"
+#include "engine/gfx/CPicture.h"
+#include "engine/gfx/CTgaDecoder.h"
+#include "games/eraser/CEraserGame.h"
+#include "games/eraser/CEraserParams.h"
+#include "games/eraser2/CEraser2Game.h"
+#include "games/eraser2/CEraser2Params.h"
+#include "games/remover/CRemoverBrick.h"
+#include "games/remover/CRemoverField.h"
+#include "games/remover/CRemoverGame.h"
+#include "games/remover/CRemoverParams.h"
+#include "games/remover/CRemoverPlayer.h"
+#include "shell/game/BoardCursor.h"
+#include "shell/game/CFramePrint.h"
+#include "shell/game/CRandom.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace
+{
+// How far a plate's middle may stand from the middle of what it holds, in
+// pixels: its rim lies on whole rows.
+const float kCentring = 1.5f;
+// A texel of the font at least this opaque is ink the eye sees.
+const int kInk = 128;
+// How far from the middle of what a plate holds its rim is looked for.
+const int kRimReach = 60;
+
+// A stretch of the 800 x 600 screen's rows (y down), edges as fractions.
+struct SSpan
+{
+    float top = 1e9f;
+    float foot = -1e9f;
+
+    void Add(float from, float to)
+    {
+        top = std::min(top, from);
+        foot = std::max(foot, to);
+    }
+    void Add(const SSpan& other) { Add(other.top, other.foot); }
+    float Middle() const { return (top + foot) / 2.0f; }
+    float Height() const { return foot - top; }
+};
+
+::testing::AssertionResult HoldsInTheMiddle(const SSpan& plate, const SSpan& held)
+{
+    if (plate.top < held.top && held.foot < plate.foot && std::fabs(plate.Middle() - held.Middle()) <= kCentring)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the plate spans y " << plate.top << ".." << plate.foot << ", what it holds "
+                                         << held.top << ".." << held.foot << ": margins " << held.top - plate.top
+                                         << " above and " << plate.foot - held.foot << " below";
+}
+
+CPicture Decode(CAssetPackReader& pack, const std::string& name)
+{
+    const std::vector<unsigned char> bytes = pack.Bytes(name);
+    CPicture picture;
+    const bool jpeg = name.size() > 4 && name.compare(name.size() - 4, 4, ".jpg") == 0;
+    if (jpeg)
+        CJpegDecoder::Decode(bytes.data(), bytes.size(), picture);
+    else
+        CTgaDecoder::Decode(bytes.data(), bytes.size(), picture);
+    return picture;
+}
+
+// The mean brightness of screen row y (y down) from column x0 to x1.
+float MeanRow(const CPicture& picture, int y, int x0, int x1)
+{
+    float sum = 0.0f;
+    for (int x = x0; x < x1; ++x)
+    {
+        const unsigned char* p = picture.GetPixel(x, picture.m_height - 1 - y);
+        sum += static_cast<float>(p[0] + p[1] + p[2]) / 3.0f;
+    }
+    return sum / static_cast<float>(x1 - x0);
+}
+
+// The rows a plate covers, found from row `inside` of its face along columns
+// x0..x1: on each side, the outer edge of its gold rim is where the
+// brightness falls most steeply going outward into the sky. The faint line
+// inside the rim and the plate's shadow fall far less.
+SSpan FindPlate(const CPicture& picture, int x0, int x1, int inside)
+{
+    SSpan plate;
+    float steepest = 0.0f;
+    for (int y = inside; y > std::max(0, inside - kRimReach); --y)
+    {
+        const float fall = MeanRow(picture, y, x0, x1) - MeanRow(picture, y - 1, x0, x1);
+        if (fall > steepest)
+        {
+            steepest = fall;
+            plate.top = static_cast<float>(y);
+        }
+    }
+    steepest = 0.0f;
+    for (int y = inside; y < std::min(picture.m_height - 1, inside + kRimReach); ++y)
+    {
+        const float fall = MeanRow(picture, y, x0, x1) - MeanRow(picture, y + 1, x0, x1);
+        if (fall > steepest)
+        {
+            steepest = fall;
+            plate.foot = static_cast<float>(y + 1);
+        }
+    }
+    return plate;
+}
+
+// The game's font with the picture it was cut from, to see where its ink is.
+class CFontInk
+{
+public:
+    explicit CFontInk(CAssetPackReader& pack)
+    {
+        const std::vector<unsigned char> bytes = pack.Bytes("mui/font.tga");
+        m_loaded = m_font.Load(bytes.data(), bytes.size(), nullptr) &&
+                   CTgaDecoder::Decode(bytes.data(), bytes.size(), m_sheet) && m_sheet.m_components == 4;
+    }
+
+    bool IsLoaded() const { return m_loaded; }
+    const CBitmapFont& GetFont() const { return m_font; }
+
+    // The rows the ink of text covers as CBitmapFont::DrawText draws it at
+    // (y, size): each glyph's box from its texture row m_bottom at y up to
+    // m_top at y - size.
+    SSpan Ink(const std::string& text, float y, float size) const
+    {
+        SSpan ink;
+        const float width = static_cast<float>(m_sheet.m_width);
+        const float height = static_cast<float>(m_sheet.m_height);
+        for (unsigned char c : text)
+        {
+            if (c < CBitmapFont::kFirstChar || c > CBitmapFont::kLastChar)
+                continue;
+            const SGlyph& glyph = m_font.GetGlyph(c - CBitmapFont::kFirstChar);
+            const float band = glyph.m_top - glyph.m_bottom;
+            const int left = static_cast<int>(std::lround(glyph.m_left * width));
+            const int right = static_cast<int>(std::lround(glyph.m_right * width));
+            const int bottom = static_cast<int>(std::lround(glyph.m_bottom * height));
+            const int top = static_cast<int>(std::lround(glyph.m_top * height));
+            for (int row = bottom; row < top; ++row)
+                for (int column = left; column < right; ++column)
+                    if (m_sheet.GetPixel(column, row)[3] >= kInk)
+                    {
+                        const float low = (static_cast<float>(row) / height - glyph.m_bottom) / band;
+                        const float high = (static_cast<float>(row + 1) / height - glyph.m_bottom) / band;
+                        ink.Add(y - size * high, y - size * low);
+                        break;
+                    }
+        }
+        return ink;
+    }
+
+private:
+    CBitmapFont m_font;
+    CPicture m_sheet;
+    bool m_loaded = false;
+};
+
+// One text the game draws over its ground.
+struct SText
+{
+    std::string text;
+    float x;
+    float y;
+    float size;
+};
+
+// The texts' ink, and the plate found round it in the kind's game ground
+// along the columns in the middle of the texts.
+void ExpectPlateRoundTexts(CAssetPackReader& pack, const std::string& ground, const std::vector<SText>& texts)
+{
+    const CFontInk font(pack);
+    ASSERT_TRUE(font.IsLoaded());
+    ASSERT_FALSE(texts.empty());
+    SSpan ink;
+    float left = 1e9f, right = -1e9f;
+    for (const SText& text : texts)
+    {
+        ink.Add(font.Ink(text.text, text.y, text.size));
+        left = std::min(left, text.x);
+        right = std::max(right, text.x + font.GetFont().GetTextWidth(text.text.c_str(), text.size));
+    }
+    // The capitals of a line at the size the kinds use are about 11 rows tall.
+    ASSERT_GT(ink.Height(), texts.front().size / 2.0f);
+
+    const CPicture picture = Decode(pack, ground);
+    ASSERT_EQ(800, picture.m_width);
+    ASSERT_EQ(600, picture.m_height);
+    const int middle = static_cast<int>((left + right) / 2.0f);
+    const SSpan plate = FindPlate(picture, middle - 10, middle + 10, static_cast<int>(ink.Middle()));
+    EXPECT_TRUE(HoldsInTheMiddle(plate, ink));
+}
+}
+
+// The eraser's level score, total and level stand in the middle of the plate
+// across the top, on every board size.
+TEST(AssetPlates, EraserScoreLineStandsInTheMiddleOfItsPlate)
+{
+    CAssetPackReader pack;
+    ASSERT_TRUE(pack.IsOpen());
+    CEraserParams params;
+    params.LoadParams(pack.GetPack());
+    for (int size = 0; size < params.GetSizeCount(); ++size)
+    {
+        SCOPED_TRACE("size " + std::to_string(size));
+        params.SetLastSize(size);
+        CEraserGame game(nullptr, params, nullptr, 5);
+        // The level banner flies in over the board and fades; the score line
+        // stays.
+        for (int i = 0; i < 5000 && game.GetHudLines().size() > 3; ++i)
+            game.Update(16.0f);
+        std::vector<SText> texts;
+        for (const CEraserGame::SHudLine& line : game.GetHudLines())
+            texts.push_back({line.text, line.x, line.y, line.style.m_size});
+        ASSERT_EQ(3u, texts.size());
+        ExpectPlateRoundTexts(pack, "mui/eraser/game_bg.jpg", texts);
+    }
+}
+
+TEST(AssetPlates, Eraser2ScoreStandsInTheMiddleOfItsPlate)
+{
+    CAssetPackReader pack;
+    ASSERT_TRUE(pack.IsOpen());
+    CEraser2Params params;
+    params.LoadParams(pack.GetPack());
+    for (int size = 0; size < params.GetSizeCount(); ++size)
+    {
+        SCOPED_TRACE("size " + std::to_string(size));
+        params.SetLastSize(size);
+        const CEraser2Game game(nullptr, params, nullptr, 5);
+        ExpectPlateRoundTexts(pack, "mui/eraser2/game_bg.jpg",
+                              {{game.GetScoreText(), CEraser2Game::SCORE_X, CEraser2Game::SCORE_Y, SHudStyle().m_size}});
+    }
+}
