@@ -39,8 +39,8 @@ namespace
 const float kCentring = 1.5f;
 // A texel of the font at least this opaque is ink the eye sees.
 const int kInk = 128;
-// How far from the middle of what a plate holds its rim is looked for.
-const int kRimReach = 60;
+// How far beyond what a plate holds its rim is looked for.
+const int kRimReach = 100;
 
 // A stretch of the 800 x 600 screen's rows (y down), edges as fractions.
 struct SSpan
@@ -62,9 +62,10 @@ struct SSpan
 {
     if (plate.top < held.top && held.foot < plate.foot && std::fabs(plate.Middle() - held.Middle()) <= kCentring)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "the plate spans y " << plate.top << ".." << plate.foot << ", what it holds "
-                                         << held.top << ".." << held.foot << ": margins " << held.top - plate.top
-                                         << " above and " << plate.foot - held.foot << " below";
+    return ::testing::AssertionFailure() << "the plate spans y " << plate.top << ".." << plate.foot
+                                         << ", what it holds " << held.top << ".." << held.foot << ": margins "
+                                         << held.top - plate.top << " above and " << plate.foot - held.foot
+                                         << " below";
 }
 
 CPicture Decode(CAssetPackReader& pack, const std::string& name)
@@ -91,15 +92,16 @@ float MeanRow(const CPicture& picture, int y, int x0, int x1)
     return sum / static_cast<float>(x1 - x0);
 }
 
-// The rows a plate covers, found from row `inside` of its face along columns
-// x0..x1: on each side, the outer edge of its gold rim is where the
-// brightness falls most steeply going outward into the sky. The faint line
-// inside the rim and the plate's shadow fall far less.
-SSpan FindPlate(const CPicture& picture, int x0, int x1, int inside)
+// The rows a plate round `held` covers, found along columns x0..x1: on each
+// side, the outer edge of its gold rim is where the brightness falls most
+// steeply going outward into the sky. The faint line inside the rim and the
+// plate's shadow fall far less.
+SSpan FindPlate(const CPicture& picture, int x0, int x1, const SSpan& held)
 {
+    const int inside = static_cast<int>(held.Middle());
     SSpan plate;
     float steepest = 0.0f;
-    for (int y = inside; y > std::max(0, inside - kRimReach); --y)
+    for (int y = inside; y > std::max(0, static_cast<int>(held.top) - kRimReach); --y)
     {
         const float fall = MeanRow(picture, y, x0, x1) - MeanRow(picture, y - 1, x0, x1);
         if (fall > steepest)
@@ -109,7 +111,7 @@ SSpan FindPlate(const CPicture& picture, int x0, int x1, int inside)
         }
     }
     steepest = 0.0f;
-    for (int y = inside; y < std::min(picture.m_height - 1, inside + kRimReach); ++y)
+    for (int y = inside; y < std::min(picture.m_height - 1, static_cast<int>(held.foot) + kRimReach); ++y)
     {
         const float fall = MeanRow(picture, y, x0, x1) - MeanRow(picture, y + 1, x0, x1);
         if (fall > steepest)
@@ -203,7 +205,7 @@ void ExpectPlateRoundTexts(CAssetPackReader& pack, const std::string& ground, co
     ASSERT_EQ(800, picture.m_width);
     ASSERT_EQ(600, picture.m_height);
     const int middle = static_cast<int>((left + right) / 2.0f);
-    const SSpan plate = FindPlate(picture, middle - 10, middle + 10, static_cast<int>(ink.Middle()));
+    const SSpan plate = FindPlate(picture, middle - 10, middle + 10, ink);
     EXPECT_TRUE(HoldsInTheMiddle(plate, ink));
 }
 }
@@ -244,7 +246,128 @@ TEST(AssetPlates, Eraser2ScoreStandsInTheMiddleOfItsPlate)
         SCOPED_TRACE("size " + std::to_string(size));
         params.SetLastSize(size);
         const CEraser2Game game(nullptr, params, nullptr, 5);
-        ExpectPlateRoundTexts(pack, "mui/eraser2/game_bg.jpg",
-                              {{game.GetScoreText(), CEraser2Game::SCORE_X, CEraser2Game::SCORE_Y, SHudStyle().m_size}});
+        const SText score{game.GetScoreText(), CEraser2Game::SCORE_X, CEraser2Game::SCORE_Y, SHudStyle().m_size};
+        ExpectPlateRoundTexts(pack, "mui/eraser2/game_bg.jpg", {score});
+    }
+}
+
+namespace
+{
+// The remover's parameters as the pack gives them, every brick of a skin
+// wearing the skin's mesh from the pack, read as CModel reads it: scaled
+// into the unit box round the origin.
+class CPackRemoverParams : public CRemoverParams
+{
+public:
+    explicit CPackRemoverParams(CAssetPackReader& pack)
+    {
+        LoadParams(pack.GetPack());
+        for (int skin = 0; skin < GetSkinsCount(); ++skin)
+        {
+            const std::string description = "dat/brick" + std::to_string(skin) + "1.unt";
+            const std::string faces = pack.Config(description).GetValue("faces_file_name", "");
+            const std::vector<unsigned char> bytes = pack.Bytes(faces);
+            auto mesh = std::make_unique<CMesh>();
+            mesh->LoadObj(reinterpret_cast<const char*>(bytes.data()), static_cast<unsigned>(bytes.size()));
+            mesh->NormalizeToUnitBox();
+            m_models.push_back(std::make_unique<CModel>());
+            m_models.back()->SetMesh(std::move(mesh));
+            for (int color = 0; color < COLOR_MODELS; ++color)
+                SetBrickModel(skin, color, m_models.back().get());
+        }
+    }
+
+private:
+    std::vector<std::unique_ptr<CModel>> m_models;
+};
+
+// The screen rectangle the player's column of bricks to place covers under
+// the remover's camera with the board level: each brick's box as the frame
+// cache projects it. Empty when the column is.
+CDraw2D::SRect ColumnOnScreen(const CRemoverPlayer& player, const CRemoverParams& params)
+{
+    if (player.GetQueueCount() == 0)
+        return CDraw2D::SRect{};
+    CViewParams view;
+    CRemoverGame::AimCamera(view, params);
+    float left = 1e9f, right = -1e9f, top = 1e9f, foot = -1e9f;
+    for (int i = 0; i < player.GetQueueCount(); ++i)
+    {
+        const CRemoverBrick& brick = *player.GetQueued(i);
+        CVector4 low, high;
+        CDraw2D::SRect rect{};
+        if (!CFramePrint::ModelBox(brick, brick.GetScale(), brick.GetPosition(), false, low, high) ||
+            !ProjectBoardBox(view, 0.0f, low, high, rect))
+            return CDraw2D::SRect{};
+        left = std::min(left, rect.x);
+        right = std::max(right, rect.x + rect.width);
+        top = std::min(top, rect.y);
+        foot = std::max(foot, rect.y + rect.height);
+    }
+    return CDraw2D::SRect{left, top, right - left, foot - top};
+}
+
+SSpan Rows(const CDraw2D::SRect& rect)
+{
+    SSpan rows;
+    rows.Add(rect.y, rect.y + rect.height);
+    return rows;
+}
+}
+
+// The bricks to place stand in a column in the slot at the left. Dealt, all
+// of a turn's bricks grow in there at once, and each column stays inside the
+// slot; then the first goes to the hand, and the column the player aims from
+// stands in the middle of the slot, on every board, difficulty and skin.
+TEST(AssetPlates, RemoverColumnStandsInTheMiddleOfItsSlot)
+{
+    CAssetPackReader pack;
+    ASSERT_TRUE(pack.IsOpen());
+    CPackRemoverParams params(pack);
+    ASSERT_GT(params.GetSkinsCount(), 0);
+    std::vector<CDraw2D::SRect> dealt, resting;
+    for (int size = 0; size < params.GetSizeCount(); ++size)
+        for (int difficulty = 0; difficulty < params.GetDifficultyCount(); ++difficulty)
+            for (int skin = 0; skin < params.GetSkinsCount(); ++skin)
+            {
+                SCOPED_TRACE("size " + std::to_string(size) + ", difficulty " + std::to_string(difficulty) +
+                             ", skin " + std::to_string(skin));
+                params.SetLastSize(size);
+                params.SetLastDifficulty(difficulty);
+                params.SetCurrentSkin(skin);
+                CRandom random(11);
+                CRemoverField field(params, nullptr, nullptr, random);
+                CRemoverPlayer player(params, field, nullptr, nullptr, random);
+                player.NewTurn();
+                for (int i = 0; i < 1000 && player.GetState() != CRemoverPlayer::STATE_AIMING; ++i)
+                    player.Update(16.0f, CVector4(), false);
+                dealt.push_back(ColumnOnScreen(player, params));
+                player.Update(16.0f, CVector4(), false);
+                ASSERT_NE(nullptr, player.GetHeld());
+                resting.push_back(ColumnOnScreen(player, params));
+                ASSERT_GT(dealt.back().height, resting.back().height);
+                ASSERT_GT(resting.back().height, 0.0f);
+            }
+
+    // The slot is found round all the columns, along the middle of their x.
+    SSpan all;
+    float left = 1e9f, right = -1e9f;
+    for (const CDraw2D::SRect& column : dealt)
+    {
+        all.Add(Rows(column));
+        left = std::min(left, column.x);
+        right = std::max(right, column.x + column.width);
+    }
+    const CPicture picture = Decode(pack, "mui/remover/game_bg.jpg");
+    ASSERT_EQ(800, picture.m_width);
+    ASSERT_EQ(600, picture.m_height);
+    const int middle = static_cast<int>((left + right) / 2.0f);
+    const SSpan plate = FindPlate(picture, middle - 10, middle + 10, all);
+    for (std::size_t i = 0; i < dealt.size(); ++i)
+    {
+        SCOPED_TRACE("column " + std::to_string(i));
+        EXPECT_TRUE(HoldsInTheMiddle(plate, Rows(resting[i])));
+        EXPECT_LT(plate.top, dealt[i].y);
+        EXPECT_GT(plate.foot, dealt[i].y + dealt[i].height);
     }
 }

@@ -72,16 +72,24 @@ e2e_wait_still 05-game-dealt "$BOARD" 0.08
 
 # The first turn's bricks stand in the slot that the game's ground draws
 # for them, and none crosses its edges. The edges are found in the picture
-# itself: its two light outlines on a row through the slot's middle.
+# itself: its two light outlines on a row through the slot's middle, and on
+# its middle column the light top rim and the darker gold of its foot.
 GROUND=$(e2e_reference mui/remover/game_bg.jpg)
 read -r left right <<<"$(convert "$GROUND" -crop 170x1+0+300 +repage -colorspace gray -depth 8 txt:- |
     awk -F'[ ,:()]+' 'NR > 1 && $4 > 90 { if (first == "") first = $1; last = $1 } END { print first, last }')"
 [ -n "$left" ] && [ "$right" -gt $((left + 40)) ] || e2e_fail "no slot for the brick column in the game's ground"
+read -r top foot <<<"$(convert "$GROUND" -crop 1x600+$(((left + right) / 2))+0 +repage -colorspace gray -depth 8 txt:- |
+    awk -F'[ ,:()]+' 'NR > 1 && $2 > 60 && $2 < 300 && $4 > 90 && top == "" { top = $2 }
+                      NR > 1 && $2 > 300 && $4 > 55 && foot == "" { foot = $2 } END { print top, foot }')"
+[ -n "$top" ] && [ -n "$foot" ] && [ "$foot" -gt $((top + 200)) ] ||
+    e2e_fail "no top or foot to the slot in the game's ground"
+INSIDE_ROWS="$((foot - top - 4))"
 for edge in $((left - 1)) $((right - 2)); do
-    e2e_below "$(e2e_rmse "$E2E_SHOTS/05-game-dealt.png" "$GROUND" 4x390+$edge+128)" 0.12 \
+    e2e_below "$(e2e_rmse "$E2E_SHOTS/05-game-dealt.png" "$GROUND" 4x$INSIDE_ROWS+$edge+$((top + 2)))" 0.12 \
         || e2e_fail "the brick column crosses the edge of its slot at x $edge"
 done
-e2e_below 0.08 "$(e2e_rmse "$E2E_SHOTS/05-game-dealt.png" "$GROUND" $((right - left - 6))x390+$((left + 3))+128)" \
+INSIDE="$((right - left - 6))x$INSIDE_ROWS+$((left + 3))+$((top + 2))"
+e2e_below 0.08 "$(e2e_rmse "$E2E_SHOTS/05-game-dealt.png" "$GROUND" "$INSIDE")" \
     || e2e_fail "no brick column in its slot"
 
 # The odd cells start empty and refills never aim at them: turns of four,

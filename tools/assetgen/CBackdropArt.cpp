@@ -20,6 +20,19 @@ namespace
 const int kScreenW = 800;
 const int kScreenH = 600;
 
+// The remover's column of bricks to place. The first brick dealt, the
+// lowest, goes to the hand as soon as the column has grown in; the rest
+// stand centred on the screen's middle row (the camera looks down the axis
+// at world y 0) whatever the board and the count. Growing in, the tallest
+// column (five dealt on the 9 x 9 board, in the deeper skins) reaches down
+// to y 507. CRemoverPlayer deals the bricks 1.2 cells apart at x -450, three
+// brick depths above the board, seen through CRemoverGame's camera;
+// tests/assets works the columns out from that code and checks the slot.
+const float kRemoverColumnMiddle = kScreenH / 2.0f;
+const float kRemoverDealtFoot = 507.0f;
+// The slot's room below the dealt column's foot, and as much above its top.
+const float kRemoverSlotMargin = 13.0f;
+
 // A brick seen from above, with a soft shadow; blur > 0 sets it out of focus.
 void DrawBrick(CCanvas& canvas, int skin, int color, float x, float y, float size, int blur, float opacity)
 {
@@ -166,12 +179,13 @@ CCanvas GameGround(const CScenePainter& scene, int kind)
     if (kind == 0)
     {
         // A plate behind the score in the top right corner, and a slot for
-        // the column of bricks to be placed at the left. The column stands
-        // above the board, so perspective draws it further out than its
-        // world x suggests: about x 40..106 on the small board and 63..106
-        // on the large one, and five bricks reach from y 136 to 497.
+        // the column of bricks to be placed at the left, centred on it. The
+        // column stands above the board, so perspective draws it further out
+        // than its world x suggests: about x 43..107 on the small board and
+        // 65..107 on the large one.
         CScenePainter::Panel(c, 538, 8, 250, 46, 12, 0.8f);
-        CScenePainter::Panel(c, 32, 126, 88, 394, 14, 0.55f);
+        const float slotHalf = kRemoverDealtFoot + kRemoverSlotMargin - kRemoverColumnMiddle;
+        CScenePainter::Panel(c, 32, kRemoverColumnMiddle - slotHalf, 88, 2.0f * slotHalf, 14, 0.55f);
     }
     if (kind == 3)
     {
