@@ -33,6 +33,8 @@ public:
     void Update(float dt, bool active);
     // Top screen, then every overlay from the oldest to the newest; a single
     // overlay that does not cover the window may draw both (CScreen::DrawOver).
+    // Each starts drawing from the resting state (CDrawState), whatever the
+    // one drawn before it switched on.
     void Render();
     // Activates the newest overlay or, without one, the top screen.
     void ActivateCurrent();
