@@ -6,26 +6,13 @@
 #include "engine/gfx/CJpegDecoder.h"
 #include "engine/gfx/CPicture.h"
 #include "games/designer/CDesignerFigureTray.h"
+#include "tests/assets/ScreenLines.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
 using Tray = CDesignerFigureTray;
-
-// The mean brightness of a line of pixels of the 800 x 600 screen (y down):
-// row `at` from `from` to `to`, or column `at` when not `row`.
-float MeanLine(const CPicture& picture, bool row, int at, int from, int to)
-{
-    float sum = 0.0f;
-    for (int k = from; k < to; ++k)
-    {
-        const int x = row ? k : at, y = row ? at : k;
-        const unsigned char* p = picture.GetPixel(x, picture.m_height - 1 - y);
-        sum += static_cast<float>(p[0] + p[1] + p[2]) / 3.0f;
-    }
-    return sum / static_cast<float>(to - from);
-}
 }
 
 // Each edge is walked inward from the plate's outline: the lines of the

@@ -23,6 +23,7 @@
 #include "shell/game/BoardCursor.h"
 #include "shell/game/CFramePrint.h"
 #include "shell/game/CRandom.h"
+#include "tests/assets/ScreenLines.h"
 
 #include <gtest/gtest.h>
 
@@ -68,28 +69,14 @@ struct SSpan
                                          << " below";
 }
 
-CPicture Decode(CAssetPackReader& pack, const std::string& name)
+// A game ground from the pack; an empty picture when it cannot be read.
+CPicture DecodeGround(CAssetPackReader& pack, const std::string& name)
 {
     const std::vector<unsigned char> bytes = pack.Bytes(name);
     CPicture picture;
-    const bool jpeg = name.size() > 4 && name.compare(name.size() - 4, 4, ".jpg") == 0;
-    if (jpeg)
-        CJpegDecoder::Decode(bytes.data(), bytes.size(), picture);
-    else
-        CTgaDecoder::Decode(bytes.data(), bytes.size(), picture);
+    if (!CJpegDecoder::Decode(bytes.data(), bytes.size(), picture))
+        picture = CPicture();
     return picture;
-}
-
-// The mean brightness of screen row y (y down) from column x0 to x1.
-float MeanRow(const CPicture& picture, int y, int x0, int x1)
-{
-    float sum = 0.0f;
-    for (int x = x0; x < x1; ++x)
-    {
-        const unsigned char* p = picture.GetPixel(x, picture.m_height - 1 - y);
-        sum += static_cast<float>(p[0] + p[1] + p[2]) / 3.0f;
-    }
-    return sum / static_cast<float>(x1 - x0);
 }
 
 // The rows a plate round `held` covers, found along columns x0..x1: on each
@@ -103,7 +90,7 @@ SSpan FindPlate(const CPicture& picture, int x0, int x1, const SSpan& held)
     float steepest = 0.0f;
     for (int y = inside; y > std::max(0, static_cast<int>(held.top) - kRimReach); --y)
     {
-        const float fall = MeanRow(picture, y, x0, x1) - MeanRow(picture, y - 1, x0, x1);
+        const float fall = MeanLine(picture, true, y, x0, x1) - MeanLine(picture, true, y - 1, x0, x1);
         if (fall > steepest)
         {
             steepest = fall;
@@ -113,7 +100,7 @@ SSpan FindPlate(const CPicture& picture, int x0, int x1, const SSpan& held)
     steepest = 0.0f;
     for (int y = inside; y < std::min(picture.m_height - 1, static_cast<int>(held.foot) + kRimReach); ++y)
     {
-        const float fall = MeanRow(picture, y, x0, x1) - MeanRow(picture, y + 1, x0, x1);
+        const float fall = MeanLine(picture, true, y, x0, x1) - MeanLine(picture, true, y + 1, x0, x1);
         if (fall > steepest)
         {
             steepest = fall;
@@ -201,7 +188,7 @@ void ExpectPlateRoundTexts(CAssetPackReader& pack, const std::string& ground, co
     // The capitals of a line at the size the kinds use are about 11 rows tall.
     ASSERT_GT(ink.Height(), texts.front().size / 2.0f);
 
-    const CPicture picture = Decode(pack, ground);
+    const CPicture picture = DecodeGround(pack, ground);
     ASSERT_EQ(800, picture.m_width);
     ASSERT_EQ(600, picture.m_height);
     const int middle = static_cast<int>((left + right) / 2.0f);
@@ -358,7 +345,7 @@ TEST(AssetPlates, RemoverColumnStandsInTheMiddleOfItsSlot)
         left = std::min(left, column.x);
         right = std::max(right, column.x + column.width);
     }
-    const CPicture picture = Decode(pack, "mui/remover/game_bg.jpg");
+    const CPicture picture = DecodeGround(pack, "mui/remover/game_bg.jpg");
     ASSERT_EQ(800, picture.m_width);
     ASSERT_EQ(600, picture.m_height);
     const int middle = static_cast<int>((left + right) / 2.0f);
