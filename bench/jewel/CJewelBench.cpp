@@ -1,7 +1,8 @@
 // Cost of the jewel's game logic per frame on the largest board (14 x 14):
 // whole game updates while swaps, falls and cascades run, the no-move test
-// that follows every landing, and the landing search. The goal is well under
-// 100 microseconds each.
+// that follows every landing, the landing search, and a later level's start,
+// which tries its draw and cascades out before the bricks fall. The goal is
+// well under 100 microseconds each.
 
 #include <benchmark/benchmark.h>
 
@@ -97,6 +98,34 @@ void BM_LandingSearch(benchmark::State& state)
     }
 }
 BENCHMARK(BM_LandingSearch);
+
+// A level start from the board a level end leaves: every other cell empty,
+// the rows alternating sides.
+void BM_LevelStart(benchmark::State& state)
+{
+    auto params = LargeHard();
+    CRandom random(5);
+    CJewelField field(*params, random, nullptr, nullptr, nullptr);
+    field.NewLevel(1);
+    const int width = field.GetWidth();
+    int level = 2;
+    for (auto _ : state)
+    {
+        state.PauseTiming();
+        for (int i = 0; i < 1000 && !field.IsIdle(); ++i)
+            field.Update(1000.0f);
+        if (!field.IsIdle())
+            field.NewLevel(1);
+        for (int y = 0; y < field.GetHeight(); ++y)
+            for (int x = 0; x < width; x += 2)
+                field.RemoveBrick(y % 2 == 1 ? x : width - 1 - x, y);
+        field.FinishStrike();
+        state.ResumeTiming();
+        field.NewLevel(level);
+        level = level < 12 ? level + 1 : 2;
+    }
+}
+BENCHMARK(BM_LevelStart);
 }
 
 BENCHMARK_MAIN();

@@ -13,6 +13,7 @@
 #include "engine/gfx/CMatrixStack.h"
 #include "engine/gfx/CResManager.h"
 #include "games/jewel/CJewelBrick.h"
+#include "games/jewel/CJewelGrid.h"
 #include "shell/game/CFramePrint.h"
 #include "shell/game/CGameEvents.h"
 #include "shell/game/CRandom.h"
@@ -32,10 +33,14 @@ const float POPUP_INDENT = 50.0f;
 // Board units round a popup's glyphs, for the pixels their edges touch.
 const float POPUP_MARGIN = 4.0f;
 const int LEVEL_BONUS = 1000;
-// A deal without a move is dealt again; after this many a fresh board is
-// given a move by hand, and a level start deals its whole board afresh, so
-// that no group size or colour count can make either hang.
+// A deal, or a level start's draw, that leaves no move is drawn again; after
+// this many a fresh board is given a move by hand, and a level start deals
+// its whole board afresh, so that no group size or colour count can make
+// either hang.
 const int MAX_DEALS = 1000;
+// Falls a level start's draw may set off before it counts as one that never
+// settles (only a board of very few colours could come near it).
+const int MAX_PLANNED_FALLS = 100;
 const int MAX_LEVEL = 1000;
 const int MAX_FRAME_SCORE = LEVEL_BONUS * MAX_LEVEL + CJewelParams::MAX_CELLS * CJewelParams::MAX_CELLS;
 // Neighbour order of the no-move test and the hint: left, right, up, down.
@@ -176,6 +181,8 @@ void CJewelField::ClearBoard()
     m_targets.clear();
     m_walked.clear();
     m_swap_a = m_swap_b = nullptr;
+    m_planned.clear();
+    m_next_planned = 0;
     for (int x = 0; x < MAX_CELLS; ++x)
         for (int y = 0; y < MAX_CELLS; ++y)
             m_bricks[x][y].reset();
@@ -282,67 +289,65 @@ void CJewelField::DealHoles()
 
 void CJewelField::DealLevelStart()
 {
-    // The colours are chosen for the cells the bricks land on: the kept
-    // bricks are moved to theirs in the grid first, and the new ones are
-    // dealt there before they are lifted above the board to fall in.
+    // The bricks the level end left fall as any refill moves them, in their
+    // own colours, and the new bricks and their cascades are those of a draw
+    // that settles with a move.
+    if (PlanLevelStart())
+    {
+        Refill();
+        return;
+    }
+    // No draw of the free cells gave a move: the whole board is dealt
+    // afresh, as level 1's is, and all of it falls in.
+    DealBoard();
     m_state = STATE_FALLING;
-    int holes[MAX_CELLS] = {};
     for (int x = 0; x < m_width_bricks; ++x)
-        holes[x] = FallColumn(x);
-    RecolorKeptRuns();
-    bool dealt = false;
-    for (int deal = 0; deal < MAX_DEALS && !dealt; ++deal)
-    {
-        for (int x = 0; x < m_width_bricks; ++x)
-            for (int y = 0; y < holes[x]; ++y)
-                m_bricks[x][y].reset();
-        DealHoles();
-        dealt = !HasRun() && HasMove();
-    }
-    if (!dealt)
-    {
-        // No deal of the free cells gave a move: the whole board is dealt
-        // afresh, its move planted if need be, and all of it falls in.
-        DealBoard();
-        m_state = STATE_FALLING;
-        for (int x = 0; x < m_width_bricks; ++x)
-            holes[x] = m_height_bricks;
-    }
-    for (int x = 0; x < m_width_bricks; ++x)
-        for (int y = holes[x] - 1, k = 0; y >= 0; --y, ++k)
+        for (int y = m_height_bricks - 1, k = 0; y >= 0; --y, ++k)
             DropIn(x, y, k);
 }
 
-void CJewelField::RecolorKeptRuns()
+bool CJewelField::PlanLevelStart()
 {
-    // The level end takes every other cell, so on an even board the bricks
-    // it leaves close up in their columns and may land in a run that no new
-    // brick can break. The first brick met of such a run takes another
-    // colour, which breaks it for good: a dealt colour completes no run
-    // through its cell, and later ones make none with it.
-    for (int y = 0; y < m_height_bricks; ++y)
-        for (int x = 0; x < m_width_bricks; ++x)
+    // The draw is tried on the colours alone, with the cascades it sets off
+    // and their own refills, and drawn again while it would leave no swap.
+    // The colours of the draw that holds are kept for the real refills: the
+    // bonus figures draw from the same source while the cascades pay.
+    CJewelGrid kept(m_width_bricks, m_height_bricks, m_group_size);
+    for (int x = 0; x < m_width_bricks; ++x)
+        for (int y = 0; y < m_height_bricks; ++y)
+            if (m_bricks[x][y])
+                kept.Set(x, y, m_bricks[x][y]->GetColor());
+    for (int deal = 0; deal < MAX_DEALS; ++deal)
+    {
+        m_planned.clear();
+        m_next_planned = 0;
+        CJewelGrid grid = kept;
+        bool quiet = false;
+        for (int fall = 0; fall < MAX_PLANNED_FALLS && !quiet; ++fall)
         {
-            CJewelBrick* brick = m_bricks[x][y].get();
-            if (brick && CompletesRun(x, y, brick->GetColor()))
-                brick->SetColor(DealColor(x, y));
+            for (int x = 0; x < m_width_bricks; ++x)
+                for (int y = grid.Fall(x) - 1; y >= 0; --y)
+                {
+                    m_planned.push_back(RandomColor(m_colors));
+                    grid.Set(x, y, m_planned.back());
+                }
+            quiet = grid.RemoveRuns() == 0;
         }
-}
-
-bool CJewelField::HasRun() const
-{
-    for (int y = 0; y < m_height_bricks; ++y)
-        for (int x = 0; x < m_width_bricks; ++x)
-            if (m_bricks[x][y] && CompletesRun(x, y, m_bricks[x][y]->GetColor()))
-                return true;
+        if (quiet && grid.HasMove())
+            return true;
+        // Nothing drawn: every further try would end the same.
+        if (m_planned.empty())
+            break;
+    }
+    m_planned.clear();
     return false;
 }
 
-bool CJewelField::HasMove()
+int CJewelField::NextNewColor()
 {
-    int x = 0;
-    int y = 0;
-    return FindFirstSwap(x, y);
+    if (m_next_planned < m_planned.size())
+        return m_planned[m_next_planned++];
+    return RandomColor(m_colors);
 }
 
 bool CJewelField::CompletesRun(int x, int y, int color) const
@@ -607,12 +612,13 @@ void CJewelField::Hover(const CVector4& point)
 
 void CJewelField::Refill()
 {
-    // After a removal the new bricks come plain: their cascades are the game.
+    // The new bricks come plain, their cascades are the game; only a level
+    // start has chosen their colours beforehand.
     m_state = STATE_FALLING;
     for (int x = 0; x < m_width_bricks; ++x)
         for (int y = FallColumn(x) - 1, k = 0; y >= 0; --y, ++k)
         {
-            m_bricks[x][y] = NewBrick(RandomColor(m_colors));
+            m_bricks[x][y] = NewBrick(NextNewColor());
             DropIn(x, y, k);
         }
 }
@@ -683,6 +689,8 @@ void CJewelField::MoveSwap(float dt)
                 total += RemoveGroupAtCell(x, y);
     if (total == 0)
     {
+        m_planned.clear();
+        m_next_planned = 0;
         if (before != STATE_SWAP_BACK)
             PlaySound(SOUND_LANDED);
         m_state = STATE_IDLE;

@@ -108,8 +108,10 @@ public:
     // 0 .. count - 1 from the game's source; 0 for a count below 1.
     int RandomColor(int count);
 
-    // Level 1 deals a full board; a later level fills the cells its level
-    // end emptied. Either way the bricks land with no run and with a move.
+    // Level 1 deals a full board that stands with no run and with a move. A
+    // later level refills the cells its level end emptied: the bricks left
+    // keep their colours, the runs the new ones make cascade and pay, and
+    // the board they settle on has a move.
     void NewLevel(int level);
     void Update(float dt);
     // The player pressed the brick of this cell while another is selected.
@@ -217,21 +219,21 @@ private:
     void DealBoard();
     // Every empty cell, rows from the top, takes a brick of DealColor.
     void DealHoles();
-    // A later level's start: the bricks the level end left fall, and the
-    // cells they leave free are dealt as a fresh board is, so that nothing
-    // pays before the first move and a move exists.
+    // A later level's start: the refill of a draw that settles with a move,
+    // or, where none does, a fresh board that falls in whole.
     void DealLevelStart();
+    // Draws the colours of the level start's new bricks and of its
+    // cascades' refills into m_planned, again while they would settle
+    // without a swap; false when no draw gives one.
+    bool PlanLevelStart();
+    // The colour of the next new brick: the planned one while any is left.
+    int NextNewColor();
     // The column's bricks fall onto the lowest free cells beneath them; the
     // number of cells left empty at its top.
     int FallColumn(int x);
     // The new brick of this cell starts k bricks above the drop height and
     // falls in.
     void DropIn(int x, int y, int k);
-    // Kept bricks that landed in a run take a colour that makes none.
-    void RecolorKeptRuns();
-    // True when some brick stands in a run.
-    bool HasRun() const;
-    bool HasMove();
     // True when this colour in the cell would make a run with the bricks
     // around it.
     bool CompletesRun(int x, int y, int color) const;
@@ -275,6 +277,10 @@ private:
     std::vector<CVector4> m_popup_positions;
     CVector4 m_popup_color;
     bool m_bonus_held = false;
+    // The new bricks' colours of a level start and of its cascades, in the
+    // order the refills take them; dropped when the board settles.
+    std::vector<int> m_planned;
+    std::size_t m_next_planned = 0;
     // Bricks newly marked by the run search in progress.
     std::vector<CJewelBrick*> m_walked;
     CModelBatch m_batch;
