@@ -6,6 +6,7 @@
 # Usage: jewel_level_start.sh <game binary> <screenshot dir> <file helper>
 set -u
 source "$(dirname "$0")/../e2e/lib.sh"
+source "$(dirname "$0")/jewel_e2e.sh"
 e2e_under_xvfb "$@"
 E2E_SHOTS="$2/jewel-level-start"
 E2E_FILES="$3"
@@ -15,13 +16,8 @@ DATA="$E2E_DIR/data"
 # Every game of the run draws from this seed, whose level 2 starts with lines.
 export MARBLEWEND_SEED=${JEWEL_LEVEL_START_SEED:-1}
 
-cell() { awk -v x="$1" -v y="$2" 'BEGIN { c = 450 / 8; printf "%d %d", 175 + c * (x + 0.5), 75 + c * (y + 0.5) }'; }
-BOARD="450x450+175+75"
 # The level's number on the plate along the top.
 LEVEL_DIGIT="20x16+695+32"
-JEWELS="640 400"
-NEW_GAME="400 225"
-CONTINUE="400 295"
 
 e2e_start_to_menu
 e2e_to CGameMenu click $JEWELS
@@ -30,15 +26,10 @@ e2e_rest 0.2
 e2e_leave_game
 [ -s "$DATA/jewel.sav" ] || e2e_fail "leaving the game saved nothing"
 
-# Colour (x + 2y) mod 5 has no line anywhere; the changes make the swap of
-# the purple brick at (2,2) with the red one below it a red line in row 2.
-# Its points take the level score from 990 past the target of 1000.
-awk 'BEGIN {
-    for (y = 0; y < 8; ++y) for (x = 0; x < 8; ++x) c[x, y] = (x + 2 * y) % 5
-    c[0, 2] = 0; c[1, 2] = 0; c[2, 2] = 4; c[2, 3] = 0
-    for (y = 0; y < 8; ++y) for (x = 0; x < 8; ++x) printf "f_color%d-%d %d\n", x, y, c[x, y]
-    print "gf_m_score_level 990\nm_score 0\ngf_m_score 0"
-}' | e2e_rewrite_saved '^f_color\|^gf_m_score_level \|^m_score \|^gf_m_score '
+# The changes make the swap of the purple brick at (2,2) with the red one
+# below it a red line in row 2, whose points take the level score from 990
+# past the target of 1000.
+jewel_known_board 990 0,2=0 1,2=0 2,2=4 2,3=0
 
 e2e_to CGameMenu click $JEWELS
 e2e_to CJewelGameScreen click $CONTINUE

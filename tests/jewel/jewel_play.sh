@@ -6,6 +6,7 @@
 # Usage: jewel_play.sh <game binary> <screenshot dir> <file helper>
 set -u
 source "$(dirname "$0")/../e2e/lib.sh"
+source "$(dirname "$0")/jewel_e2e.sh"
 e2e_under_xvfb "$@"
 E2E_SHOTS="$2/jewel-play"
 E2E_FILES="$3"
@@ -17,13 +18,6 @@ DATA="$E2E_DIR/data"
 # seconds would bring the hint.
 settled() { e2e_wait_still "$1" "$BOARD" 0.01 stir; }
 
-# Pixel centre of a cell of the small 8 x 8 board, which spans 175..625 and
-# 75..525 on the 800 x 600 window.
-cell() { awk -v x="$1" -v y="$2" 'BEGIN { c = 450 / 8; printf "%d %d", 175 + c * (x + 0.5), 75 + c * (y + 0.5) }'; }
-BOARD="450x450+175+75"
-JEWELS="640 400"
-NEW_GAME="400 225"
-CONTINUE="400 295"
 
 # --- A new game, left. -----------------------------------------------------
 e2e_start_to_menu
@@ -45,16 +39,10 @@ e2e_leave_game
 [ -e "$DATA/scores800.tab" ] || e2e_fail "no score table 0 written"
 
 # --- A known board: one swap, a line, and a cascade. ------------------------
-# Colour (x + 2y) mod 5 has no line anywhere; the changes make the swap of
-# the purple brick at (2,2) with the red one below it a red line in row 2,
-# after which the two blues of row 1 fall beside two more blues.
-# The scores start from nought.
-awk 'BEGIN {
-    for (y = 0; y < 8; ++y) for (x = 0; x < 8; ++x) c[x, y] = (x + 2 * y) % 5
-    c[0, 2] = 0; c[1, 2] = 0; c[2, 2] = 4; c[2, 3] = 0; c[1, 1] = 3; c[2, 1] = 3; c[3, 2] = 3
-    for (y = 0; y < 8; ++y) for (x = 0; x < 8; ++x) printf "f_color%d-%d %d\n", x, y, c[x, y]
-    print "gf_m_score_level 0\nm_score 0\ngf_m_score 0"
-}' | e2e_rewrite_saved '^f_color\|^gf_m_score_level \|^m_score \|^gf_m_score '
+# The changes make the swap of the purple brick at (2,2) with the red one
+# below it a red line in row 2, after which the two blues of row 1 fall
+# beside two more blues. The scores start from nought.
+jewel_known_board 0 0,2=0 1,2=0 2,2=4 2,3=0 1,1=3 2,1=3 3,2=3
 
 e2e_to CGameMenu click $JEWELS
 e2e_to CJewelGameScreen click $CONTINUE
