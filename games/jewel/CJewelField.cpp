@@ -182,7 +182,6 @@ void CJewelField::ClearBoard()
     m_walked.clear();
     m_swap_a = m_swap_b = nullptr;
     m_planned.clear();
-    m_next_planned = 0;
     for (int x = 0; x < MAX_CELLS; ++x)
         for (int y = 0; y < MAX_CELLS; ++y)
             m_bricks[x][y].reset();
@@ -320,7 +319,6 @@ bool CJewelField::PlanLevelStart()
     for (int deal = 0; deal < MAX_DEALS; ++deal)
     {
         m_planned.clear();
-        m_next_planned = 0;
         CJewelGrid grid = kept;
         bool quiet = false;
         for (int fall = 0; fall < MAX_PLANNED_FALLS && !quiet; ++fall)
@@ -345,9 +343,11 @@ bool CJewelField::PlanLevelStart()
 
 int CJewelField::NextNewColor()
 {
-    if (m_next_planned < m_planned.size())
-        return m_planned[m_next_planned++];
-    return RandomColor(m_colors);
+    if (m_planned.empty())
+        return RandomColor(m_colors);
+    int color = m_planned.front();
+    m_planned.pop_front();
+    return color;
 }
 
 bool CJewelField::CompletesRun(int x, int y, int color) const
@@ -690,7 +690,6 @@ void CJewelField::MoveSwap(float dt)
     if (total == 0)
     {
         m_planned.clear();
-        m_next_planned = 0;
         if (before != STATE_SWAP_BACK)
             PlaySound(SOUND_LANDED);
         m_state = STATE_IDLE;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -279,8 +280,7 @@ private:
     bool m_bonus_held = false;
     // The new bricks' colours of a level start and of its cascades, in the
     // order the refills take them; dropped when the board settles.
-    std::vector<int> m_planned;
-    std::size_t m_next_planned = 0;
+    std::deque<int> m_planned;
     // Bricks newly marked by the run search in progress.
     std::vector<CJewelBrick*> m_walked;
     CModelBatch m_batch;
